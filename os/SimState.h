@@ -1,0 +1,36 @@
+#pragma once
+// Internal to os/: the shared state of an installed VirtualClock.
+#include <atomic>
+#include <condition_variable>
+#include <cstdint>
+#include <functional>
+#include <list>
+#include <mutex>
+
+namespace os::detail {
+
+struct SimWaiter {
+  const std::function<bool()>* pred;
+  uint64_t deadline;
+};
+
+struct Sim {
+  std::mutex m;
+  std::condition_variable cv;
+  std::atomic<uint64_t> now{0};  // written under m, read without it
+  int running = 0;  // tracked threads that are not waiting in a Monitor
+  std::list<SimWaiter*> waiters;
+  uint64_t stalls = 0;
+
+  // With `m` held: when no tracked thread can run, move time to the earliest
+  // deadline among the waiters and wake them.
+  void MaybeAdvance();
+  void EnterTracked();  // with `m` held
+  void LeaveTracked();  // with `m` held
+};
+
+// The installed simulation, or null.
+Sim* ActiveSim();
+bool& ThreadIsTracked();
+
+}  // namespace os::detail
