@@ -23,6 +23,8 @@ Monitor::~Monitor() = default;
 bool Monitor::WaitUntil(std::unique_lock<std::mutex>& lock, uint64_t deadlineUs,
                         const std::function<bool()>& pred) {
   if (!virtual_) {
+    if (pred()) return true;
+    if (deadlineUs != kNoDeadline && deadlineUs <= NowUs()) return false;
     if (deadlineUs == kNoDeadline) {
       cv_->wait(lock, pred);
       return true;
