@@ -12,7 +12,8 @@ void ApplyByteMoves(std::uint8_t* dst, const std::uint8_t* src, std::span<const 
   std::array<std::uint8_t, 256> in{};
   std::size_t extent = 0;
   for (const ByteMove& m : moves) {
-    if (m.src != ByteMove::kZero && static_cast<std::size_t>(m.src) + 1 > extent) extent = m.src + 1;
+    if (m.src != ByteMove::kZero && static_cast<std::size_t>(m.src) + 1 > extent)
+      extent = m.src + 1;
   }
   std::memcpy(in.data(), src, extent < in.size() ? extent : in.size());
   for (const ByteMove& m : moves) {

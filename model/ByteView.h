@@ -25,18 +25,14 @@ class ByteView {
 
   ByteView() = default;
   explicit ByteView(Byte* p) noexcept : p_(p) {}
-  ByteView(const Rec<std::uint8_t>& other) noexcept
-    requires(!kWritable)
-      : p_(other.data()) {}
+  ByteView(const Rec<std::uint8_t>& other) noexcept requires(!kWritable) : p_(other.data()) {}
 
   Byte* data() const noexcept { return p_; }
   std::span<Byte, N> bytes() const noexcept { return std::span<Byte, N>(p_, N); }
   explicit operator bool() const noexcept { return p_ != nullptr; }
 
   // Copies a whole record of the same kind over this one.
-  void Assign(Rec<const std::uint8_t> src) const
-    requires kWritable
-  {
+  void Assign(Rec<const std::uint8_t> src) const requires kWritable {
     if (p_ != nullptr && src.data() != nullptr) std::memmove(p_, src.data(), N);
   }
 

@@ -20,4 +20,6 @@ std::string CBankImpl::GetName() const { return name_; }
 
 unsigned CBankImpl::GetCount() const { return static_cast<unsigned>(sounds_.size()); }
 
-Oskend::ISound* CBankImpl::GetAt(unsigned index) { return index < sounds_.size() ? &sounds_[index] : nullptr; }
+Oskend::ISound* CBankImpl::GetAt(unsigned index) {
+  return index < sounds_.size() ? &sounds_[index] : nullptr;
+}

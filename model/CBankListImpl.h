@@ -12,7 +12,8 @@ class CBankListImpl : public Oskend::IBankList {
   // `names`, a run of NUL-terminated names closed by an empty one; banks past
   // the last name (or with null names) get the empty name. Nothing is
   // appended when nBanks is 0. Earlier GetAt pointers are invalid afterwards.
-  void AddBanks(unsigned nBanks, unsigned soundsPerBank, const char* names, void* data, unsigned bytes);
+  void AddBanks(unsigned nBanks, unsigned soundsPerBank, const char* names, void* data,
+                unsigned bytes);
 
   unsigned GetCount() const override;
   Oskend::IBank* GetAt(unsigned index) override;

@@ -12,7 +12,8 @@ void CSoundImpl::Init(void* data, unsigned size) {
 std::string CSoundImpl::GetName() const {
   std::string name;
   const unsigned limit = size_ < kNameLength ? size_ : kNameLength;
-  for (unsigned i = 0; i < limit && data_[i] >= 0x20 && data_[i] < 0x80; ++i) name.push_back(static_cast<char>(data_[i]));
+  for (unsigned i = 0; i < limit && data_[i] >= 0x20 && data_[i] < 0x80; ++i)
+    name.push_back(static_cast<char>(data_[i]));
   return name;
 }
 

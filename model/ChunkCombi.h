@@ -13,7 +13,8 @@ struct CombiLayout {
 };
 
 template <class Byte>
-class ChunkCombiView : public ChunkProgAncesterBase<ChunkCombiView, Byte, 1332>, public CombiLayout {
+class ChunkCombiView : public ChunkProgAncesterBase<ChunkCombiView, Byte, 1332>,
+                       public CombiLayout {
  public:
   using ChunkProgAncesterBase<ChunkCombiView, Byte, 1332>::ChunkProgAncesterBase;
 
@@ -26,6 +27,7 @@ class ChunkCombiView : public ChunkProgAncesterBase<ChunkCombiView, Byte, 1332>,
 using CHUNK_COMBI = ChunkCombiView<std::uint8_t>;
 using CHUNK_COMBI_CONST = ChunkCombiView<const std::uint8_t>;
 
-static_assert(CombiLayout::kTimbre + CombiLayout::kTimbreStride * CombiLayout::kTimbreCount == CHUNK_COMBI::kSize);
+static_assert(CombiLayout::kTimbre + CombiLayout::kTimbreStride * CombiLayout::kTimbreCount ==
+              CHUNK_COMBI::kSize);
 
 }  // namespace Oskend

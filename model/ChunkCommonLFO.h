@@ -1,5 +1,6 @@
 #pragma once
-// Common LFO of a program's common block (24 bytes); its fields are placed by the program parameter tables.
+// Common LFO of a program's common block (24 bytes); its fields are placed by the program parameter
+// tables.
 #include "model/ByteView.h"
 
 namespace Oskend {

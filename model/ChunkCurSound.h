@@ -20,9 +20,7 @@ class ChunkCurSoundView : public ByteView<ChunkCurSoundView, Byte, 8>, public Cu
 
   int GetBank() const noexcept { return this->p_[kBank]; }
   int GetNumber() const noexcept { return this->p_[kNumber]; }
-  void Set(int bank, int number) const
-    requires(!std::is_const_v<Byte>)
-  {
+  void Set(int bank, int number) const requires(!std::is_const_v<Byte>) {
     this->p_[kBank] = static_cast<std::uint8_t>(bank);
     this->p_[kNumber] = static_cast<std::uint8_t>(number);
     this->p_[2] = 0;

@@ -1,5 +1,6 @@
 #pragma once
-// The 64 parameter bytes of one effect; their meaning depends on the effect type and is placed by the effect type's table.
+// The 64 parameter bytes of one effect; their meaning depends on the effect type and is placed by
+// the effect type's table.
 #include "model/ByteView.h"
 
 namespace Oskend {

@@ -1,5 +1,6 @@
 #pragma once
-// Filter envelope of an oscillator (36 bytes); its fields are placed by the program parameter tables.
+// Filter envelope of an oscillator (36 bytes); its fields are placed by the program parameter
+// tables.
 #include "model/ByteView.h"
 
 namespace Oskend {

@@ -7,7 +7,7 @@ namespace Oskend {
 
 struct GlobalLayout {
   static constexpr std::size_t kMIDIChannel = 1728;
-  static constexpr std::size_t kExtCtl = 1730;  // bits 1-3 external control, bit 4 bank map
+  static constexpr std::size_t kExtCtl = 1730;       // bits 1-3 external control, bit 4 bank map
   static constexpr std::size_t kSendScratch = 1733;  // overwritten before the block is sent
 };
 

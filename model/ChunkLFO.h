@@ -1,5 +1,6 @@
 #pragma once
-// LFO of an oscillator (28 bytes, LFO1 and LFO2 share the layout); its fields are placed by the program parameter tables.
+// LFO of an oscillator (28 bytes, LFO1 and LFO2 share the layout); its fields are placed by the
+// program parameter tables.
 #include "model/ByteView.h"
 
 namespace Oskend {

@@ -1,5 +1,6 @@
 #pragma once
-// Pitch envelope of a program's common block (28 bytes); its fields are placed by the program parameter tables.
+// Pitch envelope of a program's common block (28 bytes); its fields are placed by the program
+// parameter tables.
 #include "model/ByteView.h"
 
 namespace Oskend {

@@ -20,7 +20,9 @@ class ChunkProgView : public ChunkProgAncesterBase<ChunkProgView, Byte, 1472>, p
  public:
   using ChunkProgAncesterBase<ChunkProgView, Byte, 1472>::ChunkProgAncesterBase;
 
-  ChunkProgCommonView<Byte> GetCommon() const noexcept { return this->template At<ChunkProgCommonView, kCommon>(); }
+  ChunkProgCommonView<Byte> GetCommon() const noexcept {
+    return this->template At<ChunkProgCommonView, kCommon>();
+  }
   // Oscillator n (0 or 1); null outside.
   ChunkSinglePCMOscView<Byte> GetOSC(int n) const noexcept {
     return this->template AtIndex<ChunkSinglePCMOscView, kOSC1, kOSCStride, kOSCCount>(n);

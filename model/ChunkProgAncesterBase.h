@@ -36,15 +36,14 @@ class ChunkProgAncesterBase : public ByteView<Rec, Byte, N> {
  public:
   using ByteView<Rec, Byte, N>::ByteView;
 
-  void SetName(std::string_view name) const
-    requires(!std::is_const_v<Byte>)
-  {
+  void SetName(std::string_view name) const requires(!std::is_const_v<Byte>) {
     L::WriteName(this->p_, name);
   }
 
   // Insert effect n (0..4); null outside.
   ChunkIFXSetView<Byte> GetIFX(int n) const noexcept {
-    return this->template AtIndex<ChunkIFXSetView, L::kIFX, ChunkIFXSetView<Byte>::kSize, L::kIFXCount>(n);
+    return this
+        ->template AtIndex<ChunkIFXSetView, L::kIFX, ChunkIFXSetView<Byte>::kSize, L::kIFXCount>(n);
   }
   ChunkIFXSetView<Byte> GetIFX1() const noexcept { return GetIFX(0); }
   ChunkIFXSetView<Byte> GetIFX2() const noexcept { return GetIFX(1); }
@@ -53,7 +52,8 @@ class ChunkProgAncesterBase : public ByteView<Rec, Byte, N> {
   ChunkIFXSetView<Byte> GetIFX5() const noexcept { return GetIFX(4); }
   // Master effect n (0..1); null outside.
   ChunkMFXSetView<Byte> GetMFX(int n) const noexcept {
-    return this->template AtIndex<ChunkMFXSetView, L::kMFX, ChunkMFXSetView<Byte>::kSize, L::kMFXCount>(n);
+    return this
+        ->template AtIndex<ChunkMFXSetView, L::kMFX, ChunkMFXSetView<Byte>::kSize, L::kMFXCount>(n);
   }
   ChunkMFXSetView<Byte> GetMFX1() const noexcept { return GetMFX(0); }
   ChunkMFXSetView<Byte> GetMFX2() const noexcept { return GetMFX(1); }
@@ -69,11 +69,15 @@ class ChunkProgAncesterBase : public ByteView<Rec, Byte, N> {
 
   // Same-kind copies move the whole block; cross-kind copies move the
   // parameters, type and on/off bit only.
-  void SetIFX(int n, CHUNK_IFXSET_CONST src) const requires(!std::is_const_v<Byte>) { GetIFX(n).Assign(src); }
+  void SetIFX(int n, CHUNK_IFXSET_CONST src) const requires(!std::is_const_v<Byte>) {
+    GetIFX(n).Assign(src);
+  }
   void SetIFX(int n, CHUNK_MFXSET_CONST src) const requires(!std::is_const_v<Byte>) {
     CopyEffectAcrossKinds(GetIFX(n).data(), src.data());
   }
-  void SetMFX(int n, CHUNK_MFXSET_CONST src) const requires(!std::is_const_v<Byte>) { GetMFX(n).Assign(src); }
+  void SetMFX(int n, CHUNK_MFXSET_CONST src) const requires(!std::is_const_v<Byte>) {
+    GetMFX(n).Assign(src);
+  }
   void SetMFX(int n, CHUNK_IFXSET_CONST src) const requires(!std::is_const_v<Byte>) {
     CopyEffectAcrossKinds(GetMFX(n).data(), src.data());
   }
@@ -105,9 +109,11 @@ class ChunkProgAncesterBase : public ByteView<Rec, Byte, N> {
 };
 
 template <class Byte>
-class ChunkProgAncesterView : public ChunkProgAncesterBase<ChunkProgAncesterView, Byte, ProgAncesterLayout::kSize> {
+class ChunkProgAncesterView
+    : public ChunkProgAncesterBase<ChunkProgAncesterView, Byte, ProgAncesterLayout::kSize> {
  public:
-  using ChunkProgAncesterBase<ChunkProgAncesterView, Byte, ProgAncesterLayout::kSize>::ChunkProgAncesterBase;
+  using ChunkProgAncesterBase<ChunkProgAncesterView, Byte,
+                              ProgAncesterLayout::kSize>::ChunkProgAncesterBase;
 };
 
 using CHUNK_PROGANCESTER = ChunkProgAncesterView<std::uint8_t>;

@@ -43,26 +43,30 @@ class ChunkProgCommonView : public ByteView<ChunkProgCommonView, Byte, ProgCommo
   bool IsDrumOSC() const noexcept { return GetOSCMode() == kOSCDrums; }
 
   int GetCategory() const noexcept { return this->p_[kCategory] & kCategoryMask; }
-  void SetCategory(int category) const
-    requires(!std::is_const_v<Byte>)
-  {
+  void SetCategory(int category) const requires(!std::is_const_v<Byte>) {
     this->p_[kCategory] = static_cast<std::uint8_t>((this->p_[kCategory] & ~kCategoryMask) |
                                                     (category & kCategoryMask));
   }
 
-  ChunkPitchEGView<Byte> GetPitchEG() const noexcept { return this->template At<ChunkPitchEGView, kPitchEG>(); }
+  ChunkPitchEGView<Byte> GetPitchEG() const noexcept {
+    return this->template At<ChunkPitchEGView, kPitchEG>();
+  }
   ChunkCommonLFOView<Byte> GetCommonLFO() const noexcept {
     return this->template At<ChunkCommonLFOView, kCommonLFO>();
   }
 
-  void SetPitchEG(CHUNK_PITCHEG_CONST s) const requires(!std::is_const_v<Byte>) { GetPitchEG().Assign(s); }
+  void SetPitchEG(CHUNK_PITCHEG_CONST s) const requires(!std::is_const_v<Byte>) {
+    GetPitchEG().Assign(s);
+  }
   void SetPitchEG(CHUNK_FILTEREG_CONST s) const requires(!std::is_const_v<Byte>) {
     ConvertPitchEGFromFilterEG(GetPitchEG().data(), s.data());
   }
   void SetPitchEG(CHUNK_AMPEG_CONST s) const requires(!std::is_const_v<Byte>) {
     ConvertPitchEGFromAmpEG(GetPitchEG().data(), s.data());
   }
-  void SetCommonLFO(CHUNK_COMMONLFO_CONST s) const requires(!std::is_const_v<Byte>) { GetCommonLFO().Assign(s); }
+  void SetCommonLFO(CHUNK_COMMONLFO_CONST s) const requires(!std::is_const_v<Byte>) {
+    GetCommonLFO().Assign(s);
+  }
   void SetCommonLFO(CHUNK_LFO_CONST s) const requires(!std::is_const_v<Byte>) {
     ConvertCommonLFOFromLFO(GetCommonLFO().data(), s.data());
   }

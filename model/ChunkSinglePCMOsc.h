@@ -26,14 +26,19 @@ void ConvertAmpEGFromFilterEG(std::uint8_t* amp, const std::uint8_t* filter) noe
 void ConvertLFOFromCommonLFO(std::uint8_t* lfo, const std::uint8_t* common) noexcept;
 
 template <class Byte>
-class ChunkSinglePCMOscView : public ByteView<ChunkSinglePCMOscView, Byte, 380>, public SinglePCMOscLayout {
+class ChunkSinglePCMOscView : public ByteView<ChunkSinglePCMOscView, Byte, 380>,
+                              public SinglePCMOscLayout {
  public:
   using ByteView<ChunkSinglePCMOscView, Byte, 380>::ByteView;
 
   ChunkLFOView<Byte> GetLFO1() const noexcept { return this->template At<ChunkLFOView, kLFO1>(); }
   ChunkLFOView<Byte> GetLFO2() const noexcept { return this->template At<ChunkLFOView, kLFO2>(); }
-  ChunkFilterEGView<Byte> GetFilterEG() const noexcept { return this->template At<ChunkFilterEGView, kFilterEG>(); }
-  ChunkAmpEGView<Byte> GetAmpEG() const noexcept { return this->template At<ChunkAmpEGView, kAmpEG>(); }
+  ChunkFilterEGView<Byte> GetFilterEG() const noexcept {
+    return this->template At<ChunkFilterEGView, kFilterEG>();
+  }
+  ChunkAmpEGView<Byte> GetAmpEG() const noexcept {
+    return this->template At<ChunkAmpEGView, kAmpEG>();
+  }
 
   void SetLFO1(CHUNK_LFO_CONST s) const requires(!std::is_const_v<Byte>) { GetLFO1().Assign(s); }
   void SetLFO2(CHUNK_LFO_CONST s) const requires(!std::is_const_v<Byte>) { GetLFO2().Assign(s); }
@@ -43,14 +48,18 @@ class ChunkSinglePCMOscView : public ByteView<ChunkSinglePCMOscView, Byte, 380>,
   void SetLFO2(CHUNK_COMMONLFO_CONST s) const requires(!std::is_const_v<Byte>) {
     ConvertLFOFromCommonLFO(GetLFO2().data(), s.data());
   }
-  void SetFilterEG(CHUNK_FILTEREG_CONST s) const requires(!std::is_const_v<Byte>) { GetFilterEG().Assign(s); }
+  void SetFilterEG(CHUNK_FILTEREG_CONST s) const requires(!std::is_const_v<Byte>) {
+    GetFilterEG().Assign(s);
+  }
   void SetFilterEG(CHUNK_AMPEG_CONST s) const requires(!std::is_const_v<Byte>) {
     ConvertFilterEGFromAmpEG(GetFilterEG().data(), s.data());
   }
   void SetFilterEG(CHUNK_PITCHEG_CONST s) const requires(!std::is_const_v<Byte>) {
     ConvertFilterEGFromPitchEG(GetFilterEG().data(), s.data());
   }
-  void SetAmpEG(CHUNK_AMPEG_CONST s) const requires(!std::is_const_v<Byte>) { GetAmpEG().Assign(s); }
+  void SetAmpEG(CHUNK_AMPEG_CONST s) const requires(!std::is_const_v<Byte>) {
+    GetAmpEG().Assign(s);
+  }
   void SetAmpEG(CHUNK_PITCHEG_CONST s) const requires(!std::is_const_v<Byte>) {
     ConvertAmpEGFromPitchEG(GetAmpEG().data(), s.data());
   }

@@ -1,5 +1,6 @@
 #pragma once
-// One of the 16 timbres of a combination (44 bytes); its fields are placed by the timbre parameter table.
+// One of the 16 timbres of a combination (44 bytes); its fields are placed by the timbre parameter
+// table.
 #include "model/ByteView.h"
 
 namespace Oskend {

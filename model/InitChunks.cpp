@@ -24,15 +24,15 @@ struct InitChunkSet {
 // automatic loading off, no file, no port names).
 void ApplySetupDefaults(std::array<std::uint8_t, kInitChunkSetupSize>& s) {
   constexpr std::string_view kNoFile = "(no file. Do \"Select Auto Load File\" menu)";
-  s[0] = 1;     // Filter.AllSw
-  s[1] = 1;     // Filter.ProgSw
-  s[2] = 0x0F;  // Filter.ProgASw .. ProgDSw
-  s[4] = 0xFF;  // Filter.ProgNum -1
-  s[5] = 1;     // Filter.CombiSw
-  s[8] = 0xFF;  // Filter.CombiNum -1
-  s[15] = 0;    // Filter.GlobalSw
-  s[16] = 0x01;  // AutoLocalCtrl on; PlugInMIDIOut and PrgChgToGUI off
-  s[17] = 0;     // AutoLoadData off
+  s[0] = 1;                       // Filter.AllSw
+  s[1] = 1;                       // Filter.ProgSw
+  s[2] = 0x0F;                    // Filter.ProgASw .. ProgDSw
+  s[4] = 0xFF;                    // Filter.ProgNum -1
+  s[5] = 1;                       // Filter.CombiSw
+  s[8] = 0xFF;                    // Filter.CombiNum -1
+  s[15] = 0;                      // Filter.GlobalSw
+  s[16] = 0x01;                   // AutoLocalCtrl on; PlugInMIDIOut and PrgChgToGUI off
+  s[17] = 0;                      // AutoLoadData off
   std::memset(&s[18], ' ', 256);  // AutoLoadFileName
   std::memcpy(&s[18], kNoFile.data(), kNoFile.size());
   std::memset(&s[274], ' ', 32);  // MIDIInName
@@ -58,12 +58,18 @@ const InitChunkSet& InitChunks() {
 
 }  // namespace
 
-std::span<const std::uint8_t, CHUNK_GLOBAL::kSize> INITCHUNK_GLOBAL() { return InitChunks().global; }
+std::span<const std::uint8_t, CHUNK_GLOBAL::kSize> INITCHUNK_GLOBAL() {
+  return InitChunks().global;
+}
 std::span<const std::uint8_t, CHUNK_PROG::kSize> INITCHUNK_PROG() { return InitChunks().prog; }
 std::span<const std::uint8_t, CHUNK_COMBI::kSize> INITCHUNK_COMBI() { return InitChunks().combi; }
-std::span<const std::uint8_t, kInitChunkPCMOSCSize> INITCHUNK_PCMOSC() { return InitChunks().pcmosc; }
+std::span<const std::uint8_t, kInitChunkPCMOSCSize> INITCHUNK_PCMOSC() {
+  return InitChunks().pcmosc;
+}
 std::span<const std::uint8_t, kInitChunkSetupSize> INITCHUNK_SETUP() { return InitChunks().setup; }
-std::span<const std::uint8_t, kInitFXBlockSize * kInitFXTypeCount> VINITCHUNK_FX() { return InitChunks().fx; }
+std::span<const std::uint8_t, kInitFXBlockSize * kInitFXTypeCount> VINITCHUNK_FX() {
+  return InitChunks().fx;
+}
 std::span<const std::uint8_t, kInitFXBlockSize * kInitMFXTypeCount> VINITCHUNK_FX_MFX1() {
   return InitChunks().mfx1;
 }
@@ -72,8 +78,10 @@ std::span<const std::uint8_t, kInitFXBlockSize * kInitMFXTypeCount> VINITCHUNK_F
 }
 std::span<const std::uint8_t, kInitFXBlockSize> VINITCHUNK_FX_TFX() { return InitChunks().tfx; }
 
-std::span<const std::uint8_t> InitFXEntry(std::span<const std::uint8_t> table, long long type) noexcept {
-  if (type < 0 || static_cast<unsigned long long>(type) >= table.size() / kInitFXBlockSize) return {};
+std::span<const std::uint8_t> InitFXEntry(std::span<const std::uint8_t> table,
+                                          long long type) noexcept {
+  if (type < 0 || static_cast<unsigned long long>(type) >= table.size() / kInitFXBlockSize)
+    return {};
   return table.subspan(static_cast<std::size_t>(type) * kInitFXBlockSize, kInitFXBlockSize);
 }
 
@@ -89,7 +97,8 @@ void InitAllChunk(CHUNK_REMOTESYNTH image) {
       p.GetCommon().SetCategory(kResetStoredProgCategory);
     }
   }
-  for (std::size_t n = 0; n < RemoteSynthLayout::kCombiCount; ++n) image.GetCombi(n).Assign(CHUNK_COMBI_CONST(combi));
+  for (std::size_t n = 0; n < RemoteSynthLayout::kCombiCount; ++n)
+    image.GetCombi(n).Assign(CHUNK_COMBI_CONST(combi));
   image.GetCombiEditBuffer().Assign(CHUNK_COMBI_CONST(combi));
   image.GetProgEditBuffer().Assign(CHUNK_PROG_CONST(prog));
   std::memset(image.data() + RemoteSynthLayout::kTail, 0, RemoteSynthLayout::kTailSize);

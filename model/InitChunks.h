@@ -32,7 +32,8 @@ std::span<const std::uint8_t, kInitFXBlockSize> VINITCHUNK_FX_TFX();
 
 // The default block of effect type `type` within one of the tables above;
 // empty when the type is not in the table.
-std::span<const std::uint8_t> InitFXEntry(std::span<const std::uint8_t> table, long long type) noexcept;
+std::span<const std::uint8_t> InitFXEntry(std::span<const std::uint8_t> table,
+                                          long long type) noexcept;
 
 // Resets a whole image: global and combinations from their initial blocks,
 // every stored program from the initial program with category 6, the program

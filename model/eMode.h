@@ -6,7 +6,7 @@ enum eMode : int {
   eMode_Combi = 0,
   eMode_CombiNoDump = 1,  // combination shown without asking for a dump
   eMode_ProgPlay = 2,
-  eMode_ProgEdit = 3,     // what the synthesizer reports for program mode
+  eMode_ProgEdit = 3,  // what the synthesizer reports for program mode
   eMode_Multi = 4,
   eMode_Global = 6,
   eMode_None = 255,

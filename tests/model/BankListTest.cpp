@@ -76,7 +76,8 @@ TEST_F(BankLists, RawAccessIsClippedToTheSound) {
   struct Case {
     unsigned offset, count, copied;
   };
-  const Case cases[] = {{1472, 10, 0}, {1400, 100, 72}, {0, 24, 24}, {1471, 1, 1}, {5000, 1, 0}, {0, 0, 0}};
+  const Case cases[] = {{1472, 10, 0}, {1400, 100, 72}, {0, 24, 24},
+                        {1471, 1, 1},  {5000, 1, 0},    {0, 0, 0}};
   for (const Case& c : cases) {
     EXPECT_EQ(s->RawGet(buf.data(), c.offset, c.count), c.copied) << c.offset << "+" << c.count;
     EXPECT_EQ(s->RawPut(buf.data(), c.offset, c.count), c.copied) << c.offset << "+" << c.count;
@@ -99,18 +100,16 @@ TEST(CSoundImpl, NameStopsAtTheFirstNonPrintableByte) {
     return a;
   };
   const Case cases[] = {
-      {"NUL as 10th byte", fill(9, 0x00), 9, 30},
-      {"control byte", fill(3, 0x1F), 3, 30},
-      {"byte 0x80", fill(0, 0x80), 0, 30},
-      {"byte 0x7F is kept", fill(5, 0x7F), 24, 30},
-      {"all printable", fill(99, 0), 24, 30},
-      {"shorter sound", fill(99, 0), 10, 10},
+      {"NUL as 10th byte", fill(9, 0x00), 9, 30}, {"control byte", fill(3, 0x1F), 3, 30},
+      {"byte 0x80", fill(0, 0x80), 0, 30},        {"byte 0x7F is kept", fill(5, 0x7F), 24, 30},
+      {"all printable", fill(99, 0), 24, 30},     {"shorter sound", fill(99, 0), 10, 10},
   };
   for (const Case& c : cases) {
     std::array<std::uint8_t, 30> bytes = c.bytes;
     CSoundImpl s;
     s.Init(bytes.data(), c.size);
-    EXPECT_EQ(s.GetName(), std::string(reinterpret_cast<const char*>(bytes.data()), c.cut)) << c.what;
+    EXPECT_EQ(s.GetName(), std::string(reinterpret_cast<const char*>(bytes.data()), c.cut))
+        << c.what;
   }
   CSoundImpl empty;
   EXPECT_EQ(empty.GetName(), "");

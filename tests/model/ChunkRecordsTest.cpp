@@ -13,7 +13,9 @@
 namespace Oskend {
 namespace {
 
-std::string Name(const std::uint8_t* p) { return std::string(reinterpret_cast<const char*>(p), 24); }
+std::string Name(const std::uint8_t* p) {
+  return std::string(reinterpret_cast<const char*>(p), 24);
+}
 
 TEST(ChunkProgAncester, NameIsExactly24CharactersSpacePadded) {
   RecordBuffer<ChunkProgView> prog;
@@ -28,10 +30,14 @@ TEST(ChunkProgAncester, NameIsExactly24CharactersSpacePadded) {
 class EffectCopy : public ::testing::Test {
  protected:
   void SetUp() override {
-    for (std::size_t i = 0; i < CHUNK_PROG::kSize; ++i) dst_.data()[i] = static_cast<std::uint8_t>(0xA0 + i % 7);
-    for (std::size_t i = 0; i < CHUNK_PROG::kSize; ++i) src_.data()[i] = static_cast<std::uint8_t>(i * 3);
+    for (std::size_t i = 0; i < CHUNK_PROG::kSize; ++i)
+      dst_.data()[i] = static_cast<std::uint8_t>(0xA0 + i % 7);
+    for (std::size_t i = 0; i < CHUNK_PROG::kSize; ++i)
+      src_.data()[i] = static_cast<std::uint8_t>(i * 3);
   }
-  std::vector<std::uint8_t> Snapshot() const { return {dst_.data(), dst_.data() + CHUNK_PROG::kSize}; }
+  std::vector<std::uint8_t> Snapshot() const {
+    return {dst_.data(), dst_.data() + CHUNK_PROG::kSize};
+  }
 
   RecordBuffer<ChunkProgView> dst_, src_;
   CHUNK_PROG d_ = dst_.view();
@@ -103,7 +109,9 @@ TEST(ChunkProgCommon, OscillatorModeAndCategory) {
     bool single, dbl, drums;
   };
   const Case cases[] = {
-      {0x00, 0, true, false, false}, {0xF9, 1, false, true, false}, {0x0A, 2, false, false, true},
+      {0x00, 0, true, false, false},
+      {0xF9, 1, false, true, false},
+      {0x0A, 2, false, false, true},
       {0x07, 7, false, false, false},
   };
   for (const Case& c : cases) {
@@ -141,43 +149,64 @@ constexpr std::size_t kLFO1 = 48, kLFO2 = 76, kFilter = 216, kAmp = 280;
 
 const Conversion kConversions[] = {
     {"pitch EG from filter EG",
-     [](CHUNK_PROG d, CHUNK_PROG s) { d.GetCommon().SetPitchEG(s.GetOSC1().GetFilterEG()); }, kPitch,
-     kOsc1 + kFilter, {4, 5, 6, 7, 8, 9, 11, 12, 0, 1, 2, 3, 13, 14, 15, 16, Z, Z, Z, Z, 17, 18, 19, 20, 32, 33, U, U}},
-    {"pitch EG from amp EG (each sustain byte once)",
-     [](CHUNK_PROG d, CHUNK_PROG s) { d.GetCommon().SetPitchEG(s.GetOSC2().GetAmpEG()); }, kPitch, kOsc2 + kAmp,
-     {0, 1, 2, 3, 4, 5, 7, Z, 8, 9, 10, 11, 12, 13, 14, 15, Z, Z, Z, Z, 16, 17, 18, 19, 31, 32, U, U}},
-    {"filter EG from amp EG", [](CHUNK_PROG d, CHUNK_PROG s) { d.GetOSC1().SetFilterEG(s.GetOSC1().GetAmpEG()); },
-     kOsc1 + kFilter, kOsc1 + kAmp,
-     {8, 9, 10, 11, 0, 1, 2, 3, 4, 5, 6, 7, Z, 12, 13, 14, 15, 16, 17, 18,
-      19, 20, 21, 22, 23, 24, 25, 26, 27, 28, 29, 30, 31, 32, U, U}},
-    {"filter EG from pitch EG",
-     [](CHUNK_PROG d, CHUNK_PROG s) { d.GetOSC2().SetFilterEG(s.GetCommon().GetPitchEG()); }, kOsc2 + kFilter,
+     [](CHUNK_PROG d, CHUNK_PROG s) { d.GetCommon().SetPitchEG(s.GetOSC1().GetFilterEG()); },
      kPitch,
-     {8, 9, 10, 11, 0, 1, 2, 3, Z, 5, Z, 6, 7, 16, 17, 18, 19, 20, 21, 22,
-      23, Z, Z, Z, Z, Z, Z, Z, Z, Z, Z, Z, 24, 25, U, U}},
-    {"amp EG from pitch EG", [](CHUNK_PROG d, CHUNK_PROG s) { d.GetOSC1().SetAmpEG(s.GetCommon().GetPitchEG()); },
-     kOsc1 + kAmp, kPitch,
-     {0, 1, 2, 3, 4, 5, Z, 6, 8, 9, 10, 11, 16, 17, 18, 19, 20, 21, 22, 23,
-      Z, Z, Z, Z, Z, U, Z, Z, Z, Z, Z, 24, 25, U, U, U}},
-    {"amp EG from filter EG", [](CHUNK_PROG d, CHUNK_PROG s) { d.GetOSC2().SetAmpEG(s.GetOSC1().GetFilterEG()); },
-     kOsc2 + kAmp, kOsc1 + kFilter,
-     {4, 5, 6, 7, 8, 9, 10, 11, 0, 1, 2, 3, 13, 14, 15, 16, 17, 18, 19, 20,
-      21, 22, 23, 24, 25, U, 27, 28, 29, 30, 31, 32, 33, U, U, U}},
-    {"common LFO from LFO2", [](CHUNK_PROG d, CHUNK_PROG s) { d.GetCommon().SetCommonLFO(s.GetOSC1().GetLFO2()); },
-     kCommonLFO, kOsc1 + kLFO2, {8, 9, U, U, 12, 13, U, U, 16, 17, U, U, 20, 21, U, U, 0, 1, U, 3, 4, 5, Z, U}},
+     kOsc1 + kFilter,
+     {4,  5,  6, 7, 8, 9, 11, 12, 0,  1,  2,  3,  13, 14,
+      15, 16, Z, Z, Z, Z, 17, 18, 19, 20, 32, 33, U,  U}},
+    {"pitch EG from amp EG (each sustain byte once)",
+     [](CHUNK_PROG d, CHUNK_PROG s) { d.GetCommon().SetPitchEG(s.GetOSC2().GetAmpEG()); },
+     kPitch,
+     kOsc2 + kAmp,
+     {0,  1,  2, 3, 4, 5, 7,  Z,  8,  9,  10, 11, 12, 13,
+      14, 15, Z, Z, Z, Z, 16, 17, 18, 19, 31, 32, U,  U}},
+    {"filter EG from amp EG",
+     [](CHUNK_PROG d, CHUNK_PROG s) { d.GetOSC1().SetFilterEG(s.GetOSC1().GetAmpEG()); },
+     kOsc1 + kFilter,
+     kOsc1 + kAmp,
+     {8,  9,  10, 11, 0,  1,  2,  3,  4,  5,  6,  7,  Z,  12, 13, 14, 15, 16,
+      17, 18, 19, 20, 21, 22, 23, 24, 25, 26, 27, 28, 29, 30, 31, 32, U,  U}},
+    {"filter EG from pitch EG",
+     [](CHUNK_PROG d, CHUNK_PROG s) { d.GetOSC2().SetFilterEG(s.GetCommon().GetPitchEG()); },
+     kOsc2 + kFilter,
+     kPitch,
+     {8,  9,  10, 11, 0, 1, 2, 3, Z, 5, Z, 6, 7, 16, 17, 18, 19, 20,
+      21, 22, 23, Z,  Z, Z, Z, Z, Z, Z, Z, Z, Z, Z,  24, 25, U,  U}},
+    {"amp EG from pitch EG",
+     [](CHUNK_PROG d, CHUNK_PROG s) { d.GetOSC1().SetAmpEG(s.GetCommon().GetPitchEG()); },
+     kOsc1 + kAmp,
+     kPitch,
+     {0,  1,  2, 3, 4, 5, Z, 6, 8, 9, 10, 11, 16, 17, 18, 19, 20, 21,
+      22, 23, Z, Z, Z, Z, Z, U, Z, Z, Z,  Z,  Z,  24, 25, U,  U,  U}},
+    {"amp EG from filter EG",
+     [](CHUNK_PROG d, CHUNK_PROG s) { d.GetOSC2().SetAmpEG(s.GetOSC1().GetFilterEG()); },
+     kOsc2 + kAmp,
+     kOsc1 + kFilter,
+     {4,  5,  6,  7,  8,  9,  10, 11, 0,  1,  2,  3,  13, 14, 15, 16, 17, 18,
+      19, 20, 21, 22, 23, 24, 25, U,  27, 28, 29, 30, 31, 32, 33, U,  U,  U}},
+    {"common LFO from LFO2",
+     [](CHUNK_PROG d, CHUNK_PROG s) { d.GetCommon().SetCommonLFO(s.GetOSC1().GetLFO2()); },
+     kCommonLFO,
+     kOsc1 + kLFO2,
+     {8, 9, U, U, 12, 13, U, U, 16, 17, U, U, 20, 21, U, U, 0, 1, U, 3, 4, 5, Z, U}},
     {"LFO1 from common LFO (byte 9 from byte 1)",
-     [](CHUNK_PROG d, CHUNK_PROG s) { d.GetOSC2().SetLFO1(s.GetCommon().GetCommonLFO()); }, kOsc2 + kLFO1,
-     kCommonLFO, {16, 17, Z, 19, 20, 21, Z, Z, 0, 1, U, U, 4, 5, U, U, 8, 9, U, U, 12, 13, U, U, Z, Z, U, U}},
+     [](CHUNK_PROG d, CHUNK_PROG s) { d.GetOSC2().SetLFO1(s.GetCommon().GetCommonLFO()); },
+     kOsc2 + kLFO1,
+     kCommonLFO,
+     {16, 17, Z, 19, 20, 21, Z, Z, 0, 1, U, U, 4, 5, U, U, 8, 9, U, U, 12, 13, U, U, Z, Z, U, U}},
     {"LFO2 from common LFO",
-     [](CHUNK_PROG d, CHUNK_PROG s) { d.GetOSC1().SetLFO2(s.GetCommon().GetCommonLFO()); }, kOsc1 + kLFO2,
-     kCommonLFO, {16, 17, Z, 19, 20, 21, Z, Z, 0, 1, U, U, 4, 5, U, U, 8, 9, U, U, 12, 13, U, U, Z, Z, U, U}},
+     [](CHUNK_PROG d, CHUNK_PROG s) { d.GetOSC1().SetLFO2(s.GetCommon().GetCommonLFO()); },
+     kOsc1 + kLFO2,
+     kCommonLFO,
+     {16, 17, Z, 19, 20, 21, Z, Z, 0, 1, U, U, 4, 5, U, U, 8, 9, U, U, 12, 13, U, U, Z, Z, U, U}},
 };
 
 TEST(ChunkConversions, EveryDestinationByteComesFromItsSource) {
   for (const Conversion& c : kConversions) {
     RecordBuffer<ChunkProgView> dst, src;
     for (std::size_t i = 0; i < CHUNK_PROG::kSize; ++i) {
-      src.data()[i] = static_cast<std::uint8_t>(1 + (i - c.srcOffset) % 0x70);  // positive, non-zero, distinct
+      src.data()[i] =
+          static_cast<std::uint8_t>(1 + (i - c.srcOffset) % 0x70);  // positive, non-zero, distinct
       dst.data()[i] = 0xEE;
     }
     c.convert(dst.view(), src.view());
@@ -187,7 +216,8 @@ TEST(ChunkConversions, EveryDestinationByteComesFromItsSource) {
         const int e = c.expected[i - c.dstOffset];
         want = e == U ? 0xEE : e == Z ? 0 : src.data()[c.srcOffset + e];
       }
-      ASSERT_EQ(dst.data()[i], want) << c.what << ", destination byte " << static_cast<long>(i - c.dstOffset);
+      ASSERT_EQ(dst.data()[i], want)
+          << c.what << ", destination byte " << static_cast<long>(i - c.dstOffset);
     }
   }
 }
@@ -229,9 +259,12 @@ TEST(ChunkConversions, SameKindCopiesMoveTheWholeBlock) {
   d.GetOSC1().SetFilterEG(s.GetOSC2().GetFilterEG());
   d.GetOSC1().SetLFO2(s.GetOSC1().GetLFO1());
   d.GetCommon().SetPitchEG(s.GetCommon().GetPitchEG());
-  EXPECT_TRUE(std::equal(a.data() + kOsc1 + kAmp, a.data() + kOsc1 + kAmp + 36, b.data() + kOsc2 + kAmp));
-  EXPECT_TRUE(std::equal(a.data() + kOsc2 + kFilter, a.data() + kOsc2 + kFilter + 36, b.data() + kOsc1 + kFilter));
-  EXPECT_TRUE(std::equal(a.data() + kOsc1 + kLFO1, a.data() + kOsc1 + kLFO1 + 28, b.data() + kOsc1 + kLFO2));
+  EXPECT_TRUE(
+      std::equal(a.data() + kOsc1 + kAmp, a.data() + kOsc1 + kAmp + 36, b.data() + kOsc2 + kAmp));
+  EXPECT_TRUE(std::equal(a.data() + kOsc2 + kFilter, a.data() + kOsc2 + kFilter + 36,
+                         b.data() + kOsc1 + kFilter));
+  EXPECT_TRUE(std::equal(a.data() + kOsc1 + kLFO1, a.data() + kOsc1 + kLFO1 + 28,
+                         b.data() + kOsc1 + kLFO2));
   EXPECT_TRUE(std::equal(a.data() + kPitch, a.data() + kPitch + 28, b.data() + kPitch));
 }
 

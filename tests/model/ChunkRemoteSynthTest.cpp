@@ -12,7 +12,9 @@ namespace {
 
 class ImageLayout : public ::testing::Test {
  protected:
-  std::ptrdiff_t Off(const void* p) const { return static_cast<const std::uint8_t*>(p) - buf_.data(); }
+  std::ptrdiff_t Off(const void* p) const {
+    return static_cast<const std::uint8_t*>(p) - buf_.data();
+  }
 
   RecordBuffer<ChunkRemoteSynthView> buf_;
   CHUNK_REMOTESYNTH img_ = buf_.view();
@@ -76,11 +78,16 @@ TEST_F(ImageLayout, ProgramAndCombinationSubRecords) {
     std::ptrdiff_t offset;
   };
   const Case progCases[] = {
-      {"IFX1", prog.GetIFX1().data(), 24},        {"IFX2", prog.GetIFX2().data(), 100},
-      {"IFX3", prog.GetIFX3().data(), 176},       {"IFX4", prog.GetIFX4().data(), 252},
-      {"IFX5", prog.GetIFX5().data(), 328},       {"MFX1", prog.GetMFX1().data(), 404},
-      {"MFX2", prog.GetMFX2().data(), 472},       {"EQ", prog.GetEQ().data(), 544},
-      {"common", prog.GetCommon().data(), 620},   {"oscillator 1", prog.GetOSC1().data(), 712},
+      {"IFX1", prog.GetIFX1().data(), 24},
+      {"IFX2", prog.GetIFX2().data(), 100},
+      {"IFX3", prog.GetIFX3().data(), 176},
+      {"IFX4", prog.GetIFX4().data(), 252},
+      {"IFX5", prog.GetIFX5().data(), 328},
+      {"MFX1", prog.GetMFX1().data(), 404},
+      {"MFX2", prog.GetMFX2().data(), 472},
+      {"EQ", prog.GetEQ().data(), 544},
+      {"common", prog.GetCommon().data(), 620},
+      {"oscillator 1", prog.GetOSC1().data(), 712},
       {"oscillator 2", prog.GetOSC2().data(), 1092},
       {"pitch EG", prog.GetCommon().GetPitchEG().data(), 620 + 24},
       {"common LFO", prog.GetCommon().GetCommonLFO().data(), 620 + 52},
@@ -99,7 +106,8 @@ TEST_F(ImageLayout, ProgramAndCombinationSubRecords) {
 
   CHUNK_COMBI combi = img_.GetCombi(3);
   const std::ptrdiff_t cbase = Off(combi.data());
-  for (int fx = 0; fx < 8; ++fx) EXPECT_EQ(Off(combi.GetFX(fx).data()) - cbase, fxOffsets[fx]) << fx;
+  for (int fx = 0; fx < 8; ++fx)
+    EXPECT_EQ(Off(combi.GetFX(fx).data()) - cbase, fxOffsets[fx]) << fx;
   EXPECT_FALSE(combi.GetFX(8));
   for (int t = 0; t < 16; ++t) EXPECT_EQ(Off(combi.GetTimbre(t).data()) - cbase, 628 + t * 44) << t;
   // The combination edit buffer's timbres, as the timbre sections bind them.

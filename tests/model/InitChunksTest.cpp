@@ -10,7 +10,9 @@
 namespace Oskend {
 namespace {
 
-std::string Text(const std::uint8_t* p, std::size_t n) { return std::string(reinterpret_cast<const char*>(p), n); }
+std::string Text(const std::uint8_t* p, std::size_t n) {
+  return std::string(reinterpret_cast<const char*>(p), n);
+}
 bool AllZero(std::span<const std::uint8_t> s) {
   return std::all_of(s.begin(), s.end(), [](std::uint8_t b) { return b == 0; });
 }
@@ -38,7 +40,8 @@ TEST(InitChunks, SetupDefaults) {
     std::size_t byte;
     std::uint8_t value;
   };
-  const Case cases[] = {{0, 1}, {1, 1}, {2, 0x0F}, {4, 0xFF}, {5, 1}, {8, 0xFF}, {15, 0}, {16, 0x01}, {17, 0}};
+  const Case cases[] = {{0, 1},    {1, 1},  {2, 0x0F},  {4, 0xFF}, {5, 1},
+                        {8, 0xFF}, {15, 0}, {16, 0x01}, {17, 0}};
   for (const Case& c : cases) EXPECT_EQ(s[c.byte], c.value) << "byte " << c.byte;
   const std::string noFile = "(no file. Do \"Select Auto Load File\" menu)";
   EXPECT_EQ(Text(s + 18, 256), noFile + std::string(256 - noFile.size(), ' '));
@@ -53,9 +56,9 @@ TEST(InitChunks, EffectEntriesAreBoundsChecked) {
     std::size_t size;
   };
   const Case cases[] = {
-      {VINITCHUNK_FX(), 0, 64},       {VINITCHUNK_FX(), 63, 64},       {VINITCHUNK_FX(), 64, 0},
-      {VINITCHUNK_FX(), -1, 0},       {VINITCHUNK_FX_MFX1(), 4, 64},   {VINITCHUNK_FX_MFX2(), 5, 0},
-      {VINITCHUNK_FX_TFX(), 0, 64},   {VINITCHUNK_FX_TFX(), 1, 0},
+      {VINITCHUNK_FX(), 0, 64},     {VINITCHUNK_FX(), 63, 64},     {VINITCHUNK_FX(), 64, 0},
+      {VINITCHUNK_FX(), -1, 0},     {VINITCHUNK_FX_MFX1(), 4, 64}, {VINITCHUNK_FX_MFX2(), 5, 0},
+      {VINITCHUNK_FX_TFX(), 0, 64}, {VINITCHUNK_FX_TFX(), 1, 0},
   };
   for (const Case& c : cases) {
     std::span<const std::uint8_t> e = InitFXEntry(c.table, c.type);
@@ -80,13 +83,17 @@ TEST(InitChunks, ResetImage) {
       ASSERT_EQ(p.GetCommon().GetCategory(), 6);
       // Only the category differs from the initial program.
       ASSERT_TRUE(std::equal(INITCHUNK_PROG().begin(), INITCHUNK_PROG().begin() + 630, p.data()));
-      ASSERT_TRUE(std::equal(INITCHUNK_PROG().begin() + 631, INITCHUNK_PROG().end(), p.data() + 631));
+      ASSERT_TRUE(
+          std::equal(INITCHUNK_PROG().begin() + 631, INITCHUNK_PROG().end(), p.data() + 631));
     }
   }
   for (int n = 0; n < 20; ++n)
-    ASSERT_TRUE(std::equal(INITCHUNK_COMBI().begin(), INITCHUNK_COMBI().end(), img.GetCombi(n).data()));
-  EXPECT_TRUE(std::equal(INITCHUNK_COMBI().begin(), INITCHUNK_COMBI().end(), img.GetCombiEditBuffer().data()));
-  EXPECT_TRUE(std::equal(INITCHUNK_PROG().begin(), INITCHUNK_PROG().end(), img.GetProgEditBuffer().data()));
+    ASSERT_TRUE(
+        std::equal(INITCHUNK_COMBI().begin(), INITCHUNK_COMBI().end(), img.GetCombi(n).data()));
+  EXPECT_TRUE(std::equal(INITCHUNK_COMBI().begin(), INITCHUNK_COMBI().end(),
+                         img.GetCombiEditBuffer().data()));
+  EXPECT_TRUE(
+      std::equal(INITCHUNK_PROG().begin(), INITCHUNK_PROG().end(), img.GetProgEditBuffer().data()));
   EXPECT_EQ(img.GetProgEditBuffer().GetCommon().GetCategory(), 16);
   EXPECT_TRUE(AllZero(std::span<const std::uint8_t>(buf.data() + 784844, 17)));
 }
