@@ -10,6 +10,13 @@
 namespace Oskend {
 namespace {
 
+// Where a block lies, as the test expects it.
+struct Case {
+  const char* what;
+  const void* p;
+  std::ptrdiff_t offset;
+};
+
 class ImageLayout : public ::testing::Test {
  protected:
   std::ptrdiff_t Off(const void* p) const {
@@ -22,11 +29,6 @@ class ImageLayout : public ::testing::Test {
 
 TEST_F(ImageLayout, BlocksOfTheImageSitWhereTheSynthesizerKeepsThem) {
   EXPECT_EQ(CHUNK_REMOTESYNTH::kSize, 784861u);
-  struct Case {
-    const char* what;
-    const void* p;
-    std::ptrdiff_t offset;
-  };
   const Case cases[] = {
       {"global", img_.GetGlobal().data(), 0},
       {"bank A program 0", img_.GetProg(0, 0).data(), 1736},
@@ -72,11 +74,6 @@ TEST_F(ImageLayout, IndexesOutsideTheImageGiveNullViews) {
 TEST_F(ImageLayout, ProgramAndCombinationSubRecords) {
   CHUNK_PROG prog = img_.GetProg(1, 2);
   const std::ptrdiff_t base = Off(prog.data());
-  struct Case {
-    const char* what;
-    const void* p;
-    std::ptrdiff_t offset;
-  };
   const Case progCases[] = {
       {"IFX1", prog.GetIFX1().data(), 24},
       {"IFX2", prog.GetIFX2().data(), 100},
