@@ -9,7 +9,7 @@ class IStringConverter;
 
 // Value kind of a row.
 enum PTYPE : int32_t {
-  PTYPE_NONE = 0,     // text/layout row
+  PTYPE_NONE = 0,  // text/layout row
   PTYPE_CAPTION = 1,
   PTYPE_TITLE = 2,
   PTYPE_FRAME = 3,
@@ -72,23 +72,23 @@ enum : uint32_t {
 };
 
 struct SParamDesc {
-  const char* name;       // " " for unnamed rows; also the preferences key of setup rows
-  const char* label;      // unit or caption, often ""
-  int32_t id;             // -1: not addressable
-  int32_t ptype;          // PTYPE
-  int32_t atype;          // ATYPE
-  uint32_t offset;        // first byte of the field in its data block
+  const char* name;   // " " for unnamed rows; also the preferences key of setup rows
+  const char* label;  // unit or caption, often ""
+  int32_t id;         // -1: not addressable
+  int32_t ptype;      // PTYPE
+  int32_t atype;      // ATYPE
+  uint32_t offset;    // first byte of the field in its data block
   uint16_t lowBit;
-  uint16_t highBit;       // inclusive
+  uint16_t highBit;  // inclusive
   int32_t def;
   int32_t min;
   int32_t max;
   int32_t ref;
   uint32_t flags;
-  const char* format;     // display rules or value list, per-variant pieces split by '\f'
-  IAccessor* accessor;    // null in static tables
+  const char* format;           // display rules or value list, per-variant pieces split by '\f'
+  IAccessor* accessor;          // null in static tables
   IStringConverter* converter;  // null in static tables
-  void* data;             // null in static tables
+  void* data;                   // null in static tables
 };
 
 struct TABLEDESC {

@@ -1,0 +1,5 @@
+#include "editor/shell/GetModalCaption.h"
+
+std::string GetModalCaption(unsigned int, bool standalone) {
+  return standalone ? "Vesk Editor" : "Vesk Plug-In Editor";
+}

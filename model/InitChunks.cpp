@@ -1,0 +1,107 @@
+#include "model/InitChunks.h"
+
+#include <array>
+#include <cstring>
+#include <string_view>
+
+namespace Oskend {
+namespace {
+
+struct InitChunkSet {
+  std::array<std::uint8_t, CHUNK_GLOBAL::kSize> global{};
+  std::array<std::uint8_t, CHUNK_PROG::kSize> prog{};
+  std::array<std::uint8_t, CHUNK_COMBI::kSize> combi{};
+  std::array<std::uint8_t, kInitChunkPCMOSCSize> pcmosc{};
+  std::array<std::uint8_t, kInitChunkSetupSize> setup{};
+  std::array<std::uint8_t, kInitFXBlockSize * kInitFXTypeCount> fx{};
+  std::array<std::uint8_t, kInitFXBlockSize * kInitMFXTypeCount> mfx1{};
+  std::array<std::uint8_t, kInitFXBlockSize * kInitMFXTypeCount> mfx2{};
+  std::array<std::uint8_t, kInitFXBlockSize> tfx{};
+};
+
+// Editor settings: the software-setup defaults (data-file filter switches all
+// on, program and combination numbers "All", automatic Local Control on,
+// automatic loading off, no file, no port names).
+void ApplySetupDefaults(std::array<std::uint8_t, kInitChunkSetupSize>& s) {
+  constexpr std::string_view kNoFile = "(no file. Do \"Select Auto Load File\" menu)";
+  s[0] = 1;                       // Filter.AllSw
+  s[1] = 1;                       // Filter.ProgSw
+  s[2] = 0x0F;                    // Filter.ProgASw .. ProgDSw
+  s[4] = 0xFF;                    // Filter.ProgNum -1
+  s[5] = 1;                       // Filter.CombiSw
+  s[8] = 0xFF;                    // Filter.CombiNum -1
+  s[15] = 0;                      // Filter.GlobalSw
+  s[16] = 0x01;                   // AutoLocalCtrl on; PlugInMIDIOut and PrgChgToGUI off
+  s[17] = 0;                      // AutoLoadData off
+  std::memset(&s[18], ' ', 256);  // AutoLoadFileName
+  std::memcpy(&s[18], kNoFile.data(), kNoFile.size());
+  std::memset(&s[274], ' ', 32);  // MIDIInName
+  std::memset(&s[306], ' ', 32);  // MIDIOutName
+}
+
+// Every block starts zeroed (which also makes the "no effect" block all
+// zero); then the values that the system itself fixes are written over it.
+InitChunkSet BuildInitChunks() {
+  InitChunkSet s;
+  CHUNK_PROG prog(s.prog.data());
+  prog.SetName("INIT");
+  prog.GetCommon().SetCategory(kInitProgCategory);
+  CHUNK_COMBI(s.combi.data()).SetName("INIT PERF");
+  ApplySetupDefaults(s.setup);
+  return s;
+}
+
+const InitChunkSet& InitChunks() {
+  static const InitChunkSet s = BuildInitChunks();
+  return s;
+}
+
+}  // namespace
+
+std::span<const std::uint8_t, CHUNK_GLOBAL::kSize> INITCHUNK_GLOBAL() {
+  return InitChunks().global;
+}
+std::span<const std::uint8_t, CHUNK_PROG::kSize> INITCHUNK_PROG() { return InitChunks().prog; }
+std::span<const std::uint8_t, CHUNK_COMBI::kSize> INITCHUNK_COMBI() { return InitChunks().combi; }
+std::span<const std::uint8_t, kInitChunkPCMOSCSize> INITCHUNK_PCMOSC() {
+  return InitChunks().pcmosc;
+}
+std::span<const std::uint8_t, kInitChunkSetupSize> INITCHUNK_SETUP() { return InitChunks().setup; }
+std::span<const std::uint8_t, kInitFXBlockSize * kInitFXTypeCount> VINITCHUNK_FX() {
+  return InitChunks().fx;
+}
+std::span<const std::uint8_t, kInitFXBlockSize * kInitMFXTypeCount> VINITCHUNK_FX_MFX1() {
+  return InitChunks().mfx1;
+}
+std::span<const std::uint8_t, kInitFXBlockSize * kInitMFXTypeCount> VINITCHUNK_FX_MFX2() {
+  return InitChunks().mfx2;
+}
+std::span<const std::uint8_t, kInitFXBlockSize> VINITCHUNK_FX_TFX() { return InitChunks().tfx; }
+
+std::span<const std::uint8_t> InitFXEntry(std::span<const std::uint8_t> table,
+                                          long long type) noexcept {
+  if (type < 0 || static_cast<unsigned long long>(type) >= table.size() / kInitFXBlockSize)
+    return {};
+  return table.subspan(static_cast<std::size_t>(type) * kInitFXBlockSize, kInitFXBlockSize);
+}
+
+void InitAllChunk(CHUNK_REMOTESYNTH image) {
+  if (!image) return;
+  const std::uint8_t* prog = INITCHUNK_PROG().data();
+  const std::uint8_t* combi = INITCHUNK_COMBI().data();
+  image.GetGlobal().Assign(CHUNK_GLOBAL_CONST(INITCHUNK_GLOBAL().data()));
+  for (std::size_t b = 0; b < RemoteSynthLayout::kProgBankCount; ++b) {
+    for (std::size_t n = 0; n < RemoteSynthLayout::kProgsPerBank; ++n) {
+      CHUNK_PROG p = image.GetProg(b, n);
+      p.Assign(CHUNK_PROG_CONST(prog));
+      p.GetCommon().SetCategory(kResetStoredProgCategory);
+    }
+  }
+  for (std::size_t n = 0; n < RemoteSynthLayout::kCombiCount; ++n)
+    image.GetCombi(n).Assign(CHUNK_COMBI_CONST(combi));
+  image.GetCombiEditBuffer().Assign(CHUNK_COMBI_CONST(combi));
+  image.GetProgEditBuffer().Assign(CHUNK_PROG_CONST(prog));
+  std::memset(image.data() + RemoteSynthLayout::kTail, 0, RemoteSynthLayout::kTailSize);
+}
+
+}  // namespace Oskend
