@@ -11,9 +11,9 @@ inline void EncodeGroup7(const uint8_t* s, uint8_t* d) {
   uint64_t x = 0;
   std::memcpy(&x, s, 7);
   const uint64_t low = x & 0x7F7F7F7F7F7F7F7Full;
-  uint8_t msb = 0;
-  for (int j = 0; j < 7; ++j) msb |= static_cast<uint8_t>(((x >> (8 * j + 7)) & 1u) << j);
-  d[0] = msb;
+  // Gathers bit 7 of byte j into bit j: the shifted copies of each top bit
+  // land in distinct bits of the product's high byte.
+  d[0] = static_cast<uint8_t>(((x & 0x0080808080808080ull) * 0x0002040810204081ull) >> 56);
   std::memcpy(d + 1, &low, 7);
 }
 

@@ -1,5 +1,6 @@
 #include "remote/SynthSysEx.h"
 
+#include <algorithm>
 #include <cstddef>
 
 #include "remote/ChunkEncode.h"
@@ -15,8 +16,10 @@ constexpr uint8_t kF7 = 0xF7;
 // end or corrupt the message on the wire.
 constexpr uint8_t D(int v) { return static_cast<uint8_t>(v & 0x7F); }
 
-SynthSysEx::Bytes Own(uint8_t ch, std::initializer_list<uint8_t> body) {
-  SynthSysEx::Bytes m = SynthSysEx::Hdr(ch);
+SynthSysEx::Bytes Own(uint8_t ch, std::initializer_list<uint8_t> body, size_t capacity = 0) {
+  SynthSysEx::Bytes m;
+  m.reserve(std::max(capacity, SynthSysEx::kHdrLen + body.size()));
+  m = {kF0, SynthSysEx::kManufacturer, static_cast<uint8_t>(0x30 | (ch & 0x0F)), 0x00, 0x01, 0x0C};
   m.insert(m.end(), body);
   return m;
 }
@@ -37,9 +40,7 @@ unsigned SynthSysEx::DumpWireSize(bool current, unsigned dataLen) {
   return (current ? kCurDumpHdrLen : kDumpHdrLen) + ChunkEncode::PackedSize(dataLen) + 1;
 }
 
-SynthSysEx::Bytes SynthSysEx::Hdr(uint8_t ch) {
-  return {kF0, kManufacturer, static_cast<uint8_t>(0x30 | (ch & 0x0F)), 0x00, 0x01, 0x0C};
-}
+SynthSysEx::Bytes SynthSysEx::Hdr(uint8_t ch) { return Own(ch, {}); }
 
 SXSig SynthSysEx::Sig(uint8_t ch, std::initializer_list<uint8_t> after) {
   Bytes b = Hdr(ch);
@@ -48,11 +49,8 @@ SXSig SynthSysEx::Sig(uint8_t ch, std::initializer_list<uint8_t> after) {
 }
 
 bool SynthSysEx::IsOwn(const uint8_t* msg, unsigned len, uint8_t ch) {
-  if (len < kHdrLen) return false;
-  const Bytes h = Hdr(ch);
-  for (unsigned i = 0; i < kHdrLen; ++i)
-    if (msg[i] != h[i]) return false;
-  return true;
+  return len >= kHdrLen && msg[0] == kF0 && msg[1] == kManufacturer && msg[2] == (0x30 | (ch & 0x0F)) &&
+         msg[3] == 0x00 && msg[4] == 0x01 && msg[5] == 0x0C;
 }
 
 uint8_t SynthSysEx::CombiBankToWire(int bank) {
@@ -117,7 +115,7 @@ int SynthSysEx::GetParamValue(const uint8_t* p) {
 }
 
 SynthSysEx::Bytes SynthSysEx::ParamChange(uint8_t ch, uint8_t section, int id, int value) {
-  Bytes m = Own(ch, {kFnParamChange, D(section)});
+  Bytes m = Own(ch, {kFnParamChange, D(section)}, kParamChangeLen);
   m.resize(kParamChangeLen);
   PutParamId(&m[8], id);
   PutParamValue(&m[12], value);
