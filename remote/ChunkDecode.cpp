@@ -28,8 +28,9 @@ void ChunkDecode::Flush() {
 
 void ChunkDecode::Write(const void* data, unsigned len, bool final) {
   const auto* s = static_cast<const uint8_t*>(data);
+  if (!s) len = 0;
   unsigned i = 0;
-  // Complete the group left over from the previous piece.
+  // Complete the group left over from the previous fragment.
   while (count_ > 0 && i < len) {
     group_[count_++] = s[i++];
     if (count_ == 8) Flush();

@@ -1,7 +1,7 @@
 #pragma once
-// Unpacks the 7-bit groups made by ChunkEncode. Bytes may arrive in pieces of
+// Unpacks the 7-bit groups made by ChunkEncode. Bytes may arrive in fragments of
 // any size; a group is complete at 8 bytes, and a shorter last group is
-// flushed when the caller marks the final piece.
+// flushed when the caller marks the final fragment.
 #include <cstddef>
 #include <cstdint>
 #include <vector>

@@ -2,7 +2,7 @@
 // Packs 8-bit data into 7-bit SysEx bytes: each group of up to 7 source bytes
 // becomes one byte holding their top bits (bit j for byte j) followed by the
 // bytes with their top bit cleared. A last group of k bytes takes k + 1.
-// Read() hands the packed stream out in pieces of any size, so a sender can
+// Read() hands the packed stream out in blocks of any size, so a sender can
 // fill fixed-size blocks without packing the whole dump first.
 #include <cstdint>
 

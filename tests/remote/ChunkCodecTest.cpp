@@ -65,20 +65,20 @@ TEST(ChunkCodec, EveryResidueLengthRoundTrips) {
 
 // The sender fills fixed-size blocks and the receiver gets fragments of any
 // size: both sides must give the same bytes whatever the cut.
-TEST(ChunkCodec, PiecewiseReadAndWriteMatchWholeBlock) {
+TEST(ChunkCodec, FragmentedReadAndWriteMatchWholeBlock) {
   const Bytes src = Pattern(1000);
   const Bytes whole = EncodeAll(src);
-  for (unsigned piece : {1u, 3u, 7u, 8u, 9u, 1013u, 5000u}) {
-    SCOPED_TRACE(piece);
+  for (unsigned cut : {1u, 3u, 7u, 8u, 9u, 1013u, 5000u}) {
+    SCOPED_TRACE(cut);
     ChunkEncode enc(src.data(), unsigned(src.size()));
-    Bytes packed, buf(piece);
-    while (unsigned n = enc.Read(buf.data(), piece)) packed.insert(packed.end(), buf.begin(), buf.begin() + n);
+    Bytes packed, buf(cut);
+    while (unsigned n = enc.Read(buf.data(), cut)) packed.insert(packed.end(), buf.begin(), buf.begin() + n);
     EXPECT_EQ(packed, whole);
-    EXPECT_EQ(enc.Read(buf.data(), piece), 0u);
+    EXPECT_EQ(enc.Read(buf.data(), cut), 0u);
 
     ChunkDecode dec;
-    for (size_t at = 0; at < packed.size(); at += piece) {
-      const unsigned n = unsigned(std::min<size_t>(piece, packed.size() - at));
+    for (size_t at = 0; at < packed.size(); at += cut) {
+      const unsigned n = unsigned(std::min<size_t>(cut, packed.size() - at));
       dec.Write(packed.data() + at, n, at + n == packed.size());
     }
     EXPECT_EQ(dec.Output(), src);
