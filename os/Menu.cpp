@@ -1,8 +1,9 @@
 #include "os/Menu.h"
 
 #include <deque>
-#include <map>
 #include <mutex>
+
+#include "os/DefinitionRegistry.h"
 
 namespace os {
 
@@ -18,8 +19,15 @@ std::mutex g_mutex;
 Menu::Tracker g_tracker;
 std::deque<Choice> g_script;
 std::vector<HeadlessMenuTracker::Shown> g_transcript;
-std::map<int, Menu::Definition> g_byId;
-std::map<std::pair<std::string, std::string>, Menu::Definition> g_byFile;
+DefinitionRegistry<Menu>& Definitions() {
+  static DefinitionRegistry<Menu> registry;
+  return registry;
+}
+
+std::vector<Menu*>& LiveMenus() {
+  static std::vector<Menu*> live;
+  return live;
+}
 
 std::vector<HeadlessMenuTracker::ShownItem> Snapshot(const Menu& menu, int depth) {
   std::vector<HeadlessMenuTracker::ShownItem> out;
@@ -76,6 +84,25 @@ Menu* FindIn(Menu& menu, int id, int depth) {
 
 }  // namespace
 
+Menu::Menu(int id) : id_(id) {
+  std::lock_guard<std::mutex> g(g_mutex);
+  LiveMenus().push_back(this);
+}
+
+Menu::~Menu() {
+  std::lock_guard<std::mutex> g(g_mutex);
+  auto& live = LiveMenus();
+  for (auto it = live.begin(); it != live.end();) {
+    if (*it == this) {
+      it = live.erase(it);
+      continue;
+    }
+    for (auto& item : (*it)->items_)
+      if (item.submenu == this) item.submenu = nullptr;
+    ++it;
+  }
+}
+
 void Menu::Insert(int afterNumber, Item item) {
   size_t at = afterNumber < 0 ? 0 : static_cast<size_t>(afterNumber);
   if (at > items_.size()) at = items_.size();
@@ -103,36 +130,16 @@ void Menu::SetTracker(Tracker t) {
   g_tracker = std::move(t);
 }
 
-void Menu::Define(int resourceId, Definition d) {
-  std::lock_guard<std::mutex> g(g_mutex);
-  g_byId[resourceId] = std::move(d);
-}
+void Menu::Define(int resourceId, Definition d) { Definitions().Define(resourceId, std::move(d)); }
 
 void Menu::Define(const std::string& file, const std::string& name, Definition d) {
-  std::lock_guard<std::mutex> g(g_mutex);
-  g_byFile[{file, name}] = std::move(d);
+  Definitions().Define(file, name, std::move(d));
 }
 
-std::unique_ptr<Menu> Menu::Load(int resourceId) {
-  Definition d;
-  {
-    std::lock_guard<std::mutex> g(g_mutex);
-    auto it = g_byId.find(resourceId);
-    if (it == g_byId.end()) return nullptr;
-    d = it->second;
-  }
-  return d();
-}
+std::unique_ptr<Menu> Menu::Load(int resourceId) { return Definitions().Load(resourceId); }
 
 std::unique_ptr<Menu> Menu::Load(const std::string& file, const std::string& name) {
-  Definition d;
-  {
-    std::lock_guard<std::mutex> g(g_mutex);
-    auto it = g_byFile.find({file, name});
-    if (it == g_byFile.end()) return nullptr;
-    d = it->second;
-  }
-  return d();
+  return Definitions().Load(file, name);
 }
 
 void HeadlessMenuTracker::ScriptNone() {

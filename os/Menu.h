@@ -27,7 +27,11 @@ class Menu {
     Menu* submenu = nullptr;   // not owned
   };
 
-  explicit Menu(int id) : id_(id) {}
+  explicit Menu(int id);
+  // Items of other menus that open this one lose their submenu.
+  ~Menu();
+  Menu(const Menu&) = delete;
+  Menu& operator=(const Menu&) = delete;
   int id() const { return id_; }
   std::vector<Item>& items() { return items_; }
   const std::vector<Item>& items() const { return items_; }
