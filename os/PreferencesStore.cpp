@@ -98,10 +98,20 @@ std::string PreferencesDomain::FolderPath() {
 }
 
 std::string PreferencesDomain::FilePath(const std::string& domain) {
-  std::string name = EscapePreferenceText(domain);
-  // A domain must not climb out of the folder or hide its file.
-  for (size_t pos; (pos = name.find('/')) != std::string::npos;) name.replace(pos, 1, "%2F");
-  if (!name.empty() && name[0] == '.') name.replace(0, 1, "%2E");
+  // Readable names; only what could climb out of the folder, hide the file
+  // or confuse a terminal is escaped.
+  static const char kHex[] = "0123456789ABCDEF";
+  std::string name;
+  for (size_t i = 0; i < domain.size(); ++i) {
+    const unsigned char c = static_cast<unsigned char>(domain[i]);
+    if (c < ' ' || c == 0x7F || c == '/' || c == '%' || (i == 0 && c == '.')) {
+      name += '%';
+      name += kHex[c >> 4];
+      name += kHex[c & 15];
+    } else {
+      name += static_cast<char>(c);
+    }
+  }
   return FolderPath() + "/" + name + ".prefs";
 }
 
@@ -121,8 +131,20 @@ PreferencesDomain::PreferencesDomain(std::string path) : path_(std::move(path)) 
 PreferencesDomain::~PreferencesDomain() { Synchronize(); }
 
 void PreferencesDomain::Load() {
+  struct stat st;
+  if (::stat(path_.c_str(), &st) != 0) return;  // no file yet: no values
+  if (!S_ISREG(st.st_mode)) {
+    // Not ours to move aside; writing will fail and say so.
+    loadError_ = path_ + ": not a regular file";
+    std::fprintf(stderr, "preferences: cannot read %s; using defaults\n", loadError_.c_str());
+    return;
+  }
   std::ifstream in(path_, std::ios::binary);
-  if (!in) return;  // no file yet: no values
+  if (!in) {
+    loadError_ = path_ + ": " + std::strerror(errno);
+    std::fprintf(stderr, "preferences: cannot read %s; using defaults\n", loadError_.c_str());
+    return;
+  }
   std::string line;
   int number = 0;
   auto fail = [&](const char* why) {

@@ -58,7 +58,7 @@ class PreferencesDomain {
   std::string writeError_;
 };
 
-// The byte escaping of the preferences file, also used for file names.
+// The byte escaping of keys and string values in the preferences file.
 std::string EscapePreferenceText(const std::string& text);
 // False when the text holds a bad escape or a byte that must be escaped.
 bool UnescapePreferenceText(const std::string& text, std::string* out);
