@@ -12,7 +12,6 @@ namespace {
 constexpr uint32_t kFlagDefaults = 0x80;            // what the system starts with
 constexpr uint32_t kFlagSupportPackages = 0x400;
 constexpr uint32_t kFlagAllFilesInPopup = 0x40;
-constexpr uint32_t kTypeListCreator = 0x2A2A2A2A;   // '****'
 
 bool CopyText(const std::string& text, char* buffer, int size) {
   if (!buffer || size <= 0) return false;
@@ -62,10 +61,8 @@ bool CHfcFileDialog::Create(CHfcWindow* parent, CHfcFileDialogListener* listener
   itemCount_ = 0;
   listener_ = listener;
   userData_ = userData;
-  typeListMade_ = true;
-  typeListCreator_ = kTypeListCreator;
-  typeList_.clear();
-  // Texts, pop-up names and the proposed name set before Create are kept.
+  // Texts, pop-up names, filter types and the proposed name set before
+  // Create are kept, so callers may describe the dialog in any order.
   options_.flags = (kFlagDefaults | kFlagSupportPackages) ^ kFlagAllFilesInPopup;
   options_.modality = os::FileDialog::kApplicationModal;
   options_.parentWindow = nullptr;
@@ -84,7 +81,6 @@ bool CHfcFileDialog::Create(CHfcWindow* parent, CHfcFileDialogListener* listener
 int CHfcFileDialog::Destroy() {
   reply_ = os::FileDialog::Reply{};
   options_.fileTypes.clear();
-  typeListMade_ = false;
   typeList_.clear();
   listener_ = nullptr;
   return 0;

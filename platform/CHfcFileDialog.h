@@ -124,8 +124,6 @@ class CHfcFileDialog {
   void* userData_ = nullptr;
   os::FileDialog::Options options_;
   os::FileDialog::Reply reply_;
-  bool typeListMade_ = false;
-  uint32_t typeListCreator_ = 0;
   std::vector<uint32_t> typeList_;
   std::unique_ptr<os::FileDialog> dialog_;
   std::unique_ptr<Client> client_;
