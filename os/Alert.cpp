@@ -2,29 +2,20 @@
 
 #include <mutex>
 
+#include "os/FactoryHook.h"
+
 namespace os {
 
 namespace {
 std::mutex g_mutex;
-Alert::Factory g_factory;
+FactoryHook<Alert> g_factory;
 std::deque<int> g_script;
 std::vector<HeadlessAlert::Shown> g_transcript;
 }  // namespace
 
-std::unique_ptr<Alert> Alert::Create() {
-  Factory f;
-  {
-    std::lock_guard<std::mutex> g(g_mutex);
-    f = g_factory;
-  }
-  if (f) return f();
-  return std::make_unique<HeadlessAlert>();
-}
+std::unique_ptr<Alert> Alert::Create() { return g_factory.Make<HeadlessAlert>(); }
 
-void Alert::SetFactory(Factory f) {
-  std::lock_guard<std::mutex> g(g_mutex);
-  g_factory = std::move(f);
-}
+void Alert::SetFactory(Factory f) { g_factory.Set(std::move(f)); }
 
 void HeadlessAlert::Script(int button) {
   std::lock_guard<std::mutex> g(g_mutex);

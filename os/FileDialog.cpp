@@ -3,29 +3,20 @@
 #include <deque>
 #include <mutex>
 
+#include "os/FactoryHook.h"
+
 namespace os {
 
 namespace {
 std::mutex g_mutex;
-FileDialog::Factory g_factory;
+FactoryHook<FileDialog> g_factory;
 std::deque<HeadlessFileDialog::Answer> g_script;
 std::vector<HeadlessFileDialog::Asked> g_transcript;
 }  // namespace
 
-std::unique_ptr<FileDialog> FileDialog::Create() {
-  Factory f;
-  {
-    std::lock_guard<std::mutex> g(g_mutex);
-    f = g_factory;
-  }
-  if (f) return f();
-  return std::make_unique<HeadlessFileDialog>();
-}
+std::unique_ptr<FileDialog> FileDialog::Create() { return g_factory.Make<HeadlessFileDialog>(); }
 
-void FileDialog::SetFactory(Factory f) {
-  std::lock_guard<std::mutex> g(g_mutex);
-  g_factory = std::move(f);
-}
+void FileDialog::SetFactory(Factory f) { g_factory.Set(std::move(f)); }
 
 void HeadlessFileDialog::Script(Answer answer) {
   std::lock_guard<std::mutex> g(g_mutex);

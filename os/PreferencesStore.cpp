@@ -120,6 +120,7 @@ std::shared_ptr<PreferencesDomain> PreferencesDomain::Get(const std::string& dom
   std::lock_guard<std::mutex> g(g_registryMutex);
   auto& registry = Registry();
   if (auto existing = registry[path].lock()) return existing;
+  std::erase_if(registry, [](const auto& entry) { return entry.second.expired(); });
   auto made = std::make_shared<PreferencesDomain>(path);
   made->Load();
   registry[path] = made;

@@ -178,9 +178,8 @@ bool CHfcFile::MacChangeCreator(const FSSpec* spec, unsigned long creator) {
 }
 
 bool CHfcFile::MacChangeCreator(const FSRef* ref, unsigned long creator) {
-  if (!ref) return false;
-  FSSpec spec{"", ref->path};
-  return MacChangeCreator(&spec, creator);
+  const FSSpec spec{"", ref ? ref->path : ""};
+  return ref && MacChangeCreator(&spec, creator);
 }
 
 bool CHfcFile::MacChangeType(const FSSpec* spec, unsigned long type) {
@@ -190,9 +189,8 @@ bool CHfcFile::MacChangeType(const FSSpec* spec, unsigned long type) {
 }
 
 bool CHfcFile::MacChangeType(const FSRef* ref, unsigned long type) {
-  if (!ref) return false;
-  FSSpec spec{"", ref->path};
-  return MacChangeType(&spec, type);
+  const FSSpec spec{"", ref ? ref->path : ""};
+  return ref && MacChangeType(&spec, type);
 }
 
 bool CHfcFile::GetExtension(const char* name, char* out, int size) {

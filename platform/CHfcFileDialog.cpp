@@ -88,7 +88,7 @@ int CHfcFileDialog::Destroy() {
 
 void CHfcFileDialog::MacNavEventProc(uint32_t message, HfcNavCBRec* rec, void* dialog) {
   auto* d = static_cast<CHfcFileDialog*>(dialog);
-  if (!d) return;
+  if (!d || !rec) return;
   switch (message) {
     case kNavMsgEvent: d->OnMacNavCBEvent(rec); break;
     case kNavMsgCustomize: d->OnMacNavCBCustomize(rec); break;

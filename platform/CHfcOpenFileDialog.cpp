@@ -6,11 +6,6 @@ namespace {
 constexpr uint32_t kFlagAllowMultipleFiles = 0x80;
 }
 
-bool CHfcOpenFileDialog::Create(CHfcWindow* parent, CHfcFileDialogListener* listener,
-                                void* userData) {
-  return CHfcFileDialog::Create(parent, listener, userData);
-}
-
 bool CHfcOpenFileDialog::GetOneFile() {
   if (RunSystemDialog(os::FileDialog::Kind::kOpen, 0, kFlagAllowMultipleFiles, 0)) return true;
   HfcDebugPrintf("CHfcOpenFileDialog::GetOneFile() - %s", "Failed to call NavDialogRun().");

@@ -4,7 +4,6 @@
 
 class CHfcOpenFileDialog : public CHfcFileDialog {
  public:
-  bool Create(CHfcWindow* parent, CHfcFileDialogListener* listener, void* userData) override;
   // Runs the dialog; the choice arrives through the listener. False when
   // the dialog cannot be shown.
   bool GetOneFile();

@@ -6,11 +6,6 @@ namespace {
 constexpr uint32_t kFlagPreserveSaveFileExtension = 0x20000;
 }
 
-bool CHfcSaveFileDialog::Create(CHfcWindow* parent, CHfcFileDialogListener* listener,
-                                void* userData) {
-  return CHfcFileDialog::Create(parent, listener, userData);
-}
-
 bool CHfcSaveFileDialog::GetOneFile() {
   // The stored creator is not given to the dialog: files are saved as '****'.
   if (RunSystemDialog(os::FileDialog::Kind::kSave, kFlagPreserveSaveFileExtension, 0,

@@ -5,7 +5,6 @@
 
 class CHfcSaveFileDialog : public CHfcFileDialog {
  public:
-  bool Create(CHfcWindow* parent, CHfcFileDialogListener* listener, void* userData) override;
   // Runs the dialog; the choice arrives through the listener. False when
   // the dialog cannot be shown.
   bool GetOneFile();

@@ -159,6 +159,19 @@ TEST_F(MessageBox, FormattedMessagesAndLongTexts) {
   EXPECT_EQ(t[1].request.mainText.size(), 255u);
 }
 
+class AlwaysSecond : public os::Alert {
+ public:
+  int Run(const Request& request) override { return 2; }
+};
+
+TEST_F(MessageBox, ADrawnAlertCanBeInstalled) {
+  os::Alert::SetFactory([] { return std::make_unique<AlwaysSecond>(); });
+  EXPECT_EQ(HfcMessageBox("m", "c", 1, 0), 2);
+  os::Alert::SetFactory(nullptr);
+  EXPECT_EQ(HfcMessageBox("m", "c", 1, 0), 1);
+  EXPECT_EQ(os::HeadlessAlert::Transcript().size(), 1u);
+}
+
 TEST(HfcMemory, AlignedAllocation) {
   for (long alignment : {1L, 2L, 4L, 8L, 16L, 64L, 4096L}) {
     auto* p = static_cast<unsigned char*>(HfcAlignedAlloc(100, alignment));
