@@ -1,19 +1,7 @@
 #pragma once
-// Points and rectangles of the framework. A rectangle's right and bottom
-// edges lie outside it.
+// Points and rectangles of the framework and their screen forms.
 #include "os/MacTypes.h"
-
-struct tagHfcPoint {
-  int x;
-  int y;
-};
-
-struct tagHfcRect {
-  int left;
-  int top;
-  int right;
-  int bottom;
-};
+#include "platform/HfcTypes.h"
 
 void HfcSetPoint(tagHfcPoint* p, int x, int y);
 // The second point moves: b += a, b -= a.
