@@ -1,0 +1,33 @@
+#include "platform/HfcGuiHooks.h"
+
+#include <mutex>
+
+namespace {
+std::mutex g_mutex;
+HfcGuiHooks g_hooks;
+
+HfcGuiHooks Hooks() {
+  std::lock_guard<std::mutex> g(g_mutex);
+  return g_hooks;
+}
+}  // namespace
+
+void HfcSetGuiHooks(const HfcGuiHooks& hooks) {
+  std::lock_guard<std::mutex> g(g_mutex);
+  g_hooks = hooks;
+}
+
+void HfcReleaseMouseCapture() {
+  if (auto f = Hooks().releaseCapture) f();
+}
+
+void HfcWindowLocalToGlobal(CHfcWindow* window, tagHfcPoint* point) {
+  if (!window) return;
+  if (auto f = Hooks().localToGlobal) f(window, point);
+}
+
+void* HfcWindowSystemWindow(CHfcWindow* window) {
+  if (!window) return nullptr;
+  if (auto f = Hooks().systemWindow) return f(window);
+  return window;
+}
