@@ -55,6 +55,7 @@ bool Tokenise(const char* p, const char* end, T v, std::vector<Token<T>>* tokens
       continue;
     }
     if (c == '(') {
+      if (depth >= kMaxDepth) return false;
       int nesting = 1;
       const char* q = p + 1;
       for (; q < end; ++q) {
