@@ -36,28 +36,40 @@ class CAccessorStr : public IAccessorS {
   }
 };
 
+namespace accessorstr {
+
+// The n bytes of the field less trailing spaces (and NULs when asked).
+inline std::string Trimmed(const void* block, unsigned offset, unsigned n, bool nulsToo) {
+  if (block == nullptr) return std::string();
+  std::string text(static_cast<const char*>(block) + offset, n);
+  std::string::size_type last = text.find_last_not_of(nulsToo ? std::string(" \0", 2) : " ");
+  text.erase(last == std::string::npos ? 0 : last + 1);
+  return text;
+}
+
+// For a non-empty text: pads the whole field, then copies the text's first
+// n bytes; returns what was copied. An empty text leaves the field alone.
+inline std::string Fill(void* block, unsigned offset, unsigned n, char pad, const char* text) {
+  if (block == nullptr || text == nullptr || *text == '\0') return std::string();
+  char* p = static_cast<char*>(block) + offset;
+  size_t len = std::min<size_t>(std::strlen(text), n);
+  std::memset(p, pad, n);
+  std::memcpy(p, text, len);
+  return std::string(p, len);
+}
+
+}  // namespace accessorstr
+
 template <unsigned N>
 class CAccessorStrV : public IAccessorS {
  public:
   std::string Get(const void* block, unsigned offset) const override {
-    std::string text;
-    if (block != nullptr) {
-      const char* p = static_cast<const char*>(block) + offset;
-      text.assign(p, N);
-      text.erase(text.find_last_not_of(' ') + 1);
-    }
+    std::string text = accessorstr::Trimmed(block, offset, N, false);
     return mathutl::makemultisz(text.c_str(), text.c_str());
   }
 
   std::string Put(void* block, unsigned offset, const char* text) const override {
-    // An empty text leaves the field as it was.
-    if (block == nullptr || text == nullptr || *text == '\0')
-      return mathutl::makemultisz("", "");
-    char* p = static_cast<char*>(block) + offset;
-    size_t n = std::min<size_t>(std::strlen(text), N);
-    std::memset(p, ' ', N);
-    std::memcpy(p, text, n);
-    std::string copied(p, n);
+    std::string copied = accessorstr::Fill(block, offset, N, ' ', text);
     return mathutl::makemultisz(copied.c_str(), copied.c_str());
   }
 };
@@ -66,22 +78,10 @@ template <unsigned N>
 class CAccessorStrVZ : public IAccessorS {
  public:
   std::string Get(const void* block, unsigned offset) const override {
-    std::string text;
-    if (block != nullptr) {
-      const char* p = static_cast<const char*>(block) + offset;
-      text.assign(p, N);
-      std::string::size_type last = text.find_last_not_of(std::string(" \0", 2));
-      text.erase(last == std::string::npos ? 0 : last + 1);
-    }
-    return text;
+    return accessorstr::Trimmed(block, offset, N, true);
   }
 
   std::string Put(void* block, unsigned offset, const char* text) const override {
-    if (block == nullptr || text == nullptr || *text == '\0') return std::string();
-    char* p = static_cast<char*>(block) + offset;
-    size_t n = std::min<size_t>(std::strlen(text), N);
-    std::memset(p, 0, N);
-    std::memcpy(p, text, n);
-    return std::string(p, n);
+    return accessorstr::Fill(block, offset, N, '\0', text);
   }
 };

@@ -99,7 +99,10 @@ std::string PrintValues(const std::string& format, const std::vector<double>& ar
       continue;
     }
     if (hasWidth) spec += std::to_string(std::min<int>(width, kMaxText));
-    if (precision >= 0) spec += "." + std::to_string(std::min<int>(precision, kMaxText));
+    if (precision >= 0) {
+      spec.push_back('.');
+      spec += std::to_string(std::min<int>(precision, kMaxText));
+    }
     spec.push_back(*p++);
     double value = next < args.size() ? args[next] : 0.0;
     ++next;
@@ -131,17 +134,10 @@ std::string FormatRange(const CStringConverterCont::entry& e, int value) {
   return mathutl::makemultisz(text.c_str(), text.c_str());
 }
 
-// Out-of-range typed numbers become infinities, never undefined conversions.
-template <typename T>
-T Narrow(double d) {
-  if (d > std::numeric_limits<T>::max()) return std::numeric_limits<T>::infinity();
-  if (d < std::numeric_limits<T>::lowest()) return -std::numeric_limits<T>::infinity();
-  return static_cast<T>(d);
-}
 
 template <typename T>
 bool ParseRange(const CStringConverterCont::entry& e, double t, int* out) {
-  T raw = T(e.rawLow) + (T(e.rawHigh) - T(e.rawLow)) * (Narrow<T>(t) - T(e.shownLow)) /
+  T raw = T(e.rawLow) + (T(e.rawHigh) - T(e.rawLow)) * (mathutl::narrow<T>(t) - T(e.shownLow)) /
                             (T(e.shownHigh) - T(e.shownLow));
   raw = raw >= T(0) ? std::trunc(raw + T(0.5)) : std::trunc(raw - T(0.5));
   // Compared before the conversion, so that a NaN or a huge value never

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "model/mathutl.h"
+
 namespace mathexp {
 namespace {
 
@@ -37,13 +39,6 @@ constexpr OpText kOps[] = {
 template <typename T>
 bool Evaluate(const char* begin, const char* end, T v, T* result, int depth);
 
-// Out-of-range numbers become infinities rather than undefined conversions.
-template <typename T>
-T Narrow(double d) {
-  if (d > std::numeric_limits<T>::max()) return std::numeric_limits<T>::infinity();
-  if (d < std::numeric_limits<T>::lowest()) return -std::numeric_limits<T>::infinity();
-  return static_cast<T>(d);
-}
 
 template <typename T>
 bool Tokenise(const char* p, const char* end, T v, std::vector<Token<T>>* tokens,
@@ -99,7 +94,7 @@ bool Tokenise(const char* p, const char* end, T v, std::vector<Token<T>>* tokens
     char* stop = nullptr;
     double d = std::strtod(from, &stop);
     if (stop == from) return false;
-    tokens->push_back({kNone, Narrow<T>(d)});
+    tokens->push_back({kNone, mathutl::narrow<T>(d)});
     p += stop - from;
   }
   return true;

@@ -79,10 +79,11 @@ std::string extractsubstring(const char* text, unsigned n, char sep) {
 }
 
 std::string formatstring(const char* format, ...) {
+  if (format == nullptr) return std::string();
   char buf[256];
   va_list args;
   va_start(args, format);
-  int n = std::vsnprintf(buf, sizeof buf, format ? format : "", args);
+  int n = std::vsnprintf(buf, sizeof buf, format, args);
   va_end(args);
   return n < 0 ? std::string() : std::string(buf);
 }

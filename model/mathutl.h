@@ -1,5 +1,6 @@
 #pragma once
 // Text helpers shared by the parameter tables, converters and sections.
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -36,5 +37,14 @@ int strcmprank(const char* a, const char* b);
 
 // strtol with base 0 clamped to 32 bits (null counts as empty).
 int strtoint(const char* text);
+
+// A double as T; beyond T's range an infinity, never an undefined
+// conversion.
+template <typename T>
+T narrow(double d) {
+  if (d > std::numeric_limits<T>::max()) return std::numeric_limits<T>::infinity();
+  if (d < std::numeric_limits<T>::lowest()) return -std::numeric_limits<T>::infinity();
+  return static_cast<T>(d);
+}
 
 }  // namespace mathutl
