@@ -1,0 +1,181 @@
+#include "os/window/X11Window.h"
+
+#include <gtest/gtest.h>
+// The X headers come after the test framework, whose names they would shadow.
+#include <X11/Xlib.h>
+#include <X11/keysym.h>
+#include <poll.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "tests/support/TestEnvironment.h"
+
+namespace {
+
+using vesk::test::TestEnvironment;
+
+std::string FindOnPath(const char* name) {
+  const char* path = std::getenv("PATH");
+  std::string all = path ? path : "/usr/bin:/bin";
+  size_t start = 0;
+  while (start <= all.size()) {
+    size_t end = all.find(':', start);
+    if (end == std::string::npos) end = all.size();
+    const std::string candidate = all.substr(start, end - start) + "/" + name;
+    if (access(candidate.c_str(), X_OK) == 0) return candidate;
+    start = end + 1;
+  }
+  return std::string();
+}
+
+// An Xvfb of our own on a display number it picks itself (-displayfd), so
+// parallel tests never collide; stopped when the test ends.
+class Xvfb {
+ public:
+  explicit Xvfb(const std::string& binary) {
+    int fds[2];
+    if (pipe(fds) != 0) return;
+    pid_ = fork();
+    if (pid_ == 0) {
+      close(fds[0]);
+      const std::string fd = std::to_string(fds[1]);
+      execl(binary.c_str(), "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "320x240x24",
+            "-nolisten", "tcp", "-noreset", static_cast<char*>(nullptr));
+      _exit(127);
+    }
+    close(fds[1]);
+    if (pid_ < 0) {
+      close(fds[0]);
+      return;
+    }
+    // Xvfb writes the display number once it accepts connections.
+    std::string number;
+    pollfd p{fds[0], POLLIN, 0};
+    while (poll(&p, 1, 15000) > 0) {
+      char c;
+      if (read(fds[0], &c, 1) != 1 || c == '\n') break;
+      number += c;
+    }
+    close(fds[0]);
+    if (!number.empty()) display_ = ":" + number;
+  }
+  ~Xvfb() {
+    if (pid_ > 0) {
+      kill(pid_, SIGTERM);
+      waitpid(pid_, nullptr, 0);
+    }
+  }
+  const std::string& display() const { return display_; }
+
+ private:
+  pid_t pid_ = -1;
+  std::string display_;
+};
+
+struct Sink : os::WindowSink {
+  std::vector<os::MouseEvent> mouse;
+  std::vector<os::KeyEvent> keys;
+  void OnWindowMouse(const os::MouseEvent& e) override { mouse.push_back(e); }
+  bool OnWindowKey(const os::KeyEvent& e) override {
+    keys.push_back(e);
+    return true;
+  }
+};
+
+TEST(X11Window, DrawsAndTakesAClickAndAKeyUnderXvfb) {
+  const std::string binary = FindOnPath("Xvfb");
+  if (binary.empty()) GTEST_SKIP() << "Xvfb is not installed";
+  Xvfb server(binary);
+  ASSERT_FALSE(server.display().empty()) << "Xvfb did not start";
+  TestEnvironment env;
+
+  auto top = os::X11Window::CreateTopLevel(server.display().c_str(), 30, 20, 64, 48, "smoke");
+  ASSERT_NE(top, nullptr);
+  EXPECT_EQ(os::X11Window::CreateTopLevel(server.display().c_str(), 0, 0, 0, 10, "x"), nullptr);
+  auto child = os::X11Window::CreateChild(server.display().c_str(), top->NativeId(), 8, 6, 16, 12);
+  ASSERT_NE(child, nullptr);
+  top->Show();
+  child->Show();
+  top->Sync();
+  child->Sync();
+  EXPECT_EQ(top->ScreenOrigin().x, 30);
+  EXPECT_EQ(top->ScreenOrigin().y, 20);
+  EXPECT_EQ(child->ScreenOrigin().x, 38);
+  EXPECT_EQ(child->ScreenOrigin().y, 26);
+
+  // A dark picture with a red square, shown through the server.
+  std::vector<uint32_t> picture(64 * 48, 0xFF203040u);
+  for (int y = 30; y < 40; ++y)
+    for (int x = 40; x < 50; ++x) picture[y * 64 + x] = 0xFFFF0000u;
+  ASSERT_TRUE(top->Present(picture.data(), 64, 48, {0, 0, 64, 48}));
+  std::vector<uint32_t> childPicture(16 * 12, 0xFF00FF00u);
+  ASSERT_TRUE(child->Present(childPicture.data(), 16, 12, {0, 0, 16, 12}));
+  top->Sync();
+  child->Sync();
+  std::vector<uint32_t> pixels;
+  ASSERT_TRUE(top->ReadPixels(&pixels));
+  ASSERT_EQ(pixels.size(), 64u * 48u);
+  EXPECT_EQ(pixels[0], 0xFF203040u);
+  EXPECT_EQ(pixels[35 * 64 + 45], 0xFFFF0000u);
+  EXPECT_EQ(pixels[29 * 64 + 45], 0xFF203040u);
+  std::vector<uint32_t> childPixels;
+  ASSERT_TRUE(child->ReadPixels(&childPixels));
+  EXPECT_EQ(childPixels[5 * 16 + 5], 0xFF00FF00u);
+
+  // A click and a key sent through the server by another client.
+  Sink sink;
+  top->SetSink(&sink);
+  Display* other = XOpenDisplay(server.display().c_str());
+  ASSERT_NE(other, nullptr);
+  XEvent press{};
+  press.xbutton.type = ButtonPress;
+  press.xbutton.display = other;
+  press.xbutton.window = static_cast<Window>(top->NativeId());
+  press.xbutton.root = DefaultRootWindow(other);
+  press.xbutton.x = 45;
+  press.xbutton.y = 35;
+  press.xbutton.x_root = 75;
+  press.xbutton.y_root = 55;
+  press.xbutton.button = Button3;
+  press.xbutton.state = ControlMask;
+  press.xbutton.same_screen = True;
+  ASSERT_NE(XSendEvent(other, press.xbutton.window, False, ButtonPressMask, &press), 0);
+  XEvent release = press;
+  release.xbutton.type = ButtonRelease;
+  ASSERT_NE(XSendEvent(other, press.xbutton.window, False, ButtonReleaseMask, &release), 0);
+  XEvent key{};
+  key.xkey.type = KeyPress;
+  key.xkey.display = other;
+  key.xkey.window = press.xbutton.window;
+  key.xkey.root = press.xbutton.root;
+  key.xkey.keycode = XKeysymToKeycode(other, XK_Left);
+  key.xkey.state = Mod1Mask;
+  key.xkey.same_screen = True;
+  ASSERT_NE(XSendEvent(other, key.xkey.window, False, KeyPressMask, &key), 0);
+  XSync(other, False);
+  XCloseDisplay(other);
+
+  top->Sync();
+  top->Pump();
+  env.loop().RunPending();
+  ASSERT_EQ(sink.mouse.size(), 2u);
+  EXPECT_EQ(sink.mouse[0].kind, os::MouseEvent::Kind::kDown);
+  EXPECT_EQ(sink.mouse[0].button, os::MouseButton::kRight);
+  EXPECT_EQ(sink.mouse[0].x, 45);
+  EXPECT_EQ(sink.mouse[0].globalX, 75);
+  EXPECT_EQ(sink.mouse[0].mods, 2);
+  EXPECT_EQ(sink.mouse[0].clickCount, 1);
+  EXPECT_EQ(sink.mouse[1].kind, os::MouseEvent::Kind::kUp);
+  EXPECT_EQ(sink.mouse[1].button, os::MouseButton::kRight);
+  ASSERT_EQ(sink.keys.size(), 1u);
+  EXPECT_EQ(sink.keys[0].key, 37);
+  EXPECT_EQ(sink.keys[0].chr, 28);
+  EXPECT_EQ(sink.keys[0].mods, 4);
+}
+
+}  // namespace
