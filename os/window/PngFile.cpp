@@ -26,7 +26,7 @@ bool WritePngFile(const std::string& path, const uint32_t* pixels, int width, in
   if (!png) return false;
   png_infop info = png_create_info_struct(png);
   std::vector<uint8_t> row(static_cast<size_t>(width) * 4);
-  bool ok = false;
+  volatile bool ok = false;
   if (info && !setjmp(png_jmpbuf(png))) {
     png_init_io(png, file.get());
     png_set_IHDR(png, info, width, height, 8, PNG_COLOR_TYPE_RGB_ALPHA, PNG_INTERLACE_NONE,
@@ -60,7 +60,7 @@ bool ReadPngFile(const std::string& path, std::vector<uint32_t>* pixels, int* wi
   png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
   if (!png) return false;
   png_infop info = png_create_info_struct(png);
-  bool ok = false;
+  volatile bool ok = false;
   std::vector<uint8_t> row;
   if (info && !setjmp(png_jmpbuf(png))) {
     png_init_io(png, file.get());
