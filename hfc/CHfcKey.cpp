@@ -1,24 +1,17 @@
 #include "hfc/CHfcKey.h"
 
+#include "hfc/HfcCountedInstance.h"
+
 #include "os/window/Window.h"
 
 CHfcKey* CHfcKey::sm_pInstance = nullptr;
 int CHfcKey::sm_iRefCount = 0;
 
 bool CHfcKey::Initialize() {
-  if (sm_iRefCount == 0) sm_pInstance = new CHfcKey();
-  ++sm_iRefCount;
-  return sm_pInstance != nullptr;
+  return HfcCountedStart(sm_pInstance, sm_iRefCount, [] { return new CHfcKey(); });
 }
 
-bool CHfcKey::Uninitialize() {
-  if (sm_iRefCount <= 0) return false;
-  if (--sm_iRefCount == 0) {
-    delete sm_pInstance;
-    sm_pInstance = nullptr;
-  }
-  return true;
-}
+bool CHfcKey::Uninitialize() { return HfcCountedStop(sm_pInstance, sm_iRefCount); }
 
 CHfcKey::~CHfcKey() = default;
 

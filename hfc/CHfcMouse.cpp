@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "hfc/HfcCountedInstance.h"
 #include "hfc/HfcEventStatus.h"
 #include "os/window/Window.h"
 
@@ -15,19 +16,16 @@ constexpr int kOemCursorCount = 18;
 }
 
 bool CHfcMouse::Initialize(bool full) {
-  if (sm_iRefCount == 0) {
-    sm_pInstance = new CHfcMouse(full);
+  return HfcCountedStart(sm_pInstance, sm_iRefCount, [full] {
+    CHfcMouse* hub = new CHfcMouse(full);
     MacLoadOemCursors();
-  }
-  ++sm_iRefCount;
-  return sm_pInstance != nullptr;
+    return hub;
+  });
 }
 
 bool CHfcMouse::Uninitialize() {
-  if (sm_iRefCount <= 0) return false;
-  if (--sm_iRefCount == 0) {
-    delete sm_pInstance;
-    sm_pInstance = nullptr;
+  if (!HfcCountedStop(sm_pInstance, sm_iRefCount)) return false;
+  if (sm_iRefCount == 0) {
     delete[] m_piMacCursorId;
     m_piMacCursorId = nullptr;
     m_iNumCursors = 0;

@@ -156,19 +156,24 @@ bool CHfcWindowLayer::HoldsCapture() const {
          CHfcMouse::sm_pInstance->GetCapture() == static_cast<const CHfcMouseListener*>(this);
 }
 
-bool CHfcWindowLayer::RouteMouse(MouseHandler handler, CHfcMouse* m, int x, int y, int mods) {
-  if (!HoldsCapture()) {
-    // A control's handler may add or remove controls: walk by index over a
-    // snapshot and skip controls that have left meanwhile.
-    const std::vector<CHfcControl*> controls = m_controls;
-    for (CHfcControl* c : controls) {
-      if (std::find(m_controls.begin(), m_controls.end(), c) == m_controls.end()) continue;
-      if (!c->IsVisible() || !c->IsEnabled()) continue;
-      const tagHfcRect& f = c->GetFrame();
-      if (!Holds(f, x, y)) continue;
-      if ((c->*handler)(m, x - f.left, y - f.top, mods)) return true;
-    }
+template <typename Take>
+CHfcControl* CHfcWindowLayer::FirstControlThatTakes(int x, int y, bool enabledOnly, Take take) {
+  const std::vector<CHfcControl*> controls = m_controls;
+  for (CHfcControl* c : controls) {
+    if (std::find(m_controls.begin(), m_controls.end(), c) == m_controls.end()) continue;
+    if (!c->IsVisible() || (enabledOnly && !c->IsEnabled())) continue;
+    const tagHfcRect& f = c->GetFrame();
+    if (Holds(f, x, y) && take(c, x - f.left, y - f.top)) return c;
   }
+  return nullptr;
+}
+
+bool CHfcWindowLayer::RouteMouse(MouseHandler handler, CHfcMouse* m, int x, int y, int mods) {
+  if (!HoldsCapture() &&
+      FirstControlThatTakes(x, y, true, [&](CHfcControl* c, int cx, int cy) {
+        return (c->*handler)(m, cx, cy, mods);
+      }))
+    return true;
   return (this->*handler)(m, x, y, mods);
 }
 
@@ -205,16 +210,11 @@ bool CHfcWindowLayer::PreMouseMove(CHfcMouse* m, int x, int y, int mods) {
 
 bool CHfcWindowLayer::PreMouseWheelMoved(CHfcMouse* m, int x, int y, int axis, int delta,
                                          int mods) {
-  if (!HoldsCapture()) {
-    const std::vector<CHfcControl*> controls = m_controls;
-    for (CHfcControl* c : controls) {
-      if (std::find(m_controls.begin(), m_controls.end(), c) == m_controls.end()) continue;
-      if (!c->IsVisible() || !c->IsEnabled()) continue;
-      const tagHfcRect& f = c->GetFrame();
-      if (!Holds(f, x, y)) continue;
-      if (c->OnHfcMouseWheelMoved(m, x - f.left, y - f.top, axis, delta, mods)) return true;
-    }
-  }
+  if (!HoldsCapture() &&
+      FirstControlThatTakes(x, y, true, [&](CHfcControl* c, int cx, int cy) {
+        return c->OnHfcMouseWheelMoved(m, cx, cy, axis, delta, mods);
+      }))
+    return true;
   return OnHfcMouseWheelMoved(m, x, y, axis, delta, mods);
 }
 
@@ -267,14 +267,11 @@ bool CHfcWindowLayer::OnHfcDragTrackingEnterWindowGlobal(CHfcDrag* drag, CHfcDra
                                                          int x, int y, int mods, int* action) {
   tagHfcPoint p{x, y};
   GlobalToLocal(&p);
-  for (CHfcControl* c : m_controls) {
-    if (!c->IsVisible()) continue;
-    const tagHfcRect& f = c->GetFrame();
-    if (!Holds(f, p.x, p.y)) continue;
-    c->SetDragInside(true);
-    if (c->OnHfcDragTrackingEnterWindow(drag, flavor, p.x - f.left, p.y - f.top, mods, action))
-      return true;
-  }
+  if (FirstControlThatTakes(p.x, p.y, false, [&](CHfcControl* c, int cx, int cy) {
+        c->SetDragInside(true);
+        return c->OnHfcDragTrackingEnterWindow(drag, flavor, cx, cy, mods, action);
+      }))
+    return true;
   return OnHfcDragTrackingEnterWindow(drag, flavor, p.x, p.y, mods, action);
 }
 
@@ -317,22 +314,16 @@ bool CHfcWindowLayer::OnHfcDragReceiveGlobal(CHfcDrag* drag, CHfcDragFlavor* fla
                                              int mods, int* action) {
   tagHfcPoint p{x, y};
   GlobalToLocal(&p);
-  bool received = false;
-  for (CHfcControl* c : m_controls) {
-    if (!c->IsVisible()) continue;
-    const tagHfcRect& f = c->GetFrame();
-    if (!Holds(f, p.x, p.y)) continue;
-    if (c->OnHfcDragReceive(drag, flavor, p.x - f.left, p.y - f.top, mods, action)) {
-      c->SetDragInside(false);
-      received = true;
-      break;
-    }
-  }
+  CHfcControl* receiver =
+      FirstControlThatTakes(p.x, p.y, false, [&](CHfcControl* c, int cx, int cy) {
+        return c->OnHfcDragReceive(drag, flavor, cx, cy, mods, action);
+      });
+  if (receiver) receiver->SetDragInside(false);
   for (CHfcControl* c : m_controls) {
     if (!c->IsDragInside()) continue;
     c->OnHfcDragTrackingLeaveWindow(drag);
     c->SetDragInside(false);
   }
-  if (received) return true;
+  if (receiver) return true;
   return OnHfcDragReceive(drag, flavor, p.x, p.y, mods, action);
 }

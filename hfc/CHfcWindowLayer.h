@@ -115,6 +115,13 @@ class CHfcWindowLayer : public CHfcMouseListener,
 
  private:
   using MouseHandler = bool (CHfcMouseListener::*)(CHfcMouse*, int, int, int);
+  // Offers (control, control-local x, y) to each visible control under the
+  // layer point, from the first added on, until take() answers true; that
+  // control is returned (null when none took it). enabledOnly leaves out
+  // disabled controls. Controls that leave the layer during the walk are
+  // skipped.
+  template <typename Take>
+  CHfcControl* FirstControlThatTakes(int x, int y, bool enabledOnly, Take take);
   bool RouteMouse(MouseHandler handler, CHfcMouse* m, int x, int y, int mods);
   bool RouteGlobal(bool (CHfcWindowLayer::*pre)(CHfcMouse*, int, int, int), CHfcMouse* m, int x,
                    int y, int mods);

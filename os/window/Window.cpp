@@ -56,47 +56,33 @@ void Window::Invalidate(const WindowRect& area) {
       this);
 }
 
-void Window::Deliver(const MouseEvent& e) {
+void Window::PostToSink(std::function<void(WindowSink*)> call) {
   MainLoop* loop = MainLoop::Current();
   if (!loop) return;
   loop->Post(
-      [this, e] {
-        if (e.kind == MouseEvent::Kind::kDown) g_lastPressed = this;
-        if (sink_) sink_->OnWindowMouse(e);
+      [this, call = std::move(call)] {
+        if (sink_) call(sink_);
       },
       this);
+}
+
+void Window::Deliver(const MouseEvent& e) {
+  if (e.kind == MouseEvent::Kind::kDown) g_lastPressed = this;
+  PostToSink([e](WindowSink* sink) { sink->OnWindowMouse(e); });
 }
 
 void Window::DeliverKey(const KeyEvent& e) {
-  MainLoop* loop = MainLoop::Current();
-  if (!loop) return;
-  loop->Post(
-      [this, e] {
-        if (sink_) sink_->OnWindowKey(e);
-      },
-      this);
+  PostToSink([e](WindowSink* sink) { sink->OnWindowKey(e); });
 }
 
 void Window::DeliverFocus(bool gained) {
-  MainLoop* loop = MainLoop::Current();
-  if (!loop) return;
-  loop->Post(
-      [this, gained] {
-        if (sink_) sink_->OnWindowFocus(gained);
-      },
-      this);
+  PostToSink([gained](WindowSink* sink) { sink->OnWindowFocus(gained); });
 }
 
 void Window::DeliverExpose(const WindowRect& area) { Invalidate(area); }
 
 void Window::DeliverClose() {
-  MainLoop* loop = MainLoop::Current();
-  if (!loop) return;
-  loop->Post(
-      [this] {
-        if (sink_) sink_->OnWindowClose();
-      },
-      this);
+  PostToSink([](WindowSink* sink) { sink->OnWindowClose(); });
 }
 
 int Window::DeliverDrag(const DragEvent& e) {

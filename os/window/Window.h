@@ -5,6 +5,7 @@
 // input. Two backends: HeadlessWindow (tests) and X11Window. Main thread
 // only; events reach the sink through os::MainLoop.
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 #include "os/window/WindowEvents.h"
@@ -97,6 +98,10 @@ class Window {
   bool ClipArea(int pictureWidth, int pictureHeight, WindowRect* area) const;
 
  private:
+  // Runs call on the main loop with the sink of that moment (nothing when
+  // the window has none, or is gone by then).
+  void PostToSink(std::function<void(WindowSink*)> call);
+
   WindowSink* sink_ = nullptr;
   WindowRect pendingExpose_;
   bool exposePosted_ = false;

@@ -195,3 +195,42 @@ TEST_F(Routing, PlatformEventsOfAHeadlessWindowReachTheControlThroughTheLayer) {
 }
 
 }  // namespace
+
+namespace {
+
+struct StubbornLayer : hfctest::RecordingLayer {
+  using RecordingLayer::RecordingLayer;
+  bool refuse = true;
+  bool OnDestroy() override { return !refuse; }
+};
+
+TEST(CHfcWindowLayer, ShowHideAndDestroy) {
+  vesk::test::TestEnvironment env;
+  ScopedHubs hubs;
+  Log log;
+  FakeWindow window;
+  StubbornLayer layer(&log);
+  RecordingControl c{"c", &log};
+  EXPECT_FALSE(layer.Show(true));  // not created
+  ASSERT_TRUE(layer.Create(5, 6, 20, 10, &window));
+  c.Place(0, 0, 5, 5);
+  layer.AddControl(&c, false);
+  EXPECT_TRUE(layer.Show(true));
+  EXPECT_TRUE(layer.Hide(false));
+  ASSERT_EQ(window.drawn.size(), 2u);
+  EXPECT_EQ(window.drawn[0].rect.right, 25);
+  EXPECT_TRUE(window.drawn[0].now);
+  EXPECT_FALSE(window.drawn[1].now);
+  CHfcMouse::sm_pInstance->SetCapture(&layer, &window);
+  // The hook may refuse; the capture is released before it is asked.
+  EXPECT_FALSE(layer.Destroy());
+  EXPECT_EQ(CHfcMouse::sm_pInstance->GetCapture(), nullptr);
+  EXPECT_TRUE(layer.IsCreated());
+  layer.refuse = false;
+  EXPECT_TRUE(layer.Destroy());
+  EXPECT_FALSE(layer.IsCreated());
+  EXPECT_EQ(c.GetParentLayer(), nullptr);
+  EXPECT_TRUE(layer.GetControls().empty());
+}
+
+}  // namespace
