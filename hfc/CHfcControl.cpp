@@ -200,35 +200,33 @@ bool CHfcControl::OnHfcKeyChar(CHfcKeyFocus*, int chr) {
 }
 
 bool CHfcControl::OnHfcKeyIsPointInside(CHfcKeyFocus*, int x, int y) {
-  tagHfcPoint p{x, y};
-  GlobalToLocal(&p);
+  const tagHfcPoint p = ToLocal(x, y);
   return p.x >= 0 && p.x < GetWidth() && p.y >= 0 && p.y < GetHeight();
 }
 
-bool CHfcControl::OnHfcMouseLButtonDownGlobal(CHfcMouse* m, int x, int y, int mods) {
-  if (!m_bEnabled) return false;
+tagHfcPoint CHfcControl::ToLocal(int x, int y) {
   tagHfcPoint p{x, y};
   GlobalToLocal(&p);
-  return OnHfcMouseLButtonDown(m, p.x, p.y, mods);
+  return p;
+}
+
+bool CHfcControl::OnHfcMouseLButtonDownGlobal(CHfcMouse* m, int x, int y, int mods) {
+  const tagHfcPoint p = ToLocal(x, y);
+  return m_bEnabled && OnHfcMouseLButtonDown(m, p.x, p.y, mods);
 }
 
 bool CHfcControl::OnHfcMouseLButtonDoubleClickGlobal(CHfcMouse* m, int x, int y, int mods) {
-  if (!m_bEnabled) return false;
-  tagHfcPoint p{x, y};
-  GlobalToLocal(&p);
-  return OnHfcMouseLButtonDoubleClick(m, p.x, p.y, mods);
+  const tagHfcPoint p = ToLocal(x, y);
+  return m_bEnabled && OnHfcMouseLButtonDoubleClick(m, p.x, p.y, mods);
 }
 
 bool CHfcControl::OnHfcMouseLButtonUpGlobal(CHfcMouse* m, int x, int y, int mods) {
-  if (!m_bEnabled) return false;
-  tagHfcPoint p{x, y};
-  GlobalToLocal(&p);
-  return OnHfcMouseLButtonUp(m, p.x, p.y, mods);
+  const tagHfcPoint p = ToLocal(x, y);
+  return m_bEnabled && OnHfcMouseLButtonUp(m, p.x, p.y, mods);
 }
 
 bool CHfcControl::OnHfcMouseMoveGlobal(CHfcMouse* m, int x, int y, int mods) {
-  tagHfcPoint p{x, y};
-  GlobalToLocal(&p);
+  const tagHfcPoint p = ToLocal(x, y);
   return OnHfcMouseMove(m, p.x, p.y, mods);
 }
 

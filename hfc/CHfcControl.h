@@ -190,4 +190,5 @@ class CHfcControl : public CHfcMouseListener,
 
  private:
   void SetFrame(int left, int top, int width, int height);
+  tagHfcPoint ToLocal(int x, int y);
 };
