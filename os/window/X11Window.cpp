@@ -188,8 +188,17 @@ void X11Window::SetCursor(CursorId id) {
   XFlush(impl_->display);
 }
 
+bool X11Window::Viewable() const {
+  XWindowAttributes attrs;
+  return XGetWindowAttributes(impl_->display, impl_->window, &attrs) &&
+         attrs.map_state == IsViewable;
+}
+
 bool X11Window::RequestFocus() {
-  if (!visible_) return false;
+  // Focus on (and reading) a window that is not viewable is a protocol
+  // error, which Xlib's default handler answers by ending the process; a
+  // host's window may well be unmapped still.
+  if (!visible_ || !Viewable()) return false;
   XSetInputFocus(impl_->display, impl_->window, RevertToParent, CurrentTime);
   XFlush(impl_->display);
   return true;
@@ -211,6 +220,7 @@ void X11Window::Pump() {
 }
 
 bool X11Window::ReadPixels(std::vector<uint32_t>* pixels) {
+  if (!Viewable()) return false;
   XImage* image =
       XGetImage(impl_->display, impl_->window, 0, 0, width_, height_, AllPlanes, ZPixmap);
   if (!image) return false;

@@ -44,7 +44,8 @@ class X11Window : public Window {
   void Pump();
   // Waits until the server has handled every request sent so far.
   void Sync();
-  // The window's pixels as the server holds them (alpha set to 0xFF).
+  // The window's pixels as the server holds them (alpha set to 0xFF);
+  // false while the window is not viewable.
   bool ReadPixels(std::vector<uint32_t>* pixels);
 
  private:
@@ -54,6 +55,7 @@ class X11Window : public Window {
                                          int x, int y, int width, int height,
                                          const std::string& title);
   void Handle(void* xevent);
+  bool Viewable() const;
 
   std::unique_ptr<Impl> impl_;
   int width_;

@@ -80,6 +80,8 @@ class Xvfb {
 struct Sink : os::WindowSink {
   std::vector<os::MouseEvent> mouse;
   std::vector<os::KeyEvent> keys;
+  std::vector<bool> focus;
+  void OnWindowFocus(bool gained) override { focus.push_back(gained); }
   void OnWindowMouse(const os::MouseEvent& e) override { mouse.push_back(e); }
   bool OnWindowKey(const os::KeyEvent& e) override {
     keys.push_back(e);
@@ -176,6 +178,19 @@ TEST(X11Window, DrawsAndTakesAClickAndAKeyUnderXvfb) {
   EXPECT_EQ(sink.keys[0].key, 37);
   EXPECT_EQ(sink.keys[0].chr, 28);
   EXPECT_EQ(sink.keys[0].mods, 4);
+
+  // Focus goes to a shown window only; an unmapped one refuses (rather
+  // than drawing a protocol error that would end the process).
+  EXPECT_TRUE(top->RequestFocus());
+  top->Sync();
+  top->Pump();
+  env.loop().RunPending();
+  EXPECT_TRUE(top->HasFocus());
+  EXPECT_EQ(sink.focus, std::vector<bool>{true});
+  child->Hide();
+  child->Sync();
+  EXPECT_FALSE(child->RequestFocus());
+  EXPECT_FALSE(child->ReadPixels(&childPixels));
 }
 
 }  // namespace
