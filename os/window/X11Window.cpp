@@ -11,6 +11,7 @@
 #include <set>
 
 #include "os/window/KeyMap.h"
+#include "os/window/X11DropTarget.h"
 
 namespace os {
 
@@ -54,9 +55,11 @@ struct X11Window::Impl {
   int lastX = 0;
   int lastY = 0;
   int clicks = 0;
+  std::unique_ptr<X11DropTarget> dropTarget;
 
   ~Impl() {
     if (!display) return;
+    dropTarget.reset();
     for (Cursor c : cursors)
       if (c) XFreeCursor(display, c);
     if (gc) XFreeGC(display, gc);
@@ -116,6 +119,8 @@ std::unique_ptr<X11Window> X11Window::Make(const char* displayName, uint64_t par
 
 X11Window::X11Window(std::unique_ptr<Impl> impl, int width, int height)
     : impl_(std::move(impl)), width_(width), height_(height) {
+  impl_->dropTarget = std::make_unique<X11DropTarget>(
+      impl_->display, impl_->window, [this](const DragEvent& e) { return DeliverDrag(e); });
   if (MainLoop* loop = MainLoop::Current()) timer_ = loop->AddTimer(10, 10, [this] { Pump(); });
 }
 
@@ -235,6 +240,7 @@ bool X11Window::ReadPixels(std::vector<uint32_t>* pixels) {
 
 void X11Window::Handle(void* raw) {
   XEvent& ev = *static_cast<XEvent*>(raw);
+  if (impl_->dropTarget->Handle(ev)) return;
   switch (ev.type) {
     case ButtonPress:
     case ButtonRelease: {

@@ -3,7 +3,8 @@
 // manual tests) or a child of a window that a host owns (a Linux VST 2 host
 // hands the editor an X11 window id). Each window has its own connection;
 // the main loop reads it every 10 ms (and whenever Pump is called) and hands
-// the events to the sink. Needs a TrueColor visual of depth 24 or 32 with
+// the events to the sink. Other clients may drop files and text on it (the
+// X drag-and-drop protocol). Needs a TrueColor visual of depth 24 or 32 with
 // the usual red, green and blue masks; creation fails otherwise.
 #include <memory>
 #include <string>

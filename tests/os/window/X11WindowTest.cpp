@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "os/window/X11DropTarget.h"
 #include "tests/support/TestEnvironment.h"
 
 namespace {
@@ -78,6 +79,17 @@ class Xvfb {
 };
 
 struct Sink : os::WindowSink {
+  std::vector<std::string> drags;
+  int dragAnswer = 0;
+  int OnWindowDrag(const os::DragEvent& e) override {
+    static const char* kNames[] = {"enter", "over", "leave", "drop"};
+    std::string entry = kNames[static_cast<int>(e.kind)];
+    entry += " " + std::to_string(e.x) + "," + std::to_string(e.y);
+    if (e.items)
+      for (const os::DragItem& item : *e.items) entry += " " + item.path;
+    drags.push_back(entry);
+    return dragAnswer;
+  }
   std::vector<os::MouseEvent> mouse;
   std::vector<os::KeyEvent> keys;
   std::vector<bool> focus;
@@ -191,6 +203,151 @@ TEST(X11Window, DrawsAndTakesAClickAndAKeyUnderXvfb) {
   child->Sync();
   EXPECT_FALSE(child->RequestFocus());
   EXPECT_FALSE(child->ReadPixels(&childPixels));
+}
+
+
+TEST(X11DropTarget, UriListsGiveLocalPaths) {
+  const std::string list =
+      "# comment\r\nfile:///home/u/My%20Sounds.VSKall\r\nhttp://x/y\r\n"
+      "file://host/tmp/a.VSKpr\nfile:///bad%2\nfile:///nul%00x\nfile:///%41b\n";
+  EXPECT_EQ(os::X11DropTarget::ParseUriList(list),
+            (std::vector<std::string>{"/home/u/My Sounds.VSKall", "/tmp/a.VSKpr", "/Ab"}));
+  EXPECT_TRUE(os::X11DropTarget::ParseUriList("").empty());
+}
+
+// Another client plays the drag source: it owns the drag selection, sends
+// the protocol's messages and hands over a file list when asked.
+class DragSource {
+ public:
+  DragSource(const std::string& display, ::Window target) : target_(target) {
+    d_ = XOpenDisplay(display.c_str());
+    if (!d_) return;
+    window_ = XCreateSimpleWindow(d_, DefaultRootWindow(d_), 0, 0, 1, 1, 0, 0, 0);
+    XSetSelectionOwner(d_, Atom("XdndSelection"), window_, CurrentTime);
+    XSync(d_, False);
+  }
+  ~DragSource() {
+    if (d_) XCloseDisplay(d_);
+  }
+  bool ok() const { return d_ != nullptr; }
+  void Send(const char* type, long l1, long l2, long l3, long l4) {
+    XEvent ev{};
+    ev.xclient.type = ClientMessage;
+    ev.xclient.display = d_;
+    ev.xclient.window = target_;
+    ev.xclient.message_type = Atom(type);
+    ev.xclient.format = 32;
+    ev.xclient.data.l[0] = static_cast<long>(window_);
+    ev.xclient.data.l[1] = l1;
+    ev.xclient.data.l[2] = l2;
+    ev.xclient.data.l[3] = l3;
+    ev.xclient.data.l[4] = l4;
+    XSendEvent(d_, target_, False, NoEventMask, &ev);
+    XSync(d_, False);
+  }
+  void Enter() { Send("XdndEnter", 5L << 24, static_cast<long>(Atom("text/uri-list")), 0, 0); }
+  void Position(int rootX, int rootY) {
+    Send("XdndPosition", 0, (static_cast<long>(rootX) << 16) | rootY, CurrentTime,
+         static_cast<long>(Atom("XdndActionCopy")));
+  }
+  // Reads what the target sent; answers a data request with `files`.
+  std::vector<std::string> Receive(const std::string& files) {
+    std::vector<std::string> got;
+    XSync(d_, False);
+    while (XPending(d_) > 0) {
+      XEvent ev;
+      XNextEvent(d_, &ev);
+      if (ev.type == ClientMessage) {
+        char* name = XGetAtomName(d_, ev.xclient.message_type);
+        std::string entry = name;
+        XFree(name);
+        entry += " " + std::to_string(ev.xclient.data.l[1] & 1);
+        if (ev.xclient.data.l[4] || ev.xclient.data.l[2]) {
+          const ::Atom action = static_cast<::Atom>(
+              entry.rfind("XdndStatus", 0) == 0 ? ev.xclient.data.l[4] : ev.xclient.data.l[2]);
+          if (action) {
+            char* a = XGetAtomName(d_, action);
+            entry += std::string(" ") + a;
+            XFree(a);
+          }
+        }
+        got.push_back(entry);
+      } else if (ev.type == SelectionRequest) {
+        const XSelectionRequestEvent& r = ev.xselectionrequest;
+        XChangeProperty(d_, r.requestor, r.property, r.target, 8, PropModeReplace,
+                        reinterpret_cast<const unsigned char*>(files.data()),
+                        static_cast<int>(files.size()));
+        XEvent reply{};
+        reply.xselection.type = SelectionNotify;
+        reply.xselection.display = d_;
+        reply.xselection.requestor = r.requestor;
+        reply.xselection.selection = r.selection;
+        reply.xselection.target = r.target;
+        reply.xselection.property = r.property;
+        reply.xselection.time = r.time;
+        XSendEvent(d_, r.requestor, False, NoEventMask, &reply);
+        XSync(d_, False);
+        got.push_back("request");
+      }
+    }
+    return got;
+  }
+
+ private:
+  ::Atom Atom(const char* name) { return XInternAtom(d_, name, False); }
+  Display* d_ = nullptr;
+  ::Window window_ = 0;
+  ::Window target_;
+};
+
+TEST(X11Window, TakesFilesDroppedByAnotherClientAndRefusesWhatItDoesNotAccept) {
+  const std::string binary = FindOnPath("Xvfb");
+  if (binary.empty()) GTEST_SKIP() << "Xvfb is not installed";
+  Xvfb server(binary);
+  ASSERT_FALSE(server.display().empty()) << "Xvfb did not start";
+  TestEnvironment env;
+  auto top = os::X11Window::CreateTopLevel(server.display().c_str(), 40, 30, 64, 48, "drop");
+  ASSERT_NE(top, nullptr);
+  top->Show();
+  top->Sync();
+  Sink sink;
+  top->SetSink(&sink);
+  auto step = [&] {
+    top->Sync();
+    top->Pump();
+    top->Sync();
+  };
+
+  // First a drag that the window does not want: the drop is refused.
+  {
+    DragSource source(server.display(), static_cast<::Window>(top->NativeId()));
+    ASSERT_TRUE(source.ok());
+    source.Enter();
+    source.Position(50, 40);
+    step();
+    source.Send("XdndDrop", 0, CurrentTime, 0, 0);
+    step();
+    EXPECT_EQ(source.Receive(""), (std::vector<std::string>{"XdndStatus 0", "XdndFinished 0"}));
+  }
+  EXPECT_EQ(sink.drags, (std::vector<std::string>{"enter 10,10 ", "leave 10,10 "}));
+
+  // Then one it copies: the file list arrives as paths.
+  sink.drags.clear();
+  sink.dragAnswer = 2;
+  DragSource source(server.display(), static_cast<::Window>(top->NativeId()));
+  source.Enter();
+  source.Position(45, 35);
+  source.Position(47, 36);
+  step();
+  source.Send("XdndDrop", 0, CurrentTime, 0, 0);
+  step();
+  EXPECT_EQ(source.Receive("file:///tmp/One.VSKpr\r\nfile:///tmp/Two%20B.VSKall\r\n"),
+            (std::vector<std::string>{"XdndStatus 1 XdndActionCopy", "XdndStatus 1 XdndActionCopy",
+                                      "request"}));
+  step();
+  EXPECT_EQ(source.Receive(""), (std::vector<std::string>{"XdndFinished 1 XdndActionCopy"}));
+  EXPECT_EQ(sink.drags, (std::vector<std::string>{"enter 5,5 ", "over 7,6 ",
+                                                  "drop 7,6 /tmp/One.VSKpr /tmp/Two B.VSKall"}));
 }
 
 }  // namespace
