@@ -348,6 +348,23 @@ TEST(X11Window, TakesFilesDroppedByAnotherClientAndRefusesWhatItDoesNotAccept) {
   EXPECT_EQ(source.Receive(""), (std::vector<std::string>{"XdndFinished 1 XdndActionCopy"}));
   EXPECT_EQ(sink.drags, (std::vector<std::string>{"enter 5,5 ", "over 7,6 ",
                                                   "drop 7,6 /tmp/One.VSKpr /tmp/Two B.VSKall"}));
+
+  // A source that never hands its data over loses the drop after a while.
+  sink.drags.clear();
+  source.Enter();
+  source.Position(45, 35);
+  step();
+  source.Send("XdndDrop", 0, CurrentTime, 0, 0);
+  step();
+  env.clock().AdvanceMs(os::X11DropTarget::kDropTimeoutMs);
+  env.loop().RunPending();
+  step();
+  EXPECT_EQ(sink.drags, (std::vector<std::string>{"enter 5,5 ", "leave 5,5 "}));
+  // Its late answer changes nothing.
+  EXPECT_EQ(source.Receive("file:///tmp/Late.VSKpr\n"),
+            (std::vector<std::string>{"XdndStatus 1 XdndActionCopy", "request", "XdndFinished 0"}));
+  step();
+  EXPECT_EQ(sink.drags.size(), 2u);
 }
 
 }  // namespace
