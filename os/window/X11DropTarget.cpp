@@ -198,33 +198,29 @@ void X11DropTarget::OnSelection(const XSelectionEvent& s) {
   Reset();
 }
 
-void X11DropTarget::SendStatus(int effect) {
+void X11DropTarget::SendToSource(Atom type, long l1, long l2, long l4) {
   XEvent ev{};
   ev.xclient.type = ClientMessage;
   ev.xclient.display = display_;
   ev.xclient.window = source_;
-  ev.xclient.message_type = status_;
+  ev.xclient.message_type = type;
   ev.xclient.format = 32;
   ev.xclient.data.l[0] = static_cast<long>(window_);
-  ev.xclient.data.l[1] = (effect != 0 ? 1 : 0) | 2;  // accept; keep sending positions
-  ev.xclient.data.l[4] = static_cast<long>(ActionFor(effect));
+  ev.xclient.data.l[1] = l1;
+  ev.xclient.data.l[2] = l2;
+  ev.xclient.data.l[4] = l4;
   XSendEvent(display_, source_, False, NoEventMask, &ev);
   XFlush(display_);
 }
 
+void X11DropTarget::SendStatus(int effect) {
+  // Bit 0: accepted; bit 1: keep sending positions.
+  SendToSource(status_, (effect != 0 ? 1 : 0) | 2, 0, static_cast<long>(ActionFor(effect)));
+}
+
 void X11DropTarget::SendFinished(int effect) {
   if (!source_) return;
-  XEvent ev{};
-  ev.xclient.type = ClientMessage;
-  ev.xclient.display = display_;
-  ev.xclient.window = source_;
-  ev.xclient.message_type = finished_;
-  ev.xclient.format = 32;
-  ev.xclient.data.l[0] = static_cast<long>(window_);
-  ev.xclient.data.l[1] = effect != 0 ? 1 : 0;
-  ev.xclient.data.l[2] = static_cast<long>(ActionFor(effect));
-  XSendEvent(display_, source_, False, NoEventMask, &ev);
-  XFlush(display_);
+  SendToSource(finished_, effect != 0 ? 1 : 0, static_cast<long>(ActionFor(effect)), 0);
 }
 
 void X11DropTarget::Reset() {

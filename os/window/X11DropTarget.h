@@ -39,6 +39,7 @@ class X11DropTarget {
   void OnLeave();
   void OnDrop(const XClientMessageEvent& m);
   void OnSelection(const XSelectionEvent& s);
+  void SendToSource(Atom type, long l1, long l2, long l4);
   void SendStatus(int effect);
   void SendFinished(int effect);
   void Reset();

@@ -10,6 +10,7 @@
 #include <unistd.h>
 
 #include <cstdlib>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -101,17 +102,25 @@ struct Sink : os::WindowSink {
   }
 };
 
-TEST(X11Window, DrawsAndTakesAClickAndAKeyUnderXvfb) {
-  const std::string binary = FindOnPath("Xvfb");
-  if (binary.empty()) GTEST_SKIP() << "Xvfb is not installed";
-  Xvfb server(binary);
-  ASSERT_FALSE(server.display().empty()) << "Xvfb did not start";
+// Each test gets a server of its own; skipped only where Xvfb is missing.
+struct UnderXvfb : testing::Test {
+  std::unique_ptr<Xvfb> server;
+  void SetUp() override {
+    const std::string binary = FindOnPath("Xvfb");
+    if (binary.empty()) GTEST_SKIP() << "Xvfb is not installed";
+    server = std::make_unique<Xvfb>(binary);
+    ASSERT_FALSE(server->display().empty()) << "Xvfb did not start";
+  }
+  const char* display() const { return server->display().c_str(); }
+};
+
+TEST_F(UnderXvfb, DrawsAndTakesAClickAndAKey) {
   TestEnvironment env;
 
-  auto top = os::X11Window::CreateTopLevel(server.display().c_str(), 30, 20, 64, 48, "smoke");
+  auto top = os::X11Window::CreateTopLevel(display(), 30, 20, 64, 48, "smoke");
   ASSERT_NE(top, nullptr);
-  EXPECT_EQ(os::X11Window::CreateTopLevel(server.display().c_str(), 0, 0, 0, 10, "x"), nullptr);
-  auto child = os::X11Window::CreateChild(server.display().c_str(), top->NativeId(), 8, 6, 16, 12);
+  EXPECT_EQ(os::X11Window::CreateTopLevel(display(), 0, 0, 0, 10, "x"), nullptr);
+  auto child = os::X11Window::CreateChild(display(), top->NativeId(), 8, 6, 16, 12);
   ASSERT_NE(child, nullptr);
   top->Show();
   child->Show();
@@ -144,7 +153,7 @@ TEST(X11Window, DrawsAndTakesAClickAndAKeyUnderXvfb) {
   // A click and a key sent through the server by another client.
   Sink sink;
   top->SetSink(&sink);
-  Display* other = XOpenDisplay(server.display().c_str());
+  Display* other = XOpenDisplay(display());
   ASSERT_NE(other, nullptr);
   XEvent press{};
   press.xbutton.type = ButtonPress;
@@ -300,13 +309,9 @@ class DragSource {
   ::Window target_;
 };
 
-TEST(X11Window, TakesFilesDroppedByAnotherClientAndRefusesWhatItDoesNotAccept) {
-  const std::string binary = FindOnPath("Xvfb");
-  if (binary.empty()) GTEST_SKIP() << "Xvfb is not installed";
-  Xvfb server(binary);
-  ASSERT_FALSE(server.display().empty()) << "Xvfb did not start";
+TEST_F(UnderXvfb, TakesFilesDroppedByAnotherClientAndRefusesWhatItDoesNotAccept) {
   TestEnvironment env;
-  auto top = os::X11Window::CreateTopLevel(server.display().c_str(), 40, 30, 64, 48, "drop");
+  auto top = os::X11Window::CreateTopLevel(display(), 40, 30, 64, 48, "drop");
   ASSERT_NE(top, nullptr);
   top->Show();
   top->Sync();
@@ -320,7 +325,7 @@ TEST(X11Window, TakesFilesDroppedByAnotherClientAndRefusesWhatItDoesNotAccept) {
 
   // First a drag that the window does not want: the drop is refused.
   {
-    DragSource source(server.display(), static_cast<::Window>(top->NativeId()));
+    DragSource source(server->display(), static_cast<::Window>(top->NativeId()));
     ASSERT_TRUE(source.ok());
     source.Enter();
     source.Position(50, 40);
@@ -334,7 +339,7 @@ TEST(X11Window, TakesFilesDroppedByAnotherClientAndRefusesWhatItDoesNotAccept) {
   // Then one it copies: the file list arrives as paths.
   sink.drags.clear();
   sink.dragAnswer = 2;
-  DragSource source(server.display(), static_cast<::Window>(top->NativeId()));
+  DragSource source(server->display(), static_cast<::Window>(top->NativeId()));
   source.Enter();
   source.Position(45, 35);
   source.Position(47, 36);
