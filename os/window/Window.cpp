@@ -23,7 +23,6 @@ Window::~Window() {
   if (g_lastPressed == this) g_lastPressed = nullptr;
 }
 
-const std::vector<Window*>& Window::All() { return Registry(); }
 Window* Window::LastPressed() { return g_lastPressed; }
 
 void Window::SetCursorEverywhere(CursorId id) {
@@ -44,10 +43,10 @@ void Window::Invalidate(const WindowRect& area) {
     pendingExpose_.bottom = std::max(pendingExpose_.bottom, r.bottom);
     return;
   }
-  pendingExpose_ = r;
-  exposePosted_ = true;
   MainLoop* loop = MainLoop::Current();
   if (!loop) return;
+  pendingExpose_ = r;
+  exposePosted_ = true;
   loop->Post(
       [this] {
         exposePosted_ = false;

@@ -78,8 +78,6 @@ class Window {
   // not supported).
   virtual uint32_t RunDrag(const std::vector<DragItem>& items, int x, int y) = 0;
 
-  // Every live window, in creation order (main thread).
-  static const std::vector<Window*>& All();
   // The window that saw the last button press, or null.
   static Window* LastPressed();
   // Sets the cursor on every live window.
