@@ -1,6 +1,5 @@
 #include "remote/CCoreMIDIIn.h"
 
-#include "os/midi/System.h"
 #include "platform/NRXException.h"
 #include "remote/CoreMIDIEndpoint.h"
 
@@ -20,11 +19,11 @@ void CCoreMIDIIn::AppendEnumDevices(std::vector<MIDIDevKey>* list) {
 bool CCoreMIDIIn::Open(const MIDIDevKey* key, IMIDIInCallback* callback, int, int) {
   Close();
   try {
-    os::midi::Status st = os::midi::System::Current().CreateClient("MIDIClient", &client_);
-    if (st != os::midi::kOk) throw NRXMacOSException(st, "CreateClient");
-    st = client_->CreateInputPort(
-        "Input Port", [this](const os::midi::PacketList& list) { OnRead(list); }, &port_);
-    if (st != os::midi::kOk) throw NRXMacOSException(st, "CreateInputPort");
+    client_ = CoreMIDIEndpoint::NewClient();
+    CoreMIDIEndpoint::Check(
+        client_->CreateInputPort(
+            "Input Port", [this](const os::midi::PacketList& list) { OnRead(list); }, &port_),
+        "CreateInputPort");
     const os::midi::EndpointId source = CoreMIDIEndpoint::EndpointFromKey(key);
     if (source == 0) {
       Close();
@@ -34,8 +33,7 @@ bool CCoreMIDIIn::Open(const MIDIDevKey* key, IMIDIInCallback* callback, int, in
     parser_.Reset();
     callback_ = callback;
     mutex_.Unlock();
-    st = port_->ConnectSource(source);
-    if (st != os::midi::kOk) throw NRXMacOSException(st, "ConnectSource");
+    CoreMIDIEndpoint::Check(port_->ConnectSource(source), "ConnectSource");
     source_ = source;
     return true;
   } catch (const NRXException&) {

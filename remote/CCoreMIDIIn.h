@@ -1,6 +1,7 @@
 #pragma once
 // The system MIDI input from one of the synthesizer's sources. Reading runs
-// on the system's input thread, under the port's mutex.
+// on the system's input thread, under the port's mutex. Close waits for a
+// read in progress, so its caller must not hold a lock the callback takes.
 #include <memory>
 
 #include "os/midi/Client.h"

@@ -1,23 +1,13 @@
 #include "remote/CMIDIPacketParser.h"
 
+#include "os/midi/MessageLength.h"
 #include "remote/IMIDIInCallback.h"
 
 namespace {
 
-// Length of a short message by its status byte; 0 for the status bytes
-// that start nothing we pass on (SysEx, its end, time code, undefined).
+// MIDI time code is not passed on.
 unsigned MessageLength(uint8_t status) {
-  switch (status & 0xF0) {
-    case 0x80: case 0x90: case 0xA0: case 0xB0: case 0xE0: return 3;
-    case 0xC0: case 0xD0: return 2;
-    default: break;
-  }
-  switch (status) {
-    case 0xF2: return 3;
-    case 0xF3: return 2;
-    case 0xF6: case 0xF8: case 0xFA: case 0xFB: case 0xFC: case 0xFE: case 0xFF: return 1;
-    default: return 0;
-  }
+  return status == 0xF1 ? 0 : os::midi::MessageLength(status);
 }
 
 }  // namespace

@@ -9,11 +9,20 @@ constexpr unsigned kEndpointBytes = 4;
 
 const char* const CoreMIDIEndpoint::kMakerFullName = "TAVO CORPORATION";
 
+void CoreMIDIEndpoint::Check(os::midi::Status status, const char* what) {
+  if (status != os::midi::kOk) throw NRXMacOSException(status, what);
+}
+
+std::unique_ptr<os::midi::Client> CoreMIDIEndpoint::NewClient() {
+  std::unique_ptr<os::midi::Client> client;
+  Check(os::midi::System::Current().CreateClient("MIDIClient", &client), "CreateClient");
+  return client;
+}
+
 std::string CoreMIDIEndpoint::GetPropertyName(os::midi::EndpointId endpoint,
                                               os::midi::Property property) {
   std::string value;
-  const os::midi::Status st = os::midi::System::Current().GetProperty(endpoint, property, &value);
-  if (st != os::midi::kOk) throw NRXMacOSException(st, "GetProperty");
+  Check(os::midi::System::Current().GetProperty(endpoint, property, &value), "GetProperty");
   return value;
 }
 

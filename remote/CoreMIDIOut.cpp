@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "os/midi/System.h"
 #include "platform/NRXException.h"
 #include "remote/CoreMIDIEndpoint.h"
 
@@ -24,10 +23,8 @@ void CoreMIDIOut::AppendEnumDevices(std::vector<MIDIDevKey>* list) {
 bool CoreMIDIOut::Open(const MIDIDevKey* key, int, int) {
   Close();
   try {
-    os::midi::Status st = os::midi::System::Current().CreateClient("MIDIClient", &client_);
-    if (st != os::midi::kOk) throw NRXMacOSException(st, "CreateClient");
-    st = client_->CreateOutputPort("Output Port", &port_);
-    if (st != os::midi::kOk) throw NRXMacOSException(st, "CreateOutputPort");
+    client_ = CoreMIDIEndpoint::NewClient();
+    CoreMIDIEndpoint::Check(client_->CreateOutputPort("Output Port", &port_), "CreateOutputPort");
     const os::midi::EndpointId destination = CoreMIDIEndpoint::EndpointFromKey(key);
     if (destination == 0) {
       Close();
@@ -72,14 +69,14 @@ bool CoreMIDIOut::SendLong(const void* data, unsigned len, unsigned timeoutMs) {
     completion_.Reset();
     completionStatus_ = os::midi::kErrEndpointGone;
     os::midi::SysexId id = 0;
-    const os::midi::Status st = client_->SendSysex(
-        destination_, data, len,
-        [this](os::midi::Status s) {
-          completionStatus_ = s;
-          completion_.Set();
-        },
-        &id);
-    if (st != os::midi::kOk) throw NRXMacOSException(st, "SendSysex");
+    CoreMIDIEndpoint::Check(client_->SendSysex(
+                                destination_, data, len,
+                                [this](os::midi::Status s) {
+                                  completionStatus_ = s;
+                                  completion_.Set();
+                                },
+                                &id),
+                            "SendSysex");
     const bool ended = completion_.Wait(SendLongWaitMs(timeoutMs, len));
     // Not sent in time: what is left stays unsent, so the caller can close
     // the message on the wire.

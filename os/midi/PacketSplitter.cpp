@@ -2,23 +2,9 @@
 
 #include <algorithm>
 
+#include "os/midi/MessageLength.h"
+
 namespace os::midi {
-namespace {
-
-size_t ShortLength(uint8_t status) {
-  switch (status & 0xF0) {
-    case 0x80: case 0x90: case 0xA0: case 0xB0: case 0xE0: return 3;
-    case 0xC0: case 0xD0: return 2;
-    default: break;
-  }
-  switch (status) {
-    case 0xF1: case 0xF3: return 2;
-    case 0xF2: return 3;
-    default: return 1;
-  }
-}
-
-}  // namespace
 
 PacketSplitter::PacketSplitter(size_t maxPacketBytes, bool groupMessages)
     : max_(std::max<size_t>(maxPacketBytes, 1)), group_(groupMessages) {}
@@ -31,7 +17,7 @@ size_t PacketSplitter::UnitLength(const uint8_t* data, size_t length) {
     return length;
   }
   if (data[0] < 0x80) return 1;
-  size_t n = std::min(ShortLength(data[0]), length);
+  size_t n = std::min<size_t>(std::max(MessageLength(data[0]), 1u), length);
   for (size_t i = 1; i < n; ++i)
     if (data[i] >= 0x80) return i;  // cut short by the next status byte
   return n;

@@ -89,24 +89,31 @@ VirtualBus::DeviceSpec Spec(const char* maker, const char* model) {
   return s;
 }
 
-struct Connected {
+// A bus with one device whose source is connected to a reader.
+class VirtualBusTest : public ::testing::Test {
+ protected:
+  // Plugs in a device with the given wire rate both ways and connects to it.
+  std::shared_ptr<VirtualBus::Device> Plug(uint32_t bytesPerSecond,
+                                           VirtualBus::DeviceSpec spec = Spec("TAVO", "Vesk")) {
+    spec.toHost.bytesPerSecond = bytesPerSecond;
+    spec.toDevice.bytesPerSecond = bytesPerSecond;
+    auto dev = bus.AddDevice(spec);
+    EXPECT_EQ(bus.CreateClient("test", &client), os::midi::kOk);
+    EXPECT_EQ(client->CreateInputPort("in", reader.Proc(), &in), os::midi::kOk);
+    EXPECT_EQ(client->CreateOutputPort("out", &out), os::midi::kOk);
+    EXPECT_EQ(in->ConnectSource(dev->source()), os::midi::kOk);
+    return dev;
+  }
+
+  vesk::test::TestEnvironment env;
+  VirtualBus bus;
+  Reader reader;
   std::unique_ptr<os::midi::Client> client;
   std::unique_ptr<os::midi::InputPort> in;
   std::unique_ptr<os::midi::OutputPort> out;
 };
 
-Connected Connect(VirtualBus& bus, EndpointId source, Reader& reader) {
-  Connected c;
-  EXPECT_EQ(bus.CreateClient("test", &c.client), os::midi::kOk);
-  EXPECT_EQ(c.client->CreateInputPort("in", reader.Proc(), &c.in), os::midi::kOk);
-  EXPECT_EQ(c.client->CreateOutputPort("out", &c.out), os::midi::kOk);
-  EXPECT_EQ(c.in->ConnectSource(source), os::midi::kOk);
-  return c;
-}
-
-TEST(VirtualBus, ListsEndpointsWithTheirPropertiesUntilUnplugged) {
-  vesk::test::TestEnvironment env;
-  VirtualBus bus;
+TEST_F(VirtualBusTest, ListsEndpointsWithTheirPropertiesUntilUnplugged) {
   auto a = bus.AddDevice(Spec("TAVO", "Vesk"));
   VirtualBus::DeviceSpec bare;
   bare.hasDevice = false;
@@ -141,23 +148,13 @@ TEST(VirtualBus, ListsEndpointsWithTheirPropertiesUntilUnplugged) {
   EXPECT_EQ(bus.Source(0), b->source());
   EXPECT_EQ(bus.GetProperty(a->source(), Property::kName, &v), os::midi::kErrNoSuchEndpoint);
 
-  Reader reader;
-  std::unique_ptr<os::midi::Client> client;
-  std::unique_ptr<os::midi::InputPort> in;
   ASSERT_EQ(bus.CreateClient("c", &client), os::midi::kOk);
   ASSERT_EQ(client->CreateInputPort("in", reader.Proc(), &in), os::midi::kOk);
   EXPECT_EQ(in->ConnectSource(a->source()), os::midi::kErrNoSuchEndpoint);
 }
 
-TEST(VirtualBus, ACableRateMovesThreeThousandBytesPerVirtualSecond) {
-  vesk::test::TestEnvironment env;
-  VirtualBus bus;
-  VirtualBus::DeviceSpec spec = Spec("TAVO", "Vesk");
-  spec.toHost.bytesPerSecond = 3125;
-  spec.toDevice.bytesPerSecond = 3125;
-  auto dev = bus.AddDevice(spec);
-  Reader reader;
-  Connected c = Connect(bus, dev->source(), reader);
+TEST_F(VirtualBusTest, ACableRateMovesThreeThousandBytesPerVirtualSecond) {
+  auto dev = Plug(3125);
 
   // Device -> host: 256-byte packets, each 320 us a byte.
   const uint64_t t0 = os::NowUs();
@@ -174,7 +171,7 @@ TEST(VirtualBus, ACableRateMovesThreeThousandBytesPerVirtualSecond) {
   os::midi::SysexId id;
   const Bytes msg = Sysex(3125);
   const uint64_t t1 = os::NowUs();
-  ASSERT_EQ(c.client->SendSysex(dev->destination(), msg.data(), msg.size(), done.Fn(), &id),
+  ASSERT_EQ(client->SendSysex(dev->destination(), msg.data(), msg.size(), done.Fn(), &id),
             os::midi::kOk);
   ASSERT_TRUE(done.Wait(5000));
   EXPECT_EQ(done.status, os::midi::kOk);
@@ -183,28 +180,23 @@ TEST(VirtualBus, ACableRateMovesThreeThousandBytesPerVirtualSecond) {
   EXPECT_EQ(env.clock().Stalls(), 0u);
 }
 
-TEST(VirtualBus, LatencyDelaysArrivalAndAnInstantWireTakesNoTime) {
-  vesk::test::TestEnvironment env;
-  VirtualBus bus;
+TEST_F(VirtualBusTest, LatencyDelaysArrivalAndAnInstantWireTakesNoTime) {
   VirtualBus::DeviceSpec spec = Spec("TAVO", "Vesk");
   spec.toDevice.latencyUs = 5000;
-  spec.toDevice.bytesPerSecond = 3125;
   spec.toHost.groupMessages = true;
   spec.toHost.maxPacketBytes = 4;
   spec.toHost.packetsPerList = 2;
-  auto dev = bus.AddDevice(spec);
-  Reader reader;
-  Connected c = Connect(bus, dev->source(), reader);
+  auto dev = Plug(0, spec);
 
   const uint64_t t0 = os::NowUs();
   PacketList note;
   const uint8_t on[] = {0x90, 0x3C, 0x40};
   note.Add(0, on, 3);
-  ASSERT_EQ(c.out->Send(dev->destination(), note), os::midi::kOk);
+  ASSERT_EQ(out->Send(dev->destination(), note), os::midi::kOk);
   ASSERT_TRUE(dev->WaitReceivedBytes(3, 1000));
   const auto got = dev->ReceivedPackets();
   ASSERT_EQ(got.size(), 1u);
-  EXPECT_EQ(got[0].timeUs - t0, 3u * 320u + 5000u);
+  EXPECT_EQ(got[0].timeUs - t0, 5000u);
   EXPECT_EQ(got[0].bytes, Bytes(on, on + 3));
 
   // Instant wire: grouped packets of 4 bytes, two packets per list.
@@ -218,21 +210,14 @@ TEST(VirtualBus, LatencyDelaysArrivalAndAnInstantWireTakesNoTime) {
   EXPECT_EQ(lists[1].atUs, t1);
 }
 
-TEST(VirtualBus, UnpluggingMidTransferFailsTheSendAndDropsWhatIsInFlight) {
-  vesk::test::TestEnvironment env;
-  VirtualBus bus;
-  VirtualBus::DeviceSpec spec = Spec("TAVO", "Vesk");
-  spec.toHost.bytesPerSecond = 3125;
-  spec.toDevice.bytesPerSecond = 3125;
-  auto dev = bus.AddDevice(spec);
-  Reader reader;
-  Connected c = Connect(bus, dev->source(), reader);
+TEST_F(VirtualBusTest, UnpluggingMidTransferFailsTheSendAndDropsWhatIsInFlight) {
+  auto dev = Plug(3125);
 
   const uint64_t t0 = os::NowUs();
   Completion done;
   os::midi::SysexId id;
   const Bytes msg = Sysex(3125);
-  ASSERT_EQ(c.client->SendSysex(dev->destination(), msg.data(), msg.size(), done.Fn(), &id),
+  ASSERT_EQ(client->SendSysex(dev->destination(), msg.data(), msg.size(), done.Fn(), &id),
             os::midi::kOk);
   dev->Emit(Sysex(3125));
   os::Thread unplugger;
@@ -253,28 +238,23 @@ TEST(VirtualBus, UnpluggingMidTransferFailsTheSendAndDropsWhatIsInFlight) {
   EXPECT_FALSE(reader.WaitBytes(3125, 2000));
   EXPECT_EQ(reader.Lists().size(), before);
   // Sending to it now fails at once.
-  EXPECT_EQ(c.client->SendSysex(dev->destination(), msg.data(), msg.size(), done.Fn(), &id),
+  EXPECT_EQ(client->SendSysex(dev->destination(), msg.data(), msg.size(), done.Fn(), &id),
             os::midi::kErrNoSuchEndpoint);
 }
 
-TEST(VirtualBus, WithdrawnSendsAndClosedPortsHearNothingMore) {
-  vesk::test::TestEnvironment env;
-  VirtualBus bus;
+TEST_F(VirtualBusTest, WithdrawnSendsAndClosedPortsHearNothingMore) {
   VirtualBus::DeviceSpec spec = Spec("TAVO", "Vesk");
-  spec.toDevice.bytesPerSecond = 3125;
   spec.toHost.latencyUs = 10'000;
-  auto dev = bus.AddDevice(spec);
-  Reader reader;
-  Connected c = Connect(bus, dev->source(), reader);
+  auto dev = Plug(3125, spec);
 
   std::atomic<int> calls{0};
   os::midi::SysexId id;
   const Bytes msg = Sysex(3125);
-  ASSERT_EQ(c.client->SendSysex(dev->destination(), msg.data(), msg.size(),
+  ASSERT_EQ(client->SendSysex(dev->destination(), msg.data(), msg.size(),
                                 [&](Status) { ++calls; }, &id),
             os::midi::kOk);
   ASSERT_TRUE(dev->WaitReceivedBytes(512, 1000));
-  c.client->CancelSysex(id);
+  client->CancelSysex(id);
   const size_t got = dev->ReceivedBytes().size();
   EXPECT_FALSE(dev->WaitReceivedBytes(msg.size(), 2000));
   EXPECT_LE(dev->ReceivedBytes().size(), got + 256);
@@ -282,17 +262,44 @@ TEST(VirtualBus, WithdrawnSendsAndClosedPortsHearNothingMore) {
 
   // A port closed before its data arrives reads nothing.
   dev->Emit(Bytes{0x90, 0x3C, 0x40});
-  c.in.reset();
+  in.reset();
   EXPECT_FALSE(reader.WaitBytes(3, 100));
 
   // Ending the client withdraws its sends.
-  ASSERT_EQ(c.client->SendSysex(dev->destination(), msg.data(), msg.size(),
+  ASSERT_EQ(client->SendSysex(dev->destination(), msg.data(), msg.size(),
                                 [&](Status) { ++calls; }, &id),
             os::midi::kOk);
-  c.out.reset();
-  c.client.reset();
+  out.reset();
+  client.reset();
   EXPECT_FALSE(dev->WaitReceivedBytes(got + 2 * msg.size(), 3000));
   EXPECT_EQ(calls.load(), 0);
+}
+
+// Without a virtual clock the bus runs on the real one. The device answers
+// from its receiver, as a simulated synthesizer does.
+TEST(VirtualBusRealClock, ADeviceAnswersFromItsReceiver) {
+  VirtualBus bus;
+  auto dev = bus.AddDevice(Spec("TAVO", "Vesk"));
+  dev->SetReceiver([&](const VirtualBus::Received& r) {
+    Bytes answer = r.bytes;
+    answer[1] += 1;
+    dev->Emit(answer);
+  });
+  Reader reader;
+  std::unique_ptr<os::midi::Client> client;
+  std::unique_ptr<os::midi::InputPort> in;
+  std::unique_ptr<os::midi::OutputPort> out;
+  ASSERT_EQ(bus.CreateClient("c", &client), os::midi::kOk);
+  ASSERT_EQ(client->CreateInputPort("in", reader.Proc(), &in), os::midi::kOk);
+  ASSERT_EQ(client->CreateOutputPort("out", &out), os::midi::kOk);
+  ASSERT_EQ(in->ConnectSource(dev->source()), os::midi::kOk);
+  PacketList list;
+  const uint8_t note[] = {0x90, 0x3C, 0x40};
+  list.Add(0, note, 3);
+  ASSERT_EQ(out->Send(dev->destination(), list), os::midi::kOk);
+  ASSERT_TRUE(reader.WaitBytes(3, 10'000));
+  EXPECT_EQ(reader.Lists()[0].packets, (std::vector<Bytes>{{0x90, 0x3D, 0x40}}));
+  dev->SetReceiver(nullptr);
 }
 
 }  // namespace
