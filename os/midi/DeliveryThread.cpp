@@ -72,7 +72,10 @@ size_t DeliveryThread::Cancel(uint64_t tag) {
   return dropped.size();
 }
 
-bool DeliveryThread::IsCurrent() const { return thread_.IsCurrent(); }
+bool DeliveryThread::IsCurrent() {
+  std::unique_lock<std::mutex> lock(monitor_.mutex());
+  return std::this_thread::get_id() == runner_;
+}
 
 void DeliveryThread::Run() {
   std::unique_lock<std::mutex> lock(monitor_.mutex());

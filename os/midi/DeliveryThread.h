@@ -32,7 +32,7 @@ class DeliveryThread {
   // is running on another thread, waits for it to finish. Returns how many
   // were dropped.
   size_t Cancel(uint64_t tag);
-  bool IsCurrent() const;
+  bool IsCurrent();
 
  private:
   struct Item {

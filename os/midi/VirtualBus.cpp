@@ -504,9 +504,11 @@ void VirtualBus::Device::EmitList(const std::vector<std::vector<uint8_t>>& packe
 
 void VirtualBus::Device::SetReceiver(std::function<void(const Received&)> receiver) {
   Device::State& st = *state_;
+  // Asked first: under a virtual clock every monitor shares one mutex.
+  const bool fromDelivery = core_->down.IsCurrent();
   std::unique_lock<std::mutex> lock(st.monitor.mutex());
   st.receiver = std::move(receiver);
-  if (!core_->down.IsCurrent()) st.monitor.Wait(lock, [&] { return st.delivering == 0; });
+  if (!fromDelivery) st.monitor.Wait(lock, [&] { return st.delivering == 0; });
 }
 
 std::vector<VirtualBus::Received> VirtualBus::Device::ReceivedPackets() const {

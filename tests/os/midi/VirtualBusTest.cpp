@@ -275,9 +275,8 @@ TEST_F(VirtualBusTest, WithdrawnSendsAndClosedPortsHearNothingMore) {
   EXPECT_EQ(calls.load(), 0);
 }
 
-// Without a virtual clock the bus runs on the real one. The device answers
-// from its receiver, as a simulated synthesizer does.
-TEST(VirtualBusRealClock, ADeviceAnswersFromItsReceiver) {
+// The device answers from its receiver, as a simulated synthesizer does.
+void AnswerFromTheReceiver() {
   VirtualBus bus;
   auto dev = bus.AddDevice(Spec("TAVO", "Vesk"));
   dev->SetReceiver([&](const VirtualBus::Received& r) {
@@ -301,5 +300,13 @@ TEST(VirtualBusRealClock, ADeviceAnswersFromItsReceiver) {
   EXPECT_EQ(reader.Lists()[0].packets, (std::vector<Bytes>{{0x90, 0x3D, 0x40}}));
   dev->SetReceiver(nullptr);
 }
+
+TEST(VirtualBusDevice, AnswersFromItsReceiverOnTheVirtualClock) {
+  vesk::test::TestEnvironment env;
+  AnswerFromTheReceiver();
+}
+
+// Without a virtual clock the bus runs on the real one.
+TEST(VirtualBusDevice, AnswersFromItsReceiverOnTheRealClock) { AnswerFromTheReceiver(); }
 
 }  // namespace
