@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "hfc/CHfcBmp.h"
+#include "hfc/HfcBlitClip.h"
 
 namespace {
 
@@ -168,10 +169,14 @@ void CHfcDrawContext::FillCircle(float cx, float cy, float r) { FillArc(cx, cy, 
 
 void CHfcDrawContext::FrameCircle(float cx, float cy, float r) { FrameArc(cx, cy, r, 0.0f, kTwoPi, false); }
 
-void CHfcDrawContext::FillArc(float cx, float cy, float r, float a0, float a1, bool clockwise) {
+void CHfcDrawContext::PaintPie(float cx, float cy, float r, float a0, float a1, bool clockwise, PaintMode mode) {
   HfcPolygon poly{{cx, cy}};
   AppendArc(poly, cx, cy, r, a0, ArcSweep(a0, a1, clockwise));
-  PaintPolygons({poly}, PaintMode::Brush);
+  PaintPolygons({poly}, mode);
+}
+
+void CHfcDrawContext::FillArc(float cx, float cy, float r, float a0, float a1, bool clockwise) {
+  PaintPie(cx, cy, r, a0, a1, clockwise, PaintMode::Brush);
 }
 
 void CHfcDrawContext::FillArc(float cx, float cy, float r, float start, float sweep) {
@@ -200,9 +205,7 @@ void CHfcDrawContext::FrameArc(float cx, float cy, float r, float start, float s
 }
 
 void CHfcDrawContext::ClearArc(float cx, float cy, float r, float a0, float a1, bool clockwise) {
-  HfcPolygon poly{{cx, cy}};
-  AppendArc(poly, cx, cy, r, a0, ArcSweep(a0, a1, clockwise));
-  PaintPolygons({poly}, PaintMode::Clear);
+  PaintPie(cx, cy, r, a0, a1, clockwise, PaintMode::Clear);
 }
 
 void CHfcDrawContext::ClearArc(float cx, float cy, float r, float start, float sweep) {
@@ -224,28 +227,12 @@ void CHfcDrawContext::CopyBmpAlpha(int dx, int dy, int w, int h, CHfcBmp* bmp, f
   // The source area is clipped to the source; a negative source origin
   // moves the destination along.
   if (sx + w > bmp->GetWidth()) w = bmp->GetWidth() - sx;
-  if (sx < 0) {
-    dx -= sx;
-    w += sx;
-    sx = 0;
-  }
+  HfcClipStart(sx, dx, w);
   if (sy + h > bmp->GetHeight()) h = bmp->GetHeight() - sy;
-  if (sy < 0) {
-    dy -= sy;
-    h += sy;
-    sy = 0;
-  }
+  HfcClipStart(sy, dy, h);
   // The destination is clipped to the port.
-  if (dx < 0) {
-    sx -= dx;
-    w += dx;
-    dx = 0;
-  }
-  if (dy < 0) {
-    sy -= dy;
-    h += dy;
-    dy = 0;
-  }
+  HfcClipStart(dx, sx, w);
+  HfcClipStart(dy, sy, h);
   w = std::min(w, mPort->GetWidth() - dx);
   h = std::min(h, mPort->GetHeight() - dy);
   if (w <= 0 || h <= 0) {

@@ -94,6 +94,7 @@ class CHfcDrawContext {
  private:
   enum class PaintMode { Brush, Pen, Clear };
   void PaintPolygons(const std::vector<HfcPolygon>& polygons, PaintMode mode);
+  void PaintPie(float cx, float cy, float r, float a0, float a1, bool clockwise, PaintMode mode);
   void StrokeRing(float cx, float cy, float r, float a0, float sweep);
 };
 

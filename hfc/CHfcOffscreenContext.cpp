@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "hfc/CHfcBmp.h"
+#include "hfc/HfcBlitClip.h"
 
 namespace {
 
@@ -13,26 +14,10 @@ struct BlitArea {
 
 // Clips a software blit to both bitmaps; false when nothing is left.
 bool ClipBlit(BlitArea& a, const CHfcBmp& dst, const CHfcBmp& src) {
-  if (a.dx < 0) {
-    a.sx -= a.dx;
-    a.w += a.dx;
-    a.dx = 0;
-  }
-  if (a.dy < 0) {
-    a.sy -= a.dy;
-    a.h += a.dy;
-    a.dy = 0;
-  }
-  if (a.sx < 0) {
-    a.dx -= a.sx;
-    a.w += a.sx;
-    a.sx = 0;
-  }
-  if (a.sy < 0) {
-    a.dy -= a.sy;
-    a.h += a.sy;
-    a.sy = 0;
-  }
+  HfcClipStart(a.dx, a.sx, a.w);
+  HfcClipStart(a.dy, a.sy, a.h);
+  HfcClipStart(a.sx, a.dx, a.w);
+  HfcClipStart(a.sy, a.dy, a.h);
   if (a.dy + a.h > dst.GetHeight()) a.h = dst.GetHeight() - a.dy;
   if (a.dx + a.w > dst.GetWidth()) a.w = dst.GetWidth() - a.dx;
   if (a.sx + a.w > src.GetWidth()) a.w = src.GetWidth() - a.sx;

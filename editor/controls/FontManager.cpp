@@ -4,6 +4,7 @@
 #include <iterator>
 
 #include "editor/controls/BmpFontRecords.h"
+#include "editor/controls/CountedSingleton.h"
 #include "editor/controls/ResourceManager.h"
 #include "hfc/CHfcBmp.h"
 
@@ -54,24 +55,11 @@ bool PictureFits(const CHfcBmp* bmp, const tagHfcBmpFontInfo& font) {
 }  // namespace
 
 bool FontManager::Initialize() {
-  if (mRefCounter == 0 && mInstance == nullptr) {
-    mInstance = new FontManager;
-  }
-  if (mInstance == nullptr) {
-    return false;
-  }
-  ++mRefCounter;
-  return true;
+  return CountedSingletonStart(mInstance, mRefCounter, [] { return new FontManager; });
 }
 
 void FontManager::Uninitialize() {
-  if (mRefCounter <= 0) {
-    return;
-  }
-  if (--mRefCounter == 0) {
-    delete mInstance;
-    mInstance = nullptr;
-  }
+  CountedSingletonStop(mInstance, mRefCounter, [](FontManager* instance) { delete instance; });
 }
 
 FontManager::FontManager() {

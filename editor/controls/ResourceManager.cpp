@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 
+#include "editor/controls/CountedSingleton.h"
 #include "hfc/CHfcBmp.h"
 #include "hfc/HfcResourceDir.h"
 
@@ -9,24 +10,11 @@ ResourceManager* ResourceManager::mInstance = nullptr;
 int ResourceManager::mRefCounter = 0;
 
 bool ResourceManager::Initialize() {
-  if (mRefCounter == 0 && mInstance == nullptr) {
-    mInstance = new ResourceManager;
-  }
-  if (mInstance == nullptr) {
-    return false;
-  }
-  ++mRefCounter;
-  return true;
+  return CountedSingletonStart(mInstance, mRefCounter, [] { return new ResourceManager; });
 }
 
 void ResourceManager::Uninitialize() {
-  if (mRefCounter <= 0) {
-    return;
-  }
-  if (--mRefCounter == 0) {
-    delete mInstance;
-    mInstance = nullptr;
-  }
+  CountedSingletonStop(mInstance, mRefCounter, [](ResourceManager* instance) { delete instance; });
 }
 
 std::string ResourceManager::DefaultResourceDir() {

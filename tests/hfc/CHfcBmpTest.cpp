@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 #include <zlib.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -201,6 +202,14 @@ TEST_F(CHfcBmpFiles, LentBufferIsUsedOnlyWhenLargeEnough) {
   EXPECT_FALSE(bmp.LoadPNGFromFile(dir_.string().c_str(), nullptr, 0));
 }
 
+// A bitmap holding the given words, row by row.
+void MakeBmp(CHfcBmp& bmp, int width, int height, const std::vector<uint32_t>& words) {
+  ASSERT_TRUE(bmp.Create(width, height));
+  uint32_t* p = bmp.LockPixels();
+  std::copy(words.begin(), words.end(), p);
+  bmp.UnlockPixels();
+}
+
 TEST(CHfcBmp, CreateRefusesEmptyAndOversizedGeometry) {
   CHfcBmp bmp;
   for (auto [w, h] : {std::pair{0, 5}, {5, 0}, {-1, 5}, {5, -3}, {CHfcBmp::kMaxSide + 1, 1}}) {
@@ -215,11 +224,7 @@ TEST(CHfcBmp, CreateRefusesEmptyAndOversizedGeometry) {
 
 TEST(CHfcBmp, PixelAccessAndResize) {
   CHfcBmp bmp;
-  ASSERT_TRUE(bmp.Create(3, 2));
-  uint32_t* p = bmp.LockPixels();
-  ASSERT_NE(p, nullptr);
-  p[5] = 0x11223344;
-  bmp.UnlockPixels();
+  MakeBmp(bmp, 3, 2, {0, 0, 0, 0, 0, 0x11223344});
   EXPECT_EQ(bmp.GetPixel(2, 1), 0x11223344u);
   for (auto [x, y] : {std::pair{-1, 0}, {3, 0}, {0, -1}, {0, 2}}) EXPECT_EQ(bmp.GetPixel(x, y), 0u);
   ASSERT_TRUE(bmp.Resize(3, 2));
@@ -229,12 +234,7 @@ TEST(CHfcBmp, PixelAccessAndResize) {
 
 TEST(CHfcBmp, MakeAlphaPreMultipliedOnce) {
   CHfcBmp bmp;
-  ASSERT_TRUE(bmp.Create(3, 1));
-  uint32_t* p = bmp.LockPixels();
-  p[0] = 0x80FF8040;
-  p[1] = 0x00FFFFFF;
-  p[2] = 0xFF123456;
-  bmp.UnlockPixels();
+  MakeBmp(bmp, 3, 1, {0x80FF8040, 0x00FFFFFF, 0xFF123456});
   bmp.MakeAlphaPreMultiplied();
   EXPECT_TRUE(bmp.IsPreMultiplied());
   EXPECT_EQ(bmp.GetPixel(0, 0), 0x80804020u);
@@ -247,11 +247,7 @@ TEST(CHfcBmp, MakeAlphaPreMultipliedOnce) {
 
 TEST(CHfcBmp, FilterColorMultipliesEachByte) {
   CHfcBmp src;
-  ASSERT_TRUE(src.Create(2, 3));
-  uint32_t* p = src.LockPixels();
-  for (int i = 0; i < 6; ++i) p[i] = 0xFFFFFFFF;
-  p[3] = 0x80402010;  // (1, 1)
-  src.UnlockPixels();
+  MakeBmp(src, 2, 3, {0xFFFFFFFF, 0xFFFFFFFF, 0xFFFFFFFF, 0x80402010, 0xFFFFFFFF, 0xFFFFFFFF});
 
   struct Case {
     uint32_t colour;

@@ -22,6 +22,20 @@ void Put(CHfcBmp& bmp, int x, int y, uint32_t word) {
   bmp.UnlockPixels();
 }
 
+// Blends one source word onto one destination word through blit.
+template <typename Blit>
+uint32_t BlendOne(uint32_t dst, uint32_t src, Blit blit) {
+  CHfcOffscreenContext dc(1, 1);
+  Fill(*dc.GetBmp(), dst);
+  CHfcBmp bmp;
+  EXPECT_TRUE(bmp.Create(1, 1));
+  Fill(bmp, src);
+  blit(dc, bmp);
+  EXPECT_EQ(bmp.GetLockCount(), 0);
+  EXPECT_EQ(dc.GetBmp()->GetLockCount(), 0);
+  return dc.GetBmp()->GetPixel(0, 0);
+}
+
 struct BlendCase {
   uint32_t src, dst, expected;
 };
@@ -35,15 +49,9 @@ TEST(CHfcOffscreenContext, OverBlendInFixedPoint) {
       {0x40808080, 0x20000000, 0x61212121},
   };
   for (const BlendCase& c : cases) {
-    CHfcOffscreenContext dc(1, 1);
-    Fill(*dc.GetBmp(), c.dst);
-    CHfcBmp src;
-    ASSERT_TRUE(src.Create(1, 1));
-    Fill(src, c.src);
-    dc.CopyBmp(0, 0, 1, 1, &src, 0, 0);
-    EXPECT_EQ(dc.GetBmp()->GetPixel(0, 0), c.expected) << std::hex << c.src << " over " << c.dst;
-    EXPECT_EQ(src.GetLockCount(), 0);
-    EXPECT_EQ(dc.GetBmp()->GetLockCount(), 0);
+    const uint32_t out =
+        BlendOne(c.dst, c.src, [](CHfcOffscreenContext& dc, CHfcBmp& src) { dc.CopyBmp(0, 0, 1, 1, &src, 0, 0); });
+    EXPECT_EQ(out, c.expected) << std::hex << c.src << " over " << c.dst;
   }
 }
 
@@ -61,13 +69,10 @@ TEST(CHfcOffscreenContext, CopyBmpAlphaScalesTheSourceAlpha) {
       {0xFFFF0000, 0xFF0000FF, 7.0f, 0xFFFF0000},  // alpha above 1 counts as 1
   };
   for (const Case& c : cases) {
-    CHfcOffscreenContext dc(1, 1);
-    Fill(*dc.GetBmp(), c.dst);
-    CHfcBmp src;
-    ASSERT_TRUE(src.Create(1, 1));
-    Fill(src, c.src);
-    dc.CopyBmpAlpha(0, 0, 1, 1, &src, c.alpha, 0, 0);
-    EXPECT_EQ(dc.GetBmp()->GetPixel(0, 0), c.expected) << c.alpha;
+    const uint32_t out = BlendOne(c.dst, c.src, [&c](CHfcOffscreenContext& dc, CHfcBmp& src) {
+      dc.CopyBmpAlpha(0, 0, 1, 1, &src, c.alpha, 0, 0);
+    });
+    EXPECT_EQ(out, c.expected) << c.alpha;
   }
   // A pre-multiplied destination is left alone.
   CHfcOffscreenContext dc(1, 1);
@@ -133,7 +138,9 @@ TEST(CHfcOffscreenContext, BlitsClipToBothBitmaps) {
     SCOPED_TRACE(testing::Message() << c.dx << "," << c.dy << " " << c.w << "x" << c.h << " from " << c.sx << "," << c.sy);
     EXPECT_EQ(rows, c.rows);
     EXPECT_EQ(columns, c.columns);
-    if (c.rows > 0) EXPECT_EQ(first, c.firstColumn);
+    if (c.rows > 0) {
+      EXPECT_EQ(first, c.firstColumn);
+    }
   }
 }
 

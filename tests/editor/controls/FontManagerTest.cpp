@@ -4,26 +4,13 @@
 #include <filesystem>
 #include <string>
 
-#include "editor/controls/FontManager.h"
-#include "editor/controls/ResourceManager.h"
+#include "tests/editor/controls/FontFixture.h"
 #include "hfc/CHfcBmp.h"
 #include "hfc/CHfcOffscreenContext.h"
 
 namespace {
 
-class FontManagerTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    unsetenv("VESK_RESOURCE_DIR");
-    ASSERT_TRUE(ResourceManager::Initialize());
-    ASSERT_TRUE(FontManager::Initialize());
-  }
-  void TearDown() override {
-    while (FontManager::mInstance != nullptr) FontManager::Uninitialize();
-    while (ResourceManager::GetInstance() != nullptr) ResourceManager::Uninitialize();
-  }
-  static tagHfcBmpFontInfo* Font(const std::string& name) { return FontManager::mInstance->GetBmpFontInfo(name); }
-};
+using FontManagerTest = FontFixture;
 
 TEST_F(FontManagerTest, NamesAndRoles) {
   EXPECT_EQ(Font("FontGeneva9"), Font(FontManager::FontName_ParamValue));
@@ -108,7 +95,9 @@ TEST_F(FontManagerTest, ControlCodesAndSharedTables) {
   tagHfcBmpFontInfo* shadow = Font("FontHelvB11_Shadow");
   for (int code = 0; code < 128; ++code) {
     EXPECT_EQ(shadow->width[code], 11);
-    if (code != 'M' && code != 'N' && code != 'r') EXPECT_EQ(shadow->advance[code], helv->advance[code]) << code;
+    if (code != 'M' && code != 'N' && code != 'r') {
+      EXPECT_EQ(shadow->advance[code], helv->advance[code]) << code;
+    }
   }
 }
 

@@ -3,26 +3,14 @@
 #include <cstdlib>
 #include <string>
 
-#include "editor/controls/FontManager.h"
-#include "editor/controls/ResourceManager.h"
 #include "hfc/CHfcBmp.h"
 #include "hfc/CHfcOffscreenContext.h"
+#include "tests/editor/controls/FontFixture.h"
 #include "tests/support/PngTestFile.h"
 
 namespace {
 
-class FontRendering : public ::testing::Test {
- protected:
-  void SetUp() override {
-    unsetenv("VESK_RESOURCE_DIR");
-    ASSERT_TRUE(ResourceManager::Initialize());
-    ASSERT_TRUE(FontManager::Initialize());
-  }
-  void TearDown() override {
-    FontManager::Uninitialize();
-    ResourceManager::Uninitialize();
-  }
-};
+using FontRendering = FontFixture;
 
 // Counts pixels that differ from the panel colour inside a rectangle.
 int Inked(CHfcBmp& bmp, int x0, int y0, int x1, int y1, uint32_t panel) {
@@ -64,7 +52,7 @@ TEST_F(FontRendering, SamplePanelReadsWell) {
   };
   int y = 16;
   for (const Line& line : lines) {
-    tagHfcBmpFontInfo* font = FontManager::mInstance->GetBmpFontInfo(line.font);
+    tagHfcBmpFontInfo* font = Font(line.font);
     ASSERT_NE(font, nullptr) << line.font;
     ASSERT_NE(font->bmp, nullptr) << line.font;
     dc.DrawBmpTextProportional(16, y, line.text, 400, font, line.colour, false);
