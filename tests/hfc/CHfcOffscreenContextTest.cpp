@@ -74,6 +74,21 @@ TEST(CHfcOffscreenContext, CopyBmpAlphaScalesTheSourceAlpha) {
     });
     EXPECT_EQ(out, c.expected) << c.alpha;
   }
+  // A pre-multiplied source weighs its colours by the global alpha alone;
+  // colours above their alpha (not truly pre-multiplied) saturate instead of
+  // wrapping around.
+  struct PremultipliedCase {
+    uint32_t src, dst, expected;
+  };
+  for (const PremultipliedCase& c : {PremultipliedCase{0x80800000, 0xFF0000FF, 0xFF81017F},
+                                     PremultipliedCase{0x00FFFFFF, 0xFFFFFFFF, 0xFFFFFFFF}}) {
+    const uint32_t out = BlendOne(c.dst, 0, [&c](CHfcOffscreenContext& dc, CHfcBmp& src) {
+      src.MakeAlphaPreMultiplied();
+      Fill(src, c.src);
+      dc.CopyBmpAlpha(0, 0, 1, 1, &src, 1.0f, 0, 0);
+    });
+    EXPECT_EQ(out, c.expected) << std::hex << c.src;
+  }
   // A pre-multiplied destination is left alone.
   CHfcOffscreenContext dc(1, 1);
   Fill(*dc.GetBmp(), 0xFF102030);
