@@ -1,5 +1,6 @@
 // Program play: the name of the program in the edit buffer.
 #include "model/SectionTables.h"
+#include "model/SectionTableFormats.h"
 
 namespace Oskend {
 
