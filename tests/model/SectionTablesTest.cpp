@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <algorithm>
 #include <cstring>
+#include <utility>
 #include <set>
 #include <string>
 #include <vector>
@@ -184,6 +185,76 @@ TEST(SectionTables, FieldsLieInsideTheirBlock) {
   }
 }
 
+// Bit positions (byte x 8 + bit) a row writes in its block, the second copy
+// of the doubled kinds included; base is added to every offset.
+std::vector<uint32_t> FieldBits(const SParamDesc& r, uint32_t base) {
+  const uint32_t bytes = FieldBytes(r.atype);
+  std::vector<uint32_t> bits;
+  const auto addCopy = [&](uint32_t offset) {
+    if (r.ptype == PTYPE_STRING || r.atype == ATYPE_BNKPGM) {
+      for (uint32_t b = 0; b < bytes * 8; ++b) bits.push_back(offset * 8 + b);
+    } else {
+      // Value bit v of a wider field: little-endian kinds count bytes up
+      // from the offset, big-endian kinds down from the last byte.
+      const bool little = r.atype >= ATYPE_UBF16L && r.atype <= ATYPE_SBF24L;
+      for (uint32_t v = r.lowBit; v <= r.highBit; ++v) {
+        const uint32_t byte = little ? v / 8 : bytes - 1 - v / 8;
+        bits.push_back((offset + byte) * 8 + v % 8);
+      }
+    }
+  };
+  addCopy(base + r.offset);
+  if (r.atype == ATYPE_UBF8DP) addCopy(base + r.offset + 264);
+  if (r.atype == ATYPE_UBF8DM) addCopy(base + r.offset - 264);
+  return bits;
+}
+
+// Which rows of a table may share bits of the block: the values the
+// combination keeps for its timbres are the insert effects' pans and the
+// send pairs of timbres k and k + 6; its bus select spans the whole byte
+// that also holds the control bus; the last four all-notes scale bytes lie
+// under the first sub-category name.
+bool MaySharePlace(const TableCase& t, int32_t a, int32_t b) {
+  if (a > b) std::swap(a, b);
+  const auto in = [](int32_t v, int32_t lo, int32_t hi) { return v >= lo && v <= hi; };
+  if (std::strcmp(t.name, "COMBIPLAY") == 0) {
+    const int ia = a & 0xFF, ib = b & 0xFF;
+    if (ia == ib && (ia == 0x36 || ia == 0x37)) return true;  // timbres k and k + 6
+    if (in(a, 0x0245, 0x0745) && in(b, 0x120A, 0x120E)) return true;
+    if (in(a, 0x120F, 0x1213) && in(b, 0x121E, 0x1222)) return b - a == 0x0F;
+    return false;
+  }
+  if (std::strcmp(t.name, "GLOBAL") == 0) {
+    return in(a, static_cast<int32_t>(0x81000180), static_cast<int32_t>(0x81000183)) &&
+           b == static_cast<int32_t>(0x90000020);
+  }
+  return false;
+}
+
+TEST(SectionTables, RowsDoNotShareBitsUnlessTheyStandForOneValue) {
+  for (const auto& t : kTables) {
+    if (t.blockSize == 0) continue;
+    // Owner row index of every bit of the image block; the section's own
+    // storage is not part of it.
+    std::vector<int> owner(static_cast<size_t>(t.blockSize) * 8, -1);
+    for (uint32_t i = 0; i < t.desc->count; ++i) {
+      const SParamDesc& r = t.desc->rows[i];
+      if (r.ptype == PTYPE_NONE || (r.flags & (PFLAG_OWNSTORAGE | PFLAG_PROGEDITBLOCK))) continue;
+      const std::vector<uint32_t> bits = FieldBits(r, 0);
+      for (const uint32_t bit : bits) {
+        if (bit >= owner.size()) continue;  // reported by the extent test
+        const int other = owner[bit];
+        if (other >= 0 && !MaySharePlace(t, t.desc->rows[other].id, r.id)) {
+          ADD_FAILURE() << Where(t, i) << " shares byte " << bit / 8 << " bit " << bit % 8
+                        << " with " << Where(t, static_cast<uint32_t>(other));
+          break;
+        }
+        owner[bit] = static_cast<int>(i);
+      }
+    }
+  }
+}
+
 TEST(SectionTables, IdsAreUniquePerTable) {
   for (const auto& t : kTables) {
     std::set<int32_t> seen;
@@ -297,6 +368,30 @@ TEST(SectionTables, AutomationRowsForwardToTheCombination) {
     }
   }
   EXPECT_STREQ(TABLEDESC_AUTOMATION.rows[60].name, "MFX1 Type       ");
+}
+
+}  // namespace
+
+namespace {
+
+// The oscillator section covers the program from byte 620 on, where the
+// program edit section keeps a few common settings too: no bit is claimed twice.
+TEST(SectionTables, ProgramAndOscillatorTablesShareNoBits) {
+  constexpr uint32_t kOscBase = 620;
+  std::set<uint32_t> osc;
+  for (uint32_t i = 0; i < TABLEDESC_PROGEDITPCM.count; ++i) {
+    const SParamDesc& r = TABLEDESC_PROGEDITPCM.rows[i];
+    if (r.ptype == PTYPE_NONE) continue;
+    for (const uint32_t bit : FieldBits(r, kOscBase)) osc.insert(bit);
+  }
+  for (uint32_t i = 0; i < TABLEDESC_PROGEDIT.count; ++i) {
+    const SParamDesc& r = TABLEDESC_PROGEDIT.rows[i];
+    if (r.ptype == PTYPE_NONE || (r.flags & (PFLAG_OWNSTORAGE | PFLAG_PROGEDITBLOCK))) continue;
+    for (const uint32_t bit : FieldBits(r, 0)) {
+      EXPECT_EQ(osc.count(bit), 0u) << std::hex << "0x" << r.id << std::dec << " byte " << bit / 8
+                                    << " bit " << bit % 8;
+    }
+  }
 }
 
 }  // namespace
