@@ -3,13 +3,13 @@
 // editor pages link resolves to a row.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
-#include <algorithm>
 #include <cstring>
-#include <utility>
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "model/SectionTables.h"
@@ -57,15 +57,30 @@ bool IsEnum(int32_t ptype) {
 // Bytes a field of this accessor kind occupies from its offset.
 uint32_t FieldBytes(int32_t atype) {
   switch (atype) {
-    case ATYPE_STR16: return 16;
-    case ATYPE_STR24: return 24;
-    case ATYPE_STRVZ32: return 32;
-    case ATYPE_STRV256: return 256;
-    case ATYPE_UBF16B: case ATYPE_SBF16B: case ATYPE_BNKPGM: case ATYPE_UBF16L: case ATYPE_SBF16L:
+    case ATYPE_STR16:
+      return 16;
+    case ATYPE_STR24:
+      return 24;
+    case ATYPE_STRVZ32:
+      return 32;
+    case ATYPE_STRV256:
+      return 256;
+    case ATYPE_UBF16B:
+    case ATYPE_SBF16B:
+    case ATYPE_BNKPGM:
+    case ATYPE_UBF16L:
+    case ATYPE_SBF16L:
       return 2;
-    case ATYPE_UBF24B: case ATYPE_UBF24L: case ATYPE_SBF24L: return 3;
-    case ATYPE_UBF32B: case ATYPE_UBF32BSF4: case ATYPE_SBF32B: return 4;
-    default: return 1;
+    case ATYPE_UBF24B:
+    case ATYPE_UBF24L:
+    case ATYPE_SBF24L:
+      return 3;
+    case ATYPE_UBF32B:
+    case ATYPE_UBF32BSF4:
+    case ATYPE_SBF32B:
+      return 4;
+    default:
+      return 1;
   }
 }
 
@@ -388,8 +403,8 @@ TEST(SectionTables, ProgramAndOscillatorTablesShareNoBits) {
     const SParamDesc& r = TABLEDESC_PROGEDIT.rows[i];
     if (r.ptype == PTYPE_NONE || (r.flags & (PFLAG_OWNSTORAGE | PFLAG_PROGEDITBLOCK))) continue;
     for (const uint32_t bit : FieldBits(r, 0)) {
-      EXPECT_EQ(osc.count(bit), 0u) << std::hex << "0x" << r.id << std::dec << " byte " << bit / 8
-                                    << " bit " << bit % 8;
+      EXPECT_EQ(osc.count(bit), 0u)
+          << std::hex << "0x" << r.id << std::dec << " byte " << bit / 8 << " bit " << bit % 8;
     }
   }
 }
