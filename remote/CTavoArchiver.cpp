@@ -1,7 +1,9 @@
 #include "remote/CTavoArchiver.h"
 
+#include <climits>
 #include <cstring>
 #include <memory>
+#include <new>
 
 #include "remote/CMakeTree.h"
 #include "remote/CTavoArchiverDecoder.h"
@@ -58,6 +60,8 @@ unsigned short CTavoArchiver::crc16(const void* data, unsigned int n) {
 
 unsigned char* CTavoArchiver::compressData(const void* src, unsigned int size,
                                            unsigned int& outSize) {
+  // A block cannot describe more than 4 GiB - 16 bytes of input.
+  if (size > UINT_MAX - kHeaderSize) throw std::bad_alloc();
   std::unique_ptr<unsigned char[]> block(new unsigned char[size + kHeaderSize]);
   const auto* in = static_cast<const unsigned char*>(src);
   unsigned coded = 0;

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <new>
 #include <string>
 #include <vector>
 
@@ -165,6 +166,14 @@ TEST(TavoArchiver, RefusesBadMagicAndSizeFaultsWithoutTouchingTheDestination) {
   Bytes huge = good;
   huge[11] = 0x80;
   EXPECT_EQ(Extract(huge, out, 0), 0);
+}
+
+// size + 16 would wrap around: refused like a failed allocation, before
+// the input is touched.
+TEST(TavoArchiver, InputTooLargeForABlockThrows) {
+  unsigned outSize = 0;
+  const unsigned char byte = 0;
+  EXPECT_THROW(CTavoArchiver::compressData(&byte, 0xFFFFFFF0u, outSize), std::bad_alloc);
 }
 
 // Any single flipped bit of a coded body or of the CRC is detected, by a

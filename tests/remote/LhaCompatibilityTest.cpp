@@ -2,6 +2,8 @@
 // wrapped in an LHA level-0 archive and unpacked by the system's LHA tool.
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -74,15 +76,42 @@ Bytes ReadFile(const fs::path& p) {
   return Bytes((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
 }
 
-TEST(TavoArchiverLha, StandardLhaToolExtractsOurBlocks) {
-  const fs::path tool = FindLhaTool();
-  ASSERT_FALSE(tool.empty()) << "no LHA tool (lhasa or lha) on PATH; install the lhasa package";
+void WriteFile(const fs::path& p, const Bytes& data) {
+  std::ofstream f(p, std::ios::binary);
+  f.write(reinterpret_cast<const char*>(data.data()), static_cast<std::streamsize>(data.size()));
+}
 
-  const fs::path dir = fs::temp_directory_path() /
-                       ("vesk_lha_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-                        "_" + std::to_string(reinterpret_cast<uintptr_t>(&dir)));
-  fs::remove_all(dir);
-  fs::create_directories(dir);
+// Unpacks archive into outDir; returns the tool's exit status, its output
+// in log.
+int RunTool(const fs::path& tool, const fs::path& archive, const fs::path& outDir, std::string& log) {
+  fs::create_directories(outDir);
+  const fs::path logFile = outDir.parent_path() / (outDir.filename().string() + ".log");
+  const std::string cmd = "cd '" + outDir.string() + "' && '" + tool.string() + "' xq '" +
+                          archive.string() + "' > '" + logFile.string() + "' 2>&1";
+  const int rc = std::system(cmd.c_str());
+  const Bytes text = ReadFile(logFile);
+  log.assign(text.begin(), text.end());
+  return rc;
+}
+
+class TavoArchiverLha : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    tool_ = FindLhaTool();
+    ASSERT_FALSE(tool_.empty()) << "no LHA tool (lhasa or lha) on PATH; install the lhasa package";
+    dir_ = fs::temp_directory_path() / ("vesk_lha_" + std::to_string(::getpid()) + "_" +
+                                        ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::remove_all(dir_);
+    fs::create_directories(dir_);
+  }
+  void TearDown() override {
+    if (!dir_.empty()) fs::remove_all(dir_);
+  }
+  fs::path tool_;
+  fs::path dir_;
+};
+
+TEST_F(TavoArchiverLha, StandardLhaToolExtractsOurBlocks) {
   int coded = 0;
   for (const auto& c : vesk::test::ArchiveCases()) {
     SCOPED_TRACE(c.name);
@@ -92,26 +121,27 @@ TEST(TavoArchiverLha, StandardLhaToolExtractsOurBlocks) {
     ASSERT_TRUE(CTavoArchiver::getHeaderInfo(block.data(), compressed, original, crc));
     if (compressed < original) ++coded;
 
-    const fs::path caseDir = dir / c.name;
-    fs::create_directories(caseDir / "out");
-    const fs::path archive = caseDir / "a.lzh";
-    {
-      const Bytes lzh = MakeLzh(block, "data.bin");
-      std::ofstream f(archive, std::ios::binary);
-      f.write(reinterpret_cast<const char*>(lzh.data()), static_cast<std::streamsize>(lzh.size()));
-    }
-    const std::string cmd = "cd '" + (caseDir / "out").string() + "' && '" + tool.string() +
-                            "' xq '" + archive.string() + "' > '" + (caseDir / "log").string() +
-                            "' 2>&1";
-    const int rc = std::system(cmd.c_str());
-    const fs::path extracted = caseDir / "out" / "data.bin";
-    ASSERT_TRUE(rc == 0 && fs::exists(extracted))
-        << "rc " << rc << ": " << std::string(reinterpret_cast<const char*>(ReadFile(caseDir / "log").data()),
-                                              ReadFile(caseDir / "log").size());
+    const fs::path archive = dir_ / (c.name + ".lzh");
+    WriteFile(archive, MakeLzh(block, "data.bin"));
+    std::string log;
+    const int rc = RunTool(tool_, archive, dir_ / c.name, log);
+    const fs::path extracted = dir_ / c.name / "data.bin";
+    ASSERT_TRUE(rc == 0 && fs::exists(extracted)) << "exit status " << rc << ": " << log;
     EXPECT_TRUE(ReadFile(extracted) == c.data);
   }
   EXPECT_GE(coded, 10);  // most cases really went through the -lh5- decoder
-  fs::remove_all(dir);
+}
+
+// The tool checks the member CRC, so the passes above vouch for ours.
+TEST_F(TavoArchiverLha, ToolRejectsAWrongCrc) {
+  Bytes data = vesk::test::MakeSyntheticImage(2);
+  data.resize(20000);
+  Bytes block = vesk::test::Compress(data);
+  block[12] ^= 0x01;
+  const fs::path archive = dir_ / "bad.lzh";
+  WriteFile(archive, MakeLzh(block, "data.bin"));
+  std::string log;
+  EXPECT_NE(RunTool(tool_, archive, dir_ / "bad", log), 0) << log;
 }
 
 }  // namespace
