@@ -195,14 +195,14 @@ TEST_F(RemoteMIDIImplTest, DumpsArriveWholeThroughPacketsAndStrayRealTimeBytes) 
     const Bytes memory = dev.Memory();
     model.Clear();
 
-    EXPECT_EQ(link->SendProgDumpReq(1, -1), 0);
+    EXPECT_EQ(link->SendCombiDumpReq(0, -1), 0);
     EXPECT_EQ(link->SendCurCombiDumpReq(true), 0);
     EXPECT_EQ(link->SendGlobalDumpReq(), 0);
-    auto bank = model.Calls("prog");
-    ASSERT_EQ(bank.size(), 1u);
-    EXPECT_EQ(bank[0].a, 1);
-    EXPECT_EQ(bank[0].b, -1);
-    EXPECT_TRUE(bank[0].data == Region(memory, SimSynth::ProgOffset(1, 0), S::kProgBankSize));
+    auto combis = model.Calls("combi");
+    ASSERT_EQ(combis.size(), 1u);
+    EXPECT_EQ(combis[0].a, 0);
+    EXPECT_EQ(combis[0].b, -1);
+    EXPECT_TRUE(combis[0].data == Region(memory, SimSynth::kCombisOffset, S::kAllCombisSize));
     ASSERT_EQ(model.Calls("curcombi").size(), 1u);
     EXPECT_TRUE(model.Calls("curcombi")[0].data ==
                 Region(memory, SimSynth::kCombiEditOffset, S::kCombiSize));
@@ -217,6 +217,19 @@ TEST_F(RemoteMIDIImplTest, DumpsArriveWholeThroughPacketsAndStrayRealTimeBytes) 
     link->Disconnect();
     dev.Unplug();
   }
+}
+
+TEST_F(RemoteMIDIImplTest, AWholeBankInSmallPacketsArrivesWhole) {
+  SimSynthSettings s = OnChannel(3);
+  s.splitPackets = true;
+  s.packetSize = 64;
+  SimSynthDevice& dev = Connected(s);
+  EXPECT_EQ(link->SendProgDumpReq(1, -1), 0);
+  auto bank = model.Calls("prog");
+  ASSERT_EQ(bank.size(), 1u);
+  EXPECT_EQ(bank[0].a, 1);
+  EXPECT_EQ(bank[0].b, -1);
+  EXPECT_TRUE(bank[0].data == Region(dev.Memory(), SimSynth::ProgOffset(1, 0), S::kProgBankSize));
 }
 
 TEST_F(RemoteMIDIImplTest, SlowWireTakesItsTimeAndEveryBlockKeepsTheSessionAlive) {
@@ -416,6 +429,25 @@ TEST_F(RemoteMIDIImplTest, ProgramChangeFollowsTheMode) {
     EXPECT_EQ(s.CurrentBank(), 3);
     EXPECT_EQ(s.CurrentProgram(), 100);
   });
+}
+
+TEST_F(RemoteMIDIImplTest, SendersRefuseWhatTheyCannotSend) {
+  const Bytes data(S::kProgBankSize, 0);
+  EXPECT_EQ(link->SendProgDumpReq(0, 0), kRemoteFailed);  // not connected
+  EXPECT_EQ(link->SendParamChange(3, 1, 1), kRemoteFailed);
+  EXPECT_EQ(link->SendShortMsg(0, "\xF8", 1), kRemoteFailed);
+
+  SimSynthDevice& dev = Connected();
+  const size_t handled = dev.MessagesHandled();
+  EXPECT_EQ(link->SendCombiDumpReq(-1, 3), 1);
+  EXPECT_EQ(link->SendCombiBankStoreReq(1), Oskend::kSynthStatus3);
+  EXPECT_EQ(link->SendProgDump(4, -1, data.data(), unsigned(data.size()), false), kRemoteAborted);
+  // All four banks need four banks of data.
+  EXPECT_EQ(link->SendProgDump(-1, -1, data.data(), unsigned(data.size()), false), kRemoteFailed);
+  EXPECT_EQ(link->SendCombiDump(-1, -1, data.data(), 100, false), kRemoteFailed);
+  EXPECT_EQ(link->SendSysEXFilter(1, true), kRemoteFailed);
+  EXPECT_EQ(dev.MessagesHandled(), handled);
+  EXPECT_EQ(link->SendSongDeleteDump(0), 0);
 }
 
 }  // namespace
