@@ -93,6 +93,15 @@ int SXSessionCtx::HandleSendSysex(const BlockSender& send) {
   }
   uint8_t block[kBlockBytes];
   unsigned fill = 0, sent = 0;
+  // Sends the block once it is full.
+  auto flushFull = [&]() -> int {
+    if (fill < kBlockBytes) return 0;
+    if (int r = send(block, fill)) return r;
+    sent += fill;
+    fill = 0;
+    NotifyPosTX(sent);
+    return 0;
+  };
   // Copies bytes in, sending each full block; stops at an abort or failure.
   auto put = [&](const uint8_t* p, unsigned n) -> int {
     while (n) {
@@ -102,12 +111,7 @@ int SXSessionCtx::HandleSendSysex(const BlockSender& send) {
       fill += k;
       p += k;
       n -= k;
-      if (fill == kBlockBytes) {
-        if (int r = send(block, fill)) return r;
-        sent += fill;
-        fill = 0;
-        NotifyPosTX(sent);
-      }
+      if (int r = flushFull()) return r;
     }
     return 0;
   };
@@ -119,12 +123,7 @@ int SXSessionCtx::HandleSendSysex(const BlockSender& send) {
       const unsigned k = enc.Read(block + fill, kBlockBytes - fill);
       if (k == 0) break;
       fill += k;
-      if (fill == kBlockBytes) {
-        if (int r = send(block, fill)) return r;
-        sent += fill;
-        fill = 0;
-        NotifyPosTX(sent);
-      }
+      if (int r = flushFull()) return r;
     }
     const uint8_t eox = 0xF7;
     if (int r = put(&eox, 1)) return r;

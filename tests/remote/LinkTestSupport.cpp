@@ -37,7 +37,7 @@ int RecordingModel::OnRcvShortMsg(Oskend::IRemoteMIDI*, long long, const void* d
   return Record({"short", source, 0, 0, Copy(data, len)});
 }
 int RecordingModel::OnRcvProgramChange(Oskend::IRemoteMIDI*, Oskend::eBankID bank, unsigned program) {
-  return Record({"pc", bank, int(program)});
+  return Record({"pc", bank, int(program), 0, {}});
 }
 int RecordingModel::OnRcvModeAndState(Oskend::IRemoteMIDI*, const MODEANDSTATE* state) {
   return Record({"mas", state->Mode(), 0, 0, Copy(state->bytes, MODEANDSTATE::kSize)});
@@ -60,11 +60,11 @@ int RecordingModel::OnRcvGlobalDump(Oskend::IRemoteMIDI*, const void* data, unsi
   return Record({"global", 0, 0, 0, Copy(data, len)});
 }
 int RecordingModel::OnRcvMasterVolumeChange(Oskend::IRemoteMIDI*, unsigned volume) {
-  return Record({"volume", int(volume)});
+  return Record({"volume", int(volume), 0, 0, {}});
 }
-int RecordingModel::OnRcvModeChange(Oskend::IRemoteMIDI*, eMode mode) { return Record({"mode", mode}); }
+int RecordingModel::OnRcvModeChange(Oskend::IRemoteMIDI*, eMode mode) { return Record({"mode", mode, 0, 0, {}}); }
 int RecordingModel::OnRcvParamChange(Oskend::IRemoteMIDI*, uint8_t section, int id, int value) {
-  return Record({"param", section, id, value});
+  return Record({"param", section, id, value, {}});
 }
 
 LinkTest::LinkTest() {

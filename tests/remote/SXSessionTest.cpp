@@ -74,7 +74,9 @@ TEST_F(SXSessionTest, RepliesEndTheSessionByTheirSignatures) {
     const uint64_t start = NowMs();
     EXPECT_EQ(Run(c.req, [&] { ctx.NotifyEndRX(c.msg.data(), unsigned(c.msg.size()), c.msgResult); }),
               c.expected);
-    if (c.expected == Oskend::kRemoteTimeout) EXPECT_EQ(NowMs() - start, c.req.timeoutMs ? c.req.timeoutMs : 1000u);
+    if (c.expected == Oskend::kRemoteTimeout) {
+      EXPECT_EQ(NowMs() - start, c.req.timeoutMs ? c.req.timeoutMs : 1000u);
+    }
   }
   // A reply that comes after its session ended changes nothing.
   const Bytes late = Own(0, {0x73, 0x00});
