@@ -71,7 +71,8 @@ void ProgressWithUI::NotifyPos(unsigned total, unsigned pos, const char* text) {
       line += text;
     } else {
       char buf[32];
-      std::snprintf(buf, sizeof buf, "%u %%", std::min<uint32_t>(p * 100 / max_, 100));
+      // The percentage of the bar's range, as the bar itself shows it.
+      std::snprintf(buf, sizeof buf, "%u %%", std::min<uint32_t>(p * 100 / kRange, 100));
       line += buf;
     }
   }

@@ -450,5 +450,37 @@ TEST_F(RemoteMIDIImplTest, SendersRefuseWhatTheyCannotSend) {
   EXPECT_EQ(link->SendSongDeleteDump(0), 0);
 }
 
+TEST_F(RemoteMIDIImplTest, TheModelsProgressWindowSpansSessions) {
+  SimSynthDevice& dev = Connected(OnChannel(5));
+  const size_t before = dev.Device().ReceivedBytes().size();
+  ASSERT_TRUE(link->UIActivate());
+  EXPECT_TRUE(link->UIIsActive());
+  // Opening it silences the synthesizer.
+  ASSERT_TRUE(dev.Device().WaitReceivedBytes(before + 3, 100));
+  const Bytes got = dev.Device().ReceivedBytes();
+  EXPECT_EQ(Bytes(got.begin() + before, got.end()), (Bytes{0xB5, 0x78, 0x00}));
+
+  ASSERT_TRUE(link->UIConfigure("Receive All", 4, 1, 0));
+  EXPECT_EQ(link->SendGlobalDumpReq(), 0);
+  EXPECT_TRUE(link->UIIsActive());  // a session does not close the model's window
+  link->UIProgress(1, 1, nullptr);
+  env.loop().RunPending();
+  EXPECT_EQ(os::HeadlessProgressWindow::Current()->text(), "Receive All\n25 %");
+
+  uint64_t start = NowMs();
+  EXPECT_EQ(link->UIWait(300), 0);
+  EXPECT_GE(NowMs() - start, 300u);
+
+  // Cancel holds until the model closes the window: sessions are refused.
+  At(50, [] { os::HeadlessProgressWindow::Current()->PressCancel(); });
+  EXPECT_EQ(link->UIWait(1000), kRemoteAborted);
+  EXPECT_TRUE(link->UIIsAborted());
+  EXPECT_EQ(link->SendModeAndStateReq(), kRemoteAborted);
+  link->UIDeactivate();
+  EXPECT_FALSE(link->UIIsActive());
+  EXPECT_FALSE(link->UIIsAborted());
+  EXPECT_EQ(link->SendModeAndStateReq(), 0);
+}
+
 }  // namespace
 }  // namespace vesk::test
