@@ -6,9 +6,9 @@
 #include <cstdint>
 
 #include "model/eBankID.h"
+#include "model/eChgSource.h"
 #include "model/eMode.h"
 #include "remote/MODEANDSTATE.h"
-#include "remote/eChgSource.h"
 
 namespace Oskend {
 
