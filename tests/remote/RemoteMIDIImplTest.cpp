@@ -132,6 +132,25 @@ TEST_F(RemoteMIDIImplTest, ConnectRefusesWhatIsNotAnAnsweringSynthesizer) {
   }
 }
 
+TEST_F(RemoteMIDIImplTest, CancelInTheSearchWindowEndsTheScan) {
+  SimSynthSettings silent = OnChannel(0);
+  silent.silent = true;
+  SimSynthDevice& a = AddSynth(silent, "Vesk");
+  SimSynthDevice& b = AddSynth(silent, "Vesk2");
+  std::string text;
+  At(30, [&] {
+    text = os::HeadlessProgressWindow::Current()->text();
+    os::HeadlessProgressWindow::Current()->PressCancel();
+  });
+  const uint64_t start = NowMs();
+  EXPECT_FALSE(ConnectScan());
+  EXPECT_EQ(text, "Searching...\n\"Vesk:SOUND\" -> \"Vesk:KEYBOARD\"");
+  // Cancelled in the first pair's pause: no identity request goes out.
+  EXPECT_LT(NowMs() - start, 500u);
+  EXPECT_EQ(a.MessagesHandled() + b.MessagesHandled(), 0u);
+  EXPECT_EQ(os::HeadlessProgressWindow::Current(), nullptr);
+}
+
 TEST_F(RemoteMIDIImplTest, RequestsFailAsTheSynthesizerAnswers) {
   SimSynthDevice& dev = Connected();
   struct Case {
