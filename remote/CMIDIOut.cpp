@@ -48,24 +48,24 @@ void CMIDIOut::Close() {
 }
 
 int CMIDIOut::SendShort(long long timeUs, const void* data, unsigned len) {
-  if (!data || len == 0 || len > sizeof(EventQueue::Event::data)) return kStatusFailed;
+  if (!data || len == 0 || len > sizeof(EventQueue::Event::data)) return Oskend::kRemoteFailed;
   EventQueue::Event e;
   e.time = timeUs;
   std::memcpy(e.data, data, len);
   e.length = len;
   CHfcCriticalSectionLock lock(gate_);
-  if (!open_) return kStatusFailed;
-  if (!queue_.push(e)) return kStatusQueueFull;
+  if (!open_) return Oskend::kRemoteFailed;
+  if (!queue_.push(e)) return Oskend::kRemoteQueueFull;
   wake_.Set();
   return 0;
 }
 
 int CMIDIOut::SendLong(const void* data, unsigned len) {
-  if (!open_) return kStatusFailed;
+  if (!open_) return Oskend::kRemoteFailed;
   const bool sent = out_->SendLong(data, len, IMIDIOut::kInfinite);
   CHfcCriticalSectionLock lock(gate_);
   if (open_) wake_.Set();
-  return sent ? 0 : kStatusFailed;
+  return sent ? 0 : Oskend::kRemoteFailed;
 }
 
 bool CMIDIOut::ClearPendings() {

@@ -13,12 +13,10 @@
 #include "remote/COutputMutex.h"
 #include "remote/EventQueue.h"
 #include "remote/IMIDIOut.h"
+#include "remote/RemoteStatus.h"
 
 class CMIDIOut : public IXThreadProc {
  public:
-  static constexpr int kStatusFailed = static_cast<int>(0x80000001u);
-  static constexpr int kStatusQueueFull = static_cast<int>(0x80000005u);
-
   CMIDIOut();
   ~CMIDIOut() override;
   CMIDIOut(const CMIDIOut&) = delete;
@@ -32,10 +30,11 @@ class CMIDIOut : public IXThreadProc {
   eDevType GetDevType() const { return type_; }
 
   // Queues a message of 1-4 bytes due at timeUs (os::NowUs time): 0, or
-  // kStatusFailed when closed or malformed, kStatusQueueFull when full.
+  // Oskend::kRemoteFailed when closed or malformed, Oskend::kRemoteQueueFull
+  // when full.
   int SendShort(long long timeUs, const void* data, unsigned len);
   // Sends a whole SysEx message now and waits until it has gone out: 0, or
-  // kStatusFailed. The caller holds the output mutex around it.
+  // Oskend::kRemoteFailed. The caller holds the output mutex around it.
   int SendLong(const void* data, unsigned len);
   // Drops every queued message; false when closed.
   bool ClearPendings();

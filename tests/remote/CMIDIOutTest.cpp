@@ -88,7 +88,7 @@ TEST_F(CMIDIOutTest, SendsInDueOrderWhenDue) {
 
 TEST_F(CMIDIOutTest, FullQueueAndClearingAndClosed) {
   CMIDIOut out;
-  EXPECT_EQ(out.SendShort(NowMs(), "\xF8", 1), CMIDIOut::kStatusFailed);
+  EXPECT_EQ(out.SendShort(NowMs(), "\xF8", 1), Oskend::kRemoteFailed);
   EXPECT_FALSE(out.ClearPendings());
   const MIDIDevKey other(kDevTypeUnknown, "x", key.inst.data(), 4);
   EXPECT_FALSE(out.Open(&other, 0, 0, 1024));
@@ -96,11 +96,11 @@ TEST_F(CMIDIOutTest, FullQueueAndClearingAndClosed) {
   EXPECT_FALSE(out.Open(nullptr, 0, 0, 1024));
 
   ASSERT_TRUE(out.Open(&key, 0, 0, 1024));
-  EXPECT_EQ(out.SendShort(NowMs(), "", 0), CMIDIOut::kStatusFailed);
-  EXPECT_EQ(out.SendShort(NowMs(), "\xF0\x01\x02\x03\xF7", 5), CMIDIOut::kStatusFailed);
+  EXPECT_EQ(out.SendShort(NowMs(), "", 0), Oskend::kRemoteFailed);
+  EXPECT_EQ(out.SendShort(NowMs(), "\xF0\x01\x02\x03\xF7", 5), Oskend::kRemoteFailed);
   const long long later = NowMs() + 3'600'000'000ll;
   for (int i = 0; i < 1024; ++i) ASSERT_EQ(out.SendShort(later, "\xF8", 1), 0) << i;
-  EXPECT_EQ(out.SendShort(later, "\xF8", 1), CMIDIOut::kStatusQueueFull);
+  EXPECT_EQ(out.SendShort(later, "\xF8", 1), Oskend::kRemoteQueueFull);
   EXPECT_TRUE(out.ClearPendings());
   EXPECT_FALSE(synth->WaitReceivedBytes(1, 2 * 3'600'000));
   EXPECT_EQ(out.SendShort(NowMs(), "\xFE", 1), 0);
@@ -109,8 +109,8 @@ TEST_F(CMIDIOutTest, FullQueueAndClearingAndClosed) {
 
   out.Close();
   EXPECT_FALSE(out.IsOpen());
-  EXPECT_EQ(out.SendShort(NowMs(), "\xF8", 1), CMIDIOut::kStatusFailed);
-  EXPECT_EQ(out.SendLong("\xF0\xF7", 2), CMIDIOut::kStatusFailed);
+  EXPECT_EQ(out.SendShort(NowMs(), "\xF8", 1), Oskend::kRemoteFailed);
+  EXPECT_EQ(out.SendLong("\xF0\xF7", 2), Oskend::kRemoteFailed);
 }
 
 TEST_F(CMIDIOutTest, ShortMessagesWaitForTheSysexOnTheWire) {

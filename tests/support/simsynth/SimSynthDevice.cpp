@@ -1,0 +1,129 @@
+#include "tests/support/simsynth/SimSynthDevice.h"
+
+#include "os/midi/MessageLength.h"
+
+namespace vesk::test {
+
+namespace {
+
+os::midi::VirtualBus::DeviceSpec SpecFor(const SimSynthSettings& s, const std::string& deviceName,
+                                         const std::string& model) {
+  os::midi::VirtualBus::DeviceSpec spec;
+  spec.deviceName = deviceName;
+  spec.manufacturer = "TAVO";
+  spec.model = model;
+  if (s.splitPackets) spec.toHost.maxPacketBytes = s.packetSize ? s.packetSize : 1;
+  if (s.slowWire) {
+    spec.toHost.bytesPerSecond = s.bytesPerSecond;
+    spec.toDevice.bytesPerSecond = s.bytesPerSecond;
+  }
+  return spec;
+}
+
+}  // namespace
+
+SimSynthDevice::SimSynthDevice(os::midi::VirtualBus& bus, SimSynthSettings settings,
+                               const std::string& deviceName, const std::string& model)
+    : synth_(settings), device_(bus.AddDevice(SpecFor(settings, deviceName, model))) {
+  device_->SetReceiver([this](const os::midi::VirtualBus::Received& r) { OnPacket(r); });
+}
+
+SimSynthDevice::~SimSynthDevice() { device_->SetReceiver(nullptr); }
+
+void SimSynthDevice::With(const std::function<void(SimSynth&)>& fn) {
+  std::lock_guard<std::mutex> g(mutex_);
+  fn(synth_);
+}
+
+std::vector<SimSynthEvent> SimSynthDevice::Log() {
+  std::lock_guard<std::mutex> g(mutex_);
+  return synth_.Log();
+}
+
+std::vector<uint8_t> SimSynthDevice::Memory() {
+  std::lock_guard<std::mutex> g(mutex_);
+  return synth_.Memory();
+}
+
+size_t SimSynthDevice::MessagesHandled() {
+  std::lock_guard<std::mutex> g(mutex_);
+  return handled_;
+}
+
+void SimSynthDevice::Emit(const std::vector<uint8_t>& msg) {
+  size_t cut;
+  {
+    std::lock_guard<std::mutex> g(mutex_);
+    cut = unplugAfterSending_;
+  }
+  if (cut && cut < msg.size()) {
+    device_->Emit(msg.data(), cut);
+    Unplug();
+    return;
+  }
+  device_->Emit(msg);
+}
+
+void SimSynthDevice::Unplug() { device_->Unplug(); }
+
+void SimSynthDevice::UnplugAfterReceiving(size_t bytes) {
+  std::lock_guard<std::mutex> g(mutex_);
+  unplugAfterReceiving_ = bytes;
+}
+
+void SimSynthDevice::UnplugAfterSending(size_t bytes) {
+  std::lock_guard<std::mutex> g(mutex_);
+  unplugAfterSending_ = bytes;
+}
+
+// Delivery thread of the bus: the editor's packets in order.
+void SimSynthDevice::OnPacket(const os::midi::VirtualBus::Received& packet) {
+  std::vector<std::vector<uint8_t>> messages;
+  bool unplug = false;
+  {
+    std::lock_guard<std::mutex> g(mutex_);
+    received_ += packet.bytes.size();
+    unplug = unplugAfterReceiving_ && received_ >= unplugAfterReceiving_;
+    for (uint8_t b : packet.bytes) {
+      if (b >= 0xF8) continue;  // real-time bytes stand apart
+      if (b == 0xF0) {
+        sysex_.assign(1, b);
+        inSysex_ = true;
+        continue;
+      }
+      if (inSysex_) {
+        if (b < 0x80 || b == 0xF7) sysex_.push_back(b);
+        if (b < 0x80) continue;
+        inSysex_ = false;
+        // A lone F7 or any other status ends the message; only a message
+        // closed by its F7 is handled.
+        if (b == 0xF7 && sysex_.size() >= 2) messages.push_back(sysex_);
+        sysex_.clear();
+        if (b == 0xF7) continue;
+      }
+      if (b >= 0x80) pendingShort_.assign(1, b);
+      else if (!pendingShort_.empty()) pendingShort_.push_back(b);
+      if (!pendingShort_.empty() && pendingShort_.size() >= os::midi::MessageLength(pendingShort_[0])) {
+        if (os::midi::MessageLength(pendingShort_[0]) > 0) messages.push_back(pendingShort_);
+        pendingShort_.clear();
+      }
+    }
+  }
+  if (unplug) {
+    Unplug();
+    return;
+  }
+  for (const auto& m : messages) OnMessage(m.data(), m.size());
+}
+
+void SimSynthDevice::OnMessage(const uint8_t* msg, size_t len) {
+  std::vector<std::vector<uint8_t>> replies;
+  {
+    std::lock_guard<std::mutex> g(mutex_);
+    ++handled_;
+    replies = synth_.Handle(msg, static_cast<unsigned>(len));
+  }
+  for (const auto& r : replies) Emit(r);
+}
+
+}  // namespace vesk::test
