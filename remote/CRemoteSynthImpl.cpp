@@ -1,0 +1,1168 @@
+#include "remote/CRemoteSynthImpl.h"
+
+#include <algorithm>
+#include <cstring>
+#include <string>
+
+#include "editor/shell/GetModalCaption.h"
+#include "editor/shell/XEUtils.h"
+#include "model/BankNames.h"
+#include "model/CParamTable.h"
+#include "model/IAccessorI.h"
+#include "model/IAccessorS.h"
+#include "model/InitChunks.h"
+#include "model/SectionTables.h"
+#include "platform/HfcDebug.h"
+#include "platform/HfcMessageBox.h"
+#include "platform/HfcTime.h"
+#include "platform/XEvent.h"
+#include "remote/CRemoteMIDIImpl.h"
+#include "remote/IRTMIDISink.h"
+#include "remote/IRemoteSynthMIDISink.h"
+#include "remote/IRemoteSynthSink.h"
+#include "remote/RemoteStatus.h"
+
+namespace Oskend {
+
+namespace {
+
+using L = RemoteSynthLayout;
+
+constexpr std::size_t kGlobalSize = CHUNK_GLOBAL::kSize;
+constexpr std::size_t kProgSize = CHUNK_PROG::kSize;
+constexpr std::size_t kCombiSize = CHUNK_COMBI::kSize;
+constexpr std::size_t kLocalControlByte = 1730;  // bit 0: the hardware's Local Control
+constexpr std::size_t kHardwareOwnByte = 1733;   // sent as the hardware reports it
+constexpr int kSetupAllSw = static_cast<int>(0x80008100u);
+constexpr int kSetupProgSw = static_cast<int>(0x80008200u);
+constexpr int kSetupProgBankSw[4] = {static_cast<int>(0x80008300u), static_cast<int>(0x80008400u),
+                                     static_cast<int>(0x80008500u), static_cast<int>(0x80008600u)};
+constexpr int kSetupCombiSw = static_cast<int>(0x80009100u);
+constexpr int kSetupAutoLocalCtrl = static_cast<int>(0x8000a800u);
+constexpr int kSetupAutoLoadData = static_cast<int>(0x8000aa00u);
+constexpr int kSetupAutoLoadFileName = static_cast<int>(0x8000ab00u);
+constexpr int kSetupMIDIInName = static_cast<int>(0x8000ac00u);
+constexpr int kSetupMIDIOutName = static_cast<int>(0x8000ad00u);
+constexpr int kSetupPlugInMIDIOut = static_cast<int>(0x8000b000u);
+constexpr int kSetupPrgChgToGUI = static_cast<int>(0x8000b200u);
+
+// Internal notice: arm the one-shot request of the current combination.
+constexpr long kEventArmCombiDump = 0x100;
+
+const char* const kProgBankLabels[4] = {"PROGRAM A ", "PROGRAM B ", "PROGRAM C ", "PROGRAM D "};
+const char kNotFound[] = "Vesk Hardware not found.\nRescan all the MIDI devices?";
+
+std::string RetryText() {
+  return std::string(
+             "- If you're using a USB hub, try connecting the Vesk directly to a USB port on the "
+             "computer.\n\n- Don't touch the keyboard or the mouse while data dump.\n\nWhen you "
+             "lose synchronization, perform ") +
+         '"' + "Receive \nAll" + '"' + " in the " + '"' + "Utility" + '"' +
+         " menu.\n\nRetry?";
+}
+
+// The never-signalled event on which the model paces its steps.
+XEvent& PaceEvent() {
+  static XEvent* event = [] {
+    auto* e = new XEvent();
+    e->Create();
+    return e;
+  }();
+  return *event;
+}
+
+}  // namespace
+
+IRemoteSynth* RemoteSynthCreate(AudioEffect* effect) { return new CRemoteSynthImpl(effect); }
+
+// ------------------------------------------------------------ construction
+
+CRemoteSynthImpl::CRemoteSynthImpl(AudioEffect* effect)
+    : effect_(effect),
+      setup_(INITCHUNK_SETUP().begin(), INITCHUNK_SETUP().end()),
+      imageBytes_(CHUNK_REMOTESYNTH::kSize),
+      rom_(CHUNK_REMOTESYNTH::kSize),
+      image_(imageBytes_.data()) {
+  InitAllChunk(image_);
+  ResetAuditionArea();
+  dispatch_.reset(AsyncDispatchCreate());
+  dispatch_->CreateTimer(this, &connectionTimer_);
+  dispatch_->CreateTimer(this, &progDumpTimer_);
+  dispatch_->CreateTimer(this, &combiDumpTimer_);
+  link_.reset(RemoteMIDICreate());
+  virtualMode_ = static_cast<std::uint8_t>(image_.GetMode());
+  soundMode_ = image_.GetMode();
+  progBanks_.AddBanks(L::kProgBankCount, L::kProgsPerBank, BANKNAMES_PROG_RAM_INT,
+                      imageBytes_.data() + L::kProgBanks, L::kProgBanksSize);
+  combiBanks_.AddBanks(1, L::kCombiCount, BANKNAMES_COMBI, imageBytes_.data() + L::kCombis,
+                       L::kCombisSize);
+  BindSections();
+  autoLoaded_ = false;
+  const std::string name = SetupGetS(kSetupAutoLoadFileName);
+  if (SetupGetI(kSetupAllSw) == 0 && SetupGetI(kSetupAutoLoadData) != 0 && !name.empty())
+    autoLoaded_ = AutoLoadData(name.c_str());
+}
+
+CRemoteSynthImpl::~CRemoteSynthImpl() {
+  Disconnect();
+  dispatch_->PurgeHandler(this);
+  if (combiDumpTimer_) dispatch_->DestroyTimer(combiDumpTimer_);
+  if (progDumpTimer_) dispatch_->DestroyTimer(progDumpTimer_);
+  if (connectionTimer_) dispatch_->DestroyTimer(connectionTimer_);
+  link_.reset();
+  dispatch_.reset();
+}
+
+void CRemoteSynthImpl::ResetAuditionArea() {
+  audition_.mode = audition_.virtualMode = audition_.soundMode = 0xFF;
+  audition_.bank = audition_.number = 0;
+  std::fill(audition_.sound.begin(), audition_.sound.end(), 0);
+  std::fill(std::begin(audition_.rtc), std::end(audition_.rtc), 0);
+}
+
+// ------------------------------------------------------------ notices
+
+bool CRemoteSynthImpl::AdviseSink(IRemoteSynthSink* sink) {
+  CHfcCriticalSectionLock g(sinkLock_);
+  if (!sink || std::find(sinks_.begin(), sinks_.end(), sink) != sinks_.end()) return false;
+  sinks_.push_back(sink);
+  return true;
+}
+
+bool CRemoteSynthImpl::UnadviseSink(IRemoteSynthSink* sink) {
+  CHfcCriticalSectionLock g(sinkLock_);
+  auto it = std::find(sinks_.begin(), sinks_.end(), sink);
+  if (!sink || it == sinks_.end()) return false;
+  sinks_.erase(it);
+  return true;
+}
+
+bool CRemoteSynthImpl::AdviseMIDISink(IRemoteSynthMIDISink* sink) {
+  CHfcCriticalSectionLock g(sinkLock_);
+  if (!sink || std::find(midiSinks_.begin(), midiSinks_.end(), sink) != midiSinks_.end())
+    return false;
+  midiSinks_.push_back(sink);
+  return true;
+}
+
+bool CRemoteSynthImpl::UnadviseMIDISink(IRemoteSynthMIDISink* sink) {
+  CHfcCriticalSectionLock g(sinkLock_);
+  auto it = std::find(midiSinks_.begin(), midiSinks_.end(), sink);
+  if (!sink || it == midiSinks_.end()) return false;
+  midiSinks_.erase(it);
+  return true;
+}
+
+bool CRemoteSynthImpl::SetRTMIDISink(IRTMIDISink* sink) {
+  rtSink_ = sink;
+  return true;
+}
+
+void CRemoteSynthImpl::Post(long event, long a) { dispatch_->NotifyEvent(this, event, a, false); }
+
+void CRemoteSynthImpl::OnAsyncEvent(long event, long a) {
+  switch (event) {
+    case 1: {
+      if (GetAuditionState()) EndAudition(false);
+      const long kind = (a >> 16) & 0xFF;
+      if (kind == 1)
+        PutCurSound({static_cast<std::uint8_t>(a >> 8), static_cast<std::uint8_t>(a)});
+      else if (kind == 0)
+        PutMode(static_cast<eMode>(a & 0xFF));
+      return;
+    }
+    case 2: dispatch_->SetTimerPeriod(progDumpTimer_, 100); return;
+    case 3: PutCurSound({static_cast<std::uint8_t>(a >> 8), static_cast<std::uint8_t>(a)}); return;
+    case kEventArmCombiDump: dispatch_->SetTimerPeriod(combiDumpTimer_, 100); return;
+    default:
+      if (event >= 4 && event <= 16) DeliverToSinks(event, a);
+      return;
+  }
+}
+
+void CRemoteSynthImpl::DeliverToSinks(long event, long a) {
+  CHfcCriticalSectionLock g(sinkLock_);
+  const SSoundIndex sound{static_cast<std::uint8_t>(a >> 8), static_cast<std::uint8_t>(a)};
+  if (event == 11) {
+    const std::uint8_t bytes[3] = {static_cast<std::uint8_t>(a), static_cast<std::uint8_t>(a >> 8),
+                                   static_cast<std::uint8_t>(a >> 16)};
+    const unsigned len = static_cast<unsigned>((static_cast<unsigned long>(a) >> 24) & 0xFF);
+    for (IRemoteSynthMIDISink* s : midiSinks_) s->OnRemoteSynthMIDIIn(this, bytes, len);
+    return;
+  }
+  for (IRemoteSynthSink* s : sinks_) {
+    switch (event) {
+      case 4: s->OnRemoteSynthConnectionStateChanged(this, (a & 255) != 0, a >= 256); break;
+      case 5:
+        s->OnRemoteSynthExtCtlStateChanged(
+            this, SExtCtlState{static_cast<std::uint8_t>((a & 255) != 0),
+                               static_cast<std::uint8_t>(a >> 8), static_cast<std::uint8_t>(a >> 16)});
+        break;
+      case 6: s->OnRemoteSynthMasterVolumeChanged(this, static_cast<unsigned>(a)); break;
+      case 7: s->OnRemoteSynthModeChanged(this, static_cast<int>(a)); break;
+      case 8: s->OnRemoteSynthCurSoundChanged(this, sound); break;
+      case 9: s->OnRemoteSynthBankListChanged(this, static_cast<eMode>((a >> 16) & 0xFF), sound); break;
+      case 10: s->OnRemoteSynthAuditionStateChanged(this, a != 0); break;
+      case 12: s->OnRemoteSynthProgOSCModeChanged(this, static_cast<int>(a)); break;
+      case 13: s->OnRemoteSynthBeginUIUtility(this); break;
+      case 14: s->OnRemoteSynthEndUIUtility(this, a != 0); break;
+      case 15: s->OnRemoteSynthSeqStateChanged(this, a != 0); break;
+      case 16: s->OnRemoteSynthNeedAutomationAPI(this, a); break;
+      default: break;
+    }
+  }
+}
+
+void CRemoteSynthImpl::OnAsyncTimer(long id) {
+  if (id == connectionTimer_) {
+    if (!connectionChecked_) connectionChecked_ = true;
+    Post(4, (connectionChecked_ ? 256 : 0) | (GetConnected() ? 1 : 0));
+  } else if (id == progDumpTimer_) {
+    dispatch_->SetTimerPeriod(progDumpTimer_, 0);
+    // A send in progress brings the edit buffers over itself.
+    if (protect_ == 0) link_->SendCurProgDumpReq(true);
+  } else if (id == combiDumpTimer_) {
+    dispatch_->SetTimerPeriod(combiDumpTimer_, 0);
+    if (protect_ == 0) link_->SendCurCombiDumpReq(false);
+  }
+}
+
+void CRemoteSynthImpl::BeginUtility() { Post(13, 0); }
+void CRemoteSynthImpl::EndUtility(bool flag) { Post(14, flag ? 1 : 0); }
+
+void CRemoteSynthImpl::NeedAutomationAPI(short a, short b) {
+  Post(16, static_cast<long>((static_cast<std::uint32_t>(static_cast<std::uint16_t>(a)) << 16) |
+                             static_cast<std::uint16_t>(b)));
+}
+
+void CRemoteSynthImpl::Pause(unsigned ms) {
+  const unsigned scaled = static_cast<unsigned>(static_cast<unsigned long long>(ms) * pacing_ / 100);
+  if (scaled) PaceEvent().Wait(scaled);
+}
+
+void CRemoteSynthImpl::UIWait(unsigned ms) {
+  const unsigned scaled = static_cast<unsigned>(static_cast<unsigned long long>(ms) * pacing_ / 100);
+  if (scaled) link_->UIWait(scaled);
+}
+
+long long CRemoteSynthImpl::NowUsMs() const {
+  return static_cast<long long>(HfcGetSystemTimeMs()) * 1000;
+}
+
+// ------------------------------------------------------------ accessors
+
+bool CRemoteSynthImpl::GetMIDIConnectionState(MIDIDevKey* in, MIDIDevKey* out,
+                                              DEVICEINQUIRYDATA* inquiry, MODEANDSTATE* state,
+                                              bool* checked) {
+  if (checked) *checked = connectionChecked_;
+  return link_->GetConnectionState(out, in, inquiry, state);
+}
+
+int CRemoteSynthImpl::GetGlobalChannel() { return link_->GetGlobalChannel(); }
+int CRemoteSynthImpl::GetCurTimbreMIDICh(int, int) { return link_->GetGlobalChannel(); }
+int CRemoteSynthImpl::GetCurTimbreMIDICh(IRemoteMIDI*, int, int) {
+  return link_->GetGlobalChannel();
+}
+BankMap CRemoteSynthImpl::GetBankMap() { return link_->GetBankMap(); }
+void CRemoteSynthImpl::SetBankMap(BankMap map) { link_->SetBankMap(map); }
+unsigned CRemoteSynthImpl::GetSystemVersion() { return link_->GetSystemVersion(); }
+std::vector<MIDIDevKey>* CRemoteSynthImpl::GetMIDIInKeyDevArray() {
+  return link_->GetMIDIInKeyDevArray();
+}
+std::vector<MIDIDevKey>* CRemoteSynthImpl::GetMIDIOutKeyDevArray() {
+  return link_->GetMIDIOutKeyDevArray();
+}
+void CRemoteSynthImpl::SetPrgChgToGUI(bool on) { link_->SetPrgChgToGUI(on); }
+bool CRemoteSynthImpl::GetSongRunning() { return link_->GetSongRunning(); }
+
+void CRemoteSynthImpl::SetMIDIOUTtoDAW(bool on) {
+  if (IRTMIDISink* s = rtSink_) s->SetMIDIOUTtoDAW(on);
+}
+
+void CRemoteSynthImpl::SetAudioOutCh(int channel) {
+  if (IRTMIDISink* s = rtSink_) s->SetAudioOutCh(channel);
+}
+
+void CRemoteSynthImpl::SetExtCtlState(int clock) {
+  extCtl_ = SExtCtlState{0, 0, static_cast<std::uint8_t>(clock)};
+}
+
+void CRemoteSynthImpl::SetParentWindow(CHfcWindow* window) {
+  parentWindow_ = window;
+  if (auto* link = dynamic_cast<CRemoteMIDIImpl*>(link_.get())) link->parentWindow = window;
+}
+
+void CRemoteSynthImpl::SetDumpProgramChangeProtect(bool on) {
+  if (on)
+    ++protect_;
+  else
+    --protect_;
+}
+
+bool CRemoteSynthImpl::LoadUIState(std::uint8_t index, UISTATEDATA* out) {
+  if (index > 3 || !out) return false;
+  auto rec = index < 2 ? image_.GetCurCombi() : image_.GetCurProg();
+  std::memcpy(out->bytes, rec.UIState().data(), sizeof out->bytes);
+  return true;
+}
+
+bool CRemoteSynthImpl::SaveUIState(std::uint8_t index, const UISTATEDATA& state) {
+  if (index > 3) return false;
+  auto rec = index < 2 ? image_.GetCurCombi() : image_.GetCurProg();
+  std::memcpy(rec.UIState().data(), state.bytes, sizeof state.bytes);
+  return true;
+}
+
+int CRemoteSynthImpl::GetProgramMode(eBankID bank, int number) {
+  auto cur = image_.GetCurProg();
+  if (cur.GetBank() == bank && cur.GetNumber() == number)
+    return image_.GetProgEditBuffer().GetCommon().GetOSCMode();
+  CHUNK_PROG p = GetProgramFromStorage(bank, number);
+  return p ? p.GetCommon().GetOSCMode() : 0;
+}
+
+CHUNK_PROG CRemoteSynthImpl::GetProgramFromStorage(eBankID bank, int number) {
+  if (bank < 0 || bank > 3) return CHUNK_PROG();
+  return image_.GetProg(bank, number & 127);
+}
+
+void CRemoteSynthImpl::SetupProgEditBuffer(eBankID bank, int number) {
+  CHUNK_PROG src = GetProgramFromStorage(bank, number);
+  if (src) image_.GetProgEditBuffer().Assign(src);
+}
+
+IBankList* CRemoteSynthImpl::GetAllSounds(int mode) {
+  if (mode == 0 || mode == 1) return &combiBanks_;
+  if (mode == 2 || mode == 3) return &progBanks_;
+  return nullptr;
+}
+
+bool CRemoteSynthImpl::IsEnableProgramChangeBank(eMode mode, eBankID bank) {
+  if (mode != 2 && mode != 3) return true;
+  return bank >= 0 && bank <= 3;
+}
+
+bool CRemoteSynthImpl::IsEnableProgramChangeProgBank(eMode mode, eBankID bank, int number) {
+  return IsEnableProgramChangeBank(mode, bank) && IsEnableProgramChangeProgram(mode, number);
+}
+
+// ------------------------------------------------------------ connecting
+
+void CRemoteSynthImpl::SendLocalControl(bool on) {
+  const std::uint8_t msg[3] = {static_cast<std::uint8_t>(0xB0 | (link_->GetGlobalChannel() & 0x0F)),
+                               122, static_cast<std::uint8_t>(on ? 127 : 0)};
+  link_->SendShortMsg(NowUsMs(), msg, 3);
+}
+
+bool CRemoteSynthImpl::RetryTransfer() {
+  if (link_->UIIsAborted()) return false;
+  const std::string caption = GetModalCaption(pmid_, standalone_);
+  return HfcMessageBoxForWindow(RetryText().c_str(), caption.c_str(), parentWindow_, 1, 3) == 1;
+}
+
+bool CRemoteSynthImpl::Connect(bool standalone, bool recall) {
+  try {
+    return ConnectSteps(standalone, recall) != 0;
+  } catch (...) {
+    HfcDebugStr("Exception at RemoteSynth::Connection()");
+    connected_ = false;
+    nowInitializing_ = false;
+    Post(4, (connectionChecked_ ? 256 : 0));
+    return false;
+  }
+}
+
+int CRemoteSynthImpl::ConnectSteps(bool standalone, bool recall) {
+  if (connected_) {
+    Post(4, (connectionChecked_ ? 256 : 0) | 1);
+    return 1;
+  }
+  connected_ = false;
+  SetParentWindow(parentWindow_);
+  const bool activated = link_->UIActivate();
+  struct Deactivate {
+    IRemoteMIDI* link;
+    bool on;
+    ~Deactivate() {
+      if (on) link->UIDeactivate();
+    }
+  } deactivate{link_.get(), activated};
+  connectionChecked_ = true;
+  standalone_ = standalone;
+  if (!autoLoaded_ && !recallPending_) InitAllChunk(image_);
+
+  const std::string inName = SetupGetS(kSetupMIDIInName);
+  const std::string outName = SetupGetS(kSetupMIDIOutName);
+  bool ok = false;
+  bool scan = inName.empty();
+  if (!scan) {
+    ok = link_->Connect(this, standalone, inName, outName);
+    if (!ok) {
+      const std::string caption = GetModalCaption(pmid_, standalone);
+      scan = HfcMessageBoxForWindow(kNotFound, caption.c_str(), parentWindow_, 1, 5) == 1;
+    }
+  }
+  if (!ok && scan) ok = link_->Connect(this, standalone);
+  if (!ok) {
+    connected_ = false;
+    link_->Fake_FullOption();
+    Post(4, (connectionChecked_ ? 256 : 0));
+    return 0;
+  }
+
+  Set_NowInitializing(true);
+  connected_ = true;
+  SetMIDIOUTtoDAW(SetupGetI(kSetupPlugInMIDIOut) != 0);
+  SetPrgChgToGUI(SetupGetI(kSetupPrgChgToGUI) != 0);
+
+  MIDIDevKey inKey, outKey;
+  link_->GetConnectionState(&outKey, &inKey, nullptr, nullptr);
+  // The link's connect by names matches these names of the ports.
+  const std::string& nowIn = inKey.name;
+  const std::string& nowOut = outKey.name;
+  if (nowIn != inName) {
+    SetupPutS(kSetupMIDIInName, nowIn);
+    SetupPersistSave(kSetupMIDIInName);
+  }
+  if (nowOut != outName) {
+    SetupPutS(kSetupMIDIOutName, nowOut);
+    SetupPersistSave(kSetupMIDIOutName);
+  }
+
+  recallProgBank_ = -1;
+  SetDumpProgramChangeProtect(true);
+  const int progBank = image_.GetCurProg().GetBank(), progNumber = image_.GetCurProg().GetNumber();
+  const int combiBank = image_.GetCurCombi().GetBank(),
+            combiNumber = image_.GetCurCombi().GetNumber();
+  link_->SendGlobalDumpReq();
+  Pause(100);
+  link_->SendProgramChange(static_cast<eBankID>(progBank), progNumber);
+  Pause(500);
+  link_->SendModeChange(eMode_Combi);
+  Pause(200);
+  link_->SendProgramChange(static_cast<eBankID>(combiBank), combiNumber);
+  Pause(100);
+  link_->SendModeChange(static_cast<eMode>(image_.GetMode()));
+  Pause(200);
+  SetDumpProgramChangeProtect(false);
+  Set_NowInitializing(false);
+
+  const bool localOn = (image_.data()[kLocalControlByte] & 1) != 0;
+  const bool autoLocal = SetupGetI(kSetupAutoLocalCtrl) != 0;
+  if (!standalone && localOn && autoLocal) {
+    localControlRestore_ = 2;
+    SendLocalControl(false);
+  } else if (standalone && !localOn) {
+    localControlRestore_ = 1;
+    SendLocalControl(true);
+  }
+
+  if (recall) {
+    bool recalled = false;
+    if (!recallPending_) {
+      int step = 0;
+      int r;
+      while ((r = HandleReceiveAll("Synchronizing...", &step, true)) < 0 && RetryTransfer()) {
+      }
+      recalled = r >= 0;
+      if (recalled && !pendingHostData_.empty() && LoadPendingHostData()) {
+        int s;
+        while ((s = HandleSendAll(image_, "Restoring song data...", false, false)) < 0 &&
+               RetryTransfer()) {
+        }
+        OnApplyAll();
+        if (s >= 0) pendingHostData_.clear();
+        recalled = s >= 0;
+      }
+    } else {
+      const int r = HandleSendAll_withSoftwareSetup(image_, "Transmitting...", false);
+      if (recallProgBank_ != -1) {
+        image_.GetCurProg().data()[0] = static_cast<std::uint8_t>(recallProgBank_);
+        recallProgBank_ = -1;
+      }
+      recalled = r >= 0;
+      // A recall that did not reach the hardware stays pending for the next
+      // connection, and the user hears of it.
+      if (recalled) {
+        SetRecallPending(false);
+      } else {
+        ReportFailure("Transmitting...", r);
+      }
+    }
+    if (recalled && !standalone && localOn && autoLocal) {
+      localControlRestore_ = 2;
+      SendLocalControl(false);
+    }
+  }
+
+  dispatch_->SetTimerPeriod(connectionTimer_, 2000);
+  Post(4, (connectionChecked_ ? 256 : 0) | (connected_ ? 1 : 0));
+  OnAsyncTimer(connectionTimer_);
+  return 1;
+}
+
+void CRemoteSynthImpl::ReportFailure(const char* title, int status) {
+  std::string text = title;
+  if (status == kRemoteTimeout)
+    text += " Error!\nTimeOut";
+  else if (status == kSynthStatus1)
+    text += " Error!\nWrite Protected.";
+  else if (status == kSynthStatus3)
+    text += " Error!\nMode is Wrong";
+  else
+    text += " Error";
+  const std::string caption = GetModalCaption(pmid_, standalone_);
+  HfcMessageBoxForWindow(text.c_str(), caption.c_str(), parentWindow_, 0, 4);
+}
+
+void CRemoteSynthImpl::Disconnect() {
+  if (localControlRestore_ == 1)
+    SendLocalControl(false);
+  else if (localControlRestore_ == 2)
+    SendLocalControl(true);
+  link_->Disconnect();
+  connected_ = false;
+  connectionChecked_ = false;
+  standalone_ = false;
+  virtualMode_ = static_cast<std::uint8_t>(image_.GetMode());
+  soundMode_ = image_.GetMode();
+  extCtl_ = SExtCtlState{};
+  localControlRestore_ = 0;
+  Post(4, 0);
+}
+
+// ------------------------------------------------------------ modes and sounds
+
+unsigned CRemoteSynthImpl::PutMasterVolume(unsigned volume) {
+  link_->SendMasterVolumeChange(std::min(volume, kMaxVolume));
+  OnRcvMasterVolumeChange(link_.get(), volume);
+  return GetMasterVolume();
+}
+
+eMode CRemoteSynthImpl::PutMode(eMode mode) {
+  link_->SendModeChange(mode);
+  OnRcvModeChange(link_.get(), link_->GetMode());
+  return GetMode();
+}
+
+SSoundIndex CRemoteSynthImpl::GetCurSound(bool flag) {
+  if (soundMode_ == 0) {
+    auto c = image_.GetCurCombi();
+    return {static_cast<std::uint8_t>(c.GetBank()), static_cast<std::uint8_t>(c.GetNumber())};
+  }
+  if (soundMode_ == 2) {
+    auto p = image_.GetCurProg();
+    return XEUtils::BankProg2SoundIndex(static_cast<eBankID>(p.GetBank()), p.GetNumber(),
+                                        eMode_ProgPlay, flag);
+  }
+  return {};
+}
+
+SSoundIndex CRemoteSynthImpl::PutCurSound(const SSoundIndex& sound) {
+  eBankID bank = eBankID_A;
+  int number = 0;
+  const int sm = soundMode_;
+  XEUtils::SoundIndex2BankProg(sound, &bank, &number, static_cast<eMode>(sm));
+  if (!IsEnableProgramChangeProgBank(static_cast<eMode>(sm), bank, number))
+    return GetCurSound(true);
+  if (auditionKind_ != 1) {
+    const bool switched = image_.GetMode() != sm;
+    if (switched) {
+      link_->SendModeChange(static_cast<eMode>(sm));
+      Pause(100);
+    }
+    link_->SendProgramChange(bank, number);
+    const std::uint16_t pair = link_->GetBnkPgmPair();
+    ApplyProgramChange(pair >> 8, pair & 0xFF);
+    if (switched) link_->SendModeChange(static_cast<eMode>(image_.GetMode()));
+  } else {
+    link_->SendProgramChange(bank, number);
+    if (sm == 0)
+      image_.GetCurCombi().Set(bank, number);
+    else if (sm == 2)
+      image_.GetCurProg().Set(bank, number);
+  }
+  return GetCurSound(true);
+}
+
+bool CRemoteSynthImpl::BeginAudition(AUDCTX kind) {
+  if (auditionKind_ != 0) return false;
+  if (kind >= 1 && kind <= 3) {
+    const int sm = soundMode_;
+    if (sm == 0) {
+      auto cur = image_.GetCurCombi();
+      audition_.bank = static_cast<std::uint8_t>(cur.GetBank());
+      audition_.number = static_cast<std::uint8_t>(cur.GetNumber());
+      std::memcpy(audition_.sound.data(), image_.GetCombiEditBuffer().data(), kCombiSize);
+    } else if (sm == 2) {
+      auto cur = image_.GetCurProg();
+      audition_.bank = static_cast<std::uint8_t>(cur.GetBank());
+      audition_.number = static_cast<std::uint8_t>(cur.GetNumber());
+      std::memcpy(audition_.sound.data(), image_.GetProgEditBuffer().data(), kProgSize);
+    } else {
+      return false;
+    }
+    RTCSaveStat(audition_.rtc);
+  }
+  auditionKind_ = kind;
+  audition_.mode = static_cast<std::uint8_t>(image_.GetMode());
+  audition_.virtualMode = virtualMode_;
+  audition_.soundMode = static_cast<std::uint8_t>(soundMode_.load());
+  if (kind == 1 && link_->GetMode() != soundMode_)
+    link_->SendModeChange(static_cast<eMode>(soundMode_.load()));
+  Post(10, 1);
+  return true;
+}
+
+bool CRemoteSynthImpl::EndAudition(bool keep) {
+  const int kind = auditionKind_;
+  if (kind == 0) return false;
+  const AuditionArea& a = audition_;
+  auto restoreModes = [&] {
+    image_.SetMode(a.mode);
+    virtualMode_ = a.virtualMode;
+    soundMode_ = a.soundMode;
+  };
+  // The saved sound goes back into the edit buffer of its own kind.
+  auto restoreSaved = [&] {
+    if (a.soundMode == 0) {
+      std::memcpy(image_.GetCombiEditBuffer().data(), a.sound.data(), kCombiSize);
+      image_.GetCurCombi().Set(a.bank, a.number);
+      SecUpdateFXType(kSecCombiPlay);
+    } else {
+      std::memcpy(image_.GetProgEditBuffer().data(), a.sound.data(), kProgSize);
+      image_.GetCurProg().Set(a.bank, a.number);
+      SecUpdateFXType(kSecProgEdit);
+    }
+  };
+  if (kind == 3) {
+    if (!keep) {
+      restoreSaved();
+      RTCRestoreStat(a.rtc);
+    }
+    restoreModes();
+  } else if (keep && kind == 1) {
+    if (link_->GetMode() != a.virtualMode) link_->SendModeChange(static_cast<eMode>(a.virtualMode));
+    if (link_->GetMode() != a.mode) link_->SendModeChange(static_cast<eMode>(a.mode));
+    if (a.soundMode == 0) {
+      auto cur = image_.GetCurCombi();
+      CHUNK_COMBI stored = image_.GetCombi(cur.GetNumber());
+      if (stored) image_.GetCombiEditBuffer().Assign(stored);
+      SecUpdateFXType(kSecCombiPlay);
+    } else if (a.soundMode == 2) {
+      auto cur = image_.GetCurProg();
+      CHUNK_PROG stored = GetProgramFromStorage(static_cast<eBankID>(cur.GetBank()), cur.GetNumber());
+      if (stored) image_.GetProgEditBuffer().Assign(stored);
+      SecUpdateFXType(kSecProgEdit);
+    }
+    RTCResetStat();
+    restoreModes();
+  } else if (keep) {
+    restoreModes();
+  } else {
+    if (link_->GetMode() != a.soundMode) {
+      Pause(200);
+      link_->SendModeChange(static_cast<eMode>(a.soundMode));
+      Pause(100);
+    }
+    if (link_->GetBnkPgmPair() != ((a.bank << 8) | a.number)) {
+      link_->SendProgramChange(static_cast<eBankID>(a.bank), a.number);
+      Pause(100);
+    }
+    if (link_->GetMode() != a.mode) link_->SendModeChange(static_cast<eMode>(a.mode));
+    if (a.soundMode == 0)
+      link_->SendCurCombiDump(a.sound.data(), kCombiSize);
+    else
+      link_->SendCurProgDump(a.sound.data(), kProgSize);
+    restoreSaved();
+    Pause(100);
+    RTCRestoreStat(a.rtc);
+    restoreModes();
+  }
+  auditionKind_ = 0;
+  ResetAuditionArea();
+  Post(10, 0);
+  return true;
+}
+
+bool CRemoteSynthImpl::MIDIOut(const void* bytes, unsigned length) {
+  return RTMIDIOut(NowUsMs(), bytes, length, eChgSource_Editor);
+}
+
+bool CRemoteSynthImpl::RTMIDIOut(long long timeUs, const void* bytes, unsigned length,
+                                 eChgSource source) {
+  if (link_->UIIsActive()) return false;
+  const auto* d = static_cast<const std::uint8_t*>(bytes);
+  if (d && length >= 3 && (d[0] & 0xF0) == 0xB0) RTCOnRcvMIDICC(d[0], d[1], d[2], source);
+  return link_->SendShortMsg(timeUs, bytes, length) >= 0;
+}
+
+// ------------------------------------------------------------ received
+
+int CRemoteSynthImpl::OnRcvShortMsg(IRemoteMIDI*, long long time, const void* data, unsigned len,
+                                    eChgSource source) {
+  if (!connected_) return kRefused;
+  if (protect_ >= 1) return 0;
+  const auto* d = static_cast<const std::uint8_t*>(data);
+  if (!d || len == 0) return 0;
+  if ((d[0] & 0xF0) == 0xB0 && len >= 3) RTCOnRcvMIDICC(d[0], d[1], d[2], source);
+  if (IRTMIDISink* s = rtSink_) s->OnRTMIDIIn(time, data, len);
+  if (len == 2 || len == 3) {
+    std::uint32_t word = d[0] | (d[1] << 8) | (len == 3 ? d[2] << 16 : 0);
+    word |= len << 24;
+    Post(11, static_cast<long>(word));
+  }
+  return 0;
+}
+
+int CRemoteSynthImpl::OnRcvProgramChange(IRemoteMIDI*, eBankID bank, unsigned number) {
+  if (auditionKind_ != 0) {
+    Post(1, 0x10000 + ((bank & 0xFF) << 8) + (number & 0xFF));
+    return 0;
+  }
+  if (protect_ > 0) return 0;
+  const int sm = soundMode_;
+  if (sm == 0 && (bank != 0 || number > 19)) return kRefused;
+  if (sm == 2 && (number > 127 || !IsEnableProgramChangeBank(eMode_ProgPlay, bank))) return kRefused;
+  ApplyProgramChange(bank, static_cast<int>(number));
+  return 0;
+}
+
+void CRemoteSynthImpl::ApplyProgramChange(int bank, int number) {
+  const int sm = soundMode_;
+  if (sm == 0) {
+    CHUNK_COMBI stored = image_.GetCombi(number);
+    if (bank != 0 || !stored) return;
+    image_.GetCurCombi().Set(bank, number);
+    image_.GetCombiEditBuffer().Assign(stored);
+    SecInitSolo(kSecCombiPlay);
+    SecReinit(kSecCombiPlay, nullptr);
+  } else if (sm == 2) {
+    CHUNK_PROG stored = GetProgramFromStorage(static_cast<eBankID>(bank), number);
+    if (!stored || number > 127) return;
+    image_.GetCurProg().Set(bank, number);
+    image_.GetProgEditBuffer().Assign(stored);
+    SecInitSolo(kSecProgPlay);
+    SecReinit(kSecProgPlay, nullptr);
+    SecReinit(kSecProgEdit, nullptr);
+  }
+  RTCResetStat();
+  Post(8, ((bank & 0xFF) << 8) | (number & 0xFF));
+}
+
+int CRemoteSynthImpl::OnRcvCurProgDump(IRemoteMIDI*, const void* data, unsigned len) {
+  if (auditionKind_ != 0 || protect_ > 0) return 0;
+  if (!data || len < kProgSize) return kRefused;
+  std::memcpy(image_.GetProgEditBuffer().data(), data, kProgSize);
+  const ModeChange change{2, 2};
+  SecReinit(kSecProgPlay, &change);
+  SecReinit(kSecProgEdit, &change);
+  RTCSetCategory(image_.GetProgEditBuffer().GetCommon().GetCategory());
+  return 0;
+}
+
+int CRemoteSynthImpl::OnRcvProgDump(IRemoteMIDI*, eBankID bank, int number, const void* data,
+                                    unsigned len) {
+  if (!data) return kRefused;
+  if (bank < 0) {
+    if (len < L::kProgBanksSize) return kRefused;
+    std::memcpy(imageBytes_.data() + L::kProgBanks, data, L::kProgBanksSize);
+    Post(9, 0x2FFFF);
+  } else if (bank > 3) {
+    return kRefused;
+  } else if (number < 0) {
+    if (len < L::kProgBankSize) return kRefused;
+    std::memcpy(imageBytes_.data() + L::kProgBanks + bank * L::kProgBankSize, data,
+                L::kProgBankSize);
+    Post(9, 0x200FF + bank * 256);
+  } else {
+    CHUNK_PROG dst = image_.GetProg(bank, number);
+    if (!dst || len < kProgSize) return kRefused;
+    std::memcpy(dst.data(), data, kProgSize);
+    Post(9, 0x20000 + bank * 256 + number);
+  }
+  return 0;
+}
+
+int CRemoteSynthImpl::OnRcvCurCombiDump(IRemoteMIDI*, const void* data, unsigned len) {
+  if (auditionKind_ != 0 || protect_ > 0) return 0;
+  if (!data || len < kCombiSize) return kRefused;
+  std::memcpy(image_.GetCombiEditBuffer().data(), data, kCombiSize);
+  SecInitSolo(kSecCombiPlay);
+  SecReinit(kSecCombiPlay, nullptr);
+  return 0;
+}
+
+int CRemoteSynthImpl::OnRcvCombiDump(IRemoteMIDI*, eBankID bank, int number, const void* data,
+                                     unsigned len) {
+  if (!data) return kRefused;
+  if (bank < 0 || number < 0) {
+    if (bank > 0 || len < L::kCombisSize) return kRefused;
+    std::memcpy(imageBytes_.data() + L::kCombis, data, L::kCombisSize);
+    Post(9, bank < 0 ? 0xFFFF : bank * 256 + 0xFF);
+    return 0;
+  }
+  CHUNK_COMBI dst = image_.GetCombi(number);
+  if (bank != 0 || !dst || len < kCombiSize) return kRefused;
+  std::memcpy(dst.data(), data, kCombiSize);
+  Post(9, bank * 256 + number);
+  return 0;
+}
+
+int CRemoteSynthImpl::OnRcvGlobalDump(IRemoteMIDI*, const void* data, unsigned len) {
+  if (!data || len < kGlobalSize) return kRefused;
+  std::memcpy(imageBytes_.data() + L::kGlobal, data, kGlobalSize);
+  SecReinit(kSecGlobal, nullptr);
+  return 0;
+}
+
+int CRemoteSynthImpl::OnRcvMasterVolumeChange(IRemoteMIDI*, unsigned volume) {
+  masterVolume_ = std::min(volume, kMaxVolume);
+  Post(6, static_cast<long>(masterVolume_.load()));
+  RTCOnRcvMasterVolume(masterVolume_);
+  return 0;
+}
+
+int CRemoteSynthImpl::OnRcvModeChange(IRemoteMIDI*, eMode m) {
+  if (auditionKind_ != 0) {
+    Post(1, m & 0xFF);
+    return 0;
+  }
+  const int old = image_.GetMode();
+  if (m != 0 && m != 1 && m != 3 && m != 6) return 0;
+  image_.SetMode(m);
+  const ModeChange change{static_cast<std::uint8_t>(old), static_cast<std::uint8_t>(m)};
+  if (m == 0 || m == 1) {
+    virtualMode_ = static_cast<std::uint8_t>(m);
+    soundMode_ = 0;
+    SecReinit(kSecCombiPlay, &change);
+    // The follow-up request runs on the main thread, never on the thread
+    // that delivers what the synthesizer sends.
+    if (m == 0) Post(kEventArmCombiDump, 0);
+  } else if (m == 3) {
+    virtualMode_ = 3;
+    soundMode_ = 2;
+    const int t = GetActiveTrack();
+    lastTimbre_ = t;
+    const int p = TimbreProgram(t);
+    if (p >= 0) {
+      SetupProgEditBuffer(static_cast<eBankID>(p / 128), p % 128);
+      image_.GetCurProg().Set(p / 128, p % 128);
+    }
+    ProgEditFollowTimbre(t, progResetStatus_ || p != lastTimbreProgram_);
+    lastTimbreProgram_ = p;
+    SetProgResetStatus(false);
+    SecReinit(kSecProgEdit, &change);
+    Post(2, 0);
+  } else {
+    SecReinit(kSecGlobal, &change);
+  }
+  Post(7, m);
+  link_->OnModeChanged();
+  return 0;
+}
+
+int CRemoteSynthImpl::OnRcvParamChange(IRemoteMIDI*, std::uint8_t section, int id, int value) {
+  switch (section) {
+    case 0:
+    case 1: SecRcvParam(kSecCombiPlay, id, value); break;
+    case 2: SecRcvParam(kSecProgPlay, id, value); break;
+    case 3: SecRcvParam(kSecProgEdit, id, value); break;
+    case 6: SecRcvParam(kSecGlobal, id, value); break;
+    default: break;
+  }
+  return 0;
+}
+
+int CRemoteSynthImpl::OnRcvPlayStopContinue(IRemoteMIDI*, int, bool a, bool b) {
+  if (a != b) Post(15, a ? 1 : 0);
+  return 0;
+}
+
+// ------------------------------------------------------------ whole transfers
+
+int CRemoteSynthImpl::HandleReceiveAll(const char* title, int* step, bool useFilter) {
+  int s = step ? *step : 0;
+  const int allSw = SetupGetI(kSetupAllSw);
+  const bool opened = link_->UIActivate();
+  UIWait(200);
+  const std::string t = title ? title : "";
+  int r;
+  [&] {
+    link_->UIConfigure(t.c_str(), 1000, 1000, 0);
+    link_->UIProgress(50, 50, "GLOBAL");
+    r = link_->SendGlobalDumpReq();
+    if (r < 0) {
+      s = 0;
+      return;
+    }
+    UIWait(100);
+    const bool filtering = useFilter && allSw == 0;
+    if (!filtering || SetupGetI(kSetupProgSw) != 0) {
+      if (s < 4) {
+        const int from = s;
+        s = 0;
+        for (int b = from; b < 4; ++b) {
+          if (filtering && SetupGetI(kSetupProgBankSw[b]) == 0) continue;
+          const std::string caption = kProgBankLabels[b] + t;
+          link_->UIConfigure(caption.c_str(), 1000, 1000, 0);
+          link_->UIProgress(200, 200, kProgBankLabels[b]);
+          r = link_->SendProgDumpReq(b, -1);
+          if (r < 0) {
+            s = b;
+            return;
+          }
+          UIWait(100);
+        }
+      }
+      if (s == 0 || s == 4) {
+        s = 0;
+        link_->UIConfigure(t.c_str(), 1000, 1000, 0);
+        link_->UIProgress(100, 100, "CURRENT PROGRAM");
+        r = link_->SendCurProgDumpReq(true);
+        if (r < 0) {
+          s = 4;
+          return;
+        }
+        UIWait(100);
+      }
+    }
+    if (filtering && SetupGetI(kSetupCombiSw) == 0) return;
+    if (s < 6) {
+      s = 0;
+      const std::string caption = "Performance" + t;
+      link_->UIConfigure(caption.c_str(), 1000, 1000, 0);
+      link_->UIProgress(200, 200, "Performance");
+      r = link_->SendCombiDumpReq(0, -1);
+      if (r < 0) {
+        s = 5;
+        return;
+      }
+      UIWait(100);
+    }
+    if (s == 0 || s == 6) {
+      s = 0;
+      link_->UIConfigure(t.c_str(), 1000, 1000, 0);
+      link_->UIProgress(100, 100, "CURRENT PERFORMANCE");
+      r = link_->SendCurCombiDumpReq(true);
+      if (r < 0) {
+        s = 6;
+        return;
+      }
+      UIWait(100);
+    }
+  }();
+  if (opened) link_->UIDeactivate();
+  if (step) *step = s;
+  return r;
+}
+
+bool CRemoteSynthImpl::SendStep(int status, int* first) {
+  if (status < 0 && *first >= 0) *first = status;
+  if (status >= 0 && *first >= 0) *first = status;
+  return status >= 0;
+}
+
+int CRemoteSynthImpl::HandleSendAll(CHUNK_REMOTESYNTH_CONST image, const char* title, bool write,
+                                    bool) {
+  return RunSendFrame(image, title, write, false);
+}
+
+int CRemoteSynthImpl::HandleSendAll_withSoftwareSetup(CHUNK_REMOTESYNTH_CONST image,
+                                                      const char* title, bool write) {
+  return RunSendFrame(image, title, write, SetupGetI(kSetupAllSw) == 0);
+}
+
+int CRemoteSynthImpl::RunSendFrame(CHUNK_REMOTESYNTH_CONST src, const char* title, bool write,
+                                   bool filtered) {
+  // The transfer works on its own copy: the caller's image stays as it was,
+  // and what the synthesizer echoes meanwhile cannot change what is sent.
+  std::vector<std::uint8_t> copy(src.data(), src.data() + CHUNK_REMOTESYNTH::kSize);
+  const std::uint8_t* img = copy.data();
+  const std::string t = title ? title : "";
+  SetDumpProgramChangeProtect(true);
+  const bool opened = link_->UIActivate();
+  link_->SendModeAndStateReq();
+  const int progBank = img[L::kCurProg], progNumber = img[L::kCurProg + 1];
+  const int combiBank = img[L::kCurCombi], combiNumber = img[L::kCurCombi + 1];
+  UIWait(10);
+  if (const MODEANDSTATE* mas = link_->GetModeAndState())
+    copy[kHardwareOwnByte] = mas->bytes[3];
+
+  int status = 0;  // the first failing data step, else the last success
+  [&] {
+    const bool progs = !filtered || SetupGetI(kSetupProgSw) != 0;
+    const bool combis = !filtered || SetupGetI(kSetupCombiSw) != 0;
+    if (filtered) {
+      link_->UIConfigure(t.c_str(), 1000, 50, 0);
+      link_->UIProgress(50, 0, "GLOBAL");
+      const int r = link_->SendGlobalDump(img, kGlobalSize);
+      Pause(1000);
+      if (!SendStep(r, &status)) return;
+    } else {
+      link_->UIConfigure(t.c_str(), 1000, 1000, 0);
+      link_->UIProgress(50, 50, "GLOBAL");
+      if (!SendStep(link_->SendGlobalDump(img, kGlobalSize), &status)) return;
+      UIWait(100);
+    }
+    if (progs) {
+      link_->SendModeChange(eMode_ProgPlay);
+      if (!filtered) UIWait(100);
+      for (int b = 0; b < 4; ++b) {
+        if (filtered && SetupGetI(kSetupProgBankSw[b]) == 0) continue;
+        const std::string caption = kProgBankLabels[b] + t;
+        link_->UIConfigure(caption.c_str(), 1000, 1000, 0);
+        link_->UIProgress(200, 200, kProgBankLabels[b]);
+        if (!SendStep(link_->SendProgDump(b, -1, img + L::kProgBanks + b * L::kProgBankSize,
+                                          L::kProgBankSize, write),
+                      &status))
+          return;
+        UIWait(100);
+      }
+    }
+    if (combis) {
+      link_->SendModeChange(eMode_Combi);
+      const char* label = filtered ? "Performance" : "PERFORMANCE ";
+      if (!filtered) UIWait(100);
+      const std::string caption = label + t;
+      link_->UIConfigure(caption.c_str(), 1000, 1000, 0);
+      link_->UIProgress(filtered ? 200 : 400, filtered ? 200 : 400, label);
+      if (!SendStep(link_->SendCombiDump(0, -1, img + L::kCombis, L::kCombisSize, write), &status))
+        return;
+      UIWait(100);
+    }
+    if (progs) {
+      link_->SendModeChange(eMode_ProgPlay);
+      Pause(1000);
+      link_->SendProgramChange(static_cast<eBankID>(progBank), progNumber);
+      link_->UIConfigure(t.c_str(), 100, 100, 0);
+      link_->UIProgress(10, 10, "CURRENT PROGRAM");
+      UIWait(200);
+      const int r = link_->SendCurProgDump(img + L::kProgEditBuffer, kProgSize);
+      Pause(100);
+      if (!SendStep(r, &status)) return;
+    }
+    if (combis) {
+      link_->SendModeChange(eMode_Combi);
+      Pause(200);
+      link_->SendProgramChange(static_cast<eBankID>(combiBank), combiNumber);
+      if (filtered)
+        link_->UIConfigure(t.c_str(), 1000, 10, 660);
+      else
+        link_->UIConfigure(t.c_str(), 1000, 1000, 0);
+      link_->UIProgress(10, 10, "CURRENT PERFORMANCE");
+      UIWait(300);
+      if (SendStep(link_->SendCurCombiDump(img + L::kCombiEditBuffer, kCombiSize), &status))
+        Pause(100);
+    }
+  }();
+  Pause(200);
+  link_->SendModeChange(static_cast<eMode>(img[L::kMode]));
+  Pause(300);
+  SetDumpProgramChangeProtect(false);
+  if (opened) link_->UIDeactivate();
+  return status;
+}
+
+void CRemoteSynthImpl::OnApplyAll() {
+  SecInitSolo(kSecProgPlay);
+  SecInitSolo(kSecProgEdit);
+  SecInitSolo(kSecCombiPlay);
+  SecReinit(kSecGlobal, nullptr);
+  SecReinit(kSecProgPlay, nullptr);
+  SecReinit(kSecProgEdit, nullptr);
+  SecReinit(kSecCombiPlay, nullptr);
+  Post(9, 0x2FFFF);
+  Post(9, 0xFFFF);
+  Post(7, image_.GetMode());
+  const SSoundIndex cur = GetCurSound(true);
+  Post(8, (cur.bank << 8) | cur.number);
+  link_->OnModeChanged();
+}
+
+// ------------------------------------------------------------ commands
+
+bool CRemoteSynthImpl::ExecCommand(int command, int, int, int, int, unsigned long*) {
+  switch (command) {
+    case 1: return HandleSendAll(image_, "Transmitting...", true, false) >= 0;
+    case 2: {
+      int step = 0;
+      return HandleReceiveAll("Receiving...", &step, false) >= 0;
+    }
+    case 25: return link_->SendGlobalDump(image_.data(), kGlobalSize) >= 0;
+    case 26: return link_->SendGlobalDumpReq() >= 0;
+    case 48: return true;
+    default: return false;
+  }
+}
+
+// ------------------------------------------------------------ streams and files
+
+bool CRemoteSynthImpl::LoadStreamFromHost(std::istream&, bool, bool) { return false; }
+bool CRemoteSynthImpl::SaveStream(std::ostream&, FTYPE, std::uint32_t) { return false; }
+bool CRemoteSynthImpl::LoadFile(const char*, std::uint32_t) { return false; }
+bool CRemoteSynthImpl::SaveFile(const char*, FTYPE, std::uint32_t) { return false; }
+bool CRemoteSynthImpl::SelectFileName(const char* path, std::uint32_t) {
+  SetupPutS(kSetupAutoLoadFileName, path ? path : "");
+  return true;
+}
+bool CRemoteSynthImpl::AutoLoadData(const char*) { return false; }
+bool CRemoteSynthImpl::LoadStream(std::istream&, std::uint32_t, bool, bool, CDirtyFlagSet&) {
+  return false;
+}
+bool CRemoteSynthImpl::LoadPendingHostData() { return false; }
+
+// ------------------------------------------------------------ sections
+
+ISoundSection* CRemoteSynthImpl::GetEditBuffer(int) { return nullptr; }
+ISoundSection* CRemoteSynthImpl::GetFakeEditBuffer(int) { return nullptr; }
+ISoundSection* CRemoteSynthImpl::GetTempoEditBuffer(int) { return nullptr; }
+ISection* CRemoteSynthImpl::GetRealtimeControl() { return nullptr; }
+ISection* CRemoteSynthImpl::GetAutomation() { return nullptr; }
+ISection* CRemoteSynthImpl::GetGlobal() { return nullptr; }
+ISection* CRemoteSynthImpl::GetSetup() { return nullptr; }
+void CRemoteSynthImpl::SetGlobalChannel(int) {}
+
+void CRemoteSynthImpl::BindSections() {}
+
+namespace {
+const SParamDesc* SetupRow(int id) {
+  CParamTable* table = CParamTable::GetInstance(TABLEDESC_SETUP, 0);
+  const int index = table->FindIndex(id);
+  return index < 0 ? nullptr : table->GetRow(static_cast<uint32_t>(index));
+}
+}  // namespace
+
+int CRemoteSynthImpl::SetupGetI(int id) {
+  const SParamDesc* row = SetupRow(id);
+  const auto* acc = row ? dynamic_cast<const IAccessorI*>(row->accessor) : nullptr;
+  return acc ? acc->Get(setup_.data(), row->offset) : 0;
+}
+
+std::string CRemoteSynthImpl::SetupGetS(int id) {
+  const SParamDesc* row = SetupRow(id);
+  const auto* acc = row ? dynamic_cast<const IAccessorS*>(row->accessor) : nullptr;
+  return acc ? acc->Get(setup_.data(), row->offset) : std::string();
+}
+
+void CRemoteSynthImpl::SetupPutS(int id, const std::string& text) {
+  const SParamDesc* row = SetupRow(id);
+  if (const auto* acc = row ? dynamic_cast<const IAccessorS*>(row->accessor) : nullptr)
+    acc->Put(setup_.data(), row->offset, text.c_str());
+}
+
+void CRemoteSynthImpl::SetupPersistSave(int) {}
+void CRemoteSynthImpl::SecReinit(Sec, const ModeChange*) {}
+void CRemoteSynthImpl::SecInitSolo(Sec) {}
+void CRemoteSynthImpl::SecUpdateFXType(Sec) {}
+void CRemoteSynthImpl::SecRcvParam(Sec, int, int) {}
+void CRemoteSynthImpl::RTCSaveStat(std::uint8_t*) {}
+void CRemoteSynthImpl::RTCRestoreStat(const std::uint8_t*) {}
+void CRemoteSynthImpl::RTCResetStat() {}
+void CRemoteSynthImpl::RTCOnRcvMIDICC(int, int, int, eChgSource) {}
+void CRemoteSynthImpl::RTCOnRcvMasterVolume(unsigned) {}
+void CRemoteSynthImpl::RTCSetCategory(int) {}
+int CRemoteSynthImpl::TimbreProgram(int) { return -1; }
+void CRemoteSynthImpl::ProgEditFollowTimbre(int, bool) {}
+
+}  // namespace Oskend

@@ -1,0 +1,267 @@
+#pragma once
+// The editor's model of the connected synthesizer: the working image of its
+// memory, the link that talks to it, the sink lists, and the operations that
+// keep image, hardware and pages in step. Notices found on the link's
+// threads travel to the main thread through the model's own dispatcher.
+#include <atomic>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "model/CBankListImpl.h"
+#include "model/ChunkRemoteSynth.h"
+#include "platform/CHfcCriticalSection.h"
+#include "platform/IAsyncDispatch.h"
+#include "remote/IRemoteMIDICallback.h"
+#include "remote/IRemoteSynth.h"
+
+namespace Oskend {
+
+class CRemoteSynthImpl : public IRemoteSynth,
+                         public IAsyncDispatchHandler,
+                         public IRemoteMIDICallback {
+ public:
+  static constexpr unsigned kMaxVolume = 16383;
+  static constexpr int kRefused = static_cast<int>(0x80000001u);
+  static constexpr int kRTCStateSize = 128;
+  static constexpr int kStepCount = 7;  // resume steps of a receive: 0..6
+
+  explicit CRemoteSynthImpl(AudioEffect* effect);
+  ~CRemoteSynthImpl() override;
+  CRemoteSynthImpl(const CRemoteSynthImpl&) = delete;
+  CRemoteSynthImpl& operator=(const CRemoteSynthImpl&) = delete;
+
+  // IRemoteSynth
+  bool AdviseSink(IRemoteSynthSink* sink) override;
+  bool UnadviseSink(IRemoteSynthSink* sink) override;
+  bool AdviseMIDISink(IRemoteSynthMIDISink* sink) override;
+  bool UnadviseMIDISink(IRemoteSynthMIDISink* sink) override;
+  bool SetRTMIDISink(IRTMIDISink* sink) override;
+  bool Connect(bool standalone, bool recall) override;
+  void Disconnect() override;
+  bool GetMIDIConnectionState(MIDIDevKey* in, MIDIDevKey* out, DEVICEINQUIRYDATA* inquiry,
+                              MODEANDSTATE* state, bool* checked) override;
+  int GetGlobalChannel() override;
+  SExtCtlState GetExtCtlState() override { return extCtl_; }
+  bool GetConnected() override { return connected_; }
+  bool GetRecallPending() override { return recallPending_; }
+  void SetRecallPending(bool pending) override { recallPending_ = pending; }
+  bool LoadUIState(std::uint8_t index, UISTATEDATA* out) override;
+  bool SaveUIState(std::uint8_t index, const UISTATEDATA& state) override;
+  unsigned GetMasterVolume() override { return masterVolume_; }
+  unsigned PutMasterVolume(unsigned volume) override;
+  eMode GetMode() override { return static_cast<eMode>(image_.GetMode()); }
+  eMode PutMode(eMode mode) override;
+  eMode GetVirtualMode() override { return static_cast<eMode>(virtualMode_.load()); }
+  int GetSoundMode() override { return soundMode_; }
+  int GetProgramMode(eBankID bank, int number) override;
+  SSoundIndex GetCurSound(bool flag) override;
+  SSoundIndex PutCurSound(const SSoundIndex& sound) override;
+  bool BeginAudition(AUDCTX kind) override;
+  bool EndAudition(bool keep) override;
+  bool GetAuditionState() override { return auditionKind_ != 0; }
+  bool MIDIOut(const void* bytes, unsigned length) override;
+  bool RTMIDIOut(long long timeUs, const void* bytes, unsigned length, eChgSource source) override;
+  bool ExecCommand(int command, int a1, int a2, int a3, int a4, unsigned long* out) override;
+  bool LoadStreamFromHost(std::istream& in, bool noRecall, bool onlyWhenChanged) override;
+  bool SaveStream(std::ostream& out, FTYPE type, std::uint32_t selector) override;
+  bool LoadFile(const char* path, std::uint32_t selector) override;
+  bool SaveFile(const char* path, FTYPE type, std::uint32_t selector) override;
+  bool SelectFileName(const char* path, std::uint32_t selector) override;
+  bool AutoLoadData(const char* path) override;
+  void BeginUtility() override;
+  void EndUtility(bool flag) override;
+  void NeedAutomationAPI(short a, short b) override;
+  IBankList* GetAllSounds(int mode) override;
+  ISoundSection* GetEditBuffer(int mode) override;
+  ISoundSection* GetFakeEditBuffer(int mode) override;
+  ISoundSection* GetTempoEditBuffer(int mode) override;
+  ISection* GetRealtimeControl() override;
+  ISection* GetAutomation() override;
+  ISection* GetGlobal() override;
+  void* GetDrumKits() override { return nullptr; }
+  void* GetExtControls() override { return nullptr; }
+  void* GetArpPatterns() override { return nullptr; }
+  ISection* GetSetup() override;
+  BankMap GetBankMap() override;
+  unsigned GetSystemVersion() override;
+  const char* GetDrumKitName(int) override { return nullptr; }
+  bool IsEnableProgramChangeBank(eMode mode, eBankID bank) override;
+  bool IsEnableProgramChangeProgram(eMode, int) override { return true; }
+  bool IsEnableProgramChangeProgBank(eMode mode, eBankID bank, int number) override;
+  void ClearMultiEmptyStat() override {}
+  void SetMultiEmptyStat(int) override {}
+  void RenameMultiName(const char*) override {}
+  int GetCurTimbreMIDICh(int, int) override;
+  void PutCurTimbreSound(int, const SSoundIndex&) override {}
+  void PutCurTimbreSound(int, eBankID, int) override {}
+  void CopySeqCurTrack2CURRENTSTAT() override {}
+  void SetSeqCurTrack(int) override {}
+  std::vector<MIDIDevKey>* GetMIDIInKeyDevArray() override;
+  std::vector<MIDIDevKey>* GetMIDIOutKeyDevArray() override;
+  void SetMIDIOUTtoDAW(bool on) override;
+  void SetPrgChgToGUI(bool on) override;
+  bool GetSongRunning() override;
+  int GetActiveTrack() override { return activeTrack_; }
+  void SetActiveTrack(int track) override { activeTrack_ = track; }
+  void SetupProgEditBuffer(eBankID bank, int number) override;
+  bool GetProgResetStatus() override { return progResetStatus_; }
+  void SetProgResetStatus(bool on) override { progResetStatus_ = on; }
+  int GetLastTimbre() override { return lastTimbre_; }
+  void SetParentWindow(CHfcWindow* window) override;
+  void OnAsyncTimer(long id) override;
+  void OnAsyncEvent(long event, long a) override;
+  void SetAudioOutCh(int channel) override;
+  void SetExtCtlState(int clock) override;
+  void SetBankMap(BankMap map) override;
+  void SetGlobalChannel(int channel) override;
+  bool Get_NowInitializing() override { return nowInitializing_; }
+  void Set_NowInitializing(bool on) override { nowInitializing_ = on; }
+  void SetDumpProgramChangeProtect(bool on) override;
+  bool LoadStream(std::istream& in, std::uint32_t selector, bool noSend, bool fromHost,
+                  CDirtyFlagSet& dirty) override;
+
+  // IRemoteMIDICallback
+  int OnRcvShortMsg(IRemoteMIDI* link, long long time, const void* data, unsigned len,
+                    eChgSource source) override;
+  int OnRcvProgramChange(IRemoteMIDI* link, eBankID bank, unsigned number) override;
+  int OnRcvModeAndState(IRemoteMIDI*, const MODEANDSTATE*) override { return 0; }
+  int OnRcvCurProgDump(IRemoteMIDI* link, const void* data, unsigned len) override;
+  int OnRcvProgDump(IRemoteMIDI* link, eBankID bank, int number, const void* data,
+                    unsigned len) override;
+  int OnRcvCurCombiDump(IRemoteMIDI* link, const void* data, unsigned len) override;
+  int OnRcvCombiDump(IRemoteMIDI* link, eBankID bank, int number, const void* data,
+                     unsigned len) override;
+  int OnRcvCurSongTimbreDump(IRemoteMIDI*, const void*, unsigned) override { return 0; }
+  int OnRcvSongTimbreDump(IRemoteMIDI*, int, const void*, unsigned) override { return 0; }
+  int OnRcvSongCtrlDump(IRemoteMIDI*, int, const void*, unsigned) override { return 0; }
+  int OnRcvSongEventDump(IRemoteMIDI*, int, const void*, unsigned) override { return 0; }
+  int OnRcvGlobalDump(IRemoteMIDI* link, const void* data, unsigned len) override;
+  int OnRcvDrumkitDump(IRemoteMIDI*, int, const void*, unsigned) override { return 0; }
+  int OnRcvArpPatternDump(IRemoteMIDI*, int, const void*, unsigned) override { return 0; }
+  int OnRcvMasterVolumeChange(IRemoteMIDI* link, unsigned volume) override;
+  int OnRcvModeChange(IRemoteMIDI* link, eMode mode) override;
+  int OnRcvParamChange(IRemoteMIDI* link, std::uint8_t section, int id, int value) override;
+  int OnRcvDrumkitParamChange(IRemoteMIDI*, int, int) override { return 0; }
+  int OnRcvArpPatternParamChange(IRemoteMIDI*, int, int) override { return 0; }
+  void OnRcvTimbreSound(IRemoteMIDI*, int, int, int) override {}
+  int GetCurTimbreMIDICh(IRemoteMIDI* link, int a, int b) override;
+  int OnRcvPlayStopContinue(IRemoteMIDI* link, int what, bool a, bool b) override;
+
+  // Whole transfers. A receive resumes at *step (0..6) and leaves there the
+  // step that failed; a send returns the first failing data step, or the
+  // success of the last one.
+  int HandleReceiveAll(const char* title, int* step, bool useFilter);
+  int HandleSendAll(CHUNK_REMOTESYNTH_CONST image, const char* title, bool write, bool);
+  int HandleSendAll_withSoftwareSetup(CHUNK_REMOTESYNTH_CONST image, const char* title,
+                                      bool write);
+  void OnApplyAll();
+
+  // The working image and the link, for the sections and for tests.
+  CHUNK_REMOTESYNTH GetRawChunk() { return image_; }
+  CHUNK_REMOTESYNTH GetRawChunkROM() { return CHUNK_REMOTESYNTH(rom_.data()); }
+  IRemoteMIDI* GetRemoteMidi() { return link_.get(); }
+  IAsyncDispatch* GetDisp() { return dispatch_.get(); }
+  CHUNK_PROG GetProgramFromStorage(eBankID bank, int number);
+
+  // Percentage of the protocol's pauses actually waited (100 by default);
+  // 0 lets benchmarks measure the model without the pacing.
+  void SetPacing(unsigned percent) { pacing_ = percent; }
+
+ private:
+  enum Sec { kSecSetup, kSecGlobal, kSecRTC, kSecAutomation, kSecProgPlay, kSecProgEdit,
+             kSecCombiPlay };
+  struct ModeChange {
+    std::uint8_t oldMode, newMode;
+  };
+
+  // Numbered notices for the sinks, delivered on the main thread.
+  void Post(long event, long a);
+  void DeliverToSinks(long event, long a);
+  // A plain pause of the calling thread, scaled by the pacing.
+  void Pause(unsigned ms);
+  // A wait that keeps the progress window alive.
+  void UIWait(unsigned ms);
+
+  void ApplyProgramChange(int bank, int number);
+  void SendLocalControl(bool on);
+  long long NowUsMs() const;
+  // The status of one step of a send; remembers the first failure.
+  bool SendStep(int status, int* first);
+  int RunSendFrame(CHUNK_REMOTESYNTH_CONST image, const char* title, bool write, bool filtered);
+  int ConnectSteps(bool standalone, bool recall);
+  bool RetryTransfer();
+  void ResetAuditionArea();
+  void ReportFailure(const char* title, int status);
+  void BindSections();
+  // Loads the pending host data into the working image.
+  bool LoadPendingHostData();
+  // Program (bank x 128 + number) of timbre t of the combination edit
+  // buffer, -1 when unknown.
+  int TimbreProgram(int t);
+  // Gives the program edit section timbre t's tone adjustments; a reset
+  // also clears its timbre context.
+  void ProgEditFollowTimbre(int t, bool reset);
+
+  // Seams onto the sections (setup settings, re-initialisation, realtime
+  // state and received parameters).
+  int SetupGetI(int id);
+  std::string SetupGetS(int id);
+  void SetupPutS(int id, const std::string& text);
+  void SetupPersistSave(int id);
+  void SecReinit(Sec sec, const ModeChange* change);
+  void SecInitSolo(Sec sec);
+  void SecUpdateFXType(Sec sec);
+  void SecRcvParam(Sec sec, int id, int value);
+  void RTCSaveStat(std::uint8_t* state);
+  void RTCRestoreStat(const std::uint8_t* state);
+  void RTCResetStat();
+  void RTCOnRcvMIDICC(int status, int d1, int d2, eChgSource source);
+  void RTCOnRcvMasterVolume(unsigned volume);
+  void RTCSetCategory(int category);
+
+  AudioEffect* effect_;
+  CHfcWindow* parentWindow_ = nullptr;
+  std::uint8_t pmid_ = 0;
+  std::vector<std::uint8_t> setup_;
+  std::vector<std::uint8_t> imageBytes_;
+  std::vector<std::uint8_t> rom_;
+  CHUNK_REMOTESYNTH image_;
+  std::atomic<int> auditionKind_{0};
+  CBankListImpl progBanks_, combiBanks_;
+  struct AuditionArea {
+    std::uint8_t mode = 0xFF, virtualMode = 0xFF, soundMode = 0xFF;
+    std::uint8_t bank = 0, number = 0;
+    std::vector<std::uint8_t> sound = std::vector<std::uint8_t>(CHUNK_PROG::kSize);
+    std::uint8_t rtc[kRTCStateSize] = {};
+  } audition_;
+  std::unique_ptr<IAsyncDispatch> dispatch_;
+  long connectionTimer_ = 0, progDumpTimer_ = 0, combiDumpTimer_ = 0;
+  std::vector<IRemoteSynthSink*> sinks_;
+  std::vector<IRemoteSynthMIDISink*> midiSinks_;
+  std::atomic<IRTMIDISink*> rtSink_{nullptr};
+  CHfcCriticalSection sinkLock_;
+  std::unique_ptr<IRemoteMIDI> link_;
+  std::atomic<bool> connected_{false};
+  std::atomic<bool> connectionChecked_{false};
+  bool standalone_ = false;
+  bool autoLoaded_ = false;
+  bool recallPending_ = false;
+  std::atomic<bool> nowInitializing_{false};
+  std::atomic<int> protect_{0};
+  std::atomic<std::uint8_t> virtualMode_{0};
+  std::atomic<int> soundMode_{0};
+  std::atomic<unsigned> masterVolume_{kMaxVolume};
+  SExtCtlState extCtl_;
+  int recallProgBank_ = -1;
+  std::string pendingHostData_;
+  int activeTrack_ = 0;
+  bool progResetStatus_ = true;
+  int lastTimbreProgram_ = -1;
+  int lastTimbre_ = -1;
+  int localControlRestore_ = 0;
+  unsigned pacing_ = 100;
+};
+
+}  // namespace Oskend

@@ -1,0 +1,165 @@
+// The model against the simulated synthesizer on the virtual MIDI bus, in
+// simulated time: connecting, notices, modes and sounds, received messages.
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "model/InitChunks.h"
+#include "os/Alert.h"
+#include "os/ProgressWindow.h"
+#include "remote/RemoteStatus.h"
+#include "tests/remote/ModelTestSupport.h"
+
+namespace vesk::test {
+namespace {
+
+using Oskend::CRemoteSynthImpl;
+using Oskend::SSoundIndex;
+using Bytes = std::vector<uint8_t>;
+
+class RemoteSynthModelTest : public ::testing::Test, public ModelTest {};
+
+TEST_F(RemoteSynthModelTest, AFreshModelIsDisconnectedInCombinationModeWithAResetImage) {
+  EXPECT_FALSE(model->GetConnected());
+  EXPECT_FALSE(model->GetAuditionState());
+  EXPECT_EQ(model->GetMasterVolume(), 16383u);
+  EXPECT_EQ(model->GetMode(), eMode_Combi);
+  EXPECT_EQ(model->GetSoundMode(), 0);
+  auto image = model->GetRawChunk();
+  for (int b = 0; b < 4; ++b)
+    for (int n = 0; n < 128; n += 31) EXPECT_EQ(image.GetProg(b, n).GetCommon().GetCategory(), 6);
+  EXPECT_EQ(std::memcmp(image.GetCombi(19).data(), Oskend::INITCHUNK_COMBI().data(), 1332), 0);
+
+  EXPECT_EQ(model->GetEditBuffer(4), nullptr);
+  EXPECT_EQ(model->GetAllSounds(4), nullptr);
+  EXPECT_NE(model->GetAllSounds(2), nullptr);
+  Oskend::UISTATEDATA ui;
+  ui.bytes[0] = 0x77;
+  EXPECT_FALSE(model->LoadUIState(7, &ui));
+  EXPECT_EQ(ui.bytes[0], 0x77);
+  EXPECT_TRUE(model->SaveUIState(2, ui));
+  Oskend::UISTATEDATA back;
+  EXPECT_TRUE(model->LoadUIState(3, &back));
+  EXPECT_EQ(back.bytes[0], 0x77);
+  EXPECT_FALSE(model->GetProgramFromStorage(Oskend::eBankID(4), 0));
+  EXPECT_EQ(model->GetProgramFromStorage(Oskend::eBankID_B, 130).data(),
+            image.GetProg(1, 2).data());
+}
+
+TEST_F(RemoteSynthModelTest, SinksHearEachNoticeOnceInTheirOrder) {
+  RecordingSynthSink second;
+  EXPECT_FALSE(model->AdviseSink(&sink));  // already advised in the fixture
+  EXPECT_TRUE(model->AdviseSink(&second));
+  EXPECT_FALSE(model->AdviseSink(nullptr));
+
+  model->OnAsyncEvent(4, 0x100);
+  model->OnAsyncEvent(9, 0x2FFFF);
+  model->NeedAutomationAPI(3, -1);
+  model->OnAsyncEvent(99, 1);
+  ASSERT_EQ(sink.notices.size(), 3u);
+  EXPECT_EQ(sink.notices[0].what, "conn");
+  EXPECT_EQ(sink.notices[0].a, 0);
+  EXPECT_EQ(sink.notices[0].b, 1);
+  EXPECT_EQ(sink.notices[1].what, "banklist");
+  EXPECT_EQ(sink.notices[1].a, 2);
+  EXPECT_EQ(sink.notices[1].b, 0xFF);
+  EXPECT_EQ(sink.notices[1].c, 0xFF);
+  EXPECT_EQ(sink.notices[2].a, 0x3FFFF);
+  EXPECT_EQ(second.notices.size(), 3u);
+
+  EXPECT_TRUE(model->UnadviseSink(&second));
+  EXPECT_FALSE(model->UnadviseSink(&second));
+  model->BeginUtility();
+  EXPECT_EQ(second.notices.size(), 3u);
+  EXPECT_EQ(sink.notices.back().what, "begin");
+}
+
+TEST_F(RemoteSynthModelTest, ConnectingByScanStoresThePortsAndTakesTheGlobalBlock) {
+  SimSynthDevice& dev = Connected(TestSynthSettings());
+  ASSERT_TRUE(model->GetConnected());
+  EXPECT_TRUE(os::HeadlessAlert::Transcript().empty());  // no names stored: no question
+  const Bytes memory = dev.Memory();
+  EXPECT_EQ(std::memcmp(model->GetRawChunk().data(), memory.data(), 1736), 0);
+  env.loop().RunPending();
+  auto conn = sink.Of("conn");
+  ASSERT_FALSE(conn.empty());
+  EXPECT_EQ(conn.back().a, 1);
+  EXPECT_EQ(conn.back().b, 1);
+  EXPECT_TRUE(conn.back().onMainThread);
+  EXPECT_EQ(model->GetGlobalChannel(), 2);
+
+  // Connected already: only the state is reported.
+  const size_t handled = dev.MessagesHandled();
+  EXPECT_TRUE(model->Connect(false, false));
+  EXPECT_EQ(dev.MessagesHandled(), handled);
+
+  model->Disconnect();
+  EXPECT_FALSE(model->GetConnected());
+  env.loop().RunPending();
+  EXPECT_EQ(sink.Of("conn").back().a, 0);
+  EXPECT_EQ(sink.Of("conn").back().b, 0);
+
+  // Now by the stored names, without a question.
+  EXPECT_TRUE(model->Connect(false, false));
+  EXPECT_TRUE(os::HeadlessAlert::Transcript().empty());
+}
+
+TEST_F(RemoteSynthModelTest, StoredPortsNotFoundAsksWhetherToRescan) {
+  SimSynthDevice& first = Connected(TestSynthSettings());
+  ASSERT_TRUE(model->GetConnected());
+  model->Disconnect();
+  first.Unplug();
+
+  // Declined: no scan, no connection.
+  os::HeadlessAlert::Script(2);
+  EXPECT_FALSE(model->Connect(false, false));
+  auto shown = os::HeadlessAlert::Transcript();
+  ASSERT_EQ(shown.size(), 1u);
+  EXPECT_EQ(shown[0].request.explanation, "Vesk Hardware not found.\nRescan all the MIDI devices?");
+  EXPECT_EQ(shown[0].request.mainText, "Vesk Plug-In Editor");
+  EXPECT_FALSE(model->GetConnected());
+
+  // Two instruments now: the stored name fits neither; the scan finds one.
+  AddSynth(TestSynthSettings(), "Vesk A");
+  AddSynth(TestSynthSettings(), "Vesk B");
+  os::HeadlessAlert::Reset();
+  os::HeadlessAlert::Script(1);
+  EXPECT_TRUE(model->Connect(true, false));
+  EXPECT_EQ(os::HeadlessAlert::Transcript().size(), 1u);
+  EXPECT_TRUE(model->GetConnected());
+}
+
+TEST_F(RemoteSynthModelTest, ReceiveAllMakesTheImageTheSynthesizersMemory) {
+  SimSynthDevice& dev = Connected(TestSynthSettings());
+  ASSERT_TRUE(model->GetConnected());
+  sink.notices.clear();
+  EXPECT_TRUE(model->ExecCommand(2, 0, 0, 0, 0, nullptr));
+  EXPECT_EQ(ImageBody(), MemoryBody(dev.Memory()));
+  env.loop().RunPending();
+  auto lists = sink.Of("banklist");
+  ASSERT_GE(lists.size(), 5u);  // four banks and the combinations
+  for (const auto& n : lists) EXPECT_TRUE(n.onMainThread);
+  EXPECT_EQ(os::HeadlessProgressWindow::Current(), nullptr);
+}
+
+TEST_F(RemoteSynthModelTest, TransmitAllPutsTheImageIntoTheSynthesizer) {
+  SimSynthDevice& dev = Connected(TestSynthSettings());
+  ASSERT_TRUE(model->GetConnected());
+  SimSynth other;
+  other.FillPattern(99);
+  uint8_t* img = model->GetRawChunk().data();
+  std::memcpy(img, other.Memory().data(), SimSynth::kCombiEditOffset + 1332);
+  const Bytes before = ImageBody();
+
+  EXPECT_TRUE(model->ExecCommand(1, 0, 0, 0, 0, nullptr));
+  Bytes memory = MemoryBody(dev.Memory());
+  // The hardware's own byte is sent as the hardware reported it.
+  EXPECT_EQ(memory[1733], 0x5A);
+  memory[1733] = before[1733];
+  EXPECT_EQ(memory, before);
+  // The sender's image is left as it was.
+  EXPECT_EQ(ImageBody(), before);
+}
+
+}  // namespace
+}  // namespace vesk::test
