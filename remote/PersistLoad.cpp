@@ -62,9 +62,7 @@ struct NativeHeader {
   std::uint32_t version = 0;
 };
 
-std::optional<NativeHeader> ParseStreamNativeHeader(std::istream& in) {
-  std::uint8_t h[kNativeHeaderSize];
-  if (!ReadExact(in, h, sizeof h)) return std::nullopt;
+std::optional<NativeHeader> ParseNativeHeader(const std::uint8_t* h) {
   if (std::memcmp(h + kNativeId, kPluginId, 4) != 0) return std::nullopt;
   NativeHeader header;
   header.type = TypeOfTag(h);
@@ -75,30 +73,53 @@ std::optional<NativeHeader> ParseStreamNativeHeader(std::istream& in) {
   return header;
 }
 
+std::optional<NativeHeader> ParseStreamNativeHeader(std::istream& in) {
+  std::uint8_t h[kNativeHeaderSize];
+  if (!ReadExact(in, h, sizeof h)) return std::nullopt;
+  return ParseNativeHeader(h);
+}
+
 struct VSTHeader {
   std::uint32_t size = 0;  // container length - 8
   std::size_t headerSize = 0;
-  bool bank = false;
 };
 
-// Leaves the read position at the native chunk behind the header.
-std::optional<VSTHeader> ParseStreamVSTHeader(std::istream& in) {
-  std::uint8_t h[kVSTHeaderPeek];
-  if (!ReadExact(in, h, sizeof h)) return std::nullopt;
+std::optional<VSTHeader> ParseVSTHeader(const std::uint8_t* h) {
   if (std::memcmp(h, kVSTMagic, 4) != 0 || std::memcmp(h + kVSTId, kPluginId, 4) != 0)
     return std::nullopt;
   VSTHeader header;
   header.size = ReadBE32(h + 4);
-  if (std::memcmp(h + kVSTKind, kVSTProgKind, 4) == 0) {
+  if (std::memcmp(h + kVSTKind, kVSTProgKind, 4) == 0)
     header.headerSize = kVSTProgHeaderSize;
-  } else if (std::memcmp(h + kVSTKind, kVSTBankKind, 4) == 0) {
+  else if (std::memcmp(h + kVSTKind, kVSTBankKind, 4) == 0)
     header.headerSize = kVSTBankHeaderSize;
-    header.bank = true;
-  } else {
+  else
     return std::nullopt;
-  }
-  if (!SkipExact(in, header.headerSize - kVSTHeaderPeek)) return std::nullopt;
   return header;
+}
+
+// The first bytes of a stream, read once, so that a stream that cannot seek
+// back can still be tried as both kinds of header.
+struct StreamStart {
+  std::uint8_t bytes[kNativeHeaderSize];
+  std::size_t count = 0;
+  std::optional<NativeHeader> native;
+  std::optional<VSTHeader> vst;
+};
+
+// Reads the stream's start and recognises its header. After a VST header
+// the read position is at the native chunk behind it.
+StreamStart ReadStreamStart(std::istream& in) {
+  StreamStart start;
+  in.read(reinterpret_cast<char*>(start.bytes), sizeof start.bytes);
+  start.count = static_cast<std::size_t>(in.gcount());
+  if (start.count == kNativeHeaderSize) start.native = ParseNativeHeader(start.bytes);
+  if (!start.native && start.count >= kVSTHeaderPeek) {
+    start.vst = ParseVSTHeader(start.bytes);
+    in.clear();
+    if (start.vst && !SkipExact(in, start.vst->headerSize - start.count)) start.vst.reset();
+  }
+  return start;
 }
 
 // Bounds-checked reading of a body held in memory.
@@ -294,13 +315,13 @@ bool PersistLoadStream(std::istream& in, unsigned char, PERSISTPARAMS* params,
   in.clear();
   const std::uint64_t left = BytesLeft(in);
 
-  if (const std::optional<NativeHeader> header = ParseStreamNativeHeader(in)) {
-    if (!LoadChunk(in, *header, left, header->type, *params, dirty))
+  const StreamStart head = ReadStreamStart(in);
+  if (head.native) {
+    if (!LoadChunk(in, *head.native, left, head.native->type, *params, dirty))
       throw fileioerror("load native failed");
     return true;
   }
-  Rewind(in, start);
-  const std::optional<VSTHeader> vst = ParseStreamVSTHeader(in);
+  const std::optional<VSTHeader>& vst = head.vst;
   if (!vst) {
     Rewind(in, start);
     throw fileioerror("unknown format");
@@ -330,11 +351,9 @@ bool PersistFindStreamType(std::istream& in, FTYPE* type, unsigned char* extra) 
   in.clear();
   const std::streampos start = in.tellg();
   in.clear();
-  std::optional<NativeHeader> header = ParseStreamNativeHeader(in);
-  if (!header) {
-    Rewind(in, start);
-    if (ParseStreamVSTHeader(in)) header = ParseStreamNativeHeader(in);
-  }
+  const StreamStart head = ReadStreamStart(in);
+  std::optional<NativeHeader> header = head.native;
+  if (!header && head.vst) header = ParseStreamNativeHeader(in);
   if (!header) {
     Rewind(in, start);
     return false;
