@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "os/AtomicFile.h"
+#include "os/Thread.h"
 #include "remote/CTavoArchiver.h"
 #include "remote/Persist.h"
 #include "remote/PersistFormat.h"
@@ -67,15 +68,47 @@ void SaveStreamVSTHeader(Buffer& out, FTYPE vstType) {
   AppendZeros(out, (bank ? kVSTBankHeaderSize : kVSTProgHeaderSize) - 20);
 }
 
+// An image range to store as an archive block, and the block once made.
+struct ArchiveBlock {
+  const std::uint8_t* src = nullptr;
+  unsigned long size = 0;
+  std::unique_ptr<unsigned char[]> block;
+  unsigned blockSize = 0;
+
+  void Compress() noexcept {
+    try {
+      block.reset(CTavoArchiver::compressData(src, static_cast<unsigned>(size), blockSize));
+    } catch (...) {
+      block.reset();
+    }
+  }
+};
+
+// Coding dominates a bank save, and every block is coded on its own, so the
+// blocks are coded side by side; a thread that cannot start leaves its block
+// to the calling thread.
+bool CompressAll(std::vector<ArchiveBlock>& blocks) {
+  std::vector<std::unique_ptr<os::Thread>> threads;
+  for (std::size_t i = 1; i < blocks.size(); ++i) {
+    auto thread = std::make_unique<os::Thread>();
+    if (thread->Start([&block = blocks[i]] { block.Compress(); }))
+      threads.push_back(std::move(thread));
+    else
+      blocks[i].Compress();
+  }
+  if (!blocks.empty()) blocks[0].Compress();
+  for (auto& thread : threads) thread->Join();
+  for (const auto& block : blocks)
+    if (!block.block) return false;
+  return true;
+}
+
 // One archive block: its big-endian length, then the block. Returns the
 // bytes written.
-std::size_t SaveVSTParameterBlock(Buffer& out, const void* src, unsigned long size) {
-  unsigned blockSize = 0;
-  std::unique_ptr<unsigned char[]> block(
-      CTavoArchiver::compressData(src, static_cast<unsigned>(size), blockSize));
-  AppendBE32(out, blockSize);
-  Append(out, block.get(), blockSize);
-  return blockSize + 4;
+std::size_t SaveVSTParameterBlock(Buffer& out, const ArchiveBlock& block) {
+  AppendBE32(out, block.blockSize);
+  Append(out, block.block.get(), block.blockSize);
+  return block.blockSize + 4;
 }
 
 void AppendPart(Buffer& out, const std::uint8_t* image, const BodyPart& part) {
@@ -89,16 +122,20 @@ bool SaveBankBody(Buffer& out, const PERSISTPARAMS& params) {
   if (combis > FXBFILTERINFO::kMaxCombis || progs > FXBFILTERINFO::kMaxProgs) return false;
   const std::uint8_t* image = params.image.data();
 
-  std::size_t length = FXBFILTERINFO::kSize;
-  Append(out, filter.bytes.data(), FXBFILTERINFO::kSize);
-  if (combis != 0) length += SaveVSTParameterBlock(out, image + L::kCombis, combis * L::kCombiSize);
+  std::vector<ArchiveBlock> blocks;
+  if (combis != 0) blocks.push_back({image + L::kCombis, combis * L::kCombiSize});
   if (progs != 0) {
     for (unsigned b = 0; b < L::kProgBankCount; ++b) {
       if (!filter.HasBank(static_cast<int>(b))) continue;
       const BodyPart part = BankPart(b, progs);
-      length += SaveVSTParameterBlock(out, image + part.offset, part.size);
+      blocks.push_back({image + part.offset, part.size});
     }
   }
+  if (!CompressAll(blocks)) return false;
+
+  std::size_t length = FXBFILTERINFO::kSize;
+  Append(out, filter.bytes.data(), FXBFILTERINFO::kSize);
+  for (const auto& block : blocks) length += SaveVSTParameterBlock(out, block);
   AppendPart(out, image, kCombiEditPart);
   length += kCombiEditPart.size;
   if (filter.HasGlobal()) {
