@@ -58,8 +58,15 @@ FTYPE NativeType(FTYPE type) {
   }
 }
 
+FTYPE ContainerType(FTYPE nativeType) {
+  for (const FTYPE vst : {FTYPE::VSTBank, FTYPE::VSTProg, FTYPE::VSTCombi})
+    if (NativeType(vst) == nativeType) return vst;
+  return FTYPE::None;
+}
+
 bool IsVSTType(FTYPE type) {
-  return type == FTYPE::VSTBank || type == FTYPE::VSTProg || type == FTYPE::VSTCombi;
+  const FTYPE native = NativeType(type);
+  return native != FTYPE::None && native != type;
 }
 
 const char* TagOf(FTYPE nativeType) {

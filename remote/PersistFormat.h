@@ -54,6 +54,9 @@ struct FixedBody {
 // The native kind behind a VST container kind (8 -> 2, 9 -> 6, 10 -> 7);
 // native kinds map to themselves, anything else to None.
 FTYPE NativeType(FTYPE type);
+// The container kind of a native kind (2 -> 8, 6 -> 9, 7 -> 10); None for
+// kinds that have no container form.
+FTYPE ContainerType(FTYPE nativeType);
 bool IsVSTType(FTYPE type);
 // Tag of a native kind; null for others.
 const char* TagOf(FTYPE nativeType);

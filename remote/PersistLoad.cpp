@@ -292,19 +292,6 @@ bool LoadChunk(std::istream& in, const NativeHeader& header, std::uint64_t room,
   return true;
 }
 
-FTYPE ContainerType(FTYPE nativeType) {
-  switch (nativeType) {
-    case FTYPE::Bank:
-      return FTYPE::VSTBank;
-    case FTYPE::Prog:
-      return FTYPE::VSTProg;
-    case FTYPE::Combi:
-      return FTYPE::VSTCombi;
-    default:
-      return FTYPE::None;
-  }
-}
-
 }  // namespace
 
 bool PersistLoadStream(std::istream& in, unsigned char, PERSISTPARAMS* params,

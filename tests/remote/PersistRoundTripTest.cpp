@@ -21,6 +21,7 @@ using Oskend::PERSISTPARAMS;
 using L = Oskend::RemoteSynthLayout;
 using vesk::test::BE32At;
 using vesk::test::FullFilter;
+using vesk::test::Load;
 using vesk::test::Save;
 using vesk::test::TestImage;
 
@@ -81,12 +82,8 @@ TEST_P(PersistRoundTrip, MovesExactlyItsPartsAndMarksThem) {
     std::copy_n(source.bytes().begin() + r.from, r.size, expected.begin() + r.to);
 
   PERSISTPARAMS params;
-  params.index = c.index;
-  params.image = target.view();
-  params.filter = FullFilter();
   CDirtyFlagSet dirty;
-  std::istringstream in(chunk);
-  ASSERT_TRUE(Oskend::PersistLoadStream(in, 0, &params, dirty));
+  ASSERT_TRUE(Load(target, chunk, dirty, FullFilter(), c.index, &params));
   EXPECT_EQ(params.type, c.type);
   EXPECT_TRUE(target.bytes() == expected);
   EXPECT_EQ(dirty.mProgBanks.to_ulong(), c.marks.banks);
@@ -96,8 +93,7 @@ TEST_P(PersistRoundTrip, MovesExactlyItsPartsAndMarksThem) {
 
   // Loading the same chunk again changes nothing and marks nothing.
   CDirtyFlagSet again;
-  std::istringstream in2(chunk);
-  ASSERT_TRUE(Oskend::PersistLoadStream(in2, 0, &params, again));
+  ASSERT_TRUE(Load(target, chunk, again, FullFilter(), c.index));
   EXPECT_FALSE(again.isDirty());
 }
 
@@ -108,13 +104,10 @@ TEST(Persist, ReaderOnlyAddsMarks) {
   TestImage source(1);
   TestImage target(1);
   const std::string chunk = Save(source, FTYPE::Prog);
-  PERSISTPARAMS params;
-  params.image = target.view();
   CDirtyFlagSet dirty;
   dirty.mGlobal = true;
   dirty.mProgBanks.set(3);
-  std::istringstream in(chunk);
-  ASSERT_TRUE(Oskend::PersistLoadStream(in, 0, &params, dirty));
+  ASSERT_TRUE(Load(target, chunk, dirty));
   EXPECT_TRUE(dirty.mGlobal);
   EXPECT_TRUE(dirty.mProgBanks.test(3));
   EXPECT_FALSE(dirty.mCurSound);  // same bytes as before
@@ -232,8 +225,6 @@ TEST(Persist, BankChunkTakesOnlyWhatTheCallerWants) {
   FXBFILTERINFO wanted;
   wanted.bytes[5] = 0x0A;  // banks B and D, no combinations
   PERSISTPARAMS params;
-  params.image = target.view();
-  params.filter = wanted;
   CDirtyFlagSet dirty;
   std::vector<std::uint8_t> expected = target.bytes();
   for (std::size_t bank : {1u, 3u}) {
@@ -241,8 +232,7 @@ TEST(Persist, BankChunkTakesOnlyWhatTheCallerWants) {
     std::copy_n(source.bytes().begin() + at, L::kProgBankSize, expected.begin() + at);
   }
   std::copy_n(source.bytes().begin(), 1736, expected.begin());  // global stored
-  std::istringstream in(chunk);
-  ASSERT_TRUE(Oskend::PersistLoadStream(in, 0, &params, dirty));
+  ASSERT_TRUE(Load(target, chunk, dirty, wanted, 0, &params));
   EXPECT_TRUE(target.bytes() == expected);
   EXPECT_EQ(dirty.mProgBanks.to_ulong(), 0x0Au);
   EXPECT_FALSE(dirty.mCombis.any());
@@ -265,12 +255,8 @@ TEST(Persist, PartialBankChunkFillsTheFirstProgramsAndCombinations) {
   copy(L::kProgBanks + 2 * L::kProgBankSize, 5 * 1472);
   copy(L::kCombiEditBuffer, 1332);
   copy(L::kCurCombi, 8);
-  PERSISTPARAMS params;
-  params.image = target.view();
-  params.filter = FullFilter();
   CDirtyFlagSet dirty;
-  std::istringstream in(chunk);
-  ASSERT_TRUE(Oskend::PersistLoadStream(in, 0, &params, dirty));
+  ASSERT_TRUE(Load(target, chunk, dirty));
   EXPECT_TRUE(target.bytes() == expected);
   EXPECT_EQ(dirty.mProgBanks.to_ulong(), 0x04u);
   EXPECT_TRUE(dirty.mCombis.test(0));
@@ -283,12 +269,8 @@ TEST(Persist, IncompressibleImageRoundTripsThroughStoredBlocks) {
   const std::string chunk = Save(source, FTYPE::Bank);
   // Random data cannot be coded smaller, so every block is stored.
   EXPECT_EQ(BE32At(chunk, 44), 16 + L::kCombisSize);
-  PERSISTPARAMS params;
-  params.image = target.view();
-  params.filter = FullFilter();
   CDirtyFlagSet dirty;
-  std::istringstream in(chunk);
-  ASSERT_TRUE(Oskend::PersistLoadStream(in, 0, &params, dirty));
+  ASSERT_TRUE(Load(target, chunk, dirty));
   for (const Range& r : {kCombis, kBanks, kCombiEdit, kGlobal, kCurCombi})
     EXPECT_TRUE(std::equal(source.bytes().begin() + r.from, source.bytes().begin() + r.from + r.size,
                            target.bytes().begin() + r.to));

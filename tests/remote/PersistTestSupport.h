@@ -64,6 +64,20 @@ inline std::string Save(TestImage& image, Oskend::FTYPE type,
   return out.str();
 }
 
+// Loads a chunk into the image; the result of the reader (exceptions pass).
+inline bool Load(TestImage& image, const std::string& chunk, CDirtyFlagSet& dirty,
+                 const Oskend::FXBFILTERINFO& wanted = FullFilter(), std::uint32_t index = 0,
+                 Oskend::PERSISTPARAMS* out = nullptr) {
+  Oskend::PERSISTPARAMS params;
+  params.index = index;
+  params.image = image.view();
+  params.filter = wanted;
+  std::istringstream in(chunk);
+  const bool ok = Oskend::PersistLoadStream(in, 0, &params, dirty);
+  if (out != nullptr) *out = params;
+  return ok;
+}
+
 inline std::uint32_t BE32At(const std::string& s, std::size_t at) {
   const auto* p = reinterpret_cast<const std::uint8_t*>(s.data() + at);
   return static_cast<std::uint32_t>(p[0]) << 24 | p[1] << 16 | p[2] << 8 | p[3];
