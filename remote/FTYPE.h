@@ -7,16 +7,16 @@ namespace Oskend {
 
 enum class FTYPE : std::int32_t {
   None = 0,
-  All = 1,         // "tra ": the whole image
-  Bank = 2,        // "trx ": filtered bank chunk
-  AllProgs = 3,    // "trpa": the four program banks
-  AllCombis = 4,   // "trca": the 20 combinations
-  ProgBank = 5,    // "trpb": one program bank
-  Prog = 6,        // "trp ": the program edit buffer
-  Combi = 7,       // "trc ": the combination edit buffer
-  VSTBank = 8,     // "FBCh" around "trx "
-  VSTProg = 9,     // "FPCh" around "trp "
-  VSTCombi = 10,   // "FPCh" around "trc "
+  All = 1,        // "tra ": the whole image
+  Bank = 2,       // "trx ": filtered bank chunk
+  AllProgs = 3,   // "trpa": the four program banks
+  AllCombis = 4,  // "trca": the 20 combinations
+  ProgBank = 5,   // "trpb": one program bank
+  Prog = 6,       // "trp ": the program edit buffer
+  Combi = 7,      // "trc ": the combination edit buffer
+  VSTBank = 8,    // "FBCh" around "trx "
+  VSTProg = 9,    // "FPCh" around "trp "
+  VSTCombi = 10,  // "FPCh" around "trc "
 };
 
 }  // namespace Oskend

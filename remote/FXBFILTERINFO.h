@@ -9,11 +9,11 @@ namespace Oskend {
 
 struct FXBFILTERINFO {
   static constexpr std::size_t kSize = 12;
-  static constexpr std::size_t kCombiCount = 2;  // 0..20
-  static constexpr std::size_t kBankMask = 5;    // bit b: bank b; bit 7: all four
+  static constexpr std::size_t kCombiCount = 2;   // 0..20
+  static constexpr std::size_t kBankMask = 5;     // bit b: bank b; bit 7: all four
   static constexpr std::size_t kAllSelected = 6;  // 0x80 when everything is selected
-  static constexpr std::size_t kProgCount = 7;  // programs per stored bank, 0..128
-  static constexpr std::size_t kGlobal = 10;    // non-zero: the global block is stored
+  static constexpr std::size_t kProgCount = 7;    // programs per stored bank, 0..128
+  static constexpr std::size_t kGlobal = 10;      // non-zero: the global block is stored
   static constexpr std::uint8_t kAllBanks = 0x80;
   static constexpr unsigned kMaxCombis = 20;
   static constexpr unsigned kMaxProgs = 128;

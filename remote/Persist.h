@@ -13,9 +13,9 @@ class CDirtyFlagSet;
 
 namespace Oskend {
 
-// Writes one chunk of params->type. False on any failure, nothing thrown; the
-// stream receives either the whole chunk or nothing of it. The byte is not
-// used.
+// Writes one chunk of params->type. False on any failure, nothing thrown. The
+// chunk is built whole before anything reaches the stream, so a chunk that
+// cannot be made writes nothing. The byte is not used.
 bool PersistSaveStream(std::ostream& out, unsigned char, const PERSISTPARAMS* params);
 // As above into a file, which is replaced only when the whole chunk is on
 // disk (an old file survives a failed save).

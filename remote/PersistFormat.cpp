@@ -27,7 +27,9 @@ const TagRow* RowOf(FTYPE nativeType) {
   return nullptr;
 }
 
-Mark BankMark(unsigned bank) { return static_cast<Mark>(static_cast<unsigned>(Mark::Bank0) + bank); }
+Mark BankMark(unsigned bank) {
+  return static_cast<Mark>(static_cast<unsigned>(Mark::Bank0) + bank);
+}
 
 FixedBody Body(std::initializer_list<BodyPart> parts, std::size_t padding, bool readPadding) {
   FixedBody body;

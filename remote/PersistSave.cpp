@@ -39,7 +39,8 @@ class ChunkWrite {
   explicit ChunkWrite(Buffer& out) : out_(out), start_(out.size()) {}
   ~ChunkWrite() {
     const std::size_t end = out_.size();
-    if (end >= start_ + 8) WriteBE32(out_.data() + start_ + 4, static_cast<std::uint32_t>(end - start_ - 8));
+    if (end >= start_ + 8)
+      WriteBE32(out_.data() + start_ + 4, static_cast<std::uint32_t>(end - start_ - 8));
   }
   ChunkWrite(const ChunkWrite&) = delete;
   ChunkWrite& operator=(const ChunkWrite&) = delete;
@@ -198,7 +199,8 @@ bool PersistSaveStream(std::ostream& out, unsigned char, const PERSISTPARAMS* pa
   if (!BuildChunkNoThrow(chunk, params)) return false;
   try {
     out.clear();
-    out.write(reinterpret_cast<const char*>(chunk.data()), static_cast<std::streamsize>(chunk.size()));
+    out.write(reinterpret_cast<const char*>(chunk.data()),
+              static_cast<std::streamsize>(chunk.size()));
     out.flush();
     return out.good();
   } catch (...) {

@@ -102,7 +102,8 @@ std::string Contained(FTYPE inner) {
 
 void AddLE32(std::string& s, std::size_t at, int delta) {
   std::uint32_t v = 0;
-  for (int i = 0; i < 4; ++i) v |= static_cast<std::uint32_t>(static_cast<std::uint8_t>(s[at + i])) << (8 * i);
+  for (int i = 0; i < 4; ++i)
+    v |= static_cast<std::uint32_t>(static_cast<std::uint8_t>(s[at + i])) << (8 * i);
   v += static_cast<std::uint32_t>(delta);
   for (int i = 0; i < 4; ++i) s[at + i] = static_cast<char>(v >> (8 * i));
 }
@@ -115,34 +116,38 @@ const std::vector<CorruptCase> kCases = {
     {"Empty", [] { return std::string(); }, kUnknown},
     {"FourBytes", [] { return std::string("trp "); }, kUnknown},
     {"HeaderCutShort", [] { return Cut(FTYPE::Prog, 31); }, kUnknown},
-    {"WrongPluginId", [] { return Patched(FTYPE::Prog, [](std::string& s) { s[16] = 'X'; }); }, kUnknown},
-    {"UnknownTag", [] { return Patched(FTYPE::Prog, [](std::string& s) { s[3] = 'z'; }); }, kUnknown},
+    {"WrongPluginId", [] { return Patched(FTYPE::Prog, [](std::string& s) { s[16] = 'X'; }); },
+     kUnknown},
+    {"UnknownTag", [] { return Patched(FTYPE::Prog, [](std::string& s) { s[3] = 'z'; }); },
+     kUnknown},
     {"AllDataSizeBelowMinimum",
      [] { return Patched(FTYPE::All, [](std::string& s) { PutBE32(s, 4, 783423); }); }, kUnknown},
     {"ProgramBodyCut", [] { return Cut(FTYPE::Prog, 1000); }, kNative},
     {"ProgramPaddingCut", [] { return Cut(FTYPE::Prog, 1512); }, kNative},
     {"AllDataLastByteCut", [] { return Cut(FTYPE::All, 783431); }, kNative},
     {"SizeFieldBeyondStream",
-     [] { return Patched(FTYPE::Combi, [](std::string& s) { PutBE32(s, 4, 0xFFFFFFFF); }); }, kNative},
+     [] { return Patched(FTYPE::Combi, [](std::string& s) { PutBE32(s, 4, 0xFFFFFFFF); }); },
+     kNative},
     {"OneBankIndex4", [] { return Chunk(FTYPE::ProgBank); }, kNative, 4},
     {"OneBankIndexHuge", [] { return Chunk(FTYPE::ProgBank); }, kNative, 0xFFFFFFFF},
     {"BankSizeBelowHeader",
      [] { return Patched(FTYPE::Bank, [](std::string& s) { PutBE32(s, 4, 10); }); }, kNative},
     {"BankSizeHuge",
-     [] { return Patched(FTYPE::Bank, [](std::string& s) { PutBE32(s, 4, 0x7FFFFFF0); }); }, kNative},
+     [] { return Patched(FTYPE::Bank, [](std::string& s) { PutBE32(s, 4, 0x7FFFFFF0); }); },
+     kNative},
     {"BankBodyCut", [] { return Cut(FTYPE::Bank, 200); }, kNative},
     {"BankSizeCutsBody",
-     [] {
-       return Patched(FTYPE::Bank, [](std::string& s) { PutBE32(s, 4, BE32At(s, 4) - 20); });
-     },
+     [] { return Patched(FTYPE::Bank, [](std::string& s) { PutBE32(s, 4, BE32At(s, 4) - 20); }); },
      kNative},
-    {"Filter21Combinations", [] { return Patched(FTYPE::Bank, [](std::string& s) { s[34] = 21; }); },
-     kNative},
+    {"Filter21Combinations",
+     [] { return Patched(FTYPE::Bank, [](std::string& s) { s[34] = 21; }); }, kNative},
     {"Filter129Programs",
      [] { return Patched(FTYPE::Bank, [](std::string& s) { s[39] = static_cast<char>(129); }); },
      kNative},
     {"ArchiveLengthHuge",
-     [] { return Patched(FTYPE::Bank, [](std::string& s) { PutBE32(s, kFirstBlock, 0xFFFFFFF0); }); },
+     [] {
+       return Patched(FTYPE::Bank, [](std::string& s) { PutBE32(s, kFirstBlock, 0xFFFFFFF0); });
+     },
      kNative},
     {"ArchiveLengthPastBody",
      [] {
@@ -158,12 +163,17 @@ const std::vector<CorruptCase> kCases = {
      },
      kNative},
     {"ArchiveOriginalAboveDestination",
-     [] { return Patched(FTYPE::Bank, [](std::string& s) { AddLE32(s, kFirstBlock + 4 + 8, 1); }); },
+     [] {
+       return Patched(FTYPE::Bank, [](std::string& s) { AddLE32(s, kFirstBlock + 4 + 8, 1); });
+     },
      kNative},
     {"ArchiveOriginalBelowExpected",
-     [] { return Patched(FTYPE::Bank, [](std::string& s) { AddLE32(s, kFirstBlock + 4 + 8, -1); }); },
+     [] {
+       return Patched(FTYPE::Bank, [](std::string& s) { AddLE32(s, kFirstBlock + 4 + 8, -1); });
+     },
      kNative},
-    {"ArchiveMagic", [] { return Patched(FTYPE::Bank, [](std::string& s) { s[kFirstBlock + 4] = 't'; }); },
+    {"ArchiveMagic",
+     [] { return Patched(FTYPE::Bank, [](std::string& s) { s[kFirstBlock + 4] = 't'; }); },
      kNative},
     // The first block is sound and would change the image; the second is not.
     {"SecondArchiveBitFlipped",
@@ -174,17 +184,19 @@ const std::vector<CorruptCase> kCases = {
     {"SecondArchiveCrc",
      [] { return Patched(FTYPE::Bank, [](std::string& s) { s[SecondBlock(s) + 4 + 12] ^= 1; }); },
      kNative},
-    {"ContainerKindUnknown", [] { return Patched(FTYPE::VSTProg, [](std::string& s) { s[9] = 'X'; }); },
-     kUnknown},
-    {"ContainerMagicCase", [] { return Patched(FTYPE::VSTProg, [](std::string& s) { s[3] = 'K'; }); },
-     kUnknown},
+    {"ContainerKindUnknown",
+     [] { return Patched(FTYPE::VSTProg, [](std::string& s) { s[9] = 'X'; }); }, kUnknown},
+    {"ContainerMagicCase",
+     [] { return Patched(FTYPE::VSTProg, [](std::string& s) { s[3] = 'K'; }); }, kUnknown},
     {"ContainerWithoutNative",
      [] { return Patched(FTYPE::VSTProg, [](std::string& s) { s[60] = 'x'; }); }, kVST},
     {"ContainerCut", [] { return Cut(FTYPE::VSTCombi, 500); }, kVST},
     {"ContainerSizeBelowNative",
      [] { return Patched(FTYPE::VSTProg, [](std::string& s) { PutBE32(s, 4, 1567); }); }, kVST},
     {"ContainerSizeBeyondStream",
-     [] { return Patched(FTYPE::VSTBank, [](std::string& s) { PutBE32(s, 4, BE32At(s, 4) + 1); }); },
+     [] {
+       return Patched(FTYPE::VSTBank, [](std::string& s) { PutBE32(s, 4, BE32At(s, 4) + 1); });
+     },
      kVST},
     {"ContainerSizeBelowHeader",
      [] { return Patched(FTYPE::VSTProg, [](std::string& s) { PutBE32(s, 4, 8); }); }, kVST},

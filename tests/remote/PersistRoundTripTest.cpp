@@ -55,15 +55,31 @@ const Range kProgEdit{L::kProgEditBuffer, L::kProgEditBuffer, 1472};
 const Range kCurProg{L::kCurProg, L::kCurProg, 8};
 
 const std::vector<RoundTripCase> kRoundTrips = {
-    {"All", FTYPE::All, 0, {kCombis, kBanks, kCombiEdit, kGlobal, kCurCombi}, {15, true, true, true}},
-    {"Bank", FTYPE::Bank, 0, {kCombis, kBanks, kCombiEdit, kGlobal, kCurCombi}, {15, true, true, false}},
+    {"All",
+     FTYPE::All,
+     0,
+     {kCombis, kBanks, kCombiEdit, kGlobal, kCurCombi},
+     {15, true, true, true}},
+    {"Bank",
+     FTYPE::Bank,
+     0,
+     {kCombis, kBanks, kCombiEdit, kGlobal, kCurCombi},
+     {15, true, true, false}},
     {"AllProgs", FTYPE::AllProgs, 0, {kBanks}, {15, false, false, false}},
     {"AllCombis", FTYPE::AllCombis, 0, {kCombis}, {0, true, false, false}},
     // Saved from an image whose current program is in bank C (2), read into B.
-    {"ProgBank", FTYPE::ProgBank, 1, {{kBank2, kBank1, L::kProgBankSize}}, {2, false, false, false}},
+    {"ProgBank",
+     FTYPE::ProgBank,
+     1,
+     {{kBank2, kBank1, L::kProgBankSize}},
+     {2, false, false, false}},
     {"Prog", FTYPE::Prog, 0, {kProgEdit, kCurProg}, {0, false, false, true}},
     {"Combi", FTYPE::Combi, 0, {kCombiEdit, kCurCombi}, {0, false, false, true}},
-    {"VSTBank", FTYPE::VSTBank, 0, {kCombis, kBanks, kCombiEdit, kGlobal, kCurCombi}, {15, true, true, false}},
+    {"VSTBank",
+     FTYPE::VSTBank,
+     0,
+     {kCombis, kBanks, kCombiEdit, kGlobal, kCurCombi},
+     {15, true, true, false}},
     {"VSTProg", FTYPE::VSTProg, 0, {kProgEdit, kCurProg}, {0, false, false, true}},
     {"VSTCombi", FTYPE::VSTCombi, 0, {kCombiEdit, kCurCombi}, {0, false, false, true}},
 };
@@ -122,9 +138,9 @@ struct SizeCase {
 
 TEST(Persist, FixedKindsHaveTheirExactLengthsAndHeaders) {
   const SizeCase cases[] = {
-      {FTYPE::All, 783432, "tra ", 0},       {FTYPE::AllProgs, 753700, "trpa", 0},
-      {FTYPE::AllCombis, 26676, "trca", 0},  {FTYPE::ProgBank, 188452, "trpb", 0},
-      {FTYPE::Prog, 1516, "trp ", 0},        {FTYPE::Combi, 1376, "trc ", 0},
+      {FTYPE::All, 783432, "tra ", 0},         {FTYPE::AllProgs, 753700, "trpa", 0},
+      {FTYPE::AllCombis, 26676, "trca", 0},    {FTYPE::ProgBank, 188452, "trpb", 0},
+      {FTYPE::Prog, 1516, "trp ", 0},          {FTYPE::Combi, 1376, "trc ", 0},
       {FTYPE::VSTProg, 60 + 1516, "trp ", 60}, {FTYPE::VSTCombi, 60 + 1376, "trc ", 60},
   };
   TestImage image(3);
@@ -156,8 +172,8 @@ TEST(Persist, ProgramContainerMatchesItsLayout) {
   EXPECT_EQ(BE32At(chunk, 64), 1508u);
   // The body: program edit buffer, current program record, 4 zero bytes.
   const auto& b = image.bytes();
-  EXPECT_EQ(chunk.substr(92, 1472), std::string(b.begin() + L::kProgEditBuffer,
-                                                b.begin() + L::kProgEditBuffer + 1472));
+  EXPECT_EQ(chunk.substr(92, 1472),
+            std::string(b.begin() + L::kProgEditBuffer, b.begin() + L::kProgEditBuffer + 1472));
   EXPECT_EQ(chunk.substr(92 + 1472, 8),
             std::string(b.begin() + L::kCurProg, b.begin() + L::kCurProg + 8));
   EXPECT_EQ(chunk.substr(1572), std::string(4, '\0'));
@@ -196,8 +212,7 @@ TEST(Persist, BankChunkLayoutFollowsItsFilter) {
     ASSERT_FALSE(chunk.empty());
     EXPECT_EQ(chunk.substr(0, 4), "trx ");
     EXPECT_EQ(BE32At(chunk, 4), chunk.size() - 8);
-    EXPECT_EQ(chunk.substr(32, 12),
-              std::string(filter.bytes.begin(), filter.bytes.end()));
+    EXPECT_EQ(chunk.substr(32, 12), std::string(filter.bytes.begin(), filter.bytes.end()));
     // Walk the blocks as the format lays them out.
     std::size_t at = 44;
     unsigned blocks = (c.combis != 0 ? 1 : 0);
@@ -211,8 +226,8 @@ TEST(Persist, BankChunkLayoutFollowsItsFilter) {
     const std::size_t length = at - 32 + 1332 + (c.global ? 1738 : 0);
     EXPECT_EQ(chunk.size(), 32 + length + 8 + (length % 4 != 0 ? 4 - length % 4 : 0));
     const auto& b = image.bytes();
-    EXPECT_EQ(chunk.substr(at, 1332), std::string(b.begin() + L::kCombiEditBuffer,
-                                                  b.begin() + L::kCombiEditBuffer + 1332));
+    EXPECT_EQ(chunk.substr(at, 1332),
+              std::string(b.begin() + L::kCombiEditBuffer, b.begin() + L::kCombiEditBuffer + 1332));
     EXPECT_EQ(chunk.substr(at + 1332 + (c.global ? 1738 : 0), 8),
               std::string(b.begin() + L::kCurCombi, b.begin() + L::kCurCombi + 8));
   }
@@ -272,7 +287,8 @@ TEST(Persist, IncompressibleImageRoundTripsThroughStoredBlocks) {
   CDirtyFlagSet dirty;
   ASSERT_TRUE(Load(target, chunk, dirty));
   for (const Range& r : {kCombis, kBanks, kCombiEdit, kGlobal, kCurCombi})
-    EXPECT_TRUE(std::equal(source.bytes().begin() + r.from, source.bytes().begin() + r.from + r.size,
+    EXPECT_TRUE(std::equal(source.bytes().begin() + r.from,
+                           source.bytes().begin() + r.from + r.size,
                            target.bytes().begin() + r.to));
 }
 
@@ -304,8 +320,9 @@ TEST(Persist, SavesFromTwoThreadsAtOnceMatchOneThread) {
 }
 
 TEST(Persist, FindStreamTypeTellsEveryKind) {
-  const FTYPE all[] = {FTYPE::All,  FTYPE::Bank,  FTYPE::AllProgs, FTYPE::AllCombis, FTYPE::ProgBank,
-                       FTYPE::Prog, FTYPE::Combi, FTYPE::VSTBank,  FTYPE::VSTProg,   FTYPE::VSTCombi};
+  const FTYPE all[] = {FTYPE::All,      FTYPE::Bank,    FTYPE::AllProgs, FTYPE::AllCombis,
+                       FTYPE::ProgBank, FTYPE::Prog,    FTYPE::Combi,    FTYPE::VSTBank,
+                       FTYPE::VSTProg,  FTYPE::VSTCombi};
   TestImage image(1);
   for (const FTYPE type : all) {
     SCOPED_TRACE(static_cast<int>(type));
@@ -316,9 +333,8 @@ TEST(Persist, FindStreamTypeTellsEveryKind) {
     ASSERT_TRUE(Oskend::PersistFindStreamType(in, &found, &extra));
     EXPECT_EQ(found, Oskend::persist::NativeType(type));
     EXPECT_EQ(extra, 140);
-    const std::streamoff headerEnd = Oskend::persist::IsVSTType(type)
-                                         ? (type == FTYPE::VSTBank ? 160 : 60) + 32
-                                         : 32;
+    const std::streamoff headerEnd =
+        Oskend::persist::IsVSTType(type) ? (type == FTYPE::VSTBank ? 160 : 60) + 32 : 32;
     EXPECT_EQ(in.tellg(), headerEnd);
     std::istringstream again(chunk);
     EXPECT_TRUE(Oskend::PersistFindStreamType(again, nullptr, nullptr));
@@ -333,8 +349,8 @@ TEST(Persist, FindStreamTypeRefusesOtherStreams) {
   otherId[19] = '7';
   std::string otherKind = Save(image, FTYPE::VSTProg);
   otherKind[8] = 'X';
-  for (const std::string& s : {std::string(), std::string("abc"), tooSmall, otherId, otherKind,
-                               std::string(100, '\0')}) {
+  for (const std::string& s :
+       {std::string(), std::string("abc"), tooSmall, otherId, otherKind, std::string(100, '\0')}) {
     std::istringstream in("xy" + s);
     in.seekg(2);
     FTYPE found = FTYPE::All;

@@ -20,7 +20,8 @@ using Oskend::FTYPE;
 
 std::vector<std::uint8_t> PatternImage() {
   std::vector<std::uint8_t> image(Oskend::CHUNK_REMOTESYNTH::kSize);
-  for (std::size_t i = 0; i < image.size(); ++i) image[i] = static_cast<std::uint8_t>(i * 7 + (i >> 9));
+  for (std::size_t i = 0; i < image.size(); ++i)
+    image[i] = static_cast<std::uint8_t>(i * 7 + (i >> 9));
   image[Oskend::RemoteSynthLayout::kCurProg] = 1;
   return image;
 }
@@ -45,7 +46,8 @@ const std::vector<std::string>& SoundChunks() {
 }
 
 std::string MakeStream(const std::uint8_t* data, std::size_t size) {
-  if (size == 0 || (data[0] & 1) == 0) return std::string(reinterpret_cast<const char*>(data) + (size != 0), size - (size != 0));
+  if (size == 0 || (data[0] & 1) == 0)
+    return std::string(reinterpret_cast<const char*>(data) + (size != 0), size - (size != 0));
   const auto& chunks = SoundChunks();
   std::string s = chunks[(data[0] >> 1) % chunks.size()];
   std::size_t i = 1;
@@ -77,7 +79,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   Oskend::PERSISTPARAMS params;
   params.image = Oskend::CHUNK_REMOTESYNTH(image.data());
   params.index = size > 1 ? data[size - 1] % 5 : 0;  // 4 must be refused
-  params.filter.bytes = {0, 0, 20, 0, 0, static_cast<std::uint8_t>(size > 2 ? data[size - 2] : 0x80), 0, 128, 0, 0, 0, 0};
+  params.filter.bytes = {
+      0, 0,   20, 0, 0, static_cast<std::uint8_t>(size > 2 ? data[size - 2] : 0x80),
+      0, 128, 0,  0, 0, 0};
   CDirtyFlagSet dirty;
   std::istringstream in(stream);
   try {
