@@ -1,0 +1,18 @@
+#pragma once
+// The total-effect slot. The parameters that the host may automate are
+// also announced on the realtime-control section, whose sinks include the
+// plug-in's automation.
+#include "model/CFXSectionImpl.h"
+
+class OskendCRTCSectionImpl;
+
+class COskendTFXFXSectionImpl : public CFXSectionImpl {
+ public:
+  COskendTFXFXSectionImpl();
+  void Init(IHostProxy* host, unsigned type, int midiId, int idBase, std::uint8_t* block,
+            OskendCRTCSectionImpl* rtc);
+  void OnParamChanged(int id, eChgSource source) override;
+
+ private:
+  OskendCRTCSectionImpl* m_rtc = nullptr;
+};

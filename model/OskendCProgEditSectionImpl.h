@@ -1,0 +1,57 @@
+#pragma once
+// The program edit buffer as the product has it: the effect slots, the
+// effect routing rules, the values carried in parameter-change messages
+// and a block of page-0 values held by the section itself.
+#include <cstdint>
+
+#include "model/CFXSectionImpl.h"
+#include "model/COskendMFX1FXSectionImpl.h"
+#include "model/COskendMFX2FXSectionImpl.h"
+#include "model/COskendTFXFXSectionImpl.h"
+#include "model/CProgEditSectionImpl.h"
+
+class OskendCRTCSectionImpl;
+
+class OskendCProgEditSectionImpl : public CProgEditSectionImpl {
+ public:
+  static constexpr int kMidiId = 3;
+  static constexpr unsigned kPage0Size = 43;
+
+  void Init(IHostProxy* host, OskendCRTCSectionImpl* rtc, Oskend::ISection* progPlay,
+            Oskend::CHUNK_REMOTESYNTH image);
+
+  int GetOSCMode() override;
+  bool FindSectionByPID(int id, Oskend::ISection** out) override;
+  Oskend::ISection* GetIFX1() override { return &m_ifx[0]; }
+  Oskend::ISection* GetIFX2() override { return &m_ifx[1]; }
+  Oskend::ISection* GetIFX3() override { return &m_ifx[2]; }
+  Oskend::ISection* GetIFX4() override { return &m_ifx[3]; }
+  Oskend::ISection* GetIFX5() override { return &m_ifx[4]; }
+  Oskend::ISection* GetMFX1() override { return &m_mfx1; }
+  Oskend::ISection* GetMFX2() override { return &m_mfx2; }
+  Oskend::ISection* GetTFX() override { return &m_tfx; }
+
+  void OnReinitialized(const Oskend::SModeChangeInfo* info) override;
+  void OnParamChanged(int id, eChgSource source) override;
+  void InitSolo() override;
+  bool PrepareParamDesc(unsigned index, SParamDesc* out) override;
+  void SendMIDIParam(const SParamDesc& row) override;
+  void OnRcvMIDIParam(int id, int value, eChgSource source) override;
+
+  void UpdateFXType();
+  void OnParamChangedForIFX(int typeId, eChgSource source);
+  void DisableIFXParamByChainTo(int destination, SParamDesc* row);
+
+ private:
+  // The sub-section that owns the id's page, or null for this section.
+  Oskend::ISection* SubSection(int id);
+
+  OskendCRTCSectionImpl* m_rtc = nullptr;
+  std::uint8_t m_editorState[3] = {0, 0, 0};
+  std::uint8_t m_savedPage0[8] = {};
+  CFXSectionImpl m_ifx[5];
+  COskendMFX1FXSectionImpl m_mfx1;
+  COskendMFX2FXSectionImpl m_mfx2;
+  COskendTFXFXSectionImpl m_tfx;
+  std::uint8_t m_page0[kPage0Size] = {};
+};
