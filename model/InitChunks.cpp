@@ -4,6 +4,9 @@
 #include <cstring>
 #include <string_view>
 
+#include "fxcatalog/FxTypeLists.h"
+#include "model/TableDefaults.h"
+
 namespace Oskend {
 namespace {
 
@@ -39,10 +42,20 @@ void ApplySetupDefaults(std::array<std::uint8_t, kInitChunkSetupSize>& s) {
   std::memset(&s[306], ' ', 32);  // MIDIOutName
 }
 
+// One 64-byte block per effect type, each holding its table's defaults.
+void ApplyFxDefaults(std::uint8_t* blocks, const TABLEDESC* types, std::size_t count) {
+  for (std::size_t t = 0; t < count; ++t)
+    ApplyTableDefaults(blocks + t * kInitFXBlockSize, kInitFXBlockSize, types[t]);
+}
+
 // Every block starts zeroed (which also makes the "no effect" block all
 // zero); then the values that the system itself fixes are written over it.
 InitChunkSet BuildInitChunks() {
   InitChunkSet s;
+  ApplyFxDefaults(s.fx.data(), TABLEARRAY_FX, kInitFXTypeCount);
+  ApplyFxDefaults(s.mfx1.data(), TABLEARRAY_FX_MFX1, kInitMFXTypeCount);
+  ApplyFxDefaults(s.mfx2.data(), TABLEARRAY_FX_MFX2, kInitMFXTypeCount);
+  ApplyFxDefaults(s.tfx.data(), TABLEARRAY_FX_TFX, 1);
   CHUNK_PROG prog(s.prog.data());
   prog.SetName("INIT");
   prog.GetCommon().SetCategory(kInitProgCategory);

@@ -37,7 +37,7 @@ struct SOfferList {
 };
 
 // Number of entries of the offer arrays.
-inline constexpr int kFxTypeOfferCount = 135;   // effect type numbers 0..134
+inline constexpr int kFxTypeOfferCount = 135;    // effect type numbers 0..134
 inline constexpr int kAMSSourceOfferCount = 51;  // modulation sources 0..50
 
 // Insert-effect types offered per slot (program and combination).

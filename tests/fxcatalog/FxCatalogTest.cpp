@@ -2,6 +2,9 @@
 // bit fields inside the 64-byte block, and the shape of the display formats.
 #include <gtest/gtest.h>
 
+#include "model/CParamTable.h"
+#include "model/IStringConverter.h"
+
 #include <cstdlib>
 #include <cstring>
 #include <map>
@@ -425,13 +428,46 @@ TEST(FxCatalogTest, DisplayCasesNameExistingRows) {
 
 // Needs the value converters of the model: each case's raw value must show
 // as its text once a row's format is turned into a converter.
-TEST(FxCatalogTest, DISABLED_DisplayTexts) {
+TEST(FxCatalogTest, DisplayTexts) {
   for (const fxtest::DisplayCase& c : fxtest::kDisplayCases) {
     SCOPED_TRACE(testing::Message() << c.key << " " << c.name << " " << c.raw);
     const fxtest::TableCase* t = fxtest::FindTable(c.key);
     ASSERT_NE(t, nullptr);
     ASSERT_NE(fxtest::FindParam(*t, c.id), nullptr);
-    GTEST_SKIP() << "value converters not linked yet";
+    CParamTable* table = CParamTable::GetInstance(*t->desc, 0);
+    const SParamDesc* row = table->GetRow(static_cast<uint32_t>(table->FindIndex(c.id)));
+    ASSERT_NE(row, nullptr);
+    ASSERT_NE(row->converter, nullptr);
+    // Long form of the display pair.
+    EXPECT_STREQ(row->converter->Format(c.raw).c_str(), c.text);
+  }
+}
+
+}  // namespace
+
+namespace {
+
+// Every parameter row prepares into an accessor and a converter, and is
+// found by its id. A continuous row's range holds its stated range (some
+// stated defaults lie outside their rules, as the synthesizer has them).
+TEST(FxCatalogTest, EveryParameterRowPreparesWithItsRange) {
+  for (const fxtest::TableCase& t : fxtest::kTables) {
+    CParamTable* table = CParamTable::GetInstance(*t.desc, 0);
+    ASSERT_EQ(table->GetCount(), t.rowCount) << t.key;
+    for (uint32_t i = 0; i < t.rowCount; ++i) {
+      const SParamDesc& stated = t.rows[i];
+      const SParamDesc* row = table->GetRow(i);
+      if (stated.ptype < PTYPE_CONT || stated.ptype > PTYPE_CONTRANGE) continue;
+      SCOPED_TRACE(testing::Message() << t.key << " row " << i << " " << stated.name);
+      ASSERT_NE(row->accessor, nullptr);
+      ASSERT_NE(row->converter, nullptr);
+      if (stated.min < stated.max &&
+          (stated.ptype == PTYPE_CONT || stated.ptype == PTYPE_CONTRANGE)) {
+        EXPECT_LE(row->min, stated.min);
+        EXPECT_GE(row->max, stated.max);
+      }
+      EXPECT_EQ(table->FindIndex(stated.id), static_cast<int32_t>(i));
+    }
   }
 }
 

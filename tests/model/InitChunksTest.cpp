@@ -4,6 +4,9 @@
 #include <cstdint>
 #include <string>
 
+#include "fxcatalog/FxTypeLists.h"
+#include "model/CParamTable.h"
+#include "model/IAccessorI.h"
 #include "model/InitChunks.h"
 #include "model/RecordBuffer.h"
 
@@ -96,6 +99,40 @@ TEST(InitChunks, ResetImage) {
       std::equal(INITCHUNK_PROG().begin(), INITCHUNK_PROG().end(), img.GetProgEditBuffer().data()));
   EXPECT_EQ(img.GetProgEditBuffer().GetCommon().GetCategory(), 16);
   EXPECT_TRUE(AllZero(std::span<const std::uint8_t>(buf.data() + 784844, 17)));
+}
+
+}  // namespace
+}  // namespace Oskend
+
+namespace Oskend {
+namespace {
+
+// Every effect type's default block reads back each parameter's default.
+TEST(InitChunks, EffectBlocksHoldTheirTablesDefaults) {
+  struct Set {
+    std::span<const std::uint8_t> blocks;
+    const TABLEDESC* types;
+    int count;
+  };
+  const Set sets[] = {{VINITCHUNK_FX(), TABLEARRAY_FX, 64},
+                      {VINITCHUNK_FX_MFX1(), TABLEARRAY_FX_MFX1, 5},
+                      {VINITCHUNK_FX_MFX2(), TABLEARRAY_FX_MFX2, 5},
+                      {VINITCHUNK_FX_TFX(), TABLEARRAY_FX_TFX, 1}};
+  int checked = 0;
+  for (const Set& set : sets) {
+    for (int t = 0; t < set.count; ++t) {
+      std::span<const std::uint8_t> block = InitFXEntry(set.blocks, t);
+      const CParamTable* table = CParamTable::GetInstance(set.types[t], 0);
+      for (const SParamDesc& row : table->Rows()) {
+        const auto* acc = dynamic_cast<const IAccessorI*>(row.accessor);
+        if (acc == nullptr) continue;
+        SCOPED_TRACE(testing::Message() << "type " << t << " " << row.name);
+        EXPECT_EQ(acc->GetRaw(block.data(), row.offset), row.def);
+        ++checked;
+      }
+    }
+  }
+  EXPECT_GT(checked, 1000);  // the slot types' parameter rows
 }
 
 }  // namespace

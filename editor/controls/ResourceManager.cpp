@@ -1,0 +1,60 @@
+#include "editor/controls/ResourceManager.h"
+
+#include <cstdlib>
+
+#include "editor/controls/CountedSingleton.h"
+#include "hfc/CHfcBmp.h"
+#include "hfc/HfcResourceDir.h"
+
+ResourceManager* ResourceManager::mInstance = nullptr;
+int ResourceManager::mRefCounter = 0;
+
+bool ResourceManager::Initialize() {
+  return CountedSingletonStart(mInstance, mRefCounter, [] { return new ResourceManager; });
+}
+
+void ResourceManager::Uninitialize() {
+  CountedSingletonStop(mInstance, mRefCounter, [](ResourceManager* instance) { delete instance; });
+}
+
+std::string ResourceManager::DefaultResourceDir() {
+  const char* dir = std::getenv("VESK_RESOURCE_DIR");
+  return dir != nullptr && *dir != 0 ? dir : VESK_DEFAULT_RESOURCE_DIR;
+}
+
+ResourceManager::ResourceManager() {
+  // All later PNG loads look in the plug-in's own resources.
+  HfcSetResourceDir(DefaultResourceDir());
+}
+
+ResourceManager::~ResourceManager() { UnloadAllImages(); }
+
+CHfcBmp* ResourceManager::LoadImage(const std::string& name) {
+  if (name.empty()) {
+    return nullptr;
+  }
+  if (auto it = mImages.find(name); it != mImages.end()) {
+    return it->second;
+  }
+  auto* bmp = new CHfcBmp;
+  if (!bmp->LoadPNG(name.c_str(), nullptr, 0)) {
+    delete bmp;
+    return nullptr;
+  }
+  mImages.emplace(name, bmp);
+  return bmp;
+}
+
+void ResourceManager::UnloadImage(const std::string& name) {
+  if (auto it = mImages.find(name); it != mImages.end()) {
+    delete it->second;
+    mImages.erase(it);
+  }
+}
+
+void ResourceManager::UnloadAllImages() {
+  while (!mImages.empty()) {
+    delete mImages.begin()->second;
+    mImages.erase(mImages.begin());
+  }
+}

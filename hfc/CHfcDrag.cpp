@@ -1,0 +1,14 @@
+#include "hfc/CHfcDrag.h"
+
+#include "hfc/HfcCountedInstance.h"
+
+CHfcDrag* CHfcDrag::sm_pInstance = nullptr;
+int CHfcDrag::sm_iRefCount = 0;
+
+bool CHfcDrag::Initialize() {
+  return HfcCountedStart(sm_pInstance, sm_iRefCount, [] { return new CHfcDrag(); });
+}
+
+bool CHfcDrag::Uninitialize() { return HfcCountedStop(sm_pInstance, sm_iRefCount); }
+
+bool CHfcDrag::IsFormatAvailable(unsigned int) { return false; }

@@ -1,0 +1,158 @@
+#include "hfc/CHfcMouse.h"
+
+#include <algorithm>
+
+#include "hfc/HfcCountedInstance.h"
+#include "hfc/HfcEventStatus.h"
+#include "os/window/Window.h"
+
+CHfcMouse* CHfcMouse::sm_pInstance = nullptr;
+int CHfcMouse::sm_iRefCount = 0;
+int* CHfcMouse::m_piMacCursorId = nullptr;
+int CHfcMouse::m_iNumCursors = 0;
+
+namespace {
+constexpr int kOemCursorCount = 18;
+}
+
+bool CHfcMouse::Initialize(bool full) {
+  return HfcCountedStart(sm_pInstance, sm_iRefCount, [full] {
+    CHfcMouse* hub = new CHfcMouse(full);
+    MacLoadOemCursors();
+    return hub;
+  });
+}
+
+bool CHfcMouse::Uninitialize() {
+  if (!HfcCountedStop(sm_pInstance, sm_iRefCount)) return false;
+  if (sm_iRefCount == 0) {
+    delete[] m_piMacCursorId;
+    m_piMacCursorId = nullptr;
+    m_iNumCursors = 0;
+  }
+  return true;
+}
+
+void CHfcMouse::MacLoadOemCursors() {
+  if (m_piMacCursorId) return;
+  m_piMacCursorId = new int[kOemCursorCount];
+  for (int i = 0; i < kOemCursorCount; ++i) m_piMacCursorId[i] = i;
+  m_iNumCursors += kOemCursorCount;
+}
+
+void CHfcMouse::SetCursorById(int id) {
+  if (id < 0 || id >= 128) return;
+  SetCursorByIndex(id);
+}
+
+void CHfcMouse::SetCursorByIndex(int index) {
+  if (index < 0 || index >= m_iNumCursors || !m_piMacCursorId) return;
+  os::Window::SetCursorEverywhere(static_cast<os::CursorId>(m_piMacCursorId[index]));
+}
+
+int CHfcMouse::LoadCursor(int) { return 0; }
+
+CHfcMouse::CHfcMouse(bool full) : m_bFull(full) {}
+
+CHfcMouse::~CHfcMouse() = default;
+
+void CHfcMouse::SetCapture(CHfcMouseListener* listener, CHfcWindow*) {
+  CHfcMouseListener* previous = m_pCapture;
+  m_pCapture = listener;
+  if (previous) previous->OnHfcMouseLostCapture(this);
+}
+
+void CHfcMouse::ReleaseCapture() {
+  if (!m_pCapture) return;
+  // Told first, then cleared: the holder may still look at the capture.
+  m_pCapture->OnHfcMouseLostCapture(this);
+  m_pCapture = nullptr;
+}
+
+void CHfcMouse::OnLostCaptureBySystem() { ReleaseCapture(); }
+
+void CHfcMouse::GetPoint(tagHfcPoint* point) const {
+  if (point) *point = m_ptGlobal;
+}
+
+void CHfcMouse::MacAddEventListener(CHfcMouseListener* listener) {
+  CHfcCriticalSectionLock lock(m_listenerLock);
+  m_listeners.push_back(listener);
+}
+
+void CHfcMouse::MacRemoveEventListener(CHfcMouseListener* listener) {
+  CHfcCriticalSectionLock lock(m_listenerLock);
+  auto it = std::find(m_listeners.begin(), m_listeners.end(), listener);
+  if (it != m_listeners.end()) m_listeners.erase(it);
+}
+
+int CHfcMouse::OnPlatformMouseEvent(const os::MouseEvent& e) {
+  using Kind = os::MouseEvent::Kind;
+  if (m_bFull) {
+    switch (e.kind) {
+      case Kind::kDown: return OnMacMouseDown(e);
+      case Kind::kUp: return OnMacMouseUp(e);
+      case Kind::kMove: return OnMacMouseMoved(e);
+      case Kind::kDrag: return OnMacMouseDragged(e);
+      case Kind::kWheel: return OnMacMouseWheelMoved(e);
+    }
+    return kHfcEventNotHandled;
+  }
+  switch (e.kind) {
+    case Kind::kMove: return OnMacMouseMoved2(e);
+    case Kind::kWheel: return OnMacMouseWheelMoved(e);
+    default: return kHfcEventNotHandled;
+  }
+}
+
+int CHfcMouse::OnMacMouseDown(const os::MouseEvent&) { return kHfcEventNotHandled; }
+
+int CHfcMouse::OnMacMouseUp(const os::MouseEvent& e) {
+  // The holder hears the release of the button that was let go, so a
+  // capture taken on a right or middle press ends too.
+  if (CHfcMouseListener* holder = m_pCapture) {
+    switch (e.button) {
+      case os::MouseButton::kLeft:
+        holder->OnHfcMouseLButtonUpGlobal(this, e.globalX, e.globalY, e.mods);
+        break;
+      case os::MouseButton::kRight:
+        holder->OnHfcMouseRButtonUpGlobal(this, e.globalX, e.globalY, e.mods);
+        break;
+      case os::MouseButton::kMiddle:
+        holder->OnHfcMouseMButtonUpGlobal(this, e.globalX, e.globalY, e.mods);
+        break;
+      case os::MouseButton::kNone:
+        break;
+    }
+  }
+  return kHfcEventNotHandled;
+}
+
+int CHfcMouse::OnMacMouseMoved(const os::MouseEvent& e) {
+  if (!m_pCapture) return kHfcEventNotHandled;
+  return m_pCapture->OnHfcMouseMoveGlobal(this, e.globalX, e.globalY, e.mods)
+             ? kHfcEventHandled
+             : kHfcEventNotHandled;
+}
+
+int CHfcMouse::OnMacMouseDragged(const os::MouseEvent& e) {
+  if (m_pCapture) m_pCapture->OnHfcMouseMoveGlobal(this, e.globalX, e.globalY, e.mods);
+  return kHfcEventNotHandled;
+}
+
+int CHfcMouse::OnMacMouseWheelMoved(const os::MouseEvent& e) { return OfferToListeners(e, true); }
+
+int CHfcMouse::OnMacMouseMoved2(const os::MouseEvent& e) { return OfferToListeners(e, false); }
+
+int CHfcMouse::OfferToListeners(const os::MouseEvent& e, bool wheel) {
+  CHfcCriticalSectionLock lock(m_listenerLock);
+  // A listener may add or remove listeners from inside its call; walk a
+  // copy so the walk stays valid.
+  const std::list<CHfcMouseListener*> listeners = m_listeners;
+  for (CHfcMouseListener* l : listeners) {
+    const bool used = wheel ? l->OnHfcMouseMacMouseWheelMove(this, &e)
+                            : l->OnHfcMouseMacMouseMove(this, &e);
+    if (used) break;
+  }
+  return kHfcEventNotHandled;
+}

@@ -1,0 +1,138 @@
+#pragma once
+// A rectangular pane of a window holding an ordered list of controls. The
+// window gives it mouse and drag events; the layer offers them to its
+// controls in the order they were added and keeps what they leave for its
+// own handlers. The layer never draws itself: its controls draw into its
+// offscreen picture and the window composes it.
+#include <vector>
+
+#include "hfc/CHfcDragListener.h"
+#include "hfc/CHfcKeyFocusListener.h"
+#include "hfc/CHfcKeyListener.h"
+#include "hfc/CHfcMouseListener.h"
+#include "platform/HfcTypes.h"
+
+class CHfcControl;
+class CHfcDrawContext;
+class CHfcOffscreenContext;
+class CHfcWindow;
+
+class CHfcWindowLayer : public CHfcMouseListener,
+                        public CHfcKeyListener,
+                        public CHfcDragListener,
+                        public CHfcKeyFocusListener {
+ public:
+  CHfcWindowLayer() = default;
+  ~CHfcWindowLayer() override;
+  CHfcWindowLayer(const CHfcWindowLayer&) = delete;
+  CHfcWindowLayer& operator=(const CHfcWindowLayer&) = delete;
+
+  // False for a size below 1 x 1 or when already created.
+  virtual bool Create(int x, int y, int width, int height, CHfcWindow* window);
+  virtual bool Destroy();
+  virtual bool Show(bool now);
+  virtual bool Hide(bool now);
+  virtual bool AddControl(CHfcControl* control, bool update);
+  virtual bool RemoveControl(CHfcControl* control, bool redraw);
+  virtual void RemoveAllControls();
+  virtual bool OnCreate() { return true; }
+  virtual bool OnDestroy() { return true; }
+  virtual void OnRemoveFromParent(CHfcWindow* window);
+
+  bool IsCreated() const { return m_bCreated; }
+  bool IsVisible() const { return m_bVisible; }
+  const tagHfcRect& GetRect() const { return m_rect; }
+  int GetWidth() const { return m_bCreated ? m_rect.right - m_rect.left : 0; }
+  int GetHeight() const { return m_bCreated ? m_rect.bottom - m_rect.top : 0; }
+  CHfcWindow* GetParentWindow() const { return m_pWindow; }
+  bool SetParentWindow(CHfcWindow* window);
+  const std::vector<CHfcControl*>& GetControls() const { return m_controls; }
+  // What the controls draw into; null until the layer has its picture.
+  CHfcDrawContext* GetDrawContext() const { return m_pDrawContext; }
+
+  void CopyToWindow(bool now);
+  void CopyToWindow(const tagHfcRect* rect, bool now);
+  void CopyToWindow(int x, int y, int width, int height, bool now);
+  void SetControlsDirty(bool dirty);
+  // The control added last wins (the opposite of the press order).
+  CHfcControl* FindControlByPosition(int x, int y, bool visibleOnly) const;
+  bool GlobalToLocal(tagHfcPoint* point) const;
+  bool LocalToGlobal(tagHfcPoint* point) const;
+  bool SetFocus(CHfcKeyFocusListener* listener);
+  bool ReleaseFocus(CHfcKeyFocusListener* listener);
+  bool IsFocused(const CHfcKeyFocusListener* listener) const;
+  bool SetKeyFocus() { return false; }
+  void ReleaseKeyFocus() {}
+
+  // Mouse events in layer coordinates, from the window.
+  virtual bool PreMouseLButtonDown(CHfcMouse* m, int x, int y, int mods);
+  virtual bool PreMouseLButtonDoubleClick(CHfcMouse* m, int x, int y, int mods);
+  virtual bool PreMouseLButtonUp(CHfcMouse* m, int x, int y, int mods);
+  virtual bool PreMouseRButtonDown(CHfcMouse* m, int x, int y, int mods);
+  virtual bool PreMouseRButtonDoubleClick(CHfcMouse* m, int x, int y, int mods);
+  virtual bool PreMouseRButtonUp(CHfcMouse* m, int x, int y, int mods);
+  virtual bool PreMouseMButtonDown(CHfcMouse* m, int x, int y, int mods);
+  virtual bool PreMouseMButtonDoubleClick(CHfcMouse* m, int x, int y, int mods);
+  virtual bool PreMouseMButtonUp(CHfcMouse* m, int x, int y, int mods);
+  virtual bool PreMouseMove(CHfcMouse* m, int x, int y, int mods);
+  virtual bool PreMouseWheelMoved(CHfcMouse* m, int x, int y, int axis, int delta, int mods);
+
+  // Captured events (screen coordinates) go to the layer's own handlers.
+  using CHfcMouseListener::OnHfcMouseLButtonDownGlobal;
+  using CHfcMouseListener::OnHfcMouseLButtonDoubleClickGlobal;
+  using CHfcMouseListener::OnHfcMouseLButtonUpGlobal;
+  using CHfcMouseListener::OnHfcMouseRButtonDownGlobal;
+  using CHfcMouseListener::OnHfcMouseRButtonDoubleClickGlobal;
+  using CHfcMouseListener::OnHfcMouseRButtonUpGlobal;
+  using CHfcMouseListener::OnHfcMouseMButtonDownGlobal;
+  using CHfcMouseListener::OnHfcMouseMButtonDoubleClickGlobal;
+  using CHfcMouseListener::OnHfcMouseMButtonUpGlobal;
+  using CHfcMouseListener::OnHfcMouseMoveGlobal;
+  bool OnHfcMouseLButtonDownGlobal(CHfcMouse* m, int x, int y, int mods) override;
+  bool OnHfcMouseLButtonDoubleClickGlobal(CHfcMouse* m, int x, int y, int mods) override;
+  bool OnHfcMouseLButtonUpGlobal(CHfcMouse* m, int x, int y, int mods) override;
+  bool OnHfcMouseRButtonDownGlobal(CHfcMouse* m, int x, int y, int mods) override;
+  bool OnHfcMouseRButtonDoubleClickGlobal(CHfcMouse* m, int x, int y, int mods) override;
+  bool OnHfcMouseRButtonUpGlobal(CHfcMouse* m, int x, int y, int mods) override;
+  bool OnHfcMouseMButtonDownGlobal(CHfcMouse* m, int x, int y, int mods) override;
+  bool OnHfcMouseMButtonDoubleClickGlobal(CHfcMouse* m, int x, int y, int mods) override;
+  bool OnHfcMouseMButtonUpGlobal(CHfcMouse* m, int x, int y, int mods) override;
+  bool OnHfcMouseMoveGlobal(CHfcMouse* m, int x, int y, int mods) override;
+  bool OnHfcMouseWheelMovedGlobal(CHfcMouse* m, int x, int y, int axis, int delta,
+                                  int mods) override;
+
+  // Drag steps from the window, screen coordinates.
+  bool OnHfcDragTrackingEnterWindowGlobal(CHfcDrag* drag, CHfcDragFlavor* flavor, int x, int y,
+                                          int mods, int* action) override;
+  bool OnHfcDragTrackingInWindowGlobal(CHfcDrag* drag, CHfcDragFlavor* flavor, int x, int y,
+                                       int mods, int* action) override;
+  bool OnHfcDragTrackingLeaveWindowGlobal(CHfcDrag* drag) override;
+  bool OnHfcDragReceiveGlobal(CHfcDrag* drag, CHfcDragFlavor* flavor, int x, int y, int mods,
+                              int* action) override;
+
+ protected:
+  void SetDrawContext(CHfcDrawContext* context) { m_pDrawContext = context; }
+
+ private:
+  using MouseHandler = bool (CHfcMouseListener::*)(CHfcMouse*, int, int, int);
+  // Offers (control, control-local x, y) to each visible control under the
+  // layer point, from the first added on, until take() answers true; that
+  // control is returned (null when none took it). enabledOnly leaves out
+  // disabled controls. Controls that leave the layer during the walk are
+  // skipped.
+  template <typename Take>
+  CHfcControl* FirstControlThatTakes(int x, int y, bool enabledOnly, Take take);
+  bool RouteMouse(MouseHandler handler, CHfcMouse* m, int x, int y, int mods);
+  bool RouteGlobal(bool (CHfcWindowLayer::*pre)(CHfcMouse*, int, int, int), CHfcMouse* m, int x,
+                   int y, int mods);
+  bool HoldsCapture() const;
+  static bool Holds(const tagHfcRect& r, int x, int y);
+
+  bool m_bCreated = false;
+  tagHfcRect m_rect{0, 0, 0, 0};
+  CHfcWindow* m_pWindow = nullptr;
+  CHfcOffscreenContext* m_pOffscreen = nullptr;
+  CHfcDrawContext* m_pDrawContext = nullptr;
+  bool m_bVisible = false;
+  std::vector<CHfcControl*> m_controls;
+};

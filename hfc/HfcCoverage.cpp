@@ -1,0 +1,117 @@
+#include "hfc/HfcCoverage.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// Vertical samples per pixel row; horizontal coverage is exact.
+constexpr int kSubRows = 8;
+
+struct Edge {
+  float x0, y0, x1, y1;
+  int dir;
+};
+
+struct Crossing {
+  float x;
+  int dir;
+};
+
+void AddSpan(std::vector<float>& acc, int width, float xa, float xb, float weight) {
+  xa = std::max(xa, 0.0f);
+  xb = std::min(xb, static_cast<float>(width));
+  if (xb <= xa) {
+    return;
+  }
+  const int ia = static_cast<int>(xa);
+  const int ib = std::min(static_cast<int>(xb), width - 1);
+  if (ia == ib) {
+    acc[ia] += (xb - xa) * weight;
+    return;
+  }
+  acc[ia] += (static_cast<float>(ia + 1) - xa) * weight;
+  for (int i = ia + 1; i < ib; ++i) {
+    acc[i] += weight;
+  }
+  acc[ib] += (xb - static_cast<float>(ib)) * weight;
+}
+
+}  // namespace
+
+void HfcFillPolygons(const std::vector<HfcPolygon>& polygons, int width, int height,
+                     const std::function<void(int, int, const std::vector<float>&)>& span) {
+  if (width <= 0 || height <= 0) {
+    return;
+  }
+  std::vector<Edge> edges;
+  float top = 1e30f;
+  float bottom = -1e30f;
+  for (const HfcPolygon& poly : polygons) {
+    const size_t n = poly.size();
+    for (size_t i = 0; i < n; ++i) {
+      const tagHfcPathPoint& a = poly[i];
+      const tagHfcPathPoint& b = poly[(i + 1) % n];
+      if (!std::isfinite(a.x) || !std::isfinite(a.y) || !std::isfinite(b.x) || !std::isfinite(b.y)) {
+        return;
+      }
+      if (a.y == b.y) {
+        continue;
+      }
+      if (a.y < b.y) {
+        edges.push_back({a.x, a.y, b.x, b.y, 1});
+      } else {
+        edges.push_back({b.x, b.y, a.x, a.y, -1});
+      }
+      top = std::min({top, a.y, b.y});
+      bottom = std::max({bottom, a.y, b.y});
+    }
+  }
+  if (edges.empty()) {
+    return;
+  }
+  const int yFirst = std::max(0, static_cast<int>(std::floor(top)));
+  const int yLast = std::min(height - 1, static_cast<int>(std::ceil(bottom)));
+  std::vector<float> acc(static_cast<size_t>(width));
+  std::vector<Crossing> crossings;
+  for (int y = yFirst; y <= yLast; ++y) {
+    std::fill(acc.begin(), acc.end(), 0.0f);
+    bool touched = false;
+    for (int s = 0; s < kSubRows; ++s) {
+      const float sy = static_cast<float>(y) + (static_cast<float>(s) + 0.5f) / kSubRows;
+      crossings.clear();
+      for (const Edge& e : edges) {
+        if (sy < e.y0 || sy >= e.y1) {
+          continue;
+        }
+        const float t = (sy - e.y0) / (e.y1 - e.y0);
+        crossings.push_back({e.x0 + t * (e.x1 - e.x0), e.dir});
+      }
+      if (crossings.size() < 2) {
+        continue;
+      }
+      std::sort(crossings.begin(), crossings.end(),
+                [](const Crossing& a, const Crossing& b) { return a.x < b.x; });
+      int winding = 0;
+      for (size_t i = 0; i + 1 < crossings.size(); ++i) {
+        winding += crossings[i].dir;
+        if (winding != 0) {
+          AddSpan(acc, width, crossings[i].x, crossings[i + 1].x, 1.0f / kSubRows);
+          touched = true;
+        }
+      }
+    }
+    if (!touched) {
+      continue;
+    }
+    int x0 = 0;
+    while (x0 < width && acc[x0] <= 0.0f) ++x0;
+    int x1 = width;
+    while (x1 > x0 && acc[x1 - 1] <= 0.0f) --x1;
+    if (x0 < x1) {
+      std::vector<float> row(acc.begin() + x0, acc.begin() + x1);
+      for (float& c : row) c = std::min(c, 1.0f);
+      span(y, x0, row);
+    }
+  }
+}

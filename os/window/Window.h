@@ -1,0 +1,108 @@
+#pragma once
+// A native window, or a child window inside a window that a host owns. The
+// framework composes every pixel itself, so the window only shows rectangles
+// of a 32-bit picture (0xAARRGGBB words, one row after the other) and reports
+// input. Two backends: HeadlessWindow (tests) and X11Window. Main thread
+// only; events reach the sink through os::MainLoop.
+#include <cstdint>
+#include <functional>
+#include <vector>
+
+#include "os/window/WindowEvents.h"
+#include "os/window/WindowSink.h"
+
+namespace os {
+
+// Cursor shapes by the framework's cursor ids.
+enum class CursorId : int {
+  kArrow = 0,
+  kContextualMenu = 1,
+  kAliasArrow = 2,
+  kCopyArrow = 3,
+  kNotAllowed = 4,
+  kIBeam = 5,
+  kCrossHair = 6,
+  kPlus = 7,
+  kWatch = 8,
+  kClosedHand = 9,
+  kOpenHand = 10,
+  kPointingHand = 11,
+  kCountingUp = 12,
+  kCountingDown = 13,
+  kCountingUpAndDown = 14,
+  kPoof = 15,
+  kResizeLeft = 16,
+  kResizeRight = 17,
+};
+constexpr int kCursorCount = 18;
+
+class Window {
+ public:
+  Window();
+  virtual ~Window();
+  Window(const Window&) = delete;
+  Window& operator=(const Window&) = delete;
+
+  void SetSink(WindowSink* sink) { sink_ = sink; }
+  WindowSink* Sink() const { return sink_; }
+
+  virtual int Width() const = 0;
+  virtual int Height() const = 0;
+  // Screen coordinates of the window's top-left pixel.
+  virtual WindowPoint ScreenOrigin() const = 0;
+  // False for a size below 1 x 1.
+  virtual bool Resize(int width, int height) = 0;
+  // Position inside the parent (the screen for a top-level window).
+  virtual bool MoveTo(int x, int y) = 0;
+  virtual void Show() = 0;
+  virtual void Hide() = 0;
+  virtual bool IsVisible() const = 0;
+
+  // Shows `area` of the picture (pictureWidth x pictureHeight pixels, the
+  // window's coordinates) in the window; the area is clipped to both.
+  // False when the picture is missing or the area is empty after clipping.
+  virtual bool Present(const uint32_t* picture, int pictureWidth, int pictureHeight,
+                       const WindowRect& area) = 0;
+  // Asks for an expose of the area; rectangles asked for before the main
+  // loop runs again are joined into one expose.
+  void Invalidate(const WindowRect& area);
+
+  virtual void SetCursor(CursorId id) = 0;
+  virtual bool RequestFocus() = 0;
+  virtual bool HasFocus() const = 0;
+  // Native id (X11 window id; a counter for headless windows).
+  virtual uint64_t NativeId() const = 0;
+
+  // Outgoing drag of items from the window at (x, y); runs until the drop
+  // and returns the DragAction bits the target accepted (0 when refused or
+  // not supported).
+  virtual uint32_t RunDrag(const std::vector<DragItem>& items, int x, int y) = 0;
+
+  // The window that saw the last button press, or null.
+  static Window* LastPressed();
+  // Sets the cursor on every live window.
+  static void SetCursorEverywhere(CursorId id);
+
+ protected:
+  // Backends route their events through these; they post to the main loop.
+  void Deliver(const MouseEvent& e);
+  void DeliverKey(const KeyEvent& e);
+  void DeliverFocus(bool gained);
+  void DeliverExpose(const WindowRect& area);
+  void DeliverClose();
+  // Drops and drags run their sink call synchronously on the main thread.
+  int DeliverDrag(const DragEvent& e);
+  // Clips area to the window and the picture; false when nothing is left.
+  bool ClipArea(int pictureWidth, int pictureHeight, WindowRect* area) const;
+
+ private:
+  // Runs call on the main loop with the sink of that moment (nothing when
+  // the window has none, or is gone by then).
+  void PostToSink(std::function<void(WindowSink*)> call);
+
+  WindowSink* sink_ = nullptr;
+  WindowRect pendingExpose_;
+  bool exposePosted_ = false;
+};
+
+}  // namespace os

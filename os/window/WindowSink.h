@@ -1,0 +1,23 @@
+#pragma once
+// Receiver of a native window's events, always called on the main thread
+// (through os::MainLoop).
+#include "os/window/WindowEvents.h"
+
+namespace os {
+
+class WindowSink {
+ public:
+  virtual ~WindowSink() = default;
+  virtual void OnWindowMouse(const MouseEvent& e) {}
+  // True when the key was used; false leaves it to the host.
+  virtual bool OnWindowKey(const KeyEvent& e) { return false; }
+  virtual void OnWindowFocus(bool gained) {}
+  // Returns the framework drag effect: 0 none, 1 move, 2 copy, 3 link. On a
+  // drop, 0 (or anything else outside 1..3) refuses it.
+  virtual int OnWindowDrag(const DragEvent& e) { return 0; }
+  // The area must be presented again (exposed or invalidated).
+  virtual void OnWindowExpose(const WindowRect& area) {}
+  virtual void OnWindowClose() {}
+};
+
+}  // namespace os

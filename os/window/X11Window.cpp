@@ -1,0 +1,341 @@
+#include "os/window/X11Window.h"
+
+#include <X11/XKBlib.h>
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+#include <X11/cursorfont.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <cstring>
+#include <set>
+
+#include "os/window/KeyMap.h"
+#include "os/window/X11DropTarget.h"
+
+namespace os {
+
+namespace {
+
+// Two presses of one button this close in time and space make a double
+// click.
+constexpr unsigned long kDoubleClickMs = 500;
+constexpr int kDoubleClickSlop = 4;
+
+// X font cursor shapes by cursor id.
+constexpr unsigned int kCursorShapes[kCursorCount] = {
+    XC_left_ptr,  XC_left_ptr, XC_left_ptr, XC_left_ptr,        XC_X_cursor,        XC_xterm,
+    XC_crosshair, XC_plus,     XC_watch,    XC_fleur,           XC_hand1,           XC_hand2,
+    XC_watch,     XC_watch,    XC_watch,    XC_pirate,          XC_sb_left_arrow,   XC_sb_right_arrow,
+};
+
+MouseButton ButtonOf(unsigned int xbutton) {
+  switch (xbutton) {
+    case Button1: return MouseButton::kLeft;
+    case Button2: return MouseButton::kMiddle;
+    case Button3: return MouseButton::kRight;
+    default: return MouseButton::kNone;
+  }
+}
+
+}  // namespace
+
+struct X11Window::Impl {
+  Display* display = nullptr;
+  ::Window window = 0;
+  Visual* visual = nullptr;
+  int depth = 0;
+  GC gc = nullptr;
+  Atom deleteAtom = 0;
+  Cursor cursors[kCursorCount] = {};
+  std::set<unsigned int> keysDown;
+  // Click counting.
+  unsigned int lastButton = 0;
+  Time lastPressTime = 0;
+  int lastX = 0;
+  int lastY = 0;
+  int clicks = 0;
+  std::unique_ptr<X11DropTarget> dropTarget;
+
+  ~Impl() {
+    if (!display) return;
+    dropTarget.reset();
+    for (Cursor c : cursors)
+      if (c) XFreeCursor(display, c);
+    if (gc) XFreeGC(display, gc);
+    if (window) XDestroyWindow(display, window);
+    XCloseDisplay(display);
+  }
+};
+
+std::unique_ptr<X11Window> X11Window::CreateTopLevel(const char* displayName, int x, int y,
+                                                     int width, int height,
+                                                     const std::string& title) {
+  return Make(displayName, 0, true, x, y, width, height, title);
+}
+
+std::unique_ptr<X11Window> X11Window::CreateChild(const char* displayName, uint64_t parentId,
+                                                  int x, int y, int width, int height) {
+  if (parentId == 0) return nullptr;
+  return Make(displayName, parentId, false, x, y, width, height, std::string());
+}
+
+std::unique_ptr<X11Window> X11Window::Make(const char* displayName, uint64_t parentId,
+                                           bool topLevel, int x, int y, int width, int height,
+                                           const std::string& title) {
+  if (width < 1 || height < 1) return nullptr;
+  auto impl = std::make_unique<Impl>();
+  impl->display = XOpenDisplay(displayName);
+  if (!impl->display) return nullptr;
+  Display* d = impl->display;
+  const int screen = DefaultScreen(d);
+  XVisualInfo vi;
+  if (!XMatchVisualInfo(d, screen, 24, TrueColor, &vi) || vi.red_mask != 0xFF0000 ||
+      vi.green_mask != 0xFF00 || vi.blue_mask != 0xFF)
+    return nullptr;
+  impl->visual = vi.visual;
+  impl->depth = vi.depth;
+  const ::Window parent = topLevel ? RootWindow(d, screen) : static_cast<::Window>(parentId);
+  XSetWindowAttributes attrs{};
+  attrs.colormap = XCreateColormap(d, parent, vi.visual, AllocNone);
+  attrs.background_pixel = 0;
+  attrs.border_pixel = 0;
+  attrs.event_mask = ExposureMask | ButtonPressMask | ButtonReleaseMask | PointerMotionMask |
+                     KeyPressMask | KeyReleaseMask | FocusChangeMask | StructureNotifyMask;
+  impl->window = XCreateWindow(d, parent, x, y, width, height, 0, vi.depth, InputOutput, vi.visual,
+                               CWColormap | CWBackPixel | CWBorderPixel | CWEventMask, &attrs);
+  if (!impl->window) return nullptr;
+  impl->gc = XCreateGC(d, impl->window, 0, nullptr);
+  if (topLevel) {
+    XStoreName(d, impl->window, title.c_str());
+    impl->deleteAtom = XInternAtom(d, "WM_DELETE_WINDOW", False);
+    XSetWMProtocols(d, impl->window, &impl->deleteAtom, 1);
+  }
+  // Held keys then repeat as presses without releases in between.
+  XkbSetDetectableAutoRepeat(d, True, nullptr);
+  XSync(d, False);
+  return std::unique_ptr<X11Window>(new X11Window(std::move(impl), width, height));
+}
+
+X11Window::X11Window(std::unique_ptr<Impl> impl, int width, int height)
+    : impl_(std::move(impl)), width_(width), height_(height) {
+  impl_->dropTarget = std::make_unique<X11DropTarget>(
+      impl_->display, impl_->window, [this](const DragEvent& e) { return DeliverDrag(e); });
+  if (MainLoop* loop = MainLoop::Current()) timer_ = loop->AddTimer(10, 10, [this] { Pump(); });
+}
+
+X11Window::~X11Window() {
+  if (timer_)
+    if (MainLoop* loop = MainLoop::Current()) loop->RemoveTimer(timer_);
+}
+
+WindowPoint X11Window::ScreenOrigin() const {
+  Display* d = impl_->display;
+  int rx = 0, ry = 0;
+  ::Window child;
+  XTranslateCoordinates(d, impl_->window, DefaultRootWindow(d), 0, 0, &rx, &ry, &child);
+  return {rx, ry};
+}
+
+bool X11Window::Resize(int width, int height) {
+  if (width < 1 || height < 1) return false;
+  XResizeWindow(impl_->display, impl_->window, width, height);
+  width_ = width;
+  height_ = height;
+  XFlush(impl_->display);
+  return true;
+}
+
+bool X11Window::MoveTo(int x, int y) {
+  XMoveWindow(impl_->display, impl_->window, x, y);
+  XFlush(impl_->display);
+  return true;
+}
+
+void X11Window::Show() {
+  XMapWindow(impl_->display, impl_->window);
+  XFlush(impl_->display);
+  visible_ = true;
+}
+
+void X11Window::Hide() {
+  XUnmapWindow(impl_->display, impl_->window);
+  XFlush(impl_->display);
+  visible_ = false;
+}
+
+bool X11Window::Present(const uint32_t* picture, int pictureWidth, int pictureHeight,
+                        const WindowRect& area) {
+  if (!picture) return false;
+  WindowRect r = area;
+  if (!ClipArea(pictureWidth, pictureHeight, &r)) return false;
+  const int w = r.right - r.left;
+  const int h = r.bottom - r.top;
+  // The picture's words already are the visual's pixels; Xlib swaps bytes
+  // when the server's order differs.
+  XImage* image = XCreateImage(impl_->display, impl_->visual, impl_->depth, ZPixmap, 0,
+                               reinterpret_cast<char*>(const_cast<uint32_t*>(picture)),
+                               pictureWidth, pictureHeight, 32, pictureWidth * 4);
+  if (!image) return false;
+  image->byte_order = LSBFirst;
+  XPutImage(impl_->display, impl_->window, impl_->gc, image, r.left, r.top, r.left, r.top, w, h);
+  image->data = nullptr;  // the picture is not ours to free
+  XDestroyImage(image);
+  XFlush(impl_->display);
+  return true;
+}
+
+void X11Window::SetCursor(CursorId id) {
+  const int i = static_cast<int>(id);
+  if (i < 0 || i >= kCursorCount) return;
+  if (!impl_->cursors[i]) impl_->cursors[i] = XCreateFontCursor(impl_->display, kCursorShapes[i]);
+  XDefineCursor(impl_->display, impl_->window, impl_->cursors[i]);
+  XFlush(impl_->display);
+}
+
+bool X11Window::Viewable() const {
+  XWindowAttributes attrs;
+  return XGetWindowAttributes(impl_->display, impl_->window, &attrs) &&
+         attrs.map_state == IsViewable;
+}
+
+bool X11Window::RequestFocus() {
+  // Focus on (and reading) a window that is not viewable is a protocol
+  // error, which Xlib's default handler answers by ending the process; a
+  // host's window may well be unmapped still.
+  if (!visible_ || !Viewable()) return false;
+  XSetInputFocus(impl_->display, impl_->window, RevertToParent, CurrentTime);
+  XFlush(impl_->display);
+  return true;
+}
+
+uint64_t X11Window::NativeId() const { return impl_->window; }
+
+uint32_t X11Window::RunDrag(const std::vector<DragItem>&, int, int) { return kDragActionNone; }
+
+void X11Window::Sync() { XSync(impl_->display, False); }
+
+void X11Window::Pump() {
+  Display* d = impl_->display;
+  while (XPending(d) > 0) {
+    XEvent ev;
+    XNextEvent(d, &ev);
+    Handle(&ev);
+  }
+}
+
+bool X11Window::ReadPixels(std::vector<uint32_t>* pixels) {
+  if (!Viewable()) return false;
+  XImage* image =
+      XGetImage(impl_->display, impl_->window, 0, 0, width_, height_, AllPlanes, ZPixmap);
+  if (!image) return false;
+  pixels->assign(static_cast<size_t>(width_) * height_, 0);
+  for (int y = 0; y < height_; ++y)
+    for (int x = 0; x < width_; ++x)
+      (*pixels)[static_cast<size_t>(y) * width_ + x] =
+          0xFF000000u | (static_cast<uint32_t>(XGetPixel(image, x, y)) & 0xFFFFFFu);
+  XDestroyImage(image);
+  return true;
+}
+
+void X11Window::Handle(void* raw) {
+  XEvent& ev = *static_cast<XEvent*>(raw);
+  if (impl_->dropTarget->Handle(ev)) return;
+  switch (ev.type) {
+    case ButtonPress:
+    case ButtonRelease: {
+      const XButtonEvent& b = ev.xbutton;
+      MouseEvent e;
+      e.x = b.x;
+      e.y = b.y;
+      e.globalX = b.x_root;
+      e.globalY = b.y_root;
+      e.mods = TranslateModifiers(b.state);
+      if (b.button >= 4 && b.button <= 7) {
+        // Wheel steps arrive as presses of buttons 4 (up), 5 (down), 6
+        // (left) and 7 (right); their releases carry nothing.
+        if (ev.type == ButtonRelease) return;
+        e.kind = MouseEvent::Kind::kWheel;
+        e.wheelAxis = b.button <= 5 ? 1 : 0;
+        e.wheelDelta = (b.button == 4 || b.button == 6) ? 1 : -1;
+        Deliver(e);
+        return;
+      }
+      e.button = ButtonOf(b.button);
+      if (e.button == MouseButton::kNone) return;
+      if (ev.type == ButtonPress) {
+        const bool again = b.button == impl_->lastButton &&
+                           b.time - impl_->lastPressTime <= kDoubleClickMs &&
+                           std::abs(b.x - impl_->lastX) <= kDoubleClickSlop &&
+                           std::abs(b.y - impl_->lastY) <= kDoubleClickSlop;
+        impl_->clicks = again ? impl_->clicks + 1 : 1;
+        impl_->lastButton = b.button;
+        impl_->lastPressTime = b.time;
+        impl_->lastX = b.x;
+        impl_->lastY = b.y;
+        e.kind = MouseEvent::Kind::kDown;
+      } else {
+        e.kind = MouseEvent::Kind::kUp;
+      }
+      e.clickCount = impl_->clicks;
+      Deliver(e);
+      return;
+    }
+    case MotionNotify: {
+      const XMotionEvent& m = ev.xmotion;
+      MouseEvent e;
+      e.kind = (m.state & (Button1Mask | Button2Mask | Button3Mask)) ? MouseEvent::Kind::kDrag
+                                                                      : MouseEvent::Kind::kMove;
+      e.x = m.x;
+      e.y = m.y;
+      e.globalX = m.x_root;
+      e.globalY = m.y_root;
+      e.mods = TranslateModifiers(m.state);
+      Deliver(e);
+      return;
+    }
+    case KeyPress:
+    case KeyRelease: {
+      XKeyEvent& k = ev.xkey;
+      KeyEvent e;
+      // The symbol without modifiers but with Shift, as typed.
+      char text[8];
+      KeySym sym = NoSymbol;
+      XLookupString(&k, text, sizeof(text), &sym, nullptr);
+      TranslateKeysym(static_cast<uint32_t>(sym), &e.chr, &e.key);
+      e.mods = TranslateModifiers(k.state);
+      if (ev.type == KeyPress) {
+        e.kind = impl_->keysDown.insert(k.keycode).second ? KeyEvent::Kind::kDown
+                                                          : KeyEvent::Kind::kRepeat;
+      } else {
+        impl_->keysDown.erase(k.keycode);
+        e.kind = KeyEvent::Kind::kUp;
+      }
+      DeliverKey(e);
+      return;
+    }
+    case Expose: {
+      const XExposeEvent& x = ev.xexpose;
+      DeliverExpose({x.x, x.y, x.x + x.width, x.y + x.height});
+      return;
+    }
+    case FocusIn:
+    case FocusOut:
+      focused_ = ev.type == FocusIn;
+      if (!focused_) impl_->keysDown.clear();
+      DeliverFocus(focused_);
+      return;
+    case ConfigureNotify:
+      width_ = ev.xconfigure.width;
+      height_ = ev.xconfigure.height;
+      return;
+    case ClientMessage:
+      if (static_cast<Atom>(ev.xclient.data.l[0]) == impl_->deleteAtom && impl_->deleteAtom)
+        DeliverClose();
+      return;
+    default:
+      return;
+  }
+}
+
+}  // namespace os

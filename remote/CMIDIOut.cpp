@@ -1,0 +1,105 @@
+#include "remote/CMIDIOut.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "os/Clock.h"
+
+CMIDIOut::CMIDIOut() : platform_(MIDIOutCreate()) {}
+
+CMIDIOut::~CMIDIOut() { Close(); }
+
+bool CMIDIOut::Open(const MIDIDevKey* key, int a, int b, int capacity) {
+  Close();
+  if (!key || key->type != kDevTypeTarget || capacity < 1) return false;
+  type_ = key->type;
+  out_ = platform_.get();
+  if (!out_->Open(key, a, b)) {
+    out_ = nullptr;
+    type_ = kDevTypeUnknown;
+    return false;
+  }
+  queue_.commit(capacity);
+  wake_.Create();
+  mutex_.Create();
+  open_ = true;
+  wake_.Reset();
+  if (!thread_.Run(this)) {
+    Close();
+    return false;
+  }
+  return true;
+}
+
+void CMIDIOut::Close() {
+  {
+    CHfcCriticalSectionLock lock(gate_);
+    if (!open_ && !out_) return;
+    open_ = false;
+    wake_.Set();
+  }
+  thread_.Join();
+  wake_.Destroy();
+  if (out_) out_->Close();
+  out_ = nullptr;
+  type_ = kDevTypeUnknown;
+  mutex_.Destroy();
+  queue_.decommit();
+}
+
+int CMIDIOut::SendShort(long long timeUs, const void* data, unsigned len) {
+  if (!data || len == 0 || len > sizeof(EventQueue::Event::data)) return kStatusFailed;
+  EventQueue::Event e;
+  e.time = timeUs;
+  std::memcpy(e.data, data, len);
+  e.length = len;
+  CHfcCriticalSectionLock lock(gate_);
+  if (!open_) return kStatusFailed;
+  if (!queue_.push(e)) return kStatusQueueFull;
+  wake_.Set();
+  return 0;
+}
+
+int CMIDIOut::SendLong(const void* data, unsigned len) {
+  if (!open_) return kStatusFailed;
+  const bool sent = out_->SendLong(data, len, IMIDIOut::kInfinite);
+  CHfcCriticalSectionLock lock(gate_);
+  if (open_) wake_.Set();
+  return sent ? 0 : kStatusFailed;
+}
+
+bool CMIDIOut::ClearPendings() {
+  CHfcCriticalSectionLock lock(gate_);
+  if (!open_) return false;
+  queue_.clear();
+  wake_.Set();
+  return true;
+}
+
+uint32_t CMIDIOut::ThreadProc() {
+  long long delayMs = -1;  // -1: until woken
+  while (open_) {
+    if (delayMs != 0) {
+      const unsigned wait = delayMs < 0
+          ? XEvent::kInfinite
+          : static_cast<unsigned>(std::min<long long>(delayMs, XEvent::kInfinite - 1));
+      wake_.Wait(wait);
+      if (!open_) break;
+    }
+    long long due;
+    if (!queue_.peeknext(&due)) {
+      delayMs = -1;
+      continue;
+    }
+    const long long now = static_cast<long long>(os::NowUs() / 1000 * 1000);
+    delayMs = (due - now) / 1000;
+    if (delayMs < 1) {
+      EventQueue::Event e;
+      COutputMutexLock wire(mutex_);
+      // Checked again: the queue may have been cleared and refilled since.
+      if (queue_.pop(&e, now + 999)) out_->SendShort(e.data, e.length);
+      delayMs = 0;
+    }
+  }
+  return 0;
+}

@@ -1,0 +1,472 @@
+#include "remote/CTavoArchiverEncoder.h"
+
+#include <cstring>
+
+#include "remote/CTavoCrc16.h"
+
+namespace {
+
+constexpr int NIL = 0;
+// Marks an inner node whose position is only a lower bound: updates stop
+// there and the next walk through it carries them on upwards.
+constexpr unsigned PERC_FLAG = 0x8000;
+
+}  // namespace
+
+CTavoArchiverEncoder::CTavoArchiverEncoder() = default;
+
+unsigned CTavoArchiverEncoder::readSource(unsigned char* p, unsigned n) {
+  unsigned left = srcSize_ - consumed_;
+  if (n > left) n = left;
+  if (n == 0) return 0;
+  std::memcpy(p, src_ + consumed_, n);
+  crc_ = CTavoCrc16::Update(crc_, p, n);
+  consumed_ += n;
+  return n;
+}
+
+// ---- bit output -----------------------------------------------------------
+
+// A byte goes out only while the coded stream is still shorter than the
+// input read so far; otherwise the block counts as incompressible.
+void CTavoArchiverEncoder::putbits(int n, unsigned x) {
+  if (n < bitcount_) {
+    bitcount_ -= n;
+    subbitbuf_ |= (x << bitcount_) & 0xFF;
+    return;
+  }
+  n -= bitcount_;
+  if (compsize_ < consumed_) {
+    out_[compsize_++] = static_cast<unsigned char>(subbitbuf_ | (x >> n));
+  } else {
+    unpackable_ = true;
+  }
+  if (n < 8) {
+    bitcount_ = 8 - n;
+    subbitbuf_ = (x << bitcount_) & 0xFF;
+  } else {
+    if (compsize_ < consumed_) {
+      out_[compsize_++] = static_cast<unsigned char>(x >> (n - 8));
+    } else {
+      unpackable_ = true;
+    }
+    bitcount_ = 16 - n;
+    subbitbuf_ = (x << bitcount_) & 0xFF;
+  }
+}
+
+// ---- match search ---------------------------------------------------------
+//
+// Node numbers: 1 .. kDicSize-1 inner nodes, kDicSize .. kDicSize+255 the
+// roots (one per first byte), kDicSize .. 2*kDicSize-1 the leaves (text
+// positions). Roots and leaves share numbers but never the same arrays.
+// Children hang in hash chains in next_/prev_ keyed by (node, byte).
+
+int CTavoArchiverEncoder::Hash(int p, int c) {
+  const uint32_t key = (static_cast<uint32_t>(p) << 8) | static_cast<uint32_t>(c);
+  return 2 * kDicSize + static_cast<int>((key * 2654435761u) >> (32 - kHashBits));
+}
+
+void CTavoArchiverEncoder::init_slide() {
+  for (int i = kDicSize; i <= kDicSize + 255; i++) {
+    level_[i] = 1;
+    position_[i] = NIL;
+  }
+  for (int i = kDicSize; i < kDicSize * 2; i++) parent_[i] = NIL;
+  avail_ = 1;
+  for (int i = 1; i < kDicSize - 1; i++) next_[i] = static_cast<uint16_t>(i + 1);
+  next_[kDicSize - 1] = NIL;
+  for (int i = kDicSize * 2; i <= kMaxHashVal; i++) next_[i] = NIL;
+}
+
+int CTavoArchiverEncoder::child(int q, int c) {
+  int r = next_[Hash(q, c)];
+  parent_[NIL] = static_cast<uint16_t>(q);  // sentinel ends the walk
+  while (parent_[r] != q) r = next_[r];
+  return r;
+}
+
+void CTavoArchiverEncoder::makechild(int q, int c, int r) {
+  int h = Hash(q, c);
+  int t = next_[h];
+  next_[h] = static_cast<uint16_t>(r);
+  next_[r] = static_cast<uint16_t>(t);
+  prev_[t] = static_cast<uint16_t>(r);
+  prev_[r] = static_cast<uint16_t>(h);
+  parent_[r] = static_cast<uint16_t>(q);
+  childcount_[q]++;
+}
+
+void CTavoArchiverEncoder::split(int old) {
+  int nw = avail_;
+  avail_ = next_[nw];
+  childcount_[nw] = 0;
+  int t = prev_[old];
+  prev_[nw] = static_cast<uint16_t>(t);
+  next_[t] = static_cast<uint16_t>(nw);
+  t = next_[old];
+  next_[nw] = static_cast<uint16_t>(t);
+  prev_[t] = static_cast<uint16_t>(nw);
+  parent_[nw] = parent_[old];
+  level_[nw] = static_cast<uint8_t>(matchlen_);
+  position_[nw] = static_cast<uint16_t>(pos_);
+  makechild(nw, text_[matchpos_ + matchlen_], old);
+  makechild(nw, text_[pos_ + matchlen_], pos_);
+}
+
+void CTavoArchiverEncoder::insert_node() {
+  int q, r, t;
+  if (matchlen_ >= 4) {
+    // The previous match, one byte shorter, starts right after the previous
+    // match position: climb from that leaf instead of searching from a root.
+    matchlen_--;
+    r = (matchpos_ + 1) | kDicSize;
+    while ((q = parent_[r]) == NIL) r = next_[r];
+    while (level_[q] >= matchlen_) {
+      r = q;
+      q = parent_[q];
+    }
+    t = q;
+    while (position_[t] & PERC_FLAG) {
+      position_[t] = static_cast<uint16_t>(pos_);
+      t = parent_[t];
+    }
+    if (t < kDicSize) position_[t] = static_cast<uint16_t>(pos_ | PERC_FLAG);
+  } else {
+    q = text_[pos_] + kDicSize;
+    int c = text_[pos_ + 1];
+    if ((r = child(q, c)) == NIL) {
+      makechild(q, c, pos_);
+      matchlen_ = 1;
+      return;
+    }
+    matchlen_ = 2;
+  }
+  for (;;) {
+    int j;
+    if (r >= kDicSize) {
+      j = kMaxMatch;
+      matchpos_ = r;
+    } else {
+      j = level_[r];
+      matchpos_ = position_[r] & ~PERC_FLAG;
+    }
+    if (matchpos_ >= pos_) matchpos_ -= kDicSize;
+    const unsigned char* t1 = &text_[pos_ + matchlen_];
+    const unsigned char* t2 = &text_[matchpos_ + matchlen_];
+    while (matchlen_ < j) {
+      if (*t1 != *t2) {
+        split(r);
+        return;
+      }
+      matchlen_++;
+      t1++;
+      t2++;
+    }
+    if (matchlen_ >= kMaxMatch) break;
+    position_[r] = static_cast<uint16_t>(pos_);
+    q = r;
+    if ((r = child(q, *t1)) == NIL) {
+      makechild(q, *t1, pos_);
+      return;
+    }
+    matchlen_++;
+  }
+  // A full-length match: the new leaf takes the old leaf's place, and the
+  // old one points at its successor so the climb above can follow it.
+  t = prev_[r];
+  prev_[pos_] = static_cast<uint16_t>(t);
+  next_[t] = static_cast<uint16_t>(pos_);
+  t = next_[r];
+  next_[pos_] = static_cast<uint16_t>(t);
+  prev_[t] = static_cast<uint16_t>(pos_);
+  parent_[pos_] = static_cast<uint16_t>(q);
+  parent_[r] = NIL;
+  next_[r] = static_cast<uint16_t>(pos_);
+}
+
+void CTavoArchiverEncoder::delete_node() {
+  if (parent_[pos_] == NIL) return;
+  int r = prev_[pos_];
+  int s = next_[pos_];
+  next_[r] = static_cast<uint16_t>(s);
+  prev_[s] = static_cast<uint16_t>(r);
+  r = parent_[pos_];
+  parent_[pos_] = NIL;
+  if (r >= kDicSize || --childcount_[r] > 1) return;
+  // r is left with one child: carry its position up, then splice the child
+  // into r's place and free r.
+  int t = position_[r] & ~PERC_FLAG;
+  if (t >= pos_) t -= kDicSize;
+  s = t;
+  int q = parent_[r];
+  unsigned u;
+  while ((u = position_[q]) & PERC_FLAG) {
+    u &= ~PERC_FLAG;
+    if (static_cast<int>(u) >= pos_) u -= kDicSize;
+    if (static_cast<int>(u) > s) s = static_cast<int>(u);
+    position_[q] = static_cast<uint16_t>(s | kDicSize);
+    q = parent_[q];
+  }
+  if (q < kDicSize) {
+    if (static_cast<int>(u) >= pos_) u -= kDicSize;
+    if (static_cast<int>(u) > s) s = static_cast<int>(u);
+    position_[q] = static_cast<uint16_t>(s | kDicSize | PERC_FLAG);
+  }
+  s = child(r, text_[t + level_[r]]);
+  t = prev_[s];
+  int v = next_[s];
+  next_[t] = static_cast<uint16_t>(v);
+  prev_[v] = static_cast<uint16_t>(t);
+  t = prev_[r];
+  next_[t] = static_cast<uint16_t>(s);
+  prev_[s] = static_cast<uint16_t>(t);
+  t = next_[r];
+  prev_[t] = static_cast<uint16_t>(s);
+  next_[s] = static_cast<uint16_t>(t);
+  parent_[s] = parent_[r];
+  parent_[r] = NIL;
+  next_[r] = static_cast<uint16_t>(avail_);
+  avail_ = r;
+}
+
+void CTavoArchiverEncoder::get_next_match() {
+  remainder_--;
+  if (++pos_ == kDicSize * 2) {
+    std::memmove(&text_[0], &text_[kDicSize], kDicSize + kMaxMatch);
+    remainder_ += static_cast<int>(readSource(&text_[kDicSize + kMaxMatch], kDicSize));
+    pos_ = kDicSize;
+  }
+  delete_node();
+  insert_node();
+}
+
+// ---- Huffman stage --------------------------------------------------------
+
+void CTavoArchiverEncoder::count_t_freq() {
+  for (int i = 0; i < kNT; i++) t_freq_[i] = 0;
+  int n = kNC;
+  while (n > 0 && c_len_[n - 1] == 0) n--;
+  int i = 0;
+  while (i < n) {
+    int k = c_len_[i++];
+    if (k == 0) {
+      int count = 1;
+      while (i < n && c_len_[i] == 0) {
+        i++;
+        count++;
+      }
+      if (count <= 2) {
+        t_freq_[0] = static_cast<uint16_t>(t_freq_[0] + count);
+      } else if (count <= 18) {
+        t_freq_[1]++;
+      } else if (count == 19) {
+        t_freq_[0]++;
+        t_freq_[1]++;
+      } else {
+        t_freq_[2]++;
+      }
+    } else {
+      t_freq_[k + 2]++;
+    }
+  }
+}
+
+void CTavoArchiverEncoder::write_pt_len(int n, int nbit, int i_special) {
+  while (n > 0 && pt_len_[n - 1] == 0) n--;
+  putbits(nbit, static_cast<unsigned>(n));
+  int i = 0;
+  while (i < n) {
+    int k = pt_len_[i++];
+    if (k <= 6) {
+      putbits(3, static_cast<unsigned>(k));
+    } else {
+      putbits(k - 3, (1u << (k - 3)) - 2);
+    }
+    if (i == i_special) {
+      while (i < 6 && pt_len_[i] == 0) i++;
+      putbits(2, static_cast<unsigned>(i - 3) & 3);
+    }
+  }
+}
+
+void CTavoArchiverEncoder::write_c_len() {
+  int n = kNC;
+  while (n > 0 && c_len_[n - 1] == 0) n--;
+  putbits(kCBit, static_cast<unsigned>(n));
+  int i = 0;
+  while (i < n) {
+    int k = c_len_[i++];
+    if (k == 0) {
+      int count = 1;
+      while (i < n && c_len_[i] == 0) {
+        i++;
+        count++;
+      }
+      if (count <= 2) {
+        for (k = 0; k < count; k++) putbits(pt_len_[0], pt_code_[0]);
+      } else if (count <= 18) {
+        putbits(pt_len_[1], pt_code_[1]);
+        putbits(4, static_cast<unsigned>(count - 3));
+      } else if (count == 19) {
+        putbits(pt_len_[0], pt_code_[0]);
+        putbits(pt_len_[1], pt_code_[1]);
+        putbits(4, 15);
+      } else {
+        putbits(pt_len_[2], pt_code_[2]);
+        putbits(kCBit, static_cast<unsigned>(count - 20));
+      }
+    } else {
+      putbits(pt_len_[k + 2], pt_code_[k + 2]);
+    }
+  }
+}
+
+void CTavoArchiverEncoder::encode_c(int c) { putbits(c_len_[c], c_code_[c]); }
+
+void CTavoArchiverEncoder::encode_p(unsigned p) {
+  int c = 0;
+  for (unsigned q = p; q; q >>= 1) c++;
+  putbits(pt_len_[c], pt_code_[c]);
+  if (c > 1) putbits(c - 1, p & (0xFFFFu >> (17 - c)));
+}
+
+void CTavoArchiverEncoder::send_block() {
+  int root = tree_.makeTree(kNC, c_freq_, c_len_, c_code_);
+  unsigned size = c_freq_[root];
+  putbits(16, size);
+  if (root >= kNC) {
+    count_t_freq();
+    root = tree_.makeTree(kNT, t_freq_, pt_len_, pt_code_);
+    if (root >= kNT) {
+      write_pt_len(kNT, kTBit, 3);
+    } else {
+      putbits(kTBit, 0);
+      putbits(kTBit, static_cast<unsigned>(root));
+    }
+    write_c_len();
+  } else {
+    putbits(kTBit, 0);
+    putbits(kTBit, 0);
+    putbits(kCBit, 0);
+    putbits(kCBit, static_cast<unsigned>(root));
+  }
+  root = tree_.makeTree(kNP, p_freq_, pt_len_, pt_code_);
+  if (root >= kNP) {
+    write_pt_len(kNP, kPBit, -1);
+  } else {
+    putbits(kPBit, 0);
+    putbits(kPBit, static_cast<unsigned>(root));
+  }
+  unsigned pos = 0;
+  unsigned flags = 0;
+  for (unsigned i = 0; i < size; i++) {
+    if (i % 8 == 0) {
+      flags = buf_[pos++];
+    } else {
+      flags <<= 1;
+    }
+    if (flags & 0x80) {
+      encode_c(buf_[pos++] + 256);
+      unsigned k = static_cast<unsigned>(buf_[pos++]) << 8;
+      k += buf_[pos++];
+      encode_p(k);
+    } else {
+      encode_c(buf_[pos++]);
+    }
+    if (unpackable_) return;
+  }
+  for (int i = 0; i < kNC; i++) c_freq_[i] = 0;
+  for (int i = 0; i < kNP; i++) p_freq_[i] = 0;
+}
+
+// Tokens: a flag byte ahead of every eight (high bit first, set for a
+// match), a literal as its byte, a match as its symbol's low byte and the
+// distance value high byte first.
+void CTavoArchiverEncoder::output(unsigned c, unsigned p) {
+  if ((output_mask_ >>= 1) == 0) {
+    output_mask_ = 0x80;
+    if (output_pos_ >= kBufSize - 3 * 8) {
+      send_block();
+      if (unpackable_) return;
+      output_pos_ = 0;
+    }
+    cpos_ = output_pos_++;
+    buf_[cpos_] = 0;
+  }
+  buf_[output_pos_++] = static_cast<unsigned char>(c);
+  c_freq_[c]++;
+  if (c >= 256) {
+    buf_[cpos_] = static_cast<unsigned char>(buf_[cpos_] | output_mask_);
+    buf_[output_pos_++] = static_cast<unsigned char>(p >> 8);
+    buf_[output_pos_++] = static_cast<unsigned char>(p);
+    c = 0;
+    while (p) {
+      p >>= 1;
+      c++;
+    }
+    p_freq_[c]++;
+  }
+}
+
+// ---- driver ---------------------------------------------------------------
+
+bool CTavoArchiverEncoder::encode(const unsigned char* src, unsigned size, unsigned char* out,
+                                  unsigned& codedSize, uint16_t& crc) {
+  src_ = src;
+  srcSize_ = size;
+  consumed_ = 0;
+  compsize_ = 0;
+  crc_ = 0;
+  unpackable_ = false;
+  out_ = out;
+  subbitbuf_ = 0;
+  bitcount_ = 8;
+
+  // Bytes past the end of the input take part in the search (their matches
+  // are cut to the input's end); zeroing them keeps the output repeatable.
+  std::memset(text_, 0, sizeof text_);
+  std::memset(childcount_, 0, sizeof childcount_);
+  std::memset(position_, 0, sizeof position_);
+  std::memset(level_, 0, sizeof level_);
+  std::memset(parent_, 0, sizeof parent_);
+  std::memset(prev_, 0, sizeof prev_);
+  std::memset(c_freq_, 0, sizeof c_freq_);
+  std::memset(p_freq_, 0, sizeof p_freq_);
+  std::memset(t_freq_, 0, sizeof t_freq_);
+  init_slide();
+  buf_[0] = 0;
+  output_pos_ = 0;
+  output_mask_ = 0;
+  cpos_ = 0;
+
+  remainder_ = static_cast<int>(readSource(&text_[kDicSize], kDicSize + kMaxMatch));
+  matchlen_ = 0;
+  matchpos_ = 0;
+  pos_ = kDicSize;
+  insert_node();
+  if (matchlen_ > remainder_) matchlen_ = remainder_;
+  while (remainder_ > 0 && !unpackable_) {
+    int lastmatchlen = matchlen_;
+    int lastmatchpos = matchpos_;
+    get_next_match();
+    if (matchlen_ > remainder_) matchlen_ = remainder_;
+    if (matchlen_ > lastmatchlen || lastmatchlen < kThreshold) {
+      output(text_[pos_ - 1], 0);
+    } else {
+      output(static_cast<unsigned>(lastmatchlen + (256 - kThreshold)),
+             static_cast<unsigned>(pos_ - lastmatchpos - 2) & (kDicSize - 1));
+      while (--lastmatchlen > 0) get_next_match();
+      if (matchlen_ > remainder_) matchlen_ = remainder_;
+    }
+  }
+  if (!unpackable_) {
+    send_block();
+    putbits(7, 0);  // flush the last partial byte
+  }
+  // A stream as long as its input would be taken for a stored body.
+  if (unpackable_ || compsize_ >= size) return false;
+  codedSize = compsize_;
+  crc = crc_;
+  return true;
+}

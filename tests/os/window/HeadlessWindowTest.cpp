@@ -1,0 +1,213 @@
+#include "os/window/HeadlessWindow.h"
+
+#include <gtest/gtest.h>
+// The X headers come after the test framework, whose names they would shadow.
+#include <X11/X.h>
+#include <X11/keysym.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "os/window/PngFile.h"
+#include "tests/support/TestEnvironment.h"
+
+namespace {
+
+using os::HeadlessWindow;
+using os::MouseButton;
+using os::MouseEvent;
+using vesk::test::TestEnvironment;
+
+struct RecordingSink : os::WindowSink {
+  std::vector<os::MouseEvent> mouse;
+  std::vector<os::KeyEvent> keys;
+  std::vector<bool> focus;
+  std::vector<os::WindowRect> exposes;
+  std::vector<os::DragEvent::Kind> drags;
+  int effect = 0;
+  int closes = 0;
+  void OnWindowMouse(const os::MouseEvent& e) override { mouse.push_back(e); }
+  bool OnWindowKey(const os::KeyEvent& e) override {
+    keys.push_back(e);
+    return true;
+  }
+  void OnWindowFocus(bool gained) override { focus.push_back(gained); }
+  int OnWindowDrag(const os::DragEvent& e) override {
+    drags.push_back(e.kind);
+    return effect;
+  }
+  void OnWindowExpose(const os::WindowRect& r) override { exposes.push_back(r); }
+  void OnWindowClose() override { ++closes; }
+};
+
+std::string TempPath(const char* name) {
+  return std::string(testing::TempDir()) + "/" + name + "_" + std::to_string(getpid()) + ".png";
+}
+
+TEST(HeadlessWindow, RefusesAnEmptySize) {
+  EXPECT_EQ(HeadlessWindow::Create(0, 10), nullptr);
+  EXPECT_EQ(HeadlessWindow::Create(10, 0), nullptr);
+  auto w = HeadlessWindow::Create(1, 1);
+  ASSERT_NE(w, nullptr);
+  EXPECT_FALSE(w->Resize(0, 5));
+  EXPECT_EQ(w->Width(), 1);
+}
+
+TEST(HeadlessWindow, InjectedMouseEventsArriveInOrderOnTheLoopWithScreenCoordinates) {
+  TestEnvironment env;
+  auto w = HeadlessWindow::Create(50, 40);
+  RecordingSink sink;
+  w->SetSink(&sink);
+  w->InjectClick(MouseButton::kRight, 3, 4, 1, 2);
+  MouseEvent wheel;
+  wheel.kind = MouseEvent::Kind::kWheel;
+  wheel.x = 10;
+  wheel.y = 11;
+  wheel.wheelDelta = -2;
+  w->InjectMouse(wheel);
+  EXPECT_TRUE(sink.mouse.empty());  // nothing before the loop runs
+  env.loop().RunPending();
+  ASSERT_EQ(sink.mouse.size(), 3u);
+  EXPECT_EQ(sink.mouse[0].kind, MouseEvent::Kind::kDown);
+  EXPECT_EQ(sink.mouse[1].kind, MouseEvent::Kind::kUp);
+  EXPECT_EQ(sink.mouse[1].button, MouseButton::kRight);
+  EXPECT_EQ(sink.mouse[1].clickCount, 2);
+  EXPECT_EQ(sink.mouse[1].mods, 1);
+  EXPECT_EQ(sink.mouse[0].x, 3);
+  EXPECT_EQ(sink.mouse[0].globalX, 3 + HeadlessWindow::kDefaultOriginX);
+  EXPECT_EQ(sink.mouse[0].globalY, 4 + HeadlessWindow::kDefaultOriginY);
+  EXPECT_NE(HeadlessWindow::kDefaultOriginX, HeadlessWindow::kDefaultOriginY);
+  EXPECT_EQ(sink.mouse[2].wheelDelta, -2);
+  EXPECT_EQ(os::Window::LastPressed(), w.get());
+}
+
+TEST(HeadlessWindow, KeysGoThroughTheKeyTable) {
+  TestEnvironment env;
+  auto w = HeadlessWindow::Create(10, 10);
+  RecordingSink sink;
+  w->SetSink(&sink);
+  w->InjectKey(os::KeyEvent::Kind::kDown, XK_Left, ControlMask | ShiftMask);
+  w->InjectKey(os::KeyEvent::Kind::kRepeat, XK_Left, 0);
+  w->InjectKey(os::KeyEvent::Kind::kUp, XK_eacute, Mod1Mask);
+  env.loop().RunPending();
+  ASSERT_EQ(sink.keys.size(), 3u);
+  EXPECT_EQ(sink.keys[0].key, 37);
+  EXPECT_EQ(sink.keys[0].chr, 28);
+  EXPECT_EQ(sink.keys[0].mods, 3);
+  EXPECT_EQ(sink.keys[1].kind, os::KeyEvent::Kind::kRepeat);
+  EXPECT_EQ(sink.keys[2].kind, os::KeyEvent::Kind::kUp);
+  EXPECT_EQ(sink.keys[2].chr, -23);
+  EXPECT_EQ(sink.keys[2].mods, 4);
+}
+
+TEST(HeadlessWindow, InvalidatedAreasJoinIntoOneExposeClippedToTheWindow) {
+  TestEnvironment env;
+  auto w = HeadlessWindow::Create(100, 80);
+  RecordingSink sink;
+  w->SetSink(&sink);
+  w->Invalidate({10, 10, 20, 20});
+  w->Invalidate({50, -5, 120, 15});
+  w->Invalidate({200, 200, 300, 300});  // outside: ignored
+  env.loop().RunPending();
+  ASSERT_EQ(sink.exposes.size(), 1u);
+  EXPECT_EQ(sink.exposes[0].left, 10);
+  EXPECT_EQ(sink.exposes[0].top, 0);
+  EXPECT_EQ(sink.exposes[0].right, 100);
+  EXPECT_EQ(sink.exposes[0].bottom, 20);
+}
+
+TEST(HeadlessWindow, PresentCopiesTheClippedAreaOfThePicture) {
+  auto w = HeadlessWindow::Create(8, 6);
+  std::vector<uint32_t> picture(10 * 10);
+  for (size_t i = 0; i < picture.size(); ++i) picture[i] = 0xFF000000u | static_cast<uint32_t>(i);
+  EXPECT_TRUE(w->Present(picture.data(), 10, 10, {6, 4, 20, 20}));
+  EXPECT_EQ(w->Pixel(6, 4), 0xFF000000u | 46u);
+  EXPECT_EQ(w->Pixel(7, 5), 0xFF000000u | 57u);
+  EXPECT_EQ(w->Pixel(5, 4), 0u);  // outside the area
+  EXPECT_EQ(w->Pixel(6, 3), 0u);
+  EXPECT_FALSE(w->Present(picture.data(), 10, 10, {8, 0, 20, 6}));  // right of the window
+  EXPECT_FALSE(w->Present(nullptr, 10, 10, {0, 0, 4, 4}));
+  // A picture smaller than the window limits the area too.
+  std::vector<uint32_t> small(2 * 2, 0xFFFFFFFFu);
+  EXPECT_TRUE(w->Present(small.data(), 2, 2, {0, 0, 8, 6}));
+  EXPECT_EQ(w->Pixel(1, 1), 0xFFFFFFFFu);
+  EXPECT_EQ(w->Pixel(2, 1), 0u);
+  EXPECT_EQ(w->PresentCount(), 2);
+}
+
+TEST(HeadlessWindow, PixelsRoundTripThroughAPngFile) {
+  auto w = HeadlessWindow::Create(5, 3);
+  std::vector<uint32_t> picture = {
+      0xFFFF0000u, 0xFF00FF00u, 0xFF0000FFu, 0x80102030u, 0x00000000u,
+      0xFFFFFFFFu, 0xFF123456u, 0xFF000000u, 0x7FABCDEFu, 0x01020304u,
+      0xFF010101u, 0xFFFEFEFEu, 0xC0C0C0C0u, 0xFF00FFFFu, 0xFFFF00FFu,
+  };
+  ASSERT_TRUE(w->Present(picture.data(), 5, 3, {0, 0, 5, 3}));
+  const std::string path = TempPath("headless");
+  ASSERT_TRUE(w->WritePng(path));
+  std::vector<uint32_t> back;
+  int width = 0, height = 0;
+  ASSERT_TRUE(os::ReadPngFile(path, &back, &width, &height));
+  EXPECT_EQ(width, 5);
+  EXPECT_EQ(height, 3);
+  EXPECT_EQ(back, picture);
+  std::remove(path.c_str());
+  EXPECT_FALSE(os::ReadPngFile(path, &back, &width, &height));
+  EXPECT_FALSE(os::WritePngFile(TempPath("no/such/dir"), picture.data(), 5, 3, 5));
+}
+
+TEST(HeadlessWindow, DropWithoutAnAcceptedEffectIsRefused) {
+  auto w = HeadlessWindow::Create(20, 20);
+  RecordingSink sink;
+  w->SetSink(&sink);
+  const std::vector<os::DragItem> items = {{0x54455854u, 0, {1, 2, 3}, {}}};
+  struct Case {
+    int answer;
+    int result;
+  };
+  const Case cases[] = {{0, 0}, {1, 1}, {2, 2}, {3, 3}, {4, 0}, {-1, 0}};
+  for (const Case& c : cases) {
+    sink.effect = c.answer;
+    EXPECT_EQ(w->InjectDrag(os::DragEvent::Kind::kDrop, 5, 5, 0, items), c.result) << c.answer;
+  }
+  w->SetSink(nullptr);
+  EXPECT_EQ(w->InjectDrag(os::DragEvent::Kind::kDrop, 5, 5, 0, items), 0);
+}
+
+TEST(HeadlessWindow, CursorAndFocusAndOutgoingDrag) {
+  TestEnvironment env;
+  auto a = HeadlessWindow::Create(4, 4);
+  auto b = HeadlessWindow::Create(4, 4);
+  os::Window::SetCursorEverywhere(os::CursorId::kIBeam);
+  EXPECT_EQ(a->Cursor(), os::CursorId::kIBeam);
+  EXPECT_EQ(b->Cursor(), os::CursorId::kIBeam);
+  RecordingSink sink;
+  a->SetSink(&sink);
+  EXPECT_TRUE(a->RequestFocus());
+  env.loop().RunPending();
+  EXPECT_TRUE(a->HasFocus());
+  EXPECT_EQ(sink.focus, std::vector<bool>{true});
+  a->SetDragTargetAnswer(os::kDragActionCopy | os::kDragActionMove);
+  const std::vector<os::DragItem> items = {{1, 0, {9}, {}}};
+  EXPECT_EQ(a->RunDrag(items, 1, 1), os::kDragActionCopy | os::kDragActionMove);
+  ASSERT_EQ(a->LastDraggedItems().size(), 1u);
+  EXPECT_EQ(a->LastDraggedItems()[0].data, std::vector<uint8_t>{9});
+}
+
+TEST(HeadlessWindow, EventsPostedForAWindowThatIsGoneAreDropped) {
+  TestEnvironment env;
+  RecordingSink sink;
+  {
+    auto w = HeadlessWindow::Create(4, 4);
+    w->SetSink(&sink);
+    w->InjectClick(MouseButton::kLeft, 1, 1);
+    w->InjectClose();
+  }
+  env.loop().RunPending();
+  EXPECT_TRUE(sink.mouse.empty());
+  EXPECT_EQ(sink.closes, 0);
+}
+
+}  // namespace

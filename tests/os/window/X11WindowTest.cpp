@@ -1,0 +1,375 @@
+#include "os/window/X11Window.h"
+
+#include <gtest/gtest.h>
+// The X headers come after the test framework, whose names they would shadow.
+#include <X11/Xlib.h>
+#include <X11/keysym.h>
+#include <poll.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "os/window/X11DropTarget.h"
+#include "tests/support/TestEnvironment.h"
+
+namespace {
+
+using vesk::test::TestEnvironment;
+
+std::string FindOnPath(const char* name) {
+  const char* path = std::getenv("PATH");
+  std::string all = path ? path : "/usr/bin:/bin";
+  size_t start = 0;
+  while (start <= all.size()) {
+    size_t end = all.find(':', start);
+    if (end == std::string::npos) end = all.size();
+    const std::string candidate = all.substr(start, end - start) + "/" + name;
+    if (access(candidate.c_str(), X_OK) == 0) return candidate;
+    start = end + 1;
+  }
+  return std::string();
+}
+
+// An Xvfb of our own on a display number it picks itself (-displayfd), so
+// parallel tests never collide; stopped when the test ends.
+class Xvfb {
+ public:
+  explicit Xvfb(const std::string& binary) {
+    int fds[2];
+    if (pipe(fds) != 0) return;
+    pid_ = fork();
+    if (pid_ == 0) {
+      close(fds[0]);
+      const std::string fd = std::to_string(fds[1]);
+      execl(binary.c_str(), "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "320x240x24",
+            "-nolisten", "tcp", "-noreset", static_cast<char*>(nullptr));
+      _exit(127);
+    }
+    close(fds[1]);
+    if (pid_ < 0) {
+      close(fds[0]);
+      return;
+    }
+    // Xvfb writes the display number once it accepts connections.
+    std::string number;
+    pollfd p{fds[0], POLLIN, 0};
+    while (poll(&p, 1, 15000) > 0) {
+      char c;
+      if (read(fds[0], &c, 1) != 1 || c == '\n') break;
+      number += c;
+    }
+    close(fds[0]);
+    if (!number.empty()) display_ = ":" + number;
+  }
+  ~Xvfb() {
+    if (pid_ > 0) {
+      kill(pid_, SIGTERM);
+      waitpid(pid_, nullptr, 0);
+    }
+  }
+  const std::string& display() const { return display_; }
+
+ private:
+  pid_t pid_ = -1;
+  std::string display_;
+};
+
+struct Sink : os::WindowSink {
+  std::vector<std::string> drags;
+  int dragAnswer = 0;
+  int OnWindowDrag(const os::DragEvent& e) override {
+    static const char* kNames[] = {"enter", "over", "leave", "drop"};
+    std::string entry = kNames[static_cast<int>(e.kind)];
+    entry += " " + std::to_string(e.x) + "," + std::to_string(e.y);
+    if (e.items)
+      for (const os::DragItem& item : *e.items) entry += " " + item.path;
+    drags.push_back(entry);
+    return dragAnswer;
+  }
+  std::vector<os::MouseEvent> mouse;
+  std::vector<os::KeyEvent> keys;
+  std::vector<bool> focus;
+  void OnWindowFocus(bool gained) override { focus.push_back(gained); }
+  void OnWindowMouse(const os::MouseEvent& e) override { mouse.push_back(e); }
+  bool OnWindowKey(const os::KeyEvent& e) override {
+    keys.push_back(e);
+    return true;
+  }
+};
+
+// Each test gets a server of its own; skipped only where Xvfb is missing.
+struct UnderXvfb : testing::Test {
+  std::unique_ptr<Xvfb> server;
+  void SetUp() override {
+    const std::string binary = FindOnPath("Xvfb");
+    if (binary.empty()) GTEST_SKIP() << "Xvfb is not installed";
+    server = std::make_unique<Xvfb>(binary);
+    ASSERT_FALSE(server->display().empty()) << "Xvfb did not start";
+  }
+  const char* display() const { return server->display().c_str(); }
+};
+
+TEST_F(UnderXvfb, DrawsAndTakesAClickAndAKey) {
+  TestEnvironment env;
+
+  auto top = os::X11Window::CreateTopLevel(display(), 30, 20, 64, 48, "smoke");
+  ASSERT_NE(top, nullptr);
+  EXPECT_EQ(os::X11Window::CreateTopLevel(display(), 0, 0, 0, 10, "x"), nullptr);
+  auto child = os::X11Window::CreateChild(display(), top->NativeId(), 8, 6, 16, 12);
+  ASSERT_NE(child, nullptr);
+  top->Show();
+  child->Show();
+  top->Sync();
+  child->Sync();
+  EXPECT_EQ(top->ScreenOrigin().x, 30);
+  EXPECT_EQ(top->ScreenOrigin().y, 20);
+  EXPECT_EQ(child->ScreenOrigin().x, 38);
+  EXPECT_EQ(child->ScreenOrigin().y, 26);
+
+  // A dark picture with a red square, shown through the server.
+  std::vector<uint32_t> picture(64 * 48, 0xFF203040u);
+  for (int y = 30; y < 40; ++y)
+    for (int x = 40; x < 50; ++x) picture[y * 64 + x] = 0xFFFF0000u;
+  ASSERT_TRUE(top->Present(picture.data(), 64, 48, {0, 0, 64, 48}));
+  std::vector<uint32_t> childPicture(16 * 12, 0xFF00FF00u);
+  ASSERT_TRUE(child->Present(childPicture.data(), 16, 12, {0, 0, 16, 12}));
+  top->Sync();
+  child->Sync();
+  std::vector<uint32_t> pixels;
+  ASSERT_TRUE(top->ReadPixels(&pixels));
+  ASSERT_EQ(pixels.size(), 64u * 48u);
+  EXPECT_EQ(pixels[0], 0xFF203040u);
+  EXPECT_EQ(pixels[35 * 64 + 45], 0xFFFF0000u);
+  EXPECT_EQ(pixels[29 * 64 + 45], 0xFF203040u);
+  std::vector<uint32_t> childPixels;
+  ASSERT_TRUE(child->ReadPixels(&childPixels));
+  EXPECT_EQ(childPixels[5 * 16 + 5], 0xFF00FF00u);
+
+  // A click and a key sent through the server by another client.
+  Sink sink;
+  top->SetSink(&sink);
+  Display* other = XOpenDisplay(display());
+  ASSERT_NE(other, nullptr);
+  XEvent press{};
+  press.xbutton.type = ButtonPress;
+  press.xbutton.display = other;
+  press.xbutton.window = static_cast<Window>(top->NativeId());
+  press.xbutton.root = DefaultRootWindow(other);
+  press.xbutton.x = 45;
+  press.xbutton.y = 35;
+  press.xbutton.x_root = 75;
+  press.xbutton.y_root = 55;
+  press.xbutton.button = Button3;
+  press.xbutton.state = ControlMask;
+  press.xbutton.same_screen = True;
+  ASSERT_NE(XSendEvent(other, press.xbutton.window, False, ButtonPressMask, &press), 0);
+  XEvent release = press;
+  release.xbutton.type = ButtonRelease;
+  ASSERT_NE(XSendEvent(other, press.xbutton.window, False, ButtonReleaseMask, &release), 0);
+  XEvent key{};
+  key.xkey.type = KeyPress;
+  key.xkey.display = other;
+  key.xkey.window = press.xbutton.window;
+  key.xkey.root = press.xbutton.root;
+  key.xkey.keycode = XKeysymToKeycode(other, XK_Left);
+  key.xkey.state = Mod1Mask;
+  key.xkey.same_screen = True;
+  ASSERT_NE(XSendEvent(other, key.xkey.window, False, KeyPressMask, &key), 0);
+  XSync(other, False);
+  XCloseDisplay(other);
+
+  top->Sync();
+  top->Pump();
+  env.loop().RunPending();
+  ASSERT_EQ(sink.mouse.size(), 2u);
+  EXPECT_EQ(sink.mouse[0].kind, os::MouseEvent::Kind::kDown);
+  EXPECT_EQ(sink.mouse[0].button, os::MouseButton::kRight);
+  EXPECT_EQ(sink.mouse[0].x, 45);
+  EXPECT_EQ(sink.mouse[0].globalX, 75);
+  EXPECT_EQ(sink.mouse[0].mods, 2);
+  EXPECT_EQ(sink.mouse[0].clickCount, 1);
+  EXPECT_EQ(sink.mouse[1].kind, os::MouseEvent::Kind::kUp);
+  EXPECT_EQ(sink.mouse[1].button, os::MouseButton::kRight);
+  ASSERT_EQ(sink.keys.size(), 1u);
+  EXPECT_EQ(sink.keys[0].key, 37);
+  EXPECT_EQ(sink.keys[0].chr, 28);
+  EXPECT_EQ(sink.keys[0].mods, 4);
+
+  // Focus goes to a shown window only; an unmapped one refuses (rather
+  // than drawing a protocol error that would end the process).
+  EXPECT_TRUE(top->RequestFocus());
+  top->Sync();
+  top->Pump();
+  env.loop().RunPending();
+  EXPECT_TRUE(top->HasFocus());
+  EXPECT_EQ(sink.focus, std::vector<bool>{true});
+  child->Hide();
+  child->Sync();
+  EXPECT_FALSE(child->RequestFocus());
+  EXPECT_FALSE(child->ReadPixels(&childPixels));
+}
+
+
+TEST(X11DropTarget, UriListsGiveLocalPaths) {
+  const std::string list =
+      "# comment\r\nfile:///home/u/My%20Sounds.VSKall\r\nhttp://x/y\r\n"
+      "file://host/tmp/a.VSKpr\nfile:///bad%2\nfile:///nul%00x\nfile:///%41b\n";
+  EXPECT_EQ(os::X11DropTarget::ParseUriList(list),
+            (std::vector<std::string>{"/home/u/My Sounds.VSKall", "/tmp/a.VSKpr", "/Ab"}));
+  EXPECT_TRUE(os::X11DropTarget::ParseUriList("").empty());
+}
+
+// Another client plays the drag source: it owns the drag selection, sends
+// the protocol's messages and hands over a file list when asked.
+class DragSource {
+ public:
+  DragSource(const std::string& display, ::Window target) : target_(target) {
+    d_ = XOpenDisplay(display.c_str());
+    if (!d_) return;
+    window_ = XCreateSimpleWindow(d_, DefaultRootWindow(d_), 0, 0, 1, 1, 0, 0, 0);
+    XSetSelectionOwner(d_, Atom("XdndSelection"), window_, CurrentTime);
+    XSync(d_, False);
+  }
+  ~DragSource() {
+    if (d_) XCloseDisplay(d_);
+  }
+  bool ok() const { return d_ != nullptr; }
+  void Send(const char* type, long l1, long l2, long l3, long l4) {
+    XEvent ev{};
+    ev.xclient.type = ClientMessage;
+    ev.xclient.display = d_;
+    ev.xclient.window = target_;
+    ev.xclient.message_type = Atom(type);
+    ev.xclient.format = 32;
+    ev.xclient.data.l[0] = static_cast<long>(window_);
+    ev.xclient.data.l[1] = l1;
+    ev.xclient.data.l[2] = l2;
+    ev.xclient.data.l[3] = l3;
+    ev.xclient.data.l[4] = l4;
+    XSendEvent(d_, target_, False, NoEventMask, &ev);
+    XSync(d_, False);
+  }
+  void Enter() { Send("XdndEnter", 5L << 24, static_cast<long>(Atom("text/uri-list")), 0, 0); }
+  void Position(int rootX, int rootY) {
+    Send("XdndPosition", 0, (static_cast<long>(rootX) << 16) | rootY, CurrentTime,
+         static_cast<long>(Atom("XdndActionCopy")));
+  }
+  // Reads what the target sent; answers a data request with `files`.
+  std::vector<std::string> Receive(const std::string& files) {
+    std::vector<std::string> got;
+    XSync(d_, False);
+    while (XPending(d_) > 0) {
+      XEvent ev;
+      XNextEvent(d_, &ev);
+      if (ev.type == ClientMessage) {
+        char* name = XGetAtomName(d_, ev.xclient.message_type);
+        std::string entry = name;
+        XFree(name);
+        entry += " " + std::to_string(ev.xclient.data.l[1] & 1);
+        if (ev.xclient.data.l[4] || ev.xclient.data.l[2]) {
+          const ::Atom action = static_cast<::Atom>(
+              entry.rfind("XdndStatus", 0) == 0 ? ev.xclient.data.l[4] : ev.xclient.data.l[2]);
+          if (action) {
+            char* a = XGetAtomName(d_, action);
+            entry += std::string(" ") + a;
+            XFree(a);
+          }
+        }
+        got.push_back(entry);
+      } else if (ev.type == SelectionRequest) {
+        const XSelectionRequestEvent& r = ev.xselectionrequest;
+        XChangeProperty(d_, r.requestor, r.property, r.target, 8, PropModeReplace,
+                        reinterpret_cast<const unsigned char*>(files.data()),
+                        static_cast<int>(files.size()));
+        XEvent reply{};
+        reply.xselection.type = SelectionNotify;
+        reply.xselection.display = d_;
+        reply.xselection.requestor = r.requestor;
+        reply.xselection.selection = r.selection;
+        reply.xselection.target = r.target;
+        reply.xselection.property = r.property;
+        reply.xselection.time = r.time;
+        XSendEvent(d_, r.requestor, False, NoEventMask, &reply);
+        XSync(d_, False);
+        got.push_back("request");
+      }
+    }
+    return got;
+  }
+
+ private:
+  ::Atom Atom(const char* name) { return XInternAtom(d_, name, False); }
+  Display* d_ = nullptr;
+  ::Window window_ = 0;
+  ::Window target_;
+};
+
+TEST_F(UnderXvfb, TakesFilesDroppedByAnotherClientAndRefusesWhatItDoesNotAccept) {
+  TestEnvironment env;
+  auto top = os::X11Window::CreateTopLevel(display(), 40, 30, 64, 48, "drop");
+  ASSERT_NE(top, nullptr);
+  top->Show();
+  top->Sync();
+  Sink sink;
+  top->SetSink(&sink);
+  auto step = [&] {
+    top->Sync();
+    top->Pump();
+    top->Sync();
+  };
+
+  // First a drag that the window does not want: the drop is refused.
+  {
+    DragSource source(server->display(), static_cast<::Window>(top->NativeId()));
+    ASSERT_TRUE(source.ok());
+    source.Enter();
+    source.Position(50, 40);
+    step();
+    source.Send("XdndDrop", 0, CurrentTime, 0, 0);
+    step();
+    EXPECT_EQ(source.Receive(""), (std::vector<std::string>{"XdndStatus 0", "XdndFinished 0"}));
+  }
+  EXPECT_EQ(sink.drags, (std::vector<std::string>{"enter 10,10 ", "leave 10,10 "}));
+
+  // Then one it copies: the file list arrives as paths.
+  sink.drags.clear();
+  sink.dragAnswer = 2;
+  DragSource source(server->display(), static_cast<::Window>(top->NativeId()));
+  source.Enter();
+  source.Position(45, 35);
+  source.Position(47, 36);
+  step();
+  source.Send("XdndDrop", 0, CurrentTime, 0, 0);
+  step();
+  EXPECT_EQ(source.Receive("file:///tmp/One.VSKpr\r\nfile:///tmp/Two%20B.VSKall\r\n"),
+            (std::vector<std::string>{"XdndStatus 1 XdndActionCopy", "XdndStatus 1 XdndActionCopy",
+                                      "request"}));
+  step();
+  EXPECT_EQ(source.Receive(""), (std::vector<std::string>{"XdndFinished 1 XdndActionCopy"}));
+  EXPECT_EQ(sink.drags, (std::vector<std::string>{"enter 5,5 ", "over 7,6 ",
+                                                  "drop 7,6 /tmp/One.VSKpr /tmp/Two B.VSKall"}));
+
+  // A source that never hands its data over loses the drop after a while.
+  sink.drags.clear();
+  source.Enter();
+  source.Position(45, 35);
+  step();
+  source.Send("XdndDrop", 0, CurrentTime, 0, 0);
+  step();
+  env.clock().AdvanceMs(os::X11DropTarget::kDropTimeoutMs);
+  env.loop().RunPending();
+  step();
+  EXPECT_EQ(sink.drags, (std::vector<std::string>{"enter 5,5 ", "leave 5,5 "}));
+  // Its late answer changes nothing.
+  EXPECT_EQ(source.Receive("file:///tmp/Late.VSKpr\n"),
+            (std::vector<std::string>{"XdndStatus 1 XdndActionCopy", "request", "XdndFinished 0"}));
+  step();
+  EXPECT_EQ(sink.drags.size(), 2u);
+}
+
+}  // namespace
