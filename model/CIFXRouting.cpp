@@ -8,10 +8,6 @@ namespace {
 constexpr int kPan = 0x0A, kBus = 0x0F, kSend1 = 0x14, kSend2 = 0x19, kCtlBus = 0x1E;
 constexpr int kType = 0x00, kOnOff = 0x05, kChainOn = 0x28, kChainTo = 0x2C, kChannel = 0x2F;
 
-int Type(Oskend::ISection* s, int id) {
-  return s->GetParamI_AvoidToCallISectionsPrepareParamDesc(id);
-}
-
 // The slot (0-4) whose pan, bus or send row the offset is, or -1.
 int OutputSlot(int offset) {
   for (int first : {kPan, kBus, kSend1, kSend2})
@@ -29,16 +25,16 @@ int ChainDestinationBias(int off) {
 
 }  // namespace
 
-void CIFXRouting::DisableByChainTo(Oskend::ISection* section, int base, int destination,
+void CIFXRouting::DisableByChainTo(const Reader& type, int base, int destination,
                                    SParamDesc* row) {
   if (destination < 2 || destination > 5) return;
-  int t = Type(section, base + kType + destination - 2);
+  int t = type(base + kType + destination - 2);
   if (Oskend::GetFXSize(static_cast<Oskend::eFxType>(t)) == 1) row->flags |= 3;
 }
 
-void CIFXRouting::Apply(Oskend::ISection* s, SParamDesc* row, int ruleId, int base, int mfxBase) {
+void CIFXRouting::Apply(const Reader& type, SParamDesc* row, int ruleId, int base, int mfxBase) {
   int off = ruleId - base;
-  auto prevDouble = [&](int slot) { return slot > 0 && IsDouble(Type(s, base + kType + slot - 1)); };
+  auto prevDouble = [&](int slot) { return slot > 0 && IsDouble(type(base + kType + slot - 1)); };
   if (off >= kOnOff + 1 && off <= kOnOff + 4) {
     if (prevDouble(off - kOnOff)) row->flags |= 6;
     return;
@@ -49,10 +45,10 @@ void CIFXRouting::Apply(Oskend::ISection* s, SParamDesc* row, int ruleId, int ba
     if (prevDouble(slot)) {
       row->flags |= 7;
     } else if (slot <= 2) {
-      if (Type(s, base + kChainOn + slot) == 1)
-        DisableByChainTo(s, base, Type(s, base + kChainTo + slot), row);
+      if (type(base + kChainOn + slot) == 1)
+        DisableByChainTo(type, base, type(base + kChainTo + slot), row);
     } else if (slot == 3) {
-      if (Type(s, base + kChainOn + 3) == 1 && !IsDouble(Type(s, base + kType + 3))) row->flags |= 3;
+      if (type(base + kChainOn + 3) == 1 && !IsDouble(type(base + kType + 3))) row->flags |= 3;
     }
     return;
   }
@@ -65,14 +61,22 @@ void CIFXRouting::Apply(Oskend::ISection* s, SParamDesc* row, int ruleId, int ba
       return;
     }
   }
-  if (ruleId >= mfxBase && ruleId <= mfxBase + 0xFF) {
-    bool mfx1Double = IsDouble(Type(s, mfxBase));
-    switch (ruleId - mfxBase) {
-      case 0x03: if (mfx1Double) row->flags |= 6; break;
-      case 0x05: if (mfx1Double) row->flags |= 7; break;
-      case 0x06: case 0x08: case 0x0A: if (mfx1Double) row->flags |= 3; break;
-      default: break;
-    }
+  // Rows of the second master effect and the master chain follow the
+  // first master effect's size.
+  switch (ruleId - mfxBase) {
+    case 0x03:
+      if (IsDouble(type(mfxBase))) row->flags |= 6;
+      break;
+    case 0x05:
+      if (IsDouble(type(mfxBase))) row->flags |= 7;
+      break;
+    case 0x06:
+    case 0x08:
+    case 0x0A:
+      if (IsDouble(type(mfxBase))) row->flags |= 3;
+      break;
+    default:
+      break;
   }
 }
 

@@ -5,21 +5,23 @@
 // or chain setting changes. `base` is the routing page (0x0200 program,
 // 0x1200 combination), `mfxBase` the master-effect page (0x0800, 0x1800).
 #include <cstdint>
+#include <functional>
 #include <vector>
 
-#include "model/ISection.h"
 #include "model/SParamDesc.h"
 
 class CIFXRouting {
  public:
+  // Reads a routing value raw (a received type may lie outside the row's
+  // range) and without the section's own rules, which read back.
+  using Reader = std::function<int(int id)>;
+
   // Applies the routing rules to a prepared row. ruleId is the row's id, or
-  // for a row kept elsewhere the routing id it stands for. Types are read
-  // raw from the section (a received type may lie outside the row range).
-  static void Apply(Oskend::ISection* section, SParamDesc* row, int ruleId, int base, int mfxBase);
+  // for a row kept elsewhere the routing id it stands for.
+  static void Apply(const Reader& type, SParamDesc* row, int ruleId, int base, int mfxBase);
   // Locks the row when the slot before destination d (2 to 5) holds a
   // single-size effect.
-  static void DisableByChainTo(Oskend::ISection* section, int base, int destination,
-                               SParamDesc* row);
+  static void DisableByChainTo(const Reader& type, int base, int destination, SParamDesc* row);
   // Ids whose properties change with the type of slot typeId - base + 1.
   static std::vector<int> TypeChangedIds(int typeId, int base, bool withChannel);
   // Ids whose properties change with a chain row, empty for other ids.

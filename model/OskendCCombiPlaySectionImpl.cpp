@@ -134,8 +134,12 @@ void OskendCCombiPlaySectionImpl::OnParamChanged(int id, eChgSource source) {
   }
 }
 
+CIFXRouting::Reader OskendCCombiPlaySectionImpl::TypeReader() {
+  return [this](int id) { return ReadPlain(id, false); };
+}
+
 void OskendCCombiPlaySectionImpl::DisableIFXParamByChainTo(int destination, SParamDesc* row) {
-  CIFXRouting::DisableByChainTo(this, kRouting, destination, row);
+  CIFXRouting::DisableByChainTo(TypeReader(), kRouting, destination, row);
 }
 
 bool OskendCCombiPlaySectionImpl::PrepareParamDesc(unsigned index, SParamDesc* out) {
@@ -154,7 +158,7 @@ bool OskendCCombiPlaySectionImpl::PrepareParamDesc(unsigned index, SParamDesc* o
       out->offset = 0;
     }
   }
-  CIFXRouting::Apply(this, out, RoutingEquivalent(out->id), kRouting, kMFX);
+  CIFXRouting::Apply(TypeReader(), out, RoutingEquivalent(out->id), kRouting, kMFX);
   return true;
 }
 

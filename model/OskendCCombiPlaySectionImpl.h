@@ -7,6 +7,7 @@
 #include "model/CCombiPlaySectionImpl.h"
 #include "model/CCombiTimbreSectionImpl.h"
 #include "model/CFXSectionImpl.h"
+#include "model/CIFXRouting.h"
 #include "model/COskendMFX1FXSectionImpl.h"
 #include "model/COskendMFX2FXSectionImpl.h"
 #include "model/COskendTFXFXSectionImpl.h"
@@ -48,6 +49,8 @@ class OskendCCombiPlaySectionImpl : public CCombiPlaySectionImpl {
   virtual void DisableIFXParamByChainTo(int destination, SParamDesc* row);
 
  private:
+  // Routing values as stored, without this section's rules.
+  CIFXRouting::Reader TypeReader();
   // The sub-section that owns the id, or null for this section (timbre
   // pages of a missing timbre give null too; see FindSectionByPID).
   Oskend::ISection* Route(int id, bool* routed);

@@ -108,8 +108,12 @@ void OskendCProgEditSectionImpl::OnParamChanged(int id, eChgSource source) {
   }
 }
 
+CIFXRouting::Reader OskendCProgEditSectionImpl::TypeReader() {
+  return [this](int id) { return ReadPlain(id, false); };
+}
+
 void OskendCProgEditSectionImpl::DisableIFXParamByChainTo(int destination, SParamDesc* row) {
-  CIFXRouting::DisableByChainTo(this, kRouting, destination, row);
+  CIFXRouting::DisableByChainTo(TypeReader(), kRouting, destination, row);
 }
 
 bool OskendCProgEditSectionImpl::PrepareParamDesc(unsigned index, SParamDesc* out) {
@@ -125,7 +129,7 @@ bool OskendCProgEditSectionImpl::PrepareParamDesc(unsigned index, SParamDesc* ou
       out->offset = 0;
     }
   }
-  auto type = [this](int x) { return GetParamI_AvoidToCallISectionsPrepareParamDesc(x); };
+  auto type = [this](int x) { return ReadPlain(x, false); };
   auto lockUnless = [out](bool keep) {
     if (!keep) out->flags |= 3;
   };
@@ -167,7 +171,7 @@ bool OskendCProgEditSectionImpl::PrepareParamDesc(unsigned index, SParamDesc* ou
     default:
       break;
   }
-  CIFXRouting::Apply(this, out, id, kRouting, kMFX);
+  CIFXRouting::Apply(TypeReader(), out, id, kRouting, kMFX);
   return true;
 }
 

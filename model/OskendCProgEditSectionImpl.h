@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "model/CFXSectionImpl.h"
+#include "model/CIFXRouting.h"
 #include "model/COskendMFX1FXSectionImpl.h"
 #include "model/COskendMFX2FXSectionImpl.h"
 #include "model/COskendTFXFXSectionImpl.h"
@@ -43,6 +44,8 @@ class OskendCProgEditSectionImpl : public CProgEditSectionImpl {
   void DisableIFXParamByChainTo(int destination, SParamDesc* row);
 
  private:
+  // Routing values as stored, without this section's rules.
+  CIFXRouting::Reader TypeReader();
   // The sub-section that owns the id's page, or null for this section.
   Oskend::ISection* SubSection(int id);
 

@@ -41,3 +41,24 @@ bool RecordingSink::Has(int event, int id) const {
 }
 
 }  // namespace sectiontest
+
+#include <cstring>
+
+#include "model/InitChunks.h"
+
+namespace sectiontest {
+
+SectionSet::SectionSet() {
+  Oskend::InitAllChunk(host.Image());
+  std::memcpy(setupBlock, Oskend::INITCHUNK_SETUP().data(), sizeof setupBlock);
+  Oskend::CHUNK_REMOTESYNTH image = host.Image();
+  setup.Init(&host, setupBlock, nullptr);
+  rtc.Init(&host, &progPlay, &progEdit, &combi, nullptr, &global);
+  automation.Init(&host, &rtc, &progPlay, &combi);
+  global.Init(&host, &rtc, &progPlay, &progEdit, &combi, image);
+  progPlay.Init(&host, &rtc, &progEdit, image);
+  progEdit.Init(&host, &rtc, &progPlay, image);
+  combi.Init(&host, &rtc, image, &progPlay, &progEdit);
+}
+
+}  // namespace sectiontest

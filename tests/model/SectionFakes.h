@@ -111,3 +111,31 @@ class RecordingSink : public Oskend::ISectionSink {
 };
 
 }  // namespace sectiontest
+
+#include "model/COskendAutomationSectionImpl.h"
+#include "model/CGlobalSectionImpl.h"
+#include "model/CSetupSectionImpl.h"
+#include "model/OskendCCombiPlaySectionImpl.h"
+#include "model/OskendCProgEditSectionImpl.h"
+#include "model/OskendCProgPlaySectionImpl.h"
+#include "model/OskendCRTCSectionImpl.h"
+
+namespace sectiontest {
+
+// Every section of a model, bound to an initial image in the model's
+// order. Make it on the main thread (the host's dispatcher).
+struct SectionSet {
+  SectionSet();
+
+  FakeHost host;
+  std::uint8_t setupBlock[CSetupSectionImpl::kSize];
+  CSetupSectionImpl setup;
+  OskendCRTCSectionImpl rtc;
+  COskendAutomationSectionImpl automation;
+  CGlobalSectionImpl global;
+  OskendCProgPlaySectionImpl progPlay;
+  OskendCProgEditSectionImpl progEdit;
+  OskendCCombiPlaySectionImpl combi;
+};
+
+}  // namespace sectiontest
