@@ -48,7 +48,10 @@ Oskend::CHUNK_PROG CTimbreStdSectionImpl::GetChunkProg(int value) {
 }
 
 int CTimbreStdSectionImpl::GetCurTimbreProgOscMode(int id) {
-  Oskend::CHUNK_PROG prog = GetChunkProg(X(id, kProgramIndex));
+  // The stored number, not the clamped reading: a number beyond the four
+  // banks must not stand for the last program of bank D.
+  Oskend::CHUNK_PROG prog = GetChunkProg(
+      GetParamI_AvoidToCallISectionsPrepareParamDesc((id & 0xFF00) | kProgramIndex));
   return prog ? prog.GetCommon().GetOSCMode() : 0;
 }
 
