@@ -53,7 +53,9 @@ inline int Raw(const SParamDesc& row) {
   return a != nullptr ? a->GetRaw(row.data, row.offset) : 0;
 }
 inline void PutRaw(const SParamDesc& row, int value) {
-  if (const IAccessorI* a = Num(row)) a->PutRaw(row.data, row.offset, value);
+  const IAccessorI* a = Num(row);
+  void* block = row.data;
+  if (a != nullptr && block != nullptr) a->PutRaw(block, row.offset, value);
 }
 
 // Bus-select style rows (by the whole flags word) send the synthesizer's
