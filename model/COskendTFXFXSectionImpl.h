@@ -1,18 +1,8 @@
 #pragma once
-// The total-effect slot. The parameters that the host may automate are
-// also announced on the realtime-control section, whose sinks include the
-// plug-in's automation.
-#include "model/CFXSectionImpl.h"
+// The total-effect slot: the equaliser's three levels are automated.
+#include "model/COskendAutomatedFXSectionImpl.h"
 
-class OskendCRTCSectionImpl;
-
-class COskendTFXFXSectionImpl : public CFXSectionImpl {
+class COskendTFXFXSectionImpl : public COskendAutomatedFXSectionImpl {
  public:
   COskendTFXFXSectionImpl();
-  void Init(IHostProxy* host, unsigned type, int midiId, int idBase, std::uint8_t* block,
-            OskendCRTCSectionImpl* rtc);
-  void OnParamChanged(int id, eChgSource source) override;
-
- private:
-  OskendCRTCSectionImpl* m_rtc = nullptr;
 };

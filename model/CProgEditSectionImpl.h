@@ -21,16 +21,7 @@ class CProgEditSectionImpl : public CSectionImplBaseT<CProgEditSectionImpl, Oske
   virtual void InitSolo() {}
 
   bool FindSectionByPID(int id, Oskend::ISection** out) override;
-  Oskend::ISection* GetIFX1() override { return nullptr; }
-  Oskend::ISection* GetIFX2() override { return nullptr; }
-  Oskend::ISection* GetIFX3() override { return nullptr; }
-  Oskend::ISection* GetIFX4() override { return nullptr; }
-  Oskend::ISection* GetIFX5() override { return nullptr; }
-  Oskend::ISection* GetMFX1() override { return nullptr; }
-  Oskend::ISection* GetMFX2() override { return nullptr; }
-  Oskend::ISection* GetTFX() override { return nullptr; }
   Oskend::ISection* GetOSC() override { return &m_osc; }
-  Oskend::ISectionList* GetTrack() override { return nullptr; }
 
  protected:
   static bool IsOSCPage(int id) { return ((id >> 8) & 0xFF) >= kOSCFirstPage; }

@@ -25,6 +25,7 @@
 #include "model/IAccessorS.h"
 #include "model/IHostProxy.h"
 #include "model/ISection.h"
+#include "model/ISoundSection.h"
 #include "model/ISectionSink.h"
 #include "model/IStringConverter.h"
 #include "model/SModeChangeInfo.h"
@@ -79,8 +80,38 @@ inline int ReceivedBusValue(std::uint32_t flags, int value) {
 
 }  // namespace sectionrow
 
+namespace sectionrow {
+
+// What the interface asks beyond the shared body: nothing for a plain
+// section; for a sound section, sub-section answers for one that has none
+// (each id is its own, no effect slots, oscillators or tracks), which the
+// sound sections replace where they have sub-sections.
+template <class I>
+class InterfaceDefaults : public I {};
+
+template <>
+class InterfaceDefaults<Oskend::ISoundSection> : public Oskend::ISoundSection {
+ public:
+  bool FindSectionByPID(int id, Oskend::ISection** out) override {
+    if (out != nullptr) *out = this;
+    return true;
+  }
+  Oskend::ISection* GetIFX1() override { return nullptr; }
+  Oskend::ISection* GetIFX2() override { return nullptr; }
+  Oskend::ISection* GetIFX3() override { return nullptr; }
+  Oskend::ISection* GetIFX4() override { return nullptr; }
+  Oskend::ISection* GetIFX5() override { return nullptr; }
+  Oskend::ISection* GetMFX1() override { return nullptr; }
+  Oskend::ISection* GetMFX2() override { return nullptr; }
+  Oskend::ISection* GetTFX() override { return nullptr; }
+  Oskend::ISection* GetOSC() override { return nullptr; }
+  Oskend::ISectionList* GetTrack() override { return nullptr; }
+};
+
+}  // namespace sectionrow
+
 template <class T, class I>
-class CSectionImplBaseT : public I, public IAsyncDispatchHandler {
+class CSectionImplBaseT : public sectionrow::InterfaceDefaults<I>, public IAsyncDispatchHandler {
  public:
   enum : long { kEventReinitialized = 1, kEventPropsChanged = 2, kEventParamChanged = 3 };
   static constexpr int kNoMIDI = 255;

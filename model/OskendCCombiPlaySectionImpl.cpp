@@ -13,7 +13,6 @@ constexpr int kMFX1Type = 0x1800;
 constexpr int kMFX2Type = 0x1801;
 constexpr int kTFXType = 0x1B00;
 constexpr int kTimbre0 = 0x0200;
-constexpr unsigned kIFXBlock[5] = {24, 100, 176, 252, 328};
 
 int Page(int id) { return (id >> 8) & 0xFF; }
 
@@ -48,10 +47,7 @@ void OskendCCombiPlaySectionImpl::Init(IHostProxy* host, OskendCRTCSectionImpl* 
   m_channelConverter.Init("Gch");
   std::uint8_t* buffer = image ? image.GetCombiEditBuffer().data() : nullptr;
   auto at = [buffer](unsigned offset) { return buffer != nullptr ? buffer + offset : nullptr; };
-  for (int k = 0; k < 5; ++k) m_ifx[k].Init(host, 0, 0, 0x1300 + k * 0x100, at(kIFXBlock[k]));
-  m_mfx1.Init(host, 0, 0, 0x1900, at(404), rtc);
-  m_mfx2.Init(host, 0, 0, 0x1A00, at(472), rtc);
-  m_tfx.Init(host, 0, 0, 0x1C00, at(544), rtc);
+  m_fx.Init(host, 0, 0x13, buffer, rtc);
   auto* progEditSound = dynamic_cast<Oskend::ISoundSection*>(progEdit);
   for (int k = 0; k < kTimbreCount; ++k) {
     unsigned offset = 628 + 44 * static_cast<unsigned>(k);
@@ -67,12 +63,8 @@ Oskend::ISection* OskendCCombiPlaySectionImpl::Route(int id, bool* routed) {
   *routed = true;
   if (id < 0 && static_cast<std::uint32_t>(id) < 0xFFFF0000u)
     return m_rtc != nullptr ? m_rtc->GetGlobalSection() : nullptr;
-  int page = Page(id);
-  if (id >= 0 && page >= 0x13 && page <= 0x17) return &m_ifx[page - 0x13];
-  if (id >= 0 && page == 0x19) return &m_mfx1;
-  if (id >= 0 && page == 0x1A) return &m_mfx2;
-  if (id >= 0 && page == 0x1C) return &m_tfx;
-  if (IsTimbreId(id)) return m_timbres.At(page - 2);
+  if (CFXSectionImpl* fx = id >= 0 ? m_fx.ByPage(Page(id)) : nullptr) return fx;
+  if (IsTimbreId(id)) return m_timbres.At(Page(id) - 2);
   *routed = false;
   return nullptr;
 }
@@ -95,18 +87,12 @@ void OskendCCombiPlaySectionImpl::InitSolo() {
 }
 
 void OskendCCombiPlaySectionImpl::UpdateFXType() {
-  for (int n = 0; n < 5; ++n) m_ifx[n].InitFXType(GetParamI(kRouting + n));
-  m_mfx1.InitFXType(GetParamI(kMFX1Type));
-  m_mfx2.InitFXType(GetParamI(kMFX2Type));
-  m_tfx.InitFXType(GetParamI(kTFXType));
+  m_fx.UpdateFXType(*this, kRouting, kMFX1Type, kTFXType);
 }
 
 void OskendCCombiPlaySectionImpl::OnReinitialized(const Oskend::SModeChangeInfo* info) {
   UpdateFXType();
-  for (CFXSectionImpl& ifx : m_ifx) ifx.OnReinitialized(info);
-  m_mfx1.OnReinitialized(info);
-  m_mfx2.OnReinitialized(info);
-  m_tfx.OnReinitialized(nullptr);
+  m_fx.OnReinitialized(info);
   for (int k = 0; k < kTimbreCount; ++k) m_timbres.At(k)->OnReinitialized(info);
   PostEvent(kEventReinitialized, 0);
   if (m_rtc != nullptr) m_rtc->OnReinitialized(info);
@@ -116,14 +102,14 @@ void OskendCCombiPlaySectionImpl::OnParamChanged(int id, eChgSource source) {
   PostEvent(kEventParamChanged, id);
   if (id == kTFXType) {
     // The total effect starts from its own defaults.
-    m_tfx.ApplyFXType(GetParamI(kTFXType));
+    m_fx.TFX().ApplyFXType(GetParamI(kTFXType));
   } else if (id == kMFX1Type) {
     for (int i : {0x1801, 0x1803, 0x1805, 0x180A, 0x1806, 0x1808}) PostEvent(kEventPropsChanged, i);
-    m_mfx1.ApplyFXType(GetParamI(kMFX1Type));
+    m_fx.MFX1().ApplyFXType(GetParamI(kMFX1Type));
   } else if (id == kMFX2Type) {
-    m_mfx2.ApplyFXType(GetParamI(kMFX2Type));
+    m_fx.MFX2().ApplyFXType(GetParamI(kMFX2Type));
   } else if (id >= kRouting && id <= kRouting + 4) {
-    m_ifx[id - kRouting].ApplyFXType(GetParamI(id));
+    m_fx.IFX(id - kRouting).ApplyFXType(GetParamI(id));
     for (int i : CIFXRouting::TypeChangedIds(id, kRouting, true)) PostEvent(kEventPropsChanged, i);
   } else if (id >= 0 && (id & 0xFF) >= 0x36 && (id & 0xFF) <= 0x37 && Page(id) >= 0x02 &&
              Page(id) <= 0x0D) {

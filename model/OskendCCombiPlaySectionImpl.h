@@ -6,11 +6,8 @@
 
 #include "model/CCombiPlaySectionImpl.h"
 #include "model/CCombiTimbreSectionImpl.h"
-#include "model/CFXSectionImpl.h"
 #include "model/CIFXRouting.h"
-#include "model/COskendMFX1FXSectionImpl.h"
-#include "model/COskendMFX2FXSectionImpl.h"
-#include "model/COskendTFXFXSectionImpl.h"
+#include "model/COskendFXSlots.h"
 #include "model/CSectionListImplBaseT.h"
 #include "model/CStringConverterEnumCombiMIDICh.h"
 
@@ -27,15 +24,14 @@ class OskendCCombiPlaySectionImpl : public CCombiPlaySectionImpl {
 
   int GetOSCMode() override { return -1; }
   bool FindSectionByPID(int id, Oskend::ISection** out) override;
-  Oskend::ISection* GetIFX1() override { return &m_ifx[0]; }
-  Oskend::ISection* GetIFX2() override { return &m_ifx[1]; }
-  Oskend::ISection* GetIFX3() override { return &m_ifx[2]; }
-  Oskend::ISection* GetIFX4() override { return &m_ifx[3]; }
-  Oskend::ISection* GetIFX5() override { return &m_ifx[4]; }
-  Oskend::ISection* GetMFX1() override { return &m_mfx1; }
-  Oskend::ISection* GetMFX2() override { return &m_mfx2; }
-  Oskend::ISection* GetTFX() override { return &m_tfx; }
-  Oskend::ISection* GetOSC() override { return nullptr; }
+  Oskend::ISection* GetIFX1() override { return &m_fx.IFX(0); }
+  Oskend::ISection* GetIFX2() override { return &m_fx.IFX(1); }
+  Oskend::ISection* GetIFX3() override { return &m_fx.IFX(2); }
+  Oskend::ISection* GetIFX4() override { return &m_fx.IFX(3); }
+  Oskend::ISection* GetIFX5() override { return &m_fx.IFX(4); }
+  Oskend::ISection* GetMFX1() override { return &m_fx.MFX1(); }
+  Oskend::ISection* GetMFX2() override { return &m_fx.MFX2(); }
+  Oskend::ISection* GetTFX() override { return &m_fx.TFX(); }
   Oskend::ISectionList* GetTrack() override { return &m_timbres; }
 
   int GetGlobalParameter(int id);
@@ -55,10 +51,7 @@ class OskendCCombiPlaySectionImpl : public CCombiPlaySectionImpl {
   // pages of a missing timbre give null too; see FindSectionByPID).
   Oskend::ISection* Route(int id, bool* routed);
 
-  CFXSectionImpl m_ifx[5];
-  COskendMFX1FXSectionImpl m_mfx1;
-  COskendMFX2FXSectionImpl m_mfx2;
-  COskendTFXFXSectionImpl m_tfx;
+  COskendFXSlots m_fx;
   CSectionListImplBaseT<CCombiTimbreSectionImpl> m_timbres;
   CStringConverterEnumCombiMIDICh m_channelConverter;
   // Editor state of rows 0x010A, 0x0109, 0x010B, 0x010C.

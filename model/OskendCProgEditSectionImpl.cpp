@@ -14,8 +14,6 @@ constexpr int kMFX = 0x0800;
 constexpr int kMFX1Type = 0x0800;
 constexpr int kMFX2Type = 0x0801;
 constexpr int kTFXType = 0x0B00;
-constexpr unsigned kIFXBlock[5] = {24, 100, 176, 252, 328};
-
 }  // namespace
 
 void OskendCProgEditSectionImpl::Init(IHostProxy* host, OskendCRTCSectionImpl* rtc,
@@ -30,13 +28,9 @@ void OskendCProgEditSectionImpl::Init(IHostProxy* host, OskendCRTCSectionImpl* r
   std::memset(m_page0, 0, sizeof m_page0);
   m_page0[1] = m_page0[25] = m_page0[29] = 0xFF;  // "PROG"
   std::uint8_t* buffer = image ? image.GetProgEditBuffer().data() : nullptr;
-  auto at = [buffer](unsigned offset) { return buffer != nullptr ? buffer + offset : nullptr; };
   Bind(host, Oskend::TABLEDESC_PROGEDIT, kMidiId, 0, buffer, buffer != nullptr ? kSize : 0,
        Oskend::INITCHUNK_PROG().data());
-  for (int k = 0; k < 5; ++k) m_ifx[k].Init(host, 0, kMidiId, 0x0300 + k * 0x100, at(kIFXBlock[k]));
-  m_mfx1.Init(host, 0, kMidiId, 0x0900, at(404), rtc);
-  m_mfx2.Init(host, 0, kMidiId, 0x0A00, at(472), rtc);
-  m_tfx.Init(host, 0, kMidiId, 0x0C00, at(544), rtc);
+  m_fx.Init(host, kMidiId, 0x03, buffer, rtc);
 }
 
 int OskendCProgEditSectionImpl::GetOSCMode() {
@@ -46,12 +40,8 @@ int OskendCProgEditSectionImpl::GetOSCMode() {
 Oskend::ISection* OskendCProgEditSectionImpl::SubSection(int id) {
   if (id < 0) return nullptr;
   int page = (id >> 8) & 0xFF;
-  if (page >= 0x03 && page <= 0x07) return &m_ifx[page - 0x03];
-  if (page == 0x09) return &m_mfx1;
-  if (page == 0x0A) return &m_mfx2;
-  if (page == 0x0C) return &m_tfx;
   if (page >= kOSCFirstPage) return &m_osc;
-  return nullptr;
+  return m_fx.ByPage(page);
 }
 
 bool OskendCProgEditSectionImpl::FindSectionByPID(int id, Oskend::ISection** out) {
@@ -67,18 +57,12 @@ void OskendCProgEditSectionImpl::InitSolo() {
 }
 
 void OskendCProgEditSectionImpl::UpdateFXType() {
-  for (int n = 0; n < 5; ++n) m_ifx[n].InitFXType(GetParamI(kRouting + n));
-  m_mfx1.InitFXType(GetParamI(kMFX1Type));
-  m_mfx2.InitFXType(GetParamI(kMFX2Type));
-  m_tfx.InitFXType(GetParamI(kTFXType));
+  m_fx.UpdateFXType(*this, kRouting, kMFX1Type, kTFXType);
 }
 
 void OskendCProgEditSectionImpl::OnReinitialized(const Oskend::SModeChangeInfo* info) {
   UpdateFXType();
-  for (CFXSectionImpl& ifx : m_ifx) ifx.OnReinitialized(info);
-  m_mfx1.OnReinitialized(info);
-  m_mfx2.OnReinitialized(info);
-  m_tfx.OnReinitialized(info);
+  m_fx.OnReinitialized(info);
   PostEvent(kEventReinitialized, 0);
   m_osc.OnReinitialized(info);
   if (m_rtc != nullptr) m_rtc->OnReinitialized(info);
@@ -94,14 +78,14 @@ void OskendCProgEditSectionImpl::OnParamChanged(int id, eChgSource source) {
   PostEvent(kEventParamChanged, id);
   if (id == kMFX1Type) {
     for (int i : {0x0801, 0x0803, 0x0805, 0x0806, 0x0808}) PostEvent(kEventPropsChanged, i);
-    m_mfx1.ApplyFXType(GetParamI(kMFX1Type));
+    m_fx.MFX1().ApplyFXType(GetParamI(kMFX1Type));
   } else if (id == kMFX2Type) {
-    m_mfx2.ApplyFXType(GetParamI(kMFX2Type));
+    m_fx.MFX2().ApplyFXType(GetParamI(kMFX2Type));
   } else if (id == kTFXType) {
     // The total effect starts from its own defaults.
-    m_tfx.ApplyFXType(GetParamI(kTFXType));
+    m_fx.TFX().ApplyFXType(GetParamI(kTFXType));
   } else if (id >= kRouting && id <= kRouting + 4) {
-    m_ifx[id - kRouting].ApplyFXType(GetParamI(id));
+    m_fx.IFX(id - kRouting).ApplyFXType(GetParamI(id));
     OnParamChangedForIFX(id, source);
   } else {
     for (int i : CIFXRouting::ChainChangedIds(id, kRouting)) PostEvent(kEventPropsChanged, i);

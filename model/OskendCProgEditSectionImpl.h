@@ -4,11 +4,8 @@
 // and a block of page-0 values held by the section itself.
 #include <cstdint>
 
-#include "model/CFXSectionImpl.h"
 #include "model/CIFXRouting.h"
-#include "model/COskendMFX1FXSectionImpl.h"
-#include "model/COskendMFX2FXSectionImpl.h"
-#include "model/COskendTFXFXSectionImpl.h"
+#include "model/COskendFXSlots.h"
 #include "model/CProgEditSectionImpl.h"
 
 class OskendCRTCSectionImpl;
@@ -23,14 +20,14 @@ class OskendCProgEditSectionImpl : public CProgEditSectionImpl {
 
   int GetOSCMode() override;
   bool FindSectionByPID(int id, Oskend::ISection** out) override;
-  Oskend::ISection* GetIFX1() override { return &m_ifx[0]; }
-  Oskend::ISection* GetIFX2() override { return &m_ifx[1]; }
-  Oskend::ISection* GetIFX3() override { return &m_ifx[2]; }
-  Oskend::ISection* GetIFX4() override { return &m_ifx[3]; }
-  Oskend::ISection* GetIFX5() override { return &m_ifx[4]; }
-  Oskend::ISection* GetMFX1() override { return &m_mfx1; }
-  Oskend::ISection* GetMFX2() override { return &m_mfx2; }
-  Oskend::ISection* GetTFX() override { return &m_tfx; }
+  Oskend::ISection* GetIFX1() override { return &m_fx.IFX(0); }
+  Oskend::ISection* GetIFX2() override { return &m_fx.IFX(1); }
+  Oskend::ISection* GetIFX3() override { return &m_fx.IFX(2); }
+  Oskend::ISection* GetIFX4() override { return &m_fx.IFX(3); }
+  Oskend::ISection* GetIFX5() override { return &m_fx.IFX(4); }
+  Oskend::ISection* GetMFX1() override { return &m_fx.MFX1(); }
+  Oskend::ISection* GetMFX2() override { return &m_fx.MFX2(); }
+  Oskend::ISection* GetTFX() override { return &m_fx.TFX(); }
 
   void OnReinitialized(const Oskend::SModeChangeInfo* info) override;
   void OnParamChanged(int id, eChgSource source) override;
@@ -52,9 +49,6 @@ class OskendCProgEditSectionImpl : public CProgEditSectionImpl {
   OskendCRTCSectionImpl* m_rtc = nullptr;
   std::uint8_t m_editorState[3] = {0, 0, 0};
   std::uint8_t m_savedPage0[8] = {};
-  CFXSectionImpl m_ifx[5];
-  COskendMFX1FXSectionImpl m_mfx1;
-  COskendMFX2FXSectionImpl m_mfx2;
-  COskendTFXFXSectionImpl m_tfx;
+  COskendFXSlots m_fx;
   std::uint8_t m_page0[kPage0Size] = {};
 };
