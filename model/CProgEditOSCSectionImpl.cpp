@@ -40,8 +40,7 @@ int CProgEditOSCSectionImpl::GetOSCMode() {
 void CProgEditOSCSectionImpl::UpdateOSCType(int mode) {
   // One table serves every oscillator mode; the block keeps its first
   // extent and reference so that reference reads stay inside it.
-  if (mode != m_mode) {
-    m_mode = mode;
+  if (m_mode.exchange(mode) != mode) {
     Select(Oskend::TABLEDESC_PROGEDITPCM, Reference());
   }
   m_lastMode = mode;

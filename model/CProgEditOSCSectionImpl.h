@@ -2,6 +2,8 @@
 // Everything of the edited program from its common block on (oscillator
 // mode, pitch, filter, amplifier, LFOs, AMS mixers, key tracking), with the
 // rules that lock or hide what the current settings make meaningless.
+#include <atomic>
+
 #include "model/CSectionImplBaseT.h"
 #include "model/CStringConverterEnumMSDSROMMono.h"
 #include "model/CStringConverterEnumMSDSROMStereo.h"
@@ -36,9 +38,10 @@ class CProgEditOSCSectionImpl
   }
 
   Oskend::CHUNK_PROG m_program;
-  int m_mode = 0;
+  // Kept by the thread that re-reads the program (main or MIDI).
+  std::atomic<int> m_mode{0};
   CStringConverterEnumMSDSROMMono m_mono;
   CStringConverterEnumMSDSROMStereo m_stereo;
   Oskend::ISection* m_progPlay = nullptr;
-  int m_lastMode = 0;
+  std::atomic<int> m_lastMode{0};
 };
