@@ -27,7 +27,7 @@ void CProgEditOSCSectionImpl::Init(IHostProxy* host, int midiId, Oskend::ISectio
 void CProgEditOSCSectionImpl::OSCInit(IHostProxy* host, int midiId, Oskend::CHUNK_PROG program) {
   m_program = program;
   m_mode = GetOSCMode();
-  m_lastMode = m_mode;
+  m_lastMode = m_mode.load();
   Bind(host, Oskend::TABLEDESC_PROGEDITPCM, midiId, 0,
        program ? program.data() + kOffset : nullptr, program ? kSize : 0,
        Oskend::INITCHUNK_PROG().data() + kOffset);
