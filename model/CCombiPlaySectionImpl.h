@@ -7,7 +7,8 @@
 
 class CRTCSectionImpl;
 
-class CCombiPlaySectionImpl : public CSectionImplBaseT<CCombiPlaySectionImpl, Oskend::ISoundSection> {
+class CCombiPlaySectionImpl
+    : public CSectionImplBaseT<CCombiPlaySectionImpl, Oskend::ISoundSection> {
  public:
   static constexpr unsigned kSize = 1332;
 

@@ -9,9 +9,9 @@ constexpr int kGroupSwitch = 0x2B;
 // Control change of each page-B knob assignment: "none", then the named
 // controllers, control changes 0-95 and 102-119; 254 and 255 mean none.
 int PageBControlChange(int assign) {
-  static const unsigned char kNamed[] = {255, 17, 19, 20, 21, 254, 5,  7,  8,  10, 11, 12, 13, 74,
-                                         71,  79, 73, 75, 70, 72,  76, 77, 78, 80, 81, 82, 83, 93,
-                                         91};
+  static const unsigned char kNamed[] = {255, 17, 19, 20, 21, 254, 5,  7,  8,  10,
+                                         11,  12, 13, 74, 71, 79,  73, 75, 70, 72,
+                                         76,  77, 78, 80, 81, 82,  83, 93, 91};
   constexpr int kNamedCount = sizeof kNamed;  // 29
   int cc;
   if (assign < 0 || assign >= 144) return -1;
@@ -28,8 +28,8 @@ int PageBControlChange(int assign) {
 
 }  // namespace
 
-void CCombiTimbreSectionImpl::Init(IHostProxy* host, const TABLEDESC& table, int midiId,
-                                   int idBase, std::uint8_t* block, unsigned size,
+void CCombiTimbreSectionImpl::Init(IHostProxy* host, const TABLEDESC& table, int midiId, int idBase,
+                                   std::uint8_t* block, unsigned size,
                                    const std::uint8_t* reference, Oskend::ISoundSection* sound,
                                    CRTCSectionImpl* rtc, Oskend::ISoundSection* combi, int index,
                                    IStringConverter* channelConverter) {
@@ -78,8 +78,8 @@ void CCombiTimbreSectionImpl::OnParamChanged(int id, eChgSource source) {
     PropsChanged(id, 0x05);
     PropsChanged(id, 0x06);
   }
-  bool automatable = index == 0x02 || index == 0x3D || index == 0x3E || index == 0x3F ||
-                     index == 0x44;
+  bool automatable =
+      index == 0x02 || index == 0x3D || index == 0x3E || index == 0x3F || index == 0x44;
   if (automatable && id >= 0x200 && id <= 0x1100 && source == eChgSource_Reported) {
     if (auto* events = dynamic_cast<Oskend::ISectionHostEvents*>(Host()))
       events->NeedAutomationAPI(static_cast<short>(id), static_cast<short>(GetParamI(id)));

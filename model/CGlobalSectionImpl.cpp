@@ -16,13 +16,14 @@ constexpr int kBankMap = static_cast<int>(0x80000200u);
 
 bool IsLockedGlobal(std::uint32_t id, bool standalone) {
   switch (id) {
-    case 0x80000104u: case 0x80000106u: case 0x80000112u: case 0x80000201u:
-    case 0x80000204u: case 0x80000400u:
-      return true;
-    case 0x80000402u:
-      return standalone;
-    default:
-      return id >= 0x8000040Du && id <= 0x80000412u;
+    case 0x80000104u:
+    case 0x80000106u:
+    case 0x80000112u:
+    case 0x80000201u:
+    case 0x80000204u:
+    case 0x80000400u: return true;
+    case 0x80000402u: return standalone;
+    default: return id >= 0x8000040Du && id <= 0x80000412u;
   }
 }
 

@@ -25,8 +25,7 @@ int ChainDestinationBias(int off) {
 
 }  // namespace
 
-void CIFXRouting::DisableByChainTo(const Reader& type, int base, int destination,
-                                   SParamDesc* row) {
+void CIFXRouting::DisableByChainTo(const Reader& type, int base, int destination, SParamDesc* row) {
   if (destination < 2 || destination > 5) return;
   int t = type(base + kType + destination - 2);
   if (Oskend::GetFXSize(static_cast<Oskend::eFxType>(t)) == 1) row->flags |= 3;
@@ -75,8 +74,7 @@ void CIFXRouting::Apply(const Reader& type, SParamDesc* row, int ruleId, int bas
     case 0x0A:
       if (IsDouble(type(mfxBase))) row->flags |= 3;
       break;
-    default:
-      break;
+    default: break;
   }
 }
 

@@ -4,9 +4,11 @@
 
 #include "model/OskendCRTCSectionImpl.h"
 
-COskendAutomatedFXSectionImpl::COskendAutomatedFXSectionImpl(
-    const TABLEDESC* types, unsigned typeCount, std::span<const std::uint8_t> defaults,
-    std::array<int, 6> automated, bool hideWithoutEffect)
+COskendAutomatedFXSectionImpl::COskendAutomatedFXSectionImpl(const TABLEDESC* types,
+                                                             unsigned typeCount,
+                                                             std::span<const std::uint8_t> defaults,
+                                                             std::array<int, 6> automated,
+                                                             bool hideWithoutEffect)
     : CFXSectionImpl(types, typeCount, defaults),
       m_automated(automated),
       m_hideWithoutEffect(hideWithoutEffect) {}

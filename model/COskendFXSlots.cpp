@@ -10,7 +10,8 @@ void COskendFXSlots::Init(IHostProxy* host, int midiId, int firstPage, std::uint
                           OskendCRTCSectionImpl* rtc) {
   m_firstPage = firstPage;
   auto at = [buffer](unsigned offset) { return buffer != nullptr ? buffer + offset : nullptr; };
-  for (int k = 0; k < 5; ++k) m_ifx[k].Init(host, 0, midiId, (firstPage + k) << 8, at(kIFXBlock[k]));
+  for (int k = 0; k < 5; ++k)
+    m_ifx[k].Init(host, 0, midiId, (firstPage + k) << 8, at(kIFXBlock[k]));
   m_mfx1.Init(host, 0, midiId, (firstPage + 6) << 8, at(kMFX1Block), rtc);
   m_mfx2.Init(host, 0, midiId, (firstPage + 7) << 8, at(kMFX2Block), rtc);
   m_tfx.Init(host, 0, midiId, (firstPage + 9) << 8, at(kTFXBlock), rtc);

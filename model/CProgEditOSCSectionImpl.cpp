@@ -28,9 +28,8 @@ void CProgEditOSCSectionImpl::OSCInit(IHostProxy* host, int midiId, Oskend::CHUN
   m_program = program;
   m_mode = GetOSCMode();
   m_lastMode = m_mode.load();
-  Bind(host, Oskend::TABLEDESC_PROGEDITPCM, midiId, 0,
-       program ? program.data() + kOffset : nullptr, program ? kSize : 0,
-       Oskend::INITCHUNK_PROG().data() + kOffset);
+  Bind(host, Oskend::TABLEDESC_PROGEDITPCM, midiId, 0, program ? program.data() + kOffset : nullptr,
+       program ? kSize : 0, Oskend::INITCHUNK_PROG().data() + kOffset);
 }
 
 int CProgEditOSCSectionImpl::GetOSCMode() {
@@ -88,7 +87,8 @@ void CProgEditOSCSectionImpl::PrepareMultisample(SParamDesc* out, int page, int 
     } else if (off == 6 * z + 5) {
       s = ReadPlain(zone + 1);
       n = ReadPlain(zone + 2);
-      bool compressed = s == 0 ? m_mono.IsCompressSample(n) : s == 1 && m_stereo.IsCompressSample(n);
+      bool compressed =
+          s == 0 ? m_mono.IsCompressSample(n) : s == 1 && m_stereo.IsCompressSample(n);
       if (compressed) out->flags |= 3;
     }
   }
@@ -153,15 +153,32 @@ void CProgEditOSCSectionImpl::PrepareDependencies(SParamDesc* out, int m) {
     int t = v(b);
     switch (off) {
       case 1: hide = t == 6; break;
-      case 2: case 3: case 4: hide = t >= 2; break;
-      case 5: case 6: hide = t != 2; break;
-      case 7: case 8: hide = t != 3; break;
-      case 9: case 10: hide = t != 4; break;
+      case 2:
+      case 3:
+      case 4: hide = t >= 2; break;
+      case 5:
+      case 6: hide = t != 2; break;
+      case 7:
+      case 8: hide = t != 3; break;
+      case 9:
+      case 10: hide = t != 4; break;
       case 11: hide = t != 5; break;
-      case 16: lock = v(b + 15) == 1; hide = t != 6; break;
-      case 18: lock = v(b + 17) == 1; hide = t != 6; break;
-      case 19: hide = t != 6; lock = !hide && v(b + 15) == 0; break;
-      case 20: hide = t != 6; lock = !hide && v(b + 17) == 0; break;
+      case 16:
+        lock = v(b + 15) == 1;
+        hide = t != 6;
+        break;
+      case 18:
+        lock = v(b + 17) == 1;
+        hide = t != 6;
+        break;
+      case 19:
+        hide = t != 6;
+        lock = !hide && v(b + 15) == 0;
+        break;
+      case 20:
+        hide = t != 6;
+        lock = !hide && v(b + 17) == 0;
+        break;
       default: hide = t != 6; break;  // 12-15, 17
     }
   }
@@ -219,7 +236,8 @@ void CProgEditOSCSectionImpl::OnParamChanged(int id, eChgSource source) {
     // to 0 and, for an edit made here, the multisample too.
     for (int i : {id + 1, id + 4, id + 3}) PropsChanged(i);
     PutParamIEx(id + 3, 0, ISection::kNotify, eChgSource_Editor);
-    if (source != eChgSource_Synth) PutParamIEx(id + 1, 0, ISection::kPlainWrite, eChgSource_Editor);
+    if (source != eChgSource_Synth)
+      PutParamIEx(id + 1, 0, ISection::kPlainWrite, eChgSource_Editor);
   } else if ((page == 0x10 || page == 0x20) && off <= 0x14 && off % 6 == 2) {
     PropsChanged(id + 3);
     PropsChanged(id + 2);

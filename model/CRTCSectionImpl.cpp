@@ -6,10 +6,9 @@
 
 namespace {
 
-// Page B, six knobs in the middle, nothing else set.
-constexpr std::uint8_t kInitBlock[CRTCSectionImpl::kBlockSize] = {1,  64, 64, 64, 64, 64,
-                                                                   64, 64, 64, 0,  0,  0,
-                                                                   0,  0,  0,  0,  0};
+// Page B, every knob in the middle, nothing else set.
+constexpr std::uint8_t kInitBlock[CRTCSectionImpl::kBlockSize] = {1, 64, 64, 64, 64, 64, 64, 64, 64,
+                                                                  0, 0,  0,  0,  0,  0,  0,  0};
 
 }  // namespace
 
@@ -57,13 +56,21 @@ bool CRTCSectionImpl::ResetStat(unsigned) {
 
 int CRTCSectionImpl::GetCCResetValue(int cc) {
   switch (cc) {
-    case 8: case 10: case 16: case 17: case 19: case 20: case 21:
-    case 118: case 119:
-      return 64;
-    case 7: case 11: case 92: case 94: case 95:
-      return 127;
-    default:
-      return cc >= 70 && cc <= 79 ? 64 : 0;
+    case 8:
+    case 10:
+    case 16:
+    case 17:
+    case 19:
+    case 20:
+    case 21:
+    case 118:
+    case 119: return 64;
+    case 7:
+    case 11:
+    case 92:
+    case 94:
+    case 95: return 127;
+    default: return cc >= 70 && cc <= 79 ? 64 : 0;
   }
 }
 

@@ -25,8 +25,8 @@
 #include "model/IAccessorS.h"
 #include "model/IHostProxy.h"
 #include "model/ISection.h"
-#include "model/ISoundSection.h"
 #include "model/ISectionSink.h"
+#include "model/ISoundSection.h"
 #include "model/IStringConverter.h"
 #include "model/SModeChangeInfo.h"
 #include "model/mathutl.h"
@@ -266,7 +266,9 @@ class CSectionImplBaseT : public sectionrow::InterfaceDefaults<I>, public IAsync
     for (Oskend::ISectionSink* sink : m_sinks) {
       switch (event) {
         case kEventReinitialized: sink->OnSectionReinitialized(self); break;
-        case kEventPropsChanged: sink->OnSectionParamPropsChanged(self, static_cast<int>(value)); break;
+        case kEventPropsChanged:
+          sink->OnSectionParamPropsChanged(self, static_cast<int>(value));
+          break;
         case kEventParamChanged: sink->OnSectionParamChanged(self, static_cast<int>(value)); break;
         default: break;
       }

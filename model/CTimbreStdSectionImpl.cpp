@@ -9,9 +9,8 @@ constexpr int kChannelIndex = 0x04;
 }  // namespace
 
 void CTimbreStdSectionImpl::Init(IHostProxy* host, const TABLEDESC& table, int midiId, int idBase,
-                                 std::uint8_t* block, unsigned size,
-                                 const std::uint8_t* reference, Oskend::ISoundSection* sound,
-                                 CRTCSectionImpl* rtc, int index) {
+                                 std::uint8_t* block, unsigned size, const std::uint8_t* reference,
+                                 Oskend::ISoundSection* sound, CRTCSectionImpl* rtc, int index) {
   m_sound = sound;
   m_rtc = rtc;
   m_index = index;
@@ -50,8 +49,8 @@ Oskend::CHUNK_PROG CTimbreStdSectionImpl::GetChunkProg(int value) {
 int CTimbreStdSectionImpl::GetCurTimbreProgOscMode(int id) {
   // The stored number, not the clamped reading: a number beyond the four
   // banks must not stand for the last program of bank D.
-  Oskend::CHUNK_PROG prog = GetChunkProg(
-      GetParamI_AvoidToCallISectionsPrepareParamDesc((id & 0xFF00) | kProgramIndex));
+  Oskend::CHUNK_PROG prog =
+      GetChunkProg(GetParamI_AvoidToCallISectionsPrepareParamDesc((id & 0xFF00) | kProgramIndex));
   return prog ? prog.GetCommon().GetOSCMode() : 0;
 }
 

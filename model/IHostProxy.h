@@ -39,7 +39,8 @@ class IHostProxy {
   // null for any other bank or number (never another program).
   virtual Oskend::CHUNK_PROG GetProgramBankFromStorage(Oskend::eBankID bank) = 0;
   virtual Oskend::CHUNK_PROG GetProgramFromStorage(Oskend::eBankID bank, int number) = 0;
-  virtual bool SetProgramToStorage(Oskend::eBankID bank, int number, Oskend::CHUNK_PROG_CONST src) = 0;
+  virtual bool SetProgramToStorage(Oskend::eBankID bank, int number,
+                                   Oskend::CHUNK_PROG_CONST src) = 0;
   virtual Oskend::CHUNK_PROG GetProgramFromBuffer(Oskend::CHUNK_REMOTESYNTH image,
                                                   Oskend::eBankID bank, int number) = 0;
   virtual void LoadProgramFromStorage(Oskend::CHUNK_PROG dst, Oskend::CHUNK_PROG_CONST src) = 0;

@@ -41,8 +41,8 @@ int RoutingEquivalent(int id) {
 OskendCCombiPlaySectionImpl::OskendCCombiPlaySectionImpl() : m_timbres(kTimbreCount) {}
 
 void OskendCCombiPlaySectionImpl::Init(IHostProxy* host, OskendCRTCSectionImpl* rtc,
-                                       Oskend::CHUNK_REMOTESYNTH image,
-                                       Oskend::ISection* progPlay, Oskend::ISection* progEdit) {
+                                       Oskend::CHUNK_REMOTESYNTH image, Oskend::ISection* progPlay,
+                                       Oskend::ISection* progEdit) {
   m_rtc = rtc;
   m_channelConverter.Init("Gch");
   std::uint8_t* buffer = image ? image.GetCombiEditBuffer().data() : nullptr;
@@ -51,10 +51,9 @@ void OskendCCombiPlaySectionImpl::Init(IHostProxy* host, OskendCRTCSectionImpl* 
   auto* progEditSound = dynamic_cast<Oskend::ISoundSection*>(progEdit);
   for (int k = 0; k < kTimbreCount; ++k) {
     unsigned offset = 628 + 44 * static_cast<unsigned>(k);
-    m_timbres.At(k)->Init(host, Oskend::TABLEDESC_COMBIPLAYTRK, 0, kTimbre0 + 0x100 * k,
-                          at(offset), buffer != nullptr ? 44 : 0,
-                          Oskend::INITCHUNK_COMBI().data() + offset, progEditSound, rtc, this, k,
-                          &m_channelConverter);
+    m_timbres.At(k)->Init(host, Oskend::TABLEDESC_COMBIPLAYTRK, 0, kTimbre0 + 0x100 * k, at(offset),
+                          buffer != nullptr ? 44 : 0, Oskend::INITCHUNK_COMBI().data() + offset,
+                          progEditSound, rtc, this, k, &m_channelConverter);
   }
   CCombiPlaySectionImpl::Init(host, rtc, image, progPlay, progEdit);
 }
@@ -150,8 +149,8 @@ bool OskendCCombiPlaySectionImpl::PrepareParamDesc(unsigned index, SParamDesc* o
 
 void OskendCCombiPlaySectionImpl::SendMIDIParam(const SParamDesc& row) {
   if (row.ptype == PTYPE_NONE || row.ptype == PTYPE_STRING) return;
-  bool mapped = (row.id >= 0x122C && row.id <= 0x122E) || row.id == kMFX1Type ||
-                row.id == kMFX2Type;
+  bool mapped =
+      (row.id >= 0x122C && row.id <= 0x122E) || row.id == kMFX1Type || row.id == kMFX2Type;
   if (row.id < 0 && !mapped) return;
   SendParamChange(row.id, CIFXRouting::SentValue(row, sectionrow::Raw(row), kRouting, kMFX));
 }

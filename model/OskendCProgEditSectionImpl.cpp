@@ -17,8 +17,7 @@ constexpr int kTFXType = 0x0B00;
 }  // namespace
 
 void OskendCProgEditSectionImpl::Init(IHostProxy* host, OskendCRTCSectionImpl* rtc,
-                                      Oskend::ISection* progPlay,
-                                      Oskend::CHUNK_REMOTESYNTH image) {
+                                      Oskend::ISection* progPlay, Oskend::CHUNK_REMOTESYNTH image) {
   m_rtc = rtc;
   m_rtcBase = rtc;
   InitSolo();
@@ -120,21 +119,13 @@ bool OskendCProgEditSectionImpl::PrepareParamDesc(unsigned index, SParamDesc* ou
   int osc = GetOSCMode();
   switch (id) {
     case 0x0021:
-    case 0x0022:
-      lockUnless(osc == 1);
-      return true;
+    case 0x0022: lockUnless(osc == 1); return true;
     case 0x0104:
-    case 0x0105:
-      lockUnless(!(osc == 2 && ReadPlain(0x0106) != 0));
-      return true;
-    case 0x0106:
-      lockUnless(osc == 2);
-      return true;
+    case 0x0105: lockUnless(!(osc == 2 && ReadPlain(0x0106) != 0)); return true;
+    case 0x0106: lockUnless(osc == 2); return true;
     case 0x0108:
     case 0x010A:
-    case 0x010C:
-      lockUnless(osc == 1);
-      return true;
+    case 0x010C: lockUnless(osc == 1); return true;
     case 0x0200: {
       int v = m_rtc != nullptr ? m_rtc->GetParamI(0x8029) : 0;
       out->max = v == -1 || v % 6 == 2 ? 63 : 61;
@@ -152,8 +143,7 @@ bool OskendCProgEditSectionImpl::PrepareParamDesc(unsigned index, SParamDesc* ou
       if (CIFXRouting::IsDouble(type(0x0203))) out->flags |= 6;
       out->max = 63;
       return true;
-    default:
-      break;
+    default: break;
   }
   CIFXRouting::Apply(TypeReader(), out, id, kRouting, kMFX);
   return true;

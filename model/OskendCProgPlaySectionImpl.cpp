@@ -5,8 +5,7 @@
 #include "model/SectionTables.h"
 
 void OskendCProgPlaySectionImpl::Init(IHostProxy* host, OskendCRTCSectionImpl* rtc,
-                                      Oskend::ISection* progEdit,
-                                      Oskend::CHUNK_REMOTESYNTH image) {
+                                      Oskend::ISection* progEdit, Oskend::CHUNK_REMOTESYNTH image) {
   InitSolo();
   m_rtc = rtc;
   std::uint8_t* buffer = image ? image.GetProgEditBuffer().data() : nullptr;

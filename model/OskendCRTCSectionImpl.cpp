@@ -170,7 +170,8 @@ bool OskendCRTCSectionImpl::PrepareParamDesc(unsigned index, SParamDesc* out) {
   if (out->id >= kKnobFirst && out->id <= kKnobLast) {
     // Knob values live in the per-channel state: the first channel's row,
     // or the global channel's in multi mode.
-    int channel = Host() != nullptr && Host()->GetRemoteVirtualMode() == 4 ? GetMIDIChannelHelper() : 0;
+    int channel =
+        Host() != nullptr && Host()->GetRemoteVirtualMode() == 4 ? GetMIDIChannelHelper() : 0;
     out->offset -= 1;
     out->data = m_stat.knobs + channel * Oskend::RTCSTAT::kKnobs;
   }
@@ -199,7 +200,10 @@ void OskendCRTCSectionImpl::OnRcvMIDICC(std::uint8_t status, std::uint8_t cc, st
   int v = value;
   switch (cc) {
     case 5: index = 0x0A; break;
-    case 10: index = 0x01; if (v < 1) v = 1; break;
+    case 10:
+      index = 0x01;
+      if (v < 1) v = 1;
+      break;
     case 91: index = 0x37; break;
     case 93: index = 0x36; break;
     default: break;

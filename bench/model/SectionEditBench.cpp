@@ -7,8 +7,8 @@
 #include <memory>
 #include <vector>
 
-#include "model/COskendAutomationSectionImpl.h"
 #include "model/CGlobalSectionImpl.h"
+#include "model/COskendAutomationSectionImpl.h"
 #include "model/CSetupSectionImpl.h"
 #include "model/InitChunks.h"
 #include "model/OskendCCombiPlaySectionImpl.h"

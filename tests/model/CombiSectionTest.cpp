@@ -57,10 +57,10 @@ TEST_F(CombiSectionTest, IdsRouteToTimbresEffectsAndTheGlobalSection) {
     int id;
     Oskend::ISection* expected;
   } cases[] = {
-      {0x0305, Timbre(1)},          {0x0336, &s.combi},         {0x0245, &s.combi},
-      {0x1100, Timbre(15)},         {0x1C01, s.combi.GetTFX()}, {0x1305, s.combi.GetIFX1()},
-      {0x1900, s.combi.GetMFX1()},  {0x1A02, s.combi.GetMFX2()}, {0x1B00, &s.combi},
-      {Id(0x80000105), &s.global},  {Id(0xFFFF0000), &s.combi}, {0x0100, &s.combi},
+      {0x0305, Timbre(1)},         {0x0336, &s.combi},          {0x0245, &s.combi},
+      {0x1100, Timbre(15)},        {0x1C01, s.combi.GetTFX()},  {0x1305, s.combi.GetIFX1()},
+      {0x1900, s.combi.GetMFX1()}, {0x1A02, s.combi.GetMFX2()}, {0x1B00, &s.combi},
+      {Id(0x80000105), &s.global}, {Id(0xFFFF0000), &s.combi},  {0x0100, &s.combi},
   };
   for (const Case& c : cases) EXPECT_EQ(Owner(c.id), c.expected) << std::hex << c.id;
   Oskend::ISectionList* list = s.combi.GetTrack();

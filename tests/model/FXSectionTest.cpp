@@ -47,8 +47,8 @@ struct TypeCase {
 };
 
 TEST_F(FXSectionTest, TypesStayWithinTheirSlotListAndBringTheirDefaults) {
-  const TypeCase cases[] = {{"IFX", 200, 63}, {"IFX", 8, 8},   {"MFX1", 200, 4},
-                            {"MFX2", 9, 4},   {"MFX2", 2, 2},  {"TFX", 5, 0}};
+  const TypeCase cases[] = {{"IFX", 200, 63}, {"IFX", 8, 8},  {"MFX1", 200, 4},
+                            {"MFX2", 9, 4},   {"MFX2", 2, 2}, {"TFX", 5, 0}};
   for (const TypeCase& c : cases) {
     SCOPED_TRACE(std::string(c.slot) + " " + std::to_string(c.asked));
     std::unique_ptr<CFXSectionImpl> s;

@@ -127,8 +127,8 @@ TEST_F(GlobalSetupSectionTest, SetupChangesNotifyAndSwitchRouting) {
   sink.notices.clear();
   s.setup.PutParamI(kMIDIOutToDAW, 1);
   s.setup.PutParamI(kPrgChgToGUI, 1);
-  EXPECT_EQ(sink.notices, (std::vector<Notice>{{3, &s.setup, kMIDIOutToDAW},
-                                               {3, &s.setup, kPrgChgToGUI}}));
+  EXPECT_EQ(sink.notices,
+            (std::vector<Notice>{{3, &s.setup, kMIDIOutToDAW}, {3, &s.setup, kPrgChgToGUI}}));
   EXPECT_EQ(s.host.midiOutToDAW, (std::vector<bool>{true}));
   EXPECT_EQ(s.host.prgChgToGUI, (std::vector<bool>{true}));
   EXPECT_TRUE(s.host.midi.sent.empty());  // the setup section is never sent

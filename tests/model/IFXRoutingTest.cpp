@@ -30,13 +30,12 @@ TEST(IFXRouting, ADoubleSizeEffectTakesOverTheNextSlot) {
     SCOPED_TRACE(base);
     std::map<int, int> ifx1Double{{base + 0x00, 64}};
     const Rule rules[] = {
-        {base + 0x06, 6},  {base + 0x0B, 7},  {base + 0x10, 7}, {base + 0x15, 7},
-        {base + 0x1A, 7},  {base + 0x1F, 7},  {base + 0x29, 7}, {base + 0x2D, 7},
-        {base + 0x0A, 0},  {base + 0x07, 0},  {base + 0x0C, 0}, {base + 0x2F, 0},
-        {base + 0x30, 7},
+        {base + 0x06, 6}, {base + 0x0B, 7}, {base + 0x10, 7}, {base + 0x15, 7}, {base + 0x1A, 7},
+        {base + 0x1F, 7}, {base + 0x29, 7}, {base + 0x2D, 7}, {base + 0x0A, 0}, {base + 0x07, 0},
+        {base + 0x0C, 0}, {base + 0x2F, 0}, {base + 0x30, 7},
     };
-    for (const Rule& r : rules) EXPECT_EQ(Apply(ifx1Double, r.id, base, base + 0x600), r.flags)
-        << std::hex << r.id;
+    for (const Rule& r : rules)
+      EXPECT_EQ(Apply(ifx1Double, r.id, base, base + 0x600), r.flags) << std::hex << r.id;
     std::map<int, int> ifx4Double{{base + 0x03, 70}};
     for (int id : {base + 0x0E, base + 0x13, base + 0x18, base + 0x1D, base + 0x22, base + 0x33})
       EXPECT_EQ(Apply(ifx4Double, id, base, base + 0x600), 7u) << std::hex << id;
@@ -71,8 +70,8 @@ TEST(IFXRouting, ValuesOnTheWire) {
     int id;
     std::uint32_t flags;
     int stored, wire;
-  } cases[] = {{0x0800, 0, 3, 137}, {0x0800, 0, 0, 0},     {0x0801, 0, 4, 142},
-               {0x022C, 0, 3, 1},   {0x022E, 0, 5, 1},     {0x0104, 0x2000, 6, 12},
+  } cases[] = {{0x0800, 0, 3, 137},    {0x0800, 0, 0, 0},       {0x0801, 0, 4, 142},
+               {0x022C, 0, 3, 1},      {0x022E, 0, 5, 1},       {0x0104, 0x2000, 6, 12},
                {0x020F, 0x1000, 1, 7}, {0x0110, 0x4000, 7, 13}, {0x0214, 0, 99, 99}};
   for (const Case& c : cases) {
     row.id = c.id;

@@ -50,11 +50,16 @@ TEST_F(ProgEditSectionTest, IdsRouteToTheSubSectionOfTheirPage) {
     int id;
     Oskend::ISection* expected;
   } cases[] = {
-      {0x0305, s.progEdit.GetIFX1()}, {0x0700, s.progEdit.GetIFX5()},
-      {0x0902, s.progEdit.GetMFX1()}, {0x0A00, s.progEdit.GetMFX2()},
-      {0x0C05, s.progEdit.GetTFX()},  {0x0B01, &s.progEdit},
-      {0x0D00, s.progEdit.GetOSC()},  {0x2F06, s.progEdit.GetOSC()},
-      {static_cast<int>(0xFFFF0000u), &s.progEdit}, {0x0200, &s.progEdit},
+      {0x0305, s.progEdit.GetIFX1()},
+      {0x0700, s.progEdit.GetIFX5()},
+      {0x0902, s.progEdit.GetMFX1()},
+      {0x0A00, s.progEdit.GetMFX2()},
+      {0x0C05, s.progEdit.GetTFX()},
+      {0x0B01, &s.progEdit},
+      {0x0D00, s.progEdit.GetOSC()},
+      {0x2F06, s.progEdit.GetOSC()},
+      {static_cast<int>(0xFFFF0000u), &s.progEdit},
+      {0x0200, &s.progEdit},
   };
   for (const Case& c : cases) EXPECT_EQ(Owner(c.id), c.expected) << std::hex << c.id;
   EXPECT_EQ(s.progEdit.GetTrack(), nullptr);
@@ -68,14 +73,14 @@ TEST_F(ProgEditSectionTest, IdsRouteToTheSubSectionOfTheirPage) {
 // Stored values and what a parameter-change message carries for them.
 struct ValueMapCase {
   int id;
-  int value;     // written by the editor / read back after receiving
-  int wire;      // the value in the parameter-change message
+  int value;  // written by the editor / read back after receiving
+  int wire;   // the value in the parameter-change message
 };
 
 const ValueMapCase kValueMaps[] = {
-    {0x0800, 3, 137}, {0x0800, 0, 0},  {0x0801, 2, 140}, {0x022C, 3, 1},
-    {0x022D, 5, 2},   {0x022E, 4, 0},  {0x0104, 6, 12},  {0x0104, 5, 5},
-    {0x020F, 1, 7},   {0x020F, 0, 0},  {0x0214, 90, 90},
+    {0x0800, 3, 137}, {0x0800, 0, 0}, {0x0801, 2, 140}, {0x022C, 3, 1},
+    {0x022D, 5, 2},   {0x022E, 4, 0}, {0x0104, 6, 12},  {0x0104, 5, 5},
+    {0x020F, 1, 7},   {0x020F, 0, 0}, {0x0214, 90, 90},
 };
 
 TEST_F(ProgEditSectionTest, EditsAreSentAsTheSynthesizerNumbersThem) {
@@ -121,8 +126,8 @@ TEST_F(ProgEditSectionTest, InsertTypeChangeResetsTheSlotAndReselectsItsTable) {
             0);
   EXPECT_EQ(ifxSink.notices, (std::vector<Notice>{{1, ifx1, 0}}));
   EXPECT_EQ(sink.Ids(3), (std::vector<int>{0x0200}));
-  EXPECT_EQ(sink.Ids(2), (std::vector<int>{0x0201, 0x0206, 0x022D, 0x0229, 0x020B, 0x0210,
-                                           0x0215, 0x021A, 0x021F}));
+  EXPECT_EQ(sink.Ids(2), (std::vector<int>{0x0201, 0x0206, 0x022D, 0x0229, 0x020B, 0x0210, 0x0215,
+                                           0x021A, 0x021F}));
 }
 
 TEST_F(ProgEditSectionTest, TypeReceivedOnTheMIDIThreadReselectsAndNotifiesLater) {
@@ -139,9 +144,9 @@ TEST_F(ProgEditSectionTest, TypeReceivedOnTheMIDIThreadReselectsAndNotifiesLater
 
 TEST_F(ProgEditSectionTest, MasterAndTotalTypeChangesStartFromTheirOwnDefaults) {
   s.progEdit.PutParamI(0x0800, 2);
-  EXPECT_EQ(std::memcmp(Buffer() + 404, Oskend::InitFXEntry(Oskend::VINITCHUNK_FX_MFX1(), 2).data(),
-                        64),
-            0);
+  EXPECT_EQ(
+      std::memcmp(Buffer() + 404, Oskend::InitFXEntry(Oskend::VINITCHUNK_FX_MFX1(), 2).data(), 64),
+      0);
   EXPECT_EQ(sink.Ids(2), (std::vector<int>{0x0801, 0x0803, 0x0805, 0x0806, 0x0808}));
   std::memset(Buffer() + 544, 0x33, 64);
   s.progEdit.PutParamI(0x0B00, 0);
@@ -151,7 +156,7 @@ TEST_F(ProgEditSectionTest, MasterAndTotalTypeChangesStartFromTheirOwnDefaults) 
 TEST_F(ProgEditSectionTest, AChainLocksTheSourcesOutputs) {
   s.progEdit.PutParamI(0x022C, 3);
   s.progEdit.PutParamI(0x0228, 1);
-  EXPECT_EQ(sink.Ids(2), (std::vector<int>{0x020A, 0x020F, 0x0214, 0x0219,    // destination
+  EXPECT_EQ(sink.Ids(2), (std::vector<int>{0x020A, 0x020F, 0x0214, 0x0219,     // destination
                                            0x020A, 0x020F, 0x0214, 0x0219}));  // switch
   for (int id : {0x020A, 0x020F, 0x0214, 0x0219}) EXPECT_EQ(Row(&s.progEdit, id).flags & 3, 3u);
   EXPECT_EQ(s.progEdit.PutParamI(0x020A, 10), 0);  // refused while locked

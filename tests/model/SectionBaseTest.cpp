@@ -19,6 +19,7 @@ using sectiontest::SentChange;
 
 constexpr int kGlobalId = static_cast<int>(0x80000100u);
 
+// clang-format off
 const SParamDesc kRows[] = {
     {"Level", "", 0x01, PTYPE_CONT, ATYPE_UBF8, 0, 0, 6, 64, 0, 127, 0, 0, "%.0f,v", nullptr, nullptr, nullptr},
     {"Depth", "", 0x02, PTYPE_CONT, ATYPE_SBF8, 1, 0, 7, 0, -99, 99, 0, 0, "%.0f,v", nullptr, nullptr, nullptr},
@@ -28,6 +29,7 @@ const SParamDesc kRows[] = {
     {"Sys", "", kGlobalId, PTYPE_CONT, ATYPE_UBF8, 20, 0, 7, 0, 0, 127, 0, 0, "%.0f,v", nullptr, nullptr, nullptr},
     {" ", "", -1, PTYPE_NONE, ATYPE_NONE, 0, 0, 0, 0, 0, 0, 0, 0, "", nullptr, nullptr, nullptr},
 };
+// clang-format on
 const TABLEDESC kTable = {kRows, sizeof kRows / sizeof kRows[0]};
 
 class TestSection : public CSectionImplBaseT<TestSection, Oskend::ISection> {

@@ -10,8 +10,7 @@ int RecordingMIDI::SendParamChange(std::uint8_t section, int id, int value) {
   return 0;
 }
 
-FakeHost::FakeHost()
-    : image(Oskend::CHUNK_REMOTESYNTH::kSize, 0), disp(AsyncDispatchCreate()) {}
+FakeHost::FakeHost() : image(Oskend::CHUNK_REMOTESYNTH::kSize, 0), disp(AsyncDispatchCreate()) {}
 
 FakeHost::~FakeHost() = default;
 

@@ -57,7 +57,9 @@ class FakeHost : public IHostProxy, public Oskend::ISectionHostEvents {
     return GetProgramFromStorage(b, 0);
   }
   Oskend::CHUNK_PROG GetProgramFromStorage(Oskend::eBankID b, int n) override;
-  bool SetProgramToStorage(Oskend::eBankID, int, Oskend::CHUNK_PROG_CONST) override { return false; }
+  bool SetProgramToStorage(Oskend::eBankID, int, Oskend::CHUNK_PROG_CONST) override {
+    return false;
+  }
   Oskend::CHUNK_PROG GetProgramFromBuffer(Oskend::CHUNK_REMOTESYNTH, Oskend::eBankID,
                                           int) override {
     return Oskend::CHUNK_PROG();
@@ -112,8 +114,8 @@ class RecordingSink : public Oskend::ISectionSink {
 
 }  // namespace sectiontest
 
-#include "model/COskendAutomationSectionImpl.h"
 #include "model/CGlobalSectionImpl.h"
+#include "model/COskendAutomationSectionImpl.h"
 #include "model/CSetupSectionImpl.h"
 #include "model/OskendCCombiPlaySectionImpl.h"
 #include "model/OskendCProgEditSectionImpl.h"
