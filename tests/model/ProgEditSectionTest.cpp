@@ -279,4 +279,61 @@ TEST_F(ProgEditSectionTest, ProgramPlayShowsTheEditedProgramsNameAndTakesNothing
   EXPECT_EQ(s.progPlay.GetOSCMode(), 0);
 }
 
+// What the oscillator section's rules make of a row after a few values
+// arrive from the synthesizer.
+struct OSCRuleCase {
+  std::vector<std::pair<int, int>> received;
+  int id;
+  std::uint32_t flags;  // the lock (3) and hide (4) bits expected
+};
+
+TEST_F(ProgEditSectionTest, OscillatorRulesLockAndHideWhatTheSettingsMakeMeaningless) {
+  const OSCRuleCase cases[] = {
+      {{{0x0D02, 1}}, 0x0D03, 3},
+      {{{0x0D02, 1}}, 0x0D05, 0},
+      {{{0x0D02, 0}}, 0x0D05, 3},
+      {{{0x0D02, 1}, {0x0D06, 0}}, 0x0D07, 3},
+      {{{0x0F00, 12}}, 0x0F03, 3},
+      {{{0x0F00, 2}}, 0x0F04, 3},
+      {{{0x0F00, 3}}, 0x0F04, 0},
+      {{{0x1400, 0}}, 0x1601, 3},
+      {{{0x1400, 1}}, 0x1601, 0},
+      {{{0x1804, 100}}, 0x1803, 3},
+      {{{0x1804, 20}}, 0x1803, 0},
+      {{{0x1D00, 6}}, 0x1D01, 4},
+      {{{0x1D00, 6}}, 0x1D0C, 0},
+      {{{0x1D00, 0}}, 0x1D0C, 4},
+      {{{0x1D00, 6}, {0x1D0F, 1}}, 0x1D10, 3},
+      {{{0x0D00, 2}}, 0x1001, 4},
+      {{{0x0D00, 2}}, 0x1000, 3},
+      {{{0x0D00, 0}, {0x1000, 0}}, 0x1001, 3},
+      {{{0x0D00, 1}, {0x2000, 1}}, 0x2001, 0},
+      {{{0x0D00, 0}, {0x2000, 1}}, 0x2001, 3},
+  };
+  Oskend::ISection* osc = s.progEdit.GetOSC();
+  for (const OSCRuleCase& c : cases) {
+    SCOPED_TRACE(testing::Message() << std::hex << c.id);
+    for (auto [id, v] : c.received) s.progEdit.OnRcvMIDIParam(id, v, eChgSource_Synth);
+    EXPECT_EQ(Row(osc, c.id).flags & 7, c.flags);
+  }
+}
+
+TEST_F(ProgEditSectionTest, OscillatorChangesTellWhichRowsToReread) {
+  RecordingSink oscSink, playSink;
+  s.progEdit.GetOSC()->AdviseSink(&oscSink);
+  s.progPlay.AdviseSink(&playSink);
+  s.progEdit.GetOSC()->PutParamI(0x0D02, 1);
+  EXPECT_EQ(oscSink.Ids(2), (std::vector<int>{0x0D06, 0x0D07, 0x0D05, 0x0D09, 0x0D08, 0x0D0A,
+                                              0x0D0B, 0x0D04, 0x0D03}));
+  oscSink.notices.clear();
+  s.progEdit.GetOSC()->PutParamI(0x0D00, 1);  // an edit: only the play section hears
+  EXPECT_TRUE(oscSink.Ids(2).empty());
+  EXPECT_EQ(playSink.Ids(2), (std::vector<int>{0x0206}));
+  s.progEdit.OnRcvMIDIParam(0x0D00, 0, eChgSource_Synth);  // from the hardware: everything
+  std::vector<int> ids = oscSink.Ids(2);
+  ASSERT_FALSE(ids.empty());
+  EXPECT_EQ(ids.front(), 0x1000);
+  EXPECT_EQ(ids.back(), 0x2F06);
+}
+
 }  // namespace
