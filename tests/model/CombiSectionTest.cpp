@@ -244,4 +244,27 @@ TEST_F(CombiSectionTest, OfferedEffectTypesAndModulationSources) {
   EXPECT_EQ(Oskend::GetAMSSRCList(eMode_ProgEdit, 0x0F07), nullptr);
 }
 
+TEST_F(CombiSectionTest, ReadingEveryRowOfEverySectionLeavesTheDataAlone) {
+  s.combi.OnRcvMIDIParam(0x0200, 900, eChgSource_Synth);
+  std::vector<std::uint8_t> image = s.host.image;
+  std::vector<std::uint8_t> setup(s.setupBlock, s.setupBlock + sizeof s.setupBlock);
+  std::vector<Oskend::ISection*> sections = {&s.combi,      s.combi.GetIFX3(), s.combi.GetMFX2(),
+                                             &s.global,     &s.rtc,            &s.automation,
+                                             &s.setup};
+  for (unsigned t = 0; t < 16; ++t) sections.push_back(s.combi.GetTrack()->GetAt(t));
+  for (Oskend::ISection* section : sections) {
+    for (int i = 0; i < section->GetParamCount(); ++i) {
+      SParamDesc row{};
+      section->GetParamDescByIndex(static_cast<unsigned>(i), &row);
+      int id = section->GetParamIDByIndex(static_cast<unsigned>(i));
+      section->GetParamI(id);
+      section->GetParamS(id);
+      section->GetParamI_AvoidToCallISectionsPrepareParamDesc(id);
+    }
+  }
+  EXPECT_EQ(s.host.image, image);
+  EXPECT_EQ(std::vector<std::uint8_t>(s.setupBlock, s.setupBlock + sizeof s.setupBlock), setup);
+  EXPECT_TRUE(s.host.midi.sent.empty());
+}
+
 }  // namespace
