@@ -341,7 +341,7 @@ uint16_t CRemoteMIDIImpl::GetBnkPgmPair() {
 int CRemoteMIDIImpl::GetGlobalChannel() { return channel_; }
 void CRemoteMIDIImpl::SetGlobalChannel(int channel) { channel_ = static_cast<uint8_t>(channel); }
 const MODEANDSTATE* CRemoteMIDIImpl::GetModeAndState() { return &modeAndState_; }
-BankMap CRemoteMIDIImpl::GetBankMap() { return bankMap_ ? 1 : 0; }
+BankMap CRemoteMIDIImpl::GetBankMap() { return static_cast<BankMap>(bankMap_ ? 1 : 0); }
 void CRemoteMIDIImpl::SetBankMap(BankMap map) { bankMap_ = map == 1; }
 eDevType CRemoteMIDIImpl::GetDevType() { return out_ ? out_->GetDevType() : kDevTypeUnknown; }
 bool CRemoteMIDIImpl::ForeignPort() { return GetDevType() != kDevTypeTarget; }

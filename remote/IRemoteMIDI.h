@@ -17,7 +17,7 @@
 namespace Oskend {
 
 // 1: program changes in combination mode select with bank MSB 63.
-using BankMap = int;
+enum BankMap : int;  // completed beside the host proxy
 
 class IRemoteMIDI {
  public:

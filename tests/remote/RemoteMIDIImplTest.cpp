@@ -429,7 +429,7 @@ TEST_F(RemoteMIDIImplTest, ALargeDumpFromThePanelGetsAReceivingWindow) {
 
 TEST_F(RemoteMIDIImplTest, ProgramChangeFollowsTheMode) {
   SimSynthDevice& dev = Connected(OnChannel(2));
-  link->SetBankMap(1);
+  link->SetBankMap(static_cast<Oskend::BankMap>(1));
   EXPECT_EQ(link->SendProgramChange(Oskend::eBankID_A, 17), 0);
   EXPECT_EQ(link->GetBnkPgmPair(), 0x1100);
   EXPECT_EQ(link->SendProgramChange(Oskend::eBankID_B, 1), kRemoteFailed);
