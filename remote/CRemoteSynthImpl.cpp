@@ -7,11 +7,9 @@
 #include "editor/shell/GetModalCaption.h"
 #include "editor/shell/XEUtils.h"
 #include "model/BankNames.h"
-#include "model/CParamTable.h"
-#include "model/IAccessorI.h"
-#include "model/IAccessorS.h"
 #include "model/InitChunks.h"
-#include "model/SectionTables.h"
+#include "model/RTCSTAT.h"
+#include "model/SModeChangeInfo.h"
 #include "platform/HfcDebug.h"
 #include "platform/HfcMessageBox.h"
 #include "platform/HfcTime.h"
@@ -283,7 +281,7 @@ void CRemoteSynthImpl::SetAudioOutCh(int channel) {
   if (IRTMIDISink* s = rtSink_) s->SetAudioOutCh(channel);
 }
 
-void CRemoteSynthImpl::SetExtCtlState(int clock) {
+void CRemoteSynthImpl::SetExtCtlState(MIDIClock clock) {
   extCtl_ = SExtCtlState{0, 0, static_cast<std::uint8_t>(clock)};
 }
 
@@ -1114,55 +1112,178 @@ bool CRemoteSynthImpl::LoadPendingHostData() { return false; }
 
 // ------------------------------------------------------------ sections
 
-ISoundSection* CRemoteSynthImpl::GetEditBuffer(int) { return nullptr; }
-ISoundSection* CRemoteSynthImpl::GetFakeEditBuffer(int) { return nullptr; }
-ISoundSection* CRemoteSynthImpl::GetTempoEditBuffer(int) { return nullptr; }
-ISection* CRemoteSynthImpl::GetRealtimeControl() { return nullptr; }
-ISection* CRemoteSynthImpl::GetAutomation() { return nullptr; }
-ISection* CRemoteSynthImpl::GetGlobal() { return nullptr; }
-ISection* CRemoteSynthImpl::GetSetup() { return nullptr; }
-void CRemoteSynthImpl::SetGlobalChannel(int) {}
-
-void CRemoteSynthImpl::BindSections() {}
-
-namespace {
-const SParamDesc* SetupRow(int id) {
-  CParamTable* table = CParamTable::GetInstance(TABLEDESC_SETUP, 0);
-  const int index = table->FindIndex(id);
-  return index < 0 ? nullptr : table->GetRow(static_cast<uint32_t>(index));
+ISoundSection* CRemoteSynthImpl::GetEditBuffer(int mode) {
+  if (mode == 0 || mode == 1) return &combiPlaySection_;
+  if (mode == 2) return &progPlaySection_;
+  if (mode == 3) return &progEditSection_;
+  return nullptr;
 }
-}  // namespace
 
-int CRemoteSynthImpl::SetupGetI(int id) {
-  const SParamDesc* row = SetupRow(id);
-  const auto* acc = row ? dynamic_cast<const IAccessorI*>(row->accessor) : nullptr;
-  return acc ? acc->Get(setup_.data(), row->offset) : 0;
+ISoundSection* CRemoteSynthImpl::GetFakeEditBuffer(int mode) {
+  if (mode == 0 || mode == 1) return &combiPlaySection_;
+  if (mode == 2 || mode == 3) return &progPlaySection_;
+  return nullptr;
 }
+
+ISoundSection* CRemoteSynthImpl::GetTempoEditBuffer(int mode) {
+  if (mode == 0 || mode == 1) return &combiPlaySection_;
+  if (mode == 2 || mode == 3) return &progEditSection_;
+  return nullptr;
+}
+
+ISection* CRemoteSynthImpl::GetRealtimeControl() { return &rtcSection_; }
+ISection* CRemoteSynthImpl::GetAutomation() { return &automationSection_; }
+ISection* CRemoteSynthImpl::GetGlobal() { return &globalSection_; }
+ISection* CRemoteSynthImpl::GetSetup() { return &setupSection_; }
+
+void CRemoteSynthImpl::SetGlobalChannel(int channel) {
+  CStringConverterEnumCombiMIDICh::SetGlobalChannel(channel);
+}
+
+int CRemoteSynthImpl::GetRemoteTempo() {
+  const int sm = soundMode_;
+  if (sm == 0 || sm == 1) return combiPlaySection_.GetParamI(kTempoId);
+  // The program's own tempo; the program play section has no such row.
+  if (sm == 2 || sm == 3) return progEditSection_.GetParamI(kTempoId);
+  return 10000;
+}
+
+CHUNK_PROG CRemoteSynthImpl::GetProgramBankFromStorage(eBankID bank) {
+  return GetProgramFromStorage(bank, 0);
+}
+
+bool CRemoteSynthImpl::SetProgramToStorage(eBankID bank, int number, CHUNK_PROG_CONST src) {
+  CHUNK_PROG dst = GetProgramFromStorage(bank, number);
+  if (!dst || !src) return false;
+  dst.Assign(src);
+  return true;
+}
+
+CHUNK_PROG CRemoteSynthImpl::GetProgramFromBuffer(CHUNK_REMOTESYNTH image, eBankID bank,
+                                                  int number) {
+  if (bank < 0 || bank > 3 || !image) return CHUNK_PROG();
+  return image.GetProg(bank, number & 127);
+}
+
+void CRemoteSynthImpl::LoadProgramFromStorage(CHUNK_PROG dst, CHUNK_PROG_CONST src) {
+  dst.Assign(src);
+}
+
+void CRemoteSynthImpl::BindSections() {
+  setupSection_.Init(this, setup_.data(), nullptr);
+  rtcSection_.Init(this, &progPlaySection_, &progEditSection_, &combiPlaySection_, nullptr,
+                   &globalSection_);
+  automationSection_.Init(this, &rtcSection_, &progPlaySection_, &combiPlaySection_);
+  globalSection_.Init(this, &rtcSection_, &progPlaySection_, &progEditSection_, &combiPlaySection_,
+                      image_);
+  progPlaySection_.Init(this, &rtcSection_, &progEditSection_, image_);
+  progEditSection_.Init(this, &rtcSection_, &progPlaySection_, image_);
+  combiPlaySection_.Init(this, &rtcSection_, image_, &progPlaySection_, &progEditSection_);
+  setupSection_.PersistLoad();
+}
+
+int CRemoteSynthImpl::SetupGetI(int id) { return setupSection_.GetParamI(id); }
 
 std::string CRemoteSynthImpl::SetupGetS(int id) {
-  const SParamDesc* row = SetupRow(id);
-  const auto* acc = row ? dynamic_cast<const IAccessorS*>(row->accessor) : nullptr;
-  return acc ? acc->Get(setup_.data(), row->offset) : std::string();
+  // A plain read of a text row gives its long form.
+  const std::string s = setupSection_.GetParamS(id);
+  return std::string(s.c_str());
 }
 
 void CRemoteSynthImpl::SetupPutS(int id, const std::string& text) {
-  const SParamDesc* row = SetupRow(id);
-  if (const auto* acc = row ? dynamic_cast<const IAccessorS*>(row->accessor) : nullptr)
-    acc->Put(setup_.data(), row->offset, text.c_str());
+  setupSection_.PutParamS(id, text.c_str());
 }
 
-void CRemoteSynthImpl::SetupPersistSave(int) {}
-void CRemoteSynthImpl::SecReinit(Sec, const ModeChange*) {}
-void CRemoteSynthImpl::SecInitSolo(Sec) {}
-void CRemoteSynthImpl::SecUpdateFXType(Sec) {}
-void CRemoteSynthImpl::SecRcvParam(Sec, int, int) {}
-void CRemoteSynthImpl::RTCSaveStat(std::uint8_t*) {}
-void CRemoteSynthImpl::RTCRestoreStat(const std::uint8_t*) {}
-void CRemoteSynthImpl::RTCResetStat() {}
-void CRemoteSynthImpl::RTCOnRcvMIDICC(int, int, int, eChgSource) {}
-void CRemoteSynthImpl::RTCOnRcvMasterVolume(unsigned) {}
-void CRemoteSynthImpl::RTCSetCategory(int) {}
-int CRemoteSynthImpl::TimbreProgram(int) { return -1; }
-void CRemoteSynthImpl::ProgEditFollowTimbre(int, bool) {}
+void CRemoteSynthImpl::SetupPersistSave(int id) { setupSection_.PersistSave(id); }
+
+ISection* CRemoteSynthImpl::SectionOf(Sec sec) {
+  switch (sec) {
+    case kSecSetup: return &setupSection_;
+    case kSecGlobal: return &globalSection_;
+    case kSecRTC: return &rtcSection_;
+    case kSecAutomation: return &automationSection_;
+    case kSecProgPlay: return &progPlaySection_;
+    case kSecProgEdit: return &progEditSection_;
+    case kSecCombiPlay: return &combiPlaySection_;
+  }
+  return nullptr;
+}
+
+void CRemoteSynthImpl::SecReinit(Sec sec, const ModeChange* change) {
+  SModeChangeInfo info;
+  if (change) {
+    info.oldMode = change->oldMode;
+    info.newMode = change->newMode;
+  }
+  const SModeChangeInfo* p = change ? &info : nullptr;
+  switch (sec) {
+    case kSecGlobal: globalSection_.OnReinitialized(p); break;
+    case kSecProgPlay: progPlaySection_.OnReinitialized(p); break;
+    case kSecProgEdit: progEditSection_.OnReinitialized(p); break;
+    case kSecCombiPlay: combiPlaySection_.OnReinitialized(p); break;
+    default: break;
+  }
+}
+
+void CRemoteSynthImpl::SecInitSolo(Sec sec) {
+  switch (sec) {
+    case kSecProgPlay: progPlaySection_.InitSolo(); break;
+    case kSecProgEdit: progEditSection_.InitSolo(); break;
+    case kSecCombiPlay: combiPlaySection_.InitSolo(); break;
+    default: break;
+  }
+}
+
+void CRemoteSynthImpl::SecUpdateFXType(Sec sec) {
+  if (sec == kSecProgEdit) progEditSection_.UpdateFXType();
+  if (sec == kSecCombiPlay) combiPlaySection_.UpdateFXType();
+}
+
+void CRemoteSynthImpl::SecRcvParam(Sec sec, int id, int value) {
+  switch (sec) {
+    case kSecGlobal: globalSection_.OnRcvMIDIParam(id, value, eChgSource_Synth); break;
+    case kSecProgPlay: progPlaySection_.OnRcvMIDIParam(id, value, eChgSource_Synth); break;
+    case kSecProgEdit: progEditSection_.OnRcvMIDIParam(id, value, eChgSource_Synth); break;
+    case kSecCombiPlay: combiPlaySection_.OnRcvMIDIParam(id, value, eChgSource_Synth); break;
+    default: break;
+  }
+}
+
+void CRemoteSynthImpl::RTCSaveStat(std::uint8_t* state) {
+  RTCSTAT stat{};
+  rtcSection_.SaveStat(&stat);
+  std::memcpy(state, stat.knobs, kRTCStateSize);
+}
+
+void CRemoteSynthImpl::RTCRestoreStat(const std::uint8_t* state) {
+  RTCSTAT stat{};
+  std::memcpy(stat.knobs, state, kRTCStateSize);
+  rtcSection_.RestoreStat(stat, ISection::kPlainWrite);
+}
+
+void CRemoteSynthImpl::RTCResetStat() { rtcSection_.ResetStat(ISection::kPlainWrite); }
+
+void CRemoteSynthImpl::RTCOnRcvMIDICC(int status, int d1, int d2, eChgSource source) {
+  rtcSection_.OnRcvMIDICC(static_cast<std::uint8_t>(status), static_cast<std::uint8_t>(d1),
+                          static_cast<std::uint8_t>(d2), source);
+}
+
+void CRemoteSynthImpl::RTCOnRcvMasterVolume(unsigned volume) { rtcSection_.OnRcvMasterVolume(volume); }
+
+void CRemoteSynthImpl::RTCSetCategory(int category) {
+  const int v = rtcSection_.GetParamI(kRTCEditState);
+  rtcSection_.PutParamIEx(kRTCEditState, v - v % 6 + category, ISection::kNotify, eChgSource_Synth);
+}
+
+int CRemoteSynthImpl::TimbreProgram(int t) {
+  ISection* timbre = nullptr;
+  const int id = 0x200 + t * 256;
+  if (!combiPlaySection_.FindSectionByPID(id, &timbre) || !timbre) return -1;
+  return timbre->GetParamI(id);
+}
+
+void CRemoteSynthImpl::ProgEditFollowTimbre(int, bool reset) {
+  if (reset) progEditSection_.InitSolo();
+}
 
 }  // namespace Oskend

@@ -10,7 +10,16 @@
 #include <vector>
 
 #include "model/CBankListImpl.h"
+#include "model/CGlobalSectionImpl.h"
+#include "model/COskendAutomationSectionImpl.h"
+#include "model/CSetupSectionImpl.h"
 #include "model/ChunkRemoteSynth.h"
+#include "model/IHostProxy.h"
+#include "model/ISectionHostEvents.h"
+#include "model/OskendCCombiPlaySectionImpl.h"
+#include "model/OskendCProgEditSectionImpl.h"
+#include "model/OskendCProgPlaySectionImpl.h"
+#include "model/OskendCRTCSectionImpl.h"
 #include "platform/CHfcCriticalSection.h"
 #include "platform/IAsyncDispatch.h"
 #include "remote/IRemoteMIDICallback.h"
@@ -19,13 +28,17 @@
 namespace Oskend {
 
 class CRemoteSynthImpl : public IRemoteSynth,
+                         public IHostProxy,
                          public IAsyncDispatchHandler,
-                         public IRemoteMIDICallback {
+                         public IRemoteMIDICallback,
+                         public ISectionHostEvents {
  public:
   static constexpr unsigned kMaxVolume = 16383;
   static constexpr int kRefused = static_cast<int>(0x80000001u);
   static constexpr int kRTCStateSize = 128;
   static constexpr int kStepCount = 7;  // resume steps of a receive: 0..6
+  static constexpr int kTempoId = 0x100;
+  static constexpr int kRTCEditState = 0x8029;
 
   explicit CRemoteSynthImpl(AudioEffect* effect);
   ~CRemoteSynthImpl() override;
@@ -113,7 +126,7 @@ class CRemoteSynthImpl : public IRemoteSynth,
   void OnAsyncTimer(long id) override;
   void OnAsyncEvent(long event, long a) override;
   void SetAudioOutCh(int channel) override;
-  void SetExtCtlState(int clock) override;
+  void SetExtCtlState(MIDIClock clock) override;
   void SetBankMap(BankMap map) override;
   void SetGlobalChannel(int channel) override;
   bool Get_NowInitializing() override { return nowInitializing_; }
@@ -158,12 +171,22 @@ class CRemoteSynthImpl : public IRemoteSynth,
                                       bool write);
   void OnApplyAll();
 
-  // The working image and the link, for the sections and for tests.
-  CHUNK_REMOTESYNTH GetRawChunk() { return image_; }
-  CHUNK_REMOTESYNTH GetRawChunkROM() { return CHUNK_REMOTESYNTH(rom_.data()); }
-  IRemoteMIDI* GetRemoteMidi() { return link_.get(); }
-  IAsyncDispatch* GetDisp() { return dispatch_.get(); }
-  CHUNK_PROG GetProgramFromStorage(eBankID bank, int number);
+  // IHostProxy
+  IAsyncDispatch* GetDisp() override { return dispatch_.get(); }
+  unsigned char GetPMID() override { return pmid_; }
+  eMode GetRemoteMode() override { return GetMode(); }
+  int GetRemoteVirtualMode() override { return virtualMode_; }
+  int GetRemoteSoundMode() override { return soundMode_; }
+  int GetRemoteTempo() override;
+  IRemoteMIDI* GetRemoteMidi() override { return link_.get(); }
+  CHUNK_REMOTESYNTH GetRawChunk() override { return image_; }
+  CHUNK_REMOTESYNTH GetRawChunkROM() override { return CHUNK_REMOTESYNTH(rom_.data()); }
+  bool GetStandAlone() override { return standalone_; }
+  CHUNK_PROG GetProgramBankFromStorage(eBankID bank) override;
+  CHUNK_PROG GetProgramFromStorage(eBankID bank, int number) override;
+  bool SetProgramToStorage(eBankID bank, int number, CHUNK_PROG_CONST src) override;
+  CHUNK_PROG GetProgramFromBuffer(CHUNK_REMOTESYNTH image, eBankID bank, int number) override;
+  void LoadProgramFromStorage(CHUNK_PROG dst, CHUNK_PROG_CONST src) override;
 
   // Percentage of the protocol's pauses actually waited (100 by default);
   // 0 lets benchmarks measure the model without the pacing.
@@ -206,6 +229,7 @@ class CRemoteSynthImpl : public IRemoteSynth,
 
   // Seams onto the sections (setup settings, re-initialisation, realtime
   // state and received parameters).
+  ISection* SectionOf(Sec sec);
   int SetupGetI(int id);
   std::string SetupGetS(int id);
   void SetupPutS(int id, const std::string& text);
@@ -222,6 +246,13 @@ class CRemoteSynthImpl : public IRemoteSynth,
   void RTCSetCategory(int category);
 
   AudioEffect* effect_;
+  CSetupSectionImpl setupSection_;
+  CGlobalSectionImpl globalSection_;
+  OskendCRTCSectionImpl rtcSection_;
+  COskendAutomationSectionImpl automationSection_;
+  OskendCProgPlaySectionImpl progPlaySection_;
+  OskendCProgEditSectionImpl progEditSection_;
+  OskendCCombiPlaySectionImpl combiPlaySection_;
   CHfcWindow* parentWindow_ = nullptr;
   std::uint8_t pmid_ = 0;
   std::vector<std::uint8_t> setup_;

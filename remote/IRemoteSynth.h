@@ -10,6 +10,7 @@
 #include "model/eBankID.h"
 #include "model/eChgSource.h"
 #include "model/eMode.h"
+#include "model/IHostProxy.h"
 #include "remote/DEVICEINQUIRYDATA.h"
 #include "remote/IRemoteMIDI.h"
 #include "remote/MIDIDevKey.h"
@@ -120,7 +121,7 @@ class IRemoteSynth {
   virtual void OnAsyncTimer(long id) = 0;
   virtual void OnAsyncEvent(long event, long a) = 0;
   virtual void SetAudioOutCh(int channel) = 0;
-  virtual void SetExtCtlState(int clock) = 0;
+  virtual void SetExtCtlState(MIDIClock clock) = 0;
   virtual void SetBankMap(BankMap map) = 0;
   virtual void SetGlobalChannel(int channel) = 0;
   virtual bool Get_NowInitializing() = 0;

@@ -62,6 +62,12 @@ void RecordingSynthSink::OnRemoteSynthMIDIIn(Oskend::IRemoteSynth*, const void* 
   Add({"midi", long(length), d[0], (long(d[1]) << 8) | (length > 2 ? d[2] : 0)});
 }
 
+void Pattern(SimSynth& synth, uint32_t seed) {
+  synth.FillPattern(seed);
+  // The global block names the channel the instrument is on.
+  synth.Memory()[Oskend::CHUNK_GLOBAL::kMIDIChannel] = synth.Settings().channel;
+}
+
 SimSynthSettings TestSynthSettings() {
   SimSynthSettings s;
   s.channel = 2;
@@ -90,7 +96,7 @@ SimSynthDevice& ModelTest::AddSynth(SimSynthSettings settings, const std::string
 
 SimSynthDevice& ModelTest::Connected(SimSynthSettings settings, bool recall) {
   SimSynthDevice& dev = AddSynth(settings);
-  dev.With([](SimSynth& synth) { synth.FillPattern(11); });
+  dev.With([](SimSynth& synth) { Pattern(synth, 11); });
   model->Connect(false, recall);
   return dev;
 }

@@ -12,6 +12,7 @@
 #include "remote/CRemoteSynthImpl.h"
 #include "remote/IRemoteSynthMIDISink.h"
 #include "remote/IRemoteSynthSink.h"
+#include "tests/support/TempDir.h"
 #include "tests/support/TestEnvironment.h"
 #include "tests/support/simsynth/SimSynthDevice.h"
 
@@ -64,12 +65,19 @@ class ModelTest {
   std::vector<uint8_t> ImageBody();
   static std::vector<uint8_t> MemoryBody(const std::vector<uint8_t>& memory);
 
+  // The editor settings live in a folder of the test's own.
+  TempDir config;
+  ScopedEnv configHome{"XDG_CONFIG_HOME", config.path()};
   TestEnvironment env;
   os::midi::VirtualBus bus;
   std::deque<std::unique_ptr<SimSynthDevice>> synths;
   std::unique_ptr<Oskend::CRemoteSynthImpl> model;
   RecordingSynthSink sink;
 };
+
+// Fills the instrument's memory with a pattern whose global block holds the
+// instrument's own channel.
+void Pattern(SimSynth& synth, uint32_t seed);
 
 // A synthesizer on channel 2 whose mode-and-state reply carries 0x5A in byte 3.
 SimSynthSettings TestSynthSettings();

@@ -145,8 +145,8 @@ TEST_F(RemoteSynthModelTest, ReceiveAllMakesTheImageTheSynthesizersMemory) {
 TEST_F(RemoteSynthModelTest, TransmitAllPutsTheImageIntoTheSynthesizer) {
   SimSynthDevice& dev = Connected(TestSynthSettings());
   ASSERT_TRUE(model->GetConnected());
-  SimSynth other;
-  other.FillPattern(99);
+  SimSynth other(TestSynthSettings());
+  Pattern(other, 99);
   uint8_t* img = model->GetRawChunk().data();
   std::memcpy(img, other.Memory().data(), SimSynth::kCombiEditOffset + 1332);
   const Bytes before = ImageBody();
