@@ -117,7 +117,7 @@ bool CSetupSectionImpl::BuildFilter(Oskend::FXBFILTERINFO* out) {
   int mask = 0;
   for (int b = 0; b < 4; ++b)
     if (GetParamI(kProgASw + b * 0x100) != 0) mask |= 1 << b;
-  std::memset(out->bytes, 0, sizeof out->bytes);
+  out->bytes.fill(0);
   out->bytes[2] = all || combi ? 20 : 0;
   out->bytes[5] = static_cast<std::uint8_t>(mask | (all ? 0x80 : 0));
   out->bytes[6] = all ? 0x80 : 0;

@@ -92,9 +92,9 @@ TEST_F(GlobalSetupSectionTest, FilterRecordFromTheSwitches) {
     for (int b = 0; b < 4; ++b)
       s.setup.PutParamIEx(kProgASw + b * 0x100, c.banks[b], 0x8000, eChgSource_Editor);
     Oskend::FXBFILTERINFO info;
-    std::memset(info.bytes, 0xEE, sizeof info.bytes);
+    info.bytes.fill(0xEE);
     EXPECT_TRUE(s.setup.BuildFilter(&info));
-    EXPECT_EQ(std::memcmp(info.bytes, c.expected, 12), 0) << c.all << c.prog << c.combi;
+    EXPECT_EQ(std::memcmp(info.bytes.data(), c.expected, 12), 0) << c.all << c.prog << c.combi;
   }
 }
 
