@@ -39,6 +39,8 @@ class CRemoteSynthImpl : public IRemoteSynth,
   static constexpr int kStepCount = 7;  // resume steps of a receive: 0..6
   static constexpr int kTempoId = 0x100;
   static constexpr int kRTCEditState = 0x8029;
+  static constexpr int kNameId = static_cast<int>(0xFFFF0000u);
+  static constexpr int kWriteKeptId = 0x201;
 
   explicit CRemoteSynthImpl(AudioEffect* effect);
   ~CRemoteSynthImpl() override;
@@ -229,7 +231,18 @@ class CRemoteSynthImpl : public IRemoteSynth,
 
   // Seams onto the sections (setup settings, re-initialisation, realtime
   // state and received parameters).
-  ISection* SectionOf(Sec sec);
+  // Re-sends an edit buffer and tells its sections.
+  bool ResendProg();
+  bool ResendCombi();
+  int SendSelection(int kind, int bank, int number, int flags);
+  int RequestSelection(int kind, int bank, int number, int flags);
+  void ConfigureSelection(bool combi, int bank, const std::string& word);
+  int WriteCurrentSound(int kind, int bank, int number);
+  bool CopyEG(int bank, int number, int from, int to);
+  bool CopyLFO(int bank, int number, int from, int to);
+  bool CopyIFX1(int bank, int number);
+  bool CopyMasterEffects(int kind, int bank, int number, int parts);
+  bool CopyScale(int source, int key, int target);
   int SetupGetI(int id);
   std::string SetupGetS(int id);
   void SetupPutS(int id, const std::string& text);
