@@ -1,0 +1,184 @@
+// Whole transfers of the model against the simulated synthesizer: failures
+// in the middle, resuming, cancelling, unplugging, and the recall of data
+// at connection.
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "os/Alert.h"
+#include "os/ProgressWindow.h"
+#include "remote/RemoteStatus.h"
+#include "tests/remote/ModelTestSupport.h"
+
+namespace vesk::test {
+namespace {
+
+using namespace Oskend;
+using Bytes = std::vector<uint8_t>;
+
+Bytes Region(const Bytes& b, size_t offset, size_t size) {
+  return Bytes(b.begin() + offset, b.begin() + offset + size);
+}
+
+constexpr size_t kBank = 188416;
+
+class RemoteSynthTransferTest : public ::testing::Test, public ModelTest {
+ protected:
+  void SetSynth(SimSynthDevice& dev, const std::function<void(SimSynthSettings&)>& fn) {
+    dev.With([&](SimSynth& s) { fn(s.Settings()); });
+  }
+  // Makes the instrument go silent once it has handled `count` more messages.
+  void SilentAfter(SimSynthDevice& dev, size_t count) {
+    const size_t target = dev.MessagesHandled() + count;
+    auto done = std::make_shared<bool>(false);
+    env.loop().AddTimer(1, 1, [this, &dev, target, done] {
+      if (*done || dev.MessagesHandled() < target) return;
+      *done = true;
+      SetSynth(dev, [](auto& s) { s.silent = true; });
+    });
+  }
+};
+
+TEST_F(RemoteSynthTransferTest, ATimeOutInBankCEndsTheReceiveAndAResumeStartsThere) {
+  SimSynthDevice& dev = Connected(TestSynthSettings());
+  ASSERT_TRUE(model->GetConnected());
+  // The progress window's all-sound-off, the global block, banks A and B
+  // are answered; bank C meets silence.
+  SilentAfter(dev, 4);
+  int step = 0;
+  EXPECT_EQ(model->HandleReceiveAll("Receiving...", &step, false), kRemoteTimeout);
+  EXPECT_EQ(step, 2);
+  Bytes memory = dev.Memory();
+  Bytes image = ImageBody();
+  EXPECT_EQ(Region(image, 1736, 2 * kBank), Region(memory, 1736, 2 * kBank));
+  EXPECT_NE(Region(image, 1736 + 2 * kBank, kBank), Region(memory, 1736 + 2 * kBank, kBank));
+  EXPECT_EQ(os::HeadlessProgressWindow::Current(), nullptr);
+
+  // The instrument answers again; bank A changes meanwhile on its side, and
+  // the resume does not ask for it again.
+  SimSynthDevice* d = &dev;
+  env.loop().RunPending();
+  d->With([](SimSynth& s) {
+    s.Settings().silent = false;
+    s.Memory()[1736] ^= 0xFF;
+  });
+  EXPECT_GE(model->HandleReceiveAll("Receiving...", &step, false), 0);
+  EXPECT_EQ(step, 0);
+  memory = MemoryBody(dev.Memory());
+  image = ImageBody();
+  EXPECT_NE(image[1736], memory[1736]);
+  const size_t from = 1736 + 2 * kBank;
+  EXPECT_EQ(Region(image, from, image.size() - from), Region(memory, from, memory.size() - from));
+}
+
+TEST_F(RemoteSynthTransferTest, ResumeStepsAndFilterChooseWhatIsRequested) {
+  SimSynthDevice& dev = Connected(TestSynthSettings());
+  ASSERT_TRUE(model->GetConnected());
+  const Bytes before = ImageBody();
+  int step = 5;  // the combinations and the current combination only
+  EXPECT_GE(model->HandleReceiveAll("x", &step, false), 0);
+  const Bytes memory = dev.Memory();
+  const Bytes image = ImageBody();
+  EXPECT_EQ(Region(image, 1736, 4 * kBank), Region(before, 1736, 4 * kBank));
+  EXPECT_EQ(Region(image, 755400, 26640), Region(memory, 755400, 26640));
+
+  // Filter on, programs off: no bank and no current program.
+  ISection* setup = model->GetSetup();
+  setup->PutParamI(static_cast<int>(0x80008100u), 0);  // Filter.AllSw
+  setup->PutParamI(static_cast<int>(0x80008200u), 0);  // Filter.ProgSw
+  dev.With([](SimSynth& s) { s.FillPattern(5); s.Memory()[1728] = s.Settings().channel; });
+  step = 0;
+  EXPECT_GE(model->HandleReceiveAll("x", &step, true), 0);
+  const Bytes after = ImageBody();
+  const Bytes memory2 = dev.Memory();
+  EXPECT_EQ(Region(after, 1736, 4 * kBank), Region(image, 1736, 4 * kBank));
+  EXPECT_EQ(Region(after, 755400, 26640), Region(memory2, 755400, 26640));
+}
+
+TEST_F(RemoteSynthTransferTest, CancellingTheProgressWindowEndsTheReceive) {
+  SimSynthSettings s = TestSynthSettings();
+  s.slowWire = true;
+  Connected(s);
+  ASSERT_TRUE(model->GetConnected());
+  std::string caption;
+  At(5000, [&] {
+    auto* w = os::HeadlessProgressWindow::Current();
+    ASSERT_NE(w, nullptr);
+    caption = w->text();
+    w->PressCancel();
+  });
+  int step = 0;
+  EXPECT_EQ(model->HandleReceiveAll("Receiving...", &step, false), kRemoteAborted);
+  EXPECT_EQ(step, 0);  // bank A was in transfer
+  EXPECT_EQ(caption.rfind("PROGRAM A Receiving...", 0), 0u) << caption;
+  EXPECT_EQ(os::HeadlessProgressWindow::Current(), nullptr);
+}
+
+TEST_F(RemoteSynthTransferTest, UnpluggingDuringTheReceiveFailsWithATimeOut) {
+  SimSynthSettings s = TestSynthSettings();
+  s.slowWire = true;
+  SimSynthDevice& dev = Connected(s);
+  ASSERT_TRUE(model->GetConnected());
+  At(3000, [&] { dev.Unplug(); });
+  int step = 0;
+  const int r = model->HandleReceiveAll("Receiving...", &step, false);
+  EXPECT_EQ(r, kRemoteTimeout) << std::hex << r;
+  EXPECT_EQ(step, 0);
+  EXPECT_FALSE(model->ExecCommand(2, 0, 0, 0, 0, nullptr));
+}
+
+TEST_F(RemoteSynthTransferTest, SendingAllLeavesTheCallersImageAndReportsTheFirstFailure) {
+  SimSynthDevice& dev = Connected(TestSynthSettings());
+  ASSERT_TRUE(model->GetConnected());
+  SimSynth source(TestSynthSettings());
+  Pattern(source, 42);
+  const Bytes image = source.Memory();
+  EXPECT_GE(model->HandleSendAll(CHUNK_REMOTESYNTH_CONST(image.data()), "T", false, false), 0);
+  EXPECT_EQ(Bytes(image), source.Memory());  // untouched, byte 1733 included
+  const Bytes memory = dev.Memory();
+  EXPECT_EQ(memory[1733], 0x5A);
+  EXPECT_EQ(Region(memory, 1736, 4 * kBank), Region(image, 1736, 4 * kBank));
+
+  // Write-protected: the first data step fails and its status is returned,
+  // while the closing mode change still runs.
+  SetSynth(dev, [](auto& st) { st.statusByte = 1; });
+  dev.With([](SimSynth& s) { s.ClearLog(); });
+  EXPECT_EQ(model->HandleSendAll(CHUNK_REMOTESYNTH_CONST(image.data()), "T", false, false),
+            kSynthStatus1);
+  auto log = dev.Log();
+  ASSERT_FALSE(log.empty());
+  EXPECT_EQ(log.back().kind, SimSynthEvent::kModeChange);
+  EXPECT_FALSE(model->ExecCommand(1, 0, 0, 0, 0, nullptr));
+}
+
+TEST_F(RemoteSynthTransferTest, AFailedRecallStaysPendingAndIsReportedAndRetried) {
+  SimSynthSettings s = TestSynthSettings();
+  s.statusByte = 1;  // write-protected: every dump to it fails
+  model->SetRecallPending(true);
+  SimSynthDevice& dev = Connected(s, true);
+  ASSERT_TRUE(model->GetConnected());
+  EXPECT_TRUE(model->GetRecallPending());
+  auto shown = os::HeadlessAlert::Transcript();
+  ASSERT_EQ(shown.size(), 1u);
+  EXPECT_EQ(shown[0].request.explanation, "Transmitting... Error!\nWrite Protected.");
+
+  model->Disconnect();
+  SetSynth(dev, [](auto& st) { st.statusByte = 0; });
+  EXPECT_TRUE(model->Connect(false, true));
+  EXPECT_FALSE(model->GetRecallPending());
+  // The image reached the instrument (its global block carries the
+  // hardware's own byte 1733).
+  Bytes memory = dev.Memory();
+  Bytes image = ImageBody();
+  memory[1733] = image[1733];
+  EXPECT_EQ(Region(memory, 1736, 4 * kBank), Region(image, 1736, 4 * kBank));
+}
+
+TEST_F(RemoteSynthTransferTest, ConnectingWithRecallReceivesEverything) {
+  SimSynthDevice& dev = Connected(TestSynthSettings(), true);
+  ASSERT_TRUE(model->GetConnected());
+  EXPECT_EQ(ImageBody(), MemoryBody(dev.Memory()));
+}
+
+}  // namespace
+}  // namespace vesk::test
