@@ -1,0 +1,246 @@
+// Edits through the model's sections, what the instrument's panel sends,
+// writes, audition and the copy commands, against the simulated synthesizer.
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "editor/shell/XEUtils.h"
+#include "model/ISectionSink.h"
+#include "model/ISoundSection.h"
+#include "model/InitChunks.h"
+#include "remote/RemoteStatus.h"
+#include "tests/remote/ModelTestSupport.h"
+
+namespace vesk::test {
+namespace {
+
+using namespace Oskend;
+using Bytes = std::vector<uint8_t>;
+
+constexpr int kOsc1Volume = 0x107;    // program byte 638
+constexpr size_t kOsc1VolumeByte = 638;
+
+class SectionRecorder : public ISectionSink {
+ public:
+  struct Event {
+    std::string what;
+    int id;
+    bool onMainThread;
+  };
+  std::vector<Event> events;
+  void OnSectionReinitialized(ISection*) override { Add({"reinit", 0}); }
+  void OnSectionParamPropsChanged(ISection*, int id) override { Add({"props", id}); }
+  void OnSectionParamChanged(ISection*, int id) override { Add({"changed", id}); }
+  bool Has(const std::string& what, int id) const {
+    for (const Event& e : events)
+      if (e.what == what && (what == "reinit" || e.id == id)) return true;
+    return false;
+  }
+
+ private:
+  void Add(Event e) {
+    e.onMainThread = std::this_thread::get_id() == main_;
+    events.push_back(e);
+  }
+  std::thread::id main_ = std::this_thread::get_id();
+};
+
+class RemoteSynthEditTest : public ::testing::Test, public ModelTest {
+ protected:
+  SimSynthDevice& Ready() {
+    SimSynthDevice& dev = Connected(TestSynthSettings(), true);  // image = instrument's memory
+    EXPECT_TRUE(model->GetConnected());
+    env.loop().RunPending();
+    return dev;
+  }
+  // Program mode as the instrument reports it.
+  void ProgramMode() {
+    model->PutMode(eMode_ProgEdit);
+    env.loop().RunFor(500);
+    ASSERT_EQ(model->GetSoundMode(), 2);
+  }
+  uint8_t* Image() { return model->GetRawChunk().data(); }
+  Bytes ProgEdit() { return Bytes(Image() + 782040, Image() + 782040 + 1472); }
+  Bytes CombiEdit() { return Bytes(Image() + 783512, Image() + 783512 + 1332); }
+};
+
+TEST_F(RemoteSynthEditTest, AnEditThroughASectionSendsTheParameterChange) {
+  SimSynthDevice& dev = Ready();
+  ProgramMode();
+  dev.With([](SimSynth& s) { s.ClearLog(); });
+  ISection* edit = model->GetEditBuffer(3);
+  ASSERT_NE(edit, nullptr);
+  SectionRecorder rec;
+  edit->AdviseSink(&rec);
+  edit->PutParamI(kOsc1Volume, 77);
+  EXPECT_EQ(Image()[782040 + kOsc1VolumeByte] & 0x7F, 77);
+  env.loop().RunUntil([&] { return !dev.Log().empty(); }, 1000);
+  auto log = dev.Log();
+  ASSERT_EQ(log.size(), 1u);
+  EXPECT_EQ(log[0].kind, SimSynthEvent::kParamChange);
+  EXPECT_EQ(log[0].section, 3);
+  EXPECT_EQ(log[0].id, kOsc1Volume);
+  EXPECT_EQ(log[0].value, 77);
+  env.loop().RunPending();
+  EXPECT_TRUE(rec.Has("changed", kOsc1Volume));
+  edit->UnadviseSink(&rec);
+}
+
+TEST_F(RemoteSynthEditTest, APanelEditReachesTheImageAndTheSectionsSinksOnTheMainThread) {
+  SimSynthDevice& dev = Ready();
+  ProgramMode();
+  ISection* edit = model->GetEditBuffer(3);
+  SectionRecorder rec;
+  edit->AdviseSink(&rec);
+  Bytes msg;
+  dev.With([&](SimSynth& s) { msg = s.PanelParamChange(3, kOsc1Volume, 55); });
+  dev.Emit(msg);
+  EXPECT_TRUE(env.loop().RunUntil([&] { return rec.Has("changed", kOsc1Volume); }, 1000));
+  EXPECT_EQ(Image()[782040 + kOsc1VolumeByte] & 0x7F, 55);
+  EXPECT_EQ(edit->GetParamI(kOsc1Volume), 55);
+  for (const auto& e : rec.events) EXPECT_TRUE(e.onMainThread);
+  // Nothing is sent back.
+  for (const auto& e : dev.Log()) EXPECT_NE(e.kind, SimSynthEvent::kParamChange);
+
+  // A section byte the model does not handle is ignored.
+  dev.With([&](SimSynth& s) { msg = s.PanelParamChange(4, kOsc1Volume, 12); });
+  dev.Emit(msg);
+  env.loop().RunFor(200);
+  EXPECT_EQ(edit->GetParamI(kOsc1Volume), 55);
+  edit->UnadviseSink(&rec);
+}
+
+TEST_F(RemoteSynthEditTest, APanelProgramChangeSelectsTheStoredSound) {
+  SimSynthDevice& dev = Ready();
+  std::vector<Bytes> msgs;
+  dev.With([&](SimSynth& s) { msgs = s.PanelProgramChange(0, 7); });
+  sink.notices.clear();
+  for (const Bytes& m : msgs) dev.Emit(m);
+  EXPECT_TRUE(env.loop().RunUntil([&] { return !sink.Of("cursound").empty(); }, 1000));
+  EXPECT_EQ(sink.Of("cursound")[0].b, 7);
+  EXPECT_EQ(model->GetCurSound(true).number, 7);
+  EXPECT_EQ(std::memcmp(CombiEdit().data(), Image() + 755400 + 7 * 1332, 1332), 0);
+  // Combination 20 does not exist.
+  EXPECT_EQ(model->OnRcvProgramChange(model->GetRemoteMidi(), eBankID_A, 20),
+            static_cast<int>(0x80000001u));
+  EXPECT_EQ(model->GetCurSound(true).number, 7);
+}
+
+TEST_F(RemoteSynthEditTest, WritingAProgramAndACombinationStoresThemInBoth) {
+  SimSynthDevice& dev = Ready();
+  Image()[783512 + 100] ^= 0x5A;
+  unsigned long status = 1;
+  EXPECT_TRUE(model->ExecCommand(5, 0, 0, 3, 0, &status));
+  EXPECT_EQ(status, 0u);
+  Bytes memory = dev.Memory();
+  EXPECT_EQ(std::memcmp(memory.data() + 755400 + 3 * 1332, CombiEdit().data(), 1332), 0);
+  EXPECT_EQ(std::memcmp(Image() + 755400 + 3 * 1332, CombiEdit().data(), 1332), 0);
+  EXPECT_FALSE(model->ExecCommand(5, 0, 0, 20, 0, &status));
+
+  ProgramMode();
+  Image()[782040 + 200] ^= 0x21;
+  const Bytes edited = ProgEdit();
+  dev.With([](SimSynth& s) { s.ClearLog(); });
+  EXPECT_TRUE(model->ExecCommand(5, 2, 1, 5, 0, &status));
+  env.loop().RunPending();
+  bool wrote = false;
+  for (const auto& e : dev.Log())
+    wrote |= e.kind == SimSynthEvent::kWrite && e.dumpKind == 0 && e.bank == 1 && e.number == 5;
+  EXPECT_TRUE(wrote);
+  memory = dev.Memory();
+  EXPECT_EQ(std::memcmp(memory.data() + 1736 + 188416 + 5 * 1472, Image() + 1736 + 188416 + 5 * 1472,
+                        1472),
+            0);
+  EXPECT_FALSE(model->ExecCommand(5, 2, 4, 5, 0, &status));
+  EXPECT_EQ(status, 0x80000001u);
+}
+
+TEST_F(RemoteSynthEditTest, CopyCommandsOnAKnownImage) {
+  Ready();
+  ProgramMode();
+  uint8_t* img = Image();
+  const uint8_t* stored = img + 1736 + 2 * 188416 + 9 * 1472;  // bank C, program 9
+  uint8_t* edit = img + 782040;
+
+  // Oscillator 2 of the stored program into oscillator 1.
+  EXPECT_TRUE(model->ExecCommand(6, 2, 9, 1, 0, nullptr));
+  EXPECT_EQ(std::memcmp(edit + 712, stored + 1092, 380), 0);
+  // Amp EG of oscillator 2 into the amp EG of oscillator 1: byte for byte.
+  EXPECT_TRUE(model->ExecCommand(9, 2, 9, 4, 2, nullptr));
+  EXPECT_EQ(std::memcmp(edit + 712 + 280, stored + 1092 + 280, 36), 0);
+  // LFO 1 of oscillator 2 into LFO 2 of oscillator 1.
+  EXPECT_TRUE(model->ExecCommand(10, 2, 9, 2, 1, nullptr));
+  EXPECT_EQ(std::memcmp(edit + 712 + 76, stored + 1092 + 48, 28), 0);
+  // Swap the LFOs of oscillator 2.
+  const Bytes lfo1(edit + 1092 + 48, edit + 1092 + 76), lfo2(edit + 1092 + 76, edit + 1092 + 104);
+  EXPECT_TRUE(model->ExecCommand(12, 0, 0, 0, 0, nullptr));
+  EXPECT_EQ(Bytes(edit + 1092 + 48, edit + 1092 + 76), lfo2);
+  EXPECT_EQ(Bytes(edit + 1092 + 76, edit + 1092 + 104), lfo1);
+
+  // Invalid sources copy nothing and fail.
+  const Bytes before = ProgEdit();
+  struct Case {
+    int cmd, a1, a2, a3, a4;
+  } invalid[] = {{6, 4, 0, 0, 0},  {6, 0, 0, 2, 0},  {9, 4, 0, 1, 1},  {9, 0, 0, 5, 1},
+                 {10, 7, 0, 0, 1}, {10, 0, 0, 0, 5}, {14, 0, 4, 200, 0}, {16, 0, 4, 0, 0x0101},
+                 {15, 0, 0, 0, 0}};
+  for (const Case& c : invalid) {
+    EXPECT_FALSE(model->ExecCommand(c.cmd, c.a1, c.a2, c.a3, c.a4, nullptr)) << c.cmd;
+    EXPECT_EQ(ProgEdit(), before) << c.cmd;
+  }
+  EXPECT_FALSE(model->ExecCommand(0, 0, 0, 0, 0, nullptr));
+  EXPECT_FALSE(model->ExecCommand(13, 0, 0, 0, 0, nullptr));
+  EXPECT_TRUE(model->ExecCommand(48, 0, 0, 0, 0, nullptr));
+
+  // Scale: major in C into the all-note scale, the 12 notes repeated.
+  EXPECT_TRUE(model->ExecCommand(27, 1, 0, 4, 0, nullptr));
+  for (int n = 0; n < 128; ++n)
+    EXPECT_EQ(int8_t(img[64 + n]), int8_t(XEUtils::CopyScale_GetMajor(n % 12) * 128 / 330)) << n;
+}
+
+TEST_F(RemoteSynthEditTest, AuditionEndRestoresTheSavedProgramAndLeavesTheCombination) {
+  SimSynthDevice& dev = Ready();
+  ProgramMode();
+  const Bytes prog = ProgEdit(), combi = CombiEdit();
+  EXPECT_TRUE(model->BeginAudition(2));
+  EXPECT_FALSE(model->BeginAudition(2));
+  std::memset(Image() + 782040, 0x11, 1472);
+  dev.With([](SimSynth& s) { s.ClearLog(); });
+  EXPECT_TRUE(model->EndAudition(false));
+  EXPECT_FALSE(model->EndAudition(false));
+  EXPECT_EQ(ProgEdit(), prog);
+  EXPECT_EQ(CombiEdit(), combi);
+  bool sentBack = false;
+  for (const auto& e : dev.Log()) sentBack |= e.kind == SimSynthEvent::kDumpReceived && e.current;
+  EXPECT_TRUE(sentBack);
+  env.loop().RunPending();
+  auto aud = sink.Of("audition");
+  ASSERT_EQ(aud.size(), 2u);
+  EXPECT_EQ(aud[0].a, 1);
+  EXPECT_EQ(aud[1].a, 0);
+}
+
+TEST_F(RemoteSynthEditTest, TempoIsTheSoundsOwn) {
+  Ready();
+  uint8_t* img = Image();
+  img[783512 + 616] = 0x10;  // combination: 10000
+  img[783512 + 617] = 0x27;
+  EXPECT_EQ(model->GetRemoteTempo(), 10000);
+  ProgramMode();
+  img[782040 + 616] = 0xE0;  // program: 12000
+  img[782040 + 617] = 0x2E;
+  EXPECT_EQ(model->GetRemoteTempo(), 12000);
+}
+
+TEST_F(RemoteSynthEditTest, MasterVolumeAndLocalMIDIOut) {
+  SimSynthDevice& dev = Ready();
+  EXPECT_EQ(model->PutMasterVolume(20000), 16383u);
+  dev.With([](SimSynth& s) { EXPECT_EQ(s.MasterVolume(), 16383u); });
+  const uint8_t note[3] = {0x92, 60, 100};
+  EXPECT_TRUE(model->MIDIOut(note, 3));
+  env.loop().RunPending();
+  EXPECT_EQ(sink.Of("volume").back().a, 16383);
+}
+
+}  // namespace
+}  // namespace vesk::test
