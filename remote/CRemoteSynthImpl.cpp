@@ -64,16 +64,6 @@ std::string RetryText() {
          " menu.\n\nRetry?";
 }
 
-// The never-signalled event on which the model paces its steps.
-XEvent& PaceEvent() {
-  static XEvent* event = [] {
-    auto* e = new XEvent();
-    e->Create();
-    return e;
-  }();
-  return *event;
-}
-
 }  // namespace
 
 IRemoteSynth* RemoteSynthCreate(AudioEffect* effect) { return new CRemoteSynthImpl(effect); }
@@ -88,6 +78,8 @@ CRemoteSynthImpl::CRemoteSynthImpl(AudioEffect* effect)
       image_(imageBytes_.data()) {
   InitAllChunk(image_);
   ResetAuditionArea();
+  pace_ = std::make_unique<XEvent>();
+  pace_->Create();
   dispatch_.reset(AsyncDispatchCreate());
   dispatch_->CreateTimer(this, &connectionTimer_);
   dispatch_->CreateTimer(this, &progDumpTimer_);
@@ -240,7 +232,7 @@ void CRemoteSynthImpl::NeedAutomationAPI(short a, short b) {
 
 void CRemoteSynthImpl::Pause(unsigned ms) {
   const unsigned scaled = static_cast<unsigned>(static_cast<unsigned long long>(ms) * pacing_ / 100);
-  if (scaled) PaceEvent().Wait(scaled);
+  if (scaled) pace_->Wait(scaled);
 }
 
 void CRemoteSynthImpl::UIWait(unsigned ms) {
@@ -1557,8 +1549,10 @@ bool CRemoteSynthImpl::LoadStream(std::istream& in, std::uint32_t selector, bool
     case FTYPE::VSTProg: {
       const int bank = curProg.GetBank(), number = curProg.GetNumber();
       const std::uint8_t* prog = scratch.data() + L::kProgEditBuffer;
-      if (maySend && (link_->SendProgDump(bank, number, prog, kProgSize, store) < 0 ||
-                      link_->SendCurProgDump(prog, kProgSize) < 0))
+      // The edit buffer goes first: storing writes the edit buffer into the
+      // program's place, which must then already hold the loaded program.
+      if (maySend && (link_->SendCurProgDump(prog, kProgSize) < 0 ||
+                      link_->SendProgDump(bank, number, prog, kProgSize, store) < 0))
         return false;
       if (CHUNK_PROG stored = GetProgramFromStorage(static_cast<eBankID>(bank), number))
         std::memcpy(stored.data(), prog, kProgSize);
@@ -1574,8 +1568,8 @@ bool CRemoteSynthImpl::LoadStream(std::istream& in, std::uint32_t selector, bool
     case FTYPE::VSTCombi: {
       const int bank = curCombi.GetBank(), number = curCombi.GetNumber();
       const std::uint8_t* combi = scratch.data() + L::kCombiEditBuffer;
-      if (maySend && (link_->SendCombiDump(bank, number, combi, kCombiSize, store) < 0 ||
-                      link_->SendCurCombiDump(combi, kCombiSize) < 0))
+      if (maySend && (link_->SendCurCombiDump(combi, kCombiSize) < 0 ||
+                      link_->SendCombiDump(bank, number, combi, kCombiSize, store) < 0))
         return false;
       if (CHUNK_COMBI stored = image_.GetCombi(number))
         std::memcpy(stored.data(), combi, kCombiSize);

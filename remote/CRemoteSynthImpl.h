@@ -22,6 +22,7 @@
 #include "model/OskendCRTCSectionImpl.h"
 #include "platform/CHfcCriticalSection.h"
 #include "platform/IAsyncDispatch.h"
+#include "platform/XEvent.h"
 #include "remote/IRemoteMIDICallback.h"
 #include "remote/IRemoteSynth.h"
 
@@ -306,6 +307,9 @@ class CRemoteSynthImpl : public IRemoteSynth,
   int lastTimbre_ = -1;
   int localControlRestore_ = 0;
   unsigned pacing_ = 100;
+  // Never signalled: the model's pauses are timed waits on it. One per
+  // model, so that it waits on the clock that was current when it was made.
+  std::unique_ptr<XEvent> pace_;
 };
 
 }  // namespace Oskend

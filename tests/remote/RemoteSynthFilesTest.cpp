@@ -1,0 +1,152 @@
+// Data files and host chunks through the model: every kind saved and loaded
+// back, loads that go to the connected instrument, and the recall of host
+// data at the next connection.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <sstream>
+
+#include "editor/shell/CDirtyFlagSet.h"
+#include "remote/FTYPE.h"
+#include "tests/remote/ModelTestSupport.h"
+
+namespace vesk::test {
+namespace {
+
+using namespace Oskend;
+using Bytes = std::vector<uint8_t>;
+
+Bytes Region(const uint8_t* p, size_t offset, size_t size) {
+  return Bytes(p + offset, p + offset + size);
+}
+
+class RemoteSynthFilesTest : public ::testing::Test, public ModelTest {
+ protected:
+  // Gives the model's image a pattern (current program B 5, combination 3).
+  void PatternImage(uint32_t seed) {
+    SimSynth s(TestSynthSettings());
+    Pattern(s, seed);
+    uint8_t* img = model->GetRawChunk().data();
+    std::memcpy(img, s.Memory().data(), SimSynth::kCombiEditOffset + 1332);
+    model->GetRawChunk().GetCurProg().Set(1, 5);
+    model->GetRawChunk().GetCurCombi().Set(0, 3);
+  }
+  uint8_t* Image() { return model->GetRawChunk().data(); }
+};
+
+TEST_F(RemoteSynthFilesTest, EveryKindSavedLoadsBackIntoAFreshModel) {
+  // A file of everything holds the global block, the stored sounds and the
+  // combination edit buffer; a bank chunk the same but the global block
+  // (off in the default settings); a bank file the current program's bank.
+  struct Case {
+    FTYPE type;
+    uint32_t selector;
+    size_t offset, size;  // the part of the image that must arrive
+    size_t from = offset;  // where it was in the saved image
+  } cases[] = {
+      {FTYPE::All, 0, 0, 782040},
+      {FTYPE::Bank, 0, 1736, 780304},
+      {FTYPE::VSTBank, 0, 1736, 780304},
+      {FTYPE::AllProgs, 0, 1736, 753664},
+      {FTYPE::AllCombis, 0, 755400, 26640},
+      {FTYPE::ProgBank, 2, 1736 + 2 * 188416, 188416, 1736 + 188416},
+      {FTYPE::Prog, 0, 782040, 1472},
+      {FTYPE::VSTProg, 0, 782040, 1472},
+      {FTYPE::Combi, 0, 783512, 1332},
+      {FTYPE::VSTCombi, 0, 783512, 1332},
+  };
+  PatternImage(3);
+  const Bytes saved = Region(Image(), 0, 784861);
+  for (const Case& c : cases) {
+    const std::string path = config.File("data" + std::to_string(int(c.type)));
+    ASSERT_TRUE(model->SaveFile(path.c_str(), c.type, c.selector)) << int(c.type);
+    CRemoteSynthImpl fresh(nullptr);
+    fresh.GetRawChunk().GetCurProg().Set(1, 5);
+    fresh.GetRawChunk().GetCurCombi().Set(0, 3);
+    ASSERT_TRUE(fresh.LoadFile(path.c_str(), c.selector)) << int(c.type);
+    const uint8_t* img = fresh.GetRawChunk().data();
+    EXPECT_EQ(Region(img, c.offset, c.size), Region(saved.data(), c.from, c.size)) << int(c.type);
+    if (c.type == FTYPE::Prog || c.type == FTYPE::VSTProg)  // also into its stored place
+      EXPECT_EQ(Region(img, 1736 + 188416 + 5 * 1472, 1472), Region(saved.data(), 782040, 1472));
+    if (c.type == FTYPE::Combi || c.type == FTYPE::VSTCombi)
+      EXPECT_EQ(Region(img, 755400 + 3 * 1332, 1332), Region(saved.data(), 783512, 1332));
+    env.loop().RunPending();
+  }
+  EXPECT_FALSE(model->LoadFile(config.File("missing").c_str(), 0));
+}
+
+TEST_F(RemoteSynthFilesTest, ShortAndDamagedStreamsLeaveTheImage) {
+  PatternImage(4);
+  const Bytes before = Region(Image(), 0, 784861);
+  std::istringstream tiny(std::string("abcd"));
+  EXPECT_TRUE(model->LoadStreamFromHost(tiny, false, false));
+  std::istringstream junk(std::string(4000, 'x'));
+  CDirtyFlagSet dirty;
+  EXPECT_FALSE(model->LoadStream(junk, 0, false, false, dirty));
+  EXPECT_EQ(Region(Image(), 0, 784861), before);
+}
+
+TEST_F(RemoteSynthFilesTest, AHostChunkRestoredBeforeConnectingIsRecalledWhenItDiffers) {
+  PatternImage(5);
+  std::stringstream chunk;
+  ASSERT_TRUE(model->SaveStream(chunk, FTYPE::VSTBank, 0));
+  const std::string bytes = chunk.str();
+  const Bytes image = Region(Image(), 0, 784844);
+
+  // The same data again: nothing to recall.
+  std::istringstream same(bytes);
+  EXPECT_TRUE(model->LoadStreamFromHost(same, false, true));
+  EXPECT_FALSE(model->GetRecallPending());
+
+  // Into a fresh model, whose data differs: the recall waits for the
+  // connection and then goes to the instrument.
+  model = std::make_unique<CRemoteSynthImpl>(nullptr);
+  std::istringstream in(bytes);
+  EXPECT_TRUE(model->LoadStreamFromHost(in, false, true));
+  EXPECT_TRUE(model->GetRecallPending());
+  EXPECT_EQ(Region(Image(), 1736, 753664), Region(image.data(), 1736, 753664));
+  SimSynthDevice& dev = Connected(TestSynthSettings(), true);
+  ASSERT_TRUE(model->GetConnected());
+  EXPECT_FALSE(model->GetRecallPending());
+  const Bytes memory = dev.Memory();
+  EXPECT_EQ(Region(memory.data(), 1736, 753664), Region(image.data(), 1736, 753664));
+  EXPECT_EQ(Region(memory.data(), 755400, 26640), Region(image.data(), 755400, 26640));
+}
+
+TEST_F(RemoteSynthFilesTest, LoadingAProgramWhileConnectedSendsIt) {
+  SimSynthDevice& dev = Connected(TestSynthSettings(), true);
+  ASSERT_TRUE(model->GetConnected());
+  CRemoteSynthImpl other(nullptr);
+  SimSynth s(TestSynthSettings());
+  Pattern(s, 77);
+  std::memcpy(other.GetRawChunk().data(), s.Memory().data(), SimSynth::kCombiEditOffset + 1332);
+  std::stringstream file;
+  ASSERT_TRUE(other.SaveStream(file, FTYPE::Prog, 0));
+  const Bytes prog = Region(other.GetRawChunk().data(), 782040, 1472);
+
+  const int bank = model->GetRawChunk().GetCurProg().GetBank();
+  const int number = model->GetRawChunk().GetCurProg().GetNumber();
+  CDirtyFlagSet dirty;
+  EXPECT_TRUE(model->LoadStream(file, 0, false, false, dirty));
+  const Bytes memory = dev.Memory();
+  EXPECT_EQ(Region(memory.data(), SimSynth::ProgOffset(bank, number), 1472), prog);
+  EXPECT_EQ(Region(memory.data(), SimSynth::kProgEditOffset, 1472), prog);
+  EXPECT_EQ(Region(model->GetRawChunk().data(), 782040, 1472), prog);
+}
+
+TEST_F(RemoteSynthFilesTest, AutoLoadStartsAtTheFirstProgram) {
+  PatternImage(6);
+  const std::string path = config.File("auto");
+  ASSERT_TRUE(model->SaveFile(path.c_str(), FTYPE::All, 0));
+  CRemoteSynthImpl fresh(nullptr);
+  EXPECT_TRUE(fresh.AutoLoadData(path.c_str()));
+  EXPECT_EQ(fresh.GetRawChunk().GetCurProg().GetBank(), 0);
+  EXPECT_EQ(fresh.GetRawChunk().GetCurProg().GetNumber(), 0);
+  EXPECT_EQ(fresh.GetMode(), eMode_Combi);
+  EXPECT_EQ(Region(fresh.GetRawChunk().data(), 782040, 1472),
+            Region(fresh.GetRawChunk().data(), 1736, 1472));
+  env.loop().RunPending();
+}
+
+}  // namespace
+}  // namespace vesk::test
