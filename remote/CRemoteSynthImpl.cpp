@@ -567,8 +567,9 @@ SSoundIndex CRemoteSynthImpl::PutCurSound(const SSoundIndex& sound) {
       Pause(100);
     }
     link_->SendProgramChange(bank, number);
+    // The link keeps the bank in the low byte and the number in the high one.
     const std::uint16_t pair = link_->GetBnkPgmPair();
-    ApplyProgramChange(pair >> 8, pair & 0xFF);
+    ApplyProgramChange(pair & 0xFF, pair >> 8);
     if (switched) link_->SendModeChange(static_cast<eMode>(image_.GetMode()));
   } else {
     link_->SendProgramChange(bank, number);
@@ -660,7 +661,7 @@ bool CRemoteSynthImpl::EndAudition(bool keep) {
       link_->SendModeChange(static_cast<eMode>(a.soundMode));
       Pause(100);
     }
-    if (link_->GetBnkPgmPair() != ((a.bank << 8) | a.number)) {
+    if (link_->GetBnkPgmPair() != (a.bank | (a.number << 8))) {
       link_->SendProgramChange(static_cast<eBankID>(a.bank), a.number);
       Pause(100);
     }

@@ -7,13 +7,15 @@
 #include "model/InitChunks.h"
 #include "os/Alert.h"
 #include "os/ProgressWindow.h"
+#include "model/ISoundSection.h"
+#include "remote/IRTMIDISink.h"
 #include "remote/RemoteStatus.h"
 #include "tests/remote/ModelTestSupport.h"
 
 namespace vesk::test {
 namespace {
 
-using Oskend::CRemoteSynthImpl;
+using namespace Oskend;
 using Oskend::SSoundIndex;
 using Bytes = std::vector<uint8_t>;
 
@@ -159,6 +161,104 @@ TEST_F(RemoteSynthModelTest, TransmitAllPutsTheImageIntoTheSynthesizer) {
   EXPECT_EQ(memory, before);
   // The sender's image is left as it was.
   EXPECT_EQ(ImageBody(), before);
+}
+
+class RecordingRTSink : public Oskend::IRTMIDISink {
+ public:
+  std::vector<Bytes> got;
+  bool onMainThread = false;
+  void OnRTMIDIIn(long long, const void* bytes, unsigned length) override {
+    const auto* p = static_cast<const uint8_t*>(bytes);
+    got.emplace_back(p, p + length);
+    onMainThread |= std::this_thread::get_id() == main_;
+  }
+  void SetMIDIOUTtoDAW(bool) override {}
+  void SetAudioOutCh(int) override {}
+
+ private:
+  std::thread::id main_ = std::this_thread::get_id();
+};
+
+TEST_F(RemoteSynthModelTest, ShortMessagesGoToTheRealTimeSinkAtOnceAndToMIDISinksOnTheMainThread) {
+  RecordingRTSink rt;
+  EXPECT_TRUE(model->SetRTMIDISink(&rt));
+  SimSynthDevice& dev = Connected(TestSynthSettings());
+  ASSERT_TRUE(model->GetConnected());
+  sink.notices.clear();
+  dev.Emit({0x92, 60, 100});
+  dev.Emit({0xFE});  // one byte: real-time sink only
+  EXPECT_TRUE(env.loop().RunUntil([&] { return rt.got.size() >= 2; }, 1000));
+  env.loop().RunPending();
+  EXPECT_FALSE(rt.onMainThread);
+  ASSERT_EQ(rt.got.size(), 2u);
+  EXPECT_EQ(rt.got[0], (Bytes{0x92, 60, 100}));
+  auto midi = sink.Of("midi");
+  ASSERT_EQ(midi.size(), 1u);
+  EXPECT_EQ(midi[0].a, 3);
+  EXPECT_EQ(midi[0].b, 0x92);
+  EXPECT_EQ(midi[0].c, (60 << 8) | 100);
+  EXPECT_TRUE(midi[0].onMainThread);
+  model->SetRTMIDISink(nullptr);
+}
+
+TEST_F(RemoteSynthModelTest, LocalControlIsSwitchedOffInsideAHostAndRestoredAtDisconnect) {
+  SimSynthDevice& real = AddSynth(TestSynthSettings());
+  real.With([](SimSynth& s) {
+    Pattern(s, 3);
+    s.Memory()[1730] |= 1;  // the instrument's Local Control is on
+  });
+  ASSERT_TRUE(model->Connect(false, false));
+  auto hasCC122 = [&](uint8_t value) {
+    const Bytes got = real.Device().ReceivedBytes();
+    for (size_t i = 0; i + 2 < got.size(); ++i)
+      if (got[i] == 0xB2 && got[i + 1] == 122 && got[i + 2] == value) return true;
+    return false;
+  };
+  EXPECT_TRUE(real.Device().WaitReceivedBytes(1, 1000));
+  env.loop().RunFor(100);
+  EXPECT_TRUE(hasCC122(0));
+  EXPECT_FALSE(hasCC122(127));
+  model->Disconnect();
+  env.loop().RunFor(100);
+  EXPECT_TRUE(hasCC122(127));
+}
+
+TEST_F(RemoteSynthModelTest, ProgramModeFromThePanelLoadsTheActiveTimbresProgram) {
+  SimSynthDevice& dev = Connected(TestSynthSettings(), true);
+  ASSERT_TRUE(model->GetConnected());
+  // Timbre 1's program is bank B, program 4.
+  ISection* timbre = nullptr;
+  ASSERT_TRUE(model->GetEditBuffer(0)->FindSectionByPID(0x200, &timbre));
+  timbre->PutParamIEx(0x200, 128 + 4, 0x1 | 0x8000, eChgSource_Editor);
+  ASSERT_EQ(timbre->GetParamI(0x200), 132);
+  dev.With([](SimSynth& s) { s.ClearLog(); });
+  Bytes msg;
+  dev.With([&](SimSynth& s) { msg = s.PanelModeChange(3); });
+  dev.Emit(msg);
+  EXPECT_TRUE(env.loop().RunUntil([&] { return model->GetSoundMode() == 2; }, 1000));
+  const uint8_t* img = model->GetRawChunk().data();
+  EXPECT_EQ(model->GetRawChunk().GetCurProg().GetBank(), 1);
+  EXPECT_EQ(model->GetRawChunk().GetCurProg().GetNumber(), 4);
+  // The current program is asked for 100 ms later, from the main thread.
+  env.loop().RunFor(300);
+  const Bytes memory = dev.Memory();
+  EXPECT_EQ(std::memcmp(img + 782040, memory.data() + SimSynth::kProgEditOffset, 1472), 0);
+  EXPECT_EQ(model->GetVirtualMode(), eMode_ProgEdit);
+  env.loop().RunPending();
+  EXPECT_EQ(sink.Of("mode").back().a, 3);
+}
+
+TEST_F(RemoteSynthModelTest, AProgramChangeDuringAnAuditionEndsItAndSelectsTheSound) {
+  SimSynthDevice& dev = Connected(TestSynthSettings(), true);
+  ASSERT_TRUE(model->GetConnected());
+  env.loop().RunPending();
+  ASSERT_TRUE(model->BeginAudition(2));
+  std::vector<Bytes> msgs;
+  dev.With([&](SimSynth& s) { msgs = s.PanelProgramChange(0, 11); });
+  for (const Bytes& m : msgs) dev.Emit(m);
+  EXPECT_TRUE(env.loop().RunUntil([&] { return !model->GetAuditionState(); }, 1000));
+  env.loop().RunFor(500);
+  EXPECT_EQ(model->GetCurSound(true).number, 11);
 }
 
 }  // namespace
