@@ -4,7 +4,9 @@
 
 #include "hfc/HfcCountedInstance.h"
 #include "hfc/HfcEventStatus.h"
+#include "hfc/CHfcWindow.h"
 #include "os/window/Window.h"
+#include "platform/HfcGuiHooks.h"
 
 CHfcMouse* CHfcMouse::sm_pInstance = nullptr;
 int CHfcMouse::sm_iRefCount = 0;
@@ -13,12 +15,27 @@ int CHfcMouse::m_iNumCursors = 0;
 
 namespace {
 constexpr int kOemCursorCount = 18;
+
+// What the platform services (popup menus, file dialogs) need of the
+// framework, installed while the framework runs.
+void InstallGuiHooks() {
+  HfcGuiHooks hooks;
+  hooks.releaseCapture = [] {
+    if (CHfcMouse::sm_pInstance) CHfcMouse::sm_pInstance->ReleaseCapture();
+  };
+  hooks.localToGlobal = [](CHfcWindow* window, tagHfcPoint* point) {
+    return window->LocalToGlobal(point);
+  };
+  hooks.systemWindow = [](CHfcWindow* window) -> void* { return window->GetPlatformWindow(); };
+  HfcSetGuiHooks(hooks);
 }
+}  // namespace
 
 bool CHfcMouse::Initialize(bool full) {
   return HfcCountedStart(sm_pInstance, sm_iRefCount, [full] {
     CHfcMouse* hub = new CHfcMouse(full);
     MacLoadOemCursors();
+    InstallGuiHooks();
     return hub;
   });
 }
@@ -26,6 +43,7 @@ bool CHfcMouse::Initialize(bool full) {
 bool CHfcMouse::Uninitialize() {
   if (!HfcCountedStop(sm_pInstance, sm_iRefCount)) return false;
   if (sm_iRefCount == 0) {
+    HfcSetGuiHooks(HfcGuiHooks{});
     delete[] m_piMacCursorId;
     m_piMacCursorId = nullptr;
     m_iNumCursors = 0;

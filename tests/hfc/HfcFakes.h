@@ -27,6 +27,7 @@ class FakeWindow : public CHfcWindow {
   FakeWindow() : platform_(os::HeadlessWindow::Create(400, 300)) {
     SetPlatformWindow(platform_.get());
   }
+  ~FakeWindow() override { SetPlatformWindow(nullptr); }
   bool DrawLayers(const tagHfcRect* rect, bool now) override {
     if (rect) drawn.push_back({*rect, now});
     return true;
