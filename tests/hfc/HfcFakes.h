@@ -44,6 +44,20 @@ class FakeWindow : public CHfcWindow {
   std::unique_ptr<os::HeadlessWindow> platform_;
 };
 
+// A framework window over a headless platform window of its own.
+class HeadlessHfcWindow : public CHfcWindow {
+ public:
+  HeadlessHfcWindow(int width, int height) : platform_(os::HeadlessWindow::Create(width, height)) {
+    SetPlatformWindow(platform_.get());
+    platform_->Show();
+  }
+  ~HeadlessHfcWindow() override { SetPlatformWindow(nullptr); }
+  os::HeadlessWindow* platform() { return platform_.get(); }
+
+ private:
+  std::unique_ptr<os::HeadlessWindow> platform_;
+};
+
 class RecordingControl : public CHfcControl {
  public:
   RecordingControl(std::string name, Log* log) : name_(std::move(name)), log_(log) {}
