@@ -82,6 +82,18 @@ class RecordingControl : public CHfcControl {
     log_->push_back(Entry(name_, "lup", x, y));
     return consume;
   }
+  bool OnHfcMouseLButtonDoubleClick(CHfcMouse*, int x, int y, int) override {
+    log_->push_back(Entry(name_, "ldouble", x, y));
+    return consume;
+  }
+  bool OnHfcMouseRButtonDown(CHfcMouse*, int x, int y, int) override {
+    log_->push_back(Entry(name_, "rdown", x, y));
+    return consume;
+  }
+  bool OnHfcMouseRButtonDoubleClick(CHfcMouse*, int x, int y, int) override {
+    log_->push_back(Entry(name_, "rdouble", x, y));
+    return consume;
+  }
   bool OnHfcMouseRButtonUp(CHfcMouse*, int x, int y, int) override {
     log_->push_back(Entry(name_, "rup", x, y));
     return consume;
