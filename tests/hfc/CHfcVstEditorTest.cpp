@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "hfc/CHfcControl.h"
+#include "hfc/CHfcDrawContext.h"
 #include "hfc/CHfcKey.h"
 #include "hfc/CHfcMouse.h"
 #include "hfc/CHfcVstEditor.h"
@@ -8,6 +9,10 @@
 #include "os/window/HeadlessWindow.h"
 #include "tests/hfc/HfcFakes.h"
 #include "tests/support/TestEnvironment.h"
+#include "tests/support/XvfbServer.h"
+#include "os/window/X11Window.h"
+
+#include <cstdlib>
 
 namespace {
 
@@ -263,6 +268,46 @@ TEST_F(EditorTest, SleepReleasesTheCaptureAndResizeFollowsTheEditorSize) {
   editor.GetClientRect(&client);
   EXPECT_EQ(client.right, 400);
   editor.close();
+}
+
+// A host window on an X server: the editor opens as its child, draws its
+// layer through the server and takes a click.
+using EditorUnderXvfb = vesk::test::UnderXvfb;
+
+TEST_F(EditorUnderXvfb, OpensAsAChildOfTheHostWindow) {
+  vesk::test::TestEnvironment env;
+  Host host;
+  Log log;
+  auto hostWindow = os::X11Window::CreateTopLevel(display(), 0, 0, 320, 220, "host");
+  ASSERT_NE(hostWindow, nullptr);
+  hostWindow->Show();
+  hostWindow->Sync();
+  setenv("DISPLAY", display(), 1);
+  {
+    Editor editor(&host, &log);
+    ASSERT_TRUE(editor.open(reinterpret_cast<void*>(static_cast<uintptr_t>(hostWindow->NativeId()))));
+    unsetenv("DISPLAY");
+    auto* child = dynamic_cast<os::X11Window*>(editor.GetPlatformWindow());
+    ASSERT_NE(child, nullptr);
+    EXPECT_EQ(editor.GetSystemWindow(),
+              reinterpret_cast<void*>(static_cast<uintptr_t>(hostWindow->NativeId())));
+    // The layer's picture: a colour the server must show.
+    CHfcWindowLayer* layer = editor.GetLayerByIndex(0);
+    ASSERT_NE(layer, nullptr);
+    layer->GetDrawContext()->SetBrushColor(0xFF3366CC);
+    layer->GetDrawContext()->FillRect(0, 0, 320, 200);
+    editor.update();
+    std::vector<uint32_t> pixels;
+    ASSERT_TRUE(env.loop().RunUntil(
+        [&] {
+          child->Sync();
+          return child->ReadPixels(&pixels) && pixels.size() == 320u * 200u &&
+                 (pixels[50 * 320 + 50] & 0xFFFFFF) == 0x3366CC;
+        },
+        2000));
+    editor.close();
+  }
+  EXPECT_EQ(CHfcMouse::sm_pInstance, nullptr);
 }
 
 }  // namespace
