@@ -60,6 +60,8 @@ CHfcWindow::CHfcWindow() = default;
 
 CHfcWindow::~CHfcWindow() {
   KillTimer();
+  // Layers outlive the window; they must not keep pointing at it.
+  RemoveAllLayers(false);
   if (m_pPlatformWindow && m_pPlatformWindow->Sink() == this) m_pPlatformWindow->SetSink(nullptr);
 }
 
@@ -143,6 +145,7 @@ bool CHfcWindow::RemoveLayer(CHfcWindowLayer* layer, bool redraw) {
   const int index = GetLayerIndex(layer);
   if (index < 0) return false;
   layer->OnRemoveFromParent(this);
+  layer->DetachFromStack();
   // The layer's own call may have changed the stack.
   auto it = std::find(m_layers.begin(), m_layers.end(), layer);
   if (it != m_layers.end()) m_layers.erase(it);
@@ -162,6 +165,7 @@ bool CHfcWindow::ReplaceLayer(CHfcWindowLayer* old, CHfcWindowLayer* replacement
   const int index = GetLayerIndex(old);
   if (!replacement || index < 0) return false;
   old->OnRemoveFromParent(this);
+  old->DetachFromStack();
   m_layers[static_cast<size_t>(index)] = replacement;
   replacement->SetParentWindow(this);
   if (redraw) Update(nullptr);

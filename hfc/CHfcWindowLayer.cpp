@@ -11,6 +11,9 @@
 
 CHfcWindowLayer::~CHfcWindowLayer() {
   if (m_bCreated) Destroy();
+  // A layer deleted while still in a window's stack would be composed
+  // after its death.
+  if (m_pStack && m_pStack->GetLayerIndex(this) >= 0) m_pStack->RemoveLayer(this, false);
 }
 
 bool CHfcWindowLayer::Create(int x, int y, int width, int height, CHfcWindow* window) {
@@ -122,6 +125,7 @@ bool CHfcWindowLayer::Hide(bool now) {
 bool CHfcWindowLayer::SetParentWindow(CHfcWindow* window) {
   if (!window) return false;
   m_pWindow = window;
+  m_pStack = window;
   return true;
 }
 

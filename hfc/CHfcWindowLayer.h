@@ -61,6 +61,8 @@ class CHfcWindowLayer : public CHfcMouseListener,
   int GetIndex() const;
   CHfcWindow* GetParentWindow() const { return m_pWindow; }
   bool SetParentWindow(CHfcWindow* window);
+  // Called by the window when it takes the layer out of its stack.
+  void DetachFromStack() { m_pStack = nullptr; }
   const std::vector<CHfcControl*>& GetControls() const { return m_controls; }
   // What the controls draw into; null until the layer has its picture.
   CHfcDrawContext* GetDrawContext() const;
@@ -144,6 +146,8 @@ class CHfcWindowLayer : public CHfcMouseListener,
   bool m_bCreated = false;
   tagHfcRect m_rect{0, 0, 0, 0};
   CHfcWindow* m_pWindow = nullptr;
+  // The window whose stack holds the layer; Destroy keeps it.
+  CHfcWindow* m_pStack = nullptr;
   CHfcOffscreenContext* m_pOffscreen = nullptr;
   bool m_bVisible = false;
   std::vector<CHfcControl*> m_controls;

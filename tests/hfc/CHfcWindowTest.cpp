@@ -178,6 +178,22 @@ TEST(WindowLayers, StackOperations) {
   EXPECT_EQ(a.GetIndex(), -1);
 }
 
+TEST(WindowLayers, NeitherTheWindowNorALayerLeavesTheOtherAPointerToItsCorpse) {
+  vesk::test::TestEnvironment env;
+  auto window = std::make_unique<HeadlessHfcWindow>(100, 100);
+  auto early = std::make_unique<CHfcWindowLayer>();
+  CHfcWindowLayer late;
+  ASSERT_TRUE(early->Create(0, 0, 50, 50, window.get()));
+  ASSERT_TRUE(late.Create(0, 0, 50, 50, window.get()));
+  early->Show(false);
+  early.reset();
+  EXPECT_EQ(window->GetLayerCount(), 1);
+  window->Update(nullptr);  // composes only the living layer
+  window.reset();
+  EXPECT_EQ(late.GetParentWindow(), nullptr);
+  EXPECT_TRUE(late.Destroy());
+}
+
 // Two overlapping layers in a headless window whose screen origin is not
 // (0, 0): bottom (0, 0)-(200, 150) with a control at (110, 60)-(150, 90),
 // top (100, 50)-(300, 250) with a control at its own (10, 10)-(50, 40).
