@@ -72,6 +72,39 @@ int CHfcMouse::LoadCursor(int) { return 0; }
 
 CHfcMouse::CHfcMouse(bool full) : m_bFull(full) {}
 
+bool CHfcMouse::SendPressGlobal(CHfcMouseListener* target, CHfcMouse* hub, const os::MouseEvent& e,
+                                bool twice) {
+  const int x = e.globalX;
+  const int y = e.globalY;
+  switch (e.button) {
+    case os::MouseButton::kLeft:
+      return twice ? target->OnHfcMouseLButtonDoubleClickGlobal(hub, x, y, e.mods)
+                   : target->OnHfcMouseLButtonDownGlobal(hub, x, y, e.mods);
+    case os::MouseButton::kRight:
+      return twice ? target->OnHfcMouseRButtonDoubleClickGlobal(hub, x, y, e.mods)
+                   : target->OnHfcMouseRButtonDownGlobal(hub, x, y, e.mods);
+    case os::MouseButton::kMiddle:
+      return twice ? target->OnHfcMouseMButtonDoubleClickGlobal(hub, x, y, e.mods)
+                   : target->OnHfcMouseMButtonDownGlobal(hub, x, y, e.mods);
+    case os::MouseButton::kNone: break;
+  }
+  return false;
+}
+
+bool CHfcMouse::SendReleaseGlobal(CHfcMouseListener* target, CHfcMouse* hub,
+                                  const os::MouseEvent& e) {
+  switch (e.button) {
+    case os::MouseButton::kLeft:
+      return target->OnHfcMouseLButtonUpGlobal(hub, e.globalX, e.globalY, e.mods);
+    case os::MouseButton::kRight:
+      return target->OnHfcMouseRButtonUpGlobal(hub, e.globalX, e.globalY, e.mods);
+    case os::MouseButton::kMiddle:
+      return target->OnHfcMouseMButtonUpGlobal(hub, e.globalX, e.globalY, e.mods);
+    case os::MouseButton::kNone: break;
+  }
+  return false;
+}
+
 CHfcMouse::~CHfcMouse() = default;
 
 void CHfcMouse::SetCapture(CHfcMouseListener* listener, CHfcWindow*) {
@@ -128,21 +161,7 @@ int CHfcMouse::OnMacMouseDown(const os::MouseEvent&) { return kHfcEventNotHandle
 int CHfcMouse::OnMacMouseUp(const os::MouseEvent& e) {
   // The holder hears the release of the button that was let go, so a
   // capture taken on a right or middle press ends too.
-  if (CHfcMouseListener* holder = m_pCapture) {
-    switch (e.button) {
-      case os::MouseButton::kLeft:
-        holder->OnHfcMouseLButtonUpGlobal(this, e.globalX, e.globalY, e.mods);
-        break;
-      case os::MouseButton::kRight:
-        holder->OnHfcMouseRButtonUpGlobal(this, e.globalX, e.globalY, e.mods);
-        break;
-      case os::MouseButton::kMiddle:
-        holder->OnHfcMouseMButtonUpGlobal(this, e.globalX, e.globalY, e.mods);
-        break;
-      case os::MouseButton::kNone:
-        break;
-    }
-  }
+  if (m_pCapture) SendReleaseGlobal(m_pCapture, this, e);
   return kHfcEventNotHandled;
 }
 

@@ -224,26 +224,15 @@ void CHfcVstEditor::OnWindowMouse(const os::MouseEvent& e) {
   switch (e.kind) {
     case Kind::kDown:
       RecordView(hub, e);
-      if (e.clickCount >= 2) {
-        switch (e.button) {
-          case os::MouseButton::kLeft: OnHfcMouseLButtonDoubleClickGlobal(hub, gx, gy, e.mods); break;
-          case os::MouseButton::kRight: OnHfcMouseRButtonDoubleClickGlobal(hub, gx, gy, e.mods); break;
-          case os::MouseButton::kMiddle: OnHfcMouseMButtonDoubleClickGlobal(hub, gx, gy, e.mods); break;
-          case os::MouseButton::kNone: return;
-        }
+      if (e.button == os::MouseButton::kNone) return;
+      if (e.clickCount < 2 && e.button == os::MouseButton::kLeft) {
+        // A control-click is the right button of a one-button mouse.
+        if (e.mods & 8)
+          OnHfcMouseRButtonDownGlobal(hub);
+        else
+          OnHfcMouseLButtonDownGlobal(hub);
       } else {
-        switch (e.button) {
-          case os::MouseButton::kLeft:
-            // A control-click is the right button of a one-button mouse.
-            if (e.mods & 8)
-              OnHfcMouseRButtonDownGlobal(hub);
-            else
-              OnHfcMouseLButtonDownGlobal(hub);
-            break;
-          case os::MouseButton::kRight: OnHfcMouseRButtonDownGlobal(hub, gx, gy, e.mods); break;
-          case os::MouseButton::kMiddle: OnHfcMouseMButtonDownGlobal(hub, gx, gy, e.mods); break;
-          case os::MouseButton::kNone: return;
-        }
+        CHfcMouse::SendPressGlobal(this, hub, e, e.clickCount >= 2);
       }
       m_bTracking = true;
       return;

@@ -520,44 +520,50 @@ bool CHfcWindow::FirstLayerFromBottom(Call call) {
   return false;
 }
 
-bool CHfcWindow::OnHfcDragTrackingEnterWindowGlobal(CHfcDrag* drag, CHfcDragFlavor* flavor, int x,
-                                                    int y, int mods, int* action) {
-  if (FirstLayerFromBottom([&](CHfcWindowLayer* l) {
-        return l->OnHfcDragTrackingEnterWindowGlobal(drag, flavor, x, y, mods, action);
-      }))
-    return true;
+template <typename LayerCall, typename LocalCall>
+bool CHfcWindow::RouteDrag(int x, int y, LayerCall layerCall, LocalCall localCall) {
+  if (FirstLayerFromBottom(layerCall)) return true;
   tagHfcPoint p{x, y};
   GlobalToLocal(&p);
-  return OnHfcDragTrackingEnterWindow(drag, flavor, p.x, p.y, mods, action);
+  return localCall(p.x, p.y);
+}
+
+bool CHfcWindow::OnHfcDragTrackingEnterWindowGlobal(CHfcDrag* drag, CHfcDragFlavor* flavor, int x,
+                                                    int y, int mods, int* action) {
+  return RouteDrag(
+      x, y,
+      [&](CHfcWindowLayer* l) {
+        return l->OnHfcDragTrackingEnterWindowGlobal(drag, flavor, x, y, mods, action);
+      },
+      [&](int lx, int ly) {
+        return OnHfcDragTrackingEnterWindow(drag, flavor, lx, ly, mods, action);
+      });
 }
 
 bool CHfcWindow::OnHfcDragTrackingInWindowGlobal(CHfcDrag* drag, CHfcDragFlavor* flavor, int x,
                                                  int y, int mods, int* action) {
-  if (FirstLayerFromBottom([&](CHfcWindowLayer* l) {
+  return RouteDrag(
+      x, y,
+      [&](CHfcWindowLayer* l) {
         return l->OnHfcDragTrackingInWindowGlobal(drag, flavor, x, y, mods, action);
-      }))
-    return true;
-  tagHfcPoint p{x, y};
-  GlobalToLocal(&p);
-  return OnHfcDragTrackingInWindow(drag, flavor, p.x, p.y, mods, action);
+      },
+      [&](int lx, int ly) { return OnHfcDragTrackingInWindow(drag, flavor, lx, ly, mods, action); });
 }
 
 bool CHfcWindow::OnHfcDragTrackingLeaveWindowGlobal(CHfcDrag* drag) {
-  if (FirstLayerFromBottom(
-          [&](CHfcWindowLayer* l) { return l->OnHfcDragTrackingLeaveWindowGlobal(drag); }))
-    return true;
-  return OnHfcDragTrackingLeaveWindow(drag);
+  return RouteDrag(
+      0, 0, [&](CHfcWindowLayer* l) { return l->OnHfcDragTrackingLeaveWindowGlobal(drag); },
+      [&](int, int) { return OnHfcDragTrackingLeaveWindow(drag); });
 }
 
 bool CHfcWindow::OnHfcDragReceiveGlobal(CHfcDrag* drag, CHfcDragFlavor* flavor, int x, int y,
                                         int mods, int* action) {
-  if (FirstLayerFromBottom([&](CHfcWindowLayer* l) {
+  return RouteDrag(
+      x, y,
+      [&](CHfcWindowLayer* l) {
         return l->OnHfcDragReceiveGlobal(drag, flavor, x, y, mods, action);
-      }))
-    return true;
-  tagHfcPoint p{x, y};
-  GlobalToLocal(&p);
-  return OnHfcDragReceive(drag, flavor, p.x, p.y, mods, action);
+      },
+      [&](int lx, int ly) { return OnHfcDragReceive(drag, flavor, lx, ly, mods, action); });
 }
 
 // ---- Platform events of a window of its own ----
@@ -574,39 +580,12 @@ void CHfcWindow::OnWindowMouse(const os::MouseEvent& e) {
         return;
       }
       if (hub) hub->m_iModifiers = e.mods;
-      const bool twice = e.clickCount >= 2 && m_bClickSeen;
-      switch (e.button) {
-        case os::MouseButton::kLeft:
-          twice ? target->OnHfcMouseLButtonDoubleClickGlobal(hub, e.globalX, e.globalY, e.mods)
-                : target->OnHfcMouseLButtonDownGlobal(hub, e.globalX, e.globalY, e.mods);
-          break;
-        case os::MouseButton::kRight:
-          twice ? target->OnHfcMouseRButtonDoubleClickGlobal(hub, e.globalX, e.globalY, e.mods)
-                : target->OnHfcMouseRButtonDownGlobal(hub, e.globalX, e.globalY, e.mods);
-          break;
-        case os::MouseButton::kMiddle:
-          twice ? target->OnHfcMouseMButtonDoubleClickGlobal(hub, e.globalX, e.globalY, e.mods)
-                : target->OnHfcMouseMButtonDownGlobal(hub, e.globalX, e.globalY, e.mods);
-          break;
-        case os::MouseButton::kNone: return;
-      }
+      if (e.button == os::MouseButton::kNone) return;
+      CHfcMouse::SendPressGlobal(target, hub, e, e.clickCount >= 2 && m_bClickSeen);
       m_bClickSeen = true;
       return;
     }
-    case Kind::kUp:
-      switch (e.button) {
-        case os::MouseButton::kLeft:
-          target->OnHfcMouseLButtonUpGlobal(hub, e.globalX, e.globalY, e.mods);
-          break;
-        case os::MouseButton::kRight:
-          target->OnHfcMouseRButtonUpGlobal(hub, e.globalX, e.globalY, e.mods);
-          break;
-        case os::MouseButton::kMiddle:
-          target->OnHfcMouseMButtonUpGlobal(hub, e.globalX, e.globalY, e.mods);
-          break;
-        case os::MouseButton::kNone: break;
-      }
-      return;
+    case Kind::kUp: CHfcMouse::SendReleaseGlobal(target, hub, e); return;
     case Kind::kMove:
     case Kind::kDrag: target->OnHfcMouseMoveGlobal(hub, e.globalX, e.globalY, e.mods); return;
     case Kind::kWheel:

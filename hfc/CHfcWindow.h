@@ -187,6 +187,10 @@ class CHfcWindow : public CHfcMouseListener, public CHfcDragListener, public os:
   bool RouteGlobal(LocalEntry local, CHfcMouse* m, int x, int y, int mods);
   template <typename Call>
   bool FirstLayerFromBottom(Call call);
+  // The layers from the bottom, then the window's own local hook with the
+  // point in window coordinates.
+  template <typename LayerCall, typename LocalCall>
+  bool RouteDrag(int x, int y, LayerCall layerCall, LocalCall localCall);
   bool EnsurePicture();
   void ComposeAndPresent(tagHfcRect area, bool clear);
 
