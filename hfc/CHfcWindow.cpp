@@ -378,7 +378,8 @@ bool CHfcWindow::IsFocused(const CHfcKeyFocusListener* listener) const {
 
 // ---- Mouse ----
 
-bool CHfcWindow::RouteToLayers(LayerEntry entry, CHfcMouse* m, int x, int y, int mods) {
+template <typename Call>
+bool CHfcWindow::FirstLayerFromTopAt(int x, int y, Call call) {
   if (m_layers.empty()) return false;
   // A layer's handler may change the stack; walk a copy and skip layers
   // that have left it.
@@ -387,10 +388,14 @@ bool CHfcWindow::RouteToLayers(LayerEntry entry, CHfcMouse* m, int x, int y, int
     CHfcWindowLayer* layer = *it;
     if (GetLayerIndex(layer) < 0 || !layer->IsVisible()) continue;
     const tagHfcRect& r = layer->GetRect();
-    if (!Holds(r, x, y)) continue;
-    if ((layer->*entry)(m, x - r.left, y - r.top, mods)) return true;
+    if (Holds(r, x, y) && call(layer, x - r.left, y - r.top)) return true;
   }
   return false;
+}
+
+bool CHfcWindow::RouteToLayers(LayerEntry entry, CHfcMouse* m, int x, int y, int mods) {
+  return FirstLayerFromTopAt(
+      x, y, [&](CHfcWindowLayer* layer, int lx, int ly) { return (layer->*entry)(m, lx, ly, mods); });
 }
 
 bool CHfcWindow::OnHfcMouseLButtonDown(CHfcMouse* m, int x, int y, int mods) {
@@ -425,16 +430,9 @@ bool CHfcWindow::OnHfcMouseMove(CHfcMouse* m, int x, int y, int mods) {
 }
 
 bool CHfcWindow::OnHfcMouseWheelMoved(CHfcMouse* m, int x, int y, int axis, int delta, int mods) {
-  if (m_layers.empty()) return false;
-  const std::vector<CHfcWindowLayer*> layers = m_layers;
-  for (auto it = layers.rbegin(); it != layers.rend(); ++it) {
-    CHfcWindowLayer* layer = *it;
-    if (GetLayerIndex(layer) < 0 || !layer->IsVisible()) continue;
-    const tagHfcRect& r = layer->GetRect();
-    if (Holds(r, x, y) && layer->PreMouseWheelMoved(m, x - r.left, y - r.top, axis, delta, mods))
-      return true;
-  }
-  return false;
+  return FirstLayerFromTopAt(x, y, [&](CHfcWindowLayer* layer, int lx, int ly) {
+    return layer->PreMouseWheelMoved(m, lx, ly, axis, delta, mods);
+  });
 }
 
 void CHfcWindow::RecordMouse(CHfcMouse* m, int gx, int gy, int mods) {

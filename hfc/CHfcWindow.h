@@ -185,6 +185,10 @@ class CHfcWindow : public CHfcMouseListener, public CHfcDragListener, public os:
   using LocalEntry = bool (CHfcWindow::*)(CHfcMouse*, int, int, int);
   bool RouteToLayers(LayerEntry entry, CHfcMouse* m, int x, int y, int mods);
   bool RouteGlobal(LocalEntry local, CHfcMouse* m, int x, int y, int mods);
+  // call(layer, layer x, layer y) for each visible layer under the point,
+  // from the top, until one answers true.
+  template <typename Call>
+  bool FirstLayerFromTopAt(int x, int y, Call call);
   template <typename Call>
   bool FirstLayerFromBottom(Call call);
   // The layers from the bottom, then the window's own local hook with the
