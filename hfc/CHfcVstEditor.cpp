@@ -79,6 +79,8 @@ void CHfcVstEditor::close() {
 void CHfcVstEditor::idle() {
   // With the timer running, the timer does the idle work.
   if (m_idleTimer != 0) return;
+  // Drawing straight into the window, a press in progress holds it.
+  if (!IsViewMode() && m_bInMouse) return;
   OnIdle();
 }
 

@@ -191,7 +191,7 @@ void PaintWheel(CHfcDrawContext& dc, int frame, int top, int width, int height) 
     const float s = (row + 0.5f) / h * 2.0f - 1.0f;
     const float theta = std::asin(std::clamp(s, -1.0f, 1.0f));
     const float light = std::cos(theta);
-    uint32_t colour = Mix(0xFF0C0D10, 0xFF4A4E56, light);
+    uint32_t colour = Mix(0xFF0C0D10, 0xFF7A7F88, light);
     // Ribs every 0.22 radian of turn.
     const float rib = std::fmod(theta + phase + 10.0f * kPi, 0.22f);
     if (rib < 0.06f) colour = Mix(colour, 0xFF0A0A0C, 0.7f * light + 0.2f);
