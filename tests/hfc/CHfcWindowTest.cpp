@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "hfc/CHfcBmp.h"
 #include "hfc/CHfcDrag.h"
 #include "hfc/CHfcDragFlavor.h"
@@ -267,6 +269,18 @@ TEST_F(WholeWindow, APressIntoAnInactiveWindowOnlyActivatesIt) {
   EXPECT_EQ(log, (Log{"high lup 10,10", "layer lup 20,20"}));
 }
 
+TEST_F(WholeWindow, ADoubleClickNeedsAFirstClickSeenSinceTheLastDeactivation) {
+  window.platform()->InjectFocus(false);
+  window.platform()->InjectFocus(true);
+  env.loop().RunPending();
+  log.clear();
+  window.platform()->InjectClick(os::MouseButton::kLeft, 120, 70, 0, 2);
+  window.platform()->InjectClick(os::MouseButton::kLeft, 120, 70, 0, 2);
+  env.loop().RunPending();
+  EXPECT_EQ(std::count(log.begin(), log.end(), "high ldown 10,10"), 1);
+  EXPECT_EQ(std::count(log.begin(), log.end(), "high ldouble 10,10"), 1);
+}
+
 TEST_F(WholeWindow, DragsGoFromTheBottomLayerUp) {
   ASSERT_TRUE(CHfcDrag::Initialize());
   std::vector<os::DragItem> items(2);
@@ -348,6 +362,27 @@ TEST(WindowTimer, ASecondSetTimerKeepsTheFirstPeriod) {
   window.KillTimer();
   env.loop().RunFor(1000);
   EXPECT_EQ(window.ticks, 11);
+}
+
+TEST(WindowKeys, KeysNoFocusTakesReachTheKeyHubTranslated) {
+  vesk::test::TestEnvironment env;
+  ScopedHubs hubs;
+  HeadlessHfcWindow window(50, 50);
+  struct Listener : CHfcKeyListener {
+    bool OnHfcKeyChar(CHfcKey*, int chr, int) override {
+      chars.push_back(chr);
+      return true;
+    }
+    std::vector<int> chars;
+  } listener;
+  CHfcKey::sm_pInstance->SetFocus(&listener, window.platform());
+  window.platform()->InjectKey(os::KeyEvent::Kind::kDown, 0xFFFF);  // forward delete
+  window.platform()->InjectKey(os::KeyEvent::Kind::kRepeat, 0xFF51);  // left arrow
+  window.platform()->InjectKey(os::KeyEvent::Kind::kUp, 0xFF51);
+  window.platform()->InjectKey(os::KeyEvent::Kind::kDown, 'a');
+  env.loop().RunPending();
+  EXPECT_EQ(listener.chars, (std::vector<int>{46, 37, 'a'}));
+  CHfcKey::sm_pInstance->ReleaseFocus();
 }
 
 TEST(WindowKeys, RawCharactersBecomeTheFrameworkKeyCodes) {
