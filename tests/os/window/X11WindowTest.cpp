@@ -305,4 +305,17 @@ TEST_F(UnderXvfb, TakesFilesDroppedByAnotherClientAndRefusesWhatItDoesNotAccept)
   EXPECT_EQ(sink.drags.size(), 2u);
 }
 
+TEST_F(UnderXvfb, ReadingAWindowThatReachesBeyondTheScreenIsRefused) {
+  TestEnvironment env;
+  auto top = os::X11Window::CreateTopLevel(display(), 300, 10, 64, 48, "edge");
+  ASSERT_NE(top, nullptr);
+  top->Show();
+  top->Sync();
+  std::vector<uint32_t> pixels;
+  EXPECT_FALSE(top->ReadPixels(&pixels));
+  ASSERT_TRUE(top->MoveTo(10, 10));
+  top->Sync();
+  EXPECT_TRUE(env.loop().RunUntil([&] { return top->ReadPixels(&pixels); }, 2000));
+}
+
 }  // namespace
