@@ -226,6 +226,13 @@ void X11Window::Pump() {
 
 bool X11Window::ReadPixels(std::vector<uint32_t>* pixels) {
   if (!Viewable()) return false;
+  // The server refuses (and Xlib then ends the process) to read a window
+  // that reaches beyond the screen.
+  const WindowPoint origin = ScreenOrigin();
+  Screen* screen = DefaultScreenOfDisplay(impl_->display);
+  if (origin.x < 0 || origin.y < 0 || origin.x + width_ > WidthOfScreen(screen) ||
+      origin.y + height_ > HeightOfScreen(screen))
+    return false;
   XImage* image =
       XGetImage(impl_->display, impl_->window, 0, 0, width_, height_, AllPlanes, ZPixmap);
   if (!image) return false;

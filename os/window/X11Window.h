@@ -46,7 +46,7 @@ class X11Window : public Window {
   // Waits until the server has handled every request sent so far.
   void Sync();
   // The window's pixels as the server holds them (alpha set to 0xFF);
-  // false while the window is not viewable.
+  // false while the window is not viewable or not wholly on the screen.
   bool ReadPixels(std::vector<uint32_t>* pixels);
 
  private:

@@ -16,68 +16,11 @@
 
 #include "os/window/X11DropTarget.h"
 #include "tests/support/TestEnvironment.h"
+#include "tests/support/XvfbServer.h"
 
 namespace {
 
 using vesk::test::TestEnvironment;
-
-std::string FindOnPath(const char* name) {
-  const char* path = std::getenv("PATH");
-  std::string all = path ? path : "/usr/bin:/bin";
-  size_t start = 0;
-  while (start <= all.size()) {
-    size_t end = all.find(':', start);
-    if (end == std::string::npos) end = all.size();
-    const std::string candidate = all.substr(start, end - start) + "/" + name;
-    if (access(candidate.c_str(), X_OK) == 0) return candidate;
-    start = end + 1;
-  }
-  return std::string();
-}
-
-// An Xvfb of our own on a display number it picks itself (-displayfd), so
-// parallel tests never collide; stopped when the test ends.
-class Xvfb {
- public:
-  explicit Xvfb(const std::string& binary) {
-    int fds[2];
-    if (pipe(fds) != 0) return;
-    pid_ = fork();
-    if (pid_ == 0) {
-      close(fds[0]);
-      const std::string fd = std::to_string(fds[1]);
-      execl(binary.c_str(), "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "320x240x24",
-            "-nolisten", "tcp", "-noreset", static_cast<char*>(nullptr));
-      _exit(127);
-    }
-    close(fds[1]);
-    if (pid_ < 0) {
-      close(fds[0]);
-      return;
-    }
-    // Xvfb writes the display number once it accepts connections.
-    std::string number;
-    pollfd p{fds[0], POLLIN, 0};
-    while (poll(&p, 1, 15000) > 0) {
-      char c;
-      if (read(fds[0], &c, 1) != 1 || c == '\n') break;
-      number += c;
-    }
-    close(fds[0]);
-    if (!number.empty()) display_ = ":" + number;
-  }
-  ~Xvfb() {
-    if (pid_ > 0) {
-      kill(pid_, SIGTERM);
-      waitpid(pid_, nullptr, 0);
-    }
-  }
-  const std::string& display() const { return display_; }
-
- private:
-  pid_t pid_ = -1;
-  std::string display_;
-};
 
 struct Sink : os::WindowSink {
   std::vector<std::string> drags;
@@ -102,17 +45,7 @@ struct Sink : os::WindowSink {
   }
 };
 
-// Each test gets a server of its own; skipped only where Xvfb is missing.
-struct UnderXvfb : testing::Test {
-  std::unique_ptr<Xvfb> server;
-  void SetUp() override {
-    const std::string binary = FindOnPath("Xvfb");
-    if (binary.empty()) GTEST_SKIP() << "Xvfb is not installed";
-    server = std::make_unique<Xvfb>(binary);
-    ASSERT_FALSE(server->display().empty()) << "Xvfb did not start";
-  }
-  const char* display() const { return server->display().c_str(); }
-};
+using UnderXvfb = vesk::test::UnderXvfb;
 
 TEST_F(UnderXvfb, DrawsAndTakesAClickAndAKey) {
   TestEnvironment env;
@@ -370,6 +303,19 @@ TEST_F(UnderXvfb, TakesFilesDroppedByAnotherClientAndRefusesWhatItDoesNotAccept)
             (std::vector<std::string>{"XdndStatus 1 XdndActionCopy", "request", "XdndFinished 0"}));
   step();
   EXPECT_EQ(sink.drags.size(), 2u);
+}
+
+TEST_F(UnderXvfb, ReadingAWindowThatReachesBeyondTheScreenIsRefused) {
+  TestEnvironment env;
+  auto top = os::X11Window::CreateTopLevel(display(), 300, 10, 64, 48, "edge");
+  ASSERT_NE(top, nullptr);
+  top->Show();
+  top->Sync();
+  std::vector<uint32_t> pixels;
+  EXPECT_FALSE(top->ReadPixels(&pixels));
+  ASSERT_TRUE(top->MoveTo(10, 10));
+  top->Sync();
+  EXPECT_TRUE(env.loop().RunUntil([&] { return top->ReadPixels(&pixels); }, 2000));
 }
 
 }  // namespace
