@@ -153,7 +153,6 @@ bool CHfcWindow::Destroy() {
 bool CHfcWindow::Activate() {
   if (m_pPlatformWindow) {
     ToFront(this);
-    m_pPlatformWindow->Show();
     m_pPlatformWindow->RequestFocus();
   }
   return false;
