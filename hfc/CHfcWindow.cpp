@@ -11,7 +11,9 @@
 #include "hfc/CHfcOffscreenContext.h"
 #include "hfc/CHfcWindowLayer.h"
 #include "hfc/HfcEventStatus.h"
+#include "os/window/TopLevelWindow.h"
 #include "os/window/Window.h"
+#include "platform/CHfcMenuBar.h"
 
 namespace {
 
@@ -54,6 +56,28 @@ os::CursorId CursorForEffect(int effect) {
   }
 }
 
+// Framework windows bound to a platform window, the most recently
+// activated first.
+std::vector<CHfcWindow*>& OpenWindows() {
+  static std::vector<CHfcWindow*> windows;
+  return windows;
+}
+
+void Forget(CHfcWindow* w) {
+  auto& all = OpenWindows();
+  all.erase(std::remove(all.begin(), all.end(), w), all.end());
+}
+
+void ToFront(CHfcWindow* w) {
+  Forget(w);
+  OpenWindows().insert(OpenWindows().begin(), w);
+}
+
+// Carbon's standard title bar height: the content starts this far below
+// the window's top.
+constexpr int kTitleBarHeight = 22;
+constexpr size_t kMaxTitle = 255;
+
 }  // namespace
 
 CHfcWindow::CHfcWindow() = default;
@@ -63,13 +87,111 @@ CHfcWindow::~CHfcWindow() {
   // Layers outlive the window; they must not keep pointing at it.
   RemoveAllLayers(false);
   if (m_pPlatformWindow && m_pPlatformWindow->Sink() == this) m_pPlatformWindow->SetSink(nullptr);
+  Forget(this);
 }
 
 void CHfcWindow::SetPlatformWindow(os::Window* window) {
   if (m_pPlatformWindow && m_pPlatformWindow->Sink() == this) m_pPlatformWindow->SetSink(nullptr);
   m_pPlatformWindow = window;
-  if (window) window->SetSink(this);
-  if (!window) m_pPicture.reset();
+  if (window) {
+    window->SetSink(this);
+    ToFront(this);
+  } else {
+    m_pPicture.reset();
+    Forget(this);
+  }
+}
+
+unsigned int CHfcWindow::MacAttrToWindowAttributes(unsigned int attributes) {
+  return (attributes & 0x1F27003Fu) | 0x02000000u;
+}
+
+bool CHfcWindow::Create(char* title, int x, int y, int w, int h, unsigned int attributes,
+                        CHfcMenuBar* menuBar, CHfcWindow*, CHfcAppBase* app) {
+  if (m_pPlatformWindow) return false;
+  const unsigned int attrs = MacAttrToWindowAttributes(attributes);
+  std::unique_ptr<os::Window> window = os::CreateTopLevelWindow(x, y + kTitleBarHeight, w, h, "");
+  m_pApplication = app;
+  if (!window) return false;
+  m_pOwnWindow = std::move(window);
+  SetPlatformWindow(m_pOwnWindow.get());
+  SetTitle(title);
+  if (!OnCreate()) {
+    // Nothing may keep pointing at the window that is gone.
+    SetPlatformWindow(nullptr);
+    m_pOwnWindow.reset();
+    return false;
+  }
+  os::WindowSizeLimits limits;
+  int minW = 0, minH = 0, maxW = 0, maxH = 0;
+  if (OnGetMinSize(&minW, &minH)) {
+    limits.minWidth = minW;
+    limits.minHeight = minH;
+  }
+  if (OnGetMaxSize(&maxW, &maxH)) {
+    limits.maxWidth = maxW;
+    limits.maxHeight = maxH;
+  }
+  if (!(attrs & kAttrResizable)) limits = {w, h, w, h};
+  m_pOwnWindow->SetSizeLimits(limits);
+  if (menuBar) {
+    m_pMenuBar = menuBar;
+    menuBar->SetMenuBar();
+  }
+  return true;
+}
+
+bool CHfcWindow::Destroy() {
+  if (!m_pOwnWindow) return false;
+  OnDestroy();
+  SetPlatformWindow(nullptr);
+  m_pOwnWindow.reset();
+  OnPostDestroy();
+  return true;
+}
+
+bool CHfcWindow::Activate() {
+  if (m_pPlatformWindow) {
+    ToFront(this);
+    m_pPlatformWindow->RequestFocus();
+  }
+  return false;
+}
+
+bool CHfcWindow::Collapse() { return m_pPlatformWindow && m_pPlatformWindow->SetCollapsed(true); }
+
+bool CHfcWindow::Expand() { return m_pPlatformWindow && m_pPlatformWindow->SetCollapsed(false); }
+
+bool CHfcWindow::SetTitle(char* title) {
+  if (!m_pPlatformWindow) return false;
+  const std::string text = title ? title : "";
+  m_pPlatformWindow->SetTitle(text.substr(0, kMaxTitle));
+  return true;
+}
+
+bool CHfcWindow::GetTitle(char* title) {
+  if (!m_pPlatformWindow || !title) return false;
+  const std::string& text = m_pPlatformWindow->Title();
+  const size_t n = std::min(text.size(), kMaxTitle);
+  std::memcpy(title, text.data(), n);
+  title[n] = 0;
+  return true;
+}
+
+bool CHfcWindow::IsModified() { return m_pPlatformWindow && m_pPlatformWindow->IsModified(); }
+
+bool CHfcWindow::SetModified(bool modified) {
+  if (!m_pPlatformWindow) return false;
+  m_pPlatformWindow->SetModified(modified);
+  return true;
+}
+
+CHfcWindow* CHfcWindow::FindChildWindow(char* title) {
+  if (!title) return nullptr;
+  for (CHfcWindow* w : OpenWindows()) {
+    if (w->m_pPlatformWindow && w->m_pPlatformWindow->Title() == title) return w;
+  }
+  return nullptr;
 }
 
 bool CHfcWindow::Show() {
@@ -614,6 +736,7 @@ bool CHfcWindow::OnWindowKey(const os::KeyEvent& e) {
 void CHfcWindow::OnWindowFocus(bool gained) {
   m_keyFocus.OnPlatformFocus(gained);
   if (gained) {
+    ToFront(this);
     OnActivated();
   } else {
     OnDeactivated();
@@ -660,4 +783,24 @@ void CHfcWindow::OnWindowExpose(const os::WindowRect& area) {
   DrawNow({area.left, area.top, area.right, area.bottom});
 }
 
-void CHfcWindow::OnWindowClose() { OnClose(); }
+void CHfcWindow::OnWindowClose() {
+  // Only a window of its own goes; the editor's window belongs to the host.
+  if (OnClose() && m_pOwnWindow) Destroy();
+}
+
+void CHfcWindow::OnWindowBoundsChanging(os::WindowRect* bounds, bool sized, bool moved) {
+  int x = bounds->left;
+  int y = bounds->top;
+  int w = bounds->right - bounds->left;
+  int h = bounds->bottom - bounds->top;
+  if (sized) OnSizeChanging(&w, &h);
+  if (moved) OnMoving(&x, &y);
+  *bounds = {x, y, x + w, y + h};
+}
+
+void CHfcWindow::OnWindowBoundsChanged(const os::WindowRect& bounds, bool sized, bool moved) {
+  if (sized) OnSizeChanged(bounds.right - bounds.left, bounds.bottom - bounds.top);
+  if (moved) OnMoved(bounds.left, bounds.top);
+}
+
+bool CHfcWindow::OnWindowCollapse(bool collapsed) { return collapsed ? OnCollapse() : OnExpand(); }

@@ -21,7 +21,9 @@
 namespace os {
 class Window;
 }
+class CHfcAppBase;
 class CHfcDrawContext;
+class CHfcMenuBar;
 class CHfcDragFlavor;
 class CHfcOffscreenContext;
 class CHfcWindowLayer;
@@ -42,9 +44,41 @@ class CHfcWindow : public CHfcMouseListener, public CHfcDragListener, public os:
   void SetViewMode(bool view) { m_bViewMode = view; }
   bool IsViewMode() const { return m_bViewMode; }
 
+  // A stand-alone top-level window of its own, content at (x, y + 22) on
+  // the screen (there is no menu bar above the windows here). Only the
+  // resizable attribute has a meaning on this platform: without it the
+  // window keeps its size. After OnCreate agreed, the minimum and maximum
+  // size hooks set the window's size limits and menuBar becomes the
+  // current bar. False when the window exists already, cannot be made or
+  // OnCreate refuses (the window is gone again then).
+  virtual bool Create(char* title, int x, int y, int w, int h, unsigned int attributes,
+                      CHfcMenuBar* menuBar, CHfcWindow* parent, CHfcAppBase* app);
+  // Closes a window made by Create: OnDestroy, then OnPostDestroy (which
+  // deletes the object by default). False for a window it did not make.
+  virtual bool Destroy();
+  static unsigned int MacAttrToWindowAttributes(unsigned int attributes);
+  static constexpr unsigned int kAttrResizable = 0x10;
+
   // Platform window operations; false without one.
   bool Show();
   bool Hide();
+  // Brings the window to the front and gives it the keyboard; false even
+  // then.
+  virtual bool Activate();
+  virtual bool Collapse();
+  virtual bool Expand();
+  // The title as a C string of at most 255 characters; GetTitle writes up
+  // to 256 bytes.
+  bool SetTitle(char* title);
+  bool GetTitle(char* title);
+  // The modified mark, shown in the title.
+  bool IsModified();
+  bool SetModified(bool modified);
+  // The first framework window with a platform window whose title is
+  // exactly title, the most recently activated first; null when none.
+  virtual CHfcWindow* FindChildWindow(char* title);
+  virtual bool OnEnumChildWindow(CHfcWindow*) { return true; }
+  virtual bool EnumChildWindows() { return false; }
   virtual bool GetWindowRect(tagHfcRect* rect);
   virtual bool GetClientRect(tagHfcRect* rect);
   int GetWidth();
@@ -97,6 +131,18 @@ class CHfcWindow : public CHfcMouseListener, public CHfcDragListener, public os:
   virtual void OnActivated() {}
   virtual void OnDeactivated() {}
   virtual bool OnClose() { return true; }
+  // Deletes the object; runs last when a window made by Create goes.
+  virtual void OnPostDestroy() { delete this; }
+  virtual void OnSizeChanging(int* w, int* h) {}
+  virtual void OnSizeChanged(int w, int h) {}
+  virtual void OnMoving(int* x, int* y) {}
+  virtual void OnMoved(int x, int y) {}
+  // True lets the collapse (expand) happen.
+  virtual bool OnCollapse() { return true; }
+  virtual bool OnExpand() { return true; }
+  // True sets a limit of (*w, *h), which start at 0.
+  virtual bool OnGetMinSize(int* w, int* h) { return false; }
+  virtual bool OnGetMaxSize(int* w, int* h) { return false; }
   virtual bool OnTimer() { return true; }
 
   // A repeating timer on the main loop, first firing at once; a second call
@@ -165,7 +211,13 @@ class CHfcWindow : public CHfcMouseListener, public CHfcDragListener, public os:
   void OnWindowFocus(bool gained) override;
   int OnWindowDrag(const os::DragEvent& e) override;
   void OnWindowExpose(const os::WindowRect& area) override;
+  // A window made by Create goes when OnClose agrees.
   void OnWindowClose() override;
+  // The user moves or resizes: OnSizeChanging before OnMoving, which may
+  // adjust the bounds; afterwards OnSizeChanged and OnMoved.
+  void OnWindowBoundsChanging(os::WindowRect* bounds, bool sized, bool moved) override;
+  void OnWindowBoundsChanged(const os::WindowRect& bounds, bool sized, bool moved) override;
+  bool OnWindowCollapse(bool collapsed) override;
 
   // The drag effect the handlers set while a drag is over the window.
   int GetDragEffect() const { return m_iDragEffect; }
@@ -199,6 +251,10 @@ class CHfcWindow : public CHfcMouseListener, public CHfcDragListener, public os:
   void ComposeAndPresent(tagHfcRect area, bool clear);
 
   os::Window* m_pPlatformWindow = nullptr;
+  // The platform window made by Create.
+  std::unique_ptr<os::Window> m_pOwnWindow;
+  CHfcAppBase* m_pApplication = nullptr;
+  CHfcMenuBar* m_pMenuBar = nullptr;
   std::vector<CHfcWindowLayer*> m_layers;
   tagHfcRect m_rcUnion{0, 0, 0, 0};
   std::vector<tagHfcRect> m_updateRects;

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 // The X headers come after the test framework, whose names they would shadow.
 #include <X11/Xlib.h>
+#include <X11/Xutil.h>
 #include <X11/keysym.h>
 #include <poll.h>
 #include <signal.h>
@@ -39,6 +40,21 @@ struct Sink : os::WindowSink {
   std::vector<bool> focus;
   void OnWindowFocus(bool gained) override { focus.push_back(gained); }
   void OnWindowMouse(const os::MouseEvent& e) override { mouse.push_back(e); }
+  int closes = 0;
+  std::vector<std::string> bounds;
+  int snapWidthTo = 0;
+  bool collapseAnswer = true;
+  std::vector<bool> collapses;
+  void OnWindowClose() override { ++closes; }
+  void OnWindowBoundsChanging(os::WindowRect* b, bool sized, bool) override {
+    bounds.push_back("changing " + std::to_string(b->right - b->left) + "x" + std::to_string(b->bottom - b->top) +
+                     (sized ? " sized" : ""));
+    if (snapWidthTo > 0) b->right = b->left + snapWidthTo;
+  }
+  bool OnWindowCollapse(bool collapsed) override {
+    collapses.push_back(collapsed);
+    return collapseAnswer;
+  }
   bool OnWindowKey(const os::KeyEvent& e) override {
     keys.push_back(e);
     return true;
@@ -46,6 +62,76 @@ struct Sink : os::WindowSink {
 };
 
 using UnderXvfb = vesk::test::UnderXvfb;
+
+// What another client reads of a window's property, as bytes.
+std::string ReadProperty(Display* d, Window w, const char* name) {
+  Atom type = 0;
+  int format = 0;
+  unsigned long count = 0, after = 0;
+  unsigned char* data = nullptr;
+  if (XGetWindowProperty(d, w, XInternAtom(d, name, False), 0, 1024, False, AnyPropertyType, &type, &format,
+                         &count, &after, &data) != Success || !data)
+    return "";
+  std::string text(reinterpret_cast<char*>(data), count);
+  XFree(data);
+  return text;
+}
+
+TEST_F(UnderXvfb, TopLevelTitleLimitsCloseResizeAndIconicState) {
+  TestEnvironment env;
+  auto top = os::X11Window::CreateTopLevel(display(), 20, 20, 80, 60, "Caf\x8E");
+  ASSERT_NE(top, nullptr);
+  Sink sink;
+  top->SetSink(&sink);
+  top->Show();
+  top->SetModified(true);
+  top->SetSizeLimits({50, 40, 200, 0});
+  top->Sync();
+  const auto id = static_cast<Window>(top->NativeId());
+
+  Display* other = XOpenDisplay(display());
+  ASSERT_NE(other, nullptr);
+  EXPECT_EQ(ReadProperty(other, id, "_NET_WM_NAME"), "\u2022 Caf\u00E9");
+  XSizeHints hints{};
+  long supplied = 0;
+  ASSERT_NE(XGetWMNormalHints(other, id, &hints, &supplied), 0);
+  EXPECT_EQ(hints.flags & (PMinSize | PMaxSize), PMinSize | PMaxSize);
+  EXPECT_EQ(hints.min_width, 50);
+  EXPECT_EQ(hints.min_height, 40);
+  EXPECT_EQ(hints.max_width, 200);
+  EXPECT_EQ(hints.max_height, 32767);
+
+  // The window manager's delete request, a resize it makes, and its
+  // iconic state.
+  XEvent close{};
+  close.xclient.type = ClientMessage;
+  close.xclient.window = id;
+  close.xclient.message_type = XInternAtom(other, "WM_PROTOCOLS", False);
+  close.xclient.format = 32;
+  close.xclient.data.l[0] = static_cast<long>(XInternAtom(other, "WM_DELETE_WINDOW", False));
+  ASSERT_NE(XSendEvent(other, id, False, NoEventMask, &close), 0);
+  sink.snapWidthTo = 100;
+  XResizeWindow(other, id, 120, 90);
+  const Atom wmState = XInternAtom(other, "WM_STATE", False);
+  long iconic[2] = {IconicState, 0};
+  sink.collapseAnswer = false;
+  XChangeProperty(other, id, wmState, wmState, 32, PropModeReplace, reinterpret_cast<unsigned char*>(iconic), 2);
+  XSync(other, False);
+  XCloseDisplay(other);
+
+  top->Sync();
+  top->Pump();
+  env.loop().RunPending();
+  top->Sync();
+  top->Pump();
+  env.loop().RunPending();
+  EXPECT_EQ(sink.closes, 1);
+  EXPECT_EQ(sink.bounds, std::vector<std::string>{"changing 120x90 sized"});
+  EXPECT_EQ(top->Width(), 100);
+  EXPECT_EQ(top->Height(), 90);
+  EXPECT_EQ(sink.collapses, std::vector<bool>{true});
+  EXPECT_TRUE(top->IsCollapsed());
+}
 
 TEST_F(UnderXvfb, DrawsAndTakesAClickAndAKey) {
   TestEnvironment env;
