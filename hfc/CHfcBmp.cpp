@@ -10,6 +10,7 @@
 #include <string>
 
 #include "hfc/HfcResourceDir.h"
+#include "os/ResourceRegistry.h"
 
 namespace {
 
@@ -132,9 +133,21 @@ bool CHfcBmp::Resize(int width, int height) {
   return Create(width, height);
 }
 
-bool CHfcBmp::Load(int) {
+bool CHfcBmp::Load(int resourceId) {
   Destroy();
-  return false;
+  // A wider id must not alias the resource whose id it wraps to.
+  if (resourceId < INT16_MIN || resourceId > INT16_MAX) {
+    return false;
+  }
+  const os::ResourceRegistry::Handle h =
+      os::ResourceRegistry::Get(kPictureResourceType, static_cast<int16_t>(resourceId));
+  if (h == nullptr) {
+    return false;
+  }
+  const auto* data = static_cast<const unsigned char*>(os::ResourceRegistry::Lock(h));
+  const bool ok = data != nullptr && LoadPNGFromMemory(data, static_cast<unsigned long>(os::ResourceRegistry::Size(h)));
+  os::ResourceRegistry::Unlock(h);
+  return ok;
 }
 
 bool CHfcBmp::LoadPNG(int resourceId) { return Load(resourceId); }

@@ -20,7 +20,10 @@ class CHfcBmp {
   // Transparent black bitmap of that size; refuses sides of 0 or less and
   // above kMaxSide.
   virtual bool Create(int width, int height);
-  // There are no picture resources on this platform: always false.
+  // Picture resources of this platform hold PNG data: the resource of type
+  // kPictureResourceType and that 16-bit id. False for an id outside 16
+  // bits, a missing resource or data that does not decode.
+  static constexpr uint32_t kPictureResourceType = 0x50494354;  // 'PICT'
   virtual bool Load(int resourceId);
   virtual bool Load(const char* name);
   virtual bool LoadPNG(int resourceId);

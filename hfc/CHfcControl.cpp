@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "hfc/CHfcDrawContext.h"
 #include "hfc/CHfcKey.h"
 #include "hfc/CHfcMouse.h"
 #include "hfc/CHfcWindow.h"
@@ -61,15 +62,27 @@ bool CHfcControl::Resize(int width, int height, bool update) {
 }
 
 void CHfcControl::Draw(CHfcDrawContext* context) {
-  // The base control has no picture of its own; derived controls paint
-  // their frame rectangle here.
   if (!context || !m_bVisible) return;
+  context->ClearRect(m_rcFrame.left, m_rcFrame.top, GetWidth(), GetHeight());
 }
 
 void CHfcControl::DrawFocus(CHfcDrawContext* context) {
   if (!context || !m_bCreated || !m_bVisible || m_uFocusColor == 0) return;
-  // The marks' geometry comes from HfcFocusMarks; the strokes and rings
-  // are painted by the drawing context of the layer.
+  const uint32_t pen = context->GetPenColor();
+  if (m_iFocusMargin == 0) {
+    context->SetPenColor(m_uFocusColor);
+    for (const tagHfcFocusStroke& s : HfcFocusCornerStrokes(m_rcFrame)) {
+      context->MoveTo(s.from.x, s.from.y);
+      context->LineTo(s.to.x, s.to.y);
+    }
+  } else {
+    for (const tagHfcFocusRing& ring :
+         HfcFocusRings(m_rcFrame, m_iFocusMargin, m_uFocusColor, m_bFocusGlowOpenAtBottom)) {
+      context->SetPenColor(ring.colour);
+      context->FrameRect(ring.x, ring.y, ring.width, ring.height);
+    }
+  }
+  context->SetPenColor(pen);
 }
 
 void CHfcControl::Update(bool force, bool flush) {

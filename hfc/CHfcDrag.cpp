@@ -1,6 +1,7 @@
 #include "hfc/CHfcDrag.h"
 
 #include "hfc/HfcCountedInstance.h"
+#include "os/Scrap.h"
 
 CHfcDrag* CHfcDrag::sm_pInstance = nullptr;
 int CHfcDrag::sm_iRefCount = 0;
@@ -11,4 +12,4 @@ bool CHfcDrag::Initialize() {
 
 bool CHfcDrag::Uninitialize() { return HfcCountedStop(sm_pInstance, sm_iRefCount); }
 
-bool CHfcDrag::IsFormatAvailable(unsigned int) { return false; }
+bool CHfcDrag::IsFormatAvailable(unsigned int type) { return os::Scrap::Has(type); }

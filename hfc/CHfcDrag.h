@@ -8,8 +8,8 @@ class CHfcDrag {
 
   static bool Initialize();
   static bool Uninitialize();
-  // True when the clipboard holds data of the four-character type. There is
-  // no clipboard on this platform layer, so always false.
+  // True when the clipboard (os::Scrap) holds data of the four-character
+  // type.
   static bool IsFormatAvailable(unsigned int type);
   static bool RegisterType(char*) { return false; }
 

@@ -261,6 +261,21 @@ void CHfcDrawContext::CopyBmpAlpha(tagHfcRect* r, CHfcBmp* bmp, float alpha, int
   CopyBmpAlpha(r->left, r->top, r->right - r->left, r->bottom - r->top, bmp, alpha, sx, sy);
 }
 
+void CHfcDrawContext::DrawText(float x, float y, const char* text, unsigned long length) {
+  if (mPort == nullptr || text == nullptr || !mText.HasFont()) {
+    return;
+  }
+  uint32_t* base = mPort->LockPixels();
+  if (base == nullptr) {
+    return;
+  }
+  const int width = mPort->GetWidth();
+  mText.Draw(x, y, text, length, width, mPort->GetHeight(), [&](int px, int py, uint8_t coverage) {
+    BlendPixel(base + static_cast<size_t>(py) * width + px, mBrushColor, static_cast<float>(coverage) / 255.0f);
+  });
+  mPort->UnlockPixels();
+}
+
 void CHfcDrawContext::DrawBmpText(int x, int y, const char* text, unsigned long length, CHfcBmp* font, int cellWidth,
                                   int cellHeight) {
   if (text == nullptr || font == nullptr) {

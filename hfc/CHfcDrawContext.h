@@ -6,6 +6,7 @@
 
 #include "hfc/HfcBmpFontInfo.h"
 #include "hfc/HfcCoverage.h"
+#include "os/window/TextRenderer.h"
 #include "platform/HfcTypes.h"
 
 class CHfcBmp;
@@ -26,12 +27,13 @@ class CHfcDrawContext {
   float GetPenWidth() const { return mPenWidth; }
   // Global opacity of everything drawn afterwards (0..1).
   virtual void SetAlpha(float alpha);
-  // The editor draws all its text with bitmap fonts; there is no system
-  // font here, so these and DrawText draw nothing.
-  void SetFont(const char* name, float size) {}
-  void SetFontSize(float size) {}
-  void SetFontCharacterSpacing(float spacing) {}
-  void DrawText(float x, float y, const char* text, unsigned long length) {}
+  // System-font text: size in pixels, spacing added after each character.
+  void SetFont(const char* name, float size) { mText.SetFont(name, size); }
+  void SetFontSize(float size) { mText.SetSize(size); }
+  void SetFontCharacterSpacing(float spacing) { mText.SetSpacing(spacing); }
+  // Text in the brush colour whose baseline starts at (x, y); nothing
+  // before SetFont.
+  void DrawText(float x, float y, const char* text, unsigned long length);
   void Flush() {}
   void SetSmoothingMode(int mode) {}
 
@@ -92,6 +94,7 @@ class CHfcDrawContext {
   float mPenY = 0.0f;
 
  private:
+  os::TextRenderer mText;
   enum class PaintMode { Brush, Pen, Clear };
   void PaintPolygons(const std::vector<HfcPolygon>& polygons, PaintMode mode);
   void PaintPie(float cx, float cy, float r, float a0, float a1, bool clockwise, PaintMode mode);

@@ -4,7 +4,9 @@
 
 #include "hfc/HfcCountedInstance.h"
 #include "hfc/HfcEventStatus.h"
+#include "hfc/CHfcWindow.h"
 #include "os/window/Window.h"
+#include "platform/HfcGuiHooks.h"
 
 CHfcMouse* CHfcMouse::sm_pInstance = nullptr;
 int CHfcMouse::sm_iRefCount = 0;
@@ -13,12 +15,27 @@ int CHfcMouse::m_iNumCursors = 0;
 
 namespace {
 constexpr int kOemCursorCount = 18;
+
+// What the platform services (popup menus, file dialogs) need of the
+// framework, installed while the framework runs.
+void InstallGuiHooks() {
+  HfcGuiHooks hooks;
+  hooks.releaseCapture = [] {
+    if (CHfcMouse::sm_pInstance) CHfcMouse::sm_pInstance->ReleaseCapture();
+  };
+  hooks.localToGlobal = [](CHfcWindow* window, tagHfcPoint* point) {
+    return window->LocalToGlobal(point);
+  };
+  hooks.systemWindow = [](CHfcWindow* window) -> void* { return window->GetPlatformWindow(); };
+  HfcSetGuiHooks(hooks);
 }
+}  // namespace
 
 bool CHfcMouse::Initialize(bool full) {
   return HfcCountedStart(sm_pInstance, sm_iRefCount, [full] {
     CHfcMouse* hub = new CHfcMouse(full);
     MacLoadOemCursors();
+    InstallGuiHooks();
     return hub;
   });
 }
@@ -26,6 +43,7 @@ bool CHfcMouse::Initialize(bool full) {
 bool CHfcMouse::Uninitialize() {
   if (!HfcCountedStop(sm_pInstance, sm_iRefCount)) return false;
   if (sm_iRefCount == 0) {
+    HfcSetGuiHooks(HfcGuiHooks{});
     delete[] m_piMacCursorId;
     m_piMacCursorId = nullptr;
     m_iNumCursors = 0;
@@ -53,6 +71,39 @@ void CHfcMouse::SetCursorByIndex(int index) {
 int CHfcMouse::LoadCursor(int) { return 0; }
 
 CHfcMouse::CHfcMouse(bool full) : m_bFull(full) {}
+
+bool CHfcMouse::SendPressGlobal(CHfcMouseListener* target, CHfcMouse* hub, const os::MouseEvent& e,
+                                bool twice) {
+  const int x = e.globalX;
+  const int y = e.globalY;
+  switch (e.button) {
+    case os::MouseButton::kLeft:
+      return twice ? target->OnHfcMouseLButtonDoubleClickGlobal(hub, x, y, e.mods)
+                   : target->OnHfcMouseLButtonDownGlobal(hub, x, y, e.mods);
+    case os::MouseButton::kRight:
+      return twice ? target->OnHfcMouseRButtonDoubleClickGlobal(hub, x, y, e.mods)
+                   : target->OnHfcMouseRButtonDownGlobal(hub, x, y, e.mods);
+    case os::MouseButton::kMiddle:
+      return twice ? target->OnHfcMouseMButtonDoubleClickGlobal(hub, x, y, e.mods)
+                   : target->OnHfcMouseMButtonDownGlobal(hub, x, y, e.mods);
+    case os::MouseButton::kNone: break;
+  }
+  return false;
+}
+
+bool CHfcMouse::SendReleaseGlobal(CHfcMouseListener* target, CHfcMouse* hub,
+                                  const os::MouseEvent& e) {
+  switch (e.button) {
+    case os::MouseButton::kLeft:
+      return target->OnHfcMouseLButtonUpGlobal(hub, e.globalX, e.globalY, e.mods);
+    case os::MouseButton::kRight:
+      return target->OnHfcMouseRButtonUpGlobal(hub, e.globalX, e.globalY, e.mods);
+    case os::MouseButton::kMiddle:
+      return target->OnHfcMouseMButtonUpGlobal(hub, e.globalX, e.globalY, e.mods);
+    case os::MouseButton::kNone: break;
+  }
+  return false;
+}
 
 CHfcMouse::~CHfcMouse() = default;
 
@@ -110,21 +161,7 @@ int CHfcMouse::OnMacMouseDown(const os::MouseEvent&) { return kHfcEventNotHandle
 int CHfcMouse::OnMacMouseUp(const os::MouseEvent& e) {
   // The holder hears the release of the button that was let go, so a
   // capture taken on a right or middle press ends too.
-  if (CHfcMouseListener* holder = m_pCapture) {
-    switch (e.button) {
-      case os::MouseButton::kLeft:
-        holder->OnHfcMouseLButtonUpGlobal(this, e.globalX, e.globalY, e.mods);
-        break;
-      case os::MouseButton::kRight:
-        holder->OnHfcMouseRButtonUpGlobal(this, e.globalX, e.globalY, e.mods);
-        break;
-      case os::MouseButton::kMiddle:
-        holder->OnHfcMouseMButtonUpGlobal(this, e.globalX, e.globalY, e.mods);
-        break;
-      case os::MouseButton::kNone:
-        break;
-    }
-  }
+  if (m_pCapture) SendReleaseGlobal(m_pCapture, this, e);
   return kHfcEventNotHandled;
 }
 

@@ -30,6 +30,13 @@ class CHfcMouse {
 
   virtual ~CHfcMouse();
 
+  // The global press (or double click) and release of the event's button
+  // to target, with the event's screen point; false for no button.
+  static bool SendPressGlobal(CHfcMouseListener* target, CHfcMouse* hub, const os::MouseEvent& e,
+                              bool twice);
+  static bool SendReleaseGlobal(CHfcMouseListener* target, CHfcMouse* hub,
+                                const os::MouseEvent& e);
+
   void SetCapture(CHfcMouseListener* listener, CHfcWindow* window);
   void ReleaseCapture();
   CHfcMouseListener* GetCapture() const { return m_pCapture; }

@@ -25,10 +25,10 @@ bool ClipBlit(BlitArea& a, const CHfcBmp& dst, const CHfcBmp& src) {
   return a.w > 0 && a.h > 0;
 }
 
-// Runs op(destination pixel, source pixel) over the clipped area, rows top
-// to bottom.
-template <typename Op>
-void ForEachPixel(CHfcBmp* dstBmp, CHfcBmp* srcBmp, BlitArea a, Op op) {
+// Runs op(destination row, source row, width) over the clipped area, rows
+// top to bottom.
+template <typename RowOp>
+void ForEachRow(CHfcBmp* dstBmp, CHfcBmp* srcBmp, BlitArea a, RowOp op) {
   if (dstBmp == nullptr || srcBmp == nullptr) {
     return;
   }
@@ -43,15 +43,22 @@ void ForEachPixel(CHfcBmp* dstBmp, CHfcBmp* srcBmp, BlitArea a, Op op) {
   }
   if (ClipBlit(a, *dstBmp, *srcBmp)) {
     for (int y = 0; y < a.h; ++y) {
-      const uint32_t* s = src + static_cast<size_t>(a.sy + y) * srcBmp->GetWidth() + a.sx;
-      uint32_t* d = dst + static_cast<size_t>(a.dy + y) * dstBmp->GetWidth() + a.dx;
-      for (int x = 0; x < a.w; ++x) {
-        op(d[x], s[x]);
-      }
+      op(dst + static_cast<size_t>(a.dy + y) * dstBmp->GetWidth() + a.dx,
+         src + static_cast<size_t>(a.sy + y) * srcBmp->GetWidth() + a.sx, a.w);
     }
   }
   dstBmp->UnlockPixels();
   srcBmp->UnlockPixels();
+}
+
+// Runs op(destination pixel, source pixel) over the clipped area.
+template <typename Op>
+void ForEachPixel(CHfcBmp* dstBmp, CHfcBmp* srcBmp, BlitArea a, Op op) {
+  ForEachRow(dstBmp, srcBmp, a, [&op](uint32_t* d, const uint32_t* s, int w) {
+    for (int x = 0; x < w; ++x) {
+      op(d[x], s[x]);
+    }
+  });
 }
 
 // One colour channel blended in 16-bit fixed point: the source channel
@@ -101,10 +108,22 @@ bool CHfcOffscreenContext::Resize(int width, int height) {
 }
 
 void CHfcOffscreenContext::CopyBmp(int dx, int dy, int w, int h, CHfcBmp* bmp, int sx, int sy) {
-  ForEachPixel(mBmp, bmp, {dx, dy, w, h, sx, sy}, [](uint32_t& d, uint32_t s) {
-    const uint32_t as = s >> 24;
-    const uint32_t a = as * 256 + 255;
-    d = SumAlpha(as, d) | MixRgb(s, d, a, 65535 - a);
+  ForEachRow(mBmp, bmp, {dx, dy, w, h, sx, sy}, [](uint32_t* d, const uint32_t* s, int width) {
+    // An opaque source pixel comes out of the blend unchanged, so opaque
+    // rows (whole windows of them when layers are composed) are copied.
+    uint32_t all = 0xFF000000u;
+    for (int x = 0; x < width; ++x) {
+      all &= s[x];
+    }
+    if (all == 0xFF000000u) {
+      std::memcpy(d, s, static_cast<size_t>(width) * sizeof(uint32_t));
+      return;
+    }
+    for (int x = 0; x < width; ++x) {
+      const uint32_t as = s[x] >> 24;
+      const uint32_t a = as * 256 + 255;
+      d[x] = SumAlpha(as, d[x]) | MixRgb(s[x], d[x], a, 65535 - a);
+    }
   });
 }
 

@@ -5,17 +5,29 @@
 #include "hfc/CHfcControl.h"
 #include "hfc/CHfcKey.h"
 #include "hfc/CHfcMouse.h"
+#include "hfc/CHfcOffscreenContext.h"
+#include "hfc/CHfcBmp.h"
 #include "hfc/CHfcWindow.h"
 
 CHfcWindowLayer::~CHfcWindowLayer() {
   if (m_bCreated) Destroy();
+  // A layer deleted while still in a window's stack would be composed
+  // after its death.
+  if (m_pStack && m_pStack->GetLayerIndex(this) >= 0) m_pStack->RemoveLayer(this, false);
 }
 
 bool CHfcWindowLayer::Create(int x, int y, int width, int height, CHfcWindow* window) {
   if (m_bCreated || width < 1 || height < 1) return false;
+  auto* offscreen = new CHfcOffscreenContext(width, height);
+  if (!offscreen->GetBmp()) {
+    delete offscreen;
+    return false;
+  }
+  m_pOffscreen = offscreen;
   m_rect = {x, y, x + width, y + height};
   m_pWindow = window;
   m_bCreated = true;
+  if (window) window->AddLayer(this, false);
   return OnCreate();
 }
 
@@ -28,10 +40,72 @@ bool CHfcWindowLayer::Destroy() {
   if (!OnDestroy()) return false;
   Hide(false);
   RemoveAllControls();
+  delete m_pOffscreen;
+  m_pOffscreen = nullptr;
   m_pWindow = nullptr;
   m_rect = {0, 0, 0, 0};
   m_bCreated = false;
   return true;
+}
+
+int CHfcWindowLayer::GetWidth() const {
+  return m_pOffscreen ? m_pOffscreen->GetBmp()->GetWidth() : 0;
+}
+
+int CHfcWindowLayer::GetHeight() const {
+  return m_pOffscreen ? m_pOffscreen->GetBmp()->GetHeight() : 0;
+}
+
+int CHfcWindowLayer::GetIndex() const {
+  return m_pWindow ? m_pWindow->GetLayerIndex(const_cast<CHfcWindowLayer*>(this)) : -1;
+}
+
+CHfcDrawContext* CHfcWindowLayer::GetDrawContext() const { return m_pOffscreen; }
+
+bool CHfcWindowLayer::Resize(int width, int height, bool redraw) {
+  if (!m_pOffscreen) return false;
+  const int oldWidth = GetWidth();
+  const int oldHeight = GetHeight();
+  OnSizeChanging(&width, &height);
+  if (!m_pOffscreen->Resize(width, height)) return false;
+  m_rect.right = m_rect.left + width;
+  m_rect.bottom = m_rect.top + height;
+  OnSizeChanged(width, height);
+  if (redraw && m_pWindow) {
+    // The larger of the two sizes, so that what the old picture covered is
+    // drawn again too.
+    tagHfcRect area{m_rect.left, m_rect.top, m_rect.left + std::max(width, oldWidth),
+                    m_rect.top + std::max(height, oldHeight)};
+    m_pWindow->DrawLayers(&area, true);
+  }
+  return true;
+}
+
+bool CHfcWindowLayer::Move(int x, int y, bool redraw) {
+  if (!m_bCreated) return false;
+  const tagHfcRect old = m_rect;
+  OnMoving(&x, &y);
+  m_rect = {x, y, x + GetWidth(), y + GetHeight()};
+  OnMoved(x, y);
+  if (m_pWindow && m_bVisible) {
+    tagHfcRect area{std::min(old.left, m_rect.left), std::min(old.top, m_rect.top),
+                    std::max(old.right, m_rect.right), std::max(old.bottom, m_rect.bottom)};
+    m_pWindow->DrawLayers(&area, redraw);
+  }
+  return false;
+}
+
+void CHfcWindowLayer::Update(const tagHfcRect* rect) {
+  if (!m_bCreated || !m_pWindow || !rect) return;
+  tagHfcRect r{rect->left + m_rect.left, rect->top + m_rect.top, rect->right + m_rect.left,
+               rect->bottom + m_rect.top};
+  m_pWindow->Update(&r);
+}
+
+void CHfcWindowLayer::Update() {
+  if (!m_bCreated || !m_pWindow) return;
+  tagHfcRect r = m_rect;
+  m_pWindow->Update(&r);
 }
 
 bool CHfcWindowLayer::Show(bool now) {
@@ -51,6 +125,7 @@ bool CHfcWindowLayer::Hide(bool now) {
 bool CHfcWindowLayer::SetParentWindow(CHfcWindow* window) {
   if (!window) return false;
   m_pWindow = window;
+  m_pStack = window;
   return true;
 }
 

@@ -27,9 +27,14 @@ class CHfcWindowLayer : public CHfcMouseListener,
   CHfcWindowLayer(const CHfcWindowLayer&) = delete;
   CHfcWindowLayer& operator=(const CHfcWindowLayer&) = delete;
 
-  // False for a size below 1 x 1 or when already created.
+  // False for a size below 1 x 1, when already created or when the
+  // offscreen picture cannot be made. With a window the layer goes on top
+  // of its stack, hidden.
   virtual bool Create(int x, int y, int width, int height, CHfcWindow* window);
   virtual bool Destroy();
+  virtual bool Resize(int width, int height, bool redraw);
+  // Always false: the result carries no information.
+  virtual bool Move(int x, int y, bool redraw);
   virtual bool Show(bool now);
   virtual bool Hide(bool now);
   virtual bool AddControl(CHfcControl* control, bool update);
@@ -38,17 +43,30 @@ class CHfcWindowLayer : public CHfcMouseListener,
   virtual bool OnCreate() { return true; }
   virtual bool OnDestroy() { return true; }
   virtual void OnRemoveFromParent(CHfcWindow* window);
+  virtual void OnSizeChanging(int* width, int* height) {}
+  virtual void OnSizeChanged(int width, int height) {}
+  virtual void OnMoving(int* x, int* y) {}
+  virtual void OnMoved(int x, int y) {}
+  // Draws the area (layer coordinates) of the window at once.
+  virtual void Update(const tagHfcRect* rect);
+  virtual void Update();
 
   bool IsCreated() const { return m_bCreated; }
   bool IsVisible() const { return m_bVisible; }
   const tagHfcRect& GetRect() const { return m_rect; }
-  int GetWidth() const { return m_bCreated ? m_rect.right - m_rect.left : 0; }
-  int GetHeight() const { return m_bCreated ? m_rect.bottom - m_rect.top : 0; }
+  // The size of the offscreen picture (0 without one).
+  int GetWidth() const;
+  int GetHeight() const;
+  // Position in the window's layer stack, -1 without a window.
+  int GetIndex() const;
   CHfcWindow* GetParentWindow() const { return m_pWindow; }
   bool SetParentWindow(CHfcWindow* window);
+  // Called by the window when it takes the layer out of its stack.
+  void DetachFromStack() { m_pStack = nullptr; }
   const std::vector<CHfcControl*>& GetControls() const { return m_controls; }
   // What the controls draw into; null until the layer has its picture.
-  CHfcDrawContext* GetDrawContext() const { return m_pDrawContext; }
+  CHfcDrawContext* GetDrawContext() const;
+  CHfcOffscreenContext* GetOffscreen() const { return m_pOffscreen; }
 
   void CopyToWindow(bool now);
   void CopyToWindow(const tagHfcRect* rect, bool now);
@@ -110,9 +128,6 @@ class CHfcWindowLayer : public CHfcMouseListener,
   bool OnHfcDragReceiveGlobal(CHfcDrag* drag, CHfcDragFlavor* flavor, int x, int y, int mods,
                               int* action) override;
 
- protected:
-  void SetDrawContext(CHfcDrawContext* context) { m_pDrawContext = context; }
-
  private:
   using MouseHandler = bool (CHfcMouseListener::*)(CHfcMouse*, int, int, int);
   // Offers (control, control-local x, y) to each visible control under the
@@ -131,8 +146,9 @@ class CHfcWindowLayer : public CHfcMouseListener,
   bool m_bCreated = false;
   tagHfcRect m_rect{0, 0, 0, 0};
   CHfcWindow* m_pWindow = nullptr;
+  // The window whose stack holds the layer; Destroy keeps it.
+  CHfcWindow* m_pStack = nullptr;
   CHfcOffscreenContext* m_pOffscreen = nullptr;
-  CHfcDrawContext* m_pDrawContext = nullptr;
   bool m_bVisible = false;
   std::vector<CHfcControl*> m_controls;
 };

@@ -1,10 +1,12 @@
 #include "model/InitChunks.h"
 
+#include <algorithm>
 #include <array>
 #include <cstring>
 #include <string_view>
 
 #include "fxcatalog/FxTypeLists.h"
+#include "model/SectionTables.h"
 #include "model/TableDefaults.h"
 
 namespace Oskend {
@@ -48,14 +50,67 @@ void ApplyFxDefaults(std::uint8_t* blocks, const TABLEDESC* types, std::size_t c
     ApplyTableDefaults(blocks + t * kInitFXBlockSize, kInitFXBlockSize, types[t]);
 }
 
+// The effect slots of a program or a combination, with the ids of the rows
+// that hold their types in the sound's own table.
+struct SoundFxSlots {
+  const TABLEDESC& table;
+  int ifxType;   // IFX1; IFX2-5 follow
+  int mfx1Type;  // MFX2 follows
+  int tfxType;
+};
+constexpr int kIFXCount = 5;
+
+// Each slot holds the default parameter block of the type its type row
+// gives, as a section choosing that type would leave it.
+void ApplyFxSlotDefaults(const InitChunkSet& s, CHUNK_PROGANCESTER sound,
+                         const SoundFxSlots& slots) {
+  auto apply = [&](int fx, int typeId, std::span<const std::uint8_t> defaults) {
+    const std::size_t count = defaults.size() / kInitFXBlockSize;
+    const int type = ReadTableValue(sound.data(), slots.table, typeId);
+    std::span<const std::uint8_t> entry =
+        InitFXEntry(defaults, std::min<long long>(type, static_cast<long long>(count) - 1));
+    std::memcpy(sound.GetFX(fx).data(), entry.data(), kInitFXBlockSize);
+  };
+  for (int k = 0; k < kIFXCount; ++k) apply(eFX_IFX1 + k, slots.ifxType + k, s.fx);
+  apply(eFX_MFX1, slots.mfx1Type, s.mfx1);
+  apply(eFX_MFX2, slots.mfx1Type + 1, s.mfx2);
+  apply(eFX_EQ, slots.tfxType, s.tfx);
+}
+
+// The program: its own rows, then everything from the common block on as
+// the oscillator section sees it, then the effect slots.
+void ApplyProgDefaults(const InitChunkSet& s, std::uint8_t* prog) {
+  ApplyTableDefaults(prog, CHUNK_PROG::kSize, TABLEDESC_PROGEDIT);
+  ApplyTableDefaults(prog + ProgLayout::kCommon, CHUNK_PROG::kSize - ProgLayout::kCommon,
+                     TABLEDESC_PROGEDITPCM);
+  ApplyFxSlotDefaults(s, CHUNK_PROGANCESTER(prog), {TABLEDESC_PROGEDIT, 0x0200, 0x0800, 0x0B00});
+}
+
+// The combination: its own rows, each timbre's record, the effect slots.
+void ApplyCombiDefaults(const InitChunkSet& s, std::uint8_t* combi) {
+  ApplyTableDefaults(combi, CHUNK_COMBI::kSize, TABLEDESC_COMBIPLAY);
+  for (std::size_t t = 0; t < CombiLayout::kTimbreCount; ++t)
+    ApplyTableDefaults(combi + CombiLayout::kTimbre + t * CombiLayout::kTimbreStride,
+                       CombiLayout::kTimbreStride, TABLEDESC_COMBIPLAYTRK);
+  ApplyFxSlotDefaults(s, CHUNK_PROGANCESTER(combi), {TABLEDESC_COMBIPLAY, 0x1200, 0x1800, 0x1B00});
+}
+
 // Every block starts zeroed (which also makes the "no effect" block all
-// zero); then the values that the system itself fixes are written over it.
+// zero) and gets every table row's default through the row's accessor; the
+// values that the system itself fixes are written last, over them.
 InitChunkSet BuildInitChunks() {
   InitChunkSet s;
   ApplyFxDefaults(s.fx.data(), TABLEARRAY_FX, kInitFXTypeCount);
   ApplyFxDefaults(s.mfx1.data(), TABLEARRAY_FX_MFX1, kInitMFXTypeCount);
   ApplyFxDefaults(s.mfx2.data(), TABLEARRAY_FX_MFX2, kInitMFXTypeCount);
   ApplyFxDefaults(s.tfx.data(), TABLEARRAY_FX_TFX, 1);
+  ApplyTableDefaults(s.global.data(), s.global.size(), TABLEDESC_GLOBAL);
+  ApplyProgDefaults(s, s.prog.data());
+  ApplyCombiDefaults(s, s.combi.data());
+  // The oscillator section's block laid out as from the program's common
+  // block on, over the first 760 bytes.
+  ApplyTableDefaults(s.pcmosc.data(), s.pcmosc.size(), TABLEDESC_PROGEDITPCM);
+
   CHUNK_PROG prog(s.prog.data());
   prog.SetName("INIT");
   prog.GetCommon().SetCategory(kInitProgCategory);

@@ -124,12 +124,12 @@ bool SaveBankBody(Buffer& out, const PERSISTPARAMS& params) {
   const std::uint8_t* image = params.image.data();
 
   std::vector<ArchiveBlock> blocks;
-  if (combis != 0) blocks.push_back({image + L::kCombis, combis * L::kCombiSize});
+  if (combis != 0) blocks.push_back({image + L::kCombis, combis * L::kCombiSize, nullptr, 0});
   if (progs != 0) {
     for (unsigned b = 0; b < L::kProgBankCount; ++b) {
       if (!filter.HasBank(static_cast<int>(b))) continue;
       const BodyPart part = BankPart(b, progs);
-      blocks.push_back({image + part.offset, part.size});
+      blocks.push_back({image + part.offset, part.size, nullptr, 0});
     }
   }
   if (!CompressAll(blocks)) return false;

@@ -30,6 +30,21 @@ void BM_BmpTextPerCharacter(benchmark::State& state) {
 }
 BENCHMARK(BM_BmpTextPerCharacter);
 
+// System-font text of the same line, per character drawn.
+void BM_SystemTextPerCharacter(benchmark::State& state) {
+  CHfcOffscreenContext dc(400, 20);
+  dc.SetFont("Geneva", 10.0f);
+  dc.SetBrushColor(0xFFE0E0E0);
+  const char text[] = "Filter EG Intensity +63  Cutoff 127  Reso";
+  const int length = static_cast<int>(sizeof text - 1);
+  for (auto _ : state) {
+    dc.DrawText(2.0f, 14.0f, text, length);
+    benchmark::ClobberMemory();
+  }
+  state.SetItemsProcessed(state.iterations() * length);
+}
+BENCHMARK(BM_SystemTextPerCharacter);
+
 // Decoding every generated skin picture once, as a cold start does.
 void BM_LoadFullSkinSet(benchmark::State& state) {
   std::vector<std::string> files;

@@ -7,6 +7,7 @@
 #include <memory>
 #include <vector>
 
+#include "tests/support/NullRemoteMIDI.h"
 #include "model/CGlobalSectionImpl.h"
 #include "model/COskendAutomationSectionImpl.h"
 #include "model/CSetupSectionImpl.h"
@@ -23,7 +24,7 @@
 namespace {
 
 // Builds the wire bytes as the transport would and keeps the last ones.
-class WireMIDI : public Oskend::IRemoteMIDI {
+class WireMIDI : public vesk::test::NullRemoteMIDI {
  public:
   int GetGlobalChannel() override { return 0; }
   void SetGlobalChannel(int) override {}

@@ -44,6 +44,24 @@ bool HeadlessWindow::MoveTo(int x, int y) {
   return true;
 }
 
+void HeadlessWindow::InjectUserBounds(const WindowRect& bounds) {
+  int width = bounds.right - bounds.left;
+  int height = bounds.bottom - bounds.top;
+  ClampToLimits(&width, &height);
+  const bool sized = width != width_ || height != height_;
+  const bool moved = bounds.left != origin_.x || bounds.top != origin_.y;
+  if (!sized && !moved) return;
+  Resize(width, height);
+  MoveTo(bounds.left, bounds.top);
+  DeliverBounds({bounds.left, bounds.top, bounds.left + width, bounds.top + height}, sized, moved);
+}
+
+void HeadlessWindow::InjectCollapse(bool collapsed) {
+  if (collapsed_ == collapsed) return;
+  collapsed_ = collapsed;
+  DeliverCollapse(collapsed);
+}
+
 bool HeadlessWindow::Present(const uint32_t* picture, int pictureWidth, int pictureHeight,
                              const WindowRect& area) {
   if (!picture) return false;

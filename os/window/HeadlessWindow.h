@@ -38,6 +38,11 @@ class HeadlessWindow : public Window {
   bool HasFocus() const override { return focused_; }
   uint64_t NativeId() const override { return id_; }
   uint32_t RunDrag(const std::vector<DragItem>& items, int x, int y) override;
+  bool SetCollapsed(bool collapsed) override {
+    collapsed_ = collapsed;
+    return true;
+  }
+  bool IsCollapsed() const override { return collapsed_; }
 
   // What the test sees.
   uint32_t Pixel(int x, int y) const;
@@ -55,6 +60,11 @@ class HeadlessWindow : public Window {
   void InjectKey(KeyEvent::Kind kind, uint32_t keysym, uint32_t x11State = 0);
   void InjectFocus(bool gained);
   void InjectClose() { DeliverClose(); }
+  // The user drags the window to new bounds (screen coordinates of the
+  // content); the size is kept within the limits, as a window manager does.
+  void InjectUserBounds(const WindowRect& bounds);
+  // The user collapses or expands the window.
+  void InjectCollapse(bool collapsed);
   // A drag step from outside; runs at once on the main thread. Returns the
   // effect the window answered; for kDrop, 0 means the drop was refused.
   int InjectDrag(DragEvent::Kind kind, int x, int y, int mods,
@@ -73,6 +83,7 @@ class HeadlessWindow : public Window {
   uint64_t id_;
   bool visible_ = false;
   bool focused_ = false;
+  bool collapsed_ = false;
   CursorId cursor_ = CursorId::kArrow;
   int presents_ = 0;
   std::vector<uint32_t> pixels_;

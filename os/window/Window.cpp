@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "os/MainLoop.h"
+#include "os/window/SystemFonts.h"
 
 namespace os {
 
@@ -88,6 +89,64 @@ int Window::DeliverDrag(const DragEvent& e) {
   if (!sink_) return 0;
   const int effect = sink_->OnWindowDrag(e);
   return (effect >= 1 && effect <= 3) ? effect : 0;
+}
+
+void Window::SetTitle(const std::string& title) {
+  title_ = title;
+  ApplyTitle();
+}
+
+void Window::SetModified(bool modified) {
+  if (modified_ == modified) return;
+  modified_ = modified;
+  ApplyTitle();
+}
+
+std::string Window::ShownTitle() const {
+  std::string shown = modified_ ? "\u2022 " : "";
+  for (char c : title_) {
+    const uint32_t u = MacRomanToUnicode(static_cast<uint8_t>(c));
+    if (u < 0x80) {
+      shown += static_cast<char>(u);
+    } else if (u < 0x800) {
+      shown += static_cast<char>(0xC0 | (u >> 6));
+      shown += static_cast<char>(0x80 | (u & 0x3F));
+    } else {
+      shown += static_cast<char>(0xE0 | (u >> 12));
+      shown += static_cast<char>(0x80 | ((u >> 6) & 0x3F));
+      shown += static_cast<char>(0x80 | (u & 0x3F));
+    }
+  }
+  return shown;
+}
+
+void Window::SetSizeLimits(const WindowSizeLimits& limits) {
+  limits_ = limits;
+  ApplySizeLimits();
+}
+
+void Window::ClampToLimits(int* width, int* height) const {
+  if (limits_.maxWidth > 0) *width = std::min(*width, limits_.maxWidth);
+  if (limits_.maxHeight > 0) *height = std::min(*height, limits_.maxHeight);
+  *width = std::max(*width, std::max(limits_.minWidth, 1));
+  *height = std::max(*height, std::max(limits_.minHeight, 1));
+}
+
+void Window::DeliverBounds(const WindowRect& bounds, bool sized, bool moved) {
+  PostToSink([this, bounds, sized, moved](WindowSink* sink) {
+    WindowRect b = bounds;
+    sink->OnWindowBoundsChanging(&b, sized, moved);
+    if (b.right - b.left != Width() || b.bottom - b.top != Height()) Resize(b.right - b.left, b.bottom - b.top);
+    const WindowPoint origin = ScreenOrigin();
+    if (b.left != origin.x || b.top != origin.y) MoveTo(b.left, b.top);
+    sink->OnWindowBoundsChanged(b, sized, moved);
+  });
+}
+
+void Window::DeliverCollapse(bool collapsed) {
+  PostToSink([this, collapsed](WindowSink* sink) {
+    if (!sink->OnWindowCollapse(collapsed)) SetCollapsed(!collapsed);
+  });
 }
 
 bool Window::ClipArea(int pictureWidth, int pictureHeight, WindowRect* area) const {

@@ -6,6 +6,7 @@
 // only; events reach the sink through os::MainLoop.
 #include <cstdint>
 #include <functional>
+#include <string>
 #include <vector>
 
 #include "os/window/WindowEvents.h"
@@ -35,6 +36,14 @@ enum class CursorId : int {
   kResizeRight = 17,
 };
 constexpr int kCursorCount = 18;
+
+// The sizes the user may give a top-level window; 0 leaves that side free.
+struct WindowSizeLimits {
+  int minWidth = 0;
+  int minHeight = 0;
+  int maxWidth = 0;
+  int maxHeight = 0;
+};
 
 class Window {
  public:
@@ -78,6 +87,23 @@ class Window {
   // not supported).
   virtual uint32_t RunDrag(const std::vector<DragItem>& items, int x, int y) = 0;
 
+  // Top-level windows. The title is the program's (Mac Roman bytes); the
+  // desktop shows it in UTF-8 with a leading bullet while the window is
+  // marked modified.
+  void SetTitle(const std::string& title);
+  const std::string& Title() const { return title_; }
+  void SetModified(bool modified);
+  bool IsModified() const { return modified_; }
+  std::string ShownTitle() const;
+  void SetSizeLimits(const WindowSizeLimits& limits);
+  const WindowSizeLimits& SizeLimits() const { return limits_; }
+  // Brings a size within the limits.
+  void ClampToLimits(int* width, int* height) const;
+  // Collapses the window to an icon, or expands it; false when the backend
+  // cannot.
+  virtual bool SetCollapsed(bool collapsed) = 0;
+  virtual bool IsCollapsed() const = 0;
+
   // The window that saw the last button press, or null.
   static Window* LastPressed();
   // Sets the cursor on every live window.
@@ -90,6 +116,16 @@ class Window {
   void DeliverFocus(bool gained);
   void DeliverExpose(const WindowRect& area);
   void DeliverClose();
+  // The user gave the window new bounds (screen coordinates of its
+  // content); the sink may adjust them, and the window then takes the
+  // adjusted bounds.
+  void DeliverBounds(const WindowRect& bounds, bool sized, bool moved);
+  // The user collapsed or expanded the window; when the sink refuses, the
+  // window goes back.
+  void DeliverCollapse(bool collapsed);
+  // Backends show the title and the size limits on the desktop.
+  virtual void ApplyTitle() {}
+  virtual void ApplySizeLimits() {}
   // Drops and drags run their sink call synchronously on the main thread.
   int DeliverDrag(const DragEvent& e);
   // Clips area to the window and the picture; false when nothing is left.
@@ -101,6 +137,9 @@ class Window {
   void PostToSink(std::function<void(WindowSink*)> call);
 
   WindowSink* sink_ = nullptr;
+  std::string title_;
+  bool modified_ = false;
+  WindowSizeLimits limits_;
   WindowRect pendingExpose_;
   bool exposePosted_ = false;
 };

@@ -17,7 +17,14 @@ class WindowSink {
   virtual int OnWindowDrag(const DragEvent& e) { return 0; }
   // The area must be presented again (exposed or invalidated).
   virtual void OnWindowExpose(const WindowRect& area) {}
+  // The close box (the window manager's delete request).
   virtual void OnWindowClose() {}
+  // The user is moving or resizing a top-level window: bounds are screen
+  // coordinates of the content, and the sink may change them.
+  virtual void OnWindowBoundsChanging(WindowRect* bounds, bool sized, bool moved) {}
+  virtual void OnWindowBoundsChanged(const WindowRect& bounds, bool sized, bool moved) {}
+  // The user collapsed (or expanded) the window; false puts it back.
+  virtual bool OnWindowCollapse(bool collapsed) { return true; }
 };
 
 }  // namespace os

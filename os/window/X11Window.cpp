@@ -2,6 +2,7 @@
 
 #include <X11/XKBlib.h>
 #include <X11/Xlib.h>
+#include <X11/Xatom.h>
 #include <X11/Xutil.h>
 #include <X11/cursorfont.h>
 
@@ -46,7 +47,9 @@ struct X11Window::Impl {
   Visual* visual = nullptr;
   int depth = 0;
   GC gc = nullptr;
+  bool topLevel = false;
   Atom deleteAtom = 0;
+  Atom stateAtom = 0;
   Cursor cursors[kCursorCount] = {};
   std::set<unsigned int> keysDown;
   // Click counting.
@@ -101,20 +104,25 @@ std::unique_ptr<X11Window> X11Window::Make(const char* displayName, uint64_t par
   attrs.background_pixel = 0;
   attrs.border_pixel = 0;
   attrs.event_mask = ExposureMask | ButtonPressMask | ButtonReleaseMask | PointerMotionMask |
-                     KeyPressMask | KeyReleaseMask | FocusChangeMask | StructureNotifyMask;
+                     KeyPressMask | KeyReleaseMask | FocusChangeMask | StructureNotifyMask |
+                     PropertyChangeMask;
   impl->window = XCreateWindow(d, parent, x, y, width, height, 0, vi.depth, InputOutput, vi.visual,
                                CWColormap | CWBackPixel | CWBorderPixel | CWEventMask, &attrs);
   if (!impl->window) return nullptr;
   impl->gc = XCreateGC(d, impl->window, 0, nullptr);
+  impl->topLevel = topLevel;
   if (topLevel) {
-    XStoreName(d, impl->window, title.c_str());
+    impl->stateAtom = XInternAtom(d, "WM_STATE", False);
     impl->deleteAtom = XInternAtom(d, "WM_DELETE_WINDOW", False);
     XSetWMProtocols(d, impl->window, &impl->deleteAtom, 1);
   }
   // Held keys then repeat as presses without releases in between.
   XkbSetDetectableAutoRepeat(d, True, nullptr);
   XSync(d, False);
-  return std::unique_ptr<X11Window>(new X11Window(std::move(impl), width, height));
+  std::unique_ptr<X11Window> made(new X11Window(std::move(impl), width, height));
+  if (topLevel) made->SetTitle(title);
+  made->origin_ = made->ScreenOrigin();
+  return made;
 }
 
 X11Window::X11Window(std::unique_ptr<Impl> impl, int width, int height)
@@ -148,6 +156,8 @@ bool X11Window::Resize(int width, int height) {
 
 bool X11Window::MoveTo(int x, int y) {
   XMoveWindow(impl_->display, impl_->window, x, y);
+  // The program's own move is no move by the user.
+  if (impl_->topLevel) origin_ = {x, y};
   XFlush(impl_->display);
   return true;
 }
@@ -213,6 +223,75 @@ uint64_t X11Window::NativeId() const { return impl_->window; }
 
 uint32_t X11Window::RunDrag(const std::vector<DragItem>&, int, int) { return kDragActionNone; }
 
+bool X11Window::SetCollapsed(bool collapsed) {
+  Display* d = impl_->display;
+  if (!impl_->topLevel) return false;
+  const bool sent = collapsed ? XIconifyWindow(d, impl_->window, DefaultScreen(d)) != 0
+                              : (XMapWindow(d, impl_->window), true);
+  XFlush(d);
+  return sent;
+}
+
+void X11Window::ApplyTitle() {
+  if (!impl_->topLevel) return;
+  Display* d = impl_->display;
+  const std::string shown = ShownTitle();
+  const auto* bytes = reinterpret_cast<const unsigned char*>(shown.data());
+  const int length = static_cast<int>(shown.size());
+  XChangeProperty(d, impl_->window, XInternAtom(d, "_NET_WM_NAME", False),
+                  XInternAtom(d, "UTF8_STRING", False), 8, PropModeReplace, bytes, length);
+  XChangeProperty(d, impl_->window, XA_WM_NAME, XInternAtom(d, "UTF8_STRING", False), 8,
+                  PropModeReplace, bytes, length);
+  XFlush(d);
+}
+
+void X11Window::ApplySizeLimits() {
+  if (!impl_->topLevel) return;
+  const WindowSizeLimits& l = SizeLimits();
+  XSizeHints hints{};
+  if (l.minWidth > 0 || l.minHeight > 0) {
+    hints.flags |= PMinSize;
+    hints.min_width = std::max(l.minWidth, 1);
+    hints.min_height = std::max(l.minHeight, 1);
+  }
+  if (l.maxWidth > 0 || l.maxHeight > 0) {
+    // A free side gets the largest size X allows.
+    hints.flags |= PMaxSize;
+    hints.max_width = l.maxWidth > 0 ? l.maxWidth : 32767;
+    hints.max_height = l.maxHeight > 0 ? l.maxHeight : 32767;
+  }
+  XSetWMNormalHints(impl_->display, impl_->window, &hints);
+  XFlush(impl_->display);
+}
+
+void X11Window::OnConfigured(int width, int height) {
+  const bool sized = width != width_ || height != height_;
+  width_ = width;
+  height_ = height;
+  if (!impl_->topLevel) return;
+  const WindowPoint origin = ScreenOrigin();
+  const bool moved = origin.x != origin_.x || origin.y != origin_.y;
+  origin_ = origin;
+  if (sized || moved) DeliverBounds({origin.x, origin.y, origin.x + width, origin.y + height}, sized, moved);
+}
+
+void X11Window::OnStateChanged() {
+  Atom type = 0;
+  int format = 0;
+  unsigned long count = 0;
+  unsigned long after = 0;
+  unsigned char* data = nullptr;
+  if (XGetWindowProperty(impl_->display, impl_->window, impl_->stateAtom, 0, 2, False, impl_->stateAtom,
+                         &type, &format, &count, &after, &data) != Success)
+    return;
+  // WM_STATE holds the state as its first 32-bit field: 3 is iconic.
+  const bool iconic = data && format == 32 && count >= 1 && reinterpret_cast<long*>(data)[0] == IconicState;
+  if (data) XFree(data);
+  if (iconic == collapsed_) return;
+  collapsed_ = iconic;
+  DeliverCollapse(iconic);
+}
+
 void X11Window::Sync() { XSync(impl_->display, False); }
 
 void X11Window::Pump() {
@@ -226,6 +305,13 @@ void X11Window::Pump() {
 
 bool X11Window::ReadPixels(std::vector<uint32_t>* pixels) {
   if (!Viewable()) return false;
+  // The server refuses (and Xlib then ends the process) to read a window
+  // that reaches beyond the screen.
+  const WindowPoint origin = ScreenOrigin();
+  Screen* screen = DefaultScreenOfDisplay(impl_->display);
+  if (origin.x < 0 || origin.y < 0 || origin.x + width_ > WidthOfScreen(screen) ||
+      origin.y + height_ > HeightOfScreen(screen))
+    return false;
   XImage* image =
       XGetImage(impl_->display, impl_->window, 0, 0, width_, height_, AllPlanes, ZPixmap);
   if (!image) return false;
@@ -326,8 +412,10 @@ void X11Window::Handle(void* raw) {
       DeliverFocus(focused_);
       return;
     case ConfigureNotify:
-      width_ = ev.xconfigure.width;
-      height_ = ev.xconfigure.height;
+      OnConfigured(ev.xconfigure.width, ev.xconfigure.height);
+      return;
+    case PropertyNotify:
+      if (impl_->topLevel && ev.xproperty.atom == impl_->stateAtom) OnStateChanged();
       return;
     case ClientMessage:
       if (static_cast<Atom>(ev.xclient.data.l[0]) == impl_->deleteAtom && impl_->deleteAtom)

@@ -40,13 +40,16 @@ class X11Window : public Window {
   uint64_t NativeId() const override;
   // Outgoing drags between X clients are not offered: always 0.
   uint32_t RunDrag(const std::vector<DragItem>& items, int x, int y) override;
+  // Iconifies through the window manager (nothing happens without one).
+  bool SetCollapsed(bool collapsed) override;
+  bool IsCollapsed() const override { return collapsed_; }
 
   // Reads every event the server has sent and passes it on.
   void Pump();
   // Waits until the server has handled every request sent so far.
   void Sync();
   // The window's pixels as the server holds them (alpha set to 0xFF);
-  // false while the window is not viewable.
+  // false while the window is not viewable or not wholly on the screen.
   bool ReadPixels(std::vector<uint32_t>* pixels);
 
  private:
@@ -56,6 +59,12 @@ class X11Window : public Window {
                                          int x, int y, int width, int height,
                                          const std::string& title);
   void Handle(void* xevent);
+  void ApplyTitle() override;
+  void ApplySizeLimits() override;
+  // The window manager changed the size or place of a top-level window.
+  void OnConfigured(int width, int height);
+  // The window manager's state of the window (normal or iconic) changed.
+  void OnStateChanged();
   bool Viewable() const;
 
   std::unique_ptr<Impl> impl_;
@@ -63,6 +72,8 @@ class X11Window : public Window {
   int height_;
   bool visible_ = false;
   bool focused_ = false;
+  bool collapsed_ = false;
+  WindowPoint origin_;
   MainLoop::TimerId timer_ = 0;
 };
 

@@ -8,6 +8,7 @@
 
 #include "hfc/CHfcBmp.h"
 #include "hfc/HfcResourceDir.h"
+#include "os/ResourceRegistry.h"
 #include "tests/support/PngTestFile.h"
 
 namespace {
@@ -186,6 +187,33 @@ TEST_F(CHfcBmpFiles, LoadsByNameFromTheResourceFolder) {
   EXPECT_EQ(bmp.GetWidth(), 0);
   EXPECT_FALSE(bmp.LoadPNG(nullptr, nullptr, 0));
   EXPECT_FALSE(bmp.Load(128));
+}
+
+TEST_F(CHfcBmpFiles, LoadsPictureResourcesById) {
+  // The registry lives for the process: ids of this test only.
+  constexpr int kPicture = 30101;
+  constexpr int kBroken = 30102;
+  ASSERT_TRUE(os::ResourceRegistry::Register(CHfcBmp::kPictureResourceType, kPicture, file_.data(), file_.size()));
+  const std::vector<uint8_t> broken(file_.begin(), file_.begin() + static_cast<long>(file_.size() / 2));
+  ASSERT_TRUE(os::ResourceRegistry::Register(CHfcBmp::kPictureResourceType, kBroken, broken.data(), broken.size()));
+  CHfcBmp bmp;
+  ASSERT_TRUE(bmp.Load(kPicture));
+  CHfcBmp fromFile;
+  ASSERT_TRUE(fromFile.LoadPNGFromMemory(file_.data(), file_.size()));
+  ASSERT_EQ(bmp.GetWidth(), fromFile.GetWidth());
+  ASSERT_EQ(bmp.GetHeight(), fromFile.GetHeight());
+  for (int y = 0; y < bmp.GetHeight(); ++y)
+    for (int x = 0; x < bmp.GetWidth(); ++x) EXPECT_EQ(bmp.GetPixel(x, y), fromFile.GetPixel(x, y));
+  EXPECT_TRUE(bmp.LoadPNG(kPicture));
+  EXPECT_EQ(os::ResourceRegistry::LockCount(os::ResourceRegistry::Get(CHfcBmp::kPictureResourceType, kPicture)), 0);
+
+  // Damaged data, a missing id and an id that only wraps to a registered
+  // one all leave the bitmap empty.
+  for (int id : {kBroken, 30103, kPicture + 65536, kPicture - 65536}) {
+    ASSERT_TRUE(bmp.Load(kPicture));
+    EXPECT_FALSE(bmp.Load(id)) << id;
+    EXPECT_EQ(bmp.GetWidth(), 0) << id;
+  }
 }
 
 TEST_F(CHfcBmpFiles, LentBufferIsUsedOnlyWhenLargeEnough) {

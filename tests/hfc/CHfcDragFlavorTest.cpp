@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "hfc/CHfcDrag.h"
+#include "os/Scrap.h"
 #include "os/window/HeadlessWindow.h"
 #include "tests/support/TestEnvironment.h"
 
@@ -112,7 +113,18 @@ TEST(CHfcDrag, InitializeAndUninitializeCountStarts) {
   EXPECT_NE(CHfcDrag::sm_pInstance, nullptr);
   EXPECT_TRUE(CHfcDrag::Uninitialize());
   EXPECT_EQ(CHfcDrag::sm_pInstance, nullptr);
-  EXPECT_FALSE(CHfcDrag::IsFormatAvailable(0x54455854u));
+}
+
+TEST(CHfcDrag, IsFormatAvailableAsksTheClipboard) {
+  constexpr unsigned int kText = 0x54455854u;
+  os::Scrap::Clear();
+  EXPECT_FALSE(CHfcDrag::IsFormatAvailable(kText));
+  const char text[] = "Init Prog";
+  ASSERT_TRUE(os::Scrap::Put(kText, text, sizeof text - 1));
+  EXPECT_TRUE(CHfcDrag::IsFormatAvailable(kText));
+  EXPECT_FALSE(CHfcDrag::IsFormatAvailable(0x50494354u));
+  os::Scrap::Clear();
+  EXPECT_FALSE(CHfcDrag::IsFormatAvailable(kText));
 }
 
 }  // namespace

@@ -27,6 +27,7 @@ class FakeWindow : public CHfcWindow {
   FakeWindow() : platform_(os::HeadlessWindow::Create(400, 300)) {
     SetPlatformWindow(platform_.get());
   }
+  ~FakeWindow() override { SetPlatformWindow(nullptr); }
   bool DrawLayers(const tagHfcRect* rect, bool now) override {
     if (rect) drawn.push_back({*rect, now});
     return true;
@@ -38,6 +39,20 @@ class FakeWindow : public CHfcWindow {
     bool now;
   };
   std::vector<Draw> drawn;
+
+ private:
+  std::unique_ptr<os::HeadlessWindow> platform_;
+};
+
+// A framework window over a headless platform window of its own.
+class HeadlessHfcWindow : public CHfcWindow {
+ public:
+  HeadlessHfcWindow(int width, int height) : platform_(os::HeadlessWindow::Create(width, height)) {
+    SetPlatformWindow(platform_.get());
+    platform_->Show();
+  }
+  ~HeadlessHfcWindow() override { SetPlatformWindow(nullptr); }
+  os::HeadlessWindow* platform() { return platform_.get(); }
 
  private:
   std::unique_ptr<os::HeadlessWindow> platform_;
@@ -65,6 +80,18 @@ class RecordingControl : public CHfcControl {
   }
   bool OnHfcMouseLButtonUp(CHfcMouse*, int x, int y, int) override {
     log_->push_back(Entry(name_, "lup", x, y));
+    return consume;
+  }
+  bool OnHfcMouseLButtonDoubleClick(CHfcMouse*, int x, int y, int) override {
+    log_->push_back(Entry(name_, "ldouble", x, y));
+    return consume;
+  }
+  bool OnHfcMouseRButtonDown(CHfcMouse*, int x, int y, int) override {
+    log_->push_back(Entry(name_, "rdown", x, y));
+    return consume;
+  }
+  bool OnHfcMouseRButtonDoubleClick(CHfcMouse*, int x, int y, int) override {
+    log_->push_back(Entry(name_, "rdouble", x, y));
     return consume;
   }
   bool OnHfcMouseRButtonUp(CHfcMouse*, int x, int y, int) override {

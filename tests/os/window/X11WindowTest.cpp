@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 // The X headers come after the test framework, whose names they would shadow.
 #include <X11/Xlib.h>
+#include <X11/Xutil.h>
 #include <X11/keysym.h>
 #include <poll.h>
 #include <signal.h>
@@ -16,68 +17,11 @@
 
 #include "os/window/X11DropTarget.h"
 #include "tests/support/TestEnvironment.h"
+#include "tests/support/XvfbServer.h"
 
 namespace {
 
 using vesk::test::TestEnvironment;
-
-std::string FindOnPath(const char* name) {
-  const char* path = std::getenv("PATH");
-  std::string all = path ? path : "/usr/bin:/bin";
-  size_t start = 0;
-  while (start <= all.size()) {
-    size_t end = all.find(':', start);
-    if (end == std::string::npos) end = all.size();
-    const std::string candidate = all.substr(start, end - start) + "/" + name;
-    if (access(candidate.c_str(), X_OK) == 0) return candidate;
-    start = end + 1;
-  }
-  return std::string();
-}
-
-// An Xvfb of our own on a display number it picks itself (-displayfd), so
-// parallel tests never collide; stopped when the test ends.
-class Xvfb {
- public:
-  explicit Xvfb(const std::string& binary) {
-    int fds[2];
-    if (pipe(fds) != 0) return;
-    pid_ = fork();
-    if (pid_ == 0) {
-      close(fds[0]);
-      const std::string fd = std::to_string(fds[1]);
-      execl(binary.c_str(), "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "320x240x24",
-            "-nolisten", "tcp", "-noreset", static_cast<char*>(nullptr));
-      _exit(127);
-    }
-    close(fds[1]);
-    if (pid_ < 0) {
-      close(fds[0]);
-      return;
-    }
-    // Xvfb writes the display number once it accepts connections.
-    std::string number;
-    pollfd p{fds[0], POLLIN, 0};
-    while (poll(&p, 1, 15000) > 0) {
-      char c;
-      if (read(fds[0], &c, 1) != 1 || c == '\n') break;
-      number += c;
-    }
-    close(fds[0]);
-    if (!number.empty()) display_ = ":" + number;
-  }
-  ~Xvfb() {
-    if (pid_ > 0) {
-      kill(pid_, SIGTERM);
-      waitpid(pid_, nullptr, 0);
-    }
-  }
-  const std::string& display() const { return display_; }
-
- private:
-  pid_t pid_ = -1;
-  std::string display_;
-};
 
 struct Sink : os::WindowSink {
   std::vector<std::string> drags;
@@ -96,23 +40,98 @@ struct Sink : os::WindowSink {
   std::vector<bool> focus;
   void OnWindowFocus(bool gained) override { focus.push_back(gained); }
   void OnWindowMouse(const os::MouseEvent& e) override { mouse.push_back(e); }
+  int closes = 0;
+  std::vector<std::string> bounds;
+  int snapWidthTo = 0;
+  bool collapseAnswer = true;
+  std::vector<bool> collapses;
+  void OnWindowClose() override { ++closes; }
+  void OnWindowBoundsChanging(os::WindowRect* b, bool sized, bool) override {
+    bounds.push_back("changing " + std::to_string(b->right - b->left) + "x" + std::to_string(b->bottom - b->top) +
+                     (sized ? " sized" : ""));
+    if (snapWidthTo > 0) b->right = b->left + snapWidthTo;
+  }
+  bool OnWindowCollapse(bool collapsed) override {
+    collapses.push_back(collapsed);
+    return collapseAnswer;
+  }
   bool OnWindowKey(const os::KeyEvent& e) override {
     keys.push_back(e);
     return true;
   }
 };
 
-// Each test gets a server of its own; skipped only where Xvfb is missing.
-struct UnderXvfb : testing::Test {
-  std::unique_ptr<Xvfb> server;
-  void SetUp() override {
-    const std::string binary = FindOnPath("Xvfb");
-    if (binary.empty()) GTEST_SKIP() << "Xvfb is not installed";
-    server = std::make_unique<Xvfb>(binary);
-    ASSERT_FALSE(server->display().empty()) << "Xvfb did not start";
-  }
-  const char* display() const { return server->display().c_str(); }
-};
+using UnderXvfb = vesk::test::UnderXvfb;
+
+// What another client reads of a window's property, as bytes.
+std::string ReadProperty(Display* d, Window w, const char* name) {
+  Atom type = 0;
+  int format = 0;
+  unsigned long count = 0, after = 0;
+  unsigned char* data = nullptr;
+  if (XGetWindowProperty(d, w, XInternAtom(d, name, False), 0, 1024, False, AnyPropertyType, &type, &format,
+                         &count, &after, &data) != Success || !data)
+    return "";
+  std::string text(reinterpret_cast<char*>(data), count);
+  XFree(data);
+  return text;
+}
+
+TEST_F(UnderXvfb, TopLevelTitleLimitsCloseResizeAndIconicState) {
+  TestEnvironment env;
+  auto top = os::X11Window::CreateTopLevel(display(), 20, 20, 80, 60, "Caf\x8E");
+  ASSERT_NE(top, nullptr);
+  Sink sink;
+  top->SetSink(&sink);
+  top->Show();
+  top->SetModified(true);
+  top->SetSizeLimits({50, 40, 200, 0});
+  top->Sync();
+  const auto id = static_cast<Window>(top->NativeId());
+
+  Display* other = XOpenDisplay(display());
+  ASSERT_NE(other, nullptr);
+  EXPECT_EQ(ReadProperty(other, id, "_NET_WM_NAME"), "\u2022 Caf\u00E9");
+  XSizeHints hints{};
+  long supplied = 0;
+  ASSERT_NE(XGetWMNormalHints(other, id, &hints, &supplied), 0);
+  EXPECT_EQ(hints.flags & (PMinSize | PMaxSize), PMinSize | PMaxSize);
+  EXPECT_EQ(hints.min_width, 50);
+  EXPECT_EQ(hints.min_height, 40);
+  EXPECT_EQ(hints.max_width, 200);
+  EXPECT_EQ(hints.max_height, 32767);
+
+  // The window manager's delete request, a resize it makes, and its
+  // iconic state.
+  XEvent close{};
+  close.xclient.type = ClientMessage;
+  close.xclient.window = id;
+  close.xclient.message_type = XInternAtom(other, "WM_PROTOCOLS", False);
+  close.xclient.format = 32;
+  close.xclient.data.l[0] = static_cast<long>(XInternAtom(other, "WM_DELETE_WINDOW", False));
+  ASSERT_NE(XSendEvent(other, id, False, NoEventMask, &close), 0);
+  sink.snapWidthTo = 100;
+  XResizeWindow(other, id, 120, 90);
+  const Atom wmState = XInternAtom(other, "WM_STATE", False);
+  long iconic[2] = {IconicState, 0};
+  sink.collapseAnswer = false;
+  XChangeProperty(other, id, wmState, wmState, 32, PropModeReplace, reinterpret_cast<unsigned char*>(iconic), 2);
+  XSync(other, False);
+  XCloseDisplay(other);
+
+  top->Sync();
+  top->Pump();
+  env.loop().RunPending();
+  top->Sync();
+  top->Pump();
+  env.loop().RunPending();
+  EXPECT_EQ(sink.closes, 1);
+  EXPECT_EQ(sink.bounds, std::vector<std::string>{"changing 120x90 sized"});
+  EXPECT_EQ(top->Width(), 100);
+  EXPECT_EQ(top->Height(), 90);
+  EXPECT_EQ(sink.collapses, std::vector<bool>{true});
+  EXPECT_TRUE(top->IsCollapsed());
+}
 
 TEST_F(UnderXvfb, DrawsAndTakesAClickAndAKey) {
   TestEnvironment env;
@@ -370,6 +389,19 @@ TEST_F(UnderXvfb, TakesFilesDroppedByAnotherClientAndRefusesWhatItDoesNotAccept)
             (std::vector<std::string>{"XdndStatus 1 XdndActionCopy", "request", "XdndFinished 0"}));
   step();
   EXPECT_EQ(sink.drags.size(), 2u);
+}
+
+TEST_F(UnderXvfb, ReadingAWindowThatReachesBeyondTheScreenIsRefused) {
+  TestEnvironment env;
+  auto top = os::X11Window::CreateTopLevel(display(), 300, 10, 64, 48, "edge");
+  ASSERT_NE(top, nullptr);
+  top->Show();
+  top->Sync();
+  std::vector<uint32_t> pixels;
+  EXPECT_FALSE(top->ReadPixels(&pixels));
+  ASSERT_TRUE(top->MoveTo(10, 10));
+  top->Sync();
+  EXPECT_TRUE(env.loop().RunUntil([&] { return top->ReadPixels(&pixels); }, 2000));
 }
 
 }  // namespace

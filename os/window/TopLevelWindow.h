@@ -1,0 +1,21 @@
+#pragma once
+// Where the program's own top-level windows come from: the X display named
+// by $DISPLAY, or a window without a display when there is none. Tests put
+// a factory of their own in place.
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "os/window/Window.h"
+
+namespace os {
+
+using TopLevelWindowFactory =
+    std::function<std::unique_ptr<Window>(int x, int y, int width, int height, const std::string& title)>;
+
+// Null for a size below 1 x 1 or when the window cannot be made.
+std::unique_ptr<Window> CreateTopLevelWindow(int x, int y, int width, int height, const std::string& title);
+// An empty factory restores the usual choice.
+void SetTopLevelWindowFactory(TopLevelWindowFactory factory);
+
+}  // namespace os
