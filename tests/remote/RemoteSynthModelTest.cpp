@@ -104,6 +104,26 @@ TEST_F(RemoteSynthModelTest, ConnectingByScanStoresThePortsAndTakesTheGlobalBloc
   // Now by the stored names, without a question.
   EXPECT_TRUE(model->Connect(false, false));
   EXPECT_TRUE(os::HeadlessAlert::Transcript().empty());
+
+  // The names were saved with the settings: the next model starts with them.
+  const std::string in = model->GetSetup()->GetParamS(static_cast<int>(0x8000ac00u)).c_str();
+  EXPECT_FALSE(in.empty());
+  CRemoteSynthImpl next(nullptr);
+  EXPECT_EQ(std::string(next.GetSetup()->GetParamS(static_cast<int>(0x8000ac00u)).c_str()), in);
+}
+
+TEST_F(RemoteSynthModelTest, AFailedSynchronisationIsOfferedForRetryAndTheModelStaysConnected) {
+  SimSynthSettings s = TestSynthSettings();
+  s.dumpRequestStatus = 3;  // every request refused
+  os::HeadlessAlert::Script(1);  // retry once
+  os::HeadlessAlert::Script(2);  // then give up
+  Connected(s, true);
+  EXPECT_TRUE(model->GetConnected());
+  auto shown = os::HeadlessAlert::Transcript();
+  ASSERT_EQ(shown.size(), 2u);
+  EXPECT_EQ(shown[0].request.explanation.rfind("- If you're using a USB hub", 0), 0u);
+  EXPECT_NE(shown[0].request.explanation.find("perform \"Receive \nAll\" in the \"Utility\" menu.\n\nRetry?"),
+            std::string::npos);
 }
 
 TEST_F(RemoteSynthModelTest, StoredPortsNotFoundAsksWhetherToRescan) {
