@@ -99,6 +99,13 @@ CRemoteSynthImpl::CRemoteSynthImpl(AudioEffect* effect)
 }
 
 CRemoteSynthImpl::~CRemoteSynthImpl() {
+  // The sinks may be gone already: nobody hears of the closing disconnect.
+  {
+    CHfcCriticalSectionLock g(sinkLock_);
+    sinks_.clear();
+    midiSinks_.clear();
+  }
+  rtSink_ = nullptr;
   Disconnect();
   dispatch_->PurgeHandler(this);
   if (combiDumpTimer_) dispatch_->DestroyTimer(combiDumpTimer_);
