@@ -9,6 +9,7 @@
 #include "model/ISoundSection.h"
 #include "model/InitChunks.h"
 #include "remote/RemoteStatus.h"
+#include "remote/SynthSysEx.h"
 #include "tests/remote/ModelTestSupport.h"
 
 namespace vesk::test {
@@ -81,6 +82,12 @@ TEST_F(RemoteSynthEditTest, AnEditThroughASectionSendsTheParameterChange) {
   EXPECT_EQ(log[0].section, 3);
   EXPECT_EQ(log[0].id, kOsc1Volume);
   EXPECT_EQ(log[0].value, 77);
+  // Byte for byte the protocol's 18-byte message on the instrument's channel.
+  const Bytes expected = SynthSysEx::ParamChange(2, 3, kOsc1Volume, 77);
+  ASSERT_EQ(expected.size(), 18u);
+  const Bytes got = dev.Device().ReceivedBytes();
+  ASSERT_GE(got.size(), expected.size());
+  EXPECT_EQ(Bytes(got.end() - 18, got.end()), expected);
   env.loop().RunPending();
   EXPECT_TRUE(rec.Has("changed", kOsc1Volume));
   edit->UnadviseSink(&rec);
