@@ -589,8 +589,9 @@ SSoundIndex CRemoteSynthImpl::PutCurSound(const SSoundIndex& sound) {
 }
 
 bool CRemoteSynthImpl::BeginAudition(AUDCTX kind) {
-  if (auditionKind_ != 0) return false;
-  if (kind >= 1 && kind <= 3) {
+  // Only the kinds that save the current sound start an audition.
+  if (auditionKind_ != 0 || kind < 1 || kind > 3) return false;
+  {
     const int sm = soundMode_;
     if (sm == 0) {
       auto cur = image_.GetCurCombi();
