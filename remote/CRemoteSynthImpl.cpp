@@ -60,8 +60,7 @@ std::string RetryText() {
              "- If you're using a USB hub, try connecting the Vesk directly to a USB port on the "
              "computer.\n\n- Don't touch the keyboard or the mouse while data dump.\n\nWhen you "
              "lose synchronization, perform ") +
-         '"' + "Receive \nAll" + '"' + " in the " + '"' + "Utility" + '"' +
-         " menu.\n\nRetry?";
+         '"' + "Receive \nAll" + '"' + " in the " + '"' + "Utility" + '"' + " menu.\n\nRetry?";
 }
 
 }  // namespace
@@ -173,9 +172,15 @@ void CRemoteSynthImpl::OnAsyncEvent(long event, long a) {
         PutMode(static_cast<eMode>(a & 0xFF));
       return;
     }
-    case 2: dispatch_->SetTimerPeriod(progDumpTimer_, 100); return;
-    case 3: PutCurSound({static_cast<std::uint8_t>(a >> 8), static_cast<std::uint8_t>(a)}); return;
-    case kEventArmCombiDump: dispatch_->SetTimerPeriod(combiDumpTimer_, 100); return;
+    case 2:
+      dispatch_->SetTimerPeriod(progDumpTimer_, 100);
+      return;
+    case 3:
+      PutCurSound({static_cast<std::uint8_t>(a >> 8), static_cast<std::uint8_t>(a)});
+      return;
+    case kEventArmCombiDump:
+      dispatch_->SetTimerPeriod(combiDumpTimer_, 100);
+      return;
     default:
       if (event >= 4 && event <= 16) DeliverToSinks(event, a);
       return;
@@ -194,23 +199,47 @@ void CRemoteSynthImpl::DeliverToSinks(long event, long a) {
   }
   for (IRemoteSynthSink* s : sinks_) {
     switch (event) {
-      case 4: s->OnRemoteSynthConnectionStateChanged(this, (a & 255) != 0, a >= 256); break;
+      case 4:
+        s->OnRemoteSynthConnectionStateChanged(this, (a & 255) != 0, a >= 256);
+        break;
       case 5:
         s->OnRemoteSynthExtCtlStateChanged(
-            this, SExtCtlState{static_cast<std::uint8_t>((a & 255) != 0),
-                               static_cast<std::uint8_t>(a >> 8), static_cast<std::uint8_t>(a >> 16)});
+            this,
+            SExtCtlState{static_cast<std::uint8_t>((a & 255) != 0),
+                         static_cast<std::uint8_t>(a >> 8), static_cast<std::uint8_t>(a >> 16)});
         break;
-      case 6: s->OnRemoteSynthMasterVolumeChanged(this, static_cast<unsigned>(a)); break;
-      case 7: s->OnRemoteSynthModeChanged(this, static_cast<int>(a)); break;
-      case 8: s->OnRemoteSynthCurSoundChanged(this, sound); break;
-      case 9: s->OnRemoteSynthBankListChanged(this, static_cast<eMode>((a >> 16) & 0xFF), sound); break;
-      case 10: s->OnRemoteSynthAuditionStateChanged(this, a != 0); break;
-      case 12: s->OnRemoteSynthProgOSCModeChanged(this, static_cast<int>(a)); break;
-      case 13: s->OnRemoteSynthBeginUIUtility(this); break;
-      case 14: s->OnRemoteSynthEndUIUtility(this, a != 0); break;
-      case 15: s->OnRemoteSynthSeqStateChanged(this, a != 0); break;
-      case 16: s->OnRemoteSynthNeedAutomationAPI(this, a); break;
-      default: break;
+      case 6:
+        s->OnRemoteSynthMasterVolumeChanged(this, static_cast<unsigned>(a));
+        break;
+      case 7:
+        s->OnRemoteSynthModeChanged(this, static_cast<int>(a));
+        break;
+      case 8:
+        s->OnRemoteSynthCurSoundChanged(this, sound);
+        break;
+      case 9:
+        s->OnRemoteSynthBankListChanged(this, static_cast<eMode>((a >> 16) & 0xFF), sound);
+        break;
+      case 10:
+        s->OnRemoteSynthAuditionStateChanged(this, a != 0);
+        break;
+      case 12:
+        s->OnRemoteSynthProgOSCModeChanged(this, static_cast<int>(a));
+        break;
+      case 13:
+        s->OnRemoteSynthBeginUIUtility(this);
+        break;
+      case 14:
+        s->OnRemoteSynthEndUIUtility(this, a != 0);
+        break;
+      case 15:
+        s->OnRemoteSynthSeqStateChanged(this, a != 0);
+        break;
+      case 16:
+        s->OnRemoteSynthNeedAutomationAPI(this, a);
+        break;
+      default:
+        break;
     }
   }
 }
@@ -238,12 +267,14 @@ void CRemoteSynthImpl::NeedAutomationAPI(short a, short b) {
 }
 
 void CRemoteSynthImpl::Pause(unsigned ms) {
-  const unsigned scaled = static_cast<unsigned>(static_cast<unsigned long long>(ms) * pacing_ / 100);
+  const unsigned scaled =
+      static_cast<unsigned>(static_cast<unsigned long long>(ms) * pacing_ / 100);
   if (scaled) pace_->Wait(scaled);
 }
 
 void CRemoteSynthImpl::UIWait(unsigned ms) {
-  const unsigned scaled = static_cast<unsigned>(static_cast<unsigned long long>(ms) * pacing_ / 100);
+  const unsigned scaled =
+      static_cast<unsigned>(static_cast<unsigned long long>(ms) * pacing_ / 100);
   if (scaled) link_->UIWait(scaled);
 }
 
@@ -655,7 +686,8 @@ bool CRemoteSynthImpl::EndAudition(bool keep) {
       SecUpdateFXType(kSecCombiPlay);
     } else if (a.soundMode == 2) {
       auto cur = image_.GetCurProg();
-      CHUNK_PROG stored = GetProgramFromStorage(static_cast<eBankID>(cur.GetBank()), cur.GetNumber());
+      CHUNK_PROG stored =
+          GetProgramFromStorage(static_cast<eBankID>(cur.GetBank()), cur.GetNumber());
       if (stored) image_.GetProgEditBuffer().Assign(stored);
       SecUpdateFXType(kSecProgEdit);
     }
@@ -727,7 +759,8 @@ int CRemoteSynthImpl::OnRcvProgramChange(IRemoteMIDI*, eBankID bank, unsigned nu
   if (protect_ > 0) return 0;
   const int sm = soundMode_;
   if (sm == 0 && (bank != 0 || number > 19)) return kRefused;
-  if (sm == 2 && (number > 127 || !IsEnableProgramChangeBank(eMode_ProgPlay, bank))) return kRefused;
+  if (sm == 2 && (number > 127 || !IsEnableProgramChangeBank(eMode_ProgPlay, bank)))
+    return kRefused;
   ApplyProgramChange(bank, static_cast<int>(number));
   return 0;
 }
@@ -869,11 +902,20 @@ int CRemoteSynthImpl::OnRcvModeChange(IRemoteMIDI*, eMode m) {
 int CRemoteSynthImpl::OnRcvParamChange(IRemoteMIDI*, std::uint8_t section, int id, int value) {
   switch (section) {
     case 0:
-    case 1: SecRcvParam(kSecCombiPlay, id, value); break;
-    case 2: SecRcvParam(kSecProgPlay, id, value); break;
-    case 3: SecRcvParam(kSecProgEdit, id, value); break;
-    case 6: SecRcvParam(kSecGlobal, id, value); break;
-    default: break;
+    case 1:
+      SecRcvParam(kSecCombiPlay, id, value);
+      break;
+    case 2:
+      SecRcvParam(kSecProgPlay, id, value);
+      break;
+    case 3:
+      SecRcvParam(kSecProgEdit, id, value);
+      break;
+    case 6:
+      SecRcvParam(kSecGlobal, id, value);
+      break;
+    default:
+      break;
   }
   return 0;
 }
@@ -990,8 +1032,7 @@ int CRemoteSynthImpl::RunSendFrame(CHUNK_REMOTESYNTH_CONST src, const char* titl
   const int progBank = img[L::kCurProg], progNumber = img[L::kCurProg + 1];
   const int combiBank = img[L::kCurCombi], combiNumber = img[L::kCurCombi + 1];
   UIWait(10);
-  if (const MODEANDSTATE* mas = link_->GetModeAndState())
-    copy[kHardwareOwnByte] = mas->bytes[3];
+  if (const MODEANDSTATE* mas = link_->GetModeAndState()) copy[kHardwareOwnByte] = mas->bytes[3];
 
   int status = 0;  // the first failing data step, else the last success
   [&] {
@@ -1116,7 +1157,8 @@ bool CRemoteSynthImpl::ExecCommand(int command, int a1, int a2, int a3, int a4,
                                    unsigned long* out) {
   CHUNK_PROG edit = image_.GetProgEditBuffer();
   switch (command) {
-    case 1: return HandleSendAll(image_, "Transmitting...", true, false) >= 0;
+    case 1:
+      return HandleSendAll(image_, "Transmitting...", true, false) >= 0;
     case 2: {
       int step = 0;
       return HandleReceiveAll("Receiving...", &step, false) >= 0;
@@ -1162,7 +1204,8 @@ bool CRemoteSynthImpl::ExecCommand(int command, int a1, int a2, int a3, int a4,
       SwapBytes(osc.GetLFO1().data(), osc.GetLFO2().data(), CHUNK_LFO::kSize);
       return ResendProg();
     }
-    case 14: return CopyIFX1(a2, a3);
+    case 14:
+      return CopyIFX1(a2, a3);
     case 15: {
       if (a1 < 0 || a1 > 4 || a2 < 0 || a2 > 4 || a1 == a2) return false;
       if (soundMode_ == 0) {
@@ -1174,7 +1217,8 @@ bool CRemoteSynthImpl::ExecCommand(int command, int a1, int a2, int a3, int a4,
       SwapBytes(edit.GetIFX(a1).data(), edit.GetIFX(a2).data(), CHUNK_IFXSET::kSize);
       return ResendProg();
     }
-    case 16: return CopyMasterEffects(a1, a2, a3, a4);
+    case 16:
+      return CopyMasterEffects(a1, a2, a3, a4);
     case 18: {
       auto cur = image_.GetCurCombi();
       CHUNK_COMBI_CONST init(INITCHUNK_COMBI().data());
@@ -1187,12 +1231,18 @@ bool CRemoteSynthImpl::ExecCommand(int command, int a1, int a2, int a3, int a4,
       Post(9, (s.bank << 8) | s.number);
       return r >= 0;
     }
-    case 25: return link_->SendGlobalDump(image_.data(), kGlobalSize) >= 0;
-    case 26: return link_->SendGlobalDumpReq() >= 0;
-    case 27: return CopyScale(a1, a2, a3);
-    case 47: return setupSection_.PersistSave();
-    case 48: return true;
-    default: return false;
+    case 25:
+      return link_->SendGlobalDump(image_.data(), kGlobalSize) >= 0;
+    case 26:
+      return link_->SendGlobalDumpReq() >= 0;
+    case 27:
+      return CopyScale(a1, a2, a3);
+    case 47:
+      return setupSection_.PersistSave();
+    case 48:
+      return true;
+    default:
+      return false;
   }
 }
 
@@ -1208,18 +1258,22 @@ int CRemoteSynthImpl::SendSelection(int kind, int bank, int number, int flags) {
     if (combi) {
       if (bank < 0 || number < 0) {
         ConfigureSelection(combi, bank, word);
-        r = bank < 0 ? link_->SendCombiDump(-1, -1, imageBytes_.data() + L::kCombis, L::kCombisSize, store)
-                     : link_->SendCombiDump(bank, -1, imageBytes_.data() + L::kCombis, L::kCombisSize, store);
+        r = bank < 0 ? link_->SendCombiDump(-1, -1, imageBytes_.data() + L::kCombis, L::kCombisSize,
+                                            store)
+                     : link_->SendCombiDump(bank, -1, imageBytes_.data() + L::kCombis,
+                                            L::kCombisSize, store);
       } else {
         r = link_->SendCombiDump(bank, number, image_.GetCombi(number).data(), kCombiSize, false);
       }
     } else {
       if (bank < 0) {
         ConfigureSelection(combi, bank, word);
-        r = link_->SendProgDump(-1, -1, imageBytes_.data() + L::kProgBanks, L::kProgBanksSize, store);
+        r = link_->SendProgDump(-1, -1, imageBytes_.data() + L::kProgBanks, L::kProgBanksSize,
+                                store);
       } else if (number < 0) {
         ConfigureSelection(combi, bank, word);
-        r = link_->SendProgDump(bank, -1, imageBytes_.data() + L::kProgBanks + bank * L::kProgBankSize,
+        r = link_->SendProgDump(bank, -1,
+                                imageBytes_.data() + L::kProgBanks + bank * L::kProgBankSize,
                                 L::kProgBankSize, store);
       } else {
         r = link_->SendProgDump(bank, number,
@@ -1278,7 +1332,8 @@ void CRemoteSynthImpl::ConfigureSelection(bool combi, int bank, const std::strin
   } else {
     const auto b = static_cast<eBankID>(bank);
     title = (combi ? "PERFORMANCE " + XEUtils::GetCombiBankString(b)
-                   : "PROGRAM " + XEUtils::GetProgramBankString(b)) + " " + word;
+                   : "PROGRAM " + XEUtils::GetProgramBankString(b)) +
+            " " + word;
     label = combi ? "PERFORMANCE" : "PROGRAM BANK";
   }
   link_->UIConfigure(title.c_str(), 1000, 1000, 0);
@@ -1409,21 +1464,27 @@ bool CRemoteSynthImpl::CopyMasterEffects(int kind, int bank, int number, int par
   }
   const bool combi = soundMode_ == 0;
   if (!combi && soundMode_ != 2) return false;
-  std::uint8_t* dst = combi ? image_.GetCombiEditBuffer().data() : image_.GetProgEditBuffer().data();
+  std::uint8_t* dst =
+      combi ? image_.GetCombiEditBuffer().data() : image_.GetProgEditBuffer().data();
   // Record places shared by programs and combinations.
   constexpr std::size_t kMFX1 = 404, kMFX2 = 472, kMFXSize = 68, kEQ = 544, kEQSize = 64;
   if (from == 0 && to == 0) {
     std::memmove(dst + kMFX1, src + kMFX1, kEQ + kEQSize - kMFX1);
   } else {
     auto place = [&](int part, std::size_t* offset, std::size_t* size) {
-      if (part == 1) *offset = kMFX1, *size = kMFXSize;
-      else if (part == 2) *offset = kMFX2, *size = kMFXSize;
-      else if (part == 3) *offset = kEQ, *size = kEQSize;
-      else return false;
+      if (part == 1)
+        *offset = kMFX1, *size = kMFXSize;
+      else if (part == 2)
+        *offset = kMFX2, *size = kMFXSize;
+      else if (part == 3)
+        *offset = kEQ, *size = kEQSize;
+      else
+        return false;
       return true;
     };
     std::size_t so = 0, ss = 0, dof = 0, ds = 0;
-    if (place(from, &so, &ss) && place(to, &dof, &ds) && ss == ds) std::memmove(dst + dof, src + so, ss);
+    if (place(from, &so, &ss) && place(to, &dof, &ds) && ss == ds)
+      std::memmove(dst + dof, src + so, ss);
   }
   return combi ? ResendCombi() : ResendProg();
 }
@@ -1435,9 +1496,10 @@ bool CRemoteSynthImpl::CopyScale(int source, int key, int target) {
   std::int8_t values[128] = {};
   if (source == 1 || source == 2) {
     for (int n = 0; n < 12; ++n) {
-      const int table = source == 1 ? XEUtils::CopyScale_GetMajor(n) : XEUtils::CopyScale_GetMinor(n);
-      const int offset =
-          source == 1 ? XEUtils::CopyScale_GetMajorOffset(key) : XEUtils::CopyScale_GetMinorOffset(key);
+      const int table =
+          source == 1 ? XEUtils::CopyScale_GetMajor(n) : XEUtils::CopyScale_GetMinor(n);
+      const int offset = source == 1 ? XEUtils::CopyScale_GetMajorOffset(key)
+                                     : XEUtils::CopyScale_GetMinorOffset(key);
       values[n] = static_cast<std::int8_t>((table - offset) * 128 / 330);
     }
   } else if (source >= 3 && source <= 8) {
@@ -1452,7 +1514,8 @@ bool CRemoteSynthImpl::CopyScale(int source, int key, int target) {
   if (target < 4) {
     std::memcpy(global + kOctaveScales + target * 12, values, 12);
   } else {
-    for (int n = 0; n < 128; ++n) global[kAllNoteScale + n] = static_cast<std::uint8_t>(values[n % 12]);
+    for (int n = 0; n < 128; ++n)
+      global[kAllNoteScale + n] = static_cast<std::uint8_t>(values[n % 12]);
   }
   SecReinit(kSecGlobal, nullptr);
   return true;
@@ -1492,7 +1555,8 @@ bool CRemoteSynthImpl::LoadStream(std::istream& in, std::uint32_t selector, bool
   switch (params.type) {
     case FTYPE::All: {
       if (img.GetMode() > 3) img.SetMode(0);
-      if (!IsEnableProgramChangeBank(eMode_ProgPlay, static_cast<eBankID>(img.GetCurProg().GetBank())))
+      if (!IsEnableProgramChangeBank(eMode_ProgPlay,
+                                     static_cast<eBankID>(img.GetCurProg().GetBank())))
         img.GetCurProg().data()[0] = 0;
       if (maySend && HandleSendAll(img, "Transmitting...", true, false) < 0) return false;
       std::memcpy(imageBytes_.data(), scratch.data(), CHUNK_REMOTESYNTH::kSize);
@@ -1589,7 +1653,8 @@ bool CRemoteSynthImpl::LoadStream(std::istream& in, std::uint32_t selector, bool
       postSound();
       return true;
     }
-    default: return false;
+    default:
+      return false;
   }
 }
 
@@ -1766,20 +1831,36 @@ void CRemoteSynthImpl::SecReinit(Sec sec, const ModeChange* change) {
   }
   const SModeChangeInfo* p = change ? &info : nullptr;
   switch (sec) {
-    case kSecGlobal: globalSection_.OnReinitialized(p); break;
-    case kSecProgPlay: progPlaySection_.OnReinitialized(p); break;
-    case kSecProgEdit: progEditSection_.OnReinitialized(p); break;
-    case kSecCombiPlay: combiPlaySection_.OnReinitialized(p); break;
-    default: break;
+    case kSecGlobal:
+      globalSection_.OnReinitialized(p);
+      break;
+    case kSecProgPlay:
+      progPlaySection_.OnReinitialized(p);
+      break;
+    case kSecProgEdit:
+      progEditSection_.OnReinitialized(p);
+      break;
+    case kSecCombiPlay:
+      combiPlaySection_.OnReinitialized(p);
+      break;
+    default:
+      break;
   }
 }
 
 void CRemoteSynthImpl::SecInitSolo(Sec sec) {
   switch (sec) {
-    case kSecProgPlay: progPlaySection_.InitSolo(); break;
-    case kSecProgEdit: progEditSection_.InitSolo(); break;
-    case kSecCombiPlay: combiPlaySection_.InitSolo(); break;
-    default: break;
+    case kSecProgPlay:
+      progPlaySection_.InitSolo();
+      break;
+    case kSecProgEdit:
+      progEditSection_.InitSolo();
+      break;
+    case kSecCombiPlay:
+      combiPlaySection_.InitSolo();
+      break;
+    default:
+      break;
   }
 }
 
@@ -1790,11 +1871,20 @@ void CRemoteSynthImpl::SecUpdateFXType(Sec sec) {
 
 void CRemoteSynthImpl::SecRcvParam(Sec sec, int id, int value) {
   switch (sec) {
-    case kSecGlobal: globalSection_.OnRcvMIDIParam(id, value, eChgSource_Synth); break;
-    case kSecProgPlay: progPlaySection_.OnRcvMIDIParam(id, value, eChgSource_Synth); break;
-    case kSecProgEdit: progEditSection_.OnRcvMIDIParam(id, value, eChgSource_Synth); break;
-    case kSecCombiPlay: combiPlaySection_.OnRcvMIDIParam(id, value, eChgSource_Synth); break;
-    default: break;
+    case kSecGlobal:
+      globalSection_.OnRcvMIDIParam(id, value, eChgSource_Synth);
+      break;
+    case kSecProgPlay:
+      progPlaySection_.OnRcvMIDIParam(id, value, eChgSource_Synth);
+      break;
+    case kSecProgEdit:
+      progEditSection_.OnRcvMIDIParam(id, value, eChgSource_Synth);
+      break;
+    case kSecCombiPlay:
+      combiPlaySection_.OnRcvMIDIParam(id, value, eChgSource_Synth);
+      break;
+    default:
+      break;
   }
 }
 
@@ -1817,7 +1907,9 @@ void CRemoteSynthImpl::RTCOnRcvMIDICC(int status, int d1, int d2, eChgSource sou
                           static_cast<std::uint8_t>(d2), source);
 }
 
-void CRemoteSynthImpl::RTCOnRcvMasterVolume(unsigned volume) { rtcSection_.OnRcvMasterVolume(volume); }
+void CRemoteSynthImpl::RTCOnRcvMasterVolume(unsigned volume) {
+  rtcSection_.OnRcvMasterVolume(volume);
+}
 
 void CRemoteSynthImpl::RTCSetCategory(int category) {
   const int v = rtcSection_.GetParamI(kRTCEditState);

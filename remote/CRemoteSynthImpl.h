@@ -170,8 +170,7 @@ class CRemoteSynthImpl : public IRemoteSynth,
   // success of the last one.
   int HandleReceiveAll(const char* title, int* step, bool useFilter);
   int HandleSendAll(CHUNK_REMOTESYNTH_CONST image, const char* title, bool write, bool);
-  int HandleSendAll_withSoftwareSetup(CHUNK_REMOTESYNTH_CONST image, const char* title,
-                                      bool write);
+  int HandleSendAll_withSoftwareSetup(CHUNK_REMOTESYNTH_CONST image, const char* title, bool write);
   void OnApplyAll();
 
   // IHostProxy
@@ -196,8 +195,15 @@ class CRemoteSynthImpl : public IRemoteSynth,
   void SetPacing(unsigned percent) { pacing_ = percent; }
 
  private:
-  enum Sec { kSecSetup, kSecGlobal, kSecRTC, kSecAutomation, kSecProgPlay, kSecProgEdit,
-             kSecCombiPlay };
+  enum Sec {
+    kSecSetup,
+    kSecGlobal,
+    kSecRTC,
+    kSecAutomation,
+    kSecProgPlay,
+    kSecProgEdit,
+    kSecCombiPlay
+  };
   struct ModeChange {
     std::uint8_t oldMode, newMode;
   };

@@ -6,11 +6,11 @@
 #include <iosfwd>
 #include <vector>
 
+#include "model/IHostProxy.h"
 #include "model/SSoundIndex.h"
 #include "model/eBankID.h"
 #include "model/eChgSource.h"
 #include "model/eMode.h"
-#include "model/IHostProxy.h"
 #include "remote/DEVICEINQUIRYDATA.h"
 #include "remote/IRemoteMIDI.h"
 #include "remote/MIDIDevKey.h"

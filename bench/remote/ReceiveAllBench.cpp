@@ -94,6 +94,9 @@ void BM_ReceiveAllPaced(benchmark::State& state) {
   model.reset();
   state.counters["wait_s"] = waited / double(state.iterations());
 }
-BENCHMARK(BM_ReceiveAllPaced)->Unit(benchmark::kMillisecond)->Iterations(1)->MeasureProcessCPUTime();
+BENCHMARK(BM_ReceiveAllPaced)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1)
+    ->MeasureProcessCPUTime();
 
 }  // namespace

@@ -31,7 +31,8 @@ class RecordingSynthSink : public Oskend::IRemoteSynthSink, public Oskend::IRemo
 
   void OnRemoteSynthConnectionStateChanged(Oskend::IRemoteSynth*, bool connected,
                                            bool checked) override;
-  void OnRemoteSynthExtCtlStateChanged(Oskend::IRemoteSynth*, const Oskend::SExtCtlState& s) override;
+  void OnRemoteSynthExtCtlStateChanged(Oskend::IRemoteSynth*,
+                                       const Oskend::SExtCtlState& s) override;
   void OnRemoteSynthMasterVolumeChanged(Oskend::IRemoteSynth*, unsigned volume) override;
   void OnRemoteSynthModeChanged(Oskend::IRemoteSynth*, int mode) override;
   void OnRemoteSynthCurSoundChanged(Oskend::IRemoteSynth*, const Oskend::SSoundIndex& s) override;

@@ -18,7 +18,7 @@ namespace {
 using namespace Oskend;
 using Bytes = std::vector<uint8_t>;
 
-constexpr int kOsc1Volume = 0x107;    // program byte 638
+constexpr int kOsc1Volume = 0x107;  // program byte 638
 constexpr size_t kOsc1VolumeByte = 638;
 
 class SectionRecorder : public ISectionSink {
@@ -155,8 +155,8 @@ TEST_F(RemoteSynthEditTest, WritingAProgramAndACombinationStoresThemInBoth) {
     wrote |= e.kind == SimSynthEvent::kWrite && e.dumpKind == 0 && e.bank == 1 && e.number == 5;
   EXPECT_TRUE(wrote);
   memory = dev.Memory();
-  EXPECT_EQ(std::memcmp(memory.data() + 1736 + 188416 + 5 * 1472, Image() + 1736 + 188416 + 5 * 1472,
-                        1472),
+  EXPECT_EQ(std::memcmp(memory.data() + 1736 + 188416 + 5 * 1472,
+                        Image() + 1736 + 188416 + 5 * 1472, 1472),
             0);
   EXPECT_FALSE(model->ExecCommand(5, 2, 4, 5, 0, &status));
   EXPECT_EQ(status, 0x80000001u);
@@ -188,9 +188,9 @@ TEST_F(RemoteSynthEditTest, CopyCommandsOnAKnownImage) {
   const Bytes before = ProgEdit();
   struct Case {
     int cmd, a1, a2, a3, a4;
-  } invalid[] = {{6, 4, 0, 0, 0},  {6, 0, 0, 2, 0},  {9, 4, 0, 1, 1},  {9, 0, 0, 5, 1},
-                 {10, 7, 0, 0, 1}, {10, 0, 0, 0, 5}, {14, 0, 4, 200, 0}, {16, 0, 4, 0, 0x0101},
-                 {15, 0, 0, 0, 0}};
+  } invalid[] = {{6, 4, 0, 0, 0},    {6, 0, 0, 2, 0},       {9, 4, 0, 1, 1},
+                 {9, 0, 0, 5, 1},    {10, 7, 0, 0, 1},      {10, 0, 0, 0, 5},
+                 {14, 0, 4, 200, 0}, {16, 0, 4, 0, 0x0101}, {15, 0, 0, 0, 0}};
   for (const Case& c : invalid) {
     EXPECT_FALSE(model->ExecCommand(c.cmd, c.a1, c.a2, c.a3, c.a4, nullptr)) << c.cmd;
     EXPECT_EQ(ProgEdit(), before) << c.cmd;

@@ -41,7 +41,7 @@ TEST_F(RemoteSynthFilesTest, EveryKindSavedLoadsBackIntoAFreshModel) {
   struct Case {
     FTYPE type;
     uint32_t selector;
-    size_t offset, size;  // the part of the image that must arrive
+    size_t offset, size;   // the part of the image that must arrive
     size_t from = offset;  // where it was in the saved image
   } cases[] = {
       {FTYPE::All, 0, 0, 782040},

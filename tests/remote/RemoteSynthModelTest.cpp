@@ -4,10 +4,10 @@
 
 #include <cstring>
 
+#include "model/ISoundSection.h"
 #include "model/InitChunks.h"
 #include "os/Alert.h"
 #include "os/ProgressWindow.h"
-#include "model/ISoundSection.h"
 #include "remote/IRTMIDISink.h"
 #include "remote/RemoteStatus.h"
 #include "tests/remote/ModelTestSupport.h"
@@ -114,7 +114,7 @@ TEST_F(RemoteSynthModelTest, ConnectingByScanStoresThePortsAndTakesTheGlobalBloc
 
 TEST_F(RemoteSynthModelTest, AFailedSynchronisationIsOfferedForRetryAndTheModelStaysConnected) {
   SimSynthSettings s = TestSynthSettings();
-  s.dumpRequestStatus = 3;  // every request refused
+  s.dumpRequestStatus = 3;       // every request refused
   os::HeadlessAlert::Script(1);  // retry once
   os::HeadlessAlert::Script(2);  // then give up
   Connected(s, true);
@@ -122,7 +122,8 @@ TEST_F(RemoteSynthModelTest, AFailedSynchronisationIsOfferedForRetryAndTheModelS
   auto shown = os::HeadlessAlert::Transcript();
   ASSERT_EQ(shown.size(), 2u);
   EXPECT_EQ(shown[0].request.explanation.rfind("- If you're using a USB hub", 0), 0u);
-  EXPECT_NE(shown[0].request.explanation.find("perform \"Receive \nAll\" in the \"Utility\" menu.\n\nRetry?"),
+  EXPECT_NE(shown[0].request.explanation.find(
+                "perform \"Receive \nAll\" in the \"Utility\" menu.\n\nRetry?"),
             std::string::npos);
 }
 

@@ -86,7 +86,10 @@ TEST_F(RemoteSynthTransferTest, ResumeStepsAndFilterChooseWhatIsRequested) {
   ISection* setup = model->GetSetup();
   setup->PutParamI(static_cast<int>(0x80008100u), 0);  // Filter.AllSw
   setup->PutParamI(static_cast<int>(0x80008200u), 0);  // Filter.ProgSw
-  dev.With([](SimSynth& s) { s.FillPattern(5); s.Memory()[1728] = s.Settings().channel; });
+  dev.With([](SimSynth& s) {
+    s.FillPattern(5);
+    s.Memory()[1728] = s.Settings().channel;
+  });
   step = 0;
   EXPECT_GE(model->HandleReceiveAll("x", &step, true), 0);
   const Bytes after = ImageBody();
