@@ -1,5 +1,6 @@
 #include "editor/controls/DrawnForm.h"
 
+#include <algorithm>
 #include <mutex>
 
 #include "editor/controls/FontManager.h"
@@ -80,8 +81,20 @@ void DrawnForm::Redraw() {
 void DrawnForm::OnWindowExpose(const os::WindowRect&) { Redraw(); }
 
 void DrawnForm::Fill(int x, int y, int w, int h, uint32_t colour) {
-  mContext->SetBrushColor(colour);
-  mContext->FillRect(x, y, w, h);
+  // Whole pixels of opaque colours only, so a plain store does what the
+  // context's blending rasteriser would, at a fraction of its cost.
+  CHfcBmp* bmp = mContext->GetBmp();
+  if (bmp == nullptr) return;
+  const int left = std::max(x, 0);
+  const int top = std::max(y, 0);
+  const int right = std::min(x + w, bmp->GetWidth());
+  const int bottom = std::min(y + h, bmp->GetHeight());
+  if (right <= left || bottom <= top) return;
+  uint32_t* pixels = bmp->LockPixels();
+  for (int row = top; row < bottom; ++row)
+    std::fill(pixels + static_cast<ptrdiff_t>(row) * bmp->GetWidth() + left,
+              pixels + static_cast<ptrdiff_t>(row) * bmp->GetWidth() + right, colour | 0xFF000000u);
+  bmp->UnlockPixels();
 }
 
 void DrawnForm::Frame(int x, int y, int w, int h, uint32_t colour) {

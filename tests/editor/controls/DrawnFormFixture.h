@@ -29,6 +29,10 @@ class DrawnFormFixture : public ::testing::Test {
   os::HeadlessWindow* Last() { return made.empty() ? nullptr : made.back(); }
   // Runs fn on the loop once the form is up (inside its modal run).
   void Later(std::function<void()> fn) { env.loop().Post(std::move(fn)); }
+  // Runs fn once the input injected by the Laters before it has arrived.
+  void Then(std::function<void()> fn) {
+    Later([this, fn = std::move(fn)] { Later(fn); });
+  }
   void Key(uint32_t keysym) {
     Later([this, keysym] { Last()->InjectKey(os::KeyEvent::Kind::kDown, keysym); });
   }
