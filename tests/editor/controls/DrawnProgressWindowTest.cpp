@@ -1,6 +1,10 @@
 #include "editor/controls/DrawnProgressWindow.h"
 
+#include <cstdlib>
+
+#include "os/window/X11Window.h"
 #include "tests/editor/controls/DrawnFormFixture.h"
+#include "tests/support/XvfbServer.h"
 
 namespace {
 
@@ -64,6 +68,37 @@ TEST_F(DrawnProgressWindowTest, CancelReportsOnlyWhileEnabled) {
   Last()->InjectClose();
   env.loop().RunPending();
   EXPECT_EQ(cancels, 3);
+}
+
+}  // namespace
+
+namespace {
+
+using UnderXvfb = vesk::test::UnderXvfb;
+
+// Without a window maker of the test's own, the forms get X11 windows.
+TEST_F(UnderXvfb, DrawnFormsShowOnTheXServerByDefault) {
+  vesk::test::TestEnvironment env;
+  const char* before = std::getenv("DISPLAY");
+  const std::string saved = before != nullptr ? before : "";
+  setenv("DISPLAY", display(), 1);
+  {
+    DrawnProgressWindow p;
+    p.SetPercent(100);
+    p.Show();
+    auto* x11 = dynamic_cast<os::X11Window*>(p.window());
+    ASSERT_NE(x11, nullptr);
+    x11->Sync();
+    EXPECT_TRUE(x11->IsVisible());
+    // The test server's screen is smaller than the window, so its pixels
+    // cannot be read back; the picture was handed over all the same.
+    EXPECT_EQ(x11->Width(), DrawnProgressWindow::kWidth);
+  }
+  if (before != nullptr) {
+    setenv("DISPLAY", saved.c_str(), 1);
+  } else {
+    unsetenv("DISPLAY");
+  }
 }
 
 }  // namespace
