@@ -57,7 +57,9 @@ bool DrawnForm::Open(const WindowSpec& spec) {
   mWindow->SetSink(this);
   Redraw();
   mWindow->Show();
-  mWindow->RequestFocus();
+  // A window the server has not mapped yet cannot take the focus; it asks
+  // again when it is first exposed.
+  mWantsFocus = spec.focus && !mWindow->RequestFocus();
   return true;
 }
 
@@ -78,7 +80,10 @@ void DrawnForm::Redraw() {
   bmp->UnlockPixels();
 }
 
-void DrawnForm::OnWindowExpose(const os::WindowRect&) { Redraw(); }
+void DrawnForm::OnWindowExpose(const os::WindowRect&) {
+  if (mWantsFocus && mWindow && mWindow->RequestFocus()) mWantsFocus = false;
+  Redraw();
+}
 
 void DrawnForm::Fill(int x, int y, int w, int h, uint32_t colour) {
   // Whole pixels of opaque colours only, so a plain store does what the

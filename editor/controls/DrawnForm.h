@@ -30,6 +30,7 @@ class DrawnForm : public os::WindowSink {
     int width = 0, height = 0;
     std::string title;
     bool popup = false;  // borderless, above everything (menus)
+    bool focus = true;   // takes the keyboard focus once it can
   };
   using WindowMaker = std::function<std::unique_ptr<os::Window>(const WindowSpec&)>;
   // Empty: back to X11 windows on $DISPLAY.
@@ -83,4 +84,5 @@ class DrawnForm : public os::WindowSink {
   std::unique_ptr<CHfcOffscreenContext> mContext;
   tagHfcBmpFontInfo* mPlain = nullptr;
   tagHfcBmpFontInfo* mBold = nullptr;
+  bool mWantsFocus = false;
 };

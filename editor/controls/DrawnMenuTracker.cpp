@@ -45,6 +45,11 @@ class DrawnMenuTracker::Panel : public DrawnForm {
     return true;
   }
   void OnWindowClose() override { mOwner.Finish(0, false); }
+  // Only the first level takes the focus (it hears the keys for all); when
+  // it goes to another window the user has turned elsewhere.
+  void OnWindowFocus(bool gained) override {
+    if (!gained && &mMenu == &mOwner.mRoot) mOwner.Finish(0, false);
+  }
 
  private:
   void Paint() override {
@@ -143,6 +148,7 @@ bool DrawnMenuTracker::OpenLevel(os::Menu& menu, int x, int y) {
   spec.width = level->panel->Width();
   spec.height = level->panel->Height();
   spec.popup = true;
+  spec.focus = mLevels.empty();
   if (!level->panel->Open(spec)) return false;
   mLevels.push_back(std::move(level));
   return true;

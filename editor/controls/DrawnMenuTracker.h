@@ -3,7 +3,7 @@
 // borderless window at its screen point, submenus open to the side of their
 // item. The mouse chooses on release over an item; the arrow keys move and
 // open or close submenus, Enter chooses, Escape and a press outside every
-// level close without a choice. Answers as os::Menu::Track does.
+// level (or the focus going elsewhere) close without a choice. Answers as os::Menu::Track does.
 #include <memory>
 #include <vector>
 

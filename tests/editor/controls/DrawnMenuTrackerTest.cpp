@@ -102,9 +102,24 @@ TEST_F(DrawnMenuTrackerTest, APressOutsideClosesWithoutAChoiceAndCancelAborts) {
   os::Menu::SetTracker(nullptr);
   EXPECT_EQ(r.selection, 0u);
   EXPECT_TRUE(r.aborted);
-  // The window manager's close also closes without a choice.
+  // The window manager's close, and the focus going to another window, also
+  // close without a choice.
   Later([this] { Last()->InjectClose(); });
   EXPECT_EQ(Track().selection, 0u);
+  Later([this] { Last()->InjectFocus(false); });
+  EXPECT_EQ(Track().selection, 0u);
+  // A submenu does not take the focus from the first level.
+  Later([this] {
+    made.back()->InjectKey(os::KeyEvent::Kind::kDown, XK_Up);
+    made.back()->InjectKey(os::KeyEvent::Kind::kDown, XK_Up);
+    made.back()->InjectKey(os::KeyEvent::Kind::kDown, XK_Right);
+    Later([this] {
+      EXPECT_TRUE(made[made.size() - 2]->HasFocus());
+      EXPECT_FALSE(made.back()->HasFocus());
+      made[made.size() - 2]->InjectKey(os::KeyEvent::Kind::kDown, XK_Return);
+    });
+  });
+  EXPECT_EQ(Track().selection, (130u << 16) | 1);
 }
 
 }  // namespace
