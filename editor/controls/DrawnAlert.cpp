@@ -104,7 +104,7 @@ void DrawnAlert::Paint() {
   for (size_t i = 0; i < mButtons.size(); ++i) {
     const Placed& b = mButtons[i];
     Button(b.x, b.y, b.w, b.h, mRequest.buttons[i], i == 0, true,
-           mPressed == static_cast<int>(i) + 1);
+           PressedButton() == static_cast<int>(i) + 1);
   }
 }
 
@@ -124,17 +124,8 @@ void DrawnAlert::Finish(int button) {
 }
 
 void DrawnAlert::OnWindowMouse(const os::MouseEvent& e) {
-  if (e.button != os::MouseButton::kLeft && e.kind != os::MouseEvent::Kind::kDrag) return;
-  const int at = ButtonAt(e.x, e.y);
-  if (e.kind == os::MouseEvent::Kind::kDown) {
-    mPressed = at;
-    Redraw();
-  } else if (e.kind == os::MouseEvent::Kind::kUp) {
-    const int pressed = mPressed;
-    mPressed = 0;
-    Redraw();
-    if (pressed != 0 && pressed == at) Finish(at);
-  }
+  if (const int chosen = PressButtons(e, [this](int x, int y) { return ButtonAt(x, y); }))
+    Finish(chosen);
 }
 
 bool DrawnAlert::OnWindowKey(const os::KeyEvent& e) {

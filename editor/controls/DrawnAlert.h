@@ -29,6 +29,5 @@ class DrawnAlert : public os::Alert, private DrawnForm {
   std::vector<std::string> mExplanationLines;
   std::vector<Placed> mButtons;
   int mWidth = 0, mHeight = 0;
-  int mPressed = 0;
   int mAnswer = 0;
 };

@@ -206,9 +206,9 @@ void DrawnFileDialog::Paint() {
   const bool canAccept =
       Saving() ? !mReply.saveFileName.empty() : mSelected >= 0;
   Button(kCancelLeft, kButtonTop, kButtonWidth, kButtonHeight, os::Alert::kCancelText, false, true,
-         mPressedButton == 2);
+         PressedButton() == 2);
   Button(kOkLeft, kButtonTop, kButtonWidth, kButtonHeight, os::Alert::kOkText, true, canAccept,
-         mPressedButton == 1);
+         PressedButton() == 1);
 }
 
 void DrawnFileDialog::Select(int index) {
@@ -284,31 +284,17 @@ void DrawnFileDialog::OnWindowMouse(const os::MouseEvent& e) {
     Redraw();
     return;
   }
-  if (e.button != os::MouseButton::kLeft) return;
   auto buttonAt = [](int x, int y) {
     if (Inside(x, y, kOkLeft, kButtonTop, kButtonWidth, kButtonHeight)) return 1;
     if (Inside(x, y, kCancelLeft, kButtonTop, kButtonWidth, kButtonHeight)) return 2;
     return 0;
   };
-  if (e.kind == os::MouseEvent::Kind::kUp) {
-    const int pressed = mPressedButton;
-    mPressedButton = 0;
-    Redraw();
-    if (pressed != 0 && pressed == buttonAt(e.x, e.y)) {
-      if (pressed == 2) {
-        Finish(kActionCancel);
-      } else {
-        Accept();
-      }
-    }
+  const int chosen = PressButtons(e, buttonAt);
+  if (chosen == 1) Accept();
+  if (chosen == 2) Finish(kActionCancel);
+  if (e.button != os::MouseButton::kLeft || e.kind != os::MouseEvent::Kind::kDown ||
+      PressedButton() != 0)
     return;
-  }
-  if (e.kind != os::MouseEvent::Kind::kDown) return;
-  mPressedButton = buttonAt(e.x, e.y);
-  if (mPressedButton != 0) {
-    Redraw();
-    return;
-  }
   if (Inside(e.x, e.y, kListLeft, kListTop, kListWidth, kRows * kRowHeight)) {
     const int index = mTop + (e.y - kListTop) / kRowHeight;
     if (index >= static_cast<int>(mEntries.size())) return;

@@ -61,5 +61,4 @@ class DrawnFileDialog : public os::FileDialog, private DrawnForm {
   int mTop = 0;  // first row shown
   int mFileType = 0;
   int mAction = kActionNone;
-  int mPressedButton = 0;  // 1 OK, 2 Cancel
 };

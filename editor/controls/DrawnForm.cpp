@@ -170,3 +170,18 @@ std::vector<std::string> DrawnForm::Wrap(const std::string& text, tagHfcBmpFontI
   }
   return lines;
 }
+
+int DrawnForm::PressButtons(const os::MouseEvent& e,
+                            const std::function<int(int x, int y)>& buttonAt) {
+  if (e.button != os::MouseButton::kLeft) return 0;
+  if (e.kind == os::MouseEvent::Kind::kDown) {
+    mPressedButton = buttonAt(e.x, e.y);
+    if (mPressedButton != 0) Redraw();
+    return 0;
+  }
+  if (e.kind != os::MouseEvent::Kind::kUp || mPressedButton == 0) return 0;
+  const int pressed = mPressedButton;
+  mPressedButton = 0;
+  Redraw();
+  return pressed == buttonAt(e.x, e.y) ? pressed : 0;
+}

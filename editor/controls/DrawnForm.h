@@ -64,6 +64,11 @@ class DrawnForm : public os::WindowSink {
   // A push button; the default one is drawn in amber.
   void Button(int x, int y, int w, int h, const std::string& label, bool isDefault, bool enabled,
               bool pressed = false);
+  // Follows the left button over push buttons numbered from 1 by buttonAt
+  // (0: none): returns the button released over the one it was pressed on,
+  // else 0. PressedButton is the one held down, drawn pressed.
+  int PressButtons(const os::MouseEvent& e, const std::function<int(int x, int y)>& buttonAt);
+  int PressedButton() const { return mPressedButton; }
   // The text cut with "..." to fit maxWidth.
   static std::string Fit(const std::string& text, tagHfcBmpFontInfo* font, int maxWidth);
   tagHfcBmpFontInfo* PlainFont() const { return mPlain; }
@@ -85,4 +90,5 @@ class DrawnForm : public os::WindowSink {
   tagHfcBmpFontInfo* mPlain = nullptr;
   tagHfcBmpFontInfo* mBold = nullptr;
   bool mWantsFocus = false;
+  int mPressedButton = 0;
 };

@@ -28,7 +28,6 @@ void DrawnProgressWindow::SetPercent(int percent) {
 
 void DrawnProgressWindow::SetCancelEnabled(bool on) {
   mCancelEnabled = on;
-  if (!on) mPressed = false;
   Redraw();
 }
 
@@ -55,7 +54,7 @@ void DrawnProgressWindow::Paint() {
   Fill(kBarLeft + 1, kBarTop + 1, filled, kBarHeight - 2, kAmber);
   Frame(kBarLeft, kBarTop, kBarWidth, kBarHeight, kFrame);
   Button(kButtonLeft, kButtonTop, kButtonWidth, kButtonHeight, "Cancel", false, mCancelEnabled,
-         mPressed);
+         mCancelEnabled && PressedButton() == 1);
 }
 
 bool DrawnProgressWindow::OnCancelButton(int x, int y) const {
@@ -67,16 +66,8 @@ void DrawnProgressWindow::Cancel() {
 }
 
 void DrawnProgressWindow::OnWindowMouse(const os::MouseEvent& e) {
-  if (e.button != os::MouseButton::kLeft || !mCancelEnabled) return;
-  if (e.kind == os::MouseEvent::Kind::kDown) {
-    mPressed = OnCancelButton(e.x, e.y);
-    Redraw();
-  } else if (e.kind == os::MouseEvent::Kind::kUp) {
-    const bool pressed = mPressed;
-    mPressed = false;
-    Redraw();
-    if (pressed && OnCancelButton(e.x, e.y)) Cancel();
-  }
+  if (!mCancelEnabled) return;
+  if (PressButtons(e, [this](int x, int y) { return OnCancelButton(x, y) ? 1 : 0; }) == 1) Cancel();
 }
 
 bool DrawnProgressWindow::OnWindowKey(const os::KeyEvent& e) {

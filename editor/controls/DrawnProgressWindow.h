@@ -36,5 +36,4 @@ class DrawnProgressWindow : public os::ProgressWindow, private DrawnForm {
   std::string mText;
   int mPercent = 0;
   bool mCancelEnabled = true;
-  bool mPressed = false;
 };

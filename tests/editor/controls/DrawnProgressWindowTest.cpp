@@ -55,6 +55,10 @@ TEST_F(DrawnProgressWindowTest, CancelReportsOnlyWhileEnabled) {
   env.loop().RunPending();
   EXPECT_EQ(cancels, 1);
   Last()->InjectClick(os::MouseButton::kLeft, 20, 20);  // beside the button
+  // Pressed on the button but released beside it: nothing.
+  Last()->InjectMouse({os::MouseEvent::Kind::kDown, os::MouseButton::kLeft, 1,
+                       Progress::kWidth - 30, Progress::kHeight - 25});
+  Last()->InjectMouse({os::MouseEvent::Kind::kUp, os::MouseButton::kLeft, 1, 20, 20});
   Last()->InjectKey(os::KeyEvent::Kind::kDown, XK_Escape);
   env.loop().RunPending();
   EXPECT_EQ(cancels, 2);
