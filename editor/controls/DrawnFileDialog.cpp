@@ -263,7 +263,10 @@ void DrawnFileDialog::ChooseFileType() {
     menu.items().push_back(item);
   }
   const os::WindowPoint origin = window()->ScreenOrigin();
+  // The dialog hears nothing while the menu is up.
+  mInMenu = true;
   const auto result = menu.Track(origin.x + kPopupLeft, origin.y + kFieldTop, mFileType + 1);
+  mInMenu = false;
   if (result.selection == 0 || (result.selection >> 16) != kFileTypeMenuId) return;
   const int index = static_cast<int>(result.selection & 0xFFFF) - 1;
   if (index < 0 || index >= static_cast<int>(mOptions.fileTypes.size())) return;
@@ -277,7 +280,7 @@ void DrawnFileDialog::ChooseFileType() {
 }
 
 void DrawnFileDialog::OnWindowMouse(const os::MouseEvent& e) {
-  if (mAction != kActionNone) return;
+  if (mAction != kActionNone || mInMenu) return;
   if (e.kind == os::MouseEvent::Kind::kWheel) {
     const int most = std::max(0, static_cast<int>(mEntries.size()) - kRows);
     mTop = std::clamp(mTop - e.wheelDelta * 3, 0, most);
@@ -307,7 +310,7 @@ void DrawnFileDialog::OnWindowMouse(const os::MouseEvent& e) {
 }
 
 bool DrawnFileDialog::OnWindowKey(const os::KeyEvent& e) {
-  if (e.kind == os::KeyEvent::Kind::kUp || mAction != kActionNone) return true;
+  if (e.kind == os::KeyEvent::Kind::kUp || mAction != kActionNone || mInMenu) return true;
   switch (e.chr) {
     case 30:
       Select(mSelected < 0 ? 0 : mSelected - 1);
@@ -339,4 +342,6 @@ bool DrawnFileDialog::OnWindowKey(const os::KeyEvent& e) {
   return true;
 }
 
-void DrawnFileDialog::OnWindowClose() { Finish(kActionCancel); }
+void DrawnFileDialog::OnWindowClose() {
+  if (!mInMenu) Finish(kActionCancel);
+}

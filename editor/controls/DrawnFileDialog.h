@@ -61,4 +61,5 @@ class DrawnFileDialog : public os::FileDialog, private DrawnForm {
   int mTop = 0;  // first row shown
   int mFileType = 0;
   int mAction = kActionNone;
+  bool mInMenu = false;
 };

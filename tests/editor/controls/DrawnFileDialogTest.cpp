@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "editor/controls/DrawnMenuTracker.h"
 #include "os/FinderInfo.h"
 #include "os/Menu.h"
 #include "tests/editor/controls/DrawnFormFixture.h"
@@ -163,6 +164,31 @@ TEST_F(DrawnFileDialogTest, FilesTypedOtherwiseAreLeftOut) {
   Key(XK_Escape);
   ASSERT_TRUE(dialog.Run(o, client));
   EXPECT_EQ(listed, (std::vector<std::string>{"..", "archive", "Banks", "a.syx"}));
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(DrawnFileDialogTest, WithTheDrawnMenuThePopUpOpensOverTheFieldInsideTheDialogsRun) {
+  os::Menu::SetTracker(&DrawnMenuTracker::Track, &DrawnMenuTracker::Cancel);
+  D dialog;
+  Click(30, D::kFieldTop + 5);
+  Then([this] {
+    ASSERT_EQ(made.size(), 2u);
+    // The entry chosen now lies over the field.
+    EXPECT_EQ(specs[1].x, specs[0].x + 16);
+    EXPECT_EQ(specs[1].y, specs[0].y + D::kFieldTop - DrawnMenuTracker::ItemTop(os::Menu(1), 0));
+    // Input for the dialog while the menu is up goes nowhere.
+    made[0]->InjectClose();
+    Last()->InjectKey(os::KeyEvent::Kind::kDown, XK_Down);
+    Last()->InjectKey(os::KeyEvent::Kind::kDown, XK_Return);
+    Later([this] { made[0]->InjectClick(os::MouseButton::kLeft, 60, Row(3), 0, 2); });
+  });
+  ASSERT_TRUE(dialog.Run(Opening(), client));
+  os::Menu::SetTracker(nullptr);
+  EXPECT_EQ(client.calls, (std::vector<std::string>{"start", "type 1", "action 2", "end"}));
+  EXPECT_EQ(dialog.GetReply().selection, std::vector<std::string>{(root / "b.txt").string()});
 }
 
 }  // namespace
