@@ -17,6 +17,7 @@ struct Choice {
 
 std::mutex g_mutex;
 Menu::Tracker g_tracker;
+std::function<void()> g_cancel;
 std::deque<Choice> g_script;
 std::vector<HeadlessMenuTracker::Shown> g_transcript;
 DefinitionRegistry<Menu>& Definitions() {
@@ -123,11 +124,18 @@ Menu::TrackResult Menu::Track(int x, int y, int item) {
 
 void Menu::CancelTracking() {
   // The headless tracker answers at once, so there is never one under way.
+  std::function<void()> cancel;
+  {
+    std::lock_guard<std::mutex> g(g_mutex);
+    cancel = g_cancel;
+  }
+  if (cancel) cancel();
 }
 
-void Menu::SetTracker(Tracker t) {
+void Menu::SetTracker(Tracker t, std::function<void()> cancel) {
   std::lock_guard<std::mutex> g(g_mutex);
   g_tracker = std::move(t);
+  g_cancel = std::move(cancel);
 }
 
 void Menu::Define(int resourceId, Definition d) { Definitions().Define(resourceId, std::move(d)); }

@@ -52,7 +52,9 @@ class Menu {
   static void CancelTracking();
 
   using Tracker = std::function<TrackResult(Menu&, int x, int y, int item)>;
-  static void SetTracker(Tracker t);  // empty: back to the headless form
+  // empty: back to the headless form. cancel ends the installed tracker's
+  // tracking under way (CancelTracking).
+  static void SetTracker(Tracker t, std::function<void()> cancel = {});
 
   // Menus defined by code, loaded by resource id or by interface file.
   using Definition = std::function<std::unique_ptr<Menu>()>;

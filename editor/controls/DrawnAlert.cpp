@@ -1,0 +1,138 @@
+#include "editor/controls/DrawnAlert.h"
+
+#include <algorithm>
+
+#include "hfc/HfcBmpFontInfo.h"
+#include "os/MainLoop.h"
+
+namespace {
+
+constexpr int kMargin = 16;
+constexpr int kIconSize = 32;
+constexpr int kTextLeft = kMargin + kIconSize + 16;
+constexpr int kTextWidth = 300;
+constexpr int kButtonHeight = 22;
+constexpr int kButtonGap = 10;
+constexpr int kMinButtonWidth = 72;
+constexpr uint32_t kStopRed = 0xFFD04A3Cu;
+
+}  // namespace
+
+int DrawnAlert::Run(const Request& request) {
+  mRequest = request;
+  if (mRequest.buttons.empty()) mRequest.buttons.push_back(kOkText);
+  if (mRequest.buttons.size() > 3) mRequest.buttons.resize(3);
+  os::MainLoop* loop = os::MainLoop::Current();
+  Layout();
+  WindowSpec spec;
+  spec.x = 200;
+  spec.y = 160;
+  spec.width = mWidth;
+  spec.height = mHeight;
+  spec.title = mRequest.mainText;
+  // Without a loop or a window nobody could answer; the headless form
+  // gives the answer it would give in a test.
+  if (loop == nullptr || !Open(spec)) return os::HeadlessAlert().Run(request);
+  mAnswer = 0;
+  loop->RunModal(this);
+  Close();
+  return mAnswer;
+}
+
+void DrawnAlert::Layout() {
+  mMainLines = Wrap(mRequest.mainText, BoldFont(), kTextWidth);
+  mExplanationLines =
+      mRequest.explanation.empty() ? std::vector<std::string>{} : Wrap(mRequest.explanation, PlainFont(), kTextWidth);
+  int textHeight = static_cast<int>(mMainLines.size()) * LineHeight(BoldFont());
+  if (!mExplanationLines.empty())
+    textHeight += 8 + static_cast<int>(mExplanationLines.size()) * LineHeight(PlainFont());
+  const int top = kMargin + std::max(textHeight, kIconSize) + 20;
+  mWidth = kTextLeft + kTextWidth + kMargin;
+  mHeight = top + kButtonHeight + kMargin;
+  // The default button sits at the right, the cancel one left of it, a
+  // third one at the left edge.
+  mButtons.clear();
+  int right = mWidth - kMargin;
+  for (size_t i = 0; i < mRequest.buttons.size(); ++i) {
+    const int w = std::max(kMinButtonWidth, TextWidth(mRequest.buttons[i], PlainFont()) + 24);
+    if (i == 2) {
+      mButtons.push_back({kMargin, top, w, kButtonHeight});
+    } else {
+      mButtons.push_back({right - w, top, w, kButtonHeight});
+      right -= w + kButtonGap;
+    }
+  }
+}
+
+void DrawnAlert::Paint() {
+  const int cx = kMargin + kIconSize / 2;
+  const int cy = kMargin + kIconSize / 2;
+  switch (mRequest.icon) {
+    case Icon::kPlain:
+      break;
+    case Icon::kNote:
+      Context()->SetBrushColor(kAmber);
+      Context()->FillCircle(cx, cy, kIconSize / 2.0f);
+      Fill(cx - 2, cy - 9, 4, 4, kPanel);
+      Fill(cx - 2, cy - 3, 4, 12, kPanel);
+      break;
+    case Icon::kCaution:
+      // A triangle row by row.
+      for (int row = 0; row < kIconSize - 2; ++row) {
+        const int half = (row + 1) * kIconSize / (2 * (kIconSize - 2));
+        Fill(cx - half, kMargin + 1 + row, 2 * half, 1, kAmber);
+      }
+      Fill(cx - 2, cy - 6, 4, 12, kPanel);
+      Fill(cx - 2, cy + 9, 4, 4, kPanel);
+      break;
+    case Icon::kStop:
+      Context()->SetBrushColor(kStopRed);
+      Context()->FillCircle(cx, cy, kIconSize / 2.0f);
+      Fill(cx - 9, cy - 2, 18, 4, kText);
+      break;
+  }
+  int y = kMargin;
+  for (const auto& line : mMainLines) {
+    Text(kTextLeft, y, line, BoldFont(), kText);
+    y += LineHeight(BoldFont());
+  }
+  y += 8;
+  for (const auto& line : mExplanationLines) {
+    Text(kTextLeft, y, line, PlainFont(), kText);
+    y += LineHeight(PlainFont());
+  }
+  for (size_t i = 0; i < mButtons.size(); ++i) {
+    const Placed& b = mButtons[i];
+    Button(b.x, b.y, b.w, b.h, mRequest.buttons[i], i == 0, true,
+           PressedButton() == static_cast<int>(i) + 1);
+  }
+}
+
+int DrawnAlert::ButtonAt(int x, int y) const {
+  for (size_t i = 0; i < mButtons.size(); ++i)
+    if (Inside(x, y, mButtons[i].x, mButtons[i].y, mButtons[i].w, mButtons[i].h))
+      return static_cast<int>(i) + 1;
+  return 0;
+}
+
+int DrawnAlert::CancelButton() const { return mButtons.size() >= 2 ? 2 : 1; }
+
+void DrawnAlert::Finish(int button) {
+  if (mAnswer != 0) return;
+  mAnswer = button;
+  if (os::MainLoop* loop = os::MainLoop::Current()) loop->QuitModal(this);
+}
+
+void DrawnAlert::OnWindowMouse(const os::MouseEvent& e) {
+  if (const int chosen = PressButtons(e, [this](int x, int y) { return ButtonAt(x, y); }))
+    Finish(chosen);
+}
+
+bool DrawnAlert::OnWindowKey(const os::KeyEvent& e) {
+  if (e.kind != os::KeyEvent::Kind::kDown) return true;
+  if (e.chr == 13 || e.chr == 3) Finish(1);
+  if (e.chr == 27) Finish(CancelButton());
+  return true;
+}
+
+void DrawnAlert::OnWindowClose() { Finish(CancelButton()); }

@@ -1,0 +1,33 @@
+#pragma once
+// The drawn form of the system's alert: a window of our own with the icon,
+// the bold main text, the explanation and the buttons, run modally on the
+// main loop until a button is chosen. Enter chooses the default (first)
+// button, Escape or closing the window the cancel (second) one.
+#include "editor/controls/DrawnForm.h"
+#include "os/Alert.h"
+
+class DrawnAlert : public os::Alert, private DrawnForm {
+ public:
+  int Run(const Request& request) override;
+
+  void OnWindowMouse(const os::MouseEvent& e) override;
+  bool OnWindowKey(const os::KeyEvent& e) override;
+  void OnWindowClose() override;
+
+ private:
+  void Paint() override;
+  void Layout();
+  void Finish(int button);
+  int ButtonAt(int x, int y) const;
+  int CancelButton() const;
+
+  struct Placed {
+    int x, y, w, h;
+  };
+  Request mRequest;
+  std::vector<std::string> mMainLines;
+  std::vector<std::string> mExplanationLines;
+  std::vector<Placed> mButtons;
+  int mWidth = 0, mHeight = 0;
+  int mAnswer = 0;
+};

@@ -1,0 +1,187 @@
+#include "editor/controls/DrawnForm.h"
+
+#include <algorithm>
+#include <mutex>
+
+#include "editor/controls/FontManager.h"
+#include "editor/controls/ResourceManager.h"
+#include "hfc/CHfcBmp.h"
+#include "hfc/HfcBmpFontInfo.h"
+#include "os/window/X11PopupWindow.h"
+#include "os/window/X11Window.h"
+
+namespace {
+
+std::mutex g_makerMutex;
+DrawnForm::WindowMaker g_maker;
+
+std::unique_ptr<os::Window> MakeX11(const DrawnForm::WindowSpec& spec) {
+  if (spec.popup) return os::CreateX11PopupWindow(nullptr, spec.x, spec.y, spec.width, spec.height);
+  return os::X11Window::CreateTopLevel(nullptr, spec.x, spec.y, spec.width, spec.height,
+                                       spec.title);
+}
+
+}  // namespace
+
+void DrawnForm::SetWindowMaker(WindowMaker maker) {
+  std::lock_guard<std::mutex> g(g_makerMutex);
+  g_maker = std::move(maker);
+}
+
+DrawnForm::DrawnForm() {
+  ResourceManager::Initialize();
+  FontManager::Initialize();
+  if (FontManager::mInstance != nullptr) {
+    mPlain = FontManager::mInstance->GetBmpFontInfo(FontManager::FontName_Geneva10);
+    mBold = FontManager::mInstance->GetBmpFontInfo(FontManager::FontName_HelvB11);
+  }
+}
+
+DrawnForm::~DrawnForm() {
+  Close();
+  mContext.reset();
+  FontManager::Uninitialize();
+  ResourceManager::Uninitialize();
+}
+
+bool DrawnForm::Open(const WindowSpec& spec) {
+  Close();
+  WindowMaker maker;
+  {
+    std::lock_guard<std::mutex> g(g_makerMutex);
+    maker = g_maker;
+  }
+  mWindow = maker ? maker(spec) : MakeX11(spec);
+  if (!mWindow) return false;
+  mContext = std::make_unique<CHfcOffscreenContext>(spec.width, spec.height);
+  mWindow->SetSink(this);
+  Redraw();
+  mWindow->Show();
+  // A window the server has not mapped yet cannot take the focus; it asks
+  // again when it is first exposed.
+  mWantsFocus = spec.focus && !mWindow->RequestFocus();
+  return true;
+}
+
+void DrawnForm::Close() {
+  if (!mWindow) return;
+  mWindow->SetSink(nullptr);
+  mWindow->Hide();
+  mWindow.reset();
+}
+
+void DrawnForm::Redraw() {
+  if (!mWindow || !mContext || mContext->GetBmp() == nullptr) return;
+  CHfcBmp* bmp = mContext->GetBmp();
+  Fill(0, 0, bmp->GetWidth(), bmp->GetHeight(), kPanel);
+  Paint();
+  os::WindowRect all{0, 0, bmp->GetWidth(), bmp->GetHeight()};
+  mWindow->Present(bmp->LockPixels(), bmp->GetWidth(), bmp->GetHeight(), all);
+  bmp->UnlockPixels();
+}
+
+void DrawnForm::OnWindowExpose(const os::WindowRect&) {
+  if (mWantsFocus && mWindow && mWindow->RequestFocus()) mWantsFocus = false;
+  Redraw();
+}
+
+void DrawnForm::Fill(int x, int y, int w, int h, uint32_t colour) {
+  // Whole pixels of opaque colours only, so a plain store does what the
+  // context's blending rasteriser would, at a fraction of its cost.
+  CHfcBmp* bmp = mContext->GetBmp();
+  if (bmp == nullptr) return;
+  const int left = std::max(x, 0);
+  const int top = std::max(y, 0);
+  const int right = std::min(x + w, bmp->GetWidth());
+  const int bottom = std::min(y + h, bmp->GetHeight());
+  if (right <= left || bottom <= top) return;
+  uint32_t* pixels = bmp->LockPixels();
+  for (int row = top; row < bottom; ++row)
+    std::fill(pixels + static_cast<ptrdiff_t>(row) * bmp->GetWidth() + left,
+              pixels + static_cast<ptrdiff_t>(row) * bmp->GetWidth() + right, colour | 0xFF000000u);
+  bmp->UnlockPixels();
+}
+
+void DrawnForm::Frame(int x, int y, int w, int h, uint32_t colour) {
+  mContext->SetPenColor(colour);
+  mContext->SetPenWidth(1.0f);
+  mContext->FrameRect(x, y, w, h);
+}
+
+void DrawnForm::Text(int x, int y, const std::string& text, tagHfcBmpFontInfo* font,
+                     uint32_t colour, int maxWidth) {
+  if (maxWidth <= 0) return;
+  mContext->DrawBmpTextProportional(x, y, text.c_str(), maxWidth, font, colour, false);
+}
+
+int DrawnForm::TextWidth(const std::string& text, tagHfcBmpFontInfo* font) {
+  return HfcGetBmpTextWidth(font, text.c_str());
+}
+
+int DrawnForm::LineHeight(tagHfcBmpFontInfo* font) {
+  if (font == nullptr) return 12;
+  return font->textHeight > 0 ? font->textHeight : font->cellHeight;
+}
+
+std::string DrawnForm::Fit(const std::string& text, tagHfcBmpFontInfo* font, int maxWidth) {
+  if (TextWidth(text, font) <= maxWidth) return text;
+  std::string cut = text;
+  while (!cut.empty() && TextWidth(cut + "...", font) > maxWidth) cut.pop_back();
+  return cut + "...";
+}
+
+void DrawnForm::Button(int x, int y, int w, int h, const std::string& label, bool isDefault,
+                       bool enabled, bool pressed) {
+  Fill(x, y, w, h, pressed ? kAmberDark : kPanelLight);
+  Frame(x, y, w, h, isDefault && enabled ? kAmber : kFrame);
+  if (isDefault && enabled) Frame(x + 1, y + 1, w - 2, h - 2, kAmber);
+  tagHfcBmpFontInfo* font = mPlain;
+  const std::string shown = Fit(label, font, w - 8);
+  const int tx = x + (w - TextWidth(shown, font)) / 2;
+  const int ty = y + (h - LineHeight(font)) / 2;
+  Text(tx, ty, shown, font, enabled ? kText : kTextDim);
+}
+
+std::vector<std::string> DrawnForm::Wrap(const std::string& text, tagHfcBmpFontInfo* font,
+                                         int maxWidth) {
+  std::vector<std::string> lines;
+  size_t start = 0;
+  while (start <= text.size()) {
+    size_t end = text.find_first_of("\r\n", start);
+    if (end == std::string::npos) end = text.size();
+    const std::string paragraph = text.substr(start, end - start);
+    std::string line;
+    size_t at = 0;
+    while (at < paragraph.size()) {
+      size_t space = paragraph.find(' ', at);
+      if (space == std::string::npos) space = paragraph.size();
+      const std::string word = paragraph.substr(at, space - at);
+      const std::string joined = line.empty() ? word : line + " " + word;
+      if (TextWidth(joined, font) <= maxWidth) {
+        line = joined;
+      } else {
+        if (!line.empty()) lines.push_back(line);
+        line = Fit(word, font, maxWidth);
+      }
+      at = space + 1;
+    }
+    lines.push_back(line);
+    start = end + 1;
+  }
+  return lines;
+}
+
+int DrawnForm::PressButtons(const os::MouseEvent& e,
+                            const std::function<int(int x, int y)>& buttonAt) {
+  if (e.button != os::MouseButton::kLeft) return 0;
+  if (e.kind == os::MouseEvent::Kind::kDown) {
+    mPressedButton = buttonAt(e.x, e.y);
+    if (mPressedButton != 0) Redraw();
+    return 0;
+  }
+  if (e.kind != os::MouseEvent::Kind::kUp || mPressedButton == 0) return 0;
+  const int pressed = mPressedButton;
+  mPressedButton = 0;
+  Redraw();
+  return pressed == buttonAt(e.x, e.y) ? pressed : 0;
+}
