@@ -69,47 +69,47 @@ int CTavoArchiverEncoder::Hash(int p, int c) {
 
 void CTavoArchiverEncoder::init_slide() {
   for (int i = kDicSize; i <= kDicSize + 255; i++) {
-    level_[i] = 1;
-    position_[i] = NIL;
+    info_[i].level = 1;
+    info_[i].position = NIL;
   }
-  for (int i = kDicSize; i < kDicSize * 2; i++) parent_[i] = NIL;
+  for (int i = kDicSize; i < kDicSize * 2; i++) link_[i].parent = NIL;
   avail_ = 1;
-  for (int i = 1; i < kDicSize - 1; i++) next_[i] = static_cast<uint16_t>(i + 1);
-  next_[kDicSize - 1] = NIL;
-  for (int i = kDicSize * 2; i <= kMaxHashVal; i++) next_[i] = NIL;
+  for (int i = 1; i < kDicSize - 1; i++) link_[i].next = static_cast<uint16_t>(i + 1);
+  link_[kDicSize - 1].next = NIL;
+  for (int i = kDicSize * 2; i <= kMaxHashVal; i++) link_[i].next = NIL;
 }
 
 int CTavoArchiverEncoder::child(int q, int c) {
-  int r = next_[Hash(q, c)];
-  parent_[NIL] = static_cast<uint16_t>(q);  // sentinel ends the walk
-  while (parent_[r] != q) r = next_[r];
+  int r = link_[Hash(q, c)].next;
+  link_[NIL].parent = static_cast<uint16_t>(q);  // sentinel ends the walk
+  while (link_[r].parent != q) r = link_[r].next;
   return r;
 }
 
 void CTavoArchiverEncoder::makechild(int q, int c, int r) {
   int h = Hash(q, c);
-  int t = next_[h];
-  next_[h] = static_cast<uint16_t>(r);
-  next_[r] = static_cast<uint16_t>(t);
+  int t = link_[h].next;
+  link_[h].next = static_cast<uint16_t>(r);
+  link_[r].next = static_cast<uint16_t>(t);
   prev_[t] = static_cast<uint16_t>(r);
   prev_[r] = static_cast<uint16_t>(h);
-  parent_[r] = static_cast<uint16_t>(q);
-  childcount_[q]++;
+  link_[r].parent = static_cast<uint16_t>(q);
+  info_[q].childcount++;
 }
 
 void CTavoArchiverEncoder::split(int old) {
   int nw = avail_;
-  avail_ = next_[nw];
-  childcount_[nw] = 0;
+  avail_ = link_[nw].next;
+  info_[nw].childcount = 0;
   int t = prev_[old];
   prev_[nw] = static_cast<uint16_t>(t);
-  next_[t] = static_cast<uint16_t>(nw);
-  t = next_[old];
-  next_[nw] = static_cast<uint16_t>(t);
+  link_[t].next = static_cast<uint16_t>(nw);
+  t = link_[old].next;
+  link_[nw].next = static_cast<uint16_t>(t);
   prev_[t] = static_cast<uint16_t>(nw);
-  parent_[nw] = parent_[old];
-  level_[nw] = static_cast<uint8_t>(matchlen_);
-  position_[nw] = static_cast<uint16_t>(pos_);
+  link_[nw].parent = link_[old].parent;
+  info_[nw].level = static_cast<uint8_t>(matchlen_);
+  info_[nw].position = static_cast<uint16_t>(pos_);
   makechild(nw, text_[matchpos_ + matchlen_], old);
   makechild(nw, text_[pos_ + matchlen_], pos_);
 }
@@ -121,17 +121,17 @@ void CTavoArchiverEncoder::insert_node() {
     // match position: climb from that leaf instead of searching from a root.
     matchlen_--;
     r = (matchpos_ + 1) | kDicSize;
-    while ((q = parent_[r]) == NIL) r = next_[r];
-    while (level_[q] >= matchlen_) {
+    while ((q = link_[r].parent) == NIL) r = link_[r].next;
+    while (info_[q].level >= matchlen_) {
       r = q;
-      q = parent_[q];
+      q = link_[q].parent;
     }
     t = q;
-    while (position_[t] & PERC_FLAG) {
-      position_[t] = static_cast<uint16_t>(pos_);
-      t = parent_[t];
+    while (info_[t].position & PERC_FLAG) {
+      info_[t].position = static_cast<uint16_t>(pos_);
+      t = link_[t].parent;
     }
-    if (t < kDicSize) position_[t] = static_cast<uint16_t>(pos_ | PERC_FLAG);
+    if (t < kDicSize) info_[t].position = static_cast<uint16_t>(pos_ | PERC_FLAG);
   } else {
     q = text_[pos_] + kDicSize;
     int c = text_[pos_ + 1];
@@ -148,8 +148,8 @@ void CTavoArchiverEncoder::insert_node() {
       j = kMaxMatch;
       matchpos_ = r;
     } else {
-      j = level_[r];
-      matchpos_ = position_[r] & ~PERC_FLAG;
+      j = info_[r].level;
+      matchpos_ = info_[r].position & ~PERC_FLAG;
     }
     if (matchpos_ >= pos_) matchpos_ -= kDicSize;
     const unsigned char* t1 = &text_[pos_ + matchlen_];
@@ -164,7 +164,7 @@ void CTavoArchiverEncoder::insert_node() {
       t2++;
     }
     if (matchlen_ >= kMaxMatch) break;
-    position_[r] = static_cast<uint16_t>(pos_);
+    info_[r].position = static_cast<uint16_t>(pos_);
     q = r;
     if ((r = child(q, *t1)) == NIL) {
       makechild(q, *t1, pos_);
@@ -176,57 +176,57 @@ void CTavoArchiverEncoder::insert_node() {
   // old one points at its successor so the climb above can follow it.
   t = prev_[r];
   prev_[pos_] = static_cast<uint16_t>(t);
-  next_[t] = static_cast<uint16_t>(pos_);
-  t = next_[r];
-  next_[pos_] = static_cast<uint16_t>(t);
+  link_[t].next = static_cast<uint16_t>(pos_);
+  t = link_[r].next;
+  link_[pos_].next = static_cast<uint16_t>(t);
   prev_[t] = static_cast<uint16_t>(pos_);
-  parent_[pos_] = static_cast<uint16_t>(q);
-  parent_[r] = NIL;
-  next_[r] = static_cast<uint16_t>(pos_);
+  link_[pos_].parent = static_cast<uint16_t>(q);
+  link_[r].parent = NIL;
+  link_[r].next = static_cast<uint16_t>(pos_);
 }
 
 void CTavoArchiverEncoder::delete_node() {
-  if (parent_[pos_] == NIL) return;
+  if (link_[pos_].parent == NIL) return;
   int r = prev_[pos_];
-  int s = next_[pos_];
-  next_[r] = static_cast<uint16_t>(s);
+  int s = link_[pos_].next;
+  link_[r].next = static_cast<uint16_t>(s);
   prev_[s] = static_cast<uint16_t>(r);
-  r = parent_[pos_];
-  parent_[pos_] = NIL;
-  if (r >= kDicSize || --childcount_[r] > 1) return;
+  r = link_[pos_].parent;
+  link_[pos_].parent = NIL;
+  if (r >= kDicSize || --info_[r].childcount > 1) return;
   // r is left with one child: carry its position up, then splice the child
   // into r's place and free r.
-  int t = position_[r] & ~PERC_FLAG;
+  int t = info_[r].position & ~PERC_FLAG;
   if (t >= pos_) t -= kDicSize;
   s = t;
-  int q = parent_[r];
+  int q = link_[r].parent;
   unsigned u;
-  while ((u = position_[q]) & PERC_FLAG) {
+  while ((u = info_[q].position) & PERC_FLAG) {
     u &= ~PERC_FLAG;
     if (static_cast<int>(u) >= pos_) u -= kDicSize;
     if (static_cast<int>(u) > s) s = static_cast<int>(u);
-    position_[q] = static_cast<uint16_t>(s | kDicSize);
-    q = parent_[q];
+    info_[q].position = static_cast<uint16_t>(s | kDicSize);
+    q = link_[q].parent;
   }
   if (q < kDicSize) {
     if (static_cast<int>(u) >= pos_) u -= kDicSize;
     if (static_cast<int>(u) > s) s = static_cast<int>(u);
-    position_[q] = static_cast<uint16_t>(s | kDicSize | PERC_FLAG);
+    info_[q].position = static_cast<uint16_t>(s | kDicSize | PERC_FLAG);
   }
-  s = child(r, text_[t + level_[r]]);
+  s = child(r, text_[t + info_[r].level]);
   t = prev_[s];
-  int v = next_[s];
-  next_[t] = static_cast<uint16_t>(v);
+  int v = link_[s].next;
+  link_[t].next = static_cast<uint16_t>(v);
   prev_[v] = static_cast<uint16_t>(t);
   t = prev_[r];
-  next_[t] = static_cast<uint16_t>(s);
+  link_[t].next = static_cast<uint16_t>(s);
   prev_[s] = static_cast<uint16_t>(t);
-  t = next_[r];
+  t = link_[r].next;
   prev_[t] = static_cast<uint16_t>(s);
-  next_[s] = static_cast<uint16_t>(t);
-  parent_[s] = parent_[r];
-  parent_[r] = NIL;
-  next_[r] = static_cast<uint16_t>(avail_);
+  link_[s].next = static_cast<uint16_t>(t);
+  link_[s].parent = link_[r].parent;
+  link_[r].parent = NIL;
+  link_[r].next = static_cast<uint16_t>(avail_);
   avail_ = r;
 }
 
@@ -236,6 +236,14 @@ void CTavoArchiverEncoder::get_next_match() {
     std::memmove(&text_[0], &text_[kDicSize], kDicSize + kMaxMatch);
     remainder_ += static_cast<int>(readSource(&text_[kDicSize + kMaxMatch], kDicSize));
     pos_ = kDicSize;
+  }
+  // The next call unlinks the following leaf: start loading its neighbours
+  // now, so that the waits overlap with this position's walk.
+  if (pos_ + 1 < kDicSize * 2) {
+    const int p = pos_ + 1;
+    __builtin_prefetch(&link_[prev_[p]]);
+    __builtin_prefetch(&prev_[link_[p].next]);
+    __builtin_prefetch(&info_[link_[p].parent]);
   }
   delete_node();
   insert_node();
@@ -426,10 +434,8 @@ bool CTavoArchiverEncoder::encode(const unsigned char* src, unsigned size, unsig
   // Bytes past the end of the input take part in the search (their matches
   // are cut to the input's end); zeroing them keeps the output repeatable.
   std::memset(text_, 0, sizeof text_);
-  std::memset(childcount_, 0, sizeof childcount_);
-  std::memset(position_, 0, sizeof position_);
-  std::memset(level_, 0, sizeof level_);
-  std::memset(parent_, 0, sizeof parent_);
+  std::memset(info_, 0, sizeof info_);
+  std::memset(link_, 0, sizeof link_);
   std::memset(prev_, 0, sizeof prev_);
   std::memset(c_freq_, 0, sizeof c_freq_);
   std::memset(p_freq_, 0, sizeof p_freq_);

@@ -80,12 +80,20 @@ class CTavoArchiverEncoder {
   int matchlen_ = 0;
 
   unsigned char text_[2 * kDicSize + kMaxMatch];
-  uint8_t level_[kDicSize + 256];
-  uint8_t childcount_[kDicSize + 256];
-  uint16_t position_[kDicSize + 256];
-  uint16_t parent_[2 * kDicSize];
+  // What inner nodes and roots carry besides their links.
+  struct Info {
+    uint16_t position;
+    uint8_t level;
+    uint8_t childcount;
+  };
+  Info info_[kDicSize + 256];
+  // A hash chain walk reads a node's parent and next together.
+  struct Link {
+    uint16_t next;
+    uint16_t parent;
+  };
+  Link link_[kMaxHashVal + 1];
   uint16_t prev_[2 * kDicSize];
-  uint16_t next_[kMaxHashVal + 1];
 
   unsigned char buf_[kBufSize];
   unsigned output_pos_ = 0;
