@@ -27,31 +27,24 @@ unsigned CTavoArchiverEncoder::readSource(unsigned char* p, unsigned n) {
 
 // ---- bit output -----------------------------------------------------------
 
-// A byte goes out only while the coded stream is still shorter than the
-// input read so far; otherwise the block counts as incompressible.
-void CTavoArchiverEncoder::putbits(int n, unsigned x) {
-  if (n < bitcount_) {
-    bitcount_ -= n;
-    subbitbuf_ |= (x << bitcount_) & 0xFF;
-    return;
-  }
-  n -= bitcount_;
-  if (compsize_ < consumed_) {
-    out_[compsize_++] = static_cast<unsigned char>(subbitbuf_ | (x >> n));
-  } else {
-    unpackable_ = true;
-  }
-  if (n < 8) {
-    bitcount_ = 8 - n;
-    subbitbuf_ = (x << bitcount_) & 0xFF;
-  } else {
+// Bits gather in a word and go out as whole bytes. A byte goes out only
+// while the coded stream is still shorter than the input read so far;
+// otherwise the block counts as incompressible. The input read changes only
+// between blocks, so checking bytes a few calls late decides the same.
+inline void CTavoArchiverEncoder::putbits(int n, unsigned x) {
+  bitbuf_ = (bitbuf_ << n) | x;
+  bitcount_ += n;
+  if (bitcount_ >= 32) flushbits();
+}
+
+void CTavoArchiverEncoder::flushbits() {
+  while (bitcount_ >= 8) {
+    bitcount_ -= 8;
     if (compsize_ < consumed_) {
-      out_[compsize_++] = static_cast<unsigned char>(x >> (n - 8));
+      out_[compsize_++] = static_cast<unsigned char>(bitbuf_ >> bitcount_);
     } else {
       unpackable_ = true;
     }
-    bitcount_ = 16 - n;
-    subbitbuf_ = (x << bitcount_) & 0xFF;
   }
 }
 
@@ -82,6 +75,10 @@ void CTavoArchiverEncoder::init_slide() {
 int CTavoArchiverEncoder::child(int q, int c) {
   int r = link_[Hash(q, c)].next;
   link_[NIL].parent = static_cast<uint16_t>(q);  // sentinel ends the walk
+  // Chains are mostly one or two long, and whether the first entry is the
+  // one sought is a coin toss: take the first steps without branching.
+  r = link_[r].parent == q ? r : link_[r].next;
+  r = link_[r].parent == q ? r : link_[r].next;
   while (link_[r].parent != q) r = link_[r].next;
   return r;
 }
@@ -384,6 +381,7 @@ void CTavoArchiverEncoder::send_block() {
     }
     if (unpackable_) return;
   }
+  flushbits();
   for (int i = 0; i < kNC; i++) c_freq_[i] = 0;
   for (int i = 0; i < kNP; i++) p_freq_[i] = 0;
 }
@@ -428,8 +426,8 @@ bool CTavoArchiverEncoder::encode(const unsigned char* src, unsigned size, unsig
   crc_ = 0;
   unpackable_ = false;
   out_ = out;
-  subbitbuf_ = 0;
-  bitcount_ = 8;
+  bitbuf_ = 0;
+  bitcount_ = 0;
 
   // Bytes past the end of the input take part in the search (their matches
   // are cut to the input's end); zeroing them keeps the output repeatable.
@@ -468,7 +466,8 @@ bool CTavoArchiverEncoder::encode(const unsigned char* src, unsigned size, unsig
   }
   if (!unpackable_) {
     send_block();
-    putbits(7, 0);  // flush the last partial byte
+    putbits(7, 0);  // pads the last partial byte
+    flushbits();
   }
   // A stream as long as its input would be taken for a stored body.
   if (unpackable_ || compsize_ >= size) return false;

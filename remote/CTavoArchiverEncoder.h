@@ -60,8 +60,10 @@ class CTavoArchiverEncoder {
   void encode_c(int c);
   void encode_p(unsigned p);
 
-  // MSB-first bit packing straight into the caller's output.
+  // MSB-first bit packing into the caller's output; x < 2^n, n <= 16.
+  // flushbits writes out the whole bytes gathered.
   void putbits(int n, unsigned x);
+  void flushbits();
 
   const unsigned char* src_ = nullptr;
   unsigned srcSize_ = 0;
@@ -70,8 +72,8 @@ class CTavoArchiverEncoder {
   uint16_t crc_ = 0;
   bool unpackable_ = false;
   unsigned char* out_ = nullptr;
-  unsigned subbitbuf_ = 0;
-  int bitcount_ = 8;
+  uint64_t bitbuf_ = 0;
+  int bitcount_ = 0;
 
   int pos_ = 0;
   int matchpos_ = 0;
