@@ -52,12 +52,14 @@ void CTavoArchiverEncoder::flushbits() {
 //
 // Node numbers: 1 .. kDicSize-1 inner nodes, kDicSize .. kDicSize+255 the
 // roots (one per first byte), kDicSize .. 2*kDicSize-1 the leaves (text
-// positions). Roots and leaves share numbers but never the same arrays.
-// Children hang in hash chains in next_/prev_ keyed by (node, byte).
+// positions). Roots and leaves share numbers but never the same fields.
+// Children hang in hash chains keyed by (node, byte): a chain starts at its
+// bucket's head word and goes on through the nodes' next words; prev_ names
+// the word that points at a node, so unlinking needs no search.
 
-int CTavoArchiverEncoder::Hash(int p, int c) {
-  const uint32_t key = (static_cast<uint32_t>(p) << 8) | static_cast<uint32_t>(c);
-  return 2 * kDicSize + static_cast<int>((key * 2654435761u) >> (32 - kHashBits));
+int CTavoArchiverEncoder::Head(int q, int c) {
+  const uint32_t key = (static_cast<uint32_t>(q) << 8) | static_cast<uint32_t>(c);
+  return kHeadBase + static_cast<int>((key * 2654435761u) >> (32 - kHashBits));
 }
 
 void CTavoArchiverEncoder::init_slide() {
@@ -65,46 +67,58 @@ void CTavoArchiverEncoder::init_slide() {
     info_[i].level = 1;
     info_[i].position = NIL;
   }
-  for (int i = kDicSize; i < kDicSize * 2; i++) link_[i].parent = NIL;
+  for (int i = kDicSize; i < kDicSize * 2; i++) parent(i) = NIL;
   avail_ = 1;
-  for (int i = 1; i < kDicSize - 1; i++) link_[i].next = static_cast<uint16_t>(i + 1);
-  link_[kDicSize - 1].next = NIL;
-  for (int i = kDicSize * 2; i <= kMaxHashVal; i++) link_[i].next = NIL;
+  for (int i = 1; i < kDicSize - 1; i++) next(i) = static_cast<uint16_t>(i + 1);
+  next(kDicSize - 1) = NIL;
+  for (int i = kHeadBase; i < kWords; i++) words_[i] = NIL;
 }
 
 int CTavoArchiverEncoder::child(int q, int c) {
-  int r = link_[Hash(q, c)].next;
-  link_[NIL].parent = static_cast<uint16_t>(q);  // sentinel ends the walk
+  int r = words_[Head(q, c)];
+  parent(NIL) = static_cast<uint16_t>(q);  // sentinel ends the walk
   // Chains are mostly one or two long, and whether the first entry is the
   // one sought is a coin toss: take the first steps without branching.
-  r = link_[r].parent == q ? r : link_[r].next;
-  r = link_[r].parent == q ? r : link_[r].next;
-  while (link_[r].parent != q) r = link_[r].next;
+  r = parent(r) == q ? r : next(r);
+  r = parent(r) == q ? r : next(r);
+  while (parent(r) != q) r = next(r);
   return r;
 }
 
 void CTavoArchiverEncoder::makechild(int q, int c, int r) {
-  int h = Hash(q, c);
-  int t = link_[h].next;
-  link_[h].next = static_cast<uint16_t>(r);
-  link_[r].next = static_cast<uint16_t>(t);
-  prev_[t] = static_cast<uint16_t>(r);
-  prev_[r] = static_cast<uint16_t>(h);
-  link_[r].parent = static_cast<uint16_t>(q);
+  const int h = Head(q, c);
+  const int t = words_[h];
+  words_[h] = static_cast<uint16_t>(r);
+  next(r) = static_cast<uint16_t>(t);
+  prev_[t] = NextWord(r);
+  prev_[r] = static_cast<uint32_t>(h);
+  parent(r) = static_cast<uint16_t>(q);
   info_[q].childcount++;
 }
 
+// r takes old's place in old's chain.
+void CTavoArchiverEncoder::relink(int old, int r) {
+  const uint32_t w = prev_[old];
+  prev_[r] = w;
+  words_[w] = static_cast<uint16_t>(r);
+  const int t = next(old);
+  next(r) = static_cast<uint16_t>(t);
+  prev_[t] = NextWord(r);
+}
+
+void CTavoArchiverEncoder::unlink(int r) {
+  const uint32_t w = prev_[r];
+  const int t = next(r);
+  words_[w] = static_cast<uint16_t>(t);
+  prev_[t] = w;
+}
+
 void CTavoArchiverEncoder::split(int old) {
-  int nw = avail_;
-  avail_ = link_[nw].next;
+  const int nw = avail_;
+  avail_ = next(nw);
   info_[nw].childcount = 0;
-  int t = prev_[old];
-  prev_[nw] = static_cast<uint16_t>(t);
-  link_[t].next = static_cast<uint16_t>(nw);
-  t = link_[old].next;
-  link_[nw].next = static_cast<uint16_t>(t);
-  prev_[t] = static_cast<uint16_t>(nw);
-  link_[nw].parent = link_[old].parent;
+  relink(old, nw);
+  parent(nw) = parent(old);
   info_[nw].level = static_cast<uint8_t>(matchlen_);
   info_[nw].position = static_cast<uint16_t>(pos_);
   makechild(nw, text_[matchpos_ + matchlen_], old);
@@ -118,15 +132,15 @@ void CTavoArchiverEncoder::insert_node() {
     // match position: climb from that leaf instead of searching from a root.
     matchlen_--;
     r = (matchpos_ + 1) | kDicSize;
-    while ((q = link_[r].parent) == NIL) r = link_[r].next;
+    while ((q = parent(r)) == NIL) r = next(r);
     while (info_[q].level >= matchlen_) {
       r = q;
-      q = link_[q].parent;
+      q = parent(q);
     }
     t = q;
     while (info_[t].position & PERC_FLAG) {
       info_[t].position = static_cast<uint16_t>(pos_);
-      t = link_[t].parent;
+      t = parent(t);
     }
     if (t < kDicSize) info_[t].position = static_cast<uint16_t>(pos_ | PERC_FLAG);
   } else {
@@ -171,39 +185,31 @@ void CTavoArchiverEncoder::insert_node() {
   }
   // A full-length match: the new leaf takes the old leaf's place, and the
   // old one points at its successor so the climb above can follow it.
-  t = prev_[r];
-  prev_[pos_] = static_cast<uint16_t>(t);
-  link_[t].next = static_cast<uint16_t>(pos_);
-  t = link_[r].next;
-  link_[pos_].next = static_cast<uint16_t>(t);
-  prev_[t] = static_cast<uint16_t>(pos_);
-  link_[pos_].parent = static_cast<uint16_t>(q);
-  link_[r].parent = NIL;
-  link_[r].next = static_cast<uint16_t>(pos_);
+  relink(r, pos_);
+  parent(pos_) = static_cast<uint16_t>(q);
+  parent(r) = NIL;
+  next(r) = static_cast<uint16_t>(pos_);
 }
 
 void CTavoArchiverEncoder::delete_node() {
-  if (link_[pos_].parent == NIL) return;
-  int r = prev_[pos_];
-  int s = link_[pos_].next;
-  link_[r].next = static_cast<uint16_t>(s);
-  prev_[s] = static_cast<uint16_t>(r);
-  r = link_[pos_].parent;
-  link_[pos_].parent = NIL;
+  if (parent(pos_) == NIL) return;
+  unlink(pos_);
+  const int r = parent(pos_);
+  parent(pos_) = NIL;
   if (r >= kDicSize || --info_[r].childcount > 1) return;
-  // r is left with one child: carry its position up, then splice the child
-  // into r's place and free r.
+  // r is left with one child: carry its position up, then put the child in
+  // r's place and free r.
   int t = info_[r].position & ~PERC_FLAG;
   if (t >= pos_) t -= kDicSize;
-  s = t;
-  int q = link_[r].parent;
+  int s = t;
+  int q = parent(r);
   unsigned u;
   while ((u = info_[q].position) & PERC_FLAG) {
     u &= ~PERC_FLAG;
     if (static_cast<int>(u) >= pos_) u -= kDicSize;
     if (static_cast<int>(u) > s) s = static_cast<int>(u);
     info_[q].position = static_cast<uint16_t>(s | kDicSize);
-    q = link_[q].parent;
+    q = parent(q);
   }
   if (q < kDicSize) {
     if (static_cast<int>(u) >= pos_) u -= kDicSize;
@@ -211,19 +217,11 @@ void CTavoArchiverEncoder::delete_node() {
     info_[q].position = static_cast<uint16_t>(s | kDicSize | PERC_FLAG);
   }
   s = child(r, text_[t + info_[r].level]);
-  t = prev_[s];
-  int v = link_[s].next;
-  link_[t].next = static_cast<uint16_t>(v);
-  prev_[v] = static_cast<uint16_t>(t);
-  t = prev_[r];
-  link_[t].next = static_cast<uint16_t>(s);
-  prev_[s] = static_cast<uint16_t>(t);
-  t = link_[r].next;
-  prev_[t] = static_cast<uint16_t>(s);
-  link_[s].next = static_cast<uint16_t>(t);
-  link_[s].parent = link_[r].parent;
-  link_[r].parent = NIL;
-  link_[r].next = static_cast<uint16_t>(avail_);
+  unlink(s);
+  relink(r, s);
+  parent(s) = parent(r);
+  parent(r) = NIL;
+  next(r) = static_cast<uint16_t>(avail_);
   avail_ = r;
 }
 
@@ -238,9 +236,9 @@ void CTavoArchiverEncoder::get_next_match() {
   // now, so that the waits overlap with this position's walk.
   if (pos_ + 1 < kDicSize * 2) {
     const int p = pos_ + 1;
-    __builtin_prefetch(&link_[prev_[p]]);
-    __builtin_prefetch(&prev_[link_[p].next]);
-    __builtin_prefetch(&info_[link_[p].parent]);
+    __builtin_prefetch(&words_[prev_[p]]);
+    __builtin_prefetch(&prev_[next(p)]);
+    __builtin_prefetch(&info_[parent(p)]);
   }
   delete_node();
   insert_node();
@@ -433,7 +431,7 @@ bool CTavoArchiverEncoder::encode(const unsigned char* src, unsigned size, unsig
   // are cut to the input's end); zeroing them keeps the output repeatable.
   std::memset(text_, 0, sizeof text_);
   std::memset(info_, 0, sizeof info_);
-  std::memset(link_, 0, sizeof link_);
+  std::memset(words_, 0, sizeof words_);
   std::memset(prev_, 0, sizeof prev_);
   std::memset(c_freq_, 0, sizeof c_freq_);
   std::memset(p_freq_, 0, sizeof p_freq_);

@@ -32,17 +32,25 @@ class CTavoArchiverEncoder {
 
  private:
   static constexpr int kBufSize = 16384;
-  // Child lists are keyed by (node, byte) in a hash table that lives in
-  // next_ behind the node numbers. Which bucket a child sits in never
-  // changes which child is found, so the table is sized for short chains.
-  static constexpr int kHashBits = 15;
-  static constexpr int kMaxHashVal = 2 * kDicSize + (1 << kHashBits) - 1;
+  // Child lists are keyed by (node, byte) in a hash table of chains.
+  // Which bucket a child sits in never changes which child is found (for
+  // one node, distinct bytes never share a bucket), so the table is sized
+  // for short chains.
+  static constexpr int kHashBits = 16;
+  // words_ holds each node's next and parent words, then the chain heads.
+  static constexpr int kHeadBase = 4 * kDicSize;
+  static constexpr int kWords = kHeadBase + (1 << kHashBits);
 
   // Input and CRC.
   unsigned readSource(unsigned char* p, unsigned n);
 
   // Match search.
-  static int Hash(int p, int c);
+  static int Head(int q, int c);
+  static uint32_t NextWord(int r) { return 2 * static_cast<uint32_t>(r); }
+  uint16_t& next(int r) { return words_[2 * r]; }
+  uint16_t& parent(int r) { return words_[2 * r + 1]; }
+  void relink(int old, int r);
+  void unlink(int r);
   void init_slide();
   int child(int q, int c);
   void makechild(int q, int c, int r);
@@ -89,13 +97,9 @@ class CTavoArchiverEncoder {
     uint8_t childcount;
   };
   Info info_[kDicSize + 256];
-  // A hash chain walk reads a node's parent and next together.
-  struct Link {
-    uint16_t next;
-    uint16_t parent;
-  };
-  Link link_[kMaxHashVal + 1];
-  uint16_t prev_[2 * kDicSize];
+  // A chain walk reads a node's next and parent from one place.
+  uint16_t words_[kWords];
+  uint32_t prev_[2 * kDicSize];  // the word that points at each linked node
 
   unsigned char buf_[kBufSize];
   unsigned output_pos_ = 0;
