@@ -57,7 +57,7 @@ void CTavoArchiverEncoder::flushbits() {
 // bucket's head word and goes on through the nodes' next words; prev_ names
 // the word that points at a node, so unlinking needs no search.
 
-int CTavoArchiverEncoder::Head(int q, int c) {
+inline int CTavoArchiverEncoder::Head(int q, int c) {
   const uint32_t key = (static_cast<uint32_t>(q) << 8) | static_cast<uint32_t>(c);
   return kHeadBase + static_cast<int>((key * 2654435761u) >> (32 - kHashBits));
 }
@@ -74,7 +74,7 @@ void CTavoArchiverEncoder::init_slide() {
   for (int i = kHeadBase; i < kWords; i++) words_[i] = NIL;
 }
 
-int CTavoArchiverEncoder::child(int q, int c) {
+inline int CTavoArchiverEncoder::child(int q, int c) {
   int r = words_[Head(q, c)];
   parent(NIL) = static_cast<uint16_t>(q);  // sentinel ends the walk
   // Chains are mostly one or two long, and whether the first entry is the
@@ -85,7 +85,7 @@ int CTavoArchiverEncoder::child(int q, int c) {
   return r;
 }
 
-void CTavoArchiverEncoder::makechild(int q, int c, int r) {
+inline void CTavoArchiverEncoder::makechild(int q, int c, int r) {
   const int h = Head(q, c);
   const int t = words_[h];
   words_[h] = static_cast<uint16_t>(r);
@@ -97,7 +97,7 @@ void CTavoArchiverEncoder::makechild(int q, int c, int r) {
 }
 
 // r takes old's place in old's chain.
-void CTavoArchiverEncoder::relink(int old, int r) {
+inline void CTavoArchiverEncoder::relink(int old, int r) {
   const uint32_t w = prev_[old];
   prev_[r] = w;
   words_[w] = static_cast<uint16_t>(r);
@@ -106,15 +106,18 @@ void CTavoArchiverEncoder::relink(int old, int r) {
   prev_[t] = NextWord(r);
 }
 
-void CTavoArchiverEncoder::unlink(int r) {
+inline void CTavoArchiverEncoder::unlink(int r) {
   const uint32_t w = prev_[r];
   const int t = next(r);
   words_[w] = static_cast<uint16_t>(t);
   prev_[t] = w;
 }
 
-void CTavoArchiverEncoder::split(int old) {
+inline void CTavoArchiverEncoder::split(int old) {
   const int nw = avail_;
+  // Both new children's chain heads are far apart: ask for them first.
+  __builtin_prefetch(&words_[Head(nw, text_[matchpos_ + matchlen_])]);
+  __builtin_prefetch(&words_[Head(nw, text_[pos_ + matchlen_])]);
   avail_ = next(nw);
   info_[nw].childcount = 0;
   relink(old, nw);
@@ -125,7 +128,7 @@ void CTavoArchiverEncoder::split(int old) {
   makechild(nw, text_[pos_ + matchlen_], pos_);
 }
 
-void CTavoArchiverEncoder::insert_node() {
+inline void CTavoArchiverEncoder::insert_node() {
   int q, r, t;
   if (matchlen_ >= 4) {
     // The previous match, one byte shorter, starts right after the previous
@@ -191,7 +194,7 @@ void CTavoArchiverEncoder::insert_node() {
   next(r) = static_cast<uint16_t>(pos_);
 }
 
-void CTavoArchiverEncoder::delete_node() {
+inline void CTavoArchiverEncoder::delete_node() {
   if (parent(pos_) == NIL) return;
   unlink(pos_);
   const int r = parent(pos_);
@@ -225,7 +228,7 @@ void CTavoArchiverEncoder::delete_node() {
   avail_ = r;
 }
 
-void CTavoArchiverEncoder::get_next_match() {
+inline void CTavoArchiverEncoder::get_next_match() {
   remainder_--;
   if (++pos_ == kDicSize * 2) {
     std::memmove(&text_[0], &text_[kDicSize], kDicSize + kMaxMatch);
@@ -325,9 +328,9 @@ void CTavoArchiverEncoder::write_c_len() {
   }
 }
 
-void CTavoArchiverEncoder::encode_c(int c) { putbits(c_len_[c], c_code_[c]); }
+inline void CTavoArchiverEncoder::encode_c(int c) { putbits(c_len_[c], c_code_[c]); }
 
-void CTavoArchiverEncoder::encode_p(unsigned p) {
+inline void CTavoArchiverEncoder::encode_p(unsigned p) {
   int c = 0;
   for (unsigned q = p; q; q >>= 1) c++;
   putbits(pt_len_[c], pt_code_[c]);
@@ -387,7 +390,7 @@ void CTavoArchiverEncoder::send_block() {
 // Tokens: a flag byte ahead of every eight (high bit first, set for a
 // match), a literal as its byte, a match as its symbol's low byte and the
 // distance value high byte first.
-void CTavoArchiverEncoder::output(unsigned c, unsigned p) {
+inline void CTavoArchiverEncoder::output(unsigned c, unsigned p) {
   if ((output_mask_ >>= 1) == 0) {
     output_mask_ = 0x80;
     if (output_pos_ >= kBufSize - 3 * 8) {
