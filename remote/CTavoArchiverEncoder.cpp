@@ -1,5 +1,6 @@
 #include "remote/CTavoArchiverEncoder.h"
 
+#include <bit>
 #include <cstring>
 
 #include "remote/CTavoCrc16.h"
@@ -331,8 +332,7 @@ void CTavoArchiverEncoder::write_c_len() {
 inline void CTavoArchiverEncoder::encode_c(int c) { putbits(c_len_[c], c_code_[c]); }
 
 inline void CTavoArchiverEncoder::encode_p(unsigned p) {
-  int c = 0;
-  for (unsigned q = p; q; q >>= 1) c++;
+  const int c = std::bit_width(p);
   putbits(pt_len_[c], pt_code_[c]);
   if (c > 1) putbits(c - 1, p & (0xFFFFu >> (17 - c)));
 }
@@ -407,12 +407,7 @@ inline void CTavoArchiverEncoder::output(unsigned c, unsigned p) {
     buf_[cpos_] = static_cast<unsigned char>(buf_[cpos_] | output_mask_);
     buf_[output_pos_++] = static_cast<unsigned char>(p >> 8);
     buf_[output_pos_++] = static_cast<unsigned char>(p);
-    c = 0;
-    while (p) {
-      p >>= 1;
-      c++;
-    }
-    p_freq_[c]++;
+    p_freq_[std::bit_width(p)]++;
   }
 }
 
