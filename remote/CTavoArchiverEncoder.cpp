@@ -65,8 +65,8 @@ inline int CTavoArchiverEncoder::Head(int q, int c) {
 
 void CTavoArchiverEncoder::init_slide() {
   for (int i = kDicSize; i <= kDicSize + 255; i++) {
-    info_[i].level = 1;
-    info_[i].position = NIL;
+    level(i) = 1;
+    position(i) = NIL;
   }
   for (int i = kDicSize; i < kDicSize * 2; i++) parent(i) = NIL;
   avail_ = 1;
@@ -94,7 +94,7 @@ inline void CTavoArchiverEncoder::makechild(int q, int c, int r) {
   prev_[t] = NextWord(r);
   prev_[r] = static_cast<uint32_t>(h);
   parent(r) = static_cast<uint16_t>(q);
-  info_[q].childcount++;
+  childcount_[q]++;
 }
 
 // r takes old's place in old's chain.
@@ -120,11 +120,11 @@ inline void CTavoArchiverEncoder::split(int old) {
   __builtin_prefetch(&words_[Head(nw, text_[matchpos_ + matchlen_])]);
   __builtin_prefetch(&words_[Head(nw, text_[pos_ + matchlen_])]);
   avail_ = next(nw);
-  info_[nw].childcount = 0;
+  childcount_[nw] = 0;
   relink(old, nw);
   parent(nw) = parent(old);
-  info_[nw].level = static_cast<uint8_t>(matchlen_);
-  info_[nw].position = static_cast<uint16_t>(pos_);
+  level(nw) = static_cast<uint8_t>(matchlen_);
+  position(nw) = static_cast<uint16_t>(pos_);
   makechild(nw, text_[matchpos_ + matchlen_], old);
   makechild(nw, text_[pos_ + matchlen_], pos_);
 }
@@ -137,16 +137,16 @@ inline void CTavoArchiverEncoder::insert_node() {
     matchlen_--;
     r = (matchpos_ + 1) | kDicSize;
     while ((q = parent(r)) == NIL) r = next(r);
-    while (info_[q].level >= matchlen_) {
+    while (level(q) >= matchlen_) {
       r = q;
       q = parent(q);
     }
     t = q;
-    while (info_[t].position & PERC_FLAG) {
-      info_[t].position = static_cast<uint16_t>(pos_);
+    while (position(t) & PERC_FLAG) {
+      position(t) = static_cast<uint16_t>(pos_);
       t = parent(t);
     }
-    if (t < kDicSize) info_[t].position = static_cast<uint16_t>(pos_ | PERC_FLAG);
+    if (t < kDicSize) position(t) = static_cast<uint16_t>(pos_ | PERC_FLAG);
   } else {
     q = text_[pos_] + kDicSize;
     int c = text_[pos_ + 1];
@@ -163,8 +163,8 @@ inline void CTavoArchiverEncoder::insert_node() {
       j = kMaxMatch;
       matchpos_ = r;
     } else {
-      j = info_[r].level;
-      matchpos_ = info_[r].position & ~PERC_FLAG;
+      j = level(r);
+      matchpos_ = position(r) & ~PERC_FLAG;
     }
     if (matchpos_ >= pos_) matchpos_ -= kDicSize;
     const unsigned char* t1 = &text_[pos_ + matchlen_];
@@ -179,7 +179,7 @@ inline void CTavoArchiverEncoder::insert_node() {
       t2++;
     }
     if (matchlen_ >= kMaxMatch) break;
-    info_[r].position = static_cast<uint16_t>(pos_);
+    position(r) = static_cast<uint16_t>(pos_);
     q = r;
     if ((r = child(q, *t1)) == NIL) {
       makechild(q, *t1, pos_);
@@ -200,27 +200,27 @@ inline void CTavoArchiverEncoder::delete_node() {
   unlink(pos_);
   const int r = parent(pos_);
   parent(pos_) = NIL;
-  if (r >= kDicSize || --info_[r].childcount > 1) return;
+  if (r >= kDicSize || --childcount_[r] > 1) return;
   // r is left with one child: carry its position up, then put the child in
   // r's place and free r.
-  int t = info_[r].position & ~PERC_FLAG;
+  int t = position(r) & ~PERC_FLAG;
   if (t >= pos_) t -= kDicSize;
   int s = t;
   int q = parent(r);
   unsigned u;
-  while ((u = info_[q].position) & PERC_FLAG) {
+  while ((u = position(q)) & PERC_FLAG) {
     u &= ~PERC_FLAG;
     if (static_cast<int>(u) >= pos_) u -= kDicSize;
     if (static_cast<int>(u) > s) s = static_cast<int>(u);
-    info_[q].position = static_cast<uint16_t>(s | kDicSize);
+    position(q) = static_cast<uint16_t>(s | kDicSize);
     q = parent(q);
   }
   if (q < kDicSize) {
     if (static_cast<int>(u) >= pos_) u -= kDicSize;
     if (static_cast<int>(u) > s) s = static_cast<int>(u);
-    info_[q].position = static_cast<uint16_t>(s | kDicSize | PERC_FLAG);
+    position(q) = static_cast<uint16_t>(s | kDicSize | PERC_FLAG);
   }
-  s = child(r, text_[t + info_[r].level]);
+  s = child(r, text_[t + level(r)]);
   unlink(s);
   relink(r, s);
   parent(s) = parent(r);
@@ -242,7 +242,7 @@ inline void CTavoArchiverEncoder::get_next_match() {
     const int p = pos_ + 1;
     __builtin_prefetch(&words_[prev_[p]]);
     __builtin_prefetch(&prev_[next(p)]);
-    __builtin_prefetch(&info_[parent(p)]);
+    __builtin_prefetch(&position(parent(p)));
   }
   delete_node();
   insert_node();
@@ -428,7 +428,7 @@ bool CTavoArchiverEncoder::encode(const unsigned char* src, unsigned size, unsig
   // Bytes past the end of the input take part in the search (their matches
   // are cut to the input's end); zeroing them keeps the output repeatable.
   std::memset(text_, 0, sizeof text_);
-  std::memset(info_, 0, sizeof info_);
+  std::memset(childcount_, 0, sizeof childcount_);
   std::memset(words_, 0, sizeof words_);
   std::memset(prev_, 0, sizeof prev_);
   std::memset(c_freq_, 0, sizeof c_freq_);

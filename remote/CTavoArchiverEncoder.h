@@ -37,8 +37,9 @@ class CTavoArchiverEncoder {
   // one node, distinct bytes never share a bucket), so the table is sized
   // for short chains.
   static constexpr int kHashBits = 16;
-  // words_ holds each node's next and parent words, then the chain heads.
-  static constexpr int kHeadBase = 4 * kDicSize;
+  // words_ holds each node's next, parent, position and level words, then
+  // the chain heads: a walk up or along a chain reads one place per node.
+  static constexpr int kHeadBase = 8 * kDicSize;
   static constexpr int kWords = kHeadBase + (1 << kHashBits);
 
   // Input and CRC.
@@ -46,9 +47,11 @@ class CTavoArchiverEncoder {
 
   // Match search.
   static int Head(int q, int c);
-  static uint32_t NextWord(int r) { return 2 * static_cast<uint32_t>(r); }
-  uint16_t& next(int r) { return words_[2 * r]; }
-  uint16_t& parent(int r) { return words_[2 * r + 1]; }
+  static uint32_t NextWord(int r) { return 4 * static_cast<uint32_t>(r); }
+  uint16_t& next(int r) { return words_[4 * r]; }
+  uint16_t& parent(int r) { return words_[4 * r + 1]; }
+  uint16_t& position(int r) { return words_[4 * r + 2]; }  // inner nodes and roots
+  uint16_t& level(int r) { return words_[4 * r + 3]; }     // inner nodes and roots
   void relink(int old, int r);
   void unlink(int r);
   void init_slide();
@@ -90,14 +93,7 @@ class CTavoArchiverEncoder {
   int matchlen_ = 0;
 
   unsigned char text_[2 * kDicSize + kMaxMatch];
-  // What inner nodes and roots carry besides their links.
-  struct Info {
-    uint16_t position;
-    uint8_t level;
-    uint8_t childcount;
-  };
-  Info info_[kDicSize + 256];
-  // A chain walk reads a node's next and parent from one place.
+  uint8_t childcount_[kDicSize + 256];
   uint16_t words_[kWords];
   uint32_t prev_[2 * kDicSize];  // the word that points at each linked node
 
