@@ -1,5 +1,6 @@
 #include "remote/CTavoArchiverEncoder.h"
 
+#include <bit>
 #include <cstring>
 
 #include "remote/CTavoCrc16.h"
@@ -27,31 +28,24 @@ unsigned CTavoArchiverEncoder::readSource(unsigned char* p, unsigned n) {
 
 // ---- bit output -----------------------------------------------------------
 
-// A byte goes out only while the coded stream is still shorter than the
-// input read so far; otherwise the block counts as incompressible.
-void CTavoArchiverEncoder::putbits(int n, unsigned x) {
-  if (n < bitcount_) {
-    bitcount_ -= n;
-    subbitbuf_ |= (x << bitcount_) & 0xFF;
-    return;
-  }
-  n -= bitcount_;
-  if (compsize_ < consumed_) {
-    out_[compsize_++] = static_cast<unsigned char>(subbitbuf_ | (x >> n));
-  } else {
-    unpackable_ = true;
-  }
-  if (n < 8) {
-    bitcount_ = 8 - n;
-    subbitbuf_ = (x << bitcount_) & 0xFF;
-  } else {
+// Bits gather in a word and go out as whole bytes. A byte goes out only
+// while the coded stream is still shorter than the input read so far;
+// otherwise the block counts as incompressible. The input read changes only
+// between blocks, so checking bytes a few calls late decides the same.
+inline void CTavoArchiverEncoder::putbits(int n, unsigned x) {
+  bitbuf_ = (bitbuf_ << n) | x;
+  bitcount_ += n;
+  if (bitcount_ >= 32) flushbits();
+}
+
+void CTavoArchiverEncoder::flushbits() {
+  while (bitcount_ >= 8) {
+    bitcount_ -= 8;
     if (compsize_ < consumed_) {
-      out_[compsize_++] = static_cast<unsigned char>(x >> (n - 8));
+      out_[compsize_++] = static_cast<unsigned char>(bitbuf_ >> bitcount_);
     } else {
       unpackable_ = true;
     }
-    bitcount_ = 16 - n;
-    subbitbuf_ = (x << bitcount_) & 0xFF;
   }
 }
 
@@ -59,79 +53,100 @@ void CTavoArchiverEncoder::putbits(int n, unsigned x) {
 //
 // Node numbers: 1 .. kDicSize-1 inner nodes, kDicSize .. kDicSize+255 the
 // roots (one per first byte), kDicSize .. 2*kDicSize-1 the leaves (text
-// positions). Roots and leaves share numbers but never the same arrays.
-// Children hang in hash chains in next_/prev_ keyed by (node, byte).
+// positions). Roots and leaves share numbers but never the same fields.
+// Children hang in hash chains keyed by (node, byte): a chain starts at its
+// bucket's head word and goes on through the nodes' next words; prev_ names
+// the word that points at a node, so unlinking needs no search.
 
-int CTavoArchiverEncoder::Hash(int p, int c) {
-  const uint32_t key = (static_cast<uint32_t>(p) << 8) | static_cast<uint32_t>(c);
-  return 2 * kDicSize + static_cast<int>((key * 2654435761u) >> (32 - kHashBits));
+inline int CTavoArchiverEncoder::Head(int q, int c) {
+  const uint32_t key = (static_cast<uint32_t>(q) << 8) | static_cast<uint32_t>(c);
+  return kHeadBase + static_cast<int>((key * 2654435761u) >> (32 - kHashBits));
 }
 
 void CTavoArchiverEncoder::init_slide() {
   for (int i = kDicSize; i <= kDicSize + 255; i++) {
-    level_[i] = 1;
-    position_[i] = NIL;
+    level(i) = 1;
+    position(i) = NIL;
   }
-  for (int i = kDicSize; i < kDicSize * 2; i++) parent_[i] = NIL;
+  for (int i = kDicSize; i < kDicSize * 2; i++) parent(i) = NIL;
   avail_ = 1;
-  for (int i = 1; i < kDicSize - 1; i++) next_[i] = static_cast<uint16_t>(i + 1);
-  next_[kDicSize - 1] = NIL;
-  for (int i = kDicSize * 2; i <= kMaxHashVal; i++) next_[i] = NIL;
+  for (int i = 1; i < kDicSize - 1; i++) next(i) = static_cast<uint16_t>(i + 1);
+  next(kDicSize - 1) = NIL;
+  for (int i = kHeadBase; i < kWords; i++) words_[i] = NIL;
 }
 
-int CTavoArchiverEncoder::child(int q, int c) {
-  int r = next_[Hash(q, c)];
-  parent_[NIL] = static_cast<uint16_t>(q);  // sentinel ends the walk
-  while (parent_[r] != q) r = next_[r];
+inline int CTavoArchiverEncoder::child(int q, int c) {
+  int r = words_[Head(q, c)];
+  parent(NIL) = static_cast<uint16_t>(q);  // sentinel ends the walk
+  // Chains are mostly one or two long, and whether the first entry is the
+  // one sought is a coin toss: take the first steps without branching.
+  r = parent(r) == q ? r : next(r);
+  r = parent(r) == q ? r : next(r);
+  while (parent(r) != q) r = next(r);
   return r;
 }
 
-void CTavoArchiverEncoder::makechild(int q, int c, int r) {
-  int h = Hash(q, c);
-  int t = next_[h];
-  next_[h] = static_cast<uint16_t>(r);
-  next_[r] = static_cast<uint16_t>(t);
-  prev_[t] = static_cast<uint16_t>(r);
-  prev_[r] = static_cast<uint16_t>(h);
-  parent_[r] = static_cast<uint16_t>(q);
+inline void CTavoArchiverEncoder::makechild(int q, int c, int r) {
+  const int h = Head(q, c);
+  const int t = words_[h];
+  words_[h] = static_cast<uint16_t>(r);
+  next(r) = static_cast<uint16_t>(t);
+  prev_[t] = NextWord(r);
+  prev_[r] = static_cast<uint32_t>(h);
+  parent(r) = static_cast<uint16_t>(q);
   childcount_[q]++;
 }
 
-void CTavoArchiverEncoder::split(int old) {
-  int nw = avail_;
-  avail_ = next_[nw];
+// r takes old's place in old's chain.
+inline void CTavoArchiverEncoder::relink(int old, int r) {
+  const uint32_t w = prev_[old];
+  prev_[r] = w;
+  words_[w] = static_cast<uint16_t>(r);
+  const int t = next(old);
+  next(r) = static_cast<uint16_t>(t);
+  prev_[t] = NextWord(r);
+}
+
+inline void CTavoArchiverEncoder::unlink(int r) {
+  const uint32_t w = prev_[r];
+  const int t = next(r);
+  words_[w] = static_cast<uint16_t>(t);
+  prev_[t] = w;
+}
+
+inline void CTavoArchiverEncoder::split(int old) {
+  const int nw = avail_;
+  // Both new children's chain heads are far apart: ask for them first.
+  __builtin_prefetch(&words_[Head(nw, text_[matchpos_ + matchlen_])]);
+  __builtin_prefetch(&words_[Head(nw, text_[pos_ + matchlen_])]);
+  avail_ = next(nw);
   childcount_[nw] = 0;
-  int t = prev_[old];
-  prev_[nw] = static_cast<uint16_t>(t);
-  next_[t] = static_cast<uint16_t>(nw);
-  t = next_[old];
-  next_[nw] = static_cast<uint16_t>(t);
-  prev_[t] = static_cast<uint16_t>(nw);
-  parent_[nw] = parent_[old];
-  level_[nw] = static_cast<uint8_t>(matchlen_);
-  position_[nw] = static_cast<uint16_t>(pos_);
+  relink(old, nw);
+  parent(nw) = parent(old);
+  level(nw) = static_cast<uint8_t>(matchlen_);
+  position(nw) = static_cast<uint16_t>(pos_);
   makechild(nw, text_[matchpos_ + matchlen_], old);
   makechild(nw, text_[pos_ + matchlen_], pos_);
 }
 
-void CTavoArchiverEncoder::insert_node() {
+inline void CTavoArchiverEncoder::insert_node() {
   int q, r, t;
   if (matchlen_ >= 4) {
     // The previous match, one byte shorter, starts right after the previous
     // match position: climb from that leaf instead of searching from a root.
     matchlen_--;
     r = (matchpos_ + 1) | kDicSize;
-    while ((q = parent_[r]) == NIL) r = next_[r];
-    while (level_[q] >= matchlen_) {
+    while ((q = parent(r)) == NIL) r = next(r);
+    while (level(q) >= matchlen_) {
       r = q;
-      q = parent_[q];
+      q = parent(q);
     }
     t = q;
-    while (position_[t] & PERC_FLAG) {
-      position_[t] = static_cast<uint16_t>(pos_);
-      t = parent_[t];
+    while (position(t) & PERC_FLAG) {
+      position(t) = static_cast<uint16_t>(pos_);
+      t = parent(t);
     }
-    if (t < kDicSize) position_[t] = static_cast<uint16_t>(pos_ | PERC_FLAG);
+    if (t < kDicSize) position(t) = static_cast<uint16_t>(pos_ | PERC_FLAG);
   } else {
     q = text_[pos_] + kDicSize;
     int c = text_[pos_ + 1];
@@ -148,8 +163,8 @@ void CTavoArchiverEncoder::insert_node() {
       j = kMaxMatch;
       matchpos_ = r;
     } else {
-      j = level_[r];
-      matchpos_ = position_[r] & ~PERC_FLAG;
+      j = level(r);
+      matchpos_ = position(r) & ~PERC_FLAG;
     }
     if (matchpos_ >= pos_) matchpos_ -= kDicSize;
     const unsigned char* t1 = &text_[pos_ + matchlen_];
@@ -164,7 +179,7 @@ void CTavoArchiverEncoder::insert_node() {
       t2++;
     }
     if (matchlen_ >= kMaxMatch) break;
-    position_[r] = static_cast<uint16_t>(pos_);
+    position(r) = static_cast<uint16_t>(pos_);
     q = r;
     if ((r = child(q, *t1)) == NIL) {
       makechild(q, *t1, pos_);
@@ -174,68 +189,60 @@ void CTavoArchiverEncoder::insert_node() {
   }
   // A full-length match: the new leaf takes the old leaf's place, and the
   // old one points at its successor so the climb above can follow it.
-  t = prev_[r];
-  prev_[pos_] = static_cast<uint16_t>(t);
-  next_[t] = static_cast<uint16_t>(pos_);
-  t = next_[r];
-  next_[pos_] = static_cast<uint16_t>(t);
-  prev_[t] = static_cast<uint16_t>(pos_);
-  parent_[pos_] = static_cast<uint16_t>(q);
-  parent_[r] = NIL;
-  next_[r] = static_cast<uint16_t>(pos_);
+  relink(r, pos_);
+  parent(pos_) = static_cast<uint16_t>(q);
+  parent(r) = NIL;
+  next(r) = static_cast<uint16_t>(pos_);
 }
 
-void CTavoArchiverEncoder::delete_node() {
-  if (parent_[pos_] == NIL) return;
-  int r = prev_[pos_];
-  int s = next_[pos_];
-  next_[r] = static_cast<uint16_t>(s);
-  prev_[s] = static_cast<uint16_t>(r);
-  r = parent_[pos_];
-  parent_[pos_] = NIL;
+inline void CTavoArchiverEncoder::delete_node() {
+  if (parent(pos_) == NIL) return;
+  unlink(pos_);
+  const int r = parent(pos_);
+  parent(pos_) = NIL;
   if (r >= kDicSize || --childcount_[r] > 1) return;
-  // r is left with one child: carry its position up, then splice the child
-  // into r's place and free r.
-  int t = position_[r] & ~PERC_FLAG;
+  // r is left with one child: carry its position up, then put the child in
+  // r's place and free r.
+  int t = position(r) & ~PERC_FLAG;
   if (t >= pos_) t -= kDicSize;
-  s = t;
-  int q = parent_[r];
+  int s = t;
+  int q = parent(r);
   unsigned u;
-  while ((u = position_[q]) & PERC_FLAG) {
+  while ((u = position(q)) & PERC_FLAG) {
     u &= ~PERC_FLAG;
     if (static_cast<int>(u) >= pos_) u -= kDicSize;
     if (static_cast<int>(u) > s) s = static_cast<int>(u);
-    position_[q] = static_cast<uint16_t>(s | kDicSize);
-    q = parent_[q];
+    position(q) = static_cast<uint16_t>(s | kDicSize);
+    q = parent(q);
   }
   if (q < kDicSize) {
     if (static_cast<int>(u) >= pos_) u -= kDicSize;
     if (static_cast<int>(u) > s) s = static_cast<int>(u);
-    position_[q] = static_cast<uint16_t>(s | kDicSize | PERC_FLAG);
+    position(q) = static_cast<uint16_t>(s | kDicSize | PERC_FLAG);
   }
-  s = child(r, text_[t + level_[r]]);
-  t = prev_[s];
-  int v = next_[s];
-  next_[t] = static_cast<uint16_t>(v);
-  prev_[v] = static_cast<uint16_t>(t);
-  t = prev_[r];
-  next_[t] = static_cast<uint16_t>(s);
-  prev_[s] = static_cast<uint16_t>(t);
-  t = next_[r];
-  prev_[t] = static_cast<uint16_t>(s);
-  next_[s] = static_cast<uint16_t>(t);
-  parent_[s] = parent_[r];
-  parent_[r] = NIL;
-  next_[r] = static_cast<uint16_t>(avail_);
+  s = child(r, text_[t + level(r)]);
+  unlink(s);
+  relink(r, s);
+  parent(s) = parent(r);
+  parent(r) = NIL;
+  next(r) = static_cast<uint16_t>(avail_);
   avail_ = r;
 }
 
-void CTavoArchiverEncoder::get_next_match() {
+inline void CTavoArchiverEncoder::get_next_match() {
   remainder_--;
   if (++pos_ == kDicSize * 2) {
     std::memmove(&text_[0], &text_[kDicSize], kDicSize + kMaxMatch);
     remainder_ += static_cast<int>(readSource(&text_[kDicSize + kMaxMatch], kDicSize));
     pos_ = kDicSize;
+  }
+  // The next call unlinks the following leaf: start loading its neighbours
+  // now, so that the waits overlap with this position's walk.
+  if (pos_ + 1 < kDicSize * 2) {
+    const int p = pos_ + 1;
+    __builtin_prefetch(&words_[prev_[p]]);
+    __builtin_prefetch(&prev_[next(p)]);
+    __builtin_prefetch(&position(parent(p)));
   }
   delete_node();
   insert_node();
@@ -322,11 +329,10 @@ void CTavoArchiverEncoder::write_c_len() {
   }
 }
 
-void CTavoArchiverEncoder::encode_c(int c) { putbits(c_len_[c], c_code_[c]); }
+inline void CTavoArchiverEncoder::encode_c(int c) { putbits(c_len_[c], c_code_[c]); }
 
-void CTavoArchiverEncoder::encode_p(unsigned p) {
-  int c = 0;
-  for (unsigned q = p; q; q >>= 1) c++;
+inline void CTavoArchiverEncoder::encode_p(unsigned p) {
+  const int c = std::bit_width(p);
   putbits(pt_len_[c], pt_code_[c]);
   if (c > 1) putbits(c - 1, p & (0xFFFFu >> (17 - c)));
 }
@@ -376,6 +382,7 @@ void CTavoArchiverEncoder::send_block() {
     }
     if (unpackable_) return;
   }
+  flushbits();
   for (int i = 0; i < kNC; i++) c_freq_[i] = 0;
   for (int i = 0; i < kNP; i++) p_freq_[i] = 0;
 }
@@ -383,7 +390,7 @@ void CTavoArchiverEncoder::send_block() {
 // Tokens: a flag byte ahead of every eight (high bit first, set for a
 // match), a literal as its byte, a match as its symbol's low byte and the
 // distance value high byte first.
-void CTavoArchiverEncoder::output(unsigned c, unsigned p) {
+inline void CTavoArchiverEncoder::output(unsigned c, unsigned p) {
   if ((output_mask_ >>= 1) == 0) {
     output_mask_ = 0x80;
     if (output_pos_ >= kBufSize - 3 * 8) {
@@ -400,12 +407,7 @@ void CTavoArchiverEncoder::output(unsigned c, unsigned p) {
     buf_[cpos_] = static_cast<unsigned char>(buf_[cpos_] | output_mask_);
     buf_[output_pos_++] = static_cast<unsigned char>(p >> 8);
     buf_[output_pos_++] = static_cast<unsigned char>(p);
-    c = 0;
-    while (p) {
-      p >>= 1;
-      c++;
-    }
-    p_freq_[c]++;
+    p_freq_[std::bit_width(p)]++;
   }
 }
 
@@ -420,16 +422,14 @@ bool CTavoArchiverEncoder::encode(const unsigned char* src, unsigned size, unsig
   crc_ = 0;
   unpackable_ = false;
   out_ = out;
-  subbitbuf_ = 0;
-  bitcount_ = 8;
+  bitbuf_ = 0;
+  bitcount_ = 0;
 
   // Bytes past the end of the input take part in the search (their matches
   // are cut to the input's end); zeroing them keeps the output repeatable.
   std::memset(text_, 0, sizeof text_);
   std::memset(childcount_, 0, sizeof childcount_);
-  std::memset(position_, 0, sizeof position_);
-  std::memset(level_, 0, sizeof level_);
-  std::memset(parent_, 0, sizeof parent_);
+  std::memset(words_, 0, sizeof words_);
   std::memset(prev_, 0, sizeof prev_);
   std::memset(c_freq_, 0, sizeof c_freq_);
   std::memset(p_freq_, 0, sizeof p_freq_);
@@ -462,7 +462,8 @@ bool CTavoArchiverEncoder::encode(const unsigned char* src, unsigned size, unsig
   }
   if (!unpackable_) {
     send_block();
-    putbits(7, 0);  // flush the last partial byte
+    putbits(7, 0);  // pads the last partial byte
+    flushbits();
   }
   // A stream as long as its input would be taken for a stored body.
   if (unpackable_ || compsize_ >= size) return false;

@@ -32,17 +32,28 @@ class CTavoArchiverEncoder {
 
  private:
   static constexpr int kBufSize = 16384;
-  // Child lists are keyed by (node, byte) in a hash table that lives in
-  // next_ behind the node numbers. Which bucket a child sits in never
-  // changes which child is found, so the table is sized for short chains.
-  static constexpr int kHashBits = 15;
-  static constexpr int kMaxHashVal = 2 * kDicSize + (1 << kHashBits) - 1;
+  // Child lists are keyed by (node, byte) in a hash table of chains.
+  // Which bucket a child sits in never changes which child is found (for
+  // one node, distinct bytes never share a bucket), so the table is sized
+  // for short chains.
+  static constexpr int kHashBits = 16;
+  // words_ holds each node's next, parent, position and level words, then
+  // the chain heads: a walk up or along a chain reads one place per node.
+  static constexpr int kHeadBase = 8 * kDicSize;
+  static constexpr int kWords = kHeadBase + (1 << kHashBits);
 
   // Input and CRC.
   unsigned readSource(unsigned char* p, unsigned n);
 
   // Match search.
-  static int Hash(int p, int c);
+  static int Head(int q, int c);
+  static uint32_t NextWord(int r) { return 4 * static_cast<uint32_t>(r); }
+  uint16_t& next(int r) { return words_[4 * r]; }
+  uint16_t& parent(int r) { return words_[4 * r + 1]; }
+  uint16_t& position(int r) { return words_[4 * r + 2]; }  // inner nodes and roots
+  uint16_t& level(int r) { return words_[4 * r + 3]; }     // inner nodes and roots
+  void relink(int old, int r);
+  void unlink(int r);
   void init_slide();
   int child(int q, int c);
   void makechild(int q, int c, int r);
@@ -60,8 +71,10 @@ class CTavoArchiverEncoder {
   void encode_c(int c);
   void encode_p(unsigned p);
 
-  // MSB-first bit packing straight into the caller's output.
+  // MSB-first bit packing into the caller's output; x < 2^n, n <= 16.
+  // flushbits writes out the whole bytes gathered.
   void putbits(int n, unsigned x);
+  void flushbits();
 
   const unsigned char* src_ = nullptr;
   unsigned srcSize_ = 0;
@@ -70,8 +83,8 @@ class CTavoArchiverEncoder {
   uint16_t crc_ = 0;
   bool unpackable_ = false;
   unsigned char* out_ = nullptr;
-  unsigned subbitbuf_ = 0;
-  int bitcount_ = 8;
+  uint64_t bitbuf_ = 0;
+  int bitcount_ = 0;
 
   int pos_ = 0;
   int matchpos_ = 0;
@@ -80,12 +93,9 @@ class CTavoArchiverEncoder {
   int matchlen_ = 0;
 
   unsigned char text_[2 * kDicSize + kMaxMatch];
-  uint8_t level_[kDicSize + 256];
   uint8_t childcount_[kDicSize + 256];
-  uint16_t position_[kDicSize + 256];
-  uint16_t parent_[2 * kDicSize];
-  uint16_t prev_[2 * kDicSize];
-  uint16_t next_[kMaxHashVal + 1];
+  uint16_t words_[kWords];
+  uint32_t prev_[2 * kDicSize];  // the word that points at each linked node
 
   unsigned char buf_[kBufSize];
   unsigned output_pos_ = 0;
