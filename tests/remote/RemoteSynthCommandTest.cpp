@@ -4,6 +4,7 @@
 
 #include <cstring>
 
+#include "editor/shell/XEUtils.h"
 #include "model/ISection.h"
 #include "model/InitChunks.h"
 #include "os/ProgressWindow.h"
@@ -69,6 +70,28 @@ TEST_F(RemoteSynthCommandTest, SendingASelectionPutsItIntoTheInstrument) {
         [&](SimSynth& s) { std::memcpy(s.Memory().data() + c.offset, before.data(), c.size); });
   }
   EXPECT_EQ(os::HeadlessProgressWindow::Current(), nullptr);
+}
+
+TEST_F(RemoteSynthCommandTest, WholeBanksShowTheirTitleWhileTheyArrive) {
+  Ready();
+  const struct {
+    int kind, bank;
+    std::string title;
+  } cases[] = {
+      {0, -1, "All Performance Receiving..."},
+      {2, 3, "PROGRAM " + XEUtils::GetProgramBankString(eBankID_D) + " Receiving..."},
+  };
+  for (const auto& c : cases) {
+    bool shown = false;
+    const auto watch = env.loop().AddTimer(1, 1, [&] {
+      if (auto* w = os::HeadlessProgressWindow::Current())
+        shown |= w->text().rfind(c.title, 0) == 0;
+    });
+    EXPECT_TRUE(model->ExecCommand(4, c.kind, c.bank, -1, 2, nullptr)) << c.title;
+    env.loop().RemoveTimer(watch);
+    EXPECT_TRUE(shown) << c.title;
+    EXPECT_EQ(os::HeadlessProgressWindow::Current(), nullptr);
+  }
 }
 
 TEST_F(RemoteSynthCommandTest, SendingTheCurrentProgramWithStoreWritesItIntoItsPlace) {
