@@ -16,7 +16,8 @@ class ChunkGlobalView : public ByteView<ChunkGlobalView, Byte, 1736>, public Glo
  public:
   using ByteView<ChunkGlobalView, Byte, 1736>::ByteView;
 
-  int GetMIDIChannel() const noexcept { return this->p_[kMIDIChannel]; }
+  // The channel is the field's low four bits; the byte's upper bits are not part of it.
+  int GetMIDIChannel() const noexcept { return this->p_[kMIDIChannel] & 0x0F; }
   int GetExtCtlState() const noexcept { return (this->p_[kExtCtl] >> 1) & 0x07; }
   bool GetBankMap() const noexcept { return (this->p_[kExtCtl] & 0x10) != 0; }
 };

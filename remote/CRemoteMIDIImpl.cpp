@@ -339,7 +339,10 @@ uint16_t CRemoteMIDIImpl::GetBnkPgmPair() {
 }
 
 int CRemoteMIDIImpl::GetGlobalChannel() { return channel_; }
-void CRemoteMIDIImpl::SetGlobalChannel(int channel) { channel_ = static_cast<uint8_t>(channel); }
+void CRemoteMIDIImpl::SetGlobalChannel(int channel) {
+  // A channel outside 0-15 would spill into the status nibble of every message.
+  channel_ = static_cast<uint8_t>(channel & 0x0F);
+}
 const MODEANDSTATE* CRemoteMIDIImpl::GetModeAndState() { return &modeAndState_; }
 BankMap CRemoteMIDIImpl::GetBankMap() { return static_cast<BankMap>(bankMap_ ? 1 : 0); }
 void CRemoteMIDIImpl::SetBankMap(BankMap map) { bankMap_ = map == 1; }

@@ -558,7 +558,11 @@ void CRemoteSynthImpl::Disconnect() {
   connectionChecked_ = false;
   standalone_ = false;
   virtualMode_ = static_cast<std::uint8_t>(image_.GetMode());
-  soundMode_ = image_.GetMode();
+  // The sound mode names a kind of sound (0 combination, 2 program), which the
+  // commands and the current-sound logic rely on; a mode without a sound of
+  // its own (global) keeps the kind last edited.
+  const int mode = image_.GetMode();
+  if (mode <= 3) soundMode_ = mode < 2 ? 0 : 2;
   extCtl_ = SExtCtlState{};
   localControlRestore_ = 0;
   Post(4, 0);

@@ -72,6 +72,12 @@ TEST_F(GlobalSetupSectionTest, ReinitialisingPassesTheGlobalSettingsOn) {
   EXPECT_EQ(s.host.bankMap, (std::vector<int>{1}));
   EXPECT_EQ(s.host.midi.channel, 9);
   EXPECT_EQ(s.host.globalChannel, (std::vector<int>{9}));
+
+  // Only the field's bits name the channel; the rest of the byte is not passed on.
+  g.data()[1728] = 0x83;
+  s.global.OnReinitialized(nullptr);
+  EXPECT_EQ(s.host.midi.channel, 3);
+  EXPECT_EQ(s.host.globalChannel, (std::vector<int>{9, 3}));
 }
 
 TEST_F(GlobalSetupSectionTest, FilterRecordFromTheSwitches) {

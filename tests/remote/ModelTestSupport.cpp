@@ -1,5 +1,7 @@
 #include "tests/remote/ModelTestSupport.h"
 
+#include <gtest/gtest.h>
+
 #include "os/Alert.h"
 #include "os/Clock.h"
 #include "os/ProgressWindow.h"
@@ -62,6 +64,10 @@ void RecordingSynthSink::OnRemoteSynthMIDIIn(Oskend::IRemoteSynth*, const void* 
   Add({"midi", long(length), d[0], (long(d[1]) << 8) | (length > 2 ? d[2] : 0)});
 }
 
+std::vector<uint8_t> Region(const uint8_t* p, size_t offset, size_t size) {
+  return std::vector<uint8_t>(p + offset, p + offset + size);
+}
+
 void Pattern(SimSynth& synth, uint32_t seed) {
   synth.FillPattern(seed);
   // The global block names the channel the instrument is on.
@@ -99,6 +105,19 @@ SimSynthDevice& ModelTest::Connected(SimSynthSettings settings, bool recall) {
   dev.With([](SimSynth& synth) { Pattern(synth, 11); });
   model->Connect(false, recall);
   return dev;
+}
+
+SimSynthDevice& ModelTest::Ready() {
+  SimSynthDevice& dev = Connected(TestSynthSettings(), true);
+  EXPECT_TRUE(model->GetConnected());
+  env.loop().RunPending();
+  return dev;
+}
+
+void ModelTest::ProgramMode() {
+  model->PutMode(eMode_ProgEdit);
+  env.loop().RunFor(500);
+  ASSERT_EQ(model->GetSoundMode(), 2);
 }
 
 uint64_t ModelTest::NowMs() const { return os::NowUs() / 1000; }

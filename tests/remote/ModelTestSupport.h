@@ -59,9 +59,14 @@ class ModelTest {
   SimSynthDevice& AddSynth(SimSynthSettings settings = {}, const std::string& name = "Vesk");
   // A synthesizer with a memory pattern, and the model connected to it.
   SimSynthDevice& Connected(SimSynthSettings settings = {}, bool recall = false);
+  // Connected with recall, so that the image is the instrument's memory.
+  SimSynthDevice& Ready();
+  // Program mode as the instrument reports it.
+  void ProgramMode();
   uint64_t NowMs() const;
   // Runs fn on the main loop once `ms` of simulated time have passed.
   void At(uint64_t ms, std::function<void()> fn);
+  uint8_t* Image() { return model->GetRawChunk().data(); }
   // The image bytes from the global block to the end of the edit buffers.
   std::vector<uint8_t> ImageBody();
   static std::vector<uint8_t> MemoryBody(const std::vector<uint8_t>& memory);
@@ -75,6 +80,9 @@ class ModelTest {
   std::unique_ptr<Oskend::CRemoteSynthImpl> model;
   RecordingSynthSink sink;
 };
+
+// A copy of `size` bytes at `offset`.
+std::vector<uint8_t> Region(const uint8_t* p, size_t offset, size_t size);
 
 // Fills the instrument's memory with a pattern whose global block holds the
 // instrument's own channel.

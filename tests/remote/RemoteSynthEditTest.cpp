@@ -48,19 +48,6 @@ class SectionRecorder : public ISectionSink {
 
 class RemoteSynthEditTest : public ::testing::Test, public ModelTest {
  protected:
-  SimSynthDevice& Ready() {
-    SimSynthDevice& dev = Connected(TestSynthSettings(), true);  // image = instrument's memory
-    EXPECT_TRUE(model->GetConnected());
-    env.loop().RunPending();
-    return dev;
-  }
-  // Program mode as the instrument reports it.
-  void ProgramMode() {
-    model->PutMode(eMode_ProgEdit);
-    env.loop().RunFor(500);
-    ASSERT_EQ(model->GetSoundMode(), 2);
-  }
-  uint8_t* Image() { return model->GetRawChunk().data(); }
   Bytes ProgEdit() { return Bytes(Image() + 782040, Image() + 782040 + 1472); }
   Bytes CombiEdit() { return Bytes(Image() + 783512, Image() + 783512 + 1332); }
 };

@@ -7,6 +7,7 @@
 #include <sstream>
 
 #include "editor/shell/CDirtyFlagSet.h"
+#include "os/Alert.h"
 #include "remote/FTYPE.h"
 #include "tests/remote/ModelTestSupport.h"
 
@@ -15,10 +16,6 @@ namespace {
 
 using namespace Oskend;
 using Bytes = std::vector<uint8_t>;
-
-Bytes Region(const uint8_t* p, size_t offset, size_t size) {
-  return Bytes(p + offset, p + offset + size);
-}
 
 class RemoteSynthFilesTest : public ::testing::Test, public ModelTest {
  protected:
@@ -31,7 +28,6 @@ class RemoteSynthFilesTest : public ::testing::Test, public ModelTest {
     model->GetRawChunk().GetCurProg().Set(1, 5);
     model->GetRawChunk().GetCurCombi().Set(0, 3);
   }
-  uint8_t* Image() { return model->GetRawChunk().data(); }
 };
 
 TEST_F(RemoteSynthFilesTest, EveryKindSavedLoadsBackIntoAFreshModel) {
@@ -111,6 +107,44 @@ TEST_F(RemoteSynthFilesTest, AHostChunkRestoredBeforeConnectingIsRecalledWhenItD
   const Bytes memory = dev.Memory();
   EXPECT_EQ(Region(memory.data(), 1736, 753664), Region(image.data(), 1736, 753664));
   EXPECT_EQ(Region(memory.data(), 755400, 26640), Region(image.data(), 755400, 26640));
+}
+
+TEST_F(RemoteSynthFilesTest, AHostChunkWhoseRecallFailsStaysInTheImageAndIsRecalledNextTime) {
+  PatternImage(8);
+  std::stringstream chunk;
+  ASSERT_TRUE(model->SaveStream(chunk, FTYPE::VSTBank, 0));
+  const Bytes image = Region(Image(), 0, 784844);
+  model = std::make_unique<CRemoteSynthImpl>(nullptr);
+  std::istringstream in(chunk.str());
+  ASSERT_TRUE(model->LoadStreamFromHost(in, false, false));
+  ASSERT_TRUE(model->GetRecallPending());
+
+  // A write-protected instrument refuses the recall: reported, still pending,
+  // and the host's sounds are still the image's.
+  SimSynthSettings s = TestSynthSettings();
+  s.statusByte = 1;
+  SimSynthDevice& dev = Connected(s, true);
+  ASSERT_TRUE(model->GetConnected());
+  EXPECT_TRUE(model->GetRecallPending());
+  ASSERT_EQ(os::HeadlessAlert::Transcript().size(), 1u);
+  EXPECT_EQ(os::HeadlessAlert::Transcript()[0].request.explanation,
+            "Transmitting... Error!\nWrite Protected.");
+  EXPECT_EQ(Region(Image(), 1736, 780304), Region(image.data(), 1736, 780304));
+  EXPECT_NE(Region(dev.Memory().data(), 1736, 753664), Region(image.data(), 1736, 753664));
+
+  // The next connection tries again and succeeds.
+  model->Disconnect();
+  dev.With([](SimSynth& synth) { synth.Settings().statusByte = 0; });
+  EXPECT_TRUE(model->Connect(false, true));
+  EXPECT_FALSE(model->GetRecallPending());
+  const Bytes memory = dev.Memory();
+  EXPECT_EQ(Region(memory.data(), 1736, 753664), Region(image.data(), 1736, 753664));
+  EXPECT_EQ(Region(memory.data(), 755400, 26640), Region(image.data(), 755400, 26640));
+  // No recall now: a connection with recall receives from the instrument.
+  model->Disconnect();
+  dev.With([](SimSynth& synth) { synth.Memory()[1736 + 10] ^= 0xFF; });
+  EXPECT_TRUE(model->Connect(false, true));
+  EXPECT_EQ(Image()[1736 + 10], dev.Memory()[1736 + 10]);
 }
 
 TEST_F(RemoteSynthFilesTest, LoadingAProgramWhileConnectedSendsIt) {
