@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "model/CParamTable.h"
+#include "model/mathutl.h"
 #include "model/IStringConverter.h"
 
 #include <cstdlib>
@@ -23,18 +24,7 @@ using fxtest::kTables;
 using fxtest::TableCase;
 
 std::vector<std::string> SplitLines(const char* text) {
-  std::vector<std::string> out;
-  std::string cur;
-  for (const char* p = text; *p; ++p) {
-    if (*p == '\n') {
-      out.push_back(cur);
-      cur.clear();
-    } else {
-      cur += *p;
-    }
-  }
-  if (!cur.empty()) out.push_back(cur);
-  return out;
+  return mathutl::breakstring(text, '\n');
 }
 
 std::vector<std::string> SplitTabs(const std::string& line) {

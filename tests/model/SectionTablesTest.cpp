@@ -3,6 +3,8 @@
 // editor pages link resolves to a row.
 #include <gtest/gtest.h>
 
+#include "model/mathutl.h"
+
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -85,18 +87,7 @@ uint32_t FieldBytes(int32_t atype) {
 }
 
 std::vector<std::string> Split(const char* text, char sep) {
-  std::vector<std::string> out;
-  std::string cur;
-  for (const char* p = text; *p; ++p) {
-    if (*p == sep) {
-      out.push_back(cur);
-      cur.clear();
-    } else {
-      cur += *p;
-    }
-  }
-  if (!cur.empty()) out.push_back(cur);
-  return out;
+  return mathutl::breakstring(text, sep);
 }
 
 // Checks one value list; returns the number of entries.
