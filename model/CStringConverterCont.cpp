@@ -76,9 +76,9 @@ std::string PrintValues(const std::string& format, const std::vector<double>& ar
       ++p;
       continue;
     }
-    std::string spec = "%";
+    std::string conversion = "%";
     while (p < end && (*p == '-' || *p == '+' || *p == ' ' || *p == '#' || *p == '0'))
-      spec.push_back(*p++);
+      conversion.push_back(*p++);
     int width = 0;
     bool hasWidth = false;
     while (p < end && *p >= '0' && *p <= '9') {
@@ -98,16 +98,16 @@ std::string PrintValues(const std::string& format, const std::vector<double>& ar
       out.append(start, p);
       continue;
     }
-    if (hasWidth) spec += std::to_string(std::min<int>(width, kMaxText));
+    if (hasWidth) conversion += std::to_string(std::min<int>(width, kMaxText));
     if (precision >= 0) {
-      spec.push_back('.');
-      spec += std::to_string(std::min<int>(precision, kMaxText));
+      conversion.push_back('.');
+      conversion += std::to_string(std::min<int>(precision, kMaxText));
     }
-    spec.push_back(*p++);
+    conversion.push_back(*p++);
     double value = next < args.size() ? args[next] : 0.0;
     ++next;
     char buf[kMaxText + 1];
-    std::snprintf(buf, sizeof buf, spec.c_str(), value);
+    std::snprintf(buf, sizeof buf, conversion.c_str(), value);
     out += buf;
   }
   if (out.size() > kMaxText) out.resize(kMaxText);

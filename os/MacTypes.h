@@ -32,7 +32,7 @@ struct FSRef {
   std::string path;
 };
 
-// A file specification: a folder and a name, which need not exist yet.
+// A file named by its folder and its name; it need not exist yet.
 struct FSSpec {
   std::string folder;
   std::string name;

@@ -24,15 +24,15 @@ int DrawnAlert::Run(const Request& request) {
   if (mRequest.buttons.size() > 3) mRequest.buttons.resize(3);
   os::MainLoop* loop = os::MainLoop::Current();
   Layout();
-  WindowSpec spec;
-  spec.x = 200;
-  spec.y = 160;
-  spec.width = mWidth;
-  spec.height = mHeight;
-  spec.title = mRequest.mainText;
+  WindowPlacement placement;
+  placement.x = 200;
+  placement.y = 160;
+  placement.width = mWidth;
+  placement.height = mHeight;
+  placement.title = mRequest.mainText;
   // Without a loop or a window nobody could answer; the headless form
   // gives the answer it would give in a test.
-  if (loop == nullptr || !Open(spec)) return os::HeadlessAlert().Run(request);
+  if (loop == nullptr || !Open(placement)) return os::HeadlessAlert().Run(request);
   mAnswer = 0;
   loop->RunModal(this);
   Close();

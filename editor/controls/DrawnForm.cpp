@@ -15,10 +15,10 @@ namespace {
 std::mutex g_makerMutex;
 DrawnForm::WindowMaker g_maker;
 
-std::unique_ptr<os::Window> MakeX11(const DrawnForm::WindowSpec& spec) {
-  if (spec.popup) return os::CreateX11PopupWindow(nullptr, spec.x, spec.y, spec.width, spec.height);
-  return os::X11Window::CreateTopLevel(nullptr, spec.x, spec.y, spec.width, spec.height,
-                                       spec.title);
+std::unique_ptr<os::Window> MakeX11(const DrawnForm::WindowPlacement& placement) {
+  if (placement.popup) return os::CreateX11PopupWindow(nullptr, placement.x, placement.y, placement.width, placement.height);
+  return os::X11Window::CreateTopLevel(nullptr, placement.x, placement.y, placement.width, placement.height,
+                                       placement.title);
 }
 
 }  // namespace
@@ -44,22 +44,22 @@ DrawnForm::~DrawnForm() {
   ResourceManager::Uninitialize();
 }
 
-bool DrawnForm::Open(const WindowSpec& spec) {
+bool DrawnForm::Open(const WindowPlacement& placement) {
   Close();
   WindowMaker maker;
   {
     std::lock_guard<std::mutex> g(g_makerMutex);
     maker = g_maker;
   }
-  mWindow = maker ? maker(spec) : MakeX11(spec);
+  mWindow = maker ? maker(placement) : MakeX11(placement);
   if (!mWindow) return false;
-  mContext = std::make_unique<CHfcOffscreenContext>(spec.width, spec.height);
+  mContext = std::make_unique<CHfcOffscreenContext>(placement.width, placement.height);
   mWindow->SetSink(this);
   Redraw();
   mWindow->Show();
   // A window the server has not mapped yet cannot take the focus; it asks
   // again when it is first exposed.
-  mWantsFocus = spec.focus && !mWindow->RequestFocus();
+  mWantsFocus = placement.focus && !mWindow->RequestFocus();
   return true;
 }
 

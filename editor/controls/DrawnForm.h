@@ -25,14 +25,14 @@ class DrawnForm : public os::WindowSink {
   static constexpr uint32_t kAmber = 0xFFF0A030u;
   static constexpr uint32_t kAmberDark = 0xFF8A5A14u;
 
-  struct WindowSpec {
+  struct WindowPlacement {
     int x = 0, y = 0;  // screen point of the top-left corner
     int width = 0, height = 0;
     std::string title;
     bool popup = false;  // borderless, above everything (menus)
     bool focus = true;   // takes the keyboard focus once it can
   };
-  using WindowMaker = std::function<std::unique_ptr<os::Window>(const WindowSpec&)>;
+  using WindowMaker = std::function<std::unique_ptr<os::Window>(const WindowPlacement&)>;
   // Empty: back to X11 windows on $DISPLAY.
   static void SetWindowMaker(WindowMaker maker);
 
@@ -44,7 +44,7 @@ class DrawnForm : public os::WindowSink {
 
   // Makes (or remakes at the new size) the window; false when none can be
   // made, and then the form cannot be shown.
-  bool Open(const WindowSpec& spec);
+  bool Open(const WindowPlacement& placement);
   void Close();
   os::Window* window() const { return mWindow.get(); }
   // Draws the whole picture anew and shows it.

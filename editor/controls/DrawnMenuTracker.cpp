@@ -142,14 +142,14 @@ bool DrawnMenuTracker::OpenLevel(os::Menu& menu, int x, int y) {
   level->panel = std::make_unique<Panel>(*this, menu);
   level->x = x;
   level->y = y;
-  DrawnForm::WindowSpec spec;
-  spec.x = x;
-  spec.y = y;
-  spec.width = level->panel->Width();
-  spec.height = level->panel->Height();
-  spec.popup = true;
-  spec.focus = mLevels.empty();
-  if (!level->panel->Open(spec)) return false;
+  DrawnForm::WindowPlacement placement;
+  placement.x = x;
+  placement.y = y;
+  placement.width = level->panel->Width();
+  placement.height = level->panel->Height();
+  placement.popup = true;
+  placement.focus = mLevels.empty();
+  if (!level->panel->Open(placement)) return false;
   mLevels.push_back(std::move(level));
   return true;
 }

@@ -36,13 +36,13 @@ void DrawnProgressWindow::Show() {
     window()->Show();
     return;
   }
-  WindowSpec spec;
-  spec.x = 220;
-  spec.y = 180;
-  spec.width = kWidth;
-  spec.height = kHeight;
-  spec.title = mTitle;
-  Open(spec);
+  WindowPlacement placement;
+  placement.x = 220;
+  placement.y = 180;
+  placement.width = kWidth;
+  placement.height = kHeight;
+  placement.title = mTitle;
+  Open(placement);
 }
 
 void DrawnProgressWindow::Paint() {

@@ -40,7 +40,7 @@ uint64_t WireTimeUs(const VirtualBus::Wire& w, size_t bytes) {
 }  // namespace
 
 struct VirtualBus::Device::State {
-  DeviceSpec spec;
+  DeviceDesc desc;
   bool plugged = true;  // under the core's mutex
   WireState up;         // device -> host
   WireState down;       // host -> device
@@ -391,14 +391,14 @@ VirtualBus::~VirtualBus() {
   core_->Shutdown();
 }
 
-std::shared_ptr<VirtualBus::Device> VirtualBus::AddDevice(const DeviceSpec& spec) {
+std::shared_ptr<VirtualBus::Device> VirtualBus::AddDevice(const DeviceDesc& desc) {
   std::shared_ptr<Device> dev(new Device);
   dev->core_ = core_;
   dev->state_ = std::make_unique<Device::State>();
   Device::State& st = *dev->state_;
-  st.spec = spec;
-  st.up.settings = spec.toHost;
-  st.down.settings = spec.toDevice;
+  st.desc = desc;
+  st.up.settings = desc.toHost;
+  st.down.settings = desc.toDevice;
   std::lock_guard<std::mutex> g(core_->m);
   dev->source_ = core_->nextEndpoint++;
   dev->destination_ = core_->nextEndpoint++;
@@ -438,7 +438,7 @@ Status VirtualBus::GetProperty(EndpointId endpoint, Property property, std::stri
     isSource = false;
   }
   if (!dev) return kErrNoSuchEndpoint;
-  const DeviceSpec& s = dev->state_->spec;
+  const DeviceDesc& s = dev->state_->desc;
   switch (property) {
     case Property::kName:
       *value = isSource ? s.sourceName : s.destinationName;

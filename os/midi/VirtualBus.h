@@ -31,7 +31,7 @@ class VirtualBus : public System {
     uint32_t bytesPerSecond = 0;
   };
 
-  struct DeviceSpec {
+  struct DeviceDesc {
     std::string deviceName = "Vesk";
     bool hasDevice = true;  // false: the endpoints belong to no device
     std::string sourceName = "KEYBOARD";
@@ -54,7 +54,7 @@ class VirtualBus : public System {
   VirtualBus(const VirtualBus&) = delete;
   VirtualBus& operator=(const VirtualBus&) = delete;
 
-  std::shared_ptr<Device> AddDevice(const DeviceSpec& spec);
+  std::shared_ptr<Device> AddDevice(const DeviceDesc& desc);
 
   size_t SourceCount() override;
   EndpointId Source(size_t index) override;

@@ -49,7 +49,7 @@ class CMIDIOutTest : public ::testing::Test {
  protected:
   CMIDIOutTest() {
     os::midi::System::Install(&bus);
-    VirtualBus::DeviceSpec s;
+    VirtualBus::DeviceDesc s;
     s.manufacturer = "TAVO";
     s.model = "Vesk";
     s.toDevice.bytesPerSecond = 3125;

@@ -19,9 +19,9 @@ using vesk::test::Bytes;
 using vesk::test::Hex;
 using vesk::test::RecordingCallback;
 
-VirtualBus::DeviceSpec Spec(const char* device, std::optional<std::string> maker,
+VirtualBus::DeviceDesc Desc(const char* device, std::optional<std::string> maker,
                             std::optional<std::string> model) {
-  VirtualBus::DeviceSpec s;
+  VirtualBus::DeviceDesc s;
   s.deviceName = device;
   s.manufacturer = std::move(maker);
   s.model = std::move(model);
@@ -49,7 +49,7 @@ class CoreMIDIPorts : public ::testing::Test {
  protected:
   CoreMIDIPorts() { os::midi::System::Install(&bus); }
   std::shared_ptr<VirtualBus::Device> AddSynth(uint32_t bytesPerSecond = 0) {
-    VirtualBus::DeviceSpec s = Spec("Vesk", "TAVO", "Vesk");
+    VirtualBus::DeviceDesc s = Desc("Vesk", "TAVO", "Vesk");
     s.toDevice.bytesPerSecond = bytesPerSecond;
     return bus.AddDevice(s);
   }
@@ -65,14 +65,14 @@ class CoreMIDIPorts : public ::testing::Test {
 };
 
 TEST_F(CoreMIDIPorts, ListsOnlyTheSynthesizersEndpoints) {
-  auto full = bus.AddDevice(Spec("Vesk A", CoreMIDIEndpoint::kMakerFullName, "Vesk"));
-  auto later = bus.AddDevice(Spec("Vesk B", "TAVO", "Vesk-2"));
-  bus.AddDevice(Spec("Other", "TAVO", "MyVesk"));
-  bus.AddDevice(Spec("NoModel", "TAVO", std::nullopt));
-  bus.AddDevice(Spec("NoMaker", std::nullopt, "Vesk"));
-  bus.AddDevice(Spec("Elsewhere", "ACME", "Vesk"));
-  bus.AddDevice(Spec("Near", CoreMIDIEndpoint::kMakerFullName, "Vesk-2"));
-  VirtualBus::DeviceSpec orphan = Spec("", "TAVO", "Vesk");
+  auto full = bus.AddDevice(Desc("Vesk A", CoreMIDIEndpoint::kMakerFullName, "Vesk"));
+  auto later = bus.AddDevice(Desc("Vesk B", "TAVO", "Vesk-2"));
+  bus.AddDevice(Desc("Other", "TAVO", "MyVesk"));
+  bus.AddDevice(Desc("NoModel", "TAVO", std::nullopt));
+  bus.AddDevice(Desc("NoMaker", std::nullopt, "Vesk"));
+  bus.AddDevice(Desc("Elsewhere", "ACME", "Vesk"));
+  bus.AddDevice(Desc("Near", CoreMIDIEndpoint::kMakerFullName, "Vesk-2"));
+  VirtualBus::DeviceDesc orphan = Desc("", "TAVO", "Vesk");
   orphan.hasDevice = false;
   auto lone = bus.AddDevice(orphan);
 
@@ -132,7 +132,7 @@ TEST_F(CoreMIDIPorts, OpeningFailsCleanlyOnBadKeys) {
 }
 
 TEST_F(CoreMIDIPorts, MessagesTravelBothWays) {
-  VirtualBus::DeviceSpec s = Spec("Vesk", "TAVO", "Vesk");
+  VirtualBus::DeviceDesc s = Desc("Vesk", "TAVO", "Vesk");
   s.toHost.groupMessages = true;
   s.toHost.maxPacketBytes = 16;
   auto synth = bus.AddDevice(s);

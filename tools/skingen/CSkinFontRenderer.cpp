@@ -101,37 +101,37 @@ CSkinFontRenderer::~CSkinFontRenderer() {
   }
 }
 
-bool CSkinFontRenderer::Render(const tagSkinFontSpec& spec, const tagSkinFont* base, tagSkinFont& out,
+bool CSkinFontRenderer::Render(const tagSkinFontRecipe& recipe, const tagSkinFont* base, tagSkinFont& out,
                                std::string& error) {
   if (mLibrary->ft == nullptr) {
     error = "FreeType did not start";
     return false;
   }
-  if (spec.cellHeight <= 0 || spec.pixelSize <= 0) {
-    error = std::string(spec.name) + ": empty cell geometry";
+  if (recipe.cellHeight <= 0 || recipe.pixelSize <= 0) {
+    error = std::string(recipe.name) + ": empty cell geometry";
     return false;
   }
-  const std::string path = mFontDir + "/" + spec.face;
+  const std::string path = mFontDir + "/" + recipe.face;
   FT_Face face = nullptr;
   if (FT_New_Face(mLibrary->ft, path.c_str(), 0, &face) != 0) {
     error = "cannot open " + path;
     return false;
   }
-  FT_Set_Pixel_Sizes(face, 0, static_cast<FT_UInt>(spec.pixelSize));
+  FT_Set_Pixel_Sizes(face, 0, static_cast<FT_UInt>(recipe.pixelSize));
 
   std::vector<Glyph> glyphs(128);
-  const bool shadowed = spec.style == eSkinFontStyle::LabelShadow || spec.style == eSkinFontStyle::DropShadow;
-  const float shadowOpacity = spec.style == eSkinFontStyle::LabelShadow ? 0.7f : 0.85f;
+  const bool shadowed = recipe.style == eSkinFontStyle::LabelShadow || recipe.style == eSkinFontStyle::DropShadow;
+  const float shadowOpacity = recipe.style == eSkinFontStyle::LabelShadow ? 0.7f : 0.85f;
   for (int c = 32; c < 127; ++c) {
-    LoadGlyph(face, c, spec.crisp, 1.0f, shadowed, shadowOpacity, glyphs[c]);
+    LoadGlyph(face, c, recipe.crisp, 1.0f, shadowed, shadowOpacity, glyphs[c]);
   }
 
-  out.spec = &spec;
+  out.recipe = &recipe;
   bool* fixed = out.fixed;
-  auto setFixed = [&spec, fixed](int* table) {
-    for (size_t i = 0; i < spec.fixedCount; ++i) {
-      for (const char* p = spec.fixed[i].chars; *p != 0; ++p) {
-        table[static_cast<unsigned char>(*p)] = spec.fixed[i].advance;
+  auto setFixed = [&recipe, fixed](int* table) {
+    for (size_t i = 0; i < recipe.fixedCount; ++i) {
+      for (const char* p = recipe.fixed[i].chars; *p != 0; ++p) {
+        table[static_cast<unsigned char>(*p)] = recipe.fixed[i].advance;
         fixed[static_cast<unsigned char>(*p)] = true;
       }
     }
@@ -143,18 +143,18 @@ bool CSkinFontRenderer::Render(const tagSkinFontSpec& spec, const tagSkinFont* b
     setFixed(out.advance);
   } else {
     for (int c = 0; c < 32; ++c) {
-      out.advance[c] = spec.controlWidths != nullptr ? spec.controlWidths[c] : spec.controlWidth;
+      out.advance[c] = recipe.controlWidths != nullptr ? recipe.controlWidths[c] : recipe.controlWidth;
     }
     for (int c = 32; c < 127; ++c) {
-      out.advance[c] = std::clamp(glyphs[c].naturalAdvance, spec.minWidth, spec.maxWidth);
+      out.advance[c] = std::clamp(glyphs[c].naturalAdvance, recipe.minWidth, recipe.maxWidth);
     }
     setFixed(out.advance);
     // The placeholder for codes the font has no glyph for is as wide as a digit.
     out.advance[127] = out.advance['0'];
     std::copy(std::begin(out.advance), std::end(out.advance), out.width);
   }
-  if (spec.wholeCellWidth > 0) {
-    std::fill(std::begin(out.width), std::end(out.width), spec.wholeCellWidth);
+  if (recipe.wholeCellWidth > 0) {
+    std::fill(std::begin(out.width), std::end(out.width), recipe.wholeCellWidth);
   }
   // Glyphs wider than their advance are narrowed rather than cut (the hook
   // of an "f"); where the layout fixes an advance, they also keep a gap.
@@ -164,7 +164,7 @@ bool CSkinFontRenderer::Render(const tagSkinFontSpec& spec, const tagSkinFont* b
       const float scale = (static_cast<float>(room) - 0.25f * static_cast<float>(attempt)) /
                           static_cast<float>(glyphs[c].inkWidth + attempt);
       Glyph narrowed;
-      if (!LoadGlyph(face, c, spec.crisp, scale, shadowed, shadowOpacity, narrowed)) {
+      if (!LoadGlyph(face, c, recipe.crisp, scale, shadowed, shadowOpacity, narrowed)) {
         break;
       }
       if (narrowed.inkWidth <= room || attempt == 3) {
@@ -177,8 +177,8 @@ bool CSkinFontRenderer::Render(const tagSkinFontSpec& spec, const tagSkinFont* b
 
   const int cellWidth = *std::max_element(std::begin(out.width), std::end(out.width));
   out.picture = std::make_unique<CHfcBmp>();
-  if (!out.picture->Create(cellWidth, 128 * spec.cellHeight)) {
-    error = std::string(spec.name) + ": picture not created";
+  if (!out.picture->Create(cellWidth, 128 * recipe.cellHeight)) {
+    error = std::string(recipe.name) + ": picture not created";
     return false;
   }
   CHfcDrawContext dc(out.picture.get());
@@ -197,18 +197,18 @@ bool CSkinFontRenderer::Render(const tagSkinFontSpec& spec, const tagSkinFont* b
     } else {
       x = (room - inkWidth) / 2;
     }
-    const int cellTop = c * spec.cellHeight;
-    const int y = cellTop + spec.baseline - g.top;
-    if (spec.style == eSkinFontStyle::LabelShadow) {
-      BlitIntoCell(dc, g.dark.get(), x, y + 1, cellTop, spec.cellHeight);
-    } else if (spec.style == eSkinFontStyle::DropShadow) {
-      BlitIntoCell(dc, g.dark.get(), x + 1, y + 1, cellTop, spec.cellHeight);
+    const int cellTop = c * recipe.cellHeight;
+    const int y = cellTop + recipe.baseline - g.top;
+    if (recipe.style == eSkinFontStyle::LabelShadow) {
+      BlitIntoCell(dc, g.dark.get(), x, y + 1, cellTop, recipe.cellHeight);
+    } else if (recipe.style == eSkinFontStyle::DropShadow) {
+      BlitIntoCell(dc, g.dark.get(), x + 1, y + 1, cellTop, recipe.cellHeight);
     }
-    BlitIntoCell(dc, g.white.get(), x, y, cellTop, spec.cellHeight);
+    BlitIntoCell(dc, g.white.get(), x, y, cellTop, recipe.cellHeight);
   }
   // The placeholder: an open box of capital height.
   const int boxWidth = out.advance[127];
-  const int boxTop = 127 * spec.cellHeight + spec.baseline - capTop;
+  const int boxTop = 127 * recipe.cellHeight + recipe.baseline - capTop;
   const int inset = boxWidth >= 5 ? 1 : 0;
   dc.SetPenColor(0xFFFFFFFF);
   dc.FrameRect(inset, boxTop, boxWidth - 2 * inset - (boxWidth >= 4 ? 1 : 0), capTop);

@@ -6,10 +6,10 @@
 #include <string>
 
 #include "hfc/CHfcBmp.h"
-#include "tools/skingen/SkinFontSpec.h"
+#include "tools/skingen/SkinFontRecipe.h"
 
 struct tagSkinFont {
-  const tagSkinFontSpec* spec = nullptr;
+  const tagSkinFontRecipe* recipe = nullptr;
   int width[128] = {};
   int advance[128] = {};
   bool fixed[128] = {};  // advances the layout relies on, not the face's own
@@ -23,8 +23,8 @@ class CSkinFontRenderer {
   CSkinFontRenderer(const CSkinFontRenderer&) = delete;
   CSkinFontRenderer& operator=(const CSkinFontRenderer&) = delete;
 
-  // base is the rendered font named by spec.sameTablesAs, when it names one.
-  bool Render(const tagSkinFontSpec& spec, const tagSkinFont* base, tagSkinFont& out, std::string& error);
+  // base is the rendered font named by recipe.sameTablesAs, when it names one.
+  bool Render(const tagSkinFontRecipe& recipe, const tagSkinFont* base, tagSkinFont& out, std::string& error);
 
  private:
   struct Library;

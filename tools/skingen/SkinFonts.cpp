@@ -1,4 +1,4 @@
-#include "tools/skingen/SkinFontSpec.h"
+#include "tools/skingen/SkinFontRecipe.h"
 
 #include <iterator>
 
@@ -19,7 +19,7 @@ constexpr tagSkinFontAdvance kMini5[] = {{"0123456789", 4}, {"ABCDEFGHJKLNOPQRST
 
 }  // namespace
 
-const tagSkinFontSpec SKIN_FONTS[] = {
+const tagSkinFontRecipe SKIN_FONTS[] = {
     {"TextW4H9", "BMPFONTINFO_TextW4H9", "DejaVuSansMono.ttf", 8, 10, 10, 7, 5, nullptr, 5, 5, kW4H9,
      std::size(kW4H9), nullptr, eSkinFontStyle::Plain, 0, false},
     {"FontGeneva9", "BMPFONTINFO_Geneva9", "DejaVuSans.ttf", 9, 10, 8, 8, 0, kGeneva9ControlWidths, 2, 9, kGeneva9,

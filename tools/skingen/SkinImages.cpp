@@ -1,4 +1,4 @@
-#include "tools/skingen/SkinImageSpec.h"
+#include "tools/skingen/SkinImageRecipe.h"
 
 #include <algorithm>
 #include <cmath>
@@ -251,8 +251,8 @@ void PaintBackgroundBase(CHfcDrawContext& dc, int, int top, int width, int heigh
 
 }  // namespace
 
-const std::vector<tagSkinImageSpec>& SkinImages() {
-  static const std::vector<tagSkinImageSpec> images{
+const std::vector<tagSkinImageRecipe>& SkinImages() {
+  static const std::vector<tagSkinImageRecipe> images{
       {"Background_Base", 800, 600, 1, PaintBackgroundBase},
       {"Knob_Meter", 36, 36, 1, PaintKnobMeter},
       {"Knob_MeterBack", 36, 36, 1, PaintKnobMeterBack},

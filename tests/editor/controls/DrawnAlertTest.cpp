@@ -62,7 +62,7 @@ TEST_F(DrawnAlertTest, ClosingTheWindowCancelsAndThePictureShowsTheFormFirst) {
 }
 
 TEST_F(DrawnAlertTest, WithoutAWindowTheHeadlessAnswerComes) {
-  DrawnForm::SetWindowMaker([](const DrawnForm::WindowSpec&) { return nullptr; });
+  DrawnForm::SetWindowMaker([](const DrawnForm::WindowPlacement&) { return nullptr; });
   os::HeadlessAlert::Reset();
   os::HeadlessAlert::Script(3);
   DrawnAlert alert;

@@ -17,10 +17,10 @@
 class DrawnFormFixture : public ::testing::Test {
  protected:
   void SetUp() override {
-    DrawnForm::SetWindowMaker([this](const DrawnForm::WindowSpec& spec) -> std::unique_ptr<os::Window> {
-      auto w = os::HeadlessWindow::Create(spec.width, spec.height, spec.x, spec.y);
+    DrawnForm::SetWindowMaker([this](const DrawnForm::WindowPlacement& placement) -> std::unique_ptr<os::Window> {
+      auto w = os::HeadlessWindow::Create(placement.width, placement.height, placement.x, placement.y);
       made.push_back(w.get());
-      specs.push_back(spec);
+      specs.push_back(placement);
       return w;
     });
   }
@@ -64,5 +64,5 @@ class DrawnFormFixture : public ::testing::Test {
 
   vesk::test::TestEnvironment env;
   std::vector<os::HeadlessWindow*> made;  // pointers stay valid while the form lives
-  std::vector<DrawnForm::WindowSpec> specs;
+  std::vector<DrawnForm::WindowPlacement> specs;
 };

@@ -82,8 +82,8 @@ Bytes Sysex(size_t total) {
   return b;
 }
 
-VirtualBus::DeviceSpec Spec(const char* maker, const char* model) {
-  VirtualBus::DeviceSpec s;
+VirtualBus::DeviceDesc Desc(const char* maker, const char* model) {
+  VirtualBus::DeviceDesc s;
   s.manufacturer = maker;
   s.model = model;
   return s;
@@ -94,10 +94,10 @@ class VirtualBusTest : public ::testing::Test {
  protected:
   // Plugs in a device with the given wire rate both ways and connects to it.
   std::shared_ptr<VirtualBus::Device> Plug(uint32_t bytesPerSecond,
-                                           VirtualBus::DeviceSpec spec = Spec("TAVO", "Vesk")) {
-    spec.toHost.bytesPerSecond = bytesPerSecond;
-    spec.toDevice.bytesPerSecond = bytesPerSecond;
-    auto dev = bus.AddDevice(spec);
+                                           VirtualBus::DeviceDesc desc = Desc("TAVO", "Vesk")) {
+    desc.toHost.bytesPerSecond = bytesPerSecond;
+    desc.toDevice.bytesPerSecond = bytesPerSecond;
+    auto dev = bus.AddDevice(desc);
     EXPECT_EQ(bus.CreateClient("test", &client), os::midi::kOk);
     EXPECT_EQ(client->CreateInputPort("in", reader.Proc(), &in), os::midi::kOk);
     EXPECT_EQ(client->CreateOutputPort("out", &out), os::midi::kOk);
@@ -114,8 +114,8 @@ class VirtualBusTest : public ::testing::Test {
 };
 
 TEST_F(VirtualBusTest, ListsEndpointsWithTheirPropertiesUntilUnplugged) {
-  auto a = bus.AddDevice(Spec("TAVO", "Vesk"));
-  VirtualBus::DeviceSpec bare;
+  auto a = bus.AddDevice(Desc("TAVO", "Vesk"));
+  VirtualBus::DeviceDesc bare;
   bare.hasDevice = false;
   bare.sourceName = "OUT";
   auto b = bus.AddDevice(bare);
@@ -181,12 +181,12 @@ TEST_F(VirtualBusTest, ACableRateMovesThreeThousandBytesPerVirtualSecond) {
 }
 
 TEST_F(VirtualBusTest, LatencyDelaysArrivalAndAnInstantWireTakesNoTime) {
-  VirtualBus::DeviceSpec spec = Spec("TAVO", "Vesk");
-  spec.toDevice.latencyUs = 5000;
-  spec.toHost.groupMessages = true;
-  spec.toHost.maxPacketBytes = 4;
-  spec.toHost.packetsPerList = 2;
-  auto dev = Plug(0, spec);
+  VirtualBus::DeviceDesc desc = Desc("TAVO", "Vesk");
+  desc.toDevice.latencyUs = 5000;
+  desc.toHost.groupMessages = true;
+  desc.toHost.maxPacketBytes = 4;
+  desc.toHost.packetsPerList = 2;
+  auto dev = Plug(0, desc);
 
   const uint64_t t0 = os::NowUs();
   PacketList note;
@@ -243,9 +243,9 @@ TEST_F(VirtualBusTest, UnpluggingMidTransferFailsTheSendAndDropsWhatIsInFlight) 
 }
 
 TEST_F(VirtualBusTest, WithdrawnSendsAndClosedPortsHearNothingMore) {
-  VirtualBus::DeviceSpec spec = Spec("TAVO", "Vesk");
-  spec.toHost.latencyUs = 10'000;
-  auto dev = Plug(3125, spec);
+  VirtualBus::DeviceDesc desc = Desc("TAVO", "Vesk");
+  desc.toHost.latencyUs = 10'000;
+  auto dev = Plug(3125, desc);
 
   std::atomic<int> calls{0};
   os::midi::SysexId id;
@@ -278,7 +278,7 @@ TEST_F(VirtualBusTest, WithdrawnSendsAndClosedPortsHearNothingMore) {
 // The device answers from its receiver, as a simulated synthesizer does.
 void AnswerFromTheReceiver() {
   VirtualBus bus;
-  auto dev = bus.AddDevice(Spec("TAVO", "Vesk"));
+  auto dev = bus.AddDevice(Desc("TAVO", "Vesk"));
   dev->SetReceiver([&](const VirtualBus::Received& r) {
     Bytes answer = r.bytes;
     answer[1] += 1;

@@ -6,25 +6,25 @@ namespace vesk::test {
 
 namespace {
 
-os::midi::VirtualBus::DeviceSpec SpecFor(const SimSynthSettings& s, const std::string& deviceName,
+os::midi::VirtualBus::DeviceDesc DescFor(const SimSynthSettings& s, const std::string& deviceName,
                                          const std::string& model) {
-  os::midi::VirtualBus::DeviceSpec spec;
-  spec.deviceName = deviceName;
-  spec.manufacturer = "TAVO";
-  spec.model = model;
-  if (s.splitPackets) spec.toHost.maxPacketBytes = s.packetSize ? s.packetSize : 1;
+  os::midi::VirtualBus::DeviceDesc desc;
+  desc.deviceName = deviceName;
+  desc.manufacturer = "TAVO";
+  desc.model = model;
+  if (s.splitPackets) desc.toHost.maxPacketBytes = s.packetSize ? s.packetSize : 1;
   if (s.slowWire) {
-    spec.toHost.bytesPerSecond = s.bytesPerSecond;
-    spec.toDevice.bytesPerSecond = s.bytesPerSecond;
+    desc.toHost.bytesPerSecond = s.bytesPerSecond;
+    desc.toDevice.bytesPerSecond = s.bytesPerSecond;
   }
-  return spec;
+  return desc;
 }
 
 }  // namespace
 
 SimSynthDevice::SimSynthDevice(os::midi::VirtualBus& bus, SimSynthSettings settings,
                                const std::string& deviceName, const std::string& model)
-    : synth_(settings), device_(bus.AddDevice(SpecFor(settings, deviceName, model))) {
+    : synth_(settings), device_(bus.AddDevice(DescFor(settings, deviceName, model))) {
   device_->SetReceiver([this](const os::midi::VirtualBus::Received& r) { OnPacket(r); });
 }
 

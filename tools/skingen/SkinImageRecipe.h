@@ -5,7 +5,7 @@
 
 class CHfcDrawContext;
 
-struct tagSkinImageSpec {
+struct tagSkinImageRecipe {
   const char* name;  // skin name; the file is "<name>.png"
   int width;
   int height;        // of the whole strip
@@ -14,4 +14,4 @@ struct tagSkinImageSpec {
   void (*paint)(CHfcDrawContext& dc, int frame, int top, int width, int frameHeight);
 };
 
-const std::vector<tagSkinImageSpec>& SkinImages();
+const std::vector<tagSkinImageRecipe>& SkinImages();

@@ -15,7 +15,7 @@ struct tagSkinFontAdvance {
   int advance;
 };
 
-struct tagSkinFontSpec {
+struct tagSkinFontRecipe {
   const char* name;    // picture and font name
   const char* record;  // symbol of the compiled-in metrics record
   const char* face;    // DejaVu font file
@@ -35,5 +35,5 @@ struct tagSkinFontSpec {
   bool crisp;          // two-level rendering, for the smallest faces
 };
 
-extern const tagSkinFontSpec SKIN_FONTS[];
+extern const tagSkinFontRecipe SKIN_FONTS[];
 extern const size_t SKIN_FONT_COUNT;
