@@ -250,10 +250,11 @@ inline void CTavoArchiverEncoder::get_next_match() {
 
 // ---- Huffman stage --------------------------------------------------------
 
-void CTavoArchiverEncoder::count_t_freq() {
-  for (int i = 0; i < kNT; i++) t_freq_[i] = 0;
-  int n = kNC;
-  while (n > 0 && c_len_[n - 1] == 0) n--;
+// The code lengths of the literal/length table are sent as codes of the
+// small table: 0-2 for runs of zero lengths (with extra bits for longer
+// runs), k + 2 for a length k. Counting and writing walk them alike.
+template <class Emit>
+void CTavoArchiverEncoder::for_each_c_len_code(int n, Emit emit) const {
   int i = 0;
   while (i < n) {
     int k = c_len_[i++];
@@ -264,19 +265,30 @@ void CTavoArchiverEncoder::count_t_freq() {
         count++;
       }
       if (count <= 2) {
-        t_freq_[0] = static_cast<uint16_t>(t_freq_[0] + count);
+        for (k = 0; k < count; k++) emit(0, 0, 0u);
       } else if (count <= 18) {
-        t_freq_[1]++;
+        emit(1, 4, static_cast<unsigned>(count - 3));
       } else if (count == 19) {
-        t_freq_[0]++;
-        t_freq_[1]++;
+        emit(0, 0, 0u);
+        emit(1, 4, 15u);
       } else {
-        t_freq_[2]++;
+        emit(2, kCBit, static_cast<unsigned>(count - 20));
       }
     } else {
-      t_freq_[k + 2]++;
+      emit(k + 2, 0, 0u);
     }
   }
+}
+
+int CTavoArchiverEncoder::used_c_len_count() const {
+  int n = kNC;
+  while (n > 0 && c_len_[n - 1] == 0) n--;
+  return n;
+}
+
+void CTavoArchiverEncoder::count_t_freq() {
+  for (int i = 0; i < kNT; i++) t_freq_[i] = 0;
+  for_each_c_len_code(used_c_len_count(), [this](int code, int, unsigned) { t_freq_[code]++; });
 }
 
 void CTavoArchiverEncoder::write_pt_len(int n, int nbit, int i_special) {
@@ -298,35 +310,12 @@ void CTavoArchiverEncoder::write_pt_len(int n, int nbit, int i_special) {
 }
 
 void CTavoArchiverEncoder::write_c_len() {
-  int n = kNC;
-  while (n > 0 && c_len_[n - 1] == 0) n--;
+  const int n = used_c_len_count();
   putbits(kCBit, static_cast<unsigned>(n));
-  int i = 0;
-  while (i < n) {
-    int k = c_len_[i++];
-    if (k == 0) {
-      int count = 1;
-      while (i < n && c_len_[i] == 0) {
-        i++;
-        count++;
-      }
-      if (count <= 2) {
-        for (k = 0; k < count; k++) putbits(pt_len_[0], pt_code_[0]);
-      } else if (count <= 18) {
-        putbits(pt_len_[1], pt_code_[1]);
-        putbits(4, static_cast<unsigned>(count - 3));
-      } else if (count == 19) {
-        putbits(pt_len_[0], pt_code_[0]);
-        putbits(pt_len_[1], pt_code_[1]);
-        putbits(4, 15);
-      } else {
-        putbits(pt_len_[2], pt_code_[2]);
-        putbits(kCBit, static_cast<unsigned>(count - 20));
-      }
-    } else {
-      putbits(pt_len_[k + 2], pt_code_[k + 2]);
-    }
-  }
+  for_each_c_len_code(n, [this](int code, int extraBits, unsigned extra) {
+    putbits(pt_len_[code], pt_code_[code]);
+    if (extraBits != 0) putbits(extraBits, extra);
+  });
 }
 
 inline void CTavoArchiverEncoder::encode_c(int c) { putbits(c_len_[c], c_code_[c]); }

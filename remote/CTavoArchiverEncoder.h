@@ -65,6 +65,9 @@ class CTavoArchiverEncoder {
   // Huffman stage.
   void output(unsigned c, unsigned p);
   void send_block();
+  template <class Emit>
+  void for_each_c_len_code(int n, Emit emit) const;
+  int used_c_len_count() const;
   void count_t_freq();
   void write_pt_len(int n, int nbit, int i_special);
   void write_c_len();
