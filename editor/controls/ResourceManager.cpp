@@ -5,6 +5,7 @@
 #include "editor/controls/CountedSingleton.h"
 #include "hfc/CHfcBmp.h"
 #include "hfc/HfcResourceDir.h"
+#include "platform/HfcBundle.h"
 
 ResourceManager* ResourceManager::mInstance = nullptr;
 int ResourceManager::mRefCounter = 0;
@@ -19,7 +20,14 @@ void ResourceManager::Uninitialize() {
 
 std::string ResourceManager::DefaultResourceDir() {
   const char* dir = std::getenv("VESK_RESOURCE_DIR");
-  return dir != nullptr && *dir != 0 ? dir : VESK_DEFAULT_RESOURCE_DIR;
+  if (dir != nullptr && *dir != 0) return dir;
+  // The plug-in's own bundle, once the plug-in has set it.
+  if (HfcBundleRef bundle = HfcMacGetBundle()) {
+    std::string folder = bundle->ResourceFolder();
+    bundle->Release();
+    return folder;
+  }
+  return VESK_DEFAULT_RESOURCE_DIR;
 }
 
 ResourceManager::ResourceManager() {

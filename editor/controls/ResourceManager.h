@@ -19,7 +19,8 @@ class ResourceManager {
   void UnloadImage(const std::string& name);
   void UnloadAllImages();
 
-  // The resource folder: $VESK_RESOURCE_DIR, else the build's skins.
+  // The resource folder: $VESK_RESOURCE_DIR, else the Resources folder of
+  // the process-wide bundle when one is set, else the build's skins.
   static std::string DefaultResourceDir();
 
  private:

@@ -7,6 +7,7 @@
 #include "editor/controls/ResourceManager.h"
 #include "hfc/CHfcBmp.h"
 #include "hfc/HfcResourceDir.h"
+#include "platform/HfcBundle.h"
 #include "tests/support/PngTestFile.h"
 
 namespace {
@@ -88,6 +89,30 @@ TEST_F(ResourceManagerTest, StartsAndStopsByCount) {
   EXPECT_EQ(ResourceManager::GetInstance(), nullptr);
   // The resource folder stays set after the stop.
   EXPECT_EQ(HfcGetResourceDir(), dir_.string());
+}
+
+}  // namespace
+
+namespace {
+
+// Without an override the skins come from the plug-in's bundle once it is
+// set, and from the build's own folder before that.
+TEST_F(ResourceManagerTest, TheBundleResourcesServeWhenNothingOverridesThem) {
+  unsetenv("VESK_RESOURCE_DIR");
+  const fs::path bundle = dir_ / "Vesk.vst";
+  const std::string resources = (bundle / "Contents" / "Resources").string();
+  const std::string built = ResourceManager::DefaultResourceDir();
+  EXPECT_NE(built, resources);
+  EXPECT_FALSE(built.empty());
+
+  fs::create_directories(bundle / "Contents" / "Resources");
+  HfcBundleRef b = os::Bundle::Create(bundle.string());
+  ASSERT_NE(b, nullptr);
+  HfcMacSetBundle(b);
+  b->Release();
+  EXPECT_EQ(ResourceManager::DefaultResourceDir(), resources);
+  HfcMacSetBundle(nullptr);
+  EXPECT_EQ(ResourceManager::DefaultResourceDir(), built);
 }
 
 }  // namespace
