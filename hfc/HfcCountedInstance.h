@@ -1,13 +1,16 @@
 #pragma once
-// The process-wide hubs are counted: the first start makes the instance,
-// the last stop deletes it, and a stop without a start is refused.
+// The process-wide hubs and registries are counted: the first start makes
+// the instance, every start counts one more user, the last stop deletes it.
+// A start that could not make the instance counts nothing, and a stop
+// without a start is refused.
 
 // Returns whether the instance exists after the start.
 template <typename T, typename Make>
 bool HfcCountedStart(T*& instance, int& count, Make make) {
-  if (count == 0) instance = make();
+  if (count == 0 && instance == nullptr) instance = make();
+  if (instance == nullptr) return false;
   ++count;
-  return instance != nullptr;
+  return true;
 }
 
 // True when the stop matched a start.

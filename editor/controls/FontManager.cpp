@@ -4,7 +4,7 @@
 #include <iterator>
 
 #include "editor/controls/BmpFontRecords.h"
-#include "editor/controls/CountedSingleton.h"
+#include "hfc/HfcCountedInstance.h"
 #include "editor/controls/ResourceManager.h"
 #include "hfc/CHfcBmp.h"
 
@@ -55,11 +55,11 @@ bool PictureFits(const CHfcBmp* bmp, const tagHfcBmpFontInfo& font) {
 }  // namespace
 
 bool FontManager::Initialize() {
-  return CountedSingletonStart(mInstance, mRefCounter, [] { return new FontManager; });
+  return HfcCountedStart(mInstance, mRefCounter, [] { return new FontManager; });
 }
 
 void FontManager::Uninitialize() {
-  CountedSingletonStop(mInstance, mRefCounter, [](FontManager* instance) { delete instance; });
+  HfcCountedStop(mInstance, mRefCounter);
 }
 
 FontManager::FontManager() {

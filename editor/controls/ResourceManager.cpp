@@ -2,7 +2,7 @@
 
 #include <cstdlib>
 
-#include "editor/controls/CountedSingleton.h"
+#include "hfc/HfcCountedInstance.h"
 #include "hfc/CHfcBmp.h"
 #include "hfc/HfcResourceDir.h"
 #include "platform/HfcBundle.h"
@@ -11,11 +11,11 @@ ResourceManager* ResourceManager::mInstance = nullptr;
 int ResourceManager::mRefCounter = 0;
 
 bool ResourceManager::Initialize() {
-  return CountedSingletonStart(mInstance, mRefCounter, [] { return new ResourceManager; });
+  return HfcCountedStart(mInstance, mRefCounter, [] { return new ResourceManager; });
 }
 
 void ResourceManager::Uninitialize() {
-  CountedSingletonStop(mInstance, mRefCounter, [](ResourceManager* instance) { delete instance; });
+  HfcCountedStop(mInstance, mRefCounter);
 }
 
 std::string ResourceManager::DefaultResourceDir() {

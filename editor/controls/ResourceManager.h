@@ -26,6 +26,8 @@ class ResourceManager {
  private:
   ResourceManager();
   ~ResourceManager();
+  template <typename T>
+  friend bool HfcCountedStop(T*& instance, int& count);
 
   static ResourceManager* mInstance;
   static int mRefCounter;
