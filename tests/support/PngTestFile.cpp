@@ -2,6 +2,8 @@
 
 #include <png.h>
 
+#include "os/window/PngFile.h"
+
 #include <csetjmp>
 #include <cstdio>
 
@@ -80,20 +82,7 @@ std::vector<uint8_t> EncodePng(const PngTestImage& image) {
 }
 
 bool WriteArgbPng(const std::string& path, const uint32_t* pixels, int width, int height) {
-  PngTestImage image;
-  image.width = width;
-  image.height = height;
-  for (int y = 0; y < height; ++y) {
-    std::vector<uint8_t> row;
-    for (int x = 0; x < width; ++x) {
-      const uint32_t p = pixels[static_cast<size_t>(y) * width + x];
-      row.insert(row.end(), {static_cast<uint8_t>(p >> 16), static_cast<uint8_t>(p >> 8), static_cast<uint8_t>(p),
-                             static_cast<uint8_t>(p >> 24)});
-    }
-    image.rows.push_back(std::move(row));
-  }
-  const std::vector<uint8_t> bytes = EncodePng(image);
-  return !bytes.empty() && WriteFileBytes(path, bytes);
+  return os::WritePngFile(path, pixels, width, height, width);
 }
 
 bool WriteFileBytes(const std::string& path, const std::vector<uint8_t>& bytes) {
