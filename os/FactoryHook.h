@@ -1,5 +1,5 @@
 #pragma once
-// Where a drawn form of a system object (alert, file dialog) is installed
+// Where a drawn form of a system object (alert, file dialog, progress window) is installed
 // by the GUI layer; without one, the headless form is made.
 #include <functional>
 #include <memory>

@@ -2,28 +2,21 @@
 
 #include <mutex>
 
+#include "os/FactoryHook.h"
+
 namespace os {
 
 namespace {
-std::mutex g_mutex;
-ProgressWindow::Factory g_factory;
+FactoryHook<ProgressWindow> g_factory;
+std::mutex g_mutex;  // guards the list of headless windows
 HeadlessProgressWindow* g_current = nullptr;
 }  // namespace
 
 std::unique_ptr<ProgressWindow> ProgressWindow::Create() {
-  Factory f;
-  {
-    std::lock_guard<std::mutex> g(g_mutex);
-    f = g_factory;
-  }
-  if (f) return f();
-  return std::make_unique<HeadlessProgressWindow>();
+  return g_factory.Make<HeadlessProgressWindow>();
 }
 
-void ProgressWindow::SetFactory(Factory f) {
-  std::lock_guard<std::mutex> g(g_mutex);
-  g_factory = std::move(f);
-}
+void ProgressWindow::SetFactory(Factory f) { g_factory.Set(std::move(f)); }
 
 HeadlessProgressWindow::HeadlessProgressWindow() {
   std::lock_guard<std::mutex> g(g_mutex);
