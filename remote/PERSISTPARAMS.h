@@ -4,7 +4,7 @@
 
 #include "model/ChunkRemoteSynth.h"
 #include "remote/FTYPE.h"
-#include "remote/FXBFILTERINFO.h"
+#include "model/FXBFILTERINFO.h"
 
 namespace Oskend {
 
