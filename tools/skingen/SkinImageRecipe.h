@@ -14,4 +14,14 @@ struct tagSkinImageRecipe {
   void (*paint)(CHfcDrawContext& dc, int frame, int top, int width, int frameHeight);
 };
 
+// Each recipe file registers its group of skins with a file-scope
+// `SkinImageGroup`, so a new group of controls adds a file, not a line in a
+// shared list. The generator is an executable, so every group is linked.
+class SkinImageGroup {
+ public:
+  explicit SkinImageGroup(std::vector<tagSkinImageRecipe> (*make)());
+};
+
+// Every registered recipe, in name order (so the output never depends on
+// the link order); the generator refuses two recipes of one name.
 const std::vector<tagSkinImageRecipe>& SkinImages();

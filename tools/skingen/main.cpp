@@ -106,7 +106,14 @@ int main(int argc, char** argv) {
       return 1;
     }
   }
-  for (const tagSkinImageRecipe& recipe : SkinImages()) {
+  const std::vector<tagSkinImageRecipe>& images = SkinImages();
+  for (size_t i = 1; i < images.size(); ++i) {
+    if (std::strcmp(images[i - 1].name, images[i].name) == 0) {
+      std::fprintf(stderr, "skingen: two recipes draw %s\n", images[i].name);
+      return 1;
+    }
+  }
+  for (const tagSkinImageRecipe& recipe : images) {
     if (!PaintImage(recipe, skinDir, error)) {
       std::fprintf(stderr, "skingen: %s\n", error.c_str());
       return 1;
