@@ -93,6 +93,17 @@ inline bool LoggingListener::OnHfcCtrlEvent(CHfcControl*, int code, int arg, voi
   return true;
 }
 
+// Remembers the window areas the controls asked to have presented.
+class SceneWindow : public HeadlessHfcWindow {
+ public:
+  SceneWindow() : HeadlessHfcWindow(400, 300) {}
+  bool DrawLayers(const tagHfcRect* rect, bool now) override {
+    if (rect) drawn.push_back(*rect);
+    return HeadlessHfcWindow::DrawLayers(rect, now);
+  }
+  std::vector<tagHfcRect> drawn;
+};
+
 // A 400 x 300 headless window with a layer at (20, 10), 360 x 280, whose
 // picture starts a flat grey.
 class CtrlScene {
@@ -101,7 +112,7 @@ class CtrlScene {
   static constexpr int kLayerY = 10;
   static constexpr uint32_t kGrey = 0xFF202428;
 
-  CtrlScene() : window(400, 300) {
+  CtrlScene() {
     layer.Create(kLayerX, kLayerY, 360, 280, &window);
     layer.GetOffscreen()->SetBrushColor(kGrey);
     layer.GetOffscreen()->FillRect(0, 0, 360, 280);
@@ -148,7 +159,7 @@ class CtrlScene {
 
   vesk::test::TestEnvironment env;
   ScopedHubs hubs;
-  HeadlessHfcWindow window;
+  SceneWindow window;
   CHfcWindowLayer layer;
 };
 
