@@ -514,6 +514,16 @@ void CHfcCtrlList::DrawDragImage(CHfcDrawContext* dc, int index) {
   image.CopyToContext(dc, 0, 0, w, h, 0, 0);
 }
 
+void CHfcCtrlList::Debug() {
+  if (!m_pParentLayer) return;
+  const uint32_t start = HfcGetSystemTimeMs();
+  for (int i = 0; i < 120; ++i) {
+    for (int k = 0; k < mItemCount; ++k) mItems[k]->SetDirty(true);
+    Draw(m_pParentLayer->GetDrawContext());
+  }
+  HfcDebugPrintf("CHfcCtrlList::Debug() - %u ms", HfcGetSystemTimeMs() - start);
+}
+
 // ---- selection and events ---------------------------------------------------
 
 bool CHfcCtrlList::SendEvent(int code, int arg, void* data) {
