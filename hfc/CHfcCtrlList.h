@@ -57,6 +57,7 @@ class CHfcCtrlList : public CHfcControl {
   void Draw(CHfcDrawContext* dc) override;
   void Erase(CHfcDrawContext* dc) override;
   void Update(bool force, bool now) override;
+  void Show(bool markDirty) override;
 
   // Items.
   void ClearItems();
