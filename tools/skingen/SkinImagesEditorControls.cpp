@@ -259,6 +259,9 @@ void PaintCheckBoxMedium(CHfcDrawContext& dc, int frame, int top, int width, int
 
 // ---- Split-key keyboard ----
 
+// The keys' height; the marker reaches below them.
+constexpr int kSplitKeysHeight = 14;
+
 // 88 keys from A: 52 white keys of 13 pixels (7 to the 91-pixel octave),
 // black keys over the boundaries after A, C, D, F and G.
 void PaintSplitKeyboard(CHfcDrawContext& dc, int, int top, int width, int height) {
@@ -275,12 +278,12 @@ void PaintSplitKeyboard(CHfcDrawContext& dc, int, int top, int width, int height
   }
 }
 
-// The split marker: a wedge pointing down onto the keys and a line through
-// them, white so that the bar's tint colours it.
+// The split marker: a hairline down through the keys and a wedge below
+// them pointing up at the split, white so that the bar's tint colours it.
 void PaintSplitArrow(CHfcDrawContext& dc, int, int top, int width, int height) {
-  Triangle(dc, width / 2.0f, top + 2.0f, 3, 0, 0xFFFFFFFF);
-  Fill(dc, width / 2, top + 4, 1, height - 4, 0xFFFFFFFF);
-  Fill(dc, width / 2 - 1, top + 4, 3, 2, 0xFFFFFFFF);
+  Fill(dc, width / 2, top, 1, kSplitKeysHeight, 0xFFFFFFFF);
+  Triangle(dc, width / 2.0f, top + kSplitKeysHeight + 3.0f, 3, 1, 0xFFFFFFFF);
+  Fill(dc, 0, top + height - 1, width, 1, 0xFFFFFFFF);
 }
 
 // Names with their sizes, as the controls and the factory ask for them.
@@ -330,8 +333,8 @@ const SkinImageGroup kEditorControlSkins{[] {
 
   r.push_back({"Switch_CheckBox_Medium", 11, 2 * 11, 2, PaintCheckBoxMedium});
   r.push_back({"Switch_TabSw", 48, 24, 1, PaintTabSwitches});
-  r.push_back({"Image_SplitPointKeyboard", 677, 16, 1, PaintSplitKeyboard});
-  r.push_back({"Image_SplitKeyArrow", 7, 16, 1, PaintSplitArrow});
+  r.push_back({"Image_SplitPointKeyboard", 677, kSplitKeysHeight, 1, PaintSplitKeyboard});
+  r.push_back({"Image_SplitKeyArrow", 7, kSplitKeysHeight + 6, 1, PaintSplitArrow});
 
   r.push_back(StripRecipe<0>("Tab_Prog_Main"));
   r.push_back(StripRecipe<1>("Tab_Combi_Main"));
