@@ -205,6 +205,14 @@ TEST_F(TabControlTest, CreationNeedsTheTabPicture) {
   ASSERT_TRUE(bad.Create(p, 1, 0));
   EXPECT_EQ(bad.GetWidth(), 100);
   EXPECT_EQ(bad.GetHeight(), kTabH);
+  // Groups of no tabs count as groups of one: nothing divides by zero.
+  CTabControl grouped;
+  stTabControlCreateParam g{0, 0, 0, 0, kTabW, kTabH, kGap, 0, 0, pic.get(), nullptr, 0, 0, 1, 0, 0};
+  ASSERT_TRUE(grouped.Create(g, 1, 0));
+  EXPECT_EQ(grouped.GetWidth(), kStep + 64);
+  EXPECT_EQ(grouped.GetNumberPfPage(), 0);
+  int index = 0;
+  EXPECT_EQ(grouped.HitTest(10, 10, index), 0);
 }
 
 }  // namespace
