@@ -370,6 +370,9 @@ void CHfcCtrlList::Update(bool force, bool now) {
     return;
   }
   if (!force && !m_bDirty) return;
+  // Only changed items are drawn; a forced update means all of them.
+  if (force)
+    for (int i = 0; i < mItemCount; ++i) mItems[i]->SetDirty(true);
   m_bDirty = false;
   mUpdateNow = now;
   Draw(m_pParentLayer->GetDrawContext());
@@ -403,6 +406,13 @@ void CHfcCtrlList::Draw(CHfcDrawContext* dc) {
   FillCellBackground(dc, m_rcFrame.left, m_rcFrame.top, GetWidth(), GetHeight());
   DrawList(dc, true);
   if (m_pParentLayer) m_pParentLayer->CopyToWindow(&m_rcFrame, mUpdateNow);
+}
+
+void CHfcCtrlList::Show(bool markDirty) {
+  // Hiding erased the cells: showing again must draw every item.
+  if (!m_bVisible)
+    for (int i = 0; i < mItemCount; ++i) mItems[i]->SetDirty(true);
+  CHfcControl::Show(markDirty);
 }
 
 void CHfcCtrlList::Erase(CHfcDrawContext* dc) {
@@ -512,6 +522,16 @@ void CHfcCtrlList::DrawDragImage(CHfcDrawContext* dc, int index) {
   CHfcOffscreenContext image(w, h);
   DrawCell(&image, &look, index, w, h);
   image.CopyToContext(dc, 0, 0, w, h, 0, 0);
+}
+
+void CHfcCtrlList::Debug() {
+  if (!m_pParentLayer) return;
+  const uint32_t start = HfcGetSystemTimeMs();
+  for (int i = 0; i < 120; ++i) {
+    for (int k = 0; k < mItemCount; ++k) mItems[k]->SetDirty(true);
+    Draw(m_pParentLayer->GetDrawContext());
+  }
+  HfcDebugPrintf("CHfcCtrlList::Debug() - %u ms", HfcGetSystemTimeMs() - start);
 }
 
 // ---- selection and events ---------------------------------------------------

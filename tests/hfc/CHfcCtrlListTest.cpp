@@ -240,6 +240,17 @@ TEST(CHfcCtrlList, CellsShowCaptionsSelectionAndHighCharacters) {
   s.Present();
   EXPECT_EQ(s.Pixel(10 + 30, 30), kBack);
   EXPECT_EQ(s.window.platform()->PresentCount(), presents + 1);
+  // Hidden, the list leaves the background; shown again, it draws its items.
+  s.list.Hide(true);
+  s.Present();
+  EXPECT_EQ(s.Pixel(10 + 3, 30), kBack);
+  s.list.Show(true);
+  s.Present();
+  EXPECT_EQ(s.Pixel(10 + 3, 30), 0xFF00C000u | 'a');
+  // A forced update draws every item, changed or not.
+  s.layer.GetOffscreen()->FillRect(0, 0, 360, 280);
+  s.list.Update(true, true);
+  EXPECT_EQ(s.Pixel(10 + 40 + 9, 30), 0xFF00C000u | 'x');
 }
 
 TEST(CHfcCtrlList, CaptionsAreCutAndCopiedTerminated) {
