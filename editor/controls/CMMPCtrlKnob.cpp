@@ -180,7 +180,8 @@ bool CMMPCtrlKnob::Press(CHfcMouse* m, int x, int y, int mods) {
   if (!m_bExtended) {
     m_iDragMode = 1;
     m_iLastReported = GetIntValue();
-    m_iDragAccum = GetIntValue() * m_iPixelsPerStep + m_iPixelsPerStep / 2;
+    const int pps = std::max(m_iPixelsPerStep, 1);
+    m_iDragAccum = GetIntValue() * pps + pps / 2;
   } else {
     m_iDragMode = IsKnobArea(x, y) ? 1 : 2;
     m_uLastMoveTime = HfcGetSystemTimeMs();
@@ -211,8 +212,8 @@ bool CMMPCtrlKnob::OnHfcMouseMove(CHfcMouse* m, int x, int y, int mods) {
   const bool fine = (mods & kModFine) != 0;
   int value = m_iLastReported;
   if (!m_bExtended) {
-    // A knob made with no step would divide by zero; it moves by single
-    // values instead.
+    // A knob made without pixels per step would divide by zero; it moves
+    // by single values instead.
     const int pps = std::max(m_iPixelsPerStep, 1);
     m_iDragAccum += (m_ptLast.y - y) * (fine ? 1 : pps);
     value = ClipIntValueRange(m_iDragAccum / pps);

@@ -83,6 +83,15 @@ TEST_F(CharEdit, CreationRefusesWhatItCannotDraw) {
   EXPECT_EQ(edit.GetHeight(), 16);
 }
 
+TEST_F(CharEdit, EveryCellOfTheFieldShowsAGlyphOfTheFont) {
+  Plain(0, 1);
+  // A byte above 127 shows the placeholder cell, an empty cell glyph 0.
+  edit.SetPtrValue(const_cast<char*>("A\xE9"), true);
+  EXPECT_EQ(rig.Pixel(&edit, 41, 31), CellColour('A'));
+  EXPECT_EQ(rig.Pixel(&edit, 47, 31), CellColour(127));
+  EXPECT_EQ(rig.Pixel(&edit, 53, 31), CellColour(0));
+}
+
 TEST_F(CharEdit, PlainDragSnapsToTheStepThenMovesAStepAPixel) {
   Plain(25, 10);
   rig.Press(45, 35);

@@ -45,7 +45,7 @@ void PaintValueBarBack(CHfcDrawContext& dc, int, int top, int width, int height)
   Fill(dc, 2, top + 2, BarWidth, insideH, kGrooveInside);
   if (height >= 8) Fill(dc, 1, top + 1 + grooveH, BarWidth + 2, 1, 0xFFF4F5F7);
   if (DispX > 0) {
-    const int x = DispX - 2;
+    const int x = DispX - 4;
     const int w = width - x - 1;
     Sunken(dc, x, top + 1, w, height - 2, 0xFF101114);
     VGradient(dc, x + 1, top + 2, w - 2, height - 4, kLcdTop, kLcdBottom);

@@ -251,6 +251,17 @@ TEST_F(Knob, APlainKnobDragsByPixelsPerStepAndMasksTheUnlitRing) {
   rig->Release(kKnobX + 18, kKnobY + 26);
   EXPECT_EQ(listener.Take(), (Log{"int 115", "int 116", "lost"}));
   plain.Destroy();
+  // A knob made without pixels per step moves by single values instead of
+  // dividing by zero.
+  p.pixelsPerStep = 0;
+  ASSERT_TRUE(plain.Create(&p, 1, 0));
+  rig->Add(&plain);
+  plain.SetIntValue(10, false);
+  rig->Press(kKnobX + 18, kKnobY + 18);
+  rig->Drag(kKnobX + 18, kKnobY + 16);
+  rig->Release(kKnobX + 18, kKnobY + 16);
+  EXPECT_EQ(listener.Take(), (Log{"int 12", "lost"}));
+  plain.Destroy();
 }
 
 }  // namespace
