@@ -58,7 +58,7 @@ class GraphListener : public CHfcControlListener {
 
 class GraphFixture : public ::testing::Test {
  protected:
-  static constexpr int kW = 420;
+  static constexpr int kW = 640;
   static constexpr int kH = 260;
 
   GraphFixture() {
