@@ -34,8 +34,9 @@ tagXBCtrlEnvelopeGraphParam Param(int width = 140, int height = 65, int count = 
 
 class EnvelopeGraph : public GraphFixture {
  protected:
-  CXBCtrlEnvelopeGraph graph;
+  // The listener outlives the control.
   GraphListener listener{3};
+  CXBCtrlEnvelopeGraph graph;
 
   void SetUp() override {
     tagXBCtrlEnvelopeGraphParam p = Param();

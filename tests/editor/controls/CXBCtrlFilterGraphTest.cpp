@@ -94,8 +94,9 @@ tagXBCtrlFilterGraphParam Param(int x, int y, int w, int h) {
 
 class FilterGraph : public GraphFixture {
  protected:
-  CXBCtrlFilterGraph graph;
+  // The listener outlives the control.
   GraphListener listener{3};
+  CXBCtrlFilterGraph graph;
 
   void Make(tagXBCtrlFilterGraphParam p, int level, int time) {
     ASSERT_TRUE(graph.Create(&p, 7, 0));

@@ -15,8 +15,9 @@ constexpr uint32_t kOutside = 0xFFDB0330;
 
 class ZoneSlopeBar : public GraphFixture {
  protected:
-  ZubZoneSlopeBar bar;
+  // The listener outlives the control.
   GraphListener listener{2};
+  ZubZoneSlopeBar bar;
 
   tagKvxCtrlZoneSlopeBarParam Param(int minimum = 0, int maximum = 127) {
     tagKvxCtrlZoneSlopeBarParam p{};
