@@ -56,10 +56,12 @@ void CHfcDrawContext::BlendPixel(uint32_t* px, uint32_t colour, float coverage) 
   const float da = static_cast<float>(d >> 24) / 255.0f;
   const float oa = sa + da * (1.0f - sa);
   const float dw = da * (1.0f - sa);
-  uint32_t out = static_cast<uint32_t>(std::lround(oa * 255.0f)) << 24;
+  // The values are never negative, and below 256.5 adding one half is exact,
+  // so truncation rounds as lround does, without the library call.
+  uint32_t out = static_cast<uint32_t>(oa * 255.0f + 0.5f) << 24;
   for (int shift = 0; shift <= 16; shift += 8) {
     const float c = (static_cast<float>(Channel(colour, shift)) * sa + static_cast<float>(Channel(d, shift)) * dw) / oa;
-    out |= static_cast<uint32_t>(std::clamp(std::lround(c), 0L, 255L)) << shift;
+    out |= std::min(static_cast<uint32_t>(c + 0.5f), 255u) << shift;
   }
   *px = out;
 }
