@@ -88,24 +88,45 @@ void HfcFillPolygons(const std::vector<HfcPolygon>& polygons, int width, int hei
   std::vector<float> acc(static_cast<size_t>(spanWidth));
   std::vector<Crossing> crossings;
   // Two vertical edges are an upright rectangle (rectangles, and lines along
-  // an axis): its crossings need no search and no sorting.
+  // an axis): every row of it is the same span taken by as many sample rows
+  // as fall inside, so the rows are made once per count.
   const bool upright = edges.size() == 2 && edges[0].x0 == edges[0].x1 && edges[1].x0 == edges[1].x1 &&
                        edges[0].y0 == edges[1].y0 && edges[0].y1 == edges[1].y1 && edges[0].dir != edges[1].dir;
-  const float uprightLeft = upright ? std::min(edges[0].x0, edges[1].x0) - shift : 0.0f;
-  const float uprightRight = upright ? std::max(edges[0].x0, edges[1].x0) - shift : 0.0f;
+  if (upright) {
+    const float xa = std::min(edges[0].x0, edges[1].x0) - shift;
+    const float xb = std::max(edges[0].x0, edges[1].x0) - shift;
+    struct Row {
+      int x0 = 0;
+      std::vector<float> coverage;
+    };
+    Row rows[kSubRows + 1];
+    for (int n = 1; n <= kSubRows && xa != xb; ++n) {
+      std::fill(acc.begin(), acc.end(), 0.0f);
+      for (int k = 0; k < n; ++k) AddSpan(acc, spanWidth, xa, xb, 1.0f / kSubRows);
+      int x0 = 0;
+      while (x0 < spanWidth && acc[x0] <= 0.0f) ++x0;
+      int x1 = spanWidth;
+      while (x1 > x0 && acc[x1 - 1] <= 0.0f) --x1;
+      rows[n].x0 = xFirst + x0;
+      rows[n].coverage.assign(acc.begin() + x0, acc.begin() + x1);
+      for (float& c : rows[n].coverage) c = std::min(c, 1.0f);
+    }
+    for (int y = yFirst; y <= yLast; ++y) {
+      int n = 0;
+      for (int s = 0; s < kSubRows; ++s) {
+        const float sy = static_cast<float>(y) + (static_cast<float>(s) + 0.5f) / kSubRows;
+        n += sy >= edges[0].y0 && sy < edges[0].y1;
+      }
+      if (n > 0 && !rows[n].coverage.empty()) span(y, rows[n].x0, rows[n].coverage);
+    }
+    return;
+  }
   std::vector<float> row;
   for (int y = yFirst; y <= yLast; ++y) {
     std::fill(acc.begin(), acc.end(), 0.0f);
     bool touched = false;
     for (int s = 0; s < kSubRows; ++s) {
       const float sy = static_cast<float>(y) + (static_cast<float>(s) + 0.5f) / kSubRows;
-      if (upright) {
-        if (sy >= edges[0].y0 && sy < edges[0].y1 && uprightLeft != uprightRight) {
-          AddSpan(acc, spanWidth, uprightLeft, uprightRight, 1.0f / kSubRows);
-          touched = true;
-        }
-        continue;
-      }
       crossings.clear();
       for (const Edge& e : edges) {
         if (sy < e.y0 || sy >= e.y1) {
