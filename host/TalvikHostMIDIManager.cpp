@@ -718,9 +718,15 @@ void TalvikHostMIDIManager::HandleMIDIPackets(const os::midi::PacketList* list, 
     for (size_t i = 0; i < list->size(); ++i) {
       const os::midi::Packet p = (*list)[i];
       size_t done = 0;
-      // A packet longer than an entry goes in as several entries.
+      // A packet longer than an entry goes in as several entries, cut before
+      // a status byte where one is near, so that no short message is split.
       do {
-        const size_t n = std::min(p.length - done, MIDIPacketRingBuffer::kDataBytes);
+        size_t n = std::min(p.length - done, MIDIPacketRingBuffer::kDataBytes);
+        if (done + n < p.length) {
+          size_t cut = n;
+          while (cut > n - 3 && cut > 1 && p.data[done + cut] < 0x80) --cut;
+          if (p.data[done + cut] >= 0x80) n = cut;
+        }
         ring_.Push(p.timeUs * 1000, p.data + done, n, source);
         if (!probing_) Forward(ring_.LastAsList());
         done += n;

@@ -71,6 +71,14 @@ void SimController::SendOnPortA(const std::vector<uint8_t>& bytes) {
   if (portA_) portA_->Emit(bytes);
 }
 
+void SimController::UnplugExclusivePort() { exclusive_->Unplug(); }
+
+void SimController::Unplug() {
+  if (portA_) portA_->Unplug();
+  exclusive_->Unplug();
+  if (portB_) portB_->Unplug();
+}
+
 // Output delivery thread of the bus: the host's packets in order.
 void SimController::OnPacket(const os::midi::VirtualBus::Received& packet) {
   std::vector<std::vector<uint8_t>> replies;
