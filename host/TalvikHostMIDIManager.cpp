@@ -494,6 +494,10 @@ void TalvikHostMIDIManager::DisableAfterFailure(SourceData* sd) {
   for (auto& slot : slots_) {
     if (slot.mSourceData != sd || !slot.enabled) continue;
     slot.enabled = false;
+    // Its second port was connected by the set-up; the slot's own
+    // connection stays until the slot lets go of the source.
+    if (sd->mTAVOExclusiveData && sd->mTAVOExclusiveData->sourceAfter)
+      inputPort_->Disconnect(sd->mTAVOExclusiveData->sourceAfter);
     try {
       if (component_) component_->ControllerDetached(sd->endpoint);
     } catch (...) {
@@ -541,6 +545,7 @@ void TalvikHostMIDIManager::ApplyCombiMIDIChannel(int channel) {
 // ------------------------------------------------------------------ idle --
 
 void TalvikHostMIDIManager::Idle() {
+  ReleaseDisconnectedPorts();  // no lock is held yet
   LockA a(*this);
   std::deque<LedRequest> leds, ondrix;
   std::deque<LcdRequest> lcds;

@@ -111,8 +111,10 @@ TEST_F(ControllerProtocolTest, SettingUpPutsTheControllerIntoExclusiveModeOnTheC
     EXPECT_EQ(component.Calls(),
               (std::vector<Call>{{"QueryControllerChannel"},
                                  {"Attached", c.ExclusiveSource(), k.modelByte}}));
-    // The controller's second port plays into the component too.
-    c.SendOnPortA({0x90, 0x30, 0x40});
+    // The controller's port B plays into the component too.
+    c.SendOnPortB({0x90, 0x31, 0x40});
+    ASSERT_TRUE(component.WaitEvents(1));
+    EXPECT_EQ(component.Events()[0].data1, 0x31u);
     component.Clear();
     manager->SetSource(1, 0, false);
     EXPECT_FALSE(c.State().exclusive);
@@ -342,6 +344,14 @@ TEST_F(ControllerProtocolTest, AChannelChangeReinitialisesTheControllersInUse) {
   c.Change([](SimControllerSettings& s) { s.silent = true; });
   EXPECT_NE(FailureOf([&] { component.host->SetCombiMIDIChannel_talvikvstinterface1(6); }), "");
   EXPECT_EQ(component.Calls().back(), (Call{"Detached", c.ExclusiveSource()}));
+  // Its port B no longer plays into the component; the slot's port still does.
+  Idle();
+  component.Clear();
+  c.SendOnPortB({0x90, 0x31, 0x40});
+  c.SendExclusive({0x90, 0x30, 0x40});
+  ASSERT_TRUE(component.WaitEvents(1));
+  EXPECT_FALSE(component.WaitEvents(2, 20));
+  EXPECT_EQ(component.Events()[0].data1, 0x30u);
 }
 
 TEST_F(ControllerProtocolTest, ARebuildLetsGoOfAVanishedControllerAndItsReplyGetsThrough) {

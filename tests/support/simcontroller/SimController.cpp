@@ -71,6 +71,10 @@ void SimController::SendOnPortA(const std::vector<uint8_t>& bytes) {
   if (portA_) portA_->Emit(bytes);
 }
 
+void SimController::SendOnPortB(const std::vector<uint8_t>& bytes) {
+  if (portB_) portB_->Emit(bytes);
+}
+
 void SimController::UnplugExclusivePort() { exclusive_->Unplug(); }
 
 void SimController::Unplug() {

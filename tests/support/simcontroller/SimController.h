@@ -79,6 +79,7 @@ class SimController {
   void SendEvent(int f, int a, int b);
   void SendExclusive(const std::vector<uint8_t>& bytes);
   void SendOnPortA(const std::vector<uint8_t>& bytes);
+  void SendOnPortB(const std::vector<uint8_t>& bytes);
   // Takes the exclusive port away (the other ports stay).
   void UnplugExclusivePort();
   void Unplug();
