@@ -18,22 +18,16 @@
 
 #include "os/Clock.h"
 #include "os/midi/EndpointTable.h"
-#include "os/midi/PacketSplitter.h"
+#include "os/midi/OutputPieces.h"
 #include "os/midi/alsa/AlsaCardNames.h"
+#include "os/midi/alsa/AlsaDrain.h"
 
 namespace os::midi {
 namespace {
 
 // Pieces small enough for the sequencer's pool and a card's output buffer.
 constexpr size_t kPieceBytes = 256;
-// A hardware destination takes bytes at the speed of a MIDI cable; sending
-// faster only overruns its buffer.
-constexpr uint64_t kCableBytesPerSecond = 3125;
 constexpr unsigned kTickMs = 5;
-
-uint64_t WireUs(size_t bytes, uint64_t rate) {
-  return rate ? (uint64_t(bytes) * 1'000'000 + rate - 1) / rate : 0;
-}
 
 std::optional<AlsaCardNames> CardNames(int card) {
   snd_ctl_t* ctl = nullptr;
@@ -71,7 +65,7 @@ struct AlsaSystem::Core {
   struct Dest {
     Addr addr;
     std::deque<Piece> queue;
-    uint64_t freeAtUs = 0;  // when the wire has taken what went before
+    size_t sendBytes = 0;  // of the SysEx send going out now
   };
   struct Send {
     uint64_t client;
@@ -184,8 +178,8 @@ struct AlsaSystem::Core {
   }
 
   void QueueLocked(Dest* d, SysexId send, const uint8_t* data, size_t length) {
-    const PacketSplitter splitter(kPieceBytes, false);
-    auto pieces = splitter.Split(data, length);
+    auto pieces = send ? OutputPieces::Sysex(data, length, kPieceBytes)
+                       : OutputPieces::Messages(data, length, kPieceBytes);
     for (size_t i = 0; i < pieces.size(); ++i)
       d->queue.push_back({send, i + 1 == pieces.size(), std::move(pieces[i])});
     cv.notify_all();
@@ -199,6 +193,7 @@ struct AlsaSystem::Core {
       auto& q = d->second.queue;
       q.erase(std::remove_if(q.begin(), q.end(), [&](const Piece& p) { return p.send == id; }),
               q.end());
+      d->second.sendBytes = 0;
     }
     sends.erase(it);
   }
@@ -267,11 +262,12 @@ struct AlsaSystem::Core {
         }
         const uint64_t now = NowUs();
         for (auto& [id, d] : dests) {
-          const uint64_t rate = d.addr.hardware ? kCableBytesPerSecond : 0;
-          while (!d.queue.empty() && d.freeAtUs <= now) {
+          while (!d.queue.empty()) {
             const Piece& p = d.queue.front();
             const int r = encoder ? WriteLocked(d, p, encoder) : -ENOMEM;
-            if (r == -EAGAIN) break;  // the pool is full: next tick
+            // The pool or the card's buffer is full: the rest waits for the
+            // next tick, at the pace the device takes it.
+            if (r == -EAGAIN || r == -ENOMEM) break;
             if (r < 0) {
               // The destination refused or is gone: its sends end now.
               for (auto& [sid, s] : sends)
@@ -280,8 +276,12 @@ struct AlsaSystem::Core {
               dirty.store(true);
               break;
             }
-            d.freeAtUs = std::max(d.freeAtUs, now) + WireUs(p.bytes.size(), rate);
-            if (p.send && p.last) finishing.push_back({d.freeAtUs, p.send});
+            d.sendBytes += p.send ? p.bytes.size() : 0;
+            if (p.send && p.last) {
+              finishing.push_back({now + AlsaDrain::AfterLastPieceUs(d.sendBytes, d.addr.hardware),
+                                   p.send});
+              d.sendBytes = 0;
+            }
             d.queue.pop_front();
           }
         }
@@ -507,13 +507,7 @@ class AlsaClient : public Client {
     if (!d) return s;
     const SysexId send = core_->nextId++;
     core_->sends[send] = {id_, destination, std::move(done)};
-    // Cut as raw bytes: every piece of it goes as SysEx data.
-    const auto* p = static_cast<const uint8_t*>(data);
-    for (size_t pos = 0; pos < length; pos += kPieceBytes) {
-      const size_t n = std::min(kPieceBytes, length - pos);
-      d->queue.push_back({send, pos + n == length, std::vector<uint8_t>(p + pos, p + pos + n)});
-    }
-    core_->cv.notify_all();
+    core_->QueueLocked(d, send, static_cast<const uint8_t*>(data), length);
     *id = send;
     return kOk;
   }

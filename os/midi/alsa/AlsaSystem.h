@@ -8,9 +8,9 @@
 // port of a System client is a port of it subscribed to its sources, and
 // every output goes straight to its destination from one port. Input and
 // the sequencer's announcements of ports that come and go are read on a
-// thread of their own; SysEx sends go out in pieces on another, paced at
-// the speed of a MIDI cable when the destination is hardware, and complete
-// once their last byte is on its way.
+// thread of their own; SysEx sends go out in pieces on another, as fast as
+// the destination takes them (a card refuses what its buffer cannot hold
+// until it drains), and complete once their last byte is on its way.
 #include <memory>
 #include <string>
 

@@ -9,7 +9,7 @@
 #include <mutex>
 #include <thread>
 
-#include "os/midi/PacketSplitter.h"
+#include "os/midi/OutputPieces.h"
 #include "os/midi/jack/JackPipe.h"
 #include "os/midi/jack/JackSystem.h"
 #include "os/midi/jack/JackWakeup.h"
@@ -17,7 +17,9 @@
 namespace os::midi {
 namespace {
 constexpr size_t kPieceBytes = 256;
-constexpr size_t kRingBytes = 256 * 1024;
+// Room for a whole memory's worth of dumps sent back to back: a stand-in
+// instrument that decodes slowly must not lose what the editor sends.
+constexpr size_t kRingBytes = 4 * 1024 * 1024;
 }  // namespace
 
 struct JackDevice::State {
@@ -142,8 +144,7 @@ void JackDevice::SetReceiver(std::function<void(const uint8_t*, size_t)> receive
 
 void JackDevice::Emit(const uint8_t* data, size_t length) {
   if (!data || length == 0) return;
-  const PacketSplitter splitter(kPieceBytes, false);
-  auto pieces = splitter.Split(data, length);
+  auto pieces = OutputPieces::Messages(data, length, kPieceBytes);
   {
     std::lock_guard<std::mutex> g(state_->m);
     for (auto& p : pieces) {

@@ -30,7 +30,10 @@ bool JackInPipe::Capture(jack_client_t* client, jack_nframes_t frames) {
   void* buffer = jack_port_get_buffer(port_, frames);
   if (!buffer || !ring_) return false;
   const uint32_t n = jack_midi_get_event_count(buffer);
-  const jack_nframes_t base = jack_last_frame_time(client);
+  // When the cycle really ran: the frame clock keeps its ideal pace even
+  // when cycles run late.
+  const uint64_t time = jack_get_time();
+  (void)client;
   bool any = false;
   for (uint32_t i = 0; i < n; ++i) {
     jack_midi_event_t ev;
@@ -40,7 +43,6 @@ bool JackInPipe::Capture(jack_client_t* client, jack_nframes_t frames) {
       continue;
     }
     const uint32_t length = static_cast<uint32_t>(ev.size);
-    const uint64_t time = jack_frames_to_time(client, base + ev.time);
     char header[kInHeader];
     std::memcpy(header, &length, sizeof length);
     std::memcpy(header + sizeof length, &time, sizeof time);

@@ -17,7 +17,7 @@
 
 #include "os/Clock.h"
 #include "os/midi/EndpointTable.h"
-#include "os/midi/PacketSplitter.h"
+#include "os/midi/OutputPieces.h"
 #include "os/midi/jack/JackPipe.h"
 #include "os/midi/jack/JackWakeup.h"
 
@@ -241,12 +241,10 @@ struct JackSystem::Core : std::enable_shared_from_this<Core> {
   }
 
   void QueueLocked(Dest* d, SysexId send, const uint8_t* data, size_t length, bool sysex) {
-    // Short messages go one to an event; a SysEx message in pieces.
-    const PacketSplitter splitter(kPieceBytes, false);
-    auto pieces = sysex ? PacketSplitter::Packets() : splitter.Split(data, length);
-    if (sysex)
-      for (size_t pos = 0; pos < length; pos += kPieceBytes)
-        pieces.emplace_back(data + pos, data + std::min(length, pos + kPieceBytes));
+    // Short messages go one to an event; a SysEx send in pieces, the last
+    // of which reports the send's end once it is written.
+    auto pieces = sysex ? OutputPieces::Sysex(data, length, kPieceBytes)
+                        : OutputPieces::Messages(data, length, kPieceBytes);
     for (size_t i = 0; i < pieces.size(); ++i) {
       const bool last = i + 1 == pieces.size();
       d->queue.push_back({sysex && last ? send : 0, send, std::move(pieces[i])});

@@ -16,7 +16,7 @@
 #include "os/midi/machine/MachineMidi.h"
 #include "remote/CRemoteSynthImpl.h"
 #include "remote/RemoteStatus.h"
-#include "tests/remote/jack/JackSynthProcess.h"
+#include "tests/support/jacksynth/JackSynthProcess.h"
 #include "tests/support/TempDir.h"
 #include "tests/support/simsynth/SimSynth.h"
 

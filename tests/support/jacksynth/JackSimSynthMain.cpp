@@ -4,10 +4,11 @@
 //
 //   vesk_jack_simsynth --client NAME [--seed N] [--channel C]
 //                      [--kill-after-sending BYTES] [--kill-after-receiving BYTES]
-//                      [--memory-out FILE]
+//                      [--memory-out FILE] [--echo-params 1]
 //
 // Prints "ready" on the standard output once its ports exist. On SIGTERM it
-// writes its memory to the --memory-out file and ends. The kill options end
+// writes its memory to the --memory-out file and ends. With --echo-params
+// it sends every parameter change it is given back, as from its panel. The kill options end
 // it with SIGKILL in the middle of a transfer, as a pulled cable would.
 #include <signal.h>
 #include <unistd.h>
@@ -40,6 +41,7 @@ struct Options {
   size_t killAfterSending = 0;
   size_t killAfterReceiving = 0;
   std::string memoryOut;
+  bool echoParams = false;
 };
 
 class Instrument {
@@ -65,7 +67,13 @@ class Instrument {
       std::vector<std::vector<uint8_t>> replies;
       {
         std::lock_guard<std::mutex> g(m_);
+        const size_t logged = synth_.Log().size();
         replies = synth_.Handle(msg.data(), static_cast<unsigned>(msg.size()));
+        const auto& log = synth_.Log();
+        if (options_.echoParams && log.size() > logged &&
+            log.back().kind == vesk::test::SimSynthEvent::kParamChange)
+          replies.push_back(synth_.PanelParamChange(static_cast<uint8_t>(log.back().section),
+                                                    log.back().id, log.back().value));
       }
       for (const auto& r : replies) Send(r);
     }
@@ -153,6 +161,7 @@ int main(int argc, char** argv) {
     else if (k == "--kill-after-sending") o.killAfterSending = std::strtoull(v.c_str(), nullptr, 0);
     else if (k == "--kill-after-receiving") o.killAfterReceiving = std::strtoull(v.c_str(), nullptr, 0);
     else if (k == "--memory-out") o.memoryOut = v;
+    else if (k == "--echo-params") o.echoParams = v != "0";
     else {
       std::fprintf(stderr, "vesk_jack_simsynth: unknown option %s\n", k.c_str());
       return 2;

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "os/midi/alsa/AlsaCardNames.h"
+#include "os/midi/alsa/AlsaDrain.h"
 #include "os/midi/alsa/AlsaSystem.h"
 
 namespace {
@@ -36,6 +37,21 @@ TEST(AlsaCardNames, MakerAndModelComeFromTheCardsNames) {
     EXPECT_EQ(n.manufacturer, c.maker) << c.longName;
     EXPECT_EQ(n.model, c.model) << c.longName;
   }
+}
+
+TEST(AlsaDrain, ACardsLastBytesAreWaitedForAtCableSpeed) {
+  struct Case {
+    size_t bytes;
+    bool hardware;
+    uint64_t us;
+  } cases[] = {
+      {6, true, 1920},          // an identity request: 6 bytes at 3,125 bytes a second
+      {4096, true, 1'310'720},  // a full card buffer
+      {215346, true, 1'310'720},  // no more than the buffer holds
+      {215346, false, 0},       // a program takes everything at once
+  };
+  for (const Case& c : cases)
+    EXPECT_EQ(AlsaDrain::AfterLastPieceUs(c.bytes, c.hardware), c.us) << c.bytes << " " << c.hardware;
 }
 
 // Through the kernel's "Midi Through" port (snd-seq-dummy), which sends

@@ -14,7 +14,7 @@ class JackSynthProcess {
   // Starts the program with these options (see JackSimSynthMain.cpp) and
   // waits until its ports exist; ok() tells whether they do.
   explicit JackSynthProcess(const std::vector<std::string>& options);
-  ~JackSynthProcess();  // kills a program that still runs
+  ~JackSynthProcess();  // ends a program that still runs
   JackSynthProcess(const JackSynthProcess&) = delete;
   JackSynthProcess& operator=(const JackSynthProcess&) = delete;
 

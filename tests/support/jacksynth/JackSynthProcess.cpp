@@ -1,4 +1,4 @@
-#include "tests/remote/jack/JackSynthProcess.h"
+#include "tests/support/jacksynth/JackSynthProcess.h"
 
 #include <poll.h>
 #include <signal.h>
@@ -48,8 +48,18 @@ JackSynthProcess::JackSynthProcess(const std::vector<std::string>& options) {
 
 JackSynthProcess::~JackSynthProcess() {
   if (pid_ <= 0) return;
-  kill(pid_, SIGKILL);
-  waitpid(pid_, nullptr, 0);
+  // Asked first, so it leaves the JACK server in order and its name is free
+  // for the next one at once.
+  kill(pid_, SIGTERM);
+  const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(3);
+  while (waitpid(pid_, nullptr, WNOHANG) == 0) {
+    if (std::chrono::steady_clock::now() >= end) {
+      kill(pid_, SIGKILL);
+      waitpid(pid_, nullptr, 0);
+      break;
+    }
+    std::this_thread::sleep_for(std::chrono::milliseconds(5));
+  }
 }
 
 bool JackSynthProcess::Stop() {
