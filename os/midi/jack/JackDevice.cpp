@@ -79,6 +79,7 @@ struct JackDevice::State {
 JackDevice::JackDevice() : state_(std::make_unique<State>()) {}
 
 std::unique_ptr<JackDevice> JackDevice::Open(const Desc& desc, std::string* why) {
+  JackSystem::Silence();
   jack_status_t status{};
   jack_client_t* client =
       jack_client_open(desc.clientName.c_str(), JackNoStartServer, &status);

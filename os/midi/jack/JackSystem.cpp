@@ -37,6 +37,8 @@ constexpr size_t kDoneRingBytes = 64 * 1024;
 constexpr size_t kPacketsPerList = 64;
 constexpr unsigned kIdleWaitMs = 20;
 
+void Quiet(const char*) {}
+
 std::optional<std::string> PortProperty(jack_port_t* port, const char* key) {
   char* value = nullptr;
   char* type = nullptr;
@@ -555,7 +557,15 @@ class JackClient : public Client {
 
 }  // namespace
 
+void JackSystem::Silence() {
+  // The library's own complaints (no server, a full buffer) would flood the
+  // standard error; what matters reaches the caller as a status.
+  jack_set_error_function(&Quiet);
+  jack_set_info_function(&Quiet);
+}
+
 std::unique_ptr<JackSystem> JackSystem::Open(const std::string& clientName, std::string* why) {
+  Silence();
   jack_status_t status{};
   jack_client_t* client = jack_client_open(clientName.empty() ? "vesk" : clientName.c_str(),
                                            JackNoStartServer, &status);

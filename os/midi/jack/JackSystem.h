@@ -29,6 +29,9 @@ class JackSystem : public System {
   JackSystem(const JackSystem&) = delete;
   JackSystem& operator=(const JackSystem&) = delete;
 
+  // Keeps the JACK library from writing to the standard error.
+  static void Silence();
+
   // The JACK name of this backend's client.
   std::string ClientName() const;
 

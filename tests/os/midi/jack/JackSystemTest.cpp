@@ -79,7 +79,7 @@ class JackBackend : public ::testing::Test {
     std::string why;
     sys = JackSystem::Open("vesk-test", &why);
     if (!sys) GTEST_SKIP() << "JACK tests skipped: " << why << " (start one with: jackd -d dummy)";
-    device = OpenDevice("VeskTest" + std::to_string(getpid()));
+    device = OpenDevice(device_name);
     ASSERT_TRUE(device);
     ASSERT_TRUE(FindEndpoints(device->SourceKey(), &source, &destination));
   }
@@ -144,6 +144,7 @@ class JackBackend : public ::testing::Test {
     return in;
   }
 
+  const std::string device_name = "VeskTest" + std::to_string(getpid());
   // The boxes outlive the threads that fill them.
   Inbox atDevice, atHost;
   std::unique_ptr<JackSystem> sys;
@@ -266,6 +267,7 @@ TEST_F(JackBackend, AnEndlessSysExIsHandedOnInPiecesAndWhatFollowsStillArrives) 
 
 TEST_F(JackBackend, ASendToAPortThatVanishesEndsWithAnErrorAndLaterBytesAreRefused) {
   auto c = NewClient();
+  auto in = Listen(*c);
   std::unique_ptr<OutputPort> out;
   ASSERT_EQ(c->CreateOutputPort("Output Port", &out), kOk);
   // Larger than a second of cycles carries, so it is still going when the
@@ -285,6 +287,25 @@ TEST_F(JackBackend, ASendToAPortThatVanishesEndsWithAnErrorAndLaterBytesAreRefus
   late.Add(0, note.data(), note.size());
   EXPECT_EQ(out->Send(destination, late), kErrNoSuchEndpoint);
   EXPECT_EQ(c->SendSysex(destination, huge.data(), 10, done.Fn(), &id), kErrNoSuchEndpoint);
+  EXPECT_EQ(in->ConnectSource(source), kErrNoSuchEndpoint);
+
+  // A new device under the same name is a new endpoint: what it sends does
+  // not reach the port that listened to the old one.
+  device = OpenDevice(device_name);
+  ASSERT_TRUE(device);
+  EndpointId s2 = 0, d2 = 0;
+  ASSERT_TRUE(FindEndpoints(device->SourceKey(), &s2, &d2));
+  EXPECT_NE(s2, source);
+  device->Emit(note);
+  std::unique_ptr<InputPort> fresh;
+  Inbox atFresh;
+  ASSERT_EQ(c->CreateInputPort("Input Port", [&](const PacketList& l) {
+    for (size_t i = 0; i < l.size(); ++i) atFresh.Add(l[i].data, l[i].length);
+  }, &fresh), kOk);
+  ASSERT_EQ(fresh->ConnectSource(s2), kOk);
+  device->Emit(note);
+  ASSERT_TRUE(atFresh.WaitBytes(3, 2000));
+  EXPECT_TRUE(atHost.bytes.empty());
 }
 
 TEST_F(JackBackend, AWithdrawnSendNeverCompletesAndAGoneClientsPortsFail) {
