@@ -18,6 +18,7 @@
 
 #include "os/Clock.h"
 #include "os/midi/EndpointTable.h"
+#include "os/midi/EndpointUniqueId.h"
 #include "os/midi/OutputPieces.h"
 #include "os/midi/alsa/AlsaCardNames.h"
 #include "os/midi/alsa/AlsaDrain.h"
@@ -616,6 +617,9 @@ Status AlsaSystem::GetProperty(EndpointId endpoint, Property property, std::stri
     case Property::kModel:
       if (!e->model) return kErrNoProperty;
       *value = *e->model;
+      return kOk;
+    case Property::kUniqueId:
+      *value = EndpointUniqueId::Text(EndpointUniqueId::Of("alsa", e->deviceName, e->name, e->source));
       return kOk;
   }
   return kErrNoProperty;

@@ -17,6 +17,7 @@
 
 #include "os/Clock.h"
 #include "os/midi/EndpointTable.h"
+#include "os/midi/EndpointUniqueId.h"
 #include "os/midi/OutputPieces.h"
 #include "os/midi/jack/JackPipe.h"
 #include "os/midi/jack/JackWakeup.h"
@@ -647,6 +648,9 @@ Status JackSystem::GetProperty(EndpointId endpoint, Property property, std::stri
     case Property::kModel:
       if (!e->model) return kErrNoProperty;
       *value = *e->model;
+      return kOk;
+    case Property::kUniqueId:
+      *value = EndpointUniqueId::Text(EndpointUniqueId::Of("jack", e->deviceName, e->name, e->source));
       return kOk;
   }
   return kErrNoProperty;

@@ -184,13 +184,20 @@ TEST_F(JackBackend, EndpointsCarryTheirNamesAndMakerAndKeepTheirIdsWhileTheyExis
   EXPECT_EQ(s2, source);
   EXPECT_EQ(d2, destination);
 
-  // A port that comes back is a new endpoint.
+  // A port that comes back is a new endpoint with the same unique id,
+  // which tells it from its partner of the other direction.
+  std::string unique, partner;
+  EXPECT_EQ(sys->GetProperty(source, Property::kUniqueId, &unique), kOk);
+  EXPECT_EQ(sys->GetProperty(destination, Property::kUniqueId, &partner), kOk);
+  EXPECT_NE(unique, partner);
   device.reset();
   ASSERT_TRUE(WaitGone(source));
   device = OpenDevice(client);
   ASSERT_TRUE(device);
   ASSERT_TRUE(FindEndpoints(device->SourceKey(), &s2, &d2));
   EXPECT_NE(s2, source);
+  EXPECT_EQ(sys->GetProperty(s2, Property::kUniqueId, &v), kOk);
+  EXPECT_EQ(v, unique);
 }
 
 TEST_F(JackBackend, ShortMessagesAndLongSysExCrossBothWaysByteForByte) {
