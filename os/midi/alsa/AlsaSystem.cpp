@@ -126,12 +126,11 @@ struct AlsaSystem::Core {
       snd_seq_port_info_set_port(pi, -1);
       while (snd_seq_query_next_port(seq, pi) >= 0) {
         const unsigned caps = snd_seq_port_info_get_capability(pi);
-        const unsigned type = snd_seq_port_info_get_type(pi);
         if (caps & SND_SEQ_PORT_CAP_NO_EXPORT) continue;
         const int port = snd_seq_port_info_get_port(pi);
         const std::string portName = snd_seq_port_info_get_name(pi);
-        const bool hardware = (type & SND_SEQ_PORT_TYPE_HARDWARE) ||
-                              snd_seq_client_info_get_type(ci) == SND_SEQ_KERNEL_CLIENT;
+        // A card's ports end in a device that takes bytes at its own pace.
+        const bool hardware = card >= 0;
         for (bool source : {true, false}) {
           const unsigned need = source ? SND_SEQ_PORT_CAP_READ | SND_SEQ_PORT_CAP_SUBS_READ
                                        : SND_SEQ_PORT_CAP_WRITE | SND_SEQ_PORT_CAP_SUBS_WRITE;
