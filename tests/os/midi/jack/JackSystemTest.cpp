@@ -2,7 +2,10 @@
 // "jackd -d dummy"; the tests skip without one). A JackDevice in the same
 // process stands for the instrument: it is a JACK client of its own, so
 // every byte crosses the server.
+#include <dirent.h>
 #include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <chrono>
@@ -17,6 +20,7 @@
 #include "os/midi/jack/JackDevice.h"
 #include "os/midi/jack/JackSystem.h"
 #include "os/midi/MessageLength.h"
+#include "tests/support/TempDir.h"
 
 namespace {
 
@@ -333,6 +337,87 @@ TEST_F(JackBackend, AWithdrawnSendNeverCompletesAndAGoneClientsPortsFail) {
 
   c.reset();
   EXPECT_EQ(in->ConnectSource(source), kErrInvalidPort);
+}
+
+}  // namespace
+
+// A JACK server of the test's own, taken away in the middle of a send.
+namespace {
+
+TEST(JackServerGone, PendingSendsEndWithAnErrorTheEndpointsGoAndNothingHangs) {
+  const std::string server = "vesk-gone-" + std::to_string(getpid());
+  const std::string cmd = "JACK_NO_AUDIO_RESERVATION=1 exec jackd -n " + server +
+                          " -d dummy -r 48000 -p 256 >/dev/null 2>&1";
+  const pid_t pid = fork();
+  if (pid == 0) {
+    execl("/bin/sh", "sh", "-c", cmd.c_str(), static_cast<char*>(nullptr));
+    _exit(127);
+  }
+  ASSERT_GT(pid, 0);
+  // Ends the server this test started, and only that one: asked to stop,
+  // so it gives back its shared memory (a killed server leaves it behind).
+  struct Reap {
+    pid_t pid;
+    bool running = true;
+    void End() {
+      if (!running || pid <= 0) return;
+      running = false;
+      kill(pid, SIGTERM);
+      for (int i = 0; i < 500; ++i) {
+        if (waitpid(pid, nullptr, WNOHANG) == pid) return;
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+      }
+      kill(pid, SIGKILL);
+      waitpid(pid, nullptr, 0);
+    }
+    ~Reap() { End(); }
+  } reap{pid};
+  vesk::test::ScopedEnv env("JACK_DEFAULT_SERVER", server);
+  std::unique_ptr<JackSystem> sys;
+  std::string why;
+  for (int i = 0; i < 100 && !sys; ++i) {
+    sys = JackSystem::Open("vesk-test", &why);
+    if (!sys) std::this_thread::sleep_for(std::chrono::milliseconds(20));
+  }
+  if (!sys) GTEST_SKIP() << "could not start a JACK server of the test's own: " << why;
+  JackDevice::Desc d;
+  d.clientName = "VeskGone";
+  auto device = JackDevice::Open(d, &why);
+  ASSERT_TRUE(device);
+  EndpointId dst = 0;
+  for (int i = 0; i < 300 && !dst; ++i) {
+    for (size_t k = 0; k < sys->DestinationCount(); ++k) {
+      std::string v;
+      if (sys->GetProperty(sys->Destination(k), Property::kDeviceName, &v) == kOk && v == "VeskGone")
+        dst = sys->Destination(k);
+    }
+    if (!dst) std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  }
+  ASSERT_NE(dst, 0u);
+  std::unique_ptr<Client> c;
+  ASSERT_EQ(sys->CreateClient("MIDIClient", &c), kOk);
+  const Bytes huge = SysexOf(8'000'000);
+  DoneBox done;
+  SysexId id = 0;
+  ASSERT_EQ(c->SendSysex(dst, huge.data(), huge.size(), done.Fn(), &id), kOk);
+
+  reap.End();
+  ASSERT_TRUE(done.Wait(5000)) << "the send must end, not hang";
+  EXPECT_EQ(done.calls, std::vector<Status>{kErrEndpointGone});
+  EXPECT_EQ(sys->DestinationCount(), 0u);
+  std::unique_ptr<Client> late;
+  EXPECT_EQ(sys->CreateClient("MIDIClient", &late), kErrNoService);
+  // Both ends close without a server to talk to.
+  device.reset();
+  c.reset();
+  sys.reset();
+  // Their semaphores outlive a server that went first.
+  if (DIR* shm = opendir("/dev/shm")) {
+    while (dirent* e = readdir(shm))
+      if (std::string(e->d_name).find("_" + server + "_") != std::string::npos)
+        unlink(("/dev/shm/" + std::string(e->d_name)).c_str());
+    closedir(shm);
+  }
 }
 
 }  // namespace
