@@ -24,8 +24,8 @@ struct KnobModeScope {
 struct SliderFixture {
   CtrlScene scene;
   std::unique_ptr<CHfcBmp> strip = CodedStrip(20, 100, 4);
-  XERTCSlider slider;
   LoggingListener listener;
+  XERTCSlider slider;
   KnobModeScope mode{2};
   SliderFixture(int lo, int hi) {
     tagHfcCtrlKnobParam p{10, 10, 20, 100, strip.get(), nullptr, 0, 0, 4, 0, lo, hi, 1};

@@ -26,8 +26,8 @@ struct TapListener : LoggingListener {
 
 struct TapFixture {
   CtrlScene scene;
-  CHfcCtrlMTap tap;
   TapListener listener;
+  CHfcCtrlMTap tap;
   explicit TapFixture(int taps) {
     tagHfcCtrlMTapParam p = CHfcCtrlMTap::sm_mInitParam;
     p.x = 10;
@@ -117,8 +117,8 @@ TEST(CHfcCtrlMTap, SetPtrValueOutsideTheTapsChangesNothingButRedraws) {
 struct ScrollFixture {
   CtrlScene scene;
   std::unique_ptr<CHfcBmp> buttons = CodedStrip(12, 10, 8);
-  CHfcCtrlScrollBar bar;
   LoggingListener listener;
+  CHfcCtrlScrollBar bar;
   explicit ScrollFixture(int minimum = 0, int maximum = 100, int view = 10) {
     tagHfcCtrlScrollBarParam p = CHfcCtrlScrollBar::sm_mInitParam;
     p.x = 10;
