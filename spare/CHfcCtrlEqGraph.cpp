@@ -55,12 +55,13 @@ void CHfcCtrlEqGraph::SetPtrValue(void* p, bool redraw) {
 }
 
 float CHfcCtrlEqGraph::GetFreqPosition(float f) const {
-  if (f < m_param.shownLowFreq || f > m_param.shownHighFreq) return -1.0f;
+  if (!(f >= m_param.shownLowFreq && f <= m_param.shownHighFreq)) return -1.0f;
   return GetWidth() * (std::log10(f) - logShownLow_) / (logShownHigh_ - logShownLow_);
 }
 
 float CHfcCtrlEqGraph::GetGainPosition(float g) const {
-  if (g < m_param.shownLowGain || g > m_param.shownHighGain) return -1.0f;
+  // A silent or undefined response (0 / 0) is off the axis too.
+  if (!(g >= m_param.shownLowGain && g <= m_param.shownHighGain)) return -1.0f;
   return GetHeight() * (m_param.shownHighGain - g) / (m_param.shownHighGain - m_param.shownLowGain);
 }
 

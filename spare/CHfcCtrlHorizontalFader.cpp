@@ -23,9 +23,10 @@ bool CHfcCtrlHorizontalFader::Create(const tagHfcCtrlHorizontalFaderParam* p, in
   if (param.thumbWidth == 0) param.thumbWidth = p->thumb->GetWidth();
   if (param.thumbHeight == 0) param.thumbHeight = p->thumb->GetHeight();
   // Both would divide by zero when the thumb is placed or dragged.
-  if (param.maximum < param.minimum || param.trackLength <= param.thumbWidth) return false;
+  if (param.maximum <= param.minimum || param.trackLength <= param.thumbWidth) return false;
   const int w = p->thumb->GetWidth() - param.thumbWidth + param.extraWidth;
   const int h = p->thumb->GetHeight() - param.thumbHeight + param.extraHeight;
+  if (w <= 0 || h <= 0) return false;
   if (!CHfcControl::Create(param.x, param.y, w, h, id)) return false;
   (void)flags;
   m_param = param;
@@ -89,8 +90,11 @@ bool CHfcCtrlHorizontalFader::OnHfcMouseLButtonDown(CHfcMouse*, int x, int y, in
   if (x >= thumbLeft && x < thumbLeft + m_param.thumbWidth) {
     m_iAccumulator = m_iValue;
   } else {
-    m_iAccumulator = (m_param.maximum - m_param.minimum) * (x - m_param.thumbX - m_param.thumbWidth / 2) /
-                     (m_param.trackLength - m_param.thumbWidth);
+    // Counted from the minimum, so a range not starting at 0 puts the thumb
+    // under the pointer too.
+    m_iAccumulator = m_param.minimum + (m_param.maximum - m_param.minimum) *
+                                           (x - m_param.thumbX - m_param.thumbWidth / 2) /
+                                           (m_param.trackLength - m_param.thumbWidth);
   }
   if (m_pListener) m_pListener->OnHfcCtrlIntValueChanged(this, ClipIntValueRange(m_iAccumulator));
   m_iLastX = x;
