@@ -46,6 +46,8 @@ TEST(XERTCSlider, LinearDragFollowsTheHeight) {
       {0, 255, 60, 57, 1, -3},     // fine: + 3 from the value at the press
       {0, 127, 60, -40, 0, 127},   // above the control: the maximum
       {0, 127, 60, 200, 0, 0},     // below: the minimum
+      {20, 147, 60, 35, 0, 116},   // counted from the minimum: 20 + 96
+      {20, 147, 60, 200, 0, 20},
   };
   for (const Case& c : cases) {
     SliderFixture f(c.lo, c.hi);
@@ -56,6 +58,25 @@ TEST(XERTCSlider, LinearDragFollowsTheHeight) {
     EXPECT_EQ(f.slider.GetIntValue(), expected) << c.hi << " " << c.toY << " " << c.mods;
     f.scene.Release(20, c.toY);
   }
+}
+
+TEST(XERTCSlider, CreationRefusesAnEmptyRangeOrHeight) {
+  auto strip = CodedStrip(20, 100, 4);
+  struct Case {
+    int height, lo, hi;
+    bool made;
+  };
+  const Case cases[] = {{100, 0, 127, true}, {100, 5, 5, false}, {100, 9, 3, false}, {0, 0, 127, true}};
+  for (const Case& c : cases) {
+    XERTCSlider slider;
+    tagHfcCtrlKnobParam p{0, 0, 20, c.height, strip.get(), nullptr, 0, 0, 4, 0, c.lo, c.hi, 1};
+    EXPECT_EQ(slider.Create(&p, 1, 0), c.made) << c.height << " " << c.lo << " " << c.hi;
+  }
+  // A strip too short for its frames leaves no height to map onto.
+  auto flat = CodedStrip(20, 1, 1);
+  XERTCSlider slider;
+  tagHfcCtrlKnobParam p{0, 0, 20, 0, flat.get(), nullptr, 0, 0, 4, 0, 0, 127, 1};
+  EXPECT_FALSE(slider.Create(&p, 1, 0));
 }
 
 TEST(XERTCSlider, AnUnchangedValueCallsNoListener) {
@@ -172,6 +193,42 @@ TEST(CHfcCtrlHorizontalFader, PressesReportAndTheListenerSets) {
   CHfcCtrlHorizontalFader bad;
   p.trackLength = p.thumbWidth;
   EXPECT_FALSE(bad.Create(&p, 2, 0));
+}
+
+TEST(CHfcCtrlHorizontalFader, JumpsCountFromTheMinimumAndEmptyRangesAreRefused) {
+  CtrlScene scene;
+  auto thumb = CodedStrip(23, 10, 1);
+  LoggingListener listener;
+  CHfcCtrlHorizontalFader fader;
+  tagHfcCtrlHorizontalFaderParam p = CHfcCtrlHorizontalFader::sm_mInitParam;
+  p.x = 10;
+  p.y = 10;
+  p.thumb = thumb.get();
+  p.background = nullptr;
+  p.minimum = 100;
+  p.maximum = 148;
+  p.initialValue = 148;
+  ASSERT_TRUE(fader.Create(&p, 1, 0));
+  fader.SetListener(&listener);
+  scene.Add(&fader);
+  // The thumb's centre under the track's start is the minimum, not 0.
+  scene.Press(10 + 11, 12);
+  EXPECT_EQ(listener.log, (Log{"begin", "value 100"}));
+  scene.Release(10 + 11, 12);
+  listener.log.clear();
+  scene.Press(10 + 11 + 55 / 2, 12);  // half way along the travel
+  EXPECT_EQ(listener.log, (Log{"begin", "value 123"}));  // 100 + 48 x 27 / 55
+  scene.Release(10 + 11 + 55 / 2, 12);
+  struct Case {
+    int lo, hi, extraWidth;
+  };
+  for (const Case& c : {Case{5, 5, 100}, Case{0, 48, 0}}) {
+    CHfcCtrlHorizontalFader bad;
+    p.minimum = c.lo;
+    p.maximum = c.hi;
+    p.extraWidth = c.extraWidth;
+    EXPECT_FALSE(bad.Create(&p, 2, 0)) << c.lo << " " << c.hi << " " << c.extraWidth;
+  }
 }
 
 }  // namespace

@@ -188,3 +188,23 @@ TEST(CHfcCtrlScrollBar, EmptyRangeRefusesPressesAndShowsDisabledButtons) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(CHfcCtrlScrollBar, ARangeNotStartingAtZeroMapsOntoTheWholeTrack) {
+  ScrollFixture f(100, 200);
+  EXPECT_EQ(f.bar.GetIntValue(), 100);
+  EXPECT_EQ(f.bar.GetThumbPosition(), 0);
+  f.bar.SetIntValue(150, true);
+  EXPECT_EQ(f.bar.GetThumbPosition(), 45);  // as 50 of 0..100
+  f.bar.SetIntValue(200, true);
+  EXPECT_EQ(f.bar.GetThumbPosition(), f.bar.GetThumbTravel());
+  // Dragging the thumb from the top back to the start reports the minimum.
+  f.scene.Press(15, 20 + f.bar.GetThumbPosition() + 2);
+  f.scene.Drag(15, -200);
+  ASSERT_FALSE(f.listener.log.empty());
+  EXPECT_EQ(f.listener.log.back(), "value 100");
+  f.scene.Release(15, -200);
+}
+
+}  // namespace

@@ -110,10 +110,13 @@ struct LcdFixture {
 };
 
 TEST(CHfcCtrlCharLcd, TextIsCutAndPaddedToTheDisplay) {
-  LcdFixture four(4);
   char s[] = "Hello";
-  four.lcd.SetPtrValue(s, true);
-  EXPECT_STREQ(four.lcd.GetText(), "Hell");
+  {
+    // One scene at a time: each owns the virtual clock.
+    LcdFixture four(4);
+    four.lcd.SetPtrValue(s, true);
+    EXPECT_STREQ(four.lcd.GetText(), "Hell");
+  }
   LcdFixture eight(8);
   eight.lcd.SetPtrValue(s, true);
   EXPECT_STREQ(eight.lcd.GetText(), "Hello");
