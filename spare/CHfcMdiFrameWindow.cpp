@@ -33,7 +33,7 @@ bool CHfcMdiFrameWindow::GetClientRect(tagHfcRect* rect) { return GetWindowRect(
 CHfcWindow* CHfcMdiFrameWindow::GetActiveChildWindow() {
   for (CHfcMdiChildWindow* child : CHfcMdiChildWindow::Children()) {
     os::Window* w = child->GetPlatformWindow();
-    if (w && w->IsVisible() && w->HasFocus()) return child;
+    if (w && w->HasFocus()) return child;
   }
   return nullptr;
 }
