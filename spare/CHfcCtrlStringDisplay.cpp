@@ -6,6 +6,11 @@
 #include "hfc/CHfcDrawContext.h"
 #include "hfc/CHfcOffscreenContext.h"
 
+namespace {
+constexpr float kTextSize = 11.0f;
+constexpr float kTextBaseline = 10.0f;
+}  // namespace
+
 CHfcCtrlStringDisplay::CHfcCtrlStringDisplay() = default;
 CHfcCtrlStringDisplay::~CHfcCtrlStringDisplay() = default;
 
@@ -57,7 +62,18 @@ void CHfcCtrlStringDisplay::SetPtrValue(void* text, bool redraw) { Store(static_
 
 void CHfcCtrlStringDisplay::Draw(CHfcDrawContext* dc) {
   if (!dc || !m_bVisible || !picture_) return;
-  picture_->ClearRect(0, 0, GetWidth(), GetHeight());
-  picture_->DrawText(0, 0, GetText(), std::strlen(GetText()));
+  // The fill colour is painted again under every text: cleared once, a
+  // display would show its text over whatever lies behind it.
+  if (m_param.background != 0) {
+    picture_->SetBrushColor(m_param.background);
+    picture_->FillRect(0, 0, GetWidth(), GetHeight());
+  } else {
+    picture_->ClearRect(0, 0, GetWidth(), GetHeight());
+  }
+  // The text hangs from the top-left corner in the system font: its
+  // baseline lies one ascent below the top.
+  picture_->SetFont("Lucida Grande", kTextSize);
+  picture_->SetBrushColor(0xFF000000);
+  picture_->DrawText(0.0f, kTextBaseline, GetText(), std::strlen(GetText()));
   picture_->CopyToContext(dc, m_rcFrame.left, m_rcFrame.top, GetWidth(), GetHeight(), 0, 0);
 }

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <tuple>
 
 #include "editor/controls/FontManager.h"
 #include "editor/controls/ResourceManager.h"
@@ -153,6 +154,39 @@ TEST(XEUpdownSelector, DragAndOutOfRangeValues) {
   f.selector.ClearAllItems();
   EXPECT_EQ(f.selector.GetMaxIntValue(), 0);
   EXPECT_EQ(f.selector.GetItemText(0), "");
+}
+
+}  // namespace
+
+namespace {
+
+TEST(CHfcCtrlStringDisplay, TextShowsOverItsFillColourOnEveryDraw) {
+  CtrlScene scene;
+  CHfcCtrlStringDisplay display;
+  constexpr uint32_t kFill = 0xFFDCDEE2;
+  tagHfcCtrlStringDisplayParam p{10, 10, 60, 14, 8, {0, 0}, kFill, 0};
+  ASSERT_TRUE(display.Create(&p, 1, 0));
+  scene.Add(&display);
+  auto inked = [&] {
+    scene.Present();
+    int dark = 0, fill = 0;
+    for (int y = 10; y < 24; ++y)
+      for (int x = 10; x < 70; ++x) {
+        const uint32_t px = scene.Pixel(x, y);
+        dark += (px & 0xFF) < 0x60;
+        fill += px == kFill;
+      }
+    return std::pair{dark, fill};
+  };
+  display.SetIntValue(-88, true);
+  auto [dark, fill] = inked();
+  EXPECT_GT(dark, 10);  // the digits
+  EXPECT_GT(fill, 400);  // the fill round them
+  char empty[] = "";
+  display.SetPtrValue(empty, true);
+  std::tie(dark, fill) = inked();
+  EXPECT_EQ(dark, 0);
+  EXPECT_EQ(fill, 60 * 14);
 }
 
 }  // namespace

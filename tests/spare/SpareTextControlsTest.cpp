@@ -216,3 +216,22 @@ TEST(CHfcCtrlCharLcd, CursorBlinksEveryQuarterSecond) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(CHfcCtrlCharLcd, BytesAboveAsciiShowThePlaceholderShownOrEdited) {
+  LcdFixture f;
+  char s[] = "A\xE9\xFF";
+  f.lcd.SetPtrValue(s, true);
+  f.scene.Present();
+  EXPECT_EQ(FrameOf(f.scene.Pixel(LcdFixture::Cell(0), 12)), 'A');
+  EXPECT_EQ(FrameOf(f.scene.Pixel(LcdFixture::Cell(1), 12)), 127);
+  EXPECT_EQ(FrameOf(f.scene.Pixel(LcdFixture::Cell(2), 12)), 127);
+  f.lcd.EnterEdit(0, -1, true);
+  f.lcd.SetDirty(true);
+  f.scene.Present();
+  EXPECT_EQ(FrameOf(f.scene.Pixel(LcdFixture::Cell(1), 12)), 127);
+  EXPECT_EQ(FrameOf(f.scene.Pixel(LcdFixture::Cell(2), 12)), 127);
+}
+
+}  // namespace
