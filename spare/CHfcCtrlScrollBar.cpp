@@ -50,7 +50,9 @@ void CHfcCtrlScrollBar::UpdateScrollerSize() {
   const int track = Track();
   const int view = std::max(m_param.viewSize, 0);
   thumbLength_ = std::max(8, track * view / (view + range));
-  travel_ = track - thumbLength_;
+  // A track shorter than the shortest thumb leaves the thumb no travel; a
+  // negative one would put it before the track, over the first button.
+  travel_ = std::max(0, track - thumbLength_);
   thumbPos_ = ValueToPosition(m_iValue);
 }
 

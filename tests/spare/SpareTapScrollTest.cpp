@@ -208,3 +208,34 @@ TEST(CHfcCtrlScrollBar, ARangeNotStartingAtZeroMapsOntoTheWholeTrack) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(CHfcCtrlScrollBar, ATrackShorterThanTheThumbKeepsTheThumbOnIt) {
+  CtrlScene scene;
+  auto buttons = CodedStrip(12, 10, 8);
+  LoggingListener listener;
+  CHfcCtrlScrollBar bar;
+  tagHfcCtrlScrollBarParam p = CHfcCtrlScrollBar::sm_mInitParam;
+  p.x = 10;
+  p.y = 10;
+  p.width = 12;
+  p.height = 25;  // a track of 5
+  p.buttons = buttons.get();
+  ASSERT_TRUE(bar.Create(&p, 1, 0));
+  bar.SetListener(&listener);
+  scene.Add(&bar);
+  bar.SetIntValue(100, true);
+  EXPECT_EQ(bar.GetThumbTravel(), 0);
+  EXPECT_EQ(bar.GetThumbPosition(), 0);
+  // The first button keeps its own picture down to its last row.
+  scene.Present();
+  EXPECT_EQ(FrameOf(scene.Pixel(15, 18)), 0);
+  scene.Press(15, 22);  // on the thumb
+  scene.Drag(15, 40);
+  ASSERT_FALSE(listener.log.empty());
+  EXPECT_EQ(listener.log.back(), "value 0");
+  scene.Release(15, 40);
+}
+
+}  // namespace
