@@ -291,3 +291,33 @@ TEST(CHfcCtrlEqGraph, DraggingAHandleReportsFrequencyGainAndWidth) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(CHfcCtrlEqGraph, CreationRefusesEmptyAxes) {
+  struct Case {
+    int bands, width, height;
+    float lowFreq, highFreq, lowGain, highGain;
+    bool made;
+  };
+  const Case cases[] = {
+      {4, 120, 61, 16, 24000, -18, 18, true},  {0, 120, 61, 16, 24000, -18, 18, false},
+      {4, 0, 61, 16, 24000, -18, 18, false},   {4, 120, 0, 16, 24000, -18, 18, false},
+      {4, 120, 61, 0, 24000, -18, 18, false},  {4, 120, 61, 100, 100, -18, 18, false},
+      {4, 120, 61, 16, 24000, 6, 6, false},
+  };
+  for (const Case& c : cases) {
+    CHfcCtrlEqGraph g;
+    tagHfcCtrlEqGraphParam p;
+    p.bands = c.bands;
+    p.width = c.width;
+    p.height = c.height;
+    p.shownLowFreq = c.lowFreq;
+    p.shownHighFreq = c.highFreq;
+    p.shownLowGain = c.lowGain;
+    p.shownHighGain = c.highGain;
+    EXPECT_EQ(g.Create(&p, 1, 0), c.made) << c.bands << " " << c.width << " " << c.lowFreq << " " << c.lowGain;
+  }
+}
+
+}  // namespace

@@ -232,3 +232,27 @@ TEST(CHfcCtrlHorizontalFader, JumpsCountFromTheMinimumAndEmptyRangesAreRefused) 
 }
 
 }  // namespace
+
+namespace {
+
+TEST(CHfcCtrlHorizontalVuMeter, CreationRefusesAnEmptyFrame) {
+  auto bar = CodedStrip(120, 8, 1);
+  auto empty = std::make_unique<CHfcBmp>();
+  struct Case {
+    CHfcBmp* bmp;
+    int width, height;
+    bool made;
+  };
+  const Case cases[] = {{bar.get(), 0, 0, true}, {empty.get(), 0, 0, false}, {bar.get(), 0, -4, false},
+                        {empty.get(), 30, 6, true}};
+  for (const Case& c : cases) {
+    CHfcCtrlHorizontalVuMeter meter;
+    tagHfcCtrlHorizontalVuMeterParam p = CHfcCtrlHorizontalVuMeter::sm_mInitParam;
+    p.bar = c.bmp;
+    p.width = c.width;
+    p.height = c.height;
+    EXPECT_EQ(meter.Create(&p, 1, 0), c.made) << c.width << " " << c.height;
+  }
+}
+
+}  // namespace
