@@ -255,6 +255,9 @@ TEST(CHfcCtrlEqGraph, NearestHandleWithTiesToTheLowerIndex) {
   f.graph.GetBandPosition(2, &x2, nullptr);
   EXPECT_EQ(f.graph.GetPositionBand(x2 - 1, y), 2);
   EXPECT_EQ(f.graph.GetPositionBand(x, y + 7), -1);  // farther than 6 pixels
+  // An undefined response (0 / 0) lies off the axis like one beyond it.
+  EXPECT_FLOAT_EQ(f.graph.GetGainPosition(std::nanf("")), -1.0f);
+  EXPECT_FLOAT_EQ(f.graph.GetGainPosition(-INFINITY), -1.0f);
 }
 
 TEST(CHfcCtrlEqGraph, DraggingAHandleReportsFrequencyGainAndWidth) {
