@@ -8,6 +8,7 @@
 #include <set>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "editor/controls/UIFormManager.h"
 #include "editor/controls/UI_FORM_Utils.h"
@@ -102,6 +103,32 @@ TEST(ProgramForms, LinkedItemsResolveToProgramParameters) {
         EXPECT_NE(FindProgramRow(item.paramId), nullptr) << Where(f, k) << std::hex << " id 0x" << item.paramId;
       }
     }
+  }
+}
+
+// A graph draws the parameters its manager serves; the fields that edit the
+// same parameters stand on the same form, so a drag and a typed value meet.
+TEST(ProgramForms, GraphsSitWithTheFieldsTheyDraw) {
+  struct Graph {
+    int32_t id;
+    std::vector<int32_t> fields;
+  };
+  const Graph graphs[] = {
+      {0x12500, {0x1F00, 0x1F01, 0x1F02}}, {0x12501, {0x2F00, 0x2F01, 0x2F02}}, {0x12502, {0x1800, 0x1801, 0x1802}},
+      {0x12503, {0x2800, 0x2801, 0x2802}}, {0x12504, {0x1B00, 0x1B01, 0x1B02}}, {0x12505, {0x2B00, 0x2B01, 0x2B02}},
+      {0x12600, {0x1024, 0x1023}},         {0x12601, {0x2024, 0x2023}},
+  };
+  for (const Graph& g : graphs) {
+    int forms = 0;
+    for (int i = 0; i < kProgramFormCount; ++i) {
+      const UI_FORMINFO& f = g_uiFormInfoArray[i];
+      std::set<int32_t> ids;
+      for (int k = 0; k < f.childCount; ++k) ids.insert(f.children[k].paramId);
+      if (!ids.count(g.id)) continue;
+      ++forms;
+      for (int32_t field : g.fields) EXPECT_TRUE(ids.count(field)) << std::hex << g.id << " without " << field;
+    }
+    EXPECT_EQ(forms, 1) << std::hex << g.id;
   }
 }
 
