@@ -32,7 +32,7 @@
 #include "model/mathutl.h"
 #include "platform/CHfcCriticalSection.h"
 #include "platform/IAsyncDispatch.h"
-#include "remote/IRemoteMIDI.h"
+#include "model/IRemoteMIDI.h"
 
 namespace sectionrow {
 

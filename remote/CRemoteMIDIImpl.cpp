@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "editor/shell/XEUtils.h"
+#include "model/XEUtils.h"
 #include "os/Clock.h"
 #include "remote/RemoteStatus.h"
 #include "remote/SXMessage.h"

@@ -6,9 +6,9 @@
 #include <sstream>
 #include <string>
 
-#include "editor/shell/CDirtyFlagSet.h"
-#include "editor/shell/GetModalCaption.h"
-#include "editor/shell/XEUtils.h"
+#include "model/CDirtyFlagSet.h"
+#include "model/GetModalCaption.h"
+#include "model/XEUtils.h"
 #include "model/BankNames.h"
 #include "model/InitChunks.h"
 #include "model/RTCSTAT.h"

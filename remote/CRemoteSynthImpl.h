@@ -23,7 +23,7 @@
 #include "platform/CHfcCriticalSection.h"
 #include "platform/IAsyncDispatch.h"
 #include "platform/XEvent.h"
-#include "remote/IRemoteMIDICallback.h"
+#include "model/IRemoteMIDICallback.h"
 #include "remote/IRemoteSynth.h"
 
 namespace Oskend {

@@ -4,7 +4,7 @@
 
 #include <cstring>
 
-#include "editor/shell/XEUtils.h"
+#include "model/XEUtils.h"
 #include "model/ISection.h"
 #include "model/InitChunks.h"
 #include "os/ProgressWindow.h"

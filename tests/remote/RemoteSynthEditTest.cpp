@@ -4,7 +4,7 @@
 
 #include <cstring>
 
-#include "editor/shell/XEUtils.h"
+#include "model/XEUtils.h"
 #include "model/ISectionSink.h"
 #include "model/ISoundSection.h"
 #include "model/InitChunks.h"

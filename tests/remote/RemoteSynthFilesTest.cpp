@@ -6,7 +6,7 @@
 #include <cstring>
 #include <sstream>
 
-#include "editor/shell/CDirtyFlagSet.h"
+#include "model/CDirtyFlagSet.h"
 #include "os/Alert.h"
 #include "remote/FTYPE.h"
 #include "tests/remote/ModelTestSupport.h"
