@@ -99,11 +99,8 @@ CRemoteSynthImpl::CRemoteSynthImpl(AudioEffect* effect)
 
 CRemoteSynthImpl::~CRemoteSynthImpl() {
   // The sinks may be gone already: nobody hears of the closing disconnect.
-  {
-    CHfcCriticalSectionLock g(sinkLock_);
-    sinks_.clear();
-    midiSinks_.clear();
-  }
+  sinks_.Clear();
+  midiSinks_.Clear();
   rtSink_ = nullptr;
   Disconnect();
   dispatch_->PurgeHandler(this);
@@ -123,35 +120,14 @@ void CRemoteSynthImpl::ResetAuditionArea() {
 
 // ------------------------------------------------------------ notices
 
-bool CRemoteSynthImpl::AdviseSink(IRemoteSynthSink* sink) {
-  CHfcCriticalSectionLock g(sinkLock_);
-  if (!sink || std::find(sinks_.begin(), sinks_.end(), sink) != sinks_.end()) return false;
-  sinks_.push_back(sink);
-  return true;
-}
+bool CRemoteSynthImpl::AdviseSink(IRemoteSynthSink* sink) { return sinks_.Add(sink); }
 
-bool CRemoteSynthImpl::UnadviseSink(IRemoteSynthSink* sink) {
-  CHfcCriticalSectionLock g(sinkLock_);
-  auto it = std::find(sinks_.begin(), sinks_.end(), sink);
-  if (!sink || it == sinks_.end()) return false;
-  sinks_.erase(it);
-  return true;
-}
+bool CRemoteSynthImpl::UnadviseSink(IRemoteSynthSink* sink) { return sinks_.Remove(sink); }
 
-bool CRemoteSynthImpl::AdviseMIDISink(IRemoteSynthMIDISink* sink) {
-  CHfcCriticalSectionLock g(sinkLock_);
-  if (!sink || std::find(midiSinks_.begin(), midiSinks_.end(), sink) != midiSinks_.end())
-    return false;
-  midiSinks_.push_back(sink);
-  return true;
-}
+bool CRemoteSynthImpl::AdviseMIDISink(IRemoteSynthMIDISink* sink) { return midiSinks_.Add(sink); }
 
 bool CRemoteSynthImpl::UnadviseMIDISink(IRemoteSynthMIDISink* sink) {
-  CHfcCriticalSectionLock g(sinkLock_);
-  auto it = std::find(midiSinks_.begin(), midiSinks_.end(), sink);
-  if (!sink || it == midiSinks_.end()) return false;
-  midiSinks_.erase(it);
-  return true;
+  return midiSinks_.Remove(sink);
 }
 
 bool CRemoteSynthImpl::SetRTMIDISink(IRTMIDISink* sink) {
@@ -188,16 +164,15 @@ void CRemoteSynthImpl::OnAsyncEvent(long event, long a) {
 }
 
 void CRemoteSynthImpl::DeliverToSinks(long event, long a) {
-  CHfcCriticalSectionLock g(sinkLock_);
   const SSoundIndex sound{static_cast<std::uint8_t>(a >> 8), static_cast<std::uint8_t>(a)};
   if (event == 11) {
     const std::uint8_t bytes[3] = {static_cast<std::uint8_t>(a), static_cast<std::uint8_t>(a >> 8),
                                    static_cast<std::uint8_t>(a >> 16)};
     const unsigned len = static_cast<unsigned>((static_cast<unsigned long>(a) >> 24) & 0xFF);
-    for (IRemoteSynthMIDISink* s : midiSinks_) s->OnRemoteSynthMIDIIn(this, bytes, len);
+    midiSinks_.ForEach([&](IRemoteSynthMIDISink* s) { s->OnRemoteSynthMIDIIn(this, bytes, len); });
     return;
   }
-  for (IRemoteSynthSink* s : sinks_) {
+  sinks_.ForEach([&](IRemoteSynthSink* s) {
     switch (event) {
       case 4:
         s->OnRemoteSynthConnectionStateChanged(this, (a & 255) != 0, a >= 256);
@@ -241,7 +216,7 @@ void CRemoteSynthImpl::DeliverToSinks(long event, long a) {
       default:
         break;
     }
-  }
+  });
 }
 
 void CRemoteSynthImpl::OnAsyncTimer(long id) {

@@ -21,6 +21,7 @@
 #include "model/OskendCProgPlaySectionImpl.h"
 #include "model/OskendCRTCSectionImpl.h"
 #include "platform/CHfcCriticalSection.h"
+#include "platform/CHfcListenerList.h"
 #include "platform/IAsyncDispatch.h"
 #include "platform/XEvent.h"
 #include "model/IRemoteMIDICallback.h"
@@ -289,10 +290,9 @@ class CRemoteSynthImpl : public IRemoteSynth,
   } audition_;
   std::unique_ptr<IAsyncDispatch> dispatch_;
   long connectionTimer_ = 0, progDumpTimer_ = 0, combiDumpTimer_ = 0;
-  std::vector<IRemoteSynthSink*> sinks_;
-  std::vector<IRemoteSynthMIDISink*> midiSinks_;
+  CHfcListenerList<IRemoteSynthSink> sinks_;
+  CHfcListenerList<IRemoteSynthMIDISink> midiSinks_;
   std::atomic<IRTMIDISink*> rtSink_{nullptr};
-  CHfcCriticalSection sinkLock_;
   std::unique_ptr<IRemoteMIDI> link_;
   std::atomic<bool> connected_{false};
   std::atomic<bool> connectionChecked_{false};

@@ -76,6 +76,40 @@ TEST_F(RemoteSynthModelTest, SinksHearEachNoticeOnceInTheirOrder) {
   EXPECT_EQ(sink.notices.back().what, "begin");
 }
 
+TEST_F(RemoteSynthModelTest, ASinkThatUnadvisesItselfDuringANoticeLetsTheOthersHearItOnce) {
+  struct LeavingSink : RecordingSynthSink {
+    Oskend::CRemoteSynthImpl* model = nullptr;
+    void OnRemoteSynthConnectionStateChanged(IRemoteSynth* s, bool connected,
+                                             bool checked) override {
+      RecordingSynthSink::OnRemoteSynthConnectionStateChanged(s, connected, checked);
+      model->UnadviseSink(this);
+    }
+    void OnRemoteSynthMIDIIn(IRemoteSynth* s, const void* bytes, unsigned length) override {
+      RecordingSynthSink::OnRemoteSynthMIDIIn(s, bytes, length);
+      model->UnadviseMIDISink(this);
+    }
+  };
+  model->UnadviseSink(&sink);
+  model->UnadviseMIDISink(&sink);
+  LeavingSink first;
+  first.model = model.get();
+  RecordingSynthSink second, third;
+  for (RecordingSynthSink* s : {static_cast<RecordingSynthSink*>(&first), &second, &third}) {
+    ASSERT_TRUE(model->AdviseSink(s));
+    ASSERT_TRUE(model->AdviseMIDISink(s));
+  }
+  model->OnAsyncEvent(4, 0x100);
+  model->OnAsyncEvent(4, 0x101);
+  model->OnAsyncEvent(11, 0x02007FB0);
+  model->OnAsyncEvent(11, 0x02007FB0);
+  EXPECT_EQ(first.Of("conn").size(), 1u);
+  EXPECT_EQ(first.Of("midi").size(), 1u);
+  for (RecordingSynthSink* s : {&second, &third}) {
+    EXPECT_EQ(s->Of("conn").size(), 2u);
+    EXPECT_EQ(s->Of("midi").size(), 2u);
+  }
+}
+
 TEST_F(RemoteSynthModelTest, ConnectingByScanStoresThePortsAndTakesTheGlobalBlock) {
   SimSynthDevice& dev = Connected(TestSynthSettings());
   ASSERT_TRUE(model->GetConnected());
