@@ -49,9 +49,6 @@ constexpr int kSetupMIDIOutName = static_cast<int>(0x8000ad00u);
 constexpr int kSetupPlugInMIDIOut = static_cast<int>(0x8000b000u);
 constexpr int kSetupPrgChgToGUI = static_cast<int>(0x8000b200u);
 
-// Internal notice: arm the one-shot request of the current combination.
-constexpr long kEventArmCombiDump = 0x100;
-
 const char* const kProgBankLabels[4] = {"PROGRAM A ", "PROGRAM B ", "PROGRAM C ", "PROGRAM D "};
 const char kNotFound[] = "Vesk Hardware not found.\nRescan all the MIDI devices?";
 
@@ -139,7 +136,7 @@ void CRemoteSynthImpl::Post(long event, long a) { dispatch_->NotifyEvent(this, e
 
 void CRemoteSynthImpl::OnAsyncEvent(long event, long a) {
   switch (event) {
-    case 1: {
+    case kNoticeRcvDuringAudition: {
       if (GetAuditionState()) EndAudition(false);
       const long kind = (a >> 16) & 0xFF;
       if (kind == 1)
@@ -148,24 +145,24 @@ void CRemoteSynthImpl::OnAsyncEvent(long event, long a) {
         PutMode(static_cast<eMode>(a & 0xFF));
       return;
     }
-    case 2:
+    case kNoticeArmProgDump:
       dispatch_->SetTimerPeriod(progDumpTimer_, 100);
       return;
-    case 3:
+    case kNoticeSelectSound:
       PutCurSound({static_cast<std::uint8_t>(a >> 8), static_cast<std::uint8_t>(a)});
       return;
-    case kEventArmCombiDump:
+    case kNoticeArmCombiDump:
       dispatch_->SetTimerPeriod(combiDumpTimer_, 100);
       return;
     default:
-      if (event >= 4 && event <= 16) DeliverToSinks(event, a);
+      if (event >= kNoticeConnectionState && event <= kNoticeNeedAutomationAPI) DeliverToSinks(event, a);
       return;
   }
 }
 
 void CRemoteSynthImpl::DeliverToSinks(long event, long a) {
   const SSoundIndex sound{static_cast<std::uint8_t>(a >> 8), static_cast<std::uint8_t>(a)};
-  if (event == 11) {
+  if (event == kNoticeMIDIIn) {
     const std::uint8_t bytes[3] = {static_cast<std::uint8_t>(a), static_cast<std::uint8_t>(a >> 8),
                                    static_cast<std::uint8_t>(a >> 16)};
     const unsigned len = static_cast<unsigned>((static_cast<unsigned long>(a) >> 24) & 0xFF);
@@ -174,43 +171,43 @@ void CRemoteSynthImpl::DeliverToSinks(long event, long a) {
   }
   sinks_.ForEach([&](IRemoteSynthSink* s) {
     switch (event) {
-      case 4:
+      case kNoticeConnectionState:
         s->OnRemoteSynthConnectionStateChanged(this, (a & 255) != 0, a >= 256);
         break;
-      case 5:
+      case kNoticeExtCtlState:
         s->OnRemoteSynthExtCtlStateChanged(
             this,
             SExtCtlState{static_cast<std::uint8_t>((a & 255) != 0),
                          static_cast<std::uint8_t>(a >> 8), static_cast<std::uint8_t>(a >> 16)});
         break;
-      case 6:
+      case kNoticeMasterVolume:
         s->OnRemoteSynthMasterVolumeChanged(this, static_cast<unsigned>(a));
         break;
-      case 7:
+      case kNoticeMode:
         s->OnRemoteSynthModeChanged(this, static_cast<int>(a));
         break;
-      case 8:
+      case kNoticeCurSound:
         s->OnRemoteSynthCurSoundChanged(this, sound);
         break;
-      case 9:
+      case kNoticeBankList:
         s->OnRemoteSynthBankListChanged(this, static_cast<eMode>((a >> 16) & 0xFF), sound);
         break;
-      case 10:
+      case kNoticeAuditionState:
         s->OnRemoteSynthAuditionStateChanged(this, a != 0);
         break;
-      case 12:
+      case kNoticeProgOSCMode:
         s->OnRemoteSynthProgOSCModeChanged(this, static_cast<int>(a));
         break;
-      case 13:
+      case kNoticeBeginUtility:
         s->OnRemoteSynthBeginUIUtility(this);
         break;
-      case 14:
+      case kNoticeEndUtility:
         s->OnRemoteSynthEndUIUtility(this, a != 0);
         break;
-      case 15:
+      case kNoticeSeqState:
         s->OnRemoteSynthSeqStateChanged(this, a != 0);
         break;
-      case 16:
+      case kNoticeNeedAutomationAPI:
         s->OnRemoteSynthNeedAutomationAPI(this, a);
         break;
       default:
@@ -222,7 +219,7 @@ void CRemoteSynthImpl::DeliverToSinks(long event, long a) {
 void CRemoteSynthImpl::OnAsyncTimer(long id) {
   if (id == connectionTimer_) {
     if (!connectionChecked_) connectionChecked_ = true;
-    Post(4, (connectionChecked_ ? 256 : 0) | (GetConnected() ? 1 : 0));
+    Post(kNoticeConnectionState, (connectionChecked_ ? 256 : 0) | (GetConnected() ? 1 : 0));
   } else if (id == progDumpTimer_) {
     dispatch_->SetTimerPeriod(progDumpTimer_, 0);
     // A send in progress brings the edit buffers over itself.
@@ -233,11 +230,11 @@ void CRemoteSynthImpl::OnAsyncTimer(long id) {
   }
 }
 
-void CRemoteSynthImpl::BeginUtility() { Post(13, 0); }
-void CRemoteSynthImpl::EndUtility(bool flag) { Post(14, flag ? 1 : 0); }
+void CRemoteSynthImpl::BeginUtility() { Post(kNoticeBeginUtility, 0); }
+void CRemoteSynthImpl::EndUtility(bool flag) { Post(kNoticeEndUtility, flag ? 1 : 0); }
 
 void CRemoteSynthImpl::NeedAutomationAPI(short a, short b) {
-  Post(16, static_cast<long>((static_cast<std::uint32_t>(static_cast<std::uint16_t>(a)) << 16) |
+  Post(kNoticeNeedAutomationAPI, static_cast<long>((static_cast<std::uint32_t>(static_cast<std::uint16_t>(a)) << 16) |
                              static_cast<std::uint16_t>(b)));
 }
 
@@ -375,14 +372,14 @@ bool CRemoteSynthImpl::Connect(bool standalone, bool recall) {
     HfcDebugStr("Exception at RemoteSynth::Connection()");
     connected_ = false;
     nowInitializing_ = false;
-    Post(4, (connectionChecked_ ? 256 : 0));
+    Post(kNoticeConnectionState, (connectionChecked_ ? 256 : 0));
     return false;
   }
 }
 
 int CRemoteSynthImpl::ConnectSteps(bool standalone, bool recall) {
   if (connected_) {
-    Post(4, (connectionChecked_ ? 256 : 0) | 1);
+    Post(kNoticeConnectionState, (connectionChecked_ ? 256 : 0) | 1);
     return 1;
   }
   connected_ = false;
@@ -414,7 +411,7 @@ int CRemoteSynthImpl::ConnectSteps(bool standalone, bool recall) {
   if (!ok) {
     connected_ = false;
     link_->Fake_FullOption();
-    Post(4, (connectionChecked_ ? 256 : 0));
+    Post(kNoticeConnectionState, (connectionChecked_ ? 256 : 0));
     return 0;
   }
 
@@ -504,7 +501,7 @@ int CRemoteSynthImpl::ConnectSteps(bool standalone, bool recall) {
   }
 
   dispatch_->SetTimerPeriod(connectionTimer_, 2000);
-  Post(4, (connectionChecked_ ? 256 : 0) | (connected_ ? 1 : 0));
+  Post(kNoticeConnectionState, (connectionChecked_ ? 256 : 0) | (connected_ ? 1 : 0));
   OnAsyncTimer(connectionTimer_);
   return 1;
 }
@@ -540,7 +537,7 @@ void CRemoteSynthImpl::Disconnect() {
   if (mode <= 3) soundMode_ = mode < 2 ? 0 : 2;
   extCtl_ = SExtCtlState{};
   localControlRestore_ = 0;
-  Post(4, 0);
+  Post(kNoticeConnectionState, 0);
 }
 
 // ------------------------------------------------------------ modes and sounds
@@ -624,7 +621,7 @@ bool CRemoteSynthImpl::BeginAudition(AUDCTX kind) {
   audition_.soundMode = static_cast<std::uint8_t>(soundMode_.load());
   if (kind == 1 && link_->GetMode() != soundMode_)
     link_->SendModeChange(static_cast<eMode>(soundMode_.load()));
-  Post(10, 1);
+  Post(kNoticeAuditionState, 1);
   return true;
 }
 
@@ -696,7 +693,7 @@ bool CRemoteSynthImpl::EndAudition(bool keep) {
   }
   auditionKind_ = 0;
   ResetAuditionArea();
-  Post(10, 0);
+  Post(kNoticeAuditionState, 0);
   return true;
 }
 
@@ -725,14 +722,14 @@ int CRemoteSynthImpl::OnRcvShortMsg(IRemoteMIDI*, long long time, const void* da
   if (len == 2 || len == 3) {
     std::uint32_t word = d[0] | (d[1] << 8) | (len == 3 ? d[2] << 16 : 0);
     word |= len << 24;
-    Post(11, static_cast<long>(word));
+    Post(kNoticeMIDIIn, static_cast<long>(word));
   }
   return 0;
 }
 
 int CRemoteSynthImpl::OnRcvProgramChange(IRemoteMIDI*, eBankID bank, unsigned number) {
   if (auditionKind_ != 0) {
-    Post(1, 0x10000 + ((bank & 0xFF) << 8) + (number & 0xFF));
+    Post(kNoticeRcvDuringAudition, 0x10000 + ((bank & 0xFF) << 8) + (number & 0xFF));
     return 0;
   }
   if (protect_ > 0) return 0;
@@ -763,7 +760,7 @@ void CRemoteSynthImpl::ApplyProgramChange(int bank, int number) {
     SecReinit(kSecProgEdit, nullptr);
   }
   RTCResetStat();
-  Post(8, ((bank & 0xFF) << 8) | (number & 0xFF));
+  Post(kNoticeCurSound, ((bank & 0xFF) << 8) | (number & 0xFF));
 }
 
 int CRemoteSynthImpl::OnRcvCurProgDump(IRemoteMIDI*, const void* data, unsigned len) {
@@ -783,19 +780,19 @@ int CRemoteSynthImpl::OnRcvProgDump(IRemoteMIDI*, eBankID bank, int number, cons
   if (bank < 0) {
     if (len < L::kProgBanksSize) return kRefused;
     std::memcpy(imageBytes_.data() + L::kProgBanks, data, L::kProgBanksSize);
-    Post(9, 0x2FFFF);
+    Post(kNoticeBankList, 0x2FFFF);
   } else if (bank > 3) {
     return kRefused;
   } else if (number < 0) {
     if (len < L::kProgBankSize) return kRefused;
     std::memcpy(imageBytes_.data() + L::kProgBanks + bank * L::kProgBankSize, data,
                 L::kProgBankSize);
-    Post(9, 0x200FF + bank * 256);
+    Post(kNoticeBankList, 0x200FF + bank * 256);
   } else {
     CHUNK_PROG dst = image_.GetProg(bank, number);
     if (!dst || len < kProgSize) return kRefused;
     std::memcpy(dst.data(), data, kProgSize);
-    Post(9, 0x20000 + bank * 256 + number);
+    Post(kNoticeBankList, 0x20000 + bank * 256 + number);
   }
   return 0;
 }
@@ -815,13 +812,13 @@ int CRemoteSynthImpl::OnRcvCombiDump(IRemoteMIDI*, eBankID bank, int number, con
   if (bank < 0 || number < 0) {
     if (bank > 0 || len < L::kCombisSize) return kRefused;
     std::memcpy(imageBytes_.data() + L::kCombis, data, L::kCombisSize);
-    Post(9, bank < 0 ? 0xFFFF : bank * 256 + 0xFF);
+    Post(kNoticeBankList, bank < 0 ? 0xFFFF : bank * 256 + 0xFF);
     return 0;
   }
   CHUNK_COMBI dst = image_.GetCombi(number);
   if (bank != 0 || !dst || len < kCombiSize) return kRefused;
   std::memcpy(dst.data(), data, kCombiSize);
-  Post(9, bank * 256 + number);
+  Post(kNoticeBankList, bank * 256 + number);
   return 0;
 }
 
@@ -834,14 +831,14 @@ int CRemoteSynthImpl::OnRcvGlobalDump(IRemoteMIDI*, const void* data, unsigned l
 
 int CRemoteSynthImpl::OnRcvMasterVolumeChange(IRemoteMIDI*, unsigned volume) {
   masterVolume_ = std::min(volume, kMaxVolume);
-  Post(6, static_cast<long>(masterVolume_.load()));
+  Post(kNoticeMasterVolume, static_cast<long>(masterVolume_.load()));
   RTCOnRcvMasterVolume(masterVolume_);
   return 0;
 }
 
 int CRemoteSynthImpl::OnRcvModeChange(IRemoteMIDI*, eMode m) {
   if (auditionKind_ != 0) {
-    Post(1, m & 0xFF);
+    Post(kNoticeRcvDuringAudition, m & 0xFF);
     return 0;
   }
   const int old = image_.GetMode();
@@ -854,7 +851,7 @@ int CRemoteSynthImpl::OnRcvModeChange(IRemoteMIDI*, eMode m) {
     SecReinit(kSecCombiPlay, &change);
     // The follow-up request runs on the main thread, never on the thread
     // that delivers what the synthesizer sends.
-    if (m == 0) Post(kEventArmCombiDump, 0);
+    if (m == 0) Post(kNoticeArmCombiDump, 0);
   } else if (m == 3) {
     virtualMode_ = 3;
     soundMode_ = 2;
@@ -869,11 +866,11 @@ int CRemoteSynthImpl::OnRcvModeChange(IRemoteMIDI*, eMode m) {
     lastTimbreProgram_ = p;
     SetProgResetStatus(false);
     SecReinit(kSecProgEdit, &change);
-    Post(2, 0);
+    Post(kNoticeArmProgDump, 0);
   } else {
     SecReinit(kSecGlobal, &change);
   }
-  Post(7, m);
+  Post(kNoticeMode, m);
   link_->OnModeChanged();
   return 0;
 }
@@ -900,7 +897,7 @@ int CRemoteSynthImpl::OnRcvParamChange(IRemoteMIDI*, std::uint8_t section, int i
 }
 
 int CRemoteSynthImpl::OnRcvPlayStopContinue(IRemoteMIDI*, int, bool a, bool b) {
-  if (a != b) Post(15, a ? 1 : 0);
+  if (a != b) Post(kNoticeSeqState, a ? 1 : 0);
   return 0;
 }
 
@@ -1096,11 +1093,11 @@ void CRemoteSynthImpl::OnApplyAll() {
   SecReinit(kSecProgPlay, nullptr);
   SecReinit(kSecProgEdit, nullptr);
   SecReinit(kSecCombiPlay, nullptr);
-  Post(9, 0x2FFFF);
-  Post(9, 0xFFFF);
-  Post(7, image_.GetMode());
+  Post(kNoticeBankList, 0x2FFFF);
+  Post(kNoticeBankList, 0xFFFF);
+  Post(kNoticeMode, image_.GetMode());
   const SSoundIndex cur = GetCurSound(true);
-  Post(8, (cur.bank << 8) | cur.number);
+  Post(kNoticeCurSound, (cur.bank << 8) | cur.number);
   link_->OnModeChanged();
 }
 
@@ -1136,56 +1133,56 @@ bool CRemoteSynthImpl::ExecCommand(int command, int a1, int a2, int a3, int a4,
                                    unsigned long* out) {
   CHUNK_PROG edit = image_.GetProgEditBuffer();
   switch (command) {
-    case 1:
+    case kCmdTransmitAll:
       return HandleSendAll(image_, "Transmitting...", true, false) >= 0;
-    case 2: {
+    case kCmdReceiveAll: {
       int step = 0;
       return HandleReceiveAll("Receiving...", &step, false) >= 0;
     }
-    case 3:
-    case 4: {
-      const int r = command == 3 ? SendSelection(a1, a2, a3, a4) : RequestSelection(a1, a2, a3, a4);
+    case kCmdSendSelection:
+    case kCmdRequestSelection: {
+      const int r = command == kCmdSendSelection ? SendSelection(a1, a2, a3, a4) : RequestSelection(a1, a2, a3, a4);
       if (out) *out = static_cast<unsigned long>(static_cast<std::uint32_t>(r));
       return r >= 0;
     }
-    case 5: {
+    case kCmdWriteCurrentSound: {
       const int r = WriteCurrentSound(a1, a2, a3);
       if (out) *out = static_cast<unsigned long>(static_cast<std::uint32_t>(r));
       return r >= 0;
     }
-    case 6: {
+    case kCmdCopyOscillator: {
       CHUNK_PROG src = GetProgramFromStorage(static_cast<eBankID>(a1), a2 % 128);
       if (a1 < 0 || a1 > 3 || a2 < 0 || a2 > 128 || a3 < 0 || a3 > 1 || a4 < 0 || a4 > 1 || !src)
         return false;
       edit.GetOSC(a4).Assign(src.GetOSC(a3));
       return ResendProg();
     }
-    case 7:
+    case kCmdSwapOscillators:
       if (!edit.GetCommon().IsPCMDoubleOSC()) return false;
       SwapBytes(edit.GetOSC1().data(), edit.GetOSC2().data(), CHUNK_PROG::kOSCStride);
       return ResendProg();
-    case 8: {
+    case kCmdWriteUncategorised: {
       auto cur = image_.GetCurProg();
       edit.GetCommon().SetCategory(6);
       SetProgramToStorage(static_cast<eBankID>(cur.GetBank()), cur.GetNumber(), edit);
       if (link_->SendCurProgDump(edit.data(), kProgSize) < 0) return false;
       return link_->SendProgWriteReq(cur.GetBank(), cur.GetNumber()) >= 0;
     }
-    case 9:
+    case kCmdCopyEG:
       if (!CopyEG(a1, a2, a3, a4)) return false;
       return ResendProg();
-    case 10:
+    case kCmdCopyLFO:
       if (!CopyLFO(a1, a2, a3, a4)) return false;
       return ResendProg();
-    case 11:
-    case 12: {
-      auto osc = edit.GetOSC(command - 11);
+    case kCmdSwapLFOsOfOSC1:
+    case kCmdSwapLFOsOfOSC2: {
+      auto osc = edit.GetOSC(command - kCmdSwapLFOsOfOSC1);
       SwapBytes(osc.GetLFO1().data(), osc.GetLFO2().data(), CHUNK_LFO::kSize);
       return ResendProg();
     }
-    case 14:
+    case kCmdCopyInsertEffect:
       return CopyIFX1(a2, a3);
-    case 15: {
+    case kCmdSwapInsertEffects: {
       if (a1 < 0 || a1 > 4 || a2 < 0 || a2 > 4 || a1 == a2) return false;
       if (soundMode_ == 0) {
         auto c = image_.GetCombiEditBuffer();
@@ -1196,9 +1193,9 @@ bool CRemoteSynthImpl::ExecCommand(int command, int a1, int a2, int a3, int a4,
       SwapBytes(edit.GetIFX(a1).data(), edit.GetIFX(a2).data(), CHUNK_IFXSET::kSize);
       return ResendProg();
     }
-    case 16:
+    case kCmdCopyMasterEffects:
       return CopyMasterEffects(a1, a2, a3, a4);
-    case 18: {
+    case kCmdInitCombination: {
       auto cur = image_.GetCurCombi();
       CHUNK_COMBI_CONST init(INITCHUNK_COMBI().data());
       image_.GetCombiEditBuffer().Assign(init);
@@ -1207,18 +1204,18 @@ bool CRemoteSynthImpl::ExecCommand(int command, int a1, int a2, int a3, int a4,
       const ModeChange change{0, 0};
       SecReinit(kSecCombiPlay, &change);
       const SSoundIndex s = GetCurSound(true);
-      Post(9, (s.bank << 8) | s.number);
+      Post(kNoticeBankList, (s.bank << 8) | s.number);
       return r >= 0;
     }
-    case 25:
+    case kCmdTransmitGlobal:
       return link_->SendGlobalDump(image_.data(), kGlobalSize) >= 0;
-    case 26:
+    case kCmdReceiveGlobal:
       return link_->SendGlobalDumpReq() >= 0;
-    case 27:
+    case kCmdCopyScale:
       return CopyScale(a1, a2, a3);
-    case 47:
+    case kCmdSaveSettings:
       return setupSection_.PersistSave();
-    case 48:
+    case kCmdNothing:
       return true;
     default:
       return false;
@@ -1328,7 +1325,7 @@ int CRemoteSynthImpl::WriteCurrentSound(int kind, int bank, int number) {
       link_->SendCurCombiDumpReq(true);
       image_.GetCombi(number).Assign(image_.GetCombiEditBuffer());
       RTCResetStat();
-      Post(9, number);
+      Post(kNoticeBankList, number);
     }
     return r;
   }
@@ -1349,7 +1346,7 @@ int CRemoteSynthImpl::WriteCurrentSound(int kind, int bank, int number) {
       link_->SendCurProgDumpReq(true);
       SetProgramToStorage(static_cast<eBankID>(bank), number, image_.GetProgEditBuffer());
       RTCResetStat();
-      Post(9, 0x20000 + bank * 256 + number);
+      Post(kNoticeBankList, 0x20000 + bank * 256 + number);
     }
     return r;
   }
@@ -1529,7 +1526,7 @@ bool CRemoteSynthImpl::LoadStream(std::istream& in, std::uint32_t selector, bool
   auto curCombi = image_.GetCurCombi();
   auto postSound = [&] {
     const SSoundIndex cur = GetCurSound(true);
-    Post(8, (cur.bank << 8) | cur.number);
+    Post(kNoticeCurSound, (cur.bank << 8) | cur.number);
   };
   switch (params.type) {
     case FTYPE::All: {
@@ -1570,7 +1567,7 @@ bool CRemoteSynthImpl::LoadStream(std::istream& in, std::uint32_t selector, bool
       if (maySend && link_->SendProgDump(-1, -1, banks, L::kProgBanksSize, store) < 0) return false;
       std::memcpy(imageBytes_.data() + L::kProgBanks, banks, L::kProgBanksSize);
       SetupProgEditBuffer(static_cast<eBankID>(curProg.GetBank()), curProg.GetNumber());
-      Post(9, 0x2FFFF);
+      Post(kNoticeBankList, 0x2FFFF);
       postSound();
       return true;
     }
@@ -1580,7 +1577,7 @@ bool CRemoteSynthImpl::LoadStream(std::istream& in, std::uint32_t selector, bool
       std::memcpy(imageBytes_.data() + L::kCombis, combis, L::kCombisSize);
       if (CHUNK_COMBI stored = image_.GetCombi(curCombi.GetNumber()))
         image_.GetCombiEditBuffer().Assign(stored);
-      Post(9, 0xFFFF);
+      Post(kNoticeBankList, 0xFFFF);
       postSound();
       return true;
     }
@@ -1593,7 +1590,7 @@ bool CRemoteSynthImpl::LoadStream(std::istream& in, std::uint32_t selector, bool
                   L::kProgBankSize);
       if (curProg.GetBank() == bank)
         SetupProgEditBuffer(static_cast<eBankID>(bank), curProg.GetNumber());
-      Post(9, 0x200FF + bank * 256);
+      Post(kNoticeBankList, 0x200FF + bank * 256);
       postSound();
       return true;
     }
@@ -1612,7 +1609,7 @@ bool CRemoteSynthImpl::LoadStream(std::istream& in, std::uint32_t selector, bool
       SecInitSolo(kSecProgPlay);
       SecReinit(kSecProgPlay, nullptr);
       SecReinit(kSecProgEdit, nullptr);
-      Post(9, 0x20000 + bank * 256 + number);
+      Post(kNoticeBankList, 0x20000 + bank * 256 + number);
       postSound();
       return true;
     }
@@ -1628,7 +1625,7 @@ bool CRemoteSynthImpl::LoadStream(std::istream& in, std::uint32_t selector, bool
       std::memcpy(image_.GetCombiEditBuffer().data(), combi, kCombiSize);
       SecInitSolo(kSecCombiPlay);
       SecReinit(kSecCombiPlay, nullptr);
-      Post(9, bank * 256 + number);
+      Post(kNoticeBankList, bank * 256 + number);
       postSound();
       return true;
     }

@@ -15,6 +15,7 @@
 #include "model/IRemoteMIDI.h"
 #include "model/MIDIDevKey.h"
 #include "model/MODEANDSTATE.h"
+#include "remote/RemoteSynthCommand.h"
 #include "remote/SExtCtlState.h"
 #include "remote/UISTATEDATA.h"
 

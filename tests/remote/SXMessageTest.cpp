@@ -74,6 +74,20 @@ TEST(SXMessage, ShortRepliesAndNotices) {
   }
 }
 
+// The codes are the interface: callers compare and store them as numbers.
+static_assert(Oskend::kRemoteOK == 0 && uint32_t(Oskend::kRemoteFailed) == 0x80000001u &&
+              uint32_t(Oskend::kRemoteAborted) == 0x80000002u &&
+              uint32_t(Oskend::kRemoteBusy) == 0x80000003u &&
+              uint32_t(Oskend::kRemoteTimeout) == 0x80000004u &&
+              uint32_t(Oskend::kRemoteQueueFull) == 0x80000005u);
+static_assert(uint32_t(Oskend::kSynthStatus1) == 0xC0000001u &&
+              uint32_t(Oskend::kSynthStatus2) == 0xC0000002u &&
+              uint32_t(Oskend::kSynthStatus3) == 0xC0000003u &&
+              uint32_t(Oskend::kSynthStatus4) == 0xC0000004u &&
+              uint32_t(Oskend::kSynthStatus5) == 0xC0000005u &&
+              uint32_t(Oskend::kSynthStatus28) == 0xC0000040u &&
+              uint32_t(Oskend::kSynthStatusOther) == 0xC00000FFu);
+
 TEST(SXMessage, StatusBytesMapToResults) {
   const std::pair<uint8_t, uint32_t> rows[] = {
       {0x00, 0},           {0x01, 0xC0000001}, {0x02, 0xC0000002}, {0x03, 0xC0000003}, {0x04, 0xC0000004},
