@@ -14,6 +14,7 @@
 #include "model/InitChunks.h"
 #include "model/RTCSTAT.h"
 #include "model/SModeChangeInfo.h"
+#include "os/ErrorReport.h"
 #include "platform/HfcDebug.h"
 #include "platform/HfcMessageBox.h"
 #include "platform/HfcTime.h"
@@ -49,6 +50,7 @@ bool CRemoteSynthImpl::Connect(bool standalone, bool recall) {
   try {
     return ConnectSteps(standalone, recall) != 0;
   } catch (...) {
+    os::ReportCaughtException("CRemoteSynthImpl::Connect");
     HfcDebugStr("Exception at RemoteSynth::Connection()");
     connected_ = false;
     nowInitializing_ = false;

@@ -2,6 +2,7 @@
 // What the source files of CRemoteSynthImpl share: block sizes, the places
 // in the image and the editor settings they read, and fixed texts.
 #include <cstddef>
+#include <ios>
 #include <string>
 
 #include "model/ChunkRemoteSynth.h"
@@ -13,6 +14,8 @@ using L = RemoteSynthLayout;
 inline constexpr std::size_t kGlobalSize = CHUNK_GLOBAL::kSize;
 inline constexpr std::size_t kProgSize = CHUNK_PROG::kSize;
 inline constexpr std::size_t kCombiSize = CHUNK_COMBI::kSize;
+// A data stream shorter than this holds nothing to load.
+inline constexpr std::streamoff kMinStreamBytes = 5;
 inline constexpr std::size_t kLocalControlByte = 1730;  // bit 0: the hardware's Local Control
 inline constexpr std::size_t kHardwareOwnByte = 1733;   // sent as the hardware reports it
 inline constexpr int kSetupAllSw = static_cast<int>(0x80008100u);

@@ -14,6 +14,7 @@
 #include "model/InitChunks.h"
 #include "model/RTCSTAT.h"
 #include "model/SModeChangeInfo.h"
+#include "os/ErrorReport.h"
 #include "platform/HfcDebug.h"
 #include "platform/HfcMessageBox.h"
 #include "platform/HfcTime.h"
@@ -39,7 +40,7 @@ bool CRemoteSynthImpl::LoadStream(std::istream& in, std::uint32_t selector, bool
   in.seekg(0, std::ios::end);
   const std::streampos end = in.tellg();
   in.seekg(pos);
-  if (pos < 0 || end < 0 || end - pos < 5) return true;
+  if (pos < 0 || end < 0 || end - pos < kMinStreamBytes) return true;
 
   std::vector<std::uint8_t> scratch(imageBytes_);
   CHUNK_REMOTESYNTH img(scratch.data());
@@ -50,6 +51,7 @@ bool CRemoteSynthImpl::LoadStream(std::istream& in, std::uint32_t selector, bool
   try {
     if (!PersistLoadStream(in, pmid_, &params, dirty)) return false;
   } catch (...) {
+    os::ReportCaughtException("CRemoteSynthImpl::LoadStream");
     return false;
   }
 
@@ -195,9 +197,23 @@ bool CRemoteSynthImpl::SaveStream(std::ostream& out, FTYPE type, std::uint32_t s
   return ok;
 }
 
+namespace {
+
+// A file too short to hold any data is a failed load, not an empty one (a
+// stream that short loads as nothing).
+bool HoldsData(std::istream& in) {
+  const std::streampos pos = in.tellg();
+  in.seekg(0, std::ios::end);
+  const std::streampos end = in.tellg();
+  in.seekg(pos);
+  return in && pos >= 0 && end >= 0 && end - pos >= kMinStreamBytes;
+}
+
+}  // namespace
+
 bool CRemoteSynthImpl::LoadFile(const char* path, std::uint32_t selector) {
   std::ifstream in(path ? path : "", std::ios::binary);
-  if (!in) return false;
+  if (!in || !HoldsData(in)) return false;
   CDirtyFlagSet dirty;
   return LoadStream(in, selector, false, false, dirty);
 }
@@ -217,7 +233,7 @@ bool CRemoteSynthImpl::SelectFileName(const char* path, std::uint32_t) {
 
 bool CRemoteSynthImpl::AutoLoadData(const char* path) {
   std::ifstream in(path ? path : "", std::ios::binary);
-  if (!in) return false;
+  if (!in || !HoldsData(in)) return false;
   CDirtyFlagSet dirty;
   if (!LoadStream(in, 0, true, false, dirty)) return false;
   image_.GetCurProg().Set(0, 0);
@@ -239,6 +255,7 @@ bool CRemoteSynthImpl::LoadPendingHostData() {
   try {
     if (!PersistLoadStream(in, pmid_, &params, dirty)) return false;
   } catch (...) {
+    os::ReportCaughtException("CRemoteSynthImpl::LoadPendingHostData");
     return false;
   }
   if (image_.GetMode() > 3) image_.SetMode(0);
