@@ -5,6 +5,7 @@
 #include "remote/RemoteStatus.h"
 #include "remote/SXMessage.h"
 #include "remote/SynthSysEx.h"
+#include "tests/support/simsynth/SynthReplies.h"
 
 namespace {
 
@@ -12,6 +13,7 @@ using Bytes = std::vector<uint8_t>;
 using Oskend::eSXKind;
 using Oskend::SXMessage;
 using S = Oskend::SynthSysEx;
+using R = vesk::test::SynthReplies;
 
 constexpr uint8_t kCh = 9;
 
@@ -94,7 +96,7 @@ TEST(SXMessage, StatusBytesMapToResults) {
       {0x05, 0xC0000005},  {0x28, 0xC0000040}, {0x06, 0xC00000FF}, {0x27, 0xC00000FF}, {0x7F, 0xC00000FF},
   };
   for (auto [s, code] : rows) {
-    const SXMessage m = Dec(S::Status(kCh, s));
+    const SXMessage m = Dec(R::Status(kCh, s));
     EXPECT_EQ(m.kind, eSXKind::kStatus);
     EXPECT_EQ(static_cast<uint32_t>(m.result), code) << int(s);
     EXPECT_EQ(static_cast<uint32_t>(Oskend::SynthStatusToResult(s)), code);
