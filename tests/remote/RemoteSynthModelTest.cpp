@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <mutex>
 
 #include "model/ISoundSection.h"
 #include "model/InitChunks.h"
@@ -218,19 +219,26 @@ TEST_F(RemoteSynthModelTest, TransmitAllPutsTheImageIntoTheSynthesizer) {
   EXPECT_EQ(ImageBody(), before);
 }
 
+// Called on the MIDI input thread: the test reads what it got under the lock.
 class RecordingRTSink : public Oskend::IRTMIDISink {
  public:
-  std::vector<Bytes> got;
   bool onMainThread = false;
   void OnRTMIDIIn(long long, const void* bytes, unsigned length) override {
     const auto* p = static_cast<const uint8_t*>(bytes);
-    got.emplace_back(p, p + length);
+    std::lock_guard<std::mutex> g(lock_);
+    got_.emplace_back(p, p + length);
     onMainThread |= std::this_thread::get_id() == main_;
   }
   void SetMIDIOUTtoDAW(bool) override {}
   void SetAudioOutCh(int) override {}
+  std::vector<Bytes> Got() {
+    std::lock_guard<std::mutex> g(lock_);
+    return got_;
+  }
 
  private:
+  std::mutex lock_;
+  std::vector<Bytes> got_;
   std::thread::id main_ = std::this_thread::get_id();
 };
 
@@ -242,11 +250,12 @@ TEST_F(RemoteSynthModelTest, ShortMessagesGoToTheRealTimeSinkAtOnceAndToMIDISink
   sink.notices.clear();
   dev.Emit({0x92, 60, 100});
   dev.Emit({0xFE});  // one byte: real-time sink only
-  EXPECT_TRUE(env.loop().RunUntil([&] { return rt.got.size() >= 2; }, 1000));
+  EXPECT_TRUE(env.loop().RunUntil([&] { return rt.Got().size() >= 2; }, 1000));
   env.loop().RunPending();
+  const std::vector<Bytes> got = rt.Got();
   EXPECT_FALSE(rt.onMainThread);
-  ASSERT_EQ(rt.got.size(), 2u);
-  EXPECT_EQ(rt.got[0], (Bytes{0x92, 60, 100}));
+  ASSERT_EQ(got.size(), 2u);
+  EXPECT_EQ(got[0], (Bytes{0x92, 60, 100}));
   auto midi = sink.Of("midi");
   ASSERT_EQ(midi.size(), 1u);
   EXPECT_EQ(midi[0].a, 3);
