@@ -340,7 +340,7 @@ bool CRemoteSynthImpl::CopyIFX1(int bank, int number) {
   CHUNK_PROG src = GetProgramFromStorage(static_cast<eBankID>(bank), number);
   if (bank < 0 || bank > 3 || number < 0 || number > 127 || !src) return false;
   CHUNK_PROG edit = image_.GetProgEditBuffer();
-  const int type = src.GetIFX1().data()[64];
+  const int type = src.GetIFX1().GetType();
   if ((type == 62 || type == 63) && edit.GetCommon().GetCategory() != 2) return false;
   edit.SetIFX1(src.GetIFX1());
   if (link_->SendCurProgDump(edit.data(), kProgSize) < 0 && connected_) return false;

@@ -17,6 +17,7 @@ namespace vesk::test {
 namespace {
 
 using namespace Oskend;
+using L = Oskend::RemoteSynthLayout;
 using Oskend::SSoundIndex;
 using Bytes = std::vector<uint8_t>;
 
@@ -31,7 +32,7 @@ TEST_F(RemoteSynthModelTest, AFreshModelIsDisconnectedInCombinationModeWithARese
   auto image = model->GetRawChunk();
   for (int b = 0; b < 4; ++b)
     for (int n = 0; n < 128; n += 31) EXPECT_EQ(image.GetProg(b, n).GetCommon().GetCategory(), 6);
-  EXPECT_EQ(std::memcmp(image.GetCombi(19).data(), Oskend::INITCHUNK_COMBI().data(), 1332), 0);
+  EXPECT_EQ(std::memcmp(image.GetCombi(19).data(), Oskend::INITCHUNK_COMBI().data(), L::kCombiSize), 0);
 
   EXPECT_EQ(model->GetEditBuffer(4), nullptr);
   EXPECT_EQ(model->GetAllSounds(4), nullptr);
@@ -116,7 +117,7 @@ TEST_F(RemoteSynthModelTest, ConnectingByScanStoresThePortsAndTakesTheGlobalBloc
   ASSERT_TRUE(model->GetConnected());
   EXPECT_TRUE(os::HeadlessAlert::Transcript().empty());  // no names stored: no question
   const Bytes memory = dev.Memory();
-  EXPECT_EQ(std::memcmp(model->GetRawChunk().data(), memory.data(), 1736), 0);
+  EXPECT_EQ(std::memcmp(model->GetRawChunk().data(), memory.data(), CHUNK_GLOBAL::kSize), 0);
   env.loop().RunPending();
   auto conn = sink.Of("conn");
   ASSERT_FALSE(conn.empty());
@@ -206,7 +207,7 @@ TEST_F(RemoteSynthModelTest, TransmitAllPutsTheImageIntoTheSynthesizer) {
   SimSynth other(TestSynthSettings());
   Pattern(other, 99);
   uint8_t* img = model->GetRawChunk().data();
-  std::memcpy(img, other.Memory().data(), SimSynth::kCombiEditOffset + 1332);
+  std::memcpy(img, other.Memory().data(), SimSynth::kCombiEditOffset + L::kCombiSize);
   const Bytes before = ImageBody();
 
   EXPECT_TRUE(model->ExecCommand(kCmdTransmitAll, 0, 0, 0, 0, nullptr));
@@ -306,7 +307,7 @@ TEST_F(RemoteSynthModelTest, ProgramModeFromThePanelLoadsTheActiveTimbresProgram
   // The current program is asked for 100 ms later, from the main thread.
   env.loop().RunFor(300);
   const Bytes memory = dev.Memory();
-  EXPECT_EQ(std::memcmp(img + 782040, memory.data() + SimSynth::kProgEditOffset, 1472), 0);
+  EXPECT_EQ(std::memcmp(img + L::kProgEditBuffer, memory.data() + SimSynth::kProgEditOffset, L::kProgSize), 0);
   EXPECT_EQ(model->GetVirtualMode(), eMode_ProgEdit);
   env.loop().RunPending();
   EXPECT_EQ(sink.Of("mode").back().a, 3);
