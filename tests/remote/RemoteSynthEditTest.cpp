@@ -49,8 +49,8 @@ class SectionRecorder : public ISectionSink {
 
 class RemoteSynthEditTest : public ::testing::Test, public ModelTest {
  protected:
-  Bytes ProgEdit() { return Bytes(Image() + L::kProgEditBuffer, Image() + L::kProgEditBuffer + L::kProgSize); }
-  Bytes CombiEdit() { return Bytes(Image() + L::kCombiEditBuffer, Image() + L::kCombiEditBuffer + L::kCombiSize); }
+  Bytes ProgEdit() { return Region(Image(), L::kProgEditBuffer, L::kProgSize); }
+  Bytes CombiEdit() { return Region(Image(), L::kCombiEditBuffer, L::kCombiSize); }
 };
 
 TEST_F(RemoteSynthEditTest, AnEditThroughASectionSendsTheParameterChange) {
