@@ -4,8 +4,8 @@
 #include <memory>
 #include <vector>
 
+#include "model/MIDIDevKey.h"
 #include "remote/IMIDIInCallback.h"
-#include "remote/MIDIDevKey.h"
 
 class IMIDIIn {
  public:

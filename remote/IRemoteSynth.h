@@ -6,15 +6,16 @@
 #include <iosfwd>
 #include <vector>
 
+#include "model/DEVICEINQUIRYDATA.h"
 #include "model/IHostProxy.h"
+#include "model/IRemoteMIDI.h"
+#include "model/MIDIDevKey.h"
+#include "model/MODEANDSTATE.h"
 #include "model/SSoundIndex.h"
 #include "model/eBankID.h"
 #include "model/eChgSource.h"
 #include "model/eMode.h"
-#include "remote/DEVICEINQUIRYDATA.h"
-#include "remote/IRemoteMIDI.h"
-#include "remote/MIDIDevKey.h"
-#include "remote/MODEANDSTATE.h"
+#include "remote/RemoteSynthCommand.h"
 #include "remote/SExtCtlState.h"
 #include "remote/UISTATEDATA.h"
 
