@@ -1,0 +1,26 @@
+#pragma once
+// The registry through which a page finds its compiled-in form. A counted
+// singleton started by the plug-in between the image cache and the fonts;
+// the forms themselves are static data.
+#include "editor/controls/UI_FORMINFO.h"
+
+class UIFormManager {
+ public:
+  static bool Initialize();
+  static void Uninitialize();
+  static UIFormManager* GetInstance() { return mInstance; }
+
+  int GetLayerFormInfoCount() const;
+  // Null outside [0, count) and for a record that is not a "Layer".
+  const UI_FORMINFO* GetLayerFormInfoByIndex(int index) const;
+  // The first "Layer" record in table order with the id; null for none.
+  const UI_FORMINFO* GetLayerFormInfoById(int id) const;
+
+  static UIFormManager* mInstance;
+  static int mRefCounter;
+
+ private:
+  UIFormManager() = default;
+  template <typename T>
+  friend bool HfcCountedStop(T*& instance, int& count);
+};
