@@ -19,6 +19,8 @@ CXBCtrlVeloZoneGraph::~CXBCtrlVeloZoneGraph() {
 
 bool CXBCtrlVeloZoneGraph::Create(tagXBCtrlVeloZoneGraphParam* param, int id, int id2) {
   if (!param || param->width < 1 || param->height < 1) return false;
+  // The scale divides by the number of velocities.
+  if (param->maximum < param->minimum) return false;
   m_param = *param;
   CHfcControl::Create(m_param.x, m_param.y, m_param.width, m_param.height, id);
   m_iGroupId = id2;

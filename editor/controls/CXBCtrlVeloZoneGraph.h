@@ -54,6 +54,8 @@ class CXBCtrlVeloZoneGraph : public CHfcControl {
   CXBCtrlVeloZoneGraph();
   ~CXBCtrlVeloZoneGraph() override;
 
+  // Refuses a null record, a size below 1 x 1 and a maximum below the
+  // minimum.
   bool Create(tagXBCtrlVeloZoneGraphParam* param, int id, int id2);
   void Destroy() override;
   void Draw(CHfcDrawContext* dc) override;

@@ -8,7 +8,11 @@ UIFormManager* UIFormManager::mInstance = nullptr;
 int UIFormManager::mRefCounter = 0;
 
 namespace {
-bool IsLayer(const UI_FORMINFO& f) { return f.className && std::strcmp(f.className, "Layer") == 0; }
+
+bool IsLayer(const UI_FORMINFO& form) {
+  return form.className != nullptr && std::strcmp(form.className, "Layer") == 0;
+}
+
 }  // namespace
 
 bool UIFormManager::Initialize() {
@@ -21,14 +25,14 @@ int UIFormManager::GetLayerFormInfoCount() const { return g_uiFormInfoBlock.coun
 
 const UI_FORMINFO* UIFormManager::GetLayerFormInfoByIndex(int index) const {
   if (index < 0 || index >= g_uiFormInfoBlock.count) return nullptr;
-  const UI_FORMINFO& f = g_uiFormInfoBlock.forms[index];
-  return IsLayer(f) ? &f : nullptr;
+  const UI_FORMINFO& form = g_uiFormInfoBlock.forms[index];
+  return IsLayer(form) ? &form : nullptr;
 }
 
 const UI_FORMINFO* UIFormManager::GetLayerFormInfoById(int id) const {
   for (int i = 0; i < g_uiFormInfoBlock.count; ++i) {
-    const UI_FORMINFO& f = g_uiFormInfoBlock.forms[i];
-    if (f.id == id && IsLayer(f)) return &f;
+    const UI_FORMINFO& form = g_uiFormInfoBlock.forms[i];
+    if (form.id == id && IsLayer(form)) return &form;
   }
   return nullptr;
 }

@@ -1,7 +1,6 @@
 #pragma once
 // The registry through which a page finds its compiled-in form. A counted
-// singleton started by the plug-in between the image cache and the fonts;
-// the forms themselves are static data.
+// singleton; the forms themselves are static data and exist either way.
 #include "editor/controls/UI_FORMINFO.h"
 
 class UIFormManager {
@@ -11,9 +10,9 @@ class UIFormManager {
   static UIFormManager* GetInstance() { return mInstance; }
 
   int GetLayerFormInfoCount() const;
-  // Null outside [0, count) and for a record that is not a "Layer".
+  // Null outside 0..count - 1 or for a record that is not a "Layer".
   const UI_FORMINFO* GetLayerFormInfoByIndex(int index) const;
-  // The first "Layer" record in table order with the id; null for none.
+  // The first "Layer" record in table order with that id; null for none.
   const UI_FORMINFO* GetLayerFormInfoById(int id) const;
 
   static UIFormManager* mInstance;

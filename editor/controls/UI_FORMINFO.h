@@ -1,17 +1,18 @@
 #pragma once
-// One record of a compiled-in form: a "Layer" record for a page, whose
-// children are the page's items (labels, pictures and controls with the
-// parameter each shows). Trees are two levels deep.
+// Compiled-in form descriptions: a "Layer" record per page with its items
+// (labels, pictures, controls with the parameter each shows) as children.
 #include <cstdint>
 
 struct UI_FORMINFO {
-  const char* className;    // "Layer", or an item class ("text", "bmp", "valuebar", ...)
-  const char* text;         // a "text" item's label
-  const char* fontOrImage;  // a "text" item's font; a "bmp" or "push" item's picture
-  int32_t id;               // a layer's form id; an item's design id
-  int32_t paramId;          // the parameter an item shows, -1 for none
-  int32_t x, y;
-  int32_t width, height;  // 0 for pictures that take the picture's size
+  const char* className;  // "Layer", or an item class such as "text"
+  const char* text;       // label text of a "text" item
+  const char* fontOrImage;  // font of a "text" item, picture of "bmp"/"push"
+  int32_t id;             // form id of a "Layer"; design id of an item
+  int32_t paramId;        // parameter shown (also the control id), -1 none
+  int32_t x;
+  int32_t y;
+  int32_t width;
+  int32_t height;
   int32_t childCount;
   const UI_FORMINFO* children;
 };
@@ -21,22 +22,27 @@ struct UI_FORMINFO_BLOCK {
   const UI_FORMINFO* forms;
 };
 
-// Design ids of the items.
-enum eUIFormDesignId : int32_t {
-  kUIFormDesignHeading = 1025,
-  kUIFormDesignText = 1026,
-  kUIFormDesignSelector = 1027,
-  kUIFormDesignSwitch = 1028,
-  kUIFormDesignValueBar = 1029,
-  kUIFormDesignTextEdit = 1030,
-  kUIFormDesignKnob = 1031,
-  kUIFormDesignSubTabBase = 1032,
-  kUIFormDesignHeadingFrame = 1033,
-  kUIFormDesignParamSelNL = 1034,
+inline constexpr int kUiFormCount = 45;
+// The page forms in table order, and the block that reaches them.
+extern const UI_FORMINFO g_uiFormInfoArray[kUiFormCount];
+extern const UI_FORMINFO_BLOCK g_uiFormInfoBlock;
+
+// Design ids of items.
+enum eUiFormDesignId : int32_t {
+  kUiDesign_HeadingText = 1025,
+  kUiDesign_Text = 1026,
+  kUiDesign_Selector = 1027,
+  kUiDesign_Switch = 1028,
+  kUiDesign_ValueBar = 1029,
+  kUiDesign_TextEdit = 1030,
+  kUiDesign_Knob = 1031,
+  kUiDesign_SubTabBase = 1032,
+  kUiDesign_HeadingFrame = 1033,
+  kUiDesign_ParamSelectorNL = 1034,
 };
 
-// The page forms by id, in the order of the table.
-enum eUIFormId : int32_t {
+// Form ids.
+enum eUiFormId : int32_t {
   ID_PROG_PLAY_SUBTAB0 = 0x40C,
   ID_PROG_PLAY_SUBTAB1 = 0x40D,
   ID_PROG_PLAY_SUBTAB2 = 0x40E,
@@ -83,10 +89,3 @@ enum eUIFormId : int32_t {
   ID_COMBI_MFX_ROUTING = 0x439,
   ID_GLOBAL_MIDI_EXTERNAL = 0x440,
 };
-
-inline constexpr int kUIFormCount = 45;
-inline constexpr int kUIFormWidth = 559;
-inline constexpr int kUIFormHeight = 230;
-
-extern const UI_FORMINFO g_uiFormInfoArray[kUIFormCount];
-extern const UI_FORMINFO_BLOCK g_uiFormInfoBlock;

@@ -1,6 +1,6 @@
 #pragma once
-// Turns the items of a compiled-in form into controls through the control
-// factory.
+// Classification of form items by class name, and what the page framework
+// needs to turn an item into a control or a text.
 #include <map>
 #include <string>
 
@@ -13,20 +13,27 @@ class XEControlCreater;
 
 namespace UI_FORM_Utils {
 
-// Item class names and their numbers; filled on the first classification.
+// Class name -> number, filled on first use.
 extern std::map<std::string, int> gClassName2IntMap;
 
-// The item class's number, -1 for an unknown name.
+// The number of the item's class name (text 0, checkbox 11 ... progselectL
+// 40), -1 for an unknown name.
 int GetItemClassInt(const UI_FORMINFO& item);
-// Every class but "text" (and not -1).
+// True for the classes that make controls: numbers above 10.
 bool IsControlClass(int classNumber);
-// The drop-down type of a "popupmenu" item by its width; -1 below 31.
-int DropdownTypeForWidth(int width);
-// The label style of a "text" item by its font.
-int LabelStyleForFont(const char* fontName);
-// The item's control, made by the factory; null for the classes that make
-// none and for unknown names. The background is the factory's.
+// The label style of a "text" item by its font: 1 "FontArialB12", 2
+// "FontHelvB11", otherwise 0.
+int GetLabelStyle(const UI_FORMINFO& item);
+// The drop-down type of a "popupmenu" item by its width; -1 below 31
+// pixels (no control).
+int GetDropdownTypeByWidth(int width);
+// The item's control, made by the factory at the item's place with its
+// parameter id as the control id; null for the classes that make none,
+// for unknown names and for a drop-down narrower than 31 pixels. The
+// background is the factory's.
 CHfcControl* CreateControl(XEControlCreater* creater, const UI_FORMINFO& item, CHfcBmp* background);
+// Item id, place, width and text, with the item's font from the font
+// registry or, when that names no font, the picture of that name.
 stTextDrawInfo CreateDrawTextInfo(const UI_FORMINFO& item);
 
 }  // namespace UI_FORM_Utils

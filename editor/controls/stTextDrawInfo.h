@@ -1,6 +1,7 @@
 #pragma once
-// A page's static text: where it goes, what it says and the font (or, when
-// the font name names no font, a picture) it is drawn with.
+// A static text of a page: where it stands, what it says and the bitmap
+// font it is drawn in, or the picture shown instead when the font name
+// names no font.
 #include <cstdint>
 #include <string>
 
@@ -9,11 +10,11 @@
 class CHfcBmp;
 
 struct stTextDrawInfo {
-  int32_t id = 0;
+  int32_t itemId = 0;
   int32_t x = 0;
   int32_t y = 0;
   int32_t width = 0;
   std::string text;
   tagHfcBmpFontInfo* font = nullptr;
-  CHfcBmp* bmp = nullptr;
+  CHfcBmp* picture = nullptr;
 };

@@ -1,6 +1,7 @@
 #include "editor/controls/CXBCtrlEnvelopeGraph.h"
 
 #include <gtest/gtest.h>
+#include <X11/keysym.h>
 
 #include "tests/editor/controls/GraphFixture.h"
 
@@ -175,12 +176,19 @@ TEST_F(EnvelopeGraph, ReadOnlyIgnoresTheMouseButDrawsItsValues) {
 
 TEST_F(EnvelopeGraph, ArrowKeysMoveTheActivePointByItsTimeStep) {
   Set(3, 50, 50);
-  graph.SetActivePoint(3, false);
+  graph.SetFocusOnClick(true);
+  graph.SetActivePoint(3, true);
   listener.log.clear();
-  EXPECT_TRUE(graph.OnKeyDown(29, 39, 0));
-  EXPECT_TRUE(graph.OnKeyDown(31, 40, 0));
-  EXPECT_FALSE(graph.OnKeyDown('x', 0, 0));
+  for (uint32_t key : {XK_Right, XK_Down, XK_x}) {
+    window.platform()->InjectKey(os::KeyEvent::Kind::kDown, key);
+    env.loop().RunPending();
+  }
   EXPECT_EQ(listener.Values(), (Strings{"3,50,52", "3,49,50"}));
+  // Without a key point the arrows do nothing.
+  graph.SetActivePoint(-1, false);
+  listener.log.clear();
+  EXPECT_FALSE(graph.OnKeyDown(29, 39, 0));
+  EXPECT_TRUE(listener.Values().empty());
 }
 
 }  // namespace

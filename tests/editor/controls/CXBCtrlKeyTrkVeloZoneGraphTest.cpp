@@ -160,6 +160,20 @@ TEST_F(VeloZoneGraph, CreateLaysOutFourLanes) {
   for (const Case& c : cases) EXPECT_EQ(graph.VerticalScaler(c.v), c.y) << c.v;
 }
 
+TEST_F(VeloZoneGraph, CreateRefusesAnEmptyVelocityRange) {
+  tagXBCtrlVeloZoneGraphParam p = CXBCtrlVeloZoneGraph::sm_mInitParam;
+  CXBCtrlVeloZoneGraph g;
+  p.minimum = 10;
+  p.maximum = 9;
+  EXPECT_FALSE(g.Create(&p, 1, 0));
+  p.maximum = 10;
+  EXPECT_TRUE(g.Create(&p, 1, 0));
+  EXPECT_FALSE(g.Create(nullptr, 1, 0));
+  p.width = 0;
+  CXBCtrlVeloZoneGraph h;
+  EXPECT_FALSE(h.Create(&p, 1, 0));
+}
+
 TEST_F(VeloZoneGraph, ALaneAboveTheRunningBoundaryCollapses) {
   Make();
   Lane(0, 1, 64);

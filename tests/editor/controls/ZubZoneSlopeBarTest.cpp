@@ -157,6 +157,28 @@ TEST_F(ZoneSlopeBar, AZoneTurnedInsideOutIsNotDrawn) {
   EXPECT_NE(Pixel(20 + 50, 45), back->GetPixel(50, 5));
 }
 
+TEST_F(ZoneSlopeBar, DoubleClickOnTheBarGoesToTheListener) {
+  struct DoubleClicks : GraphListener {
+    DoubleClicks() : GraphListener(2) {}
+    int count = 0;
+    bool OnHfcCtrlMouseLButtonDoubleClick(CHfcControl*, int, int, int) override {
+      ++count;
+      return true;
+    }
+  } doubles;
+  Make();
+  bar.SetListener(&doubles);
+  Press(20 + 50, 45);
+  Release(20 + 50, 45);
+  Mouse(os::MouseEvent::Kind::kDown, 20 + 50, 45, 0, 2);
+  Release(20 + 50, 45);
+  EXPECT_EQ(doubles.count, 1);
+  // The single press moved the nearer zone end; the double click reported
+  // nothing more.
+  EXPECT_EQ(doubles.Values(), Strings{"0,50"});
+  bar.SetListener(&listener);
+}
+
 TEST_F(ZoneSlopeBar, DisabledBarShowsOnlyItsBackground) {
   Make();
   bar.Disable(true);
