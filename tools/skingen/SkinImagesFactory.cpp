@@ -33,7 +33,7 @@ void PaintSubTabBase(CHfcDrawContext& dc, int, int top, int width, int height) {
 const SkinImageGroup kFactorySkins{[] {
   return std::vector<tagSkinImageRecipe>{
       {"Background_SubTab", 559, 230, 1, PaintSubTabBackground},
-      {"Container_SubTab_Base", 195, 200, 1, PaintSubTabBase},
+      {"Container_SubTab_Base", 195, 230, 1, PaintSubTabBase},
   };
 }};
 

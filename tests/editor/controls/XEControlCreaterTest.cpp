@@ -327,3 +327,39 @@ TEST_F(FactoryTest, GraphsStartFromTheirDefaultPoints) {
 }
 
 }  // namespace
+
+namespace {
+
+// Without the image cache and the fonts no skin or font can be had: the
+// operations that need one give no control instead of reading a missing
+// picture's size.
+TEST(FactoryWithoutSkins, OperationsNeedingASkinOrFontGiveNoControl) {
+  ASSERT_EQ(ResourceManager::GetInstance(), nullptr);
+  ASSERT_EQ(FontManager::mInstance, nullptr);
+  XEControlCreater f;
+  EXPECT_EQ(f.CreateLabel(0, 0, "x", 40, 13, 0, 0, 0, 1), nullptr);
+  EXPECT_EQ(f.CreateTextEdit(0, 0, 40, 13, 1, false), nullptr);
+  EXPECT_EQ(f.CreateCheckBox(0, 0, 1, 0), nullptr);
+  EXPECT_EQ(f.CreateTextSwitch(0, 0, "Switch_TabSw", 2, 0xFF000000u, 1, 0), nullptr);
+  EXPECT_EQ(f.CreateSlideSwitch(0, 0, "Switch_CheckBox", 2, 1), nullptr);
+  EXPECT_EQ(f.CreateHorizontalSlideSwitch(0, 0, "Switch_CheckBox", 2, 1), nullptr);
+  EXPECT_EQ(f.CreateDropdownListSwitch(0, 0, 0, 0, 1), nullptr);
+  EXPECT_EQ(f.CreateKnob(0, 0, 0, 127, 0, false, 3, 1, false), nullptr);
+  EXPECT_EQ(f.CreateHorizontalValueBar(0, 0, 0, 127, 0, 1, false), nullptr);
+  EXPECT_EQ(f.CreateDropdownList(0, 0, 4, 1), nullptr);
+  EXPECT_EQ(f.CreateSoundSelector(0, 0, 3, 4, 1, 0), nullptr);
+  EXPECT_EQ(f.CreateZoneSlopeBar(0, 0, 1, 0), nullptr);
+  EXPECT_EQ(f.CreateKeyTrkGraph(0, 0, 0, 1), nullptr);
+  EXPECT_EQ(f.CreateVeloZoneGraph(0, 0, 1), nullptr);
+  EXPECT_EQ(f.CreateEnvelopeGraph(0, 0, 0, 1), nullptr);
+  EXPECT_EQ(f.CreateStaticBmp(0, 0, 0, 0, "Image_VeloZone", 1), nullptr);
+  EXPECT_EQ(f.CreateScrollBar(0, 0, 90, 1, 0, 1), nullptr);
+  EXPECT_EQ(f.CreateListControl(0, 0, 90, 90, 0, 1, 6, false, 1), nullptr);
+  EXPECT_EQ(f.CreateMIDIIndicator(0, 0, 0, 1, false), nullptr);
+  // The split bar fetches its own pictures and stays uncreated.
+  std::unique_ptr<CHfcControl> bar(f.CreateSplitKeyBar(0, 0, 1, 0));
+  ASSERT_NE(bar, nullptr);
+  EXPECT_FALSE(bar->IsCreated());
+}
+
+}  // namespace
