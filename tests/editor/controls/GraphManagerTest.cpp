@@ -312,10 +312,9 @@ TEST_F(GraphManagerTest, VelocityZoneGraphWideFieldsGoToTheFirstLane) {
   const int a4[1] = {base + 36};
   const int a5[1] = {base + 35};
   const int a6[1] = {0xD00};
-  const int* const arrays[7] = {a0, a1, a2, a3, a4, a5, a6};
   page.Define(kProgMode, 0xD00, -100, 100, 0);
   page.Define(kProgMode, base + 36, -100, 100, 0);
-  VeloZoneGraphManager m(&page, graph, arrays);
+  VeloZoneGraphManager m(&page, graph, a0, a1, a2, a3, a4, a5, a6);
   auto offer = [&](CHfcControl* c, int id) { return m.ParamToControl(c, id, kProgMode); };
   EXPECT_TRUE(page.Change(kProgMode, 0xD00, 2, offer));
   EXPECT_TRUE(page.Change(kProgMode, base + 36, 100, offer));
@@ -362,12 +361,11 @@ TEST_F(GraphManagerTest, RoutingListsKeepTheirShapesAndFeedTheirFields) {
   const int mode[1] = {70};
   const int slot0[3] = {80, 81, -1};
   const int empty[1] = {-1};
-  const int* const arrays[13] = {types, kept, targets, chains, buses, pair, sources, mode,
-                                 slot0, empty, empty, empty, empty};
   page.Define(2, 12, 0, 127, 0);
   page.Define(3, 70, -100, 100, 0);
   page.Define(2, 81, -100, 100, 0);
-  FxRoutingGraphManager m(&page, graph, arrays);
+  FxRoutingGraphManager m(&page, graph, types, kept, targets, chains, buses, pair, sources, mode,
+                          slot0, empty, empty, empty, empty);
   // The source list of the chain keeps its end mark; the target lists do not.
   EXPECT_EQ(m.GetList(6), (std::vector<int>{60, 61, 62, -1}));
   EXPECT_EQ(m.GetList(8), (std::vector<int>{80, 81}));
