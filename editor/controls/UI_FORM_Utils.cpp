@@ -4,6 +4,18 @@
 
 #include "editor/controls/FontManager.h"
 #include "editor/controls/ResourceManager.h"
+#include "editor/controls/XEControlCreater.h"
+#include "editor/controls/XEDropdownList.h"
+#include "editor/controls/XESoundSelector.h"
+#include "editor/controls/XESplitKeyBar.h"
+#include "editor/controls/XEStaticBmp.h"
+#include "editor/controls/XEStaticText.h"
+#include "editor/controls/CXBCtrlHorizontalValueBar.h"
+#include "editor/controls/CXBCtrlKeyTrkGraph.h"
+#include "editor/controls/CXBCtrlVeloZoneGraph.h"
+#include "editor/controls/XEKnob.h"
+#include "hfc/CHfcCtrlCharEditText.h"
+#include "hfc/CHfcCtrlSwitch.h"
 
 namespace UI_FORM_Utils {
 
@@ -29,6 +41,17 @@ void FillClassNames() {
 }
 
 bool Same(const char* a, const char* b) { return a != nullptr && std::strcmp(a, b) == 0; }
+
+const char* Str(const char* s) { return s ? s : ""; }
+
+// The selector classes: kind of selection and width style.
+struct Selector {
+  int number, kind, widthStyle;
+};
+const Selector kSelectors[] = {
+    {24, 3, 4},  {26, 3, 7},  {27, 3, 6},  {30, 5, 8},  {32, 6, 13}, {33, 6, 1}, {34, 6, 2},
+    {35, 6, 5},  {36, 6, 8},  {37, 6, 14}, {38, 7, 13}, {39, 4, 5},  {40, 4, 8},
+};
 
 }  // namespace
 
@@ -57,6 +80,52 @@ int GetDropdownTypeByWidth(int width) {
   if (width >= 40) return 7;
   if (width >= 31) return 9;
   return -1;
+}
+
+CHfcControl* CreateControl(XEControlCreater* f, const UI_FORMINFO& item, CHfcBmp*) {
+  if (!f) return nullptr;
+  const int number = GetItemClassInt(item);
+  const int x = item.x;
+  const int y = item.y;
+  const int w = item.width;
+  const int h = item.height;
+  const int id = item.paramId;
+  switch (number) {
+    case 0:
+      return f->CreateLabel(x, y, Str(item.text), w, h, GetLabelStyle(item), 0, 1, id);
+    case 11:
+      return f->CreateCheckBox(x, y, id, 0);
+    case 12:
+      return f->CreateTextEdit(x, y, w, h, id, false);
+    case 13: {
+      const int type = GetDropdownTypeByWidth(w);
+      return type < 0 ? nullptr : f->CreateDropdownList(x, y, type, id);
+    }
+    case 14:
+    case 15:
+      // The width is the bar's style.
+      return f->CreateHorizontalValueBar(x, y, w, 0, 100, 0, id, number == 15);
+    case 16:
+    case 17:
+      return f->CreateKnob(x, y, 0, 100, 0, false, 3, id, number == 17);
+    case 18:
+      return f->CreateSwitch(x, y, Str(item.fontOrImage), 2, id, 0);
+    case 19:
+      // The width carries the graph's kind.
+      return f->CreateKeyTrkGraph(x, y, w, id);
+    case 20:
+      return f->CreateVeloZoneGraph(x, y, id);
+    case 21:
+      return f->CreateStaticBmp(x, y, w, h, Str(item.fontOrImage), id);
+    case 22:
+    case 23:
+      return f->CreateSplitKeyBar(x, y, id, number == 22 ? 0 : 1);
+    default:
+      break;
+  }
+  for (const Selector& s : kSelectors)
+    if (s.number == number) return f->CreateSoundSelector(x, y, s.kind, s.widthStyle, id, 0);
+  return nullptr;
 }
 
 stTextDrawInfo CreateDrawTextInfo(const UI_FORMINFO& item) {

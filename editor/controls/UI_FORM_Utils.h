@@ -7,6 +7,10 @@
 #include "editor/controls/UI_FORMINFO.h"
 #include "editor/controls/stTextDrawInfo.h"
 
+class CHfcBmp;
+class CHfcControl;
+class XEControlCreater;
+
 namespace UI_FORM_Utils {
 
 // Class name -> number, filled on first use.
@@ -23,6 +27,11 @@ int GetLabelStyle(const UI_FORMINFO& item);
 // The drop-down type of a "popupmenu" item by its width; -1 below 31
 // pixels (no control).
 int GetDropdownTypeByWidth(int width);
+// The item's control, made by the factory at the item's place with its
+// parameter id as the control id; null for the classes that make none,
+// for unknown names and for a drop-down narrower than 31 pixels. The
+// background is the factory's.
+CHfcControl* CreateControl(XEControlCreater* creater, const UI_FORMINFO& item, CHfcBmp* background);
 // Item id, place, width and text, with the item's font from the font
 // registry or, when that names no font, the picture of that name.
 stTextDrawInfo CreateDrawTextInfo(const UI_FORMINFO& item);
