@@ -15,17 +15,78 @@ endfunction()
 
 # vesk_library(<name> [DIRS <dir>...] [DEPS <target>...] [EXCLUDE <regex>])
 # One static library from every .cpp of the listed folders (default: the
-# calling folder, not recursive). Headers are found from the repository root,
-# so includes read "platform/NRXMutex.h".
+# calling folder, not recursive); a folder of headers only makes an interface
+# library. Headers are found from the repository root, so includes read
+# "platform/NRXMutex.h". The folders belong to the library: the layering
+# check (vesk_add_layering_check) lets a library include only headers of its
+# own folders and of the libraries it depends on, directly or not.
 function(vesk_library name)
   cmake_parse_arguments(A "" "EXCLUDE" "DIRS;DEPS" ${ARGN})
   vesk_sources(srcs ${A_DIRS})
   if(A_EXCLUDE)
     list(FILTER srcs EXCLUDE REGEX "${A_EXCLUDE}")
   endif()
-  add_library(${name} STATIC ${srcs})
-  target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR} ${PROJECT_BINARY_DIR}/generated)
-  target_link_libraries(${name} PUBLIC ${A_DEPS} Threads::Threads)
+  if(srcs)
+    add_library(${name} STATIC ${srcs})
+    set(scope PUBLIC)
+  else()
+    add_library(${name} INTERFACE)
+    set(scope INTERFACE)
+  endif()
+  target_include_directories(${name} ${scope} ${PROJECT_SOURCE_DIR} ${PROJECT_BINARY_DIR}/generated)
+  target_link_libraries(${name} ${scope} ${A_DEPS} Threads::Threads)
+  set(dirs ${A_DIRS})
+  if(NOT dirs)
+    set(dirs ${CMAKE_CURRENT_SOURCE_DIR})
+  endif()
+  set_property(TARGET ${name} PROPERTY VESK_DIRS ${dirs})
+  set_property(GLOBAL APPEND PROPERTY VESK_LIBRARIES ${name})
+endfunction()
+
+# vesk_add_folders(<dir>...): add_subdirectory for each folder, in order. A
+# listed folder without a CMakeLists.txt stops the configuration, so a typo or
+# a lost folder cannot quietly drop a library or its tests.
+function(vesk_add_folders)
+  foreach(dir ${ARGN})
+    if(NOT EXISTS ${CMAKE_CURRENT_SOURCE_DIR}/${dir}/CMakeLists.txt)
+      message(FATAL_ERROR "${CMAKE_CURRENT_SOURCE_DIR}/${dir} is listed but has no CMakeLists.txt")
+    endif()
+    add_subdirectory(${dir})
+  endforeach()
+endfunction()
+
+# vesk_add_layering_check(): call once, after every library is defined. Writes
+# each library's folders and dependencies to the build tree and adds the test
+# "layering", which fails for a dependency cycle and for an include of a
+# header whose folder belongs to a library that is not among the includer's
+# dependencies (cmake/CheckLayering.cmake).
+function(vesk_add_layering_check)
+  get_property(libs GLOBAL PROPERTY VESK_LIBRARIES)
+  set(manifest "set(VESK_LIBS \"${libs}\")\n")
+  foreach(lib ${libs})
+    get_target_property(type ${lib} TYPE)
+    if(type STREQUAL "INTERFACE_LIBRARY")
+      get_target_property(links ${lib} INTERFACE_LINK_LIBRARIES)
+    else()
+      get_target_property(links ${lib} LINK_LIBRARIES)
+    endif()
+    set(deps)
+    foreach(l ${links})
+      if(l IN_LIST libs)
+        list(APPEND deps ${l})
+      endif()
+    endforeach()
+    get_target_property(dirs ${lib} VESK_DIRS)
+    set(rel)
+    foreach(d ${dirs})
+      file(RELATIVE_PATH r ${PROJECT_SOURCE_DIR} ${d})
+      list(APPEND rel ${r})
+    endforeach()
+    string(APPEND manifest "set(VESK_DIRS_${lib} \"${rel}\")\nset(VESK_DEPS_${lib} \"${deps}\")\n")
+  endforeach()
+  file(WRITE ${PROJECT_BINARY_DIR}/VeskLayering.cmake "${manifest}")
+  add_test(NAME layering COMMAND ${CMAKE_COMMAND} -DSOURCE_DIR=${PROJECT_SOURCE_DIR}
+           -DMANIFEST=${PROJECT_BINARY_DIR}/VeskLayering.cmake -P ${PROJECT_SOURCE_DIR}/cmake/CheckLayering.cmake)
 endfunction()
 
 # vesk_test(<name> [DIRS <dir>...] [DEPS <target>...] [LABELS <label>...])

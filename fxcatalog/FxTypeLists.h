@@ -4,7 +4,7 @@
 // initialisation of other translation units already see them filled.
 #include <cstdint>
 
-#include "model/SParamDesc.h"
+#include "model/paramdesc/SParamDesc.h"
 
 namespace Oskend {
 

@@ -4,7 +4,7 @@
 // captions, column breaks) and one row per parameter, in screen order.
 // The descriptors are constant-initialised, so they may be used from any
 // static initialiser.
-#include "model/SParamDesc.h"
+#include "model/paramdesc/SParamDesc.h"
 
 // Layout directive: continue in the next column.
 inline constexpr SParamDesc PARAM_ENTRY_NEXTLINE = {

@@ -126,15 +126,10 @@ void CHfcMouse::GetPoint(tagHfcPoint* point) const {
   if (point) *point = m_ptGlobal;
 }
 
-void CHfcMouse::MacAddEventListener(CHfcMouseListener* listener) {
-  CHfcCriticalSectionLock lock(m_listenerLock);
-  m_listeners.push_back(listener);
-}
+void CHfcMouse::MacAddEventListener(CHfcMouseListener* listener) { m_listeners.Append(listener); }
 
 void CHfcMouse::MacRemoveEventListener(CHfcMouseListener* listener) {
-  CHfcCriticalSectionLock lock(m_listenerLock);
-  auto it = std::find(m_listeners.begin(), m_listeners.end(), listener);
-  if (it != m_listeners.end()) m_listeners.erase(it);
+  m_listeners.Remove(listener);
 }
 
 int CHfcMouse::OnPlatformMouseEvent(const os::MouseEvent& e) {
@@ -182,14 +177,8 @@ int CHfcMouse::OnMacMouseWheelMoved(const os::MouseEvent& e) { return OfferToLis
 int CHfcMouse::OnMacMouseMoved2(const os::MouseEvent& e) { return OfferToListeners(e, false); }
 
 int CHfcMouse::OfferToListeners(const os::MouseEvent& e, bool wheel) {
-  CHfcCriticalSectionLock lock(m_listenerLock);
-  // A listener may add or remove listeners from inside its call; walk a
-  // copy so the walk stays valid.
-  const std::list<CHfcMouseListener*> listeners = m_listeners;
-  for (CHfcMouseListener* l : listeners) {
-    const bool used = wheel ? l->OnHfcMouseMacMouseWheelMove(this, &e)
-                            : l->OnHfcMouseMacMouseMove(this, &e);
-    if (used) break;
-  }
+  m_listeners.ForEachUntil([&](CHfcMouseListener* l) {
+    return wheel ? l->OnHfcMouseMacMouseWheelMove(this, &e) : l->OnHfcMouseMacMouseMove(this, &e);
+  });
   return kHfcEventNotHandled;
 }

@@ -8,6 +8,7 @@
 #include "hfc/CHfcMouseListener.h"
 #include "os/window/WindowEvents.h"
 #include "platform/CHfcCriticalSection.h"
+#include "platform/CHfcListenerList.h"
 #include "platform/HfcTypes.h"
 
 class CHfcWindow;
@@ -72,6 +73,5 @@ class CHfcMouse {
 
   CHfcMouseListener* m_pCapture = nullptr;
   bool m_bFull;
-  CHfcCriticalSection m_listenerLock;
-  std::list<CHfcMouseListener*> m_listeners;
+  CHfcListenerList<CHfcMouseListener> m_listeners;
 };

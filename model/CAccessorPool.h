@@ -4,7 +4,7 @@
 // and kept until the program ends.
 #include <cstdint>
 
-#include "model/SParamDesc.h"
+#include "model/paramdesc/SParamDesc.h"
 
 class IAccessor;
 

@@ -3,7 +3,7 @@
 #include <cstring>
 #include <string>
 
-#include "editor/shell/XEUtils.h"
+#include "model/XEUtils.h"
 #include "model/CRTCSectionImpl.h"
 #include "model/InitChunks.h"
 #include "model/SectionTables.h"

@@ -8,7 +8,7 @@
 #include <functional>
 #include <vector>
 
-#include "model/SParamDesc.h"
+#include "model/paramdesc/SParamDesc.h"
 
 class CIFXRouting {
  public:

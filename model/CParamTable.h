@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "model/SParamDesc.h"
+#include "model/paramdesc/SParamDesc.h"
 
 class CParamTable {
  public:

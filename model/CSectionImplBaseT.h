@@ -31,8 +31,9 @@
 #include "model/SModeChangeInfo.h"
 #include "model/mathutl.h"
 #include "platform/CHfcCriticalSection.h"
+#include "platform/CHfcListenerList.h"
 #include "platform/IAsyncDispatch.h"
-#include "remote/IRemoteMIDI.h"
+#include "model/IRemoteMIDI.h"
 
 namespace sectionrow {
 
@@ -121,22 +122,9 @@ class CSectionImplBaseT : public sectionrow::InterfaceDefaults<I>, public IAsync
   CSectionImplBaseT(const CSectionImplBaseT&) = delete;
   CSectionImplBaseT& operator=(const CSectionImplBaseT&) = delete;
 
-  bool AdviseSink(Oskend::ISectionSink* sink) override {
-    if (sink == nullptr) return false;
-    CHfcCriticalSectionLock lock(m_sinkLock);
-    if (std::find(m_sinks.begin(), m_sinks.end(), sink) != m_sinks.end()) return false;
-    m_sinks.push_back(sink);
-    return true;
-  }
+  bool AdviseSink(Oskend::ISectionSink* sink) override { return m_sinks.Add(sink); }
 
-  bool UnadviseSink(Oskend::ISectionSink* sink) override {
-    if (sink == nullptr) return false;
-    CHfcCriticalSectionLock lock(m_sinkLock);
-    auto it = std::find(m_sinks.begin(), m_sinks.end(), sink);
-    if (it == m_sinks.end()) return false;
-    m_sinks.erase(it);
-    return true;
-  }
+  bool UnadviseSink(Oskend::ISectionSink* sink) override { return m_sinks.Remove(sink); }
 
   int GetParamCount() override {
     CParamTable* t = Table();
@@ -262,8 +250,7 @@ class CSectionImplBaseT : public sectionrow::InterfaceDefaults<I>, public IAsync
 
   void OnAsyncEvent(long event, long value) override {
     Oskend::ISection* self = this;
-    CHfcCriticalSectionLock lock(m_sinkLock);
-    for (Oskend::ISectionSink* sink : m_sinks) {
+    m_sinks.ForEach([&](Oskend::ISectionSink* sink) {
       switch (event) {
         case kEventReinitialized: sink->OnSectionReinitialized(self); break;
         case kEventPropsChanged:
@@ -272,7 +259,7 @@ class CSectionImplBaseT : public sectionrow::InterfaceDefaults<I>, public IAsync
         case kEventParamChanged: sink->OnSectionParamChanged(self, static_cast<int>(value)); break;
         default: break;
       }
-    }
+    });
   }
 
   // Hooks.
@@ -401,8 +388,7 @@ class CSectionImplBaseT : public sectionrow::InterfaceDefaults<I>, public IAsync
 
  private:
   IHostProxy* m_host = nullptr;
-  std::vector<Oskend::ISectionSink*> m_sinks;
-  CHfcCriticalSection m_sinkLock;
+  CHfcListenerList<Oskend::ISectionSink> m_sinks;
   std::atomic<CParamTable*> m_table{nullptr};
   int m_idBase = 0;
   int m_midiId = 0;

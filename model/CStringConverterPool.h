@@ -3,7 +3,7 @@
 // Thread-safe; built on first use and kept until the program ends.
 #include <string>
 
-#include "model/SParamDesc.h"
+#include "model/paramdesc/SParamDesc.h"
 
 class IStringConverter;
 

@@ -1,6 +1,6 @@
 #include "model/CTimbreStdSectionImpl.h"
 
-#include "editor/shell/XEUtils.h"
+#include "model/XEUtils.h"
 #include "model/CRTCSectionImpl.h"
 
 namespace {

@@ -3,7 +3,7 @@
 // display pairs (long form, NUL, short form, NUL).
 #include <string>
 
-#include "model/SParamDesc.h"
+#include "model/paramdesc/SParamDesc.h"
 #include "model/eChgSource.h"
 
 namespace Oskend {

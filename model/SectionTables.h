@@ -5,7 +5,7 @@
 // so they may be used from any static initialiser.
 #include <cstdint>
 
-#include "model/SParamDesc.h"
+#include "model/paramdesc/SParamDesc.h"
 
 namespace Oskend {
 

@@ -12,12 +12,11 @@ CMIDIOut::~CMIDIOut() { Close(); }
 bool CMIDIOut::Open(const MIDIDevKey* key, int a, int b, int capacity) {
   Close();
   if (!key || key->type != kDevTypeTarget || capacity < 1) return false;
-  type_ = key->type;
-  out_ = platform_.get();
-  if (!out_->Open(key, a, b)) {
-    out_ = nullptr;
-    type_ = kDevTypeUnknown;
-    return false;
+  if (!platform_->Open(key, a, b)) return false;
+  {
+    CHfcCriticalSectionLock lock(gate_);
+    type_ = key->type;
+    out_ = platform_.get();
   }
   queue_.commit(capacity);
   wake_.Create();
@@ -40,9 +39,14 @@ void CMIDIOut::Close() {
   }
   thread_.Join();
   wake_.Destroy();
-  if (out_) out_->Close();
-  out_ = nullptr;
-  type_ = kDevTypeUnknown;
+  IMIDIOut* out = nullptr;
+  {
+    CHfcCriticalSectionLock lock(gate_);
+    out = out_;
+    out_ = nullptr;
+    type_ = kDevTypeUnknown;
+  }
+  if (out) out->Close();
   mutex_.Destroy();
   queue_.decommit();
 }
@@ -61,8 +65,16 @@ int CMIDIOut::SendShort(long long timeUs, const void* data, unsigned len) {
 }
 
 int CMIDIOut::SendLong(const void* data, unsigned len) {
-  if (!open_) return Oskend::kRemoteFailed;
-  const bool sent = out_->SendLong(data, len, IMIDIOut::kInfinite);
+  IMIDIOut* out = nullptr;
+  {
+    // Close clears the output under this lock.
+    CHfcCriticalSectionLock lock(gate_);
+    if (!open_ || out_ == nullptr) return Oskend::kRemoteFailed;
+    out = out_;
+  }
+  // The output object lives as long as this one; a Close meanwhile makes the
+  // send fail.
+  const bool sent = out->SendLong(data, len, IMIDIOut::kInfinite);
   CHfcCriticalSectionLock lock(gate_);
   if (open_) wake_.Set();
   return sent ? 0 : Oskend::kRemoteFailed;

@@ -1,5 +1,6 @@
 #include "remote/CMIDIPacketParser.h"
 
+#include "os/ErrorReport.h"
 #include "os/midi/MessageLength.h"
 #include "remote/IMIDIInCallback.h"
 
@@ -103,6 +104,7 @@ void CMIDIPacketParser::DeliverShort(const uint8_t* data, unsigned len, IMIDIIn*
     callback->OnMIDIShort(port, 0, data, len);
   } catch (...) {
     // A receiver's fault must not end the input thread.
+    os::ReportCaughtException("CMIDIPacketParser::DeliverShort");
   }
 }
 
@@ -111,5 +113,7 @@ void CMIDIPacketParser::DeliverLong(IMIDIIn* port, IMIDIInCallback* callback) {
   try {
     callback->OnMIDILong(port, 0, buffer_.data(), static_cast<unsigned>(buffer_.size()));
   } catch (...) {
+    // A receiver's fault must not end the input thread.
+    os::ReportCaughtException("CMIDIPacketParser::DeliverLong");
   }
 }

@@ -4,8 +4,9 @@
 #include <cstdio>
 #include <cstring>
 
-#include "editor/shell/XEUtils.h"
+#include "model/XEUtils.h"
 #include "os/Clock.h"
+#include "os/ErrorReport.h"
 #include "remote/RemoteStatus.h"
 #include "remote/SXMessage.h"
 #include "remote/SynthSysEx.h"
@@ -260,6 +261,7 @@ bool CRemoteMIDIImpl::ConnectFrame(IRemoteMIDICallback* callback, bool standalon
       }
     }
   } catch (...) {
+    os::ReportCaughtException("CRemoteMIDIImpl::Connect");
     connected_ = false;
   }
 
@@ -549,6 +551,8 @@ void CRemoteMIDIImpl::OnMIDIShort(IMIDIIn* port, long long, const void* data, un
     }
     if (cb) cb->OnRcvShortMsg(this, 0, data, len, eChgSource_SynthMIDI);
   } catch (...) {
+    // The link's input callbacks pass nothing on to the input thread.
+    os::ReportCaughtException("CRemoteMIDIImpl::OnMIDIShort");
   }
 }
 
@@ -578,6 +582,8 @@ void CRemoteMIDIImpl::OnMIDILong(IMIDIIn* port, long long, const void* data, uns
     if (rcv_.GetEstimation(&total, &header) && header.Bytes().size() >= 7 && total >= kBigDumpBytes)
       dispatch_->NotifyEvent(this, kEventBigDump, 0, true);
   } catch (...) {
+    // The link's input callbacks pass nothing on to the input thread.
+    os::ReportCaughtException("CRemoteMIDIImpl::OnMIDILong");
   }
 }
 

@@ -12,7 +12,7 @@
 #include "platform/XThread.h"
 #include "remote/CMIDIOut.h"
 #include "remote/IMIDIIn.h"
-#include "remote/IRemoteMIDI.h"
+#include "model/IRemoteMIDI.h"
 #include "remote/SXRcvCtx.h"
 #include "remote/SXSessionCtx.h"
 

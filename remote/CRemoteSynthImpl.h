@@ -21,10 +21,12 @@
 #include "model/OskendCProgPlaySectionImpl.h"
 #include "model/OskendCRTCSectionImpl.h"
 #include "platform/CHfcCriticalSection.h"
+#include "platform/CHfcListenerList.h"
 #include "platform/IAsyncDispatch.h"
 #include "platform/XEvent.h"
-#include "remote/IRemoteMIDICallback.h"
+#include "model/IRemoteMIDICallback.h"
 #include "remote/IRemoteSynth.h"
+#include "remote/RemoteStatus.h"
 
 namespace Oskend {
 
@@ -34,8 +36,30 @@ class CRemoteSynthImpl : public IRemoteSynth,
                          public IRemoteMIDICallback,
                          public ISectionHostEvents {
  public:
+  // The notices the model posts to itself (IAsyncDispatch events): the
+  // first three and the last act on the model, the others reach the sinks.
+  enum Notice : long {
+    kNoticeRcvDuringAudition = 1,  // 16..23 kind (0 mode, 1 sound), 8..15 bank, 0..7 mode/number
+    kNoticeArmProgDump = 2,
+    kNoticeSelectSound = 3,         // 8..15 bank, 0..7 number
+    kNoticeConnectionState = 4,     // bit 8 checked, 0..7 connected
+    kNoticeExtCtlState = 5,         // 0..7 flag, 8..15 and 16..23 two bytes
+    kNoticeMasterVolume = 6,
+    kNoticeMode = 7,
+    kNoticeCurSound = 8,            // 8..15 bank, 0..7 number
+    kNoticeBankList = 9,            // 16..23 kind, 8..15 bank, 0..7 number (0xFF all)
+    kNoticeAuditionState = 10,
+    kNoticeMIDIIn = 11,             // bytes in 0..23 (first lowest), length in 24..31
+    kNoticeProgOSCMode = 12,
+    kNoticeBeginUtility = 13,
+    kNoticeEndUtility = 14,
+    kNoticeSeqState = 15,
+    kNoticeNeedAutomationAPI = 16,  // a in 16..31, b in 0..15
+    kNoticeArmCombiDump = 0x100,    // arm the one-shot request of the current combination
+  };
+
   static constexpr unsigned kMaxVolume = 16383;
-  static constexpr int kRefused = static_cast<int>(0x80000001u);
+  static constexpr int kRefused = kRemoteFailed;
   static constexpr int kRTCStateSize = 128;
   static constexpr int kStepCount = 7;  // resume steps of a receive: 0..6
   static constexpr int kTempoId = 0x100;
@@ -289,10 +313,9 @@ class CRemoteSynthImpl : public IRemoteSynth,
   } audition_;
   std::unique_ptr<IAsyncDispatch> dispatch_;
   long connectionTimer_ = 0, progDumpTimer_ = 0, combiDumpTimer_ = 0;
-  std::vector<IRemoteSynthSink*> sinks_;
-  std::vector<IRemoteSynthMIDISink*> midiSinks_;
+  CHfcListenerList<IRemoteSynthSink> sinks_;
+  CHfcListenerList<IRemoteSynthMIDISink> midiSinks_;
   std::atomic<IRTMIDISink*> rtSink_{nullptr};
-  CHfcCriticalSection sinkLock_;
   std::unique_ptr<IRemoteMIDI> link_;
   std::atomic<bool> connected_{false};
   std::atomic<bool> connectionChecked_{false};

@@ -9,7 +9,7 @@
 
 #include "os/midi/Client.h"
 #include "os/midi/Types.h"
-#include "remote/MIDIDevKey.h"
+#include "model/MIDIDevKey.h"
 
 class CoreMIDIEndpoint {
  public:

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "remote/IMIDIInCallback.h"
-#include "remote/MIDIDevKey.h"
+#include "model/MIDIDevKey.h"
 
 class IMIDIIn {
  public:

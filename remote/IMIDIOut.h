@@ -5,7 +5,7 @@
 #include <memory>
 #include <vector>
 
-#include "remote/MIDIDevKey.h"
+#include "model/MIDIDevKey.h"
 
 class IMIDIOut {
  public:

@@ -10,7 +10,7 @@
 #include <optional>
 #include <vector>
 
-#include "editor/shell/CDirtyFlagSet.h"
+#include "model/CDirtyFlagSet.h"
 #include "remote/CTavoArchiver.h"
 #include "remote/Persist.h"
 #include "remote/PersistFormat.h"

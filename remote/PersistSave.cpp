@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "os/AtomicFile.h"
+#include "os/ErrorReport.h"
 #include "os/Thread.h"
 #include "remote/CTavoArchiver.h"
 #include "remote/Persist.h"
@@ -80,6 +81,7 @@ struct ArchiveBlock {
     try {
       block.reset(CTavoArchiver::compressData(src, static_cast<unsigned>(size), blockSize));
     } catch (...) {
+      os::ReportCaughtException("PersistSave: compressing an archive block");
       block.reset();
     }
   }
@@ -188,6 +190,7 @@ bool BuildChunkNoThrow(Buffer& out, const PERSISTPARAMS* params) {
     BuildChunk(out, *params);
     return true;
   } catch (...) {
+    os::ReportCaughtException("PersistSaveStream: building the data");
     return false;
   }
 }
@@ -204,6 +207,7 @@ bool PersistSaveStream(std::ostream& out, unsigned char, const PERSISTPARAMS* pa
     out.flush();
     return out.good();
   } catch (...) {
+    os::ReportCaughtException("PersistSaveStream: writing");
     return false;
   }
 }

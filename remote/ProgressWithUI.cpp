@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "editor/shell/GetModalCaption.h"
+#include "model/GetModalCaption.h"
 #include "os/MainLoop.h"
 #include "platform/HfcTime.h"
 #include "remote/RemoteStatus.h"

@@ -6,8 +6,8 @@
 #include <cstdint>
 #include <vector>
 
-#include "remote/DEVICEINQUIRYDATA.h"
-#include "remote/MODEANDSTATE.h"
+#include "model/DEVICEINQUIRYDATA.h"
+#include "model/MODEANDSTATE.h"
 
 namespace Oskend {
 

@@ -148,26 +148,6 @@ SynthSysEx::Bytes SynthSysEx::Dump(const Bytes& header, const void* data, unsign
   return m;
 }
 
-SynthSysEx::Bytes SynthSysEx::IdentityReply(uint8_t deviceCh, const uint8_t member[2],
-                                            const uint8_t version[4]) {
-  return {kF0,        0x7E,       D(deviceCh), 0x06,       0x02,       kManufacturer, 0x0C, 0x01,
-          D(member[0]), D(member[1]), D(version[0]), D(version[1]), D(version[2]), D(version[3]), kF7};
-}
-
-SynthSysEx::Bytes SynthSysEx::ModeAndStateReply(uint8_t ch, uint8_t mode, const uint8_t state[4]) {
-  return Own(ch, {kFnModeAndState, D(mode), D(state[0]), D(state[1]), D(state[2]), D(state[3]), kF7});
-}
-
-SynthSysEx::Bytes SynthSysEx::Status(uint8_t ch, uint8_t status) {
-  // The byte after the status is not read by the editor; the simulated
-  // instrument and the tests keep it 0.
-  return Own(ch, {kFnStatus, D(status), 0x00, kF7});
-}
-
-SynthSysEx::Bytes SynthSysEx::SysExFilterReply(uint8_t ch, uint8_t state) {
-  return Own(ch, {kFnSysExFilter, 0x01, D(state), kF7});
-}
-
 int SynthSysEx::ProgramChange(int mode, int bank, int program, uint8_t ch, bool bankMap,
                               std::vector<ShortMsg>* out) {
   const uint8_t n = ch & 0x0F;

@@ -97,12 +97,6 @@ class SynthSysEx {
   // A whole dump: header, packed data, F7.
   static Bytes Dump(const Bytes& header, const void* data, unsigned len);
 
-  // Messages the synthesizer sends.
-  static Bytes IdentityReply(uint8_t deviceCh, const uint8_t member[2], const uint8_t version[4]);
-  static Bytes ModeAndStateReply(uint8_t ch, uint8_t mode, const uint8_t state[4]);
-  static Bytes Status(uint8_t ch, uint8_t status);
-  static Bytes SysExFilterReply(uint8_t ch, uint8_t state);
-
   // Program change: the short messages that select bank and program in the
   // synthesizer's mode. kRemoteFailed (nothing produced) for a mode without
   // program change or a bank the mode does not have.

@@ -7,7 +7,7 @@
 #include <memory>
 #include <vector>
 
-#include "tests/support/NullRemoteMIDI.h"
+#include "tests/support/simsynth/NullRemoteMIDI.h"
 #include "model/CGlobalSectionImpl.h"
 #include "model/COskendAutomationSectionImpl.h"
 #include "model/CSetupSectionImpl.h"
@@ -18,7 +18,7 @@
 #include "model/OskendCRTCSectionImpl.h"
 #include "os/MainLoop.h"
 #include "platform/IAsyncDispatch.h"
-#include "remote/IRemoteMIDI.h"
+#include "model/IRemoteMIDI.h"
 #include "remote/SXRequest.h"
 
 namespace {

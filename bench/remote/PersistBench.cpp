@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "editor/shell/CDirtyFlagSet.h"
+#include "model/CDirtyFlagSet.h"
 #include "remote/Persist.h"
 #include "tests/support/SyntheticImage.h"
 

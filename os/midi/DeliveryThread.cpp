@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "os/Clock.h"
+#include "os/ErrorReport.h"
 
 namespace os::midi {
 
@@ -103,6 +104,7 @@ void DeliveryThread::Run() {
       item.fn();
     } catch (...) {
       // Work of a client must not end the system's thread.
+      os::ReportCaughtException("DeliveryThread work item");
     }
     item.fn = nullptr;
     lock.lock();

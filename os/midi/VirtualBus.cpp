@@ -7,6 +7,7 @@
 #include <set>
 
 #include "os/Clock.h"
+#include "os/ErrorReport.h"
 #include "os/Monitor.h"
 #include "os/midi/DeliveryThread.h"
 #include "os/midi/PacketSplitter.h"
@@ -170,6 +171,8 @@ struct VirtualBus::Core : std::enable_shared_from_this<Core> {
       if (receiver)
         for (const auto& r : arrived) receiver(r);
     } catch (...) {
+      // A receiver's fault must not end the delivery.
+      os::ReportCaughtException("VirtualBus delivery to a receiver");
     }
     std::unique_lock<std::mutex> lock(st.monitor.mutex());
     --st.delivering;

@@ -129,6 +129,29 @@ TEST(CHfcMouse, PluginHubHandsRawMovesAndWheelToListenersUntilOneTakesThem) {
   hub->ReleaseCapture();
 }
 
+TEST(CHfcMouse, AListenerThatLeavesDuringAMoveLetsTheOthersHearItOnce) {
+  hfctest::ScopedHubs hubs(false);
+  CHfcMouse* hub = CHfcMouse::sm_pInstance;
+  struct Leaving : GlobalRecorder {
+    using GlobalRecorder::GlobalRecorder;
+    bool OnHfcMouseMacMouseMove(CHfcMouse* m, const os::MouseEvent* e) override {
+      m->MacRemoveEventListener(this);
+      return GlobalRecorder::OnHfcMouseMacMouseMove(m, e);
+    }
+  };
+  Log log;
+  Leaving first(&log, "1");
+  GlobalRecorder second(&log, "2"), third(&log, "3");
+  hub->MacAddEventListener(&first);
+  hub->MacAddEventListener(&second);
+  hub->MacAddEventListener(&third);
+  hub->OnPlatformMouseEvent(Event(os::MouseEvent::Kind::kMove));
+  hub->OnPlatformMouseEvent(Event(os::MouseEvent::Kind::kMove));
+  EXPECT_EQ(log, (Log{"1 raw move", "2 raw move", "3 raw move", "2 raw move", "3 raw move"}));
+  hub->MacRemoveEventListener(&second);
+  hub->MacRemoveEventListener(&third);
+}
+
 TEST(CHfcMouse, CursorIdsOutsideTheTableDoNothing) {
   hfctest::ScopedHubs hubs;
   auto window = os::HeadlessWindow::Create(4, 4);

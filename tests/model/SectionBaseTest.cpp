@@ -182,6 +182,28 @@ TEST_F(SectionBaseTest, SinksAreKeptOnceInAdvisingOrder) {
   EXPECT_EQ(second.notices.size(), 2u);
 }
 
+TEST_F(SectionBaseTest, ASinkThatUnadvisesItselfDuringANoticeLetsTheOthersHearItOnce) {
+  struct LeavingSink : RecordingSink {
+    TestSection* section = nullptr;
+    void OnSectionParamChanged(Oskend::ISection* s, int id) override {
+      RecordingSink::OnSectionParamChanged(s, id);
+      section->UnadviseSink(this);
+    }
+  };
+  TestSection other;
+  other.Init(&host, 3, 0x0500, block, sizeof block, ref);
+  LeavingSink first;
+  first.section = &other;
+  RecordingSink second, third;
+  for (Oskend::ISectionSink* s : std::initializer_list<Oskend::ISectionSink*>{&first, &second, &third})
+    ASSERT_TRUE(other.AdviseSink(s));
+  other.PutParamI(0x0501, 1);
+  other.PutParamI(0x0501, 2);
+  EXPECT_EQ(first.Ids(3), (std::vector<int>{0x0501}));
+  EXPECT_EQ(second.Ids(3), (std::vector<int>{0x0501, 0x0501}));
+  EXPECT_EQ(third.Ids(3), (std::vector<int>{0x0501, 0x0501}));
+}
+
 TEST_F(SectionBaseTest, NoticesFromAnotherThreadArriveOnTheMainLoop) {
   os::Thread midiThread;
   midiThread.Start([&] { section.OnRcvMIDIParam(0x0501, 12, eChgSource_Synth); });

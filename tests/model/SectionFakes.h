@@ -12,7 +12,7 @@
 #include "model/ISectionHostEvents.h"
 #include "model/ISectionSink.h"
 #include "platform/IAsyncDispatch.h"
-#include "tests/support/NullRemoteMIDI.h"
+#include "tests/support/simsynth/NullRemoteMIDI.h"
 
 namespace sectiontest {
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "editor/shell/CDirtyFlagSet.h"
+#include "model/CDirtyFlagSet.h"
 #include "model/ChunkRemoteSynth.h"
 #include "remote/Persist.h"
 

@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "editor/shell/XEUtils.h"
+#include "model/XEUtils.h"
 #include "os/ProgressWindow.h"
 #include "os/Thread.h"
 #include "remote/RemoteStatus.h"

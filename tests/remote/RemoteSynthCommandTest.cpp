@@ -4,7 +4,7 @@
 
 #include <cstring>
 
-#include "editor/shell/XEUtils.h"
+#include "model/XEUtils.h"
 #include "model/ISection.h"
 #include "model/InitChunks.h"
 #include "os/ProgressWindow.h"
@@ -19,7 +19,8 @@ using Bytes = std::vector<uint8_t>;
 
 constexpr size_t kProgs = 1736, kBank = 188416, kCombis = 755400, kProgEdit = 782040,
                  kCombiEdit = 783512, kProg = 1472, kCombi = 1332;
-constexpr unsigned long kRefusedStatus = 0x80000001u;
+constexpr unsigned long kRefusedStatus = static_cast<std::uint32_t>(kRemoteFailed);
+constexpr unsigned long kWrongKindStatus = static_cast<std::uint32_t>(kSynthStatus4);
 
 // A selection of sounds and the part of the image that must then be the
 // same on both sides.
@@ -61,7 +62,7 @@ TEST_F(RemoteSynthCommandTest, SendingASelectionPutsItIntoTheInstrument) {
     const Bytes before = Region(dev.Memory().data(), c.offset, c.size);
     ASSERT_NE(before, Region(Image(), c.offset, c.size)) << c.what;
     unsigned long status = 1;
-    EXPECT_TRUE(model->ExecCommand(3, c.kind, c.bank, c.number, c.flags, &status)) << c.what;
+    EXPECT_TRUE(model->ExecCommand(kCmdSendSelection, c.kind, c.bank, c.number, c.flags, &status)) << c.what;
     EXPECT_EQ(status, 0u) << c.what;
     EXPECT_EQ(Region(dev.Memory().data(), c.offset, c.size), Region(Image(), c.offset, c.size))
         << c.what;
@@ -87,7 +88,7 @@ TEST_F(RemoteSynthCommandTest, WholeBanksShowTheirTitleWhileTheyArrive) {
       if (auto* w = os::HeadlessProgressWindow::Current())
         shown |= w->text().rfind(c.title, 0) == 0;
     });
-    EXPECT_TRUE(model->ExecCommand(4, c.kind, c.bank, -1, 2, nullptr)) << c.title;
+    EXPECT_TRUE(model->ExecCommand(kCmdRequestSelection, c.kind, c.bank, -1, 2, nullptr)) << c.title;
     env.loop().RemoveTimer(watch);
     EXPECT_TRUE(shown) << c.title;
     EXPECT_EQ(os::HeadlessProgressWindow::Current(), nullptr);
@@ -100,7 +101,7 @@ TEST_F(RemoteSynthCommandTest, SendingTheCurrentProgramWithStoreWritesItIntoItsP
   const Bytes edit = Region(Image(), kProgEdit, kProg);
   const size_t place = kProgs + kBank + 5 * kProg;  // B 5
   unsigned long status = 1;
-  EXPECT_TRUE(model->ExecCommand(3, 2, 1, 5, 7, &status));
+  EXPECT_TRUE(model->ExecCommand(kCmdSendSelection, 2, 1, 5, 7, &status));
   EXPECT_EQ(status, 0u);
   EXPECT_EQ(Region(Image(), place, kProg), edit);
   EXPECT_EQ(Region(dev.Memory().data(), place, kProg), edit);
@@ -112,7 +113,7 @@ TEST_F(RemoteSynthCommandTest, SendingTheCurrentProgramWithStoreWritesItIntoItsP
   // The same for a combination.
   Image()[kCombiEdit + 40] ^= 0x44;
   const Bytes combi = Region(Image(), kCombiEdit, kCombi);
-  EXPECT_TRUE(model->ExecCommand(3, 0, 0, 9, 7, &status));
+  EXPECT_TRUE(model->ExecCommand(kCmdSendSelection, 0, 0, 9, 7, &status));
   EXPECT_EQ(Region(Image(), kCombis + 9 * kCombi, kCombi), combi);
   EXPECT_EQ(Region(dev.Memory().data(), kCombis + 9 * kCombi, kCombi), combi);
 }
@@ -133,7 +134,7 @@ TEST_F(RemoteSynthCommandTest, RequestingASelectionFetchesItFromTheInstrument) {
     const Bytes other = Region(Image(), c.offset, c.size);
     ASSERT_NE(other, Region(dev.Memory().data(), c.offset, c.size)) << c.what;
     unsigned long status = 1;
-    EXPECT_TRUE(model->ExecCommand(4, c.kind, c.bank, c.number, c.flags, &status)) << c.what;
+    EXPECT_TRUE(model->ExecCommand(kCmdRequestSelection, c.kind, c.bank, c.number, c.flags, &status)) << c.what;
     EXPECT_EQ(status, 0u) << c.what;
     env.loop().RunPending();
     EXPECT_EQ(Region(Image(), c.offset, c.size), Region(dev.Memory().data(), c.offset, c.size))
@@ -142,7 +143,7 @@ TEST_F(RemoteSynthCommandTest, RequestingASelectionFetchesItFromTheInstrument) {
   // Only the bank asked for arrives.
   OtherSounds(58);
   const Bytes bankD = Region(Image(), kProgs + 3 * kBank, kBank);
-  EXPECT_TRUE(model->ExecCommand(4, 2, 2, -1, 2, nullptr));
+  EXPECT_TRUE(model->ExecCommand(kCmdRequestSelection, 2, 2, -1, 2, nullptr));
   EXPECT_EQ(Region(Image(), kProgs + 3 * kBank, kBank), bankD);
 }
 
@@ -152,10 +153,14 @@ TEST_F(RemoteSynthCommandTest, SelectionsFailWithTheirStatus) {
     int cmd, kind, bank, number, flags;
     unsigned long status;
   } invalid[] = {
-      {3, 4, 0, 0, 2, 0xC0000004u},    {4, 4, 0, 0, 2, 0xC0000004u},
-      {3, -1, 0, 0, 1, 0xC0000004u},   {4, 6, 0, 0, 1, 0xC0000004u},
-      {3, 0, 1, 0, 2, kRefusedStatus}, {4, 1, 0, 20, 2, kRefusedStatus},
-      {3, 2, 4, 0, 2, kRefusedStatus}, {4, 3, 0, 128, 2, kRefusedStatus},
+      {kCmdSendSelection, 4, 0, 0, 2, kWrongKindStatus},
+      {kCmdRequestSelection, 4, 0, 0, 2, kWrongKindStatus},
+      {kCmdSendSelection, -1, 0, 0, 1, kWrongKindStatus},
+      {kCmdRequestSelection, 6, 0, 0, 1, kWrongKindStatus},
+      {kCmdSendSelection, 0, 1, 0, 2, kRefusedStatus},
+      {kCmdRequestSelection, 1, 0, 20, 2, kRefusedStatus},
+      {kCmdSendSelection, 2, 4, 0, 2, kRefusedStatus},
+      {kCmdRequestSelection, 3, 0, 128, 2, kRefusedStatus},
   };
   dev.With([](SimSynth& s) { s.ClearLog(); });
   const Bytes image = ImageBody();
@@ -173,9 +178,9 @@ TEST_F(RemoteSynthCommandTest, SelectionsFailWithTheirStatus) {
     s.Settings().dumpRequestStatus = 3;
   });
   unsigned long status = 0;
-  EXPECT_FALSE(model->ExecCommand(3, 2, 1, 5, 2, &status));
+  EXPECT_FALSE(model->ExecCommand(kCmdSendSelection, 2, 1, 5, 2, &status));
   EXPECT_EQ(status, static_cast<unsigned long>(static_cast<uint32_t>(kSynthStatus1)));
-  EXPECT_FALSE(model->ExecCommand(4, 2, 1, 5, 2, &status));
+  EXPECT_FALSE(model->ExecCommand(kCmdRequestSelection, 2, 1, 5, 2, &status));
   EXPECT_EQ(status, static_cast<unsigned long>(static_cast<uint32_t>(kSynthStatus3)));
   EXPECT_EQ(ImageBody(), image);
   EXPECT_EQ(os::HeadlessProgressWindow::Current(), nullptr);
@@ -185,16 +190,16 @@ TEST_F(RemoteSynthCommandTest, WhileDisconnectedTheHardwareCommandsFail) {
   Ready();
   model->Disconnect();
   unsigned long status = 0;
-  EXPECT_FALSE(model->ExecCommand(3, 2, 1, 5, 2, &status));
+  EXPECT_FALSE(model->ExecCommand(kCmdSendSelection, 2, 1, 5, 2, &status));
   EXPECT_EQ(status, kRefusedStatus);
-  EXPECT_FALSE(model->ExecCommand(4, 0, -1, -1, 2, &status));
+  EXPECT_FALSE(model->ExecCommand(kCmdRequestSelection, 0, -1, -1, 2, &status));
   EXPECT_EQ(status, kRefusedStatus);
-  EXPECT_FALSE(model->ExecCommand(25, 0, 0, 0, 0, nullptr));
-  EXPECT_FALSE(model->ExecCommand(26, 0, 0, 0, 0, nullptr));
+  EXPECT_FALSE(model->ExecCommand(kCmdTransmitGlobal, 0, 0, 0, 0, nullptr));
+  EXPECT_FALSE(model->ExecCommand(kCmdReceiveGlobal, 0, 0, 0, 0, nullptr));
   // Edits keep their change in the image while the hardware does not have it.
   uint8_t* edit = Image() + kProgEdit;
   const Bytes lfo1 = Region(edit, 712 + 48, 28);
-  EXPECT_FALSE(model->ExecCommand(11, 0, 0, 0, 0, nullptr));
+  EXPECT_FALSE(model->ExecCommand(kCmdSwapLFOsOfOSC1, 0, 0, 0, 0, nullptr));
   EXPECT_EQ(Region(edit, 712 + 76, 28), lfo1);
 }
 
@@ -206,9 +211,9 @@ TEST_F(RemoteSynthCommandTest, SwapCommandsExchangeAndReSend) {
     int cmd, a1, a2;
     size_t first, second, size;
   } cases[] = {
-      {11, 0, 0, 712 + 48, 712 + 76, 28},    // LFOs of oscillator 1
-      {15, 0, 3, 24, 24 + 3 * 76, 76},       // insert effects 1 and 4
-      {15, 4, 1, 24 + 4 * 76, 24 + 76, 76},  // insert effects 5 and 2
+      {kCmdSwapLFOsOfOSC1, 0, 0, 712 + 48, 712 + 76, 28},       // LFOs of oscillator 1
+      {kCmdSwapInsertEffects, 0, 3, 24, 24 + 3 * 76, 76},       // insert effects 1 and 4
+      {kCmdSwapInsertEffects, 4, 1, 24 + 4 * 76, 24 + 76, 76},  // insert effects 5 and 2
   };
   for (const Case& c : cases) {
     const Bytes a = Region(edit, c.first, c.size), b = Region(edit, c.second, c.size);
@@ -223,12 +228,12 @@ TEST_F(RemoteSynthCommandTest, SwapCommandsExchangeAndReSend) {
   edit[620] = static_cast<uint8_t>((edit[620] & ~0x07) | 0);  // single
   dev.With([](SimSynth& s) { s.ClearLog(); });
   const Bytes single = Region(edit, 0, kProg);
-  EXPECT_FALSE(model->ExecCommand(7, 0, 0, 0, 0, nullptr));
+  EXPECT_FALSE(model->ExecCommand(kCmdSwapOscillators, 0, 0, 0, 0, nullptr));
   EXPECT_EQ(Region(edit, 0, kProg), single);
   EXPECT_TRUE(dev.Log().empty());
   edit[620] = static_cast<uint8_t>((edit[620] & ~0x07) | 1);  // double
   const Bytes osc1 = Region(edit, 712, 380), osc2 = Region(edit, 1092, 380);
-  EXPECT_TRUE(model->ExecCommand(7, 0, 0, 0, 0, nullptr));
+  EXPECT_TRUE(model->ExecCommand(kCmdSwapOscillators, 0, 0, 0, 0, nullptr));
   EXPECT_EQ(Region(edit, 712, 380), osc2);
   EXPECT_EQ(Region(edit, 1092, 380), osc1);
   EXPECT_EQ(Region(dev.Memory().data(), kProgEdit, kProg), Region(edit, 0, kProg));
@@ -239,13 +244,13 @@ TEST_F(RemoteSynthCommandTest, SwapCommandsExchangeAndReSend) {
   ASSERT_EQ(model->GetSoundMode(), 0);
   uint8_t* combi = Image() + kCombiEdit;
   const Bytes c1 = Region(combi, 24, 76), c2 = Region(combi, 24 + 76, 76);
-  EXPECT_TRUE(model->ExecCommand(15, 1, 0, 0, 0, nullptr));
+  EXPECT_TRUE(model->ExecCommand(kCmdSwapInsertEffects, 1, 0, 0, 0, nullptr));
   EXPECT_EQ(Region(combi, 24, 76), c2);
   EXPECT_EQ(Region(combi, 24 + 76, 76), c1);
   EXPECT_EQ(Region(dev.Memory().data(), kCombiEdit, kCombi), Region(combi, 0, kCombi));
   // Out of range or the same slot.
   for (const auto& a : {std::pair{0, 0}, {0, 5}, {-1, 2}})
-    EXPECT_FALSE(model->ExecCommand(15, a.first, a.second, 0, 0, nullptr));
+    EXPECT_FALSE(model->ExecCommand(kCmdSwapInsertEffects, a.first, a.second, 0, 0, nullptr));
 }
 
 TEST_F(RemoteSynthCommandTest, CopyingInsertEffectOneFromAStoredProgram) {
@@ -254,10 +259,10 @@ TEST_F(RemoteSynthCommandTest, CopyingInsertEffectOneFromAStoredProgram) {
   uint8_t* edit = img + kProgEdit;
   uint8_t* src = img + kProgs + 2 * kBank + 9 * kProg;  // C 9
   // Not in combination mode.
-  EXPECT_FALSE(model->ExecCommand(14, 0, 2, 9, 0, nullptr));
+  EXPECT_FALSE(model->ExecCommand(kCmdCopyInsertEffect, 0, 2, 9, 0, nullptr));
   ProgramMode();
   src[24 + 64] = 10;
-  EXPECT_TRUE(model->ExecCommand(14, 0, 2, 9, 0, nullptr));
+  EXPECT_TRUE(model->ExecCommand(kCmdCopyInsertEffect, 0, 2, 9, 0, nullptr));
   EXPECT_EQ(Region(edit, 24, 76), Region(src, 24, 76));
   EXPECT_EQ(Region(dev.Memory().data(), kProgEdit, kProg), Region(edit, 0, kProg));
 
@@ -266,21 +271,21 @@ TEST_F(RemoteSynthCommandTest, CopyingInsertEffectOneFromAStoredProgram) {
     src[24 + 64] = type;
     edit[620 + 10] = static_cast<uint8_t>((edit[620 + 10] & ~0x1F) | 5);
     const Bytes before = Region(edit, 0, kProg);
-    EXPECT_FALSE(model->ExecCommand(14, 0, 2, 9, 0, nullptr)) << int(type);
+    EXPECT_FALSE(model->ExecCommand(kCmdCopyInsertEffect, 0, 2, 9, 0, nullptr)) << int(type);
     EXPECT_EQ(Region(edit, 0, kProg), before);
     edit[620 + 10] = static_cast<uint8_t>((edit[620 + 10] & ~0x1F) | 2);
-    EXPECT_TRUE(model->ExecCommand(14, 0, 2, 9, 0, nullptr)) << int(type);
+    EXPECT_TRUE(model->ExecCommand(kCmdCopyInsertEffect, 0, 2, 9, 0, nullptr)) << int(type);
     EXPECT_EQ(edit[24 + 64], type);
   }
-  EXPECT_FALSE(model->ExecCommand(14, 0, -1, 9, 0, nullptr));
-  EXPECT_FALSE(model->ExecCommand(14, 0, 2, 128, 0, nullptr));
+  EXPECT_FALSE(model->ExecCommand(kCmdCopyInsertEffect, 0, -1, 9, 0, nullptr));
+  EXPECT_FALSE(model->ExecCommand(kCmdCopyInsertEffect, 0, 2, 128, 0, nullptr));
 
   // Disconnected: still a program being edited; the copy lands in the image
   // and the command succeeds.
   model->Disconnect();
   EXPECT_EQ(model->GetSoundMode(), 2);
   src[24 + 64] = 11;
-  EXPECT_TRUE(model->ExecCommand(14, 0, 2, 9, 0, nullptr));
+  EXPECT_TRUE(model->ExecCommand(kCmdCopyInsertEffect, 0, 2, 9, 0, nullptr));
   EXPECT_EQ(Region(edit, 24, 76), Region(src, 24, 76));
 }
 
@@ -292,7 +297,7 @@ TEST_F(RemoteSynthCommandTest, CopyingMasterAndTotalEffects) {
   uint8_t* combiEdit = img + kCombiEdit;
   uint8_t* progEdit = img + kProgEdit;
   // A program into the combination edit buffer: everything at once.
-  EXPECT_TRUE(model->ExecCommand(16, 0, 1, 17, 0x0000, nullptr));
+  EXPECT_TRUE(model->ExecCommand(kCmdCopyMasterEffects, 0, 1, 17, 0x0000, nullptr));
   EXPECT_EQ(Region(combiEdit, 404, 204), Region(prog, 404, 204));
   EXPECT_EQ(Region(dev.Memory().data(), kCombiEdit, kCombi), Region(combiEdit, 0, kCombi));
 
@@ -308,21 +313,21 @@ TEST_F(RemoteSynthCommandTest, CopyingMasterAndTotalEffects) {
   };
   for (const Case& c : cases) {
     std::memset(progEdit + c.to, 0x00, c.size);
-    EXPECT_TRUE(model->ExecCommand(16, 1, 0, 12, c.parts, nullptr)) << c.parts;
+    EXPECT_TRUE(model->ExecCommand(kCmdCopyMasterEffects, 1, 0, 12, c.parts, nullptr)) << c.parts;
     EXPECT_EQ(Region(progEdit, c.to, c.size), Region(combi, c.from, c.size)) << c.parts;
   }
   EXPECT_EQ(Region(dev.Memory().data(), kProgEdit, kProg), Region(progEdit, 0, kProg));
 
   // Parts that copy nothing, and refused sources.
   const Bytes before = Region(progEdit, 0, kProg);
-  EXPECT_TRUE(model->ExecCommand(16, 1, 0, 12, 0x0104, nullptr));
-  EXPECT_TRUE(model->ExecCommand(16, 1, 0, 12, 0x0301, nullptr));
+  EXPECT_TRUE(model->ExecCommand(kCmdCopyMasterEffects, 1, 0, 12, 0x0104, nullptr));
+  EXPECT_TRUE(model->ExecCommand(kCmdCopyMasterEffects, 1, 0, 12, 0x0301, nullptr));
   struct Bad {
     int kind, bank, number, parts;
   } bad[] = {{1, 0, 12, 0x0900}, {0, -1, 3, 0x0101}, {0, 0, 128, 0x0101},
              {0, 4, 3, 0x0101},  {1, 0, 20, 0x0101}, {2, 0, 0, 0x0101}};
   for (const Bad& b : bad)
-    EXPECT_FALSE(model->ExecCommand(16, b.kind, b.bank, b.number, b.parts, nullptr)) << b.kind;
+    EXPECT_FALSE(model->ExecCommand(kCmdCopyMasterEffects, b.kind, b.bank, b.number, b.parts, nullptr)) << b.kind;
   EXPECT_EQ(Region(progEdit, 0, kProg), before);
 }
 
@@ -330,7 +335,7 @@ TEST_F(RemoteSynthCommandTest, InitialisingTheCurrentCombination) {
   SimSynthDevice& dev = Ready();
   const int number = model->GetRawChunk().GetCurCombi().GetNumber();
   sink.notices.clear();
-  EXPECT_TRUE(model->ExecCommand(18, 0, 0, 0, 0, nullptr));
+  EXPECT_TRUE(model->ExecCommand(kCmdInitCombination, 0, 0, 0, 0, nullptr));
   const Bytes init(INITCHUNK_COMBI().begin(), INITCHUNK_COMBI().end());
   EXPECT_EQ(Region(Image(), kCombiEdit, kCombi), init);
   EXPECT_EQ(Region(Image(), kCombis + number * kCombi, kCombi), init);
@@ -342,7 +347,7 @@ TEST_F(RemoteSynthCommandTest, InitialisingTheCurrentCombination) {
   // Disconnected: the image is initialised, the send fails.
   model->Disconnect();
   Image()[kCombiEdit + 5] ^= 1;
-  EXPECT_FALSE(model->ExecCommand(18, 0, 0, 0, 0, nullptr));
+  EXPECT_FALSE(model->ExecCommand(kCmdInitCombination, 0, 0, 0, 0, nullptr));
   EXPECT_EQ(Region(Image(), kCombiEdit, kCombi), init);
 }
 
@@ -350,21 +355,21 @@ TEST_F(RemoteSynthCommandTest, TheGlobalBlockGoesBothWays) {
   SimSynthDevice& dev = Ready();
   // Send: the user scales edited in the image reach the instrument.
   for (int i = 16; i < 64 + 128; ++i) Image()[i] = static_cast<uint8_t>(i * 7);
-  EXPECT_TRUE(model->ExecCommand(25, 0, 0, 0, 0, nullptr));
+  EXPECT_TRUE(model->ExecCommand(kCmdTransmitGlobal, 0, 0, 0, 0, nullptr));
   EXPECT_EQ(Region(dev.Memory().data(), 0, 1728), Region(Image(), 0, 1728));
 
   // Request: what the instrument holds comes back.
   dev.With([](SimSynth& s) {
     for (int i = 16; i < 64 + 128; ++i) s.Memory()[i] = static_cast<uint8_t>(i * 3);
   });
-  EXPECT_TRUE(model->ExecCommand(26, 0, 0, 0, 0, nullptr));
+  EXPECT_TRUE(model->ExecCommand(kCmdReceiveGlobal, 0, 0, 0, 0, nullptr));
   env.loop().RunPending();
   EXPECT_EQ(Region(Image(), 0, 1736), Region(dev.Memory().data(), 0, 1736));
 
   dev.With([](SimSynth& s) { s.Settings().dumpRequestStatus = 3; });
-  EXPECT_FALSE(model->ExecCommand(26, 0, 0, 0, 0, nullptr));
+  EXPECT_FALSE(model->ExecCommand(kCmdReceiveGlobal, 0, 0, 0, 0, nullptr));
   dev.With([](SimSynth& s) { s.Settings().statusByte = 1; });
-  EXPECT_FALSE(model->ExecCommand(25, 0, 0, 0, 0, nullptr));
+  EXPECT_FALSE(model->ExecCommand(kCmdTransmitGlobal, 0, 0, 0, 0, nullptr));
 }
 
 TEST_F(RemoteSynthCommandTest, TheGlobalChannelIsTakenFromItsFieldBitsOnly) {
@@ -372,7 +377,7 @@ TEST_F(RemoteSynthCommandTest, TheGlobalChannelIsTakenFromItsFieldBitsOnly) {
   // talk on channel 2.
   SimSynthDevice& dev = Ready();
   dev.With([](SimSynth& s) { s.Memory()[1728] = 0x80 | 0x30 | s.Settings().channel; });
-  EXPECT_TRUE(model->ExecCommand(26, 0, 0, 0, 0, nullptr));
+  EXPECT_TRUE(model->ExecCommand(kCmdReceiveGlobal, 0, 0, 0, 0, nullptr));
   env.loop().RunPending();
   EXPECT_EQ(Image()[1728], 0xB2);
   EXPECT_EQ(model->GetGlobalChannel(), 2);
@@ -380,7 +385,7 @@ TEST_F(RemoteSynthCommandTest, TheGlobalChannelIsTakenFromItsFieldBitsOnly) {
   EXPECT_EQ(model->GetGlobal()->GetParamI(static_cast<int>(0x80000400u)), 2);
   // And the instrument still understands the model.
   unsigned long status = 1;
-  EXPECT_TRUE(model->ExecCommand(4, 2, 0, 0, 1, &status));
+  EXPECT_TRUE(model->ExecCommand(kCmdRequestSelection, 2, 0, 0, 1, &status));
   EXPECT_EQ(status, 0u);
 }
 
@@ -393,7 +398,7 @@ TEST_F(RemoteSynthCommandTest, SavingTheSettingsKeepsThemForTheNextModel) {
     CRemoteSynthImpl unsaved(nullptr);
     EXPECT_EQ(unsaved.GetSetup()->GetParamI(filterAll), was);
   }
-  EXPECT_TRUE(model->ExecCommand(47, 0, 0, 0, 0, nullptr));
+  EXPECT_TRUE(model->ExecCommand(kCmdSaveSettings, 0, 0, 0, 0, nullptr));
   CRemoteSynthImpl next(nullptr);
   EXPECT_EQ(next.GetSetup()->GetParamI(filterAll), was ? 0 : 1);
 }

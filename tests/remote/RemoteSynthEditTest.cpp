@@ -4,7 +4,7 @@
 
 #include <cstring>
 
-#include "editor/shell/XEUtils.h"
+#include "model/XEUtils.h"
 #include "model/ISectionSink.h"
 #include "model/ISoundSection.h"
 #include "model/InitChunks.h"
@@ -116,7 +116,7 @@ TEST_F(RemoteSynthEditTest, APanelProgramChangeSelectsTheStoredSound) {
   EXPECT_EQ(std::memcmp(CombiEdit().data(), Image() + 755400 + 7 * 1332, 1332), 0);
   // Combination 20 does not exist.
   EXPECT_EQ(model->OnRcvProgramChange(model->GetRemoteMidi(), eBankID_A, 20),
-            static_cast<int>(0x80000001u));
+            kRemoteFailed);
   EXPECT_EQ(model->GetCurSound(true).number, 7);
 }
 
@@ -124,18 +124,18 @@ TEST_F(RemoteSynthEditTest, WritingAProgramAndACombinationStoresThemInBoth) {
   SimSynthDevice& dev = Ready();
   Image()[783512 + 100] ^= 0x5A;
   unsigned long status = 1;
-  EXPECT_TRUE(model->ExecCommand(5, 0, 0, 3, 0, &status));
+  EXPECT_TRUE(model->ExecCommand(kCmdWriteCurrentSound, 0, 0, 3, 0, &status));
   EXPECT_EQ(status, 0u);
   Bytes memory = dev.Memory();
   EXPECT_EQ(std::memcmp(memory.data() + 755400 + 3 * 1332, CombiEdit().data(), 1332), 0);
   EXPECT_EQ(std::memcmp(Image() + 755400 + 3 * 1332, CombiEdit().data(), 1332), 0);
-  EXPECT_FALSE(model->ExecCommand(5, 0, 0, 20, 0, &status));
+  EXPECT_FALSE(model->ExecCommand(kCmdWriteCurrentSound, 0, 0, 20, 0, &status));
 
   ProgramMode();
   Image()[782040 + 200] ^= 0x21;
   const Bytes edited = ProgEdit();
   dev.With([](SimSynth& s) { s.ClearLog(); });
-  EXPECT_TRUE(model->ExecCommand(5, 2, 1, 5, 0, &status));
+  EXPECT_TRUE(model->ExecCommand(kCmdWriteCurrentSound, 2, 1, 5, 0, &status));
   env.loop().RunPending();
   bool wrote = false;
   for (const auto& e : dev.Log())
@@ -145,8 +145,8 @@ TEST_F(RemoteSynthEditTest, WritingAProgramAndACombinationStoresThemInBoth) {
   EXPECT_EQ(std::memcmp(memory.data() + 1736 + 188416 + 5 * 1472,
                         Image() + 1736 + 188416 + 5 * 1472, 1472),
             0);
-  EXPECT_FALSE(model->ExecCommand(5, 2, 4, 5, 0, &status));
-  EXPECT_EQ(status, 0x80000001u);
+  EXPECT_FALSE(model->ExecCommand(kCmdWriteCurrentSound, 2, 4, 5, 0, &status));
+  EXPECT_EQ(status, static_cast<std::uint32_t>(kRemoteFailed));
 }
 
 TEST_F(RemoteSynthEditTest, CopyCommandsOnAKnownImage) {
@@ -157,17 +157,17 @@ TEST_F(RemoteSynthEditTest, CopyCommandsOnAKnownImage) {
   uint8_t* edit = img + 782040;
 
   // Oscillator 2 of the stored program into oscillator 1.
-  EXPECT_TRUE(model->ExecCommand(6, 2, 9, 1, 0, nullptr));
+  EXPECT_TRUE(model->ExecCommand(kCmdCopyOscillator, 2, 9, 1, 0, nullptr));
   EXPECT_EQ(std::memcmp(edit + 712, stored + 1092, 380), 0);
   // Amp EG of oscillator 2 into the amp EG of oscillator 1: byte for byte.
-  EXPECT_TRUE(model->ExecCommand(9, 2, 9, 4, 2, nullptr));
+  EXPECT_TRUE(model->ExecCommand(kCmdCopyEG, 2, 9, 4, 2, nullptr));
   EXPECT_EQ(std::memcmp(edit + 712 + 280, stored + 1092 + 280, 36), 0);
   // LFO 1 of oscillator 2 into LFO 2 of oscillator 1.
-  EXPECT_TRUE(model->ExecCommand(10, 2, 9, 2, 1, nullptr));
+  EXPECT_TRUE(model->ExecCommand(kCmdCopyLFO, 2, 9, 2, 1, nullptr));
   EXPECT_EQ(std::memcmp(edit + 712 + 76, stored + 1092 + 48, 28), 0);
   // Swap the LFOs of oscillator 2.
   const Bytes lfo1(edit + 1092 + 48, edit + 1092 + 76), lfo2(edit + 1092 + 76, edit + 1092 + 104);
-  EXPECT_TRUE(model->ExecCommand(12, 0, 0, 0, 0, nullptr));
+  EXPECT_TRUE(model->ExecCommand(kCmdSwapLFOsOfOSC2, 0, 0, 0, 0, nullptr));
   EXPECT_EQ(Bytes(edit + 1092 + 48, edit + 1092 + 76), lfo2);
   EXPECT_EQ(Bytes(edit + 1092 + 76, edit + 1092 + 104), lfo1);
 
@@ -175,19 +175,22 @@ TEST_F(RemoteSynthEditTest, CopyCommandsOnAKnownImage) {
   const Bytes before = ProgEdit();
   struct Case {
     int cmd, a1, a2, a3, a4;
-  } invalid[] = {{6, 4, 0, 0, 0},    {6, 0, 0, 2, 0},       {9, 4, 0, 1, 1},
-                 {9, 0, 0, 5, 1},    {10, 7, 0, 0, 1},      {10, 0, 0, 0, 5},
-                 {14, 0, 4, 200, 0}, {16, 0, 4, 0, 0x0101}, {15, 0, 0, 0, 0}};
+  } invalid[] = {{kCmdCopyOscillator, 4, 0, 0, 0},    {kCmdCopyOscillator, 0, 0, 2, 0},
+                 {kCmdCopyEG, 4, 0, 1, 1},            {kCmdCopyEG, 0, 0, 5, 1},
+                 {kCmdCopyLFO, 7, 0, 0, 1},           {kCmdCopyLFO, 0, 0, 0, 5},
+                 {kCmdCopyInsertEffect, 0, 4, 200, 0}, {kCmdCopyMasterEffects, 0, 4, 0, 0x0101},
+                 {kCmdSwapInsertEffects, 0, 0, 0, 0}};
   for (const Case& c : invalid) {
     EXPECT_FALSE(model->ExecCommand(c.cmd, c.a1, c.a2, c.a3, c.a4, nullptr)) << c.cmd;
     EXPECT_EQ(ProgEdit(), before) << c.cmd;
   }
+  // Numbers that name no command.
   EXPECT_FALSE(model->ExecCommand(0, 0, 0, 0, 0, nullptr));
   EXPECT_FALSE(model->ExecCommand(13, 0, 0, 0, 0, nullptr));
-  EXPECT_TRUE(model->ExecCommand(48, 0, 0, 0, 0, nullptr));
+  EXPECT_TRUE(model->ExecCommand(kCmdNothing, 0, 0, 0, 0, nullptr));
 
   // Scale: major in C into the all-note scale, the 12 notes repeated.
-  EXPECT_TRUE(model->ExecCommand(27, 1, 0, 4, 0, nullptr));
+  EXPECT_TRUE(model->ExecCommand(kCmdCopyScale, 1, 0, 4, 0, nullptr));
   for (int n = 0; n < 128; ++n)
     EXPECT_EQ(int8_t(img[64 + n]), int8_t(XEUtils::CopyScale_GetMajor(n % 12) * 128 / 330)) << n;
 }

@@ -4,9 +4,10 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <fstream>
 #include <sstream>
 
-#include "editor/shell/CDirtyFlagSet.h"
+#include "model/CDirtyFlagSet.h"
 #include "os/Alert.h"
 #include "remote/FTYPE.h"
 #include "tests/remote/ModelTestSupport.h"
@@ -166,6 +167,28 @@ TEST_F(RemoteSynthFilesTest, LoadingAProgramWhileConnectedSendsIt) {
   EXPECT_EQ(Region(memory.data(), SimSynth::ProgOffset(bank, number), 1472), prog);
   EXPECT_EQ(Region(memory.data(), SimSynth::kProgEditOffset, 1472), prog);
   EXPECT_EQ(Region(model->GetRawChunk().data(), 782040, 1472), prog);
+}
+
+TEST_F(RemoteSynthFilesTest, EmptyAndTooShortFilesFailToLoadAndChangeNothing) {
+  PatternImage(8);
+  model->GetRawChunk().SetMode(2);
+  model->GetRawChunk().GetProgEditBuffer().data()[100] ^= 0x33;  // an unsaved edit
+  const Bytes before = Region(Image(), 0, 784861);
+  const int mode = model->GetMode();
+  for (const std::string& content : {std::string(), std::string("VESK")}) {
+    const std::string path = config.File("short" + std::to_string(content.size()));
+    {
+      std::ofstream out(path, std::ios::binary);
+      out << content;
+    }
+    EXPECT_FALSE(model->LoadFile(path.c_str(), 0)) << content.size();
+    EXPECT_FALSE(model->AutoLoadData(path.c_str())) << content.size();
+    env.loop().RunPending();
+    EXPECT_EQ(Region(Image(), 0, 784861), before) << content.size();
+    EXPECT_EQ(model->GetMode(), mode);
+    EXPECT_EQ(model->GetRawChunk().GetCurProg().GetBank(), 1);
+    EXPECT_EQ(model->GetRawChunk().GetCurProg().GetNumber(), 5);
+  }
 }
 
 TEST_F(RemoteSynthFilesTest, AutoLoadStartsAtTheFirstProgram) {

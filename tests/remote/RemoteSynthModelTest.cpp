@@ -54,8 +54,8 @@ TEST_F(RemoteSynthModelTest, SinksHearEachNoticeOnceInTheirOrder) {
   EXPECT_TRUE(model->AdviseSink(&second));
   EXPECT_FALSE(model->AdviseSink(nullptr));
 
-  model->OnAsyncEvent(4, 0x100);
-  model->OnAsyncEvent(9, 0x2FFFF);
+  model->OnAsyncEvent(CRemoteSynthImpl::kNoticeConnectionState, 0x100);
+  model->OnAsyncEvent(CRemoteSynthImpl::kNoticeBankList, 0x2FFFF);
   model->NeedAutomationAPI(3, -1);
   model->OnAsyncEvent(99, 1);
   ASSERT_EQ(sink.notices.size(), 3u);
@@ -74,6 +74,40 @@ TEST_F(RemoteSynthModelTest, SinksHearEachNoticeOnceInTheirOrder) {
   model->BeginUtility();
   EXPECT_EQ(second.notices.size(), 3u);
   EXPECT_EQ(sink.notices.back().what, "begin");
+}
+
+TEST_F(RemoteSynthModelTest, ASinkThatUnadvisesItselfDuringANoticeLetsTheOthersHearItOnce) {
+  struct LeavingSink : RecordingSynthSink {
+    Oskend::CRemoteSynthImpl* model = nullptr;
+    void OnRemoteSynthConnectionStateChanged(IRemoteSynth* s, bool connected,
+                                             bool checked) override {
+      RecordingSynthSink::OnRemoteSynthConnectionStateChanged(s, connected, checked);
+      model->UnadviseSink(this);
+    }
+    void OnRemoteSynthMIDIIn(IRemoteSynth* s, const void* bytes, unsigned length) override {
+      RecordingSynthSink::OnRemoteSynthMIDIIn(s, bytes, length);
+      model->UnadviseMIDISink(this);
+    }
+  };
+  model->UnadviseSink(&sink);
+  model->UnadviseMIDISink(&sink);
+  LeavingSink first;
+  first.model = model.get();
+  RecordingSynthSink second, third;
+  for (RecordingSynthSink* s : {static_cast<RecordingSynthSink*>(&first), &second, &third}) {
+    ASSERT_TRUE(model->AdviseSink(s));
+    ASSERT_TRUE(model->AdviseMIDISink(s));
+  }
+  model->OnAsyncEvent(CRemoteSynthImpl::kNoticeConnectionState, 0x100);
+  model->OnAsyncEvent(CRemoteSynthImpl::kNoticeConnectionState, 0x101);
+  model->OnAsyncEvent(CRemoteSynthImpl::kNoticeMIDIIn, 0x02007FB0);
+  model->OnAsyncEvent(CRemoteSynthImpl::kNoticeMIDIIn, 0x02007FB0);
+  EXPECT_EQ(first.Of("conn").size(), 1u);
+  EXPECT_EQ(first.Of("midi").size(), 1u);
+  for (RecordingSynthSink* s : {&second, &third}) {
+    EXPECT_EQ(s->Of("conn").size(), 2u);
+    EXPECT_EQ(s->Of("midi").size(), 2u);
+  }
 }
 
 TEST_F(RemoteSynthModelTest, ConnectingByScanStoresThePortsAndTakesTheGlobalBlock) {
@@ -156,7 +190,7 @@ TEST_F(RemoteSynthModelTest, ReceiveAllMakesTheImageTheSynthesizersMemory) {
   SimSynthDevice& dev = Connected(TestSynthSettings());
   ASSERT_TRUE(model->GetConnected());
   sink.notices.clear();
-  EXPECT_TRUE(model->ExecCommand(2, 0, 0, 0, 0, nullptr));
+  EXPECT_TRUE(model->ExecCommand(kCmdReceiveAll, 0, 0, 0, 0, nullptr));
   EXPECT_EQ(ImageBody(), MemoryBody(dev.Memory()));
   env.loop().RunPending();
   auto lists = sink.Of("banklist");
@@ -174,7 +208,7 @@ TEST_F(RemoteSynthModelTest, TransmitAllPutsTheImageIntoTheSynthesizer) {
   std::memcpy(img, other.Memory().data(), SimSynth::kCombiEditOffset + 1332);
   const Bytes before = ImageBody();
 
-  EXPECT_TRUE(model->ExecCommand(1, 0, 0, 0, 0, nullptr));
+  EXPECT_TRUE(model->ExecCommand(kCmdTransmitAll, 0, 0, 0, 0, nullptr));
   Bytes memory = MemoryBody(dev.Memory());
   // The hardware's own byte is sent as the hardware reported it.
   EXPECT_EQ(memory[1733], 0x5A);

@@ -127,7 +127,7 @@ TEST_F(RemoteSynthTransferTest, UnpluggingDuringTheReceiveFailsWithATimeOut) {
   const int r = model->HandleReceiveAll("Receiving...", &step, false);
   EXPECT_EQ(r, kRemoteTimeout) << std::hex << r;
   EXPECT_EQ(step, 0);
-  EXPECT_FALSE(model->ExecCommand(2, 0, 0, 0, 0, nullptr));
+  EXPECT_FALSE(model->ExecCommand(kCmdReceiveAll, 0, 0, 0, 0, nullptr));
 }
 
 TEST_F(RemoteSynthTransferTest, SendingAllLeavesTheCallersImageAndReportsTheFirstFailure) {
@@ -151,7 +151,7 @@ TEST_F(RemoteSynthTransferTest, SendingAllLeavesTheCallersImageAndReportsTheFirs
   auto log = dev.Log();
   ASSERT_FALSE(log.empty());
   EXPECT_EQ(log.back().kind, SimSynthEvent::kModeChange);
-  EXPECT_FALSE(model->ExecCommand(1, 0, 0, 0, 0, nullptr));
+  EXPECT_FALSE(model->ExecCommand(kCmdTransmitAll, 0, 0, 0, 0, nullptr));
 }
 
 TEST_F(RemoteSynthTransferTest, AFailedRecallStaysPendingAndIsReportedAndRetried) {

@@ -7,11 +7,13 @@
 #include "remote/SXMessage.h"
 #include "remote/SXRequest.h"
 #include "remote/SynthSysEx.h"
+#include "tests/support/simsynth/SynthReplies.h"
 
 namespace {
 
 using Bytes = std::vector<uint8_t>;
 using S = Oskend::SynthSysEx;
+using R = vesk::test::SynthReplies;
 
 TEST(SXSig, WildcardsAndLength) {
   const SXSig sig{0xF0, 0x42, 0x30, 0x00, 0x01, 0x0C, 0x73, 0xFF};
@@ -40,27 +42,27 @@ TEST(SXExpect, SessionOutcomes) {
   };
   const int failed = Oskend::kRemoteFailed;
   const Row rows[] = {
-      {"write ok", Oskend::SXRequest::ProgWriteReq(ch, 0, 0), S::Status(ch, 0), true, 0},
-      {"write status 3", Oskend::SXRequest::ProgWriteReq(ch, 0, 0), S::Status(ch, 3), true, Oskend::kSynthStatus3},
-      {"write status 0x28", Oskend::SXRequest::ProgWriteReq(ch, 0, 0), S::Status(ch, 0x28), true,
+      {"write ok", Oskend::SXRequest::ProgWriteReq(ch, 0, 0), R::Status(ch, 0), true, 0},
+      {"write status 3", Oskend::SXRequest::ProgWriteReq(ch, 0, 0), R::Status(ch, 3), true, Oskend::kSynthStatus3},
+      {"write status 0x28", Oskend::SXRequest::ProgWriteReq(ch, 0, 0), R::Status(ch, 0x28), true,
        Oskend::kSynthStatus28},
-      {"write, other channel", Oskend::SXRequest::ProgWriteReq(ch, 0, 0), S::Status(1, 0), false, 0},
-      {"dump request, status 0", Oskend::SXRequest::ProgDumpReq(ch, 0, 0), S::Status(ch, 0), true, failed},
-      {"dump request, status 5", Oskend::SXRequest::ProgDumpReq(ch, 0, 0), S::Status(ch, 5), true,
+      {"write, other channel", Oskend::SXRequest::ProgWriteReq(ch, 0, 0), R::Status(1, 0), false, 0},
+      {"dump request, status 0", Oskend::SXRequest::ProgDumpReq(ch, 0, 0), R::Status(ch, 0), true, failed},
+      {"dump request, status 5", Oskend::SXRequest::ProgDumpReq(ch, 0, 0), R::Status(ch, 5), true,
        Oskend::kSynthStatus5},
       {"dump request, mode change", Oskend::SXRequest::ProgDumpReq(ch, 0, 0), S::ModeChange(ch, 2), false, 0},
-      {"mode and state", Oskend::SXRequest::ModeAndState(ch), S::ModeAndStateReply(ch, 3, Bytes(4, 0).data()), true,
+      {"mode and state", Oskend::SXRequest::ModeAndState(ch), R::ModeAndStateReply(ch, 3, Bytes(4, 0).data()), true,
        0},
-      {"mode and state, status", Oskend::SXRequest::ModeAndState(ch), S::Status(ch, 0), false, 0},
+      {"mode and state, status", Oskend::SXRequest::ModeAndState(ch), R::Status(ch, 0), false, 0},
       {"identity", Oskend::SXRequest::Identity(),
-       S::IdentityReply(7, Bytes(2, 0).data(), Bytes(4, 0).data()), true, 0},
+       R::IdentityReply(7, Bytes(2, 0).data(), Bytes(4, 0).data()), true, 0},
       {"mode change echo", Oskend::SXRequest::ModeChange(ch, 2), S::ModeChange(ch, 2), true, 0},
       {"mode change reported as 3", Oskend::SXRequest::ModeChange(ch, 2), S::ModeChange(ch, 3), true, 0},
-      {"mode change status 0", Oskend::SXRequest::ModeChange(ch, 2), S::Status(ch, 0), true, 0},
-      {"mode change status 1", Oskend::SXRequest::ModeChange(ch, 2), S::Status(ch, 1), true, Oskend::kSynthStatus1},
+      {"mode change status 0", Oskend::SXRequest::ModeChange(ch, 2), R::Status(ch, 0), true, 0},
+      {"mode change status 1", Oskend::SXRequest::ModeChange(ch, 2), R::Status(ch, 1), true, Oskend::kSynthStatus1},
       {"mode change, param change", Oskend::SXRequest::ModeChange(ch, 2), S::ParamChange(ch, 0, 1, 2), false, 0},
-      {"filter query", Oskend::SXRequest::SysExFilterQuery(ch), S::SysExFilterReply(ch, 1), true, 0},
-      {"no wait: nothing ends it", Oskend::SXRequest::ParamChange(ch, 0, 0, 0), S::Status(ch, 0), false, 0},
+      {"filter query", Oskend::SXRequest::SysExFilterQuery(ch), R::SysExFilterReply(ch, 1), true, 0},
+      {"no wait: nothing ends it", Oskend::SXRequest::ParamChange(ch, 0, 0, 0), R::Status(ch, 0), false, 0},
   };
   for (const Row& r : rows) {
     SCOPED_TRACE(r.name);

@@ -5,6 +5,7 @@
 #include "remote/RemoteStatus.h"
 #include "remote/SXMessage.h"
 #include "remote/SynthSysEx.h"
+#include "tests/support/simsynth/SynthReplies.h"
 
 namespace {
 
@@ -12,6 +13,7 @@ using Bytes = std::vector<uint8_t>;
 using Oskend::eSXKind;
 using Oskend::SXMessage;
 using S = Oskend::SynthSysEx;
+using R = vesk::test::SynthReplies;
 
 constexpr uint8_t kCh = 9;
 
@@ -74,13 +76,27 @@ TEST(SXMessage, ShortRepliesAndNotices) {
   }
 }
 
+// The codes are the interface: callers compare and store them as numbers.
+static_assert(Oskend::kRemoteOK == 0 && uint32_t(Oskend::kRemoteFailed) == 0x80000001u &&
+              uint32_t(Oskend::kRemoteAborted) == 0x80000002u &&
+              uint32_t(Oskend::kRemoteBusy) == 0x80000003u &&
+              uint32_t(Oskend::kRemoteTimeout) == 0x80000004u &&
+              uint32_t(Oskend::kRemoteQueueFull) == 0x80000005u);
+static_assert(uint32_t(Oskend::kSynthStatus1) == 0xC0000001u &&
+              uint32_t(Oskend::kSynthStatus2) == 0xC0000002u &&
+              uint32_t(Oskend::kSynthStatus3) == 0xC0000003u &&
+              uint32_t(Oskend::kSynthStatus4) == 0xC0000004u &&
+              uint32_t(Oskend::kSynthStatus5) == 0xC0000005u &&
+              uint32_t(Oskend::kSynthStatus28) == 0xC0000040u &&
+              uint32_t(Oskend::kSynthStatusOther) == 0xC00000FFu);
+
 TEST(SXMessage, StatusBytesMapToResults) {
   const std::pair<uint8_t, uint32_t> rows[] = {
       {0x00, 0},           {0x01, 0xC0000001}, {0x02, 0xC0000002}, {0x03, 0xC0000003}, {0x04, 0xC0000004},
       {0x05, 0xC0000005},  {0x28, 0xC0000040}, {0x06, 0xC00000FF}, {0x27, 0xC00000FF}, {0x7F, 0xC00000FF},
   };
   for (auto [s, code] : rows) {
-    const SXMessage m = Dec(S::Status(kCh, s));
+    const SXMessage m = Dec(R::Status(kCh, s));
     EXPECT_EQ(m.kind, eSXKind::kStatus);
     EXPECT_EQ(static_cast<uint32_t>(m.result), code) << int(s);
     EXPECT_EQ(static_cast<uint32_t>(Oskend::SynthStatusToResult(s)), code);

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "remote/ChunkDecode.h"
+#include "remote/RemoteStatus.h"
 #include "remote/SXRequest.h"
 #include "remote/SynthSysEx.h"
 
@@ -197,7 +198,7 @@ TEST(SXRequest, ProgramChangePerMode) {
   EXPECT_EQ(bytes(out), (std::vector<Bytes>{{0xF3, 12}}));
   // Refused: nothing to send.
   for (auto [mode, bank] : {std::pair{0, 1}, {1, -1}, {2, 4}, {3, -1}, {5, 0}, {6, 0}, {255, 0}}) {
-    EXPECT_EQ(run(mode, bank, 0, false, &out), static_cast<int>(0x80000001u)) << mode << " " << bank;
+    EXPECT_EQ(run(mode, bank, 0, false, &out), Oskend::kRemoteFailed) << mode << " " << bank;
     EXPECT_TRUE(out.empty());
   }
 }

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "editor/shell/CDirtyFlagSet.h"
+#include "model/CDirtyFlagSet.h"
 #include "remote/Persist.h"
 
 namespace {

@@ -5,11 +5,13 @@
 
 #include "remote/SXMessage.h"
 #include "remote/SynthSysEx.h"
+#include "tests/support/simsynth/SynthReplies.h"
 
 namespace vesk::test {
 
 using Oskend::SynthSysEx;
 using S = SynthSysEx;
+using R = SynthReplies;
 
 SimSynth::SimSynth(SimSynthSettings settings) : settings_(std::move(settings)), memory_(kImageSize, 0) {}
 
@@ -41,7 +43,7 @@ SimSynth::Msg SimSynth::Faulted(Msg m) const {
   return m;
 }
 
-SimSynth::Msg SimSynth::StatusMsg(uint8_t s) const { return Faulted(S::Status(ReplyChannel(), s)); }
+SimSynth::Msg SimSynth::StatusMsg(uint8_t s) const { return Faulted(R::Status(ReplyChannel(), s)); }
 
 bool SimSynth::Region(uint8_t kind, int bank, int num, bool current, unsigned* offset, unsigned* size) const {
   if (current) {
@@ -103,7 +105,7 @@ std::vector<SimSynth::Msg> SimSynth::Handle(const uint8_t* msg, unsigned len) {
   if (len < 2 || msg[len - 1] != 0xF7) return out;  // not a complete message
   const uint8_t ch = settings_.channel;
   if (len == 6 && msg[1] == 0x7E && (msg[2] == 0x7F || msg[2] == ch) && msg[3] == 0x06 && msg[4] == 0x01) {
-    out.push_back(Faulted(S::IdentityReply(ch, settings_.member, settings_.version)));
+    out.push_back(Faulted(R::IdentityReply(ch, settings_.member, settings_.version)));
   } else if (len >= 8 && msg[1] == 0x7F && (msg[2] == ch || msg[2] == 0x7F) && msg[3] == 0x04 && msg[4] == 0x01) {
     volume_ = (msg[5] & 0x7Fu) + 128u * (msg[6] & 0x7Fu);
     log_.push_back({.kind = SimSynthEvent::kMasterVolume, .value = int(volume_)});
@@ -137,7 +139,7 @@ void SimSynth::HandleOwn(const uint8_t* msg, unsigned len, std::vector<Msg>& out
   const uint8_t ch = ReplyChannel();
   switch (fn) {
     case S::kFnModeAndStateReq:
-      out.push_back(Faulted(S::ModeAndStateReply(ch, mode_, settings_.state)));
+      out.push_back(Faulted(R::ModeAndStateReply(ch, mode_, settings_.state)));
       return;
     case S::kFnCurDumpReq:
     case S::kFnDumpReq: {
@@ -206,7 +208,7 @@ void SimSynth::HandleOwn(const uint8_t* msg, unsigned len, std::vector<Msg>& out
       return;
     case S::kFnSysExFilter:
       if (len >= 10 && msg[7] == 0x00) {
-        out.push_back(Faulted(S::SysExFilterReply(ch, static_cast<uint8_t>(filter_))));
+        out.push_back(Faulted(R::SysExFilterReply(ch, static_cast<uint8_t>(filter_))));
       } else if (len >= 10 && msg[7] == 0x02) {
         filter_ = msg[8] ? 1 : 0;
         log_.push_back({.kind = SimSynthEvent::kSysExFilter, .value = filter_});

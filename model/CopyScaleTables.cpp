@@ -1,4 +1,4 @@
-#include "editor/shell/CopyScaleTables.h"
+#include "model/CopyScaleTables.h"
 
 const signed char COPYSCALE_MAJOR[12] = {40, -35, 50, 80, 5, 35, -40, 45, -30, 0, 85, 10};
 const signed char COPYSCALE_MAJOR_OFFSET[12] = {0, -30, 45, -40, 35, 5, 80, 50, -35, 40, 10, 85};

@@ -1,4 +1,4 @@
-#include "editor/shell/CDirtyFlagSet.h"
+#include "model/CDirtyFlagSet.h"
 
 void CDirtyFlagSet::assign(const CDirtyFlagSet& other) { *this = other; }
 

@@ -2,17 +2,17 @@
 // The system-exclusive link to the synthesizer as the model sees it:
 // progress window, connection, what the instrument reported, and every
 // request and dump of the protocol. Operations return status codes
-// (RemoteStatus.h) and never throw.
+// (remote/RemoteStatus.h, where the link implements this) and never throw.
 #include <cstdint>
 #include <string>
 #include <vector>
 
 #include "model/eBankID.h"
 #include "model/eMode.h"
-#include "remote/DEVICEINQUIRYDATA.h"
-#include "remote/IRemoteMIDICallback.h"
-#include "remote/MIDIDevKey.h"
-#include "remote/MODEANDSTATE.h"
+#include "model/DEVICEINQUIRYDATA.h"
+#include "model/IRemoteMIDICallback.h"
+#include "model/MIDIDevKey.h"
+#include "model/MODEANDSTATE.h"
 
 namespace Oskend {
 

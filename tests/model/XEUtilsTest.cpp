@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "editor/shell/XEUtils.h"
+#include "model/XEUtils.h"
 
 namespace {
 

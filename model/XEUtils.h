@@ -8,7 +8,7 @@
 #include "model/SSoundIndex.h"
 #include "model/eBankID.h"
 #include "model/eMode.h"
-#include "remote/MIDIDevKey.h"
+#include "model/MIDIDevKey.h"
 
 namespace Oskend {
 class IRemoteSynth;

@@ -2,8 +2,8 @@
 
 #include <stdexcept>
 
-#include "editor/shell/CDirtyFlagSet.h"
-#include "editor/shell/GetModalCaption.h"
+#include "model/CDirtyFlagSet.h"
+#include "model/GetModalCaption.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "editor/shell/GetModalCaption.h"
+#include "model/GetModalCaption.h"
 
 std::string GetModalCaption(unsigned int, bool standalone) {
   return standalone ? "Vesk Editor" : "Vesk Plug-In Editor";

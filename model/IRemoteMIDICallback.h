@@ -8,7 +8,7 @@
 #include "model/eBankID.h"
 #include "model/eChgSource.h"
 #include "model/eMode.h"
-#include "remote/MODEANDSTATE.h"
+#include "model/MODEANDSTATE.h"
 
 namespace Oskend {
 

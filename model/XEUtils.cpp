@@ -1,6 +1,6 @@
-#include "editor/shell/XEUtils.h"
+#include "model/XEUtils.h"
 
-#include "editor/shell/CopyScaleTables.h"
+#include "model/CopyScaleTables.h"
 
 namespace {
 

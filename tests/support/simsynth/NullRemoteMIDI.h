@@ -1,7 +1,7 @@
 #pragma once
 // A transport that is never connected: every request fails, every query
 // answers "nothing". Tests derive from it and override what they watch.
-#include "remote/IRemoteMIDI.h"
+#include "model/IRemoteMIDI.h"
 #include "remote/RemoteStatus.h"
 
 namespace vesk::test {

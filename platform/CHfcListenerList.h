@@ -1,0 +1,131 @@
+#pragma once
+// The registered listeners (sinks) of one source, in the order they were
+// added. A listener may add or remove listeners, itself included, while it
+// is being notified: a removed listener is not called again, not even later
+// in the same notice, and an added one first hears the next notice. Notices
+// may nest (a listener's call causes another notice). The list's recursive
+// lock is held while listeners are called, so a listener removed on one
+// thread is never called afterwards from another.
+#include <cstddef>
+#include <vector>
+
+#include "platform/CHfcCriticalSection.h"
+
+template <typename T>
+class CHfcListenerList {
+ public:
+  CHfcListenerList() = default;
+  CHfcListenerList(const CHfcListenerList&) = delete;
+  CHfcListenerList& operator=(const CHfcListenerList&) = delete;
+
+  // False for null and for a listener already in the list.
+  bool Add(T* listener) {
+    if (listener == nullptr) return false;
+    CHfcCriticalSectionLock lock(m_lock);
+    if (Find(listener) != kNotFound) return false;
+    m_entries.push_back(listener);
+    return true;
+  }
+
+  // Adds even a listener already in the list (it is then called once per
+  // entry); false for null.
+  bool Append(T* listener) {
+    if (listener == nullptr) return false;
+    CHfcCriticalSectionLock lock(m_lock);
+    m_entries.push_back(listener);
+    return true;
+  }
+
+  // Removes the first entry of the listener; false for null and for a
+  // listener not in the list.
+  bool Remove(T* listener) {
+    if (listener == nullptr) return false;
+    CHfcCriticalSectionLock lock(m_lock);
+    const std::size_t i = Find(listener);
+    if (i == kNotFound) return false;
+    if (m_depth > 0) {
+      // A walk is on: keep the places of the others, drop the hole later.
+      m_entries[i] = nullptr;
+      m_holes = true;
+    } else {
+      m_entries.erase(m_entries.begin() + static_cast<std::ptrdiff_t>(i));
+    }
+    return true;
+  }
+
+  void Clear() {
+    CHfcCriticalSectionLock lock(m_lock);
+    if (m_depth > 0) {
+      for (T*& e : m_entries) e = nullptr;
+      m_holes = true;
+    } else {
+      m_entries.clear();
+    }
+  }
+
+  bool Contains(const T* listener) const {
+    CHfcCriticalSectionLock lock(m_lock);
+    return listener != nullptr && Find(listener) != kNotFound;
+  }
+
+  std::size_t Size() const {
+    CHfcCriticalSectionLock lock(m_lock);
+    std::size_t n = 0;
+    for (const T* e : m_entries) n += e != nullptr;
+    return n;
+  }
+
+  // Calls call(listener) for each listener, first added first.
+  template <typename Call>
+  void ForEach(Call&& call) {
+    ForEachUntil([&](T* listener) {
+      call(listener);
+      return false;
+    });
+  }
+
+  // Like ForEach, but stops after the first call that returns true; returns
+  // whether one did.
+  template <typename Call>
+  bool ForEachUntil(Call&& call) {
+    CHfcCriticalSectionLock lock(m_lock);
+    Walk walk(*this);
+    const std::size_t count = m_entries.size();
+    for (std::size_t i = 0; i < count; ++i) {
+      T* listener = m_entries[i];
+      if (listener != nullptr && call(listener)) return true;
+    }
+    return false;
+  }
+
+ private:
+  static constexpr std::size_t kNotFound = static_cast<std::size_t>(-1);
+
+  // Marks a walk; the outermost one drops the holes of removed listeners.
+  class Walk {
+   public:
+    explicit Walk(CHfcListenerList& list) : m_list(list) { ++m_list.m_depth; }
+    ~Walk() {
+      if (--m_list.m_depth == 0 && m_list.m_holes) {
+        std::erase(m_list.m_entries, nullptr);
+        m_list.m_holes = false;
+      }
+    }
+    Walk(const Walk&) = delete;
+    Walk& operator=(const Walk&) = delete;
+
+   private:
+    CHfcListenerList& m_list;
+  };
+
+  std::size_t Find(const T* listener) const {
+    for (std::size_t i = 0; i < m_entries.size(); ++i)
+      if (m_entries[i] == listener) return i;
+    return kNotFound;
+  }
+
+  mutable CHfcCriticalSection m_lock;
+  std::vector<T*> m_entries;
+  int m_depth = 0;
+  bool m_holes = false;
+};

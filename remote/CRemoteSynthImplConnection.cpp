@@ -1,0 +1,417 @@
+// CRemoteSynthImpl: connecting to the synthesizer and what it sends unasked.
+#include "remote/CRemoteSynthImpl.h"
+
+#include <algorithm>
+#include <cstring>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "model/CDirtyFlagSet.h"
+#include "model/GetModalCaption.h"
+#include "model/XEUtils.h"
+#include "model/BankNames.h"
+#include "model/InitChunks.h"
+#include "model/RTCSTAT.h"
+#include "model/SModeChangeInfo.h"
+#include "os/ErrorReport.h"
+#include "platform/HfcDebug.h"
+#include "platform/HfcMessageBox.h"
+#include "platform/HfcTime.h"
+#include "platform/XEvent.h"
+#include "remote/CRemoteMIDIImpl.h"
+#include "remote/IRTMIDISink.h"
+#include "remote/IRemoteSynthMIDISink.h"
+#include "remote/IRemoteSynthSink.h"
+#include "remote/PERSISTPARAMS.h"
+#include "remote/Persist.h"
+#include "remote/RemoteStatus.h"
+#include "remote/CRemoteSynthImplDetail.h"
+
+namespace Oskend {
+
+using namespace synthimpl;
+
+// ------------------------------------------------------------ connecting
+
+void CRemoteSynthImpl::SendLocalControl(bool on) {
+  const std::uint8_t msg[3] = {static_cast<std::uint8_t>(0xB0 | (link_->GetGlobalChannel() & 0x0F)),
+                               122, static_cast<std::uint8_t>(on ? 127 : 0)};
+  link_->SendShortMsg(NowUsMs(), msg, 3);
+}
+
+bool CRemoteSynthImpl::RetryTransfer() {
+  if (link_->UIIsAborted()) return false;
+  const std::string caption = GetModalCaption(pmid_, standalone_);
+  return HfcMessageBoxForWindow(RetryText().c_str(), caption.c_str(), parentWindow_, 1, 3) == 1;
+}
+
+bool CRemoteSynthImpl::Connect(bool standalone, bool recall) {
+  try {
+    return ConnectSteps(standalone, recall) != 0;
+  } catch (...) {
+    os::ReportCaughtException("CRemoteSynthImpl::Connect");
+    HfcDebugStr("Exception at RemoteSynth::Connection()");
+    connected_ = false;
+    nowInitializing_ = false;
+    Post(kNoticeConnectionState, (connectionChecked_ ? 256 : 0));
+    return false;
+  }
+}
+
+int CRemoteSynthImpl::ConnectSteps(bool standalone, bool recall) {
+  if (connected_) {
+    Post(kNoticeConnectionState, (connectionChecked_ ? 256 : 0) | 1);
+    return 1;
+  }
+  connected_ = false;
+  SetParentWindow(parentWindow_);
+  const bool activated = link_->UIActivate();
+  struct Deactivate {
+    IRemoteMIDI* link;
+    bool on;
+    ~Deactivate() {
+      if (on) link->UIDeactivate();
+    }
+  } deactivate{link_.get(), activated};
+  connectionChecked_ = true;
+  standalone_ = standalone;
+  if (!autoLoaded_ && !recallPending_) InitAllChunk(image_);
+
+  const std::string inName = SetupGetS(kSetupMIDIInName);
+  const std::string outName = SetupGetS(kSetupMIDIOutName);
+  bool ok = false;
+  bool scan = inName.empty();
+  if (!scan) {
+    ok = link_->Connect(this, standalone, inName, outName);
+    if (!ok) {
+      const std::string caption = GetModalCaption(pmid_, standalone);
+      scan = HfcMessageBoxForWindow(kNotFound, caption.c_str(), parentWindow_, 1, 5) == 1;
+    }
+  }
+  if (!ok && scan) ok = link_->Connect(this, standalone);
+  if (!ok) {
+    connected_ = false;
+    link_->Fake_FullOption();
+    Post(kNoticeConnectionState, (connectionChecked_ ? 256 : 0));
+    return 0;
+  }
+
+  Set_NowInitializing(true);
+  connected_ = true;
+  SetMIDIOUTtoDAW(SetupGetI(kSetupPlugInMIDIOut) != 0);
+  SetPrgChgToGUI(SetupGetI(kSetupPrgChgToGUI) != 0);
+
+  MIDIDevKey inKey, outKey;
+  link_->GetConnectionState(&outKey, &inKey, nullptr, nullptr);
+  // The link's connect by names matches these names of the ports.
+  const std::string& nowIn = inKey.name;
+  const std::string& nowOut = outKey.name;
+  if (nowIn != inName) {
+    SetupPutS(kSetupMIDIInName, nowIn);
+    SetupPersistSave(kSetupMIDIInName);
+  }
+  if (nowOut != outName) {
+    SetupPutS(kSetupMIDIOutName, nowOut);
+    SetupPersistSave(kSetupMIDIOutName);
+  }
+
+  recallProgBank_ = -1;
+  SetDumpProgramChangeProtect(true);
+  const int progBank = image_.GetCurProg().GetBank(), progNumber = image_.GetCurProg().GetNumber();
+  const int combiBank = image_.GetCurCombi().GetBank(),
+            combiNumber = image_.GetCurCombi().GetNumber();
+  link_->SendGlobalDumpReq();
+  Pause(100);
+  link_->SendProgramChange(static_cast<eBankID>(progBank), progNumber);
+  Pause(500);
+  link_->SendModeChange(eMode_Combi);
+  Pause(200);
+  link_->SendProgramChange(static_cast<eBankID>(combiBank), combiNumber);
+  Pause(100);
+  link_->SendModeChange(static_cast<eMode>(image_.GetMode()));
+  Pause(200);
+  SetDumpProgramChangeProtect(false);
+  Set_NowInitializing(false);
+
+  const bool localOn = (image_.data()[kLocalControlByte] & 1) != 0;
+  const bool autoLocal = SetupGetI(kSetupAutoLocalCtrl) != 0;
+  if (!standalone && localOn && autoLocal) {
+    localControlRestore_ = 2;
+    SendLocalControl(false);
+  } else if (standalone && !localOn) {
+    localControlRestore_ = 1;
+    SendLocalControl(true);
+  }
+
+  if (recall) {
+    bool recalled = false;
+    if (!recallPending_) {
+      int step = 0;
+      int r;
+      while ((r = HandleReceiveAll("Synchronizing...", &step, true)) < 0 && RetryTransfer()) {
+      }
+      recalled = r >= 0;
+      if (recalled && !pendingHostData_.empty() && LoadPendingHostData()) {
+        int s;
+        while ((s = HandleSendAll(image_, "Restoring song data...", false, false)) < 0 &&
+               RetryTransfer()) {
+        }
+        OnApplyAll();
+        if (s >= 0) pendingHostData_.clear();
+        recalled = s >= 0;
+      }
+    } else {
+      const int r = HandleSendAll_withSoftwareSetup(image_, "Transmitting...", false);
+      if (recallProgBank_ != -1) {
+        image_.GetCurProg().data()[0] = static_cast<std::uint8_t>(recallProgBank_);
+        recallProgBank_ = -1;
+      }
+      recalled = r >= 0;
+      // A recall that did not reach the hardware stays pending for the next
+      // connection, and the user hears of it.
+      if (recalled) {
+        SetRecallPending(false);
+      } else {
+        ReportFailure("Transmitting...", r);
+      }
+    }
+    if (recalled && !standalone && localOn && autoLocal) {
+      localControlRestore_ = 2;
+      SendLocalControl(false);
+    }
+  }
+
+  dispatch_->SetTimerPeriod(connectionTimer_, 2000);
+  Post(kNoticeConnectionState, (connectionChecked_ ? 256 : 0) | (connected_ ? 1 : 0));
+  OnAsyncTimer(connectionTimer_);
+  return 1;
+}
+
+void CRemoteSynthImpl::ReportFailure(const char* title, int status) {
+  std::string text = title;
+  if (status == kRemoteTimeout)
+    text += " Error!\nTimeOut";
+  else if (status == kSynthStatus1)
+    text += " Error!\nWrite Protected.";
+  else if (status == kSynthStatus3)
+    text += " Error!\nMode is Wrong";
+  else
+    text += " Error";
+  const std::string caption = GetModalCaption(pmid_, standalone_);
+  HfcMessageBoxForWindow(text.c_str(), caption.c_str(), parentWindow_, 0, 4);
+}
+
+void CRemoteSynthImpl::Disconnect() {
+  if (localControlRestore_ == 1)
+    SendLocalControl(false);
+  else if (localControlRestore_ == 2)
+    SendLocalControl(true);
+  link_->Disconnect();
+  connected_ = false;
+  connectionChecked_ = false;
+  standalone_ = false;
+  virtualMode_ = static_cast<std::uint8_t>(image_.GetMode());
+  // The sound mode names a kind of sound (0 combination, 2 program), which the
+  // commands and the current-sound logic rely on; a mode without a sound of
+  // its own (global) keeps the kind last edited.
+  const int mode = image_.GetMode();
+  if (mode <= 3) soundMode_ = mode < 2 ? 0 : 2;
+  extCtl_ = SExtCtlState{};
+  localControlRestore_ = 0;
+  Post(kNoticeConnectionState, 0);
+}
+
+// ------------------------------------------------------------ received
+
+int CRemoteSynthImpl::OnRcvShortMsg(IRemoteMIDI*, long long time, const void* data, unsigned len,
+                                    eChgSource source) {
+  if (!connected_) return kRefused;
+  if (protect_ >= 1) return 0;
+  const auto* d = static_cast<const std::uint8_t*>(data);
+  if (!d || len == 0) return 0;
+  if ((d[0] & 0xF0) == 0xB0 && len >= 3) RTCOnRcvMIDICC(d[0], d[1], d[2], source);
+  if (IRTMIDISink* s = rtSink_) s->OnRTMIDIIn(time, data, len);
+  if (len == 2 || len == 3) {
+    std::uint32_t word = d[0] | (d[1] << 8) | (len == 3 ? d[2] << 16 : 0);
+    word |= len << 24;
+    Post(kNoticeMIDIIn, static_cast<long>(word));
+  }
+  return 0;
+}
+
+int CRemoteSynthImpl::OnRcvProgramChange(IRemoteMIDI*, eBankID bank, unsigned number) {
+  if (auditionKind_ != 0) {
+    Post(kNoticeRcvDuringAudition, 0x10000 + ((bank & 0xFF) << 8) + (number & 0xFF));
+    return 0;
+  }
+  if (protect_ > 0) return 0;
+  const int sm = soundMode_;
+  if (sm == 0 && (bank != 0 || number > 19)) return kRefused;
+  if (sm == 2 && (number > 127 || !IsEnableProgramChangeBank(eMode_ProgPlay, bank)))
+    return kRefused;
+  ApplyProgramChange(bank, static_cast<int>(number));
+  return 0;
+}
+
+void CRemoteSynthImpl::ApplyProgramChange(int bank, int number) {
+  const int sm = soundMode_;
+  if (sm == 0) {
+    CHUNK_COMBI stored = image_.GetCombi(number);
+    if (bank != 0 || !stored) return;
+    image_.GetCurCombi().Set(bank, number);
+    image_.GetCombiEditBuffer().Assign(stored);
+    SecInitSolo(kSecCombiPlay);
+    SecReinit(kSecCombiPlay, nullptr);
+  } else if (sm == 2) {
+    CHUNK_PROG stored = GetProgramFromStorage(static_cast<eBankID>(bank), number);
+    if (!stored || number > 127) return;
+    image_.GetCurProg().Set(bank, number);
+    image_.GetProgEditBuffer().Assign(stored);
+    SecInitSolo(kSecProgPlay);
+    SecReinit(kSecProgPlay, nullptr);
+    SecReinit(kSecProgEdit, nullptr);
+  }
+  RTCResetStat();
+  Post(kNoticeCurSound, ((bank & 0xFF) << 8) | (number & 0xFF));
+}
+
+int CRemoteSynthImpl::OnRcvCurProgDump(IRemoteMIDI*, const void* data, unsigned len) {
+  if (auditionKind_ != 0 || protect_ > 0) return 0;
+  if (!data || len < kProgSize) return kRefused;
+  std::memcpy(image_.GetProgEditBuffer().data(), data, kProgSize);
+  const ModeChange change{2, 2};
+  SecReinit(kSecProgPlay, &change);
+  SecReinit(kSecProgEdit, &change);
+  RTCSetCategory(image_.GetProgEditBuffer().GetCommon().GetCategory());
+  return 0;
+}
+
+int CRemoteSynthImpl::OnRcvProgDump(IRemoteMIDI*, eBankID bank, int number, const void* data,
+                                    unsigned len) {
+  if (!data) return kRefused;
+  if (bank < 0) {
+    if (len < L::kProgBanksSize) return kRefused;
+    std::memcpy(imageBytes_.data() + L::kProgBanks, data, L::kProgBanksSize);
+    Post(kNoticeBankList, 0x2FFFF);
+  } else if (bank > 3) {
+    return kRefused;
+  } else if (number < 0) {
+    if (len < L::kProgBankSize) return kRefused;
+    std::memcpy(imageBytes_.data() + L::kProgBanks + bank * L::kProgBankSize, data,
+                L::kProgBankSize);
+    Post(kNoticeBankList, 0x200FF + bank * 256);
+  } else {
+    CHUNK_PROG dst = image_.GetProg(bank, number);
+    if (!dst || len < kProgSize) return kRefused;
+    std::memcpy(dst.data(), data, kProgSize);
+    Post(kNoticeBankList, 0x20000 + bank * 256 + number);
+  }
+  return 0;
+}
+
+int CRemoteSynthImpl::OnRcvCurCombiDump(IRemoteMIDI*, const void* data, unsigned len) {
+  if (auditionKind_ != 0 || protect_ > 0) return 0;
+  if (!data || len < kCombiSize) return kRefused;
+  std::memcpy(image_.GetCombiEditBuffer().data(), data, kCombiSize);
+  SecInitSolo(kSecCombiPlay);
+  SecReinit(kSecCombiPlay, nullptr);
+  return 0;
+}
+
+int CRemoteSynthImpl::OnRcvCombiDump(IRemoteMIDI*, eBankID bank, int number, const void* data,
+                                     unsigned len) {
+  if (!data) return kRefused;
+  if (bank < 0 || number < 0) {
+    if (bank > 0 || len < L::kCombisSize) return kRefused;
+    std::memcpy(imageBytes_.data() + L::kCombis, data, L::kCombisSize);
+    Post(kNoticeBankList, bank < 0 ? 0xFFFF : bank * 256 + 0xFF);
+    return 0;
+  }
+  CHUNK_COMBI dst = image_.GetCombi(number);
+  if (bank != 0 || !dst || len < kCombiSize) return kRefused;
+  std::memcpy(dst.data(), data, kCombiSize);
+  Post(kNoticeBankList, bank * 256 + number);
+  return 0;
+}
+
+int CRemoteSynthImpl::OnRcvGlobalDump(IRemoteMIDI*, const void* data, unsigned len) {
+  if (!data || len < kGlobalSize) return kRefused;
+  std::memcpy(imageBytes_.data() + L::kGlobal, data, kGlobalSize);
+  SecReinit(kSecGlobal, nullptr);
+  return 0;
+}
+
+int CRemoteSynthImpl::OnRcvMasterVolumeChange(IRemoteMIDI*, unsigned volume) {
+  masterVolume_ = std::min(volume, kMaxVolume);
+  Post(kNoticeMasterVolume, static_cast<long>(masterVolume_.load()));
+  RTCOnRcvMasterVolume(masterVolume_);
+  return 0;
+}
+
+int CRemoteSynthImpl::OnRcvModeChange(IRemoteMIDI*, eMode m) {
+  if (auditionKind_ != 0) {
+    Post(kNoticeRcvDuringAudition, m & 0xFF);
+    return 0;
+  }
+  const int old = image_.GetMode();
+  if (m != 0 && m != 1 && m != 3 && m != 6) return 0;
+  image_.SetMode(m);
+  const ModeChange change{static_cast<std::uint8_t>(old), static_cast<std::uint8_t>(m)};
+  if (m == 0 || m == 1) {
+    virtualMode_ = static_cast<std::uint8_t>(m);
+    soundMode_ = 0;
+    SecReinit(kSecCombiPlay, &change);
+    // The follow-up request runs on the main thread, never on the thread
+    // that delivers what the synthesizer sends.
+    if (m == 0) Post(kNoticeArmCombiDump, 0);
+  } else if (m == 3) {
+    virtualMode_ = 3;
+    soundMode_ = 2;
+    const int t = GetActiveTrack();
+    lastTimbre_ = t;
+    const int p = TimbreProgram(t);
+    if (p >= 0) {
+      SetupProgEditBuffer(static_cast<eBankID>(p / 128), p % 128);
+      image_.GetCurProg().Set(p / 128, p % 128);
+    }
+    ProgEditFollowTimbre(t, progResetStatus_ || p != lastTimbreProgram_);
+    lastTimbreProgram_ = p;
+    SetProgResetStatus(false);
+    SecReinit(kSecProgEdit, &change);
+    Post(kNoticeArmProgDump, 0);
+  } else {
+    SecReinit(kSecGlobal, &change);
+  }
+  Post(kNoticeMode, m);
+  link_->OnModeChanged();
+  return 0;
+}
+
+int CRemoteSynthImpl::OnRcvParamChange(IRemoteMIDI*, std::uint8_t section, int id, int value) {
+  switch (section) {
+    case 0:
+    case 1:
+      SecRcvParam(kSecCombiPlay, id, value);
+      break;
+    case 2:
+      SecRcvParam(kSecProgPlay, id, value);
+      break;
+    case 3:
+      SecRcvParam(kSecProgEdit, id, value);
+      break;
+    case 6:
+      SecRcvParam(kSecGlobal, id, value);
+      break;
+    default:
+      break;
+  }
+  return 0;
+}
+
+int CRemoteSynthImpl::OnRcvPlayStopContinue(IRemoteMIDI*, int, bool a, bool b) {
+  if (a != b) Post(kNoticeSeqState, a ? 1 : 0);
+  return 0;
+}
+
+}  // namespace Oskend
