@@ -13,11 +13,11 @@ int64_t XELayerBase::ControlKey(const CHfcControl* control) {
 bool XELayerBase::AddControl(CHfcControl* control, bool redraw) {
   if (!control) return false;
   CHfcCriticalSectionLock lock(m_registryLock);
-  if (control->GetId() != -1) {
-    const auto& controls = GetControls();
-    if (std::find(controls.begin(), controls.end(), control) != controls.end()) return false;
-    m_registry[ControlKey(control)] = control;
-  }
+  // A pointer listed twice would be removed and deleted twice, whatever
+  // its id.
+  const auto& controls = GetControls();
+  if (std::find(controls.begin(), controls.end(), control) != controls.end()) return false;
+  if (control->GetId() != -1) m_registry[ControlKey(control)] = control;
   return CHfcWindowLayer::AddControl(control, redraw);
 }
 

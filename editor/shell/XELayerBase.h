@@ -31,8 +31,8 @@ class XELayerBase : public CHfcWindowLayer, public CHfcControlListener {
   }
   static int64_t ControlKey(const CHfcControl* control);
 
-  // Registers the control under its key (id -1 is never registered); the
-  // same pointer twice is refused.
+  // Registers the control under its key (id -1 is never registered); a
+  // pointer already in the layer is refused.
   bool AddControl(CHfcControl* control, bool redraw) override;
   bool RemoveControl(CHfcControl* control, bool redraw) override;
   void RemoveAllControls() override { RemoveAllControls(false); }

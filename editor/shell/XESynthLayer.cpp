@@ -415,9 +415,13 @@ void XESynthLayer::OnRefresh() {
 
 void XESynthLayer::OnHfcCtrlIntValueChanged(CHfcControl* control, int value) {
   if (!control) return;
-  if (IsExactly<CHfcCtrlSwitch>(control) && value < 0)
-    value = (value & 0x7FFFFFFF) == 0 ? 1 : 0;
-  else if (IsExactly<CHfcCtrlSlideSwitch>(control))
+  if (IsExactly<CHfcCtrlSwitch>(control)) {
+    // The press asks for the next state. The release only reports the
+    // state the switch still shows (the new one arrives with the model's
+    // notice in the idle): writing it would undo the press.
+    if (value >= 0 && value == control->GetIntValue()) return;
+    if (value < 0) value = (value & 0x7FFFFFFF) == 0 ? 1 : 0;
+  } else if (IsExactly<CHfcCtrlSlideSwitch>(control))
     value = control->GetMaxIntValue() - value;
   const SParamIdInfo link = GetParameterIdByControl(control);
   if (link.section && link.pid != -1) link.section->PutParamI(link.pid, value);
