@@ -12,6 +12,7 @@
 #include "editor/controls/XESoundSelector.h"
 #include "editor/controls/XEStaticText.h"
 #include "editor/shell/CTabPageLayer.h"
+#include "editor/shell/EditTabPageLayerBase.h"
 #include "hfc/CHfcBmp.h"
 #include "hfc/CHfcCtrlSwitch.h"
 #include "model/IStringConverter.h"
@@ -116,7 +117,7 @@ inline XESoundSelector* MakeSelector(int id, int kind, int x, int y, CHfcBmp* ba
   p.backX = x;
   p.backY = y;
   p.margin = 3;
-  p.color = 0xFFFFBF00;
+  p.color = 0xFF000000;
   auto* selector = new XESoundSelector;
   if (!selector->Create(&p, id, 0)) {
     delete selector;
@@ -137,6 +138,20 @@ class FixedWidthConverter : public IStringConverter {
   std::string shape_;
 };
 
+// Adds a created control to a page, shown and heard by the page, then
+// links (pid != -1) and synchronises it.
+template <typename Page, typename T>
+T* PutOn(Page* page, T* control, int pid) {
+  page->AddControl(control, false);
+  control->SetListener(page);
+  control->Show(false);
+  if (pid != -1) {
+    page->LinkControlWithParam(control, page->GetTargetMode(), pid);
+    page->SynchronizeControlWithParam(control, true);
+  }
+  return control;
+}
+
 // A page whose controls the test adds; it listens to them as pages do.
 class TestPage : public CTabPageLayer {
  public:
@@ -144,22 +159,19 @@ class TestPage : public CTabPageLayer {
       : CTabPageLayer(synth, "Test") {
     SetTargetMode(mode);
   }
-  // Adds, shows, links (pid != -1) and synchronises a created control.
   template <typename T>
   T* Put(T* control, int pid = -1) {
-    AddControl(control, false);
-    control->SetListener(this);
-    control->Show(false);
-    if (pid != -1) {
-      LinkControlWithParam(control, GetTargetMode(), pid);
-      SynchronizeControlWithParam(control, true);
-    }
-    return control;
+    return PutOn(this, control, pid);
   }
-  int refreshes = 0;
-  void OnRefresh() override {
-    ++refreshes;
-    CTabPageLayer::OnRefresh();
+};
+
+// The same as an edit page (program edit), which also draws containers.
+class TestEditPage : public EditTabPageLayerBase {
+ public:
+  explicit TestEditPage(Oskend::IRemoteSynth* synth) : EditTabPageLayerBase(synth, eMode_ProgEdit) {}
+  template <typename T>
+  T* Put(T* control, int pid = -1) {
+    return PutOn(this, control, pid);
   }
 };
 

@@ -173,7 +173,7 @@ TEST_F(ModalLayerTest, TheAboutBoxShowsNameAndVersionAndClosesOnAnyClick) {
   EXPECT_EQ(text->GetId(), -1);
   about.RequestRedraw();
   h.Idle();
-  h.RenderWindow("shell_about");
+  EXPECT_NE(h.RenderWindow("shell_about"), "");
   // Even a click on the text closes the box.
   h.Click(text->GetFrame().left + 3, text->GetFrame().top + 3);
   EXPECT_TRUE(about.IsDone());

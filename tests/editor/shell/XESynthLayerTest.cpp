@@ -33,21 +33,6 @@ constexpr int kOsc1Volume = 0x107;
 constexpr int kRiffTranspose = 0x10E;
 constexpr int kHoldBottomKey = 0xD0D;  // an oscillator page: another section
 
-class TestEditPage : public EditTabPageLayerBase {
- public:
-  explicit TestEditPage(Oskend::IRemoteSynth* synth) : EditTabPageLayerBase(synth, eMode_ProgEdit) {}
-  template <typename T>
-  T* Put(T* control, int pid = -1) {
-    AddControl(control, false);
-    control->SetListener(this);
-    control->Show(false);
-    if (pid != -1) {
-      LinkControlWithParam(control, GetTargetMode(), pid);
-      SynchronizeControlWithParam(control, true);
-    }
-    return control;
-  }
-};
 
 class XESynthLayerTest : public ::testing::Test {
  protected:

@@ -175,6 +175,7 @@ void PageHarness::Type(const std::string& text, bool thenReturn) {
 
 uint32_t PageHarness::WindowPixel(int x, int y) {
   editor_->DrawLayers(true);
+  env_.loop().RunPending();
   CHfcOffscreenContext* picture = editor_->GetPicture();
   return picture ? picture->GetBmp()->GetPixel(x, y) : 0;
 }
@@ -199,6 +200,7 @@ std::string WriteBmp(CHfcBmp* bmp, const std::string& name) {
 
 std::string PageHarness::RenderWindow(const std::string& name) {
   editor_->DrawLayers(true);
+  env_.loop().RunPending();  // the window draws on the expose
   CHfcOffscreenContext* picture = editor_->GetPicture();
   return picture ? WriteBmp(picture->GetBmp(), name) : "";
 }
