@@ -287,8 +287,10 @@ void XESynthLayer::SynchronizeControlWithParam(CHfcControl* control, ISection* s
       withText = true;
     }
     if (withText) {
+      // The same text again would only cost the control a redraw.
       const std::string text = ValueText(control, desc, value);
-      control->SetPtrValue(const_cast<char*>(text.c_str()), true);
+      const char* shown = static_cast<const char*>(control->GetPtrValue());
+      if (full || !shown || text != shown) control->SetPtrValue(const_cast<char*>(text.c_str()), true);
     }
     control->SetIntValue(value, true);
   }
