@@ -35,7 +35,11 @@ function(vesk_library name)
   endif()
   target_include_directories(${name} ${scope} ${PROJECT_SOURCE_DIR} ${PROJECT_BINARY_DIR}/generated)
   target_link_libraries(${name} ${scope} ${A_DEPS} Threads::Threads)
-  set(dirs ${A_DIRS})
+  set(dirs)
+  foreach(d ${A_DIRS})
+    get_filename_component(d ${d} ABSOLUTE BASE_DIR ${CMAKE_CURRENT_SOURCE_DIR})
+    list(APPEND dirs ${d})
+  endforeach()
   if(NOT dirs)
     set(dirs ${CMAKE_CURRENT_SOURCE_DIR})
   endif()
@@ -85,8 +89,19 @@ function(vesk_add_layering_check)
     string(APPEND manifest "set(VESK_DIRS_${lib} \"${rel}\")\nset(VESK_DEPS_${lib} \"${deps}\")\n")
   endforeach()
   file(WRITE ${PROJECT_BINARY_DIR}/VeskLayering.cmake "${manifest}")
+  set(check ${PROJECT_SOURCE_DIR}/cmake/CheckLayering.cmake)
   add_test(NAME layering COMMAND ${CMAKE_COMMAND} -DSOURCE_DIR=${PROJECT_SOURCE_DIR}
-           -DMANIFEST=${PROJECT_BINARY_DIR}/VeskLayering.cmake -P ${PROJECT_SOURCE_DIR}/cmake/CheckLayering.cmake)
+           -DMANIFEST=${PROJECT_BINARY_DIR}/VeskLayering.cmake -P ${check})
+  # The check itself, on a small tree: an upward include, then a cycle.
+  set(fixture ${PROJECT_SOURCE_DIR}/cmake/layering-fixture)
+  add_test(NAME layering.RefusesAnUpwardInclude COMMAND ${CMAKE_COMMAND} -DSOURCE_DIR=${fixture}
+           -DMANIFEST=${fixture}/OneWay.cmake -P ${check})
+  set_tests_properties(layering.RefusesAnUpwardInclude PROPERTIES PASS_REGULAR_EXPRESSION
+    "low/Low.h: includes \"high/High.h\" of high, which low does not depend on")
+  add_test(NAME layering.RefusesACycle COMMAND ${CMAKE_COMMAND} -DSOURCE_DIR=${fixture}
+           -DMANIFEST=${fixture}/Cycle.cmake -P ${check})
+  set_tests_properties(layering.RefusesACycle PROPERTIES PASS_REGULAR_EXPRESSION
+    "low depends on itself")
 endfunction()
 
 # vesk_test(<name> [DIRS <dir>...] [DEPS <target>...] [LABELS <label>...])

@@ -231,6 +231,13 @@ bool CHfcWindowLayer::HoldsCapture() const {
          CHfcMouse::sm_pInstance->GetCapture() == static_cast<const CHfcMouseListener*>(this);
 }
 
+template <typename Call>
+void CHfcWindowLayer::ForEachControl(Call call) {
+  const std::vector<CHfcControl*> controls = m_controls;
+  for (CHfcControl* c : controls)
+    if (std::find(m_controls.begin(), m_controls.end(), c) != m_controls.end()) call(c);
+}
+
 template <typename Take>
 CHfcControl* CHfcWindowLayer::FirstControlThatTakes(int x, int y, bool enabledOnly, Take take) {
   const std::vector<CHfcControl*> controls = m_controls;
@@ -355,11 +362,11 @@ bool CHfcWindowLayer::OnHfcDragTrackingInWindowGlobal(CHfcDrag* drag, CHfcDragFl
   tagHfcPoint p{x, y};
   GlobalToLocal(&p);
   bool handled = false;
-  for (CHfcControl* c : m_controls) {
-    if (!c->IsVisible()) continue;
-    const tagHfcRect& f = c->GetFrame();
+  ForEachControl([&](CHfcControl* c) {
+    if (!c->IsVisible()) return;
+    const tagHfcRect f = c->GetFrame();
     if (Holds(f, p.x, p.y)) {
-      if (handled) continue;
+      if (handled) return;
       if (c->IsDragInside()) {
         handled = c->OnHfcDragTrackingInWindow(drag, flavor, p.x - f.left, p.y - f.top, mods,
                                                action);
@@ -372,16 +379,16 @@ bool CHfcWindowLayer::OnHfcDragTrackingInWindowGlobal(CHfcDrag* drag, CHfcDragFl
       c->OnHfcDragTrackingLeaveWindow(drag);
       c->SetDragInside(false);
     }
-  }
+  });
   if (handled) return true;
   return OnHfcDragTrackingInWindow(drag, flavor, p.x, p.y, mods, action);
 }
 
 bool CHfcWindowLayer::OnHfcDragTrackingLeaveWindowGlobal(CHfcDrag* drag) {
-  for (CHfcControl* c : m_controls) {
+  ForEachControl([&](CHfcControl* c) {
     if (c->IsVisible() && c->IsDragInside()) c->OnHfcDragTrackingLeaveWindow(drag);
     c->SetDragInside(false);
-  }
+  });
   return OnHfcDragTrackingLeaveWindow(drag);
 }
 
@@ -394,11 +401,11 @@ bool CHfcWindowLayer::OnHfcDragReceiveGlobal(CHfcDrag* drag, CHfcDragFlavor* fla
         return c->OnHfcDragReceive(drag, flavor, cx, cy, mods, action);
       });
   if (receiver) receiver->SetDragInside(false);
-  for (CHfcControl* c : m_controls) {
-    if (!c->IsDragInside()) continue;
+  ForEachControl([&](CHfcControl* c) {
+    if (!c->IsDragInside()) return;
     c->OnHfcDragTrackingLeaveWindow(drag);
     c->SetDragInside(false);
-  }
+  });
   if (receiver) return true;
   return OnHfcDragReceive(drag, flavor, p.x, p.y, mods, action);
 }

@@ -137,6 +137,11 @@ class CHfcWindowLayer : public CHfcMouseListener,
   // skipped.
   template <typename Take>
   CHfcControl* FirstControlThatTakes(int x, int y, bool enabledOnly, Take take);
+  // Calls call(control) for each control in order; a control may leave the
+  // layer (or others join it) from inside a call: those that left are not
+  // called, those that joined wait for the next walk.
+  template <typename Call>
+  void ForEachControl(Call call);
   bool RouteMouse(MouseHandler handler, CHfcMouse* m, int x, int y, int mods);
   bool RouteGlobal(bool (CHfcWindowLayer::*pre)(CHfcMouse*, int, int, int), CHfcMouse* m, int x,
                    int y, int mods);

@@ -17,6 +17,7 @@ std::string CurrentExceptionText() noexcept {
       // No memory for the text: the short form below says as much.
     }
   } catch (...) {
+    // Not of the std::exception family: nothing to ask it for.
   }
   return "unknown error";  // short enough to need no memory
 }

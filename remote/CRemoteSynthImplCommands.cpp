@@ -7,25 +7,25 @@
 #include <sstream>
 #include <string>
 
+#include "model/BankNames.h"
 #include "model/CDirtyFlagSet.h"
 #include "model/GetModalCaption.h"
-#include "model/XEUtils.h"
-#include "model/BankNames.h"
 #include "model/InitChunks.h"
 #include "model/RTCSTAT.h"
 #include "model/SModeChangeInfo.h"
+#include "model/XEUtils.h"
 #include "platform/HfcDebug.h"
 #include "platform/HfcMessageBox.h"
 #include "platform/HfcTime.h"
 #include "platform/XEvent.h"
 #include "remote/CRemoteMIDIImpl.h"
+#include "remote/CRemoteSynthImplDetail.h"
 #include "remote/IRTMIDISink.h"
 #include "remote/IRemoteSynthMIDISink.h"
 #include "remote/IRemoteSynthSink.h"
 #include "remote/PERSISTPARAMS.h"
 #include "remote/Persist.h"
 #include "remote/RemoteStatus.h"
-#include "remote/CRemoteSynthImplDetail.h"
 
 namespace Oskend {
 
@@ -71,7 +71,8 @@ bool CRemoteSynthImpl::ExecCommand(int command, int a1, int a2, int a3, int a4,
     }
     case kCmdSendSelection:
     case kCmdRequestSelection: {
-      const int r = command == kCmdSendSelection ? SendSelection(a1, a2, a3, a4) : RequestSelection(a1, a2, a3, a4);
+      const int r = command == kCmdSendSelection ? SendSelection(a1, a2, a3, a4)
+                                                 : RequestSelection(a1, a2, a3, a4);
       if (out) *out = static_cast<unsigned long>(static_cast<std::uint32_t>(r));
       return r >= 0;
     }
@@ -340,7 +341,7 @@ bool CRemoteSynthImpl::CopyIFX1(int bank, int number) {
   CHUNK_PROG src = GetProgramFromStorage(static_cast<eBankID>(bank), number);
   if (bank < 0 || bank > 3 || number < 0 || number > 127 || !src) return false;
   CHUNK_PROG edit = image_.GetProgEditBuffer();
-  const int type = src.GetIFX1().data()[64];
+  const int type = src.GetIFX1().GetType();
   if ((type == 62 || type == 63) && edit.GetCommon().GetCategory() != 2) return false;
   edit.SetIFX1(src.GetIFX1());
   if (link_->SendCurProgDump(edit.data(), kProgSize) < 0 && connected_) return false;

@@ -20,8 +20,9 @@ inline constexpr std::size_t kLocalControlByte = 1730;  // bit 0: the hardware's
 inline constexpr std::size_t kHardwareOwnByte = 1733;   // sent as the hardware reports it
 inline constexpr int kSetupAllSw = static_cast<int>(0x80008100u);
 inline constexpr int kSetupProgSw = static_cast<int>(0x80008200u);
-inline constexpr int kSetupProgBankSw[4] = {static_cast<int>(0x80008300u), static_cast<int>(0x80008400u),
-                                     static_cast<int>(0x80008500u), static_cast<int>(0x80008600u)};
+inline constexpr int kSetupProgBankSw[4] = {
+    static_cast<int>(0x80008300u), static_cast<int>(0x80008400u), static_cast<int>(0x80008500u),
+    static_cast<int>(0x80008600u)};
 inline constexpr int kSetupCombiSw = static_cast<int>(0x80009100u);
 inline constexpr int kSetupAutoLocalCtrl = static_cast<int>(0x8000a800u);
 inline constexpr int kSetupAutoLoadData = static_cast<int>(0x8000aa00u);
@@ -31,7 +32,8 @@ inline constexpr int kSetupMIDIOutName = static_cast<int>(0x8000ad00u);
 inline constexpr int kSetupPlugInMIDIOut = static_cast<int>(0x8000b000u);
 inline constexpr int kSetupPrgChgToGUI = static_cast<int>(0x8000b200u);
 
-inline const char* const kProgBankLabels[4] = {"PROGRAM A ", "PROGRAM B ", "PROGRAM C ", "PROGRAM D "};
+inline const char* const kProgBankLabels[4] = {"PROGRAM A ", "PROGRAM B ", "PROGRAM C ",
+                                               "PROGRAM D "};
 inline constexpr char kNotFound[] = "Vesk Hardware not found.\nRescan all the MIDI devices?";
 
 inline std::string RetryText() {

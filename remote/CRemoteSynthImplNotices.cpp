@@ -7,25 +7,25 @@
 #include <sstream>
 #include <string>
 
+#include "model/BankNames.h"
 #include "model/CDirtyFlagSet.h"
 #include "model/GetModalCaption.h"
-#include "model/XEUtils.h"
-#include "model/BankNames.h"
 #include "model/InitChunks.h"
 #include "model/RTCSTAT.h"
 #include "model/SModeChangeInfo.h"
+#include "model/XEUtils.h"
 #include "platform/HfcDebug.h"
 #include "platform/HfcMessageBox.h"
 #include "platform/HfcTime.h"
 #include "platform/XEvent.h"
 #include "remote/CRemoteMIDIImpl.h"
+#include "remote/CRemoteSynthImplDetail.h"
 #include "remote/IRTMIDISink.h"
 #include "remote/IRemoteSynthMIDISink.h"
 #include "remote/IRemoteSynthSink.h"
 #include "remote/PERSISTPARAMS.h"
 #include "remote/Persist.h"
 #include "remote/RemoteStatus.h"
-#include "remote/CRemoteSynthImplDetail.h"
 
 namespace Oskend {
 
@@ -71,7 +71,8 @@ void CRemoteSynthImpl::OnAsyncEvent(long event, long a) {
       dispatch_->SetTimerPeriod(combiDumpTimer_, 100);
       return;
     default:
-      if (event >= kNoticeConnectionState && event <= kNoticeNeedAutomationAPI) DeliverToSinks(event, a);
+      if (event >= kNoticeConnectionState && event <= kNoticeNeedAutomationAPI)
+        DeliverToSinks(event, a);
       return;
   }
 }
@@ -150,8 +151,9 @@ void CRemoteSynthImpl::BeginUtility() { Post(kNoticeBeginUtility, 0); }
 void CRemoteSynthImpl::EndUtility(bool flag) { Post(kNoticeEndUtility, flag ? 1 : 0); }
 
 void CRemoteSynthImpl::NeedAutomationAPI(short a, short b) {
-  Post(kNoticeNeedAutomationAPI, static_cast<long>((static_cast<std::uint32_t>(static_cast<std::uint16_t>(a)) << 16) |
-                             static_cast<std::uint16_t>(b)));
+  Post(kNoticeNeedAutomationAPI,
+       static_cast<long>((static_cast<std::uint32_t>(static_cast<std::uint16_t>(a)) << 16) |
+                         static_cast<std::uint16_t>(b)));
 }
 
 void CRemoteSynthImpl::Pause(unsigned ms) {

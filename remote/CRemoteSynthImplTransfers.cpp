@@ -7,25 +7,25 @@
 #include <sstream>
 #include <string>
 
+#include "model/BankNames.h"
 #include "model/CDirtyFlagSet.h"
 #include "model/GetModalCaption.h"
-#include "model/XEUtils.h"
-#include "model/BankNames.h"
 #include "model/InitChunks.h"
 #include "model/RTCSTAT.h"
 #include "model/SModeChangeInfo.h"
+#include "model/XEUtils.h"
 #include "platform/HfcDebug.h"
 #include "platform/HfcMessageBox.h"
 #include "platform/HfcTime.h"
 #include "platform/XEvent.h"
 #include "remote/CRemoteMIDIImpl.h"
+#include "remote/CRemoteSynthImplDetail.h"
 #include "remote/IRTMIDISink.h"
 #include "remote/IRemoteSynthMIDISink.h"
 #include "remote/IRemoteSynthSink.h"
 #include "remote/PERSISTPARAMS.h"
 #include "remote/Persist.h"
 #include "remote/RemoteStatus.h"
-#include "remote/CRemoteSynthImplDetail.h"
 
 namespace Oskend {
 

@@ -128,6 +128,53 @@ TEST_F(Routing, RemovingControls) {
   EXPECT_FALSE(b.IsCreated());
 }
 
+// A control that takes itself out of its layer when it hears of a press or
+// of a drag leaving it.
+class LeavingControl : public RecordingControl {
+ public:
+  using RecordingControl::RecordingControl;
+  bool OnHfcMouseLButtonDown(CHfcMouse* m, int x, int y, int mods) override {
+    RecordingControl::OnHfcMouseLButtonDown(m, x, y, mods);
+    GetParentLayer()->RemoveControl(this, false);
+    return false;
+  }
+  bool OnHfcDragTrackingLeaveWindow(CHfcDrag* drag) override {
+    RecordingControl::OnHfcDragTrackingLeaveWindow(drag);
+    GetParentLayer()->RemoveControl(this, false);
+    return false;
+  }
+};
+
+TEST_F(Routing, AControlThatLeavesTheLayerWhileCalledLetsTheOthersHearItOnce) {
+  // Three controls under (45, 25): the one that leaves first, then a and b.
+  layer.RemoveControl(&a, false);
+  layer.RemoveControl(&b, false);
+  LeavingControl first{"first", &log};
+  first.Place(30, 15, 30, 20);
+  for (CHfcControl* c : {static_cast<CHfcControl*>(&first), static_cast<CHfcControl*>(&a),
+                         static_cast<CHfcControl*>(&b)})
+    ASSERT_TRUE(layer.AddControl(c, false));
+  layer.PreMouseLButtonDown(hub, 45, 25, 0);
+  EXPECT_EQ(log, (Log{"first ldown 15,10", "a ldown 35,15", "b ldown 5,5", "layer ldown 45,25"}));
+  log.clear();
+  layer.PreMouseLButtonDown(hub, 45, 25, 0);
+  EXPECT_EQ(log, (Log{"a ldown 35,15", "b ldown 5,5", "layer ldown 45,25"}));
+
+  // The same when a drag leaves the window.
+  ASSERT_TRUE(layer.AddControl(&first, false));
+  layer.RemoveControl(&a, false);
+  layer.RemoveControl(&b, false);
+  layer.AddControl(&a, false);
+  layer.AddControl(&b, false);
+  CHfcDragFlavor flavor;
+  int action = 0;
+  layer.OnHfcDragTrackingInWindowGlobal(nullptr, &flavor, Gx(45), Gy(25), 0, &action);
+  log.clear();
+  layer.OnHfcDragTrackingLeaveWindowGlobal(nullptr);
+  EXPECT_EQ(log, (Log{"first leave", "a leave", "b leave", "layer leave"}));
+  EXPECT_EQ(layer.GetControls(), (std::vector<CHfcControl*>{&a, &b}));
+}
+
 TEST_F(Routing, DragMovesFromOneControlToTheNextWithinOneStep) {
   CHfcDragFlavor flavor;
   int action = 0;

@@ -245,6 +245,28 @@ TEST_F(WholeWindow, PressesGoFromTheTopLayerDown) {
   EXPECT_TRUE(log.empty());
 }
 
+TEST_F(WholeWindow, ALayerThatLeavesTheWindowWhilePressedLetsTheOthersHearItOnce) {
+  struct LeavingLayer : RecordingLayer {
+    using RecordingLayer::RecordingLayer;
+    CHfcWindow* from = nullptr;
+    bool OnHfcMouseLButtonDown(CHfcMouse* m, int x, int y, int mods) override {
+      RecordingLayer::OnHfcMouseLButtonDown(m, x, y, mods);
+      from->RemoveLayer(this, false);
+      return false;
+    }
+  };
+  LeavingLayer leaving{&log};
+  leaving.from = &window;
+  ASSERT_TRUE(leaving.Create(115, 65, 100, 100, &window));
+  leaving.Show(false);
+  Click(120, 70);
+  EXPECT_EQ(log, (Log{"layer ldown 5,5", "high ldown 10,10", "layer ldown 20,20", "low ldown 10,10",
+                      "layer ldown 120,70", "high lup 10,10", "layer lup 20,20"}));
+  EXPECT_EQ(window.GetLayerIndex(&leaving), -1);
+  Click(120, 70);
+  EXPECT_EQ(log.front(), "high ldown 10,10");
+}
+
 TEST_F(WholeWindow, ACaptureHolderGetsEverythingInItsOwnCoordinates) {
   high.SetMouseCapture();
   log.clear();

@@ -7,19 +7,22 @@
 
 #include "model/BankNames.h"
 #include "model/CBankListImpl.h"
+#include "model/ChunkRemoteSynth.h"
 #include "model/InitChunks.h"
 #include "model/RecordBuffer.h"
 
 namespace Oskend {
 namespace {
 
+using L = RemoteSynthLayout;
+
 // The two lists as the model lays them over its image.
 class BankLists : public ::testing::Test {
  protected:
   void SetUp() override {
     InitAllChunk(img_);
-    progs_.AddBanks(4, 128, BANKNAMES_PROG_RAM_INT, buf_.data() + 1736, 753664);
-    combis_.AddBanks(1, 20, BANKNAMES_COMBI, buf_.data() + 755400, 26640);
+    progs_.AddBanks(4, 128, BANKNAMES_PROG_RAM_INT, buf_.data() + L::kProgBanks, L::kProgBanksSize);
+    combis_.AddBanks(1, 20, BANKNAMES_COMBI, buf_.data() + L::kCombis, L::kCombisSize);
   }
   ISound* Prog(unsigned b, unsigned n) { return progs_.GetAt(b)->GetAt(n); }
 
@@ -60,7 +63,7 @@ TEST_F(BankLists, SoundsAreViewsOnTheImage) {
 
   const char name[] = "Written";
   EXPECT_EQ(Prog(3, 127)->RawPut(name, 0, 7), 7u);
-  EXPECT_EQ(std::memcmp(buf_.data() + 1736 + 3 * 188416 + 127 * 1472, name, 7), 0);
+  EXPECT_EQ(std::memcmp(buf_.data() + L::kProgBanks + 3 * L::kProgBankSize + 127 * L::kProgSize, name, 7), 0);
 }
 
 TEST_F(BankLists, OutOfRangeIndexesGiveNull) {

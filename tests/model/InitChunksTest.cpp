@@ -98,7 +98,8 @@ TEST(InitChunks, ResetImage) {
   EXPECT_TRUE(
       std::equal(INITCHUNK_PROG().begin(), INITCHUNK_PROG().end(), img.GetProgEditBuffer().data()));
   EXPECT_EQ(img.GetProgEditBuffer().GetCommon().GetCategory(), 16);
-  EXPECT_TRUE(AllZero(std::span<const std::uint8_t>(buf.data() + 784844, 17)));
+  EXPECT_TRUE(AllZero(std::span<const std::uint8_t>(buf.data() + RemoteSynthLayout::kTail,
+                                               RemoteSynthLayout::kTailSize)));
 }
 
 }  // namespace

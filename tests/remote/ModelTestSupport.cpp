@@ -8,6 +8,8 @@
 
 namespace vesk::test {
 
+using L = Oskend::RemoteSynthLayout;
+
 std::vector<RecordingSynthSink::Notice> RecordingSynthSink::Of(const std::string& what) const {
   std::vector<Notice> out;
   for (const Notice& n : notices)
@@ -128,11 +130,11 @@ void ModelTest::At(uint64_t ms, std::function<void()> fn) {
 
 std::vector<uint8_t> ModelTest::ImageBody() {
   const uint8_t* p = model->GetRawChunk().data();
-  return std::vector<uint8_t>(p, p + SimSynth::kCombiEditOffset + 1332);
+  return std::vector<uint8_t>(p, p + SimSynth::kCombiEditOffset + L::kCombiSize);
 }
 
 std::vector<uint8_t> ModelTest::MemoryBody(const std::vector<uint8_t>& memory) {
-  return std::vector<uint8_t>(memory.begin(), memory.begin() + SimSynth::kCombiEditOffset + 1332);
+  return std::vector<uint8_t>(memory.begin(), memory.begin() + SimSynth::kCombiEditOffset + L::kCombiSize);
 }
 
 }  // namespace vesk::test

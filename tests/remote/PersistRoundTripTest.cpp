@@ -48,10 +48,10 @@ constexpr std::size_t kBank2 = L::kProgBanks + 2 * L::kProgBankSize;
 constexpr std::size_t kBank1 = L::kProgBanks + 1 * L::kProgBankSize;
 const Range kCombis{L::kCombis, L::kCombis, L::kCombisSize};
 const Range kBanks{L::kProgBanks, L::kProgBanks, L::kProgBanksSize};
-const Range kCombiEdit{L::kCombiEditBuffer, L::kCombiEditBuffer, 1332};
+const Range kCombiEdit{L::kCombiEditBuffer, L::kCombiEditBuffer, L::kCombiSize};
 const Range kCurCombi{L::kCurCombi, L::kCurCombi, 8};
-const Range kGlobal{0, 0, 1736};
-const Range kProgEdit{L::kProgEditBuffer, L::kProgEditBuffer, 1472};
+const Range kGlobal{0, 0, Oskend::CHUNK_GLOBAL::kSize};
+const Range kProgEdit{L::kProgEditBuffer, L::kProgEditBuffer, L::kProgSize};
 const Range kCurProg{L::kCurProg, L::kCurProg, 8};
 
 const std::vector<RoundTripCase> kRoundTrips = {
@@ -172,9 +172,9 @@ TEST(Persist, ProgramContainerMatchesItsLayout) {
   EXPECT_EQ(BE32At(chunk, 64), 1508u);
   // The body: program edit buffer, current program record, 4 zero bytes.
   const auto& b = image.bytes();
-  EXPECT_EQ(chunk.substr(92, 1472),
-            std::string(b.begin() + L::kProgEditBuffer, b.begin() + L::kProgEditBuffer + 1472));
-  EXPECT_EQ(chunk.substr(92 + 1472, 8),
+  EXPECT_EQ(chunk.substr(92, L::kProgSize),
+            std::string(b.begin() + L::kProgEditBuffer, b.begin() + L::kProgEditBuffer + L::kProgSize));
+  EXPECT_EQ(chunk.substr(92 + L::kProgSize, 8),
             std::string(b.begin() + L::kCurProg, b.begin() + L::kCurProg + 8));
   EXPECT_EQ(chunk.substr(1572), std::string(4, '\0'));
 }
@@ -223,12 +223,12 @@ TEST(Persist, BankChunkLayoutFollowsItsFilter) {
       EXPECT_EQ(chunk.substr(at + 4, 4), "TAVO");
       at += 4 + length;
     }
-    const std::size_t length = at - 32 + 1332 + (c.global ? 1738 : 0);
+    const std::size_t length = at - 32 + L::kCombiSize + (c.global ? 1738 : 0);
     EXPECT_EQ(chunk.size(), 32 + length + 8 + (length % 4 != 0 ? 4 - length % 4 : 0));
     const auto& b = image.bytes();
-    EXPECT_EQ(chunk.substr(at, 1332),
-              std::string(b.begin() + L::kCombiEditBuffer, b.begin() + L::kCombiEditBuffer + 1332));
-    EXPECT_EQ(chunk.substr(at + 1332 + (c.global ? 1738 : 0), 8),
+    EXPECT_EQ(chunk.substr(at, L::kCombiSize),
+              std::string(b.begin() + L::kCombiEditBuffer, b.begin() + L::kCombiEditBuffer + L::kCombiSize));
+    EXPECT_EQ(chunk.substr(at + L::kCombiSize + (c.global ? 1738 : 0), 8),
               std::string(b.begin() + L::kCurCombi, b.begin() + L::kCurCombi + 8));
   }
 }
@@ -246,7 +246,7 @@ TEST(Persist, BankChunkTakesOnlyWhatTheCallerWants) {
     const std::size_t at = L::kProgBanks + bank * L::kProgBankSize;
     std::copy_n(source.bytes().begin() + at, L::kProgBankSize, expected.begin() + at);
   }
-  std::copy_n(source.bytes().begin(), 1736, expected.begin());  // global stored
+  std::copy_n(source.bytes().begin(), Oskend::CHUNK_GLOBAL::kSize, expected.begin());  // global stored
   ASSERT_TRUE(Load(target, chunk, dirty, wanted, 0, &params));
   EXPECT_TRUE(target.bytes() == expected);
   EXPECT_EQ(dirty.mProgBanks.to_ulong(), 0x0Au);
@@ -266,9 +266,9 @@ TEST(Persist, PartialBankChunkFillsTheFirstProgramsAndCombinations) {
   const auto copy = [&](std::size_t at, std::size_t n) {
     std::copy_n(source.bytes().begin() + at, n, expected.begin() + at);
   };
-  copy(L::kCombis, 3 * 1332);
-  copy(L::kProgBanks + 2 * L::kProgBankSize, 5 * 1472);
-  copy(L::kCombiEditBuffer, 1332);
+  copy(L::kCombis, 3 * L::kCombiSize);
+  copy(L::kProgBanks + 2 * L::kProgBankSize, 5 * L::kProgSize);
+  copy(L::kCombiEditBuffer, L::kCombiSize);
   copy(L::kCurCombi, 8);
   CDirtyFlagSet dirty;
   ASSERT_TRUE(Load(target, chunk, dirty));

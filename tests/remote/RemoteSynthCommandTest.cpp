@@ -15,10 +15,12 @@ namespace vesk::test {
 namespace {
 
 using namespace Oskend;
+using L = Oskend::RemoteSynthLayout;
 using Bytes = std::vector<uint8_t>;
 
-constexpr size_t kProgs = 1736, kBank = 188416, kCombis = 755400, kProgEdit = 782040,
-                 kCombiEdit = 783512, kProg = 1472, kCombi = 1332;
+constexpr size_t kProgs = L::kProgBanks, kBank = L::kProgBankSize, kCombis = L::kCombis,
+                 kProgEdit = L::kProgEditBuffer, kCombiEdit = L::kCombiEditBuffer,
+                 kProg = L::kProgSize, kCombi = L::kCombiSize;
 constexpr unsigned long kRefusedStatus = static_cast<std::uint32_t>(kRemoteFailed);
 constexpr unsigned long kWrongKindStatus = static_cast<std::uint32_t>(kSynthStatus4);
 
@@ -364,7 +366,7 @@ TEST_F(RemoteSynthCommandTest, TheGlobalBlockGoesBothWays) {
   });
   EXPECT_TRUE(model->ExecCommand(kCmdReceiveGlobal, 0, 0, 0, 0, nullptr));
   env.loop().RunPending();
-  EXPECT_EQ(Region(Image(), 0, 1736), Region(dev.Memory().data(), 0, 1736));
+  EXPECT_EQ(Region(Image(), 0, CHUNK_GLOBAL::kSize), Region(dev.Memory().data(), 0, CHUNK_GLOBAL::kSize));
 
   dev.With([](SimSynth& s) { s.Settings().dumpRequestStatus = 3; });
   EXPECT_FALSE(model->ExecCommand(kCmdReceiveGlobal, 0, 0, 0, 0, nullptr));

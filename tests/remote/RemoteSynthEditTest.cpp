@@ -16,6 +16,7 @@ namespace vesk::test {
 namespace {
 
 using namespace Oskend;
+using L = Oskend::RemoteSynthLayout;
 using Bytes = std::vector<uint8_t>;
 
 constexpr int kOsc1Volume = 0x107;  // program byte 638
@@ -48,8 +49,8 @@ class SectionRecorder : public ISectionSink {
 
 class RemoteSynthEditTest : public ::testing::Test, public ModelTest {
  protected:
-  Bytes ProgEdit() { return Bytes(Image() + 782040, Image() + 782040 + 1472); }
-  Bytes CombiEdit() { return Bytes(Image() + 783512, Image() + 783512 + 1332); }
+  Bytes ProgEdit() { return Region(Image(), L::kProgEditBuffer, L::kProgSize); }
+  Bytes CombiEdit() { return Region(Image(), L::kCombiEditBuffer, L::kCombiSize); }
 };
 
 TEST_F(RemoteSynthEditTest, AnEditThroughASectionSendsTheParameterChange) {
@@ -61,7 +62,7 @@ TEST_F(RemoteSynthEditTest, AnEditThroughASectionSendsTheParameterChange) {
   SectionRecorder rec;
   edit->AdviseSink(&rec);
   edit->PutParamI(kOsc1Volume, 77);
-  EXPECT_EQ(Image()[782040 + kOsc1VolumeByte] & 0x7F, 77);
+  EXPECT_EQ(Image()[L::kProgEditBuffer + kOsc1VolumeByte] & 0x7F, 77);
   env.loop().RunUntil([&] { return !dev.Log().empty(); }, 1000);
   auto log = dev.Log();
   ASSERT_EQ(log.size(), 1u);
@@ -90,7 +91,7 @@ TEST_F(RemoteSynthEditTest, APanelEditReachesTheImageAndTheSectionsSinksOnTheMai
   dev.With([&](SimSynth& s) { msg = s.PanelParamChange(3, kOsc1Volume, 55); });
   dev.Emit(msg);
   EXPECT_TRUE(env.loop().RunUntil([&] { return rec.Has("changed", kOsc1Volume); }, 1000));
-  EXPECT_EQ(Image()[782040 + kOsc1VolumeByte] & 0x7F, 55);
+  EXPECT_EQ(Image()[L::kProgEditBuffer + kOsc1VolumeByte] & 0x7F, 55);
   EXPECT_EQ(edit->GetParamI(kOsc1Volume), 55);
   for (const auto& e : rec.events) EXPECT_TRUE(e.onMainThread);
   // Nothing is sent back.
@@ -113,7 +114,7 @@ TEST_F(RemoteSynthEditTest, APanelProgramChangeSelectsTheStoredSound) {
   EXPECT_TRUE(env.loop().RunUntil([&] { return !sink.Of("cursound").empty(); }, 1000));
   EXPECT_EQ(sink.Of("cursound")[0].b, 7);
   EXPECT_EQ(model->GetCurSound(true).number, 7);
-  EXPECT_EQ(std::memcmp(CombiEdit().data(), Image() + 755400 + 7 * 1332, 1332), 0);
+  EXPECT_EQ(std::memcmp(CombiEdit().data(), Image() + L::kCombis + 7 * L::kCombiSize, L::kCombiSize), 0);
   // Combination 20 does not exist.
   EXPECT_EQ(model->OnRcvProgramChange(model->GetRemoteMidi(), eBankID_A, 20),
             kRemoteFailed);
@@ -122,17 +123,17 @@ TEST_F(RemoteSynthEditTest, APanelProgramChangeSelectsTheStoredSound) {
 
 TEST_F(RemoteSynthEditTest, WritingAProgramAndACombinationStoresThemInBoth) {
   SimSynthDevice& dev = Ready();
-  Image()[783512 + 100] ^= 0x5A;
+  Image()[L::kCombiEditBuffer + 100] ^= 0x5A;
   unsigned long status = 1;
   EXPECT_TRUE(model->ExecCommand(kCmdWriteCurrentSound, 0, 0, 3, 0, &status));
   EXPECT_EQ(status, 0u);
   Bytes memory = dev.Memory();
-  EXPECT_EQ(std::memcmp(memory.data() + 755400 + 3 * 1332, CombiEdit().data(), 1332), 0);
-  EXPECT_EQ(std::memcmp(Image() + 755400 + 3 * 1332, CombiEdit().data(), 1332), 0);
+  EXPECT_EQ(std::memcmp(memory.data() + L::kCombis + 3 * L::kCombiSize, CombiEdit().data(), L::kCombiSize), 0);
+  EXPECT_EQ(std::memcmp(Image() + L::kCombis + 3 * L::kCombiSize, CombiEdit().data(), L::kCombiSize), 0);
   EXPECT_FALSE(model->ExecCommand(kCmdWriteCurrentSound, 0, 0, 20, 0, &status));
 
   ProgramMode();
-  Image()[782040 + 200] ^= 0x21;
+  Image()[L::kProgEditBuffer + 200] ^= 0x21;
   const Bytes edited = ProgEdit();
   dev.With([](SimSynth& s) { s.ClearLog(); });
   EXPECT_TRUE(model->ExecCommand(kCmdWriteCurrentSound, 2, 1, 5, 0, &status));
@@ -142,8 +143,8 @@ TEST_F(RemoteSynthEditTest, WritingAProgramAndACombinationStoresThemInBoth) {
     wrote |= e.kind == SimSynthEvent::kWrite && e.dumpKind == 0 && e.bank == 1 && e.number == 5;
   EXPECT_TRUE(wrote);
   memory = dev.Memory();
-  EXPECT_EQ(std::memcmp(memory.data() + 1736 + 188416 + 5 * 1472,
-                        Image() + 1736 + 188416 + 5 * 1472, 1472),
+  EXPECT_EQ(std::memcmp(memory.data() + L::kProgBanks + L::kProgBankSize + 5 * L::kProgSize,
+                        Image() + L::kProgBanks + L::kProgBankSize + 5 * L::kProgSize, L::kProgSize),
             0);
   EXPECT_FALSE(model->ExecCommand(kCmdWriteCurrentSound, 2, 4, 5, 0, &status));
   EXPECT_EQ(status, static_cast<std::uint32_t>(kRemoteFailed));
@@ -153,8 +154,8 @@ TEST_F(RemoteSynthEditTest, CopyCommandsOnAKnownImage) {
   Ready();
   ProgramMode();
   uint8_t* img = Image();
-  const uint8_t* stored = img + 1736 + 2 * 188416 + 9 * 1472;  // bank C, program 9
-  uint8_t* edit = img + 782040;
+  const uint8_t* stored = img + L::kProgBanks + 2 * L::kProgBankSize + 9 * L::kProgSize;  // bank C, program 9
+  uint8_t* edit = img + L::kProgEditBuffer;
 
   // Oscillator 2 of the stored program into oscillator 1.
   EXPECT_TRUE(model->ExecCommand(kCmdCopyOscillator, 2, 9, 1, 0, nullptr));
@@ -201,7 +202,7 @@ TEST_F(RemoteSynthEditTest, AuditionEndRestoresTheSavedProgramAndLeavesTheCombin
   const Bytes prog = ProgEdit(), combi = CombiEdit();
   EXPECT_TRUE(model->BeginAudition(2));
   EXPECT_FALSE(model->BeginAudition(2));
-  std::memset(Image() + 782040, 0x11, 1472);
+  std::memset(Image() + L::kProgEditBuffer, 0x11, L::kProgSize);
   dev.With([](SimSynth& s) { s.ClearLog(); });
   EXPECT_TRUE(model->EndAudition(false));
   EXPECT_FALSE(model->EndAudition(false));
@@ -220,12 +221,12 @@ TEST_F(RemoteSynthEditTest, AuditionEndRestoresTheSavedProgramAndLeavesTheCombin
 TEST_F(RemoteSynthEditTest, TempoIsTheSoundsOwn) {
   Ready();
   uint8_t* img = Image();
-  img[783512 + 616] = 0x10;  // combination: 10000
-  img[783512 + 617] = 0x27;
+  img[L::kCombiEditBuffer + 616] = 0x10;  // combination: 10000
+  img[L::kCombiEditBuffer + 617] = 0x27;
   EXPECT_EQ(model->GetRemoteTempo(), 10000);
   ProgramMode();
-  img[782040 + 616] = 0xE0;  // program: 12000
-  img[782040 + 617] = 0x2E;
+  img[L::kProgEditBuffer + 616] = 0xE0;  // program: 12000
+  img[L::kProgEditBuffer + 617] = 0x2E;
   EXPECT_EQ(model->GetRemoteTempo(), 12000);
 }
 

@@ -16,6 +16,7 @@ namespace vesk::test {
 namespace {
 
 using namespace Oskend;
+using L = Oskend::RemoteSynthLayout;
 using Bytes = std::vector<uint8_t>;
 
 class RemoteSynthFilesTest : public ::testing::Test, public ModelTest {
@@ -25,7 +26,7 @@ class RemoteSynthFilesTest : public ::testing::Test, public ModelTest {
     SimSynth s(TestSynthSettings());
     Pattern(s, seed);
     uint8_t* img = model->GetRawChunk().data();
-    std::memcpy(img, s.Memory().data(), SimSynth::kCombiEditOffset + 1332);
+    std::memcpy(img, s.Memory().data(), SimSynth::kCombiEditOffset + L::kCombiSize);
     model->GetRawChunk().GetCurProg().Set(1, 5);
     model->GetRawChunk().GetCurCombi().Set(0, 3);
   }
@@ -41,19 +42,19 @@ TEST_F(RemoteSynthFilesTest, EveryKindSavedLoadsBackIntoAFreshModel) {
     size_t offset, size;   // the part of the image that must arrive
     size_t from = offset;  // where it was in the saved image
   } cases[] = {
-      {FTYPE::All, 0, 0, 782040},
-      {FTYPE::Bank, 0, 1736, 780304},
-      {FTYPE::VSTBank, 0, 1736, 780304},
-      {FTYPE::AllProgs, 0, 1736, 753664},
-      {FTYPE::AllCombis, 0, 755400, 26640},
-      {FTYPE::ProgBank, 2, 1736 + 2 * 188416, 188416, 1736 + 188416},
-      {FTYPE::Prog, 0, 782040, 1472},
-      {FTYPE::VSTProg, 0, 782040, 1472},
-      {FTYPE::Combi, 0, 783512, 1332},
-      {FTYPE::VSTCombi, 0, 783512, 1332},
+      {FTYPE::All, 0, 0, L::kProgEditBuffer},
+      {FTYPE::Bank, 0, L::kProgBanks, (L::kProgEditBuffer - L::kProgBanks)},
+      {FTYPE::VSTBank, 0, L::kProgBanks, (L::kProgEditBuffer - L::kProgBanks)},
+      {FTYPE::AllProgs, 0, L::kProgBanks, L::kProgBanksSize},
+      {FTYPE::AllCombis, 0, L::kCombis, L::kCombisSize},
+      {FTYPE::ProgBank, 2, L::kProgBanks + 2 * L::kProgBankSize, L::kProgBankSize, L::kProgBanks + L::kProgBankSize},
+      {FTYPE::Prog, 0, L::kProgEditBuffer, L::kProgSize},
+      {FTYPE::VSTProg, 0, L::kProgEditBuffer, L::kProgSize},
+      {FTYPE::Combi, 0, L::kCombiEditBuffer, L::kCombiSize},
+      {FTYPE::VSTCombi, 0, L::kCombiEditBuffer, L::kCombiSize},
   };
   PatternImage(3);
-  const Bytes saved = Region(Image(), 0, 784861);
+  const Bytes saved = Region(Image(), 0, CHUNK_REMOTESYNTH::kSize);
   for (const Case& c : cases) {
     const std::string path = config.File("data" + std::to_string(int(c.type)));
     ASSERT_TRUE(model->SaveFile(path.c_str(), c.type, c.selector)) << int(c.type);
@@ -64,9 +65,9 @@ TEST_F(RemoteSynthFilesTest, EveryKindSavedLoadsBackIntoAFreshModel) {
     const uint8_t* img = fresh.GetRawChunk().data();
     EXPECT_EQ(Region(img, c.offset, c.size), Region(saved.data(), c.from, c.size)) << int(c.type);
     if (c.type == FTYPE::Prog || c.type == FTYPE::VSTProg)  // also into its stored place
-      EXPECT_EQ(Region(img, 1736 + 188416 + 5 * 1472, 1472), Region(saved.data(), 782040, 1472));
+      EXPECT_EQ(Region(img, L::kProgBanks + L::kProgBankSize + 5 * L::kProgSize, L::kProgSize), Region(saved.data(), L::kProgEditBuffer, L::kProgSize));
     if (c.type == FTYPE::Combi || c.type == FTYPE::VSTCombi)
-      EXPECT_EQ(Region(img, 755400 + 3 * 1332, 1332), Region(saved.data(), 783512, 1332));
+      EXPECT_EQ(Region(img, L::kCombis + 3 * L::kCombiSize, L::kCombiSize), Region(saved.data(), L::kCombiEditBuffer, L::kCombiSize));
     env.loop().RunPending();
   }
   EXPECT_FALSE(model->LoadFile(config.File("missing").c_str(), 0));
@@ -74,13 +75,13 @@ TEST_F(RemoteSynthFilesTest, EveryKindSavedLoadsBackIntoAFreshModel) {
 
 TEST_F(RemoteSynthFilesTest, ShortAndDamagedStreamsLeaveTheImage) {
   PatternImage(4);
-  const Bytes before = Region(Image(), 0, 784861);
+  const Bytes before = Region(Image(), 0, CHUNK_REMOTESYNTH::kSize);
   std::istringstream tiny(std::string("abcd"));
   EXPECT_TRUE(model->LoadStreamFromHost(tiny, false, false));
   std::istringstream junk(std::string(4000, 'x'));
   CDirtyFlagSet dirty;
   EXPECT_FALSE(model->LoadStream(junk, 0, false, false, dirty));
-  EXPECT_EQ(Region(Image(), 0, 784861), before);
+  EXPECT_EQ(Region(Image(), 0, CHUNK_REMOTESYNTH::kSize), before);
 }
 
 TEST_F(RemoteSynthFilesTest, AHostChunkRestoredBeforeConnectingIsRecalledWhenItDiffers) {
@@ -88,7 +89,7 @@ TEST_F(RemoteSynthFilesTest, AHostChunkRestoredBeforeConnectingIsRecalledWhenItD
   std::stringstream chunk;
   ASSERT_TRUE(model->SaveStream(chunk, FTYPE::VSTBank, 0));
   const std::string bytes = chunk.str();
-  const Bytes image = Region(Image(), 0, 784844);
+  const Bytes image = Region(Image(), 0, L::kCurProg);
 
   // The same data again: nothing to recall.
   std::istringstream same(bytes);
@@ -101,20 +102,20 @@ TEST_F(RemoteSynthFilesTest, AHostChunkRestoredBeforeConnectingIsRecalledWhenItD
   std::istringstream in(bytes);
   EXPECT_TRUE(model->LoadStreamFromHost(in, false, true));
   EXPECT_TRUE(model->GetRecallPending());
-  EXPECT_EQ(Region(Image(), 1736, 753664), Region(image.data(), 1736, 753664));
+  EXPECT_EQ(Region(Image(), L::kProgBanks, L::kProgBanksSize), Region(image.data(), L::kProgBanks, L::kProgBanksSize));
   SimSynthDevice& dev = Connected(TestSynthSettings(), true);
   ASSERT_TRUE(model->GetConnected());
   EXPECT_FALSE(model->GetRecallPending());
   const Bytes memory = dev.Memory();
-  EXPECT_EQ(Region(memory.data(), 1736, 753664), Region(image.data(), 1736, 753664));
-  EXPECT_EQ(Region(memory.data(), 755400, 26640), Region(image.data(), 755400, 26640));
+  EXPECT_EQ(Region(memory.data(), L::kProgBanks, L::kProgBanksSize), Region(image.data(), L::kProgBanks, L::kProgBanksSize));
+  EXPECT_EQ(Region(memory.data(), L::kCombis, L::kCombisSize), Region(image.data(), L::kCombis, L::kCombisSize));
 }
 
 TEST_F(RemoteSynthFilesTest, AHostChunkWhoseRecallFailsStaysInTheImageAndIsRecalledNextTime) {
   PatternImage(8);
   std::stringstream chunk;
   ASSERT_TRUE(model->SaveStream(chunk, FTYPE::VSTBank, 0));
-  const Bytes image = Region(Image(), 0, 784844);
+  const Bytes image = Region(Image(), 0, L::kCurProg);
   model = std::make_unique<CRemoteSynthImpl>(nullptr);
   std::istringstream in(chunk.str());
   ASSERT_TRUE(model->LoadStreamFromHost(in, false, false));
@@ -130,8 +131,8 @@ TEST_F(RemoteSynthFilesTest, AHostChunkWhoseRecallFailsStaysInTheImageAndIsRecal
   ASSERT_EQ(os::HeadlessAlert::Transcript().size(), 1u);
   EXPECT_EQ(os::HeadlessAlert::Transcript()[0].request.explanation,
             "Transmitting... Error!\nWrite Protected.");
-  EXPECT_EQ(Region(Image(), 1736, 780304), Region(image.data(), 1736, 780304));
-  EXPECT_NE(Region(dev.Memory().data(), 1736, 753664), Region(image.data(), 1736, 753664));
+  EXPECT_EQ(Region(Image(), L::kProgBanks, (L::kProgEditBuffer - L::kProgBanks)), Region(image.data(), L::kProgBanks, (L::kProgEditBuffer - L::kProgBanks)));
+  EXPECT_NE(Region(dev.Memory().data(), L::kProgBanks, L::kProgBanksSize), Region(image.data(), L::kProgBanks, L::kProgBanksSize));
 
   // The next connection tries again and succeeds.
   model->Disconnect();
@@ -139,13 +140,13 @@ TEST_F(RemoteSynthFilesTest, AHostChunkWhoseRecallFailsStaysInTheImageAndIsRecal
   EXPECT_TRUE(model->Connect(false, true));
   EXPECT_FALSE(model->GetRecallPending());
   const Bytes memory = dev.Memory();
-  EXPECT_EQ(Region(memory.data(), 1736, 753664), Region(image.data(), 1736, 753664));
-  EXPECT_EQ(Region(memory.data(), 755400, 26640), Region(image.data(), 755400, 26640));
+  EXPECT_EQ(Region(memory.data(), L::kProgBanks, L::kProgBanksSize), Region(image.data(), L::kProgBanks, L::kProgBanksSize));
+  EXPECT_EQ(Region(memory.data(), L::kCombis, L::kCombisSize), Region(image.data(), L::kCombis, L::kCombisSize));
   // No recall now: a connection with recall receives from the instrument.
   model->Disconnect();
-  dev.With([](SimSynth& synth) { synth.Memory()[1736 + 10] ^= 0xFF; });
+  dev.With([](SimSynth& synth) { synth.Memory()[L::kProgBanks + 10] ^= 0xFF; });
   EXPECT_TRUE(model->Connect(false, true));
-  EXPECT_EQ(Image()[1736 + 10], dev.Memory()[1736 + 10]);
+  EXPECT_EQ(Image()[L::kProgBanks + 10], dev.Memory()[L::kProgBanks + 10]);
 }
 
 TEST_F(RemoteSynthFilesTest, LoadingAProgramWhileConnectedSendsIt) {
@@ -154,26 +155,26 @@ TEST_F(RemoteSynthFilesTest, LoadingAProgramWhileConnectedSendsIt) {
   CRemoteSynthImpl other(nullptr);
   SimSynth s(TestSynthSettings());
   Pattern(s, 77);
-  std::memcpy(other.GetRawChunk().data(), s.Memory().data(), SimSynth::kCombiEditOffset + 1332);
+  std::memcpy(other.GetRawChunk().data(), s.Memory().data(), SimSynth::kCombiEditOffset + L::kCombiSize);
   std::stringstream file;
   ASSERT_TRUE(other.SaveStream(file, FTYPE::Prog, 0));
-  const Bytes prog = Region(other.GetRawChunk().data(), 782040, 1472);
+  const Bytes prog = Region(other.GetRawChunk().data(), L::kProgEditBuffer, L::kProgSize);
 
   const int bank = model->GetRawChunk().GetCurProg().GetBank();
   const int number = model->GetRawChunk().GetCurProg().GetNumber();
   CDirtyFlagSet dirty;
   EXPECT_TRUE(model->LoadStream(file, 0, false, false, dirty));
   const Bytes memory = dev.Memory();
-  EXPECT_EQ(Region(memory.data(), SimSynth::ProgOffset(bank, number), 1472), prog);
-  EXPECT_EQ(Region(memory.data(), SimSynth::kProgEditOffset, 1472), prog);
-  EXPECT_EQ(Region(model->GetRawChunk().data(), 782040, 1472), prog);
+  EXPECT_EQ(Region(memory.data(), SimSynth::ProgOffset(bank, number), L::kProgSize), prog);
+  EXPECT_EQ(Region(memory.data(), SimSynth::kProgEditOffset, L::kProgSize), prog);
+  EXPECT_EQ(Region(model->GetRawChunk().data(), L::kProgEditBuffer, L::kProgSize), prog);
 }
 
 TEST_F(RemoteSynthFilesTest, EmptyAndTooShortFilesFailToLoadAndChangeNothing) {
   PatternImage(8);
   model->GetRawChunk().SetMode(2);
   model->GetRawChunk().GetProgEditBuffer().data()[100] ^= 0x33;  // an unsaved edit
-  const Bytes before = Region(Image(), 0, 784861);
+  const Bytes before = Region(Image(), 0, CHUNK_REMOTESYNTH::kSize);
   const int mode = model->GetMode();
   for (const std::string& content : {std::string(), std::string("VESK")}) {
     const std::string path = config.File("short" + std::to_string(content.size()));
@@ -184,7 +185,7 @@ TEST_F(RemoteSynthFilesTest, EmptyAndTooShortFilesFailToLoadAndChangeNothing) {
     EXPECT_FALSE(model->LoadFile(path.c_str(), 0)) << content.size();
     EXPECT_FALSE(model->AutoLoadData(path.c_str())) << content.size();
     env.loop().RunPending();
-    EXPECT_EQ(Region(Image(), 0, 784861), before) << content.size();
+    EXPECT_EQ(Region(Image(), 0, CHUNK_REMOTESYNTH::kSize), before) << content.size();
     EXPECT_EQ(model->GetMode(), mode);
     EXPECT_EQ(model->GetRawChunk().GetCurProg().GetBank(), 1);
     EXPECT_EQ(model->GetRawChunk().GetCurProg().GetNumber(), 5);
@@ -200,8 +201,8 @@ TEST_F(RemoteSynthFilesTest, AutoLoadStartsAtTheFirstProgram) {
   EXPECT_EQ(fresh.GetRawChunk().GetCurProg().GetBank(), 0);
   EXPECT_EQ(fresh.GetRawChunk().GetCurProg().GetNumber(), 0);
   EXPECT_EQ(fresh.GetMode(), eMode_Combi);
-  EXPECT_EQ(Region(fresh.GetRawChunk().data(), 782040, 1472),
-            Region(fresh.GetRawChunk().data(), 1736, 1472));
+  EXPECT_EQ(Region(fresh.GetRawChunk().data(), L::kProgEditBuffer, L::kProgSize),
+            Region(fresh.GetRawChunk().data(), L::kProgBanks, L::kProgSize));
   env.loop().RunPending();
 }
 

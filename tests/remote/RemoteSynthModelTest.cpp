@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <mutex>
 
 #include "model/ISoundSection.h"
 #include "model/InitChunks.h"
@@ -16,6 +17,7 @@ namespace vesk::test {
 namespace {
 
 using namespace Oskend;
+using L = Oskend::RemoteSynthLayout;
 using Oskend::SSoundIndex;
 using Bytes = std::vector<uint8_t>;
 
@@ -30,7 +32,7 @@ TEST_F(RemoteSynthModelTest, AFreshModelIsDisconnectedInCombinationModeWithARese
   auto image = model->GetRawChunk();
   for (int b = 0; b < 4; ++b)
     for (int n = 0; n < 128; n += 31) EXPECT_EQ(image.GetProg(b, n).GetCommon().GetCategory(), 6);
-  EXPECT_EQ(std::memcmp(image.GetCombi(19).data(), Oskend::INITCHUNK_COMBI().data(), 1332), 0);
+  EXPECT_EQ(std::memcmp(image.GetCombi(19).data(), Oskend::INITCHUNK_COMBI().data(), L::kCombiSize), 0);
 
   EXPECT_EQ(model->GetEditBuffer(4), nullptr);
   EXPECT_EQ(model->GetAllSounds(4), nullptr);
@@ -115,7 +117,7 @@ TEST_F(RemoteSynthModelTest, ConnectingByScanStoresThePortsAndTakesTheGlobalBloc
   ASSERT_TRUE(model->GetConnected());
   EXPECT_TRUE(os::HeadlessAlert::Transcript().empty());  // no names stored: no question
   const Bytes memory = dev.Memory();
-  EXPECT_EQ(std::memcmp(model->GetRawChunk().data(), memory.data(), 1736), 0);
+  EXPECT_EQ(std::memcmp(model->GetRawChunk().data(), memory.data(), CHUNK_GLOBAL::kSize), 0);
   env.loop().RunPending();
   auto conn = sink.Of("conn");
   ASSERT_FALSE(conn.empty());
@@ -205,7 +207,7 @@ TEST_F(RemoteSynthModelTest, TransmitAllPutsTheImageIntoTheSynthesizer) {
   SimSynth other(TestSynthSettings());
   Pattern(other, 99);
   uint8_t* img = model->GetRawChunk().data();
-  std::memcpy(img, other.Memory().data(), SimSynth::kCombiEditOffset + 1332);
+  std::memcpy(img, other.Memory().data(), SimSynth::kCombiEditOffset + L::kCombiSize);
   const Bytes before = ImageBody();
 
   EXPECT_TRUE(model->ExecCommand(kCmdTransmitAll, 0, 0, 0, 0, nullptr));
@@ -218,19 +220,26 @@ TEST_F(RemoteSynthModelTest, TransmitAllPutsTheImageIntoTheSynthesizer) {
   EXPECT_EQ(ImageBody(), before);
 }
 
+// Called on the MIDI input thread: the test reads what it got under the lock.
 class RecordingRTSink : public Oskend::IRTMIDISink {
  public:
-  std::vector<Bytes> got;
   bool onMainThread = false;
   void OnRTMIDIIn(long long, const void* bytes, unsigned length) override {
     const auto* p = static_cast<const uint8_t*>(bytes);
-    got.emplace_back(p, p + length);
+    std::lock_guard<std::mutex> g(lock_);
+    got_.emplace_back(p, p + length);
     onMainThread |= std::this_thread::get_id() == main_;
   }
   void SetMIDIOUTtoDAW(bool) override {}
   void SetAudioOutCh(int) override {}
+  std::vector<Bytes> Got() {
+    std::lock_guard<std::mutex> g(lock_);
+    return got_;
+  }
 
  private:
+  std::mutex lock_;
+  std::vector<Bytes> got_;
   std::thread::id main_ = std::this_thread::get_id();
 };
 
@@ -242,11 +251,12 @@ TEST_F(RemoteSynthModelTest, ShortMessagesGoToTheRealTimeSinkAtOnceAndToMIDISink
   sink.notices.clear();
   dev.Emit({0x92, 60, 100});
   dev.Emit({0xFE});  // one byte: real-time sink only
-  EXPECT_TRUE(env.loop().RunUntil([&] { return rt.got.size() >= 2; }, 1000));
+  EXPECT_TRUE(env.loop().RunUntil([&] { return rt.Got().size() >= 2; }, 1000));
   env.loop().RunPending();
+  const std::vector<Bytes> got = rt.Got();
   EXPECT_FALSE(rt.onMainThread);
-  ASSERT_EQ(rt.got.size(), 2u);
-  EXPECT_EQ(rt.got[0], (Bytes{0x92, 60, 100}));
+  ASSERT_EQ(got.size(), 2u);
+  EXPECT_EQ(got[0], (Bytes{0x92, 60, 100}));
   auto midi = sink.Of("midi");
   ASSERT_EQ(midi.size(), 1u);
   EXPECT_EQ(midi[0].a, 3);
@@ -297,7 +307,7 @@ TEST_F(RemoteSynthModelTest, ProgramModeFromThePanelLoadsTheActiveTimbresProgram
   // The current program is asked for 100 ms later, from the main thread.
   env.loop().RunFor(300);
   const Bytes memory = dev.Memory();
-  EXPECT_EQ(std::memcmp(img + 782040, memory.data() + SimSynth::kProgEditOffset, 1472), 0);
+  EXPECT_EQ(std::memcmp(img + L::kProgEditBuffer, memory.data() + SimSynth::kProgEditOffset, L::kProgSize), 0);
   EXPECT_EQ(model->GetVirtualMode(), eMode_ProgEdit);
   env.loop().RunPending();
   EXPECT_EQ(sink.Of("mode").back().a, 3);

@@ -14,13 +14,14 @@ namespace vesk::test {
 namespace {
 
 using namespace Oskend;
+using L = Oskend::RemoteSynthLayout;
 using Bytes = std::vector<uint8_t>;
 
 Bytes Region(const Bytes& b, size_t offset, size_t size) {
   return Bytes(b.begin() + offset, b.begin() + offset + size);
 }
 
-constexpr size_t kBank = 188416;
+constexpr size_t kBank = L::kProgBankSize;
 
 class RemoteSynthTransferTest : public ::testing::Test, public ModelTest {
  protected:
@@ -50,8 +51,8 @@ TEST_F(RemoteSynthTransferTest, ATimeOutInBankCEndsTheReceiveAndAResumeStartsThe
   EXPECT_EQ(step, 2);
   Bytes memory = dev.Memory();
   Bytes image = ImageBody();
-  EXPECT_EQ(Region(image, 1736, 2 * kBank), Region(memory, 1736, 2 * kBank));
-  EXPECT_NE(Region(image, 1736 + 2 * kBank, kBank), Region(memory, 1736 + 2 * kBank, kBank));
+  EXPECT_EQ(Region(image, L::kProgBanks, 2 * kBank), Region(memory, L::kProgBanks, 2 * kBank));
+  EXPECT_NE(Region(image, L::kProgBanks + 2 * kBank, kBank), Region(memory, L::kProgBanks + 2 * kBank, kBank));
   EXPECT_EQ(os::HeadlessProgressWindow::Current(), nullptr);
 
   // The instrument answers again; bank A changes meanwhile on its side, and
@@ -60,14 +61,14 @@ TEST_F(RemoteSynthTransferTest, ATimeOutInBankCEndsTheReceiveAndAResumeStartsThe
   env.loop().RunPending();
   d->With([](SimSynth& s) {
     s.Settings().silent = false;
-    s.Memory()[1736] ^= 0xFF;
+    s.Memory()[L::kProgBanks] ^= 0xFF;
   });
   EXPECT_GE(model->HandleReceiveAll("Receiving...", &step, false), 0);
   EXPECT_EQ(step, 0);
   memory = MemoryBody(dev.Memory());
   image = ImageBody();
-  EXPECT_NE(image[1736], memory[1736]);
-  const size_t from = 1736 + 2 * kBank;
+  EXPECT_NE(image[L::kProgBanks], memory[L::kProgBanks]);
+  const size_t from = L::kProgBanks + 2 * kBank;
   EXPECT_EQ(Region(image, from, image.size() - from), Region(memory, from, memory.size() - from));
 }
 
@@ -79,8 +80,8 @@ TEST_F(RemoteSynthTransferTest, ResumeStepsAndFilterChooseWhatIsRequested) {
   EXPECT_GE(model->HandleReceiveAll("x", &step, false), 0);
   const Bytes memory = dev.Memory();
   const Bytes image = ImageBody();
-  EXPECT_EQ(Region(image, 1736, 4 * kBank), Region(before, 1736, 4 * kBank));
-  EXPECT_EQ(Region(image, 755400, 26640), Region(memory, 755400, 26640));
+  EXPECT_EQ(Region(image, L::kProgBanks, 4 * kBank), Region(before, L::kProgBanks, 4 * kBank));
+  EXPECT_EQ(Region(image, L::kCombis, L::kCombisSize), Region(memory, L::kCombis, L::kCombisSize));
 
   // Filter on, programs off: no bank and no current program.
   ISection* setup = model->GetSetup();
@@ -94,8 +95,8 @@ TEST_F(RemoteSynthTransferTest, ResumeStepsAndFilterChooseWhatIsRequested) {
   EXPECT_GE(model->HandleReceiveAll("x", &step, true), 0);
   const Bytes after = ImageBody();
   const Bytes memory2 = dev.Memory();
-  EXPECT_EQ(Region(after, 1736, 4 * kBank), Region(image, 1736, 4 * kBank));
-  EXPECT_EQ(Region(after, 755400, 26640), Region(memory2, 755400, 26640));
+  EXPECT_EQ(Region(after, L::kProgBanks, 4 * kBank), Region(image, L::kProgBanks, 4 * kBank));
+  EXPECT_EQ(Region(after, L::kCombis, L::kCombisSize), Region(memory2, L::kCombis, L::kCombisSize));
 }
 
 TEST_F(RemoteSynthTransferTest, CancellingTheProgressWindowEndsTheReceive) {
@@ -140,7 +141,7 @@ TEST_F(RemoteSynthTransferTest, SendingAllLeavesTheCallersImageAndReportsTheFirs
   EXPECT_EQ(Bytes(image), source.Memory());  // untouched, byte 1733 included
   const Bytes memory = dev.Memory();
   EXPECT_EQ(memory[1733], 0x5A);
-  EXPECT_EQ(Region(memory, 1736, 4 * kBank), Region(image, 1736, 4 * kBank));
+  EXPECT_EQ(Region(memory, L::kProgBanks, 4 * kBank), Region(image, L::kProgBanks, 4 * kBank));
 
   // Write-protected: the first data step fails and its status is returned,
   // while the closing mode change still runs.
@@ -174,7 +175,7 @@ TEST_F(RemoteSynthTransferTest, AFailedRecallStaysPendingAndIsReportedAndRetried
   Bytes memory = dev.Memory();
   Bytes image = ImageBody();
   memory[1733] = image[1733];
-  EXPECT_EQ(Region(memory, 1736, 4 * kBank), Region(image, 1736, 4 * kBank));
+  EXPECT_EQ(Region(memory, L::kProgBanks, 4 * kBank), Region(image, L::kProgBanks, 4 * kBank));
 }
 
 TEST_F(RemoteSynthTransferTest, ConnectingWithRecallReceivesEverything) {

@@ -24,15 +24,15 @@ SynthReplies::Bytes Own(uint8_t ch, std::initializer_list<uint8_t> body) {
 
 SynthReplies::Bytes SynthReplies::IdentityReply(uint8_t deviceCh, const uint8_t member[2],
                                                 const uint8_t version[4]) {
-  return {kF0,          0x7E,         D(deviceCh),  0x06,         0x02,
-          S::kManufacturer, 0x0C,     0x01,         D(member[0]), D(member[1]),
-          D(version[0]), D(version[1]), D(version[2]), D(version[3]), kF7};
+  return {kF0,           0x7E,          D(deviceCh),  0x06,         0x02,          S::kManufacturer,
+          0x0C,          0x01,          D(member[0]), D(member[1]), D(version[0]), D(version[1]),
+          D(version[2]), D(version[3]), kF7};
 }
 
 SynthReplies::Bytes SynthReplies::ModeAndStateReply(uint8_t ch, uint8_t mode,
                                                     const uint8_t state[4]) {
-  return Own(ch, {S::kFnModeAndState, D(mode), D(state[0]), D(state[1]), D(state[2]), D(state[3]),
-                  kF7});
+  return Own(
+      ch, {S::kFnModeAndState, D(mode), D(state[0]), D(state[1]), D(state[2]), D(state[3]), kF7});
 }
 
 SynthReplies::Bytes SynthReplies::Status(uint8_t ch, uint8_t status) {

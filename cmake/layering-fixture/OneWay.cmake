@@ -1,0 +1,5 @@
+set(VESK_LIBS "low;high")
+set(VESK_DIRS_low "low")
+set(VESK_DEPS_low "")
+set(VESK_DIRS_high "high")
+set(VESK_DEPS_high "low")
