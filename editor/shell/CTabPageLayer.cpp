@@ -3,6 +3,16 @@
 #include <typeinfo>
 
 #include "editor/controls/CTabControl.h"
+#include "editor/controls/CXBCtrlKeyTrkGraph.h"
+#include "editor/controls/CXBCtrlVeloZoneGraph.h"
+#include "editor/controls/KeyTrkGraphManager.h"
+#include "editor/controls/ResourceManager.h"
+#include "editor/controls/SplitBarGraphManager.h"
+#include "editor/controls/UI_FORMINFO.h"
+#include "editor/controls/UI_FORM_Utils.h"
+#include "editor/controls/VeloZoneGraphManager.h"
+#include "editor/controls/XEControlCreater.h"
+#include "editor/controls/XESplitKeyBar.h"
 #include "editor/controls/XESoundSelector.h"
 #include "editor/shell/EditTabPageLayerBase.h"
 #include "editor/shell/ModalLayer.h"
@@ -24,6 +34,107 @@ bool CTabPageLayer::Create(const CTabPageLayerCreateParam& p, CHfcWindow* window
 }
 
 bool CTabPageLayer::OnCreate() { return XESynthLayer::OnCreate(); }
+
+namespace {
+
+constexpr int kKindSubTabBase = 0x408;
+constexpr int kKindHeadingFrame = 0x409;
+constexpr int kKindNoListener = 0x40A;
+constexpr int kClassKeyTrkGraph = 19;
+constexpr int kClassVeloZoneGraph = 20;
+constexpr int kClassSkinSelector = 21;
+constexpr int kClassSplitBarMain = 22;
+constexpr int kClassSplitBarSub = 23;
+
+CHfcBmp* Image(const std::string& name) {
+  ResourceManager* images = ResourceManager::GetInstance();
+  return images && !name.empty() ? images->LoadImage(name) : nullptr;
+}
+
+}  // namespace
+
+bool CTabPageLayer::Create(const UI_FORMINFO& form, CHfcWindow* window,
+                           const std::string& background) {
+  m_pBackground = Image(background.empty() ? "Background_SubTab" : background);
+  const int w = m_pBackground ? m_pBackground->GetWidth() : form.width;
+  const int h = m_pBackground ? m_pBackground->GetHeight() : form.height;
+  if (!CHfcWindowLayer::Create(0, 0, w, h, window)) return false;
+  int skinKind = 0;
+  std::string skinName;
+  for (int i = 0; i < form.childCount && form.children; ++i) {
+    const UI_FORMINFO& item = form.children[i];
+    const int number = UI_FORM_Utils::GetItemClassInt(item);
+    if (number == kClassSkinSelector && (item.id == kKindSubTabBase || item.id == kKindHeadingFrame)) {
+      skinKind = item.id;
+      skinName = item.fontOrImage ? item.fontOrImage : "";
+    }
+    CHfcBmp* skin = skinKind == kKindSubTabBase || skinKind == kKindHeadingFrame
+                        ? Image(skinName)
+                        : Image("Container_SubTab_Base");
+    // Controls copy their background from the skin at their own place: a
+    // skin that does not reach that far would leave a black hole, so the
+    // page's picture stands in for it there.
+    if (!skin || item.x + item.width > skin->GetWidth() || item.y + item.height > skin->GetHeight())
+      skin = m_pBackground;
+    XEControlCreater creater(skin, 0, 0);
+    CHfcControl* control = UI_FORM_Utils::CreateControl(&creater, item, m_pBackground);
+    if (!control) continue;
+    if (!AddControl(control, false)) {
+      control->Destroy();
+      delete control;
+      continue;
+    }
+    if (item.id != kKindNoListener) control->SetListener(this);
+    control->Show(false);
+    if (item.paramId != -1 && number != kClassKeyTrkGraph && number != kClassVeloZoneGraph) {
+      LinkControlWithParam(control, GetTargetMode(), item.paramId);
+      XESynthLayer::SynchronizeControlWithParam(control, true);
+    }
+    AddFormGraphManagers(number, item.paramId != -1 ? item.paramId : item.id, control);
+  }
+  return true;
+}
+
+void CTabPageLayer::AddFormGraphManagers(int number, int itemId, CHfcControl* control) {
+  if (number == kClassKeyTrkGraph) {
+    auto* graph = dynamic_cast<CXBCtrlKeyTrkGraph*>(control);
+    const SKeyTrkGraphIds ids = GetKeyTrkGraphIds(itemId);
+    if (!graph || ids.base == -1) return;
+    const int b = ids.base;
+    const int keys[] = {b, b + 1, b + 2};
+    const int intensities[] = {b + 3, b + 4, b + 5, b + 6};
+    const int value[] = {ids.extra};
+    AddKeyTrkGraphManager(new KeyTrkGraphManager(GetGraphPage(), graph, keys, intensities, value));
+  } else if (number == kClassVeloZoneGraph) {
+    auto* graph = dynamic_cast<CXBCtrlVeloZoneGraph*>(control);
+    if (!graph) return;
+    if (itemId == 0x12600 || itemId == 0x12601) {
+      const int B = itemId == 0x12600 ? 0x1000 : 0x2000;
+      const int a0[] = {B, B + 0x6, B + 0xC, B + 0x12};
+      const int a1[] = {B + 0x18, B + 0x1B, B + 0x1E};
+      const int a2[] = {B + 0x19, B + 0x1C, B + 0x1F};
+      const int a3[] = {B + 0x1A, B + 0x1D, B + 0x20};
+      const int a4[] = {B + 0x24};
+      const int a5[] = {B + 0x23};
+      const int a6[] = {0xD00};
+      const int* arrays[] = {a0, a1, a2, a3, a4, a5, a6};
+      AddVeloZoneGraphManager(new VeloZoneGraphManager(GetGraphPage(), graph, arrays));
+    } else if (itemId == 0x12602) {
+      const int a0[] = {0xD, 0x21, 0x35, 0x49};
+      const int a1[] = {0x1E, 0x32, 0x46};
+      const int a2[] = {0x20, 0x34, 0x48};
+      const int a3[] = {0x1F, 0x33, 0x47};
+      const int none[] = {-1};
+      const int* arrays[] = {a0, a1, a2, a3, none, none, none};
+      AddVeloZoneGraphManager(new VeloZoneGraphManager(GetGraphPage(), graph, arrays));
+    }
+  } else if ((number == kClassSplitBarSub && itemId == 0x12701) ||
+             (number == kClassSplitBarMain && itemId == 0x12700)) {
+    auto* bar = dynamic_cast<Oskend::XESplitKeyBar*>(control);
+    const int ids[] = {0x107, 0x108};
+    if (bar) AddSplitBarGraphManager(new SplitBarGraphManager(GetGraphPage(), bar, ids));
+  }
+}
 
 bool CTabPageLayer::Show(bool redraw) {
   const bool shown = XESynthLayer::Show(redraw);

@@ -14,6 +14,7 @@
 class CHfcBmp;
 class CHfcWindow;
 class CTabControl;
+struct UI_FORMINFO;
 
 struct CTabPageLayerCreateParam {
   int width = 0;   // 0: the background's width
@@ -27,6 +28,10 @@ class CTabPageLayer : public XESynthLayer, public ITabPageLayer {
   ~CTabPageLayer() override;
 
   virtual bool Create(const CTabPageLayerCreateParam& param, CHfcWindow* window);
+  // Builds the page from a form: every item the factory can make becomes a
+  // control of the page, linked to its parameter; graphs get their
+  // managers. An empty background name takes "Background_SubTab".
+  virtual bool Create(const UI_FORMINFO& form, CHfcWindow* window, const std::string& background);
   virtual bool DoModal();
   virtual bool EndModal();
   bool IsModal() const { return m_bModal; }
@@ -54,6 +59,10 @@ class CTabPageLayer : public XESynthLayer, public ITabPageLayer {
   bool OnHfcCtrlMouseLButtonDown(CHfcControl* control, int x, int y, int mods) override;
 
  protected:
+  // The graph managers of a form item of class 19 to 23 (item id and
+  // class as the form gives them).
+  void AddFormGraphManagers(int classNumber, int itemId, CHfcControl* control);
+
   // The root layer's command queue for a selector click, null when the
   // page does not sit where it can find one.
   virtual XECommandQueue* FindCommandQueue();

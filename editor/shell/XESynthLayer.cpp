@@ -4,7 +4,17 @@
 #include <cstring>
 #include <typeinfo>
 
+#include "editor/controls/CXBCtrlEnvelopeGraph.h"
+#include "editor/controls/CXBCtrlFxRoutingGraph.h"
 #include "editor/controls/CXBCtrlHorizontalValueBar.h"
+#include "editor/controls/CXBCtrlKeyTrkGraph.h"
+#include "editor/controls/CXBCtrlVeloZoneGraph.h"
+#include "editor/controls/EnvelopeGraphManager.h"
+#include "editor/controls/FxRoutingGraphManager.h"
+#include "editor/controls/KeyTrkGraphManager.h"
+#include "editor/controls/SplitBarGraphManager.h"
+#include "editor/controls/VeloZoneGraphManager.h"
+#include "editor/controls/XESplitKeyBar.h"
 #include "editor/controls/FontManager.h"
 #include "editor/controls/XEDropdownList.h"
 #include "editor/controls/XEKnob.h"
@@ -49,6 +59,7 @@ XESynthLayer::~XESynthLayer() {
   UnlinkAllControlsWithParam();
   if (m_bAdvised && m_pRemoteSynth) m_pRemoteSynth->UnadviseSink(this);
   for (XEControlContainer* c : m_containers) delete c;
+  DeleteGraphManagers();
 }
 
 // ---- linking -------------------------------------------------------------
@@ -294,6 +305,7 @@ void XESynthLayer::SynchronizeControlWithParam(CHfcControl* control, ISection* s
     }
     control->SetIntValue(value, true);
   }
+  GraphParamToControl(control, pid);
   OnPostSynchronizeControlWithParam(control, section, pid);
 }
 
@@ -400,6 +412,7 @@ bool XESynthLayer::OnDestroy() {
   UnlinkAllControlsWithParam();
   for (XEControlContainer* c : m_containers) delete c;
   m_containers.clear();
+  DeleteGraphManagers();
   return true;
 }
 
@@ -431,12 +444,17 @@ void XESynthLayer::OnHfcCtrlIntValueChanged(CHfcControl* control, int value) {
 
 void XESynthLayer::OnHfcCtrlPtrValueChanged(CHfcControl* control, void* pointer) {
   const SParamIdInfo link = GetParameterIdByControl(control);
-  if (!link.section || link.pid == -1 || !pointer) return;
+  if (!link.section || link.pid == -1 || !pointer) {
+    // A graph reports its edited record; it is linked through its managers.
+    GraphControlToParam(control, pointer);
+    return;
+  }
   SParamDesc desc{};
   if (!link.section->GetParamDesc(link.pid, &desc)) return;
   const char* text = static_cast<const char*>(pointer);
   if (desc.ptype == PTYPE_STRING) {
     link.section->PutParamS(link.pid, text);
+    GraphControlToParam(control, pointer);
     return;
   }
   int value = 0;
@@ -453,6 +471,7 @@ void XESynthLayer::OnHfcCtrlPtrValueChanged(CHfcControl* control, void* pointer)
     value = desc.converter->Parse(text);
   }
   link.section->PutParamI(link.pid, value);
+  GraphControlToParam(control, pointer);
 }
 
 void XESynthLayer::OnHfcCtrlKeyLostFocus(CHfcControl* control) {
@@ -487,4 +506,76 @@ void XESynthLayer::OnIdleSectionParamPropsChanged(ISection* section, int pid) {
 
 void XESynthLayer::OnIdleSectionParamChanged(ISection* section, int pid) {
   SynchronizeLinked(section, pid, false);
+}
+
+// ---- graph managers ------------------------------------------------------
+
+void XESynthLayer::AddEnvelopeGraphManager(EnvelopeGraphManager* m) {
+  if (m) m_envelopeManagers.push_back(m);
+}
+void XESynthLayer::AddKeyTrkGraphManager(KeyTrkGraphManager* m) {
+  if (m) m_keyTrkManagers.push_back(m);
+}
+void XESynthLayer::AddVeloZoneGraphManager(VeloZoneGraphManager* m) {
+  if (m) m_veloZoneManagers.push_back(m);
+}
+void XESynthLayer::AddFxRoutingGraphManager(FxRoutingGraphManager* m) {
+  if (m) m_fxRoutingManagers.push_back(m);
+}
+void XESynthLayer::AddSplitBarGraphManager(SplitBarGraphManager* m) {
+  if (m) m_splitBarManagers.push_back(m);
+}
+
+size_t XESynthLayer::GetGraphManagerCount() const {
+  return m_envelopeManagers.size() + m_keyTrkManagers.size() + m_veloZoneManagers.size() +
+         m_fxRoutingManagers.size() + m_splitBarManagers.size();
+}
+
+namespace {
+template <typename T>
+void DeleteAll(std::list<T*>& managers) {
+  for (T* m : managers) delete m;
+  managers.clear();
+}
+}  // namespace
+
+void XESynthLayer::DeleteGraphManagers() {
+  DeleteAll(m_envelopeManagers);
+  DeleteAll(m_keyTrkManagers);
+  DeleteAll(m_veloZoneManagers);
+  DeleteAll(m_fxRoutingManagers);
+  DeleteAll(m_splitBarManagers);
+}
+
+void XESynthLayer::GraphParamToControl(CHfcControl* control, int pid) {
+  for (EnvelopeGraphManager* m : m_envelopeManagers)
+    if (m->ParamToControl(control, pid)) break;
+  for (KeyTrkGraphManager* m : m_keyTrkManagers)
+    if (m->ParamToControl(control, pid)) break;
+  for (VeloZoneGraphManager* m : m_veloZoneManagers) m->ParamToControl(control, pid, GetTargetMode());
+  for (FxRoutingGraphManager* m : m_fxRoutingManagers) m->ParamToControl(control, pid);
+  for (SplitBarGraphManager* m : m_splitBarManagers) m->ParamToControl(control, pid);
+}
+
+namespace {
+template <typename T>
+void AskInTurn(std::list<T*>& managers, CHfcControl* control, void* record) {
+  for (T* m : managers)
+    if (m->ControlToParam(control, record)) return;
+}
+}  // namespace
+
+void XESynthLayer::GraphControlToParam(CHfcControl* control, void* record) {
+  if (!control) return;
+  const std::type_info& type = typeid(*control);
+  if (type == typeid(CXBCtrlEnvelopeGraph))
+    AskInTurn(m_envelopeManagers, control, record);
+  else if (type == typeid(CXBCtrlKeyTrkGraph))
+    AskInTurn(m_keyTrkManagers, control, record);
+  else if (type == typeid(CXBCtrlVeloZoneGraph))
+    AskInTurn(m_veloZoneManagers, control, record);
+  else if (type == typeid(CXBCtrlFxRoutingGraph))
+    AskInTurn(m_fxRoutingManagers, control, record);
+  else if (type == typeid(Oskend::XESplitKeyBar))
+    AskInTurn(m_splitBarManagers, control, record);
 }

@@ -11,11 +11,17 @@
 #include <string>
 #include <vector>
 
+#include "editor/controls/IXEGraphPage.h"
 #include "editor/shell/XELayerBase.h"
 #include "editor/shell/XERemoteSynthEventHandler.h"
 #include "model/eMode.h"
 
 struct SParamDesc;
+class EnvelopeGraphManager;
+class FxRoutingGraphManager;
+class KeyTrkGraphManager;
+class SplitBarGraphManager;
+class VeloZoneGraphManager;
 class XEControlContainer;
 class XEDropdownList;
 class XEKnob;
@@ -89,6 +95,17 @@ class XESynthLayer : public XELayerBase, public XERemoteSynthEventHandler {
 
   const std::list<Oskend::ISection*>& GetPendingSections() const { return m_pending; }
 
+  // Graph managers: consulted by synchronisation and by the graphs' value
+  // reports. The layer owns every manager added (OnDestroy deletes them).
+  // They reach the layer through GetGraphPage().
+  IXEGraphPage* GetGraphPage() { return &m_graphPage; }
+  void AddEnvelopeGraphManager(EnvelopeGraphManager* m);
+  void AddKeyTrkGraphManager(KeyTrkGraphManager* m);
+  void AddVeloZoneGraphManager(VeloZoneGraphManager* m);
+  void AddFxRoutingGraphManager(FxRoutingGraphManager* m);
+  void AddSplitBarGraphManager(SplitBarGraphManager* m);
+  size_t GetGraphManagerCount() const;
+
   // Layer.
   bool Show(bool redraw) override;
   bool OnCreate() override;
@@ -126,6 +143,31 @@ class XESynthLayer : public XELayerBase, public XERemoteSynthEventHandler {
   eMode m_eTargetMode = eMode_None;
 
  private:
+  // The layer as its graph managers see it.
+  class GraphPage : public IXEGraphPage {
+   public:
+    explicit GraphPage(XESynthLayer* layer) : m_pLayer(layer) {}
+    CHfcBmp* GetGraphPageBaseBmp() override { return m_pLayer->GetBackgroundBmp(); }
+    int GetTargetMode() const override { return m_pLayer->GetTargetMode(); }
+    bool AddControl(CHfcControl* c, bool redraw) override { return m_pLayer->AddControl(c, redraw); }
+    void LinkControlWithParam(CHfcControl* c, int mode, int pid) override {
+      m_pLayer->LinkControlWithParam(c, static_cast<eMode>(mode), pid);
+    }
+    void SynchronizeControlWithParam(CHfcControl* c, bool full) override {
+      m_pLayer->SynchronizeControlWithParam(c, full);
+    }
+    void PutParamValue(int mode, int pid, int value) const override {
+      m_pLayer->PutParamValue(static_cast<eMode>(mode), pid, value);
+    }
+
+   private:
+    XESynthLayer* m_pLayer;
+  };
+
+  void DeleteGraphManagers();
+  void GraphParamToControl(CHfcControl* control, int pid);
+  void GraphControlToParam(CHfcControl* control, void* record);
+
   // Advises the section on its first link from this layer; unadvises it
   // with its last.
   void AddSectionLink(Oskend::ISection* section);
@@ -138,5 +180,11 @@ class XESynthLayer : public XELayerBase, public XERemoteSynthEventHandler {
   std::map<Oskend::ISection*, int> m_sectionLinks;
   std::list<Oskend::ISection*> m_pending;
   std::vector<XEControlContainer*> m_containers;
+  std::list<EnvelopeGraphManager*> m_envelopeManagers;
+  std::list<KeyTrkGraphManager*> m_keyTrkManagers;
+  std::list<VeloZoneGraphManager*> m_veloZoneManagers;
+  std::list<FxRoutingGraphManager*> m_fxRoutingManagers;
+  std::list<SplitBarGraphManager*> m_splitBarManagers;
+  GraphPage m_graphPage{this};
   bool m_bAdvised = false;
 };
