@@ -23,6 +23,7 @@
 #include "editor/shell/XESynthUtils.h"
 #include "hfc/CHfcControl.h"
 #include "hfc/CHfcCtrlCharEditText.h"
+#include "hfc/CHfcCtrlHorizontalSlideSwitch.h"
 #include "hfc/CHfcCtrlSlideSwitch.h"
 #include "hfc/CHfcCtrlSwitch.h"
 #include "hfc/CHfcCtrlTextSwitch.h"
@@ -277,7 +278,12 @@ void XESynthLayer::SynchronizeControlWithParam(CHfcControl* control, ISection* s
     const std::string text = section->GetParamS(pid);
     control->SetPtrValue(const_cast<char*>(text.c_str()), true);
   } else {
-    if (control->GetMinIntValue() != desc.min || control->GetMaxIntValue() != desc.max) full = true;
+    // A drop-down list counts its items for its maximum: its range is its
+    // minimum up to one below the count past it.
+    const int shownMax = IsExactly<XEDropdownList>(control)
+                             ? control->GetMinIntValue() + control->GetMaxIntValue() - 1
+                             : control->GetMaxIntValue();
+    if (control->GetMinIntValue() != desc.min || shownMax != desc.max) full = true;
     int value = section->GetParamI(pid);
     control->SetMinIntValue(desc.min, true);
     control->SetMaxIntValue(desc.max, true);
@@ -287,7 +293,8 @@ void XESynthLayer::SynchronizeControlWithParam(CHfcControl* control, ISection* s
     } else if (IsExactly<CXBCtrlHorizontalValueBar>(control)) {
       if (full) control->SetDirty(true);
       withText = true;
-    } else if (IsExactly<CHfcCtrlSlideSwitch>(control)) {
+    } else if (IsExactly<CHfcCtrlSlideSwitch>(control) ||
+               IsExactly<CHfcCtrlHorizontalSlideSwitch>(control)) {
       value = control->GetMaxIntValue() - value;
     } else if (IsExactly<XESoundSelector>(control)) {
       withText = true;
@@ -436,8 +443,10 @@ void XESynthLayer::OnHfcCtrlIntValueChanged(CHfcControl* control, int value) {
     // notice in the idle): writing it would undo the press.
     if (value >= 0 && value == control->GetIntValue()) return;
     if (value < 0) value = (value & 0x7FFFFFFF) == 0 ? 1 : 0;
-  } else if (IsExactly<CHfcCtrlSlideSwitch>(control))
+  } else if (IsExactly<CHfcCtrlSlideSwitch>(control) ||
+             IsExactly<CHfcCtrlHorizontalSlideSwitch>(control)) {
     value = control->GetMaxIntValue() - value;
+  }
   const SParamIdInfo link = GetParameterIdByControl(control);
   if (link.section && link.pid != -1) link.section->PutParamI(link.pid, value);
 }

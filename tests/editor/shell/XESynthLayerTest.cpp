@@ -244,7 +244,7 @@ TEST_F(XESynthLayerTest, APageDestroyedWithQueuedEventsLeavesNothingBehind) {
   h.Idle();
 }
 
-TEST_F(XESynthLayerTest, HiddenParametersHideTheirLabelAndARangeChangeRefillsNothingElse) {
+TEST_F(XESynthLayerTest, TheLinkMapListsControlsByParameterAndMissingSectionsReadNothing) {
   XEKnob* knob = page->Put(MakeKnob(kOsc1Volume, 100, 100), kOsc1Volume);
   XEStaticText* label = page->Put(MakeLabel(kOsc1Volume + XESynthLayer::kLabelIdOffset, 100, 150,
                                             60, "Volume"));
