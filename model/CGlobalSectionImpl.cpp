@@ -3,10 +3,10 @@
 #include <cstring>
 #include <string>
 
-#include "model/XEUtils.h"
 #include "model/CRTCSectionImpl.h"
 #include "model/InitChunks.h"
 #include "model/SectionTables.h"
+#include "model/XEUtils.h"
 
 namespace {
 

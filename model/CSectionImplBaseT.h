@@ -24,6 +24,7 @@
 #include "model/IAccessorI.h"
 #include "model/IAccessorS.h"
 #include "model/IHostProxy.h"
+#include "model/IRemoteMIDI.h"
 #include "model/ISection.h"
 #include "model/ISectionSink.h"
 #include "model/ISoundSection.h"
@@ -33,7 +34,6 @@
 #include "platform/CHfcCriticalSection.h"
 #include "platform/CHfcListenerList.h"
 #include "platform/IAsyncDispatch.h"
-#include "model/IRemoteMIDI.h"
 
 namespace sectionrow {
 

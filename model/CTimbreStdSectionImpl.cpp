@@ -1,7 +1,7 @@
 #include "model/CTimbreStdSectionImpl.h"
 
-#include "model/XEUtils.h"
 #include "model/CRTCSectionImpl.h"
+#include "model/XEUtils.h"
 
 namespace {
 constexpr int kProgramIndex = 0x00;

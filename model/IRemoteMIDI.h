@@ -7,12 +7,12 @@
 #include <string>
 #include <vector>
 
-#include "model/eBankID.h"
-#include "model/eMode.h"
 #include "model/DEVICEINQUIRYDATA.h"
 #include "model/IRemoteMIDICallback.h"
 #include "model/MIDIDevKey.h"
 #include "model/MODEANDSTATE.h"
+#include "model/eBankID.h"
+#include "model/eMode.h"
 
 namespace Oskend {
 

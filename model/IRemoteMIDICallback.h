@@ -5,10 +5,10 @@
 // for that message.
 #include <cstdint>
 
+#include "model/MODEANDSTATE.h"
 #include "model/eBankID.h"
 #include "model/eChgSource.h"
 #include "model/eMode.h"
-#include "model/MODEANDSTATE.h"
 
 namespace Oskend {
 

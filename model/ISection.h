@@ -3,8 +3,8 @@
 // display pairs (long form, NUL, short form, NUL).
 #include <string>
 
-#include "model/paramdesc/SParamDesc.h"
 #include "model/eChgSource.h"
+#include "model/paramdesc/SParamDesc.h"
 
 namespace Oskend {
 

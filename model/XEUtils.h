@@ -5,10 +5,10 @@
 #include <string>
 #include <vector>
 
+#include "model/MIDIDevKey.h"
 #include "model/SSoundIndex.h"
 #include "model/eBankID.h"
 #include "model/eMode.h"
-#include "model/MIDIDevKey.h"
 
 namespace Oskend {
 class IRemoteSynth;

@@ -7,12 +7,12 @@
 #include <memory>
 #include <mutex>
 
+#include "model/IRemoteMIDI.h"
 #include "platform/IAsyncDispatch.h"
 #include "platform/XEvent.h"
 #include "platform/XThread.h"
 #include "remote/CMIDIOut.h"
 #include "remote/IMIDIIn.h"
-#include "model/IRemoteMIDI.h"
 #include "remote/SXRcvCtx.h"
 #include "remote/SXSessionCtx.h"
 

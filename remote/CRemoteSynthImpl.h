@@ -15,6 +15,7 @@
 #include "model/CSetupSectionImpl.h"
 #include "model/ChunkRemoteSynth.h"
 #include "model/IHostProxy.h"
+#include "model/IRemoteMIDICallback.h"
 #include "model/ISectionHostEvents.h"
 #include "model/OskendCCombiPlaySectionImpl.h"
 #include "model/OskendCProgEditSectionImpl.h"
@@ -24,7 +25,6 @@
 #include "platform/CHfcListenerList.h"
 #include "platform/IAsyncDispatch.h"
 #include "platform/XEvent.h"
-#include "model/IRemoteMIDICallback.h"
 #include "remote/IRemoteSynth.h"
 #include "remote/RemoteStatus.h"
 

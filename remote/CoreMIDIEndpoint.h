@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
+#include "model/MIDIDevKey.h"
 #include "os/midi/Client.h"
 #include "os/midi/Types.h"
-#include "model/MIDIDevKey.h"
 
 class CoreMIDIEndpoint {
  public:

@@ -4,8 +4,8 @@
 #include <memory>
 #include <vector>
 
-#include "remote/IMIDIInCallback.h"
 #include "model/MIDIDevKey.h"
+#include "remote/IMIDIInCallback.h"
 
 class IMIDIIn {
  public:

@@ -6,15 +6,15 @@
 #include <iosfwd>
 #include <vector>
 
+#include "model/DEVICEINQUIRYDATA.h"
 #include "model/IHostProxy.h"
+#include "model/IRemoteMIDI.h"
+#include "model/MIDIDevKey.h"
+#include "model/MODEANDSTATE.h"
 #include "model/SSoundIndex.h"
 #include "model/eBankID.h"
 #include "model/eChgSource.h"
 #include "model/eMode.h"
-#include "model/DEVICEINQUIRYDATA.h"
-#include "model/IRemoteMIDI.h"
-#include "model/MIDIDevKey.h"
-#include "model/MODEANDSTATE.h"
 #include "remote/RemoteSynthCommand.h"
 #include "remote/SExtCtlState.h"
 #include "remote/UISTATEDATA.h"

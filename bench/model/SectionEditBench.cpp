@@ -7,10 +7,10 @@
 #include <memory>
 #include <vector>
 
-#include "tests/support/simsynth/NullRemoteMIDI.h"
 #include "model/CGlobalSectionImpl.h"
 #include "model/COskendAutomationSectionImpl.h"
 #include "model/CSetupSectionImpl.h"
+#include "model/IRemoteMIDI.h"
 #include "model/InitChunks.h"
 #include "model/OskendCCombiPlaySectionImpl.h"
 #include "model/OskendCProgEditSectionImpl.h"
@@ -18,8 +18,8 @@
 #include "model/OskendCRTCSectionImpl.h"
 #include "os/MainLoop.h"
 #include "platform/IAsyncDispatch.h"
-#include "model/IRemoteMIDI.h"
 #include "remote/SXRequest.h"
+#include "tests/support/simsynth/NullRemoteMIDI.h"
 
 namespace {
 

@@ -4,9 +4,9 @@
 
 #include <cstring>
 
-#include "model/XEUtils.h"
 #include "model/ISection.h"
 #include "model/InitChunks.h"
+#include "model/XEUtils.h"
 #include "os/ProgressWindow.h"
 #include "remote/RemoteStatus.h"
 #include "tests/remote/ModelTestSupport.h"

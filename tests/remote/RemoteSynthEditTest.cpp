@@ -4,10 +4,10 @@
 
 #include <cstring>
 
-#include "model/XEUtils.h"
 #include "model/ISectionSink.h"
 #include "model/ISoundSection.h"
 #include "model/InitChunks.h"
+#include "model/XEUtils.h"
 #include "remote/RemoteStatus.h"
 #include "remote/SynthSysEx.h"
 #include "tests/remote/ModelTestSupport.h"
