@@ -14,7 +14,9 @@ AboutLayer::AboutLayer(const std::string& name, const std::string& version)
     m_pPicture = images->LoadImage(kStrAboutImage);
 }
 
-AboutLayer::~AboutLayer() = default;
+AboutLayer::~AboutLayer() {
+  if (IsCreated()) Destroy();
+}
 
 int AboutLayer::PictureX() const {
   return m_pPicture ? (GetWidth() - m_pPicture->GetWidth()) / 2 : 0;

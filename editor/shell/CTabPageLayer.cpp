@@ -24,7 +24,11 @@
 CTabPageLayer::CTabPageLayer(Oskend::IRemoteSynth* synth, const std::string& name)
     : XESynthLayer(synth), m_name(name) {}
 
-CTabPageLayer::~CTabPageLayer() = default;
+CTabPageLayer::~CTabPageLayer() {
+  // A page deleted without Destroy still gives back its controls, its
+  // sub-pages and its place in the strip and the window.
+  if (IsCreated()) Destroy();
+}
 
 bool CTabPageLayer::Create(const CTabPageLayerCreateParam& p, CHfcWindow* window) {
   m_pBackground = p.background;

@@ -244,6 +244,23 @@ TEST_F(XESynthLayerTest, APageDestroyedWithQueuedEventsLeavesNothingBehind) {
   h.Idle();
 }
 
+TEST_F(XESynthLayerTest, APageDeletedWithoutDestroyGivesEverythingBack) {
+  auto* doomed = new TestEditPage(h.synth());
+  ASSERT_TRUE(h.AddPage(*doomed));
+  doomed->Put(MakeKnob(kOsc1Volume, 100, 100), kOsc1Volume);
+  ASSERT_TRUE(doomed->CreateSublevelTab("Tab_Low_Prog_Basic", 200, 55));
+  auto* sub = new TestPage(h.synth());
+  ASSERT_TRUE(sub->Create(CTabPageLayerCreateParam{300, 100, nullptr}, &h.window()));
+  doomed->GetSublevelTabControl()->AddTabPageLayer(&h.window(), sub);
+  sub->Put(MakeKnob(kHoldBottomKey, 10, 10), kHoldBottomKey);
+  const int layers = h.window().GetLayerCount();
+  delete doomed;  // ASan reports what it would leave behind
+  EXPECT_EQ(h.window().GetLayerCount(), layers - 2);
+  Section(kOsc1Volume)->PutParamI(kOsc1Volume, 3);
+  Section(kHoldBottomKey)->PutParamI(kHoldBottomKey, 3);
+  h.Idle(50);
+}
+
 TEST_F(XESynthLayerTest, TheLinkMapListsControlsByParameterAndMissingSectionsReadNothing) {
   XEKnob* knob = page->Put(MakeKnob(kOsc1Volume, 100, 100), kOsc1Volume);
   XEStaticText* label = page->Put(MakeLabel(kOsc1Volume + XESynthLayer::kLabelIdOffset, 100, 150,
