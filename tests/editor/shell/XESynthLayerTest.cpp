@@ -9,6 +9,7 @@
 
 #include "editor/controls/CTabControl.h"
 #include "editor/shell/EditTabPageLayerBase.h"
+#include "editor/shell/ModalLayer.h"
 #include "editor/shell/XECommandQueue.h"
 #include "hfc/CHfcVstEditor.h"
 #include "model/ISection.h"
@@ -402,6 +403,39 @@ TEST_F(SelectorClickTest, ASubPageReachesTheRootThroughItsEditPage) {
   EXPECT_EQ(got.a3, kOsc1Volume);
   EXPECT_FALSE(root.PeekCommand(got));
   // The edit page deletes its strip and the sub-page with it (ASan checks).
+}
+
+TEST(ModalPageTest, EndModalRaisesTheDoneFlagOfTheModalLayerThatHoldsThePage) {
+  PageHarness h;
+  ModalLayer modal;
+  ASSERT_TRUE(modal.Create(0, 0, PageHarness::kWidth, PageHarness::kHeight, &h.window()));
+  modal.Show(false);
+  stTabControlCreateParam p{};
+  p.x = 50;
+  p.y = 50;
+  p.tabWidth = 55;
+  p.tabHeight = 29;
+  p.tabGap = 3;
+  p.tabs = Skin("Tab_Prog_Main");
+  auto* strip = new CTabControl;
+  ASSERT_TRUE(strip->Create(p, -1, 0));
+  modal.AddControl(strip, false);
+  auto* browser = new TestPage(h.synth());
+  ASSERT_TRUE(browser->Create(CTabPageLayerCreateParam{400, 300, nullptr}, &h.window()));
+  strip->AddTabPageLayer(&h.window(), browser);
+  EXPECT_FALSE(browser->EndModal());  // not modal: nothing happens
+  EXPECT_FALSE(modal.IsDone());
+  EXPECT_TRUE(browser->DoModal());
+  EXPECT_FALSE(browser->DoModal());
+  EXPECT_TRUE(strip->IsVisible());
+  EXPECT_TRUE(browser->IsVisible());
+  EXPECT_TRUE(browser->EndModal());
+  EXPECT_FALSE(browser->IsModal());
+  EXPECT_TRUE(modal.IsDone());
+  delete browser;
+  modal.RemoveAllControls(true);
+  h.window().RemoveLayer(&modal, false);
+  modal.Destroy();
 }
 
 }  // namespace
