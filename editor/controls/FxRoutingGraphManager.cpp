@@ -1,5 +1,7 @@
 #include "editor/controls/FxRoutingGraphManager.h"
 
+#include <array>
+
 #include "editor/controls/CXBCtrlFxRoutingGraph.h"
 #include "editor/controls/IXEGraphPage.h"
 
@@ -69,6 +71,18 @@ FxRoutingGraphManager::FxRoutingGraphManager(IXEGraphPage* page, CXBCtrlFxRoutin
     }
   }
 }
+
+FxRoutingGraphManager::FxRoutingGraphManager(
+    IXEGraphPage* page, CXBCtrlFxRoutingGraph* graph, const int* fxTypes, const int* kept,
+    const int* chainTargets, const int* chainFlags, const int* buses, const int* allSlots,
+    const int* sourceTargets, const int* routingMode, const int* slot1, const int* slot2,
+    const int* slot3, const int* slot4, const int* slot5)
+    : FxRoutingGraphManager(page, graph,
+                            std::array<const int*, kArrays>{fxTypes, kept, chainTargets, chainFlags,
+                                                            buses, allSlots, sourceTargets,
+                                                            routingMode, slot1, slot2, slot3, slot4,
+                                                            slot5}
+                                .data()) {}
 
 bool FxRoutingGraphManager::ParamToControl(CHfcControl* control, int paramId) {
   if (!m_pGraph) return false;

@@ -22,6 +22,11 @@ class FxRoutingGraphManager {
   // sources ended by -1, the routing mode, and five arrays of up to 16
   // sources ended by -1.
   FxRoutingGraphManager(IXEGraphPage* page, CXBCtrlFxRoutingGraph* graph, const int* const* ids);
+  FxRoutingGraphManager(IXEGraphPage* page, CXBCtrlFxRoutingGraph* graph, const int* fxTypes,
+                        const int* kept, const int* chainTargets, const int* chainFlags,
+                        const int* buses, const int* allSlots, const int* sourceTargets,
+                        const int* routingMode, const int* slot1, const int* slot2,
+                        const int* slot3, const int* slot4, const int* slot5);
 
   bool ParamToControl(CHfcControl* control, int paramId);
   // record: the graph's tagFxRoutingValue.

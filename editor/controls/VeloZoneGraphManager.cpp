@@ -1,5 +1,7 @@
 #include "editor/controls/VeloZoneGraphManager.h"
 
+#include <array>
+
 #include "editor/controls/CXBCtrlVeloZoneGraph.h"
 #include "editor/controls/IXEGraphPage.h"
 
@@ -46,6 +48,15 @@ VeloZoneGraphManager::VeloZoneGraphManager(IXEGraphPage* page, CXBCtrlVeloZoneGr
     }
   }
 }
+
+VeloZoneGraphManager::VeloZoneGraphManager(IXEGraphPage* page, CXBCtrlVeloZoneGraph* graph,
+                                           const int* on, const int* bottom, const int* fadeWidth,
+                                           const int* fadeCurve, const int* scaleTop,
+                                           const int* scaleBottom, const int* mode)
+    : VeloZoneGraphManager(page, graph,
+                           std::array<const int*, kArrays>{on, bottom, fadeWidth, fadeCurve, scaleTop,
+                                                           scaleBottom, mode}
+                               .data()) {}
 
 bool VeloZoneGraphManager::ParamToControl(CHfcControl* control, int paramId, int mode) {
   if (!m_pGraph) return false;

@@ -21,6 +21,9 @@ class VeloZoneGraphManager {
 
   // Seven arrays of 4, 3, 3, 3, 1, 1 and 1 ids.
   VeloZoneGraphManager(IXEGraphPage* page, CXBCtrlVeloZoneGraph* graph, const int* const* ids);
+  VeloZoneGraphManager(IXEGraphPage* page, CXBCtrlVeloZoneGraph* graph, const int* on,
+                       const int* bottom, const int* fadeWidth, const int* fadeCurve,
+                       const int* scaleTop, const int* scaleBottom, const int* mode);
 
   bool ParamToControl(CHfcControl* control, int paramId, int mode);
   // record: the graph's tagVeloZoneValue.

@@ -15,6 +15,7 @@
 #include "editor/controls/KeyTrkGraphManager.h"
 #include "editor/controls/SplitBarGraphManager.h"
 #include "editor/controls/VeloZoneGraphManager.h"
+#include "editor/controls/XEFormGraphIds.h"
 #include "editor/controls/XEControlCreater.h"
 #include "editor/controls/XESplitKeyBar.h"
 #include "hfc/CHfcBmp.h"
@@ -312,10 +313,9 @@ TEST_F(GraphManagerTest, VelocityZoneGraphWideFieldsGoToTheFirstLane) {
   const int a4[1] = {base + 36};
   const int a5[1] = {base + 35};
   const int a6[1] = {0xD00};
-  const int* const arrays[7] = {a0, a1, a2, a3, a4, a5, a6};
   page.Define(kProgMode, 0xD00, -100, 100, 0);
   page.Define(kProgMode, base + 36, -100, 100, 0);
-  VeloZoneGraphManager m(&page, graph, arrays);
+  VeloZoneGraphManager m(&page, graph, a0, a1, a2, a3, a4, a5, a6);
   auto offer = [&](CHfcControl* c, int id) { return m.ParamToControl(c, id, kProgMode); };
   EXPECT_TRUE(page.Change(kProgMode, 0xD00, 2, offer));
   EXPECT_TRUE(page.Change(kProgMode, base + 36, 100, offer));
@@ -362,12 +362,11 @@ TEST_F(GraphManagerTest, RoutingListsKeepTheirShapesAndFeedTheirFields) {
   const int mode[1] = {70};
   const int slot0[3] = {80, 81, -1};
   const int empty[1] = {-1};
-  const int* const arrays[13] = {types, kept, targets, chains, buses, pair, sources, mode,
-                                 slot0, empty, empty, empty, empty};
   page.Define(2, 12, 0, 127, 0);
   page.Define(3, 70, -100, 100, 0);
   page.Define(2, 81, -100, 100, 0);
-  FxRoutingGraphManager m(&page, graph, arrays);
+  FxRoutingGraphManager m(&page, graph, types, kept, targets, chains, buses, pair, sources, mode,
+                          slot0, empty, empty, empty, empty);
   // The source list of the chain keeps its end mark; the target lists do not.
   EXPECT_EQ(m.GetList(6), (std::vector<int>{60, 61, 62, -1}));
   EXPECT_EQ(m.GetList(8), (std::vector<int>{80, 81}));
@@ -408,6 +407,57 @@ TEST_F(GraphManagerTest, RoutingListsKeepTheirShapesAndFeedTheirFields) {
   edited.index = 4;
   EXPECT_TRUE(m.ControlToParam(graph, &edited));
   EXPECT_EQ(page.writes, (std::vector<Write>{{2, 14, 9}, {2, 44, 3}}));
+}
+
+}  // namespace
+
+namespace {
+
+TEST(FormGraphIds, KeyTrackingGraphsByControlId) {
+  struct Case {
+    int controlId, base, graphValue;
+  };
+  const Case cases[] = {{0x12500, 0x1F00, -1},    {0x12501, 0x2F00, 0xD00}, {0x12502, 0x1800, -1},
+                        {0x12503, 0x2800, 0xD00}, {0x12504, 0x1B00, -1},    {0x12505, 0x2B00, 0xD00}};
+  for (const Case& c : cases) {
+    tagKeyTrkGraphIds ids{};
+    ASSERT_TRUE(XEGetKeyTrkGraphIds(c.controlId, &ids)) << std::hex << c.controlId;
+    EXPECT_EQ(ids.keys[0], c.base);
+    EXPECT_EQ(ids.keys[2], c.base + 2);
+    EXPECT_EQ(ids.intensities[0], c.base + 3);
+    EXPECT_EQ(ids.intensities[3], c.base + 6);
+    EXPECT_EQ(ids.graphValue[0], c.graphValue);
+  }
+  tagKeyTrkGraphIds untouched{{7, 7, 7}, {7, 7, 7, 7}, {7}};
+  EXPECT_FALSE(XEGetKeyTrkGraphIds(0x12506, &untouched));
+  EXPECT_EQ(untouched.keys[0], 7);
+  EXPECT_FALSE(XEGetKeyTrkGraphIds(0x12500, nullptr));
+}
+
+TEST(FormGraphIds, VelocityZoneAndSplitBarGraphsByControlId) {
+  tagVeloZoneGraphIds ids{};
+  ASSERT_TRUE(XEGetVeloZoneGraphIds(0x12601, &ids));
+  EXPECT_EQ(ids.on[3], 0x2000 + 18);
+  EXPECT_EQ(ids.bottom[2], 0x2000 + 30);
+  EXPECT_EQ(ids.fadeWidth[0], 0x2000 + 25);
+  EXPECT_EQ(ids.fadeCurve[1], 0x2000 + 29);
+  EXPECT_EQ(ids.scaleTop[0], 0x2000 + 36);
+  EXPECT_EQ(ids.scaleBottom[0], 0x2000 + 35);
+  EXPECT_EQ(ids.mode[0], 0xD00);
+  ASSERT_TRUE(XEGetVeloZoneGraphIds(0x12600, &ids));
+  EXPECT_EQ(ids.on[1], 0x1006);
+  ASSERT_TRUE(XEGetVeloZoneGraphIds(0x12602, &ids));
+  EXPECT_EQ(ids.on[0], 13);
+  EXPECT_EQ(ids.bottom[1], 50);
+  EXPECT_EQ(ids.fadeWidth[2], 72);
+  EXPECT_EQ(ids.fadeCurve[0], 31);
+  EXPECT_EQ(ids.mode[0], -1);
+  EXPECT_FALSE(XEGetVeloZoneGraphIds(0x12603, &ids));
+  tagSplitBarGraphIds split{};
+  ASSERT_TRUE(XEGetSplitBarGraphIds(0x12701, &split));
+  EXPECT_EQ(split.ids[0], 0x107);
+  EXPECT_EQ(split.ids[1], 0x108);
+  EXPECT_FALSE(XEGetSplitBarGraphIds(0x12702, &split));
 }
 
 }  // namespace

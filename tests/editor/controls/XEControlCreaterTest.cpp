@@ -145,6 +145,20 @@ TEST_F(FactoryTest, ControlsLieAtTheOriginPlusTheirPlaceAndCopyTheBackgroundAtTh
   EXPECT_EQ(Keep(factory.CreateScrollBar(10, 5, 90, 1, 0, 8))->GetFrame().left, 10);
   EXPECT_EQ(Keep(factory.CreateSplitKeyBar(10, 5, 9, 0))->GetFrame().top, 5);
   EXPECT_EQ(Keep(factory.CreateDropdownListSwitch(10, 5, 0, 0, 10))->GetFrame().left, 10);
+
+  // Behind a blank label lies the factory's picture at the label's place
+  // (10, 5), not at its place in the layer.
+  CHfcBmp pattern;
+  ASSERT_TRUE(pattern.Create(200, 100));
+  uint32_t* px = pattern.LockPixels();
+  for (int y = 0; y < 100; ++y)
+    for (int x = 0; x < 200; ++x) px[y * 200 + x] = 0xFF000000u | static_cast<uint32_t>(x << 8 | y);
+  pattern.UnlockPixels();
+  factory.mBackground = &pattern;
+  XEStaticText* blank = Keep(factory.CreateLabel(10, 5, " ", 30, 10, 0, 0, 0, 11));
+  Add(blank);
+  for (int y = 0; y < 10; ++y)
+    for (int x = 0; x < 30; ++x) ASSERT_EQ(Pixel(110 + x, 55 + y), pattern.GetPixel(10 + x, 5 + y)) << x << "," << y;
 }
 
 // A 70-pixel box is drawn with its own skin 64 wide, inset by the focus
