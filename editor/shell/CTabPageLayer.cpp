@@ -12,6 +12,7 @@
 #include "editor/controls/UI_FORM_Utils.h"
 #include "editor/controls/VeloZoneGraphManager.h"
 #include "editor/controls/XEControlCreater.h"
+#include "editor/controls/XEFormGraphIds.h"
 #include "editor/controls/XESplitKeyBar.h"
 #include "editor/controls/XESoundSelector.h"
 #include "editor/shell/EditTabPageLayerBase.h"
@@ -102,41 +103,24 @@ bool CTabPageLayer::Create(const UI_FORMINFO& form, CHfcWindow* window,
 void CTabPageLayer::AddFormGraphManagers(int number, int itemId, CHfcControl* control) {
   if (number == kClassKeyTrkGraph) {
     auto* graph = dynamic_cast<CXBCtrlKeyTrkGraph*>(control);
-    const SKeyTrkGraphIds ids = GetKeyTrkGraphIds(itemId);
-    if (!graph || ids.base == -1) return;
-    const int b = ids.base;
-    const int keys[] = {b, b + 1, b + 2};
-    const int intensities[] = {b + 3, b + 4, b + 5, b + 6};
-    const int value[] = {ids.extra};
-    AddKeyTrkGraphManager(new KeyTrkGraphManager(GetGraphPage(), graph, keys, intensities, value));
+    tagKeyTrkGraphIds ids{};
+    if (graph && XEGetKeyTrkGraphIds(itemId, &ids))
+      AddKeyTrkGraphManager(
+          new KeyTrkGraphManager(GetGraphPage(), graph, ids.keys, ids.intensities, ids.graphValue));
   } else if (number == kClassVeloZoneGraph) {
     auto* graph = dynamic_cast<CXBCtrlVeloZoneGraph*>(control);
-    if (!graph) return;
-    if (itemId == 0x12600 || itemId == 0x12601) {
-      const int B = itemId == 0x12600 ? 0x1000 : 0x2000;
-      const int a0[] = {B, B + 0x6, B + 0xC, B + 0x12};
-      const int a1[] = {B + 0x18, B + 0x1B, B + 0x1E};
-      const int a2[] = {B + 0x19, B + 0x1C, B + 0x1F};
-      const int a3[] = {B + 0x1A, B + 0x1D, B + 0x20};
-      const int a4[] = {B + 0x24};
-      const int a5[] = {B + 0x23};
-      const int a6[] = {0xD00};
-      const int* arrays[] = {a0, a1, a2, a3, a4, a5, a6};
-      AddVeloZoneGraphManager(new VeloZoneGraphManager(GetGraphPage(), graph, arrays));
-    } else if (itemId == 0x12602) {
-      const int a0[] = {0xD, 0x21, 0x35, 0x49};
-      const int a1[] = {0x1E, 0x32, 0x46};
-      const int a2[] = {0x20, 0x34, 0x48};
-      const int a3[] = {0x1F, 0x33, 0x47};
-      const int none[] = {-1};
-      const int* arrays[] = {a0, a1, a2, a3, none, none, none};
+    tagVeloZoneGraphIds ids{};
+    if (graph && XEGetVeloZoneGraphIds(itemId, &ids)) {
+      const int* arrays[] = {ids.on,       ids.bottom,   ids.fadeWidth, ids.fadeCurve,
+                             ids.scaleTop, ids.scaleBottom, ids.mode};
       AddVeloZoneGraphManager(new VeloZoneGraphManager(GetGraphPage(), graph, arrays));
     }
   } else if ((number == kClassSplitBarSub && itemId == 0x12701) ||
              (number == kClassSplitBarMain && itemId == 0x12700)) {
     auto* bar = dynamic_cast<Oskend::XESplitKeyBar*>(control);
-    const int ids[] = {0x107, 0x108};
-    if (bar) AddSplitBarGraphManager(new SplitBarGraphManager(GetGraphPage(), bar, ids));
+    tagSplitBarGraphIds ids{};
+    if (bar && XEGetSplitBarGraphIds(itemId, &ids))
+      AddSplitBarGraphManager(new SplitBarGraphManager(GetGraphPage(), bar, ids.ids));
   }
 }
 

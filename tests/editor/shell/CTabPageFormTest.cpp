@@ -34,6 +34,7 @@ const UI_FORMINFO kItems[] = {
     Item("nosuchclass", "", kText, 0x20A, 10, 60, 40, 13),
     Item("popupmenu", "", kText, 0x20B, 10, 80, 20, 13),  // too narrow: no control
     Item("keytrk", "", kText, 0x12501, 10, 100, 0, 0),
+    Item("keytrk", "", kText, 0x12500, 300, 100, 0, 0),
     Item("splitbarM", "", kText, 0x12700, 5, 190, 0, 0),
 };
 const UI_FORMINFO kForm{"Layer", "", "", 0x7001, -1, 0, 0, 559, 230,
@@ -80,9 +81,14 @@ TEST(CTabPageFormTest, AFormPageMakesLinksAndListensAsItsItemsSay) {
   }
   page.GetCtrlIdListByParamId(ids, SParamIdInfo{extra, 0xD00});
   EXPECT_EQ(ids.size(), 1u);
+  // The even item binds base 0x1F00 and no extra id.
+  for (int pid : {0x1F00, 0x1F06}) {
+    page.GetCtrlIdListByParamId(ids, SParamIdInfo{base, pid});
+    EXPECT_EQ(ids.size(), 1u) << std::hex << pid;
+  }
   // The split bar is linked itself and gets a manager of 0x107 and 0x108.
   EXPECT_NE(dynamic_cast<Oskend::XESplitKeyBar*>(page.GetControlById(0x12700)), nullptr);
-  EXPECT_EQ(page.GetGraphManagerCount(), 2u);
+  EXPECT_EQ(page.GetGraphManagerCount(), 3u);
 
   page.Show(false);
   page.RequestRedraw();
