@@ -1,0 +1,5 @@
+#include "editor/shell/CAutomationTabPageLayer.h"
+
+void CAutomationTabPageLayer::OnHfcCtrlIntValueChanged(CHfcControl* control, int value) {
+  CTabPageLayer::OnHfcCtrlIntValueChanged(control, value);
+}

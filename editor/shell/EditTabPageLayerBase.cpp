@@ -1,0 +1,79 @@
+#include "editor/shell/EditTabPageLayerBase.h"
+
+#include "editor/controls/CTabControl.h"
+#include "editor/controls/ResourceManager.h"
+#include "editor/shell/XEControlContainer.h"
+#include "hfc/CHfcControl.h"
+#include "hfc/CHfcOffscreenContext.h"
+
+EditTabPageLayerBase::EditTabPageLayerBase(Oskend::IRemoteSynth* synth, eMode mode)
+    : CTabPageLayer(synth, "") {
+  SetTargetMode(mode);
+}
+
+EditTabPageLayerBase::~EditTabPageLayerBase() = default;
+
+void EditTabPageLayerBase::SynchronizeEveryControl() {
+  const std::vector<CHfcControl*> controls = GetControls();
+  for (CHfcControl* c : controls) XESynthLayer::SynchronizeControlWithParam(c, true);
+}
+
+void EditTabPageLayerBase::OnRemoteSynthBankListChanged(Oskend::IRemoteSynth* synth, eMode mode,
+                                                        const Oskend::SSoundIndex& index) {
+  // Controls belong to the GUI thread: a notice from elsewhere waits for
+  // the idle, where the queued event resynchronises every linked control.
+  if (std::this_thread::get_id() != m_guiThread) {
+    XERemoteSynthEventHandler::OnRemoteSynthBankListChanged(synth, mode, index);
+    return;
+  }
+  SynchronizeEveryControl();
+}
+
+bool EditTabPageLayerBase::CreateSublevelTab(const std::string& skin, int y, int tabs) {
+  ResourceManager* images = ResourceManager::GetInstance();
+  stTabControlCreateParam p{};
+  p.x = 7;
+  p.y = y;
+  p.width = 0;
+  p.height = 0;
+  p.tabWidth = tabs;
+  p.tabHeight = 34;
+  p.tabGap = 5;
+  p.firstTabExtra = 2;
+  p.lastTabExtra = 4;
+  p.tabs = images ? images->LoadImage(skin) : nullptr;
+  p.back = m_pBackground;
+  p.backX = 7;
+  p.backY = y;
+  p.overflowSwitches = 0;
+  p.tabsPerGroup = 0;
+  auto* strip = new CTabControl;
+  if (!strip->Create(p, -1, 0)) {
+    delete strip;
+    return false;
+  }
+  strip->Show(false);
+  strip->SetListener(this);
+  strip->Enable(false);
+  AddControl(strip, false);
+  m_pSublevelTab = strip;
+  return true;
+}
+
+void EditTabPageLayerBase::OnRefresh() {
+  if (!IsVisible() || !GetOffscreen()) return;
+  DrawStandardBackground(GetOffscreen());
+  for (int i = 0; i < GetContainerCount(); ++i) GetContainerByIndex(i)->OnRefresh();
+  OnPostDrawBackground(GetOffscreen());
+  UpdateAllControls();
+  CopyToWindow(false);
+}
+
+XECommandQueue* EditTabPageLayerBase::FindCommandQueue() {
+  // An edit page sits on the root layer itself.
+  return m_pOwnerTab ? dynamic_cast<XECommandQueue*>(m_pOwnerTab->GetParentLayer()) : nullptr;
+}
+
+bool EditTabPageLayerBase::OnHfcCtrlMouseLButtonDown(CHfcControl* control, int, int, int) {
+  return PostSelectorCommand(control);
+}

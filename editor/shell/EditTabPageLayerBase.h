@@ -1,0 +1,35 @@
+#pragma once
+// The base of the parameter edit pages: a tab page with its target mode,
+// its page menu and a sub-level tab strip of its own.
+#include <list>
+#include <string>
+#include <thread>
+
+#include "editor/shell/CTabPageLayer.h"
+#include "editor/shell/MenuItemInfo.h"
+
+class EditTabPageLayerBase : public CTabPageLayer {
+ public:
+  EditTabPageLayerBase(Oskend::IRemoteSynth* synth, eMode mode);
+  ~EditTabPageLayerBase() override;
+
+  // What the page's menu offers, in menu order; nothing here.
+  virtual void GetMenuItemInfoList(std::list<MenuItemInfo>&) {}
+  // Acted on at once on the GUI thread; from any other thread it is queued
+  // and acted on in the next idle.
+  void OnRemoteSynthBankListChanged(Oskend::IRemoteSynth* synth, eMode mode,
+                                    const Oskend::SSoundIndex& index) override;
+  virtual bool CreateSublevelTab(const std::string& skin, int y, int tabs);
+
+  void OnRefresh() override;
+  bool OnHfcCtrlMouseLButtonDown(CHfcControl* control, int x, int y, int mods) override;
+
+ protected:
+  XECommandQueue* FindCommandQueue() override;
+
+ private:
+  void SynchronizeEveryControl();
+
+  // The thread that built the page, the one that owns its controls.
+  std::thread::id m_guiThread = std::this_thread::get_id();
+};

@@ -1,0 +1,3 @@
+#include "editor/shell/XEFileSelectDialog.h"
+
+XEFileSelectDialog::~XEFileSelectDialog() = default;

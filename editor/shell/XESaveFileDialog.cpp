@@ -1,0 +1,3 @@
+#include "editor/shell/XESaveFileDialog.h"
+
+XESaveFileDialog::~XESaveFileDialog() = default;
