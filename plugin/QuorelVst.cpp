@@ -277,8 +277,43 @@ intptr_t QuorelVst::dispatcher(int32_t opcode, int32_t index, intptr_t value, vo
       // counts where the host's thread is the main thread.
       if (mainLoop_ && mainLoop_->OwnsThread() && !mainLoop_->IsMainThread()) return 0;
       return AudioEffectX::dispatcher(opcode, index, value, ptr, opt);
+    case effGetChunk:
+    case effSetChunk: {
+      // State from the host follows the connection's start, which sets up
+      // the image first; a session restored right after instantiation
+      // must not be overwritten by it.
+      intptr_t result = 0;
+      CallAfterConnection([&] { result = AudioEffectX::dispatcher(opcode, index, value, ptr, opt); });
+      return result;
+    }
     default: return AudioEffectX::dispatcher(opcode, index, value, ptr, opt);
   }
+}
+
+void QuorelVst::CallAfterConnection(const std::function<void()>& fn) {
+  if (!mainLoop_ || !mainLoop_->OwnsThread() || mainLoop_->IsMainThread()) {
+    fn();
+    return;
+  }
+  os::MainLoop* loop = mainLoop_->Loop();
+  std::mutex m;
+  std::condition_variable cv;
+  bool done = false;
+  std::function<void()> attempt;
+  attempt = [&] {
+    // Not inside the connection's own waits: try again shortly.
+    if (connecting_) {
+      loop->AddTimer(10, 0, attempt);
+      return;
+    }
+    fn();
+    std::lock_guard<std::mutex> g(m);
+    done = true;
+    cv.notify_all();
+  };
+  loop->Post(attempt);
+  std::unique_lock<std::mutex> lock(m);
+  cv.wait(lock, [&] { return done; });
 }
 
 void QuorelVst::OnAsyncEvent(long id, long) {

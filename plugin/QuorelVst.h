@@ -147,6 +147,8 @@ class QuorelVst : public IXThreadProc,
   void DrainToHost();
   void ForwardFromGUI();
   void CloseEditorWindow();
+  // Runs fn on the main thread once no connection is running there.
+  void CallAfterConnection(const std::function<void()>& fn);
   // 0 when the program change is not selected here.
   uint8_t BankForProgramChange();
 

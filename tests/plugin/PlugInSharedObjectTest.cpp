@@ -9,6 +9,7 @@
 
 #include "os/window/X11Window.h"
 #include "tests/plugin/PlugInTestHost.h"
+#include "tests/support/PngTestFile.h"
 #include "tests/support/TempDir.h"
 #include "tests/support/XvfbServer.h"
 
@@ -123,7 +124,7 @@ TEST_F(SharedObject, ParametersConvertBetweenHostValuesAndTheRowsSteps) {
 
   // Parameter 12 runs from -99 to 99: the ends, and values beyond them.
   const std::pair<float, const char*> ends[] = {
-      {0.0f, "-99"}, {1.0f, "99"}, {-3.0f, "-99"}, {7.0f, "99"}, {0.5f, "0"}};
+      {0.0f, "-99"}, {1.0f, "+99"}, {-3.0f, "-99"}, {7.0f, "+99"}, {0.5f, "+00"}};
   for (const auto& [value, display] : ends) {
     e->setParameter(e, 12, value);
     EXPECT_EQ(host.Text(effGetParamDisplay, 12), display) << value;
@@ -139,6 +140,10 @@ TEST_F(SharedObject, ParametersConvertBetweenHostValuesAndTheRowsSteps) {
 TEST_F(SharedObject, ChunksSavedFromOneInstanceRestoreIntoANewOne) {
   AEffect* e = Make();
   ASSERT_NE(e, nullptr);
+  // Chunk calls come after the start of the connection, which sets the
+  // image up: after this one, the values below are not reset any more.
+  void* first = nullptr;
+  ASSERT_GT(host.Dispatch(effGetChunk, 0, 0, &first), 0);
   e->setParameter(e, 0, 37.0f / 127.0f);
   e->setParameter(e, 12, 0.25f);
   const float volume = e->getParameter(e, 0);
@@ -237,8 +242,9 @@ TEST_F(SharedObjectUnderXvfb, TheEditorOpensInTheHostsWindowIdlesAndCloses) {
   EXPECT_GT(width, 100);
   EXPECT_GT(height, 100);
 
-  auto parent = os::X11Window::CreateTopLevel(server->display().c_str(), 0, 0, width, height,
-                                              "host");
+  // The test screen is smaller than the editor: the host's window shows
+  // its top left part.
+  auto parent = os::X11Window::CreateTopLevel(server->display().c_str(), 0, 0, 300, 200, "host");
   ASSERT_NE(parent, nullptr);
   parent->Show();
   void* xid = reinterpret_cast<void*>(static_cast<uintptr_t>(parent->NativeId()));
@@ -253,6 +259,10 @@ TEST_F(SharedObjectUnderXvfb, TheEditorOpensInTheHostsWindowIdlesAndCloses) {
       shown = ShowsAPicture(*parent);
     }
     EXPECT_TRUE(shown) << opening;
+    std::vector<uint32_t> pixels;
+    if (opening == 0 && parent->ReadPixels(&pixels))
+      WriteArgbPng(std::string(VESK_RENDER_DIR) + "/plugin-editor-in-host.png", pixels.data(), 300,
+                   200);
     if (opening == 0) host.Dispatch(effEditClose);
   }
   // Closing the instance with its editor open closes the editor first.
