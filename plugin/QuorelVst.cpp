@@ -15,6 +15,7 @@
 #include "plugin/CPlugInAlert.h"
 #include "plugin/CPlugInMainLoop.h"
 #include "plugin/VelorVstEditor.h"
+#include "remote/CRemoteSynthImpl.h"
 #include "remote/IRemoteSynth.h"
 
 namespace {
@@ -93,9 +94,11 @@ QuorelVst::QuorelVst(audioMasterCallback callback) : AudioEffectX(callback, kNum
 
 QuorelVst::~QuorelVst() {
   if (mainLoop_ && mainLoop_->OwnsThread() && !mainLoop_->IsMainThread()) {
-    // The host's thread: shutdown runs on the main thread, after a
-    // connection in progress has been told to end.
-    AbortConnection();
+    // The host's thread: shutdown runs on the main thread. A connection
+    // not yet begun is skipped, one in progress is told to end (a host
+    // that scans plug-ins closes at once).
+    closing_ = true;
+    if (connecting_) AbortConnection();
     std::mutex m;
     std::condition_variable cv;
     bool done = false;
@@ -319,6 +322,10 @@ void QuorelVst::CallAfterConnection(const std::function<void()>& fn) {
 void QuorelVst::OnAsyncEvent(long id, long) {
   if (id != 1 || !model_) return;
   connecting_ = true;
+  if (closing_) {
+    connecting_ = false;
+    return;
+  }
   try {
     CheckHost();
     model_->Connect(standaloneHost_, true);
@@ -334,7 +341,9 @@ void QuorelVst::OnAsyncEvent(long id, long) {
   }
 }
 
-void QuorelVst::AbortConnection() {}
+void QuorelVst::AbortConnection() {
+  if (auto* model = dynamic_cast<Oskend::CRemoteSynthImpl*>(model_)) model->AbortConnection();
+}
 
 uint32_t QuorelVst::ThreadProc() {
   while (workerRunning_) {

@@ -178,6 +178,8 @@ class QuorelVst : public IXThreadProc,
   int managersStarted_ = 0;
   // Event 1 is running (the connection) on the main thread.
   std::atomic<bool> connecting_{false};
+  // The host is closing the instance.
+  std::atomic<bool> closing_{false};
   // The event list for the host, made once: the audio thread allocates
   // nothing. Laid out as the host's event list with room for a full queue.
   struct HostEventList {
