@@ -141,6 +141,8 @@ bool VelorVstEditor::OnCreate() {
   tagHfcRect all = m_rcEditor;
   AddUpdateRect(&all);
   CreateBaseLayer();
+  // Shown at once, not only at the first idle tick a sixth of a second later.
+  FlushUpdateRect();
   return true;
 }
 

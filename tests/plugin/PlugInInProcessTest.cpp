@@ -10,6 +10,8 @@
 #include "editor/controls/FontManager.h"
 #include "editor/controls/ResourceManager.h"
 #include "os/Clock.h"
+#include "os/window/HeadlessWindow.h"
+#include "platform/HfcMessageBox.h"
 #include "os/midi/System.h"
 #include "os/midi/VirtualBus.h"
 #include "plugin/CMidiFifo.h"
@@ -306,6 +308,35 @@ TEST_F(InProcess, ClosingWithTheEditorOpenClosesTheWindowBeforeTheRestGoes) {
   // A host that closes the instance without closing the editor.
   EXPECT_EQ(host.Close(), 1);
   env.loop().RunFor(100);
+}
+
+TEST_F(InProcess, WithoutADisplayAQuestionTakesItsDefaultAndSaysSoInOneLine) {
+  ASSERT_NE(Make(), nullptr);
+  testing::internal::CaptureStderr();
+  const long answer = HfcMessageBox("Vesk Hardware not found.\nRescan all the MIDI devices?",
+                                    "Vesk Plug-In Editor", 1, 5);
+  const std::string said = testing::internal::GetCapturedStderr();
+  EXPECT_EQ(answer, 1);
+  ASSERT_FALSE(said.empty());
+  EXPECT_EQ(said.find('\n'), said.size() - 1) << said;
+  EXPECT_NE(said.find("Rescan all the MIDI devices?"), std::string::npos);
+  EXPECT_NE(said.find("OK"), std::string::npos);
+}
+
+TEST_F(InProcess, TheEditorShowsItsPictureBeforeTheFirstIdleTick) {
+  QuorelVst* p = Make();
+  ASSERT_NE(p, nullptr);
+  ASSERT_EQ(host.Dispatch(effEditOpen, 0, 0, nullptr), 1);
+  auto* window = dynamic_cast<os::HeadlessWindow*>(p->GetVstEditor()->GetPlatformWindow());
+  ASSERT_NE(window, nullptr);
+  env.loop().RunPending();
+  EXPECT_GE(window->PresentCount(), 1);
+  EXPECT_EQ(p->GetVstEditor()->IdleTicks(), 0u);
+  // Closed by the host before the instance: the window goes, the editor stays.
+  host.Dispatch(effEditClose);
+  EXPECT_FALSE(p->GetVstEditor()->isOpen());
+  ASSERT_EQ(host.Dispatch(effEditOpen, 0, 0, nullptr), 1);
+  host.Dispatch(effEditClose);
 }
 
 TEST_F(InProcess, ChunksCarryTheAutomatedValues) {
