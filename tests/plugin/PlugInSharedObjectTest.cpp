@@ -4,6 +4,7 @@
 
 #include <chrono>
 #include <cmath>
+#include <cstdlib>
 #include <cstring>
 #include <thread>
 
@@ -211,6 +212,26 @@ TEST_F(SharedObject, AScanningHostsInstantiateQueryCloseCycleIsQuick) {
     EXPECT_EQ(host.Close(), 1);
     EXPECT_LT(Clock::now() - start, std::chrono::milliseconds(1000)) << round;
   }
+}
+
+TEST_F(SharedObject, InstalledBesideItsBundleFolderItTakesItsPicturesFromThere) {
+  ScopedEnv noResourceDir{"VESK_RESOURCE_DIR", ""};
+  TempDir install;
+  const std::string object = install.File("Vesk Plug-In Editor.so");
+  WriteWholeFile(object, ReadWholeFile(VESK_PLUGIN_SO_PATH));
+  const std::string resources = install.File("Vesk Plug-In Editor/Contents/Resources");
+  ASSERT_EQ(std::system(("mkdir -p '" + resources + "'").c_str()), 0);
+  const std::vector<uint32_t> pixels(64 * 48, 0xFF336699u);
+  ASSERT_TRUE(WriteArgbPng(resources + "/Background_Base.png", pixels.data(), 64, 48));
+
+  PlugInLibrary installed(object);
+  ASSERT_TRUE(installed.Loaded()) << installed.Error();
+  ASSERT_NE(host.Instantiate(installed.Entry("VSTPluginMain")), nullptr);
+  ERect* rect = nullptr;
+  ASSERT_EQ(host.Dispatch(effEditGetRect, 0, 0, &rect), 1);
+  EXPECT_EQ(rect->right - rect->left, 64);
+  EXPECT_EQ(rect->bottom - rect->top, 48);
+  EXPECT_EQ(host.Close(), 1);
 }
 
 // The editor is a child of a window the host made, on the host's display.
