@@ -174,6 +174,7 @@ bool QuorelVst::Initialize() {
   fromHost_ = new CMidiFifo(kFifoSize);
   fromGUI_ = new CMidiFifo(kFifoSize);
   toHost_ = new CMidiFifo(kFifoSize);
+  toSynth_ = new CMidiFifo(kFifoSize);
   hostEvents_ = std::make_unique<HostEventList>();
   hostMidiEvents_ = std::make_unique<VstMidiEvent[]>(kFifoSize);
   std::memset(bankSelect_, 0xFF, sizeof bankSelect_);
@@ -230,7 +231,8 @@ void QuorelVst::Uninitialize() {
     delete fromHost_;
     delete fromGUI_;
     delete toHost_;
-    fromHost_ = fromGUI_ = toHost_ = nullptr;
+    delete toSynth_;
+    fromHost_ = fromGUI_ = toHost_ = toSynth_ = nullptr;
     StopManagers();
   } catch (...) {
   }
@@ -319,7 +321,14 @@ void QuorelVst::CallAfterConnection(const std::function<void()>& fn) {
   cv.wait(lock, [&] { return done; });
 }
 
-void QuorelVst::OnAsyncEvent(long id, long) {
+void QuorelVst::OnAsyncEvent(long id, long param) {
+  if (id == kEventSelectSound && model_) {
+    Oskend::SSoundIndex sound;
+    sound.bank = static_cast<uint8_t>(param >> 8);
+    sound.number = static_cast<uint8_t>(param);
+    model_->PutCurSound(sound);
+    return;
+  }
   if (id != 1 || !model_) return;
   connecting_ = true;
   if (closing_) {
@@ -349,6 +358,7 @@ uint32_t QuorelVst::ThreadProc() {
   while (workerRunning_) {
     if (!workerEvent_.Wait(XEvent::kInfinite)) continue;
     if (!workerRunning_) break;
+    ForwardFromHost();
     ForwardFromGUI();
   }
   return 0;

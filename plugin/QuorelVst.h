@@ -146,6 +146,7 @@ class QuorelVst : public IXThreadProc,
   void DrainFromHost();
   void DrainToHost();
   void ForwardFromGUI();
+  void ForwardFromHost();
   void CloseEditorWindow();
   // Runs fn on the main thread once no connection is running there.
   void CallAfterConnection(const std::function<void()>& fn);
@@ -167,6 +168,12 @@ class QuorelVst : public IXThreadProc,
   CMidiFifo* fromHost_ = nullptr;
   CMidiFifo* fromGUI_ = nullptr;
   CMidiFifo* toHost_ = nullptr;
+  // Host MIDI on its way from the audio thread to the worker thread, which
+  // gives it to the model; and the sound a program change selected.
+  CMidiFifo* toSynth_ = nullptr;
+  static constexpr uint32_t kSoundPending = 0x10000;
+  static constexpr long kEventSelectSound = 2;
+  std::atomic<uint32_t> pendingSound_{0};
   uint8_t bankSelect_[16][2] = {};
   XEvent workerEvent_;
   XThread workerThread_;

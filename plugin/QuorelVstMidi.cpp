@@ -77,7 +77,7 @@ void QuorelVst::DrainFromHost() {
   if (n <= 0) return;
   const float factor = 1000000.0f / sampleRate_;
   const int globalChannel = model_->GetGlobalChannel() & 0xFF;
-  VelorVstEditor* editor = GetVstEditor();
+  bool handedOver = false;
   tagMidiData m;
   while (n-- > 0 && fromHost_->Pop(&m)) {
     const uint8_t s = m.status;
@@ -89,19 +89,22 @@ void QuorelVst::DrainFromHost() {
       break;
     }
     if ((s & 0xF0) == 0xC0 && channel == globalChannel) {
-      Oskend::SSoundIndex sound;
-      sound.bank = BankForProgramChange();
-      sound.number = m.data1;
-      model_->PutCurSound(sound);
+      // Selecting a sound talks with the synthesizer: the main thread does
+      // it, the audio thread only notes which.
+      pendingSound_ = kSoundPending | (static_cast<uint32_t>(BankForProgramChange()) << 8) | m.data1;
+      handedOver = true;
       break;
     }
     const long long time =
         static_cast<long long>(blockStart_) +
         static_cast<long long>(static_cast<float>(m.time) * factor);
-    const uint8_t bytes[3] = {s, m.data1, m.data2};
-    model_->RTMIDIOut(time, bytes, MessageLength(s), eChgSource_HostMIDI);
-    if (editor) editor->MidiIn(s, m.data1, m.data2);
+    // The model's output also updates its sections (and tells their
+    // listeners), which allocates: the worker thread hands it over, with
+    // the time taken here. The low 32 bits of microseconds suffice for a
+    // time a few milliseconds away.
+    handedOver = toSynth_->Push(s, m.data1, m.data2, static_cast<uint32_t>(time)) || handedOver;
   }
+  if (handedOver) workerEvent_.Set();
 }
 
 void QuorelVst::DrainToHost() {
@@ -132,6 +135,30 @@ void QuorelVst::MidiInFromGUI(uint8_t status, uint8_t data1, uint8_t data2) {
   if (bypassed_ || !fromGUI_) return;
   fromGUI_->Push(status, data1, data2, 0);
   workerEvent_.Set();
+}
+
+void QuorelVst::ForwardFromHost() {
+  if (!toSynth_ || !model_) return;
+  if (const uint32_t sound = pendingSound_.exchange(0); sound & kSoundPending) {
+    if (dispatch_) dispatch_->NotifyEvent(this, kEventSelectSound, sound & 0xFFFF, true);
+  }
+  int n = toSynth_->Count();
+  VelorVstEditor* editor = GetVstEditor();
+  tagMidiData m;
+  while (n-- > 0 && toSynth_->Pop(&m)) {
+    // The full time nearest to now (in the block start's terms) with these
+    // low 32 bits.
+    const uint64_t now = WholeMsNowUs();
+    uint64_t time = (now & ~0xFFFFFFFFull) | m.time;
+    if (time > now + 0x80000000ull && time >= 0x100000000ull)
+      time -= 0x100000000ull;
+    else if (time + 0x80000000ull < now)
+      time += 0x100000000ull;
+    const uint8_t bytes[3] = {m.status, m.data1, m.data2};
+    model_->RTMIDIOut(static_cast<long long>(time), bytes, MessageLength(m.status),
+                      eChgSource_HostMIDI);
+    if (editor) editor->MidiIn(m.status, m.data1, m.data2);
+  }
 }
 
 void QuorelVst::ForwardFromGUI() {

@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <stdexcept>
+#include <thread>
 #include <string>
 #include <vector>
 
@@ -31,6 +32,7 @@ struct Sent {
   std::vector<uint8_t> bytes;
   unsigned length;
   eChgSource source;
+  std::thread::id thread;
 };
 
 class RecordingModel : public Oskend::CRemoteSynthImpl {
@@ -46,7 +48,7 @@ class RecordingModel : public Oskend::CRemoteSynthImpl {
 
   bool RTMIDIOut(long long time, const void* bytes, unsigned length, eChgSource source) override {
     const auto* b = static_cast<const uint8_t*>(bytes);
-    sent.push_back({time, {b[0], b[1], b[2]}, length, source});
+    sent.push_back({time, {b[0], b[1], b[2]}, length, source, std::this_thread::get_id()});
     return true;
   }
   Oskend::SSoundIndex PutCurSound(const Oskend::SSoundIndex& s) override {
@@ -96,6 +98,11 @@ class InProcess : public testing::Test {
     return e ? static_cast<QuorelVst*>(static_cast<AudioEffect*>(e->object)) : nullptr;
   }
   RecordingModel& model() { return *RecordingModel::last; }
+  // One block, then what the worker thread and the main loop do with it.
+  void Process(const Events& events) {
+    host.Process(events);
+    env.loop().RunFor(5);
+  }
   static uint64_t WholeMsUs() { return (os::NowUs() / 1000) * 1000; }
 };
 
@@ -105,13 +112,15 @@ TEST_F(InProcess, HostMidiReachesTheSynthesizerWithItsTimestampsAndTheEditorShow
   host.Dispatch(effSetSampleRate, 0, 0, nullptr, 48000.0f);
   env.clock().Advance(1234567);
   const uint64_t blockStart = WholeMsUs();
-  host.Process({{{0x90, 60, 100}, 0}, {{0x91, 62, 90}, 256}, {{0xE0, 0, 64}, 100}});
+  Process({{{0x90, 60, 100}, 0}, {{0x91, 62, 90}, 256}, {{0xE0, 0, 64}, 100}});
   ASSERT_EQ(model().sent.size(), 3u);
   EXPECT_EQ(model().sent[0].time, static_cast<long long>(blockStart));
   EXPECT_EQ(model().sent[1].time, static_cast<long long>(blockStart) + 5333);
   EXPECT_EQ(model().sent[1].bytes, (std::vector<uint8_t>{0x91, 62, 90}));
   EXPECT_EQ(model().sent[1].length, 3u);
   EXPECT_EQ(model().sent[1].source, eChgSource_HostMIDI);
+  // The model's output is not called on the audio thread (here the test's).
+  EXPECT_NE(model().sent[1].thread, std::this_thread::get_id());
   EXPECT_EQ(p->GetVstEditor()->GetMidiQueue()->Count(), 3);
   // The block is silent.
   EXPECT_EQ(QuorelVst::MessageLength(0xC0), 2u);
@@ -121,14 +130,14 @@ TEST_F(InProcess, HostMidiReachesTheSynthesizerWithItsTimestampsAndTheEditorShow
 
 TEST_F(InProcess, TransportMessagesEndTheBlockAndASongPositionDropsOnlyItself) {
   ASSERT_NE(Make(), nullptr);
-  host.Process({{{0x90, 1, 1}, 0}, {{0xF2, 5, 6}, 1}, {{0x90, 2, 1}, 2}, {{0x90, 3, 1}, 3}});
+  Process({{{0x90, 1, 1}, 0}, {{0xF2, 5, 6}, 1}, {{0x90, 2, 1}, 2}, {{0x90, 3, 1}, 3}});
   ASSERT_EQ(model().sent.size(), 1u);
-  host.Process({{{0x90, 4, 1}, 0}, {{0xFA, 0, 0}, 1}, {{0x90, 5, 1}, 2}});
+  Process({{{0x90, 4, 1}, 0}, {{0xFA, 0, 0}, 1}, {{0x90, 5, 1}, 2}});
   ASSERT_EQ(model().sent.size(), 4u);
   EXPECT_EQ(model().sent[1].bytes[1], 2);
   EXPECT_EQ(model().sent[2].bytes[1], 3);
   EXPECT_EQ(model().sent[3].bytes[1], 4);
-  host.Process({});
+  Process({});
   ASSERT_EQ(model().sent.size(), 5u);
   EXPECT_EQ(model().sent[4].bytes[1], 5);
 }
@@ -146,9 +155,9 @@ TEST_F(InProcess, BankSelectAndProgramChangeOnTheGlobalChannelSelectTheSound) {
     ASSERT_NE(Make(), nullptr);
     model().mode = c.mode;
     // Each of the three ends its block's draining; the note waits.
-    host.Process({{{0xB0, 0, c.msb}, 0}, {{0x90, 7, 7}, 1}});
-    host.Process({{{0xB0, 32, c.lsb}, 0}});
-    host.Process({{{0xC0, 5, 0}, 0}});
+    Process({{{0xB0, 0, c.msb}, 0}, {{0x90, 7, 7}, 1}});
+    Process({{{0xB0, 32, c.lsb}, 0}});
+    Process({{{0xC0, 5, 0}, 0}});
     ASSERT_EQ(model().selected.size(), 1u) << c.mode;
     EXPECT_EQ(model().selected[0].bank, c.expectedBank) << c.mode << " " << int(c.lsb);
     EXPECT_EQ(model().selected[0].number, 5);
@@ -161,11 +170,11 @@ TEST_F(InProcess, BankSelectAndProgramChangeOnTheGlobalChannelSelectTheSound) {
 TEST_F(InProcess, AProgramChangeWithoutBankSelectKeepsTheCurrentBank) {
   ASSERT_NE(Make(), nullptr);
   model().current = {3, 9};
-  host.Process({{{0xC0, 7, 0}, 0}});
+  Process({{{0xC0, 7, 0}, 0}});
   ASSERT_EQ(model().selected.size(), 1u);
   EXPECT_EQ(model().selected[0].bank, 3);
   // Another channel is not the global one: forwarded as it is.
-  host.Process({{{0xC5, 7, 0}, 0}});
+  Process({{{0xC5, 7, 0}, 0}});
   ASSERT_EQ(model().sent.size(), 1u);
   EXPECT_EQ(model().sent[0].length, 2u);
 }
@@ -176,14 +185,14 @@ TEST_F(InProcess, SynthesizerMidiReachesTheHostOnlyWhileMidiOutputToTheHostIsOn)
   const uint8_t note[3] = {0x92, 64, 33};
   const uint8_t clock[1] = {0xF8};
   p->OnRTMIDIIn(0, note, 3);
-  host.Process({});
+  Process({});
   EXPECT_TRUE(host.MidiReceived().empty());
   EXPECT_EQ(p->GetVstEditor()->GetMidiQueue()->Count(), 1);
 
   p->SetMIDIOUTtoDAW(true);
   p->OnRTMIDIIn(0, note, 3);
   p->OnRTMIDIIn(0, clock, 1);
-  host.Process({});
+  Process({});
   const auto got = host.MidiReceived();
   ASSERT_EQ(got.size(), 1u);
   EXPECT_EQ(got[0].bytes[0], 0x92);
@@ -201,7 +210,7 @@ TEST_F(InProcess, WhileBypassedHostGuiAndSynthesizerMidiAreDropped) {
   const uint8_t note[3] = {0x90, 1, 1};
   p->OnRTMIDIIn(0, note, 3);
   p->MidiInFromGUI(0x90, 2, 2);
-  host.Process({{{0x90, 3, 3}, 0}});
+  Process({{{0x90, 3, 3}, 0}});
   env.loop().RunFor(50);
   EXPECT_TRUE(model().sent.empty());
   EXPECT_TRUE(host.MidiReceived().empty());
@@ -252,12 +261,12 @@ TEST_F(InProcess, ModeChangesResetTheBankSelectAndUpdateTheHostsDisplay) {
   ASSERT_NE(p, nullptr);
   model().mode = 2;
   model().current = {1, 0};
-  host.Process({{{0xB0, 0, 0}, 0}});
-  host.Process({{{0xB0, 32, 3}, 0}});
+  Process({{{0xB0, 0, 0}, 0}});
+  Process({{{0xB0, 32, 3}, 0}});
   const int before = host.UpdateDisplayCount();
   p->OnRemoteSynthModeChanged(&model(), 2);
   EXPECT_EQ(host.UpdateDisplayCount(), before + 1);
-  host.Process({{{0xC0, 4, 0}, 0}});
+  Process({{{0xC0, 4, 0}, 0}});
   ASSERT_EQ(model().selected.size(), 1u);
   EXPECT_EQ(model().selected[0].bank, 1);
 }
