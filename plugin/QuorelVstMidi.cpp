@@ -1,6 +1,8 @@
 // The MIDI roads of the plug-in: host to synthesizer (audio thread), GUI to
 // synthesizer (worker thread), synthesizer to host and editor (the MIDI
 // input thread).
+#include <cstddef>
+
 #include "os/Clock.h"
 #include "plugin/CMidiFifo.h"
 #include "plugin/QuorelVst.h"
@@ -35,8 +37,11 @@ unsigned QuorelVst::MessageLength(uint8_t status) {
 
 int32_t QuorelVst::processEvents(VstEvents* events) {
   if (!events || !fromHost_) return 1;
+  // The host's list runs on past the two entries the record declares.
+  VstEvent* const* list = reinterpret_cast<VstEvent* const*>(
+      reinterpret_cast<const unsigned char*>(events) + offsetof(VstEvents, events));
   for (int32_t i = 0; i < events->numEvents; ++i) {
-    const VstEvent* e = events->events[i];
+    const VstEvent* e = list[i];
     if (!e || e->type != kVstMidiType || bypassed_) continue;
     const auto* midi = reinterpret_cast<const VstMidiEvent*>(e);
     fromHost_->Push(midi->midiData[0], midi->midiData[1], midi->midiData[2],

@@ -65,6 +65,9 @@ TEST_F(SharedObject, TheRecordDeclaresAnInstrumentWithChunksAndAnEditor) {
   EXPECT_NE(e->processReplacing, nullptr);
   EXPECT_NE(e->process, e->processReplacing);
   EXPECT_FLOAT_EQ(e->ioRatio, 1.0f);
+  // Nothing but the entry points is visible to the host.
+  EXPECT_EQ(library.Entry("_ZN9QuorelVst10InitializeEv"), nullptr);
+  EXPECT_EQ(library.Entry("_ZN2os8MainLoop7CurrentEv"), nullptr);
 }
 
 TEST_F(SharedObject, NamesCapabilitiesAndPinsAnswerAsAnInstrument) {
