@@ -175,6 +175,7 @@ bool QuorelVst::Initialize() {
   fromGUI_ = new CMidiFifo(kFifoSize);
   toHost_ = new CMidiFifo(kFifoSize);
   toSynth_ = new CMidiFifo(kFifoSize);
+  automation_ = new CMidiFifo(kFifoSize);
   hostEvents_ = std::make_unique<HostEventList>();
   hostMidiEvents_ = std::make_unique<VstMidiEvent[]>(kFifoSize);
   std::memset(bankSelect_, 0xFF, sizeof bankSelect_);
@@ -232,7 +233,8 @@ void QuorelVst::Uninitialize() {
     delete fromGUI_;
     delete toHost_;
     delete toSynth_;
-    fromHost_ = fromGUI_ = toHost_ = toSynth_ = nullptr;
+    delete automation_;
+    fromHost_ = fromGUI_ = toHost_ = toSynth_ = automation_ = nullptr;
     StopManagers();
   } catch (...) {
   }
@@ -359,6 +361,7 @@ uint32_t QuorelVst::ThreadProc() {
     if (!workerEvent_.Wait(XEvent::kInfinite)) continue;
     if (!workerRunning_) break;
     ForwardFromHost();
+    ForwardAutomation();
     ForwardFromGUI();
   }
   return 0;

@@ -2,6 +2,7 @@
 // synthesizer (worker thread), synthesizer to host and editor (the MIDI
 // input thread).
 #include <cstddef>
+#include <thread>
 
 #include "os/Clock.h"
 #include "plugin/CMidiFifo.h"
@@ -53,6 +54,7 @@ int32_t QuorelVst::processEvents(VstEvents* events) {
 void QuorelVst::process(float**, float**, int32_t) { blockStart_ = WholeMsNowUs(); }
 
 void QuorelVst::processReplacing(float** inputs, float** outputs, int32_t sampleFrames) {
+  audioThread_.store(std::this_thread::get_id(), std::memory_order_relaxed);
   blockStart_ = WholeMsNowUs();
   DrainFromHost();
   if (outputs && sampleFrames > 0) {

@@ -348,6 +348,17 @@ TEST_F(InProcess, TheEditorShowsItsPictureBeforeTheFirstIdleTick) {
   host.Dispatch(effEditClose);
 }
 
+TEST_F(InProcess, AutomationOnTheAudioThreadIsWrittenByTheWorker) {
+  AEffect* e = host.Instantiate(&VSTPluginMain);
+  ASSERT_NE(e, nullptr);
+  // The host's audio thread is the one that processes (here the test's).
+  Process({});
+  e->setParameter(e, 0, 37.0f / 127.0f);
+  EXPECT_NE(e->getParameter(e, 0), 37.0f / 127.0f);
+  env.loop().RunFor(5);
+  EXPECT_EQ(e->getParameter(e, 0), 37.0f / 127.0f);
+}
+
 TEST_F(InProcess, ChunksCarryTheAutomatedValues) {
   AEffect* e = host.Instantiate(&VSTPluginMain);
   ASSERT_NE(e, nullptr);
