@@ -123,10 +123,12 @@ QuorelVst::~QuorelVst() {
 }
 
 void QuorelVst::RequestTeardown() {
-  // Inside the connection's own waits the model is still in use: shutdown
-  // follows as soon as the connection returns.
-  if (connecting_) {
-    teardownPending_ = true;
+  // Inside the connection, or inside a modal run (its waits, a question),
+  // the objects are still in use further up the stack: shutdown follows as
+  // soon as they have returned.
+  os::MainLoop* loop = mainLoop_ ? mainLoop_->Loop() : nullptr;
+  if (loop && (connecting_ || loop->ModalDepth() > 0)) {
+    loop->AddTimer(10, 0, [this] { RequestTeardown(); });
     return;
   }
   Teardown();
@@ -244,7 +246,8 @@ VelorVstEditor* QuorelVst::GetVstEditor() const { return static_cast<VelorVstEdi
 
 void QuorelVst::CheckHost() {
   if (hostChecked_) return;
-  char product[64] = {};
+  // Room beyond the 64 bytes hosts are asked to keep to.
+  char product[256] = {};
   getHostProductString(product);
   product[63] = 0;
   const std::string name = kEffectName;
@@ -308,8 +311,8 @@ void QuorelVst::CallAfterConnection(const std::function<void()>& fn) {
   bool done = false;
   std::function<void()> attempt;
   attempt = [&] {
-    // Not inside the connection's own waits: try again shortly.
-    if (connecting_) {
+    // Not inside the connection or a modal run: try again shortly.
+    if (connecting_ || loop->ModalDepth() > 0) {
       loop->AddTimer(10, 0, attempt);
       return;
     }
@@ -345,11 +348,6 @@ void QuorelVst::OnAsyncEvent(long id, long param) {
     std::fflush(stdout);
   }
   connecting_ = false;
-  // A shutdown that came meanwhile runs after the dispatcher has returned.
-  if (teardownPending_ && mainLoop_ && mainLoop_->Loop()) {
-    teardownPending_ = false;
-    mainLoop_->Loop()->Post([this] { Teardown(); });
-  }
 }
 
 void QuorelVst::AbortConnection() {

@@ -204,8 +204,6 @@ class QuorelVst : public IXThreadProc,
   };
   std::unique_ptr<HostEventList> hostEvents_;
   std::unique_ptr<VstMidiEvent[]> hostMidiEvents_;
-  // Shutdown asked for while the connection runs: it follows the connection.
-  bool teardownPending_ = false;
   std::function<void()> teardownDone_;
   void RequestTeardown();
   void Teardown();

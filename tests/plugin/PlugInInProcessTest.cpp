@@ -341,6 +341,9 @@ TEST_F(InProcess, TheEditorShowsItsPictureBeforeTheFirstIdleTick) {
   env.loop().RunPending();
   EXPECT_GE(window->PresentCount(), 1);
   EXPECT_EQ(p->GetVstEditor()->IdleTicks(), 0u);
+  // A host that opens again without closing: still one window.
+  ASSERT_EQ(host.Dispatch(effEditOpen, 0, 0, nullptr), 1);
+  EXPECT_EQ(p->GetVstEditor()->GetLayerCount(), 1);
   // Closed by the host before the instance: the window goes, the editor stays.
   host.Dispatch(effEditClose);
   EXPECT_FALSE(p->GetVstEditor()->isOpen());
