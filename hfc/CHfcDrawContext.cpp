@@ -56,10 +56,17 @@ void CHfcDrawContext::BlendPixel(uint32_t* px, uint32_t colour, float coverage) 
   const float da = static_cast<float>(d >> 24) / 255.0f;
   const float oa = sa + da * (1.0f - sa);
   const float dw = da * (1.0f - sa);
-  uint32_t out = static_cast<uint32_t>(std::lround(oa * 255.0f)) << 24;
+  // The values are never negative, and one half added in double precision
+  // is exact, so truncation rounds as lround does, without the library call.
+  auto round = [](float v) { return static_cast<uint32_t>(static_cast<double>(v) + 0.5); };
+  uint32_t out = round(oa * 255.0f) << 24;
+  // Over an opaque pixel the result is opaque too, and dividing by 1 changes
+  // nothing.
+  const bool opaque = oa == 1.0f;
   for (int shift = 0; shift <= 16; shift += 8) {
-    const float c = (static_cast<float>(Channel(colour, shift)) * sa + static_cast<float>(Channel(d, shift)) * dw) / oa;
-    out |= static_cast<uint32_t>(std::clamp(std::lround(c), 0L, 255L)) << shift;
+    float c = static_cast<float>(Channel(colour, shift)) * sa + static_cast<float>(Channel(d, shift)) * dw;
+    if (!opaque) c /= oa;
+    out |= std::min(round(c), 255u) << shift;
   }
   *px = out;
 }

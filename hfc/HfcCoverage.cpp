@@ -47,6 +47,8 @@ void HfcFillPolygons(const std::vector<HfcPolygon>& polygons, int width, int hei
   std::vector<Edge> edges;
   float top = 1e30f;
   float bottom = -1e30f;
+  float left = 1e30f;
+  float right = -1e30f;
   for (const HfcPolygon& poly : polygons) {
     const size_t n = poly.size();
     for (size_t i = 0; i < n; ++i) {
@@ -65,6 +67,8 @@ void HfcFillPolygons(const std::vector<HfcPolygon>& polygons, int width, int hei
       }
       top = std::min({top, a.y, b.y});
       bottom = std::max({bottom, a.y, b.y});
+      left = std::min({left, a.x, b.x});
+      right = std::max({right, a.x, b.x});
     }
   }
   if (edges.empty()) {
@@ -72,8 +76,52 @@ void HfcFillPolygons(const std::vector<HfcPolygon>& polygons, int width, int hei
   }
   const int yFirst = std::max(0, static_cast<int>(std::floor(top)));
   const int yLast = std::min(height - 1, static_cast<int>(std::ceil(bottom)));
-  std::vector<float> acc(static_cast<size_t>(width));
+  // Rows are accumulated only over the polygons' columns, so small shapes
+  // in a wide picture cost what they cover.
+  const int xFirst = std::max(0, static_cast<int>(std::floor(left)));
+  const int xEnd = std::min(width, static_cast<int>(std::ceil(right)) + 1);
+  if (xEnd <= xFirst) {
+    return;
+  }
+  const int spanWidth = xEnd - xFirst;
+  const float shift = static_cast<float>(xFirst);
+  std::vector<float> acc(static_cast<size_t>(spanWidth));
   std::vector<Crossing> crossings;
+  // Two vertical edges are an upright rectangle (rectangles, and lines along
+  // an axis): every row of it is the same span taken by as many sample rows
+  // as fall inside, so the rows are made once per count.
+  const bool upright = edges.size() == 2 && edges[0].x0 == edges[0].x1 && edges[1].x0 == edges[1].x1 &&
+                       edges[0].y0 == edges[1].y0 && edges[0].y1 == edges[1].y1 && edges[0].dir != edges[1].dir;
+  if (upright) {
+    const float xa = std::min(edges[0].x0, edges[1].x0) - shift;
+    const float xb = std::max(edges[0].x0, edges[1].x0) - shift;
+    struct Row {
+      int x0 = 0;
+      std::vector<float> coverage;
+    };
+    Row rows[kSubRows + 1];
+    for (int n = 1; n <= kSubRows && xa != xb; ++n) {
+      std::fill(acc.begin(), acc.end(), 0.0f);
+      for (int k = 0; k < n; ++k) AddSpan(acc, spanWidth, xa, xb, 1.0f / kSubRows);
+      int x0 = 0;
+      while (x0 < spanWidth && acc[x0] <= 0.0f) ++x0;
+      int x1 = spanWidth;
+      while (x1 > x0 && acc[x1 - 1] <= 0.0f) --x1;
+      rows[n].x0 = xFirst + x0;
+      rows[n].coverage.assign(acc.begin() + x0, acc.begin() + x1);
+      for (float& c : rows[n].coverage) c = std::min(c, 1.0f);
+    }
+    for (int y = yFirst; y <= yLast; ++y) {
+      int n = 0;
+      for (int s = 0; s < kSubRows; ++s) {
+        const float sy = static_cast<float>(y) + (static_cast<float>(s) + 0.5f) / kSubRows;
+        n += sy >= edges[0].y0 && sy < edges[0].y1;
+      }
+      if (n > 0 && !rows[n].coverage.empty()) span(y, rows[n].x0, rows[n].coverage);
+    }
+    return;
+  }
+  std::vector<float> row;
   for (int y = yFirst; y <= yLast; ++y) {
     std::fill(acc.begin(), acc.end(), 0.0f);
     bool touched = false;
@@ -96,7 +144,7 @@ void HfcFillPolygons(const std::vector<HfcPolygon>& polygons, int width, int hei
       for (size_t i = 0; i + 1 < crossings.size(); ++i) {
         winding += crossings[i].dir;
         if (winding != 0) {
-          AddSpan(acc, width, crossings[i].x, crossings[i + 1].x, 1.0f / kSubRows);
+          AddSpan(acc, spanWidth, crossings[i].x - shift, crossings[i + 1].x - shift, 1.0f / kSubRows);
           touched = true;
         }
       }
@@ -105,13 +153,13 @@ void HfcFillPolygons(const std::vector<HfcPolygon>& polygons, int width, int hei
       continue;
     }
     int x0 = 0;
-    while (x0 < width && acc[x0] <= 0.0f) ++x0;
-    int x1 = width;
+    while (x0 < spanWidth && acc[x0] <= 0.0f) ++x0;
+    int x1 = spanWidth;
     while (x1 > x0 && acc[x1 - 1] <= 0.0f) --x1;
     if (x0 < x1) {
-      std::vector<float> row(acc.begin() + x0, acc.begin() + x1);
+      row.assign(acc.begin() + x0, acc.begin() + x1);
       for (float& c : row) c = std::min(c, 1.0f);
-      span(y, x0, row);
+      span(y, xFirst + x0, row);
     }
   }
 }

@@ -1,0 +1,188 @@
+#include "editor/controls/XEDropdownList.h"
+
+#include <cctype>
+
+#include "editor/controls/XEStaticText.h"
+#include "hfc/CHfcBmp.h"
+#include "hfc/CHfcDrawContext.h"
+#include "hfc/CHfcWindowLayer.h"
+#include "platform/CHfcPopupMenu.h"
+
+XEDropdownList::XEDropdownList() {
+  m_iValue = kNone;
+  m_iMin = -1;
+  m_iMax = -1;
+}
+
+XEDropdownList::~XEDropdownList() = default;
+
+bool XEDropdownList::Create(SXEDropdownListParam* p, int id, int idHigh) {
+  if (!p) return false;
+  const bool created = CHfcCtrlTextSwitch::Create(p, id, idHigh);
+  // The switch gave itself the range of its one state; the items decide.
+  m_iMin = m_items.empty() ? -1 : 0;
+  m_iMax = static_cast<int>(m_items.size()) - 1;
+  m_iRightReserve = p->rightReserve;
+  m_pEnableList = nullptr;
+  m_iEnableCount = 0;
+  m_bFocusOnClick = true;
+  m_bSpaceKey = false;
+  return created;
+}
+
+void XEDropdownList::AddItem(const char* text, const char* subText, bool redraw) {
+  const std::string t = text ? text : "";
+  m_items.push_back({t, subText ? subText : t});
+  m_iMin = 0;
+  m_iMax = static_cast<int>(m_items.size()) - 1;
+  if (redraw) m_bDirty = true;
+}
+
+void XEDropdownList::DeleteAllItems() {
+  m_items.clear();
+  // The range goes with the items, as before any was added.
+  m_iMin = -1;
+  m_iMax = -1;
+  m_iValue = -1;
+  m_bDirty = true;
+}
+
+bool XEDropdownList::GetItemText(std::string& out, int index) const {
+  if (index < 0 || index >= GetItemCount()) {
+    out.clear();
+    return false;
+  }
+  out = m_items[static_cast<size_t>(index)].text;
+  return true;
+}
+
+int XEDropdownList::ItemOf(int value) const {
+  if (value == kNone || m_items.empty()) return -1;
+  const int64_t index = int64_t{value} - m_iMin;
+  return index >= 0 && index < GetItemCount() ? static_cast<int>(index) : -1;
+}
+
+void XEDropdownList::SetIntValue(int value, bool redraw) {
+  m_iValue = ItemOf(value) >= 0 ? value : kNone;
+  if (redraw) m_bDirty = true;
+}
+
+void XEDropdownList::SetSelectedItemIndex(int index, bool redraw) {
+  m_iValue = index >= 0 && index < GetItemCount() ? index : kNone;
+  if (redraw) m_bDirty = true;
+}
+
+void XEDropdownList::SetEnableParameterList(bool* list, int count) {
+  m_pEnableList = list;
+  m_iEnableCount = list ? count : 0;
+}
+
+void XEDropdownList::SetEnableIndex(int index, bool enabled) {
+  if (m_pEnableList && index >= 0 && index < m_iEnableCount) m_pEnableList[index] = enabled;
+}
+
+bool XEDropdownList::OnHfcMouseLButtonDown(CHfcMouse*, int, int, int) {
+  tagHfcPoint place{m_rcFrame.left, m_rcFrame.bottom};
+  CHfcWindow* window = nullptr;
+  if (CHfcWindowLayer* layer = GetParentLayer()) {
+    place.x += layer->GetRect().left;
+    place.y += layer->GetRect().top;
+    window = layer->GetParentWindow();
+  }
+  SetFocus(0);
+  CHfcPopupMenu menu;
+  if (!menu.Create(1, false)) return true;
+  // Exactly the items: the largest value is one less than GetMaxIntValue.
+  for (int i = 0; i < GetItemCount(); ++i) {
+    menu.InsertItem(i, i + 1, m_items[static_cast<size_t>(i)].text.c_str(), 0);
+    if (m_pEnableList && i < m_iEnableCount) menu.EnableItem(i, m_pEnableList[i]);
+  }
+  const int selected = ItemOf(m_iValue);
+  if (selected >= 0) menu.CheckItem(selected, true);
+  // The menu's item numbers count from 1: the current choice under the
+  // pointer.
+  const int chosen = menu.TrackPopupById(place.x, place.y, window, selected + 1);
+  if (chosen > 0 && chosen <= GetItemCount()) {
+    m_iValue = chosen + m_iMin - 1;
+    m_bDirty = true;
+    if (m_pListener) m_pListener->OnHfcCtrlIntValueChanged(this, m_iValue);
+  }
+  menu.Destroy();
+  return true;
+}
+
+void XEDropdownList::Draw(CHfcDrawContext* dc) {
+  if (!dc || !m_bVisible) return;
+  const int x = m_rcFrame.left;
+  const int y = m_rcFrame.top;
+  const int w = GetWidth();
+  const int h = GetHeight();
+  if (m_pBgBmp)
+    dc->CopyBmp(x, y, w, h, m_pBgBmp, m_iBgX, m_iBgY);
+  else
+    dc->ClearRect(x, y, w, h);
+  if (m_pSkin) {
+    // One state whatever the value: the pressed frame only when the skin
+    // has pressed frames, the disabled one after all normal frames.
+    const int normalFrames = m_bOneFramePerState ? 1 : 2;
+    int frame = !m_bOneFramePerState && IsPressed() ? 1 : 0;
+    float alpha = 1.0f;
+    if (!m_bEnabled) {
+      if (m_bDisabledFrame)
+        frame = normalFrames;
+      else
+        alpha = m_fDisabledAlpha;
+    }
+    dc->CopyBmpAlpha(x, y, w, h, m_pSkin, alpha, 0, frame * h);
+  }
+  DrawText(dc);
+  if (IsFocused()) DrawFocus(dc);
+}
+
+void XEDropdownList::DrawText(CHfcDrawContext* dc) {
+  const int item = ItemOf(m_iValue);
+  if (!dc || !m_pFont || item < 0) return;
+  std::string text = m_items[static_cast<size_t>(item)].subText;
+  for (char& c : text)
+    if (!std::isprint(static_cast<unsigned char>(c))) c = ' ';
+  const int tw = HfcGetBmpTextWidth(m_pFont, text.c_str());
+  int w = GetWidth() - m_iRightReserve;
+  int tx = 0;
+  switch (m_iHAlign) {
+    case 0:
+      tx = m_iHMargin;
+      w -= m_iHMargin;
+      break;
+    case 1: {
+      const int room = w - 2 * m_iHMargin - tw;
+      tx = m_iHMargin + (room > 0 ? room / 2 : 0);
+      break;
+    }
+    case 2:
+      w -= m_iHMargin;
+      tx = w - tw;
+      break;
+    default:
+      break;
+  }
+  if (tx < 0) tx = m_iHMargin;
+  const int h = GetHeight();
+  int ty = 0;
+  switch (m_iVAlign) {
+    case 0:
+      ty = m_iVMargin;
+      break;
+    case 1:
+      ty = (h - m_pFont->textHeight) / 2 + m_iVMargin;
+      break;
+    case 2:
+      ty = h - m_pFont->textHeight - m_iVMargin;
+      break;
+    default:
+      break;
+  }
+  if (ty < 0) ty = 0;
+  const uint32_t colour = m_bEnabled ? m_uTextColor : XEScaleAlpha(m_uTextColor, m_fDisabledAlpha);
+  dc->DrawBmpTextProportional(m_rcFrame.left + tx, m_rcFrame.top + ty, text.c_str(), w, m_pFont, colour,
+                              false);
+}

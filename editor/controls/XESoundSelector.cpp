@@ -1,0 +1,88 @@
+#include "editor/controls/XESoundSelector.h"
+
+#include "editor/controls/FontManager.h"
+#include "editor/controls/XEStaticText.h"
+#include "hfc/CHfcBmp.h"
+#include "hfc/CHfcDrawContext.h"
+#include "platform/HfcTime.h"
+
+bool XESoundSelector::Create(SXESoundSelector* p, int id, int flags) {
+  m_text.clear();
+  if (!p) return false;
+  m_iKind = p->kind;
+  m_pFont = p->font;
+  if (!m_pFont && FontManager::mInstance)
+    m_pFont = FontManager::mInstance->GetBmpFontInfo(FontManager::FontName_Geneva9);
+  m_uTextColor = p->color;
+  m_pFrame = p->frame;
+  m_pBack = p->back;
+  m_iBackX = p->backX;
+  m_iBackY = p->backY;
+  m_iMargin = p->margin;
+  m_bStripPrefix = p->stripPrefix != 0;
+  m_iGroupId = flags;
+  const int w = m_pFrame ? m_pFrame->GetWidth() : 0;
+  const int h = m_pFrame ? m_pFrame->GetHeight() : 0;
+  if (!CHfcControl::Create(p->x, p->y, w, h, id)) return false;
+  Enable(true);
+  return true;
+}
+
+void XESoundSelector::SetIntValue(int v, bool redraw) {
+  m_iValue = v >= GetMinIntValue() && v <= GetMaxIntValue() ? v : -1;
+  if (redraw) SetDirty(true);
+}
+
+void XESoundSelector::SetPtrValue(void* text, bool redraw) {
+  m_text = text ? static_cast<const char*>(text) : "";
+  if (redraw) SetDirty(true);
+}
+
+std::string XESoundSelector::GetShownText() const {
+  if (!m_bStripPrefix) return m_text;
+  const size_t colon = m_text.find(':');
+  if (colon == std::string::npos) return m_text;
+  // The stored text keeps its prefix: stripping it in place would eat one
+  // more "xx: " part of a name at every redraw.
+  return colon + 2 <= m_text.size() ? m_text.substr(colon + 2) : std::string();
+}
+
+void XESoundSelector::Draw(CHfcDrawContext* dc) {
+  if (!dc || !IsVisible()) return;
+  const int w = GetWidth();
+  const int h = GetHeight();
+  if (m_pBack)
+    dc->CopyBmp(m_rcFrame.left, m_rcFrame.top, w, h, m_pBack, m_iBackX, m_iBackY);
+  else
+    dc->ClearRect(m_rcFrame.left, m_rcFrame.top, w, h);
+  if (m_pFrame)
+    dc->CopyBmpAlpha(m_rcFrame.left, m_rcFrame.top, m_pFrame->GetWidth(), m_pFrame->GetHeight(),
+                     m_pFrame, IsEnabled() ? 1.0f : GetDisabledAlpha(), 0, 0);
+  DrawText(dc);
+  if (IsFocused()) DrawFocus(dc);
+}
+
+void XESoundSelector::DrawText(CHfcDrawContext* dc) {
+  if (!m_pFont) return;
+  const uint32_t colour = IsEnabled() ? m_uTextColor : XEScaleAlpha(m_uTextColor, GetDisabledAlpha());
+  const std::string shown = GetShownText();
+  dc->DrawBmpTextProportional(m_rcFrame.left + m_iMargin,
+                              m_rcFrame.top + (GetHeight() - m_pFont->textHeight) / 2, shown.c_str(),
+                              GetWidth() - 2 * m_iMargin, m_pFont, colour, false);
+}
+
+bool XESoundSelector::OnHfcMouseLButtonDown(CHfcMouse*, int x, int y, int mods) {
+  if (m_pListener && m_pListener->OnHfcCtrlMouseLButtonDown(this, x, y, mods)) return true;
+  SetPressTime(static_cast<int>(HfcGetSystemTimeMs()));
+  if (m_bFocusOnClick)
+    SetFocus(0);
+  else
+    ReleaseFocus();
+  return true;
+}
+
+bool XESoundSelector::OnHfcMouseLButtonUp(CHfcMouse*, int x, int y, int mods) {
+  if (m_pListener && m_pListener->OnHfcCtrlMouseLButtonUp(this, x, y, mods)) return true;
+  ReleaseMouseCapture();
+  return true;
+}

@@ -1,0 +1,103 @@
+#include "hfc/CHfcCtrlSlideSwitch.h"
+
+#include <algorithm>
+
+#include "hfc/CHfcBmp.h"
+#include "hfc/CHfcDrawContext.h"
+#include "hfc/CHfcKey.h"
+#include "hfc/CHfcMouse.h"
+
+CHfcCtrlSlideSwitch::~CHfcCtrlSlideSwitch() = default;
+
+bool CHfcCtrlSlideSwitch::Create(tagHfcCtrlSlideSwitchParam* p, int id, int userValue) {
+  if (!p || !p->skin || p->states < 1) return false;
+  m_param = *p;
+  if (m_param.width == 0) m_param.width = p->skin->GetWidth();
+  if (m_param.height == 0) m_param.height = p->skin->GetHeight() / p->states;
+  if (!CHfcControl::Create(m_param.x, m_param.y, m_param.width, m_param.height, id)) return false;
+  SetMinIntValue(0, true);
+  SetMaxIntValue(p->states - 1, true);
+  SetGroupId(userValue);
+  Enable(true);
+  return true;
+}
+
+void CHfcCtrlSlideSwitch::Destroy() {
+  m_bCreated = false;
+  CHfcControl::Destroy();
+}
+
+void CHfcCtrlSlideSwitch::SetIntValue(int value, bool redraw) {
+  value = ClipIntValueRange(value);
+  if (value == m_iValue) return;
+  m_iValue = value;
+  if (redraw) m_bDirty = true;
+}
+
+void CHfcCtrlSlideSwitch::Draw(CHfcDrawContext* dc) {
+  if (!dc || !m_bVisible || !m_param.skin) return;
+  const int f = std::min(std::max(m_iValue, 0), m_param.states - 1);
+  const int x = m_rcFrame.left;
+  const int y = m_rcFrame.top;
+  const int w = GetWidth();
+  const int h = GetHeight();
+  if (m_param.bgBmp)
+    dc->CopyBmp(x, y, w, h, m_param.bgBmp, m_param.bgX, m_param.bgY);
+  else
+    dc->ClearRect(static_cast<float>(x), static_cast<float>(y), static_cast<float>(w),
+                  static_cast<float>(h));
+  if (m_bEnabled)
+    dc->CopyBmp(x, y, w, h, m_param.skin, 0, f * h);
+  else
+    dc->CopyBmpAlpha(x, y, w, h, m_param.skin, m_fDisabledAlpha, 0, f * h);
+}
+
+int CHfcCtrlSlideSwitch::StateAt(int y) {
+  const int zone = std::max(1, GetHeight() / m_param.states);
+  const int maximum = GetMaxIntValue();
+  return std::min(std::max(maximum - y / zone, 0), maximum);
+}
+
+void CHfcCtrlSlideSwitch::ReportStateAt(int y) {
+  const int state = StateAt(y);
+  if (state != GetIntValue() && m_pListener) m_pListener->OnHfcCtrlIntValueChanged(this, state);
+}
+
+bool CHfcCtrlSlideSwitch::HoldsCapture() const {
+  return CHfcMouse::sm_pInstance &&
+         CHfcMouse::sm_pInstance->GetCapture() == static_cast<const CHfcMouseListener*>(this);
+}
+
+bool CHfcCtrlSlideSwitch::OnHfcMouseLButtonDown(CHfcMouse*, int x, int y, int mods) {
+  if (!m_bEnabled) return false;
+  if (m_pListener && m_pListener->OnHfcCtrlMouseLButtonDown(this, x, y, mods)) return true;
+  if (CHfcKey::sm_pInstance) CHfcKey::sm_pInstance->ReleaseFocus();
+  SetMouseCapture();
+  SetMouseCursorForMouseDown();
+  if (m_pListener) m_pListener->OnHfcCtrlBeginEdit(this);
+  ReportStateAt(y);
+  return true;
+}
+
+bool CHfcCtrlSlideSwitch::OnHfcMouseLButtonDoubleClick(CHfcMouse* m, int x, int y, int mods) {
+  return OnHfcMouseLButtonDown(m, x, y, mods);
+}
+
+bool CHfcCtrlSlideSwitch::OnHfcMouseMove(CHfcMouse*, int x, int y, int mods) {
+  if (m_pListener && m_pListener->OnHfcCtrlMouseMove(this, x, y, mods)) return true;
+  if (HoldsCapture()) ReportStateAt(y);
+  return true;
+}
+
+bool CHfcCtrlSlideSwitch::OnHfcMouseLButtonUp(CHfcMouse*, int, int, int) {
+  if (HoldsCapture()) {
+    if (m_pListener) m_pListener->OnHfcCtrlEndEdit(this);
+    ReleaseMouseCapture();
+  }
+  return true;
+}
+
+bool CHfcCtrlSlideSwitch::OnHfcMouseRButtonDown(CHfcMouse*, int x, int y, int mods) {
+  if (m_pListener) m_pListener->OnHfcCtrlMouseRButtonDown(this, x, y, mods);
+  return true;
+}

@@ -1,0 +1,110 @@
+#include "host/TalvikHostMIDIManagerC.h"
+
+#include <memory>
+
+#include "host/TalvikHostMIDIManager.h"
+#include "platform/NRXException.h"
+
+namespace {
+
+std::unique_ptr<TalvikHostMIDIManager> g_manager;
+
+template <typename Fn>
+int Guarded(Fn fn) {
+  if (!g_manager) return -1;
+  try {
+    fn(*g_manager);
+    return 0;
+  } catch (const NRXMacOSException& e) {
+    return static_cast<int>(e.code());
+  } catch (...) {
+    return -1;
+  }
+}
+
+}  // namespace
+
+TalvikHostMIDIManager* TalvikHostMIDIManager_Instance() { return g_manager.get(); }
+
+extern "C" {
+
+int TalvikHostMIDIManager_Initialize(os::midi::Client* client, HostedComponent* unit,
+                                     void* midiController) {
+  if (g_manager) return 0;
+  try {
+    g_manager = std::make_unique<TalvikHostMIDIManager>(client, unit, midiController);
+    return 0;
+  } catch (const NRXMacOSException& e) {
+    return static_cast<int>(e.code());
+  } catch (...) {
+    return -1;
+  }
+}
+
+int TalvikHostMIDIManager_Finalize() {
+  if (!g_manager) return 0;
+  std::unique_ptr<TalvikHostMIDIManager> m = std::move(g_manager);
+  try {
+    m.reset();
+    return 0;
+  } catch (const NRXMacOSException& e) {
+    return static_cast<int>(e.code());
+  } catch (...) {
+    return -1;
+  }
+}
+
+int TalvikHostMIDIManager_Idle() {
+  return Guarded([](TalvikHostMIDIManager& m) { m.Idle(); });
+}
+
+void TalvikHostMIDIManager_SetSampleRateAndBufferFrameSize(double rate, unsigned int frames) {
+  if (g_manager) g_manager->SetSampleRateAndBufferFrameSize(rate, frames);
+}
+
+void TalvikHostMIDIManager_InProcess(const HostAudioTimeStamp* timeStamp) {
+  if (g_manager) g_manager->InProcess(timeStamp);
+}
+
+int TalvikHostMIDIManager_RebuildDataList(const MIDIEndpointList& snapshot) {
+  return Guarded([&](TalvikHostMIDIManager& m) { m.RebuildDataList(snapshot); });
+}
+
+int TalvikHostMIDIManager_SetSource(int slot, MIDIEndpointRef source, bool enable) {
+  return Guarded([&](TalvikHostMIDIManager& m) { m.SetSource(slot, source, enable); });
+}
+
+int TalvikHostMIDIManager_SetClockSyncSource(MIDIEndpointRef source) {
+  return Guarded([&](TalvikHostMIDIManager& m) { m.SetClockSyncSource(source); });
+}
+
+int TalvikHostMIDIManager_GetSourceType(MIDIEndpointRef source, int& type, int& index) {
+  return Guarded([&](TalvikHostMIDIManager& m) {
+    int t = 0, i = 0;
+    m.GetSourceType(source, t, i);
+    type = t;
+    index = i;
+  });
+}
+
+int TalvikHostMIDIManager_HandleBankOpen() {
+  return Guarded([](TalvikHostMIDIManager& m) { m.HandleBankOpen(); });
+}
+
+int TalvikHostMIDIManager_HandleBankSaveAs() {
+  return Guarded([](TalvikHostMIDIManager& m) { m.HandleBankSaveAs(); });
+}
+
+int TalvikHostMIDIManager_HandlePresetImport() {
+  return Guarded([](TalvikHostMIDIManager& m) { m.HandlePresetImport(); });
+}
+
+int TalvikHostMIDIManager_HandlePresetExport() {
+  return Guarded([](TalvikHostMIDIManager& m) { m.HandlePresetExport(); });
+}
+
+int TalvikHostMIDIManager_SetKnobMode(int knobMode) {
+  return Guarded([&](TalvikHostMIDIManager& m) { m.SetKnobMode(knobMode); });
+}
+
+}  // extern "C"

@@ -1,0 +1,177 @@
+#include "editor/controls/XEDropdownList.h"
+
+#include <climits>
+
+#include "os/Menu.h"
+#include "tests/editor/controls/SkinnedControlFixture.h"
+
+namespace {
+
+using namespace skinnedtest;
+using os::HeadlessMenuTracker;
+
+constexpr int kX = 60;
+constexpr int kY = 50;
+
+class DropdownTest : public SkinnedControlTest {
+ protected:
+  void SetUp() override {
+    SkinnedControlTest::SetUp();
+    os::Menu::SetTracker({});
+    HeadlessMenuTracker::Reset();
+  }
+  void TearDown() override {
+    HeadlessMenuTracker::Reset();
+    SkinnedControlTest::TearDown();
+  }
+  // A face like the edit pages' lists: 96 x 13, text after 13 pixels.
+  void Make(XEDropdownList& d, int y = kY) {
+    if (!face) face = Flat(96, 13, 0xFFFFFFFFu);
+    SXEDropdownListParam p{};
+    p.x = kX;
+    p.y = y;
+    p.skin = face.get();
+    p.bgBmp = editor.back();
+    p.bgX = kX;
+    p.bgY = y;
+    p.states = 1;
+    p.oneFramePerState = 1;
+    p.font = FontManager::mInstance->GetBmpFontInfo("FontGeneva9");
+    p.text = "";
+    p.textColor = 0xFF000000u;
+    p.hAlign = 0;
+    p.hMargin = 13;
+    p.vAlign = 1;
+    p.rightReserve = 0;
+    ASSERT_TRUE(d.Create(&p, 4, 0));
+    d.SetFocusColor(0);
+    Add(&d);
+  }
+  std::vector<uint32_t> Face(int y) {
+    std::vector<uint32_t> v;
+    for (int yy = y; yy < y + 13; ++yy)
+      for (int x = kX; x < kX + 96; ++x) v.push_back(Pixel(x, yy));
+    return v;
+  }
+  bool Blank(int y) {
+    for (uint32_t p : Face(y))
+      if (p != 0xFFFFFFFFu) return false;
+    return true;
+  }
+  std::vector<std::string> MenuTexts(const HeadlessMenuTracker::Shown& s) {
+    std::vector<std::string> v;
+    for (const auto& i : s.items) v.push_back(i.text);
+    return v;
+  }
+
+  std::unique_ptr<CHfcBmp> face;
+  XEDropdownList list;
+};
+
+TEST_F(DropdownTest, TheMenuListsExactlyTheItemsAndAChoiceIsReported) {
+  Make(list);
+  for (const char* t : {"Sine", "Saw", "Square"}) list.AddItem(t, false);
+  list.SetIntValue(2, true);
+  HeadlessMenuTracker::ScriptIndex({1});
+  Click(kX + 20, kY + 5);
+  ASSERT_EQ(HeadlessMenuTracker::Transcript().size(), 1u);
+  const auto shown = HeadlessMenuTracker::Transcript()[0];
+  EXPECT_EQ(MenuTexts(shown), (std::vector<std::string>{"Sine", "Saw", "Square"}));
+  EXPECT_TRUE(shown.items[2].checked);
+  EXPECT_FALSE(shown.items[0].checked);
+  EXPECT_EQ(shown.item, 3);  // the current choice under the pointer
+  // At the control's bottom-left corner, on the screen.
+  EXPECT_EQ(shown.x, kX + os::HeadlessWindow::kDefaultOriginX);
+  EXPECT_EQ(shown.y, kY + 13 + os::HeadlessWindow::kDefaultOriginY);
+  EXPECT_EQ(listener.values, (std::vector<int>{1}));
+  EXPECT_EQ(list.GetIntValue(), 1);
+  // Dismissed: nothing changes, nothing is reported.
+  HeadlessMenuTracker::ScriptNone();
+  Click(kX + 20, kY + 5);
+  EXPECT_EQ(listener.values, (std::vector<int>{1}));
+  EXPECT_EQ(list.GetIntValue(), 1);
+  EXPECT_EQ(list.GetMaxIntValue(), 3);
+}
+
+TEST_F(DropdownTest, DeletingAllItemsTakesTheRangeWithThem) {
+  Make(list);
+  for (const char* t : {"Off", "On", "Auto"}) list.AddItem(t, false);
+  list.DeleteAllItems();
+  EXPECT_EQ(list.GetIntValue(), -1);
+  EXPECT_EQ(list.GetMinIntValue(), -1);
+  EXPECT_EQ(list.GetItemCount(), 0);
+  // -1 names no item, whatever the old range was.
+  list.SetIntValue(-1, false);
+  EXPECT_EQ(list.GetSelectedItemIndex(), XEDropdownList::kNone);
+  Click(kX + 20, kY + 5);
+  ASSERT_EQ(HeadlessMenuTracker::Transcript().size(), 1u);
+  EXPECT_TRUE(HeadlessMenuTracker::Transcript()[0].items.empty());
+  list.AddItem("Mono", false);
+  list.AddItem("Poly", false);
+  HeadlessMenuTracker::ScriptIndex({1});
+  Click(kX + 20, kY + 5);
+  EXPECT_EQ(MenuTexts(HeadlessMenuTracker::Transcript()[1]), (std::vector<std::string>{"Mono", "Poly"}));
+  EXPECT_EQ(listener.values, (std::vector<int>{1}));
+}
+
+TEST_F(DropdownTest, ValuesThatNameNoItemAreNoneAndDrawAnEmptyFace) {
+  Make(list);
+  for (const char* t : {"A", "B", "C"}) list.AddItem(t, false);
+  struct Case {
+    int value, stored;
+  };
+  for (const Case c : {Case{0, 0}, Case{2, 2}, Case{3, INT_MIN}, Case{-1, INT_MIN}}) {
+    list.SetIntValue(c.value, true);
+    EXPECT_EQ(list.GetSelectedItemIndex(), c.stored) << c.value;
+  }
+  Idle(20);
+  EXPECT_TRUE(Blank(kY));
+  list.SetSelectedItemIndex(1, true);
+  Idle(20);
+  EXPECT_FALSE(Blank(kY));
+  std::string text;
+  EXPECT_TRUE(list.GetItemText(text, 2));
+  EXPECT_EQ(text, "C");
+  EXPECT_FALSE(list.GetItemText(text, 3));
+  EXPECT_EQ(text, "");
+}
+
+TEST_F(DropdownTest, TheFaceShowsTheSubTextWithControlCharactersAsBlanks) {
+  XEDropdownList plain;
+  Make(list, kY);
+  Make(plain, kY + 40);
+  list.AddItem("Filter Type: Low Pass", "LPF\t24", false);
+  list.AddItem("Resonance", false);
+  plain.AddItem("LPF 24", false);
+  plain.AddItem("Resonance", false);
+  list.SetIntValue(0, true);
+  plain.SetIntValue(0, true);
+  Idle(20);
+  EXPECT_EQ(Face(kY), Face(kY + 40));
+  HeadlessMenuTracker::ScriptNone();
+  Click(kX + 20, kY + 5);
+  EXPECT_EQ(HeadlessMenuTracker::Transcript()[0].items[0].text, "Filter Type: Low Pass");
+  list.SetIntValue(1, true);
+  plain.SetIntValue(1, true);
+  Idle(20);
+  EXPECT_EQ(Face(kY), Face(kY + 40));
+}
+
+TEST_F(DropdownTest, TheEnableListDisablesMenuEntriesWithinItsLength) {
+  Make(list);
+  for (const char* t : {"A", "B", "C"}) list.AddItem(t, false);
+  bool enabled[2] = {true, true};
+  list.SetEnableParameterList(enabled, 2);
+  list.SetEnableIndex(1, false);
+  list.SetEnableIndex(5, false);  // outside the list: ignored
+  HeadlessMenuTracker::ScriptIndex({1});  // a disabled entry chooses nothing
+  Click(kX + 20, kY + 5);
+  const auto items = HeadlessMenuTracker::Transcript()[0].items;
+  ASSERT_EQ(items.size(), 3u);
+  EXPECT_FALSE(items[0].disabled);
+  EXPECT_TRUE(items[1].disabled);
+  EXPECT_FALSE(items[2].disabled);  // beyond the list: enabled
+  EXPECT_TRUE(listener.values.empty());
+}
+
+}  // namespace

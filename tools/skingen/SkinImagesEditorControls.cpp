@@ -1,0 +1,351 @@
+// Skins of the editor's own controls: tab strips and their group switches,
+// drop-down faces, sound-selector fields, scroll-bar arrows, MIDI activity
+// indicators, the medium check box and the split-key keyboard. They follow
+// the panel's language: light fields with grey borders on the edit pages,
+// the pale LCD for sound names, dark browser parts with coloured text, and
+// amber for what is lit.
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "hfc/CHfcDrawContext.h"
+#include "os/window/TextRenderer.h"
+#include "tools/skingen/SkinImageRecipe.h"
+#include "tools/skingen/SkinPaint.h"
+
+namespace {
+
+using namespace skin;
+
+constexpr uint32_t kFieldBorder = 0xFF7E838C;
+constexpr uint32_t kFieldTop = 0xFFFFFFFF;
+constexpr uint32_t kFieldBottom = 0xFFECEEF1;
+constexpr uint32_t kLcdTop = 0xFFD4E0CC;
+constexpr uint32_t kLcdBottom = 0xFFB5C6AC;
+constexpr uint32_t kBrowserDark = 0xFF07080F;
+constexpr uint32_t kTabRow = 0xFF2F3238;
+constexpr uint32_t kTabOff = 0xFF454951;
+constexpr uint32_t kTabOffText = 0xFFC8CCD4;
+constexpr uint32_t kTabOnText = 0xFF1B1D22;
+
+constexpr uint32_t kBlue = 0xFF6178C2;
+constexpr uint32_t kRed = 0xFFC0543E;
+constexpr uint32_t kGreen = 0xFF89AD51;
+
+// ---- Shapes ----
+
+// A triangle of rows, pointing down (dir 0), up (1), left (2) or right (3),
+// centred on (cx, cy) with the given half size.
+void Triangle(CHfcDrawContext& dc, float cx, float cy, int half, int dir, uint32_t colour) {
+  dc.SetBrushColor(colour);
+  for (int i = 0; i <= half; ++i) {
+    const int len = 2 * (half - i) + 1;
+    const float along = (dir == 0 || dir == 3) ? static_cast<float>(i) : static_cast<float>(-i);
+    if (dir < 2)
+      dc.FillRect(cx - (len - 1) / 2.0f - 0.5f, cy + along - half / 2.0f - 0.5f, static_cast<float>(len), 1.0f);
+    else
+      dc.FillRect(cx + along - half / 2.0f - 0.5f, cy - (len - 1) / 2.0f - 0.5f, 1.0f, static_cast<float>(len));
+  }
+}
+
+// Width in pixels of text in a system font.
+float TextWidth(const char* font, float size, const char* text) {
+  os::TextRenderer r;
+  r.SetFont(font, size);
+  return r.Draw(0.0f, 0.0f, text, std::strlen(text), 0, 0, [](int, int, uint8_t) {});
+}
+
+// Text centred in a box, baseline placed for the box's height.
+void CentredText(CHfcDrawContext& dc, int x, int y, int w, int h, const char* text, const char* font,
+                 float size, uint32_t colour) {
+  dc.SetFont(font, size);
+  dc.SetBrushColor(colour);
+  const float tw = TextWidth(font, size, text);
+  dc.DrawText(std::round(x + (w - tw) / 2.0f), std::round(y + h / 2.0f + size * 0.36f), text,
+              std::strlen(text));
+}
+
+// A light field of the edit pages: grey border, white fill.
+void Field(CHfcDrawContext& dc, int x, int y, int w, int h) {
+  Fill(dc, x, y, w, h, kFieldBorder);
+  VGradient(dc, x + 1, y + 1, w - 2, h - 2, kFieldTop, kFieldBottom);
+}
+
+// A small dark button face.
+void ButtonFace(CHfcDrawContext& dc, int x, int y, int w, int h, bool pressed) {
+  Fill(dc, x, y, w, h, 0xFF0E0F12);
+  VGradient(dc, x + 1, y + 1, w - 2, h - 2, pressed ? 0xFF2C2E34 : 0xFF5A5E66,
+            pressed ? 0xFF3A3D44 : 0xFF363940);
+  if (!pressed) Fill(dc, x + 1, y + 1, w - 2, 1, 0xFF7A7F88);
+}
+
+// ---- Tab strips ----
+
+struct TabStrip {
+  int tabWidth, tabHeight, gap, firstExtra, lastExtra;
+  std::vector<const char*> labels;
+};
+
+// Width of a strip's picture: every tab at its own place.
+int StripWidth(const TabStrip& s) {
+  const int n = static_cast<int>(s.labels.size());
+  return s.firstExtra + (n - 1) * (s.tabWidth + s.gap) + s.tabWidth + s.lastExtra;
+}
+
+// Two rows of tab height: the tabs selected (light, joined to the page),
+// then the tabs not selected (dark on the tab row).
+void PaintTabStrip(CHfcDrawContext& dc, const TabStrip& s, int width) {
+  const int n = static_cast<int>(s.labels.size());
+  const int step = s.tabWidth + s.gap;
+  for (int row = 0; row < 2; ++row) {
+    const int top = row * s.tabHeight;
+    const bool on = row == 0;
+    Fill(dc, 0, top, width, s.tabHeight, kTabRow);
+    for (int t = 0; t < n; ++t) {
+      const int x = t == 0 ? 0 : s.firstExtra + step * t;
+      const int w = s.tabWidth + (t == 0 ? s.firstExtra : 0) + (t == n - 1 ? s.lastExtra : 0);
+      const int y = top + (on ? 2 : 5);
+      const int h = s.tabHeight - (on ? 2 : 5);
+      // Rounded-off upper corners, a bright edge on top.
+      Fill(dc, x + 2, y, w - 4, 1, on ? 0xFF9096A0 : 0xFF1C1E22);
+      Fill(dc, x + 1, y + 1, w - 2, 1, on ? 0xFF9096A0 : 0xFF1C1E22);
+      Fill(dc, x, y + 2, w, h - 2, on ? 0xFF9096A0 : 0xFF1C1E22);
+      if (on)
+        VGradient(dc, x + 1, y + 1, w - 2, h - 1, 0xFFF1F2F4, kPageLight);
+      else
+        VGradient(dc, x + 1, y + 1, w - 2, h - 2, 0xFF555962, kTabOff);
+      if (on) Fill(dc, x + 3, y + 1, w - 6, 2, kAmber);
+      const int textX = x + (t == 0 ? s.firstExtra : 0);
+      CentredText(dc, textX, y + (on ? 2 : 0), s.tabWidth, h - 2, s.labels[t], "Helvetica Bold",
+                  10.5f, on ? kTabOnText : kTabOffText);
+    }
+  }
+}
+
+const TabStrip& Strip(int which) {
+  // Main strips: tabs 76 x 33, gap 5, extras 2 and 9; sub-level strips:
+  // tabs 76 x 34, gap 5, extras 2 and 4.
+  static const std::vector<TabStrip> kStrips = {
+      {76, 33, 5, 2, 9, {"Play", "Basic", "Pitch", "Filter", "Amp", "LFOs", "AMS/KTrk", "IFX", "MFX"}},
+      {76, 33, 5, 2, 9, {"Play", "Timbres", "MFX"}},
+      {76, 33, 5, 2, 9, {"Software", "System", "User Scale", "Category"}},
+      {76, 34, 5, 2, 4, {"Basic"}},
+      {76, 34, 5, 2, 4, {"OSC1 MS", "OSC1 Pitch", "OSC2 MS", "OSC2 Pitch", "Common", "Pitch EG"}},
+      {76, 34, 5, 2, 4, {"Filter 1", "F1 Mod", "F1 LFO", "F1 EG", "Filter 2", "F2 Mod", "F2 LFO", "F2 EG"}},
+      {76, 34, 5, 2, 4, {"Amp1 Mod", "Amp1 EG", "Amp2 Mod", "Amp2 EG"}},
+      {76, 34, 5, 2, 4, {"OSC1 LFO1", "OSC1 LFO2", "OSC2 LFO1", "OSC2 LFO2", "Common"}},
+      {76, 34, 5, 2, 4, {"OSC1 Mixer", "OSC2 Mixer", "Key Track"}},
+  };
+  return kStrips[which];
+}
+
+template <int kWhich>
+void PaintStrip(CHfcDrawContext& dc, int, int, int width, int) {
+  PaintTabStrip(dc, Strip(kWhich), width);
+}
+
+template <int kWhich>
+tagSkinImageRecipe StripRecipe(const char* name) {
+  const TabStrip& s = Strip(kWhich);
+  return {name, StripWidth(s), 2 * s.tabHeight, 1, PaintStrip<kWhich>};
+}
+
+// The previous and next group switches of a tab strip, 24 x 24 each.
+void PaintTabSwitches(CHfcDrawContext& dc, int, int top, int, int height) {
+  for (int i = 0; i < 2; ++i) {
+    ButtonFace(dc, i * 24 + 1, top + 1, 22, height - 2, false);
+    Triangle(dc, i * 24 + 12.0f, top + 12.0f, 5, i == 0 ? 2 : 3, kAmber);
+  }
+}
+
+// ---- Drop-down faces ----
+
+// Fields of the edit pages: the arrow button sits at the left, the text
+// follows it after 13 pixels.
+void PaintDropdownField(CHfcDrawContext& dc, int, int top, int width, int height) {
+  Field(dc, 0, top, width, height);
+  ButtonFace(dc, 0, top, 12, height, false);
+  Triangle(dc, 6.0f, top + height / 2.0f + 0.5f, 3, 0, 0xFFF2F2F2);
+}
+
+// The blue and red browsers' selectors: dark fields with the colour's edge,
+// the arrow at the right in the room the text leaves (`reserve`).
+void PaintBrowserDropdown(CHfcDrawContext& dc, int frame, int top, int width, int height, uint32_t colour,
+                          int reserve) {
+  Fill(dc, 0, top, width, height, Mix(colour, 0xFF000000, 0.35f));
+  VGradient(dc, 1, top + 1, width - 2, height - 2, frame ? 0xFF14161E : 0xFF1A1C26, kBrowserDark);
+  if (reserve > 0) {
+    const int bx = width - reserve;
+    Fill(dc, bx, top + 2, 1, height - 4, Mix(colour, 0xFF000000, 0.5f));
+    Triangle(dc, bx + reserve / 2.0f, top + height / 2.0f + 0.5f, 4, 0, frame ? Mix(colour, 0xFFFFFFFF, 0.4f) : colour);
+  }
+}
+
+template <uint32_t kColour, int kReserve>
+void PaintBrowserDropdownRecipe(CHfcDrawContext& dc, int frame, int top, int width, int height) {
+  PaintBrowserDropdown(dc, frame, top, width, height, kColour, kReserve);
+}
+
+// ---- Sound selectors ----
+
+void PaintSelectorLcd(CHfcDrawContext& dc, int, int top, int width, int height) {
+  Fill(dc, 0, top, width, height, 0xFF2A2E2A);
+  VGradient(dc, 1, top + 1, width - 2, height - 2, kLcdTop, kLcdBottom);
+  Fill(dc, 1, top + 1, width - 2, 1, 0x30000000);
+}
+
+void PaintSelectorBox(CHfcDrawContext& dc, int, int top, int width, int height) {
+  Field(dc, 0, top, width, height);
+}
+
+// No border line: a light field that only its shade sets apart.
+void PaintSelectorNoLine(CHfcDrawContext& dc, int, int top, int width, int height) {
+  VGradient(dc, 0, top, width, height, kFieldTop, 0xFFE4E7EB);
+}
+
+// ---- Scroll bars ----
+
+// Four frames of the switch picture: decrement, decrement pressed,
+// increment, increment pressed; arrows up/down or left/right.
+void PaintScrollSwitches(CHfcDrawContext& dc, int frame, int top, int width, int height, uint32_t colour,
+                         bool vertical) {
+  const bool pressed = frame == 1 || frame == 3;
+  const bool increment = frame >= 2;
+  Fill(dc, 0, top, width, height, kBrowserDark);
+  Fill(dc, 1, top + 1, width - 2, height - 2, Mix(colour, 0xFF000000, pressed ? 0.2f : 0.55f));
+  VGradient(dc, 2, top + 2, width - 4, height - 4, pressed ? Mix(colour, 0xFF000000, 0.1f) : 0xFF2A2D36,
+            pressed ? Mix(colour, 0xFF000000, 0.3f) : 0xFF14161C);
+  const int dir = vertical ? (increment ? 0 : 1) : (increment ? 3 : 2);
+  Triangle(dc, width / 2.0f, top + height / 2.0f, 3, dir, pressed ? 0xFFFFFFFF : colour);
+}
+
+template <uint32_t kColour, bool kVertical>
+void PaintScrollRecipe(CHfcDrawContext& dc, int frame, int top, int width, int height) {
+  PaintScrollSwitches(dc, frame, top, width, height, kColour, kVertical);
+}
+
+// ---- MIDI indicators ----
+
+// A numbered lamp: frame 0 dark, frame 1 glowing, frame 2 lit.
+void PaintMidiIndicator(CHfcDrawContext& dc, int frame, int top, int width, int height, int number) {
+  static const uint32_t kLamp[3] = {0xFF2A2C31, 0xFF8A5A1C, kAmber};
+  Fill(dc, 0, top, width, height, 0xFF0E0F12);
+  VGradient(dc, 1, top + 1, width - 2, height - 2, Mix(kLamp[frame], 0xFFFFFFFF, 0.15f), kLamp[frame]);
+  const std::string text = std::to_string(number);
+  CentredText(dc, 0, top, width, height, text.c_str(), "Helvetica Bold", 9.0f,
+              frame == 2 ? 0xFF1B1D22 : (frame == 1 ? 0xFFF4E2C4 : 0xFF9DA1A8));
+}
+
+template <int kNumber>
+void PaintMidiIndicatorRecipe(CHfcDrawContext& dc, int frame, int top, int width, int height) {
+  PaintMidiIndicator(dc, frame, top, width, height, kNumber);
+}
+
+// ---- Check box ----
+
+void PaintCheckBoxMedium(CHfcDrawContext& dc, int frame, int top, int width, int height) {
+  Fill(dc, 0, top, width, height, 0xFF5B5F67);
+  VGradient(dc, 1, top + 1, width - 2, height - 2, 0xFFFFFFFF, 0xFFE2E4E8);
+  if (frame) {
+    dc.SetPenWidth(1.8f);
+    dc.SetPenColor(0xFF1D4FB8);
+    dc.MoveTo(2.5f, top + height * 0.5f);
+    dc.LineTo(width * 0.42f, top + height - 2.8f);
+    dc.LineTo(width - 2.2f, top + 2.2f);
+  }
+}
+
+// ---- Split-key keyboard ----
+
+// The keys' height; the marker reaches below them.
+constexpr int kSplitKeysHeight = 14;
+
+// 88 keys from A: 52 white keys of 13 pixels (7 to the 91-pixel octave),
+// black keys over the boundaries after A, C, D, F and G.
+void PaintSplitKeyboard(CHfcDrawContext& dc, int, int top, int width, int height) {
+  Fill(dc, 0, top, width, height, 0xFF08080A);
+  for (int i = 0; i < 52; ++i) {
+    const int x = i * 13;
+    VGradient(dc, x, top, 12, height - 1, 0xFFE9EAEC, 0xFFFFFFFF);
+  }
+  static const bool kBlackAfter[7] = {true, false, true, true, false, true, true};
+  for (int i = 0; i < 51; ++i) {
+    if (!kBlackAfter[i % 7]) continue;
+    const int boundary = (i + 1) * 13;
+    VGradient(dc, boundary - 4, top, 7, height * 6 / 10, 0xFF2A2C31, 0xFF0B0B0D);
+  }
+}
+
+// The split marker: a hairline down through the keys and a wedge below
+// them pointing up at the split, white so that the bar's tint colours it.
+void PaintSplitArrow(CHfcDrawContext& dc, int, int top, int width, int height) {
+  Fill(dc, width / 2, top, 1, kSplitKeysHeight, 0xFFFFFFFF);
+  Triangle(dc, width / 2.0f, top + kSplitKeysHeight + 3.0f, 3, 1, 0xFFFFFFFF);
+  Fill(dc, 0, top + height - 1, width, 1, 0xFFFFFFFF);
+}
+
+// Names with their sizes, as the controls and the factory ask for them.
+struct Sized {
+  const char* name;
+  int w, h;
+};
+
+const SkinImageGroup kEditorControlSkins{[] {
+  std::vector<tagSkinImageRecipe> r;
+  for (const Sized& s : {Sized{"DropdownList_154X13", 154, 13}, Sized{"DropdownList_129X13", 129, 13},
+                         Sized{"DropdownList_115X13", 115, 13}, Sized{"DropdownList_108X13", 108, 13},
+                         Sized{"DropdownList_96X13", 96, 13}, Sized{"DropdownList_80X13", 80, 13},
+                         Sized{"DropdownList_65X13", 65, 13}, Sized{"DropdownList_40X13", 40, 13},
+                         Sized{"DropdownList_37X13", 37, 13}, Sized{"DropdownList_31X13", 31, 13},
+                         Sized{"DropdownList_Cat_137X13", 137, 13}, Sized{"DropdownList_Bank_25X13", 25, 13}})
+    r.push_back({s.name, s.w, s.h, 1, PaintDropdownField});
+  r.push_back({"DropdownList_BlueBrowser", 160, 18, 1, PaintBrowserDropdownRecipe<kBlue, 20>});
+  r.push_back({"DropdownSwitch_BlueBrowser", 160, 2 * 18, 2, PaintBrowserDropdownRecipe<kBlue, 20>});
+  r.push_back({"DropdownSwitch_RedBrowser", 160, 2 * 18, 2, PaintBrowserDropdownRecipe<kRed, 22>});
+  r.push_back({"DropdownSwitch_RedBrowser_NoBtn", 160, 2 * 18, 2, PaintBrowserDropdownRecipe<kRed, 0>});
+  r.push_back({"DropdownSwitch_RedBrowser_Long", 260, 2 * 18, 2, PaintBrowserDropdownRecipe<kRed, 40>});
+  r.push_back({"DropdownSwitch_ParamBrowser", 160, 2 * 18, 2, PaintBrowserDropdownRecipe<kGreen, 22>});
+
+  for (const Sized& s : {Sized{"SoundSelector_LCD_108X13", 108, 13}, Sized{"SoundSelector_LCD_40X13", 40, 13},
+                         Sized{"SoundSelector_LCD_65X13", 65, 13}, Sized{"SoundSelector_LCD_79X13", 79, 13},
+                         Sized{"SoundSelector_LCD_96X13", 96, 13}, Sized{"SoundSelector_LCD_129X13", 129, 13},
+                         Sized{"SoundSelector_LCD_139X13", 139, 13}, Sized{"SoundSelector_LCD_154X13", 154, 13},
+                         Sized{"SoundSelector_LCD_180X25", 180, 25}})
+    r.push_back({s.name, s.w, s.h, 1, PaintSelectorLcd});
+  r.push_back({"SoundSelector_Box_Tiny", 70, 11, 1, PaintSelectorBox});
+  r.push_back({"SoundSelector_Box_129X13", 129, 13, 1, PaintSelectorBox});
+  r.push_back({"SoundSelector_Box_94x11", 94, 11, 1, PaintSelectorBox});
+  r.push_back({"SoundSelector_NL_139X13", 139, 13, 1, PaintSelectorNoLine});
+
+  r.push_back({"Scrollbar_Blue_Vertical_IncDec", 13, 4 * 13, 4, PaintScrollRecipe<kBlue, true>});
+  r.push_back({"Scrollbar_Blue_Horizontal_IncDec", 13, 4 * 13, 4, PaintScrollRecipe<kBlue, false>});
+  r.push_back({"Scrollbar_Red_Vertical_IncDec", 13, 4 * 13, 4, PaintScrollRecipe<kRed, true>});
+  r.push_back({"Scrollbar_Param_Vertical_IncDec", 13, 4 * 13, 4, PaintScrollRecipe<kGreen, true>});
+
+  r.push_back({"MidiIndicatorNum01Sw_p", 13, 3 * 13, 3, PaintMidiIndicatorRecipe<1>});
+  r.push_back({"MidiIndicatorNum02Sw_p", 13, 3 * 13, 3, PaintMidiIndicatorRecipe<2>});
+  r.push_back({"MidiIndicatorNum03Sw_p", 13, 3 * 13, 3, PaintMidiIndicatorRecipe<3>});
+  r.push_back({"MidiIndicatorNum04Sw_p", 13, 3 * 13, 3, PaintMidiIndicatorRecipe<4>});
+  r.push_back({"MidiIndicatorNum05Sw_p", 13, 3 * 13, 3, PaintMidiIndicatorRecipe<5>});
+  r.push_back({"MidiIndicatorNum06Sw_p", 13, 3 * 13, 3, PaintMidiIndicatorRecipe<6>});
+
+  r.push_back({"Switch_CheckBox_Medium", 11, 2 * 11, 2, PaintCheckBoxMedium});
+  r.push_back({"Switch_TabSw", 48, 24, 1, PaintTabSwitches});
+  r.push_back({"Image_SplitPointKeyboard", 677, kSplitKeysHeight, 1, PaintSplitKeyboard});
+  r.push_back({"Image_SplitKeyArrow", 7, kSplitKeysHeight + 6, 1, PaintSplitArrow});
+
+  r.push_back(StripRecipe<0>("Tab_Prog_Main"));
+  r.push_back(StripRecipe<1>("Tab_Combi_Main"));
+  r.push_back(StripRecipe<2>("Tab_Global_Main"));
+  r.push_back(StripRecipe<3>("Tab_Low_Prog_Basic"));
+  r.push_back(StripRecipe<4>("Tab_Low_Prog_Pitch"));
+  r.push_back(StripRecipe<5>("Tab_Low_Prog_Filter"));
+  r.push_back(StripRecipe<6>("Tab_Low_Prog_Amp"));
+  r.push_back(StripRecipe<7>("Tab_Low_Prog_LFOs"));
+  r.push_back(StripRecipe<8>("Tab_Low_Prog_AMS"));
+  return r;
+}};
+
+}  // namespace
