@@ -12,6 +12,9 @@ trap 'rm -rf "$work"' EXIT
 vst="$work/vst"
 mkdir -p "$vst/Vesk Plug-In Editor/Contents/Resources"
 cp "$1" "$vst/Vesk Plug-In Editor.so"
+# Ardour takes a scan result only when it is newer than the plug-in, to
+# the second: the copy is dated a little back.
+touch -d "@$(( $(date +%s) - 10 ))" "$vst/Vesk Plug-In Editor.so"
 cp "$2"/*.png "$vst/Vesk Plug-In Editor/Contents/Resources/"
 export HOME="$work/home" LXVST_PATH="$vst" DISPLAY= VESK_LOCK_DIR="$work"
 mkdir -p "$HOME"
