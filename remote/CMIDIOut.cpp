@@ -46,6 +46,14 @@ void CMIDIOut::Close() {
     out_ = nullptr;
     type_ = kDevTypeUnknown;
   }
+  if (out) {
+    // Messages already due still go out, in order: a disconnect sends its
+    // last settings (Local Control) just before it closes the output.
+    const long long now = static_cast<long long>(os::NowUs() / 1000 * 1000);
+    COutputMutexLock wire(mutex_);
+    EventQueue::Event e;
+    while (queue_.pop(&e, now + 999)) out->SendShort(e.data, e.length);
+  }
   if (out) out->Close();
   mutex_.Destroy();
   queue_.decommit();

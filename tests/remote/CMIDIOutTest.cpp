@@ -113,6 +113,22 @@ TEST_F(CMIDIOutTest, FullQueueAndClearingAndClosed) {
   EXPECT_EQ(out.SendLong("\xF0\xF7", 2), Oskend::kRemoteFailed);
 }
 
+TEST_F(CMIDIOutTest, CloseSendsWhatIsAlreadyDueAndDropsTheRest) {
+  CMIDIOut out;
+  ASSERT_TRUE(out.Open(&key, 0, 0, 1024));
+  EXPECT_EQ(out.SendShort(NowMs() + 60'000'000, "\xB2\x7A\x00", 3), 0);  // a minute on
+  for (uint8_t n = 0; n < 8; ++n) {
+    const uint8_t cc[3] = {0xB2, 0x7A, n};
+    EXPECT_EQ(out.SendShort(NowMs(), cc, 3), 0);
+  }
+  out.Close();
+  ASSERT_TRUE(synth->WaitReceivedBytes(24, 1000));
+  EXPECT_FALSE(synth->WaitReceivedBytes(25, 120'000));
+  Bytes want;
+  for (uint8_t n = 0; n < 8; ++n) want.insert(want.end(), {0xB2, 0x7A, n});
+  EXPECT_EQ(synth->ReceivedBytes(), want);
+}
+
 TEST_F(CMIDIOutTest, ShortMessagesWaitForTheSysexOnTheWire) {
   CMIDIOut out;
   ASSERT_TRUE(out.Open(&key, 0, 0, 1024));

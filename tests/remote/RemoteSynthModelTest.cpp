@@ -299,8 +299,11 @@ TEST_F(RemoteSynthModelTest, ProgramModeFromThePanelLoadsTheActiveTimbresProgram
   dev.With([](SimSynth& s) { s.ClearLog(); });
   Bytes msg;
   dev.With([&](SimSynth& s) { msg = s.PanelModeChange(3); });
+  const size_t modeNotices = sink.Of("mode").size();
   dev.Emit(msg);
-  EXPECT_TRUE(env.loop().RunUntil([&] { return model->GetSoundMode() == 2; }, 1000));
+  // The mode notice comes last, after the receiving thread has set the image.
+  EXPECT_TRUE(env.loop().RunUntil([&] { return sink.Of("mode").size() > modeNotices; }, 1000));
+  EXPECT_EQ(model->GetSoundMode(), 2);
   const uint8_t* img = model->GetRawChunk().data();
   EXPECT_EQ(model->GetRawChunk().GetCurProg().GetBank(), 1);
   EXPECT_EQ(model->GetRawChunk().GetCurProg().GetNumber(), 4);
