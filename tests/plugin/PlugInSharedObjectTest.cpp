@@ -213,7 +213,10 @@ TEST_F(SharedObject, AScanningHostsInstantiateQueryCloseCycleIsQuick) {
     for (int i = 0; i < e->numParams; ++i) host.Text(effGetParamName, i);
     host.Dispatch(effCanDo, 0, 0, const_cast<char*>("receiveVstMidiEvent"));
     EXPECT_EQ(host.Close(), 1);
-    EXPECT_LT(Clock::now() - start, std::chrono::milliseconds(1000)) << round;
+    // A cycle takes some 12 ms; what this guards against is a host thread
+    // held by the connection's port scan, which lasts seconds. The bound
+    // leaves room for a sanitizer build on a loaded machine.
+    EXPECT_LT(Clock::now() - start, std::chrono::milliseconds(2500)) << round;
   }
 }
 
