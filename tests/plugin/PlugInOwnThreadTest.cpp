@@ -40,7 +40,10 @@ TEST(PlugInOwnThread, AnInstanceClosedWhileItsConnectionScansEndsPromptly) {
   AEffect* e = host.Instantiate(&VSTPluginMain);
   ASSERT_NE(e, nullptr);
   auto* plugin = static_cast<QuorelVst*>(static_cast<AudioEffect*>(e->object));
-  EXPECT_LT(Clock::now() - start, std::chrono::milliseconds(500));
+  // The bounds sit well below the three silent probes' time-outs (three
+  // seconds of scan) and leave room for a sanitizer build on a loaded
+  // machine.
+  EXPECT_LT(Clock::now() - start, std::chrono::milliseconds(1500));
   // The host's queries meanwhile do not wait for the scan.
   for (int i = 0; i < 100 && !plugin->IsConnecting(); ++i)
     std::this_thread::sleep_for(std::chrono::milliseconds(5));
@@ -48,11 +51,11 @@ TEST(PlugInOwnThread, AnInstanceClosedWhileItsConnectionScansEndsPromptly) {
   const auto queried = Clock::now();
   EXPECT_EQ(host.Text(effGetEffectName), "Vesk Plug-In Editor");
   EXPECT_EQ(host.Text(effGetParamName, 0), "APiano Vol(M)   ");
-  EXPECT_LT(Clock::now() - queried, std::chrono::milliseconds(100));
+  EXPECT_LT(Clock::now() - queried, std::chrono::milliseconds(500));
 
   const auto closing = Clock::now();
   EXPECT_EQ(host.Close(), 1);
-  EXPECT_LT(Clock::now() - closing, std::chrono::milliseconds(700));
+  EXPECT_LT(Clock::now() - closing, std::chrono::milliseconds(1500));
   os::midi::System::Uninstall(&bus);
 }
 
@@ -71,7 +74,8 @@ TEST(PlugInOwnThread, AScanningHostsCycleStaysQuickWhileSilentPortsExist) {
     const auto start = Clock::now();
     ASSERT_NE(host.Instantiate(&VSTPluginMain), nullptr);
     EXPECT_EQ(host.Close(), 1);
-    EXPECT_LT(Clock::now() - start, std::chrono::milliseconds(700)) << round;
+    // Under the one silent probe's second, with room for a loaded machine.
+    EXPECT_LT(Clock::now() - start, std::chrono::milliseconds(900)) << round;
   }
   os::midi::System::Uninstall(&bus);
 }

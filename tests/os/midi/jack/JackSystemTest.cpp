@@ -308,8 +308,9 @@ TEST_F(JackBackend, ASendToAPortThatVanishesEndsWithAnErrorAndLaterBytesAreRefus
   ASSERT_TRUE(FindEndpoints(device->SourceKey(), &s2, &d2));
   EXPECT_NE(s2, source);
   device->Emit(note);
-  std::unique_ptr<InputPort> fresh;
+  // The inbox outlives the port whose delivery thread writes into it.
   Inbox atFresh;
+  std::unique_ptr<InputPort> fresh;
   ASSERT_EQ(c->CreateInputPort("Input Port", [&](const PacketList& l) {
     for (size_t i = 0; i < l.size(); ++i) atFresh.Add(l[i].data, l[i].length);
   }, &fresh), kOk);
