@@ -66,7 +66,12 @@ void CRemoteMIDIImpl::UIDeactivate() {
 
 bool CRemoteMIDIImpl::UIIsActive() { return session_.Progress().IsShowing(); }
 
-bool CRemoteMIDIImpl::UIIsAborted() { return session_.Progress().Cancelled(); }
+bool CRemoteMIDIImpl::UIIsAborted() { return aborted_ || session_.Progress().Cancelled(); }
+
+void CRemoteMIDIImpl::Abort() {
+  aborted_ = true;
+  session_.Progress().OnAsyncCanceled();
+}
 
 bool CRemoteMIDIImpl::UIConfigure(const char* text, unsigned max, unsigned scale, unsigned offset) {
   return session_.Progress().UIConfigure(text, max, scale, offset);
@@ -78,6 +83,7 @@ void CRemoteMIDIImpl::UIProgress(unsigned total, unsigned pos, const char* text)
 }
 
 int CRemoteMIDIImpl::UIWait(unsigned ms) {
+  if (aborted_) return kRemoteAborted;
   if (int r = session_.Begin(SXRequest())) return r;
   ProgressWithUI& p = session_.Progress();
   int r = 0;
@@ -107,7 +113,13 @@ int CRemoteMIDIImpl::DoSXSession(const SXRequest& request) {
 
 int CRemoteMIDIImpl::RunSession(const SXRequest& request) {
   if (!running_) return kRemoteFailed;
+  if (aborted_) return kRemoteAborted;
   if (int r = session_.Begin(request)) return r;
+  // An abort from here on ends the wait that the session arms.
+  if (aborted_) {
+    session_.End();
+    return kRemoteAborted;
+  }
   const bool waits = session_.Waits();
   const unsigned timeout = session_.TimeoutMs();
   const bool modal = session_.ShowsProgress();
@@ -223,9 +235,9 @@ bool CRemoteMIDIImpl::ConnectFrame(IRemoteMIDICallback* callback, bool standalon
       UIConfigure("Searching...", std::max<unsigned>(1, inputs.size() * outKeys_.size()), 1, 0);
       unsigned attempts = 0;
       for (const MIDIDevKey& ok : outKeys_) {
-        if (connected_ || p.Cancelled()) break;
+        if (connected_ || p.Cancelled() || aborted_) break;
         for (Opened& in : inputs) {
-          if (connected_ || p.Cancelled()) break;
+          if (connected_ || p.Cancelled() || aborted_) break;
           if (!in.port || in.key.type != ok.type) continue;
           if (TryPair(in.port, in.key, ok, attempts++)) break;
         }

@@ -35,6 +35,11 @@ class CRemoteMIDIImpl : public IRemoteMIDI,
   // The model's parent window for the progress window.
   CHfcWindow* parentWindow = nullptr;
 
+  // Any thread: ends the session that runs and refuses every later one,
+  // so that a scan or transfer in progress returns soon; for an owner that
+  // is going away.
+  void Abort();
+
   bool UIActivate() override;
   void UIDeactivate() override;
   bool UIIsActive() override;
@@ -159,6 +164,7 @@ class CRemoteMIDIImpl : public IRemoteMIDI,
   XThread thread_;
   XEvent work_, done_;
   std::atomic<bool> running_{false};
+  std::atomic<bool> aborted_{false};
   std::atomic<int> sendResult_{0};
   uint8_t songRunning_ = 0;
   std::atomic<int> filterState_{-1};

@@ -405,6 +405,10 @@ bool CRemoteSynthImpl::Connect(bool standalone, bool recall) {
   }
 }
 
+void CRemoteSynthImpl::AbortConnection() {
+  if (auto* link = dynamic_cast<CRemoteMIDIImpl*>(link_.get())) link->Abort();
+}
+
 int CRemoteSynthImpl::ConnectSteps(bool standalone, bool recall) {
   if (connected_) {
     Post(4, (connectionChecked_ ? 256 : 0) | 1);

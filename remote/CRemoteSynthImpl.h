@@ -55,6 +55,9 @@ class CRemoteSynthImpl : public IRemoteSynth,
   bool UnadviseMIDISink(IRemoteSynthMIDISink* sink) override;
   bool SetRTMIDISink(IRTMIDISink* sink) override;
   bool Connect(bool standalone, bool recall) override;
+  // Any thread: a connection or transfer in progress ends soon and later
+  // ones fail at once; for an owner that is shutting down.
+  void AbortConnection();
   void Disconnect() override;
   bool GetMIDIConnectionState(MIDIDevKey* in, MIDIDevKey* out, DEVICEINQUIRYDATA* inquiry,
                               MODEANDSTATE* state, bool* checked) override;

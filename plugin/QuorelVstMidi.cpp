@@ -1,0 +1,184 @@
+// The MIDI roads of the plug-in: host to synthesizer (audio thread), GUI to
+// synthesizer (worker thread), synthesizer to host and editor (the MIDI
+// input thread).
+#include "os/Clock.h"
+#include "plugin/CMidiFifo.h"
+#include "plugin/QuorelVst.h"
+#include "plugin/VelorVstEditor.h"
+#include "remote/IRemoteSynth.h"
+
+namespace {
+// Now in whole milliseconds, expressed in microseconds.
+uint64_t WholeMsNowUs() {
+  return static_cast<uint64_t>(static_cast<uint32_t>(os::NowUs() / 1000)) * 1000;
+}
+}  // namespace
+
+unsigned QuorelVst::MessageLength(uint8_t status) {
+  if (status < 0x80) return 0;
+  if (status < 0xC0) return 3;
+  if (status < 0xE0) return 2;
+  if (status < 0xF0) return 3;
+  switch (status) {
+    case 0xF2: return 3;
+    case 0xF3: return 2;
+    case 0xF6:
+    case 0xF8:
+    case 0xFA:
+    case 0xFB:
+    case 0xFC:
+    case 0xFE:
+    case 0xFF: return 1;
+    default: return 0;
+  }
+}
+
+int32_t QuorelVst::processEvents(VstEvents* events) {
+  if (!events || !fromHost_) return 1;
+  for (int32_t i = 0; i < events->numEvents; ++i) {
+    const VstEvent* e = events->events[i];
+    if (!e || e->type != kVstMidiType || bypassed_) continue;
+    const auto* midi = reinterpret_cast<const VstMidiEvent*>(e);
+    fromHost_->Push(midi->midiData[0], midi->midiData[1], midi->midiData[2],
+                    static_cast<uint32_t>(midi->deltaFrames));
+  }
+  return 1;
+}
+
+void QuorelVst::process(float**, float**, int32_t) { blockStart_ = WholeMsNowUs(); }
+
+void QuorelVst::processReplacing(float** inputs, float** outputs, int32_t sampleFrames) {
+  blockStart_ = WholeMsNowUs();
+  DrainFromHost();
+  if (outputs && sampleFrames > 0) {
+    for (int ch = 0; ch < 2; ++ch)
+      if (float* out = outputs[ch])
+        for (int32_t i = 0; i < sampleFrames; ++i) out[i] = 0.0f;
+  }
+  DrainToHost();
+}
+
+uint8_t QuorelVst::BankForProgramChange() {
+  const uint8_t msb = bankSelect_[0][0];
+  const uint8_t lsb = bankSelect_[0][1];
+  if (msb == 0xFF || lsb == 0xFF) return model_->GetCurSound(true).bank;
+  // As the synthesizer itself reads a bank select: in program modes the LSB
+  // names one of the program banks (with MSB 0); in combination modes the
+  // LSB counts the combination banks, skipping 8.
+  const int mode = static_cast<int>(model_->GetMode());
+  if (mode == 2 || mode == 3) return msb == 0 ? lsb : 0;
+  if (mode == 0 || mode == 1) return lsb > 7 ? static_cast<uint8_t>(lsb - 1) : lsb;
+  return 0;
+}
+
+void QuorelVst::DrainFromHost() {
+  if (!fromHost_ || !model_) return;
+  int n = fromHost_->Count();
+  if (n <= 0) return;
+  const float factor = 1000000.0f / sampleRate_;
+  const int globalChannel = model_->GetGlobalChannel() & 0xFF;
+  bool handedOver = false;
+  tagMidiData m;
+  while (n-- > 0 && fromHost_->Pop(&m)) {
+    const uint8_t s = m.status;
+    const int channel = s & 0x0F;
+    // Transport messages end the block's draining; the rest waits.
+    if (s == 0xFA || s == 0xFB || s == 0xFC || s == 0xF2) break;
+    if ((s & 0xF0) == 0xB0 && channel == globalChannel && (m.data1 == 0 || m.data1 == 32)) {
+      bankSelect_[0][m.data1 == 0 ? 0 : 1] = m.data2;
+      break;
+    }
+    if ((s & 0xF0) == 0xC0 && channel == globalChannel) {
+      // Selecting a sound talks with the synthesizer: the main thread does
+      // it, the audio thread only notes which.
+      pendingSound_ = kSoundPending | (static_cast<uint32_t>(BankForProgramChange()) << 8) | m.data1;
+      handedOver = true;
+      break;
+    }
+    const long long time =
+        static_cast<long long>(blockStart_) +
+        static_cast<long long>(static_cast<float>(m.time) * factor);
+    // The model's output also updates its sections (and tells their
+    // listeners), which allocates: the worker thread hands it over, with
+    // the time taken here. The low 32 bits of microseconds suffice for a
+    // time a few milliseconds away.
+    handedOver = toSynth_->Push(s, m.data1, m.data2, static_cast<uint32_t>(time)) || handedOver;
+  }
+  if (handedOver) workerEvent_.Set();
+}
+
+void QuorelVst::DrainToHost() {
+  if (!toHost_ || !hostEvents_) return;
+  const int n = toHost_->Count();
+  if (n <= 0) return;
+  int made = 0;
+  tagMidiData m;
+  for (int i = 0; i < n && toHost_->Pop(&m); ++i) {
+    if (m.status >= 0xF0) continue;
+    VstMidiEvent& e = hostMidiEvents_[made];
+    e = VstMidiEvent{};
+    e.type = kVstMidiType;
+    e.byteSize = sizeof(VstMidiEvent);
+    e.flags = kVstMidiEventIsRealtime;
+    e.midiData[0] = m.status;
+    e.midiData[1] = m.data1;
+    e.midiData[2] = m.data2;
+    hostEvents_->events[made] = reinterpret_cast<VstEvent*>(&e);
+    ++made;
+  }
+  if (made == 0) return;
+  hostEvents_->numEvents = made;
+  sendVstEventsToHost(reinterpret_cast<VstEvents*>(hostEvents_.get()));
+}
+
+void QuorelVst::MidiInFromGUI(uint8_t status, uint8_t data1, uint8_t data2) {
+  if (bypassed_ || !fromGUI_) return;
+  fromGUI_->Push(status, data1, data2, 0);
+  workerEvent_.Set();
+}
+
+void QuorelVst::ForwardFromHost() {
+  if (!toSynth_ || !model_) return;
+  if (const uint32_t sound = pendingSound_.exchange(0); sound & kSoundPending) {
+    if (dispatch_) dispatch_->NotifyEvent(this, kEventSelectSound, sound & 0xFFFF, true);
+  }
+  int n = toSynth_->Count();
+  VelorVstEditor* editor = GetVstEditor();
+  tagMidiData m;
+  while (n-- > 0 && toSynth_->Pop(&m)) {
+    // The full time nearest to now (in the block start's terms) with these
+    // low 32 bits.
+    const uint64_t now = WholeMsNowUs();
+    uint64_t time = (now & ~0xFFFFFFFFull) | m.time;
+    if (time > now + 0x80000000ull && time >= 0x100000000ull)
+      time -= 0x100000000ull;
+    else if (time + 0x80000000ull < now)
+      time += 0x100000000ull;
+    const uint8_t bytes[3] = {m.status, m.data1, m.data2};
+    model_->RTMIDIOut(static_cast<long long>(time), bytes, MessageLength(m.status),
+                      eChgSource_HostMIDI);
+    if (editor) editor->MidiIn(m.status, m.data1, m.data2);
+  }
+}
+
+void QuorelVst::ForwardFromGUI() {
+  if (!fromGUI_ || !model_) return;
+  int n = fromGUI_->Count();
+  VelorVstEditor* editor = GetVstEditor();
+  tagMidiData m;
+  while (n-- > 0 && fromGUI_->Pop(&m)) {
+    const uint8_t bytes[3] = {m.status, m.data1, m.data2};
+    model_->RTMIDIOut(static_cast<long long>(WholeMsNowUs()), bytes, MessageLength(m.status),
+                      eChgSource_EditorMIDI);
+    if (editor) editor->MidiIn(m.status, m.data1, m.data2);
+  }
+}
+
+void QuorelVst::OnRTMIDIIn(long long, const void* bytes, unsigned length) {
+  if (bypassed_) return;
+  uint8_t msg[3] = {0, 0, 0};
+  const auto* b = static_cast<const uint8_t*>(bytes);
+  for (unsigned i = 0; i < length && i < 3 && b; ++i) msg[i] = b[i];
+  if (msg[0] < 0xF0 && midiOutToHost_ && toHost_) toHost_->Push(msg[0], msg[1], msg[2], 0);
+  if (VelorVstEditor* editor = GetVstEditor()) editor->MidiIn(msg[0], msg[1], msg[2]);
+}

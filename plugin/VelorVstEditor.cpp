@@ -1,0 +1,177 @@
+#include "plugin/VelorVstEditor.h"
+
+#include <algorithm>
+
+#include "editor/controls/ResourceManager.h"
+#include "hfc/CHfcBmp.h"
+#include "hfc/CHfcDrag.h"
+#include "hfc/CHfcDrawContext.h"
+#include "hfc/CHfcWindowLayer.h"
+#include "platform/HfcTime.h"
+#include "plugin/CMidiFifo.h"
+#include "plugin/QuorelVst.h"
+#include "remote/IRemoteSynth.h"
+
+namespace {
+
+// The editor reaches the host through the plug-in object.
+class EditorHost : public IHfcVstEditorHost {
+ public:
+  explicit EditorHost(QuorelVst* effect) : effect_(effect) {}
+  bool beginEdit(int index) override { return effect_ && effect_->beginEdit(index); }
+  bool endEdit(int index) override { return effect_ && effect_->endEdit(index); }
+  bool sendVstEventsToHost(const tagHfcVstMidiEvent* events, int count) override {
+    if (!effect_ || !events || count <= 0) return false;
+    bool ok = true;
+    for (int i = 0; i < count; ++i) {
+      VstMidiEvent e{};
+      e.type = kVstMidiType;
+      e.byteSize = sizeof e;
+      e.deltaFrames = events[i].deltaFrames;
+      e.flags = events[i].flags;
+      for (int b = 0; b < 4; ++b) e.midiData[b] = events[i].midiData[b];
+      struct {
+        int32_t numEvents;
+        intptr_t reserved;
+        VstEvent* events[1];
+      } list{1, 0, {reinterpret_cast<VstEvent*>(&e)}};
+      ok = effect_->sendVstEventsToHost(reinterpret_cast<VstEvents*>(&list)) && ok;
+    }
+    return ok;
+  }
+
+ private:
+  QuorelVst* effect_;
+};
+
+EditorHost* HostFor(QuorelVst* effect) {
+  // One per editor; the editor keeps it for its lifetime.
+  return new EditorHost(effect);
+}
+
+}  // namespace
+
+VelorVstEditor::VelorVstEditor(QuorelVst* effect, Oskend::IRemoteSynth* model)
+    : CHfcVstEditor(HostFor(effect)),
+      AEffEditor(effect),
+      effect_(effect),
+      model_(model),
+      lastIdleTime_(HfcGetSystemTimeMs()) {}
+
+VelorVstEditor::~VelorVstEditor() {
+  if (CHfcVstEditor::isOpen()) CHfcVstEditor::close();
+  if (sinkAdvised_ && model_) model_->UnadviseSink(this);
+  delete CHfcVstEditor::getEffect();
+}
+
+bool VelorVstEditor::Initialize() {
+  CHfcDrag::Initialize();
+  SetUpdateMethod(1);
+  long width = 0, height = 0;
+  GetDefaultWindowSize(&width, &height);
+  m_rcEditor = {0, 0, static_cast<int>(width), static_cast<int>(height)};
+  midiQueue_ = std::make_unique<CMidiFifo>(kQueueSize);
+  if (model_) sinkAdvised_ = model_->AdviseSink(this);
+  effect_->setEditor(this);
+  return true;
+}
+
+void VelorVstEditor::Uninitialize() {
+  if (sinkAdvised_ && model_) model_->UnadviseSink(this);
+  sinkAdvised_ = false;
+  midiQueue_.reset();
+  CHfcDrag::Uninitialize();
+}
+
+void VelorVstEditor::GetDefaultWindowSize(long* width, long* height) {
+  *width = 0;
+  *height = 0;
+  ResourceManager* images = ResourceManager::GetInstance();
+  CHfcBmp* base = images ? images->LoadImage(kBaseImage) : nullptr;
+  if (!base) return;
+  *width = base->GetWidth();
+  *height = base->GetHeight();
+}
+
+void VelorVstEditor::MidiIn(uint8_t status, uint8_t data1, uint8_t data2) {
+  if (CMidiFifo* q = midiQueue_.get()) q->Push(status, data1, data2, 0);
+}
+
+bool VelorVstEditor::open(void* window) {
+  AEffEditor::open(window);
+  return CHfcVstEditor::open(window);
+}
+
+void VelorVstEditor::close() {
+  CHfcVstEditor::close();
+  AEffEditor::close();
+}
+
+void VelorVstEditor::draw(ERect*) {
+  if (GetPlatformWindow()) UpdateNoFlush(nullptr);
+}
+
+void VelorVstEditor::UpdateNoFlush(tagHfcRect* rect) {
+  if (!GetPlatformWindow()) return;
+  tagHfcRect client{0, 0, 0, 0};
+  GetClientRect(&client);
+  tagHfcRect r = rect ? *rect : client;
+  r.left = std::max(r.left, client.left);
+  r.top = std::max(r.top, client.top);
+  r.right = std::min(r.right, client.right);
+  r.bottom = std::min(r.bottom, client.bottom);
+  AddUpdateRect(&r);
+}
+
+bool VelorVstEditor::CreateBaseLayer() {
+  ResourceManager* images = ResourceManager::GetInstance();
+  CHfcBmp* base = images ? images->LoadImage(kBaseImage) : nullptr;
+  if (!base) return false;
+  auto* layer = new CHfcWindowLayer;
+  rootLayer_ = layer;
+  if (!layer->Create(0, 0, base->GetWidth(), base->GetHeight(), this)) return false;
+  if (CHfcDrawContext* dc = layer->GetDrawContext())
+    dc->CopyBmp(0, 0, base->GetWidth(), base->GetHeight(), base, 0, 0);
+  layer->Show(false);
+  return true;
+}
+
+bool VelorVstEditor::OnCreate() {
+  if (!CHfcVstEditor::OnCreate()) return true;
+  tagHfcRect all = m_rcEditor;
+  AddUpdateRect(&all);
+  CreateBaseLayer();
+  // Shown at once, not only at the first idle tick a sixth of a second later.
+  FlushUpdateRect();
+  return true;
+}
+
+void VelorVstEditor::OnIdle() {
+  ++idleTicks_;
+  if (CMidiFifo* q = midiQueue_.get()) {
+    int n = q->Count();
+    tagMidiData m;
+    // Without a front panel the messages have nobody to show them.
+    while (n-- > 0 && q->Pop(&m)) ++midiDelivered_;
+  }
+  const uint32_t now = HfcGetSystemTimeMs();
+  lastIdleTime_ = now;
+  FlushUpdateRect();
+}
+
+bool VelorVstEditor::OnDestroy() {
+  if (rootLayer_) {
+    RemoveLayer(rootLayer_, false);
+    rootLayer_->Destroy();
+    delete rootLayer_;
+    rootLayer_ = nullptr;
+  }
+  while (GetLayerCount() > 0) {
+    CHfcWindowLayer* layer = GetLayerByIndex(0);
+    RemoveLayer(layer, false);
+    layer->Destroy();
+    delete layer;
+  }
+  RemoveAllLayers(false);
+  return CHfcVstEditor::OnDestroy();
+}

@@ -1,0 +1,79 @@
+#pragma once
+// A small VST 2 host of the tests' own: it answers the plug-in's callbacks
+// (version, product string, MIDI to the host, automation, display updates)
+// and records them, and drives one instance through its dispatcher. The
+// plug-in comes from the built shared object (dlopen) or from the library
+// linked into the test.
+#include <cstdint>
+#include <mutex>
+#include <string>
+#include <vector>
+
+#include "plugin/Vst2Abi.h"
+
+namespace vesk::test {
+
+using EntryProc = AEffect* (*)(audioMasterCallback);
+
+// The built shared object, loaded for the life of the object.
+class PlugInLibrary {
+ public:
+  explicit PlugInLibrary(const std::string& path);
+  ~PlugInLibrary();
+  bool Loaded() const { return handle_ != nullptr; }
+  EntryProc Entry(const char* name) const;
+  const std::string& Error() const { return error_; }
+
+ private:
+  void* handle_ = nullptr;
+  std::string error_;
+};
+
+class TestHost {
+ public:
+  TestHost();
+  ~TestHost();
+
+  // Answers.
+  intptr_t versionAnswer = 2400;
+  std::string productString;  // empty: the host does not answer
+
+  // Records (any thread).
+  struct Midi {
+    uint8_t bytes[3];
+    int32_t deltaFrames;
+    int32_t flags;
+  };
+  std::vector<Midi> MidiReceived();
+  int UpdateDisplayCount();
+  int WantMidiCount();
+  std::vector<std::pair<int, float>> Automated();
+
+  // One instance.
+  AEffect* Instantiate(EntryProc entry);
+  intptr_t Dispatch(int32_t opcode, int32_t index = 0, intptr_t value = 0, void* ptr = nullptr,
+                    float opt = 0);
+  std::string Text(int32_t opcode, int32_t index = 0);
+  // effClose; the instance is gone afterwards.
+  intptr_t Close();
+  AEffect* effect = nullptr;
+
+  // Sends MIDI events to the instance, then one block of processing.
+  void Process(const std::vector<std::pair<std::vector<uint8_t>, int32_t>>& events,
+               int32_t frames = 512);
+
+  static intptr_t Callback(AEffect* effect, int32_t opcode, int32_t index, intptr_t value,
+                           void* ptr, float opt);
+
+ private:
+  intptr_t Answer(int32_t opcode, int32_t index, intptr_t value, void* ptr, float opt);
+
+  std::mutex mutex_;
+  std::vector<Midi> midi_;
+  int updateDisplay_ = 0;
+  int wantMidi_ = 0;
+  std::vector<std::pair<int, float>> automated_;
+  std::vector<float> left_, right_;
+};
+
+}  // namespace vesk::test
