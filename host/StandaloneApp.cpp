@@ -350,6 +350,7 @@ void StandaloneApp::beforeExit() {
     graph_.uninitializeDevice();
     RemoveHardwareNotificationListener();
     graph_.finishAudio();
+    releaseMidiEntry();
     midiClient_.reset();
   } catch (...) {
   }
