@@ -87,6 +87,8 @@ void SettingsDialog::SyncPopup(uint32_t s, int i) {
   DialogControl* c = grabCRef(s, i);
   c->minimum = c->items.empty() ? 0 : 1;
   c->maximum = static_cast<int32_t>(c->items.size());
+  // As a control's range does, the new range takes the value with it.
+  c->value = std::clamp(c->value, c->minimum, c->maximum);
 }
 void SettingsDialog::SelectPopupItem(uint32_t s, int i, int item) {
   DialogControl* c = grabCRef(s, i);

@@ -15,6 +15,8 @@
 #include "plugin/PlugInEntry.h"
 #include "plugin/QuorelVst.h"
 #include "tests/host/standalone/StandaloneFixture.h"
+#include "os/Menu.h"
+#include "tests/support/PngTestFile.h"
 #include "tests/support/simsynth/SimSynthDevice.h"
 
 namespace vesk::test {
@@ -317,6 +319,80 @@ TEST_F(WithPlugIn, MidiFromAnInputPortReachesTheSynthesizerWhileAudioRuns) {
   EXPECT_EQ(app->dialog().Value(D::kMIDI, 0), ItemOf(D::kMIDI, 0, "KEYS"));
   EXPECT_TRUE(app->graph().isPlaying());
   app.reset();
+}
+
+}  // namespace
+}  // namespace vesk::test
+
+namespace vesk::test {
+namespace {
+
+TEST_F(App, TheSettingsWindowShowsEachPaneAndItsControlsChangeTheDialog) {
+  NullAudioSystem::DeviceDesc d = StereoDevice();
+  d.hasClockSource = true;
+  d.clockSettable = true;
+  d.clockSources = {1, 2};
+  d.clockNames = {{1, "Internal"}, {2, "Word Clock"}};
+  audio.AddDevice(d);
+  os::midi::VirtualBus::DeviceDesc keys;
+  keys.deviceName = "Keyboard";
+  keys.sourceName = "KEYS";
+  keys.destinationName = "KEYS";
+  auto keyboard = bus.AddDevice(keys);
+  ASSERT_EQ(Make(testRegistry).Start(), 0);
+  SettingsWindow& sw = app->settingsWindow();
+  ASSERT_EQ(app->commandHandler(A::kPref, A::kCommandFromMenu), 0);
+  auto* window = static_cast<os::HeadlessWindow*>(sw.window());
+  ASSERT_NE(window, nullptr);
+
+  // The output popup: its menu chooses the device.
+  os::HeadlessMenuTracker::ScriptIndex({1});
+  window->InjectClick(os::MouseButton::kLeft, 200, 68);
+  env.loop().RunFor(1);
+  EXPECT_EQ(app->dialog().Value(D::kOUTP), 2);
+  EXPECT_EQ(app->dialog().grabCRef(D::kCLOK, 0)->items.size(), 2u);
+  EXPECT_TRUE(app->dialog().grabCRef(D::kCLOK, 0)->enabled);
+  // The buffer slider follows the mouse; the texts follow the slider.
+  window->InjectClick(os::MouseButton::kLeft, 170 + 199, 130);
+  env.loop().RunFor(1);
+  EXPECT_EQ(app->dialog().grabCRef(D::kSTTX, 0)->text, "(8192)");
+  env.loop().RunFor(20);
+  const std::string dir = VESK_RENDER_DIR;
+  WriteArgbPng(dir + "/standalone-settings-audio.png", window->Pixels().data(), window->Width(),
+               window->Height());
+
+  // Clicking the tab already shown changes nothing; another shows its pane.
+  window->InjectClick(os::MouseButton::kLeft, 60, 20);
+  env.loop().RunFor(1);
+  EXPECT_EQ(sw.lastPaneSelected(), 1);
+  window->InjectClick(os::MouseButton::kLeft, 180, 20);
+  env.loop().RunFor(1);
+  EXPECT_EQ(sw.lastPaneSelected(), 2);
+  os::HeadlessMenuTracker::ScriptIndex({ItemOf(D::kMIDI, 0, "KEYS") - 1});
+  window->InjectClick(os::MouseButton::kLeft, 200, 68);
+  env.loop().RunFor(1);
+  EXPECT_EQ(app->dialog().Value(D::kMIDI, 0), ItemOf(D::kMIDI, 0, "KEYS"));
+  env.loop().RunFor(20);
+  WriteArgbPng(dir + "/standalone-settings-midi.png", window->Pixels().data(), window->Width(),
+               window->Height());
+
+  window->InjectClick(os::MouseButton::kLeft, 300, 20);
+  env.loop().RunFor(1);
+  EXPECT_EQ(sw.lastPaneSelected(), 3);
+  window->InjectClick(os::MouseButton::kLeft, 175, 98);
+  env.loop().RunFor(1);  // the check box
+  EXPECT_EQ(app->dialog().Value(D::kfSTO), 1);
+  env.loop().RunFor(20);
+  WriteArgbPng(dir + "/standalone-settings-other.png", window->Pixels().data(), window->Width(),
+               window->Height());
+
+  // OK applies, saves and hides.
+  window->InjectClick(os::MouseButton::kLeft, 450, 298);
+  env.loop().RunFor(1);
+  EXPECT_FALSE(sw.IsVisible());
+  EXPECT_TRUE(app->graph().isPlaying());
+  EXPECT_EQ(app->graph().deviceBufferFrameSize(), 8192u);
+  EXPECT_TRUE(CalcCPULoad_GetIsProcessing());
 }
 
 }  // namespace
