@@ -123,10 +123,12 @@ QuorelVst::~QuorelVst() {
 }
 
 void QuorelVst::RequestTeardown() {
-  // Inside the connection's own waits the model is still in use: shutdown
-  // follows as soon as the connection returns.
-  if (connecting_) {
-    teardownPending_ = true;
+  // Inside the connection, or inside a modal run (its waits, a question),
+  // the objects are still in use further up the stack: shutdown follows as
+  // soon as they have returned.
+  os::MainLoop* loop = mainLoop_ ? mainLoop_->Loop() : nullptr;
+  if (loop && (connecting_ || loop->ModalDepth() > 0)) {
+    loop->AddTimer(10, 0, [this] { RequestTeardown(); });
     return;
   }
   Teardown();
@@ -175,6 +177,7 @@ bool QuorelVst::Initialize() {
   fromGUI_ = new CMidiFifo(kFifoSize);
   toHost_ = new CMidiFifo(kFifoSize);
   toSynth_ = new CMidiFifo(kFifoSize);
+  automation_ = new CMidiFifo(kFifoSize);
   hostEvents_ = std::make_unique<HostEventList>();
   hostMidiEvents_ = std::make_unique<VstMidiEvent[]>(kFifoSize);
   std::memset(bankSelect_, 0xFF, sizeof bankSelect_);
@@ -232,7 +235,8 @@ void QuorelVst::Uninitialize() {
     delete fromGUI_;
     delete toHost_;
     delete toSynth_;
-    fromHost_ = fromGUI_ = toHost_ = toSynth_ = nullptr;
+    delete automation_;
+    fromHost_ = fromGUI_ = toHost_ = toSynth_ = automation_ = nullptr;
     StopManagers();
   } catch (...) {
   }
@@ -242,7 +246,8 @@ VelorVstEditor* QuorelVst::GetVstEditor() const { return static_cast<VelorVstEdi
 
 void QuorelVst::CheckHost() {
   if (hostChecked_) return;
-  char product[64] = {};
+  // Room beyond the 64 bytes hosts are asked to keep to.
+  char product[256] = {};
   getHostProductString(product);
   product[63] = 0;
   const std::string name = kEffectName;
@@ -306,8 +311,8 @@ void QuorelVst::CallAfterConnection(const std::function<void()>& fn) {
   bool done = false;
   std::function<void()> attempt;
   attempt = [&] {
-    // Not inside the connection's own waits: try again shortly.
-    if (connecting_) {
+    // Not inside the connection or a modal run: try again shortly.
+    if (connecting_ || loop->ModalDepth() > 0) {
       loop->AddTimer(10, 0, attempt);
       return;
     }
@@ -343,11 +348,6 @@ void QuorelVst::OnAsyncEvent(long id, long param) {
     std::fflush(stdout);
   }
   connecting_ = false;
-  // A shutdown that came meanwhile runs after the dispatcher has returned.
-  if (teardownPending_ && mainLoop_ && mainLoop_->Loop()) {
-    teardownPending_ = false;
-    mainLoop_->Loop()->Post([this] { Teardown(); });
-  }
 }
 
 void QuorelVst::AbortConnection() {
@@ -359,6 +359,7 @@ uint32_t QuorelVst::ThreadProc() {
     if (!workerEvent_.Wait(XEvent::kInfinite)) continue;
     if (!workerRunning_) break;
     ForwardFromHost();
+    ForwardAutomation();
     ForwardFromGUI();
   }
   return 0;

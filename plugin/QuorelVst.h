@@ -8,6 +8,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <thread>
 
 #include "model/IPlugInHostInfo.h"
 #include "platform/IAsyncDispatch.h"
@@ -174,6 +175,13 @@ class QuorelVst : public IXThreadProc,
   static constexpr uint32_t kSoundPending = 0x10000;
   static constexpr long kEventSelectSound = 2;
   std::atomic<uint32_t> pendingSound_{0};
+  // Automation the host sends on its audio thread (parameter index in the
+  // first data byte, the value's bits as the time), written by the worker:
+  // a write sends to the synthesizer and waits for that.
+  CMidiFifo* automation_ = nullptr;
+  std::atomic<std::thread::id> audioThread_{};
+  void WriteParameter(int32_t index, float value);
+  void ForwardAutomation();
   uint8_t bankSelect_[16][2] = {};
   XEvent workerEvent_;
   XThread workerThread_;
@@ -196,8 +204,6 @@ class QuorelVst : public IXThreadProc,
   };
   std::unique_ptr<HostEventList> hostEvents_;
   std::unique_ptr<VstMidiEvent[]> hostMidiEvents_;
-  // Shutdown asked for while the connection runs: it follows the connection.
-  bool teardownPending_ = false;
   std::function<void()> teardownDone_;
   void RequestTeardown();
   void Teardown();

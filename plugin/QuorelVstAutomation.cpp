@@ -4,8 +4,10 @@
 #include <cstring>
 #include <sstream>
 #include <string>
+#include <thread>
 
 #include "model/ISection.h"
+#include "plugin/CMidiFifo.h"
 #include "plugin/CParameter.h"
 #include "plugin/QuorelVst.h"
 #include "remote/FTYPE.h"
@@ -45,6 +47,29 @@ float QuorelVst::getParameter(int32_t index) {
 }
 
 void QuorelVst::setParameter(int32_t index, float value) {
+  // On the audio thread the write is handed to the worker thread.
+  if (automation_ && audioThread_.load() == std::this_thread::get_id()) {
+    uint32_t bits;
+    std::memcpy(&bits, &value, sizeof bits);
+    if (index >= 0 && index < kNumParams && automation_->Push(0, static_cast<uint8_t>(index), 0, bits))
+      workerEvent_.Set();
+    return;
+  }
+  WriteParameter(index, value);
+}
+
+void QuorelVst::ForwardAutomation() {
+  if (!automation_) return;
+  int n = automation_->Count();
+  tagMidiData m;
+  while (n-- > 0 && automation_->Pop(&m)) {
+    float value;
+    std::memcpy(&value, &m.time, sizeof value);
+    WriteParameter(m.data1, value);
+  }
+}
+
+void QuorelVst::WriteParameter(int32_t index, float value) {
   Oskend::ISection* s = nullptr;
   SParamDesc row{};
   if (!AutomationRow(model_, index, &s, &row)) return;

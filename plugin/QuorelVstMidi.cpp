@@ -1,6 +1,9 @@
 // The MIDI roads of the plug-in: host to synthesizer (audio thread), GUI to
 // synthesizer (worker thread), synthesizer to host and editor (the MIDI
 // input thread).
+#include <cstddef>
+#include <thread>
+
 #include "os/Clock.h"
 #include "plugin/CMidiFifo.h"
 #include "plugin/QuorelVst.h"
@@ -35,8 +38,11 @@ unsigned QuorelVst::MessageLength(uint8_t status) {
 
 int32_t QuorelVst::processEvents(VstEvents* events) {
   if (!events || !fromHost_) return 1;
+  // The host's list runs on past the two entries the record declares.
+  VstEvent* const* list = reinterpret_cast<VstEvent* const*>(
+      reinterpret_cast<const unsigned char*>(events) + offsetof(VstEvents, events));
   for (int32_t i = 0; i < events->numEvents; ++i) {
-    const VstEvent* e = events->events[i];
+    const VstEvent* e = list[i];
     if (!e || e->type != kVstMidiType || bypassed_) continue;
     const auto* midi = reinterpret_cast<const VstMidiEvent*>(e);
     fromHost_->Push(midi->midiData[0], midi->midiData[1], midi->midiData[2],
@@ -48,6 +54,7 @@ int32_t QuorelVst::processEvents(VstEvents* events) {
 void QuorelVst::process(float**, float**, int32_t) { blockStart_ = WholeMsNowUs(); }
 
 void QuorelVst::processReplacing(float** inputs, float** outputs, int32_t sampleFrames) {
+  audioThread_.store(std::this_thread::get_id(), std::memory_order_relaxed);
   blockStart_ = WholeMsNowUs();
   DrainFromHost();
   if (outputs && sampleFrames > 0) {

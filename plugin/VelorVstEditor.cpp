@@ -98,6 +98,8 @@ void VelorVstEditor::MidiIn(uint8_t status, uint8_t data1, uint8_t data2) {
 }
 
 bool VelorVstEditor::open(void* window) {
+  // Some hosts open again without closing first.
+  if (CHfcVstEditor::isOpen()) close();
   AEffEditor::open(window);
   return CHfcVstEditor::open(window);
 }

@@ -73,9 +73,13 @@ void BM_ProcessReplacing512With32Events(benchmark::State& state) {
   e->dispatcher(e, effSetSampleRate, 0, 0, nullptr, 48000.0f);
   e->dispatcher(e, effMainsChanged, 0, 1, nullptr, 0);
   std::vector<VstMidiEvent> midi(32);
-  std::vector<unsigned char> memory(16 + 8 * 32);
-  auto* list = reinterpret_cast<VstEvents*>(memory.data());
-  list->numEvents = 32;
+  struct {
+    int32_t numEvents;
+    intptr_t reserved;
+    VstEvent* events[32];
+  } events{};
+  events.numEvents = 32;
+  auto* list = reinterpret_cast<VstEvents*>(&events);
   for (int i = 0; i < 32; ++i) {
     midi[i] = VstMidiEvent{};
     midi[i].type = kVstMidiType;
@@ -84,7 +88,7 @@ void BM_ProcessReplacing512With32Events(benchmark::State& state) {
     midi[i].midiData[0] = static_cast<uint8_t>(i % 4 == 1 ? 0x80 : (i % 4 == 3 ? 0xB1 : 0x90));
     midi[i].midiData[1] = static_cast<uint8_t>(40 + i);
     midi[i].midiData[2] = 100;
-    list->events[i] = reinterpret_cast<VstEvent*>(&midi[i]);
+    events.events[i] = reinterpret_cast<VstEvent*>(&midi[i]);
   }
   std::vector<float> left(512), right(512);
   float* outputs[2] = {left.data(), right.data()};

@@ -24,6 +24,8 @@ enum class Property {
   kManufacturer,
   kModel,
   kDeviceName,    // the name of the device that owns the endpoint
+  kUniqueId,      // a signed 32-bit number in decimal, never 0, the same after a
+                  // restart for the same port of the same device
 };
 
 // A SysEx send in progress, for withdrawing it.

@@ -9,6 +9,7 @@
 #include "os/Clock.h"
 #include "os/Monitor.h"
 #include "os/midi/DeliveryThread.h"
+#include "os/midi/EndpointUniqueId.h"
 #include "os/midi/PacketSplitter.h"
 
 namespace os::midi {
@@ -454,6 +455,10 @@ Status VirtualBus::GetProperty(EndpointId endpoint, Property property, std::stri
     case Property::kDeviceName:
       if (!s.hasDevice) return kErrNoDevice;
       *value = s.deviceName;
+      return kOk;
+    case Property::kUniqueId:
+      *value = EndpointUniqueId::Text(EndpointUniqueId::Of(
+          "virtual", s.deviceName, isSource ? s.sourceName : s.destinationName, isSource));
       return kOk;
   }
   return kErrNoProperty;

@@ -1,5 +1,7 @@
 #include "os/window/TopLevelWindow.h"
 
+#include <X11/Xlib.h>
+
 #include <cstdlib>
 
 #include "os/window/HeadlessWindow.h"
@@ -11,6 +13,11 @@ namespace {
 TopLevelWindowFactory& Factory() {
   static TopLevelWindowFactory factory;
   return factory;
+}
+
+WindowRect& ScreenOverride() {
+  static WindowRect bounds;
+  return bounds;
 }
 
 }  // namespace
@@ -26,5 +33,20 @@ std::unique_ptr<Window> CreateTopLevelWindow(int x, int y, int width, int height
 }
 
 void SetTopLevelWindowFactory(TopLevelWindowFactory factory) { Factory() = std::move(factory); }
+
+WindowRect MainScreenBounds() {
+  if (!ScreenOverride().Empty()) return ScreenOverride();
+  WindowRect bounds{0, 0, 1920, 1080};
+  const char* name = std::getenv("DISPLAY");
+  if (!name || !*name) return bounds;
+  if (::Display* display = XOpenDisplay(nullptr)) {
+    const int screen = DefaultScreen(display);
+    bounds = {0, 0, DisplayWidth(display, screen), DisplayHeight(display, screen)};
+    XCloseDisplay(display);
+  }
+  return bounds;
+}
+
+void SetMainScreenBounds(const WindowRect& bounds) { ScreenOverride() = bounds; }
 
 }  // namespace os

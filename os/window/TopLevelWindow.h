@@ -18,4 +18,10 @@ std::unique_ptr<Window> CreateTopLevelWindow(int x, int y, int width, int height
 // An empty factory restores the usual choice.
 void SetTopLevelWindowFactory(TopLevelWindowFactory factory);
 
+// Bounds of the main screen in screen coordinates: the X display's first
+// screen, or 1920 x 1080 at (0, 0) without a display. Tests may put bounds
+// of their own in place; an empty rectangle restores the usual answer.
+WindowRect MainScreenBounds();
+void SetMainScreenBounds(const WindowRect& bounds);
+
 }  // namespace os

@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
+#include <mutex>
 #include <set>
 
 #include "os/window/KeyMap.h"
@@ -29,6 +30,36 @@ constexpr unsigned int kCursorShapes[kCursorCount] = {
     XC_crosshair, XC_plus,     XC_watch,    XC_fleur,           XC_hand1,           XC_hand2,
     XC_watch,     XC_watch,    XC_watch,    XC_pirate,          XC_sb_left_arrow,   XC_sb_right_arrow,
 };
+
+// A window inside a host's window lives as long as the host lets it: the
+// host may destroy its own window, and with it ours, before it tells us to
+// close. Xlib's default answer to a request on a window that is gone ends
+// the whole process, which here is the host. Errors on the connections of
+// these windows are therefore ignored; those of any other connection go to
+// the handler that was in place before.
+std::mutex g_displaysMutex;
+std::set<Display*> g_displays;
+XErrorHandler g_previousHandler = nullptr;
+
+int OnXError(Display* display, XErrorEvent* error) {
+  {
+    std::lock_guard<std::mutex> g(g_displaysMutex);
+    if (g_displays.count(display)) return 0;
+  }
+  return g_previousHandler ? g_previousHandler(display, error) : 0;
+}
+
+void WatchErrors(Display* display) {
+  std::lock_guard<std::mutex> g(g_displaysMutex);
+  static std::once_flag installed;
+  std::call_once(installed, [] { g_previousHandler = XSetErrorHandler(&OnXError); });
+  g_displays.insert(display);
+}
+
+void UnwatchErrors(Display* display) {
+  std::lock_guard<std::mutex> g(g_displaysMutex);
+  g_displays.erase(display);
+}
 
 MouseButton ButtonOf(unsigned int xbutton) {
   switch (xbutton) {
@@ -59,6 +90,8 @@ struct X11Window::Impl {
   int lastY = 0;
   int clicks = 0;
   std::unique_ptr<X11DropTarget> dropTarget;
+  // The server destroyed the window (its parent went).
+  bool destroyed = false;
 
   ~Impl() {
     if (!display) return;
@@ -66,8 +99,11 @@ struct X11Window::Impl {
     for (Cursor c : cursors)
       if (c) XFreeCursor(display, c);
     if (gc) XFreeGC(display, gc);
-    if (window) XDestroyWindow(display, window);
+    if (window && !destroyed) XDestroyWindow(display, window);
+    // Errors of the requests above are still answered while closing.
+    XSync(display, False);
     XCloseDisplay(display);
+    UnwatchErrors(display);
   }
 };
 
@@ -91,6 +127,7 @@ std::unique_ptr<X11Window> X11Window::Make(const char* displayName, uint64_t par
   impl->display = XOpenDisplay(displayName);
   if (!impl->display) return nullptr;
   Display* d = impl->display;
+  WatchErrors(d);
   const int screen = DefaultScreen(d);
   XVisualInfo vi;
   if (!XMatchVisualInfo(d, screen, 24, TrueColor, &vi) || vi.red_mask != 0xFF0000 ||
@@ -176,7 +213,7 @@ void X11Window::Hide() {
 
 bool X11Window::Present(const uint32_t* picture, int pictureWidth, int pictureHeight,
                         const WindowRect& area) {
-  if (!picture) return false;
+  if (!picture || impl_->destroyed) return false;
   WindowRect r = area;
   if (!ClipArea(pictureWidth, pictureHeight, &r)) return false;
   const int w = r.right - r.left;
@@ -413,6 +450,12 @@ void X11Window::Handle(void* raw) {
       return;
     case ConfigureNotify:
       OnConfigured(ev.xconfigure.width, ev.xconfigure.height);
+      return;
+    case DestroyNotify:
+      if (ev.xdestroywindow.window == impl_->window) {
+        impl_->destroyed = true;
+        visible_ = false;
+      }
       return;
     case PropertyNotify:
       if (impl_->topLevel && ev.xproperty.atom == impl_->stateAtom) OnStateChanged();

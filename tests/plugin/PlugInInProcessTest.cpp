@@ -341,11 +341,25 @@ TEST_F(InProcess, TheEditorShowsItsPictureBeforeTheFirstIdleTick) {
   env.loop().RunPending();
   EXPECT_GE(window->PresentCount(), 1);
   EXPECT_EQ(p->GetVstEditor()->IdleTicks(), 0u);
+  // A host that opens again without closing: still one window.
+  ASSERT_EQ(host.Dispatch(effEditOpen, 0, 0, nullptr), 1);
+  EXPECT_EQ(p->GetVstEditor()->GetLayerCount(), 1);
   // Closed by the host before the instance: the window goes, the editor stays.
   host.Dispatch(effEditClose);
   EXPECT_FALSE(p->GetVstEditor()->isOpen());
   ASSERT_EQ(host.Dispatch(effEditOpen, 0, 0, nullptr), 1);
   host.Dispatch(effEditClose);
+}
+
+TEST_F(InProcess, AutomationOnTheAudioThreadIsWrittenByTheWorker) {
+  AEffect* e = host.Instantiate(&VSTPluginMain);
+  ASSERT_NE(e, nullptr);
+  // The host's audio thread is the one that processes (here the test's).
+  Process({});
+  e->setParameter(e, 0, 37.0f / 127.0f);
+  EXPECT_NE(e->getParameter(e, 0), 37.0f / 127.0f);
+  env.loop().RunFor(5);
+  EXPECT_EQ(e->getParameter(e, 0), 37.0f / 127.0f);
 }
 
 TEST_F(InProcess, ChunksCarryTheAutomatedValues) {

@@ -65,6 +65,9 @@ TEST_F(SharedObject, TheRecordDeclaresAnInstrumentWithChunksAndAnEditor) {
   EXPECT_NE(e->processReplacing, nullptr);
   EXPECT_NE(e->process, e->processReplacing);
   EXPECT_FLOAT_EQ(e->ioRatio, 1.0f);
+  // Nothing but the entry points is visible to the host.
+  EXPECT_EQ(library.Entry("_ZN9QuorelVst10InitializeEv"), nullptr);
+  EXPECT_EQ(library.Entry("_ZN2os8MainLoop7CurrentEv"), nullptr);
 }
 
 TEST_F(SharedObject, NamesCapabilitiesAndPinsAnswerAsAnInstrument) {
@@ -289,6 +292,27 @@ TEST_F(SharedObjectUnderXvfb, TheEditorOpensInTheHostsWindowIdlesAndCloses) {
   // Closing the instance with its editor open closes the editor first.
   EXPECT_EQ(host.Close(), 1);
   parent->Pump();
+}
+
+TEST_F(SharedObjectUnderXvfb, AHostThatDestroysItsWindowFirstDoesNotLoseItsProcess) {
+  ScopedEnv display{"DISPLAY", server->display()};
+  ASSERT_TRUE(library.Loaded()) << library.Error();
+  ASSERT_NE(host.Instantiate(library.Entry("VSTPluginMain")), nullptr);
+  auto parent = os::X11Window::CreateTopLevel(server->display().c_str(), 0, 0, 300, 200, "host");
+  ASSERT_NE(parent, nullptr);
+  parent->Show();
+  void* xid = reinterpret_cast<void*>(static_cast<uintptr_t>(parent->NativeId()));
+  ASSERT_EQ(host.Dispatch(effEditOpen, 0, 0, xid), 1);
+  for (int i = 0; i < 20 && !ShowsAPicture(*parent); ++i) {
+    parent->Pump();
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  }
+  // The host's window goes (and with it the editor's) while the editor's
+  // idle still draws; the editor is closed afterwards.
+  parent.reset();
+  std::this_thread::sleep_for(std::chrono::milliseconds(200));
+  host.Dispatch(effEditClose);
+  EXPECT_EQ(host.Close(), 1);
 }
 
 }  // namespace

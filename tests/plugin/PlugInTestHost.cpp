@@ -2,6 +2,8 @@
 
 #include <dlfcn.h>
 
+#include <algorithm>
+#include <cstddef>
 #include <cstring>
 
 namespace vesk::test {
@@ -44,9 +46,11 @@ intptr_t TestHost::Answer(int32_t opcode, int32_t index, intptr_t value, void* p
       return 1;
     case audioMasterProcessEvents: {
       const auto* list = static_cast<const VstEvents*>(ptr);
+      VstEvent* const* entries = reinterpret_cast<VstEvent* const*>(
+          static_cast<const unsigned char*>(ptr) + offsetof(VstEvents, events));
       std::lock_guard<std::mutex> g(mutex_);
       for (int32_t i = 0; i < list->numEvents; ++i) {
-        const auto* e = reinterpret_cast<const VstMidiEvent*>(list->events[i]);
+        const auto* e = reinterpret_cast<const VstMidiEvent*>(entries[i]);
         midi_.push_back({{e->midiData[0], e->midiData[1], e->midiData[2]}, e->deltaFrames,
                          e->flags});
       }
@@ -118,10 +122,15 @@ intptr_t TestHost::Close() {
 void TestHost::Process(const std::vector<std::pair<std::vector<uint8_t>, int32_t>>& events,
                        int32_t frames) {
   std::vector<VstMidiEvent> midi(events.size());
-  std::vector<unsigned char> listMemory(16 + 8 * (events.size() + 1));
-  auto* list = reinterpret_cast<VstEvents*>(listMemory.data());
-  list->numEvents = static_cast<int32_t>(events.size());
-  for (size_t i = 0; i < events.size(); ++i) {
+  // The host's list, laid out as the record with room for every event.
+  struct List {
+    int32_t numEvents;
+    intptr_t reserved;
+    VstEvent* events[64];
+  } listMemory{};
+  auto* list = &listMemory;
+  list->numEvents = static_cast<int32_t>(std::min<size_t>(events.size(), 64));
+  for (size_t i = 0; i < events.size() && i < 64; ++i) {
     midi[i] = VstMidiEvent{};
     midi[i].type = kVstMidiType;
     midi[i].byteSize = sizeof(VstMidiEvent);
@@ -130,7 +139,7 @@ void TestHost::Process(const std::vector<std::pair<std::vector<uint8_t>, int32_t
       midi[i].midiData[b] = events[i].first[b];
     list->events[i] = reinterpret_cast<VstEvent*>(&midi[i]);
   }
-  if (!events.empty()) Dispatch(effProcessEvents, 0, 0, list);
+  if (!events.empty()) Dispatch(effProcessEvents, 0, 0, reinterpret_cast<VstEvents*>(list));
   float* outputs[2] = {left_.data(), right_.data()};
   effect->processReplacing(effect, nullptr, outputs, frames);
 }

@@ -1,0 +1,132 @@
+#include "os/midi/jack/JackPipe.h"
+
+#include <jack/midiport.h>
+
+#include <cstring>
+
+namespace os::midi {
+namespace {
+
+// Record headers in native byte order: they never leave the process.
+constexpr size_t kInHeader = sizeof(uint32_t) + sizeof(uint64_t);   // length, time
+constexpr size_t kOutHeader = sizeof(uint32_t) + sizeof(uint64_t);  // length, tag
+
+jack_ringbuffer_t* NewRing(size_t bytes) {
+  jack_ringbuffer_t* r = jack_ringbuffer_create(bytes);
+  if (r) jack_ringbuffer_mlock(r);
+  return r;
+}
+
+}  // namespace
+
+JackInPipe::JackInPipe(jack_port_t* port, size_t ringBytes)
+    : port_(port), ring_(NewRing(ringBytes)) {}
+
+JackInPipe::~JackInPipe() {
+  if (ring_) jack_ringbuffer_free(ring_);
+}
+
+bool JackInPipe::Capture(jack_client_t* client, jack_nframes_t frames) {
+  void* buffer = jack_port_get_buffer(port_, frames);
+  if (!buffer || !ring_) return false;
+  const uint32_t n = jack_midi_get_event_count(buffer);
+  // When the cycle really ran: the frame clock keeps its ideal pace even
+  // when cycles run late.
+  const uint64_t time = jack_get_time();
+  (void)client;
+  bool any = false;
+  for (uint32_t i = 0; i < n; ++i) {
+    jack_midi_event_t ev;
+    if (jack_midi_event_get(&ev, buffer, i) != 0 || ev.size == 0) continue;
+    if (jack_ringbuffer_write_space(ring_) < kInHeader + ev.size) {
+      dropped_.fetch_add(1, std::memory_order_relaxed);
+      continue;
+    }
+    const uint32_t length = static_cast<uint32_t>(ev.size);
+    char header[kInHeader];
+    std::memcpy(header, &length, sizeof length);
+    std::memcpy(header + sizeof length, &time, sizeof time);
+    jack_ringbuffer_write(ring_, header, kInHeader);
+    jack_ringbuffer_write(ring_, reinterpret_cast<const char*>(ev.buffer), ev.size);
+    any = true;
+  }
+  return any;
+}
+
+bool JackInPipe::Pop(uint64_t* jackTimeUs, std::vector<uint8_t>* bytes) {
+  if (!ring_) return false;
+  const size_t avail = jack_ringbuffer_read_space(ring_);
+  if (avail < kInHeader) return false;
+  char header[kInHeader];
+  jack_ringbuffer_peek(ring_, header, kInHeader);
+  uint32_t length;
+  std::memcpy(&length, header, sizeof length);
+  std::memcpy(jackTimeUs, header + sizeof length, sizeof *jackTimeUs);
+  // The writer advances in steps; a record is taken only once it is whole.
+  if (avail < kInHeader + length) return false;
+  jack_ringbuffer_read_advance(ring_, kInHeader);
+  bytes->resize(length);
+  jack_ringbuffer_read(ring_, reinterpret_cast<char*>(bytes->data()), length);
+  return true;
+}
+
+JackOutPipe::JackOutPipe(jack_port_t* port, size_t ringBytes)
+    : port_(port), ring_(NewRing(ringBytes)) {}
+
+JackOutPipe::~JackOutPipe() {
+  if (ring_) jack_ringbuffer_free(ring_);
+}
+
+bool JackOutPipe::Push(uint64_t tag, const uint8_t* data, size_t length) {
+  if (!ring_ || length == 0) return false;
+  if (jack_ringbuffer_write_space(ring_) < kOutHeader + length) return false;
+  const uint32_t n = static_cast<uint32_t>(length);
+  char header[kOutHeader];
+  std::memcpy(header, &n, sizeof n);
+  std::memcpy(header + sizeof n, &tag, sizeof tag);
+  jack_ringbuffer_write(ring_, header, kOutHeader);
+  jack_ringbuffer_write(ring_, reinterpret_cast<const char*>(data), length);
+  return true;
+}
+
+bool JackOutPipe::Empty() const { return !ring_ || jack_ringbuffer_read_space(ring_) == 0; }
+
+bool JackOutPipe::Flush(jack_nframes_t frames, jack_ringbuffer_t* written) {
+  void* buffer = jack_port_get_buffer(port_, frames);
+  if (!buffer || !ring_) return false;
+  jack_midi_clear_buffer(buffer);
+  // What an empty buffer takes: a piece larger than that never goes out.
+  const size_t largest = jack_midi_max_event_size(buffer);
+  bool any = false;
+  for (;;) {
+    const size_t avail = jack_ringbuffer_read_space(ring_);
+    if (avail < kOutHeader) break;
+    char header[kOutHeader];
+    jack_ringbuffer_peek(ring_, header, kOutHeader);
+    uint32_t length;
+    uint64_t tag;
+    std::memcpy(&length, header, sizeof length);
+    std::memcpy(&tag, header + sizeof length, sizeof tag);
+    if (avail < kOutHeader + length) break;
+    jack_midi_data_t* dst = nullptr;
+    if (length <= largest) {
+      // The cycle is full: the rest goes next cycle.
+      if (length > jack_midi_max_event_size(buffer)) break;
+      dst = jack_midi_event_reserve(buffer, 0, length);
+      if (!dst) break;
+    }
+    jack_ringbuffer_read_advance(ring_, kOutHeader);
+    if (dst) {
+      jack_ringbuffer_read(ring_, reinterpret_cast<char*>(dst), length);
+      any = true;
+    } else {
+      // Larger than an empty buffer holds: it could never go out.
+      jack_ringbuffer_read_advance(ring_, length);
+    }
+    if (tag && written && jack_ringbuffer_write_space(written) >= sizeof tag)
+      jack_ringbuffer_write(written, reinterpret_cast<const char*>(&tag), sizeof tag);
+  }
+  return any;
+}
+
+}  // namespace os::midi

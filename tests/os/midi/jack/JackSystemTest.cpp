@@ -1,0 +1,423 @@
+// The JACK backend against a real JACK server (start one with
+// "jackd -d dummy"; the tests skip without one). A JackDevice in the same
+// process stands for the instrument: it is a JACK client of its own, so
+// every byte crosses the server.
+#include <dirent.h>
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <condition_variable>
+#include <functional>
+#include <mutex>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "os/Clock.h"
+#include "os/midi/jack/JackDevice.h"
+#include "os/midi/jack/JackSystem.h"
+#include "os/midi/MessageLength.h"
+#include "tests/support/TempDir.h"
+
+namespace {
+
+using namespace os::midi;
+using Bytes = std::vector<uint8_t>;
+using Clock = std::chrono::steady_clock;
+
+Bytes SysexOf(size_t total) {
+  Bytes b(total);
+  b.front() = 0xF0;
+  for (size_t i = 1; i + 1 < total; ++i) b[i] = static_cast<uint8_t>(i & 0x7F);
+  b.back() = 0xF7;
+  return b;
+}
+
+// What arrives somewhere, with a wait that ends when enough has come.
+struct Inbox {
+  std::mutex m;
+  std::condition_variable cv;
+  Bytes bytes;
+  std::vector<Bytes> packets;
+  std::vector<uint64_t> times;
+
+  void Add(const uint8_t* d, size_t n, uint64_t t = 0) {
+    std::lock_guard<std::mutex> g(m);
+    bytes.insert(bytes.end(), d, d + n);
+    packets.emplace_back(d, d + n);
+    times.push_back(t);
+    cv.notify_all();
+  }
+  bool WaitFor(const std::function<bool()>& pred, int ms) {
+    std::unique_lock<std::mutex> lock(m);
+    return cv.wait_for(lock, std::chrono::milliseconds(ms), pred);
+  }
+  bool WaitBytes(size_t n, int ms) {
+    return WaitFor([&] { return bytes.size() >= n; }, ms);
+  }
+};
+
+struct DoneBox {
+  std::mutex m;
+  std::condition_variable cv;
+  std::vector<Status> calls;
+  SysexDone Fn() {
+    return [this](Status s) {
+      std::lock_guard<std::mutex> g(m);
+      calls.push_back(s);
+      cv.notify_all();
+    };
+  }
+  bool Wait(int ms) {
+    std::unique_lock<std::mutex> lock(m);
+    return cv.wait_for(lock, std::chrono::milliseconds(ms), [&] { return !calls.empty(); });
+  }
+};
+
+class JackBackend : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    std::string why;
+    sys = JackSystem::Open("vesk-test", &why);
+    if (!sys) GTEST_SKIP() << "JACK tests skipped: " << why << " (start one with: jackd -d dummy)";
+    device = OpenDevice(device_name);
+    ASSERT_TRUE(device);
+    ASSERT_TRUE(FindEndpoints(device->SourceKey(), &source, &destination));
+  }
+
+  std::unique_ptr<JackDevice> OpenDevice(const std::string& client) {
+    JackDevice::Desc d;
+    d.clientName = client;
+    d.manufacturer = "Maker";
+    d.model = "Piano";
+    std::string why;
+    auto dev = JackDevice::Open(d, &why);
+    if (dev) dev->SetReceiver([this](const uint8_t* p, size_t n) { atDevice.Add(p, n); });
+    return dev;
+  }
+
+  // The endpoints of the device whose source has this JACK name; waits for
+  // the server to announce them.
+  bool FindEndpoints(const std::string& sourceKey, EndpointId* src, EndpointId* dst) {
+    const std::string client = sourceKey.substr(0, sourceKey.find(':'));
+    const auto end = Clock::now() + std::chrono::seconds(3);
+    while (Clock::now() < end) {
+      *src = *dst = 0;
+      for (size_t i = 0; i < sys->SourceCount(); ++i) {
+        std::string dev, name;
+        sys->GetProperty(sys->Source(i), Property::kDeviceName, &dev);
+        sys->GetProperty(sys->Source(i), Property::kName, &name);
+        if (dev == client && dev + ":" + name == sourceKey) *src = sys->Source(i);
+      }
+      for (size_t i = 0; i < sys->DestinationCount(); ++i) {
+        std::string dev;
+        sys->GetProperty(sys->Destination(i), Property::kDeviceName, &dev);
+        if (dev == client) *dst = sys->Destination(i);
+      }
+      if (*src && *dst) return true;
+      std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    return false;
+  }
+
+  bool WaitGone(EndpointId id) {
+    const auto end = Clock::now() + std::chrono::seconds(3);
+    std::string v;
+    while (Clock::now() < end) {
+      if (sys->GetProperty(id, Property::kName, &v) == kErrNoSuchEndpoint) return true;
+      std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    return false;
+  }
+
+  std::unique_ptr<Client> NewClient() {
+    std::unique_ptr<Client> c;
+    EXPECT_EQ(sys->CreateClient("MIDIClient", &c), kOk);
+    return c;
+  }
+
+  std::unique_ptr<InputPort> Listen(Client& c) {
+    std::unique_ptr<InputPort> in;
+    EXPECT_EQ(c.CreateInputPort("Input Port", [this](const PacketList& l) {
+      for (size_t i = 0; i < l.size(); ++i) atHost.Add(l[i].data, l[i].length, l[i].timeUs);
+    }, &in), kOk);
+    EXPECT_EQ(in->ConnectSource(source), kOk);
+    return in;
+  }
+
+  const std::string device_name = "VeskTest" + std::to_string(getpid());
+  // The boxes outlive the threads that fill them.
+  Inbox atDevice, atHost;
+  std::unique_ptr<JackSystem> sys;
+  std::unique_ptr<JackDevice> device;
+  EndpointId source = 0, destination = 0;
+};
+
+TEST_F(JackBackend, EndpointsCarryTheirNamesAndMakerAndKeepTheirIdsWhileTheyExist) {
+  const std::string client = device->SourceKey().substr(0, device->SourceKey().find(':'));
+  std::string v;
+  EXPECT_EQ(sys->GetProperty(source, Property::kName, &v), kOk);
+  EXPECT_EQ(v, "out");
+  EXPECT_EQ(sys->GetProperty(destination, Property::kName, &v), kOk);
+  EXPECT_EQ(v, "in");
+  EXPECT_EQ(sys->GetProperty(source, Property::kDeviceName, &v), kOk);
+  EXPECT_EQ(v, client);
+  EXPECT_EQ(sys->GetProperty(destination, Property::kManufacturer, &v), kOk);
+  EXPECT_EQ(v, "Maker");
+  EXPECT_EQ(sys->GetProperty(source, Property::kModel, &v), kOk);
+  EXPECT_EQ(v, "Piano");
+  // Our own ports are no endpoints.
+  for (size_t i = 0; i < sys->SourceCount(); ++i) {
+    sys->GetProperty(sys->Source(i), Property::kDeviceName, &v);
+    EXPECT_NE(v, sys->ClientName());
+  }
+
+  // Another client comes and goes; ours keep their ids.
+  auto other = OpenDevice(client + "b");
+  ASSERT_TRUE(other);
+  EndpointId os = 0, od = 0;
+  ASSERT_TRUE(FindEndpoints(other->SourceKey(), &os, &od));
+  EXPECT_NE(os, source);
+  other.reset();
+  ASSERT_TRUE(WaitGone(os));
+  EndpointId s2 = 0, d2 = 0;
+  ASSERT_TRUE(FindEndpoints(device->SourceKey(), &s2, &d2));
+  EXPECT_EQ(s2, source);
+  EXPECT_EQ(d2, destination);
+
+  // A port that comes back is a new endpoint with the same unique id,
+  // which tells it from its partner of the other direction.
+  std::string unique, partner;
+  EXPECT_EQ(sys->GetProperty(source, Property::kUniqueId, &unique), kOk);
+  EXPECT_EQ(sys->GetProperty(destination, Property::kUniqueId, &partner), kOk);
+  EXPECT_NE(unique, partner);
+  device.reset();
+  ASSERT_TRUE(WaitGone(source));
+  device = OpenDevice(client);
+  ASSERT_TRUE(device);
+  ASSERT_TRUE(FindEndpoints(device->SourceKey(), &s2, &d2));
+  EXPECT_NE(s2, source);
+  EXPECT_EQ(sys->GetProperty(s2, Property::kUniqueId, &v), kOk);
+  EXPECT_EQ(v, unique);
+}
+
+TEST_F(JackBackend, ShortMessagesAndLongSysExCrossBothWaysByteForByte) {
+  auto c = NewClient();
+  auto in = Listen(*c);
+  std::unique_ptr<OutputPort> out;
+  ASSERT_EQ(c->CreateOutputPort("Output Port", &out), kOk);
+
+  PacketList notes;
+  const Bytes note = {0x90, 0x3C, 0x40, 0x80, 0x3C, 0x00};
+  notes.Add(0, note.data(), note.size());
+  ASSERT_EQ(out->Send(destination, notes), kOk);
+  ASSERT_TRUE(atDevice.WaitBytes(6, 2000));
+  EXPECT_EQ(atDevice.packets.size(), 2u) << "one event per short message";
+
+  const Bytes dump = SysexOf(215346);
+  DoneBox done;
+  SysexId id = 0;
+  ASSERT_EQ(c->SendSysex(destination, dump.data(), dump.size(), done.Fn(), &id), kOk);
+  ASSERT_TRUE(done.Wait(5000));
+  EXPECT_EQ(done.calls, std::vector<Status>{kOk});
+  ASSERT_TRUE(atDevice.WaitBytes(6 + dump.size(), 2000));
+  EXPECT_EQ(Bytes(atDevice.bytes.begin() + 6, atDevice.bytes.end()), dump);
+
+  const uint64_t before = os::NowUs();
+  device->Emit(note);
+  device->Emit(dump);
+  ASSERT_TRUE(atHost.WaitBytes(6 + dump.size(), 5000));
+  EXPECT_EQ(Bytes(atHost.bytes.begin(), atHost.bytes.begin() + 6), note);
+  EXPECT_EQ(Bytes(atHost.bytes.begin() + 6, atHost.bytes.end()), dump);
+  std::lock_guard<std::mutex> g(atHost.m);
+  for (size_t i = 1; i < atHost.times.size(); ++i) EXPECT_GE(atHost.times[i], atHost.times[i - 1]);
+  EXPECT_GE(atHost.times.front() + 50'000, before);
+  EXPECT_LE(atHost.times.back(), os::NowUs() + 50'000);
+}
+
+TEST_F(JackBackend, AFloodOfShortMessagesArrivesInWholeMessagesAndDoesNotStallTheInput) {
+  auto c = NewClient();
+  auto in = Listen(*c);
+  Bytes flood;
+  for (int i = 0; i < 30000; ++i) {
+    const uint8_t m[3] = {0x90, uint8_t(i & 0x7F), 0x40};
+    flood.insert(flood.end(), m, m + 3);
+  }
+  device->Emit(flood);
+  const Bytes marker = {0xB0, 0x78, 0x00};
+  device->Emit(marker);
+  ASSERT_TRUE(atHost.WaitFor(
+      [&] { return !atHost.packets.empty() && atHost.packets.back() == marker; }, 10000));
+  std::lock_guard<std::mutex> g(atHost.m);
+  for (const Bytes& p : atHost.packets) {
+    ASSERT_FALSE(p.empty());
+    EXPECT_EQ(p.size(), MessageLength(p[0]));
+  }
+  // What does not fit the input ring is dropped, never duplicated.
+  EXPECT_LE(atHost.packets.size(), 30001u);
+}
+
+TEST_F(JackBackend, AnEndlessSysExIsHandedOnInPiecesAndWhatFollowsStillArrives) {
+  auto c = NewClient();
+  auto in = Listen(*c);
+  Bytes endless(600000, 0x11);
+  endless[0] = 0xF0;
+  device->Emit(endless);
+  const Bytes note = {0x90, 0x3C, 0x40};
+  device->Emit(note);
+  ASSERT_TRUE(atHost.WaitBytes(endless.size() + 3, 10000));
+  std::lock_guard<std::mutex> g(atHost.m);
+  EXPECT_EQ(atHost.packets.back(), note);
+  size_t largest = 0;
+  for (const Bytes& p : atHost.packets) largest = std::max(largest, p.size());
+  EXPECT_LE(largest, 4096u) << "no piece holds the whole message";
+}
+
+TEST_F(JackBackend, ASendToAPortThatVanishesEndsWithAnErrorAndLaterBytesAreRefused) {
+  auto c = NewClient();
+  auto in = Listen(*c);
+  std::unique_ptr<OutputPort> out;
+  ASSERT_EQ(c->CreateOutputPort("Output Port", &out), kOk);
+  // Larger than a second of cycles carries, so it is still going when the
+  // device leaves.
+  const Bytes huge = SysexOf(8'000'000);
+  DoneBox done;
+  SysexId id = 0;
+  ASSERT_EQ(c->SendSysex(destination, huge.data(), huge.size(), done.Fn(), &id), kOk);
+  ASSERT_TRUE(atDevice.WaitBytes(1000, 2000));
+  device.reset();
+  ASSERT_TRUE(done.Wait(3000)) << "the send must end, not hang";
+  EXPECT_EQ(done.calls, std::vector<Status>{kErrEndpointGone});
+
+  ASSERT_TRUE(WaitGone(destination));
+  PacketList late;
+  const Bytes note = {0x90, 0x3C, 0x40};
+  late.Add(0, note.data(), note.size());
+  EXPECT_EQ(out->Send(destination, late), kErrNoSuchEndpoint);
+  EXPECT_EQ(c->SendSysex(destination, huge.data(), 10, done.Fn(), &id), kErrNoSuchEndpoint);
+  EXPECT_EQ(in->ConnectSource(source), kErrNoSuchEndpoint);
+
+  // A new device under the same name is a new endpoint: what it sends does
+  // not reach the port that listened to the old one.
+  device = OpenDevice(device_name);
+  ASSERT_TRUE(device);
+  EndpointId s2 = 0, d2 = 0;
+  ASSERT_TRUE(FindEndpoints(device->SourceKey(), &s2, &d2));
+  EXPECT_NE(s2, source);
+  device->Emit(note);
+  std::unique_ptr<InputPort> fresh;
+  Inbox atFresh;
+  ASSERT_EQ(c->CreateInputPort("Input Port", [&](const PacketList& l) {
+    for (size_t i = 0; i < l.size(); ++i) atFresh.Add(l[i].data, l[i].length);
+  }, &fresh), kOk);
+  ASSERT_EQ(fresh->ConnectSource(s2), kOk);
+  device->Emit(note);
+  ASSERT_TRUE(atFresh.WaitBytes(3, 2000));
+  EXPECT_TRUE(atHost.bytes.empty());
+}
+
+TEST_F(JackBackend, AWithdrawnSendNeverCompletesAndAGoneClientsPortsFail) {
+  auto c = NewClient();
+  auto in = Listen(*c);
+  const Bytes big = SysexOf(4'000'000);
+  DoneBox done;
+  SysexId id = 0;
+  ASSERT_EQ(c->SendSysex(destination, big.data(), big.size(), done.Fn(), &id), kOk);
+  c->CancelSysex(id);
+  // A later send to the same device completes; the withdrawn one never does.
+  DoneBox later;
+  const Bytes small = SysexOf(100);
+  ASSERT_EQ(c->SendSysex(destination, small.data(), small.size(), later.Fn(), &id), kOk);
+  ASSERT_TRUE(later.Wait(5000));
+  EXPECT_TRUE(done.calls.empty());
+  EXPECT_LT(atDevice.bytes.size(), big.size());
+
+  c.reset();
+  EXPECT_EQ(in->ConnectSource(source), kErrInvalidPort);
+}
+
+}  // namespace
+
+// A JACK server of the test's own, taken away in the middle of a send.
+namespace {
+
+TEST(JackServerGone, PendingSendsEndWithAnErrorTheEndpointsGoAndNothingHangs) {
+  const std::string server = "vesk-gone-" + std::to_string(getpid());
+  const std::string cmd = "JACK_NO_AUDIO_RESERVATION=1 exec jackd -n " + server +
+                          " -d dummy -r 48000 -p 256 >/dev/null 2>&1";
+  const pid_t pid = fork();
+  if (pid == 0) {
+    execl("/bin/sh", "sh", "-c", cmd.c_str(), static_cast<char*>(nullptr));
+    _exit(127);
+  }
+  ASSERT_GT(pid, 0);
+  // Ends the server this test started, and only that one: asked to stop,
+  // so it gives back its shared memory (a killed server leaves it behind).
+  struct Reap {
+    pid_t pid;
+    bool running = true;
+    void End() {
+      if (!running || pid <= 0) return;
+      running = false;
+      kill(pid, SIGTERM);
+      for (int i = 0; i < 500; ++i) {
+        if (waitpid(pid, nullptr, WNOHANG) == pid) return;
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+      }
+      kill(pid, SIGKILL);
+      waitpid(pid, nullptr, 0);
+    }
+    ~Reap() { End(); }
+  } reap{pid};
+  vesk::test::ScopedEnv env("JACK_DEFAULT_SERVER", server);
+  std::unique_ptr<JackSystem> sys;
+  std::string why;
+  for (int i = 0; i < 100 && !sys; ++i) {
+    sys = JackSystem::Open("vesk-test", &why);
+    if (!sys) std::this_thread::sleep_for(std::chrono::milliseconds(20));
+  }
+  if (!sys) GTEST_SKIP() << "could not start a JACK server of the test's own: " << why;
+  JackDevice::Desc d;
+  d.clientName = "VeskGone";
+  auto device = JackDevice::Open(d, &why);
+  ASSERT_TRUE(device);
+  EndpointId dst = 0;
+  for (int i = 0; i < 300 && !dst; ++i) {
+    for (size_t k = 0; k < sys->DestinationCount(); ++k) {
+      std::string v;
+      if (sys->GetProperty(sys->Destination(k), Property::kDeviceName, &v) == kOk && v == "VeskGone")
+        dst = sys->Destination(k);
+    }
+    if (!dst) std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  }
+  ASSERT_NE(dst, 0u);
+  std::unique_ptr<Client> c;
+  ASSERT_EQ(sys->CreateClient("MIDIClient", &c), kOk);
+  const Bytes huge = SysexOf(8'000'000);
+  DoneBox done;
+  SysexId id = 0;
+  ASSERT_EQ(c->SendSysex(dst, huge.data(), huge.size(), done.Fn(), &id), kOk);
+
+  reap.End();
+  ASSERT_TRUE(done.Wait(5000)) << "the send must end, not hang";
+  EXPECT_EQ(done.calls, std::vector<Status>{kErrEndpointGone});
+  EXPECT_EQ(sys->DestinationCount(), 0u);
+  std::unique_ptr<Client> late;
+  EXPECT_EQ(sys->CreateClient("MIDIClient", &late), kErrNoService);
+  // Both ends close without a server to talk to.
+  device.reset();
+  c.reset();
+  sys.reset();
+  // Their semaphores outlive a server that went first.
+  if (DIR* shm = opendir("/dev/shm")) {
+    while (dirent* e = readdir(shm))
+      if (std::string(e->d_name).find("_" + server + "_") != std::string::npos)
+        unlink(("/dev/shm/" + std::string(e->d_name)).c_str());
+    closedir(shm);
+  }
+}
+
+}  // namespace

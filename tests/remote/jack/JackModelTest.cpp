@@ -1,0 +1,181 @@
+// The model against the simulated synthesizer running as a separate JACK
+// client process, through the machine's MIDI system and a real JACK server
+// (start one with "jackd -d dummy"; the tests skip without one). These run
+// on the real clock, with the model's pauses shortened.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "model/ChunkGlobal.h"
+#include "os/Alert.h"
+#include "os/MainLoop.h"
+#include "os/midi/jack/JackSystem.h"
+#include "os/midi/machine/MachineMidi.h"
+#include "remote/CRemoteSynthImpl.h"
+#include "remote/RemoteStatus.h"
+#include "tests/support/jacksynth/JackSynthProcess.h"
+#include "tests/support/TempDir.h"
+#include "tests/support/simsynth/SimSynth.h"
+
+namespace vesk::test {
+namespace {
+
+using Bytes = std::vector<uint8_t>;
+constexpr size_t kBody = SimSynth::kCombiEditOffset + 1332;
+
+Bytes Body(const uint8_t* p) { return Bytes(p, p + kBody); }
+
+// Offsets where two images differ, for the failure message.
+std::string Differences(const Bytes& a, const Bytes& b) {
+  std::string out;
+  size_t n = 0;
+  for (size_t i = 0; i < std::min(a.size(), b.size()) && n < 8; ++i)
+    if (a[i] != b[i]) {
+      out += std::to_string(i) + " ";
+      ++n;
+    }
+  return out;
+}
+
+// The memory a synthesizer process starts with.
+Bytes ExpectedMemory(uint32_t seed, int channel) {
+  SimSynth s;
+  s.FillPattern(seed);
+  s.Memory()[Oskend::CHUNK_GLOBAL::kMIDIChannel] = static_cast<uint8_t>(channel);
+  return s.Memory();
+}
+
+class JackModelTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    std::string why;
+    if (!os::midi::JackSystem::Open("vesk-probe", &why))
+      GTEST_SKIP() << "JACK tests skipped: " << why << " (start one with: jackd -d dummy)";
+    midi = os::midi::MachineMidi::Open("vesk-editor-test");
+    os::midi::System::Install(midi.get());
+    os::HeadlessAlert::Reset();
+  }
+  void TearDown() override {
+    if (model) model.reset();
+    os::HeadlessAlert::Reset();
+  }
+
+  std::unique_ptr<JackSynthProcess> Synth(std::vector<std::string> more = {}) {
+    std::vector<std::string> o{"--client", client, "--seed", "11", "--channel", "2",
+                               "--memory-out", config.File("memory.bin")};
+    o.insert(o.end(), more.begin(), more.end());
+    auto p = std::make_unique<JackSynthProcess>(o);
+    EXPECT_TRUE(p->ok()) << "could not start " << JackSynthProcess::Program();
+    return p;
+  }
+
+  void NewModel() {
+    model.reset();
+    model = std::make_unique<Oskend::CRemoteSynthImpl>(nullptr);
+    model->SetPacing(0);
+  }
+
+  std::pair<std::string, std::string> Keys() {
+    MIDIDevKey in, out;
+    model->GetMIDIConnectionState(&in, &out, nullptr, nullptr, nullptr);
+    return {in.name, out.name};
+  }
+
+  Bytes Image() { return Body(model->GetRawChunk().data()); }
+
+  TempDir config;
+  ScopedEnv configHome{"XDG_CONFIG_HOME", config.path()};
+  os::MainLoop loop;
+  std::unique_ptr<os::midi::CombinedSystem> midi;
+  std::unique_ptr<Oskend::CRemoteSynthImpl> model;
+  const std::string client = "VeskSynth" + std::to_string(getpid());
+};
+
+TEST_F(JackModelTest, ConnectsByScanThenByTheStoredNamesAfterBothRestart) {
+  auto synth = Synth();
+  NewModel();
+  ASSERT_TRUE(model->Connect(false, false));
+  const auto keys = Keys();
+  EXPECT_EQ(keys.first, client + ":out");
+  EXPECT_EQ(keys.second, client + ":in");
+  model->Disconnect();
+  model.reset();
+
+  // A new synthesizer process under the same name, a new model reading the
+  // stored names: found without a scan and without asking anyone.
+  synth.reset();
+  synth = Synth();
+  NewModel();
+  ASSERT_TRUE(model->Connect(false, false));
+  EXPECT_EQ(Keys(), keys);
+  EXPECT_TRUE(os::HeadlessAlert::Transcript().empty());
+  loop.RunPending();
+}
+
+TEST_F(JackModelTest, ReceiveAllAndTransmitAllMoveTheWholeMemoryByteForByte) {
+  auto synth = Synth();
+  NewModel();
+  ASSERT_TRUE(model->Connect(false, false));
+  int step = 0;
+  ASSERT_GE(model->HandleReceiveAll("Receiving...", &step, false), 0);
+  loop.RunPending();
+  const Bytes expected = ExpectedMemory(11, 2);
+  Bytes image = Image();
+  // Byte 1733 of the global block is the instrument's own.
+  EXPECT_EQ(Bytes(image.begin() + 1736, image.end()), Bytes(expected.begin() + 1736, expected.begin() + kBody));
+  EXPECT_EQ(Bytes(image.begin(), image.begin() + 1733), Bytes(expected.begin(), expected.begin() + 1733));
+
+  SimSynth other;
+  other.FillPattern(77);
+  other.Memory()[Oskend::CHUNK_GLOBAL::kMIDIChannel] = 2;
+  const Bytes sent = other.Memory();
+  ASSERT_GE(model->HandleSendAll(Oskend::CHUNK_REMOTESYNTH_CONST(sent.data()), "T", false, false), 0);
+  loop.RunPending();
+  model.reset();  // gives the instrument's settings back before it goes
+  ASSERT_TRUE(synth->Stop());
+  const std::string memory = ReadWholeFile(config.File("memory.bin"));
+  ASSERT_EQ(memory.size(), size_t(SimSynth::kImageSize));
+  const Bytes got(memory.begin(), memory.end());
+  EXPECT_EQ(Bytes(got.begin() + 1736, got.begin() + kBody), Bytes(sent.begin() + 1736, sent.begin() + kBody));
+}
+
+TEST_F(JackModelTest, ASynthesizerKilledMidTransferFailsTheTransferAndLeavesTheImage) {
+  // It dies in the middle of program bank B.
+  constexpr size_t kBankB = 1736 + 188416;
+  auto synth = Synth({"--kill-after-sending", "300000"});
+  NewModel();
+  ASSERT_TRUE(model->Connect(false, false));
+  const Bytes pre = Image();
+  int step = 0;
+  const int r = model->HandleReceiveAll("Receiving...", &step, false);
+  EXPECT_TRUE(r == Oskend::kRemoteTimeout || r == Oskend::kRemoteFailed) << std::hex << r;
+  EXPECT_TRUE(synth->WaitKilled(2000));
+  const Bytes after = Image();
+  const Bytes expected = ExpectedMemory(11, 2);
+  // Bank A arrived whole; nothing of the half-received bank B reached the
+  // image, nor anything after it.
+  EXPECT_TRUE(Bytes(after.begin() + 1736, after.begin() + kBankB) ==
+              Bytes(expected.begin() + 1736, expected.begin() + kBankB));
+  EXPECT_TRUE(Bytes(after.begin() + kBankB, after.end()) == Bytes(pre.begin() + kBankB, pre.end()))
+      << Differences(Bytes(after.begin() + kBankB, after.end()), Bytes(pre.begin() + kBankB, pre.end()));
+  loop.RunPending();
+  model->Disconnect();
+  synth.reset();
+
+  // Transmitting to one that dies while it receives.
+  synth = Synth({"--kill-after-receiving", "300000"});
+  ASSERT_TRUE(model->Connect(false, false));
+  const Bytes before = Image();
+  const int s = model->HandleSendAll(Oskend::CHUNK_REMOTESYNTH_CONST(model->GetRawChunk().data()), "T",
+                                     false, false);
+  EXPECT_LT(s, 0) << std::hex << s;
+  EXPECT_TRUE(synth->WaitKilled(2000));
+  EXPECT_TRUE(Image() == before) << Differences(Image(), before);
+  loop.RunPending();
+}
+
+}  // namespace
+}  // namespace vesk::test

@@ -1,0 +1,191 @@
+// The simulated synthesizer as a JACK client of its own, for tests that
+// drive the editor through a real MIDI system. Its two ports carry the
+// maker and model that make it the editor's target.
+//
+//   vesk_jack_simsynth --client NAME [--seed N] [--channel C]
+//                      [--kill-after-sending BYTES] [--kill-after-receiving BYTES]
+//                      [--memory-out FILE] [--echo-params 1]
+//
+// Prints "ready" on the standard output once its ports exist. On SIGTERM it
+// writes its memory to the --memory-out file and ends. With --echo-params
+// it sends every parameter change it is given back, as from its panel. The kill options end
+// it with SIGKILL in the middle of a transfer, as a pulled cable would.
+#include <signal.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <mutex>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "model/ChunkGlobal.h"
+#include "os/midi/MessageLength.h"
+#include "os/midi/jack/JackDevice.h"
+#include "tests/support/simsynth/SimSynth.h"
+
+namespace {
+
+std::atomic<bool> g_term{false};
+
+void OnTerm(int) { g_term.store(true); }
+
+struct Options {
+  std::string client = "Vesk";
+  uint32_t seed = 11;
+  int channel = 2;
+  size_t killAfterSending = 0;
+  size_t killAfterReceiving = 0;
+  std::string memoryOut;
+  bool echoParams = false;
+};
+
+class Instrument {
+ public:
+  Instrument(const Options& o, os::midi::JackDevice& dev) : options_(o), dev_(dev) {
+    vesk::test::SimSynthSettings s;
+    s.channel = static_cast<uint8_t>(o.channel & 0x0F);
+    s.state[2] = 0x5A;
+    synth_ = vesk::test::SimSynth(s);
+    synth_.FillPattern(o.seed);
+    synth_.Memory()[Oskend::CHUNK_GLOBAL::kMIDIChannel] = s.channel;
+  }
+
+  void OnBytes(const uint8_t* data, size_t length) {
+    std::vector<std::vector<uint8_t>> messages;
+    {
+      std::lock_guard<std::mutex> g(m_);
+      received_ += length;
+      if (options_.killAfterReceiving && received_ >= options_.killAfterReceiving) Die();
+      for (size_t i = 0; i < length; ++i) Assemble(data[i], messages);
+    }
+    for (const auto& msg : messages) {
+      std::vector<std::vector<uint8_t>> replies;
+      {
+        std::lock_guard<std::mutex> g(m_);
+        const size_t logged = synth_.Log().size();
+        replies = synth_.Handle(msg.data(), static_cast<unsigned>(msg.size()));
+        const auto& log = synth_.Log();
+        if (options_.echoParams && log.size() > logged &&
+            log.back().kind == vesk::test::SimSynthEvent::kParamChange)
+          replies.push_back(synth_.PanelParamChange(static_cast<uint8_t>(log.back().section),
+                                                    log.back().id, log.back().value));
+      }
+      for (const auto& r : replies) Send(r);
+    }
+  }
+
+  void WriteMemory() {
+    if (options_.memoryOut.empty()) return;
+    std::lock_guard<std::mutex> g(m_);
+    if (FILE* f = std::fopen(options_.memoryOut.c_str(), "wb")) {
+      std::fwrite(synth_.Memory().data(), 1, synth_.Memory().size(), f);
+      std::fclose(f);
+    }
+  }
+
+ private:
+  void Assemble(uint8_t b, std::vector<std::vector<uint8_t>>& out) {
+    if (b >= 0xF8) return;
+    if (b == 0xF0) {
+      sysex_.assign(1, b);
+      inSysex_ = true;
+      return;
+    }
+    if (inSysex_) {
+      if (b < 0x80 || b == 0xF7) sysex_.push_back(b);
+      if (b < 0x80) return;
+      inSysex_ = false;
+      if (b == 0xF7 && sysex_.size() >= 2) out.push_back(sysex_);
+      sysex_.clear();
+      if (b == 0xF7) return;
+    }
+    if (b >= 0x80)
+      short_.assign(1, b);
+    else if (!short_.empty())
+      short_.push_back(b);
+    if (!short_.empty() && short_.size() >= os::midi::MessageLength(short_[0])) {
+      if (os::midi::MessageLength(short_[0]) > 0) out.push_back(short_);
+      short_.clear();
+    }
+  }
+
+  void Send(const std::vector<uint8_t>& msg) {
+    size_t n = msg.size();
+    bool die = false;
+    if (options_.killAfterSending) {
+      const size_t left = options_.killAfterSending > sent_ ? options_.killAfterSending - sent_ : 0;
+      if (n >= left) {
+        n = left;
+        die = true;
+      }
+    }
+    if (n) dev_.Emit(msg.data(), n);
+    sent_ += n;
+    if (die) {
+      // Let what was cut go out first, then vanish without a word.
+      for (int i = 0; i < 200 && dev_.Pending(); ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+      Die();
+    }
+  }
+
+  [[noreturn]] static void Die() {
+    kill(getpid(), SIGKILL);
+    for (;;) pause();
+  }
+
+  Options options_;
+  os::midi::JackDevice& dev_;
+  std::mutex m_;
+  vesk::test::SimSynth synth_;
+  std::vector<uint8_t> sysex_, short_;
+  bool inSysex_ = false;
+  size_t received_ = 0;
+  size_t sent_ = 0;
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  Options o;
+  for (int i = 1; i + 1 < argc; i += 2) {
+    const std::string k = argv[i], v = argv[i + 1];
+    if (k == "--client") o.client = v;
+    else if (k == "--seed") o.seed = static_cast<uint32_t>(std::strtoul(v.c_str(), nullptr, 0));
+    else if (k == "--channel") o.channel = std::atoi(v.c_str());
+    else if (k == "--kill-after-sending") o.killAfterSending = std::strtoull(v.c_str(), nullptr, 0);
+    else if (k == "--kill-after-receiving") o.killAfterReceiving = std::strtoull(v.c_str(), nullptr, 0);
+    else if (k == "--memory-out") o.memoryOut = v;
+    else if (k == "--echo-params") o.echoParams = v != "0";
+    else {
+      std::fprintf(stderr, "vesk_jack_simsynth: unknown option %s\n", k.c_str());
+      return 2;
+    }
+  }
+  signal(SIGTERM, OnTerm);
+  signal(SIGINT, OnTerm);
+  os::midi::JackDevice::Desc desc;
+  desc.clientName = o.client;
+  desc.manufacturer = "TAVO";
+  desc.model = "Vesk";
+  std::string why;
+  auto dev = os::midi::JackDevice::Open(desc, &why);
+  if (!dev) {
+    std::fprintf(stderr, "vesk_jack_simsynth: %s\n", why.c_str());
+    return 1;
+  }
+  Instrument instrument(o, *dev);
+  dev->SetReceiver([&](const uint8_t* d, size_t n) { instrument.OnBytes(d, n); });
+  std::printf("ready %s %s\n", dev->SourceKey().c_str(), dev->DestinationKey().c_str());
+  std::fflush(stdout);
+  while (!g_term.load()) std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  dev->SetReceiver(nullptr);
+  instrument.WriteMemory();
+  dev.reset();
+  return 0;
+}
