@@ -85,6 +85,21 @@ int StandaloneApp::Start() {
                                        : std::string("DISPLAY is not set")) +
                   ".");
     }
+    constexpr uint32_t kQuit = 0x71756974;  // 'quit'
+    editorWindow_.SetMenus(
+        {{"File",
+          {{"Open Bank...", kOpen}, {"Save Bank As...", kSvas}, {"", 0}, {"Import Preset...", kImpo},
+           {"Export Preset...", kExpo}, {"", 0}, {"Quit", kQuit}}},
+         {"Audio", {{"Play", kPLAY}, {"Stop", kSTOP}, {"", 0}, {"Settings...", kPref}}},
+         {"Window", {{"Lock Window", kLOCK}, {"Unlock Window", kULCK}}},
+         {"Help", {{"About " + options_.name, kAbou}}}},
+        [this](uint32_t c) { return IsCommandEnabled(c); },
+        [this](uint32_t c) {
+          if (c == kQuit)
+            editorWindow_.OnWindowClose();
+          else
+            commandHandler(c, kCommandFromMenu, 1);
+        });
     dialog_.SetSettingDialogOtherSettings(false, 100, 2);
     SetupHardwareNotificationListener();
     if (os::midi::System::Current().CreateClient("Talvik", &midiClient_) != os::midi::kOk || !midiClient_)

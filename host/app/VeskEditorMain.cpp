@@ -1,6 +1,6 @@
 // `Vesk Editor`: the standalone program. It plays the editor plug-in
 // installed where VST 2 hosts find it (or the one of this build) through
-// the machine's ALSA output.
+// the machine's ALSA output, with the machine's MIDI ports as its inputs.
 #include <sys/stat.h>
 
 #include <cstdlib>
@@ -13,6 +13,7 @@
 #include "host/VstAudioComponent.h"
 #include "os/MainLoop.h"
 #include "os/audio/AudioSystem.h"
+#include "os/midi/machine/MachineMidi.h"
 
 namespace {
 
@@ -42,6 +43,8 @@ int main() {
   const char* display = std::getenv("DISPLAY");
   if (display && *display) HfcInstallDrawnForms();
 
+  std::unique_ptr<os::midi::CombinedSystem> midi = os::midi::MachineMidi::Open("Vesk Editor");
+  if (midi) os::midi::System::Install(midi.get());
   std::unique_ptr<os::audio::AudioSystem> audio = os::audio::CreateAlsaAudioSystem();
   if (audio) os::audio::AudioSystem::Install(audio.get());
 
@@ -62,5 +65,6 @@ int main() {
     status = app.Run();
   }
   os::audio::AudioSystem::Uninstall(audio.get());
+  if (midi) os::midi::System::Uninstall(midi.get());
   return status;
 }

@@ -48,7 +48,10 @@ class App : public StandaloneFixture {
   StandaloneApp& Make(const AudioComponentRegistry& registry) {
     A::Options o;
     o.exit = [this](int status) { exitStatus = status; };
-    o.report = [this](const std::string& m) { reports.push_back(m); };
+    o.report = [this](const std::string& m) {
+      reports.push_back(m);
+      std::fprintf(stderr, "start-up failure: %s\n", m.c_str());
+    };
     app = std::make_unique<StandaloneApp>(registry, o);
     return *app;
   }
@@ -393,6 +396,38 @@ TEST_F(App, TheSettingsWindowShowsEachPaneAndItsControlsChangeTheDialog) {
   EXPECT_TRUE(app->graph().isPlaying());
   EXPECT_EQ(app->graph().deviceBufferFrameSize(), 8192u);
   EXPECT_TRUE(CalcCPULoad_GetIsProcessing());
+}
+
+}  // namespace
+}  // namespace vesk::test
+
+namespace vesk::test {
+namespace {
+
+TEST_F(App, TheMenuStripOfTheEditorWindowGivesTheCommands) {
+  ASSERT_EQ(Make(testRegistry).Start(), 0);
+  auto* window = static_cast<os::HeadlessWindow*>(app->editorWindow().getEditWindow());
+  EXPECT_EQ(window->Height(), 200 + EditorWindow::kMenuHeight);
+  const int audioMenu = 1;
+  int x = 0;
+  while (x < window->Width() && app->editorWindow().MenuTitleAt(x, 10) != audioMenu) ++x;
+  ASSERT_LT(x, window->Width());
+  os::HeadlessMenuTracker::Reset();
+  os::HeadlessMenuTracker::ScriptIndex({3});  // Settings...
+  window->InjectClick(os::MouseButton::kLeft, x + 2, 10);
+  env.loop().RunFor(1);
+  EXPECT_TRUE(app->settingsWindow().IsVisible());
+  const auto shown = os::HeadlessMenuTracker::Transcript();
+  ASSERT_EQ(shown.size(), 1u);
+  ASSERT_EQ(shown[0].items.size(), 4u);
+  EXPECT_EQ(shown[0].items[0].text, "Play");
+  EXPECT_FALSE(shown[0].items[0].disabled);
+  EXPECT_TRUE(shown[0].items[1].disabled);  // Stop: nothing plays
+  // The strip is drawn: its titles stand out from its background.
+  const auto& pixels = window->Pixels();
+  bool text = false;
+  for (int i = 0; i < window->Width() * EditorWindow::kMenuHeight; ++i) text |= pixels[i] != pixels[0];
+  EXPECT_TRUE(text);
 }
 
 }  // namespace
