@@ -432,3 +432,60 @@ TEST_F(App, TheMenuStripOfTheEditorWindowGivesTheCommands) {
 
 }  // namespace
 }  // namespace vesk::test
+
+namespace vesk::test {
+namespace {
+
+TEST_F(App, ADeviceFormatChangedElsewhereShowsOneUnsupportedFormatItem) {
+  const auto id = audio.AddDevice(StereoDevice());
+  ASSERT_EQ(Make(testRegistry).Start(), 0);
+  Choose(D::kOUTP, 0, 2);
+  Choose(D::kOK, 0, 0);
+  const size_t listed = app->dialog().grabCRef(D::kSTRM, 0)->items.size();
+  for (double rate : {22050.0, 11025.0}) {
+    audio.Device(id).streams[0].current = MakeLinearPCM(rate, 2, 16, false);
+    audio.InjectPropertyChange(id, os::audio::kPropertyStreamFormat);
+    EXPECT_TRUE(app->graph().isPlaying());
+    EXPECT_EQ(app->graph().getCurrentFormat()->sampleRate, rate);
+    app->IdleTimerProc();
+    const DialogControl* s = app->dialog().grabCRef(D::kSTRM, 0);
+    ASSERT_EQ(s->items.size(), listed + 1);
+    EXPECT_EQ(s->items.back().text, "Unsupported format");
+    EXPECT_FALSE(s->items.back().enabled);
+    EXPECT_EQ(s->value, static_cast<int>(listed + 1));
+  }
+  // Applying drops the item again.
+  Choose(D::kSTRM, 0, 1);
+  Choose(D::kSETU, 0, 0);
+  EXPECT_EQ(app->dialog().grabCRef(D::kSTRM, 0)->items.size(), listed);
+}
+
+TEST_F(App, APortArrivingRebuildsTheMidiPopupsKeepingTheirChoiceAndOnlyThenTellsTheUser) {
+  os::midi::VirtualBus::DeviceDesc keys;
+  keys.deviceName = "Keyboard";
+  keys.sourceName = "KEYS";
+  keys.destinationName = "KEYS";
+  auto keyboard = bus.AddDevice(keys);
+  ASSERT_EQ(Make(testRegistry).Start(), 0);
+  Choose(D::kMIDI, 1, ItemOf(D::kMIDI, 1, "KEYS"));
+  app->MIDIDeviceChanged();  // nothing changed
+  EXPECT_TRUE(AlertTexts().empty());
+
+  os::midi::VirtualBus::DeviceDesc pads = keys;
+  pads.deviceName = "Pads";
+  pads.sourceName = "PADS";
+  pads.destinationName = "PADS";
+  auto pad = bus.AddDevice(pads);
+  const uint64_t before = os::NowUs();
+  DemandIdleTask(IdleTaskQueue::kMIDIDeviceChanged);
+  app->IdleTimerProc();
+  EXPECT_GE(os::NowUs() - before, 1000000u);
+  EXPECT_EQ(AlertTexts(), (std::vector<std::string>{"MIDI Device changed"}));
+  EXPECT_GT(ItemOf(D::kMIDI, 0, "PADS"), 1);
+  EXPECT_EQ(app->dialog().Value(D::kMIDI, 1), ItemOf(D::kMIDI, 1, "KEYS"));
+  EXPECT_FALSE(app->dialog().grabCRef(D::kMIDI, 0)->items[ItemOf(D::kMIDI, 0, "KEYS") - 1].enabled);
+  EXPECT_FALSE(app->midiBuilding());
+}
+
+}  // namespace
+}  // namespace vesk::test
