@@ -111,8 +111,13 @@ int StandaloneApp::Start() {
     if (midiClient_) TalvikHostMIDIManager_Initialize(midiClient_.get(), graph_.synthUnit(), nullptr);
     editorWindow_.setEditUnit(graph_.synthUnit());
 
-    CheckUpdated();
-    getMidiEntry();
+    try {
+      CheckUpdated();
+      getMidiEntry();
+    } catch (const std::exception&) {
+      // A machine without MIDI still plays: the inputs offer no port.
+      std::fprintf(stderr, "%s: no MIDI input ports are available\n", options_.name.c_str());
+    }
     dialog_.setMidiPopup();
     dialog_.UpdateClockSourcePopup(0);
     getAllDevices();

@@ -404,6 +404,10 @@ TEST_F(App, TheSettingsWindowShowsEachPaneAndItsControlsChangeTheDialog) {
 namespace vesk::test {
 namespace {
 
+std::vector<uint32_t> MenuStripPixels(os::HeadlessWindow* w) {
+  return std::vector<uint32_t>(w->Pixels().begin(), w->Pixels().begin() + w->Width() * EditorWindow::kMenuHeight);
+}
+
 TEST_F(App, TheMenuStripOfTheEditorWindowGivesTheCommands) {
   ASSERT_EQ(Make(testRegistry).Start(), 0);
   auto* window = static_cast<os::HeadlessWindow*>(app->editorWindow().getEditWindow());
@@ -423,6 +427,8 @@ TEST_F(App, TheMenuStripOfTheEditorWindowGivesTheCommands) {
   EXPECT_EQ(shown[0].items[0].text, "Play");
   EXPECT_FALSE(shown[0].items[0].disabled);
   EXPECT_TRUE(shown[0].items[1].disabled);  // Stop: nothing plays
+  WriteArgbPng(std::string(VESK_RENDER_DIR) + "/standalone-menu-strip.png", MenuStripPixels(window).data(),
+               window->Width(), EditorWindow::kMenuHeight);
   // The strip is drawn: its titles stand out from its background.
   const auto& pixels = window->Pixels();
   bool text = false;
