@@ -134,6 +134,15 @@ void EditorWindow::editSynth() {
   }
   int width = 0, height = 0;
   const int32_t status = unit_->OpenView(parent, &width, &height);
+  if (status == AudioComponent::kErrNoView) {
+    // A component without a view of its own: the window keeps its menus
+    // over an empty area.
+    viewParent_.reset();
+    window_->Show();
+    PaintMenuStrip();
+    editing_ = true;
+    return;
+  }
   if (status != 0) throw NRXMacOSException(status, "AudioUnitCarbonViewCreate");
   viewOpen_ = true;
   if (width > 0 && height > 0) {

@@ -495,3 +495,71 @@ TEST_F(App, APortArrivingRebuildsTheMidiPopupsKeepingTheirChoiceAndOnlyThenTells
 
 }  // namespace
 }  // namespace vesk::test
+
+namespace vesk::test {
+namespace {
+
+TEST_F(App, CancelRestoresTheDialogFromTheFileWithoutTouchingTheAudio) {
+  const auto id = audio.AddDevice(StereoDevice());
+  audio.AddDevice(StereoDevice("Other"));
+  os::midi::VirtualBus::DeviceDesc keys;
+  keys.deviceName = "Keyboard";
+  keys.sourceName = "KEYS";
+  keys.destinationName = "KEYS";
+  auto keyboard = bus.AddDevice(keys);
+  keys.deviceName = "Pads";
+  keys.sourceName = "PADS";
+  keys.destinationName = "PADS";
+  auto pads = bus.AddDevice(keys);
+  ASSERT_EQ(Make(testRegistry).Start(), 0);
+  Choose(D::kOUTP, 0, 2);
+  Choose(D::kOK, 0, 0);
+  ASSERT_TRUE(app->graph().isPlaying());
+
+  // Another port in input 1 frees the first one in the other inputs.
+  const int keysItem = ItemOf(D::kMIDI, 0, "KEYS"), padsItem = ItemOf(D::kMIDI, 0, "PADS");
+  Choose(D::kMIDI, 0, keysItem);
+  EXPECT_FALSE(app->dialog().grabCRef(D::kMIDI, 2)->items[keysItem - 1].enabled);
+  Choose(D::kMIDI, 0, padsItem);
+  EXPECT_TRUE(app->dialog().grabCRef(D::kMIDI, 2)->items[keysItem - 1].enabled);
+  EXPECT_FALSE(app->dialog().grabCRef(D::kMIDI, 2)->items[padsItem - 1].enabled);
+
+  Choose(D::kOUTP, 0, 3);
+  Choose(D::kCNCL, 0, 0);
+  EXPECT_EQ(app->dialog().Value(D::kOUTP), 2);
+  EXPECT_EQ(app->dialog().Value(D::kMIDI, 0), 1);
+  EXPECT_TRUE(app->graph().isPlaying());
+  EXPECT_EQ(app->graph().getCurrentAudioDeviceID(), id);
+}
+
+}  // namespace
+}  // namespace vesk::test
+
+namespace vesk::test {
+namespace {
+
+TEST_F(App, AComponentWithoutAViewStillGetsItsWindowButAFailingViewEndsStartUp) {
+  AudioComponentRegistry noView;
+  noView.Register("No view", EditorComponentDescription(), []() -> std::unique_ptr<AudioComponent> {
+    auto c = std::make_unique<TestAudioComponent>();
+    c->viewStatus = AudioComponent::kErrNoView;
+    return c;
+  });
+  ASSERT_EQ(Make(noView).Start(), 0);
+  EXPECT_TRUE(app->editorWindow().getEditWindow()->IsVisible());
+  app.reset();
+
+  AudioComponentRegistry failing;
+  failing.Register("Failing view", EditorComponentDescription(), []() -> std::unique_ptr<AudioComponent> {
+    auto c = std::make_unique<TestAudioComponent>();
+    c->viewStatus = -50;
+    return c;
+  });
+  os::HeadlessAlert::Reset();
+  EXPECT_NE(Make(failing).Start(), 0);
+  ASSERT_EQ(AlertTexts().size(), 1u);
+  EXPECT_NE(AlertTexts()[0].find("The program could not start"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace vesk::test
