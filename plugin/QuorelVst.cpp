@@ -10,6 +10,8 @@
 #include "editor/controls/FontManager.h"
 #include "editor/controls/HfcDrawnForms.h"
 #include "editor/controls/ResourceManager.h"
+#include "editor/controls/UIFormManager.h"
+#include "os/midi/machine/MachineMidi.h"
 #include "platform/HfcBundle.h"
 #include "plugin/CMidiFifo.h"
 #include "plugin/CPlugInAlert.h"
@@ -48,6 +50,7 @@ bool StartImages() {
 }
 
 bool StartForms() {
+  if (!UIFormManager::Initialize()) return false;
   HfcInstallDrawnForms();
   // The alert decides per question whether anybody can answer it.
   CPlugInAlert::Install();
@@ -57,6 +60,7 @@ bool StartForms() {
 void StopForms() {
   CPlugInAlert::Uninstall();
   HfcUninstallDrawnForms();
+  UIFormManager::Uninitialize();
 }
 
 const QuorelVst::Manager kManagers[] = {
@@ -182,6 +186,15 @@ bool QuorelVst::Initialize() {
   hostMidiEvents_ = std::make_unique<VstMidiEvent[]>(kFifoSize);
   std::memset(bankSelect_, 0xFF, sizeof bankSelect_);
 
+  // Inside a host nobody else opens the machine's MIDI system: the plug-in
+  // does, unless the program has installed one (the standalone host, the
+  // tests).
+  if (os::midi::System* installed = os::midi::System::Install(nullptr)) {
+    os::midi::System::Install(installed);
+  } else {
+    machineMidi_ = os::midi::MachineMidi::Open(kEffectName);
+    os::midi::System::Install(machineMidi_.get());
+  }
   model_ = g_modelFactory(this);
   if (!model_) {
     // The MIDI routes and the editor need the model: without one the
@@ -231,6 +244,10 @@ void QuorelVst::Uninitialize() {
     if (VelorVstEditor* editor = GetVstEditor()) editor->Uninitialize();
     delete model_;
     model_ = nullptr;
+    if (machineMidi_) {
+      os::midi::System::Uninstall(machineMidi_.get());
+      machineMidi_.reset();
+    }
     delete fromHost_;
     delete fromGUI_;
     delete toHost_;

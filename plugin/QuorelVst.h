@@ -23,6 +23,9 @@ namespace Oskend {
 class IRemoteSynth;
 }
 class CMidiFifo;
+namespace os::midi {
+class CombinedSystem;
+}
 class CPlugInMainLoop;
 class VelorVstEditor;
 
@@ -163,6 +166,8 @@ class QuorelVst : public IXThreadProc,
   int audioOutCh_ = 0;
   CAtomicInstance lock_;
   std::unique_ptr<CPlugInMainLoop> mainLoop_;
+  // The machine's MIDI system when the plug-in opened it.
+  std::unique_ptr<os::midi::CombinedSystem> machineMidi_;
   Oskend::IRemoteSynth* model_ = nullptr;
   IAsyncDispatch* dispatch_ = nullptr;
   uint64_t blockStart_ = 0;
