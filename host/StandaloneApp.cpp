@@ -10,6 +10,7 @@
 #include "host/MidiEntryList.h"
 #include "host/NRXAlert.h"
 #include "host/NRXCFObject.h"
+#include "host/TalvikHostMIDIManager.h"
 #include "host/TalvikHostMIDIManagerC.h"
 #include "os/Clock.h"
 #include "os/Monitor.h"
@@ -108,6 +109,7 @@ int StandaloneApp::Start() {
     const ComponentDescription description = EditorComponentDescription();
     if (registry_.Count(description) == 0) return Fail("Vesk Plug-In Editor.component not found");
     graph_.setupGraph(registry_, description);
+    TalvikHostMIDIManager::SetCpuLoadProbe({&CalcCPULoad_GetIsProcessing, &CalcCPULoad_GetCPULoad});
     if (midiClient_) TalvikHostMIDIManager_Initialize(midiClient_.get(), graph_.synthUnit(), nullptr);
     editorWindow_.setEditUnit(graph_.synthUnit());
 
@@ -362,6 +364,7 @@ void StandaloneApp::beforeExit() {
     idleTimer_ = midiPoll_ = 0;
     CalcCPULoad_SetStopHandler(nullptr);
     TalvikHostMIDIManager_Finalize();
+    TalvikHostMIDIManager::SetCpuLoadProbe({});
     try {
       graph_.stopGraph();
     } catch (...) {

@@ -9,6 +9,7 @@
 #include "editor/controls/DrawnForm.h"
 #include "host/MidiEntryList.h"
 #include "host/SaveData.h"
+#include "host/TalvikHostMIDIManager.h"
 #include "host/TalvikHostMIDIManagerC.h"
 #include "host/VstAudioComponent.h"
 #include "os/window/HeadlessWindow.h"
@@ -248,6 +249,14 @@ TEST_F(App, TheAutomaticStopWaitsForTheDevicesFirstSecond) {
   Choose(D::kOK, 0, 0);
   app->InternalAudioStop();
   EXPECT_TRUE(app->graph().isPlaying());
+  // The component reads the same meter through the host interface.
+  ASSERT_NE(TalvikHostMIDIManager_Instance(), nullptr);
+  bool processing = false;
+  double load = -1;
+  TalvikHostMIDIManager_Instance()->GetCpuCost_talvikvstinterface1(&processing, &load, nullptr, nullptr,
+                                                                   nullptr);
+  EXPECT_TRUE(processing);
+  EXPECT_EQ(load, 0.0);  // no full ring yet
   env.clock().Advance(1000000);
   audio.Pump(id, 3);
   app->InternalAudioStop();
