@@ -44,7 +44,7 @@ class AlsaAudioSystem : public AudioSystem {
     uint32_t bufferFrames = 512;
     std::vector<std::pair<IOProc, void*>> procs;
     std::vector<std::pair<DeviceListener, void*>> listeners;
-    IOProc running = nullptr;
+    std::atomic<IOProc> running{nullptr};
     std::thread thread;
     std::atomic<bool> stop{false};
     snd_pcm_t* pcm = nullptr;
