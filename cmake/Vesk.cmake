@@ -121,7 +121,7 @@ function(vesk_test name)
 endfunction()
 
 # vesk_bench(<name> [DIRS <dir>...] [DEPS <target>...])
-# One Google Benchmark executable; the main job ("run-main") runs them all.
+# One Google Benchmark executable; "run-bench" runs them all.
 function(vesk_bench name)
   cmake_parse_arguments(A "" "" "DIRS;DEPS" ${ARGN})
   vesk_sources(srcs ${A_DIRS})

@@ -1,0 +1,228 @@
+#include "host/SettingsWindow.h"
+
+#include <algorithm>
+
+#include "os/Menu.h"
+
+namespace {
+using K = SettingsWindow::Kind;
+using D = SettingsDialog;
+constexpr int kLabelX = 20, kControlX = 170, kControlW = 320, kRow = 30, kTop = 60;
+constexpr int kPopupMenuId = 300;
+}  // namespace
+
+const std::vector<SettingsWindow::Place>& SettingsWindow::Layout() {
+  static const std::vector<Place> layout = {
+      {K::kTab, D::kMTAB, 1, 0, 20, 14, 110, 24, "Audio Output"},
+      {K::kTab, D::kMTAB, 2, 0, 134, 14, 110, 24, "MIDI"},
+      {K::kTab, D::kMTAB, 3, 0, 248, 14, 110, 24, "Other"},
+      {K::kPopup, D::kOUTP, 0, 1, kControlX, kTop, kControlW, 20, "Output device"},
+      {K::kPopup, D::kSTRM, 0, 1, kControlX, kTop + kRow, kControlW, 20, "Format"},
+      {K::kSlider, D::kBFSZ, 0, 1, kControlX, kTop + 2 * kRow, 200, 20, "Buffer size"},
+      {K::kText, D::kSTTX, 0, 1, kControlX + 210, kTop + 2 * kRow, 50, 20, nullptr},
+      {K::kText, D::kSTTX, 1, 1, kControlX + 210, kTop + 3 * kRow, 50, 20, "Latency (ms)"},
+      {K::kPopup, D::kCHAN, 0, 1, kControlX, kTop + 4 * kRow, kControlW, 20, "Output channels"},
+      {K::kPopup, D::kCLOK, 0, 1, kControlX, kTop + 5 * kRow, kControlW, 20, "Clock source"},
+      {K::kPopup, D::kMIDI, 0, 2, kControlX, kTop, kControlW, 20, "MIDI input 1"},
+      {K::kPopup, D::kMIDI, 1, 2, kControlX, kTop + kRow, kControlW, 20, "MIDI input 2"},
+      {K::kPopup, D::kMIDI, 2, 2, kControlX, kTop + 2 * kRow, kControlW, 20, "MIDI input 3"},
+      {K::kPopup, D::kMIDI, 3, 2, kControlX, kTop + 3 * kRow, kControlW, 20, "MIDI clock source"},
+      {K::kPopup, D::kKNOB, 0, 3, kControlX, kTop, kControlW, 20, "Knob mode"},
+      {K::kCheck, D::kfSTO, 0, 3, kControlX, kTop + kRow, 20, 20, "Stop audio on overload"},
+      {K::kSlider, D::kbSTO, 0, 3, kControlX, kTop + 2 * kRow, 200, 20, "Load limit"},
+      {K::kText, D::kSTTX, 2, 3, kControlX + 210, kTop + 2 * kRow, 50, 20, nullptr},
+      {K::kButton, D::kCNCL, 0, 0, 230, 286, 80, 26, "Cancel"},
+      {K::kButton, D::kSETU, 0, 0, 320, 286, 80, 26, "Apply"},
+      {K::kButton, D::kOK, 0, 0, 410, 286, 80, 26, "OK"},
+  };
+  return layout;
+}
+
+SettingsWindow::SettingsWindow(SettingsDialog& dialog) : dialog_(dialog) {}
+SettingsWindow::~SettingsWindow() = default;
+
+bool SettingsWindow::Show(const std::string& title) {
+  if (!window()) {
+    WindowPlacement p;
+    p.x = 80;
+    p.y = 80;
+    p.width = kWidth;
+    p.height = kHeight;
+    p.title = title;
+    if (!Open(p)) return false;
+  }
+  window()->Show();
+  window()->RequestFocus();
+  visible_ = true;
+  Redraw();
+  return true;
+}
+
+void SettingsWindow::Hide() {
+  if (window()) window()->Hide();
+  visible_ = false;
+}
+
+bool SettingsWindow::IsVisible() const { return visible_ && window() && window()->IsVisible(); }
+
+void SettingsWindow::Refresh() {
+  if (window() && visible_) Redraw();
+}
+
+void SettingsWindow::SelectPane(int value) {
+  dialog_.grabCRef(D::kMTAB, 0)->value = value;
+  if (value == lastPaneSelected_) return;
+  lastPaneSelected_ = value;
+  Refresh();
+}
+
+const SettingsWindow::Place* SettingsWindow::HitTest(int x, int y) const {
+  for (const Place& p : Layout()) {
+    if (p.pane && p.pane != lastPaneSelected_) continue;
+    if (p.kind == K::kText) continue;
+    const int left = p.kind == K::kCheck ? p.x : p.x;
+    const int width = p.kind == K::kCheck ? p.w + 200 : p.w;
+    if (Inside(x, y, left, p.y, width, p.h)) return &p;
+  }
+  return nullptr;
+}
+
+void SettingsWindow::SetSliderFromX(const Place& p, int x, bool live) {
+  DialogControl* c = dialog_.grabCRef(p.signature, p.index);
+  if (!c || !c->enabled || c->maximum <= c->minimum) return;
+  const double t = std::clamp((x - p.x) / double(p.w - 1), 0.0, 1.0);
+  c->value = c->minimum + static_cast<int>(t * (c->maximum - c->minimum) + 0.5);
+  if (live) {
+    // The texts follow the thumb; the control's action runs on release.
+    if (p.signature == D::kBFSZ) dialog_.frameSizeChanged();
+    if (p.signature == D::kbSTO)
+      dialog_.grabCRef(D::kSTTX, 2)->text = SettingsDialog::AutoStopText(c->value);
+    Refresh();
+  } else {
+    dialog_.eventHandler(p.signature, p.index);
+  }
+}
+
+void SettingsWindow::Click(const Place& p, int x, int globalX, int globalY) {
+  DialogControl* c = dialog_.grabCRef(p.signature, p.index == 0 && p.kind == K::kTab ? 0 : p.index);
+  switch (p.kind) {
+    case K::kTab: SelectPane(p.index); break;
+    case K::kPopup: {
+      if (!c || !c->enabled || c->items.empty()) break;
+      os::Menu menu(kPopupMenuId);
+      for (size_t i = 0; i < c->items.size(); ++i) {
+        os::Menu::Item item;
+        item.text = c->items[i].text;
+        item.literal = true;
+        item.enabled = c->items[i].enabled;
+        item.mark = static_cast<int>(i) + 1 == c->value ? 1 : 0;
+        item.command = static_cast<int>(i) + 1;
+        menu.items().push_back(item);
+      }
+      const os::Menu::TrackResult r = menu.Track(globalX, globalY, std::max(1, c->value));
+      const int chosen = static_cast<int>(r.selection & 0xFFFF);
+      if (r.aborted || chosen < 1 || chosen > static_cast<int>(c->items.size())) break;
+      if (!c->items[chosen - 1].enabled) break;
+      c->value = chosen;
+      dialog_.eventHandler(p.signature, p.index);
+      break;
+    }
+    case K::kCheck:
+      if (c && c->enabled) {
+        c->value = c->value ? 0 : 1;
+        dialog_.eventHandler(p.signature, p.index);
+      }
+      break;
+    case K::kSlider: SetSliderFromX(p, x, false); break;
+    case K::kButton: dialog_.eventHandler(p.signature, p.index); break;
+    case K::kText: break;
+  }
+  Refresh();
+}
+
+void SettingsWindow::OnWindowMouse(const os::MouseEvent& e) {
+  using MK = os::MouseEvent::Kind;
+  if (e.button != os::MouseButton::kLeft && e.kind != MK::kDrag) return;
+  if (dragging_ && (e.kind == MK::kDrag || e.kind == MK::kUp)) {
+    SetSliderFromX(*dragging_, e.x, e.kind == MK::kDrag);
+    if (e.kind == MK::kUp) dragging_ = nullptr;
+    return;
+  }
+  const Place* p = HitTest(e.x, e.y);
+  if (p && p->kind == K::kButton) {
+    const int pressed = PressButtons(e, [this](int x, int y) {
+      const Place* q = HitTest(x, y);
+      return q && q->kind == K::kButton ? static_cast<int>(q - Layout().data()) + 1 : 0;
+    });
+    if (pressed) Click(Layout()[pressed - 1], e.x, e.globalX, e.globalY);
+    return;
+  }
+  if (e.kind != MK::kDown || !p) return;
+  if (p->kind == K::kSlider) {
+    dragging_ = p;
+    SetSliderFromX(*p, e.x, true);
+    return;
+  }
+  Click(*p, e.x, e.globalX, e.globalY);
+}
+
+void SettingsWindow::OnWindowClose() { Hide(); }
+
+void SettingsWindow::Paint() {
+  Fill(0, 0, kWidth, kHeight, kPanel);
+  Fill(12, 38, kWidth - 24, 236, kPanelLight);
+  Frame(12, 38, kWidth - 24, 236, kFrame);
+  for (const Place& p : Layout()) {
+    if (p.pane && p.pane != lastPaneSelected_) continue;
+    DialogControl* c = dialog_.grabCRef(p.signature, p.kind == K::kTab ? 0 : p.index);
+    const bool enabled = !c || c->enabled;
+    const uint32_t text = enabled ? kText : kTextDim;
+    if (p.label && p.kind != K::kTab && p.kind != K::kButton && p.kind != K::kCheck)
+      Text(kLabelX, p.y + 4, p.label, PlainFont(), text, kControlX - kLabelX - 8);
+    switch (p.kind) {
+      case K::kTab: {
+        const bool on = p.index == lastPaneSelected_;
+        Fill(p.x, p.y, p.w, p.h, on ? kPanelLight : kPanel);
+        Frame(p.x, p.y, p.w, p.h, on ? kAmber : kFrame);
+        const int w = TextWidth(p.label, BoldFont());
+        Text(p.x + (p.w - w) / 2, p.y + 6, p.label, BoldFont(), on ? kAmber : kText);
+        break;
+      }
+      case K::kPopup: {
+        Fill(p.x, p.y, p.w, p.h, kPanel);
+        Frame(p.x, p.y, p.w, p.h, kFrame);
+        std::string shown;
+        if (c && c->value >= 1 && c->value <= static_cast<int>(c->items.size()))
+          shown = c->items[c->value - 1].text;
+        Text(p.x + 6, p.y + 4, Fit(shown, PlainFont(), p.w - 28), PlainFont(), enabled ? kAmber : kTextDim);
+        // The popup's arrow.
+        for (int i = 0; i < 4; ++i) Fill(p.x + p.w - 16 + i, p.y + 8 + i, 8 - 2 * i, 1, text);
+        break;
+      }
+      case K::kSlider: {
+        Fill(p.x, p.y + p.h / 2 - 2, p.w, 4, kPanel);
+        Frame(p.x, p.y + p.h / 2 - 2, p.w, 4, kFrame);
+        if (c && c->maximum > c->minimum) {
+          const int tx = p.x + (p.w - 10) * (c->value - c->minimum) / (c->maximum - c->minimum);
+          Fill(tx, p.y + 2, 10, p.h - 4, enabled ? kAmber : kTextDim);
+        }
+        break;
+      }
+      case K::kCheck: {
+        Fill(p.x, p.y + 3, 14, 14, kPanel);
+        Frame(p.x, p.y + 3, 14, 14, kFrame);
+        if (c && c->value) Fill(p.x + 3, p.y + 6, 8, 8, kAmber);
+        Text(p.x + 22, p.y + 4, p.label, PlainFont(), text);
+        break;
+      }
+      case K::kText:
+        Text(p.x, p.y + 4, c ? c->text : "", PlainFont(), kAmber);
+        break;
+      case K::kButton: {
+        const int number = static_cast<int>(&p - Layout().data()) + 1;
+        Button(p.x, p.y, p.w, p.h, p.label, p.signature == D::kOK, true, PressedButton() == number);
+        break;
+      }
+    }
+  }
+}

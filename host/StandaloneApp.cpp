@@ -1,0 +1,380 @@
+#include "host/StandaloneApp.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+#include "host/CalcCPULoad.h"
+#include "host/HostString.h"
+#include "host/IdleTaskQueue.h"
+#include "host/MidiEntryList.h"
+#include "host/NRXAlert.h"
+#include "host/NRXCFObject.h"
+#include "host/TalvikHostMIDIManager.h"
+#include "host/TalvikHostMIDIManagerC.h"
+#include "os/Clock.h"
+#include "os/Monitor.h"
+#include "os/midi/System.h"
+#include "platform/NRXException.h"
+
+namespace {
+
+StandaloneApp* gApp = nullptr;
+
+void InternalAudioStopProc() {
+  if (gApp) gApp->InternalAudioStop();
+}
+
+// Waits on the program's clock (simulated in tests).
+void WaitUs(uint64_t us) {
+  os::Monitor monitor;
+  std::unique_lock lock(monitor.mutex());
+  monitor.WaitUntil(lock, os::NowUs() + us, [] { return false; });
+}
+
+}  // namespace
+
+StandaloneApp::StandaloneApp(const AudioComponentRegistry& registry, Options options)
+    : registry_(registry),
+      options_(std::move(options)),
+      dialog_(graph_),
+      settingsWindow_(dialog_) {
+  gApp = this;
+  SettingsDialog::Hooks hooks;
+  hooks.enableCommand = [this](uint32_t c, bool on) { EnableCommand(c, on); };
+  hooks.hideWindow = [this] { settingsWindow_.Hide(); };
+  hooks.changed = [this] { settingsWindow_.Refresh(); };
+  dialog_.SetHooks(hooks);
+  editorWindow_.SetCloseHandler([this] {
+    beforeExit();
+    if (options_.exit)
+      options_.exit(0);
+    else
+      std::exit(0);
+  });
+}
+
+StandaloneApp::~StandaloneApp() {
+  beforeExit();
+  if (gApp == this) gApp = nullptr;
+}
+
+int StandaloneApp::Fail(const std::string& message) {
+  if (options_.report)
+    options_.report(message);
+  else
+    std::fprintf(stderr, "%s: %s\n", options_.name.c_str(), message.c_str());
+  try {
+    ShowErrorAlert(message, "");
+  } catch (...) {
+  }
+  return 1;
+}
+
+int StandaloneApp::Start() {
+  midiBuilding_ = false;
+  {
+    NRXCFObject title(HostStringCreate(options_.name));
+    NRXAlert::SetTitleText(title.get());
+  }
+  if (!os::MainLoop::Current()) return Fail("No main loop to run the program on.");
+  try {
+    if (!editorWindow_.createEditWindow(options_.name)) {
+      const char* display = std::getenv("DISPLAY");
+      return Fail(std::string("Vesk Editor needs a display: ") +
+                  (display && *display ? std::string("cannot open the X display ") + display
+                                       : std::string("DISPLAY is not set")) +
+                  ".");
+    }
+    constexpr uint32_t kQuit = 0x71756974;  // 'quit'
+    editorWindow_.SetMenus(
+        {{"File",
+          {{"Open Bank...", kOpen}, {"Save Bank As...", kSvas}, {"", 0}, {"Import Preset...", kImpo},
+           {"Export Preset...", kExpo}, {"", 0}, {"Quit", kQuit}}},
+         {"Audio", {{"Play", kPLAY}, {"Stop", kSTOP}, {"", 0}, {"Settings...", kPref}}},
+         {"Window", {{"Lock Window", kLOCK}, {"Unlock Window", kULCK}}},
+         {"Help", {{"About " + options_.name, kAbou}}}},
+        [this](uint32_t c) { return IsCommandEnabled(c); },
+        [this](uint32_t c) {
+          if (c == kQuit)
+            editorWindow_.OnWindowClose();
+          else
+            commandHandler(c, kCommandFromMenu, 1);
+        });
+    dialog_.SetSettingDialogOtherSettings(false, 100, 2);
+    SetupHardwareNotificationListener();
+    if (os::midi::System::Current().CreateClient("Talvik", &midiClient_) != os::midi::kOk || !midiClient_)
+      midiClient_.reset();
+
+    const ComponentDescription description = EditorComponentDescription();
+    if (registry_.Count(description) == 0) return Fail("Vesk Plug-In Editor.component not found");
+    graph_.setupGraph(registry_, description);
+    TalvikHostMIDIManager::SetCpuLoadProbe({&CalcCPULoad_GetIsProcessing, &CalcCPULoad_GetCPULoad});
+    if (midiClient_) TalvikHostMIDIManager_Initialize(midiClient_.get(), graph_.synthUnit(), nullptr);
+    editorWindow_.setEditUnit(graph_.synthUnit());
+
+    try {
+      CheckUpdated();
+      getMidiEntry();
+    } catch (const std::exception&) {
+      // A machine without MIDI still plays: the inputs offer no port.
+      std::fprintf(stderr, "%s: no MIDI input ports are available\n", options_.name.c_str());
+    }
+    dialog_.setMidiPopup();
+    dialog_.UpdateClockSourcePopup(0);
+    getAllDevices();
+    dialog_.setOutputPopup();
+    dialog_.outChanged(0, 0);
+    editorWindow_.editSynth();
+  } catch (const std::exception& e) {
+    return Fail(std::string("The program could not start: ") + e.what());
+  }
+
+  bool attention = false;
+  try {
+    attention = dialog_.loadSettings(true);
+  } catch (const NRXNullException&) {
+    // No settings file yet: the defaults stay.
+  } catch (const std::exception& e) {
+    // A damaged file: the defaults stay, and the user is told why.
+    try {
+      ShowErrorAlert("The settings file could not be read. Default settings are used.", e.what());
+    } catch (...) {
+    }
+    attention = true;
+  }
+  bool applied = true;
+  try {
+    applied = dialog_.setupPressed(false);
+  } catch (...) {
+  }
+  if (!applied) {
+    dialog_.SelectPopupItem(SettingsDialog::kOUTP, 0, 1);
+    dialog_.outChanged(0, 0);
+    dialog_.canPlay = false;
+    ShowSettings();
+  } else if (attention) {
+    ShowSettings();
+  }
+  dialog_.isSetupPressed = false;
+  EnableCommand(kSTOP, dialog_.canPlay);
+  EnableCommand(kPLAY, !dialog_.canPlay);
+  EnableCommand(kULCK, false);
+  EnableCommand(kLOCK, true);
+
+  os::MainLoop* loop = os::MainLoop::Current();
+  CalcCPULoad_SetStopHandler(&InternalAudioStopProc);
+  idleTimer_ = loop->AddTimer(16, 16, [this] { IdleTimerProc(); });
+  // The MIDI layer tells nobody of ports coming and going: look once a
+  // second (a look that finds nothing changed does nothing).
+  midiPoll_ = loop->AddTimer(1000, 1000, [] { DemandIdleTask(IdleTaskQueue::kMIDIDeviceChanged); });
+  started_ = true;
+  return 0;
+}
+
+int StandaloneApp::Run() {
+  const int status = Start();
+  if (status != 0) return status;
+  os::MainLoop::Current()->Run();
+  beforeExit();
+  return 0;
+}
+
+void StandaloneApp::ShowSettings() {
+  settingsWindow_.Show(options_.name + " Settings");
+}
+
+bool StandaloneApp::IsCommandEnabled(uint32_t command) const {
+  auto it = menu_.find(command);
+  return it == menu_.end() || it->second;
+}
+
+int StandaloneApp::commandHandler(uint32_t command, uint32_t attributes, int kind) {
+  if (!(attributes & kCommandFromMenu) || kind != 1) return kEventNotHandled;
+  try {
+    switch (command) {
+      case kExpo: TalvikHostMIDIManager_HandlePresetExport(); return 0;
+      case kImpo: TalvikHostMIDIManager_HandlePresetImport(); return 0;
+      case kOpen: TalvikHostMIDIManager_HandleBankOpen(); return 0;
+      case kSvas: TalvikHostMIDIManager_HandleBankSaveAs(); return 0;
+      case kLOCK:
+        editorWindow_.setEditWindowLock(true);
+        EnableCommand(kULCK, true);
+        EnableCommand(kLOCK, false);
+        return kEventNotHandled;
+      case kULCK:
+        editorWindow_.setEditWindowLock(false);
+        EnableCommand(kLOCK, true);
+        EnableCommand(kULCK, false);
+        return kEventNotHandled;
+      case kPLAY:
+        if (graph_.getCurrentAudioDeviceID() != 0) {
+          graph_.startGraph();
+          EnableCommand(kSTOP, true);
+          EnableCommand(kPLAY, false);
+        } else {
+          ShowNoteAlert("Can not play Audio");
+        }
+        return 0;
+      case kSTOP:
+        graph_.stopGraph();
+        EnableCommand(kPLAY, true);
+        EnableCommand(kSTOP, false);
+        return 0;
+      case kAbou: ShowTalvikAboutBox(); return 0;
+      case kPref: ShowSettings(); return 0;
+      default: return kEventNotHandled;
+    }
+  } catch (...) {
+    return kEventNotHandled;
+  }
+}
+
+std::string StandaloneApp::AboutText() {
+  std::string coreName = options_.name, coreVersion = kHostVersion;
+  if (AudioComponent* unit = graph_.synthUnit()) {
+    std::string n, v;
+    if (unit->GetInfo(&n, &v)) {
+      coreName = n;
+      coreVersion = v;
+    }
+  }
+  return "Host: " + options_.name + " version " + kHostVersion + "\nCore: " + coreName +
+         " version " + coreVersion;
+}
+
+void StandaloneApp::ShowTalvikAboutBox() {
+  std::string text;
+  try {
+    text = AboutText();
+  } catch (...) {
+    text.clear();
+  }
+  NRXCFObject message(HostStringCreate(text));
+  NRXAlert::MessageAlert(message.get(), NRXAlert::kNoteAlert);
+}
+
+void StandaloneApp::IdleTimerProc() {
+  try {
+    GetIdleTaskQueue().RunTick([this](int id) { RunIdleTask(id); });
+  } catch (...) {
+  }
+  TalvikHostMIDIManager_Idle();
+  editorWindow_.Idle();
+}
+
+void StandaloneApp::RunIdleTask(int id) {
+  switch (id) {
+    case IdleTaskQueue::kAlertDeviceChanged: ShowNoteAlert("Device changed"); break;
+    case IdleTaskQueue::kAlertMIDIDeviceChanged: ShowNoteAlert("MIDI Device changed"); break;
+    case IdleTaskQueue::kAlertDeviceInfoError: ShowNoteAlert("Device info error"); break;
+    case IdleTaskQueue::kHardwareDevicesChanged: HardwareDevicesChanged(); break;
+    case IdleTaskQueue::kMIDIDeviceChanged: MIDIDeviceChanged(); break;
+    case IdleTaskQueue::kClockSourceChanged: dialog_.RefreshClockSourcePopup(); break;
+    case IdleTaskQueue::kDeviceFormatChanged: dialog_.RefreshDeviceFormat(); break;
+    default: break;
+  }
+}
+
+void StandaloneApp::HardwareDevicesChanged() {
+  getAllDevices();
+  dialog_.setOutputPopup();
+  dialog_.outChanged(0, 0);
+  const AudioDeviceID current = graph_.getCurrentAudioDeviceID();
+  if (current && !getAudioIndexByAudioDeviceID(current)) {
+    dialog_.SelectPopupItem(SettingsDialog::kOUTP, 0, 1);
+    dialog_.outChanged(0, 0);
+    dialog_.setupPressed(true);
+  } else {
+    try {
+      dialog_.loadSettings(false);
+    } catch (...) {
+    }
+  }
+  DemandIdleTask(IdleTaskQueue::kAlertDeviceChanged);
+}
+
+void StandaloneApp::MIDIDeviceChanged() {
+  if (!CheckUpdated()) return;
+  struct Restore {
+    bool& a;
+    bool& b;
+    bool oldA, oldB;
+    ~Restore() {
+      a = oldA;
+      b = oldB;
+    }
+  } restore{midiBuilding_, midiAddRemove_, midiBuilding_, midiAddRemove_};
+  midiBuilding_ = midiAddRemove_ = true;
+  const uint64_t noted = os::NowUs();
+  ShowNoteAlert("MIDI Device changed");
+  const uint64_t elapsed = os::NowUs() - noted;
+  if (elapsed < 1000000) WaitUs(1000000 - elapsed);
+
+  MidiEntry kept[3];
+  for (int i = 0; i < 3; ++i) {
+    const int item = dialog_.Value(SettingsDialog::kMIDI, i);
+    kept[i] = item >= 2 && item - 2 < nMidi ? midiEntry[item - 2] : MidiEntry();
+  }
+  const uint64_t clock = dialog_.SelectedClockEndpoint();
+  releaseMidiEntry();
+  getMidiEntry();
+  std::vector<MIDIEndpointRef> sources;
+  os::midi::System& sys = os::midi::System::Current();
+  for (size_t i = 0; i < sys.SourceCount(); ++i) sources.push_back(sys.Source(i));
+  auto present = [&](MIDIEndpointRef e) {
+    return std::find(sources.begin(), sources.end(), e) != sources.end();
+  };
+  int items[3];
+  for (int i = 0; i < 3; ++i) {
+    if (!present(kept[i].endpoint)) kept[i].endpoint = 0;
+    if (!present(kept[i].reservedB)) kept[i].reservedB = 0;
+    items[i] = getMidiIndexByEndpointRef(&kept[i]);
+  }
+  const uint64_t keptClock = present(clock) ? clock : 0;
+  dialog_.setMidiPopup();
+  for (int i = 0; i < 3; ++i) dialog_.lastSelectedMidiIndex[i] = 1;
+  for (int i = 0; i < 3; ++i) {
+    dialog_.SelectPopupItem(SettingsDialog::kMIDI, i, items[i]);
+    if (items[i] >= 2) {
+      for (int k = 0; k < 3; ++k)
+        if (k != i) dialog_.grabCRef(SettingsDialog::kMIDI, k)->items[items[i] - 1].enabled = false;
+      dialog_.lastSelectedMidiIndex[i] = items[i];
+    }
+  }
+  dialog_.UpdateClockSourcePopup(keptClock);
+}
+
+void StandaloneApp::InternalAudioStop() {
+  if (os::NowUs() - graph_.GetDeviceStartTime() < 1000000) return;
+  if (!graph_.stopGraph()) return;
+  EnableCommand(kPLAY, true);
+  EnableCommand(kSTOP, false);
+  ShowNoteAlert("Device was auto stoped.");
+}
+
+void StandaloneApp::beforeExit() {
+  if (exited_) return;
+  exited_ = true;
+  try {
+    if (os::MainLoop* loop = os::MainLoop::Current()) {
+      if (idleTimer_) loop->RemoveTimer(idleTimer_);
+      if (midiPoll_) loop->RemoveTimer(midiPoll_);
+    }
+    idleTimer_ = midiPoll_ = 0;
+    CalcCPULoad_SetStopHandler(nullptr);
+    TalvikHostMIDIManager_Finalize();
+    TalvikHostMIDIManager::SetCpuLoadProbe({});
+    try {
+      graph_.stopGraph();
+    } catch (...) {
+    }
+    editorWindow_.CloseView();
+    graph_.uninitializeDevice();
+    RemoveHardwareNotificationListener();
+    graph_.finishAudio();
+    releaseMidiEntry();
+    midiClient_.reset();
+  } catch (...) {
+  }
+}

@@ -1,0 +1,214 @@
+#include "host/VstAudioComponent.h"
+
+#include <dlfcn.h>
+
+#include <cstring>
+#include <string>
+
+#include "host/TalvikHostHandshake.h"
+
+namespace {
+constexpr int32_t kVstVersion = 2400;
+}  // namespace
+
+std::unique_ptr<VstAudioComponent> VstAudioComponent::Open(EntryProc entry, void* library) {
+  if (!entry) return nullptr;
+  std::unique_ptr<VstAudioComponent> c(new VstAudioComponent());
+  c->library_ = library;
+  AEffect* e = entry(&VstAudioComponent::Callback);
+  if (!e || e->magic != kEffectMagic) return nullptr;
+  c->effect_ = e;
+  e->resvd1 = reinterpret_cast<intptr_t>(c.get());
+  c->Dispatch(effOpen);
+  c->Dispatch(effSetSampleRate, 0, 0, nullptr, static_cast<float>(c->sampleRate_));
+  c->Dispatch(effSetBlockSize, 0, c->maxFrames_);
+  return c;
+}
+
+std::unique_ptr<VstAudioComponent> VstAudioComponent::OpenSharedObject(const std::string& path,
+                                                                       std::string* error) {
+  void* handle = ::dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
+  if (!handle) {
+    if (error) *error = ::dlerror();
+    return nullptr;
+  }
+  auto entry = reinterpret_cast<EntryProc>(::dlsym(handle, "VSTPluginMain"));
+  if (!entry) entry = reinterpret_cast<EntryProc>(::dlsym(handle, "main"));
+  auto c = Open(entry, handle);
+  if (!c) {
+    if (error) *error = "the plug-in gave no instance";
+    ::dlclose(handle);
+  }
+  return c;
+}
+
+VstAudioComponent::~VstAudioComponent() {
+  if (effect_) {
+    if (viewOpen_) Dispatch(effEditClose);
+    if (initialized_) Uninitialize();
+    Dispatch(effClose);
+    effect_ = nullptr;
+  }
+  if (library_) ::dlclose(library_);
+}
+
+intptr_t VstAudioComponent::Dispatch(int32_t opcode, int32_t index, intptr_t value, void* ptr,
+                                     float opt) {
+  return effect_ ? effect_->dispatcher(effect_, opcode, index, value, ptr, opt) : 0;
+}
+
+intptr_t VstAudioComponent::Callback(AEffect* effect, int32_t opcode, int32_t, intptr_t, void* ptr,
+                                     float) {
+  switch (opcode) {
+    case audioMasterVersion: return kVstVersion;
+    case audioMasterGetProductString:
+      if (ptr) std::strcpy(static_cast<char*>(ptr), kHostProduct);
+      return 1;
+    case audioMasterGetVendorVersion: return 1;
+    case audioMasterWantMidi: return 1;
+    default: return 0;
+  }
+  (void)effect;
+}
+
+int32_t VstAudioComponent::SetProperty(uint32_t id, uint32_t scope, uint32_t, const void* data,
+                                       uint32_t size) {
+  if (id == kPropertyHostCallbacks && scope == kGlobalScope) return 0;
+  if (id == TalvikHostHandshake::kProperty && scope == kGlobalScope) {
+    ITALVIKHOST_talvikvstinterface1* host = nullptr;
+    return TalvikHostHandshake::AcceptOnComponent(
+        data, size, static_cast<TalvikComponentInterface*>(this), &host);
+  }
+  return kErrInvalidProperty;
+}
+
+int32_t VstAudioComponent::MIDIEvent(uint32_t status, uint32_t data1, uint32_t data2,
+                                     uint32_t offset) {
+  while (eventLock_.test_and_set(std::memory_order_acquire)) {
+  }
+  int32_t result = 0;
+  if (pendingCount_ < kMaxEvents) {
+    VstMidiEvent& e = pending_[pendingCount_++];
+    std::memset(&e, 0, sizeof e);
+    e.type = kVstMidiType;
+    e.byteSize = sizeof(VstMidiEvent);
+    e.deltaFrames = static_cast<int32_t>(offset);
+    e.flags = kVstMidiEventIsRealtime;
+    e.midiData[0] = static_cast<uint8_t>(status);
+    e.midiData[1] = static_cast<uint8_t>(data1);
+    e.midiData[2] = static_cast<uint8_t>(data2);
+  } else {
+    result = -1;
+  }
+  eventLock_.clear(std::memory_order_release);
+  return result;
+}
+
+int32_t VstAudioComponent::Initialize() {
+  if (initialized_) return 0;
+  Dispatch(effSetSampleRate, 0, 0, nullptr, static_cast<float>(sampleRate_));
+  Dispatch(effSetBlockSize, 0, maxFrames_);
+  Dispatch(effMainsChanged, 0, 1);
+  Dispatch(effStartProcess);
+  initialized_ = true;
+  return 0;
+}
+
+int32_t VstAudioComponent::Uninitialize() {
+  if (!initialized_) return 0;
+  Dispatch(effStopProcess);
+  Dispatch(effMainsChanged, 0, 0);
+  initialized_ = false;
+  return 0;
+}
+
+int32_t VstAudioComponent::GetMaximumFramesPerSlice(uint32_t* frames) {
+  *frames = maxFrames_;
+  return 0;
+}
+
+int32_t VstAudioComponent::SetMaximumFramesPerSlice(uint32_t frames) {
+  if (frames == 0) return kErrInvalidPropertyValue;
+  maxFrames_ = frames;
+  if (!initialized_) Dispatch(effSetBlockSize, 0, frames);
+  return 0;
+}
+
+int32_t VstAudioComponent::SetOutputFormat(const os::audio::AudioStreamBasicDescription& f) {
+  using namespace os::audio;
+  if (f.formatID != kFormatLinearPCM || f.channelsPerFrame != 2 || f.bitsPerChannel != 32 ||
+      !(f.formatFlags & kFormatFlagIsFloat) || !(f.formatFlags & kFormatFlagIsNonInterleaved) ||
+      f.sampleRate <= 0)
+    return kErrFormatNotSupported;
+  sampleRate_ = f.sampleRate;
+  if (!initialized_) Dispatch(effSetSampleRate, 0, 0, nullptr, static_cast<float>(sampleRate_));
+  return 0;
+}
+
+int32_t VstAudioComponent::Render(uint32_t* actionFlags, const HostAudioTimeStamp&, uint32_t bus,
+                                  uint32_t frames, os::audio::AudioBufferList* output) {
+  *actionFlags = 0;
+  if (!initialized_) return kErrUninitialized;
+  if (bus != 0 || !output || output->numberBuffers < 2 || frames > maxFrames_) return kErrInvalidPropertyValue;
+  for (int b = 0; b < 2; ++b)
+    if (output->buffers[b].dataByteSize < frames * sizeof(float)) return kErrInvalidPropertyValue;
+  int count = 0;
+  while (eventLock_.test_and_set(std::memory_order_acquire)) {
+  }
+  count = pendingCount_;
+  std::memcpy(rendering_, pending_, sizeof(VstMidiEvent) * count);
+  pendingCount_ = 0;
+  eventLock_.clear(std::memory_order_release);
+  if (count) {
+    block_.numEvents = count;
+    for (int i = 0; i < count; ++i) {
+      if (rendering_[i].deltaFrames >= static_cast<int32_t>(frames))
+        rendering_[i].deltaFrames = static_cast<int32_t>(frames) - 1;
+      block_.events[i] = reinterpret_cast<VstEvent*>(&rendering_[i]);
+    }
+    Dispatch(effProcessEvents, 0, 0, &block_);
+  }
+  float* outputs[2] = {static_cast<float*>(output->buffers[0].data),
+                       static_cast<float*>(output->buffers[1].data)};
+  float* inputs[2] = {nullptr, nullptr};
+  effect_->processReplacing(effect_, inputs, outputs, static_cast<int32_t>(frames));
+  return 0;
+}
+
+int32_t VstAudioComponent::OpenView(uint64_t parent, int* width, int* height) {
+  if (!(effect_->flags & effFlagsHasEditor)) return kErrNoView;
+  ERect* rect = nullptr;
+  Dispatch(effEditGetRect, 0, 0, &rect);
+  if (viewOpen_) CloseView();
+  if (!Dispatch(effEditOpen, 0, 0, reinterpret_cast<void*>(static_cast<uintptr_t>(parent))))
+    return kErrNoView;
+  viewOpen_ = true;
+  rect = nullptr;
+  Dispatch(effEditGetRect, 0, 0, &rect);
+  if (width) *width = rect ? rect->right - rect->left : 0;
+  if (height) *height = rect ? rect->bottom - rect->top : 0;
+  return 0;
+}
+
+void VstAudioComponent::CloseView() {
+  if (!viewOpen_) return;
+  Dispatch(effEditClose);
+  viewOpen_ = false;
+}
+
+void VstAudioComponent::IdleView() {
+  if (viewOpen_) Dispatch(effEditIdle);
+}
+
+void VstAudioComponent::SetKnobMode(int knobMode) { Dispatch(effSetEditKnobMode, 0, knobMode); }
+
+bool VstAudioComponent::GetInfo(std::string* name, std::string* version) {
+  char product[kVstMaxProductStrLen + 1] = {};
+  Dispatch(effGetProductString, 0, 0, product);
+  const auto v = static_cast<uint32_t>(Dispatch(effGetVendorVersion));
+  if (name) *name = product;
+  if (version)
+    *version = std::to_string(v >> 24 & 0xFF) + "." + std::to_string(v >> 16 & 0xFF) + "." +
+               std::to_string(v >> 8 & 0xFF);
+  return true;
+}

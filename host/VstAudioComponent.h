@@ -1,0 +1,90 @@
+#pragma once
+// The editor plug-in hosted as the program's music device through its
+// VST 2 entry: the plug-in is told the host product "Vesk Plug-In
+// EditorHost" so that it knows the standalone host; rendering is
+// processReplacing, MIDI reaches it through processEvents with its sample
+// offsets, its editor opens in a window of the program's, and the knob mode
+// of the handshake goes to its setKnobMode.
+#include <atomic>
+#include <memory>
+#include <string>
+
+#include "host/AudioComponent.h"
+#include "host/TalvikComponentInterface.h"
+#include "plugin/Vst2Abi.h"
+
+class VstAudioComponent : public AudioComponent, private TalvikComponentInterface {
+ public:
+  using EntryProc = AEffect* (*)(audioMasterCallback);
+  static constexpr const char* kHostProduct = "Vesk Plug-In EditorHost";
+  static constexpr int kMaxEvents = 512;
+
+  // Instantiates the plug-in; null when it gives no instance. `library`
+  // (a dlopen handle, may be null) is closed after the instance.
+  static std::unique_ptr<VstAudioComponent> Open(EntryProc entry, void* library = nullptr);
+  // Loads a shared object and opens it; null with the reason on failure.
+  static std::unique_ptr<VstAudioComponent> OpenSharedObject(const std::string& path,
+                                                             std::string* error);
+  ~VstAudioComponent() override;
+
+  int32_t SetProperty(uint32_t id, uint32_t scope, uint32_t element, const void* data,
+                      uint32_t size) override;
+  int32_t MIDIEvent(uint32_t status, uint32_t data1, uint32_t data2,
+                    uint32_t offsetSampleFrame) override;
+  int32_t Initialize() override;
+  int32_t Uninitialize() override;
+  int32_t GetMaximumFramesPerSlice(uint32_t* frames) override;
+  int32_t SetMaximumFramesPerSlice(uint32_t frames) override;
+  int32_t SetOutputFormat(const os::audio::AudioStreamBasicDescription& format) override;
+  int32_t Render(uint32_t* actionFlags, const HostAudioTimeStamp& time, uint32_t bus,
+                 uint32_t frames, os::audio::AudioBufferList* output) override;
+  int32_t OpenView(uint64_t parent, int* width, int* height) override;
+  void CloseView() override;
+  void IdleView() override;
+  bool GetInfo(std::string* name, std::string* version) override;
+
+  AEffect* effect() const { return effect_; }
+
+ private:
+  VstAudioComponent() = default;
+  static intptr_t Callback(AEffect* effect, int32_t opcode, int32_t index, intptr_t value, void* ptr,
+                           float opt);
+  intptr_t Dispatch(int32_t opcode, int32_t index = 0, intptr_t value = 0, void* ptr = nullptr,
+                    float opt = 0);
+
+  // The handshake table: the plug-in has no controller support of its
+  // own, so only the knob mode reaches it.
+  void QueryControllerChannel(unsigned char*) override {}
+  void ControllerAttached(int, Endpoint) override {}
+  void ControllerDetached(Endpoint) override {}
+  void ControllerMessage3(Endpoint, int, int) override {}
+  void ControllerMessage4(Endpoint, int, int) override {}
+  void ControllerMessage5(Endpoint, int, int, int) override {}
+  void ControllerMessage7(Endpoint, bool, int) override {}
+  void ControllerMessage8(Endpoint, int, bool) override {}
+  void ControllerMessage11(Endpoint, int, int) override {}
+  void ControllerMessage6(Endpoint, bool, int) override {}
+  void BankOpen() override {}
+  void BankSaveAs() override {}
+  void PresetImport() override {}
+  void PresetExport() override {}
+  void SetKnobMode(int knobMode) override;
+
+  AEffect* effect_ = nullptr;
+  void* library_ = nullptr;
+  bool initialized_ = false;
+  bool viewOpen_ = false;
+  uint32_t maxFrames_ = 1156;
+  double sampleRate_ = 44100;
+
+  // MIDI from the MIDI thread, taken by the next render.
+  std::atomic_flag eventLock_ = ATOMIC_FLAG_INIT;
+  VstMidiEvent pending_[kMaxEvents];
+  int pendingCount_ = 0;
+  VstMidiEvent rendering_[kMaxEvents];
+  struct EventBlock {
+    int32_t numEvents;
+    intptr_t reserved;
+    VstEvent* events[kMaxEvents];
+  } block_{};
+};

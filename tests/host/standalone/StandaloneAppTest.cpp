@@ -1,0 +1,574 @@
+// The program from start-up to exit on the null audio system, with the
+// test component or the real plug-in.
+#include "host/StandaloneApp.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include "editor/controls/DrawnForm.h"
+#include "host/MidiEntryList.h"
+#include "host/SaveData.h"
+#include "host/TalvikHostMIDIManager.h"
+#include "host/TalvikHostMIDIManagerC.h"
+#include "host/VstAudioComponent.h"
+#include "os/window/HeadlessWindow.h"
+#include "plugin/PlugInEntry.h"
+#include "plugin/QuorelVst.h"
+#include "tests/host/standalone/StandaloneFixture.h"
+#include "os/Menu.h"
+#include "tests/support/PngTestFile.h"
+#include "tests/support/simsynth/SimSynthDevice.h"
+
+namespace vesk::test {
+namespace {
+
+using D = SettingsDialog;
+using A = StandaloneApp;
+
+class App : public StandaloneFixture {
+ protected:
+  App() {
+    EditorWindow::SetWindowMaker([](int w, int h, const std::string&) -> std::unique_ptr<os::Window> {
+      return os::HeadlessWindow::Create(w, h);
+    });
+    DrawnForm::SetWindowMaker([](const DrawnForm::WindowPlacement& p) -> std::unique_ptr<os::Window> {
+      return os::HeadlessWindow::Create(p.width, p.height);
+    });
+    testRegistry.Register("Test", EditorComponentDescription(), [this]() -> std::unique_ptr<AudioComponent> {
+      auto c = std::make_unique<TestAudioComponent>();
+      component = c.get();
+      return c;
+    });
+  }
+  ~App() override {
+    app.reset();
+    EditorWindow::SetWindowMaker(nullptr);
+    DrawnForm::SetWindowMaker(nullptr);
+  }
+  StandaloneApp& Make(const AudioComponentRegistry& registry) {
+    A::Options o;
+    o.exit = [this](int status) { exitStatus = status; };
+    o.report = [this](const std::string& m) {
+      reports.push_back(m);
+      std::fprintf(stderr, "start-up failure: %s\n", m.c_str());
+    };
+    app = std::make_unique<StandaloneApp>(registry, o);
+    return *app;
+  }
+  // Chooses an item in a popup as the user does.
+  void Choose(uint32_t signature, int index, int item) {
+    app->dialog().grabCRef(signature, index)->value = item;
+    app->dialog().eventHandler(signature, index);
+  }
+  int ItemOf(uint32_t signature, int index, const std::string& text) {
+    const auto& items = app->dialog().grabCRef(signature, index)->items;
+    for (size_t i = 0; i < items.size(); ++i)
+      if (items[i].text.find(text) != std::string::npos) return static_cast<int>(i) + 1;
+    return 0;
+  }
+  std::string SettingsFile() { return folder.File("TAVO Vesk Editor Preferences"); }
+
+  AudioComponentRegistry testRegistry;
+  TestAudioComponent* component = nullptr;
+  std::unique_ptr<StandaloneApp> app;
+  int exitStatus = -1;
+  std::vector<std::string> reports;
+};
+
+TEST_F(App, WithoutTheComponentStartUpShowsTheAlertAndEndsWithAFailure) {
+  AudioComponentRegistry empty;
+  EXPECT_NE(Make(empty).Start(), 0);
+  EXPECT_EQ(AlertTexts(), (std::vector<std::string>{"Vesk Plug-In Editor.component not found"}));
+  EXPECT_EQ(reports, (std::vector<std::string>{"Vesk Plug-In Editor.component not found"}));
+  ASSERT_EQ(os::HeadlessAlert::Transcript().size(), 1u);
+  EXPECT_EQ(os::HeadlessAlert::Transcript()[0].request.mainText, "Vesk Editor");
+  EXPECT_EQ(os::HeadlessAlert::Transcript()[0].request.icon, os::Alert::Icon::kStop);
+}
+
+TEST_F(App, WithoutADisplayStartUpSaysSoAndFails) {
+  EditorWindow::SetWindowMaker([](int, int, const std::string&) { return std::unique_ptr<os::Window>(); });
+  EXPECT_NE(Make(testRegistry).Start(), 0);
+  ASSERT_EQ(reports.size(), 1u);
+  EXPECT_NE(reports[0].find("needs a display"), std::string::npos) << reports[0];
+}
+
+TEST_F(App, AFirstRunStartsWithNoDeviceTheEditorShownAndPlayOffered) {
+  audio.AddDevice(StereoDevice());
+  ASSERT_EQ(Make(testRegistry).Start(), 0);
+  EXPECT_TRUE(app->editorWindow().getEditWindow()->IsVisible());
+  EXPECT_EQ(app->editorWindow().getEditWindow()->Width(), 320);
+  EXPECT_TRUE(app->IsCommandEnabled(A::kPLAY));
+  EXPECT_FALSE(app->IsCommandEnabled(A::kSTOP));
+  EXPECT_FALSE(app->dialog().canPlay);
+  EXPECT_EQ(app->dialog().grabCRef(D::kOUTP, 0)->items.size(), 2u);
+  EXPECT_TRUE(AlertTexts().empty());
+  EXPECT_FALSE(app->settingsWindow().IsVisible());
+}
+
+TEST_F(App, MenuCommandsActOnlyFromTheMenuAndLockLeavesTheEventToOthers) {
+  ASSERT_EQ(Make(testRegistry).Start(), 0);
+  EXPECT_EQ(app->commandHandler(A::kPLAY, 0), A::kEventNotHandled);
+  EXPECT_TRUE(AlertTexts().empty());
+  EXPECT_EQ(app->commandHandler(A::kPLAY, A::kCommandFromMenu, 2), A::kEventNotHandled);
+  EXPECT_EQ(app->commandHandler(A::kPLAY, A::kCommandFromMenu), 0);
+  EXPECT_EQ(AlertTexts(), (std::vector<std::string>{"Can not play Audio"}));
+  EXPECT_TRUE(app->IsCommandEnabled(A::kPLAY));
+
+  const int views = component->Count("OpenView");
+  EXPECT_EQ(app->commandHandler(A::kLOCK, A::kCommandFromMenu), A::kEventNotHandled);
+  EXPECT_TRUE(app->editorWindow().locked());
+  EXPECT_EQ(component->Count("OpenView"), views + 1);
+  EXPECT_FALSE(app->IsCommandEnabled(A::kLOCK));
+  EXPECT_TRUE(app->IsCommandEnabled(A::kULCK));
+  EXPECT_EQ(app->commandHandler(A::kULCK, A::kCommandFromMenu), A::kEventNotHandled);
+  EXPECT_TRUE(app->IsCommandEnabled(A::kLOCK));
+
+  EXPECT_EQ(app->commandHandler(A::kPref, A::kCommandFromMenu), 0);
+  EXPECT_TRUE(app->settingsWindow().IsVisible());
+  EXPECT_EQ(app->commandHandler(0x7878787A, A::kCommandFromMenu), A::kEventNotHandled);
+}
+
+TEST_F(App, TheAboutTextNamesHostAndCore) {
+  ASSERT_EQ(Make(testRegistry).Start(), 0);
+  EXPECT_EQ(app->AboutText(), "Host: Vesk Editor version 1.0.0\nCore: Test Core version 2.5.1");
+  app->commandHandler(A::kAbou, A::kCommandFromMenu);
+  ASSERT_EQ(os::HeadlessAlert::Transcript().size(), 1u);
+  EXPECT_EQ(os::HeadlessAlert::Transcript()[0].request.icon, os::Alert::Icon::kNote);
+  EXPECT_EQ(AlertTexts()[0], app->AboutText());
+}
+
+TEST_F(App, ChosenSettingsArePlayedSavedAndSurviveARestart) {
+  NullAudioSystem::DeviceDesc d = StereoDevice();
+  d.streams[0] = StreamOf({MakeLinearPCM(44100, 4, 16, false), MakeLinearPCM(48000, 4, 16, false)});
+  const auto id = audio.AddDevice(d);
+  ASSERT_EQ(Make(testRegistry).Start(), 0);
+  Choose(D::kOUTP, 0, 2);
+  Choose(D::kSTRM, 0, ItemOf(D::kSTRM, 0, "48000"));
+  EXPECT_EQ(app->dialog().grabCRef(D::kCHAN, 0)->items.size(), 2u);
+  app->dialog().grabCRef(D::kCHAN, 0)->value = 2;
+  app->dialog().grabCRef(D::kBFSZ, 0)->value = 8;  // 512 frames
+  Choose(D::kBFSZ, 0, 8);
+  EXPECT_EQ(app->dialog().grabCRef(D::kSTTX, 0)->text, "(512)");
+  EXPECT_EQ(app->dialog().grabCRef(D::kSTTX, 1)->text, "10.67");
+  app->dialog().grabCRef(D::kKNOB, 0)->value = 1;
+  app->dialog().grabCRef(D::kfSTO, 0)->value = 1;
+  app->dialog().grabCRef(D::kbSTO, 0)->value = 90;
+  Choose(D::kOK, 0, 0);
+  EXPECT_TRUE(app->graph().isPlaying());
+  EXPECT_EQ(app->graph().startingChannel(), 2);
+  EXPECT_EQ(audio.Device(id).bufferFrames, 512u);
+  EXPECT_EQ(audio.Device(id).streams[0].current.sampleRate, 48000);
+  EXPECT_TRUE(app->IsCommandEnabled(A::kSTOP));
+  EXPECT_FALSE(app->IsCommandEnabled(A::kPLAY));
+  // Audio blocks are rendered.
+  audio.Pump(id, 10);
+  EXPECT_GT(component->renders, 9);
+
+  std::ifstream in(SettingsFile(), std::ios::binary);
+  std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(in)), {});
+  ASSERT_EQ(bytes.size(), 9464u);
+  EXPECT_EQ(std::string(bytes.begin(), bytes.begin() + 4), "KvlT");
+
+  app.reset();
+  gAudioDeviceList.clear();
+  ASSERT_EQ(Make(testRegistry).Start(), 0);
+  EXPECT_TRUE(app->dialog().canPlay);
+  EXPECT_TRUE(app->graph().isPlaying());
+  EXPECT_EQ(app->dialog().Value(D::kOUTP), 2);
+  EXPECT_EQ(app->dialog().grabCRef(D::kSTRM, 0)->items[app->dialog().Value(D::kSTRM) - 1].text,
+            "16Bits/48000Hz/4CH");
+  EXPECT_EQ(app->dialog().Value(D::kCHAN), 2);
+  EXPECT_EQ(app->dialog().Value(D::kBFSZ), 8);
+  EXPECT_EQ(app->dialog().Value(D::kKNOB), 1);
+  EXPECT_EQ(app->dialog().Value(D::kfSTO), 1);
+  EXPECT_EQ(app->dialog().Value(D::kbSTO), 90);
+  EXPECT_EQ(app->graph().startingChannel(), 2);
+  EXPECT_TRUE(AlertTexts().empty());
+  EXPECT_FALSE(app->settingsWindow().IsVisible());
+}
+
+TEST_F(App, ADamagedSettingsFileGivesTheDefaultsAndSaysWhy) {
+  audio.AddDevice(StereoDevice());
+  {
+    std::ofstream out(SettingsFile(), std::ios::binary);
+    out << std::string(9443, 'x');
+  }
+  ASSERT_EQ(Make(testRegistry).Start(), 0);
+  ASSERT_EQ(AlertTexts().size(), 1u);
+  EXPECT_NE(AlertTexts()[0].find("The settings file could not be read. Default settings are used."),
+            std::string::npos);
+  EXPECT_NE(AlertTexts()[0].find("readLength >= (int)sizeof(SaveData)"), std::string::npos) << AlertTexts()[0];
+  EXPECT_EQ(app->dialog().Value(D::kOUTP), 1);
+  EXPECT_EQ(app->dialog().Value(D::kKNOB), 3);
+  EXPECT_TRUE(app->settingsWindow().IsVisible());
+}
+
+TEST_F(App, AStoredChannelPairTheDeviceLacksPlaysNothingRatherThanAWrongChannel) {
+  const auto id = audio.AddDevice(StereoDevice());
+  SaveData s;
+  s.outputDeviceName = "Null Out";
+  s.streamFormat = MakeLinearPCM(44100, 2, 32, true);
+  s.bufferFrameSize = 256;
+  s.startingChannel = 6;
+  {
+    const auto bytes = s.Serialize();
+    std::ofstream out(SettingsFile(), std::ios::binary);
+    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+  }
+  ASSERT_EQ(Make(testRegistry).Start(), 0);
+  EXPECT_EQ(app->dialog().Value(D::kCHAN), 0);
+  EXPECT_TRUE(app->graph().isPlaying());
+  EXPECT_EQ(app->graph().leftBuffer(), -1);
+  audio.Pump(id, 12);
+  for (uint8_t b : audio.Output(id, 0)) ASSERT_EQ(b, 0);
+}
+
+TEST_F(App, UnpluggingTheDeviceInUseTurnsAudioOffSavesAndTellsTheUser) {
+  const auto id = audio.AddDevice(StereoDevice());
+  audio.AddDevice(StereoDevice("Other"));
+  ASSERT_EQ(Make(testRegistry).Start(), 0);
+  Choose(D::kOUTP, 0, 2);
+  Choose(D::kOK, 0, 0);
+  ASSERT_TRUE(app->graph().isPlaying());
+  audio.RemoveDevice(id);
+  app->IdleTimerProc();
+  EXPECT_FALSE(app->graph().isPlaying());
+  EXPECT_EQ(app->graph().getCurrentAudioDeviceID(), 0u);
+  EXPECT_EQ(AlertTexts(), (std::vector<std::string>{"Device changed"}));
+  std::ifstream in(SettingsFile(), std::ios::binary);
+  std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(in)), {});
+  ASSERT_EQ(bytes.size(), 9464u);
+  for (size_t i = 4; i < 9436; ++i) ASSERT_EQ(bytes[i], 0) << i;
+}
+
+TEST_F(App, TheAutomaticStopWaitsForTheDevicesFirstSecond) {
+  const auto id = audio.AddDevice(StereoDevice());
+  ASSERT_EQ(Make(testRegistry).Start(), 0);
+  Choose(D::kOUTP, 0, 2);
+  Choose(D::kOK, 0, 0);
+  app->InternalAudioStop();
+  EXPECT_TRUE(app->graph().isPlaying());
+  // The component reads the same meter through the host interface.
+  ASSERT_NE(TalvikHostMIDIManager_Instance(), nullptr);
+  bool processing = false;
+  double load = -1;
+  TalvikHostMIDIManager_Instance()->GetCpuCost_talvikvstinterface1(&processing, &load, nullptr, nullptr,
+                                                                   nullptr);
+  EXPECT_TRUE(processing);
+  EXPECT_EQ(load, 0.0);  // no full ring yet
+  env.clock().Advance(1000000);
+  audio.Pump(id, 3);
+  app->InternalAudioStop();
+  EXPECT_FALSE(app->graph().isPlaying());
+  EXPECT_EQ(AlertTexts(), (std::vector<std::string>{"Device was auto stoped."}));
+  EXPECT_TRUE(app->IsCommandEnabled(A::kPLAY));
+}
+
+TEST_F(App, ClosingTheEditorWindowEndsTheProgram) {
+  ASSERT_EQ(Make(testRegistry).Start(), 0);
+  auto* window = static_cast<os::HeadlessWindow*>(app->editorWindow().getEditWindow());
+  window->Sink()->OnWindowClose();
+  EXPECT_EQ(exitStatus, 0);
+  // The exit closed the component.
+  EXPECT_EQ(app->graph().synthUnit(), nullptr);
+}
+
+// The real plug-in as the component, the simulated synthesizer on the bus.
+class WithPlugIn : public App {
+ protected:
+  WithPlugIn() {
+    plugInRegistry.Register("Vesk Plug-In Editor", EditorComponentDescription(),
+                            []() -> std::unique_ptr<AudioComponent> { return VstAudioComponent::Open(&VSTPluginMain); });
+  }
+  AudioComponentRegistry plugInRegistry;
+};
+
+TEST_F(WithPlugIn, MidiFromAnInputPortReachesTheSynthesizerWhileAudioRuns) {
+  ScopedEnv noDisplay{"DISPLAY", ""};
+  SimSynthDevice synth(bus);
+  os::midi::VirtualBus::DeviceDesc keys;
+  keys.deviceName = "Keyboard";
+  keys.sourceName = "KEYS";
+  keys.destinationName = "KEYS";
+  auto keyboard = bus.AddDevice(keys);
+  const auto id = audio.AddDevice(StereoDevice());
+  ASSERT_EQ(Make(plugInRegistry).Start(), 0);
+  auto* unit = static_cast<VstAudioComponent*>(app->graph().synthUnit());
+  ASSERT_NE(unit, nullptr);
+  // The plug-in knows its host.
+  auto* plugIn = static_cast<QuorelVst*>(static_cast<AudioEffect*>(unit->effect()->object));
+  EXPECT_TRUE(plugIn->IsHostStandalone());
+  env.loop().RunFor(3000);  // the plug-in connects to the synthesizer
+
+  Choose(D::kOUTP, 0, 2);
+  const int keysItem = ItemOf(D::kMIDI, 0, "KEYS");
+  ASSERT_GE(keysItem, 2);
+  Choose(D::kMIDI, 0, keysItem);
+  // The port is taken: the other inputs cannot choose it.
+  EXPECT_FALSE(app->dialog().grabCRef(D::kMIDI, 1)->items[keysItem - 1].enabled);
+  Choose(D::kOK, 0, 0);
+  ASSERT_TRUE(app->graph().isPlaying());
+
+  const size_t before = synth.Device().ReceivedBytes().size();
+  keyboard->Emit(std::vector<uint8_t>{0x90, 60, 100});
+  bool reached = false;
+  for (int i = 0; i < 200 && !reached; ++i) {
+    audio.Pump(id);
+    env.loop().RunFor(6);
+    const auto bytes = synth.Device().ReceivedBytes();
+    for (size_t b = before; b + 2 < bytes.size(); ++b)
+      if (bytes[b] == 0x90 && bytes[b + 1] == 60 && bytes[b + 2] == 100) reached = true;
+  }
+  EXPECT_TRUE(reached);
+  // The rendered blocks are silence.
+  for (uint8_t b : audio.Output(id, 0)) ASSERT_EQ(b, 0);
+
+  // Settings survive a restart with the plug-in too.
+  app.reset();
+  gAudioDeviceList.clear();
+  ASSERT_EQ(Make(plugInRegistry).Start(), 0);
+  EXPECT_EQ(app->dialog().Value(D::kMIDI, 0), ItemOf(D::kMIDI, 0, "KEYS"));
+  EXPECT_TRUE(app->graph().isPlaying());
+  app.reset();
+}
+
+}  // namespace
+}  // namespace vesk::test
+
+namespace vesk::test {
+namespace {
+
+TEST_F(App, TheSettingsWindowShowsEachPaneAndItsControlsChangeTheDialog) {
+  NullAudioSystem::DeviceDesc d = StereoDevice();
+  d.hasClockSource = true;
+  d.clockSettable = true;
+  d.clockSources = {1, 2};
+  d.clockNames = {{1, "Internal"}, {2, "Word Clock"}};
+  audio.AddDevice(d);
+  os::midi::VirtualBus::DeviceDesc keys;
+  keys.deviceName = "Keyboard";
+  keys.sourceName = "KEYS";
+  keys.destinationName = "KEYS";
+  auto keyboard = bus.AddDevice(keys);
+  ASSERT_EQ(Make(testRegistry).Start(), 0);
+  SettingsWindow& sw = app->settingsWindow();
+  ASSERT_EQ(app->commandHandler(A::kPref, A::kCommandFromMenu), 0);
+  auto* window = static_cast<os::HeadlessWindow*>(sw.window());
+  ASSERT_NE(window, nullptr);
+
+  // The output popup: its menu chooses the device.
+  os::HeadlessMenuTracker::ScriptIndex({1});
+  window->InjectClick(os::MouseButton::kLeft, 200, 68);
+  env.loop().RunFor(1);
+  EXPECT_EQ(app->dialog().Value(D::kOUTP), 2);
+  EXPECT_EQ(app->dialog().grabCRef(D::kCLOK, 0)->items.size(), 2u);
+  EXPECT_TRUE(app->dialog().grabCRef(D::kCLOK, 0)->enabled);
+  // The buffer slider follows the mouse; the texts follow the slider.
+  window->InjectClick(os::MouseButton::kLeft, 170 + 199, 130);
+  env.loop().RunFor(1);
+  EXPECT_EQ(app->dialog().grabCRef(D::kSTTX, 0)->text, "(8192)");
+  env.loop().RunFor(20);
+  const std::string dir = VESK_RENDER_DIR;
+  WriteArgbPng(dir + "/standalone-settings-audio.png", window->Pixels().data(), window->Width(),
+               window->Height());
+
+  // Clicking the tab already shown changes nothing; another shows its pane.
+  window->InjectClick(os::MouseButton::kLeft, 60, 20);
+  env.loop().RunFor(1);
+  EXPECT_EQ(sw.lastPaneSelected(), 1);
+  window->InjectClick(os::MouseButton::kLeft, 180, 20);
+  env.loop().RunFor(1);
+  EXPECT_EQ(sw.lastPaneSelected(), 2);
+  os::HeadlessMenuTracker::ScriptIndex({ItemOf(D::kMIDI, 0, "KEYS") - 1});
+  window->InjectClick(os::MouseButton::kLeft, 200, 68);
+  env.loop().RunFor(1);
+  EXPECT_EQ(app->dialog().Value(D::kMIDI, 0), ItemOf(D::kMIDI, 0, "KEYS"));
+  env.loop().RunFor(20);
+  WriteArgbPng(dir + "/standalone-settings-midi.png", window->Pixels().data(), window->Width(),
+               window->Height());
+
+  window->InjectClick(os::MouseButton::kLeft, 300, 20);
+  env.loop().RunFor(1);
+  EXPECT_EQ(sw.lastPaneSelected(), 3);
+  window->InjectClick(os::MouseButton::kLeft, 175, 98);
+  env.loop().RunFor(1);  // the check box
+  EXPECT_EQ(app->dialog().Value(D::kfSTO), 1);
+  env.loop().RunFor(20);
+  WriteArgbPng(dir + "/standalone-settings-other.png", window->Pixels().data(), window->Width(),
+               window->Height());
+
+  // OK applies, saves and hides.
+  window->InjectClick(os::MouseButton::kLeft, 450, 298);
+  env.loop().RunFor(1);
+  EXPECT_FALSE(sw.IsVisible());
+  EXPECT_TRUE(app->graph().isPlaying());
+  EXPECT_EQ(app->graph().deviceBufferFrameSize(), 8192u);
+  EXPECT_TRUE(CalcCPULoad_GetIsProcessing());
+}
+
+}  // namespace
+}  // namespace vesk::test
+
+namespace vesk::test {
+namespace {
+
+std::vector<uint32_t> MenuStripPixels(os::HeadlessWindow* w) {
+  return std::vector<uint32_t>(w->Pixels().begin(), w->Pixels().begin() + w->Width() * EditorWindow::kMenuHeight);
+}
+
+TEST_F(App, TheMenuStripOfTheEditorWindowGivesTheCommands) {
+  ASSERT_EQ(Make(testRegistry).Start(), 0);
+  auto* window = static_cast<os::HeadlessWindow*>(app->editorWindow().getEditWindow());
+  EXPECT_EQ(window->Height(), 200 + EditorWindow::kMenuHeight);
+  const int audioMenu = 1;
+  int x = 0;
+  while (x < window->Width() && app->editorWindow().MenuTitleAt(x, 10) != audioMenu) ++x;
+  ASSERT_LT(x, window->Width());
+  os::HeadlessMenuTracker::Reset();
+  os::HeadlessMenuTracker::ScriptIndex({3});  // Settings...
+  window->InjectClick(os::MouseButton::kLeft, x + 2, 10);
+  env.loop().RunFor(1);
+  EXPECT_TRUE(app->settingsWindow().IsVisible());
+  const auto shown = os::HeadlessMenuTracker::Transcript();
+  ASSERT_EQ(shown.size(), 1u);
+  ASSERT_EQ(shown[0].items.size(), 4u);
+  EXPECT_EQ(shown[0].items[0].text, "Play");
+  EXPECT_FALSE(shown[0].items[0].disabled);
+  EXPECT_TRUE(shown[0].items[1].disabled);  // Stop: nothing plays
+  WriteArgbPng(std::string(VESK_RENDER_DIR) + "/standalone-menu-strip.png", MenuStripPixels(window).data(),
+               window->Width(), EditorWindow::kMenuHeight);
+  // The strip is drawn: its titles stand out from its background.
+  const auto& pixels = window->Pixels();
+  bool text = false;
+  for (int i = 0; i < window->Width() * EditorWindow::kMenuHeight; ++i) text |= pixels[i] != pixels[0];
+  EXPECT_TRUE(text);
+}
+
+}  // namespace
+}  // namespace vesk::test
+
+namespace vesk::test {
+namespace {
+
+TEST_F(App, ADeviceFormatChangedElsewhereShowsOneUnsupportedFormatItem) {
+  const auto id = audio.AddDevice(StereoDevice());
+  ASSERT_EQ(Make(testRegistry).Start(), 0);
+  Choose(D::kOUTP, 0, 2);
+  Choose(D::kOK, 0, 0);
+  const size_t listed = app->dialog().grabCRef(D::kSTRM, 0)->items.size();
+  for (double rate : {22050.0, 11025.0}) {
+    audio.Device(id).streams[0].current = MakeLinearPCM(rate, 2, 16, false);
+    audio.InjectPropertyChange(id, os::audio::kPropertyStreamFormat);
+    EXPECT_TRUE(app->graph().isPlaying());
+    EXPECT_EQ(app->graph().getCurrentFormat()->sampleRate, rate);
+    app->IdleTimerProc();
+    const DialogControl* s = app->dialog().grabCRef(D::kSTRM, 0);
+    ASSERT_EQ(s->items.size(), listed + 1);
+    EXPECT_EQ(s->items.back().text, "Unsupported format");
+    EXPECT_FALSE(s->items.back().enabled);
+    EXPECT_EQ(s->value, static_cast<int>(listed + 1));
+  }
+  // Applying drops the item again.
+  Choose(D::kSTRM, 0, 1);
+  Choose(D::kSETU, 0, 0);
+  EXPECT_EQ(app->dialog().grabCRef(D::kSTRM, 0)->items.size(), listed);
+}
+
+TEST_F(App, APortArrivingRebuildsTheMidiPopupsKeepingTheirChoiceAndOnlyThenTellsTheUser) {
+  os::midi::VirtualBus::DeviceDesc keys;
+  keys.deviceName = "Keyboard";
+  keys.sourceName = "KEYS";
+  keys.destinationName = "KEYS";
+  auto keyboard = bus.AddDevice(keys);
+  ASSERT_EQ(Make(testRegistry).Start(), 0);
+  Choose(D::kMIDI, 1, ItemOf(D::kMIDI, 1, "KEYS"));
+  app->MIDIDeviceChanged();  // nothing changed
+  EXPECT_TRUE(AlertTexts().empty());
+
+  os::midi::VirtualBus::DeviceDesc pads = keys;
+  pads.deviceName = "Pads";
+  pads.sourceName = "PADS";
+  pads.destinationName = "PADS";
+  auto pad = bus.AddDevice(pads);
+  const uint64_t before = os::NowUs();
+  DemandIdleTask(IdleTaskQueue::kMIDIDeviceChanged);
+  app->IdleTimerProc();
+  EXPECT_GE(os::NowUs() - before, 1000000u);
+  EXPECT_EQ(AlertTexts(), (std::vector<std::string>{"MIDI Device changed"}));
+  EXPECT_GT(ItemOf(D::kMIDI, 0, "PADS"), 1);
+  EXPECT_EQ(app->dialog().Value(D::kMIDI, 1), ItemOf(D::kMIDI, 1, "KEYS"));
+  EXPECT_FALSE(app->dialog().grabCRef(D::kMIDI, 0)->items[ItemOf(D::kMIDI, 0, "KEYS") - 1].enabled);
+  EXPECT_FALSE(app->midiBuilding());
+}
+
+}  // namespace
+}  // namespace vesk::test
+
+namespace vesk::test {
+namespace {
+
+TEST_F(App, CancelRestoresTheDialogFromTheFileWithoutTouchingTheAudio) {
+  const auto id = audio.AddDevice(StereoDevice());
+  audio.AddDevice(StereoDevice("Other"));
+  os::midi::VirtualBus::DeviceDesc keys;
+  keys.deviceName = "Keyboard";
+  keys.sourceName = "KEYS";
+  keys.destinationName = "KEYS";
+  auto keyboard = bus.AddDevice(keys);
+  keys.deviceName = "Pads";
+  keys.sourceName = "PADS";
+  keys.destinationName = "PADS";
+  auto pads = bus.AddDevice(keys);
+  ASSERT_EQ(Make(testRegistry).Start(), 0);
+  Choose(D::kOUTP, 0, 2);
+  Choose(D::kOK, 0, 0);
+  ASSERT_TRUE(app->graph().isPlaying());
+
+  // Another port in input 1 frees the first one in the other inputs.
+  const int keysItem = ItemOf(D::kMIDI, 0, "KEYS"), padsItem = ItemOf(D::kMIDI, 0, "PADS");
+  Choose(D::kMIDI, 0, keysItem);
+  EXPECT_FALSE(app->dialog().grabCRef(D::kMIDI, 2)->items[keysItem - 1].enabled);
+  Choose(D::kMIDI, 0, padsItem);
+  EXPECT_TRUE(app->dialog().grabCRef(D::kMIDI, 2)->items[keysItem - 1].enabled);
+  EXPECT_FALSE(app->dialog().grabCRef(D::kMIDI, 2)->items[padsItem - 1].enabled);
+
+  Choose(D::kOUTP, 0, 3);
+  Choose(D::kCNCL, 0, 0);
+  EXPECT_EQ(app->dialog().Value(D::kOUTP), 2);
+  EXPECT_EQ(app->dialog().Value(D::kMIDI, 0), 1);
+  EXPECT_TRUE(app->graph().isPlaying());
+  EXPECT_EQ(app->graph().getCurrentAudioDeviceID(), id);
+}
+
+}  // namespace
+}  // namespace vesk::test
+
+namespace vesk::test {
+namespace {
+
+TEST_F(App, AComponentWithoutAViewStillGetsItsWindowButAFailingViewEndsStartUp) {
+  AudioComponentRegistry noView;
+  noView.Register("No view", EditorComponentDescription(), []() -> std::unique_ptr<AudioComponent> {
+    auto c = std::make_unique<TestAudioComponent>();
+    c->viewStatus = AudioComponent::kErrNoView;
+    return c;
+  });
+  ASSERT_EQ(Make(noView).Start(), 0);
+  EXPECT_TRUE(app->editorWindow().getEditWindow()->IsVisible());
+  app.reset();
+
+  AudioComponentRegistry failing;
+  failing.Register("Failing view", EditorComponentDescription(), []() -> std::unique_ptr<AudioComponent> {
+    auto c = std::make_unique<TestAudioComponent>();
+    c->viewStatus = -50;
+    return c;
+  });
+  os::HeadlessAlert::Reset();
+  EXPECT_NE(Make(failing).Start(), 0);
+  ASSERT_EQ(AlertTexts().size(), 1u);
+  EXPECT_NE(AlertTexts()[0].find("The program could not start"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace vesk::test

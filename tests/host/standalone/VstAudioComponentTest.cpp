@@ -1,0 +1,145 @@
+// The plug-in behind the component interface, here a recording stand-in
+// reached through the same VST 2 entry.
+#include "host/VstAudioComponent.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "host/TalvikHostHandshake.h"
+
+namespace vesk::test {
+namespace {
+
+struct Recorded {
+  std::vector<int32_t> opcodes;
+  std::vector<std::pair<int32_t, intptr_t>> values;
+  std::vector<VstMidiEvent> events;
+  std::string hostProduct;
+  int processed = 0;
+  int32_t lastFrames = 0;
+};
+Recorded gRec;
+AEffect gEffect;
+
+intptr_t Dispatcher(AEffect*, int32_t opcode, int32_t, intptr_t value, void* ptr, float) {
+  gRec.opcodes.push_back(opcode);
+  gRec.values.emplace_back(opcode, value);
+  if (opcode == effProcessEvents) {
+    auto* list = static_cast<VstEvents*>(ptr);
+    for (int i = 0; i < list->numEvents; ++i)
+      gRec.events.push_back(*reinterpret_cast<VstMidiEvent*>(list->events[i]));
+  }
+  if (opcode == effEditGetRect) {
+    static ERect rect{0, 0, 240, 400};
+    *static_cast<ERect**>(ptr) = &rect;
+    return 1;
+  }
+  if (opcode == effEditOpen) return 1;
+  if (opcode == effGetProductString) std::strcpy(static_cast<char*>(ptr), "Stand-in");
+  if (opcode == effGetVendorVersion) return 0x01000300;
+  return 0;
+}
+void Replacing(AEffect*, float**, float** outputs, int32_t frames) {
+  ++gRec.processed;
+  gRec.lastFrames = frames;
+  for (int32_t i = 0; i < frames; ++i) outputs[0][i] = outputs[1][i] = 0.0f;
+}
+AEffect* Entry(audioMasterCallback host) {
+  char product[65] = {};
+  host(nullptr, audioMasterGetProductString, 0, 0, product, 0);
+  gRec.hostProduct = product;
+  if (host(nullptr, audioMasterVersion, 0, 0, nullptr, 0) == 0) return nullptr;
+  std::memset(&gEffect, 0, sizeof gEffect);
+  gEffect.magic = kEffectMagic;
+  gEffect.dispatcher = &Dispatcher;
+  gEffect.processReplacing = &Replacing;
+  gEffect.flags = effFlagsHasEditor | effFlagsCanReplacing | effFlagsIsSynth;
+  gEffect.numOutputs = 2;
+  return &gEffect;
+}
+AEffect* NoInstance(audioMasterCallback) { return nullptr; }
+
+class VstComponent : public testing::Test {
+ protected:
+  void SetUp() override { gRec = Recorded(); }
+};
+
+TEST_F(VstComponent, ThePlugInLearnsItsHostAndIsStartedAroundRendering) {
+  auto c = VstAudioComponent::Open(&Entry);
+  ASSERT_NE(c, nullptr);
+  EXPECT_EQ(gRec.hostProduct, "Vesk Plug-In EditorHost");
+  EXPECT_EQ(VstAudioComponent::Open(&NoInstance), nullptr);
+
+  float left[64], right[64];
+  os::audio::AudioBufferList list;
+  list.numberBuffers = 2;
+  list.buffers[0] = {1, sizeof left, left};
+  list.buffers[1] = {1, sizeof right, right};
+  uint32_t flags = 99;
+  EXPECT_NE(c->Render(&flags, {}, 0, 64, &list), 0);  // not initialized
+  EXPECT_EQ(flags, 0u);
+  EXPECT_EQ(c->SetMaximumFramesPerSlice(64), 0);
+  EXPECT_EQ(c->SetOutputFormat(os::audio::MakeLinearPCM(48000, 2, 32, true, false)), 0);
+  EXPECT_NE(c->SetOutputFormat(os::audio::MakeLinearPCM(48000, 2, 16, false)), 0);
+  gRec.opcodes.clear();
+  EXPECT_EQ(c->Initialize(), 0);
+  EXPECT_EQ(gRec.opcodes, (std::vector<int32_t>{effSetSampleRate, effSetBlockSize, effMainsChanged, effStartProcess}));
+
+  // MIDI is handed over with its offsets before the block is processed.
+  c->MIDIEvent(0x90, 60, 100, 0);
+  c->MIDIEvent(0x80, 60, 0, 40);
+  c->MIDIEvent(0xB0, 7, 1, 500);  // beyond the block: its last frame
+  flags = 99;
+  EXPECT_EQ(c->Render(&flags, {}, 0, 64, &list), 0);
+  EXPECT_EQ(flags, 0u);
+  ASSERT_EQ(gRec.events.size(), 3u);
+  EXPECT_EQ(gRec.events[0].midiData[0], 0x90);
+  EXPECT_EQ(gRec.events[1].deltaFrames, 40);
+  EXPECT_EQ(gRec.events[2].deltaFrames, 63);
+  EXPECT_EQ(gRec.processed, 1);
+  EXPECT_EQ(gRec.lastFrames, 64);
+  EXPECT_NE(c->Render(&flags, {}, 0, 65, &list), 0);  // more than the slice
+  c->Render(&flags, {}, 0, 64, &list);
+  EXPECT_EQ(gRec.events.size(), 3u);  // each event once
+
+  gRec.opcodes.clear();
+  EXPECT_EQ(c->Uninitialize(), 0);
+  EXPECT_EQ(gRec.opcodes, (std::vector<int32_t>{effStopProcess, effMainsChanged}));
+}
+
+TEST_F(VstComponent, TheHandshakeTableCarriesTheKnobModeAndTheViewOpensInTheGivenWindow) {
+  auto c = VstAudioComponent::Open(&Entry);
+  ASSERT_NE(c, nullptr);
+  TalvikHostHandshake record;
+  record.host = reinterpret_cast<ITALVIKHOST_talvikvstinterface1*>(&record);  // never called
+  TalvikHostHandshake* pointer = &record;
+  ASSERT_EQ(c->SetProperty(TalvikHostHandshake::kProperty, 0, 0, &pointer, sizeof pointer), 0);
+  ASSERT_NE(record.component, nullptr);
+  record.component->SetKnobMode(1);
+  EXPECT_EQ(gRec.values.back(), (std::pair<int32_t, intptr_t>{effSetEditKnobMode, 1}));
+  EXPECT_EQ(c->SetProperty(12345, 0, 0, nullptr, 0), HostedComponent::kErrInvalidProperty);
+
+  int w = 0, h = 0;
+  gRec.values.clear();
+  ASSERT_EQ(c->OpenView(0x4242, &w, &h), 0);
+  EXPECT_EQ(w, 400);
+  EXPECT_EQ(h, 240);
+  bool opened = false;
+  for (auto [op, value] : gRec.values) opened |= op == effEditOpen;
+  EXPECT_TRUE(opened);
+  std::string name, version;
+  ASSERT_TRUE(c->GetInfo(&name, &version));
+  EXPECT_EQ(name, "Stand-in");
+  EXPECT_EQ(version, "1.0.3");
+  c.reset();
+  // Closing closes the view first, then the instance.
+  ASSERT_GE(gRec.opcodes.size(), 2u);
+  EXPECT_EQ(gRec.opcodes[gRec.opcodes.size() - 2], effEditClose);
+  EXPECT_EQ(gRec.opcodes.back(), effClose);
+}
+
+}  // namespace
+}  // namespace vesk::test
