@@ -3,6 +3,9 @@
 // (start one with "jackd -d dummy"; the tests skip without one). These run
 // on the real clock, with the model's pauses shortened.
 #include <gtest/gtest.h>
+
+#include <chrono>
+#include <thread>
 #include <unistd.h>
 
 #include <memory>
@@ -69,7 +72,30 @@ class JackModelTest : public ::testing::Test {
     o.insert(o.end(), more.begin(), more.end());
     auto p = std::make_unique<JackSynthProcess>(o);
     EXPECT_TRUE(p->ok()) << "could not start " << JackSynthProcess::Program();
+    // The program's ports exist once it says so, but this process hears of
+    // them through the server's notices, which a busy machine delivers late:
+    // wait until both show in the machine's lists before anyone scans.
+    EXPECT_TRUE(WaitForPorts()) << client << " never showed among the endpoints";
     return p;
+  }
+
+  bool Lists(bool sources) {
+    const size_t n = sources ? midi->SourceCount() : midi->DestinationCount();
+    for (size_t i = 0; i < n; ++i) {
+      const os::midi::EndpointId id = sources ? midi->Source(i) : midi->Destination(i);
+      std::string device;
+      if (midi->GetProperty(id, os::midi::Property::kDeviceName, &device) == os::midi::kOk && device == client)
+        return true;
+    }
+    return false;
+  }
+
+  bool WaitForPorts() {
+    for (int i = 0; i < 500; ++i) {
+      if (Lists(true) && Lists(false)) return true;
+      std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    return false;
   }
 
   void NewModel() {
