@@ -189,6 +189,26 @@ void PaintKeyboard(CHfcDrawContext& dc, int, int top, int width, int height) {
   }
 }
 
+// The key-zone bars of the Basic page span the keyboard picture: a thin
+// track with octave ticks, the zone in blue, the slopes hatched.
+void PaintKeyZoneBack(CHfcDrawContext& dc, int, int top, int width, int height) {
+  Fill(dc, 0, top, width, height, 0xFF9096A0);
+  Fill(dc, 0, top + 1, width, height - 2, 0xFFF1F2F4);
+  for (int k = 0; k < 128; k += 12) Fill(dc, k * width / 128, top + 1, 1, height - 2, 0xFFB8BCC4);
+}
+void PaintKeyZoneBar(CHfcDrawContext& dc, int, int top, int width, int height) {
+  VGradient(dc, 0, top, width, height, 0xFF6D95D8, 0xFF2A4F92);
+}
+void PaintKeyZoneSlope(CHfcDrawContext& dc, int, int top, int width, int height) {
+  for (int x = 0; x < width; ++x)
+    if ((x / 2) % 2 == 0) Fill(dc, x, top, 1, height, 0x80FFFFFF);
+}
+
+// The program pages' sub-pages hold four columns of 196 pixels.
+void PaintWideSubTab(CHfcDrawContext& dc, int, int top, int width, int height) {
+  VGradient(dc, 0, top, width, height, kPageLight, kPageShade);
+}
+
 // Sub-level strips of the play and effect pages, as the other strips.
 struct Strip {
   std::vector<const char*> labels;
@@ -265,6 +285,10 @@ const SkinImageGroup kProgramPageSkins{[] {
       {"Image_FilterRouting_mini", 40, 4 * 10, 4, PaintFilterRouting},
       {"Image_AMSMixerType", 60, 7 * 22, 7, PaintMixerType},
       {"Image_Keyboard", 527, 28, 1, PaintKeyboard},
+      {"Background_SubTab_Wide", 792, 230, 1, PaintWideSubTab},
+      {"KeyZoneBarBack", 525, 6, 1, PaintKeyZoneBack},
+      {"KeyZoneBar", 523, 4, 1, PaintKeyZoneBar},
+      {"KeyZoneSlope", 523, 4, 1, PaintKeyZoneSlope},
       {"Switch_OscillatorMode", 40, 2 * 54, 2, PaintOscMode2},
       {"Switch_OscillatorMode_s", 14, 4 * 14, 4, PaintOscMode4},
       {"Tab_Low_Prog_Play", StripWidth(kPlayStrip), 68, 1, PaintPlayStrip},

@@ -53,7 +53,7 @@ EffectEditLayer::EffectEditLayer(Oskend::IRemoteSynth* synth, eMode mode, int sl
 EffectEditLayer::~EffectEditLayer() = default;
 
 bool EffectEditLayer::Create(CHfcWindow* window) {
-  CHfcBmp* back = PageBuilder::Skin("Background_SubTab");
+  CHfcBmp* back = PageBuilder::Skin("Background_SubTab_Wide");
   {
     CHfcCriticalSectionLock lock(m_lock);
     m_bRebuild = false;

@@ -56,7 +56,7 @@ bool OskendProgPlayLayer::OnCreate() {
       if (!form) continue;
       auto* sub = new CTabPageLayer(m_pRemoteSynth, "");
       sub->SetTargetMode(kEditMode);
-      if (!sub->Create(*form, GetParentWindow(), "Background_SubTab")) {
+      if (!sub->Create(*form, GetParentWindow(), "Background_SubTab_Wide")) {
         delete sub;
         continue;
       }
@@ -120,7 +120,7 @@ void OskendProgPlayLayer::CreateOverViewControls() {
       const int c = i == 0 ? 4 : 54;
       b.Put(f.CreateSwitch(c, 17, "Image_LFO", 18, 0x1100 + 0x100 * i + o, 1), 0x1100 + 0x100 * i + o);
       b.Label(c, 44, "Frq", 16, 13, 0);
-      b.Put(f.CreateHorizontalValueBar(c + 17, 44, 0, 100, 0, 0x1103 + 0x100 * i + o, false), 0x1103 + 0x100 * i + o);
+      b.Put(f.CreateHorizontalValueBar(c + 17, 44, 30, 0, 100, 0, 0x1103 + 0x100 * i + o, false), 0x1103 + 0x100 * i + o);
     }
   }
   const int w2 = PageBuilder::SkinWidth("Container_ProgPlay_Overview_LFO2");
@@ -129,7 +129,7 @@ void OskendProgPlayLayer::CreateOverViewControls() {
   b.Label(4, 1, "Common", 40, 13, 0);
   b.Put(f.CreateSwitch(5, 17, "Image_LFO", 18, 0xF00, 0), 0xF00);
   b.Label(5, 44, "Frq", 16, 13, 0);
-  b.Put(f.CreateHorizontalValueBar(22, 44, 0, 100, 0, 0xF02, false), 0xF02);
+  b.Put(f.CreateHorizontalValueBar(22, 44, 30, 0, 100, 0, 0xF02, false), 0xF02);
   box(20, "Container_ProgPlay_Overview_EQ", w2 + w1 + 513, 6);
   b.Label(4, 1, "AMS Mixer", 50, 13, 0);
   int y = 13;
@@ -167,7 +167,9 @@ void OskendProgPlayLayer::UpdateOverViewControls() {
     auto* g = dynamic_cast<CXBCtrlEnvelopeGraph*>(GetControlById(id));
     if (!g) return;
     for (int p = 0; p < 6; ++p) {
-      const int level = value(levels[p]);
+      // The amplifier's end point has no level parameter: it ends at
+      // silence, the graph's floor, not below it.
+      const int level = levels[p] < 0 && doubled ? 0 : value(levels[p]);
       tagEnvelopeValue v{p, doubled ? level * 2 : level + 99, p == 4 ? 198 : value(times[p]) * 2};
       g->SetEnvelopeValue(p, &v, true);
     }

@@ -50,7 +50,7 @@ bool ProgAMSMixKTrkLayer::OnCreate() {
       CTabPageLayer* sub = id == 1061 ? new CTabPageLayer(m_pRemoteSynth, "")
                                       : new CProgAMSMixerTabPageLayer(m_pRemoteSynth, "");
       sub->SetTargetMode(GetTargetMode());
-      if (!sub->Create(*form, GetParentWindow(), "")) {
+      if (!sub->Create(*form, GetParentWindow(), "Background_SubTab_Wide")) {
         delete sub;
         continue;
       }

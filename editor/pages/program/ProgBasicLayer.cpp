@@ -6,6 +6,7 @@
 #include "editor/controls/XEDropdownList.h"
 #include "editor/controls/ZubZoneSlopeBar.h"
 #include "editor/pages/program/PageBuilder.h"
+#include "editor/shell/XEControlContainer.h"
 #include "hfc/CHfcBmp.h"
 #include "hfc/CHfcCtrlCharEditText.h"
 #include "hfc/CHfcOffscreenContext.h"
@@ -21,6 +22,38 @@ bool IsZoneKey(int id) {
 // Bar index of a zone key: OSC1, OSC2, Hold.
 int BarOf(int pid) { return pid == 0x0D12 || pid == 0x0D13 ? 0 : pid == 0x0D14 || pid == 0x0D15 ? 1 : 2; }
 bool IsBottom(int pid) { return pid == 0x0D12 || pid == 0x0D14 || pid == 0x0D0D; }
+
+// The zone bars run the width of the keyboard picture below them, three
+// to a 6-pixel pitch: thinner and wider than the factory's zone bar.
+ZubZoneSlopeBar* CreateZoneBar(XEControlContainer* box, int x, int y, int id) {
+  CHfcBmp* back = PageBuilder::Skin("KeyZoneBarBack");
+  CHfcBmp* zone = PageBuilder::Skin("KeyZoneBar");
+  CHfcBmp* slope = PageBuilder::Skin("KeyZoneSlope");
+  if (!box || !back || !zone || !slope) return nullptr;
+  tagKvxCtrlZoneSlopeBarParam p{};
+  p.x = box->m_iX + x;
+  p.y = box->m_iY + y;
+  p.background = back;
+  p.barX = 1;
+  p.barY = 1;
+  p.zone = zone;
+  p.slope = slope;
+  p.insideColor = 0xFF003983u;
+  p.outsideColor = 0xFFDB0330u;
+  p.minimum = 0;
+  p.maximum = 127;
+  p.dragScale = 10.0f;
+  auto* bar = new ZubZoneSlopeBar();
+  if (!bar->Create(&p, id, 0)) {
+    delete bar;
+    return nullptr;
+  }
+  bar->SetParameter(ZubZoneSlopeBar::kIdSlopeMin, 0, true);
+  bar->SetParameter(ZubZoneSlopeBar::kIdSlopeMax, 127, true);
+  bar->SetParameter(ZubZoneSlopeBar::kIdZoneMin, 0, true);
+  bar->SetParameter(ZubZoneSlopeBar::kIdZoneMax, 127, true);
+  return bar;
+}
 
 }  // namespace
 
@@ -63,7 +96,7 @@ void ProgBasicLayer::CreateKeyZoneControls() {
   PageBuilder b(this, GetTargetMode());
   b.Box("Container_Base", 278, 25, 529, 101);
   for (int i = 0; i < 3; ++i) {
-    ZubZoneSlopeBar* bar = b.Put(b.Creater().CreateZoneSlopeBar(2, 53 + 6 * i, 0x40000 + i, 525));
+    ZubZoneSlopeBar* bar = b.Put(CreateZoneBar(b.Current(), 2, 53 + 6 * i, 0x40000 + i));
     if (bar) {
       bar->SetMinIntValue(0, false);
       bar->SetMaxIntValue(127, false);

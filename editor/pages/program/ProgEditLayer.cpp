@@ -122,7 +122,7 @@ void ProgEditLayer::CreateFormSublevel(const std::string& skin, std::initializer
     if (!form) continue;
     auto* sub = new CTabPageLayer(m_pRemoteSynth, "");
     sub->SetTargetMode(mode);
-    if (!sub->Create(*form, GetParentWindow(), "")) {
+    if (!sub->Create(*form, GetParentWindow(), "Background_SubTab_Wide")) {
       delete sub;
       continue;
     }

@@ -34,8 +34,12 @@ TEST(ProgramPagesRenderTest, EveryPageAndSubPageGoesOnOneContactSheet) {
     page.SetBackgroundBmp(back.get());
     ASSERT_TRUE(h.AddPage(page)) << kNames[p];
     if (p == 0) {
+      // Double mode, both filters, and effects with parameters to show.
       page.PutParamValue(eMode_ProgEdit, 0x0D00, 1);
       page.PutParamValue(eMode_ProgEdit, 0x1400, 1);
+      page.PutParamValue(eMode_ProgEdit, 0x200, 1);
+      page.PutParamValue(eMode_ProgEdit, 0x800, 12);
+      page.PutParamValue(eMode_ProgEdit, 0x801, 30);
     }
     CTabControl* strip = page.GetSublevelTabControl();
     ASSERT_NE(strip, nullptr);
