@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <set>
 #include <string>
 #include <thread>
 
@@ -308,6 +309,44 @@ TEST_F(ProgramPagesTest, MixerTypeNamesTheHeadingAndShowsGateControlOnlyForGate)
     CHfcControl* gate = mixers->GetControlById(0x1D00 + 0xBA00 + 0x1000000);
     if (gate) EXPECT_EQ(gate->IsVisible(), type == 6);
   }
+}
+
+}  // namespace
+
+namespace {
+
+// The parameters that the pages' own controls show (the forms show the
+// rest, which the forms' own test checks): each is linked to a control of
+// some page, or drawn by one of the pages' graphs.
+TEST(ProgramPagesCoverage, HandMadeControlsShowTheirParameters) {
+  PageHarness h;
+  std::set<int> shown;
+  auto pages = CreateProgramTabPages(h.synth(), nullptr);
+  size_t managers = 0;
+  for (auto& page : pages) {
+    ASSERT_TRUE(h.AddPage(*page));
+    managers += page->GetGraphManagerCount();
+    for (CHfcControl* c : page->GetControls()) {
+      const SParamIdInfo link = page->GetParameterIdByControl(c);
+      if (link.section && link.pid >= 0) shown.insert(link.pid);
+    }
+    h.DestroyPage(*page);
+  }
+  // Envelope points live in the pitch, filter and amp envelope graphs,
+  // kept in step by their managers (cutoff and resonance by the filter
+  // page itself).
+  EXPECT_EQ(managers, 5u);
+  std::set<int> wanted = {0xD00, 0xD01, 0xD0C, 0xD0D, 0xD0E, 0xD0F, 0xD10, 0xD11, 0xD12, 0xD13, 0xD14, 0xD15,
+                          0xF00, 0xF02, 0xF03, 0xF04, 0x200, 0x205, 0x214, 0x219, 0x800, 0x801, 0x802, 0x803,
+                          0x804, 0x805, 0x806, 0x808, 0xB00, 0xB01};
+  for (int b : {0x1000, 0x2000}) {
+    for (int r = 0; r < 4; ++r)
+      for (int c = 0; c < 3; ++c) wanted.insert(b + 6 * r + c);
+    for (int p : {0x100, 0x103, 0x104, 0x105, 0x200, 0x203, 0x204, 0x205, 0x400, 0x500, 0x600, 0x900, 0xC00, 0xC01,
+                  0xC02, 0xD00, 0xE00})
+      wanted.insert(b + p);
+  }
+  for (int pid : wanted) EXPECT_TRUE(shown.count(pid)) << std::hex << pid;
 }
 
 }  // namespace
