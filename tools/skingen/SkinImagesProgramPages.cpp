@@ -38,6 +38,32 @@ void PaintTitle(CHfcDrawContext& dc, int, int top, int width, int height) {
   Fill(dc, 1, top + height - 2, width - 2, 1, kAmber);
 }
 
+// Headings of the sub-pages. Their labels copy a backdrop from the page
+// (or, on the effect pages, from this picture at the label's own page
+// position), so the band below the amber rule is flat: any row of it
+// matches any other.
+void PaintSubHeading(CHfcDrawContext& dc, int, int top, int width, int height) {
+  Fill(dc, 0, top, width, height, kPageLight);
+  Fill(dc, 0, top, width, 1, kBodyBorder);
+  Fill(dc, 0, top + 1, width, 2, kAmber);
+  Fill(dc, 0, top, 1, height, kBodyBorder);
+  Fill(dc, width - 1, top, 1, height, kBodyBorder);
+  Fill(dc, 0, top + height - 1, width, 1, kBodyBorder);
+}
+void PaintEffectTitle(CHfcDrawContext& dc, int, int top, int width, int height) {
+  Fill(dc, 0, top, width, height, 0xFFD3D6DB);
+  Fill(dc, 0, top, width, 1, kBodyBorder);
+  Fill(dc, 0, top + 1, width, 2, kAmber);
+  Fill(dc, 0, top, 1, height, kBodyBorder);
+}
+
+// A ruler over the two velocity-zone graphs of the oscillator page.
+void PaintVeloScale(CHfcDrawContext& dc, int, int top, int width, int height) {
+  Fill(dc, 0, top, width, height, kPageLight);
+  Fill(dc, 0, top + height - 2, width, 1, kBodyBorder);
+  for (int x = 0; x < width; x += 25) Fill(dc, x, top + height - 6, 1, 4, kBodyBorder);
+}
+
 void PaintBody(CHfcDrawContext& dc, int, int top, int width, int height) { Body(dc, 0, top, width, height); }
 
 void PaintBlock(CHfcDrawContext& dc, int, int top, int width, int height) {
@@ -262,8 +288,10 @@ const SkinImageGroup kProgramPageSkins{[] {
   return std::vector<tagSkinImageRecipe>{
       {"Container_Horizontal_1", 798, 20, 1, PaintTitle},
       {"Container_Base", 798, 121, 1, PaintBody},
-      {"Container_Horizontal_Sub1", 784, 18, 1, PaintTitle},
-      {"Container_Horizontal_Sub4", 193, 18, 1, PaintTitle},
+      {"Container_Horizontal_Sub1", 784, 24, 1, PaintEffectTitle},
+      {"Container_Horizontal_Sub2", 389, 18, 1, PaintSubHeading},
+      {"Container_Horizontal_Sub4", 193, 18, 1, PaintSubHeading},
+      {"Image_VeloZone_Scale", 126, 12, 1, PaintVeloScale},
       {"Container_ProgPlay_Overview_EQ", 70, 58, 1, PaintBlock},
       {"Container_ProgPlay_Overview_FEG", 70, 58, 1, PaintBlock},
       {"Container_ProgPlay_Overview_AEG", 70, 58, 1, PaintBlock},
