@@ -265,8 +265,13 @@ void PaintStrip(CHfcDrawContext& dc, const Strip& s, int width) {
       else
         VGradient(dc, x + 1, y + 1, w - 2, h - 2, 0xFF555962, 0xFF454951);
       if (on) Fill(dc, x + 3, y + 1, w - 6, 2, kAmber);
-      const float size = 10.5f;
-      const float tw = TextWidth("Helvetica Bold", size, s.labels[t]);
+      // Long names shrink to fit the tab.
+      float size = 10.5f;
+      float tw = TextWidth("Helvetica Bold", size, s.labels[t]);
+      if (tw > 70.0f) {
+        size = size * 70.0f / tw;
+        tw = TextWidth("Helvetica Bold", size, s.labels[t]);
+      }
       dc.SetFont("Helvetica Bold", size);
       dc.SetBrushColor(on ? 0xFF1B1D22 : 0xFFC8CCD4);
       const int tx = x + (t == 0 ? 2 : 0);

@@ -115,7 +115,8 @@ void OskendProgPlayLayer::CreateOverViewControls() {
     b.Label(4, 1, "Amp" + n + " EG", 50, 13, 0);
     b.Put(f.CreateMiniEnvelopeGraph(1, 17, 2, 80200 + 15 * k));
     box(17 + k, "Container_ProgPlay_Overview_LFO2", 507, 6 + 60 * k);
-    b.Label(4, 1, "LFO (OSC" + n + ")", 50, 13, 0);
+    // Wider than the other block titles: the name is longer.
+    b.Label(4, 1, "LFO (OSC" + n + ")", 90, 13, 0);
     for (int i = 0; i < 2; ++i) {
       const int c = i == 0 ? 4 : 54;
       b.Put(f.CreateSwitch(c, 17, "Image_LFO", 18, 0x1100 + 0x100 * i + o, 1), 0x1100 + 0x100 * i + o);

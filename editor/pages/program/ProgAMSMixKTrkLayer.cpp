@@ -55,6 +55,9 @@ bool ProgAMSMixKTrkLayer::OnCreate() {
         continue;
       }
       m_pSublevelTab->AddTabPageLayer(GetParentWindow(), sub);
+      // The form shows every mixer's "Gate Control" heading and no type
+      // name; the present types decide from the start.
+      if (auto* mixers = dynamic_cast<CProgAMSMixerTabPageLayer*>(sub)) mixers->UpdateAMSMixerTypeAll();
     }
   }
   UpdateControlStatus();

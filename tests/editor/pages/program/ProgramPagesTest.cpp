@@ -303,6 +303,10 @@ TEST_F(ProgramPagesTest, MixerTypeNamesTheHeadingAndShowsGateControlOnlyForGate)
   ITabPageLayer* sub = ams->GetSublevelTabControl()->GetTabPageLayer(0);
   auto* mixers = dynamic_cast<CTabPageLayer*>(sub->GetTabPageWindowLayer());
   ASSERT_NE(mixers, nullptr);
+  // From the start the headings follow the present types.
+  CHfcControl* gate0 = mixers->GetControlById(0x1D00 + 0xBA00 + 0x1000000);
+  ASSERT_NE(gate0, nullptr);
+  EXPECT_EQ(gate0->IsVisible(), Value(0x1D00) == 6);
   for (int type : {6, 2}) {
     Put(0x1D00, type);
     EXPECT_EQ(ams->GetControlById(0x10840)->GetIntValue(), type);
