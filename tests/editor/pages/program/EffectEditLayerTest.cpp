@@ -184,6 +184,19 @@ TEST_F(EffectEditLayerTest, TriggersBeforeAnIdleGiveOneRebuild) {
   EXPECT_TRUE(page->IsRebuildPending());
 }
 
+TEST_F(EffectEditLayerTest, ATypeChangeReportedOnlyByTheSectionRebuildsThePage) {
+  OpenSlot(0, 0x200, 0);  // "No Effect"
+  const int compressor = FindType(0x200, "Stereo Compressor");
+  SetType(0x200, 0);
+  // The type changes in the model alone; the section's own notice must
+  // still reach the page.
+  page->PutParamValue(eMode_ProgEdit, 0x200, compressor);
+  h.Idle();
+  h.Idle();
+  EXPECT_NE(Label("Lo EQ [dB]"), nullptr);
+  EXPECT_GT(page->GetLinkCount(), 0u);
+}
+
 TEST_F(EffectEditLayerTest, InsertAndMasterPagesRebuildTheirSlotsOnTypeChanges) {
   auto back = PageBackground();
   ProgInsertFXLayer ifx(h.synth());
