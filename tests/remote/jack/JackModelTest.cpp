@@ -70,12 +70,15 @@ class JackModelTest : public ::testing::Test {
     std::vector<std::string> o{"--client", client, "--seed", "11", "--channel", "2",
                                "--memory-out", config.File("memory.bin")};
     o.insert(o.end(), more.begin(), more.end());
+    // A synthesizer of the same name that just went may still be listed
+    // here; let its ports go first, so the new ones are the ones found.
+    EXPECT_TRUE(WaitForPorts(false)) << client << " stayed among the endpoints";
     auto p = std::make_unique<JackSynthProcess>(o);
     EXPECT_TRUE(p->ok()) << "could not start " << JackSynthProcess::Program();
     // The program's ports exist once it says so, but this process hears of
     // them through the server's notices, which a busy machine delivers late:
     // wait until both show in the machine's lists before anyone scans.
-    EXPECT_TRUE(WaitForPorts()) << client << " never showed among the endpoints";
+    EXPECT_TRUE(WaitForPorts(true)) << client << " never showed among the endpoints";
     return p;
   }
 
@@ -90,9 +93,10 @@ class JackModelTest : public ::testing::Test {
     return false;
   }
 
-  bool WaitForPorts() {
+  // Until both of the synthesizer's ports are listed (shown) or neither.
+  bool WaitForPorts(bool shown) {
     for (int i = 0; i < 500; ++i) {
-      if (Lists(true) && Lists(false)) return true;
+      if (shown ? Lists(true) && Lists(false) : !Lists(true) && !Lists(false)) return true;
       std::this_thread::sleep_for(std::chrono::milliseconds(10));
     }
     return false;
