@@ -18,6 +18,9 @@
 #include "hfc/CHfcControl.h"
 #include "hfc/CHfcVstEditor.h"
 #include <functional>
+#include <set>
+
+#include "os/ProgressWindow.h"
 
 #include "model/ChunkGlobal.h"
 #include "model/ISection.h"
@@ -152,6 +155,11 @@ TEST_F(RootLayer, SelectEditTabPageClampsTheSubPageToTheLastOne) {
   h_.Idle();
   EXPECT_EQ(root_->GetGUIMode(), 1);
   EXPECT_EQ(root_->GetMainTab(1)->GetActivePageIndex(), 4);
+  // With sub-pages the index is held to the last one, count - 1.
+  struct Case {
+    int index, count, want;
+  } cases[] = {{7, 3, 2}, {3, 3, 2}, {2, 3, 2}, {-4, 3, 0}, {0, 1, 0}};
+  for (const Case& c : cases) EXPECT_EQ(Root::ClampSubPage(c.index, c.count), c.want) << c.index;
 }
 
 TEST_F(RootLayer, TempoTextsAndTypedTempo) {
@@ -247,7 +255,22 @@ TEST_F(RootLayer, ReceiveAllFromTheMenuFillsTheImage) {
   os::HeadlessAlert::Reset();
   os::HeadlessMenuTracker::ScriptCommand(1011);
   os::HeadlessAlert::Script(1);  // OK to the confirmation
+  std::set<std::string> progress;
+  const auto timer = h_.env().loop().AddTimer(5, 5, [&] {
+    if (os::HeadlessProgressWindow* w = os::HeadlessProgressWindow::Current())
+      if (w->shown()) progress.insert(w->text());
+  });
   PressUtility();
+  h_.env().loop().RemoveTimer(timer);
+  // The progress window named each step while it ran.
+  auto seen = [&](const std::string& what) {
+    for (const auto& t : progress)
+      if (t.find(what) != std::string::npos) return true;
+    return false;
+  };
+  for (const char* step : {"PROGRAM A", "PROGRAM B", "PROGRAM C", "PROGRAM D", "Performance"})
+    EXPECT_TRUE(seen(step)) << step;
+  EXPECT_EQ(os::HeadlessProgressWindow::Current(), nullptr);
   h_.RunFor(200);
   h_.Idle();
   auto alerts = os::HeadlessAlert::Transcript();
@@ -514,7 +537,18 @@ TEST_F(RootLayer, DataFileSavedAndLoadedThroughTheDialogs) {
   for (const auto& alert : os::HeadlessAlert::Transcript())
     ADD_FAILURE() << alert.request.explanation;
 
-  // A save the model refuses leaves the old file as it was.
+  // A save the model cannot finish leaves the old file as it was, and no
+  // half-written file behind.
+  ASSERT_EQ(::mkdir((path + ".saving").c_str(), 0755), 0);  // the model cannot write there
+  { std::ofstream(path + ".saving/x") << "x"; }
+  EXPECT_FALSE(root_->SaveDataFile(path, 3, 0));
+  std::remove((path + ".saving/x").c_str());
+  ::rmdir((path + ".saving").c_str());
+  {
+    std::ifstream kept(path, std::ios::binary);
+    EXPECT_EQ(std::vector<char>((std::istreambuf_iterator<char>(kept)), {}), saved);
+  }
+  // A kind the dialog did not offer is refused before anything is written.
   os::HeadlessFileDialog::Answer bad = save;
   bad.fileType = -1;
   EXPECT_FALSE(root_->SaveDataFile(path, 99, 0));  // not a kind the dialog offered
