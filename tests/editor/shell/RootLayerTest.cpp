@@ -93,12 +93,6 @@ class RootLayer : public ::testing::Test {
   }
   CHfcControl* Ctl(int id, int group = 0) { return root_->GetControlById(id, group); }
   Oskend::ISection* Rt() { return h_.synth()->GetRealtimeControl(); }
-  // The utility switch's press as the switch reports it to the layer.
-  void PressUtility() {
-    CHfcControl* c = Ctl(Root::kIdUtility);
-    ASSERT_NE(c, nullptr);
-    EXPECT_TRUE(root_->OnHfcCtrlMouseLButtonDown(c, 0, 0, 0));
-  }
   void ClickControl(int id) {
     CHfcControl* c = Ctl(id);
     ASSERT_NE(c, nullptr);
@@ -260,7 +254,7 @@ TEST_F(RootLayer, ReceiveAllFromTheMenuFillsTheImage) {
     if (os::HeadlessProgressWindow* w = os::HeadlessProgressWindow::Current())
       if (w->shown()) progress.insert(w->text());
   });
-  PressUtility();
+  ClickControl(Root::kIdUtility);
   h_.env().loop().RemoveTimer(timer);
   // The progress window named each step while it ran.
   auto seen = [&](const std::string& what) {
@@ -299,7 +293,7 @@ TEST_F(RootLayer, ReceiveAllTimingOutShowsTheErrorBox) {
   os::HeadlessAlert::Reset();
   os::HeadlessMenuTracker::ScriptCommand(1011);
   os::HeadlessAlert::Script(1);
-  PressUtility();
+  ClickControl(Root::kIdUtility);
   h_.RunFor(200);
   h_.Idle();
   auto alerts = os::HeadlessAlert::Transcript();
