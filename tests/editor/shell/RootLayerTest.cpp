@@ -11,6 +11,9 @@
 #include <vector>
 
 #include "editor/controls/CTabControl.h"
+#include "editor/controls/DrawnFileDialog.h"
+#include "editor/controls/DrawnForm.h"
+#include "os/window/HeadlessWindow.h"
 #include "editor/shell/CTabPageLayer.h"
 #include "editor/shell/IPlugInHost.h"
 #include "editor/shell/OskendBackgroundLayer.h"
@@ -23,6 +26,9 @@
 #include "os/ProgressWindow.h"
 
 #include "model/ChunkGlobal.h"
+#include "model/IBank.h"
+#include "model/IBankList.h"
+#include "model/ISound.h"
 #include "model/ISection.h"
 #include "model/ISoundSection.h"
 #include "model/SSoundIndex.h"
@@ -579,6 +585,60 @@ TEST_F(RootLayer, RenderFrontPanelInEachMode) {
   root_->RequestRedraw();
   h_.Idle();
   EXPECT_FALSE(h_.RenderWindow("root_layer_global").empty());
+}
+
+TEST_F(RootLayer, DataFileRoundTripsThroughTheDrawnFileDialog) {
+  vesk::test::TempDir dir;
+  std::vector<os::HeadlessWindow*> made;
+  DrawnForm::SetWindowMaker([&](const DrawnForm::WindowPlacement& p) -> std::unique_ptr<os::Window> {
+    auto w = os::HeadlessWindow::Create(p.width, p.height, p.x, p.y);
+    made.push_back(w.get());
+    return w;
+  });
+  os::FileDialog::SetFactory([] { return std::make_unique<DrawnFileDialog>(); });
+  DrawnFileDialog::SetStartFolder(dir.path());
+  auto later = [&](std::function<void()> fn) { h_.env().loop().Post(std::move(fn)); };
+
+  // Save: the proposed name is taken with Return.
+  std::vector<std::string> offered;
+  later([&] {
+    if (auto* d = made.empty() ? nullptr : made.back()) {
+      d->WritePng(PageHarness::RenderDir() + "/root_layer_save_dialog.png");
+      d->InjectKey(os::KeyEvent::Kind::kDown, 0xFF0D);
+    }
+  });
+  root_->OpenSaveDialog();
+  const std::string path = dir.path() + "/Untitled.VSKapr";
+  struct stat st {};
+  ASSERT_EQ(::stat(path.c_str(), &st), 0);
+
+  // Spoil program A 0 in the image, then load the file back: the list
+  // shows "..", then the file.
+  Oskend::IBank* bank = h_.synth()->GetAllSounds(3)->GetAt(0);
+  ASSERT_NE(bank, nullptr);
+  Oskend::ISound* sound = bank->GetAt(0);
+  std::vector<uint8_t> good(sound->RawSize());
+  sound->RawGet(good.data(), 0, static_cast<unsigned>(good.size()));
+  std::vector<uint8_t> spoilt(good.size(), 0x11);
+  sound->RawPut(spoilt.data(), 0, static_cast<unsigned>(spoilt.size()));
+  std::vector<std::string> listed;
+  later([&] {
+    auto* d = made.back();
+    d->InjectClick(os::MouseButton::kLeft, 60,
+                   DrawnFileDialog::kListTop + DrawnFileDialog::kRowHeight + DrawnFileDialog::kRowHeight / 2, 0, 2);
+  });
+  os::HeadlessAlert::Reset();
+  root_->OpenLoadDialog();
+  h_.RunFor(3000);
+  h_.Idle();
+  for (const auto& alert : os::HeadlessAlert::Transcript()) ADD_FAILURE() << alert.request.explanation;
+  std::vector<uint8_t> now(good.size());
+  sound->RawGet(now.data(), 0, static_cast<unsigned>(now.size()));
+  EXPECT_EQ(now, good);
+
+  DrawnFileDialog::SetStartFolder("");
+  os::FileDialog::SetFactory(nullptr);
+  DrawnForm::SetWindowMaker(nullptr);
 }
 
 }  // namespace
