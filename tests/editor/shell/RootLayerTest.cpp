@@ -641,4 +641,39 @@ TEST_F(RootLayer, DataFileRoundTripsThroughTheDrawnFileDialog) {
   DrawnForm::SetWindowMaker(nullptr);
 }
 
+TEST_F(RootLayer, PanelIdsActOnlyForTheCombination) {
+  ToMode(eMode_Combi);
+  Oskend::ISoundSection* combi = h_.synth()->GetEditBuffer(0);
+  Oskend::ISoundSection* prog = h_.synth()->GetEditBuffer(3);
+  ASSERT_NE(combi, nullptr);
+  ASSERT_NE(prog, nullptr);
+  auto image = [&] {
+    std::vector<uint8_t> b(combi->RawSize());
+    combi->RawGet(b.data(), 0, static_cast<unsigned>(b.size()));
+    return b;
+  };
+  // Id 265 of the program edit buffer is the program's own parameter.
+  Oskend::ISection* progSection = nullptr;
+  ASSERT_TRUE(prog->FindSectionByPID(265, &progSection));
+  const std::vector<uint8_t> before = image();
+  progSection->PutParamI(265, progSection->GetParamI(265) == 0 ? 1 : 0);
+  h_.RunFor(100);
+  h_.Idle();
+  h_.Idle();
+  EXPECT_EQ(image(), before);
+
+  // The combination's 265 loads that program's master effects.
+  Oskend::ISection* combiSection = nullptr;
+  ASSERT_TRUE(combi->FindSectionByPID(265, &combiSection));
+  combiSection->PutParamI(265, 2 * 128 + 5);
+  h_.RunFor(100);
+  h_.Idle();
+  h_.Idle();
+  const int v = combiSection->GetParamI(265);
+  const auto mem = h_.device().Memory();
+  const unsigned src = vesk::test::SimSynth::ProgOffset(v / 128, v % 128);
+  const std::vector<uint8_t> after = image();
+  for (unsigned off = 404; off < 612; ++off) EXPECT_EQ(after[off], mem[src + off]) << off;
+}
+
 }  // namespace
