@@ -676,4 +676,28 @@ TEST_F(RootLayer, PanelIdsActOnlyForTheCombination) {
   for (unsigned off = 404; off < 612; ++off) EXPECT_EQ(after[off], mem[src + off]) << off;
 }
 
+TEST_F(RootLayer, PanelClicksWriteTheRealtimeSection) {
+  ToMode(eMode_Combi);
+  ClickControl(Root::kIdEasySetup + 2);  // CC send
+  EXPECT_EQ(Rt()->GetParamI(0x8000), 3);
+  EXPECT_EQ(Ctl(Root::kIdEasySetup + 2)->GetIntValue(), 1);
+  EXPECT_EQ(Ctl(Root::kIdEasySetup)->GetIntValue(), 0);
+  ClickControl(Root::kIdSplitType + 1);  // Main/Lower
+  EXPECT_EQ(Rt()->GetParamI(0x8027), 1);
+  EXPECT_EQ(root_->GetSplitType(), 1);
+  EXPECT_TRUE(Ctl(Root::kIdCtrlTarget + 1)->IsEnabled());
+  ClickControl(Root::kIdSplitType);  // Off: Sub is not a target
+  EXPECT_EQ(Rt()->GetParamI(0x8027), 0);
+  EXPECT_FALSE(Ctl(Root::kIdCtrlTarget + 1)->IsEnabled());
+
+  // A key of the on-screen keyboard plays the note on the global channel.
+  const uint8_t ch = static_cast<uint8_t>(h_.synth()->GetGlobalChannel() & 0x0F);
+  plugin_.gui.clear();
+  const tagHfcRect& k = Ctl(Root::kIdKeyboard)->GetFrame();
+  h_.Click(k.left + 3, k.bottom - 5);  // the lowest white key, A0
+  ASSERT_GE(plugin_.gui.size(), 2u);
+  EXPECT_EQ(plugin_.gui[0], std::vector<uint8_t>({uint8_t(0x90 | ch), 21, 64}));
+  EXPECT_EQ(plugin_.gui[1], std::vector<uint8_t>({uint8_t(0x80 | ch), 21, 64}));
+}
+
 }  // namespace
