@@ -291,10 +291,10 @@ CTabControl* OskendBackgroundLayer::CreateMainTab(int id, const char* skin,
 }
 
 void OskendBackgroundLayer::CreateMainEditTabs() {
-  m_mainTab[0] = CreateMainTab(kIdPerfTab, "Tab_Combi_Main", CreatePerfMainPages(m_pRemoteSynth));
-  m_mainTab[1] = CreateMainTab(kIdProgTab, "Tab_Prog_Main", CreateProgMainPages(m_pRemoteSynth));
+  m_mainTab[0] = CreateMainTab(kIdPerfTab, "Tab_Combi_Main", CreatePerfMainPages(m_pRemoteSynth, this));
+  m_mainTab[1] = CreateMainTab(kIdProgTab, "Tab_Prog_Main", CreateProgMainPages(m_pRemoteSynth, this));
   m_mainTab[2] =
-      CreateMainTab(kIdGlobalTab, "Tab_Global_Main", CreateGlobalMainPages(m_pRemoteSynth));
+      CreateMainTab(kIdGlobalTab, "Tab_Global_Main", CreateGlobalMainPages(m_pRemoteSynth, this));
   if (m_pRemoteSynth) m_pRemoteSynth->SetParentWindow(GetParentWindow());
 }
 

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "editor/shell/BackgroundLayer.h"
+#include "editor/shell/IEditTabSelector.h"
 #include "editor/shell/MenuItemInfo.h"
 
 class CHfcControl;
@@ -31,7 +32,7 @@ class ISoundSection;
 struct SSoundIndex;
 }  // namespace Oskend
 
-class OskendBackgroundLayer : public BackgroundLayer {
+class OskendBackgroundLayer : public BackgroundLayer, public IEditTabSelector {
  public:
   // Control ids of the front panel.
   enum : int {
@@ -76,7 +77,7 @@ class OskendBackgroundLayer : public BackgroundLayer {
   int GetGUIMode();
   virtual void OnGUIModeChanged(int mode);
   void OnModeChanged() override;
-  void SelectEditTabPage(int synthMode, int page, int subPage);
+  void SelectEditTabPage(int synthMode, int page, int subPage) override;
   // A sub-page index held to the pages there are (0 .. count - 1).
   static int ClampSubPage(int index, int count) { return std::max(0, std::min(index, count - 1)); }
   int GetActiveTimbres();

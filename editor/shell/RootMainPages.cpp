@@ -1,5 +1,7 @@
 #include "editor/shell/RootMainPages.h"
 
+#include <atomic>
+
 #include "editor/shell/EditTabPageLayerBase.h"
 
 namespace {
@@ -44,21 +46,32 @@ std::vector<CTabPageLayer*> Make(Oskend::IRemoteSynth* synth, eMode mode,
   return pages;
 }
 
+std::atomic<MainPagesFactory> g_factories[3];
+
+MainPagesFactory Factory(eMainStrip strip) { return g_factories[static_cast<int>(strip)].load(); }
+
 }  // namespace
 
-std::vector<CTabPageLayer*> CreatePerfMainPages(Oskend::IRemoteSynth* synth) {
+void SetMainPagesFactory(eMainStrip strip, MainPagesFactory factory) {
+  g_factories[static_cast<int>(strip)].store(factory);
+}
+
+std::vector<CTabPageLayer*> CreatePerfMainPages(Oskend::IRemoteSynth* synth, IEditTabSelector* selector) {
+  if (MainPagesFactory f = Factory(eMainStrip::kPerformance)) return f(synth, selector);
   return Make(synth, eMode_Combi,
               {"TesraCombiPlayLayer", "CombiTimbreParamLayer", "CombiMasterFXLayer"});
 }
 
-std::vector<CTabPageLayer*> CreateProgMainPages(Oskend::IRemoteSynth* synth) {
+std::vector<CTabPageLayer*> CreateProgMainPages(Oskend::IRemoteSynth* synth, IEditTabSelector* selector) {
+  if (MainPagesFactory f = Factory(eMainStrip::kProgram)) return f(synth, selector);
   return Make(synth, eMode_ProgEdit,
               {"OskendProgPlayLayer", "ProgBasicLayer", "ProgPitchLayer", "ProgFilterLayer",
                "ProgAmpLayer", "ProgLFOsLayer", "ProgAMSMixKTrkLayer", "ProgInsertFXLayer",
                "ProgMasterFXLayer"});
 }
 
-std::vector<CTabPageLayer*> CreateGlobalMainPages(Oskend::IRemoteSynth* synth) {
+std::vector<CTabPageLayer*> CreateGlobalMainPages(Oskend::IRemoteSynth* synth, IEditTabSelector* selector) {
+  if (MainPagesFactory f = Factory(eMainStrip::kGlobal)) return f(synth, selector);
   return Make(synth, eMode_Global,
               {"GlobalSoftwareSetupLayer", "OskendGlobalSystemLayer", "GlobalUserScaleLayer",
                "GlobalCategoryNameLayer"});

@@ -7,7 +7,7 @@
 #include "editor/controls/CXBCtrlFilterGraph.h"
 #include "editor/controls/UIFormManager.h"
 #include "editor/controls/UI_FORMINFO.h"
-#include "editor/pages/program/IProgTabSelector.h"
+#include "editor/shell/IEditTabSelector.h"
 #include "editor/pages/program/PageBuilder.h"
 #include "editor/shell/XEControlContainer.h"
 #include "hfc/CHfcControl.h"
@@ -27,7 +27,7 @@ void SetEnabled(CHfcControl* c, bool on) {
 
 }  // namespace
 
-OskendProgPlayLayer::OskendProgPlayLayer(Oskend::IRemoteSynth* synth, IProgTabSelector* selector)
+OskendProgPlayLayer::OskendProgPlayLayer(Oskend::IRemoteSynth* synth, IEditTabSelector* selector)
     : EditTabPageLayerBase(synth, eMode_ProgPlay), m_pSelector(selector) {
   SetTargetMode(eMode_ProgEdit);
 }

@@ -11,11 +11,11 @@
 
 #include "editor/shell/EditTabPageLayerBase.h"
 
-class IProgTabSelector;
+class IEditTabSelector;
 
 class OskendProgPlayLayer : public EditTabPageLayerBase {
  public:
-  OskendProgPlayLayer(Oskend::IRemoteSynth* synth, IProgTabSelector* selector = nullptr);
+  OskendProgPlayLayer(Oskend::IRemoteSynth* synth, IEditTabSelector* selector = nullptr);
 
   bool OnCreate() override;
   bool Show(bool redraw) override;
@@ -42,5 +42,5 @@ class OskendProgPlayLayer : public EditTabPageLayerBase {
   void CreateFxNameBox();
   void UpdateIfxOverView();
 
-  IProgTabSelector* m_pSelector;
+  IEditTabSelector* m_pSelector;
 };

@@ -11,7 +11,7 @@
 #include "editor/pages/program/ProgPitchLayer.h"
 
 std::vector<std::unique_ptr<CTabPageLayer>> CreateProgramTabPages(Oskend::IRemoteSynth* synth,
-                                                                  IProgTabSelector* selector) {
+                                                                  IEditTabSelector* selector) {
   std::vector<std::unique_ptr<CTabPageLayer>> pages;
   pages.emplace_back(new OskendProgPlayLayer(synth, selector));
   pages.emplace_back(new ProgBasicLayer(synth));

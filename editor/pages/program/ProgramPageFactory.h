@@ -9,7 +9,7 @@
 
 #include "editor/shell/CTabPageLayer.h"
 
-class IProgTabSelector;
+class IEditTabSelector;
 
 std::vector<std::unique_ptr<CTabPageLayer>> CreateProgramTabPages(Oskend::IRemoteSynth* synth,
-                                                                  IProgTabSelector* selector);
+                                                                  IEditTabSelector* selector);

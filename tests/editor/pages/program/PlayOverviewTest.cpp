@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "editor/controls/CXBCtrlEnvelopeGraph.h"
-#include "editor/pages/program/IProgTabSelector.h"
+#include "editor/shell/IEditTabSelector.h"
 #include "editor/pages/program/OskendProgPlayLayer.h"
 #include "editor/shell/XEControlContainer.h"
 #include "tests/editor/pages/program/ProgramPageKit.h"
@@ -19,7 +19,7 @@ struct Jump {
   int mode, tab, sub;
 };
 
-class Recorder : public IProgTabSelector {
+class Recorder : public IEditTabSelector {
  public:
   void SelectEditTabPage(int mode, int tab, int sub) override { jumps.push_back({mode, tab, sub}); }
   std::vector<Jump> jumps;
