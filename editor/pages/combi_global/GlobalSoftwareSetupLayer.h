@@ -33,7 +33,6 @@ class GlobalSoftwareSetupLayer : public GlobalPageLayerBase {
   XEDropdownList* GetMIDIInList() const { return m_pMIDIIn; }
   XEDropdownList* GetMIDIOutList() const { return m_pMIDIOut; }
 
- private:
   // One port list: its items and, per item, the port index it stands for
   // (-1: "(none)" or a stored port that is not present).
   struct PortList {
@@ -43,6 +42,8 @@ class GlobalSoftwareSetupLayer : public GlobalPageLayerBase {
   };
   static PortList BuildPortList(const std::vector<std::string>& ports, const std::string& connected,
                                 const std::string& stored);
+
+ private:
   void Fill(XEDropdownList* list, PortList& model, std::vector<int>& ports);
   void ChoosePort(XEDropdownList* list, const std::vector<int>& ports, bool output, int value);
 
