@@ -20,6 +20,8 @@ constexpr uint32_t kTitleTop = 0xFFC3C7CE;
 constexpr uint32_t kTitleBottom = 0xFFAEB3BB;
 constexpr uint32_t kKeyWhite = 0xFFF7F7F5;
 constexpr uint32_t kKeyBlack = 0xFF1B1C20;
+// The black keys of the user scale rows carry labels in black: a mid grey.
+constexpr uint32_t kKeyRaised = 0xFF9BA0A9;
 constexpr uint32_t kKeyEdge = 0xFF6E737C;
 
 void Panel(CHfcDrawContext& dc, int x, int top, int w, int h) {
@@ -69,7 +71,8 @@ void Keys(CHfcDrawContext& dc, int top, int width, int height, int whites) {
   static constexpr int kBlackAt[] = {0, 1, 3, 4, 5};
   for (int b : kBlackAt) {
     if (b + 1 >= whites) continue;
-    Fill(dc, 2 + kw * (b + 1) - 18, y0, 36, h / 2, kKeyBlack);
+    Fill(dc, 2 + kw * (b + 1) - 19, y0, 38, h / 2, kKeyEdge);
+    Fill(dc, 2 + kw * (b + 1) - 18, y0, 36, h / 2 - 1, kKeyRaised);
   }
 }
 
@@ -124,8 +127,29 @@ void PaintChainArrow(CHfcDrawContext& dc, int, int top, int width, int height) {
   for (int i = 0; i < 5; ++i) Fill(dc, cx - 4 + i, top + height - 5 + i, 9 - 2 * i, 1, kAmber);
 }
 
+// The heading band over the timbre columns of the performance tabs.
+void PaintSubHeading(CHfcDrawContext& dc, int, int top, int width, int height) {
+  Fill(dc, 0, top, width, height, kGroupBorder);
+  VGradient(dc, 1, top + 1, width - 2, height - 2, kTitleTop, kTitleBottom);
+}
+
+// The small tag over each half of the timbres: amber for the main six,
+// dimmed for the sub six.
+template <bool kMain>
+void PaintTimbreTag(CHfcDrawContext& dc, int, int top, int width, int height) {
+  Fill(dc, 0, top, width, height, kMain ? kAmber : kAmberDim);
+  Fill(dc, 1, top + 1, width - 2, height - 2, kMain ? 0xFFFFC066 : 0xFF8A6A3C);
+}
+
+// A timbre's play switch: frame 0 off (dark), frame 1 on (lit amber).
+void PaintTimbreSwitch(CHfcDrawContext& dc, int frame, int top, int width, int height) {
+  Fill(dc, 0, top, width, height, 0xFF0E0F12);
+  VGradient(dc, 1, top + 1, width - 2, height - 2, 0xFF5A5E66, 0xFF363940);
+  Fill(dc, 5, top + height - 8, width - 10, 4, frame ? kAmber : kAmberDim);
+}
+
 const SkinImageGroup kCombiGlobalSkins{[] {
-  return std::vector<tagSkinImageRecipe>{
+  std::vector<tagSkinImageRecipe> r{
       {"Container_Horizontal_1", 782, 19, 1, PaintTitleBar},
       {"Container_Base", 782, 400, 1, PaintPanel},
       {"Background_SubTab_Large", 786, 356, 1, PaintPage},
@@ -136,10 +160,18 @@ const SkinImageGroup kCombiGlobalSkins{[] {
       {"Image_Keyboard", 10 * 49 + 35, 24, 1, PaintSelectorKeyboard},
       {"Container_FxSel", 200, 17, 1, PaintFxBox},
       {"Container_FxSelEQ", 200, 17, 1, PaintFxBox},
-      {"Container_FxKnob", 48, 56, 1, PaintFxBox},
+      {"Container_FxKnob", 48, 52, 1, PaintFxBox},
       {"Container_MasterFX_Routing", 410, 100, 1, PaintRouting},
       {"Image_MFX_Routing_MFX1ToMFX2", 11, 24, 1, PaintChainArrow},
+      {"Container_Horizontal_Sub1", 400, 19, 1, PaintSubHeading},
+      {"Image_MainTimbres", 76, 10, 1, PaintTimbreTag<true>},
+      {"Image_SubTimbres", 76, 10, 1, PaintTimbreTag<false>},
   };
+  static const char* const kTimbreSwitches[] = {
+      "TimbreNameM0", "TimbreNameM1", "TimbreNameM2", "TimbreNameM3", "TimbreNameM4", "TimbreNameM5",
+      "TimbreNameS0", "TimbreNameS1", "TimbreNameS2", "TimbreNameS3", "TimbreNameS4", "TimbreNameS5"};
+  for (const char* name : kTimbreSwitches) r.push_back({name, 53, 2 * 31, 2, PaintTimbreSwitch});
+  return r;
 }};
 
 }  // namespace

@@ -138,7 +138,7 @@ const TabStrip& Strip(int which) {
       {76, 34, 5, 2, 4, {"OSC1 LFO1", "OSC1 LFO2", "OSC2 LFO1", "OSC2 LFO2", "Common"}},
       {76, 34, 5, 2, 4, {"OSC1 Mixer", "OSC2 Mixer", "Key Track"}},
       {76, 34, 5, 2, 4, {"Timbre 1-6", "Timbre 7-12"}},
-      {63, 34, 5, 2, 4, {"Pan/Send", "MIDI/OSC", "Pitch", "Filter/Amp", "MIDI Filter"}},
+      {63, 34, 5, 2, 4, {"Pan/Send", "MIDI/OSC", "Pitch", "Filt/Amp", "MIDI Filt"}},
       {76, 34, 5, 2, 4, {"MFX1", "MFX2", "EQ"}},
   };
   return kStrips[which];

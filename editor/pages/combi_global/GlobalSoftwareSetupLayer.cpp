@@ -58,7 +58,7 @@ void GlobalSoftwareSetupLayer::CreateTotalRecallSettingControls() {
   };
 
   XEControlContainer* t1 = AddGroup(this, "Container_Horizontal_1", 9, 5, wt / 2 - 1, ht);
-  label(t1, 5, 5, "Total Recall & Data Sync Settings", 200, 1);
+  label(t1, 5, 5, "Total Recall & Data Sync Settings", t1->m_iWidth - 10, 1);
   XEControlContainer* p1 = AddGroup(this, "Container_Base", 9, 25, wb / 2 - 1, 27);
   check(p1, 10, 7, P(0x80008100));
   label(p1, 28, 7, "ALL", 60);
@@ -76,7 +76,7 @@ void GlobalSoftwareSetupLayer::CreateTotalRecallSettingControls() {
   label(p3, 28, 7, "PERFORMANCE", 70);
 
   XEControlContainer* t2 = AddGroup(this, "Container_Horizontal_1", 9, 298, wt, ht);
-  label(t2, 5, 5, "Auto Load File", 200, 1);
+  label(t2, 5, 5, "Auto Load File", t2->m_iWidth - 10, 1);
   XEControlContainer* p4 = AddGroup(this, "Container_Base", 9, 318, wt, 76);
   check(p4, 10, 10, P(0x8000aa00));
   label(p4, 28, 10, "Load data file automatically at starting up", 200);
@@ -96,7 +96,7 @@ void GlobalSoftwareSetupLayer::CreateMIDIAudioControls() {
   const int wb = combipage::SkinWidth("Container_Base");
   XEControlContainer* t3 = AddGroup(this, "Container_Horizontal_1", wt / 2 + 11, 55, wt / 2 - 2, ht);
   XEControlCreater title(t3->m_pBackground, t3->m_iX, t3->m_iY);
-  Put(this, t3, title.CreateLabel(5, 5, "MIDI Settings", 200, 13, 1, 0, 0, -1));
+  Put(this, t3, title.CreateLabel(5, 5, "MIDI Settings", t3->m_iWidth - 10, 13, 1, 0, 0, -1));
   XEControlContainer* p5 = AddGroup(this, "Container_Base", wb / 2 + 11, 75, wb / 2 - 2, 220);
   XEControlCreater make(p5->m_pBackground, p5->m_iX, p5->m_iY);
   Put(this, p5, make.CreateLabel(10, 16, "MIDI IN Port:", 120, 13, 0, 0, 0, -1));
@@ -121,7 +121,7 @@ void GlobalSoftwareSetupLayer::CreateOtherControls() {
   const int wb = combipage::SkinWidth("Container_Base");
   XEControlContainer* t4 = AddGroup(this, "Container_Horizontal_1", wt / 2 + 11, 5, wt / 2 - 2, ht);
   XEControlCreater title(t4->m_pBackground, t4->m_iX, t4->m_iY);
-  Put(this, t4, title.CreateLabel(5, 5, "Local Control", 200, 13, 1, 0, 0, -1));
+  Put(this, t4, title.CreateLabel(5, 5, "Local Control", t4->m_iWidth - 10, 13, 1, 0, 0, -1));
   XEControlContainer* p6 = AddGroup(this, "Container_Base", wb / 2 + 11, 25, wb / 2 - 2, 27);
   XEControlCreater make(p6->m_pBackground, p6->m_iX, p6->m_iY);
   if (CHfcControl* c = Put(this, p6, make.CreateCheckBox(10, 7, P(0x8000a800), 0))) {

@@ -90,7 +90,7 @@ void GlobalUserScaleLayer::CreateUserOctaveControls() {
 void GlobalUserScaleLayer::CreateAllNotesControls() {
   XEControlContainer* title = AddGroup(this, "Container_Horizontal_1", 9, 190, 0, 0);
   XEControlCreater t(title->m_pBackground, title->m_iX, title->m_iY);
-  Put(this, title, t.CreateLabel(10, 4, "User All Notes Scale", 120, 13, 1, 0, 0, -1));
+  Put(this, title, t.CreateLabel(10, 4, "User All Notes Scale", 200, 13, 1, 0, 0, -1));
   AddGroup(this, "Container_Base", 9, 210, 0, 140);
   m_pAllNotesKeys = AddGroup(this, "Container_UserScale_Octave", 179, 225, 0, 0);
   XEControlCreater k(m_pAllNotesKeys->m_pBackground, m_pAllNotesKeys->m_iX, m_pAllNotesKeys->m_iY);
