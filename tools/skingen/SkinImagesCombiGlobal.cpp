@@ -1,6 +1,6 @@
-// Skins of the performance and global pages: group title bars and panels,
-// the sub-tab page backgrounds, the effect routing picture and its boxes,
-// the global dump switch and the user scale keyboards.
+// Skins of the performance and global pages: the sub-tab page backgrounds,
+// the master-effect routing picture, the global dump switch, the user
+// scale keyboards and the timbre tags and switches.
 #include <cmath>
 #include <cstring>
 #include <vector>
@@ -16,10 +16,7 @@ using namespace skin;
 constexpr uint32_t kGroupFill = 0xFFE6E8EB;
 constexpr uint32_t kGroupBorder = 0xFFA3A8B1;
 constexpr uint32_t kGroupHighlight = 0xFFF6F7F8;
-constexpr uint32_t kTitleTop = 0xFFC3C7CE;
-constexpr uint32_t kTitleBottom = 0xFFAEB3BB;
 constexpr uint32_t kKeyWhite = 0xFFF7F7F5;
-constexpr uint32_t kKeyBlack = 0xFF1B1C20;
 // The black keys of the user scale rows carry labels in black: a mid grey.
 constexpr uint32_t kKeyRaised = 0xFF9BA0A9;
 constexpr uint32_t kKeyEdge = 0xFF6E737C;
@@ -29,17 +26,6 @@ void Panel(CHfcDrawContext& dc, int x, int top, int w, int h) {
   Fill(dc, x + 1, top + 1, w - 2, h - 2, kGroupFill);
   Fill(dc, x + 1, top + 1, w - 2, 1, kGroupHighlight);
   Fill(dc, x + 1, top + 1, 1, h - 2, kGroupHighlight);
-}
-
-// A group's title bar: a darker grey band with an amber stroke at its left.
-void PaintTitleBar(CHfcDrawContext& dc, int, int top, int width, int height) {
-  Fill(dc, 0, top, width, height, kGroupBorder);
-  VGradient(dc, 1, top + 1, width - 2, height - 2, kTitleTop, kTitleBottom);
-  Fill(dc, 1, top + 3, 2, height - 6, kAmber);
-}
-
-void PaintPanel(CHfcDrawContext& dc, int, int top, int width, int height) {
-  Panel(dc, 0, top, width, height);
 }
 
 void PaintPage(CHfcDrawContext& dc, int, int top, int width, int height) {
@@ -57,7 +43,7 @@ void PaintDumpSwitch(CHfcDrawContext& dc, int, int top, int width, int height) {
 }
 
 // One octave of keys as the user scale rows stand on it: seven white keys
-// below, five black keys above, in a frame. `keys` white keys are drawn
+// below, five black keys above, in a frame. `whites` white keys are drawn
 // (five for the last, shorter octave).
 void Keys(CHfcDrawContext& dc, int top, int width, int height, int whites) {
   Panel(dc, 0, top, width, height);
@@ -84,26 +70,6 @@ void PaintOctave10Keys(CHfcDrawContext& dc, int, int top, int width, int height)
   Keys(dc, top, width, height, 5);
 }
 
-// The small keyboard of the octave selector: 11 octaves, 7 keys of 7
-// pixels each, the last octave 5 keys.
-void PaintSelectorKeyboard(CHfcDrawContext& dc, int, int top, int width, int height) {
-  Fill(dc, 0, top, width, height, kKeyEdge);
-  const int keys = 10 * 7 + 5;
-  for (int k = 0; k < keys; ++k) Fill(dc, 7 * k + 1, top + 1, 6, height - 2, kKeyWhite);
-  static constexpr int kBlackAt[] = {0, 1, 3, 4, 5};
-  for (int o = 0; o < 11; ++o)
-    for (int b : kBlackAt) {
-      const int x = 49 * o + 7 * (b + 1) - 2;
-      if (x + 4 < width) Fill(dc, x, top + 1, 4, (height - 2) * 3 / 5, kKeyBlack);
-    }
-}
-
-// An effect's selector box and a level knob's box.
-void PaintFxBox(CHfcDrawContext& dc, int, int top, int width, int height) {
-  Fill(dc, 0, top, width, height, kGroupBorder);
-  VGradient(dc, 1, top + 1, width - 2, height - 2, 0xFFD4D7DC, 0xFFC6CAD0);
-}
-
 // The routing diagram behind the master effects: the input line runs to
 // MFX1 and MFX2, both return to the EQ and the output.
 void PaintRouting(CHfcDrawContext& dc, int, int top, int width, int height) {
@@ -118,19 +84,6 @@ void PaintRouting(CHfcDrawContext& dc, int, int top, int width, int height) {
   Fill(dc, 398, top + 35, 2, 5, line);
   (void)width;
   (void)height;
-}
-
-// The chain arrow from MFX1 down to MFX2.
-void PaintChainArrow(CHfcDrawContext& dc, int, int top, int width, int height) {
-  const int cx = width / 2;
-  Fill(dc, cx - 1, top, 3, height - 5, kAmber);
-  for (int i = 0; i < 5; ++i) Fill(dc, cx - 4 + i, top + height - 5 + i, 9 - 2 * i, 1, kAmber);
-}
-
-// The heading band over the timbre columns of the performance tabs.
-void PaintSubHeading(CHfcDrawContext& dc, int, int top, int width, int height) {
-  Fill(dc, 0, top, width, height, kGroupBorder);
-  VGradient(dc, 1, top + 1, width - 2, height - 2, kTitleTop, kTitleBottom);
 }
 
 // The small tag over each half of the timbres: amber for the main six,
@@ -150,20 +103,12 @@ void PaintTimbreSwitch(CHfcDrawContext& dc, int frame, int top, int width, int h
 
 const SkinImageGroup kCombiGlobalSkins{[] {
   std::vector<tagSkinImageRecipe> r{
-      {"Container_Horizontal_1", 782, 19, 1, PaintTitleBar},
-      {"Container_Base", 782, 400, 1, PaintPanel},
       {"Background_SubTab_Large", 786, 356, 1, PaintPage},
       {"Background_SubTab_Middle", 786, 300, 1, PaintPage},
       {"Switch_GlobalDump", 92, 20, 1, PaintDumpSwitch},
       {"Container_UserScale_Octave", 416, 115, 1, PaintOctaveKeys},
       {"Container_UserScale_Octave10", 302, 115, 1, PaintOctave10Keys},
-      {"Image_Keyboard", 10 * 49 + 35, 24, 1, PaintSelectorKeyboard},
-      {"Container_FxSel", 200, 17, 1, PaintFxBox},
-      {"Container_FxSelEQ", 200, 17, 1, PaintFxBox},
-      {"Container_FxKnob", 48, 52, 1, PaintFxBox},
       {"Container_MasterFX_Routing", 410, 100, 1, PaintRouting},
-      {"Image_MFX_Routing_MFX1ToMFX2", 11, 24, 1, PaintChainArrow},
-      {"Container_Horizontal_Sub1", 400, 19, 1, PaintSubHeading},
       {"Image_MainTimbres", 76, 10, 1, PaintTimbreTag<true>},
       {"Image_SubTimbres", 76, 10, 1, PaintTimbreTag<false>},
   };

@@ -139,7 +139,6 @@ const TabStrip& Strip(int which) {
       {76, 34, 5, 2, 4, {"OSC1 Mixer", "OSC2 Mixer", "Key Track"}},
       {76, 34, 5, 2, 4, {"Timbre 1-6", "Timbre 7-12"}},
       {63, 34, 5, 2, 4, {"Pan/Send", "MIDI/OSC", "Pitch", "Filt/Amp", "MIDI Filt"}},
-      {76, 34, 5, 2, 4, {"MFX1", "MFX2", "EQ"}},
   };
   return kStrips[which];
 }
@@ -350,7 +349,6 @@ const SkinImageGroup kEditorControlSkins{[] {
   r.push_back(StripRecipe<8>("Tab_Low_Prog_AMS"));
   r.push_back(StripRecipe<9>("Tab_Low_Combi_Play"));
   r.push_back(StripRecipe<10>("Tab_Low_Combi_TimbreParam"));
-  r.push_back(StripRecipe<11>("Tab_Low_MasterFX"));
   return r;
 }};
 

@@ -3,6 +3,7 @@
 #include "editor/controls/CTabControl.h"
 #include "editor/controls/XEControlCreater.h"
 #include "editor/pages/combi_global/PageBuild.h"
+#include "editor/pages/program/EffectEditLayer.h"
 #include "editor/shell/XEControlContainer.h"
 #include "hfc/CHfcBmp.h"
 #include "hfc/CHfcControl.h"
@@ -82,11 +83,21 @@ bool CombiMultiMasterFXLayer::OnCreate() {
 
 bool CombiMultiMasterFXLayer::CreateSublevelTab() {
   EditTabPageLayerBase::CreateSublevelTab("Tab_Low_MasterFX", 130, 76);
-  for (int i = 0; i < 3; ++i) OnEffectTypeChanged(i, GetParamValue(GetTargetMode(), GetParamId(i)));
+  if (!m_pSublevelTab) return false;
+  for (int i = 0; i < 3; ++i) {
+    // Slots 5, 6 and 7: the two master effects and the EQ.
+    auto* page = new EffectEditLayer(m_pRemoteSynth, GetTargetMode(), 5 + i);
+    page->Create(GetParentWindow());
+    m_effectPages[i] = page;
+    page->OnEffectTypeChanged(GetParamValue(GetTargetMode(), GetParamId(i)));
+    m_pSublevelTab->AddTabPageLayer(GetParentWindow(), page);
+  }
   return true;
 }
 
-void CombiMultiMasterFXLayer::OnEffectTypeChanged(int, int) {}
+void CombiMultiMasterFXLayer::OnEffectTypeChanged(int i, int type) {
+  if (EffectEditLayer* page = GetEffectPage(i)) page->OnEffectTypeChanged(type);
+}
 
 bool CombiMultiMasterFXLayer::OnHfcCtrlMouseLButtonDown(CHfcControl* control, int x, int y,
                                                         int mods) {

@@ -5,6 +5,8 @@
 // parameter ids by kind.
 #include "editor/shell/EditTabPageLayerBase.h"
 
+class EffectEditLayer;
+
 class CombiMultiMasterFXLayer : public EditTabPageLayerBase {
  public:
   CombiMultiMasterFXLayer(Oskend::IRemoteSynth* synth, eMode mode);
@@ -21,9 +23,11 @@ class CombiMultiMasterFXLayer : public EditTabPageLayerBase {
   virtual int GetParamId(int kind) = 0;
 
   virtual bool CreateSublevelTab();
+  // The effect parameter sub-pages: MFX1, MFX2, EQ (owned by the strip).
+  EffectEditLayer* GetEffectPage(int i) const { return i >= 0 && i < 3 ? m_effectPages[i] : nullptr; }
 
- protected:
-  // Asks the effect sub-page i to rebuild for its effect's new type; the
-  // effect parameter pages join the strip once they exist.
-  virtual void OnEffectTypeChanged(int page, int type);
+ private:
+  void OnEffectTypeChanged(int page, int type);
+
+  EffectEditLayer* m_effectPages[3] = {};
 };

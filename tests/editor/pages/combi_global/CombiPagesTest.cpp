@@ -10,6 +10,7 @@
 #include "editor/pages/combi_global/CombiTimbreParamLayer.h"
 #include "editor/pages/combi_global/PageBuild.h"
 #include "editor/pages/combi_global/TesraCombiPlayLayer.h"
+#include "editor/pages/program/EffectEditLayer.h"
 #include "editor/shell/CAutomationTabPageLayer.h"
 #include "editor/shell/XEControlContainer.h"
 #include "editor/shell/XESynthUtils.h"
@@ -228,6 +229,28 @@ TEST_F(CombiPages, MasterEffectPageSwitchesTheChainAndFollowsTheLevels) {
   EXPECT_EQ(chain->GetIntValue(), was ? 0 : 1);
   PanelChange(h, e.section, 0x1805, 99);
   EXPECT_EQ(ret2->GetIntValue(), 99);
+
+  // The effect sub-pages rebuild for type and sound changes: an MFX1 type
+  // change rebuilds both master effects, an MFX2 one only the second.
+  EffectEditLayer* mfx1 = page.GetEffectPage(0);
+  ASSERT_NE(mfx1, nullptr);
+  ASSERT_NE(page.GetEffectPage(2), nullptr);
+  EXPECT_EQ(mfx1->GetSlot(), 5);
+  EXPECT_EQ(page.GetEffectPage(2)->GetSlot(), 7);
+  h.Idle();
+  EXPECT_FALSE(mfx1->IsRebuildPending());
+  Oskend::ISection* fx = SectionOf(0x1800);
+  page.OnSectionParamChanged(fx, 0x1801);
+  EXPECT_FALSE(mfx1->IsRebuildPending());
+  EXPECT_TRUE(page.GetEffectPage(1)->IsRebuildPending());
+  page.OnSectionParamChanged(fx, 0x1800);
+  EXPECT_TRUE(mfx1->IsRebuildPending());
+  h.Idle();
+  EXPECT_FALSE(mfx1->IsRebuildPending());
+  page.OnRemoteSynthCurSoundChanged(h.synth(), Oskend::SSoundIndex{});
+  EXPECT_TRUE(mfx1->IsRebuildPending());
+  EXPECT_TRUE(page.GetEffectPage(2)->IsRebuildPending());
+  h.Idle();
   h.DestroyPage(page);
 }
 
