@@ -5,7 +5,7 @@
 // model notice.
 #include <vector>
 
-#include "editor/pages/combi_global/IMIDIReceiver.h"
+#include "editor/shell/IMIDIReceiver.h"
 #include "editor/shell/EditTabPageLayerBase.h"
 
 class CMMPCtrlFlash;

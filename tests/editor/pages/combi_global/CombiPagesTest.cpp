@@ -6,7 +6,12 @@
 
 #include "editor/controls/CMMPCtrlFlash.h"
 #include "editor/controls/XEControlCreater.h"
+#include "editor/pages/combi_global/CombiGlobalMainPages.h"
 #include "editor/pages/combi_global/CombiMasterFXLayer.h"
+#include "editor/pages/combi_global/GlobalCategoryNameLayer.h"
+#include "editor/pages/combi_global/GlobalSoftwareSetupLayer.h"
+#include "editor/pages/combi_global/GlobalUserScaleLayer.h"
+#include "editor/pages/combi_global/OskendGlobalSystemLayer.h"
 #include "editor/pages/combi_global/CombiTimbreParamLayer.h"
 #include "editor/pages/combi_global/PageBuild.h"
 #include "editor/pages/combi_global/TesraCombiPlayLayer.h"
@@ -305,6 +310,31 @@ TEST_F(CombiPages, TheBaseLightsTheTimbresOnTheMessagesChannelAndShiftsGroups) {
   EXPECT_FALSE(first->IsVisible());
   EXPECT_FALSE(second->IsVisible());
   h.DestroyPage(page);
+}
+
+}  // namespace
+
+namespace {
+
+TEST(CombiGlobalMainPagesTest, TheStripsGetTheirPagesInTabOrder) {
+  combitest::PageHarness h;
+  std::vector<CTabPageLayer*> perf = CreatePerformanceTabPages(h.synth());
+  ASSERT_EQ(perf.size(), 3u);
+  EXPECT_NE(dynamic_cast<TesraCombiPlayLayer*>(perf[0]), nullptr);
+  EXPECT_NE(dynamic_cast<CombiTimbreParamLayer*>(perf[1]), nullptr);
+  EXPECT_NE(dynamic_cast<CombiMasterFXLayer*>(perf[2]), nullptr);
+  // The pages that follow MIDI can be registered as receivers.
+  EXPECT_NE(dynamic_cast<IMIDIReceiver*>(perf[0]), nullptr);
+  EXPECT_NE(dynamic_cast<IMIDIReceiver*>(perf[1]), nullptr);
+  std::vector<CTabPageLayer*> global = CreateGlobalTabPages(h.synth());
+  ASSERT_EQ(global.size(), 4u);
+  EXPECT_NE(dynamic_cast<GlobalSoftwareSetupLayer*>(global[0]), nullptr);
+  EXPECT_NE(dynamic_cast<OskendGlobalSystemLayer*>(global[1]), nullptr);
+  EXPECT_NE(dynamic_cast<GlobalUserScaleLayer*>(global[2]), nullptr);
+  EXPECT_NE(dynamic_cast<GlobalCategoryNameLayer*>(global[3]), nullptr);
+  EXPECT_EQ(global[0]->GetTargetMode(), 11);
+  for (CTabPageLayer* p : perf) delete p;
+  for (CTabPageLayer* p : global) delete p;
 }
 
 }  // namespace
