@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "editor/controls/CMMPCtrlFlash.h"
+#include "editor/controls/CTabControl.h"
 #include "editor/controls/XEControlCreater.h"
 #include "editor/pages/combi_global/CombiGlobalMainPages.h"
 #include "editor/pages/combi_global/CombiMasterFXLayer.h"
@@ -335,6 +336,87 @@ TEST(CombiGlobalMainPagesTest, TheStripsGetTheirPagesInTabOrder) {
   EXPECT_EQ(global[0]->GetTargetMode(), 11);
   for (CTabPageLayer* p : perf) delete p;
   for (CTabPageLayer* p : global) delete p;
+}
+
+}  // namespace
+
+namespace {
+
+using namespace combitest;
+
+CTabPageLayer* TabOf(CTabPageLayer& page, int i) {
+  CTabControl* strip = page.GetSublevelTabControl();
+  return strip ? dynamic_cast<CTabPageLayer*>(strip->GetTabPageLayer(i)) : nullptr;
+}
+
+// The form-built tabs: each edit reaches the instrument; only the filter
+// and amp tab's are reported to the host.
+TEST_F(CombiPages, TimbreTabsEditTheirTimbresAndOnlyTheFilterAmpTabReportsToTheHost) {
+  AutomationRecorder host;
+  h.synth()->AdviseSink(&host);
+  CombiTimbreParamLayer page(h.synth());
+  page.SetBackgroundBmp(back.get());
+  ASSERT_TRUE(h.AddPage(page));
+  ASSERT_EQ(page.GetSublevelTabControl()->GetTabPageCount(), 5);
+  CTabPageLayer* mixer = TabOf(page, 0);
+  CTabPageLayer* filterAmp = TabOf(page, 3);
+  ASSERT_NE(mixer, nullptr);
+  ASSERT_NE(dynamic_cast<CAutomationTabPageLayer*>(filterAmp), nullptr);
+
+  // Pan (Post) only for the timbres that feed an insert effect.
+  for (int t = 0; t < 12; ++t)
+    EXPECT_EQ(mixer->GetControlById(0x245 + 0x100 * t) != nullptr, t == 0 || t == 1 || t == 2 || t == 4 || t == 5) << t;
+
+  const int cutoff = 0x200 + 0x100 * 9 + 0x3D;
+  CHfcControl* knob = filterAmp->GetControlById(cutoff);
+  ASSERT_NE(knob, nullptr);
+  filterAmp->OnHfcCtrlIntValueChanged(knob, 21);
+  SimSynthEvent e = LastChange();
+  EXPECT_EQ(e.id, cutoff);
+  EXPECT_EQ(e.value, 21);
+  EXPECT_EQ(host.count, 1);
+
+  const int pan = 0x200 + 0x100 * 9 + 0x01;
+  CHfcControl* panKnob = mixer->GetControlById(pan);
+  ASSERT_NE(panKnob, nullptr);
+  mixer->OnHfcCtrlIntValueChanged(panKnob, 30);
+  e = LastChange();
+  EXPECT_EQ(e.id, pan);
+  EXPECT_EQ(e.value, 30);
+  EXPECT_EQ(host.count, 1);
+  PanelChange(h, e.section, pan, 100);
+  EXPECT_EQ(panKnob->GetIntValue(), 100);
+  h.DestroyPage(page);
+  h.synth()->UnadviseSink(&host);
+}
+
+TEST_F(CombiPages, PlayTabsEditTheirTimbresAndOnlyTheShownTabRedrawsForNewBanks) {
+  TesraCombiPlayLayer page(h.synth());
+  page.SetBackgroundBmp(back.get());
+  ASSERT_TRUE(h.AddPage(page));
+  ASSERT_EQ(page.GetSublevelTabControl()->GetTabPageCount(), 2);
+  CTabPageLayer* second = TabOf(page, 1);
+  const int volume = 0x202 + 0x100 * 8;
+  CHfcControl* knob = second->GetControlById(volume);
+  ASSERT_NE(knob, nullptr);
+  EXPECT_EQ(TabOf(page, 0)->GetControlById(volume), nullptr);
+  page.GetSublevelTabControl()->SetActivePageByIndex(1, true);
+  h.Idle();
+  second->OnHfcCtrlIntValueChanged(knob, 77);
+  SimSynthEvent e = LastChange();
+  EXPECT_EQ(e.id, volume);
+  EXPECT_EQ(e.value, 77);
+  PanelChange(h, e.section, volume, 12);
+  EXPECT_EQ(knob->GetIntValue(), 12);
+  EXPECT_TRUE(second->IsVisible());
+  EXPECT_FALSE(TabOf(page, 0)->IsVisible());
+  TabOf(page, 0)->OnRemoteSynthBankListChanged(h.synth(), eMode_Combi, Oskend::SSoundIndex{});
+  EXPECT_FALSE(TabOf(page, 0)->IsVisible());
+  second->Hide(false);
+  second->OnRemoteSynthBankListChanged(h.synth(), eMode_Combi, Oskend::SSoundIndex{});
+  EXPECT_TRUE(second->IsVisible());
+  h.Idle();
+  h.DestroyPage(page);
 }
 
 }  // namespace
