@@ -7,6 +7,7 @@
 #include <functional>
 #include <memory>
 
+#include "editor/controls/CTabControl.h"
 #include "editor/controls/FontManager.h"
 #include "editor/controls/ResourceManager.h"
 #include "editor/controls/UIFormManager.h"
@@ -50,6 +51,7 @@ void BM_OpenProgramPage(benchmark::State& state) {
     warm[which]->Destroy();
   }
   size_t controls = 0;
+  int subPages = 0;
   for (auto _ : state) {
     state.PauseTiming();
     auto pages = CreateProgramTabPages(rig.model.get(), nullptr);
@@ -59,11 +61,16 @@ void BM_OpenProgramPage(benchmark::State& state) {
     benchmark::ClobberMemory();
     state.PauseTiming();
     controls = page.GetControls().size();
+    subPages = page.GetSublevelTabControl() ? page.GetSublevelTabControl()->GetTabPageCount() : 0;
+    for (int i = 0; i < subPages; ++i)
+      if (auto* sub = dynamic_cast<CTabPageLayer*>(page.GetSublevelTabControl()->GetTabPageLayer(i)))
+        controls += sub->GetControls().size();
     page.Destroy();
     pages.clear();
     state.ResumeTiming();
   }
   state.counters["controls"] = static_cast<double>(controls);
+  state.counters["subpages"] = subPages;
 }
 BENCHMARK(BM_OpenProgramPage)->DenseRange(0, 8)->Unit(benchmark::kMicrosecond);
 
