@@ -292,7 +292,7 @@ void PaintMasterStrip(CHfcDrawContext& dc, int, int, int w, int) { PaintStrip(dc
 const SkinImageGroup kProgramPageSkins{[] {
   return std::vector<tagSkinImageRecipe>{
       {"Container_Horizontal_1", 798, 20, 1, PaintTitle},
-      {"Container_Base", 798, 121, 1, PaintBody},
+      {"Container_Base", 798, 400, 1, PaintBody},
       {"Container_Horizontal_Sub1", 784, 24, 1, PaintEffectTitle},
       {"Container_Horizontal_Sub2", 389, 18, 1, PaintSubHeading},
       {"Container_Horizontal_Sub4", 193, 18, 1, PaintSubHeading},

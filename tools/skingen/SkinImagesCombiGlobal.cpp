@@ -1,0 +1,122 @@
+// Skins of the performance and global pages: the sub-tab page backgrounds,
+// the master-effect routing picture, the global dump switch, the user
+// scale keyboards and the timbre tags and switches.
+#include <cmath>
+#include <cstring>
+#include <vector>
+
+#include "hfc/CHfcDrawContext.h"
+#include "tools/skingen/SkinImageRecipe.h"
+#include "tools/skingen/SkinPaint.h"
+
+namespace {
+
+using namespace skin;
+
+constexpr uint32_t kGroupFill = 0xFFE6E8EB;
+constexpr uint32_t kGroupBorder = 0xFFA3A8B1;
+constexpr uint32_t kGroupHighlight = 0xFFF6F7F8;
+constexpr uint32_t kKeyWhite = 0xFFF7F7F5;
+// The black keys of the user scale rows carry labels in black: a mid grey.
+constexpr uint32_t kKeyRaised = 0xFF9BA0A9;
+constexpr uint32_t kKeyEdge = 0xFF6E737C;
+
+void Panel(CHfcDrawContext& dc, int x, int top, int w, int h) {
+  Fill(dc, x, top, w, h, kGroupBorder);
+  Fill(dc, x + 1, top + 1, w - 2, h - 2, kGroupFill);
+  Fill(dc, x + 1, top + 1, w - 2, 1, kGroupHighlight);
+  Fill(dc, x + 1, top + 1, 1, h - 2, kGroupHighlight);
+}
+
+void PaintPage(CHfcDrawContext& dc, int, int top, int width, int height) {
+  VGradient(dc, 0, top, width, height, kPageLight, kPageShade);
+}
+
+// The dump switch: a dark push button with an amber arrow pointing out.
+void PaintDumpSwitch(CHfcDrawContext& dc, int, int top, int width, int height) {
+  Fill(dc, 0, top, width, height, 0xFF0E0F12);
+  VGradient(dc, 1, top + 1, width - 2, height - 2, 0xFF5A5E66, 0xFF363940);
+  Fill(dc, 1, top + 1, width - 2, 1, 0xFF7A7F88);
+  const int cy = top + height / 2;
+  Fill(dc, 8, cy - 1, width - 20, 3, kAmber);
+  for (int i = 0; i < 5; ++i) Fill(dc, width - 12 + i, cy - 4 + i, 1, 9 - 2 * i, kAmber);
+}
+
+// One octave of keys as the user scale rows stand on it: seven white keys
+// below, five black keys above, in a frame. `whites` white keys are drawn
+// (five for the last, shorter octave).
+void Keys(CHfcDrawContext& dc, int top, int width, int height, int whites) {
+  Panel(dc, 0, top, width, height);
+  const int kw = 59;
+  const int y0 = top + 4;
+  const int h = height - 8;
+  for (int k = 0; k < whites; ++k) {
+    Fill(dc, 2 + kw * k, y0, kw - 1, h, kKeyEdge);
+    Fill(dc, 3 + kw * k, y0 + 1, kw - 3, h - 2, kKeyWhite);
+  }
+  static constexpr int kBlackAt[] = {0, 1, 3, 4, 5};
+  for (int b : kBlackAt) {
+    if (b + 1 >= whites) continue;
+    Fill(dc, 2 + kw * (b + 1) - 19, y0, 38, h / 2, kKeyEdge);
+    Fill(dc, 2 + kw * (b + 1) - 18, y0, 36, h / 2 - 1, kKeyRaised);
+  }
+}
+
+void PaintOctaveKeys(CHfcDrawContext& dc, int, int top, int width, int height) {
+  Keys(dc, top, width, height, 7);
+}
+
+void PaintOctave10Keys(CHfcDrawContext& dc, int, int top, int width, int height) {
+  Keys(dc, top, width, height, 5);
+}
+
+// The routing diagram behind the master effects: the input line runs to
+// MFX1 and MFX2, both return to the EQ and the output.
+void PaintRouting(CHfcDrawContext& dc, int, int top, int width, int height) {
+  const uint32_t line = 0xFF5F646D;
+  Fill(dc, 10, top + 20, 2, 50, line);      // input down
+  Fill(dc, 10, top + 20, 43, 2, line);      // to MFX1
+  Fill(dc, 10, top + 49, 43, 2, line);      // to MFX2
+  Fill(dc, 253, top + 20, 30, 2, line);     // MFX1 out
+  Fill(dc, 253, top + 49, 30, 2, line);     // MFX2 out
+  Fill(dc, 283, top + 20, 2, 31, line);     // returns joined
+  Fill(dc, 283, top + 35, 115, 2, line);    // to the EQ
+  Fill(dc, 398, top + 35, 2, 5, line);
+  (void)width;
+  (void)height;
+}
+
+// The small tag over each half of the timbres: amber for the main six,
+// dimmed for the sub six.
+template <bool kMain>
+void PaintTimbreTag(CHfcDrawContext& dc, int, int top, int width, int height) {
+  Fill(dc, 0, top, width, height, kMain ? kAmber : kAmberDim);
+  Fill(dc, 1, top + 1, width - 2, height - 2, kMain ? 0xFFFFC066 : 0xFF8A6A3C);
+}
+
+// A timbre's play switch: frame 0 off (dark), frame 1 on (lit amber).
+void PaintTimbreSwitch(CHfcDrawContext& dc, int frame, int top, int width, int height) {
+  Fill(dc, 0, top, width, height, 0xFF0E0F12);
+  VGradient(dc, 1, top + 1, width - 2, height - 2, 0xFF5A5E66, 0xFF363940);
+  Fill(dc, 5, top + height - 8, width - 10, 4, frame ? kAmber : kAmberDim);
+}
+
+const SkinImageGroup kCombiGlobalSkins{[] {
+  std::vector<tagSkinImageRecipe> r{
+      {"Background_SubTab_Large", 786, 356, 1, PaintPage},
+      {"Background_SubTab_Middle", 786, 300, 1, PaintPage},
+      {"Switch_GlobalDump", 92, 20, 1, PaintDumpSwitch},
+      {"Container_UserScale_Octave", 416, 115, 1, PaintOctaveKeys},
+      {"Container_UserScale_Octave10", 302, 115, 1, PaintOctave10Keys},
+      {"Container_MasterFX_Routing", 410, 100, 1, PaintRouting},
+      {"Image_MainTimbres", 76, 10, 1, PaintTimbreTag<true>},
+      {"Image_SubTimbres", 76, 10, 1, PaintTimbreTag<false>},
+  };
+  static const char* const kTimbreSwitches[] = {
+      "TimbreNameM0", "TimbreNameM1", "TimbreNameM2", "TimbreNameM3", "TimbreNameM4", "TimbreNameM5",
+      "TimbreNameS0", "TimbreNameS1", "TimbreNameS2", "TimbreNameS3", "TimbreNameS4", "TimbreNameS5"};
+  for (const char* name : kTimbreSwitches) r.push_back({name, 53, 2 * 31, 2, PaintTimbreSwitch});
+  return r;
+}};
+
+}  // namespace
