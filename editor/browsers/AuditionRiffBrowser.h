@@ -6,8 +6,8 @@
 
 class AuditionRiffBrowser : public RedBrowserBase {
  public:
-  AuditionRiffBrowser(Oskend::IRemoteSynth *synth, eMode mode, int parameter,
-                      const std::string &title)
+  AuditionRiffBrowser(Oskend::IRemoteSynth* synth, eMode mode, int parameter,
+                      const std::string& title)
       : RedBrowserBase(synth, mode, parameter, title, false, false),
         m_iOpeningRiff(GetParamValue(mode, parameter)) {}
 

@@ -18,8 +18,8 @@ namespace {
 bool g_okBusy = false;
 }  // namespace
 
-BlueBrowserBase::BlueBrowserBase(Oskend::IRemoteSynth *synth, BlueBrowserData *data,
-                                 const std::string &title)
+BlueBrowserBase::BlueBrowserBase(Oskend::IRemoteSynth* synth, BlueBrowserData* data,
+                                 const std::string& title)
     : CTabPageLayer(synth, title), m_pData(data) {}
 
 BlueBrowserBase::~BlueBrowserBase() {
@@ -34,10 +34,10 @@ bool BlueBrowserBase::OnDestroy() {
 }
 
 void BlueBrowserBase::InitSoundListControl() {
-  Oskend::IRemoteSynth *synth = GetRemoteSynth();
+  Oskend::IRemoteSynth* synth = GetRemoteSynth();
   if (!synth || !m_pList) return;
   const int mode = synth->GetSoundMode();
-  Oskend::IBankList *banks = synth->GetAllSounds(mode);
+  Oskend::IBankList* banks = synth->GetAllSounds(mode);
   if (!banks) return;
   m_pSelected = nullptr;
   m_pList->ClearItems();
@@ -46,7 +46,7 @@ void BlueBrowserBase::InitSoundListControl() {
   const int k = m_pData->m_iBank;
   const int bankCount = static_cast<int>(banks->GetCount());
   for (int b = 0; b < bankCount; ++b) {
-    Oskend::IBank *bank = banks->GetAt(b);
+    Oskend::IBank* bank = banks->GetAt(b);
     if (!bank) continue;
     int id = b;
     bool enabled = true;
@@ -57,7 +57,7 @@ void BlueBrowserBase::InitSoundListControl() {
     }
     const int count = static_cast<int>(bank->GetCount());
     for (int n = 0; n < count; ++n) {
-      Oskend::ISound *sound = bank->GetAt(n);
+      Oskend::ISound* sound = bank->GetAt(n);
       int sub = -1;
       const int cat = GetCategory(mode, sound, &sub);
       if (!((c == -1 || c == cat) && (s == -1 || s == sub) && (k == -1 || k == b))) continue;
@@ -74,7 +74,7 @@ void BlueBrowserBase::InitSoundListControl() {
   browserkit::ResetScrollRange(m_pList, m_pScroll, m_iLines, m_iColumns);
 }
 
-void BlueBrowserBase::RequestSetCurrentSound(const Oskend::SSoundIndex &sound) {
+void BlueBrowserBase::RequestSetCurrentSound(const Oskend::SSoundIndex& sound) {
   m_pData->SetCurrentSound(sound);
   m_pData->UpdateSelection();
 }
@@ -83,7 +83,7 @@ void BlueBrowserBase::OnUpdateSelection() {
   if (!m_pList) return;
   m_pSelected = m_pList->GetSelectedItem();
   m_pList->ClearItemSelected();
-  const Oskend::SSoundIndex &cur = m_pData->GetCurrentSound();
+  const Oskend::SSoundIndex& cur = m_pData->GetCurrentSound();
   if (cur.bank >= 255 && cur.number >= 255) {
     if (m_pOk) {
       m_pOk->SetIntValue(0, true);
@@ -147,7 +147,7 @@ void BlueBrowserBase::OnBankChanged(int v) {
   m_pData->UpdateAllBrowsers(this, false);
 }
 
-bool BlueBrowserBase::OnHfcCtrlEvent(CHfcControl *control, int event, int arg, void *data) {
+bool BlueBrowserBase::OnHfcCtrlEvent(CHfcControl* control, int event, int arg, void* data) {
   if (!control || control->GetId() != kListId || !m_pList) return true;
   switch (event) {
     case CHfcCtrlList::kEventScrollTo:
@@ -158,7 +158,7 @@ bool BlueBrowserBase::OnHfcCtrlEvent(CHfcControl *control, int event, int arg, v
       OnOK();
       return true;
     case CHfcCtrlList::kEventSelect: {
-      auto *item = static_cast<CHfcCtrlListItem *>(data);
+      auto* item = static_cast<CHfcCtrlListItem*>(data);
       if (!item || arg != 1) return false;
       const int value = browserkit::ItemValue(item) & 0xFFFF;
       RequestSetCurrentSound(
@@ -170,14 +170,14 @@ bool BlueBrowserBase::OnHfcCtrlEvent(CHfcControl *control, int event, int arg, v
   }
 }
 
-void BlueBrowserBase::OnHfcCtrlIntValueChanged(CHfcControl *control, int value) {
+void BlueBrowserBase::OnHfcCtrlIntValueChanged(CHfcControl* control, int value) {
   if (control && control->GetId() == kScrollId && m_pList) {
     m_pList->SetCurrentLine(value);
     control->SetIntValue(value, true);
   }
 }
 
-bool BlueBrowserBase::OnHfcCtrlMouseLButtonDown(CHfcControl *control, int x, int y, int mods) {
+bool BlueBrowserBase::OnHfcCtrlMouseLButtonDown(CHfcControl* control, int x, int y, int mods) {
   if (control && control->GetId() == kCancelId)
     OnCancel();
   else if (control && control->GetId() == kOkId)
@@ -185,7 +185,7 @@ bool BlueBrowserBase::OnHfcCtrlMouseLButtonDown(CHfcControl *control, int x, int
   return CTabPageLayer::OnHfcCtrlMouseLButtonDown(control, x, y, mods);
 }
 
-bool BlueBrowserBase::OnHfcCtrlKeyDown(CHfcControl *, int chr, int key, int) {
+bool BlueBrowserBase::OnHfcCtrlKeyDown(CHfcControl*, int chr, int key, int) {
   if (chr == 27 || key == 27) {
     OnCancel();
     return true;
@@ -193,7 +193,7 @@ bool BlueBrowserBase::OnHfcCtrlKeyDown(CHfcControl *, int chr, int key, int) {
   return false;
 }
 
-bool BlueBrowserBase::PreMouseLButtonDown(CHfcMouse *m, int x, int y, int mods) {
+bool BlueBrowserBase::PreMouseLButtonDown(CHfcMouse* m, int x, int y, int mods) {
   // A click on the browser must not end the audition it runs.
   return CHfcWindowLayer::PreMouseLButtonDown(m, x, y, mods);
 }

@@ -20,11 +20,11 @@ class BlueBrowserBase : public CTabPageLayer {
   static constexpr int kOkId = 1013;
   static constexpr int kCancelId = 1014;
 
-  BlueBrowserBase(Oskend::IRemoteSynth *synth, BlueBrowserData *data, const std::string &title);
+  BlueBrowserBase(Oskend::IRemoteSynth* synth, BlueBrowserData* data, const std::string& title);
   ~BlueBrowserBase() override;
 
   void InitSoundListControl();
-  void RequestSetCurrentSound(const Oskend::SSoundIndex &sound);
+  void RequestSetCurrentSound(const Oskend::SSoundIndex& sound);
 
   virtual void UpdateBrowser(bool rebuildSelectors) = 0;
   virtual void OnUpdateSelection();
@@ -37,27 +37,27 @@ class BlueBrowserBase : public CTabPageLayer {
   virtual void UpdateSubCategorySwitch(bool reset) = 0;
   virtual void UpdateBankSwitch(bool reset) = 0;
 
-  bool OnHfcCtrlEvent(CHfcControl *control, int event, int arg, void *item) override;
-  void OnHfcCtrlIntValueChanged(CHfcControl *control, int value) override;
-  bool OnHfcCtrlMouseLButtonDown(CHfcControl *control, int x, int y, int mods) override;
-  bool OnHfcCtrlKeyDown(CHfcControl *control, int chr, int key, int mods) override;
-  bool PreMouseLButtonDown(CHfcMouse *m, int x, int y, int mods) override;
+  bool OnHfcCtrlEvent(CHfcControl* control, int event, int arg, void* item) override;
+  void OnHfcCtrlIntValueChanged(CHfcControl* control, int value) override;
+  bool OnHfcCtrlMouseLButtonDown(CHfcControl* control, int x, int y, int mods) override;
+  bool OnHfcCtrlKeyDown(CHfcControl* control, int chr, int key, int mods) override;
+  bool PreMouseLButtonDown(CHfcMouse* m, int x, int y, int mods) override;
   bool OnDestroy() override;
 
-  BlueBrowserData *GetData() const { return m_pData; }
-  CMMPCtrlList *GetList() const { return m_pList; }
-  CMMPCtrlScrollBar *GetScrollBar() const { return m_pScroll; }
-  CHfcCtrlSwitch *GetOkSwitch() const { return m_pOk; }
-  CHfcCtrlSwitch *GetCancelSwitch() const { return m_pCancel; }
+  BlueBrowserData* GetData() const { return m_pData; }
+  CMMPCtrlList* GetList() const { return m_pList; }
+  CMMPCtrlScrollBar* GetScrollBar() const { return m_pScroll; }
+  CHfcCtrlSwitch* GetOkSwitch() const { return m_pOk; }
+  CHfcCtrlSwitch* GetCancelSwitch() const { return m_pCancel; }
 
  protected:
   bool m_bRebuildList = false;
   int m_iLines = 25;
   int m_iColumns = 1;
-  CMMPCtrlList *m_pList = nullptr;
-  CMMPCtrlScrollBar *m_pScroll = nullptr;
-  CHfcCtrlSwitch *m_pOk = nullptr;
-  CHfcCtrlSwitch *m_pCancel = nullptr;
-  CHfcCtrlListItem *m_pSelected = nullptr;
-  BlueBrowserData *m_pData;
+  CMMPCtrlList* m_pList = nullptr;
+  CMMPCtrlScrollBar* m_pScroll = nullptr;
+  CHfcCtrlSwitch* m_pOk = nullptr;
+  CHfcCtrlSwitch* m_pCancel = nullptr;
+  CHfcCtrlListItem* m_pSelected = nullptr;
+  BlueBrowserData* m_pData;
 };

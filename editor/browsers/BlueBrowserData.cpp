@@ -4,7 +4,7 @@
 
 #include "editor/browsers/BlueBrowserBase.h"
 
-int GetCategory(int mode, Oskend::ISound *sound, int *subCategory) {
+int GetCategory(int mode, Oskend::ISound* sound, int* subCategory) {
   if ((mode != 0 && mode != 2) || !sound) return -1;
   unsigned char b = 0;
   sound->RawGet(&b, mode == 2 ? 630 : 824, 1);
@@ -12,7 +12,7 @@ int GetCategory(int mode, Oskend::ISound *sound, int *subCategory) {
   return std::min(b & 31, 6);
 }
 
-BlueBrowserData::BlueBrowserData(Oskend::IRemoteSynth *synth) : m_pRemoteSynth(synth) {}
+BlueBrowserData::BlueBrowserData(Oskend::IRemoteSynth* synth) : m_pRemoteSynth(synth) {}
 
 void BlueBrowserData::Advise() {
   if (m_bAdvised || !m_pRemoteSynth) return;
@@ -26,16 +26,16 @@ void BlueBrowserData::Unadvise() {
   m_bAdvised = false;
 }
 
-void BlueBrowserData::AddBrowser(BlueBrowserBase *browser) {
+void BlueBrowserData::AddBrowser(BlueBrowserBase* browser) {
   if (browser && std::find(m_browsers.begin(), m_browsers.end(), browser) == m_browsers.end())
     m_browsers.push_back(browser);
 }
 
-void BlueBrowserData::RemoveBrowser(BlueBrowserBase *browser) {
+void BlueBrowserData::RemoveBrowser(BlueBrowserBase* browser) {
   m_browsers.erase(std::remove(m_browsers.begin(), m_browsers.end(), browser), m_browsers.end());
 }
 
-void BlueBrowserData::SetCurrentSound(const Oskend::SSoundIndex &s) {
+void BlueBrowserData::SetCurrentSound(const Oskend::SSoundIndex& s) {
   if (s.bank >= 255 && s.number >= 255) {
     m_current = {0xFF, 0xFF};
     return;
@@ -59,18 +59,18 @@ void BlueBrowserData::OKAudition() {
   m_pRemoteSynth->EndAudition(true);
   m_pRemoteSynth->PutCurSound(cur);
   // A copy: a browser may leave the list while it is told.
-  const std::vector<BlueBrowserBase *> browsers = m_browsers;
-  for (BlueBrowserBase *b : browsers) b->RequestSetCurrentSound({0xFF, 0xFF});
+  const std::vector<BlueBrowserBase*> browsers = m_browsers;
+  for (BlueBrowserBase* b : browsers) b->RequestSetCurrentSound({0xFF, 0xFF});
 }
 
 void BlueBrowserData::UpdateSelection() {
-  const std::vector<BlueBrowserBase *> browsers = m_browsers;
-  for (BlueBrowserBase *b : browsers) b->OnUpdateSelection();
+  const std::vector<BlueBrowserBase*> browsers = m_browsers;
+  for (BlueBrowserBase* b : browsers) b->OnUpdateSelection();
 }
 
-void BlueBrowserData::UpdateAllBrowsers(BlueBrowserBase *, bool rebuildSelectors) {
-  const std::vector<BlueBrowserBase *> browsers = m_browsers;
-  for (BlueBrowserBase *b : browsers) {
+void BlueBrowserData::UpdateAllBrowsers(BlueBrowserBase*, bool rebuildSelectors) {
+  const std::vector<BlueBrowserBase*> browsers = m_browsers;
+  for (BlueBrowserBase* b : browsers) {
     b->UpdateBrowser(rebuildSelectors);
     b->OnUpdateSelection();
   }
@@ -84,20 +84,20 @@ void BlueBrowserData::ResetAll() {
   UpdateAllBrowsers(nullptr, true);
 }
 
-void BlueBrowserData::OnIdleRemoteSynthModeChanged(Oskend::IRemoteSynth *, int) { ResetAll(); }
+void BlueBrowserData::OnIdleRemoteSynthModeChanged(Oskend::IRemoteSynth*, int) { ResetAll(); }
 
-void BlueBrowserData::OnIdleRemoteSynthBankListChanged(Oskend::IRemoteSynth *, eMode,
-                                                       const Oskend::SSoundIndex &) {
+void BlueBrowserData::OnIdleRemoteSynthBankListChanged(Oskend::IRemoteSynth*, eMode,
+                                                       const Oskend::SSoundIndex&) {
   ResetAll();
 }
 
-void BlueBrowserData::OnIdleRemoteSynthConnectionStateChanged(Oskend::IRemoteSynth *, bool, bool) {
+void BlueBrowserData::OnIdleRemoteSynthConnectionStateChanged(Oskend::IRemoteSynth*, bool, bool) {
   ResetAll();
 }
 
-void BlueBrowserData::OnIdleRemoteSynthAuditionStateChanged(Oskend::IRemoteSynth *, bool on) {
+void BlueBrowserData::OnIdleRemoteSynthAuditionStateChanged(Oskend::IRemoteSynth*, bool on) {
   if (on) return;
   m_current = {0xFF, 0xFF};
-  const std::vector<BlueBrowserBase *> browsers = m_browsers;
-  for (BlueBrowserBase *b : browsers) b->OnUpdateSelection();
+  const std::vector<BlueBrowserBase*> browsers = m_browsers;
+  for (BlueBrowserBase* b : browsers) b->OnUpdateSelection();
 }

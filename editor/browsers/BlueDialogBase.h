@@ -19,11 +19,11 @@ class BlueDialogBase : public CTabPageLayer {
   static constexpr int kCancelId = 1011;
   static constexpr unsigned kLabelColour = 0xFF6178C2u;
 
-  BlueDialogBase(Oskend::IRemoteSynth *synth, const std::string &title)
+  BlueDialogBase(Oskend::IRemoteSynth* synth, const std::string& title)
       : CTabPageLayer(synth, title) {}
 
-  CHfcCtrlSwitch *GetOkSwitch() const { return m_pOk; }
-  CHfcCtrlSwitch *GetCancelSwitch() const { return m_pCancel; }
+  CHfcCtrlSwitch* GetOkSwitch() const { return m_pOk; }
+  CHfcCtrlSwitch* GetCancelSwitch() const { return m_pCancel; }
   virtual void OnOK() {}
   virtual void OnCancel() { EndModal(); }
 
@@ -32,9 +32,9 @@ class BlueDialogBase : public CTabPageLayer {
   std::string TextOf(int id);
 
  protected:
-  XEStaticText *AddLabel(int x, int y, const std::string &text, int width = 100);
-  XEDropdownList *AddList(int x, int y, int id, int style = 10);
-  CHfcCtrlCharEditText *AddEntry(int x, int y, int maxChars, int id);
+  XEStaticText* AddLabel(int x, int y, const std::string& text, int width = 100);
+  XEDropdownList* AddList(int x, int y, int id, int style = 10);
+  CHfcCtrlCharEditText* AddEntry(int x, int y, int maxChars, int id);
   void CreateOKSwitch();
   void CreateCancelSwitch();
   // Creates both switches and enables them (OK state 1, Cancel state 1).
@@ -42,12 +42,12 @@ class BlueDialogBase : public CTabPageLayer {
   // Switches disabled (with redraw) and deaf.
   void SilenceSwitches();
   // Runs a command as OK does; a failure shows the text.
-  void RunCommand(int command, int a1, int a2, int a3, int a4, const char *failure);
+  void RunCommand(int command, int a1, int a2, int a3, int a4, const char* failure);
   // The synthesizer's command; one place for every dialog's OK.
   virtual bool ExecSynthCommand(int command, int a1, int a2, int a3, int a4);
   // A stop-icon box with OK, titled with the product name.
-  void ShowError(const char *text);
+  void ShowError(const char* text);
 
-  CHfcCtrlSwitch *m_pOk = nullptr;
-  CHfcCtrlSwitch *m_pCancel = nullptr;
+  CHfcCtrlSwitch* m_pOk = nullptr;
+  CHfcCtrlSwitch* m_pCancel = nullptr;
 };

@@ -9,16 +9,16 @@
 
 namespace browserkit {
 
-int ItemValue(const CHfcCtrlListItem *item) {
+int ItemValue(const CHfcCtrlListItem* item) {
   return item ? static_cast<int>(item->mUserData1) : kNoValue;
 }
 
-void SetItemValue(CHfcCtrlListItem *item, int value) {
+void SetItemValue(CHfcCtrlListItem* item, int value) {
   if (item) item->mUserData1 = static_cast<uint32_t>(value);
 }
 
-CHfcCtrlListItem *AddItem(CMMPCtrlList *list, const std::string &caption, int value, bool enabled) {
-  CHfcCtrlListItem *item = list->AddItem();
+CHfcCtrlListItem* AddItem(CMMPCtrlList* list, const std::string& caption, int value, bool enabled) {
+  CHfcCtrlListItem* item = list->AddItem();
   if (!item) return nullptr;
   item->SetCaption(caption.c_str());
   SetItemValue(item, value);
@@ -27,19 +27,19 @@ CHfcCtrlListItem *AddItem(CMMPCtrlList *list, const std::string &caption, int va
   return item;
 }
 
-int FindValue(const CMMPCtrlList *list, int value) {
+int FindValue(const CMMPCtrlList* list, int value) {
   for (int i = 0; i < list->GetNumItems(); ++i)
     if (ItemValue(list->GetItem(i)) == value) return i;
   return -1;
 }
 
-int SelectedValue(const CMMPCtrlList *list, bool *found) {
-  CHfcCtrlListItem *item = list->GetSelectedItem();
+int SelectedValue(const CMMPCtrlList* list, bool* found) {
+  CHfcCtrlListItem* item = list->GetSelectedItem();
   if (found) *found = item != nullptr;
   return ItemValue(item);
 }
 
-int SelectValue(CMMPCtrlList *list, CMMPCtrlScrollBar *bar, int value, int scrollExtra) {
+int SelectValue(CMMPCtrlList* list, CMMPCtrlScrollBar* bar, int value, int scrollExtra) {
   list->ClearItemSelected();
   const int index = FindValue(list, value);
   if (index >= 0) {
@@ -52,7 +52,7 @@ int SelectValue(CMMPCtrlList *list, CMMPCtrlScrollBar *bar, int value, int scrol
   return index;
 }
 
-void ResetScrollRange(CMMPCtrlList *list, CMMPCtrlScrollBar *bar, int lines, int columns) {
+void ResetScrollRange(CMMPCtrlList* list, CMMPCtrlScrollBar* bar, int lines, int columns) {
   const int n = list->GetNumItems();
   int max = 0;
   if (columns <= 1)
@@ -67,14 +67,14 @@ void ResetScrollRange(CMMPCtrlList *list, CMMPCtrlScrollBar *bar, int lines, int
   list->SetCurrentLine(0);
 }
 
-void PutControl(XELayerBase *page, CHfcControl *control, bool listener) {
+void PutControl(XELayerBase* page, CHfcControl* control, bool listener) {
   if (!control) return;
   page->AddControl(control, false);
   if (listener) control->SetListener(page);
   control->Show(false);
 }
 
-std::string NumberAndName(int number, const std::string &name) {
+std::string NumberAndName(int number, const std::string& name) {
   char buf[16];
   std::snprintf(buf, sizeof buf, "%03d", number);
   return std::string(buf) + " " + name;

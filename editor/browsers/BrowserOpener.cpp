@@ -28,10 +28,10 @@ namespace {
 
 struct GroupLook {
   int stripId;
-  const char *tabs;
+  const char* tabs;
   int tabWidth;
   bool halfHeight;  // strip height: half the tab picture, else all of it
-  const char *background;
+  const char* background;
   bool keepBottom;  // the bottom 72 pixels stay uncovered
   bool stripAfterPage;
 };
@@ -53,20 +53,20 @@ GroupLook LookOf(BrowserOpener::Group g) {
   }
 }
 
-CHfcBmp *Skin(const char *name) {
-  ResourceManager *r = ResourceManager::GetInstance();
+CHfcBmp* Skin(const char* name) {
+  ResourceManager* r = ResourceManager::GetInstance();
   return r ? r->LoadImage(name) : nullptr;
 }
 
 }  // namespace
 
-BrowserOpener::BrowserOpener(Oskend::IRemoteSynth *synth, CHfcWindow *window, XELayerBase *root,
-                             BlueBrowserData *data)
+BrowserOpener::BrowserOpener(Oskend::IRemoteSynth* synth, CHfcWindow* window, XELayerBase* root,
+                             BlueBrowserData* data)
     : m_pSynth(synth), m_pWindow(window), m_pRoot(root), m_pData(data) {}
 
 BrowserOpener::~BrowserOpener() { CloseModalBrowser(); }
 
-bool BrowserOpener::Execute(const XECommand &c) {
+bool BrowserOpener::Execute(const XECommand& c) {
   switch (c.type) {
     case XECommand::kOpenListBrowser:
       return OpenRedBrowser(c.a1, static_cast<eMode>(c.a2), c.a3);
@@ -82,7 +82,7 @@ bool BrowserOpener::Execute(const XECommand &c) {
 bool BrowserOpener::OpenBlueBrowser(int) {
   if (IsOpen() || !m_pData) return false;
   auto page = std::make_unique<SmallBlueBrowserLayer>(m_pSynth, m_pData, "");
-  SmallBlueBrowserLayer *raw = page.get();
+  SmallBlueBrowserLayer* raw = page.get();
   // Advised at every opening: closing a group unadvises it, and a later
   // browser must still hear mode, bank-list and audition-end notices.
   m_pData->Advise();
@@ -143,7 +143,7 @@ bool BrowserOpener::OpenWriteBrowser() {
 
 bool BrowserOpener::OpenRenameBrowser(int kind, int activeGlobalPage) {
   if (IsOpen()) return false;
-  const char *title = activeGlobalPage == 2   ? "Rename External Setup"
+  const char* title = activeGlobalPage == 2   ? "Rename External Setup"
                       : activeGlobalPage == 5 ? "Rename Drum Kit"
                       : activeGlobalPage == 6 ? "Rename Arpeggio Pattern"
                                               : nullptr;
@@ -198,7 +198,7 @@ bool BrowserOpener::OpenGroup(Group group, std::unique_ptr<CTabPageLayer> page) 
   if (group == Group::kDialog || group == Group::kDialogNarrow) m_modal->RequestRedraw();
   m_pWindow->AddLayer(m_modal.get(), false);
 
-  CHfcBmp *tabs = Skin(look.tabs);
+  CHfcBmp* tabs = Skin(look.tabs);
   m_strip = std::make_unique<CTabControl>();
   stTabControlCreateParam p{};
   p.x = 4;

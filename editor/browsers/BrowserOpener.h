@@ -32,11 +32,11 @@ class BrowserOpener {
 
   // root: the layer whose width the modal layer takes and which listens to
   // the strip; data: the shared sound-browser model (may be null).
-  BrowserOpener(Oskend::IRemoteSynth *synth, CHfcWindow *window, XELayerBase *root,
-                BlueBrowserData *data);
+  BrowserOpener(Oskend::IRemoteSynth* synth, CHfcWindow* window, XELayerBase* root,
+                BlueBrowserData* data);
   ~BrowserOpener();
-  BrowserOpener(const BrowserOpener &) = delete;
-  BrowserOpener &operator=(const BrowserOpener &) = delete;
+  BrowserOpener(const BrowserOpener&) = delete;
+  BrowserOpener& operator=(const BrowserOpener&) = delete;
 
   // Reads parameter 0xD00 (oscillator mode) of a mode's section; the root
   // layer gives its own GetParamValue. Without one the mode counts as 0.
@@ -46,7 +46,7 @@ class BrowserOpener {
   std::function<void()> onClosed;
 
   // XECommand types 1 to 3 (About is the root layer's own).
-  bool Execute(const XECommand &command);
+  bool Execute(const XECommand& command);
 
   bool OpenBlueBrowser(int unused);
   bool OpenRedBrowser(int kind, eMode mode, int pid);
@@ -69,15 +69,15 @@ class BrowserOpener {
   bool CloseIfDone();
 
   bool IsOpen() const { return m_modal != nullptr; }
-  ModalLayer *GetModalLayer() const { return m_modal.get(); }
-  CTabControl *GetStrip() const { return m_strip.get(); }
-  CTabPageLayer *GetPage() const { return m_page.get(); }
+  ModalLayer* GetModalLayer() const { return m_modal.get(); }
+  CTabControl* GetStrip() const { return m_strip.get(); }
+  CTabPageLayer* GetPage() const { return m_page.get(); }
 
  private:
-  Oskend::IRemoteSynth *m_pSynth;
-  CHfcWindow *m_pWindow;
-  XELayerBase *m_pRoot;
-  BlueBrowserData *m_pData;
+  Oskend::IRemoteSynth* m_pSynth;
+  CHfcWindow* m_pWindow;
+  XELayerBase* m_pRoot;
+  BlueBrowserData* m_pData;
   std::unique_ptr<ModalLayer> m_modal;
   std::unique_ptr<CTabControl> m_strip;
   std::unique_ptr<CTabPageLayer> m_page;

@@ -4,7 +4,7 @@
 
 class CopyEGBrowser : public CopySoundBlockBrowser {
  public:
-  CopyEGBrowser(Oskend::IRemoteSynth *synth, const std::string &title)
+  CopyEGBrowser(Oskend::IRemoteSynth* synth, const std::string& title)
       : CopySoundBlockBrowser(
             synth, title,
             {"Pitch EG", "Filter EG (OSC1)", "Amp EG (OSC1)", "Filter EG (OSC2)", "Amp EG (OSC2)"},

@@ -9,7 +9,7 @@
 #include "remote/IRemoteSynth.h"
 
 namespace {
-void FillBanks(XEDropdownList *list, Oskend::IBankList *banks) {
+void FillBanks(XEDropdownList* list, Oskend::IBankList* banks) {
   const int count = banks ? static_cast<int>(banks->GetCount()) : 0;
   for (int i = 0; i < count; ++i)
     list->AddItem(banks->GetAt(i) ? banks->GetAt(i)->GetName().c_str() : "", false);
@@ -17,11 +17,11 @@ void FillBanks(XEDropdownList *list, Oskend::IBankList *banks) {
 }  // namespace
 
 bool CopyIFXBrowserLayer::OnCreate() {
-  Oskend::IRemoteSynth *synth = GetRemoteSynth();
+  Oskend::IRemoteSynth* synth = GetRemoteSynth();
   AddLabel(15, 45, "From");
   m_pSourceKind = AddList(50, 45, kKindId, 11);
   if (m_pSourceKind) {
-    for (const char *k : {"Program", "Combination", "Song"}) m_pSourceKind->AddItem(k, false);
+    for (const char* k : {"Program", "Combination", "Song"}) m_pSourceKind->AddItem(k, false);
     m_pSourceKind->SetIntValue(0, false);
     // Only programs can be the source: the popup offers the first entry.
     m_pSourceKind->SetMinIntValue(0, false);
@@ -32,7 +32,7 @@ bool CopyIFXBrowserLayer::OnCreate() {
     FillBanks(m_pSourceBank, synth->GetAllSounds(synth->GetSoundMode()));
     m_pSourceBank->SetIntValue(0, false);
   }
-  if (CHfcCtrlCharEditText *e = AddEntry(27, 100, 28, kNumberId)) {
+  if (CHfcCtrlCharEditText* e = AddEntry(27, 100, 28, kNumberId)) {
     e->SetMinIntValue(0, false);
     e->SetMaxIntValue(127, false);
     e->SetIntValue(synth->GetCurSound(true).number, false);
@@ -44,7 +44,7 @@ bool CopyIFXBrowserLayer::OnCreate() {
 }
 
 void CopyIFXBrowserLayer::UpdateSourceSound() {
-  CHfcControl *entry = GetControlById(kNumberId);
+  CHfcControl* entry = GetControlById(kNumberId);
   if (!entry) return;
   const int b = ValueOf(kBankId);
   const int n = entry->GetIntValue();
@@ -52,7 +52,7 @@ void CopyIFXBrowserLayer::UpdateSourceSound() {
   const std::string text = browserkit::NumberAndName(
       n & 0xFF, XESynthUtils::GetProgramName(GetRemoteSynth(), k == 0 ? 2 : 0, b & 0xFF, n & 0xFF,
                                              false, false));
-  entry->SetPtrValue(const_cast<char *>(text.c_str()), true);
+  entry->SetPtrValue(const_cast<char*>(text.c_str()), true);
 }
 
 void CopyIFXBrowserLayer::UpdateBankList() {
@@ -71,7 +71,7 @@ void CopyIFXBrowserLayer::OnOK() {
   RunCommand(14, ValueOf(kKindId), ValueOf(kBankId), ValueOf(kNumberId), 0, "Copy IFX Error!");
 }
 
-void CopyIFXBrowserLayer::OnHfcCtrlIntValueChanged(CHfcControl *control, int value) {
+void CopyIFXBrowserLayer::OnHfcCtrlIntValueChanged(CHfcControl* control, int value) {
   if (!control) return;
   const int id = control->GetId();
   if (id == kKindId || id == kBankId) {
@@ -84,7 +84,7 @@ void CopyIFXBrowserLayer::OnHfcCtrlIntValueChanged(CHfcControl *control, int val
   }
 }
 
-bool CopyIFXBrowserLayer::OnHfcCtrlMouseLButtonDown(CHfcControl *control, int, int, int) {
+bool CopyIFXBrowserLayer::OnHfcCtrlMouseLButtonDown(CHfcControl* control, int, int, int) {
   if (control && control->GetId() == kCancelId) EndModal();
   if (control && control->GetId() == kOkId) OnOK();
   return false;

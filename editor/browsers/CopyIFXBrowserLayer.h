@@ -9,7 +9,7 @@ class CopyIFXBrowserLayer : public BlueDialogBase {
   static constexpr int kBankId = 1013;
   static constexpr int kNumberId = 1014;
 
-  CopyIFXBrowserLayer(Oskend::IRemoteSynth *synth, int kind, const std::string &title)
+  CopyIFXBrowserLayer(Oskend::IRemoteSynth* synth, int kind, const std::string& title)
       : BlueDialogBase(synth, title), m_iKind(kind) {}
 
   bool OnCreate() override;
@@ -17,13 +17,13 @@ class CopyIFXBrowserLayer : public BlueDialogBase {
   void UpdateBankList();
   void UpdateDestnationFX() {}
   void OnOK() override;
-  void OnHfcCtrlIntValueChanged(CHfcControl *control, int value) override;
-  bool OnHfcCtrlMouseLButtonDown(CHfcControl *control, int x, int y, int mods) override;
+  void OnHfcCtrlIntValueChanged(CHfcControl* control, int value) override;
+  bool OnHfcCtrlMouseLButtonDown(CHfcControl* control, int x, int y, int mods) override;
 
  private:
   int m_iKind;
-  XEDropdownList *m_pSourceKind = nullptr;
-  XEDropdownList *m_pSourceBank = nullptr;
+  XEDropdownList* m_pSourceKind = nullptr;
+  XEDropdownList* m_pSourceBank = nullptr;
   // The source kind the bank list was last built for: one dialog's own,
   // so every dialog's bank list follows the kind chosen in it.
   int m_iLastKind = -1;

@@ -4,7 +4,7 @@
 
 class CopyLFOBrowser : public CopySoundBlockBrowser {
  public:
-  CopyLFOBrowser(Oskend::IRemoteSynth *synth, const std::string &title)
+  CopyLFOBrowser(Oskend::IRemoteSynth* synth, const std::string& title)
       : CopySoundBlockBrowser(
             synth, title,
             {"LFO1 (OSC1)", "LFO2 (OSC1)", "LFO1 (OSC2)", "LFO2 (OSC2)", "Common LFO"}, 10,

@@ -8,12 +8,12 @@
 #include "remote/IRemoteSynth.h"
 
 bool CopyMFXBrowserLayer::OnCreate() {
-  Oskend::IRemoteSynth *synth = GetRemoteSynth();
+  Oskend::IRemoteSynth* synth = GetRemoteSynth();
   const int m = synth->GetSoundMode();
   AddLabel(15, 45, "From");
   m_pSourceKind = AddList(50, 45, kKindId, 11);
   if (m_pSourceKind)
-    for (const char *k : {"Program", "Performance"}) m_pSourceKind->AddItem(k, false);
+    for (const char* k : {"Program", "Performance"}) m_pSourceKind->AddItem(k, false);
   m_pSourceBank = AddList(50, 70, kBankId);
   m_pNumber = AddEntry(27, 100, 28, kNumberId);
   if (m_pNumber) {
@@ -21,8 +21,8 @@ bool CopyMFXBrowserLayer::OnCreate() {
     m_pNumber->SetMaxIntValue(19, false);
     m_pNumber->SetIntValue(synth->GetCurSound(true).number, false);
   }
-  if (XEDropdownList *fx = AddList(50, 120, kEffectsId, 11)) {
-    for (const char *e : {"ALL MFXs & EQ", "Chorus/Flanger", "Reverb/Delay", "EQ"})
+  if (XEDropdownList* fx = AddList(50, 120, kEffectsId, 11)) {
+    for (const char* e : {"ALL MFXs & EQ", "Chorus/Flanger", "Reverb/Delay", "EQ"})
       fx->AddItem(e, false);
     fx->SetIntValue(0, false);
   }
@@ -49,11 +49,11 @@ void CopyMFXBrowserLayer::UpdateSourceSound() {
     }
   }
   m_pNumber->SetMaxIntValue(k == 1 ? 19 : 127, true);
-  Oskend::IRemoteSynth *synth = GetRemoteSynth();
+  Oskend::IRemoteSynth* synth = GetRemoteSynth();
   const std::string text =
       XESynthUtils::GetProgNumberAsString(synth, mode, b, n) + " " +
       XESynthUtils::GetProgramName(synth, mode, b & 0xFF, n & 0xFF, false, false);
-  m_pNumber->SetPtrValue(const_cast<char *>(text.c_str()), true);
+  m_pNumber->SetPtrValue(const_cast<char*>(text.c_str()), true);
 }
 
 void CopyMFXBrowserLayer::UpdateBankList() {
@@ -66,7 +66,7 @@ void CopyMFXBrowserLayer::UpdateBankList() {
     m_pSourceBank->Disable(true);
     m_iLastKind = 1;
   } else if (k == 0) {
-    Oskend::IBankList *banks = GetRemoteSynth()->GetAllSounds(2);
+    Oskend::IBankList* banks = GetRemoteSynth()->GetAllSounds(2);
     const int count = banks ? static_cast<int>(banks->GetCount()) : 0;
     for (int i = 0; i < count; ++i)
       m_pSourceBank->AddItem(banks->GetAt(i) ? banks->GetAt(i)->GetName().c_str() : "", false);
@@ -81,7 +81,7 @@ void CopyMFXBrowserLayer::OnOK() {
              (ValueOf(kEffectsId) << 8) & 0xFFFF, "Copy MFX/TFX Error!");
 }
 
-void CopyMFXBrowserLayer::OnHfcCtrlIntValueChanged(CHfcControl *control, int value) {
+void CopyMFXBrowserLayer::OnHfcCtrlIntValueChanged(CHfcControl* control, int value) {
   if (!control) return;
   const int id = control->GetId();
   if (id == kKindId || id == kBankId) {
@@ -96,7 +96,7 @@ void CopyMFXBrowserLayer::OnHfcCtrlIntValueChanged(CHfcControl *control, int val
   }
 }
 
-bool CopyMFXBrowserLayer::OnHfcCtrlMouseLButtonDown(CHfcControl *control, int, int, int) {
+bool CopyMFXBrowserLayer::OnHfcCtrlMouseLButtonDown(CHfcControl* control, int, int, int) {
   if (control && control->GetId() == kCancelId) EndModal();
   if (control && control->GetId() == kOkId) OnOK();
   return false;

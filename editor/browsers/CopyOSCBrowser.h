@@ -4,6 +4,6 @@
 
 class CopyOSCBrowser : public CopySoundBlockBrowser {
  public:
-  CopyOSCBrowser(Oskend::IRemoteSynth *synth, const std::string &title)
+  CopyOSCBrowser(Oskend::IRemoteSynth* synth, const std::string& title)
       : CopySoundBlockBrowser(synth, title, {"OSC1", "OSC2"}, 6, "Copy OSC Error!") {}
 };

@@ -13,8 +13,8 @@ class CopySoundBlockBrowser : public BlueDialogBase {
   static constexpr int kSourceBlockId = 2;
   static constexpr int kDestinationBlockId = 3;
 
-  CopySoundBlockBrowser(Oskend::IRemoteSynth *synth, const std::string &title,
-                        std::vector<const char *> blocks, int command, const char *failure)
+  CopySoundBlockBrowser(Oskend::IRemoteSynth* synth, const std::string& title,
+                        std::vector<const char*> blocks, int command, const char* failure)
       : BlueDialogBase(synth, title),
         m_blocks(std::move(blocks)),
         m_iCommand(command),
@@ -23,15 +23,15 @@ class CopySoundBlockBrowser : public BlueDialogBase {
   bool OnCreate() override;
   void UpdateFromSoundName();
   void OnOK() override;
-  void OnHfcCtrlIntValueChanged(CHfcControl *control, int value) override;
-  void OnHfcCtrlPtrValueChanged(CHfcControl *control, void *text) override;
-  bool OnHfcCtrlMouseLButtonDown(CHfcControl *control, int x, int y, int mods) override;
+  void OnHfcCtrlIntValueChanged(CHfcControl* control, int value) override;
+  void OnHfcCtrlPtrValueChanged(CHfcControl* control, void* text) override;
+  bool OnHfcCtrlMouseLButtonDown(CHfcControl* control, int x, int y, int mods) override;
 
-  const bool *GetBankEnableFlags() const { return m_bankEnable; }
+  const bool* GetBankEnableFlags() const { return m_bankEnable; }
 
  private:
-  std::vector<const char *> m_blocks;
+  std::vector<const char*> m_blocks;
   int m_iCommand;
-  const char *m_pFailure;
+  const char* m_pFailure;
   bool m_bankEnable[4] = {true, true, true, true};
 };

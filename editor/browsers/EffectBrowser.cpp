@@ -9,7 +9,7 @@
 #include "model/paramdesc/SParamDesc.h"
 
 const int EffectBrowser::kCategorySizes[kCategoryCount] = {7, 13, 9, 14, 19, 2};
-const char *const EffectBrowser::kCategoryNames[kCategoryCount] = {
+const char* const EffectBrowser::kCategoryNames[kCategoryCount] = {
     "Dynamics", "EQ/Filter", "Overdrive/Amp/Mic", "Phaser/Modulation", "Mono - Mono (Dyn/EQ/Phs)",
     "Organ FX"};
 
@@ -18,8 +18,8 @@ constexpr unsigned kRed = 0xFFBF5941u;
 constexpr int kTypeCount = 135;
 }  // namespace
 
-EffectBrowser::EffectBrowser(Oskend::IRemoteSynth *synth, eMode mode, int parameter,
-                             const std::string &title)
+EffectBrowser::EffectBrowser(Oskend::IRemoteSynth* synth, eMode mode, int parameter,
+                             const std::string& title)
     : RedBrowserBase(synth, mode, parameter, title, true, false),
       m_bMenuEnabled(parameter != 0x0800 && parameter != 0x0801 && parameter != 0x1800 &&
                      parameter != 0x1801) {}
@@ -27,13 +27,13 @@ EffectBrowser::EffectBrowser(Oskend::IRemoteSynth *synth, eMode mode, int parame
 bool EffectBrowser::OnCreate() {
   using browserkit::Put;
   XEControlCreater f(m_pBackground, 0, 0);
-  XEStaticText *label = Put(
+  XEStaticText* label = Put(
       this, f.CreateStaticText(13, 8, 100, 13, "CATEGORY", "FontGeneva10", kRed, 0, 0, -1), false);
   if (label && !m_bMenuEnabled) label->Disable(false);
   m_pCategory = Put(this, f.CreateDropdownList(10, 19, 16, kCategoryId));
   if (m_pCategory) {
     m_pCategory->AddItem("ALL", false);
-    for (const char *name : kCategoryNames) m_pCategory->AddItem(name, false);
+    for (const char* name : kCategoryNames) m_pCategory->AddItem(name, false);
     SParamDesc desc{};
     const bool hasDesc = GetParamDesc(&desc, GetTargetMode(), m_iParameter);
     m_pCategory->SetMinIntValue(-1, false);
@@ -57,7 +57,7 @@ void EffectBrowser::InitListControl() {
     for (int c = 0; c < category; ++c) first += kCategorySizes[c];
     last = first + kCategorySizes[category] - 1;
   }
-  const Oskend::SOfferList *avail = Oskend::GetFxTypeList(GetTargetMode(), m_iParameter);
+  const Oskend::SOfferList* avail = Oskend::GetFxTypeList(GetTargetMode(), m_iParameter);
   for (int t = first; t <= last; ++t) {
     if (avail && !(t >= 0 && t < kTypeCount && avail->list[t] == 1)) continue;
     browserkit::AddItem(m_pList, ValueText(desc, t), t);

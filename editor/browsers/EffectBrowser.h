@@ -11,9 +11,9 @@ class EffectBrowser : public RedBrowserBase {
   static constexpr int kCategoryCount = 6;
   // Types per category; a category's block starts after those before it.
   static const int kCategorySizes[kCategoryCount];
-  static const char *const kCategoryNames[kCategoryCount];
+  static const char* const kCategoryNames[kCategoryCount];
 
-  EffectBrowser(Oskend::IRemoteSynth *synth, eMode mode, int parameter, const std::string &title);
+  EffectBrowser(Oskend::IRemoteSynth* synth, eMode mode, int parameter, const std::string& title);
 
   bool OnCreate() override;
   void InitListControl() override;
@@ -21,9 +21,9 @@ class EffectBrowser : public RedBrowserBase {
   void Undo() override {}
 
   bool IsCategoryMenuEnabled() const { return m_bMenuEnabled; }
-  XEDropdownList *GetCategorySelector() const { return m_pCategory; }
+  XEDropdownList* GetCategorySelector() const { return m_pCategory; }
 
  private:
-  XEDropdownList *m_pCategory = nullptr;
+  XEDropdownList* m_pCategory = nullptr;
   bool m_bMenuEnabled;
 };

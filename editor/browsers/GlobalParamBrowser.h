@@ -4,7 +4,7 @@
 
 class GlobalParamBrowser : public ParamBrowser {
  public:
-  GlobalParamBrowser(Oskend::IRemoteSynth *synth, int parameter, const std::string &title)
+  GlobalParamBrowser(Oskend::IRemoteSynth* synth, int parameter, const std::string& title)
       : ParamBrowser(synth, static_cast<eMode>(6), parameter, title) {}
 
   int GetAuditionContex() const override { return 0; }

@@ -12,8 +12,8 @@
 #include "model/paramdesc/SParamDesc.h"
 #include "remote/IRemoteSynth.h"
 
-ListBrowserBase::ListBrowserBase(Oskend::IRemoteSynth *synth, eMode mode, int parameter,
-                                 const std::string &title, Style style, bool categoryArea,
+ListBrowserBase::ListBrowserBase(Oskend::IRemoteSynth* synth, eMode mode, int parameter,
+                                 const std::string& title, Style style, bool categoryArea,
                                  bool extraArea)
     : CTabPageLayer(synth, title),
       m_bCategoryArea(categoryArea),
@@ -25,7 +25,7 @@ ListBrowserBase::ListBrowserBase(Oskend::IRemoteSynth *synth, eMode mode, int pa
   m_iOpeningValue = GetParamValue(mode, parameter);
 }
 
-std::string ListBrowserBase::ValueText(const SParamDesc &desc, int value) {
+std::string ListBrowserBase::ValueText(const SParamDesc& desc, int value) {
   if (!desc.converter) return std::to_string(value);
   const std::string text = desc.converter->Format(value);
   // A converter may add a sub text after a NUL: the list shows the main one.
@@ -91,7 +91,7 @@ void ListBrowserBase::FinishList() {
   browserkit::ResetScrollRange(m_pList, m_pScroll, m_iLines, m_iColumns);
 }
 
-void ListBrowserBase::OnItemSelected(CHfcCtrlListItem *item) { DoIt(browserkit::ItemValue(item)); }
+void ListBrowserBase::OnItemSelected(CHfcCtrlListItem* item) { DoIt(browserkit::ItemValue(item)); }
 
 void ListBrowserBase::DoOK() {
   if (!m_pList || !m_pList->GetSelectedItem()) return;
@@ -100,7 +100,7 @@ void ListBrowserBase::DoOK() {
 }
 
 void ListBrowserBase::DoCancel() {
-  Oskend::IRemoteSynth *synth = GetRemoteSynth();
+  Oskend::IRemoteSynth* synth = GetRemoteSynth();
   if (synth && synth->GetAuditionState()) {
     synth->EndAudition(false);
     if (m_style == Style::kRed) Undo();
@@ -120,12 +120,12 @@ void ListBrowserBase::OnCancel() {
 
 bool ListBrowserBase::EndModal() { return CTabPageLayer::EndModal(); }
 
-void ListBrowserBase::ProcessEvent(const EventInfo &event) {
+void ListBrowserBase::ProcessEvent(const EventInfo& event) {
   if (event.type == 16) return;
   XERemoteSynthEventHandler::ProcessEvent(event);
 }
 
-bool ListBrowserBase::OnHfcCtrlEvent(CHfcControl *control, int event, int arg, void *data) {
+bool ListBrowserBase::OnHfcCtrlEvent(CHfcControl* control, int event, int arg, void* data) {
   if (!control || control->GetId() != kListId || !m_pList) return false;
   switch (event) {
     case CHfcCtrlList::kEventScrollTo:
@@ -137,7 +137,7 @@ bool ListBrowserBase::OnHfcCtrlEvent(CHfcControl *control, int event, int arg, v
       DoOK();
       break;
     case CHfcCtrlList::kEventSelect: {
-      auto *item = static_cast<CHfcCtrlListItem *>(data);
+      auto* item = static_cast<CHfcCtrlListItem*>(data);
       if (!item) break;
       item->SetSelected(arg != 0);
       m_pList->SetDirty(true);
@@ -146,7 +146,7 @@ bool ListBrowserBase::OnHfcCtrlEvent(CHfcControl *control, int event, int arg, v
           m_pOk->Enable(true);
           m_pOk->SetIntValue(1, true);
         }
-        Oskend::IRemoteSynth *synth = GetRemoteSynth();
+        Oskend::IRemoteSynth* synth = GetRemoteSynth();
         if (!synth->GetAuditionState()) synth->BeginAudition(GetAuditionContex());
         OnItemSelected(item);
       }
@@ -158,21 +158,21 @@ bool ListBrowserBase::OnHfcCtrlEvent(CHfcControl *control, int event, int arg, v
   return false;
 }
 
-bool ListBrowserBase::OnHfcCtrlKeyDown(CHfcControl *, int chr, int key, int) {
+bool ListBrowserBase::OnHfcCtrlKeyDown(CHfcControl*, int chr, int key, int) {
   if (chr != 27 && key != 27) return false;
   m_bCancelPressed = true;
   DoCancel();
   return true;
 }
 
-bool ListBrowserBase::OnHfcCtrlKeyChar(CHfcControl *, int chr) {
+bool ListBrowserBase::OnHfcCtrlKeyChar(CHfcControl*, int chr) {
   if (chr != 27) return false;
   m_bCancelPressed = true;
   DoCancel();
   return true;
 }
 
-void ListBrowserBase::OnHfcCtrlIntValueChanged(CHfcControl *control, int value) {
+void ListBrowserBase::OnHfcCtrlIntValueChanged(CHfcControl* control, int value) {
   if (!control) return;
   if (control->GetId() == kCategoryId) {
     control->SetIntValue(value, true);
@@ -183,7 +183,7 @@ void ListBrowserBase::OnHfcCtrlIntValueChanged(CHfcControl *control, int value) 
   }
 }
 
-bool ListBrowserBase::OnHfcCtrlMouseLButtonDown(CHfcControl *control, int x, int y, int mods) {
+bool ListBrowserBase::OnHfcCtrlMouseLButtonDown(CHfcControl* control, int x, int y, int mods) {
   if (control && control->GetId() == kCancelId) {
     m_bCancelPressed = true;
     DoCancel();
@@ -197,11 +197,11 @@ bool ListBrowserBase::OnHfcCtrlMouseLButtonDown(CHfcControl *control, int x, int
   return CTabPageLayer::OnHfcCtrlMouseLButtonDown(control, x, y, mods);
 }
 
-bool ListBrowserBase::PreMouseLButtonDown(CHfcMouse *m, int x, int y, int mods) {
+bool ListBrowserBase::PreMouseLButtonDown(CHfcMouse* m, int x, int y, int mods) {
   return CHfcWindowLayer::PreMouseLButtonDown(m, x, y, mods);
 }
 
-bool ListBrowserBase::PreMouseWheelMoved(CHfcMouse *, int, int, int, int delta, int) {
+bool ListBrowserBase::PreMouseWheelMoved(CHfcMouse*, int, int, int, int delta, int) {
   if (m_pScroll) m_pScroll->ChangeValue(m_pScroll->GetIntValue() + (delta < 1 ? 2 : -2));
   return true;
 }
@@ -218,7 +218,7 @@ void ListBrowserBase::OnIdle(unsigned long elapsed) {
         m_pOk->SetIntValue(0, true);
         m_pOk->Disable(true);
       }
-      Oskend::IRemoteSynth *synth = GetRemoteSynth();
+      Oskend::IRemoteSynth* synth = GetRemoteSynth();
       if (synth && synth->GetAuditionState()) synth->EndAudition(false);
       if (m_pCancel) {
         m_pCancel->Enable(true);

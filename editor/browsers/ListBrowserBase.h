@@ -22,7 +22,7 @@ class ListBrowserBase : public CTabPageLayer {
   static constexpr int kScrollId = 3;
   static constexpr int kCategoryId = 4;
 
-  ListBrowserBase(Oskend::IRemoteSynth *synth, eMode mode, int parameter, const std::string &title,
+  ListBrowserBase(Oskend::IRemoteSynth* synth, eMode mode, int parameter, const std::string& title,
                   Style style, bool categoryArea, bool extraArea);
   ~ListBrowserBase() override = default;
 
@@ -30,7 +30,7 @@ class ListBrowserBase : public CTabPageLayer {
 
   virtual void InitListControl() = 0;
   virtual int GetAuditionContex() const { return 2; }
-  virtual void OnItemSelected(CHfcCtrlListItem *item);
+  virtual void OnItemSelected(CHfcCtrlListItem* item);
   virtual void DoOK();
   virtual void DoCancel();
   virtual void DoIt(int value) = 0;
@@ -42,28 +42,28 @@ class ListBrowserBase : public CTabPageLayer {
   bool OnDestroy() override;
   void OnIdle(unsigned long elapsed) override;
   bool EndModal() override;
-  void ProcessEvent(const EventInfo &event) override;
-  bool OnHfcCtrlEvent(CHfcControl *control, int event, int arg, void *item) override;
-  bool OnHfcCtrlKeyDown(CHfcControl *control, int chr, int key, int mods) override;
-  bool OnHfcCtrlKeyChar(CHfcControl *control, int chr) override;
-  void OnHfcCtrlIntValueChanged(CHfcControl *control, int value) override;
-  bool OnHfcCtrlMouseLButtonDown(CHfcControl *control, int x, int y, int mods) override;
-  bool PreMouseLButtonDown(CHfcMouse *m, int x, int y, int mods) override;
-  bool PreMouseWheelMoved(CHfcMouse *m, int x, int y, int axis, int delta, int mods) override;
+  void ProcessEvent(const EventInfo& event) override;
+  bool OnHfcCtrlEvent(CHfcControl* control, int event, int arg, void* item) override;
+  bool OnHfcCtrlKeyDown(CHfcControl* control, int chr, int key, int mods) override;
+  bool OnHfcCtrlKeyChar(CHfcControl* control, int chr) override;
+  void OnHfcCtrlIntValueChanged(CHfcControl* control, int value) override;
+  bool OnHfcCtrlMouseLButtonDown(CHfcControl* control, int x, int y, int mods) override;
+  bool PreMouseLButtonDown(CHfcMouse* m, int x, int y, int mods) override;
+  bool PreMouseWheelMoved(CHfcMouse* m, int x, int y, int axis, int delta, int mods) override;
 
   int GetParameter() const { return m_iParameter; }
   int GetOpeningValue() const { return m_iOpeningValue; }
-  CMMPCtrlList *GetList() const { return m_pList; }
-  CMMPCtrlScrollBar *GetScrollBar() const { return m_pScroll; }
-  CHfcCtrlSwitch *GetOkSwitch() const { return m_pOk; }
-  CHfcCtrlSwitch *GetCancelSwitch() const { return m_pCancel; }
+  CMMPCtrlList* GetList() const { return m_pList; }
+  CMMPCtrlScrollBar* GetScrollBar() const { return m_pScroll; }
+  CHfcCtrlSwitch* GetOkSwitch() const { return m_pOk; }
+  CHfcCtrlSwitch* GetCancelSwitch() const { return m_pCancel; }
   int GetVisibleLines() const { return m_iLines; }
 
  protected:
   // Fills the scroll range after a member has filled the list.
   void FinishList();
   // The display text of a value through the parameter's converter.
-  static std::string ValueText(const SParamDesc &desc, int value);
+  static std::string ValueText(const SParamDesc& desc, int value);
 
   bool m_bOkPressed = false;
   bool m_bCancelPressed = false;
@@ -73,10 +73,10 @@ class ListBrowserBase : public CTabPageLayer {
   int m_iOpeningValue;
   int m_iLines = 23;
   int m_iColumns = 1;
-  CMMPCtrlList *m_pList = nullptr;
-  CMMPCtrlScrollBar *m_pScroll = nullptr;
-  CHfcCtrlSwitch *m_pOk = nullptr;
-  CHfcCtrlSwitch *m_pCancel = nullptr;
+  CMMPCtrlList* m_pList = nullptr;
+  CMMPCtrlScrollBar* m_pScroll = nullptr;
+  CHfcCtrlSwitch* m_pOk = nullptr;
+  CHfcCtrlSwitch* m_pCancel = nullptr;
   bool m_bInitRequest = false;
   Style m_style;
 };

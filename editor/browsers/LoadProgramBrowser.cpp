@@ -16,14 +16,14 @@
 namespace {
 constexpr unsigned kRed = 0xFFBF5941u;
 int BankId(int index) { return index < 4 ? index : index + 2; }
-int Value(XEDropdownList *list) {
+int Value(XEDropdownList* list) {
   const int v = list->GetIntValue();
   return v == XEDropdownList::kNone ? -1 : v;
 }
 }  // namespace
 
-LoadProgramBrowser::LoadProgramBrowser(Oskend::IRemoteSynth *synth, eMode mode, int parameter,
-                                       const std::string &title, bool categoryArea, bool extraArea)
+LoadProgramBrowser::LoadProgramBrowser(Oskend::IRemoteSynth* synth, eMode mode, int parameter,
+                                       const std::string& title, bool categoryArea, bool extraArea)
     : RedBrowserBase(synth, mode, parameter, title, categoryArea, extraArea) {}
 
 int LoadProgramBrowser::FixedCategory(int parameter) {
@@ -35,13 +35,13 @@ int LoadProgramBrowser::FixedCategory(int parameter) {
 
 bool LoadProgramBrowser::OnCreate() {
   using browserkit::Put;
-  Oskend::IRemoteSynth *synth = GetRemoteSynth();
+  Oskend::IRemoteSynth* synth = GetRemoteSynth();
   XEControlCreater f(m_pBackground, 0, 0);
-  if (auto *t = f.CreateStaticText(13, 8, 100, 13, "CATEGORY", "FontGeneva10", kRed, 0, 0, -1)) {
+  if (auto* t = f.CreateStaticText(13, 8, 100, 13, "CATEGORY", "FontGeneva10", kRed, 0, 0, -1)) {
     Put(this, t, false);
     t->Show(true);
   }
-  if (auto *t =
+  if (auto* t =
           f.CreateStaticText(123, 8, 100, 13, "SUB CATEGORY", "FontGeneva10", kRed, 0, 0, -1)) {
     Put(this, t, false);
     t->Show(true);
@@ -65,7 +65,7 @@ bool LoadProgramBrowser::OnCreate() {
     AddControl(m_pBank, false);
     m_pBank->SetListener(this);
     m_pBank->AddItem("ALL", false);
-    Oskend::IBankList *banks = synth->GetAllSounds(2);
+    Oskend::IBankList* banks = synth->GetAllSounds(2);
     const int count = banks ? static_cast<int>(banks->GetCount()) : 0;
     for (int i = 0; i < count; ++i)
       m_pBank->AddItem(banks->GetAt(i) ? banks->GetAt(i)->GetName().c_str() : "", false);
@@ -107,7 +107,7 @@ void LoadProgramBrowser::UpdateSubCategoryList() {
   m_pSub->SetIntValue(-1, true);
 }
 
-bool LoadProgramBrowser::OnHfcCtrlEvent(CHfcControl *control, int event, int arg, void *item) {
+bool LoadProgramBrowser::OnHfcCtrlEvent(CHfcControl* control, int event, int arg, void* item) {
   const int id = control ? control->GetId() : 0;
   if (id == kCategorySelectorId || id == kBankSelectorId || id == kSubCategorySelectorId) {
     const int v = control->GetIntValue() == 1 ? arg : -1;
@@ -126,10 +126,10 @@ bool LoadProgramBrowser::OnHfcCtrlEvent(CHfcControl *control, int event, int arg
   return RedBrowserBase::OnHfcCtrlEvent(control, event, arg, item);
 }
 
-void LoadProgramBrowser::OnHfcCtrlIntValueChanged(CHfcControl *control, int value) {
+void LoadProgramBrowser::OnHfcCtrlIntValueChanged(CHfcControl* control, int value) {
   const int id = control ? control->GetId() : 0;
   if (id == kCategorySelectorId || id == kBankSelectorId || id == kSubCategorySelectorId) {
-    auto *list = static_cast<XEDropdownList *>(control);
+    auto* list = static_cast<XEDropdownList*>(control);
     list->SetIntValue(value, true);
     if (id == kSubCategorySelectorId) m_iSubCategory = Value(list);
     if (id == kBankSelectorId) m_iBank = Value(list);
@@ -151,20 +151,20 @@ void LoadProgramBrowser::OnIdle(unsigned long elapsed) {
 }
 
 void LoadProgramBrowser::InitListControl() {
-  Oskend::IRemoteSynth *synth = GetRemoteSynth();
-  Oskend::IBankList *banks = synth->GetAllSounds(2);
+  Oskend::IRemoteSynth* synth = GetRemoteSynth();
+  Oskend::IBankList* banks = synth->GetAllSounds(2);
   if (!banks) return;
   m_pList->ClearItems();
   const int count = static_cast<int>(banks->GetCount());
   for (int i = 0; i < count; ++i) {
-    Oskend::IBank *bank = banks->GetAt(i);
+    Oskend::IBank* bank = banks->GetAt(i);
     if (!bank) continue;
     const int id = BankId(i);
     const bool enabled =
         synth->IsEnableProgramChangeBank(static_cast<eMode>(2), static_cast<Oskend::eBankID>(id));
     const int n = static_cast<int>(bank->GetCount());
     for (int j = 0; j < n; ++j) {
-      Oskend::ISound *sound = bank->GetAt(j);
+      Oskend::ISound* sound = bank->GetAt(j);
       unsigned char b = 0;
       if (sound) sound->RawGet(&b, 630, 1);
       const int c = std::min(b & 31, 6);

@@ -12,13 +12,13 @@ class LoadProgramBrowser : public RedBrowserBase {
   static constexpr int kBankSelectorId = 257;
   static constexpr int kSubCategorySelectorId = 258;
 
-  LoadProgramBrowser(Oskend::IRemoteSynth *synth, eMode mode, int parameter,
-                     const std::string &title, bool categoryArea, bool extraArea);
+  LoadProgramBrowser(Oskend::IRemoteSynth* synth, eMode mode, int parameter,
+                     const std::string& title, bool categoryArea, bool extraArea);
 
   bool OnCreate() override;
   void OnIdle(unsigned long elapsed) override;
-  void OnHfcCtrlIntValueChanged(CHfcControl *control, int value) override;
-  bool OnHfcCtrlEvent(CHfcControl *control, int event, int arg, void *item) override;
+  void OnHfcCtrlIntValueChanged(CHfcControl* control, int value) override;
+  bool OnHfcCtrlEvent(CHfcControl* control, int event, int arg, void* item) override;
   void InitListControl() override;
   void DoIt(int value) override;
   void Undo() override {}
@@ -31,14 +31,14 @@ class LoadProgramBrowser : public RedBrowserBase {
   int m_iCategory = -1;
   int m_iSubCategory = -1;
   int m_iBank = -1;
-  XEDropdownList *GetCategorySelector() const { return m_pCategory; }
-  XEDropdownList *GetBankSelector() const { return m_pBank; }
-  XEDropdownList *GetSubCategorySelector() const { return m_pSub; }
+  XEDropdownList* GetCategorySelector() const { return m_pCategory; }
+  XEDropdownList* GetBankSelector() const { return m_pBank; }
+  XEDropdownList* GetSubCategorySelector() const { return m_pSub; }
 
  private:
-  XEDropdownList *m_pCategory = nullptr;
-  XEDropdownList *m_pSub = nullptr;
-  XEDropdownList *m_pBank = nullptr;
+  XEDropdownList* m_pCategory = nullptr;
+  XEDropdownList* m_pSub = nullptr;
+  XEDropdownList* m_pBank = nullptr;
   bool m_enable[5] = {true, true, true, true, true};
   bool m_bSubRefresh = false;
 };

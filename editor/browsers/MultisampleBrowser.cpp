@@ -7,14 +7,14 @@
 #include "editor/controls/XEStaticText.h"
 #include "model/paramdesc/SParamDesc.h"
 
-const char *const MultisampleBrowser::kCategoryNames[kCategoryCount] = {
+const char* const MultisampleBrowser::kCategoryNames[kCategoryCount] = {
     "A.Piano", "E.Piano", "Clav",   "Organ", "Woodwind/Reed", "Strings",
     "Voice",   "Brass",   "Guitar", "Bass",  "Synth/Etc."};
 const int MultisampleBrowser::kMonoSizes[kCategoryCount] = {12, 11, 5, 8, 7, 4, 12, 9, 4, 4, 60};
 const int MultisampleBrowser::kStereoSizes[kCategoryCount] = {4, 0, 0, 0, 0, 1, 0, 1, 0, 0, 0};
 
-MultisampleBrowser::MultisampleBrowser(Oskend::IRemoteSynth *synth, eMode mode, int parameter,
-                                       const std::string &title, bool drumKit)
+MultisampleBrowser::MultisampleBrowser(Oskend::IRemoteSynth* synth, eMode mode, int parameter,
+                                       const std::string& title, bool drumKit)
     : RedBrowserBase(synth, mode, parameter, title, true, false),
       m_bDrumKit(drumKit),
       m_iOscType(GetParamValue(mode, parameter - 1)) {}
@@ -25,7 +25,7 @@ bool MultisampleBrowser::isCategoryMenuAvailable() const {
 
 int MultisampleBrowser::getMultisampleCategory(int type, int number) const {
   if (type != 0 && type != 1) return -1;
-  const int *sizes = type == 0 ? kMonoSizes : kStereoSizes;
+  const int* sizes = type == 0 ? kMonoSizes : kStereoSizes;
   int start = 0;
   for (int c = 0; c < kCategoryCount; ++c) {
     if (number >= start && number < start + sizes[c]) return c;
@@ -43,7 +43,7 @@ bool MultisampleBrowser::OnCreate() {
     m_pCategory = Put(this, f.CreateDropdownList(10, 19, 16, kCategoryId));
     if (m_pCategory) {
       m_pCategory->AddItem("ALL", false);
-      for (const char *name : kCategoryNames) m_pCategory->AddItem(name, false);
+      for (const char* name : kCategoryNames) m_pCategory->AddItem(name, false);
       m_pCategory->SetMinIntValue(-1, false);
       m_pCategory->SetMaxIntValue(kCategoryCount - 1, false);
       m_pCategory->SetIntValue(-1, false);

@@ -8,12 +8,12 @@ class XEDropdownList;
 class MultisampleBrowser : public RedBrowserBase {
  public:
   static constexpr int kCategoryCount = 11;
-  static const char *const kCategoryNames[kCategoryCount];
+  static const char* const kCategoryNames[kCategoryCount];
   static const int kMonoSizes[kCategoryCount];
   static const int kStereoSizes[kCategoryCount];
 
-  MultisampleBrowser(Oskend::IRemoteSynth *synth, eMode mode, int parameter,
-                     const std::string &title, bool drumKit);
+  MultisampleBrowser(Oskend::IRemoteSynth* synth, eMode mode, int parameter,
+                     const std::string& title, bool drumKit);
 
   bool isCategoryMenuAvailable() const;
   int getMultisampleCategory(int type, int number) const;
@@ -25,7 +25,7 @@ class MultisampleBrowser : public RedBrowserBase {
   void Undo() override {}
 
  private:
-  XEDropdownList *m_pCategory = nullptr;
+  XEDropdownList* m_pCategory = nullptr;
   bool m_bDrumKit;
   int m_iOscType;
 };

@@ -5,7 +5,7 @@
 
 class ParamBrowser : public ParamBrowserBase {
  public:
-  ParamBrowser(Oskend::IRemoteSynth *synth, eMode mode, int parameter, const std::string &title)
+  ParamBrowser(Oskend::IRemoteSynth* synth, eMode mode, int parameter, const std::string& title)
       : ParamBrowserBase(synth, mode, parameter, title, false) {}
 
   void InitListControl() override;

@@ -4,7 +4,7 @@
 
 class ParamBrowserBase : public ListBrowserBase {
  public:
-  ParamBrowserBase(Oskend::IRemoteSynth *synth, eMode mode, int parameter, const std::string &title,
+  ParamBrowserBase(Oskend::IRemoteSynth* synth, eMode mode, int parameter, const std::string& title,
                    bool categoryArea)
       : ListBrowserBase(synth, mode, parameter, title, Style::kParam, categoryArea, false) {}
 };

@@ -5,8 +5,8 @@
 
 class ParamBrowserForAMSSource : public ParamBrowser {
  public:
-  ParamBrowserForAMSSource(Oskend::IRemoteSynth *synth, eMode mode, int parameter,
-                           const std::string &title)
+  ParamBrowserForAMSSource(Oskend::IRemoteSynth* synth, eMode mode, int parameter,
+                           const std::string& title)
       : ParamBrowser(synth, mode, parameter, title) {}
 
   void InitListControl() override;

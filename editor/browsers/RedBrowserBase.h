@@ -5,7 +5,7 @@
 
 class RedBrowserBase : public ListBrowserBase {
  public:
-  RedBrowserBase(Oskend::IRemoteSynth *synth, eMode mode, int parameter, const std::string &title,
+  RedBrowserBase(Oskend::IRemoteSynth* synth, eMode mode, int parameter, const std::string& title,
                  bool categoryArea, bool extraArea)
       : ListBrowserBase(synth, mode, parameter, title, Style::kRed, categoryArea, extraArea) {}
 };

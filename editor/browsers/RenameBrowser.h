@@ -7,13 +7,13 @@ class RenameBrowser : public BlueDialogBase {
  public:
   static constexpr int kNameId = 0;
 
-  RenameBrowser(Oskend::IRemoteSynth *synth, int kind, const std::string &title)
+  RenameBrowser(Oskend::IRemoteSynth* synth, int kind, const std::string& title)
       : BlueDialogBase(synth, title), m_iKind(kind) {}
 
   bool OnCreate() override;
   void OnOK() override;
-  void OnHfcCtrlPtrValueChanged(CHfcControl *control, void *text) override;
-  bool OnHfcCtrlMouseLButtonDown(CHfcControl *control, int x, int y, int mods) override;
+  void OnHfcCtrlPtrValueChanged(CHfcControl* control, void* text) override;
+  bool OnHfcCtrlMouseLButtonDown(CHfcControl* control, int x, int y, int mods) override;
   int GetKind() const { return m_iKind; }
 
  private:

@@ -24,8 +24,8 @@ std::string TrimRight(std::string s) {
 }
 }  // namespace
 
-SmallBlueBrowserLayer::SmallBlueBrowserLayer(Oskend::IRemoteSynth *synth, BlueBrowserData *data,
-                                             const std::string &title)
+SmallBlueBrowserLayer::SmallBlueBrowserLayer(Oskend::IRemoteSynth* synth, BlueBrowserData* data,
+                                             const std::string& title)
     : BlueBrowserBase(synth, data, title) {
   m_iLines = 25;
   m_iColumns = 1;
@@ -67,7 +67,7 @@ bool SmallBlueBrowserLayer::OnCreate() {
 
 bool SmallBlueBrowserLayer::OnDestroy() {
   const bool ok = BlueBrowserBase::OnDestroy();
-  Oskend::IRemoteSynth *synth = GetRemoteSynth();
+  Oskend::IRemoteSynth* synth = GetRemoteSynth();
   if (synth && synth->GetAuditionState()) synth->EndAudition(false);
   if (synth && m_bAdvised) synth->UnadviseSink(this);
   m_bAdvised = false;
@@ -91,8 +91,8 @@ void SmallBlueBrowserLayer::UpdateBankSwitch(bool reset) {
   if (reset) m_pData->m_iBank = -1;
   if (!m_pBank) return;
   m_pBank->DeleteAllItems();
-  Oskend::IRemoteSynth *synth = GetRemoteSynth();
-  Oskend::IBankList *banks = synth ? synth->GetAllSounds(synth->GetSoundMode()) : nullptr;
+  Oskend::IRemoteSynth* synth = GetRemoteSynth();
+  Oskend::IBankList* banks = synth ? synth->GetAllSounds(synth->GetSoundMode()) : nullptr;
   if (banks) {
     m_pBank->AddItem("ALL", true);
     const int count = static_cast<int>(banks->GetCount());
@@ -125,7 +125,7 @@ void SmallBlueBrowserLayer::UpdateBrowser(bool rebuildSelectors) {
   m_bRebuildList = true;
 }
 
-void SmallBlueBrowserLayer::OnHfcCtrlIntValueChanged(CHfcControl *control, int v) {
+void SmallBlueBrowserLayer::OnHfcCtrlIntValueChanged(CHfcControl* control, int v) {
   const int id = control ? control->GetId() : 0;
   if (id == kCategoryId || id == kBankId || id == kSubCategoryId) {
     control->SetIntValue(v, true);
@@ -138,7 +138,7 @@ void SmallBlueBrowserLayer::OnHfcCtrlIntValueChanged(CHfcControl *control, int v
   BlueBrowserBase::OnHfcCtrlIntValueChanged(control, v);
 }
 
-bool SmallBlueBrowserLayer::OnHfcCtrlEvent(CHfcControl *control, int event, int arg, void *item) {
+bool SmallBlueBrowserLayer::OnHfcCtrlEvent(CHfcControl* control, int event, int arg, void* item) {
   const int id = control ? control->GetId() : 0;
   if (id == kCategoryId || id == kBankId) {
     const int value = control->GetIntValue() == 1 ? arg : -1;
@@ -160,7 +160,7 @@ void SmallBlueBrowserLayer::OnIdle(unsigned long elapsed) {
         m_pOk->SetIntValue(0, true);
         m_pOk->Disable(true);
       }
-      Oskend::IRemoteSynth *synth = GetRemoteSynth();
+      Oskend::IRemoteSynth* synth = GetRemoteSynth();
       if (synth && synth->GetAuditionState()) synth->EndAudition(false);
       if (m_pCancel) {
         m_pCancel->Enable(true);

@@ -11,26 +11,26 @@ class SmallBlueBrowserLayer : public BlueBrowserBase {
   static constexpr int kBankId = 1002;
   static constexpr int kSubCategoryId = 1003;
 
-  SmallBlueBrowserLayer(Oskend::IRemoteSynth *synth, BlueBrowserData *data,
-                        const std::string &title);
+  SmallBlueBrowserLayer(Oskend::IRemoteSynth* synth, BlueBrowserData* data,
+                        const std::string& title);
   ~SmallBlueBrowserLayer() override = default;
 
   bool OnCreate() override;
   bool OnDestroy() override;
   void OnIdle(unsigned long elapsed) override;
-  void OnHfcCtrlIntValueChanged(CHfcControl *control, int value) override;
-  bool OnHfcCtrlEvent(CHfcControl *control, int event, int arg, void *item) override;
+  void OnHfcCtrlIntValueChanged(CHfcControl* control, int value) override;
+  bool OnHfcCtrlEvent(CHfcControl* control, int event, int arg, void* item) override;
   void UpdateBrowser(bool rebuildSelectors) override;
   void UpdateCategorySwitch(bool reset) override;
   void UpdateSubCategorySwitch(bool reset) override;
   void UpdateBankSwitch(bool reset) override;
 
-  XEDropdownList *GetCategorySelector() const { return m_pCategory; }
-  XEDropdownList *GetBankSelector() const { return m_pBank; }
+  XEDropdownList* GetCategorySelector() const { return m_pCategory; }
+  XEDropdownList* GetBankSelector() const { return m_pBank; }
 
  private:
-  XEDropdownList *m_pCategory = nullptr;
-  XEDropdownList *m_pSubCategory = nullptr;
-  XEDropdownList *m_pBank = nullptr;
+  XEDropdownList* m_pCategory = nullptr;
+  XEDropdownList* m_pSubCategory = nullptr;
+  XEDropdownList* m_pBank = nullptr;
   bool m_bAdvised = false;
 };

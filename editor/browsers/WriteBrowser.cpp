@@ -16,19 +16,19 @@
 #include "remote/IRemoteSynth.h"
 
 namespace {
-void PutText(CHfcControl *c, const std::string &text) {
-  if (c) c->SetPtrValue(const_cast<char *>(text.c_str()), true);
+void PutText(CHfcControl* c, const std::string& text) {
+  if (c) c->SetPtrValue(const_cast<char*>(text.c_str()), true);
 }
 }  // namespace
 
 bool WriteBrowser::OnCreate() {
-  Oskend::IRemoteSynth *synth = GetRemoteSynth();
+  Oskend::IRemoteSynth* synth = GetRemoteSynth();
   const Oskend::SSoundIndex cur = synth->GetCurSound(true);
   const int m = synth->GetSoundMode();
   const bool program = m == 2 || m == 3;
   if (program) {
     AddLabel(15, 45, "1. Select Category");
-    if (XEDropdownList *list = AddList(37, 63, kCategoryId)) {
+    if (XEDropdownList* list = AddList(37, 63, kCategoryId)) {
       for (int i = 0; i < kCategoryCount; ++i) {
         std::string name;
         XESynthUtils::GetCategoryName(name, synth, m, i, true);
@@ -37,7 +37,7 @@ bool WriteBrowser::OnCreate() {
       list->SetIntValue(XESynthUtils::GetCategory(synth, m, cur.bank, cur.number, nullptr), false);
     }
     AddLabel(15, 115, "2. Select SubCategory", 110);
-    if (XEDropdownList *list = AddList(37, 133, kSubCategoryId)) {
+    if (XEDropdownList* list = AddList(37, 133, kSubCategoryId)) {
       const int c = XESynthUtils::GetCategory(synth, m, cur.bank, cur.number, nullptr);
       for (int j = 0; j < 8; ++j) {
         std::string name;
@@ -52,15 +52,15 @@ bool WriteBrowser::OnCreate() {
           XESynthUtils::GetProgramName(synth, m, cur.bank, cur.number, false, true));
   AddLabel(15, program ? 259 : 111, program ? "4. Choose Destination" : "2. Choose Destination");
   if (program) {
-    if (XEDropdownList *list = AddList(37, 277, kBankId)) {
-      Oskend::IBankList *banks = synth->GetAllSounds(m);
+    if (XEDropdownList* list = AddList(37, 277, kBankId)) {
+      Oskend::IBankList* banks = synth->GetAllSounds(m);
       const int count = banks ? static_cast<int>(banks->GetCount()) : 0;
       for (int i = 0; i < count; ++i)
         list->AddItem(banks->GetAt(i) ? banks->GetAt(i)->GetName().c_str() : "", false);
       list->SetIntValue(cur.bank < count ? cur.bank : 0, false);
     }
   }
-  if (CHfcCtrlCharEditText *e = AddEntry(27, program ? 307 : 159, 28, kDestinationId)) {
+  if (CHfcCtrlCharEditText* e = AddEntry(27, program ? 307 : 159, 28, kDestinationId)) {
     e->SetMinIntValue(0, false);
     e->SetMaxIntValue(program ? 127 : 19, false);
     e->SetIntValue(synth->GetCurSound(true).number, false);
@@ -72,7 +72,7 @@ bool WriteBrowser::OnCreate() {
 }
 
 void WriteBrowser::UpdateSubCategory() {
-  auto *list = dynamic_cast<XEDropdownList *>(GetControlById(kSubCategoryId));
+  auto* list = dynamic_cast<XEDropdownList*>(GetControlById(kSubCategoryId));
   if (!list) return;
   const int c = ValueOf(kCategoryId);
   const int index = list->GetIntValue();
@@ -87,8 +87,8 @@ void WriteBrowser::UpdateSubCategory() {
 }
 
 void WriteBrowser::UpdateDestinationSound() {
-  Oskend::IRemoteSynth *synth = GetRemoteSynth();
-  CHfcControl *entry = GetControlById(kDestinationId);
+  Oskend::IRemoteSynth* synth = GetRemoteSynth();
+  CHfcControl* entry = GetControlById(kDestinationId);
   if (!entry) return;
   const int m = synth->GetSoundMode();
   const int b = m >= 2 ? (ValueOf(kBankId) & 0xFF) : 0;
@@ -105,7 +105,7 @@ void WriteBrowser::UpdateDestinationSound() {
   PutText(entry, text);
 }
 
-void WriteBrowser::OnHfcCtrlIntValueChanged(CHfcControl *control, int value) {
+void WriteBrowser::OnHfcCtrlIntValueChanged(CHfcControl* control, int value) {
   if (!control) return;
   switch (control->GetId()) {
     case kCategoryId:
@@ -126,9 +126,9 @@ void WriteBrowser::OnHfcCtrlIntValueChanged(CHfcControl *control, int value) {
   }
 }
 
-void WriteBrowser::OnHfcCtrlPtrValueChanged(CHfcControl *control, void *value) {
+void WriteBrowser::OnHfcCtrlPtrValueChanged(CHfcControl* control, void* value) {
   if (!control || !value) return;
-  const std::string text = static_cast<const char *>(value);
+  const std::string text = static_cast<const char*>(value);
   if (control->GetId() == kNameId) {
     PutText(control, text.substr(0, 24));
   } else if (control->GetId() == kDestinationId) {
@@ -137,24 +137,24 @@ void WriteBrowser::OnHfcCtrlPtrValueChanged(CHfcControl *control, void *value) {
   }
 }
 
-bool WriteBrowser::OnHfcCtrlMouseLButtonDown(CHfcControl *control, int x, int y, int) {
+bool WriteBrowser::OnHfcCtrlMouseLButtonDown(CHfcControl* control, int x, int y, int) {
   if (!control) return false;
   if (control->GetId() == kCancelId) {
     EndModal();
   } else if (control->GetId() == kOkId) {
-    const tagHfcRect &r = control->GetFrame();
+    const tagHfcRect& r = control->GetFrame();
     if (x >= 0 && y >= 0 && r.left + x < r.right && r.top + y < r.bottom) OnSave();
   }
   return false;
 }
 
-bool WriteBrowser::OnHfcCtrlMouseLButtonDoubleClick(CHfcControl *control, int, int, int) {
+bool WriteBrowser::OnHfcCtrlMouseLButtonDoubleClick(CHfcControl* control, int, int, int) {
   return control && control->GetId() == kDestinationId;
 }
 
 void WriteBrowser::OnSave() {
-  Oskend::IRemoteSynth *synth = GetRemoteSynth();
-  const char *title = XESynthUtils::mProductName.c_str();
+  Oskend::IRemoteSynth* synth = GetRemoteSynth();
+  const char* title = XESynthUtils::mProductName.c_str();
   const int m = synth->GetSoundMode();
   if (!synth->GetConnected()) {
     HfcMessageBoxForWindow("Write Error! (no connect)", title, GetParentWindow(), 0, 0);
@@ -171,7 +171,7 @@ void WriteBrowser::OnSave() {
     const int category = ValueOf(kCategoryId);
     XESynthUtils::SetCurSoundCategory(synth, m, category);
     if (m == 2) {
-      if (Oskend::ISection *rt = synth->GetRealtimeControl()) {
+      if (Oskend::ISection* rt = synth->GetRealtimeControl()) {
         const int v = rt->GetParamI(0x8029);
         rt->PutParamI(0x8029, category + (v / 6) * 6);
       }
@@ -179,14 +179,14 @@ void WriteBrowser::OnSave() {
   }
   if (GetControlById(kSubCategoryId))
     XESynthUtils::SetCurSoundSubCategory(synth, m, ValueOf(kSubCategoryId));
-  if (Oskend::ISoundSection *edit = synth->GetEditBuffer(m))
+  if (Oskend::ISoundSection* edit = synth->GetEditBuffer(m))
     edit->PutParamS(static_cast<int>(0xFFFF0000u), TextOf(kNameId).c_str());
   if (m_pOk) m_pOk->Disable(true);
   if (m_pCancel) m_pCancel->Disable(true);
   unsigned long status = 0;
   const bool ok = synth->ExecCommand(5, synth->GetSoundMode(), b & 0xFF, n & 0xFF, 0, &status);
   if (!ok) {
-    const char *text = "Write Error!";
+    const char* text = "Write Error!";
     if (status == 0x80000004ul)
       text = "Write Error!\nTimeout.";
     else if (status == 0xC0000002ul)

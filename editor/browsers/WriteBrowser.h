@@ -14,7 +14,7 @@ class WriteBrowser : public BlueDialogBase {
   // Every category the synthesizer has, USER (6) included.
   static constexpr int kCategoryCount = 7;
 
-  WriteBrowser(Oskend::IRemoteSynth *synth, int kind, const std::string &title)
+  WriteBrowser(Oskend::IRemoteSynth* synth, int kind, const std::string& title)
       : BlueDialogBase(synth, title), m_iKind(kind) {}
 
   bool OnCreate() override;
@@ -23,10 +23,10 @@ class WriteBrowser : public BlueDialogBase {
   void OnSave();
   void OnOK() override { OnSave(); }
 
-  void OnHfcCtrlIntValueChanged(CHfcControl *control, int value) override;
-  void OnHfcCtrlPtrValueChanged(CHfcControl *control, void *text) override;
-  bool OnHfcCtrlMouseLButtonDown(CHfcControl *control, int x, int y, int mods) override;
-  bool OnHfcCtrlMouseLButtonDoubleClick(CHfcControl *control, int x, int y, int mods) override;
+  void OnHfcCtrlIntValueChanged(CHfcControl* control, int value) override;
+  void OnHfcCtrlPtrValueChanged(CHfcControl* control, void* text) override;
+  bool OnHfcCtrlMouseLButtonDown(CHfcControl* control, int x, int y, int mods) override;
+  bool OnHfcCtrlMouseLButtonDoubleClick(CHfcControl* control, int x, int y, int mods) override;
 
  private:
   int m_iKind;

@@ -22,7 +22,7 @@ constexpr int kPageHeight = 420;
 constexpr int kSwitchWidth = 72;
 constexpr int kSwitchHeight = 22;
 
-void Stroke(CHfcDrawContext &dc, float x0, float y0, float x1, float y1, uint32_t colour) {
+void Stroke(CHfcDrawContext& dc, float x0, float y0, float x1, float y1, uint32_t colour) {
   const float len = std::hypot(x1 - x0, y1 - y0);
   const int steps = static_cast<int>(len * 2.0f) + 1;
   for (int i = 0; i <= steps; ++i) {
@@ -33,7 +33,7 @@ void Stroke(CHfcDrawContext &dc, float x0, float y0, float x1, float y1, uint32_
 }
 
 template <uint32_t kColour>
-void PaintPage(CHfcDrawContext &dc, int, int top, int width, int height) {
+void PaintPage(CHfcDrawContext& dc, int, int top, int width, int height) {
   VGradient(dc, 0, top, width, height, kPanelTop, kPanelBottom);
   Fill(dc, 0, top, width, 1, kEdgeLight);
   Fill(dc, 0, top + height - 1, width, 1, kRecess);
@@ -43,7 +43,7 @@ void PaintPage(CHfcDrawContext &dc, int, int top, int width, int height) {
 }
 
 template <uint32_t kColour, bool kOk>
-void PaintSwitch(CHfcDrawContext &dc, int frame, int top, int width, int height) {
+void PaintSwitch(CHfcDrawContext& dc, int frame, int top, int width, int height) {
   const bool lit = frame == 1;
   VGradient(dc, 0, top, width, height, 0xFF3A3D44, 0xFF202227);
   Fill(dc, 0, top, width, 1, kEdgeLight);
@@ -66,7 +66,7 @@ void PaintSwitch(CHfcDrawContext &dc, int frame, int top, int width, int height)
 // A modal strip holds one tab: row 0 selected, row 1 unselected; the
 // strip writes the page's title on it.
 template <uint32_t kColour>
-void PaintTab(CHfcDrawContext &dc, int, int top, int width, int height) {
+void PaintTab(CHfcDrawContext& dc, int, int top, int width, int height) {
   for (int row = 0; row < 2; ++row) {
     const int y = top + row * (height / 2);
     const int h = height / 2;

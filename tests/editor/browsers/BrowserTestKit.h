@@ -43,16 +43,16 @@ struct Bench {
   ~Bench() { opener.CloseModalBrowser(); }
 
   template <typename T>
-  T *Page() {
-    return dynamic_cast<T *>(opener.GetPage());
+  T* Page() {
+    return dynamic_cast<T*>(opener.GetPage());
   }
   // Window position of a point of the open page.
   int X(int x) { return opener.GetPage()->GetRect().left + x; }
   int Y(int y) { return opener.GetPage()->GetRect().top + y; }
   // A click in the middle of a control of the open page.
   void ClickControl(int id) {
-    CHfcControl *c = opener.GetPage()->GetControlById(id);
-    const tagHfcRect &r = c->GetFrame();
+    CHfcControl* c = opener.GetPage()->GetControlById(id);
+    const tagHfcRect& r = c->GetFrame();
     h.Click(opener.GetPage()->GetRect().left + (r.left + r.right) / 2,
             opener.GetPage()->GetRect().top + (r.top + r.bottom) / 2);
   }
@@ -68,16 +68,16 @@ struct Bench {
 // The explanations of the message boxes shown since the last call.
 inline std::vector<std::string> Alerts() {
   std::vector<std::string> out;
-  for (const auto &s : os::HeadlessAlert::Transcript()) out.push_back(s.request.explanation);
+  for (const auto& s : os::HeadlessAlert::Transcript()) out.push_back(s.request.explanation);
   os::HeadlessAlert::Reset();
   return out;
 }
 
 // Names and category bytes of stored programs in the model, as a
 // synchronised synthesizer would have them.
-inline void SetProgram(Oskend::IRemoteSynth *synth, int bank, int number, const std::string &name,
+inline void SetProgram(Oskend::IRemoteSynth* synth, int bank, int number, const std::string& name,
                        uint8_t categoryByte) {
-  Oskend::ISound *s = synth->GetAllSounds(2)->GetAt(bank)->GetAt(number);
+  Oskend::ISound* s = synth->GetAllSounds(2)->GetAt(bank)->GetAt(number);
   std::string padded = name;
   padded.resize(24, ' ');
   s->RawPut(padded.data(), 0, 24);

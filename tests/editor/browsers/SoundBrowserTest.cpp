@@ -17,7 +17,7 @@ namespace {
 
 using namespace browsertest;
 
-std::vector<std::string> Captions(CMMPCtrlList *list) {
+std::vector<std::string> Captions(CMMPCtrlList* list) {
   std::vector<std::string> out;
   for (int i = 0; i < list->GetNumItems(); ++i) out.push_back(list->GetItem(i)->Caption());
   return out;
@@ -25,7 +25,7 @@ std::vector<std::string> Captions(CMMPCtrlList *list) {
 
 TEST(SoundBrowser, GetCategoryReadsOneByteAndCapsAtSix) {
   PageHarness h;
-  Oskend::ISound *s = h.synth()->GetAllSounds(2)->GetAt(0)->GetAt(0);
+  Oskend::ISound* s = h.synth()->GetAllSounds(2)->GetAt(0)->GetAt(0);
   struct Case {
     int mode;
     uint8_t byte;
@@ -33,7 +33,7 @@ TEST(SoundBrowser, GetCategoryReadsOneByteAndCapsAtSix) {
     int sub;
   } cases[] = {
       {2, 0x00, 0, 0}, {2, 0x45, 5, 2}, {2, 0x09, 6, 0}, {2, 0xFF, 6, 7}, {4, 0x45, -1, 99}};
-  for (const Case &c : cases) {
+  for (const Case& c : cases) {
     s->RawPut(&c.byte, 630, 1);
     int sub = 99;
     EXPECT_EQ(GetCategory(c.mode, s, &sub), c.category) << int(c.byte);
@@ -48,12 +48,12 @@ TEST(SoundBrowser, BrowsesByBankAndCategoryWithKnownNames) {
   SetProgram(b.h.synth(), 2, 0, "Other Strings", 0x05);  // category 5 in bank C
   ASSERT_TRUE(b.opener.OpenBlueBrowser(-1));
   b.Idle();
-  auto *page = b.Page<SmallBlueBrowserLayer>();
+  auto* page = b.Page<SmallBlueBrowserLayer>();
   ASSERT_NE(page, nullptr);
   EXPECT_EQ(page->GetList()->GetNumItems(), 4 * 128);
 
   // The bank selector: "ALL" and the bank names, without trailing blanks.
-  XEDropdownList *banks = page->GetBankSelector();
+  XEDropdownList* banks = page->GetBankSelector();
   ASSERT_EQ(banks->GetItemCount(), 5);
   std::string name;
   banks->GetItemText(name, 0);
@@ -75,10 +75,10 @@ TEST(SoundBrowser, BrowsesByBankAndCategoryWithKnownNames) {
   b.data.m_iCategory = 5;
   b.data.UpdateAllBrowsers(nullptr, false);
   b.Idle();
-  for (const std::string &c : Captions(page->GetList())) {
+  for (const std::string& c : Captions(page->GetList())) {
     const int bank = c[0] - 'A';
     const int number = std::stoi(c.substr(1, 3));
-    Oskend::ISound *s = b.h.synth()->GetAllSounds(2)->GetAt(bank)->GetAt(number);
+    Oskend::ISound* s = b.h.synth()->GetAllSounds(2)->GetAt(bank)->GetAt(number);
     EXPECT_EQ(GetCategory(2, s, nullptr), 5) << c;
   }
   captions = Captions(page->GetList());
@@ -98,8 +98,8 @@ TEST(SoundBrowser, AuditionStartsOnAChoiceAndCancelRestoresTheSound) {
   const Oskend::SSoundIndex before = b.h.synth()->GetCurSound(true);
   ASSERT_TRUE(b.opener.OpenBlueBrowser(-1));
   b.Idle();
-  auto *page = b.Page<SmallBlueBrowserLayer>();
-  CMMPCtrlList *list = page->GetList();
+  auto* page = b.Page<SmallBlueBrowserLayer>();
+  CMMPCtrlList* list = page->GetList();
   EXPECT_FALSE(page->GetOkSwitch()->IsEnabled());
 
   const int first = before.number == 40 ? 41 : 40;
@@ -130,11 +130,11 @@ TEST(SoundBrowser, OkKeepsTheAuditionedSoundAndEscapeCancels) {
   const Oskend::SSoundIndex before = b.h.synth()->GetCurSound(true);
   ASSERT_TRUE(b.opener.OpenBlueBrowser(-1));
   b.Idle();
-  auto *page = b.Page<SmallBlueBrowserLayer>();
+  auto* page = b.Page<SmallBlueBrowserLayer>();
   page->GetList()->SelectCell(200, 0);  // B072
   b.Idle();
   b.Idle();
-  b.h.device().With([](vesk::test::SimSynth &s) { s.ClearLog(); });
+  b.h.device().With([](vesk::test::SimSynth& s) { s.ClearLog(); });
   b.ClickControl(BlueBrowserBase::kOkId);
   b.Idle(100);
   EXPECT_FALSE(b.opener.IsOpen());
@@ -142,12 +142,12 @@ TEST(SoundBrowser, OkKeepsTheAuditionedSoundAndEscapeCancels) {
   // Kept: nothing restores the sound on the instrument, whose last
   // program change stays B072.
   int lastBank = -1, lastNumber = -1;
-  for (const auto &e : b.h.device().Log())
+  for (const auto& e : b.h.device().Log())
     if (e.kind == vesk::test::SimSynthEvent::kProgramChange) {
       lastBank = e.bank;
       lastNumber = e.number;
     }
-  for (const auto &e : b.h.device().Log())
+  for (const auto& e : b.h.device().Log())
     EXPECT_NE(e.kind, vesk::test::SimSynthEvent::kDumpReceived) << "restored edit buffer";
   EXPECT_TRUE(lastBank == -1 || (lastBank == 1 && lastNumber == 72))
       << lastBank << "/" << lastNumber;
@@ -180,7 +180,7 @@ TEST(SoundBrowser, TheModelIsAdvisedAgainAtEveryOpening) {
   ASSERT_TRUE(b.opener.OpenBlueBrowser(-1));
   b.Idle();
   EXPECT_TRUE(b.data.IsAdvised());
-  auto *page = b.Page<SmallBlueBrowserLayer>();
+  auto* page = b.Page<SmallBlueBrowserLayer>();
   page->OnHfcCtrlIntValueChanged(page->GetBankSelector(), 2);
   b.Idle();
   page->GetList()->SelectCell(5, 0);
@@ -203,10 +203,10 @@ TEST(SoundBrowser, SettingTheCurrentSoundSendsOnlyChanges) {
   b.data.SetCurrentSound({0, 9});
   EXPECT_TRUE(b.h.synth()->GetAuditionState());
   b.h.RunFor(50);
-  b.h.device().With([](vesk::test::SimSynth &s) { s.ClearLog(); });
+  b.h.device().With([](vesk::test::SimSynth& s) { s.ClearLog(); });
   b.data.SetCurrentSound({0, 9});
   b.h.RunFor(50);
-  for (const auto &e : b.h.device().Log())
+  for (const auto& e : b.h.device().Log())
     EXPECT_NE(e.kind, vesk::test::SimSynthEvent::kProgramChange);
   b.data.CancelAudition();
   EXPECT_EQ(b.h.synth()->GetCurSound(true).number, before.number);
