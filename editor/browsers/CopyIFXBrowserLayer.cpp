@@ -26,6 +26,7 @@ bool CopyIFXBrowserLayer::OnCreate() {
     // Only programs can be the source: the popup offers the first entry.
     m_pSourceKind->SetMinIntValue(0, false);
     m_pSourceKind->SetMaxIntValue(0, false);
+    m_pSourceKind->SetEnableParameterList(m_kindEnable, 3);
   }
   m_pSourceBank = AddList(50, 70, kBankId);
   if (m_pSourceBank) {
@@ -38,6 +39,9 @@ bool CopyIFXBrowserLayer::OnCreate() {
     e->SetIntValue(synth->GetCurSound(true).number, false);
   }
   CreateSwitches();
+  // The list follows the kind shown now (programs), whatever the current
+  // sound mode's banks are.
+  UpdateBankList();
   UpdateSourceSound();
   CTabPageLayer::OnCreate();
   return true;

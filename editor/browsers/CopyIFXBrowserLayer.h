@@ -27,4 +27,6 @@ class CopyIFXBrowserLayer : public BlueDialogBase {
   // The source kind the bank list was last built for: one dialog's own,
   // so every dialog's bank list follows the kind chosen in it.
   int m_iLastKind = -1;
+  // Only programs can be the source: the popup offers the first kind.
+  bool m_kindEnable[3] = {true, false, false};
 };

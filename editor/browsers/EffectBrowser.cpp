@@ -37,7 +37,10 @@ bool EffectBrowser::OnCreate() {
     SParamDesc desc{};
     const bool hasDesc = GetParamDesc(&desc, GetTargetMode(), m_iParameter);
     m_pCategory->SetMinIntValue(-1, false);
-    m_pCategory->SetMaxIntValue(!hasDesc || desc.max > 62 ? 5 : 4, false);
+    const int max = !hasDesc || desc.max > 62 ? 5 : 4;
+    m_pCategory->SetMaxIntValue(max, false);
+    for (int i = 0; i <= kCategoryCount; ++i) m_enable[i] = i - 1 <= max;
+    m_pCategory->SetEnableParameterList(m_enable, kCategoryCount + 1);
     m_pCategory->SetIntValue(-1, false);
     if (!m_bMenuEnabled) m_pCategory->Disable(false);
   }

@@ -22,8 +22,12 @@ class EffectBrowser : public RedBrowserBase {
 
   bool IsCategoryMenuEnabled() const { return m_bMenuEnabled; }
   XEDropdownList* GetCategorySelector() const { return m_pCategory; }
+  // "Organ FX" only for slots whose type range goes past 62.
+  bool IsOrganFxOffered() const { return m_enable[kCategoryCount]; }
 
  private:
   XEDropdownList* m_pCategory = nullptr;
   bool m_bMenuEnabled;
+  // "ALL" and the categories, as the selector's popup offers them.
+  bool m_enable[kCategoryCount + 1] = {true, true, true, true, true, true, true};
 };

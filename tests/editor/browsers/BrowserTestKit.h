@@ -26,15 +26,15 @@ using vesk::test::PageHarness;
 // A harness with the shared sound-browser model and an opener over its
 // window.
 struct Bench {
-  PageHarness h;
+  PageHarness h;  // constructed from the options below
   BlueBrowserData data{h.synth()};
   BrowserOpener opener{h.synth(), &h.window(), nullptr, &data};
 
   // The sound browser auditions in program play: a browser opened in
   // program edit would see its own audition switch the mode.
-  explicit Bench(int mode = 2) {
+  explicit Bench(int mode = 2, PageHarness::Options options = {}) : h(options) {
     os::HeadlessAlert::Reset();
-    if (h.synth()->GetMode() != mode) {
+    if (options.connect && h.synth()->GetMode() != mode) {
       h.synth()->PutMode(static_cast<eMode>(mode));
       for (int i = 0; i < 10 && h.synth()->GetMode() != mode; ++i) h.Idle(50);
     }
