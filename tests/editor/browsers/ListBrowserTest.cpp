@@ -182,10 +182,11 @@ TEST(ListBrowser, MultisampleCategoriesCoverTheirTables) {
     int type;
     int number;
     int category;
-  } cases[] = {{0, 0, 0},  {0, 11, 0}, {0, 12, 1},  {0, 75, 9},  {0, 76, 10},
-               {0, 135, 10}, {0, 136, -1}, {1, 3, 0}, {1, 4, 5}, {1, 5, 7}, {1, 6, -1}, {2, 0, -1}};
+  } cases[] = {{0, 0, 0},    {0, 11, 0}, {0, 12, 1}, {0, 75, 9}, {0, 76, 10}, {0, 135, 10},
+               {0, 136, -1}, {1, 3, 0},  {1, 4, 5},  {1, 5, 7},  {1, 6, -1},  {2, 0, -1}};
   for (const Case& c : cases)
-    EXPECT_EQ(page.getMultisampleCategory(c.type, c.number), c.category) << c.type << "/" << c.number;
+    EXPECT_EQ(page.getMultisampleCategory(c.type, c.number), c.category)
+        << c.type << "/" << c.number;
   MultisampleBrowser drums(b.h.synth(), kEdit, 0x0D05, "Select Drumkit", true);
   EXPECT_FALSE(drums.isCategoryMenuAvailable());
 }
