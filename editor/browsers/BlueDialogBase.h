@@ -32,7 +32,7 @@ class BlueDialogBase : public CTabPageLayer {
   std::string TextOf(int id);
 
  protected:
-  XEStaticText* AddLabel(int x, int y, const std::string& text, int width = 100);
+  XEStaticText* AddLabel(int x, int y, const std::string& text, int width = 150);
   XEDropdownList* AddList(int x, int y, int id, int style = 10);
   CHfcCtrlCharEditText* AddEntry(int x, int y, int maxChars, int id);
   void CreateOKSwitch();

@@ -74,6 +74,10 @@ void PutControl(XELayerBase* page, CHfcControl* control, bool listener) {
   control->Show(false);
 }
 
+void FitWidth(CHfcControl* control, int width) {
+  if (control && control->GetWidth() > width) control->Resize(width, control->GetHeight(), false);
+}
+
 std::string NumberAndName(int number, const std::string& name) {
   char buf[16];
   std::snprintf(buf, sizeof buf, "%03d", number);

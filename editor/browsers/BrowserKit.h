@@ -42,6 +42,10 @@ T* Put(XELayerBase* page, T* control, bool listener) {
   return control;
 }
 
+// Narrows a selector whose picture is wider than the room the page has
+// for it (its face is cut at the right).
+void FitWidth(CHfcControl* control, int width);
+
 // "007 Name": the number in three digits, a blank and the name.
 std::string NumberAndName(int number, const std::string& name);
 

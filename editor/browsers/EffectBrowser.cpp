@@ -31,6 +31,7 @@ bool EffectBrowser::OnCreate() {
       this, f.CreateStaticText(13, 8, 100, 13, "CATEGORY", "FontGeneva10", kRed, 0, 0, -1), false);
   if (label && !m_bMenuEnabled) label->Disable(false);
   m_pCategory = Put(this, f.CreateDropdownList(10, 19, 16, kCategoryId));
+  browserkit::FitWidth(m_pCategory, 216);
   if (m_pCategory) {
     m_pCategory->AddItem("ALL", false);
     for (const char* name : kCategoryNames) m_pCategory->AddItem(name, false);

@@ -89,6 +89,9 @@ bool LoadProgramBrowser::OnCreate() {
     if (m_pBank) m_pBank->Disable(true);
   }
   m_pSub = Put(this, f.CreateDropdownList(120, 19, 12, kSubCategorySelectorId));
+  browserkit::FitWidth(m_pCategory, 106);
+  browserkit::FitWidth(m_pBank, 106);
+  browserkit::FitWidth(m_pSub, 106);
   UpdateSubCategoryList();
   return RedBrowserBase::OnCreate();
 }

@@ -41,6 +41,7 @@ bool MultisampleBrowser::OnCreate() {
     Put(this, f.CreateStaticText(13, 8, 100, 13, "CATEGORY", "FontGeneva10", 0xFFBF5941u, 0, 0, -1),
         false);
     m_pCategory = Put(this, f.CreateDropdownList(10, 19, 16, kCategoryId));
+    browserkit::FitWidth(m_pCategory, 216);
     if (m_pCategory) {
       m_pCategory->AddItem("ALL", false);
       for (const char* name : kCategoryNames) m_pCategory->AddItem(name, false);

@@ -40,6 +40,8 @@ bool SmallBlueBrowserLayer::OnCreate() {
   Put(this, f.CreateStaticText(123, 19, 100, 13, "BANK", "FontGeneva10", kBlue, 0, 0, -1), false);
   m_pCategory = Put(this, f.CreateDropdownList(10, 30, 11, kCategoryId));
   m_pBank = Put(this, f.CreateDropdownList(120, 30, 11, kBankId));
+  browserkit::FitWidth(m_pCategory, 104);
+  browserkit::FitWidth(m_pBank, 104);
   m_pList = Put(
       this, f.CreateListControl(12, kListTop, 200, kListHeight, 0, 1, m_iLines, false, kListId));
   m_pScroll = Put(this, f.CreateScrollBar(213, kListTop, kListHeight, 1, 0, kScrollId));

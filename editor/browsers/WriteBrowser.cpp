@@ -36,7 +36,7 @@ bool WriteBrowser::OnCreate() {
       }
       list->SetIntValue(XESynthUtils::GetCategory(synth, m, cur.bank, cur.number, nullptr), false);
     }
-    AddLabel(15, 115, "2. Select SubCategory", 110);
+    AddLabel(15, 115, "2. Select SubCategory");
     if (XEDropdownList* list = AddList(37, 133, kSubCategoryId)) {
       const int c = XESynthUtils::GetCategory(synth, m, cur.bank, cur.number, nullptr);
       for (int j = 0; j < 8; ++j) {

@@ -175,6 +175,24 @@ TEST(ListBrowser, AParameterOfPage0AFixesTheProgramCategory) {
   for (const Case& c : cases) EXPECT_EQ(LoadProgramBrowser::FixedCategory(c.pid), c.category);
 }
 
+TEST(ListBrowser, UnavailableModulationSourcesAreDisabled) {
+  Bench b(3);
+  ASSERT_TRUE(b.opener.OpenParamBrowser(7, kEdit, 0x0E08));
+  b.Idle();
+  auto* page = b.Page<ListBrowserBase>();
+  const Oskend::SOfferList* avail = Oskend::GetAMSSRCList(kEdit, 0x0E08);
+  ASSERT_NE(avail, nullptr);
+  CMMPCtrlList* list = page->GetList();
+  ASSERT_EQ(list->GetNumItems(), 51);
+  int disabled = 0;
+  for (int v = 0; v <= 50; ++v) {
+    EXPECT_EQ(list->GetItem(v)->GetEnabled(), avail->list[v] == 1) << v;
+    EXPECT_EQ(browserkit::ItemValue(list->GetItem(v)), avail->list[v] == 1 ? v : -1);
+    disabled += !list->GetItem(v)->GetEnabled();
+  }
+  EXPECT_GT(disabled, 0);
+}
+
 TEST(ListBrowser, MultisampleCategoriesCoverTheirTables) {
   Bench b(3);
   MultisampleBrowser page(b.h.synth(), kEdit, 0x0D05, "Select Multisample", false);
