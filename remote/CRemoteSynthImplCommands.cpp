@@ -63,11 +63,17 @@ bool CRemoteSynthImpl::ExecCommand(int command, int a1, int a2, int a3, int a4,
                                    unsigned long* out) {
   CHUNK_PROG edit = image_.GetProgEditBuffer();
   switch (command) {
-    case kCmdTransmitAll:
-      return HandleSendAll(image_, "Transmitting...", true, false) >= 0;
+    case kCmdTransmitAll: {
+      // The caller names the failure from the status: report it.
+      const int r = HandleSendAll(image_, "Transmitting...", true, false);
+      if (out) *out = static_cast<unsigned long>(static_cast<std::uint32_t>(r));
+      return r >= 0;
+    }
     case kCmdReceiveAll: {
       int step = 0;
-      return HandleReceiveAll("Receiving...", &step, false) >= 0;
+      const int r = HandleReceiveAll("Receiving...", &step, false);
+      if (out) *out = static_cast<unsigned long>(static_cast<std::uint32_t>(r));
+      return r >= 0;
     }
     case kCmdSendSelection:
     case kCmdRequestSelection: {

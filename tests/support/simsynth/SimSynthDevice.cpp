@@ -50,6 +50,11 @@ size_t SimSynthDevice::MessagesHandled() {
   return handled_;
 }
 
+std::vector<std::vector<uint8_t>> SimSynthDevice::ShortMessages() {
+  std::lock_guard<std::mutex> g(mutex_);
+  return shortMessages_;
+}
+
 void SimSynthDevice::Emit(const std::vector<uint8_t>& msg) {
   size_t cut;
   {
@@ -121,6 +126,7 @@ void SimSynthDevice::OnMessage(const uint8_t* msg, size_t len) {
   {
     std::lock_guard<std::mutex> g(mutex_);
     ++handled_;
+    if (len <= 3) shortMessages_.emplace_back(msg, msg + len);
     replies = synth_.Handle(msg, static_cast<unsigned>(len));
   }
   for (const auto& r : replies) Emit(r);

@@ -33,6 +33,8 @@ class SimSynthDevice {
   std::vector<SimSynthEvent> Log();
   std::vector<uint8_t> Memory();
   size_t MessagesHandled();
+  // Every message of up to three bytes that arrived, in order.
+  std::vector<std::vector<uint8_t>> ShortMessages();
 
   // Sends a message as if from the instrument's panel.
   void Emit(const std::vector<uint8_t>& msg);
@@ -56,6 +58,7 @@ class SimSynthDevice {
   bool inSysex_ = false;
   std::vector<uint8_t> pendingShort_;
   size_t handled_ = 0;
+  std::vector<std::vector<uint8_t>> shortMessages_;
   size_t received_ = 0;
   size_t unplugAfterReceiving_ = 0;
   size_t unplugAfterSending_ = 0;

@@ -1,0 +1,133 @@
+#include "editor/shell/BackgroundLayer.h"
+
+#include <cstdio>
+
+#include "editor/controls/ResourceManager.h"
+#include "editor/shell/IPlugInHost.h"
+#include "editor/shell/ModalLayer.h"
+#include "hfc/CHfcBmp.h"
+#include "hfc/CHfcControl.h"
+#include "hfc/CHfcWindow.h"
+
+BackgroundLayer::BackgroundLayer(IPlugInHost* plugin, Oskend::IRemoteSynth* synth)
+    : XESynthLayer(synth), m_pPlugIn(plugin) {}
+
+BackgroundLayer::~BackgroundLayer() = default;
+
+CHfcBmp* BackgroundLayer::GetBaseImage() {
+  ResourceManager* images = ResourceManager::GetInstance();
+  return images ? images->LoadImage(kBaseImage) : nullptr;
+}
+
+bool BackgroundLayer::Create(CHfcWindow* window) {
+  CHfcBmp* base = GetBaseImage();
+  if (!base || !window) return false;
+  SetBackgroundBmp(base);
+  return XESynthLayer::Create(0, 0, base->GetWidth(), base->GetHeight(), window);
+}
+
+std::string BackgroundLayer::GetProductName() {
+  return m_pPlugIn ? m_pPlugIn->GetPlugInProductString() : std::string();
+}
+
+std::string BackgroundLayer::TrimVersion(const std::string& version) {
+  size_t dots = 0;
+  for (size_t i = 0; i < version.size(); ++i)
+    if (version[i] == '.' && ++dots == 3) return version.substr(0, i);
+  return version;
+}
+
+std::string BackgroundLayer::GetVersionString() {
+  return m_pPlugIn ? TrimVersion(m_pPlugIn->GetPlugInBundleVersion()) : std::string();
+}
+
+void BackgroundLayer::OnBrowserRequest(const std::string& what) {
+  std::fprintf(stderr, "Vesk editor: %s is not available yet\n", what.c_str());
+  m_browserRequests.push_back(what);
+}
+
+void BackgroundLayer::OpenRedBrowser(int kind, eMode mode, int pid) {
+  OnBrowserRequest("list browser " + std::to_string(kind) + " mode " + std::to_string(mode) +
+                   " pid " + std::to_string(pid));
+}
+void BackgroundLayer::OpenParamBrowser(int kind, eMode mode, int pid) {
+  OnBrowserRequest("parameter browser " + std::to_string(kind) + " mode " +
+                   std::to_string(mode) + " pid " + std::to_string(pid));
+}
+void BackgroundLayer::OpenWriteBrowser() { OnBrowserRequest("write dialog"); }
+void BackgroundLayer::OpenRenameBrowser(int) { OnBrowserRequest("rename dialog"); }
+void BackgroundLayer::OpenCopyOSCBrowser() { OnBrowserRequest("copy oscillator dialog"); }
+void BackgroundLayer::OpenCopyLFOBrowser() { OnBrowserRequest("copy LFO dialog"); }
+void BackgroundLayer::OpenCopyEGBrowser() { OnBrowserRequest("copy EG dialog"); }
+void BackgroundLayer::OpenCopyIFXBrowser() { OnBrowserRequest("copy insert effect dialog"); }
+void BackgroundLayer::OpenCopyMFXBrowser() { OnBrowserRequest("copy master effect dialog"); }
+void BackgroundLayer::OpenCopyScaleBrowser() { OnBrowserRequest("copy scale dialog"); }
+void BackgroundLayer::OpenAbout() { OnBrowserRequest("about box"); }
+
+void BackgroundLayer::CloseModalBrowser() {
+  if (!m_pModalBrowser) return;
+  ModalLayer* modal = m_pModalBrowser;
+  m_pModalBrowser = nullptr;
+  if (CHfcWindow* w = modal->GetParentWindow()) w->RemoveLayer(modal, false);
+  modal->Destroy();
+  delete modal;
+  RequestRedraw();
+}
+
+void BackgroundLayer::OnIdle(unsigned long now) {
+  XESynthLayer::OnIdle(now);
+  XECommand command;
+  command.type = -1;
+  if (PeekCommand(command)) {
+    switch (command.type) {
+      case XECommand::kOpenAbout:
+        OpenAbout();
+        break;
+      case XECommand::kOpenListBrowser:
+        OpenRedBrowser(command.a1, static_cast<eMode>(command.a2), command.a3);
+        break;
+      case XECommand::kOpenWriteDialog:
+        OpenWriteBrowser();
+        break;
+      case XECommand::kOpenParamBrowser:
+        OpenParamBrowser(command.a1, static_cast<eMode>(command.a2), command.a3);
+        break;
+      default:
+        break;
+    }
+  }
+  if (m_bModeChanged) {
+    m_bModeChanged = false;
+    OnModeChanged();
+  }
+  m_bBrowsersDirty = false;
+  if (m_pSubLayer) {
+    auto* modal = dynamic_cast<ModalLayer*>(m_pSubLayer);
+    if (modal && modal->IsDone()) {
+      XELayerBase* sub = m_pSubLayer;
+      m_pSubLayer = nullptr;
+      if (CHfcWindow* w = sub->GetParentWindow()) w->RemoveLayer(sub, false);
+      sub->Destroy();
+      delete sub;
+      RequestRedraw();
+    }
+  }
+  if (m_pModalBrowser && m_pModalBrowser->IsDone()) CloseModalBrowser();
+  // Re-read the list after each call: a control may add or remove others.
+  std::vector<CHfcControl*> controls;
+  GetControlVec(controls);
+  for (size_t i = 0; i < controls.size(); ++i) {
+    controls[i]->Idle(static_cast<int>(now));
+    std::vector<CHfcControl*> again;
+    GetControlVec(again);
+    if (again.size() != controls.size()) {
+      // Continue after the control just served, wherever it is now.
+      size_t next = 0;
+      for (size_t k = 0; k < again.size(); ++k)
+        if (again[k] == controls[i]) next = k + 1;
+      controls.swap(again);
+      i = next - 1;
+      if (next == 0) i = static_cast<size_t>(-1);
+    }
+  }
+}

@@ -1,0 +1,78 @@
+#pragma once
+// The generic part of the editor window's root layer: the pending
+// commands that pages post (carried out one per idle tick), the plug-in it
+// serves, the open modal browser and sub-layer, the registered MIDI
+// receivers and the file types of an open file dialog, with the common
+// idle cycle and the product and version texts.
+#include <string>
+#include <vector>
+
+#include "editor/shell/FiletypeInfo.h"
+#include "editor/shell/IMIDIReceiver.h"
+#include "editor/shell/XECommandQueue.h"
+#include "editor/shell/XESynthLayer.h"
+#include "platform/CHfcCriticalSection.h"
+#include "platform/CHfcFileDialogListener.h"
+
+class CHfcBmp;
+class CHfcWindow;
+class IPlugInHost;
+class ModalLayer;
+
+class BackgroundLayer : public XESynthLayer,
+                        public XECommandQueue,
+                        public IMIDIReceiver,
+                        public CHfcFileDialogListener {
+ public:
+  static constexpr const char* kBaseImage = "Background_Base";
+
+  BackgroundLayer(IPlugInHost* plugin, Oskend::IRemoteSynth* synth);
+  ~BackgroundLayer() override;
+
+  // Creates the layer over the window at (0, 0) in the base picture's size.
+  virtual bool Create(CHfcWindow* window);
+  CHfcBmp* GetBaseImage();
+  std::string GetProductName();
+  std::string GetVersionString();
+  // The text before the third ".", or the whole text with fewer dots.
+  static std::string TrimVersion(const std::string& version);
+  bool TestCreateControl() { return true; }
+
+  // The browsers and dialogs pages ask for (carried out in the idle).
+  virtual void OpenRedBrowser(int kind, eMode mode, int pid);
+  virtual void OpenParamBrowser(int kind, eMode mode, int pid);
+  virtual void OpenWriteBrowser();
+  virtual void OpenRenameBrowser(int);
+  virtual void OpenCopyOSCBrowser();
+  virtual void OpenCopyLFOBrowser();
+  virtual void OpenCopyEGBrowser();
+  virtual void OpenCopyIFXBrowser();
+  virtual void OpenSwapIFXBrowser() {}
+  virtual void OpenCopyMFXBrowser();
+  virtual void OpenCopyScaleBrowser();
+  virtual void CloseModalBrowser();
+  virtual void OpenAbout();
+  // Every browser request lands here until the browsers exist: logged and
+  // ignored. `what` names the request.
+  virtual void OnBrowserRequest(const std::string& what);
+  const std::vector<std::string>& GetBrowserRequests() const { return m_browserRequests; }
+
+  void OnIdle(unsigned long now) override;
+  void OnMidiIn(uint8_t, uint8_t, uint8_t) override {}
+  virtual void OnModeChanged() {}
+
+  IPlugInHost* GetPlugIn() const { return m_pPlugIn; }
+  const std::vector<IMIDIReceiver*>& GetMIDIReceivers() const { return m_midiReceivers; }
+  bool IsModeChangePending() const { return m_bModeChanged; }
+
+ protected:
+  IPlugInHost* m_pPlugIn;
+  ModalLayer* m_pModalBrowser = nullptr;
+  XELayerBase* m_pSubLayer = nullptr;
+  bool m_bModeChanged = false;
+  bool m_bBrowsersDirty = false;
+  std::vector<IMIDIReceiver*> m_midiReceivers;
+  CHfcCriticalSection m_guiModeLock;
+  std::vector<FiletypeInfo> m_fileTypes;
+  std::vector<std::string> m_browserRequests;
+};

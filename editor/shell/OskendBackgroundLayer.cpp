@@ -1,0 +1,878 @@
+#include "editor/shell/OskendBackgroundLayer.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+
+#include "editor/controls/CTabControl.h"
+#include "editor/controls/FontManager.h"
+#include "editor/controls/ResourceManager.h"
+#include "editor/controls/XEControlCreater.h"
+#include "editor/shell/EditTabPageLayerBase.h"
+#include "editor/shell/IPlugInHost.h"
+#include "editor/shell/ModalLayer.h"
+#include "editor/shell/RootKeyboardLayout.h"
+#include "editor/shell/RootMainPages.h"
+#include "editor/shell/XEControlContainer.h"
+#include "editor/shell/XESynthUtils.h"
+#include "hfc/CHfcBmp.h"
+#include "hfc/CHfcCtrlCharEditText.h"
+#include "hfc/CHfcCtrlKeyboard.h"
+#include "hfc/CHfcCtrlKnob.h"
+#include "hfc/CHfcCtrlSwitch.h"
+#include "hfc/CHfcCtrlTextSwitch.h"
+#include "hfc/CHfcCtrlWheel.h"
+#include "hfc/CHfcOffscreenContext.h"
+#include "hfc/CHfcWindow.h"
+#include "model/ISection.h"
+#include "model/ISoundSection.h"
+#include "model/paramdesc/SParamDesc.h"
+#include "model/SSoundIndex.h"
+#include "platform/CHfcPopupMenu.h"
+#include "platform/HfcTime.h"
+#include "remote/IRemoteSynth.h"
+#include "remote/SExtCtlState.h"
+
+using Oskend::ISection;
+using Oskend::ISoundSection;
+using Oskend::SSoundIndex;
+
+namespace {
+
+constexpr int kRTBase = 0x8000;      // easy-setup function
+constexpr int kRTKnobPid = 0x8011;   // + i
+constexpr int kRTOnPid = 0x8017;     // + i
+constexpr int kFx1Pid = 0x801D;
+constexpr int kFx2Pid = 0x8020;
+constexpr int kEqPid = 0x8023;
+constexpr int kTargetPid = 0x8026;
+constexpr int kSplitPid = 0x8027;
+constexpr int kKnobAssignPid = 0x8029;
+constexpr int kWheelMax = 1270;
+
+CHfcBmp* Skin(const char* name) {
+  ResourceManager* images = ResourceManager::GetInstance();
+  return images ? images->LoadImage(name) : nullptr;
+}
+
+class Lock {
+ public:
+  explicit Lock(CHfcCriticalSection& cs) : cs_(cs) { cs_.Lock(); }
+  ~Lock() { cs_.Unlock(); }
+
+ private:
+  CHfcCriticalSection& cs_;
+};
+
+void SetText(CHfcControl* c, const std::string& text) {
+  if (c) c->SetPtrValue(const_cast<char*>(text.c_str()), true);
+}
+
+void EnableCtl(CHfcControl* c, bool on) {
+  if (!c) return;
+  if (on)
+    c->Enable(true);
+  else
+    c->Disable(true);
+}
+
+}  // namespace
+
+OskendBackgroundLayer::OskendBackgroundLayer(IPlugInHost* plugin, Oskend::IRemoteSynth* synth)
+    : BackgroundLayer(plugin, synth) {}
+
+OskendBackgroundLayer::~OskendBackgroundLayer() = default;
+
+// ---- Construction ----
+
+void OskendBackgroundLayer::Place(CHfcControl* control) {
+  control->SetListener(this);
+  AddControl(control, false);
+  control->Show(false);
+}
+
+CHfcCtrlSwitch* OskendBackgroundLayer::MakeSwitch(int x, int y, const char* skin, int states,
+                                                  int id, int user, bool oneFramePerState) {
+  tagHfcCtrlSwitchParamEx p{};
+  p.x = x;
+  p.y = y;
+  p.skin = Skin(skin);
+  p.bgBmp = GetBaseImage();
+  p.bgX = x;
+  p.bgY = y;
+  p.states = states;
+  p.height = p.skin && oneFramePerState ? p.skin->GetHeight() / states : 0;
+  p.oneFramePerState = oneFramePerState ? 1 : 0;
+  auto* s = new CHfcCtrlSwitch;
+  if (!p.skin || !s->CreateEx(&p, id, user)) {
+    delete s;
+    return nullptr;
+  }
+  // The user value travels in the group word of the framework; the panel's
+  // controls all live in group 0 and carry their index in their id.
+  s->SetGroupId(0);
+  Place(s);
+  return s;
+}
+
+CHfcCtrlKnob* OskendBackgroundLayer::MakeKnob(int x, int y, const char* skin, int id) {
+  tagHfcCtrlKnobParam p{x, y, 0, 0, Skin(skin), GetBaseImage(), x, y, 127, 0, 0, 127, 1};
+  auto* k = new CHfcCtrlKnob;
+  if (!p.skin || !k->Create(&p, id, 0)) {
+    delete k;
+    return nullptr;
+  }
+  Place(k);
+  return k;
+}
+
+CHfcCtrlCharEditText* OskendBackgroundLayer::MakeEdit(int x, int y, int w, int h, int columns,
+                                                      const char* font, int id) {
+  FontManager* fonts = FontManager::mInstance;
+  tagHfcBmpFontInfo* info = fonts ? fonts->GetBmpFontInfo(font) : nullptr;
+  if (!info) return nullptr;
+  tagHfcCtrlCharEditTextParamEx2 p{};
+  p.x = x;
+  p.y = y;
+  p.width = w;
+  p.height = h;
+  p.background = GetBaseImage();
+  p.backgroundX = x;
+  p.backgroundY = y;
+  p.rows = 1;
+  p.columns = columns;
+  p.minimum = 0;
+  p.maximum = 127;
+  p.selectionColor = 0xFF6178C2;
+  p.fillColor = 0x00000000;
+  p.cursorColor = 0xFFFFFFFF;
+  p.sensitivity = 1.0;
+  p.fineSensitivity = 0.1;
+  p.reserved2 = 1;
+  p.proportional = 1;
+  p.fontInfo = info;
+  p.font = info->bmp ? info->bmp : Skin(font);
+  p.textColor = 0xFF0400FD;
+  auto* e = new CHfcCtrlCharEditText;
+  if (!e->CreateEx2(&p, id, 0)) {
+    delete e;
+    return nullptr;
+  }
+  e->SetFocusColor(0xFF0000FF);
+  Place(e);
+  return e;
+}
+
+bool OskendBackgroundLayer::CreateModeSelectSwitches() {
+  for (int i = 0; i < 3; ++i)
+    m_modeSwitch[i] = MakeSwitch(31 + 36 * i, 64, "Switch_ModeSelect", 2, kIdModeSwitch + i, i, true);
+  if (m_modeSwitch[0]) m_modeSwitch[0]->SetIntValue(1, false);
+  return m_modeSwitch[2] != nullptr;
+}
+
+bool OskendBackgroundLayer::CreateMainLCD() {
+  if (CHfcCtrlCharEditText* number = MakeEdit(20, 19, 17, 12, 3, "FontHelvB11", kIdProgNumber)) {
+    number->SetFocusMergin(1);
+    if (number->GetEngine()) number->GetEngine()->SetInputFilter("0123456789");
+    number->SetMinIntValue(0, false);
+    number->SetMaxIntValue(127, false);
+  }
+  if (CHfcCtrlCharEditText* name = MakeEdit(42, 19, 114, 12, 24, "FontHelvB11", kIdSoundName)) {
+    if (name->GetEngine()) name->GetEngine()->SetInputFilter("0123456789");
+    name->SetMinIntValue(0, false);
+    name->SetMaxIntValue(127, false);
+  }
+  MakeSwitch(157, 17, "Switch_Arrow_Up", 1, kIdProgUp, 0, false);
+  MakeSwitch(157, 25, "Switch_Arrow_Down", 1, kIdProgDown, 0, false);
+  XEControlCreater creater(GetBaseImage(), 0, 0);
+  if (CHfcControl* cat = creater.CreateTextSwitch(50, 32, "DropdownList_Cat", 1, "FontGeneva9",
+                                                  0xFF0400FD, kIdCategory, 13, 0, 0))
+    Place(cat);
+  if (CHfcControl* bank = creater.CreateTextSwitch(20, 31, "DropdownList_Bank_25X13", 1,
+                                                   "FontGeneva9", 0xFF0400FD, kIdBank, 10, 0, 0))
+    Place(bank);
+  if (CHfcCtrlCharEditText* tempo = MakeEdit(136, 34, 32, 12, 6, "FontGeneva9", kIdTempo)) {
+    if (tempo->GetEngine()) tempo->GetEngine()->SetInputFilter("0123456789.");
+    tempo->SetMinIntValue(4000, false);
+    tempo->SetMaxIntValue(30000, false);
+    tempo->SetPressCursorId(10);
+  }
+  return true;
+}
+
+bool OskendBackgroundLayer::CreateRTKnobSelectSwitches() {
+  static const char* const kSkins[4] = {"Switch_EasySetup_Volume", "Switch_EasySetup_Octave",
+                                        "Switch_EasySetup_CFsend", "Switch_EasySetup_RDsend"};
+  static const int kPos[4][2] = {{178, 20}, {178, 29}, {223, 20}, {223, 29}};
+  for (int i = 0; i < 4; ++i)
+    m_easySwitch[i] = MakeSwitch(kPos[i][0], kPos[i][1], kSkins[i], 2, kIdEasySetup + i, i + 1, true);
+  if (m_easySwitch[0]) m_easySwitch[0]->SetIntValue(1, false);
+  return true;
+}
+
+bool OskendBackgroundLayer::CreateRealTimeKnobs() {
+  for (int i = 0; i < 6; ++i) {
+    MakeKnob(297 + 44 * i, 23, "Knob_RealTimeKnob", kIdRTKnob + i);
+    m_rtSwitch[i] = MakeSwitch(292 + 44 * i, 63, "TimbreOnOff_SW", 2, kIdRTSwitch + i, i, true);
+  }
+  return true;
+}
+
+bool OskendBackgroundLayer::CreatePanelSwitches() {
+  static const char* const kSplit[3] = {"Switch_SplitType_Off", "Switch_SplitType_MainLower",
+                                        "Switch_SplitType_MainUpper"};
+  for (int i = 0; i < 3; ++i)
+    m_splitSwitch[i] = MakeSwitch(178, 54 + 9 * i, kSplit[i], 2, kIdSplitType + i, i, false);
+  m_targetSwitch[0] = MakeSwitch(252, 54, "Switch_Ctrl_Main", 2, kIdCtrlTarget, 0, false);
+  m_targetSwitch[1] = MakeSwitch(252, 63, "Switch_Ctrl_Sub", 2, kIdCtrlTarget + 1, 1, false);
+  if (m_splitSwitch[0]) m_splitSwitch[0]->SetIntValue(1, false);
+  if (m_targetSwitch[0]) m_targetSwitch[0]->SetIntValue(1, false);
+  if (m_targetSwitch[1]) m_targetSwitch[1]->Disable(false);
+  return true;
+}
+
+bool OskendBackgroundLayer::CreateFxEqKnobs() {
+  m_fxTypeSwitch[0] = MakeSwitch(572, 29, "Image_Fx1Type", 10, kIdFx1Type, 0, true);
+  m_fxTypeSwitch[1] = MakeSwitch(667, 29, "Image_Fx2Type", 10, kIdFx2Type, 0, true);
+  for (int k = 0; k < 3; ++k) {
+    MakeKnob(560 + 28 * k, 55, "Knob_FxParamKnob", kIdFx1Knob + k);
+    MakeKnob(645 + 28 * k, 55, "Knob_FxParamKnob", kIdFx2Knob + k);
+    MakeKnob(728 + 28 * k, 55, "Knob_FxParamKnob", kIdEqKnob + k);
+  }
+  return true;
+}
+
+void OskendBackgroundLayer::CreateMainPanel() {
+  CreateModeSelectSwitches();
+  CreateMainLCD();
+  CreateRTKnobSelectSwitches();
+  CreateRealTimeKnobs();
+  CreatePanelSwitches();
+  CreateFxEqKnobs();
+}
+
+CTabControl* OskendBackgroundLayer::CreateMainTab(int id, const char* skin,
+                                                 std::vector<CTabPageLayer*> pages) {
+  stTabControlCreateParam p{};
+  p.x = 3;
+  p.y = 90;
+  p.tabs = Skin(skin);
+  p.width = p.tabs ? p.tabs->GetWidth() : 0;
+  p.height = 0;
+  p.tabWidth = 76;
+  p.tabHeight = 33;
+  p.tabGap = 5;
+  p.firstTabExtra = 2;
+  p.lastTabExtra = 9;
+  p.back = GetBaseImage();
+  p.backX = 3;
+  p.backY = 90;
+  auto* strip = new CTabControl;
+  if (!p.tabs || !strip->Create(p, id, 0)) {
+    delete strip;
+    for (CTabPageLayer* page : pages) delete page;
+    return nullptr;
+  }
+  strip->Disable(false);
+  strip->Hide(false);
+  strip->SetListener(this);
+  AddControl(strip, false);
+  CTabPageLayerCreateParam param;
+  param.background = Skin("Background_MainTab_Large");
+  for (CTabPageLayer* page : pages) {
+    if (!page->Create(param, GetParentWindow())) {
+      delete page;
+      continue;
+    }
+    strip->AddTabPageLayer(GetParentWindow(), page);
+    RegistLayerAsMIDIReceiver(page, true);
+  }
+  return strip;
+}
+
+void OskendBackgroundLayer::CreateMainEditTabs() {
+  m_mainTab[0] = CreateMainTab(kIdPerfTab, "Tab_Combi_Main", CreatePerfMainPages(m_pRemoteSynth));
+  m_mainTab[1] = CreateMainTab(kIdProgTab, "Tab_Prog_Main", CreateProgMainPages(m_pRemoteSynth));
+  m_mainTab[2] =
+      CreateMainTab(kIdGlobalTab, "Tab_Global_Main", CreateGlobalMainPages(m_pRemoteSynth));
+  if (m_pRemoteSynth) m_pRemoteSynth->SetParentWindow(GetParentWindow());
+}
+
+bool OskendBackgroundLayer::CreateUtilitySwitch() {
+  return MakeSwitch(138, 64, "Switch_ModeSelect", 2, kIdUtility, 0, true) != nullptr;
+}
+
+bool OskendBackgroundLayer::CreateKeyboardControl() {
+  const RootKeyboardLayout& layout = GetRootKeyboardLayout();
+  tagHfcCtrlKeyboardParam p{};
+  p.x = 131;
+  p.y = 528;
+  p.keysBmp = Skin("ControllerKeyboard");
+  p.keyCount = RootKeyboardLayout::kKeys;
+  p.segmentCount = RootKeyboardLayout::kWhiteKeys;
+  p.segments = layout.segments;
+  p.keys = layout.keys;
+  p.hitMap = layout.hitMap;
+  p.lowestNote = RootKeyboardLayout::kLowestNote;
+  auto* k = new CHfcCtrlKeyboard;
+  if (!p.keysBmp || !k->Create(&p, kIdKeyboard, 0)) {
+    delete k;
+    return false;
+  }
+  m_pKeyboard = k;
+  Place(k);
+  return true;
+}
+
+bool OskendBackgroundLayer::CreateWheelControls() {
+  for (int i = 0; i < 2; ++i) {
+    const int x = i == 0 ? 77 : 101;
+    // The pitch wheel springs back to its centre, half its range, which
+    // is what a bend of 8192 shows.
+    tagHfcCtrlWheelParam p{x,   529, 0,          0,  Skin("ControllerWheel"), GetBaseImage(), x, 529,
+                           128, 0,   kWheelMax, 10, kWheelMax / 2,          i == 0 ? 1 : 0};
+    auto* w = new CHfcCtrlWheel;
+    m_wheel[i] = w;
+    if (!p.skin || !w->Create(&p, kIdWheels, i)) {
+      delete w;
+      m_wheel[i] = nullptr;
+      return false;
+    }
+    w->SetGroupId(i);
+    w->SetIntValue(kWheelMax / 2, false);
+    Place(w);
+  }
+  return true;
+}
+
+bool OskendBackgroundLayer::CreateLogoSwitches() {
+  return MakeSwitch(7, 538, "Image_Logo_TAVO", 2, kIdLogo, 0, true) != nullptr;
+}
+
+std::vector<ISection*> OskendBackgroundLayer::SinkSections() {
+  std::vector<ISection*> out;
+  if (!m_pRemoteSynth) return out;
+  auto add = [&](ISection* s) {
+    if (s && std::find(out.begin(), out.end(), s) == out.end()) out.push_back(s);
+  };
+  for (int mode : {2, 3, 0, 1}) add(m_pRemoteSynth->GetEditBuffer(mode));
+  add(m_pRemoteSynth->GetRealtimeControl());
+  add(m_pRemoteSynth->GetGlobal());
+  ISection* s = nullptr;
+  if (ISoundSection* prog = m_pRemoteSynth->GetEditBuffer(3))
+    if (prog->FindSectionByPID(0xD00, &s)) add(s);
+  if (ISoundSection* combi = m_pRemoteSynth->GetEditBuffer(0))
+    for (int pid = 0x200; pid <= 0x1100; pid += 0x100)
+      if (combi->FindSectionByPID(pid, &s)) add(s);
+  return out;
+}
+
+bool OskendBackgroundLayer::OnCreate() {
+  m_pModalBrowser = nullptr;
+  m_pSubLayer = nullptr;
+  m_bModeChanged = false;
+  m_bBrowsersDirty = false;
+  if (m_pRemoteSynth)
+    if (ISection* prog = m_pRemoteSynth->GetEditBuffer(3)) m_iOscMode = prog->GetParamI(0xD00);
+  m_fxDebounce[0] = m_fxDebounce[1] = kTimerIdle;
+  m_iPendingPage = -1;
+  CreateMainPanel();
+  CreateMainEditTabs();
+  CreateUtilitySwitch();
+  CreateKeyboardControl();
+  CreateWheelControls();
+  CreateLogoSwitches();
+  if (m_pRemoteSynth) {
+    m_pRemoteSynth->AdviseSink(this);
+    m_advised = SinkSections();
+    for (ISection* s : m_advised) s->AdviseSink(this);
+  }
+  m_bModeChanged = true;
+  TrackShift(0);
+  UpdateLogoSwitches();
+  RequestRedraw();
+  return XESynthLayer::OnCreate();
+}
+
+bool OskendBackgroundLayer::OnDestroy() {
+  XESynthLayer::OnDestroy();
+  if (m_pRemoteSynth) m_pRemoteSynth->UnadviseSink(this);
+  for (ISection* s : m_advised) s->UnadviseSink(this);
+  m_advised.clear();
+  for (CTabControl* strip : m_mainTab) {
+    if (!strip) continue;
+    while (strip->GetTabPageCount() > 0) {
+      ITabPageLayer* page = strip->GetTabPageLayer(0);
+      strip->RemoveTabPageLayer(0);
+      CHfcWindowLayer* layer = page->GetTabPageWindowLayer();
+      if (CHfcWindow* w = layer->GetParentWindow()) w->RemoveLayer(layer, false);
+      layer->Destroy();
+      delete layer;
+    }
+  }
+  m_midiReceivers.clear();
+  RemoveAllControls(true);
+  for (auto& s : m_modeSwitch) s = nullptr;
+  for (auto& s : m_easySwitch) s = nullptr;
+  for (auto& s : m_splitSwitch) s = nullptr;
+  for (auto& s : m_targetSwitch) s = nullptr;
+  for (auto& s : m_rtSwitch) s = nullptr;
+  for (auto& s : m_fxTypeSwitch) s = nullptr;
+  for (auto& s : m_mainTab) s = nullptr;
+  m_wheel[0] = m_wheel[1] = nullptr;
+  m_pKeyboard = nullptr;
+  return true;
+}
+
+void OskendBackgroundLayer::OnRefresh() {
+  CHfcOffscreenContext* dc = GetOffscreen();
+  if (!IsVisible() || !dc) return;
+  if (CHfcBmp* base = GetBaseImage()) dc->CopyBmp(0, 0, base->GetWidth(), base->GetHeight(), base, 0, 0);
+  for (int i = 0; i < GetContainerCount(); ++i)
+    if (XEControlContainer* c = GetContainerByIndex(i)) c->OnRefresh();
+  UpdateAllControls();
+  CopyToWindow(false);
+}
+
+// ---- Modes, tabs and MIDI ----
+
+CTabControl* OskendBackgroundLayer::GetMainTab(int guiMode) const {
+  return guiMode >= 0 && guiMode < 3 ? m_mainTab[guiMode] : nullptr;
+}
+
+void OskendBackgroundLayer::RegistLayerAsMIDIReceiver(XESynthLayer* layer, bool) {
+  if (!layer) return;
+  if (auto* r = dynamic_cast<IMIDIReceiver*>(layer))
+    if (std::find(m_midiReceivers.begin(), m_midiReceivers.end(), r) == m_midiReceivers.end())
+      m_midiReceivers.push_back(r);
+  if (auto* page = dynamic_cast<CTabPageLayer*>(layer))
+    if (CTabControl* sub = page->GetSublevelTabControl())
+      for (int i = 0; i < sub->GetTabPageCount(); ++i)
+        RegistLayerAsMIDIReceiver(dynamic_cast<XESynthLayer*>(sub->GetTabPageLayer(i)), true);
+}
+
+int OskendBackgroundLayer::GetActiveTimbres() {
+  int n = 0;
+  for (CHfcCtrlSwitch* s : m_rtSwitch)
+    if (s && s->GetIntValue() != 0) ++n;
+  return n;
+}
+
+int OskendBackgroundLayer::GetGUIMode() {
+  for (int i = 0; i < 3; ++i)
+    if (m_modeSwitch[i] && m_modeSwitch[i]->GetIntValue() == 1) return i;
+  return -1;
+}
+
+void OskendBackgroundLayer::OnMidiIn(uint8_t status, uint8_t d1, uint8_t d2) {
+  switch (status & 0xF0) {
+    case 0x90:
+      if (d2 > 0) {
+        if (m_pKeyboard) m_pKeyboard->SetIntValue(static_cast<int>(d1 | 0x80000000u), true);
+        for (size_t i = 0; i < m_midiReceivers.size(); ++i)
+          m_midiReceivers[i]->OnMidiIn(status, d1, d2);
+        break;
+      }
+      [[fallthrough]];
+    case 0x80:
+      if (m_pKeyboard) m_pKeyboard->SetIntValue(d1, true);
+      break;
+    case 0xE0:
+      if (m_wheel[0]) {
+        const int v = d2 * 128 + d1;
+        m_wheel[0]->SetIntValue(m_wheel[0]->GetMaxIntValue() * v / 16383, true);
+      }
+      break;
+    case 0xB0:
+      if ((d1 == 1 || d1 == 2) && m_wheel[1]) {
+        const int h = m_wheel[1]->GetMaxIntValue() / 2;
+        const int s = d1 == 1 ? 1 : -1;
+        m_wheel[1]->SetIntValue(h + s * d2 * h / 127, true);
+      }
+      break;
+    default:
+      break;
+  }
+}
+
+void OskendBackgroundLayer::OnGUIModeChanged(int mode) {
+  for (int i = 0; i < 3; ++i) {
+    if (!m_mainTab[i] || !m_modeSwitch[i]) continue;
+    if (i != mode) {
+      m_modeSwitch[i]->SetIntValue(0, true);
+    } else if (i == 1 && m_iKnobAssign != 2) {
+      const int on = GetActiveTimbres();
+      if ((m_pRemoteSynth && m_pRemoteSynth->GetMode() == eMode_Global) ||
+          (on == 1 && m_iSplitType == 0)) {
+        m_iKnobAssign = 0;
+        m_modeSwitch[1]->SetIntValue(1, true);
+        m_iGUIMode = 1;
+      } else {
+        m_iKnobAssign = 1;
+      }
+    } else {
+      m_iKnobAssign = 0;
+      m_modeSwitch[i]->SetIntValue(1, true);
+      m_iGUIMode = mode;
+    }
+  }
+  if (m_iKnobAssign == 0 && m_pRemoteSynth) {
+    if (m_iGUIMode == 2)
+      m_pRemoteSynth->PutMode(eMode_Global);
+    else if (m_iGUIMode == 1)
+      m_pRemoteSynth->PutMode(eMode_ProgEdit);
+    else if (m_iGUIMode == 0)
+      m_pRemoteSynth->PutMode(eMode_Combi);
+  }
+}
+
+void OskendBackgroundLayer::OnModeChanged() {
+  Lock lock(m_guiModeLock);
+  if (m_pModalBrowser) m_pModalBrowser->SetDone(true);
+  const int m = m_pRemoteSynth ? m_pRemoteSynth->GetMode() : eMode_None;
+  int strip = 0;
+  int page = -1;
+  // A repeated notice of the mode already shown keeps the page the user is
+  // on; the default page is for entering the mode.
+  if (m == eMode_Global) {
+    strip = 2;
+  } else if (m == eMode_ProgEdit) {
+    if (CHfcControl* c = GetControlById(kIdProgUp)) c->Hide(true);
+    if (CHfcControl* c = GetControlById(kIdProgDown)) c->Hide(true);
+    EnableCtl(GetControlById(kIdProgNumber), false);
+    if (CHfcControl* c = GetControlById(kIdBank)) c->Show(true);
+    strip = 1;
+    page = 0;
+  } else if (m == eMode_Combi) {
+    if (CHfcControl* c = GetControlById(kIdProgUp)) c->Show(true);
+    if (CHfcControl* c = GetControlById(kIdProgDown)) c->Show(true);
+    EnableCtl(GetControlById(kIdProgNumber), true);
+    if (CHfcControl* c = GetControlById(kIdBank)) c->Hide(true);
+    page = 0;
+  }
+  if (m_mainTab[strip] && m_mainTab[strip]->IsVisible()) page = -1;
+  if (m_iPendingPage != -1) {
+    page = m_iPendingPage;
+    m_iPendingPage = -1;
+  }
+  UpdateMainLCD();
+  UpdateRealtimeControllers();
+  for (int i = 0; i < 3; ++i) {
+    CTabControl* tab = m_mainTab[i];
+    if (!tab) continue;
+    if (i == strip) {
+      tab->SetIntValue(1, true);
+      tab->Enable(true);
+      if (ITabPageLayer* active = tab->GetActivePage()) active->SetTabPageRefresh(true);
+      if (!tab->IsVisible()) tab->Show(true);
+      if (page != -1) tab->SetActivePageByIndex(page, true);
+      if (m_modeSwitch[i]) m_modeSwitch[i]->SetIntValue(1, true);
+      m_iGUIMode = i;
+    } else {
+      if (tab->IsVisible()) tab->Hide(true);
+      if (m_modeSwitch[i]) m_modeSwitch[i]->SetIntValue(0, true);
+    }
+  }
+  UpdateTrackShiftSwitch();
+  RequestRedraw();
+}
+
+void OskendBackgroundLayer::SelectEditTabPage(int synthMode, int page, int subPage) {
+  if (synthMode < 0 || synthMode > 6 || !m_pRemoteSynth) return;
+  if (m_pRemoteSynth->GetMode() != synthMode) {
+    m_iPendingPage = page;
+    m_pRemoteSynth->PutMode(static_cast<eMode>(synthMode));
+  }
+  static const int kStrip[7] = {0, 0, 1, 1, 0, 0, 2};
+  CTabControl* strip = m_mainTab[kStrip[synthMode]];
+  if (!strip) return;
+  strip->SetActivePageByIndex(page, true);
+  auto* edit = dynamic_cast<EditTabPageLayerBase*>(strip->GetTabPageLayer(page));
+  if (!edit || subPage == -1) return;
+  CTabControl* sub = edit->GetSublevelTabControl();
+  if (!sub || sub->GetTabPageCount() == 0) return;
+  // The last sub-page is count - 1: one past it is no page.
+  sub->SetActivePageByIndex(std::max(0, std::min(subPage, sub->GetTabPageCount() - 1)), true);
+}
+
+void OskendBackgroundLayer::SetAutomation(int index) {
+  if (!m_pRemoteSynth || !m_pPlugIn || index < 0 || index > 70) return;
+  const int mode = m_pRemoteSynth->GetMode();
+  if (mode != 0 && mode != 1) return;
+  ISection* automation = m_pRemoteSynth->GetAutomation();
+  if (!automation) return;
+  SParamDesc desc{};
+  if (!automation->GetParamDescByIndex(static_cast<unsigned>(index), &desc)) return;
+  const int v = automation->GetParamI(desc.id);
+  m_pPlugIn->SetParameterAutomatedFromInt(index, v, desc.max - desc.min + 1, desc.min);
+}
+
+void OskendBackgroundLayer::SetAutomationByPid(int pid) {
+  if (!m_pRemoteSynth) return;
+  ISection* automation = m_pRemoteSynth->GetAutomation();
+  if (!automation) return;
+  const int index = automation->GetIndexByParamID(pid);
+  if (index > 70 || m_pRemoteSynth->GetMode() > 1) return;
+  SetAutomation(index);
+}
+
+void OskendBackgroundLayer::UpdateLogoSwitches() {
+  CHfcControl* logo = GetControlById(kIdLogo);
+  if (!logo || !m_pRemoteSynth) return;
+  bool checked = false;
+  const bool connected =
+      m_pRemoteSynth->GetMIDIConnectionState(nullptr, nullptr, nullptr, nullptr, &checked);
+  logo->SetIntValue(connected ? (checked ? 1 : 0) : 0, true);
+}
+
+// ---- Displays ----
+
+void OskendBackgroundLayer::UpdateMainLCD() {
+  UpdateSoundDisplay();
+  UpdateTempoEdit();
+}
+
+void OskendBackgroundLayer::UpdateSoundDisplay() {
+  if (!m_pRemoteSynth) return;
+  const int m = m_pRemoteSynth->GetSoundMode();
+  const SSoundIndex s = m_pRemoteSynth->GetCurSound(false);
+  if (CHfcControl* number = GetControlById(kIdProgNumber)) {
+    number->SetIntValue(s.number, true);
+    SetText(number, XESynthUtils::GetProgNumberAsString(m_pRemoteSynth, m, s.bank, s.number));
+  }
+  if (CHfcControl* name = GetControlById(kIdSoundName)) {
+    name->SetIntValue(s.number, true);
+    ISection* edit = m_pRemoteSynth->GetEditBuffer(m);
+    SetText(name, edit ? edit->GetParamS(static_cast<int>(0xFFFF0000u)) : std::string());
+  }
+  if (CHfcControl* cat = GetControlById(kIdCategory)) {
+    const int c = XESynthUtils::GetCurSoundCategory(m_pRemoteSynth, m);
+    if (c != -1 && m != 0 && m != 4) {
+      cat->Enable(true);
+      std::string text;
+      XESynthUtils::GetCategoryName(text, m_pRemoteSynth, m, c, true);
+      SetText(cat, text);
+    } else {
+      cat->Disable(true);
+      SetText(cat, "");
+    }
+  }
+  if (CHfcControl* bank = GetControlById(kIdBank)) {
+    const std::string name = XESynthUtils::GetBankName(m_pRemoteSynth, m, s.bank).substr(0, 4);
+    if (s.bank < 255 && m != 4) {
+      bank->Enable(true);
+      SetText(bank, name);
+    } else {
+      bank->Disable(true);
+      SetText(bank, "");
+    }
+  }
+  if (ISection* rt = m_pRemoteSynth->GetRealtimeControl()) {
+    const int v = rt->GetParamI(kSplitPid);
+    if (v != m_iSplitType) {
+      m_iSplitType = v;
+      for (int i = 0; i < 3; ++i)
+        if (m_splitSwitch[i]) m_splitSwitch[i]->SetIntValue(v == i ? 1 : 0, true);
+    }
+  }
+}
+
+void OskendBackgroundLayer::UpdateSoundDisplaySeqRunning() {
+  SetText(GetControlById(kIdProgNumber), "");
+  SetText(GetControlById(kIdCategory), "");
+  SetText(GetControlById(kIdBank), "");
+  SetText(GetControlById(kIdSoundName), "SEQ Running....");
+  EnableCtl(GetControlById(kIdTempo), false);
+}
+
+std::string OskendBackgroundLayer::FormatTempo(int t) {
+  if (t < 4000) return "---.--";
+  char text[32];
+  std::snprintf(text, sizeof text, "%03d.%02d", t / 100, t % 100);
+  return text;
+}
+
+int OskendBackgroundLayer::ParseTempo(const char* text) {
+  if (!text) return 0;
+  int whole = 0;
+  const char* p = text;
+  while (*p >= '0' && *p <= '9') whole = whole * 10 + (*p++ - '0');
+  int fraction = 0;
+  if (*p == '.') {
+    ++p;
+    // Hundredths: a single digit is tenths ("120.5" is 120.50).
+    int digits = 0;
+    while (*p >= '0' && *p <= '9' && digits < 2) {
+      fraction = fraction * 10 + (*p++ - '0');
+      ++digits;
+    }
+    if (digits == 1) fraction *= 10;
+  }
+  return whole * 100 + fraction;
+}
+
+void OskendBackgroundLayer::UpdateTempoEdit() {
+  CHfcControl* tempo = GetControlById(kIdTempo);
+  if (!tempo || !m_pRemoteSynth) return;
+  tempo->Enable(true);
+  int unused = 0;
+  const int t = XESynthUtils::GetTempo(m_pRemoteSynth, unused);
+  const Oskend::SExtCtlState ext = m_pRemoteSynth->GetExtCtlState();
+  if (ext.value2 == 1 || ext.value2 == 2) {
+    SetText(tempo, "EXT");
+    return;
+  }
+  tempo->SetIntValue(t, true);
+  SetText(tempo, FormatTempo(t));
+}
+
+void OskendBackgroundLayer::UpdateKnob(CHfcControl* knob, ISection* section, int pid,
+                                       bool disabledNoDesc) {
+  if (!knob) return;
+  const int oldMin = knob->GetMinIntValue();
+  const int oldMax = knob->GetMaxIntValue();
+  knob->SetMinIntValue(0, false);
+  knob->Enable(true);
+  SParamDesc desc{};
+  if (section && section->GetParamDesc(pid, &desc)) {
+    knob->SetMaxIntValue(desc.max - desc.min, false);
+    knob->SetIntValue(section->GetParamI(pid) - desc.min, true);
+    if (desc.flags & 0x2) {
+      knob->Disable(true);
+    } else {
+      if (oldMin != knob->GetMinIntValue() || oldMax != knob->GetMaxIntValue())
+        knob->Update(true, false);
+      knob->Show(true);
+    }
+  } else if (disabledNoDesc) {
+    knob->SetMaxIntValue(2, false);
+    knob->SetIntValue(1, true);
+    knob->Disable(true);
+  } else {
+    knob->SetMaxIntValue(0, false);
+    knob->SetIntValue(0, true);
+  }
+}
+
+void OskendBackgroundLayer::UpdateRealtimeControllers() {
+  if (!m_pRemoteSynth) return;
+  const int M = m_pRemoteSynth->GetMode();
+  const int a = m_pRemoteSynth->GetActiveTrack() % 6;
+  ISection* rt = m_pRemoteSynth->GetRealtimeControl();
+  for (int i = 0; i < 6; ++i) {
+    CHfcControl* knob = GetControlById(kIdRTKnob + i);
+    if (M != eMode_ProgEdit || i == a) {
+      UpdateKnob(knob, rt, kRTKnobPid + i, true);
+    } else if (knob) {
+      knob->SetMinIntValue(0, false);
+      knob->Disable(true);
+      knob->SetIntValue(0, true);
+    }
+    CHfcControl* sw = GetControlById(kIdRTSwitch + i);
+    if (!sw) continue;
+    if (M == eMode_ProgEdit) {
+      EnableCtl(sw, i == a);
+      sw->SetIntValue(i == a ? 1 : 0, true);
+    } else {
+      SParamDesc desc{};
+      const bool has = rt && rt->GetParamDesc(kRTOnPid + i, &desc);
+      sw->SetIntValue(rt ? rt->GetParamI(kRTOnPid + i) : 0, true);
+      EnableCtl(sw, has && !(desc.flags & 0x2));
+    }
+  }
+  const int easy = rt ? rt->GetParamI(kRTBase) : 0;
+  if (M == eMode_Combi) {
+    for (int u = 1; u <= 4; ++u)
+      if (CHfcCtrlSwitch* s = m_easySwitch[u - 1]) {
+        s->Enable(true);
+        s->SetIntValue(easy == u ? 1 : 0, true);
+      }
+  } else if (M == eMode_ProgEdit) {
+    for (int u = 1; u <= 4; ++u) {
+      CHfcCtrlSwitch* s = m_easySwitch[u - 1];
+      if (!s) continue;
+      if (u <= 2) {
+        s->Disable(true);
+        s->SetIntValue(0, true);
+      } else {
+        s->Enable(true);
+        if (easy == u) s->SetIntValue(1, true);
+      }
+    }
+  } else if (M == eMode_Global) {
+    for (CHfcCtrlSwitch* s : m_easySwitch)
+      if (s) {
+        s->Disable(true);
+        s->SetIntValue(0, true);
+      }
+  }
+  if (M == eMode_Combi) {
+    const int s = rt ? rt->GetParamI(kSplitPid) : 0;
+    for (int i = 0; i < 3; ++i)
+      if (m_splitSwitch[i]) {
+        m_splitSwitch[i]->Enable(true);
+        m_splitSwitch[i]->SetIntValue(s == i ? 1 : 0, true);
+      }
+    const int g = rt ? rt->GetParamI(kTargetPid) : 0;
+    if (m_targetSwitch[0]) {
+      m_targetSwitch[0]->Enable(true);
+      m_targetSwitch[0]->SetIntValue(g == 0 ? 1 : 0, true);
+    }
+    if (m_targetSwitch[1]) {
+      EnableCtl(m_targetSwitch[1], s != 0);
+      m_targetSwitch[1]->SetIntValue(g == 1 ? 1 : 0, true);
+    }
+    m_iSplitType = s;
+  } else if (M == eMode_ProgEdit || M == eMode_Global) {
+    for (CHfcCtrlSwitch* s : m_splitSwitch)
+      if (s) {
+        s->SetIntValue(0, true);
+        s->Disable(true);
+      }
+    for (CHfcCtrlSwitch* s : m_targetSwitch)
+      if (s) {
+        s->SetIntValue(0, true);
+        s->Disable(true);
+      }
+  }
+  std::vector<CHfcControl*> fx;
+  fx.push_back(m_fxTypeSwitch[0]);
+  for (int k = 0; k < 3; ++k) fx.push_back(GetControlById(kIdFx1Knob + k));
+  fx.push_back(m_fxTypeSwitch[1]);
+  for (int k = 0; k < 3; ++k) fx.push_back(GetControlById(kIdFx2Knob + k));
+  for (int k = 0; k < 3; ++k) fx.push_back(GetControlById(kIdEqKnob + k));
+  if (M == eMode_Global) {
+    if (m_iFxSetupMode != eMode_Global)
+      for (CHfcControl* c : fx) EnableCtl(c, false);
+    m_iFxSetupMode = eMode_Global;
+    return;
+  }
+  if (m_iFxSetupMode == eMode_Global)
+    for (CHfcControl* c : fx) EnableCtl(c, true);
+  m_iFxSetupMode = M;
+  if (M != eMode_Combi && M != eMode_ProgEdit) return;
+  ISection* edit = m_pRemoteSynth->GetEditBuffer(M);
+  if (!edit) return;
+  const int base = M == eMode_Combi ? 0x1800 : 0x800;
+  for (int e = 0; e < 2; ++e)
+    if (m_fxTypeSwitch[e])
+      m_fxTypeSwitch[e]->SetIntValue(
+          edit->GetParamI(base + e) + (edit->GetParamI(base + 2 + e) ? 0 : 5), true);
+  for (int k = 0; k < 3; ++k) {
+    UpdateKnob(GetControlById(kIdFx1Knob + k), rt, kFx1Pid + k, false);
+    UpdateKnob(GetControlById(kIdFx2Knob + k), rt, kFx2Pid + k, false);
+    UpdateKnob(GetControlById(kIdEqKnob + k), rt, kEqPid + k, false);
+  }
+}
+
+void OskendBackgroundLayer::AllSoundOff() {
+  if (m_pRemoteSynth)
+    for (int n = 0; n < 16; ++n) {
+      const uint8_t off[3] = {static_cast<uint8_t>(0xB0 + n), 0x78, 0x00};
+      const uint8_t notes[3] = {static_cast<uint8_t>(0xB0 + n), 0x7B, 0x00};
+      m_pRemoteSynth->MIDIOut(off, 3);
+      m_pRemoteSynth->MIDIOut(notes, 3);
+    }
+  if (m_pPlugIn)
+    for (int k = 0; k < 128; ++k) m_pPlugIn->MidiInFromGUI(0x80, static_cast<uint8_t>(k), 0);
+}

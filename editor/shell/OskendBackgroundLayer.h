@@ -1,0 +1,225 @@
+#pragma once
+// The editor window's root layer: the instrument's front panel drawn over
+// "Background_Base" (mode switches, LCD with sound and tempo, easy-setup,
+// split and controller-target switches, real-time knobs with their timbre
+// switches, effect and EQ knobs, wheels, keyboard, logo and utility
+// switch), the three main tab strips with their pages, the utility menu
+// with the synthesizer's commands, data-file load and save, and the idle
+// cycle that carries out what pages ask for.
+#include <cstdint>
+#include <list>
+#include <string>
+#include <vector>
+
+#include "editor/shell/BackgroundLayer.h"
+#include "editor/shell/MenuItemInfo.h"
+
+class CHfcControl;
+class CHfcCtrlCharEditText;
+class CHfcCtrlKeyboard;
+class CHfcCtrlKnob;
+class CHfcCtrlSwitch;
+class CHfcCtrlTextSwitch;
+class CHfcCtrlWheel;
+class CHfcFileDialog;
+class CTabControl;
+class CTabPageLayer;
+namespace Oskend {
+class ISection;
+class ISoundSection;
+struct SSoundIndex;
+}  // namespace Oskend
+
+class OskendBackgroundLayer : public BackgroundLayer {
+ public:
+  // Control ids of the front panel.
+  enum : int {
+    kIdModeSwitch = 0x13900,  // + GUI mode 0..2
+    kIdProgNumber = 0x13903,
+    kIdSoundName = 0x13904,
+    kIdProgUp = 0x13905,
+    kIdProgDown = 0x13906,
+    kIdCategory = 0x13907,
+    kIdBank = 0x13908,
+    kIdTempo = 0x13910,
+    kIdEasySetup = 0x1391A,  // + 0..3
+    kIdRTKnob = 0x1391E,     // + 0..5
+    kIdRTSwitch = 0x13924,   // + 0..5
+    kIdFx1Type = 0x1392A,
+    kIdFx1Knob = 0x1392B,  // + 0..2
+    kIdFx2Type = 0x1392E,
+    kIdFx2Knob = 0x1392F,  // + 0..2
+    kIdEqKnob = 0x13932,   // + 0..2
+    kIdSplitType = 0x13937,  // + 0..2
+    kIdCtrlTarget = 0x1393A,  // + 0..1
+    kIdUtility = 0x13942,
+    kIdPerfTab = 0x13944,
+    kIdProgTab = 0x13946,
+    kIdGlobalTab = 0x13948,
+    kIdLogo = 0x1394A,
+    kIdKeyboard = 0x1394C,
+    kIdWheels = 0x1394D,
+  };
+  static constexpr uint32_t kTimerIdle = 0xFFFFFFFFu;
+
+  OskendBackgroundLayer(IPlugInHost* plugin, Oskend::IRemoteSynth* synth);
+  ~OskendBackgroundLayer() override;
+
+  bool OnCreate() override;
+  bool OnDestroy() override;
+  void OnRefresh() override;
+  void OnIdle(unsigned long now) override;
+  bool PreMouseLButtonDown(CHfcMouse* m, int x, int y, int mods) override;
+
+  // Front panel state.
+  int GetGUIMode();
+  virtual void OnGUIModeChanged(int mode);
+  void OnModeChanged() override;
+  void SelectEditTabPage(int synthMode, int page, int subPage);
+  int GetActiveTimbres();
+  int GetKnobAssignState() const { return m_iKnobAssign; }
+  int GetSplitType() const { return m_iSplitType; }
+  CTabControl* GetMainTab(int guiMode) const;
+  void RegistLayerAsMIDIReceiver(XESynthLayer* layer, bool);
+  void OnMidiIn(uint8_t status, uint8_t d1, uint8_t d2) override;
+  void SetAutomation(int index);
+  void SetAutomationByPid(int pid);
+
+  // Displays.
+  void UpdateMainLCD();
+  void UpdateSoundDisplay();
+  void UpdateTempoEdit();
+  void UpdateSoundDisplaySeqRunning();
+  void UpdateRealtimeControllers();
+  void UpdateTrackShiftSwitch() { RequestRedraw(); }
+  void TrackShift(int) {}
+  void UpdateLogoSwitches();
+  void AllSoundOff();
+  // The tempo text: hundredths of BPM with three whole digits, "---.--"
+  // below 40 BPM.
+  static std::string FormatTempo(int hundredths);
+  // The tempo typed into the entry, in hundredths of BPM.
+  static int ParseTempo(const char* text);
+
+  // Stepping through the performances (sound mode 0 only).
+  int ProgramNumberInc();
+  int ProgramNumberDec();
+  void ChangeCurrentSound(const Oskend::SSoundIndex& index);
+
+  // Follow-up edits of the combination edit buffer.
+  void CombiFxLoadBankProg(int prog);
+  void CombiLoadIfx(int ifx, int bank, int number);
+  void CombiResetRelParam(int ifx, int upper);
+
+  // Utility menu and remote commands.
+  virtual void OnUtilitySwitch();
+  void OnUtilityItem(int id, const std::string& title);
+  void OnRemoteSynthCommand(int id, const std::string& title);
+  // The model command and its four arguments for a menu id; false for an
+  // id that runs no command.
+  struct RemoteCommand {
+    int cmd, a1, a2, a3, a4;
+  };
+  static bool CommandFor(int id, int mode, int bank, int number, RemoteCommand* out);
+  // The box text of a failed command.
+  static std::string CommandErrorText(const std::string& title, unsigned long status);
+  // The menu items shown for a page's list, in order (never-shown ids
+  // dropped, All Sound Off appended).
+  static std::vector<MenuItemInfo> MenuItemsShown(const std::list<MenuItemInfo>& pageItems);
+
+  // Data files.
+  static void MakeFileTypeInfoArray(std::vector<FiletypeInfo>& types,
+                                    Oskend::IRemoteSynth* synth);
+  void OpenLoadDialog();
+  void OpenSaveDialog();
+  void OpenAutoLoadDialog();
+  const std::vector<FiletypeInfo>& GetFileTypes() const { return m_fileTypes; }
+  // Writes through a temporary file beside the target that is renamed
+  // into place only when the model wrote it.
+  bool SaveDataFile(const std::string& path, int type, uint32_t extra);
+
+  // File dialog listener.
+  void OnHfcFileDialogAction(CHfcFileDialog* dialog, int action, void* data) override;
+  void OnHfcFileDialogFileTypeChanged(CHfcFileDialog* dialog, int index, void* data) override;
+  bool OnHfcFileDialogBrowseFilterFSRef(CHfcFileDialog* dialog, FSRef* ref, bool isFolder,
+                                        void* data) override;
+  bool OnHfcFileDialogBrowseFilter_Common(CHfcFileDialog* dialog, const std::string& path,
+                                          bool isFolder);
+
+  // Controls.
+  bool OnHfcCtrlMouseLButtonDown(CHfcControl* c, int x, int y, int mods) override;
+  bool OnHfcCtrlMouseLButtonUp(CHfcControl*, int, int, int) override { return false; }
+  bool OnHfcCtrlMouseLButtonDoubleClick(CHfcControl* c, int x, int y, int mods) override;
+  bool OnHfcCtrlMouseLButtonLongDown(CHfcControl* c, int x, int y, int mods) override;
+  bool OnHfcCtrlKeyDown(CHfcControl* c, int key);
+  void OnHfcCtrlIntValueChanged(CHfcControl* c, int value) override;
+  void OnHfcCtrlPtrValueChanged(CHfcControl* c, void* value) override;
+  void OnHfcCtrlBeginEdit(CHfcControl* c) override;
+  void OnHfcCtrlEndEdit(CHfcControl* c) override;
+  void OnFxTypeSwitch(int which);
+  void OnRealtimeSwitch(int i);
+
+  // Model events.
+  void OnIdleRemoteSynthConnectionStateChanged(Oskend::IRemoteSynth*, bool, bool) override;
+  void OnIdleRemoteSynthModeChanged(Oskend::IRemoteSynth*, int) override;
+  void OnIdleRemoteSynthCurSoundChanged(Oskend::IRemoteSynth*,
+                                        const Oskend::SSoundIndex&) override;
+  void OnIdleRemoteSynthBankListChanged(Oskend::IRemoteSynth*, eMode,
+                                        const Oskend::SSoundIndex&) override;
+  void OnIdleRemoteSynthAuditionStateChanged(Oskend::IRemoteSynth*, bool on) override;
+  void OnIdleRemoteSynthSeqStateChanged(Oskend::IRemoteSynth*, bool) override;
+  void OnIdleRemoteSynthNeedAutomationAPI(Oskend::IRemoteSynth*, long v) override;
+  void OnIdleSectionReinitialized(Oskend::ISection* section) override;
+  void OnIdleSectionParamChanged(Oskend::ISection* section, int pid) override;
+
+  // Tests: pause between program steps (ms of simulated time are free).
+  void SetStepPauseEnabled(bool on) { m_bStepPause = on; }
+
+ private:
+  void CreateMainPanel();
+  bool CreateModeSelectSwitches();
+  bool CreateMainLCD();
+  bool CreateRTKnobSelectSwitches();
+  bool CreateRealTimeKnobs();
+  bool CreatePanelSwitches();
+  bool CreateFxEqKnobs();
+  void CreateMainEditTabs();
+  CTabControl* CreateMainTab(int id, const char* skin, std::vector<CTabPageLayer*> pages);
+  bool CreateUtilitySwitch();
+  bool CreateKeyboardControl();
+  bool CreateWheelControls();
+  bool CreateLogoSwitches();
+  CHfcCtrlSwitch* MakeSwitch(int x, int y, const char* skin, int states, int id, int user,
+                             bool oneFramePerState);
+  CHfcCtrlKnob* MakeKnob(int x, int y, const char* skin, int id);
+  CHfcCtrlCharEditText* MakeEdit(int x, int y, int w, int h, int columns, const char* font,
+                                 int id);
+  void Place(CHfcControl* control);
+  std::vector<Oskend::ISection*> SinkSections();
+  void UpdateKnob(CHfcControl* knob, Oskend::ISection* section, int pid, bool disabledNoDesc);
+  bool IsCombiEditSection(Oskend::ISection* section);
+  bool IsRealtimeSection(Oskend::ISection* section);
+  int MidiChannel();
+  void Pause(int ms);
+  void ShowError(const std::string& text);
+
+  CHfcCtrlSwitch* m_modeSwitch[3] = {};
+  CHfcCtrlSwitch* m_easySwitch[4] = {};
+  CHfcCtrlSwitch* m_splitSwitch[3] = {};
+  CHfcCtrlSwitch* m_targetSwitch[2] = {};
+  CHfcCtrlSwitch* m_rtSwitch[6] = {};
+  CHfcCtrlSwitch* m_fxTypeSwitch[2] = {};
+  CHfcCtrlKeyboard* m_pKeyboard = nullptr;
+  CHfcCtrlWheel* m_wheel[2] = {};
+  CTabControl* m_mainTab[3] = {};
+  std::vector<Oskend::ISection*> m_advised;
+  int m_iOscMode = 0;
+  int m_iPendingPage = -1;
+  int m_iSplitType = 0;
+  int m_iGUIMode = 0;
+  int m_iKnobAssign = 0;
+  int m_iFxSetupMode = 0;
+  uint32_t m_uLastBlink = 0;
+  uint32_t m_fxDebounce[2] = {kTimerIdle, kTimerIdle};
+  bool m_bStepPause = true;
+};

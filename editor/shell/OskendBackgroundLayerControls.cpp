@@ -1,0 +1,588 @@
+// The root layer's reactions: model events with the follow-up edits of
+// the combination edit buffer, the front panel's controls and the idle
+// timers.
+#include <algorithm>
+#include <cstdlib>
+#include <cstring>
+
+#include "editor/controls/CTabControl.h"
+#include "editor/shell/IPlugInHost.h"
+#include "editor/shell/OskendBackgroundLayer.h"
+#include "editor/shell/XESynthUtils.h"
+#include "hfc/CHfcCtrlKeyboard.h"
+#include "hfc/CHfcCtrlSwitch.h"
+#include "hfc/CHfcCtrlWheel.h"
+#include "model/IBank.h"
+#include "model/IBankList.h"
+#include "model/ISection.h"
+#include "model/ISound.h"
+#include "model/ISoundSection.h"
+#include "model/SSoundIndex.h"
+#include "model/paramdesc/SParamDesc.h"
+#include "platform/CHfcPopupMenu.h"
+#include "platform/HfcTime.h"
+#include "platform/XEvent.h"
+#include "remote/IRemoteSynth.h"
+
+using Oskend::ISection;
+using Oskend::ISoundSection;
+using Oskend::SSoundIndex;
+
+namespace {
+
+class Lock {
+ public:
+  explicit Lock(CHfcCriticalSection& cs) : cs_(cs) { cs_.Lock(); }
+  ~Lock() { cs_.Unlock(); }
+
+ private:
+  CHfcCriticalSection& cs_;
+};
+
+constexpr int kKnobAssignPid = 0x8029;
+constexpr int kTargetPid = 0x8026;
+constexpr int kSplitPid = 0x8027;
+
+Oskend::ISound* ProgramSound(Oskend::IRemoteSynth* synth, int bank, int number) {
+  Oskend::IBankList* list = synth ? synth->GetAllSounds(3) : nullptr;
+  Oskend::IBank* b = list ? list->GetAt(static_cast<unsigned>(bank)) : nullptr;
+  return b ? b->GetAt(static_cast<unsigned>(number)) : nullptr;
+}
+
+}  // namespace
+
+// ---- Model events ----
+
+void OskendBackgroundLayer::OnIdleRemoteSynthConnectionStateChanged(Oskend::IRemoteSynth*, bool,
+                                                                    bool) {
+  OnModeChanged();
+  UpdateLogoSwitches();
+}
+
+void OskendBackgroundLayer::OnIdleRemoteSynthModeChanged(Oskend::IRemoteSynth*, int) {
+  OnModeChanged();
+}
+
+void OskendBackgroundLayer::OnIdleRemoteSynthCurSoundChanged(Oskend::IRemoteSynth* synth,
+                                                             const SSoundIndex&) {
+  if (synth) synth->SetProgResetStatus(true);
+  UpdateMainLCD();
+  UpdateRealtimeControllers();
+}
+
+void OskendBackgroundLayer::OnIdleRemoteSynthBankListChanged(Oskend::IRemoteSynth*, eMode,
+                                                             const SSoundIndex&) {
+  UpdateMainLCD();
+  UpdateRealtimeControllers();
+}
+
+void OskendBackgroundLayer::OnIdleRemoteSynthAuditionStateChanged(Oskend::IRemoteSynth* synth,
+                                                                  bool on) {
+  XESynthLayer::OnIdleRemoteSynthAuditionStateChanged(synth, on);
+  if (!on) UpdateRealtimeControllers();
+}
+
+void OskendBackgroundLayer::OnIdleRemoteSynthSeqStateChanged(Oskend::IRemoteSynth*, bool) {
+  UpdateMainLCD();
+}
+
+void OskendBackgroundLayer::OnIdleRemoteSynthNeedAutomationAPI(Oskend::IRemoteSynth*, long v) {
+  if (!m_pRemoteSynth) return;
+  if (ISection* automation = m_pRemoteSynth->GetAutomation())
+    SetAutomation(automation->GetIndexByParamID(static_cast<int>(v >> 16)));
+}
+
+void OskendBackgroundLayer::OnIdleSectionReinitialized(ISection* section) {
+  UpdateMainLCD();
+  UpdateRealtimeControllers();
+  XESynthLayer::OnIdleSectionReinitialized(section);
+}
+
+bool OskendBackgroundLayer::IsCombiEditSection(ISection* section) {
+  ISoundSection* combi = m_pRemoteSynth ? m_pRemoteSynth->GetEditBuffer(0) : nullptr;
+  if (!combi || !section) return false;
+  if (section == combi) return true;
+  ISection* sub = nullptr;
+  for (int pid = 0x100; pid <= 0x1100; pid += 0x100)
+    if (combi->FindSectionByPID(pid, &sub) && sub == section) return true;
+  return false;
+}
+
+bool OskendBackgroundLayer::IsRealtimeSection(ISection* section) {
+  return m_pRemoteSynth && section && section == m_pRemoteSynth->GetRealtimeControl();
+}
+
+void OskendBackgroundLayer::OnIdleSectionParamChanged(ISection* section, int pid) {
+  // The timbre and panel ids below are the combination's: the same numbers
+  // in another section (the program's oscillator mode is 0xD00) mean
+  // something else and must not touch the combination.
+  const bool combi = IsCombiEditSection(section);
+  ISoundSection* edit = m_pRemoteSynth ? m_pRemoteSynth->GetEditBuffer(0) : nullptr;
+  auto flagOf = [&](int id) {
+    ISection* s = nullptr;
+    if (!edit || !edit->FindSectionByPID(id, &s) || !s) return 0;
+    return s->GetParamI(id);
+  };
+  if (combi && pid >= 0x200 && pid <= 0xD00 && (pid & 0xFF) == 0) {
+    const int t = pid / 256 - 2;
+    const int ifx = t % 6;
+    CombiResetRelParam(ifx, t >= 6 ? 1 : 0);
+    if (flagOf(pid + 0x2B) == 0) return;
+    if (t >= 6 && flagOf(pid - 1493) != 0) return;
+    const int v = section->GetParamI(pid);
+    CombiLoadIfx(ifx, v / 128, v % 128);
+    if (GetActiveTimbres() == 1 && m_iSplitType == 0) CombiFxLoadBankProg(v);
+    return;
+  }
+  if (combi && pid >= 0x22B && pid <= 0xD2B && (pid & 0xFF) == 0x2B) {
+    const int t = pid / 256 - 2;
+    if (section->GetParamI(pid) != 0 && !(t >= 6 && flagOf(pid - 0x600) != 0)) {
+      ISection* s = nullptr;
+      const int progPid = pid - 0x2B;
+      if (edit && edit->FindSectionByPID(progPid, &s) && s) {
+        const int v = s->GetParamI(progPid);
+        CombiLoadIfx(t % 6, v / 128, v % 128);
+      }
+    }
+  } else if (combi && pid >= 264 && pid <= 271) {
+    const int value = section->GetParamI(pid);
+    ISection* rt = m_pRemoteSynth->GetRealtimeControl();
+    switch (pid) {
+      case 264:
+        if (value == 0) {
+          m_iSplitType = 0;
+          if (m_targetSwitch[0]) m_targetSwitch[0]->SetIntValue(1, true);
+          if (m_targetSwitch[1]) {
+            m_targetSwitch[1]->SetIntValue(0, true);
+            m_targetSwitch[1]->Disable(true);
+          }
+        } else {
+          const int s = rt ? rt->GetParamI(kTargetPid) : 0;
+          if (m_targetSwitch[0]) m_targetSwitch[0]->SetIntValue(s == 0 ? 1 : 0, true);
+          if (m_targetSwitch[1]) m_targetSwitch[1]->SetIntValue(s == 1 ? 1 : 0, true);
+        }
+        break;
+      case 265:
+        CombiFxLoadBankProg(value);
+        return;
+      case 267:
+      case 271:
+        for (int i = 0; i < 4; ++i)
+          if (m_easySwitch[i]) m_easySwitch[i]->SetIntValue(i + 1 == value ? 1 : 0, true);
+        break;
+      case 268:
+        if (m_targetSwitch[0]) m_targetSwitch[0]->SetIntValue(value == 0 ? 1 : 0, true);
+        if (m_targetSwitch[1]) m_targetSwitch[1]->SetIntValue(value == 1 ? 1 : 0, true);
+        break;
+      default:
+        break;
+    }
+  }
+  UpdateRealtimeControllers();
+  if (pid == XESynthUtils::GetTempoParamId(m_pRemoteSynth, nullptr)) UpdateTempoEdit();
+  XESynthLayer::OnIdleSectionReinitialized(section);
+}
+
+void OskendBackgroundLayer::CombiFxLoadBankProg(int prog) {
+  ISoundSection* combi = m_pRemoteSynth ? m_pRemoteSynth->GetEditBuffer(0) : nullptr;
+  Oskend::ISound* sound = ProgramSound(m_pRemoteSynth, prog / 128, prog % 128);
+  if (!combi || !sound) return;
+  static const unsigned kBlocks[4][2] = {{404, 68}, {472, 68}, {540, 4}, {544, 68}};
+  uint8_t buffer[68];
+  for (const auto& b : kBlocks) {
+    sound->RawGet(buffer, b[0], b[1]);
+    combi->RawPut(buffer, b[0], b[1]);
+  }
+}
+
+void OskendBackgroundLayer::CombiLoadIfx(int ifx, int bank, int number) {
+  static const int kOFS[6] = {100, 176, 24, 0, 252, 328};
+  ISoundSection* combi = m_pRemoteSynth ? m_pRemoteSynth->GetEditBuffer(0) : nullptr;
+  Oskend::ISound* sound = ProgramSound(m_pRemoteSynth, bank, number);
+  if (!combi || !sound || ifx < 0 || ifx > 5) return;
+  uint8_t block[72] = {};
+  sound->RawGet(block, 24, 72);
+  // Effect index 3 has no slot of its own in a combination.
+  if (ifx != 3) combi->RawPut(block, static_cast<unsigned>(kOFS[ifx]), 68);
+  combi->RawPut(block + 70, static_cast<unsigned>(643 + 44 * ifx), 2);
+  combi->RawPut(block + 70, static_cast<unsigned>(907 + 44 * ifx), 2);
+}
+
+void OskendBackgroundLayer::CombiResetRelParam(int ifx, int upper) {
+  const int t = upper ? ifx + 6 : ifx;
+  if (ISoundSection* combi = m_pRemoteSynth ? m_pRemoteSynth->GetEditBuffer(0) : nullptr) {
+    const uint8_t zeros[8] = {};
+    combi->RawPut(zeros, static_cast<unsigned>(664 + 44 * t), 8);
+  }
+  if (!m_pRemoteSynth) return;
+  const int c = m_pRemoteSynth->GetLastTimbre();
+  if ((m_iSplitType == 0 && c % 6 == t) || c == t) m_pRemoteSynth->SetProgResetStatus(true);
+}
+
+// ---- Controls ----
+
+int OskendBackgroundLayer::MidiChannel() {
+  if (!m_pRemoteSynth) return 0;
+  const int sm = m_pRemoteSynth->GetSoundMode();
+  return sm == 0 || sm == 2 ? (m_pRemoteSynth->GetGlobalChannel() & 0x0F) : 0;
+}
+
+void OskendBackgroundLayer::Pause(int ms) {
+  if (!m_bStepPause) return;
+  // Bounds the rate of a held key or long press.
+  XEvent pause;
+  if (pause.Create()) pause.Wait(static_cast<unsigned>(ms));
+}
+
+void OskendBackgroundLayer::ChangeCurrentSound(const SSoundIndex& index) {
+  if (!m_pRemoteSynth) return;
+  if (m_pRemoteSynth->GetMode() == eMode_Multi && m_pRemoteSynth->GetSongRunning()) return;
+  m_pRemoteSynth->PutCurSound(index);
+}
+
+namespace {
+// The synthesizer holds 20 performances per bank, 0 to 19.
+constexpr int kLastPerformance = 19;
+}  // namespace
+
+int OskendBackgroundLayer::ProgramNumberInc() {
+  if (!m_pRemoteSynth) return 0;
+  SSoundIndex s = m_pRemoteSynth->GetCurSound(true);
+  if (m_pRemoteSynth->GetMode() != eMode_Combi) return s.number;
+  int bank = s.bank == SSoundIndex::kNone ? 0 : s.bank;
+  int number = s.number == SSoundIndex::kNone ? -1 : s.number;
+  do {
+    ++number;
+  } while (number <= kLastPerformance && !m_pRemoteSynth->IsEnableProgramChangeProgram(eMode_Combi, number));
+  if (number > kLastPerformance) {
+    number = 0;
+    const int count = XESynthUtils::GetBankCount(m_pRemoteSynth, 0);
+    do {
+      ++bank;
+    } while (bank < count &&
+             !m_pRemoteSynth->IsEnableProgramChangeBank(eMode_Combi, static_cast<Oskend::eBankID>(bank)));
+    if (bank > count - 1) bank = 0;
+  }
+  s.bank = static_cast<uint8_t>(bank);
+  s.number = static_cast<uint8_t>(number);
+  ChangeCurrentSound(s);
+  Pause(50);
+  return number;
+}
+
+int OskendBackgroundLayer::ProgramNumberDec() {
+  if (!m_pRemoteSynth) return 0;
+  SSoundIndex s = m_pRemoteSynth->GetCurSound(true);
+  if (m_pRemoteSynth->GetMode() != eMode_Combi) return s.number;
+  int bank = s.bank == SSoundIndex::kNone ? 0 : s.bank;
+  int number = (s.number == SSoundIndex::kNone ? 0 : s.number) - 1;
+  if (number < 0 || number > kLastPerformance) {
+    number = kLastPerformance;
+    const int count = XESynthUtils::GetBankCount(m_pRemoteSynth, 0);
+    do {
+      --bank;
+    } while (bank >= 0 &&
+             !m_pRemoteSynth->IsEnableProgramChangeBank(eMode_Combi, static_cast<Oskend::eBankID>(bank)));
+    if (bank < 0) bank = std::max(0, count - 1);
+  }
+  while (number > 0 && !m_pRemoteSynth->IsEnableProgramChangeProgram(eMode_Combi, number)) --number;
+  s.bank = static_cast<uint8_t>(bank);
+  s.number = static_cast<uint8_t>(number);
+  ChangeCurrentSound(s);
+  Pause(50);
+  return number;
+}
+
+bool OskendBackgroundLayer::OnHfcCtrlMouseLButtonDown(CHfcControl* c, int, int, int) {
+  if (!c || !m_pRemoteSynth) return false;
+  const int id = c->GetId();
+  const int mode = m_pRemoteSynth->GetMode();
+  if (id >= kIdModeSwitch && id <= kIdModeSwitch + 2) {
+    if (id == kIdModeSwitch + 1 &&
+        (mode == eMode_ProgEdit || (mode == eMode_Global && m_pRemoteSynth->GetSoundMode() != 2)))
+      return false;
+    if (mode == eMode_Multi && m_pRemoteSynth->GetSongRunning()) return false;
+    Lock lock(m_guiModeLock);
+    OnGUIModeChanged(id - kIdModeSwitch);
+    return false;
+  }
+  if (id == kIdSoundName) {
+    if (GetGUIMode() == 0) OnBrowserRequest("blue browser");
+    return true;
+  }
+  if (id == kIdProgUp || id == kIdProgDown) {
+    if (id == kIdProgUp)
+      ProgramNumberInc();
+    else
+      ProgramNumberDec();
+    Pause(50);
+    return false;
+  }
+  if (id == kIdTempo) return XESynthUtils::IsClockExternal(m_pRemoteSynth);
+  if (id >= kIdEasySetup && id <= kIdEasySetup + 3) {
+    if ((id == kIdEasySetup || id == kIdEasySetup + 1) && (mode == 2 || mode == 3)) return false;
+    const int u = id - kIdEasySetup + 1;
+    if (ISection* rt = m_pRemoteSynth->GetRealtimeControl()) rt->PutParamI(0x8000, u);
+    for (int i = 0; i < 4; ++i)
+      if (m_easySwitch[i]) m_easySwitch[i]->SetIntValue(i + 1 == u ? 1 : 0, true);
+    return false;
+  }
+  if (id >= kIdRTSwitch && id <= kIdRTSwitch + 5) {
+    OnRealtimeSwitch(id - kIdRTSwitch);
+    return false;
+  }
+  if (id == kIdFx1Type || id == kIdFx2Type) {
+    const int which = id == kIdFx1Type ? 0 : 1;
+    if (m_fxDebounce[which] != kTimerIdle) return true;
+    m_fxDebounce[which] = HfcGetSystemTimeMs();
+    OnFxTypeSwitch(which);
+    return true;
+  }
+  if (id >= kIdSplitType && id <= kIdSplitType + 2) {
+    if (mode == 2 || mode == 3 || mode == 6) return false;
+    const int u = id - kIdSplitType;
+    for (int i = 0; i < 3; ++i)
+      if (m_splitSwitch[i]) m_splitSwitch[i]->SetIntValue(i == u ? 1 : 0, true);
+    if (ISection* rt = m_pRemoteSynth->GetRealtimeControl()) rt->PutParamI(kSplitPid, u);
+    if (u == 0) {
+      if (m_targetSwitch[0]) m_targetSwitch[0]->SetIntValue(1, true);
+      if (m_targetSwitch[1]) {
+        m_targetSwitch[1]->SetIntValue(0, true);
+        m_targetSwitch[1]->Disable(true);
+      }
+    } else if (m_targetSwitch[1]) {
+      m_targetSwitch[1]->Enable(true);
+    }
+    m_iSplitType = u;
+    return false;
+  }
+  if (id == kIdCtrlTarget || id == kIdCtrlTarget + 1) {
+    if (mode == 2 || mode == 3) return false;
+    if (ISection* rt = m_pRemoteSynth->GetRealtimeControl())
+      rt->PutParamI(kTargetPid, id - kIdCtrlTarget);
+    return false;
+  }
+  if (id == kIdUtility) {
+    if (mode == eMode_Multi && m_pRemoteSynth->GetSongRunning()) return true;
+    c->SetIntValue(1, true);
+    OnUtilitySwitch();
+    c->SetIntValue(0, true);
+    return true;
+  }
+  if (id == kIdLogo) {
+    CHfcPopupMenu menu;
+    menu.Create(0, false);
+    menu.InsertItem(0, 100, "All Sound Off", 0);
+    menu.InsertItem(1, 101, ("About " + GetProductName()).c_str(), 0);
+    const tagHfcRect& r = c->GetFrame();
+    const int chosen = menu.TrackPopupById(r.left, r.top, GetParentWindow(), 0);
+    menu.Destroy();
+    if (m_pSubLayer) return true;
+    if (chosen == 100) AllSoundOff();
+    if (chosen == 101) PostCommand(XECommand{XECommand::kOpenAbout, 0, 0, 0});
+    return true;
+  }
+  return false;
+}
+
+void OskendBackgroundLayer::OnRealtimeSwitch(int i) {
+  ISection* rt = m_pRemoteSynth ? m_pRemoteSynth->GetRealtimeControl() : nullptr;
+  if (!rt || !m_rtSwitch[i]) return;
+  const int p = 0x8017 + i;
+  if (m_iKnobAssign != 1) {
+    if (m_rtSwitch[i]->GetIntValue() == 0) {
+      rt->PutParamI(p, 1);
+      return;
+    }
+    for (int j = 0; j < 6; ++j)
+      if (j != i && m_rtSwitch[j] && m_rtSwitch[j]->GetIntValue() != 0) {
+        rt->PutParamI(p, 0);
+        m_pRemoteSynth->SetActiveTrack(j);
+        return;
+      }
+    return;
+  }
+  if (rt->GetParamI(p) == 0) return;
+  const int choice = rt->GetParamI(kTargetPid) * 6 + i;
+  rt->PutParamI(kKnobAssignPid, choice);
+  m_pRemoteSynth->SetActiveTrack(choice);
+  m_iKnobAssign = 2;
+  OnGUIModeChanged(1);
+  m_rtSwitch[i]->SetIntValue(1, true);
+}
+
+void OskendBackgroundLayer::OnFxTypeSwitch(int which) {
+  if (!m_pRemoteSynth) return;
+  const int mode = m_pRemoteSynth->GetMode();
+  const int sm = m_pRemoteSynth->GetSoundMode();
+  ISection* section = nullptr;
+  int pid = 0;
+  if (mode == eMode_Combi || (mode != eMode_ProgEdit && sm == 0)) {
+    section = m_pRemoteSynth->GetEditBuffer(0);
+    pid = 0x1800 + which;
+  } else if (mode == eMode_ProgEdit || sm == 3) {
+    section = m_pRemoteSynth->GetEditBuffer(3);
+    pid = 0x800 + which;
+  }
+  if (!section) return;
+  static const char* const kNames[2][5] = {
+      {"OFF", "Stereo Chorus", "Stereo Flanger", "Vintage Cho/Flg", "Stereo Phaser"},
+      {"OFF", "Hall", "Plate", "Room", "Delay"}};
+  const int current = section->GetParamI(pid);
+  CHfcPopupMenu menu;
+  menu.Create(0, false);
+  for (int k = 0; k < 5; ++k) menu.InsertItem(k, k + 1, kNames[which][k], 0);
+  if (current >= 0 && current <= 4) menu.CheckItem(current, true);
+  const tagHfcRect& r = m_fxTypeSwitch[which] ? m_fxTypeSwitch[which]->GetFrame() : tagHfcRect{};
+  const int chosen = menu.TrackPopupById(r.left, r.bottom, GetParentWindow(), 0);
+  menu.Destroy();
+  if (chosen < 1 || chosen > 5) return;
+  section->PutParamI(pid, chosen - 1);
+  if (m_fxTypeSwitch[which]) m_fxTypeSwitch[which]->SetIntValue(chosen - 1, true);
+}
+
+bool OskendBackgroundLayer::OnHfcCtrlMouseLButtonDoubleClick(CHfcControl* c, int, int, int) {
+  if (!c) return false;
+  if (c->GetId() == kIdSoundName) return true;
+  if (c->GetId() == kIdTempo) return XESynthUtils::IsClockExternal(m_pRemoteSynth);
+  return false;
+}
+
+bool OskendBackgroundLayer::OnHfcCtrlMouseLButtonLongDown(CHfcControl* c, int, int, int) {
+  if (!c) return false;
+  if (c->GetId() == kIdProgUp) ProgramNumberInc();
+  if (c->GetId() == kIdProgDown) ProgramNumberDec();
+  return false;
+}
+
+bool OskendBackgroundLayer::OnHfcCtrlKeyDown(CHfcControl* c, int key) {
+  if (!c || (c->GetId() != kIdProgNumber && c->GetId() != kIdSoundName)) return false;
+  if (key == 30 || key == 31) {
+    const int n = key == 30 ? ProgramNumberInc() : ProgramNumberDec();
+    Pause(100);
+    c->SetIntValue(n, true);
+    return true;
+  }
+  c->SetIntValue(c->GetIntValue(), true);
+  return false;
+}
+
+void OskendBackgroundLayer::OnHfcCtrlIntValueChanged(CHfcControl* c, int value) {
+  if (!c || !m_pRemoteSynth) return;
+  Lock lock(m_guiModeLock);
+  const int id = c->GetId();
+  ISection* rt = m_pRemoteSynth->GetRealtimeControl();
+  auto write = [&](int pid, int automation) {
+    if (!rt) return;
+    SParamDesc desc{};
+    const int minimum = rt->GetParamDesc(pid, &desc) ? desc.min : 0;
+    rt->PutParamI(pid, value + minimum);
+    SetAutomation(automation);
+  };
+  if (id == kIdProgNumber) {
+    SSoundIndex s = m_pRemoteSynth->GetCurSound(true);
+    s.number = static_cast<uint8_t>(value);
+    ChangeCurrentSound(s);
+  } else if (id >= kIdRTKnob && id <= kIdRTKnob + 5) {
+    write(0x8011 + id - kIdRTKnob, id - kIdRTKnob);
+  } else if (id >= kIdFx1Knob && id <= kIdFx1Knob + 2) {
+    write(0x801D + id - kIdFx1Knob, 61 + id - kIdFx1Knob);
+  } else if (id >= kIdFx2Knob && id <= kIdFx2Knob + 2) {
+    write(0x8020 + id - kIdFx2Knob, 65 + id - kIdFx2Knob);
+  } else if (id >= kIdEqKnob && id <= kIdEqKnob + 2) {
+    write(0x8023 + id - kIdEqKnob, 68 + id - kIdEqKnob);
+  } else if (id == kIdCtrlTarget || id == kIdCtrlTarget + 1) {
+    if (m_mainTab[0])
+      if (auto* page = dynamic_cast<CHfcControlListener*>(m_mainTab[0]->GetActivePage()))
+        page->OnHfcCtrlIntValueChanged(c, value);
+  } else if (id == kIdKeyboard) {
+    const uint8_t ch = static_cast<uint8_t>(MidiChannel());
+    const bool on = (static_cast<uint32_t>(value) & 0x80000000u) != 0;
+    if (m_pPlugIn)
+      m_pPlugIn->MidiInFromGUI(static_cast<uint8_t>((on ? 0x90 : 0x80) | ch),
+                               static_cast<uint8_t>(value & 0x7F), 64);
+  } else if (id == kIdWheels) {
+    c->SetIntValue(value, false);
+    const int m = c->GetMaxIntValue();
+    if (m <= 0) return;
+    const uint8_t ch = static_cast<uint8_t>(MidiChannel());
+    uint8_t msg[3];
+    if (c->GetGroupId() == 1) {
+      msg[0] = static_cast<uint8_t>(0xB0 | ch);
+      if (value > m / 2) {
+        msg[1] = 1;
+        msg[2] = static_cast<uint8_t>((2 * value - m) * 127 / m);
+      } else {
+        msg[1] = 2;
+        msg[2] = static_cast<uint8_t>(127 - value * 254 / m);
+      }
+    } else if (c->GetGroupId() == 0) {
+      // Rounded to the nearest step, so the wheel's centre is the bend's
+      // centre, 8192.
+      const int b = std::clamp((value * 0x3FFF + m / 2) / m, 0, 0x3FFF);
+      msg[0] = static_cast<uint8_t>(0xE0 | ch);
+      msg[1] = static_cast<uint8_t>(b & 0x7F);
+      msg[2] = static_cast<uint8_t>((b >> 7) & 0x7F);
+    } else {
+      return;
+    }
+    m_pRemoteSynth->MIDIOut(msg, 3);
+    for (size_t i = 0; i < m_midiReceivers.size(); ++i)
+      m_midiReceivers[i]->OnMidiIn(msg[0], msg[1], msg[2]);
+  }
+}
+
+void OskendBackgroundLayer::OnHfcCtrlPtrValueChanged(CHfcControl* c, void* value) {
+  if (!c || !m_pRemoteSynth) return;
+  const char* text = static_cast<const char*>(value);
+  if (c->GetId() == kIdTempo) {
+    XESynthUtils::SetTempo(m_pRemoteSynth, ParseTempo(text));
+  } else if (c->GetId() == kIdProgNumber) {
+    SSoundIndex s = m_pRemoteSynth->GetCurSound(true);
+    int n = XESynthUtils::GetProgramNumberByString(m_pRemoteSynth, m_pRemoteSynth->GetMode(),
+                                                   s.bank, text ? text : "");
+    const int last = m_pRemoteSynth->GetSoundMode() == 0 ? kLastPerformance : 127;
+    n = std::clamp(n, 0, last);
+    s.number = static_cast<uint8_t>(n);
+    ChangeCurrentSound(s);
+    Pause(100);
+  }
+}
+
+void OskendBackgroundLayer::OnHfcCtrlBeginEdit(CHfcControl* c) {
+  if (c && m_pPlugIn && c->GetId() >= kIdRTKnob && c->GetId() <= kIdRTKnob + 5)
+    m_pPlugIn->BeginParameterEdit(c->GetId() - kIdRTKnob);
+}
+
+void OskendBackgroundLayer::OnHfcCtrlEndEdit(CHfcControl* c) {
+  if (c && m_pPlugIn && c->GetId() >= kIdRTKnob && c->GetId() <= kIdRTKnob + 5)
+    m_pPlugIn->EndParameterEdit(c->GetId() - kIdRTKnob);
+}
+
+bool OskendBackgroundLayer::PreMouseLButtonDown(CHfcMouse* m, int x, int y, int mods) {
+  if (y < 528 && m_pRemoteSynth && m_pRemoteSynth->GetAuditionState())
+    m_pRemoteSynth->EndAudition(false);
+  return BackgroundLayer::PreMouseLButtonDown(m, x, y, mods);
+}
+
+// ---- Idle ----
+
+void OskendBackgroundLayer::OnIdle(unsigned long now) {
+  BackgroundLayer::OnIdle(now);
+  uint32_t t = HfcGetSystemTimeMs();
+  if (m_iKnobAssign == 1 && t - m_uLastBlink >= 501) {
+    const int state = m_modeSwitch[1] && m_modeSwitch[1]->GetIntValue() ? 0 : 1;
+    if (m_modeSwitch[1]) m_modeSwitch[1]->SetIntValue(state, true);
+    if (ISection* rt = m_pRemoteSynth ? m_pRemoteSynth->GetRealtimeControl() : nullptr)
+      for (int i = 0; i < 6; ++i)
+        if (m_rtSwitch[i] && rt->GetParamI(0x8017 + i) != 0) m_rtSwitch[i]->SetIntValue(state, true);
+    m_uLastBlink = t;
+  }
+  for (uint32_t& timer : m_fxDebounce) {
+    t = HfcGetSystemTimeMs();
+    if (timer != kTimerIdle && t - timer > 100) {
+      timer = kTimerIdle;
+      m_bBrowsersDirty = true;
+    }
+  }
+}

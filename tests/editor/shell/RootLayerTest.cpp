@@ -1,0 +1,556 @@
+// The root layer of the editor window against the real model and the
+// simulated synthesizer, through the page harness.
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+#include <cstdio>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "editor/controls/CTabControl.h"
+#include "editor/shell/CTabPageLayer.h"
+#include "editor/shell/IPlugInHost.h"
+#include "editor/shell/OskendBackgroundLayer.h"
+#include "editor/shell/XESynthUtils.h"
+#include "hfc/CHfcControl.h"
+#include "hfc/CHfcVstEditor.h"
+#include <functional>
+
+#include "model/ChunkGlobal.h"
+#include "model/ISection.h"
+#include "model/ISoundSection.h"
+#include "model/SSoundIndex.h"
+#include "model/paramdesc/SParamDesc.h"
+#include "os/Alert.h"
+#include "os/FileDialog.h"
+#include "os/Menu.h"
+#include "remote/FTYPE.h"
+#include "tests/support/TempDir.h"
+#include "tests/support/pageharness/PageHarness.h"
+#include "tests/support/simsynth/SimSynth.h"
+
+namespace {
+
+using vesk::test::PageHarness;
+using Root = OskendBackgroundLayer;
+
+class FakePlugIn : public IPlugInHost {
+ public:
+  std::string GetPlugInProductString() override { return "Vesk Plug-In Editor"; }
+  std::string GetPlugInBundleVersion() override { return version; }
+  void SetParameterAutomatedFromInt(int index, int, int, int) override {
+    automated.push_back(index);
+  }
+  void BeginParameterEdit(int) override {}
+  void EndParameterEdit(int) override {}
+  void MidiInFromGUI(uint8_t s, uint8_t d1, uint8_t d2) override { gui.push_back({s, d1, d2}); }
+
+  std::string version = "1.0.5.12";
+  std::vector<int> automated;
+  std::vector<std::vector<uint8_t>> gui;
+};
+
+// A page that follows the MIDI the panel plays.
+class Listener : public CTabPageLayer, public IMIDIReceiver {
+ public:
+  explicit Listener(Oskend::IRemoteSynth* synth) : CTabPageLayer(synth, "Listener") {}
+  void OnMidiIn(uint8_t s, uint8_t d1, uint8_t d2) override { heard.push_back({s, d1, d2}); }
+  std::vector<std::vector<uint8_t>> heard;
+};
+
+class RootLayer : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    os::HeadlessMenuTracker::Reset();
+    os::HeadlessFileDialog::Reset();
+    root_ = std::make_unique<Root>(&plugin_, h_.synth());
+    root_->SetStepPauseEnabled(false);
+    ASSERT_TRUE(root_->Create(&h_.window()));
+    root_->Show(false);
+    h_.Idle();
+    h_.Idle();
+  }
+  void TearDown() override {
+    if (root_) {
+      h_.window().RemoveLayer(root_.get(), false);
+      root_->Destroy();
+      root_.reset();
+    }
+    os::HeadlessMenuTracker::Reset();
+    os::HeadlessFileDialog::Reset();
+  }
+  void ToMode(eMode mode) {
+    h_.synth()->PutMode(mode);
+    h_.RunFor(600);
+    h_.Idle();
+    h_.Idle();
+  }
+  CHfcControl* Ctl(int id, int group = 0) { return root_->GetControlById(id, group); }
+  Oskend::ISection* Rt() { return h_.synth()->GetRealtimeControl(); }
+  // The utility switch's press as the switch reports it to the layer.
+  void PressUtility() {
+    CHfcControl* c = Ctl(Root::kIdUtility);
+    ASSERT_NE(c, nullptr);
+    EXPECT_TRUE(root_->OnHfcCtrlMouseLButtonDown(c, 0, 0, 0));
+  }
+  void ClickControl(int id) {
+    CHfcControl* c = Ctl(id);
+    ASSERT_NE(c, nullptr);
+    const tagHfcRect& r = c->GetFrame();
+    h_.Click((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+  }
+
+  PageHarness h_;
+  FakePlugIn plugin_;
+  std::unique_ptr<Root> root_;
+};
+
+TEST_F(RootLayer, FrontPanelFollowsTheSynthesizersMode) {
+  // Program mode at start: the program strip with its first page.
+  EXPECT_EQ(root_->GetGUIMode(), 1);
+  ASSERT_NE(root_->GetMainTab(1), nullptr);
+  EXPECT_TRUE(root_->GetMainTab(1)->IsVisible());
+  EXPECT_FALSE(root_->GetMainTab(0)->IsVisible());
+  EXPECT_EQ(root_->GetMainTab(1)->GetTabPageCount(), 9);
+  EXPECT_EQ(root_->GetMainTab(0)->GetTabPageCount(), 3);
+  EXPECT_EQ(root_->GetMainTab(2)->GetTabPageCount(), 4);
+  EXPECT_EQ(root_->GetMainTab(1)->GetActivePage()->GetTabPageName(), "OskendProgPlayLayer");
+  EXPECT_FALSE(Ctl(Root::kIdProgUp)->IsVisible());
+  EXPECT_TRUE(Ctl(Root::kIdBank)->IsVisible());
+  EXPECT_EQ(root_->GetMIDIReceivers().size(), 0u);
+
+  ToMode(eMode_Combi);
+  EXPECT_EQ(root_->GetGUIMode(), 0);
+  EXPECT_TRUE(root_->GetMainTab(0)->IsVisible());
+  EXPECT_FALSE(root_->GetMainTab(1)->IsVisible());
+  EXPECT_TRUE(Ctl(Root::kIdProgUp)->IsVisible());
+  EXPECT_FALSE(Ctl(Root::kIdBank)->IsVisible());
+
+  // Global mode through the panel's switch: the model is asked at once.
+  ClickControl(Root::kIdModeSwitch + 2);
+  h_.RunFor(600);
+  h_.Idle();
+  EXPECT_EQ(h_.synth()->GetMode(), eMode_Global);
+  EXPECT_EQ(root_->GetGUIMode(), 2);
+  EXPECT_TRUE(root_->GetMainTab(2)->IsVisible());
+  // The effect section is off in global mode.
+  EXPECT_FALSE(Ctl(Root::kIdFx1Type)->IsEnabled());
+  EXPECT_FALSE(Ctl(Root::kIdEqKnob)->IsEnabled());
+  ToMode(eMode_Combi);
+  EXPECT_TRUE(Ctl(Root::kIdFx1Type)->IsEnabled());
+}
+
+TEST_F(RootLayer, SelectEditTabPageClampsTheSubPageToTheLastOne) {
+  // The placeholder pages have no sub-pages: the page itself is chosen.
+  ToMode(eMode_Combi);
+  root_->SelectEditTabPage(3, 4, 7);
+  h_.RunFor(600);
+  h_.Idle();
+  h_.Idle();
+  EXPECT_EQ(root_->GetGUIMode(), 1);
+  EXPECT_EQ(root_->GetMainTab(1)->GetActivePageIndex(), 4);
+}
+
+TEST_F(RootLayer, TempoTextsAndTypedTempo) {
+  struct Case {
+    int hundredths;
+    const char* text;
+  } cases[] = {{4000, "040.00"}, {30000, "300.00"}, {3999, "---.--"}, {12000, "120.00"},
+               {12005, "120.05"}};
+  for (const Case& c : cases) EXPECT_EQ(Root::FormatTempo(c.hundredths), c.text) << c.hundredths;
+  struct Typed {
+    const char* text;
+    int hundredths;
+  } typed[] = {{"120.5", 12050}, {"120.05", 12005}, {"120", 12000}, {"99.25", 9925}};
+  for (const Typed& t : typed) EXPECT_EQ(Root::ParseTempo(t.text), t.hundredths) << t.text;
+
+  // Typed into the entry, the model gets 120.50 BPM and the LCD shows it.
+  h_.synth()->SetExtCtlState(static_cast<Oskend::MIDIClock>(0));
+  h_.RunFor(100);
+  h_.Idle();
+  CHfcControl* tempo = Ctl(Root::kIdTempo);
+  ASSERT_NE(tempo, nullptr);
+  char text[] = "120.5";
+  root_->OnHfcCtrlPtrValueChanged(tempo, text);
+  h_.RunFor(100);
+  h_.Idle();
+  int unused = 0;
+  EXPECT_EQ(XESynthUtils::GetTempo(h_.synth(), unused), 12050);
+  root_->UpdateTempoEdit();
+  EXPECT_STREQ(static_cast<const char*>(tempo->GetPtrValue()), "120.50");
+
+  // An external clock shows "EXT".
+  h_.synth()->SetExtCtlState(static_cast<Oskend::MIDIClock>(1));
+  h_.RunFor(100);
+  h_.Idle();
+  root_->UpdateTempoEdit();
+  EXPECT_STREQ(static_cast<const char*>(tempo->GetPtrValue()), "EXT");
+}
+
+TEST_F(RootLayer, CommandTextsAndArguments) {
+  struct Err {
+    unsigned long status;
+    const char* text;
+  } errs[] = {{0x80000004ul, "Receive All Error!\nTimeOut"},
+              {0xC0000002ul, "Receive All Error!\nWrite Protected."},
+              {0xC0000004ul, "Receive All Error!\nMode is Wrong"},
+              {0xC0000040ul, "Receive All Error"},
+              {0x80000001ul, "Receive All Error"}};
+  for (const Err& e : errs) EXPECT_EQ(Root::CommandErrorText("Receive All", e.status), e.text);
+
+  Root::RemoteCommand c{};
+  ASSERT_TRUE(Root::CommandFor(1017, 3, 2, 17, &c));
+  EXPECT_EQ(std::vector<int>({c.cmd, c.a1, c.a2, c.a3, c.a4}), std::vector<int>({4, 3, 2, -1, 255}));
+  ASSERT_TRUE(Root::CommandFor(1016, 3, 2, 17, &c));
+  EXPECT_EQ(std::vector<int>({c.cmd, c.a1, c.a2, c.a3, c.a4}), std::vector<int>({3, 3, 2, 17, 5}));
+  ASSERT_TRUE(Root::CommandFor(1073, 0, 0, 0, &c));
+  EXPECT_EQ(c.cmd, 8);
+  EXPECT_FALSE(Root::CommandFor(1009, 0, 0, 0, &c));
+  EXPECT_FALSE(Root::CommandFor(1035, 0, 0, 0, &c));
+}
+
+TEST_F(RootLayer, MenuDropsNeverShownItemsAndClosesUp) {
+  const std::list<MenuItemInfo> items{MenuItemInfo::kMenuItemInfo_CopyInsertEffect,
+                                      MenuItemInfo::kMenuItemInfo_DrumKitIFXPatch,
+                                      MenuItemInfo::kMenuItemInfo_CopyMFXTFX};
+  const auto shown = Root::MenuItemsShown(items);
+  ASSERT_EQ(shown.size(), 4u);
+  EXPECT_EQ(shown[0].id, 1032);
+  EXPECT_EQ(shown[1].id, 1034);
+  EXPECT_EQ(shown[2].id, -1);
+  EXPECT_EQ(shown[3].id, 1065);
+  EXPECT_EQ(Root::MenuItemsShown({}).size(), 1u);
+
+  // The utility switch shows the active page's menu; dismissing it runs
+  // nothing.
+  os::HeadlessMenuTracker::ScriptNone();
+  ClickControl(Root::kIdUtility);
+  auto t = os::HeadlessMenuTracker::Transcript();
+  ASSERT_EQ(t.size(), 1u);
+  ASSERT_FALSE(t[0].items.empty());
+  EXPECT_EQ(t[0].items.back().text, "All Sound Off");
+  EXPECT_EQ(t[0].items.front().text, "Write Program...");
+}
+
+TEST_F(RootLayer, ReceiveAllFromTheMenuFillsTheImage) {
+  // Change the instrument's memory after the connection: Receive All must
+  // bring the new bytes into the image.
+  h_.device().With([](vesk::test::SimSynth& s) {
+    const uint8_t channel = s.Memory()[Oskend::CHUNK_GLOBAL::kMIDIChannel];
+    s.FillPattern(99);
+    s.Memory()[Oskend::CHUNK_GLOBAL::kMIDIChannel] = channel;
+  });
+  const std::vector<uint8_t> want = h_.device().Memory();
+  os::HeadlessAlert::Reset();
+  os::HeadlessMenuTracker::ScriptCommand(1011);
+  os::HeadlessAlert::Script(1);  // OK to the confirmation
+  PressUtility();
+  h_.RunFor(200);
+  h_.Idle();
+  auto alerts = os::HeadlessAlert::Transcript();
+  ASSERT_GE(alerts.size(), 1u);
+  EXPECT_EQ(alerts[0].request.explanation, "Receive All?");
+  EXPECT_EQ(alerts[0].request.mainText, "Vesk Plug-In Editor");
+  EXPECT_EQ(alerts.size(), 1u) << alerts.back().request.explanation;
+  Oskend::ISoundSection* prog = h_.synth()->GetEditBuffer(3);
+  ASSERT_NE(prog, nullptr);
+  std::vector<uint8_t> got(prog->RawSize());
+  prog->RawGet(got.data(), 0, static_cast<unsigned>(got.size()));
+  const auto from = want.begin() + vesk::test::SimSynth::kProgEditOffset;
+  EXPECT_TRUE(std::equal(got.begin(), got.end(), from));
+}
+
+TEST_F(RootLayer, ReceiveAllTimingOutShowsTheErrorBox) {
+  bool silenced = false;
+  // The instrument goes silent once the transfer is under way: after the
+  // global block and the first program bank have come.
+  const size_t start = h_.device().MessagesHandled();
+  const auto timer = h_.env().loop().AddTimer(10, 10, [&] {
+    if (silenced || h_.device().MessagesHandled() < start + 2) return;
+    h_.device().With([](vesk::test::SimSynth& s) { s.Settings().silent = true; });
+    silenced = true;
+  });
+  os::HeadlessAlert::Reset();
+  os::HeadlessMenuTracker::ScriptCommand(1011);
+  os::HeadlessAlert::Script(1);
+  PressUtility();
+  h_.RunFor(200);
+  h_.Idle();
+  auto alerts = os::HeadlessAlert::Transcript();
+  ASSERT_EQ(alerts.size(), 2u);
+  h_.env().loop().RemoveTimer(timer);
+  EXPECT_TRUE(silenced);
+  EXPECT_EQ(alerts[1].request.explanation, "Receive All Error!\nTimeOut");
+  EXPECT_EQ(alerts[1].request.buttons.size(), 1u);
+  EXPECT_EQ(alerts[1].request.icon, os::Alert::Icon::kStop);
+}
+
+TEST_F(RootLayer, IncomingMidiMovesWheelsAndKeys) {
+  CHfcControl* pitch = Ctl(Root::kIdWheels, 0);
+  CHfcControl* mod = Ctl(Root::kIdWheels, 1);
+  ASSERT_NE(pitch, nullptr);
+  ASSERT_NE(mod, nullptr);
+  struct Case {
+    uint8_t s, d1, d2;
+    CHfcControl* wheel;
+    int value;
+  } cases[] = {{0xE2, 0x7F, 0x7F, pitch, 1270}, {0xE2, 0, 0x40, pitch, 635},
+               {0xE2, 0, 0, pitch, 0},          {0xB2, 2, 127, mod, 0},
+               {0xB2, 1, 127, mod, 1270},       {0xB2, 1, 0, mod, 635}};
+  for (const Case& c : cases) {
+    root_->OnMidiIn(c.s, c.d1, c.d2);
+    EXPECT_EQ(c.wheel->GetIntValue(), c.value) << int(c.s) << " " << int(c.d1) << " " << int(c.d2);
+  }
+  // A note-on reaches the registered pages; a note-on of velocity 0 does not.
+  Listener listener(h_.synth());
+  root_->RegistLayerAsMIDIReceiver(&listener, false);
+  root_->RegistLayerAsMIDIReceiver(&listener, false);
+  root_->OnMidiIn(0x92, 60, 100);
+  root_->OnMidiIn(0x92, 60, 0);
+  root_->OnMidiIn(0x92, 10, 100);  // below the keyboard: still heard
+  ASSERT_EQ(listener.heard.size(), 2u);
+  EXPECT_EQ(listener.heard[1], std::vector<uint8_t>({0x92, 10, 100}));
+}
+
+TEST_F(RootLayer, WheelsSendBendAndModulation) {
+  Listener listener(h_.synth());
+  root_->RegistLayerAsMIDIReceiver(&listener, false);
+  CHfcControl* pitch = Ctl(Root::kIdWheels, 0);
+  CHfcControl* mod = Ctl(Root::kIdWheels, 1);
+  const uint8_t ch = static_cast<uint8_t>(h_.synth()->GetGlobalChannel() & 0x0F);
+  ToMode(eMode_Combi);  // sound mode 0: the global channel
+  listener.heard.clear();
+  root_->OnHfcCtrlIntValueChanged(pitch, 1270);
+  root_->OnHfcCtrlIntValueChanged(pitch, 0);
+  root_->OnHfcCtrlIntValueChanged(pitch, 635);  // at rest
+  root_->OnHfcCtrlIntValueChanged(mod, 1270);
+  root_->OnHfcCtrlIntValueChanged(mod, 0);
+  const std::vector<std::vector<uint8_t>> want{
+      {uint8_t(0xE0 | ch), 0x7F, 0x7F}, {uint8_t(0xE0 | ch), 0, 0}, {uint8_t(0xE0 | ch), 0x00, 0x40},
+      {uint8_t(0xB0 | ch), 1, 127},     {uint8_t(0xB0 | ch), 2, 127}};
+  EXPECT_EQ(listener.heard, want);
+  h_.RunFor(50);
+  auto sent = h_.device().ShortMessages();
+  ASSERT_GE(sent.size(), 5u);
+  EXPECT_EQ(std::vector<std::vector<uint8_t>>(sent.end() - 5, sent.end()), want);
+}
+
+TEST_F(RootLayer, AllSoundOffSilencesEveryChannelThenEveryNote) {
+  const size_t before = h_.device().ShortMessages().size();
+  root_->AllSoundOff();
+  h_.RunFor(50);
+  auto sent = h_.device().ShortMessages();
+  ASSERT_EQ(sent.size() - before, 32u);
+  for (int n = 0; n < 16; ++n) {
+    EXPECT_EQ(sent[before + 2 * n], std::vector<uint8_t>({uint8_t(0xB0 + n), 0x78, 0x00}));
+    EXPECT_EQ(sent[before + 2 * n + 1], std::vector<uint8_t>({uint8_t(0xB0 + n), 0x7B, 0x00}));
+  }
+  ASSERT_EQ(plugin_.gui.size(), 128u);
+  for (int k = 0; k < 128; ++k) EXPECT_EQ(plugin_.gui[k], std::vector<uint8_t>({0x80, uint8_t(k), 0}));
+}
+
+TEST_F(RootLayer, VersionAndProductTexts) {
+  struct Case {
+    const char* in;
+    const char* out;
+  } cases[] = {{"1.0.5.12", "1.0.5"}, {"2.0", "2.0"}, {"1.2.3", "1.2.3"}, {"", ""}};
+  for (const Case& c : cases) EXPECT_EQ(Root::TrimVersion(c.in), c.out);
+  EXPECT_EQ(root_->GetVersionString(), "1.0.5");
+  EXPECT_EQ(root_->GetProductName(), "Vesk Plug-In Editor");
+}
+
+TEST_F(RootLayer, KnobAssignChoiceWithSubTarget) {
+  ToMode(eMode_Combi);
+  ASSERT_NE(Rt(), nullptr);
+  // The split comes first: choosing one sets the timbre switches anew.
+  Rt()->PutParamI(0x8027, 1);  // split Main/Lower
+  Rt()->PutParamI(0x8026, 1);  // target Sub
+  Rt()->PutParamI(0x8017 + 1, 1);
+  Rt()->PutParamI(0x8017 + 2, 1);
+  h_.RunFor(100);
+  h_.Idle();
+  EXPECT_EQ(Rt()->GetParamI(0x8019), 1);
+  root_->OnGUIModeChanged(1);
+  EXPECT_EQ(root_->GetKnobAssignState(), 1);
+  EXPECT_EQ(h_.synth()->GetMode(), eMode_Combi);  // no mode change yet
+  ClickControl(Root::kIdRTSwitch + 2);
+  EXPECT_EQ(Rt()->GetParamI(0x8029), 8);
+  // The choice made, program mode is entered at once.
+  EXPECT_EQ(root_->GetKnobAssignState(), 0);
+  h_.RunFor(600);
+  EXPECT_EQ(h_.synth()->GetMode(), eMode_ProgEdit);
+}
+
+TEST_F(RootLayer, TimbreThreeCopiesOnlyTheTwoByteFields) {
+  ToMode(eMode_Combi);
+  Oskend::ISoundSection* combi = h_.synth()->GetEditBuffer(0);
+  ASSERT_NE(combi, nullptr);
+  Oskend::ISection* timbre = nullptr;
+  ASSERT_TRUE(combi->FindSectionByPID(0x52B, &timbre));
+  timbre->PutParamI(0x52B, 1);
+  h_.RunFor(100);
+  h_.Idle();
+  std::vector<uint8_t> before(combi->RawSize());
+  combi->RawGet(before.data(), 0, static_cast<unsigned>(before.size()));
+  Oskend::ISection* prog = nullptr;
+  ASSERT_TRUE(combi->FindSectionByPID(0x500, &prog));
+  prog->PutParamI(0x500, 1 * 128 + 7);  // bank B, program 7
+  h_.RunFor(100);
+  h_.Idle();
+  h_.Idle();
+  std::vector<uint8_t> after(combi->RawSize());
+  combi->RawGet(after.data(), 0, static_cast<unsigned>(after.size()));
+  const auto mem = h_.device().Memory();
+  const unsigned src = vesk::test::SimSynth::ProgOffset(1, 7);
+  // Program bytes 94-95 into the timbre fields of timbres 3 and 9.
+  EXPECT_EQ(after[643 + 44 * 3], mem[src + 94]);
+  EXPECT_EQ(after[644 + 44 * 3], mem[src + 95]);
+  EXPECT_EQ(after[907 + 44 * 3], mem[src + 94]);
+  EXPECT_EQ(after[908 + 44 * 3], mem[src + 95]);
+  // No insert-effect block: the slots stay as they were.
+  for (unsigned off : {100u, 176u, 24u, 0u, 252u, 328u})
+    EXPECT_TRUE(std::equal(before.begin() + off, before.begin() + off + 68, after.begin() + off)) << off;
+  for (int i = 0; i < 8; ++i) EXPECT_EQ(after[664 + 44 * 3 + i], 0) << i;
+}
+
+TEST_F(RootLayer, ProgramOscillatorModeNeverWritesCombinationBytes) {
+  Oskend::ISoundSection* combi = h_.synth()->GetEditBuffer(0);
+  Oskend::ISoundSection* prog = h_.synth()->GetEditBuffer(3);
+  ASSERT_NE(combi, nullptr);
+  ASSERT_NE(prog, nullptr);
+  std::vector<uint8_t> before(combi->RawSize());
+  combi->RawGet(before.data(), 0, static_cast<unsigned>(before.size()));
+  Oskend::ISection* osc = nullptr;
+  ASSERT_TRUE(prog->FindSectionByPID(0xD00, &osc));
+  osc->PutParamI(0xD00, osc->GetParamI(0xD00) == 0 ? 1 : 0);
+  h_.RunFor(100);
+  h_.Idle();
+  h_.Idle();
+  std::vector<uint8_t> after(combi->RawSize());
+  combi->RawGet(after.data(), 0, static_cast<unsigned>(after.size()));
+  EXPECT_EQ(before, after);
+}
+
+TEST_F(RootLayer, PerformanceSteppingStaysWithinTwenty) {
+  ToMode(eMode_Combi);
+  Oskend::SSoundIndex s = h_.synth()->GetCurSound(true);
+  s.number = 19;
+  h_.synth()->PutCurSound(s);
+  h_.RunFor(300);
+  h_.Idle();
+  const int n = root_->ProgramNumberInc();
+  h_.RunFor(300);
+  EXPECT_LE(n, 19);
+  EXPECT_LE(h_.synth()->GetCurSound(true).number, 19);
+  s = h_.synth()->GetCurSound(true);
+  s.number = 0;
+  h_.synth()->PutCurSound(s);
+  h_.RunFor(300);
+  const int d = root_->ProgramNumberDec();
+  h_.RunFor(300);
+  EXPECT_LE(d, 19);
+  // A typed number past the last performance selects the last one.
+  char text[] = "120";
+  root_->OnHfcCtrlPtrValueChanged(Ctl(Root::kIdProgNumber), text);
+  h_.RunFor(300);
+  EXPECT_LE(h_.synth()->GetCurSound(true).number, 19);
+}
+
+TEST_F(RootLayer, FileKindsPerSoundModeAndSaveTypeChange) {
+  ToMode(eMode_Combi);
+  std::vector<FiletypeInfo> types;
+  Root::MakeFileTypeInfoArray(types, h_.synth());
+  ASSERT_EQ(types.size(), 3u);
+  EXPECT_STREQ(types[0].description, "All Data (*.VSKall)");
+  EXPECT_STREQ(types[1].description, "All Performance (*.VSKapf)");
+  EXPECT_STREQ(types[2].description, "Performance (*.VSKpf)");
+
+  ToMode(eMode_ProgEdit);
+  os::HeadlessFileDialog::Answer a;
+  a.action = os::FileDialog::kActionCancel;
+  a.fileType = 2;  // the user picks "Program (*.VSKpr)"
+  os::HeadlessFileDialog::Script(a);
+  root_->OpenSaveDialog();
+  auto asked = os::HeadlessFileDialog::Transcript();
+  ASSERT_EQ(asked.size(), 1u);
+  ASSERT_EQ(asked[0].options.fileTypes.size(), 3u);
+  EXPECT_EQ(asked[0].options.fileTypes[2], "Program (*.VSKpr)");
+  EXPECT_EQ(asked[0].options.saveFileName, "Untitled.VSKapr");
+  ASSERT_FALSE(asked[0].saveNamesSet.empty());
+  EXPECT_EQ(asked[0].saveNamesSet.back(), "Untitled.VSKpr");
+}
+
+TEST_F(RootLayer, DataFileSavedAndLoadedThroughTheDialogs) {
+  vesk::test::TempDir dir;
+  ToMode(eMode_ProgEdit);
+  const std::string path = dir.path() + "/bank.VSKapr";
+  os::HeadlessFileDialog::Answer save;
+  save.action = os::FileDialog::kActionSaveAs;
+  save.selection = {dir.path()};
+  save.saveFileName = "bank.VSKapr";
+  os::HeadlessFileDialog::Script(save);
+  root_->OpenSaveDialog();
+  struct stat st {};
+  ASSERT_EQ(::stat(path.c_str(), &st), 0);
+  EXPECT_GT(st.st_size, 0);
+  EXPECT_NE(::stat((path + ".saving").c_str(), &st), 0);
+
+  // Change a program in the image, then load the file back.
+  Oskend::IBankList* all = h_.synth()->GetAllSounds(3);
+  ASSERT_NE(all, nullptr);
+  std::ifstream in(path, std::ios::binary);
+  const std::vector<char> saved((std::istreambuf_iterator<char>(in)), {});
+  os::HeadlessAlert::Reset();
+  os::HeadlessFileDialog::Answer load;
+  load.action = os::FileDialog::kActionOpen;
+  load.selection = {path};
+  os::HeadlessFileDialog::Script(load);
+  root_->OpenLoadDialog();
+  h_.RunFor(2000);
+  h_.Idle();
+  for (const auto& alert : os::HeadlessAlert::Transcript())
+    ADD_FAILURE() << alert.request.explanation;
+
+  // A save the model refuses leaves the old file as it was.
+  os::HeadlessFileDialog::Answer bad = save;
+  bad.fileType = -1;
+  EXPECT_FALSE(root_->SaveDataFile(path, 99, 0));  // not a kind the dialog offered
+  std::ifstream again(path, std::ios::binary);
+  const std::vector<char> now((std::istreambuf_iterator<char>(again)), {});
+  EXPECT_EQ(now, saved);
+  EXPECT_NE(::stat((path + ".saving").c_str(), &st), 0);
+}
+
+TEST_F(RootLayer, CommandsRunOnePerTickInOrder) {
+  root_->PostCommand({XECommand::kOpenListBrowser, 1, 3, 0x100});
+  root_->PostCommand({7, 0, 0, 0});
+  root_->PostCommand({XECommand::kOpenWriteDialog, 0, 0, 0});
+  h_.Idle();
+  ASSERT_EQ(root_->GetBrowserRequests().size(), 1u);
+  h_.Idle();
+  EXPECT_EQ(root_->GetBrowserRequests().size(), 1u);  // type 7 dropped
+  h_.Idle();
+  ASSERT_EQ(root_->GetBrowserRequests().size(), 2u);
+  EXPECT_EQ(root_->GetBrowserRequests()[1], "write dialog");
+  XECommand untouched{5, 6, 7, 8};
+  EXPECT_FALSE(root_->PeekCommand(untouched));
+  EXPECT_EQ(untouched.a3, 8);
+}
+
+TEST_F(RootLayer, RenderFrontPanelInEachMode) {
+  const std::string program = h_.RenderWindow("root_layer_program");
+  ASSERT_FALSE(program.empty());
+  ToMode(eMode_Combi);
+  root_->RequestRedraw();
+  h_.Idle();
+  EXPECT_FALSE(h_.RenderWindow("root_layer_performance").empty());
+  ToMode(eMode_Global);
+  root_->RequestRedraw();
+  h_.Idle();
+  EXPECT_FALSE(h_.RenderWindow("root_layer_global").empty());
+}
+
+}  // namespace
