@@ -37,6 +37,10 @@ class BlueBrowserBase : public CTabPageLayer {
   virtual void UpdateSubCategorySwitch(bool reset) = 0;
   virtual void UpdateBankSwitch(bool reset) = 0;
 
+  // A closed page may still get the idle of the tick that closed it.
+  void Idle(unsigned long elapsed) override {
+    if (IsCreated()) CTabPageLayer::Idle(elapsed);
+  }
   bool OnHfcCtrlEvent(CHfcControl* control, int event, int arg, void* item) override;
   void OnHfcCtrlIntValueChanged(CHfcControl* control, int value) override;
   bool OnHfcCtrlMouseLButtonDown(CHfcControl* control, int x, int y, int mods) override;

@@ -22,6 +22,10 @@ class BlueDialogBase : public CTabPageLayer {
   BlueDialogBase(Oskend::IRemoteSynth* synth, const std::string& title)
       : CTabPageLayer(synth, title) {}
 
+  // A closed page may still get the idle of the tick that closed it.
+  void Idle(unsigned long elapsed) override {
+    if (IsCreated()) CTabPageLayer::Idle(elapsed);
+  }
   CHfcCtrlSwitch* GetOkSwitch() const { return m_pOk; }
   CHfcCtrlSwitch* GetCancelSwitch() const { return m_pCancel; }
   virtual void OnOK() {}

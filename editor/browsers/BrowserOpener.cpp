@@ -64,7 +64,16 @@ BrowserOpener::BrowserOpener(Oskend::IRemoteSynth* synth, CHfcWindow* window, XE
                              BlueBrowserData* data)
     : m_pSynth(synth), m_pWindow(window), m_pRoot(root), m_pData(data) {}
 
-BrowserOpener::~BrowserOpener() { CloseModalBrowser(); }
+BrowserOpener::~BrowserOpener() {
+  CloseModalBrowser();
+  FreeClosed();
+}
+
+void BrowserOpener::FreeClosed() {
+  m_closedPage.reset();
+  m_closedStrip.reset();
+  m_closedModal.reset();
+}
 
 bool BrowserOpener::Execute(const XECommand& c) {
   switch (c.type) {
@@ -186,6 +195,7 @@ bool BrowserOpener::OpenCopyScaleBrowser() {
 
 bool BrowserOpener::OpenGroup(Group group, std::unique_ptr<CTabPageLayer> page) {
   if (IsOpen() || !page || !m_pWindow) return false;
+  FreeClosed();
   const GroupLook look = LookOf(group);
   const int width =
       m_pRoot && m_pRoot->GetWidth() > 0 ? m_pRoot->GetWidth() : m_pWindow->GetWidth();
@@ -238,24 +248,25 @@ bool BrowserOpener::OpenGroup(Group group, std::unique_ptr<CTabPageLayer> page) 
 
 void BrowserOpener::CloseModalBrowser() {
   if (!m_modal) return;
+  FreeClosed();
   // The page leaves its strip (and the window) when it is destroyed; a
   // window that already let its layers go leaves nothing to remove.
   if (m_page) {
     m_page->Destroy();
     if (m_pWindow && m_pWindow->GetLayerIndex(m_page.get()) >= 0)
       m_pWindow->RemoveLayer(m_page.get(), false);
-    m_page.reset();
+    m_closedPage = std::move(m_page);
   }
   if (m_strip) {
     while (m_strip->GetTabPageCount() > 0) m_strip->RemoveTabPageLayer(0);
     m_modal->RemoveControl(m_strip.get(), false);
     m_strip->Destroy();
-    m_strip.reset();
+    m_closedStrip = std::move(m_strip);
   }
   if (m_pWindow && m_pWindow->GetLayerIndex(m_modal.get()) >= 0)
     m_pWindow->RemoveLayer(m_modal.get(), false);
   m_modal->Destroy();
-  m_modal.reset();
+  m_closedModal = std::move(m_modal);
   if (m_pData) {
     m_pData->Unadvise();
     m_pData->ClearBrowsers();

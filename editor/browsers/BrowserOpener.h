@@ -68,6 +68,12 @@ class BrowserOpener {
   // The idle's part: closes the group when its modal layer is done.
   bool CloseIfDone();
 
+  // Frees the layers of a group closed earlier. A group closes from inside
+  // the window's idle, which may still hold the closed layers for this
+  // tick: they are destroyed and out of the window at once, and freed on a
+  // later call (the next open, close, this, or the opener's end).
+  void FreeClosed();
+
   bool IsOpen() const { return m_modal != nullptr; }
   ModalLayer* GetModalLayer() const { return m_modal.get(); }
   CTabControl* GetStrip() const { return m_strip.get(); }
@@ -81,4 +87,7 @@ class BrowserOpener {
   std::unique_ptr<ModalLayer> m_modal;
   std::unique_ptr<CTabControl> m_strip;
   std::unique_ptr<CTabPageLayer> m_page;
+  std::unique_ptr<ModalLayer> m_closedModal;
+  std::unique_ptr<CTabControl> m_closedStrip;
+  std::unique_ptr<CTabPageLayer> m_closedPage;
 };

@@ -43,6 +43,10 @@ class ListBrowserBase : public CTabPageLayer {
   void OnIdle(unsigned long elapsed) override;
   bool EndModal() override;
   void ProcessEvent(const EventInfo& event) override;
+  // A closed page may still get the idle of the tick that closed it.
+  void Idle(unsigned long elapsed) override {
+    if (IsCreated()) CTabPageLayer::Idle(elapsed);
+  }
   bool OnHfcCtrlEvent(CHfcControl* control, int event, int arg, void* item) override;
   bool OnHfcCtrlKeyDown(CHfcControl* control, int chr, int key, int mods) override;
   bool OnHfcCtrlKeyChar(CHfcControl* control, int chr) override;

@@ -36,7 +36,10 @@ class ModalBrowsers : public IModalBrowsers {
   void CloseModalBrowser() override { m_opener->CloseModalBrowser(); }
   bool IsOpen() const override { return m_opener->IsOpen(); }
   ModalLayer* GetModalLayer() const override { return m_opener->GetModalLayer(); }
-  void OnIdle() override { m_data->OnIdle(0); }
+  void OnIdle() override {
+    m_opener->FreeClosed();
+    m_data->OnIdle(0);
+  }
 
   BlueBrowserData& GetData() { return *m_data; }
   BrowserOpener& GetOpener() { return *m_opener; }

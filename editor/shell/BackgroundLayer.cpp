@@ -13,7 +13,15 @@
 BackgroundLayer::BackgroundLayer(IPlugInHost* plugin, Oskend::IRemoteSynth* synth)
     : XESynthLayer(synth), m_pPlugIn(plugin) {}
 
-BackgroundLayer::~BackgroundLayer() = default;
+BackgroundLayer::~BackgroundLayer() {
+  // The About box is the root layer's own: it goes with it.
+  if (m_pSubLayer) {
+    if (CHfcWindow* w = m_pSubLayer->GetParentWindow()) w->RemoveLayer(m_pSubLayer, false);
+    m_pSubLayer->Destroy();
+    delete m_pSubLayer;
+    m_pSubLayer = nullptr;
+  }
+}
 
 CHfcBmp* BackgroundLayer::GetBaseImage() {
   ResourceManager* images = ResourceManager::GetInstance();
