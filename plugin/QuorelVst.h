@@ -10,6 +10,7 @@
 #include <string>
 #include <thread>
 
+#include "editor/shell/IPlugInHost.h"
 #include "model/IPlugInHostInfo.h"
 #include "platform/IAsyncDispatch.h"
 #include "platform/XEvent.h"
@@ -34,7 +35,8 @@ class QuorelVst : public IXThreadProc,
                   public Oskend::IRemoteSynthSink,
                   public Oskend::IRTMIDISink,
                   public IAsyncDispatchHandler,
-                  public Oskend::IPlugInHostInfo {
+                  public Oskend::IPlugInHostInfo,
+                  public IPlugInHost {
  public:
   static constexpr int kNumPrograms = 2;
   static constexpr int kNumParams = 71;
@@ -95,7 +97,13 @@ class QuorelVst : public IXThreadProc,
   int32_t processEvents(VstEvents* events) override;
   void process(float** inputs, float** outputs, int32_t sampleFrames) override;
   void processReplacing(float** inputs, float** outputs, int32_t sampleFrames) override;
-  void MidiInFromGUI(uint8_t status, uint8_t data1, uint8_t data2);
+  void MidiInFromGUI(uint8_t status, uint8_t data1, uint8_t data2) override;
+  // What the editor's root layer asks of the plug-in.
+  std::string GetPlugInProductString() override;
+  std::string GetPlugInBundleVersion() override;
+  void SetParameterAutomatedFromInt(int index, int value, int count, int minimum) override;
+  void BeginParameterEdit(int index) override { beginEdit(index); }
+  void EndParameterEdit(int index) override { endEdit(index); }
   void OnRTMIDIIn(long long time, const void* bytes, unsigned length) override;
   void SetMIDIOUTtoDAW(bool on) override { midiOutToHost_ = on; }
   void SetAudioOutCh(int channel) override { audioOutCh_ = channel; }

@@ -148,3 +148,16 @@ int32_t QuorelVst::setChunk(void* data, int32_t size, bool isPreset) {
     return 0;
   }
 }
+
+std::string QuorelVst::GetPlugInProductString() {
+  char text[256] = {};
+  return getProductString(text) ? std::string(text) : std::string();
+}
+
+// The Linux plug-in carries no information dictionary beside its object,
+// so there is no bundle version to report.
+std::string QuorelVst::GetPlugInBundleVersion() { return std::string(); }
+
+void QuorelVst::SetParameterAutomatedFromInt(int index, int value, int count, int minimum) {
+  setParameterAutomated(index, CParameter::RegulateFromInt(value, count, minimum));
+}

@@ -1,8 +1,11 @@
 #include "plugin/VelorVstEditor.h"
 
 #include <algorithm>
+#include <vector>
 
 #include "editor/controls/ResourceManager.h"
+#include "editor/shell/OskendBackgroundLayer.h"
+#include "editor/shell/XELayerBase.h"
 #include "hfc/CHfcBmp.h"
 #include "hfc/CHfcDrag.h"
 #include "hfc/CHfcDrawContext.h"
@@ -138,11 +141,30 @@ bool VelorVstEditor::CreateBaseLayer() {
   return true;
 }
 
+bool VelorVstEditor::CreateRootLayer() {
+  auto* root = new OskendBackgroundLayer(effect_, model_);
+  rootLayer_ = root;
+  panel_ = root;
+  if (!root->Create(this)) {
+    RemoveLayer(root, false);
+    root->Destroy();
+    delete root;
+    rootLayer_ = nullptr;
+    panel_ = nullptr;
+    return false;
+  }
+  root->Show(false);
+  root->RequestRedraw();
+  root->Idle(0);
+  return true;
+}
+
 bool VelorVstEditor::OnCreate() {
   if (!CHfcVstEditor::OnCreate()) return true;
   tagHfcRect all = m_rcEditor;
   AddUpdateRect(&all);
-  CreateBaseLayer();
+  lastIdleTime_ = HfcGetSystemTimeMs();
+  if (!CreateRootLayer()) CreateBaseLayer();
   // Shown at once, not only at the first idle tick a sixth of a second later.
   FlushUpdateRect();
   return true;
@@ -153,11 +175,22 @@ void VelorVstEditor::OnIdle() {
   if (CMidiFifo* q = midiQueue_.get()) {
     int n = q->Count();
     tagMidiData m;
-    // Without a front panel the messages have nobody to show them.
-    while (n-- > 0 && q->Pop(&m)) ++midiDelivered_;
+    while (n-- > 0 && q->Pop(&m)) {
+      ++midiDelivered_;
+      if (panel_) panel_->OnMidiIn(m.status, m.data1, m.data2);
+    }
   }
   const uint32_t now = HfcGetSystemTimeMs();
+  const unsigned long elapsed = now - lastIdleTime_;
   lastIdleTime_ = now;
+  // Every shown layer in stack order; the list is taken first, as a tick
+  // may open or close layers.
+  std::vector<XELayerBase*> layers;
+  for (int i = 0; i < GetLayerCount(); ++i)
+    if (auto* layer = dynamic_cast<XELayerBase*>(GetLayerByIndex(i)))
+      if (layer->IsVisible()) layers.push_back(layer);
+  for (XELayerBase* layer : layers)
+    if (GetLayerIndex(layer) >= 0) layer->Idle(elapsed);
   FlushUpdateRect();
 }
 
@@ -167,6 +200,7 @@ bool VelorVstEditor::OnDestroy() {
     rootLayer_->Destroy();
     delete rootLayer_;
     rootLayer_ = nullptr;
+    panel_ = nullptr;
   }
   while (GetLayerCount() > 0) {
     CHfcWindowLayer* layer = GetLayerByIndex(0);

@@ -2,8 +2,8 @@
 // The plug-in's editor: what the host knows as the effect's editor and, at
 // the same time, the framework window the whole GUI lives in. It carries
 // MIDI from three threads to the GUI through its own queue, and its idle
-// drives every layer. Until the front panel exists, the window shows the
-// front panel's base picture.
+// drives every layer. The window holds the front panel (the root layer),
+// which builds the edit pages over it.
 #include <cstdint>
 #include <memory>
 
@@ -14,6 +14,7 @@
 class AudioEffectX;
 class CHfcWindowLayer;
 class CMidiFifo;
+class OskendBackgroundLayer;
 class QuorelVst;
 namespace Oskend {
 class IRemoteSynth;
@@ -72,12 +73,14 @@ class VelorVstEditor : public CHfcVstEditor, public AEffEditor, public Oskend::I
   void OnRemoteSynthNeedAutomationAPI(Oskend::IRemoteSynth*, long) override {}
 
  private:
-  // The base picture's layer while no front panel exists.
+  // The front panel; the base picture alone when it cannot be made.
+  bool CreateRootLayer();
   bool CreateBaseLayer();
 
   QuorelVst* effect_;
   Oskend::IRemoteSynth* model_;
   CHfcWindowLayer* rootLayer_ = nullptr;
+  OskendBackgroundLayer* panel_ = nullptr;
   uint32_t lastIdleTime_;
   std::unique_ptr<CMidiFifo> midiQueue_;
   uint64_t midiDelivered_ = 0;

@@ -592,7 +592,7 @@ void OskendBackgroundLayer::SelectEditTabPage(int synthMode, int page, int subPa
   CTabControl* sub = edit->GetSublevelTabControl();
   if (!sub || sub->GetTabPageCount() == 0) return;
   // The last sub-page is count - 1: one past it is no page.
-  sub->SetActivePageByIndex(std::max(0, std::min(subPage, sub->GetTabPageCount() - 1)), true);
+  sub->SetActivePageByIndex(ClampSubPage(subPage, sub->GetTabPageCount()), true);
 }
 
 void OskendBackgroundLayer::SetAutomation(int index) {

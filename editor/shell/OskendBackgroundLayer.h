@@ -6,6 +6,7 @@
 // switch), the three main tab strips with their pages, the utility menu
 // with the synthesizer's commands, data-file load and save, and the idle
 // cycle that carries out what pages ask for.
+#include <algorithm>
 #include <cstdint>
 #include <list>
 #include <string>
@@ -76,6 +77,8 @@ class OskendBackgroundLayer : public BackgroundLayer {
   virtual void OnGUIModeChanged(int mode);
   void OnModeChanged() override;
   void SelectEditTabPage(int synthMode, int page, int subPage);
+  // A sub-page index held to the pages there are (0 .. count - 1).
+  static int ClampSubPage(int index, int count) { return std::max(0, std::min(index, count - 1)); }
   int GetActiveTimbres();
   int GetKnobAssignState() const { return m_iKnobAssign; }
   int GetSplitType() const { return m_iSplitType; }

@@ -2,6 +2,8 @@
 // clock, with a model that records what the plug-in asks of it.
 #include <gtest/gtest.h>
 
+#include "editor/shell/OskendBackgroundLayer.h"
+
 #include <optional>
 #include <stdexcept>
 #include <thread>
@@ -341,9 +343,13 @@ TEST_F(InProcess, TheEditorShowsItsPictureBeforeTheFirstIdleTick) {
   env.loop().RunPending();
   EXPECT_GE(window->PresentCount(), 1);
   EXPECT_EQ(p->GetVstEditor()->IdleTicks(), 0u);
+  // The front panel at the bottom, the pages of its three strips over it.
+  const int layers = p->GetVstEditor()->GetLayerCount();
+  EXPECT_NE(dynamic_cast<OskendBackgroundLayer*>(p->GetVstEditor()->GetLayerByIndex(0)), nullptr);
+  EXPECT_EQ(layers, 1 + 3 + 9 + 4);
   // A host that opens again without closing: still one window.
   ASSERT_EQ(host.Dispatch(effEditOpen, 0, 0, nullptr), 1);
-  EXPECT_EQ(p->GetVstEditor()->GetLayerCount(), 1);
+  EXPECT_EQ(p->GetVstEditor()->GetLayerCount(), layers);
   // Closed by the host before the instance: the window goes, the editor stays.
   host.Dispatch(effEditClose);
   EXPECT_FALSE(p->GetVstEditor()->isOpen());

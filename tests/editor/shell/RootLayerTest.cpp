@@ -11,6 +11,9 @@
 #include <vector>
 
 #include "editor/controls/CTabControl.h"
+#include "editor/controls/DrawnFileDialog.h"
+#include "editor/controls/DrawnForm.h"
+#include "os/window/HeadlessWindow.h"
 #include "editor/shell/CTabPageLayer.h"
 #include "editor/shell/IPlugInHost.h"
 #include "editor/shell/OskendBackgroundLayer.h"
@@ -18,8 +21,14 @@
 #include "hfc/CHfcControl.h"
 #include "hfc/CHfcVstEditor.h"
 #include <functional>
+#include <set>
+
+#include "os/ProgressWindow.h"
 
 #include "model/ChunkGlobal.h"
+#include "model/IBank.h"
+#include "model/IBankList.h"
+#include "model/ISound.h"
 #include "model/ISection.h"
 #include "model/ISoundSection.h"
 #include "model/SSoundIndex.h"
@@ -90,12 +99,6 @@ class RootLayer : public ::testing::Test {
   }
   CHfcControl* Ctl(int id, int group = 0) { return root_->GetControlById(id, group); }
   Oskend::ISection* Rt() { return h_.synth()->GetRealtimeControl(); }
-  // The utility switch's press as the switch reports it to the layer.
-  void PressUtility() {
-    CHfcControl* c = Ctl(Root::kIdUtility);
-    ASSERT_NE(c, nullptr);
-    EXPECT_TRUE(root_->OnHfcCtrlMouseLButtonDown(c, 0, 0, 0));
-  }
   void ClickControl(int id) {
     CHfcControl* c = Ctl(id);
     ASSERT_NE(c, nullptr);
@@ -152,6 +155,11 @@ TEST_F(RootLayer, SelectEditTabPageClampsTheSubPageToTheLastOne) {
   h_.Idle();
   EXPECT_EQ(root_->GetGUIMode(), 1);
   EXPECT_EQ(root_->GetMainTab(1)->GetActivePageIndex(), 4);
+  // With sub-pages the index is held to the last one, count - 1.
+  struct Case {
+    int index, count, want;
+  } cases[] = {{7, 3, 2}, {3, 3, 2}, {2, 3, 2}, {-4, 3, 0}, {0, 1, 0}};
+  for (const Case& c : cases) EXPECT_EQ(Root::ClampSubPage(c.index, c.count), c.want) << c.index;
 }
 
 TEST_F(RootLayer, TempoTextsAndTypedTempo) {
@@ -247,7 +255,22 @@ TEST_F(RootLayer, ReceiveAllFromTheMenuFillsTheImage) {
   os::HeadlessAlert::Reset();
   os::HeadlessMenuTracker::ScriptCommand(1011);
   os::HeadlessAlert::Script(1);  // OK to the confirmation
-  PressUtility();
+  std::set<std::string> progress;
+  const auto timer = h_.env().loop().AddTimer(5, 5, [&] {
+    if (os::HeadlessProgressWindow* w = os::HeadlessProgressWindow::Current())
+      if (w->shown()) progress.insert(w->text());
+  });
+  ClickControl(Root::kIdUtility);
+  h_.env().loop().RemoveTimer(timer);
+  // The progress window named each step while it ran.
+  auto seen = [&](const std::string& what) {
+    for (const auto& t : progress)
+      if (t.find(what) != std::string::npos) return true;
+    return false;
+  };
+  for (const char* step : {"PROGRAM A", "PROGRAM B", "PROGRAM C", "PROGRAM D", "Performance"})
+    EXPECT_TRUE(seen(step)) << step;
+  EXPECT_EQ(os::HeadlessProgressWindow::Current(), nullptr);
   h_.RunFor(200);
   h_.Idle();
   auto alerts = os::HeadlessAlert::Transcript();
@@ -276,7 +299,7 @@ TEST_F(RootLayer, ReceiveAllTimingOutShowsTheErrorBox) {
   os::HeadlessAlert::Reset();
   os::HeadlessMenuTracker::ScriptCommand(1011);
   os::HeadlessAlert::Script(1);
-  PressUtility();
+  ClickControl(Root::kIdUtility);
   h_.RunFor(200);
   h_.Idle();
   auto alerts = os::HeadlessAlert::Transcript();
@@ -514,7 +537,18 @@ TEST_F(RootLayer, DataFileSavedAndLoadedThroughTheDialogs) {
   for (const auto& alert : os::HeadlessAlert::Transcript())
     ADD_FAILURE() << alert.request.explanation;
 
-  // A save the model refuses leaves the old file as it was.
+  // A save the model cannot finish leaves the old file as it was, and no
+  // half-written file behind.
+  ASSERT_EQ(::mkdir((path + ".saving").c_str(), 0755), 0);  // the model cannot write there
+  { std::ofstream(path + ".saving/x") << "x"; }
+  EXPECT_FALSE(root_->SaveDataFile(path, 3, 0));
+  std::remove((path + ".saving/x").c_str());
+  ::rmdir((path + ".saving").c_str());
+  {
+    std::ifstream kept(path, std::ios::binary);
+    EXPECT_EQ(std::vector<char>((std::istreambuf_iterator<char>(kept)), {}), saved);
+  }
+  // A kind the dialog did not offer is refused before anything is written.
   os::HeadlessFileDialog::Answer bad = save;
   bad.fileType = -1;
   EXPECT_FALSE(root_->SaveDataFile(path, 99, 0));  // not a kind the dialog offered
@@ -551,6 +585,119 @@ TEST_F(RootLayer, RenderFrontPanelInEachMode) {
   root_->RequestRedraw();
   h_.Idle();
   EXPECT_FALSE(h_.RenderWindow("root_layer_global").empty());
+}
+
+TEST_F(RootLayer, DataFileRoundTripsThroughTheDrawnFileDialog) {
+  vesk::test::TempDir dir;
+  std::vector<os::HeadlessWindow*> made;
+  DrawnForm::SetWindowMaker([&](const DrawnForm::WindowPlacement& p) -> std::unique_ptr<os::Window> {
+    auto w = os::HeadlessWindow::Create(p.width, p.height, p.x, p.y);
+    made.push_back(w.get());
+    return w;
+  });
+  os::FileDialog::SetFactory([] { return std::make_unique<DrawnFileDialog>(); });
+  DrawnFileDialog::SetStartFolder(dir.path());
+  auto later = [&](std::function<void()> fn) { h_.env().loop().Post(std::move(fn)); };
+
+  // Save: the proposed name is taken with Return.
+  std::vector<std::string> offered;
+  later([&] {
+    if (auto* d = made.empty() ? nullptr : made.back()) {
+      d->WritePng(PageHarness::RenderDir() + "/root_layer_save_dialog.png");
+      d->InjectKey(os::KeyEvent::Kind::kDown, 0xFF0D);
+    }
+  });
+  root_->OpenSaveDialog();
+  const std::string path = dir.path() + "/Untitled.VSKapr";
+  struct stat st {};
+  ASSERT_EQ(::stat(path.c_str(), &st), 0);
+
+  // Spoil program A 0 in the image, then load the file back: the list
+  // shows "..", then the file.
+  Oskend::IBank* bank = h_.synth()->GetAllSounds(3)->GetAt(0);
+  ASSERT_NE(bank, nullptr);
+  Oskend::ISound* sound = bank->GetAt(0);
+  std::vector<uint8_t> good(sound->RawSize());
+  sound->RawGet(good.data(), 0, static_cast<unsigned>(good.size()));
+  std::vector<uint8_t> spoilt(good.size(), 0x11);
+  sound->RawPut(spoilt.data(), 0, static_cast<unsigned>(spoilt.size()));
+  std::vector<std::string> listed;
+  later([&] {
+    auto* d = made.back();
+    d->InjectClick(os::MouseButton::kLeft, 60,
+                   DrawnFileDialog::kListTop + DrawnFileDialog::kRowHeight + DrawnFileDialog::kRowHeight / 2, 0, 2);
+  });
+  os::HeadlessAlert::Reset();
+  root_->OpenLoadDialog();
+  h_.RunFor(3000);
+  h_.Idle();
+  for (const auto& alert : os::HeadlessAlert::Transcript()) ADD_FAILURE() << alert.request.explanation;
+  std::vector<uint8_t> now(good.size());
+  sound->RawGet(now.data(), 0, static_cast<unsigned>(now.size()));
+  EXPECT_EQ(now, good);
+
+  DrawnFileDialog::SetStartFolder("");
+  os::FileDialog::SetFactory(nullptr);
+  DrawnForm::SetWindowMaker(nullptr);
+}
+
+TEST_F(RootLayer, PanelIdsActOnlyForTheCombination) {
+  ToMode(eMode_Combi);
+  Oskend::ISoundSection* combi = h_.synth()->GetEditBuffer(0);
+  Oskend::ISoundSection* prog = h_.synth()->GetEditBuffer(3);
+  ASSERT_NE(combi, nullptr);
+  ASSERT_NE(prog, nullptr);
+  auto image = [&] {
+    std::vector<uint8_t> b(combi->RawSize());
+    combi->RawGet(b.data(), 0, static_cast<unsigned>(b.size()));
+    return b;
+  };
+  // Id 265 of the program edit buffer is the program's own parameter.
+  Oskend::ISection* progSection = nullptr;
+  ASSERT_TRUE(prog->FindSectionByPID(265, &progSection));
+  const std::vector<uint8_t> before = image();
+  progSection->PutParamI(265, progSection->GetParamI(265) == 0 ? 1 : 0);
+  h_.RunFor(100);
+  h_.Idle();
+  h_.Idle();
+  EXPECT_EQ(image(), before);
+
+  // The combination's 265 loads that program's master effects.
+  Oskend::ISection* combiSection = nullptr;
+  ASSERT_TRUE(combi->FindSectionByPID(265, &combiSection));
+  combiSection->PutParamI(265, 2 * 128 + 5);
+  h_.RunFor(100);
+  h_.Idle();
+  h_.Idle();
+  const int v = combiSection->GetParamI(265);
+  const auto mem = h_.device().Memory();
+  const unsigned src = vesk::test::SimSynth::ProgOffset(v / 128, v % 128);
+  const std::vector<uint8_t> after = image();
+  for (unsigned off = 404; off < 612; ++off) EXPECT_EQ(after[off], mem[src + off]) << off;
+}
+
+TEST_F(RootLayer, PanelClicksWriteTheRealtimeSection) {
+  ToMode(eMode_Combi);
+  ClickControl(Root::kIdEasySetup + 2);  // CC send
+  EXPECT_EQ(Rt()->GetParamI(0x8000), 3);
+  EXPECT_EQ(Ctl(Root::kIdEasySetup + 2)->GetIntValue(), 1);
+  EXPECT_EQ(Ctl(Root::kIdEasySetup)->GetIntValue(), 0);
+  ClickControl(Root::kIdSplitType + 1);  // Main/Lower
+  EXPECT_EQ(Rt()->GetParamI(0x8027), 1);
+  EXPECT_EQ(root_->GetSplitType(), 1);
+  EXPECT_TRUE(Ctl(Root::kIdCtrlTarget + 1)->IsEnabled());
+  ClickControl(Root::kIdSplitType);  // Off: Sub is not a target
+  EXPECT_EQ(Rt()->GetParamI(0x8027), 0);
+  EXPECT_FALSE(Ctl(Root::kIdCtrlTarget + 1)->IsEnabled());
+
+  // A key of the on-screen keyboard plays the note on the global channel.
+  const uint8_t ch = static_cast<uint8_t>(h_.synth()->GetGlobalChannel() & 0x0F);
+  plugin_.gui.clear();
+  const tagHfcRect& k = Ctl(Root::kIdKeyboard)->GetFrame();
+  h_.Click(k.left + 3, k.bottom - 5);  // the lowest white key, A0
+  ASSERT_GE(plugin_.gui.size(), 2u);
+  EXPECT_EQ(plugin_.gui[0], std::vector<uint8_t>({uint8_t(0x90 | ch), 21, 64}));
+  EXPECT_EQ(plugin_.gui[1], std::vector<uint8_t>({uint8_t(0x80 | ch), 21, 64}));
 }
 
 }  // namespace
