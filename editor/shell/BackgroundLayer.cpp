@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "editor/controls/ResourceManager.h"
+#include "editor/shell/AboutLayer.h"
 #include "editor/shell/IPlugInHost.h"
 #include "editor/shell/ModalLayer.h"
 #include "hfc/CHfcBmp.h"
@@ -12,7 +13,15 @@
 BackgroundLayer::BackgroundLayer(IPlugInHost* plugin, Oskend::IRemoteSynth* synth)
     : XESynthLayer(synth), m_pPlugIn(plugin) {}
 
-BackgroundLayer::~BackgroundLayer() = default;
+BackgroundLayer::~BackgroundLayer() {
+  // The About box is the root layer's own: it goes with it.
+  if (m_pSubLayer) {
+    if (CHfcWindow* w = m_pSubLayer->GetParentWindow()) w->RemoveLayer(m_pSubLayer, false);
+    m_pSubLayer->Destroy();
+    delete m_pSubLayer;
+    m_pSubLayer = nullptr;
+  }
+}
 
 CHfcBmp* BackgroundLayer::GetBaseImage() {
   ResourceManager* images = ResourceManager::GetInstance();
@@ -46,25 +55,85 @@ void BackgroundLayer::OnBrowserRequest(const std::string& what) {
   m_browserRequests.push_back(what);
 }
 
+IModalBrowsers* BackgroundLayer::GetModalBrowsers() {
+  if (!m_pBrowsers && IModalBrowsers::GetFactory()) m_pBrowsers = IModalBrowsers::GetFactory()(*this);
+  return m_pBrowsers.get();
+}
+
+void BackgroundLayer::OnGroupOpened(bool opened) {
+  if (opened && m_pBrowsers) m_pModalBrowser = m_pBrowsers->GetModalLayer();
+}
+
+void BackgroundLayer::OpenBlueBrowser(int unused) {
+  if (IModalBrowsers* b = GetModalBrowsers()) return OnGroupOpened(b->OpenBlueBrowser(unused));
+  OnBrowserRequest("blue browser");
+}
+
 void BackgroundLayer::OpenRedBrowser(int kind, eMode mode, int pid) {
+  if (IModalBrowsers* b = GetModalBrowsers())
+    return OnGroupOpened(b->OpenRedBrowser(kind, mode, pid));
   OnBrowserRequest("list browser " + std::to_string(kind) + " mode " + std::to_string(mode) +
                    " pid " + std::to_string(pid));
 }
 void BackgroundLayer::OpenParamBrowser(int kind, eMode mode, int pid) {
+  if (IModalBrowsers* b = GetModalBrowsers())
+    return OnGroupOpened(b->OpenParamBrowser(kind, mode, pid));
   OnBrowserRequest("parameter browser " + std::to_string(kind) + " mode " +
                    std::to_string(mode) + " pid " + std::to_string(pid));
 }
-void BackgroundLayer::OpenWriteBrowser() { OnBrowserRequest("write dialog"); }
-void BackgroundLayer::OpenRenameBrowser(int) { OnBrowserRequest("rename dialog"); }
-void BackgroundLayer::OpenCopyOSCBrowser() { OnBrowserRequest("copy oscillator dialog"); }
-void BackgroundLayer::OpenCopyLFOBrowser() { OnBrowserRequest("copy LFO dialog"); }
-void BackgroundLayer::OpenCopyEGBrowser() { OnBrowserRequest("copy EG dialog"); }
-void BackgroundLayer::OpenCopyIFXBrowser() { OnBrowserRequest("copy insert effect dialog"); }
-void BackgroundLayer::OpenCopyMFXBrowser() { OnBrowserRequest("copy master effect dialog"); }
-void BackgroundLayer::OpenCopyScaleBrowser() { OnBrowserRequest("copy scale dialog"); }
-void BackgroundLayer::OpenAbout() { OnBrowserRequest("about box"); }
+void BackgroundLayer::OpenWriteBrowser() {
+  if (IModalBrowsers* b = GetModalBrowsers()) return OnGroupOpened(b->OpenWriteBrowser());
+  OnBrowserRequest("write dialog");
+}
+void BackgroundLayer::OpenRenameBrowser(int kind) {
+  if (IModalBrowsers* b = GetModalBrowsers())
+    return OnGroupOpened(b->OpenRenameBrowser(kind, GetActiveGlobalPage()));
+  OnBrowserRequest("rename dialog");
+}
+void BackgroundLayer::OpenCopyOSCBrowser() {
+  if (IModalBrowsers* b = GetModalBrowsers()) return OnGroupOpened(b->OpenCopyOSCBrowser());
+  OnBrowserRequest("copy oscillator dialog");
+}
+void BackgroundLayer::OpenCopyLFOBrowser() {
+  if (IModalBrowsers* b = GetModalBrowsers()) return OnGroupOpened(b->OpenCopyLFOBrowser());
+  OnBrowserRequest("copy LFO dialog");
+}
+void BackgroundLayer::OpenCopyEGBrowser() {
+  if (IModalBrowsers* b = GetModalBrowsers()) return OnGroupOpened(b->OpenCopyEGBrowser());
+  OnBrowserRequest("copy EG dialog");
+}
+void BackgroundLayer::OpenCopyIFXBrowser() {
+  if (IModalBrowsers* b = GetModalBrowsers()) return OnGroupOpened(b->OpenCopyIFXBrowser());
+  OnBrowserRequest("copy insert effect dialog");
+}
+void BackgroundLayer::OpenCopyMFXBrowser() {
+  if (IModalBrowsers* b = GetModalBrowsers()) return OnGroupOpened(b->OpenCopyMFXBrowser());
+  OnBrowserRequest("copy master effect dialog");
+}
+void BackgroundLayer::OpenCopyScaleBrowser() {
+  if (IModalBrowsers* b = GetModalBrowsers()) return OnGroupOpened(b->OpenCopyScaleBrowser());
+  OnBrowserRequest("copy scale dialog");
+}
+void BackgroundLayer::OpenAbout() {
+  CHfcWindow* window = GetParentWindow();
+  if (m_pSubLayer || !window) return;
+  auto* about = new AboutLayer(GetProductName(), GetVersionString());
+  m_pSubLayer = about;
+  about->Create(0, 0, GetWidth(), GetHeight(), window);
+  window->AddLayer(about, false);
+  about->Show(true);
+  about->RequestRedraw();
+}
 
 void BackgroundLayer::CloseModalBrowser() {
+  if (m_pBrowsers && m_pBrowsers->IsOpen()) {
+    // The builder owns the group: it tears down page, strip and layer.
+    m_pModalBrowser = nullptr;
+    m_pBrowsers->CloseModalBrowser();
+    if (CHfcControl* name = GetControlById(kSoundNameId)) name->SetIntValue(0, true);
+    RequestRedraw();
+    return;
+  }
   if (!m_pModalBrowser) return;
   ModalLayer* modal = m_pModalBrowser;
   m_pModalBrowser = nullptr;
@@ -76,6 +145,7 @@ void BackgroundLayer::CloseModalBrowser() {
 
 void BackgroundLayer::OnIdle(unsigned long now) {
   XESynthLayer::OnIdle(now);
+  if (m_pBrowsers) m_pBrowsers->OnIdle();
   XECommand command;
   command.type = -1;
   if (PeekCommand(command)) {

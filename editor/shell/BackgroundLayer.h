@@ -4,11 +4,13 @@
 // serves, the open modal browser and sub-layer, the registered MIDI
 // receivers and the file types of an open file dialog, with the common
 // idle cycle and the product and version texts.
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "editor/shell/FiletypeInfo.h"
 #include "editor/shell/IMIDIReceiver.h"
+#include "editor/shell/IModalBrowsers.h"
 #include "editor/shell/XECommandQueue.h"
 #include "editor/shell/XESynthLayer.h"
 #include "platform/CHfcCriticalSection.h"
@@ -25,6 +27,8 @@ class BackgroundLayer : public XESynthLayer,
                         public CHfcFileDialogListener {
  public:
   static constexpr const char* kBaseImage = "Background_Base";
+  // The LCD's sound-name field, reset when a modal group closes.
+  static constexpr int kSoundNameId = 0x13904;
 
   BackgroundLayer(IPlugInHost* plugin, Oskend::IRemoteSynth* synth);
   ~BackgroundLayer() override;
@@ -39,6 +43,7 @@ class BackgroundLayer : public XESynthLayer,
   bool TestCreateControl() { return true; }
 
   // The browsers and dialogs pages ask for (carried out in the idle).
+  virtual void OpenBlueBrowser(int unused);
   virtual void OpenRedBrowser(int kind, eMode mode, int pid);
   virtual void OpenParamBrowser(int kind, eMode mode, int pid);
   virtual void OpenWriteBrowser();
@@ -56,6 +61,10 @@ class BackgroundLayer : public XESynthLayer,
   // ignored. `what` names the request.
   virtual void OnBrowserRequest(const std::string& what);
   const std::vector<std::string>& GetBrowserRequests() const { return m_browserRequests; }
+  // The builder of the modal groups, made on first use; null without one.
+  IModalBrowsers* GetModalBrowsers();
+  // The active page of the global main strip (the rename dialog's title).
+  virtual int GetActiveGlobalPage() const { return -1; }
 
   void OnIdle(unsigned long now) override;
   void OnMidiIn(uint8_t, uint8_t, uint8_t) override {}
@@ -75,4 +84,9 @@ class BackgroundLayer : public XESynthLayer,
   CHfcCriticalSection m_guiModeLock;
   std::vector<FiletypeInfo> m_fileTypes;
   std::vector<std::string> m_browserRequests;
+  std::unique_ptr<IModalBrowsers> m_pBrowsers;
+
+ private:
+  // After a group was built: remembers its modal layer.
+  void OnGroupOpened(bool opened);
 };

@@ -307,7 +307,7 @@ bool OskendBackgroundLayer::OnHfcCtrlMouseLButtonDown(CHfcControl* c, int, int, 
     return false;
   }
   if (id == kIdSoundName) {
-    if (GetGUIMode() == 0) OnBrowserRequest("blue browser");
+    if (GetGUIMode() == 0) OpenBlueBrowser(-1);
     return true;
   }
   if (id == kIdProgUp || id == kIdProgDown) {
