@@ -7,12 +7,11 @@
 #include "hfc/CHfcDrawContext.h"
 #include "hfc/CHfcKey.h"
 #include "hfc/CHfcMouse.h"
+#include "hfc/HfcModifiers.h"
 #include "platform/HfcMemory.h"
 #include "platform/HfcTime.h"
 
 namespace {
-constexpr int kModShift = 1;
-constexpr int kModCommand = 2;
 constexpr int kCursorArrow = 0;
 constexpr int kCursorIBeam = 4;
 constexpr int kNoLongPress = 0x7FFFFFFF;
@@ -175,7 +174,7 @@ bool CHfcCtrlCharEditText::OnHfcMouseLButtonDown(CHfcMouse* m, int x, int y, int
   if (m_bEditing) return true;
   if (m_pListener && m_pListener->OnHfcCtrlMouseLButtonDown(this, x, y, mods)) return true;
   int v = 0;
-  if ((mods & kModCommand) && m_pListener && m_pListener->OnHfcCtrlDefaultIntValueRequired(this, &v))
+  if ((mods & kHfcModCommand) && m_pListener && m_pListener->OnHfcCtrlDefaultIntValueRequired(this, &v))
     SetIntValue(v, true);
   m_ptPress = {x, y};
   m_iAccum = m_iLastReported = GetIntValue();
@@ -189,7 +188,7 @@ bool CHfcCtrlCharEditText::OnHfcMouseMove(CHfcMouse* m, int x, int y, int mods) 
   m_iPressTime = kNoLongPress;
   if (m_pListener && m_pListener->OnHfcCtrlMouseMove(this, x, y, mods)) return true;
   if (!m_bEditing && HoldsCapture()) {
-    const bool fine = (mods & kModShift) != 0;
+    const bool fine = (mods & kHfcModShift) != 0;
     const int step = fine ? 1 : std::max(m_iStep, 1);
     if (!fine && m_iAccum % step != 0) {
       m_iAccum -= m_iAccum % step;
@@ -266,7 +265,7 @@ bool CHfcCtrlCharEditText::OnMouseMoveEx(CHfcMouse* m, int x, int y, int mods) {
   if (m_bEditing) {
     m_pEngine->MouseMove(m, x, y, mods);
   } else if (y != m_ptPress.y) {
-    const double per = (mods & kModShift) ? m_dFineSensitivity
+    const double per = (mods & kHfcModShift) ? m_dFineSensitivity
                                           : m_dSensitivity * static_cast<double>(GetMouseDeltaRatio());
     m_dAccum += static_cast<double>(m_ptPress.y - y) * per;
     const int64_t t = static_cast<int64_t>(m_dAccum);

@@ -7,11 +7,9 @@
 #include "hfc/CHfcDrawContext.h"
 #include "hfc/CHfcKey.h"
 #include "hfc/CHfcMouse.h"
+#include "hfc/HfcModifiers.h"
 
 namespace {
-constexpr int kModShift = 1;
-constexpr int kModCommand = 2;
-constexpr int kModOption = 4;
 constexpr float kTwoPi = 6.2831855f;
 // The travel: clockwise over 312 degrees from 246 degrees, the rest of the
 // circle a dead zone at the bottom.
@@ -158,7 +156,7 @@ bool CHfcCtrlKnob::HoldsCapture() const {
 
 bool CHfcCtrlKnob::OnHfcMouseLButtonDown(CHfcMouse*, int x, int y, int mods) {
   if (m_pListener && m_pListener->OnHfcCtrlMouseLButtonDown(this, x, y, mods)) return true;
-  if ((mods & kModCommand) && m_pListener) {
+  if ((mods & kHfcModCommand) && m_pListener) {
     int v = 0;
     if (m_pListener->OnHfcCtrlDefaultIntValueRequired(this, &v)) SetIntValue(v, true);
   }
@@ -167,7 +165,7 @@ bool CHfcCtrlKnob::OnHfcMouseLButtonDown(CHfcMouse*, int x, int y, int mods) {
   m_fStartValue = GetFloatValue();
   m_fLastFraction = GetFloatValue();
   m_iDragMode = CHfcControl::sm_iGlobalKnobMode;
-  if (mods & kModOption) m_iDragMode = CHfcControl::sm_iGlobalKnobMode == 2 ? 0 : 2;
+  if (mods & kHfcModOption) m_iDragMode = CHfcControl::sm_iGlobalKnobMode == 2 ? 0 : 2;
   if (m_iDragMode == 1) {
     if (m_pListener) m_pListener->OnHfcCtrlBeginEdit(this);
   } else if (m_iDragMode == 0) {
@@ -219,8 +217,8 @@ bool CHfcCtrlKnob::OnHfcMouseMove(CHfcMouse*, int x, int y, int mods) {
     return true;
   }
   // A step below 1 would never move the value (and 0 cannot divide).
-  const int step = (mods & kModShift) ? 1 : std::max(m_param.step, 1);
-  if (!(mods & kModShift) && m_iAccumulator % step != 0) {
+  const int step = (mods & kHfcModShift) ? 1 : std::max(m_param.step, 1);
+  if (!(mods & kHfcModShift) && m_iAccumulator % step != 0) {
     m_iAccumulator -= m_iAccumulator % step;
     if (y > m_ptPress.y) m_iAccumulator += step;
   }

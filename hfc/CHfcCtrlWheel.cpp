@@ -6,11 +6,7 @@
 #include "hfc/CHfcDrawContext.h"
 #include "hfc/CHfcKey.h"
 #include "hfc/CHfcMouse.h"
-
-namespace {
-constexpr int kModShift = 1;
-constexpr int kModCommand = 2;
-}  // namespace
+#include "hfc/HfcModifiers.h"
 
 CHfcCtrlWheel::~CHfcCtrlWheel() = default;
 
@@ -74,7 +70,7 @@ bool CHfcCtrlWheel::OnHfcMouseLButtonDown(CHfcMouse*, int x, int y, int mods) {
   if (m_pListener && m_pListener->OnHfcCtrlMouseLButtonDown(this, x, y, mods)) return true;
   if (CHfcKey::sm_pInstance) CHfcKey::sm_pInstance->ReleaseFocus();
   if (m_pListener) m_pListener->OnHfcCtrlBeginEdit(this);
-  if ((mods & kModCommand) && m_pListener) {
+  if ((mods & kHfcModCommand) && m_pListener) {
     int v = 0;
     if (m_pListener->OnHfcCtrlDefaultIntValueRequired(this, &v)) SetIntValue(v, true);
   }
@@ -93,8 +89,8 @@ bool CHfcCtrlWheel::OnHfcMouseLButtonDoubleClick(CHfcMouse* m, int x, int y, int
 bool CHfcCtrlWheel::OnHfcMouseMove(CHfcMouse*, int x, int y, int mods) {
   if (m_pListener && m_pListener->OnHfcCtrlMouseMove(this, x, y, mods)) return true;
   if (!HoldsCapture()) return true;
-  const int step = (mods & kModShift) ? 1 : std::max(m_param.step, 1);
-  if (!(mods & kModShift) && m_iAccumulator % step != 0) {
+  const int step = (mods & kHfcModShift) ? 1 : std::max(m_param.step, 1);
+  if (!(mods & kHfcModShift) && m_iAccumulator % step != 0) {
     m_iAccumulator -= m_iAccumulator % step;
     if (y > m_ptPress.y) m_iAccumulator += step;
   }

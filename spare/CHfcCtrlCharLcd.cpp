@@ -10,7 +10,7 @@
 #include "platform/HfcDebug.h"
 #include "spare/HfcCaptureUtil.h"
 #include "spare/HfcGlyphCell.h"
-#include "spare/HfcModifierBits.h"
+#include "hfc/HfcModifiers.h"
 
 CHfcCtrlCharLcd::CHfcCtrlCharLcd() = default;
 

@@ -6,7 +6,7 @@
 #include "hfc/CHfcDrawContext.h"
 #include "hfc/CHfcMouse.h"
 #include "spare/HfcCaptureUtil.h"
-#include "spare/HfcModifierBits.h"
+#include "hfc/HfcModifiers.h"
 
 CHfcCtrlEnvelopeGraph::CHfcCtrlEnvelopeGraph() : m_param{} {}
 

@@ -6,7 +6,7 @@
 #include "hfc/CHfcDrawContext.h"
 #include "hfc/CHfcKey.h"
 #include "spare/HfcCaptureUtil.h"
-#include "spare/HfcModifierBits.h"
+#include "hfc/HfcModifiers.h"
 
 bool CHfcCtrlEqGraph::Create(const tagHfcCtrlEqGraphParam* p, int id, int flags) {
   if (!p || p->bands < 1 || p->width <= 0 || p->height <= 0) return false;

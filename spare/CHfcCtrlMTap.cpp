@@ -5,7 +5,7 @@
 
 #include "hfc/CHfcDrawContext.h"
 #include "spare/HfcCaptureUtil.h"
-#include "spare/HfcModifierBits.h"
+#include "hfc/HfcModifiers.h"
 
 namespace {
 constexpr float kPi = 3.14159265f;

@@ -8,7 +8,7 @@
 #include "hfc/CHfcKey.h"
 #include "hfc/CHfcMouse.h"
 #include "spare/HfcCaptureUtil.h"
-#include "spare/HfcModifierBits.h"
+#include "hfc/HfcModifiers.h"
 
 namespace {
 constexpr float kPi = 3.14159265f;

@@ -5,7 +5,7 @@
 #include "hfc/CHfcBmp.h"
 #include "hfc/CHfcDrawContext.h"
 #include "spare/HfcCaptureUtil.h"
-#include "spare/HfcModifierBits.h"
+#include "hfc/HfcModifiers.h"
 
 const tagHfcCtrlVerticalFaderParam CHfcCtrlVerticalFader::sm_mInitParam{};
 

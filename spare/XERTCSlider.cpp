@@ -2,7 +2,7 @@
 
 #include "hfc/CHfcBmp.h"
 #include "spare/HfcCaptureUtil.h"
-#include "spare/HfcModifierBits.h"
+#include "hfc/HfcModifiers.h"
 
 bool XERTCSlider::Create(tagHfcCtrlKnobParam* p, int id, int flags) {
   if (!p || !p->skin || p->frames < 1 || p->maximum <= p->minimum) return false;

@@ -10,7 +10,7 @@
 #include "hfc/CHfcKey.h"
 #include "hfc/HfcBmpFontInfo.h"
 #include "spare/HfcCaptureUtil.h"
-#include "spare/HfcModifierBits.h"
+#include "hfc/HfcModifiers.h"
 
 namespace {
 constexpr int kRepeatMs = 300;

@@ -14,6 +14,7 @@
 #include "hfc/CHfcEditTextEngine.h"
 #include "hfc/CHfcEditTextEngineListener.h"
 #include "hfc/HfcBmpFontInfo.h"
+#include "hfc/HfcModifiers.h"
 
 class CHfcBmp;
 class CHfcOffscreenContext;
@@ -51,7 +52,7 @@ struct tagMMPCtrlKnobParamEx2 : tagMMPCtrlKnobParamEx {
 
 class CMMPCtrlKnob : public CHfcControl, public CHfcEditTextEngineListener {
  public:
-  static constexpr int kModFine = 1;
+  static constexpr int kModFine = kHfcModShift;
   // Codes of the minus and plus glyphs in the bitmap fonts.
   static constexpr char kGlyphMinus = 4;
   static constexpr char kGlyphPlus = 2;

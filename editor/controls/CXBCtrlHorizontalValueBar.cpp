@@ -8,10 +8,10 @@
 #include "hfc/CHfcBmp.h"
 #include "hfc/CHfcDrawContext.h"
 #include "hfc/CHfcMouse.h"
+#include "hfc/HfcModifiers.h"
 #include "platform/HfcTime.h"
 
 namespace {
-constexpr int kModShift = 1;
 
 // Ceiling of a / b for a >= 0, b > 0.
 int64_t CeilDiv(int64_t a, int64_t b) { return (a + b - 1) / b; }
@@ -220,7 +220,7 @@ bool CXBCtrlHorizontalValueBar::OnHfcMouseMove(CHfcMouse* m, int x, int y, int m
 bool CXBCtrlHorizontalValueBar::OnMouseMoveOnTheBar(CHfcMouse*, int x, int y, int mods) {
   if (x == m_iLastX) return true;
   const int d = x - m_iLastX;
-  if (mods & kModShift) {
+  if (mods & kHfcModShift) {
     m_fAccum += static_cast<float>(d);
   } else {
     const float span = static_cast<float>(GetMaxIntValue() + 1 - GetMinIntValue());
@@ -242,7 +242,7 @@ bool CXBCtrlHorizontalValueBar::OnMouseMoveOnTheDisp(CHfcMouse* m, int x, int y,
   }
   if (y == m_iLastY) return true;
   const int d = m_iLastY - y;
-  if (mods & kModShift)
+  if (mods & kHfcModShift)
     m_fAccum += static_cast<float>(d) * m_fFineScale;
   else
     m_fAccum += static_cast<float>(d) * m_fPixelScale * GetMouseDeltaRatio();
