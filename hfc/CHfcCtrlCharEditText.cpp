@@ -151,12 +151,6 @@ void CHfcCtrlCharEditText::Destroy() {
   CHfcControl::Destroy();
 }
 
-bool CHfcCtrlCharEditText::HoldsCapture() const {
-  return CHfcMouse::sm_pInstance &&
-         CHfcMouse::sm_pInstance->GetCapture() ==
-             static_cast<const CHfcMouseListener*>(static_cast<const CHfcControl*>(this));
-}
-
 void CHfcCtrlCharEditText::Report(int value) {
   if (m_pListener) m_pListener->OnHfcCtrlIntValueChanged(this, value);
 }
@@ -187,7 +181,7 @@ bool CHfcCtrlCharEditText::OnHfcMouseMove(CHfcMouse* m, int x, int y, int mods) 
   if (m_bExtended) return OnMouseMoveEx(m, x, y, mods);
   m_iPressTime = kNoLongPress;
   if (m_pListener && m_pListener->OnHfcCtrlMouseMove(this, x, y, mods)) return true;
-  if (!m_bEditing && HoldsCapture()) {
+  if (!m_bEditing && HoldsMouseCapture()) {
     const bool fine = (mods & kHfcModShift) != 0;
     const int step = fine ? 1 : std::max(m_iStep, 1);
     if (!fine && m_iAccum % step != 0) {
@@ -212,7 +206,7 @@ bool CHfcCtrlCharEditText::OnHfcMouseLButtonUp(CHfcMouse* m, int x, int y, int m
     CHfcMouse::SetCursorById(kCursorIBeam);
   else if (m_pListener)
     m_pListener->OnHfcCtrlMouseLButtonUp(this, x, y, mods);
-  if (HoldsCapture()) ReleaseMouseCapture();
+  if (HoldsMouseCapture()) ReleaseMouseCapture();
   return true;
 }
 
@@ -261,7 +255,7 @@ bool CHfcCtrlCharEditText::OnMouseLButtonDownEx(CHfcMouse* m, int x, int y, int 
 
 bool CHfcCtrlCharEditText::OnMouseMoveEx(CHfcMouse* m, int x, int y, int mods) {
   if (m_pListener && m_pListener->OnHfcCtrlMouseMove(this, x, y, mods)) return true;
-  if (!HoldsCapture()) return false;
+  if (!HoldsMouseCapture()) return false;
   if (m_bEditing) {
     m_pEngine->MouseMove(m, x, y, mods);
   } else if (y != m_ptPress.y) {
@@ -280,7 +274,7 @@ bool CHfcCtrlCharEditText::OnMouseMoveEx(CHfcMouse* m, int x, int y, int mods) {
 
 bool CHfcCtrlCharEditText::OnMouseLButtonUpEx(CHfcMouse*, int x, int y, int mods) {
   if (m_pListener && m_pListener->OnHfcCtrlMouseLButtonUp(this, x, y, mods)) return true;
-  if (HoldsCapture()) ReleaseMouseCapture();
+  if (HoldsMouseCapture()) ReleaseMouseCapture();
   return true;
 }
 
@@ -312,7 +306,7 @@ bool CHfcCtrlCharEditText::StepKey(int key) {
 }
 
 bool CHfcCtrlCharEditText::OnKeyDown(int chr, int, int mods) {
-  if (HoldsCapture()) return true;
+  if (HoldsMouseCapture()) return true;
   if (m_bEditing) {
     if (chr >= 32 && chr != CHfcEditTextEngine::kKeyDelete) return true;
     m_pEngine->KeyDown(chr, mods);

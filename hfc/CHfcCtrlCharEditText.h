@@ -119,7 +119,6 @@ class CHfcCtrlCharEditText : public CHfcControl, public CHfcEditTextEngineListen
   // The shared part of the three creations, after the record is copied.
   bool Finish(int x, int y, int width, int height, int id, int userValue, int minimum,
               int maximum);
-  bool HoldsCapture() const;
   void Report(int value);
   bool StepKey(int key);
   void DrawBackground(CHfcDrawContext* context);

@@ -65,11 +65,6 @@ void CHfcCtrlHorizontalSlideSwitch::ReportPositionAt(int x) {
   if (position != GetIntValue() && m_pListener) m_pListener->OnHfcCtrlIntValueChanged(this, position);
 }
 
-bool CHfcCtrlHorizontalSlideSwitch::HoldsCapture() const {
-  return CHfcMouse::sm_pInstance &&
-         CHfcMouse::sm_pInstance->GetCapture() == static_cast<const CHfcMouseListener*>(this);
-}
-
 bool CHfcCtrlHorizontalSlideSwitch::OnHfcMouseLButtonDown(CHfcMouse*, int x, int y, int mods) {
   if (!m_bEnabled) return false;
   if (m_pListener && m_pListener->OnHfcCtrlMouseLButtonDown(this, x, y, mods)) return true;
@@ -88,12 +83,12 @@ bool CHfcCtrlHorizontalSlideSwitch::OnHfcMouseLButtonDoubleClick(CHfcMouse* m, i
 
 bool CHfcCtrlHorizontalSlideSwitch::OnHfcMouseMove(CHfcMouse*, int x, int y, int mods) {
   if (m_pListener && m_pListener->OnHfcCtrlMouseMove(this, x, y, mods)) return true;
-  if (HoldsCapture()) ReportPositionAt(x);
+  if (HoldsMouseCapture()) ReportPositionAt(x);
   return true;
 }
 
 bool CHfcCtrlHorizontalSlideSwitch::OnHfcMouseLButtonUp(CHfcMouse*, int, int, int) {
-  if (HoldsCapture()) {
+  if (HoldsMouseCapture()) {
     if (m_pListener) m_pListener->OnHfcCtrlEndEdit(this);
     ReleaseMouseCapture();
   }

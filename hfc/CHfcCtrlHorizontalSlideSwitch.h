@@ -39,7 +39,6 @@ class CHfcCtrlHorizontalSlideSwitch : public CHfcControl {
 
  private:
   void ReportPositionAt(int x);
-  bool HoldsCapture() const;
 
   tagHfcCtrlHorizontalSlideSwitchParam m_param{};
 };

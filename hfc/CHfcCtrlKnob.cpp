@@ -149,11 +149,6 @@ int CHfcCtrlKnob::CircularValue(float fraction) const {
          static_cast<int>(std::trunc(static_cast<float>(m_param.maximum - m_param.minimum) * fraction));
 }
 
-bool CHfcCtrlKnob::HoldsCapture() const {
-  return CHfcMouse::sm_pInstance &&
-         CHfcMouse::sm_pInstance->GetCapture() == static_cast<const CHfcMouseListener*>(this);
-}
-
 bool CHfcCtrlKnob::OnHfcMouseLButtonDown(CHfcMouse*, int x, int y, int mods) {
   if (m_pListener && m_pListener->OnHfcCtrlMouseLButtonDown(this, x, y, mods)) return true;
   if ((mods & kHfcModCommand) && m_pListener) {
@@ -191,7 +186,7 @@ bool CHfcCtrlKnob::OnHfcMouseLButtonDoubleClick(CHfcMouse* m, int x, int y, int 
 
 bool CHfcCtrlKnob::OnHfcMouseMove(CHfcMouse*, int x, int y, int mods) {
   if (m_pListener && m_pListener->OnHfcCtrlMouseMove(this, x, y, mods)) return true;
-  if (!HoldsCapture()) return true;
+  if (!HoldsMouseCapture()) return true;
   if (m_iDragMode == 1) {
     const int n = m_iAccumulator + PointToValueRelativeCircular(m_ptPress, {x, y});
     if (n != m_iAccumulator) {

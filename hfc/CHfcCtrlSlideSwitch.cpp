@@ -63,11 +63,6 @@ void CHfcCtrlSlideSwitch::ReportStateAt(int y) {
   if (state != GetIntValue() && m_pListener) m_pListener->OnHfcCtrlIntValueChanged(this, state);
 }
 
-bool CHfcCtrlSlideSwitch::HoldsCapture() const {
-  return CHfcMouse::sm_pInstance &&
-         CHfcMouse::sm_pInstance->GetCapture() == static_cast<const CHfcMouseListener*>(this);
-}
-
 bool CHfcCtrlSlideSwitch::OnHfcMouseLButtonDown(CHfcMouse*, int x, int y, int mods) {
   if (!m_bEnabled) return false;
   if (m_pListener && m_pListener->OnHfcCtrlMouseLButtonDown(this, x, y, mods)) return true;
@@ -85,12 +80,12 @@ bool CHfcCtrlSlideSwitch::OnHfcMouseLButtonDoubleClick(CHfcMouse* m, int x, int 
 
 bool CHfcCtrlSlideSwitch::OnHfcMouseMove(CHfcMouse*, int x, int y, int mods) {
   if (m_pListener && m_pListener->OnHfcCtrlMouseMove(this, x, y, mods)) return true;
-  if (HoldsCapture()) ReportStateAt(y);
+  if (HoldsMouseCapture()) ReportStateAt(y);
   return true;
 }
 
 bool CHfcCtrlSlideSwitch::OnHfcMouseLButtonUp(CHfcMouse*, int, int, int) {
-  if (HoldsCapture()) {
+  if (HoldsMouseCapture()) {
     if (m_pListener) m_pListener->OnHfcCtrlEndEdit(this);
     ReleaseMouseCapture();
   }

@@ -37,7 +37,6 @@ class CHfcCtrlSlideSwitch : public CHfcControl {
 
  private:
   void ReportStateAt(int y);
-  bool HoldsCapture() const;
 
   tagHfcCtrlSlideSwitchParam m_param{};
 };

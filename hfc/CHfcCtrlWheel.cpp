@@ -61,11 +61,6 @@ void CHfcCtrlWheel::Draw(CHfcDrawContext* dc) {
   dc->CopyBmp(m_rcFrame.left, m_rcFrame.top, GetWidth(), h, m_param.skin, 0, GetFrameIndex() * h);
 }
 
-bool CHfcCtrlWheel::HoldsCapture() const {
-  return CHfcMouse::sm_pInstance &&
-         CHfcMouse::sm_pInstance->GetCapture() == static_cast<const CHfcMouseListener*>(this);
-}
-
 bool CHfcCtrlWheel::OnHfcMouseLButtonDown(CHfcMouse*, int x, int y, int mods) {
   if (m_pListener && m_pListener->OnHfcCtrlMouseLButtonDown(this, x, y, mods)) return true;
   if (CHfcKey::sm_pInstance) CHfcKey::sm_pInstance->ReleaseFocus();
@@ -88,7 +83,7 @@ bool CHfcCtrlWheel::OnHfcMouseLButtonDoubleClick(CHfcMouse* m, int x, int y, int
 
 bool CHfcCtrlWheel::OnHfcMouseMove(CHfcMouse*, int x, int y, int mods) {
   if (m_pListener && m_pListener->OnHfcCtrlMouseMove(this, x, y, mods)) return true;
-  if (!HoldsCapture()) return true;
+  if (!HoldsMouseCapture()) return true;
   const int step = (mods & kHfcModShift) ? 1 : std::max(m_param.step, 1);
   if (!(mods & kHfcModShift) && m_iAccumulator % step != 0) {
     m_iAccumulator -= m_iAccumulator % step;

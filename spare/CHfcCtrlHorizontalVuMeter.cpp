@@ -5,7 +5,6 @@
 
 #include "hfc/CHfcBmp.h"
 #include "hfc/CHfcDrawContext.h"
-#include "spare/HfcCaptureUtil.h"
 
 const tagHfcCtrlHorizontalVuMeterParam CHfcCtrlHorizontalVuMeter::sm_mInitParam{};
 

@@ -4,7 +4,6 @@
 #include <cmath>
 
 #include "hfc/CHfcDrawContext.h"
-#include "spare/HfcCaptureUtil.h"
 #include "hfc/HfcModifiers.h"
 
 namespace {
@@ -99,7 +98,7 @@ bool CHfcCtrlMTap::OnHfcMouseLButtonDown(CHfcMouse*, int x, int y, int mods) {
 
 bool CHfcCtrlMTap::OnHfcMouseMove(CHfcMouse*, int x, int y, int mods) {
   if (m_pListener && m_pListener->OnHfcCtrlMouseMove(this, x, y, mods)) return true;
-  if (!HfcHoldsCapture(this) || active_ < 0) return true;
+  if (!HoldsMouseCapture() || active_ < 0) return true;
   float dx = x - lastX_, dy = y - lastY_;
   if (mods & kHfcModShift) {
     dx *= 0.1f;
@@ -116,7 +115,7 @@ bool CHfcCtrlMTap::OnHfcMouseMove(CHfcMouse*, int x, int y, int mods) {
 }
 
 bool CHfcCtrlMTap::OnHfcMouseLButtonUp(CHfcMouse*, int, int, int) {
-  if (!HfcHoldsCapture(this)) return false;
+  if (!HoldsMouseCapture()) return false;
   ReleaseMouseCapture();
   return true;
 }

@@ -119,7 +119,6 @@ class CMMPCtrlKnob : public CHfcControl, public CHfcEditTextEngineListener {
   // Where the engine's text starts while editing (control coordinates).
   virtual int EngineOriginX() const { return m_iTextX; }
   virtual int EngineOriginY() const { return m_iTextY; }
-  bool HoldsCapture() const;
   void ReportValue(int value);
   void EndEditing();
   // Clears (the lit meter of XEKnob) or paints (the plain mask) the sectors

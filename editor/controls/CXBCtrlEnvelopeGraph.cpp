@@ -310,9 +310,7 @@ bool CXBCtrlEnvelopeGraph::OnHfcMouseLButtonDoubleClick(CHfcMouse*, int x, int y
 }
 
 bool CXBCtrlEnvelopeGraph::OnHfcMouseMove(CHfcMouse*, int x, int y, int mods) {
-  CHfcMouse* hub = CHfcMouse::sm_pInstance;
-  const bool captured = hub && hub->GetCapture() == static_cast<CHfcMouseListener*>(this);
-  if (!captured) {
+  if (!HoldsMouseCapture()) {
     if (m_pListener && !m_bReadOnly) m_pListener->OnHfcCtrlMouseMove(this, x, y, mods);
     return true;
   }
@@ -348,8 +346,7 @@ bool CXBCtrlEnvelopeGraph::OnHfcMouseMove(CHfcMouse*, int x, int y, int mods) {
 }
 
 bool CXBCtrlEnvelopeGraph::OnHfcMouseLButtonUp(CHfcMouse*, int, int, int) {
-  CHfcMouse* hub = CHfcMouse::sm_pInstance;
-  if (hub && hub->GetCapture() == static_cast<CHfcMouseListener*>(this)) {
+  if (HoldsMouseCapture()) {
     ReleaseMouseCapture();
     return true;
   }
@@ -371,8 +368,7 @@ void CXBCtrlEnvelopeGraph::OnHfcMouseLostCapture(CHfcMouse*) {
 }
 
 bool CXBCtrlEnvelopeGraph::OnKeyDown(int key, int, int) {
-  CHfcMouse* hub = CHfcMouse::sm_pInstance;
-  if (hub && hub->GetCapture() == static_cast<CHfcMouseListener*>(this)) return false;
+  if (HoldsMouseCapture()) return false;
   if (m_iKey < 0 || m_iKey >= m_param.count || !m_pValues) return false;
   int time = m_pValues[m_iKey].time;
   int level = m_pValues[m_iKey].level;

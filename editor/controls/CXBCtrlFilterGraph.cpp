@@ -376,8 +376,7 @@ bool CXBCtrlFilterGraph::OnHfcMouseLButtonDown(CHfcMouse*, int x, int y, int mod
 }
 
 bool CXBCtrlFilterGraph::OnHfcMouseMove(CHfcMouse* m, int x, int y, int mods) {
-  CHfcMouse* hub = CHfcMouse::sm_pInstance;
-  if (!hub || hub->GetCapture() != static_cast<CHfcMouseListener*>(this) || m_iActive < 0 || !m_pValues) {
+  if (!HoldsMouseCapture() || m_iActive < 0 || !m_pValues) {
     if (m_pListener) m_pListener->OnHfcCtrlMouseMove(this, x, y, mods);
     return true;
   }
@@ -411,8 +410,7 @@ bool CXBCtrlFilterGraph::OnHfcMouseMove(CHfcMouse* m, int x, int y, int mods) {
 }
 
 bool CXBCtrlFilterGraph::OnHfcMouseLButtonUp(CHfcMouse*, int, int, int) {
-  CHfcMouse* hub = CHfcMouse::sm_pInstance;
-  if (hub && hub->GetCapture() == static_cast<CHfcMouseListener*>(this)) {
+  if (HoldsMouseCapture()) {
     ReleaseMouseCapture();
     return true;
   }
@@ -441,8 +439,7 @@ void CXBCtrlFilterGraph::OnHfcMouseLostCapture(CHfcMouse*) {
 }
 
 bool CXBCtrlFilterGraph::OnKeyDown(int key, int, int) {
-  CHfcMouse* hub = CHfcMouse::sm_pInstance;
-  if (hub && hub->GetCapture() == static_cast<CHfcMouseListener*>(this)) return false;
+  if (HoldsMouseCapture()) return false;
   if (m_iKey < 0 || !m_pValues || m_iKey >= m_iCount) return false;
   int time = m_pValues[m_iKey].time;
   int level = m_pValues[m_iKey].level;

@@ -150,12 +150,6 @@ bool CXBCtrlHorizontalValueBar::IsDisplayArea(int x, int y) const {
          y < m_iDispY + m_iCellHeight;
 }
 
-bool CXBCtrlHorizontalValueBar::HoldsCapture() const {
-  return CHfcMouse::sm_pInstance &&
-         CHfcMouse::sm_pInstance->GetCapture() ==
-             static_cast<const CHfcMouseListener*>(static_cast<const CHfcControl*>(this));
-}
-
 void CXBCtrlHorizontalValueBar::TakeFocus(int id) {
   if (m_iFocusIndex == id) return;
   if (m_bFocusOnClick)
@@ -211,7 +205,7 @@ bool CXBCtrlHorizontalValueBar::OnHfcMouseMove(CHfcMouse* m, int x, int y, int m
     m_pListener->OnHfcCtrlMouseMove(this, x, y, mods);
     handled = true;
   }
-  if (!HoldsCapture()) return handled;
+  if (!HoldsMouseCapture()) return handled;
   if (m_iDragMode == 1) return OnMouseMoveOnTheBar(m, x, y, mods);
   if (m_iDragMode == 2) return OnMouseMoveOnTheDisp(m, x, y, mods);
   return handled;
@@ -277,7 +271,7 @@ bool CXBCtrlHorizontalValueBar::OnMouseLButtonDoubleClickOnTheDisp(CHfcMouse*, i
 
 bool CXBCtrlHorizontalValueBar::OnHfcMouseLButtonUp(CHfcMouse*, int x, int y, int mods) {
   if (m_pListener && m_pListener->OnHfcCtrlMouseLButtonUp(this, x, y, mods)) return true;
-  if (HoldsCapture()) ReleaseMouseCapture();
+  if (HoldsMouseCapture()) ReleaseMouseCapture();
   return true;
 }
 
@@ -324,7 +318,7 @@ void CXBCtrlHorizontalValueBar::OnHfcEditTextEngineEsc(CHfcEditTextEngine*) { Le
 void CXBCtrlHorizontalValueBar::OnKeyLostFocus() { LeaveEdit(); }
 
 bool CXBCtrlHorizontalValueBar::OnKeyDown(int chr, int, int mods) {
-  if (HoldsCapture()) return false;
+  if (HoldsMouseCapture()) return false;
   if (m_bEditing) {
     if (chr < 32 || chr == CHfcEditTextEngine::kKeyDelete) m_pEngine->KeyDown(chr, mods);
     return false;
