@@ -7,6 +7,7 @@
 #include "hfc/CHfcDrawContext.h"
 #include "hfc/CHfcKey.h"
 #include "hfc/CHfcMouse.h"
+#include "hfc/HfcLinearDrag.h"
 #include "hfc/HfcModifiers.h"
 
 namespace {
@@ -211,13 +212,8 @@ bool CHfcCtrlKnob::OnHfcMouseMove(CHfcMouse*, int x, int y, int mods) {
     }
     return true;
   }
-  // A step below 1 would never move the value (and 0 cannot divide).
-  const int step = (mods & kHfcModShift) ? 1 : std::max(m_param.step, 1);
-  if (!(mods & kHfcModShift) && m_iAccumulator % step != 0) {
-    m_iAccumulator -= m_iAccumulator % step;
-    if (y > m_ptPress.y) m_iAccumulator += step;
-  }
-  m_iAccumulator += (m_ptPress.y - y) * step;
+  const bool fine = (mods & kHfcModShift) != 0;
+  m_iAccumulator = HfcLinearDrag(m_iAccumulator, m_ptPress.y, y, m_param.step, fine);
   const int r = ClipIntValueRange(m_iAccumulator);
   if (r != m_iLastReported) {
     m_iLastReported = r;

@@ -6,6 +6,7 @@
 #include "hfc/CHfcDrawContext.h"
 #include "hfc/CHfcKey.h"
 #include "hfc/CHfcMouse.h"
+#include "hfc/HfcLinearDrag.h"
 #include "hfc/HfcModifiers.h"
 
 CHfcCtrlWheel::~CHfcCtrlWheel() = default;
@@ -84,12 +85,8 @@ bool CHfcCtrlWheel::OnHfcMouseLButtonDoubleClick(CHfcMouse* m, int x, int y, int
 bool CHfcCtrlWheel::OnHfcMouseMove(CHfcMouse*, int x, int y, int mods) {
   if (m_pListener && m_pListener->OnHfcCtrlMouseMove(this, x, y, mods)) return true;
   if (!HoldsMouseCapture()) return true;
-  const int step = (mods & kHfcModShift) ? 1 : std::max(m_param.step, 1);
-  if (!(mods & kHfcModShift) && m_iAccumulator % step != 0) {
-    m_iAccumulator -= m_iAccumulator % step;
-    if (y > m_ptPress.y) m_iAccumulator += step;
-  }
-  m_iAccumulator += (m_ptPress.y - y) * step;
+  const bool fine = (mods & kHfcModShift) != 0;
+  m_iAccumulator = HfcLinearDrag(m_iAccumulator, m_ptPress.y, y, m_param.step, fine);
   const int r = ClipIntValueRange(m_iAccumulator);
   if (r != m_iLastReported) {
     m_iLastReported = r;
