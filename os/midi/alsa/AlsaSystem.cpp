@@ -18,7 +18,6 @@
 
 #include "os/Clock.h"
 #include "os/midi/EndpointTable.h"
-#include "os/midi/EndpointUniqueId.h"
 #include "os/midi/OutputPieces.h"
 #include "os/midi/alsa/AlsaCardNames.h"
 #include "os/midi/alsa/AlsaDrain.h"
@@ -600,28 +599,7 @@ Status AlsaSystem::GetProperty(EndpointId endpoint, Property property, std::stri
   std::lock_guard<std::mutex> g(core_->m);
   if (core_->shut) return kErrNoSuchEndpoint;
   core_->FreshLocked();
-  const EndpointTable::Entry* e = core_->table.Find(endpoint);
-  if (!e) return kErrNoSuchEndpoint;
-  switch (property) {
-    case Property::kName:
-      *value = e->name;
-      return kOk;
-    case Property::kDeviceName:
-      *value = e->deviceName;
-      return kOk;
-    case Property::kManufacturer:
-      if (!e->manufacturer) return kErrNoProperty;
-      *value = *e->manufacturer;
-      return kOk;
-    case Property::kModel:
-      if (!e->model) return kErrNoProperty;
-      *value = *e->model;
-      return kOk;
-    case Property::kUniqueId:
-      *value = EndpointUniqueId::Text(EndpointUniqueId::Of("alsa", e->deviceName, e->name, e->source));
-      return kOk;
-  }
-  return kErrNoProperty;
+  return core_->table.Describe(endpoint, property, "alsa", value);
 }
 
 Status AlsaSystem::CreateClient(const std::string&, std::unique_ptr<Client>* client) {

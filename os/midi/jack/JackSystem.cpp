@@ -17,7 +17,6 @@
 
 #include "os/Clock.h"
 #include "os/midi/EndpointTable.h"
-#include "os/midi/EndpointUniqueId.h"
 #include "os/midi/OutputPieces.h"
 #include "os/midi/jack/JackPipe.h"
 #include "os/midi/jack/JackWakeup.h"
@@ -632,28 +631,7 @@ Status JackSystem::GetProperty(EndpointId endpoint, Property property, std::stri
   if (!value) return kErrBadArgument;
   std::lock_guard<std::mutex> g(core_->m);
   core_->FreshLocked();
-  const EndpointTable::Entry* e = core_->table.Find(endpoint);
-  if (!e) return kErrNoSuchEndpoint;
-  switch (property) {
-    case Property::kName:
-      *value = e->name;
-      return kOk;
-    case Property::kDeviceName:
-      *value = e->deviceName;
-      return kOk;
-    case Property::kManufacturer:
-      if (!e->manufacturer) return kErrNoProperty;
-      *value = *e->manufacturer;
-      return kOk;
-    case Property::kModel:
-      if (!e->model) return kErrNoProperty;
-      *value = *e->model;
-      return kOk;
-    case Property::kUniqueId:
-      *value = EndpointUniqueId::Text(EndpointUniqueId::Of("jack", e->deviceName, e->name, e->source));
-      return kOk;
-  }
-  return kErrNoProperty;
+  return core_->table.Describe(endpoint, property, "jack", value);
 }
 
 Status JackSystem::CreateClient(const std::string&, std::unique_ptr<Client>* client) {
