@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "editor/controls/GraphPointKeys.h"
 #include "editor/controls/XBGraphPaint.h"
 #include "hfc/CHfcBmp.h"
 #include "hfc/CHfcDrawContext.h"
@@ -372,14 +373,7 @@ bool CXBCtrlEnvelopeGraph::OnKeyDown(int key, int, int) {
   if (m_iKey < 0 || m_iKey >= m_param.count || !m_pValues) return false;
   int time = m_pValues[m_iKey].time;
   int level = m_pValues[m_iKey].level;
-  const int step = 2 - m_param.keyTimeStepAdjust;
-  switch (key) {
-    case 28: time -= step; break;
-    case 29: time += step; break;
-    case 30: level += 1; break;
-    case 31: level -= 1; break;
-    default: return false;
-  }
+  if (!GraphPointKeyStep(key, 2 - m_param.keyTimeStepAdjust, &time, &level)) return false;
   time = ClipIntValueRange(time);
   level = ClipIntValueRange(level);
   if (m_pListener && (time != m_iLastTime || level != m_iLastLevel)) Report(m_iKey, level, time);

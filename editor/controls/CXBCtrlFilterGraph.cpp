@@ -4,6 +4,7 @@
 #include <cmath>
 #include <complex>
 
+#include "editor/controls/GraphPointKeys.h"
 #include "editor/controls/XBGraphPaint.h"
 #include "hfc/CHfcBmp.h"
 #include "hfc/CHfcDrawContext.h"
@@ -443,14 +444,7 @@ bool CXBCtrlFilterGraph::OnKeyDown(int key, int, int) {
   if (m_iKey < 0 || !m_pValues || m_iKey >= m_iCount) return false;
   int time = m_pValues[m_iKey].time;
   int level = m_pValues[m_iKey].level;
-  const int step = 2 - m_iKeyAdjust;
-  switch (key) {
-    case 28: time -= step; break;
-    case 29: time += step; break;
-    case 30: level += 1; break;
-    case 31: level -= 1; break;
-    default: return false;
-  }
+  if (!GraphPointKeyStep(key, 2 - m_iKeyAdjust, &time, &level)) return false;
   time = ClipIntValueRange(time);
   level = ClipIntValueRange(level);
   if (m_pListener && (time != m_iLastTime || level != m_iLastLevel)) Report(m_iKey, level, time);
