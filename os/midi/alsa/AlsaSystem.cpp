@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "os/Clock.h"
+#include "os/midi/BackendCalls.h"
 #include "os/midi/EndpointTable.h"
 #include "os/midi/OutputPieces.h"
 #include "os/midi/alsa/AlsaCardNames.h"
@@ -219,24 +220,7 @@ struct AlsaSystem::Core {
 
   // ---- threads ----
 
-  void Complete(SysexId id, Status status) {
-    SysexDone done;
-    {
-      std::lock_guard<std::mutex> g(m);
-      auto it = sends.find(id);
-      if (it == sends.end()) return;
-      done = std::move(it->second.done);
-      sends.erase(it);
-      completing = id;
-    }
-    try {
-      if (done) done(status);
-    } catch (...) {
-    }
-    std::lock_guard<std::mutex> g(m);
-    completing = 0;
-    cv.notify_all();
-  }
+  void Complete(SysexId id, Status status) { CompleteSend(m, cv, sends, completing, id, status); }
 
   void OutputLoop() {
     snd_midi_event_t* encoder = nullptr;
@@ -342,22 +326,7 @@ struct AlsaSystem::Core {
     if (decoder) snd_midi_event_free(decoder);
   }
 
-  void Deliver(InPort& p, const PacketList& list) {
-    ReadProc proc;
-    {
-      std::lock_guard<std::mutex> g(m);
-      if (!p.alive || !p.proc) return;
-      proc = p.proc;
-      ++p.calling;
-    }
-    try {
-      proc(list);
-    } catch (...) {
-    }
-    std::lock_guard<std::mutex> g(m);
-    --p.calling;
-    cv.notify_all();
-  }
+  void Deliver(InPort& p, const PacketList& list) { DeliverReads(m, cv, p, list); }
 
   void EndInPort(int port) {
     std::unique_lock<std::mutex> lock(m);

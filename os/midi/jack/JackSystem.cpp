@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "os/Clock.h"
+#include "os/midi/BackendCalls.h"
 #include "os/midi/EndpointTable.h"
 #include "os/midi/OutputPieces.h"
 #include "os/midi/jack/JackPipe.h"
@@ -277,24 +278,7 @@ struct JackSystem::Core : std::enable_shared_from_this<Core> {
 
   // ---- threads ----
 
-  void Complete(SysexId id, Status status) {
-    SysexDone done;
-    {
-      std::unique_lock<std::mutex> lock(m);
-      auto it = sends.find(id);
-      if (it == sends.end()) return;  // withdrawn, or ended already
-      done = std::move(it->second.done);
-      sends.erase(it);
-      completing = id;
-    }
-    try {
-      if (done) done(status);
-    } catch (...) {
-    }
-    std::lock_guard<std::mutex> g(m);
-    completing = 0;
-    cv.notify_all();
-  }
+  void Complete(SysexId id, Status status) { CompleteSend(m, cv, sends, completing, id, status); }
 
   void OutputLoop() {
     {
@@ -362,23 +346,7 @@ struct JackSystem::Core : std::enable_shared_from_this<Core> {
     }
   }
 
-  void Deliver(InPort& p, const PacketList& list) {
-    ReadProc proc;
-    {
-      std::lock_guard<std::mutex> g(m);
-      if (!p.alive || !p.proc) return;
-      proc = p.proc;
-      ++p.calling;
-    }
-    try {
-      proc(list);
-    } catch (...) {
-      // A client's fault must not end the input thread.
-    }
-    std::lock_guard<std::mutex> g(m);
-    --p.calling;
-    cv.notify_all();
-  }
+  void Deliver(InPort& p, const PacketList& list) { DeliverReads(m, cv, p, list); }
 
   // Ends an input port: no read after this returns (unless called from a
   // read, which then is the last).
