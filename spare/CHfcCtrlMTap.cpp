@@ -50,8 +50,8 @@ bool CHfcCtrlMTap::GetTapPosition(int tap, float* x, float* y) const {
   return true;
 }
 
-int CHfcCtrlMTap::GetPositionTap(float x, float y) const {
-  float best = static_cast<float>(GetWidth() + GetHeight());
+int CHfcCtrlMTap::NearestTap(float x, float y, float limit, float* distance) const {
+  float best = limit;
   int found = -1;
   for (int i = 0; i < static_cast<int>(taps_.size()); ++i) {
     float tx, ty;
@@ -62,6 +62,13 @@ int CHfcCtrlMTap::GetPositionTap(float x, float y) const {
       found = i;
     }
   }
+  *distance = best;
+  return found;
+}
+
+int CHfcCtrlMTap::GetPositionTap(float x, float y) const {
+  float best = 0.0f;
+  const int found = NearestTap(x, y, static_cast<float>(GetWidth() + GetHeight()), &best);
   return found >= 0 && best <= m_param.pointSize ? found : -1;
 }
 
@@ -76,17 +83,8 @@ bool CHfcCtrlMTap::OnHfcMouseLButtonDown(CHfcMouse*, int x, int y, int mods) {
   if (m_pListener && m_pListener->OnHfcCtrlMouseLButtonDown(this, x, y, mods)) return true;
   ReleaseFocus();
   SetMouseCapture();
-  float best = 10000.0f;
-  int nearest = -1;
-  for (int i = 0; i < static_cast<int>(taps_.size()); ++i) {
-    float tx, ty;
-    GetTapPosition(i, &tx, &ty);
-    const float d = std::hypot(tx - x, ty - y);
-    if (d < best) {
-      best = d;
-      nearest = i;
-    }
-  }
+  float best = 0.0f;
+  const int nearest = NearestTap(static_cast<float>(x), static_cast<float>(y), 10000.0f, &best);
   if (nearest >= 0 && best <= m_param.hitDistance) {
     active_ = nearest;
     accX_ = lastX_ = static_cast<float>(x);
