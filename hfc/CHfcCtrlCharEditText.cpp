@@ -53,7 +53,8 @@ bool CHfcCtrlCharEditText::Finish(int x, int y, int width, int height, int id, i
   return true;
 }
 
-bool CHfcCtrlCharEditText::Create(tagHfcCtrlCharEditTextParam* p, int id, int userValue) {
+template <typename Param>
+bool CHfcCtrlCharEditText::TakeCells(const Param* p) {
   if (!p || !p->font || p->rows < 1 || p->columns < 1) {
     m_bCreated = false;
     return false;
@@ -67,10 +68,15 @@ bool CHfcCtrlCharEditText::Create(tagHfcCtrlCharEditTextParam* p, int id, int us
   m_iCharHeight = p->charHeight ? p->charHeight : p->font->GetHeight() / 128;
   m_iRows = p->rows;
   m_iColumns = p->columns;
-  m_iStep = p->step;
   m_iReserved = p->reserved;
-  m_uStoredColor = p->storedColor;
   m_uFillColor = p->fillColor;
+  return true;
+}
+
+bool CHfcCtrlCharEditText::Create(tagHfcCtrlCharEditTextParam* p, int id, int userValue) {
+  if (!TakeCells(p)) return false;
+  m_iStep = p->step;
+  m_uStoredColor = p->storedColor;
   m_bExtended = false;
   SetFocusMergin(0);
   const int w = p->width ? p->width : m_iCharWidth * m_iColumns;
@@ -82,22 +88,8 @@ bool CHfcCtrlCharEditText::Create(tagHfcCtrlCharEditTextParam* p, int id, int us
 }
 
 bool CHfcCtrlCharEditText::CreateEx(tagHfcCtrlCharEditTextParamEx* p, int id, int userValue) {
-  if (!p || !p->font || p->rows < 1 || p->columns < 1) {
-    m_bCreated = false;
-    return false;
-  }
-  m_pFontBmp = p->font;
-  m_pBackBmp = p->background;
-  m_pOverlayBmp = p->overlay;
-  m_iBackX = p->backgroundX;
-  m_iBackY = p->backgroundY;
-  m_iCharWidth = p->charWidth ? p->charWidth : p->font->GetWidth();
-  m_iCharHeight = p->charHeight ? p->charHeight : p->font->GetHeight() / 128;
-  m_iRows = p->rows;
-  m_iColumns = p->columns;
+  if (!TakeCells(p)) return false;
   m_iStep = 1;
-  m_iReserved = p->reserved;
-  m_uFillColor = p->fillColor;
   m_uCursorColor = p->cursorColor;
   m_dSensitivity = p->sensitivity;
   m_dFineSensitivity = p->fineSensitivity;
