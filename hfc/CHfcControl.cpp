@@ -30,9 +30,7 @@ bool CHfcControl::Create(int x, int y, int width, int height, int id) {
 void CHfcControl::Destroy() {
   ReleaseFocus();
   ReleaseKeyFocus();
-  if (CHfcMouse::sm_pInstance &&
-      CHfcMouse::sm_pInstance->GetCapture() == static_cast<CHfcMouseListener*>(this))
-    CHfcMouse::sm_pInstance->ReleaseCapture();
+  if (HoldsMouseCapture()) CHfcMouse::sm_pInstance->ReleaseCapture();
   if (m_pParentLayer) m_pParentLayer->RemoveControl(this, true);
   m_rcFrame = {0, 0, 0, 0};
   m_rcFocus = {0, 0, 0, 0};
@@ -259,15 +257,19 @@ bool CHfcControl::LocalToGlobal(tagHfcPoint* point) {
 
 bool CHfcControl::SetMouseCapture() {
   CHfcMouse* hub = CHfcMouse::sm_pInstance;
-  if (!hub || hub->GetCapture() == static_cast<CHfcMouseListener*>(this)) return false;
+  if (!hub || HoldsMouseCapture()) return false;
   if (!m_pParentLayer || !m_pParentLayer->GetParentWindow()) return false;
   hub->SetCapture(this, m_pParentLayer->GetParentWindow());
   return true;
 }
 
 void CHfcControl::ReleaseMouseCapture() {
-  CHfcMouse* hub = CHfcMouse::sm_pInstance;
-  if (hub && hub->GetCapture() == static_cast<CHfcMouseListener*>(this)) hub->ReleaseCapture();
+  if (HoldsMouseCapture()) CHfcMouse::sm_pInstance->ReleaseCapture();
+}
+
+bool CHfcControl::HoldsMouseCapture() const {
+  return CHfcMouse::sm_pInstance &&
+         CHfcMouse::sm_pInstance->GetCapture() == static_cast<const CHfcMouseListener*>(this);
 }
 
 void CHfcControl::SetMouseCursorForMouseDown() {

@@ -115,6 +115,7 @@ class CHfcControl : public CHfcMouseListener,
 
   bool SetMouseCapture();
   void ReleaseMouseCapture();
+  bool HoldsMouseCapture() const;
   void SetMouseCursorForMouseDown();
   void UpdateMouseDownCounter(int elapsed);
 

@@ -7,12 +7,11 @@
 #include "hfc/CHfcDrawContext.h"
 #include "hfc/CHfcKey.h"
 #include "hfc/CHfcMouse.h"
+#include "hfc/HfcModifiers.h"
 #include "platform/HfcMemory.h"
 #include "platform/HfcTime.h"
 
 namespace {
-constexpr int kModShift = 1;
-constexpr int kModCommand = 2;
 constexpr int kCursorArrow = 0;
 constexpr int kCursorIBeam = 4;
 constexpr int kNoLongPress = 0x7FFFFFFF;
@@ -54,7 +53,8 @@ bool CHfcCtrlCharEditText::Finish(int x, int y, int width, int height, int id, i
   return true;
 }
 
-bool CHfcCtrlCharEditText::Create(tagHfcCtrlCharEditTextParam* p, int id, int userValue) {
+template <typename Param>
+bool CHfcCtrlCharEditText::TakeCells(const Param* p) {
   if (!p || !p->font || p->rows < 1 || p->columns < 1) {
     m_bCreated = false;
     return false;
@@ -68,10 +68,15 @@ bool CHfcCtrlCharEditText::Create(tagHfcCtrlCharEditTextParam* p, int id, int us
   m_iCharHeight = p->charHeight ? p->charHeight : p->font->GetHeight() / 128;
   m_iRows = p->rows;
   m_iColumns = p->columns;
-  m_iStep = p->step;
   m_iReserved = p->reserved;
-  m_uStoredColor = p->storedColor;
   m_uFillColor = p->fillColor;
+  return true;
+}
+
+bool CHfcCtrlCharEditText::Create(tagHfcCtrlCharEditTextParam* p, int id, int userValue) {
+  if (!TakeCells(p)) return false;
+  m_iStep = p->step;
+  m_uStoredColor = p->storedColor;
   m_bExtended = false;
   SetFocusMergin(0);
   const int w = p->width ? p->width : m_iCharWidth * m_iColumns;
@@ -83,22 +88,8 @@ bool CHfcCtrlCharEditText::Create(tagHfcCtrlCharEditTextParam* p, int id, int us
 }
 
 bool CHfcCtrlCharEditText::CreateEx(tagHfcCtrlCharEditTextParamEx* p, int id, int userValue) {
-  if (!p || !p->font || p->rows < 1 || p->columns < 1) {
-    m_bCreated = false;
-    return false;
-  }
-  m_pFontBmp = p->font;
-  m_pBackBmp = p->background;
-  m_pOverlayBmp = p->overlay;
-  m_iBackX = p->backgroundX;
-  m_iBackY = p->backgroundY;
-  m_iCharWidth = p->charWidth ? p->charWidth : p->font->GetWidth();
-  m_iCharHeight = p->charHeight ? p->charHeight : p->font->GetHeight() / 128;
-  m_iRows = p->rows;
-  m_iColumns = p->columns;
+  if (!TakeCells(p)) return false;
   m_iStep = 1;
-  m_iReserved = p->reserved;
-  m_uFillColor = p->fillColor;
   m_uCursorColor = p->cursorColor;
   m_dSensitivity = p->sensitivity;
   m_dFineSensitivity = p->fineSensitivity;
@@ -152,12 +143,6 @@ void CHfcCtrlCharEditText::Destroy() {
   CHfcControl::Destroy();
 }
 
-bool CHfcCtrlCharEditText::HoldsCapture() const {
-  return CHfcMouse::sm_pInstance &&
-         CHfcMouse::sm_pInstance->GetCapture() ==
-             static_cast<const CHfcMouseListener*>(static_cast<const CHfcControl*>(this));
-}
-
 void CHfcCtrlCharEditText::Report(int value) {
   if (m_pListener) m_pListener->OnHfcCtrlIntValueChanged(this, value);
 }
@@ -175,7 +160,7 @@ bool CHfcCtrlCharEditText::OnHfcMouseLButtonDown(CHfcMouse* m, int x, int y, int
   if (m_bEditing) return true;
   if (m_pListener && m_pListener->OnHfcCtrlMouseLButtonDown(this, x, y, mods)) return true;
   int v = 0;
-  if ((mods & kModCommand) && m_pListener && m_pListener->OnHfcCtrlDefaultIntValueRequired(this, &v))
+  if ((mods & kHfcModCommand) && m_pListener && m_pListener->OnHfcCtrlDefaultIntValueRequired(this, &v))
     SetIntValue(v, true);
   m_ptPress = {x, y};
   m_iAccum = m_iLastReported = GetIntValue();
@@ -188,8 +173,8 @@ bool CHfcCtrlCharEditText::OnHfcMouseMove(CHfcMouse* m, int x, int y, int mods) 
   if (m_bExtended) return OnMouseMoveEx(m, x, y, mods);
   m_iPressTime = kNoLongPress;
   if (m_pListener && m_pListener->OnHfcCtrlMouseMove(this, x, y, mods)) return true;
-  if (!m_bEditing && HoldsCapture()) {
-    const bool fine = (mods & kModShift) != 0;
+  if (!m_bEditing && HoldsMouseCapture()) {
+    const bool fine = (mods & kHfcModShift) != 0;
     const int step = fine ? 1 : std::max(m_iStep, 1);
     if (!fine && m_iAccum % step != 0) {
       m_iAccum -= m_iAccum % step;
@@ -213,7 +198,7 @@ bool CHfcCtrlCharEditText::OnHfcMouseLButtonUp(CHfcMouse* m, int x, int y, int m
     CHfcMouse::SetCursorById(kCursorIBeam);
   else if (m_pListener)
     m_pListener->OnHfcCtrlMouseLButtonUp(this, x, y, mods);
-  if (HoldsCapture()) ReleaseMouseCapture();
+  if (HoldsMouseCapture()) ReleaseMouseCapture();
   return true;
 }
 
@@ -262,11 +247,11 @@ bool CHfcCtrlCharEditText::OnMouseLButtonDownEx(CHfcMouse* m, int x, int y, int 
 
 bool CHfcCtrlCharEditText::OnMouseMoveEx(CHfcMouse* m, int x, int y, int mods) {
   if (m_pListener && m_pListener->OnHfcCtrlMouseMove(this, x, y, mods)) return true;
-  if (!HoldsCapture()) return false;
+  if (!HoldsMouseCapture()) return false;
   if (m_bEditing) {
     m_pEngine->MouseMove(m, x, y, mods);
   } else if (y != m_ptPress.y) {
-    const double per = (mods & kModShift) ? m_dFineSensitivity
+    const double per = (mods & kHfcModShift) ? m_dFineSensitivity
                                           : m_dSensitivity * static_cast<double>(GetMouseDeltaRatio());
     m_dAccum += static_cast<double>(m_ptPress.y - y) * per;
     const int64_t t = static_cast<int64_t>(m_dAccum);
@@ -281,7 +266,7 @@ bool CHfcCtrlCharEditText::OnMouseMoveEx(CHfcMouse* m, int x, int y, int mods) {
 
 bool CHfcCtrlCharEditText::OnMouseLButtonUpEx(CHfcMouse*, int x, int y, int mods) {
   if (m_pListener && m_pListener->OnHfcCtrlMouseLButtonUp(this, x, y, mods)) return true;
-  if (HoldsCapture()) ReleaseMouseCapture();
+  if (HoldsMouseCapture()) ReleaseMouseCapture();
   return true;
 }
 
@@ -313,7 +298,7 @@ bool CHfcCtrlCharEditText::StepKey(int key) {
 }
 
 bool CHfcCtrlCharEditText::OnKeyDown(int chr, int, int mods) {
-  if (HoldsCapture()) return true;
+  if (HoldsMouseCapture()) return true;
   if (m_bEditing) {
     if (chr >= 32 && chr != CHfcEditTextEngine::kKeyDelete) return true;
     m_pEngine->KeyDown(chr, mods);

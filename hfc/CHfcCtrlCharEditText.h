@@ -116,10 +116,13 @@ class CHfcCtrlCharEditText : public CHfcControl, public CHfcEditTextEngineListen
   void OnMouseLostCaptureEx(CHfcMouse* m);
 
  private:
+  // The cells, pictures and colours both records give; false, and not
+  // created, without a record, a font or a cell.
+  template <typename Param>
+  bool TakeCells(const Param* p);
   // The shared part of the three creations, after the record is copied.
   bool Finish(int x, int y, int width, int height, int id, int userValue, int minimum,
               int maximum);
-  bool HoldsCapture() const;
   void Report(int value);
   bool StepKey(int key);
   void DrawBackground(CHfcDrawContext* context);

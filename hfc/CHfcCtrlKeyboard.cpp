@@ -118,11 +118,6 @@ void CHfcCtrlKeyboard::Update(bool all, bool flush) {
   }
 }
 
-bool CHfcCtrlKeyboard::HoldsCapture() const {
-  return CHfcMouse::sm_pInstance &&
-         CHfcMouse::sm_pInstance->GetCapture() == static_cast<const CHfcMouseListener*>(this);
-}
-
 void CHfcCtrlKeyboard::ReportNote(int key, bool on) {
   if (!m_pListener) return;
   const uint32_t note = static_cast<uint32_t>(m_param.lowestNote + key) | (on ? kNoteOn : 0u);
@@ -150,7 +145,7 @@ bool CHfcCtrlKeyboard::OnHfcMouseLButtonDoubleClick(CHfcMouse* m, int x, int y, 
 
 bool CHfcCtrlKeyboard::OnHfcMouseMove(CHfcMouse*, int x, int y, int mods) {
   if (m_pListener && m_pListener->OnHfcCtrlMouseMove(this, x, y, mods)) return true;
-  if (!HoldsCapture()) return true;
+  if (!HoldsMouseCapture()) return true;
   const int key = KeyAt(x, y);
   m_iCurrentKey = key;
   if (key == m_iPreviousKey) return true;

@@ -51,7 +51,6 @@ class CHfcCtrlKeyboard : public CHfcControl {
  private:
   int KeyAt(int x, int y) const;
   void ReportNote(int key, bool on);
-  bool HoldsCapture() const;
 
   tagHfcCtrlKeyboardParam m_param{};
   int32_t m_iCurrentKey = kNoKey;

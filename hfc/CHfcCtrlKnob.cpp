@@ -7,11 +7,10 @@
 #include "hfc/CHfcDrawContext.h"
 #include "hfc/CHfcKey.h"
 #include "hfc/CHfcMouse.h"
+#include "hfc/HfcLinearDrag.h"
+#include "hfc/HfcModifiers.h"
 
 namespace {
-constexpr int kModShift = 1;
-constexpr int kModCommand = 2;
-constexpr int kModOption = 4;
 constexpr float kTwoPi = 6.2831855f;
 // The travel: clockwise over 312 degrees from 246 degrees, the rest of the
 // circle a dead zone at the bottom.
@@ -151,14 +150,9 @@ int CHfcCtrlKnob::CircularValue(float fraction) const {
          static_cast<int>(std::trunc(static_cast<float>(m_param.maximum - m_param.minimum) * fraction));
 }
 
-bool CHfcCtrlKnob::HoldsCapture() const {
-  return CHfcMouse::sm_pInstance &&
-         CHfcMouse::sm_pInstance->GetCapture() == static_cast<const CHfcMouseListener*>(this);
-}
-
 bool CHfcCtrlKnob::OnHfcMouseLButtonDown(CHfcMouse*, int x, int y, int mods) {
   if (m_pListener && m_pListener->OnHfcCtrlMouseLButtonDown(this, x, y, mods)) return true;
-  if ((mods & kModCommand) && m_pListener) {
+  if ((mods & kHfcModCommand) && m_pListener) {
     int v = 0;
     if (m_pListener->OnHfcCtrlDefaultIntValueRequired(this, &v)) SetIntValue(v, true);
   }
@@ -167,7 +161,7 @@ bool CHfcCtrlKnob::OnHfcMouseLButtonDown(CHfcMouse*, int x, int y, int mods) {
   m_fStartValue = GetFloatValue();
   m_fLastFraction = GetFloatValue();
   m_iDragMode = CHfcControl::sm_iGlobalKnobMode;
-  if (mods & kModOption) m_iDragMode = CHfcControl::sm_iGlobalKnobMode == 2 ? 0 : 2;
+  if (mods & kHfcModOption) m_iDragMode = CHfcControl::sm_iGlobalKnobMode == 2 ? 0 : 2;
   if (m_iDragMode == 1) {
     if (m_pListener) m_pListener->OnHfcCtrlBeginEdit(this);
   } else if (m_iDragMode == 0) {
@@ -193,7 +187,7 @@ bool CHfcCtrlKnob::OnHfcMouseLButtonDoubleClick(CHfcMouse* m, int x, int y, int 
 
 bool CHfcCtrlKnob::OnHfcMouseMove(CHfcMouse*, int x, int y, int mods) {
   if (m_pListener && m_pListener->OnHfcCtrlMouseMove(this, x, y, mods)) return true;
-  if (!HoldsCapture()) return true;
+  if (!HoldsMouseCapture()) return true;
   if (m_iDragMode == 1) {
     const int n = m_iAccumulator + PointToValueRelativeCircular(m_ptPress, {x, y});
     if (n != m_iAccumulator) {
@@ -218,13 +212,8 @@ bool CHfcCtrlKnob::OnHfcMouseMove(CHfcMouse*, int x, int y, int mods) {
     }
     return true;
   }
-  // A step below 1 would never move the value (and 0 cannot divide).
-  const int step = (mods & kModShift) ? 1 : std::max(m_param.step, 1);
-  if (!(mods & kModShift) && m_iAccumulator % step != 0) {
-    m_iAccumulator -= m_iAccumulator % step;
-    if (y > m_ptPress.y) m_iAccumulator += step;
-  }
-  m_iAccumulator += (m_ptPress.y - y) * step;
+  const bool fine = (mods & kHfcModShift) != 0;
+  m_iAccumulator = HfcLinearDrag(m_iAccumulator, m_ptPress.y, y, m_param.step, fine);
   const int r = ClipIntValueRange(m_iAccumulator);
   if (r != m_iLastReported) {
     m_iLastReported = r;

@@ -52,7 +52,6 @@ class CHfcCtrlKnob : public CHfcControl {
   static long InternalRoundTo(long a, long b) { return b == 0 ? a : a - a % b; }
 
  private:
-  bool HoldsCapture() const;
   int CircularValue(float fraction) const;
 
   tagHfcCtrlKnobParam m_param{};

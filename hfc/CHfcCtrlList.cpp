@@ -9,15 +9,12 @@
 #include "hfc/CHfcMouse.h"
 #include "hfc/CHfcOffscreenContext.h"
 #include "hfc/CHfcWindowLayer.h"
+#include "hfc/HfcModifiers.h"
 #include "platform/HfcDebug.h"
 #include "platform/HfcMemory.h"
 #include "platform/HfcTime.h"
 
 namespace {
-
-constexpr int kModShift = 1;
-constexpr int kModCommand = 2;
-constexpr int kModControl = 8;
 constexpr int kKeyReturn = 13;
 constexpr int kKeyLeft = 37;
 constexpr int kKeyUp = 38;
@@ -566,7 +563,7 @@ void CHfcCtrlList::SelectFinish() { SendEvent(kEventSelectFinish, 0, nullptr); }
 bool CHfcCtrlList::OnHfcMouseLButtonDown(CHfcMouse*, int x, int y, int mods) {
   if (m_pListener && m_pListener->OnHfcCtrlMouseLButtonDown(this, x, y, mods)) return true;
   const int i = PointToIndex(x, y);
-  if (mods & kModControl) {
+  if (mods & kHfcModControl) {
     tagHfcPoint p{x + m_rcFrame.left, y + m_rcFrame.top};
     SendEvent(kEventContext, i, &p);
   }
@@ -575,9 +572,9 @@ bool CHfcCtrlList::OnHfcMouseLButtonDown(CHfcMouse*, int x, int y, int mods) {
   mPressed = 0;
   CHfcCtrlListItem* item = GetItem(i);
   if (!item || !item->GetEnabled()) return true;
-  if (mParam.multipleSelection && (mods & kModCommand)) {
+  if (mParam.multipleSelection && (mods & kHfcModCommand)) {
     mGesture = 2;
-  } else if (mParam.multipleSelection && (mods & kModShift)) {
+  } else if (mParam.multipleSelection && (mods & kHfcModShift)) {
     int first = GetSelectedItemIndex();
     if (first < 0) first = 0;
     const int from = std::min(first, i);

@@ -89,11 +89,6 @@ void CHfcCtrlSwitch::Draw(CHfcDrawContext* dc) {
   if (IsFocused()) DrawFocus(dc);
 }
 
-bool CHfcCtrlSwitch::HoldsCapture() const {
-  return CHfcMouse::sm_pInstance &&
-         CHfcMouse::sm_pInstance->GetCapture() == static_cast<const CHfcMouseListener*>(this);
-}
-
 bool CHfcCtrlSwitch::OnHfcMouseLButtonDown(CHfcMouse*, int x, int y, int mods) {
   if (!m_bEnabled) return false;
   if (!m_pListener) return true;
@@ -117,7 +112,7 @@ bool CHfcCtrlSwitch::OnHfcMouseLButtonDoubleClick(CHfcMouse* m, int x, int y, in
 }
 
 bool CHfcCtrlSwitch::OnHfcMouseLButtonUp(CHfcMouse*, int, int, int) {
-  if (!HoldsCapture()) return false;
+  if (!HoldsMouseCapture()) return false;
   ReleaseMouseCapture();
   return true;
 }
@@ -140,7 +135,7 @@ bool CHfcCtrlSwitch::OnHfcMouseMove(CHfcMouse*, int x, int y, int mods) {
 }
 
 bool CHfcCtrlSwitch::OnKeyChar(int chr) {
-  if (m_bSpaceKey && !HoldsCapture() && chr == 32 && m_pListener)
+  if (m_bSpaceKey && !HoldsMouseCapture() && chr == 32 && m_pListener)
     m_pListener->OnHfcCtrlIntValueChanged(this, static_cast<int>(GetIntValue() | kPressed));
   return false;
 }

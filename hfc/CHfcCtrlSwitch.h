@@ -57,7 +57,6 @@ class CHfcCtrlSwitch : public CHfcControl {
   // Clears, paints the background and the frame: the text switch draws
   // its text over this.
   void DrawFrame(CHfcDrawContext* dc, bool clearFirst);
-  bool HoldsCapture() const;
 
   CHfcBmp* m_pSkin = nullptr;
   CHfcBmp* m_pBgBmp = nullptr;

@@ -44,6 +44,26 @@ void CHfcCtrlTextSwitch::Draw(CHfcDrawContext* dc) {
   if (IsFocused()) DrawFocus(dc);
 }
 
+int CHfcCtrlTextSwitch::TextTop() const {
+  if (!m_pFont) return 0;
+  const int h = GetHeight();
+  int ty = 0;
+  switch (m_iVAlign) {
+    case 2:
+      ty = h - m_pFont->textHeight - m_iVMargin;
+      break;
+    case 1:
+      ty = (h - m_pFont->textHeight) / 2 + m_iVMargin;
+      break;
+    case 0:
+      ty = m_iVMargin;
+      break;
+    default:
+      break;
+  }
+  return ty < 0 ? 0 : ty;
+}
+
 void CHfcCtrlTextSwitch::DrawText(CHfcDrawContext* dc) {
   if (!dc || !m_pFont || !m_pText) return;
   const int tw = HfcGetBmpTextWidth(m_pFont, m_pText);
@@ -64,23 +84,8 @@ void CHfcCtrlTextSwitch::DrawText(CHfcDrawContext* dc) {
     default:
       break;
   }
-  const int h = GetHeight();
-  int ty = 0;
-  switch (m_iVAlign) {
-    case 2:
-      ty = h - m_pFont->textHeight - m_iVMargin;
-      break;
-    case 1:
-      ty = (h - m_pFont->textHeight) / 2 + m_iVMargin;
-      break;
-    case 0:
-      ty = m_iVMargin;
-      break;
-    default:
-      break;
-  }
   if (tx < 0) tx = 0;
-  if (ty < 0) ty = 0;
+  const int ty = TextTop();
   uint32_t colour = m_uTextColor;
   if (!m_bEnabled) {
     const uint32_t alpha = static_cast<uint32_t>(static_cast<float>(colour >> 24) * m_fDisabledAlpha);

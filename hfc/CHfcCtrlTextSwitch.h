@@ -30,6 +30,10 @@ class CHfcCtrlTextSwitch : public CHfcCtrlSwitch {
   tagHfcBmpFontInfo* GetFont() const { return m_pFont; }
 
  protected:
+  // Where the text's top goes inside the frame by the vertical alignment
+  // (never above the frame).
+  int TextTop() const;
+
   tagHfcBmpFontInfo* m_pFont = nullptr;
   char* m_pText = nullptr;
   uint32_t m_uTextColor = 0;

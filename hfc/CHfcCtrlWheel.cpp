@@ -6,11 +6,8 @@
 #include "hfc/CHfcDrawContext.h"
 #include "hfc/CHfcKey.h"
 #include "hfc/CHfcMouse.h"
-
-namespace {
-constexpr int kModShift = 1;
-constexpr int kModCommand = 2;
-}  // namespace
+#include "hfc/HfcLinearDrag.h"
+#include "hfc/HfcModifiers.h"
 
 CHfcCtrlWheel::~CHfcCtrlWheel() = default;
 
@@ -65,16 +62,11 @@ void CHfcCtrlWheel::Draw(CHfcDrawContext* dc) {
   dc->CopyBmp(m_rcFrame.left, m_rcFrame.top, GetWidth(), h, m_param.skin, 0, GetFrameIndex() * h);
 }
 
-bool CHfcCtrlWheel::HoldsCapture() const {
-  return CHfcMouse::sm_pInstance &&
-         CHfcMouse::sm_pInstance->GetCapture() == static_cast<const CHfcMouseListener*>(this);
-}
-
 bool CHfcCtrlWheel::OnHfcMouseLButtonDown(CHfcMouse*, int x, int y, int mods) {
   if (m_pListener && m_pListener->OnHfcCtrlMouseLButtonDown(this, x, y, mods)) return true;
   if (CHfcKey::sm_pInstance) CHfcKey::sm_pInstance->ReleaseFocus();
   if (m_pListener) m_pListener->OnHfcCtrlBeginEdit(this);
-  if ((mods & kModCommand) && m_pListener) {
+  if ((mods & kHfcModCommand) && m_pListener) {
     int v = 0;
     if (m_pListener->OnHfcCtrlDefaultIntValueRequired(this, &v)) SetIntValue(v, true);
   }
@@ -92,13 +84,9 @@ bool CHfcCtrlWheel::OnHfcMouseLButtonDoubleClick(CHfcMouse* m, int x, int y, int
 
 bool CHfcCtrlWheel::OnHfcMouseMove(CHfcMouse*, int x, int y, int mods) {
   if (m_pListener && m_pListener->OnHfcCtrlMouseMove(this, x, y, mods)) return true;
-  if (!HoldsCapture()) return true;
-  const int step = (mods & kModShift) ? 1 : std::max(m_param.step, 1);
-  if (!(mods & kModShift) && m_iAccumulator % step != 0) {
-    m_iAccumulator -= m_iAccumulator % step;
-    if (y > m_ptPress.y) m_iAccumulator += step;
-  }
-  m_iAccumulator += (m_ptPress.y - y) * step;
+  if (!HoldsMouseCapture()) return true;
+  const bool fine = (mods & kHfcModShift) != 0;
+  m_iAccumulator = HfcLinearDrag(m_iAccumulator, m_ptPress.y, y, m_param.step, fine);
   const int r = ClipIntValueRange(m_iAccumulator);
   if (r != m_iLastReported) {
     m_iLastReported = r;

@@ -38,7 +38,6 @@ class CHfcCtrlWheel : public CHfcControl {
   int GetFrameIndex();
 
  private:
-  bool HoldsCapture() const;
 
   tagHfcCtrlWheelParam m_param{};
   tagHfcPoint m_ptPress{0, 0};

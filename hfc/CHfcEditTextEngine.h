@@ -9,6 +9,7 @@
 
 #include "hfc/CHfcEditTextEngineListener.h"
 #include "hfc/HfcBmpFontInfo.h"
+#include "hfc/HfcModifiers.h"
 
 class CHfcBmp;
 class CHfcDrawContext;
@@ -25,7 +26,7 @@ class CHfcEditTextEngine {
   static constexpr int kKeyUp = 30;
   static constexpr int kKeyDown = 31;
   static constexpr int kKeyDelete = 127;
-  static constexpr int kModShift = 1;
+  static constexpr int kModShift = kHfcModShift;
   static constexpr unsigned int kMinCapacity = 1024;
   // The blink runs over 500 units, 20 a tick; the cursor shows in the
   // upper half.

@@ -4,7 +4,6 @@
 
 #include "hfc/CHfcBmp.h"
 #include "hfc/CHfcDrawContext.h"
-#include "spare/HfcCaptureUtil.h"
 
 bool CHfcCtrlButton::Create(const tagHfcCtrlButtonParam* p, int id, int flags) {
   if (!p || p->values < 1) return false;
@@ -62,7 +61,7 @@ bool CHfcCtrlButton::OnHfcMouseLButtonDown(CHfcMouse*, int x, int y, int mods) {
 
 bool CHfcCtrlButton::OnHfcMouseMove(CHfcMouse*, int x, int y, int mods) {
   if (m_pListener && m_pListener->OnHfcCtrlMouseMove(this, x, y, mods)) return true;
-  if (HfcHoldsCapture(this)) {
+  if (HoldsMouseCapture()) {
     const bool inside = x >= 0 && x < GetWidth() && y >= 0 && y < GetHeight();
     if (inside != pressed_) {
       pressed_ = inside;
@@ -73,7 +72,7 @@ bool CHfcCtrlButton::OnHfcMouseMove(CHfcMouse*, int x, int y, int mods) {
 }
 
 bool CHfcCtrlButton::OnHfcMouseLButtonUp(CHfcMouse*, int, int, int) {
-  if (!HfcHoldsCapture(this)) return false;
+  if (!HoldsMouseCapture()) return false;
   if (pressed_) {
     pressed_ = false;
     if (m_pListener) m_pListener->OnHfcCtrlIntValueChanged(this, m_iValue);

@@ -8,9 +8,8 @@
 #include "hfc/CHfcDrawContext.h"
 #include "hfc/CHfcKey.h"
 #include "platform/HfcDebug.h"
-#include "spare/HfcCaptureUtil.h"
 #include "spare/HfcGlyphCell.h"
-#include "spare/HfcModifierBits.h"
+#include "hfc/HfcModifiers.h"
 
 CHfcCtrlCharLcd::CHfcCtrlCharLcd() = default;
 
@@ -276,7 +275,7 @@ bool CHfcCtrlCharLcd::OnHfcMouseLButtonDoubleClick(CHfcMouse* m, int x, int y, i
 
 bool CHfcCtrlCharLcd::OnHfcMouseMove(CHfcMouse*, int x, int y, int mods) {
   if (m_pListener && m_pListener->OnHfcCtrlMouseMove(this, x, y, mods)) return true;
-  if (!HfcHoldsCapture(this)) return true;
+  if (!HoldsMouseCapture()) return true;
   if (!edit_.empty()) {
     selectionActive_ = true;
     const int p = ClampToRange(CellAt(x));
@@ -305,7 +304,7 @@ bool CHfcCtrlCharLcd::OnHfcMouseLButtonUp(CHfcMouse*, int x, int, int) {
     }
     m_bDirty = true;
   }
-  if (HfcHoldsCapture(this)) ReleaseMouseCapture();
+  if (HoldsMouseCapture()) ReleaseMouseCapture();
   return true;
 }
 

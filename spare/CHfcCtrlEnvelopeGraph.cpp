@@ -5,8 +5,7 @@
 #include "hfc/CHfcBmp.h"
 #include "hfc/CHfcDrawContext.h"
 #include "hfc/CHfcMouse.h"
-#include "spare/HfcCaptureUtil.h"
-#include "spare/HfcModifierBits.h"
+#include "hfc/HfcModifiers.h"
 
 CHfcCtrlEnvelopeGraph::CHfcCtrlEnvelopeGraph() : m_param{} {}
 
@@ -166,7 +165,7 @@ bool CHfcCtrlEnvelopeGraph::OnHfcMouseLButtonDown(CHfcMouse*, int x, int y, int 
 
 bool CHfcCtrlEnvelopeGraph::OnHfcMouseMove(CHfcMouse*, int x, int y, int mods) {
   if (m_pListener && m_pListener->OnHfcCtrlMouseMove(this, x, y, mods)) return true;
-  if (!HfcHoldsCapture(this)) return false;
+  if (!HoldsMouseCapture()) return false;
   const int p = selected_;
   if (!ValidIndex(p)) return true;
   const int s = m_param.handleSize, W = m_param.width, H = m_param.height, M = m_param.maximum;
@@ -187,7 +186,7 @@ bool CHfcCtrlEnvelopeGraph::OnHfcMouseMove(CHfcMouse*, int x, int y, int mods) {
 }
 
 bool CHfcCtrlEnvelopeGraph::OnHfcMouseLButtonUp(CHfcMouse*, int, int, int) {
-  if (HfcHoldsCapture(this)) ReleaseMouseCapture();
+  if (HoldsMouseCapture()) ReleaseMouseCapture();
   return true;
 }
 

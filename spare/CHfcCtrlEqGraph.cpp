@@ -5,8 +5,7 @@
 
 #include "hfc/CHfcDrawContext.h"
 #include "hfc/CHfcKey.h"
-#include "spare/HfcCaptureUtil.h"
-#include "spare/HfcModifierBits.h"
+#include "hfc/HfcModifiers.h"
 
 bool CHfcCtrlEqGraph::Create(const tagHfcCtrlEqGraphParam* p, int id, int flags) {
   if (!p || p->bands < 1 || p->width <= 0 || p->height <= 0) return false;
@@ -197,7 +196,7 @@ bool CHfcCtrlEqGraph::OnHfcMouseLButtonDown(CHfcMouse*, int x, int y, int mods) 
 
 bool CHfcCtrlEqGraph::OnHfcMouseMove(CHfcMouse*, int x, int y, int mods) {
   if (m_pListener && m_pListener->OnHfcCtrlMouseMove(this, x, y, mods)) return true;
-  if (!HfcHoldsCapture(this) || dragged_ < 0) return true;
+  if (!HoldsMouseCapture() || dragged_ < 0) return true;
   float dx = static_cast<float>(x - lastX_), dy = static_cast<float>(y - lastY_);
   if (mods & kHfcModShift) {
     dx *= 0.1f;
@@ -218,7 +217,7 @@ bool CHfcCtrlEqGraph::OnHfcMouseMove(CHfcMouse*, int x, int y, int mods) {
 }
 
 bool CHfcCtrlEqGraph::OnHfcMouseLButtonUp(CHfcMouse*, int, int, int) {
-  if (!HfcHoldsCapture(this)) return false;
+  if (!HoldsMouseCapture()) return false;
   ReleaseMouseCapture();
   return true;
 }

@@ -4,8 +4,7 @@
 
 #include "hfc/CHfcBmp.h"
 #include "hfc/CHfcDrawContext.h"
-#include "spare/HfcCaptureUtil.h"
-#include "spare/HfcModifierBits.h"
+#include "hfc/HfcModifiers.h"
 
 const tagHfcCtrlHorizontalFaderParam CHfcCtrlHorizontalFader::sm_mInitParam{};
 
@@ -104,7 +103,7 @@ bool CHfcCtrlHorizontalFader::OnHfcMouseLButtonDown(CHfcMouse*, int x, int y, in
 
 bool CHfcCtrlHorizontalFader::OnHfcMouseMove(CHfcMouse*, int x, int y, int mods) {
   if (m_pListener && m_pListener->OnHfcCtrlMouseMove(this, x, y, mods)) return true;
-  if (!HfcHoldsCapture(this) || !m_bDragging) return false;
+  if (!HoldsMouseCapture() || !m_bDragging) return false;
   const int factor = (mods & kHfcModShift) ? m_param.fineFactor : m_param.coarseFactor;
   m_iAccumulator -= (m_iLastX - x) * factor;
   if (m_pListener) m_pListener->OnHfcCtrlIntValueChanged(this, ClipIntValueRange(m_iAccumulator));
@@ -113,7 +112,7 @@ bool CHfcCtrlHorizontalFader::OnHfcMouseMove(CHfcMouse*, int x, int y, int mods)
 }
 
 bool CHfcCtrlHorizontalFader::OnHfcMouseLButtonUp(CHfcMouse*, int, int, int) {
-  if (!HfcHoldsCapture(this)) return false;
+  if (!HoldsMouseCapture()) return false;
   if (m_pListener) m_pListener->OnHfcCtrlEndEdit(this);
   m_bDragging = false;
   ReleaseMouseCapture();

@@ -1,7 +1,7 @@
 #pragma once
 // A horizontal level meter: the lit bar rises at once, falls at the decay
 // rate on idle, and a peak marker stays for the hold time.
-#include "hfc/CHfcControl.h"
+#include "spare/CHfcVuMeterBase.h"
 
 struct tagHfcCtrlHorizontalVuMeterParam {
   int x = 0, y = 0;
@@ -17,27 +17,18 @@ struct tagHfcCtrlHorizontalVuMeterParam {
   int peakHold = 0;        // ms
 };
 
-class CHfcCtrlHorizontalVuMeter : public CHfcControl {
+class CHfcCtrlHorizontalVuMeter : public CHfcVuMeterBase {
  public:
   static const tagHfcCtrlHorizontalVuMeterParam sm_mInitParam;
 
   CHfcCtrlHorizontalVuMeter();
   // False without a record or a bar picture, or for an empty scale.
   bool Create(const tagHfcCtrlHorizontalVuMeterParam* param, int id, int flags);
-  bool OnHfcMouseLButtonDown(CHfcMouse* m, int x, int y, int mods) override;
-  bool OnHfcMouseLButtonDoubleClick(CHfcMouse* m, int x, int y, int mods) override {
-    return OnHfcMouseLButtonDown(m, x, y, mods);
-  }
-  bool OnHfcMouseLButtonUp(CHfcMouse* m, int x, int y, int mods) override;
   void Draw(CHfcDrawContext* dc) override;
   void OnIdle(int elapsed) override;
-  void SetFloatValue(float v, bool redraw) override;
-
-  float GetPeak() const { return m_fPeak; }
-  int GetPeakHoldLeft() const { return m_iHoldLeft; }
 
  private:
+  tagHfcVuMeterScale Scale() const override;
+
   tagHfcCtrlHorizontalVuMeterParam m_param;
-  float m_fPeak = -40.0f;
-  int m_iHoldLeft = 0;
 };

@@ -4,8 +4,7 @@
 #include <cmath>
 
 #include "hfc/CHfcDrawContext.h"
-#include "spare/HfcCaptureUtil.h"
-#include "spare/HfcModifierBits.h"
+#include "hfc/HfcModifiers.h"
 
 namespace {
 constexpr float kPi = 3.14159265f;
@@ -51,8 +50,8 @@ bool CHfcCtrlMTap::GetTapPosition(int tap, float* x, float* y) const {
   return true;
 }
 
-int CHfcCtrlMTap::GetPositionTap(float x, float y) const {
-  float best = static_cast<float>(GetWidth() + GetHeight());
+int CHfcCtrlMTap::NearestTap(float x, float y, float limit, float* distance) const {
+  float best = limit;
   int found = -1;
   for (int i = 0; i < static_cast<int>(taps_.size()); ++i) {
     float tx, ty;
@@ -63,6 +62,13 @@ int CHfcCtrlMTap::GetPositionTap(float x, float y) const {
       found = i;
     }
   }
+  *distance = best;
+  return found;
+}
+
+int CHfcCtrlMTap::GetPositionTap(float x, float y) const {
+  float best = 0.0f;
+  const int found = NearestTap(x, y, static_cast<float>(GetWidth() + GetHeight()), &best);
   return found >= 0 && best <= m_param.pointSize ? found : -1;
 }
 
@@ -77,17 +83,8 @@ bool CHfcCtrlMTap::OnHfcMouseLButtonDown(CHfcMouse*, int x, int y, int mods) {
   if (m_pListener && m_pListener->OnHfcCtrlMouseLButtonDown(this, x, y, mods)) return true;
   ReleaseFocus();
   SetMouseCapture();
-  float best = 10000.0f;
-  int nearest = -1;
-  for (int i = 0; i < static_cast<int>(taps_.size()); ++i) {
-    float tx, ty;
-    GetTapPosition(i, &tx, &ty);
-    const float d = std::hypot(tx - x, ty - y);
-    if (d < best) {
-      best = d;
-      nearest = i;
-    }
-  }
+  float best = 0.0f;
+  const int nearest = NearestTap(static_cast<float>(x), static_cast<float>(y), 10000.0f, &best);
   if (nearest >= 0 && best <= m_param.hitDistance) {
     active_ = nearest;
     accX_ = lastX_ = static_cast<float>(x);
@@ -99,7 +96,7 @@ bool CHfcCtrlMTap::OnHfcMouseLButtonDown(CHfcMouse*, int x, int y, int mods) {
 
 bool CHfcCtrlMTap::OnHfcMouseMove(CHfcMouse*, int x, int y, int mods) {
   if (m_pListener && m_pListener->OnHfcCtrlMouseMove(this, x, y, mods)) return true;
-  if (!HfcHoldsCapture(this) || active_ < 0) return true;
+  if (!HoldsMouseCapture() || active_ < 0) return true;
   float dx = x - lastX_, dy = y - lastY_;
   if (mods & kHfcModShift) {
     dx *= 0.1f;
@@ -116,7 +113,7 @@ bool CHfcCtrlMTap::OnHfcMouseMove(CHfcMouse*, int x, int y, int mods) {
 }
 
 bool CHfcCtrlMTap::OnHfcMouseLButtonUp(CHfcMouse*, int, int, int) {
-  if (!HfcHoldsCapture(this)) return false;
+  if (!HoldsMouseCapture()) return false;
   ReleaseMouseCapture();
   return true;
 }

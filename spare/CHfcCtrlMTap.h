@@ -69,6 +69,9 @@ class CHfcCtrlMTap : public CHfcControl {
   };
   bool InRange(int tap) const { return tap >= 0 && tap < static_cast<int>(taps_.size()); }
   void Report(float px, float py);
+  // The tap nearest to (x, y) closer than `limit` (-1 for none), and in
+  // *distance its distance (`limit` for none).
+  int NearestTap(float x, float y, float limit, float* distance) const;
 
   tagHfcCtrlMTapParam m_param;
   std::vector<Tap> taps_;

@@ -4,7 +4,6 @@
 
 #include "hfc/CHfcBmp.h"
 #include "hfc/CHfcDrawContext.h"
-#include "spare/HfcCaptureUtil.h"
 
 const tagHfcCtrlScrollBarParam CHfcCtrlScrollBar::sm_mInitParam{};
 
@@ -141,7 +140,7 @@ void CHfcCtrlScrollBar::OnIdle(int elapsed) {
 
 bool CHfcCtrlScrollBar::OnHfcMouseMove(CHfcMouse*, int x, int y, int mods) {
   if (m_pListener && m_pListener->OnHfcCtrlMouseMove(this, x, y, mods)) return true;
-  if (!HfcHoldsCapture(this)) return true;
+  if (!HoldsMouseCapture()) return true;
   if (pressed_ == kThumb) {
     const int p = std::clamp(pressThumb_ + (Vertical() ? y - pressY_ : x - pressX_), 0, travel_);
     const int v = std::clamp(PositionToValue(p), m_iMin, m_iMax);

@@ -7,8 +7,7 @@
 #include "hfc/CHfcDrawContext.h"
 #include "hfc/CHfcKey.h"
 #include "hfc/CHfcMouse.h"
-#include "spare/HfcCaptureUtil.h"
-#include "spare/HfcModifierBits.h"
+#include "hfc/HfcModifiers.h"
 
 namespace {
 constexpr float kPi = 3.14159265f;
@@ -105,7 +104,7 @@ bool CHfcCtrlSelectKnob::OnHfcMouseLButtonDown(CHfcMouse*, int x, int y, int mod
 
 bool CHfcCtrlSelectKnob::OnHfcMouseMove(CHfcMouse*, int x, int y, int mods) {
   if (m_pListener && m_pListener->OnHfcCtrlMouseMove(this, x, y, mods)) return true;
-  if (!HfcHoldsCapture(this)) return true;
+  if (!HoldsMouseCapture()) return true;
   if (dragMode_ == 1) {
     const float p = relative_ + PointToValueRelativeCircular(last_, {x, y});
     const int index = Quantize(p);
@@ -138,7 +137,7 @@ bool CHfcCtrlSelectKnob::OnHfcMouseMove(CHfcMouse*, int x, int y, int mods) {
 }
 
 bool CHfcCtrlSelectKnob::OnHfcMouseLButtonUp(CHfcMouse*, int, int, int) {
-  if (HfcHoldsCapture(this)) ReleaseMouseCapture();
+  if (HoldsMouseCapture()) ReleaseMouseCapture();
   return true;
 }
 

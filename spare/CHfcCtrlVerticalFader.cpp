@@ -4,8 +4,7 @@
 
 #include "hfc/CHfcBmp.h"
 #include "hfc/CHfcDrawContext.h"
-#include "spare/HfcCaptureUtil.h"
-#include "spare/HfcModifierBits.h"
+#include "hfc/HfcModifiers.h"
 
 const tagHfcCtrlVerticalFaderParam CHfcCtrlVerticalFader::sm_mInitParam{};
 
@@ -93,7 +92,7 @@ bool CHfcCtrlVerticalFader::OnHfcMouseLButtonDown(CHfcMouse*, int x, int y, int 
 
 bool CHfcCtrlVerticalFader::OnHfcMouseMove(CHfcMouse*, int x, int y, int mods) {
   if (m_pListener && m_pListener->OnHfcCtrlMouseMove(this, x, y, mods)) return true;
-  if (!HfcHoldsCapture(this) || !m_bDragging) return false;
+  if (!HoldsMouseCapture() || !m_bDragging) return false;
   const int step = (mods & kHfcModShift) ? m_param.fineStep : m_param.step;
   const long long next = static_cast<long long>(m_iAccumulator) + static_cast<long long>(m_iLastY - y) * step;
   // Kept within int, so a long drag cannot wrap round to the other end.
@@ -104,7 +103,7 @@ bool CHfcCtrlVerticalFader::OnHfcMouseMove(CHfcMouse*, int x, int y, int mods) {
 }
 
 bool CHfcCtrlVerticalFader::OnHfcMouseLButtonUp(CHfcMouse*, int, int, int) {
-  if (!HfcHoldsCapture(this)) return false;
+  if (!HoldsMouseCapture()) return false;
   if (m_pListener) m_pListener->OnHfcCtrlEndEdit(this);
   m_bDragging = false;
   ReleaseMouseCapture();

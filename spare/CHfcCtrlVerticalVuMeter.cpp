@@ -6,7 +6,7 @@
 #include "hfc/CHfcBmp.h"
 #include "hfc/CHfcDrawContext.h"
 
-CHfcCtrlVerticalVuMeter::CHfcCtrlVerticalVuMeter() : m_param{} {}
+CHfcCtrlVerticalVuMeter::CHfcCtrlVerticalVuMeter() : CHfcVuMeterBase(-60.0f), m_param{} {}
 
 bool CHfcCtrlVerticalVuMeter::Create(const tagHfcCtrlVerticalVuMeterParam* p, int id, int flags) {
   if (!p || !p->bar || !(p->maximum > p->minimum)) return false;
@@ -17,10 +17,7 @@ bool CHfcCtrlVerticalVuMeter::Create(const tagHfcCtrlVerticalVuMeterParam* p, in
   if (!CHfcControl::Create(param.x, param.y, param.width, param.height, id)) return false;
   (void)flags;
   m_param = param;
-  m_fMin = param.minimum;
-  m_fMax = param.maximum;
-  m_fValue = m_fPeak = param.minimum;
-  m_iHoldLeft = 0;
+  StartAtMinimum();
   Enable(false);
   return true;
 }
@@ -29,37 +26,9 @@ int CHfcCtrlVerticalVuMeter::LevelPixels(float level) const {
   return static_cast<int>((level - m_param.minimum) / (m_param.maximum - m_param.minimum) * GetWidth());
 }
 
-void CHfcCtrlVerticalVuMeter::SetFloatValue(float v, bool redraw) {
-  if (m_param.conversion == 0.0f) v = 10.0f * std::log10(v * v);
-  // Silence is minus infinity decibels; NaN is no level at all.
-  if (std::isnan(v)) v = m_param.minimum;
-  v = std::max(v, m_fValue);
-  v = std::clamp(v, m_param.minimum, m_param.maximum);
-  if (v >= m_fPeak) {
-    m_fPeak = v;
-    m_iHoldLeft = m_param.peakHold;
-  }
-  if (v != m_fValue) {
-    m_fValue = v;
-    if (redraw) m_bDirty = true;
-  }
-}
-
 void CHfcCtrlVerticalVuMeter::OnIdle(int elapsed) {
   CHfcControl::OnIdle(elapsed);
-  if (m_iHoldLeft > 0) {
-    m_iHoldLeft -= elapsed;
-    if (m_iHoldLeft <= 0) {
-      m_fPeak = m_param.minimum;
-      m_iHoldLeft = 0;
-      m_bDirty = true;
-    }
-  }
-  const float v = std::max(m_fValue - elapsed * 0.001f * m_param.fallRate, m_param.minimum);
-  if (v != m_fValue) {
-    m_fValue = v;
-    m_bDirty = true;
-  }
+  Fall(elapsed);
 }
 
 void CHfcCtrlVerticalVuMeter::Draw(CHfcDrawContext* dc) {
@@ -75,16 +44,6 @@ void CHfcCtrlVerticalVuMeter::Draw(CHfcDrawContext* dc) {
   }
 }
 
-bool CHfcCtrlVerticalVuMeter::OnHfcMouseLButtonDown(CHfcMouse*, int x, int y, int mods) {
-  if (m_pListener && m_pListener->OnHfcCtrlMouseLButtonDown(this, x, y, mods)) return true;
-  ReleaseFocus();
-  SetMouseCapture();
-  if (m_pListener) m_pListener->OnHfcCtrlBeginEdit(this);
-  return true;
-}
-
-bool CHfcCtrlVerticalVuMeter::OnHfcMouseLButtonUp(CHfcMouse*, int, int, int) {
-  if (m_pListener) m_pListener->OnHfcCtrlEndEdit(this);
-  ReleaseMouseCapture();
-  return true;
+tagHfcVuMeterScale CHfcCtrlVerticalVuMeter::Scale() const {
+  return {m_param.minimum, m_param.maximum, m_param.conversion, m_param.fallRate, m_param.peakHold};
 }

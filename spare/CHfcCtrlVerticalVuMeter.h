@@ -2,7 +2,7 @@
 // A level meter drawn from a picture of the fully lit meter: a new level
 // shows at once, falls back at the fall rate on idle, and the highest level
 // stays marked for the hold time.
-#include "hfc/CHfcControl.h"
+#include "spare/CHfcVuMeterBase.h"
 
 struct tagHfcCtrlVerticalVuMeterParam {
   int x = 0, y = 0;
@@ -18,28 +18,20 @@ struct tagHfcCtrlVerticalVuMeterParam {
   int peakHold = 0;          // ms
 };
 
-class CHfcCtrlVerticalVuMeter : public CHfcControl {
+class CHfcCtrlVerticalVuMeter : public CHfcVuMeterBase {
  public:
   CHfcCtrlVerticalVuMeter();
   // False without a record or a bar picture, for an empty scale or an
   // empty frame (both would divide by zero on drawing).
   bool Create(const tagHfcCtrlVerticalVuMeterParam* param, int id, int flags);
-  bool OnHfcMouseLButtonDown(CHfcMouse* m, int x, int y, int mods) override;
-  bool OnHfcMouseLButtonDoubleClick(CHfcMouse* m, int x, int y, int mods) override {
-    return OnHfcMouseLButtonDown(m, x, y, mods);
-  }
-  bool OnHfcMouseLButtonUp(CHfcMouse* m, int x, int y, int mods) override;
   void Draw(CHfcDrawContext* dc) override;
   void OnIdle(int elapsed) override;
-  void SetFloatValue(float v, bool redraw) override;
 
   // Pixels lit for a level.
   int LevelPixels(float level) const;
-  float GetPeak() const { return m_fPeak; }
-  int GetPeakHoldLeft() const { return m_iHoldLeft; }
 
  private:
+  tagHfcVuMeterScale Scale() const override;
+
   tagHfcCtrlVerticalVuMeterParam m_param;
-  float m_fPeak = -60.0f;
-  int m_iHoldLeft = 0;
 };

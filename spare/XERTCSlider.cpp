@@ -1,8 +1,7 @@
 #include "spare/XERTCSlider.h"
 
 #include "hfc/CHfcBmp.h"
-#include "spare/HfcCaptureUtil.h"
-#include "spare/HfcModifierBits.h"
+#include "hfc/HfcModifiers.h"
 
 bool XERTCSlider::Create(tagHfcCtrlKnobParam* p, int id, int flags) {
   if (!p || !p->skin || p->frames < 1 || p->maximum <= p->minimum) return false;
@@ -19,7 +18,7 @@ bool XERTCSlider::OnHfcMouseLButtonDown(CHfcMouse* m, int x, int y, int mods) {
 bool XERTCSlider::OnHfcMouseMove(CHfcMouse* m, int x, int y, int mods) {
   if (GetDragMode() == 0 || GetDragMode() == 1) return CHfcCtrlKnob::OnHfcMouseMove(m, x, y, mods);
   if (m_pListener && m_pListener->OnHfcCtrlMouseMove(this, x, y, mods)) return true;
-  if (!HfcHoldsCapture(this)) return true;
+  if (!HoldsMouseCapture()) return true;
   const int range = m_iMax - m_iMin;
   const int h = GetHeight();
   int value = m_iValue;

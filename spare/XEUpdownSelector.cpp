@@ -9,8 +9,7 @@
 #include "hfc/CHfcDrawContext.h"
 #include "hfc/CHfcKey.h"
 #include "hfc/HfcBmpFontInfo.h"
-#include "spare/HfcCaptureUtil.h"
-#include "spare/HfcModifierBits.h"
+#include "hfc/HfcModifiers.h"
 
 namespace {
 constexpr int kRepeatMs = 300;
@@ -120,7 +119,7 @@ bool XEUpdownSelector::OnHfcMouseMove(CHfcMouse*, int x, int y, int mods) {
   if (m_pListener && m_pListener->OnHfcCtrlMouseMove(this, x, y, mods)) return true;
   repeat_ = INT_MAX;
   bool handled = false;
-  if (HfcHoldsCapture(this)) {
+  if (HoldsMouseCapture()) {
     dragged_ = true;
     if (y != lastY_) {
       const float factor = (mods & kHfcModShift) ? shiftFactor_ : normalFactor_ * GetMouseDeltaRatio();

@@ -162,12 +162,6 @@ bool CMMPCtrlKnob::IsDisplayArea(int x, int y) const {
          y < m_iTextY + m_iGlyphHeight;
 }
 
-bool CMMPCtrlKnob::HoldsCapture() const {
-  return CHfcMouse::sm_pInstance &&
-         CHfcMouse::sm_pInstance->GetCapture() ==
-             static_cast<const CHfcMouseListener*>(static_cast<const CHfcControl*>(this));
-}
-
 // --- Mouse -----------------------------------------------------------------
 
 bool CMMPCtrlKnob::OnHfcMouseLButtonDown(CHfcMouse* m, int x, int y, int mods) {
@@ -208,7 +202,7 @@ bool CMMPCtrlKnob::Press(CHfcMouse* m, int x, int y, int mods) {
 bool CMMPCtrlKnob::OnHfcMouseMove(CHfcMouse* m, int x, int y, int mods) {
   if (m_pListener && (IsKnobArea(x, y) || IsDisplayArea(x, y)))
     m_pListener->OnHfcCtrlMouseMove(this, x, y, mods);
-  if ((m_iDragMode != 1 && m_iDragMode != 2) || !HoldsCapture()) return false;
+  if ((m_iDragMode != 1 && m_iDragMode != 2) || !HoldsMouseCapture()) return false;
   const bool fine = (mods & kModFine) != 0;
   int value = m_iLastReported;
   if (!m_bExtended) {
@@ -237,7 +231,7 @@ bool CMMPCtrlKnob::OnHfcMouseMove(CHfcMouse* m, int x, int y, int mods) {
 }
 
 bool CMMPCtrlKnob::OnHfcMouseLButtonUp(CHfcMouse*, int, int, int) {
-  if (HoldsCapture()) ReleaseMouseCapture();
+  if (HoldsMouseCapture()) ReleaseMouseCapture();
   return true;
 }
 
@@ -303,7 +297,7 @@ void CMMPCtrlKnob::OnHfcEditTextEngineReturn(CHfcEditTextEngine*) {
 // --- Keys ------------------------------------------------------------------
 
 bool CMMPCtrlKnob::OnKeyDown(int chr, int, int mods) {
-  if (HoldsCapture()) return false;
+  if (HoldsMouseCapture()) return false;
   if (m_bEditing) {
     if (chr < 32 || chr == CHfcEditTextEngine::kKeyDelete) m_pEngine->KeyDown(chr, mods);
     return false;

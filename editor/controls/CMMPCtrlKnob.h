@@ -14,6 +14,7 @@
 #include "hfc/CHfcEditTextEngine.h"
 #include "hfc/CHfcEditTextEngineListener.h"
 #include "hfc/HfcBmpFontInfo.h"
+#include "hfc/HfcModifiers.h"
 
 class CHfcBmp;
 class CHfcOffscreenContext;
@@ -51,7 +52,7 @@ struct tagMMPCtrlKnobParamEx2 : tagMMPCtrlKnobParamEx {
 
 class CMMPCtrlKnob : public CHfcControl, public CHfcEditTextEngineListener {
  public:
-  static constexpr int kModFine = 1;
+  static constexpr int kModFine = kHfcModShift;
   // Codes of the minus and plus glyphs in the bitmap fonts.
   static constexpr char kGlyphMinus = 4;
   static constexpr char kGlyphPlus = 2;
@@ -118,7 +119,6 @@ class CMMPCtrlKnob : public CHfcControl, public CHfcEditTextEngineListener {
   // Where the engine's text starts while editing (control coordinates).
   virtual int EngineOriginX() const { return m_iTextX; }
   virtual int EngineOriginY() const { return m_iTextY; }
-  bool HoldsCapture() const;
   void ReportValue(int value);
   void EndEditing();
   // Clears (the lit meter of XEKnob) or paints (the plain mask) the sectors

@@ -65,19 +65,6 @@ void CMMPCtrlList::Erase(CHfcDrawContext* dc) {
   if (p.bgBmp) dc->CopyBmp(m_rcFrame.left, m_rcFrame.top, GetWidth(), GetHeight(), p.bgBmp, p.bgX, p.bgY);
 }
 
-void CMMPCtrlList::DrawList(CHfcDrawContext* dc, bool force) {
-  for (int v = 0; v < GetNumViewItems(); ++v) {
-    const int i = ViewIndexToIndex(v);
-    if (i >= 0) {
-      DrawCell(dc, i, force);
-      mCellShown[static_cast<size_t>(v)] = 1;
-    } else if (mCellShown[static_cast<size_t>(v)]) {
-      mCellShown[static_cast<size_t>(v)] = 0;
-      EraseCell(dc, v, force);
-    }
-  }
-}
-
 void CMMPCtrlList::DrawCell(CHfcDrawContext* dc, int index, bool force) {
   CHfcCtrlListItem* item = GetItem(index);
   const int v = IndexToViewIndex(index);

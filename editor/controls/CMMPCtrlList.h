@@ -43,7 +43,6 @@ class CMMPCtrlList : public CHfcCtrlList {
 
  protected:
   using CHfcCtrlList::DrawCell;
-  void DrawList(CHfcDrawContext* dc, bool force) override;
   void DrawCell(CHfcDrawContext* dc, int index, bool force) override;
   void EraseCell(CHfcDrawContext* dc, int v, bool force) override;
   void DrawCell(CHfcOffscreenContext* dc, CHfcCtrlListItem* item, int index, int width,

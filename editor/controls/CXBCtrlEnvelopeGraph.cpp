@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "editor/controls/GraphPointKeys.h"
 #include "editor/controls/XBGraphPaint.h"
 #include "hfc/CHfcBmp.h"
 #include "hfc/CHfcDrawContext.h"
@@ -310,9 +311,7 @@ bool CXBCtrlEnvelopeGraph::OnHfcMouseLButtonDoubleClick(CHfcMouse*, int x, int y
 }
 
 bool CXBCtrlEnvelopeGraph::OnHfcMouseMove(CHfcMouse*, int x, int y, int mods) {
-  CHfcMouse* hub = CHfcMouse::sm_pInstance;
-  const bool captured = hub && hub->GetCapture() == static_cast<CHfcMouseListener*>(this);
-  if (!captured) {
+  if (!HoldsMouseCapture()) {
     if (m_pListener && !m_bReadOnly) m_pListener->OnHfcCtrlMouseMove(this, x, y, mods);
     return true;
   }
@@ -348,8 +347,7 @@ bool CXBCtrlEnvelopeGraph::OnHfcMouseMove(CHfcMouse*, int x, int y, int mods) {
 }
 
 bool CXBCtrlEnvelopeGraph::OnHfcMouseLButtonUp(CHfcMouse*, int, int, int) {
-  CHfcMouse* hub = CHfcMouse::sm_pInstance;
-  if (hub && hub->GetCapture() == static_cast<CHfcMouseListener*>(this)) {
+  if (HoldsMouseCapture()) {
     ReleaseMouseCapture();
     return true;
   }
@@ -371,19 +369,11 @@ void CXBCtrlEnvelopeGraph::OnHfcMouseLostCapture(CHfcMouse*) {
 }
 
 bool CXBCtrlEnvelopeGraph::OnKeyDown(int key, int, int) {
-  CHfcMouse* hub = CHfcMouse::sm_pInstance;
-  if (hub && hub->GetCapture() == static_cast<CHfcMouseListener*>(this)) return false;
+  if (HoldsMouseCapture()) return false;
   if (m_iKey < 0 || m_iKey >= m_param.count || !m_pValues) return false;
   int time = m_pValues[m_iKey].time;
   int level = m_pValues[m_iKey].level;
-  const int step = 2 - m_param.keyTimeStepAdjust;
-  switch (key) {
-    case 28: time -= step; break;
-    case 29: time += step; break;
-    case 30: level += 1; break;
-    case 31: level -= 1; break;
-    default: return false;
-  }
+  if (!GraphPointKeyStep(key, 2 - m_param.keyTimeStepAdjust, &time, &level)) return false;
   time = ClipIntValueRange(time);
   level = ClipIntValueRange(level);
   if (m_pListener && (time != m_iLastTime || level != m_iLastLevel)) Report(m_iKey, level, time);

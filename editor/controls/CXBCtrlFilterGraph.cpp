@@ -4,6 +4,7 @@
 #include <cmath>
 #include <complex>
 
+#include "editor/controls/GraphPointKeys.h"
 #include "editor/controls/XBGraphPaint.h"
 #include "hfc/CHfcBmp.h"
 #include "hfc/CHfcDrawContext.h"
@@ -376,8 +377,7 @@ bool CXBCtrlFilterGraph::OnHfcMouseLButtonDown(CHfcMouse*, int x, int y, int mod
 }
 
 bool CXBCtrlFilterGraph::OnHfcMouseMove(CHfcMouse* m, int x, int y, int mods) {
-  CHfcMouse* hub = CHfcMouse::sm_pInstance;
-  if (!hub || hub->GetCapture() != static_cast<CHfcMouseListener*>(this) || m_iActive < 0 || !m_pValues) {
+  if (!HoldsMouseCapture() || m_iActive < 0 || !m_pValues) {
     if (m_pListener) m_pListener->OnHfcCtrlMouseMove(this, x, y, mods);
     return true;
   }
@@ -411,8 +411,7 @@ bool CXBCtrlFilterGraph::OnHfcMouseMove(CHfcMouse* m, int x, int y, int mods) {
 }
 
 bool CXBCtrlFilterGraph::OnHfcMouseLButtonUp(CHfcMouse*, int, int, int) {
-  CHfcMouse* hub = CHfcMouse::sm_pInstance;
-  if (hub && hub->GetCapture() == static_cast<CHfcMouseListener*>(this)) {
+  if (HoldsMouseCapture()) {
     ReleaseMouseCapture();
     return true;
   }
@@ -441,19 +440,11 @@ void CXBCtrlFilterGraph::OnHfcMouseLostCapture(CHfcMouse*) {
 }
 
 bool CXBCtrlFilterGraph::OnKeyDown(int key, int, int) {
-  CHfcMouse* hub = CHfcMouse::sm_pInstance;
-  if (hub && hub->GetCapture() == static_cast<CHfcMouseListener*>(this)) return false;
+  if (HoldsMouseCapture()) return false;
   if (m_iKey < 0 || !m_pValues || m_iKey >= m_iCount) return false;
   int time = m_pValues[m_iKey].time;
   int level = m_pValues[m_iKey].level;
-  const int step = 2 - m_iKeyAdjust;
-  switch (key) {
-    case 28: time -= step; break;
-    case 29: time += step; break;
-    case 30: level += 1; break;
-    case 31: level -= 1; break;
-    default: return false;
-  }
+  if (!GraphPointKeyStep(key, 2 - m_iKeyAdjust, &time, &level)) return false;
   time = ClipIntValueRange(time);
   level = ClipIntValueRange(level);
   if (m_pListener && (time != m_iLastTime || level != m_iLastLevel)) Report(m_iKey, level, time);

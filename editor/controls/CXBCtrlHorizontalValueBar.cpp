@@ -8,10 +8,10 @@
 #include "hfc/CHfcBmp.h"
 #include "hfc/CHfcDrawContext.h"
 #include "hfc/CHfcMouse.h"
+#include "hfc/HfcModifiers.h"
 #include "platform/HfcTime.h"
 
 namespace {
-constexpr int kModShift = 1;
 
 // Ceiling of a / b for a >= 0, b > 0.
 int64_t CeilDiv(int64_t a, int64_t b) { return (a + b - 1) / b; }
@@ -150,12 +150,6 @@ bool CXBCtrlHorizontalValueBar::IsDisplayArea(int x, int y) const {
          y < m_iDispY + m_iCellHeight;
 }
 
-bool CXBCtrlHorizontalValueBar::HoldsCapture() const {
-  return CHfcMouse::sm_pInstance &&
-         CHfcMouse::sm_pInstance->GetCapture() ==
-             static_cast<const CHfcMouseListener*>(static_cast<const CHfcControl*>(this));
-}
-
 void CXBCtrlHorizontalValueBar::TakeFocus(int id) {
   if (m_iFocusIndex == id) return;
   if (m_bFocusOnClick)
@@ -211,7 +205,7 @@ bool CXBCtrlHorizontalValueBar::OnHfcMouseMove(CHfcMouse* m, int x, int y, int m
     m_pListener->OnHfcCtrlMouseMove(this, x, y, mods);
     handled = true;
   }
-  if (!HoldsCapture()) return handled;
+  if (!HoldsMouseCapture()) return handled;
   if (m_iDragMode == 1) return OnMouseMoveOnTheBar(m, x, y, mods);
   if (m_iDragMode == 2) return OnMouseMoveOnTheDisp(m, x, y, mods);
   return handled;
@@ -220,7 +214,7 @@ bool CXBCtrlHorizontalValueBar::OnHfcMouseMove(CHfcMouse* m, int x, int y, int m
 bool CXBCtrlHorizontalValueBar::OnMouseMoveOnTheBar(CHfcMouse*, int x, int y, int mods) {
   if (x == m_iLastX) return true;
   const int d = x - m_iLastX;
-  if (mods & kModShift) {
+  if (mods & kHfcModShift) {
     m_fAccum += static_cast<float>(d);
   } else {
     const float span = static_cast<float>(GetMaxIntValue() + 1 - GetMinIntValue());
@@ -242,7 +236,7 @@ bool CXBCtrlHorizontalValueBar::OnMouseMoveOnTheDisp(CHfcMouse* m, int x, int y,
   }
   if (y == m_iLastY) return true;
   const int d = m_iLastY - y;
-  if (mods & kModShift)
+  if (mods & kHfcModShift)
     m_fAccum += static_cast<float>(d) * m_fFineScale;
   else
     m_fAccum += static_cast<float>(d) * m_fPixelScale * GetMouseDeltaRatio();
@@ -277,7 +271,7 @@ bool CXBCtrlHorizontalValueBar::OnMouseLButtonDoubleClickOnTheDisp(CHfcMouse*, i
 
 bool CXBCtrlHorizontalValueBar::OnHfcMouseLButtonUp(CHfcMouse*, int x, int y, int mods) {
   if (m_pListener && m_pListener->OnHfcCtrlMouseLButtonUp(this, x, y, mods)) return true;
-  if (HoldsCapture()) ReleaseMouseCapture();
+  if (HoldsMouseCapture()) ReleaseMouseCapture();
   return true;
 }
 
@@ -324,7 +318,7 @@ void CXBCtrlHorizontalValueBar::OnHfcEditTextEngineEsc(CHfcEditTextEngine*) { Le
 void CXBCtrlHorizontalValueBar::OnKeyLostFocus() { LeaveEdit(); }
 
 bool CXBCtrlHorizontalValueBar::OnKeyDown(int chr, int, int mods) {
-  if (HoldsCapture()) return false;
+  if (HoldsMouseCapture()) return false;
   if (m_bEditing) {
     if (chr < 32 || chr == CHfcEditTextEngine::kKeyDelete) m_pEngine->KeyDown(chr, mods);
     return false;

@@ -111,7 +111,6 @@ class CXBCtrlHorizontalValueBar : public CHfcControl, public CHfcEditTextEngineL
   // What the three creations share; ex2 may be null.
   int Build(const tagXBCtrlHorizontalValueBarParam* p, float fineScale, int reserved,
             const tagXBCtrlHorizontalValueBarParamEx2* ex2, int id, int idHigh);
-  bool HoldsCapture() const;
   void Report(int value);
   void TakeFocus(int id);
 

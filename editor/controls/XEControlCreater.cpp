@@ -55,6 +55,38 @@ const uint8_t kEnvelopePoints[6] = {1, 1, 1, 1, 0, 1};
 const uint8_t kMiniPitchPoints[6] = {1, 1, 1, 0, 0, 1};
 const int32_t kIndicatorFrames[3] = {0, 1, 2};
 
+// Creates a filter graph showing the curve every factory graph starts with.
+void StartFilterGraph(CXBCtrlFilterGraph* c, tagXBCtrlFilterGraphParam* p, int id, bool readOnly) {
+  c->Create(p, id, 0);
+  c->SetDisabledAlpha(kFactoryDisabledAlpha);
+  if (readOnly) c->SetReadOnly(true);
+  if (c->IsCreated()) {
+    c->SetFilterType(0, false);
+    tagFilterValue v0{0, 99, 0};
+    tagFilterValue v1{1, 0, 50};
+    c->SetFilterValue(&v0, true);
+    c->SetFilterValue(&v1, true);
+  }
+}
+// A slide switch of either axis at (left, top) over the background at
+// (backX, backY), one skin row a state.
+template <typename Switch>
+Switch* NewSlideSwitch(CHfcBmp* skin, int nStates, int left, int top, CHfcBmp* back, int backX,
+                       int backY, int id) {
+  auto* c = new Switch();
+  tagHfcCtrlSlideSwitchParam p{};
+  p.x = left;
+  p.y = top;
+  p.height = skin->GetHeight() / nStates;
+  p.skin = skin;
+  p.bgBmp = back;
+  p.bgX = backX;
+  p.bgY = backY;
+  p.states = nStates;
+  c->Create(&p, id, 0);
+  c->SetDisabledAlpha(kFactoryDisabledAlpha);
+  return c;
+}
 }  // namespace
 
 // ---- Text ----
@@ -232,38 +264,14 @@ CHfcCtrlSlideSwitch* XEControlCreater::CreateSlideSwitch(int x, int y, const std
                                                          int nStates, int id) {
   CHfcBmp* skin = Skin(skinName);
   if (!skin || nStates < 1) return nullptr;
-  auto* c = new CHfcCtrlSlideSwitch();
-  tagHfcCtrlSlideSwitchParam p{};
-  p.x = mOriginX + x;
-  p.y = mOriginY + y;
-  p.height = skin->GetHeight() / nStates;
-  p.skin = skin;
-  p.bgBmp = mBackground;
-  p.bgX = x;
-  p.bgY = y;
-  p.states = nStates;
-  c->Create(&p, id, 0);
-  c->SetDisabledAlpha(kFactoryDisabledAlpha);
-  return c;
+  return NewSlideSwitch<CHfcCtrlSlideSwitch>(skin, nStates, mOriginX + x, mOriginY + y, mBackground, x, y, id);
 }
 
 CHfcCtrlHorizontalSlideSwitch* XEControlCreater::CreateHorizontalSlideSwitch(
     int x, int y, const std::string& skinName, int nStates, int id) {
   CHfcBmp* skin = Skin(skinName);
   if (!skin || nStates < 1) return nullptr;
-  auto* c = new CHfcCtrlHorizontalSlideSwitch();
-  tagHfcCtrlHorizontalSlideSwitchParam p{};
-  p.x = mOriginX + x;
-  p.y = mOriginY + y;
-  p.height = skin->GetHeight() / nStates;
-  p.skin = skin;
-  p.bgBmp = mBackground;
-  p.bgX = x;
-  p.bgY = y;
-  p.states = nStates;
-  c->Create(&p, id, 0);
-  c->SetDisabledAlpha(kFactoryDisabledAlpha);
-  return c;
+  return NewSlideSwitch<CHfcCtrlHorizontalSlideSwitch>(skin, nStates, mOriginX + x, mOriginY + y, mBackground, x, y, id);
 }
 
 XEDropdownListSwitch* XEControlCreater::CreateDropdownListSwitch(int x, int y, int style,
@@ -661,15 +669,7 @@ CXBCtrlTG01FilterGraph* XEControlCreater::CreateTG01FilterGraph(int x, int y, in
   p.dragUnit = 1.0f;
   p.dragScale = 10.0f;
   p.keyTimeStepAdjust = 0;
-  c->Create(&p, id, 0);
-  c->SetDisabledAlpha(kFactoryDisabledAlpha);
-  if (c->IsCreated()) {
-    c->SetFilterType(0, false);
-    tagFilterValue v0{0, 99, 0};
-    tagFilterValue v1{1, 0, 50};
-    c->SetFilterValue(&v0, true);
-    c->SetFilterValue(&v1, true);
-  }
+  StartFilterGraph(c, &p, id, false);
   return c;
 }
 
@@ -697,16 +697,7 @@ CXBCtrlTG01FilterGraph* XEControlCreater::CreateMiniTG01FilterGraph(int x, int y
   p.pointFrameColor = 0;
   p.dragUnit = 1.0f;
   p.dragScale = 10.0f;
-  c->Create(&p, id, 0);
-  c->SetDisabledAlpha(kFactoryDisabledAlpha);
-  c->SetReadOnly(true);
-  if (c->IsCreated()) {
-    c->SetFilterType(0, false);
-    tagFilterValue v0{0, 99, 0};
-    tagFilterValue v1{1, 0, 50};
-    c->SetFilterValue(&v0, true);
-    c->SetFilterValue(&v1, true);
-  }
+  StartFilterGraph(c, &p, id, true);
   return c;
 }
 
@@ -732,16 +723,7 @@ CXBCtrlFilterGraph* XEControlCreater::CreateMiniFilterGraph(int x, int y, int id
   p.pointFrameColor = 0;
   p.dragUnit = 1.0f;
   p.dragScale = 10.0f;
-  c->Create(&p, id, 0);
-  c->SetDisabledAlpha(kFactoryDisabledAlpha);
-  c->SetReadOnly(true);
-  if (c->IsCreated()) {
-    c->SetFilterType(0, false);
-    tagFilterValue v0{0, 99, 0};
-    tagFilterValue v1{1, 0, 50};
-    c->SetFilterValue(&v0, true);
-    c->SetFilterValue(&v1, true);
-  }
+  StartFilterGraph(c, &p, id, true);
   return c;
 }
 

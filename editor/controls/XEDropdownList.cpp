@@ -166,22 +166,7 @@ void XEDropdownList::DrawText(CHfcDrawContext* dc) {
       break;
   }
   if (tx < 0) tx = m_iHMargin;
-  const int h = GetHeight();
-  int ty = 0;
-  switch (m_iVAlign) {
-    case 0:
-      ty = m_iVMargin;
-      break;
-    case 1:
-      ty = (h - m_pFont->textHeight) / 2 + m_iVMargin;
-      break;
-    case 2:
-      ty = h - m_pFont->textHeight - m_iVMargin;
-      break;
-    default:
-      break;
-  }
-  if (ty < 0) ty = 0;
+  const int ty = TextTop();
   const uint32_t colour = m_bEnabled ? m_uTextColor : XEScaleAlpha(m_uTextColor, m_fDisabledAlpha);
   dc->DrawBmpTextProportional(m_rcFrame.left + tx, m_rcFrame.top + ty, text.c_str(), w, m_pFont, colour,
                               false);

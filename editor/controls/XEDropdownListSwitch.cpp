@@ -104,22 +104,7 @@ void XEDropdownListSwitch::DrawText(CHfcDrawContext* dc) {
       break;
   }
   if (tx < m_iHMargin) tx = m_iHMargin;
-  const int h = GetHeight();
-  int ty = 0;
-  switch (m_iVAlign) {
-    case 0:
-      ty = m_iVMargin;
-      break;
-    case 1:
-      ty = (h - m_pFont->textHeight) / 2 + m_iVMargin;
-      break;
-    case 2:
-      ty = h - m_pFont->textHeight - m_iVMargin;
-      break;
-    default:
-      break;
-  }
-  if (ty < 0) ty = 0;
+  const int ty = TextTop();
   dc->DrawBmpTextProportional(m_rcFrame.left + tx, m_rcFrame.top + ty, text, w, m_pFont, colour,
                               false);
 }

@@ -238,8 +238,7 @@ bool ZubZoneSlopeBar::OnHfcMouseMove(CHfcMouse*, int x, int y, int mods) {
 }
 
 bool ZubZoneSlopeBar::OnHfcMouseLButtonUp(CHfcMouse*, int, int, int) {
-  CHfcMouse* hub = CHfcMouse::sm_pInstance;
-  if (m_bEnabled && hub && hub->GetCapture() == static_cast<CHfcMouseListener*>(this)) {
+  if (m_bEnabled && HoldsMouseCapture()) {
     ReleaseMouseCapture();
     return OnMouseLButtonUpOnTheBar();
   }

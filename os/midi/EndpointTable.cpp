@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "os/midi/EndpointUniqueId.h"
+
 namespace os::midi {
 
 std::vector<EndpointId> EndpointTable::Update(std::vector<Entry> now) {
@@ -48,6 +50,32 @@ const EndpointTable::Entry* EndpointTable::FindKey(const std::string& key, bool 
   for (const Entry& e : entries_)
     if (e.source == source && e.key == key) return &e;
   return nullptr;
+}
+
+Status EndpointTable::Describe(EndpointId id, Property property, const char* system,
+                               std::string* value) const {
+  const Entry* e = Find(id);
+  if (!e) return kErrNoSuchEndpoint;
+  switch (property) {
+    case Property::kName:
+      *value = e->name;
+      return kOk;
+    case Property::kDeviceName:
+      *value = e->deviceName;
+      return kOk;
+    case Property::kManufacturer:
+      if (!e->manufacturer) return kErrNoProperty;
+      *value = *e->manufacturer;
+      return kOk;
+    case Property::kModel:
+      if (!e->model) return kErrNoProperty;
+      *value = *e->model;
+      return kOk;
+    case Property::kUniqueId:
+      *value = EndpointUniqueId::Text(EndpointUniqueId::Of(system, e->deviceName, e->name, e->source));
+      return kOk;
+  }
+  return kErrNoProperty;
 }
 
 }  // namespace os::midi

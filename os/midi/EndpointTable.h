@@ -35,6 +35,9 @@ class EndpointTable {
   EndpointId At(bool source, size_t index) const;  // 0 when out of range
   const Entry* Find(EndpointId id) const;
   const Entry* FindKey(const std::string& key, bool source) const;
+  // One property of a listed endpoint; `system` names the backend in the
+  // endpoint's unique id.
+  Status Describe(EndpointId id, Property property, const char* system, std::string* value) const;
 
  private:
   std::vector<Entry> entries_;

@@ -17,8 +17,8 @@
 #include <vector>
 
 #include "os/Clock.h"
+#include "os/midi/BackendCalls.h"
 #include "os/midi/EndpointTable.h"
-#include "os/midi/EndpointUniqueId.h"
 #include "os/midi/OutputPieces.h"
 #include "os/midi/alsa/AlsaCardNames.h"
 #include "os/midi/alsa/AlsaDrain.h"
@@ -220,24 +220,7 @@ struct AlsaSystem::Core {
 
   // ---- threads ----
 
-  void Complete(SysexId id, Status status) {
-    SysexDone done;
-    {
-      std::lock_guard<std::mutex> g(m);
-      auto it = sends.find(id);
-      if (it == sends.end()) return;
-      done = std::move(it->second.done);
-      sends.erase(it);
-      completing = id;
-    }
-    try {
-      if (done) done(status);
-    } catch (...) {
-    }
-    std::lock_guard<std::mutex> g(m);
-    completing = 0;
-    cv.notify_all();
-  }
+  void Complete(SysexId id, Status status) { CompleteSend(m, cv, sends, completing, id, status); }
 
   void OutputLoop() {
     snd_midi_event_t* encoder = nullptr;
@@ -343,22 +326,7 @@ struct AlsaSystem::Core {
     if (decoder) snd_midi_event_free(decoder);
   }
 
-  void Deliver(InPort& p, const PacketList& list) {
-    ReadProc proc;
-    {
-      std::lock_guard<std::mutex> g(m);
-      if (!p.alive || !p.proc) return;
-      proc = p.proc;
-      ++p.calling;
-    }
-    try {
-      proc(list);
-    } catch (...) {
-    }
-    std::lock_guard<std::mutex> g(m);
-    --p.calling;
-    cv.notify_all();
-  }
+  void Deliver(InPort& p, const PacketList& list) { DeliverReads(m, cv, p, list); }
 
   void EndInPort(int port) {
     std::unique_lock<std::mutex> lock(m);
@@ -600,28 +568,7 @@ Status AlsaSystem::GetProperty(EndpointId endpoint, Property property, std::stri
   std::lock_guard<std::mutex> g(core_->m);
   if (core_->shut) return kErrNoSuchEndpoint;
   core_->FreshLocked();
-  const EndpointTable::Entry* e = core_->table.Find(endpoint);
-  if (!e) return kErrNoSuchEndpoint;
-  switch (property) {
-    case Property::kName:
-      *value = e->name;
-      return kOk;
-    case Property::kDeviceName:
-      *value = e->deviceName;
-      return kOk;
-    case Property::kManufacturer:
-      if (!e->manufacturer) return kErrNoProperty;
-      *value = *e->manufacturer;
-      return kOk;
-    case Property::kModel:
-      if (!e->model) return kErrNoProperty;
-      *value = *e->model;
-      return kOk;
-    case Property::kUniqueId:
-      *value = EndpointUniqueId::Text(EndpointUniqueId::Of("alsa", e->deviceName, e->name, e->source));
-      return kOk;
-  }
-  return kErrNoProperty;
+  return core_->table.Describe(endpoint, property, "alsa", value);
 }
 
 Status AlsaSystem::CreateClient(const std::string&, std::unique_ptr<Client>* client) {

@@ -16,8 +16,8 @@
 #include <vector>
 
 #include "os/Clock.h"
+#include "os/midi/BackendCalls.h"
 #include "os/midi/EndpointTable.h"
-#include "os/midi/EndpointUniqueId.h"
 #include "os/midi/OutputPieces.h"
 #include "os/midi/jack/JackPipe.h"
 #include "os/midi/jack/JackWakeup.h"
@@ -278,24 +278,7 @@ struct JackSystem::Core : std::enable_shared_from_this<Core> {
 
   // ---- threads ----
 
-  void Complete(SysexId id, Status status) {
-    SysexDone done;
-    {
-      std::unique_lock<std::mutex> lock(m);
-      auto it = sends.find(id);
-      if (it == sends.end()) return;  // withdrawn, or ended already
-      done = std::move(it->second.done);
-      sends.erase(it);
-      completing = id;
-    }
-    try {
-      if (done) done(status);
-    } catch (...) {
-    }
-    std::lock_guard<std::mutex> g(m);
-    completing = 0;
-    cv.notify_all();
-  }
+  void Complete(SysexId id, Status status) { CompleteSend(m, cv, sends, completing, id, status); }
 
   void OutputLoop() {
     {
@@ -363,23 +346,7 @@ struct JackSystem::Core : std::enable_shared_from_this<Core> {
     }
   }
 
-  void Deliver(InPort& p, const PacketList& list) {
-    ReadProc proc;
-    {
-      std::lock_guard<std::mutex> g(m);
-      if (!p.alive || !p.proc) return;
-      proc = p.proc;
-      ++p.calling;
-    }
-    try {
-      proc(list);
-    } catch (...) {
-      // A client's fault must not end the input thread.
-    }
-    std::lock_guard<std::mutex> g(m);
-    --p.calling;
-    cv.notify_all();
-  }
+  void Deliver(InPort& p, const PacketList& list) { DeliverReads(m, cv, p, list); }
 
   // Ends an input port: no read after this returns (unless called from a
   // read, which then is the last).
@@ -632,28 +599,7 @@ Status JackSystem::GetProperty(EndpointId endpoint, Property property, std::stri
   if (!value) return kErrBadArgument;
   std::lock_guard<std::mutex> g(core_->m);
   core_->FreshLocked();
-  const EndpointTable::Entry* e = core_->table.Find(endpoint);
-  if (!e) return kErrNoSuchEndpoint;
-  switch (property) {
-    case Property::kName:
-      *value = e->name;
-      return kOk;
-    case Property::kDeviceName:
-      *value = e->deviceName;
-      return kOk;
-    case Property::kManufacturer:
-      if (!e->manufacturer) return kErrNoProperty;
-      *value = *e->manufacturer;
-      return kOk;
-    case Property::kModel:
-      if (!e->model) return kErrNoProperty;
-      *value = *e->model;
-      return kOk;
-    case Property::kUniqueId:
-      *value = EndpointUniqueId::Text(EndpointUniqueId::Of("jack", e->deviceName, e->name, e->source));
-      return kOk;
-  }
-  return kErrNoProperty;
+  return core_->table.Describe(endpoint, property, "jack", value);
 }
 
 Status JackSystem::CreateClient(const std::string&, std::unique_ptr<Client>* client) {
