@@ -1,6 +1,6 @@
 #pragma once
-// The items of the program pages' forms, one array per form in its own
-// translation unit; the form table points each page's "Layer" record at them.
+// The items of the page forms, one array per form in its own translation
+// unit; the form table points each page's "Layer" record at them.
 #include "editor/controls/UI_FORMINFO.h"
 
 extern const UI_FORMINFO g_uiFormItems_ProgPlaySubTab0[44];  // ID_PROG_PLAY_SUBTAB0
@@ -37,3 +37,14 @@ extern const UI_FORMINFO g_uiFormItems_ProgAmp2EG[75];  // ID_PROG_AMP2_EG
 extern const UI_FORMINFO g_uiFormItems_ProgIFXRouting[7];  // ID_PROG_IFX_ROUTING
 extern const UI_FORMINFO g_uiFormItems_ProgIFXSetup[45];  // ID_PROG_IFX_SETUP
 extern const UI_FORMINFO g_uiFormItems_ProgMFXRouting[7];  // ID_PROG_MFX_ROUTING
+extern const UI_FORMINFO g_uiFormItems_CombiPlayMain[101];  // ID_COMBI_PLAY_MAIN
+extern const UI_FORMINFO g_uiFormItems_CombiPlaySub[101];  // ID_COMBI_PLAY_SUB
+extern const UI_FORMINFO g_uiFormItems_CombiTimbParamMixer[96];  // ID_COMBI_TIMBPARAM_MIXER
+extern const UI_FORMINFO g_uiFormItems_CombiTimbParamMIDIOsc[146];  // ID_COMBI_TIMBPARAM_MIDIOSC
+extern const UI_FORMINFO g_uiFormItems_CombiTimbParamPitchOther[104];  // ID_COMBI_TIMBPARAM_PITCHOTHER
+extern const UI_FORMINFO g_uiFormItems_CombiTimbParamFilter1[172];  // ID_COMBI_TIMBPARAM_FILTER1
+extern const UI_FORMINFO g_uiFormItems_CombiTimbParamFilterADSR[160];  // ID_COMBI_TIMBPARAM_FILTERADSR
+extern const UI_FORMINFO g_uiFormItems_CombiIFXRouting[75];  // ID_COMBI_IFX_ROUTING
+extern const UI_FORMINFO g_uiFormItems_CombiIFXSetup[36];  // ID_COMBI_IFX_SETUP
+extern const UI_FORMINFO g_uiFormItems_CombiMFXRouting[7];  // ID_COMBI_MFX_ROUTING
+extern const UI_FORMINFO g_uiFormItems_GlobalMIDIExternal[36];  // ID_GLOBAL_MIDI_EXTERNAL

@@ -1,12 +1,10 @@
 // The page forms, in the order the pages look them up by index. Each is a
-// page of 559 x 230 at the origin; the program pages point at their items
-// (UIFormItems.h), the others join as their pages are laid out.
+// page of 559 x 230 at the origin pointing at its items (UIFormItems.h); the
+// page itself takes its size from its background picture.
 #include "editor/controls/UIFormItems.h"
 #include "editor/controls/UI_FORMINFO.h"
 
 namespace {
-
-constexpr UI_FORMINFO Layer(int32_t id) { return {"Layer", "", "", id, -1, 0, 0, 559, 230, 0, nullptr}; }
 
 template <int32_t N>
 constexpr UI_FORMINFO Layer(int32_t id, const UI_FORMINFO (&items)[N]) {
@@ -50,17 +48,17 @@ const UI_FORMINFO g_uiFormInfoArray[kUiFormCount] = {
     Layer(ID_PROG_IFX_ROUTING, g_uiFormItems_ProgIFXRouting),
     Layer(ID_PROG_IFX_SETUP, g_uiFormItems_ProgIFXSetup),
     Layer(ID_PROG_MFX_ROUTING, g_uiFormItems_ProgMFXRouting),
-    Layer(ID_COMBI_PLAY_MAIN),
-    Layer(ID_COMBI_PLAY_SUB),
-    Layer(ID_COMBI_TIMBPARAM_MIXER),
-    Layer(ID_COMBI_TIMBPARAM_MIDIOSC),
-    Layer(ID_COMBI_TIMBPARAM_PITCHOTHER),
-    Layer(ID_COMBI_TIMBPARAM_FILTER1),
-    Layer(ID_COMBI_TIMBPARAM_FILTERADSR),
-    Layer(ID_COMBI_IFX_ROUTING),
-    Layer(ID_COMBI_IFX_SETUP),
-    Layer(ID_COMBI_MFX_ROUTING),
-    Layer(ID_GLOBAL_MIDI_EXTERNAL),
+    Layer(ID_COMBI_PLAY_MAIN, g_uiFormItems_CombiPlayMain),
+    Layer(ID_COMBI_PLAY_SUB, g_uiFormItems_CombiPlaySub),
+    Layer(ID_COMBI_TIMBPARAM_MIXER, g_uiFormItems_CombiTimbParamMixer),
+    Layer(ID_COMBI_TIMBPARAM_MIDIOSC, g_uiFormItems_CombiTimbParamMIDIOsc),
+    Layer(ID_COMBI_TIMBPARAM_PITCHOTHER, g_uiFormItems_CombiTimbParamPitchOther),
+    Layer(ID_COMBI_TIMBPARAM_FILTER1, g_uiFormItems_CombiTimbParamFilter1),
+    Layer(ID_COMBI_TIMBPARAM_FILTERADSR, g_uiFormItems_CombiTimbParamFilterADSR),
+    Layer(ID_COMBI_IFX_ROUTING, g_uiFormItems_CombiIFXRouting),
+    Layer(ID_COMBI_IFX_SETUP, g_uiFormItems_CombiIFXSetup),
+    Layer(ID_COMBI_MFX_ROUTING, g_uiFormItems_CombiMFXRouting),
+    Layer(ID_GLOBAL_MIDI_EXTERNAL, g_uiFormItems_GlobalMIDIExternal),
 };
 
 const UI_FORMINFO_BLOCK g_uiFormInfoBlock = {kUiFormCount, g_uiFormInfoArray};

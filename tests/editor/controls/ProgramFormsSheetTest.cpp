@@ -1,6 +1,6 @@
-// Draws the program pages' forms as layout sketches (frames, bases, labels in
-// their fonts, controls as boxes) and keeps them in the build tree, one PNG
-// per form and one contact sheet, for a person to check alignment and
+// Draws the page forms as layout sketches (frames, bases, labels in their
+// fonts, controls as boxes) and keeps them in the build tree, one PNG per
+// form and one contact sheet per family, for a person to check alignment and
 // spacing before the pages exist.
 #include <gtest/gtest.h>
 
@@ -19,22 +19,27 @@ namespace {
 constexpr int kFormCount = 34;
 constexpr int kW = 800;
 constexpr int kH = 230;
+// The performance, effect and global forms: the play tabs reach down to
+// their split bar.
+constexpr int kFirstCombiForm = 34;
+constexpr int kCombiFormCount = 11;
+constexpr int kCombiH = 354;
 
 bool Is(const UI_FORMINFO& item, const char* cls) { return std::strcmp(item.className, cls) == 0; }
 
 class ProgramFormsSheet : public FontFixture {
  protected:
-  void DrawForm(CHfcOffscreenContext& dc, const UI_FORMINFO& form) {
+  void DrawForm(CHfcOffscreenContext& dc, const UI_FORMINFO& form, int height = kH) {
     dc.SetBrushColor(0xFFC9CCD1);
-    dc.FillRect(0, 0, kW, kH);
+    dc.FillRect(0, 0, kW, height);
     for (int k = 0; k < form.childCount; ++k) {
       const UI_FORMINFO& item = form.children[k];
       if (!Is(item, "bmp")) continue;
-      const bool frame = item.id == kUiDesign_HeadingFrame;
       const std::string image = item.fontOrImage;
+      const bool frame = item.id == kUiDesign_HeadingFrame && image != "Container_Base";
       int w = item.width;
       if (w == 0) w = image.find("Sub1") != std::string::npos ? 781 : image.find("Sub2") != std::string::npos ? 389 : 193;
-      const int h = frame ? 19 : (item.height == 0 ? 14 : item.height);
+      const int h = item.height != 0 ? item.height : frame ? 19 : 14;
       dc.SetBrushColor(frame ? 0xFF3A3F47 : 0xFFE4E6E9);
       dc.FillRect(item.x, item.y, w, h);
       dc.SetPenColor(frame ? 0xFF23262B : 0xFF9DA2AA);
@@ -56,10 +61,15 @@ class ProgramFormsSheet : public FontFixture {
       int h = item.height > 0 ? item.height : 40;
       if (Is(item, "velozone")) w = 60, h = 150;
       if (Is(item, "keytrk")) w = 160, h = 66;
+      // Knobs draw their 36-pixel meter whatever size they are declared.
+      if (Is(item, "knob") || Is(item, "knob2")) w = 36, h = 36;
       uint32_t fill = 0xFFFFFFFF;
       if (Is(item, "valuebar")) fill = 0xFF2B2E33;
       if (Is(item, "paramselAMS") || Is(item, "paramsel") || Is(item, "audriffsel")) fill = 0xFFDDE8C8;
       if (Is(item, "keytrk") || Is(item, "velozone")) fill = 0xFF505862;
+      if (Is(item, "sndselLLNUM") || Is(item, "paramselNL") || Is(item, "paramselS")) fill = 0xFFDDE8C8;
+      if (Is(item, "knob") || Is(item, "knob2")) fill = 0xFF6B7280;
+      if (Is(item, "push") || Is(item, "splitbarM") || Is(item, "splitbarS")) fill = 0xFFB8C4D6;
       dc.SetBrushColor(fill);
       dc.FillRect(item.x, item.y, w, h);
       if (Is(item, "valuebar")) {
@@ -101,6 +111,34 @@ TEST_F(ProgramFormsSheet, EveryProgramFormDrawn) {
     bmp->UnlockPixels();
   }
   EXPECT_TRUE(vesk::test::WriteArgbPng(dir + "/program_forms_sheet.png", sheet.data(), sheetW, sheetH));
+}
+
+TEST_F(ProgramFormsSheet, EveryCombiFormDrawn) {
+  constexpr int kCols = 2;
+  constexpr int kGap = 10;
+  const int rows = (kCombiFormCount + kCols - 1) / kCols;
+  const int sheetW = kCols * (kW + kGap) + kGap;
+  const int sheetH = rows * (kCombiH + kGap) + kGap;
+  std::vector<uint32_t> sheet(static_cast<size_t>(sheetW) * sheetH, 0xFF23262B);
+  const std::string dir = VESK_RENDER_DIR;
+  for (int n = 0; n < kCombiFormCount; ++n) {
+    const int i = kFirstCombiForm + n;
+    const UI_FORMINFO& form = g_uiFormInfoArray[i];
+    CHfcOffscreenContext dc(kW, kCombiH);
+    DrawForm(dc, form, kCombiH);
+    CHfcBmp* bmp = dc.GetBmp();
+    uint32_t* px = bmp->LockPixels();
+    char name[64];
+    std::snprintf(name, sizeof name, "/combi_form_%02d_%03X.png", i, static_cast<unsigned>(form.id));
+    EXPECT_TRUE(vesk::test::WriteArgbPng(dir + name, px, kW, kCombiH));
+    const int ox = kGap + (n % kCols) * (kW + kGap);
+    const int oy = kGap + (n / kCols) * (kCombiH + kGap);
+    for (int y = 0; y < kCombiH; ++y)
+      for (int x = 0; x < kW; ++x)
+        sheet[static_cast<size_t>(oy + y) * sheetW + ox + x] = px[static_cast<size_t>(y) * kW + x];
+    bmp->UnlockPixels();
+  }
+  EXPECT_TRUE(vesk::test::WriteArgbPng(dir + "/combi_forms_sheet.png", sheet.data(), sheetW, sheetH));
 }
 
 }  // namespace
