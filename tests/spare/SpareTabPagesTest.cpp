@@ -116,6 +116,24 @@ TEST_F(TrackRoutingPage, OtherModesLookUpNothing) {
   for (int t = 0; t < 16; ++t) EXPECT_TRUE(page->IsBusEnabled(t)) << t;
 }
 
+TEST_F(TrackRoutingPage, ASendLevelTypedOnThePageReachesTheInstrument) {
+  Create(eMode_Combi);
+  auto* send = dynamic_cast<CHfcCtrlCharEditText*>(page->GetControlById(kSend1, 0));
+  ASSERT_NE(send, nullptr) << "the send level of timbre 1";
+  page->RequestRedraw();
+  h.Idle();
+  const tagHfcRect& r = send->GetFrame();
+  h.DoubleClick((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+  ASSERT_TRUE(send->IsEditing());
+  h.Type("77");
+  h.Idle(200);
+  EXPECT_EQ(page->GetParamValue(eMode_Combi, kSend1), 77);
+  bool sent = false;
+  for (const SimSynthEvent& e : h.device().Log())
+    sent |= e.kind == SimSynthEvent::kParamChange && e.id == kSend1 && e.value == 77;
+  EXPECT_TRUE(sent);
+}
+
 // A tab of a few linked controls; what a multi's track tab holds is its
 // form's business.
 const UI_FORMINFO kTrackItems[] = {

@@ -1,0 +1,55 @@
+// Every spare page drawn through the page harness, one picture each and a
+// contact sheet of them all (<build>/tests/pages/spare_pages_sheet.png), for
+// a person to check layout and legibility.
+#include <gtest/gtest.h>
+
+#include "editor/controls/UI_FORMINFO.h"
+#include "hfc/CHfcVstEditor.h"
+#include "spare/CCombiTrackRoutingPageLayer.h"
+#include "spare/CMultiTrackParamTabPageLayer.h"
+#include "tests/spare/SparePageKit.h"
+#include "tests/support/pageharness/PageHarness.h"
+
+namespace {
+
+using sparetest::ContactSheet;
+using vesk::test::PageHarness;
+
+// Shows a created page, lets one idle tick draw it and puts it on the sheet.
+void Picture(PageHarness& h, CTabPageLayer& page, ContactSheet& sheet, const std::string& name) {
+  page.Show(false);
+  page.RequestRedraw();
+  h.Idle();
+  EXPECT_TRUE(sheet.Add(h, page, name)) << name;
+  h.DestroyPage(page);
+}
+
+const UI_FORMINFO kTrackItems[] = {
+    {"text", "Track Parameters", "FontArialB12", 0x401, -1, 15, 8, 150, 13, 0, nullptr},
+    {"knob", "", "", 0x402, 0x107, 40, 40, 40, 40, 0, nullptr},
+    {"checkbox", "", "", 0x402, 0x205, 120, 50, 13, 13, 0, nullptr},
+};
+const UI_FORMINFO kTrackForm{"Layer", "", "", 0x7002, -1, 0, 0, 559, 230, 3, kTrackItems};
+
+TEST(SparePagesSheet, EverySparePageDrawn) {
+  ContactSheet sheet;
+  {
+    PageHarness h;
+    h.model().PutMode(eMode_Combi);
+    h.RunFor(500);
+    CCombiTrackRoutingPageLayer page(h.synth(), "");
+    page.SetTargetMode(eMode_Combi);
+    ASSERT_TRUE(page.Create(*sparetest::FormById(ID_COMBI_IFX_ROUTING), &h.window(), ""));
+    Picture(h, page, sheet, "spare_track_routing");
+  }
+  {
+    PageHarness h;
+    CMultiTrackParamTabPageLayer page(h.synth(), "Track");
+    page.SetTargetMode(eMode_ProgEdit);
+    ASSERT_TRUE(page.Create(kTrackForm, &h.window(), ""));
+    Picture(h, page, sheet, "spare_multi_track_param");
+  }
+  EXPECT_TRUE(sheet.Write("spare_pages_sheet"));
+}
+
+}  // namespace
