@@ -1,6 +1,7 @@
 #pragma once
-// A plain sub-page of the automation settings: its controls write their
-// parameters as any page's do.
+// The filter and amp tab of the timbre parameter page: its parameters are
+// the ones the host automates, so every edit is written as a reported
+// change (the host hears of it).
 #include <string>
 
 #include "editor/shell/CTabPageLayer.h"

@@ -137,6 +137,9 @@ const TabStrip& Strip(int which) {
       {76, 34, 5, 2, 4, {"Amp1 Mod", "Amp1 EG", "Amp2 Mod", "Amp2 EG"}},
       {76, 34, 5, 2, 4, {"OSC1 LFO1", "OSC1 LFO2", "OSC2 LFO1", "OSC2 LFO2", "Common"}},
       {76, 34, 5, 2, 4, {"OSC1 Mixer", "OSC2 Mixer", "Key Track"}},
+      {76, 34, 5, 2, 4, {"Timbre 1-6", "Timbre 7-12"}},
+      {63, 34, 5, 2, 4, {"Pan/Send", "MIDI/OSC", "Pitch", "Filter/Amp", "MIDI Filter"}},
+      {76, 34, 5, 2, 4, {"MFX1", "MFX2", "EQ"}},
   };
   return kStrips[which];
 }
@@ -345,6 +348,9 @@ const SkinImageGroup kEditorControlSkins{[] {
   r.push_back(StripRecipe<6>("Tab_Low_Prog_Amp"));
   r.push_back(StripRecipe<7>("Tab_Low_Prog_LFOs"));
   r.push_back(StripRecipe<8>("Tab_Low_Prog_AMS"));
+  r.push_back(StripRecipe<9>("Tab_Low_Combi_Play"));
+  r.push_back(StripRecipe<10>("Tab_Low_Combi_TimbreParam"));
+  r.push_back(StripRecipe<11>("Tab_Low_MasterFX"));
   return r;
 }};
 
