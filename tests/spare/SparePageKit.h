@@ -14,16 +14,71 @@ inline const UI_FORMINFO* FormById(int id) {
 }  // namespace sparetest
 
 #include <cstdint>
+#include <list>
+#include <memory>
 #include <string>
 #include <vector>
+
+#include "editor/controls/UIFormManager.h"
+#include "editor/shell/EditTabPageLayerBase.h"
+#include "editor/shell/MenuItemInfo.h"
+#include "hfc/CHfcControl.h"
+#include "model/eMode.h"
 
 #include "hfc/CHfcBmp.h"
 #include "hfc/CHfcOffscreenContext.h"
 #include "hfc/CHfcWindowLayer.h"
 #include "tests/support/PngTestFile.h"
 #include "tests/support/pageharness/PageHarness.h"
+#include "tests/support/simsynth/SimSynth.h"
 
 namespace sparetest {
+
+using vesk::test::PageHarness;
+using vesk::test::SimSynthEvent;
+
+// The light grey of the edit pages, window wide.
+inline std::unique_ptr<CHfcBmp> PageBackground(int height = 400) {
+  auto bmp = std::make_unique<CHfcBmp>();
+  bmp->Create(PageHarness::kWidth, height);
+  uint32_t* px = bmp->LockPixels();
+  for (int i = 0; i < PageHarness::kWidth * height; ++i) px[i] = 0xFFDCDEE2u;
+  bmp->UnlockPixels();
+  return bmp;
+}
+
+// The form registry runs while the plug-in does; the harness starts the
+// image cache and the fonts only.
+struct Forms {
+  Forms() { UIFormManager::Initialize(); }
+  ~Forms() { UIFormManager::Uninitialize(); }
+};
+
+inline void EnterPerformance(PageHarness& h) {
+  h.model().PutMode(eMode_Combi);
+  h.RunFor(500);
+  h.Idle();
+}
+
+inline std::vector<SimSynthEvent> ParamChanges(PageHarness& h) {
+  std::vector<SimSynthEvent> out;
+  for (const SimSynthEvent& e : h.device().Log())
+    if (e.kind == SimSynthEvent::kParamChange) out.push_back(e);
+  return out;
+}
+
+inline void ClickCentre(PageHarness& h, CHfcControl* c) {
+  const tagHfcRect& r = c->GetFrame();
+  h.Click((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+}
+
+inline std::vector<int> MenuIds(EditTabPageLayerBase& page) {
+  std::list<MenuItemInfo> items;
+  page.GetMenuItemInfoList(items);
+  std::vector<int> ids;
+  for (const MenuItemInfo& m : items) ids.push_back(m.id);
+  return ids;
+}
 
 // Pictures of pages side by side, two to a row, each scaled to half size,
 // written beside the single pictures.

@@ -7,6 +7,8 @@
 #include "hfc/CHfcVstEditor.h"
 #include "spare/CCombiTrackRoutingPageLayer.h"
 #include "spare/CMultiTrackParamTabPageLayer.h"
+#include "spare/GlobalMIDILayer.h"
+#include "spare/MultiMasterFXLayer.h"
 #include "tests/spare/SparePageKit.h"
 #include "tests/support/pageharness/PageHarness.h"
 
@@ -48,6 +50,23 @@ TEST(SparePagesSheet, EverySparePageDrawn) {
     page.SetTargetMode(eMode_ProgEdit);
     ASSERT_TRUE(page.Create(kTrackForm, &h.window(), ""));
     Picture(h, page, sheet, "spare_multi_track_param");
+  }
+  {
+    PageHarness h;
+    auto back = sparetest::PageBackground();
+    GlobalMIDILayer page(h.synth());
+    page.SetBackgroundBmp(back.get());
+    ASSERT_TRUE(h.AddPage(page));
+    Picture(h, page, sheet, "spare_global_midi");
+  }
+  {
+    sparetest::Forms forms;
+    PageHarness h;
+    auto back = sparetest::PageBackground();
+    MultiMasterFXLayer page(h.synth());
+    page.SetBackgroundBmp(back.get());
+    ASSERT_TRUE(h.AddPage(page));
+    Picture(h, page, sheet, "spare_multi_master_fx");
   }
   EXPECT_TRUE(sheet.Write("spare_pages_sheet"));
 }
