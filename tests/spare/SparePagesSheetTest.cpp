@@ -7,6 +7,7 @@
 #include "hfc/CHfcVstEditor.h"
 #include "spare/CCombiTrackRoutingPageLayer.h"
 #include "spare/CMultiTrackParamTabPageLayer.h"
+#include "spare/CombiMultiCommonLayer.h"
 #include "spare/GlobalMIDILayer.h"
 #include "spare/MultiMasterFXLayer.h"
 #include "tests/spare/SparePageKit.h"
@@ -67,6 +68,15 @@ TEST(SparePagesSheet, EverySparePageDrawn) {
     page.SetBackgroundBmp(back.get());
     ASSERT_TRUE(h.AddPage(page));
     Picture(h, page, sheet, "spare_multi_master_fx");
+  }
+  {
+    PageHarness h;
+    sparetest::EnterPerformance(h);
+    auto back = sparetest::PageBackground(600);
+    CombiCommonLayer page(h.synth());
+    page.SetBackgroundBmp(back.get());
+    ASSERT_TRUE(h.AddPage(page));
+    Picture(h, page, sheet, "spare_combi_common");
   }
   EXPECT_TRUE(sheet.Write("spare_pages_sheet"));
 }
