@@ -1,0 +1,328 @@
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+#include <vector>
+
+#include "hfc/CHfcDrawContext.h"
+#include "os/window/TextRenderer.h"
+#include "tools/skingen/SkinImageRecipe.h"
+#include "tools/skingen/SkinPaint.h"
+
+// The program pages: light grey panels with dark title bars, the overview
+// blocks of the play page, the effect boxes, the pictures that stand for
+// waveforms, filter types, routings and mixer types, and the sub-level tab
+// strips of the pages that have no strip elsewhere.
+namespace {
+
+using namespace skin;
+
+constexpr uint32_t kBodyBorder = 0xFFA3A8B1;
+constexpr uint32_t kBodyFill = 0xFFE6E8EB;
+constexpr uint32_t kBodyHighlight = 0xFFF6F7F8;
+constexpr uint32_t kTitleTop = 0xFF50545C;
+constexpr uint32_t kTitleBottom = 0xFF383B42;
+constexpr uint32_t kInk = 0xFF1B1D22;
+constexpr uint32_t kLcd = 0xFFC6D4BE;
+
+void Body(CHfcDrawContext& dc, int x, int y, int w, int h) {
+  Fill(dc, x, y, w, h, kBodyBorder);
+  Fill(dc, x + 1, y + 1, w - 2, h - 2, kBodyFill);
+  Fill(dc, x + 1, y + 1, w - 2, 1, kBodyHighlight);
+  Fill(dc, x + 1, y + 1, 1, h - 2, kBodyHighlight);
+}
+
+// Title bars carry black labels: a light bar with an amber rule beneath.
+void PaintTitle(CHfcDrawContext& dc, int, int top, int width, int height) {
+  Fill(dc, 0, top, width, height, kBodyBorder);
+  VGradient(dc, 1, top + 1, width - 2, height - 3, 0xFFF3F4F6, 0xFFD3D6DB);
+  Fill(dc, 1, top + height - 2, width - 2, 1, kAmber);
+}
+
+// Headings of the sub-pages. Their labels copy a backdrop from the page
+// (or, on the effect pages, from this picture at the label's own page
+// position), so the band below the amber rule is flat: any row of it
+// matches any other.
+void PaintSubHeading(CHfcDrawContext& dc, int, int top, int width, int height) {
+  Fill(dc, 0, top, width, height, kPageLight);
+  Fill(dc, 0, top, width, 1, kBodyBorder);
+  Fill(dc, 0, top + 1, width, 2, kAmber);
+  Fill(dc, 0, top, 1, height, kBodyBorder);
+  Fill(dc, width - 1, top, 1, height, kBodyBorder);
+  Fill(dc, 0, top + height - 1, width, 1, kBodyBorder);
+}
+void PaintEffectTitle(CHfcDrawContext& dc, int, int top, int width, int height) {
+  Fill(dc, 0, top, width, height, 0xFFD3D6DB);
+  Fill(dc, 0, top, width, 1, kBodyBorder);
+  Fill(dc, 0, top + 1, width, 2, kAmber);
+  Fill(dc, 0, top, 1, height, kBodyBorder);
+}
+
+// A ruler over the two velocity-zone graphs of the oscillator page.
+void PaintVeloScale(CHfcDrawContext& dc, int, int top, int width, int height) {
+  Fill(dc, 0, top, width, height, kPageLight);
+  Fill(dc, 0, top + height - 2, width, 1, kBodyBorder);
+  for (int x = 0; x < width; x += 25) Fill(dc, x, top + height - 6, 1, 4, kBodyBorder);
+}
+
+void PaintBody(CHfcDrawContext& dc, int, int top, int width, int height) { Body(dc, 0, top, width, height); }
+
+void PaintBlock(CHfcDrawContext& dc, int, int top, int width, int height) {
+  Body(dc, 0, top, width, height);
+  Fill(dc, 1, top + 1, width - 2, 13, 0xFFD3D6DB);
+  Fill(dc, 1, top + 14, width - 2, 1, kAmberDim);
+}
+
+void PaintPlane(CHfcDrawContext& dc, int, int top, int width, int height) {
+  Fill(dc, 0, top, width, height, kBodyFill);
+}
+
+void PaintFxBox(CHfcDrawContext& dc, int, int top, int width, int height) {
+  Body(dc, 0, top, width, height);
+  for (int r = 1; r < 4; ++r) Fill(dc, 2, top + 15 * r - 1, width - 4, 1, kBodyBorder);
+}
+
+void PaintFxSel(CHfcDrawContext& dc, int, int top, int width, int height) {
+  Fill(dc, 0, top, width, height, kTitleBottom);
+  VGradient(dc, 1, top + 1, width - 2, height - 2, kTitleTop, kTitleBottom);
+}
+
+void PaintNoFx(CHfcDrawContext& dc, int, int top, int width, int height) {
+  Sunken(dc, 0, top, width, height, 0xFF2B2D33);
+  for (int x = 4; x < width - 4; x += 8) Fill(dc, x, top + height / 2, 4, 1, kAmberDim);
+}
+
+void PaintKnobBox(CHfcDrawContext& dc, int, int top, int width, int height) { Body(dc, 0, top, width, height); }
+
+void Arrow(CHfcDrawContext& dc, int x0, int y, int x1, uint32_t c) {
+  Fill(dc, x0, y, x1 - x0, 2, c);
+  for (int i = 0; i < 4; ++i) Fill(dc, x1 - 4 + i, y - 3 + i, 1, 8 - 2 * i, c);
+}
+
+// Routing diagrams: boxes joined by arrows, drawn in ink on the panel.
+void PaintInsertRouting(CHfcDrawContext& dc, int, int top, int, int) {
+  Arrow(dc, 0, top + 48, 120, kInk);
+  Fill(dc, 20, top + 20, 2, 30, kInk);
+  Arrow(dc, 330, top + 48, 380, kInk);
+  Fill(dc, 380, top + 40, 14, 18, kInk);
+}
+
+void PaintMasterRouting(CHfcDrawContext& dc, int, int top, int, int) {
+  for (int r = 0; r < 2; ++r) Arrow(dc, 0, top + 18 + 29 * r, 50, kInk);
+  Fill(dc, 0, top + 18, 2, 31, kInk);
+  Arrow(dc, 255, top + 47, 395, kInk);
+}
+
+void PaintChain(CHfcDrawContext& dc, int, int top, int, int height) {
+  Fill(dc, 4, top, 2, height - 4, kAmber);
+  for (int i = 0; i < 4; ++i) Fill(dc, 1 + i, top + height - 5 + i, 8 - 2 * i, 1, kAmber);
+}
+
+// Filmstrips: frame k shows value k.
+void Frame(CHfcDrawContext& dc, int top, int width, int height) {
+  Sunken(dc, 0, top, width, height, 0xFF101114);
+  VGradient(dc, 1, top + 1, width - 2, height - 2, kLcd, 0xFFAEC0A6);
+}
+
+void Polyline(CHfcDrawContext& dc, const float* ys, int n, int x, int top, int w, int h) {
+  for (int i = 0; i < w; ++i) {
+    const float t = static_cast<float>(i) / static_cast<float>(w - 1) * static_cast<float>(n - 1);
+    const int k = std::min(n - 2, static_cast<int>(t));
+    const float v = ys[k] + (ys[k + 1] - ys[k]) * (t - static_cast<float>(k));
+    Fill(dc, x + i, top + static_cast<int>(std::lround((1.0f - v) * static_cast<float>(h - 1))), 1, 2, kInk);
+  }
+}
+
+void PaintLfoWave(CHfcDrawContext& dc, int frame, int top, int width, int height) {
+  Frame(dc, top, width, height);
+  std::vector<float> ys;
+  const int n = 33;
+  for (int i = 0; i < n; ++i) {
+    const float p = static_cast<float>(i) / static_cast<float>(n - 1);
+    float v = 0.5f;
+    switch (frame % 6) {
+      case 0: v = p < 0.5f ? p * 2.0f : 2.0f - p * 2.0f; break;
+      case 1: v = p; break;
+      case 2: v = p < 0.5f ? 1.0f : 0.0f; break;
+      case 3: v = 0.5f + 0.5f * std::sin(p * 2.0f * kPi); break;
+      case 4: v = static_cast<float>((i * 7 + frame * 3) % 5) / 4.0f; break;
+      default: v = std::floor(p * 4.0f) / 4.0f; break;
+    }
+    if (frame >= 6) v = frame >= 12 ? 1.0f - v : 0.5f + (v - 0.5f) * 0.6f;
+    ys.push_back(0.1f + 0.8f * v);
+  }
+  Polyline(dc, ys.data(), n, 2, top + 2, width - 4, height - 4);
+}
+
+void PaintFilterType(CHfcDrawContext& dc, int frame, int top, int width, int height) {
+  Frame(dc, top, width, height);
+  static const float kShapes[4][5] = {
+      {0.8f, 0.8f, 0.9f, 0.2f, 0.05f}, {0.05f, 0.2f, 0.9f, 0.8f, 0.8f},
+      {0.05f, 0.4f, 0.95f, 0.4f, 0.05f}, {0.85f, 0.7f, 0.05f, 0.7f, 0.85f}};
+  Polyline(dc, kShapes[frame & 3], 5, 2, top + 2, width - 4, height - 4);
+}
+
+void PaintFilterRouting(CHfcDrawContext& dc, int frame, int top, int width, int height) {
+  Fill(dc, 0, top, width, height, kBodyFill);
+  const int mid = top + height / 2;
+  const int bw = width / 5;
+  auto box = [&](int x, int y) { Sunken(dc, x, y - 5, bw, 10, 0xFF2B2D33); };
+  Fill(dc, 2, mid, width - 4, 1, kInk);
+  switch (frame & 3) {
+    case 0: box(width / 2 - bw / 2, mid); break;                                  // single
+    case 1: box(width / 4 - bw / 2, mid); box(3 * width / 4 - bw / 2, mid); break;  // serial
+    case 2:                                                                        // parallel
+      box(width / 2 - bw / 2, mid - height / 4);
+      box(width / 2 - bw / 2, mid + height / 4);
+      Fill(dc, width / 4, mid - height / 4, 1, height / 2, kInk);
+      Fill(dc, 3 * width / 4, mid - height / 4, 1, height / 2, kInk);
+      break;
+    default:  // 24 dB: one long box
+      Sunken(dc, width / 4, mid - 5, width / 2, 10, 0xFF2B2D33);
+      break;
+  }
+}
+
+void PaintMixerType(CHfcDrawContext& dc, int frame, int top, int width, int height) {
+  Frame(dc, top, width, height);
+  static const char* kNames[7] = {"A+B", "AxB", "Ofs", "Smth", "Shp", "Qnt", "Gate"};
+  dc.SetFont("DejaVu Sans", 11.0f);
+  dc.SetBrushColor(kInk);
+  const char* t = kNames[frame % 7];
+  dc.DrawText(8.0f, static_cast<float>(top + height / 2 + 4), t, std::strlen(t));
+}
+
+void PaintOscMode(CHfcDrawContext& dc, int frame, int top, int width, int height, int states) {
+  Sunken(dc, 0, top, width, height, 0xFF1B1C20);
+  const int slot = (height - 4) / states;
+  Fill(dc, 2, top + 2 + slot * (frame % states), width - 4, slot, kAmber);
+  for (int s = 0; s < states; ++s) Fill(dc, 2, top + 2 + slot * s, width - 4, 1, 0xFF3A3D44);
+}
+void PaintOscMode2(CHfcDrawContext& dc, int f, int top, int w, int h) { PaintOscMode(dc, f, top, w, h, 2); }
+void PaintOscMode4(CHfcDrawContext& dc, int f, int top, int w, int h) { PaintOscMode(dc, f, top, w, h, 4); }
+
+void PaintKeyboard(CHfcDrawContext& dc, int, int top, int width, int height) {
+  Fill(dc, 0, top, width, height, 0xFF0E0F12);
+  const float keyW = static_cast<float>(width) / 75.0f;  // 128 keys: 75 white keys
+  for (int k = 0; k < 75; ++k) {
+    const int x = static_cast<int>(k * keyW);
+    Fill(dc, x + 1, top, static_cast<int>(keyW) - 1, height - 1, 0xFFF4F4F2);
+  }
+  static const bool kBlackAfter[7] = {true, true, false, true, true, true, false};
+  for (int k = 0; k < 74; ++k) {
+    if (!kBlackAfter[k % 7]) continue;
+    const int x = static_cast<int>((k + 1) * keyW - keyW * 0.3f);
+    Fill(dc, x, top, std::max(2, static_cast<int>(keyW * 0.6f)), height * 6 / 10, 0xFF1B1C20);
+  }
+}
+
+// The key-zone bars of the Basic page span the keyboard picture: a thin
+// track with octave ticks, the zone in blue, the slopes hatched.
+void PaintKeyZoneBack(CHfcDrawContext& dc, int, int top, int width, int height) {
+  Fill(dc, 0, top, width, height, 0xFF9096A0);
+  Fill(dc, 0, top + 1, width, height - 2, 0xFFF1F2F4);
+  for (int k = 0; k < 128; k += 12) Fill(dc, k * width / 128, top + 1, 1, height - 2, 0xFFB8BCC4);
+}
+void PaintKeyZoneBar(CHfcDrawContext& dc, int, int top, int width, int height) {
+  VGradient(dc, 0, top, width, height, 0xFF6D95D8, 0xFF2A4F92);
+}
+void PaintKeyZoneSlope(CHfcDrawContext& dc, int, int top, int width, int height) {
+  for (int x = 0; x < width; ++x)
+    if ((x / 2) % 2 == 0) Fill(dc, x, top, 1, height, 0x80FFFFFF);
+}
+
+// The program pages' sub-pages hold four columns of 196 pixels.
+void PaintWideSubTab(CHfcDrawContext& dc, int, int top, int width, int height) {
+  VGradient(dc, 0, top, width, height, kPageLight, kPageShade);
+}
+
+// Sub-level strips of the play and effect pages, as the other strips.
+struct Strip {
+  std::vector<const char*> labels;
+};
+
+float TextWidth(const char* font, float size, const char* text) {
+  os::TextRenderer r;
+  r.SetFont(font, size);
+  return r.Draw(0.0f, 0.0f, text, std::strlen(text), 0, 0, [](int, int, uint8_t) {});
+}
+
+int StripWidth(const Strip& s) { return 2 + static_cast<int>(s.labels.size()) * 81 - 5 + 4; }
+
+void PaintStrip(CHfcDrawContext& dc, const Strip& s, int width) {
+  const int n = static_cast<int>(s.labels.size());
+  for (int row = 0; row < 2; ++row) {
+    const int top = row * 34;
+    const bool on = row == 0;
+    Fill(dc, 0, top, width, 34, 0xFF2F3238);
+    for (int t = 0; t < n; ++t) {
+      const int x = t == 0 ? 0 : 2 + 81 * t;
+      const int w = 76 + (t == 0 ? 2 : 0) + (t == n - 1 ? 4 : 0);
+      const int y = top + (on ? 2 : 5);
+      const int h = 34 - (on ? 2 : 5);
+      Fill(dc, x, y + 1, w, h - 1, on ? 0xFF9096A0 : 0xFF1C1E22);
+      if (on)
+        VGradient(dc, x + 1, y + 1, w - 2, h - 1, 0xFFF1F2F4, kPageLight);
+      else
+        VGradient(dc, x + 1, y + 1, w - 2, h - 2, 0xFF555962, 0xFF454951);
+      if (on) Fill(dc, x + 3, y + 1, w - 6, 2, kAmber);
+      const float size = 10.5f;
+      const float tw = TextWidth("Helvetica Bold", size, s.labels[t]);
+      dc.SetFont("Helvetica Bold", size);
+      dc.SetBrushColor(on ? 0xFF1B1D22 : 0xFFC8CCD4);
+      const int tx = x + (t == 0 ? 2 : 0);
+      dc.DrawText(std::round(tx + (76 - tw) / 2.0f), std::round(y + (on ? 2 : 0) + (h - 2) / 2.0f + size * 0.36f),
+                  s.labels[t], std::strlen(s.labels[t]));
+    }
+  }
+}
+
+const Strip kPlayStrip{{"OSC Common", "OSC EG/LFO", "OSC1", "OSC2"}};
+const Strip kInsertStrip{{"IFX"}};
+const Strip kMasterStrip{{"MFX1", "MFX2", "EQ"}};
+
+void PaintPlayStrip(CHfcDrawContext& dc, int, int, int w, int) { PaintStrip(dc, kPlayStrip, w); }
+void PaintInsertStrip(CHfcDrawContext& dc, int, int, int w, int) { PaintStrip(dc, kInsertStrip, w); }
+void PaintMasterStrip(CHfcDrawContext& dc, int, int, int w, int) { PaintStrip(dc, kMasterStrip, w); }
+
+const SkinImageGroup kProgramPageSkins{[] {
+  return std::vector<tagSkinImageRecipe>{
+      {"Container_Horizontal_1", 798, 20, 1, PaintTitle},
+      {"Container_Base", 798, 121, 1, PaintBody},
+      {"Container_Horizontal_Sub1", 784, 24, 1, PaintEffectTitle},
+      {"Container_Horizontal_Sub2", 389, 18, 1, PaintSubHeading},
+      {"Container_Horizontal_Sub4", 193, 18, 1, PaintSubHeading},
+      {"Image_VeloZone_Scale", 126, 12, 1, PaintVeloScale},
+      {"Container_ProgPlay_Overview_EQ", 70, 58, 1, PaintBlock},
+      {"Container_ProgPlay_Overview_FEG", 70, 58, 1, PaintBlock},
+      {"Container_ProgPlay_Overview_AEG", 70, 58, 1, PaintBlock},
+      {"Container_ProgPlay_Overview_FLT", 90, 58, 1, PaintBlock},
+      {"Container_ProgPlay_Overview_LFO2", 104, 58, 1, PaintBlock},
+      {"Container_ProgPlay_Overview_LFO", 56, 58, 1, PaintBlock},
+      {"Container_Plane_221X29", 181, 15, 1, PaintPlane},
+      {"Container_ProgPlay_FX", 176, 60, 1, PaintFxBox},
+      {"Container_FxSel", 200, 17, 1, PaintFxSel},
+      {"Container_FxSelEQ", 200, 17, 1, PaintFxSel},
+      {"Container_NoFxSel", 244, 35, 1, PaintNoFx},
+      {"Container_FxKnob", 50, 52, 1, PaintKnobBox},
+      {"Container_InsertFX_Routing", 400, 80, 1, PaintInsertRouting},
+      {"Container_ProgMasterFX_Routing", 400, 80, 1, PaintMasterRouting},
+      {"Image_MFX_Routing_MFX1ToMFX2", 10, 30, 1, PaintChain},
+      {"Image_LFO", 44, 18 * 24, 18, PaintLfoWave},
+      {"Image_FilterType", 18, 4 * 12, 4, PaintFilterType},
+      {"Image_FilterRouting", 228, 4 * 20, 4, PaintFilterRouting},
+      {"Image_FilterRouting_mini", 40, 4 * 10, 4, PaintFilterRouting},
+      {"Image_AMSMixerType", 60, 7 * 22, 7, PaintMixerType},
+      {"Image_Keyboard", 527, 28, 1, PaintKeyboard},
+      {"Background_SubTab_Wide", 792, 230, 1, PaintWideSubTab},
+      {"KeyZoneBarBack", 525, 6, 1, PaintKeyZoneBack},
+      {"KeyZoneBar", 523, 4, 1, PaintKeyZoneBar},
+      {"KeyZoneSlope", 523, 4, 1, PaintKeyZoneSlope},
+      {"Switch_OscillatorMode", 40, 2 * 54, 2, PaintOscMode2},
+      {"Switch_OscillatorMode_s", 14, 4 * 14, 4, PaintOscMode4},
+      {"Tab_Low_Prog_Play", StripWidth(kPlayStrip), 68, 1, PaintPlayStrip},
+      {"Tab_Low_ProgInsertFX", StripWidth(kInsertStrip), 68, 1, PaintInsertStrip},
+      {"Tab_Low_MasterFX", StripWidth(kMasterStrip), 68, 1, PaintMasterStrip},
+  };
+}};
+
+}  // namespace
