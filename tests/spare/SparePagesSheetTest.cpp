@@ -8,6 +8,7 @@
 #include "spare/CCombiTrackRoutingPageLayer.h"
 #include "spare/CMultiTrackParamTabPageLayer.h"
 #include "spare/CombiMultiCommonLayer.h"
+#include "spare/CombiMultiKeyVelZoneLayer.h"
 #include "spare/GlobalMIDILayer.h"
 #include "spare/MultiMasterFXLayer.h"
 #include "tests/spare/SparePageKit.h"
@@ -77,6 +78,15 @@ TEST(SparePagesSheet, EverySparePageDrawn) {
     page.SetBackgroundBmp(back.get());
     ASSERT_TRUE(h.AddPage(page));
     Picture(h, page, sheet, "spare_combi_common");
+  }
+  {
+    PageHarness h;
+    sparetest::EnterPerformance(h);
+    auto back = sparetest::PageBackground(600);
+    CombiKeyVelZoneLayer page(h.synth());
+    page.SetBackgroundBmp(back.get());
+    ASSERT_TRUE(h.AddPage(page));
+    Picture(h, page, sheet, "spare_key_vel_zone");
   }
   EXPECT_TRUE(sheet.Write("spare_pages_sheet"));
 }
