@@ -27,6 +27,7 @@ inline const UI_FORMINFO* FormById(int id) {
 
 #include "hfc/CHfcBmp.h"
 #include "hfc/CHfcOffscreenContext.h"
+#include "hfc/CHfcVstEditor.h"
 #include "hfc/CHfcWindowLayer.h"
 #include "tests/support/PngTestFile.h"
 #include "tests/support/pageharness/PageHarness.h"
@@ -92,7 +93,11 @@ class ContactSheet {
   // The layer's own picture, also written as <name>.png; false without one.
   bool Add(vesk::test::PageHarness& h, CHfcWindowLayer& layer, const std::string& name) {
     if (h.RenderLayer(layer, name).empty()) return false;
-    CHfcBmp* bmp = layer.GetOffscreen()->GetBmp();
+    return AddBmp(layer.GetOffscreen()->GetBmp());
+  }
+
+  bool AddBmp(CHfcBmp* bmp) {
+    if (!bmp) return false;
     Cell cell;
     cell.px.assign(static_cast<size_t>(kCellW) * kCellH, 0xFF23262Bu);
     for (int y = 0; y < kCellH; ++y)
@@ -103,6 +108,14 @@ class ContactSheet {
       }
     cells_.push_back(std::move(cell));
     return true;
+  }
+
+  // The composed window instead, for a page whose sub-level pages are
+  // layers of their own.
+  bool AddWindow(vesk::test::PageHarness& h, const std::string& name) {
+    if (h.RenderWindow(name).empty()) return false;
+    CHfcOffscreenContext* picture = h.window().GetPicture();
+    return picture && AddBmp(picture->GetBmp());
   }
 
   bool Write(const std::string& name) const {

@@ -8,6 +8,7 @@
 #include "spare/CCombiTrackRoutingPageLayer.h"
 #include "spare/CMultiTrackParamTabPageLayer.h"
 #include "spare/CombiMultiCommonLayer.h"
+#include "spare/CombiMultiInsertFXLayerBase.h"
 #include "spare/CombiMultiKeyVelZoneLayer.h"
 #include "spare/GlobalMIDILayer.h"
 #include "spare/MultiMasterFXLayer.h"
@@ -87,6 +88,19 @@ TEST(SparePagesSheet, EverySparePageDrawn) {
     page.SetBackgroundBmp(back.get());
     ASSERT_TRUE(h.AddPage(page));
     Picture(h, page, sheet, "spare_key_vel_zone");
+  }
+  {
+    sparetest::Forms forms;
+    PageHarness h;
+    sparetest::EnterPerformance(h);
+    auto back = sparetest::PageBackground(600);
+    CombiInsertFXLayer page(h.synth());
+    page.SetBackgroundBmp(back.get());
+    ASSERT_TRUE(h.AddPage(page));
+    page.RequestRedraw();
+    h.Idle();
+    EXPECT_TRUE(sheet.AddWindow(h, "spare_insert_fx"));
+    h.DestroyPage(page);
   }
   EXPECT_TRUE(sheet.Write("spare_pages_sheet"));
 }
