@@ -7,6 +7,10 @@
 #include "hfc/CHfcVstEditor.h"
 #include "spare/CCombiTrackRoutingPageLayer.h"
 #include "spare/CMultiTrackParamTabPageLayer.h"
+#include "editor/browsers/BlueBrowserData.h"
+#include "editor/controls/ResourceManager.h"
+#include "remote/IRemoteSynth.h"
+#include "spare/BigBlueBrowserLayer.h"
 #include "spare/CombiMultiCommonLayer.h"
 #include "spare/CombiMultiInsertFXLayerBase.h"
 #include "spare/CombiMultiKeyVelZoneLayer.h"
@@ -101,6 +105,23 @@ TEST(SparePagesSheet, EverySparePageDrawn) {
     h.Idle();
     EXPECT_TRUE(sheet.AddWindow(h, "spare_insert_fx"));
     h.DestroyPage(page);
+  }
+  {
+    PageHarness h;
+    h.synth()->PutMode(eMode_ProgPlay);
+    h.RunFor(500);
+    BlueBrowserData data(h.synth());
+    BigBlueBrowserLayer page(h.synth(), &data, "Browser");
+    page.SetSynthReady(true);
+    page.SetBackgroundBmp(ResourceManager::GetInstance()->LoadImage("Background_BlueBrowser_Big"));
+    data.AddBrowser(&page);
+    ASSERT_TRUE(h.AddPage(page));
+    data.SetCurrentSound(Oskend::SSoundIndex{0, 5});
+    h.Idle();
+    data.OnIdle(0);
+    page.OnUpdateSelection();
+    data.RemoveBrowser(&page);
+    Picture(h, page, sheet, "spare_big_blue_browser");
   }
   EXPECT_TRUE(sheet.Write("spare_pages_sheet"));
 }

@@ -141,6 +141,23 @@ void PaintVelocityScale(CHfcDrawContext& dc, int, int top, int width, int height
   }
 }
 
+// Filter switches of the large sound browser: frame 0 dark, frame 1 lit in
+// the browser's blue; the switch writes its own text.
+void PaintBlueFilterSwitch(CHfcDrawContext& dc, int frame, int top, int width, int height) {
+  constexpr uint32_t kBlue = 0xFF6178C2;
+  Fill(dc, 0, top, width, height, 0xFF101218);
+  if (frame == 1)
+    VGradient(dc, 1, top + 1, width - 2, height - 2, 0xFF9FB0E6, kBlue);
+  else
+    VGradient(dc, 1, top + 1, width - 2, height - 2, 0xFF3A3F4C, 0xFF262A33);
+}
+
+// The large sound browser's page: dark, with the browser's blue edge.
+void PaintBigBrowserPage(CHfcDrawContext& dc, int, int top, int width, int height) {
+  Fill(dc, 0, top, width, height, 0xFF6178C2);
+  VGradient(dc, 1, top + 1, width - 2, height - 2, 0xFF1A1D26, 0xFF07080F);
+}
+
 const SkinImageGroup kSparePageSkins{[] {
   return std::vector<tagSkinImageRecipe>{
       StripRecipe<0>(),
@@ -149,6 +166,9 @@ const SkinImageGroup kSparePageSkins{[] {
       {"Container_HorizontalBar", 782, 17, 1, PaintRowBar},
       {"Image_Keyboard_Big", 128, 14, 1, PaintKeyboard},
       {"Image_VelocityScale", 128, 14, 1, PaintVelocityScale},
+      {"Background_BlueBrowser_Big", 800, 420, 1, PaintBigBrowserPage},
+      {"Switch_Blue_106X17", 106, 2 * 17, 2, PaintBlueFilterSwitch},
+      {"Switch_Blue_52X17", 52, 2 * 17, 2, PaintBlueFilterSwitch},
   };
 }};
 
