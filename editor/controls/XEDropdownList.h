@@ -34,6 +34,7 @@ class XEDropdownList : public CHfcCtrlTextSwitch {
   void SetSelectedItemIndex(int index, bool redraw);
   // The caller keeps the list alive; one byte per item.
   void SetEnableParameterList(bool* list, int count);
+  bool* GetEnableParameterList() const { return m_pEnableList; }
   void SetEnableIndex(int index, bool enabled);
   int GetRightReserve() const { return m_iRightReserve; }
 
