@@ -32,7 +32,7 @@ void Body(CHfcDrawContext& dc, int x, int y, int w, int h) {
 }
 
 // Title bars carry black labels: a light bar with an amber rule beneath.
-[[maybe_unused]] void PaintTitle(CHfcDrawContext& dc, int, int top, int width, int height) {
+void PaintTitle(CHfcDrawContext& dc, int, int top, int width, int height) {
   Fill(dc, 0, top, width, height, kBodyBorder);
   VGradient(dc, 1, top + 1, width - 2, height - 3, 0xFFF3F4F6, 0xFFD3D6DB);
   Fill(dc, 1, top + height - 2, width - 2, 1, kAmber);
@@ -64,7 +64,7 @@ void PaintVeloScale(CHfcDrawContext& dc, int, int top, int width, int height) {
   for (int x = 0; x < width; x += 25) Fill(dc, x, top + height - 6, 1, 4, kBodyBorder);
 }
 
-[[maybe_unused]] void PaintBody(CHfcDrawContext& dc, int, int top, int width, int height) { Body(dc, 0, top, width, height); }
+void PaintBody(CHfcDrawContext& dc, int, int top, int width, int height) { Body(dc, 0, top, width, height); }
 
 void PaintBlock(CHfcDrawContext& dc, int, int top, int width, int height) {
   Body(dc, 0, top, width, height);
@@ -81,7 +81,7 @@ void PaintFxBox(CHfcDrawContext& dc, int, int top, int width, int height) {
   for (int r = 1; r < 4; ++r) Fill(dc, 2, top + 15 * r - 1, width - 4, 1, kBodyBorder);
 }
 
-[[maybe_unused]] void PaintFxSel(CHfcDrawContext& dc, int, int top, int width, int height) {
+void PaintFxSel(CHfcDrawContext& dc, int, int top, int width, int height) {
   Fill(dc, 0, top, width, height, kTitleBottom);
   VGradient(dc, 1, top + 1, width - 2, height - 2, kTitleTop, kTitleBottom);
 }
@@ -91,7 +91,7 @@ void PaintNoFx(CHfcDrawContext& dc, int, int top, int width, int height) {
   for (int x = 4; x < width - 4; x += 8) Fill(dc, x, top + height / 2, 4, 1, kAmberDim);
 }
 
-[[maybe_unused]] void PaintKnobBox(CHfcDrawContext& dc, int, int top, int width, int height) { Body(dc, 0, top, width, height); }
+void PaintKnobBox(CHfcDrawContext& dc, int, int top, int width, int height) { Body(dc, 0, top, width, height); }
 
 void Arrow(CHfcDrawContext& dc, int x0, int y, int x1, uint32_t c) {
   Fill(dc, x0, y, x1 - x0, 2, c);
@@ -112,7 +112,7 @@ void PaintMasterRouting(CHfcDrawContext& dc, int, int top, int, int) {
   Arrow(dc, 255, top + 47, 395, kInk);
 }
 
-[[maybe_unused]] void PaintChain(CHfcDrawContext& dc, int, int top, int, int height) {
+void PaintChain(CHfcDrawContext& dc, int, int top, int, int height) {
   Fill(dc, 4, top, 2, height - 4, kAmber);
   for (int i = 0; i < 4; ++i) Fill(dc, 1 + i, top + height - 5 + i, 8 - 2 * i, 1, kAmber);
 }
@@ -200,7 +200,7 @@ void PaintOscMode(CHfcDrawContext& dc, int frame, int top, int width, int height
 void PaintOscMode2(CHfcDrawContext& dc, int f, int top, int w, int h) { PaintOscMode(dc, f, top, w, h, 2); }
 void PaintOscMode4(CHfcDrawContext& dc, int f, int top, int w, int h) { PaintOscMode(dc, f, top, w, h, 4); }
 
-[[maybe_unused]] void PaintKeyboard(CHfcDrawContext& dc, int, int top, int width, int height) {
+void PaintKeyboard(CHfcDrawContext& dc, int, int top, int width, int height) {
   Fill(dc, 0, top, width, height, 0xFF0E0F12);
   const float keyW = static_cast<float>(width) / 75.0f;  // 128 keys: 75 white keys
   for (int k = 0; k < 75; ++k) {
@@ -287,10 +287,12 @@ const Strip kMasterStrip{{"MFX1", "MFX2", "EQ"}};
 
 void PaintPlayStrip(CHfcDrawContext& dc, int, int, int w, int) { PaintStrip(dc, kPlayStrip, w); }
 void PaintInsertStrip(CHfcDrawContext& dc, int, int, int w, int) { PaintStrip(dc, kInsertStrip, w); }
-[[maybe_unused]] void PaintMasterStrip(CHfcDrawContext& dc, int, int, int w, int) { PaintStrip(dc, kMasterStrip, w); }
+void PaintMasterStrip(CHfcDrawContext& dc, int, int, int w, int) { PaintStrip(dc, kMasterStrip, w); }
 
 const SkinImageGroup kProgramPageSkins{[] {
   return std::vector<tagSkinImageRecipe>{
+      {"Container_Horizontal_1", 798, 20, 1, PaintTitle},
+      {"Container_Base", 798, 400, 1, PaintBody},
       {"Container_Horizontal_Sub1", 784, 24, 1, PaintEffectTitle},
       {"Container_Horizontal_Sub2", 389, 18, 1, PaintSubHeading},
       {"Container_Horizontal_Sub4", 193, 18, 1, PaintSubHeading},
@@ -303,14 +305,19 @@ const SkinImageGroup kProgramPageSkins{[] {
       {"Container_ProgPlay_Overview_LFO", 56, 58, 1, PaintBlock},
       {"Container_Plane_221X29", 181, 15, 1, PaintPlane},
       {"Container_ProgPlay_FX", 176, 60, 1, PaintFxBox},
+      {"Container_FxSel", 200, 17, 1, PaintFxSel},
+      {"Container_FxSelEQ", 200, 17, 1, PaintFxSel},
       {"Container_NoFxSel", 244, 35, 1, PaintNoFx},
+      {"Container_FxKnob", 50, 52, 1, PaintKnobBox},
       {"Container_InsertFX_Routing", 400, 80, 1, PaintInsertRouting},
       {"Container_ProgMasterFX_Routing", 400, 80, 1, PaintMasterRouting},
+      {"Image_MFX_Routing_MFX1ToMFX2", 10, 30, 1, PaintChain},
       {"Image_LFO", 44, 18 * 24, 18, PaintLfoWave},
       {"Image_FilterType", 18, 4 * 12, 4, PaintFilterType},
       {"Image_FilterRouting", 228, 4 * 20, 4, PaintFilterRouting},
       {"Image_FilterRouting_mini", 40, 4 * 10, 4, PaintFilterRouting},
       {"Image_AMSMixerType", 60, 7 * 22, 7, PaintMixerType},
+      {"Image_Keyboard", 527, 28, 1, PaintKeyboard},
       {"Background_SubTab_Wide", 792, 230, 1, PaintWideSubTab},
       {"KeyZoneBarBack", 525, 6, 1, PaintKeyZoneBack},
       {"KeyZoneBar", 523, 4, 1, PaintKeyZoneBar},
@@ -319,6 +326,7 @@ const SkinImageGroup kProgramPageSkins{[] {
       {"Switch_OscillatorMode_s", 14, 4 * 14, 4, PaintOscMode4},
       {"Tab_Low_Prog_Play", StripWidth(kPlayStrip), 68, 1, PaintPlayStrip},
       {"Tab_Low_ProgInsertFX", StripWidth(kInsertStrip), 68, 1, PaintInsertStrip},
+      {"Tab_Low_MasterFX", StripWidth(kMasterStrip), 68, 1, PaintMasterStrip},
   };
 }};
 
