@@ -448,6 +448,11 @@ TEST_F(RemoteMIDIImplTest, ProgramChangeFollowsTheMode) {
     EXPECT_EQ(s.CurrentBank(), 3);
     EXPECT_EQ(s.CurrentProgram(), 100);
   });
+  // Program mode as the synthesizer reports it keeps the same pair.
+  ASSERT_EQ(link->SendModeChange(eMode_ProgEdit), 0);
+  EXPECT_EQ(link->GetBnkPgmPair(), 0x6403);
+  EXPECT_EQ(link->SendProgramChange(Oskend::eBankID_B, 5), 0);
+  EXPECT_EQ(link->GetBnkPgmPair(), 0x0501);
 }
 
 TEST_F(RemoteMIDIImplTest, SendersRefuseWhatTheyCannotSend) {

@@ -218,6 +218,26 @@ TEST_F(RemoteSynthEditTest, AuditionEndRestoresTheSavedProgramAndLeavesTheCombin
   EXPECT_EQ(aud[1].a, 0);
 }
 
+TEST_F(RemoteSynthEditTest, AKeptAuditionReportsTheSoundChosen) {
+  Ready();
+  ProgramMode();
+  ASSERT_TRUE(model->BeginAudition(1));
+  const SSoundIndex chosen{1, 5};
+  model->PutCurSound(chosen);
+  const SSoundIndex cur = model->GetCurSound(true);
+  EXPECT_EQ(cur.bank, chosen.bank);
+  EXPECT_EQ(cur.number, chosen.number);
+  ASSERT_TRUE(model->EndAudition(true));
+  // What the sound browser's OK does: keep the audition, then select the sound for good.
+  const SSoundIndex kept = model->PutCurSound(cur);
+  EXPECT_EQ(kept.bank, chosen.bank);
+  EXPECT_EQ(kept.number, chosen.number);
+  EXPECT_EQ(model->GetCurSound(true).bank, chosen.bank);
+  EXPECT_EQ(model->GetCurSound(true).number, chosen.number);
+  EXPECT_EQ(Image()[L::kCurProg], chosen.bank);
+  EXPECT_EQ(Image()[L::kCurProg + 1], chosen.number);
+}
+
 TEST_F(RemoteSynthEditTest, TempoIsTheSoundsOwn) {
   Ready();
   uint8_t* img = Image();
