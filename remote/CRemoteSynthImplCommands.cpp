@@ -270,6 +270,12 @@ int CRemoteSynthImpl::WriteCurrentSound(int kind, int bank, int number) {
     if (bank < 0 || bank > 3 || number < 0 || number > 127) return kRefused;
     const std::string name = progPlaySection_.GetParamS(kNameId);
     const int kept = progPlaySection_.GetParamI(kWriteKeptId);
+    // Category and sub-category as the write dialog chose them: the edit
+    // buffer is read back from the instrument below, and an instrument that
+    // did not apply their parameter changes would have them replaced.
+    std::uint8_t& categoryByte =
+        image_.GetProgEditBuffer().GetCommon().data()[ProgCommonLayout::kCategory];
+    const std::uint8_t category = categoryByte;
     std::uint8_t rtc[kRTCStateSize];
     RTCSaveStat(rtc);
     int r = link_->SendProgWriteReq(bank, number);
@@ -277,6 +283,7 @@ int CRemoteSynthImpl::WriteCurrentSound(int kind, int bank, int number) {
       link_->SendCurProgDumpReq(true);
       progPlaySection_.PutParamSEx(kNameId, name.c_str(), ISection::kNotify, eChgSource_Editor);
       progPlaySection_.PutParamIEx(kWriteKeptId, kept, ISection::kNotify, eChgSource_Editor);
+      categoryByte = category;
       link_->SendCurProgDump(image_.GetProgEditBuffer().data(), kProgSize);
       RTCRestoreStat(rtc);
       r = link_->SendProgWriteReq(bank, number);

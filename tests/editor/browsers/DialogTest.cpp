@@ -67,7 +67,12 @@ TEST(WriteDialog, WritesTheProgramIntoTheSynthesizersMemory) {
   EXPECT_EQ(page->GetControlById(WriteBrowser::kDestinationId)->GetIntValue(), 7);
   EXPECT_EQ(Text(page, WriteBrowser::kDestinationId).substr(0, 4), "007 ");
 
-  b.h.device().With([](SimSynth& s) { s.ClearLog(); });
+  // The instrument keeps parameter changes to itself here: its current
+  // program still carries another category and sub-category.
+  b.h.device().With([](SimSynth& s) {
+    s.ClearLog();
+    s.Memory()[SimSynth::kProgEditOffset + 630] = (5 << 5) | 16;
+  });
   b.ClickControl(WriteBrowser::kOkId);
   b.Idle(200);
   EXPECT_EQ(Alerts(), std::vector<std::string>{"Are you sure?"});
@@ -77,7 +82,8 @@ TEST(WriteDialog, WritesTheProgramIntoTheSynthesizersMemory) {
   const unsigned at = SimSynth::ProgOffset(1, 7);
   EXPECT_EQ(std::string(reinterpret_cast<const char*>(&memory[at]), 24),
             "Browser Written Sound Wi");
-  EXPECT_EQ(memory[at + 630] >> 5, 3);  // the sub-category chosen
+  // The category byte: the category in the low five bits, the sub-category above.
+  EXPECT_EQ(memory[at + 630], (3 << 5) | 6);
 }
 
 TEST(WriteDialog, CancelInTheConfirmationWritesNothing) {
