@@ -3,8 +3,11 @@
 namespace Oskend {
 
 const SOfferList* GetFxTypeList(eMode mode, int id) {
+  // The rows name one mode per sound kind; the program's pages ask in
+  // program edit (what the synthesizer reports for program mode).
+  const int kind = mode == eMode_ProgEdit ? eMode_ProgPlay : mode;
   for (const SOfferList& row : TABLE_FXTYPELIST)
-    if (row.mode == mode && row.id == id) return &row;
+    if (row.mode == kind && row.id == id) return &row;
   return nullptr;
 }
 

@@ -22,11 +22,11 @@ constinit const uint8_t typeAMSMixer2[51] = {1, 1, 0, 1, 1, 1, 1, 1, 1, 1, 1, 1,
 }  // namespace
 
 constinit const SOfferList TABLE_FXTYPELIST[10] = {
-    {2, 0x0300, typeIFX1},
-    {2, 0x0301, typeIFX2},
-    {2, 0x0302, typeIFX2},
-    {2, 0x0303, typeIFX2},
-    {2, 0x0304, typeIFX2},
+    {2, 0x0200, typeIFX1},
+    {2, 0x0201, typeIFX2},
+    {2, 0x0202, typeIFX2},
+    {2, 0x0203, typeIFX2},
+    {2, 0x0204, typeIFX2},
     {0, 0x1200, typeIFX1},
     {0, 0x1201, typeIFX2},
     {0, 0x1202, typeIFX2},

@@ -233,8 +233,16 @@ TEST_F(CombiSectionTest, OfferedEffectTypesAndModulationSources) {
   EXPECT_EQ(ifx2->list[59], 1);
   EXPECT_NE(ifx2->list[60], 1);
   EXPECT_EQ(Oskend::GetFxTypeList(eMode_Combi, 0x1205), nullptr);
+  // The program's rows: its insert-effect types, asked in either program mode.
   EXPECT_EQ(Oskend::GetFxTypeList(eMode_ProgEdit, 0x0300), nullptr);
-  EXPECT_NE(Oskend::GetFxTypeList(eMode_ProgPlay, 0x0300), nullptr);
+  EXPECT_EQ(Oskend::GetFxTypeList(eMode_ProgPlay, 0x0300), nullptr);
+  EXPECT_EQ(Oskend::GetFxTypeList(eMode_ProgEdit, 0x0204),
+            Oskend::GetFxTypeList(eMode_ProgPlay, 0x0204));
+  const Oskend::SOfferList* progIfx2 = Oskend::GetFxTypeList(eMode_ProgEdit, 0x0201);
+  ASSERT_NE(progIfx2, nullptr);
+  EXPECT_EQ(progIfx2->list[59], 1);
+  EXPECT_NE(progIfx2->list[60], 1);
+  EXPECT_EQ(Oskend::GetFxTypeList(eMode_ProgEdit, 0x1200), nullptr);
 
   const Oskend::SOfferList* reset2 = Oskend::GetAMSSRCList(eMode_ProgEdit, 0x0F08);
   ASSERT_NE(reset2, nullptr);

@@ -203,7 +203,7 @@ TEST(SectionTablesPages, EffectTypeOffers) {
     EXPECT_TRUE(row.mode == 2 || row.mode == 0);
     EXPECT_EQ(Offered(row.list, kFxTypeOfferCount), Span(0, first ? 63 : 59)) << std::hex << row.id;
   }
-  EXPECT_EQ(TABLE_FXTYPELIST[0].id, 0x0300);
+  EXPECT_EQ(TABLE_FXTYPELIST[0].id, 0x0200);  // the program's IFX1 type
   EXPECT_EQ(TABLE_FXTYPELIST[5].id, 0x1200);
 }
 

@@ -147,6 +147,33 @@ TEST(ListBrowser, EffectTypesFollowAvailabilityAndCategory) {
   EXPECT_FALSE(page->GetCategorySelector()->IsEnabled());
 }
 
+TEST(ListBrowser, AProgramInsertEffectPickerOffersOnlyTheTypesTheSlotTakes) {
+  Bench b(3);
+  // As the program's insert-effect page opens it: IFX2 to IFX5 take no double-size types.
+  for (int pid : {0x200, 0x201, 0x204}) {
+    const Oskend::SOfferList* avail = Oskend::GetFxTypeList(kEdit, pid);
+    ASSERT_NE(avail, nullptr) << std::hex << pid;
+    ASSERT_TRUE(b.opener.OpenRedBrowser(1, kEdit, pid)) << std::hex << pid;
+    b.Idle();
+    auto* page = b.Page<EffectBrowser>();
+    ASSERT_NE(page, nullptr);
+    SParamDesc desc{};
+    ASSERT_TRUE(page->GetParamDesc(&desc, kEdit, pid));
+    int expected = 0;
+    for (int t = desc.min; t <= desc.max; ++t) expected += t < 135 && avail->list[t] == 1;
+    CMMPCtrlList* list = page->GetList();
+    EXPECT_EQ(list->GetNumItems(), expected) << std::hex << pid;
+    for (int i = 0; i < list->GetNumItems(); ++i)
+      EXPECT_EQ(avail->list[browserkit::ItemValue(list->GetItem(i))], 1) << std::hex << pid;
+    if (pid != 0x200) {
+      EXPECT_EQ(desc.max, 63);
+      EXPECT_EQ(list->GetNumItems(), 60) << std::hex << pid;
+    }
+    b.opener.CloseModalBrowser();
+    b.Idle();
+  }
+}
+
 TEST(ListBrowser, AParameterOfPage0AFixesTheProgramCategory) {
   Bench b(3);
   for (int i = 0; i < 8; ++i) SetProgram(b.h.synth(), 0, i, "Cat " + std::to_string(i), i);
