@@ -17,11 +17,61 @@ uint64_t IdleDeadlineUs(uint64_t startUs, uint64_t tick) {
 }
 }  // namespace
 
+CHfcVstEditor::DispatchScope::DispatchScope(CHfcVstEditor* editor) : m_pEditor(editor) {
+  if (m_pEditor->m_iDispatchDepth++ == 0) {
+    os::MainLoop* loop = os::MainLoop::Current();
+    m_pEditor->m_iModalDepthAtEntry = loop ? loop->ModalDepth() : 0;
+  }
+}
+
+CHfcVstEditor::DispatchScope::~DispatchScope() {
+  if (--m_pEditor->m_iDispatchDepth > 0 || !m_pEditor->HasPendingHostCall()) return;
+  // The platform window that called in may still be on the stack below:
+  // what waited runs from the loop, once everything has returned.
+  CHfcVstEditor* editor = m_pEditor;
+  if (os::MainLoop* loop = os::MainLoop::Current())
+    loop->Post([editor] { editor->RunPendingHostCalls(); }, editor);
+}
+
 CHfcVstEditor::CHfcVstEditor(IHfcVstEditorHost* effect) : m_pEffect(effect) {}
 
 CHfcVstEditor::~CHfcVstEditor() {
+  if (os::MainLoop* loop = os::MainLoop::Current()) loop->RemovePosted(this);
+  m_bOpenPending = false;
+  m_bClosePending = false;
   if (m_pSystemWindow) close();
   StopIdleTimer();
+}
+
+void CHfcVstEditor::DeferClose() {
+  m_bOpenPending = false;
+  m_pPendingWindow = nullptr;
+  if (!m_pSystemWindow || m_bClosePending) return;
+  m_bClosePending = true;
+  StopIdleTimer();
+  if (os::Window* platform = GetPlatformWindow()) platform->Hide();
+  // Menus, alerts and dialogs the editor's code has open end as cancelled,
+  // so that code returns; a progress window waits for its work to finish.
+  if (os::MainLoop* loop = os::MainLoop::Current()) loop->EndModalsFrom(m_iModalDepthAtEntry);
+}
+
+void CHfcVstEditor::DeferOpen(void* window) {
+  // A new window replaces an open one.
+  DeferClose();
+  m_bOpenPending = true;
+  m_pPendingWindow = window;
+}
+
+void CHfcVstEditor::RunPendingHostCalls() {
+  if (IsDispatching()) return;
+  const bool closeIt = m_bClosePending;
+  const bool openIt = m_bOpenPending;
+  void* window = m_pPendingWindow;
+  m_bClosePending = m_bOpenPending = false;
+  m_pPendingWindow = nullptr;
+  // Through the product's own open and close, as the host's calls go.
+  if (closeIt) close();
+  if (openIt) open(window);
 }
 
 bool CHfcVstEditor::getRect(tagHfcERect** rect) {
@@ -34,6 +84,11 @@ bool CHfcVstEditor::getRect(tagHfcERect** rect) {
 }
 
 bool CHfcVstEditor::open(void* window) {
+  if (IsDispatching()) {
+    DeferOpen(window);
+    return true;
+  }
+  RunPendingHostCalls();
   CHfcMouse::Initialize(false);
   CHfcKey::Initialize();
   tagHfcERect* host = nullptr;
@@ -63,6 +118,12 @@ bool CHfcVstEditor::open(void* window) {
 }
 
 void CHfcVstEditor::close() {
+  if (IsDispatching()) {
+    DeferClose();
+    return;
+  }
+  RunPendingHostCalls();
+  if (!m_pSystemWindow) return;
   m_bOpen = false;
   if (CHfcMouse::sm_pInstance) CHfcMouse::sm_pInstance->MacRemoveEventListener(this);
   StopIdleTimer();
@@ -78,9 +139,10 @@ void CHfcVstEditor::close() {
 
 void CHfcVstEditor::idle() {
   // With the timer running, the timer does the idle work.
-  if (m_idleTimer != 0) return;
+  if (m_idleTimer != 0 || m_bClosePending) return;
   // Drawing straight into the window, a press in progress holds it.
   if (!IsViewMode() && m_bInMouse) return;
+  DispatchScope scope(this);
   OnIdle();
 }
 
@@ -107,6 +169,7 @@ void CHfcVstEditor::OnIdleTimer() {
   ScheduleIdleTick();
   os::Window* platform = GetPlatformWindow();
   if (IsViewMode() && (!platform || !platform->IsVisible())) return;
+  DispatchScope scope(this);
   OnIdle();
 }
 
@@ -118,6 +181,7 @@ void CHfcVstEditor::StopIdleTimer() {
 
 void CHfcVstEditor::draw(tagHfcERect*) {
   if (!GetPlatformWindow()) return;
+  DispatchScope scope(this);
   tagHfcRect r = m_rcEditor;
   Update(&r);
 }
@@ -127,6 +191,7 @@ void CHfcVstEditor::update() {
 }
 
 bool CHfcVstEditor::mouse(int x, int y) {
+  DispatchScope scope(this);
   m_bOnTop = true;
   m_bInMouse = true;
   // The press itself has come through the window; what is left is the
@@ -218,7 +283,48 @@ bool CHfcVstEditor::OnHfcMouseMacMouseWheelMove(CHfcMouse* hub, const os::MouseE
   return false;
 }
 
+bool CHfcVstEditor::OnWindowKey(const os::KeyEvent& e) {
+  DispatchScope scope(this);
+  return CHfcWindow::OnWindowKey(e);
+}
+
+void CHfcVstEditor::OnWindowFocus(bool gained) {
+  DispatchScope scope(this);
+  CHfcWindow::OnWindowFocus(gained);
+}
+
+int CHfcVstEditor::OnWindowDrag(const os::DragEvent& e) {
+  DispatchScope scope(this);
+  return CHfcWindow::OnWindowDrag(e);
+}
+
+void CHfcVstEditor::OnWindowExpose(const os::WindowRect& area) {
+  DispatchScope scope(this);
+  CHfcWindow::OnWindowExpose(area);
+}
+
+void CHfcVstEditor::OnWindowClose() {
+  DispatchScope scope(this);
+  CHfcWindow::OnWindowClose();
+}
+
+void CHfcVstEditor::OnWindowBoundsChanging(os::WindowRect* bounds, bool sized, bool moved) {
+  DispatchScope scope(this);
+  CHfcWindow::OnWindowBoundsChanging(bounds, sized, moved);
+}
+
+void CHfcVstEditor::OnWindowBoundsChanged(const os::WindowRect& bounds, bool sized, bool moved) {
+  DispatchScope scope(this);
+  CHfcWindow::OnWindowBoundsChanged(bounds, sized, moved);
+}
+
+bool CHfcVstEditor::OnWindowCollapse(bool collapsed) {
+  DispatchScope scope(this);
+  return CHfcWindow::OnWindowCollapse(collapsed);
+}
+
 void CHfcVstEditor::OnWindowMouse(const os::MouseEvent& e) {
+  DispatchScope scope(this);
   CHfcMouse* hub = CHfcMouse::sm_pInstance;
   using Kind = os::MouseEvent::Kind;
   const int gx = e.globalX;

@@ -8,6 +8,13 @@
 // Input arrives through the platform window as through a custom view: a
 // press starts tracking that ends with a left-button release to the
 // capture holder (or the window).
+//
+// The host may open or close the editor while the editor's own code is on
+// the stack: a press that runs a popup menu, an alert or a file dialog, or
+// an idle tick that runs a transfer with its progress window, all run a
+// modal loop that also serves the host's calls. Such an open or close
+// waits until that code has returned (the modal runs it started are asked
+// to end at once), so no layer is deleted under a caller still using it.
 #include <cstdint>
 #include <memory>
 
@@ -56,6 +63,20 @@ class CHfcVstEditor : public CHfcWindow, public CHfcKeyListener {
   bool OnHfcMouseMacMouseMove(CHfcMouse* hub, const os::MouseEvent* e) override;
   bool OnHfcMouseMacMouseWheelMove(CHfcMouse* hub, const os::MouseEvent* e) override;
   void OnWindowMouse(const os::MouseEvent& e) override;
+  bool OnWindowKey(const os::KeyEvent& e) override;
+  void OnWindowFocus(bool gained) override;
+  int OnWindowDrag(const os::DragEvent& e) override;
+  void OnWindowExpose(const os::WindowRect& area) override;
+  void OnWindowClose() override;
+  void OnWindowBoundsChanging(os::WindowRect* bounds, bool sized, bool moved) override;
+  void OnWindowBoundsChanged(const os::WindowRect& bounds, bool sized, bool moved) override;
+  bool OnWindowCollapse(bool collapsed) override;
+
+  // True while the editor's own code runs (an input event, an idle tick,
+  // a redraw), also inside a modal run that code started.
+  bool IsDispatching() const { return m_iDispatchDepth > 0; }
+  // An open or close of the host waits for that code to return.
+  bool HasPendingHostCall() const { return m_bClosePending || m_bOpenPending; }
 
   // Towards the host.
   bool BeginEdit(int index);
@@ -75,6 +96,22 @@ class CHfcVstEditor : public CHfcWindow, public CHfcKeyListener {
   bool m_bNoView = false;
 
  private:
+  // Marks the editor's code as running for one call from outside.
+  class DispatchScope {
+   public:
+    explicit DispatchScope(CHfcVstEditor* editor);
+    ~DispatchScope();
+    DispatchScope(const DispatchScope&) = delete;
+    DispatchScope& operator=(const DispatchScope&) = delete;
+
+   private:
+    CHfcVstEditor* m_pEditor;
+  };
+
+  void DeferClose();
+  void DeferOpen(void* window);
+  // Carries out an open or close that waited, in the order asked.
+  void RunPendingHostCalls();
   void StartIdleTimer();
   void ScheduleIdleTick();
   void OnIdleTimer();
@@ -96,4 +133,11 @@ class CHfcVstEditor : public CHfcWindow, public CHfcKeyListener {
   os::MainLoop::TimerId m_idleTimer = 0;
   uint64_t m_idleStartUs = 0;
   uint64_t m_idleTicks = 0;
+  int m_iDispatchDepth = 0;
+  // The number of modal runs when the outermost call came in: those above
+  // it were started by the editor's code.
+  int m_iModalDepthAtEntry = 0;
+  bool m_bClosePending = false;
+  bool m_bOpenPending = false;
+  void* m_pPendingWindow = nullptr;
 };

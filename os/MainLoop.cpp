@@ -196,6 +196,13 @@ void MainLoop::QuitModal(const void* token) {
   impl_->monitor.NotifyAll();
 }
 
+void MainLoop::EndModalsFrom(int depth) {
+  std::unique_lock<std::mutex> lock(impl_->monitor.mutex());
+  for (size_t i = depth < 0 ? 0 : static_cast<size_t>(depth); i < impl_->modals.size(); ++i)
+    impl_->modals[i].quit = true;
+  impl_->monitor.NotifyAll();
+}
+
 bool MainLoop::IsModalRunning(const void* token) const {
   std::unique_lock<std::mutex> lock(impl_->monitor.mutex());
   for (const auto& m : impl_->modals)

@@ -45,6 +45,11 @@ class MainLoop {
   void QuitModal(const void* token);
   bool IsModalRunning(const void* token) const;
   int ModalDepth() const;
+  // Asks every modal run from `depth` up (0 is the outermost) to end, as
+  // QuitModal does for one: the forms they belong to end as cancelled. A
+  // run that starts itself again (a progress window waiting for its work)
+  // goes on. Any thread.
+  void EndModalsFrom(int depth);
 
   // Programs: run until Quit() (any thread).
   void Run();

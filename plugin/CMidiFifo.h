@@ -1,10 +1,12 @@
 #pragma once
-// A fixed-size locked ring of short MIDI messages between threads. The size
-// must be a power of two; a full queue refuses the newest message.
+// A fixed-size ring of short MIDI messages between threads. It takes no
+// lock and allocates nothing after construction, so the host's audio
+// thread may push and pop: every entry carries a sequence number that
+// tells producers and consumers whose turn it is (any number of either).
+// A full queue refuses the newest message.
+#include <atomic>
 #include <cstdint>
 #include <memory>
-
-#include "platform/CHfcCriticalSection.h"
 
 struct tagMidiData {
   uint8_t status = 0;
@@ -16,6 +18,7 @@ struct tagMidiData {
 
 class CMidiFifo {
  public:
+  // The size is rounded up to a power of two.
   explicit CMidiFifo(int size);
   virtual ~CMidiFifo();
   CMidiFifo(const CMidiFifo&) = delete;
@@ -24,17 +27,22 @@ class CMidiFifo {
   bool Push(uint8_t status, uint8_t data1, uint8_t data2, uint32_t time);
   // out may be null: the entry is dropped.
   bool Pop(tagMidiData* out);
+  // Drops what is waiting (a consumer's call).
   void Reset();
-  // Entries waiting, read without the lock: with one reader it can only
-  // grow before that reader pops.
-  int Count() const { return count_; }
+  // Entries pushed and not yet popped; one still being written counts
+  // already, and a pop finds it only once it is complete.
+  int Count() const;
   int Size() const { return size_; }
 
  private:
-  std::unique_ptr<tagMidiData[]> entries_;
+  struct Cell {
+    std::atomic<uint32_t> sequence;
+    tagMidiData data;
+  };
+  std::unique_ptr<Cell[]> cells_;
   int size_;
-  int read_ = 0;
-  int write_ = 0;
-  volatile int count_ = 0;
-  CHfcCriticalSection lock_;
+  uint32_t mask_;
+  // Apart, so that a producer and a consumer do not share a cache line.
+  alignas(64) std::atomic<uint32_t> write_{0};
+  alignas(64) std::atomic<uint32_t> read_{0};
 };

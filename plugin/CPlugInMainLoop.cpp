@@ -1,23 +1,60 @@
 #include "plugin/CPlugInMainLoop.h"
 
-#include <condition_variable>
+#include <memory>
 #include <mutex>
+
+#include "os/Monitor.h"
+
+namespace {
+
+// What a waiting thread and the thread it waits for share; it lives as
+// long as either needs it, so the last signal never touches a condition
+// that the woken waiter has already destroyed.
+struct Handshake {
+  os::Monitor monitor;
+  bool done = false;
+
+  void Signal() {
+    std::unique_lock<std::mutex> lock(monitor.mutex());
+    done = true;
+    monitor.NotifyAll();
+  }
+  void Wait() {
+    std::unique_lock<std::mutex> lock(monitor.mutex());
+    monitor.Wait(lock, [this] { return done; });
+  }
+};
+
+// One call waiting for its turn on the main thread; the timers that try
+// it again hold it.
+struct Attempt : std::enable_shared_from_this<Attempt> {
+  os::MainLoop* loop;
+  std::function<bool()> ready;
+  std::function<void()> fn;
+  std::shared_ptr<Handshake> done;
+
+  void Run() {
+    if (!ready()) {
+      auto self = shared_from_this();
+      loop->AddTimer(10, 0, [self] { self->Run(); });
+      return;
+    }
+    fn();
+    done->Signal();
+  }
+};
+
+}  // namespace
 
 CPlugInMainLoop::CPlugInMainLoop() {
   loop_ = os::MainLoop::Current();
   if (loop_) return;
-  std::mutex m;
-  std::condition_variable cv;
-  bool ready = false;
+  auto ready = std::make_shared<Handshake>();
   thread_ = std::make_unique<os::Thread>();
-  const bool started = thread_->Start([this, &m, &cv, &ready] {
+  const bool started = thread_->Start([this, ready] {
     os::MainLoop loop;
-    {
-      std::lock_guard<std::mutex> g(m);
-      loop_ = &loop;
-      ready = true;
-    }
-    cv.notify_all();
+    loop_ = &loop;
+    ready->Signal();
     loop.Run();
     // Whatever is still posted is dropped with the loop.
   });
@@ -25,8 +62,7 @@ CPlugInMainLoop::CPlugInMainLoop() {
     thread_.reset();
     return;
   }
-  std::unique_lock<std::mutex> lock(m);
-  cv.wait(lock, [&] { return ready; });
+  ready->Wait();
 }
 
 CPlugInMainLoop::~CPlugInMainLoop() {
@@ -42,4 +78,20 @@ void CPlugInMainLoop::Call(const std::function<void()>& fn) {
     return;
   }
   loop_->CallAndWait(fn);
+}
+
+void CPlugInMainLoop::CallWhen(const std::function<bool()>& ready, const std::function<void()>& fn) {
+  if (!loop_ || loop_->IsMainThread() || !thread_) {
+    fn();
+    return;
+  }
+  auto attempt = std::make_shared<Attempt>();
+  attempt->loop = loop_;
+  attempt->ready = ready;
+  attempt->fn = fn;
+  attempt->done = std::make_shared<Handshake>();
+  std::shared_ptr<Handshake> done = attempt->done;
+  loop_->Post([attempt] { attempt->Run(); });
+  attempt.reset();
+  done->Wait();
 }

@@ -34,6 +34,10 @@ class CPlugInMainLoop {
   bool IsMainThread() const { return loop_ && loop_->IsMainThread(); }
   // Runs fn on the main thread and returns when it has run.
   void Call(const std::function<void()>& fn);
+  // From another thread: runs fn on the main thread as soon as ready()
+  // holds there (asked again every 10 ms) and returns when it has run. On
+  // the main thread, or without a thread of its own, fn runs at once.
+  void CallWhen(const std::function<bool()>& ready, const std::function<void()>& fn);
 
  private:
   os::MainLoop* loop_ = nullptr;

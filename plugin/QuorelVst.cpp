@@ -1,9 +1,7 @@
 #include "plugin/QuorelVst.h"
 
-#include <condition_variable>
 #include <cstdio>
 #include <cstring>
-#include <mutex>
 
 #include <sys/stat.h>
 
@@ -103,39 +101,26 @@ QuorelVst::~QuorelVst() {
     // that scans plug-ins closes at once).
     closing_ = true;
     if (connecting_) AbortConnection();
-    std::mutex m;
-    std::condition_variable cv;
-    bool done = false;
-    teardownDone_ = [&] {
-      std::lock_guard<std::mutex> g(m);
-      done = true;
-      cv.notify_all();
-    };
-    mainLoop_->Loop()->Post([this] { RequestTeardown(); });
-    std::unique_lock<std::mutex> lock(m);
-    cv.wait(lock, [&] { return done; });
+    mainLoop_->CallWhen([this] { return MayTearDown(); }, [this] { Teardown(); });
   } else {
     Teardown();
   }
   mainLoop_.reset();
   if (workerThread_.HasThread()) {
     workerRunning_ = false;
-    if (workerEvent_.IsCreated()) workerEvent_.Set();
+    workerWake_.Signal();
     workerThread_.Join();
   }
-  workerEvent_.Destroy();
 }
 
-void QuorelVst::RequestTeardown() {
-  // Inside the connection, or inside a modal run (its waits, a question),
-  // the objects are still in use further up the stack: shutdown follows as
-  // soon as they have returned.
+bool QuorelVst::MayTearDown() const {
+  // Inside the connection, inside a modal run (its waits, a question) or
+  // inside the editor's own code, the objects are still in use further up
+  // the stack: shutdown follows as soon as they have returned.
   os::MainLoop* loop = mainLoop_ ? mainLoop_->Loop() : nullptr;
-  if (loop && (connecting_ || loop->ModalDepth() > 0)) {
-    loop->AddTimer(10, 0, [this] { RequestTeardown(); });
-    return;
-  }
-  Teardown();
+  if (!loop) return true;
+  const VelorVstEditor* editor = GetVstEditor();
+  return !connecting_ && loop->ModalDepth() == 0 && !(editor && editor->IsDispatching());
 }
 
 void QuorelVst::Teardown() {
@@ -143,11 +128,6 @@ void QuorelVst::Teardown() {
   initialised_ = false;
   delete editor_;
   setEditor(nullptr);
-  if (teardownDone_) {
-    auto done = std::move(teardownDone_);
-    teardownDone_ = nullptr;
-    done();
-  }
 }
 
 bool QuorelVst::StartManagers() {
@@ -169,7 +149,8 @@ bool QuorelVst::Initialize() {
   bypassed_ = false;
   midiOutToHost_ = false;
   if (!lock_.Validate() || !StartManagers()) return false;
-  CheckHost();
+  // The host is asked who it is once it has the instance (at effOpen, or
+  // when first needed), never from inside the entry.
   isSynth(true);
   setNumInputs(0);
   setNumOutputs(2);
@@ -181,10 +162,9 @@ bool QuorelVst::Initialize() {
   fromGUI_ = new CMidiFifo(kFifoSize);
   toHost_ = new CMidiFifo(kFifoSize);
   toSynth_ = new CMidiFifo(kFifoSize);
-  automation_ = new CMidiFifo(kFifoSize);
   hostEvents_ = std::make_unique<HostEventList>();
   hostMidiEvents_ = std::make_unique<VstMidiEvent[]>(kFifoSize);
-  std::memset(bankSelect_, 0xFF, sizeof bankSelect_);
+  for (auto& b : bankSelect_) b.store(0xFF, std::memory_order_relaxed);
 
   // Inside a host nobody else opens the machine's MIDI system: the plug-in
   // does, unless the program has installed one (the standalone host, the
@@ -204,9 +184,12 @@ bool QuorelVst::Initialize() {
   }
   model_->AdviseSink(this);
   model_->SetRTMIDISink(this);
+  // What the host reads of the parameters, from the image as it starts.
+  parameters_.Describe(model_->GetAutomation());
+  PublishForHost();
   dispatch_ = AsyncDispatchCreate();
-  workerEvent_.Create();
-  workerEvent_.Reset();
+  // The values the host reads follow the image, whoever changed it.
+  if (dispatch_->CreateTimer(this, &publishTimer_)) dispatch_->SetTimerPeriod(publishTimer_, 50);
   workerRunning_ = true;
   workerThread_.Run(this);
 
@@ -236,9 +219,8 @@ void QuorelVst::Uninitialize() {
       model_->UnadviseSink(this);
     }
     workerRunning_ = false;
-    if (workerEvent_.IsCreated()) workerEvent_.Set();
+    workerWake_.Signal();
     if (workerThread_.HasThread()) workerThread_.Join();
-    workerEvent_.Destroy();
     delete dispatch_;
     dispatch_ = nullptr;
     if (VelorVstEditor* editor = GetVstEditor()) editor->Uninitialize();
@@ -252,8 +234,7 @@ void QuorelVst::Uninitialize() {
     delete fromGUI_;
     delete toHost_;
     delete toSynth_;
-    delete automation_;
-    fromHost_ = fromGUI_ = toHost_ = toSynth_ = automation_ = nullptr;
+    fromHost_ = fromGUI_ = toHost_ = toSynth_ = nullptr;
     StopManagers();
   } catch (...) {
   }
@@ -262,15 +243,17 @@ void QuorelVst::Uninitialize() {
 VelorVstEditor* QuorelVst::GetVstEditor() const { return static_cast<VelorVstEditor*>(editor_); }
 
 void QuorelVst::CheckHost() {
-  if (hostChecked_) return;
+  // Any thread; two first calls at once both ask, and agree.
+  if (hostChecked_.load(std::memory_order_acquire)) return;
   // Room beyond the 64 bytes hosts are asked to keep to.
   char product[256] = {};
   getHostProductString(product);
   product[63] = 0;
   const std::string name = kEffectName;
-  standaloneHost_ = product == name + "Host";
-  if (!standaloneHost_) auWrapperHost_ = product == name + "AU";
-  hostChecked_ = true;
+  const bool standalone = product == name + "Host";
+  standaloneHost_.store(standalone, std::memory_order_relaxed);
+  auWrapperHost_.store(!standalone && product == name + "AU", std::memory_order_relaxed);
+  hostChecked_.store(true, std::memory_order_release);
 }
 
 bool QuorelVst::IsHostStandalone() {
@@ -308,9 +291,21 @@ intptr_t QuorelVst::dispatcher(int32_t opcode, int32_t index, intptr_t value, vo
     case effSetChunk: {
       // State from the host follows the connection's start, which sets up
       // the image first; a session restored right after instantiation
-      // must not be overwritten by it.
+      // must not be overwritten by it. Parameters the host set before
+      // reach the image first.
       intptr_t result = 0;
-      CallAfterConnection([&] { result = AudioEffectX::dispatcher(opcode, index, value, ptr, opt); });
+      CallAfterConnection([&] {
+        // Even before the connection (a host on the main thread): the
+        // chunk saved holds them, and one loaded replaces them. Settings
+        // the connection would lay the image over are written again after
+        // it.
+        CParameterMirror::Setting taken[CParameterMirror::kCount];
+        const int n = WriteHostParameters(taken);
+        result = AudioEffectX::dispatcher(opcode, index, value, ptr, opt);
+        PublishForHost();
+        if (connectionDone_ || opcode == effSetChunk)
+          for (int i = 0; i < n; ++i) parameters_.MarkApplied(taken[i]);
+      });
       return result;
     }
     default: return AudioEffectX::dispatcher(opcode, index, value, ptr, opt);
@@ -318,53 +313,76 @@ intptr_t QuorelVst::dispatcher(int32_t opcode, int32_t index, intptr_t value, vo
 }
 
 void QuorelVst::CallAfterConnection(const std::function<void()>& fn) {
-  if (!mainLoop_ || !mainLoop_->OwnsThread() || mainLoop_->IsMainThread()) {
+  if (!mainLoop_) {
     fn();
     return;
   }
   os::MainLoop* loop = mainLoop_->Loop();
-  std::mutex m;
-  std::condition_variable cv;
-  bool done = false;
-  std::function<void()> attempt;
-  attempt = [&] {
-    // Not inside the connection or a modal run: try again shortly.
-    if (connecting_ || loop->ModalDepth() > 0) {
-      loop->AddTimer(10, 0, attempt);
-      return;
-    }
-    fn();
-    std::lock_guard<std::mutex> g(m);
-    done = true;
-    cv.notify_all();
-  };
-  loop->Post(attempt);
-  std::unique_lock<std::mutex> lock(m);
-  cv.wait(lock, [&] { return done; });
+  mainLoop_->CallWhen([this, loop] { return !connecting_ && loop->ModalDepth() == 0; }, fn);
 }
 
 void QuorelVst::OnAsyncEvent(long id, long param) {
-  if (id == kEventSelectSound && model_) {
+  if (!model_) return;
+  if (id == kEventSelectSound) {
     Oskend::SSoundIndex sound;
-    sound.bank = static_cast<uint8_t>(param >> 8);
+    sound.bank = BankForProgramChange(static_cast<uint8_t>(param >> 16), static_cast<uint8_t>(param >> 8));
     sound.number = static_cast<uint8_t>(param);
     model_->PutCurSound(sound);
     return;
   }
-  if (id != 1 || !model_) return;
-  connecting_ = true;
-  if (closing_) {
-    connecting_ = false;
+  if (id == kEventApplyParameters) {
+    parametersPosted_.store(false, std::memory_order_release);
+    ApplyHostParameters();
     return;
   }
-  try {
-    CheckHost();
-    model_->Connect(standaloneHost_, true);
-  } catch (...) {
-    std::printf("Exception at RemoteSynth::Connection()\n");
-    std::fflush(stdout);
+  if (id != 1) return;
+  connecting_ = true;
+  if (!closing_) {
+    try {
+      CheckHost();
+      model_->Connect(standaloneHost_, true);
+    } catch (...) {
+      std::printf("Exception at RemoteSynth::Connection()\n");
+      std::fflush(stdout);
+    }
   }
   connecting_ = false;
+  // What the host set meanwhile goes over the image the connection laid
+  // out (and so to the synthesizer).
+  connectionDone_ = true;
+  ApplyHostParameters();
+  PublishForHost();
+}
+
+void QuorelVst::OnAsyncTimer(long id) {
+  if (id != publishTimer_ || !model_) return;
+  ApplyHostParameters();
+  PublishForHost();
+}
+
+void QuorelVst::PublishForHost() {
+  if (!model_) return;
+  parameters_.Publish(model_->GetAutomation(), model_->GetEditBuffer(0));
+  globalChannel_.store(model_->GetGlobalChannel() & 0xFF, std::memory_order_release);
+}
+
+void QuorelVst::ApplyHostParameters() {
+  if (!model_ || !connectionDone_ || connecting_) return;
+  os::MainLoop* loop = mainLoop_ ? mainLoop_->Loop() : os::MainLoop::Current();
+  // Inside a modal run the image may be on its way to or from the
+  // synthesizer: the settings wait for it to end (the timer asks again).
+  if (loop && loop->ModalDepth() > 0) return;
+  CParameterMirror::Setting taken[CParameterMirror::kCount];
+  const int n = WriteHostParameters(taken);
+  if (n == 0) return;
+  PublishForHost();
+  for (int i = 0; i < n; ++i) parameters_.MarkApplied(taken[i]);
+}
+
+int QuorelVst::WriteHostParameters(CParameterMirror::Setting* taken) {
+  const int n = parameters_.TakePending(taken);
+  for (int i = 0; i < n; ++i) WriteParameter(taken[i].index, taken[i].value);
+  return n;
 }
 
 void QuorelVst::AbortConnection() {
@@ -373,13 +391,21 @@ void QuorelVst::AbortConnection() {
 
 uint32_t QuorelVst::ThreadProc() {
   while (workerRunning_) {
-    if (!workerEvent_.Wait(XEvent::kInfinite)) continue;
+    workerWake_.Wait();
     if (!workerRunning_) break;
     ForwardFromHost();
-    ForwardAutomation();
+    ForwardHostParameters();
     ForwardFromGUI();
   }
   return 0;
+}
+
+void QuorelVst::ForwardHostParameters() {
+  // One notice at a time reaches the main thread, which takes every
+  // setting that is waiting.
+  if (!dispatch_ || !parameters_.HasPending()) return;
+  if (parametersPosted_.exchange(true, std::memory_order_acq_rel)) return;
+  dispatch_->NotifyEvent(this, kEventApplyParameters, 0, true);
 }
 
 // ------------------------------------------------------------ model notices
@@ -387,9 +413,10 @@ uint32_t QuorelVst::ThreadProc() {
 void QuorelVst::OnRemoteSynthModeChanged(Oskend::IRemoteSynth*, int mode) {
   updateDisplay();
   if (mode == 0 || mode == 2) {
-    bankSelect_[0][0] = bankSelect_[0][1] = 0xFF;
+    bankSelect_[0].store(0xFF, std::memory_order_relaxed);
+    bankSelect_[1].store(0xFF, std::memory_order_relaxed);
   } else if (mode == 4) {
-    std::memset(bankSelect_, 0xFF, sizeof bankSelect_);
+    for (auto& b : bankSelect_) b.store(0xFF, std::memory_order_relaxed);
   }
 }
 
@@ -417,8 +444,7 @@ bool QuorelVst::getVendorString(char* text) {
 }
 
 bool QuorelVst::getProductString(char* text) {
-  CheckHost();
-  CopyText(text, standaloneHost_ ? kStandaloneProductName : kEffectName, kVstMaxProductStrLen - 1);
+  CopyText(text, IsHostStandalone() ? kStandaloneProductName : kEffectName, kVstMaxProductStrLen - 1);
   return true;
 }
 
@@ -448,7 +474,10 @@ bool QuorelVst::getOutputProperties(int32_t index, VstPinProperties* props) {
   return true;
 }
 
-void QuorelVst::setSampleRate(float rate) { AudioEffectX::setSampleRate(rate); }
+void QuorelVst::setSampleRate(float rate) {
+  AudioEffectX::setSampleRate(rate);
+  midiRate_.store(rate, std::memory_order_release);
+}
 
 void QuorelVst::resume() { wantEvents(1); }
 

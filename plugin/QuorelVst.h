@@ -3,20 +3,21 @@
 // synthesizer, its dispatcher, the three MIDI queues, the worker thread that
 // forwards the GUI's MIDI and the editor, and carries MIDI between host,
 // editor and synthesizer.
+#include <array>
 #include <atomic>
 #include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
-#include <thread>
 
 #include "editor/shell/IPlugInHost.h"
 #include "model/IPlugInHostInfo.h"
+#include "os/WakeSignal.h"
 #include "platform/IAsyncDispatch.h"
-#include "platform/XEvent.h"
 #include "platform/XThread.h"
 #include "plugin/AudioEffectX.h"
 #include "plugin/CAtomicInstance.h"
+#include "plugin/CParameterMirror.h"
 #include "remote/IRTMIDISink.h"
 #include "remote/IRemoteSynthSink.h"
 
@@ -62,6 +63,8 @@ class QuorelVst : public IXThreadProc,
   // Host calls that must run on the main thread go there first.
   intptr_t dispatcher(int32_t opcode, int32_t index, intptr_t value, void* ptr,
                       float opt) override;
+  // The host has the instance: the time to ask it who it is.
+  void open() override { CheckHost(); }
 
   // Properties.
   bool getEffectName(char* text) override;
@@ -79,14 +82,15 @@ class QuorelVst : public IXThreadProc,
   void suspend() override {}
   bool setBypass(bool on) override;
 
-  // Automation, programs and chunks.
+  // Automation, programs and chunks. The parameter and program calls come
+  // on any of the host's threads and never wait.
   float getParameter(int32_t index) override;
   void setParameter(int32_t index, float value) override;
   void getParameterName(int32_t index, char* text) override;
   void getParameterLabel(int32_t index, char* text) override;
   void getParameterDisplay(int32_t index, char* text) override;
-  int32_t getProgram() override;
-  void setProgram(int32_t) override {}
+  int32_t getProgram() override { return program_.load(std::memory_order_acquire); }
+  void setProgram(int32_t program) override { program_.store(program, std::memory_order_release); }
   void setProgramName(char*) override {}
   void getProgramName(char* text) override;
   bool getProgramNameIndexed(int32_t category, int32_t index, char* text) override;
@@ -102,8 +106,8 @@ class QuorelVst : public IXThreadProc,
   std::string GetPlugInProductString() override;
   std::string GetPlugInBundleVersion() override;
   void SetParameterAutomatedFromInt(int index, int value, int count, int minimum) override;
-  void BeginParameterEdit(int index) override { beginEdit(index); }
-  void EndParameterEdit(int index) override { endEdit(index); }
+  void BeginParameterEdit(int index) override;
+  void EndParameterEdit(int index) override;
   void OnRTMIDIIn(long long time, const void* bytes, unsigned length) override;
   void SetMIDIOUTtoDAW(bool on) override { midiOutToHost_ = on; }
   void SetAudioOutCh(int channel) override { audioOutCh_ = channel; }
@@ -116,7 +120,7 @@ class QuorelVst : public IXThreadProc,
   // The worker thread.
   uint32_t ThreadProc() override;
 
-  void OnAsyncTimer(long) override {}
+  void OnAsyncTimer(long id) override;
   void OnAsyncEvent(long id, long param) override;
 
   // Model notices.
@@ -137,6 +141,8 @@ class QuorelVst : public IXThreadProc,
   VelorVstEditor* GetVstEditor() const;
   CPlugInMainLoop* GetMainLoop() const { return mainLoop_.get(); }
   bool IsConnecting() const { return connecting_; }
+  // Main thread: the host's parameter settings are all in the image.
+  bool HostParametersApplied() const { return !parameters_.HasPending(); }
   bool IsMIDIOutToHost() const { return midiOutToHost_; }
   // Message length by status byte, as given to the model's real-time output.
   static unsigned MessageLength(uint8_t status);
@@ -159,11 +165,21 @@ class QuorelVst : public IXThreadProc,
   void DrainToHost();
   void ForwardFromGUI();
   void ForwardFromHost();
+  void ForwardHostParameters();
   void CloseEditorWindow();
-  // Runs fn on the main thread once no connection is running there.
+  // Runs fn on the main thread once no connection and no modal run is in
+  // progress there; the host's thread waits for it.
   void CallAfterConnection(const std::function<void()>& fn);
-  // 0 when the program change is not selected here.
-  uint8_t BankForProgramChange();
+  // Main thread: writes what the host set into the image, in order, once
+  // the connection has laid the image out and nothing runs modally; then
+  // publishes the values for the host.
+  void ApplyHostParameters();
+  // Writes the waiting settings, oldest first, and tells which.
+  int WriteHostParameters(CParameterMirror::Setting* taken);
+  void PublishForHost();
+  void WriteParameter(int32_t index, float value);
+  // Main thread: the bank a program change on the global channel selects.
+  uint8_t BankForProgramChange(uint8_t msb, uint8_t lsb);
 
   std::string presetChunk_;
   std::string bankChunk_;
@@ -178,30 +194,42 @@ class QuorelVst : public IXThreadProc,
   std::unique_ptr<os::midi::CombinedSystem> machineMidi_;
   Oskend::IRemoteSynth* model_ = nullptr;
   IAsyncDispatch* dispatch_ = nullptr;
+  // The audio thread's own.
   uint64_t blockStart_ = 0;
   CMidiFifo* fromHost_ = nullptr;
   CMidiFifo* fromGUI_ = nullptr;
   CMidiFifo* toHost_ = nullptr;
   // Host MIDI on its way from the audio thread to the worker thread, which
-  // gives it to the model; and the sound a program change selected.
+  // gives it to the model.
   CMidiFifo* toSynth_ = nullptr;
-  static constexpr uint32_t kSoundPending = 0x10000;
+  // A program change on the global channel, from the audio thread to the
+  // main thread, which selects the sound: a flag, the bank-select bytes
+  // and the program number.
+  static constexpr uint32_t kSoundPending = 0x1000000;
   static constexpr long kEventSelectSound = 2;
+  static constexpr long kEventApplyParameters = 3;
   std::atomic<uint32_t> pendingSound_{0};
-  // Automation the host sends on its audio thread (parameter index in the
-  // first data byte, the value's bits as the time), written by the worker:
-  // a write sends to the synthesizer and waits for that.
-  CMidiFifo* automation_ = nullptr;
-  std::atomic<std::thread::id> audioThread_{};
-  void WriteParameter(int32_t index, float value);
-  void ForwardAutomation();
-  uint8_t bankSelect_[16][2] = {};
-  XEvent workerEvent_;
+  // What the audio thread needs of the model, published by the main thread.
+  std::atomic<float> midiRate_{44100.0f};
+  std::atomic<int> globalChannel_{0};
+  // The host parameters and the program number.
+  CParameterMirror parameters_;
+  std::atomic<int32_t> program_{0};
+  std::atomic<bool> parametersPosted_{false};
+  long publishTimer_ = 0;
+  // Main thread: the connection has laid the image out (or is not coming).
+  bool connectionDone_ = false;
+  // Main thread: knob gestures the editor has begun, per parameter.
+  std::array<int, CParameterMirror::kCount> gestures_{};
+  // The last bank select on the global channel (MSB, LSB); only the first
+  // pair is used. Written by the audio thread and by the mode notices.
+  std::array<std::atomic<uint8_t>, 32> bankSelect_{};
+  os::WakeSignal workerWake_;
   XThread workerThread_;
   std::atomic<bool> workerRunning_{false};
-  bool hostChecked_ = false;
-  bool standaloneHost_ = false;
-  bool auWrapperHost_ = false;
+  std::atomic<bool> hostChecked_{false};
+  std::atomic<bool> standaloneHost_{false};
+  std::atomic<bool> auWrapperHost_{false};
   // Managers started, in order, so that a failure stops exactly these.
   int managersStarted_ = 0;
   // Event 1 is running (the connection) on the main thread.
@@ -217,7 +245,8 @@ class QuorelVst : public IXThreadProc,
   };
   std::unique_ptr<HostEventList> hostEvents_;
   std::unique_ptr<VstMidiEvent[]> hostMidiEvents_;
-  std::function<void()> teardownDone_;
-  void RequestTeardown();
+  // Main thread: shutdown may run only when nothing of the instance is
+  // in use further up the stack.
+  bool MayTearDown() const;
   void Teardown();
 };

@@ -4,7 +4,6 @@
 #include <cstring>
 #include <sstream>
 #include <string>
-#include <thread>
 
 #include "model/ISection.h"
 #include "plugin/CMidiFifo.h"
@@ -12,94 +11,37 @@
 #include "plugin/QuorelVst.h"
 #include "remote/FTYPE.h"
 #include "remote/IRemoteSynth.h"
+#include "remote/Persist.h"
 
 namespace {
 
-constexpr size_t kTextMax = 16;
 constexpr const char* kNotAvailable = "Not available";
-
-// The automation row of a host parameter; false without model or row.
-bool AutomationRow(Oskend::IRemoteSynth* model, int32_t index, Oskend::ISection** section,
-                   SParamDesc* row) {
-  if (!model || index < 0) return false;
-  Oskend::ISection* s = model->GetAutomation();
-  if (!s || !s->GetParamDescByIndex(static_cast<unsigned>(index), row)) return false;
-  *section = s;
-  return true;
-}
-
-int Steps(const SParamDesc& row) { return row.max + 1 - row.min; }
-
-void CopyCut(char* out, const char* text) {
-  out[0] = 0;
-  if (!text) return;
-  std::strncpy(out, text, kTextMax);
-  out[kTextMax] = 0;
-}
 
 }  // namespace
 
-float QuorelVst::getParameter(int32_t index) {
-  Oskend::ISection* s = nullptr;
-  SParamDesc row{};
-  if (!AutomationRow(model_, index, &s, &row)) return 0.0f;
-  return CParameter::RegulateFromInt(s->GetParamI(row.id), Steps(row), row.min);
-}
+float QuorelVst::getParameter(int32_t index) { return parameters_.Get(index); }
 
 void QuorelVst::setParameter(int32_t index, float value) {
-  // On the audio thread the write is handed to the worker thread.
-  if (automation_ && audioThread_.load() == std::this_thread::get_id()) {
-    uint32_t bits;
-    std::memcpy(&bits, &value, sizeof bits);
-    if (index >= 0 && index < kNumParams && automation_->Push(0, static_cast<uint8_t>(index), 0, bits))
-      workerEvent_.Set();
-    return;
-  }
-  WriteParameter(index, value);
-}
-
-void QuorelVst::ForwardAutomation() {
-  if (!automation_) return;
-  int n = automation_->Count();
-  tagMidiData m;
-  while (n-- > 0 && automation_->Pop(&m)) {
-    float value;
-    std::memcpy(&value, &m.time, sizeof value);
-    WriteParameter(m.data1, value);
-  }
+  // Whichever thread calls (the audio thread too): noted for the main
+  // thread, which owns the image, and never waited for.
+  if (!parameters_.HasRow(index)) return;
+  parameters_.Set(index, value);
+  workerWake_.Signal();
 }
 
 void QuorelVst::WriteParameter(int32_t index, float value) {
-  Oskend::ISection* s = nullptr;
+  Oskend::ISection* s = model_ ? model_->GetAutomation() : nullptr;
   SParamDesc row{};
-  if (!AutomationRow(model_, index, &s, &row)) return;
-  const int v = CParameter::QuantizeToInt(value, Steps(row), row.min);
+  if (!s || index < 0 || !s->GetParamDescByIndex(static_cast<unsigned>(index), &row)) return;
+  const int v = CParameter::QuantizeToInt(value, row.max + 1 - row.min, row.min);
   if (v != s->GetParamI(row.id)) s->PutParamI(row.id, v);
 }
 
-void QuorelVst::getParameterName(int32_t index, char* text) {
-  Oskend::ISection* s = nullptr;
-  SParamDesc row{};
-  if (!AutomationRow(model_, index, &s, &row)) return;
-  CopyCut(text, row.name);
-}
+void QuorelVst::getParameterName(int32_t index, char* text) { parameters_.Name(index, text); }
 
-void QuorelVst::getParameterLabel(int32_t index, char* text) {
-  Oskend::ISection* s = nullptr;
-  SParamDesc row{};
-  if (!AutomationRow(model_, index, &s, &row)) return;
-  CopyCut(text, row.label);
-}
+void QuorelVst::getParameterLabel(int32_t index, char* text) { parameters_.Label(index, text); }
 
-void QuorelVst::getParameterDisplay(int32_t index, char* text) {
-  Oskend::ISection* s = nullptr;
-  SParamDesc row{};
-  if (!AutomationRow(model_, index, &s, &row)) return;
-  const std::string value = s->GetParamS(row.id);
-  CopyCut(text, value.c_str());
-}
-
-int32_t QuorelVst::getProgram() { return model_ ? model_->GetCurSound(true).number : 0; }
+void QuorelVst::getParameterDisplay(int32_t index, char* text) { parameters_.Display(index, text); }
 
 void QuorelVst::getProgramName(char* text) {
   text[0] = 0;
@@ -142,6 +84,16 @@ int32_t QuorelVst::setChunk(void* data, int32_t size, bool isPreset) {
     std::string& chunk = isPreset ? presetChunk_ : bankChunk_;
     chunk.assign(static_cast<const char*>(data), static_cast<size_t>(size));
     std::istringstream in(chunk, std::ios::binary);
+    // Only the kinds a chunk of this plug-in holds (a bank, a program or a
+    // performance, bare or in a VST container); anything else is refused
+    // before the model sees it. A chunk cut short fails in the model's
+    // reader, which changes nothing unless the whole chunk is good.
+    Oskend::FTYPE type = Oskend::FTYPE::None;
+    if (!Oskend::PersistFindStreamType(in, &type, nullptr) ||
+        (type != Oskend::FTYPE::Bank && type != Oskend::FTYPE::Prog && type != Oskend::FTYPE::Combi))
+      return 0;
+    in.clear();
+    in.seekg(0);
     CheckHost();
     return model_->LoadStreamFromHost(in, isPreset, false) ? 1 : 0;
   } catch (...) {
@@ -159,5 +111,23 @@ std::string QuorelVst::GetPlugInProductString() {
 std::string QuorelVst::GetPlugInBundleVersion() { return std::string(); }
 
 void QuorelVst::SetParameterAutomatedFromInt(int index, int value, int count, int minimum) {
+  if (!parameters_.HasRow(index)) return;
+  // The host hears of every edit inside an edit gesture: a knob that is
+  // being turned has one open already, any other edit gets its own.
+  const bool ownGesture = gestures_[static_cast<size_t>(index)] == 0;
+  if (ownGesture) beginEdit(index);
   setParameterAutomated(index, CParameter::RegulateFromInt(value, count, minimum));
+  if (ownGesture) endEdit(index);
+}
+
+void QuorelVst::BeginParameterEdit(int index) {
+  if (!parameters_.HasRow(index)) return;
+  ++gestures_[static_cast<size_t>(index)];
+  beginEdit(index);
+}
+
+void QuorelVst::EndParameterEdit(int index) {
+  if (!parameters_.HasRow(index) || gestures_[static_cast<size_t>(index)] == 0) return;
+  --gestures_[static_cast<size_t>(index)];
+  endEdit(index);
 }

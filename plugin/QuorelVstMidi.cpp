@@ -2,7 +2,6 @@
 // synthesizer (worker thread), synthesizer to host and editor (the MIDI
 // input thread).
 #include <cstddef>
-#include <thread>
 
 #include "os/Clock.h"
 #include "plugin/CMidiFifo.h"
@@ -53,8 +52,10 @@ int32_t QuorelVst::processEvents(VstEvents* events) {
 
 void QuorelVst::process(float**, float**, int32_t) { blockStart_ = WholeMsNowUs(); }
 
+// The audio thread: no lock, no wait, no allocation. What it hands on goes
+// through lock-free queues, and the worker thread is woken by a signal
+// that never blocks.
 void QuorelVst::processReplacing(float** inputs, float** outputs, int32_t sampleFrames) {
-  audioThread_.store(std::this_thread::get_id(), std::memory_order_relaxed);
   blockStart_ = WholeMsNowUs();
   DrainFromHost();
   if (outputs && sampleFrames > 0) {
@@ -65,9 +66,7 @@ void QuorelVst::processReplacing(float** inputs, float** outputs, int32_t sample
   DrainToHost();
 }
 
-uint8_t QuorelVst::BankForProgramChange() {
-  const uint8_t msb = bankSelect_[0][0];
-  const uint8_t lsb = bankSelect_[0][1];
+uint8_t QuorelVst::BankForProgramChange(uint8_t msb, uint8_t lsb) {
   if (msb == 0xFF || lsb == 0xFF) return model_->GetCurSound(true).bank;
   // As the synthesizer itself reads a bank select: in program modes the LSB
   // names one of the program banks (with MSB 0); in combination modes the
@@ -79,11 +78,11 @@ uint8_t QuorelVst::BankForProgramChange() {
 }
 
 void QuorelVst::DrainFromHost() {
-  if (!fromHost_ || !model_) return;
+  if (!fromHost_ || !toSynth_) return;
   int n = fromHost_->Count();
   if (n <= 0) return;
-  const float factor = 1000000.0f / sampleRate_;
-  const int globalChannel = model_->GetGlobalChannel() & 0xFF;
+  const float factor = 1000000.0f / midiRate_.load(std::memory_order_acquire);
+  const int globalChannel = globalChannel_.load(std::memory_order_acquire);
   bool handedOver = false;
   tagMidiData m;
   while (n-- > 0 && fromHost_->Pop(&m)) {
@@ -92,13 +91,16 @@ void QuorelVst::DrainFromHost() {
     // Transport messages end the block's draining; the rest waits.
     if (s == 0xFA || s == 0xFB || s == 0xFC || s == 0xF2) break;
     if ((s & 0xF0) == 0xB0 && channel == globalChannel && (m.data1 == 0 || m.data1 == 32)) {
-      bankSelect_[0][m.data1 == 0 ? 0 : 1] = m.data2;
+      bankSelect_[m.data1 == 0 ? 0 : 1].store(m.data2, std::memory_order_relaxed);
       break;
     }
     if ((s & 0xF0) == 0xC0 && channel == globalChannel) {
-      // Selecting a sound talks with the synthesizer: the main thread does
-      // it, the audio thread only notes which.
-      pendingSound_ = kSoundPending | (static_cast<uint32_t>(BankForProgramChange()) << 8) | m.data1;
+      // Selecting a sound reads the model and talks with the synthesizer:
+      // the main thread does it, the audio thread only notes which.
+      const uint32_t msb = bankSelect_[0].load(std::memory_order_relaxed);
+      const uint32_t lsb = bankSelect_[1].load(std::memory_order_relaxed);
+      pendingSound_.store(kSoundPending | (msb << 16) | (lsb << 8) | m.data1,
+                          std::memory_order_release);
       handedOver = true;
       break;
     }
@@ -111,7 +113,7 @@ void QuorelVst::DrainFromHost() {
     // time a few milliseconds away.
     handedOver = toSynth_->Push(s, m.data1, m.data2, static_cast<uint32_t>(time)) || handedOver;
   }
-  if (handedOver) workerEvent_.Set();
+  if (handedOver) workerWake_.Signal();
 }
 
 void QuorelVst::DrainToHost() {
@@ -141,13 +143,13 @@ void QuorelVst::DrainToHost() {
 void QuorelVst::MidiInFromGUI(uint8_t status, uint8_t data1, uint8_t data2) {
   if (bypassed_ || !fromGUI_) return;
   fromGUI_->Push(status, data1, data2, 0);
-  workerEvent_.Set();
+  workerWake_.Signal();
 }
 
 void QuorelVst::ForwardFromHost() {
   if (!toSynth_ || !model_) return;
-  if (const uint32_t sound = pendingSound_.exchange(0); sound & kSoundPending) {
-    if (dispatch_) dispatch_->NotifyEvent(this, kEventSelectSound, sound & 0xFFFF, true);
+  if (const uint32_t sound = pendingSound_.exchange(0, std::memory_order_acq_rel); sound & kSoundPending) {
+    if (dispatch_) dispatch_->NotifyEvent(this, kEventSelectSound, static_cast<long>(sound & 0xFFFFFF), true);
   }
   int n = toSynth_->Count();
   VelorVstEditor* editor = GetVstEditor();

@@ -173,7 +173,9 @@ bool CRemoteSynthImpl::LoadStream(std::istream& in, std::uint32_t selector, bool
 bool CRemoteSynthImpl::LoadStreamFromHost(std::istream& in, bool noRecall, bool onlyWhenChanged) {
   CDirtyFlagSet dirty;
   const bool ok = LoadStream(in, 0, false, true, dirty);
-  if (!noRecall && !(connected_ && !nowInitializing_)) {
+  // A refused chunk changes nothing, the recall at the next connection
+  // included.
+  if (ok && !noRecall && !(connected_ && !nowInitializing_)) {
     if (!onlyWhenChanged || dirty.isDirty()) SetRecallPending(true);
   }
   return ok;

@@ -36,7 +36,8 @@ int DrawnAlert::Run(const Request& request) {
   mAnswer = 0;
   loop->RunModal(this);
   Close();
-  return mAnswer;
+  // Ended from outside (the window it belongs to went away): cancelled.
+  return mAnswer != 0 ? mAnswer : CancelButton();
 }
 
 void DrawnAlert::Layout() {

@@ -1,0 +1,155 @@
+#include "plugin/CParameterMirror.h"
+
+#include <algorithm>
+#include <cstring>
+#include <string>
+
+#include "model/ISection.h"
+#include "model/ISoundSection.h"
+#include "model/IStringConverter.h"
+#include "plugin/CParameter.h"
+
+namespace {
+
+void CopyCut(char* out, const char* text) {
+  std::strncpy(out, text ? text : "", CParameterMirror::kTextMax);
+  out[CParameterMirror::kTextMax] = 0;
+}
+
+}  // namespace
+
+CParameterMirror::CParameterMirror() {
+  for (int i = 0; i < kCount; ++i) {
+    set_[i].store(0, std::memory_order_relaxed);
+    applied_[i].store(0, std::memory_order_relaxed);
+    published_[i].store(0.0f, std::memory_order_relaxed);
+  }
+}
+
+void CParameterMirror::Describe(Oskend::ISection* automation) {
+  for (int i = 0; i < kCount; ++i) {
+    Row& row = rows_[i];
+    SParamDesc desc{};
+    row.valid = automation && automation->GetParamDescByIndex(static_cast<unsigned>(i), &desc);
+    if (!row.valid) continue;
+    row.id = desc.id;
+    row.min = desc.min;
+    row.steps = desc.max + 1 - desc.min;
+    CopyCut(row.name, desc.name);
+    CopyCut(row.label, desc.label);
+  }
+}
+
+void CParameterMirror::Publish(Oskend::ISection* automation, Oskend::ISoundSection* performance) {
+  if (!automation) return;
+  char texts[kCount][kTextMax + 1] = {};
+  const IStringConverter* converters[kCount] = {};
+  for (int i = 0; i < kCount; ++i) {
+    const Row& row = rows_[i];
+    if (!row.valid) continue;
+    published_[i].store(CParameter::RegulateFromInt(automation->GetParamI(row.id), row.steps, row.min),
+                        std::memory_order_release);
+    // The long form of the display pair.
+    const std::string text = automation->GetParamS(row.id);
+    CopyCut(texts[i], text.c_str());
+    Oskend::ISection* owner = nullptr;
+    SParamDesc desc{};
+    if (performance && performance->FindSectionByPID(row.id, &owner) && owner &&
+        owner->GetParamDesc(row.id, &desc))
+      converters[i] = desc.converter;
+  }
+  std::lock_guard<std::mutex> g(textLock_);
+  std::memcpy(texts_, texts, sizeof texts_);
+  std::memcpy(converters_, converters, sizeof converters_);
+}
+
+bool CParameterMirror::PendingStep(int index, int* step) const {
+  const uint64_t packed = set_[index].load(std::memory_order_acquire);
+  const uint32_t stamp = StampOf(packed);
+  if (stamp == 0 || stamp == applied_[index].load(std::memory_order_acquire)) return false;
+  if (step) {
+    const auto bits = static_cast<uint32_t>(packed);
+    float value;
+    std::memcpy(&value, &bits, sizeof value);
+    *step = CParameter::QuantizeToInt(value, rows_[index].steps, rows_[index].min);
+  }
+  return true;
+}
+
+bool CParameterMirror::HasPending() const {
+  for (int i = 0; i < kCount; ++i)
+    if (rows_[i].valid && PendingStep(i, nullptr)) return true;
+  return false;
+}
+
+int CParameterMirror::TakePending(Setting* out) const {
+  int n = 0;
+  for (int i = 0; i < kCount; ++i) {
+    if (!rows_[i].valid) continue;
+    const uint64_t packed = set_[i].load(std::memory_order_acquire);
+    const uint32_t stamp = StampOf(packed);
+    if (stamp == 0 || stamp == applied_[i].load(std::memory_order_relaxed)) continue;
+    const auto bits = static_cast<uint32_t>(packed);
+    float value;
+    std::memcpy(&value, &bits, sizeof value);
+    out[n++] = {i, value, stamp};
+  }
+  // Oldest first; stamps are compared by their age, so the order holds
+  // across the counter's wrap.
+  const uint32_t now = nextStamp_.load(std::memory_order_acquire);
+  std::sort(out, out + n, [now](const Setting& a, const Setting& b) {
+    return now - a.stamp > now - b.stamp;
+  });
+  return n;
+}
+
+void CParameterMirror::MarkApplied(const Setting& setting) {
+  if (setting.index < 0 || setting.index >= kCount) return;
+  applied_[setting.index].store(setting.stamp, std::memory_order_release);
+}
+
+bool CParameterMirror::HasRow(int index) const {
+  return index >= 0 && index < kCount && rows_[index].valid;
+}
+
+void CParameterMirror::Set(int index, float value) {
+  if (!HasRow(index)) return;
+  uint32_t stamp;
+  do {
+    stamp = nextStamp_.fetch_add(1, std::memory_order_acq_rel) + 1;
+  } while (stamp == 0);
+  uint32_t bits;
+  std::memcpy(&bits, &value, sizeof bits);
+  set_[index].store((static_cast<uint64_t>(stamp) << 32) | bits, std::memory_order_release);
+}
+
+float CParameterMirror::Get(int index) const {
+  if (!HasRow(index)) return 0.0f;
+  // Not yet in the image: the value it will have there.
+  if (int step; PendingStep(index, &step))
+    return CParameter::RegulateFromInt(step, rows_[index].steps, rows_[index].min);
+  return published_[index].load(std::memory_order_acquire);
+}
+
+bool CParameterMirror::Name(int index, char* text) const {
+  if (!HasRow(index)) return false;
+  std::memcpy(text, rows_[index].name, kTextMax + 1);
+  return true;
+}
+
+bool CParameterMirror::Label(int index, char* text) const {
+  if (!HasRow(index)) return false;
+  std::memcpy(text, rows_[index].label, kTextMax + 1);
+  return true;
+}
+
+bool CParameterMirror::Display(int index, char* text) const {
+  if (!HasRow(index)) return false;
+  std::lock_guard<std::mutex> g(textLock_);
+  if (int step; converters_[index] && PendingStep(index, &step)) {
+    CopyCut(text, converters_[index]->Format(step).c_str());
+    return true;
+  }
+  std::memcpy(text, texts_[index], kTextMax + 1);
+  return true;
+}
