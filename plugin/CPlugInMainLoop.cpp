@@ -73,7 +73,7 @@ CPlugInMainLoop::~CPlugInMainLoop() {
 }
 
 void CPlugInMainLoop::Call(const std::function<void()>& fn) {
-  if (!loop_ || loop_->IsMainThread() || !thread_) {
+  if (!loop_ || loop_->IsMainThread()) {
     fn();
     return;
   }
@@ -81,7 +81,7 @@ void CPlugInMainLoop::Call(const std::function<void()>& fn) {
 }
 
 void CPlugInMainLoop::CallWhen(const std::function<bool()>& ready, const std::function<void()>& fn) {
-  if (!loop_ || loop_->IsMainThread() || !thread_) {
+  if (!loop_ || loop_->IsMainThread()) {
     fn();
     return;
   }

@@ -32,11 +32,11 @@ class CPlugInMainLoop {
   // True when the plug-in runs the loop on a thread of its own.
   bool OwnsThread() const { return thread_ != nullptr; }
   bool IsMainThread() const { return loop_ && loop_->IsMainThread(); }
-  // Runs fn on the main thread and returns when it has run.
+  // Runs fn on the main thread and returns when it has run (at once on the
+  // main thread). A loop lent by the program must be running meanwhile.
   void Call(const std::function<void()>& fn);
-  // From another thread: runs fn on the main thread as soon as ready()
-  // holds there (asked again every 10 ms) and returns when it has run. On
-  // the main thread, or without a thread of its own, fn runs at once.
+  // As Call, once ready() holds on the main thread (asked again every
+  // 10 ms).
   void CallWhen(const std::function<bool()>& ready, const std::function<void()>& fn);
 
  private:

@@ -95,7 +95,7 @@ QuorelVst::QuorelVst(audioMasterCallback callback) : AudioEffectX(callback, kNum
 }
 
 QuorelVst::~QuorelVst() {
-  if (mainLoop_ && mainLoop_->OwnsThread() && !mainLoop_->IsMainThread()) {
+  if (mainLoop_ && !mainLoop_->IsMainThread()) {
     // The host's thread: shutdown runs on the main thread. A connection
     // not yet begun is skipped, one in progress is told to end (a host
     // that scans plug-ins closes at once).

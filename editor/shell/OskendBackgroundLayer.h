@@ -88,6 +88,8 @@ class OskendBackgroundLayer : public BackgroundLayer, public IEditTabSelector {
   void OnMidiIn(uint8_t status, uint8_t d1, uint8_t d2) override;
   void SetAutomation(int index);
   void SetAutomationByPid(int pid);
+  // The automation row a real-time knob (0 to 5) drives now; -1 for none.
+  int RealtimeKnobAutomation(int knob);
 
   // Displays.
   void UpdateMainLCD();

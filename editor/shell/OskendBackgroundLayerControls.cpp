@@ -439,6 +439,7 @@ void OskendBackgroundLayer::OnFxTypeSwitch(int which) {
   if (chosen < 1 || chosen > 5) return;
   section->PutParamI(pid, chosen - 1);
   if (m_fxTypeSwitch[which]) m_fxTypeSwitch[which]->SetIntValue(chosen - 1, true);
+  SetAutomationByPid(pid);
 }
 
 bool OskendBackgroundLayer::OnHfcCtrlMouseLButtonDoubleClick(CHfcControl* c, int, int, int) {
@@ -472,25 +473,27 @@ void OskendBackgroundLayer::OnHfcCtrlIntValueChanged(CHfcControl* c, int value) 
   Lock lock(m_guiModeLock);
   const int id = c->GetId();
   ISection* rt = m_pRemoteSynth->GetRealtimeControl();
-  auto write = [&](int pid, int automation) {
+  auto write = [&](int pid) {
     if (!rt) return;
     SParamDesc desc{};
     const int minimum = rt->GetParamDesc(pid, &desc) ? desc.min : 0;
     rt->PutParamI(pid, value + minimum);
-    SetAutomation(automation);
+    // The host hears of the parameter the knob drives now (the knob's
+    // page and group choose it), not of a fixed row.
+    SetAutomationByPid(desc.id);
   };
   if (id == kIdProgNumber) {
     SSoundIndex s = m_pRemoteSynth->GetCurSound(true);
     s.number = static_cast<uint8_t>(value);
     ChangeCurrentSound(s);
   } else if (id >= kIdRTKnob && id <= kIdRTKnob + 5) {
-    write(0x8011 + id - kIdRTKnob, id - kIdRTKnob);
+    write(0x8011 + id - kIdRTKnob);
   } else if (id >= kIdFx1Knob && id <= kIdFx1Knob + 2) {
-    write(0x801D + id - kIdFx1Knob, 61 + id - kIdFx1Knob);
+    write(0x801D + id - kIdFx1Knob);
   } else if (id >= kIdFx2Knob && id <= kIdFx2Knob + 2) {
-    write(0x8020 + id - kIdFx2Knob, 65 + id - kIdFx2Knob);
+    write(0x8020 + id - kIdFx2Knob);
   } else if (id >= kIdEqKnob && id <= kIdEqKnob + 2) {
-    write(0x8023 + id - kIdEqKnob, 68 + id - kIdEqKnob);
+    write(0x8023 + id - kIdEqKnob);
   } else if (id == kIdCtrlTarget || id == kIdCtrlTarget + 1) {
     if (m_mainTab[0])
       if (auto* page = dynamic_cast<CHfcControlListener*>(m_mainTab[0]->GetActivePage()))
@@ -550,13 +553,26 @@ void OskendBackgroundLayer::OnHfcCtrlPtrValueChanged(CHfcControl* c, void* value
 }
 
 void OskendBackgroundLayer::OnHfcCtrlBeginEdit(CHfcControl* c) {
-  if (c && m_pPlugIn && c->GetId() >= kIdRTKnob && c->GetId() <= kIdRTKnob + 5)
-    m_pPlugIn->BeginParameterEdit(c->GetId() - kIdRTKnob);
+  if (c && m_pPlugIn && c->GetId() >= kIdRTKnob && c->GetId() <= kIdRTKnob + 5) {
+    const int index = RealtimeKnobAutomation(c->GetId() - kIdRTKnob);
+    if (index >= 0) m_pPlugIn->BeginParameterEdit(index);
+  }
 }
 
 void OskendBackgroundLayer::OnHfcCtrlEndEdit(CHfcControl* c) {
-  if (c && m_pPlugIn && c->GetId() >= kIdRTKnob && c->GetId() <= kIdRTKnob + 5)
-    m_pPlugIn->EndParameterEdit(c->GetId() - kIdRTKnob);
+  if (c && m_pPlugIn && c->GetId() >= kIdRTKnob && c->GetId() <= kIdRTKnob + 5) {
+    const int index = RealtimeKnobAutomation(c->GetId() - kIdRTKnob);
+    if (index >= 0) m_pPlugIn->EndParameterEdit(index);
+  }
+}
+
+int OskendBackgroundLayer::RealtimeKnobAutomation(int knob) {
+  ISection* rt = m_pRemoteSynth ? m_pRemoteSynth->GetRealtimeControl() : nullptr;
+  ISection* automation = m_pRemoteSynth ? m_pRemoteSynth->GetAutomation() : nullptr;
+  SParamDesc desc{};
+  if (!rt || !automation || m_pRemoteSynth->GetMode() > 1 || !rt->GetParamDesc(0x8011 + knob, &desc))
+    return -1;
+  return automation->GetIndexByParamID(desc.id);
 }
 
 bool OskendBackgroundLayer::PreMouseLButtonDown(CHfcMouse* m, int x, int y, int mods) {

@@ -448,7 +448,10 @@ void XESynthLayer::OnHfcCtrlIntValueChanged(CHfcControl* control, int value) {
     value = control->GetMaxIntValue() - value;
   }
   const SParamIdInfo link = GetParameterIdByControl(control);
-  if (link.section && link.pid != -1) link.section->PutParamI(link.pid, value);
+  if (link.section && link.pid != -1) {
+    link.section->PutParamI(link.pid, value);
+    XESynthUtils::ReportAutomatedEdit(m_pRemoteSynth, link.section, link.pid);
+  }
 }
 
 void XESynthLayer::OnHfcCtrlPtrValueChanged(CHfcControl* control, void* pointer) {
@@ -480,6 +483,7 @@ void XESynthLayer::OnHfcCtrlPtrValueChanged(CHfcControl* control, void* pointer)
     value = desc.converter->Parse(text);
   }
   link.section->PutParamI(link.pid, value);
+  XESynthUtils::ReportAutomatedEdit(m_pRemoteSynth, link.section, link.pid);
   GraphControlToParam(control, pointer);
 }
 

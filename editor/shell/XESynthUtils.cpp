@@ -181,6 +181,17 @@ std::string XESynthUtils::GetProgramName(IRemoteSynth* synth, int mode, int bank
   return s ? text + ": " + name : text;
 }
 
+void XESynthUtils::ReportAutomatedEdit(IRemoteSynth* synth, Oskend::ISection* section, int pid) {
+  if (!synth || !section) return;
+  Oskend::ISection* automation = synth->GetAutomation();
+  Oskend::ISoundSection* performance = synth->GetEditBuffer(0);
+  if (!automation || !performance || automation->GetIndexByParamID(pid) < 0) return;
+  // A program's parameter may carry the same number.
+  Oskend::ISection* owner = nullptr;
+  if (!performance->FindSectionByPID(pid, &owner) || owner != section) return;
+  synth->NeedAutomationAPI(static_cast<short>(pid), static_cast<short>(section->GetParamI(pid)));
+}
+
 int XESynthUtils::GetTempoParamId(IRemoteSynth* synth, Oskend::ISection** section) {
   const int mode = synth ? synth->GetSoundMode() : 4;
   if (section) *section = synth && mode < 4 ? synth->GetTempoEditBuffer(mode) : nullptr;

@@ -55,6 +55,13 @@ class XESynthUtils : public XEUtils {
   static std::string GetProgramName(Oskend::IRemoteSynth* synth, int mode, int bank, int program,
                                     bool withNumber, bool stripStar);
 
+  // After the editor wrote pid into section: when it is a parameter of the
+  // performance edit buffer that the host automates, the model's
+  // automation notice carries the edit to the host (through the root
+  // layer). Edits that write with the reported change source are told by
+  // the model itself and do not come here.
+  static void ReportAutomatedEdit(Oskend::IRemoteSynth* synth, Oskend::ISection* section, int pid);
+
   // Tempo parameter 0x100 in hundredths of a beat per minute.
   static int GetTempoParamId(Oskend::IRemoteSynth* synth, Oskend::ISection** section);
   static int GetTempo(Oskend::IRemoteSynth* synth, int& unused);

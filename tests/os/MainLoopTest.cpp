@@ -84,6 +84,27 @@ TEST(MainLoop, ModalRunsNestAndQuitFromAnotherThread) {
   EXPECT_EQ(env.loop().ModalDepth(), 0);
 }
 
+TEST(MainLoop, EndingModalRunsFromADepthLeavesTheOuterOnesRunning) {
+  TestEnvironment env;
+  int outer, middle, inner;
+  std::vector<int> order;
+  env.loop().Post([&] {
+    env.loop().Post([&] {
+      env.loop().Post([&] { env.loop().EndModalsFrom(1); });
+      env.loop().RunModal(&inner);
+      order.push_back(1);
+    });
+    env.loop().RunModal(&middle);
+    order.push_back(2);
+    // The outer run goes on until it is ended itself.
+    EXPECT_TRUE(env.loop().IsModalRunning(&outer));
+    env.loop().Post([&] { env.loop().QuitModal(&outer); });
+  });
+  env.loop().RunModal(&outer);
+  EXPECT_EQ(order, (std::vector<int>{1, 2}));
+  EXPECT_EQ(env.loop().ModalDepth(), 0);
+}
+
 TEST(MainLoop, CallAndWaitRunsOnTheMainThread) {
   TestEnvironment env;
   bool ranOnMain = false;

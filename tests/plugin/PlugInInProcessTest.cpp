@@ -2,111 +2,26 @@
 // clock, with a model that records what the plug-in asks of it.
 #include <gtest/gtest.h>
 
-#include "editor/shell/OskendBackgroundLayer.h"
-
-#include <optional>
-#include <stdexcept>
-#include <thread>
+#include <algorithm>
+#include <sstream>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "editor/controls/FontManager.h"
 #include "editor/controls/ResourceManager.h"
-#include "os/Clock.h"
+#include "editor/shell/OskendBackgroundLayer.h"
+#include "model/ISection.h"
 #include "os/window/HeadlessWindow.h"
 #include "platform/HfcMessageBox.h"
-#include "os/midi/System.h"
-#include "os/midi/VirtualBus.h"
 #include "plugin/CMidiFifo.h"
-#include "plugin/PlugInEntry.h"
-#include "plugin/QuorelVst.h"
+#include "plugin/CParameter.h"
 #include "plugin/VelorVstEditor.h"
-#include "remote/CRemoteSynthImpl.h"
-#include "tests/plugin/PlugInTestHost.h"
-#include "tests/support/TempDir.h"
-#include "tests/support/TestEnvironment.h"
+#include "remote/FTYPE.h"
+#include "tests/plugin/InProcessFixture.h"
 
 namespace vesk::test {
 namespace {
-
-struct Sent {
-  long long time;
-  std::vector<uint8_t> bytes;
-  unsigned length;
-  eChgSource source;
-  std::thread::id thread;
-};
-
-class RecordingModel : public Oskend::CRemoteSynthImpl {
- public:
-  using CRemoteSynthImpl::CRemoteSynthImpl;
-  static RecordingModel* last;
-  std::vector<Sent> sent;
-  std::vector<Oskend::SSoundIndex> selected;
-  int connects = 0;
-  bool throwOnConnect = false;
-  std::optional<int> mode, soundMode;
-  Oskend::SSoundIndex current{0, 0};
-
-  bool RTMIDIOut(long long time, const void* bytes, unsigned length, eChgSource source) override {
-    const auto* b = static_cast<const uint8_t*>(bytes);
-    sent.push_back({time, {b[0], b[1], b[2]}, length, source, std::this_thread::get_id()});
-    return true;
-  }
-  Oskend::SSoundIndex PutCurSound(const Oskend::SSoundIndex& s) override {
-    selected.push_back(s);
-    return s;
-  }
-  Oskend::SSoundIndex GetCurSound(bool) override { return current; }
-  eMode GetMode() override { return mode ? static_cast<eMode>(*mode) : CRemoteSynthImpl::GetMode(); }
-  int GetSoundMode() override { return soundMode ? *soundMode : CRemoteSynthImpl::GetSoundMode(); }
-  bool Connect(bool standalone, bool recall) override {
-    ++connects;
-    if (throwOnConnect) throw std::runtime_error("no");
-    return CRemoteSynthImpl::Connect(standalone, recall);
-  }
-};
-RecordingModel* RecordingModel::last = nullptr;
-
-Oskend::IRemoteSynth* MakeRecording(AudioEffect* effect) {
-  RecordingModel::last = new RecordingModel(effect);
-  return RecordingModel::last;
-}
-Oskend::IRemoteSynth* MakeNone(AudioEffect*) { return nullptr; }
-
-using Events = std::vector<std::pair<std::vector<uint8_t>, int32_t>>;
-
-class InProcess : public testing::Test {
- protected:
-  TempDir folder;
-  ScopedEnv lockDir{"VESK_LOCK_DIR", folder.path()};
-  ScopedEnv config{"XDG_CONFIG_HOME", folder.path()};
-  ScopedEnv noDisplay{"DISPLAY", ""};
-  TestEnvironment env;
-  os::midi::VirtualBus bus;
-  TestHost host;
-
-  void SetUp() override {
-    os::midi::System::Install(&bus);
-    QuorelVst::SetModelFactory(&MakeRecording);
-  }
-  void TearDown() override {
-    if (host.effect) host.Close();
-    QuorelVst::SetModelFactory(nullptr);
-    QuorelVst::SetManagersForTest(nullptr, 0);
-  }
-  QuorelVst* Make() {
-    AEffect* e = host.Instantiate(&VSTPluginMain);
-    return e ? static_cast<QuorelVst*>(static_cast<AudioEffect*>(e->object)) : nullptr;
-  }
-  RecordingModel& model() { return *RecordingModel::last; }
-  // One block, then what the worker thread and the main loop do with it.
-  void Process(const Events& events) {
-    host.Process(events);
-    env.loop().RunFor(5);
-  }
-  static uint64_t WholeMsUs() { return (os::NowUs() / 1000) * 1000; }
-};
 
 TEST_F(InProcess, HostMidiReachesTheSynthesizerWithItsTimestampsAndTheEditorShowsIt) {
   QuorelVst* p = Make();
@@ -124,7 +39,13 @@ TEST_F(InProcess, HostMidiReachesTheSynthesizerWithItsTimestampsAndTheEditorShow
   // The model's output is not called on the audio thread (here the test's).
   EXPECT_NE(model().sent[1].thread, std::this_thread::get_id());
   EXPECT_EQ(p->GetVstEditor()->GetMidiQueue()->Count(), 3);
-  // The block is silent.
+  // The block is silent: both outputs, over the block's length and no
+  // further (the host's buffers held a mark before it).
+  for (int ch : {0, 1}) {
+    const std::vector<float>& out = host.Output(ch);
+    EXPECT_EQ(std::count(out.begin(), out.begin() + 512, 0.0f), 512) << ch;
+    EXPECT_EQ(out[512], TestHost::kOutputMark) << ch;
+  }
   EXPECT_EQ(QuorelVst::MessageLength(0xC0), 2u);
   EXPECT_EQ(QuorelVst::MessageLength(0xF8), 1u);
   EXPECT_EQ(QuorelVst::MessageLength(0xF0), 0u);
@@ -171,7 +92,7 @@ TEST_F(InProcess, BankSelectAndProgramChangeOnTheGlobalChannelSelectTheSound) {
 
 TEST_F(InProcess, AProgramChangeWithoutBankSelectKeepsTheCurrentBank) {
   ASSERT_NE(Make(), nullptr);
-  model().current = {3, 9};
+  model().current = Oskend::SSoundIndex{3, 9};
   Process({{{0xC0, 7, 0}, 0}});
   ASSERT_EQ(model().selected.size(), 1u);
   EXPECT_EQ(model().selected[0].bank, 3);
@@ -262,7 +183,7 @@ TEST_F(InProcess, ModeChangesResetTheBankSelectAndUpdateTheHostsDisplay) {
   QuorelVst* p = Make();
   ASSERT_NE(p, nullptr);
   model().mode = 2;
-  model().current = {1, 0};
+  model().current = Oskend::SSoundIndex{1, 0};
   Process({{{0xB0, 0, 0}, 0}});
   Process({{{0xB0, 32, 3}, 0}});
   const int before = host.UpdateDisplayCount();
@@ -311,13 +232,23 @@ TEST_F(InProcess, ClosingWithTheEditorOpenClosesTheWindowBeforeTheRestGoes) {
   ASSERT_NE(p, nullptr);
   // No display: the window has no system window of its own.
   ASSERT_EQ(host.Dispatch(effEditOpen, 0, 0, nullptr), 1);
-  ASSERT_TRUE(p->GetVstEditor()->isOpen());
+  VelorVstEditor* editor = p->GetVstEditor();
+  ASSERT_TRUE(editor->isOpen());
   p->OnRTMIDIIn(0, "\x90\x01\x02", 3);
   env.loop().RunFor(300);
-  EXPECT_GT(p->GetVstEditor()->IdleTicks(), 5u);
-  EXPECT_EQ(p->GetVstEditor()->MidiDelivered(), 1u);
+  EXPECT_GT(editor->IdleTicks(), 5u);
+  EXPECT_EQ(editor->MidiDelivered(), 1u);
+  // What the window held when the model went: its pages point into it.
+  bool openAtModelDeletion = true;
+  int layersAtModelDeletion = -1;
+  model().onDelete = [&] {
+    openAtModelDeletion = editor->isOpen();
+    layersAtModelDeletion = editor->GetLayerCount();
+  };
   // A host that closes the instance without closing the editor.
   EXPECT_EQ(host.Close(), 1);
+  EXPECT_FALSE(openAtModelDeletion);
+  EXPECT_EQ(layersAtModelDeletion, 0);
   env.loop().RunFor(100);
 }
 
@@ -357,19 +288,169 @@ TEST_F(InProcess, TheEditorShowsItsPictureBeforeTheFirstIdleTick) {
   host.Dispatch(effEditClose);
 }
 
-TEST_F(InProcess, AutomationOnTheAudioThreadIsWrittenByTheWorker) {
+// The host's threads never wait for the main thread: a setting reads back
+// at once, and the image (the main thread's) takes it when the main loop
+// runs.
+TEST_F(InProcess, SetParameterNeverWaitsAndTheMainThreadWritesTheImage) {
   AEffect* e = host.Instantiate(&VSTPluginMain);
   ASSERT_NE(e, nullptr);
-  // The host's audio thread is the one that processes (here the test's).
-  Process({});
-  // The worker writes it on its own thread, sooner or later on a busy
-  // machine; only the written value is checked.
-  e->setParameter(e, 0, 37.0f / 127.0f);
-  for (int i = 0; i < 2000 && e->getParameter(e, 0) != 37.0f / 127.0f; ++i) {
-    env.loop().RunFor(1);
-    std::this_thread::sleep_for(std::chrono::milliseconds(1));
-  }
+  env.loop().RunFor(10);  // the connection has laid the image out
+  Oskend::ISection* automation = model().GetAutomation();
+  SParamDesc row{};
+  ASSERT_TRUE(automation->GetParamDescByIndex(0, &row));
+  const int before = automation->GetParamI(row.id);
+  ASSERT_NE(before, 37);
+  float readBack = -1.0f;
+  // The audio thread, while the main thread runs no loop: a call that
+  // waited for the main thread would never return and join would hang.
+  std::thread audio([&] {
+    host.Process({});
+    e->setParameter(e, 0, 37.0f / 127.0f);
+    readBack = e->getParameter(e, 0);
+  });
+  audio.join();
+  EXPECT_EQ(readBack, 37.0f / 127.0f);
+  EXPECT_EQ(automation->GetParamI(row.id), before);
+  env.loop().RunFor(5);
+  EXPECT_EQ(automation->GetParamI(row.id), 37);
   EXPECT_EQ(e->getParameter(e, 0), 37.0f / 127.0f);
+}
+
+// A host that restores its automation values as soon as it has the
+// instance: the connection, which lays the image out, must not undo them.
+TEST_F(InProcess, ParametersSetRightAfterOpenReadBackEqualAfterTheConnection) {
+  AEffect* e = host.Instantiate(&VSTPluginMain);
+  ASSERT_NE(e, nullptr);
+  host.Dispatch(effOpen);
+  ASSERT_EQ(model().connects, 0);
+  Oskend::ISection* automation = model().GetAutomation();
+  std::vector<float> expected(71);
+  std::vector<int> steps(71);
+  for (int i = 0; i < 71; ++i) {
+    SParamDesc row{};
+    ASSERT_TRUE(automation->GetParamDescByIndex(static_cast<unsigned>(i), &row));
+    const int n = row.max + 1 - row.min;
+    // Away from the image's initial values: one step above the bottom.
+    const float value = (1.5f / static_cast<float>(n - 1));
+    e->setParameter(e, i, value);
+    steps[i] = CParameter::QuantizeToInt(value, n, row.min);
+    expected[i] = CParameter::RegulateFromInt(steps[i], n, row.min);
+    EXPECT_EQ(e->getParameter(e, i), expected[i]) << i;
+  }
+  // A display asked before the image has it already shows the value.
+  EXPECT_EQ(host.Text(effGetParamDisplay, 12), "-98");
+  env.loop().RunFor(100);
+  ASSERT_EQ(model().connects, 1);
+  for (int i = 0; i < 71; ++i) {
+    SParamDesc row{};
+    automation->GetParamDescByIndex(static_cast<unsigned>(i), &row);
+    EXPECT_EQ(automation->GetParamI(row.id), steps[i]) << i;
+    EXPECT_EQ(e->getParameter(e, i), expected[i]) << i;
+  }
+  EXPECT_EQ(host.Text(effGetParamDisplay, 12), "-98");
+  EXPECT_EQ(host.Text(effGetParamDisplay, 0), "1");
+}
+
+// Settings and chunks keep the order the host made them in.
+TEST_F(InProcess, AChunkReplacesEarlierSettingsAndLaterSettingsGoOverIt) {
+  AEffect* e = host.Instantiate(&VSTPluginMain);
+  ASSERT_NE(e, nullptr);
+  env.loop().RunFor(10);
+  e->setParameter(e, 0, 90.0f / 127.0f);
+  env.loop().RunFor(5);
+  void* data = nullptr;
+  const intptr_t size = host.Dispatch(effGetChunk, 0, 0, &data);
+  ASSERT_GT(size, 0);
+  const std::string chunk(static_cast<const char*>(data), static_cast<size_t>(size));
+  // Set before the chunk arrives, not yet in the image: the chunk wins.
+  e->setParameter(e, 0, 10.0f / 127.0f);
+  e->setParameter(e, 1, 20.0f / 127.0f);
+  ASSERT_EQ(host.Dispatch(effSetChunk, 0, size, const_cast<char*>(chunk.data())), 1);
+  EXPECT_EQ(e->getParameter(e, 0), 90.0f / 127.0f);
+  // After it: the setting stands.
+  e->setParameter(e, 1, 30.0f / 127.0f);
+  env.loop().RunFor(100);
+  EXPECT_EQ(e->getParameter(e, 0), 90.0f / 127.0f);
+  EXPECT_EQ(e->getParameter(e, 1), 30.0f / 127.0f);
+}
+
+TEST_F(InProcess, ProgramsSetAndGetAgreeWithinTheDeclaredTwo) {
+  AEffect* e = host.Instantiate(&VSTPluginMain);
+  ASSERT_NE(e, nullptr);
+  env.loop().RunFor(10);
+  ASSERT_EQ(e->numPrograms, 2);
+  EXPECT_EQ(host.Dispatch(effGetProgram), 0);
+  // A number outside 0..1 changes nothing.
+  const std::pair<intptr_t, intptr_t> cases[] = {{1, 1}, {0, 0}, {1, 1}, {2, 1}, {-1, 1}, {127, 1}};
+  for (const auto& [set, read] : cases) {
+    host.Dispatch(effSetProgram, 0, set);
+    EXPECT_EQ(host.Dispatch(effGetProgram), read) << set;
+  }
+  // Another sound on the synthesizer is no program of the host's.
+  model().current = Oskend::SSoundIndex{2, 77};
+  model().soundMode = 2;
+  EXPECT_EQ(host.Dispatch(effGetProgram), 1);
+  EXPECT_EQ(host.Text(effGetProgramName), "Not available");
+}
+
+TEST_F(InProcess, ChunksThatAreNotAWholeChunkOfThisPlugInAreRefusedAndChangeNothing) {
+  AEffect* e = host.Instantiate(&VSTPluginMain);
+  ASSERT_NE(e, nullptr);
+  env.loop().RunFor(10);
+  e->setParameter(e, 0, 55.0f / 127.0f);
+  env.loop().RunFor(5);
+  auto chunkOf = [&](int preset) {
+    void* data = nullptr;
+    const intptr_t size = host.Dispatch(effGetChunk, preset, 0, &data);
+    return std::string(static_cast<const char*>(data), static_cast<size_t>(size));
+  };
+  const std::string bank = chunkOf(0);
+  ASSERT_GT(bank.size(), 100u);
+  // A data file of another kind: one program bank.
+  std::ostringstream programBank(std::ios::binary);
+  ASSERT_TRUE(model().SaveStream(programBank, Oskend::FTYPE::ProgBank, 0));
+  struct Case {
+    const char* what;
+    std::string bytes;
+  };
+  const Case cases[] = {{"empty", ""},
+                        {"three bytes", "abc"},
+                        {"header only", bank.substr(0, 32)},
+                        {"truncated", bank.substr(0, bank.size() / 2)},
+                        {"a program bank", programBank.str()},
+                        {"text", std::string(400, 'x')}};
+  for (const Case& c : cases) {
+    for (int preset : {0, 1}) {
+      std::string bytes = c.bytes;
+      EXPECT_EQ(host.Dispatch(effSetChunk, preset, static_cast<intptr_t>(bytes.size()), bytes.data()), 0)
+          << c.what << " " << preset;
+      EXPECT_EQ(chunkOf(0), bank) << c.what << " " << preset;
+      EXPECT_EQ(e->getParameter(e, 0), 55.0f / 127.0f) << c.what;
+      EXPECT_FALSE(model().GetRecallPending()) << c.what;
+    }
+  }
+  // The whole chunk is taken.
+  std::string whole = bank;
+  EXPECT_EQ(host.Dispatch(effSetChunk, 0, static_cast<intptr_t>(whole.size()), whole.data()), 1);
+}
+
+// Inside the entry the host cannot yet tell which plug-in calls: it is
+// asked who it is when it opens the instance, or when that is first
+// needed.
+TEST_F(InProcess, TheHostIsAskedWhoItIsOnlyOnceItHasTheInstance) {
+  host.productString = "Vesk Plug-In EditorHost";
+  for (bool opens : {true, false}) {
+    host.ClearCalls();
+    ASSERT_NE(Make(), nullptr);
+    for (const TestHost::Call& c : host.Calls()) EXPECT_EQ(c.opcode, audioMasterVersion) << opens;
+    if (opens) host.Dispatch(effOpen);
+    EXPECT_EQ(host.Text(effGetProductString), "Vesk Editor") << opens;
+    host.Text(effGetProductString);
+    int asked = 0;
+    for (const TestHost::Call& c : host.Calls()) asked += c.opcode == audioMasterGetProductString;
+    EXPECT_EQ(asked, 1) << opens;
+    host.Close();
+  }
 }
 
 TEST_F(InProcess, ChunksCarryTheAutomatedValues) {

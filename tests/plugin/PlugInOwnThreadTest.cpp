@@ -3,6 +3,7 @@
 // hold the host's thread when the host closes the instance.
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <chrono>
 #include <deque>
 #include <memory>
@@ -10,6 +11,7 @@
 
 #include "os/midi/System.h"
 #include "os/midi/VirtualBus.h"
+#include "plugin/CParameter.h"
 #include "plugin/PlugInEntry.h"
 #include "plugin/QuorelVst.h"
 #include "tests/plugin/PlugInTestHost.h"
@@ -77,6 +79,92 @@ TEST(PlugInOwnThread, AScanningHostsCycleStaysQuickWhileSilentPortsExist) {
     // Under the one silent probe's second, with room for a loaded machine.
     EXPECT_LT(Clock::now() - start, std::chrono::milliseconds(900)) << round;
   }
+  os::midi::System::Uninstall(&bus);
+}
+
+// A host's threads call the plug-in while its connection runs, with the
+// receive of the instrument's whole memory in it: the audio thread
+// processes MIDI and sets parameters, the GUI thread sets, reads and shows
+// parameters, switches programs and saves chunks. Nothing of that waits
+// for the connection but the chunk calls, every value reads back as set,
+// and (in the thread-sanitizer build) no call races with the main thread.
+TEST(PlugInOwnThread, HostThreadsCallThroughTheConnectionAndItsReceiveAll) {
+  TempDir folder;
+  ScopedEnv lockDir{"VESK_LOCK_DIR", folder.path()};
+  ScopedEnv config{"XDG_CONFIG_HOME", folder.path()};
+  ScopedEnv noDisplay{"DISPLAY", ""};
+  os::midi::VirtualBus bus;
+  os::midi::System::Install(&bus);
+  SimSynthDevice device(bus);
+  TestHost host;
+  AEffect* e = host.Instantiate(&VSTPluginMain);
+  ASSERT_NE(e, nullptr);
+  auto* plugin = static_cast<QuorelVst*>(static_cast<AudioEffect*>(e->object));
+  host.Dispatch(effOpen);
+  host.Dispatch(effSetSampleRate, 0, 0, nullptr, 48000.0f);
+  host.Dispatch(effMainsChanged, 0, 1);
+  for (int i = 0; i < 200 && !plugin->IsConnecting(); ++i)
+    std::this_thread::sleep_for(std::chrono::milliseconds(5));
+  ASSERT_TRUE(plugin->IsConnecting());
+
+  // Each thread owns its rows; the value set last is i's step.
+  auto value = [](int row, int i) { return static_cast<float>((row * 7 + i) % 100) / 99.0f; };
+  auto expected = [&](int row, int i) {
+    const int n = row < 12 ? 128 : 199;
+    const int base = row < 12 ? 0 : -99;
+    return CParameter::RegulateFromInt(CParameter::QuantizeToInt(value(row, i), n, base), n, base);
+  };
+  std::atomic<bool> connected{false};
+  std::atomic<int> wrong{0};
+  // Rounds made while the connection was under way.
+  std::atomic<int> audioRounds{0}, guiRounds{0};
+  int lastAudio = 0, lastGui = 0;
+  std::thread audio([&] {
+    for (int i = 0; !connected || i < 50; ++i) {
+      host.Process({{{0x90, static_cast<uint8_t>(60 + i % 12), 100}, 0}, {{0xB0, 1, 64}, 32}});
+      for (int row = 0; row < 12; ++row) {
+        e->setParameter(e, row, value(row, i));
+        if (e->getParameter(e, row) != expected(row, i)) ++wrong;
+      }
+      lastAudio = i;
+      if (plugin->IsConnecting()) ++audioRounds;
+    }
+  });
+  std::thread gui([&] {
+    for (int i = 0; !connected || i < 50; ++i) {
+      for (int row = 12; row < 24; ++row) {
+        e->setParameter(e, row, value(row, i));
+        if (e->getParameter(e, row) != expected(row, i)) ++wrong;
+        if (host.Text(effGetParamDisplay, row).empty()) ++wrong;
+        if (host.Text(effGetParamName, row).empty()) ++wrong;
+      }
+      host.Dispatch(effSetProgram, 0, i % 2);
+      if (host.Dispatch(effGetProgram) != i % 2) ++wrong;
+      if (plugin->IsConnecting()) ++guiRounds;
+      // Waits for the connection's end the first time.
+      void* chunk = nullptr;
+      if (i % 20 == 19 && host.Dispatch(effGetChunk, 0, 0, &chunk) <= 0) ++wrong;
+      lastGui = i;
+    }
+  });
+  // The main thread of the test: until the connection has finished.
+  void* chunk = nullptr;
+  EXPECT_GT(host.Dispatch(effGetChunk, 1, 0, &chunk), 0);
+  connected = true;
+  audio.join();
+  gui.join();
+  EXPECT_EQ(wrong, 0);
+  EXPECT_GT(audioRounds, 0);
+  EXPECT_GT(guiRounds, 0);
+  // The audio thread's notes went on to the instrument.
+  int notes = 0;
+  for (const auto& m : device.ShortMessages()) notes += m.size() == 3 && m[0] == 0x90;
+  EXPECT_GT(notes, 0);
+  // A chunk call takes every setting into the image; the values stay.
+  EXPECT_GT(host.Dispatch(effGetChunk, 0, 0, &chunk), 0);
+  for (int row = 0; row < 12; ++row) EXPECT_EQ(e->getParameter(e, row), expected(row, lastAudio)) << row;
+  for (int row = 12; row < 24; ++row) EXPECT_EQ(e->getParameter(e, row), expected(row, lastGui)) << row;
+  EXPECT_EQ(host.Close(), 1);
   os::midi::System::Uninstall(&bus);
 }
 

@@ -38,6 +38,10 @@ intptr_t TestHost::Callback(AEffect* effect, int32_t opcode, int32_t index, intp
 }
 
 intptr_t TestHost::Answer(int32_t opcode, int32_t index, intptr_t value, void* ptr, float opt) {
+  {
+    std::lock_guard<std::mutex> g(mutex_);
+    calls_.push_back({opcode, index, opt});
+  }
   switch (opcode) {
     case audioMasterVersion: return versionAnswer;
     case audioMasterGetProductString:
@@ -90,6 +94,16 @@ int TestHost::WantMidiCount() {
   return wantMidi_;
 }
 
+std::vector<TestHost::Call> TestHost::Calls() {
+  std::lock_guard<std::mutex> g(mutex_);
+  return calls_;
+}
+
+void TestHost::ClearCalls() {
+  std::lock_guard<std::mutex> g(mutex_);
+  calls_.clear();
+}
+
 std::vector<std::pair<int, float>> TestHost::Automated() {
   std::lock_guard<std::mutex> g(mutex_);
   return automated_;
@@ -140,6 +154,8 @@ void TestHost::Process(const std::vector<std::pair<std::vector<uint8_t>, int32_t
     list->events[i] = reinterpret_cast<VstEvent*>(&midi[i]);
   }
   if (!events.empty()) Dispatch(effProcessEvents, 0, 0, reinterpret_cast<VstEvents*>(list));
+  std::fill(left_.begin(), left_.end(), kOutputMark);
+  std::fill(right_.begin(), right_.end(), kOutputMark);
   float* outputs[2] = {left_.data(), right_.data()};
   effect->processReplacing(effect, nullptr, outputs, frames);
 }

@@ -48,6 +48,14 @@ class TestHost {
   int UpdateDisplayCount();
   int WantMidiCount();
   std::vector<std::pair<int, float>> Automated();
+  // Every callback in order: the opcode, its index and its float value.
+  struct Call {
+    int32_t opcode;
+    int32_t index;
+    float opt;
+  };
+  std::vector<Call> Calls();
+  void ClearCalls();
 
   // One instance.
   AEffect* Instantiate(EntryProc entry);
@@ -58,9 +66,13 @@ class TestHost {
   intptr_t Close();
   AEffect* effect = nullptr;
 
-  // Sends MIDI events to the instance, then one block of processing.
+  // Sends MIDI events to the instance, then one block of processing. The
+  // output buffers hold a mark before the block, so that what the plug-in
+  // writes shows.
   void Process(const std::vector<std::pair<std::vector<uint8_t>, int32_t>>& events,
                int32_t frames = 512);
+  static constexpr float kOutputMark = 0.25f;
+  const std::vector<float>& Output(int channel) const { return channel == 0 ? left_ : right_; }
 
   static intptr_t Callback(AEffect* effect, int32_t opcode, int32_t index, intptr_t value,
                            void* ptr, float opt);
@@ -73,6 +85,7 @@ class TestHost {
   int updateDisplay_ = 0;
   int wantMidi_ = 0;
   std::vector<std::pair<int, float>> automated_;
+  std::vector<Call> calls_;
   std::vector<float> left_, right_;
 };
 

@@ -1,0 +1,240 @@
+// Edits in the editor of the 71 parameters the host automates reach the
+// host: each edit once, as an automate call inside a begin and end of an
+// edit gesture, with the parameter's new value.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "editor/controls/CTabControl.h"
+#include "editor/shell/CTabPageLayer.h"
+#include "editor/shell/OskendBackgroundLayer.h"
+#include "hfc/CHfcControl.h"
+#include "model/ISection.h"
+#include "model/ISoundSection.h"
+#include "os/Menu.h"
+#include "plugin/CParameter.h"
+#include "plugin/VelorVstEditor.h"
+#include "tests/plugin/InProcessFixture.h"
+#include "tests/support/simsynth/SimSynthDevice.h"
+
+namespace vesk::test {
+namespace {
+
+using Root = OskendBackgroundLayer;
+
+struct Reported {
+  int32_t opcode;
+  int32_t index;
+  float value;
+  bool operator==(const Reported& o) const {
+    return opcode == o.opcode && index == o.index && value == o.value;
+  }
+};
+
+std::ostream& operator<<(std::ostream& out, const Reported& r) {
+  return out << "{" << r.opcode << ", " << r.index << ", " << r.value << "}";
+}
+
+class AutomationBridge : public InProcess {
+ protected:
+  RealEditPages pages;
+  std::unique_ptr<SimSynthDevice> device;
+  Root* root = nullptr;
+  Oskend::ISection* automation = nullptr;
+
+  void SetUp() override {
+    InProcess::SetUp();
+    device = std::make_unique<SimSynthDevice>(bus);
+    os::HeadlessMenuTracker::Reset();
+    QuorelVst* p = Make();
+    ASSERT_NE(p, nullptr);
+    env.loop().RunFor(5000);
+    ASSERT_TRUE(model().GetConnected());
+    ASSERT_EQ(host.Dispatch(effEditOpen, 0, 0, nullptr), 1);
+    model().PutMode(eMode_Combi);
+    env.loop().RunFor(600);
+    ASSERT_EQ(model().GetMode(), eMode_Combi);
+    root = dynamic_cast<Root*>(p->GetVstEditor()->GetLayerByIndex(0));
+    ASSERT_NE(root, nullptr);
+    automation = model().GetAutomation();
+  }
+  void TearDown() override {
+    InProcess::TearDown();
+    os::HeadlessMenuTracker::Reset();
+    device.reset();
+  }
+
+  // The gesture and automate calls the host has had since the last look.
+  std::vector<Reported> Take() {
+    std::vector<Reported> out;
+    for (const TestHost::Call& c : host.Calls())
+      if (c.opcode == audioMasterBeginEdit || c.opcode == audioMasterEndEdit ||
+          c.opcode == audioMasterAutomate)
+        out.push_back({c.opcode, c.index, c.opcode == audioMasterAutomate ? c.opt : 0.0f});
+    host.ClearCalls();
+    return out;
+  }
+  SParamDesc Row(int index) {
+    SParamDesc d{};
+    automation->GetParamDescByIndex(static_cast<unsigned>(index), &d);
+    return d;
+  }
+  // What the host must hear of an edit of row index to value v.
+  std::vector<Reported> Expected(int index, int v) {
+    const SParamDesc d = Row(index);
+    return {{audioMasterBeginEdit, index, 0.0f},
+            {audioMasterAutomate, index, CParameter::RegulateFromInt(v, d.max + 1 - d.min, d.min)},
+            {audioMasterEndEdit, index, 0.0f}};
+  }
+  // The row's range in the parameter's own section now (an effect's rows
+  // follow its type).
+  SParamDesc Own(int index) {
+    SParamDesc own = Row(index);
+    Oskend::ISection* owner = nullptr;
+    if (model().GetEditBuffer(0)->FindSectionByPID(own.id, &owner) && owner)
+      owner->GetParamDesc(own.id, &own);
+    return own;
+  }
+  // A value of the row other than its current one, in both ranges.
+  int Another(int index) {
+    const int low = std::max(Row(index).min, Own(index).min);
+    return automation->GetParamI(Row(index).id) == low ? low + 1 : low;
+  }
+  CTabPageLayer* Page(int page, int sub) {
+    auto* main = dynamic_cast<CTabPageLayer*>(root->GetMainTab(0)->GetTabPageLayer(page));
+    if (!main || !main->GetSublevelTabControl()) return nullptr;
+    return dynamic_cast<CTabPageLayer*>(main->GetSublevelTabControl()->GetTabPageLayer(sub));
+  }
+  // Lets the model's notices reach the root layer and its idle run.
+  void Settle() { env.loop().RunFor(100); }
+};
+
+// Every row from a control of a performance page: the volumes on the play
+// page's timbre tabs, the filter and envelope rows on the timbre page's
+// filter and amp tab, the master effects and the EQ on the play page.
+TEST_F(AutomationBridge, AnEditOfEachRowOnItsPageIsReportedOnceInsideAGesture) {
+  static const int kTimbreRows[4] = {0x3D, 0x3E, 0x3F, 0x44};
+  Take();
+  for (int index = 0; index < 71; ++index) {
+    CTabPageLayer* layer = nullptr;
+    int pid = Row(index).id;
+    if (index < 12) {
+      layer = Page(0, index / 6);
+    } else if (index < 60) {
+      const int t = (index - 12) % 12;
+      pid = 0x200 + t * 0x100 + kTimbreRows[(index - 12) / 12];
+      ASSERT_EQ(pid, Row(index).id) << index;
+      layer = Page(1, 3);
+    } else {
+      layer = Page(0, 0);
+    }
+    ASSERT_NE(layer, nullptr) << index;
+    CHfcControl* control = layer->GetControlById(pid);
+    ASSERT_NE(control, nullptr) << index;
+    const int v = Another(index);
+    layer->OnHfcCtrlIntValueChanged(control, v);
+    Settle();
+    EXPECT_EQ(automation->GetParamI(Row(index).id), v) << index;
+    EXPECT_EQ(Take(), Expected(index, v)) << index;
+  }
+}
+
+// The front panel's knobs report the parameter they drive now (their page
+// and timbre group choose it), inside the knob's own gesture; a knob on a
+// page without an automated parameter reports nothing.
+TEST_F(AutomationBridge, PanelKnobsReportTheParameterTheyDrive) {
+  Oskend::ISoundSection* combi = model().GetEditBuffer(0);
+  auto putCombi = [&](int pid, int value) {
+    Oskend::ISection* s = nullptr;
+    ASSERT_TRUE(combi->FindSectionByPID(pid, &s));
+    s->PutParamI(pid, value);
+  };
+  struct Case {
+    const char* what;
+    int knobPage;  // real-time knob page (1 volume, 2 pan)
+    int group;     // timbres 1-6 or 7-12
+    int control;
+    int row;  // -1: no automated parameter
+  };
+  const Case cases[] = {
+      {"volume knob 2", 1, 0, Root::kIdRTKnob + 2, 2},
+      {"volume knob 2, upper group", 1, 1, Root::kIdRTKnob + 2, 8},
+      {"pan knob", 2, 0, Root::kIdRTKnob + 2, -1},
+      {"MFX1 knob 1", 1, 0, Root::kIdFx1Knob + 1, 62},
+      {"MFX2 knob 0", 1, 0, Root::kIdFx2Knob + 0, 65},
+      {"MFX2 knob 1", 1, 0, Root::kIdFx2Knob + 1, 67},
+      {"MFX2 knob 2", 1, 0, Root::kIdFx2Knob + 2, 66},
+      {"EQ knob 2", 1, 0, Root::kIdEqKnob + 2, 70},
+  };
+  // Master effects with knobs to turn.
+  putCombi(0x1800, 1);
+  putCombi(0x1801, 1);
+  for (const Case& c : cases) {
+    putCombi(0x10B, c.knobPage);
+    putCombi(0x108, c.group);
+    putCombi(0x10C, c.group);
+    Settle();
+    Take();
+    CHfcControl* knob = root->GetControlById(c.control);
+    ASSERT_NE(knob, nullptr) << c.what;
+    // A turn: press, two steps, release.
+    root->OnHfcCtrlBeginEdit(knob);
+    root->OnHfcCtrlIntValueChanged(knob, 10);
+    root->OnHfcCtrlIntValueChanged(knob, 11);
+    root->OnHfcCtrlEndEdit(knob);
+    Settle();
+    const std::vector<Reported> got = Take();
+    if (c.row < 0) {
+      EXPECT_TRUE(got.empty()) << c.what;
+      continue;
+    }
+    // A knob's value counts from its parameter's minimum.
+    const SParamDesc d = Row(c.row);
+    const int n = d.max + 1 - d.min;
+    const int base = Own(c.row).min;
+    const std::vector<Reported> want = {
+        {audioMasterBeginEdit, c.row, 0.0f},
+        {audioMasterAutomate, c.row, CParameter::RegulateFromInt(base + 10, n, d.min)},
+        {audioMasterAutomate, c.row, CParameter::RegulateFromInt(base + 11, n, d.min)},
+        {audioMasterEndEdit, c.row, 0.0f}};
+    // The panel's knobs with a gesture of their own (the real-time ones)
+    // bracket both steps in it; the others bracket each step.
+    if (c.control < Root::kIdRTKnob + 6) {
+      EXPECT_EQ(got, want) << c.what;
+    } else {
+      const std::vector<Reported> each = {want[0], want[1], want[3], want[0], want[2], want[3]};
+      EXPECT_EQ(got, each) << c.what;
+    }
+  }
+}
+
+TEST_F(AutomationBridge, TheEffectTypeSwitchesReportTheirRows) {
+  os::Menu::SetTracker({});
+  for (int which : {0, 1}) {
+    const int row = which == 0 ? 60 : 64;
+    const int v = Another(row);
+    Take();
+    os::HeadlessMenuTracker::ScriptCommand(v + 1);
+    root->OnFxTypeSwitch(which);
+    Settle();
+    EXPECT_EQ(automation->GetParamI(Row(row).id), v) << which;
+    EXPECT_EQ(Take(), Expected(row, v)) << which;
+  }
+}
+
+// What the host sets is not echoed back as an edit.
+TEST_F(AutomationBridge, ValuesTheHostSetsAreNotReportedBack) {
+  AEffect* e = host.effect;
+  Take();
+  for (int index : {0, 20, 61, 64, 70}) e->setParameter(e, index, 0.75f);
+  Settle();
+  EXPECT_TRUE(Take().empty());
+  EXPECT_EQ(e->getParameter(e, 20), CParameter::RegulateFromInt(
+                                        CParameter::QuantizeToInt(0.75f, 199, -99), 199, -99));
+}
+
+}  // namespace
+}  // namespace vesk::test
