@@ -13,6 +13,7 @@
 #include "model/RTCSTAT.h"
 #include "model/SModeChangeInfo.h"
 #include "model/XEUtils.h"
+#include "os/MainLoop.h"
 #include "platform/HfcDebug.h"
 #include "platform/HfcMessageBox.h"
 #include "platform/HfcTime.h"
@@ -351,7 +352,17 @@ bool CRemoteSynthImpl::RTMIDIOut(long long timeUs, const void* bytes, unsigned l
                                  eChgSource source) {
   if (link_->UIIsActive()) return false;
   const auto* d = static_cast<const std::uint8_t*>(bytes);
-  if (d && length >= 3 && (d[0] & 0xF0) == 0xB0) RTCOnRcvMIDICC(d[0], d[1], d[2], source);
+  if (d && length >= 3 && (d[0] & 0xF0) == 0xB0) {
+    // The sections are the main thread's: from another thread (the
+    // plug-in's worker) the knob follows there, while the message leaves
+    // at its time from here.
+    os::MainLoop* loop = os::MainLoop::Current();
+    if (!loop || loop->IsMainThread())
+      RTCOnRcvMIDICC(d[0], d[1], d[2], source);
+    else
+      Post(kNoticeControlChange, static_cast<long>(d[0] | (d[1] << 8) | (d[2] << 16) |
+                                                   (static_cast<unsigned>(source) << 24)));
+  }
   return link_->SendShortMsg(timeUs, bytes, length) >= 0;
 }
 

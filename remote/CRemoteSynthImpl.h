@@ -56,6 +56,7 @@ class CRemoteSynthImpl : public IRemoteSynth,
     kNoticeSeqState = 15,
     kNoticeNeedAutomationAPI = 16,  // a in 16..31, b in 0..15
     kNoticeArmCombiDump = 0x100,    // arm the one-shot request of the current combination
+    kNoticeControlChange = 0x101,   // status, controller, value, source from the low byte up
   };
 
   static constexpr unsigned kMaxVolume = 16383;

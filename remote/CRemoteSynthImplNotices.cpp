@@ -70,6 +70,10 @@ void CRemoteSynthImpl::OnAsyncEvent(long event, long a) {
     case kNoticeArmCombiDump:
       dispatch_->SetTimerPeriod(combiDumpTimer_, 100);
       return;
+    case kNoticeControlChange:
+      RTCOnRcvMIDICC(static_cast<int>(a & 0xFF), static_cast<int>((a >> 8) & 0xFF),
+                     static_cast<int>((a >> 16) & 0xFF), static_cast<eChgSource>((a >> 24) & 0xFF));
+      return;
     default:
       if (event >= kNoticeConnectionState && event <= kNoticeNeedAutomationAPI)
         DeliverToSinks(event, a);

@@ -1,6 +1,7 @@
 // The plug-in as a host meets it: start-up without a synthesizer, one
-// audio block with MIDI, the editor's first frame and the memory of one
-// loaded instance.
+// audio block with MIDI (with the mutex locks and allocations the audio
+// thread makes, which must be none), the editor's first frame and the
+// memory of one loaded instance.
 #include <benchmark/benchmark.h>
 #include <dlfcn.h>
 #include <unistd.h>
@@ -9,7 +10,8 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <new>
+#include <mutex>
+#include <pthread.h>
 #include <string>
 #include <vector>
 
@@ -20,11 +22,48 @@
 #include "plugin/QuorelVst.h"
 #include "plugin/VelorVstEditor.h"
 
+// The audio thread must take no lock and allocate nothing: the process's
+// own mutex locks and allocations are counted per thread, through these
+// definitions, which stand in front of the C library's.
 namespace {
+thread_local long t_locks = 0;
+thread_local long t_allocations = 0;
+}  // namespace
 
-// Allocations of the calling thread only: the audio thread is the one that
-// must not allocate.
-thread_local long g_allocations = 0;
+extern "C" {
+int vesk_libc_mutex_lock(pthread_mutex_t*);
+int vesk_libc_mutex_trylock(pthread_mutex_t*);
+void* __libc_malloc(size_t);
+void* __libc_calloc(size_t, size_t);
+void* __libc_realloc(void*, size_t);
+void __libc_free(void*);
+}
+__asm__(".symver vesk_libc_mutex_lock, __pthread_mutex_lock@GLIBC_2.2.5");
+__asm__(".symver vesk_libc_mutex_trylock, __pthread_mutex_trylock@GLIBC_2.2.5");
+
+extern "C" int pthread_mutex_lock(pthread_mutex_t* m) {
+  ++t_locks;
+  return vesk_libc_mutex_lock(m);
+}
+extern "C" int pthread_mutex_trylock(pthread_mutex_t* m) {
+  ++t_locks;
+  return vesk_libc_mutex_trylock(m);
+}
+extern "C" void* malloc(size_t size) {
+  ++t_allocations;
+  return __libc_malloc(size);
+}
+extern "C" void* calloc(size_t n, size_t size) {
+  ++t_allocations;
+  return __libc_calloc(n, size);
+}
+extern "C" void* realloc(void* p, size_t size) {
+  ++t_allocations;
+  return __libc_realloc(p, size);
+}
+extern "C" void free(void* p) { __libc_free(p); }
+
+namespace {
 
 intptr_t Host(AEffect*, int32_t opcode, int32_t, intptr_t, void*, float) {
   return opcode == audioMasterVersion ? 2400 : (opcode == audioMasterProcessEvents ? 1 : 0);
@@ -97,19 +136,38 @@ void BM_ProcessReplacing512With32Events(benchmark::State& state) {
   e->dispatcher(e, effProcessEvents, 0, 0, list, 0);
   e->processReplacing(e, nullptr, outputs, 512);
   plugin->GetVstEditor()->GetMidiQueue()->Reset();
-  long allocations = 0;
+  {
+    // The counting itself works: one lock and one allocation show.
+    const long a0 = t_allocations, l0 = t_locks;
+    std::mutex m;
+    m.lock();
+    m.unlock();
+    std::vector<char> bytes(16);
+    benchmark::DoNotOptimize(bytes.data());
+    if (t_allocations == a0 || t_locks == l0) {
+      state.SkipWithError("locks and allocations are not counted");
+      e->dispatcher(e, effClose, 0, 0, nullptr, 0);
+      return;
+    }
+  }
+  long allocations = 0, locks = 0;
   for (auto _ : state) {
-    const long before = g_allocations;
+    const long allocationsBefore = t_allocations;
+    const long locksBefore = t_locks;
     e->dispatcher(e, effProcessEvents, 0, 0, list, 0);
     e->processReplacing(e, nullptr, outputs, 512);
-    allocations += g_allocations - before;
+    allocations += t_allocations - allocationsBefore;
+    locks += t_locks - locksBefore;
     // The editor's queue is drained by its idle, which is not open here.
     state.PauseTiming();
     plugin->GetVstEditor()->GetMidiQueue()->Reset();
     state.ResumeTiming();
   }
-  state.counters["allocs_per_block"] =
-      benchmark::Counter(static_cast<double>(allocations) / static_cast<double>(state.iterations()));
+  const double blocks = static_cast<double>(state.iterations());
+  state.counters["allocs_per_block"] = benchmark::Counter(static_cast<double>(allocations) / blocks);
+  state.counters["mutex_locks_per_block"] = benchmark::Counter(static_cast<double>(locks) / blocks);
+  state.counters["allocs_total"] = benchmark::Counter(static_cast<double>(allocations));
+  state.counters["mutex_locks_total"] = benchmark::Counter(static_cast<double>(locks));
   e->dispatcher(e, effClose, 0, 0, nullptr, 0);
 }
 BENCHMARK(BM_ProcessReplacing512With32Events)->Unit(benchmark::kMicrosecond);
@@ -177,10 +235,3 @@ BENCHMARK(BM_ResidentMemoryOfOneLoadedInstance)->Iterations(1)->Unit(benchmark::
 
 }  // namespace
 
-void* operator new(size_t size) {
-  ++g_allocations;
-  if (void* p = std::malloc(size ? size : 1)) return p;
-  throw std::bad_alloc();
-}
-void operator delete(void* p) noexcept { std::free(p); }
-void operator delete(void* p, size_t) noexcept { std::free(p); }

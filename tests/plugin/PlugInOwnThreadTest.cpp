@@ -85,7 +85,8 @@ TEST(PlugInOwnThread, AScanningHostsCycleStaysQuickWhileSilentPortsExist) {
 // A host's threads call the plug-in while its connection runs, with the
 // receive of the instrument's whole memory in it: the audio thread
 // processes MIDI and sets parameters, the GUI thread sets, reads and shows
-// parameters, switches programs and saves chunks. Nothing of that waits
+// parameters, switches programs and saves chunks, and the editor is open.
+// Nothing of that waits
 // for the connection but the chunk calls, every value reads back as set,
 // and (in the thread-sanitizer build) no call races with the main thread.
 TEST(PlugInOwnThread, HostThreadsCallThroughTheConnectionAndItsReceiveAll) {
@@ -103,6 +104,8 @@ TEST(PlugInOwnThread, HostThreadsCallThroughTheConnectionAndItsReceiveAll) {
   host.Dispatch(effOpen);
   host.Dispatch(effSetSampleRate, 0, 0, nullptr, 48000.0f);
   host.Dispatch(effMainsChanged, 0, 1);
+  // The editor, whose idle reads the image on the main thread all along.
+  ASSERT_EQ(host.Dispatch(effEditOpen, 0, 0, nullptr), 1);
   for (int i = 0; i < 200 && !plugin->IsConnecting(); ++i)
     std::this_thread::sleep_for(std::chrono::milliseconds(5));
   ASSERT_TRUE(plugin->IsConnecting());
@@ -121,7 +124,7 @@ TEST(PlugInOwnThread, HostThreadsCallThroughTheConnectionAndItsReceiveAll) {
   int lastAudio = 0, lastGui = 0;
   std::thread audio([&] {
     for (int i = 0; !connected || i < 50; ++i) {
-      host.Process({{{0x90, static_cast<uint8_t>(60 + i % 12), 100}, 0}, {{0xB0, 1, 64}, 32}});
+      host.Process({{{0x90, static_cast<uint8_t>(60 + i % 12), 100}, 0}, {{0xB0, 74, static_cast<uint8_t>(i % 128)}, 32}});
       for (int row = 0; row < 12; ++row) {
         e->setParameter(e, row, value(row, i));
         if (e->getParameter(e, row) != expected(row, i)) ++wrong;
@@ -164,6 +167,7 @@ TEST(PlugInOwnThread, HostThreadsCallThroughTheConnectionAndItsReceiveAll) {
   EXPECT_GT(host.Dispatch(effGetChunk, 0, 0, &chunk), 0);
   for (int row = 0; row < 12; ++row) EXPECT_EQ(e->getParameter(e, row), expected(row, lastAudio)) << row;
   for (int row = 12; row < 24; ++row) EXPECT_EQ(e->getParameter(e, row), expected(row, lastGui)) << row;
+  host.Dispatch(effEditClose);
   EXPECT_EQ(host.Close(), 1);
   os::midi::System::Uninstall(&bus);
 }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <thread>
 
 #include "model/ISectionSink.h"
 #include "model/ISoundSection.h"
@@ -258,6 +259,28 @@ TEST_F(RemoteSynthEditTest, MasterVolumeAndLocalMIDIOut) {
   EXPECT_TRUE(model->MIDIOut(note, 3));
   env.loop().RunPending();
   EXPECT_EQ(sink.Of("volume").back().a, 16383);
+}
+
+// A controller from another thread (the plug-in's worker): the message
+// goes to the instrument, and the knob it moves changes on the main thread,
+// which owns the sections.
+TEST_F(RemoteSynthEditTest, AControllerFromAnotherThreadMovesItsKnobOnTheMainThread) {
+  SimSynthDevice& dev = Ready();
+  ISection* rt = model->GetRealtimeControl();
+  const int knob = 0x8001;  // the first panel knob, controller 74
+  const int before = rt->GetParamI(knob);
+  const uint8_t value = static_cast<uint8_t>(before == 99 ? 98 : 99);
+  const uint8_t cc[3] = {static_cast<uint8_t>(0xB0 | (model->GetGlobalChannel() & 0x0F)), 74, value};
+  std::thread worker([&] {
+    model->RTMIDIOut(static_cast<long long>(os::NowUs() / 1000) * 1000, cc, 3, eChgSource_HostMIDI);
+  });
+  worker.join();
+  EXPECT_EQ(rt->GetParamI(knob), before);
+  env.loop().RunFor(10);
+  EXPECT_EQ(rt->GetParamI(knob), value);
+  bool sent = false;
+  for (const Bytes& m : dev.ShortMessages()) sent = sent || m == Bytes{cc[0], cc[1], cc[2]};
+  EXPECT_TRUE(sent);
 }
 
 }  // namespace
