@@ -131,6 +131,8 @@ TEST(PlugInOwnThread, HostThreadsCallThroughTheConnectionAndItsReceiveAll) {
       }
       lastAudio = i;
       if (plugin->IsConnecting()) ++audioRounds;
+      // A block's time, as a host's audio thread keeps it.
+      std::this_thread::sleep_for(std::chrono::milliseconds(1));
     }
   });
   std::thread gui([&] {
