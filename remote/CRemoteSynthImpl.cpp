@@ -352,17 +352,9 @@ bool CRemoteSynthImpl::RTMIDIOut(long long timeUs, const void* bytes, unsigned l
                                  eChgSource source) {
   if (link_->UIIsActive()) return false;
   const auto* d = static_cast<const std::uint8_t*>(bytes);
-  if (d && length >= 3 && (d[0] & 0xF0) == 0xB0) {
-    // The sections are the main thread's: from another thread (the
-    // plug-in's worker) the knob follows there, while the message leaves
-    // at its time from here.
-    os::MainLoop* loop = os::MainLoop::Current();
-    if (!loop || loop->IsMainThread())
-      RTCOnRcvMIDICC(d[0], d[1], d[2], source);
-    else
-      Post(kNoticeControlChange, static_cast<long>(d[0] | (d[1] << 8) | (d[2] << 16) |
-                                                   (static_cast<unsigned>(source) << 24)));
-  }
+  // From another thread (the plug-in's worker) the knob follows on the main
+  // thread, while the message leaves at its time from here.
+  if (d && length >= 3 && (d[0] & 0xF0) == 0xB0) RTCControlChange(d, source);
   return link_->SendShortMsg(timeUs, bytes, length) >= 0;
 }
 
@@ -530,6 +522,20 @@ void CRemoteSynthImpl::RTCRestoreStat(const std::uint8_t* state) {
 }
 
 void CRemoteSynthImpl::RTCResetStat() { rtcSection_.ResetStat(ISection::kPlainWrite); }
+
+bool CRemoteSynthImpl::HandOver(long notice, long a) {
+  // The image and the sections are the main thread's.
+  os::MainLoop* loop = os::MainLoop::Current();
+  if (!loop || loop->IsMainThread()) return false;
+  Post(notice, a);
+  return true;
+}
+
+void CRemoteSynthImpl::RTCControlChange(const std::uint8_t* d, eChgSource source) {
+  const long packed =
+      static_cast<long>(d[0] | (d[1] << 8) | (d[2] << 16) | (static_cast<unsigned>(source) << 24));
+  if (!HandOver(kNoticeControlChange, packed)) RTCOnRcvMIDICC(d[0], d[1], d[2], source);
+}
 
 void CRemoteSynthImpl::RTCOnRcvMIDICC(int status, int d1, int d2, eChgSource source) {
   rtcSection_.OnRcvMIDICC(static_cast<std::uint8_t>(status), static_cast<std::uint8_t>(d1),

@@ -56,7 +56,13 @@ class CRemoteSynthImpl : public IRemoteSynth,
     kNoticeSeqState = 15,
     kNoticeNeedAutomationAPI = 16,  // a in 16..31, b in 0..15
     kNoticeArmCombiDump = 0x100,    // arm the one-shot request of the current combination
+    // What arrives on another thread and changes the image, handed to the
+    // main thread in the order it came.
     kNoticeControlChange = 0x101,   // status, controller, value, source from the low byte up
+    kNoticeRcvParamChange = 0x102,  // 48..55 section, 32..47 id, 0..31 value
+    kNoticeRcvModeChange = 0x103,   // mode
+    kNoticeRcvProgramChange = 0x104,  // 8..15 bank, 0..7 number
+    kNoticeRcvMasterVolume = 0x105,   // volume
   };
 
   static constexpr unsigned kMaxVolume = 16383;
@@ -290,6 +296,11 @@ class CRemoteSynthImpl : public IRemoteSynth,
   void RTCRestoreStat(const std::uint8_t* state);
   void RTCResetStat();
   void RTCOnRcvMIDICC(int status, int d1, int d2, eChgSource source);
+  // A controller for the realtime-control section, from any thread: it is
+  // applied on the main thread.
+  void RTCControlChange(const std::uint8_t* bytes, eChgSource source);
+  // True off the main thread: the call is handed to it instead.
+  bool HandOver(long notice, long a);
   void RTCOnRcvMasterVolume(unsigned volume);
   void RTCSetCategory(int category);
 

@@ -234,7 +234,7 @@ int CRemoteSynthImpl::OnRcvShortMsg(IRemoteMIDI*, long long time, const void* da
   if (protect_ >= 1) return 0;
   const auto* d = static_cast<const std::uint8_t*>(data);
   if (!d || len == 0) return 0;
-  if ((d[0] & 0xF0) == 0xB0 && len >= 3) RTCOnRcvMIDICC(d[0], d[1], d[2], source);
+  if ((d[0] & 0xF0) == 0xB0 && len >= 3) RTCControlChange(d, source);
   if (IRTMIDISink* s = rtSink_) s->OnRTMIDIIn(time, data, len);
   if (len == 2 || len == 3) {
     std::uint32_t word = d[0] | (d[1] << 8) | (len == 3 ? d[2] << 16 : 0);
@@ -245,6 +245,7 @@ int CRemoteSynthImpl::OnRcvShortMsg(IRemoteMIDI*, long long time, const void* da
 }
 
 int CRemoteSynthImpl::OnRcvProgramChange(IRemoteMIDI*, eBankID bank, unsigned number) {
+  if (HandOver(kNoticeRcvProgramChange, ((bank & 0xFF) << 8) | (number & 0xFF))) return 0;
   if (auditionKind_ != 0) {
     Post(kNoticeRcvDuringAudition, 0x10000 + ((bank & 0xFF) << 8) + (number & 0xFF));
     return 0;
@@ -347,6 +348,7 @@ int CRemoteSynthImpl::OnRcvGlobalDump(IRemoteMIDI*, const void* data, unsigned l
 }
 
 int CRemoteSynthImpl::OnRcvMasterVolumeChange(IRemoteMIDI*, unsigned volume) {
+  if (HandOver(kNoticeRcvMasterVolume, static_cast<long>(volume))) return 0;
   masterVolume_ = std::min(volume, kMaxVolume);
   Post(kNoticeMasterVolume, static_cast<long>(masterVolume_.load()));
   RTCOnRcvMasterVolume(masterVolume_);
@@ -354,6 +356,7 @@ int CRemoteSynthImpl::OnRcvMasterVolumeChange(IRemoteMIDI*, unsigned volume) {
 }
 
 int CRemoteSynthImpl::OnRcvModeChange(IRemoteMIDI*, eMode m) {
+  if (HandOver(kNoticeRcvModeChange, static_cast<long>(m))) return 0;
   if (auditionKind_ != 0) {
     Post(kNoticeRcvDuringAudition, m & 0xFF);
     return 0;
@@ -393,6 +396,11 @@ int CRemoteSynthImpl::OnRcvModeChange(IRemoteMIDI*, eMode m) {
 }
 
 int CRemoteSynthImpl::OnRcvParamChange(IRemoteMIDI*, std::uint8_t section, int id, int value) {
+  static_assert(sizeof(long) >= 8, "a parameter change is handed over in one long");
+  if (HandOver(kNoticeRcvParamChange, (static_cast<long>(section) << 48) |
+                                          (static_cast<long>(id & 0xFFFF) << 32) |
+                                          static_cast<long>(static_cast<std::uint32_t>(value))))
+    return 0;
   switch (section) {
     case 0:
     case 1:

@@ -74,6 +74,21 @@ void CRemoteSynthImpl::OnAsyncEvent(long event, long a) {
       RTCOnRcvMIDICC(static_cast<int>(a & 0xFF), static_cast<int>((a >> 8) & 0xFF),
                      static_cast<int>((a >> 16) & 0xFF), static_cast<eChgSource>((a >> 24) & 0xFF));
       return;
+    case kNoticeRcvParamChange:
+      OnRcvParamChange(link_.get(), static_cast<std::uint8_t>((a >> 48) & 0xFF),
+                       static_cast<int>((a >> 32) & 0xFFFF),
+                       static_cast<int>(static_cast<std::uint32_t>(a)));
+      return;
+    case kNoticeRcvModeChange:
+      OnRcvModeChange(link_.get(), static_cast<eMode>(a));
+      return;
+    case kNoticeRcvProgramChange:
+      OnRcvProgramChange(link_.get(), static_cast<eBankID>((a >> 8) & 0xFF),
+                         static_cast<unsigned>(a & 0xFF));
+      return;
+    case kNoticeRcvMasterVolume:
+      OnRcvMasterVolumeChange(link_.get(), static_cast<unsigned>(a));
+      return;
     default:
       if (event >= kNoticeConnectionState && event <= kNoticeNeedAutomationAPI)
         DeliverToSinks(event, a);

@@ -23,13 +23,19 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-TEST(PlugInOwnThread, AnInstanceClosedWhileItsConnectionScansEndsPromptly) {
+class PlugInOwnThread : public testing::Test {
+ protected:
   TempDir folder;
   ScopedEnv lockDir{"VESK_LOCK_DIR", folder.path()};
   ScopedEnv config{"XDG_CONFIG_HOME", folder.path()};
   ScopedEnv noDisplay{"DISPLAY", ""};
   os::midi::VirtualBus bus;
-  os::midi::System::Install(&bus);
+
+  void SetUp() override { os::midi::System::Install(&bus); }
+  void TearDown() override { os::midi::System::Uninstall(&bus); }
+};
+
+TEST_F(PlugInOwnThread, AnInstanceClosedWhileItsConnectionScansEndsPromptly) {
   // Instruments that never answer: every probe waits for its time-out.
   std::deque<std::unique_ptr<SimSynthDevice>> silent;
   SimSynthSettings quiet;
@@ -58,16 +64,9 @@ TEST(PlugInOwnThread, AnInstanceClosedWhileItsConnectionScansEndsPromptly) {
   const auto closing = Clock::now();
   EXPECT_EQ(host.Close(), 1);
   EXPECT_LT(Clock::now() - closing, std::chrono::milliseconds(1500));
-  os::midi::System::Uninstall(&bus);
 }
 
-TEST(PlugInOwnThread, AScanningHostsCycleStaysQuickWhileSilentPortsExist) {
-  TempDir folder;
-  ScopedEnv lockDir{"VESK_LOCK_DIR", folder.path()};
-  ScopedEnv config{"XDG_CONFIG_HOME", folder.path()};
-  ScopedEnv noDisplay{"DISPLAY", ""};
-  os::midi::VirtualBus bus;
-  os::midi::System::Install(&bus);
+TEST_F(PlugInOwnThread, AScanningHostsCycleStaysQuickWhileSilentPortsExist) {
   SimSynthSettings quiet;
   quiet.silent = true;
   SimSynthDevice device(bus, quiet, "Vesk");
@@ -79,23 +78,16 @@ TEST(PlugInOwnThread, AScanningHostsCycleStaysQuickWhileSilentPortsExist) {
     // Under the one silent probe's second, with room for a loaded machine.
     EXPECT_LT(Clock::now() - start, std::chrono::milliseconds(900)) << round;
   }
-  os::midi::System::Uninstall(&bus);
 }
 
 // A host's threads call the plug-in while its connection runs, with the
 // receive of the instrument's whole memory in it: the audio thread
 // processes MIDI and sets parameters, the GUI thread sets, reads and shows
 // parameters, switches programs and saves chunks, and the editor is open.
-// Nothing of that waits
-// for the connection but the chunk calls, every value reads back as set,
-// and (in the thread-sanitizer build) no call races with the main thread.
-TEST(PlugInOwnThread, HostThreadsCallThroughTheConnectionAndItsReceiveAll) {
-  TempDir folder;
-  ScopedEnv lockDir{"VESK_LOCK_DIR", folder.path()};
-  ScopedEnv config{"XDG_CONFIG_HOME", folder.path()};
-  ScopedEnv noDisplay{"DISPLAY", ""};
-  os::midi::VirtualBus bus;
-  os::midi::System::Install(&bus);
+// Nothing of that waits for the connection but the chunk calls, every
+// value reads back as set, and (in the thread-sanitizer build) no call
+// races with the main thread.
+TEST_F(PlugInOwnThread, HostThreadsCallThroughTheConnectionAndItsReceiveAll) {
   SimSynthDevice device(bus);
   TestHost host;
   AEffect* e = host.Instantiate(&VSTPluginMain);
@@ -171,7 +163,6 @@ TEST(PlugInOwnThread, HostThreadsCallThroughTheConnectionAndItsReceiveAll) {
   for (int row = 12; row < 24; ++row) EXPECT_EQ(e->getParameter(e, row), expected(row, lastGui)) << row;
   host.Dispatch(effEditClose);
   EXPECT_EQ(host.Close(), 1);
-  os::midi::System::Uninstall(&bus);
 }
 
 }  // namespace
