@@ -306,10 +306,14 @@ void StandaloneApp::MIDIDeviceChanged() {
     }
   } restore{midiBuilding_, midiAddRemove_, midiBuilding_, midiAddRemove_};
   midiBuilding_ = midiAddRemove_ = true;
-  const uint64_t noted = os::NowUs();
-  ShowNoteAlert("MIDI Device changed");
-  const uint64_t elapsed = os::NowUs() - noted;
-  if (elapsed < 1000000) WaitUs(1000000 - elapsed);
+  // The synthesizer coming and going is shown by the editor's link, over
+  // whose windows this alert would stand.
+  if (!LastChangeOnlySynthesizer()) {
+    const uint64_t noted = os::NowUs();
+    ShowNoteAlert("MIDI Device changed");
+    const uint64_t elapsed = os::NowUs() - noted;
+    if (elapsed < 1000000) WaitUs(1000000 - elapsed);
+  }
 
   MidiEntry kept[3];
   for (int i = 0; i < 3; ++i) {

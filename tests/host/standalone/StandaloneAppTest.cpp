@@ -502,6 +502,43 @@ TEST_F(App, APortArrivingRebuildsTheMidiPopupsKeepingTheirChoiceAndOnlyThenTells
   EXPECT_FALSE(app->midiBuilding());
 }
 
+// The synthesizer's own ports are the editor's link, which says itself when
+// the synthesizer goes and comes back; the host's alert would stand over
+// the link's windows. The lists follow all the same.
+TEST_F(App, TheSynthesizerComingAndGoingRebuildsTheMidiPopupsWithoutAnAlert) {
+  os::midi::VirtualBus::DeviceDesc keys;
+  keys.deviceName = "Keyboard";
+  keys.sourceName = "KEYS";
+  keys.destinationName = "KEYS";
+  auto keyboard = bus.AddDevice(keys);
+  ASSERT_EQ(Make(testRegistry).Start(), 0);
+  auto changed = [&] {
+    DemandIdleTask(IdleTaskQueue::kMIDIDeviceChanged);
+    app->IdleTimerProc();
+  };
+
+  os::midi::VirtualBus::DeviceDesc synthDesc;
+  synthDesc.deviceName = "Vesk";
+  synthDesc.sourceName = "KEYBOARD";
+  synthDesc.destinationName = "SOUND";
+  synthDesc.manufacturer = "TAVO";
+  synthDesc.model = "Vesk";
+  auto synth = bus.AddDevice(synthDesc);
+  changed();
+  EXPECT_TRUE(AlertTexts().empty());
+  EXPECT_GT(ItemOf(D::kMIDI, 0, "KEYBOARD"), 1);
+  synth->Unplug();
+  changed();
+  EXPECT_TRUE(AlertTexts().empty());
+  EXPECT_EQ(ItemOf(D::kMIDI, 0, "KEYBOARD"), 0);
+
+  // Anything else that changes with it is told.
+  synth = bus.AddDevice(synthDesc);
+  keyboard->Unplug();
+  changed();
+  EXPECT_EQ(AlertTexts(), (std::vector<std::string>{"MIDI Device changed"}));
+}
+
 }  // namespace
 }  // namespace vesk::test
 
