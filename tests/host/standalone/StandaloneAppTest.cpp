@@ -68,6 +68,21 @@ class App : public StandaloneFixture {
     return 0;
   }
   std::string SettingsFile() { return folder.File("TAVO Vesk Editor Preferences"); }
+  // A MIDI device with one port each way; a synthesizer's carries the maker
+  // and model that make it the editor's.
+  std::shared_ptr<os::midi::VirtualBus::Device> AddPort(const std::string& device,
+                                                        const std::string& port,
+                                                        bool synthesizer = false) {
+    os::midi::VirtualBus::DeviceDesc d;
+    d.deviceName = device;
+    d.sourceName = port;
+    d.destinationName = port;
+    if (synthesizer) {
+      d.manufacturer = "TAVO";
+      d.model = "Vesk";
+    }
+    return bus.AddDevice(d);
+  }
 
   AudioComponentRegistry testRegistry;
   TestAudioComponent* component = nullptr;
@@ -476,21 +491,13 @@ TEST_F(App, ADeviceFormatChangedElsewhereShowsOneUnsupportedFormatItem) {
 }
 
 TEST_F(App, APortArrivingRebuildsTheMidiPopupsKeepingTheirChoiceAndOnlyThenTellsTheUser) {
-  os::midi::VirtualBus::DeviceDesc keys;
-  keys.deviceName = "Keyboard";
-  keys.sourceName = "KEYS";
-  keys.destinationName = "KEYS";
-  auto keyboard = bus.AddDevice(keys);
+  auto keyboard = AddPort("Keyboard", "KEYS");
   ASSERT_EQ(Make(testRegistry).Start(), 0);
   Choose(D::kMIDI, 1, ItemOf(D::kMIDI, 1, "KEYS"));
   app->MIDIDeviceChanged();  // nothing changed
   EXPECT_TRUE(AlertTexts().empty());
 
-  os::midi::VirtualBus::DeviceDesc pads = keys;
-  pads.deviceName = "Pads";
-  pads.sourceName = "PADS";
-  pads.destinationName = "PADS";
-  auto pad = bus.AddDevice(pads);
+  auto pad = AddPort("Pads", "PADS");
   const uint64_t before = os::NowUs();
   DemandIdleTask(IdleTaskQueue::kMIDIDeviceChanged);
   app->IdleTimerProc();
@@ -506,24 +513,14 @@ TEST_F(App, APortArrivingRebuildsTheMidiPopupsKeepingTheirChoiceAndOnlyThenTells
 // the synthesizer goes and comes back; the host's alert would stand over
 // the link's windows. The lists follow all the same.
 TEST_F(App, TheSynthesizerComingAndGoingRebuildsTheMidiPopupsWithoutAnAlert) {
-  os::midi::VirtualBus::DeviceDesc keys;
-  keys.deviceName = "Keyboard";
-  keys.sourceName = "KEYS";
-  keys.destinationName = "KEYS";
-  auto keyboard = bus.AddDevice(keys);
+  auto keyboard = AddPort("Keyboard", "KEYS");
   ASSERT_EQ(Make(testRegistry).Start(), 0);
   auto changed = [&] {
     DemandIdleTask(IdleTaskQueue::kMIDIDeviceChanged);
     app->IdleTimerProc();
   };
 
-  os::midi::VirtualBus::DeviceDesc synthDesc;
-  synthDesc.deviceName = "Vesk";
-  synthDesc.sourceName = "KEYBOARD";
-  synthDesc.destinationName = "SOUND";
-  synthDesc.manufacturer = "TAVO";
-  synthDesc.model = "Vesk";
-  auto synth = bus.AddDevice(synthDesc);
+  auto synth = AddPort("Vesk", "KEYBOARD", true);
   changed();
   EXPECT_TRUE(AlertTexts().empty());
   EXPECT_GT(ItemOf(D::kMIDI, 0, "KEYBOARD"), 1);
@@ -533,7 +530,7 @@ TEST_F(App, TheSynthesizerComingAndGoingRebuildsTheMidiPopupsWithoutAnAlert) {
   EXPECT_EQ(ItemOf(D::kMIDI, 0, "KEYBOARD"), 0);
 
   // Anything else that changes with it is told.
-  synth = bus.AddDevice(synthDesc);
+  synth = AddPort("Vesk", "KEYBOARD", true);
   keyboard->Unplug();
   changed();
   EXPECT_EQ(AlertTexts(), (std::vector<std::string>{"MIDI Device changed"}));
