@@ -76,6 +76,11 @@ class App : public StandaloneFixture {
     return 0;
   }
   std::string SettingsFile() { return folder.File("TAVO Vesk Editor Preferences"); }
+  void WriteSettings(const SaveData& s) {
+    const auto bytes = s.Serialize();
+    std::ofstream out(SettingsFile(), std::ios::binary);
+    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+  }
 
   AudioComponentRegistry testRegistry;
   TestAudioComponent* component = nullptr;
@@ -219,11 +224,7 @@ TEST_F(App, AStoredChannelPairTheDeviceLacksPlaysNothingRatherThanAWrongChannel)
   s.streamFormat = MakeLinearPCM(44100, 2, 32, true);
   s.bufferFrameSize = 256;
   s.startingChannel = 6;
-  {
-    const auto bytes = s.Serialize();
-    std::ofstream out(SettingsFile(), std::ios::binary);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-  }
+  WriteSettings(s);
   ASSERT_EQ(Make(testRegistry).Start(), 0);
   EXPECT_EQ(app->dialog().Value(D::kCHAN), 0);
   EXPECT_TRUE(app->graph().isPlaying());
@@ -694,11 +695,7 @@ TEST_F(App, SettingsThatFailToApplyAtStartUpAreNoSuccess) {
   s.outputDeviceName = "Null Out";
   s.streamFormat = MakeLinearPCM(44100, 2, 32, true);
   s.bufferFrameSize = 256;
-  {
-    const auto bytes = s.Serialize();
-    std::ofstream out(SettingsFile(), std::ios::binary);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-  }
+  WriteSettings(s);
   // The probe at start-up initialises once; starting audio is the second.
   testRegistry.Clear();
   testRegistry.Register("Test", EditorComponentDescription(), [this]() -> std::unique_ptr<AudioComponent> {
