@@ -407,6 +407,40 @@ TEST_F(RootLayer, KnobAssignChoiceWithSubTarget) {
   EXPECT_EQ(h_.synth()->GetMode(), eMode_ProgEdit);
 }
 
+TEST_F(RootLayer, ProgramSwitchFlashesUntilATimbreIsChosenWhateverTheModelRepeats) {
+  ToMode(eMode_Combi);
+  ASSERT_NE(Rt(), nullptr);
+  for (int i = 0; i < 6; ++i) Rt()->PutParamI(0x8017 + i, i == 1 || i == 3 ? 1 : 0);
+  h_.RunFor(100);
+  h_.Idle();
+  ClickControl(Root::kIdModeSwitch + 1);
+  ASSERT_EQ(root_->GetKnobAssignState(), 1);
+
+  // Five seconds hold two of the model's repeated connection notices.
+  int flashes = 0;
+  int last = Ctl(Root::kIdModeSwitch + 1)->GetIntValue();
+  for (int t = 0; t < 50; ++t) {
+    h_.Idle(100);
+    const int program = Ctl(Root::kIdModeSwitch + 1)->GetIntValue();
+    flashes += program != last ? 1 : 0;
+    last = program;
+    ASSERT_EQ(root_->GetKnobAssignState(), 1) << t;
+    ASSERT_EQ(Ctl(Root::kIdModeSwitch)->GetIntValue(), 0) << t;
+    ASSERT_EQ(Ctl(Root::kIdRTSwitch + 1)->GetIntValue(), program) << t;
+    ASSERT_EQ(Ctl(Root::kIdRTSwitch + 3)->GetIntValue(), program) << t;
+    ASSERT_EQ(Ctl(Root::kIdRTSwitch + 2)->GetIntValue(), 0) << t;
+  }
+  EXPECT_GE(flashes, 8);
+  EXPECT_EQ(h_.synth()->GetMode(), eMode_Combi);
+
+  // The synthesizer leaving performance mode by itself ends the wait.
+  ToMode(eMode_Global);
+  EXPECT_EQ(root_->GetKnobAssignState(), 0);
+  EXPECT_EQ(root_->GetGUIMode(), 2);
+  h_.Idle(600);
+  EXPECT_EQ(Ctl(Root::kIdModeSwitch + 1)->GetIntValue(), 0);
+}
+
 TEST_F(RootLayer, TimbreThreeCopiesOnlyTheTwoByteFields) {
   ToMode(eMode_Combi);
   Oskend::ISoundSection* combi = h_.synth()->GetEditBuffer(0);
