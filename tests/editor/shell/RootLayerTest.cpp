@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "editor/controls/CTabControl.h"
+#include "editor/shell/AboutLayer.h"
 #include "editor/controls/DrawnFileDialog.h"
 #include "editor/controls/DrawnForm.h"
 #include "os/window/HeadlessWindow.h"
@@ -373,6 +374,32 @@ TEST_F(RootLayer, AllSoundOffSilencesEveryChannelThenEveryNote) {
   }
   ASSERT_EQ(plugin_.gui.size(), 128u);
   for (int k = 0; k < 128; ++k) EXPECT_EQ(plugin_.gui[k], std::vector<uint8_t>({0x80, uint8_t(k), 0}));
+}
+
+TEST_F(RootLayer, TheLogoOffersAllSoundOffAndTheAbout) {
+  auto aboutShown = [&] {
+    for (int i = 0; i < h_.window().GetLayerCount(); ++i)
+      if (dynamic_cast<AboutLayer*>(h_.window().GetLayerByIndex(i))) return true;
+    return false;
+  };
+  const size_t before = h_.device().ShortMessages().size();
+  os::HeadlessMenuTracker::ScriptCommand(100);
+  ClickControl(Root::kIdLogo);
+  h_.RunFor(50);
+  const auto shown = os::HeadlessMenuTracker::Transcript();
+  ASSERT_EQ(shown.size(), 1u);
+  const auto& menu = shown[0];
+  ASSERT_EQ(menu.items.size(), 2u);
+  EXPECT_EQ(menu.items[0].text, "All Sound Off");
+  EXPECT_EQ(menu.items[1].text, "About Vesk Plug-In Editor");
+  EXPECT_EQ(h_.device().ShortMessages().size() - before, 32u);
+  EXPECT_FALSE(aboutShown());
+
+  os::HeadlessMenuTracker::ScriptCommand(101);
+  ClickControl(Root::kIdLogo);
+  h_.Idle();
+  h_.Idle();
+  EXPECT_TRUE(aboutShown());
 }
 
 TEST_F(RootLayer, VersionAndProductTexts) {
