@@ -246,20 +246,21 @@ TEST_F(UnderXvfb, TakingTheFocusUnderThePointerIsNoLossOfIt) {
   top->Sync();
   Sink sink;
   top->SetSink(&sink);
+  auto settle = [&] {
+    top->Sync();
+    top->Pump();
+    env.loop().RunPending();
+  };
   Display* other = XOpenDisplay(display());
   ASSERT_NE(other, nullptr);
   XWarpPointer(other, None, DefaultRootWindow(other), 0, 0, 0, 0, 50, 40);
   XSetInputFocus(other, PointerRoot, RevertToPointerRoot, CurrentTime);
   XSync(other, False);
-  top->Sync();
-  top->Pump();
-  env.loop().RunPending();
+  settle();
   sink.focus.clear();
 
   ASSERT_TRUE(top->RequestFocus());
-  top->Sync();
-  top->Pump();
-  env.loop().RunPending();
+  settle();
   EXPECT_TRUE(top->HasFocus());
   EXPECT_EQ(sink.focus, std::vector<bool>{true});
 
@@ -269,9 +270,7 @@ TEST_F(UnderXvfb, TakingTheFocusUnderThePointerIsNoLossOfIt) {
   XSync(other, False);
   XSetInputFocus(other, elsewhere, RevertToPointerRoot, CurrentTime);
   XSync(other, False);
-  top->Sync();
-  top->Pump();
-  env.loop().RunPending();
+  settle();
   EXPECT_FALSE(top->HasFocus());
   EXPECT_EQ(sink.focus, (std::vector<bool>{true, false}));
   XCloseDisplay(other);
