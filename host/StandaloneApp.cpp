@@ -172,6 +172,11 @@ int StandaloneApp::Start() {
   EnableCommand(kPLAY, !dialog_.canPlay);
   EnableCommand(kULCK, false);
   EnableCommand(kLOCK, true);
+  // The editor this program hosts has no bank or preset files of its own
+  // (its data files are loaded and saved from its utility menu): the
+  // component takes these four commands and does nothing, so they are
+  // offered greyed rather than as items that seem broken.
+  for (uint32_t command : {kOpen, kSvas, kImpo, kExpo}) EnableCommand(command, false);
 
   os::MainLoop* loop = os::MainLoop::Current();
   CalcCPULoad_SetStopHandler(&InternalAudioStopProc);

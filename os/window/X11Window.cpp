@@ -452,6 +452,17 @@ void X11Window::Handle(void* raw) {
     }
     case FocusIn:
     case FocusOut:
+      // Focus taken from the pointer by the window under it comes as a loss
+      // of the pointer's focus and, in the same breath, a gain of its own:
+      // no loss at all for the window.
+      if (ev.type == FocusOut && ev.xfocus.detail == NotifyPointer &&
+          XEventsQueued(impl_->display, QueuedAfterReading) > 0) {
+        XEvent next;
+        if (XCheckTypedWindowEvent(impl_->display, impl_->window, FocusIn, &next)) {
+          XPutBackEvent(impl_->display, &next);
+          return;
+        }
+      }
       focused_ = ev.type == FocusIn;
       if (!focused_) impl_->keysDown.clear();
       DeliverFocus(focused_);

@@ -128,6 +128,10 @@ TEST_F(App, AFirstRunStartsWithNoDeviceTheEditorShownAndPlayOffered) {
   EXPECT_EQ(app->editorWindow().getEditWindow()->Width(), 320);
   EXPECT_TRUE(app->IsCommandEnabled(A::kPLAY));
   EXPECT_FALSE(app->IsCommandEnabled(A::kSTOP));
+  // The hosted editor gives the bank and preset commands no action.
+  for (uint32_t command : {A::kOpen, A::kSvas, A::kImpo, A::kExpo})
+    EXPECT_FALSE(app->IsCommandEnabled(command)) << command;
+  EXPECT_TRUE(app->IsCommandEnabled(A::kAbou));
   EXPECT_FALSE(app->dialog().canPlay);
   EXPECT_EQ(app->dialog().grabCRef(D::kOUTP, 0)->items.size(), 2u);
   EXPECT_TRUE(AlertTexts().empty());
