@@ -7,6 +7,7 @@
 
 #include "hfc/CHfcDrawContext.h"
 #include "tools/skingen/SkinImageRecipe.h"
+#include "tools/skingen/SkinLayout.h"
 #include "tools/skingen/SkinPaint.h"
 
 namespace {
@@ -30,6 +31,15 @@ void Panel(CHfcDrawContext& dc, int x, int top, int w, int h) {
 
 void PaintPage(CHfcDrawContext& dc, int, int top, int width, int height) {
   VGradient(dc, 0, top, width, height, kPageLight, kPageShade);
+}
+
+// The play pages' background carries the split-point keyboard under the
+// split bars (at 120, 334): the bar tints the keys of the active side over
+// it, and a bar that tints nothing (the sub timbres' bar with the split
+// off) shows the plain keys.
+void PaintPlayPage(CHfcDrawContext& dc, int frame, int top, int width, int height) {
+  PaintPage(dc, frame, top, width, height);
+  SplitKeyboard(dc, 120, top + 334, kSplitKeyboardWidth - 1, kSplitKeyboardHeight);
 }
 
 // The dump switch: a dark push button with an amber arrow pointing out.
@@ -103,8 +113,8 @@ void PaintTimbreSwitch(CHfcDrawContext& dc, int frame, int top, int width, int h
 
 const SkinImageGroup kCombiGlobalSkins{[] {
   std::vector<tagSkinImageRecipe> r{
-      {"Background_SubTab_Large", 786, 356, 1, PaintPage},
-      {"Background_SubTab_Middle", 786, 300, 1, PaintPage},
+      {"Background_SubTab_Large", kSubPageLargeWidth, 356, 1, PaintPlayPage},
+      {"Background_SubTab_Middle", kSubPageMiddleWidth, 300, 1, PaintPage},
       {"Switch_GlobalDump", 92, 20, 1, PaintDumpSwitch},
       {"Container_UserScale_Octave", 416, 115, 1, PaintOctaveKeys},
       {"Container_UserScale_Octave10", 302, 115, 1, PaintOctave10Keys},

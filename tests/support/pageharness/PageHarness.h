@@ -1,5 +1,5 @@
 #pragma once
-// The frame of every page and browser test: an editor-sized (800 x 600)
+// The frame of every page and browser test: an editor-sized (the panel picture's size)
 // plug-in window on the headless backend, the real model with its sections
 // connected over the virtual MIDI bus to a simulated synthesizer, all on
 // simulated time, and pictures of a layer or of the whole window written as
@@ -35,6 +35,8 @@ namespace vesk::test {
 
 class PageHarness {
  public:
+  // The window's size when the panel's picture is missing; with it, the
+  // window has the picture's size as in the editor.
   static constexpr int kWidth = 800;
   static constexpr int kHeight = 600;
 
