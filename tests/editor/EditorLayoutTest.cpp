@@ -3,17 +3,22 @@
 // browser and dialog over the panel. A control past the window or its page,
 // two controls on top of each other, or a text wider than its box (labels,
 // value texts at their widest value, list items, tab names) fails, naming
-// the view, the control and the text.
+// the view, the control and the text. Every view is drawn into
+// <build>/tests/pages (editor_*.png) and onto a contact sheet per mode and
+// one for the browsers and dialogs (editor_*_sheet.png).
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "editor/browsers/ModalBrowsers.h"
 #include "editor/controls/CTabControl.h"
+#include "editor/controls/FontManager.h"
 #include "editor/controls/ResourceManager.h"
+#include "editor/controls/XEStaticText.h"
 #include "editor/controls/UIFormManager.h"
 #include "editor/pages/combi_global/CombiGlobalRegistration.h"
 #include "editor/pages/program/ProgramMainPages.h"
@@ -23,8 +28,11 @@
 #include "editor/shell/OskendBackgroundLayer.h"
 #include "editor/shell/RootMainPages.h"
 #include "hfc/CHfcBmp.h"
+#include "hfc/CHfcOffscreenContext.h"
 #include "hfc/CHfcVstEditor.h"
+#include "hfc/CHfcWindowLayer.h"
 #include "tests/support/pageharness/LayoutCheck.h"
+#include "tests/support/PngTestFile.h"
 #include "tests/support/pageharness/PageHarness.h"
 
 namespace {
@@ -76,22 +84,66 @@ class EditorLayout : public ::testing::Test {
     root_->RequestRedraw();
     h_.Idle();
   }
-  // Each view also goes to <build>/tests/pages/editor_<view>.png, for a
-  // person to look at.
+  // Each view also goes to <build>/tests/pages/editor_<view>.png, and at
+  // half size onto the contact sheet of its group, for a person to look at.
   void Picture(std::string view) {
     for (char& c : view)
       if (c == ' ') c = '_';
     EXPECT_FALSE(h_.RenderWindow("editor_" + view).empty()) << view;
+    CHfcBmp* bmp = h_.window().GetPicture()->GetBmp();
+    Shot shot{bmp->GetWidth() / 2, bmp->GetHeight() / 2, {}};
+    shot.pixels.resize(static_cast<size_t>(shot.w) * shot.h);
+    for (int y = 0; y < shot.h; ++y)
+      for (int x = 0; x < shot.w; ++x) {
+        // The mean of each 2 x 2 block, channel by channel.
+        uint32_t sum[3] = {0, 0, 0};
+        for (int k = 0; k < 4; ++k) {
+          const uint32_t p = bmp->GetPixel(2 * x + k % 2, 2 * y + k / 2);
+          for (int c = 0; c < 3; ++c) sum[c] += (p >> (8 * c)) & 0xFF;
+        }
+        shot.pixels[static_cast<size_t>(y) * shot.w + x] =
+            0xFF000000u | ((sum[2] / 4) << 16) | ((sum[1] / 4) << 8) | (sum[0] / 4);
+      }
+    shots_.push_back(std::move(shot));
+  }
+  // Writes the shots taken since the last sheet, four to a row.
+  void Sheet(const std::string& name) {
+    constexpr int kColumns = 4;
+    constexpr int kGap = 6;
+    if (shots_.empty()) return;
+    const int w = shots_[0].w;
+    const int hgt = shots_[0].h;
+    const int rows = (static_cast<int>(shots_.size()) + kColumns - 1) / kColumns;
+    const int sheetW = kColumns * (w + kGap) + kGap;
+    const int sheetH = rows * (hgt + kGap) + kGap;
+    std::vector<uint32_t> sheet(static_cast<size_t>(sheetW) * sheetH, 0xFF23262Bu);
+    for (size_t i = 0; i < shots_.size(); ++i) {
+      const int ox = kGap + static_cast<int>(i % kColumns) * (w + kGap);
+      const int oy = kGap + static_cast<int>(i / kColumns) * (hgt + kGap);
+      for (int y = 0; y < hgt; ++y)
+        for (int x = 0; x < w; ++x)
+          sheet[static_cast<size_t>(oy + y) * sheetW + ox + x] = shots_[i].pixels[static_cast<size_t>(y) * w + x];
+    }
+    EXPECT_TRUE(vesk::test::WriteArgbPng(PageHarness::RenderDir() + "/" + name + ".png", sheet.data(), sheetW,
+                                         sheetH));
+    shots_.clear();
   }
   void Settle() {
     h_.Idle();
     h_.Idle();
   }
 
+  struct Shot {
+    int w;
+    int h;
+    std::vector<uint32_t> pixels;
+  };
+
   PageHarness h_;
   QuietPlugIn plugin_;
   std::unique_ptr<OskendBackgroundLayer> root_;
   LayoutCheck check_;
+  std::vector<Shot> shots_;
 };
 
 TEST_F(EditorLayout, EveryViewFitsTheWindowAndEveryTextItsBox) {
@@ -162,6 +214,7 @@ TEST_F(EditorLayout, EveryViewFitsTheWindowAndEveryTextItsBox) {
       }
     }
     EXPECT_EQ(views, m.views) << m.name;
+    Sheet(std::string("editor_") + m.name + "_sheet");
   }
 
   ToMode(eMode_ProgEdit);
@@ -199,6 +252,7 @@ TEST_F(EditorLayout, EveryViewFitsTheWindowAndEveryTextItsBox) {
     browsers->CloseModalBrowser();
     Settle();
   }
+  Sheet("editor_browsers_and_dialogs_sheet");
 
   EXPECT_GT(check_.ControlsChecked(), 1000);
   EXPECT_GT(check_.TextsChecked(), 1000);
@@ -206,6 +260,61 @@ TEST_F(EditorLayout, EveryViewFitsTheWindowAndEveryTextItsBox) {
   for (const std::string& f : check_.Faults()) faults += "\n  " + f;
   EXPECT_TRUE(check_.Faults().empty()) << check_.Faults().size() << " layout faults:" << faults;
   EXPECT_THAT(check_.UnusedAllowances(), ::testing::IsEmpty());
+}
+
+// The check itself, on a small layer with one fault of each kind.
+TEST(LayoutCheckFixture, EachKindOfFaultIsFoundAndNamed) {
+  PageHarness h;
+  tagHfcBmpFontInfo* font = FontManager::mInstance->GetBmpFontInfo("FontGeneva9");
+  ASSERT_NE(font, nullptr);
+  std::vector<std::unique_ptr<XEStaticText>> labels;
+  CHfcWindowLayer inside;
+  CHfcWindowLayer past;
+  ASSERT_TRUE(inside.Create(10, 10, 200, 100, &h.window()));
+  ASSERT_TRUE(past.Create(h.window().GetWidth() - 50, 10, 100, 40, &h.window()));
+  inside.Show(false);
+  past.Show(false);
+  auto label = [&](CHfcWindowLayer& layer, int x, int y, int w, const char* text) {
+    SXEStaticText p{};
+    p.x = x;
+    p.y = y;
+    p.width = w;
+    p.font = font;
+    p.text = text;
+    p.color = 0xFF000000;
+    labels.push_back(std::make_unique<XEStaticText>());
+    ASSERT_TRUE(labels.back()->Create(&p, 0x100 + static_cast<int>(labels.size()), 0));
+    labels.back()->Show(false);
+    layer.AddControl(labels.back().get(), false);
+  };
+  label(inside, 10, 10, 30, "Much too long");  // cut: its ink spans 10..40
+  label(inside, 30, 12, 20, "x");              // on the cut text
+  label(inside, 60, 40, 40, "Fits");
+  label(inside, 180, 60, 40, "Edge");          // past the layer's right edge
+  label(past, 0, 0, 30, "Out");
+
+  LayoutCheck check;
+  check.Allow("reaches past the window", "the fixture's second layer: met and not reported");
+  check.Allow("no such fault", "never met");
+  check.Check(h.window(), "fixture");
+  std::string all;
+  for (const std::string& f : check.Faults()) all += f + "\n";
+  EXPECT_NE(all.find("fixture: id 0x101 XEStaticText (10, 10 30x10) \"Much too long\": \"Much too long\" is"),
+            std::string::npos)
+      << all;
+  EXPECT_NE(all.find("id 0x101 XEStaticText (10, 10 30x10) \"Much too long\" overlaps id 0x102"), std::string::npos)
+      << all;
+  EXPECT_NE(all.find("id 0x104 XEStaticText (180, 60 40x10) \"Edge\" reaches past its layer"), std::string::npos)
+      << all;
+  EXPECT_EQ(all.find("reaches past the window"), std::string::npos) << all;
+  EXPECT_EQ(all.find("\"Fits\""), std::string::npos) << all;
+  EXPECT_EQ(check.Faults().size(), 3u) << all;
+  EXPECT_EQ(check.UnusedAllowances(), std::vector<std::string>{"no such fault"});
+
+  h.window().RemoveLayer(&inside, false);
+  h.window().RemoveLayer(&past, false);
+  inside.RemoveAllControls();
+  past.RemoveAllControls();
 }
 
 }  // namespace

@@ -243,10 +243,20 @@ void LayoutCheck::CheckLayer(CHfcWindow&, CHfcWindowLayer& layer, const std::str
     }
   }
   // Pages of a strip lie inside the strip's layer, over none of its other
-  // controls.
+  // controls; a strip of several tabs has a picture laid out as the strip
+  // draws and hits its tabs.
   for (CHfcControl* c : controls) {
     auto* strip = dynamic_cast<CTabControl*>(c);
     if (!strip) continue;
+    const int n = strip->GetTabPageCount();
+    if (n > 1 && strip->GetTabsPicture()) {
+      const int laidOut = strip->GetFirstTabExtra() + n * strip->GetTabWidth() + (n - 1) * strip->GetTabGap() +
+                          strip->GetLastTabExtra();
+      if (strip->GetTabsPicture()->GetWidth() != laidOut)
+        Fault(page, DescribeControl(layer, *c) + ": its picture is " +
+                        std::to_string(strip->GetTabsPicture()->GetWidth()) + " wide, its " + std::to_string(n) +
+                        " tabs of " + std::to_string(strip->GetTabWidth()) + " take " + std::to_string(laidOut));
+    }
     for (int p = 0; p < strip->GetTabPageCount(); ++p) {
       CHfcWindowLayer* sub = strip->GetTabPageLayer(p)->GetTabPageWindowLayer();
       if (!sub || !sub->IsVisible()) continue;

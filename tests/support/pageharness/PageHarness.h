@@ -35,9 +35,9 @@ namespace vesk::test {
 
 class PageHarness {
  public:
-  // The window's size when the panel's picture is missing; with it, the
-  // window has the picture's size as in the editor.
-  static constexpr int kWidth = 800;
+  // The size of the panel's picture, which the editor window takes (and
+  // the harness window too, from the picture itself when it loads).
+  static constexpr int kWidth = 856;
   static constexpr int kHeight = 600;
 
   struct Options {
