@@ -33,14 +33,6 @@ void PaintPage(CHfcDrawContext& dc, int, int top, int width, int height) {
   VGradient(dc, 0, top, width, height, kPageLight, kPageShade);
 }
 
-// The play pages' background carries the split-point keyboard under the
-// split bars (at 120, 334): the bar tints the keys of the active side over
-// it, and a bar that tints nothing (the sub timbres' bar with the split
-// off) shows the plain keys.
-void PaintPlayPage(CHfcDrawContext& dc, int frame, int top, int width, int height) {
-  PaintPage(dc, frame, top, width, height);
-  SplitKeyboard(dc, 120, top + 334, kSplitKeyboardWidth - 1, kSplitKeyboardHeight);
-}
 
 // The dump switch: a dark push button with an amber arrow pointing out.
 void PaintDumpSwitch(CHfcDrawContext& dc, int, int top, int width, int height) {
@@ -113,7 +105,7 @@ void PaintTimbreSwitch(CHfcDrawContext& dc, int frame, int top, int width, int h
 
 const SkinImageGroup kCombiGlobalSkins{[] {
   std::vector<tagSkinImageRecipe> r{
-      {"Background_SubTab_Large", kSubPageLargeWidth, 356, 1, PaintPlayPage},
+      {"Background_SubTab_Large", kSubPageLargeWidth, 356, 1, PaintPage},
       {"Background_SubTab_Middle", kSubPageMiddleWidth, 300, 1, PaintPage},
       {"Switch_GlobalDump", 92, 20, 1, PaintDumpSwitch},
       {"Container_UserScale_Octave", 416, 115, 1, PaintOctaveKeys},
