@@ -24,7 +24,6 @@
 #include "editor/pages/program/ProgramMainPages.h"
 #include "editor/shell/CTabPageLayer.h"
 #include "editor/shell/IModalBrowsers.h"
-#include "editor/shell/IPlugInHost.h"
 #include "editor/shell/OskendBackgroundLayer.h"
 #include "editor/shell/RootMainPages.h"
 #include "hfc/CHfcBmp.h"
@@ -34,21 +33,12 @@
 #include "tests/support/pageharness/LayoutCheck.h"
 #include "tests/support/PngTestFile.h"
 #include "tests/support/pageharness/PageHarness.h"
+#include "tests/support/pageharness/QuietPlugInHost.h"
 
 namespace {
 
 using vesk::test::LayoutCheck;
 using vesk::test::PageHarness;
-
-class QuietPlugIn : public IPlugInHost {
- public:
-  std::string GetPlugInProductString() override { return "Vesk Plug-In Editor"; }
-  std::string GetPlugInBundleVersion() override { return "1.0.3"; }
-  void SetParameterAutomatedFromInt(int, int, int, int) override {}
-  void BeginParameterEdit(int) override {}
-  void EndParameterEdit(int) override {}
-  void MidiInFromGUI(uint8_t, uint8_t, uint8_t) override {}
-};
 
 class EditorLayout : public ::testing::Test {
  protected:
@@ -140,7 +130,7 @@ class EditorLayout : public ::testing::Test {
   };
 
   PageHarness h_;
-  QuietPlugIn plugin_;
+  vesk::test::QuietPlugInHost plugin_;
   std::unique_ptr<OskendBackgroundLayer> root_;
   LayoutCheck check_;
   std::vector<Shot> shots_;
