@@ -15,6 +15,7 @@
 #include "editor/controls/DrawnForm.h"
 #include "os/window/HeadlessWindow.h"
 #include "editor/shell/CTabPageLayer.h"
+#include "editor/shell/IModalBrowsers.h"
 #include "editor/shell/IPlugInHost.h"
 #include "editor/shell/OskendBackgroundLayer.h"
 #include "editor/shell/XESynthUtils.h"
@@ -68,6 +69,28 @@ class Listener : public CTabPageLayer, public IMIDIReceiver {
   explicit Listener(Oskend::IRemoteSynth* synth) : CTabPageLayer(synth, "Listener") {}
   void OnMidiIn(uint8_t s, uint8_t d1, uint8_t d2) override { heard.push_back({s, d1, d2}); }
   std::vector<std::vector<uint8_t>> heard;
+};
+
+// Counts how often the root layer brings the sound browsers up to date.
+class CountingBrowsers : public IModalBrowsers {
+ public:
+  bool OpenBlueBrowser(int) override { return false; }
+  bool OpenRedBrowser(int, eMode, int) override { return false; }
+  bool OpenParamBrowser(int, eMode, int) override { return false; }
+  bool OpenWriteBrowser() override { return false; }
+  bool OpenRenameBrowser(int, int) override { return false; }
+  bool OpenCopyOSCBrowser() override { return false; }
+  bool OpenCopyLFOBrowser() override { return false; }
+  bool OpenCopyEGBrowser() override { return false; }
+  bool OpenCopyIFXBrowser() override { return false; }
+  bool OpenCopyMFXBrowser() override { return false; }
+  bool OpenCopyScaleBrowser() override { return false; }
+  void CloseModalBrowser() override {}
+  bool IsOpen() const override { return false; }
+  ModalLayer* GetModalLayer() const override { return nullptr; }
+  void OnIdle() override {}
+  void UpdateAllBrowsers() override { ++updates; }
+  int updates = 0;
 };
 
 class RootLayer : public ::testing::Test {
@@ -572,6 +595,32 @@ TEST_F(RootLayer, CommandsRunOnePerTickInOrder) {
   XECommand untouched{5, 6, 7, 8};
   EXPECT_FALSE(root_->PeekCommand(untouched));
   EXPECT_EQ(untouched.a3, 8);
+}
+
+// The effect-type switch's pause ends on an idle tick; the tick after it
+// refreshes the sound browsers, once.
+TEST_F(RootLayer, TheEffectSwitchPauseEndsWithOneBrowserRefresh) {
+  CountingBrowsers* browsers = nullptr;
+  IModalBrowsers::SetFactory([&](BackgroundLayer&) {
+    auto b = std::make_unique<CountingBrowsers>();
+    browsers = b.get();
+    return b;
+  });
+  struct Unset {
+    ~Unset() { IModalBrowsers::SetFactory({}); }
+  } unset;
+  ASSERT_NE(root_->GetModalBrowsers(), nullptr);
+  ASSERT_NE(browsers, nullptr);
+  os::HeadlessMenuTracker::ScriptNone();
+  root_->OnHfcCtrlMouseLButtonDown(Ctl(Root::kIdFx1Type), 0, 0, 0);
+  h_.Idle(50);
+  EXPECT_EQ(browsers->updates, 0);
+  h_.Idle(60);
+  h_.Idle();
+  EXPECT_EQ(browsers->updates, 1);
+  h_.Idle(200);
+  h_.Idle();
+  EXPECT_EQ(browsers->updates, 1);
 }
 
 TEST_F(RootLayer, RenderFrontPanelInEachMode) {
