@@ -20,6 +20,7 @@
 #include "editor/shell/OskendBackgroundLayer.h"
 #include "editor/shell/XESynthUtils.h"
 #include "hfc/CHfcControl.h"
+#include "hfc/CHfcCtrlKeyboard.h"
 #include "hfc/CHfcVstEditor.h"
 #include <functional>
 #include <set>
@@ -350,15 +351,33 @@ TEST_F(RootLayer, IncomingMidiMovesWheelsAndKeys) {
     root_->OnMidiIn(c.s, c.d1, c.d2);
     EXPECT_EQ(c.wheel->GetIntValue(), c.value) << int(c.s) << " " << int(c.d1) << " " << int(c.d2);
   }
+  // Notes light and clear the keys of the panel's keyboard.
+  auto* keyboard = dynamic_cast<CHfcCtrlKeyboard*>(Ctl(Root::kIdKeyboard));
+  ASSERT_NE(keyboard, nullptr);
+  auto lit = [&] {
+    int n = 0;
+    for (int i = 0; i < 1024; ++i) n += (keyboard->GetSegmentState(i) & 7) != 0;
+    return n;
+  };
+  EXPECT_EQ(lit(), 0);
   // A note-on reaches the registered pages; a note-on of velocity 0 does not.
   Listener listener(h_.synth());
   root_->RegistLayerAsMIDIReceiver(&listener, false);
   root_->RegistLayerAsMIDIReceiver(&listener, false);
   root_->OnMidiIn(0x92, 60, 100);
+  const int one = lit();
+  EXPECT_GT(one, 0);
+  root_->OnMidiIn(0x92, 64, 100);
+  EXPECT_GT(lit(), one);
+  root_->OnMidiIn(0x82, 64, 0);
+  EXPECT_EQ(lit(), one);
   root_->OnMidiIn(0x92, 60, 0);
-  root_->OnMidiIn(0x92, 10, 100);  // below the keyboard: still heard
-  ASSERT_EQ(listener.heard.size(), 2u);
-  EXPECT_EQ(listener.heard[1], std::vector<uint8_t>({0x92, 10, 100}));
+  EXPECT_EQ(lit(), 0);
+  root_->OnMidiIn(0x92, 10, 100);  // below the keyboard: still heard, nothing lit
+  EXPECT_EQ(lit(), 0);
+  ASSERT_EQ(listener.heard.size(), 3u);
+  EXPECT_EQ(listener.heard[0], std::vector<uint8_t>({0x92, 60, 100}));
+  EXPECT_EQ(listener.heard[2], std::vector<uint8_t>({0x92, 10, 100}));
 }
 
 TEST_F(RootLayer, WheelsSendBendAndModulation) {
