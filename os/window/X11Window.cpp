@@ -157,7 +157,10 @@ std::unique_ptr<X11Window> X11Window::Make(const char* displayName, uint64_t par
   XkbSetDetectableAutoRepeat(d, True, nullptr);
   XSync(d, False);
   std::unique_ptr<X11Window> made(new X11Window(std::move(impl), width, height));
-  if (topLevel) made->SetTitle(title);
+  if (topLevel) {
+    made->SetTitle(title);
+    made->ApplySizeLimits();
+  }
   made->origin_ = made->ScreenOrigin();
   return made;
 }
@@ -286,6 +289,11 @@ void X11Window::ApplySizeLimits() {
   if (!impl_->topLevel) return;
   const WindowSizeLimits& l = SizeLimits();
   XSizeHints hints{};
+  // A place the program gives is the place of the content, not of the
+  // frame the window manager adds: moving back to a remembered place then
+  // lands exactly there.
+  hints.flags = PWinGravity;
+  hints.win_gravity = StaticGravity;
   if (l.minWidth > 0 || l.minHeight > 0) {
     hints.flags |= PMinSize;
     hints.min_width = std::max(l.minWidth, 1);

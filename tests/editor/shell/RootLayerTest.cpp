@@ -229,8 +229,12 @@ TEST_F(RootLayer, CommandTextsAndArguments) {
   } errs[] = {{0x80000004ul, "Receive All Error!\nTimeOut"},
               {0xC0000002ul, "Receive All Error!\nWrite Protected."},
               {0xC0000004ul, "Receive All Error!\nMode is Wrong"},
-              {0xC0000040ul, "Receive All Error"},
-              {0x80000001ul, "Receive All Error"}};
+              {0xC0000040ul, "Receive All Error\nThe synthesizer refused the request (its status 0x28)."},
+              {0xC0000003ul, "Receive All Error\nThe synthesizer refused the request (its status 0x03)."},
+              {0x80000001ul,
+               "Receive All Error\nThe synthesizer is not connected, or the message could not be sent."},
+              {0x80000003ul, "Receive All Error\nAnother transfer with the synthesizer is running."},
+              {0ul, "Receive All Error\nThe synthesizer is not connected, or the current sound does not allow this."}};
   for (const Err& e : errs) EXPECT_EQ(Root::CommandErrorText("Receive All", e.status), e.text);
 
   Root::RemoteCommand c{};
@@ -544,6 +548,7 @@ TEST_F(RootLayer, FileKindsPerSoundModeAndSaveTypeChange) {
   ASSERT_EQ(asked[0].options.fileTypes.size(), 3u);
   EXPECT_EQ(asked[0].options.fileTypes[2], "Program (*.VSKpr)");
   EXPECT_EQ(asked[0].options.saveFileName, "Untitled.VSKapr");
+  EXPECT_EQ(asked[0].options.title, "Save Data File");
   ASSERT_FALSE(asked[0].saveNamesSet.empty());
   EXPECT_EQ(asked[0].saveNamesSet.back(), "Untitled.VSKpr");
 }
@@ -572,8 +577,11 @@ TEST_F(RootLayer, DataFileSavedAndLoadedThroughTheDialogs) {
   os::HeadlessFileDialog::Answer load;
   load.action = os::FileDialog::kActionOpen;
   load.selection = {path};
+  os::HeadlessFileDialog::Reset();
   os::HeadlessFileDialog::Script(load);
   root_->OpenLoadDialog();
+  ASSERT_EQ(os::HeadlessFileDialog::Transcript().size(), 1u);
+  EXPECT_EQ(os::HeadlessFileDialog::Transcript()[0].options.title, "Load Data File");
   h_.RunFor(2000);
   h_.Idle();
   for (const auto& alert : os::HeadlessAlert::Transcript())
