@@ -24,26 +24,16 @@
 #include "editor/pages/program/ProgBasicLayer.h"
 #include "editor/pages/program/ProgramMainPages.h"
 #include "editor/shell/CTabPageLayer.h"
-#include "editor/shell/IPlugInHost.h"
 #include "editor/shell/OskendBackgroundLayer.h"
 #include "editor/shell/RootMainPages.h"
 #include "hfc/CHfcVstEditor.h"
 #include "model/ISection.h"
 #include "tests/support/pageharness/PageHarness.h"
+#include "tests/support/pageharness/QuietPlugInHost.h"
 
 namespace {
 
 using vesk::test::PageHarness;
-
-class QuietPlugIn : public IPlugInHost {
- public:
-  std::string GetPlugInProductString() override { return "Vesk Plug-In Editor"; }
-  std::string GetPlugInBundleVersion() override { return "1.0.3"; }
-  void SetParameterAutomatedFromInt(int, int, int, int) override {}
-  void BeginParameterEdit(int) override {}
-  void EndParameterEdit(int) override {}
-  void MidiInFromGUI(uint8_t, uint8_t, uint8_t) override {}
-};
 
 class EditorWindow : public ::testing::Test {
  protected:
@@ -85,7 +75,7 @@ class EditorWindow : public ::testing::Test {
   }
 
   PageHarness h_;
-  QuietPlugIn plugin_;
+  vesk::test::QuietPlugInHost plugin_;
   std::unique_ptr<OskendBackgroundLayer> root_;
 };
 
