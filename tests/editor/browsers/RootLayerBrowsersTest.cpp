@@ -26,7 +26,6 @@
 #include "editor/pages/combi_global/CombiGlobalRegistration.h"
 #include "editor/pages/program/ProgramMainPages.h"
 #include "editor/shell/AboutLayer.h"
-#include "editor/shell/IPlugInHost.h"
 #include "editor/shell/ModalLayer.h"
 #include "editor/shell/OskendBackgroundLayer.h"
 #include "editor/shell/RootMainPages.h"
@@ -37,21 +36,12 @@
 #include "os/Menu.h"
 #include "os/window/HeadlessWindow.h"
 #include "tests/editor/browsers/BrowserTestKit.h"
+#include "tests/support/pageharness/QuietPlugInHost.h"
 
 namespace {
 
 using browsertest::PageHarness;
 using Root = OskendBackgroundLayer;
-
-class Host : public IPlugInHost {
- public:
-  std::string GetPlugInProductString() override { return "Vesk Plug-In Editor"; }
-  std::string GetPlugInBundleVersion() override { return "1.0.5.12"; }
-  void SetParameterAutomatedFromInt(int, int, int, int) override {}
-  void BeginParameterEdit(int) override {}
-  void EndParameterEdit(int) override {}
-  void MidiInFromGUI(uint8_t, uint8_t, uint8_t) override {}
-};
 
 class RootBrowsers : public ::testing::Test {
  protected:
@@ -145,7 +135,7 @@ class RootBrowsers : public ::testing::Test {
   }
 
   PageHarness h_;
-  Host host_;
+  vesk::test::QuietPlugInHost host_;
   std::unique_ptr<Root> root_;
 };
 
