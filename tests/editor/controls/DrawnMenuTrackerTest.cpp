@@ -126,10 +126,7 @@ TEST_F(DrawnMenuTrackerTest, APressOutsideClosesWithoutAChoiceAndCancelAborts) {
 // input while the menu is open; the menu's levels, a submenu opened later
 // included, do; afterwards the window takes input again.
 TEST_F(DrawnMenuTrackerTest, WhileTheMenuIsOpenOnlyItsLevelsTakeInput) {
-  struct Clicks : os::WindowSink {
-    int n = 0;
-    void OnWindowMouse(const os::MouseEvent& e) override { n += e.kind == os::MouseEvent::Kind::kDown; }
-  } clicks;
+  PressCounter clicks;
   auto editor = os::HeadlessWindow::Create(100, 100);
   editor->SetSink(&clicks);
   Later([this, &editor] {
@@ -143,10 +140,10 @@ TEST_F(DrawnMenuTrackerTest, WhileTheMenuIsOpenOnlyItsLevelsTakeInput) {
     });
   });
   EXPECT_EQ(Track().selection, Sel(sub, 0));
-  EXPECT_EQ(clicks.n, 0);
+  EXPECT_EQ(clicks.presses, 0);
   editor->InjectClick(os::MouseButton::kLeft, 7, 7);
   env.loop().RunPending();
-  EXPECT_EQ(clicks.n, 1);
+  EXPECT_EQ(clicks.presses, 1);
 }
 
 }  // namespace

@@ -49,10 +49,7 @@ TEST_F(DrawnProgressWindowTest, TheBarFollowsThePercentAndTheTextsShow) {
 // While a transfer's progress window is up, the program's other windows
 // take no clicks; its own Cancel does; once it is gone they take them again.
 TEST_F(DrawnProgressWindowTest, WhileShownTheOtherWindowsTakeNoInput) {
-  struct Clicks : os::WindowSink {
-    int n = 0;
-    void OnWindowMouse(const os::MouseEvent& e) override { n += e.kind == os::MouseEvent::Kind::kDown; }
-  } clicks;
+  PressCounter clicks;
   auto editor = os::HeadlessWindow::Create(100, 100);
   editor->SetSink(&clicks);
   int cancels = 0;
@@ -63,12 +60,12 @@ TEST_F(DrawnProgressWindowTest, WhileShownTheOtherWindowsTakeNoInput) {
     editor->InjectClick(os::MouseButton::kLeft, 5, 5);
     ClickCancel();
     env.loop().RunPending();
-    EXPECT_EQ(clicks.n, 0);
+    EXPECT_EQ(clicks.presses, 0);
     EXPECT_EQ(cancels, 1);
   }
   editor->InjectClick(os::MouseButton::kLeft, 5, 5);
   env.loop().RunPending();
-  EXPECT_EQ(clicks.n, 1);
+  EXPECT_EQ(clicks.presses, 1);
 }
 
 TEST_F(DrawnProgressWindowTest, CancelReportsOnlyWhileEnabled) {
