@@ -27,6 +27,7 @@ class CTabPageLayer : public XESynthLayer, public ITabPageLayer {
   CTabPageLayer(Oskend::IRemoteSynth* synth, const std::string& name);
   ~CTabPageLayer() override;
 
+  using XESynthLayer::Create;
   virtual bool Create(const CTabPageLayerCreateParam& param, CHfcWindow* window);
   // Builds the page from a form: every item the factory can make becomes a
   // control of the page, linked to its parameter; graphs get their

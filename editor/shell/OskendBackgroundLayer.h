@@ -155,7 +155,8 @@ class OskendBackgroundLayer : public BackgroundLayer, public IEditTabSelector {
   bool OnHfcCtrlMouseLButtonUp(CHfcControl*, int, int, int) override { return false; }
   bool OnHfcCtrlMouseLButtonDoubleClick(CHfcControl* c, int x, int y, int mods) override;
   bool OnHfcCtrlMouseLButtonLongDown(CHfcControl* c, int x, int y, int mods) override;
-  bool OnHfcCtrlKeyDown(CHfcControl* c, int key);
+  // The arrow characters step the sound on the number and name fields.
+  bool OnHfcCtrlKeyDown(CHfcControl* c, int chr, int key, int mods) override;
   void OnHfcCtrlIntValueChanged(CHfcControl* c, int value) override;
   void OnHfcCtrlPtrValueChanged(CHfcControl* c, void* value) override;
   void OnHfcCtrlBeginEdit(CHfcControl* c) override;

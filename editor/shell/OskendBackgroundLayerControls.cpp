@@ -455,10 +455,11 @@ bool OskendBackgroundLayer::OnHfcCtrlMouseLButtonLongDown(CHfcControl* c, int, i
   return false;
 }
 
-bool OskendBackgroundLayer::OnHfcCtrlKeyDown(CHfcControl* c, int key) {
+bool OskendBackgroundLayer::OnHfcCtrlKeyDown(CHfcControl* c, int chr, int, int) {
   if (!c || (c->GetId() != kIdProgNumber && c->GetId() != kIdSoundName)) return false;
-  if (key == 30 || key == 31) {
-    const int n = key == 30 ? ProgramNumberInc() : ProgramNumberDec();
+  // Up and down arrow characters.
+  if (chr == 30 || chr == 31) {
+    const int n = chr == 30 ? ProgramNumberInc() : ProgramNumberDec();
     Pause(100);
     c->SetIntValue(n, true);
     return true;

@@ -2,6 +2,7 @@
 // simulated synthesizer, through the page harness.
 #include <gtest/gtest.h>
 
+#include <X11/keysym.h>
 #include <sys/stat.h>
 
 #include <cstdio>
@@ -357,8 +358,8 @@ TEST_F(RootLayer, WheelsSendBendAndModulation) {
   EXPECT_EQ(listener.heard, want);
   h_.RunFor(50);
   auto sent = h_.device().ShortMessages();
-  ASSERT_GE(sent.size(), 5u);
-  EXPECT_EQ(std::vector<std::vector<uint8_t>>(sent.end() - 5, sent.end()), want);
+  ASSERT_GE(sent.size(), want.size());
+  EXPECT_EQ(std::vector<std::vector<uint8_t>>(sent.end() - want.size(), sent.end()), want);
 }
 
 TEST_F(RootLayer, AllSoundOffSilencesEveryChannelThenEveryNote) {
@@ -480,6 +481,32 @@ TEST_F(RootLayer, PerformanceSteppingStaysWithinTwenty) {
   root_->OnHfcCtrlPtrValueChanged(Ctl(Root::kIdProgNumber), text);
   h_.RunFor(300);
   EXPECT_LE(h_.synth()->GetCurSound(true).number, 19);
+}
+
+// The arrow keys on the focused number field step through the
+// performances the way the arrow buttons do: past the last one to the
+// first and back.
+TEST_F(RootLayer, ArrowKeysOnTheNumberFieldStepThePerformance) {
+  ToMode(eMode_Combi);
+  Oskend::SSoundIndex s = h_.synth()->GetCurSound(true);
+  s.number = 19;
+  h_.synth()->PutCurSound(s);
+  h_.RunFor(300);
+  h_.Idle();
+  ClickControl(Root::kIdProgNumber);
+  h_.Idle();
+  struct Step {
+    uint32_t key;
+    int number;
+  };
+  for (const Step& step : {Step{XK_Up, 0}, Step{XK_Up, 1}, Step{XK_Down, 0}, Step{XK_Down, 19}}) {
+    h_.Key(step.key);
+    h_.RunFor(300);
+    h_.Idle();
+    EXPECT_EQ(h_.synth()->GetCurSound(true).number, step.number)
+        << (step.key == XK_Up ? "up" : "down") << " to " << step.number;
+    EXPECT_EQ(Ctl(Root::kIdProgNumber)->GetIntValue(), step.number);
+  }
 }
 
 TEST_F(RootLayer, FileKindsPerSoundModeAndSaveTypeChange) {

@@ -77,6 +77,9 @@ class PageHarness {
   void Drag(int x, int y);
   // Characters typed into the control with key focus, then Return.
   void Type(const std::string& text, bool thenReturn = true);
+  // One key (an X keysym, such as XK_Up) pressed on the control with key
+  // focus.
+  void Key(uint32_t keysym);
 
   // The composed window; a pixel of it.
   uint32_t WindowPixel(int x, int y);
