@@ -354,12 +354,54 @@ TEST_F(RootLayer, WheelsSendBendAndModulation) {
   root_->OnHfcCtrlIntValueChanged(mod, 0);
   const std::vector<std::vector<uint8_t>> want{
       {uint8_t(0xE0 | ch), 0x7F, 0x7F}, {uint8_t(0xE0 | ch), 0, 0}, {uint8_t(0xE0 | ch), 0x00, 0x40},
-      {uint8_t(0xB0 | ch), 1, 127},     {uint8_t(0xB0 | ch), 2, 127}};
+      {uint8_t(0xB0 | ch), 1, 127},     {uint8_t(0xB0 | ch), 1, 0},  {uint8_t(0xB0 | ch), 2, 127}};
   EXPECT_EQ(listener.heard, want);
   h_.RunFor(50);
   auto sent = h_.device().ShortMessages();
   ASSERT_GE(sent.size(), want.size());
   EXPECT_EQ(std::vector<std::vector<uint8_t>>(sent.end() - want.size(), sent.end()), want);
+}
+
+// The modulation wheel plays controller 1 above its centre and 2 below it;
+// crossing the centre lets go of the side it leaves, so the two never
+// modulate at once.
+TEST_F(RootLayer, ModulationWheelCrossingItsCentreReleasesTheSideItLeaves) {
+  ToMode(eMode_Combi);
+  Listener listener(h_.synth());
+  root_->RegistLayerAsMIDIReceiver(&listener, false);
+  CHfcControl* mod = Ctl(Root::kIdWheels, 1);
+  ASSERT_NE(mod, nullptr);
+  const uint8_t cc = static_cast<uint8_t>(0xB0 | (h_.synth()->GetGlobalChannel() & 0x0F));
+  using Msgs = std::vector<std::vector<uint8_t>>;
+  struct Step {
+    int value;
+    Msgs heard;
+  };
+  const Step steps[] = {
+      {700, {{cc, 1, 13}}},               // from the centre: nothing to let go
+      {660, {{cc, 1, 5}}},                // same side
+      {580, {{cc, 1, 0}, {cc, 2, 11}}},   // across: controller 1 back to 0 first
+      {635, {{cc, 2, 0}}},                // back to the centre: controller 2 at 0
+      {640, {{cc, 1, 1}}},                // controller 2 is 0 already
+      {10, {{cc, 1, 0}, {cc, 2, 125}}},   // all the way across
+      {1270, {{cc, 2, 0}, {cc, 1, 127}}}, // and back
+  };
+  mod->SetIntValue(635, false);
+  for (const Step& step : steps) {
+    listener.heard.clear();
+    root_->OnHfcCtrlIntValueChanged(mod, step.value);
+    EXPECT_EQ(listener.heard, step.heard) << "to " << step.value;
+  }
+  h_.RunFor(50);
+  // The synthesizer is left with controller 1 at the wheel's amount and
+  // controller 2 at 0.
+  int last1 = -1, last2 = -1;
+  for (const auto& m : h_.device().ShortMessages()) {
+    if (m.size() == 3 && m[0] == cc && m[1] == 1) last1 = m[2];
+    if (m.size() == 3 && m[0] == cc && m[1] == 2) last2 = m[2];
+  }
+  EXPECT_EQ(last1, 127);
+  EXPECT_EQ(last2, 0);
 }
 
 TEST_F(RootLayer, AllSoundOffSilencesEveryChannelThenEveryNote) {
