@@ -30,6 +30,7 @@ namespace Oskend {
 class ISection;
 class ISoundSection;
 struct SSoundIndex;
+enum class FTYPE : std::int32_t;
 }  // namespace Oskend
 
 class OskendBackgroundLayer : public BackgroundLayer, public IEditTabSelector {
@@ -141,6 +142,10 @@ class OskendBackgroundLayer : public BackgroundLayer, public IEditTabSelector {
   // Writes through a temporary file beside the target that is renamed
   // into place only when the model wrote it.
   bool SaveDataFile(const std::string& path, int type, uint32_t extra);
+  // The question asked before a file of this kind is loaded, empty when
+  // loading it replaces no stored sound.
+  static std::string LoadQuestion(Oskend::IRemoteSynth* synth, Oskend::FTYPE type,
+                                  uint32_t selector);
 
   // File dialog listener.
   void OnHfcFileDialogAction(CHfcFileDialog* dialog, int action, void* data) override;

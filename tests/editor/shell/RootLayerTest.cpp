@@ -603,8 +603,10 @@ TEST_F(RootLayer, DataFileSavedAndLoadedThroughTheDialogs) {
   root_->OpenLoadDialog();
   h_.RunFor(2000);
   h_.Idle();
-  for (const auto& alert : os::HeadlessAlert::Transcript())
-    ADD_FAILURE() << alert.request.explanation;
+  // The question before the stored programs are replaced, and no error.
+  const auto shown = os::HeadlessAlert::Transcript();
+  ASSERT_EQ(shown.size(), 1u);
+  EXPECT_EQ(shown[0].request.explanation, "Load All Program?\nEvery stored program is replaced.");
 
   // A save the model cannot finish leaves the old file as it was, and no
   // half-written file behind.
@@ -625,6 +627,81 @@ TEST_F(RootLayer, DataFileSavedAndLoadedThroughTheDialogs) {
   const std::vector<char> now((std::istreambuf_iterator<char>(again)), {});
   EXPECT_EQ(now, saved);
   EXPECT_NE(::stat((path + ".saving").c_str(), &st), 0);
+}
+
+// A one-program file goes into the current program's place and is written
+// into the synthesizer's memory there: the user is asked first, and a
+// Cancel leaves both the stored program and the synthesizer untouched.
+TEST_F(RootLayer, LoadingOneProgramAsksBeforeReplacingTheStoredProgram) {
+  vesk::test::TempDir dir;
+  ToMode(eMode_ProgEdit);
+  const Oskend::SSoundIndex cur = h_.synth()->GetCurSound(true);
+  Oskend::IBank* bank = h_.synth()->GetAllSounds(3)->GetAt(cur.bank);
+  ASSERT_NE(bank, nullptr);
+  Oskend::ISound* stored = bank->GetAt(cur.number);
+  ASSERT_NE(stored, nullptr);
+  auto bytes = [](Oskend::ISound* s) {
+    std::vector<uint8_t> b(s->RawSize());
+    s->RawGet(b.data(), 0, static_cast<unsigned>(b.size()));
+    return b;
+  };
+
+  // The file holds the edit buffer; the stored program is made to differ.
+  const std::string path = dir.path() + "/one.VSKpr";
+  os::HeadlessFileDialog::Answer save;
+  save.action = os::FileDialog::kActionSaveAs;
+  save.fileType = 2;  // "Program (*.VSKpr)"
+  save.selection = {dir.path()};
+  save.saveFileName = "one.VSKpr";
+  os::HeadlessFileDialog::Script(save);
+  root_->OpenSaveDialog();
+  struct stat st {};
+  ASSERT_EQ(::stat(path.c_str(), &st), 0);
+  Oskend::ISoundSection* edit = h_.synth()->GetEditBuffer(3);
+  std::vector<uint8_t> inFile(edit->RawSize());
+  edit->RawGet(inFile.data(), 0, static_cast<unsigned>(inFile.size()));
+  std::vector<uint8_t> other(inFile.size(), 0x21);
+  stored->RawPut(other.data(), 0, static_cast<unsigned>(other.size()));
+  ASSERT_NE(bytes(stored), inFile);
+
+  os::HeadlessFileDialog::Answer load;
+  load.action = os::FileDialog::kActionOpen;
+  load.fileType = 2;
+  load.selection = {path};
+  auto loadIt = [&](int answer) {
+    os::HeadlessAlert::Reset();
+    os::HeadlessAlert::Script(answer);
+    h_.device().With([](vesk::test::SimSynth& s) { s.ClearLog(); });
+    os::HeadlessFileDialog::Script(load);
+    root_->OpenLoadDialog();
+    h_.RunFor(2000);
+    h_.Idle();
+  };
+  auto writes = [&] {
+    int n = 0;
+    for (const auto& e : h_.device().Log())
+      if (e.kind == vesk::test::SimSynthEvent::kWrite ||
+          (e.kind == vesk::test::SimSynthEvent::kDumpReceived && !e.current))
+        ++n;
+    return n;
+  };
+  const std::string slot =
+      XESynthUtils::GetBankProgNumberAsString(h_.synth(), 2, cur.bank, cur.number);
+
+  loadIt(2);  // Cancel
+  auto asked = os::HeadlessAlert::Transcript();
+  ASSERT_EQ(asked.size(), 1u);
+  EXPECT_EQ(asked[0].request.explanation,
+            "Load Program into " + slot + "?\nThe program stored there is replaced.");
+  EXPECT_EQ(asked[0].request.buttons.size(), 2u);
+  EXPECT_EQ(bytes(stored), other);
+  EXPECT_EQ(writes(), 0);
+
+  loadIt(1);  // OK
+  asked = os::HeadlessAlert::Transcript();
+  ASSERT_EQ(asked.size(), 1u);  // the question only, no error
+  EXPECT_EQ(bytes(stored), inFile);
+  EXPECT_GT(writes(), 0);
 }
 
 TEST_F(RootLayer, CommandsRunOnePerTickInOrder) {
@@ -700,7 +777,9 @@ TEST_F(RootLayer, DataFileRoundTripsThroughTheDrawnFileDialog) {
   root_->OpenLoadDialog();
   h_.RunFor(3000);
   h_.Idle();
-  for (const auto& alert : os::HeadlessAlert::Transcript()) ADD_FAILURE() << alert.request.explanation;
+  const auto shown = os::HeadlessAlert::Transcript();  // the question only, answered OK
+  ASSERT_EQ(shown.size(), 1u);
+  EXPECT_EQ(shown[0].request.explanation, "Load All Program?\nEvery stored program is replaced.");
   std::vector<uint8_t> now(good.size());
   sound->RawGet(now.data(), 0, static_cast<unsigned>(now.size()));
   EXPECT_EQ(now, good);
