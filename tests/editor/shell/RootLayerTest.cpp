@@ -287,6 +287,60 @@ TEST_F(RootLayer, ReceiveAllFromTheMenuFillsTheImage) {
   EXPECT_TRUE(std::equal(got.begin(), got.end(), from));
 }
 
+// Transmit All switches the instrument between its modes to send each part;
+// the instrument's answers to those switches are not the user's: the
+// editor stays in program mode on the page the user was on, and the
+// program being edited stays as it was.
+TEST_F(RootLayer, TransmitAllInProgramModeKeepsTheScreenAndTheProgram) {
+  ASSERT_EQ(h_.synth()->GetMode(), eMode_ProgEdit);
+  CTabControl* program = root_->GetMainTab(1);
+  ASSERT_NE(program, nullptr);
+  program->SetActivePageByIndex(2, false);  // Pitch
+  h_.Idle();
+  ITabPageLayer* pitch = program->GetTabPageLayer(2);
+  ASSERT_EQ(program->GetActivePage(), pitch);
+  Oskend::ISoundSection* edit = h_.synth()->GetEditBuffer(3);
+  std::vector<uint8_t> before(edit->RawSize());
+  edit->RawGet(before.data(), 0, static_cast<unsigned>(before.size()));
+
+  os::HeadlessAlert::Reset();
+  os::HeadlessMenuTracker::ScriptCommand(1012);
+  os::HeadlessAlert::Script(1);  // OK to the confirmation
+  std::set<int> modes, guiModes;
+  bool performanceShown = false;
+  // The editor's idle goes on while the progress window is up.
+  const auto timer = h_.env().loop().AddTimer(5, 5, [&] {
+    h_.Idle();
+    modes.insert(h_.synth()->GetMode());
+    guiModes.insert(root_->GetGUIMode());
+    performanceShown = performanceShown || root_->GetMainTab(0)->IsVisible();
+  });
+  ClickControl(Root::kIdUtility);
+  h_.RunFor(1000);
+  h_.Idle();
+  h_.Idle();
+  h_.env().loop().RemoveTimer(timer);
+
+  auto alerts = os::HeadlessAlert::Transcript();
+  ASSERT_GE(alerts.size(), 1u);
+  EXPECT_EQ(alerts[0].request.explanation, "Transmit All?");
+  EXPECT_EQ(alerts.size(), 1u) << alerts.back().request.explanation;
+  // The instrument went through performance mode; the editor did not.
+  bool combi = false;
+  for (const auto& e : h_.device().Log())
+    combi = combi || (e.kind == vesk::test::SimSynthEvent::kModeChange && e.mode == 0);
+  EXPECT_TRUE(combi);
+  EXPECT_EQ(modes, std::set<int>{eMode_ProgEdit});
+  EXPECT_EQ(guiModes, std::set<int>{1});
+  EXPECT_FALSE(performanceShown);
+  EXPECT_EQ(h_.synth()->GetMode(), eMode_ProgEdit);
+  EXPECT_TRUE(program->IsVisible());
+  EXPECT_EQ(program->GetActivePage(), pitch);
+  std::vector<uint8_t> after(edit->RawSize());
+  edit->RawGet(after.data(), 0, static_cast<unsigned>(after.size()));
+  EXPECT_EQ(after, before);
+}
+
 TEST_F(RootLayer, ReceiveAllTimingOutShowsTheErrorBox) {
   bool silenced = false;
   // The instrument goes silent once the transfer is under way: after the
