@@ -290,55 +290,68 @@ TEST_F(RootLayer, ReceiveAllFromTheMenuFillsTheImage) {
 // Transmit All switches the instrument between its modes to send each part;
 // the instrument's answers to those switches are not the user's: the
 // editor stays in program mode on the page the user was on, and the
-// program being edited stays as it was.
-TEST_F(RootLayer, TransmitAllInProgramModeKeepsTheScreenAndTheProgram) {
+// program being edited stays as it was. Receive All leaves the screen
+// alone too.
+TEST_F(RootLayer, WholeTransfersInProgramModeKeepTheScreen) {
   ASSERT_EQ(h_.synth()->GetMode(), eMode_ProgEdit);
   CTabControl* program = root_->GetMainTab(1);
   ASSERT_NE(program, nullptr);
-  program->SetActivePageByIndex(2, false);  // Pitch
-  h_.Idle();
-  ITabPageLayer* pitch = program->GetTabPageLayer(2);
-  ASSERT_EQ(program->GetActivePage(), pitch);
   Oskend::ISoundSection* edit = h_.synth()->GetEditBuffer(3);
-  std::vector<uint8_t> before(edit->RawSize());
-  edit->RawGet(before.data(), 0, static_cast<unsigned>(before.size()));
-
-  os::HeadlessAlert::Reset();
-  os::HeadlessMenuTracker::ScriptCommand(1012);
-  os::HeadlessAlert::Script(1);  // OK to the confirmation
-  std::set<int> modes, guiModes;
-  bool performanceShown = false;
-  // The editor's idle goes on while the progress window is up.
-  const auto timer = h_.env().loop().AddTimer(5, 5, [&] {
+  auto editBytes = [&] {
+    std::vector<uint8_t> b(edit->RawSize());
+    edit->RawGet(b.data(), 0, static_cast<unsigned>(b.size()));
+    return b;
+  };
+  struct Case {
+    int id;
+    const char* title;
+  };
+  for (const Case& c : {Case{1012, "Transmit All"}, Case{1011, "Receive All"}}) {
+    SCOPED_TRACE(c.title);
+    program->SetActivePageByIndex(2, false);  // Pitch
     h_.Idle();
-    modes.insert(h_.synth()->GetMode());
-    guiModes.insert(root_->GetGUIMode());
-    performanceShown = performanceShown || root_->GetMainTab(0)->IsVisible();
-  });
-  ClickControl(Root::kIdUtility);
-  h_.RunFor(1000);
-  h_.Idle();
-  h_.Idle();
-  h_.env().loop().RemoveTimer(timer);
+    ITabPageLayer* pitch = program->GetTabPageLayer(2);
+    ASSERT_EQ(program->GetActivePage(), pitch);
+    const std::vector<uint8_t> before = editBytes();
+    h_.device().With([](vesk::test::SimSynth& s) { s.ClearLog(); });
 
-  auto alerts = os::HeadlessAlert::Transcript();
-  ASSERT_GE(alerts.size(), 1u);
-  EXPECT_EQ(alerts[0].request.explanation, "Transmit All?");
-  EXPECT_EQ(alerts.size(), 1u) << alerts.back().request.explanation;
-  // The instrument went through performance mode; the editor did not.
-  bool combi = false;
-  for (const auto& e : h_.device().Log())
-    combi = combi || (e.kind == vesk::test::SimSynthEvent::kModeChange && e.mode == 0);
-  EXPECT_TRUE(combi);
-  EXPECT_EQ(modes, std::set<int>{eMode_ProgEdit});
-  EXPECT_EQ(guiModes, std::set<int>{1});
-  EXPECT_FALSE(performanceShown);
-  EXPECT_EQ(h_.synth()->GetMode(), eMode_ProgEdit);
-  EXPECT_TRUE(program->IsVisible());
-  EXPECT_EQ(program->GetActivePage(), pitch);
-  std::vector<uint8_t> after(edit->RawSize());
-  edit->RawGet(after.data(), 0, static_cast<unsigned>(after.size()));
-  EXPECT_EQ(after, before);
+    os::HeadlessAlert::Reset();
+    os::HeadlessMenuTracker::ScriptCommand(c.id);
+    os::HeadlessAlert::Script(1);  // OK to the confirmation
+    std::set<int> modes, guiModes;
+    bool performanceShown = false;
+    // The editor's idle goes on while the progress window is up.
+    const auto timer = h_.env().loop().AddTimer(5, 5, [&] {
+      h_.Idle();
+      modes.insert(h_.synth()->GetMode());
+      guiModes.insert(root_->GetGUIMode());
+      performanceShown = performanceShown || root_->GetMainTab(0)->IsVisible();
+    });
+    ClickControl(Root::kIdUtility);
+    h_.RunFor(1000);
+    h_.Idle();
+    h_.Idle();
+    h_.env().loop().RemoveTimer(timer);
+
+    auto alerts = os::HeadlessAlert::Transcript();
+    ASSERT_GE(alerts.size(), 1u);
+    EXPECT_EQ(alerts[0].request.explanation, std::string(c.title) + "?");
+    EXPECT_EQ(alerts.size(), 1u) << alerts.back().request.explanation;
+    EXPECT_EQ(modes, std::set<int>{eMode_ProgEdit});
+    EXPECT_EQ(guiModes, std::set<int>{1});
+    EXPECT_FALSE(performanceShown);
+    EXPECT_EQ(h_.synth()->GetMode(), eMode_ProgEdit);
+    EXPECT_TRUE(program->IsVisible());
+    EXPECT_EQ(program->GetActivePage(), pitch);
+    if (c.id == 1012) {
+      // The instrument went through performance mode; the editor did not.
+      bool combi = false;
+      for (const auto& e : h_.device().Log())
+        combi = combi || (e.kind == vesk::test::SimSynthEvent::kModeChange && e.mode == 0);
+      EXPECT_TRUE(combi);
+      EXPECT_EQ(editBytes(), before);
+    }
+  }
 }
 
 TEST_F(RootLayer, ReceiveAllTimingOutShowsTheErrorBox) {
@@ -602,6 +615,42 @@ TEST_F(RootLayer, ArrowKeysOnTheNumberFieldStepThePerformance) {
     EXPECT_EQ(h_.synth()->GetCurSound(true).number, step.number)
         << (step.key == XK_Up ? "up" : "down") << " to " << step.number;
     EXPECT_EQ(Ctl(Root::kIdProgNumber)->GetIntValue(), step.number);
+  }
+}
+
+// Locking the window rebuilds the editor's view: the new root layer shows
+// the front panel of the sound as it stands (the effect type on its switch,
+// the bank selector only in program mode).
+TEST_F(RootLayer, ARebuiltRootLayerShowsTheFrontPanelAsItStands) {
+  struct Case {
+    eMode mode;
+    int section, typePid, onPid;
+    bool bankShown;
+  };
+  for (const Case& c : {Case{eMode_Combi, 0, 0x1800, 0x1802, false},
+                        Case{eMode_ProgEdit, 3, 0x800, 0x802, true}}) {
+    SCOPED_TRACE(c.mode);
+    ToMode(c.mode);
+    Oskend::ISoundSection* edit = h_.synth()->GetEditBuffer(c.section);
+    ASSERT_NE(edit, nullptr);
+    edit->PutParamI(c.typePid, 1);  // chorus
+    edit->PutParamI(c.onPid, 1);
+    h_.RunFor(100);
+    h_.Idle();
+    const int shown = Ctl(Root::kIdFx1Type)->GetIntValue();
+    EXPECT_EQ(shown, 1);
+
+    h_.window().RemoveLayer(root_.get(), false);
+    root_->Destroy();
+    root_ = std::make_unique<Root>(&plugin_, h_.synth());
+    root_->SetStepPauseEnabled(false);
+    ASSERT_TRUE(root_->Create(&h_.window()));
+    root_->Show(false);
+    h_.Idle();
+    h_.Idle();
+    EXPECT_EQ(h_.synth()->GetMode(), c.mode);
+    EXPECT_EQ(Ctl(Root::kIdFx1Type)->GetIntValue(), shown);
+    EXPECT_EQ(Ctl(Root::kIdBank)->IsVisible(), c.bankShown);
   }
 }
 
