@@ -50,7 +50,9 @@ int CRemoteSynthImpl::RunGlobalStep(bool send) {
   // transfer names its steps, and stays up long enough to be read, so a
   // global write does not end without a sign.
   const bool opened = link_->UIActivate();
-  link_->UIConfigure(send ? "Transmitting..." : "Receiving...", 1000, 1000, 0);
+  // Named in the caption, as the banks of a whole transfer are: the
+  // session's percentage replaces the label below it.
+  link_->UIConfigure(send ? "GLOBAL Transmitting..." : "GLOBAL Receiving...", 1000, 1000, 0);
   link_->UIProgress(50, 50, "GLOBAL");
   const int r = send ? link_->SendGlobalDump(image_.data(), kGlobalSize) : link_->SendGlobalDumpReq();
   if (opened) {
