@@ -378,6 +378,14 @@ std::string OskendBackgroundLayer::LoadQuestion(Oskend::IRemoteSynth* synth, Osk
   if (!synth) return "";
   const int soundMode = synth->GetSoundMode();
   const Oskend::SSoundIndex cur = synth->GetCurSound(true);
+  // One sound goes to the current sound's place of its kind.
+  auto intoCurrent = [&](const char* kind, const char* noun, int mode) {
+    const std::string where =
+        soundMode == mode ? XESynthUtils::GetBankProgNumberAsString(synth, mode, cur.bank, cur.number)
+                          : std::string("the current ") + noun;
+    return std::string("Load ") + kind + " into " + where + "?\nThe " + noun +
+           " stored there is replaced.";
+  };
   switch (type) {
     case FTYPE::All:
       return "Load All Data?\nEvery stored program and performance and the global settings "
@@ -391,20 +399,11 @@ std::string OskendBackgroundLayer::LoadQuestion(Oskend::IRemoteSynth* synth, Osk
              XESynthUtils::GetBankName(synth, 2, static_cast<int>(selector)) +
              "?\nThe programs stored there are replaced.";
     case FTYPE::Prog:
-    case FTYPE::VSTProg: {
-      // The program goes to the current program's place.
-      const std::string where =
-          soundMode == 2 ? XESynthUtils::GetBankProgNumberAsString(synth, 2, cur.bank, cur.number)
-                         : std::string("the current program");
-      return "Load Program into " + where + "?\nThe program stored there is replaced.";
-    }
+    case FTYPE::VSTProg:
+      return intoCurrent("Program", "program", 2);
     case FTYPE::Combi:
-    case FTYPE::VSTCombi: {
-      const std::string where =
-          soundMode == 0 ? XESynthUtils::GetBankProgNumberAsString(synth, 0, cur.bank, cur.number)
-                         : std::string("the current performance");
-      return "Load Performance into " + where + "?\nThe performance stored there is replaced.";
-    }
+    case FTYPE::VSTCombi:
+      return intoCurrent("Performance", "performance", 0);
     default:
       // A bank chunk dumps without storing.
       return "";

@@ -76,6 +76,10 @@ class RootLayer : public ::testing::Test {
   void SetUp() override {
     os::HeadlessMenuTracker::Reset();
     os::HeadlessFileDialog::Reset();
+    MakeRoot();
+  }
+  // A root layer made as the editor window makes it, after its first ticks.
+  void MakeRoot() {
     root_ = std::make_unique<Root>(&plugin_, h_.synth());
     root_->SetStepPauseEnabled(false);
     ASSERT_TRUE(root_->Create(&h_.window()));
@@ -83,12 +87,14 @@ class RootLayer : public ::testing::Test {
     h_.Idle();
     h_.Idle();
   }
+  void DropRoot() {
+    if (!root_) return;
+    h_.window().RemoveLayer(root_.get(), false);
+    root_->Destroy();
+    root_.reset();
+  }
   void TearDown() override {
-    if (root_) {
-      h_.window().RemoveLayer(root_.get(), false);
-      root_->Destroy();
-      root_.reset();
-    }
+    DropRoot();
     os::HeadlessMenuTracker::Reset();
     os::HeadlessFileDialog::Reset();
   }
@@ -97,6 +103,28 @@ class RootLayer : public ::testing::Test {
     h_.RunFor(600);
     h_.Idle();
     h_.Idle();
+  }
+  // Performance mode with the given performance current.
+  void ToPerformance(int number) {
+    ToMode(eMode_Combi);
+    Oskend::SSoundIndex s = h_.synth()->GetCurSound(true);
+    s.number = static_cast<uint8_t>(number);
+    h_.synth()->PutCurSound(s);
+    h_.RunFor(300);
+    h_.Idle();
+  }
+  // Saves through the save dialog as the user would; the path written.
+  std::string SaveThroughTheDialog(const std::string& folder, const std::string& name, int fileType,
+                                   os::HeadlessFileDialog::Answer* answer = nullptr) {
+    os::HeadlessFileDialog::Answer save;
+    save.action = os::FileDialog::kActionSaveAs;
+    save.fileType = fileType;
+    save.selection = {folder};
+    save.saveFileName = name;
+    if (answer) *answer = save;
+    os::HeadlessFileDialog::Script(save);
+    root_->OpenSaveDialog();
+    return folder + "/" + name;
   }
   CHfcControl* Ctl(int id, int group = 0) { return root_->GetControlById(id, group); }
   Oskend::ISection* Rt() { return h_.synth()->GetRealtimeControl(); }
@@ -568,17 +596,12 @@ TEST_F(RootLayer, ProgramOscillatorModeNeverWritesCombinationBytes) {
 }
 
 TEST_F(RootLayer, PerformanceSteppingStaysWithinTwenty) {
-  ToMode(eMode_Combi);
-  Oskend::SSoundIndex s = h_.synth()->GetCurSound(true);
-  s.number = 19;
-  h_.synth()->PutCurSound(s);
-  h_.RunFor(300);
-  h_.Idle();
+  ToPerformance(19);
   const int n = root_->ProgramNumberInc();
   h_.RunFor(300);
   EXPECT_LE(n, 19);
   EXPECT_LE(h_.synth()->GetCurSound(true).number, 19);
-  s = h_.synth()->GetCurSound(true);
+  Oskend::SSoundIndex s = h_.synth()->GetCurSound(true);
   s.number = 0;
   h_.synth()->PutCurSound(s);
   h_.RunFor(300);
@@ -596,12 +619,7 @@ TEST_F(RootLayer, PerformanceSteppingStaysWithinTwenty) {
 // performances the way the arrow buttons do: past the last one to the
 // first and back.
 TEST_F(RootLayer, ArrowKeysOnTheNumberFieldStepThePerformance) {
-  ToMode(eMode_Combi);
-  Oskend::SSoundIndex s = h_.synth()->GetCurSound(true);
-  s.number = 19;
-  h_.synth()->PutCurSound(s);
-  h_.RunFor(300);
-  h_.Idle();
+  ToPerformance(19);
   ClickControl(Root::kIdProgNumber);
   h_.Idle();
   struct Step {
@@ -640,14 +658,8 @@ TEST_F(RootLayer, ARebuiltRootLayerShowsTheFrontPanelAsItStands) {
     const int shown = Ctl(Root::kIdFx1Type)->GetIntValue();
     EXPECT_EQ(shown, 1);
 
-    h_.window().RemoveLayer(root_.get(), false);
-    root_->Destroy();
-    root_ = std::make_unique<Root>(&plugin_, h_.synth());
-    root_->SetStepPauseEnabled(false);
-    ASSERT_TRUE(root_->Create(&h_.window()));
-    root_->Show(false);
-    h_.Idle();
-    h_.Idle();
+    DropRoot();
+    MakeRoot();
     EXPECT_EQ(h_.synth()->GetMode(), c.mode);
     EXPECT_EQ(Ctl(Root::kIdFx1Type)->GetIntValue(), shown);
     EXPECT_EQ(Ctl(Root::kIdBank)->IsVisible(), c.bankShown);
@@ -681,13 +693,8 @@ TEST_F(RootLayer, FileKindsPerSoundModeAndSaveTypeChange) {
 TEST_F(RootLayer, DataFileSavedAndLoadedThroughTheDialogs) {
   vesk::test::TempDir dir;
   ToMode(eMode_ProgEdit);
-  const std::string path = dir.path() + "/bank.VSKapr";
   os::HeadlessFileDialog::Answer save;
-  save.action = os::FileDialog::kActionSaveAs;
-  save.selection = {dir.path()};
-  save.saveFileName = "bank.VSKapr";
-  os::HeadlessFileDialog::Script(save);
-  root_->OpenSaveDialog();
+  const std::string path = SaveThroughTheDialog(dir.path(), "bank.VSKapr", -1, &save);
   struct stat st {};
   ASSERT_EQ(::stat(path.c_str(), &st), 0);
   EXPECT_GT(st.st_size, 0);
@@ -750,14 +757,7 @@ TEST_F(RootLayer, LoadingOneProgramAsksBeforeReplacingTheStoredProgram) {
   };
 
   // The file holds the edit buffer; the stored program is made to differ.
-  const std::string path = dir.path() + "/one.VSKpr";
-  os::HeadlessFileDialog::Answer save;
-  save.action = os::FileDialog::kActionSaveAs;
-  save.fileType = 2;  // "Program (*.VSKpr)"
-  save.selection = {dir.path()};
-  save.saveFileName = "one.VSKpr";
-  os::HeadlessFileDialog::Script(save);
-  root_->OpenSaveDialog();
+  const std::string path = SaveThroughTheDialog(dir.path(), "one.VSKpr", 2);  // "Program (*.VSKpr)"
   struct stat st {};
   ASSERT_EQ(::stat(path.c_str(), &st), 0);
   Oskend::ISoundSection* edit = h_.synth()->GetEditBuffer(3);
