@@ -6,6 +6,7 @@
 #include "editor/controls/ResourceManager.h"
 #include "editor/shell/OskendBackgroundLayer.h"
 #include "editor/shell/XELayerBase.h"
+#include "editor/shell/XESynthUtils.h"
 #include "hfc/CHfcBmp.h"
 #include "hfc/CHfcDrag.h"
 #include "hfc/CHfcDrawContext.h"
@@ -76,6 +77,9 @@ bool VelorVstEditor::Initialize() {
   midiQueue_ = std::make_unique<CMidiFifo>(kQueueSize);
   if (model_) sinkAdvised_ = model_->AdviseSink(this);
   effect_->setEditor(this);
+  // The title of every message box of the editor.
+  char product[kVstMaxProductStrLen + 1] = {};
+  if (effect_->getProductString(product)) XESynthUtils::mProductName = product;
   return true;
 }
 

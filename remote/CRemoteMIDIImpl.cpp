@@ -7,6 +7,9 @@
 #include "model/XEUtils.h"
 #include "os/Clock.h"
 #include "os/ErrorReport.h"
+#include "os/midi/System.h"
+#include "platform/NRXException.h"
+#include "remote/CoreMIDIEndpoint.h"
 #include "remote/RemoteStatus.h"
 #include "remote/SXMessage.h"
 #include "remote/SynthSysEx.h"
@@ -41,6 +44,8 @@ IRemoteMIDI* RemoteMIDICreate() { return new CRemoteMIDIImpl(); }
 CRemoteMIDIImpl::CRemoteMIDIImpl()
     : dispatch_(AsyncDispatchCreate()), session_(parentWindow) {
   modeAndState_ = MODEANDSTATE();
+  // The scan's own exchanges run before there is a connection to lose.
+  session_.Progress().SetLostCheck([this] { return connected_ && !PortsPresent(); });
 }
 
 CRemoteMIDIImpl::~CRemoteMIDIImpl() {
@@ -327,6 +332,22 @@ void CRemoteMIDIImpl::Disconnect() {
 }
 
 // ---------------------------------------------------------------- state
+
+bool CRemoteMIDIImpl::PortsPresent() {
+  if (!connected_) return false;
+  os::midi::System& sys = os::midi::System::Current();
+  try {
+    for (const MIDIDevKey* key : {&inKey_, &outKey_}) {
+      std::string name;
+      if (sys.GetProperty(CoreMIDIEndpoint::EndpointFromKey(key), os::midi::Property::kName,
+                          &name) != os::midi::kOk)
+        return false;
+    }
+  } catch (const NRXException&) {
+    return false;
+  }
+  return true;
+}
 
 bool CRemoteMIDIImpl::GetConnectionState(MIDIDevKey* out, MIDIDevKey* in,
                                          DEVICEINQUIRYDATA* inquiry, MODEANDSTATE* state) {

@@ -117,6 +117,7 @@ class CRemoteMIDIImpl : public IRemoteMIDI,
   std::vector<MIDIDevKey>* GetMIDIOutKeyDevArray() override { return &outKeys_; }
   int SendSongDeleteDump(int) override { return 0; }
   int SendSysEXFilter(int op, bool on) override;
+  bool PortsPresent() override;
 
   void OnAsyncTimer(long) override {}
   void OnAsyncEvent(long a, long b) override;

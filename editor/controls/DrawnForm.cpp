@@ -7,6 +7,7 @@
 #include "editor/controls/ResourceManager.h"
 #include "hfc/CHfcBmp.h"
 #include "hfc/HfcBmpFontInfo.h"
+#include "hfc/HfcTextFit.h"
 #include "os/window/X11PopupWindow.h"
 #include "os/window/X11Window.h"
 
@@ -124,10 +125,7 @@ int DrawnForm::LineHeight(tagHfcBmpFontInfo* font) {
 }
 
 std::string DrawnForm::Fit(const std::string& text, tagHfcBmpFontInfo* font, int maxWidth) {
-  if (TextWidth(text, font) <= maxWidth) return text;
-  std::string cut = text;
-  while (!cut.empty() && TextWidth(cut + "...", font) > maxWidth) cut.pop_back();
-  return cut + "...";
+  return HfcFitBmpText(font, text, maxWidth);
 }
 
 void DrawnForm::Button(int x, int y, int w, int h, const std::string& label, bool isDefault,

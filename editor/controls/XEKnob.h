@@ -50,6 +50,9 @@ struct tagZublKnobParamEx {
 
 class XEKnob : public CMMPCtrlKnob {
  public:
+  // Columns on each side of the knob that its ring takes from the value text.
+  static constexpr int kCapInset = 5;
+
   bool Create(const tagZublKnobParam* param, int id, int flags);
   bool CreateEx(const tagZublKnobParamEx* param, int id, int flags);
 

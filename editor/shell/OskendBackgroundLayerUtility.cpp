@@ -21,6 +21,7 @@
 #include "remote/FTYPE.h"
 #include "remote/IRemoteSynth.h"
 #include "remote/Persist.h"
+#include "remote/RemoteStatus.h"
 
 namespace {
 
@@ -131,7 +132,11 @@ std::string OskendBackgroundLayer::CommandErrorText(const std::string& title,
     case 0xC0000004ul:
       return title + " Error!\nMode is Wrong";
     default:
-      return title + " Error";
+      // The bare title says nothing about why: the reason follows. A
+      // command that failed before it reached the link leaves no status.
+      return title + " Error\n" +
+             (status ? Oskend::RemoteStatusReason(static_cast<int>(status))
+                     : "The synthesizer is not connected, or the current sound does not allow this.");
   }
 }
 
@@ -227,6 +232,8 @@ void OskendBackgroundLayer::OpenLoadDialog() {
     delete dialog;
     return;
   }
+  char title[] = "Load Data File";
+  dialog->SetTitle(title);
   MakeFileTypeInfoArray(m_fileTypes, m_pRemoteSynth);
   AddFileTypesToDialog(dialog, m_fileTypes);
   Run(dialog);
@@ -242,6 +249,8 @@ void OskendBackgroundLayer::OpenSaveDialog() {
     delete dialog;
     return;
   }
+  char title[] = "Save Data File";
+  dialog->SetTitle(title);
   AddFileTypesToDialog(dialog, m_fileTypes);
   std::string name = std::string("Untitled") + m_fileTypes[0].Extension();
   dialog->SetFilePath(name.data());

@@ -12,6 +12,7 @@
 
 #include "editor/controls/FontManager.h"
 #include "editor/controls/ResourceManager.h"
+#include "editor/shell/XESynthUtils.h"
 #include "os/Clock.h"
 #include "os/window/HeadlessWindow.h"
 #include "platform/HfcMessageBox.h"
@@ -107,6 +108,12 @@ class InProcess : public testing::Test {
   }
   static uint64_t WholeMsUs() { return (os::NowUs() / 1000) * 1000; }
 };
+
+TEST_F(InProcess, TheEditorTitlesItsMessageBoxesWithThePlugInsName) {
+  XESynthUtils::mProductName.clear();
+  ASSERT_NE(Make(), nullptr);
+  EXPECT_EQ(XESynthUtils::mProductName, "Vesk Plug-In Editor");
+}
 
 TEST_F(InProcess, HostMidiReachesTheSynthesizerWithItsTimestampsAndTheEditorShowsIt) {
   QuorelVst* p = Make();

@@ -81,6 +81,46 @@ TEST_F(RemoteSynthEditTest, AnEditThroughASectionSendsTheParameterChange) {
   edit->UnadviseSink(&rec);
 }
 
+// The instrument keeps what it is sent: after edits of program and
+// combination values the editor's image and the instrument's memory are the
+// same bytes again. (Global values travel only in whole dumps.)
+TEST_F(RemoteSynthEditTest, EditsLandInTheInstrumentsMemoryWhereTheEditorKeepsThem) {
+  SimSynthDevice& dev = Ready();
+  ASSERT_EQ(ImageBody(), MemoryBody(dev.Memory()));
+  dev.With([](SimSynth& s) { s.ClearLog(); });
+  struct Case {
+    const char* name;
+    ISection* section;
+  };
+  const Case cases[] = {
+      {"program", model->GetEditBuffer(3)},
+      {"combination", model->GetEditBuffer(0)},
+  };
+  size_t sent = 0;
+  for (const Case& c : cases) {
+    ASSERT_NE(c.section, nullptr) << c.name;
+    int edited = 0;
+    for (int i = 0; i < c.section->GetParamCount() && edited < 6; ++i) {
+      SParamDesc row{};
+      if (!c.section->GetParamDescByIndex(static_cast<unsigned>(i), &row)) continue;
+      if (row.id == -1 || row.ptype < PTYPE_CONT || row.ptype > PTYPE_CONT10 || (row.flags & 3u) ||
+          row.min == row.max)
+        continue;
+      const int now = c.section->GetParamI(row.id);
+      c.section->PutParamI(row.id, now == row.max ? row.min : now + 1);
+      ++edited;
+    }
+    EXPECT_GT(edited, 0) << c.name;
+    sent += static_cast<size_t>(edited);
+  }
+  ASSERT_TRUE(env.loop().RunUntil([&] { return dev.Log().size() >= sent; }, 2000))
+      << dev.Log().size() << " of " << sent;
+  const Bytes image = ImageBody(), memory = MemoryBody(dev.Memory());
+  ASSERT_EQ(image.size(), memory.size());
+  for (size_t i = 0; i < image.size(); ++i)
+    ASSERT_EQ(image[i], memory[i]) << "first difference at byte " << i;
+}
+
 TEST_F(RemoteSynthEditTest, APanelEditReachesTheImageAndTheSectionsSinksOnTheMainThread) {
   SimSynthDevice& dev = Ready();
   ProgramMode();

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "editor/controls/CTabControl.h"
+#include "editor/shell/AboutLayer.h"
 #include "editor/controls/DrawnFileDialog.h"
 #include "editor/controls/DrawnForm.h"
 #include "os/window/HeadlessWindow.h"
@@ -234,8 +235,12 @@ TEST_F(RootLayer, CommandTextsAndArguments) {
   } errs[] = {{0x80000004ul, "Receive All Error!\nTimeOut"},
               {0xC0000002ul, "Receive All Error!\nWrite Protected."},
               {0xC0000004ul, "Receive All Error!\nMode is Wrong"},
-              {0xC0000040ul, "Receive All Error"},
-              {0x80000001ul, "Receive All Error"}};
+              {0xC0000040ul, "Receive All Error\nThe synthesizer refused the request (its status 0x28)."},
+              {0xC0000003ul, "Receive All Error\nThe synthesizer refused the request (its status 0x03)."},
+              {0x80000001ul,
+               "Receive All Error\nThe synthesizer is not connected, or the message could not be sent."},
+              {0x80000003ul, "Receive All Error\nAnother transfer with the synthesizer is running."},
+              {0ul, "Receive All Error\nThe synthesizer is not connected, or the current sound does not allow this."}};
   for (const Err& e : errs) EXPECT_EQ(Root::CommandErrorText("Receive All", e.status), e.text);
 
   Root::RemoteCommand c{};
@@ -513,6 +518,32 @@ TEST_F(RootLayer, AllSoundOffSilencesEveryChannelThenEveryNote) {
   for (int k = 0; k < 128; ++k) EXPECT_EQ(plugin_.gui[k], std::vector<uint8_t>({0x80, uint8_t(k), 0}));
 }
 
+TEST_F(RootLayer, TheLogoOffersAllSoundOffAndTheAbout) {
+  auto aboutShown = [&] {
+    for (int i = 0; i < h_.window().GetLayerCount(); ++i)
+      if (dynamic_cast<AboutLayer*>(h_.window().GetLayerByIndex(i))) return true;
+    return false;
+  };
+  const size_t before = h_.device().ShortMessages().size();
+  os::HeadlessMenuTracker::ScriptCommand(100);
+  ClickControl(Root::kIdLogo);
+  h_.RunFor(50);
+  const auto shown = os::HeadlessMenuTracker::Transcript();
+  ASSERT_EQ(shown.size(), 1u);
+  const auto& menu = shown[0];
+  ASSERT_EQ(menu.items.size(), 2u);
+  EXPECT_EQ(menu.items[0].text, "All Sound Off");
+  EXPECT_EQ(menu.items[1].text, "About Vesk Plug-In Editor");
+  EXPECT_EQ(h_.device().ShortMessages().size() - before, 32u);
+  EXPECT_FALSE(aboutShown());
+
+  os::HeadlessMenuTracker::ScriptCommand(101);
+  ClickControl(Root::kIdLogo);
+  h_.Idle();
+  h_.Idle();
+  EXPECT_TRUE(aboutShown());
+}
+
 TEST_F(RootLayer, VersionAndProductTexts) {
   struct Case {
     const char* in;
@@ -543,6 +574,40 @@ TEST_F(RootLayer, KnobAssignChoiceWithSubTarget) {
   EXPECT_EQ(root_->GetKnobAssignState(), 0);
   h_.RunFor(600);
   EXPECT_EQ(h_.synth()->GetMode(), eMode_ProgEdit);
+}
+
+TEST_F(RootLayer, ProgramSwitchFlashesUntilATimbreIsChosenWhateverTheModelRepeats) {
+  ToMode(eMode_Combi);
+  ASSERT_NE(Rt(), nullptr);
+  for (int i = 0; i < 6; ++i) Rt()->PutParamI(0x8017 + i, i == 1 || i == 3 ? 1 : 0);
+  h_.RunFor(100);
+  h_.Idle();
+  ClickControl(Root::kIdModeSwitch + 1);
+  ASSERT_EQ(root_->GetKnobAssignState(), 1);
+
+  // Five seconds hold two of the model's repeated connection notices.
+  int flashes = 0;
+  int last = Ctl(Root::kIdModeSwitch + 1)->GetIntValue();
+  for (int t = 0; t < 50; ++t) {
+    h_.Idle(100);
+    const int program = Ctl(Root::kIdModeSwitch + 1)->GetIntValue();
+    flashes += program != last ? 1 : 0;
+    last = program;
+    ASSERT_EQ(root_->GetKnobAssignState(), 1) << t;
+    ASSERT_EQ(Ctl(Root::kIdModeSwitch)->GetIntValue(), 0) << t;
+    ASSERT_EQ(Ctl(Root::kIdRTSwitch + 1)->GetIntValue(), program) << t;
+    ASSERT_EQ(Ctl(Root::kIdRTSwitch + 3)->GetIntValue(), program) << t;
+    ASSERT_EQ(Ctl(Root::kIdRTSwitch + 2)->GetIntValue(), 0) << t;
+  }
+  EXPECT_GE(flashes, 8);
+  EXPECT_EQ(h_.synth()->GetMode(), eMode_Combi);
+
+  // The synthesizer leaving performance mode by itself ends the wait.
+  ToMode(eMode_Global);
+  EXPECT_EQ(root_->GetKnobAssignState(), 0);
+  EXPECT_EQ(root_->GetGUIMode(), 2);
+  h_.Idle(600);
+  EXPECT_EQ(Ctl(Root::kIdModeSwitch + 1)->GetIntValue(), 0);
 }
 
 TEST_F(RootLayer, TimbreThreeCopiesOnlyTheTwoByteFields) {
@@ -686,6 +751,7 @@ TEST_F(RootLayer, FileKindsPerSoundModeAndSaveTypeChange) {
   ASSERT_EQ(asked[0].options.fileTypes.size(), 3u);
   EXPECT_EQ(asked[0].options.fileTypes[2], "Program (*.VSKpr)");
   EXPECT_EQ(asked[0].options.saveFileName, "Untitled.VSKapr");
+  EXPECT_EQ(asked[0].options.title, "Save Data File");
   ASSERT_FALSE(asked[0].saveNamesSet.empty());
   EXPECT_EQ(asked[0].saveNamesSet.back(), "Untitled.VSKpr");
 }
@@ -709,8 +775,11 @@ TEST_F(RootLayer, DataFileSavedAndLoadedThroughTheDialogs) {
   os::HeadlessFileDialog::Answer load;
   load.action = os::FileDialog::kActionOpen;
   load.selection = {path};
+  os::HeadlessFileDialog::Reset();
   os::HeadlessFileDialog::Script(load);
   root_->OpenLoadDialog();
+  ASSERT_EQ(os::HeadlessFileDialog::Transcript().size(), 1u);
+  EXPECT_EQ(os::HeadlessFileDialog::Transcript()[0].options.title, "Load Data File");
   h_.RunFor(2000);
   h_.Idle();
   // The question before the stored programs are replaced, and no error.

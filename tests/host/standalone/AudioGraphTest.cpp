@@ -7,6 +7,9 @@
 #include <cstring>
 #include <thread>
 
+#include "host/FailureReporter.h"
+#include "host/NRXAlert.h"
+#include "host/NRXCFObject.h"
 #include "platform/NRXException.h"
 #include "tests/host/standalone/StandaloneFixture.h"
 
@@ -314,6 +317,41 @@ TEST_F(Graph, ANotificationFromAnotherThreadWaitsForASelectionInProgress) {
   EXPECT_TRUE(notified);
   EXPECT_EQ(graph.getCurrentAudioDeviceID(), id2);
   EXPECT_EQ(graph.deviceBufferFrameSize(), 256u);
+}
+
+}  // namespace
+}  // namespace vesk::test
+
+namespace vesk::test {
+namespace {
+
+// A port the MIDI manager did not take is not the current one (so it is
+// not saved as chosen), and the user hears why.
+TEST_F(Graph, APortTheMidiManagerRefusesIsNotRecordedAndIsReported) {
+  NRXCFObject title(HostStringCreate("Vesk Editor"));
+  NRXAlert::SetTitleText(title.get());
+  std::vector<std::string> told;
+  FailureReporter::SetLog([&](const std::string& text) { told.push_back(text); });
+  MidiEntry port;
+  port.enable = 1;
+  port.uniqueID = 77;
+  port.endpoint = 0x1234;
+  graph.AttachMIDISource(1, &port);  // no manager runs in this fixture
+  graph.AttachMIDIClockSource(&port);
+  graph.AttachMIDISource(2, nullptr);  // letting go tells nothing
+  FailureReporter::SetLog({});
+  MidiEntry current;
+  graph.GetCurrentMIDISource(1, current);
+  EXPECT_EQ(current.uniqueID, 0);
+  EXPECT_EQ(current.endpoint, 0u);
+  graph.GetCurrentMIDIClockSource(current);
+  EXPECT_EQ(current.endpoint, 0u);
+  EXPECT_EQ(told, (std::vector<std::string>{
+                      "MIDI input 2 could not be connected. The MIDI manager is not running.",
+                      "The MIDI clock source could not be connected. The MIDI manager is not running."}));
+  EXPECT_EQ(AlertTexts(), (std::vector<std::string>{
+                              "MIDI input 2 could not be connected.\nThe MIDI manager is not running.",
+                              "The MIDI clock source could not be connected.\nThe MIDI manager is not running."}));
 }
 
 }  // namespace

@@ -234,6 +234,48 @@ TEST_F(UnderXvfb, DrawsAndTakesAClickAndAKey) {
 }
 
 
+TEST_F(UnderXvfb, TakingTheFocusUnderThePointerIsNoLossOfIt) {
+  // A menu opens under the pointer while the focus follows the pointer: the
+  // server takes the pointer's focus from the window and gives it the focus
+  // of its own in one go, and the window must not hear a loss in between
+  // (a menu closes when it loses the focus).
+  TestEnvironment env;
+  auto top = os::X11Window::CreateTopLevel(display(), 30, 20, 64, 48, "focus");
+  ASSERT_NE(top, nullptr);
+  top->Show();
+  top->Sync();
+  Sink sink;
+  top->SetSink(&sink);
+  auto settle = [&] {
+    top->Sync();
+    top->Pump();
+    env.loop().RunPending();
+  };
+  Display* other = XOpenDisplay(display());
+  ASSERT_NE(other, nullptr);
+  XWarpPointer(other, None, DefaultRootWindow(other), 0, 0, 0, 0, 50, 40);
+  XSetInputFocus(other, PointerRoot, RevertToPointerRoot, CurrentTime);
+  XSync(other, False);
+  settle();
+  sink.focus.clear();
+
+  ASSERT_TRUE(top->RequestFocus());
+  settle();
+  EXPECT_TRUE(top->HasFocus());
+  EXPECT_EQ(sink.focus, std::vector<bool>{true});
+
+  // Focus given to another window is a loss.
+  const Window elsewhere = XCreateSimpleWindow(other, DefaultRootWindow(other), 200, 200, 10, 10, 0, 0, 0);
+  XMapWindow(other, elsewhere);
+  XSync(other, False);
+  XSetInputFocus(other, elsewhere, RevertToPointerRoot, CurrentTime);
+  XSync(other, False);
+  settle();
+  EXPECT_FALSE(top->HasFocus());
+  EXPECT_EQ(sink.focus, (std::vector<bool>{true, false}));
+  XCloseDisplay(other);
+}
+
 TEST(X11DropTarget, UriListsGiveLocalPaths) {
   const std::string list =
       "# comment\r\nfile:///home/u/My%20Sounds.VSKall\r\nhttp://x/y\r\n"

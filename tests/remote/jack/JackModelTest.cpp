@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "model/ChunkGlobal.h"
+#include "model/ISoundSection.h"
 #include "os/Alert.h"
 #include "os/MainLoop.h"
 #include "os/midi/jack/JackSystem.h"
@@ -28,6 +29,9 @@ namespace {
 
 using Bytes = std::vector<uint8_t>;
 constexpr size_t kBody = SimSynth::kCombiEditOffset + 1332;
+// Oscillator 1's level, bits 0..6 of byte 638 of a program.
+constexpr int kOsc1Volume = 0x107;
+constexpr size_t kOsc1VolumeByte = SimSynth::kProgEditOffset + 638;
 
 Bytes Body(const uint8_t* p) { return Bytes(p, p + kBody); }
 
@@ -115,6 +119,20 @@ class JackModelTest : public ::testing::Test {
   }
 
   Bytes Image() { return Body(model->GetRawChunk().data()); }
+
+  // An edit of the program being edited, as a page makes it.
+  void EditOsc1Volume(int value) {
+    Oskend::ISection* edit = model->GetEditBuffer(3);
+    ASSERT_NE(edit, nullptr);
+    edit->PutParamI(kOsc1Volume, value);
+    ASSERT_EQ(model->GetRawChunk().data()[kOsc1VolumeByte] & 0x7F, value);
+  }
+  // What the synthesizer process kept, once it has ended.
+  int StoredOsc1Volume() {
+    const std::string memory = ReadWholeFile(config.File("memory.bin"));
+    if (memory.size() != SimSynth::kImageSize) return -1;
+    return static_cast<uint8_t>(memory[kOsc1VolumeByte]) & 0x7F;
+  }
 
   TempDir config;
   ScopedEnv configHome{"XDG_CONFIG_HOME", config.path()};
@@ -205,6 +223,51 @@ TEST_F(JackModelTest, ASynthesizerKilledMidTransferFailsTheTransferAndLeavesTheI
   EXPECT_TRUE(synth->WaitKilled(2000));
   EXPECT_TRUE(Image() == before) << Differences(Image(), before);
   loop.RunPending();
+}
+
+// An edit travels to the instrument's memory in another process: a model
+// that starts afresh and receives everything finds it there.
+TEST_F(JackModelTest, AnEditArrivesInTheInstrumentsMemory) {
+  auto synth = Synth();
+  NewModel();
+  ASSERT_TRUE(model->Connect(false, false));
+  const int before = model->GetRawChunk().data()[kOsc1VolumeByte] & 0x7F;
+  const int value = before == 41 ? 42 : 41;
+  EditOsc1Volume(value);
+  loop.RunPending();
+  model->Disconnect();
+
+  NewModel();
+  ASSERT_TRUE(model->Connect(false, false));
+  int step = 0;
+  ASSERT_GE(model->HandleReceiveAll("Receiving...", &step, false), 0);
+  EXPECT_EQ(model->GetRawChunk().data()[kOsc1VolumeByte] & 0x7F, value);
+  model.reset();
+  ASSERT_TRUE(synth->Stop());
+  EXPECT_EQ(StoredOsc1Volume(), value);
+}
+
+// The synthesizer's process ends and starts again: the link notices, waits,
+// and takes up the new process's ports by their names, so that an edit made
+// afterwards arrives without a restart of the editor.
+TEST_F(JackModelTest, AfterTheSynthesizerRestartsAnEditArrives) {
+  auto synth = Synth();
+  NewModel();
+  ASSERT_TRUE(model->Connect(false, false));
+  ASSERT_TRUE(synth->Stop());
+  EXPECT_TRUE(loop.RunUntil([&] { return !model->GetConnected(); }, 10000))
+      << "the lost synthesizer was not noticed";
+
+  synth = Synth();
+  ASSERT_TRUE(loop.RunUntil([&] { return model->GetConnected(); }, 15000))
+      << "the synthesizer that came back was not taken up";
+  EXPECT_EQ(Keys(), std::make_pair(client + ":out", client + ":in"));
+  EditOsc1Volume(99);
+  loop.RunFor(200);
+  model.reset();
+  ASSERT_TRUE(synth->Stop());
+  EXPECT_EQ(StoredOsc1Volume(), 99);
+  EXPECT_TRUE(os::HeadlessAlert::Transcript().empty());
 }
 
 }  // namespace

@@ -30,6 +30,9 @@ class PageHarness::Editor : public CHfcVstEditor {
  public:
   Editor() : CHfcVstEditor(nullptr) {
     m_rcEditor = {0, 0, kWidth, kHeight};
+    // The editor window takes the size of the panel's picture.
+    if (ResourceManager* images = ResourceManager::GetInstance())
+      if (CHfcBmp* base = images->LoadImage("Background_Base")) m_rcEditor = {0, 0, base->GetWidth(), base->GetHeight()};
     m_bUseIdleTimer = false;
   }
   ~Editor() override {

@@ -209,13 +209,21 @@ TEST_F(EffectEditLayerTest, InsertAndMasterPagesRebuildTheirSlotsOnTypeChanges) 
   EXPECT_TRUE(ifx.GetEffectPage()->IsRebuildPending());
   h.Idle();
   EXPECT_FALSE(ifx.GetEffectPage()->IsRebuildPending());
-  // On a track without insert effect the plate stands in for the box.
+  // On a track without insert effect the plate stands in for the box and
+  // says so.
+  ASSERT_NE(ifx.GetNoEffectText(), nullptr);
+  EXPECT_EQ(ifx.GetNoEffectText()->GetText(), "Insert effect not available");
+  EXPECT_FALSE(ifx.GetNoEffectText()->IsVisible());
   h.model().SetActiveTrack(3);
   ifx.UpdateIfxControl();
   EXPECT_FALSE(ifx.GetControlById(0x200)->IsVisible());
+  EXPECT_TRUE(ifx.GetNoEffectText()->IsVisible());
+  h.Idle();
+  h.RenderWindow("program_ifx_not_available");
   h.model().SetActiveTrack(0);
   ifx.UpdateIfxControl();
   EXPECT_TRUE(ifx.GetControlById(0x200)->IsVisible());
+  EXPECT_FALSE(ifx.GetNoEffectText()->IsVisible());
   h.DestroyPage(ifx);
 
   ProgMasterFXLayer mfx(h.synth());
