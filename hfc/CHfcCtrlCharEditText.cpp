@@ -272,6 +272,7 @@ bool CHfcCtrlCharEditText::OnMouseLButtonUpEx(CHfcMouse*, int x, int y, int mods
 
 bool CHfcCtrlCharEditText::OnMouseLButtonDoubleClickEx(CHfcMouse* m, int x, int y, int mods) {
   if (m_pListener && m_pListener->OnHfcCtrlMouseLButtonDoubleClick(this, x, y, mods)) return true;
+  if (m_bDoubleClickIgnored) return true;
   if (m_bDoubleClickEdits) {
     EnterEdit(m_pText);
     SetSelectionAll();

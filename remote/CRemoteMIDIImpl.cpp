@@ -365,11 +365,11 @@ void CRemoteMIDIImpl::OnReinitialized() { bankMsb_ = bankLsb_ = kNoBankSelect; }
 eMode CRemoteMIDIImpl::GetMode() { return static_cast<eMode>(mode_.load()); }
 
 uint16_t CRemoteMIDIImpl::GetBnkPgmPair() {
-  // The synthesizer reports program mode as program edit: both program modes
-  // share the program pair, as both combination modes share theirs.
+  // The synthesizer reports program mode as program edit, and a sound is
+  // chosen there without leaving it: both program modes share the program
+  // pair. The combination shown without a dump keeps none.
   switch (mode_.load()) {
-    case 0:
-    case 1: return pairCombi_;
+    case 0: return pairCombi_;
     case 2:
     case 3: return pairProg_;
     case 4: return pairMulti_;
@@ -433,7 +433,7 @@ int CRemoteMIDIImpl::SendProgramChange(eBankID bank, int program) {
     for (const S::ShortMsg& m : msgs)
       if (int r = out_->SendShort(now, m.bytes, m.len)) return r;
   }
-  if (mode == 0 || mode == 1) pairCombi_ = Pair(bank, program);
+  if (mode == 0) pairCombi_ = Pair(bank, program);
   if (mode == 2 || mode == 3) pairProg_ = Pair(bank, program);
   if (mode == 4) pairMulti_ = Pair(0, program);
   return 0;
@@ -581,7 +581,7 @@ void CRemoteMIDIImpl::OnMIDIShort(IMIDIIn* port, long long, const void* data, un
       const int program = d[1] & 0x7F;
       int bank = 0;
       if (S::ReceivedProgramBank(mode, bankMsb_, bankLsb_, &bank)) {
-        if (mode == 0 || mode == 1) pairCombi_ = Pair(bank, program);
+        if (mode == 0) pairCombi_ = Pair(bank, program);
         if (mode == 2 || mode == 3) pairProg_ = Pair(bank, program);
         if (cb) cb->OnRcvProgramChange(this, static_cast<eBankID>(bank), program);
       }

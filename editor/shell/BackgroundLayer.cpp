@@ -170,7 +170,10 @@ void BackgroundLayer::OnIdle(unsigned long now) {
     m_bModeChanged = false;
     OnModeChanged();
   }
-  m_bBrowsersDirty = false;
+  if (m_bBrowsersDirty) {
+    m_bBrowsersDirty = false;
+    if (m_pBrowsers) m_pBrowsers->UpdateAllBrowsers();
+  }
   if (m_pSubLayer) {
     auto* modal = dynamic_cast<ModalLayer*>(m_pSubLayer);
     if (modal && modal->IsDone()) {

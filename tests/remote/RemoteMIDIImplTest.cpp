@@ -456,6 +456,14 @@ TEST_F(RemoteMIDIImplTest, ProgramChangeFollowsTheMode) {
   EXPECT_EQ(link->GetBnkPgmPair(), 0x6403);
   EXPECT_EQ(link->SendProgramChange(Oskend::eBankID_B, 5), 0);
   EXPECT_EQ(link->GetBnkPgmPair(), 0x0501);
+  // The combination shown without a dump keeps no pair, and a change made
+  // there leaves the combination pair as it was.
+  ASSERT_EQ(link->SendModeChange(eMode_CombiNoDump), 0);
+  EXPECT_EQ(link->GetBnkPgmPair(), 0);
+  EXPECT_EQ(link->SendProgramChange(Oskend::eBankID_A, 3), 0);
+  EXPECT_EQ(link->GetBnkPgmPair(), 0);
+  ASSERT_EQ(link->SendModeChange(eMode_Combi), 0);
+  EXPECT_EQ(link->GetBnkPgmPair(), 0x1100);
 }
 
 TEST_F(RemoteMIDIImplTest, SendersRefuseWhatTheyCannotSend) {

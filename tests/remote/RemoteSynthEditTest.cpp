@@ -278,6 +278,32 @@ TEST_F(RemoteSynthEditTest, AKeptAuditionReportsTheSoundChosen) {
   EXPECT_EQ(Image()[L::kCurProg + 1], chosen.number);
 }
 
+TEST_F(RemoteSynthEditTest, ASoundChosenInProgramModeStaysWithoutLeavingTheMode) {
+  SimSynthDevice& dev = Ready();
+  ProgramMode();
+  dev.With([](SimSynth& s) { s.ClearLog(); });
+  const SSoundIndex chosen{2, 9};
+  const SSoundIndex got = model->PutCurSound(chosen);
+  env.loop().RunFor(500);
+  EXPECT_EQ(got.bank, chosen.bank);
+  EXPECT_EQ(got.number, chosen.number);
+  EXPECT_EQ(model->GetCurSound(true).bank, chosen.bank);
+  EXPECT_EQ(model->GetCurSound(true).number, chosen.number);
+  const size_t stored = L::kProgBanks + (chosen.bank * 128 + chosen.number) * L::kProgSize;
+  EXPECT_EQ(std::memcmp(ProgEdit().data(), Image() + stored, L::kProgSize), 0);
+  // Leaving and re-entering program mode would load the combination's timbre.
+  int programChanges = 0;
+  for (const auto& e : dev.Log()) {
+    EXPECT_NE(e.kind, SimSynthEvent::kModeChange);
+    if (e.kind == SimSynthEvent::kProgramChange) ++programChanges;
+  }
+  EXPECT_EQ(programChanges, 1);
+  dev.With([&](SimSynth& s) {
+    EXPECT_EQ(s.CurrentBank(), chosen.bank);
+    EXPECT_EQ(s.CurrentProgram(), chosen.number);
+  });
+}
+
 TEST_F(RemoteSynthEditTest, TempoIsTheSoundsOwn) {
   Ready();
   uint8_t* img = Image();

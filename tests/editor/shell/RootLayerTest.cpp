@@ -17,10 +17,12 @@
 #include "editor/controls/DrawnForm.h"
 #include "os/window/HeadlessWindow.h"
 #include "editor/shell/CTabPageLayer.h"
+#include "editor/shell/IModalBrowsers.h"
 #include "editor/shell/IPlugInHost.h"
 #include "editor/shell/OskendBackgroundLayer.h"
 #include "editor/shell/XESynthUtils.h"
 #include "hfc/CHfcControl.h"
+#include "hfc/CHfcCtrlKeyboard.h"
 #include "hfc/CHfcVstEditor.h"
 #include <functional>
 #include <set>
@@ -70,6 +72,28 @@ class Listener : public CTabPageLayer, public IMIDIReceiver {
   explicit Listener(Oskend::IRemoteSynth* synth) : CTabPageLayer(synth, "Listener") {}
   void OnMidiIn(uint8_t s, uint8_t d1, uint8_t d2) override { heard.push_back({s, d1, d2}); }
   std::vector<std::vector<uint8_t>> heard;
+};
+
+// Counts how often the root layer brings the sound browsers up to date.
+class CountingBrowsers : public IModalBrowsers {
+ public:
+  bool OpenBlueBrowser(int) override { return false; }
+  bool OpenRedBrowser(int, eMode, int) override { return false; }
+  bool OpenParamBrowser(int, eMode, int) override { return false; }
+  bool OpenWriteBrowser() override { return false; }
+  bool OpenRenameBrowser(int, int) override { return false; }
+  bool OpenCopyOSCBrowser() override { return false; }
+  bool OpenCopyLFOBrowser() override { return false; }
+  bool OpenCopyEGBrowser() override { return false; }
+  bool OpenCopyIFXBrowser() override { return false; }
+  bool OpenCopyMFXBrowser() override { return false; }
+  bool OpenCopyScaleBrowser() override { return false; }
+  void CloseModalBrowser() override {}
+  bool IsOpen() const override { return false; }
+  ModalLayer* GetModalLayer() const override { return nullptr; }
+  void OnIdle() override {}
+  void UpdateAllBrowsers() override { ++updates; }
+  int updates = 0;
 };
 
 class RootLayer : public ::testing::Test {
@@ -428,15 +452,33 @@ TEST_F(RootLayer, IncomingMidiMovesWheelsAndKeys) {
     root_->OnMidiIn(c.s, c.d1, c.d2);
     EXPECT_EQ(c.wheel->GetIntValue(), c.value) << int(c.s) << " " << int(c.d1) << " " << int(c.d2);
   }
+  // Notes light and clear the keys of the panel's keyboard.
+  auto* keyboard = dynamic_cast<CHfcCtrlKeyboard*>(Ctl(Root::kIdKeyboard));
+  ASSERT_NE(keyboard, nullptr);
+  auto lit = [&] {
+    int n = 0;
+    for (int i = 0; i < 1024; ++i) n += (keyboard->GetSegmentState(i) & 7) != 0;
+    return n;
+  };
+  EXPECT_EQ(lit(), 0);
   // A note-on reaches the registered pages; a note-on of velocity 0 does not.
   Listener listener(h_.synth());
   root_->RegistLayerAsMIDIReceiver(&listener, false);
   root_->RegistLayerAsMIDIReceiver(&listener, false);
   root_->OnMidiIn(0x92, 60, 100);
+  const int one = lit();
+  EXPECT_GT(one, 0);
+  root_->OnMidiIn(0x92, 64, 100);
+  EXPECT_GT(lit(), one);
+  root_->OnMidiIn(0x82, 64, 0);
+  EXPECT_EQ(lit(), one);
   root_->OnMidiIn(0x92, 60, 0);
-  root_->OnMidiIn(0x92, 10, 100);  // below the keyboard: still heard
-  ASSERT_EQ(listener.heard.size(), 2u);
-  EXPECT_EQ(listener.heard[1], std::vector<uint8_t>({0x92, 10, 100}));
+  EXPECT_EQ(lit(), 0);
+  root_->OnMidiIn(0x92, 10, 100);  // below the keyboard: still heard, nothing lit
+  EXPECT_EQ(lit(), 0);
+  ASSERT_EQ(listener.heard.size(), 3u);
+  EXPECT_EQ(listener.heard[0], std::vector<uint8_t>({0x92, 60, 100}));
+  EXPECT_EQ(listener.heard[2], std::vector<uint8_t>({0x92, 10, 100}));
 }
 
 TEST_F(RootLayer, WheelsSendBendAndModulation) {
@@ -890,6 +932,32 @@ TEST_F(RootLayer, CommandsRunOnePerTickInOrder) {
   XECommand untouched{5, 6, 7, 8};
   EXPECT_FALSE(root_->PeekCommand(untouched));
   EXPECT_EQ(untouched.a3, 8);
+}
+
+// The effect-type switch's pause ends on an idle tick; the tick after it
+// refreshes the sound browsers, once.
+TEST_F(RootLayer, TheEffectSwitchPauseEndsWithOneBrowserRefresh) {
+  CountingBrowsers* browsers = nullptr;
+  IModalBrowsers::SetFactory([&](BackgroundLayer&) {
+    auto b = std::make_unique<CountingBrowsers>();
+    browsers = b.get();
+    return b;
+  });
+  struct Unset {
+    ~Unset() { IModalBrowsers::SetFactory({}); }
+  } unset;
+  ASSERT_NE(root_->GetModalBrowsers(), nullptr);
+  ASSERT_NE(browsers, nullptr);
+  os::HeadlessMenuTracker::ScriptNone();
+  root_->OnHfcCtrlMouseLButtonDown(Ctl(Root::kIdFx1Type), 0, 0, 0);
+  h_.Idle(50);
+  EXPECT_EQ(browsers->updates, 0);
+  h_.Idle(60);
+  h_.Idle();
+  EXPECT_EQ(browsers->updates, 1);
+  h_.Idle(200);
+  h_.Idle();
+  EXPECT_EQ(browsers->updates, 1);
 }
 
 TEST_F(RootLayer, RenderFrontPanelInEachMode) {

@@ -4,7 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <chrono>
 #include <cstring>
+#include <functional>
 #include <thread>
 
 #include "host/FailureReporter.h"
@@ -22,6 +24,7 @@ class RecordingOwner : public AudioGraph::Owner {
   int recoveries = 0;
   std::vector<uint32_t> fallbacks;
   std::function<void()> onRecover;
+  std::function<void()> onFallback;
   void ShowErrorAlert(const std::string& key, const std::string& detail) override {
     errors.push_back(detail.empty() ? key : key + "\n" + detail);
   }
@@ -32,6 +35,7 @@ class RecordingOwner : public AudioGraph::Owner {
   void SetFrameSizeControlByFrameSizeValue(AudioDeviceID, const AudioStreamBasicDescription&,
                                            uint32_t frames) override {
     fallbacks.push_back(frames);
+    if (onFallback) onFallback();
   }
 };
 
@@ -289,34 +293,46 @@ TEST_F(Graph, DeviceNotificationsRebuildOnlyOnARealChangeAndNeverForAReleasedDev
   EXPECT_EQ(audio.DeviceListenerCount(id), 0);
 }
 
+// A notification for the device being selected, arriving from another
+// thread while the selection is half done (the device chosen, its format
+// not yet taken), waits for the selection to finish; it then finds nothing
+// changed. Run in the middle, it would see the format unset and restart the
+// graph for a format change that never happened.
 TEST_F(Graph, ANotificationFromAnotherThreadWaitsForASelectionInProgress) {
-  const auto id = Select(StereoDevice(), 0, 256);
-  std::atomic<bool> selecting{false}, notified{false};
+  Select(StereoDevice(), 0, 256);
   NullAudioSystem::DeviceDesc second = StereoDevice("Second");
+  second.refuseBufferSizes = true;  // the selection reports its fallback midway
+  second.bufferFrames = 333;
   const auto id2 = audio.AddDevice(second);
   getAllDevices();
-  audio.Device(id).bufferFrames = 128;
+  GetIdleTaskQueue().RunTick([](int) {});
+  std::atomic<bool> started{false}, notified{false};
+  bool notifiedMidway = true;
   std::thread notifier;
-  owner.onRecover = nullptr;
-  // The selection of the second device takes the lock; the first device's
-  // notification, arriving meanwhile, runs after it and finds its device
-  // gone.
-  {
-    const AudioStreamBasicDescription f = second.streams[0].current;
-    bool c = false, d = false;
+  owner.onFallback = [&] {
     notifier = std::thread([&] {
-      while (!selecting) std::this_thread::yield();
-      AudioGraph::DeviceNotificationProc(id, os::audio::kPropertyBufferSize, &graph);
+      started = true;
+      AudioGraph::DeviceNotificationProc(id2, os::audio::kPropertyBufferSize, &graph);
       notified = true;
     });
-    selecting = true;
-    graph.graphSetOutputDeviceAndStream(id2, false, &f, 256, -1, 0, false, 0, true, c, d);
-    EXPECT_TRUE(d);
-    notifier.join();
-  }
+    while (!started) std::this_thread::yield();
+    // Give a notification that did not wait the time to finish; one that
+    // waits cannot, however long this lasts.
+    const auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(100);
+    while (!notified && std::chrono::steady_clock::now() < until) std::this_thread::yield();
+    notifiedMidway = notified;
+  };
+  const AudioStreamBasicDescription f = second.streams[0].current;
+  bool c = true, d = false;
+  graph.graphSetOutputDeviceAndStream(id2, false, &f, 256, -1, 0, false, 0, true, c, d);
+  ASSERT_TRUE(notifier.joinable());
+  notifier.join();
+  EXPECT_TRUE(d);
+  EXPECT_FALSE(notifiedMidway);
   EXPECT_TRUE(notified);
   EXPECT_EQ(graph.getCurrentAudioDeviceID(), id2);
-  EXPECT_EQ(graph.deviceBufferFrameSize(), 256u);
+  EXPECT_EQ(graph.deviceBufferFrameSize(), 333u);
+  EXPECT_TRUE(GetIdleTaskQueue().Pending().empty());
 }
 
 }  // namespace
