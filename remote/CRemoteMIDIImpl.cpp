@@ -26,6 +26,10 @@ constexpr unsigned kStorePauseMs = 100;
 constexpr unsigned kReceiveLeadMs = 5;
 constexpr uint16_t kNoPair = 0xFFFF;
 constexpr uint8_t kNoBankSelect = 255;
+// How long a short message may wait for room in a full output queue. The
+// queue holds what falls due within a host block or two; what is not due
+// within this time will not make room in it.
+constexpr unsigned kRoomWaitMs = 1000;
 
 enum ConnectForm { kByScan, kByDisplayName, kByNames };
 
@@ -421,7 +425,16 @@ void CRemoteMIDIImpl::Fake_FullOption() {
 
 int CRemoteMIDIImpl::SendShortMsg(long long timeUs, const void* data, unsigned len) {
   if (!connected_ || !out_) return kRemoteFailed;
-  return out_->SendShort(timeUs, data, len);
+  return QueueShort(timeUs, data, len);
+}
+
+int CRemoteMIDIImpl::QueueShort(long long timeUs, const void* data, unsigned len) {
+  const int r = out_->SendShortWaiting(timeUs, data, len, kRoomWaitMs);
+  // The callers (host and editor MIDI) have nobody to tell: the lost
+  // message is at least on record.
+  if (r == kRemoteQueueFull)
+    std::fprintf(stderr, "vesk: the MIDI output to the synthesizer stayed full; a message was not sent\n");
+  return r;
 }
 
 int CRemoteMIDIImpl::SendProgramChange(eBankID bank, int program) {
@@ -431,7 +444,7 @@ int CRemoteMIDIImpl::SendProgramChange(eBankID bank, int program) {
   if (connected_ && out_) {
     const long long now = static_cast<long long>(os::NowUs() / 1000 * 1000);
     for (const S::ShortMsg& m : msgs)
-      if (int r = out_->SendShort(now, m.bytes, m.len)) return r;
+      if (int r = QueueShort(now, m.bytes, m.len)) return r;
   }
   if (mode == 0) pairCombi_ = Pair(bank, program);
   if (mode == 2 || mode == 3) pairProg_ = Pair(bank, program);

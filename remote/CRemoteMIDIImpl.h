@@ -139,6 +139,9 @@ class CRemoteMIDIImpl : public IRemoteMIDI,
   // A session without the connected test (the identity check runs before).
   int RunSession(const SXRequest& request);
   void OnRcvSysEx(bool complete);
+  // Queues a short message on the open output, waiting for room in a full
+  // queue (kRemoteQueueFull, on record, when none comes in time).
+  int QueueShort(long long timeUs, const void* data, unsigned len);
   void SleepMs(unsigned ms);
   bool ForeignPort();
   uint8_t Ch() const { return channel_.load(); }
