@@ -46,14 +46,20 @@ DrawnForm::~DrawnForm() {
 }
 
 bool DrawnForm::Open(const WindowPlacement& placement) {
-  Close();
+  CloseWindow();
+  // A form is modal: the windows that were there take no input until it
+  // closes. A menu's levels are in the run their tracker holds.
+  if (!placement.popup && !mModal) mModal = std::make_unique<os::Window::ModalInput>();
   WindowMaker maker;
   {
     std::lock_guard<std::mutex> g(g_makerMutex);
     maker = g_maker;
   }
   mWindow = maker ? maker(placement) : MakeX11(placement);
-  if (!mWindow) return false;
+  if (!mWindow) {
+    mModal.reset();
+    return false;
+  }
   mContext = std::make_unique<CHfcOffscreenContext>(placement.width, placement.height);
   mWindow->SetSink(this);
   Redraw();
@@ -65,6 +71,11 @@ bool DrawnForm::Open(const WindowPlacement& placement) {
 }
 
 void DrawnForm::Close() {
+  CloseWindow();
+  mModal.reset();
+}
+
+void DrawnForm::CloseWindow() {
   if (!mWindow) return;
   mWindow->SetSink(nullptr);
   mWindow->Hide();

@@ -528,7 +528,7 @@ void OskendBackgroundLayer::OnGUIModeChanged(int mode) {
 
 void OskendBackgroundLayer::OnModeChanged() {
   Lock lock(m_guiModeLock);
-  if (m_pModalBrowser) m_pModalBrowser->SetDone(true);
+  CloseModalOnModeChange();
   const int m = m_pRemoteSynth ? m_pRemoteSynth->GetMode() : eMode_None;
   int strip = 0;
   int page = -1;

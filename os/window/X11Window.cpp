@@ -92,6 +92,8 @@ struct X11Window::Impl {
   std::unique_ptr<X11DropTarget> dropTarget;
   // The server destroyed the window (its parent went).
   bool destroyed = false;
+  // The input-only child that covers the window while it is held off.
+  ::Window shield = 0;
 
   ~Impl() {
     if (!display) return;
@@ -270,6 +272,23 @@ bool X11Window::SetCollapsed(bool collapsed) {
                               : (XMapWindow(d, impl_->window), true);
   XFlush(d);
   return sent;
+}
+
+void X11Window::ApplyInputShield(bool on) {
+  Display* d = impl_->display;
+  if (impl_->destroyed) return;
+  if (on) {
+    if (!impl_->shield) {
+      // As large as X allows, so that it covers the window at any size.
+      XSetWindowAttributes attrs{};
+      impl_->shield = XCreateWindow(d, impl_->window, 0, 0, 32767, 32767, 0, 0, InputOnly,
+                                    CopyFromParent, 0, &attrs);
+    }
+    if (impl_->shield) XMapRaised(d, impl_->shield);
+  } else if (impl_->shield) {
+    XUnmapWindow(d, impl_->shield);
+  }
+  XFlush(d);
 }
 
 void X11Window::ApplyTitle() {

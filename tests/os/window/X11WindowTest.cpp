@@ -446,4 +446,42 @@ TEST_F(UnderXvfb, ReadingAWindowThatReachesBeyondTheScreenIsRefused) {
   EXPECT_TRUE(env.loop().RunUntil([&] { return top->ReadPixels(&pixels); }, 2000));
 }
 
+// While a modal run goes on, a window that was there keeps the pointer away
+// from the windows embedded in it (a plug-in's editor in the host's window):
+// the point over the embedded window belongs to an input-only cover.
+TEST_F(UnderXvfb, AModalRunCoversTheWindowsEmbeddedInAWindowItHoldsOff) {
+  TestEnvironment env;
+  auto top = os::X11Window::CreateTopLevel(display(), 20, 20, 80, 60, "host");
+  ASSERT_NE(top, nullptr);
+  auto embedded = os::X11Window::CreateChild(display(), top->NativeId(), 10, 10, 40, 30);
+  ASSERT_NE(embedded, nullptr);
+  top->Show();
+  embedded->Show();
+  top->Sync();
+  embedded->Sync();
+  Display* other = XOpenDisplay(display());
+  ASSERT_NE(other, nullptr);
+  auto under = [&](int x, int y) {
+    int cx = 0, cy = 0;
+    Window child = 0;
+    const Window w = static_cast<Window>(top->NativeId());
+    XTranslateCoordinates(other, w, w, x, y, &cx, &cy, &child);
+    return child;
+  };
+  const Window embeddedId = static_cast<Window>(embedded->NativeId());
+  EXPECT_EQ(under(20, 20), embeddedId);
+  {
+    os::Window::ModalInput run;
+    top->Sync();
+    const Window cover = under(20, 20);
+    EXPECT_NE(cover, embeddedId);
+    EXPECT_NE(cover, 0u);
+    EXPECT_EQ(under(70, 50), cover);  // the whole window
+  }
+  top->Sync();
+  EXPECT_EQ(under(20, 20), embeddedId);
+  EXPECT_EQ(under(70, 50), 0u);
+  XCloseDisplay(other);
+}
+
 }  // namespace

@@ -50,7 +50,10 @@ class PageHarness::Editor : public CHfcVstEditor {
     for (int i = 0; i < GetLayerCount(); ++i)
       if (auto* layer = dynamic_cast<XELayerBase*>(GetLayerByIndex(i)))
         if (layer->IsVisible()) layers.push_back(layer);
-    for (XELayerBase* layer : layers) layer->Idle(elapsed);
+    // A tick may close layers (the About box goes at once): as the editor
+    // does, only those still in the window are idled.
+    for (XELayerBase* layer : layers)
+      if (GetLayerIndex(layer) >= 0) layer->Idle(elapsed);
   }
   os::HeadlessWindow* headless() { return static_cast<os::HeadlessWindow*>(GetPlatformWindow()); }
 
@@ -174,6 +177,12 @@ void PageHarness::Type(const std::string& text, bool thenReturn) {
     editor_->headless()->InjectKey(os::KeyEvent::Kind::kDown, 0xFF0D);  // Return
     env_.loop().RunPending();
   }
+}
+
+void PageHarness::Key(uint32_t keysym) {
+  editor_->headless()->InjectKey(os::KeyEvent::Kind::kDown, keysym);
+  editor_->headless()->InjectKey(os::KeyEvent::Kind::kUp, keysym);
+  env_.loop().RunPending();
 }
 
 uint32_t PageHarness::WindowPixel(int x, int y) {

@@ -79,6 +79,8 @@ class PageHarness {
   void Drag(int x, int y);
   // Characters typed into the control with key focus, then Return.
   void Type(const std::string& text, bool thenReturn = true);
+  // One key (an X key symbol such as XK_Escape) pressed and let go.
+  void Key(uint32_t keysym);
 
   // The composed window; a pixel of it.
   uint32_t WindowPixel(int x, int y);
