@@ -196,7 +196,16 @@ int main(int argc, char** argv) {
   dev->SetReceiver([&](const uint8_t* d, size_t n) { instrument.OnBytes(d, n); });
   std::printf("ready %s %s\n", dev->SourceKey().c_str(), dev->DestinationKey().c_str());
   std::fflush(stdout);
-  while (!g_term.load()) std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  uint64_t dropped = 0;
+  while (!g_term.load()) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    // What the editor sent and never reached the instrument is said aloud.
+    if (const uint64_t now = dev->Dropped(); now != dropped) {
+      std::fprintf(stderr, "vesk_jack_simsynth: %llu events lost, the input ring was full\n",
+                   static_cast<unsigned long long>(now - dropped));
+      dropped = now;
+    }
+  }
   dev->SetReceiver(nullptr);
   instrument.WriteMemory();
   dev.reset();
