@@ -192,7 +192,10 @@ bool CRemoteMIDIImpl::TryPair(std::unique_ptr<IMIDIIn>& in, const MIDIDevKey& in
                               const MIDIDevKey& outKey, unsigned attempt) {
   auto out = std::make_unique<CMIDIOut>();
   if (!out->Open(&outKey, 0, 0, kOutputQueueEvents)) return false;
-  out_ = std::move(out);
+  {
+    std::lock_guard<std::mutex> g(shortOut_);
+    out_ = std::move(out);
+  }
   UIProgress(1, attempt, PairText(outKey, inKey).c_str());
   UIWait(kPairWaitMs);
   inPort_ = in.get();
@@ -204,8 +207,7 @@ bool CRemoteMIDIImpl::TryPair(std::unique_ptr<IMIDIIn>& in, const MIDIDevKey& in
     return true;
   }
   inPort_ = nullptr;
-  out_->Close();
-  out_.reset();
+  DropOutput();
   return false;
 }
 
@@ -313,10 +315,7 @@ void CRemoteMIDIImpl::Disconnect() {
     in_->Close();
     in_.reset();
   }
-  if (out_) {
-    out_->Close();
-    out_.reset();
-  }
+  DropOutput();
 
   connected_ = false;
   rcv_.End();
@@ -424,8 +423,18 @@ void CRemoteMIDIImpl::Fake_FullOption() {
 // ---------------------------------------------------------------- senders
 
 int CRemoteMIDIImpl::SendShortMsg(long long timeUs, const void* data, unsigned len) {
+  std::lock_guard<std::mutex> g(shortOut_);
   if (!connected_ || !out_) return kRemoteFailed;
   return QueueShort(timeUs, data, len);
+}
+
+void CRemoteMIDIImpl::DropOutput() {
+  if (!out_) return;
+  // Closing first lets a sender that waits for room go; it then holds the
+  // lock no longer.
+  out_->Close();
+  std::lock_guard<std::mutex> g(shortOut_);
+  out_.reset();
 }
 
 int CRemoteMIDIImpl::QueueShort(long long timeUs, const void* data, unsigned len) {
