@@ -208,16 +208,7 @@ int CRemoteSynthImpl::ConnectSteps(bool standalone, bool recall) {
 }
 
 void CRemoteSynthImpl::ReportFailure(const char* title, int status) {
-  std::string text = title;
-  if (status == kRemoteTimeout)
-    text += " Error!\nTimeOut";
-  else if (status == kSynthStatus1)
-    text += " Error!\nWrite Protected.";
-  else if (status == kSynthStatus3)
-    text += " Error!\nMode is Wrong";
-  else
-    text += " Error";
-  AskWithoutProgress(text.c_str(), 0, 4);
+  AskWithoutProgress(RemoteFailureText(title, status).c_str(), 0, 4);
 }
 
 void CRemoteSynthImpl::Disconnect() {

@@ -124,20 +124,10 @@ void OskendBackgroundLayer::OnUtilityItem(int id, const std::string& title) {
 
 std::string OskendBackgroundLayer::CommandErrorText(const std::string& title,
                                                     unsigned long status) {
-  switch (status) {
-    case 0x80000004ul:
-      return title + " Error!\nTimeOut";
-    case 0xC0000002ul:
-      return title + " Error!\nWrite Protected.";
-    case 0xC0000004ul:
-      return title + " Error!\nMode is Wrong";
-    default:
-      // The bare title says nothing about why: the reason follows. A
-      // command that failed before it reached the link leaves no status.
-      return title + " Error\n" +
-             (status ? Oskend::RemoteStatusReason(static_cast<int>(status))
-                     : "The synthesizer is not connected, or the current sound does not allow this.");
-  }
+  // A command that failed before it reached the link leaves no status.
+  if (status == 0)
+    return title + " Error\nThe synthesizer is not connected, or the current sound does not allow this.";
+  return Oskend::RemoteFailureText(title, static_cast<int>(status));
 }
 
 bool OskendBackgroundLayer::CommandFor(int id, int mode, int bank, int number,
