@@ -272,6 +272,7 @@ bool CHfcCtrlCharEditText::OnMouseLButtonUpEx(CHfcMouse*, int x, int y, int mods
 
 bool CHfcCtrlCharEditText::OnMouseLButtonDoubleClickEx(CHfcMouse* m, int x, int y, int mods) {
   if (m_pListener && m_pListener->OnHfcCtrlMouseLButtonDoubleClick(this, x, y, mods)) return true;
+  if (m_bDoubleClickIgnored) return true;
   if (m_bDoubleClickEdits) {
     EnterEdit(m_pText);
     SetSelectionAll();
@@ -428,7 +429,8 @@ void CHfcCtrlCharEditText::Draw(CHfcDrawContext* dc) {
       const auto alpha = static_cast<uint32_t>(static_cast<float>(colour >> 24) * m_fDisabledAlpha);
       colour = (colour & 0x00FFFFFFu) | (std::min<uint32_t>(alpha, 255u) << 24);
     }
-    dc->DrawBmpTextProportional(x, top, m_pText, GetWidth(), m_pPropFont, colour, false);
+    x = std::max(x, left);
+    dc->DrawBmpTextInBox(x, top, m_pText, m_rcFrame.right - x, m_pPropFont, colour);
   } else if (m_pText && m_pFontBmp) {
     const int cellHeight = std::min(GetHeight(), m_iCharHeight);
     for (int r = 0; r < m_iRows; ++r) {

@@ -104,6 +104,8 @@ class CHfcCtrlCharEditText : public CHfcControl, public CHfcEditTextEngineListen
   CHfcEditTextEngine* GetEngine() { return m_pEngine; }
   void SetFocusOnClick(bool take) { m_bFocusOnClick = take; }
   void SetDoubleClickEdits(bool edits) { m_bDoubleClickEdits = edits; }
+  // A field shown for reading only: a double click neither edits nor drags.
+  void SetDoubleClickIgnored(bool ignored) { m_bDoubleClickIgnored = ignored; }
   void SetLostFocusCancels(bool cancels) { m_bLostFocusCancels = cancels; }
   int GetColumns() const { return m_iColumns; }
   int GetStep() const { return m_iStep; }
@@ -153,6 +155,7 @@ class CHfcCtrlCharEditText : public CHfcControl, public CHfcEditTextEngineListen
   bool m_bEditing = false;
   bool m_bButtonDown = false;
   bool m_bDoubleClickEdits = true;
+  bool m_bDoubleClickIgnored = false;
   bool m_bLostFocusCancels = true;
   tagHfcPoint m_ptPress{0, 0};
   int32_t m_iAccum = 0;

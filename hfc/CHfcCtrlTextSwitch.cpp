@@ -91,6 +91,6 @@ void CHfcCtrlTextSwitch::DrawText(CHfcDrawContext* dc) {
     const uint32_t alpha = static_cast<uint32_t>(static_cast<float>(colour >> 24) * m_fDisabledAlpha);
     colour = (colour & 0x00FFFFFFu) | (alpha << 24);
   }
-  dc->DrawBmpTextProportional(m_rcFrame.left + tx, m_rcFrame.top + ty, m_pText, w, m_pFont, colour,
-                              false);
+  const int right = m_iHAlign == 2 ? w : GetWidth();
+  dc->DrawBmpTextInBox(m_rcFrame.left + tx, m_rcFrame.top + ty, m_pText, right - tx, m_pFont, colour);
 }

@@ -6,6 +6,7 @@
 
 #include "hfc/CHfcBmp.h"
 #include "hfc/HfcBlitClip.h"
+#include "hfc/HfcTextFit.h"
 
 namespace {
 
@@ -328,6 +329,14 @@ void CHfcDrawContext::DrawBmpTextProportional(int x, int y, const char* text, in
     }
     x += font->advance[c];
   }
+}
+
+void CHfcDrawContext::DrawBmpTextInBox(int x, int y, const char* text, int boxWidth, tagHfcBmpFontInfo* font,
+                                       uint32_t colour) {
+  if (text == nullptr || font == nullptr) return;
+  if (IHfcTextProbe* probe = HfcGetTextProbe()) probe->OnBoxedText({text, x, y, boxWidth, font});
+  const std::string shown = HfcFitBmpText(font, text, boxWidth);
+  DrawBmpTextProportional(x, y, shown.c_str(), boxWidth, font, colour, false);
 }
 
 int HfcGetBmpTextWidth(tagHfcBmpFontInfo* font, const char* text) {

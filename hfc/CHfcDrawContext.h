@@ -78,6 +78,10 @@ class CHfcDrawContext {
   // carriage return advances to the next multiple of 40 when tabs is set.
   void DrawBmpTextProportional(int x, int y, const char* text, int maxWidth, tagHfcBmpFontInfo* font,
                                uint32_t colour, bool tabs);
+  // Proportional text in a box of boxWidth pixels from x: whole when it
+  // fits, else cut with "..." (HfcFitBmpText); the text probe hears of it.
+  void DrawBmpTextInBox(int x, int y, const char* text, int boxWidth, tagHfcBmpFontInfo* font,
+                        uint32_t colour);
 
   CHfcBmp* GetPort() const { return mPort; }
 

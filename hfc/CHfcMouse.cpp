@@ -154,9 +154,10 @@ int CHfcMouse::OnPlatformMouseEvent(const os::MouseEvent& e) {
 int CHfcMouse::OnMacMouseDown(const os::MouseEvent&) { return kHfcEventNotHandled; }
 
 int CHfcMouse::OnMacMouseUp(const os::MouseEvent& e) {
-  // The holder hears the release of the button that was let go, so a
-  // capture taken on a right or middle press ends too.
-  if (m_pCapture) SendReleaseGlobal(m_pCapture, this, e);
+  // Only presses of the primary button take the capture, so only its
+  // release ends a drag.
+  if (m_pCapture && e.button == os::MouseButton::kLeft)
+    m_pCapture->OnHfcMouseLButtonUpGlobal(this, e.globalX, e.globalY, e.mods);
   return kHfcEventNotHandled;
 }
 

@@ -258,6 +258,7 @@ bool CHfcWindow::LocalToGlobal(tagHfcPoint* point) {
 bool CHfcWindow::AddLayer(CHfcWindowLayer* layer, bool redraw) {
   if (!layer || GetLayerIndex(layer) >= 0) return false;
   m_layers.push_back(layer);
+  ++m_uStackChanges;
   layer->SetParentWindow(this);
   if (redraw) Update(nullptr);
   return true;
@@ -271,6 +272,7 @@ bool CHfcWindow::RemoveLayer(CHfcWindowLayer* layer, bool redraw) {
   // The layer's own call may have changed the stack.
   auto it = std::find(m_layers.begin(), m_layers.end(), layer);
   if (it != m_layers.end()) m_layers.erase(it);
+  ++m_uStackChanges;
   if (redraw) Update(nullptr);
   return true;
 }
@@ -289,6 +291,7 @@ bool CHfcWindow::ReplaceLayer(CHfcWindowLayer* old, CHfcWindowLayer* replacement
   old->OnRemoveFromParent(this);
   old->DetachFromStack();
   m_layers[static_cast<size_t>(index)] = replacement;
+  ++m_uStackChanges;
   replacement->SetParentWindow(this);
   if (redraw) Update(nullptr);
   return false;
@@ -304,6 +307,7 @@ bool CHfcWindow::OrderLayer(CHfcWindowLayer* layer, int where, bool redraw) {
     m_layers.erase(m_layers.begin() + index);
     m_layers.insert(m_layers.begin(), layer);
   }
+  if (where == 0 || where == 1) ++m_uStackChanges;
   if (redraw) Update(nullptr);
   return true;
 }
@@ -520,32 +524,44 @@ bool CHfcWindow::RouteToLayers(LayerEntry entry, CHfcMouse* m, int x, int y, int
       x, y, [&](CHfcWindowLayer* layer, int lx, int ly) { return (layer->*entry)(m, lx, ly, mods); });
 }
 
+bool CHfcWindow::RoutePress(LayerEntry entry, CHfcMouse* m, int x, int y, int mods) {
+  m_uStackAtPress = m_uStackChanges;
+  return RouteToLayers(entry, m, x, y, mods);
+}
+
+bool CHfcWindow::RouteFollowUp(LayerEntry entry, CHfcMouse* m, int x, int y, int mods) {
+  // The press may have opened or closed a layer (a dialog, a browser): the
+  // rest of that click was not aimed at what now lies under the pointer.
+  if (m_uStackAtPress != m_uStackChanges) return false;
+  return RouteToLayers(entry, m, x, y, mods);
+}
+
 bool CHfcWindow::OnHfcMouseLButtonDown(CHfcMouse* m, int x, int y, int mods) {
-  return RouteToLayers(&CHfcWindowLayer::PreMouseLButtonDown, m, x, y, mods);
+  return RoutePress(&CHfcWindowLayer::PreMouseLButtonDown, m, x, y, mods);
 }
 bool CHfcWindow::OnHfcMouseLButtonDoubleClick(CHfcMouse* m, int x, int y, int mods) {
-  return RouteToLayers(&CHfcWindowLayer::PreMouseLButtonDoubleClick, m, x, y, mods);
+  return RouteFollowUp(&CHfcWindowLayer::PreMouseLButtonDoubleClick, m, x, y, mods);
 }
 bool CHfcWindow::OnHfcMouseLButtonUp(CHfcMouse* m, int x, int y, int mods) {
-  return RouteToLayers(&CHfcWindowLayer::PreMouseLButtonUp, m, x, y, mods);
+  return RouteFollowUp(&CHfcWindowLayer::PreMouseLButtonUp, m, x, y, mods);
 }
 bool CHfcWindow::OnHfcMouseRButtonDown(CHfcMouse* m, int x, int y, int mods) {
-  return RouteToLayers(&CHfcWindowLayer::PreMouseRButtonDown, m, x, y, mods);
+  return RoutePress(&CHfcWindowLayer::PreMouseRButtonDown, m, x, y, mods);
 }
 bool CHfcWindow::OnHfcMouseRButtonDoubleClick(CHfcMouse* m, int x, int y, int mods) {
-  return RouteToLayers(&CHfcWindowLayer::PreMouseRButtonDoubleClick, m, x, y, mods);
+  return RouteFollowUp(&CHfcWindowLayer::PreMouseRButtonDoubleClick, m, x, y, mods);
 }
 bool CHfcWindow::OnHfcMouseRButtonUp(CHfcMouse* m, int x, int y, int mods) {
-  return RouteToLayers(&CHfcWindowLayer::PreMouseRButtonUp, m, x, y, mods);
+  return RouteFollowUp(&CHfcWindowLayer::PreMouseRButtonUp, m, x, y, mods);
 }
 bool CHfcWindow::OnHfcMouseMButtonDown(CHfcMouse* m, int x, int y, int mods) {
-  return RouteToLayers(&CHfcWindowLayer::PreMouseMButtonDown, m, x, y, mods);
+  return RoutePress(&CHfcWindowLayer::PreMouseMButtonDown, m, x, y, mods);
 }
 bool CHfcWindow::OnHfcMouseMButtonDoubleClick(CHfcMouse* m, int x, int y, int mods) {
-  return RouteToLayers(&CHfcWindowLayer::PreMouseMButtonDoubleClick, m, x, y, mods);
+  return RouteFollowUp(&CHfcWindowLayer::PreMouseMButtonDoubleClick, m, x, y, mods);
 }
 bool CHfcWindow::OnHfcMouseMButtonUp(CHfcMouse* m, int x, int y, int mods) {
-  return RouteToLayers(&CHfcWindowLayer::PreMouseMButtonUp, m, x, y, mods);
+  return RouteFollowUp(&CHfcWindowLayer::PreMouseMButtonUp, m, x, y, mods);
 }
 bool CHfcWindow::OnHfcMouseMove(CHfcMouse* m, int x, int y, int mods) {
   return RouteToLayers(&CHfcWindowLayer::PreMouseMove, m, x, y, mods);
@@ -697,6 +713,8 @@ void CHfcWindow::OnWindowMouse(const os::MouseEvent& e) {
       // A press into an inactive window only activates it.
       if (!m_pPlatformWindow || !m_pPlatformWindow->HasFocus()) {
         if (hub) hub->ReleaseCapture();
+        // Its release still belongs to the layers it found.
+        m_uStackAtPress = m_uStackChanges;
         return;
       }
       if (hub) hub->m_iModifiers = e.mods;

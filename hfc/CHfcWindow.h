@@ -236,6 +236,10 @@ class CHfcWindow : public CHfcMouseListener, public CHfcDragListener, public os:
   using LayerEntry = bool (CHfcWindowLayer::*)(CHfcMouse*, int, int, int);
   using LocalEntry = bool (CHfcWindow::*)(CHfcMouse*, int, int, int);
   bool RouteToLayers(LayerEntry entry, CHfcMouse* m, int x, int y, int mods);
+  // A press notes the layer stack it met; a double click or a release
+  // reaches the layers only while that stack is unchanged.
+  bool RoutePress(LayerEntry entry, CHfcMouse* m, int x, int y, int mods);
+  bool RouteFollowUp(LayerEntry entry, CHfcMouse* m, int x, int y, int mods);
   bool RouteGlobal(LocalEntry local, CHfcMouse* m, int x, int y, int mods);
   // call(layer, layer x, layer y) for each visible layer under the point,
   // from the top, until one answers true.
@@ -261,6 +265,9 @@ class CHfcWindow : public CHfcMouseListener, public CHfcDragListener, public os:
   int m_iUpdateMethod = 0;
   CHfcKeyFocus m_keyFocus;
   bool m_bClickSeen = false;
+  // Counts the changes of the layer stack; the count a press met.
+  unsigned m_uStackChanges = 0;
+  unsigned m_uStackAtPress = 0;
   os::MainLoop::TimerId m_timer = 0;
   int m_iDragEffect = 0;
   bool m_bViewMode = false;

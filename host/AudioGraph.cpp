@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "host/CalcCPULoad.h"
+#include "host/FailureReporter.h"
 #include "host/IdleTaskQueue.h"
 #include "host/TalvikException.h"
 #include "host/TalvikHostMIDIManagerC.h"
@@ -64,7 +65,8 @@ AudioGraph::AudioGraph() = default;
 AudioGraph::~AudioGraph() {
   try {
     stopGraph();
-  } catch (...) {
+  } catch (const std::exception& e) {
+    FailureReporter::Log("Audio could not be stopped. " + FailureReporter::ReasonOf(e));
   }
   uninitializeDevice();
   finishAudio();
@@ -144,8 +146,8 @@ void AudioGraph::graphSetOutputDeviceAndStream(AudioDeviceID device, bool anyRat
     return;
   } catch (const TalvikException& e) {
     if (owner_) owner_->ShowErrorAlert(HostStringBytes(e.GetLocalizeKey()), e.GetSecondMessage());
-  } catch (...) {
-    if (owner_) owner_->ShowErrorAlert("Cannot set settings to audio device.", "");
+  } catch (const std::exception& e) {
+    if (owner_) owner_->ShowErrorAlert("Cannot set settings to audio device.", FailureReporter::ReasonOf(e));
   }
   if (recovering_) return;
   recovering_ = true;
@@ -153,7 +155,8 @@ void AudioGraph::graphSetOutputDeviceAndStream(AudioDeviceID device, bool anyRat
   cancelled = true;
   try {
     if (owner_) owner_->RecoverAfterFailedSelection();
-  } catch (...) {
+  } catch (const std::exception& e) {
+    FailureReporter::Report("The former audio settings could not be restored.", FailureReporter::ReasonOf(e));
   }
   recovering_ = false;
 }
@@ -173,8 +176,8 @@ void AudioGraph::SelectLocked(AudioDeviceID device, bool anyRate,
   static CFStringRef sizeKey = HostStringCreate("Cannot set buffer size to audio device.");
   try {
     SetDevicePhysicalFormat(device, anyRate, *format);
-  } catch (...) {
-    throw TalvikException(formatKey, nullptr);
+  } catch (const std::exception& e) {
+    throw TalvikException(formatKey, FailureReporter::ReasonOf(e).c_str());
   }
   AudioValueRange range;
   uint32_t current = 0;
@@ -202,13 +205,12 @@ void AudioGraph::SelectLocked(AudioDeviceID device, bool anyRate,
 void AudioGraph::uninitializeDevice() {
   std::lock_guard lock(deviceLock_);
   if (currentAudioDeviceID_) {
-    try {
-      Check(Sys().RemoveDeviceListener(currentAudioDeviceID_, &AudioGraph::DeviceNotificationProc),
-            "AudioDeviceRemovePropertyListener");
-      Sys().RemoveIOProc(currentAudioDeviceID_, &AudioGraph::Process);
-      Sys().Stop(currentAudioDeviceID_, nullptr);
-    } catch (...) {
-    }
+    // Each release runs whatever the one before answered: a device that is
+    // gone refuses them all, and one that is still there must end up with
+    // no listener, no IO procedure and stopped.
+    Sys().RemoveDeviceListener(currentAudioDeviceID_, &AudioGraph::DeviceNotificationProc);
+    Sys().RemoveIOProc(currentAudioDeviceID_, &AudioGraph::Process);
+    Sys().Stop(currentAudioDeviceID_, nullptr);
     UninitializeInternalData();
     currentFormat_ = AudioStreamBasicDescription();
     deviceBufferFrameSize_ = 0;
@@ -408,30 +410,36 @@ void AudioGraph::OnDeviceChange(DeviceId device, uint32_t property) {
   uint32_t frames = 0;
   try {
     if (!CheckDeviceFormatChanged(format, frames)) return;
-  } catch (...) {
+  } catch (const std::exception&) {
+    // A device that cannot be read any more is leaving: the change of the
+    // device list that follows handles it.
     return;
   }
   try {
     const bool was = stopGraph();
     InitializeInternalData(format, frames);
     if (was) startGraph();
-  } catch (...) {
+  } catch (const std::exception& e) {
+    FailureReporter::Report("Audio could not follow the device's new format.", FailureReporter::ReasonOf(e));
   }
   DemandIdleTask(IdleTaskQueue::kDeviceFormatChanged);
 }
 
+// A port counts as attached (and is saved with the settings) only when the
+// manager took it.
 void AudioGraph::AttachMIDISource(int slot, const MidiEntry* entry) {
   if (slot < 0 || slot > 2) return;
-  if (entry) {
-    TalvikHostMIDIManager_SetSource(slot, entry->endpoint, entry->enable != 0);
-    currentMIDISource_[slot] = *entry;
-  } else {
-    TalvikHostMIDIManager_SetSource(slot, 0, false);
-    currentMIDISource_[slot] = MidiEntry();
-  }
+  const int result = entry ? TalvikHostMIDIManager_SetSource(slot, entry->endpoint, entry->enable != 0)
+                           : TalvikHostMIDIManager_SetSource(slot, 0, false);
+  currentMIDISource_[slot] = entry && result == 0 ? *entry : MidiEntry();
+  if (entry && result != 0)
+    FailureReporter::Report("MIDI input " + std::to_string(slot + 1) + " could not be connected.",
+                            TalvikHostMIDIManager_LastError());
 }
 
 void AudioGraph::AttachMIDIClockSource(const MidiEntry* entry) {
-  TalvikHostMIDIManager_SetClockSyncSource(entry ? entry->endpoint : 0);
-  currentMIDIClockSource_ = entry ? *entry : MidiEntry();
+  const int result = TalvikHostMIDIManager_SetClockSyncSource(entry ? entry->endpoint : 0);
+  currentMIDIClockSource_ = entry && result == 0 ? *entry : MidiEntry();
+  if (entry && result != 0)
+    FailureReporter::Report("The MIDI clock source could not be connected.", TalvikHostMIDIManager_LastError());
 }

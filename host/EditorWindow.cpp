@@ -1,10 +1,11 @@
 #include "host/EditorWindow.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 #include "os/Menu.h"
 #include "os/window/TextRenderer.h"
-
+#include "os/window/TopLevelWindow.h"
 #include "os/window/X11Window.h"
 #include "platform/NRXException.h"
 
@@ -139,6 +140,7 @@ void EditorWindow::editSynth() {
     // over an empty area.
     viewParent_.reset();
     window_->Show();
+    Centre();
     PaintMenuStrip();
     editing_ = true;
     return;
@@ -150,8 +152,19 @@ void EditorWindow::editSynth() {
     if (viewParent_) viewParent_->Resize(width, height);
   }
   window_->Show();
+  Centre();
   PaintMenuStrip();
   editing_ = true;
+}
+
+void EditorWindow::Centre() {
+  const os::WindowRect screen = os::MainScreenBounds();
+  const int w = window_->Width(), h = window_->Height();
+  // A window larger than the screen keeps its top-left corner (and so its
+  // menus) on the screen.
+  home_ = {screen.left + std::max(0, (screen.right - screen.left - w) / 2),
+           screen.top + std::max(0, (screen.bottom - screen.top - h) / 2)};
+  window_->MoveTo(home_.x, home_.y);
 }
 
 void EditorWindow::setEditWindowLock(bool locked) {
@@ -172,13 +185,13 @@ void EditorWindow::OnWindowClose() {
 }
 
 void EditorWindow::OnWindowBoundsChanging(os::WindowRect* bounds, bool, bool moved) {
-  // A locked window stays where it is.
+  // A locked window goes back to where the lock placed it: by the time the
+  // desktop tells of a drag, the window is already at the new place.
   if (locked_ && moved && window_) {
-    const os::WindowPoint o = window_->ScreenOrigin();
     const int w = bounds->right - bounds->left, h = bounds->bottom - bounds->top;
-    bounds->left = o.x;
-    bounds->top = o.y;
-    bounds->right = o.x + w;
-    bounds->bottom = o.y + h;
+    bounds->left = home_.x;
+    bounds->top = home_.y;
+    bounds->right = home_.x + w;
+    bounds->bottom = home_.y + h;
   }
 }

@@ -1,8 +1,10 @@
 #pragma once
 // The window that shows the hosted component's editor view: a top-level
 // window of the program's with the application's menus in a strip along
-// its top and, below it, the native window that is the view's parent. It
-// can be locked in place; closing it ends the program.
+// its top and, below it, the native window that is the view's parent. Each
+// time the view is made (at start and at every lock change) the window is
+// centred on the main screen; while locked it keeps that place. Closing it
+// ends the program.
 #include <functional>
 #include <memory>
 #include <string>
@@ -61,7 +63,10 @@ class EditorWindow : public os::WindowSink {
 
  private:
   void PaintMenuStrip();
+  // Centres the window on the main screen and remembers the place.
+  void Centre();
   std::unique_ptr<os::Window> window_;
+  os::WindowPoint home_;
   // The view's parent below the strip (X11 only).
   std::unique_ptr<os::Window> viewParent_;
   std::vector<MenuDef> menus_;

@@ -2,11 +2,14 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <algorithm>
 #include <cstring>
+#include <set>
 #include <string>
 #include <vector>
 
 #include "host/TalvikHostMIDIManagerC.h"
+#include "remote/CoreMIDIEndpoint.h"
 #include "os/midi/System.h"
 #include "platform/NRXException.h"
 
@@ -31,6 +34,8 @@ std::vector<LocalEntry> lmidiEntry;
 std::vector<MidiEntry> g_inputs;
 std::vector<MidiEntry> g_clocks;
 std::vector<MIDIEndpointRef> g_lastSources;
+std::set<MIDIEndpointRef> g_synthSources;  // of g_lastSources
+bool g_lastChangeOnlySynth = false;
 bool g_built = false;
 
 int Item(int position) { return position + 2; }
@@ -218,6 +223,31 @@ bool CheckUpdated() {
   const size_t n = sys.SourceCount();
   for (size_t i = 0; i < n; ++i) now.push_back(sys.Source(i));
   const bool changed = now != g_lastSources;
+  if (changed) {
+    // A port that went can no longer be asked what it was: the
+    // synthesizer's ports are noted while they are there.
+    std::set<MIDIEndpointRef> synth;
+    bool onlySynth = true, any = false;
+    for (MIDIEndpointRef e : now) {
+      eDevType type;
+      const bool isSynth = g_synthSources.count(e) ||
+                           (CoreMIDIEndpoint::IsTargetSynthEndpoint(e, type) && type == kDevTypeTarget);
+      if (isSynth) synth.insert(e);
+      if (std::find(g_lastSources.begin(), g_lastSources.end(), e) == g_lastSources.end()) {
+        any = true;
+        onlySynth = onlySynth && isSynth;
+      }
+    }
+    for (MIDIEndpointRef e : g_lastSources) {
+      if (std::find(now.begin(), now.end(), e) != now.end()) continue;
+      any = true;
+      onlySynth = onlySynth && g_synthSources.count(e) != 0;
+    }
+    g_lastChangeOnlySynth = any && onlySynth;
+    g_synthSources = std::move(synth);
+  }
   g_lastSources = std::move(now);
   return changed;
 }
+
+bool LastChangeOnlySynthesizer() { return g_lastChangeOnlySynth; }

@@ -29,6 +29,10 @@ int GetClockSourceIndexByMIDIInIndex(int inputIndex);
 int MIDIEntry_QSortCompare(const void* a, const void* b);
 // True when the system's sources differ from those seen at the last call.
 bool CheckUpdated();
+// Whether the sources that came or went at the last change CheckUpdated
+// reported were all the synthesizer's own ports: the editor's link tells
+// of losing and finding the synthesizer itself.
+bool LastChangeOnlySynthesizer();
 
 // The unique ID of a port, stable across runs: from its device's and its
 // own name (the MIDI layer offers no ID of its own).

@@ -1,6 +1,8 @@
 #include "host/SettingsDialog.h"
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -8,11 +10,13 @@
 
 #include "host/BufferFrameSize.h"
 #include "host/CalcCPULoad.h"
+#include "host/FailureReporter.h"
 #include "host/HostString.h"
 #include "host/MidiEntryList.h"
 #include "host/NRXAlert.h"
 #include "host/NRXCFObject.h"
 #include "host/TalvikHostMIDIManagerC.h"
+#include "os/AtomicFile.h"
 #include "platform/NRXException.h"
 
 namespace {
@@ -150,7 +154,10 @@ void SettingsDialog::eventHandler(uint32_t signature, int index) {
         break;
       default: break;
     }
-  } catch (...) {
+  } catch (const std::exception& e) {
+    FailureReporter::Report(signature == kOK || signature == kSETU ? "The settings could not be applied."
+                                                                   : "The settings window could not follow the change.",
+                            FailureReporter::ReasonOf(e));
   }
   Changed();
 }
@@ -369,7 +376,7 @@ void SettingsDialog::RecoverAfterFailedSelection() {
 }
 
 void SettingsDialog::ShowErrorAlert(const std::string& key, const std::string& detail) {
-  ::ShowErrorAlert(key, detail);
+  FailureReporter::Report(key, detail);
 }
 
 bool SettingsDialog::setupPressed(bool save) {
@@ -485,10 +492,26 @@ void SettingsDialog::saveSettings() {
     if (has && settable) Device_GetCurrentClockSourceID(gAudioDeviceList[d].id, s.clockSourceId);
   }
   const std::vector<uint8_t> bytes = s.Serialize();
-  std::FILE* fp = std::fopen(getSettingFilePath().c_str(), "wb");
-  if (!fp) throw NRXNullException("fp", nullptr);
-  std::fwrite(bytes.data(), 1, bytes.size(), fp);
-  std::fclose(fp);
+  std::string path;
+  try {
+    path = getSettingFilePath();
+  } catch (const NRXNullException&) {
+    FailureReporter::Report("The settings could not be saved.", "Neither XDG_CONFIG_HOME nor HOME is set.");
+    return;
+  } catch (const NRXIfNotException&) {
+    FailureReporter::Report("The settings could not be saved.",
+                            "The path of the settings file would be longer than 256 bytes.");
+    return;
+  }
+  // A first run on an account without the folder makes it; the file is
+  // replaced whole, so a failed write leaves the former settings intact.
+  std::string why;
+  const size_t slash = path.find_last_of('/');
+  if (slash != std::string::npos && slash > 0 && !os::MakeFolders(path.substr(0, slash)))
+    why = "The folder " + path.substr(0, slash) + " cannot be made: " + std::strerror(errno) + ".";
+  else if (!os::WriteFileAtomically(path, bytes.data(), bytes.size(), &why))
+    why = "The settings file cannot be written: " + why + ".";
+  if (!why.empty()) FailureReporter::Report("The settings could not be saved.", why);
 }
 
 bool SettingsDialog::loadSettings(bool showFormatNote) {

@@ -5,17 +5,20 @@
 #include <cstring>
 
 #include "host/CalcCPULoad.h"
+#include "host/FailureReporter.h"
 #include "host/HostString.h"
 #include "host/IdleTaskQueue.h"
 #include "host/MidiEntryList.h"
 #include "host/NRXAlert.h"
 #include "host/NRXCFObject.h"
+#include "host/StatusText.h"
 #include "host/TalvikHostMIDIManager.h"
 #include "host/TalvikHostMIDIManagerC.h"
 #include "os/Clock.h"
 #include "os/Monitor.h"
 #include "os/midi/System.h"
 #include "platform/NRXException.h"
+#include "plugin/CAtomicInstance.h"
 
 namespace {
 
@@ -40,6 +43,7 @@ StandaloneApp::StandaloneApp(const AudioComponentRegistry& registry, Options opt
       dialog_(graph_),
       settingsWindow_(dialog_) {
   gApp = this;
+  FailureReporter::SetLog(options_.report);
   SettingsDialog::Hooks hooks;
   hooks.enableCommand = [this](uint32_t c, bool on) { EnableCommand(c, on); };
   hooks.hideWindow = [this] { settingsWindow_.Hide(); };
@@ -56,18 +60,12 @@ StandaloneApp::StandaloneApp(const AudioComponentRegistry& registry, Options opt
 
 StandaloneApp::~StandaloneApp() {
   beforeExit();
+  FailureReporter::SetLog({});
   if (gApp == this) gApp = nullptr;
 }
 
-int StandaloneApp::Fail(const std::string& message) {
-  if (options_.report)
-    options_.report(message);
-  else
-    std::fprintf(stderr, "%s: %s\n", options_.name.c_str(), message.c_str());
-  try {
-    ShowErrorAlert(message, "");
-  } catch (...) {
-  }
+int StandaloneApp::Fail(const std::string& what, const std::string& why) {
+  FailureReporter::Report(what, why);
   return 1;
 }
 
@@ -77,14 +75,13 @@ int StandaloneApp::Start() {
     NRXCFObject title(HostStringCreate(options_.name));
     NRXAlert::SetTitleText(title.get());
   }
-  if (!os::MainLoop::Current()) return Fail("No main loop to run the program on.");
+  if (!os::MainLoop::Current()) return Fail("No main loop to run the program on.", "");
   try {
     if (!editorWindow_.createEditWindow(options_.name)) {
       const char* display = std::getenv("DISPLAY");
-      return Fail(std::string("Vesk Editor needs a display: ") +
-                  (display && *display ? std::string("cannot open the X display ") + display
-                                       : std::string("DISPLAY is not set")) +
-                  ".");
+      return Fail(options_.name + " needs a display.",
+                  display && *display ? std::string("The X display ") + display + " cannot be opened."
+                                      : std::string("DISPLAY is not set."));
     }
     constexpr uint32_t kQuit = 0x71756974;  // 'quit'
     editorWindow_.SetMenus(
@@ -103,22 +100,34 @@ int StandaloneApp::Start() {
         });
     dialog_.SetSettingDialogOtherSettings(false, 100, 2);
     SetupHardwareNotificationListener();
-    if (os::midi::System::Current().CreateClient("Talvik", &midiClient_) != os::midi::kOk || !midiClient_)
+    // A machine without MIDI still plays: the inputs then offer no port.
+    const os::midi::Status client = os::midi::System::Current().CreateClient("Talvik", &midiClient_);
+    if (client != os::midi::kOk || !midiClient_) {
       midiClient_.reset();
+      FailureReporter::Report("MIDI input is not available.", "The MIDI system answered: " + StatusText(client) + ".");
+    }
 
     const ComponentDescription description = EditorComponentDescription();
-    if (registry_.Count(description) == 0) return Fail("Vesk Plug-In Editor.component not found");
-    graph_.setupGraph(registry_, description);
+    if (registry_.Count(description) == 0) return Fail("Vesk Plug-In Editor.component not found", "");
+    try {
+      graph_.setupGraph(registry_, description);
+    } catch (const std::exception&) {
+      // The plug-in refuses a second working instance for the user: say
+      // which process holds it instead of how the open failed.
+      if (const pid_t holder = CAtomicInstance::Holder())
+        return Fail("The program could not start.", CAtomicInstance::HeldMessage(holder));
+      throw;
+    }
     TalvikHostMIDIManager::SetCpuLoadProbe({&CalcCPULoad_GetIsProcessing, &CalcCPULoad_GetCPULoad});
-    if (midiClient_) TalvikHostMIDIManager_Initialize(midiClient_.get(), graph_.synthUnit(), nullptr);
+    if (midiClient_ && TalvikHostMIDIManager_Initialize(midiClient_.get(), graph_.synthUnit(), nullptr) != 0)
+      FailureReporter::Report("MIDI input is not available.", TalvikHostMIDIManager_LastError());
     editorWindow_.setEditUnit(graph_.synthUnit());
 
     try {
       CheckUpdated();
       getMidiEntry();
     } catch (const std::exception&) {
-      // A machine without MIDI still plays: the inputs offer no port.
-      std::fprintf(stderr, "%s: no MIDI input ports are available\n", options_.name.c_str());
+      FailureReporter::ReportCurrent("The MIDI input ports could not be listed.");
     }
     dialog_.setMidiPopup();
     dialog_.UpdateClockSourcePopup(0);
@@ -127,7 +136,7 @@ int StandaloneApp::Start() {
     dialog_.outChanged(0, 0);
     editorWindow_.editSynth();
   } catch (const std::exception& e) {
-    return Fail(std::string("The program could not start: ") + e.what());
+    return Fail("The program could not start.", FailureReporter::ReasonOf(e));
   }
 
   bool attention = false;
@@ -137,16 +146,18 @@ int StandaloneApp::Start() {
     // No settings file yet: the defaults stay.
   } catch (const std::exception& e) {
     // A damaged file: the defaults stay, and the user is told why.
-    try {
-      ShowErrorAlert("The settings file could not be read. Default settings are used.", e.what());
-    } catch (...) {
-    }
+    FailureReporter::Report("The settings file could not be read. Default settings are used.",
+                            FailureReporter::ReasonOf(e));
     attention = true;
   }
-  bool applied = true;
+  // Settings that could not be applied are no success: the user is told
+  // and gets the settings window, with audio off.
+  bool applied = false;
   try {
     applied = dialog_.setupPressed(false);
-  } catch (...) {
+  } catch (const std::exception& e) {
+    FailureReporter::Report("The audio and MIDI settings could not be applied.", FailureReporter::ReasonOf(e));
+    StopAudio();
   }
   if (!applied) {
     dialog_.SelectPopupItem(SettingsDialog::kOUTP, 0, 1);
@@ -161,6 +172,11 @@ int StandaloneApp::Start() {
   EnableCommand(kPLAY, !dialog_.canPlay);
   EnableCommand(kULCK, false);
   EnableCommand(kLOCK, true);
+  // The editor this program hosts has no bank or preset files of its own
+  // (its data files are loaded and saved from its utility menu): the
+  // component takes these four commands and does nothing, so they are
+  // offered greyed rather than as items that seem broken.
+  for (uint32_t command : {kOpen, kSvas, kImpo, kExpo}) EnableCommand(command, false);
 
   os::MainLoop* loop = os::MainLoop::Current();
   CalcCPULoad_SetStopHandler(&InternalAudioStopProc);
@@ -189,14 +205,38 @@ bool StandaloneApp::IsCommandEnabled(uint32_t command) const {
   return it == menu_.end() || it->second;
 }
 
+namespace {
+
+// What each command failing means to the user.
+const char* CommandFailureText(uint32_t command) {
+  switch (command) {
+    case StandaloneApp::kExpo: return "The preset could not be exported.";
+    case StandaloneApp::kImpo: return "The preset could not be imported.";
+    case StandaloneApp::kOpen: return "The bank could not be opened.";
+    case StandaloneApp::kSvas: return "The bank could not be saved.";
+    case StandaloneApp::kLOCK:
+    case StandaloneApp::kULCK: return "The editor's view could not be opened again.";
+    case StandaloneApp::kPLAY: return "Audio could not be started.";
+    case StandaloneApp::kSTOP: return "Audio could not be stopped.";
+    default: return "The command could not be carried out.";
+  }
+}
+
+}  // namespace
+
 int StandaloneApp::commandHandler(uint32_t command, uint32_t attributes, int kind) {
   if (!(attributes & kCommandFromMenu) || kind != 1) return kEventNotHandled;
+  // The bank and preset commands report through their result.
+  auto forward = [command](int result) {
+    if (result != 0) FailureReporter::Report(CommandFailureText(command), TalvikHostMIDIManager_LastError());
+    return 0;
+  };
   try {
     switch (command) {
-      case kExpo: TalvikHostMIDIManager_HandlePresetExport(); return 0;
-      case kImpo: TalvikHostMIDIManager_HandlePresetImport(); return 0;
-      case kOpen: TalvikHostMIDIManager_HandleBankOpen(); return 0;
-      case kSvas: TalvikHostMIDIManager_HandleBankSaveAs(); return 0;
+      case kExpo: return forward(TalvikHostMIDIManager_HandlePresetExport());
+      case kImpo: return forward(TalvikHostMIDIManager_HandlePresetImport());
+      case kOpen: return forward(TalvikHostMIDIManager_HandleBankOpen());
+      case kSvas: return forward(TalvikHostMIDIManager_HandleBankSaveAs());
       case kLOCK:
         editorWindow_.setEditWindowLock(true);
         EnableCommand(kULCK, true);
@@ -225,7 +265,11 @@ int StandaloneApp::commandHandler(uint32_t command, uint32_t attributes, int kin
       case kPref: ShowSettings(); return 0;
       default: return kEventNotHandled;
     }
-  } catch (...) {
+  } catch (const std::exception& e) {
+    FailureReporter::Report(CommandFailureText(command), FailureReporter::ReasonOf(e));
+    // The menus follow what the audio does now, whatever step failed.
+    EnableCommand(kPLAY, !graph_.isPlaying());
+    EnableCommand(kSTOP, graph_.isPlaying());
     return kEventNotHandled;
   }
 }
@@ -257,9 +301,20 @@ void StandaloneApp::ShowTalvikAboutBox() {
 void StandaloneApp::IdleTimerProc() {
   try {
     GetIdleTaskQueue().RunTick([this](int id) { RunIdleTask(id); });
-  } catch (...) {
+  } catch (const std::exception& e) {
+    FailureReporter::Report("A change of the audio or MIDI devices could not be handled.",
+                            FailureReporter::ReasonOf(e));
   }
-  TalvikHostMIDIManager_Idle();
+  // The controllers are served every tick: a failure that lasts is told
+  // once, and again only when it changes or after it has cleared.
+  if (TalvikHostMIDIManager_Idle() != 0) {
+    const std::string why = TalvikHostMIDIManager_LastError();
+    if (why != midiIdleFailure_)
+      FailureReporter::Report("The MIDI controllers could not be updated.", why);
+    midiIdleFailure_ = why;
+  } else {
+    midiIdleFailure_.clear();
+  }
   editorWindow_.Idle();
 }
 
@@ -271,7 +326,12 @@ void StandaloneApp::RunIdleTask(int id) {
     case IdleTaskQueue::kHardwareDevicesChanged: HardwareDevicesChanged(); break;
     case IdleTaskQueue::kMIDIDeviceChanged: MIDIDeviceChanged(); break;
     case IdleTaskQueue::kClockSourceChanged: dialog_.RefreshClockSourcePopup(); break;
-    case IdleTaskQueue::kDeviceFormatChanged: dialog_.RefreshDeviceFormat(); break;
+    case IdleTaskQueue::kDeviceFormatChanged:
+      dialog_.RefreshDeviceFormat();
+      // The restart after the format change may have failed.
+      EnableCommand(kPLAY, !graph_.isPlaying());
+      EnableCommand(kSTOP, graph_.isPlaying());
+      break;
     default: break;
   }
 }
@@ -288,7 +348,9 @@ void StandaloneApp::HardwareDevicesChanged() {
   } else {
     try {
       dialog_.loadSettings(false);
-    } catch (...) {
+    } catch (const std::exception&) {
+      // The dialog keeps what it shows: a missing file is the usual case,
+      // and a damaged one was told at start-up.
     }
   }
   DemandIdleTask(IdleTaskQueue::kAlertDeviceChanged);
@@ -306,10 +368,14 @@ void StandaloneApp::MIDIDeviceChanged() {
     }
   } restore{midiBuilding_, midiAddRemove_, midiBuilding_, midiAddRemove_};
   midiBuilding_ = midiAddRemove_ = true;
-  const uint64_t noted = os::NowUs();
-  ShowNoteAlert("MIDI Device changed");
-  const uint64_t elapsed = os::NowUs() - noted;
-  if (elapsed < 1000000) WaitUs(1000000 - elapsed);
+  // The synthesizer coming and going is shown by the editor's link, over
+  // whose windows this alert would stand.
+  if (!LastChangeOnlySynthesizer()) {
+    const uint64_t noted = os::NowUs();
+    ShowNoteAlert("MIDI Device changed");
+    const uint64_t elapsed = os::NowUs() - noted;
+    if (elapsed < 1000000) WaitUs(1000000 - elapsed);
+  }
 
   MidiEntry kept[3];
   for (int i = 0; i < 3; ++i) {
@@ -347,34 +413,56 @@ void StandaloneApp::MIDIDeviceChanged() {
 
 void StandaloneApp::InternalAudioStop() {
   if (os::NowUs() - graph_.GetDeviceStartTime() < 1000000) return;
-  if (!graph_.stopGraph()) return;
+  bool stopped = false;
+  try {
+    stopped = graph_.stopGraph();
+  } catch (const std::exception& e) {
+    // The device has stopped; the component did not say so cleanly.
+    FailureReporter::Report("Audio could not be stopped.", FailureReporter::ReasonOf(e));
+    stopped = !graph_.isPlaying();
+  }
+  if (!stopped) return;
   EnableCommand(kPLAY, true);
   EnableCommand(kSTOP, false);
   ShowNoteAlert("Device was auto stoped.");
 }
 
+void StandaloneApp::StopAudio() {
+  try {
+    graph_.stopGraph();
+  } catch (const std::exception& e) {
+    FailureReporter::Report("Audio could not be stopped.", FailureReporter::ReasonOf(e));
+  }
+}
+
 void StandaloneApp::beforeExit() {
   if (exited_) return;
   exited_ = true;
-  try {
-    if (os::MainLoop* loop = os::MainLoop::Current()) {
-      if (idleTimer_) loop->RemoveTimer(idleTimer_);
-      if (midiPoll_) loop->RemoveTimer(midiPoll_);
-    }
-    idleTimer_ = midiPoll_ = 0;
-    CalcCPULoad_SetStopHandler(nullptr);
-    TalvikHostMIDIManager_Finalize();
-    TalvikHostMIDIManager::SetCpuLoadProbe({});
+  // Each step runs whatever the one before did; at exit nobody could
+  // answer an alert, so failures go to the log.
+  auto step = [](const char* what, const std::function<void()>& fn) {
     try {
-      graph_.stopGraph();
-    } catch (...) {
+      fn();
+    } catch (const std::exception& e) {
+      FailureReporter::Log(std::string(what) + " " + FailureReporter::ReasonOf(e));
     }
-    editorWindow_.CloseView();
-    graph_.uninitializeDevice();
-    RemoveHardwareNotificationListener();
-    graph_.finishAudio();
-    releaseMidiEntry();
-    midiClient_.reset();
-  } catch (...) {
+  };
+  if (os::MainLoop* loop = os::MainLoop::Current()) {
+    if (idleTimer_) loop->RemoveTimer(idleTimer_);
+    if (midiPoll_) loop->RemoveTimer(midiPoll_);
   }
+  idleTimer_ = midiPoll_ = 0;
+  CalcCPULoad_SetStopHandler(nullptr);
+  // Audio first: the audio thread reads the MIDI manager in every cycle,
+  // so the manager goes only once no cycle can run any more.
+  step("Audio could not be stopped.", [this] { graph_.stopGraph(); });
+  step("The audio device could not be released.", [this] { graph_.uninitializeDevice(); });
+  if (TalvikHostMIDIManager_Finalize() != 0)
+    FailureReporter::Log("The MIDI manager could not be closed. " + TalvikHostMIDIManager_LastError());
+  TalvikHostMIDIManager::SetCpuLoadProbe({});
+  step("The editor's view could not be closed.", [this] { editorWindow_.CloseView(); });
+  RemoveHardwareNotificationListener();
+  step("The editor component could not be closed.", [this] { graph_.finishAudio(); });
+  releaseMidiEntry();
+  midiClient_.reset();
 }

@@ -69,7 +69,10 @@ class StandaloneApp {
   bool midiBuilding() const { return midiBuilding_; }
 
  private:
-  int Fail(const std::string& message);
+  // Reports a start-up failure; the exit status.
+  int Fail(const std::string& what, const std::string& why);
+  // Stops audio after a failure, telling the user when even that fails.
+  void StopAudio();
   void EnableCommand(uint32_t command, bool enable) { menu_[command] = enable; }
   void ShowSettings();
 
@@ -87,4 +90,6 @@ class StandaloneApp {
   bool midiAddRemove_ = false;
   bool started_ = false;
   bool exited_ = false;
+  // The MIDI manager's idle failure told last, empty when it works.
+  std::string midiIdleFailure_;
 };

@@ -337,6 +337,7 @@ void TalvikHostMIDIManager::Probe(const MIDIEndpointList& snapshot,
     if (inputPort_->Connect(sd->endpoint) == os::midi::kOk) connected.push_back(sd->endpoint);
   }
   probing_ = true;
+  if (client_->CreateOutputPort(kOutputPortName, &probePort_) != os::midi::kOk) probePort_.reset();
   try {
     TalvikMessage identity, query;
     SetMIDIPacketListIdentityRequest(identity);
@@ -353,6 +354,7 @@ void TalvikHostMIDIManager::Probe(const MIDIEndpointList& snapshot,
     }
   } catch (...) {
     probing_ = false;
+    probePort_.reset();
     probedEndpoint_ = 0;
     for (Endpoint e : connected) inputPort_->Disconnect(e);
     probeList_.clear();
@@ -395,6 +397,7 @@ void TalvikHostMIDIManager::Probe(const MIDIEndpointList& snapshot,
     }
   }
   probing_ = false;
+  probePort_.reset();
   probedEndpoint_ = 0;
   for (Endpoint e : connected) inputPort_->Disconnect(e);
   probeList_.clear();
@@ -418,7 +421,7 @@ void TalvikHostMIDIManager::SendAndWait(Endpoint awaitedSource, Endpoint destina
     os::midi::PacketList list;
     const uint64_t sent = os::NowUs();
     list.Add(sent, message.data(), message.size());
-    st = outputPort_->Send(destination, list);
+    st = (probePort_ ? probePort_ : outputPort_)->Send(destination, list);
     if (st == os::midi::kOk) {
       std::unique_lock<std::mutex> lock(replyMonitor_.mutex());
       replyMonitor_.WaitUntil(lock, sent + kReplyTimeoutUs,

@@ -192,6 +192,9 @@ class TalvikHostMIDIManager : public TalvikHostInterface {
   std::unique_ptr<MIDIInputPortSet> inputPort_;
   std::unique_ptr<MIDIInputPortSet> clockPort_;
   std::unique_ptr<os::midi::OutputPort> outputPort_;
+  // The probe's own port while it runs (else null): its connections to
+  // every destination it asked end with it.
+  std::unique_ptr<os::midi::OutputPort> probePort_;
   Endpoint clockSource_ = 0;
 
   MIDIPacketRingBuffer ring_{kRingEntries};

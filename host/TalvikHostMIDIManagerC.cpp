@@ -1,7 +1,10 @@
 #include "host/TalvikHostMIDIManagerC.h"
 
 #include <memory>
+#include <mutex>
+#include <string>
 
+#include "host/FailureReporter.h"
 #include "host/TalvikHostMIDIManager.h"
 #include "platform/NRXException.h"
 
@@ -9,12 +12,20 @@ namespace {
 
 std::unique_ptr<TalvikHostMIDIManager> g_manager;
 
-template <typename Fn>
-int Guarded(Fn fn) {
-  if (!g_manager) return -1;
+// What the last failed call caught, for the caller that tells the user.
+std::mutex g_errorLock;
+std::string g_lastError;
+
+void SetLastError(const std::string& text) {
+  std::lock_guard lock(g_errorLock);
+  g_lastError = text;
+}
+
+// Keeps the caught exception's words and turns it into the result.
+int Caught() {
+  SetLastError(FailureReporter::CurrentReason());
   try {
-    fn(*g_manager);
-    return 0;
+    throw;
   } catch (const NRXMacOSException& e) {
     return static_cast<int>(e.code());
   } catch (...) {
@@ -22,9 +33,28 @@ int Guarded(Fn fn) {
   }
 }
 
+template <typename Fn>
+int Guarded(Fn fn) {
+  if (!g_manager) {
+    SetLastError("The MIDI manager is not running.");
+    return -1;
+  }
+  try {
+    fn(*g_manager);
+    return 0;
+  } catch (...) {
+    return Caught();
+  }
+}
+
 }  // namespace
 
 TalvikHostMIDIManager* TalvikHostMIDIManager_Instance() { return g_manager.get(); }
+
+std::string TalvikHostMIDIManager_LastError() {
+  std::lock_guard lock(g_errorLock);
+  return g_lastError;
+}
 
 extern "C" {
 
@@ -34,10 +64,8 @@ int TalvikHostMIDIManager_Initialize(os::midi::Client* client, HostedComponent* 
   try {
     g_manager = std::make_unique<TalvikHostMIDIManager>(client, unit, midiController);
     return 0;
-  } catch (const NRXMacOSException& e) {
-    return static_cast<int>(e.code());
   } catch (...) {
-    return -1;
+    return Caught();
   }
 }
 
@@ -47,10 +75,8 @@ int TalvikHostMIDIManager_Finalize() {
   try {
     m.reset();
     return 0;
-  } catch (const NRXMacOSException& e) {
-    return static_cast<int>(e.code());
   } catch (...) {
-    return -1;
+    return Caught();
   }
 }
 

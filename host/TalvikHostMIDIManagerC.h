@@ -31,6 +31,10 @@ int TalvikHostMIDIManager_SetKnobMode(int knobMode);
 
 }  // extern "C"
 
+#include <string>
+
 class TalvikHostMIDIManager;
+// What the last call that did not return 0 caught, in words (any thread).
+std::string TalvikHostMIDIManager_LastError();
 // The instance, for the program's own wiring and for tests; null when none.
 TalvikHostMIDIManager* TalvikHostMIDIManager_Instance();

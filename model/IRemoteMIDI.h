@@ -101,6 +101,10 @@ class IRemoteMIDI {
   virtual int SendSongDeleteDump(int number) = 0;
   // op 0: ask the synthesizer's filter state; op 2: set it to `on`.
   virtual int SendSysEXFilter(int op, bool on) = 0;
+  // Whether the ports of the connection still exist. A synthesizer that is
+  // switched off or unplugged takes its ports away; one that comes back
+  // brings new ones, which a connection by the ports' names finds.
+  virtual bool PortsPresent() { return GetConnectionState(nullptr, nullptr, nullptr, nullptr); }
 };
 
 // The one link of the model; the caller owns it. Main thread.

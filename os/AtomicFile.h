@@ -37,6 +37,10 @@ class AtomicFileWriter {
   std::string error_;
 };
 
+// Makes the folder and every missing folder above it (mode 0700: they
+// hold the user's own files); false, with errno set, on failure.
+bool MakeFolders(const std::string& path);
+
 // One-call form of AtomicFileWriter.
 bool WriteFileAtomically(const std::string& path, const void* data, size_t size,
                          std::string* error = nullptr);

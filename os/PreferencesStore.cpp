@@ -40,16 +40,6 @@ bool ParseInteger(const std::string& text, T* out) {
   return ec == std::errc() && p == end && !text.empty();
 }
 
-bool MakeFolders(const std::string& path) {
-  for (size_t i = 1; i <= path.size(); ++i) {
-    if (i == path.size() || path[i] == '/') {
-      const std::string part = path.substr(0, i);
-      if (::mkdir(part.c_str(), 0700) != 0 && errno != EEXIST) return false;
-    }
-  }
-  return true;
-}
-
 }  // namespace
 
 std::string EscapePreferenceText(const std::string& text) {

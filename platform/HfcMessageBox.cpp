@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "os/Alert.h"
+#include "platform/HfcGuiHooks.h"
 #include "platform/HfcPascalString.h"
 
 namespace {
@@ -51,6 +52,9 @@ long HfcMessageBoxForWindow(const char* message, const char* caption, CHfcWindow
     case 4: r.icon = Icon::kStop; break;
     default: break;
   }
+  // The box takes the mouse: a press held in the window behind it ends
+  // here, its release would never come there.
+  HfcReleaseMouseCapture();
   return os::Alert::Create()->Run(r);
 }
 

@@ -1,10 +1,14 @@
 #pragma once
-// The lock that lets only one working instance of the plug-in exist on the
-// machine: an exclusive, non-waiting lock on a file in the user's runtime
-// folder ($XDG_RUNTIME_DIR, else the temporary folder; $VESK_LOCK_DIR names
-// another folder). The lock dies with the descriptor, so a file left by a
-// crashed process holds nothing.
+// The lock that lets only one working instance of the plug-in exist for a
+// user: an exclusive, non-waiting lock on a file in the user's runtime
+// folder ($XDG_RUNTIME_DIR, else a folder of the user's own under the
+// temporary folder, mode 0700; $VESK_LOCK_DIR names another folder), so
+// that another user's copy never blocks this one. The holder writes its
+// process id into the file, so whoever is refused can say who holds it.
+// The lock dies with the descriptor, so a file left by a crashed process
+// holds nothing.
 #include <string>
+#include <sys/types.h>
 
 class CAtomicInstance {
  public:
@@ -17,10 +21,21 @@ class CAtomicInstance {
 
   bool Validate() const { return valid_; }
   const std::string& Path() const { return path_; }
-  static std::string LockFolder();
+  // Why the lock was not taken (empty when it was): the holder's process
+  // id, or what went wrong with the folder or the file.
+  const std::string& Reason() const { return reason_; }
+
+  // The folder of the lock file, made when it is missing; empty (and
+  // `why` set) when no folder of the user's own can be had.
+  static std::string LockFolder(std::string* why = nullptr);
+  // The process that holds the lock now, 0 when nobody does.
+  static pid_t Holder();
+  // The words for a refused start while `holder` runs.
+  static std::string HeldMessage(pid_t holder);
 
  private:
   std::string path_;
+  std::string reason_;
   int fd_ = 0;
   bool valid_ = false;
 };

@@ -9,6 +9,7 @@
 #include "editor/controls/HfcDrawnForms.h"
 #include "editor/controls/ResourceManager.h"
 #include "editor/controls/UIFormManager.h"
+#include "editor/shell/XESynthUtils.h"
 #include "os/midi/machine/MachineMidi.h"
 #include "platform/HfcBundle.h"
 #include "plugin/CMidiFifo.h"
@@ -256,6 +257,22 @@ void QuorelVst::CheckHost() {
   hostChecked_.store(true, std::memory_order_release);
 }
 
+void QuorelVst::open() {
+  CheckHost();
+  if (!mainLoop_ || mainLoop_->IsMainThread())
+    PublishProductName();
+  else
+    mainLoop_->Loop()->Post([this] { PublishProductName(); });
+}
+
+std::string QuorelVst::KnownProductString() const {
+  const bool standalone =
+      hostChecked_.load(std::memory_order_acquire) && standaloneHost_.load(std::memory_order_relaxed);
+  return standalone ? kStandaloneProductName : kEffectName;
+}
+
+void QuorelVst::PublishProductName() { XESynthUtils::mProductName = KnownProductString(); }
+
 bool QuorelVst::IsHostStandalone() {
   CheckHost();
   return standaloneHost_;
@@ -340,6 +357,7 @@ void QuorelVst::OnAsyncEvent(long id, long param) {
   if (!closing_) {
     try {
       CheckHost();
+      PublishProductName();
       model_->Connect(standaloneHost_, true);
     } catch (...) {
       std::printf("Exception at RemoteSynth::Connection()\n");

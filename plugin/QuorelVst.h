@@ -64,7 +64,9 @@ class QuorelVst : public IXThreadProc,
   intptr_t dispatcher(int32_t opcode, int32_t index, intptr_t value, void* ptr,
                       float opt) override;
   // The host has the instance: the time to ask it who it is.
-  void open() override { CheckHost(); }
+  void open() override;
+  // The product string as far as known without asking the host.
+  std::string KnownProductString() const;
 
   // Properties.
   bool getEffectName(char* text) override;
@@ -174,6 +176,8 @@ class QuorelVst : public IXThreadProc,
   // the connection has laid the image out and nothing runs modally; then
   // publishes the values for the host.
   void ApplyHostParameters();
+  // Main thread: the editor's message boxes are titled after the host.
+  void PublishProductName();
   // Writes the waiting settings, oldest first, and tells which.
   int WriteHostParameters(CParameterMirror::Setting* taken);
   void PublishForHost();

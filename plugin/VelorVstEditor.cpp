@@ -6,6 +6,7 @@
 #include "editor/controls/ResourceManager.h"
 #include "editor/shell/OskendBackgroundLayer.h"
 #include "editor/shell/XELayerBase.h"
+#include "editor/shell/XESynthUtils.h"
 #include "hfc/CHfcBmp.h"
 #include "hfc/CHfcDrag.h"
 #include "hfc/CHfcDrawContext.h"
@@ -76,6 +77,9 @@ bool VelorVstEditor::Initialize() {
   midiQueue_ = std::make_unique<CMidiFifo>(kQueueSize);
   if (model_) sinkAdvised_ = model_->AdviseSink(this);
   effect_->setEditor(this);
+  // The title of every message box of the editor. The host is not asked
+  // here, inside the entry; the plug-in sets the title again once it has.
+  XESynthUtils::mProductName = effect_->KnownProductString();
   return true;
 }
 

@@ -7,6 +7,9 @@
 #include "model/XEUtils.h"
 #include "os/Clock.h"
 #include "os/ErrorReport.h"
+#include "os/midi/System.h"
+#include "platform/NRXException.h"
+#include "remote/CoreMIDIEndpoint.h"
 #include "remote/RemoteStatus.h"
 #include "remote/SXMessage.h"
 #include "remote/SynthSysEx.h"
@@ -23,6 +26,10 @@ constexpr unsigned kStorePauseMs = 100;
 constexpr unsigned kReceiveLeadMs = 5;
 constexpr uint16_t kNoPair = 0xFFFF;
 constexpr uint8_t kNoBankSelect = 255;
+// How long a short message may wait for room in a full output queue. The
+// queue holds what falls due within a host block or two; what is not due
+// within this time will not make room in it.
+constexpr unsigned kRoomWaitMs = 1000;
 
 enum ConnectForm { kByScan, kByDisplayName, kByNames };
 
@@ -41,6 +48,8 @@ IRemoteMIDI* RemoteMIDICreate() { return new CRemoteMIDIImpl(); }
 CRemoteMIDIImpl::CRemoteMIDIImpl()
     : dispatch_(AsyncDispatchCreate()), session_(parentWindow) {
   modeAndState_ = MODEANDSTATE();
+  // The scan's own exchanges run before there is a connection to lose.
+  session_.Progress().SetLostCheck([this] { return connected_ && !PortsPresent(); });
 }
 
 CRemoteMIDIImpl::~CRemoteMIDIImpl() {
@@ -183,7 +192,10 @@ bool CRemoteMIDIImpl::TryPair(std::unique_ptr<IMIDIIn>& in, const MIDIDevKey& in
                               const MIDIDevKey& outKey, unsigned attempt) {
   auto out = std::make_unique<CMIDIOut>();
   if (!out->Open(&outKey, 0, 0, kOutputQueueEvents)) return false;
-  out_ = std::move(out);
+  {
+    std::lock_guard<std::mutex> g(shortOut_);
+    out_ = std::move(out);
+  }
   UIProgress(1, attempt, PairText(outKey, inKey).c_str());
   UIWait(kPairWaitMs);
   inPort_ = in.get();
@@ -195,8 +207,7 @@ bool CRemoteMIDIImpl::TryPair(std::unique_ptr<IMIDIIn>& in, const MIDIDevKey& in
     return true;
   }
   inPort_ = nullptr;
-  out_->Close();
-  out_.reset();
+  DropOutput();
   return false;
 }
 
@@ -304,10 +315,7 @@ void CRemoteMIDIImpl::Disconnect() {
     in_->Close();
     in_.reset();
   }
-  if (out_) {
-    out_->Close();
-    out_.reset();
-  }
+  DropOutput();
 
   connected_ = false;
   rcv_.End();
@@ -328,6 +336,22 @@ void CRemoteMIDIImpl::Disconnect() {
 
 // ---------------------------------------------------------------- state
 
+bool CRemoteMIDIImpl::PortsPresent() {
+  if (!connected_) return false;
+  os::midi::System& sys = os::midi::System::Current();
+  try {
+    for (const MIDIDevKey* key : {&inKey_, &outKey_}) {
+      std::string name;
+      if (sys.GetProperty(CoreMIDIEndpoint::EndpointFromKey(key), os::midi::Property::kName,
+                          &name) != os::midi::kOk)
+        return false;
+    }
+  } catch (const NRXException&) {
+    return false;
+  }
+  return true;
+}
+
 bool CRemoteMIDIImpl::GetConnectionState(MIDIDevKey* out, MIDIDevKey* in,
                                          DEVICEINQUIRYDATA* inquiry, MODEANDSTATE* state) {
   if (out) *out = outKey_;
@@ -344,11 +368,11 @@ void CRemoteMIDIImpl::OnReinitialized() { bankMsb_ = bankLsb_ = kNoBankSelect; }
 eMode CRemoteMIDIImpl::GetMode() { return static_cast<eMode>(mode_.load()); }
 
 uint16_t CRemoteMIDIImpl::GetBnkPgmPair() {
-  // The synthesizer reports program mode as program edit: both program modes
-  // share the program pair, as both combination modes share theirs.
+  // The synthesizer reports program mode as program edit, and a sound is
+  // chosen there without leaving it: both program modes share the program
+  // pair. The combination shown without a dump keeps none.
   switch (mode_.load()) {
-    case 0:
-    case 1: return pairCombi_;
+    case 0: return pairCombi_;
     case 2:
     case 3: return pairProg_;
     case 4: return pairMulti_;
@@ -399,8 +423,27 @@ void CRemoteMIDIImpl::Fake_FullOption() {
 // ---------------------------------------------------------------- senders
 
 int CRemoteMIDIImpl::SendShortMsg(long long timeUs, const void* data, unsigned len) {
+  std::lock_guard<std::mutex> g(shortOut_);
   if (!connected_ || !out_) return kRemoteFailed;
-  return out_->SendShort(timeUs, data, len);
+  return QueueShort(timeUs, data, len);
+}
+
+void CRemoteMIDIImpl::DropOutput() {
+  if (!out_) return;
+  // Closing first lets a sender that waits for room go; it then holds the
+  // lock no longer.
+  out_->Close();
+  std::lock_guard<std::mutex> g(shortOut_);
+  out_.reset();
+}
+
+int CRemoteMIDIImpl::QueueShort(long long timeUs, const void* data, unsigned len) {
+  const int r = out_->SendShortWaiting(timeUs, data, len, kRoomWaitMs);
+  // The callers (host and editor MIDI) have nobody to tell: the lost
+  // message is at least on record.
+  if (r == kRemoteQueueFull)
+    std::fprintf(stderr, "vesk: the MIDI output to the synthesizer stayed full; a message was not sent\n");
+  return r;
 }
 
 int CRemoteMIDIImpl::SendProgramChange(eBankID bank, int program) {
@@ -410,9 +453,9 @@ int CRemoteMIDIImpl::SendProgramChange(eBankID bank, int program) {
   if (connected_ && out_) {
     const long long now = static_cast<long long>(os::NowUs() / 1000 * 1000);
     for (const S::ShortMsg& m : msgs)
-      if (int r = out_->SendShort(now, m.bytes, m.len)) return r;
+      if (int r = QueueShort(now, m.bytes, m.len)) return r;
   }
-  if (mode == 0 || mode == 1) pairCombi_ = Pair(bank, program);
+  if (mode == 0) pairCombi_ = Pair(bank, program);
   if (mode == 2 || mode == 3) pairProg_ = Pair(bank, program);
   if (mode == 4) pairMulti_ = Pair(0, program);
   return 0;
@@ -560,7 +603,7 @@ void CRemoteMIDIImpl::OnMIDIShort(IMIDIIn* port, long long, const void* data, un
       const int program = d[1] & 0x7F;
       int bank = 0;
       if (S::ReceivedProgramBank(mode, bankMsb_, bankLsb_, &bank)) {
-        if (mode == 0 || mode == 1) pairCombi_ = Pair(bank, program);
+        if (mode == 0) pairCombi_ = Pair(bank, program);
         if (mode == 2 || mode == 3) pairProg_ = Pair(bank, program);
         if (cb) cb->OnRcvProgramChange(this, static_cast<eBankID>(bank), program);
       }

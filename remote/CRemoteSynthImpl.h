@@ -256,8 +256,19 @@ class CRemoteSynthImpl : public IRemoteSynth,
   // The status of one step of a send; remembers the first failure.
   bool SendStep(int status, int* first);
   int RunSendFrame(CHUNK_REMOTESYNTH_CONST image, const char* title, bool write, bool filtered);
+  // Sends or requests the global block under a progress window of its own.
+  int RunGlobalStep(bool send);
   int ConnectSteps(bool standalone, bool recall);
   bool RetryTransfer();
+  // A message box with the link's progress window out of the way (one
+  // window at a time); the window comes back when the answer is OK (1).
+  int AskWithoutProgress(const char* text, int buttonSet, int style);
+  // The connection timer's look at the link: a connection whose ports went
+  // away is lost (and the sinks told); a lost one is taken up again by the
+  // stored port names once those ports are back.
+  void WatchLink();
+  void LoseLink();
+  bool Reattach();
   void ResetAuditionArea();
   void ReportFailure(const char* title, int status);
   void BindSections();
@@ -350,6 +361,10 @@ class CRemoteSynthImpl : public IRemoteSynth,
   int lastTimbreProgram_ = -1;
   int lastTimbre_ = -1;
   int localControlRestore_ = 0;
+  // The connection's ports went away; the link is taken up again when they
+  // come back.
+  bool linkLost_ = false;
+  bool connecting_ = false;  // inside Connect
   unsigned pacing_ = 100;
   // Never signalled: the model's pauses are timed waits on it. One per
   // model, so that it waits on the clock that was current when it was made.

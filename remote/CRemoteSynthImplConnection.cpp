@@ -19,7 +19,10 @@
 #include "platform/HfcMessageBox.h"
 #include "platform/HfcTime.h"
 #include "platform/XEvent.h"
+#include "os/MainLoop.h"
 #include "remote/CRemoteMIDIImpl.h"
+#include "remote/IMIDIIn.h"
+#include "remote/IMIDIOut.h"
 #include "remote/CRemoteSynthImplDetail.h"
 #include "remote/IRTMIDISink.h"
 #include "remote/IRemoteSynthMIDISink.h"
@@ -40,13 +43,28 @@ void CRemoteSynthImpl::SendLocalControl(bool on) {
   link_->SendShortMsg(NowUsMs(), msg, 3);
 }
 
+int CRemoteSynthImpl::AskWithoutProgress(const char* text, int buttonSet, int style) {
+  const bool shown = link_->UIIsActive();
+  if (shown) link_->UIDeactivate();
+  const std::string caption = GetModalCaption(pmid_, standalone_);
+  const int answer = HfcMessageBoxForWindow(text, caption.c_str(), parentWindow_, buttonSet, style);
+  if (shown && answer == 1) link_->UIActivate();
+  return answer;
+}
+
 bool CRemoteSynthImpl::RetryTransfer() {
   if (link_->UIIsAborted()) return false;
-  const std::string caption = GetModalCaption(pmid_, standalone_);
-  return HfcMessageBoxForWindow(RetryText().c_str(), caption.c_str(), parentWindow_, 1, 3) == 1;
+  return AskWithoutProgress(RetryText().c_str(), 1, 3) == 1;
 }
 
 bool CRemoteSynthImpl::Connect(bool standalone, bool recall) {
+  struct Connecting {
+    bool& flag;
+    explicit Connecting(bool& f) : flag(f) { flag = true; }
+    ~Connecting() { flag = false; }
+  } connecting(connecting_);
+  // A connection asked for takes over from waiting for a lost one.
+  linkLost_ = false;
   try {
     return ConnectSteps(standalone, recall) != 0;
   } catch (...) {
@@ -88,10 +106,7 @@ int CRemoteSynthImpl::ConnectSteps(bool standalone, bool recall) {
   bool scan = inName.empty();
   if (!scan) {
     ok = link_->Connect(this, standalone, inName, outName);
-    if (!ok) {
-      const std::string caption = GetModalCaption(pmid_, standalone);
-      scan = HfcMessageBoxForWindow(kNotFound, caption.c_str(), parentWindow_, 1, 5) == 1;
-    }
+    if (!ok) scan = AskWithoutProgress(kNotFound, 1, 5) == 1;
   }
   if (!ok && scan) ok = link_->Connect(this, standalone);
   if (!ok) {
@@ -193,20 +208,11 @@ int CRemoteSynthImpl::ConnectSteps(bool standalone, bool recall) {
 }
 
 void CRemoteSynthImpl::ReportFailure(const char* title, int status) {
-  std::string text = title;
-  if (status == kRemoteTimeout)
-    text += " Error!\nTimeOut";
-  else if (status == kSynthStatus1)
-    text += " Error!\nWrite Protected.";
-  else if (status == kSynthStatus3)
-    text += " Error!\nMode is Wrong";
-  else
-    text += " Error";
-  const std::string caption = GetModalCaption(pmid_, standalone_);
-  HfcMessageBoxForWindow(text.c_str(), caption.c_str(), parentWindow_, 0, 4);
+  AskWithoutProgress(RemoteFailureText(title, status).c_str(), 0, 4);
 }
 
 void CRemoteSynthImpl::Disconnect() {
+  linkLost_ = false;
   if (localControlRestore_ == 1)
     SendLocalControl(false);
   else if (localControlRestore_ == 2)
@@ -224,6 +230,56 @@ void CRemoteSynthImpl::Disconnect() {
   extCtl_ = SExtCtlState{};
   localControlRestore_ = 0;
   Post(kNoticeConnectionState, 0);
+}
+
+// ------------------------------------------------------------ lost and found
+
+void CRemoteSynthImpl::WatchLink() {
+  // Never under a session, a dialog or a connection in progress: the link
+  // cannot be closed under a running exchange, and one window at a time.
+  os::MainLoop* loop = os::MainLoop::Current();
+  if (connecting_ || link_->UIIsActive() || (loop && loop->ModalDepth() > 0)) return;
+  if (connected_) {
+    if (!link_->PortsPresent()) LoseLink();
+  } else if (linkLost_) {
+    Reattach();
+  }
+}
+
+void CRemoteSynthImpl::LoseLink() {
+  link_->Disconnect();
+  connected_ = false;
+  linkLost_ = true;
+  Post(kNoticeConnectionState, connectionChecked_ ? 256 : 0);
+}
+
+bool CRemoteSynthImpl::Reattach() {
+  const std::string inName = SetupGetS(kSetupMIDIInName);
+  const std::string outName = SetupGetS(kSetupMIDIOutName);
+  if (inName.empty() || outName.empty()) return false;
+  // Only once both ports are back: a connect that cannot succeed would show
+  // its progress window every time the timer looks.
+  std::vector<MIDIDevKey> ins, outs;
+  MIDIInCreate()->AppendEnumDevices(&ins);
+  MIDIOutCreate()->AppendEnumDevices(&outs);
+  auto named = [](const std::vector<MIDIDevKey>& keys, const std::string& name) {
+    return std::any_of(keys.begin(), keys.end(), [&](const MIDIDevKey& k) { return k.name == name; });
+  };
+  if (!named(ins, inName) || !named(outs, outName)) return false;
+  connecting_ = true;
+  const bool ok = link_->Connect(this, standalone_, inName, outName);
+  connecting_ = false;
+  if (!ok) return false;
+  connected_ = true;
+  linkLost_ = false;
+  // The instrument came back as it starts up: local control as this
+  // connection had set it.
+  if (localControlRestore_ == 2)
+    SendLocalControl(false);
+  else if (localControlRestore_ == 1)
+    SendLocalControl(true);
+  Post(kNoticeConnectionState, (connectionChecked_ ? 256 : 0) | 1);
+  return true;
 }
 
 // ------------------------------------------------------------ received
@@ -361,6 +417,11 @@ int CRemoteSynthImpl::OnRcvModeChange(IRemoteMIDI*, eMode m) {
     Post(kNoticeRcvDuringAudition, m & 0xFF);
     return 0;
   }
+  // While the editor moves whole data sets it switches the instrument's mode
+  // itself and puts it back at the end; the instrument's answers are not
+  // the user's choice and must neither move the pages nor reload an edit
+  // buffer.
+  if (protect_ > 0) return 0;
   const int old = image_.GetMode();
   if (m != 0 && m != 1 && m != 3 && m != 6) return 0;
   image_.SetMode(m);

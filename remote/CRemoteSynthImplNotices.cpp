@@ -154,6 +154,7 @@ void CRemoteSynthImpl::DeliverToSinks(long event, long a) {
 
 void CRemoteSynthImpl::OnAsyncTimer(long id) {
   if (id == connectionTimer_) {
+    WatchLink();
     if (!connectionChecked_) connectionChecked_ = true;
     Post(kNoticeConnectionState, (connectionChecked_ ? 256 : 0) | (GetConnected() ? 1 : 0));
   } else if (id == progDumpTimer_) {

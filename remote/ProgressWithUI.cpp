@@ -128,7 +128,12 @@ int ProgressWithUI::Wait(unsigned ms, bool modal) {
         return result_;
       }
     }
-    done_.Wait(timeoutMs_ - idle);
+    if (lost_ && lost_()) {
+      NotifyEnd(Oskend::kRemoteFailed);
+      continue;
+    }
+    const uint32_t left = timeoutMs_ - idle;
+    done_.Wait(lost_ ? std::min<uint32_t>(left, kTimerPeriodMs) : left);
   }
 }
 
@@ -148,6 +153,10 @@ void ProgressWithUI::NotifyEnd(int result) {
 
 void ProgressWithUI::OnAsyncTimer(long id) {
   if (id != timerId_) return;
+  if (lost_ && lost_()) {
+    NotifyEnd(Oskend::kRemoteFailed);
+    return;
+  }
   bool expired = false;
   {
     CHfcCriticalSectionLock lock(cs_);

@@ -6,6 +6,7 @@
 // recorded wins, except that the user's abort overrides it.
 #include <atomic>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -43,6 +44,10 @@ class ProgressWithUI : public IAsyncDispatchHandler, public IAsyncProgressHandle
   int Wait(unsigned ms, bool modal);
   void NotifyEnd(int result);
   bool Cancelled() const { return cancelled_; }
+  // A wait also ends, failed, as soon as `lost` answers true (checked every
+  // timer period): a session whose partner has gone need not run into its
+  // time-out.
+  void SetLostCheck(std::function<bool()> lost) { lost_ = std::move(lost); }
   void ClearCancelled() { cancelled_ = false; }
 
   void OnAsyncTimer(long id) override;
@@ -67,4 +72,5 @@ class ProgressWithUI : public IAsyncDispatchHandler, public IAsyncProgressHandle
   int result_ = 0;          // under cs_
   bool modal_ = false;      // under cs_
   std::atomic<bool> cancelled_{false};
+  std::function<bool()> lost_;
 };

@@ -3,6 +3,7 @@
 // success; the 0x8000000x codes are the link's own failures, the 0xC00000xx
 // codes carry the status byte the synthesizer answered with.
 #include <cstdint>
+#include <string>
 
 namespace Oskend {
 
@@ -33,5 +34,15 @@ constexpr int SynthStatusToResult(uint8_t s) {
 constexpr bool IsSynthStatusResult(int r) {
   return (static_cast<uint32_t>(r) & 0xC0000000u) == 0xC0000000u;
 }
+
+// Why an operation with this result failed, in words for a message box
+// ("The synthesizer is not connected, ..."); empty for success.
+std::string RemoteStatusReason(int result);
+
+// The message for an operation named `title` that failed with `result`:
+// the title and " Error!\nTimeOut", " Error!\nWrite Protected." (the
+// synthesizer's status 2), " Error!\nMode is Wrong" (its status 4), or else
+// " Error" with the reason on a line of its own.
+std::string RemoteFailureText(const std::string& title, int result);
 
 }  // namespace Oskend

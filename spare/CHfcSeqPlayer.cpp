@@ -153,11 +153,12 @@ void CHfcSeqPlayer::Pause(bool paused) {
 
 bool CHfcSeqPlayer::ReadDelta(long& delta) { return ReadVlq(track_, length_, position_, delta); }
 
-// An event due now (ticks to it at or below zero) fires in this advance.
+// An advance covers the time up to, not including, its end: an event due
+// exactly then fires in the next advance.
 void CHfcSeqPlayer::AddTimeByTicks(long ticks) {
   if (!playing_) return;
   ticksToNext_ -= ticks;
-  while (playing_ && ticksToNext_ <= 0) {
+  while (playing_ && ticksToNext_ < 0) {
     if (!DecodeEvent()) {
       Stop();  // a truncated or malformed event ends the track
       return;

@@ -75,15 +75,17 @@ void BlueBrowserBase::InitSoundListControl() {
 }
 
 void BlueBrowserBase::RequestSetCurrentSound(const Oskend::SSoundIndex& sound) {
-  m_pData->SetCurrentSound(sound);
+  m_pData->ChooseSound(sound);
   m_pData->UpdateSelection();
 }
 
 void BlueBrowserBase::OnUpdateSelection() {
   if (!m_pList) return;
   m_pSelected = m_pList->GetSelectedItem();
-  m_pList->ClearItemSelected();
-  const Oskend::SSoundIndex& cur = m_pData->GetCurrentSound();
+  // The marks go here: the list leaves clearing them to its listener,
+  // and this page takes only selections.
+  for (int i = 0; i < m_pList->GetNumItems(); ++i) m_pList->SetItemSelected(i, false);
+  const Oskend::SSoundIndex& cur = m_pData->GetChosenSound();
   if (cur.bank >= 255 && cur.number >= 255) {
     if (m_pOk) {
       m_pOk->SetIntValue(0, true);

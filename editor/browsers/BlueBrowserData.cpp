@@ -14,8 +14,15 @@ int GetCategory(int mode, Oskend::ISound* sound, int* subCategory) {
 
 BlueBrowserData::BlueBrowserData(Oskend::IRemoteSynth* synth) : m_pRemoteSynth(synth) {}
 
+BlueBrowserData::~BlueBrowserData() {
+  if (m_pauseTimer != 0)
+    if (os::MainLoop* loop = os::MainLoop::Current()) loop->RemoveTimer(m_pauseTimer);
+}
+
 void BlueBrowserData::Advise() {
   if (m_bAdvised || !m_pRemoteSynth) return;
+  m_iMode = m_pRemoteSynth->GetMode();
+  m_bConnected = m_pRemoteSynth->GetConnected();
   m_pRemoteSynth->AdviseSink(this);
   m_bAdvised = true;
 }
@@ -33,7 +40,49 @@ void BlueBrowserData::AddBrowser(BlueBrowserBase* browser) {
 
 void BlueBrowserData::RemoveBrowser(BlueBrowserBase* browser) {
   m_browsers.erase(std::remove(m_browsers.begin(), m_browsers.end(), browser), m_browsers.end());
+  // A choice still waiting dies with the last browser: sent later, it
+  // would start an audition nobody can end.
+  if (m_browsers.empty()) DropChosenSound();
 }
+
+void BlueBrowserData::ClearBrowsers() {
+  m_browsers.clear();
+  DropChosenSound();
+}
+
+void BlueBrowserData::ChooseSound(const Oskend::SSoundIndex& s) {
+  if (s.bank >= 255 && s.number >= 255) {
+    DropChosenSound();
+    SetCurrentSound(s);
+    return;
+  }
+  if (m_pauseTimer != 0) {
+    m_pending = s;
+    m_bPending = true;
+    return;
+  }
+  const Oskend::SSoundIndex before = m_current;
+  SetCurrentSound(s);
+  if (m_current.bank != before.bank || m_current.number != before.number) StartSoundPause();
+}
+
+void BlueBrowserData::StartSoundPause() {
+  os::MainLoop* loop = os::MainLoop::Current();
+  if (!loop || m_pauseTimer != 0) return;
+  m_pauseTimer = loop->AddTimer(kSoundPauseMs, 0, [this] { OnSoundPauseEnd(); });
+}
+
+void BlueBrowserData::OnSoundPauseEnd() {
+  m_pauseTimer = 0;
+  if (!m_bPending) return;
+  m_bPending = false;
+  const Oskend::SSoundIndex before = m_current;
+  SetCurrentSound(m_pending);
+  if (m_current.bank != before.bank || m_current.number != before.number) StartSoundPause();
+  UpdateSelection();
+}
+
+void BlueBrowserData::DropChosenSound() { m_bPending = false; }
 
 void BlueBrowserData::SetCurrentSound(const Oskend::SSoundIndex& s) {
   if (s.bank >= 255 && s.number >= 255) {
@@ -47,6 +96,7 @@ void BlueBrowserData::SetCurrentSound(const Oskend::SSoundIndex& s) {
 }
 
 void BlueBrowserData::CancelAudition() {
+  DropChosenSound();
   if (!m_pRemoteSynth->GetAuditionState()) return;
   SetCurrentSound({0xFF, 0xFF});
   m_pRemoteSynth->EndAudition(false);
@@ -54,6 +104,11 @@ void BlueBrowserData::CancelAudition() {
 }
 
 void BlueBrowserData::OKAudition() {
+  // OK keeps what the user sees chosen, also when its turn had not come.
+  if (m_bPending) {
+    m_bPending = false;
+    SetCurrentSound(m_pending);
+  }
   const Oskend::SSoundIndex cur = m_pRemoteSynth->GetCurSound(true);
   SetCurrentSound({0xFF, 0xFF});
   m_pRemoteSynth->EndAudition(true);
@@ -84,19 +139,29 @@ void BlueBrowserData::ResetAll() {
   UpdateAllBrowsers(nullptr, true);
 }
 
-void BlueBrowserData::OnIdleRemoteSynthModeChanged(Oskend::IRemoteSynth*, int) { ResetAll(); }
+void BlueBrowserData::OnIdleRemoteSynthModeChanged(Oskend::IRemoteSynth*, int mode) {
+  // An audition in program edit moves the instrument to program play and
+  // back, and the model repeats its mode then: that is no change.
+  if (mode == m_iMode) return;
+  m_iMode = mode;
+  ResetAll();
+}
 
 void BlueBrowserData::OnIdleRemoteSynthBankListChanged(Oskend::IRemoteSynth*, eMode,
                                                        const Oskend::SSoundIndex&) {
   ResetAll();
 }
 
-void BlueBrowserData::OnIdleRemoteSynthConnectionStateChanged(Oskend::IRemoteSynth*, bool, bool) {
+void BlueBrowserData::OnIdleRemoteSynthConnectionStateChanged(Oskend::IRemoteSynth*,
+                                                              bool connected, bool) {
+  if (connected == m_bConnected) return;
+  m_bConnected = connected;
   ResetAll();
 }
 
 void BlueBrowserData::OnIdleRemoteSynthAuditionStateChanged(Oskend::IRemoteSynth*, bool on) {
   if (on) return;
+  DropChosenSound();
   m_current = {0xFF, 0xFF};
   const std::vector<BlueBrowserBase*> browsers = m_browsers;
   for (BlueBrowserBase* b : browsers) b->OnUpdateSelection();

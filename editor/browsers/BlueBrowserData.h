@@ -4,9 +4,11 @@
 // browser, and the pages to refresh when that state or the synthesizer
 // changes. It draws nothing; synthesizer notices reach it on any thread
 // and are handled on the GUI thread when the root layer pumps it.
+#include <cstdint>
 #include <vector>
 
 #include "editor/shell/XERemoteSynthEventHandler.h"
+#include "os/MainLoop.h"
 #include "model/ISound.h"
 #include "remote/IRemoteSynth.h"
 
@@ -18,8 +20,11 @@ int GetCategory(int mode, Oskend::ISound* sound, int* subCategory);
 
 class BlueBrowserData : public XERemoteSynthEventHandler {
  public:
+  // The least time between two program changes a browser sends.
+  static constexpr uint64_t kSoundPauseMs = 200;
+
   explicit BlueBrowserData(Oskend::IRemoteSynth* synth);
-  ~BlueBrowserData() override = default;
+  ~BlueBrowserData() override;
 
   Oskend::IRemoteSynth* GetRemoteSynth() const { return m_pRemoteSynth; }
 
@@ -31,11 +36,21 @@ class BlueBrowserData : public XERemoteSynthEventHandler {
 
   void AddBrowser(BlueBrowserBase* browser);
   void RemoveBrowser(BlueBrowserBase* browser);
-  void ClearBrowsers() { m_browsers.clear(); }
+  void ClearBrowsers();
   const std::vector<BlueBrowserBase*>& GetBrowsers() const { return m_browsers; }
 
   void SetCurrentSound(const Oskend::SSoundIndex& sound);
   const Oskend::SSoundIndex& GetCurrentSound() const { return m_current; }
+  // A line chosen in a browser. Browsing must not flood the instrument
+  // with program changes, nor hold the GUI: the choice is sent at once
+  // when the last one went out at least kSoundPauseMs ago, else when that
+  // pause is over, and a later choice replaces one still waiting.
+  void ChooseSound(const Oskend::SSoundIndex& sound);
+  // What the browsers show chosen: the sound waiting to be sent, else the
+  // current one.
+  const Oskend::SSoundIndex& GetChosenSound() const {
+    return m_bPending ? m_pending : m_current;
+  }
   void CancelAudition();
   void OKAudition();
   void UpdateSelection();
@@ -55,9 +70,21 @@ class BlueBrowserData : public XERemoteSynthEventHandler {
 
  private:
   void ResetAll();
+  void StartSoundPause();
+  void OnSoundPauseEnd();
+  void DropChosenSound();
 
   Oskend::IRemoteSynth* m_pRemoteSynth;
   std::vector<BlueBrowserBase*> m_browsers;
   Oskend::SSoundIndex m_current{0xFF, 0xFF};
   bool m_bAdvised = false;
+  // The mode and connection last seen: the model repeats its connection
+  // notice every two seconds, and its mode notice around an audition; a
+  // notice that changes neither must not end the audition or reset the
+  // filters under the user.
+  int m_iMode = -1;
+  bool m_bConnected = false;
+  os::MainLoop::TimerId m_pauseTimer = 0;
+  bool m_bPending = false;
+  Oskend::SSoundIndex m_pending{0xFF, 0xFF};
 };

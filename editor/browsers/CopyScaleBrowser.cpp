@@ -55,11 +55,9 @@ void CopyScaleBrowser::UpdateFromDDList() {
     else
       m_pKey->Disable(true);
   }
-  const bool allNotes = ValueOf(kDestinationId) == kAllNotes;
-  m_sourceEnable[kStretch] = allNotes;
-  // "Stretch" fills all 128 notes: left chosen for an octave scale, the
-  // command would get a pair it cannot carry out.
-  if (!allNotes && source == kStretch && m_pSource) m_pSource->SetIntValue(0, true);
+  // "Stretch" can be chosen for the all-notes scale only; one already
+  // chosen stays chosen (the copy leaves an octave scale as it is then).
+  m_sourceEnable[kStretch] = ValueOf(kDestinationId) == kAllNotes;
   if (m_pSource) m_pSource->SetEnableParameterList(m_sourceEnable, kSourceCount);
 }
 

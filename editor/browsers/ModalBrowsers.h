@@ -40,6 +40,7 @@ class ModalBrowsers : public IModalBrowsers {
     m_opener->FreeClosed();
     m_data->OnIdle(0);
   }
+  void UpdateAllBrowsers() override { m_data->UpdateAllBrowsers(nullptr, false); }
 
   BlueBrowserData& GetData() { return *m_data; }
   BrowserOpener& GetOpener() { return *m_opener; }

@@ -167,7 +167,9 @@ void WriteBrowser::OnSave() {
   }
   const int b = m >= 2 ? ValueOf(kBankId) : 0;
   const int n = ValueOf(kDestinationId);
-  if (GetControlById(kCategoryId)) {
+  // A list with nothing chosen (the program's own category lies outside
+  // it) leaves the program's category as it is: -1 would be stored.
+  if (GetControlById(kCategoryId) && ValueOf(kCategoryId) >= 0) {
     const int category = ValueOf(kCategoryId);
     XESynthUtils::SetCurSoundCategory(synth, m, category);
     if (m == 2) {
@@ -177,7 +179,7 @@ void WriteBrowser::OnSave() {
       }
     }
   }
-  if (GetControlById(kSubCategoryId))
+  if (GetControlById(kSubCategoryId) && ValueOf(kSubCategoryId) >= 0)
     XESynthUtils::SetCurSoundSubCategory(synth, m, ValueOf(kSubCategoryId));
   if (Oskend::ISoundSection* edit = synth->GetEditBuffer(m))
     edit->PutParamS(static_cast<int>(0xFFFF0000u), TextOf(kNameId).c_str());

@@ -460,8 +460,7 @@ void CMMPCtrlKnob::DrawPlainText(CHfcDrawContext* dc) {
     m_pEngine->Draw(dc, x, y, m_iTextLength * m_iGlyphWidth + 1, m_iGlyphHeight);
   } else if (m_pValueText) {
     if (m_bProportional && m_pFontInfo)
-      dc->DrawBmpTextProportional(x, y, m_pValueText, m_iTextLength * m_iGlyphWidth, m_pFontInfo,
-                                  m_uTextColor, false);
+      dc->DrawBmpTextInBox(x, y, m_pValueText, m_iTextLength * m_iGlyphWidth, m_pFontInfo, m_uTextColor);
     else
       dc->DrawBmpText(x, y, m_pValueText, static_cast<unsigned long>(m_iTextLength), m_pFont,
                       m_iGlyphWidth, m_iGlyphHeight);

@@ -111,17 +111,18 @@ void CMMPCtrlList::DrawCell(CHfcOffscreenContext* dc, CHfcCtrlListItem* item, in
   if (p.charWidth <= 0 || innerW <= 0) return;
   char caption[CHfcCtrlListItem::kMaxCaption + 1];
   item->GetCaption(caption, sizeof caption);
-  const int chars = std::min(static_cast<int>(std::strlen(caption)), innerW / p.charWidth);
-  if (chars <= 0) return;
-  caption[chars] = 0;
-  const int x = mx + (p.textX != 0 ? p.textX : innerW / 2 - chars * p.charWidth / 2);
   const int y = my + p.textY;
   if (!m_bProportional || !m_pFontInfo) {
+    const int chars = std::min(static_cast<int>(std::strlen(caption)), innerW / p.charWidth);
+    if (chars <= 0) return;
+    caption[chars] = 0;
+    const int x = mx + (p.textX != 0 ? p.textX : innerW / 2 - chars * p.charWidth / 2);
     dc->DrawBmpText(x, y, caption, static_cast<unsigned long>(chars), font, p.charWidth, p.charHeight);
     return;
   }
+  const int x = mx + (p.textX != 0 ? p.textX : std::max(0, (innerW - HfcGetBmpTextWidth(m_pFontInfo, caption)) / 2));
   const uint32_t colour = item->GetEnabled() ? m_uTextColor : XEScaleAlpha(m_uTextColor, 0.5f);
-  dc->DrawBmpTextProportional(x, y, caption, innerW, m_pFontInfo, colour, false);
+  dc->DrawBmpTextInBox(x, y, caption, mx + innerW - x, m_pFontInfo, colour);
 }
 
 bool CMMPCtrlList::OnHfcMouseLButtonDown(CHfcMouse* m, int x, int y, int mods) {

@@ -301,9 +301,12 @@ void CTabControl::Draw(CHfcDrawContext* dc) {
     if (font) {
       const std::string& name = m_pages[0]->GetTabPageName();
       const int textWidth = HfcGetBmpTextWidth(font, name.c_str());
-      dc->DrawBmpTextProportional(left + m_iFirstExtra + (m_iTabWidth - textWidth) / 2,
-                                  top + 3 + (m_iTabHeight - font->textHeight) / 2, name.c_str(),
-                                  m_iTabWidth, font, kNameColor, false);
+      const int inset = std::max(0, (m_iTabWidth - textWidth) / 2);
+      const int x = left + m_iFirstExtra + inset;
+      // The tab's name ends at its tab, and at the strip's edge.
+      const int room = std::min(m_iTabWidth - inset, m_rcFrame.right - x);
+      dc->DrawBmpTextInBox(x, top + 3 + (m_iTabHeight - font->textHeight) / 2, name.c_str(), room, font,
+                           kNameColor);
     }
   }
 }

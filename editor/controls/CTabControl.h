@@ -58,6 +58,14 @@ class CTabControl : public CHfcControl {
   void SetActivePageByIndex(int index, bool unused);
   void SetActivePage(ITabPageLayer* page, bool unused);
 
+  // The tabs' geometry and picture: tab t's face lies in the picture where
+  // the strip draws and hits it.
+  int GetTabWidth() const { return m_iTabWidth; }
+  int GetTabGap() const { return m_iTabGap; }
+  int GetFirstTabExtra() const { return m_iFirstExtra; }
+  int GetLastTabExtra() const { return m_iLastExtra; }
+  CHfcBmp* GetTabsPicture() const { return m_pTabs; }
+
   int GetNumberPfPage() const;
   bool ExistPreviousPage() const;
   bool ExistNextPage() const;

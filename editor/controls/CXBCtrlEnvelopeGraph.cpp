@@ -8,6 +8,7 @@
 #include "hfc/CHfcDrawContext.h"
 #include "hfc/CHfcKey.h"
 #include "hfc/CHfcMouse.h"
+#include "hfc/HfcModifiers.h"
 #include "platform/HfcTime.h"
 
 const tagXBCtrlEnvelopeGraphParam CXBCtrlEnvelopeGraph::sm_mInitParam = {
@@ -273,7 +274,7 @@ bool CXBCtrlEnvelopeGraph::Press(int x, int y, int mods, bool releaseKeyOnConsum
     if (releaseKeyOnConsume && CHfcKey::sm_pInstance) CHfcKey::sm_pInstance->ReleaseFocus();
     return true;
   }
-  if (mods == 2 && m_pListener) {
+  if ((mods & kHfcModCommand) && m_pListener) {
     int value = 0;
     if (m_pListener->OnHfcCtrlDefaultIntValueRequired(this, &value)) SetIntValue(value, true);
   }

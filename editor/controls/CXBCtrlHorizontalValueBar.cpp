@@ -421,7 +421,9 @@ void CXBCtrlHorizontalValueBar::DrawDisp(CHfcDrawContext* dc) {
       const auto alpha = static_cast<uint32_t>(std::trunc(static_cast<float>(colour >> 24) * m_fDisabledAlpha));
       colour = (colour & 0x00FFFFFFu) | (std::min<uint32_t>(alpha, 255u) << 24);
     }
-    dc->DrawBmpTextProportional(x, y, shown.c_str(), m_iChars * m_iCellWidth, m_pFontInfo, colour, false);
+    // The display's characters, but never over the bar's right edge.
+    const int room = std::min(m_iChars * m_iCellWidth, m_rcFrame.right - 1 - x);
+    dc->DrawBmpTextInBox(x, y, shown.c_str(), room, m_pFontInfo, colour);
   } else {
     dc->DrawBmpText(x, y, shown.c_str(), static_cast<unsigned long>(m_iChars), m_pFont, m_iCellWidth,
                     m_iCellHeight);

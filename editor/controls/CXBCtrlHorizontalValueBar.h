@@ -105,6 +105,11 @@ class CXBCtrlHorizontalValueBar : public CHfcControl, public CHfcEditTextEngineL
   void SetShowDisplay(bool show) { m_bShowDisplay = show; }
   int GetDragMode() const { return m_iDragMode; }
   int GetOrigin() const { return m_iOrigin; }
+  // What the page framework records from the parameter's description.
+  void SetDefaultValue(int value) { m_iDefaultValue = value; }
+  int GetDefaultValue() const { return m_iDefaultValue; }
+  void SetBipolar(bool bipolar) { m_bBipolar = bipolar; }
+  bool IsBipolar() const { return m_bBipolar; }
   CHfcEditTextEngine* GetEngine() { return m_pEngine; }
 
  private:
@@ -162,4 +167,6 @@ class CXBCtrlHorizontalValueBar : public CHfcControl, public CHfcEditTextEngineL
   int32_t m_iBarMarginRight = 5;
   int32_t m_iBarMarginBottom = 5;
   int32_t m_iCornerLength = 3;
+  int32_t m_iDefaultValue = 0;
+  bool m_bBipolar = false;
 };

@@ -7,6 +7,7 @@
 #include "editor/controls/ResourceManager.h"
 #include "hfc/CHfcBmp.h"
 #include "hfc/HfcBmpFontInfo.h"
+#include "hfc/HfcTextFit.h"
 #include "os/window/X11PopupWindow.h"
 #include "os/window/X11Window.h"
 
@@ -45,14 +46,20 @@ DrawnForm::~DrawnForm() {
 }
 
 bool DrawnForm::Open(const WindowPlacement& placement) {
-  Close();
+  CloseWindow();
+  // A form is modal: the windows that were there take no input until it
+  // closes. A menu's levels are in the run their tracker holds.
+  if (!placement.popup && !mModal) mModal = std::make_unique<os::Window::ModalInput>();
   WindowMaker maker;
   {
     std::lock_guard<std::mutex> g(g_makerMutex);
     maker = g_maker;
   }
   mWindow = maker ? maker(placement) : MakeX11(placement);
-  if (!mWindow) return false;
+  if (!mWindow) {
+    mModal.reset();
+    return false;
+  }
   mContext = std::make_unique<CHfcOffscreenContext>(placement.width, placement.height);
   mWindow->SetSink(this);
   Redraw();
@@ -64,6 +71,11 @@ bool DrawnForm::Open(const WindowPlacement& placement) {
 }
 
 void DrawnForm::Close() {
+  CloseWindow();
+  mModal.reset();
+}
+
+void DrawnForm::CloseWindow() {
   if (!mWindow) return;
   mWindow->SetSink(nullptr);
   mWindow->Hide();
@@ -124,10 +136,7 @@ int DrawnForm::LineHeight(tagHfcBmpFontInfo* font) {
 }
 
 std::string DrawnForm::Fit(const std::string& text, tagHfcBmpFontInfo* font, int maxWidth) {
-  if (TextWidth(text, font) <= maxWidth) return text;
-  std::string cut = text;
-  while (!cut.empty() && TextWidth(cut + "...", font) > maxWidth) cut.pop_back();
-  return cut + "...";
+  return HfcFitBmpText(font, text, maxWidth);
 }
 
 void DrawnForm::Button(int x, int y, int w, int h, const std::string& label, bool isDefault,

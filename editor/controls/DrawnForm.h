@@ -43,7 +43,9 @@ class DrawnForm : public os::WindowSink {
   DrawnForm& operator=(const DrawnForm&) = delete;
 
   // Makes (or remakes at the new size) the window; false when none can be
-  // made, and then the form cannot be shown.
+  // made, and then the form cannot be shown. From Open to Close the other
+  // windows take no mouse or key input (os::Window::ModalInput), unless the
+  // form is a popup.
   bool Open(const WindowPlacement& placement);
   void Close();
   os::Window* window() const { return mWindow.get(); }
@@ -85,6 +87,9 @@ class DrawnForm : public os::WindowSink {
   }
 
  private:
+  void CloseWindow();
+
+  std::unique_ptr<os::Window::ModalInput> mModal;
   std::unique_ptr<os::Window> mWindow;
   std::unique_ptr<CHfcOffscreenContext> mContext;
   tagHfcBmpFontInfo* mPlain = nullptr;

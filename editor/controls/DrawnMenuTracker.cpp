@@ -123,6 +123,8 @@ DrawnMenuTracker::~DrawnMenuTracker() {
 }
 
 os::Menu::TrackResult DrawnMenuTracker::Run(int x, int y, int item) {
+  // While the menu is open only its levels take input.
+  os::Window::ModalInput modal;
   // The item asked for lies under the point.
   const int count = static_cast<int>(mRoot.items().size());
   const int top = item >= 1 && item <= count ? y - ItemTop(mRoot, item - 1) : y;

@@ -179,6 +179,7 @@ CHfcCtrlCharEditText* XEControlCreater::CreateTextEdit(int x, int y, int w, int 
   if (readOnly) {
     c->SetFocusOnClick(false);
     c->SetDoubleClickEdits(false);
+    c->SetDoubleClickIgnored(true);
   }
   return c;
 }

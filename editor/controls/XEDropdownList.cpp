@@ -168,6 +168,7 @@ void XEDropdownList::DrawText(CHfcDrawContext* dc) {
   if (tx < 0) tx = m_iHMargin;
   const int ty = TextTop();
   const uint32_t colour = m_bEnabled ? m_uTextColor : XEScaleAlpha(m_uTextColor, m_fDisabledAlpha);
-  dc->DrawBmpTextProportional(m_rcFrame.left + tx, m_rcFrame.top + ty, text.c_str(), w, m_pFont, colour,
-                              false);
+  // The text ends before the reserve on the right (the arrow's room).
+  const int right = m_iHAlign == 0 ? m_iHMargin + w : m_iHAlign == 1 ? w - m_iHMargin : w;
+  dc->DrawBmpTextInBox(m_rcFrame.left + tx, m_rcFrame.top + ty, text.c_str(), right - tx, m_pFont, colour);
 }

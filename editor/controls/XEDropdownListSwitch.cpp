@@ -105,6 +105,7 @@ void XEDropdownListSwitch::DrawText(CHfcDrawContext* dc) {
   }
   if (tx < m_iHMargin) tx = m_iHMargin;
   const int ty = TextTop();
-  dc->DrawBmpTextProportional(m_rcFrame.left + tx, m_rcFrame.top + ty, text, w, m_pFont, colour,
-                              false);
+  // The text ends where the arrow's room begins.
+  const int right = m_iHAlign == 0 ? m_iHMargin + w : m_iHAlign == 1 ? w - m_iHMargin : w;
+  dc->DrawBmpTextInBox(m_rcFrame.left + tx, m_rcFrame.top + ty, text, right - tx, m_pFont, colour);
 }

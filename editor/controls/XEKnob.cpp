@@ -1,5 +1,6 @@
 #include "editor/controls/XEKnob.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "hfc/CHfcBmp.h"
@@ -115,11 +116,13 @@ void XEKnob::DrawString(CHfcDrawContext* dc) {
   }
   if (!m_pValueText) return;
   if (m_bProportional && m_pFontInfo) {
+    // The text stands on the cap, inside the ring.
+    const int capLeft = left + kCapInset;
+    const int capRight = left + GetWidth() - kCapInset;
     const int tw = HfcGetBmpTextWidth(m_pFontInfo, m_pValueText);
-    const int x = left + (GetWidth() - tw) / 2 + 1;
+    const int x = std::max(capLeft, left + (GetWidth() - tw) / 2 + 1);
     const uint32_t colour = m_bEnabled ? m_uTextColor : 0xFF808080u;
-    dc->DrawBmpTextProportional(x, y, m_pValueText, m_iTextLength * m_iGlyphWidth, m_pFontInfo,
-                                colour, false);
+    dc->DrawBmpTextInBox(x, y, m_pValueText, capRight - x, m_pFontInfo, colour);
   } else {
     const int chars = static_cast<int>(std::strlen(m_pValueText));
     const int x = left + (GetWidth() - chars * m_iGlyphWidth) / 2 + 1;

@@ -50,6 +50,9 @@ struct tagZublKnobParamEx {
 
 class XEKnob : public CMMPCtrlKnob {
  public:
+  // Columns on each side of the knob that its ring takes from the value text.
+  static constexpr int kCapInset = 5;
+
   bool Create(const tagZublKnobParam* param, int id, int flags);
   bool CreateEx(const tagZublKnobParamEx* param, int id, int flags);
 
@@ -62,6 +65,9 @@ class XEKnob : public CMMPCtrlKnob {
   int GetTextX() const { return m_iTextX; }
   int GetTextY() const { return m_iTextY; }
   int GetTextLength() const { return m_iTextLength; }
+  // The parameter's default, recorded by the page framework.
+  void SetDefaultValue(int value) { m_iDefaultValue = value; }
+  int GetDefaultValue() const { return m_iDefaultValue; }
 
  protected:
   // The engine draws 5 pixels in from the left, one row above the text.
@@ -75,4 +81,5 @@ class XEKnob : public CMMPCtrlKnob {
   CHfcBmp* m_pFace = nullptr;
   CHfcBmp* m_pMinimumMeter = nullptr;
   bool m_bMinimumMeter = false;
+  int32_t m_iDefaultValue = 0;
 };

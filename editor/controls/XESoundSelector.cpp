@@ -66,9 +66,8 @@ void XESoundSelector::DrawText(CHfcDrawContext* dc) {
   if (!m_pFont) return;
   const uint32_t colour = IsEnabled() ? m_uTextColor : XEScaleAlpha(m_uTextColor, GetDisabledAlpha());
   const std::string shown = GetShownText();
-  dc->DrawBmpTextProportional(m_rcFrame.left + m_iMargin,
-                              m_rcFrame.top + (GetHeight() - m_pFont->textHeight) / 2, shown.c_str(),
-                              GetWidth() - 2 * m_iMargin, m_pFont, colour, false);
+  dc->DrawBmpTextInBox(m_rcFrame.left + m_iMargin, m_rcFrame.top + (GetHeight() - m_pFont->textHeight) / 2,
+                       shown.c_str(), GetWidth() - 2 * m_iMargin, m_pFont, colour);
 }
 
 bool XESoundSelector::OnHfcMouseLButtonDown(CHfcMouse*, int x, int y, int mods) {

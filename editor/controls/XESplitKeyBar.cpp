@@ -109,9 +109,13 @@ void XESplitKeyBar::Draw(CHfcDrawContext* dc) {
   const int top = m_rcFrame.top;
   const int right = m_rcFrame.right;
   if (m_pBack) dc->CopyBmp(left, top, GetWidth(), GetHeight(), m_pBack, m_iBackX, m_iBackY);
-  if (!IsEnabled() || m_iValue < kFirstKey || !m_pKeyboard || m_iState == kNone) return;
+  if (!IsEnabled() || m_iValue < kFirstKey || !m_pKeyboard) return;
 
   const int a = m_pArrow ? m_pArrow->GetWidth() : 0;
+  // The keys themselves, untinted, where the tint would reach with every
+  // key lit: a bar that tints nothing still shows its keyboard.
+  dc->CopyBmp(left + a / 2 + 2, top, right - 2 - left - a, m_pKeyboard->GetHeight(), m_pKeyboard, a / 2 + 2, 0);
+  if (m_iState == kNone) return;
   const int split = SplitX();
   int from = 0;
   int width = 0;

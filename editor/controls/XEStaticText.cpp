@@ -88,9 +88,11 @@ void XEStaticText::DrawText(CHfcDrawContext* dc) {
   }
   x = std::max(x, 0);
   y = std::max(y, 0);
+  // The room from where the text starts to the box's right edge (its
+  // margin off for right alignment).
+  const int room = (m_iHAlign == 1 ? GetWidth() : box) - x + (m_iHAlign == 0 ? m_iXOffset : 0);
   const uint32_t colour = IsEnabled() ? m_uTextColor : XEScaleAlpha(m_uTextColor, GetDisabledAlpha());
-  dc->DrawBmpTextProportional(m_rcFrame.left + x, m_rcFrame.top + y, m_text.c_str(), box, m_pFont,
-                              colour, false);
+  dc->DrawBmpTextInBox(m_rcFrame.left + x, m_rcFrame.top + y, m_text.c_str(), room, m_pFont, colour);
 }
 
 bool XEStaticText::OnHfcMouseLButtonDown(CHfcMouse*, int x, int y, int mods) {

@@ -223,8 +223,9 @@ void ZubZoneSlopeBar::OnMouseMoveOnTheBarMinMax(int x, int mods) {
            static_cast<float>(m_param.barWidth) * GetMouseDeltaRatio();
   }
   m_fAcc += step;
-  // The accumulator may run past the ends; the reported value may not.
-  const int value = Clamp(static_cast<int>(m_fAcc / m_fDragScale));
+  // Reported as dragged, past the ends too: the parameter the page writes
+  // keeps its own range.
+  const int value = static_cast<int>(m_fAcc / m_fDragScale);
   if (m_pListener && value != m_iLastValue) TellValueChanged(m_iHandle - 1, value);
   m_iLastX = x;
   m_iLastValue = value;

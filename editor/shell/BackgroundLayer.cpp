@@ -9,6 +9,8 @@
 #include "hfc/CHfcBmp.h"
 #include "hfc/CHfcControl.h"
 #include "hfc/CHfcWindow.h"
+#include "os/MainLoop.h"
+#include "remote/IRemoteSynth.h"
 
 BackgroundLayer::BackgroundLayer(IPlugInHost* plugin, Oskend::IRemoteSynth* synth)
     : XESynthLayer(synth), m_pPlugIn(plugin) {}
@@ -61,7 +63,17 @@ IModalBrowsers* BackgroundLayer::GetModalBrowsers() {
 }
 
 void BackgroundLayer::OnGroupOpened(bool opened) {
-  if (opened && m_pBrowsers) m_pModalBrowser = m_pBrowsers->GetModalLayer();
+  if (!opened || !m_pBrowsers) return;
+  m_pModalBrowser = m_pBrowsers->GetModalLayer();
+  m_iModalMode = m_pRemoteSynth ? m_pRemoteSynth->GetMode() : -1;
+  m_bModalConnected = m_pRemoteSynth && m_pRemoteSynth->GetConnected();
+}
+
+void BackgroundLayer::CloseModalOnModeChange() {
+  if (!m_pModalBrowser) return;
+  const int mode = m_pRemoteSynth ? m_pRemoteSynth->GetMode() : -1;
+  const bool connected = m_pRemoteSynth && m_pRemoteSynth->GetConnected();
+  if (mode != m_iModalMode || connected != m_bModalConnected) m_pModalBrowser->SetDone(true);
 }
 
 void BackgroundLayer::OpenBlueBrowser(int unused) {
@@ -123,6 +135,8 @@ void BackgroundLayer::OpenAbout() {
   window->AddLayer(about, false);
   about->Show(true);
   about->RequestRedraw();
+  // Keys stop at the box, as clicks do.
+  about->SetFocus(about);
 }
 
 void BackgroundLayer::CloseModalBrowser() {
@@ -143,12 +157,23 @@ void BackgroundLayer::CloseModalBrowser() {
   RequestRedraw();
 }
 
+namespace {
+// The idle also runs while a message box or a progress window holds the
+// loop, from inside a page's handler: the group that page belongs to must
+// not be built or torn down under it. Such work waits for the run's end.
+bool InsideModalRun() {
+  os::MainLoop* loop = os::MainLoop::Current();
+  return loop && loop->ModalDepth() > 0;
+}
+}  // namespace
+
 void BackgroundLayer::OnIdle(unsigned long now) {
   XESynthLayer::OnIdle(now);
   if (m_pBrowsers) m_pBrowsers->OnIdle();
+  const bool nested = InsideModalRun();
   XECommand command;
   command.type = -1;
-  if (PeekCommand(command)) {
+  if (!nested && PeekCommand(command)) {
     switch (command.type) {
       case XECommand::kOpenAbout:
         OpenAbout();
@@ -170,7 +195,10 @@ void BackgroundLayer::OnIdle(unsigned long now) {
     m_bModeChanged = false;
     OnModeChanged();
   }
-  m_bBrowsersDirty = false;
+  if (m_bBrowsersDirty) {
+    m_bBrowsersDirty = false;
+    if (m_pBrowsers) m_pBrowsers->UpdateAllBrowsers();
+  }
   if (m_pSubLayer) {
     auto* modal = dynamic_cast<ModalLayer*>(m_pSubLayer);
     if (modal && modal->IsDone()) {
@@ -182,7 +210,7 @@ void BackgroundLayer::OnIdle(unsigned long now) {
       RequestRedraw();
     }
   }
-  if (m_pModalBrowser && m_pModalBrowser->IsDone()) CloseModalBrowser();
+  if (!nested && m_pModalBrowser && m_pModalBrowser->IsDone()) CloseModalBrowser();
   // Re-read the list after each call: a control may add or remove others.
   std::vector<CHfcControl*> controls;
   GetControlVec(controls);

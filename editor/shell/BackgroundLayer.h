@@ -34,6 +34,7 @@ class BackgroundLayer : public XESynthLayer,
   ~BackgroundLayer() override;
 
   // Creates the layer over the window at (0, 0) in the base picture's size.
+  using XESynthLayer::Create;
   virtual bool Create(CHfcWindow* window);
   CHfcBmp* GetBaseImage();
   std::string GetProductName();
@@ -73,6 +74,11 @@ class BackgroundLayer : public XESynthLayer,
   IPlugInHost* GetPlugIn() const { return m_pPlugIn; }
   const std::vector<IMIDIReceiver*>& GetMIDIReceivers() const { return m_midiReceivers; }
   bool IsModeChangePending() const { return m_bModeChanged; }
+  // Closes the open modal group when the synthesizer's mode or its
+  // connection is no longer what it was when the group opened. The model
+  // repeats its connection notice every two seconds: a notice that changes
+  // nothing must leave the user's dialog alone.
+  void CloseModalOnModeChange();
 
  protected:
   IPlugInHost* m_pPlugIn;
@@ -85,6 +91,9 @@ class BackgroundLayer : public XESynthLayer,
   std::vector<FiletypeInfo> m_fileTypes;
   std::vector<std::string> m_browserRequests;
   std::unique_ptr<IModalBrowsers> m_pBrowsers;
+  // What the open group was opened for.
+  int m_iModalMode = -1;
+  bool m_bModalConnected = false;
 
  private:
   // After a group was built: remembers its modal layer.

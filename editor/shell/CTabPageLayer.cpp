@@ -20,6 +20,8 @@
 #include "editor/shell/TabPageTables.h"
 #include "hfc/CHfcBmp.h"
 #include "hfc/CHfcControl.h"
+#include "hfc/CHfcKeyFocus.h"
+#include "hfc/CHfcWindow.h"
 #include "remote/IRemoteSynth.h"
 
 CTabPageLayer::CTabPageLayer(Oskend::IRemoteSynth* synth, const std::string& name)
@@ -141,6 +143,7 @@ void CTabPageLayer::OnMoved(int, int) {
 }
 
 void CTabPageLayer::OnIdle(unsigned long elapsed) {
+  if (m_bModal) KeepKeyFocus();
   const std::vector<CHfcControl*> controls = GetControls();
   for (CHfcControl* c : controls)
     if (c->GetParentLayer()) c->Idle(static_cast<int>(elapsed));
@@ -158,6 +161,28 @@ bool CTabPageLayer::DoModal() {
   if (m_pOwnerTab) m_pOwnerTab->Show(true);
   Show(false);
   m_bModal = true;
+  // The keys go to the dialog, no longer to a control of the pages below.
+  SetFocus(this);
+  return true;
+}
+
+void CTabPageLayer::KeepKeyFocus() {
+  CHfcWindow* window = GetParentWindow();
+  if (!window || !window->IsWindowActive()) return;
+  if (window->GetKeyFocus()->GetFocusedListener() == nullptr) SetFocus(this);
+}
+
+bool CTabPageLayer::OnHfcKeyDown(CHfcKeyFocus*, int chr, int key, int mods) {
+  if (!m_bModal) return false;
+  OnHfcCtrlKeyDown(nullptr, chr, key, mods);
+  return true;
+}
+
+bool CTabPageLayer::OnHfcKeyUp(CHfcKeyFocus*, int, int, int) { return m_bModal; }
+
+bool CTabPageLayer::OnHfcKeyChar(CHfcKeyFocus*, int chr) {
+  if (!m_bModal) return false;
+  OnHfcCtrlKeyChar(nullptr, chr);
   return true;
 }
 

@@ -34,6 +34,8 @@ class IModalBrowsers {
   virtual ModalLayer* GetModalLayer() const = 0;
   // Once per root idle: the shared sound-list model's queued notices.
   virtual void OnIdle() = 0;
+  // Brings every open sound browser up to date with the model.
+  virtual void UpdateAllBrowsers() = 0;
 
   using Factory = std::function<std::unique_ptr<IModalBrowsers>(BackgroundLayer& root)>;
   // Empty: no browsers (requests are logged).

@@ -1,7 +1,8 @@
 #pragma once
 // A layer over the whole editor window: a translucent dark veil with a
 // dialog-like page on it. It never blocks: it raises its done flag and the
-// root layer closes it on its next idle tick.
+// root layer closes it on its next idle tick. While it is up, nothing under
+// the veil takes the mouse or the keyboard.
 #include <cstdint>
 
 #include "editor/shell/XELayerBase.h"
@@ -17,11 +18,34 @@ class ModalLayer : public XELayerBase {
   void SetDone(bool done) { m_bDone = done; }
 
   void OnDrawBackground(CHfcOffscreenContext* context) override;
-  // A click beside every control closes the layer.
+  // A press beside the group (on none of the layer's controls and on no
+  // layer above it, such as the page of the group) closes the layer.
   bool OnHfcMouseLButtonDown(CHfcMouse* m, int x, int y, int mods) override;
+  // Every other mouse event over the veil ends here.
+  bool OnHfcMouseLButtonDoubleClick(CHfcMouse*, int, int, int) override { return true; }
+  bool OnHfcMouseLButtonUp(CHfcMouse*, int, int, int) override { return true; }
+  bool OnHfcMouseRButtonDown(CHfcMouse*, int, int, int) override { return true; }
+  bool OnHfcMouseRButtonDoubleClick(CHfcMouse*, int, int, int) override { return true; }
+  bool OnHfcMouseRButtonUp(CHfcMouse*, int, int, int) override { return true; }
+  bool OnHfcMouseMButtonDown(CHfcMouse*, int, int, int) override { return true; }
+  bool OnHfcMouseMButtonDoubleClick(CHfcMouse*, int, int, int) override { return true; }
+  bool OnHfcMouseMButtonUp(CHfcMouse*, int, int, int) override { return true; }
+  bool OnHfcMouseMove(CHfcMouse*, int, int, int) override { return true; }
+  using XELayerBase::OnHfcMouseWheelMoved;
+  bool OnHfcMouseWheelMoved(CHfcMouse*, int, int, int, int, int) override { return true; }
+  // Holding the keyboard, the layer keeps every key to itself.
+  using CHfcKeyListener::OnHfcKeyDown;
+  using CHfcKeyListener::OnHfcKeyUp;
+  using CHfcKeyListener::OnHfcKeyChar;
+  bool OnHfcKeyDown(CHfcKeyFocus*, int, int, int) override { return true; }
+  bool OnHfcKeyUp(CHfcKeyFocus*, int, int, int) override { return true; }
+  bool OnHfcKeyChar(CHfcKeyFocus*, int) override { return true; }
 
  protected:
   void DrawVeil(CHfcOffscreenContext* context);
+  // The point (layer coordinates) lies on one of the layer's controls or
+  // on a visible layer above this one.
+  bool IsOnGroup(int x, int y) const;
 
   bool m_bDone = false;
 };

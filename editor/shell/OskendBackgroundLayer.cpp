@@ -528,7 +528,7 @@ void OskendBackgroundLayer::OnGUIModeChanged(int mode) {
 
 void OskendBackgroundLayer::OnModeChanged() {
   Lock lock(m_guiModeLock);
-  if (m_pModalBrowser) m_pModalBrowser->SetDone(true);
+  CloseModalOnModeChange();
   const int m = m_pRemoteSynth ? m_pRemoteSynth->GetMode() : eMode_None;
   int strip = 0;
   int page = -1;
@@ -551,6 +551,12 @@ void OskendBackgroundLayer::OnModeChanged() {
     page = 0;
   }
   if (m_mainTab[strip] && m_mainTab[strip]->IsVisible()) page = -1;
+  // The model repeats its state every two seconds: a notice of the
+  // performance mode the panel already shows must not end the wait for a
+  // timbre choice (the performance switch stays dark and the program switch
+  // and the lit timbre switches go on flashing); a real change ends it.
+  const bool waiting = m_iKnobAssign == 1 && strip == 0;
+  if (m_iKnobAssign == 1 && !waiting) m_iKnobAssign = 0;
   if (m_iPendingPage != -1) {
     page = m_iPendingPage;
     m_iPendingPage = -1;
@@ -566,11 +572,11 @@ void OskendBackgroundLayer::OnModeChanged() {
       if (ITabPageLayer* active = tab->GetActivePage()) active->SetTabPageRefresh(true);
       if (!tab->IsVisible()) tab->Show(true);
       if (page != -1) tab->SetActivePageByIndex(page, true);
-      if (m_modeSwitch[i]) m_modeSwitch[i]->SetIntValue(1, true);
+      if (m_modeSwitch[i]) m_modeSwitch[i]->SetIntValue(waiting ? 0 : 1, true);
       m_iGUIMode = i;
     } else {
       if (tab->IsVisible()) tab->Hide(true);
-      if (m_modeSwitch[i]) m_modeSwitch[i]->SetIntValue(0, true);
+      if (m_modeSwitch[i] && !(waiting && i == 1)) m_modeSwitch[i]->SetIntValue(0, true);
     }
   }
   UpdateTrackShiftSwitch();
@@ -776,7 +782,11 @@ void OskendBackgroundLayer::UpdateRealtimeControllers() {
     } else {
       SParamDesc desc{};
       const bool has = rt && rt->GetParamDesc(kRTOnPid + i, &desc);
-      sw->SetIntValue(rt ? rt->GetParamI(kRTOnPid + i) : 0, true);
+      int on = rt ? rt->GetParamI(kRTOnPid + i) : 0;
+      // While a timbre choice is awaited the lit switches keep the phase of
+      // the flashing program switch.
+      if (on != 0 && m_iKnobAssign == 1 && m_modeSwitch[1]) on = m_modeSwitch[1]->GetIntValue();
+      sw->SetIntValue(on, true);
       EnableCtl(sw, has && !(desc.flags & 0x2));
     }
   }

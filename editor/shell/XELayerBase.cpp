@@ -52,10 +52,7 @@ void XELayerBase::GetControlVec(std::vector<CHfcControl*>& out) const { out = Ge
 
 void XELayerBase::Idle(unsigned long elapsed) {
   OnIdle(elapsed);
-  if (m_bRedraw) {
-    m_bRedraw = false;
-    OnRefresh();
-  }
+  if (m_bRedraw.exchange(false)) OnRefresh();
 }
 
 void XELayerBase::OnRefresh() {

@@ -3,6 +3,7 @@
 // layers): a window layer that listens to its own controls, finds them by
 // id, serves a whole-layer redraw on the next idle tick and draws the
 // standard background.
+#include <atomic>
 #include <cstdint>
 #include <map>
 #include <vector>
@@ -57,6 +58,7 @@ class XELayerBase : public CHfcWindowLayer, public CHfcControlListener {
 
   void SetBackgroundBmp(CHfcBmp* bmp) { m_pBackground = bmp; }
   CHfcBmp* GetBackgroundBmp() const { return m_pBackground; }
+  // Any thread may ask; the GUI thread's idle serves the request.
   void RequestRedraw() { m_bRedraw = true; }
   bool IsRedrawRequested() const { return m_bRedraw; }
 
@@ -67,7 +69,7 @@ class XELayerBase : public CHfcWindowLayer, public CHfcControlListener {
   void UpdateAllControls();
 
   CHfcBmp* m_pBackground = nullptr;
-  bool m_bRedraw = false;
+  std::atomic<bool> m_bRedraw{false};
 
  private:
   std::map<int64_t, CHfcControl*> m_registry;

@@ -51,6 +51,21 @@ std::string Formatted(const SParamDesc& desc, int value) {
 // The main text of a display pair: up to its first NUL.
 std::string MainText(const std::string& s) { return s.substr(0, s.find('\0')); }
 
+// A value bar fills from its centre for the signed 8- and 16-bit fields; a
+// signed 32-bit field is not drawn that way.
+bool IsSignedNarrowField(int32_t atype) {
+  switch (atype) {
+    case ATYPE_SBF8:
+    case ATYPE_SBF8C64:
+    case ATYPE_SBF8C2:
+    case ATYPE_SBF16B:
+    case ATYPE_SBF16L:
+      return true;
+    default:
+      return false;
+  }
+}
+
 }  // namespace
 
 XESynthLayer::XESynthLayer(Oskend::IRemoteSynth* synth) : m_pRemoteSynth(synth) {}
@@ -229,6 +244,7 @@ void XESynthLayer::LayOutKnob(XEKnob* knob, const SParamDesc& desc) {
   knob->SetDispInfo(layout.x, layout.y, layout.length);
   tagHfcBmpFontInfo* font =
       FontManager::mInstance ? FontManager::mInstance->GetBmpFontInfo(layout.font) : nullptr;
+  knob->SetDefaultValue(desc.def);
   knob->SetDirty(true);
   if (font) knob->SetFontInfo(true, font, font->bmp);
 }
@@ -291,7 +307,12 @@ void XESynthLayer::SynchronizeControlWithParam(CHfcControl* control, ISection* s
     if (IsExactly<CHfcCtrlCharEditText>(control) || IsExactly<CHfcCtrlTextSwitch>(control)) {
       withText = true;
     } else if (IsExactly<CXBCtrlHorizontalValueBar>(control)) {
-      if (full) control->SetDirty(true);
+      if (full) {
+        auto* bar = static_cast<CXBCtrlHorizontalValueBar*>(control);
+        bar->SetDefaultValue(desc.def);
+        bar->SetBipolar(IsSignedNarrowField(desc.atype));
+        bar->SetDirty(true);
+      }
       withText = true;
     } else if (IsExactly<CHfcCtrlSlideSwitch>(control) ||
                IsExactly<CHfcCtrlHorizontalSlideSwitch>(control)) {

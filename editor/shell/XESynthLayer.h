@@ -137,6 +137,8 @@ class XESynthLayer : public XELayerBase, public XERemoteSynthEventHandler {
     const char* font;
   };
   static KnobTextLayout ComputeKnobTextLayout(const SParamDesc& desc);
+  // The text a control shows for a value of its parameter.
+  std::string ValueText(CHfcControl* control, const SParamDesc& desc, int value);
 
  protected:
   Oskend::IRemoteSynth* m_pRemoteSynth;
@@ -174,7 +176,6 @@ class XESynthLayer : public XELayerBase, public XERemoteSynthEventHandler {
   void RemoveSectionLink(Oskend::ISection* section);
   void SynchronizeLinked(Oskend::ISection* section, int pid, bool full);
   void LayOutKnob(XEKnob* knob, const SParamDesc& desc);
-  std::string ValueText(CHfcControl* control, const SParamDesc& desc, int value);
 
   std::map<int64_t, SParamIdInfo> m_controlMap;
   std::map<Oskend::ISection*, int> m_sectionLinks;

@@ -7,6 +7,8 @@ namespace os::audio {
 namespace {
 // Stream ids: the device id plus the stream's position + 1.
 constexpr uint32_t kStreamSpan = 0x100;
+// Set while this thread runs IO procedures in Pump.
+thread_local bool tInsideCycle = false;
 }  // namespace
 
 NullAudioSystem::NullAudioSystem() = default;
@@ -31,6 +33,10 @@ void NullAudioSystem::RemoveDevice(DeviceId device) {
 }
 
 NullAudioSystem::DeviceDesc& NullAudioSystem::Device(DeviceId device) { return Find(device)->desc; }
+
+void NullAudioSystem::WaitForCycles(std::unique_lock<std::recursive_mutex>& lock) {
+  if (!tInsideCycle) cyclesDone_.wait(lock, [this] { return inFlight_ == 0; });
+}
 
 NullAudioSystem::Dev* NullAudioSystem::Find(DeviceId device) {
   auto it = devices_.find(device);
@@ -74,9 +80,14 @@ int NullAudioSystem::Pump(DeviceId device, int cycles) {
         list.buffers[s].dataByteSize = bytes;
         list.buffers[s].data = d->output[s].data();
       }
+      ++inFlight_;
     }
+    tInsideCycle = true;
     for (auto& [proc, data] : procs) proc(device, hostTime_, &list, data);
+    tInsideCycle = false;
     std::lock_guard lock(mutex_);
+    --inFlight_;
+    cyclesDone_.notify_all();
     if ((d = Find(device))) {
       const double rate = d->desc.nominalRate > 0 ? d->desc.nominalRate : 44100;
       hostTime_ += static_cast<uint64_t>(d->desc.bufferFrames / rate * 1e9);
@@ -293,11 +304,12 @@ Status NullAudioSystem::AddIOProc(DeviceId device, IOProc proc, void* clientData
 }
 
 Status NullAudioSystem::RemoveIOProc(DeviceId device, IOProc proc) {
-  std::lock_guard lock(mutex_);
+  std::unique_lock lock(mutex_);
   Dev* d = Find(device);
   if (!d) return kErrBadDevice;
   std::erase_if(d->procs, [&](auto& p) { return p.first == proc; });
   std::erase(d->running, proc);
+  WaitForCycles(lock);
   return kOk;
 }
 
@@ -312,13 +324,14 @@ Status NullAudioSystem::Start(DeviceId device, IOProc proc) {
 }
 
 Status NullAudioSystem::Stop(DeviceId device, IOProc proc) {
-  std::lock_guard lock(mutex_);
+  std::unique_lock lock(mutex_);
   Dev* d = Find(device);
   if (!d) return kErrBadDevice;
   if (proc)
     std::erase(d->running, proc);
   else
     d->hardwareRunning = false;
+  WaitForCycles(lock);
   return kOk;
 }
 

@@ -3,6 +3,7 @@
 // that moves only when told, IO cycles run by hand (Pump) on the caller's
 // thread, property changes injected as the hardware would report them, and
 // buffer sizes or format changes refused on demand.
+#include <condition_variable>
 #include <map>
 #include <mutex>
 #include <vector>
@@ -99,6 +100,11 @@ class NullAudioSystem : public AudioSystem {
   Dev* FindStream(StreamId stream, size_t* index);
 
   std::recursive_mutex mutex_;
+  // Cycles running now; Stop and RemoveIOProc wait for them, as a real
+  // device's do, unless called from inside a cycle.
+  int inFlight_ = 0;
+  std::condition_variable_any cyclesDone_;
+  void WaitForCycles(std::unique_lock<std::recursive_mutex>& lock);
   std::map<DeviceId, Dev> devices_;
   std::vector<std::pair<HardwareListener, void*>> hardwareListeners_;
   DeviceId next_ = 0x100;

@@ -13,9 +13,29 @@ std::vector<Window*>& Registry() {
   return windows;
 }
 Window* g_lastPressed = nullptr;
+// The number of modal runs going on.
+int g_modalLevel = 0;
 }  // namespace
 
-Window::Window() { Registry().push_back(this); }
+Window::Window() : modalLevel_(g_modalLevel) { Registry().push_back(this); }
+
+Window::ModalInput::ModalInput() {
+  ++g_modalLevel;
+  ApplyModalLevel();
+}
+
+Window::ModalInput::~ModalInput() {
+  --g_modalLevel;
+  // A window made inside the run that outlives it is an ordinary one now.
+  for (Window* w : Registry()) w->modalLevel_ = std::min(w->modalLevel_, g_modalLevel);
+  ApplyModalLevel();
+}
+
+void Window::ApplyModalLevel() {
+  for (Window* w : Registry()) w->ApplyInputShield(!w->TakesInput());
+}
+
+bool Window::TakesInput() const { return modalLevel_ >= g_modalLevel; }
 
 Window::~Window() {
   if (MainLoop* loop = MainLoop::Current()) loop->RemovePosted(this);
@@ -67,12 +87,19 @@ void Window::PostToSink(std::function<void(WindowSink*)> call) {
 }
 
 void Window::Deliver(const MouseEvent& e) {
+  if (!TakesInput()) return;
   if (e.kind == MouseEvent::Kind::kDown) g_lastPressed = this;
-  PostToSink([e](WindowSink* sink) { sink->OnWindowMouse(e); });
+  // Checked again when it is handled: a run may have begun in between.
+  PostToSink([this, e](WindowSink* sink) {
+    if (TakesInput()) sink->OnWindowMouse(e);
+  });
 }
 
 void Window::DeliverKey(const KeyEvent& e) {
-  PostToSink([e](WindowSink* sink) { sink->OnWindowKey(e); });
+  if (!TakesInput()) return;
+  PostToSink([this, e](WindowSink* sink) {
+    if (TakesInput()) sink->OnWindowKey(e);
+  });
 }
 
 void Window::DeliverFocus(bool gained) {
@@ -86,7 +113,7 @@ void Window::DeliverClose() {
 }
 
 int Window::DeliverDrag(const DragEvent& e) {
-  if (!sink_) return 0;
+  if (!sink_ || !TakesInput()) return 0;
   const int effect = sink_->OnWindowDrag(e);
   return (effect >= 1 && effect <= 3) ? effect : 0;
 }

@@ -106,6 +106,22 @@ class Window {
 
   // The window that saw the last button press, or null.
   static Window* LastPressed();
+
+  // Modal runs (an alert, a menu, a file dialog, a progress window). While
+  // one runs, the windows that were there before it began take no mouse or
+  // key input; the windows made while it is the innermost run do. A window
+  // held off also keeps the pointer away from the windows embedded in it
+  // (the editor of a plug-in in its host's window). Main thread only; runs
+  // nest.
+  class ModalInput {
+   public:
+    ModalInput();
+    ~ModalInput();
+    ModalInput(const ModalInput&) = delete;
+    ModalInput& operator=(const ModalInput&) = delete;
+  };
+  // False while a modal run that began after the window was made goes on.
+  bool TakesInput() const;
   // Sets the cursor on every live window.
   static void SetCursorEverywhere(CursorId id);
 
@@ -126,6 +142,9 @@ class Window {
   // Backends show the title and the size limits on the desktop.
   virtual void ApplyTitle() {}
   virtual void ApplySizeLimits() {}
+  // Backends that hold windows of other programs' code (children) stop the
+  // pointer from reaching them while the window is held off.
+  virtual void ApplyInputShield(bool) {}
   // Drops and drags run their sink call synchronously on the main thread.
   int DeliverDrag(const DragEvent& e);
   // Clips area to the window and the picture; false when nothing is left.
@@ -136,7 +155,12 @@ class Window {
   // the window has none, or is gone by then).
   void PostToSink(std::function<void(WindowSink*)> call);
 
+  // Sets every window's shield after the modal level changed.
+  static void ApplyModalLevel();
+
   WindowSink* sink_ = nullptr;
+  // The modal level the window was made at.
+  int modalLevel_ = 0;
   std::string title_;
   bool modified_ = false;
   WindowSizeLimits limits_;

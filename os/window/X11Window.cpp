@@ -92,6 +92,8 @@ struct X11Window::Impl {
   std::unique_ptr<X11DropTarget> dropTarget;
   // The server destroyed the window (its parent went).
   bool destroyed = false;
+  // The input-only child that covers the window while it is held off.
+  ::Window shield = 0;
 
   ~Impl() {
     if (!display) return;
@@ -157,7 +159,10 @@ std::unique_ptr<X11Window> X11Window::Make(const char* displayName, uint64_t par
   XkbSetDetectableAutoRepeat(d, True, nullptr);
   XSync(d, False);
   std::unique_ptr<X11Window> made(new X11Window(std::move(impl), width, height));
-  if (topLevel) made->SetTitle(title);
+  if (topLevel) {
+    made->SetTitle(title);
+    made->ApplySizeLimits();
+  }
   made->origin_ = made->ScreenOrigin();
   return made;
 }
@@ -269,6 +274,23 @@ bool X11Window::SetCollapsed(bool collapsed) {
   return sent;
 }
 
+void X11Window::ApplyInputShield(bool on) {
+  Display* d = impl_->display;
+  if (impl_->destroyed) return;
+  if (on) {
+    if (!impl_->shield) {
+      // As large as X allows, so that it covers the window at any size.
+      XSetWindowAttributes attrs{};
+      impl_->shield = XCreateWindow(d, impl_->window, 0, 0, 32767, 32767, 0, 0, InputOnly,
+                                    CopyFromParent, 0, &attrs);
+    }
+    if (impl_->shield) XMapRaised(d, impl_->shield);
+  } else if (impl_->shield) {
+    XUnmapWindow(d, impl_->shield);
+  }
+  XFlush(d);
+}
+
 void X11Window::ApplyTitle() {
   if (!impl_->topLevel) return;
   Display* d = impl_->display;
@@ -286,6 +308,11 @@ void X11Window::ApplySizeLimits() {
   if (!impl_->topLevel) return;
   const WindowSizeLimits& l = SizeLimits();
   XSizeHints hints{};
+  // A place the program gives is the place of the content, not of the
+  // frame the window manager adds: moving back to a remembered place then
+  // lands exactly there.
+  hints.flags = PWinGravity;
+  hints.win_gravity = StaticGravity;
   if (l.minWidth > 0 || l.minHeight > 0) {
     hints.flags |= PMinSize;
     hints.min_width = std::max(l.minWidth, 1);
@@ -444,6 +471,17 @@ void X11Window::Handle(void* raw) {
     }
     case FocusIn:
     case FocusOut:
+      // Focus taken from the pointer by the window under it comes as a loss
+      // of the pointer's focus and, in the same breath, a gain of its own:
+      // no loss at all for the window.
+      if (ev.type == FocusOut && ev.xfocus.detail == NotifyPointer &&
+          XEventsQueued(impl_->display, QueuedAfterReading) > 0) {
+        XEvent next;
+        if (XCheckTypedWindowEvent(impl_->display, impl_->window, FocusIn, &next)) {
+          XPutBackEvent(impl_->display, &next);
+          return;
+        }
+      }
       focused_ = ev.type == FocusIn;
       if (!focused_) impl_->keysDown.clear();
       DeliverFocus(focused_);

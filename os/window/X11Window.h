@@ -61,6 +61,10 @@ class X11Window : public Window {
   void Handle(void* xevent);
   void ApplyTitle() override;
   void ApplySizeLimits() override;
+  // An input-only child above every other child: the pointer's events then
+  // come to this window (which holds them off) and never to an embedded
+  // window of other code.
+  void ApplyInputShield(bool on) override;
   // The window manager changed the size or place of a top-level window.
   void OnConfigured(int width, int height);
   // The window manager's state of the window (normal or iconic) changed.

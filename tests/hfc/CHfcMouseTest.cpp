@@ -18,6 +18,10 @@ struct GlobalRecorder : CHfcMouseListener {
   std::string name;
   bool consumeRaw = false;
   GlobalRecorder(Log* l, std::string n) : log(l), name(std::move(n)) {}
+  using CHfcMouseListener::OnHfcMouseLButtonUpGlobal;
+  using CHfcMouseListener::OnHfcMouseMButtonUpGlobal;
+  using CHfcMouseListener::OnHfcMouseMoveGlobal;
+  using CHfcMouseListener::OnHfcMouseRButtonUpGlobal;
   bool OnHfcMouseLButtonUpGlobal(CHfcMouse*, int x, int y, int) override {
     log->push_back(hfctest::Entry(name, "lup", x, y));
     return false;
@@ -83,7 +87,7 @@ TEST(CHfcMouse, CaptureMovesBetweenListenersAndTellsTheFormerHolder) {
   EXPECT_EQ(hub->GetCapture(), nullptr);
 }
 
-TEST(CHfcMouse, FullHubDeliversTheReleaseOfTheButtonThatWasLetGo) {
+TEST(CHfcMouse, FullHubDeliversOnlyThePrimaryButtonsRelease) {
   hfctest::ScopedHubs hubs(true);
   CHfcMouse* hub = CHfcMouse::sm_pInstance;
   Log log;
@@ -100,7 +104,7 @@ TEST(CHfcMouse, FullHubDeliversTheReleaseOfTheButtonThatWasLetGo) {
   EXPECT_EQ(hub->OnPlatformMouseEvent(Event(K::kUp, B::kRight)), kHfcEventNotHandled);
   hub->OnPlatformMouseEvent(Event(K::kUp, B::kMiddle));
   hub->OnPlatformMouseEvent(Event(K::kUp, B::kLeft));
-  EXPECT_EQ(log, (Log{"h move 7,9", "h move 7,9", "h rup 7,9", "h mup 7,9", "h lup 7,9"}));
+  EXPECT_EQ(log, (Log{"h move 7,9", "h move 7,9", "h lup 7,9"}));
 }
 
 TEST(CHfcMouse, PluginHubHandsRawMovesAndWheelToListenersUntilOneTakesThem) {

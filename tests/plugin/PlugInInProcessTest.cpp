@@ -11,6 +11,7 @@
 #include "editor/controls/FontManager.h"
 #include "editor/controls/ResourceManager.h"
 #include "editor/shell/OskendBackgroundLayer.h"
+#include "editor/shell/XESynthUtils.h"
 #include "model/ISection.h"
 #include "os/window/HeadlessWindow.h"
 #include "platform/HfcMessageBox.h"
@@ -22,6 +23,12 @@
 
 namespace vesk::test {
 namespace {
+
+TEST_F(InProcess, TheEditorTitlesItsMessageBoxesWithThePlugInsName) {
+  XESynthUtils::mProductName.clear();
+  ASSERT_NE(Make(), nullptr);
+  EXPECT_EQ(XESynthUtils::mProductName, "Vesk Plug-In Editor");
+}
 
 TEST_F(InProcess, HostMidiReachesTheSynthesizerWithItsTimestampsAndTheEditorShowsIt) {
   QuorelVst* p = Make();
@@ -172,11 +179,31 @@ TEST_F(InProcess, AnExceptionFromTheConnectionLeavesThePlugInRunning) {
 TEST_F(InProcess, APresetChunkOutsideTheSoundModesStillHoldsTheState) {
   AEffect* e = host.Instantiate(&VSTPluginMain);
   ASSERT_NE(e, nullptr);
-  for (int soundMode : {0, 2, 6, 255}) {
-    model().soundMode = soundMode;
+  auto chunk = [&](int index) {
     void* data = nullptr;
-    EXPECT_GT(host.Dispatch(effGetChunk, 1, 0, &data), 0) << soundMode;
+    const intptr_t size = host.Dispatch(effGetChunk, index, 0, &data);
+    return data && size > 0 ? std::string(static_cast<const char*>(data), size) : std::string();
+  };
+  auto saved = [&](Oskend::FTYPE type) {
+    std::ostringstream out(std::ios::binary);
+    EXPECT_TRUE(model().SaveStream(out, type, 0));
+    return std::move(out).str();
+  };
+  // A sound mode's preset is its edit buffer; outside them, the whole state.
+  const struct {
+    int soundMode;
+    Oskend::FTYPE type;
+  } cases[] = {{0, Oskend::FTYPE::Combi}, {2, Oskend::FTYPE::Prog},
+               {6, Oskend::FTYPE::Bank},  {255, Oskend::FTYPE::Bank}};
+  for (const auto& c : cases) {
+    model().soundMode = c.soundMode;
+    const std::string preset = chunk(1);
+    ASSERT_FALSE(preset.empty()) << c.soundMode;
+    EXPECT_EQ(preset, saved(c.type)) << c.soundMode;
   }
+  EXPECT_EQ(chunk(1), chunk(0));
+  model().soundMode = 2;
+  EXPECT_LT(chunk(1).size(), chunk(0).size());
 }
 
 TEST_F(InProcess, ModeChangesResetTheBankSelectAndUpdateTheHostsDisplay) {

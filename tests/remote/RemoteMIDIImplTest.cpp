@@ -5,6 +5,7 @@
 #include "model/XEUtils.h"
 #include "os/ProgressWindow.h"
 #include "os/Thread.h"
+#include "platform/XEvent.h"
 #include "remote/RemoteStatus.h"
 #include "remote/SynthSysEx.h"
 #include "tests/remote/LinkTestSupport.h"
@@ -283,15 +284,18 @@ TEST_F(RemoteMIDIImplTest, SlowWireTakesItsTimeAndEveryBlockKeepsTheSessionAlive
   EXPECT_EQ(log.back().kind, SimSynthEvent::kBankStore);
 }
 
-TEST_F(RemoteMIDIImplTest, UnpluggingDuringADumpFromTheSynthesizerEndsInATimeOut) {
+// The partner is gone: the wait for the rest of its dump ends at once
+// instead of running into the time-out.
+TEST_F(RemoteMIDIImplTest, UnpluggingDuringADumpFromTheSynthesizerFailsAtOnce) {
   SimSynthSettings s = OnChannel(3);
   s.slowWire = true;
   SimSynthDevice& dev = Connected(s);
   At(3000, [&] { dev.Unplug(); });
   const uint64_t start = NowMs();
-  EXPECT_EQ(link->SendProgDumpReq(0, -1), kRemoteTimeout);
-  EXPECT_LT(NowMs() - start, 3000u + 10000u + 500u);
+  EXPECT_EQ(link->SendProgDumpReq(0, -1), kRemoteFailed);
+  EXPECT_LT(NowMs() - start, 3000u + 500u);
   EXPECT_TRUE(model.Calls("prog").empty());
+  EXPECT_FALSE(link->PortsPresent());
 }
 
 TEST_F(RemoteMIDIImplTest, UnpluggingDuringADumpToTheSynthesizerFailsAtOnce) {
@@ -453,6 +457,14 @@ TEST_F(RemoteMIDIImplTest, ProgramChangeFollowsTheMode) {
   EXPECT_EQ(link->GetBnkPgmPair(), 0x6403);
   EXPECT_EQ(link->SendProgramChange(Oskend::eBankID_B, 5), 0);
   EXPECT_EQ(link->GetBnkPgmPair(), 0x0501);
+  // The combination shown without a dump keeps no pair, and a change made
+  // there leaves the combination pair as it was.
+  ASSERT_EQ(link->SendModeChange(eMode_CombiNoDump), 0);
+  EXPECT_EQ(link->GetBnkPgmPair(), 0);
+  EXPECT_EQ(link->SendProgramChange(Oskend::eBankID_A, 3), 0);
+  EXPECT_EQ(link->GetBnkPgmPair(), 0);
+  ASSERT_EQ(link->SendModeChange(eMode_Combi), 0);
+  EXPECT_EQ(link->GetBnkPgmPair(), 0x1100);
 }
 
 TEST_F(RemoteMIDIImplTest, SendersRefuseWhatTheyCannotSend) {
@@ -472,6 +484,30 @@ TEST_F(RemoteMIDIImplTest, SendersRefuseWhatTheyCannotSend) {
   EXPECT_EQ(link->SendSysEXFilter(1, true), kRemoteFailed);
   EXPECT_EQ(dev.MessagesHandled(), handled);
   EXPECT_EQ(link->SendSongDeleteDump(0), 0);
+}
+
+// A short message waits for room in a full output queue; the link going
+// away lets it go at once, with a failure, and the output is freed only
+// after it has left.
+TEST_F(RemoteMIDIImplTest, ASenderWaitingForRoomIsLetGoWhenTheLinkDisconnects) {
+  Connected();
+  const uint64_t start = NowMs();
+  const long long due = static_cast<long long>(start + 500) * 1000;
+  for (int i = 0; i < 1024; ++i) ASSERT_EQ(link->SendShortMsg(due, "\xF8", 1), 0) << i;
+  int result = 0;
+  uint64_t released = 0;
+  os::Thread sender;
+  sender.Start([&] {
+    result = link->SendShortMsg(due, "\xFE", 1);
+    released = NowMs();
+  });
+  XEvent never;
+  never.Create();
+  never.Wait(20);
+  link->Disconnect();
+  sender.Join();
+  EXPECT_EQ(result, kRemoteFailed);
+  EXPECT_LT(released - start, 500u);
 }
 
 TEST_F(RemoteMIDIImplTest, TheModelsProgressWindowSpansSessions) {

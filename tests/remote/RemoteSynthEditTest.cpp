@@ -82,6 +82,46 @@ TEST_F(RemoteSynthEditTest, AnEditThroughASectionSendsTheParameterChange) {
   edit->UnadviseSink(&rec);
 }
 
+// The instrument keeps what it is sent: after edits of program and
+// combination values the editor's image and the instrument's memory are the
+// same bytes again. (Global values travel only in whole dumps.)
+TEST_F(RemoteSynthEditTest, EditsLandInTheInstrumentsMemoryWhereTheEditorKeepsThem) {
+  SimSynthDevice& dev = Ready();
+  ASSERT_EQ(ImageBody(), MemoryBody(dev.Memory()));
+  dev.With([](SimSynth& s) { s.ClearLog(); });
+  struct Case {
+    const char* name;
+    ISection* section;
+  };
+  const Case cases[] = {
+      {"program", model->GetEditBuffer(3)},
+      {"combination", model->GetEditBuffer(0)},
+  };
+  size_t sent = 0;
+  for (const Case& c : cases) {
+    ASSERT_NE(c.section, nullptr) << c.name;
+    int edited = 0;
+    for (int i = 0; i < c.section->GetParamCount() && edited < 6; ++i) {
+      SParamDesc row{};
+      if (!c.section->GetParamDescByIndex(static_cast<unsigned>(i), &row)) continue;
+      if (row.id == -1 || row.ptype < PTYPE_CONT || row.ptype > PTYPE_CONT10 || (row.flags & 3u) ||
+          row.min == row.max)
+        continue;
+      const int now = c.section->GetParamI(row.id);
+      c.section->PutParamI(row.id, now == row.max ? row.min : now + 1);
+      ++edited;
+    }
+    EXPECT_GT(edited, 0) << c.name;
+    sent += static_cast<size_t>(edited);
+  }
+  ASSERT_TRUE(env.loop().RunUntil([&] { return dev.Log().size() >= sent; }, 2000))
+      << dev.Log().size() << " of " << sent;
+  const Bytes image = ImageBody(), memory = MemoryBody(dev.Memory());
+  ASSERT_EQ(image.size(), memory.size());
+  for (size_t i = 0; i < image.size(); ++i)
+    ASSERT_EQ(image[i], memory[i]) << "first difference at byte " << i;
+}
+
 TEST_F(RemoteSynthEditTest, APanelEditReachesTheImageAndTheSectionsSinksOnTheMainThread) {
   SimSynthDevice& dev = Ready();
   ProgramMode();
@@ -237,6 +277,32 @@ TEST_F(RemoteSynthEditTest, AKeptAuditionReportsTheSoundChosen) {
   EXPECT_EQ(model->GetCurSound(true).number, chosen.number);
   EXPECT_EQ(Image()[L::kCurProg], chosen.bank);
   EXPECT_EQ(Image()[L::kCurProg + 1], chosen.number);
+}
+
+TEST_F(RemoteSynthEditTest, ASoundChosenInProgramModeStaysWithoutLeavingTheMode) {
+  SimSynthDevice& dev = Ready();
+  ProgramMode();
+  dev.With([](SimSynth& s) { s.ClearLog(); });
+  const SSoundIndex chosen{2, 9};
+  const SSoundIndex got = model->PutCurSound(chosen);
+  env.loop().RunFor(500);
+  EXPECT_EQ(got.bank, chosen.bank);
+  EXPECT_EQ(got.number, chosen.number);
+  EXPECT_EQ(model->GetCurSound(true).bank, chosen.bank);
+  EXPECT_EQ(model->GetCurSound(true).number, chosen.number);
+  const size_t stored = L::kProgBanks + (chosen.bank * 128 + chosen.number) * L::kProgSize;
+  EXPECT_EQ(std::memcmp(ProgEdit().data(), Image() + stored, L::kProgSize), 0);
+  // Leaving and re-entering program mode would load the combination's timbre.
+  int programChanges = 0;
+  for (const auto& e : dev.Log()) {
+    EXPECT_NE(e.kind, SimSynthEvent::kModeChange);
+    if (e.kind == SimSynthEvent::kProgramChange) ++programChanges;
+  }
+  EXPECT_EQ(programChanges, 1);
+  dev.With([&](SimSynth& s) {
+    EXPECT_EQ(s.CurrentBank(), chosen.bank);
+    EXPECT_EQ(s.CurrentProgram(), chosen.number);
+  });
 }
 
 TEST_F(RemoteSynthEditTest, TempoIsTheSoundsOwn) {

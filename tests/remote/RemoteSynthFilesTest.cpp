@@ -124,7 +124,7 @@ TEST_F(RemoteSynthFilesTest, AHostChunkWhoseRecallFailsStaysInTheImageAndIsRecal
   // A write-protected instrument refuses the recall: reported, still pending,
   // and the host's sounds are still the image's.
   SimSynthSettings s = TestSynthSettings();
-  s.statusByte = 1;
+  s.statusByte = 2;  // write-protected
   SimSynthDevice& dev = Connected(s, true);
   ASSERT_TRUE(model->GetConnected());
   EXPECT_TRUE(model->GetRecallPending());
@@ -203,6 +203,21 @@ TEST_F(RemoteSynthFilesTest, AutoLoadStartsAtTheFirstProgram) {
   EXPECT_EQ(fresh.GetMode(), eMode_Combi);
   EXPECT_EQ(Region(fresh.GetRawChunk().data(), L::kProgEditBuffer, L::kProgSize),
             Region(fresh.GetRawChunk().data(), L::kProgBanks, L::kProgSize));
+  env.loop().RunPending();
+}
+
+TEST_F(RemoteSynthFilesTest, TheFileChosenForTheNextStartIsLoadedThereUnsaved) {
+  PatternImage(6);
+  const std::string path = config.File("start");
+  ASSERT_TRUE(model->SaveFile(path.c_str(), FTYPE::All, 0));
+  ISection* setup = model->GetSetup();
+  setup->PutParamI(static_cast<int>(0x80008100u), 0);  // Filter.AllSw
+  setup->PutParamI(static_cast<int>(0x8000aa00u), 1);  // AutoLoadData
+  ASSERT_TRUE(model->SelectFileName(path.c_str(), 0));
+  CRemoteSynthImpl next(nullptr);
+  EXPECT_EQ(std::string(next.GetSetup()->GetParamS(static_cast<int>(0x8000ab00u)).c_str()), path);
+  EXPECT_EQ(Region(next.GetRawChunk().data(), L::kProgBanks, L::kProgBanksSize),
+            Region(Image(), L::kProgBanks, L::kProgBanksSize));
   env.loop().RunPending();
 }
 

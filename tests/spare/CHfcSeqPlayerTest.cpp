@@ -72,8 +72,8 @@ TEST(CHfcSeqPlayer, DecodesRunningStatusAndShortMessages) {
   for (int ch = 0; ch < 16; ++ch) EXPECT_EQ(rec.messages[5 + ch], AllSoundOff(ch));
 }
 
-// The first event's delta is a real wait, and an event exactly due fires
-// in the advance that reaches it.
+// The first event's delta is a real wait; an advance covers the time up to
+// its end, so an event due exactly then fires in the next advance.
 TEST(CHfcSeqPlayer, FiringTimesUnderMixedAdvances) {
   const Bytes file = Smf({0x83, 0x60, 0x90, 60, 100,  // at 480
                           0x83, 0x60, 0x80, 60, 0,    // at 960
@@ -85,12 +85,14 @@ TEST(CHfcSeqPlayer, FiringTimesUnderMixedAdvances) {
   player.Start();
   player.AddTimeByTicks(479);
   EXPECT_TRUE(rec.messages.empty());
-  player.AddTimeByTicks(1);  // exactly due
+  player.AddTimeByTicks(1);  // due at the end of this advance
+  EXPECT_TRUE(rec.messages.empty());
+  player.AddTimeByTicks(1);
   ASSERT_EQ(rec.messages.size(), 1u);
   // 500,000 us a quarter at division 480: 250 ms are 240 ticks.
   player.AddTimeByMilliseconds(250);
   EXPECT_EQ(rec.messages.size(), 1u);
-  // 11,025 samples at 44.1 kHz are 250 ms: the note-off is due.
+  // 11,025 samples at 44.1 kHz are 250 ms: the note-off is past due.
   player.AddTimeBySamples(11025);
   ASSERT_GE(rec.messages.size(), 2u);
   EXPECT_EQ(rec.messages[1], (Bytes{0x80, 60, 0}));

@@ -1,5 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <optional>
+#include <string>
+
 #include "os/Clock.h"
 #include "os/HardwareAddress.h"
 #include "os/Thread.h"
@@ -65,12 +73,44 @@ TEST(HardwareAddress, ChoosesTheLowestEthernetInterface) {
   }
 }
 
+// What the kernel's device directory says independently of the interface
+// list: the Ethernet device (link type 1, not loopback) of the lowest index
+// with a six-byte address that is not all zero.
+std::optional<std::array<unsigned char, 6>> PrimaryAddressFromSysfs() {
+  namespace fs = std::filesystem;
+  std::optional<std::array<unsigned char, 6>> best;
+  long bestIndex = 0;
+  std::error_code ec;
+  for (const fs::directory_entry& dev : fs::directory_iterator("/sys/class/net", ec)) {
+    auto read = [&](const char* name) {
+      std::ifstream in(dev.path() / name);
+      std::string text;
+      std::getline(in, text);
+      return text;
+    };
+    if (read("type") != "1") continue;
+    if (std::stoul(read("flags"), nullptr, 16) & 0x8) continue;  // loopback
+    std::array<unsigned int, 6> b{};
+    const std::string text = read("address");
+    if (text.size() != 17 || std::sscanf(text.c_str(), "%x:%x:%x:%x:%x:%x", &b[0], &b[1], &b[2],
+                                         &b[3], &b[4], &b[5]) != 6)
+      continue;
+    if (std::all_of(b.begin(), b.end(), [](unsigned int x) { return x == 0; })) continue;
+    const long index = std::stol(read("ifindex"));
+    if (best && index >= bestIndex) continue;
+    best.emplace();
+    std::copy(b.begin(), b.end(), best->begin());
+    bestIndex = index;
+  }
+  return best;
+}
+
 TEST(HardwareAddress, MachineQueryFillsOrZeroes) {
   unsigned char address[6] = {9, 9, 9, 9, 9, 9};
   const bool ok = MacGetPrimaryMacAddress(address);
-  const auto expected = os::PrimaryHardwareAddress(os::ListNetworkInterfaces());
-  EXPECT_EQ(ok, expected.has_value());
-  for (int i = 0; i < 6; ++i) EXPECT_EQ(address[i], expected ? (*expected)[i] : 0);
+  const auto expected = PrimaryAddressFromSysfs();
+  ASSERT_EQ(ok, expected.has_value());
+  for (int i = 0; i < 6; ++i) EXPECT_EQ(address[i], expected ? (*expected)[i] : 0) << i;
 }
 
 }  // namespace

@@ -188,8 +188,9 @@ bool CSkinFontRenderer::Render(const tagSkinFontRecipe& recipe, const tagSkinFon
       continue;
     }
     // Centre the ink in the advance it is laid out in, keeping it inside
-    // when it fits.
-    const int room = out.advance[c];
+    // when it fits (and the gap to the next glyph where the layout fixes
+    // the advance).
+    const int room = out.fixed[c] ? InkRoom(out.advance[c]) : out.advance[c];
     const int inkWidth = g.white->GetWidth();
     int x = g.left + (room - g.naturalAdvance) / 2;
     if (inkWidth <= room) {

@@ -1,5 +1,5 @@
 #pragma once
-// How each bitmap font of the editor is made: the DejaVu face and size its
+// How each bitmap font of the editor is made: the face and size its
 // glyphs are rendered from, the cell geometry the font records fix, and the
 // advances the layout depends on.
 #include <cstddef>

@@ -1,5 +1,6 @@
 #include <algorithm>
 #include <cstring>
+#include <string>
 
 #include "tools/skingen/SkinImageRecipe.h"
 
@@ -10,7 +11,19 @@ std::vector<tagSkinImageRecipe>& Registered() {
   return all;
 }
 
+std::vector<std::string>& TextFaults() {
+  static std::vector<std::string> faults;
+  return faults;
+}
+
 }  // namespace
+
+void SkinTextTooWide(const char* picture, const char* text, float width, int room) {
+  TextFaults().push_back(std::string(picture) + ": \"" + text + "\" is " + std::to_string(width) +
+                         " pixels wide, its room " + std::to_string(room));
+}
+
+const std::vector<std::string>& SkinTextFaults() { return TextFaults(); }
 
 SkinImageGroup::SkinImageGroup(std::vector<tagSkinImageRecipe> (*make)()) {
   std::vector<tagSkinImageRecipe> group = make();

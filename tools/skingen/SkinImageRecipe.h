@@ -1,6 +1,7 @@
 #pragma once
 // The skin pictures the generator draws, besides the fonts: film strips of
 // frames stacked vertically, frame k starting at row k * height / frames.
+#include <string>
 #include <vector>
 
 class CHfcDrawContext;
@@ -21,6 +22,12 @@ class SkinImageGroup {
  public:
   explicit SkinImageGroup(std::vector<tagSkinImageRecipe> (*make)());
 };
+
+// A text that a recipe prints into its picture but that does not fit the
+// room the picture gives it: the generator fails with every such fault
+// once all pictures are drawn.
+void SkinTextTooWide(const char* picture, const char* text, float width, int room);
+const std::vector<std::string>& SkinTextFaults();
 
 // Every registered recipe, in name order (so the output never depends on
 // the link order); the generator refuses two recipes of one name.

@@ -1,10 +1,13 @@
 #include "tools/skingen/SkinImageRecipe.h"
+#include "tools/skingen/SkinLayout.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 
 #include "hfc/CHfcDrawContext.h"
+#include "os/window/TextRenderer.h"
 #include "tools/skingen/SkinPaint.h"
 
 // The editor's look: a dark instrument panel with a pale LCD, light grey
@@ -18,25 +21,31 @@ using namespace skin;
 
 // ---- Knobs ----
 
+// The ring stays within 15 pixels of the knob's centre: the pages stack
+// knobs 31 pixels apart, and neighbouring rings must not touch.
+constexpr float kRingRadius = 13.5f;
+constexpr float kRingWidth = 3.0f;
+constexpr float kGrooveRadius = 15.0f;
+
 // The lit value ring of the editor's knobs; the knob cuts it to the value.
 void PaintKnobMeter(CHfcDrawContext& dc, int, int top, int width, int height) {
   const float c = width * 0.5f - 0.5f;
-  dc.SetPenWidth(3.5f);
+  dc.SetPenWidth(kRingWidth);
   dc.SetPenColor(kAmber);
-  dc.FrameArc(c, top + c, width * 0.5f - 2.5f, kKnobStart, kKnobEnd, true);
+  dc.FrameArc(c, top + c, kRingRadius, kKnobStart, kKnobEnd, true);
   (void)height;
 }
 
 // The same ring in segments: the value "random" at the minimum.
 void PaintKnobMeterRandom(CHfcDrawContext& dc, int, int top, int width, int) {
   const float c = width * 0.5f - 0.5f;
-  dc.SetPenWidth(3.5f);
+  dc.SetPenWidth(kRingWidth);
   dc.SetPenColor(0xFF53C8FF);
   const int segments = 9;
   const float span = (kKnobEnd - kKnobStart) / segments;
   for (int i = 0; i < segments; ++i) {
     const float a0 = kKnobStart + span * i + span * 0.18f;
-    dc.FrameArc(c, top + c, width * 0.5f - 2.5f, a0, a0 + span * 0.64f, true);
+    dc.FrameArc(c, top + c, kRingRadius, a0, a0 + span * 0.64f, true);
   }
 }
 
@@ -45,7 +54,7 @@ void PaintKnobMeterRandom(CHfcDrawContext& dc, int, int top, int width, int) {
 void PaintKnobMeterBack(CHfcDrawContext& dc, int, int top, int width, int) {
   const float c = width * 0.5f;
   dc.SetBrushColor(0x38000000);
-  dc.FillCircle(c, top + c, c - 0.5f);
+  dc.FillCircle(c, top + c, kGrooveRadius);
   dc.SetBrushColor(0);
   Cap(dc, c, top + c, c - 6.0f, 0xFF9DA1A8, 0xFFF4F5F6);
 }
@@ -159,6 +168,19 @@ void PaintKeyboard(CHfcDrawContext& dc, int x, int y, int w, int h) {
   }
 }
 
+// A name printed on the panel, centred over x .. x + w with its baseline at y.
+void PanelName(CHfcDrawContext& dc, int x, int w, int y, const char* name) {
+  constexpr float kSize = 6.5f;
+  constexpr const char* kFace = "Helvetica Bold";
+  os::TextRenderer measure;
+  measure.SetFont(kFace, kSize);
+  const float tw = measure.Draw(0.0f, 0.0f, name, std::strlen(name), 0, 0, [](int, int, uint8_t) {});
+  if (tw > w - 2) SkinTextTooWide("Background_Base", name, tw, w - 2);
+  dc.SetFont(kFace, kSize);
+  dc.SetBrushColor(0xFFB4B8C0);
+  dc.DrawText(std::round(x + (w - tw) / 2.0f), static_cast<float>(y), name, std::strlen(name));
+}
+
 void PaintBackgroundBase(CHfcDrawContext& dc, int, int top, int width, int height) {
   VGradient(dc, 0, top, width, height, kPanelTop, kPanelBottom);
   // Brushed metal of the upper panel.
@@ -168,16 +190,26 @@ void PaintBackgroundBase(CHfcDrawContext& dc, int, int top, int width, int heigh
   Sunken(dc, 12, top + 10, 162, 42, 0xFF101114);
   VGradient(dc, 14, top + 12, 158, 38, 0xFFCFDCC8, 0xFFAEC0A6);
   Fill(dc, 14, top + 30, 158, 1, 0x30000000);
-  // Sections of the upper panel: easy setup, real-time knobs, effects.
+  // The names of the mode switches and of the utility switch, printed
+  // between the LCD and the switches (32 pixels wide, at y 64).
+  static const struct {
+    int x;
+    const char* name;
+  } kSwitchNames[] = {{31, "PERF"}, {67, "PROG"}, {103, "GLOBAL"}, {138, "UTILITY"}};
+  for (const auto& n : kSwitchNames) PanelName(dc, n.x - 2, 36, top + 61, n.name);
+  // Sections of the upper panel: easy setup, real-time knobs, effects and
+  // EQ (the last EQ knob ends at x 806).
   Sunken(dc, 174, top + 14, 96, 72, 0xFF2B2D33);
   Sunken(dc, 286, top + 8, 266, 78, 0xFF2B2D33);
-  Sunken(dc, 556, top + 8, 240, 78, 0xFF2B2D33);
+  Sunken(dc, 556, top + 8, 256, 78, 0xFF2B2D33);
   Fill(dc, 642, top + 14, 1, 66, kEdgeLight);
   Fill(dc, 724, top + 14, 1, 66, kEdgeLight);
-  // The edit area: a darker tab row and the light page.
-  Sunken(dc, 3, top + 90, 794, 430, 0xFF2F3238);
-  VGradient(dc, 4, top + 124, 792, 395, kPageLight, kPageShade);
-  Fill(dc, 4, top + 123, 792, 1, 0xFF8D9199);
+  // The edit area: a darker tab row and the light page, the main pages'
+  // width with the panel's margin on both sides.
+  const int areaWidth = width - 2 * kPanelInset;
+  Sunken(dc, kPanelInset, top + 90, areaWidth, 430, 0xFF2F3238);
+  VGradient(dc, kPanelInset + 1, top + 124, areaWidth - 2, 395, kPageLight, kPageShade);
+  Fill(dc, kPanelInset + 1, top + 123, areaWidth - 2, 1, 0xFF8D9199);
   // The controller area: wheel wells, keyboard.
   Fill(dc, 0, top + 522, width, 1, kEdgeLight);
   Sunken(dc, 73, top + 525, 52, 73, kRecess);
@@ -190,7 +222,7 @@ void PaintBackgroundBase(CHfcDrawContext& dc, int, int top, int width, int heigh
 
 const SkinImageGroup kPanelSkins{[] {
   return std::vector<tagSkinImageRecipe>{
-      {"Background_Base", 800, 600, 1, PaintBackgroundBase},
+      {"Background_Base", kPanelWidth, kPanelHeight, 1, PaintBackgroundBase},
       {"Knob_Meter", 36, 36, 1, PaintKnobMeter},
       {"Knob_MeterBack", 36, 36, 1, PaintKnobMeterBack},
       {"Knob_Meter_RND", 36, 36, 1, PaintKnobMeterRandom},

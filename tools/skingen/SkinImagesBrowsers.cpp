@@ -18,7 +18,9 @@ constexpr uint32_t kBlue = 0xFF6178C2;
 constexpr uint32_t kRed = 0xFFC0543E;
 constexpr uint32_t kGreen = 0xFF89AD51;
 constexpr int kPageWidth = 240;
-constexpr int kPageHeight = 420;
+// The browsers stand at y 114 over the panel; the red and green ones keep
+// the controller area (from y 528) free, with the panel's margin of 4.
+constexpr int kPageHeight = 410;
 constexpr int kSwitchWidth = 72;
 constexpr int kSwitchHeight = 22;
 

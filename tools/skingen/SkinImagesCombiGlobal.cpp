@@ -7,6 +7,7 @@
 
 #include "hfc/CHfcDrawContext.h"
 #include "tools/skingen/SkinImageRecipe.h"
+#include "tools/skingen/SkinLayout.h"
 #include "tools/skingen/SkinPaint.h"
 
 namespace {
@@ -31,6 +32,7 @@ void Panel(CHfcDrawContext& dc, int x, int top, int w, int h) {
 void PaintPage(CHfcDrawContext& dc, int, int top, int width, int height) {
   VGradient(dc, 0, top, width, height, kPageLight, kPageShade);
 }
+
 
 // The dump switch: a dark push button with an amber arrow pointing out.
 void PaintDumpSwitch(CHfcDrawContext& dc, int, int top, int width, int height) {
@@ -103,8 +105,8 @@ void PaintTimbreSwitch(CHfcDrawContext& dc, int frame, int top, int width, int h
 
 const SkinImageGroup kCombiGlobalSkins{[] {
   std::vector<tagSkinImageRecipe> r{
-      {"Background_SubTab_Large", 786, 356, 1, PaintPage},
-      {"Background_SubTab_Middle", 786, 300, 1, PaintPage},
+      {"Background_SubTab_Large", kSubPageLargeWidth, 356, 1, PaintPage},
+      {"Background_SubTab_Middle", kSubPageMiddleWidth, 300, 1, PaintPage},
       {"Switch_GlobalDump", 92, 20, 1, PaintDumpSwitch},
       {"Container_UserScale_Octave", 416, 115, 1, PaintOctaveKeys},
       {"Container_UserScale_Octave10", 302, 115, 1, PaintOctave10Keys},

@@ -62,7 +62,15 @@ void CentredText(CHfcDrawContext& dc, int x, int y, int w, int h, const char* te
                  float size, uint32_t colour) {
   dc.SetFont(font, size);
   dc.SetBrushColor(colour);
-  const float tw = TextWidth(font, size, text);
+  // Two pixels on each side for the rounded edges; a long name is set a
+  // little smaller, down to 8 pixels.
+  float tw = TextWidth(font, size, text);
+  if (tw > w - 4 && size * (w - 4) / tw >= 8.0f) {
+    size = size * (w - 4) / tw;
+    dc.SetFont(font, size);
+    tw = TextWidth(font, size, text);
+  }
+  if (tw > w - 4) SkinTextTooWide("a tab strip", text, tw, w - 4);
   dc.DrawText(std::round(x + (w - tw) / 2.0f), std::round(y + h / 2.0f + size * 0.36f), text,
               std::strlen(text));
 }
@@ -138,7 +146,7 @@ const TabStrip& Strip(int which) {
       {76, 34, 5, 2, 4, {"OSC1 LFO1", "OSC1 LFO2", "OSC2 LFO1", "OSC2 LFO2", "Common"}},
       {76, 34, 5, 2, 4, {"OSC1 Mixer", "OSC2 Mixer", "Key Track"}},
       {76, 34, 5, 2, 4, {"Timbre 1-6", "Timbre 7-12"}},
-      {63, 34, 5, 2, 4, {"Pan/Send", "MIDI/OSC", "Pitch", "Filt/Amp", "MIDI Filt"}},
+      {76, 34, 5, 2, 4, {"Pan/Send", "MIDI/OSC", "Pitch", "Filt/Amp", "MIDI Filt"}},
   };
   return kStrips[which];
 }
@@ -166,10 +174,13 @@ void PaintTabSwitches(CHfcDrawContext& dc, int, int top, int, int height) {
 
 // Fields of the edit pages: the arrow button sits at the left, the text
 // follows it after 13 pixels.
+// The arrow button at the left ends before the list's text begins (13
+// pixels in; 10 in the LCD's bank list).
+template <int kArrow>
 void PaintDropdownField(CHfcDrawContext& dc, int, int top, int width, int height) {
   Field(dc, 0, top, width, height);
-  ButtonFace(dc, 0, top, 12, height, false);
-  Triangle(dc, 6.0f, top + height / 2.0f + 0.5f, 3, 0, 0xFFF2F2F2);
+  ButtonFace(dc, 0, top, kArrow, height, false);
+  Triangle(dc, kArrow / 2.0f, top + height / 2.0f + 0.5f, 3, 0, 0xFFF2F2F2);
 }
 
 // The blue and red browsers' selectors: dark fields with the colour's edge,
@@ -262,22 +273,10 @@ void PaintCheckBoxMedium(CHfcDrawContext& dc, int frame, int top, int width, int
 // ---- Split-key keyboard ----
 
 // The keys' height; the marker reaches below them.
-constexpr int kSplitKeysHeight = 14;
+constexpr int kSplitKeysHeight = kSplitKeyboardHeight;
 
-// 88 keys from A: 52 white keys of 13 pixels (7 to the 91-pixel octave),
-// black keys over the boundaries after A, C, D, F and G.
 void PaintSplitKeyboard(CHfcDrawContext& dc, int, int top, int width, int height) {
-  Fill(dc, 0, top, width, height, 0xFF08080A);
-  for (int i = 0; i < 52; ++i) {
-    const int x = i * 13;
-    VGradient(dc, x, top, 12, height - 1, 0xFFE9EAEC, 0xFFFFFFFF);
-  }
-  static const bool kBlackAfter[7] = {true, false, true, true, false, true, true};
-  for (int i = 0; i < 51; ++i) {
-    if (!kBlackAfter[i % 7]) continue;
-    const int boundary = (i + 1) * 13;
-    VGradient(dc, boundary - 4, top, 7, height * 6 / 10, 0xFF2A2C31, 0xFF0B0B0D);
-  }
+  SplitKeyboard(dc, 0, top, width, height);
 }
 
 // The split marker: a hairline down through the keys and a wedge below
@@ -301,8 +300,9 @@ const SkinImageGroup kEditorControlSkins{[] {
                          Sized{"DropdownList_96X13", 96, 13}, Sized{"DropdownList_80X13", 80, 13},
                          Sized{"DropdownList_65X13", 65, 13}, Sized{"DropdownList_40X13", 40, 13},
                          Sized{"DropdownList_37X13", 37, 13}, Sized{"DropdownList_31X13", 31, 13},
-                         Sized{"DropdownList_Cat_137X13", 137, 13}, Sized{"DropdownList_Bank_25X13", 25, 13}})
-    r.push_back({s.name, s.w, s.h, 1, PaintDropdownField});
+                         Sized{"DropdownList_Cat_137X13", 137, 13}})
+    r.push_back({s.name, s.w, s.h, 1, PaintDropdownField<12>});
+  r.push_back({"DropdownList_Bank_25X13", 25, 13, 1, PaintDropdownField<9>});
   r.push_back({"DropdownList_BlueBrowser", 160, 18, 1, PaintBrowserDropdownRecipe<kBlue, 20>});
   r.push_back({"DropdownSwitch_BlueBrowser", 160, 2 * 18, 2, PaintBrowserDropdownRecipe<kBlue, 20>});
   r.push_back({"DropdownSwitch_RedBrowser", 160, 2 * 18, 2, PaintBrowserDropdownRecipe<kRed, 22>});
@@ -319,7 +319,8 @@ const SkinImageGroup kEditorControlSkins{[] {
   r.push_back({"SoundSelector_Box_Tiny", 70, 11, 1, PaintSelectorBox});
   r.push_back({"SoundSelector_Box_129X13", 129, 13, 1, PaintSelectorBox});
   r.push_back({"SoundSelector_Box_94x11", 94, 11, 1, PaintSelectorBox});
-  r.push_back({"SoundSelector_NL_139X13", 139, 13, 1, PaintSelectorNoLine});
+  // As wide as the performance play page leaves it before the send knobs.
+  r.push_back({"SoundSelector_NL_139X13", 155, 13, 1, PaintSelectorNoLine});
 
   r.push_back({"Scrollbar_Blue_Vertical_IncDec", 13, 4 * 13, 4, PaintScrollRecipe<kBlue, true>});
   r.push_back({"Scrollbar_Blue_Horizontal_IncDec", 13, 4 * 13, 4, PaintScrollRecipe<kBlue, false>});
@@ -335,7 +336,7 @@ const SkinImageGroup kEditorControlSkins{[] {
 
   r.push_back({"Switch_CheckBox_Medium", 11, 2 * 11, 2, PaintCheckBoxMedium});
   r.push_back({"Switch_TabSw", 48, 24, 1, PaintTabSwitches});
-  r.push_back({"Image_SplitPointKeyboard", 677, kSplitKeysHeight, 1, PaintSplitKeyboard});
+  r.push_back({"Image_SplitPointKeyboard", kSplitKeyboardWidth, kSplitKeysHeight, 1, PaintSplitKeyboard});
   r.push_back({"Image_SplitKeyArrow", 7, kSplitKeysHeight + 6, 1, PaintSplitArrow});
 
   r.push_back(StripRecipe<0>("Tab_Prog_Main"));

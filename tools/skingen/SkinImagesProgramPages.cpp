@@ -6,6 +6,7 @@
 #include "hfc/CHfcDrawContext.h"
 #include "os/window/TextRenderer.h"
 #include "tools/skingen/SkinImageRecipe.h"
+#include "tools/skingen/SkinLayout.h"
 #include "tools/skingen/SkinPaint.h"
 
 // The program pages: light grey panels with dark title bars, the overview
@@ -165,7 +166,9 @@ void PaintFilterRouting(CHfcDrawContext& dc, int frame, int top, int width, int 
   Fill(dc, 0, top, width, height, kBodyFill);
   const int mid = top + height / 2;
   const int bw = width / 5;
-  auto box = [&](int x, int y) { Sunken(dc, x, y - 5, bw, 10, 0xFF2B2D33); };
+  // Boxes 10 high, less in the play overview's 7-pixel miniature.
+  const int bh = height >= 15 ? 10 : height - 3;
+  auto box = [&](int x, int y) { Sunken(dc, x, y - bh / 2, bw, bh, 0xFF2B2D33); };
   Fill(dc, 2, mid, width - 4, 1, kInk);
   switch (frame & 3) {
     case 0: box(width / 2 - bw / 2, mid); break;                                  // single
@@ -177,7 +180,7 @@ void PaintFilterRouting(CHfcDrawContext& dc, int frame, int top, int width, int 
       Fill(dc, 3 * width / 4, mid - height / 4, 1, height / 2, kInk);
       break;
     default:  // 24 dB: one long box
-      Sunken(dc, width / 4, mid - 5, width / 2, 10, 0xFF2B2D33);
+      Sunken(dc, width / 4, mid - bh / 2, width / 2, bh, 0xFF2B2D33);
       break;
   }
 }
@@ -315,10 +318,11 @@ const SkinImageGroup kProgramPageSkins{[] {
       {"Image_LFO", 44, 18 * 24, 18, PaintLfoWave},
       {"Image_FilterType", 18, 4 * 12, 4, PaintFilterType},
       {"Image_FilterRouting", 228, 4 * 20, 4, PaintFilterRouting},
-      {"Image_FilterRouting_mini", 40, 4 * 10, 4, PaintFilterRouting},
+      // 7 high: the filter type picture stands 7 rows below it.
+      {"Image_FilterRouting_mini", 40, 4 * 7, 4, PaintFilterRouting},
       {"Image_AMSMixerType", 60, 7 * 22, 7, PaintMixerType},
       {"Image_Keyboard", 527, 28, 1, PaintKeyboard},
-      {"Background_SubTab_Wide", 792, 230, 1, PaintWideSubTab},
+      {"Background_SubTab_Wide", kSubPageWideWidth, 230, 1, PaintWideSubTab},
       {"KeyZoneBarBack", 525, 6, 1, PaintKeyZoneBack},
       {"KeyZoneBar", 523, 4, 1, PaintKeyZoneBar},
       {"KeyZoneSlope", 523, 4, 1, PaintKeyZoneSlope},

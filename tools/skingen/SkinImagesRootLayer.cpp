@@ -5,6 +5,7 @@
 
 #include "hfc/CHfcDrawContext.h"
 #include "tools/skingen/SkinImageRecipe.h"
+#include "tools/skingen/SkinLayout.h"
 #include "tools/skingen/SkinPaint.h"
 
 namespace {
@@ -69,6 +70,6 @@ const SkinImageGroup kRootLayerSkins{[] {
       {"Image_Fx1Type", 56, 10 * 20, 10, PaintFx1Type},
       {"Image_Fx2Type", 56, 10 * 20, 10, PaintFx2Type},
       {"Image_Logo_TAVO", 60, 2 * 24, 2, PaintLogo},
-      {"Background_MainTab_Large", 794, 399, 1, PaintMainTabLarge},
+      {"Background_MainTab_Large", kMainPageWidth, kMainPageHeight, 1, PaintMainTabLarge},
   };
 }};

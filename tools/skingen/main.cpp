@@ -119,6 +119,8 @@ int main(int argc, char** argv) {
       return 1;
     }
   }
+  for (const std::string& fault : SkinTextFaults()) std::fprintf(stderr, "skingen: %s\n", fault.c_str());
+  if (!SkinTextFaults().empty()) return 1;
   if (!WriteRecords(fonts, recordsPath, error)) {
     std::fprintf(stderr, "skingen: %s\n", error.c_str());
     return 1;

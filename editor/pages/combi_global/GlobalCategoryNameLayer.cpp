@@ -7,6 +7,7 @@
 #include "editor/pages/combi_global/PageBuild.h"
 #include "editor/shell/XEControlContainer.h"
 #include "hfc/CHfcCtrlCharEditText.h"
+#include "hfc/CHfcOffscreenContext.h"
 
 using combipage::AddGroup;
 using combipage::Put;
@@ -138,9 +139,24 @@ bool GlobalCategoryNameLayer::OnHfcCtrlMouseLButtonDown(CHfcControl* control, in
       m_iSelected = pid - m_iMainIdTop;
       m_iSubIdTop = GetSubCatIdTop(m_eType, m_iSelected);
       ChangeNewSubCategory();
+      RequestRedraw();
     }
   }
   return EditTabPageLayerBase::OnHfcCtrlMouseLButtonDown(control, x, y, mods);
+}
+
+void GlobalCategoryNameLayer::OnPostDrawBackground(CHfcOffscreenContext* dc) {
+  GlobalPageLayerBase::OnPostDrawBackground(dc);
+  // The main names are fixed: a click on one chooses it rather than edits
+  // it, and the chosen one is framed like a list's selection, just outside
+  // the margin that the field paints itself.
+  if (!dc || m_iSelected < 0 || m_iSelected >= m_iMainCount || !m_mainFields[m_iSelected]) return;
+  CHfcCtrlCharEditText* field = m_mainFields[m_iSelected];
+  const tagHfcRect& r = field->GetFrame();
+  dc->SetPenColor(kSelectionColor);
+  dc->SetPenWidth(1.0f);
+  for (int out = field->GetFocusMergin() + 1; out <= field->GetFocusMergin() + 2; ++out)
+    dc->FrameRect(r.left - out, r.top - out, r.right - r.left + 2 * out, r.bottom - r.top + 2 * out);
 }
 
 void GlobalCategoryNameLayer::OnHfcCtrlIntValueChanged(CHfcControl* control, int value) {

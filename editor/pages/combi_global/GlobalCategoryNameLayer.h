@@ -14,6 +14,8 @@ class GlobalCategoryNameLayer : public GlobalPageLayerBase {
   static constexpr int kNameLength = 24;
   static constexpr int kMaxMainCategories = 7;
   static constexpr int kSubCategories = 8;
+  // The frame that marks the main category whose sub-categories are shown.
+  static constexpr unsigned kSelectionColor = 0xFFF0A030u;
 
   explicit GlobalCategoryNameLayer(Oskend::IRemoteSynth* synth);
 
@@ -21,6 +23,7 @@ class GlobalCategoryNameLayer : public GlobalPageLayerBase {
   void OnHfcCtrlIntValueChanged(CHfcControl* control, int value) override;
   void OnHfcCtrlPtrValueChanged(CHfcControl* control, void* text) override;
   bool OnHfcCtrlMouseLButtonDown(CHfcControl* control, int x, int y, int mods) override;
+  void OnPostDrawBackground(CHfcOffscreenContext* dc) override;
   void GetMenuItemInfoList(std::list<MenuItemInfo>& list) override;
 
   virtual void CreateEditControls();

@@ -4,6 +4,7 @@
 
 #include "editor/controls/XEControlCreater.h"
 #include "editor/pages/combi_global/PageBuild.h"
+#include "editor/shell/OskendBackgroundLayer.h"
 #include "editor/shell/XESynthUtils.h"
 #include "hfc/CHfcControl.h"
 #include "platform/HfcMessageBox.h"
@@ -15,16 +16,6 @@ constexpr long kOkCancel = 1;
 constexpr long kNoteIcon = 5;
 constexpr long kOkOnly = 0;
 constexpr long kStopIcon = 4;
-
-// The failure texts of the utility menu's commands.
-std::string FailureText(const std::string& title, unsigned long status) {
-  switch (status) {
-    case 0x80000004ul: return title + " Error!\nTimeOut";
-    case 0xC0000002ul: return title + " Error!\nWrite Protected.";
-    case 0xC0000004ul: return title + " Error!\nMode is Wrong";
-    default: return title + " Error";
-  }
-}
 }  // namespace
 
 GlobalPageLayerBase::GlobalPageLayerBase(Oskend::IRemoteSynth* synth, eMode mode,
@@ -58,7 +49,7 @@ void GlobalPageLayerBase::DumpGlobalSetting() {
   unsigned long status = 0;
   if (m_pRemoteSynth->ExecCommand(kDumpCommand, 0, 0, 0, 0, &status)) return;
   // A dump that did not reach the synthesizer is said so, as the menu does.
-  const std::string text = FailureText(kDumpTitle, status);
+  const std::string text = OskendBackgroundLayer::CommandErrorText(kDumpTitle, status);
   HfcMessageBoxForWindow(text.c_str(), XESynthUtils::mProductName.c_str(), GetParentWindow(),
                          kOkOnly, kStopIcon);
 }

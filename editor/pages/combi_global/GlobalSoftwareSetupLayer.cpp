@@ -52,34 +52,39 @@ void GlobalSoftwareSetupLayer::CreateTotalRecallSettingControls() {
       SynchronizeControlWithParam(c, true);
     }
   };
-  auto label = [&](XEControlContainer* g, int x, int y, const char* text, int w, int style = 0) {
+  auto label = [&](XEControlContainer* g, int x, int y, const char* text, int w, int style = 0,
+                   int id = -1) {
     XEControlCreater make(g->m_pBackground, g->m_iX, g->m_iY);
-    return Put(this, g, make.CreateLabel(x, y, text, w, 13, style, 0, 0, -1));
+    return Put(this, g, make.CreateLabel(x, y, text, w, 13, style, 0, 0, id));
+  };
+  // A check box's caption is its parameter's label.
+  auto caption = [&](XEControlContainer* g, int x, int y, const char* text, int w, int pid) {
+    return label(g, x, y, text, w, 0, pid + kLabelIdOffset);
   };
 
   XEControlContainer* t1 = AddGroup(this, "Container_Horizontal_1", 9, 5, wt / 2 - 1, ht);
   label(t1, 5, 5, "Total Recall & Data Sync Settings", t1->m_iWidth - 10, 1);
   XEControlContainer* p1 = AddGroup(this, "Container_Base", 9, 25, wb / 2 - 1, 27);
   check(p1, 10, 7, P(0x80008100));
-  label(p1, 28, 7, "ALL", 60);
+  caption(p1, 28, 7, "ALL", 60, P(0x80008100));
   XEControlContainer* p2 = AddGroup(this, "Container_Base", 9, 53, wb / 4 - 1, 242);
   check(p2, 10, 7, P(0x80008200));
-  label(p2, 28, 7, "PROG", 30);
+  caption(p2, 28, 7, "PROG", 30, P(0x80008200));
   static const char* const kBanks[] = {"A", "B", "C", "D"};
   static constexpr unsigned kBankIds[] = {0x80008300, 0x80008400, 0x80008500, 0x80008600};
   for (int i = 0; i < 4; ++i) {
     check(p2, 30, 28 + 26 * i, P(kBankIds[i]));
-    label(p2, 52, 28 + 26 * i, kBanks[i], 60);
+    caption(p2, 52, 28 + 26 * i, kBanks[i], 60, P(kBankIds[i]));
   }
   XEControlContainer* p3 = AddGroup(this, "Container_Base", wb / 4 + 9, 53, wb / 4, 242);
   check(p3, 10, 7, P(0x80009100));
-  label(p3, 28, 7, "PERFORMANCE", 70);
+  caption(p3, 28, 7, "PERFORMANCE", 70, P(0x80009100));
 
   XEControlContainer* t2 = AddGroup(this, "Container_Horizontal_1", 9, 298, wt, ht);
   label(t2, 5, 5, "Auto Load File", t2->m_iWidth - 10, 1);
   XEControlContainer* p4 = AddGroup(this, "Container_Base", 9, 318, wt, 76);
   check(p4, 10, 10, P(0x8000aa00));
-  label(p4, 28, 10, "Load data file automatically at starting up", 200);
+  caption(p4, 28, 10, "Load data file automatically at starting up", 200, P(0x8000aa00));
   label(p4, 28, 35, "Data file:", 68);
   {
     XEControlCreater make(p4->m_pBackground, p4->m_iX, p4->m_iY);
@@ -128,7 +133,20 @@ void GlobalSoftwareSetupLayer::CreateOtherControls() {
     LinkControlWithParam(c, GetTargetMode(), P(0x8000a800));
     SynchronizeControlWithParam(c, true);
   }
-  Put(this, p6, make.CreateLabel(28, 7, "Auto Local Control", 100, 13, 0, 0, 0, -1));
+  Put(this, p6, make.CreateLabel(28, 7, "Auto Local Control", 100, 13, 0, 0, 0,
+                                 P(0x8000a800) + kLabelIdOffset));
+}
+
+void GlobalSoftwareSetupLayer::OnPostSynchronizeControlWithParam(CHfcControl* control,
+                                                                 Oskend::ISection*, int pid) {
+  // A check box locked by another (the automatic load while "ALL" is on)
+  // greys its caption too, so that it reads as locked rather than broken.
+  CHfcControl* caption = GetControlById(pid + kLabelIdOffset, 0);
+  if (!control || !caption || caption == control) return;
+  if (control->IsEnabled())
+    caption->Enable(true);
+  else
+    caption->Disable(true);
 }
 
 void GlobalSoftwareSetupLayer::OnRemoteSynthConnectionStateChanged(Oskend::IRemoteSynth*, bool,

@@ -163,4 +163,9 @@ size_t JackDevice::Pending() const {
 
 uint64_t JackDevice::Dropped() const { return state_->in->Dropped(); }
 
+size_t JackDevice::Writers() const {
+  const int n = jack_port_connected(state_->in->port());
+  return n > 0 ? static_cast<size_t>(n) : 0;
+}
+
 }  // namespace os::midi

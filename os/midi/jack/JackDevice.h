@@ -45,6 +45,8 @@ class JackDevice {
   size_t Pending() const;
   // Events that arrived while the input ring was full.
   uint64_t Dropped() const;
+  // Ports connected to the destination now.
+  size_t Writers() const;
 
   struct State;
 

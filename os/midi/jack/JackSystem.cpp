@@ -3,6 +3,8 @@
 #include <jack/jack.h>
 #include <jack/metadata.h>
 #include <jack/midiport.h>
+#include <jack/uuid.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <atomic>
@@ -26,6 +28,7 @@ namespace os::midi {
 
 const char* const kJackManufacturerKey = "urn:vesk:midi:manufacturer";
 const char* const kJackModelKey = "urn:vesk:midi:model";
+const char* const kJackProcessKey = "urn:vesk:midi:process";
 
 namespace {
 
@@ -37,18 +40,35 @@ constexpr size_t kOutRingBytes = 64 * 1024;
 constexpr size_t kDoneRingBytes = 64 * 1024;
 constexpr size_t kPacketsPerList = 64;
 constexpr unsigned kIdleWaitMs = 20;
+constexpr std::chrono::milliseconds kDrainGrace{50};
 
 void Quiet(const char*) {}
 
-std::optional<std::string> PortProperty(jack_port_t* port, const char* key) {
+std::optional<std::string> MetadataOf(jack_uuid_t subject, const char* key) {
   char* value = nullptr;
   char* type = nullptr;
-  if (jack_get_property(jack_port_uuid(port), key, &value, &type) != 0 || !value) return std::nullopt;
+  if (jack_get_property(subject, key, &value, &type) != 0 || !value) return std::nullopt;
   std::string out(value);
   jack_free(value);
   if (type) jack_free(type);
   return out;
 }
+
+std::optional<std::string> PortProperty(jack_port_t* port, const char* key) {
+  return MetadataOf(jack_port_uuid(port), key);
+}
+
+// The JACK client's uuid, 0 when the server does not know the name.
+jack_uuid_t ClientUuid(jack_client_t* self, const std::string& name) {
+  jack_uuid_t uuid = 0;
+  if (char* text = jack_get_uuid_for_client_name(self, name.c_str())) {
+    if (jack_uuid_parse(text, &uuid) != 0) uuid = 0;
+    jack_free(text);
+  }
+  return uuid;
+}
+
+std::string ThisProcess() { return std::to_string(static_cast<long>(getpid())); }
 
 }  // namespace
 
@@ -70,6 +90,10 @@ struct JackSystem::Core : std::enable_shared_from_this<Core> {
     std::string key;
     std::unique_ptr<JackOutPipe> pipe;
     std::deque<Piece> queue;  // waiting for room in the ring
+    // The output ports and clients that wrote to it; the connection ends
+    // once none is left and what they wrote has gone out.
+    std::set<uint64_t> holders;
+    std::chrono::steady_clock::time_point idleSince{};
   };
   struct Send {
     uint64_t client;
@@ -83,6 +107,7 @@ struct JackSystem::Core : std::enable_shared_from_this<Core> {
 
   jack_client_t* client = nullptr;
   std::string name;
+  jack_uuid_t uuid = 0;
 
   std::mutex m;
   std::condition_variable cv;
@@ -169,6 +194,17 @@ struct JackSystem::Core : std::enable_shared_from_this<Core> {
     dirty.store(false);
     std::vector<EndpointTable::Entry> now;
     if (ServerAlive()) {
+      // Another MIDI system of this same program (the plug-in inside the
+      // standalone host has one of its own) is not a device to talk to.
+      std::map<std::string, bool> ours;
+      auto ofThisProgram = [&](const std::string& client) {
+        auto it = ours.find(client);
+        if (it != ours.end()) return it->second;
+        const jack_uuid_t uuid = ClientUuid(this->client, client);
+        const bool mine = uuid != 0 && MetadataOf(uuid, kJackProcessKey) == ThisProcess();
+        ours[client] = mine;
+        return mine;
+      };
       for (bool source : {true, false}) {
         const char** names = jack_get_ports(client, nullptr, JACK_DEFAULT_MIDI_TYPE,
                                             source ? JackPortIsOutput : JackPortIsInput);
@@ -182,6 +218,7 @@ struct JackSystem::Core : std::enable_shared_from_this<Core> {
           e.name = jack_port_short_name(port);
           const size_t colon = e.key.find(':');
           e.deviceName = colon == std::string::npos ? std::string() : e.key.substr(0, colon);
+          if (ofThisProgram(e.deviceName)) continue;
           e.manufacturer = PortProperty(port, kJackManufacturerKey);
           e.model = PortProperty(port, kJackModelKey);
           now.push_back(std::move(e));
@@ -212,8 +249,9 @@ struct JackSystem::Core : std::enable_shared_from_this<Core> {
     }
   }
 
-  // The output port that writes to a destination, made on first use.
-  Dest* DestLocked(EndpointId destination, Status* status) {
+  // The output port that writes to a destination, made on first use and
+  // kept while `holder` (an output port or a client) lives.
+  Dest* DestLocked(EndpointId destination, uint64_t holder, Status* status) {
     FreshLocked();
     const EndpointTable::Entry* e = table.Find(destination);
     if (!e || e->source) {
@@ -221,7 +259,10 @@ struct JackSystem::Core : std::enable_shared_from_this<Core> {
       return nullptr;
     }
     auto it = dests.find(destination);
-    if (it != dests.end()) return it->second.get();
+    if (it != dests.end()) {
+      it->second->holders.insert(holder);
+      return it->second.get();
+    }
     const std::string portName = "out-" + std::to_string(nextId++);
     jack_port_t* port = jack_port_register(client, portName.c_str(), JACK_DEFAULT_MIDI_TYPE,
                                            JackPortIsOutput, 0);
@@ -237,6 +278,7 @@ struct JackSystem::Core : std::enable_shared_from_this<Core> {
     }
     auto d = std::make_shared<Dest>();
     d->key = e->key;
+    d->holders.insert(holder);
     d->pipe = std::make_unique<JackOutPipe>(port, kOutRingBytes);
     dests[destination] = d;
     PublishLocked();
@@ -265,6 +307,31 @@ struct JackSystem::Core : std::enable_shared_from_this<Core> {
               q.end());
     }
     sends.erase(it);
+  }
+
+  void ReleaseLocked(uint64_t holder) {
+    for (auto& [id, d] : dests) d->holders.erase(holder);
+    outWake.Give();
+  }
+
+  // Ends the connections nobody holds once what was written to them has
+  // gone out (and a cycle more, for the reader to take the last event).
+  void DropUnheldLocked() {
+    const auto now = std::chrono::steady_clock::now();
+    std::vector<EndpointId> idle;
+    for (auto& [id, d] : dests) {
+      const bool busy = !d->holders.empty() || !d->queue.empty() || !d->pipe->Empty() ||
+                        std::any_of(sends.begin(), sends.end(),
+                                    [&](const auto& s) { return s.second.destination == id; });
+      if (busy) {
+        d->idleSince = {};
+      } else if (d->idleSince == std::chrono::steady_clock::time_point{}) {
+        d->idleSince = now;
+      } else if (now - d->idleSince >= kDrainGrace) {
+        idle.push_back(id);
+      }
+    }
+    for (EndpointId id : idle) DropDestLocked(id);
   }
 
   void DropDestLocked(EndpointId id) {
@@ -307,6 +374,7 @@ struct JackSystem::Core : std::enable_shared_from_this<Core> {
           DropDestLocked(id);
         }
         FeedLocked();
+        DropUnheldLocked();
       }
       for (SysexId id : ok) Complete(id, kOk);
       for (SysexId id : failed) Complete(id, kErrEndpointGone);
@@ -369,6 +437,7 @@ struct JackSystem::Core : std::enable_shared_from_this<Core> {
     {
       std::unique_lock<std::mutex> lock(m);
       clients.erase(id);
+      ReleaseLocked(id);
       for (auto& [pid, p] : inPorts)
         if (p->client == id) ports.push_back(pid);
       std::vector<SysexId> withdrawn;
@@ -397,6 +466,7 @@ struct JackSystem::Core : std::enable_shared_from_this<Core> {
     if (outThread.joinable()) outThread.join();
     if (client) {
       jack_deactivate(client);
+      if (uuid != 0 && !serverGone.load()) jack_remove_properties(client, uuid);
       jack_client_close(client);
     }
     {
@@ -441,14 +511,18 @@ class JackInputPort : public InputPort {
 
 class JackOutputPort : public OutputPort {
  public:
-  JackOutputPort(std::shared_ptr<Core> core, uint64_t client)
-      : core_(std::move(core)), client_(client) {}
+  JackOutputPort(std::shared_ptr<Core> core, uint64_t client, uint64_t id)
+      : core_(std::move(core)), client_(client), id_(id) {}
+  ~JackOutputPort() override {
+    std::lock_guard<std::mutex> g(core_->m);
+    core_->ReleaseLocked(id_);
+  }
 
   Status Send(EndpointId destination, const PacketList& packets) override {
     std::lock_guard<std::mutex> g(core_->m);
     if (!core_->clients.count(client_) || !core_->ServerAlive()) return kErrInvalidPort;
     Status s = kOk;
-    Core::Dest* d = core_->DestLocked(destination, &s);
+    Core::Dest* d = core_->DestLocked(destination, id_, &s);
     if (!d) return s;
     for (size_t i = 0; i < packets.size(); ++i) {
       const Packet p = packets[i];
@@ -461,6 +535,7 @@ class JackOutputPort : public OutputPort {
  private:
   std::shared_ptr<Core> core_;
   uint64_t client_;
+  uint64_t id_;
 };
 
 class JackClient : public Client {
@@ -490,7 +565,12 @@ class JackClient : public Client {
 
   Status CreateOutputPort(const std::string&, std::unique_ptr<OutputPort>* port) override {
     if (!port) return kErrBadArgument;
-    *port = std::make_unique<JackOutputPort>(core_, id_);
+    uint64_t id;
+    {
+      std::lock_guard<std::mutex> g(core_->m);
+      id = core_->nextId++;
+    }
+    *port = std::make_unique<JackOutputPort>(core_, id_, id);
     return kOk;
   }
 
@@ -500,7 +580,7 @@ class JackClient : public Client {
     std::lock_guard<std::mutex> g(core_->m);
     if (!core_->clients.count(id_) || !core_->ServerAlive()) return kErrInvalidPort;
     Status s = kOk;
-    Core::Dest* d = core_->DestLocked(destination, &s);
+    Core::Dest* d = core_->DestLocked(destination, id_, &s);
     if (!d) return s;
     const SysexId send = core_->nextId++;
     core_->sends[send] = {id_, destination, std::move(done)};
@@ -544,6 +624,11 @@ std::unique_ptr<JackSystem> JackSystem::Open(const std::string& clientName, std:
   auto core = std::make_shared<Core>();
   core->client = client;
   core->name = jack_get_client_name(client);
+  // Marks the client as this program's, before any port of it exists, so
+  // that the program's other MIDI systems never list its ports.
+  core->uuid = ClientUuid(client, core->name);
+  if (core->uuid != 0)
+    jack_set_property(client, core->uuid, kJackProcessKey, ThisProcess().c_str(), nullptr);
   core->doneRing = jack_ringbuffer_create(kDoneRingBytes);
   core->rt.store(new Core::RtSet);
   jack_set_process_callback(client, &Core::Process, core.get());

@@ -13,6 +13,7 @@
 #include "editor/controls/XEDropdownList.h"
 #include "editor/shell/XESynthUtils.h"
 #include "hfc/CHfcCtrlSwitch.h"
+#include "model/ISection.h"
 #include "tests/editor/browsers/BrowserTestKit.h"
 #include "tests/support/simsynth/SimSynth.h"
 
@@ -84,6 +85,31 @@ TEST(WriteDialog, WritesTheProgramIntoTheSynthesizersMemory) {
             "Browser Written Sound Wi");
   // The category byte: the category in the low five bits, the sub-category above.
   EXPECT_EQ(memory[at + 630], (3 << 5) | 6);
+}
+
+// With nothing chosen in the category lists (the program's own category
+// lies outside them), the written program keeps its category and
+// sub-category, and the realtime value that follows the category stays.
+TEST(WriteDialog, NoCategoryChosenKeepsTheProgramsCategory) {
+  Bench b(3);
+  XESynthUtils::SetCurSoundCategory(b.h.synth(), 2, 4);
+  XESynthUtils::SetCurSoundSubCategory(b.h.synth(), 2, 5);
+  Oskend::ISection* rt = b.h.synth()->GetRealtimeControl();
+  const int follow = rt->GetParamI(0x8029);
+  ASSERT_TRUE(b.opener.OpenWriteBrowser());
+  b.Idle();
+  auto* page = b.Page<WriteBrowser>();
+  page->GetControlById(WriteBrowser::kCategoryId)->SetIntValue(99, false);
+  page->GetControlById(WriteBrowser::kSubCategoryId)->SetIntValue(99, false);
+  ASSERT_EQ(page->ValueOf(WriteBrowser::kCategoryId), -1);
+  Choose(page, WriteBrowser::kBankId, 1);
+  TypeInto(page, WriteBrowser::kDestinationId, "9");
+  b.ClickControl(WriteBrowser::kOkId);
+  b.Idle(200);
+  EXPECT_EQ(Alerts(), std::vector<std::string>{"Are you sure?"});
+  EXPECT_GE(Writes(b.h), 1);
+  EXPECT_EQ(b.h.device().Memory()[SimSynth::ProgOffset(1, 9) + 630], (5 << 5) | 4);
+  EXPECT_EQ(rt->GetParamI(0x8029), follow);
 }
 
 TEST(WriteDialog, CancelInTheConfirmationWritesNothing) {
@@ -213,14 +239,35 @@ TEST(CopyDialog, StretchOnlyForTheAllNotesScale) {
   Choose(page, CopyScaleBrowser::kDestinationId, CopyScaleBrowser::kAllNotes);
   EXPECT_TRUE(page->GetSourceEnableFlags()[CopyScaleBrowser::kStretch]);
   Choose(page, CopyScaleBrowser::kSourceId, CopyScaleBrowser::kStretch);
-  // Back to an octave scale: "Stretch" cannot stay chosen.
+  // Back to an octave scale: "Stretch" can no longer be chosen, but stays
+  // chosen; the source does not change under the pointer.
   Choose(page, CopyScaleBrowser::kDestinationId, 2);
   EXPECT_FALSE(page->GetSourceEnableFlags()[CopyScaleBrowser::kStretch]);
-  EXPECT_EQ(page->ValueOf(CopyScaleBrowser::kSourceId), 0);
-  // Another source stays as chosen.
+  EXPECT_EQ(page->ValueOf(CopyScaleBrowser::kSourceId), CopyScaleBrowser::kStretch);
+  // Another source stays as chosen too.
   Choose(page, CopyScaleBrowser::kSourceId, 4);
   Choose(page, CopyScaleBrowser::kDestinationId, 1);
   EXPECT_EQ(page->ValueOf(CopyScaleBrowser::kSourceId), 4);
+}
+
+// OK with "Stretch" left chosen for an octave scale copies nothing: the
+// octave scale keeps its notes (Equal Temperament is not written over it).
+TEST(CopyDialog, StretchLeftChosenForAnOctaveScaleLeavesItAsItWas) {
+  Bench b(3);
+  Oskend::ISection* global = b.h.synth()->GetGlobal();
+  const int note0 = static_cast<int>(0x81000018u);  // octave scale 02, C
+  global->PutParamI(note0, 17);
+  ASSERT_TRUE(b.opener.OpenCopyScaleBrowser());
+  b.Idle();
+  auto* page = b.Page<CopyScaleBrowser>();
+  Choose(page, CopyScaleBrowser::kDestinationId, CopyScaleBrowser::kAllNotes);
+  Choose(page, CopyScaleBrowser::kSourceId, CopyScaleBrowser::kStretch);
+  Choose(page, CopyScaleBrowser::kDestinationId, 2);
+  b.ClickControl(CopyScaleBrowser::kOkId);
+  b.Idle();
+  EXPECT_TRUE(Alerts().empty());
+  EXPECT_FALSE(b.opener.IsOpen());
+  EXPECT_EQ(global->GetParamI(note0), 17);
 }
 
 // What the last effect copy passed to the synthesizer (the dialog is gone

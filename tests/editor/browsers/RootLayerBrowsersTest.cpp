@@ -1,38 +1,55 @@
-// The browsers and dialogs opened by the editor's root layer: from its
-// menu, from commands pages post and from the LCD's name field, one group
-// at a time, closed on the idle after they finish.
+// The browsers and dialogs opened by the editor's root layer, over the
+// real pages: from its menu, from commands pages post and from the LCD's
+// name field, one group at a time, closed on the idle after they finish. A
+// group stays until its user ends it and takes every click and key while it
+// is up; no message box leaves the window behind it open to input.
 #include <gtest/gtest.h>
+#include <X11/keysym.h>
 
+#include <functional>
 #include <memory>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "editor/browsers/AuditionRiffBrowser.h"
+#include "editor/browsers/LoadProgramBrowser.h"
 #include "editor/browsers/ModalBrowsers.h"
+#include "editor/browsers/ParamBrowser.h"
 #include "editor/browsers/SmallBlueBrowserLayer.h"
 #include "editor/browsers/WriteBrowser.h"
-#include "editor/shell/IPlugInHost.h"
+#include "editor/controls/CMMPCtrlList.h"
+#include "editor/controls/CTabControl.h"
+#include "editor/controls/DrawnAlert.h"
+#include "editor/controls/DrawnForm.h"
+#include "editor/controls/UIFormManager.h"
+#include "editor/pages/combi_global/CombiGlobalRegistration.h"
+#include "editor/pages/program/ProgramMainPages.h"
+#include "editor/shell/AboutLayer.h"
 #include "editor/shell/ModalLayer.h"
 #include "editor/shell/OskendBackgroundLayer.h"
+#include "editor/shell/RootMainPages.h"
+#include "hfc/CHfcKeyFocus.h"
+#include "hfc/CHfcVstEditor.h"
+#include "model/ISoundSection.h"
+#include "os/Alert.h"
 #include "os/Menu.h"
+#include "os/window/HeadlessWindow.h"
 #include "tests/editor/browsers/BrowserTestKit.h"
+#include "tests/support/pageharness/QuietPlugInHost.h"
 
 namespace {
 
 using browsertest::PageHarness;
 using Root = OskendBackgroundLayer;
 
-class Host : public IPlugInHost {
- public:
-  std::string GetPlugInProductString() override { return "Vesk Plug-In Editor"; }
-  std::string GetPlugInBundleVersion() override { return "1.0.5.12"; }
-  void SetParameterAutomatedFromInt(int, int, int, int) override {}
-  void BeginParameterEdit(int) override {}
-  void EndParameterEdit(int) override {}
-  void MidiInFromGUI(uint8_t, uint8_t, uint8_t) override {}
-};
-
 class RootBrowsers : public ::testing::Test {
  protected:
   void SetUp() override {
+    // The real pages on the panel's strips, as the plug-in registers them.
+    UIFormManager::Initialize();
+    RegisterProgramMainPages();
+    RegisterCombiGlobalMainPages();
     RegisterModalBrowsers();
     os::HeadlessMenuTracker::Reset();
     os::HeadlessAlert::Reset();
@@ -44,10 +61,18 @@ class RootBrowsers : public ::testing::Test {
     h_.Idle();
   }
   void TearDown() override {
+    os::Alert::SetFactory(nullptr);
+    DrawnForm::SetWindowMaker(nullptr);
     h_.window().RemoveLayer(root_.get(), false);
     root_->Destroy();
     root_.reset();
     IModalBrowsers::SetFactory({});
+    SetMainPagesFactory(eMainStrip::kPerformance, nullptr);
+    SetMainPagesFactory(eMainStrip::kProgram, nullptr);
+    SetMainPagesFactory(eMainStrip::kGlobal, nullptr);
+    UIFormManager::Uninitialize();
+    os::HeadlessMenuTracker::Reset();
+    os::HeadlessAlert::Reset();
   }
   ModalBrowsers* Browsers() { return static_cast<ModalBrowsers*>(root_->GetModalBrowsers()); }
   CTabPageLayer* Page() { return Browsers() ? Browsers()->GetOpener().GetPage() : nullptr; }
@@ -62,8 +87,55 @@ class RootBrowsers : public ::testing::Test {
     root_->OnHfcCtrlMouseLButtonDown(root_->GetControlById(Root::kIdUtility), 0, 0, 0);
   }
 
+  static constexpr int kLFOsPage = 5;
+  static constexpr int kWaveform = 0x1100;  // OSC1 LFO1
+
+  bool Open() { return Browsers() && Browsers()->IsOpen(); }
+  void Idle(uint64_t ms = 0) { h_.Idle(ms); }
+  void IdleFor(uint64_t ms) {
+    for (uint64_t t = 0; t < ms; t += 50) h_.Idle(50);
+  }
+  void ToMode(eMode mode) {
+    h_.synth()->PutMode(mode);
+    h_.RunFor(600);
+    Idle();
+    Idle();
+  }
+  size_t MenusShown() { return os::HeadlessMenuTracker::Transcript().size(); }
+  os::HeadlessWindow* Platform() {
+    return static_cast<os::HeadlessWindow*>(h_.window().GetPlatformWindow());
+  }
+  // Window point of the middle of a control of a layer.
+  static std::pair<int, int> Middle(CHfcWindowLayer* layer, CHfcControl* c) {
+    const tagHfcRect& f = c->GetFrame();
+    return {layer->GetRect().left + (f.left + f.right) / 2,
+            layer->GetRect().top + (f.top + f.bottom) / 2};
+  }
+  std::pair<int, int> RootMiddle(int id) { return Middle(root_.get(), root_->GetControlById(id)); }
+  // The program's LFO page, shown.
+  CTabPageLayer* LFOsPage() {
+    root_->SelectEditTabPage(eMode_ProgEdit, kLFOsPage, 0);
+    Idle();
+    return dynamic_cast<CTabPageLayer*>(root_->GetMainTab(1)->GetActivePage());
+  }
+  // A press of the given kind at a window point, and its release.
+  void Mouse(os::MouseButton button, int x, int y, int clicks = 1) {
+    Platform()->InjectClick(button, x, y, 0, clicks);
+    h_.env().loop().RunPending();
+  }
+  void Wheel(int x, int y) {
+    os::MouseEvent e;
+    e.kind = os::MouseEvent::Kind::kWheel;
+    e.x = x;
+    e.y = y;
+    e.wheelAxis = 1;
+    e.wheelDelta = -1;
+    Platform()->InjectMouse(e);
+    h_.env().loop().RunPending();
+  }
+
   PageHarness h_;
-  Host host_;
+  vesk::test::QuietPlugInHost host_;
   std::unique_ptr<Root> root_;
 };
 
@@ -125,6 +197,221 @@ TEST_F(RootBrowsers, TheAboutBoxOpensOnce) {
   root_->OpenAbout();
   root_->OpenAbout();
   EXPECT_EQ(h_.window().GetLayerCount(), before + 1);
+}
+
+// The model repeats its connection notice every two seconds: a dialog, a
+// picker or a copy dialog opened in any of the ways the user opens them
+// stays up through it; a real change of mode still ends it.
+TEST_F(RootBrowsers, AGroupStaysUpUntilItsUserEndsIt) {
+  struct Case {
+    const char* what;
+    std::function<void()> open;
+  } cases[] = {
+      {"Write Program from the menu", [this] { Menu(1000); }},
+      {"Copy Oscillator from the menu", [this] { Menu(1001); }},
+      {"Select Parameter from the LFO waveform",
+       [this] {
+         CTabPageLayer* lfos = LFOsPage();
+         ASSERT_NE(lfos, nullptr);
+         const auto p = Middle(lfos, lfos->GetControlById(kWaveform));
+         h_.Click(p.first, p.second);
+       }},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    c.open();
+    Idle();  // a posted command opens on the next tick
+    ASSERT_TRUE(Open());
+    CTabPageLayer* page = Page();
+    IdleFor(6000);
+    EXPECT_TRUE(Open());
+    EXPECT_EQ(Page(), page);
+    root_->CloseModalBrowser();
+    Idle();
+  }
+  Menu(1000);
+  Idle();
+  ASSERT_TRUE(Open());
+  ToMode(eMode_Combi);
+  EXPECT_FALSE(Open());
+}
+
+// Clicks on the group that none of its controls takes (a label, the tab
+// with the title) neither close it nor reach the panel below; a click
+// beside it closes it without reaching the panel either; other buttons and
+// the wheel over the veil do nothing.
+TEST_F(RootBrowsers, TheGroupTakesEveryClickOverTheWindow) {
+  Menu(1000);
+  Idle();
+  ASSERT_NE(dynamic_cast<WriteBrowser*>(Page()), nullptr);
+  os::HeadlessMenuTracker::Reset();  // the utility menu that opened it
+  CTabControl* strip = root_->GetMainTab(1);
+  const int activeTab = strip->GetActivePageIndex();
+  const CTabControl* modalStrip = Browsers()->GetOpener().GetStrip();
+  // The title tab of the group, over the panel's own tabs.
+  const tagHfcRect t = modalStrip->GetFrame();
+  h_.Click(t.right - 10, t.top + 10);
+  // A label of the dialog.
+  h_.Click(Page()->GetRect().left + 20, Page()->GetRect().top + 50);
+  Idle();
+  EXPECT_TRUE(Open());
+  EXPECT_EQ(strip->GetActivePageIndex(), activeTab);
+
+  const auto utility = RootMiddle(Root::kIdUtility);
+  Mouse(os::MouseButton::kRight, utility.first, utility.second);
+  Mouse(os::MouseButton::kMiddle, utility.first, utility.second);
+  Wheel(utility.first, utility.second);
+  Idle();
+  EXPECT_TRUE(Open());
+  EXPECT_EQ(MenusShown(), 0u);
+
+  // Beside the dialog, on the utility switch: the group closes, the
+  // switch never hears of it.
+  h_.Click(utility.first, utility.second);
+  Idle();
+  EXPECT_FALSE(Open());
+  EXPECT_EQ(MenusShown(), 0u);
+}
+
+// The keyboard goes to the group: a control of the panel that had it loses
+// it, and Escape ends the dialog without writing.
+TEST_F(RootBrowsers, TheKeyboardGoesToTheGroupAndEscapeEndsIt) {
+  CHfcControl* number = root_->GetControlById(Root::kIdProgNumber);
+  number->SetFocus(0);
+  ASSERT_TRUE(h_.window().GetKeyFocus()->GetFocusedListener() == number);
+  h_.device().With([](vesk::test::SimSynth& s) { s.ClearLog(); });
+  Menu(1000);
+  Idle();
+  ASSERT_TRUE(Open());
+  EXPECT_TRUE(h_.window().GetKeyFocus()->GetFocusedListener() ==
+              static_cast<CHfcKeyFocusListener*>(Page()));
+  h_.Key(XK_Escape);
+  Idle();
+  EXPECT_FALSE(Open());
+  EXPECT_TRUE(browsertest::Alerts().empty());
+  for (const auto& e : h_.device().Log()) EXPECT_NE(e.kind, vesk::test::SimSynthEvent::kWrite);
+
+  // A copy dialog too.
+  Menu(1001);
+  ASSERT_TRUE(Open());
+  h_.Key(XK_Escape);
+  Idle();
+  EXPECT_FALSE(Open());
+}
+
+// A double click on the LFO waveform: its first click opens the parameter
+// picker; the second press lands on the picker's list, and must choose
+// nothing there: the waveform keeps its value, the picker stays up.
+TEST_F(RootBrowsers, TheRestOfTheClickThatOpenedAPickerChoosesNothing) {
+  CTabPageLayer* lfos = LFOsPage();
+  ASSERT_NE(lfos, nullptr);
+  Oskend::ISoundSection* edit = h_.synth()->GetEditBuffer(3);
+  edit->PutParamI(kWaveform, 0);
+  Idle();
+  const auto p = Middle(lfos, lfos->GetControlById(kWaveform));
+  h_.Click(p.first, p.second);
+  Idle();  // the picker opens between the two clicks
+  auto* picker = dynamic_cast<ParamBrowser*>(Page());
+  ASSERT_NE(picker, nullptr);
+  ASSERT_EQ(picker->GetTabPageName(), "Select Parameter");
+  // The picker's list lies under the pointer, on another line than the
+  // waveform's.
+  const tagHfcRect list = picker->GetList()->GetFrame();
+  const int lx = p.first - picker->GetRect().left;
+  const int ly = p.second - picker->GetRect().top;
+  ASSERT_TRUE(lx >= list.left && lx < list.right && ly >= list.top && ly < list.bottom);
+  Mouse(os::MouseButton::kLeft, p.first, p.second, 2);
+  Idle();
+  EXPECT_EQ(edit->GetParamI(kWaveform), 0);
+  ASSERT_TRUE(Open());
+  EXPECT_FALSE(h_.synth()->GetAuditionState());
+  EXPECT_EQ(browserkit::ItemValue(picker->GetList()->GetSelectedItem()), 0);
+}
+
+// While a question is open over the editor (a message box in a modal run),
+// a click on the editor's utility switch does nothing: no second menu, no
+// dialog behind the question.
+TEST_F(RootBrowsers, WhileAQuestionIsOpenTheWindowTakesNoInput) {
+  std::vector<os::HeadlessWindow*> boxes;
+  DrawnForm::SetWindowMaker([&boxes](const DrawnForm::WindowPlacement& p) -> std::unique_ptr<os::Window> {
+    auto w = os::HeadlessWindow::Create(p.width, p.height, p.x, p.y);
+    boxes.push_back(w.get());
+    return w;
+  });
+  os::Alert::SetFactory([] { return std::make_unique<DrawnAlert>(); });
+  const auto utility = RootMiddle(Root::kIdUtility);
+  os::MainLoop& loop = h_.env().loop();
+  loop.Post([&] {
+    Platform()->InjectClick(os::MouseButton::kLeft, utility.first, utility.second);
+    Platform()->InjectKey(os::KeyEvent::Kind::kDown, XK_Escape);
+    loop.Post([&] { boxes.back()->InjectKey(os::KeyEvent::Kind::kDown, XK_Escape); });
+  });
+  Menu(1002);  // "Swap Oscillator" asks first
+  ASSERT_EQ(boxes.size(), 1u);
+  EXPECT_EQ(MenusShown(), 1u);
+  Idle();
+  EXPECT_FALSE(Open());
+}
+
+// The About box takes every click and key while it is up: a control of
+// the panel that had the keyboard gets no key, the wheel and the other
+// buttons over it reach nothing; a click closes it.
+TEST_F(RootBrowsers, TheAboutBoxHoldsTheWindowUntilAClickClosesIt) {
+  CHfcControl* number = root_->GetControlById(Root::kIdProgNumber);
+  number->SetFocus(0);
+  const int before = number->GetIntValue();
+  root_->OpenAbout();
+  Idle();
+  auto* about =
+      dynamic_cast<AboutLayer*>(h_.window().GetLayerByIndex(h_.window().GetLayerCount() - 1));
+  ASSERT_NE(about, nullptr);
+  EXPECT_TRUE(h_.window().GetKeyFocus()->GetFocusedListener() ==
+              static_cast<CHfcKeyFocusListener*>(about));
+  h_.Type(std::to_string((before + 7) % 100));
+  const auto p = RootMiddle(Root::kIdProgNumber);
+  Mouse(os::MouseButton::kRight, p.first, p.second);
+  Wheel(p.first, p.second);
+  Idle();
+  EXPECT_EQ(number->GetIntValue(), before);
+  EXPECT_EQ(MenusShown(), 0u);
+  EXPECT_EQ(h_.window().GetLayerByIndex(h_.window().GetLayerCount() - 1), about);
+  h_.Click(p.first, p.second);
+  Idle();
+  EXPECT_NE(h_.window().GetLayerByIndex(h_.window().GetLayerCount() - 1),
+            static_cast<CHfcWindowLayer*>(about));
+  EXPECT_EQ(number->GetIntValue(), before);
+}
+
+// The program picker of a timbre: every click on the slot opens it, a
+// click on its fixed category closes nothing, and it stays through the
+// model's repeated notices.
+TEST_F(RootBrowsers, EveryClickOnATimbresProgramSlotOpensItsPicker) {
+  ToMode(eMode_Combi);
+  auto* play = dynamic_cast<CTabPageLayer*>(root_->GetMainTab(0)->GetActivePage());
+  ASSERT_NE(play, nullptr);
+  ASSERT_NE(play->GetSublevelTabControl(), nullptr);
+  auto* timbres = dynamic_cast<CTabPageLayer*>(play->GetSublevelTabControl()->GetActivePage());
+  ASSERT_NE(timbres, nullptr);
+  CHfcControl* slot = timbres->GetControlById(0x200);
+  ASSERT_NE(slot, nullptr);
+  const auto p = Middle(timbres, slot);
+  for (int round = 0; round < 3; ++round) {
+    SCOPED_TRACE(round);
+    h_.Click(p.first, p.second);
+    Idle();
+    auto* picker = dynamic_cast<LoadProgramBrowser*>(Page());
+    ASSERT_NE(picker, nullptr);
+    EXPECT_EQ(picker->GetTabPageName(), "Select Program");
+    CHfcControl* category = picker->GetControlById(LoadProgramBrowser::kCategorySelectorId);
+    const auto c = Middle(picker, category);
+    h_.Click(c.first, c.second);
+    IdleFor(2500);
+    ASSERT_TRUE(Open());
+    const auto cancel = Middle(picker, picker->GetControlById(ListBrowserBase::kCancelId));
+    h_.Click(cancel.first, cancel.second);
+    Idle();
+    EXPECT_FALSE(Open());
+  }
 }
 
 }  // namespace

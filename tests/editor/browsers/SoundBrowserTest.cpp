@@ -3,7 +3,10 @@
 // life across openings.
 #include <gtest/gtest.h>
 
+#include <X11/keysym.h>
+
 #include <string>
+#include <utility>
 
 #include "editor/browsers/SmallBlueBrowserLayer.h"
 #include "editor/controls/CMMPCtrlList.h"
@@ -11,6 +14,7 @@
 #include "editor/shell/ModalLayer.h"
 #include "hfc/CHfcCtrlListItem.h"
 #include "hfc/CHfcCtrlSwitch.h"
+#include "os/Clock.h"
 #include "tests/editor/browsers/BrowserTestKit.h"
 
 namespace {
@@ -111,7 +115,8 @@ TEST(SoundBrowser, AuditionStartsOnAChoiceAndCancelRestoresTheSound) {
   EXPECT_EQ(list->GetSelectedItemIndex(), first);
 
   list->SelectCell(130, 0);  // B002: sent without a second audition
-  b.Idle();
+  // (once the pause after the first program change is over)
+  b.Idle(BlueBrowserData::kSoundPauseMs);
   EXPECT_TRUE(b.h.synth()->GetAuditionState());
   EXPECT_EQ(b.h.synth()->GetCurSound(true).bank, 1);
   EXPECT_EQ(b.h.synth()->GetCurSound(true).number, 2);
@@ -125,44 +130,103 @@ TEST(SoundBrowser, AuditionStartsOnAChoiceAndCancelRestoresTheSound) {
   EXPECT_TRUE(b.data.GetBrowsers().empty());
 }
 
+// What the instrument plays now: bank and number of its last program
+// change.
+std::pair<int, int> Playing(PageHarness& h) {
+  std::pair<int, int> p;
+  h.device().With([&](vesk::test::SimSynth& s) { p = {s.CurrentBank(), s.CurrentProgram()}; });
+  return p;
+}
+
+std::vector<std::pair<int, int>> ProgramChanges(PageHarness& h) {
+  std::vector<std::pair<int, int>> out;
+  for (const auto& e : h.device().Log())
+    if (e.kind == vesk::test::SimSynthEvent::kProgramChange) out.push_back({e.bank, e.number});
+  return out;
+}
+
+// In performance mode: OK keeps the performance chosen last, on the
+// instrument and in the model; Escape gives back the one before.
 TEST(SoundBrowser, OkKeepsTheAuditionedSoundAndEscapeCancels) {
-  Bench b;
+  Bench b(0);
+  ASSERT_EQ(b.h.synth()->GetSoundMode(), 0);
   const Oskend::SSoundIndex before = b.h.synth()->GetCurSound(true);
+  const int chosen = before.number == 12 ? 13 : 12;
+  const int other = before.number == 5 ? 6 : 5;
   ASSERT_TRUE(b.opener.OpenBlueBrowser(-1));
   b.Idle();
   auto* page = b.Page<SmallBlueBrowserLayer>();
-  page->GetList()->SelectCell(200, 0);  // B072
-  b.Idle();
-  b.Idle();
+  page->GetList()->SelectCell(chosen, 0);
+  b.Idle(50);
+  ASSERT_TRUE(b.h.synth()->GetAuditionState());
+  ASSERT_EQ(Playing(b.h).second, chosen);
   b.h.device().With([](vesk::test::SimSynth& s) { s.ClearLog(); });
   b.ClickControl(BlueBrowserBase::kOkId);
-  b.Idle(100);
+  b.Idle(300);
   EXPECT_FALSE(b.opener.IsOpen());
   EXPECT_FALSE(b.h.synth()->GetAuditionState());
-  // Kept: nothing restores the sound on the instrument, whose last
-  // program change stays B072.
-  int lastBank = -1, lastNumber = -1;
-  for (const auto& e : b.h.device().Log())
-    if (e.kind == vesk::test::SimSynthEvent::kProgramChange) {
-      lastBank = e.bank;
-      lastNumber = e.number;
-    }
+  // Kept: the instrument still plays it, nothing sent it back to the one
+  // before, and the model agrees.
+  EXPECT_EQ(Playing(b.h).second, chosen);
+  for (const auto& pc : ProgramChanges(b.h)) EXPECT_EQ(pc.second, chosen);
   for (const auto& e : b.h.device().Log())
     EXPECT_NE(e.kind, vesk::test::SimSynthEvent::kDumpReceived) << "restored edit buffer";
-  EXPECT_TRUE(lastBank == -1 || (lastBank == 1 && lastNumber == 72))
-      << lastBank << "/" << lastNumber;
+  EXPECT_EQ(b.h.synth()->GetCurSound(true).number, chosen);
 
+  // Escape on the keyboard cancels: back to the kept performance.
   ASSERT_TRUE(b.opener.OpenBlueBrowser(-1));
   b.Idle();
   page = b.Page<SmallBlueBrowserLayer>();
-  const Oskend::SSoundIndex kept = b.h.synth()->GetCurSound(true);
-  page->GetList()->SelectCell(before.number == 5 ? 6 : 5, 0);
-  EXPECT_TRUE(b.h.synth()->GetAuditionState());
-  page->OnHfcCtrlKeyDown(page->GetList(), 27, 27, 0);
-  b.Idle();
+  page->GetList()->SelectCell(other, 0);
+  b.Idle(50);
+  ASSERT_TRUE(b.h.synth()->GetAuditionState());
+  ASSERT_EQ(Playing(b.h).second, other);
+  b.h.Key(XK_Escape);
+  b.Idle(500);
   EXPECT_FALSE(b.opener.IsOpen());
   EXPECT_FALSE(b.h.synth()->GetAuditionState());
-  EXPECT_EQ(b.h.synth()->GetCurSound(true).number, kept.number);
+  EXPECT_EQ(b.h.synth()->GetCurSound(true).number, chosen);
+  EXPECT_EQ(Playing(b.h).second, chosen);
+}
+
+// Browsing quickly does not flood the instrument, nor hold the GUI: the
+// first choice goes out at once, the ones made within 200 ms of it give
+// way to the latest, which goes out when the 200 ms are over; the list
+// shows the latest choice all the time.
+TEST(SoundBrowser, AtMostOneProgramChangeIn200MsAndTheLatestChoiceWins) {
+  Bench b(0);
+  ASSERT_TRUE(b.opener.OpenBlueBrowser(-1));
+  b.Idle();
+  auto* page = b.Page<SmallBlueBrowserLayer>();
+  CMMPCtrlList* list = page->GetList();
+  b.h.device().With([](vesk::test::SimSynth& s) { s.ClearLog(); });
+  const uint64_t start = os::NowUs();
+  list->SelectCell(2, 0);
+  list->SelectCell(3, 0);
+  list->SelectCell(4, 0);
+  list->SelectCell(5, 0);
+  EXPECT_EQ(os::NowUs(), start) << "the GUI waited";
+  b.Idle(50);
+  EXPECT_EQ(ProgramChanges(b.h), (std::vector<std::pair<int, int>>{{0, 2}}));
+  EXPECT_EQ(list->GetSelectedItemIndex(), 5);
+  b.Idle(100);
+  EXPECT_EQ(ProgramChanges(b.h).size(), 1u);
+  b.Idle(100);
+  EXPECT_EQ(ProgramChanges(b.h), (std::vector<std::pair<int, int>>{{0, 2}, {0, 5}}));
+  EXPECT_EQ(list->GetSelectedItemIndex(), 5);
+  // After a quiet spell a choice goes out at once again.
+  b.Idle(300);
+  list->SelectCell(9, 0);
+  b.Idle(20);
+  ASSERT_EQ(ProgramChanges(b.h).size(), 3u);
+  EXPECT_EQ(ProgramChanges(b.h).back(), std::make_pair(0, 9));
+  // OK within the pause keeps the choice still waiting.
+  list->SelectCell(15, 0);
+  b.ClickControl(BlueBrowserBase::kOkId);
+  b.Idle(300);
+  EXPECT_FALSE(b.opener.IsOpen());
+  EXPECT_EQ(Playing(b.h).second, 15);
+  EXPECT_EQ(b.h.synth()->GetCurSound(true).number, 15);
 }
 
 // The model is unadvised when a group closes; a browser opened later must
@@ -188,11 +252,37 @@ TEST(SoundBrowser, TheModelIsAdvisedAgainAtEveryOpening) {
   ASSERT_EQ(b.data.m_iBank, 2);
   ASSERT_TRUE(b.h.synth()->GetAuditionState());
 
-  b.h.synth()->PutMode(static_cast<eMode>(2));
+  // Performance mode and back: filters to all, audition ended.
+  b.h.synth()->PutMode(eMode_Combi);
   for (int i = 0; i < 20; ++i) b.Idle(10);
   EXPECT_EQ(b.data.m_iBank, -1);
   EXPECT_FALSE(b.h.synth()->GetAuditionState());
+  b.h.synth()->PutMode(eMode_ProgEdit);
+  for (int i = 0; i < 20; ++i) b.Idle(10);
   EXPECT_EQ(page->GetList()->GetNumItems(), 4 * 128);
+}
+
+// The model repeats notices that change nothing: its connection notice
+// every two seconds, its mode notice when an audition in program edit
+// moves the instrument to program play. They leave the browser as the user
+// set it: the audition runs on, the filter stays, the line stays chosen.
+TEST(SoundBrowser, RepeatedNoticesLeaveTheBrowserAsTheUserSetIt) {
+  Bench b;
+  ASSERT_EQ(b.h.synth()->GetMode(), eMode_ProgEdit);
+  ASSERT_TRUE(b.opener.OpenBlueBrowser(-1));
+  b.Idle();
+  auto* page = b.Page<SmallBlueBrowserLayer>();
+  page->OnHfcCtrlIntValueChanged(page->GetBankSelector(), 2);
+  b.Idle();
+  page->GetList()->SelectCell(5, 0);
+  for (int i = 0; i < 100; ++i) b.Idle(50);  // five seconds
+  EXPECT_TRUE(b.opener.IsOpen());
+  EXPECT_TRUE(b.h.synth()->GetAuditionState());
+  EXPECT_EQ(b.data.m_iBank, 2);
+  EXPECT_EQ(page->GetList()->GetNumItems(), 128);
+  EXPECT_EQ(page->GetList()->GetSelectedItemIndex(), 5);
+  EXPECT_TRUE(page->GetOkSwitch()->IsEnabled());
+  EXPECT_EQ(Playing(b.h), std::make_pair(2, 5));
 }
 
 TEST(SoundBrowser, SettingTheCurrentSoundSendsOnlyChanges) {
@@ -214,3 +304,4 @@ TEST(SoundBrowser, SettingTheCurrentSoundSendsOnlyChanges) {
 }
 
 }  // namespace
+

@@ -103,12 +103,14 @@ TEST_F(ListTest, CellsShowSelectionHoldAndTheirCaptionsInTheTextColour) {
         best = std::max<int>(best, (Pixel(x, y) >> 8) & 0xFF);
     return best;
   };
-  EXPECT_GT(brightest(0), 0xF0);
+  // (The small face's thin stems cover no pixel whole.)
+  const int enabled = brightest(0);
+  EXPECT_GT(enabled, 0xA0);
   list.GetItem(0)->SetEnabled(false);
   list.SetDirty(true);
   Idle(20);
-  EXPECT_LT(brightest(0), 0x90);
-  EXPECT_GT(brightest(0), 0x30);
+  EXPECT_LT(brightest(0), enabled * 2 / 3);
+  EXPECT_GT(brightest(0), 0x20);
 }
 
 TEST_F(ListTest, ArrowKeysMoveTheSelectionPastDisabledItems) {

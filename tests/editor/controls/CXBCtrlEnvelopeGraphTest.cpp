@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <X11/keysym.h>
 
+#include "hfc/HfcModifiers.h"
 #include "tests/editor/controls/GraphFixture.h"
 
 namespace {
@@ -161,6 +162,24 @@ TEST_F(EnvelopeGraph, DraggingStopsAtTheEndsAndFineModeMovesLess) {
   // Half a tenth of a unit a pixel: ten pixels right are one step of
   // time, twenty up one step of level.
   EXPECT_EQ(values.back(), "2,100,100");
+}
+
+// Command asks for the default value whatever other keys are held with it.
+TEST_F(EnvelopeGraph, APressWithCommandAsksForTheDefaultValue) {
+  struct Case {
+    int mods;
+    int asked;
+  };
+  const Case cases[] = {{0, 0}, {kHfcModShift, 0}, {kHfcModCommand, 1},
+                        {kHfcModCommand | kHfcModShift, 1}, {kHfcModCommand | kHfcModOption, 1}};
+  for (int i = 0; i < 6; ++i) Set(i, 99, 99);
+  listener.answerDefault = true;
+  for (const Case& c : cases) {
+    listener.defaultRequests = 0;
+    Press(PointerX(2), PointerY(2), c.mods);
+    Release(PointerX(2), PointerY(2));
+    EXPECT_EQ(listener.defaultRequests, c.asked) << "modifiers " << c.mods;
+  }
 }
 
 TEST_F(EnvelopeGraph, ReadOnlyIgnoresTheMouseButDrawsItsValues) {

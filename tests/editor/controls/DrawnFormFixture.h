@@ -16,6 +16,14 @@
 
 class DrawnFormFixture : public ::testing::Test {
  protected:
+  // Counts the presses a window of the program (not a form's) is given.
+  struct PressCounter : os::WindowSink {
+    int presses = 0;
+    void OnWindowMouse(const os::MouseEvent& e) override {
+      presses += e.kind == os::MouseEvent::Kind::kDown;
+    }
+  };
+
   void SetUp() override {
     DrawnForm::SetWindowMaker([this](const DrawnForm::WindowPlacement& placement) -> std::unique_ptr<os::Window> {
       auto w = os::HeadlessWindow::Create(placement.width, placement.height, placement.x, placement.y);

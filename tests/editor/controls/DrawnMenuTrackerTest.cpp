@@ -122,4 +122,28 @@ TEST_F(DrawnMenuTrackerTest, APressOutsideClosesWithoutAChoiceAndCancelAborts) {
   EXPECT_EQ(Track().selection, (130u << 16) | 1);
 }
 
+// A window of the program that was there before the menu opened takes no
+// input while the menu is open; the menu's levels, a submenu opened later
+// included, do; afterwards the window takes input again.
+TEST_F(DrawnMenuTrackerTest, WhileTheMenuIsOpenOnlyItsLevelsTakeInput) {
+  PressCounter clicks;
+  auto editor = os::HeadlessWindow::Create(100, 100);
+  editor->SetSink(&clicks);
+  Later([this, &editor] {
+    editor->InjectClick(os::MouseButton::kLeft, 5, 5);
+    made[0]->InjectMouse({os::MouseEvent::Kind::kMove, os::MouseButton::kNone, 0, 30, Row(root, 4),
+                          300 + 30, 200 + Row(root, 4)});
+    Later([this, &editor] {
+      ASSERT_EQ(made.size(), 2u);
+      editor->InjectClick(os::MouseButton::kLeft, 6, 6);
+      Last()->InjectClick(os::MouseButton::kLeft, 20, Row(sub, 0));
+    });
+  });
+  EXPECT_EQ(Track().selection, Sel(sub, 0));
+  EXPECT_EQ(clicks.presses, 0);
+  editor->InjectClick(os::MouseButton::kLeft, 7, 7);
+  env.loop().RunPending();
+  EXPECT_EQ(clicks.presses, 1);
+}
+
 }  // namespace

@@ -46,6 +46,28 @@ TEST_F(DrawnProgressWindowTest, TheBarFollowsThePercentAndTheTextsShow) {
   Snapshot("drawn_progress");
 }
 
+// While a transfer's progress window is up, the program's other windows
+// take no clicks; its own Cancel does; once it is gone they take them again.
+TEST_F(DrawnProgressWindowTest, WhileShownTheOtherWindowsTakeNoInput) {
+  PressCounter clicks;
+  auto editor = os::HeadlessWindow::Create(100, 100);
+  editor->SetSink(&clicks);
+  int cancels = 0;
+  {
+    Progress p;
+    p.onCancel = [&] { ++cancels; };
+    p.Show();
+    editor->InjectClick(os::MouseButton::kLeft, 5, 5);
+    ClickCancel();
+    env.loop().RunPending();
+    EXPECT_EQ(clicks.presses, 0);
+    EXPECT_EQ(cancels, 1);
+  }
+  editor->InjectClick(os::MouseButton::kLeft, 5, 5);
+  env.loop().RunPending();
+  EXPECT_EQ(clicks.presses, 1);
+}
+
 TEST_F(DrawnProgressWindowTest, CancelReportsOnlyWhileEnabled) {
   Progress p;
   int cancels = 0;

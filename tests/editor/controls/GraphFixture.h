@@ -29,6 +29,7 @@ class GraphListener : public CHfcControlListener {
   bool consumePress = false;
   bool answerDefault = false;
   int defaultValue = 0;
+  int defaultRequests = 0;
 
   void OnHfcCtrlPtrValueChanged(CHfcControl*, void* data) override {
     const auto* v = static_cast<const int32_t*>(data);
@@ -40,6 +41,7 @@ class GraphListener : public CHfcControlListener {
   void OnHfcCtrlEndEdit(CHfcControl*) override { log.push_back("end"); }
   bool OnHfcCtrlMouseLButtonDown(CHfcControl*, int, int, int) override { return consumePress; }
   bool OnHfcCtrlDefaultIntValueRequired(CHfcControl*, int* v) override {
+    ++defaultRequests;
     *v = defaultValue;
     return answerDefault;
   }

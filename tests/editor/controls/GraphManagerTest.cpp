@@ -383,6 +383,14 @@ TEST_F(GraphManagerTest, RoutingListsKeepTheirShapesAndFeedTheirFields) {
   EXPECT_EQ(v.mode, -1);
   graph->GetFxRoutingValue(&v, 1);
   EXPECT_EQ(v.slotTarget[0], 4);
+  // A proxy starts enabled: one whose parameter has no description (80)
+  // still shows its value.
+  CHfcControl* undescribed = page.Linked(80)[0];
+  EXPECT_TRUE(undescribed->IsEnabled());
+  undescribed->SetIntValue(5, false);
+  EXPECT_TRUE(m.ParamToControl(undescribed, 80));
+  graph->GetFxRoutingValue(&v, 0);
+  EXPECT_EQ(v.slotTarget[0], 5);
   // A source routing whose proxy is disabled draws nothing.
   page.Linked(81)[0]->Disable(false);
   EXPECT_TRUE(page.Change(2, 81, 4, offer));

@@ -18,8 +18,11 @@ namespace {
 
 using namespace Oskend;
 
-// Forms 0 to 33 of the table are the program pages' sub-pages.
+// Forms 0 to 33 of the table are the program pages' sub-pages. No page
+// builds the last three (the insert effect's routing and set-up and the
+// master effects' routing): the effect pages make their own controls.
 constexpr int kProgramFormCount = 34;
+constexpr int kBuiltProgramFormCount = 31;
 
 // The sub-pages take their size from the sub-page background: four columns
 // of 196 pixels (the last ends at x 791) and 230 rows. The declared layer
@@ -242,11 +245,15 @@ const std::set<int32_t> kWithoutControl = {
     0x100, 0x101, 0x102, 0x103, 0x106, 0x10F, 0x201, 0x202, 0x203, 0x204, 0x206, 0x207, 0x208, 0x209,
     0x21E, 0x21F, 0x220, 0x221, 0x222, 0x223, 0x224, 0x225, 0x226, 0x227, 0x228, 0x229, 0x22A, 0x22B,
     0xB02, 0x1C03, 0x1C04, 0x2C03, 0x2C04,
+    // The oscillators' bus and control bus, the insert effects' pans, sends
+    // and chain targets: only the effect forms that no page builds place these.
+    0x104, 0x105, 0x20A, 0x20B, 0x20C, 0x20D, 0x20E, 0x20F, 0x210, 0x211, 0x212, 0x213,
+    0x215, 0x216, 0x217, 0x218, 0x21A, 0x21B, 0x21C, 0x21D, 0x22C, 0x22D, 0x22E,
 };
 
 TEST(ProgramForms, EveryProgramParameterHasAControlButTheListedOnes) {
   std::set<int32_t> shown = HandMadeControls();
-  for (int i = 0; i < kProgramFormCount; ++i) {
+  for (int i = 0; i < kBuiltProgramFormCount; ++i) {
     const UI_FORMINFO& f = g_uiFormInfoArray[i];
     for (int k = 0; k < f.childCount; ++k) {
       const UI_FORMINFO& item = f.children[k];

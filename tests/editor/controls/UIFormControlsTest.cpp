@@ -111,7 +111,7 @@ TEST_F(FormControls, EveryClassMakesItsControlThroughTheFactory) {
       {Item("paramselS", "", 0, 0), kind(6, 65)},
       {Item("paramselL", "", 0, 0), kind(6, 129)},
       {Item("paramselLL", "", 0, 0), kind(6, 154)},
-      {Item("paramselNL", "", 0, 0), kind(6, 139)},
+      {Item("paramselNL", "", 0, 0), kind(6, 155)},
       {Item("paramselAMS", "", 0, 0), kind(7, 96)},
       {Item("progselect", "", 0, 0), kind(4, 129)},
       {Item("progselectL", "", 0, 0), kind(4, 154)},

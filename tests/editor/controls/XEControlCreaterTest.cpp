@@ -199,6 +199,29 @@ TEST_F(FactoryTest, TheSeventyPixelBoxShowsItsOwnSkin) {
   EXPECT_EQ(same, 64 * 14);
 }
 
+// A read-only field takes no key focus on a click, and a double click does
+// nothing: no editing, no drag.
+TEST_F(FactoryTest, AReadOnlyTextEditIgnoresTheDoubleClick) {
+  for (const bool readOnly : {false, true}) {
+    CHfcCtrlCharEditText* edit = Keep(factory.CreateTextEdit(40, 60, 70, 13, 5, readOnly));
+    ASSERT_NE(edit, nullptr);
+    Add(edit);
+    edit->SetMaxIntValue(100, false);
+    edit->SetIntValue(50, false);
+    Click(50, 65);
+    EXPECT_EQ(editor.layer().IsFocused(edit), !readOnly) << readOnly;
+    Mouse(os::MouseEvent::Kind::kDown, 50, 65, 2);
+    EXPECT_EQ(edit->IsEditing(), !readOnly) << readOnly;
+    if (readOnly) EXPECT_FALSE(edit->HoldsMouseCapture());
+    listener.values.clear();
+    Drag(50, 40);
+    Release(50, 40);
+    if (readOnly) EXPECT_TRUE(listener.values.empty());
+    edit->LeaveEdit();
+    editor.layer().RemoveControl(edit, false);
+  }
+}
+
 TEST_F(FactoryTest, KnobTextIsPlacedByItsLength) {
   const std::pair<int, int> cases[] = {{3, 10}, {4, 7}, {0, 19}, {5, 4}};
   for (const auto& [length, x] : cases) {

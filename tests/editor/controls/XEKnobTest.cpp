@@ -32,10 +32,11 @@ std::unique_ptr<CHfcBmp> FlatPicture(int w, int h, uint32_t colour) {
   return bmp;
 }
 
-// The pixel whose centre lies 15.5 pixels from the ring's centre (18.5,
-// 18.5) at the angle.
-int RingX(float a) { return static_cast<int>(std::floor(18.0f + 15.5f * std::cos(a))); }
-int RingY(float a) { return static_cast<int>(std::floor(18.0f - 15.5f * std::sin(a))); }
+// The pixel whose centre lies on the meter picture's ring (13.5 pixels
+// from the ring's centre) at the angle.
+constexpr float kRing = 13.5f;
+int RingX(float a) { return static_cast<int>(std::floor(18.0f + kRing * std::cos(a))); }
+int RingY(float a) { return static_cast<int>(std::floor(18.0f - kRing * std::sin(a))); }
 
 // Lit, or partly lit at the edge of a narrow sector: warmer than the grey
 // of the unlit groove.
@@ -92,7 +93,7 @@ TEST_F(Knob, TheRingIsLitFromTheCentreValueToTheValue) {
       {"below the end", 0, 127, 0, 120, -40.0f, false},
       {"half: before the value", 0, 127, 0, 64, 135.0f, true},
       {"half: past the value", 0, 127, 0, 64, 45.0f, false},
-      {"minimum: one step lit", 0, 127, 0, 0, 226.0f, true},
+      {"minimum: one step lit", 0, 127, 0, 0, 228.0f, true},
       {"minimum: nothing further", 0, 127, 0, 0, 200.0f, false},
       {"at the centre: widened to the gap", 0, 127, 64, 64, 88.6f, true},
       {"at the centre: no further", 0, 127, 64, 64, 80.0f, false},

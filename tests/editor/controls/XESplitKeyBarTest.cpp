@@ -101,9 +101,12 @@ TEST_F(SplitKeyBarTest, TintAndArrowsFollowTheState) {
   EXPECT_EQ(At(kLeft + 301 + 3), 'a');
   EXPECT_EQ(At(kLeft + 400), 'k');
   EXPECT_EQ(At(kLeft + 676 - 4), 'a');
-  // Below key 21 only the background shows.
+  // Below key 21 only the background shows, not the (white) keys.
   Set(20, 0);
-  for (int x : {kLeft + 5, kLeft + 100, kLeft + 600}) EXPECT_EQ(At(x), 'p');
+  for (int x : {kLeft + 5, kLeft + 100, kLeft + 600}) {
+    EXPECT_EQ(At(x), 'p');
+    EXPECT_NE(Pixel(x, kTop + 8) & 0xFFFFFFu, 0xFFFFFFu);
+  }
   // Key 21 split below tints nothing and draws inside the control.
   Set(21, 1);
   EXPECT_EQ(At(kLeft + 100), 'p');
@@ -129,10 +132,11 @@ TEST_F(SplitKeyBarTest, KindsMapToStatesAndBackByTheReversedFlag) {
     b.SetSplitBarValue(1, &v, false);
     EXPECT_EQ(b.GetState(), c.state);
   }
-  // A reversed bar shows kind 0 as an untinted keyboard without arrows.
+  // A reversed bar shows kind 0 as an untinted keyboard without arrows:
+  // the keyboard skin's own white.
   Make(1);
   Set(60, 0);
-  for (int x : {kLeft + 5, kLeft + 301 + 3, kLeft + 600}) EXPECT_EQ(At(x), 'p');
+  for (int x : {kLeft + 5, kLeft + 301 + 3, kLeft + 600}) EXPECT_EQ(Pixel(x, kTop + 8) & 0xFFFFFFu, 0xFFFFFFu) << x;
 }
 
 TEST_F(SplitKeyBarTest, WithoutTheArrowSkinTheBarDrawsNoArrows) {

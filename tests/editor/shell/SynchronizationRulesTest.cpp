@@ -6,6 +6,7 @@
 #include <map>
 #include <set>
 
+#include "editor/controls/CXBCtrlHorizontalValueBar.h"
 #include "editor/controls/XEControlCreater.h"
 #include "editor/controls/XEDropdownList.h"
 #include "hfc/CHfcCtrlSlideSwitch.h"
@@ -210,6 +211,38 @@ TEST_F(SynchronizationRulesTest, ADropDownIsFilledFromItsConverterAndRefilledOnl
   page.OnIdleSectionParamChanged(&section, 7);
   EXPECT_EQ(first(), "x0");
   EXPECT_EQ(list->GetItemCount(), 5);
+}
+
+// A full synchronisation gives a value bar and a knob the parameter's
+// default, and a bar its sign: bipolar for the signed 8- and 16-bit fields.
+TEST_F(SynchronizationRulesTest, BarsAndKnobsTakeTheDefaultAndBarsTheSignOfTheirField) {
+  const struct {
+    int32_t atype;
+    bool bipolar;
+  } cases[] = {{ATYPE_SBF8, true},    {ATYPE_SBF8C64, true}, {ATYPE_SBF8C2, true},
+               {ATYPE_SBF16B, true},  {ATYPE_SBF16L, true},  {ATYPE_SBF32B, false},
+               {ATYPE_UBF8, false},   {26, false}};
+  int pid = 20;
+  for (const auto& c : cases) {
+    FakeSection::Row& row = section.Add(pid, PTYPE_CONT, -64, 63);
+    row.desc.atype = c.atype;
+    row.desc.def = -7;
+    auto* bar = Link(factory.CreateHorizontalValueBar(10, 10, -64, 63, 0, pid, false), pid);
+    ASSERT_NE(bar, nullptr);
+    EXPECT_EQ(bar->IsBipolar(), c.bipolar) << c.atype;
+    EXPECT_EQ(bar->GetDefaultValue(), -7) << c.atype;
+    ++pid;
+  }
+  FakeSection::Row& row = section.Add(pid, PTYPE_CONT, 0, 127);
+  row.desc.def = 64;
+  XEKnob* knob = Link(MakeKnob(pid, 10, 40), pid);
+  EXPECT_EQ(knob->GetDefaultValue(), 64);
+  // Only a full synchronisation reads the default again.
+  section.rows[pid].desc.def = 10;
+  page.OnIdleSectionParamChanged(&section, pid);
+  EXPECT_EQ(knob->GetDefaultValue(), 64);
+  page.OnIdleSectionParamPropsChanged(&section, pid);
+  EXPECT_EQ(knob->GetDefaultValue(), 10);
 }
 
 TEST_F(SynchronizationRulesTest, AHiddenPageNotesReinitialisedSectionsAndCatchesUpWhenShown) {

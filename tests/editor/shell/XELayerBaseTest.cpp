@@ -2,6 +2,9 @@
 // the modal and About layers, in the harness's window.
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <thread>
+
 #include "editor/controls/XEStaticText.h"
 #include "editor/shell/AboutLayer.h"
 #include "editor/shell/ModalLayer.h"
@@ -90,6 +93,27 @@ TEST_F(XELayerBaseTest, ARedrawRequestIsServedOnceOnTheNextIdle) {
   EXPECT_EQ(layer.refreshes, 1);
   // Without a picture the layer is filled with the half-transparent white.
   EXPECT_EQ(LayerPixel(100, 50), XELayerBase::kFillColor);
+}
+
+// Model notices may ask for a redraw from another thread while the GUI
+// thread idles; no request may be lost (and none may race: the ThreadSanitizer
+// run sees the flag from both threads).
+TEST_F(XELayerBaseTest, ARedrawAskedForFromAnotherThreadIsServed) {
+  Open();
+  h.Idle();
+  std::atomic<bool> done{false};
+  std::thread notices([&] {
+    for (int i = 0; i < 200; ++i) layer.RequestRedraw();
+    done = true;
+  });
+  while (!done) layer.Idle(0);
+  notices.join();
+  layer.Idle(0);
+  EXPECT_GE(layer.refreshes, 1);
+  EXPECT_FALSE(layer.IsRedrawRequested());
+  const int served = layer.refreshes;
+  layer.Idle(0);
+  EXPECT_EQ(layer.refreshes, served);
 }
 
 TEST_F(XELayerBaseTest, AContainerDrawsOnlyWhenShownAndFramesOnlyWhenActiveAndFramed) {

@@ -4,9 +4,14 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <chrono>
 #include <cstring>
+#include <functional>
 #include <thread>
 
+#include "host/FailureReporter.h"
+#include "host/NRXAlert.h"
+#include "host/NRXCFObject.h"
 #include "platform/NRXException.h"
 #include "tests/host/standalone/StandaloneFixture.h"
 
@@ -19,6 +24,7 @@ class RecordingOwner : public AudioGraph::Owner {
   int recoveries = 0;
   std::vector<uint32_t> fallbacks;
   std::function<void()> onRecover;
+  std::function<void()> onFallback;
   void ShowErrorAlert(const std::string& key, const std::string& detail) override {
     errors.push_back(detail.empty() ? key : key + "\n" + detail);
   }
@@ -29,6 +35,7 @@ class RecordingOwner : public AudioGraph::Owner {
   void SetFrameSizeControlByFrameSizeValue(AudioDeviceID, const AudioStreamBasicDescription&,
                                            uint32_t frames) override {
     fallbacks.push_back(frames);
+    if (onFallback) onFallback();
   }
 };
 
@@ -286,34 +293,81 @@ TEST_F(Graph, DeviceNotificationsRebuildOnlyOnARealChangeAndNeverForAReleasedDev
   EXPECT_EQ(audio.DeviceListenerCount(id), 0);
 }
 
+// A notification for the device being selected, arriving from another
+// thread while the selection is half done (the device chosen, its format
+// not yet taken), waits for the selection to finish; it then finds nothing
+// changed. Run in the middle, it would see the format unset and restart the
+// graph for a format change that never happened.
 TEST_F(Graph, ANotificationFromAnotherThreadWaitsForASelectionInProgress) {
-  const auto id = Select(StereoDevice(), 0, 256);
-  std::atomic<bool> selecting{false}, notified{false};
+  Select(StereoDevice(), 0, 256);
   NullAudioSystem::DeviceDesc second = StereoDevice("Second");
+  second.refuseBufferSizes = true;  // the selection reports its fallback midway
+  second.bufferFrames = 333;
   const auto id2 = audio.AddDevice(second);
   getAllDevices();
-  audio.Device(id).bufferFrames = 128;
+  GetIdleTaskQueue().RunTick([](int) {});
+  std::atomic<bool> started{false}, notified{false};
+  bool notifiedMidway = true;
   std::thread notifier;
-  owner.onRecover = nullptr;
-  // The selection of the second device takes the lock; the first device's
-  // notification, arriving meanwhile, runs after it and finds its device
-  // gone.
-  {
-    const AudioStreamBasicDescription f = second.streams[0].current;
-    bool c = false, d = false;
+  owner.onFallback = [&] {
     notifier = std::thread([&] {
-      while (!selecting) std::this_thread::yield();
-      AudioGraph::DeviceNotificationProc(id, os::audio::kPropertyBufferSize, &graph);
+      started = true;
+      AudioGraph::DeviceNotificationProc(id2, os::audio::kPropertyBufferSize, &graph);
       notified = true;
     });
-    selecting = true;
-    graph.graphSetOutputDeviceAndStream(id2, false, &f, 256, -1, 0, false, 0, true, c, d);
-    EXPECT_TRUE(d);
-    notifier.join();
-  }
+    while (!started) std::this_thread::yield();
+    // Give a notification that did not wait the time to finish; one that
+    // waits cannot, however long this lasts.
+    const auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(100);
+    while (!notified && std::chrono::steady_clock::now() < until) std::this_thread::yield();
+    notifiedMidway = notified;
+  };
+  const AudioStreamBasicDescription f = second.streams[0].current;
+  bool c = true, d = false;
+  graph.graphSetOutputDeviceAndStream(id2, false, &f, 256, -1, 0, false, 0, true, c, d);
+  ASSERT_TRUE(notifier.joinable());
+  notifier.join();
+  EXPECT_TRUE(d);
+  EXPECT_FALSE(notifiedMidway);
   EXPECT_TRUE(notified);
   EXPECT_EQ(graph.getCurrentAudioDeviceID(), id2);
-  EXPECT_EQ(graph.deviceBufferFrameSize(), 256u);
+  EXPECT_EQ(graph.deviceBufferFrameSize(), 333u);
+  EXPECT_TRUE(GetIdleTaskQueue().Pending().empty());
+}
+
+}  // namespace
+}  // namespace vesk::test
+
+namespace vesk::test {
+namespace {
+
+// A port the MIDI manager did not take is not the current one (so it is
+// not saved as chosen), and the user hears why.
+TEST_F(Graph, APortTheMidiManagerRefusesIsNotRecordedAndIsReported) {
+  NRXCFObject title(HostStringCreate("Vesk Editor"));
+  NRXAlert::SetTitleText(title.get());
+  std::vector<std::string> told;
+  FailureReporter::SetLog([&](const std::string& text) { told.push_back(text); });
+  MidiEntry port;
+  port.enable = 1;
+  port.uniqueID = 77;
+  port.endpoint = 0x1234;
+  graph.AttachMIDISource(1, &port);  // no manager runs in this fixture
+  graph.AttachMIDIClockSource(&port);
+  graph.AttachMIDISource(2, nullptr);  // letting go tells nothing
+  FailureReporter::SetLog({});
+  MidiEntry current;
+  graph.GetCurrentMIDISource(1, current);
+  EXPECT_EQ(current.uniqueID, 0);
+  EXPECT_EQ(current.endpoint, 0u);
+  graph.GetCurrentMIDIClockSource(current);
+  EXPECT_EQ(current.endpoint, 0u);
+  EXPECT_EQ(told, (std::vector<std::string>{
+                      "MIDI input 2 could not be connected. The MIDI manager is not running.",
+                      "The MIDI clock source could not be connected. The MIDI manager is not running."}));
+  EXPECT_EQ(AlertTexts(), (std::vector<std::string>{
+                              "MIDI input 2 could not be connected.\nThe MIDI manager is not running.",
+                              "The MIDI clock source could not be connected.\nThe MIDI manager is not running."}));
 }
 
 }  // namespace

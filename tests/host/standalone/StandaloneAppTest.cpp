@@ -4,15 +4,23 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
+#include <atomic>
+#include <filesystem>
 #include <fstream>
+#include <thread>
 
 #include "editor/controls/DrawnForm.h"
+#include "editor/shell/XESynthUtils.h"
 #include "host/MidiEntryList.h"
 #include "host/SaveData.h"
 #include "host/TalvikHostMIDIManager.h"
 #include "host/TalvikHostMIDIManagerC.h"
 #include "host/VstAudioComponent.h"
 #include "os/window/HeadlessWindow.h"
+#include "os/window/TopLevelWindow.h"
+#include "plugin/CAtomicInstance.h"
 #include "plugin/PlugInEntry.h"
 #include "plugin/QuorelVst.h"
 #include "tests/host/standalone/StandaloneFixture.h"
@@ -68,6 +76,26 @@ class App : public StandaloneFixture {
     return 0;
   }
   std::string SettingsFile() { return folder.File("TAVO Vesk Editor Preferences"); }
+  // A MIDI device with one port each way; a synthesizer's carries the maker
+  // and model that make it the editor's.
+  std::shared_ptr<os::midi::VirtualBus::Device> AddPort(const std::string& device,
+                                                        const std::string& port,
+                                                        bool synthesizer = false) {
+    os::midi::VirtualBus::DeviceDesc d;
+    d.deviceName = device;
+    d.sourceName = port;
+    d.destinationName = port;
+    if (synthesizer) {
+      d.manufacturer = "TAVO";
+      d.model = "Vesk";
+    }
+    return bus.AddDevice(d);
+  }
+  void WriteSettings(const SaveData& s) {
+    const auto bytes = s.Serialize();
+    std::ofstream out(SettingsFile(), std::ios::binary);
+    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+  }
 
   AudioComponentRegistry testRegistry;
   TestAudioComponent* component = nullptr;
@@ -100,6 +128,10 @@ TEST_F(App, AFirstRunStartsWithNoDeviceTheEditorShownAndPlayOffered) {
   EXPECT_EQ(app->editorWindow().getEditWindow()->Width(), 320);
   EXPECT_TRUE(app->IsCommandEnabled(A::kPLAY));
   EXPECT_FALSE(app->IsCommandEnabled(A::kSTOP));
+  // The hosted editor gives the bank and preset commands no action.
+  for (uint32_t command : {A::kOpen, A::kSvas, A::kImpo, A::kExpo})
+    EXPECT_FALSE(app->IsCommandEnabled(command)) << command;
+  EXPECT_TRUE(app->IsCommandEnabled(A::kAbou));
   EXPECT_FALSE(app->dialog().canPlay);
   EXPECT_EQ(app->dialog().grabCRef(D::kOUTP, 0)->items.size(), 2u);
   EXPECT_TRUE(AlertTexts().empty());
@@ -211,11 +243,7 @@ TEST_F(App, AStoredChannelPairTheDeviceLacksPlaysNothingRatherThanAWrongChannel)
   s.streamFormat = MakeLinearPCM(44100, 2, 32, true);
   s.bufferFrameSize = 256;
   s.startingChannel = 6;
-  {
-    const auto bytes = s.Serialize();
-    std::ofstream out(SettingsFile(), std::ios::binary);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-  }
+  WriteSettings(s);
   ASSERT_EQ(Make(testRegistry).Start(), 0);
   EXPECT_EQ(app->dialog().Value(D::kCHAN), 0);
   EXPECT_TRUE(app->graph().isPlaying());
@@ -476,21 +504,13 @@ TEST_F(App, ADeviceFormatChangedElsewhereShowsOneUnsupportedFormatItem) {
 }
 
 TEST_F(App, APortArrivingRebuildsTheMidiPopupsKeepingTheirChoiceAndOnlyThenTellsTheUser) {
-  os::midi::VirtualBus::DeviceDesc keys;
-  keys.deviceName = "Keyboard";
-  keys.sourceName = "KEYS";
-  keys.destinationName = "KEYS";
-  auto keyboard = bus.AddDevice(keys);
+  auto keyboard = AddPort("Keyboard", "KEYS");
   ASSERT_EQ(Make(testRegistry).Start(), 0);
   Choose(D::kMIDI, 1, ItemOf(D::kMIDI, 1, "KEYS"));
   app->MIDIDeviceChanged();  // nothing changed
   EXPECT_TRUE(AlertTexts().empty());
 
-  os::midi::VirtualBus::DeviceDesc pads = keys;
-  pads.deviceName = "Pads";
-  pads.sourceName = "PADS";
-  pads.destinationName = "PADS";
-  auto pad = bus.AddDevice(pads);
+  auto pad = AddPort("Pads", "PADS");
   const uint64_t before = os::NowUs();
   DemandIdleTask(IdleTaskQueue::kMIDIDeviceChanged);
   app->IdleTimerProc();
@@ -500,6 +520,33 @@ TEST_F(App, APortArrivingRebuildsTheMidiPopupsKeepingTheirChoiceAndOnlyThenTells
   EXPECT_EQ(app->dialog().Value(D::kMIDI, 1), ItemOf(D::kMIDI, 1, "KEYS"));
   EXPECT_FALSE(app->dialog().grabCRef(D::kMIDI, 0)->items[ItemOf(D::kMIDI, 0, "KEYS") - 1].enabled);
   EXPECT_FALSE(app->midiBuilding());
+}
+
+// The synthesizer's own ports are the editor's link, which says itself when
+// the synthesizer goes and comes back; the host's alert would stand over
+// the link's windows. The lists follow all the same.
+TEST_F(App, TheSynthesizerComingAndGoingRebuildsTheMidiPopupsWithoutAnAlert) {
+  auto keyboard = AddPort("Keyboard", "KEYS");
+  ASSERT_EQ(Make(testRegistry).Start(), 0);
+  auto changed = [&] {
+    DemandIdleTask(IdleTaskQueue::kMIDIDeviceChanged);
+    app->IdleTimerProc();
+  };
+
+  auto synth = AddPort("Vesk", "KEYBOARD", true);
+  changed();
+  EXPECT_TRUE(AlertTexts().empty());
+  EXPECT_GT(ItemOf(D::kMIDI, 0, "KEYBOARD"), 1);
+  synth->Unplug();
+  changed();
+  EXPECT_TRUE(AlertTexts().empty());
+  EXPECT_EQ(ItemOf(D::kMIDI, 0, "KEYBOARD"), 0);
+
+  // Anything else that changes with it is told.
+  synth = AddPort("Vesk", "KEYBOARD", true);
+  keyboard->Unplug();
+  changed();
+  EXPECT_EQ(AlertTexts(), (std::vector<std::string>{"MIDI Device changed"}));
 }
 
 }  // namespace
@@ -568,6 +615,195 @@ TEST_F(App, AComponentWithoutAViewStillGetsItsWindowButAFailingViewEndsStartUp) 
   EXPECT_NE(Make(failing).Start(), 0);
   ASSERT_EQ(AlertTexts().size(), 1u);
   EXPECT_NE(AlertTexts()[0].find("The program could not start"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace vesk::test
+
+namespace vesk::test {
+namespace {
+
+TEST_F(WithPlugIn, ASecondCopyIsToldWhichProcessHoldsThePlugInInWords) {
+  ScopedEnv noDisplay{"DISPLAY", ""};
+  CAtomicInstance running;  // the copy that runs already
+  ASSERT_TRUE(running.Validate()) << running.Reason();
+  EXPECT_NE(Make(plugInRegistry).Start(), 0);
+  EXPECT_EQ(AlertTexts(), (std::vector<std::string>{
+                              "The program could not start.\nAnother copy of Vesk Plug-In Editor is running "
+                              "(process id " + std::to_string(::getpid()) + "). Close it first."}));
+  ASSERT_EQ(reports.size(), 1u);
+  EXPECT_EQ(reports[0].find("MacOS"), std::string::npos) << reports[0];
+}
+
+TEST_F(WithPlugIn, TheEditorsMessageBoxesAreTitledWithTheProgramsName) {
+  ScopedEnv noDisplay{"DISPLAY", ""};
+  XESynthUtils::mProductName.clear();
+  ASSERT_EQ(Make(plugInRegistry).Start(), 0);
+  EXPECT_EQ(XESynthUtils::mProductName, "Vesk Editor");
+}
+
+// Closing the window while the audio thread renders: the MIDI manager that
+// every cycle reads must outlive the last cycle (the sanitizers see it).
+TEST_F(App, ExitWithAudioRunningStopsTheCyclesBeforeTheMidiManagerGoes) {
+  const auto id = audio.AddDevice(StereoDevice());
+  ASSERT_EQ(Make(testRegistry).Start(), 0);
+  Choose(D::kOUTP, 0, 2);
+  Choose(D::kOK, 0, 0);
+  ASSERT_TRUE(app->graph().isPlaying());
+  ASSERT_NE(TalvikHostMIDIManager_Instance(), nullptr);
+
+  std::atomic<bool> stop{false};
+  std::atomic<bool> exited{false};
+  std::atomic<int> cycles{0};
+  std::atomic<int> cyclesBegunAfterExit{0};
+  std::thread audioThread([&] {
+    while (!stop) {
+      // A cycle that was already running when the exit began may still
+      // finish after it; one that begins after the exit returned must not run.
+      const bool after = exited;
+      const int n = audio.Pump(id);
+      cycles += n;
+      if (after) cyclesBegunAfterExit += n;
+      std::this_thread::yield();
+    }
+  });
+  while (cycles < 20) std::this_thread::yield();
+  static_cast<os::HeadlessWindow*>(app->editorWindow().getEditWindow())->Sink()->OnWindowClose();
+  exited = true;
+  for (int i = 0; i < 1000; ++i) std::this_thread::yield();  // let it try the stopped device
+  stop = true;
+  audioThread.join();
+
+  EXPECT_EQ(exitStatus, 0);
+  EXPECT_EQ(TalvikHostMIDIManager_Instance(), nullptr);
+  EXPECT_EQ(app->graph().synthUnit(), nullptr);
+  EXPECT_EQ(cyclesBegunAfterExit, 0);
+  EXPECT_EQ(audio.Pump(id), 0);
+}
+
+TEST_F(App, SettingsAreSavedIntoAConfigFolderMadeOnTheFlyOrTheUserIsToldWhyNot) {
+  struct Case {
+    const char* name;
+    std::string config;  // XDG_CONFIG_HOME
+    std::vector<std::string> alerts;
+  };
+  { std::ofstream(folder.File("plain-file")) << "x"; }
+  const std::vector<Case> cases = {
+      {"no folder yet", folder.File("fresh/.config"), {}},
+      {"a file where the folder belongs", folder.File("plain-file/.config"),
+       {"The settings could not be saved.\nThe folder " + folder.File("plain-file/.config") +
+        " cannot be made: Not a directory."}},
+  };
+  audio.AddDevice(StereoDevice());
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    ScopedEnv config{"XDG_CONFIG_HOME", c.config};
+    os::HeadlessAlert::Reset();
+    gAudioDeviceList.clear();
+    ASSERT_EQ(Make(testRegistry).Start(), 0);
+    Choose(D::kOUTP, 0, 2);
+    Choose(D::kOK, 0, 0);
+    EXPECT_TRUE(app->graph().isPlaying());  // applied, whether saved or not
+    EXPECT_EQ(AlertTexts(), c.alerts);
+    if (c.alerts.empty()) {
+      std::ifstream in(c.config + "/TAVO Vesk Editor Preferences", std::ios::binary);
+      EXPECT_EQ(std::vector<char>((std::istreambuf_iterator<char>(in)), {}).size(), 9464u);
+      // Written whole and renamed into place: nothing else is left there.
+      int entries = 0;
+      for (const auto& e : std::filesystem::directory_iterator(c.config)) entries += !e.path().empty();
+      EXPECT_EQ(entries, 1);
+    }
+    app.reset();
+  }
+}
+
+TEST_F(App, AFailureToStartAudioIsToldAndTheMenusFollowWhatAudioDoes) {
+  const auto id = audio.AddDevice(StereoDevice());
+  ASSERT_EQ(Make(testRegistry).Start(), 0);
+  Choose(D::kOUTP, 0, 2);
+  Choose(D::kOK, 0, 0);
+  ASSERT_TRUE(app->graph().isPlaying());
+  app->commandHandler(A::kSTOP, A::kCommandFromMenu);
+  component->initializeStatus = AudioComponent::kErrFailedInitialization;
+  EXPECT_EQ(app->commandHandler(A::kPLAY, A::kCommandFromMenu), A::kEventNotHandled);
+  EXPECT_EQ(AlertTexts(), (std::vector<std::string>{"Audio could not be started.\nFailed while starting the "
+                                                    "editor component: the editor component could not start."}));
+  EXPECT_FALSE(app->graph().isPlaying());
+  EXPECT_TRUE(app->IsCommandEnabled(A::kPLAY));
+  EXPECT_FALSE(app->IsCommandEnabled(A::kSTOP));
+  EXPECT_EQ(audio.Pump(id), 0);
+}
+
+TEST_F(App, SettingsThatFailToApplyAtStartUpAreNoSuccess) {
+  audio.AddDevice(StereoDevice());
+  SaveData s;
+  s.outputDeviceName = "Null Out";
+  s.streamFormat = MakeLinearPCM(44100, 2, 32, true);
+  s.bufferFrameSize = 256;
+  WriteSettings(s);
+  // The probe at start-up initialises once; starting audio is the second.
+  testRegistry.Clear();
+  testRegistry.Register("Test", EditorComponentDescription(), [this]() -> std::unique_ptr<AudioComponent> {
+    auto c = std::make_unique<TestAudioComponent>();
+    c->initializeFailsFromCall = 2;
+    component = c.get();
+    return c;
+  });
+  ASSERT_EQ(Make(testRegistry).Start(), 0);
+  EXPECT_EQ(AlertTexts(), (std::vector<std::string>{"The audio and MIDI settings could not be applied.\nFailed "
+                                                    "while starting the editor component: the editor component "
+                                                    "could not start."}));
+  EXPECT_FALSE(app->graph().isPlaying());
+  EXPECT_FALSE(app->dialog().canPlay);
+  EXPECT_TRUE(app->IsCommandEnabled(A::kPLAY));
+  EXPECT_FALSE(app->IsCommandEnabled(A::kSTOP));
+  EXPECT_TRUE(app->settingsWindow().IsVisible());
+}
+
+TEST_F(App, TheKnobModeListOpensAndChooses) {
+  ASSERT_EQ(Make(testRegistry).Start(), 0);
+  ASSERT_EQ(app->commandHandler(A::kPref, A::kCommandFromMenu), 0);
+  auto* window = static_cast<os::HeadlessWindow*>(app->settingsWindow().window());
+  window->InjectClick(os::MouseButton::kLeft, 300, 20);  // "Other"
+  env.loop().RunFor(1);
+  ASSERT_EQ(app->settingsWindow().lastPaneSelected(), 3);
+  os::HeadlessMenuTracker::Reset();
+  os::HeadlessMenuTracker::ScriptIndex({0});  // "Circular"
+  window->InjectClick(os::MouseButton::kLeft, 200, 68);
+  env.loop().RunFor(1);
+  const auto shown = os::HeadlessMenuTracker::Transcript();
+  ASSERT_EQ(shown.size(), 1u);
+  ASSERT_EQ(shown[0].items.size(), 3u);
+  EXPECT_EQ(shown[0].items[2].text, "Linear");
+  EXPECT_EQ(app->dialog().Value(D::kKNOB), 1);
+}
+
+// The window is centred on the screen at start and at each lock change;
+// while locked, a drag leaves it where it is.
+TEST_F(App, TheEditorWindowIsCentredAndALockedWindowKeepsItsPlace) {
+  os::SetMainScreenBounds({0, 0, 1280, 1024});
+  ASSERT_EQ(Make(testRegistry).Start(), 0);
+  auto* window = static_cast<os::HeadlessWindow*>(app->editorWindow().getEditWindow());
+  const os::WindowPoint centred{(1280 - 320) / 2, (1024 - 200 - EditorWindow::kMenuHeight) / 2};
+  auto at = [&](os::WindowPoint p) {
+    return window->ScreenOrigin().x == p.x && window->ScreenOrigin().y == p.y;
+  };
+  EXPECT_TRUE(at(centred)) << window->ScreenOrigin().x << "," << window->ScreenOrigin().y;
+  auto drag = [&](int x, int y) {
+    window->InjectUserBounds({x, y, x + window->Width(), y + window->Height()});
+    env.loop().RunFor(1);
+  };
+
+  drag(10, 20);  // unlocked: the user's place
+  EXPECT_TRUE(at({10, 20}));
+  app->commandHandler(A::kLOCK, A::kCommandFromMenu);
+  EXPECT_TRUE(at(centred));
+  drag(700, 500);
+  EXPECT_TRUE(at(centred)) << window->ScreenOrigin().x << "," << window->ScreenOrigin().y;
+  app->commandHandler(A::kULCK, A::kCommandFromMenu);
+  drag(700, 500);
+  EXPECT_TRUE(at({700, 500}));
+  os::SetMainScreenBounds({});
 }
 
 }  // namespace

@@ -14,6 +14,8 @@ class TestAudioComponent : public AudioComponent {
   float left = 0.5f;
   float right = -0.25f;
   int32_t initializeStatus = 0;
+  // From this call of Initialize on (1 = the first), Initialize fails; 0 never.
+  int initializeFailsFromCall = 0;
   int32_t uninitializeStatus = 0;
   int32_t renderStatus = 0;
   int32_t viewStatus = 0;
@@ -49,6 +51,8 @@ class TestAudioComponent : public AudioComponent {
   }
   int32_t Initialize() override {
     Note("Initialize");
+    if (initializeFailsFromCall && Count("Initialize") >= initializeFailsFromCall)
+      return kErrFailedInitialization;
     return initializeStatus;
   }
   int32_t Uninitialize() override {

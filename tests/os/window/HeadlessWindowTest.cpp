@@ -210,4 +210,46 @@ TEST(HeadlessWindow, EventsPostedForAWindowThatIsGoneAreDropped) {
   EXPECT_EQ(sink.closes, 0);
 }
 
+// While a modal run goes on (a message box, a menu), the windows that were
+// there before it take no clicks or keys, even those already on their way;
+// the run's own windows do, until a run nested in it begins.
+TEST(HeadlessWindow, AModalRunHoldsOffTheWindowsThatWereThereBeforeIt) {
+  TestEnvironment env;
+  auto editor = HeadlessWindow::Create(20, 20);
+  RecordingSink editorSink;
+  editor->SetSink(&editorSink);
+  editor->InjectClick(MouseButton::kLeft, 1, 1);  // queued, not yet handled
+  {
+    os::Window::ModalInput run;
+    auto box = HeadlessWindow::Create(10, 10);
+    RecordingSink boxSink;
+    box->SetSink(&boxSink);
+    EXPECT_FALSE(editor->TakesInput());
+    EXPECT_TRUE(box->TakesInput());
+    editor->InjectClick(MouseButton::kLeft, 2, 2);
+    editor->InjectKey(os::KeyEvent::Kind::kDown, XK_Escape, 0);
+    box->InjectClick(MouseButton::kLeft, 3, 3);
+    box->InjectKey(os::KeyEvent::Kind::kDown, XK_Return, 0);
+    env.loop().RunPending();
+    EXPECT_TRUE(editorSink.mouse.empty());
+    EXPECT_TRUE(editorSink.keys.empty());
+    EXPECT_EQ(boxSink.mouse.size(), 2u);
+    EXPECT_EQ(boxSink.keys.size(), 1u);
+    {
+      os::Window::ModalInput nested;
+      box->InjectClick(MouseButton::kLeft, 3, 3);
+      env.loop().RunPending();
+      EXPECT_EQ(boxSink.mouse.size(), 2u);
+    }
+    box->InjectClick(MouseButton::kLeft, 3, 3);
+    env.loop().RunPending();
+    EXPECT_EQ(boxSink.mouse.size(), 4u);
+  }
+  EXPECT_TRUE(editor->TakesInput());
+  editor->InjectClick(MouseButton::kLeft, 4, 4);
+  env.loop().RunPending();
+  ASSERT_EQ(editorSink.mouse.size(), 2u);
+  EXPECT_EQ(editorSink.mouse[0].x, 4);
+}
+
 }  // namespace

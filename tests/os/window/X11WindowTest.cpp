@@ -234,6 +234,48 @@ TEST_F(UnderXvfb, DrawsAndTakesAClickAndAKey) {
 }
 
 
+TEST_F(UnderXvfb, TakingTheFocusUnderThePointerIsNoLossOfIt) {
+  // A menu opens under the pointer while the focus follows the pointer: the
+  // server takes the pointer's focus from the window and gives it the focus
+  // of its own in one go, and the window must not hear a loss in between
+  // (a menu closes when it loses the focus).
+  TestEnvironment env;
+  auto top = os::X11Window::CreateTopLevel(display(), 30, 20, 64, 48, "focus");
+  ASSERT_NE(top, nullptr);
+  top->Show();
+  top->Sync();
+  Sink sink;
+  top->SetSink(&sink);
+  auto settle = [&] {
+    top->Sync();
+    top->Pump();
+    env.loop().RunPending();
+  };
+  Display* other = XOpenDisplay(display());
+  ASSERT_NE(other, nullptr);
+  XWarpPointer(other, None, DefaultRootWindow(other), 0, 0, 0, 0, 50, 40);
+  XSetInputFocus(other, PointerRoot, RevertToPointerRoot, CurrentTime);
+  XSync(other, False);
+  settle();
+  sink.focus.clear();
+
+  ASSERT_TRUE(top->RequestFocus());
+  settle();
+  EXPECT_TRUE(top->HasFocus());
+  EXPECT_EQ(sink.focus, std::vector<bool>{true});
+
+  // Focus given to another window is a loss.
+  const Window elsewhere = XCreateSimpleWindow(other, DefaultRootWindow(other), 200, 200, 10, 10, 0, 0, 0);
+  XMapWindow(other, elsewhere);
+  XSync(other, False);
+  XSetInputFocus(other, elsewhere, RevertToPointerRoot, CurrentTime);
+  XSync(other, False);
+  settle();
+  EXPECT_FALSE(top->HasFocus());
+  EXPECT_EQ(sink.focus, (std::vector<bool>{true, false}));
+  XCloseDisplay(other);
+}
+
 TEST(X11DropTarget, UriListsGiveLocalPaths) {
   const std::string list =
       "# comment\r\nfile:///home/u/My%20Sounds.VSKall\r\nhttp://x/y\r\n"
@@ -402,6 +444,44 @@ TEST_F(UnderXvfb, ReadingAWindowThatReachesBeyondTheScreenIsRefused) {
   ASSERT_TRUE(top->MoveTo(10, 10));
   top->Sync();
   EXPECT_TRUE(env.loop().RunUntil([&] { return top->ReadPixels(&pixels); }, 2000));
+}
+
+// While a modal run goes on, a window that was there keeps the pointer away
+// from the windows embedded in it (a plug-in's editor in the host's window):
+// the point over the embedded window belongs to an input-only cover.
+TEST_F(UnderXvfb, AModalRunCoversTheWindowsEmbeddedInAWindowItHoldsOff) {
+  TestEnvironment env;
+  auto top = os::X11Window::CreateTopLevel(display(), 20, 20, 80, 60, "host");
+  ASSERT_NE(top, nullptr);
+  auto embedded = os::X11Window::CreateChild(display(), top->NativeId(), 10, 10, 40, 30);
+  ASSERT_NE(embedded, nullptr);
+  top->Show();
+  embedded->Show();
+  top->Sync();
+  embedded->Sync();
+  Display* other = XOpenDisplay(display());
+  ASSERT_NE(other, nullptr);
+  auto under = [&](int x, int y) {
+    int cx = 0, cy = 0;
+    Window child = 0;
+    const Window w = static_cast<Window>(top->NativeId());
+    XTranslateCoordinates(other, w, w, x, y, &cx, &cy, &child);
+    return child;
+  };
+  const Window embeddedId = static_cast<Window>(embedded->NativeId());
+  EXPECT_EQ(under(20, 20), embeddedId);
+  {
+    os::Window::ModalInput run;
+    top->Sync();
+    const Window cover = under(20, 20);
+    EXPECT_NE(cover, embeddedId);
+    EXPECT_NE(cover, 0u);
+    EXPECT_EQ(under(70, 50), cover);  // the whole window
+  }
+  top->Sync();
+  EXPECT_EQ(under(20, 20), embeddedId);
+  EXPECT_EQ(under(70, 50), 0u);
+  XCloseDisplay(other);
 }
 
 }  // namespace

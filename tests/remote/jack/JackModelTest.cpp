@@ -13,7 +13,9 @@
 #include <vector>
 
 #include "model/ChunkGlobal.h"
+#include "model/ISoundSection.h"
 #include "os/Alert.h"
+#include "os/Clock.h"
 #include "os/MainLoop.h"
 #include "os/midi/jack/JackSystem.h"
 #include "os/midi/machine/MachineMidi.h"
@@ -28,6 +30,9 @@ namespace {
 
 using Bytes = std::vector<uint8_t>;
 constexpr size_t kBody = SimSynth::kCombiEditOffset + 1332;
+// Oscillator 1's level, bits 0..6 of byte 638 of a program.
+constexpr int kOsc1Volume = 0x107;
+constexpr size_t kOsc1VolumeByte = SimSynth::kProgEditOffset + 638;
 
 Bytes Body(const uint8_t* p) { return Bytes(p, p + kBody); }
 
@@ -115,6 +120,20 @@ class JackModelTest : public ::testing::Test {
   }
 
   Bytes Image() { return Body(model->GetRawChunk().data()); }
+
+  // An edit of the program being edited, as a page makes it.
+  void EditOsc1Volume(int value) {
+    Oskend::ISection* edit = model->GetEditBuffer(3);
+    ASSERT_NE(edit, nullptr);
+    edit->PutParamI(kOsc1Volume, value);
+    ASSERT_EQ(model->GetRawChunk().data()[kOsc1VolumeByte] & 0x7F, value);
+  }
+  // What the synthesizer process kept, once it has ended.
+  int StoredOsc1Volume() {
+    const std::string memory = ReadWholeFile(config.File("memory.bin"));
+    if (memory.size() != SimSynth::kImageSize) return -1;
+    return static_cast<uint8_t>(memory[kOsc1VolumeByte]) & 0x7F;
+  }
 
   TempDir config;
   ScopedEnv configHome{"XDG_CONFIG_HOME", config.path()};
@@ -205,6 +224,92 @@ TEST_F(JackModelTest, ASynthesizerKilledMidTransferFailsTheTransferAndLeavesTheI
   EXPECT_TRUE(synth->WaitKilled(2000));
   EXPECT_TRUE(Image() == before) << Differences(Image(), before);
   loop.RunPending();
+}
+
+// An edit travels to the instrument's memory in another process: a model
+// that starts afresh and receives everything finds it there.
+TEST_F(JackModelTest, AnEditArrivesInTheInstrumentsMemory) {
+  auto synth = Synth();
+  NewModel();
+  ASSERT_TRUE(model->Connect(false, false));
+  const int before = model->GetRawChunk().data()[kOsc1VolumeByte] & 0x7F;
+  const int value = before == 41 ? 42 : 41;
+  EditOsc1Volume(value);
+  loop.RunPending();
+  model->Disconnect();
+
+  NewModel();
+  ASSERT_TRUE(model->Connect(false, false));
+  int step = 0;
+  ASSERT_GE(model->HandleReceiveAll("Receiving...", &step, false), 0);
+  EXPECT_EQ(model->GetRawChunk().data()[kOsc1VolumeByte] & 0x7F, value);
+  model.reset();
+  ASSERT_TRUE(synth->Stop());
+  EXPECT_EQ(StoredOsc1Volume(), value);
+}
+
+// Short messages on their whole way to another JACK client: the editor's
+// "All Sound Off" (two controller messages for each of the 16 channels,
+// then a note-off for each of the 128 notes, all at one instant), then a
+// burst several times larger than the timed output queue, all due at one
+// later instant, which also overfills what one JACK cycle carries. Every
+// message arrives, in order: a full queue holds the sender back instead of
+// losing what it sends.
+TEST_F(JackModelTest, EveryShortMessageOfABurstArrivesInOrder) {
+  const std::string log = config.File("short.bin");
+  auto synth = Synth({"--short-out", log});
+  NewModel();
+  ASSERT_TRUE(model->Connect(false, false));
+
+  Bytes want;
+  auto send = [&](long long timeUs, std::initializer_list<uint8_t> msg) {
+    const Bytes m(msg);
+    want.insert(want.end(), m.begin(), m.end());
+    return model->RTMIDIOut(timeUs, m.data(), static_cast<unsigned>(m.size()), eChgSource_Editor);
+  };
+  const auto now = [] { return static_cast<long long>(os::NowUs() / 1000 * 1000); };
+  for (uint8_t ch = 0; ch < 16; ++ch) {
+    ASSERT_TRUE(send(now(), {uint8_t(0xB0 | ch), 0x78, 0x00}));
+    ASSERT_TRUE(send(now(), {uint8_t(0xB0 | ch), 0x7B, 0x00}));
+  }
+  for (uint8_t k = 0; k < 128; ++k) ASSERT_TRUE(send(now(), {0x80, k, 0x00}));
+  const long long later = now() + 300'000;
+  for (int i = 0; i < 5000; ++i)
+    ASSERT_TRUE(send(later, {uint8_t(0x90 | (i % 3)), uint8_t(i & 0x7F), uint8_t((i >> 7) + 1)})) << i;
+
+  // Before the burst the log holds only the program changes of connecting.
+  auto arrived = [&] {
+    const std::string got = ReadWholeFile(log);
+    return got.size() >= want.size() && got.size() < want.size() + 32 &&
+           Bytes(got.end() - static_cast<long>(want.size()), got.end()) == want;
+  };
+  for (int i = 0; i < 1000 && !arrived(); ++i) std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  EXPECT_TRUE(arrived()) << ReadWholeFile(log).size() << " bytes arrived, the burst has " << want.size();
+  model.reset();
+  EXPECT_TRUE(synth->Stop());
+}
+
+// The synthesizer's process ends and starts again: the link notices, waits,
+// and takes up the new process's ports by their names, so that an edit made
+// afterwards arrives without a restart of the editor.
+TEST_F(JackModelTest, AfterTheSynthesizerRestartsAnEditArrives) {
+  auto synth = Synth();
+  NewModel();
+  ASSERT_TRUE(model->Connect(false, false));
+  ASSERT_TRUE(synth->Stop());
+  EXPECT_TRUE(loop.RunUntil([&] { return !model->GetConnected(); }, 10000))
+      << "the lost synthesizer was not noticed";
+
+  synth = Synth();
+  ASSERT_TRUE(loop.RunUntil([&] { return model->GetConnected(); }, 15000))
+      << "the synthesizer that came back was not taken up";
+  EXPECT_EQ(Keys(), std::make_pair(client + ":out", client + ":in"));
+  EditOsc1Volume(99);
+  loop.RunFor(200);
+  model.reset();
+  ASSERT_TRUE(synth->Stop());
+  EXPECT_EQ(StoredOsc1Volume(), 99);
+  EXPECT_TRUE(os::HeadlessAlert::Transcript().empty());
 }
 
 }  // namespace

@@ -30,6 +30,9 @@ class PageHarness::Editor : public CHfcVstEditor {
  public:
   Editor() : CHfcVstEditor(nullptr) {
     m_rcEditor = {0, 0, kWidth, kHeight};
+    // The editor window takes the size of the panel's picture.
+    if (ResourceManager* images = ResourceManager::GetInstance())
+      if (CHfcBmp* base = images->LoadImage("Background_Base")) m_rcEditor = {0, 0, base->GetWidth(), base->GetHeight()};
     m_bUseIdleTimer = false;
   }
   ~Editor() override {
@@ -47,7 +50,10 @@ class PageHarness::Editor : public CHfcVstEditor {
     for (int i = 0; i < GetLayerCount(); ++i)
       if (auto* layer = dynamic_cast<XELayerBase*>(GetLayerByIndex(i)))
         if (layer->IsVisible()) layers.push_back(layer);
-    for (XELayerBase* layer : layers) layer->Idle(elapsed);
+    // A tick may close layers (the About box goes at once): as the editor
+    // does, only those still in the window are idled.
+    for (XELayerBase* layer : layers)
+      if (GetLayerIndex(layer) >= 0) layer->Idle(elapsed);
   }
   os::HeadlessWindow* headless() { return static_cast<os::HeadlessWindow*>(GetPlatformWindow()); }
 
@@ -171,6 +177,13 @@ void PageHarness::Type(const std::string& text, bool thenReturn) {
     editor_->headless()->InjectKey(os::KeyEvent::Kind::kDown, 0xFF0D);  // Return
     env_.loop().RunPending();
   }
+}
+
+void PageHarness::Key(uint32_t keysym) {
+  editor_->headless()->InjectKey(os::KeyEvent::Kind::kDown, keysym);
+  env_.loop().RunPending();
+  editor_->headless()->InjectKey(os::KeyEvent::Kind::kUp, keysym);
+  env_.loop().RunPending();
 }
 
 uint32_t PageHarness::WindowPixel(int x, int y) {

@@ -1,5 +1,5 @@
 #pragma once
-// The frame of every page and browser test: an editor-sized (800 x 600)
+// The frame of every page and browser test: an editor-sized (the panel picture's size)
 // plug-in window on the headless backend, the real model with its sections
 // connected over the virtual MIDI bus to a simulated synthesizer, all on
 // simulated time, and pictures of a layer or of the whole window written as
@@ -35,7 +35,9 @@ namespace vesk::test {
 
 class PageHarness {
  public:
-  static constexpr int kWidth = 800;
+  // The size of the panel's picture, which the editor window takes (and
+  // the harness window too, from the picture itself when it loads).
+  static constexpr int kWidth = 856;
   static constexpr int kHeight = 600;
 
   struct Options {
@@ -77,6 +79,8 @@ class PageHarness {
   void Drag(int x, int y);
   // Characters typed into the control with key focus, then Return.
   void Type(const std::string& text, bool thenReturn = true);
+  // One key (an X key symbol such as XK_Escape) pressed and let go.
+  void Key(uint32_t keysym);
 
   // The composed window; a pixel of it.
   uint32_t WindowPixel(int x, int y);

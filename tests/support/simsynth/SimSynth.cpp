@@ -5,6 +5,7 @@
 
 #include "remote/SXMessage.h"
 #include "remote/SynthSysEx.h"
+#include "tests/support/simsynth/SimSynthParams.h"
 #include "tests/support/simsynth/SynthReplies.h"
 
 namespace vesk::test {
@@ -200,10 +201,11 @@ void SimSynth::HandleOwn(const uint8_t* msg, unsigned len, std::vector<Msg>& out
       return;
     case S::kFnParamChange:
       if (len >= S::kParamChangeLen) {
-        log_.push_back({.kind = SimSynthEvent::kParamChange,
-                        .section = msg[7],
-                        .id = S::GetParamId(msg + 8),
-                        .value = S::GetParamValue(msg + 12)});
+        const int id = S::GetParamId(msg + 8), value = S::GetParamValue(msg + 12);
+        // Made for each change: a copy of the instrument must not share
+        // the sections laid over another's memory.
+        SimSynthParams(memory_).Apply(mode_, msg[7], id, value);
+        log_.push_back({.kind = SimSynthEvent::kParamChange, .section = msg[7], .id = id, .value = value});
       }
       return;
     case S::kFnSysExFilter:

@@ -3,7 +3,8 @@
 // that takes one complete message from the editor and returns what the
 // synthesizer would send back. It keeps its own memory laid out like the
 // editor's image (global block, four program banks, 20 combinations, the two
-// edit buffers) and a log of what the editor made it do. Faults are switched
+// edit buffers) and a log of what the editor made it do. Parameter changes
+// go into that memory as the instrument stores them. Faults are switched
 // on through SimSynthSettings. No transport: attaching it to MIDI endpoints
 // is someone else's job, which also honours the wire flags of the settings.
 #include <cstdint>

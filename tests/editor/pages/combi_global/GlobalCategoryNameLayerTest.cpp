@@ -85,4 +85,28 @@ TEST_F(CategoryNamePage, NamesAreCutTo24AndTheHeadingFollowsOnTheNextClick) {
   EXPECT_EQ(page.GetSubCatIdTop(GlobalCategoryNameLayer::eCAT_TYPE_PROG, 9), static_cast<int>(0x90000050u));
 }
 
+TEST_F(CategoryNamePage, TheChosenMainCategoryIsFramedAsASelection) {
+  // The main names are fixed; a click chooses one, which shows framed.
+  auto framed = [&](int m) {
+    auto* field = static_cast<CHfcCtrlCharEditText*>(Field(kMain + m));
+    const tagHfcRect& r = field->GetFrame();
+    const int out = field->GetFocusMergin() + 1;
+    const int y = page.GetRect().top + (r.top + r.bottom) / 2;
+    return h.WindowPixel(page.GetRect().left + r.left - out, y) == GlobalCategoryNameLayer::kSelectionColor &&
+           h.WindowPixel(page.GetRect().left + r.right + out - 1, y) == GlobalCategoryNameLayer::kSelectionColor;
+  };
+  h.Idle();
+  EXPECT_TRUE(framed(0));
+  EXPECT_FALSE(framed(3));
+  ClickOn(Field(kMain + 3));
+  h.Idle();
+  EXPECT_TRUE(framed(3));
+  for (int m : {0, 1, 2, 4, 5}) EXPECT_FALSE(framed(m)) << m;
+  // A sub-category field is edited, not chosen: the frame stays.
+  ClickOn(Field(static_cast<int>(0x90000021u)));
+  h.Idle();
+  EXPECT_TRUE(framed(3));
+  h.RenderWindow("global_category_names_chosen");
+}
+
 }  // namespace

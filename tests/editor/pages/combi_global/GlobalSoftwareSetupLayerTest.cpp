@@ -213,4 +213,31 @@ TEST_F(SoftwareSetupPage, TheAllFilterDisablesTheOthersAfterTheSectionReinitiali
   EXPECT_EQ(page.GetControlById(GlobalPageLayerBase::kDumpSwitchId), nullptr);
 }
 
+TEST_F(SoftwareSetupPage, TheAutomaticLoadIsLockedVisiblyByAllAndTickedWithoutIt) {
+  constexpr int kAll = static_cast<int>(0x80008100u);
+  constexpr int kAutoLoad = static_cast<int>(0x8000aa00u);
+  auto click = [&](int id) {
+    const tagHfcRect& r = page.GetControlById(id)->GetFrame();
+    h.Click(page.GetRect().left + (r.left + r.right) / 2, page.GetRect().top + (r.top + r.bottom) / 2);
+    h.Idle(10);
+  };
+  CHfcControl* box = page.GetControlById(kAutoLoad);
+  CHfcControl* caption = page.GetControlById(kAutoLoad + XESynthLayer::kLabelIdOffset);
+  ASSERT_NE(box, nullptr);
+  ASSERT_NE(caption, nullptr);
+  ASSERT_EQ(SetupSection()->GetParamI(kAll), 1);
+  EXPECT_FALSE(box->IsEnabled());
+  EXPECT_FALSE(caption->IsEnabled());
+  click(kAutoLoad);
+  EXPECT_EQ(SetupSection()->GetParamI(kAutoLoad), 0);
+
+  click(kAll);
+  ASSERT_EQ(SetupSection()->GetParamI(kAll), 0);
+  EXPECT_TRUE(box->IsEnabled());
+  EXPECT_TRUE(caption->IsEnabled());
+  click(kAutoLoad);
+  EXPECT_EQ(SetupSection()->GetParamI(kAutoLoad), 1);
+  EXPECT_EQ(box->GetIntValue(), 1);
+}
+
 }  // namespace

@@ -28,10 +28,21 @@ struct Slot {
 };
 constexpr Slot kSlots[] = {{0, 0x200}, {5, 0x800}, {6, 0x801}, {7, 0xB00}};
 
+// Counts the controls the page adds: a layout adds each of its controls once.
+class CountingPage : public EffectEditLayer {
+ public:
+  using EffectEditLayer::EffectEditLayer;
+  bool AddControl(CHfcControl* control, bool redraw) override {
+    ++added;
+    return EffectEditLayer::AddControl(control, redraw);
+  }
+  size_t added = 0;
+};
+
 class EffectEditLayerTest : public ::testing::Test {
  protected:
   EffectEditLayer* OpenSlot(int slot, int typeId, int type) {
-    page = std::make_unique<EffectEditLayer>(h.synth(), eMode_ProgEdit, slot);
+    page = std::make_unique<CountingPage>(h.synth(), eMode_ProgEdit, slot);
     EXPECT_TRUE(page->Create(&h.window()));
     page->Show(false);
     SetType(typeId, type);
@@ -169,13 +180,19 @@ TEST_F(EffectEditLayerTest, TriggersBeforeAnIdleGiveOneRebuild) {
   const size_t controls = page->GetControls().size();
   ASSERT_GT(controls, 0u);
   CHfcControl* first = page->GetControls().front();
+  auto* counting = static_cast<CountingPage*>(page.get());
+  counting->added = 0;
   page->OnEffectTypeChanged(5);
   page->OnEffectTypeChanged(77);
   EXPECT_TRUE(page->IsRebuildPending());
   EXPECT_EQ(page->GetControls().front(), first);
+  EXPECT_EQ(counting->added, 0u);
   h.Idle();
   EXPECT_FALSE(page->IsRebuildPending());
   EXPECT_EQ(page->GetControls().size(), controls);
+  EXPECT_EQ(counting->added, controls);  // one layout
+  h.Idle();
+  EXPECT_EQ(counting->added, controls);
   // An audition that ends shows what the browser left; one that starts
   // changes nothing.
   page->OnRemoteSynthAuditionStateChanged(h.synth(), true);
@@ -209,13 +226,21 @@ TEST_F(EffectEditLayerTest, InsertAndMasterPagesRebuildTheirSlotsOnTypeChanges) 
   EXPECT_TRUE(ifx.GetEffectPage()->IsRebuildPending());
   h.Idle();
   EXPECT_FALSE(ifx.GetEffectPage()->IsRebuildPending());
-  // On a track without insert effect the plate stands in for the box.
+  // On a track without insert effect the plate stands in for the box and
+  // says so.
+  ASSERT_NE(ifx.GetNoEffectText(), nullptr);
+  EXPECT_EQ(ifx.GetNoEffectText()->GetText(), "Insert effect not available");
+  EXPECT_FALSE(ifx.GetNoEffectText()->IsVisible());
   h.model().SetActiveTrack(3);
   ifx.UpdateIfxControl();
   EXPECT_FALSE(ifx.GetControlById(0x200)->IsVisible());
+  EXPECT_TRUE(ifx.GetNoEffectText()->IsVisible());
+  h.Idle();
+  h.RenderWindow("program_ifx_not_available");
   h.model().SetActiveTrack(0);
   ifx.UpdateIfxControl();
   EXPECT_TRUE(ifx.GetControlById(0x200)->IsVisible());
+  EXPECT_FALSE(ifx.GetNoEffectText()->IsVisible());
   h.DestroyPage(ifx);
 
   ProgMasterFXLayer mfx(h.synth());

@@ -15,7 +15,8 @@ using vesk::test::PageHarness;
 using vesk::test::SimSynth;
 using vesk::test::SimSynthEvent;
 
-constexpr int kPageWidth = 800;
+// The main pages' width.
+constexpr int kPageWidth = 850;
 constexpr int kPageHeight = 400;
 
 inline std::unique_ptr<CHfcBmp> PageBackground() {

@@ -205,6 +205,15 @@ TEST_F(ProgramPagesTest, BasicKeyZonesStayInOrderAndTakeKeyZero) {
   basic->OnHfcCtrlPtrValueChanged(basic->GetZoneBar(0), &slope);
   EXPECT_EQ(Value(0x0D12), 50);
   EXPECT_EQ(Value(0x0D13), 50);
+  // The bar reports a drag past its ends as it goes; the keys stop at the
+  // ends of their range.
+  tagZoneSlopeBarValue above{ZubZoneSlopeBar::kIdZoneMax, 399};
+  basic->OnHfcCtrlPtrValueChanged(basic->GetZoneBar(0), &above);
+  EXPECT_EQ(Value(0x0D13), 127);
+  tagZoneSlopeBarValue below{ZubZoneSlopeBar::kIdZoneMin, -30};
+  basic->OnHfcCtrlPtrValueChanged(basic->GetZoneBar(0), &below);
+  EXPECT_EQ(Value(0x0D12), 0);
+  Put(0x0D13, 50);
   // Typed keys: a number 0..127 is the key, key 0 included.
   CHfcControl* bottom = basic->GetControlById(0x0D12);
   ASSERT_NE(dynamic_cast<CHfcCtrlCharEditText*>(bottom), nullptr);

@@ -12,6 +12,7 @@
 #include <condition_variable>
 #include <functional>
 #include <mutex>
+#include <set>
 #include <string>
 #include <thread>
 #include <vector>
@@ -202,6 +203,106 @@ TEST_F(JackBackend, EndpointsCarryTheirNamesAndMakerAndKeepTheirIdsWhileTheyExis
   EXPECT_NE(s2, source);
   EXPECT_EQ(sys->GetProperty(s2, Property::kUniqueId, &v), kOk);
   EXPECT_EQ(v, unique);
+}
+
+// The standalone host and the plug-in it hosts each run a MIDI system of
+// their own in one process: neither may take the other's ports for devices.
+TEST_F(JackBackend, AnotherMIDISystemOfThisProgramIsNoDevice) {
+  std::string why;
+  auto second = JackSystem::Open("vesk-test-second", &why);
+  ASSERT_TRUE(second) << why;
+  std::unique_ptr<Client> c;
+  ASSERT_EQ(second->CreateClient("MIDIClient", &c), kOk);
+  std::unique_ptr<InputPort> in;
+  ASSERT_EQ(c->CreateInputPort("Input Port", [](const PacketList&) {}, &in), kOk);
+  std::unique_ptr<OutputPort> out;
+  ASSERT_EQ(c->CreateOutputPort("Output Port", &out), kOk);
+  // The second system writes to the device: it now has an output port too.
+  EndpointId dst2 = 0;
+  for (int i = 0; i < 300 && !dst2; ++i) {
+    for (size_t k = 0; k < second->DestinationCount(); ++k) {
+      std::string v;
+      second->GetProperty(second->Destination(k), Property::kDeviceName, &v);
+      if (v == device_name) dst2 = second->Destination(k);
+    }
+    if (!dst2) std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  }
+  ASSERT_NE(dst2, 0u);
+  PacketList note;
+  const Bytes on = {0x90, 0x3C, 0x40};
+  note.Add(0, on.data(), on.size());
+  ASSERT_EQ(out->Send(dst2, note), kOk);
+  ASSERT_TRUE(atDevice.WaitBytes(3, 2000));
+  // The first system has ports of its own as well.
+  auto c1 = NewClient();
+  auto in1 = Listen(*c1);
+  // What is absent cannot be waited for: give the server's notices of the
+  // new ports time to arrive.
+  std::this_thread::sleep_for(std::chrono::milliseconds(200));
+
+  // Both directions, both systems: only the device (a client of this
+  // process too, but no MIDI system) is listed.
+  auto devices = [](JackSystem& sys) {
+    std::set<std::string> names;
+    for (bool sources : {true, false}) {
+      const size_t n = sources ? sys.SourceCount() : sys.DestinationCount();
+      for (size_t i = 0; i < n; ++i) {
+        std::string v;
+        sys.GetProperty(sources ? sys.Source(i) : sys.Destination(i), Property::kDeviceName, &v);
+        names.insert(v);
+      }
+    }
+    return names;
+  };
+  const auto seenByFirst = devices(*sys);
+  const auto seenBySecond = devices(*second);
+  EXPECT_TRUE(seenByFirst.count(device_name));
+  EXPECT_TRUE(seenBySecond.count(device_name));
+  EXPECT_FALSE(seenByFirst.count(second->ClientName()));
+  EXPECT_FALSE(seenBySecond.count(sys->ClientName()));
+}
+
+// A program that asks several ports who is there must not stay wired to
+// every one of them: a destination's connection lasts as long as an output
+// port or client that wrote to it.
+TEST_F(JackBackend, AConnectionToADestinationEndsWithThePortThatWroteToIt) {
+  auto waitWriters = [&](size_t n) {
+    for (int i = 0; i < 300; ++i) {
+      if (device->Writers() == n) return true;
+      std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    return false;
+  };
+  ASSERT_EQ(device->Writers(), 0u);
+  auto c = NewClient();
+  std::unique_ptr<OutputPort> probe, kept;
+  ASSERT_EQ(c->CreateOutputPort("Output Port", &probe), kOk);
+  ASSERT_EQ(c->CreateOutputPort("Output Port", &kept), kOk);
+  PacketList note;
+  const Bytes on = {0x90, 0x3C, 0x40};
+  note.Add(0, on.data(), on.size());
+  ASSERT_EQ(probe->Send(destination, note), kOk);
+  ASSERT_EQ(device->Writers(), 1u);
+  // What was written before the port went still arrives.
+  probe.reset();
+  ASSERT_TRUE(atDevice.WaitBytes(3, 2000));
+  EXPECT_TRUE(waitWriters(0)) << "the connection outlived the port";
+
+  ASSERT_EQ(kept->Send(destination, note), kOk);
+  DoneBox done;
+  SysexId id = 0;
+  const Bytes sx = SysexOf(64);
+  ASSERT_EQ(c->SendSysex(destination, sx.data(), sx.size(), done.Fn(), &id), kOk);
+  ASSERT_TRUE(done.Wait(2000));
+  ASSERT_TRUE(atDevice.WaitBytes(6 + sx.size(), 2000));
+  // One JACK port per destination, shared; still wired while both live.
+  std::this_thread::sleep_for(std::chrono::milliseconds(200));
+  EXPECT_EQ(device->Writers(), 1u);
+  kept.reset();
+  std::this_thread::sleep_for(std::chrono::milliseconds(200));
+  EXPECT_EQ(device->Writers(), 1u) << "the client that sent a SysEx still holds it";
+  c.reset();
+  EXPECT_TRUE(waitWriters(0));
 }
 
 TEST_F(JackBackend, ShortMessagesAndLongSysExCrossBothWaysByteForByte) {

@@ -1,0 +1,9 @@
+#pragma once
+// Words for the status codes and call names that the program's failures
+// carry, so that no alert shows a bare code or a system call's name.
+#include <string>
+
+// "the audio device is gone" for a known status; "status <code>" else.
+std::string StatusText(long code);
+// "starting the audio device" for a known call name; the name else.
+std::string CallText(const std::string& call);

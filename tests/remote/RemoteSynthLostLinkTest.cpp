@@ -1,0 +1,151 @@
+// The model when the synthesizer goes away and comes back, and the order of
+// its windows: a progress window is gone before a question is asked, and a
+// transfer whose partner vanished ends at once.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "model/ISoundSection.h"
+#include "os/Alert.h"
+#include "os/ProgressWindow.h"
+#include "remote/RemoteStatus.h"
+#include "remote/RemoteSynthCommand.h"
+#include "tests/remote/ModelTestSupport.h"
+
+namespace vesk::test {
+namespace {
+
+using namespace Oskend;
+
+constexpr int kOsc1Volume = 0x107;
+
+// Answers as the headless alert does and notes, for each alert, whether a
+// progress window was still up while it was shown.
+class OverProgressAlert : public os::HeadlessAlert {
+ public:
+  static std::vector<bool>& Over() {
+    static std::vector<bool> over;
+    return over;
+  }
+  int Run(const Request& request) override {
+    Over().push_back(os::HeadlessProgressWindow::Current() != nullptr);
+    return HeadlessAlert::Run(request);
+  }
+};
+
+class RemoteSynthLostLinkTest : public ::testing::Test, public ModelTest {
+ protected:
+  RemoteSynthLostLinkTest() {
+    OverProgressAlert::Over().clear();
+    os::Alert::SetFactory([] { return std::make_unique<OverProgressAlert>(); });
+  }
+  ~RemoteSynthLostLinkTest() override { os::Alert::SetFactory(nullptr); }
+
+  // Lets the connection timer (2 s, idle) look at the link once more.
+  void Tick() { env.loop().RunFor(2100); }
+  int ParamChangesAt(SimSynthDevice& dev) {
+    int n = 0;
+    for (const auto& e : dev.Log())
+      if (e.kind == SimSynthEvent::kParamChange && e.id == kOsc1Volume) ++n;
+    return n;
+  }
+};
+
+TEST_F(RemoteSynthLostLinkTest, ALostSynthesizerIsReportedAndTakenUpAgainByItsPortNames) {
+  SimSynthDevice& first = Connected(TestSynthSettings());
+  ASSERT_TRUE(model->GetConnected());
+  MIDIDevKey firstIn, firstOut;
+  model->GetMIDIConnectionState(&firstIn, &firstOut, nullptr, nullptr, nullptr);
+  Tick();
+  ISection* edit = model->GetEditBuffer(3);
+  ASSERT_NE(edit, nullptr);
+
+  first.Unplug();
+  Tick();
+  EXPECT_FALSE(model->GetConnected());
+  EXPECT_FALSE(model->GetMIDIConnectionState(nullptr, nullptr, nullptr, nullptr, nullptr));
+  auto conn = sink.Of("conn");
+  ASSERT_FALSE(conn.empty());
+  EXPECT_EQ(conn.back().a, 0) << "the pages hear that the link is down";
+  EXPECT_EQ(conn.back().b, 1);
+  // Edits while it is away change the image and send nothing.
+  edit->PutParamI(kOsc1Volume, 33);
+  EXPECT_EQ(edit->GetParamI(kOsc1Volume), 33);
+
+  // Another synthesizer that is not the one of the stored names is no
+  // reason to connect.
+  AddSynth(TestSynthSettings(), "Other Vesk");
+  Tick();
+  EXPECT_FALSE(model->GetConnected());
+
+  // The same instrument comes back: new ports under the old names.
+  SimSynthDevice& back = AddSynth(TestSynthSettings());
+  Tick();
+  ASSERT_TRUE(model->GetConnected());
+  env.loop().RunPending();
+  EXPECT_EQ(sink.Of("conn").back().a, 1);
+  MIDIDevKey in, out;
+  ASSERT_TRUE(model->GetMIDIConnectionState(&in, &out, nullptr, nullptr, nullptr));
+  EXPECT_EQ(in.name, firstIn.name);
+  EXPECT_EQ(out.name, firstOut.name);
+  EXPECT_NE(in.inst, firstIn.inst) << "the ports that came back are new ones";
+  edit->PutParamI(kOsc1Volume, 77);
+  ASSERT_TRUE(env.loop().RunUntil([&] { return ParamChangesAt(back) == 1; }, 1000));
+  EXPECT_EQ(back.Log().back().value, 77);
+  // Nobody was asked anything on the way.
+  EXPECT_TRUE(os::HeadlessAlert::Transcript().empty());
+
+  // A disconnect asked for is not undone.
+  model->Disconnect();
+  Tick();
+  Tick();
+  EXPECT_FALSE(model->GetConnected());
+}
+
+TEST_F(RemoteSynthLostLinkTest, ASynthesizerLostDuringReceiveAllEndsItAtOnceWithoutItsWindow) {
+  SimSynthDevice& dev = Connected(TestSynthSettings());
+  ASSERT_TRUE(model->GetConnected());
+  uint64_t lostAt = 0;
+  At(300, [&] {
+    lostAt = NowMs();
+    dev.Unplug();
+  });
+  unsigned long status = 0;
+  EXPECT_FALSE(model->ExecCommand(kCmdReceiveAll, 0, 0, 0, 0, &status));
+  ASSERT_NE(lostAt, 0u) << "the transfer ended before the synthesizer went";
+  // Well before any time-out of the transfer's requests.
+  EXPECT_LT(NowMs() - lostAt, 500u);
+  EXPECT_EQ(static_cast<int>(status), kRemoteFailed);
+  EXPECT_EQ(os::HeadlessProgressWindow::Current(), nullptr);
+  EXPECT_TRUE(os::HeadlessAlert::Transcript().empty());
+  Tick();
+  EXPECT_FALSE(model->GetConnected());
+}
+
+// Every question the connection asks comes after its progress window is
+// gone, not on top of it.
+TEST_F(RemoteSynthLostLinkTest, QuestionsDuringAConnectionAreAskedWithoutTheSearchWindow) {
+  // The stored ports are gone: the rescan question, answered OK.
+  SimSynthDevice& first = Connected(TestSynthSettings());
+  ASSERT_TRUE(model->GetConnected());
+  model->Disconnect();
+  first.Unplug();
+  SimSynthSettings refusing = TestSynthSettings();
+  refusing.dumpRequestStatus = 3;
+  AddSynth(refusing, "Vesk B");
+  os::HeadlessAlert::Script(1);  // rescan
+  // The synchronisation then fails: the retry question, declined.
+  os::HeadlessAlert::Script(2);
+  EXPECT_TRUE(model->Connect(false, true));
+  const auto shown = os::HeadlessAlert::Transcript();
+  ASSERT_EQ(shown.size(), 2u);
+  EXPECT_EQ(shown[0].request.explanation, "Vesk Hardware not found.\nRescan all the MIDI devices?");
+  EXPECT_EQ(shown[1].request.explanation.rfind("- If you're using a USB hub", 0), 0u);
+  EXPECT_EQ(OverProgressAlert::Over(), (std::vector<bool>{false, false}));
+  EXPECT_EQ(os::HeadlessProgressWindow::Current(), nullptr);
+}
+
+}  // namespace
+}  // namespace vesk::test
