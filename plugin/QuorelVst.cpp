@@ -348,8 +348,11 @@ void QuorelVst::OnAsyncEvent(long id, long param) {
     return;
   }
   if (id == kEventApplyParameters) {
-    parametersPosted_.store(false, std::memory_order_release);
     ApplyHostParameters();
+    // Only now may the worker post again: a host that sets without pause
+    // must not keep the main thread's queue from ever running dry. What
+    // was set meanwhile comes with the next setting or the timer.
+    parametersPosted_.store(false, std::memory_order_release);
     return;
   }
   if (id != 1) return;

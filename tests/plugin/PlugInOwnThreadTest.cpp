@@ -116,7 +116,13 @@ TEST_F(PlugInOwnThread, HostThreadsCallThroughTheConnectionAndItsReceiveAll) {
   int lastAudio = 0, lastGui = 0;
   std::thread audio([&] {
     for (int i = 0; !connected || i < 50; ++i) {
-      host.Process({{{0x90, static_cast<uint8_t>(60 + i % 12), 100}, 0}, {{0xB0, 74, static_cast<uint8_t>(i % 128)}, 32}});
+      // MIDI now and then (the simulated instrument takes its time over
+      // every message), silent blocks in between.
+      if (i % 20 == 0)
+        host.Process({{{0x90, static_cast<uint8_t>(60 + i % 12), 100}, 0},
+                      {{0xB0, 74, static_cast<uint8_t>(i % 128)}, 32}});
+      else
+        host.Process({});
       for (int row = 0; row < 12; ++row) {
         e->setParameter(e, row, value(row, i));
         if (e->getParameter(e, row) != expected(row, i)) ++wrong;
@@ -142,6 +148,7 @@ TEST_F(PlugInOwnThread, HostThreadsCallThroughTheConnectionAndItsReceiveAll) {
       void* chunk = nullptr;
       if (i % 20 == 19 && host.Dispatch(effGetChunk, 0, 0, &chunk) <= 0) ++wrong;
       lastGui = i;
+      std::this_thread::sleep_for(std::chrono::milliseconds(1));
     }
   });
   // The main thread of the test: until the connection has finished.
