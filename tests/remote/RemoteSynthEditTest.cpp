@@ -27,7 +27,7 @@ class SectionRecorder : public ISectionSink {
   struct Event {
     std::string what;
     int id;
-    bool onMainThread;
+    bool onMainThread = false;  // set by Add
   };
   std::vector<Event> events;
   void OnSectionReinitialized(ISection*) override { Add({"reinit", 0}); }
