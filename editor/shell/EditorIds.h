@@ -16,6 +16,10 @@ inline constexpr int kGuiProgram = 1;
 inline constexpr int kGuiGlobal = 2;
 inline constexpr int kGuiModes = 3;
 
+// The page family of the editor's own settings (IRemoteSynth::GetSetup),
+// passed where an eMode goes.
+inline constexpr int kModeSetup = 11;
+
 // ---- Real-time control section (IRemoteSynth::GetRealtimeControl) ----
 
 inline constexpr int kRTEasySetup = 0x8000;    // the lit easy-setup switch, 1..4
@@ -44,6 +48,7 @@ inline constexpr int kSoundName = static_cast<int>(0xFFFF0000u);
 // ---- Program edit buffer (GetEditBuffer(eMode_ProgEdit)) ----
 
 inline constexpr int kProgOscMode = 0xD00;  // 0 single, 1 double, 2 drums
+inline constexpr int kProgOscDouble = 1;
 inline constexpr int kProgFxType = 0x800;   // + 0..1: effect 1 and 2 type
 inline constexpr int kProgFxOn = 0x802;     // + 0..1: effect 1 and 2 on
 inline constexpr int kProgPanelPage = 0x10F;
