@@ -35,7 +35,7 @@ bool ProgAmpLayer::OnCreate() {
     if (CXBCtrlEnvelopeGraph* g = b.Put(b.Creater().CreateEnvelopeGraph(21, 15, 2, 0x19200 + i)))
       AddEnvelopeGraphManager(new EnvelopeGraphManager(GetGraphPage(), g, kLevels[i], kTimes[i]));
   }
-  CreateFormSublevel("Tab_Low_Prog_Amp", {1062, 1063, 1064, 1065}, eMode_ProgEdit);
+  CreateFormSublevelTab("Tab_Low_Prog_Amp", {1062, 1063, 1064, 1065}, eMode_ProgEdit);
   UpdateControlStatus();
   SynchronizeAllControlWithParam(nullptr, true);
   return ProgEditLayer::OnCreate();

@@ -61,7 +61,7 @@ bool ProgBasicLayer::OnCreate() {
   CreateControls();
   m_bars[0] = m_bars[1] = m_bars[2] = nullptr;
   CreateKeyZoneControls();
-  CreateFormSublevel("Tab_Low_Prog_Basic", {1024}, eMode_ProgEdit);
+  CreateFormSublevelTab("Tab_Low_Prog_Basic", {1024}, eMode_ProgEdit);
   UpdateControlStatus();
   return ProgEditLayer::OnCreate();
 }

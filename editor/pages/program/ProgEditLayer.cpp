@@ -2,9 +2,6 @@
 
 #include <algorithm>
 
-#include "editor/controls/CTabControl.h"
-#include "editor/controls/UIFormManager.h"
-#include "editor/controls/UI_FORMINFO.h"
 #include "model/ISoundSection.h"
 #include "remote/IRemoteSynth.h"
 
@@ -112,22 +109,6 @@ bool ProgEditLayer::ApplyKeyTriple(int pid, int value, std::initializer_list<Key
     return true;
   }
   return false;
-}
-
-void ProgEditLayer::CreateFormSublevel(const std::string& skin, std::initializer_list<int> forms, eMode mode) {
-  if (!CreateSublevelTab(skin, 130, 76)) return;
-  UIFormManager* manager = UIFormManager::GetInstance();
-  for (int id : forms) {
-    const UI_FORMINFO* form = manager ? manager->GetLayerFormInfoById(id) : nullptr;
-    if (!form) continue;
-    auto* sub = new CTabPageLayer(m_pRemoteSynth, "");
-    sub->SetTargetMode(mode);
-    if (!sub->Create(*form, GetParentWindow(), "Background_SubTab_Wide")) {
-      delete sub;
-      continue;
-    }
-    m_pSublevelTab->AddTabPageLayer(GetParentWindow(), sub);
-  }
 }
 
 void ProgEditLayer::AppendMenu(MenuKind kind, std::list<MenuItemInfo>& out) {

@@ -75,9 +75,6 @@ class ProgEditLayer : public EditTabPageLayerBase {
   // reinitialised section; GUI thread only.
   virtual void UpdateControlsFor(int) {}
 
-  // The sub-level strip and its form-built sub-pages, the first active.
-  void CreateFormSublevel(const std::string& skin, std::initializer_list<int> forms, eMode mode);
-
  protected:
   // Runs UpdateControlsFor(pid) now on the GUI thread, else in the idle.
   void RunOrDefer(int pid);
