@@ -96,3 +96,20 @@ void EditTabPageLayerBase::CreateFormSublevelTab(const std::string& skin, std::i
     m_pSublevelTab->AddTabPageLayer(GetParentWindow(), sub);
   }
 }
+
+void EditTabPageLayerBase::AppendFileAndTransferItems(std::list<MenuItemInfo>& out, eMode sounds) {
+  using M = MenuItemInfo;
+  for (const M* m : {&M::kMenuItemInfo_Load, &M::kMenuItemInfo_Save, &M::kMenuItemInfo_Separator,
+                     &M::kMenuItemInfo_ReceiveAll, &M::kMenuItemInfo_TransmitAll})
+    out.push_back(*m);
+  if (sounds == eMode_ProgEdit) {
+    for (const M* m : {&M::kMenuItemInfo_ReceiveProg, &M::kMenuItemInfo_TransmitProg, &M::kMenuItemInfo_ReceiveBankProg,
+                       &M::kMenuItemInfo_TransmitBankProg, &M::kMenuItemInfo_Receive1Prog,
+                       &M::kMenuItemInfo_Transmit1Prog})
+      out.push_back(*m);
+    return;
+  }
+  for (const M* m : {&M::kMenuItemInfo_ReceiveCombi, &M::kMenuItemInfo_TransmitCombi, &M::kMenuItemInfo_Receive1Combi,
+                     &M::kMenuItemInfo_Transmit1Combi})
+    out.push_back(*m);
+}

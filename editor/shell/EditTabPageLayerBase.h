@@ -31,6 +31,10 @@ class EditTabPageLayerBase : public CTabPageLayer {
 
  protected:
   XECommandQueue* FindCommandQueue() override;
+  // The end every sound page's menu shares: Load and Save, then fetching
+  // and sending the whole image and the sounds of the kind the page edits
+  // (programs for eMode_ProgEdit, else performances).
+  static void AppendFileAndTransferItems(std::list<MenuItemInfo>& out, eMode sounds);
 
  private:
   void SynchronizeEveryControl();

@@ -17,21 +17,28 @@ const MenuItemInfo MenuItemInfo::kMenuItemInfo_ReceiveProg{kIdReceiveProg, 0, "R
 const MenuItemInfo MenuItemInfo::kMenuItemInfo_TransmitProg{kIdTransmitProg, 0, "Transmit All Prog"};
 const MenuItemInfo MenuItemInfo::kMenuItemInfo_Receive1Prog{kIdReceive1Prog, 0, "Receive Current Prog"};
 const MenuItemInfo MenuItemInfo::kMenuItemInfo_Transmit1Prog{kIdTransmit1Prog, 0, "Transmit Current Prog"};
-const MenuItemInfo MenuItemInfo::kMenuItemInfo_ReceiveBankProg{kIdReceiveBankProg, 0, "Receive Current Prog Bank"};
-const MenuItemInfo MenuItemInfo::kMenuItemInfo_TransmitBankProg{kIdTransmitBankProg, 0, "Transmit Current Prog Bank"};
+const MenuItemInfo MenuItemInfo::kMenuItemInfo_ReceiveBankProg{
+    kIdReceiveBankProg, 0, "Receive Current Prog Bank"};
+const MenuItemInfo MenuItemInfo::kMenuItemInfo_TransmitBankProg{
+    kIdTransmitBankProg, 0, "Transmit Current Prog Bank"};
 const MenuItemInfo MenuItemInfo::kMenuItemInfo_CopyFromCombi{kIdCopyFromCombi, 0, "Copy From Combi"};
 const MenuItemInfo MenuItemInfo::kMenuItemInfo_ReceiveCombi{kIdReceiveCombi, 0, "Receive All Performance"};
 const MenuItemInfo MenuItemInfo::kMenuItemInfo_TransmitCombi{kIdTransmitCombi, 0, "Transmit All Performance"};
-const MenuItemInfo MenuItemInfo::kMenuItemInfo_Receive1Combi{kIdReceive1Combi, 0, "Receive Current Performance"};
-const MenuItemInfo MenuItemInfo::kMenuItemInfo_Transmit1Combi{kIdTransmit1Combi, 0, "Transmit Current Performance"};
-const MenuItemInfo MenuItemInfo::kMenuItemInfo_ReceiveBankCombi{kIdReceiveBankCombi, 0, "Receive Current Performance Bank"};
-const MenuItemInfo MenuItemInfo::kMenuItemInfo_TransmitBankCombi{kIdTransmitBankCombi, 0, "Transmit Current Performance Bank"};
+const MenuItemInfo MenuItemInfo::kMenuItemInfo_Receive1Combi{
+    kIdReceive1Combi, 0, "Receive Current Performance"};
+const MenuItemInfo MenuItemInfo::kMenuItemInfo_Transmit1Combi{
+    kIdTransmit1Combi, 0, "Transmit Current Performance"};
+const MenuItemInfo MenuItemInfo::kMenuItemInfo_ReceiveBankCombi{
+    kIdReceiveBankCombi, 0, "Receive Current Performance Bank"};
+const MenuItemInfo MenuItemInfo::kMenuItemInfo_TransmitBankCombi{
+    kIdTransmitBankCombi, 0, "Transmit Current Performance Bank"};
 const MenuItemInfo MenuItemInfo::kMenuItemInfo_ReceiveMulti{kIdReceiveMulti, 0, "Receive All SEQ"};
 const MenuItemInfo MenuItemInfo::kMenuItemInfo_TransmitMulti{kIdTransmitMulti, 0, "Transmit All SEQ"};
 const MenuItemInfo MenuItemInfo::kMenuItemInfo_Receive1Multi{kIdReceive1Multi, 0, "Receive 1 SEQ"};
 const MenuItemInfo MenuItemInfo::kMenuItemInfo_Transmit1Multi{kIdTransmit1Multi, 0, "Transmit 1 SEQ"};
 const MenuItemInfo MenuItemInfo::kMenuItemInfo_WriteCombination{kIdWriteCombination, 0, "Store Performance"};
-const MenuItemInfo MenuItemInfo::kMenuItemInfo_InitCombination{kIdInitCombination, 0, "Initialize Performance"};
+const MenuItemInfo MenuItemInfo::kMenuItemInfo_InitCombination{
+    kIdInitCombination, 0, "Initialize Performance"};
 const MenuItemInfo MenuItemInfo::kMenuItemInfo_CopyInsertEffect{kIdCopyInsertEffect, 0, "Copy Insert Effect"};
 const MenuItemInfo MenuItemInfo::kMenuItemInfo_SwapInsertEffect{kIdSwapInsertEffect, 0, "Swap Insert Effect"};
 const MenuItemInfo MenuItemInfo::kMenuItemInfo_CopyMFXTFX{kIdCopyMFXTFX, 0, "Copy MFX/EQ"};
@@ -42,17 +49,22 @@ const MenuItemInfo MenuItemInfo::kMenuItemInfo_ReceiveGlobal{kIdReceiveGlobal, 0
 const MenuItemInfo MenuItemInfo::kMenuItemInfo_TransmitGlobal{kIdTransmitGlobal, 0, "Transmit Global Data"};
 const MenuItemInfo MenuItemInfo::kMenuItemInfo_SaveDefault{kIdSaveDefault, 0, "Save as Default"};
 const MenuItemInfo MenuItemInfo::kMenuItemInfo_RestoreData{kIdRestoreData, 0, "Restore Data"};
-const MenuItemInfo MenuItemInfo::kMenuItemInfo_WriteGlobalSetting{kIdWriteGlobalSetting, 0, "Write Global Setting"};
+const MenuItemInfo MenuItemInfo::kMenuItemInfo_WriteGlobalSetting{
+    kIdWriteGlobalSetting, 0, "Write Global Setting"};
 const MenuItemInfo MenuItemInfo::kMenuItemInfo_CopyScale{kIdCopyScale, 0, "Copy Scale"};
-const MenuItemInfo MenuItemInfo::kMenuItemInfo_ResetMIDICCAssign{kIdResetMIDICCAssign, 0, "Reset Controller MIDI Assign"};
-const MenuItemInfo MenuItemInfo::kMenuItemInfo_RenameExtControlSetup{kIdRenameExtControlSetup, 0, "Rename External Setup"};
+const MenuItemInfo MenuItemInfo::kMenuItemInfo_ResetMIDICCAssign{
+    kIdResetMIDICCAssign, 0, "Reset Controller MIDI Assign"};
+const MenuItemInfo MenuItemInfo::kMenuItemInfo_RenameExtControlSetup{
+    kIdRenameExtControlSetup, 0, "Rename External Setup"};
 const MenuItemInfo MenuItemInfo::kMenuItemInfo_AllSoundOff{kIdAllSoundOff, 0, "All Sound Off"};
-const MenuItemInfo MenuItemInfo::kMenuItemInfo_SelectAutoLoadFile{kIdSelectAutoLoadFile, 0, "Select Auto Load File"};
+const MenuItemInfo MenuItemInfo::kMenuItemInfo_SelectAutoLoadFile{
+    kIdSelectAutoLoadFile, 0, "Select Auto Load File"};
 const MenuItemInfo MenuItemInfo::kMenuItemInfo_CopyFromSong{kIdCopyFromSong, 0, "Copy From Song"};
 const MenuItemInfo MenuItemInfo::kMenuItemInfo_GMInitialize{kIdGMInitialize, 0, "GM Initialize"};
 const MenuItemInfo MenuItemInfo::kMenuItemInfo_DeleteSong{kIdDeleteSong, 0, "Delete Song"};
 const MenuItemInfo MenuItemInfo::kMenuItemInfo_CopyFromProgram{kIdCopyFromProgram, 0, "Copy From Program"};
-const MenuItemInfo MenuItemInfo::kMenuItemInfo_RemoveProgramFromCat{kIdRemoveProgramFromCat, 0, "Remove Program (from Category)"};
+const MenuItemInfo MenuItemInfo::kMenuItemInfo_RemoveProgramFromCat{
+    kIdRemoveProgramFromCat, 0, "Remove Program (from Category)"};
 
 const std::vector<const MenuItemInfo*>& MenuItemInfo::All() {
   static const std::vector<const MenuItemInfo*> all{

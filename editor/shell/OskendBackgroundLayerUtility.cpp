@@ -152,10 +152,18 @@ bool OskendBackgroundLayer::CommandFor(int id, int mode, int bank, int number,
     case M::kIdTransmitAll: cmd = kCmdTransmitAll; break;
     case M::kIdReceiveProg: case M::kIdReceiveCombi: selection(kCmdRequestSelection, kAny, kAny, kAllParts); break;
     case M::kIdTransmitProg: case M::kIdTransmitCombi: selection(kCmdSendSelection, kAny, kAny, kAllParts); break;
-    case M::kIdReceive1Prog: case M::kIdReceive1Combi: selection(kCmdRequestSelection, bank, number, kAllParts); break;
-    case M::kIdTransmit1Prog: case M::kIdTransmit1Combi: selection(kCmdSendSelection, bank, number, kEditBufferStored); break;
-    case M::kIdReceiveBankProg: case M::kIdReceiveBankCombi: selection(kCmdRequestSelection, bank, kAny, kAllParts); break;
-    case M::kIdTransmitBankProg: case M::kIdTransmitBankCombi: selection(kCmdSendSelection, bank, kAny, kAllParts); break;
+    case M::kIdReceive1Prog: case M::kIdReceive1Combi:
+      selection(kCmdRequestSelection, bank, number, kAllParts);
+      break;
+    case M::kIdTransmit1Prog: case M::kIdTransmit1Combi:
+      selection(kCmdSendSelection, bank, number, kEditBufferStored);
+      break;
+    case M::kIdReceiveBankProg: case M::kIdReceiveBankCombi:
+      selection(kCmdRequestSelection, bank, kAny, kAllParts);
+      break;
+    case M::kIdTransmitBankProg: case M::kIdTransmitBankCombi:
+      selection(kCmdSendSelection, bank, kAny, kAllParts);
+      break;
     case M::kIdInitCombination: cmd = kCmdInitCombination; break;
     case M::kIdSwapInsertEffect: cmd = kCmdSwapInsertEffects; break;
     case M::kIdReceiveGlobal: cmd = kCmdReceiveGlobal; break;

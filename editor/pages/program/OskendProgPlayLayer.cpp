@@ -264,13 +264,9 @@ void OskendProgPlayLayer::OnIdleRemoteSynthAuditionStateChanged(Oskend::IRemoteS
 void OskendProgPlayLayer::GetMenuItemInfoList(std::list<MenuItemInfo>& out) {
   using M = MenuItemInfo;
   for (const M* m : {&M::kMenuItemInfo_WriteProgram, &M::kMenuItemInfo_RemoveProgramFromCat,
-                     &M::kMenuItemInfo_CopyOscillator, &M::kMenuItemInfo_SwapOscillator, &M::kMenuItemInfo_Separator,
-                     &M::kMenuItemInfo_Load, &M::kMenuItemInfo_Save, &M::kMenuItemInfo_Separator,
-                     &M::kMenuItemInfo_ReceiveAll, &M::kMenuItemInfo_TransmitAll, &M::kMenuItemInfo_ReceiveProg,
-                     &M::kMenuItemInfo_TransmitProg, &M::kMenuItemInfo_ReceiveBankProg,
-                     &M::kMenuItemInfo_TransmitBankProg, &M::kMenuItemInfo_Receive1Prog,
-                     &M::kMenuItemInfo_Transmit1Prog})
+                     &M::kMenuItemInfo_CopyOscillator, &M::kMenuItemInfo_SwapOscillator, &M::kMenuItemInfo_Separator})
     out.push_back(*m);
+  AppendFileAndTransferItems(out, eMode_ProgEdit);
 }
 
 int OskendProgPlayLayer::HitKind(int x, int y, int* left, int* top) const {

@@ -136,10 +136,5 @@ void ProgEditLayer::AppendMenu(MenuKind kind, std::list<MenuItemInfo>& out) {
       out.push_back(M::kMenuItemInfo_Separator);
       break;
   }
-  for (const M* m : {&M::kMenuItemInfo_Load, &M::kMenuItemInfo_Save, &M::kMenuItemInfo_Separator,
-                     &M::kMenuItemInfo_ReceiveAll, &M::kMenuItemInfo_TransmitAll, &M::kMenuItemInfo_ReceiveProg,
-                     &M::kMenuItemInfo_TransmitProg, &M::kMenuItemInfo_ReceiveBankProg,
-                     &M::kMenuItemInfo_TransmitBankProg, &M::kMenuItemInfo_Receive1Prog,
-                     &M::kMenuItemInfo_Transmit1Prog})
-    out.push_back(*m);
+  AppendFileAndTransferItems(out, eMode_ProgEdit);
 }
