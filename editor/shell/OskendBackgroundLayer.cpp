@@ -510,19 +510,13 @@ void OskendBackgroundLayer::OnModeChanged() {
   // A repeated notice of the mode already shown keeps the page the user is
   // on; the default page is for entering the mode.
   if (m == eMode_Global) {
-    strip = 2;
+    strip = kGuiGlobal;
   } else if (m == eMode_ProgEdit) {
-    if (CHfcControl* c = GetControlById(kIdProgUp)) c->Hide(true);
-    if (CHfcControl* c = GetControlById(kIdProgDown)) c->Hide(true);
-    EnableControl(GetControlById(kIdProgNumber), false);
-    if (CHfcControl* c = GetControlById(kIdBank)) c->Show(true);
-    strip = 1;
+    ShowPerformanceStepping(false);
+    strip = kGuiProgram;
     page = 0;
   } else if (m == eMode_Combi) {
-    if (CHfcControl* c = GetControlById(kIdProgUp)) c->Show(true);
-    if (CHfcControl* c = GetControlById(kIdProgDown)) c->Show(true);
-    EnableControl(GetControlById(kIdProgNumber), true);
-    if (CHfcControl* c = GetControlById(kIdBank)) c->Hide(true);
+    ShowPerformanceStepping(true);
     page = 0;
   }
   if (m_mainTab[strip] && m_mainTab[strip]->IsVisible()) page = -1;
@@ -556,6 +550,25 @@ void OskendBackgroundLayer::OnModeChanged() {
   }
   UpdateTrackShiftSwitch();
   RequestRedraw();
+}
+
+void OskendBackgroundLayer::ShowPerformanceStepping(bool on) {
+  // Performances are stepped with the arrows and chosen by number; a
+  // program shows its bank instead.
+  for (int id : {kIdProgUp, kIdProgDown}) {
+    CHfcControl* c = GetControlById(id);
+    if (c && on)
+      c->Show(true);
+    else if (c)
+      c->Hide(true);
+  }
+  EnableControl(GetControlById(kIdProgNumber), on);
+  if (CHfcControl* bank = GetControlById(kIdBank)) {
+    if (on)
+      bank->Hide(true);
+    else
+      bank->Show(true);
+  }
 }
 
 void OskendBackgroundLayer::SelectEditTabPage(int synthMode, int page, int subPage) {

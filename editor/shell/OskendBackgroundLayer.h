@@ -224,6 +224,8 @@ class OskendBackgroundLayer : public BackgroundLayer, public IEditTabSelector {
   void OnTimbreIfxUseChanged(Oskend::ISection* section, int pid, int timbre);
   bool OnCombiPanelParamChanged(int pid, int value);
   void ShowCtrlTarget(int target);
+  // The arrows and number entry of a performance, or a program's bank.
+  void ShowPerformanceStepping(bool on);
   // The click handlers of OnHfcCtrlMouseLButtonDown, with its answer.
   bool OnModeSwitchClicked(int guiMode);
   bool OnEasySetupClicked(int setup);

@@ -42,15 +42,7 @@ bool ProgAmpLayer::OnCreate() {
 }
 
 void ProgAmpLayer::UpdateControlStatus() {
-  const bool dual = GetOSCMode() == 1;
-  for (int id : {0x19201, 0x2900, 0x2C00}) {
-    CHfcControl* c = GetControlById(id);
-    if (!c) continue;
-    if (dual)
-      c->Enable(true);
-    else
-      c->Disable(true);
-  }
+  EnableForSecondOscillator({0x19201, 0x2900, 0x2C00});
 }
 
 void ProgAmpLayer::OnSectionParamChangedModel(int pid) {

@@ -194,13 +194,5 @@ void ProgBasicLayer::OnPostSynchronizeControlWithParam(CHfcControl*, Oskend::ISe
 }
 
 void ProgBasicLayer::UpdateControlStatus() {
-  const bool dual = GetOSCMode() == 1;
-  for (int id : {0x0D15, 0x0D14, 0x40001}) {
-    CHfcControl* c = GetControlById(id);
-    if (!c) continue;
-    if (dual)
-      c->Enable(true);
-    else
-      c->Disable(true);
-  }
+  EnableForSecondOscillator({0x0D15, 0x0D14, 0x40001});
 }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "editor/shell/EditorIds.h"
 #include "model/ISoundSection.h"
 #include "remote/IRemoteSynth.h"
 
@@ -35,7 +36,12 @@ void ProgEditLayer::OnIdle(unsigned long elapsed) {
   CTabPageLayer::OnIdle(elapsed);
 }
 
-int ProgEditLayer::GetOSCMode() const { return GetParamValue(GetTargetMode(), 0x0D00); }
+int ProgEditLayer::GetOSCMode() const { return GetParamValue(GetTargetMode(), EditorIds::kProgOscMode); }
+
+void ProgEditLayer::EnableForSecondOscillator(std::initializer_list<int> controlIds) {
+  const bool dual = GetOSCMode() == EditorIds::kProgOscDouble;
+  for (int id : controlIds) EnableControl(GetControlById(id), dual);
+}
 
 Oskend::ISection* ProgEditLayer::GetOSCSection() const {
   Oskend::ISoundSection* buffer = m_pRemoteSynth ? m_pRemoteSynth->GetEditBuffer(GetTargetMode()) : nullptr;

@@ -38,6 +38,8 @@ class ProgEditLayer : public EditTabPageLayerBase {
   // The oscillator mode (1 double, anything else single; -1 without an
   // edit buffer) and the oscillator section of the edit buffer.
   int GetOSCMode() const;
+  // Oscillator 2's controls: enabled while the program has two oscillators.
+  void EnableForSecondOscillator(std::initializer_list<int> controlIds);
   Oskend::ISection* GetOSCSection() const;
 
   virtual void UpdateControlStatus() {}

@@ -7,6 +7,7 @@
 #include "editor/controls/CXBCtrlTG01FilterGraph.h"
 #include "editor/controls/EnvelopeGraphManager.h"
 #include "editor/pages/program/PageBuilder.h"
+#include "editor/shell/EditorIds.h"
 #include "hfc/CHfcBmp.h"
 #include "hfc/CHfcOffscreenContext.h"
 
@@ -86,7 +87,7 @@ void ProgFilterLayer::UpdateRouting(int pid) {
   if (pid != 0x1400 && pid != 0x2400) return;
   const int r = GetParamValue(GetTargetMode(), pid);
   bool on = r != 0 && r != 3;
-  if (pid == 0x2400) on = on && GetOSCMode() == 1;
+  if (pid == 0x2400) on = on && GetOSCMode() == EditorIds::kProgOscDouble;
   const int osc = pid == 0x1400 ? 0 : 1;
   EnableControl(GetControlById(osc == 0 ? 0x1600 : 0x2600), on);
   EnableControl(GetControlById(osc == 0 ? 0x19503 : 0x19505), on);
@@ -149,8 +150,7 @@ void ProgFilterLayer::OnRemoteSynthBankListChanged(Oskend::IRemoteSynth* synth, 
 void ProgFilterLayer::UpdateControlStatus() {
   UpdateRouting(0x1400);
   if (m_lastEnvelope < 1) return;
-  const bool dual = GetOSCMode() == 1;
-  for (int id : {0x19501, 0x2400, 0x2500, 0x2600, 0x19504, 0x19505}) EnableControl(GetControlById(id), dual);
+  EnableForSecondOscillator({0x19501, 0x2400, 0x2500, 0x2600, 0x19504, 0x19505});
   UpdateRouting(0x2400);
 }
 
