@@ -454,18 +454,19 @@ int CRemoteSynthImpl::OnRcvModeChange(IRemoteMIDI*, eMode m) {
 }
 
 int CRemoteSynthImpl::OnRcvParamChange(IRemoteMIDI*, std::uint8_t section, int id, int value) {
+  // The link names the section by the mode it belongs to.
   switch (section) {
-    case 0:
-    case 1:
+    case eMode_Combi:
+    case eMode_CombiNoDump:
       SecRcvParam(kSecCombiPlay, id, value);
       break;
-    case 2:
+    case eMode_ProgPlay:
       SecRcvParam(kSecProgPlay, id, value);
       break;
-    case 3:
+    case eMode_ProgEdit:
       SecRcvParam(kSecProgEdit, id, value);
       break;
-    case 6:
+    case eMode_Global:
       SecRcvParam(kSecGlobal, id, value);
       break;
     default:
