@@ -234,6 +234,9 @@ class OskendBackgroundLayer : public BackgroundLayer, public IEditTabSelector {
   bool OnFxTypeSwitchClicked(int which);
   bool OnUtilitySwitchClicked(CHfcControl* c);
   bool OnLogoClicked(CHfcControl* c);
+  // Sends a moved wheel's pitch bend or modulation to the synthesizer and
+  // the MIDI receivers.
+  void OnWheelMoved(CHfcControl* wheel, int value);
   // A song plays in sequencer mode: sounds and the menu stay as they are.
   bool IsSongRunning();
   bool IsRealtimeSection(Oskend::ISection* section);

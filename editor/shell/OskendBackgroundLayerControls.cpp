@@ -537,46 +537,50 @@ void OskendBackgroundLayer::OnHfcCtrlIntValueChanged(CHfcControl* c, int value) 
       m_pPlugIn->MidiInFromGUI(static_cast<uint8_t>((on ? 0x90 : 0x80) | ch),
                                static_cast<uint8_t>(value & 0x7F), 64);
   } else if (id == kIdWheels) {
-    const int old = c->GetIntValue();
-    c->SetIntValue(value, false);
-    const int m = c->GetMaxIntValue();
-    if (m <= 0) return;
-    const uint8_t ch = static_cast<uint8_t>(MidiChannel());
-    auto send = [&](const uint8_t (&msg)[3]) {
-      m_pRemoteSynth->MIDIOut(msg, 3);
-      m_midiReceivers.ForEach([&](IMIDIReceiver* r) { r->OnMidiIn(msg[0], msg[1], msg[2]); });
-    };
-    uint8_t msg[3];
-    if (c->GetGroupId() == 1) {
-      // Controller 1 above the centre, 2 below it: each with its amount.
-      auto modulation = [m](int v, uint8_t* cc, uint8_t* amount) {
-        if (v > m / 2) {
-          *cc = 1;
-          *amount = static_cast<uint8_t>((2 * v - m) * 127 / m);
-        } else {
-          *cc = 2;
-          *amount = static_cast<uint8_t>(127 - v * 254 / m);
-        }
-      };
-      msg[0] = static_cast<uint8_t>(0xB0 | ch);
-      modulation(value, &msg[1], &msg[2]);
-      // Crossing the centre lets go of the side left behind, or its
-      // controller would keep modulating beside the new one.
-      uint8_t oldCc = 0, oldAmount = 0;
-      modulation(old, &oldCc, &oldAmount);
-      if (oldCc != msg[1] && oldAmount != 0) send({msg[0], oldCc, 0});
-    } else if (c->GetGroupId() == 0) {
-      // Rounded to the nearest step, so the wheel's centre is the bend's
-      // centre, 8192.
-      const int b = std::clamp((value * 0x3FFF + m / 2) / m, 0, 0x3FFF);
-      msg[0] = static_cast<uint8_t>(0xE0 | ch);
-      msg[1] = static_cast<uint8_t>(b & 0x7F);
-      msg[2] = static_cast<uint8_t>((b >> 7) & 0x7F);
-    } else {
-      return;
-    }
-    send(msg);
+    OnWheelMoved(c, value);
   }
+}
+
+void OskendBackgroundLayer::OnWheelMoved(CHfcControl* c, int value) {
+  const int old = c->GetIntValue();
+  c->SetIntValue(value, false);
+  const int m = c->GetMaxIntValue();
+  if (m <= 0) return;
+  const uint8_t ch = static_cast<uint8_t>(MidiChannel());
+  auto send = [&](const uint8_t (&msg)[3]) {
+    m_pRemoteSynth->MIDIOut(msg, 3);
+    m_midiReceivers.ForEach([&](IMIDIReceiver* r) { r->OnMidiIn(msg[0], msg[1], msg[2]); });
+  };
+  uint8_t msg[3];
+  if (c->GetGroupId() == 1) {
+    // Controller 1 above the centre, 2 below it: each with its amount.
+    auto modulation = [m](int v, uint8_t* cc, uint8_t* amount) {
+      if (v > m / 2) {
+        *cc = 1;
+        *amount = static_cast<uint8_t>((2 * v - m) * 127 / m);
+      } else {
+        *cc = 2;
+        *amount = static_cast<uint8_t>(127 - v * 254 / m);
+      }
+    };
+    msg[0] = static_cast<uint8_t>(0xB0 | ch);
+    modulation(value, &msg[1], &msg[2]);
+    // Crossing the centre lets go of the side left behind, or its
+    // controller would keep modulating beside the new one.
+    uint8_t oldCc = 0, oldAmount = 0;
+    modulation(old, &oldCc, &oldAmount);
+    if (oldCc != msg[1] && oldAmount != 0) send({msg[0], oldCc, 0});
+  } else if (c->GetGroupId() == 0) {
+    // Rounded to the nearest step, so the wheel's centre is the bend's
+    // centre, 8192.
+    const int b = std::clamp((value * 0x3FFF + m / 2) / m, 0, 0x3FFF);
+    msg[0] = static_cast<uint8_t>(0xE0 | ch);
+    msg[1] = static_cast<uint8_t>(b & 0x7F);
+    msg[2] = static_cast<uint8_t>((b >> 7) & 0x7F);
+  } else {
+    return;
+  }
+  send(msg);
 }
 
 void OskendBackgroundLayer::OnHfcCtrlPtrValueChanged(CHfcControl* c, void* value) {
@@ -588,7 +592,7 @@ void OskendBackgroundLayer::OnHfcCtrlPtrValueChanged(CHfcControl* c, void* value
     SSoundIndex s = m_pRemoteSynth->GetCurSound(true);
     int n = XESynthUtils::GetProgramNumberByString(m_pRemoteSynth, m_pRemoteSynth->GetMode(),
                                                    s.bank, text ? text : "");
-    const int last = m_pRemoteSynth->GetSoundMode() == 0 ? kLastPerformance : 127;
+    const int last = m_pRemoteSynth->GetSoundMode() == eMode_Combi ? kLastPerformance : 127;
     n = std::clamp(n, 0, last);
     s.number = static_cast<uint8_t>(n);
     ChangeCurrentSound(s);

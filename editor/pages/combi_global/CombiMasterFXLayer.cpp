@@ -1,7 +1,7 @@
 #include "editor/pages/combi_global/CombiMasterFXLayer.h"
 
 CombiMasterFXLayer::CombiMasterFXLayer(Oskend::IRemoteSynth* synth)
-    : CombiMultiMasterFXLayer(synth, static_cast<eMode>(0)) {}
+    : CombiMultiMasterFXLayer(synth, eMode_Combi) {}
 
 int CombiMasterFXLayer::GetParamId(int kind) {
   static constexpr int kIds[] = {0x1800, 0x1801, 0x1B00, 0x1802, 0x1803, 0x1B01, 0x1804,

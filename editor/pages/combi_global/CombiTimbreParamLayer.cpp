@@ -1,7 +1,7 @@
 #include "editor/pages/combi_global/CombiTimbreParamLayer.h"
 
 CombiTimbreParamLayer::CombiTimbreParamLayer(Oskend::IRemoteSynth* synth)
-    : CombiMultiTrackParamLayer(synth, static_cast<eMode>(0), false) {}
+    : CombiMultiTrackParamLayer(synth, eMode_Combi, false) {}
 
 int CombiTimbreParamLayer::GetParamId(int kind) {
   return kind >= 0 && kind <= 2 ? 0x104 + kind : -1;

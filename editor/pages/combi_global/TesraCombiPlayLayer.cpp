@@ -23,7 +23,7 @@ constexpr int kCurrentTimbreId = 0x10A;
 }  // namespace
 
 TesraCombiPlayLayer::TesraCombiPlayLayer(Oskend::IRemoteSynth* synth)
-    : CombiMultiLayerBase(synth, static_cast<eMode>(0), false) {}
+    : CombiMultiLayerBase(synth, eMode_Combi, false) {}
 
 TesraCombiPlayLayer::~TesraCombiPlayLayer() = default;
 

@@ -161,65 +161,75 @@ void OskendProgPlayLayer::UpdateOverViewControls() {
   if (CHfcControl* sw = GetControlById(kIdOscModePicture)) sw->SetIntValue(mode, true);
   for (int id : {kIdFilterAGraph, kIdFilterBGraph, kIdFilterEG, kIdAmpEG})
     EnableControl(GetControlById(GraphId(id, 1)), twoOscillators);
-  auto value = [&](int pid) { return pid < 0 ? -1 : GetParamValue(kEditMode, pid); };
-  auto envelope = [&](int id, const int* levels, const int* times, bool doubled) {
-    auto* g = dynamic_cast<CXBCtrlEnvelopeGraph*>(GetControlById(id));
-    if (!g) return;
-    for (int p = 0; p < 6; ++p) {
-      // The amplifier's end point has no level parameter: it ends at
-      // silence, the graph's floor, not below it.
-      const int level = levels[p] < 0 && doubled ? 0 : value(levels[p]);
-      tagEnvelopeValue v{p, doubled ? level * 2 : level + 99, p == 4 ? 198 : value(times[p]) * 2};
-      g->SetEnvelopeValue(p, &v, true);
-    }
-  };
   static const int kPitchL[6] = {0xE00, 0xE02, 0xE04, -1, -1, 0xE07};
   static const int kPitchT[6] = {-1, 0xE01, 0xE03, 0xE05, -1, 0xE06};
-  envelope(kIdPitchEG, kPitchL, kPitchT, false);
-  for (int k = 0; k < 2; ++k) {
-    const int o = 0x1000 * k;
-    const int ampL[6] = {0x1A00 + o, 0x1A02 + o, 0x1A04 + o, 0x1A06 + o, 0x1A06 + o, -1};
-    const int ampT[6] = {-1, 0x1A01 + o, 0x1A03 + o, 0x1A05 + o, -1, 0x1A07 + o};
-    envelope(GraphId(kIdAmpEG, k), ampL, ampT, true);
-    const int routing = value(0x1400 + o);
-    for (int fi = 0; fi < 2; ++fi) {
-      auto* g = dynamic_cast<CXBCtrlFilterGraph*>(GetControlById(GraphId(kIdFilterAGraph + fi, k)));
-      if (!g) continue;
-      const int base = 0x1500 + 0x100 * fi + o;
-      g->SetFilterType(value(base), true);
-      tagFilterValue v{0, value(base + 7) + 99, value(base + 6) * 2};
-      g->SetFilterValue(0, &v, true);
-      if (fi == 1) EnableControl(g, routing != 0 && routing != 3 && (k == 0 || twoOscillators));
-    }
-    const int fegL[6] = {0x1700 + o, 0x1702 + o, 0x1704 + o, 0x1706 + o, 0x1706 + o, 0x1708 + o};
-    const int fegT[6] = {-1, 0x1701 + o, 0x1703 + o, 0x1705 + o, -1, 0x1707 + o};
-    envelope(GraphId(kIdFilterEG, k), fegL, fegT, false);
-    // Filter-type pictures by routing.
-    XEControlContainer* block = nullptr;
-    for (int i = 0; i < GetContainerCount(); ++i)
-      if (GetContainerByIndex(i)->m_iId == 11 + k) block = GetContainerByIndex(i);
-    CHfcControl* a = GetControlById(0x1500 + o);
-    CHfcControl* bpic = GetControlById(0x1600 + o);
-    if (!block || !a || !bpic) continue;
-    int ax = 18, ay = 9, bx = 0, by = 0;
-    bool showB = true;
-    if (routing == 1) {
-      ax = 9, bx = 28, by = 9;
-    } else if (routing == 2) {
-      ax = 18, ay = 5, bx = 18, by = 13;
-    } else {
-      showB = false;
-    }
-    a->Move(block->m_iX + ax + 40, block->m_iY + ay + 3, true);
-    a->Show(true);
-    if (showB) {
-      bpic->Move(block->m_iX + bx + 40, block->m_iY + by + 3, true);
-      bpic->Show(true);
-    } else {
-      bpic->Hide(true);
-    }
-  }
+  ShowEnvelope(kIdPitchEG, kPitchL, kPitchT, false);
+  for (int k = 0; k < 2; ++k) UpdateOscillatorOverview(k, twoOscillators);
   UpdateIfxOverView();
+}
+
+int OskendProgPlayLayer::OverviewValue(int pid) { return pid < 0 ? -1 : GetParamValue(kEditMode, pid); }
+
+void OskendProgPlayLayer::ShowEnvelope(int id, const int* levels, const int* times, bool amp) {
+  auto* g = dynamic_cast<CXBCtrlEnvelopeGraph*>(GetControlById(id));
+  if (!g) return;
+  for (int p = 0; p < 6; ++p) {
+    // The amplifier's end point has no level parameter: it ends at
+    // silence, the graph's floor, not below it.
+    const int level = levels[p] < 0 && amp ? 0 : OverviewValue(levels[p]);
+    tagEnvelopeValue v{p, amp ? level * 2 : level + 99, p == 4 ? 198 : OverviewValue(times[p]) * 2};
+    g->SetEnvelopeValue(p, &v, true);
+  }
+}
+
+void OskendProgPlayLayer::UpdateOscillatorOverview(int k, bool twoOscillators) {
+  const int o = 0x1000 * k;
+  const int ampL[6] = {0x1A00 + o, 0x1A02 + o, 0x1A04 + o, 0x1A06 + o, 0x1A06 + o, -1};
+  const int ampT[6] = {-1, 0x1A01 + o, 0x1A03 + o, 0x1A05 + o, -1, 0x1A07 + o};
+  ShowEnvelope(GraphId(kIdAmpEG, k), ampL, ampT, true);
+  const int routing = OverviewValue(0x1400 + o);
+  for (int fi = 0; fi < 2; ++fi) {
+    auto* g = dynamic_cast<CXBCtrlFilterGraph*>(GetControlById(GraphId(kIdFilterAGraph + fi, k)));
+    if (!g) continue;
+    const int base = 0x1500 + 0x100 * fi + o;
+    g->SetFilterType(OverviewValue(base), true);
+    tagFilterValue v{0, OverviewValue(base + 7) + 99, OverviewValue(base + 6) * 2};
+    g->SetFilterValue(0, &v, true);
+    if (fi == 1) EnableControl(g, routing != 0 && routing != 3 && (k == 0 || twoOscillators));
+  }
+  const int fegL[6] = {0x1700 + o, 0x1702 + o, 0x1704 + o, 0x1706 + o, 0x1706 + o, 0x1708 + o};
+  const int fegT[6] = {-1, 0x1701 + o, 0x1703 + o, 0x1705 + o, -1, 0x1707 + o};
+  ShowEnvelope(GraphId(kIdFilterEG, k), fegL, fegT, false);
+  PlaceFilterTypePictures(k, routing);
+}
+
+void OskendProgPlayLayer::PlaceFilterTypePictures(int k, int routing) {
+  const int o = 0x1000 * k;
+  XEControlContainer* block = nullptr;
+  for (int i = 0; i < GetContainerCount(); ++i)
+    if (GetContainerByIndex(i)->m_iId == 11 + k) block = GetContainerByIndex(i);
+  CHfcControl* a = GetControlById(0x1500 + o);
+  CHfcControl* bpic = GetControlById(0x1600 + o);
+  if (!block || !a || !bpic) return;
+  // Serial filters side by side, parallel ones one above the other, a
+  // single or four-pole filter alone.
+  int ax = 18, ay = 9, bx = 0, by = 0;
+  bool showB = true;
+  if (routing == 1) {
+    ax = 9, bx = 28, by = 9;
+  } else if (routing == 2) {
+    ax = 18, ay = 5, bx = 18, by = 13;
+  } else {
+    showB = false;
+  }
+  a->Move(block->m_iX + ax + 40, block->m_iY + ay + 3, true);
+  a->Show(true);
+  if (showB) {
+    bpic->Move(block->m_iX + bx + 40, block->m_iY + by + 3, true);
+    bpic->Show(true);
+  } else {
+    bpic->Hide(true);
+  }
 }
 
 void OskendProgPlayLayer::UpdateIfxOverView() {

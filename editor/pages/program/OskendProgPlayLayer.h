@@ -63,6 +63,11 @@ class OskendProgPlayLayer : public EditTabPageLayerBase {
   void CreateCommonBlocks(PageBuilder& b);
   void CreateFxNameBox();
   void UpdateIfxOverView();
+  // The steps of UpdateOverViewControls.
+  int OverviewValue(int pid);
+  void ShowEnvelope(int id, const int* levels, const int* times, bool amp);
+  void UpdateOscillatorOverview(int osc, bool twoOscillators);
+  void PlaceFilterTypePictures(int osc, int routing);
 
   IEditTabSelector* m_pSelector;
 };
