@@ -215,13 +215,10 @@ SSoundIndex CRemoteSynthImpl::PutCurSound(const SSoundIndex& sound) {
   if (!IsEnableProgramChangeProgBank(static_cast<eMode>(sm), bank, number))
     return GetCurSound(true);
   if (auditionKind_ != 1) {
-    // Program mode is reported as program edit: only a mode of another kind
-    // (global, or the other sound kind) is left and re-entered around the
-    // change; re-entering program mode would make the program follow the
-    // combination's timbre again.
-    const int mode = image_.GetMode();
-    const bool sameKind = sm == 2 ? (mode == 2 || mode == 3) : (mode == sm);
-    const bool switched = !sameKind;
+    // The answers to the switch and the switch back are not followed: the
+    // model stays in its mode, and in program edit its program does not
+    // follow the performance's timbre.
+    const bool switched = image_.GetMode() != sm;
     if (switched) {
       SendPassingModeChange(static_cast<eMode>(sm));
       Pause(100);

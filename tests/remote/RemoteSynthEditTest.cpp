@@ -278,10 +278,14 @@ TEST_F(RemoteSynthEditTest, AKeptAuditionReportsTheSoundChosen) {
   EXPECT_EQ(Image()[L::kCurProg + 1], chosen.number);
 }
 
-TEST_F(RemoteSynthEditTest, ASoundChosenInProgramModeStaysWithoutLeavingTheMode) {
+// In program edit the instrument goes to program play for the change and
+// comes back; the model stays in program edit with the program chosen, not
+// the one that program edit takes from the performance's timbre.
+TEST_F(RemoteSynthEditTest, ASoundChosenInProgramEditStaysTheCurrentSound) {
   SimSynthDevice& dev = Ready();
   ProgramMode();
   dev.With([](SimSynth& s) { s.ClearLog(); });
+  const size_t modeNotices = sink.Of("mode").size();
   const SSoundIndex chosen{2, 9};
   const SSoundIndex got = model->PutCurSound(chosen);
   env.loop().RunFor(500);
@@ -289,14 +293,18 @@ TEST_F(RemoteSynthEditTest, ASoundChosenInProgramModeStaysWithoutLeavingTheMode)
   EXPECT_EQ(got.number, chosen.number);
   EXPECT_EQ(model->GetCurSound(true).bank, chosen.bank);
   EXPECT_EQ(model->GetCurSound(true).number, chosen.number);
+  EXPECT_EQ(model->GetMode(), eMode_ProgEdit);
   const size_t stored = L::kProgBanks + (chosen.bank * 128 + chosen.number) * L::kProgSize;
   EXPECT_EQ(std::memcmp(ProgEdit().data(), Image() + stored, L::kProgSize), 0);
-  // Leaving and re-entering program mode would load the combination's timbre.
+  env.loop().RunPending();
+  EXPECT_EQ(sink.Of("mode").size(), modeNotices) << "the model told a mode change";
+  std::vector<int> modes;
   int programChanges = 0;
   for (const auto& e : dev.Log()) {
-    EXPECT_NE(e.kind, SimSynthEvent::kModeChange);
+    if (e.kind == SimSynthEvent::kModeChange) modes.push_back(e.mode);
     if (e.kind == SimSynthEvent::kProgramChange) ++programChanges;
   }
+  EXPECT_EQ(modes, (std::vector<int>{eMode_ProgPlay, eMode_ProgEdit}));
   EXPECT_EQ(programChanges, 1);
   dev.With([&](SimSynth& s) {
     EXPECT_EQ(s.CurrentBank(), chosen.bank);
