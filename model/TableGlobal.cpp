@@ -33,7 +33,7 @@ constinit const SParamDesc TABLE_GLOBAL[] = {
     {"Memory Protect Program", "", static_cast<int32_t>(0x80000205), PTYPE_ONOFF, ATYPE_UBF8, 1537, 0, 0, 0, 0, 1, 0, 0, FMT_OFFON, nullptr, nullptr, nullptr},
     {"Memory Protect Performance", "", static_cast<int32_t>(0x80000206), PTYPE_ONOFF, ATYPE_UBF8, 1537, 1, 1, 0, 0, 1, 0, 0, FMT_OFFON, nullptr, nullptr, nullptr},
     {" ", "", 0x0, PTYPE_NONE, ATYPE_NONE, 0, 0, 0, 0, 0, 0, 0, 0, "", nullptr, nullptr, nullptr},
-    {"MIDI Channel", "", static_cast<int32_t>(0x80000400), PTYPE_CONT, ATYPE_UBF8, 1728, 0, 3, 0, 0, 15, 0, 0, "0~15\t1~16\t%.0f,v+1", nullptr, nullptr, nullptr},
+    {"MIDI Channel", "", static_cast<int32_t>(0x80000400), PTYPE_CONT, ATYPE_UBF8, 1728, 0, 3, 0, 0, 15, 0, 0, "0~15\t1~16\t%.0f,v", nullptr, nullptr, nullptr},
     {"Note Receive", "", static_cast<int32_t>(0x80000401), PTYPE_ENUM, ATYPE_UBF8, 1729, 0, 1, 0, 0, 2, 0, 0, "All\nEven\nOdd", nullptr, nullptr, nullptr},
     {"Local Control On", "", static_cast<int32_t>(0x80000402), PTYPE_ONOFF, ATYPE_UBF8, 1729, 2, 2, 1, 0, 1, 1, 0, FMT_OFFON, nullptr, nullptr, nullptr},
     {"MIDI Clock", "", static_cast<int32_t>(0x80000403), PTYPE_ENUM, ATYPE_UBF8, 1730, 1, 3, 0, 0, 3, 0, 0, "Internal\nExternal MIDI\nExternal USB\nAuto", nullptr, nullptr, nullptr},

@@ -16,11 +16,20 @@ std::vector<Bundle*>& Live() {
   static std::vector<Bundle*> live;
   return live;
 }
+
+// The first line of a small text file, without a line end; empty when the
+// file is missing.
+std::string FirstLine(const std::string& file) {
+  std::string line;
+  if (std::ifstream in(file); in) std::getline(in, line);
+  if (!line.empty() && line.back() == '\r') line.pop_back();
+  return line;
+}
 }  // namespace
 
 Bundle::Bundle(std::string path) : path_(std::move(path)) {
-  std::ifstream in(path_ + "/Contents/BundleIdentifier");
-  if (in) std::getline(in, identifier_);
+  identifier_ = FirstLine(path_ + "/Contents/BundleIdentifier");
+  version_ = FirstLine(path_ + "/Contents/BundleVersion");
   std::lock_guard<std::mutex> g(g_mutex);
   Live().push_back(this);
 }

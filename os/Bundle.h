@@ -1,7 +1,9 @@
 #pragma once
 // A bundle: a folder "<name>" holding "Contents/MacOS" (the code) and
-// "Contents/Resources" (images and other files), and optionally the file
-// "Contents/BundleIdentifier" whose first line names it. Bundle objects are
+// "Contents/Resources" (images and other files), and optionally the files
+// "Contents/BundleIdentifier" whose first line names it and
+// "Contents/BundleVersion" whose first line is its version ("1.0.3.0",
+// major, minor, revision and build). Bundle objects are
 // reference counted: Create hands out one reference, Retain adds one,
 // Release drops one and deletes the object with the last.
 #include <atomic>
@@ -21,6 +23,8 @@ class Bundle {
 
   const std::string& path() const { return path_; }
   const std::string& identifier() const { return identifier_; }
+  // Empty when the bundle carries no version.
+  const std::string& version() const { return version_; }
   std::string ResourceFolder() const { return path_ + "/Contents/Resources"; }
 
   // The file of the loaded image (shared library or program) that holds
@@ -35,6 +39,7 @@ class Bundle {
 
   std::string path_;
   std::string identifier_;
+  std::string version_;
   std::atomic<int> references_{1};
 };
 

@@ -7,6 +7,7 @@
 #include <thread>
 
 #include "model/ISection.h"
+#include "platform/HfcBundle.h"
 #include "plugin/CMidiFifo.h"
 #include "plugin/CParameter.h"
 #include "plugin/QuorelVst.h"
@@ -154,9 +155,15 @@ std::string QuorelVst::GetPlugInProductString() {
   return getProductString(text) ? std::string(text) : std::string();
 }
 
-// The Linux plug-in carries no information dictionary beside its object,
-// so there is no bundle version to report.
-std::string QuorelVst::GetPlugInBundleVersion() { return std::string(); }
+// The version file of the bundle folder beside the plug-in (empty without
+// one).
+std::string QuorelVst::GetPlugInBundleVersion() {
+  HfcBundleRef bundle = HfcMacGetBundle();
+  if (!bundle) return std::string();
+  std::string version = bundle->version();
+  bundle->Release();
+  return version;
+}
 
 void QuorelVst::SetParameterAutomatedFromInt(int index, int value, int count, int minimum) {
   setParameterAutomated(index, CParameter::RegulateFromInt(value, count, minimum));

@@ -5,7 +5,7 @@
 
 #include "os/Clock.h"
 
-CMIDIOut::CMIDIOut() : platform_(MIDIOutCreate()) {}
+CMIDIOut::CMIDIOut() : platform_(MIDIOutCreate()) { room_.Create(); }
 
 CMIDIOut::~CMIDIOut() { Close(); }
 
@@ -37,6 +37,7 @@ void CMIDIOut::Close() {
     open_ = false;
     wake_.Set();
   }
+  room_.Set();
   thread_.Join();
   wake_.Destroy();
   IMIDIOut* out = nullptr;
@@ -72,6 +73,22 @@ int CMIDIOut::SendShort(long long timeUs, const void* data, unsigned len) {
   return 0;
 }
 
+int CMIDIOut::SendShortWaiting(long long timeUs, const void* data, unsigned len,
+                               unsigned maxWaitMs) {
+  const uint64_t deadline = os::NowUs() + static_cast<uint64_t>(maxWaitMs) * 1000;
+  for (;;) {
+    const int r = SendShort(timeUs, data, len);
+    if (r != Oskend::kRemoteQueueFull) return r;
+    const uint64_t now = os::NowUs();
+    long long due = 0;
+    // Room comes only when the earliest event falls due: one due after the
+    // deadline is not waited for.
+    if (now >= deadline) return r;
+    if (queue_.peeknext(&due) && due > static_cast<long long>(deadline)) return r;
+    room_.Wait(static_cast<unsigned>((deadline - now + 999) / 1000));
+  }
+}
+
 int CMIDIOut::SendLong(const void* data, unsigned len) {
   IMIDIOut* out = nullptr;
   {
@@ -93,6 +110,7 @@ bool CMIDIOut::ClearPendings() {
   if (!open_) return false;
   queue_.clear();
   wake_.Set();
+  room_.Set();
   return true;
 }
 
@@ -117,7 +135,10 @@ uint32_t CMIDIOut::ThreadProc() {
       EventQueue::Event e;
       COutputMutexLock wire(mutex_);
       // Checked again: the queue may have been cleared and refilled since.
-      if (queue_.pop(&e, now + 999)) out_->SendShort(e.data, e.length);
+      if (queue_.pop(&e, now + 999)) {
+        out_->SendShort(e.data, e.length);
+        room_.Set();
+      }
       delayMs = 0;
     }
   }

@@ -33,6 +33,11 @@ class CMIDIOut : public IXThreadProc {
   // Oskend::kRemoteFailed when closed or malformed, Oskend::kRemoteQueueFull
   // when full.
   int SendShort(long long timeUs, const void* data, unsigned len);
+  // As SendShort, but a full queue makes the caller wait for room, for at
+  // most maxWaitMs, and only while an event falls due in that time (the
+  // thread then takes it out). Still kRemoteQueueFull when none would. For
+  // threads that may block: never the host's audio thread.
+  int SendShortWaiting(long long timeUs, const void* data, unsigned len, unsigned maxWaitMs);
   // Sends a whole SysEx message now and waits until it has gone out: 0, or
   // Oskend::kRemoteFailed. The caller holds the output mutex around it.
   int SendLong(const void* data, unsigned len);
@@ -49,6 +54,9 @@ class CMIDIOut : public IXThreadProc {
   EventQueue queue_;
   COutputMutex mutex_;
   XEvent wake_;
+  // Set whenever the queue may have room again (an event went out, the
+  // queue was emptied or the output closed); lives as long as the object.
+  XEvent room_;
   XThread thread_;
   std::atomic<bool> open_{false};
   // Orders producers against Close, so nobody sets the wake event while it

@@ -26,6 +26,10 @@ constexpr unsigned kStorePauseMs = 100;
 constexpr unsigned kReceiveLeadMs = 5;
 constexpr uint16_t kNoPair = 0xFFFF;
 constexpr uint8_t kNoBankSelect = 255;
+// How long a short message may wait for room in a full output queue. The
+// queue holds what falls due within a host block or two; what is not due
+// within this time will not make room in it.
+constexpr unsigned kRoomWaitMs = 1000;
 
 enum ConnectForm { kByScan, kByDisplayName, kByNames };
 
@@ -188,7 +192,10 @@ bool CRemoteMIDIImpl::TryPair(std::unique_ptr<IMIDIIn>& in, const MIDIDevKey& in
                               const MIDIDevKey& outKey, unsigned attempt) {
   auto out = std::make_unique<CMIDIOut>();
   if (!out->Open(&outKey, 0, 0, kOutputQueueEvents)) return false;
-  out_ = std::move(out);
+  {
+    std::lock_guard<std::mutex> g(shortOut_);
+    out_ = std::move(out);
+  }
   UIProgress(1, attempt, PairText(outKey, inKey).c_str());
   UIWait(kPairWaitMs);
   inPort_ = in.get();
@@ -200,8 +207,7 @@ bool CRemoteMIDIImpl::TryPair(std::unique_ptr<IMIDIIn>& in, const MIDIDevKey& in
     return true;
   }
   inPort_ = nullptr;
-  out_->Close();
-  out_.reset();
+  DropOutput();
   return false;
 }
 
@@ -309,10 +315,7 @@ void CRemoteMIDIImpl::Disconnect() {
     in_->Close();
     in_.reset();
   }
-  if (out_) {
-    out_->Close();
-    out_.reset();
-  }
+  DropOutput();
 
   connected_ = false;
   rcv_.End();
@@ -421,8 +424,27 @@ void CRemoteMIDIImpl::Fake_FullOption() {
 // ---------------------------------------------------------------- senders
 
 int CRemoteMIDIImpl::SendShortMsg(long long timeUs, const void* data, unsigned len) {
+  std::lock_guard<std::mutex> g(shortOut_);
   if (!connected_ || !out_) return kRemoteFailed;
-  return out_->SendShort(timeUs, data, len);
+  return QueueShort(timeUs, data, len);
+}
+
+void CRemoteMIDIImpl::DropOutput() {
+  if (!out_) return;
+  // Closing first lets a sender that waits for room go; it then holds the
+  // lock no longer.
+  out_->Close();
+  std::lock_guard<std::mutex> g(shortOut_);
+  out_.reset();
+}
+
+int CRemoteMIDIImpl::QueueShort(long long timeUs, const void* data, unsigned len) {
+  const int r = out_->SendShortWaiting(timeUs, data, len, kRoomWaitMs);
+  // The callers (host and editor MIDI) have nobody to tell: the lost
+  // message is at least on record.
+  if (r == kRemoteQueueFull)
+    std::fprintf(stderr, "vesk: the MIDI output to the synthesizer stayed full; a message was not sent\n");
+  return r;
 }
 
 int CRemoteMIDIImpl::SendProgramChange(eBankID bank, int program) {
@@ -432,7 +454,7 @@ int CRemoteMIDIImpl::SendProgramChange(eBankID bank, int program) {
   if (connected_ && out_) {
     const long long now = static_cast<long long>(os::NowUs() / 1000 * 1000);
     for (const S::ShortMsg& m : msgs)
-      if (int r = out_->SendShort(now, m.bytes, m.len)) return r;
+      if (int r = QueueShort(now, m.bytes, m.len)) return r;
   }
   if (mode == 0) pairCombi_ = Pair(bank, program);
   if (mode == 2 || mode == 3) pairProg_ = Pair(bank, program);

@@ -139,12 +139,20 @@ class CRemoteMIDIImpl : public IRemoteMIDI,
   // A session without the connected test (the identity check runs before).
   int RunSession(const SXRequest& request);
   void OnRcvSysEx(bool complete);
+  // Queues a short message on the open output, waiting for room in a full
+  // queue (kRemoteQueueFull, on record, when none comes in time).
+  int QueueShort(long long timeUs, const void* data, unsigned len);
+  // Closes and frees the output (main thread).
+  void DropOutput();
   void SleepMs(unsigned ms);
   bool ForeignPort();
   uint8_t Ch() const { return channel_.load(); }
 
   std::unique_ptr<IAsyncDispatch> dispatch_;
   std::unique_ptr<CMIDIOut> out_;
+  // Set and cleared on the main thread; senders of short messages on other
+  // threads (which may wait for room in its queue) use it under this lock.
+  std::mutex shortOut_;
   std::unique_ptr<IMIDIIn> in_;
   std::atomic<IMIDIIn*> inPort_{nullptr};  // what the input callbacks compare against
   IRemoteMIDICallback* callback_ = nullptr;

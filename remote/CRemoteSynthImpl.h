@@ -252,6 +252,8 @@ class CRemoteSynthImpl : public IRemoteSynth,
   // The status of one step of a send; remembers the first failure.
   bool SendStep(int status, int* first);
   int RunSendFrame(CHUNK_REMOTESYNTH_CONST image, const char* title, bool write, bool filtered);
+  // Sends or requests the global block under a progress window of its own.
+  int RunGlobalStep(bool send);
   int ConnectSteps(bool standalone, bool recall);
   bool RetryTransfer();
   // A message box with the link's progress window out of the way (one

@@ -35,12 +35,32 @@ using namespace synthimpl;
 
 namespace {
 
+// How long the window of a global step stays up after it went well.
+constexpr unsigned kGlobalShownMs = 400;
+
 // Swaps two runs of n bytes.
 void SwapBytes(std::uint8_t* a, std::uint8_t* b, std::size_t n) {
   for (std::size_t i = 0; i < n; ++i) std::swap(a[i], b[i]);
 }
 
 }  // namespace
+
+int CRemoteSynthImpl::RunGlobalStep(bool send) {
+  // The global block is over in a moment: the window names it, as a whole
+  // transfer names its steps, and stays up long enough to be read, so a
+  // global write does not end without a sign.
+  const bool opened = link_->UIActivate();
+  // Named in the caption, as the banks of a whole transfer are: the
+  // session's percentage replaces the label below it.
+  link_->UIConfigure(send ? "GLOBAL Transmitting..." : "GLOBAL Receiving...", 1000, 1000, 0);
+  link_->UIProgress(50, 50, "GLOBAL");
+  const int r = send ? link_->SendGlobalDump(image_.data(), kGlobalSize) : link_->SendGlobalDumpReq();
+  if (opened) {
+    if (r >= 0) UIWait(kGlobalShownMs);
+    link_->UIDeactivate();
+  }
+  return r;
+}
 
 bool CRemoteSynthImpl::ResendProg() {
   if (link_->SendCurProgDump(image_.GetProgEditBuffer().data(), kProgSize) < 0) return false;
@@ -145,9 +165,9 @@ bool CRemoteSynthImpl::ExecCommand(int command, int a1, int a2, int a3, int a4,
       return r >= 0;
     }
     case kCmdTransmitGlobal:
-      return link_->SendGlobalDump(image_.data(), kGlobalSize) >= 0;
+      return RunGlobalStep(true) >= 0;
     case kCmdReceiveGlobal:
-      return link_->SendGlobalDumpReq() >= 0;
+      return RunGlobalStep(false) >= 0;
     case kCmdCopyScale:
       return CopyScale(a1, a2, a3);
     case kCmdSaveSettings:

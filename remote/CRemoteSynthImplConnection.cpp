@@ -208,16 +208,7 @@ int CRemoteSynthImpl::ConnectSteps(bool standalone, bool recall) {
 }
 
 void CRemoteSynthImpl::ReportFailure(const char* title, int status) {
-  std::string text = title;
-  if (status == kRemoteTimeout)
-    text += " Error!\nTimeOut";
-  else if (status == kSynthStatus1)
-    text += " Error!\nWrite Protected.";
-  else if (status == kSynthStatus3)
-    text += " Error!\nMode is Wrong";
-  else
-    text += " Error";
-  AskWithoutProgress(text.c_str(), 0, 4);
+  AskWithoutProgress(RemoteFailureText(title, status).c_str(), 0, 4);
 }
 
 void CRemoteSynthImpl::Disconnect() {
@@ -429,6 +420,11 @@ int CRemoteSynthImpl::OnRcvModeChange(IRemoteMIDI*, eMode m) {
     Post(kNoticeRcvDuringAudition, m & 0xFF);
     return 0;
   }
+  // While the editor moves whole data sets it switches the instrument's mode
+  // itself and puts it back at the end; the instrument's answers are not
+  // the user's choice and must neither move the pages nor reload an edit
+  // buffer.
+  if (protect_ > 0) return 0;
   const int old = image_.GetMode();
   if (m != 0 && m != 1 && m != 3 && m != 6) return 0;
   image_.SetMode(m);

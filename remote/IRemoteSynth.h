@@ -1,7 +1,8 @@
 #pragma once
 // The editor's model of the connected synthesizer: what the plug-in, the
-// editor and the pages call. Main thread, except RTMIDIOut (also the host's
-// audio thread).
+// editor and the pages call. Main thread, except RTMIDIOut (also the
+// plug-in's worker thread). RTMIDIOut waits while the output queue is full,
+// so the host's audio thread hands its MIDI over instead of calling it.
 #include <cstdint>
 #include <iosfwd>
 #include <vector>

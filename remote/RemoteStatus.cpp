@@ -24,4 +24,13 @@ std::string RemoteStatusReason(int result) {
   return result >= 0 ? std::string() : "The link to the synthesizer failed unexpectedly.";
 }
 
+std::string RemoteFailureText(const std::string& title, int result) {
+  switch (result) {
+    case kRemoteTimeout: return title + " Error!\nTimeOut";
+    case kSynthStatus2: return title + " Error!\nWrite Protected.";
+    case kSynthStatus4: return title + " Error!\nMode is Wrong";
+    default: return title + " Error\n" + RemoteStatusReason(result);
+  }
+}
+
 }  // namespace Oskend

@@ -39,4 +39,10 @@ constexpr bool IsSynthStatusResult(int r) {
 // ("The synthesizer is not connected, ..."); empty for success.
 std::string RemoteStatusReason(int result);
 
+// The message for an operation named `title` that failed with `result`:
+// the title and " Error!\nTimeOut", " Error!\nWrite Protected." (the
+// synthesizer's status 2), " Error!\nMode is Wrong" (its status 4), or else
+// " Error" with the reason on a line of its own.
+std::string RemoteFailureText(const std::string& title, int result);
+
 }  // namespace Oskend

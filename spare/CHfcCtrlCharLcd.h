@@ -45,6 +45,10 @@ class CHfcCtrlCharLcd : public CHfcControl {
   void SetFloatValue(float v, bool redraw) override;
   void SetIntValue(int v, bool redraw) override;
   void SetPtrValue(void* text, bool redraw) override;
+  using CHfcControl::OnHfcKeyChar;
+  using CHfcControl::OnHfcKeyDown;
+  using CHfcControl::OnHfcKeyLostFocus;
+  using CHfcControl::OnHfcKeyUp;
   bool OnHfcKeyDown(CHfcKeyFocus*, int, int, int) override { return false; }
   bool OnHfcKeyUp(CHfcKeyFocus*, int, int, int) override { return false; }
   bool OnHfcKeyChar(CHfcKeyFocus* focus, int chr) override;

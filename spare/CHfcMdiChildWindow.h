@@ -16,6 +16,7 @@ class CHfcMdiChildWindow : public CHfcWindow {
   // False when the child already has a window; otherwise the base's
   // creation with the frame as parent and the frame's application, the
   // frame forgotten again when that fails.
+  using CHfcWindow::Create;
   bool Create(char* title, int x, int y, int width, int height, unsigned int style, CHfcMenuBar* menuBar,
               CHfcMdiFrameWindow* frame);
 

@@ -15,6 +15,7 @@ class CHfcMdiFrameWindow : public CHfcWindow {
   // Keeps the menu bar and makes it the application's; keeps the title (at
   // most 255 characters). Position, size and style are not used and no
   // window is made. True.
+  using CHfcWindow::Create;
   bool Create(char* title, int x, int y, int width, int height, unsigned int style, CHfcMenuBar* menuBar);
   // Ends the application's event loop. True.
   bool Destroy() override;

@@ -34,6 +34,7 @@ class CombiMultiInsertFXLayerBase : public CombiMultiLayerBase {
 
  protected:
   void CreateSetupControls();
+  using EditTabPageLayerBase::CreateSublevelTab;
   void CreateSublevelTab();
 
  private:

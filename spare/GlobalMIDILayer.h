@@ -13,6 +13,7 @@ class GlobalMIDILayer : public GlobalPageLayerBase {
   bool OnCreate() override;
   void GetMenuItemInfoList(std::list<MenuItemInfo>& list) override;
   void OnIdleRemoteSynthConnectionStateChanged(Oskend::IRemoteSynth*, bool, bool) override {}
+  using EditTabPageLayerBase::CreateSublevelTab;
   void CreateSublevelTab();
 
  private:

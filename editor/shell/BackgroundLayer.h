@@ -34,6 +34,7 @@ class BackgroundLayer : public XESynthLayer,
   ~BackgroundLayer() override;
 
   // Creates the layer over the window at (0, 0) in the base picture's size.
+  using XESynthLayer::Create;
   virtual bool Create(CHfcWindow* window);
   CHfcBmp* GetBaseImage();
   std::string GetProductName();

@@ -27,6 +27,7 @@ class CTabPageLayer : public XESynthLayer, public ITabPageLayer {
   CTabPageLayer(Oskend::IRemoteSynth* synth, const std::string& name);
   ~CTabPageLayer() override;
 
+  using XESynthLayer::Create;
   virtual bool Create(const CTabPageLayerCreateParam& param, CHfcWindow* window);
   // Builds the page from a form: every item the factory can make becomes a
   // control of the page, linked to its parameter; graphs get their
@@ -61,6 +62,9 @@ class CTabPageLayer : public XESynthLayer, public ITabPageLayer {
   // A modal page holds the window's keyboard: the keys that no control of
   // the page takes go to its control-key handlers (with no control), where
   // the browsers and dialogs answer Escape, and reach nothing else.
+  using CHfcKeyListener::OnHfcKeyDown;
+  using CHfcKeyListener::OnHfcKeyUp;
+  using CHfcKeyListener::OnHfcKeyChar;
   bool OnHfcKeyDown(CHfcKeyFocus* focus, int chr, int key, int mods) override;
   bool OnHfcKeyUp(CHfcKeyFocus* focus, int chr, int key, int mods) override;
   bool OnHfcKeyChar(CHfcKeyFocus* focus, int chr) override;

@@ -34,6 +34,9 @@ class ModalLayer : public XELayerBase {
   using XELayerBase::OnHfcMouseWheelMoved;
   bool OnHfcMouseWheelMoved(CHfcMouse*, int, int, int, int, int) override { return true; }
   // Holding the keyboard, the layer keeps every key to itself.
+  using CHfcKeyListener::OnHfcKeyDown;
+  using CHfcKeyListener::OnHfcKeyUp;
+  using CHfcKeyListener::OnHfcKeyChar;
   bool OnHfcKeyDown(CHfcKeyFocus*, int, int, int) override { return true; }
   bool OnHfcKeyUp(CHfcKeyFocus*, int, int, int) override { return true; }
   bool OnHfcKeyChar(CHfcKeyFocus*, int) override { return true; }

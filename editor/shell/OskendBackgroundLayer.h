@@ -30,6 +30,7 @@ namespace Oskend {
 class ISection;
 class ISoundSection;
 struct SSoundIndex;
+enum class FTYPE : std::int32_t;
 }  // namespace Oskend
 
 class OskendBackgroundLayer : public BackgroundLayer, public IEditTabSelector {
@@ -141,6 +142,10 @@ class OskendBackgroundLayer : public BackgroundLayer, public IEditTabSelector {
   // Writes through a temporary file beside the target that is renamed
   // into place only when the model wrote it.
   bool SaveDataFile(const std::string& path, int type, uint32_t extra);
+  // The question asked before a file of this kind is loaded, empty when
+  // loading it replaces no stored sound.
+  static std::string LoadQuestion(Oskend::IRemoteSynth* synth, Oskend::FTYPE type,
+                                  uint32_t selector);
 
   // File dialog listener.
   void OnHfcFileDialogAction(CHfcFileDialog* dialog, int action, void* data) override;
@@ -155,7 +160,8 @@ class OskendBackgroundLayer : public BackgroundLayer, public IEditTabSelector {
   bool OnHfcCtrlMouseLButtonUp(CHfcControl*, int, int, int) override { return false; }
   bool OnHfcCtrlMouseLButtonDoubleClick(CHfcControl* c, int x, int y, int mods) override;
   bool OnHfcCtrlMouseLButtonLongDown(CHfcControl* c, int x, int y, int mods) override;
-  bool OnHfcCtrlKeyDown(CHfcControl* c, int key);
+  // The arrow characters step the sound on the number and name fields.
+  bool OnHfcCtrlKeyDown(CHfcControl* c, int chr, int key, int mods) override;
   void OnHfcCtrlIntValueChanged(CHfcControl* c, int value) override;
   void OnHfcCtrlPtrValueChanged(CHfcControl* c, void* value) override;
   void OnHfcCtrlBeginEdit(CHfcControl* c) override;

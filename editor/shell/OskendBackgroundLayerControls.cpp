@@ -455,10 +455,11 @@ bool OskendBackgroundLayer::OnHfcCtrlMouseLButtonLongDown(CHfcControl* c, int, i
   return false;
 }
 
-bool OskendBackgroundLayer::OnHfcCtrlKeyDown(CHfcControl* c, int key) {
+bool OskendBackgroundLayer::OnHfcCtrlKeyDown(CHfcControl* c, int chr, int, int) {
   if (!c || (c->GetId() != kIdProgNumber && c->GetId() != kIdSoundName)) return false;
-  if (key == 30 || key == 31) {
-    const int n = key == 30 ? ProgramNumberInc() : ProgramNumberDec();
+  // Up and down arrow characters.
+  if (chr == 30 || chr == 31) {
+    const int n = chr == 30 ? ProgramNumberInc() : ProgramNumberDec();
     Pause(100);
     c->SetIntValue(n, true);
     return true;
@@ -502,20 +503,35 @@ void OskendBackgroundLayer::OnHfcCtrlIntValueChanged(CHfcControl* c, int value) 
       m_pPlugIn->MidiInFromGUI(static_cast<uint8_t>((on ? 0x90 : 0x80) | ch),
                                static_cast<uint8_t>(value & 0x7F), 64);
   } else if (id == kIdWheels) {
+    const int old = c->GetIntValue();
     c->SetIntValue(value, false);
     const int m = c->GetMaxIntValue();
     if (m <= 0) return;
     const uint8_t ch = static_cast<uint8_t>(MidiChannel());
+    auto send = [&](const uint8_t (&msg)[3]) {
+      m_pRemoteSynth->MIDIOut(msg, 3);
+      for (size_t i = 0; i < m_midiReceivers.size(); ++i)
+        m_midiReceivers[i]->OnMidiIn(msg[0], msg[1], msg[2]);
+    };
     uint8_t msg[3];
     if (c->GetGroupId() == 1) {
+      // Controller 1 above the centre, 2 below it: each with its amount.
+      auto modulation = [m](int v, uint8_t* cc, uint8_t* amount) {
+        if (v > m / 2) {
+          *cc = 1;
+          *amount = static_cast<uint8_t>((2 * v - m) * 127 / m);
+        } else {
+          *cc = 2;
+          *amount = static_cast<uint8_t>(127 - v * 254 / m);
+        }
+      };
       msg[0] = static_cast<uint8_t>(0xB0 | ch);
-      if (value > m / 2) {
-        msg[1] = 1;
-        msg[2] = static_cast<uint8_t>((2 * value - m) * 127 / m);
-      } else {
-        msg[1] = 2;
-        msg[2] = static_cast<uint8_t>(127 - value * 254 / m);
-      }
+      modulation(value, &msg[1], &msg[2]);
+      // Crossing the centre lets go of the side left behind, or its
+      // controller would keep modulating beside the new one.
+      uint8_t oldCc = 0, oldAmount = 0;
+      modulation(old, &oldCc, &oldAmount);
+      if (oldCc != msg[1] && oldAmount != 0) send({msg[0], oldCc, 0});
     } else if (c->GetGroupId() == 0) {
       // Rounded to the nearest step, so the wheel's centre is the bend's
       // centre, 8192.
@@ -526,9 +542,7 @@ void OskendBackgroundLayer::OnHfcCtrlIntValueChanged(CHfcControl* c, int value) 
     } else {
       return;
     }
-    m_pRemoteSynth->MIDIOut(msg, 3);
-    for (size_t i = 0; i < m_midiReceivers.size(); ++i)
-      m_midiReceivers[i]->OnMidiIn(msg[0], msg[1], msg[2]);
+    send(msg);
   }
 }
 

@@ -124,20 +124,10 @@ void OskendBackgroundLayer::OnUtilityItem(int id, const std::string& title) {
 
 std::string OskendBackgroundLayer::CommandErrorText(const std::string& title,
                                                     unsigned long status) {
-  switch (status) {
-    case 0x80000004ul:
-      return title + " Error!\nTimeOut";
-    case 0xC0000002ul:
-      return title + " Error!\nWrite Protected.";
-    case 0xC0000004ul:
-      return title + " Error!\nMode is Wrong";
-    default:
-      // The bare title says nothing about why: the reason follows. A
-      // command that failed before it reached the link leaves no status.
-      return title + " Error\n" +
-             (status ? Oskend::RemoteStatusReason(static_cast<int>(status))
-                     : "The synthesizer is not connected, or the current sound does not allow this.");
-  }
+  // A command that failed before it reached the link leaves no status.
+  if (status == 0)
+    return title + " Error\nThe synthesizer is not connected, or the current sound does not allow this.";
+  return Oskend::RemoteFailureText(title, static_cast<int>(status));
 }
 
 bool OskendBackgroundLayer::CommandFor(int id, int mode, int bank, int number,
@@ -370,5 +360,51 @@ void OskendBackgroundLayer::OnHfcFileDialogAction(CHfcFileDialog* dialog, int ac
     if (!m_pRemoteSynth->SelectFileName(path.c_str(), extra)) ShowError("Select file Error");
     return;
   }
+  // Loading these kinds writes them into the stored sounds (and, when
+  // connected, into the synthesizer's memory): the user says so first, as
+  // for every other write.
+  const std::string question = LoadQuestion(m_pRemoteSynth, found, extra);
+  if (!question.empty() &&
+      HfcMessageBoxForWindow(question.c_str(), GetProductName().c_str(), GetParentWindow(), 1,
+                             5) != 1)
+    return;
   if (!m_pRemoteSynth->LoadFile(path.c_str(), extra)) ShowError("Load Error");
+}
+
+std::string OskendBackgroundLayer::LoadQuestion(Oskend::IRemoteSynth* synth, Oskend::FTYPE type,
+                                                uint32_t selector) {
+  using Oskend::FTYPE;
+  if (!synth) return "";
+  const int soundMode = synth->GetSoundMode();
+  const Oskend::SSoundIndex cur = synth->GetCurSound(true);
+  // One sound goes to the current sound's place of its kind.
+  auto intoCurrent = [&](const char* kind, const char* noun, int mode) {
+    const std::string where =
+        soundMode == mode ? XESynthUtils::GetBankProgNumberAsString(synth, mode, cur.bank, cur.number)
+                          : std::string("the current ") + noun;
+    return std::string("Load ") + kind + " into " + where + "?\nThe " + noun +
+           " stored there is replaced.";
+  };
+  switch (type) {
+    case FTYPE::All:
+      return "Load All Data?\nEvery stored program and performance and the global settings "
+             "are replaced.";
+    case FTYPE::AllProgs:
+      return "Load All Program?\nEvery stored program is replaced.";
+    case FTYPE::AllCombis:
+      return "Load All Performance?\nEvery stored performance is replaced.";
+    case FTYPE::ProgBank:
+      return "Load Bank Program into bank " +
+             XESynthUtils::GetBankName(synth, 2, static_cast<int>(selector)) +
+             "?\nThe programs stored there are replaced.";
+    case FTYPE::Prog:
+    case FTYPE::VSTProg:
+      return intoCurrent("Program", "program", 2);
+    case FTYPE::Combi:
+    case FTYPE::VSTCombi:
+      return intoCurrent("Performance", "performance", 0);
+    default:
+      // A bank chunk dumps without storing.
+      return "";
+  }
 }

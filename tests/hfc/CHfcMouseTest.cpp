@@ -18,6 +18,10 @@ struct GlobalRecorder : CHfcMouseListener {
   std::string name;
   bool consumeRaw = false;
   GlobalRecorder(Log* l, std::string n) : log(l), name(std::move(n)) {}
+  using CHfcMouseListener::OnHfcMouseLButtonUpGlobal;
+  using CHfcMouseListener::OnHfcMouseMButtonUpGlobal;
+  using CHfcMouseListener::OnHfcMouseMoveGlobal;
+  using CHfcMouseListener::OnHfcMouseRButtonUpGlobal;
   bool OnHfcMouseLButtonUpGlobal(CHfcMouse*, int x, int y, int) override {
     log->push_back(hfctest::Entry(name, "lup", x, y));
     return false;

@@ -102,6 +102,7 @@ class RecordingControl : public CHfcControl {
     log_->push_back(Entry(name_, "move", x, y));
     return consume;
   }
+  using CHfcControl::OnHfcMouseWheelMoved;
   bool OnHfcMouseWheelMoved(CHfcMouse*, int x, int y, int axis, int delta, int) override {
     log_->push_back(Entry(name_, "wheel" + std::to_string(delta), x, y));
     return consume;
@@ -151,6 +152,7 @@ class RecordingLayer : public CHfcWindowLayer {
     log_->push_back(Entry("layer", "move", x, y));
     return true;
   }
+  using CHfcWindowLayer::OnHfcMouseWheelMoved;
   bool OnHfcMouseWheelMoved(CHfcMouse*, int x, int y, int, int delta, int) override {
     log_->push_back(Entry("layer", "wheel" + std::to_string(delta), x, y));
     return true;

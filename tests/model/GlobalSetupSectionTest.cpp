@@ -57,6 +57,27 @@ TEST_F(GlobalSetupSectionTest, GlobalRowsAreLockedHiddenAndNeverSent) {
   EXPECT_EQ(s.host.bankMap, (std::vector<int>{1}));
 }
 
+// A channel is stored 0-15 and shown 1-16, the way the timbre list names
+// it ("3G" for stored 2): the global channel on the System page and the
+// effects' channels of a performance.
+TEST_F(GlobalSetupSectionTest, ChannelsAreShownOneUp) {
+  struct Case {
+    Oskend::ISection* section;
+    unsigned id;
+  };
+  const Case cases[] = {{&s.global, 0x80000400u}, {&s.combi, 0x122Fu}, {&s.combi, 0x1233u},
+                        {&s.combi, 0x1809u},      {&s.combi, 0x180Au}, {&s.combi, 0x1B03u}};
+  for (const Case& c : cases) {
+    const SParamDesc row = Row(*c.section, Id(c.id));
+    ASSERT_NE(row.converter, nullptr) << std::hex << c.id;
+    EXPECT_EQ(Long(row.converter->Format(0)), "1") << std::hex << c.id;
+    EXPECT_EQ(Long(row.converter->Format(2)), "3") << std::hex << c.id;
+    EXPECT_EQ(Long(row.converter->Format(15)), "16") << std::hex << c.id;
+    EXPECT_EQ(row.converter->Parse("3"), 2) << std::hex << c.id;
+  }
+  EXPECT_EQ(Long(Row(s.combi, Id(0x1809)).converter->Format(16)), "Global Channel");
+}
+
 TEST_F(GlobalSetupSectionTest, CategoryNamesAreTheBuiltInOnes) {
   EXPECT_EQ(Long(s.global.GetParamS(Id(0x90000000))), "A.PIANO                 ");
   EXPECT_EQ(Long(s.global.GetParamS(Id(0x90000006))), "USER                    ");

@@ -230,11 +230,18 @@ TEST(HfcBundle, FoundFromTheOverrideAndReferenceCounted) {
     ASSERT_EQ(::mkdir((bundle + sub).c_str(), 0700), 0);
   vesk::test::WriteWholeFile(bundle + "/Contents/BundleIdentifier", "com.vesk.editor\n");
   ScopedEnv env("VESK_BUNDLE_DIR", bundle + "/");
+  HfcBundleRef bare = HfcMacBundleCreateForPlugin();
+  ASSERT_NE(bare, nullptr);
+  EXPECT_EQ(bare->version(), "");
+  bare->Release();
+  // Written on another system, with its line end.
+  vesk::test::WriteWholeFile(bundle + "/Contents/BundleVersion", "1.0.3.0\r\n");
 
   HfcBundleRef b = HfcMacBundleCreateForPlugin();
   ASSERT_NE(b, nullptr);
   EXPECT_EQ(b->path(), bundle);
   EXPECT_EQ(b->identifier(), "com.vesk.editor");
+  EXPECT_EQ(b->version(), "1.0.3.0");
   EXPECT_EQ(HfcMacGetBundleURLByID("com.vesk.editor"), bundle);
   EXPECT_EQ(HfcMacGetBundleDirectoryURLByID("com.vesk.editor"), dir.path());
   EXPECT_EQ(HfcMacGetBundleURLByID("other"), "");

@@ -2,6 +2,7 @@
 
 #include "os/Clock.h"
 #include "os/Thread.h"
+#include "platform/XEvent.h"
 #include "os/midi/VirtualBus.h"
 #include "remote/CMIDIOut.h"
 #include "remote/CoreMIDIEndpoint.h"
@@ -111,6 +112,52 @@ TEST_F(CMIDIOutTest, FullQueueAndClearingAndClosed) {
   EXPECT_FALSE(out.IsOpen());
   EXPECT_EQ(out.SendShort(NowMs(), "\xF8", 1), Oskend::kRemoteFailed);
   EXPECT_EQ(out.SendLong("\xF0\xF7", 2), Oskend::kRemoteFailed);
+}
+
+// A sender that may wait is held back while the queue is full, as long as
+// an event falls due in the time it may wait, and is let go when the output
+// closes; nothing it sent is lost or reordered.
+TEST_F(CMIDIOutTest, AFullQueueHoldsAWaitingSenderUntilThereIsRoom) {
+  CMIDIOut out;
+  ASSERT_TRUE(out.Open(&key, 0, 0, 1024));
+  const long long due = NowMs() + 100'000;
+  Bytes want;
+  auto msg = [&](int i) {
+    const Bytes m{0xB0, uint8_t(i & 0x7F), uint8_t(i >> 7)};
+    want.insert(want.end(), m.begin(), m.end());
+    return m;
+  };
+  for (int i = 0; i < 1024; ++i) ASSERT_EQ(out.SendShort(due, msg(i).data(), 3), 0) << i;
+
+  // Nothing falls due within 50 ms: no use waiting.
+  const uint64_t t0 = os::NowUs();
+  EXPECT_EQ(out.SendShortWaiting(due, "þ", 1, 50), Oskend::kRemoteQueueFull);
+  EXPECT_EQ(os::NowUs(), t0);
+  // Within a second the first falls due and makes room.
+  const Bytes last = msg(1024);
+  EXPECT_EQ(out.SendShortWaiting(due, last.data(), 3, 1000), 0);
+  EXPECT_GE(static_cast<long long>(os::NowUs()), due);
+  ASSERT_TRUE(synth->WaitReceivedBytes(want.size(), 5000));
+  EXPECT_EQ(synth->ReceivedBytes(), want);
+
+  // Closing lets a waiting sender go, with the output's failure.
+  for (int i = 0; i < 1024; ++i) ASSERT_EQ(out.SendShort(NowMs() + 500'000, "\xF8", 1), 0) << i;
+  int result = 0;
+  uint64_t released = 0;
+  os::Thread sender;
+  sender.Start([&] {
+    result = out.SendShortWaiting(NowMs() + 500'000, "\xF8", 1, 1000);
+    released = os::NowUs();
+  });
+  XEvent never;
+  never.Create();
+  never.Wait(20);
+  const uint64_t closed = os::NowUs();
+  out.Close();
+  sender.Join();
+  EXPECT_EQ(result, Oskend::kRemoteFailed);
+  EXPECT_LT(released - closed, 1000u);
+  EXPECT_EQ(synth->ReceivedBytes(), want);
 }
 
 TEST_F(CMIDIOutTest, CloseSendsWhatIsAlreadyDueAndDropsTheRest) {

@@ -5,6 +5,7 @@
 #include "model/XEUtils.h"
 #include "os/ProgressWindow.h"
 #include "os/Thread.h"
+#include "platform/XEvent.h"
 #include "remote/RemoteStatus.h"
 #include "remote/SynthSysEx.h"
 #include "tests/remote/LinkTestSupport.h"
@@ -483,6 +484,30 @@ TEST_F(RemoteMIDIImplTest, SendersRefuseWhatTheyCannotSend) {
   EXPECT_EQ(link->SendSysEXFilter(1, true), kRemoteFailed);
   EXPECT_EQ(dev.MessagesHandled(), handled);
   EXPECT_EQ(link->SendSongDeleteDump(0), 0);
+}
+
+// A short message waits for room in a full output queue; the link going
+// away lets it go at once, with a failure, and the output is freed only
+// after it has left.
+TEST_F(RemoteMIDIImplTest, ASenderWaitingForRoomIsLetGoWhenTheLinkDisconnects) {
+  Connected();
+  const uint64_t start = NowMs();
+  const long long due = static_cast<long long>(start + 500) * 1000;
+  for (int i = 0; i < 1024; ++i) ASSERT_EQ(link->SendShortMsg(due, "\xF8", 1), 0) << i;
+  int result = 0;
+  uint64_t released = 0;
+  os::Thread sender;
+  sender.Start([&] {
+    result = link->SendShortMsg(due, "\xFE", 1);
+    released = NowMs();
+  });
+  XEvent never;
+  never.Create();
+  never.Wait(20);
+  link->Disconnect();
+  sender.Join();
+  EXPECT_EQ(result, kRemoteFailed);
+  EXPECT_LT(released - start, 500u);
 }
 
 TEST_F(RemoteMIDIImplTest, TheModelsProgressWindowSpansSessions) {

@@ -176,12 +176,12 @@ TEST_F(RemoteSynthCommandTest, SelectionsFailWithTheirStatus) {
 
   // The instrument's own status: write-protected, and requests refused.
   dev.With([](SimSynth& s) {
-    s.Settings().statusByte = 1;
+    s.Settings().statusByte = 2;
     s.Settings().dumpRequestStatus = 3;
   });
   unsigned long status = 0;
   EXPECT_FALSE(model->ExecCommand(kCmdSendSelection, 2, 1, 5, 2, &status));
-  EXPECT_EQ(status, static_cast<unsigned long>(static_cast<uint32_t>(kSynthStatus1)));
+  EXPECT_EQ(status, static_cast<unsigned long>(static_cast<uint32_t>(kSynthStatus2)));
   EXPECT_FALSE(model->ExecCommand(kCmdRequestSelection, 2, 1, 5, 2, &status));
   EXPECT_EQ(status, static_cast<unsigned long>(static_cast<uint32_t>(kSynthStatus3)));
   EXPECT_EQ(ImageBody(), image);

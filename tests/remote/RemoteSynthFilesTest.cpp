@@ -124,7 +124,7 @@ TEST_F(RemoteSynthFilesTest, AHostChunkWhoseRecallFailsStaysInTheImageAndIsRecal
   // A write-protected instrument refuses the recall: reported, still pending,
   // and the host's sounds are still the image's.
   SimSynthSettings s = TestSynthSettings();
-  s.statusByte = 1;
+  s.statusByte = 2;  // write-protected
   SimSynthDevice& dev = Connected(s, true);
   ASSERT_TRUE(model->GetConnected());
   EXPECT_TRUE(model->GetRecallPending());

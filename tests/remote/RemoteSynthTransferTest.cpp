@@ -147,10 +147,10 @@ TEST_F(RemoteSynthTransferTest, SendingAllLeavesTheCallersImageAndReportsTheFirs
 
   // Write-protected: the first data step fails and its status is returned,
   // while the closing mode change still runs.
-  SetSynth(dev, [](auto& st) { st.statusByte = 1; });
+  SetSynth(dev, [](auto& st) { st.statusByte = 2; });
   dev.With([](SimSynth& s) { s.ClearLog(); });
   EXPECT_EQ(model->HandleSendAll(CHUNK_REMOTESYNTH_CONST(image.data()), "T", false, false),
-            kSynthStatus1);
+            kSynthStatus2);
   auto log = dev.Log();
   ASSERT_FALSE(log.empty());
   EXPECT_EQ(log.back().kind, SimSynthEvent::kModeChange);
@@ -159,7 +159,7 @@ TEST_F(RemoteSynthTransferTest, SendingAllLeavesTheCallersImageAndReportsTheFirs
 
 TEST_F(RemoteSynthTransferTest, AFailedRecallStaysPendingAndIsReportedAndRetried) {
   SimSynthSettings s = TestSynthSettings();
-  s.statusByte = 1;  // write-protected: every dump to it fails
+  s.statusByte = 2;  // write-protected: every dump to it fails
   model->SetRecallPending(true);
   SimSynthDevice& dev = Connected(s, true);
   ASSERT_TRUE(model->GetConnected());
@@ -167,6 +167,23 @@ TEST_F(RemoteSynthTransferTest, AFailedRecallStaysPendingAndIsReportedAndRetried
   auto shown = os::HeadlessAlert::Transcript();
   ASSERT_EQ(shown.size(), 1u);
   EXPECT_EQ(shown[0].request.explanation, "Transmitting... Error!\nWrite Protected.");
+
+  // The synthesizer's other refusals read as those of the menu commands.
+  const std::pair<uint8_t, const char*> refusals[] = {
+      {1, "Transmitting... Error\nThe synthesizer refused the request (its status 0x01)."},
+      {3, "Transmitting... Error\nThe synthesizer refused the request (its status 0x03)."},
+      {4, "Transmitting... Error!\nMode is Wrong"},
+  };
+  for (auto [status, text] : refusals) {
+    model->Disconnect();
+    os::HeadlessAlert::Reset();
+    SetSynth(dev, [status = status](auto& st) { st.statusByte = status; });
+    EXPECT_TRUE(model->Connect(false, true));
+    EXPECT_TRUE(model->GetRecallPending());
+    shown = os::HeadlessAlert::Transcript();
+    ASSERT_EQ(shown.size(), 1u) << int(status);
+    EXPECT_EQ(shown[0].request.explanation, text);
+  }
 
   model->Disconnect();
   SetSynth(dev, [](auto& st) { st.statusByte = 0; });

@@ -46,6 +46,7 @@ struct Model : CHfcAudioPlugin {
                     " " + std::to_string(size));
     std::strcpy(text, "Cutoff");
   }
+  using CHfcAudioPlugin::GetProgramName;
   void GetProgramName(long program, char* text, long size) override {
     calls.push_back("GetProgramName " + std::to_string(program) + " " + std::to_string(size));
     std::strcpy(text, "Pad");

@@ -45,6 +45,8 @@ class RecordingContext : private PortHolder, public CHfcDrawContext {
     CHfcDrawContext::LineTo(x, y);
   }
   void LineTo(int x, int y) override { LineTo(static_cast<float>(x), static_cast<float>(y)); }
+  using CHfcDrawContext::CopyBmpAlpha;
+  using CHfcDrawContext::FrameArc;
   void FrameArc(float cx, float cy, float r, float start, float sweep) override {
     arcs.push_back({cx, cy, r, start, sweep, GetPenWidth(), GetPenColor()});
     CHfcDrawContext::FrameArc(cx, cy, r, start, sweep);

@@ -22,6 +22,7 @@ class CombiMultiMasterFXLayer : public EditTabPageLayerBase {
   // "Return 2" labels.
   virtual int GetParamId(int kind) = 0;
 
+  using EditTabPageLayerBase::CreateSublevelTab;
   virtual bool CreateSublevelTab();
   // The effect parameter sub-pages: MFX1, MFX2, EQ (owned by the strip).
   EffectEditLayer* GetEffectPage(int i) const { return i >= 0 && i < 3 ? m_effectPages[i] : nullptr; }

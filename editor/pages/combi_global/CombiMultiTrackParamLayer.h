@@ -15,6 +15,7 @@ class CombiMultiTrackParamLayer : public CombiMultiLayerBase {
   // 0 scale type, 1 scale key, 2 random; -1 for others.
   virtual int GetParamId(int kind) = 0;
 
+  using EditTabPageLayerBase::CreateSublevelTab;
   virtual bool CreateSublevelTab();
 
  private:

@@ -31,6 +31,7 @@ class TesraCombiPlayLayer : public CombiMultiLayerBase, public Oskend::IRemoteSy
   void OnMidiIn(unsigned char status, unsigned char data1, unsigned char data2) override;
   void OnIdle(unsigned long elapsed) override;
 
+  using EditTabPageLayerBase::CreateSublevelTab;
   virtual bool CreateSublevelTab();
   void OnRemoteSynthMIDIIn(Oskend::IRemoteSynth* synth, const void* data,
                            unsigned int length) override;

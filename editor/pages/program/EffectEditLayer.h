@@ -30,6 +30,7 @@ class EffectEditLayer : public EditTabPageLayerBase {
   EffectEditLayer(Oskend::IRemoteSynth* synth, eMode mode, int slot);
   ~EffectEditLayer() override;
 
+  using CTabPageLayer::Create;
   bool Create(CHfcWindow* window);
   // Any call schedules one rebuild on the next idle; the value is unused.
   void OnEffectTypeChanged(int type);

@@ -181,6 +181,7 @@ void PageHarness::Type(const std::string& text, bool thenReturn) {
 
 void PageHarness::Key(uint32_t keysym) {
   editor_->headless()->InjectKey(os::KeyEvent::Kind::kDown, keysym);
+  env_.loop().RunPending();
   editor_->headless()->InjectKey(os::KeyEvent::Kind::kUp, keysym);
   env_.loop().RunPending();
 }

@@ -2,11 +2,15 @@
 // the master tune label, edits both ways, and the dump switch.
 #include <gtest/gtest.h>
 
+#include <set>
+#include <string>
+
 #include "editor/controls/XEDropdownList.h"
 #include "editor/controls/XESoundSelector.h"
 #include "editor/pages/combi_global/OskendGlobalSystemLayer.h"
 #include "editor/shell/XESynthUtils.h"
 #include "os/Alert.h"
+#include "os/ProgressWindow.h"
 #include "tests/editor/pages/combi_global/CombiGlobalTestKit.h"
 
 namespace {
@@ -134,6 +138,34 @@ TEST_F(GlobalSystemPage, TheDumpIsAskedOncePerPressAndSentOnlyOnOK) {
   os::HeadlessAlert::Reset();
   page.OnHfcCtrlIntValueChanged(dump, 0);
   EXPECT_TRUE(os::HeadlessAlert::Transcript().empty());
+}
+
+// The global block is sent in a moment; its window names it and stays up
+// long enough to be read, and closes when the dump is done.
+TEST_F(GlobalSystemPage, TheDumpShowsWhatItSendsUntilItIsDone) {
+  CHfcControl* dump = page.GetControlById(GlobalPageLayerBase::kDumpSwitchId);
+  ASSERT_NE(dump, nullptr);
+  std::set<std::string> texts;
+  int ticksShown = 0;
+  const auto timer = h.env().loop().AddTimer(5, 5, [&] {
+    if (os::HeadlessProgressWindow* w = os::HeadlessProgressWindow::Current())
+      if (w->shown()) {
+        texts.insert(w->text());
+        ++ticksShown;
+      }
+  });
+  os::HeadlessAlert::Reset();
+  os::HeadlessAlert::Script(1);  // OK
+  page.OnHfcCtrlIntValueChanged(dump, static_cast<int>(0x80000000u));
+  h.env().loop().RemoveTimer(timer);
+  EXPECT_EQ(os::HeadlessAlert::Transcript().size(), 1u);  // the question, no error
+  ASSERT_FALSE(texts.empty());
+  for (const std::string& t : texts) {
+    EXPECT_NE(t.find("GLOBAL"), std::string::npos) << t;
+    EXPECT_NE(t.find("Transmitting..."), std::string::npos) << t;
+  }
+  EXPECT_GE(ticksShown * 5, 300);
+  EXPECT_EQ(os::HeadlessProgressWindow::Current(), nullptr);
 }
 
 TEST(GlobalDumpSwitchTest, AFailedDumpIsReportedAsAnError) {

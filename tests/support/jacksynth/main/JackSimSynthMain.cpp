@@ -4,11 +4,13 @@
 //
 //   vesk_jack_simsynth --client NAME [--seed N] [--channel C]
 //                      [--kill-after-sending BYTES] [--kill-after-receiving BYTES]
-//                      [--memory-out FILE] [--echo-params 1]
+//                      [--memory-out FILE] [--echo-params 1] [--short-out FILE]
 //
 // Prints "ready" on the standard output once its ports exist. On SIGTERM it
 // writes its memory to the --memory-out file and ends. With --echo-params
-// it sends every parameter change it is given back, as from its panel. The kill options end
+// it sends every parameter change it is given back, as from its panel. With
+// --short-out every short message it receives is appended to FILE as it
+// arrives (its bytes only, one after the other). The kill options end
 // it with SIGKILL in the middle of a transfer, as a pulled cable would.
 #include <signal.h>
 #include <unistd.h>
@@ -42,6 +44,7 @@ struct Options {
   size_t killAfterReceiving = 0;
   std::string memoryOut;
   bool echoParams = false;
+  std::string shortOut;
 };
 
 class Instrument {
@@ -53,6 +56,10 @@ class Instrument {
     synth_ = vesk::test::SimSynth(s);
     synth_.FillPattern(o.seed);
     synth_.Memory()[Oskend::CHUNK_GLOBAL::kMIDIChannel] = s.channel;
+    if (!o.shortOut.empty()) shortLog_ = std::fopen(o.shortOut.c_str(), "wb");
+  }
+  ~Instrument() {
+    if (shortLog_) std::fclose(shortLog_);
   }
 
   void OnBytes(const uint8_t* data, size_t length) {
@@ -64,6 +71,10 @@ class Instrument {
       for (size_t i = 0; i < length; ++i) Assemble(data[i], messages);
     }
     for (const auto& msg : messages) {
+      if (shortLog_ && msg[0] != 0xF0) {
+        std::fwrite(msg.data(), 1, msg.size(), shortLog_);
+        std::fflush(shortLog_);
+      }
       std::vector<std::vector<uint8_t>> replies;
       {
         std::lock_guard<std::mutex> g(m_);
@@ -147,6 +158,7 @@ class Instrument {
   bool inSysex_ = false;
   size_t received_ = 0;
   size_t sent_ = 0;
+  FILE* shortLog_ = nullptr;
 };
 
 }  // namespace
@@ -162,6 +174,7 @@ int main(int argc, char** argv) {
     else if (k == "--kill-after-receiving") o.killAfterReceiving = std::strtoull(v.c_str(), nullptr, 0);
     else if (k == "--memory-out") o.memoryOut = v;
     else if (k == "--echo-params") o.echoParams = v != "0";
+    else if (k == "--short-out") o.shortOut = v;
     else {
       std::fprintf(stderr, "vesk_jack_simsynth: unknown option %s\n", k.c_str());
       return 2;
@@ -183,7 +196,16 @@ int main(int argc, char** argv) {
   dev->SetReceiver([&](const uint8_t* d, size_t n) { instrument.OnBytes(d, n); });
   std::printf("ready %s %s\n", dev->SourceKey().c_str(), dev->DestinationKey().c_str());
   std::fflush(stdout);
-  while (!g_term.load()) std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  uint64_t dropped = 0;
+  while (!g_term.load()) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    // What the editor sent and never reached the instrument is said aloud.
+    if (const uint64_t now = dev->Dropped(); now != dropped) {
+      std::fprintf(stderr, "vesk_jack_simsynth: %llu events lost, the input ring was full\n",
+                   static_cast<unsigned long long>(now - dropped));
+      dropped = now;
+    }
+  }
   dev->SetReceiver(nullptr);
   instrument.WriteMemory();
   dev.reset();
