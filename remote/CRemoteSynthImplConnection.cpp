@@ -410,6 +410,12 @@ int CRemoteSynthImpl::OnRcvMasterVolumeChange(IRemoteMIDI*, unsigned volume) {
 }
 
 int CRemoteSynthImpl::OnRcvModeChange(IRemoteMIDI*, eMode m) {
+  if (passingModeChange_) {
+    // The answer to a passing mode change (SendPassingModeChange): only the
+    // bank select the link remembers belongs to the old mode.
+    link_->OnModeChanged();
+    return 0;
+  }
   if (auditionKind_ != 0) {
     Post(kNoticeRcvDuringAudition, m & 0xFF);
     return 0;
