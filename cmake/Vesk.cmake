@@ -104,6 +104,17 @@ function(vesk_add_layering_check)
     "low depends on itself")
 endfunction()
 
+# vesk_add_configure_checks(): the tests "configure.<case>", each of which
+# configures the project afresh in a folder of the build tree and checks
+# what the configuration decided (cmake/CheckConfigure.cmake).
+function(vesk_add_configure_checks)
+  foreach(c both-sanitizers no-benchmark werror)
+    add_test(NAME configure.${c} COMMAND ${CMAKE_COMMAND} -DSOURCE_DIR=${PROJECT_SOURCE_DIR}
+             -DBINARY_DIR=${PROJECT_BINARY_DIR}/configure-checks/${c} -DCASE=${c}
+             -P ${PROJECT_SOURCE_DIR}/cmake/CheckConfigure.cmake)
+  endforeach()
+endfunction()
+
 # vesk_test(<name> [SERIAL] [DIRS <dir>...] [DEPS <target>...] [LABELS <label>...])
 # One GoogleTest executable from every .cpp of the listed folders (default:
 # the calling folder); each test case becomes a CTest test.

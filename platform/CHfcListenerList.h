@@ -75,6 +75,15 @@ class CHfcListenerList {
     return n;
   }
 
+  // The listeners, first added first.
+  std::vector<T*> Snapshot() const {
+    CHfcCriticalSectionLock lock(m_lock);
+    std::vector<T*> out;
+    for (T* e : m_entries)
+      if (e != nullptr) out.push_back(e);
+    return out;
+  }
+
   // Calls call(listener) for each listener, first added first.
   template <typename Call>
   void ForEach(Call&& call) {

@@ -17,7 +17,7 @@ NRXNullException::NRXNullException(const char* name, const char* detail)
     : NRXException((std::string(name ? name : "") + " is NULL").c_str(), detail) {}
 
 NRXIfNotException::NRXIfNotException(const char* condition, const char* detail)
-    : NRXException(("(" + std::string(condition ? condition : "") + ") is not").c_str(), detail) {}
+    : NRXException(std::string("(").append(condition ? condition : "").append(") is not").c_str(), detail) {}
 
 NRXMacOSException::NRXMacOSException(long code, const char* detail)
     : NRXException(("MacOS Error ID=" + std::to_string(code)).c_str(), detail), code_(code) {}

@@ -368,9 +368,10 @@ void CRemoteMIDIImpl::OnReinitialized() { bankMsb_ = bankLsb_ = kNoBankSelect; }
 eMode CRemoteMIDIImpl::GetMode() { return static_cast<eMode>(mode_.load()); }
 
 uint16_t CRemoteMIDIImpl::GetBnkPgmPair() {
-  // The synthesizer reports program mode as program edit, and a sound is
-  // chosen there without leaving it: both program modes share the program
-  // pair. The combination shown without a dump keeps none.
+  // The synthesizer reports program mode as program edit, also when it was
+  // asked for program play: both program modes share the program pair, or a
+  // sound chosen in program mode would be lost. The combination shown
+  // without a dump keeps none.
   switch (mode_.load()) {
     case 0: return pairCombi_;
     case 2:

@@ -216,22 +216,19 @@ SSoundIndex CRemoteSynthImpl::PutCurSound(const SSoundIndex& sound) {
   if (!IsEnableProgramChangeProgBank(static_cast<eMode>(sm), bank, number))
     return GetCurSound(true);
   if (auditionKind_ != 1) {
-    // Program mode is reported as program edit: only a mode of another kind
-    // (global, or the other sound kind) is left and re-entered around the
-    // change; re-entering program mode would make the program follow the
-    // combination's timbre again.
-    const int mode = image_.GetMode();
-    const bool sameKind = sm == 2 ? (mode == 2 || mode == 3) : (mode == sm);
-    const bool switched = !sameKind;
+    // The answers to the switch and the switch back are not followed: the
+    // model stays in its mode, and in program edit its program does not
+    // follow the performance's timbre.
+    const bool switched = image_.GetMode() != sm;
     if (switched) {
-      link_->SendModeChange(static_cast<eMode>(sm));
+      SendPassingModeChange(static_cast<eMode>(sm));
       Pause(100);
     }
     link_->SendProgramChange(bank, number);
     // The link keeps the bank in the low byte and the number in the high one.
     const std::uint16_t pair = link_->GetBnkPgmPair();
     ApplyProgramChange(pair & 0xFF, pair >> 8);
-    if (switched) link_->SendModeChange(static_cast<eMode>(image_.GetMode()));
+    if (switched) SendPassingModeChange(static_cast<eMode>(image_.GetMode()));
   } else {
     link_->SendProgramChange(bank, number);
     if (sm == 0)
@@ -240,6 +237,17 @@ SSoundIndex CRemoteSynthImpl::PutCurSound(const SSoundIndex& sound) {
       image_.GetCurProg().Set(bank, number);
   }
   return GetCurSound(true);
+}
+
+// The synthesizer answers a mode change by reporting the mode it is in now.
+// Around a sound change or an audition the model keeps its mode bytes
+// itself: taken as a change made on the instrument, that answer would end
+// the audition just begun (or being kept), or re-enter program edit, whose
+// program follows the performance's timbre, in place of the sound chosen.
+void CRemoteSynthImpl::SendPassingModeChange(eMode mode) {
+  passingModeChange_ = true;
+  link_->SendModeChange(mode);
+  passingModeChange_ = false;
 }
 
 bool CRemoteSynthImpl::BeginAudition(AUDCTX kind) {
@@ -267,7 +275,7 @@ bool CRemoteSynthImpl::BeginAudition(AUDCTX kind) {
   audition_.virtualMode = virtualMode_;
   audition_.soundMode = static_cast<std::uint8_t>(soundMode_.load());
   if (kind == 1 && link_->GetMode() != soundMode_)
-    link_->SendModeChange(static_cast<eMode>(soundMode_.load()));
+    SendPassingModeChange(static_cast<eMode>(soundMode_.load()));
   Post(kNoticeAuditionState, 1);
   return true;
 }
@@ -300,8 +308,9 @@ bool CRemoteSynthImpl::EndAudition(bool keep) {
     }
     restoreModes();
   } else if (keep && kind == 1) {
-    if (link_->GetMode() != a.virtualMode) link_->SendModeChange(static_cast<eMode>(a.virtualMode));
-    if (link_->GetMode() != a.mode) link_->SendModeChange(static_cast<eMode>(a.mode));
+    if (link_->GetMode() != a.virtualMode)
+      SendPassingModeChange(static_cast<eMode>(a.virtualMode));
+    if (link_->GetMode() != a.mode) SendPassingModeChange(static_cast<eMode>(a.mode));
     if (a.soundMode == 0) {
       auto cur = image_.GetCurCombi();
       CHUNK_COMBI stored = image_.GetCombi(cur.GetNumber());
@@ -321,14 +330,14 @@ bool CRemoteSynthImpl::EndAudition(bool keep) {
   } else {
     if (link_->GetMode() != a.soundMode) {
       Pause(200);
-      link_->SendModeChange(static_cast<eMode>(a.soundMode));
+      SendPassingModeChange(static_cast<eMode>(a.soundMode));
       Pause(100);
     }
     if (link_->GetBnkPgmPair() != (a.bank | (a.number << 8))) {
       link_->SendProgramChange(static_cast<eBankID>(a.bank), a.number);
       Pause(100);
     }
-    if (link_->GetMode() != a.mode) link_->SendModeChange(static_cast<eMode>(a.mode));
+    if (link_->GetMode() != a.mode) SendPassingModeChange(static_cast<eMode>(a.mode));
     if (a.soundMode == 0)
       link_->SendCurCombiDump(a.sound.data(), kCombiSize);
     else

@@ -251,6 +251,9 @@ class CRemoteSynthImpl : public IRemoteSynth,
   void UIWait(unsigned ms);
 
   void ApplyProgramChange(int bank, int number);
+  // A mode change that a sound change or an audition makes on its way:
+  // what the synthesizer answers to it is not followed (see the source).
+  void SendPassingModeChange(eMode mode);
   void SendLocalControl(bool on);
   long long NowUsMs() const;
   // The status of one step of a send; remembers the first failure.
@@ -330,6 +333,8 @@ class CRemoteSynthImpl : public IRemoteSynth,
   std::vector<std::uint8_t> rom_;
   CHUNK_REMOTESYNTH image_;
   std::atomic<int> auditionKind_{0};
+  // Set while the answer to a passing mode change is awaited.
+  std::atomic<bool> passingModeChange_{false};
   CBankListImpl progBanks_, combiBanks_;
   struct AuditionArea {
     std::uint8_t mode = 0xFF, virtualMode = 0xFF, soundMode = 0xFF;

@@ -38,6 +38,12 @@ namespace {
 // How long the window of a global step stays up after it went well.
 constexpr unsigned kGlobalShownMs = 400;
 
+// The insert-effect types Organ Vibrato/Chorus and Rotary Speaker go only
+// into an organ program.
+constexpr int kFxOrganVibratoChorus = 62;
+constexpr int kFxRotarySpeaker = 63;
+constexpr int kCategoryOrgan = 2;
+
 // Swaps two runs of n bytes.
 void SwapBytes(std::uint8_t* a, std::uint8_t* b, std::size_t n) {
   for (std::size_t i = 0; i < n; ++i) std::swap(a[i], b[i]);
@@ -375,7 +381,9 @@ bool CRemoteSynthImpl::CopyIFX1(int bank, int number) {
   if (bank < 0 || bank > 3 || number < 0 || number > 127 || !src) return false;
   CHUNK_PROG edit = image_.GetProgEditBuffer();
   const int type = src.GetIFX1().GetType();
-  if ((type == 62 || type == 63) && edit.GetCommon().GetCategory() != 2) return false;
+  if ((type == kFxOrganVibratoChorus || type == kFxRotarySpeaker) &&
+      edit.GetCommon().GetCategory() != kCategoryOrgan)
+    return false;
   edit.SetIFX1(src.GetIFX1());
   if (link_->SendCurProgDump(edit.data(), kProgSize) < 0 && connected_) return false;
   SecUpdateFXType(kSecProgEdit);

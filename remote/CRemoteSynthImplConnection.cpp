@@ -412,6 +412,13 @@ int CRemoteSynthImpl::OnRcvMasterVolumeChange(IRemoteMIDI*, unsigned volume) {
 }
 
 int CRemoteSynthImpl::OnRcvModeChange(IRemoteMIDI*, eMode m) {
+  if (passingModeChange_) {
+    // The answer to a passing mode change (SendPassingModeChange), which
+    // waits for it: only the bank select the link remembers belongs to the
+    // old mode.
+    link_->OnModeChanged();
+    return 0;
+  }
   if (HandOver(kNoticeRcvModeChange, static_cast<long>(m))) return 0;
   if (auditionKind_ != 0) {
     Post(kNoticeRcvDuringAudition, m & 0xFF);
@@ -462,18 +469,19 @@ int CRemoteSynthImpl::OnRcvParamChange(IRemoteMIDI*, std::uint8_t section, int i
                                           (static_cast<long>(id & 0xFFFF) << 32) |
                                           static_cast<long>(static_cast<std::uint32_t>(value))))
     return 0;
+  // The link names the section by the mode it belongs to.
   switch (section) {
-    case 0:
-    case 1:
+    case eMode_Combi:
+    case eMode_CombiNoDump:
       SecRcvParam(kSecCombiPlay, id, value);
       break;
-    case 2:
+    case eMode_ProgPlay:
       SecRcvParam(kSecProgPlay, id, value);
       break;
-    case 3:
+    case eMode_ProgEdit:
       SecRcvParam(kSecProgEdit, id, value);
       break;
-    case 6:
+    case eMode_Global:
       SecRcvParam(kSecGlobal, id, value);
       break;
     default:

@@ -140,8 +140,8 @@ void BlueBrowserData::ResetAll() {
 }
 
 void BlueBrowserData::OnIdleRemoteSynthModeChanged(Oskend::IRemoteSynth*, int mode) {
-  // An audition in program edit moves the instrument to program play and
-  // back, and the model repeats its mode then: that is no change.
+  // The model may tell the same mode twice (a mode put is followed from the
+  // instrument's answer and again by the model itself): that is no change.
   if (mode == m_iMode) return;
   m_iMode = mode;
   ResetAll();

@@ -15,6 +15,7 @@
 #include "editor/shell/XESynthLayer.h"
 #include "platform/CHfcCriticalSection.h"
 #include "platform/CHfcFileDialogListener.h"
+#include "platform/CHfcListenerList.h"
 
 class CHfcBmp;
 class CHfcWindow;
@@ -72,7 +73,7 @@ class BackgroundLayer : public XESynthLayer,
   virtual void OnModeChanged() {}
 
   IPlugInHost* GetPlugIn() const { return m_pPlugIn; }
-  const std::vector<IMIDIReceiver*>& GetMIDIReceivers() const { return m_midiReceivers; }
+  std::vector<IMIDIReceiver*> GetMIDIReceivers() const { return m_midiReceivers.Snapshot(); }
   bool IsModeChangePending() const { return m_bModeChanged; }
   // Closes the open modal group when the synthesizer's mode or its
   // connection is no longer what it was when the group opened. The model
@@ -86,7 +87,8 @@ class BackgroundLayer : public XESynthLayer,
   XELayerBase* m_pSubLayer = nullptr;
   bool m_bModeChanged = false;
   bool m_bBrowsersDirty = false;
-  std::vector<IMIDIReceiver*> m_midiReceivers;
+  // A receiver may go (a page destroyed) while MIDI is handed round.
+  CHfcListenerList<IMIDIReceiver> m_midiReceivers;
   CHfcCriticalSection m_guiModeLock;
   std::vector<FiletypeInfo> m_fileTypes;
   std::vector<std::string> m_browserRequests;

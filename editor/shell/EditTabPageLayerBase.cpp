@@ -2,6 +2,8 @@
 
 #include "editor/controls/CTabControl.h"
 #include "editor/controls/ResourceManager.h"
+#include "editor/controls/UIFormManager.h"
+#include "editor/controls/UI_FORMINFO.h"
 #include "editor/shell/XEControlContainer.h"
 #include "hfc/CHfcControl.h"
 #include "hfc/CHfcOffscreenContext.h"
@@ -76,4 +78,38 @@ XECommandQueue* EditTabPageLayerBase::FindCommandQueue() {
 
 bool EditTabPageLayerBase::OnHfcCtrlMouseLButtonDown(CHfcControl* control, int, int, int) {
   return PostSelectorCommand(control);
+}
+
+void EditTabPageLayerBase::CreateFormSublevelTab(const std::string& skin, std::initializer_list<int> forms,
+                                                 eMode mode) {
+  if (!CreateSublevelTab(skin, 130, 76)) return;
+  UIFormManager* manager = UIFormManager::GetInstance();
+  for (int id : forms) {
+    const UI_FORMINFO* form = manager ? manager->GetLayerFormInfoById(id) : nullptr;
+    if (!form) continue;
+    auto* sub = new CTabPageLayer(m_pRemoteSynth, "");
+    sub->SetTargetMode(mode);
+    if (!sub->Create(*form, GetParentWindow(), "Background_SubTab_Wide")) {
+      delete sub;
+      continue;
+    }
+    m_pSublevelTab->AddTabPageLayer(GetParentWindow(), sub);
+  }
+}
+
+void EditTabPageLayerBase::AppendFileAndTransferItems(std::list<MenuItemInfo>& out, eMode sounds) {
+  using M = MenuItemInfo;
+  for (const M* m : {&M::kMenuItemInfo_Load, &M::kMenuItemInfo_Save, &M::kMenuItemInfo_Separator,
+                     &M::kMenuItemInfo_ReceiveAll, &M::kMenuItemInfo_TransmitAll})
+    out.push_back(*m);
+  if (sounds == eMode_ProgEdit) {
+    for (const M* m : {&M::kMenuItemInfo_ReceiveProg, &M::kMenuItemInfo_TransmitProg, &M::kMenuItemInfo_ReceiveBankProg,
+                       &M::kMenuItemInfo_TransmitBankProg, &M::kMenuItemInfo_Receive1Prog,
+                       &M::kMenuItemInfo_Transmit1Prog})
+      out.push_back(*m);
+    return;
+  }
+  for (const M* m : {&M::kMenuItemInfo_ReceiveCombi, &M::kMenuItemInfo_TransmitCombi, &M::kMenuItemInfo_Receive1Combi,
+                     &M::kMenuItemInfo_Transmit1Combi})
+    out.push_back(*m);
 }

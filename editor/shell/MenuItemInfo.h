@@ -5,7 +5,63 @@
 #include <vector>
 
 struct MenuItemInfo {
-  int id = -1;
+  // The command ids, one per constant below.
+  enum Id : int {
+    kIdSeparator = -1,
+    kIdWriteProgram = 1000,
+    kIdCopyOscillator = 1001,
+    kIdSwapOscillator = 1002,
+    kIdCopyEG = 1003,
+    kIdCopyLFO = 1004,
+    kIdSwapLFO1 = 1005,
+    kIdSwapLFO2 = 1006,
+    kIdLoad = 1007,
+    kIdSave = 1008,
+    kIdReceiveAll = 1011,
+    kIdTransmitAll = 1012,
+    kIdReceiveProg = 1013,
+    kIdTransmitProg = 1014,
+    kIdReceive1Prog = 1015,
+    kIdTransmit1Prog = 1016,
+    kIdReceiveBankProg = 1017,
+    kIdTransmitBankProg = 1018,
+    kIdCopyFromCombi = 1019,
+    kIdReceiveCombi = 1020,
+    kIdTransmitCombi = 1021,
+    kIdReceive1Combi = 1022,
+    kIdTransmit1Combi = 1023,
+    kIdReceiveBankCombi = 1024,
+    kIdTransmitBankCombi = 1025,
+    kIdReceiveMulti = 1026,
+    kIdTransmitMulti = 1027,
+    kIdReceive1Multi = 1028,
+    kIdTransmit1Multi = 1029,
+    kIdWriteCombination = 1030,
+    kIdInitCombination = 1031,
+    kIdCopyInsertEffect = 1032,
+    kIdSwapInsertEffect = 1033,
+    kIdCopyMFXTFX = 1034,
+    kIdDrumKitIFXPatch = 1035,
+    kIdWriteMulti = 1036,
+    kIdCopyArpeggiator = 1037,
+    kIdReceiveGlobal = 1038,
+    kIdTransmitGlobal = 1039,
+    kIdSaveDefault = 1054,
+    kIdRestoreData = 1055,
+    kIdWriteGlobalSetting = 1056,
+    kIdCopyScale = 1057,
+    kIdResetMIDICCAssign = 1058,
+    kIdRenameExtControlSetup = 1059,
+    kIdAllSoundOff = 1065,
+    kIdSelectAutoLoadFile = 1066,
+    kIdCopyFromSong = 1067,
+    kIdGMInitialize = 1070,
+    kIdDeleteSong = 1071,
+    kIdCopyFromProgram = 1072,
+    kIdRemoveProgramFromCat = 1073,
+  };
+
+  int id = kIdSeparator;
   int reserved = 0;
   std::string title;
 

@@ -9,6 +9,7 @@
 #include "editor/controls/ResourceManager.h"
 #include "editor/controls/XEControlCreater.h"
 #include "editor/shell/EditTabPageLayerBase.h"
+#include "editor/shell/EditorIds.h"
 #include "editor/shell/IPlugInHost.h"
 #include "editor/shell/ModalLayer.h"
 #include "editor/shell/RootKeyboardLayout.h"
@@ -36,18 +37,10 @@
 using Oskend::ISection;
 using Oskend::ISoundSection;
 using Oskend::SSoundIndex;
+using namespace EditorIds;
 
 namespace {
 
-constexpr int kRTBase = 0x8000;      // easy-setup function
-constexpr int kRTKnobPid = 0x8011;   // + i
-constexpr int kRTOnPid = 0x8017;     // + i
-constexpr int kFx1Pid = 0x801D;
-constexpr int kFx2Pid = 0x8020;
-constexpr int kEqPid = 0x8023;
-constexpr int kTargetPid = 0x8026;
-constexpr int kSplitPid = 0x8027;
-constexpr int kKnobAssignPid = 0x8029;
 constexpr int kWheelMax = 1270;
 
 CHfcBmp* Skin(const char* name) {
@@ -55,25 +48,8 @@ CHfcBmp* Skin(const char* name) {
   return images ? images->LoadImage(name) : nullptr;
 }
 
-class Lock {
- public:
-  explicit Lock(CHfcCriticalSection& cs) : cs_(cs) { cs_.Lock(); }
-  ~Lock() { cs_.Unlock(); }
-
- private:
-  CHfcCriticalSection& cs_;
-};
-
 void SetText(CHfcControl* c, const std::string& text) {
   if (c) c->SetPtrValue(const_cast<char*>(text.c_str()), true);
-}
-
-void EnableCtl(CHfcControl* c, bool on) {
-  if (!c) return;
-  if (on)
-    c->Enable(true);
-  else
-    c->Disable(true);
 }
 
 }  // namespace
@@ -355,14 +331,15 @@ std::vector<ISection*> OskendBackgroundLayer::SinkSections() {
   auto add = [&](ISection* s) {
     if (s && std::find(out.begin(), out.end(), s) == out.end()) out.push_back(s);
   };
-  for (int mode : {2, 3, 0, 1}) add(m_pRemoteSynth->GetEditBuffer(mode));
+  for (int mode : {eMode_ProgPlay, eMode_ProgEdit, eMode_Combi, eMode_CombiNoDump})
+    add(m_pRemoteSynth->GetEditBuffer(mode));
   add(m_pRemoteSynth->GetRealtimeControl());
   add(m_pRemoteSynth->GetGlobal());
   ISection* s = nullptr;
-  if (ISoundSection* prog = m_pRemoteSynth->GetEditBuffer(3))
-    if (prog->FindSectionByPID(0xD00, &s)) add(s);
-  if (ISoundSection* combi = m_pRemoteSynth->GetEditBuffer(0))
-    for (int pid = 0x200; pid <= 0x1100; pid += 0x100)
+  if (ISoundSection* prog = m_pRemoteSynth->GetEditBuffer(eMode_ProgEdit))
+    if (prog->FindSectionByPID(kProgOscMode, &s)) add(s);
+  if (ISoundSection* combi = m_pRemoteSynth->GetEditBuffer(eMode_Combi))
+    for (int pid = kCombiTimbre; pid <= kCombiLastSection; pid += kCombiTimbreStride)
       if (combi->FindSectionByPID(pid, &s)) add(s);
   return out;
 }
@@ -373,7 +350,8 @@ bool OskendBackgroundLayer::OnCreate() {
   m_bModeChanged = false;
   m_bBrowsersDirty = false;
   if (m_pRemoteSynth)
-    if (ISection* prog = m_pRemoteSynth->GetEditBuffer(3)) m_iOscMode = prog->GetParamI(0xD00);
+    if (ISection* prog = m_pRemoteSynth->GetEditBuffer(eMode_ProgEdit))
+      m_iOscMode = prog->GetParamI(kProgOscMode);
   m_fxDebounce[0] = m_fxDebounce[1] = kTimerIdle;
   m_iPendingPage = -1;
   CreateMainPanel();
@@ -410,7 +388,7 @@ bool OskendBackgroundLayer::OnDestroy() {
       delete layer;
     }
   }
-  m_midiReceivers.clear();
+  m_midiReceivers.Clear();
   RemoveAllControls(true);
   for (auto& s : m_modeSwitch) s = nullptr;
   for (auto& s : m_easySwitch) s = nullptr;
@@ -442,9 +420,7 @@ CTabControl* OskendBackgroundLayer::GetMainTab(int guiMode) const {
 
 void OskendBackgroundLayer::RegistLayerAsMIDIReceiver(XESynthLayer* layer, bool) {
   if (!layer) return;
-  if (auto* r = dynamic_cast<IMIDIReceiver*>(layer))
-    if (std::find(m_midiReceivers.begin(), m_midiReceivers.end(), r) == m_midiReceivers.end())
-      m_midiReceivers.push_back(r);
+  if (auto* r = dynamic_cast<IMIDIReceiver*>(layer)) m_midiReceivers.Add(r);
   if (auto* page = dynamic_cast<CTabPageLayer*>(layer))
     if (CTabControl* sub = page->GetSublevelTabControl())
       for (int i = 0; i < sub->GetTabPageCount(); ++i)
@@ -469,8 +445,7 @@ void OskendBackgroundLayer::OnMidiIn(uint8_t status, uint8_t d1, uint8_t d2) {
     case 0x90:
       if (d2 > 0) {
         if (m_pKeyboard) m_pKeyboard->SetIntValue(static_cast<int>(d1 | 0x80000000u), true);
-        for (size_t i = 0; i < m_midiReceivers.size(); ++i)
-          m_midiReceivers[i]->OnMidiIn(status, d1, d2);
+        m_midiReceivers.ForEach([&](IMIDIReceiver* r) { r->OnMidiIn(status, d1, d2); });
         break;
       }
       [[fallthrough]];
@@ -527,7 +502,7 @@ void OskendBackgroundLayer::OnGUIModeChanged(int mode) {
 }
 
 void OskendBackgroundLayer::OnModeChanged() {
-  Lock lock(m_guiModeLock);
+  CHfcCriticalSectionLock lock(m_guiModeLock);
   CloseModalOnModeChange();
   const int m = m_pRemoteSynth ? m_pRemoteSynth->GetMode() : eMode_None;
   int strip = 0;
@@ -535,19 +510,13 @@ void OskendBackgroundLayer::OnModeChanged() {
   // A repeated notice of the mode already shown keeps the page the user is
   // on; the default page is for entering the mode.
   if (m == eMode_Global) {
-    strip = 2;
+    strip = kGuiGlobal;
   } else if (m == eMode_ProgEdit) {
-    if (CHfcControl* c = GetControlById(kIdProgUp)) c->Hide(true);
-    if (CHfcControl* c = GetControlById(kIdProgDown)) c->Hide(true);
-    EnableCtl(GetControlById(kIdProgNumber), false);
-    if (CHfcControl* c = GetControlById(kIdBank)) c->Show(true);
-    strip = 1;
+    ShowPerformanceStepping(false);
+    strip = kGuiProgram;
     page = 0;
   } else if (m == eMode_Combi) {
-    if (CHfcControl* c = GetControlById(kIdProgUp)) c->Show(true);
-    if (CHfcControl* c = GetControlById(kIdProgDown)) c->Show(true);
-    EnableCtl(GetControlById(kIdProgNumber), true);
-    if (CHfcControl* c = GetControlById(kIdBank)) c->Hide(true);
+    ShowPerformanceStepping(true);
     page = 0;
   }
   if (m_mainTab[strip] && m_mainTab[strip]->IsVisible()) page = -1;
@@ -581,6 +550,25 @@ void OskendBackgroundLayer::OnModeChanged() {
   }
   UpdateTrackShiftSwitch();
   RequestRedraw();
+}
+
+void OskendBackgroundLayer::ShowPerformanceStepping(bool on) {
+  // Performances are stepped with the arrows and chosen by number; a
+  // program shows its bank instead.
+  for (int id : {kIdProgUp, kIdProgDown}) {
+    CHfcControl* c = GetControlById(id);
+    if (c && on)
+      c->Show(true);
+    else if (c)
+      c->Hide(true);
+  }
+  EnableControl(GetControlById(kIdProgNumber), on);
+  if (CHfcControl* bank = GetControlById(kIdBank)) {
+    if (on)
+      bank->Hide(true);
+    else
+      bank->Show(true);
+  }
 }
 
 void OskendBackgroundLayer::SelectEditTabPage(int synthMode, int page, int subPage) {
@@ -649,11 +637,11 @@ void OskendBackgroundLayer::UpdateSoundDisplay() {
   if (CHfcControl* name = GetControlById(kIdSoundName)) {
     name->SetIntValue(s.number, true);
     ISection* edit = m_pRemoteSynth->GetEditBuffer(m);
-    SetText(name, edit ? edit->GetParamS(static_cast<int>(0xFFFF0000u)) : std::string());
+    SetText(name, edit ? edit->GetParamS(kSoundName) : std::string());
   }
   if (CHfcControl* cat = GetControlById(kIdCategory)) {
     const int c = XESynthUtils::GetCurSoundCategory(m_pRemoteSynth, m);
-    if (c != -1 && m != 0 && m != 4) {
+    if (c != -1 && m != eMode_Combi && m != eMode_Multi) {
       cat->Enable(true);
       std::string text;
       XESynthUtils::GetCategoryName(text, m_pRemoteSynth, m, c, true);
@@ -665,7 +653,7 @@ void OskendBackgroundLayer::UpdateSoundDisplay() {
   }
   if (CHfcControl* bank = GetControlById(kIdBank)) {
     const std::string name = XESynthUtils::GetBankName(m_pRemoteSynth, m, s.bank).substr(0, 4);
-    if (s.bank < 255 && m != 4) {
+    if (s.bank < SSoundIndex::kNone && m != eMode_Multi) {
       bank->Enable(true);
       SetText(bank, name);
     } else {
@@ -674,7 +662,7 @@ void OskendBackgroundLayer::UpdateSoundDisplay() {
     }
   }
   if (ISection* rt = m_pRemoteSynth->GetRealtimeControl()) {
-    const int v = rt->GetParamI(kSplitPid);
+    const int v = rt->GetParamI(kRTSplitType);
     if (v != m_iSplitType) {
       m_iSplitType = v;
       for (int i = 0; i < 3; ++i)
@@ -688,7 +676,7 @@ void OskendBackgroundLayer::UpdateSoundDisplaySeqRunning() {
   SetText(GetControlById(kIdCategory), "");
   SetText(GetControlById(kIdBank), "");
   SetText(GetControlById(kIdSoundName), "SEQ Running....");
-  EnableCtl(GetControlById(kIdTempo), false);
+  EnableControl(GetControlById(kIdTempo), false);
 }
 
 std::string OskendBackgroundLayer::FormatTempo(int t) {
@@ -743,7 +731,7 @@ void OskendBackgroundLayer::UpdateKnob(CHfcControl* knob, ISection* section, int
   if (section && section->GetParamDesc(pid, &desc)) {
     knob->SetMaxIntValue(desc.max - desc.min, false);
     knob->SetIntValue(section->GetParamI(pid) - desc.min, true);
-    if (desc.flags & 0x2) {
+    if (desc.flags & PFLAG_READONLY2) {
       knob->Disable(true);
     } else {
       if (oldMin != knob->GetMinIntValue() || oldMax != knob->GetMaxIntValue())
@@ -762,13 +750,21 @@ void OskendBackgroundLayer::UpdateKnob(CHfcControl* knob, ISection* section, int
 
 void OskendBackgroundLayer::UpdateRealtimeControllers() {
   if (!m_pRemoteSynth) return;
-  const int M = m_pRemoteSynth->GetMode();
-  const int a = m_pRemoteSynth->GetActiveTrack() % 6;
+  const int mode = m_pRemoteSynth->GetMode();
   ISection* rt = m_pRemoteSynth->GetRealtimeControl();
-  for (int i = 0; i < 6; ++i) {
+  UpdateRealtimeStrips(mode, rt);
+  UpdateEasySetupSwitches(mode, rt);
+  UpdateSplitAndTargetSwitches(mode, rt);
+  UpdateEffectSection(mode, rt);
+}
+
+void OskendBackgroundLayer::UpdateRealtimeStrips(int mode, ISection* rt) {
+  // In program mode only the active track's strip is live.
+  const int active = m_pRemoteSynth->GetActiveTrack() % kRTStrips;
+  for (int i = 0; i < kRTStrips; ++i) {
     CHfcControl* knob = GetControlById(kIdRTKnob + i);
-    if (M != eMode_ProgEdit || i == a) {
-      UpdateKnob(knob, rt, kRTKnobPid + i, true);
+    if (mode != eMode_ProgEdit || i == active) {
+      UpdateKnob(knob, rt, kRTKnob + i, true);
     } else if (knob) {
       knob->SetMinIntValue(0, false);
       knob->Disable(true);
@@ -776,64 +772,62 @@ void OskendBackgroundLayer::UpdateRealtimeControllers() {
     }
     CHfcControl* sw = GetControlById(kIdRTSwitch + i);
     if (!sw) continue;
-    if (M == eMode_ProgEdit) {
-      EnableCtl(sw, i == a);
-      sw->SetIntValue(i == a ? 1 : 0, true);
-    } else {
-      SParamDesc desc{};
-      const bool has = rt && rt->GetParamDesc(kRTOnPid + i, &desc);
-      int on = rt ? rt->GetParamI(kRTOnPid + i) : 0;
-      // While a timbre choice is awaited the lit switches keep the phase of
-      // the flashing program switch.
-      if (on != 0 && m_iKnobAssign == 1 && m_modeSwitch[1]) on = m_modeSwitch[1]->GetIntValue();
-      sw->SetIntValue(on, true);
-      EnableCtl(sw, has && !(desc.flags & 0x2));
+    if (mode == eMode_ProgEdit) {
+      EnableControl(sw, i == active);
+      sw->SetIntValue(i == active ? 1 : 0, true);
+      continue;
+    }
+    SParamDesc desc{};
+    const bool has = rt && rt->GetParamDesc(kRTTimbreOn + i, &desc);
+    int on = rt ? rt->GetParamI(kRTTimbreOn + i) : 0;
+    // While a timbre choice is awaited the lit switches keep the phase of
+    // the flashing program switch.
+    if (on != 0 && m_iKnobAssign == 1 && m_modeSwitch[kGuiProgram])
+      on = m_modeSwitch[kGuiProgram]->GetIntValue();
+    sw->SetIntValue(on, true);
+    EnableControl(sw, has && !(desc.flags & PFLAG_READONLY2));
+  }
+}
+
+void OskendBackgroundLayer::UpdateEasySetupSwitches(int mode, ISection* rt) {
+  const int easy = rt ? rt->GetParamI(kRTEasySetup) : 0;
+  // The switches carry the values 1..4.
+  for (int u = 1; u <= 4; ++u) {
+    CHfcCtrlSwitch* s = m_easySwitch[u - 1];
+    if (!s) continue;
+    if (mode == eMode_Combi) {
+      s->Enable(true);
+      s->SetIntValue(easy == u ? 1 : 0, true);
+    } else if (mode == eMode_Global || (mode == eMode_ProgEdit && u <= 2)) {
+      s->Disable(true);
+      s->SetIntValue(0, true);
+    } else if (mode == eMode_ProgEdit) {
+      s->Enable(true);
+      if (easy == u) s->SetIntValue(1, true);
     }
   }
-  const int easy = rt ? rt->GetParamI(kRTBase) : 0;
-  if (M == eMode_Combi) {
-    for (int u = 1; u <= 4; ++u)
-      if (CHfcCtrlSwitch* s = m_easySwitch[u - 1]) {
-        s->Enable(true);
-        s->SetIntValue(easy == u ? 1 : 0, true);
-      }
-  } else if (M == eMode_ProgEdit) {
-    for (int u = 1; u <= 4; ++u) {
-      CHfcCtrlSwitch* s = m_easySwitch[u - 1];
-      if (!s) continue;
-      if (u <= 2) {
-        s->Disable(true);
-        s->SetIntValue(0, true);
-      } else {
-        s->Enable(true);
-        if (easy == u) s->SetIntValue(1, true);
-      }
-    }
-  } else if (M == eMode_Global) {
-    for (CHfcCtrlSwitch* s : m_easySwitch)
-      if (s) {
-        s->Disable(true);
-        s->SetIntValue(0, true);
-      }
-  }
-  if (M == eMode_Combi) {
-    const int s = rt ? rt->GetParamI(kSplitPid) : 0;
+}
+
+void OskendBackgroundLayer::UpdateSplitAndTargetSwitches(int mode, ISection* rt) {
+  if (mode == eMode_Combi) {
+    const int split = rt ? rt->GetParamI(kRTSplitType) : 0;
     for (int i = 0; i < 3; ++i)
       if (m_splitSwitch[i]) {
         m_splitSwitch[i]->Enable(true);
-        m_splitSwitch[i]->SetIntValue(s == i ? 1 : 0, true);
+        m_splitSwitch[i]->SetIntValue(split == i ? 1 : 0, true);
       }
-    const int g = rt ? rt->GetParamI(kTargetPid) : 0;
+    const int target = rt ? rt->GetParamI(kRTCtrlTarget) : 0;
     if (m_targetSwitch[0]) {
       m_targetSwitch[0]->Enable(true);
-      m_targetSwitch[0]->SetIntValue(g == 0 ? 1 : 0, true);
+      m_targetSwitch[0]->SetIntValue(target == 0 ? 1 : 0, true);
     }
     if (m_targetSwitch[1]) {
-      EnableCtl(m_targetSwitch[1], s != 0);
-      m_targetSwitch[1]->SetIntValue(g == 1 ? 1 : 0, true);
+      // Without a split there is no Sub group to control.
+      EnableControl(m_targetSwitch[1], split != 0);
+      m_targetSwitch[1]->SetIntValue(target == 1 ? 1 : 0, true);
     }
-    m_iSplitType = s;
-  } else if (M == eMode_ProgEdit || M == eMode_Global) {
+    m_iSplitType = split;
+  } else if (mode == eMode_ProgEdit || mode == eMode_Global) {
     for (CHfcCtrlSwitch* s : m_splitSwitch)
       if (s) {
         s->SetIntValue(0, true);
@@ -845,33 +839,39 @@ void OskendBackgroundLayer::UpdateRealtimeControllers() {
         s->Disable(true);
       }
   }
+}
+
+void OskendBackgroundLayer::UpdateEffectSection(int mode, ISection* rt) {
   std::vector<CHfcControl*> fx;
   fx.push_back(m_fxTypeSwitch[0]);
-  for (int k = 0; k < 3; ++k) fx.push_back(GetControlById(kIdFx1Knob + k));
+  for (int k = 0; k < kRTPanelKnobs; ++k) fx.push_back(GetControlById(kIdFx1Knob + k));
   fx.push_back(m_fxTypeSwitch[1]);
-  for (int k = 0; k < 3; ++k) fx.push_back(GetControlById(kIdFx2Knob + k));
-  for (int k = 0; k < 3; ++k) fx.push_back(GetControlById(kIdEqKnob + k));
-  if (M == eMode_Global) {
+  for (int k = 0; k < kRTPanelKnobs; ++k) fx.push_back(GetControlById(kIdFx2Knob + k));
+  for (int k = 0; k < kRTPanelKnobs; ++k) fx.push_back(GetControlById(kIdEqKnob + k));
+  // Enabling and disabling happen on entering and leaving global mode only,
+  // so the controls are not redrawn on every refresh.
+  if (mode == eMode_Global) {
     if (m_iFxSetupMode != eMode_Global)
-      for (CHfcControl* c : fx) EnableCtl(c, false);
+      for (CHfcControl* c : fx) EnableControl(c, false);
     m_iFxSetupMode = eMode_Global;
     return;
   }
   if (m_iFxSetupMode == eMode_Global)
-    for (CHfcControl* c : fx) EnableCtl(c, true);
-  m_iFxSetupMode = M;
-  if (M != eMode_Combi && M != eMode_ProgEdit) return;
-  ISection* edit = m_pRemoteSynth->GetEditBuffer(M);
+    for (CHfcControl* c : fx) EnableControl(c, true);
+  m_iFxSetupMode = mode;
+  if (mode != eMode_Combi && mode != eMode_ProgEdit) return;
+  ISection* edit = m_pRemoteSynth->GetEditBuffer(mode);
   if (!edit) return;
-  const int base = M == eMode_Combi ? 0x1800 : 0x800;
+  const int type = mode == eMode_Combi ? kCombiFxType : kProgFxType;
+  const int on = mode == eMode_Combi ? kCombiFxOn : kProgFxOn;
+  // The switch's ten pictures: the five types lit, then the same dark.
   for (int e = 0; e < 2; ++e)
     if (m_fxTypeSwitch[e])
-      m_fxTypeSwitch[e]->SetIntValue(
-          edit->GetParamI(base + e) + (edit->GetParamI(base + 2 + e) ? 0 : 5), true);
-  for (int k = 0; k < 3; ++k) {
-    UpdateKnob(GetControlById(kIdFx1Knob + k), rt, kFx1Pid + k, false);
-    UpdateKnob(GetControlById(kIdFx2Knob + k), rt, kFx2Pid + k, false);
-    UpdateKnob(GetControlById(kIdEqKnob + k), rt, kEqPid + k, false);
+      m_fxTypeSwitch[e]->SetIntValue(edit->GetParamI(type + e) + (edit->GetParamI(on + e) ? 0 : 5), true);
+  for (int k = 0; k < kRTPanelKnobs; ++k) {
+    UpdateKnob(GetControlById(kIdFx1Knob + k), rt, kRTFx1Knob + k, false);
+    UpdateKnob(GetControlById(kIdFx2Knob + k), rt, kRTFx2Knob + k, false);
+    UpdateKnob(GetControlById(kIdEqKnob + k), rt, kRTEqKnob + k, false);
   }
 }
 

@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <list>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -209,7 +210,37 @@ class OskendBackgroundLayer : public BackgroundLayer, public IEditTabSelector {
   void Place(CHfcControl* control);
   std::vector<Oskend::ISection*> SinkSections();
   void UpdateKnob(CHfcControl* knob, Oskend::ISection* section, int pid, bool disabledNoDesc);
+  // The steps of UpdateRealtimeControllers, for the synthesizer's mode and
+  // the real-time control section (null when there is none).
+  void UpdateRealtimeStrips(int mode, Oskend::ISection* rt);
+  void UpdateEasySetupSwitches(int mode, Oskend::ISection* rt);
+  void UpdateSplitAndTargetSwitches(int mode, Oskend::ISection* rt);
+  void UpdateEffectSection(int mode, Oskend::ISection* rt);
   bool IsCombiEditSection(Oskend::ISection* section);
+  // A parameter of the performance edit buffer; none when no section of it
+  // holds the id.
+  std::optional<int> CombiEditParam(int pid);
+  // The follow-up edits of OnIdleSectionParamChanged. The panel handler
+  // answers whether the displays are to be refreshed after it.
+  void OnTimbreProgramChanged(Oskend::ISection* section, int pid, int timbre);
+  void OnTimbreIfxUseChanged(Oskend::ISection* section, int pid, int timbre);
+  bool OnCombiPanelParamChanged(int pid, int value);
+  void ShowCtrlTarget(int target);
+  // The arrows and number entry of a performance, or a program's bank.
+  void ShowPerformanceStepping(bool on);
+  // The click handlers of OnHfcCtrlMouseLButtonDown, with its answer.
+  bool OnModeSwitchClicked(int guiMode);
+  bool OnEasySetupClicked(int setup);
+  bool OnSplitTypeClicked(int split);
+  bool OnCtrlTargetClicked(int target);
+  bool OnFxTypeSwitchClicked(int which);
+  bool OnUtilitySwitchClicked(CHfcControl* c);
+  bool OnLogoClicked(CHfcControl* c);
+  // Sends a moved wheel's pitch bend or modulation to the synthesizer and
+  // the MIDI receivers.
+  void OnWheelMoved(CHfcControl* wheel, int value);
+  // A song plays in sequencer mode: sounds and the menu stay as they are.
+  bool IsSongRunning();
   bool IsRealtimeSection(Oskend::ISection* section);
   int MidiChannel();
   void Pause(int ms);

@@ -4,8 +4,10 @@
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
+#include <optional>
 
 #include "editor/controls/CTabControl.h"
+#include "editor/shell/EditorIds.h"
 #include "editor/shell/IPlugInHost.h"
 #include "editor/shell/OskendBackgroundLayer.h"
 #include "editor/shell/XESynthUtils.h"
@@ -27,24 +29,12 @@
 using Oskend::ISection;
 using Oskend::ISoundSection;
 using Oskend::SSoundIndex;
+using namespace EditorIds;
 
 namespace {
 
-class Lock {
- public:
-  explicit Lock(CHfcCriticalSection& cs) : cs_(cs) { cs_.Lock(); }
-  ~Lock() { cs_.Unlock(); }
-
- private:
-  CHfcCriticalSection& cs_;
-};
-
-constexpr int kKnobAssignPid = 0x8029;
-constexpr int kTargetPid = 0x8026;
-constexpr int kSplitPid = 0x8027;
-
 Oskend::ISound* ProgramSound(Oskend::IRemoteSynth* synth, int bank, int number) {
-  Oskend::IBankList* list = synth ? synth->GetAllSounds(3) : nullptr;
+  Oskend::IBankList* list = synth ? synth->GetAllSounds(eMode_ProgEdit) : nullptr;
   Oskend::IBank* b = list ? list->GetAt(static_cast<unsigned>(bank)) : nullptr;
   return b ? b->GetAt(static_cast<unsigned>(number)) : nullptr;
 }
@@ -99,11 +89,11 @@ void OskendBackgroundLayer::OnIdleSectionReinitialized(ISection* section) {
 }
 
 bool OskendBackgroundLayer::IsCombiEditSection(ISection* section) {
-  ISoundSection* combi = m_pRemoteSynth ? m_pRemoteSynth->GetEditBuffer(0) : nullptr;
+  ISoundSection* combi = m_pRemoteSynth ? m_pRemoteSynth->GetEditBuffer(eMode_Combi) : nullptr;
   if (!combi || !section) return false;
   if (section == combi) return true;
   ISection* sub = nullptr;
-  for (int pid = 0x100; pid <= 0x1100; pid += 0x100)
+  for (int pid = kCombiCommon; pid <= kCombiLastSection; pid += kCombiTimbreStride)
     if (combi->FindSectionByPID(pid, &sub) && sub == section) return true;
   return false;
 }
@@ -112,70 +102,27 @@ bool OskendBackgroundLayer::IsRealtimeSection(ISection* section) {
   return m_pRemoteSynth && section && section == m_pRemoteSynth->GetRealtimeControl();
 }
 
+std::optional<int> OskendBackgroundLayer::CombiEditParam(int pid) {
+  ISoundSection* edit = m_pRemoteSynth ? m_pRemoteSynth->GetEditBuffer(eMode_Combi) : nullptr;
+  ISection* s = nullptr;
+  if (!edit || !edit->FindSectionByPID(pid, &s) || !s) return std::nullopt;
+  return s->GetParamI(pid);
+}
+
 void OskendBackgroundLayer::OnIdleSectionParamChanged(ISection* section, int pid) {
   // The timbre and panel ids below are the combination's: the same numbers
   // in another section (the program's oscillator mode is 0xD00) mean
   // something else and must not touch the combination.
-  const bool combi = IsCombiEditSection(section);
-  ISoundSection* edit = m_pRemoteSynth ? m_pRemoteSynth->GetEditBuffer(0) : nullptr;
-  auto flagOf = [&](int id) {
-    ISection* s = nullptr;
-    if (!edit || !edit->FindSectionByPID(id, &s) || !s) return 0;
-    return s->GetParamI(id);
-  };
-  if (combi && pid >= 0x200 && pid <= 0xD00 && (pid & 0xFF) == 0) {
-    const int t = pid / 256 - 2;
-    const int ifx = t % 6;
-    CombiResetRelParam(ifx, t >= 6 ? 1 : 0);
-    if (flagOf(pid + 0x2B) == 0) return;
-    if (t >= 6 && flagOf(pid - 1493) != 0) return;
-    const int v = section->GetParamI(pid);
-    CombiLoadIfx(ifx, v / 128, v % 128);
-    if (GetActiveTimbres() == 1 && m_iSplitType == 0) CombiFxLoadBankProg(v);
-    return;
-  }
-  if (combi && pid >= 0x22B && pid <= 0xD2B && (pid & 0xFF) == 0x2B) {
-    const int t = pid / 256 - 2;
-    if (section->GetParamI(pid) != 0 && !(t >= 6 && flagOf(pid - 0x600) != 0)) {
-      ISection* s = nullptr;
-      const int progPid = pid - 0x2B;
-      if (edit && edit->FindSectionByPID(progPid, &s) && s) {
-        const int v = s->GetParamI(progPid);
-        CombiLoadIfx(t % 6, v / 128, v % 128);
-      }
+  if (IsCombiEditSection(section)) {
+    if (const int t = CombiTimbreOfProgram(pid); t != -1) {
+      // The follow-up edits replace the refresh below.
+      OnTimbreProgramChanged(section, pid, t);
+      return;
     }
-  } else if (combi && pid >= 264 && pid <= 271) {
-    const int value = section->GetParamI(pid);
-    ISection* rt = m_pRemoteSynth->GetRealtimeControl();
-    switch (pid) {
-      case 264:
-        if (value == 0) {
-          m_iSplitType = 0;
-          if (m_targetSwitch[0]) m_targetSwitch[0]->SetIntValue(1, true);
-          if (m_targetSwitch[1]) {
-            m_targetSwitch[1]->SetIntValue(0, true);
-            m_targetSwitch[1]->Disable(true);
-          }
-        } else {
-          const int s = rt ? rt->GetParamI(kTargetPid) : 0;
-          if (m_targetSwitch[0]) m_targetSwitch[0]->SetIntValue(s == 0 ? 1 : 0, true);
-          if (m_targetSwitch[1]) m_targetSwitch[1]->SetIntValue(s == 1 ? 1 : 0, true);
-        }
-        break;
-      case 265:
-        CombiFxLoadBankProg(value);
-        return;
-      case 267:
-      case 271:
-        for (int i = 0; i < 4; ++i)
-          if (m_easySwitch[i]) m_easySwitch[i]->SetIntValue(i + 1 == value ? 1 : 0, true);
-        break;
-      case 268:
-        if (m_targetSwitch[0]) m_targetSwitch[0]->SetIntValue(value == 0 ? 1 : 0, true);
-        if (m_targetSwitch[1]) m_targetSwitch[1]->SetIntValue(value == 1 ? 1 : 0, true);
-        break;
-      default:
-        break;
+    if (const int t = CombiTimbreOfIfxUse(pid); t != -1) {
+      OnTimbreIfxUseChanged(section, pid, t);
+    } else if (pid >= kCombiPanelFirst && pid <= kCombiPanelLast) {
+      if (!OnCombiPanelParamChanged(pid, section->GetParamI(pid))) return;
     }
   }
   UpdateRealtimeControllers();
@@ -183,8 +130,63 @@ void OskendBackgroundLayer::OnIdleSectionParamChanged(ISection* section, int pid
   XESynthLayer::OnIdleSectionReinitialized(section);
 }
 
+void OskendBackgroundLayer::OnTimbreProgramChanged(ISection* section, int pid, int timbre) {
+  const int ifx = timbre % 6;
+  const bool upper = timbre >= 6;
+  CombiResetRelParam(ifx, upper ? 1 : 0);
+  if (CombiEditParam(pid + kTimbreIfxUse).value_or(0) == 0) return;
+  // Of a lower and an upper timbre that both use the slot, the lower owns it.
+  if (upper && CombiEditParam(pid - kUpperTimbres + kTimbreIfxUse).value_or(0) != 0) return;
+  const int v = section->GetParamI(pid);
+  CombiLoadIfx(ifx, v / 128, v % 128);
+  if (GetActiveTimbres() == 1 && m_iSplitType == 0) CombiFxLoadBankProg(v);
+}
+
+void OskendBackgroundLayer::OnTimbreIfxUseChanged(ISection* section, int pid, int timbre) {
+  if (section->GetParamI(pid) == 0) return;
+  if (timbre >= 6 && CombiEditParam(pid - kUpperTimbres).value_or(0) != 0) return;
+  if (const std::optional<int> v = CombiEditParam(pid - kTimbreIfxUse))
+    CombiLoadIfx(timbre % 6, *v / 128, *v % 128);
+}
+
+bool OskendBackgroundLayer::OnCombiPanelParamChanged(int pid, int value) {
+  ISection* rt = m_pRemoteSynth->GetRealtimeControl();
+  switch (pid) {
+    case kCombiSplitMode:
+      if (value == 0) {
+        m_iSplitType = 0;
+        if (m_targetSwitch[0]) m_targetSwitch[0]->SetIntValue(1, true);
+        if (m_targetSwitch[1]) {
+          m_targetSwitch[1]->SetIntValue(0, true);
+          m_targetSwitch[1]->Disable(true);
+        }
+      } else {
+        ShowCtrlTarget(rt ? rt->GetParamI(kRTCtrlTarget) : 0);
+      }
+      return true;
+    case kCombiEditProgram:
+      CombiFxLoadBankProg(value);
+      return false;
+    case kCombiPanelPage:
+    case kProgPanelPage:
+      for (int i = 0; i < 4; ++i)
+        if (m_easySwitch[i]) m_easySwitch[i]->SetIntValue(i + 1 == value ? 1 : 0, true);
+      return true;
+    case kCombiTimbreGroup:
+      ShowCtrlTarget(value);
+      return true;
+    default:
+      return true;
+  }
+}
+
+void OskendBackgroundLayer::ShowCtrlTarget(int target) {
+  if (m_targetSwitch[0]) m_targetSwitch[0]->SetIntValue(target == 0 ? 1 : 0, true);
+  if (m_targetSwitch[1]) m_targetSwitch[1]->SetIntValue(target == 1 ? 1 : 0, true);
+}
+
 void OskendBackgroundLayer::CombiFxLoadBankProg(int prog) {
-  ISoundSection* combi = m_pRemoteSynth ? m_pRemoteSynth->GetEditBuffer(0) : nullptr;
+  ISoundSection* combi = m_pRemoteSynth ? m_pRemoteSynth->GetEditBuffer(eMode_Combi) : nullptr;
   Oskend::ISound* sound = ProgramSound(m_pRemoteSynth, prog / 128, prog % 128);
   if (!combi || !sound) return;
   static const unsigned kBlocks[4][2] = {{404, 68}, {472, 68}, {540, 4}, {544, 68}};
@@ -197,7 +199,7 @@ void OskendBackgroundLayer::CombiFxLoadBankProg(int prog) {
 
 void OskendBackgroundLayer::CombiLoadIfx(int ifx, int bank, int number) {
   static const int kOFS[6] = {100, 176, 24, 0, 252, 328};
-  ISoundSection* combi = m_pRemoteSynth ? m_pRemoteSynth->GetEditBuffer(0) : nullptr;
+  ISoundSection* combi = m_pRemoteSynth ? m_pRemoteSynth->GetEditBuffer(eMode_Combi) : nullptr;
   Oskend::ISound* sound = ProgramSound(m_pRemoteSynth, bank, number);
   if (!combi || !sound || ifx < 0 || ifx > 5) return;
   uint8_t block[72] = {};
@@ -210,7 +212,7 @@ void OskendBackgroundLayer::CombiLoadIfx(int ifx, int bank, int number) {
 
 void OskendBackgroundLayer::CombiResetRelParam(int ifx, int upper) {
   const int t = upper ? ifx + 6 : ifx;
-  if (ISoundSection* combi = m_pRemoteSynth ? m_pRemoteSynth->GetEditBuffer(0) : nullptr) {
+  if (ISoundSection* combi = m_pRemoteSynth ? m_pRemoteSynth->GetEditBuffer(eMode_Combi) : nullptr) {
     const uint8_t zeros[8] = {};
     combi->RawPut(zeros, static_cast<unsigned>(664 + 44 * t), 8);
   }
@@ -229,14 +231,17 @@ int OskendBackgroundLayer::MidiChannel() {
 
 void OskendBackgroundLayer::Pause(int ms) {
   if (!m_bStepPause) return;
-  // Bounds the rate of a held key or long press.
+  // Every sound step sends the synthesizer a program change. A held arrow
+  // key or a long press repeats the step for as long as it lasts, and only
+  // this wait on the GUI thread spaces the repeats, so the program changes
+  // reach the synthesizer at a rate it can follow.
   XEvent pause;
   if (pause.Create()) pause.Wait(static_cast<unsigned>(ms));
 }
 
 void OskendBackgroundLayer::ChangeCurrentSound(const SSoundIndex& index) {
   if (!m_pRemoteSynth) return;
-  if (m_pRemoteSynth->GetMode() == eMode_Multi && m_pRemoteSynth->GetSongRunning()) return;
+  if (IsSongRunning()) return;
   m_pRemoteSynth->PutCurSound(index);
 }
 
@@ -296,99 +301,128 @@ int OskendBackgroundLayer::ProgramNumberDec() {
 bool OskendBackgroundLayer::OnHfcCtrlMouseLButtonDown(CHfcControl* c, int, int, int) {
   if (!c || !m_pRemoteSynth) return false;
   const int id = c->GetId();
-  const int mode = m_pRemoteSynth->GetMode();
-  if (id >= kIdModeSwitch && id <= kIdModeSwitch + 2) {
-    if (id == kIdModeSwitch + 1 &&
-        (mode == eMode_ProgEdit || (mode == eMode_Global && m_pRemoteSynth->GetSoundMode() != 2)))
-      return false;
-    if (mode == eMode_Multi && m_pRemoteSynth->GetSongRunning()) return false;
-    Lock lock(m_guiModeLock);
-    OnGUIModeChanged(id - kIdModeSwitch);
-    return false;
-  }
-  if (id == kIdSoundName) {
-    if (GetGUIMode() == 0) OpenBlueBrowser(-1);
-    return true;
-  }
-  if (id == kIdProgUp || id == kIdProgDown) {
-    if (id == kIdProgUp)
-      ProgramNumberInc();
-    else
-      ProgramNumberDec();
-    Pause(50);
-    return false;
-  }
-  if (id == kIdTempo) return XESynthUtils::IsClockExternal(m_pRemoteSynth);
-  if (id >= kIdEasySetup && id <= kIdEasySetup + 3) {
-    if ((id == kIdEasySetup || id == kIdEasySetup + 1) && (mode == 2 || mode == 3)) return false;
-    const int u = id - kIdEasySetup + 1;
-    if (ISection* rt = m_pRemoteSynth->GetRealtimeControl()) rt->PutParamI(0x8000, u);
-    for (int i = 0; i < 4; ++i)
-      if (m_easySwitch[i]) m_easySwitch[i]->SetIntValue(i + 1 == u ? 1 : 0, true);
-    return false;
-  }
-  if (id >= kIdRTSwitch && id <= kIdRTSwitch + 5) {
+  if (id >= kIdModeSwitch && id < kIdModeSwitch + kGuiModes) return OnModeSwitchClicked(id - kIdModeSwitch);
+  if (id >= kIdEasySetup && id <= kIdEasySetup + 3) return OnEasySetupClicked(id - kIdEasySetup + 1);
+  if (id >= kIdRTSwitch && id < kIdRTSwitch + kRTStrips) {
     OnRealtimeSwitch(id - kIdRTSwitch);
     return false;
   }
-  if (id == kIdFx1Type || id == kIdFx2Type) {
-    const int which = id == kIdFx1Type ? 0 : 1;
-    if (m_fxDebounce[which] != kTimerIdle) return true;
-    m_fxDebounce[which] = HfcGetSystemTimeMs();
-    OnFxTypeSwitch(which);
-    return true;
+  if (id >= kIdSplitType && id <= kIdSplitType + 2) return OnSplitTypeClicked(id - kIdSplitType);
+  if (id == kIdCtrlTarget || id == kIdCtrlTarget + 1) return OnCtrlTargetClicked(id - kIdCtrlTarget);
+  switch (id) {
+    case kIdSoundName:
+      if (GetGUIMode() == kGuiPerformance) OpenBlueBrowser(-1);
+      return true;
+    case kIdProgUp:
+    case kIdProgDown:
+      if (id == kIdProgUp)
+        ProgramNumberInc();
+      else
+        ProgramNumberDec();
+      // The step waited 50 ms; a click waits as long again, so a quick run
+      // of clicks steps no faster than typed arrow keys (100 ms a step).
+      Pause(50);
+      return false;
+    case kIdTempo:
+      return XESynthUtils::IsClockExternal(m_pRemoteSynth);
+    case kIdFx1Type:
+    case kIdFx2Type:
+      return OnFxTypeSwitchClicked(id == kIdFx1Type ? 0 : 1);
+    case kIdUtility:
+      return OnUtilitySwitchClicked(c);
+    case kIdLogo:
+      return OnLogoClicked(c);
+    default:
+      return false;
   }
-  if (id >= kIdSplitType && id <= kIdSplitType + 2) {
-    if (mode == 2 || mode == 3 || mode == 6) return false;
-    const int u = id - kIdSplitType;
-    for (int i = 0; i < 3; ++i)
-      if (m_splitSwitch[i]) m_splitSwitch[i]->SetIntValue(i == u ? 1 : 0, true);
-    if (ISection* rt = m_pRemoteSynth->GetRealtimeControl()) rt->PutParamI(kSplitPid, u);
-    if (u == 0) {
-      if (m_targetSwitch[0]) m_targetSwitch[0]->SetIntValue(1, true);
-      if (m_targetSwitch[1]) {
-        m_targetSwitch[1]->SetIntValue(0, true);
-        m_targetSwitch[1]->Disable(true);
-      }
-    } else if (m_targetSwitch[1]) {
-      m_targetSwitch[1]->Enable(true);
-    }
-    m_iSplitType = u;
+}
+
+bool OskendBackgroundLayer::IsSongRunning() {
+  return m_pRemoteSynth->GetMode() == eMode_Multi && m_pRemoteSynth->GetSongRunning();
+}
+
+bool OskendBackgroundLayer::OnModeSwitchClicked(int guiMode) {
+  const int mode = m_pRemoteSynth->GetMode();
+  if (guiMode == kGuiProgram &&
+      (mode == eMode_ProgEdit || (mode == eMode_Global && m_pRemoteSynth->GetSoundMode() != eMode_ProgPlay)))
     return false;
-  }
-  if (id == kIdCtrlTarget || id == kIdCtrlTarget + 1) {
-    if (mode == 2 || mode == 3) return false;
-    if (ISection* rt = m_pRemoteSynth->GetRealtimeControl())
-      rt->PutParamI(kTargetPid, id - kIdCtrlTarget);
-    return false;
-  }
-  if (id == kIdUtility) {
-    if (mode == eMode_Multi && m_pRemoteSynth->GetSongRunning()) return true;
-    c->SetIntValue(1, true);
-    OnUtilitySwitch();
-    c->SetIntValue(0, true);
-    return true;
-  }
-  if (id == kIdLogo) {
-    CHfcPopupMenu menu;
-    menu.Create(0, false);
-    menu.InsertItem(0, 100, "All Sound Off", 0);
-    menu.InsertItem(1, 101, ("About " + GetProductName()).c_str(), 0);
-    const tagHfcRect& r = c->GetFrame();
-    const int chosen = menu.TrackPopupById(r.left, r.top, GetParentWindow(), 0);
-    menu.Destroy();
-    if (m_pSubLayer) return true;
-    if (chosen == 100) AllSoundOff();
-    if (chosen == 101) PostCommand(XECommand{XECommand::kOpenAbout, 0, 0, 0});
-    return true;
-  }
+  if (IsSongRunning()) return false;
+  CHfcCriticalSectionLock lock(m_guiModeLock);
+  OnGUIModeChanged(guiMode);
   return false;
+}
+
+bool OskendBackgroundLayer::OnEasySetupClicked(int setup) {
+  const int mode = m_pRemoteSynth->GetMode();
+  if (setup <= 2 && (mode == eMode_ProgPlay || mode == eMode_ProgEdit)) return false;
+  if (ISection* rt = m_pRemoteSynth->GetRealtimeControl()) rt->PutParamI(kRTEasySetup, setup);
+  for (int i = 0; i < 4; ++i)
+    if (m_easySwitch[i]) m_easySwitch[i]->SetIntValue(i + 1 == setup ? 1 : 0, true);
+  return false;
+}
+
+bool OskendBackgroundLayer::OnSplitTypeClicked(int split) {
+  const int mode = m_pRemoteSynth->GetMode();
+  if (mode == eMode_ProgPlay || mode == eMode_ProgEdit || mode == eMode_Global) return false;
+  for (int i = 0; i < 3; ++i)
+    if (m_splitSwitch[i]) m_splitSwitch[i]->SetIntValue(i == split ? 1 : 0, true);
+  if (ISection* rt = m_pRemoteSynth->GetRealtimeControl()) rt->PutParamI(kRTSplitType, split);
+  if (split == 0) {
+    if (m_targetSwitch[0]) m_targetSwitch[0]->SetIntValue(1, true);
+    if (m_targetSwitch[1]) {
+      m_targetSwitch[1]->SetIntValue(0, true);
+      m_targetSwitch[1]->Disable(true);
+    }
+  } else if (m_targetSwitch[1]) {
+    m_targetSwitch[1]->Enable(true);
+  }
+  m_iSplitType = split;
+  return false;
+}
+
+bool OskendBackgroundLayer::OnCtrlTargetClicked(int target) {
+  const int mode = m_pRemoteSynth->GetMode();
+  if (mode == eMode_ProgPlay || mode == eMode_ProgEdit) return false;
+  if (ISection* rt = m_pRemoteSynth->GetRealtimeControl()) rt->PutParamI(kRTCtrlTarget, target);
+  return false;
+}
+
+bool OskendBackgroundLayer::OnFxTypeSwitchClicked(int which) {
+  // A click within 100 ms of the last one is ignored; the idle clears the
+  // timer.
+  if (m_fxDebounce[which] != kTimerIdle) return true;
+  m_fxDebounce[which] = HfcGetSystemTimeMs();
+  OnFxTypeSwitch(which);
+  return true;
+}
+
+bool OskendBackgroundLayer::OnUtilitySwitchClicked(CHfcControl* c) {
+  if (IsSongRunning()) return true;
+  c->SetIntValue(1, true);
+  OnUtilitySwitch();
+  c->SetIntValue(0, true);
+  return true;
+}
+
+bool OskendBackgroundLayer::OnLogoClicked(CHfcControl* c) {
+  enum { kAllSoundOffItem = 100, kAboutItem = 101 };
+  CHfcPopupMenu menu;
+  menu.Create(0, false);
+  menu.InsertItem(0, kAllSoundOffItem, "All Sound Off", 0);
+  menu.InsertItem(1, kAboutItem, ("About " + GetProductName()).c_str(), 0);
+  const tagHfcRect& r = c->GetFrame();
+  const int chosen = menu.TrackPopupById(r.left, r.top, GetParentWindow(), 0);
+  menu.Destroy();
+  if (m_pSubLayer) return true;
+  if (chosen == kAllSoundOffItem) AllSoundOff();
+  if (chosen == kAboutItem) PostCommand(XECommand{XECommand::kOpenAbout, 0, 0, 0});
+  return true;
 }
 
 void OskendBackgroundLayer::OnRealtimeSwitch(int i) {
   ISection* rt = m_pRemoteSynth ? m_pRemoteSynth->GetRealtimeControl() : nullptr;
   if (!rt || !m_rtSwitch[i]) return;
-  const int p = 0x8017 + i;
+  const int p = kRTTimbreOn + i;
   if (m_iKnobAssign != 1) {
     if (m_rtSwitch[i]->GetIntValue() == 0) {
       rt->PutParamI(p, 1);
@@ -403,11 +437,11 @@ void OskendBackgroundLayer::OnRealtimeSwitch(int i) {
     return;
   }
   if (rt->GetParamI(p) == 0) return;
-  const int choice = rt->GetParamI(kTargetPid) * 6 + i;
-  rt->PutParamI(kKnobAssignPid, choice);
+  const int choice = rt->GetParamI(kRTCtrlTarget) * kRTStrips + i;
+  rt->PutParamI(kRTKnobAssign, choice);
   m_pRemoteSynth->SetActiveTrack(choice);
   m_iKnobAssign = 2;
-  OnGUIModeChanged(1);
+  OnGUIModeChanged(kGuiProgram);
   m_rtSwitch[i]->SetIntValue(1, true);
 }
 
@@ -417,12 +451,12 @@ void OskendBackgroundLayer::OnFxTypeSwitch(int which) {
   const int sm = m_pRemoteSynth->GetSoundMode();
   ISection* section = nullptr;
   int pid = 0;
-  if (mode == eMode_Combi || (mode != eMode_ProgEdit && sm == 0)) {
-    section = m_pRemoteSynth->GetEditBuffer(0);
-    pid = 0x1800 + which;
-  } else if (mode == eMode_ProgEdit || sm == 3) {
-    section = m_pRemoteSynth->GetEditBuffer(3);
-    pid = 0x800 + which;
+  if (mode == eMode_Combi || (mode != eMode_ProgEdit && sm == eMode_Combi)) {
+    section = m_pRemoteSynth->GetEditBuffer(eMode_Combi);
+    pid = kCombiFxType + which;
+  } else if (mode == eMode_ProgEdit || sm == eMode_ProgEdit) {
+    section = m_pRemoteSynth->GetEditBuffer(eMode_ProgEdit);
+    pid = kProgFxType + which;
   }
   if (!section) return;
   static const char* const kNames[2][5] = {
@@ -471,7 +505,7 @@ bool OskendBackgroundLayer::OnHfcCtrlKeyDown(CHfcControl* c, int chr, int, int) 
 
 void OskendBackgroundLayer::OnHfcCtrlIntValueChanged(CHfcControl* c, int value) {
   if (!c || !m_pRemoteSynth) return;
-  Lock lock(m_guiModeLock);
+  CHfcCriticalSectionLock lock(m_guiModeLock);
   const int id = c->GetId();
   ISection* rt = m_pRemoteSynth->GetRealtimeControl();
   auto write = [&](int pid) {
@@ -487,14 +521,14 @@ void OskendBackgroundLayer::OnHfcCtrlIntValueChanged(CHfcControl* c, int value) 
     SSoundIndex s = m_pRemoteSynth->GetCurSound(true);
     s.number = static_cast<uint8_t>(value);
     ChangeCurrentSound(s);
-  } else if (id >= kIdRTKnob && id <= kIdRTKnob + 5) {
-    write(0x8011 + id - kIdRTKnob);
-  } else if (id >= kIdFx1Knob && id <= kIdFx1Knob + 2) {
-    write(0x801D + id - kIdFx1Knob);
-  } else if (id >= kIdFx2Knob && id <= kIdFx2Knob + 2) {
-    write(0x8020 + id - kIdFx2Knob);
-  } else if (id >= kIdEqKnob && id <= kIdEqKnob + 2) {
-    write(0x8023 + id - kIdEqKnob);
+  } else if (id >= kIdRTKnob && id < kIdRTKnob + kRTStrips) {
+    write(kRTKnob + id - kIdRTKnob);
+  } else if (id >= kIdFx1Knob && id < kIdFx1Knob + kRTPanelKnobs) {
+    write(kRTFx1Knob + id - kIdFx1Knob);
+  } else if (id >= kIdFx2Knob && id < kIdFx2Knob + kRTPanelKnobs) {
+    write(kRTFx2Knob + id - kIdFx2Knob);
+  } else if (id >= kIdEqKnob && id < kIdEqKnob + kRTPanelKnobs) {
+    write(kRTEqKnob + id - kIdEqKnob);
   } else if (id == kIdCtrlTarget || id == kIdCtrlTarget + 1) {
     if (m_mainTab[0])
       if (auto* page = dynamic_cast<CHfcControlListener*>(m_mainTab[0]->GetActivePage()))
@@ -506,47 +540,50 @@ void OskendBackgroundLayer::OnHfcCtrlIntValueChanged(CHfcControl* c, int value) 
       m_pPlugIn->MidiInFromGUI(static_cast<uint8_t>((on ? 0x90 : 0x80) | ch),
                                static_cast<uint8_t>(value & 0x7F), 64);
   } else if (id == kIdWheels) {
-    const int old = c->GetIntValue();
-    c->SetIntValue(value, false);
-    const int m = c->GetMaxIntValue();
-    if (m <= 0) return;
-    const uint8_t ch = static_cast<uint8_t>(MidiChannel());
-    auto send = [&](const uint8_t (&msg)[3]) {
-      m_pRemoteSynth->MIDIOut(msg, 3);
-      for (size_t i = 0; i < m_midiReceivers.size(); ++i)
-        m_midiReceivers[i]->OnMidiIn(msg[0], msg[1], msg[2]);
-    };
-    uint8_t msg[3];
-    if (c->GetGroupId() == 1) {
-      // Controller 1 above the centre, 2 below it: each with its amount.
-      auto modulation = [m](int v, uint8_t* cc, uint8_t* amount) {
-        if (v > m / 2) {
-          *cc = 1;
-          *amount = static_cast<uint8_t>((2 * v - m) * 127 / m);
-        } else {
-          *cc = 2;
-          *amount = static_cast<uint8_t>(127 - v * 254 / m);
-        }
-      };
-      msg[0] = static_cast<uint8_t>(0xB0 | ch);
-      modulation(value, &msg[1], &msg[2]);
-      // Crossing the centre lets go of the side left behind, or its
-      // controller would keep modulating beside the new one.
-      uint8_t oldCc = 0, oldAmount = 0;
-      modulation(old, &oldCc, &oldAmount);
-      if (oldCc != msg[1] && oldAmount != 0) send({msg[0], oldCc, 0});
-    } else if (c->GetGroupId() == 0) {
-      // Rounded to the nearest step, so the wheel's centre is the bend's
-      // centre, 8192.
-      const int b = std::clamp((value * 0x3FFF + m / 2) / m, 0, 0x3FFF);
-      msg[0] = static_cast<uint8_t>(0xE0 | ch);
-      msg[1] = static_cast<uint8_t>(b & 0x7F);
-      msg[2] = static_cast<uint8_t>((b >> 7) & 0x7F);
-    } else {
-      return;
-    }
-    send(msg);
+    OnWheelMoved(c, value);
   }
+}
+
+void OskendBackgroundLayer::OnWheelMoved(CHfcControl* c, int value) {
+  const int old = c->GetIntValue();
+  c->SetIntValue(value, false);
+  const int m = c->GetMaxIntValue();
+  if (m <= 0) return;
+  const uint8_t ch = static_cast<uint8_t>(MidiChannel());
+  auto send = [&](const uint8_t (&msg)[3]) {
+    m_pRemoteSynth->MIDIOut(msg, 3);
+    m_midiReceivers.ForEach([&](IMIDIReceiver* r) { r->OnMidiIn(msg[0], msg[1], msg[2]); });
+  };
+  uint8_t msg[3];
+  if (c->GetGroupId() == 1) {
+    // Controller 1 above the centre, 2 below it: each with its amount.
+    auto modulation = [m](int v, uint8_t* cc, uint8_t* amount) {
+      if (v > m / 2) {
+        *cc = 1;
+        *amount = static_cast<uint8_t>((2 * v - m) * 127 / m);
+      } else {
+        *cc = 2;
+        *amount = static_cast<uint8_t>(127 - v * 254 / m);
+      }
+    };
+    msg[0] = static_cast<uint8_t>(0xB0 | ch);
+    modulation(value, &msg[1], &msg[2]);
+    // Crossing the centre lets go of the side left behind, or its
+    // controller would keep modulating beside the new one.
+    uint8_t oldCc = 0, oldAmount = 0;
+    modulation(old, &oldCc, &oldAmount);
+    if (oldCc != msg[1] && oldAmount != 0) send({msg[0], oldCc, 0});
+  } else if (c->GetGroupId() == 0) {
+    // Rounded to the nearest step, so the wheel's centre is the bend's
+    // centre, 8192.
+    const int b = std::clamp((value * 0x3FFF + m / 2) / m, 0, 0x3FFF);
+    msg[0] = static_cast<uint8_t>(0xE0 | ch);
+    msg[1] = static_cast<uint8_t>(b & 0x7F);
+    msg[2] = static_cast<uint8_t>((b >> 7) & 0x7F);
+  } else {
+    return;
+  }
+  send(msg);
 }
 
 void OskendBackgroundLayer::OnHfcCtrlPtrValueChanged(CHfcControl* c, void* value) {
@@ -558,7 +595,7 @@ void OskendBackgroundLayer::OnHfcCtrlPtrValueChanged(CHfcControl* c, void* value
     SSoundIndex s = m_pRemoteSynth->GetCurSound(true);
     int n = XESynthUtils::GetProgramNumberByString(m_pRemoteSynth, m_pRemoteSynth->GetMode(),
                                                    s.bank, text ? text : "");
-    const int last = m_pRemoteSynth->GetSoundMode() == 0 ? kLastPerformance : 127;
+    const int last = m_pRemoteSynth->GetSoundMode() == eMode_Combi ? kLastPerformance : 127;
     n = std::clamp(n, 0, last);
     s.number = static_cast<uint8_t>(n);
     ChangeCurrentSound(s);
@@ -584,7 +621,7 @@ int OskendBackgroundLayer::RealtimeKnobAutomation(int knob) {
   ISection* rt = m_pRemoteSynth ? m_pRemoteSynth->GetRealtimeControl() : nullptr;
   ISection* automation = m_pRemoteSynth ? m_pRemoteSynth->GetAutomation() : nullptr;
   SParamDesc desc{};
-  if (!rt || !automation || m_pRemoteSynth->GetMode() > 1 || !rt->GetParamDesc(0x8011 + knob, &desc))
+  if (!rt || !automation || m_pRemoteSynth->GetMode() > 1 || !rt->GetParamDesc(kRTKnob + knob, &desc))
     return -1;
   return automation->GetIndexByParamID(desc.id);
 }
@@ -605,7 +642,7 @@ void OskendBackgroundLayer::OnIdle(unsigned long now) {
     if (m_modeSwitch[1]) m_modeSwitch[1]->SetIntValue(state, true);
     if (ISection* rt = m_pRemoteSynth ? m_pRemoteSynth->GetRealtimeControl() : nullptr)
       for (int i = 0; i < 6; ++i)
-        if (m_rtSwitch[i] && rt->GetParamI(0x8017 + i) != 0) m_rtSwitch[i]->SetIntValue(state, true);
+        if (m_rtSwitch[i] && rt->GetParamI(kRTTimbreOn + i) != 0) m_rtSwitch[i]->SetIntValue(state, true);
     m_uLastBlink = t;
   }
   for (uint32_t& timer : m_fxDebounce) {

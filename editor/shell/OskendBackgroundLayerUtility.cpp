@@ -10,6 +10,7 @@
 
 #include "editor/controls/CTabControl.h"
 #include "editor/shell/EditTabPageLayerBase.h"
+#include "editor/shell/EditorIds.h"
 #include "editor/shell/OskendBackgroundLayer.h"
 #include "editor/shell/XEFileSelectDialog.h"
 #include "editor/shell/XESaveFileDialog.h"
@@ -22,14 +23,16 @@
 #include "remote/IRemoteSynth.h"
 #include "remote/Persist.h"
 #include "remote/RemoteStatus.h"
+#include "remote/RemoteSynthCommand.h"
 
 namespace {
 
-constexpr int kAllSoundOff = 1065;
+using M = MenuItemInfo;
 
-bool NeverShown(int id) { return id == 1035 || id == 1062 || id == 1063; }
+// 1062 and 1063 are ids of commands this synthesizer does not have.
+bool NeverShown(int id) { return id == M::kIdDrumKitIFXPatch || id == 1062 || id == 1063; }
 
-bool GreyedWithGM(int id) { return id >= 1015 && id <= 1018; }
+bool GreyedWithGM(int id) { return id >= M::kIdReceive1Prog && id <= M::kIdTransmitBankProg; }
 
 }  // namespace
 
@@ -74,7 +77,7 @@ void OskendBackgroundLayer::OnUtilitySwitch() {
   std::string title;
   for (const MenuItemInfo& item : shown)
     if (item.id == chosen) title = item.title;
-  if (chosen == kAllSoundOff) {
+  if (chosen == M::kIdAllSoundOff) {
     AllSoundOff();
     return;
   }
@@ -85,35 +88,35 @@ void OskendBackgroundLayer::OnUtilitySwitch() {
 
 void OskendBackgroundLayer::OnUtilityItem(int id, const std::string& title) {
   switch (id) {
-    case 1000:
-    case 1030:
+    case M::kIdWriteProgram:
+    case M::kIdWriteCombination:
       PostCommand(XECommand{XECommand::kOpenWriteDialog, 0, 0, 0});
       return;
-    case 1001:
+    case M::kIdCopyOscillator:
       OpenCopyOSCBrowser();
       return;
-    case 1003:
+    case M::kIdCopyEG:
       OpenCopyEGBrowser();
       return;
-    case 1004:
+    case M::kIdCopyLFO:
       OpenCopyLFOBrowser();
       return;
-    case 1032:
+    case M::kIdCopyInsertEffect:
       OpenCopyIFXBrowser();
       return;
-    case 1034:
+    case M::kIdCopyMFXTFX:
       OpenCopyMFXBrowser();
       return;
-    case 1057:
+    case M::kIdCopyScale:
       OpenCopyScaleBrowser();
       return;
-    case 1007:
+    case M::kIdLoad:
       OpenLoadDialog();
       return;
-    case 1008:
+    case M::kIdSave:
       OpenSaveDialog();
       return;
-    case 1066:
+    case M::kIdSelectAutoLoadFile:
       OpenAutoLoadDialog();
       return;
     default:
@@ -132,26 +135,42 @@ std::string OskendBackgroundLayer::CommandErrorText(const std::string& title,
 
 bool OskendBackgroundLayer::CommandFor(int id, int mode, int bank, int number,
                                        RemoteCommand* out) {
+  using namespace Oskend;
+  // A selection is every sound of the mode, its current bank (any number)
+  // or its current sound. The flags take every part of it, but a single
+  // sound sent is the edit buffer, stored on arrival (bits 0 and 2).
+  constexpr int kAny = -1, kAllParts = 255, kEditBufferStored = 5;
   int cmd = 0, a1 = 0, a2 = 0, a3 = 0, a4 = 0;
+  auto selection = [&](int command, int b, int n, int flags) {
+    cmd = command, a1 = mode, a2 = b, a3 = n, a4 = flags;
+  };
   switch (id) {
-    case 1002: cmd = 7; break;
-    case 1005: cmd = 11; break;
-    case 1006: cmd = 12; break;
-    case 1011: cmd = 2; break;
-    case 1012: cmd = 1; break;
-    case 1013: case 1020: cmd = 4; a1 = mode; a2 = -1; a3 = -1; a4 = 255; break;
-    case 1014: case 1021: cmd = 3; a1 = mode; a2 = -1; a3 = -1; a4 = 255; break;
-    case 1015: case 1022: cmd = 4; a1 = mode; a2 = bank; a3 = number; a4 = 255; break;
-    case 1016: case 1023: cmd = 3; a1 = mode; a2 = bank; a3 = number; a4 = 5; break;
-    case 1017: case 1024: cmd = 4; a1 = mode; a2 = bank; a3 = -1; a4 = 255; break;
-    case 1018: case 1025: cmd = 3; a1 = mode; a2 = bank; a3 = -1; a4 = 255; break;
-    case 1031: cmd = 18; break;
-    case 1033: cmd = 15; break;
-    case 1038: cmd = 26; break;
-    case 1039: case 1056: cmd = 25; break;
-    case 1054: cmd = 47; break;
-    case 1055: cmd = 48; break;
-    case 1073: cmd = 8; break;
+    case M::kIdSwapOscillator: cmd = kCmdSwapOscillators; break;
+    case M::kIdSwapLFO1: cmd = kCmdSwapLFOsOfOSC1; break;
+    case M::kIdSwapLFO2: cmd = kCmdSwapLFOsOfOSC2; break;
+    case M::kIdReceiveAll: cmd = kCmdReceiveAll; break;
+    case M::kIdTransmitAll: cmd = kCmdTransmitAll; break;
+    case M::kIdReceiveProg: case M::kIdReceiveCombi: selection(kCmdRequestSelection, kAny, kAny, kAllParts); break;
+    case M::kIdTransmitProg: case M::kIdTransmitCombi: selection(kCmdSendSelection, kAny, kAny, kAllParts); break;
+    case M::kIdReceive1Prog: case M::kIdReceive1Combi:
+      selection(kCmdRequestSelection, bank, number, kAllParts);
+      break;
+    case M::kIdTransmit1Prog: case M::kIdTransmit1Combi:
+      selection(kCmdSendSelection, bank, number, kEditBufferStored);
+      break;
+    case M::kIdReceiveBankProg: case M::kIdReceiveBankCombi:
+      selection(kCmdRequestSelection, bank, kAny, kAllParts);
+      break;
+    case M::kIdTransmitBankProg: case M::kIdTransmitBankCombi:
+      selection(kCmdSendSelection, bank, kAny, kAllParts);
+      break;
+    case M::kIdInitCombination: cmd = kCmdInitCombination; break;
+    case M::kIdSwapInsertEffect: cmd = kCmdSwapInsertEffects; break;
+    case M::kIdReceiveGlobal: cmd = kCmdReceiveGlobal; break;
+    case M::kIdTransmitGlobal: case M::kIdWriteGlobalSetting: cmd = kCmdTransmitGlobal; break;
+    case M::kIdSaveDefault: cmd = kCmdSaveSettings; break;
+    case M::kIdRestoreData: cmd = kCmdNothing; break;
+    case M::kIdRemoveProgramFromCat: cmd = kCmdWriteUncategorised; break;
     default: return false;
   }
   if (out) *out = {cmd, a1, a2, a3, a4};
@@ -169,7 +188,7 @@ void OskendBackgroundLayer::OnRemoteSynthCommand(int id, const std::string& titl
     return;
   unsigned long status = 0;
   if (m_pRemoteSynth->ExecCommand(cmd, a1, a2, a3, a4, &status)) {
-    if (cmd == 8) OnGUIModeChanged(0);
+    if (cmd == Oskend::kCmdWriteUncategorised) OnGUIModeChanged(EditorIds::kGuiPerformance);
     return;
   }
   HfcMessageBoxForWindow(CommandErrorText(title, status).c_str(), product.c_str(),

@@ -10,6 +10,14 @@ int64_t XELayerBase::ControlKey(const CHfcControl* control) {
   return MakeControlKey(control->GetId(), control->GetGroupId());
 }
 
+void XELayerBase::EnableControl(CHfcControl* control, bool on) {
+  if (!control) return;
+  if (on)
+    control->Enable(true);
+  else
+    control->Disable(true);
+}
+
 bool XELayerBase::AddControl(CHfcControl* control, bool redraw) {
   if (!control) return false;
   CHfcCriticalSectionLock lock(m_registryLock);

@@ -19,6 +19,7 @@
 #include "editor/controls/XEDropdownList.h"
 #include "editor/controls/XEKnob.h"
 #include "editor/controls/XESoundSelector.h"
+#include "editor/shell/EditorIds.h"
 #include "editor/shell/XEControlContainer.h"
 #include "editor/shell/XESynthUtils.h"
 #include "hfc/CHfcControl.h"
@@ -46,6 +47,12 @@ bool IsExactly(const CHfcControl* c) {
 
 std::string Formatted(const SParamDesc& desc, int value) {
   return desc.converter ? desc.converter->Format(value) : std::string();
+}
+
+// A slide switch runs the other way round from its parameter: it shows the
+// value v at its maximum - v.
+bool IsSlideSwitch(const CHfcControl* c) {
+  return IsExactly<CHfcCtrlSlideSwitch>(c) || IsExactly<CHfcCtrlHorizontalSlideSwitch>(c);
 }
 
 // The main text of a display pair: up to its first NUL.
@@ -83,7 +90,7 @@ XESynthLayer::~XESynthLayer() {
 ISection* XESynthLayer::GetParamSection(eMode mode, int pid) const {
   if (!m_pRemoteSynth) return nullptr;
   const int m = static_cast<int>(mode);
-  if (m >= 0 && m <= 4) {
+  if (m >= eMode_Combi && m <= eMode_Multi) {
     Oskend::ISoundSection* edit = m_pRemoteSynth->GetEditBuffer(m);
     ISection* found = nullptr;
     if (edit && edit->FindSectionByPID(pid, &found)) return found;
@@ -91,10 +98,10 @@ ISection* XESynthLayer::GetParamSection(eMode mode, int pid) const {
   }
   ISection* section = nullptr;
   switch (m) {
-    case 6:
+    case eMode_Global:
       section = m_pRemoteSynth->GetGlobal();
       break;
-    case 11:
+    case EditorIds::kModeSetup:
       section = m_pRemoteSynth->GetSetup();
       break;
     default:  // drum kits, arpeggio patterns and external controls are no sections here
@@ -275,66 +282,79 @@ void XESynthLayer::SynchronizeControlWithParam(CHfcControl* control, ISection* s
   if (!control || !section || pid == -1) return;
   SParamDesc desc{};
   if (!section->GetParamDesc(pid, &desc)) return;
-  if (full) {
-    if (desc.flags & 3)
-      control->Disable(true);
-    else
-      control->Enable(true);
-    CHfcControl* label = GetControlById(pid + kLabelIdOffset, 0);
-    if (desc.flags & PFLAG_HIDDEN) {
-      control->Hide(true);
-      if (label) label->Hide(true);
-      RequestRedraw();
-    } else {
-      control->Show(true);
-      if (label) label->Show(true);
-    }
-  }
+  if (full) SynchronizeControlState(control, desc, pid);
   if (desc.ptype == PTYPE_STRING) {
     const std::string text = section->GetParamS(pid);
     control->SetPtrValue(const_cast<char*>(text.c_str()), true);
   } else {
-    // A drop-down list counts its items for its maximum: its range is its
-    // minimum up to one below the count past it.
-    const int shownMax = IsExactly<XEDropdownList>(control)
-                             ? control->GetMinIntValue() + control->GetMaxIntValue() - 1
-                             : control->GetMaxIntValue();
-    if (control->GetMinIntValue() != desc.min || shownMax != desc.max) full = true;
-    int value = section->GetParamI(pid);
-    control->SetMinIntValue(desc.min, true);
-    control->SetMaxIntValue(desc.max, true);
-    bool withText = false;
-    if (IsExactly<CHfcCtrlCharEditText>(control) || IsExactly<CHfcCtrlTextSwitch>(control)) {
-      withText = true;
-    } else if (IsExactly<CXBCtrlHorizontalValueBar>(control)) {
-      if (full) {
-        auto* bar = static_cast<CXBCtrlHorizontalValueBar*>(control);
-        bar->SetDefaultValue(desc.def);
-        bar->SetBipolar(IsSignedNarrowField(desc.atype));
-        bar->SetDirty(true);
-      }
-      withText = true;
-    } else if (IsExactly<CHfcCtrlSlideSwitch>(control) ||
-               IsExactly<CHfcCtrlHorizontalSlideSwitch>(control)) {
-      value = control->GetMaxIntValue() - value;
-    } else if (IsExactly<XESoundSelector>(control)) {
-      withText = true;
-    } else if (IsExactly<XEDropdownList>(control)) {
-      if (full) InitDropdownList(static_cast<XEDropdownList*>(control), &desc);
-    } else if (IsExactly<XEKnob>(control)) {
-      if (full) LayOutKnob(static_cast<XEKnob*>(control), desc);
-      withText = true;
-    }
-    if (withText) {
-      // The same text again would only cost the control a redraw.
-      const std::string text = ValueText(control, desc, value);
-      const char* shown = static_cast<const char*>(control->GetPtrValue());
-      if (full || !shown || text != shown) control->SetPtrValue(const_cast<char*>(text.c_str()), true);
-    }
-    control->SetIntValue(value, true);
+    SynchronizeControlValue(control, desc, section->GetParamI(pid), full);
   }
   GraphParamToControl(control, pid);
   OnPostSynchronizeControlWithParam(control, section, pid);
+}
+
+void XESynthLayer::SynchronizeControlState(CHfcControl* control, const SParamDesc& desc, int pid) {
+  EnableControl(control, (desc.flags & (PFLAG_READONLY1 | PFLAG_READONLY2)) == 0);
+  CHfcControl* label = GetControlById(pid + kLabelIdOffset, 0);
+  if (desc.flags & PFLAG_HIDDEN) {
+    control->Hide(true);
+    if (label) label->Hide(true);
+    RequestRedraw();
+  } else {
+    control->Show(true);
+    if (label) label->Show(true);
+  }
+}
+
+void XESynthLayer::SynchronizeControlValue(CHfcControl* control, const SParamDesc& desc, int value,
+                                           bool full) {
+  // A drop-down list counts its items for its maximum: its range is its
+  // minimum up to one below the count past it.
+  const int shownMax = IsExactly<XEDropdownList>(control)
+                           ? control->GetMinIntValue() + control->GetMaxIntValue() - 1
+                           : control->GetMaxIntValue();
+  if (control->GetMinIntValue() != desc.min || shownMax != desc.max) full = true;
+  control->SetMinIntValue(desc.min, true);
+  control->SetMaxIntValue(desc.max, true);
+  if (PrepareControlOfItsClass(control, desc, full, &value)) {
+    // The same text again would only cost the control a redraw.
+    const std::string text = ValueText(control, desc, value);
+    const char* shown = static_cast<const char*>(control->GetPtrValue());
+    if (full || !shown || text != shown) control->SetPtrValue(const_cast<char*>(text.c_str()), true);
+  }
+  control->SetIntValue(value, true);
+}
+
+bool XESynthLayer::PrepareControlOfItsClass(CHfcControl* control, const SParamDesc& desc, bool full,
+                                            int* value) {
+  if (IsExactly<CHfcCtrlCharEditText>(control) || IsExactly<CHfcCtrlTextSwitch>(control) ||
+      IsExactly<XESoundSelector>(control))
+    return true;
+  if (IsExactly<CXBCtrlHorizontalValueBar>(control)) {
+    if (full) {
+      auto* bar = static_cast<CXBCtrlHorizontalValueBar*>(control);
+      bar->SetDefaultValue(desc.def);
+      bar->SetBipolar(IsSignedNarrowField(desc.atype));
+      bar->SetDirty(true);
+    }
+    return true;
+  }
+  if (IsSlideSwitch(control)) {
+    *value = control->GetMaxIntValue() - *value;
+    return false;
+  }
+  if (IsExactly<XEDropdownList>(control)) {
+    if (full) {
+      SParamDesc row = desc;
+      InitDropdownList(static_cast<XEDropdownList*>(control), &row);
+    }
+    return false;
+  }
+  if (IsExactly<XEKnob>(control)) {
+    if (full) LayOutKnob(static_cast<XEKnob*>(control), desc);
+    return true;
+  }
+  return false;
 }
 
 void XESynthLayer::InitDropdownList(XEDropdownList* list, SParamDesc* desc) {
@@ -464,8 +484,7 @@ void XESynthLayer::OnHfcCtrlIntValueChanged(CHfcControl* control, int value) {
     // notice in the idle): writing it would undo the press.
     if (value >= 0 && value == control->GetIntValue()) return;
     if (value < 0) value = (value & 0x7FFFFFFF) == 0 ? 1 : 0;
-  } else if (IsExactly<CHfcCtrlSlideSwitch>(control) ||
-             IsExactly<CHfcCtrlHorizontalSlideSwitch>(control)) {
+  } else if (IsSlideSwitch(control)) {
     value = control->GetMaxIntValue() - value;
   }
   const SParamIdInfo link = GetParameterIdByControl(control);
@@ -497,7 +516,7 @@ void XESynthLayer::OnHfcCtrlPtrValueChanged(CHfcControl* control, void* pointer)
       n = std::atoi(text);
       if (n == 0) n = desc.min - 2;
     }
-    value = (desc.flags & 0x200) ? n + 1 : n;
+    value = (desc.flags & PFLAG_NOTELIST_FROM1) ? n + 1 : n;
     if ((value < desc.min || value > desc.max) && desc.converter) value = desc.converter->Parse(text);
   } else {
     if (!desc.converter) return;

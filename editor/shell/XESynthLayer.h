@@ -176,6 +176,12 @@ class XESynthLayer : public XELayerBase, public XERemoteSynthEventHandler {
   void RemoveSectionLink(Oskend::ISection* section);
   void SynchronizeLinked(Oskend::ISection* section, int pid, bool full);
   void LayOutKnob(XEKnob* knob, const SParamDesc& desc);
+  // The steps of SynchronizeControlWithParam: enable and visibility from
+  // the row's flags; range, value and text of a numeric parameter; and what
+  // the control's own class adds, answering whether it shows a value text.
+  void SynchronizeControlState(CHfcControl* control, const SParamDesc& desc, int pid);
+  void SynchronizeControlValue(CHfcControl* control, const SParamDesc& desc, int value, bool full);
+  bool PrepareControlOfItsClass(CHfcControl* control, const SParamDesc& desc, bool full, int* value);
 
   std::map<int64_t, SParamIdInfo> m_controlMap;
   std::map<Oskend::ISection*, int> m_sectionLinks;

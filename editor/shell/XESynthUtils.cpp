@@ -26,8 +26,8 @@ constexpr unsigned kCombiCategoryByte = 824;
 const char* const kDashes = "------------------------";
 
 Oskend::ISection* CategorySection(IRemoteSynth* synth, int mode) {
-  if (mode == 0) return synth->GetEditBuffer(0);
-  if (mode == 2 || mode == 3) return synth->GetEditBuffer(3);
+  if (mode == eMode_Combi) return synth->GetEditBuffer(eMode_Combi);
+  if (mode == eMode_ProgPlay || mode == eMode_ProgEdit) return synth->GetEditBuffer(eMode_ProgEdit);
   return nullptr;
 }
 

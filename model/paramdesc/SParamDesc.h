@@ -64,6 +64,7 @@ enum : uint32_t {
   PFLAG_HIDDEN = 0x4,
   PFLAG_LABELSTYLE7 = 0x80,
   PFLAG_NOTELIST = 0x100,
+  PFLAG_NOTELIST_FROM1 = 0x200,  // a typed note number is stored one up
   PFLAG_OWNSTORAGE = 0x10,
   PFLAG_PROGEDITBLOCK = 0x400,
   PFLAG_FXBUS1 = 0x1000,

@@ -43,7 +43,7 @@ constexpr int SHIFT = CHfcEditTextEngine::kModShift;
 struct Stroke {
   int key;  // an editing key, or 0 to type ch
   int mods;
-  char ch;
+  char ch = 0;
 };
 
 struct KeyCase {

@@ -12,7 +12,7 @@ namespace {
 struct Listener {
   std::string name;
   std::vector<std::string>* log;
-  std::function<void()> onNotice;
+  std::function<void()> onNotice = {};
   bool stop = false;
 
   bool Notice() {

@@ -52,7 +52,7 @@ Bytes MakeLzh(const Bytes& block, const std::string& name) {
   h.push_back(0);  // header size, set below
   h.push_back(0);  // header checksum, set below
   const std::string method = stored ? "-lh0-" : "-lh5-";
-  h.insert(h.end(), method.begin(), method.end());
+  for (char c : method) h.push_back(static_cast<uint8_t>(c));
   PutLE(h, compressed, 4);
   PutLE(h, original, 4);
   PutLE(h, 0, 2);                              // time 00:00:00

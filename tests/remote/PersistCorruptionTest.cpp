@@ -214,7 +214,7 @@ TEST_P(PersistCorruption, IsRefusedAndChangesNothing) {
   const LoadResult r = LoadAndCheckUntouched(in, c.index);
   ASSERT_TRUE(r.threw);
   EXPECT_EQ(r.what, c.what);
-  if (std::string(c.what) == kUnknown) EXPECT_EQ(in.tellg(), 2);  // position restored
+  if (std::string(c.what) == kUnknown) { EXPECT_EQ(in.tellg(), 2); }  // position restored
 }
 
 INSTANTIATE_TEST_SUITE_P(Streams, PersistCorruption, ::testing::ValuesIn(kCases),

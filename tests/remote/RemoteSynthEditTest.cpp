@@ -28,7 +28,7 @@ class SectionRecorder : public ISectionSink {
   struct Event {
     std::string what;
     int id;
-    bool onMainThread;
+    bool onMainThread = false;  // set by Add
   };
   std::vector<Event> events;
   void OnSectionReinitialized(ISection*) override { Add({"reinit", 0}); }
@@ -279,10 +279,14 @@ TEST_F(RemoteSynthEditTest, AKeptAuditionReportsTheSoundChosen) {
   EXPECT_EQ(Image()[L::kCurProg + 1], chosen.number);
 }
 
-TEST_F(RemoteSynthEditTest, ASoundChosenInProgramModeStaysWithoutLeavingTheMode) {
+// In program edit the instrument goes to program play for the change and
+// comes back; the model stays in program edit with the program chosen, not
+// the one that program edit takes from the performance's timbre.
+TEST_F(RemoteSynthEditTest, ASoundChosenInProgramEditStaysTheCurrentSound) {
   SimSynthDevice& dev = Ready();
   ProgramMode();
   dev.With([](SimSynth& s) { s.ClearLog(); });
+  const size_t modeNotices = sink.Of("mode").size();
   const SSoundIndex chosen{2, 9};
   const SSoundIndex got = model->PutCurSound(chosen);
   env.loop().RunFor(500);
@@ -290,19 +294,126 @@ TEST_F(RemoteSynthEditTest, ASoundChosenInProgramModeStaysWithoutLeavingTheMode)
   EXPECT_EQ(got.number, chosen.number);
   EXPECT_EQ(model->GetCurSound(true).bank, chosen.bank);
   EXPECT_EQ(model->GetCurSound(true).number, chosen.number);
+  EXPECT_EQ(model->GetMode(), eMode_ProgEdit);
   const size_t stored = L::kProgBanks + (chosen.bank * 128 + chosen.number) * L::kProgSize;
   EXPECT_EQ(std::memcmp(ProgEdit().data(), Image() + stored, L::kProgSize), 0);
-  // Leaving and re-entering program mode would load the combination's timbre.
+  env.loop().RunPending();
+  EXPECT_EQ(sink.Of("mode").size(), modeNotices) << "the model told a mode change";
+  std::vector<int> modes;
   int programChanges = 0;
   for (const auto& e : dev.Log()) {
-    EXPECT_NE(e.kind, SimSynthEvent::kModeChange);
+    if (e.kind == SimSynthEvent::kModeChange) modes.push_back(e.mode);
     if (e.kind == SimSynthEvent::kProgramChange) ++programChanges;
   }
+  EXPECT_EQ(modes, (std::vector<int>{eMode_ProgPlay, eMode_ProgEdit}));
   EXPECT_EQ(programChanges, 1);
   dev.With([&](SimSynth& s) {
     EXPECT_EQ(s.CurrentBank(), chosen.bank);
     EXPECT_EQ(s.CurrentProgram(), chosen.number);
   });
+}
+
+std::pair<int, int> Playing(SimSynthDevice& dev) {
+  std::pair<int, int> p;
+  dev.With([&](SimSynth& s) { p = {s.CurrentBank(), s.CurrentProgram()}; });
+  return p;
+}
+
+std::pair<int, int> Pair(const SSoundIndex& s) { return {s.bank, s.number}; }
+
+// The sound browser's audition in program edit, at the model: the
+// instrument goes to program play for it and comes back. However the
+// instrument confirms those mode changes, OK keeps the chosen program and
+// Cancel gives back the one before, edit buffer and all, the model staying
+// in program edit; a mode change made on the instrument's panel still ends
+// the audition.
+TEST_F(RemoteSynthEditTest, AnAuditionInProgramEditKeepsOrGivesBackTheChosenProgram) {
+  SimSynthDevice& dev = Ready();
+  struct Case {
+    const char* confirmation;
+    bool byStatus, programPlayAsEdit;
+    SSoundIndex chosen, other;
+  } cases[] = {
+      {"the mode repeated", false, false, {1, 5}, {2, 9}},
+      {"program play reported as program edit", false, true, {1, 6}, {2, 10}},
+      {"a status message", true, false, {1, 7}, {2, 11}},
+  };
+  auto stored = [&](const SSoundIndex& s) {
+    return Region(Image(), L::kProgBanks + (s.bank * 128 + s.number) * L::kProgSize, L::kProgSize);
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.confirmation);
+    dev.With([&](SimSynth& s) {
+      s.Settings().modeChangeByStatus = c.byStatus;
+      s.Settings().programPlayAsEdit = c.programPlayAsEdit;
+    });
+    ProgramMode();
+
+    // OK, as the sound browser does it: keep the audition, then select the
+    // sound the model reports for good.
+    ASSERT_TRUE(model->BeginAudition(1));
+    model->PutCurSound(c.chosen);
+    env.loop().RunFor(500);
+    ASSERT_TRUE(model->GetAuditionState()) << "the instrument's answer ended the audition";
+    EXPECT_EQ(Playing(dev), Pair(c.chosen));
+    const SSoundIndex cur = model->GetCurSound(true);
+    ASSERT_TRUE(model->EndAudition(true));
+    model->PutCurSound(cur);
+    env.loop().RunFor(3000);
+    EXPECT_EQ(model->GetMode(), eMode_ProgEdit);
+    EXPECT_EQ(Pair(model->GetCurSound(true)), Pair(c.chosen));
+    EXPECT_EQ(ProgEdit(), stored(c.chosen));
+    EXPECT_EQ(Playing(dev), Pair(c.chosen));
+    dev.With([](SimSynth& s) { EXPECT_EQ(s.Mode(), eMode_ProgEdit); });
+
+    // Cancel: back to the program kept, byte for byte.
+    const Bytes kept = ProgEdit();
+    ASSERT_TRUE(model->BeginAudition(1));
+    model->PutCurSound(c.other);
+    env.loop().RunFor(500);
+    ASSERT_TRUE(model->GetAuditionState());
+    EXPECT_EQ(Playing(dev), Pair(c.other));
+    ASSERT_TRUE(model->EndAudition(false));
+    env.loop().RunFor(3000);
+    EXPECT_EQ(model->GetMode(), eMode_ProgEdit);
+    EXPECT_EQ(Pair(model->GetCurSound(true)), Pair(c.chosen));
+    EXPECT_EQ(ProgEdit(), kept);
+    EXPECT_EQ(Playing(dev), Pair(c.chosen));
+    dev.With([](SimSynth& s) { EXPECT_EQ(s.Mode(), eMode_ProgEdit); });
+  }
+
+  // The performance switch on the instrument's panel during an audition.
+  ASSERT_TRUE(model->BeginAudition(1));
+  model->PutCurSound({3, 1});
+  env.loop().RunFor(500);
+  Bytes panel;
+  dev.With([&](SimSynth& s) { panel = s.PanelModeChange(eMode_Combi); });
+  dev.Emit(panel);
+  EXPECT_TRUE(env.loop().RunUntil([&] { return !model->GetAuditionState(); }, 1000));
+  env.loop().RunFor(500);
+  EXPECT_EQ(model->GetMode(), eMode_Combi);
+}
+
+// A performance chosen in the performance mode shown without a dump: the
+// instrument goes to performance mode for the change and comes back, and
+// the model stays where it was.
+TEST_F(RemoteSynthEditTest, ASoundChosenInThePerformanceShownWithoutADumpKeepsThatMode) {
+  SimSynthDevice& dev = Ready();
+  model->PutMode(eMode_CombiNoDump);
+  env.loop().RunFor(500);
+  ASSERT_EQ(model->GetMode(), eMode_CombiNoDump);
+  dev.With([](SimSynth& s) { s.ClearLog(); });
+  const SSoundIndex got = model->PutCurSound({0, 7});
+  env.loop().RunFor(1000);
+  EXPECT_EQ(Pair(got), std::make_pair(0, 7));
+  EXPECT_EQ(Pair(model->GetCurSound(true)), std::make_pair(0, 7));
+  EXPECT_EQ(model->GetMode(), eMode_CombiNoDump);
+  EXPECT_EQ(CombiEdit(), Region(Image(), L::kCombis + 7 * L::kCombiSize, L::kCombiSize));
+  std::vector<int> modes;
+  for (const auto& e : dev.Log())
+    if (e.kind == SimSynthEvent::kModeChange) modes.push_back(e.mode);
+  EXPECT_EQ(modes, (std::vector<int>{eMode_Combi, eMode_CombiNoDump}));
+  EXPECT_EQ(Playing(dev), std::make_pair(0, 7));
 }
 
 TEST_F(RemoteSynthEditTest, TempoIsTheSoundsOwn) {

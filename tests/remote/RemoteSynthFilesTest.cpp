@@ -64,10 +64,12 @@ TEST_F(RemoteSynthFilesTest, EveryKindSavedLoadsBackIntoAFreshModel) {
     ASSERT_TRUE(fresh.LoadFile(path.c_str(), c.selector)) << int(c.type);
     const uint8_t* img = fresh.GetRawChunk().data();
     EXPECT_EQ(Region(img, c.offset, c.size), Region(saved.data(), c.from, c.size)) << int(c.type);
-    if (c.type == FTYPE::Prog || c.type == FTYPE::VSTProg)  // also into its stored place
+    if (c.type == FTYPE::Prog || c.type == FTYPE::VSTProg) {  // also into its stored place
       EXPECT_EQ(Region(img, L::kProgBanks + L::kProgBankSize + 5 * L::kProgSize, L::kProgSize), Region(saved.data(), L::kProgEditBuffer, L::kProgSize));
-    if (c.type == FTYPE::Combi || c.type == FTYPE::VSTCombi)
+    }
+    if (c.type == FTYPE::Combi || c.type == FTYPE::VSTCombi) {
       EXPECT_EQ(Region(img, L::kCombis + 3 * L::kCombiSize, L::kCombiSize), Region(saved.data(), L::kCombiEditBuffer, L::kCombiSize));
+    }
     env.loop().RunPending();
   }
   EXPECT_FALSE(model->LoadFile(config.File("missing").c_str(), 0));

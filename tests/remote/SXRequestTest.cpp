@@ -21,7 +21,7 @@ constexpr unsigned kSend = SXRequest::kSend, kTx = SXRequest::kSendProgress, kWa
 
 Bytes H(std::initializer_list<uint8_t> after) {
   Bytes b{0xF0, 0x42, 0x35, 0x00, 0x01, 0x0C};
-  b.insert(b.end(), after);
+  for (uint8_t x : after) b.push_back(x);
   return b;
 }
 

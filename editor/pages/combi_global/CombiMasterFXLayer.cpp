@@ -1,7 +1,7 @@
 #include "editor/pages/combi_global/CombiMasterFXLayer.h"
 
 CombiMasterFXLayer::CombiMasterFXLayer(Oskend::IRemoteSynth* synth)
-    : CombiMultiMasterFXLayer(synth, static_cast<eMode>(0)) {}
+    : CombiMultiMasterFXLayer(synth, eMode_Combi) {}
 
 int CombiMasterFXLayer::GetParamId(int kind) {
   static constexpr int kIds[] = {0x1800, 0x1801, 0x1B00, 0x1802, 0x1803, 0x1B01, 0x1804,
@@ -10,12 +10,8 @@ int CombiMasterFXLayer::GetParamId(int kind) {
 }
 
 void CombiMasterFXLayer::GetMenuItemInfoList(std::list<MenuItemInfo>& list) {
-  for (const MenuItemInfo* m :
-       {&MenuItemInfo::kMenuItemInfo_WriteCombination, &MenuItemInfo::kMenuItemInfo_CopyMFXTFX,
-        &MenuItemInfo::kMenuItemInfo_Separator, &MenuItemInfo::kMenuItemInfo_Load,
-        &MenuItemInfo::kMenuItemInfo_Save, &MenuItemInfo::kMenuItemInfo_Separator,
-        &MenuItemInfo::kMenuItemInfo_ReceiveAll, &MenuItemInfo::kMenuItemInfo_TransmitAll,
-        &MenuItemInfo::kMenuItemInfo_ReceiveCombi, &MenuItemInfo::kMenuItemInfo_TransmitCombi,
-        &MenuItemInfo::kMenuItemInfo_Receive1Combi, &MenuItemInfo::kMenuItemInfo_Transmit1Combi})
+  using M = MenuItemInfo;
+  for (const M* m : {&M::kMenuItemInfo_WriteCombination, &M::kMenuItemInfo_CopyMFXTFX, &M::kMenuItemInfo_Separator})
     list.push_back(*m);
+  AppendFileAndTransferItems(list, eMode_Combi);
 }

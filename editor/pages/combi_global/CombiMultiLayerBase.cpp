@@ -15,14 +15,14 @@ CombiMultiLayerBase::~CombiMultiLayerBase() = default;
 
 bool CombiMultiLayerBase::OnCreate() {
   if (GetTargetMode() == 4 && m_pRemoteSynth)
-    if (Oskend::ISoundSection* multi = m_pRemoteSynth->GetEditBuffer(4)) multi->AdviseSink(this);
+    if (Oskend::ISoundSection* multi = m_pRemoteSynth->GetEditBuffer(eMode_Multi)) multi->AdviseSink(this);
   return CTabPageLayer::OnCreate();
 }
 
 bool CombiMultiLayerBase::OnDestroy() {
   CTabPageLayer::OnDestroy();
   if (GetTargetMode() == 4 && m_pRemoteSynth)
-    if (Oskend::ISoundSection* multi = m_pRemoteSynth->GetEditBuffer(4)) multi->UnadviseSink(this);
+    if (Oskend::ISoundSection* multi = m_pRemoteSynth->GetEditBuffer(eMode_Multi)) multi->UnadviseSink(this);
   return true;
 }
 

@@ -1,19 +1,15 @@
 #include "editor/pages/combi_global/CombiTimbreParamLayer.h"
 
 CombiTimbreParamLayer::CombiTimbreParamLayer(Oskend::IRemoteSynth* synth)
-    : CombiMultiTrackParamLayer(synth, static_cast<eMode>(0), false) {}
+    : CombiMultiTrackParamLayer(synth, eMode_Combi, false) {}
 
 int CombiTimbreParamLayer::GetParamId(int kind) {
   return kind >= 0 && kind <= 2 ? 0x104 + kind : -1;
 }
 
 void CombiTimbreParamLayer::GetMenuItemInfoList(std::list<MenuItemInfo>& list) {
-  for (const MenuItemInfo* m :
-       {&MenuItemInfo::kMenuItemInfo_WriteCombination, &MenuItemInfo::kMenuItemInfo_Separator,
-        &MenuItemInfo::kMenuItemInfo_Load, &MenuItemInfo::kMenuItemInfo_Save,
-        &MenuItemInfo::kMenuItemInfo_Separator, &MenuItemInfo::kMenuItemInfo_ReceiveAll,
-        &MenuItemInfo::kMenuItemInfo_TransmitAll, &MenuItemInfo::kMenuItemInfo_ReceiveCombi,
-        &MenuItemInfo::kMenuItemInfo_TransmitCombi, &MenuItemInfo::kMenuItemInfo_Receive1Combi,
-        &MenuItemInfo::kMenuItemInfo_Transmit1Combi})
+  using M = MenuItemInfo;
+  for (const M* m : {&M::kMenuItemInfo_WriteCombination, &M::kMenuItemInfo_Separator})
     list.push_back(*m);
+  AppendFileAndTransferItems(list, eMode_Combi);
 }

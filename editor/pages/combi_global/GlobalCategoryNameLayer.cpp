@@ -25,7 +25,7 @@ void SetText(CHfcControl* control, const std::string& text) {
 }  // namespace
 
 GlobalCategoryNameLayer::GlobalCategoryNameLayer(Oskend::IRemoteSynth* synth)
-    : GlobalPageLayerBase(synth, static_cast<eMode>(6), true, kDumpSwitchId) {}
+    : GlobalPageLayerBase(synth, eMode_Global, true, kDumpSwitchId) {}
 
 int GlobalCategoryNameLayer::GetMainCatIdTop(eCAT_TYPE) { return static_cast<int>(0x90000000u); }
 

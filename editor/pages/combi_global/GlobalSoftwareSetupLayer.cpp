@@ -3,6 +3,7 @@
 #include "editor/controls/XEControlCreater.h"
 #include "editor/controls/XEDropdownList.h"
 #include "editor/pages/combi_global/PageBuild.h"
+#include "editor/shell/EditorIds.h"
 #include "editor/shell/XEControlContainer.h"
 #include "editor/shell/XESynthUtils.h"
 #include "hfc/CHfcControl.h"
@@ -19,8 +20,8 @@ constexpr const char* kNotConnected = " (not connected)";
 }  // namespace
 
 GlobalSoftwareSetupLayer::GlobalSoftwareSetupLayer(Oskend::IRemoteSynth* synth)
-    : GlobalPageLayerBase(synth, static_cast<eMode>(6), false, -1) {
-  SetTargetMode(static_cast<eMode>(11));
+    : GlobalPageLayerBase(synth, eMode_Global, false, -1) {
+  SetTargetMode(static_cast<eMode>(EditorIds::kModeSetup));
 }
 
 bool GlobalSoftwareSetupLayer::OnCreate() {

@@ -6,7 +6,7 @@
 #include "hfc/CHfcControl.h"
 
 GlobalSystemLayer::GlobalSystemLayer(Oskend::IRemoteSynth* synth)
-    : GlobalPageLayerBase(synth, static_cast<eMode>(6), true, kDumpSwitchId) {}
+    : GlobalPageLayerBase(synth, eMode_Global, true, kDumpSwitchId) {}
 
 std::string GlobalSystemLayer::MasterTuneText(int value) {
   // The synthesizer may send any byte: the table is read within its range.

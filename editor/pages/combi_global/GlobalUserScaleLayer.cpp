@@ -29,7 +29,7 @@ constexpr int kNotes = 128;
 }  // namespace
 
 GlobalUserScaleLayer::GlobalUserScaleLayer(Oskend::IRemoteSynth* synth)
-    : GlobalPageLayerBase(synth, static_cast<eMode>(6), true, kDumpSwitchId) {}
+    : GlobalPageLayerBase(synth, eMode_Global, true, kDumpSwitchId) {}
 
 bool GlobalUserScaleLayer::OnCreate() {
   m_pOctaveImage = combipage::Skin("Container_UserScale_Octave");

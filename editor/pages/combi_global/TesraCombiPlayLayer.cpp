@@ -23,7 +23,7 @@ constexpr int kCurrentTimbreId = 0x10A;
 }  // namespace
 
 TesraCombiPlayLayer::TesraCombiPlayLayer(Oskend::IRemoteSynth* synth)
-    : CombiMultiLayerBase(synth, static_cast<eMode>(0), false) {}
+    : CombiMultiLayerBase(synth, eMode_Combi, false) {}
 
 TesraCombiPlayLayer::~TesraCombiPlayLayer() = default;
 
@@ -75,14 +75,11 @@ bool TesraCombiPlayLayer::CreateSublevelTab() {
 }
 
 void TesraCombiPlayLayer::GetMenuItemInfoList(std::list<MenuItemInfo>& list) {
-  for (const MenuItemInfo* m :
-       {&MenuItemInfo::kMenuItemInfo_WriteCombination, &MenuItemInfo::kMenuItemInfo_InitCombination,
-        &MenuItemInfo::kMenuItemInfo_Separator, &MenuItemInfo::kMenuItemInfo_Load,
-        &MenuItemInfo::kMenuItemInfo_Save, &MenuItemInfo::kMenuItemInfo_Separator,
-        &MenuItemInfo::kMenuItemInfo_ReceiveAll, &MenuItemInfo::kMenuItemInfo_TransmitAll,
-        &MenuItemInfo::kMenuItemInfo_ReceiveCombi, &MenuItemInfo::kMenuItemInfo_TransmitCombi,
-        &MenuItemInfo::kMenuItemInfo_Receive1Combi, &MenuItemInfo::kMenuItemInfo_Transmit1Combi})
+  using M = MenuItemInfo;
+  for (const M* m :
+       {&M::kMenuItemInfo_WriteCombination, &M::kMenuItemInfo_InitCombination, &M::kMenuItemInfo_Separator})
     list.push_back(*m);
+  AppendFileAndTransferItems(list, eMode_Combi);
 }
 
 bool TesraCombiPlayLayer::OnHfcMouseLButtonDown(CHfcMouse*, int, int, int) {

@@ -139,17 +139,19 @@ void EffectEditLayer::OnRefresh() {
   EditTabPageLayerBase::OnRefresh();
 }
 
+bool EffectEditLayer::IsSlotAvailable() {
+  // Insert effects 2-5 and master effect 2 follow a slot of their kind.
+  if (m_iSlot != 1 && m_iSlot != 2 && m_iSlot != 3 && m_iSlot != 4 && m_iSlot != 6) return true;
+  const int type = GetParamValue(GetTargetMode(), GetFXTypeParamId(m_iSlot - 1));
+  return Oskend::GetFXSize(static_cast<Oskend::eFxType>(type)) < 2;
+}
+
 void EffectEditLayer::Rebuild(Oskend::ISection* section) {
-  bool available = true;
-  if (m_iSlot == 1 || m_iSlot == 2 || m_iSlot == 3 || m_iSlot == 4 || m_iSlot == 6) {
-    const int type = GetParamValue(GetTargetMode(), GetFXTypeParamId(m_iSlot - 1));
-    available = Oskend::GetFXSize(static_cast<Oskend::eFxType>(type)) < 2;
-  }
   SParamDesc first{};
   const bool titled = section->GetParamDescByIndex(0, &first) && first.ptype == PTYPE_FRAME;
   CHfcBmp* labelBack = titled ? PageBuilder::Skin("Container_Horizontal_Sub1") : GetBackgroundBmp();
   XEControlCreater f(labelBack ? labelBack : GetBackgroundBmp(), 0, 0);
-  if (!available) return;
+  if (!IsSlotAvailable()) return;
   int x = kFirstColumnX;
   int row = 0;
   const int count = section->GetParamCount();
@@ -157,61 +159,69 @@ void EffectEditLayer::Rebuild(Oskend::ISection* section) {
     SParamDesc d{};
     if (!section->GetParamDescByIndex(static_cast<unsigned>(i), &d)) continue;
     const int pid = section->GetParamIDByIndex(static_cast<unsigned>(i));
-    const int y = row * kRowHeight;
-    const std::string name = d.name ? d.name : "";
     const int kind = d.ptype;
-    if (kind >= PTYPE_TITLE) {
-      std::string text = name;
-      if (d.label && *d.label) text += std::string(" [") + d.label + "]";
-      const int style = (d.flags & 0x80) ? 7 : 0;
-      CHfcControl* label = kind == PTYPE_ONOFF ? f.CreateLabel(x + 18, y + 8, text, 120, 13, style, 0, 1, -1)
-                                               : f.CreateLabel(x, y + 8, text, 83, 13, style, 0, 1, -1);
-      if (label && AddControl(label, false))
-        label->Show(true);
-      else if (label) {
-        label->Destroy();
-        delete label;
-      }
-    }
-    CHfcControl* c = nullptr;
-    switch (kind) {
-      case PTYPE_NONE:
-        if (!name.empty() && name != "\n") c = f.CreateLabel(x, y + 8, name, 188, 13, 1, 0, 1, -1);
-        break;
-      case PTYPE_CAPTION: c = f.CreateLabel(x, y + 8, name, 188, 13, 2, 0, 1, -1); break;
-      case PTYPE_TITLE: c = f.CreateLabel(x, y + 8, name, 376, 13, 1, 0, 1, -1); break;
-      case PTYPE_FRAME:
-        if (FrameRect r{}; GetFrameRect(static_cast<int>(d.flags), x, row, d.min, d.max, &r))
-          c = f.CreateStaticBmp(r.left, r.top, r.width, r.height, r.skin, -1);
-        break;
-      case PTYPE_CONT: c = f.CreateHorizontalValueBar(x + 83, y + 8, d.min, d.max, d.def, pid, false); break;
-      case PTYPE_ENUM: c = f.CreateDropdownList(x + 83, y + 8, 4, pid); break;
-      case PTYPE_ENUMLONG: c = f.CreateSoundSelector(x + 83, y + 8, 6, 13, pid, 0); break;
-      case PTYPE_ONOFF: c = f.CreateSwitch(x, y + 8, pid, 0); break;
-      // The shorter bar is a style of its own (88 wide); the row's default
-      // is the bar's origin, not its style.
-      case PTYPE_CONTRANGE: c = f.CreateHorizontalValueBar(x + 83, y + 8, 88, d.min, d.max, d.def, pid, false); break;
-      case PTYPE_CONT10: c = f.CreateTextEdit(x + 83, y + 8, 40, 13, pid, false); break;
-      default: break;
-    }
-    if (c) {
-      if (!AddControl(c, false)) {
-        c->Destroy();
-        delete c;
-        c = nullptr;
-      } else {
-        c->Show(true);
-        if (kind >= PTYPE_STRING) {
-          c->SetListener(this);
-          LinkControlWithParam(c, GetTargetMode(), pid);
-          SynchronizeControlWithParam(c, true);
-        }
-      }
-    }
+    if (kind >= PTYPE_TITLE) AddRowLabel(f, d, x, row * kRowHeight);
+    AddRowControl(CreateRowControl(f, d, pid, x, row), kind, pid);
+    // A frame lies behind the rows; a bare line break starts the next column.
     if (kind != PTYPE_FRAME) ++row;
-    if (kind == PTYPE_NONE && name == "\n") {
+    if (kind == PTYPE_NONE && d.name && std::string(d.name) == "\n") {
       x += kColumnWidth;
       row = 0;
     }
+  }
+}
+
+void EffectEditLayer::AddRowLabel(XEControlCreater& f, const SParamDesc& d, int x, int y) {
+  std::string text = d.name ? d.name : "";
+  if (d.label && *d.label) text += std::string(" [") + d.label + "]";
+  const int style = (d.flags & PFLAG_LABELSTYLE7) ? 7 : 0;
+  CHfcControl* label = d.ptype == PTYPE_ONOFF ? f.CreateLabel(x + 18, y + 8, text, 120, 13, style, 0, 1, -1)
+                                              : f.CreateLabel(x, y + 8, text, 83, 13, style, 0, 1, -1);
+  if (label && AddControl(label, false)) {
+    label->Show(true);
+  } else if (label) {
+    label->Destroy();
+    delete label;
+  }
+}
+
+CHfcControl* EffectEditLayer::CreateRowControl(XEControlCreater& f, const SParamDesc& d, int pid, int x,
+                                               int row) {
+  const int y = row * kRowHeight;
+  const std::string name = d.name ? d.name : "";
+  switch (d.ptype) {
+    case PTYPE_NONE:
+      if (!name.empty() && name != "\n") return f.CreateLabel(x, y + 8, name, 188, 13, 1, 0, 1, -1);
+      return nullptr;
+    case PTYPE_CAPTION: return f.CreateLabel(x, y + 8, name, 188, 13, 2, 0, 1, -1);
+    case PTYPE_TITLE: return f.CreateLabel(x, y + 8, name, 376, 13, 1, 0, 1, -1);
+    case PTYPE_FRAME:
+      if (FrameRect r{}; GetFrameRect(static_cast<int>(d.flags), x, row, d.min, d.max, &r))
+        return f.CreateStaticBmp(r.left, r.top, r.width, r.height, r.skin, -1);
+      return nullptr;
+    case PTYPE_CONT: return f.CreateHorizontalValueBar(x + 83, y + 8, d.min, d.max, d.def, pid, false);
+    case PTYPE_ENUM: return f.CreateDropdownList(x + 83, y + 8, 4, pid);
+    case PTYPE_ENUMLONG: return f.CreateSoundSelector(x + 83, y + 8, 6, 13, pid, 0);
+    case PTYPE_ONOFF: return f.CreateSwitch(x, y + 8, pid, 0);
+    // The shorter bar is a style of its own (88 wide); the row's default
+    // is the bar's origin, not its style.
+    case PTYPE_CONTRANGE: return f.CreateHorizontalValueBar(x + 83, y + 8, 88, d.min, d.max, d.def, pid, false);
+    case PTYPE_CONT10: return f.CreateTextEdit(x + 83, y + 8, 40, 13, pid, false);
+    default: return nullptr;
+  }
+}
+
+void EffectEditLayer::AddRowControl(CHfcControl* c, int kind, int pid) {
+  if (!c) return;
+  if (!AddControl(c, false)) {
+    c->Destroy();
+    delete c;
+    return;
+  }
+  c->Show(true);
+  if (kind >= PTYPE_STRING) {
+    c->SetListener(this);
+    LinkControlWithParam(c, GetTargetMode(), pid);
+    SynchronizeControlWithParam(c, true);
   }
 }

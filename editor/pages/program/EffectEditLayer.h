@@ -11,6 +11,9 @@
 #include "editor/shell/EditTabPageLayerBase.h"
 #include "platform/CHfcCriticalSection.h"
 
+class XEControlCreater;
+struct SParamDesc;
+
 class EffectEditLayer : public EditTabPageLayerBase {
  public:
   // Layout of the rows: columns 196 wide starting at x 15, rows 20 high.
@@ -48,6 +51,13 @@ class EffectEditLayer : public EditTabPageLayerBase {
 
  private:
   void Rebuild(Oskend::ISection* section);
+  // The steps of Rebuild: whether the slot can hold an effect of its own
+  // (a wide effect of the slot before takes it over), a row's name label,
+  // and the row's control, added to the page, linked and shown.
+  bool IsSlotAvailable();
+  void AddRowLabel(XEControlCreater& f, const SParamDesc& d, int x, int y);
+  CHfcControl* CreateRowControl(XEControlCreater& f, const SParamDesc& d, int pid, int x, int row);
+  void AddRowControl(CHfcControl* c, int kind, int pid);
   void ScheduleRebuild();
 
   int m_iSlot;

@@ -2,28 +2,20 @@
 
 #include <string>
 
-#include "editor/controls/CTabControl.h"
 #include "editor/controls/CXBCtrlEnvelopeGraph.h"
 #include "editor/controls/CXBCtrlFilterGraph.h"
-#include "editor/controls/UIFormManager.h"
-#include "editor/controls/UI_FORMINFO.h"
+#include "editor/shell/EditorIds.h"
 #include "editor/shell/IEditTabSelector.h"
 #include "editor/pages/program/PageBuilder.h"
 #include "editor/shell/XEControlContainer.h"
 #include "hfc/CHfcControl.h"
 #include "remote/IRemoteSynth.h"
 
+using namespace EditorIds;
+
 namespace {
 
 constexpr eMode kEditMode = eMode_ProgEdit;
-
-void SetEnabled(CHfcControl* c, bool on) {
-  if (!c) return;
-  if (on)
-    c->Enable(true);
-  else
-    c->Disable(true);
-}
 
 }  // namespace
 
@@ -49,89 +41,93 @@ int OskendProgPlayLayer::GetParamId(int kind, int i) {
 bool OskendProgPlayLayer::OnCreate() {
   CreateOverViewControls();
   CreateFxNameBox();
-  if (CreateSublevelTab("Tab_Low_Prog_Play", 130, 76)) {
-    UIFormManager* manager = UIFormManager::GetInstance();
-    for (int id = 0x40C; id <= 0x40F; ++id) {
-      const UI_FORMINFO* form = manager ? manager->GetLayerFormInfoById(id) : nullptr;
-      if (!form) continue;
-      auto* sub = new CTabPageLayer(m_pRemoteSynth, "");
-      sub->SetTargetMode(kEditMode);
-      if (!sub->Create(*form, GetParentWindow(), "Background_SubTab_Wide")) {
-        delete sub;
-        continue;
-      }
-      m_pSublevelTab->AddTabPageLayer(GetParentWindow(), sub);
-    }
-  }
+  CreateFormSublevelTab("Tab_Low_Prog_Play", {0x40C, 0x40D, 0x40E, 0x40F}, kEditMode);
   UpdateOverViewControls();
   return CTabPageLayer::OnCreate();
 }
 
 void OskendProgPlayLayer::CreateOverViewControls() {
   PageBuilder b(this, kEditMode);
-  auto box = [&](int kind, const char* skin, int x, int y, int w = -1, int h = -1) {
-    XEControlContainer* c = b.Box(skin, x, y, w, h);
-    c->m_iId = kind;
-  };
+  CreateBasicBlocks(b);
+  CreateMultisampleRows(b);
+  for (int osc = 0; osc < 2; ++osc) CreateOscillatorBlocks(b, osc);
+  CreateCommonBlocks(b);
+}
+
+namespace {
+// A block of the overview; its kind tells where a click on it jumps.
+void Block(PageBuilder& b, int kind, const char* skin, int x, int y, int w = -1, int h = -1) {
+  b.Box(skin, x, y, w, h)->m_iId = kind;
+}
+}  // namespace
+
+void OskendProgPlayLayer::CreateBasicBlocks(PageBuilder& b) {
   auto& f = b.Creater();
-  // Basic.
-  box(0, "Container_ProgPlay_Overview_EQ", 10, 6);
+  Block(b, 0, "Container_ProgPlay_Overview_EQ", 10, 6);
   b.Label(4, 1, "Basic", 50, 13, 0);
-  b.Put(f.CreateSwitch(3, 14, "Switch_OscillatorMode_s", 4, 0x500000, 0));
+  b.Put(f.CreateSwitch(3, 14, "Switch_OscillatorMode_s", 4, kIdOscModePicture, 0));
   b.Label(4, 31, "Assign", 28, 13, 0);
   b.Put(f.CreateSoundSelector(37, 30, 6, 10, 0xD02, 0), 0xD02);
   b.Put(f.CreateSwitch(3, 45, "Switch_CheckBox_Medium", 2, 0xD0C, 0), 0xD0C);
   b.Label(14, 45, "HalfDamper", 60, 13, 0);
-  // Pitch EG.
-  box(1, "Container_ProgPlay_Overview_FEG", 10, 66);
+  Block(b, 1, "Container_ProgPlay_Overview_FEG", 10, 66);
   b.Label(4, 1, "Pitch EG", 50, 13, 0);
-  b.Put(f.CreateMiniEnvelopeGraph(1, 16, 0, 0x500001));
-  // Multisample rows.
+  b.Put(f.CreateMiniEnvelopeGraph(1, 16, 0, kIdPitchEG));
+}
+
+void OskendProgPlayLayer::CreateMultisampleRows(PageBuilder& b) {
+  auto& f = b.Creater();
   for (int k = 0; k < 2; ++k) {
     for (int r = 0; r < 4; ++r) {
-      box(3 + 4 * k + r, "Container_Plane_221X29", 83, 6 + 60 * k + 15 * r, 13, 13);
+      Block(b, 3 + 4 * k + r, "Container_Plane_221X29", 83, 6 + 60 * k + 15 * r, 13, 13);
       const int p = 0x1000 + 0x1000 * k + 6 * r;
       b.Put(f.CreateSwitch(0, 0, "Switch_CheckBox", 2, p, 1), p);
       b.Put(f.CreateTextEdit(14, 0, 37, 13, p + 1, false), p + 1);
       b.Put(f.CreateSoundSelector(52, 0, 2, 11, p + 2, 0), p + 2);
     }
   }
-  for (int k = 0; k < 2; ++k) {
-    const int o = 0x1000 * k;
-    const std::string n = std::to_string(k + 1);
-    box(11 + k, "Container_ProgPlay_Overview_FLT", 267, 6 + 60 * k);
-    b.Label(4, 1, "Filter" + n, 50, 13, 0);
-    b.Put(f.CreateSwitch(46, 5, "Image_FilterRouting_mini", 4, 0x1400 + o, 1), 0x1400 + o);
-    for (int t : {0x1500, 0x1600}) {
-      CHfcControl* c = b.Put(f.CreateSwitch(47, 6, "Image_FilterType", 4, t + o, 0), t + o);
-      if (c) c->Hide(false);
-    }
-    b.Put(f.CreateMiniFilterGraph(3, 28, 80197 + 15 * k));
-    b.Put(f.CreateMiniFilterGraph(46, 28, 80198 + 15 * k));
-    box(13 + k, "Container_ProgPlay_Overview_FEG", 360, 6 + 60 * k);
-    b.Label(4, 1, "Filter" + n + " EG", 60, 13, 0);
-    b.Put(f.CreateMiniEnvelopeGraph(1, 16, 1, 80199 + 15 * k));
-    box(15 + k, "Container_ProgPlay_Overview_AEG", 433, 6 + 60 * k);
-    b.Label(4, 1, "Amp" + n + " EG", 50, 13, 0);
-    b.Put(f.CreateMiniEnvelopeGraph(1, 17, 2, 80200 + 15 * k));
-    box(17 + k, "Container_ProgPlay_Overview_LFO2", 507, 6 + 60 * k);
-    // Wider than the other block titles: the name is longer.
-    b.Label(4, 1, "LFO (OSC" + n + ")", 90, 13, 0);
-    for (int i = 0; i < 2; ++i) {
-      const int c = i == 0 ? 4 : 54;
-      b.Put(f.CreateSwitch(c, 17, "Image_LFO", 18, 0x1100 + 0x100 * i + o, 1), 0x1100 + 0x100 * i + o);
-      b.Label(c, 44, "Frq", 16, 13, 0);
-      b.Put(f.CreateHorizontalValueBar(c + 17, 44, 30, 0, 100, 0, 0x1103 + 0x100 * i + o, false), 0x1103 + 0x100 * i + o);
-    }
+}
+
+void OskendProgPlayLayer::CreateOscillatorBlocks(PageBuilder& b, int k) {
+  auto& f = b.Creater();
+  const int o = 0x1000 * k;
+  const std::string n = std::to_string(k + 1);
+  Block(b, 11 + k, "Container_ProgPlay_Overview_FLT", 267, 6 + 60 * k);
+  b.Label(4, 1, "Filter" + n, 50, 13, 0);
+  b.Put(f.CreateSwitch(46, 5, "Image_FilterRouting_mini", 4, 0x1400 + o, 1), 0x1400 + o);
+  for (int t : {0x1500, 0x1600}) {
+    CHfcControl* c = b.Put(f.CreateSwitch(47, 6, "Image_FilterType", 4, t + o, 0), t + o);
+    if (c) c->Hide(false);
   }
+  b.Put(f.CreateMiniFilterGraph(3, 28, GraphId(kIdFilterAGraph, k)));
+  b.Put(f.CreateMiniFilterGraph(46, 28, GraphId(kIdFilterBGraph, k)));
+  Block(b, 13 + k, "Container_ProgPlay_Overview_FEG", 360, 6 + 60 * k);
+  b.Label(4, 1, "Filter" + n + " EG", 60, 13, 0);
+  b.Put(f.CreateMiniEnvelopeGraph(1, 16, 1, GraphId(kIdFilterEG, k)));
+  Block(b, 15 + k, "Container_ProgPlay_Overview_AEG", 433, 6 + 60 * k);
+  b.Label(4, 1, "Amp" + n + " EG", 50, 13, 0);
+  b.Put(f.CreateMiniEnvelopeGraph(1, 17, 2, GraphId(kIdAmpEG, k)));
+  Block(b, 17 + k, "Container_ProgPlay_Overview_LFO2", 507, 6 + 60 * k);
+  // Wider than the other block titles: the name is longer.
+  b.Label(4, 1, "LFO (OSC" + n + ")", 90, 13, 0);
+  for (int i = 0; i < 2; ++i) {
+    const int c = i == 0 ? 4 : 54;
+    b.Put(f.CreateSwitch(c, 17, "Image_LFO", 18, 0x1100 + 0x100 * i + o, 1), 0x1100 + 0x100 * i + o);
+    b.Label(c, 44, "Frq", 16, 13, 0);
+    b.Put(f.CreateHorizontalValueBar(c + 17, 44, 30, 0, 100, 0, 0x1103 + 0x100 * i + o, false), 0x1103 + 0x100 * i + o);
+  }
+}
+
+void OskendProgPlayLayer::CreateCommonBlocks(PageBuilder& b) {
+  auto& f = b.Creater();
   const int w2 = PageBuilder::SkinWidth("Container_ProgPlay_Overview_LFO2");
   const int w1 = PageBuilder::SkinWidth("Container_ProgPlay_Overview_LFO");
-  box(19, "Container_ProgPlay_Overview_LFO", w2 + 510, 6);
+  Block(b, 19, "Container_ProgPlay_Overview_LFO", w2 + 510, 6);
   b.Label(4, 1, "Common", 40, 13, 0);
   b.Put(f.CreateSwitch(5, 17, "Image_LFO", 18, 0xF00, 0), 0xF00);
   b.Label(5, 44, "Frq", 16, 13, 0);
   b.Put(f.CreateHorizontalValueBar(22, 44, 30, 0, 100, 0, 0xF02, false), 0xF02);
-  box(20, "Container_ProgPlay_Overview_EQ", w2 + w1 + 513, 6);
+  Block(b, 20, "Container_ProgPlay_Overview_EQ", w2 + w1 + 513, 6);
   b.Label(4, 1, "AMS Mixer", 50, 13, 0);
   int y = 13;
   for (int p : {0x1D00, 0x1E00, 0x2D00, 0x2E00}) {
@@ -160,68 +156,80 @@ void OskendProgPlayLayer::CreateFxNameBox() {
 }
 
 void OskendProgPlayLayer::UpdateOverViewControls() {
-  const int mode = GetParamValue(kEditMode, 0xD00);
-  if (CHfcControl* sw = GetControlById(0x500000)) sw->SetIntValue(mode, true);
-  for (int id = 80201; id <= 80215; ++id) SetEnabled(GetControlById(id), mode == 1);
-  auto value = [&](int pid) { return pid < 0 ? -1 : GetParamValue(kEditMode, pid); };
-  auto envelope = [&](int id, const int* levels, const int* times, bool doubled) {
-    auto* g = dynamic_cast<CXBCtrlEnvelopeGraph*>(GetControlById(id));
-    if (!g) return;
-    for (int p = 0; p < 6; ++p) {
-      // The amplifier's end point has no level parameter: it ends at
-      // silence, the graph's floor, not below it.
-      const int level = levels[p] < 0 && doubled ? 0 : value(levels[p]);
-      tagEnvelopeValue v{p, doubled ? level * 2 : level + 99, p == 4 ? 198 : value(times[p]) * 2};
-      g->SetEnvelopeValue(p, &v, true);
-    }
-  };
+  const int mode = GetParamValue(kEditMode, kProgOscMode);
+  const bool twoOscillators = mode == kProgOscDouble;
+  if (CHfcControl* sw = GetControlById(kIdOscModePicture)) sw->SetIntValue(mode, true);
+  for (int id : {kIdFilterAGraph, kIdFilterBGraph, kIdFilterEG, kIdAmpEG})
+    EnableControl(GetControlById(GraphId(id, 1)), twoOscillators);
   static const int kPitchL[6] = {0xE00, 0xE02, 0xE04, -1, -1, 0xE07};
   static const int kPitchT[6] = {-1, 0xE01, 0xE03, 0xE05, -1, 0xE06};
-  envelope(0x500001, kPitchL, kPitchT, false);
-  for (int k = 0; k < 2; ++k) {
-    const int o = 0x1000 * k;
-    const int ampL[6] = {0x1A00 + o, 0x1A02 + o, 0x1A04 + o, 0x1A06 + o, 0x1A06 + o, -1};
-    const int ampT[6] = {-1, 0x1A01 + o, 0x1A03 + o, 0x1A05 + o, -1, 0x1A07 + o};
-    envelope(80200 + 15 * k, ampL, ampT, true);
-    const int routing = value(0x1400 + o);
-    for (int fi = 0; fi < 2; ++fi) {
-      auto* g = dynamic_cast<CXBCtrlFilterGraph*>(GetControlById(80197 + 15 * k + fi));
-      if (!g) continue;
-      const int base = 0x1500 + 0x100 * fi + o;
-      g->SetFilterType(value(base), true);
-      tagFilterValue v{0, value(base + 7) + 99, value(base + 6) * 2};
-      g->SetFilterValue(0, &v, true);
-      if (fi == 1) SetEnabled(g, routing != 0 && routing != 3 && (k == 0 || mode == 1));
-    }
-    const int fegL[6] = {0x1700 + o, 0x1702 + o, 0x1704 + o, 0x1706 + o, 0x1706 + o, 0x1708 + o};
-    const int fegT[6] = {-1, 0x1701 + o, 0x1703 + o, 0x1705 + o, -1, 0x1707 + o};
-    envelope(80199 + 15 * k, fegL, fegT, false);
-    // Filter-type pictures by routing.
-    XEControlContainer* block = nullptr;
-    for (int i = 0; i < GetContainerCount(); ++i)
-      if (GetContainerByIndex(i)->m_iId == 11 + k) block = GetContainerByIndex(i);
-    CHfcControl* a = GetControlById(0x1500 + o);
-    CHfcControl* bpic = GetControlById(0x1600 + o);
-    if (!block || !a || !bpic) continue;
-    int ax = 18, ay = 9, bx = 0, by = 0;
-    bool showB = true;
-    if (routing == 1) {
-      ax = 9, bx = 28, by = 9;
-    } else if (routing == 2) {
-      ax = 18, ay = 5, bx = 18, by = 13;
-    } else {
-      showB = false;
-    }
-    a->Move(block->m_iX + ax + 40, block->m_iY + ay + 3, true);
-    a->Show(true);
-    if (showB) {
-      bpic->Move(block->m_iX + bx + 40, block->m_iY + by + 3, true);
-      bpic->Show(true);
-    } else {
-      bpic->Hide(true);
-    }
-  }
+  ShowEnvelope(kIdPitchEG, kPitchL, kPitchT, false);
+  for (int k = 0; k < 2; ++k) UpdateOscillatorOverview(k, twoOscillators);
   UpdateIfxOverView();
+}
+
+int OskendProgPlayLayer::OverviewValue(int pid) { return pid < 0 ? -1 : GetParamValue(kEditMode, pid); }
+
+void OskendProgPlayLayer::ShowEnvelope(int id, const int* levels, const int* times, bool amp) {
+  auto* g = dynamic_cast<CXBCtrlEnvelopeGraph*>(GetControlById(id));
+  if (!g) return;
+  for (int p = 0; p < 6; ++p) {
+    // The amplifier's end point has no level parameter: it ends at
+    // silence, the graph's floor, not below it.
+    const int level = levels[p] < 0 && amp ? 0 : OverviewValue(levels[p]);
+    tagEnvelopeValue v{p, amp ? level * 2 : level + 99, p == 4 ? 198 : OverviewValue(times[p]) * 2};
+    g->SetEnvelopeValue(p, &v, true);
+  }
+}
+
+void OskendProgPlayLayer::UpdateOscillatorOverview(int k, bool twoOscillators) {
+  const int o = 0x1000 * k;
+  const int ampL[6] = {0x1A00 + o, 0x1A02 + o, 0x1A04 + o, 0x1A06 + o, 0x1A06 + o, -1};
+  const int ampT[6] = {-1, 0x1A01 + o, 0x1A03 + o, 0x1A05 + o, -1, 0x1A07 + o};
+  ShowEnvelope(GraphId(kIdAmpEG, k), ampL, ampT, true);
+  const int routing = OverviewValue(0x1400 + o);
+  for (int fi = 0; fi < 2; ++fi) {
+    auto* g = dynamic_cast<CXBCtrlFilterGraph*>(GetControlById(GraphId(kIdFilterAGraph + fi, k)));
+    if (!g) continue;
+    const int base = 0x1500 + 0x100 * fi + o;
+    g->SetFilterType(OverviewValue(base), true);
+    tagFilterValue v{0, OverviewValue(base + 7) + 99, OverviewValue(base + 6) * 2};
+    g->SetFilterValue(0, &v, true);
+    if (fi == 1) EnableControl(g, routing != 0 && routing != 3 && (k == 0 || twoOscillators));
+  }
+  const int fegL[6] = {0x1700 + o, 0x1702 + o, 0x1704 + o, 0x1706 + o, 0x1706 + o, 0x1708 + o};
+  const int fegT[6] = {-1, 0x1701 + o, 0x1703 + o, 0x1705 + o, -1, 0x1707 + o};
+  ShowEnvelope(GraphId(kIdFilterEG, k), fegL, fegT, false);
+  PlaceFilterTypePictures(k, routing);
+}
+
+void OskendProgPlayLayer::PlaceFilterTypePictures(int k, int routing) {
+  const int o = 0x1000 * k;
+  XEControlContainer* block = nullptr;
+  for (int i = 0; i < GetContainerCount(); ++i)
+    if (GetContainerByIndex(i)->m_iId == 11 + k) block = GetContainerByIndex(i);
+  CHfcControl* a = GetControlById(0x1500 + o);
+  CHfcControl* bpic = GetControlById(0x1600 + o);
+  if (!block || !a || !bpic) return;
+  // Serial filters side by side, parallel ones one above the other, a
+  // single or four-pole filter alone.
+  int ax = 18, ay = 9, bx = 0, by = 0;
+  bool showB = true;
+  if (routing == 1) {
+    ax = 9, bx = 28, by = 9;
+  } else if (routing == 2) {
+    ax = 18, ay = 5, bx = 18, by = 13;
+  } else {
+    showB = false;
+  }
+  a->Move(block->m_iX + ax + 40, block->m_iY + ay + 3, true);
+  a->Show(true);
+  if (showB) {
+    bpic->Move(block->m_iX + bx + 40, block->m_iY + by + 3, true);
+    bpic->Show(true);
+  } else {
+    bpic->Hide(true);
+  }
 }
 
 void OskendProgPlayLayer::UpdateIfxOverView() {
@@ -266,13 +274,9 @@ void OskendProgPlayLayer::OnIdleRemoteSynthAuditionStateChanged(Oskend::IRemoteS
 void OskendProgPlayLayer::GetMenuItemInfoList(std::list<MenuItemInfo>& out) {
   using M = MenuItemInfo;
   for (const M* m : {&M::kMenuItemInfo_WriteProgram, &M::kMenuItemInfo_RemoveProgramFromCat,
-                     &M::kMenuItemInfo_CopyOscillator, &M::kMenuItemInfo_SwapOscillator, &M::kMenuItemInfo_Separator,
-                     &M::kMenuItemInfo_Load, &M::kMenuItemInfo_Save, &M::kMenuItemInfo_Separator,
-                     &M::kMenuItemInfo_ReceiveAll, &M::kMenuItemInfo_TransmitAll, &M::kMenuItemInfo_ReceiveProg,
-                     &M::kMenuItemInfo_TransmitProg, &M::kMenuItemInfo_ReceiveBankProg,
-                     &M::kMenuItemInfo_TransmitBankProg, &M::kMenuItemInfo_Receive1Prog,
-                     &M::kMenuItemInfo_Transmit1Prog})
+                     &M::kMenuItemInfo_CopyOscillator, &M::kMenuItemInfo_SwapOscillator, &M::kMenuItemInfo_Separator})
     out.push_back(*m);
+  AppendFileAndTransferItems(out, eMode_ProgEdit);
 }
 
 int OskendProgPlayLayer::HitKind(int x, int y, int* left, int* top) const {

@@ -12,9 +12,24 @@
 #include "editor/shell/EditTabPageLayerBase.h"
 
 class IEditTabSelector;
+class PageBuilder;
 
 class OskendProgPlayLayer : public EditTabPageLayerBase {
  public:
+  // Ids of the overview's own controls: the oscillator-mode picture, the
+  // pitch envelope and oscillator 1's two filter graphs and filter and
+  // amplifier envelopes; oscillator 2's lie kIdOsc2Step above them.
+  enum : int {
+    kIdOscModePicture = 0x500000,
+    kIdPitchEG = 0x500001,
+    kIdFilterAGraph = 80197,
+    kIdFilterBGraph = 80198,
+    kIdFilterEG = 80199,
+    kIdAmpEG = 80200,
+    kIdOsc2Step = 15,
+  };
+  static constexpr int GraphId(int osc1Id, int osc) { return osc1Id + kIdOsc2Step * osc; }
+
   OskendProgPlayLayer(Oskend::IRemoteSynth* synth, IEditTabSelector* selector = nullptr);
 
   bool OnCreate() override;
@@ -38,9 +53,21 @@ class OskendProgPlayLayer : public EditTabPageLayerBase {
   void UpdateOverViewControls();
 
  private:
+  // The overview's blocks, left to right: basic settings and pitch
+  // envelope, the multisample rows, per oscillator its filters, envelopes
+  // and LFOs, then the common LFO and the AMS mixers.
   void CreateOverViewControls();
+  void CreateBasicBlocks(PageBuilder& b);
+  void CreateMultisampleRows(PageBuilder& b);
+  void CreateOscillatorBlocks(PageBuilder& b, int osc);
+  void CreateCommonBlocks(PageBuilder& b);
   void CreateFxNameBox();
   void UpdateIfxOverView();
+  // The steps of UpdateOverViewControls.
+  int OverviewValue(int pid);
+  void ShowEnvelope(int id, const int* levels, const int* times, bool amp);
+  void UpdateOscillatorOverview(int osc, bool twoOscillators);
+  void PlaceFilterTypePictures(int osc, int routing);
 
   IEditTabSelector* m_pSelector;
 };

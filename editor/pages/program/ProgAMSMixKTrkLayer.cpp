@@ -76,15 +76,7 @@ void ProgAMSMixKTrkLayer::OnHfcCtrlIntValueChanged(CHfcControl* control, int val
 }
 
 void ProgAMSMixKTrkLayer::UpdateControlStatus() {
-  const bool dual = GetOSCMode() == 1;
-  for (int id : {0x10842, 0x10843}) {
-    CHfcControl* c = GetControlById(id);
-    if (!c) continue;
-    if (dual)
-      c->Enable(true);
-    else
-      c->Disable(true);
-  }
+  EnableForSecondOscillator({0x10842, 0x10843});
   for (int pid : {0x1D00, 0x1E00, 0x2D00, 0x2E00}) UpdateMixerType(pid);
 }
 

@@ -35,22 +35,14 @@ bool ProgAmpLayer::OnCreate() {
     if (CXBCtrlEnvelopeGraph* g = b.Put(b.Creater().CreateEnvelopeGraph(21, 15, 2, 0x19200 + i)))
       AddEnvelopeGraphManager(new EnvelopeGraphManager(GetGraphPage(), g, kLevels[i], kTimes[i]));
   }
-  CreateFormSublevel("Tab_Low_Prog_Amp", {1062, 1063, 1064, 1065}, eMode_ProgEdit);
+  CreateFormSublevelTab("Tab_Low_Prog_Amp", {1062, 1063, 1064, 1065}, eMode_ProgEdit);
   UpdateControlStatus();
   SynchronizeAllControlWithParam(nullptr, true);
   return ProgEditLayer::OnCreate();
 }
 
 void ProgAmpLayer::UpdateControlStatus() {
-  const bool dual = GetOSCMode() == 1;
-  for (int id : {0x19201, 0x2900, 0x2C00}) {
-    CHfcControl* c = GetControlById(id);
-    if (!c) continue;
-    if (dual)
-      c->Enable(true);
-    else
-      c->Disable(true);
-  }
+  EnableForSecondOscillator({0x19201, 0x2900, 0x2C00});
 }
 
 void ProgAmpLayer::OnSectionParamChangedModel(int pid) {

@@ -61,7 +61,7 @@ bool ProgBasicLayer::OnCreate() {
   CreateControls();
   m_bars[0] = m_bars[1] = m_bars[2] = nullptr;
   CreateKeyZoneControls();
-  CreateFormSublevel("Tab_Low_Prog_Basic", {1024}, eMode_ProgEdit);
+  CreateFormSublevelTab("Tab_Low_Prog_Basic", {1024}, eMode_ProgEdit);
   UpdateControlStatus();
   return ProgEditLayer::OnCreate();
 }
@@ -194,13 +194,5 @@ void ProgBasicLayer::OnPostSynchronizeControlWithParam(CHfcControl*, Oskend::ISe
 }
 
 void ProgBasicLayer::UpdateControlStatus() {
-  const bool dual = GetOSCMode() == 1;
-  for (int id : {0x0D15, 0x0D14, 0x40001}) {
-    CHfcControl* c = GetControlById(id);
-    if (!c) continue;
-    if (dual)
-      c->Enable(true);
-    else
-      c->Disable(true);
-  }
+  EnableForSecondOscillator({0x0D15, 0x0D14, 0x40001});
 }

@@ -2,9 +2,7 @@
 
 #include <algorithm>
 
-#include "editor/controls/CTabControl.h"
-#include "editor/controls/UIFormManager.h"
-#include "editor/controls/UI_FORMINFO.h"
+#include "editor/shell/EditorIds.h"
 #include "model/ISoundSection.h"
 #include "remote/IRemoteSynth.h"
 
@@ -38,7 +36,12 @@ void ProgEditLayer::OnIdle(unsigned long elapsed) {
   CTabPageLayer::OnIdle(elapsed);
 }
 
-int ProgEditLayer::GetOSCMode() const { return GetParamValue(GetTargetMode(), 0x0D00); }
+int ProgEditLayer::GetOSCMode() const { return GetParamValue(GetTargetMode(), EditorIds::kProgOscMode); }
+
+void ProgEditLayer::EnableForSecondOscillator(std::initializer_list<int> controlIds) {
+  const bool dual = GetOSCMode() == EditorIds::kProgOscDouble;
+  for (int id : controlIds) EnableControl(GetControlById(id), dual);
+}
 
 Oskend::ISection* ProgEditLayer::GetOSCSection() const {
   Oskend::ISoundSection* buffer = m_pRemoteSynth ? m_pRemoteSynth->GetEditBuffer(GetTargetMode()) : nullptr;
@@ -114,22 +117,6 @@ bool ProgEditLayer::ApplyKeyTriple(int pid, int value, std::initializer_list<Key
   return false;
 }
 
-void ProgEditLayer::CreateFormSublevel(const std::string& skin, std::initializer_list<int> forms, eMode mode) {
-  if (!CreateSublevelTab(skin, 130, 76)) return;
-  UIFormManager* manager = UIFormManager::GetInstance();
-  for (int id : forms) {
-    const UI_FORMINFO* form = manager ? manager->GetLayerFormInfoById(id) : nullptr;
-    if (!form) continue;
-    auto* sub = new CTabPageLayer(m_pRemoteSynth, "");
-    sub->SetTargetMode(mode);
-    if (!sub->Create(*form, GetParentWindow(), "Background_SubTab_Wide")) {
-      delete sub;
-      continue;
-    }
-    m_pSublevelTab->AddTabPageLayer(GetParentWindow(), sub);
-  }
-}
-
 void ProgEditLayer::AppendMenu(MenuKind kind, std::list<MenuItemInfo>& out) {
   using M = MenuItemInfo;
   out.push_back(M::kMenuItemInfo_WriteProgram);
@@ -155,10 +142,5 @@ void ProgEditLayer::AppendMenu(MenuKind kind, std::list<MenuItemInfo>& out) {
       out.push_back(M::kMenuItemInfo_Separator);
       break;
   }
-  for (const M* m : {&M::kMenuItemInfo_Load, &M::kMenuItemInfo_Save, &M::kMenuItemInfo_Separator,
-                     &M::kMenuItemInfo_ReceiveAll, &M::kMenuItemInfo_TransmitAll, &M::kMenuItemInfo_ReceiveProg,
-                     &M::kMenuItemInfo_TransmitProg, &M::kMenuItemInfo_ReceiveBankProg,
-                     &M::kMenuItemInfo_TransmitBankProg, &M::kMenuItemInfo_Receive1Prog,
-                     &M::kMenuItemInfo_Transmit1Prog})
-    out.push_back(*m);
+  AppendFileAndTransferItems(out, eMode_ProgEdit);
 }

@@ -38,6 +38,8 @@ class ProgEditLayer : public EditTabPageLayerBase {
   // The oscillator mode (1 double, anything else single; -1 without an
   // edit buffer) and the oscillator section of the edit buffer.
   int GetOSCMode() const;
+  // Oscillator 2's controls: enabled while the program has two oscillators.
+  void EnableForSecondOscillator(std::initializer_list<int> controlIds);
   Oskend::ISection* GetOSCSection() const;
 
   virtual void UpdateControlStatus() {}
@@ -74,9 +76,6 @@ class ProgEditLayer : public EditTabPageLayerBase {
   // The page's control reaction to a changed parameter, -1 for a
   // reinitialised section; GUI thread only.
   virtual void UpdateControlsFor(int) {}
-
-  // The sub-level strip and its form-built sub-pages, the first active.
-  void CreateFormSublevel(const std::string& skin, std::initializer_list<int> forms, eMode mode);
 
  protected:
   // Runs UpdateControlsFor(pid) now on the GUI thread, else in the idle.

@@ -7,6 +7,7 @@
 #include "editor/controls/CXBCtrlTG01FilterGraph.h"
 #include "editor/controls/EnvelopeGraphManager.h"
 #include "editor/pages/program/PageBuilder.h"
+#include "editor/shell/EditorIds.h"
 #include "hfc/CHfcBmp.h"
 #include "hfc/CHfcOffscreenContext.h"
 
@@ -17,14 +18,6 @@ constexpr int kGraphIds = 0x19502;
 constexpr int kType[4] = {0x1500, 0x1600, 0x2500, 0x2600};
 constexpr int kFreq[4] = {0x1506, 0x1606, 0x2506, 0x2606};
 constexpr int kReso[4] = {0x1507, 0x1607, 0x2507, 0x2607};
-
-void SetEnabled(CHfcControl* c, bool on) {
-  if (!c) return;
-  if (on)
-    c->Enable(true);
-  else
-    c->Disable(true);
-}
 
 }  // namespace
 
@@ -58,7 +51,7 @@ bool ProgFilterLayer::OnCreate() {
       b.Put(b.Creater().CreateDropdownList(52, 11 + 58 * k, 7, kType[2 * i + k]), kType[2 * i + k]);
     }
   }
-  CreateFormSublevel("Tab_Low_Prog_Filter", {1046, 1047, 1048, 1049, 1050, 1051, 1052, 1053}, GetTargetMode());
+  CreateFormSublevelTab("Tab_Low_Prog_Filter", {1046, 1047, 1048, 1049, 1050, 1051, 1052, 1053}, GetTargetMode());
   SynchronizeAllControlWithParam(nullptr, true);
   UpdateControls(-1);
   return ProgEditLayer::OnCreate();
@@ -94,10 +87,10 @@ void ProgFilterLayer::UpdateRouting(int pid) {
   if (pid != 0x1400 && pid != 0x2400) return;
   const int r = GetParamValue(GetTargetMode(), pid);
   bool on = r != 0 && r != 3;
-  if (pid == 0x2400) on = on && GetOSCMode() == 1;
+  if (pid == 0x2400) on = on && GetOSCMode() == EditorIds::kProgOscDouble;
   const int osc = pid == 0x1400 ? 0 : 1;
-  SetEnabled(GetControlById(osc == 0 ? 0x1600 : 0x2600), on);
-  SetEnabled(GetControlById(osc == 0 ? 0x19503 : 0x19505), on);
+  EnableControl(GetControlById(osc == 0 ? 0x1600 : 0x2600), on);
+  EnableControl(GetControlById(osc == 0 ? 0x19503 : 0x19505), on);
   RedrawRoutingGraph(osc);
 }
 
@@ -157,8 +150,7 @@ void ProgFilterLayer::OnRemoteSynthBankListChanged(Oskend::IRemoteSynth* synth, 
 void ProgFilterLayer::UpdateControlStatus() {
   UpdateRouting(0x1400);
   if (m_lastEnvelope < 1) return;
-  const bool dual = GetOSCMode() == 1;
-  for (int id : {0x19501, 0x2400, 0x2500, 0x2600, 0x19504, 0x19505}) SetEnabled(GetControlById(id), dual);
+  EnableForSecondOscillator({0x19501, 0x2400, 0x2500, 0x2600, 0x19504, 0x19505});
   UpdateRouting(0x2400);
 }
 

@@ -29,7 +29,7 @@ bool ProgLFOsLayer::OnCreate() {
               kIds[j][m + 1]);
     }
   }
-  CreateFormSublevel("Tab_Low_Prog_LFOs", {1054, 1055, 1056, 1057, 1058}, GetTargetMode());
+  CreateFormSublevelTab("Tab_Low_Prog_LFOs", {1054, 1055, 1056, 1057, 1058}, GetTargetMode());
   UpdateControlStatus();
   return ProgEditLayer::OnCreate();
 }

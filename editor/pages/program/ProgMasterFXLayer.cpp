@@ -98,11 +98,7 @@ void ProgMasterFXLayer::OnRemoteSynthCurSoundChanged(Oskend::IRemoteSynth* synth
 
 void ProgMasterFXLayer::GetMenuItemInfoList(std::list<MenuItemInfo>& out) {
   using M = MenuItemInfo;
-  for (const M* m : {&M::kMenuItemInfo_WriteProgram, &M::kMenuItemInfo_CopyMFXTFX, &M::kMenuItemInfo_Separator,
-                     &M::kMenuItemInfo_Load, &M::kMenuItemInfo_Save, &M::kMenuItemInfo_Separator,
-                     &M::kMenuItemInfo_ReceiveAll, &M::kMenuItemInfo_TransmitAll, &M::kMenuItemInfo_ReceiveProg,
-                     &M::kMenuItemInfo_TransmitProg, &M::kMenuItemInfo_ReceiveBankProg,
-                     &M::kMenuItemInfo_TransmitBankProg, &M::kMenuItemInfo_Receive1Prog,
-                     &M::kMenuItemInfo_Transmit1Prog})
+  for (const M* m : {&M::kMenuItemInfo_WriteProgram, &M::kMenuItemInfo_CopyMFXTFX, &M::kMenuItemInfo_Separator})
     out.push_back(*m);
+  AppendFileAndTransferItems(out, eMode_ProgEdit);
 }

@@ -32,7 +32,7 @@ bool ProgPitchLayer::OnCreate() {
   static const int kTimes[6] = {-1, 0x0E01, 0x0E03, 0x0E05, -1, 0x0E06};
   if (CXBCtrlEnvelopeGraph* g = b.Put(b.Creater().CreateEnvelopeGraph(20, 19, 0, 0x10000)))
     AddEnvelopeGraphManager(new EnvelopeGraphManager(GetGraphPage(), g, kLevels, kTimes));
-  CreateFormSublevel("Tab_Low_Prog_Pitch", {1040, 1043, 1041, 1044, 1042, 1045}, GetTargetMode());
+  CreateFormSublevelTab("Tab_Low_Prog_Pitch", {1040, 1043, 1041, 1044, 1042, 1045}, GetTargetMode());
   UpdateControlStatus();
   SynchronizeAllControlWithParam(nullptr, true);
   return ProgEditLayer::OnCreate();

@@ -30,8 +30,8 @@ struct Bench {
   BlueBrowserData data{h.synth()};
   BrowserOpener opener{h.synth(), &h.window(), nullptr, &data};
 
-  // The sound browser auditions in program play: a browser opened in
-  // program edit would see its own audition switch the mode.
+  // By default the instrument is in program play, where the sound browser
+  // auditions; the model reports program play as program edit.
   explicit Bench(int mode = 2, PageHarness::Options options = {}) : h(options) {
     os::HeadlessAlert::Reset();
     if (options.connect && h.synth()->GetMode() != mode) {

@@ -7,6 +7,7 @@
 
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "editor/browsers/SmallBlueBrowserLayer.h"
 #include "editor/controls/CMMPCtrlList.h"
@@ -14,6 +15,7 @@
 #include "editor/shell/ModalLayer.h"
 #include "hfc/CHfcCtrlListItem.h"
 #include "hfc/CHfcCtrlSwitch.h"
+#include "model/ChunkRemoteSynth.h"
 #include "os/Clock.h"
 #include "tests/editor/browsers/BrowserTestKit.h"
 
@@ -145,48 +147,111 @@ std::vector<std::pair<int, int>> ProgramChanges(PageHarness& h) {
   return out;
 }
 
-// In performance mode: OK keeps the performance chosen last, on the
-// instrument and in the model; Escape gives back the one before.
-TEST(SoundBrowser, OkKeepsTheAuditionedSoundAndEscapeCancels) {
-  Bench b(0);
-  ASSERT_EQ(b.h.synth()->GetSoundMode(), 0);
-  const Oskend::SSoundIndex before = b.h.synth()->GetCurSound(true);
-  const int chosen = before.number == 12 ? 13 : 12;
-  const int other = before.number == 5 ? 6 : 5;
-  ASSERT_TRUE(b.opener.OpenBlueBrowser(-1));
-  b.Idle();
-  auto* page = b.Page<SmallBlueBrowserLayer>();
-  page->GetList()->SelectCell(chosen, 0);
-  b.Idle(50);
-  ASSERT_TRUE(b.h.synth()->GetAuditionState());
-  ASSERT_EQ(Playing(b.h).second, chosen);
-  b.h.device().With([](vesk::test::SimSynth& s) { s.ClearLog(); });
-  b.ClickControl(BlueBrowserBase::kOkId);
-  b.Idle(300);
-  EXPECT_FALSE(b.opener.IsOpen());
-  EXPECT_FALSE(b.h.synth()->GetAuditionState());
-  // Kept: the instrument still plays it, nothing sent it back to the one
-  // before, and the model agrees.
-  EXPECT_EQ(Playing(b.h).second, chosen);
-  for (const auto& pc : ProgramChanges(b.h)) EXPECT_EQ(pc.second, chosen);
-  for (const auto& e : b.h.device().Log())
-    EXPECT_NE(e.kind, vesk::test::SimSynthEvent::kDumpReceived) << "restored edit buffer";
-  EXPECT_EQ(b.h.synth()->GetCurSound(true).number, chosen);
+// The edit buffer of the sound mode (performance or program) and, for a
+// sound index, the stored sound it is loaded from.
+struct SoundBytes {
+  size_t edit, size;
+  size_t Stored(const Oskend::SSoundIndex& s) const {
+    using L = Oskend::RemoteSynthLayout;
+    return size == L::kCombiSize ? L::kCombis + s.number * L::kCombiSize
+                                 : L::kProgBanks + (s.bank * 128 + s.number) * L::kProgSize;
+  }
+};
 
-  // Escape on the keyboard cancels: back to the kept performance.
-  ASSERT_TRUE(b.opener.OpenBlueBrowser(-1));
-  b.Idle();
-  page = b.Page<SmallBlueBrowserLayer>();
-  page->GetList()->SelectCell(other, 0);
-  b.Idle(50);
-  ASSERT_TRUE(b.h.synth()->GetAuditionState());
-  ASSERT_EQ(Playing(b.h).second, other);
-  b.h.Key(XK_Escape);
-  b.Idle(500);
-  EXPECT_FALSE(b.opener.IsOpen());
-  EXPECT_FALSE(b.h.synth()->GetAuditionState());
-  EXPECT_EQ(b.h.synth()->GetCurSound(true).number, chosen);
-  EXPECT_EQ(Playing(b.h).second, chosen);
+std::vector<uint8_t> Bytes(PageHarness& h, size_t offset, size_t size) {
+  const uint8_t* img = h.model().GetRawChunk().data();
+  return std::vector<uint8_t>(img + offset, img + offset + size);
+}
+
+Oskend::SSoundIndex ItemSound(CMMPCtrlList* list, int cell) {
+  const int v = browserkit::ItemValue(list->GetItem(cell));
+  return {static_cast<uint8_t>(v >> 8), static_cast<uint8_t>(v)};
+}
+
+// In every mode of the instrument: OK keeps the sound chosen last, on the
+// instrument and in the model, which stays in its mode; Escape gives back
+// the one before, edit buffer and all. In program edit the audition takes
+// the instrument to program play and back: what it answers to that must
+// neither end the audition nor let the program follow the performance's
+// timbre.
+TEST(SoundBrowser, OkKeepsTheAuditionedSoundAndEscapeCancels) {
+  using L = Oskend::RemoteSynthLayout;
+  struct Case {
+    int mode;          // asked of the instrument before browsing
+    int modelMode;     // what the model then reports
+    int cells[3];      // list lines to choose from: two are taken
+    SoundBytes bytes;  // the sound mode's edit buffer
+  } cases[] = {
+      {0, 0, {12, 13, 5}, {L::kCombiEditBuffer, L::kCombiSize}},
+      {1, 1, {12, 13, 5}, {L::kCombiEditBuffer, L::kCombiSize}},
+      // Program play is program mode to the model.
+      {2, 3, {133, 134, 300}, {L::kProgEditBuffer, L::kProgSize}},
+      {3, 3, {133, 134, 300}, {L::kProgEditBuffer, L::kProgSize}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE("mode " + std::to_string(c.mode));
+    Bench b(c.mode);
+    ASSERT_EQ(b.h.synth()->GetMode(), c.modelMode);
+    const Oskend::SSoundIndex before = b.h.synth()->GetCurSound(true);
+    ASSERT_TRUE(b.opener.OpenBlueBrowser(-1));
+    b.Idle();
+    auto* page = b.Page<SmallBlueBrowserLayer>();
+    // Two lines that are not the current sound.
+    std::vector<int> cells;
+    for (int cell : c.cells) {
+      const Oskend::SSoundIndex s = ItemSound(page->GetList(), cell);
+      if (s.bank != before.bank || s.number != before.number) cells.push_back(cell);
+    }
+    ASSERT_GE(cells.size(), 2u);
+    const Oskend::SSoundIndex chosen = ItemSound(page->GetList(), cells[0]);
+    const Oskend::SSoundIndex other = ItemSound(page->GetList(), cells[1]);
+
+    page->GetList()->SelectCell(cells[0], 0);
+    b.Idle(50);
+    ASSERT_TRUE(b.h.synth()->GetAuditionState());
+    ASSERT_EQ(Playing(b.h), std::make_pair(int(chosen.bank), int(chosen.number)));
+    b.h.device().With([](vesk::test::SimSynth& s) { s.ClearLog(); });
+    b.ClickControl(BlueBrowserBase::kOkId);
+    b.Idle(300);
+    EXPECT_FALSE(b.opener.IsOpen());
+    EXPECT_FALSE(b.h.synth()->GetAuditionState());
+    // Kept: the instrument still plays it, nothing sent it back to the one
+    // before, and the model agrees, edit buffer and all.
+    EXPECT_EQ(Playing(b.h), std::make_pair(int(chosen.bank), int(chosen.number)));
+    for (const auto& pc : ProgramChanges(b.h))
+      EXPECT_EQ(pc, std::make_pair(int(chosen.bank), int(chosen.number)));
+    for (const auto& e : b.h.device().Log())
+      EXPECT_NE(e.kind, vesk::test::SimSynthEvent::kDumpReceived) << "restored edit buffer";
+    EXPECT_EQ(b.h.synth()->GetCurSound(true).bank, chosen.bank);
+    EXPECT_EQ(b.h.synth()->GetCurSound(true).number, chosen.number);
+    EXPECT_EQ(b.h.synth()->GetMode(), c.modelMode);
+    EXPECT_EQ(Bytes(b.h, c.bytes.edit, c.bytes.size),
+              Bytes(b.h, c.bytes.Stored(chosen), c.bytes.size));
+    // A little later too: nothing the instrument answered is followed
+    // after the audition.
+    b.Idle(3000);
+    EXPECT_EQ(b.h.synth()->GetCurSound(true).number, chosen.number);
+    EXPECT_EQ(b.h.synth()->GetMode(), c.modelMode);
+
+    // Escape on the keyboard cancels: back to the kept sound, byte for byte.
+    const std::vector<uint8_t> kept = Bytes(b.h, c.bytes.edit, c.bytes.size);
+    ASSERT_TRUE(b.opener.OpenBlueBrowser(-1));
+    b.Idle();
+    page = b.Page<SmallBlueBrowserLayer>();
+    page->GetList()->SelectCell(cells[1], 0);
+    b.Idle(50);
+    ASSERT_TRUE(b.h.synth()->GetAuditionState());
+    ASSERT_EQ(Playing(b.h), std::make_pair(int(other.bank), int(other.number)));
+    b.h.Key(XK_Escape);
+    b.Idle(500);
+    EXPECT_FALSE(b.opener.IsOpen());
+    EXPECT_FALSE(b.h.synth()->GetAuditionState());
+    EXPECT_EQ(b.h.synth()->GetCurSound(true).bank, chosen.bank);
+    EXPECT_EQ(b.h.synth()->GetCurSound(true).number, chosen.number);
+    EXPECT_EQ(Playing(b.h), std::make_pair(int(chosen.bank), int(chosen.number)));
+    EXPECT_EQ(b.h.synth()->GetMode(), c.modelMode);
+    EXPECT_EQ(Bytes(b.h, c.bytes.edit, c.bytes.size), kept);
+  }
 }
 
 // Browsing quickly does not flood the instrument, nor hold the GUI: the
@@ -262,10 +327,9 @@ TEST(SoundBrowser, TheModelIsAdvisedAgainAtEveryOpening) {
   EXPECT_EQ(page->GetList()->GetNumItems(), 4 * 128);
 }
 
-// The model repeats notices that change nothing: its connection notice
-// every two seconds, its mode notice when an audition in program edit
-// moves the instrument to program play. They leave the browser as the user
-// set it: the audition runs on, the filter stays, the line stays chosen.
+// The model repeats notices that change nothing, such as its connection
+// notice every two seconds. They leave the browser as the user set it: the
+// audition runs on, the filter stays, the line stays chosen.
 TEST(SoundBrowser, RepeatedNoticesLeaveTheBrowserAsTheUserSetIt) {
   Bench b;
   ASSERT_EQ(b.h.synth()->GetMode(), eMode_ProgEdit);
@@ -304,4 +368,5 @@ TEST(SoundBrowser, SettingTheCurrentSoundSendsOnlyChanges) {
 }
 
 }  // namespace
+
 

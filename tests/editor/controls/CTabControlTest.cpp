@@ -57,7 +57,7 @@ class TabControlTest : public SkinnedControlTest {
     strip.Enable(false);
     Add(&strip);
     for (int i = 0; i < pages; ++i) {
-      auto page = std::make_unique<Page>(i == 0 ? first : "p" + std::to_string(i), &log);
+      auto page = std::make_unique<Page>(i == 0 ? first : std::string("p").append(std::to_string(i)), &log);
       ASSERT_TRUE(page->Create(0, 0, 200, 100, &editor));
       strip.AddTabPageLayer(&editor, page.get());
       this->pages.push_back(std::move(page));

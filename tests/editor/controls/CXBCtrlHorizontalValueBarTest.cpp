@@ -92,7 +92,7 @@ TEST_F(ValueBar, TheBarFillsFromTheOriginTowardsTheValue) {
     int count = -1;
     bar.FilledColumns(c.value, &start, &count);
     EXPECT_EQ(count, c.count);
-    if (c.count > 0) EXPECT_EQ(start, c.start);
+    if (c.count > 0) { EXPECT_EQ(start, c.start); }
     std::vector<int> expected;
     for (int x = c.start; x < c.start + c.count; ++x) expected.push_back(x);
     EXPECT_EQ(LitColumns(63), expected);

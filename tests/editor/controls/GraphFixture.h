@@ -34,7 +34,7 @@ class GraphListener : public CHfcControlListener {
   void OnHfcCtrlPtrValueChanged(CHfcControl*, void* data) override {
     const auto* v = static_cast<const int32_t*>(data);
     std::string s = "value";
-    for (int i = 0; i < fields_; ++i) s += (i ? "," : " ") + std::to_string(v[i]);
+    for (int i = 0; i < fields_; ++i) s.append(i ? "," : " ").append(std::to_string(v[i]));
     log.push_back(s);
   }
   void OnHfcCtrlBeginEdit(CHfcControl*) override { log.push_back("begin"); }

@@ -39,8 +39,8 @@ TEST(GraphSkins, LoadInTheShapesTheGraphsUse) {
   for (const Case& c : cases) {
     CHfcBmp* bmp = images->LoadImage(c.name);
     ASSERT_NE(bmp, nullptr) << c.name;
-    if (c.width) EXPECT_EQ(bmp->GetWidth(), c.width) << c.name;
-    if (c.height) EXPECT_EQ(bmp->GetHeight(), c.height) << c.name;
+    if (c.width) { EXPECT_EQ(bmp->GetWidth(), c.width) << c.name; }
+    if (c.height) { EXPECT_EQ(bmp->GetHeight(), c.height) << c.name; }
     EXPECT_EQ(bmp->GetHeight() % c.rows, 0) << c.name;
   }
   ResourceManager::Uninitialize();

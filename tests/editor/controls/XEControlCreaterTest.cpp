@@ -212,11 +212,11 @@ TEST_F(FactoryTest, AReadOnlyTextEditIgnoresTheDoubleClick) {
     EXPECT_EQ(editor.layer().IsFocused(edit), !readOnly) << readOnly;
     Mouse(os::MouseEvent::Kind::kDown, 50, 65, 2);
     EXPECT_EQ(edit->IsEditing(), !readOnly) << readOnly;
-    if (readOnly) EXPECT_FALSE(edit->HoldsMouseCapture());
+    if (readOnly) { EXPECT_FALSE(edit->HoldsMouseCapture()); }
     listener.values.clear();
     Drag(50, 40);
     Release(50, 40);
-    if (readOnly) EXPECT_TRUE(listener.values.empty());
+    if (readOnly) { EXPECT_TRUE(listener.values.empty()); }
     edit->LeaveEdit();
     editor.layer().RemoveControl(edit, false);
   }

@@ -278,6 +278,33 @@ TEST_F(RootLayer, CommandTextsAndArguments) {
   EXPECT_FALSE(Root::CommandFor(1035, 0, 0, 0, &c));
 }
 
+// Every menu id that runs a model command, with mode 3, bank 2 and number
+// 17 current: the numbers are written out, not taken from the names the
+// code uses, so a name bound to the wrong id shows here.
+TEST_F(RootLayer, EveryMenuCommandCarriesItsNumberAndArguments) {
+  struct Row {
+    int id, cmd, a1, a2, a3, a4;
+  } rows[] = {{1002, 7, 0, 0, 0, 0},      {1005, 11, 0, 0, 0, 0},     {1006, 12, 0, 0, 0, 0},
+              {1011, 2, 0, 0, 0, 0},      {1012, 1, 0, 0, 0, 0},      {1013, 4, 3, -1, -1, 255},
+              {1020, 4, 3, -1, -1, 255},  {1014, 3, 3, -1, -1, 255},  {1021, 3, 3, -1, -1, 255},
+              {1015, 4, 3, 2, 17, 255},   {1022, 4, 3, 2, 17, 255},   {1016, 3, 3, 2, 17, 5},
+              {1023, 3, 3, 2, 17, 5},     {1017, 4, 3, 2, -1, 255},   {1024, 4, 3, 2, -1, 255},
+              {1018, 3, 3, 2, -1, 255},   {1025, 3, 3, 2, -1, 255},   {1031, 18, 0, 0, 0, 0},
+              {1033, 15, 0, 0, 0, 0},     {1038, 26, 0, 0, 0, 0},     {1039, 25, 0, 0, 0, 0},
+              {1056, 25, 0, 0, 0, 0},     {1054, 47, 0, 0, 0, 0},     {1055, 48, 0, 0, 0, 0},
+              {1073, 8, 0, 0, 0, 0}};
+  for (const Row& r : rows) {
+    Root::RemoteCommand c{};
+    ASSERT_TRUE(Root::CommandFor(r.id, 3, 2, 17, &c)) << r.id;
+    EXPECT_EQ(std::vector<int>({c.cmd, c.a1, c.a2, c.a3, c.a4}), std::vector<int>({r.cmd, r.a1, r.a2, r.a3, r.a4}))
+        << r.id;
+  }
+  // Dialogs, All Sound Off and ids without an action run no command.
+  for (int id : {1000, 1001, 1003, 1004, 1007, 1008, 1019, 1026, 1030, 1032, 1034, 1057, 1058, 1065, 1066, 1070,
+                 1072, 999, 1074})
+    EXPECT_FALSE(Root::CommandFor(id, 3, 2, 17, nullptr)) << id;
+}
+
 TEST_F(RootLayer, MenuDropsNeverShownItemsAndClosesUp) {
   const std::list<MenuItemInfo> items{MenuItemInfo::kMenuItemInfo_CopyInsertEffect,
                                       MenuItemInfo::kMenuItemInfo_DrumKitIFXPatch,
@@ -682,6 +709,54 @@ TEST_F(RootLayer, TimbreThreeCopiesOnlyTheTwoByteFields) {
   for (unsigned off : {100u, 176u, 24u, 0u, 252u, 328u})
     EXPECT_TRUE(std::equal(before.begin() + off, before.begin() + off + 68, after.begin() + off)) << off;
   for (int i = 0; i < 8; ++i) EXPECT_EQ(after[664 + 44 * 3 + i], 0) << i;
+}
+
+// Timbres 2 and 8 share effect slot 2 (bytes 24..91 of the performance):
+// the upper timbre's program reaches it only while timbre 2 does not use
+// its insert effect, whether its program or its use flag changed.
+TEST_F(RootLayer, AnUpperTimbreLoadsTheSharedSlotOnlyWhenTheLowerOneLeavesIt) {
+  ToMode(eMode_Combi);
+  Oskend::ISoundSection* combi = h_.synth()->GetEditBuffer(0);
+  ASSERT_NE(combi, nullptr);
+  auto put = [&](int pid, int value) {
+    Oskend::ISection* s = nullptr;
+    ASSERT_TRUE(combi->FindSectionByPID(pid, &s)) << pid;
+    s->PutParamI(pid, value);
+    h_.RunFor(100);
+    h_.Idle();
+    h_.Idle();
+  };
+  auto slot = [&] {
+    std::vector<uint8_t> raw(combi->RawSize());
+    combi->RawGet(raw.data(), 0, static_cast<unsigned>(raw.size()));
+    return std::vector<uint8_t>(raw.begin() + 24, raw.begin() + 24 + 68);
+  };
+  auto programBlock = [&](int bank, int number) {
+    const auto mem = h_.device().Memory();
+    const unsigned src = vesk::test::SimSynth::ProgOffset(bank, number);
+    return std::vector<uint8_t>(mem.begin() + src + 24, mem.begin() + src + 24 + 68);
+  };
+  struct Case {
+    bool lowerUses;
+    bool programChanges;  // else the upper use flag goes on
+  } cases[] = {{true, true}, {false, true}, {true, false}, {false, false}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(::testing::Message() << "lower uses " << c.lowerUses << ", program " << c.programChanges);
+    put(0x42B, 0);
+    put(0xA2B, 0);
+    put(0x400, 0 * 128 + 3);
+    put(0xA00, 1 * 128 + 5);
+    put(0x42B, c.lowerUses ? 1 : 0);
+    if (c.programChanges) put(0xA2B, 1);
+    const std::vector<uint8_t> before = slot();
+    const std::vector<uint8_t> wanted = programBlock(1, c.programChanges ? 7 : 5);
+    ASSERT_NE(before, wanted);
+    if (c.programChanges)
+      put(0xA00, 1 * 128 + 7);
+    else
+      put(0xA2B, 1);
+    EXPECT_EQ(slot(), c.lowerUses ? before : wanted);
+  }
 }
 
 TEST_F(RootLayer, ProgramOscillatorModeNeverWritesCombinationBytes) {

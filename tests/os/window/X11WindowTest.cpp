@@ -29,7 +29,7 @@ struct Sink : os::WindowSink {
   int OnWindowDrag(const os::DragEvent& e) override {
     static const char* kNames[] = {"enter", "over", "leave", "drop"};
     std::string entry = kNames[static_cast<int>(e.kind)];
-    entry += " " + std::to_string(e.x) + "," + std::to_string(e.y);
+    entry.append(" ").append(std::to_string(e.x)).append(",").append(std::to_string(e.y));
     if (e.items)
       for (const os::DragItem& item : *e.items) entry += " " + item.path;
     drags.push_back(entry);
@@ -331,7 +331,7 @@ class DragSource {
         char* name = XGetAtomName(d_, ev.xclient.message_type);
         std::string entry = name;
         XFree(name);
-        entry += " " + std::to_string(ev.xclient.data.l[1] & 1);
+        entry.append(" ").append(std::to_string(ev.xclient.data.l[1] & 1));
         if (ev.xclient.data.l[4] || ev.xclient.data.l[2]) {
           const ::Atom action = static_cast<::Atom>(
               entry.rfind("XdndStatus", 0) == 0 ? ev.xclient.data.l[4] : ev.xclient.data.l[2]);

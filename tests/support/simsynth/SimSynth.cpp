@@ -195,6 +195,7 @@ void SimSynth::HandleOwn(const uint8_t* msg, unsigned len, std::vector<Msg>& out
       return;
     case S::kFnModeChange:
       mode_ = msg[7] & 0x7F;
+      if (settings_.programPlayAsEdit && mode_ == 2) mode_ = 3;
       log_.push_back({.kind = SimSynthEvent::kModeChange, .mode = mode_});
       out.push_back(settings_.modeChangeByStatus ? StatusMsg(settings_.statusByte)
                                                  : Faulted(S::ModeChange(ch, mode_)));

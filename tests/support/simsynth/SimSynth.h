@@ -29,6 +29,7 @@ struct SimSynthSettings {
   std::vector<uint8_t> strayBytes; // inserted into every SysEx sent ...
   unsigned strayAt = 7;            // ... at this offset (kept before the F7)
   bool modeChangeByStatus = false; // confirm a mode change with a status message
+  bool programPlayAsEdit = false;  // go to (and report) 3 when asked for program mode 2
 
   // Wire behaviour, for the attachment to a MIDI bus.
   bool splitPackets = false;   // send in many small packets

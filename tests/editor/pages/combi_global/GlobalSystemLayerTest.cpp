@@ -76,9 +76,9 @@ TEST_F(GlobalSystemPage, TheLabelFollowsEveryChangeOfTheMasterTune) {
     h.Idle();
     const int v = static_cast<int8_t>(raw);
     EXPECT_EQ(Text(label), GlobalSystemLayer::MasterTuneText(global->GetParamI(kMasterTune))) << v;
-    if (v == 25) EXPECT_EQ(Text(label), "Master Tune [446.40Hz]");
-    if (v > 50) EXPECT_EQ(Text(label), "Master Tune [452.89Hz]");
-    if (v < -50) EXPECT_EQ(Text(label), "Master Tune [427.47Hz]");
+    if (v == 25) { EXPECT_EQ(Text(label), "Master Tune [446.40Hz]"); }
+    if (v > 50) { EXPECT_EQ(Text(label), "Master Tune [452.89Hz]"); }
+    if (v < -50) { EXPECT_EQ(Text(label), "Master Tune [427.47Hz]"); }
   }
 
   // Another parameter's change rewrites the label from the stored tune too.

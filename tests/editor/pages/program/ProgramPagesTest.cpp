@@ -320,7 +320,7 @@ TEST_F(ProgramPagesTest, MixerTypeNamesTheHeadingAndShowsGateControlOnlyForGate)
     Put(0x1D00, type);
     EXPECT_EQ(ams->GetControlById(0x10840)->GetIntValue(), type);
     CHfcControl* gate = mixers->GetControlById(0x1D00 + 0xBA00 + 0x1000000);
-    if (gate) EXPECT_EQ(gate->IsVisible(), type == 6);
+    if (gate) { EXPECT_EQ(gate->IsVisible(), type == 6); }
   }
 }
 
