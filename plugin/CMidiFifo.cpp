@@ -27,7 +27,11 @@ bool CMidiFifo::Push(uint8_t status, uint8_t data1, uint8_t data2, uint32_t time
     const uint32_t seq = cell->sequence.load(std::memory_order_acquire);
     const int32_t diff = static_cast<int32_t>(seq - pos);
     if (diff == 0) {
-      if (write_.compare_exchange_weak(pos, pos + 1, std::memory_order_relaxed)) break;
+      // Released: whoever sees the count grow also sees what the producer
+      // did before pushing.
+      if (write_.compare_exchange_weak(pos, pos + 1, std::memory_order_acq_rel,
+                                       std::memory_order_relaxed))
+        break;
     } else if (diff < 0) {
       return false;  // full: the consumer has not freed this cell yet
     } else {
@@ -50,7 +54,9 @@ bool CMidiFifo::Pop(tagMidiData* out) {
     const uint32_t seq = cell->sequence.load(std::memory_order_acquire);
     const int32_t diff = static_cast<int32_t>(seq - (pos + 1));
     if (diff == 0) {
-      if (read_.compare_exchange_weak(pos, pos + 1, std::memory_order_relaxed)) break;
+      if (read_.compare_exchange_weak(pos, pos + 1, std::memory_order_acq_rel,
+                                      std::memory_order_relaxed))
+        break;
     } else if (diff < 0) {
       return false;  // empty, or the entry is still being written
     } else {

@@ -118,6 +118,7 @@ class AutomationBridge : public InProcess {
 TEST_F(AutomationBridge, AnEditOfEachRowOnItsPageIsReportedOnceInsideAGesture) {
   static const int kTimbreRows[4] = {0x3D, 0x3E, 0x3F, 0x44};
   Take();
+  const size_t before = host.Automated().size();
   for (int index = 0; index < 71; ++index) {
     CTabPageLayer* layer = nullptr;
     int pid = Row(index).id;
@@ -140,6 +141,11 @@ TEST_F(AutomationBridge, AnEditOfEachRowOnItsPageIsReportedOnceInsideAGesture) {
     EXPECT_EQ(automation->GetParamI(Row(index).id), v) << index;
     EXPECT_EQ(Take(), Expected(index, v)) << index;
   }
+  // The host's record of automation holds one value per row, in row order.
+  const auto automated = host.Automated();
+  ASSERT_EQ(automated.size(), before + 71);
+  for (int index = 0; index < 71; ++index)
+    EXPECT_EQ(automated[before + static_cast<size_t>(index)].first, index);
 }
 
 // The front panel's knobs report the parameter they drive now (their page
@@ -229,9 +235,11 @@ TEST_F(AutomationBridge, TheEffectTypeSwitchesReportTheirRows) {
 TEST_F(AutomationBridge, ValuesTheHostSetsAreNotReportedBack) {
   AEffect* e = host.effect;
   Take();
+  const size_t automatedBefore = host.Automated().size();
   for (int index : {0, 20, 61, 64, 70}) e->setParameter(e, index, 0.75f);
   Settle();
   EXPECT_TRUE(Take().empty());
+  EXPECT_EQ(host.Automated().size(), automatedBefore);
   EXPECT_EQ(e->getParameter(e, 20), CParameter::RegulateFromInt(
                                         CParameter::QuantizeToInt(0.75f, 199, -99), 199, -99));
 }
