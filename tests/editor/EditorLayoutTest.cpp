@@ -19,13 +19,9 @@
 #include "editor/controls/FontManager.h"
 #include "editor/controls/ResourceManager.h"
 #include "editor/controls/XEStaticText.h"
-#include "editor/controls/UIFormManager.h"
-#include "editor/pages/combi_global/CombiGlobalRegistration.h"
-#include "editor/pages/program/ProgramMainPages.h"
 #include "editor/shell/CTabPageLayer.h"
 #include "editor/shell/IModalBrowsers.h"
 #include "editor/shell/OskendBackgroundLayer.h"
-#include "editor/shell/RootMainPages.h"
 #include "hfc/CHfcBmp.h"
 #include "hfc/CHfcOffscreenContext.h"
 #include "hfc/CHfcVstEditor.h"
@@ -33,7 +29,7 @@
 #include "tests/support/pageharness/LayoutCheck.h"
 #include "tests/support/PngTestFile.h"
 #include "tests/support/pageharness/PageHarness.h"
-#include "tests/support/pageharness/QuietPlugInHost.h"
+#include "tests/support/rootharness/RealPagesRoot.h"
 
 namespace {
 
@@ -42,38 +38,8 @@ using vesk::test::PageHarness;
 
 class EditorLayout : public ::testing::Test {
  protected:
-  void SetUp() override {
-    UIFormManager::Initialize();
-    RegisterProgramMainPages();
-    RegisterCombiGlobalMainPages();
-    RegisterModalBrowsers();
-    root_ = std::make_unique<OskendBackgroundLayer>(&plugin_, h_.synth());
-    root_->SetStepPauseEnabled(false);
-    ASSERT_TRUE(root_->Create(&h_.window()));
-    root_->Show(false);
-    h_.Idle();
-    h_.Idle();
-  }
-  void TearDown() override {
-    if (root_) {
-      if (root_->GetModalBrowsers()) root_->GetModalBrowsers()->CloseModalBrowser();
-      h_.window().RemoveLayer(root_.get(), false);
-      root_->Destroy();
-      root_.reset();
-    }
-    IModalBrowsers::SetFactory({});
-    SetMainPagesFactory(eMainStrip::kPerformance, nullptr);
-    SetMainPagesFactory(eMainStrip::kProgram, nullptr);
-    SetMainPagesFactory(eMainStrip::kGlobal, nullptr);
-    UIFormManager::Uninitialize();
-  }
-  void ToMode(eMode mode) {
-    h_.synth()->PutMode(mode);
-    h_.RunFor(600);
-    h_.Idle();
-    root_->RequestRedraw();
-    h_.Idle();
-  }
+  void SetUp() override { ASSERT_TRUE(root_.Open()); }
+  void ToMode(eMode mode) { root_.ToMode(mode); }
   // Each view also goes to <build>/tests/pages/editor_<view>.png, and at
   // half size onto the contact sheet of its group, for a person to look at.
   void Picture(std::string view) {
@@ -130,8 +96,7 @@ class EditorLayout : public ::testing::Test {
   };
 
   PageHarness h_;
-  vesk::test::QuietPlugInHost plugin_;
-  std::unique_ptr<OskendBackgroundLayer> root_;
+  vesk::test::RealPagesRoot root_{h_};
   LayoutCheck check_;
   std::vector<Shot> shots_;
 };

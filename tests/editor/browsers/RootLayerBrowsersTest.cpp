@@ -22,13 +22,9 @@
 #include "editor/controls/CTabControl.h"
 #include "editor/controls/DrawnAlert.h"
 #include "editor/controls/DrawnForm.h"
-#include "editor/controls/UIFormManager.h"
-#include "editor/pages/combi_global/CombiGlobalRegistration.h"
-#include "editor/pages/program/ProgramMainPages.h"
 #include "editor/shell/AboutLayer.h"
 #include "editor/shell/ModalLayer.h"
 #include "editor/shell/OskendBackgroundLayer.h"
-#include "editor/shell/RootMainPages.h"
 #include "hfc/CHfcKeyFocus.h"
 #include "hfc/CHfcVstEditor.h"
 #include "model/ISoundSection.h"
@@ -36,7 +32,7 @@
 #include "os/Menu.h"
 #include "os/window/HeadlessWindow.h"
 #include "tests/editor/browsers/BrowserTestKit.h"
-#include "tests/support/pageharness/QuietPlugInHost.h"
+#include "tests/support/rootharness/RealPagesRoot.h"
 
 namespace {
 
@@ -46,31 +42,14 @@ using Root = OskendBackgroundLayer;
 class RootBrowsers : public ::testing::Test {
  protected:
   void SetUp() override {
-    // The real pages on the panel's strips, as the plug-in registers them.
-    UIFormManager::Initialize();
-    RegisterProgramMainPages();
-    RegisterCombiGlobalMainPages();
-    RegisterModalBrowsers();
     os::HeadlessMenuTracker::Reset();
     os::HeadlessAlert::Reset();
-    root_ = std::make_unique<Root>(&host_, h_.synth());
-    root_->SetStepPauseEnabled(false);
-    ASSERT_TRUE(root_->Create(&h_.window()));
-    root_->Show(false);
-    h_.Idle();
-    h_.Idle();
+    ASSERT_TRUE(root_.Open());
   }
   void TearDown() override {
     os::Alert::SetFactory(nullptr);
     DrawnForm::SetWindowMaker(nullptr);
-    h_.window().RemoveLayer(root_.get(), false);
-    root_->Destroy();
-    root_.reset();
-    IModalBrowsers::SetFactory({});
-    SetMainPagesFactory(eMainStrip::kPerformance, nullptr);
-    SetMainPagesFactory(eMainStrip::kProgram, nullptr);
-    SetMainPagesFactory(eMainStrip::kGlobal, nullptr);
-    UIFormManager::Uninitialize();
+    root_.Close();
     os::HeadlessMenuTracker::Reset();
     os::HeadlessAlert::Reset();
   }
@@ -135,8 +114,7 @@ class RootBrowsers : public ::testing::Test {
   }
 
   PageHarness h_;
-  vesk::test::QuietPlugInHost host_;
-  std::unique_ptr<Root> root_;
+  vesk::test::RealPagesRoot root_{h_};
 };
 
 TEST_F(RootBrowsers, TheWriteDialogFromTheMenuOpensOverThePanelAndCloses) {

@@ -15,21 +15,17 @@
 #include "editor/browsers/ParamBrowser.h"
 #include "editor/controls/CMMPCtrlList.h"
 #include "editor/controls/CTabControl.h"
-#include "editor/controls/UIFormManager.h"
 #include "editor/controls/XESoundSelector.h"
-#include "editor/pages/combi_global/CombiGlobalRegistration.h"
 #include "editor/pages/combi_global/GlobalSoftwareSetupLayer.h"
 #include "editor/pages/combi_global/TesraCombiPlayLayer.h"
 #include "editor/pages/program/OskendProgPlayLayer.h"
 #include "editor/pages/program/ProgBasicLayer.h"
-#include "editor/pages/program/ProgramMainPages.h"
 #include "editor/shell/CTabPageLayer.h"
 #include "editor/shell/OskendBackgroundLayer.h"
-#include "editor/shell/RootMainPages.h"
 #include "hfc/CHfcVstEditor.h"
 #include "model/ISection.h"
 #include "tests/support/pageharness/PageHarness.h"
-#include "tests/support/pageharness/QuietPlugInHost.h"
+#include "tests/support/rootharness/RealPagesRoot.h"
 
 namespace {
 
@@ -37,36 +33,8 @@ using vesk::test::PageHarness;
 
 class EditorWindow : public ::testing::Test {
  protected:
-  void SetUp() override {
-    // The plug-in starts the form registry before it opens its editor.
-    UIFormManager::Initialize();
-    RegisterProgramMainPages();
-    RegisterCombiGlobalMainPages();
-    root_ = std::make_unique<OskendBackgroundLayer>(&plugin_, h_.synth());
-    root_->SetStepPauseEnabled(false);
-    ASSERT_TRUE(root_->Create(&h_.window()));
-    root_->Show(false);
-    h_.Idle();
-    h_.Idle();
-  }
-  void TearDown() override {
-    if (root_) {
-      h_.window().RemoveLayer(root_.get(), false);
-      root_->Destroy();
-      root_.reset();
-    }
-    SetMainPagesFactory(eMainStrip::kPerformance, nullptr);
-    SetMainPagesFactory(eMainStrip::kProgram, nullptr);
-    SetMainPagesFactory(eMainStrip::kGlobal, nullptr);
-    UIFormManager::Uninitialize();
-  }
-  void ToMode(eMode mode) {
-    h_.synth()->PutMode(mode);
-    h_.RunFor(600);
-    h_.Idle();
-    root_->RequestRedraw();
-    h_.Idle();
-  }
+  void SetUp() override { ASSERT_TRUE(root_.Open()); }
+  void ToMode(eMode mode) { root_.ToMode(mode); }
   template <typename T>
   bool StripHolds(int guiMode, int index) {
     CTabControl* strip = root_->GetMainTab(guiMode);
@@ -75,8 +43,7 @@ class EditorWindow : public ::testing::Test {
   }
 
   PageHarness h_;
-  vesk::test::QuietPlugInHost plugin_;
-  std::unique_ptr<OskendBackgroundLayer> root_;
+  vesk::test::RealPagesRoot root_{h_};
 };
 
 TEST_F(EditorWindow, TheStripsHoldTheRealPagesAndEachModeDraws) {
@@ -103,14 +70,6 @@ TEST_F(EditorWindow, TheStripsHoldTheRealPagesAndEachModeDraws) {
 // Values chosen through the pickers that the pages' selectors open.
 class EditorPickers : public EditorWindow {
  protected:
-  void SetUp() override {
-    RegisterModalBrowsers();
-    EditorWindow::SetUp();
-  }
-  void TearDown() override {
-    EditorWindow::TearDown();
-    IModalBrowsers::SetFactory({});
-  }
   // Shows page `page` of the strip of synthesizer mode `mode`.
   CTabPageLayer* ShowPage(eMode mode, int guiMode, int page) {
     ToMode(mode);
