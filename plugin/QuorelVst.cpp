@@ -433,12 +433,8 @@ void QuorelVst::ForwardHostParameters() {
 
 void QuorelVst::OnRemoteSynthModeChanged(Oskend::IRemoteSynth*, int mode) {
   updateDisplay();
-  if (mode == 0 || mode == 2) {
-    bankSelect_[0].store(0xFF, std::memory_order_relaxed);
-    bankSelect_[1].store(0xFF, std::memory_order_relaxed);
-  } else if (mode == 4) {
+  if (mode == 0 || mode == 2 || mode == 4)
     for (auto& b : bankSelect_) b.store(0xFF, std::memory_order_relaxed);
-  }
 }
 
 void QuorelVst::OnRemoteSynthCurSoundChanged(Oskend::IRemoteSynth*, const Oskend::SSoundIndex&) {

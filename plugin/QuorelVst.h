@@ -225,9 +225,9 @@ class QuorelVst : public IXThreadProc,
   bool connectionDone_ = false;
   // Main thread: knob gestures the editor has begun, per parameter.
   std::array<int, CParameterMirror::kCount> gestures_{};
-  // The last bank select on the global channel (MSB, LSB); only the first
-  // pair is used. Written by the audio thread and by the mode notices.
-  std::array<std::atomic<uint8_t>, 32> bankSelect_{};
+  // The last bank select on the global channel (MSB, LSB). Written by the
+  // audio thread and by the mode notices.
+  std::array<std::atomic<uint8_t>, 2> bankSelect_{};
   os::WakeSignal workerWake_;
   XThread workerThread_;
   std::atomic<bool> workerRunning_{false};
