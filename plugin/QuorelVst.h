@@ -252,5 +252,7 @@ class QuorelVst : public IXThreadProc,
   // Main thread: shutdown may run only when nothing of the instance is
   // in use further up the stack.
   bool MayTearDown() const;
+  // Main thread: neither the connection nor a modal run is in progress.
+  bool OutsideConnectionAndModals() const;
   void Teardown();
 };
