@@ -68,8 +68,10 @@ class CParameterMirror {
     char label[kTextMax + 1] = {};
   };
   static uint32_t StampOf(uint64_t packed) { return static_cast<uint32_t>(packed >> 32); }
-  // True while the host's last setting of the row is not in the image;
-  // step gets the value it will have there.
+  // True while the host's last setting of the row is not in the image,
+  // which setting gets.
+  bool PendingSetting(int index, Setting* setting) const;
+  // As PendingSetting; step gets the value it will have there.
   bool PendingStep(int index, int* step) const;
 
   Row rows_[kCount];
