@@ -263,10 +263,13 @@ void QuorelVst::CheckHost() {
 
 void QuorelVst::open() {
   CheckHost();
-  if (!mainLoop_ || mainLoop_->IsMainThread())
+  // Without a loop (its thread did not start) the host's thread is the
+  // only one there is.
+  os::MainLoop* loop = mainLoop_ ? mainLoop_->Loop() : nullptr;
+  if (!loop || loop->IsMainThread())
     PublishProductName();
   else
-    mainLoop_->Loop()->Post([this] { PublishProductName(); });
+    loop->Post([this] { PublishProductName(); });
 }
 
 std::string QuorelVst::KnownProductString() const {
