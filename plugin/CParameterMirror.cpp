@@ -18,14 +18,6 @@ void CopyCut(char* out, const char* text) {
 
 }  // namespace
 
-CParameterMirror::CParameterMirror() {
-  for (int i = 0; i < kCount; ++i) {
-    set_[i].store(0, std::memory_order_relaxed);
-    applied_[i].store(0, std::memory_order_relaxed);
-    published_[i].store(0.0f, std::memory_order_relaxed);
-  }
-}
-
 void CParameterMirror::Describe(Oskend::ISection* automation) {
   for (int i = 0; i < kCount; ++i) {
     Row& row = rows_[i];

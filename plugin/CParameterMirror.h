@@ -28,7 +28,7 @@ class CParameterMirror {
     uint32_t stamp;
   };
 
-  CParameterMirror();
+  CParameterMirror() = default;
   CParameterMirror(const CParameterMirror&) = delete;
   CParameterMirror& operator=(const CParameterMirror&) = delete;
 
@@ -77,9 +77,9 @@ class CParameterMirror {
   Row rows_[kCount];
   // The host's last setting: its stamp in the high word, the value's bits
   // in the low one (0 stamp: never set).
-  std::atomic<uint64_t> set_[kCount];
-  std::atomic<uint32_t> applied_[kCount];
-  std::atomic<float> published_[kCount];
+  std::atomic<uint64_t> set_[kCount]{};
+  std::atomic<uint32_t> applied_[kCount]{};
+  std::atomic<float> published_[kCount]{};
   std::atomic<uint32_t> nextStamp_{0};
   mutable std::mutex textLock_;
   char texts_[kCount][kTextMax + 1] = {};
