@@ -226,6 +226,10 @@ class OskendBackgroundLayer : public BackgroundLayer, public IEditTabSelector {
   void OnTimbreIfxUseChanged(Oskend::ISection* section, int pid, int timbre);
   bool OnCombiPanelParamChanged(int pid, int value);
   void ShowCtrlTarget(int target);
+  // Without a split only Main is a target: it is lit, Sub dark and disabled.
+  void ShowNoSplitTargets();
+  // Lights the easy-setup switch of `setup` (1 to 4) alone.
+  void ShowEasySetup(int setup);
   // The arrows and number entry of a performance, or a program's bank.
   void ShowPerformanceStepping(bool on);
   // The click handlers of OnHfcCtrlMouseLButtonDown, with its answer.

@@ -155,11 +155,7 @@ bool OskendBackgroundLayer::OnCombiPanelParamChanged(int pid, int value) {
     case kCombiSplitMode:
       if (value == 0) {
         m_iSplitType = 0;
-        if (m_targetSwitch[0]) m_targetSwitch[0]->SetIntValue(1, true);
-        if (m_targetSwitch[1]) {
-          m_targetSwitch[1]->SetIntValue(0, true);
-          m_targetSwitch[1]->Disable(true);
-        }
+        ShowNoSplitTargets();
       } else {
         ShowCtrlTarget(rt ? rt->GetParamI(kRTCtrlTarget) : 0);
       }
@@ -169,8 +165,7 @@ bool OskendBackgroundLayer::OnCombiPanelParamChanged(int pid, int value) {
       return false;
     case kCombiPanelPage:
     case kProgPanelPage:
-      for (int i = 0; i < 4; ++i)
-        if (m_easySwitch[i]) m_easySwitch[i]->SetIntValue(i + 1 == value ? 1 : 0, true);
+      ShowEasySetup(value);
       return true;
     case kCombiTimbreGroup:
       ShowCtrlTarget(value);
@@ -183,6 +178,16 @@ bool OskendBackgroundLayer::OnCombiPanelParamChanged(int pid, int value) {
 void OskendBackgroundLayer::ShowCtrlTarget(int target) {
   if (m_targetSwitch[0]) m_targetSwitch[0]->SetIntValue(target == 0 ? 1 : 0, true);
   if (m_targetSwitch[1]) m_targetSwitch[1]->SetIntValue(target == 1 ? 1 : 0, true);
+}
+
+void OskendBackgroundLayer::ShowNoSplitTargets() {
+  ShowCtrlTarget(0);
+  if (m_targetSwitch[1]) m_targetSwitch[1]->Disable(true);
+}
+
+void OskendBackgroundLayer::ShowEasySetup(int setup) {
+  for (int i = 0; i < 4; ++i)
+    if (m_easySwitch[i]) m_easySwitch[i]->SetIntValue(i + 1 == setup ? 1 : 0, true);
 }
 
 void OskendBackgroundLayer::CombiFxLoadBankProg(int prog) {
@@ -356,8 +361,7 @@ bool OskendBackgroundLayer::OnEasySetupClicked(int setup) {
   const int mode = m_pRemoteSynth->GetMode();
   if (setup <= 2 && (mode == eMode_ProgPlay || mode == eMode_ProgEdit)) return false;
   if (ISection* rt = m_pRemoteSynth->GetRealtimeControl()) rt->PutParamI(kRTEasySetup, setup);
-  for (int i = 0; i < 4; ++i)
-    if (m_easySwitch[i]) m_easySwitch[i]->SetIntValue(i + 1 == setup ? 1 : 0, true);
+  ShowEasySetup(setup);
   return false;
 }
 
@@ -368,11 +372,7 @@ bool OskendBackgroundLayer::OnSplitTypeClicked(int split) {
     if (m_splitSwitch[i]) m_splitSwitch[i]->SetIntValue(i == split ? 1 : 0, true);
   if (ISection* rt = m_pRemoteSynth->GetRealtimeControl()) rt->PutParamI(kRTSplitType, split);
   if (split == 0) {
-    if (m_targetSwitch[0]) m_targetSwitch[0]->SetIntValue(1, true);
-    if (m_targetSwitch[1]) {
-      m_targetSwitch[1]->SetIntValue(0, true);
-      m_targetSwitch[1]->Disable(true);
-    }
+    ShowNoSplitTargets();
   } else if (m_targetSwitch[1]) {
     m_targetSwitch[1]->Enable(true);
   }

@@ -1149,9 +1149,23 @@ TEST_F(RootLayer, PanelClicksWriteTheRealtimeSection) {
   EXPECT_EQ(Rt()->GetParamI(0x8027), 1);
   EXPECT_EQ(root_->GetSplitType(), 1);
   EXPECT_TRUE(Ctl(Root::kIdCtrlTarget + 1)->IsEnabled());
+  ClickControl(Root::kIdCtrlTarget + 1);  // Sub
+  EXPECT_EQ(Rt()->GetParamI(0x8026), 1);
+  h_.RunFor(100);
+  h_.Idle();
+  EXPECT_EQ(Ctl(Root::kIdCtrlTarget + 1)->GetIntValue(), 1);
   ClickControl(Root::kIdSplitType);  // Off: Sub is not a target
   EXPECT_EQ(Rt()->GetParamI(0x8027), 0);
-  EXPECT_FALSE(Ctl(Root::kIdCtrlTarget + 1)->IsEnabled());
+  // Main is lit again, Sub dark and disabled, at once and after the refresh.
+  for (int pass = 0; pass < 2; ++pass) {
+    EXPECT_EQ(Ctl(Root::kIdCtrlTarget)->GetIntValue(), 1) << pass;
+    EXPECT_EQ(Ctl(Root::kIdCtrlTarget + 1)->GetIntValue(), 0) << pass;
+    EXPECT_FALSE(Ctl(Root::kIdCtrlTarget + 1)->IsEnabled()) << pass;
+    EXPECT_EQ(root_->GetSplitType(), 0) << pass;
+    h_.RunFor(100);
+    h_.Idle();
+    h_.Idle();
+  }
 
   // A key of the on-screen keyboard plays the note on the global channel.
   const uint8_t ch = static_cast<uint8_t>(h_.synth()->GetGlobalChannel() & 0x0F);
