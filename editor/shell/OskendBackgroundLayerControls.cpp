@@ -77,9 +77,7 @@ void OskendBackgroundLayer::OnIdleRemoteSynthSeqStateChanged(Oskend::IRemoteSynt
 }
 
 void OskendBackgroundLayer::OnIdleRemoteSynthNeedAutomationAPI(Oskend::IRemoteSynth*, long v) {
-  if (!m_pRemoteSynth) return;
-  if (ISection* automation = m_pRemoteSynth->GetAutomation())
-    SetAutomation(automation->GetIndexByParamID(static_cast<int>(v >> 16)));
+  SetAutomationByPid(static_cast<int>(v >> 16));
 }
 
 void OskendBackgroundLayer::OnIdleSectionReinitialized(ISection* section) {
@@ -604,26 +602,21 @@ void OskendBackgroundLayer::OnHfcCtrlPtrValueChanged(CHfcControl* c, void* value
 }
 
 void OskendBackgroundLayer::OnHfcCtrlBeginEdit(CHfcControl* c) {
-  if (c && m_pPlugIn && c->GetId() >= kIdRTKnob && c->GetId() <= kIdRTKnob + 5) {
-    const int index = RealtimeKnobAutomation(c->GetId() - kIdRTKnob);
-    if (index >= 0) m_pPlugIn->BeginParameterEdit(index);
-  }
+  const int index = RealtimeKnobAutomation(c);
+  if (m_pPlugIn && index >= 0) m_pPlugIn->BeginParameterEdit(index);
 }
 
 void OskendBackgroundLayer::OnHfcCtrlEndEdit(CHfcControl* c) {
-  if (c && m_pPlugIn && c->GetId() >= kIdRTKnob && c->GetId() <= kIdRTKnob + 5) {
-    const int index = RealtimeKnobAutomation(c->GetId() - kIdRTKnob);
-    if (index >= 0) m_pPlugIn->EndParameterEdit(index);
-  }
+  const int index = RealtimeKnobAutomation(c);
+  if (m_pPlugIn && index >= 0) m_pPlugIn->EndParameterEdit(index);
 }
 
-int OskendBackgroundLayer::RealtimeKnobAutomation(int knob) {
+int OskendBackgroundLayer::RealtimeKnobAutomation(const CHfcControl* c) {
+  if (!c || c->GetId() < kIdRTKnob || c->GetId() >= kIdRTKnob + kRTStrips) return -1;
   ISection* rt = m_pRemoteSynth ? m_pRemoteSynth->GetRealtimeControl() : nullptr;
-  ISection* automation = m_pRemoteSynth ? m_pRemoteSynth->GetAutomation() : nullptr;
   SParamDesc desc{};
-  if (!rt || !automation || m_pRemoteSynth->GetMode() > 1 || !rt->GetParamDesc(kRTKnob + knob, &desc))
-    return -1;
-  return automation->GetIndexByParamID(desc.id);
+  if (!rt || !rt->GetParamDesc(kRTKnob + c->GetId() - kIdRTKnob, &desc)) return -1;
+  return AutomationIndexOf(desc.id);
 }
 
 bool OskendBackgroundLayer::PreMouseLButtonDown(CHfcMouse* m, int x, int y, int mods) {

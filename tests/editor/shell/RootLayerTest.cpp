@@ -57,12 +57,13 @@ class FakePlugIn : public IPlugInHost {
   void SetParameterAutomatedFromInt(int index, int, int, int) override {
     automated.push_back(index);
   }
-  void BeginParameterEdit(int) override {}
-  void EndParameterEdit(int) override {}
+  void BeginParameterEdit(int index) override { edits.push_back("begin " + std::to_string(index)); }
+  void EndParameterEdit(int index) override { edits.push_back("end " + std::to_string(index)); }
   void MidiInFromGUI(uint8_t s, uint8_t d1, uint8_t d2) override { gui.push_back({s, d1, d2}); }
 
   std::string version = "1.0.5.12";
   std::vector<int> automated;
+  std::vector<std::string> edits;
   std::vector<std::vector<uint8_t>> gui;
 };
 
@@ -1137,6 +1138,47 @@ TEST_F(RootLayer, PanelIdsActOnlyForTheCombination) {
   const unsigned src = vesk::test::SimSynth::ProgOffset(v / 128, v % 128);
   const std::vector<uint8_t> after = image();
   for (unsigned off = 404; off < 612; ++off) EXPECT_EQ(after[off], mem[src + off]) << off;
+}
+
+// A real-time knob's edit reaches the host on the automation row of the
+// parameter the knob drives now (the easy setup chooses it), with its
+// begin and end; a knob whose parameter the host does not automate, or
+// any knob outside a performance, reports nothing.
+TEST_F(RootLayer, ARealtimeKnobsEditReachesTheHostOnTheRowOfItsParameter) {
+  struct Case {
+    eMode mode;
+    int setup;
+    int knob;
+    std::vector<std::string> edits;
+    std::vector<int> automated;
+  } cases[] = {
+      {eMode_Combi, 1, 1, {"begin 1", "end 1"}, {1}},
+      {eMode_Combi, 1, 4, {"begin 4", "end 4"}, {4}},
+      {eMode_Combi, 3, 1, {}, {}},
+      {eMode_ProgEdit, 3, 3, {}, {}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(::testing::Message() << "mode " << c.mode << ", setup " << c.setup << ", knob " << c.knob);
+    ToMode(c.mode);
+    Rt()->PutParamI(0x8000, c.setup);
+    h_.RunFor(100);
+    h_.Idle();
+    CHfcControl* knob = Ctl(Root::kIdRTKnob + c.knob);
+    ASSERT_NE(knob, nullptr);
+    plugin_.edits.clear();
+    plugin_.automated.clear();
+    root_->OnHfcCtrlBeginEdit(knob);
+    root_->OnHfcCtrlIntValueChanged(knob, 10);
+    root_->OnHfcCtrlEndEdit(knob);
+    EXPECT_EQ(plugin_.edits, c.edits);
+    EXPECT_EQ(plugin_.automated, c.automated);
+  }
+  // Other controls begin and end no edit.
+  ToMode(eMode_Combi);
+  plugin_.edits.clear();
+  root_->OnHfcCtrlBeginEdit(Ctl(Root::kIdFx1Knob));
+  root_->OnHfcCtrlEndEdit(Ctl(Root::kIdFx1Knob));
+  EXPECT_TRUE(plugin_.edits.empty());
 }
 
 TEST_F(RootLayer, PanelClicksWriteTheRealtimeSection) {
