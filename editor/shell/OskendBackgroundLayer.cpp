@@ -555,20 +555,9 @@ void OskendBackgroundLayer::OnModeChanged() {
 void OskendBackgroundLayer::ShowPerformanceStepping(bool on) {
   // Performances are stepped with the arrows and chosen by number; a
   // program shows its bank instead.
-  for (int id : {kIdProgUp, kIdProgDown}) {
-    CHfcControl* c = GetControlById(id);
-    if (c && on)
-      c->Show(true);
-    else if (c)
-      c->Hide(true);
-  }
+  for (int id : {kIdProgUp, kIdProgDown}) ShowControl(GetControlById(id), on);
   EnableControl(GetControlById(kIdProgNumber), on);
-  if (CHfcControl* bank = GetControlById(kIdBank)) {
-    if (on)
-      bank->Hide(true);
-    else
-      bank->Show(true);
-  }
+  ShowControl(GetControlById(kIdBank), !on);
 }
 
 void OskendBackgroundLayer::SelectEditTabPage(int synthMode, int page, int subPage) {

@@ -176,7 +176,11 @@ TEST_F(RootLayer, FrontPanelFollowsTheSynthesizersMode) {
   EXPECT_EQ(root_->GetMainTab(0)->GetTabPageCount(), 3);
   EXPECT_EQ(root_->GetMainTab(2)->GetTabPageCount(), 4);
   EXPECT_EQ(root_->GetMainTab(1)->GetActivePage()->GetTabPageName(), "OskendProgPlayLayer");
+  // A program shows its bank; the arrows and the number entry are a
+  // performance's.
   EXPECT_FALSE(Ctl(Root::kIdProgUp)->IsVisible());
+  EXPECT_FALSE(Ctl(Root::kIdProgDown)->IsVisible());
+  EXPECT_FALSE(Ctl(Root::kIdProgNumber)->IsEnabled());
   EXPECT_TRUE(Ctl(Root::kIdBank)->IsVisible());
   EXPECT_EQ(root_->GetMIDIReceivers().size(), 0u);
 
@@ -185,6 +189,8 @@ TEST_F(RootLayer, FrontPanelFollowsTheSynthesizersMode) {
   EXPECT_TRUE(root_->GetMainTab(0)->IsVisible());
   EXPECT_FALSE(root_->GetMainTab(1)->IsVisible());
   EXPECT_TRUE(Ctl(Root::kIdProgUp)->IsVisible());
+  EXPECT_TRUE(Ctl(Root::kIdProgDown)->IsVisible());
+  EXPECT_TRUE(Ctl(Root::kIdProgNumber)->IsEnabled());
   EXPECT_FALSE(Ctl(Root::kIdBank)->IsVisible());
 
   // Global mode through the panel's switch: the model is asked at once.
