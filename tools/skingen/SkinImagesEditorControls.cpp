@@ -11,7 +11,6 @@
 #include <vector>
 
 #include "hfc/CHfcDrawContext.h"
-#include "os/window/TextRenderer.h"
 #include "tools/skingen/SkinImageRecipe.h"
 #include "tools/skingen/SkinPaint.h"
 
@@ -48,13 +47,6 @@ void Triangle(CHfcDrawContext& dc, float cx, float cy, int half, int dir, uint32
     else
       dc.FillRect(cx + along - half / 2.0f - 0.5f, cy - (len - 1) / 2.0f - 0.5f, 1.0f, static_cast<float>(len));
   }
-}
-
-// Width in pixels of text in a system font.
-float TextWidth(const char* font, float size, const char* text) {
-  os::TextRenderer r;
-  r.SetFont(font, size);
-  return r.Draw(0.0f, 0.0f, text, std::strlen(text), 0, 0, [](int, int, uint8_t) {});
 }
 
 // Text centred in a box, baseline placed for the box's height.

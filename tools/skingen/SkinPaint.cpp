@@ -2,8 +2,10 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 
 #include "hfc/CHfcDrawContext.h"
+#include "os/window/TextRenderer.h"
 
 namespace skin {
 
@@ -66,6 +68,12 @@ void SplitKeyboard(CHfcDrawContext& dc, int left, int top, int width, int height
     const int boundary = left + (i + 1) * 13;
     VGradient(dc, boundary - 4, top, 7, height * 6 / 10, 0xFF2A2C31, 0xFF0B0B0D);
   }
+}
+
+float TextWidth(const char* font, float size, const char* text) {
+  os::TextRenderer r;
+  r.SetFont(font, size);
+  return r.Draw(0.0f, 0.0f, text, std::strlen(text), 0, 0, [](int, int, uint8_t) {});
 }
 
 float KnobAngle(int frame, int frames) {

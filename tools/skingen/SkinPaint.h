@@ -36,6 +36,8 @@ void Cap(CHfcDrawContext& dc, float cx, float cy, float r, uint32_t dark, uint32
 inline constexpr int kSplitKeyboardWidth = 677;
 inline constexpr int kSplitKeyboardHeight = 14;
 void SplitKeyboard(CHfcDrawContext& dc, int left, int top, int width, int height);
+// Width in pixels of text in a system font.
+float TextWidth(const char* font, float size, const char* text);
 // Angle of a knob's pointer for a frame of a film strip.
 float KnobAngle(int frame, int frames);
 
