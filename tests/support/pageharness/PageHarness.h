@@ -20,6 +20,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <utility>
 
 #include "os/midi/VirtualBus.h"
 #include "remote/CRemoteSynthImpl.h"
@@ -27,6 +28,7 @@
 #include "tests/support/TestEnvironment.h"
 #include "tests/support/simsynth/SimSynthDevice.h"
 
+class CHfcControl;
 class CHfcVstEditor;
 class CHfcWindowLayer;
 class CTabPageLayer;
@@ -76,6 +78,9 @@ class PageHarness {
   void Release(int x, int y);
   void Click(int x, int y);
   void DoubleClick(int x, int y);
+  // The window point in the middle of a control of a layer; a click there.
+  static std::pair<int, int> MiddleOf(const CHfcWindowLayer& layer, const CHfcControl& control);
+  void ClickOn(const CHfcWindowLayer& layer, const CHfcControl& control);
   void Drag(int x, int y);
   // Characters typed into the control with key focus, then Return.
   void Type(const std::string& text, bool thenReturn = true);
