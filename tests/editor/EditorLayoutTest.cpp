@@ -95,6 +95,9 @@ TEST_F(EditorLayout, EveryViewFitsTheWindowAndEveryTextItsBox) {
   ASSERT_NE(base, nullptr);
   EXPECT_EQ(h_.window().GetWidth(), base->GetWidth());
   EXPECT_EQ(h_.window().GetHeight(), base->GetHeight());
+  // And so are the harness's own sizes, which tests give layers of their own.
+  EXPECT_EQ(PageHarness::kWidth, base->GetWidth());
+  EXPECT_EQ(PageHarness::kHeight, base->GetHeight());
 
   struct Mode {
     const char* name;
