@@ -1,9 +1,9 @@
 #pragma once
-// The frame of every page and browser test: an editor-sized (the panel picture's size)
-// plug-in window on the headless backend, the real model with its sections
-// connected over the virtual MIDI bus to a simulated synthesizer, all on
-// simulated time, and pictures of a layer or of the whole window written as
-// PNG files into the build tree.
+// The frame of every page and browser test: a plug-in window the size of
+// the editor's panel picture on the headless backend, the real model with
+// its sections connected over the virtual MIDI bus to a simulated
+// synthesizer, all on simulated time, and pictures of a layer or of the
+// whole window written as PNG files into the build tree.
 //
 //   PageHarness h;                       // connected, program mode
 //   MyPage page(h.synth());
