@@ -413,25 +413,19 @@ void StandaloneApp::MIDIDeviceChanged() {
 
 void StandaloneApp::InternalAudioStop() {
   if (os::NowUs() - graph_.GetDeviceStartTime() < 1000000) return;
-  bool stopped = false;
-  try {
-    stopped = graph_.stopGraph();
-  } catch (const std::exception& e) {
-    // The device has stopped; the component did not say so cleanly.
-    FailureReporter::Report("Audio could not be stopped.", FailureReporter::ReasonOf(e));
-    stopped = !graph_.isPlaying();
-  }
-  if (!stopped) return;
+  if (!StopAudio()) return;
   EnableCommand(kPLAY, true);
   EnableCommand(kSTOP, false);
   ShowNoteAlert("Device was auto stoped.");
 }
 
-void StandaloneApp::StopAudio() {
+bool StandaloneApp::StopAudio() {
   try {
-    graph_.stopGraph();
+    return graph_.stopGraph();
   } catch (const std::exception& e) {
+    // The device has stopped; the component did not say so cleanly.
     FailureReporter::Report("Audio could not be stopped.", FailureReporter::ReasonOf(e));
+    return !graph_.isPlaying();
   }
 }
 
