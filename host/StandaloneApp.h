@@ -75,6 +75,11 @@ class StandaloneApp {
   // playing and is stopped now.
   bool StopAudio();
   void EnableCommand(uint32_t command, bool enable) { menu_[command] = enable; }
+  // Play while audio is stopped, Stop while it plays.
+  void EnableAudioCommands(bool playing) {
+    EnableCommand(kPLAY, !playing);
+    EnableCommand(kSTOP, playing);
+  }
   void ShowSettings();
 
   const AudioComponentRegistry& registry_;
