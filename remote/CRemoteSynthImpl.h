@@ -244,6 +244,8 @@ class CRemoteSynthImpl : public IRemoteSynth,
 
   // Numbered notices for the sinks, delivered on the main thread.
   void Post(long event, long a);
+  // Tells the sinks whether the link is up (and whether it was looked at).
+  void PostConnectionState();
   void DeliverToSinks(long event, long a);
   // A plain pause of the calling thread, scaled by the pacing.
   void Pause(unsigned ms);

@@ -72,7 +72,7 @@ bool CRemoteSynthImpl::Connect(bool standalone, bool recall) {
     HfcDebugStr("Exception at RemoteSynth::Connection()");
     connected_ = false;
     nowInitializing_ = false;
-    Post(kNoticeConnectionState, (connectionChecked_ ? 256 : 0));
+    PostConnectionState();
     return false;
   }
 }
@@ -83,7 +83,7 @@ void CRemoteSynthImpl::AbortConnection() {
 
 int CRemoteSynthImpl::ConnectSteps(bool standalone, bool recall) {
   if (connected_) {
-    Post(kNoticeConnectionState, (connectionChecked_ ? 256 : 0) | 1);
+    PostConnectionState();
     return 1;
   }
   connected_ = false;
@@ -112,7 +112,7 @@ int CRemoteSynthImpl::ConnectSteps(bool standalone, bool recall) {
   if (!ok) {
     connected_ = false;
     link_->Fake_FullOption();
-    Post(kNoticeConnectionState, (connectionChecked_ ? 256 : 0));
+    PostConnectionState();
     return 0;
   }
 
@@ -202,7 +202,7 @@ int CRemoteSynthImpl::ConnectSteps(bool standalone, bool recall) {
   }
 
   dispatch_->SetTimerPeriod(connectionTimer_, 2000);
-  Post(kNoticeConnectionState, (connectionChecked_ ? 256 : 0) | (connected_ ? 1 : 0));
+  PostConnectionState();
   OnAsyncTimer(connectionTimer_);
   return 1;
 }
@@ -229,7 +229,7 @@ void CRemoteSynthImpl::Disconnect() {
   if (mode <= 3) soundMode_ = mode < 2 ? 0 : 2;
   extCtl_ = SExtCtlState{};
   localControlRestore_ = 0;
-  Post(kNoticeConnectionState, 0);
+  PostConnectionState();
 }
 
 // ------------------------------------------------------------ lost and found
@@ -250,7 +250,7 @@ void CRemoteSynthImpl::LoseLink() {
   link_->Disconnect();
   connected_ = false;
   linkLost_ = true;
-  Post(kNoticeConnectionState, connectionChecked_ ? 256 : 0);
+  PostConnectionState();
 }
 
 bool CRemoteSynthImpl::Reattach() {
@@ -278,7 +278,7 @@ bool CRemoteSynthImpl::Reattach() {
     SendLocalControl(false);
   else if (localControlRestore_ == 1)
     SendLocalControl(true);
-  Post(kNoticeConnectionState, (connectionChecked_ ? 256 : 0) | 1);
+  PostConnectionState();
   return true;
 }
 
