@@ -35,6 +35,18 @@ namespace Oskend {
 
 using namespace synthimpl;
 
+namespace {
+
+// Marks a connection in progress, also when it ends in an exception, so
+// that the connection timer does not look at a link half made.
+struct Connecting {
+  bool& flag;
+  explicit Connecting(bool& f) : flag(f) { flag = true; }
+  ~Connecting() { flag = false; }
+};
+
+}  // namespace
+
 // ------------------------------------------------------------ connecting
 
 void CRemoteSynthImpl::SendLocalControl(bool on) {
@@ -58,11 +70,7 @@ bool CRemoteSynthImpl::RetryTransfer() {
 }
 
 bool CRemoteSynthImpl::Connect(bool standalone, bool recall) {
-  struct Connecting {
-    bool& flag;
-    explicit Connecting(bool& f) : flag(f) { flag = true; }
-    ~Connecting() { flag = false; }
-  } connecting(connecting_);
+  const Connecting connecting(connecting_);
   // A connection asked for takes over from waiting for a lost one.
   linkLost_ = false;
   try {
@@ -266,10 +274,10 @@ bool CRemoteSynthImpl::Reattach() {
     return std::any_of(keys.begin(), keys.end(), [&](const MIDIDevKey& k) { return k.name == name; });
   };
   if (!named(ins, inName) || !named(outs, outName)) return false;
-  connecting_ = true;
-  const bool ok = link_->Connect(this, standalone_, inName, outName);
-  connecting_ = false;
-  if (!ok) return false;
+  {
+    const Connecting connecting(connecting_);
+    if (!link_->Connect(this, standalone_, inName, outName)) return false;
+  }
   connected_ = true;
   linkLost_ = false;
   // The instrument came back as it starts up: local control as this
