@@ -371,7 +371,7 @@ class CRemoteSynthImpl : public IRemoteSynth,
   // The connection's ports went away; the link is taken up again when they
   // come back.
   bool linkLost_ = false;
-  bool connecting_ = false;  // inside Connect
+  bool connecting_ = false;  // a connection is being made (Connect, Reattach)
   unsigned pacing_ = 100;
   // Never signalled: the model's pauses are timed waits on it. One per
   // model, so that it waits on the clock that was current when it was made.
