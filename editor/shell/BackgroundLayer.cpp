@@ -65,15 +65,16 @@ IModalBrowsers* BackgroundLayer::GetModalBrowsers() {
 void BackgroundLayer::OnGroupOpened(bool opened) {
   if (!opened || !m_pBrowsers) return;
   m_pModalBrowser = m_pBrowsers->GetModalLayer();
-  m_iModalMode = m_pRemoteSynth ? m_pRemoteSynth->GetMode() : -1;
-  m_bModalConnected = m_pRemoteSynth && m_pRemoteSynth->GetConnected();
+  m_modalOpenedFor = CurrentSynthState();
+}
+
+BackgroundLayer::SynthState BackgroundLayer::CurrentSynthState() const {
+  if (!m_pRemoteSynth) return {};
+  return {m_pRemoteSynth->GetMode(), m_pRemoteSynth->GetConnected()};
 }
 
 void BackgroundLayer::CloseModalOnModeChange() {
-  if (!m_pModalBrowser) return;
-  const int mode = m_pRemoteSynth ? m_pRemoteSynth->GetMode() : -1;
-  const bool connected = m_pRemoteSynth && m_pRemoteSynth->GetConnected();
-  if (mode != m_iModalMode || connected != m_bModalConnected) m_pModalBrowser->SetDone(true);
+  if (m_pModalBrowser && CurrentSynthState() != m_modalOpenedFor) m_pModalBrowser->SetDone(true);
 }
 
 void BackgroundLayer::OpenBlueBrowser(int unused) {

@@ -93,11 +93,19 @@ class BackgroundLayer : public XESynthLayer,
   std::vector<FiletypeInfo> m_fileTypes;
   std::vector<std::string> m_browserRequests;
   std::unique_ptr<IModalBrowsers> m_pBrowsers;
-  // What the open group was opened for.
-  int m_iModalMode = -1;
-  bool m_bModalConnected = false;
 
  private:
-  // After a group was built: remembers its modal layer.
+  // What an open group depends on; no mode and not connected without a
+  // synthesizer.
+  struct SynthState {
+    int mode = -1;
+    bool connected = false;
+    bool operator==(const SynthState&) const = default;
+  };
+  SynthState CurrentSynthState() const;
+  // After a group was built: remembers its modal layer and what it was
+  // opened for.
   void OnGroupOpened(bool opened);
+
+  SynthState m_modalOpenedFor;
 };

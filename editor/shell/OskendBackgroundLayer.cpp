@@ -555,20 +555,9 @@ void OskendBackgroundLayer::OnModeChanged() {
 void OskendBackgroundLayer::ShowPerformanceStepping(bool on) {
   // Performances are stepped with the arrows and chosen by number; a
   // program shows its bank instead.
-  for (int id : {kIdProgUp, kIdProgDown}) {
-    CHfcControl* c = GetControlById(id);
-    if (c && on)
-      c->Show(true);
-    else if (c)
-      c->Hide(true);
-  }
+  for (int id : {kIdProgUp, kIdProgDown}) ShowControl(GetControlById(id), on);
   EnableControl(GetControlById(kIdProgNumber), on);
-  if (CHfcControl* bank = GetControlById(kIdBank)) {
-    if (on)
-      bank->Hide(true);
-    else
-      bank->Show(true);
-  }
+  ShowControl(GetControlById(kIdBank), !on);
 }
 
 void OskendBackgroundLayer::SelectEditTabPage(int synthMode, int page, int subPage) {
@@ -592,7 +581,7 @@ void OskendBackgroundLayer::SelectEditTabPage(int synthMode, int page, int subPa
 void OskendBackgroundLayer::SetAutomation(int index) {
   if (!m_pRemoteSynth || !m_pPlugIn || index < 0 || index > 70) return;
   const int mode = m_pRemoteSynth->GetMode();
-  if (mode != 0 && mode != 1) return;
+  if (mode != eMode_Combi && mode != eMode_CombiNoDump) return;
   ISection* automation = m_pRemoteSynth->GetAutomation();
   if (!automation) return;
   SParamDesc desc{};
@@ -601,13 +590,14 @@ void OskendBackgroundLayer::SetAutomation(int index) {
   m_pPlugIn->SetParameterAutomatedFromInt(index, v, desc.max - desc.min + 1, desc.min);
 }
 
-void OskendBackgroundLayer::SetAutomationByPid(int pid) {
-  if (!m_pRemoteSynth) return;
+void OskendBackgroundLayer::SetAutomationByPid(int pid) { SetAutomation(AutomationIndexOf(pid)); }
+
+int OskendBackgroundLayer::AutomationIndexOf(int pid) {
+  if (!m_pRemoteSynth) return -1;
+  const int mode = m_pRemoteSynth->GetMode();
   ISection* automation = m_pRemoteSynth->GetAutomation();
-  if (!automation) return;
-  const int index = automation->GetIndexByParamID(pid);
-  if (index > 70 || m_pRemoteSynth->GetMode() > 1) return;
-  SetAutomation(index);
+  if ((mode != eMode_Combi && mode != eMode_CombiNoDump) || !automation) return -1;
+  return automation->GetIndexByParamID(pid);
 }
 
 void OskendBackgroundLayer::UpdateLogoSwitches() {

@@ -90,8 +90,12 @@ class OskendBackgroundLayer : public BackgroundLayer, public IEditTabSelector {
   void OnMidiIn(uint8_t status, uint8_t d1, uint8_t d2) override;
   void SetAutomation(int index);
   void SetAutomationByPid(int pid);
-  // The automation row a real-time knob (0 to 5) drives now; -1 for none.
-  int RealtimeKnobAutomation(int knob);
+  // The host automates the performance's parameters while a performance is
+  // shown: the row of pid then, else -1.
+  int AutomationIndexOf(int pid);
+  // The automation row the control drives now when it is a real-time knob;
+  // -1 for none.
+  int RealtimeKnobAutomation(const CHfcControl* c);
 
   // Displays.
   void UpdateMainLCD();
@@ -226,6 +230,10 @@ class OskendBackgroundLayer : public BackgroundLayer, public IEditTabSelector {
   void OnTimbreIfxUseChanged(Oskend::ISection* section, int pid, int timbre);
   bool OnCombiPanelParamChanged(int pid, int value);
   void ShowCtrlTarget(int target);
+  // Without a split only Main is a target: it is lit, Sub dark and disabled.
+  void ShowNoSplitTargets();
+  // Lights the easy-setup switch of `setup` (1 to 4) alone.
+  void ShowEasySetup(int setup);
   // The arrows and number entry of a performance, or a program's bank.
   void ShowPerformanceStepping(bool on);
   // The click handlers of OnHfcCtrlMouseLButtonDown, with its answer.

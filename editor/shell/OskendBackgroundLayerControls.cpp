@@ -77,9 +77,7 @@ void OskendBackgroundLayer::OnIdleRemoteSynthSeqStateChanged(Oskend::IRemoteSynt
 }
 
 void OskendBackgroundLayer::OnIdleRemoteSynthNeedAutomationAPI(Oskend::IRemoteSynth*, long v) {
-  if (!m_pRemoteSynth) return;
-  if (ISection* automation = m_pRemoteSynth->GetAutomation())
-    SetAutomation(automation->GetIndexByParamID(static_cast<int>(v >> 16)));
+  SetAutomationByPid(static_cast<int>(v >> 16));
 }
 
 void OskendBackgroundLayer::OnIdleSectionReinitialized(ISection* section) {
@@ -155,11 +153,7 @@ bool OskendBackgroundLayer::OnCombiPanelParamChanged(int pid, int value) {
     case kCombiSplitMode:
       if (value == 0) {
         m_iSplitType = 0;
-        if (m_targetSwitch[0]) m_targetSwitch[0]->SetIntValue(1, true);
-        if (m_targetSwitch[1]) {
-          m_targetSwitch[1]->SetIntValue(0, true);
-          m_targetSwitch[1]->Disable(true);
-        }
+        ShowNoSplitTargets();
       } else {
         ShowCtrlTarget(rt ? rt->GetParamI(kRTCtrlTarget) : 0);
       }
@@ -169,8 +163,7 @@ bool OskendBackgroundLayer::OnCombiPanelParamChanged(int pid, int value) {
       return false;
     case kCombiPanelPage:
     case kProgPanelPage:
-      for (int i = 0; i < 4; ++i)
-        if (m_easySwitch[i]) m_easySwitch[i]->SetIntValue(i + 1 == value ? 1 : 0, true);
+      ShowEasySetup(value);
       return true;
     case kCombiTimbreGroup:
       ShowCtrlTarget(value);
@@ -183,6 +176,16 @@ bool OskendBackgroundLayer::OnCombiPanelParamChanged(int pid, int value) {
 void OskendBackgroundLayer::ShowCtrlTarget(int target) {
   if (m_targetSwitch[0]) m_targetSwitch[0]->SetIntValue(target == 0 ? 1 : 0, true);
   if (m_targetSwitch[1]) m_targetSwitch[1]->SetIntValue(target == 1 ? 1 : 0, true);
+}
+
+void OskendBackgroundLayer::ShowNoSplitTargets() {
+  ShowCtrlTarget(0);
+  if (m_targetSwitch[1]) m_targetSwitch[1]->Disable(true);
+}
+
+void OskendBackgroundLayer::ShowEasySetup(int setup) {
+  for (int i = 0; i < 4; ++i)
+    if (m_easySwitch[i]) m_easySwitch[i]->SetIntValue(i + 1 == setup ? 1 : 0, true);
 }
 
 void OskendBackgroundLayer::CombiFxLoadBankProg(int prog) {
@@ -356,8 +359,7 @@ bool OskendBackgroundLayer::OnEasySetupClicked(int setup) {
   const int mode = m_pRemoteSynth->GetMode();
   if (setup <= 2 && (mode == eMode_ProgPlay || mode == eMode_ProgEdit)) return false;
   if (ISection* rt = m_pRemoteSynth->GetRealtimeControl()) rt->PutParamI(kRTEasySetup, setup);
-  for (int i = 0; i < 4; ++i)
-    if (m_easySwitch[i]) m_easySwitch[i]->SetIntValue(i + 1 == setup ? 1 : 0, true);
+  ShowEasySetup(setup);
   return false;
 }
 
@@ -368,11 +370,7 @@ bool OskendBackgroundLayer::OnSplitTypeClicked(int split) {
     if (m_splitSwitch[i]) m_splitSwitch[i]->SetIntValue(i == split ? 1 : 0, true);
   if (ISection* rt = m_pRemoteSynth->GetRealtimeControl()) rt->PutParamI(kRTSplitType, split);
   if (split == 0) {
-    if (m_targetSwitch[0]) m_targetSwitch[0]->SetIntValue(1, true);
-    if (m_targetSwitch[1]) {
-      m_targetSwitch[1]->SetIntValue(0, true);
-      m_targetSwitch[1]->Disable(true);
-    }
+    ShowNoSplitTargets();
   } else if (m_targetSwitch[1]) {
     m_targetSwitch[1]->Enable(true);
   }
@@ -604,26 +602,21 @@ void OskendBackgroundLayer::OnHfcCtrlPtrValueChanged(CHfcControl* c, void* value
 }
 
 void OskendBackgroundLayer::OnHfcCtrlBeginEdit(CHfcControl* c) {
-  if (c && m_pPlugIn && c->GetId() >= kIdRTKnob && c->GetId() <= kIdRTKnob + 5) {
-    const int index = RealtimeKnobAutomation(c->GetId() - kIdRTKnob);
-    if (index >= 0) m_pPlugIn->BeginParameterEdit(index);
-  }
+  const int index = RealtimeKnobAutomation(c);
+  if (m_pPlugIn && index >= 0) m_pPlugIn->BeginParameterEdit(index);
 }
 
 void OskendBackgroundLayer::OnHfcCtrlEndEdit(CHfcControl* c) {
-  if (c && m_pPlugIn && c->GetId() >= kIdRTKnob && c->GetId() <= kIdRTKnob + 5) {
-    const int index = RealtimeKnobAutomation(c->GetId() - kIdRTKnob);
-    if (index >= 0) m_pPlugIn->EndParameterEdit(index);
-  }
+  const int index = RealtimeKnobAutomation(c);
+  if (m_pPlugIn && index >= 0) m_pPlugIn->EndParameterEdit(index);
 }
 
-int OskendBackgroundLayer::RealtimeKnobAutomation(int knob) {
+int OskendBackgroundLayer::RealtimeKnobAutomation(const CHfcControl* c) {
+  if (!c || c->GetId() < kIdRTKnob || c->GetId() >= kIdRTKnob + kRTStrips) return -1;
   ISection* rt = m_pRemoteSynth ? m_pRemoteSynth->GetRealtimeControl() : nullptr;
-  ISection* automation = m_pRemoteSynth ? m_pRemoteSynth->GetAutomation() : nullptr;
   SParamDesc desc{};
-  if (!rt || !automation || m_pRemoteSynth->GetMode() > 1 || !rt->GetParamDesc(kRTKnob + knob, &desc))
-    return -1;
-  return automation->GetIndexByParamID(desc.id);
+  if (!rt || !rt->GetParamDesc(kRTKnob + c->GetId() - kIdRTKnob, &desc)) return -1;
+  return AutomationIndexOf(desc.id);
 }
 
 bool OskendBackgroundLayer::PreMouseLButtonDown(CHfcMouse* m, int x, int y, int mods) {

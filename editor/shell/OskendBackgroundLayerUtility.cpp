@@ -414,14 +414,14 @@ std::string OskendBackgroundLayer::LoadQuestion(Oskend::IRemoteSynth* synth, Osk
       return "Load All Performance?\nEvery stored performance is replaced.";
     case FTYPE::ProgBank:
       return "Load Bank Program into bank " +
-             XESynthUtils::GetBankName(synth, 2, static_cast<int>(selector)) +
+             XESynthUtils::GetBankName(synth, eMode_ProgPlay, static_cast<int>(selector)) +
              "?\nThe programs stored there are replaced.";
     case FTYPE::Prog:
     case FTYPE::VSTProg:
-      return intoCurrent("Program", "program", 2);
+      return intoCurrent("Program", "program", eMode_ProgPlay);
     case FTYPE::Combi:
     case FTYPE::VSTCombi:
-      return intoCurrent("Performance", "performance", 0);
+      return intoCurrent("Performance", "performance", eMode_Combi);
     default:
       // A bank chunk dumps without storing.
       return "";

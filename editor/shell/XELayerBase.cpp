@@ -18,6 +18,14 @@ void XELayerBase::EnableControl(CHfcControl* control, bool on) {
     control->Disable(true);
 }
 
+void XELayerBase::ShowControl(CHfcControl* control, bool on) {
+  if (!control) return;
+  if (on)
+    control->Show(true);
+  else
+    control->Hide(true);
+}
+
 bool XELayerBase::AddControl(CHfcControl* control, bool redraw) {
   if (!control) return false;
   CHfcCriticalSectionLock lock(m_registryLock);

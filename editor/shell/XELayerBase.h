@@ -33,6 +33,8 @@ class XELayerBase : public CHfcWindowLayer, public CHfcControlListener {
   static int64_t ControlKey(const CHfcControl* control);
   // Enables or disables the control with a redraw; nothing for null.
   static void EnableControl(CHfcControl* control, bool on);
+  // Shows or hides the control with a redraw; nothing for null.
+  static void ShowControl(CHfcControl* control, bool on);
 
   // Registers the control under its key (id -1 is never registered); a
   // pointer already in the layer is refused.

@@ -344,10 +344,7 @@ bool XESynthLayer::PrepareControlOfItsClass(CHfcControl* control, const SParamDe
     return false;
   }
   if (IsExactly<XEDropdownList>(control)) {
-    if (full) {
-      SParamDesc row = desc;
-      InitDropdownList(static_cast<XEDropdownList*>(control), &row);
-    }
+    if (full) InitDropdownList(static_cast<XEDropdownList*>(control), &desc);
     return false;
   }
   if (IsExactly<XEKnob>(control)) {
@@ -357,7 +354,7 @@ bool XESynthLayer::PrepareControlOfItsClass(CHfcControl* control, const SParamDe
   return false;
 }
 
-void XESynthLayer::InitDropdownList(XEDropdownList* list, SParamDesc* desc) {
+void XESynthLayer::InitDropdownList(XEDropdownList* list, const SParamDesc* desc) {
   if (!list || !desc) return;
   list->DeleteAllItems();
   if (desc->converter) {

@@ -76,7 +76,7 @@ class XESynthLayer : public XELayerBase, public XERemoteSynthEventHandler {
   virtual void SynchronizeControlWithParam(CHfcControl* control, Oskend::ISection* section, int pid,
                                            bool full);
   virtual void OnPostSynchronizeControlWithParam(CHfcControl*, Oskend::ISection*, int) {}
-  virtual void InitDropdownList(XEDropdownList* list, SParamDesc* desc);
+  virtual void InitDropdownList(XEDropdownList* list, const SParamDesc* desc);
   void SynchronizeAllControlWithParam(Oskend::ISection* section, bool full);
 
   // Model access by (mode, parameter id).

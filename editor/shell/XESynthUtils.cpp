@@ -184,7 +184,7 @@ std::string XESynthUtils::GetProgramName(IRemoteSynth* synth, int mode, int bank
 void XESynthUtils::ReportAutomatedEdit(IRemoteSynth* synth, Oskend::ISection* section, int pid) {
   if (!synth || !section) return;
   Oskend::ISection* automation = synth->GetAutomation();
-  Oskend::ISoundSection* performance = synth->GetEditBuffer(0);
+  Oskend::ISoundSection* performance = synth->GetEditBuffer(eMode_Combi);
   if (!automation || !performance || automation->GetIndexByParamID(pid) < 0) return;
   // A program's parameter may carry the same number.
   Oskend::ISection* owner = nullptr;

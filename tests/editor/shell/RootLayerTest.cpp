@@ -57,12 +57,13 @@ class FakePlugIn : public IPlugInHost {
   void SetParameterAutomatedFromInt(int index, int, int, int) override {
     automated.push_back(index);
   }
-  void BeginParameterEdit(int) override {}
-  void EndParameterEdit(int) override {}
+  void BeginParameterEdit(int index) override { edits.push_back("begin " + std::to_string(index)); }
+  void EndParameterEdit(int index) override { edits.push_back("end " + std::to_string(index)); }
   void MidiInFromGUI(uint8_t s, uint8_t d1, uint8_t d2) override { gui.push_back({s, d1, d2}); }
 
   std::string version = "1.0.5.12";
   std::vector<int> automated;
+  std::vector<std::string> edits;
   std::vector<std::vector<uint8_t>> gui;
 };
 
@@ -175,7 +176,11 @@ TEST_F(RootLayer, FrontPanelFollowsTheSynthesizersMode) {
   EXPECT_EQ(root_->GetMainTab(0)->GetTabPageCount(), 3);
   EXPECT_EQ(root_->GetMainTab(2)->GetTabPageCount(), 4);
   EXPECT_EQ(root_->GetMainTab(1)->GetActivePage()->GetTabPageName(), "OskendProgPlayLayer");
+  // A program shows its bank; the arrows and the number entry are a
+  // performance's.
   EXPECT_FALSE(Ctl(Root::kIdProgUp)->IsVisible());
+  EXPECT_FALSE(Ctl(Root::kIdProgDown)->IsVisible());
+  EXPECT_FALSE(Ctl(Root::kIdProgNumber)->IsEnabled());
   EXPECT_TRUE(Ctl(Root::kIdBank)->IsVisible());
   EXPECT_EQ(root_->GetMIDIReceivers().size(), 0u);
 
@@ -184,6 +189,8 @@ TEST_F(RootLayer, FrontPanelFollowsTheSynthesizersMode) {
   EXPECT_TRUE(root_->GetMainTab(0)->IsVisible());
   EXPECT_FALSE(root_->GetMainTab(1)->IsVisible());
   EXPECT_TRUE(Ctl(Root::kIdProgUp)->IsVisible());
+  EXPECT_TRUE(Ctl(Root::kIdProgDown)->IsVisible());
+  EXPECT_TRUE(Ctl(Root::kIdProgNumber)->IsEnabled());
   EXPECT_FALSE(Ctl(Root::kIdBank)->IsVisible());
 
   // Global mode through the panel's switch: the model is asked at once.
@@ -1139,6 +1146,47 @@ TEST_F(RootLayer, PanelIdsActOnlyForTheCombination) {
   for (unsigned off = 404; off < 612; ++off) EXPECT_EQ(after[off], mem[src + off]) << off;
 }
 
+// A real-time knob's edit reaches the host on the automation row of the
+// parameter the knob drives now (the easy setup chooses it), with its
+// begin and end; a knob whose parameter the host does not automate, or
+// any knob outside a performance, reports nothing.
+TEST_F(RootLayer, ARealtimeKnobsEditReachesTheHostOnTheRowOfItsParameter) {
+  struct Case {
+    eMode mode;
+    int setup;
+    int knob;
+    std::vector<std::string> edits;
+    std::vector<int> automated;
+  } cases[] = {
+      {eMode_Combi, 1, 1, {"begin 1", "end 1"}, {1}},
+      {eMode_Combi, 1, 4, {"begin 4", "end 4"}, {4}},
+      {eMode_Combi, 3, 1, {}, {}},
+      {eMode_ProgEdit, 3, 3, {}, {}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(::testing::Message() << "mode " << c.mode << ", setup " << c.setup << ", knob " << c.knob);
+    ToMode(c.mode);
+    Rt()->PutParamI(0x8000, c.setup);
+    h_.RunFor(100);
+    h_.Idle();
+    CHfcControl* knob = Ctl(Root::kIdRTKnob + c.knob);
+    ASSERT_NE(knob, nullptr);
+    plugin_.edits.clear();
+    plugin_.automated.clear();
+    root_->OnHfcCtrlBeginEdit(knob);
+    root_->OnHfcCtrlIntValueChanged(knob, 10);
+    root_->OnHfcCtrlEndEdit(knob);
+    EXPECT_EQ(plugin_.edits, c.edits);
+    EXPECT_EQ(plugin_.automated, c.automated);
+  }
+  // Other controls begin and end no edit.
+  ToMode(eMode_Combi);
+  plugin_.edits.clear();
+  root_->OnHfcCtrlBeginEdit(Ctl(Root::kIdFx1Knob));
+  root_->OnHfcCtrlEndEdit(Ctl(Root::kIdFx1Knob));
+  EXPECT_TRUE(plugin_.edits.empty());
+}
+
 TEST_F(RootLayer, PanelClicksWriteTheRealtimeSection) {
   ToMode(eMode_Combi);
   ClickControl(Root::kIdEasySetup + 2);  // CC send
@@ -1149,9 +1197,23 @@ TEST_F(RootLayer, PanelClicksWriteTheRealtimeSection) {
   EXPECT_EQ(Rt()->GetParamI(0x8027), 1);
   EXPECT_EQ(root_->GetSplitType(), 1);
   EXPECT_TRUE(Ctl(Root::kIdCtrlTarget + 1)->IsEnabled());
+  ClickControl(Root::kIdCtrlTarget + 1);  // Sub
+  EXPECT_EQ(Rt()->GetParamI(0x8026), 1);
+  h_.RunFor(100);
+  h_.Idle();
+  EXPECT_EQ(Ctl(Root::kIdCtrlTarget + 1)->GetIntValue(), 1);
   ClickControl(Root::kIdSplitType);  // Off: Sub is not a target
   EXPECT_EQ(Rt()->GetParamI(0x8027), 0);
-  EXPECT_FALSE(Ctl(Root::kIdCtrlTarget + 1)->IsEnabled());
+  // Main is lit again, Sub dark and disabled, at once and after the refresh.
+  for (int pass = 0; pass < 2; ++pass) {
+    EXPECT_EQ(Ctl(Root::kIdCtrlTarget)->GetIntValue(), 1) << pass;
+    EXPECT_EQ(Ctl(Root::kIdCtrlTarget + 1)->GetIntValue(), 0) << pass;
+    EXPECT_FALSE(Ctl(Root::kIdCtrlTarget + 1)->IsEnabled()) << pass;
+    EXPECT_EQ(root_->GetSplitType(), 0) << pass;
+    h_.RunFor(100);
+    h_.Idle();
+    h_.Idle();
+  }
 
   // A key of the on-screen keyboard plays the note on the global channel.
   const uint8_t ch = static_cast<uint8_t>(h_.synth()->GetGlobalChannel() & 0x0F);
