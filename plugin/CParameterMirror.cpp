@@ -18,14 +18,6 @@ void CopyCut(char* out, const char* text) {
 
 }  // namespace
 
-CParameterMirror::CParameterMirror() {
-  for (int i = 0; i < kCount; ++i) {
-    set_[i].store(0, std::memory_order_relaxed);
-    applied_[i].store(0, std::memory_order_relaxed);
-    published_[i].store(0.0f, std::memory_order_relaxed);
-  }
-}
-
 void CParameterMirror::Describe(Oskend::ISection* automation) {
   for (int i = 0; i < kCount; ++i) {
     Row& row = rows_[i];
@@ -63,16 +55,21 @@ void CParameterMirror::Publish(Oskend::ISection* automation, Oskend::ISoundSecti
   std::memcpy(converters_, converters, sizeof converters_);
 }
 
-bool CParameterMirror::PendingStep(int index, int* step) const {
+bool CParameterMirror::PendingSetting(int index, Setting* setting) const {
   const uint64_t packed = set_[index].load(std::memory_order_acquire);
   const uint32_t stamp = StampOf(packed);
   if (stamp == 0 || stamp == applied_[index].load(std::memory_order_acquire)) return false;
-  if (step) {
-    const auto bits = static_cast<uint32_t>(packed);
-    float value;
-    std::memcpy(&value, &bits, sizeof value);
-    *step = CParameter::QuantizeToInt(value, rows_[index].steps, rows_[index].min);
-  }
+  const auto bits = static_cast<uint32_t>(packed);
+  float value;
+  std::memcpy(&value, &bits, sizeof value);
+  *setting = {index, value, stamp};
+  return true;
+}
+
+bool CParameterMirror::PendingStep(int index, int* step) const {
+  Setting setting;
+  if (!PendingSetting(index, &setting)) return false;
+  if (step) *step = CParameter::QuantizeToInt(setting.value, rows_[index].steps, rows_[index].min);
   return true;
 }
 
@@ -84,16 +81,8 @@ bool CParameterMirror::HasPending() const {
 
 int CParameterMirror::TakePending(Setting* out) const {
   int n = 0;
-  for (int i = 0; i < kCount; ++i) {
-    if (!rows_[i].valid) continue;
-    const uint64_t packed = set_[i].load(std::memory_order_acquire);
-    const uint32_t stamp = StampOf(packed);
-    if (stamp == 0 || stamp == applied_[i].load(std::memory_order_relaxed)) continue;
-    const auto bits = static_cast<uint32_t>(packed);
-    float value;
-    std::memcpy(&value, &bits, sizeof value);
-    out[n++] = {i, value, stamp};
-  }
+  for (int i = 0; i < kCount; ++i)
+    if (rows_[i].valid && PendingSetting(i, &out[n])) ++n;
   // Oldest first; stamps are compared by their age, so the order holds
   // across the counter's wrap.
   const uint32_t now = nextStamp_.load(std::memory_order_acquire);

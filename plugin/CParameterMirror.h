@@ -28,7 +28,7 @@ class CParameterMirror {
     uint32_t stamp;
   };
 
-  CParameterMirror();
+  CParameterMirror() = default;
   CParameterMirror(const CParameterMirror&) = delete;
   CParameterMirror& operator=(const CParameterMirror&) = delete;
 
@@ -68,16 +68,18 @@ class CParameterMirror {
     char label[kTextMax + 1] = {};
   };
   static uint32_t StampOf(uint64_t packed) { return static_cast<uint32_t>(packed >> 32); }
-  // True while the host's last setting of the row is not in the image;
-  // step gets the value it will have there.
+  // True while the host's last setting of the row is not in the image,
+  // which setting gets.
+  bool PendingSetting(int index, Setting* setting) const;
+  // As PendingSetting; step gets the value it will have there.
   bool PendingStep(int index, int* step) const;
 
   Row rows_[kCount];
   // The host's last setting: its stamp in the high word, the value's bits
   // in the low one (0 stamp: never set).
-  std::atomic<uint64_t> set_[kCount];
-  std::atomic<uint32_t> applied_[kCount];
-  std::atomic<float> published_[kCount];
+  std::atomic<uint64_t> set_[kCount]{};
+  std::atomic<uint32_t> applied_[kCount]{};
+  std::atomic<float> published_[kCount]{};
   std::atomic<uint32_t> nextStamp_{0};
   mutable std::mutex textLock_;
   char texts_[kCount][kTextMax + 1] = {};

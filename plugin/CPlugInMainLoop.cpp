@@ -1,29 +1,15 @@
 #include "plugin/CPlugInMainLoop.h"
 
 #include <memory>
-#include <mutex>
 
-#include "os/Monitor.h"
+#include "os/WakeSignal.h"
 
 namespace {
 
-// What a waiting thread and the thread it waits for share; it lives as
-// long as either needs it, so the last signal never touches a condition
-// that the woken waiter has already destroyed.
-struct Handshake {
-  os::Monitor monitor;
-  bool done = false;
-
-  void Signal() {
-    std::unique_lock<std::mutex> lock(monitor.mutex());
-    done = true;
-    monitor.NotifyAll();
-  }
-  void Wait() {
-    std::unique_lock<std::mutex> lock(monitor.mutex());
-    monitor.Wait(lock, [this] { return done; });
-  }
-};
+// A waiting thread and the thread it waits for share the signal; it lives
+// as long as either needs it, so the last signal never touches a
+// semaphore or condition that the woken waiter has already destroyed.
+using Handshake = std::shared_ptr<os::WakeSignal>;
 
 // One call waiting for its turn on the main thread; the timers that try
 // it again hold it.
@@ -31,7 +17,7 @@ struct Attempt : std::enable_shared_from_this<Attempt> {
   os::MainLoop* loop;
   std::function<bool()> ready;
   std::function<void()> fn;
-  std::shared_ptr<Handshake> done;
+  Handshake done;
 
   void Run() {
     if (!ready()) {
@@ -49,7 +35,7 @@ struct Attempt : std::enable_shared_from_this<Attempt> {
 CPlugInMainLoop::CPlugInMainLoop() {
   loop_ = os::MainLoop::Current();
   if (loop_) return;
-  auto ready = std::make_shared<Handshake>();
+  Handshake ready = std::make_shared<os::WakeSignal>();
   thread_ = std::make_unique<os::Thread>();
   const bool started = thread_->Start([this, ready] {
     os::MainLoop loop;
@@ -89,8 +75,8 @@ void CPlugInMainLoop::CallWhen(const std::function<bool()>& ready, const std::fu
   attempt->loop = loop_;
   attempt->ready = ready;
   attempt->fn = fn;
-  attempt->done = std::make_shared<Handshake>();
-  std::shared_ptr<Handshake> done = attempt->done;
+  attempt->done = std::make_shared<os::WakeSignal>();
+  Handshake done = attempt->done;
   loop_->Post([attempt] { attempt->Run(); });
   attempt.reset();
   done->Wait();

@@ -114,14 +114,18 @@ QuorelVst::~QuorelVst() {
   }
 }
 
+bool QuorelVst::OutsideConnectionAndModals() const {
+  if (connecting_) return false;
+  os::MainLoop* loop = mainLoop_ ? mainLoop_->Loop() : os::MainLoop::Current();
+  return !loop || loop->ModalDepth() == 0;
+}
+
 bool QuorelVst::MayTearDown() const {
   // Inside the connection, inside a modal run (its waits, a question) or
   // inside the editor's own code, the objects are still in use further up
   // the stack: shutdown follows as soon as they have returned.
-  os::MainLoop* loop = mainLoop_ ? mainLoop_->Loop() : nullptr;
-  if (!loop) return true;
   const VelorVstEditor* editor = GetVstEditor();
-  return !connecting_ && loop->ModalDepth() == 0 && !(editor && editor->IsDispatching());
+  return OutsideConnectionAndModals() && !(editor && editor->IsDispatching());
 }
 
 void QuorelVst::Teardown() {
@@ -259,10 +263,13 @@ void QuorelVst::CheckHost() {
 
 void QuorelVst::open() {
   CheckHost();
-  if (!mainLoop_ || mainLoop_->IsMainThread())
+  // Without a loop (its thread did not start) the host's thread is the
+  // only one there is.
+  os::MainLoop* loop = mainLoop_ ? mainLoop_->Loop() : nullptr;
+  if (!loop || loop->IsMainThread())
     PublishProductName();
   else
-    mainLoop_->Loop()->Post([this] { PublishProductName(); });
+    loop->Post([this] { PublishProductName(); });
 }
 
 std::string QuorelVst::KnownProductString() const {
@@ -334,8 +341,7 @@ void QuorelVst::CallAfterConnection(const std::function<void()>& fn) {
     fn();
     return;
   }
-  os::MainLoop* loop = mainLoop_->Loop();
-  mainLoop_->CallWhen([this, loop] { return !connecting_ && loop->ModalDepth() == 0; }, fn);
+  mainLoop_->CallWhen([this] { return OutsideConnectionAndModals(); }, fn);
 }
 
 void QuorelVst::OnAsyncEvent(long id, long param) {
@@ -388,11 +394,9 @@ void QuorelVst::PublishForHost() {
 }
 
 void QuorelVst::ApplyHostParameters() {
-  if (!model_ || !connectionDone_ || connecting_) return;
-  os::MainLoop* loop = mainLoop_ ? mainLoop_->Loop() : os::MainLoop::Current();
   // Inside a modal run the image may be on its way to or from the
   // synthesizer: the settings wait for it to end (the timer asks again).
-  if (loop && loop->ModalDepth() > 0) return;
+  if (!model_ || !connectionDone_ || !OutsideConnectionAndModals()) return;
   CParameterMirror::Setting taken[CParameterMirror::kCount];
   const int n = WriteHostParameters(taken);
   if (n == 0) return;
@@ -433,12 +437,8 @@ void QuorelVst::ForwardHostParameters() {
 
 void QuorelVst::OnRemoteSynthModeChanged(Oskend::IRemoteSynth*, int mode) {
   updateDisplay();
-  if (mode == 0 || mode == 2) {
-    bankSelect_[0].store(0xFF, std::memory_order_relaxed);
-    bankSelect_[1].store(0xFF, std::memory_order_relaxed);
-  } else if (mode == 4) {
+  if (mode == 0 || mode == 2 || mode == 4)
     for (auto& b : bankSelect_) b.store(0xFF, std::memory_order_relaxed);
-  }
 }
 
 void QuorelVst::OnRemoteSynthCurSoundChanged(Oskend::IRemoteSynth*, const Oskend::SSoundIndex&) {

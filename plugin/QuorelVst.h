@@ -225,9 +225,9 @@ class QuorelVst : public IXThreadProc,
   bool connectionDone_ = false;
   // Main thread: knob gestures the editor has begun, per parameter.
   std::array<int, CParameterMirror::kCount> gestures_{};
-  // The last bank select on the global channel (MSB, LSB); only the first
-  // pair is used. Written by the audio thread and by the mode notices.
-  std::array<std::atomic<uint8_t>, 32> bankSelect_{};
+  // The last bank select on the global channel (MSB, LSB). Written by the
+  // audio thread and by the mode notices.
+  std::array<std::atomic<uint8_t>, 2> bankSelect_{};
   os::WakeSignal workerWake_;
   XThread workerThread_;
   std::atomic<bool> workerRunning_{false};
@@ -252,5 +252,7 @@ class QuorelVst : public IXThreadProc,
   // Main thread: shutdown may run only when nothing of the instance is
   // in use further up the stack.
   bool MayTearDown() const;
+  // Main thread: neither the connection nor a modal run is in progress.
+  bool OutsideConnectionAndModals() const;
   void Teardown();
 };

@@ -61,6 +61,10 @@ void BlueBrowserData::ChooseSound(const Oskend::SSoundIndex& s) {
     m_bPending = true;
     return;
   }
+  SendChosenSound(s);
+}
+
+void BlueBrowserData::SendChosenSound(const Oskend::SSoundIndex& s) {
   const Oskend::SSoundIndex before = m_current;
   SetCurrentSound(s);
   if (m_current.bank != before.bank || m_current.number != before.number) StartSoundPause();
@@ -76,9 +80,7 @@ void BlueBrowserData::OnSoundPauseEnd() {
   m_pauseTimer = 0;
   if (!m_bPending) return;
   m_bPending = false;
-  const Oskend::SSoundIndex before = m_current;
-  SetCurrentSound(m_pending);
-  if (m_current.bank != before.bank || m_current.number != before.number) StartSoundPause();
+  SendChosenSound(m_pending);
   UpdateSelection();
 }
 

@@ -70,6 +70,8 @@ class BlueBrowserData : public XERemoteSynthEventHandler {
 
  private:
   void ResetAll();
+  // Makes the sound current; a program change that went out starts the pause.
+  void SendChosenSound(const Oskend::SSoundIndex& sound);
   void StartSoundPause();
   void OnSoundPauseEnd();
   void DropChosenSound();

@@ -26,8 +26,8 @@
 #include "hfc/CHfcOffscreenContext.h"
 #include "hfc/CHfcVstEditor.h"
 #include "hfc/CHfcWindowLayer.h"
+#include "tests/support/pageharness/ContactSheet.h"
 #include "tests/support/pageharness/LayoutCheck.h"
-#include "tests/support/PngTestFile.h"
 #include "tests/support/pageharness/PageHarness.h"
 #include "tests/support/rootharness/RealPagesRoot.h"
 
@@ -47,58 +47,21 @@ class EditorLayout : public ::testing::Test {
       if (c == ' ') c = '_';
     EXPECT_FALSE(h_.RenderWindow("editor_" + view).empty()) << view;
     CHfcBmp* bmp = h_.window().GetPicture()->GetBmp();
-    Shot shot{bmp->GetWidth() / 2, bmp->GetHeight() / 2, {}};
-    shot.pixels.resize(static_cast<size_t>(shot.w) * shot.h);
-    for (int y = 0; y < shot.h; ++y)
-      for (int x = 0; x < shot.w; ++x) {
-        // The mean of each 2 x 2 block, channel by channel.
-        uint32_t sum[3] = {0, 0, 0};
-        for (int k = 0; k < 4; ++k) {
-          const uint32_t p = bmp->GetPixel(2 * x + k % 2, 2 * y + k / 2);
-          for (int c = 0; c < 3; ++c) sum[c] += (p >> (8 * c)) & 0xFF;
-        }
-        shot.pixels[static_cast<size_t>(y) * shot.w + x] =
-            0xFF000000u | ((sum[2] / 4) << 16) | ((sum[1] / 4) << 8) | (sum[0] / 4);
-      }
-    shots_.push_back(std::move(shot));
+    sheet_.Add(*bmp, bmp->GetWidth() / 2, bmp->GetHeight() / 2, true);
   }
   // Writes the shots taken since the last sheet, four to a row.
   void Sheet(const std::string& name) {
-    constexpr int kColumns = 4;
-    constexpr int kGap = 6;
-    if (shots_.empty()) return;
-    const int w = shots_[0].w;
-    const int hgt = shots_[0].h;
-    const int rows = (static_cast<int>(shots_.size()) + kColumns - 1) / kColumns;
-    const int sheetW = kColumns * (w + kGap) + kGap;
-    const int sheetH = rows * (hgt + kGap) + kGap;
-    std::vector<uint32_t> sheet(static_cast<size_t>(sheetW) * sheetH, 0xFF23262Bu);
-    for (size_t i = 0; i < shots_.size(); ++i) {
-      const int ox = kGap + static_cast<int>(i % kColumns) * (w + kGap);
-      const int oy = kGap + static_cast<int>(i / kColumns) * (hgt + kGap);
-      for (int y = 0; y < hgt; ++y)
-        for (int x = 0; x < w; ++x)
-          sheet[static_cast<size_t>(oy + y) * sheetW + ox + x] = shots_[i].pixels[static_cast<size_t>(y) * w + x];
-    }
-    EXPECT_TRUE(vesk::test::WriteArgbPng(PageHarness::RenderDir() + "/" + name + ".png", sheet.data(), sheetW,
-                                         sheetH));
-    shots_.clear();
+    EXPECT_TRUE(sheet_.Write(PageHarness::RenderDir() + "/" + name + ".png")) << name;
   }
   void Settle() {
     h_.Idle();
     h_.Idle();
   }
 
-  struct Shot {
-    int w;
-    int h;
-    std::vector<uint32_t> pixels;
-  };
-
   PageHarness h_;
   vesk::test::RealPagesRoot root_{h_};
   LayoutCheck check_;
-  std::vector<Shot> shots_;
+  vesk::test::ContactSheet sheet_{4, 6, 0xFF23262Bu};
 };
 
 TEST_F(EditorLayout, EveryViewFitsTheWindowAndEveryTextItsBox) {
@@ -132,6 +95,9 @@ TEST_F(EditorLayout, EveryViewFitsTheWindowAndEveryTextItsBox) {
   ASSERT_NE(base, nullptr);
   EXPECT_EQ(h_.window().GetWidth(), base->GetWidth());
   EXPECT_EQ(h_.window().GetHeight(), base->GetHeight());
+  // And so are the harness's own sizes, which tests give layers of their own.
+  EXPECT_EQ(PageHarness::kWidth, base->GetWidth());
+  EXPECT_EQ(PageHarness::kHeight, base->GetHeight());
 
   struct Mode {
     const char* name;

@@ -236,10 +236,24 @@ TEST_F(AutomationBridge, ValuesTheHostSetsAreNotReportedBack) {
   AEffect* e = host.effect;
   Take();
   const size_t automatedBefore = host.Automated().size();
-  for (int index : {0, 20, 61, 64, 70}) e->setParameter(e, index, 0.75f);
+  const int rows[] = {0, 20, 61, 64, 70};
+  for (int index : rows) {
+    // A change, so that an echo would have something to report.
+    const SParamDesc d = Row(index);
+    ASSERT_NE(automation->GetParamI(d.id), CParameter::QuantizeToInt(0.75f, d.max + 1 - d.min, d.min))
+        << index;
+    e->setParameter(e, index, 0.75f);
+  }
   Settle();
   EXPECT_TRUE(Take().empty());
   EXPECT_EQ(host.Automated().size(), automatedBefore);
+  // The settings did reach the image, whose pages show them (but for row
+  // 61, an effect parameter without room under the effect now chosen).
+  for (int index : {0, 20, 64, 70}) {
+    const SParamDesc d = Row(index);
+    EXPECT_EQ(automation->GetParamI(d.id), CParameter::QuantizeToInt(0.75f, d.max + 1 - d.min, d.min))
+        << index;
+  }
   EXPECT_EQ(e->getParameter(e, 20), CParameter::RegulateFromInt(
                                         CParameter::QuantizeToInt(0.75f, 199, -99), 199, -99));
 }

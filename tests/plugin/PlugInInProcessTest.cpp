@@ -179,11 +179,6 @@ TEST_F(InProcess, AnExceptionFromTheConnectionLeavesThePlugInRunning) {
 TEST_F(InProcess, APresetChunkOutsideTheSoundModesStillHoldsTheState) {
   AEffect* e = host.Instantiate(&VSTPluginMain);
   ASSERT_NE(e, nullptr);
-  auto chunk = [&](int index) {
-    void* data = nullptr;
-    const intptr_t size = host.Dispatch(effGetChunk, index, 0, &data);
-    return data && size > 0 ? std::string(static_cast<const char*>(data), size) : std::string();
-  };
   auto saved = [&](Oskend::FTYPE type) {
     std::ostringstream out(std::ios::binary);
     EXPECT_TRUE(model().SaveStream(out, type, 0));
@@ -197,13 +192,13 @@ TEST_F(InProcess, APresetChunkOutsideTheSoundModesStillHoldsTheState) {
                {6, Oskend::FTYPE::Bank},  {255, Oskend::FTYPE::Bank}};
   for (const auto& c : cases) {
     model().soundMode = c.soundMode;
-    const std::string preset = chunk(1);
+    const std::string preset = host.Chunk(1);
     ASSERT_FALSE(preset.empty()) << c.soundMode;
     EXPECT_EQ(preset, saved(c.type)) << c.soundMode;
   }
-  EXPECT_EQ(chunk(1), chunk(0));
+  EXPECT_EQ(host.Chunk(1), host.Chunk(0));
   model().soundMode = 2;
-  EXPECT_LT(chunk(1).size(), chunk(0).size());
+  EXPECT_LT(host.Chunk(1).size(), host.Chunk(0).size());
 }
 
 TEST_F(InProcess, ModeChangesResetTheBankSelectAndUpdateTheHostsDisplay) {
@@ -385,10 +380,9 @@ TEST_F(InProcess, AChunkReplacesEarlierSettingsAndLaterSettingsGoOverIt) {
   env.loop().RunFor(10);
   e->setParameter(e, 0, 90.0f / 127.0f);
   env.loop().RunFor(5);
-  void* data = nullptr;
-  const intptr_t size = host.Dispatch(effGetChunk, 0, 0, &data);
-  ASSERT_GT(size, 0);
-  const std::string chunk(static_cast<const char*>(data), static_cast<size_t>(size));
+  const std::string chunk = host.Chunk(0);
+  ASSERT_FALSE(chunk.empty());
+  const auto size = static_cast<intptr_t>(chunk.size());
   // Set before the chunk arrives, not yet in the image: the chunk wins.
   e->setParameter(e, 0, 10.0f / 127.0f);
   e->setParameter(e, 1, 20.0f / 127.0f);
@@ -426,12 +420,7 @@ TEST_F(InProcess, ChunksThatAreNotAWholeChunkOfThisPlugInAreRefusedAndChangeNoth
   env.loop().RunFor(10);
   e->setParameter(e, 0, 55.0f / 127.0f);
   env.loop().RunFor(5);
-  auto chunkOf = [&](int preset) {
-    void* data = nullptr;
-    const intptr_t size = host.Dispatch(effGetChunk, preset, 0, &data);
-    return std::string(static_cast<const char*>(data), static_cast<size_t>(size));
-  };
-  const std::string bank = chunkOf(0);
+  const std::string bank = host.Chunk(0);
   ASSERT_GT(bank.size(), 100u);
   // A data file of another kind: one program bank.
   std::ostringstream programBank(std::ios::binary);
@@ -451,7 +440,7 @@ TEST_F(InProcess, ChunksThatAreNotAWholeChunkOfThisPlugInAreRefusedAndChangeNoth
       std::string bytes = c.bytes;
       EXPECT_EQ(host.Dispatch(effSetChunk, preset, static_cast<intptr_t>(bytes.size()), bytes.data()), 0)
           << c.what << " " << preset;
-      EXPECT_EQ(chunkOf(0), bank) << c.what << " " << preset;
+      EXPECT_EQ(host.Chunk(0), bank) << c.what << " " << preset;
       EXPECT_EQ(e->getParameter(e, 0), 55.0f / 127.0f) << c.what;
       EXPECT_FALSE(model().GetRecallPending()) << c.what;
     }
@@ -485,10 +474,9 @@ TEST_F(InProcess, ChunksCarryTheAutomatedValues) {
   ASSERT_NE(e, nullptr);
   e->setParameter(e, 0, 37.0f / 127.0f);
   const float volume = e->getParameter(e, 0);
-  void* data = nullptr;
-  const intptr_t size = host.Dispatch(effGetChunk, 0, 0, &data);
-  ASSERT_GT(size, 0);
-  std::string chunk(static_cast<const char*>(data), static_cast<size_t>(size));
+  std::string chunk = host.Chunk(0);
+  ASSERT_FALSE(chunk.empty());
+  const auto size = static_cast<intptr_t>(chunk.size());
   host.Close();
   e = host.Instantiate(&VSTPluginMain);
   ASSERT_NE(e, nullptr);

@@ -127,6 +127,13 @@ std::string TestHost::Text(int32_t opcode, int32_t index) {
   return std::string(buffer, ::strnlen(buffer, sizeof buffer));
 }
 
+std::string TestHost::Chunk(int32_t preset) {
+  void* data = nullptr;
+  const intptr_t size = Dispatch(effGetChunk, preset, 0, &data);
+  return data && size > 0 ? std::string(static_cast<const char*>(data), static_cast<size_t>(size))
+                          : std::string();
+}
+
 intptr_t TestHost::Close() {
   const intptr_t r = Dispatch(effClose);
   effect = nullptr;

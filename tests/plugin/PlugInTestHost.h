@@ -62,6 +62,8 @@ class TestHost {
   intptr_t Dispatch(int32_t opcode, int32_t index = 0, intptr_t value = 0, void* ptr = nullptr,
                     float opt = 0);
   std::string Text(int32_t opcode, int32_t index = 0);
+  // effGetChunk's bytes (0 the bank, 1 the preset); empty when it gives none.
+  std::string Chunk(int32_t preset);
   // effClose; the instance is gone afterwards.
   intptr_t Close();
   AEffect* effect = nullptr;

@@ -7,7 +7,6 @@
 #include <cstring>
 
 #include "hfc/CHfcDrawContext.h"
-#include "os/window/TextRenderer.h"
 #include "tools/skingen/SkinPaint.h"
 
 // The editor's look: a dark instrument panel with a pale LCD, light grey
@@ -172,9 +171,7 @@ void PaintKeyboard(CHfcDrawContext& dc, int x, int y, int w, int h) {
 void PanelName(CHfcDrawContext& dc, int x, int w, int y, const char* name) {
   constexpr float kSize = 6.5f;
   constexpr const char* kFace = "Helvetica Bold";
-  os::TextRenderer measure;
-  measure.SetFont(kFace, kSize);
-  const float tw = measure.Draw(0.0f, 0.0f, name, std::strlen(name), 0, 0, [](int, int, uint8_t) {});
+  const float tw = TextWidth(kFace, kSize, name);
   if (tw > w - 2) SkinTextTooWide("Background_Base", name, tw, w - 2);
   dc.SetFont(kFace, kSize);
   dc.SetBrushColor(0xFFB4B8C0);

@@ -33,7 +33,6 @@ void PaintPage(CHfcDrawContext& dc, int, int top, int width, int height) {
   VGradient(dc, 0, top, width, height, kPageLight, kPageShade);
 }
 
-
 // The dump switch: a dark push button with an amber arrow pointing out.
 void PaintDumpSwitch(CHfcDrawContext& dc, int, int top, int width, int height) {
   Fill(dc, 0, top, width, height, 0xFF0E0F12);

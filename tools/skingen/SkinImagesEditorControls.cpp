@@ -11,7 +11,6 @@
 #include <vector>
 
 #include "hfc/CHfcDrawContext.h"
-#include "os/window/TextRenderer.h"
 #include "tools/skingen/SkinImageRecipe.h"
 #include "tools/skingen/SkinPaint.h"
 
@@ -48,13 +47,6 @@ void Triangle(CHfcDrawContext& dc, float cx, float cy, int half, int dir, uint32
     else
       dc.FillRect(cx + along - half / 2.0f - 0.5f, cy - (len - 1) / 2.0f - 0.5f, 1.0f, static_cast<float>(len));
   }
-}
-
-// Width in pixels of text in a system font.
-float TextWidth(const char* font, float size, const char* text) {
-  os::TextRenderer r;
-  r.SetFont(font, size);
-  return r.Draw(0.0f, 0.0f, text, std::strlen(text), 0, 0, [](int, int, uint8_t) {});
 }
 
 // Text centred in a box, baseline placed for the box's height.
@@ -172,10 +164,8 @@ void PaintTabSwitches(CHfcDrawContext& dc, int, int top, int, int height) {
 
 // ---- Drop-down faces ----
 
-// Fields of the edit pages: the arrow button sits at the left, the text
-// follows it after 13 pixels.
-// The arrow button at the left ends before the list's text begins (13
-// pixels in; 10 in the LCD's bank list).
+// Fields of the edit pages: the arrow button at the left ends before the
+// list's text begins (13 pixels in; 10 in the LCD's bank list).
 template <int kArrow>
 void PaintDropdownField(CHfcDrawContext& dc, int, int top, int width, int height) {
   Field(dc, 0, top, width, height);
@@ -273,10 +263,22 @@ void PaintCheckBoxMedium(CHfcDrawContext& dc, int frame, int top, int width, int
 // ---- Split-key keyboard ----
 
 // The keys' height; the marker reaches below them.
-constexpr int kSplitKeysHeight = kSplitKeyboardHeight;
+constexpr int kSplitKeysHeight = 14;
 
+// 88 keys from A: 52 white keys of 13 pixels (7 to the 91-pixel octave),
+// black keys over the boundaries after A, C, D, F and G.
 void PaintSplitKeyboard(CHfcDrawContext& dc, int, int top, int width, int height) {
-  SplitKeyboard(dc, 0, top, width, height);
+  Fill(dc, 0, top, width, height, 0xFF08080A);
+  for (int i = 0; i < 52; ++i) {
+    const int x = i * 13;
+    VGradient(dc, x, top, 12, height - 1, 0xFFE9EAEC, 0xFFFFFFFF);
+  }
+  static const bool kBlackAfter[7] = {true, false, true, true, false, true, true};
+  for (int i = 0; i < 51; ++i) {
+    if (!kBlackAfter[i % 7]) continue;
+    const int boundary = (i + 1) * 13;
+    VGradient(dc, boundary - 4, top, 7, height * 6 / 10, 0xFF2A2C31, 0xFF0B0B0D);
+  }
 }
 
 // The split marker: a hairline down through the keys and a wedge below
@@ -336,7 +338,7 @@ const SkinImageGroup kEditorControlSkins{[] {
 
   r.push_back({"Switch_CheckBox_Medium", 11, 2 * 11, 2, PaintCheckBoxMedium});
   r.push_back({"Switch_TabSw", 48, 24, 1, PaintTabSwitches});
-  r.push_back({"Image_SplitPointKeyboard", kSplitKeyboardWidth, kSplitKeysHeight, 1, PaintSplitKeyboard});
+  r.push_back({"Image_SplitPointKeyboard", 677, kSplitKeysHeight, 1, PaintSplitKeyboard});
   r.push_back({"Image_SplitKeyArrow", 7, kSplitKeysHeight + 6, 1, PaintSplitArrow});
 
   r.push_back(StripRecipe<0>("Tab_Prog_Main"));

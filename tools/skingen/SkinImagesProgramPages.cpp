@@ -4,7 +4,6 @@
 #include <vector>
 
 #include "hfc/CHfcDrawContext.h"
-#include "os/window/TextRenderer.h"
 #include "tools/skingen/SkinImageRecipe.h"
 #include "tools/skingen/SkinLayout.h"
 #include "tools/skingen/SkinPaint.h"
@@ -242,12 +241,6 @@ void PaintWideSubTab(CHfcDrawContext& dc, int, int top, int width, int height) {
 struct Strip {
   std::vector<const char*> labels;
 };
-
-float TextWidth(const char* font, float size, const char* text) {
-  os::TextRenderer r;
-  r.SetFont(font, size);
-  return r.Draw(0.0f, 0.0f, text, std::strlen(text), 0, 0, [](int, int, uint8_t) {});
-}
 
 int StripWidth(const Strip& s) { return 2 + static_cast<int>(s.labels.size()) * 81 - 5 + 4; }
 

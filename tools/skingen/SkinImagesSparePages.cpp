@@ -7,7 +7,6 @@
 #include <vector>
 
 #include "hfc/CHfcDrawContext.h"
-#include "os/window/TextRenderer.h"
 #include "tools/skingen/SkinImageRecipe.h"
 #include "tools/skingen/SkinPaint.h"
 
@@ -44,12 +43,6 @@ const Strip& StripOf(int which) {
 int StripWidth(const Strip& s) {
   const int n = static_cast<int>(s.labels.size());
   return kFirstExtra + (n - 1) * (kTabW + kGap) + kTabW + kLastExtra;
-}
-
-float TextWidth(const char* font, float size, const char* text) {
-  os::TextRenderer r;
-  r.SetFont(font, size);
-  return r.Draw(0.0f, 0.0f, text, std::strlen(text), 0, 0, [](int, int, uint8_t) {});
 }
 
 void CentredText(CHfcDrawContext& dc, int x, int y, int w, int h, const char* text, uint32_t colour) {

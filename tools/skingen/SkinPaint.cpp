@@ -2,8 +2,10 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 
 #include "hfc/CHfcDrawContext.h"
+#include "os/window/TextRenderer.h"
 
 namespace skin {
 
@@ -54,18 +56,10 @@ void Cap(CHfcDrawContext& dc, float cx, float cy, float r, uint32_t dark, uint32
   }
 }
 
-void SplitKeyboard(CHfcDrawContext& dc, int left, int top, int width, int height) {
-  Fill(dc, left, top, width, height, 0xFF08080A);
-  for (int i = 0; i < 52; ++i) {
-    const int x = left + i * 13;
-    VGradient(dc, x, top, 12, height - 1, 0xFFE9EAEC, 0xFFFFFFFF);
-  }
-  static const bool kBlackAfter[7] = {true, false, true, true, false, true, true};
-  for (int i = 0; i < 51; ++i) {
-    if (!kBlackAfter[i % 7]) continue;
-    const int boundary = left + (i + 1) * 13;
-    VGradient(dc, boundary - 4, top, 7, height * 6 / 10, 0xFF2A2C31, 0xFF0B0B0D);
-  }
+float TextWidth(const char* font, float size, const char* text) {
+  os::TextRenderer r;
+  r.SetFont(font, size);
+  return r.Draw(0.0f, 0.0f, text, std::strlen(text), 0, 0, [](int, int, uint8_t) {});
 }
 
 float KnobAngle(int frame, int frames) {

@@ -30,12 +30,8 @@ void VGradient(CHfcDrawContext& dc, int x, int y, int w, int h, uint32_t top, ui
 void Sunken(CHfcDrawContext& dc, int x, int y, int w, int h, uint32_t inside);
 // A round cap lit from above.
 void Cap(CHfcDrawContext& dc, float cx, float cy, float r, uint32_t dark, uint32_t light);
-// The split-point keyboard strip: 88 keys from A, 52 white keys of 13
-// pixels (7 to the 91-pixel octave), black keys over the boundaries after
-// A, C, D, F and G.
-inline constexpr int kSplitKeyboardWidth = 677;
-inline constexpr int kSplitKeyboardHeight = 14;
-void SplitKeyboard(CHfcDrawContext& dc, int left, int top, int width, int height);
+// Width in pixels of text in a system font.
+float TextWidth(const char* font, float size, const char* text);
 // Angle of a knob's pointer for a frame of a film strip.
 float KnobAngle(int frame, int frames);
 

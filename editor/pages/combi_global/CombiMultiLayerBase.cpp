@@ -14,14 +14,14 @@ CombiMultiLayerBase::CombiMultiLayerBase(Oskend::IRemoteSynth* synth, eMode mode
 CombiMultiLayerBase::~CombiMultiLayerBase() = default;
 
 bool CombiMultiLayerBase::OnCreate() {
-  if (GetTargetMode() == 4 && m_pRemoteSynth)
+  if (GetTargetMode() == eMode_Multi && m_pRemoteSynth)
     if (Oskend::ISoundSection* multi = m_pRemoteSynth->GetEditBuffer(eMode_Multi)) multi->AdviseSink(this);
   return CTabPageLayer::OnCreate();
 }
 
 bool CombiMultiLayerBase::OnDestroy() {
   CTabPageLayer::OnDestroy();
-  if (GetTargetMode() == 4 && m_pRemoteSynth)
+  if (GetTargetMode() == eMode_Multi && m_pRemoteSynth)
     if (Oskend::ISoundSection* multi = m_pRemoteSynth->GetEditBuffer(eMode_Multi)) multi->UnadviseSink(this);
   return true;
 }

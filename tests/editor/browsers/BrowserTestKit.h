@@ -50,12 +50,7 @@ struct Bench {
   int X(int x) { return opener.GetPage()->GetRect().left + x; }
   int Y(int y) { return opener.GetPage()->GetRect().top + y; }
   // A click in the middle of a control of the open page.
-  void ClickControl(int id) {
-    CHfcControl* c = opener.GetPage()->GetControlById(id);
-    const tagHfcRect& r = c->GetFrame();
-    h.Click(opener.GetPage()->GetRect().left + (r.left + r.right) / 2,
-            opener.GetPage()->GetRect().top + (r.top + r.bottom) / 2);
-  }
+  void ClickControl(int id) { h.ClickOn(*opener.GetPage(), *opener.GetPage()->GetControlById(id)); }
   // One idle tick with the root layer's part: the model's queue and the
   // close of a finished group.
   void Idle(uint64_t ms = 0) {

@@ -55,12 +55,7 @@ class RootBrowsers : public ::testing::Test {
   }
   ModalBrowsers* Browsers() { return static_cast<ModalBrowsers*>(root_->GetModalBrowsers()); }
   CTabPageLayer* Page() { return Browsers() ? Browsers()->GetOpener().GetPage() : nullptr; }
-  void ClickPageControl(int id) {
-    CHfcControl* c = Page()->GetControlById(id);
-    const tagHfcRect& r = c->GetFrame();
-    h_.Click(Page()->GetRect().left + (r.left + r.right) / 2,
-             Page()->GetRect().top + (r.top + r.bottom) / 2);
-  }
+  void ClickPageControl(int id) { h_.ClickOn(*Page(), *Page()->GetControlById(id)); }
   void Menu(int id) {
     os::HeadlessMenuTracker::ScriptCommand(id);
     root_->OnHfcCtrlMouseLButtonDown(root_->GetControlById(Root::kIdUtility), 0, 0, 0);
@@ -74,23 +69,15 @@ class RootBrowsers : public ::testing::Test {
   void IdleFor(uint64_t ms) {
     for (uint64_t t = 0; t < ms; t += 50) h_.Idle(50);
   }
-  void ToMode(eMode mode) {
-    h_.synth()->PutMode(mode);
-    h_.RunFor(600);
-    Idle();
-    Idle();
-  }
+  void ToMode(eMode mode) { root_.ToMode(mode); }
   size_t MenusShown() { return os::HeadlessMenuTracker::Transcript().size(); }
   os::HeadlessWindow* Platform() {
     return static_cast<os::HeadlessWindow*>(h_.window().GetPlatformWindow());
   }
   // Window point of the middle of a control of a layer.
-  static std::pair<int, int> Middle(CHfcWindowLayer* layer, CHfcControl* c) {
-    const tagHfcRect& f = c->GetFrame();
-    return {layer->GetRect().left + (f.left + f.right) / 2,
-            layer->GetRect().top + (f.top + f.bottom) / 2};
+  std::pair<int, int> RootMiddle(int id) {
+    return PageHarness::MiddleOf(*root_.get(), *root_->GetControlById(id));
   }
-  std::pair<int, int> RootMiddle(int id) { return Middle(root_.get(), root_->GetControlById(id)); }
   // The program's LFO page, shown.
   CTabPageLayer* LFOsPage() {
     root_->SelectEditTabPage(eMode_ProgEdit, kLFOsPage, 0);
@@ -191,8 +178,7 @@ TEST_F(RootBrowsers, AGroupStaysUpUntilItsUserEndsIt) {
        [this] {
          CTabPageLayer* lfos = LFOsPage();
          ASSERT_NE(lfos, nullptr);
-         const auto p = Middle(lfos, lfos->GetControlById(kWaveform));
-         h_.Click(p.first, p.second);
+         h_.ClickOn(*lfos, *lfos->GetControlById(kWaveform));
        }},
   };
   for (const Case& c : cases) {
@@ -286,7 +272,7 @@ TEST_F(RootBrowsers, TheRestOfTheClickThatOpenedAPickerChoosesNothing) {
   Oskend::ISoundSection* edit = h_.synth()->GetEditBuffer(3);
   edit->PutParamI(kWaveform, 0);
   Idle();
-  const auto p = Middle(lfos, lfos->GetControlById(kWaveform));
+  const auto p = PageHarness::MiddleOf(*lfos, *lfos->GetControlById(kWaveform));
   h_.Click(p.first, p.second);
   Idle();  // the picker opens between the two clicks
   auto* picker = dynamic_cast<ParamBrowser*>(Page());
@@ -372,21 +358,17 @@ TEST_F(RootBrowsers, EveryClickOnATimbresProgramSlotOpensItsPicker) {
   ASSERT_NE(timbres, nullptr);
   CHfcControl* slot = timbres->GetControlById(0x200);
   ASSERT_NE(slot, nullptr);
-  const auto p = Middle(timbres, slot);
   for (int round = 0; round < 3; ++round) {
     SCOPED_TRACE(round);
-    h_.Click(p.first, p.second);
+    h_.ClickOn(*timbres, *slot);
     Idle();
     auto* picker = dynamic_cast<LoadProgramBrowser*>(Page());
     ASSERT_NE(picker, nullptr);
     EXPECT_EQ(picker->GetTabPageName(), "Select Program");
-    CHfcControl* category = picker->GetControlById(LoadProgramBrowser::kCategorySelectorId);
-    const auto c = Middle(picker, category);
-    h_.Click(c.first, c.second);
+    h_.ClickOn(*picker, *picker->GetControlById(LoadProgramBrowser::kCategorySelectorId));
     IdleFor(2500);
     ASSERT_TRUE(Open());
-    const auto cancel = Middle(picker, picker->GetControlById(ListBrowserBase::kCancelId));
-    h_.Click(cancel.first, cancel.second);
+    h_.ClickOn(*picker, *picker->GetControlById(ListBrowserBase::kCancelId));
     Idle();
     EXPECT_FALSE(Open());
   }

@@ -35,8 +35,7 @@ namespace vesk::test {
 
 namespace {
 
-std::string ClassName(const void* object, const std::type_info& type) {
-  (void)object;
+std::string ClassName(const std::type_info& type) {
   int status = 0;
   char* name = abi::__cxa_demangle(type.name(), nullptr, nullptr, &status);
   std::string out = status == 0 && name ? name : type.name();
@@ -62,7 +61,7 @@ bool Overlap(const tagHfcRect& a, const tagHfcRect& b) {
 bool Empty(const tagHfcRect& r) { return r.right <= r.left || r.bottom <= r.top; }
 
 std::string LayerName(CHfcWindowLayer& layer) {
-  return ClassName(&layer, typeid(layer)) + " " + RectText(layer.GetRect());
+  return ClassName(typeid(layer)) + " " + RectText(layer.GetRect());
 }
 
 // A layer-sized rectangle in the layer's own pixels.
@@ -165,7 +164,7 @@ bool ShowsValueText(CHfcControl& control) {
 std::string DescribeControl(CHfcWindowLayer& layer, CHfcControl& control) {
   char id[32];
   std::snprintf(id, sizeof id, "id 0x%X", static_cast<unsigned>(control.GetId()));
-  std::string out = std::string(id) + " " + ClassName(&control, typeid(control)) + " " + RectText(control.GetFrame());
+  std::string out = std::string(id) + " " + ClassName(typeid(control)) + " " + RectText(control.GetFrame());
   if (auto* page = dynamic_cast<XESynthLayer*>(&layer)) {
     const SParamIdInfo link = page->GetParameterIdByControl(&control);
     SParamDesc desc{};

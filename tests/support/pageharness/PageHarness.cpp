@@ -9,8 +9,10 @@
 #include "editor/shell/CTabPageLayer.h"
 #include "editor/shell/XELayerBase.h"
 #include "hfc/CHfcBmp.h"
+#include "hfc/CHfcControl.h"
 #include "hfc/CHfcOffscreenContext.h"
 #include "hfc/CHfcVstEditor.h"
+#include "hfc/CHfcWindowLayer.h"
 #include "model/ChunkGlobal.h"
 #include "os/Alert.h"
 #include "os/midi/System.h"
@@ -156,6 +158,14 @@ void PageHarness::Release(int x, int y) {
 void PageHarness::Click(int x, int y) {
   Press(x, y);
   Release(x, y);
+}
+std::pair<int, int> PageHarness::MiddleOf(const CHfcWindowLayer& layer, const CHfcControl& control) {
+  const tagHfcRect& f = control.GetFrame();
+  return {layer.GetRect().left + (f.left + f.right) / 2, layer.GetRect().top + (f.top + f.bottom) / 2};
+}
+void PageHarness::ClickOn(const CHfcWindowLayer& layer, const CHfcControl& control) {
+  const auto [x, y] = MiddleOf(layer, control);
+  Click(x, y);
 }
 void PageHarness::DoubleClick(int x, int y) {
   Click(x, y);

@@ -1,9 +1,9 @@
 #pragma once
-// The frame of every page and browser test: an editor-sized (the panel picture's size)
-// plug-in window on the headless backend, the real model with its sections
-// connected over the virtual MIDI bus to a simulated synthesizer, all on
-// simulated time, and pictures of a layer or of the whole window written as
-// PNG files into the build tree.
+// The frame of every page and browser test: a plug-in window the size of
+// the editor's panel picture on the headless backend, the real model with
+// its sections connected over the virtual MIDI bus to a simulated
+// synthesizer, all on simulated time, and pictures of a layer or of the
+// whole window written as PNG files into the build tree.
 //
 //   PageHarness h;                       // connected, program mode
 //   MyPage page(h.synth());
@@ -20,6 +20,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <utility>
 
 #include "os/midi/VirtualBus.h"
 #include "remote/CRemoteSynthImpl.h"
@@ -27,6 +28,7 @@
 #include "tests/support/TestEnvironment.h"
 #include "tests/support/simsynth/SimSynthDevice.h"
 
+class CHfcControl;
 class CHfcVstEditor;
 class CHfcWindowLayer;
 class CTabPageLayer;
@@ -76,6 +78,9 @@ class PageHarness {
   void Release(int x, int y);
   void Click(int x, int y);
   void DoubleClick(int x, int y);
+  // The window point in the middle of a control of a layer; a click there.
+  static std::pair<int, int> MiddleOf(const CHfcWindowLayer& layer, const CHfcControl& control);
+  void ClickOn(const CHfcWindowLayer& layer, const CHfcControl& control);
   void Drag(int x, int y);
   // Characters typed into the control with key focus, then Return.
   void Type(const std::string& text, bool thenReturn = true);

@@ -18,7 +18,7 @@
 #include "hfc/CHfcOffscreenContext.h"
 #include "hfc/CHfcVstEditor.h"
 #include "tests/editor/pages/combi_global/CombiGlobalTestKit.h"
-#include "tests/support/PngTestFile.h"
+#include "tests/support/pageharness/ContactSheet.h"
 
 namespace {
 
@@ -53,17 +53,11 @@ TEST(CombiGlobalRenderTest, EveryPageIsDrawnAndGatheredOnASheet) {
       {"global_user_scale", false, -1, Make<GlobalUserScaleLayer>},
       {"global_category_names", false, -1, Make<GlobalCategoryNameLayer>},
   };
-  constexpr int kCols = 3;
   constexpr int kW = PageHarness::kWidth;
   constexpr int kH = kPageHeight;
-  constexpr int kGap = 8;
-  const int rows = (static_cast<int>(shots.size()) + kCols - 1) / kCols;
-  const int sheetW = kCols * (kW + kGap) + kGap;
-  const int sheetH = rows * (kH + kGap) + kGap;
-  std::vector<uint32_t> sheet(static_cast<size_t>(sheetW) * sheetH, 0xFF23262B);
+  vesk::test::ContactSheet sheet(3, 8, 0xFF23262Bu);
 
-  for (size_t i = 0; i < shots.size(); ++i) {
-    const Shot& shot = shots[i];
+  for (const Shot& shot : shots) {
     Forms forms;
     PageHarness h(shot.performance ? Performance() : PageHarness::Options{});
     if (shot.performance) EnterPerformance(h);
@@ -78,16 +72,10 @@ TEST(CombiGlobalRenderTest, EveryPageIsDrawnAndGatheredOnASheet) {
     h.Idle(50);
     h.Idle();
     EXPECT_NE(h.RenderWindow(shot.name), "") << shot.name;
-    CHfcBmp* picture = h.window().GetPicture()->GetBmp();
-    const int ox = kGap + static_cast<int>(i % kCols) * (kW + kGap);
-    const int oy = kGap + static_cast<int>(i / kCols) * (kH + kGap);
-    for (int y = 0; y < kH; ++y)
-      for (int x = 0; x < kW; ++x)
-        sheet[static_cast<size_t>(oy + y) * sheetW + ox + x] = picture->GetPixel(x, y);
+    sheet.Add(*h.window().GetPicture()->GetBmp(), kW, kH);
     h.DestroyPage(*page);
   }
-  EXPECT_TRUE(vesk::test::WriteArgbPng(PageHarness::RenderDir() + "/combi_global_pages_sheet.png",
-                                       sheet.data(), sheetW, sheetH));
+  EXPECT_TRUE(sheet.Write(PageHarness::RenderDir() + "/combi_global_pages_sheet.png"));
 }
 
 }  // namespace

@@ -81,8 +81,7 @@ class EditorPickers : public EditorWindow {
   void ClickOn(CTabPageLayer* page, int id) {
     CHfcControl* c = page->GetControlById(id);
     ASSERT_NE(c, nullptr) << std::hex << id;
-    const tagHfcRect& r = c->GetFrame();
-    h_.Click(page->GetRect().left + (r.left + r.right) / 2, page->GetRect().top + (r.top + r.bottom) / 2);
+    h_.ClickOn(*page, *c);
   }
   ListBrowserBase* Picker() {
     auto* browsers = static_cast<ModalBrowsers*>(root_->GetModalBrowsers());

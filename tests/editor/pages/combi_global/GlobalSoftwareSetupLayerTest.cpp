@@ -217,8 +217,7 @@ TEST_F(SoftwareSetupPage, TheAutomaticLoadIsLockedVisiblyByAllAndTickedWithoutIt
   constexpr int kAll = static_cast<int>(0x80008100u);
   constexpr int kAutoLoad = static_cast<int>(0x8000aa00u);
   auto click = [&](int id) {
-    const tagHfcRect& r = page.GetControlById(id)->GetFrame();
-    h.Click(page.GetRect().left + (r.left + r.right) / 2, page.GetRect().top + (r.top + r.bottom) / 2);
+    h.ClickOn(page, *page.GetControlById(id));
     h.Idle(10);
   };
   CHfcControl* box = page.GetControlById(kAutoLoad);

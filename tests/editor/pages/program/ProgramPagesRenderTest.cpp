@@ -13,7 +13,7 @@
 #include "hfc/CHfcOffscreenContext.h"
 #include "hfc/CHfcVstEditor.h"
 #include "tests/editor/pages/program/ProgramPageKit.h"
-#include "tests/support/PngTestFile.h"
+#include "tests/support/pageharness/ContactSheet.h"
 
 namespace {
 
@@ -25,10 +25,8 @@ TEST(ProgramPagesRenderTest, EveryPageAndSubPageGoesOnOneContactSheet) {
   // Some values that make the graphs and pictures show something.
   auto pages = CreateProgramTabPages(h.synth(), nullptr);
   static const char* kNames[] = {"play", "basic", "pitch", "filter", "amp", "lfos", "ams", "ifx", "mfx"};
-  struct Shot {
-    std::vector<uint32_t> pixels;
-  };
-  std::vector<Shot> shots;
+  // Four pages a row, a dark gap between them.
+  vesk::test::ContactSheet sheet(4, 8, 0xFF24262Bu);
   for (size_t p = 0; p < pages.size(); ++p) {
     CTabPageLayer& page = *pages[p];
     page.SetBackgroundBmp(back.get());
@@ -50,33 +48,12 @@ TEST(ProgramPagesRenderTest, EveryPageAndSubPageGoesOnOneContactSheet) {
       h.Idle();
       const std::string name = std::string("program_") + kNames[p] + "_" + std::to_string(s);
       EXPECT_NE(h.RenderWindow(name), "");
-      CHfcBmp* bmp = h.window().GetPicture()->GetBmp();
-      Shot shot;
-      shot.pixels.resize(static_cast<size_t>(kPageWidth) * kPageHeight);
-      for (int y = 0; y < kPageHeight; ++y)
-        for (int x = 0; x < kPageWidth; ++x)
-          shot.pixels[static_cast<size_t>(y) * kPageWidth + x] = bmp->GetPixel(x, y) | 0xFF000000u;
-      shots.push_back(std::move(shot));
+      sheet.Add(*h.window().GetPicture()->GetBmp(), kPageWidth, kPageHeight);
     }
     h.DestroyPage(page);
   }
-  ASSERT_EQ(shots.size(), 4u + 1 + 6 + 8 + 4 + 5 + 3 + 1 + 3);
-  // Four pages a row, a dark gap between them.
-  constexpr int kColumns = 4;
-  constexpr int kGap = 8;
-  const int rows = (static_cast<int>(shots.size()) + kColumns - 1) / kColumns;
-  const int sheetW = kColumns * kPageWidth + (kColumns + 1) * kGap;
-  const int sheetH = rows * kPageHeight + (rows + 1) * kGap;
-  std::vector<uint32_t> sheet(static_cast<size_t>(sheetW) * sheetH, 0xFF24262Bu);
-  for (size_t i = 0; i < shots.size(); ++i) {
-    const int ox = kGap + static_cast<int>(i % kColumns) * (kPageWidth + kGap);
-    const int oy = kGap + static_cast<int>(i / kColumns) * (kPageHeight + kGap);
-    for (int y = 0; y < kPageHeight; ++y)
-      for (int x = 0; x < kPageWidth; ++x)
-        sheet[static_cast<size_t>(oy + y) * sheetW + ox + x] = shots[i].pixels[static_cast<size_t>(y) * kPageWidth + x];
-  }
-  EXPECT_TRUE(vesk::test::WriteArgbPng(PageHarness::RenderDir() + "/program_pages_sheet.png", sheet.data(), sheetW,
-                                       sheetH));
+  ASSERT_EQ(sheet.size(), 4u + 1 + 6 + 8 + 4 + 5 + 3 + 1 + 3);
+  EXPECT_TRUE(sheet.Write(PageHarness::RenderDir() + "/program_pages_sheet.png"));
 }
 
 }  // namespace
