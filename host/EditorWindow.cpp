@@ -139,17 +139,13 @@ void EditorWindow::editSynth() {
     // A component without a view of its own: the window keeps its menus
     // over an empty area.
     viewParent_.reset();
-    window_->Show();
-    Centre();
-    PaintMenuStrip();
-    editing_ = true;
-    return;
-  }
-  if (status != 0) throw NRXMacOSException(status, "AudioUnitCarbonViewCreate");
-  viewOpen_ = true;
-  if (width > 0 && height > 0) {
-    window_->Resize(width, height + kMenuHeight);
-    if (viewParent_) viewParent_->Resize(width, height);
+  } else {
+    if (status != 0) throw NRXMacOSException(status, "AudioUnitCarbonViewCreate");
+    viewOpen_ = true;
+    if (width > 0 && height > 0) {
+      window_->Resize(width, height + kMenuHeight);
+      if (viewParent_) viewParent_->Resize(width, height);
+    }
   }
   window_->Show();
   Centre();

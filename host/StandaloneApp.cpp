@@ -168,8 +168,7 @@ int StandaloneApp::Start() {
     ShowSettings();
   }
   dialog_.isSetupPressed = false;
-  EnableCommand(kSTOP, dialog_.canPlay);
-  EnableCommand(kPLAY, !dialog_.canPlay);
+  EnableAudioCommands(dialog_.canPlay);
   EnableCommand(kULCK, false);
   EnableCommand(kLOCK, true);
   // The editor this program hosts has no bank or preset files of its own
@@ -250,16 +249,14 @@ int StandaloneApp::commandHandler(uint32_t command, uint32_t attributes, int kin
       case kPLAY:
         if (graph_.getCurrentAudioDeviceID() != 0) {
           graph_.startGraph();
-          EnableCommand(kSTOP, true);
-          EnableCommand(kPLAY, false);
+          EnableAudioCommands(true);
         } else {
           ShowNoteAlert("Can not play Audio");
         }
         return 0;
       case kSTOP:
         graph_.stopGraph();
-        EnableCommand(kPLAY, true);
-        EnableCommand(kSTOP, false);
+        EnableAudioCommands(false);
         return 0;
       case kAbou: ShowTalvikAboutBox(); return 0;
       case kPref: ShowSettings(); return 0;
@@ -268,8 +265,7 @@ int StandaloneApp::commandHandler(uint32_t command, uint32_t attributes, int kin
   } catch (const std::exception& e) {
     FailureReporter::Report(CommandFailureText(command), FailureReporter::ReasonOf(e));
     // The menus follow what the audio does now, whatever step failed.
-    EnableCommand(kPLAY, !graph_.isPlaying());
-    EnableCommand(kSTOP, graph_.isPlaying());
+    EnableAudioCommands(graph_.isPlaying());
     return kEventNotHandled;
   }
 }
@@ -329,8 +325,7 @@ void StandaloneApp::RunIdleTask(int id) {
     case IdleTaskQueue::kDeviceFormatChanged:
       dialog_.RefreshDeviceFormat();
       // The restart after the format change may have failed.
-      EnableCommand(kPLAY, !graph_.isPlaying());
-      EnableCommand(kSTOP, graph_.isPlaying());
+      EnableAudioCommands(graph_.isPlaying());
       break;
     default: break;
   }
@@ -413,25 +408,18 @@ void StandaloneApp::MIDIDeviceChanged() {
 
 void StandaloneApp::InternalAudioStop() {
   if (os::NowUs() - graph_.GetDeviceStartTime() < 1000000) return;
-  bool stopped = false;
-  try {
-    stopped = graph_.stopGraph();
-  } catch (const std::exception& e) {
-    // The device has stopped; the component did not say so cleanly.
-    FailureReporter::Report("Audio could not be stopped.", FailureReporter::ReasonOf(e));
-    stopped = !graph_.isPlaying();
-  }
-  if (!stopped) return;
-  EnableCommand(kPLAY, true);
-  EnableCommand(kSTOP, false);
+  if (!StopAudio()) return;
+  EnableAudioCommands(false);
   ShowNoteAlert("Device was auto stoped.");
 }
 
-void StandaloneApp::StopAudio() {
+bool StandaloneApp::StopAudio() {
   try {
-    graph_.stopGraph();
+    return graph_.stopGraph();
   } catch (const std::exception& e) {
+    // The device has stopped; the component did not say so cleanly.
     FailureReporter::Report("Audio could not be stopped.", FailureReporter::ReasonOf(e));
+    return !graph_.isPlaying();
   }
 }
 

@@ -71,9 +71,15 @@ class StandaloneApp {
  private:
   // Reports a start-up failure; the exit status.
   int Fail(const std::string& what, const std::string& why);
-  // Stops audio after a failure, telling the user when even that fails.
-  void StopAudio();
+  // Stops audio, telling the user when that fails; whether audio was
+  // playing and is stopped now.
+  bool StopAudio();
   void EnableCommand(uint32_t command, bool enable) { menu_[command] = enable; }
+  // Play while audio is stopped, Stop while it plays.
+  void EnableAudioCommands(bool playing) {
+    EnableCommand(kPLAY, !playing);
+    EnableCommand(kSTOP, playing);
+  }
   void ShowSettings();
 
   const AudioComponentRegistry& registry_;

@@ -80,10 +80,10 @@ int CMIDIOut::SendShortWaiting(long long timeUs, const void* data, unsigned len,
     const int r = SendShort(timeUs, data, len);
     if (r != Oskend::kRemoteQueueFull) return r;
     const uint64_t now = os::NowUs();
-    long long due = 0;
+    if (now >= deadline) return r;
     // Room comes only when the earliest event falls due: one due after the
     // deadline is not waited for.
-    if (now >= deadline) return r;
+    long long due = 0;
     if (queue_.peeknext(&due) && due > static_cast<long long>(deadline)) return r;
     room_.Wait(static_cast<unsigned>((deadline - now + 999) / 1000));
   }

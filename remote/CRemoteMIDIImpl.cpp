@@ -367,18 +367,23 @@ void CRemoteMIDIImpl::OnReinitialized() { bankMsb_ = bankLsb_ = kNoBankSelect; }
 
 eMode CRemoteMIDIImpl::GetMode() { return static_cast<eMode>(mode_.load()); }
 
-uint16_t CRemoteMIDIImpl::GetBnkPgmPair() {
+std::atomic<uint16_t>* CRemoteMIDIImpl::PairOf(int mode) {
   // The synthesizer reports program mode as program edit, also when it was
   // asked for program play: both program modes share the program pair, or a
   // sound chosen in program mode would be lost. The combination shown
   // without a dump keeps none.
-  switch (mode_.load()) {
-    case 0: return pairCombi_;
+  switch (mode) {
+    case 0: return &pairCombi_;
     case 2:
-    case 3: return pairProg_;
-    case 4: return pairMulti_;
-    default: return 0;
+    case 3: return &pairProg_;
+    case 4: return &pairMulti_;
+    default: return nullptr;
   }
+}
+
+uint16_t CRemoteMIDIImpl::GetBnkPgmPair() {
+  const std::atomic<uint16_t>* pair = PairOf(mode_.load());
+  return pair ? pair->load() : 0;
 }
 
 int CRemoteMIDIImpl::GetGlobalChannel() { return channel_; }
@@ -456,9 +461,8 @@ int CRemoteMIDIImpl::SendProgramChange(eBankID bank, int program) {
     for (const S::ShortMsg& m : msgs)
       if (int r = QueueShort(now, m.bytes, m.len)) return r;
   }
-  if (mode == 0) pairCombi_ = Pair(bank, program);
-  if (mode == 2 || mode == 3) pairProg_ = Pair(bank, program);
-  if (mode == 4) pairMulti_ = Pair(0, program);
+  // A multi's program has no bank.
+  if (std::atomic<uint16_t>* pair = PairOf(mode)) *pair = Pair(mode == 4 ? 0 : bank, program);
   return 0;
 }
 
@@ -604,8 +608,7 @@ void CRemoteMIDIImpl::OnMIDIShort(IMIDIIn* port, long long, const void* data, un
       const int program = d[1] & 0x7F;
       int bank = 0;
       if (S::ReceivedProgramBank(mode, bankMsb_, bankLsb_, &bank)) {
-        if (mode == 0) pairCombi_ = Pair(bank, program);
-        if (mode == 2 || mode == 3) pairProg_ = Pair(bank, program);
+        if (std::atomic<uint16_t>* pair = PairOf(mode)) *pair = Pair(bank, program);
         if (cb) cb->OnRcvProgramChange(this, static_cast<eBankID>(bank), program);
       }
     }

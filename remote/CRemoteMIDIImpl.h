@@ -147,6 +147,8 @@ class CRemoteMIDIImpl : public IRemoteMIDI,
   void SleepMs(unsigned ms);
   bool ForeignPort();
   uint8_t Ch() const { return channel_.load(); }
+  // The bank and program pair a mode keeps; null for a mode that keeps none.
+  std::atomic<uint16_t>* PairOf(int mode);
 
   std::unique_ptr<IAsyncDispatch> dispatch_;
   std::unique_ptr<CMIDIOut> out_;

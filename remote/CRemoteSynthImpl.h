@@ -244,6 +244,8 @@ class CRemoteSynthImpl : public IRemoteSynth,
 
   // Numbered notices for the sinks, delivered on the main thread.
   void Post(long event, long a);
+  // Tells the sinks whether the link is up (and whether it was looked at).
+  void PostConnectionState();
   void DeliverToSinks(long event, long a);
   // A plain pause of the calling thread, scaled by the pacing.
   void Pause(unsigned ms);
@@ -369,7 +371,7 @@ class CRemoteSynthImpl : public IRemoteSynth,
   // The connection's ports went away; the link is taken up again when they
   // come back.
   bool linkLost_ = false;
-  bool connecting_ = false;  // inside Connect
+  bool connecting_ = false;  // a connection is being made (Connect, Reattach)
   unsigned pacing_ = 100;
   // Never signalled: the model's pauses are timed waits on it. One per
   // model, so that it waits on the clock that was current when it was made.

@@ -35,6 +35,18 @@ namespace Oskend {
 
 using namespace synthimpl;
 
+namespace {
+
+// Marks a connection in progress, also when it ends in an exception, so
+// that the connection timer does not look at a link half made.
+struct Connecting {
+  bool& flag;
+  explicit Connecting(bool& f) : flag(f) { flag = true; }
+  ~Connecting() { flag = false; }
+};
+
+}  // namespace
+
 // ------------------------------------------------------------ connecting
 
 void CRemoteSynthImpl::SendLocalControl(bool on) {
@@ -58,11 +70,7 @@ bool CRemoteSynthImpl::RetryTransfer() {
 }
 
 bool CRemoteSynthImpl::Connect(bool standalone, bool recall) {
-  struct Connecting {
-    bool& flag;
-    explicit Connecting(bool& f) : flag(f) { flag = true; }
-    ~Connecting() { flag = false; }
-  } connecting(connecting_);
+  const Connecting connecting(connecting_);
   // A connection asked for takes over from waiting for a lost one.
   linkLost_ = false;
   try {
@@ -72,7 +80,7 @@ bool CRemoteSynthImpl::Connect(bool standalone, bool recall) {
     HfcDebugStr("Exception at RemoteSynth::Connection()");
     connected_ = false;
     nowInitializing_ = false;
-    Post(kNoticeConnectionState, (connectionChecked_ ? 256 : 0));
+    PostConnectionState();
     return false;
   }
 }
@@ -83,7 +91,7 @@ void CRemoteSynthImpl::AbortConnection() {
 
 int CRemoteSynthImpl::ConnectSteps(bool standalone, bool recall) {
   if (connected_) {
-    Post(kNoticeConnectionState, (connectionChecked_ ? 256 : 0) | 1);
+    PostConnectionState();
     return 1;
   }
   connected_ = false;
@@ -112,7 +120,7 @@ int CRemoteSynthImpl::ConnectSteps(bool standalone, bool recall) {
   if (!ok) {
     connected_ = false;
     link_->Fake_FullOption();
-    Post(kNoticeConnectionState, (connectionChecked_ ? 256 : 0));
+    PostConnectionState();
     return 0;
   }
 
@@ -202,7 +210,7 @@ int CRemoteSynthImpl::ConnectSteps(bool standalone, bool recall) {
   }
 
   dispatch_->SetTimerPeriod(connectionTimer_, 2000);
-  Post(kNoticeConnectionState, (connectionChecked_ ? 256 : 0) | (connected_ ? 1 : 0));
+  PostConnectionState();
   OnAsyncTimer(connectionTimer_);
   return 1;
 }
@@ -229,7 +237,7 @@ void CRemoteSynthImpl::Disconnect() {
   if (mode <= 3) soundMode_ = mode < 2 ? 0 : 2;
   extCtl_ = SExtCtlState{};
   localControlRestore_ = 0;
-  Post(kNoticeConnectionState, 0);
+  PostConnectionState();
 }
 
 // ------------------------------------------------------------ lost and found
@@ -250,7 +258,7 @@ void CRemoteSynthImpl::LoseLink() {
   link_->Disconnect();
   connected_ = false;
   linkLost_ = true;
-  Post(kNoticeConnectionState, connectionChecked_ ? 256 : 0);
+  PostConnectionState();
 }
 
 bool CRemoteSynthImpl::Reattach() {
@@ -266,10 +274,10 @@ bool CRemoteSynthImpl::Reattach() {
     return std::any_of(keys.begin(), keys.end(), [&](const MIDIDevKey& k) { return k.name == name; });
   };
   if (!named(ins, inName) || !named(outs, outName)) return false;
-  connecting_ = true;
-  const bool ok = link_->Connect(this, standalone_, inName, outName);
-  connecting_ = false;
-  if (!ok) return false;
+  {
+    const Connecting connecting(connecting_);
+    if (!link_->Connect(this, standalone_, inName, outName)) return false;
+  }
   connected_ = true;
   linkLost_ = false;
   // The instrument came back as it starts up: local control as this
@@ -278,7 +286,7 @@ bool CRemoteSynthImpl::Reattach() {
     SendLocalControl(false);
   else if (localControlRestore_ == 1)
     SendLocalControl(true);
-  Post(kNoticeConnectionState, (connectionChecked_ ? 256 : 0) | 1);
+  PostConnectionState();
   return true;
 }
 

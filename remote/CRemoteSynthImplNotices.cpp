@@ -50,6 +50,10 @@ bool CRemoteSynthImpl::SetRTMIDISink(IRTMIDISink* sink) {
 
 void CRemoteSynthImpl::Post(long event, long a) { dispatch_->NotifyEvent(this, event, a, false); }
 
+void CRemoteSynthImpl::PostConnectionState() {
+  Post(kNoticeConnectionState, (connectionChecked_ ? 256 : 0) | (connected_ ? 1 : 0));
+}
+
 void CRemoteSynthImpl::OnAsyncEvent(long event, long a) {
   switch (event) {
     case kNoticeRcvDuringAudition: {
@@ -156,7 +160,7 @@ void CRemoteSynthImpl::OnAsyncTimer(long id) {
   if (id == connectionTimer_) {
     WatchLink();
     if (!connectionChecked_) connectionChecked_ = true;
-    Post(kNoticeConnectionState, (connectionChecked_ ? 256 : 0) | (GetConnected() ? 1 : 0));
+    PostConnectionState();
   } else if (id == progDumpTimer_) {
     dispatch_->SetTimerPeriod(progDumpTimer_, 0);
     // A send in progress brings the edit buffers over itself.

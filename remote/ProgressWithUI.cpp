@@ -128,10 +128,7 @@ int ProgressWithUI::Wait(unsigned ms, bool modal) {
         return result_;
       }
     }
-    if (lost_ && lost_()) {
-      NotifyEnd(Oskend::kRemoteFailed);
-      continue;
-    }
+    if (EndIfLost()) continue;
     const uint32_t left = timeoutMs_ - idle;
     done_.Wait(lost_ ? std::min<uint32_t>(left, kTimerPeriodMs) : left);
   }
@@ -151,12 +148,15 @@ void ProgressWithUI::NotifyEnd(int result) {
     done_.Set();
 }
 
+bool ProgressWithUI::EndIfLost() {
+  if (!lost_ || !lost_()) return false;
+  NotifyEnd(Oskend::kRemoteFailed);
+  return true;
+}
+
 void ProgressWithUI::OnAsyncTimer(long id) {
   if (id != timerId_) return;
-  if (lost_ && lost_()) {
-    NotifyEnd(Oskend::kRemoteFailed);
-    return;
-  }
+  if (EndIfLost()) return;
   bool expired = false;
   {
     CHfcCriticalSectionLock lock(cs_);

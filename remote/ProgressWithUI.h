@@ -56,6 +56,8 @@ class ProgressWithUI : public IAsyncDispatchHandler, public IAsyncProgressHandle
 
  private:
   int Result();
+  // Ends the wait, failed, when the lost check answers true.
+  bool EndIfLost();
 
   CHfcCriticalSection cs_;
   bool standalone_ = false;

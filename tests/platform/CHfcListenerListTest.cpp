@@ -83,6 +83,24 @@ TEST_F(CHfcListenerListTest, NestedNoticesSeeTheListAsItIsThen) {
   EXPECT_EQ(log, (std::vector<std::string>{"a", "c", "d"}));
 }
 
+// A copy taken during a notice, to be walked without the list's lock: the
+// listeners there are now, in their order, without the places of those
+// that left.
+TEST_F(CHfcListenerListTest, ASnapshotDuringANoticeHoldsTheListenersLeftInTheirOrder) {
+  for (Listener* l : {&a, &b, &c}) list.Add(l);
+  std::vector<Listener*> seen;
+  a.onNotice = [&] {
+    list.Remove(&b);
+    list.Add(&d);
+    seen = list.Snapshot();
+  };
+  Notify();
+  EXPECT_EQ(seen, (std::vector<Listener*>{&a, &c, &d}));
+  a.onNotice = nullptr;
+  list.Remove(&a);
+  EXPECT_EQ(list.Snapshot(), (std::vector<Listener*>{&c, &d}));
+}
+
 TEST_F(CHfcListenerListTest, ClearDuringANoticeEndsItAndAnEarlyStopSkipsTheRest) {
   for (Listener* l : {&a, &b, &c}) list.Add(l);
   b.stop = true;

@@ -91,6 +91,7 @@ TEST_F(RemoteSynthLostLinkTest, ALostSynthesizerIsReportedAndTakenUpAgainByItsPo
   EXPECT_EQ(in.name, firstIn.name);
   EXPECT_EQ(out.name, firstOut.name);
   EXPECT_NE(in.inst, firstIn.inst) << "the ports that came back are new ones";
+  EXPECT_EQ(ParamChangesAt(back), 0) << "the edit made while it was away was sent";
   edit->PutParamI(kOsc1Volume, 77);
   ASSERT_TRUE(env.loop().RunUntil([&] { return ParamChangesAt(back) == 1; }, 1000));
   EXPECT_EQ(back.Log().back().value, 77);
