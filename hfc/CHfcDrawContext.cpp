@@ -6,6 +6,7 @@
 
 #include "hfc/CHfcBmp.h"
 #include "hfc/HfcBlitClip.h"
+#include "hfc/HfcPictureProbe.h"
 #include "hfc/HfcTextFit.h"
 
 namespace {
@@ -232,6 +233,7 @@ void CHfcDrawContext::CopyBmpAlpha(int dx, int dy, int w, int h, CHfcBmp* bmp, f
   if (mPort == nullptr || bmp == nullptr) {
     return;
   }
+  HfcTellPictureProbe(bmp, dx, dy, w, h, sx, sy);
   // The source area is clipped to the source; a negative source origin
   // moves the destination along.
   if (sx + w > bmp->GetWidth()) w = bmp->GetWidth() - sx;
@@ -334,7 +336,7 @@ void CHfcDrawContext::DrawBmpTextProportional(int x, int y, const char* text, in
 void CHfcDrawContext::DrawBmpTextInBox(int x, int y, const char* text, int boxWidth, tagHfcBmpFontInfo* font,
                                        uint32_t colour) {
   if (text == nullptr || font == nullptr) return;
-  if (IHfcTextProbe* probe = HfcGetTextProbe()) probe->OnBoxedText({text, x, y, boxWidth, font});
+  if (IHfcTextProbe* probe = HfcGetTextProbe()) probe->OnBoxedText({text, x, y, boxWidth, font, colour});
   const std::string shown = HfcFitBmpText(font, text, boxWidth);
   DrawBmpTextProportional(x, y, shown.c_str(), boxWidth, font, colour, false);
 }

@@ -5,6 +5,7 @@
 
 #include "hfc/CHfcBmp.h"
 #include "hfc/HfcBlitClip.h"
+#include "hfc/HfcPictureProbe.h"
 
 namespace {
 
@@ -108,6 +109,7 @@ bool CHfcOffscreenContext::Resize(int width, int height) {
 }
 
 void CHfcOffscreenContext::CopyBmp(int dx, int dy, int w, int h, CHfcBmp* bmp, int sx, int sy) {
+  HfcTellPictureProbe(bmp, dx, dy, w, h, sx, sy);
   ForEachRow(mBmp, bmp, {dx, dy, w, h, sx, sy}, [](uint32_t* d, const uint32_t* s, int width) {
     // An opaque source pixel comes out of the blend unchanged, so opaque
     // rows (whole windows of them when layers are composed) are copied.
@@ -131,6 +133,7 @@ void CHfcOffscreenContext::CopyBmpAlpha(int dx, int dy, int w, int h, CHfcBmp* b
   if (mBmp == nullptr || bmp == nullptr || mBmp->IsPreMultiplied()) {
     return;
   }
+  HfcTellPictureProbe(bmp, dx, dy, w, h, sx, sy);
   alpha = std::clamp(alpha, 0.0f, 1.0f);
   if (bmp->IsPreMultiplied()) {
     const auto f = static_cast<uint32_t>(65535.0 * alpha);
@@ -157,6 +160,7 @@ void CHfcOffscreenContext::CopyBmpAlpha(int dx, int dy, int w, int h, CHfcBmp* b
 }
 
 void CHfcOffscreenContext::CopyBmpMax(int dx, int dy, int w, int h, CHfcBmp* bmp, int sx, int sy) {
+  HfcTellPictureProbe(bmp, dx, dy, w, h, sx, sy);
   ForEachPixel(mBmp, bmp, {dx, dy, w, h, sx, sy}, [](uint32_t& d, uint32_t s) {
     if ((s >> 24) == 0) {
       return;

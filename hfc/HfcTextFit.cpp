@@ -61,5 +61,58 @@ std::string HfcFitBmpText(tagHfcBmpFontInfo* font, const std::string& text, int 
   return cut + dots;
 }
 
+namespace {
+
+bool IsCut(const std::string& shown) { return shown.size() >= 1 && shown.back() == '.' && shown.find("..") != std::string::npos; }
+
+// What a cut text still shows of its beginning.
+std::string Kept(const std::string& shown) {
+  const size_t dots = shown.find_last_not_of('.');
+  return dots == std::string::npos ? "" : shown.substr(0, dots + 1);
+}
+
+bool ReadsLikeAnother(const std::vector<std::string>& items, const std::vector<std::string>& shown, size_t i) {
+  for (size_t j = 0; j < items.size(); ++j) {
+    if (j == i || items[j] == items[i]) continue;
+    if (shown[j] == shown[i]) return true;
+    if (IsCut(shown[i]) && items[j].compare(0, Kept(shown[i]).size(), Kept(shown[i])) == 0) return true;
+  }
+  return false;
+}
+
+std::string Initials(const std::string& text) {
+  std::string out;
+  bool start = true;
+  for (char c : text) {
+    if (c == ' ') {
+      start = true;
+    } else if (start) {
+      out += c;
+      start = false;
+    }
+  }
+  return out;
+}
+
+}  // namespace
+
+std::string HfcFitBmpTextApart(tagHfcBmpFontInfo* font, const std::vector<std::string>& items, size_t index,
+                               int width) {
+  if (index >= items.size()) return "";
+  std::vector<std::string> shown;
+  shown.reserve(items.size());
+  for (const std::string& t : items) shown.push_back(HfcFitBmpText(font, t, width));
+  bool alike = false;
+  for (size_t i = 0; i < items.size() && !alike; ++i) alike = ReadsLikeAnother(items, shown, i);
+  if (!alike) return shown[index];
+  std::vector<std::string> shorter = shown;
+  for (size_t i = 0; i < items.size(); ++i) {
+    const std::string initials = Initials(items[i]);
+    if (shown[i] != items[i] && initials.size() > 1 && HfcGetBmpTextInkWidth(font, initials) <= width)
+      shorter[i] = initials;
+  }
+  return ReadsLikeAnother(items, shorter, index) ? shown[index] : shorter[index];
+}
+
 void HfcSetTextProbe(IHfcTextProbe* probe) { gProbe = probe; }
 IHfcTextProbe* HfcGetTextProbe() { return gProbe; }

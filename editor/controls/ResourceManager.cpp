@@ -50,17 +50,25 @@ CHfcBmp* ResourceManager::LoadImage(const std::string& name) {
     return nullptr;
   }
   mImages.emplace(name, bmp);
+  mNames.emplace(bmp, name);
   return bmp;
+}
+
+std::string ResourceManager::NameOf(const CHfcBmp* bmp) const {
+  const auto it = mNames.find(bmp);
+  return it == mNames.end() ? "" : it->second;
 }
 
 void ResourceManager::UnloadImage(const std::string& name) {
   if (auto it = mImages.find(name); it != mImages.end()) {
+    mNames.erase(it->second);
     delete it->second;
     mImages.erase(it);
   }
 }
 
 void ResourceManager::UnloadAllImages() {
+  mNames.clear();
   while (!mImages.empty()) {
     delete mImages.begin()->second;
     mImages.erase(mImages.begin());

@@ -16,6 +16,9 @@ class ResourceManager {
   // Null for an empty name or an image that cannot be loaded; the pointer
   // stays the cache's.
   CHfcBmp* LoadImage(const std::string& name);
+  // The name a loaded image was asked for by, "" for a picture the cache
+  // does not hold.
+  std::string NameOf(const CHfcBmp* bmp) const;
   void UnloadImage(const std::string& name);
   void UnloadAllImages();
 
@@ -32,4 +35,5 @@ class ResourceManager {
   static ResourceManager* mInstance;
   static int mRefCounter;
   std::map<std::string, CHfcBmp*> mImages;
+  std::map<const CHfcBmp*, std::string> mNames;
 };

@@ -1,12 +1,26 @@
 #include "editor/controls/XEDropdownList.h"
 
 #include <cctype>
+#include <string>
+#include <vector>
 
 #include "editor/controls/XEStaticText.h"
 #include "hfc/CHfcBmp.h"
 #include "hfc/CHfcDrawContext.h"
 #include "hfc/CHfcWindowLayer.h"
+#include "hfc/HfcTextFit.h"
 #include "platform/CHfcPopupMenu.h"
+
+namespace {
+
+// What the face can show of an item's text: anything unprintable a blank.
+std::string Printable(std::string text) {
+  for (char& c : text)
+    if (!std::isprint(static_cast<unsigned char>(c))) c = ' ';
+  return text;
+}
+
+}  // namespace
 
 XEDropdownList::XEDropdownList() {
   m_iValue = kNone;
@@ -142,9 +156,7 @@ void XEDropdownList::Draw(CHfcDrawContext* dc) {
 void XEDropdownList::DrawText(CHfcDrawContext* dc) {
   const int item = ItemOf(m_iValue);
   if (!dc || !m_pFont || item < 0) return;
-  std::string text = m_items[static_cast<size_t>(item)].subText;
-  for (char& c : text)
-    if (!std::isprint(static_cast<unsigned char>(c))) c = ' ';
+  const std::string text = Printable(m_items[static_cast<size_t>(item)].subText);
   const int tw = HfcGetBmpTextWidth(m_pFont, text.c_str());
   int w = GetWidth() - m_iRightReserve;
   int tx = 0;
@@ -168,7 +180,12 @@ void XEDropdownList::DrawText(CHfcDrawContext* dc) {
   if (tx < 0) tx = m_iHMargin;
   const int ty = TextTop();
   const uint32_t colour = m_bEnabled ? m_uTextColor : XEScaleAlpha(m_uTextColor, m_fDisabledAlpha);
-  // The text ends before the reserve on the right (the arrow's room).
+  // The text ends before the reserve on the right (the arrow's room); cut
+  // to it, it still tells the item from the others.
   const int right = m_iHAlign == 0 ? m_iHMargin + w : m_iHAlign == 1 ? w - m_iHMargin : w;
-  dc->DrawBmpTextInBox(m_rcFrame.left + tx, m_rcFrame.top + ty, text.c_str(), right - tx, m_pFont, colour);
+  std::vector<std::string> texts;
+  texts.reserve(m_items.size());
+  for (const stItem& i : m_items) texts.push_back(Printable(i.subText));
+  const std::string shown = HfcFitBmpTextApart(m_pFont, texts, static_cast<size_t>(item), right - tx);
+  dc->DrawBmpTextInBox(m_rcFrame.left + tx, m_rcFrame.top + ty, shown.c_str(), right - tx, m_pFont, colour);
 }

@@ -9,6 +9,8 @@ namespace {
 
 constexpr const char* kSans = "DejaVuSans.ttf";
 constexpr const char* kSansBold = "DejaVuSans-Bold.ttf";
+constexpr const char* kNarrow = "DejaVuSansCondensed.ttf";
+constexpr const char* kNarrowBold = "DejaVuSansCondensed-Bold.ttf";
 constexpr const char* kMono = "DejaVuSansMono.ttf";
 constexpr const char* kMonoBold = "DejaVuSansMono-Bold.ttf";
 
@@ -17,6 +19,9 @@ const SystemFontFace kFaces[] = {
     {"Helvetica", kSans},
     {"Helvetica-Bold", kSansBold},
     {"Helvetica Bold", kSansBold},
+    {"Helvetica-Narrow", kNarrow},
+    {"Helvetica-Narrow-Bold", kNarrowBold},
+    {"Helvetica Narrow Bold", kNarrowBold},
     {"Geneva", kSans},
     {"Geneva-Bold", kSansBold},
     {"Geneva Bold", kSansBold},

@@ -21,9 +21,10 @@ using namespace skin;
 // ---- Knobs ----
 
 // The ring stays within 15 pixels of the knob's centre: the pages stack
-// knobs 31 pixels apart, and neighbouring rings must not touch.
-constexpr float kRingRadius = 13.5f;
-constexpr float kRingWidth = 3.0f;
+// knobs 31 pixels apart, and neighbouring rings must not touch. Inside it
+// the widest values ("C064", "R063") keep a pixel of the cap clear.
+constexpr float kRingRadius = 14.0f;
+constexpr float kRingWidth = 2.0f;
 constexpr float kGrooveRadius = 15.0f;
 
 // The lit value ring of the editor's knobs; the knob cuts it to the value.
@@ -55,7 +56,7 @@ void PaintKnobMeterBack(CHfcDrawContext& dc, int, int top, int width, int) {
   dc.SetBrushColor(0x38000000);
   dc.FillCircle(c, top + c, kGrooveRadius);
   dc.SetBrushColor(0);
-  Cap(dc, c, top + c, c - 6.0f, 0xFF9DA1A8, 0xFFF4F5F6);
+  Cap(dc, c, top + c, c - 6.0f, 0xFFC2C5CB, 0xFFFAFAFB);
 }
 
 // A film strip of a knob with a pointer and a lit arc up to the value.
@@ -185,8 +186,9 @@ void PaintBackgroundBase(CHfcDrawContext& dc, int, int top, int width, int heigh
   Fill(dc, 0, top + 88, width, 1, kEdgeLight);
   // The LCD with program number, name, bank and category.
   Sunken(dc, 12, top + 10, 162, 42, 0xFF101114);
+  // No rule across it: the LCD's fields copy it behind themselves two
+  // pixels off their own place (their focus margin).
   VGradient(dc, 14, top + 12, 158, 38, 0xFFCFDCC8, 0xFFAEC0A6);
-  Fill(dc, 14, top + 30, 158, 1, 0x30000000);
   // The names of the mode switches and of the utility switch, printed
   // between the LCD and the switches (32 pixels wide, at y 64).
   static const struct {
@@ -205,7 +207,7 @@ void PaintBackgroundBase(CHfcDrawContext& dc, int, int top, int width, int heigh
   // width with the panel's margin on both sides.
   const int areaWidth = width - 2 * kPanelInset;
   Sunken(dc, kPanelInset, top + 90, areaWidth, 430, 0xFF2F3238);
-  VGradient(dc, kPanelInset + 1, top + 124, areaWidth - 2, 395, kPageLight, kPageShade);
+  PageSurface(dc, kPanelInset + 1, top + 124, areaWidth - 2, 395);
   Fill(dc, kPanelInset + 1, top + 123, areaWidth - 2, 1, 0xFF8D9199);
   // The controller area: wheel wells, keyboard.
   Fill(dc, 0, top + 522, width, 1, kEdgeLight);
@@ -220,9 +222,11 @@ void PaintBackgroundBase(CHfcDrawContext& dc, int, int top, int width, int heigh
 const SkinImageGroup kPanelSkins{[] {
   return std::vector<tagSkinImageRecipe>{
       {"Background_Base", kPanelWidth, kPanelHeight, 1, PaintBackgroundBase},
-      {"Knob_Meter", 36, 36, 1, PaintKnobMeter},
-      {"Knob_MeterBack", 36, 36, 1, PaintKnobMeterBack},
-      {"Knob_Meter_RND", 36, 36, 1, PaintKnobMeterRandom},
+      // 35 rows, the knob's size: the timbre pages stack knobs 31 rows apart
+      // down to their bands' last row, and the knob lies within its band.
+      {"Knob_Meter", 36, 35, 1, PaintKnobMeter},
+      {"Knob_MeterBack", 36, 35, 1, PaintKnobMeterBack},
+      {"Knob_Meter_RND", 36, 35, 1, PaintKnobMeterRandom},
       {"Knob_RealTimeKnob", 36, 36 * 127, 127, PaintRealTimeKnob},
       {"Knob_FxParamKnob", 22, 22 * 127, 127, PaintRealTimeKnob},
       {"Switch_ModeSelect", 32, 2 * 20, 2, PaintModeSelect},

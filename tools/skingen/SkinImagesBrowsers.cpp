@@ -39,9 +39,11 @@ void PaintPage(CHfcDrawContext& dc, int, int top, int width, int height) {
   VGradient(dc, 0, top, width, height, kPanelTop, kPanelBottom);
   Fill(dc, 0, top, width, 1, kEdgeLight);
   Fill(dc, 0, top + height - 1, width, 1, kRecess);
-  // The well behind lists and fields, edged in the browser's colour.
-  Sunken(dc, 8, top + 4, width - 16, 374, kRecess);
-  Fill(dc, 9, top + 5, width - 18, 1, Mix(kRecess, kColour, 0.35f));
+  // The well behind lists, fields and their titles, edged in the browser's
+  // colour: black, the one ground on which the browsers' blue and red
+  // titles reach 4.5:1.
+  Sunken(dc, 8, top + 4, width - 16, 374, 0xFF000000);
+  Fill(dc, 9, top + 5, width - 18, 1, Mix(0xFF000000, kColour, 0.35f));
 }
 
 template <uint32_t kColour, bool kOk>

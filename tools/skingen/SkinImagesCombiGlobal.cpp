@@ -3,6 +3,7 @@
 // scale keyboards and the timbre tags and switches.
 #include <cmath>
 #include <cstring>
+#include <string>
 #include <vector>
 
 #include "hfc/CHfcDrawContext.h"
@@ -29,18 +30,19 @@ void Panel(CHfcDrawContext& dc, int x, int top, int w, int h) {
   Fill(dc, x + 1, top + 1, 1, h - 2, kGroupHighlight);
 }
 
-void PaintPage(CHfcDrawContext& dc, int, int top, int width, int height) {
-  VGradient(dc, 0, top, width, height, kPageLight, kPageShade);
-}
+void PaintPage(CHfcDrawContext& dc, int, int top, int width, int height) { PageSurface(dc, 0, top, width, height); }
 
-// The dump switch: a dark push button with an amber arrow pointing out.
+// The dump switch: a dark push button that says what it does, with an
+// amber arrow pointing out to the synthesizer. 19 rows: it stands in the
+// title bar it is placed on (from the bar's second row to its last).
 void PaintDumpSwitch(CHfcDrawContext& dc, int, int top, int width, int height) {
   Fill(dc, 0, top, width, height, 0xFF0E0F12);
   VGradient(dc, 1, top + 1, width - 2, height - 2, 0xFF5A5E66, 0xFF363940);
   Fill(dc, 1, top + 1, width - 2, 1, 0xFF7A7F88);
+  CentredText(dc, 4, top, width - 20, height, "Dump Global", "Helvetica-Narrow-Bold", 10.0f, 0xFFF2F2F2);
   const int cy = top + height / 2;
-  Fill(dc, 8, cy - 1, width - 20, 3, kAmber);
-  for (int i = 0; i < 5; ++i) Fill(dc, width - 12 + i, cy - 4 + i, 1, 9 - 2 * i, kAmber);
+  Fill(dc, width - 16, cy - 1, 5, 3, kAmber);
+  for (int i = 0; i < 5; ++i) Fill(dc, width - 11 + i, cy - 4 + i, 1, 9 - 2 * i, kAmber);
 }
 
 // One octave of keys as the user scale rows stand on it: seven white keys
@@ -87,18 +89,25 @@ void PaintRouting(CHfcDrawContext& dc, int, int top, int width, int height) {
   (void)height;
 }
 
-// The small tag over each half of the timbres: amber for the main six,
-// dimmed for the sub six.
+// The small tag over each half of the timbres, naming the timbres below:
+// amber for the main six, dimmed for the sub six.
 template <bool kMain>
 void PaintTimbreTag(CHfcDrawContext& dc, int, int top, int width, int height) {
   Fill(dc, 0, top, width, height, kMain ? kAmber : kAmberDim);
   Fill(dc, 1, top + 1, width - 2, height - 2, kMain ? 0xFFFFC066 : 0xFF8A6A3C);
+  CentredText(dc, 0, top, width, height, kMain ? "TIMBRES 1-6" : "TIMBRES 7-12", "Helvetica-Narrow-Bold", 8.0f,
+              kMain ? 0xFF1B1D22 : 0xFFFFFFFF);
 }
 
-// A timbre's play switch: frame 0 off (dark), frame 1 on (lit amber).
+// A timbre's play switch, numbered with its timbre: frame 0 off (dark),
+// frame 1 on (lit amber).
+template <int kTimbre>
 void PaintTimbreSwitch(CHfcDrawContext& dc, int frame, int top, int width, int height) {
   Fill(dc, 0, top, width, height, 0xFF0E0F12);
   VGradient(dc, 1, top + 1, width - 2, height - 2, 0xFF5A5E66, 0xFF363940);
+  const std::string number = std::to_string(kTimbre);
+  CentredText(dc, 0, top + 1, width, height - 10, number.c_str(), "Helvetica-Bold", 13.0f,
+              frame ? 0xFFFFFFFF : 0xFFB4B8C0);
   Fill(dc, 5, top + height - 8, width - 10, 4, frame ? kAmber : kAmberDim);
 }
 
@@ -106,17 +115,25 @@ const SkinImageGroup kCombiGlobalSkins{[] {
   std::vector<tagSkinImageRecipe> r{
       {"Background_SubTab_Large", kSubPageLargeWidth, 356, 1, PaintPage},
       {"Background_SubTab_Middle", kSubPageMiddleWidth, 300, 1, PaintPage},
-      {"Switch_GlobalDump", 92, 20, 1, PaintDumpSwitch},
+      {"Switch_GlobalDump", 92, 19, 1, PaintDumpSwitch},
       {"Container_UserScale_Octave", 416, 115, 1, PaintOctaveKeys},
       {"Container_UserScale_Octave10", 302, 115, 1, PaintOctave10Keys},
       {"Container_MasterFX_Routing", 410, 100, 1, PaintRouting},
       {"Image_MainTimbres", 76, 10, 1, PaintTimbreTag<true>},
       {"Image_SubTimbres", 76, 10, 1, PaintTimbreTag<false>},
   };
-  static const char* const kTimbreSwitches[] = {
-      "TimbreNameM0", "TimbreNameM1", "TimbreNameM2", "TimbreNameM3", "TimbreNameM4", "TimbreNameM5",
-      "TimbreNameS0", "TimbreNameS1", "TimbreNameS2", "TimbreNameS3", "TimbreNameS4", "TimbreNameS5"};
-  for (const char* name : kTimbreSwitches) r.push_back({name, 53, 2 * 31, 2, PaintTimbreSwitch});
+  r.push_back({"TimbreNameM0", 53, 2 * 31, 2, PaintTimbreSwitch<1>});
+  r.push_back({"TimbreNameM1", 53, 2 * 31, 2, PaintTimbreSwitch<2>});
+  r.push_back({"TimbreNameM2", 53, 2 * 31, 2, PaintTimbreSwitch<3>});
+  r.push_back({"TimbreNameM3", 53, 2 * 31, 2, PaintTimbreSwitch<4>});
+  r.push_back({"TimbreNameM4", 53, 2 * 31, 2, PaintTimbreSwitch<5>});
+  r.push_back({"TimbreNameM5", 53, 2 * 31, 2, PaintTimbreSwitch<6>});
+  r.push_back({"TimbreNameS0", 53, 2 * 31, 2, PaintTimbreSwitch<7>});
+  r.push_back({"TimbreNameS1", 53, 2 * 31, 2, PaintTimbreSwitch<8>});
+  r.push_back({"TimbreNameS2", 53, 2 * 31, 2, PaintTimbreSwitch<9>});
+  r.push_back({"TimbreNameS3", 53, 2 * 31, 2, PaintTimbreSwitch<10>});
+  r.push_back({"TimbreNameS4", 53, 2 * 31, 2, PaintTimbreSwitch<11>});
+  r.push_back({"TimbreNameS5", 53, 2 * 31, 2, PaintTimbreSwitch<12>});
   return r;
 }};
 

@@ -13,6 +13,7 @@
 #include "hfc/CHfcDrawContext.h"
 #include "tools/skingen/SkinImageRecipe.h"
 #include "tools/skingen/SkinPaint.h"
+#include "tools/skingen/SkinTabStrip.h"
 
 namespace {
 
@@ -24,10 +25,6 @@ constexpr uint32_t kFieldBottom = 0xFFECEEF1;
 constexpr uint32_t kLcdTop = 0xFFD4E0CC;
 constexpr uint32_t kLcdBottom = 0xFFB5C6AC;
 constexpr uint32_t kBrowserDark = 0xFF07080F;
-constexpr uint32_t kTabRow = 0xFF2F3238;
-constexpr uint32_t kTabOff = 0xFF454951;
-constexpr uint32_t kTabOffText = 0xFFC8CCD4;
-constexpr uint32_t kTabOnText = 0xFF1B1D22;
 
 constexpr uint32_t kBlue = 0xFF6178C2;
 constexpr uint32_t kRed = 0xFFC0543E;
@@ -49,24 +46,6 @@ void Triangle(CHfcDrawContext& dc, float cx, float cy, int half, int dir, uint32
   }
 }
 
-// Text centred in a box, baseline placed for the box's height.
-void CentredText(CHfcDrawContext& dc, int x, int y, int w, int h, const char* text, const char* font,
-                 float size, uint32_t colour) {
-  dc.SetFont(font, size);
-  dc.SetBrushColor(colour);
-  // Two pixels on each side for the rounded edges; a long name is set a
-  // little smaller, down to 8 pixels.
-  float tw = TextWidth(font, size, text);
-  if (tw > w - 4 && size * (w - 4) / tw >= 8.0f) {
-    size = size * (w - 4) / tw;
-    dc.SetFont(font, size);
-    tw = TextWidth(font, size, text);
-  }
-  if (tw > w - 4) SkinTextTooWide("a tab strip", text, tw, w - 4);
-  dc.DrawText(std::round(x + (w - tw) / 2.0f), std::round(y + h / 2.0f + size * 0.36f), text,
-              std::strlen(text));
-}
-
 // A light field of the edit pages: grey border, white fill.
 void Field(CHfcDrawContext& dc, int x, int y, int w, int h) {
   Fill(dc, x, y, w, h, kFieldBorder);
@@ -83,62 +62,22 @@ void ButtonFace(CHfcDrawContext& dc, int x, int y, int w, int h, bool pressed) {
 
 // ---- Tab strips ----
 
-struct TabStrip {
-  int tabWidth, tabHeight, gap, firstExtra, lastExtra;
-  std::vector<const char*> labels;
-};
-
-// Width of a strip's picture: every tab at its own place.
-int StripWidth(const TabStrip& s) {
-  const int n = static_cast<int>(s.labels.size());
-  return s.firstExtra + (n - 1) * (s.tabWidth + s.gap) + s.tabWidth + s.lastExtra;
-}
-
-// Two rows of tab height: the tabs selected (light, joined to the page),
-// then the tabs not selected (dark on the tab row).
-void PaintTabStrip(CHfcDrawContext& dc, const TabStrip& s, int width) {
-  const int n = static_cast<int>(s.labels.size());
-  const int step = s.tabWidth + s.gap;
-  for (int row = 0; row < 2; ++row) {
-    const int top = row * s.tabHeight;
-    const bool on = row == 0;
-    Fill(dc, 0, top, width, s.tabHeight, kTabRow);
-    for (int t = 0; t < n; ++t) {
-      const int x = t == 0 ? 0 : s.firstExtra + step * t;
-      const int w = s.tabWidth + (t == 0 ? s.firstExtra : 0) + (t == n - 1 ? s.lastExtra : 0);
-      const int y = top + (on ? 2 : 5);
-      const int h = s.tabHeight - (on ? 2 : 5);
-      // Rounded-off upper corners, a bright edge on top.
-      Fill(dc, x + 2, y, w - 4, 1, on ? 0xFF9096A0 : 0xFF1C1E22);
-      Fill(dc, x + 1, y + 1, w - 2, 1, on ? 0xFF9096A0 : 0xFF1C1E22);
-      Fill(dc, x, y + 2, w, h - 2, on ? 0xFF9096A0 : 0xFF1C1E22);
-      if (on)
-        VGradient(dc, x + 1, y + 1, w - 2, h - 1, 0xFFF1F2F4, kPageLight);
-      else
-        VGradient(dc, x + 1, y + 1, w - 2, h - 2, 0xFF555962, kTabOff);
-      if (on) Fill(dc, x + 3, y + 1, w - 6, 2, kAmber);
-      const int textX = x + (t == 0 ? s.firstExtra : 0);
-      CentredText(dc, textX, y + (on ? 2 : 0), s.tabWidth, h - 2, s.labels[t], "Helvetica Bold",
-                  10.5f, on ? kTabOnText : kTabOffText);
-    }
-  }
-}
-
 const TabStrip& Strip(int which) {
-  // Main strips: tabs 76 x 33, gap 5, extras 2 and 9; sub-level strips:
-  // tabs 76 x 34, gap 5, extras 2 and 4.
   static const std::vector<TabStrip> kStrips = {
-      {76, 33, 5, 2, 9, {"Play", "Basic", "Pitch", "Filter", "Amp", "LFOs", "AMS/KTrk", "IFX", "MFX"}},
-      {76, 33, 5, 2, 9, {"Play", "Timbres", "MFX"}},
-      {76, 33, 5, 2, 9, {"Software", "System", "User Scale", "Category"}},
-      {76, 34, 5, 2, 4, {"Basic"}},
-      {76, 34, 5, 2, 4, {"OSC1 MS", "OSC1 Pitch", "OSC2 MS", "OSC2 Pitch", "Common", "Pitch EG"}},
-      {76, 34, 5, 2, 4, {"Filter 1", "F1 Mod", "F1 LFO", "F1 EG", "Filter 2", "F2 Mod", "F2 LFO", "F2 EG"}},
-      {76, 34, 5, 2, 4, {"Amp1 Mod", "Amp1 EG", "Amp2 Mod", "Amp2 EG"}},
-      {76, 34, 5, 2, 4, {"OSC1 LFO1", "OSC1 LFO2", "OSC2 LFO1", "OSC2 LFO2", "Common"}},
-      {76, 34, 5, 2, 4, {"OSC1 Mixer", "OSC2 Mixer", "Key Track"}},
-      {76, 34, 5, 2, 4, {"Timbre 1-6", "Timbre 7-12"}},
-      {76, 34, 5, 2, 4, {"Pan/Send", "MIDI/OSC", "Pitch", "Filt/Amp", "MIDI Filt"}},
+      MainStrip({"Play", "Basic", "Pitch", "Filter", "Amp", "LFOs", "AMS/KTrk", "IFX", "MFX"}),
+      MainStrip({"Play", "Timbres", "MFX"}),
+      MainStrip({"Software", "System", "User Scale", "Category"}),
+      SubStrip({"Basic"}),
+      SubStrip({"OSC1 MS", "OSC1 Pitch", "OSC2 MS", "OSC2 Pitch", "Common", "Pitch EG"}),
+      SubStrip({"Filter 1", "F1 Mod", "F1 LFO", "F1 EG", "Filter 2", "F2 Mod", "F2 LFO", "F2 EG"}),
+      SubStrip({"Amp1 Mod", "Amp1 EG", "Amp2 Mod", "Amp2 EG"}),
+      SubStrip({"OSC1 LFO1", "OSC1 LFO2", "OSC2 LFO1", "OSC2 LFO2", "Common"}),
+      SubStrip({"OSC1 Mixer", "OSC2 Mixer", "Key Track"}),
+      SubStrip({"Timbre 1-6", "Timbre 7-12"}),
+      SubStrip({"Pan/Send", "MIDI/OSC", "Pitch", "Filt/Amp", "MIDI Filt"}),
+      SubStrip({"OSC Common", "OSC EG/LFO", "OSC1", "OSC2"}),
+      SubStrip({"IFX"}),
+      SubStrip({"MFX1", "MFX2", "EQ"}),
   };
   return kStrips[which];
 }
@@ -177,8 +116,9 @@ void PaintDropdownField(CHfcDrawContext& dc, int, int top, int width, int height
 // the arrow at the right in the room the text leaves (`reserve`).
 void PaintBrowserDropdown(CHfcDrawContext& dc, int frame, int top, int width, int height, uint32_t colour,
                           int reserve) {
+  // Black inside, as the well it stands in: the coloured text needs it.
   Fill(dc, 0, top, width, height, Mix(colour, 0xFF000000, 0.35f));
-  VGradient(dc, 1, top + 1, width - 2, height - 2, frame ? 0xFF14161E : 0xFF1A1C26, kBrowserDark);
+  Fill(dc, 1, top + 1, width - 2, height - 2, frame ? 0xFF101218 : 0xFF000000);
   if (reserve > 0) {
     const int bx = width - reserve;
     Fill(dc, bx, top + 2, 1, height - 4, Mix(colour, 0xFF000000, 0.5f));
@@ -262,8 +202,11 @@ void PaintCheckBoxMedium(CHfcDrawContext& dc, int frame, int top, int width, int
 
 // ---- Split-key keyboard ----
 
-// The keys' height; the marker reaches below them.
-constexpr int kSplitKeysHeight = 14;
+// The keys' height; the marker reaches below them. Keys and marker stay
+// within the 16 rows the split-point panel gives the bar under its top
+// (the bar stands 6 rows into a 22-row panel).
+constexpr int kSplitKeysHeight = 11;
+constexpr int kSplitMarkHeight = 16;
 
 // 88 keys from A: 52 white keys of 13 pixels (7 to the 91-pixel octave),
 // black keys over the boundaries after A, C, D, F and G.
@@ -285,7 +228,7 @@ void PaintSplitKeyboard(CHfcDrawContext& dc, int, int top, int width, int height
 // them pointing up at the split, white so that the bar's tint colours it.
 void PaintSplitArrow(CHfcDrawContext& dc, int, int top, int width, int height) {
   Fill(dc, width / 2, top, 1, kSplitKeysHeight, 0xFFFFFFFF);
-  Triangle(dc, width / 2.0f, top + kSplitKeysHeight + 3.0f, 3, 1, 0xFFFFFFFF);
+  Triangle(dc, width / 2.0f, top + kSplitKeysHeight + 5.0f, 3, 1, 0xFFFFFFFF);
   Fill(dc, 0, top + height - 1, width, 1, 0xFFFFFFFF);
 }
 
@@ -306,10 +249,13 @@ const SkinImageGroup kEditorControlSkins{[] {
     r.push_back({s.name, s.w, s.h, 1, PaintDropdownField<12>});
   r.push_back({"DropdownList_Bank_25X13", 25, 13, 1, PaintDropdownField<9>});
   r.push_back({"DropdownList_BlueBrowser", 160, 18, 1, PaintBrowserDropdownRecipe<kBlue, 20>});
-  r.push_back({"DropdownSwitch_BlueBrowser", 160, 2 * 18, 2, PaintBrowserDropdownRecipe<kBlue, 20>});
-  r.push_back({"DropdownSwitch_RedBrowser", 160, 2 * 18, 2, PaintBrowserDropdownRecipe<kRed, 22>});
-  r.push_back({"DropdownSwitch_RedBrowser_NoBtn", 160, 2 * 18, 2, PaintBrowserDropdownRecipe<kRed, 0>});
-  r.push_back({"DropdownSwitch_RedBrowser_Long", 260, 2 * 18, 2, PaintBrowserDropdownRecipe<kRed, 40>});
+  // As wide as the browsers give them: the sound browser's two selectors
+  // share its 240 pixels (104 each), the program browser's too (106), the
+  // effect and multisample browsers' one selector takes 216.
+  r.push_back({"DropdownSwitch_BlueBrowser", 104, 2 * 18, 2, PaintBrowserDropdownRecipe<kBlue, 20>});
+  r.push_back({"DropdownSwitch_RedBrowser", 106, 2 * 18, 2, PaintBrowserDropdownRecipe<kRed, 22>});
+  r.push_back({"DropdownSwitch_RedBrowser_NoBtn", 106, 2 * 18, 2, PaintBrowserDropdownRecipe<kRed, 0>});
+  r.push_back({"DropdownSwitch_RedBrowser_Long", 216, 2 * 18, 2, PaintBrowserDropdownRecipe<kRed, 40>});
   r.push_back({"DropdownSwitch_ParamBrowser", 160, 2 * 18, 2, PaintBrowserDropdownRecipe<kGreen, 22>});
 
   for (const Sized& s : {Sized{"SoundSelector_LCD_108X13", 108, 13}, Sized{"SoundSelector_LCD_40X13", 40, 13},
@@ -339,7 +285,7 @@ const SkinImageGroup kEditorControlSkins{[] {
   r.push_back({"Switch_CheckBox_Medium", 11, 2 * 11, 2, PaintCheckBoxMedium});
   r.push_back({"Switch_TabSw", 48, 24, 1, PaintTabSwitches});
   r.push_back({"Image_SplitPointKeyboard", 677, kSplitKeysHeight, 1, PaintSplitKeyboard});
-  r.push_back({"Image_SplitKeyArrow", 7, kSplitKeysHeight + 6, 1, PaintSplitArrow});
+  r.push_back({"Image_SplitKeyArrow", 7, kSplitMarkHeight, 1, PaintSplitArrow});
 
   r.push_back(StripRecipe<0>("Tab_Prog_Main"));
   r.push_back(StripRecipe<1>("Tab_Combi_Main"));
@@ -352,6 +298,9 @@ const SkinImageGroup kEditorControlSkins{[] {
   r.push_back(StripRecipe<8>("Tab_Low_Prog_AMS"));
   r.push_back(StripRecipe<9>("Tab_Low_Combi_Play"));
   r.push_back(StripRecipe<10>("Tab_Low_Combi_TimbreParam"));
+  r.push_back(StripRecipe<11>("Tab_Low_Prog_Play"));
+  r.push_back(StripRecipe<12>("Tab_Low_ProgInsertFX"));
+  r.push_back(StripRecipe<13>("Tab_Low_MasterFX"));
   return r;
 }};
 

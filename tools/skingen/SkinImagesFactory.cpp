@@ -5,35 +5,27 @@
 
 #include "hfc/CHfcDrawContext.h"
 #include "tools/skingen/SkinImageRecipe.h"
+#include "tools/skingen/SkinLayout.h"
 #include "tools/skingen/SkinPaint.h"
 
 namespace {
 
 using namespace skin;
 
-constexpr uint32_t kGroupFill = 0xFFE6E8EB;
-constexpr uint32_t kGroupBorder = 0xFFA3A8B1;
-constexpr uint32_t kGroupHighlight = 0xFFF6F7F8;
-
-// The edit page: the same light grey as the edit area of the main panel,
-// shading slightly towards the bottom.
+// The edit page, flat like the edit area of the main panel.
 void PaintSubTabBackground(CHfcDrawContext& dc, int, int top, int width, int height) {
-  VGradient(dc, 0, top, width, height, kPageLight, kPageShade);
+  PageSurface(dc, 0, top, width, height);
 }
 
-// A group of controls on the page: a flat lighter field with a grey frame
-// and a highlight along its top and left edges.
+// A group of controls on the page, cut to the group's size.
 void PaintSubTabBase(CHfcDrawContext& dc, int, int top, int width, int height) {
-  Fill(dc, 0, top, width, height, kGroupBorder);
-  Fill(dc, 1, top + 1, width - 2, height - 2, kGroupFill);
-  Fill(dc, 1, top + 1, width - 2, 1, kGroupHighlight);
-  Fill(dc, 1, top + 1, 1, height - 2, kGroupHighlight);
+  PanelSurface(dc, 0, top, width, height);
 }
 
 const SkinImageGroup kFactorySkins{[] {
   return std::vector<tagSkinImageRecipe>{
       {"Background_SubTab", 559, 230, 1, PaintSubTabBackground},
-      {"Container_SubTab_Base", 195, 230, 1, PaintSubTabBase},
+      {"Container_SubTab_Base", kSubPagePanelWidth, kSubPagePanelHeight, 1, PaintSubTabBase},
   };
 }};
 

@@ -117,17 +117,13 @@ VESK_TWO_FRAME_KEY(PaintSplitOff, "OFF")
 VESK_TWO_FRAME_KEY(PaintSplitLower, "LOWER")
 VESK_TWO_FRAME_KEY(PaintSplitUpper, "UPPER")
 
+// The controller target keys, too narrow for a word, carry the letter of
+// the timbres they steer: M for the main six, S for the sub six.
+VESK_TWO_FRAME_KEY(PaintCtrlMain, "M")
+VESK_TWO_FRAME_KEY(PaintCtrlSub, "S")
+
 #undef VESK_ONE_FRAME_KEY
 #undef VESK_TWO_FRAME_KEY
-
-// The controller target keys are too narrow for a word: a lit dot.
-void PaintCtrlTarget(CHfcDrawContext& dc, int frame, int top, int width, int height) {
-  const bool on = frame >= 2;
-  const int inset = frame % 2;
-  Fill(dc, 0, top, width, height, 0xFF0B0C0E);
-  VGradient(dc, 1, top + 1 + inset, width - 2, height - 2 - inset, 0xFF41444B, 0xFF2A2C31);
-  Fill(dc, width / 2 - 2, top + height / 2 - 1 + inset, 4, 3, on ? kAmber : kAmberDim);
-}
 
 }  // namespace
 
@@ -143,7 +139,7 @@ const SkinImageGroup kFrameworkSkins{[] {
       {"Switch_SplitType_Off", 42, 4 * 9, 4, PaintSplitOff},
       {"Switch_SplitType_MainLower", 42, 4 * 9, 4, PaintSplitLower},
       {"Switch_SplitType_MainUpper", 42, 4 * 9, 4, PaintSplitUpper},
-      {"Switch_Ctrl_Main", 16, 4 * 9, 4, PaintCtrlTarget},
-      {"Switch_Ctrl_Sub", 16, 4 * 9, 4, PaintCtrlTarget},
+      {"Switch_Ctrl_Main", 16, 4 * 9, 4, PaintCtrlMain},
+      {"Switch_Ctrl_Sub", 16, 4 * 9, 4, PaintCtrlSub},
   };
 }};

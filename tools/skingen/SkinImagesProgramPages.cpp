@@ -10,8 +10,7 @@
 
 // The program pages: light grey panels with dark title bars, the overview
 // blocks of the play page, the effect boxes, the pictures that stand for
-// waveforms, filter types, routings and mixer types, and the sub-level tab
-// strips of the pages that have no strip elsewhere.
+// waveforms, filter types, routings and mixer types.
 namespace {
 
 using namespace skin;
@@ -31,30 +30,20 @@ void Body(CHfcDrawContext& dc, int x, int y, int w, int h) {
   Fill(dc, x + 1, y + 1, 1, h - 2, kBodyHighlight);
 }
 
-// Title bars carry black labels: a light bar with an amber rule beneath.
+// Title bars of the main pages, as the headings of the sub-pages: an
+// amber rule over the page's own colour. Their labels copy the bar at their
+// own place, or the page where the bar is too short for them; the pages cut
+// the bar to any width.
 void PaintTitle(CHfcDrawContext& dc, int, int top, int width, int height) {
-  Fill(dc, 0, top, width, height, kBodyBorder);
-  VGradient(dc, 1, top + 1, width - 2, height - 3, 0xFFF3F4F6, 0xFFD3D6DB);
-  Fill(dc, 1, top + height - 2, width - 2, 1, kAmber);
+  HeadingSurface(dc, 0, top, width, height);
 }
 
-// Headings of the sub-pages. Their labels copy a backdrop from the page
-// (or, on the effect pages, from this picture at the label's own page
-// position), so the band below the amber rule is flat: any row of it
-// matches any other.
+// Headings of the sub-pages: an amber rule over the page's own colour.
+// Their labels copy a backdrop from the page (or, on the effect pages,
+// from this picture at the label's own page position), so the band below
+// the rule is flat.
 void PaintSubHeading(CHfcDrawContext& dc, int, int top, int width, int height) {
-  Fill(dc, 0, top, width, height, kPageLight);
-  Fill(dc, 0, top, width, 1, kBodyBorder);
-  Fill(dc, 0, top + 1, width, 2, kAmber);
-  Fill(dc, 0, top, 1, height, kBodyBorder);
-  Fill(dc, width - 1, top, 1, height, kBodyBorder);
-  Fill(dc, 0, top + height - 1, width, 1, kBodyBorder);
-}
-void PaintEffectTitle(CHfcDrawContext& dc, int, int top, int width, int height) {
-  Fill(dc, 0, top, width, height, 0xFFD3D6DB);
-  Fill(dc, 0, top, width, 1, kBodyBorder);
-  Fill(dc, 0, top + 1, width, 2, kAmber);
-  Fill(dc, 0, top, 1, height, kBodyBorder);
+  HeadingSurface(dc, 0, top, width, height);
 }
 
 // A ruler over the two velocity-zone graphs of the oscillator page.
@@ -64,26 +53,27 @@ void PaintVeloScale(CHfcDrawContext& dc, int, int top, int width, int height) {
   for (int x = 0; x < width; x += 25) Fill(dc, x, top + height - 6, 1, 4, kBodyBorder);
 }
 
-void PaintBody(CHfcDrawContext& dc, int, int top, int width, int height) { Body(dc, 0, top, width, height); }
+void PaintBody(CHfcDrawContext& dc, int, int top, int width, int height) { PanelSurface(dc, 0, top, width, height); }
 
+// The overview's blocks: one flat fill, since their small graphs copy the
+// block's picture from its top left corner as their backdrop.
 void PaintBlock(CHfcDrawContext& dc, int, int top, int width, int height) {
-  Body(dc, 0, top, width, height);
-  Fill(dc, 1, top + 1, width - 2, 13, 0xFFD3D6DB);
-  Fill(dc, 1, top + 14, width - 2, 1, kAmberDim);
+  Fill(dc, 0, top, width, height, kPanelFill);
 }
 
-void PaintPlane(CHfcDrawContext& dc, int, int top, int width, int height) {
-  Fill(dc, 0, top, width, height, kBodyFill);
-}
+// Under a multisample row of the overview: the page itself, so that the
+// row's fields copy what lies under them.
+void PaintPlane(CHfcDrawContext& dc, int, int top, int width, int height) { PageSurface(dc, 0, top, width, height); }
 
 void PaintFxBox(CHfcDrawContext& dc, int, int top, int width, int height) {
   Body(dc, 0, top, width, height);
   for (int r = 1; r < 4; ++r) Fill(dc, 2, top + 15 * r - 1, width - 4, 1, kBodyBorder);
 }
 
+// An effect's plate in the routing: light, for the black name on it.
 void PaintFxSel(CHfcDrawContext& dc, int, int top, int width, int height) {
-  Fill(dc, 0, top, width, height, kTitleBottom);
-  VGradient(dc, 1, top + 1, width - 2, height - 2, kTitleTop, kTitleBottom);
+  Fill(dc, 0, top, width, height, 0xFF8D9199);
+  Fill(dc, 1, top + 1, width - 2, height - 2, 0xFFE4E7EB);
 }
 
 void PaintNoFx(CHfcDrawContext& dc, int, int top, int width, int height) {
@@ -184,6 +174,62 @@ void PaintFilterRouting(CHfcDrawContext& dc, int frame, int top, int width, int 
   }
 }
 
+// The Filter page's routing of filters A and B, drawn by the page at
+// (166, 5) over the filter panel and under its controls: the picture is
+// transparent but for a diagram in the band between the "Filter A" row
+// (its controls end 24 rows down) and the "Filter B" row (69 rows down),
+// left of the response graphs (120 columns in) and right of the title bar
+// the page draws beside the panel (4 columns in). Frames: single, serial,
+// parallel, 24 dB (A and B as one filter).
+constexpr int kRoutingTop = 28;
+constexpr int kRoutingMid = kRoutingTop + 18;
+
+void RoutingLine(CHfcDrawContext& dc, int x0, int x1, int y) { Fill(dc, x0, y, x1 - x0, 1, kInk); }
+void RoutingArrow(CHfcDrawContext& dc, int x1, int y) {
+  for (int i = 0; i < 3; ++i) Fill(dc, x1 - 3 + i, y - 2 + i, 1, 5 - 2 * i, kInk);
+}
+void RoutingBox(CHfcDrawContext& dc, int x, int y, int w, const char* name) {
+  Sunken(dc, x, y - 6, w, 13, 0xFF2B2D33);
+  CentredText(dc, x, y - 6, w, 13, name, "Helvetica-Narrow-Bold", 9.0f, 0xFFF2F2F2, 0);
+}
+
+void PaintFilterRoutingDiagram(CHfcDrawContext& dc, int frame, int top, int, int) {
+  const int mid = top + kRoutingMid;
+  RoutingLine(dc, 8, 14, mid);
+  switch (frame & 3) {
+    case 0:  // single: A only
+      RoutingLine(dc, 14, 44, mid);
+      RoutingBox(dc, 44, mid, 20, "A");
+      RoutingLine(dc, 64, 112, mid);
+      break;
+    case 1:  // serial: A into B
+      RoutingLine(dc, 14, 30, mid);
+      RoutingBox(dc, 30, mid, 20, "A");
+      RoutingLine(dc, 50, 64, mid);
+      RoutingArrow(dc, 64, mid);
+      RoutingBox(dc, 64, mid, 20, "B");
+      RoutingLine(dc, 84, 112, mid);
+      break;
+    case 2:  // parallel: A and B side by side, joined
+      for (int dy : {-9, 9}) {
+        RoutingLine(dc, 30, 46, mid + dy);
+        RoutingBox(dc, 46, mid + dy, 20, dy < 0 ? "A" : "B");
+        RoutingLine(dc, 66, 82, mid + dy);
+      }
+      RoutingLine(dc, 14, 30, mid);
+      Fill(dc, 30, mid - 9, 1, 19, kInk);
+      Fill(dc, 82, mid - 9, 1, 19, kInk);
+      RoutingLine(dc, 82, 112, mid);
+      break;
+    default:  // 24 dB: one filter of both
+      RoutingLine(dc, 14, 34, mid);
+      RoutingBox(dc, 34, mid, 46, "A+B 24dB");
+      RoutingLine(dc, 80, 112, mid);
+      break;
+  }
+  RoutingArrow(dc, 112, mid);
+}
+
 void PaintMixerType(CHfcDrawContext& dc, int frame, int top, int width, int height) {
   Frame(dc, top, width, height);
   static const char* kNames[7] = {"A+B", "AxB", "Ofs", "Smth", "Shp", "Qnt", "Gate"};
@@ -199,7 +245,16 @@ void PaintOscMode(CHfcDrawContext& dc, int frame, int top, int width, int height
   Fill(dc, 2, top + 2 + slot * (frame % states), width - 4, slot, kAmber);
   for (int s = 0; s < states; ++s) Fill(dc, 2, top + 2 + slot * s, width - 4, 1, 0xFF3A3D44);
 }
-void PaintOscMode2(CHfcDrawContext& dc, int f, int top, int w, int h) { PaintOscMode(dc, f, top, w, h, 2); }
+// The Basic page's switch names its two states in its two slots, the lit
+// one dark on amber.
+void PaintOscMode2(CHfcDrawContext& dc, int f, int top, int w, int h) {
+  PaintOscMode(dc, f, top, w, h, 2);
+  const int slot = (h - 4) / 2;
+  static const char* const kStates[2] = {"SINGLE", "DOUBLE"};
+  for (int s = 0; s < 2; ++s)
+    CentredText(dc, 2, top + 2 + slot * s, w - 4, slot, kStates[s], "Helvetica-Narrow-Bold", 8.0f,
+                s == f % 2 ? 0xFF1B1D22 : 0xFFB4B8C0);
+}
 void PaintOscMode4(CHfcDrawContext& dc, int f, int top, int w, int h) { PaintOscMode(dc, f, top, w, h, 4); }
 
 void PaintKeyboard(CHfcDrawContext& dc, int, int top, int width, int height) {
@@ -234,62 +289,14 @@ void PaintKeyZoneSlope(CHfcDrawContext& dc, int, int top, int width, int height)
 
 // The program pages' sub-pages hold four columns of 196 pixels.
 void PaintWideSubTab(CHfcDrawContext& dc, int, int top, int width, int height) {
-  VGradient(dc, 0, top, width, height, kPageLight, kPageShade);
+  PageSurface(dc, 0, top, width, height);
 }
-
-// Sub-level strips of the play and effect pages, as the other strips.
-struct Strip {
-  std::vector<const char*> labels;
-};
-
-int StripWidth(const Strip& s) { return 2 + static_cast<int>(s.labels.size()) * 81 - 5 + 4; }
-
-void PaintStrip(CHfcDrawContext& dc, const Strip& s, int width) {
-  const int n = static_cast<int>(s.labels.size());
-  for (int row = 0; row < 2; ++row) {
-    const int top = row * 34;
-    const bool on = row == 0;
-    Fill(dc, 0, top, width, 34, 0xFF2F3238);
-    for (int t = 0; t < n; ++t) {
-      const int x = t == 0 ? 0 : 2 + 81 * t;
-      const int w = 76 + (t == 0 ? 2 : 0) + (t == n - 1 ? 4 : 0);
-      const int y = top + (on ? 2 : 5);
-      const int h = 34 - (on ? 2 : 5);
-      Fill(dc, x, y + 1, w, h - 1, on ? 0xFF9096A0 : 0xFF1C1E22);
-      if (on)
-        VGradient(dc, x + 1, y + 1, w - 2, h - 1, 0xFFF1F2F4, kPageLight);
-      else
-        VGradient(dc, x + 1, y + 1, w - 2, h - 2, 0xFF555962, 0xFF454951);
-      if (on) Fill(dc, x + 3, y + 1, w - 6, 2, kAmber);
-      // Long names shrink to fit the tab.
-      float size = 10.5f;
-      float tw = TextWidth("Helvetica Bold", size, s.labels[t]);
-      if (tw > 70.0f) {
-        size = size * 70.0f / tw;
-        tw = TextWidth("Helvetica Bold", size, s.labels[t]);
-      }
-      dc.SetFont("Helvetica Bold", size);
-      dc.SetBrushColor(on ? 0xFF1B1D22 : 0xFFC8CCD4);
-      const int tx = x + (t == 0 ? 2 : 0);
-      dc.DrawText(std::round(tx + (76 - tw) / 2.0f), std::round(y + (on ? 2 : 0) + (h - 2) / 2.0f + size * 0.36f),
-                  s.labels[t], std::strlen(s.labels[t]));
-    }
-  }
-}
-
-const Strip kPlayStrip{{"OSC Common", "OSC EG/LFO", "OSC1", "OSC2"}};
-const Strip kInsertStrip{{"IFX"}};
-const Strip kMasterStrip{{"MFX1", "MFX2", "EQ"}};
-
-void PaintPlayStrip(CHfcDrawContext& dc, int, int, int w, int) { PaintStrip(dc, kPlayStrip, w); }
-void PaintInsertStrip(CHfcDrawContext& dc, int, int, int w, int) { PaintStrip(dc, kInsertStrip, w); }
-void PaintMasterStrip(CHfcDrawContext& dc, int, int, int w, int) { PaintStrip(dc, kMasterStrip, w); }
 
 const SkinImageGroup kProgramPageSkins{[] {
   return std::vector<tagSkinImageRecipe>{
       {"Container_Horizontal_1", 798, 20, 1, PaintTitle},
       {"Container_Base", 798, 400, 1, PaintBody},
-      {"Container_Horizontal_Sub1", 784, 24, 1, PaintEffectTitle},
+      {"Container_Horizontal_Sub1", 784, 24, 1, PaintSubHeading},
       {"Container_Horizontal_Sub2", 389, 18, 1, PaintSubHeading},
       {"Container_Horizontal_Sub4", 193, 18, 1, PaintSubHeading},
       {"Image_VeloZone_Scale", 126, 12, 1, PaintVeloScale},
@@ -302,7 +309,9 @@ const SkinImageGroup kProgramPageSkins{[] {
       {"Container_Plane_221X29", 181, 15, 1, PaintPlane},
       {"Container_ProgPlay_FX", 176, 60, 1, PaintFxBox},
       {"Container_FxSel", 200, 17, 1, PaintFxSel},
-      {"Container_FxSelEQ", 200, 17, 1, PaintFxSel},
+      // The EQ's plate ends before the master level's box that the
+      // performance page puts 71 pixels along it.
+      {"Container_FxSelEQ", 70, 17, 1, PaintFxSel},
       {"Container_NoFxSel", 244, 35, 1, PaintNoFx},
       {"Container_FxKnob", 50, 52, 1, PaintKnobBox},
       {"Container_InsertFX_Routing", 400, 80, 1, PaintInsertRouting},
@@ -310,7 +319,7 @@ const SkinImageGroup kProgramPageSkins{[] {
       {"Image_MFX_Routing_MFX1ToMFX2", 10, 30, 1, PaintChain},
       {"Image_LFO", 44, 18 * 24, 18, PaintLfoWave},
       {"Image_FilterType", 18, 4 * 12, 4, PaintFilterType},
-      {"Image_FilterRouting", 228, 4 * 20, 4, PaintFilterRouting},
+      {"Image_FilterRouting", 118, 4 * (kRoutingMid + 12), 4, PaintFilterRoutingDiagram},
       // 7 high: the filter type picture stands 7 rows below it.
       {"Image_FilterRouting_mini", 40, 4 * 7, 4, PaintFilterRouting},
       {"Image_AMSMixerType", 60, 7 * 22, 7, PaintMixerType},
@@ -321,9 +330,6 @@ const SkinImageGroup kProgramPageSkins{[] {
       {"KeyZoneSlope", 523, 4, 1, PaintKeyZoneSlope},
       {"Switch_OscillatorMode", 40, 2 * 54, 2, PaintOscMode2},
       {"Switch_OscillatorMode_s", 14, 4 * 14, 4, PaintOscMode4},
-      {"Tab_Low_Prog_Play", StripWidth(kPlayStrip), 68, 1, PaintPlayStrip},
-      {"Tab_Low_ProgInsertFX", StripWidth(kInsertStrip), 68, 1, PaintInsertStrip},
-      {"Tab_Low_MasterFX", StripWidth(kMasterStrip), 68, 1, PaintMasterStrip},
   };
 }};
 

@@ -14,7 +14,7 @@ using namespace skin;
 
 // A field printed on the LCD: the LCD's own green with a fine ink frame.
 void PaintLcdCategory(CHfcDrawContext& dc, int, int top, int width, int height) {
-  VGradient(dc, 0, top, width, height, 0xFFC4D3BE, 0xFFB4C6AC);
+  VGradient(dc, 0, top, width, height, 0xFFDCE6D6, 0xFFCCD9C5);
   Fill(dc, 0, top, width, 1, 0xFF6C7E66);
   Fill(dc, 0, top + height - 1, width, 1, 0xFF6C7E66);
   Fill(dc, 0, top, 1, height, 0xFF6C7E66);
@@ -58,7 +58,7 @@ void PaintLogo(CHfcDrawContext& dc, int frame, int top, int width, int height) {
 
 // The light page under the main tabs.
 void PaintMainTabLarge(CHfcDrawContext& dc, int, int top, int width, int height) {
-  VGradient(dc, 0, top, width, height, kPageLight, kPageShade);
+  PageSurface(dc, 0, top, width, height);
   Fill(dc, 0, top, width, 1, 0xFF8D9199);
 }
 

@@ -9,84 +9,36 @@
 #include "hfc/CHfcDrawContext.h"
 #include "tools/skingen/SkinImageRecipe.h"
 #include "tools/skingen/SkinPaint.h"
+#include "tools/skingen/SkinTabStrip.h"
 
 namespace {
 
 using namespace skin;
 
-constexpr uint32_t kTabRow = 0xFF2F3238;
-constexpr uint32_t kTabOff = 0xFF454951;
-constexpr uint32_t kTabOffText = 0xFFC8CCD4;
-constexpr uint32_t kTabOnText = 0xFF1B1D22;
 constexpr uint32_t kRule = 0xFF9096A0;
-
-// Sub-level strips: tabs 76 x 34, gap 5, extras 2 and 4.
-constexpr int kTabW = 76;
-constexpr int kTabH = 34;
-constexpr int kGap = 5;
-constexpr int kFirstExtra = 2;
-constexpr int kLastExtra = 4;
 
 struct Strip {
   const char* name;
-  std::vector<const char*> labels;
+  TabStrip strip;
 };
 
 const Strip& StripOf(int which) {
   static const Strip kStrips[] = {
-      {"Tab_Low_InsertFX", {"Routing", "Setup", "IFX1", "IFX2", "IFX3", "IFX4", "IFX5"}},
-      {"Tab_Low_Global_MIDI", {"MIDI"}},
+      {"Tab_Low_InsertFX", SubStrip({"Routing", "Setup", "IFX1", "IFX2", "IFX3", "IFX4", "IFX5"})},
+      {"Tab_Low_Global_MIDI", SubStrip({"MIDI"})},
   };
   return kStrips[which];
 }
 
-int StripWidth(const Strip& s) {
-  const int n = static_cast<int>(s.labels.size());
-  return kFirstExtra + (n - 1) * (kTabW + kGap) + kTabW + kLastExtra;
-}
-
-void CentredText(CHfcDrawContext& dc, int x, int y, int w, int h, const char* text, uint32_t colour) {
-  const char* font = "Helvetica Bold";
-  const float size = 10.5f;
-  dc.SetFont(font, size);
-  dc.SetBrushColor(colour);
-  const float tw = TextWidth(font, size, text);
-  dc.DrawText(std::round(x + (w - tw) / 2.0f), std::round(y + h / 2.0f + size * 0.36f), text,
-              std::strlen(text));
-}
-
-// Two rows: the tabs selected (light, joined to the page), then not.
 template <int kWhich>
 void PaintStrip(CHfcDrawContext& dc, int, int, int width, int) {
-  const Strip& s = StripOf(kWhich);
-  const int n = static_cast<int>(s.labels.size());
-  for (int row = 0; row < 2; ++row) {
-    const int top = row * kTabH;
-    const bool on = row == 0;
-    Fill(dc, 0, top, width, kTabH, kTabRow);
-    for (int t = 0; t < n; ++t) {
-      const int x = t == 0 ? 0 : kFirstExtra + (kTabW + kGap) * t;
-      const int w = kTabW + (t == 0 ? kFirstExtra : 0) + (t == n - 1 ? kLastExtra : 0);
-      const int y = top + (on ? 2 : 5);
-      const int h = kTabH - (on ? 2 : 5);
-      Fill(dc, x + 2, y, w - 4, 1, on ? kRule : 0xFF1C1E22);
-      Fill(dc, x, y + 1, w, h - 1, on ? kRule : 0xFF1C1E22);
-      if (on) {
-        VGradient(dc, x + 1, y + 1, w - 2, h - 1, 0xFFF1F2F4, kPageLight);
-        Fill(dc, x + 3, y + 1, w - 6, 2, kAmber);
-      } else {
-        VGradient(dc, x + 1, y + 1, w - 2, h - 2, 0xFF555962, kTabOff);
-      }
-      CentredText(dc, x + (t == 0 ? kFirstExtra : 0), y + (on ? 2 : 0), kTabW, h - 2,
-                  s.labels[t], on ? kTabOnText : kTabOffText);
-    }
-  }
+  PaintTabStrip(dc, StripOf(kWhich).strip, width);
 }
 
 template <int kWhich>
 tagSkinImageRecipe StripRecipe() {
   const Strip& s = StripOf(kWhich);
-  return {s.name, StripWidth(s), 2 * kTabH, 1, PaintStrip<kWhich>};
+  return {s.name, StripWidth(s.strip), 2 * s.strip.tabHeight, 1, PaintStrip<kWhich>};
 }
 
 // The head of a timbre column: a raised grey plate with a darker rule.

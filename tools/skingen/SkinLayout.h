@@ -24,5 +24,11 @@ inline constexpr int kMainPageHeight = 399;
 inline constexpr int kPanelInset = 3;
 inline constexpr int kPanelWidth = kPanelInset + kMainPageWidth + kPanelInset;
 inline constexpr int kPanelHeight = 600;
+// The panel picture of the form pages ("Container_SubTab_Base") is cut to
+// each panel's size and lies, as their backdrop, under every control that
+// follows it on a page: as large as the largest sub-page (the performance
+// play pages are 356 high).
+inline constexpr int kSubPagePanelWidth = kSubPageWideWidth;
+inline constexpr int kSubPagePanelHeight = 356;
 
 }  // namespace skin

@@ -6,6 +6,7 @@
 
 #include "hfc/CHfcDrawContext.h"
 #include "os/window/TextRenderer.h"
+#include "tools/skingen/SkinImageRecipe.h"
 
 namespace skin {
 
@@ -40,6 +41,15 @@ void Sunken(CHfcDrawContext& dc, int x, int y, int w, int h, uint32_t inside) {
   Fill(dc, x + 1, y + 1, w - 2, h - 2, inside);
 }
 
+void PageSurface(CHfcDrawContext& dc, int x, int y, int w, int h) { Fill(dc, x, y, w, h, kPage); }
+
+void PanelSurface(CHfcDrawContext& dc, int x, int y, int w, int h) { Fill(dc, x, y, w, h, kPanelFill); }
+
+void HeadingSurface(CHfcDrawContext& dc, int x, int y, int w, int h) {
+  Fill(dc, x, y, w, h, kPage);
+  Fill(dc, x, y, w, 2, kAmber);
+}
+
 // A round cap lit from above: circles that shrink towards a highlight
 // above the centre.
 void Cap(CHfcDrawContext& dc, float cx, float cy, float r, uint32_t dark, uint32_t light) {
@@ -54,6 +64,15 @@ void Cap(CHfcDrawContext& dc, float cx, float cy, float r, uint32_t dark, uint32
     dc.SetBrushColor(Mix(dark, light, t));
     dc.FillCircle(cx, cy - (r - ri) * 0.35f, ri);
   }
+}
+
+void CentredText(CHfcDrawContext& dc, int x, int y, int w, int h, const char* text, const char* font,
+                 float size, uint32_t colour, int margin) {
+  const float tw = TextWidth(font, size, text);
+  if (tw > w - 2 * margin) SkinTextTooWide("a picture", text, tw, w - 2 * margin);
+  dc.SetFont(font, size);
+  dc.SetBrushColor(colour);
+  dc.DrawText(std::round(x + (w - tw) / 2.0f), std::round(y + h / 2.0f + size * 0.36f), text, std::strlen(text));
 }
 
 float TextWidth(const char* font, float size, const char* text) {

@@ -18,6 +18,7 @@ TEST(SystemFonts, NamesMapOntoDejaVuFaces) {
       {"Geneva", "DejaVuSans.ttf"},          {"Lucida Grande", "DejaVuSans.ttf"},
       {"Lucida Grande Bold", "DejaVuSans-Bold.ttf"}, {"Arial Bold", "DejaVuSans-Bold.ttf"},
       {"Monaco", "DejaVuSansMono.ttf"},      {"Courier-Bold", "DejaVuSansMono-Bold.ttf"},
+      {"Helvetica-Narrow", "DejaVuSansCondensed.ttf"}, {"Helvetica Narrow Bold", "DejaVuSansCondensed-Bold.ttf"},
       {"No Such Font", "DejaVuSans.ttf"},    {nullptr, "DejaVuSans.ttf"},
   };
   for (const auto& c : cases) {
