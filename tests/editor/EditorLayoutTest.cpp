@@ -9,9 +9,13 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
+#include <map>
 #include <memory>
+#include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "editor/browsers/ModalBrowsers.h"
@@ -85,9 +89,6 @@ TEST_F(EditorLayout, EveryViewFitsTheWindowAndEveryTextItsBox) {
       {"'Voice Assign Mode' crosses the edge of the panel 'Container_ProgPlay_Overview_EQ'",
        "likewise: the field starts 37 pixels into the 70-pixel basic block, whose width the multisample "
        "column at x 83 bounds"},
-      {"'Split Key' lies under the page", "the performance play page's own key box lies under its "
-                                          "sub-pages, which carry the split key field"},
-      {"(605, 324 13x13) lies under the page", "the key box's learn switch, likewise"},
   };
   for (const auto& a : accepted) check_.Allow(a.match, a.reason);
 
@@ -182,6 +183,66 @@ TEST_F(EditorLayout, EveryViewFitsTheWindowAndEveryTextItsBox) {
   for (const std::string& f : check_.Faults()) faults += "\n  " + f;
   EXPECT_TRUE(check_.Faults().empty()) << check_.Faults().size() << " layout faults:" << faults;
   EXPECT_THAT(check_.UnusedAllowances(), ::testing::IsEmpty());
+}
+
+// The shape a reader sees of one glyph in a font's cell: its strong white
+// pixels (a shadow's dark ones aside), columns counted from the first.
+std::set<std::pair<int, int>> GlyphShape(tagHfcBmpFontInfo& font, int code) {
+  std::set<std::pair<int, int>> shape;
+  CHfcBmp* bmp = font.bmp;
+  const int columns = std::min(font.width[code], bmp->GetWidth());
+  int first = columns;
+  std::vector<std::pair<int, int>> ink;
+  for (int y = 0; y < font.cellHeight; ++y)
+    for (int x = 0; x < columns; ++x) {
+      const uint32_t p = bmp->GetPixel(x, code * font.cellHeight + y);
+      const int light = static_cast<int>(((p >> 16) & 0xFF) + ((p >> 8) & 0xFF) + (p & 0xFF));
+      if ((p >> 24) >= 96 && light >= 3 * 128) {
+        ink.emplace_back(x, y);
+        first = std::min(first, x);
+      }
+    }
+  for (const auto& [x, y] : ink) shape.emplace(x - first, y);
+  return shape;
+}
+
+// Every printable glyph of every bitmap font reads as itself: it shows ink
+// a reader sees, no two glyphs of a font show one shape ("l" and "I",
+// "(" and "|"), and "J" keeps the hook left of its stem's foot that tells
+// "JS" from "|S".
+TEST_F(EditorLayout, EveryGlyphOfEveryFontReadsAsItself) {
+  const char* const names[] = {FontManager::FontName_W4H9,       FontManager::FontName_Geneva9,
+                               FontManager::FontName_Geneva9_for_Controls, FontManager::FontName_Geneva10,
+                               FontManager::FontName_Geneva10_for_Label,   FontManager::FontName_HelvB11,
+                               FontManager::FontName_HelvB11_Shadow,       FontManager::FontName_ArialB12,
+                               FontManager::FontName_Mini5};
+  for (const char* name : names) {
+    tagHfcBmpFontInfo* font = FontManager::mInstance->GetBmpFontInfo(name);
+    ASSERT_NE(font, nullptr) << name;
+    ASSERT_NE(font->bmp, nullptr) << name;
+    std::map<std::set<std::pair<int, int>>, std::string> seen;
+    for (int c = 33; c < 127; ++c) {
+      const std::set<std::pair<int, int>> shape = GlyphShape(*font, c);
+      EXPECT_FALSE(shape.empty()) << name << ": '" << static_cast<char>(c) << "' shows no ink";
+      auto [it, added] = seen.try_emplace(shape, std::string(1, static_cast<char>(c)));
+      if (!added) ADD_FAILURE() << name << ": '" << static_cast<char>(c) << "' reads as '" << it->second << "'";
+    }
+    // "J": a strong pixel left of the stem (its fullest column) in its two
+    // lowest rows.
+    const std::set<std::pair<int, int>> j = GlyphShape(*font, 'J');
+    std::map<int, int> perColumn;
+    int lowest = 0;
+    for (const auto& [x, y] : j) {
+      ++perColumn[x];
+      lowest = std::max(lowest, y);
+    }
+    int stem = 0;
+    for (const auto& [x, n] : perColumn)
+      if (n >= perColumn[stem]) stem = x;
+    bool hook = false;
+    for (const auto& [x, y] : j) hook = hook || (x < stem && y >= lowest - 1);
+    EXPECT_TRUE(hook) << name << ": 'J' has no hook left of its stem";
+  }
 }
 
 // The check itself, on a small layer with one fault of each kind.

@@ -20,6 +20,8 @@
 namespace {
 constexpr int kSplitKeyId = 0x107;
 constexpr int kCurrentTimbreId = 0x10A;
+// Above the sub-pages, which start 38 rows down (strip at 4, tabs 34 high).
+constexpr int kKeyBoxTop = 0;
 }  // namespace
 
 TesraCombiPlayLayer::TesraCombiPlayLayer(Oskend::IRemoteSynth* synth)
@@ -43,7 +45,10 @@ bool TesraCombiPlayLayer::OnDestroy() {
 }
 
 void TesraCombiPlayLayer::CreateTimbreProg() {
-  XEControlContainer* box = combipage::AddGroup(this, "Container_Base", 600, 300, 120, 42);
+  // The key box stands in the band beside the sub-page strip, at the top
+  // of the page: lower down the sub-pages lie over it and the learn switch
+  // could not be reached.
+  XEControlContainer* box = combipage::AddGroup(this, "Container_Base", 600, kKeyBoxTop, 120, 42);
   XEControlCreater make(box->m_pBackground, box->m_iX, box->m_iY);
   CHfcControl* key = combipage::Put(this, box, make.CreateTextEdit(75, 5, 40, 13, kKeyFieldId, false));
   if (key) {
