@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <iterator>
 #include <map>
 #include <memory>
 #include <set>
@@ -22,11 +23,17 @@
 #include "editor/controls/CTabControl.h"
 #include "editor/controls/FontManager.h"
 #include "editor/controls/ResourceManager.h"
+#include "editor/controls/XEControlCreater.h"
+#include "editor/controls/XEDropdownList.h"
+#include "editor/controls/XEStaticBmp.h"
 #include "editor/controls/XEStaticText.h"
+#include "editor/pages/combi_global/TesraCombiPlayLayer.h"
 #include "editor/shell/CTabPageLayer.h"
 #include "editor/shell/IModalBrowsers.h"
 #include "editor/shell/OskendBackgroundLayer.h"
+#include "editor/shell/XELayerBase.h"
 #include "hfc/CHfcBmp.h"
+#include "hfc/CHfcCtrlKeyboard.h"
 #include "hfc/CHfcOffscreenContext.h"
 #include "hfc/CHfcVstEditor.h"
 #include "hfc/CHfcWindowLayer.h"
@@ -167,10 +174,24 @@ TEST_F(EditorLayout, EveryViewFitsTheWindowAndEveryTextItsBox) {
       {"copy insert effect dialog", [&] { return browsers->OpenCopyIFXBrowser(); }},
       {"copy master effect dialog", [&] { return browsers->OpenCopyMFXBrowser(); }},
   };
+  // The controller area below the pages: its frame stands six rows above
+  // the keyboard.
+  int controllerTop = h_.window().GetHeight();
+  for (CHfcControl* c : root_->GetControls())
+    if (dynamic_cast<CHfcCtrlKeyboard*>(c)) controllerTop = c->GetFrame().top - 6;
   for (const Browser& b : dialogs) {
     ASSERT_TRUE(b.open()) << b.name;
     Settle();
     check_.Check(h_.window(), b.name);
+    // The browser ends above the controller area, and its lowest controls
+    // (OK and Cancel) keep four rows clear of its bottom.
+    CHfcWindowLayer* top = h_.window().GetLayerByIndex(h_.window().GetLayerCount() - 1);
+    ASSERT_NE(top, nullptr) << b.name;
+    EXPECT_LE(top->GetRect().bottom, controllerTop) << b.name;
+    for (CHfcControl* c : top->GetControls()) {
+      if (!c->IsVisible()) continue;
+      EXPECT_LE(c->GetFrame().bottom, top->GetHeight() - 4) << b.name << " control " << c->GetId();
+    }
     Picture(b.name);
     browsers->CloseModalBrowser();
     Settle();
@@ -183,6 +204,27 @@ TEST_F(EditorLayout, EveryViewFitsTheWindowAndEveryTextItsBox) {
   for (const std::string& f : check_.Faults()) faults += "\n  " + f;
   EXPECT_TRUE(check_.Faults().empty()) << check_.Faults().size() << " layout faults:" << faults;
   EXPECT_THAT(check_.UnusedAllowances(), ::testing::IsEmpty());
+}
+
+// The performance play page's split-key learn switch is reached by a
+// click through the window: no sub-page lies over it.
+TEST_F(EditorLayout, TheSplitKeyLearnSwitchTakesAClick) {
+  ToMode(eMode_Combi);
+  CTabControl* strip = root_->GetMainTab(0);
+  ASSERT_NE(strip, nullptr);
+  strip->SetActivePageByIndex(0, true);
+  Settle();
+  auto* play = dynamic_cast<TesraCombiPlayLayer*>(strip->GetTabPageLayer(0));
+  ASSERT_NE(play, nullptr);
+  CHfcControl* learn = play->GetControlById(TesraCombiPlayLayer::kLearnSwitchId);
+  ASSERT_NE(learn, nullptr);
+  ASSERT_EQ(learn->GetIntValue(), 1);
+  h_.ClickOn(*play, *learn);
+  Settle();
+  EXPECT_EQ(learn->GetIntValue(), 0);
+  h_.ClickOn(*play, *learn);
+  Settle();
+  EXPECT_EQ(learn->GetIntValue(), 1);
 }
 
 // The shape a reader sees of one glyph in a font's cell: its strong white
@@ -301,3 +343,80 @@ TEST(LayoutCheckFixture, EachKindOfFaultIsFoundAndNamed) {
 }
 
 }  // namespace
+
+namespace {
+
+// A page that draws a picture of its own over the place of one of its
+// labels, as a page's post-background drawing does.
+class PictureDrawingLayer : public XELayerBase {
+ public:
+  void OnPostDrawBackground(CHfcOffscreenContext* dc) override {
+    if (CHfcBmp* p = ResourceManager::GetInstance()->LoadImage("Image_FilterType")) dc->CopyBmp(190, 64, 18, 12, p, 0, 0);
+  }
+};
+
+}  // namespace
+
+// The checks of what controls and pages draw, on a small page with one
+// fault of each kind: a label crossing its panel, a label copying a
+// backdrop unlike what lies under it, grey text on grey, a list whose two
+// items read alike once cut, a list cutting its picture, and a picture the
+// page draws under a label.
+TEST(LayoutCheckFixture, EachKindOfDrawingFaultIsFoundAndNamed) {
+  PageHarness h;
+  ResourceManager* images = ResourceManager::GetInstance();
+  CHfcBmp* page = images->LoadImage("Background_SubTab");
+  CHfcBmp* panel = images->LoadImage("Container_SubTab_Base");
+  ASSERT_TRUE(page && panel);
+  PictureDrawingLayer layer;
+  ASSERT_TRUE(layer.Create(10, 10, 300, 120, &h.window()));
+  layer.SetBackgroundBmp(page);
+  layer.Show(false);
+  std::vector<CHfcControl*> made;
+  auto put = [&](CHfcControl* c) {
+    ASSERT_NE(c, nullptr);
+    c->Show(false);
+    layer.AddControl(c, false);
+    made.push_back(c);
+  };
+  XEControlCreater onPage(page, 0, 0);
+  XEControlCreater onPanel(panel, 0, 0);
+  put(onPage.CreateStaticBmp(10, 10, 100, 50, "Container_SubTab_Base", -1));
+  put(onPanel.CreateStaticText(80, 20, 60, 13, "Crossing", "FontGeneva10", 0xFF000000, 0, 0, 0x201));
+  put(onPage.CreateStaticText(20, 40, 50, 13, "Tiled", "FontGeneva10", 0xFF000000, 0, 0, 0x202));
+  put(onPage.CreateStaticText(150, 20, 60, 13, "Faint", "FontGeneva10", 0xFFB0B0B0, 0, 0, 0x203));
+  put(onPage.CreateStaticText(150, 60, 60, 13, "Under", "FontGeneva10", 0xFF000000, 0, 0, 0x204));
+  XEDropdownList* list = onPage.CreateDropdownList(20, 80, 7, 0x205);
+  put(list);
+  list->AddItem("Alpha One", false);
+  list->AddItem("Alpha Omega", false);
+  list->SetIntValue(0, false);
+  XEDropdownList* cut = onPage.CreateDropdownList(150, 100, 4, 0x206);
+  put(cut);
+  cut->Resize(60, cut->GetHeight(), false);
+
+  LayoutCheck check;
+  check.Check(h.window(), "fixture");
+  std::string all;
+  for (const std::string& f : check.Faults()) all += f + "\n";
+  const char* const expected[] = {
+      "id 0x201 XEStaticText (80, 20 60x13) \"Crossing\" crosses the edge of the panel 'Container_SubTab_Base'",
+      // Beyond the panel it crosses, the label's backdrop is the panel's.
+      "id 0x201 XEStaticText (80, 20 60x13) \"Crossing\" copies its backdrop from 'Container_SubTab_Base' at "
+      "(80, 20), which differs",
+      "id 0x202 XEStaticText (20, 40 50x13) \"Tiled\" copies its backdrop from 'Background_SubTab' at (20, 40)",
+      // Over the page's picture, the label's backdrop is the page's.
+      "id 0x204 XEStaticText (150, 60 60x13) \"Under\" copies its backdrop from 'Background_SubTab' at (150, 60)",
+      "id 0x203 XEStaticText (150, 20 60x13) \"Faint\": \"Faint\" stands out from its ground at",
+      "id 0x204 XEStaticText (150, 60 60x13) \"Under\" overlaps picture 'Image_FilterType' that the page draws",
+      "id 0x205 XEDropdownList (20, 80 40x13): items \"Alpha Omega\" and \"Alpha One\" cannot be told apart",
+      "id 0x206 XEDropdownList (150, 100 60x13) cuts its picture 'DropdownList_96X13' (96 px wide) to its 60 px",
+  };
+  for (const char* e : expected) EXPECT_NE(all.find(e), std::string::npos) << e << "\nin:\n" << all;
+  EXPECT_EQ(check.Faults().size(), std::size(expected)) << all;
+  EXPECT_GT(check.PanelsChecked(), 0);
+  EXPECT_GT(check.PicturesChecked(), 0);
+
+  h.window().RemoveLayer(&layer, false);
+  layer.RemoveAllControls(true);
+}

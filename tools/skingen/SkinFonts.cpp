@@ -9,8 +9,9 @@ constexpr int kGeneva9ControlWidths[32] = {1, 1, 10, 10, 10, 10, 10, 10, 10, 10,
                                            10, 10, 10, 10, 10, 10, 10, 7, 5, 7, 7, 7, 7, 7, 7, 7};
 
 constexpr tagSkinFontAdvance kW4H9[] = {{".", 2}};
-// A narrow sign and point: value displays hold "+10.0" in 24 pixels.
-constexpr tagSkinFontAdvance kGeneva9[] = {{"0123456789", 6}, {"a", 5}, {"i", 3}, {"m", 8}, {"M", 8}, {" ", 3},
+// Narrow digits, sign and point: value displays hold "+10.0" and "+1200"
+// in the 24 pixels of a four-character display.
+constexpr tagSkinFontAdvance kGeneva9[] = {{"0123456789", 5}, {"a", 5}, {"i", 3}, {"m", 8}, {"M", 8}, {" ", 3},
                                            {"+", 5}, {".", 2}};
 // The knobs' values stand inside the value ring: narrow digits and signs
 // keep "C064" and "R063" a pixel clear of it.

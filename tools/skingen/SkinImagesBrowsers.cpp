@@ -18,11 +18,12 @@ constexpr uint32_t kBlue = 0xFF6178C2;
 constexpr uint32_t kRed = 0xFFC0543E;
 constexpr uint32_t kGreen = 0xFF89AD51;
 constexpr int kPageWidth = 240;
-// The browsers stand at y 114 over the panel; the red and green ones keep
-// the controller area (from y 528) free, with the panel's margin of 4.
-constexpr int kPageHeight = 410;
+// The browsers stand at y 114 over the panel and end where the controller
+// area begins (its edge at y 522); OK and Cancel, placed 385 rows down,
+// keep five rows clear of the bottom.
+constexpr int kPageHeight = 408;
 constexpr int kSwitchWidth = 72;
-constexpr int kSwitchHeight = 22;
+constexpr int kSwitchHeight = 18;
 
 void Stroke(CHfcDrawContext& dc, float x0, float y0, float x1, float y1, uint32_t colour) {
   const float len = std::hypot(x1 - x0, y1 - y0);

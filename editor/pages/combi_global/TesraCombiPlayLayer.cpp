@@ -104,6 +104,12 @@ void TesraCombiPlayLayer::OnHfcCtrlIntValueChanged(CHfcControl* control, int val
     XESynthLayer::OnHfcCtrlIntValueChanged(control, value);
     return;
   }
+  if (id == kLearnSwitchId) {
+    // No parameter stands behind the learn switch to answer the press: the
+    // switch takes its next state itself (the release reports the state).
+    if (value < 0) control->SetIntValue(control->GetIntValue() == 0 ? 1 : 0, true);
+    return;
+  }
   if (id >= 0x202 && id <= 0x202 + 0x100 * 11 && (id - 0x202) % 0x100 == 0) {
     // The volumes are automated by the host.
     const SParamIdInfo link = GetParameterIdByControl(control);

@@ -6,9 +6,11 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <map>
 #include <typeinfo>
 
 #include "editor/controls/CTabControl.h"
+#include "editor/controls/CXBCtrlHorizontalValueBar.h"
 #include "editor/controls/XEStaticBmp.h"
 #include "editor/controls/XEStaticText.h"
 #include "editor/shell/XEControlContainer.h"
@@ -141,6 +143,7 @@ void LayoutCheck::CheckLayer(CHfcWindowLayer& layer, const std::string& page) {
     ++controls_;
     if (!Inside(c->GetFrame(), local))
       Fault(page, DescribeControl(layer, *c) + " reaches past its layer " + LayerName(layer));
+
     if (!dynamic_cast<XEStaticBmp*>(c)) items.push_back({DescribeControl(layer, *c), scene.InkOf(*c), c});
   }
   for (const LayoutScene::PagePicture& p : scene.PagePictures()) {
@@ -161,6 +164,7 @@ void LayoutCheck::CheckLayer(CHfcWindowLayer& layer, const std::string& page) {
     CheckTexts(*item.control, scene, layer, page);
   }
   CheckAlike(controls, scene, layer, page);
+  CheckColumns(controls, layer, page);
 }
 
 void LayoutCheck::CheckOverlaps(const std::vector<Item>& items, CHfcWindowLayer& layer, const std::string& page) {
@@ -193,6 +197,26 @@ void LayoutCheck::CheckPanels(const std::vector<Item>& items, LayoutScene& scene
       if (!Empty(ink) && !Overlap(ink, panel.rect))
         Fault(page, DescribeControl(layer, *held) + " lies outside the " + panel.name + " that holds it on " +
                         LayerName(layer));
+    }
+  }
+}
+
+// Value bars stacked in one column, row under row, end at one x: their
+// value boxes stand one under another.
+void LayoutCheck::CheckColumns(const std::vector<CHfcControl*>& controls, CHfcWindowLayer& layer,
+                               const std::string& page) {
+  std::map<int, std::vector<CHfcControl*>> columns;
+  for (CHfcControl* c : controls)
+    if (dynamic_cast<CXBCtrlHorizontalValueBar*>(c)) columns[c->GetFrame().left].push_back(c);
+  for (auto& [left, column] : columns) {
+    std::sort(column.begin(), column.end(),
+              [](CHfcControl* a, CHfcControl* b) { return a->GetFrame().top < b->GetFrame().top; });
+    for (size_t i = 1; i < column.size(); ++i) {
+      const tagHfcRect& above = column[i - 1]->GetFrame();
+      const tagHfcRect& below = column[i]->GetFrame();
+      if (below.top - above.bottom > 30 || below.right == above.right) continue;
+      Fault(page, DescribeControl(layer, *column[i]) + " ends at x " + std::to_string(below.right) +
+                      ", the value bar above it at " + std::to_string(above.right));
     }
   }
 }

@@ -20,6 +20,7 @@
 #include "hfc/CHfcCtrlCharEditText.h"
 #include "hfc/CHfcCtrlSwitch.h"
 #include "hfc/CHfcCtrlTextSwitch.h"
+#include "hfc/CHfcOffscreenContext.h"
 #include "hfc/CHfcWindowLayer.h"
 #include "model/ISection.h"
 #include "model/paramdesc/SParamDesc.h"
@@ -195,26 +196,25 @@ void LayoutCheck::CheckDrawn(CHfcControl& control, LayoutScene& scene, CHfcWindo
                       "under it in " + std::to_string(differ) + " of " + std::to_string(shown) + " pixels (a tile)");
   }
   // Each text against what it stands on: its colour (as far as its alpha
-  // lets it through) on what shows around its box.
+  // lets it through) on the middle of the pixels of its box that its
+  // glyphs leave bare.
   for (const tagHfcBoxedText& t : drawn.texts) {
-    const int w = std::min(t.width, HfcGetBmpTextInkWidth(t.font, t.text));
-    const tagHfcRect box = Clip({t.x, t.y, t.x + w, t.y + t.font->textHeight}, area);
-    if (t.text.empty() || Empty(box)) continue;
-    // The ground: the middle of the pixels just around the text's box that
-    // are not near the text's own colour (a gradient has no commonest
-    // colour, and a frame edge the colour of the text is no ground).
-    std::vector<std::pair<double, uint32_t>> around;
-    const uint32_t ink = t.colour | 0xFF000000u;
-    const tagHfcRect ring = Clip({box.left - 1, box.top - 1, box.right + 1, box.bottom + 1}, area);
-    for (int y = ring.top; y < ring.bottom; ++y)
-      for (int x = ring.left; x < ring.right; ++x) {
-        if (y >= box.top && y < box.bottom && x >= box.left && x < box.right) continue;
-        if (ContrastRatio(out.GetPixel(x, y), ink) >= 1.5)
-          around.emplace_back(ContrastRatio(out.GetPixel(x, y), 0xFF000000u), out.GetPixel(x, y));
-      }
-    if (around.empty()) continue;
-    std::nth_element(around.begin(), around.begin() + static_cast<long>(around.size() / 2), around.end());
-    const uint32_t ground = around[around.size() / 2].second;
+    const std::string shown = HfcFitBmpText(t.font, t.text, t.width);
+    const tagHfcRect box = Clip({t.x, t.y, t.x + t.width, t.y + t.font->cellHeight}, area);
+    // On a layer that draws nothing under its controls the ground is
+    // whatever the window shows there: nothing to measure.
+    if (shown.empty() || Empty(box) || (under.GetPixel(box.left, box.top) >> 24) == 0) continue;
+    CHfcOffscreenContext glyphs(t.width, t.font->cellHeight);
+    glyphs.ClearRect(0, 0, t.width, t.font->cellHeight);
+    glyphs.DrawBmpTextProportional(0, 0, shown.c_str(), t.width, t.font, 0xFFFFFFFFu, false);
+    std::vector<std::pair<double, uint32_t>> bare;
+    for (int y = box.top; y < box.bottom; ++y)
+      for (int x = box.left; x < box.right; ++x)
+        if ((glyphs.GetBmp()->GetPixel(x - t.x, y - t.y) >> 24) < 16)
+          bare.emplace_back(ContrastRatio(out.GetPixel(x, y), 0xFF000000u), out.GetPixel(x, y));
+    if (bare.empty()) continue;
+    std::nth_element(bare.begin(), bare.begin() + static_cast<long>(bare.size() / 2), bare.end());
+    const uint32_t ground = bare[bare.size() / 2].second;
     if ((ground >> 24) == 0) continue;
     const double ratio = ContrastRatio(Over(t.colour, ground), ground);
     // Disabled controls draw their text at a quarter of its strength, which
@@ -341,7 +341,11 @@ void LayoutCheck::CheckTexts(CHfcControl& control, LayoutScene& scene, CHfcWindo
       list->SetIntValue(list->GetMinIntValue() + i, false);
       const std::vector<tagHfcBoxedText> texts = DrawAndListen(layer, control);
       judge(texts);
-      for (const tagHfcBoxedText& t : texts) items.Add(t.text, HfcFitBmpText(t.font, t.text, t.width));
+      // The list may hand the face a shortened text: what it shows against
+      // the item it stands for.
+      std::string item;
+      list->GetItemText(item, i);
+      for (const tagHfcBoxedText& t : texts) items.Add(item, HfcFitBmpText(t.font, t.text, t.width));
     }
     list->SetIntValue(value, false);
     alike(items, "items");
