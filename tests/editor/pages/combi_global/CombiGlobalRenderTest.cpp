@@ -1,6 +1,7 @@
 // Pictures of every performance and global page as the editor shows them,
 // one PNG each and a contact sheet of all of them, in
 // <build>/tests/pages, for a person to look at.
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -19,6 +20,7 @@
 #include "hfc/CHfcVstEditor.h"
 #include "tests/editor/pages/combi_global/CombiGlobalTestKit.h"
 #include "tests/support/pageharness/ContactSheet.h"
+#include "tests/support/pageharness/RenderCheck.h"
 
 namespace {
 
@@ -72,6 +74,11 @@ TEST(CombiGlobalRenderTest, EveryPageIsDrawnAndGatheredOnASheet) {
     h.Idle(50);
     h.Idle();
     EXPECT_NE(h.RenderWindow(shot.name), "") << shot.name;
+    // The picture shows the page: ink in the box of every control of it
+    // and of the sub-page, and many of them.
+    int checked = 0;
+    EXPECT_THAT(vesk::test::ControlsWithoutInk(h, *page, &checked), ::testing::IsEmpty()) << shot.name;
+    EXPECT_GE(checked, 10) << shot.name;
     sheet.Add(*h.window().GetPicture()->GetBmp(), kW, kH);
     h.DestroyPage(*page);
   }

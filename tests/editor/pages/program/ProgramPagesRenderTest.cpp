@@ -2,6 +2,7 @@
 // window and laid side by side in one contact sheet for a person to look
 // at: <build>/tests/pages/program_pages_sheet.png (one PNG per page and
 // sub-page beside it).
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -14,6 +15,7 @@
 #include "hfc/CHfcVstEditor.h"
 #include "tests/editor/pages/program/ProgramPageKit.h"
 #include "tests/support/pageharness/ContactSheet.h"
+#include "tests/support/pageharness/RenderCheck.h"
 
 namespace {
 
@@ -48,6 +50,11 @@ TEST(ProgramPagesRenderTest, EveryPageAndSubPageGoesOnOneContactSheet) {
       h.Idle();
       const std::string name = std::string("program_") + kNames[p] + "_" + std::to_string(s);
       EXPECT_NE(h.RenderWindow(name), "");
+      // The picture shows the page: ink in the box of every control of it
+      // and of the sub-page, and many of them.
+      int checked = 0;
+      EXPECT_THAT(vesk::test::ControlsWithoutInk(h, page, &checked), ::testing::IsEmpty()) << name;
+      EXPECT_GE(checked, 10) << name;
       sheet.Add(*h.window().GetPicture()->GetBmp(), kPageWidth, kPageHeight);
     }
     h.DestroyPage(page);
