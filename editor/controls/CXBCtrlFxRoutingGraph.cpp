@@ -120,138 +120,168 @@ void CXBCtrlFxRoutingGraph::Erase(CHfcDrawContext* dc) {
                 m_param.pictureX, m_param.pictureY);
 }
 
+// What the graph's steps draw with: the field's place, the arrow and bus
+// pictures, and how to put an arrow or a junction.
+struct CXBCtrlFxRoutingGraph::Canvas {
+  CHfcDrawContext* dc;
+  int left;   // the field's left, top and width in the context
+  int top;
+  int width;
+  CHfcBmp* bus;
+  CHfcBmp* arrowB;  // the lit arrows
+  CHfcBmp* arrowE;  // the grey ones
+
+  // Row `row` of the four rows of an arrow picture at (x, y).
+  void Arrow(CHfcBmp* a, int x, int y, int row) const {
+    if (a) dc->CopyBmp(x, y, a->GetWidth(), a->GetHeight() / 4, a, 0, row * (a->GetHeight() / 4));
+  }
+  void Junction(CHfcBmp* a, int x, int y) const { Arrow(a, x, y, 3); }
+  int ArrowWidth() const { return arrowB ? arrowB->GetWidth() : 0; }
+  int ArrowRow() const { return arrowB ? arrowB->GetHeight() / 4 : 0; }
+};
+
 void CXBCtrlFxRoutingGraph::DrawGraph(CHfcDrawContext* dc) {
   m_iChainSteps = 0;
   if (!m_pStore) return;
   ResourceManager* images = ResourceManager::GetInstance();
-  CHfcBmp* bus = images ? images->LoadImage("FxBusSelect") : nullptr;
-  CHfcBmp* arrowB = images ? images->LoadImage("FxArrowB") : nullptr;
-  CHfcBmp* arrowE = images ? images->LoadImage("FxArrowE") : nullptr;
-  const int L = m_rcFrame.left + m_rcField.left;
-  const int T = m_rcFrame.top + m_rcField.top;
-  const int W = m_rcField.right;
+  const Canvas canvas{dc,
+                      m_rcFrame.left + m_rcField.left,
+                      m_rcFrame.top + m_rcField.top,
+                      m_rcField.right,
+                      images ? images->LoadImage("FxBusSelect") : nullptr,
+                      images ? images->LoadImage("FxArrowB") : nullptr,
+                      images ? images->LoadImage("FxArrowE") : nullptr};
   const uint32_t pen = dc->GetPenColor();
   const float penWidth = dc->GetPenWidth();
   dc->SetPenWidth(1.0f);
-
   if (m_param.source)
-    dc->CopyBmp(L, 115, m_param.source->GetWidth(), m_param.source->GetHeight(), m_param.source, 0, 0);
-
-  auto arrowRow = [](CHfcBmp* a, int row) { return a ? row * (a->GetHeight() / 4) : 0; };
-  auto copyArrow = [&](CHfcBmp* a, int x, int y, int row) {
-    if (!a) return;
-    const int q = a->GetHeight() / 4;
-    dc->CopyBmp(x, y, a->GetWidth(), q, a, 0, arrowRow(a, row));
-  };
-  auto junction = [&](CHfcBmp* a, int x, int y) {
-    if (!a) return;
-    dc->CopyBmp(x, y, a->GetWidth(), a->GetHeight() / 4, a, 0, arrowRow(a, 3));
-  };
-  const int aw = arrowB ? arrowB->GetWidth() : 0;
-  const int q = arrowB ? arrowB->GetHeight() / 4 : 0;
-
-  bool rowDrawn[kSlots] = {};
+    dc->CopyBmp(canvas.left, 115, m_param.source->GetWidth(), m_param.source->GetHeight(), m_param.source, 0, 0);
   bool chained[kSlots] = {};
   bool crossing[kSlots][kSlots] = {};  // [row][column]
+  DrawSourceLines(canvas, chained);
+  DrawChains(canvas, chained, crossing);
+  DrawCrossings(canvas, crossing);
+  dc->SetPenColor(pen);
+  dc->SetPenWidth(penWidth);
+}
+
+void CXBCtrlFxRoutingGraph::SourceSlots(int src, bool fed[kSlots], bool occupied[kSlots]) const {
   const tagFxRoutingValue& first = m_pStore[0];
-  const bool allSources = first.mode == -1;
-  const int sources = allSources ? kRecords : 1;
+  const tagFxRoutingValue& r = m_pStore[src];
+  int list[kSlots];
+  int n = 0;
+  if (first.mode != -1 && first.allSlots != 0) {
+    // Every slot with a target; the mode word is left as it is.
+    for (int s = 0; s < kSlots; ++s)
+      if (r.slotTarget[s] != -1) list[n++] = s;
+  } else if (first.mode != -1) {
+    list[n++] = r.sourceTarget - 1;
+  } else if (r.sourceTarget == 0) {
+    for (int s = 0; s < kSlots; ++s)
+      if (r.slotTarget[s] != -1) list[n++] = r.slotTarget[s] - 1;
+  } else {
+    list[n++] = r.sourceTarget - 2;
+  }
+  for (int i = 0; i < n; ++i) {
+    const int s = list[i];
+    if (!IsSlot(s)) continue;  // no such slot: nothing to draw or read
+    if (s > 0 && FxSize(s - 1) == 2)
+      occupied[s] = true;
+    else
+      fed[s] = true;
+  }
+}
+
+void CXBCtrlFxRoutingGraph::DrawSourceLines(const Canvas& c, bool chained[kSlots]) const {
+  CHfcDrawContext* dc = c.dc;
+  bool rowDrawn[kSlots] = {};
+  const int sources = m_pStore[0].mode == -1 ? kRecords : 1;
   for (int src = 0; src < sources; ++src) {
-    const tagFxRoutingValue& r = m_pStore[src];
-    int list[kSlots];
-    int n = 0;
-    if (!allSources && first.allSlots != 0) {
-      // Every slot with a target; the mode word is left as it is.
-      for (int s = 0; s < kSlots; ++s)
-        if (r.slotTarget[s] != -1) list[n++] = s;
-    } else if (!allSources) {
-      list[n++] = r.sourceTarget - 1;
-    } else if (r.sourceTarget == 0) {
-      for (int s = 0; s < kSlots; ++s)
-        if (r.slotTarget[s] != -1) list[n++] = r.slotTarget[s] - 1;
-    } else {
-      list[n++] = r.sourceTarget - 2;
-    }
     bool fed[kSlots] = {};
     bool occupied[kSlots] = {};
-    for (int i = 0; i < n; ++i) {
-      const int s = list[i];
-      if (!IsSlot(s)) continue;  // no such slot: nothing to draw or read
-      if (s > 0 && FxSize(s - 1) == 2)
-        occupied[s] = true;
-      else
-        fed[s] = true;
-    }
-    const int x = L + 7 + 19 * src;
+    SourceSlots(src, fed, occupied);
+    const int x = c.left + 7 + 19 * src;
     for (int s = 0; s < kSlots; ++s) {
       if (!fed[s] && !occupied[s]) continue;
-      const int y = T + 7 + 18 * s;
+      const int y = c.top + 7 + 18 * s;
       bool lowerFed = false;
       for (int k = 0; k < s; ++k) lowerFed = lowerFed || fed[k];
       uint32_t colour = kLit;
-      CHfcBmp* arrow = arrowB;
+      CHfcBmp* arrow = c.arrowB;
       if (occupied[s] && !lowerFed) {
         colour = kGrey;
-        arrow = arrowE;
+        arrow = c.arrowE;
       }
       dc->SetPenColor(colour);
       dc->MoveTo(x, 114);
       dc->LineTo(x, y);
       if (!rowDrawn[s]) {
         if (occupied[s]) dc->SetPenColor(kGrey);
-        dc->LineTo(L + W - 341, y);
-        if (arrow) copyArrow(arrow, L + W - 340 - arrow->GetWidth(), y + 1 - arrow->GetHeight() / 4, 0);
+        dc->LineTo(c.left + c.width - 341, y);
+        if (arrow) c.Arrow(arrow, c.left + c.width - 340 - arrow->GetWidth(), y + 1 - arrow->GetHeight() / 4, 0);
         if (fed[s]) rowDrawn[s] = true;
       }
-      if (arrow) junction(arrow, x + 1 - arrow->GetWidth() / 2, y + 1 - arrow->GetHeight() / 8);
+      if (arrow) c.Junction(arrow, x + 1 - arrow->GetWidth() / 2, y + 1 - arrow->GetHeight() / 8);
       if (fed[s]) chained[s] = true;
     }
   }
+}
 
+void CXBCtrlFxRoutingGraph::DrawChains(const Canvas& c, const bool chained[kSlots],
+                                       bool crossing[kSlots][kSlots]) {
+  CHfcDrawContext* dc = c.dc;
   dc->SetPenColor(kLit);
-  const int R = L + W - 140;
+  const int right = c.left + c.width - 140;
   for (int start = 0; start < kSlots; ++start) {
     if (!chained[start]) continue;
     bool visited[kSlots] = {};
-    int c = start;
+    int s = start;
     // A chain that comes back to a slot it passed would loop for ever.
-    while (IsSlot(c) && !visited[c]) {
-      visited[c] = true;
-      const tagFxRoutingValue& slot = m_pStore[c];
-      const int row = T + 13 + 18 * c;
+    while (IsSlot(s) && !visited[s]) {
+      visited[s] = true;
+      const tagFxRoutingValue& slot = m_pStore[s];
+      const int row = c.top + 13 + 18 * s;
       const int t = slot.chainTarget - 1;
-      dc->MoveTo(R, row);
+      dc->MoveTo(right, row);
       const bool leaves = slot.chainFlag == 0 || (IsSlot(t) && t > 0 && FxSize(t - 1) == 2);
       if (!leaves && !IsSlot(t)) break;  // no such slot to enter
       if (leaves) {
-        dc->LineTo(L + W - 18, row);
-        copyArrow(arrowB, L + W - 17 - aw, row + 1 - q, 0);
-        if (bus) {
-          const int hb = bus->GetHeight();
-          dc->CopyBmp(L + W - 17, row - 1 - hb / 16, bus->GetWidth(), hb / 8, bus, 0, slot.outputBus * (hb / 8));
-        }
+        DrawOutput(c, slot, row);
         break;
       }
-      const int cx = R + 10 * (5 - c);
-      const int ty = T + 4 + 18 * t;
+      const int cx = right + 10 * (5 - s);
+      const int ty = c.top + 4 + 18 * t;
       dc->LineTo(cx, row);
       dc->LineTo(cx, ty);
-      dc->LineTo(R, ty);
-      copyArrow(arrowB, R, ty + 1 - q, 1);
-      crossing[t][c] = true;
+      dc->LineTo(right, ty);
+      c.Arrow(c.arrowB, right, ty + 1 - c.ArrowRow(), 1);
+      crossing[t][s] = true;
       ++m_iChainSteps;
-      c = t;
+      s = t;
     }
   }
+}
 
+// A chain leaving the effects: its line out, an arrow and the output bus.
+void CXBCtrlFxRoutingGraph::DrawOutput(const Canvas& c, const tagFxRoutingValue& slot, int row) const {
+  c.dc->LineTo(c.left + c.width - 18, row);
+  c.Arrow(c.arrowB, c.left + c.width - 17 - c.ArrowWidth(), row + 1 - c.ArrowRow(), 0);
+  if (c.bus) {
+    const int hb = c.bus->GetHeight();
+    c.dc->CopyBmp(c.left + c.width - 17, row - 1 - hb / 16, c.bus->GetWidth(), hb / 8, c.bus, 0,
+                  slot.outputBus * (hb / 8));
+  }
+}
+
+// Where two chains enter one slot, a junction on the later one.
+void CXBCtrlFxRoutingGraph::DrawCrossings(const Canvas& c, const bool crossing[kSlots][kSlots]) const {
   for (int t = 1; t < kSlots; ++t) {
-    for (int c = 0; c < kSlots; ++c) {
-      if (!crossing[t][c]) continue;
+    for (int s = 0; s < kSlots; ++s) {
+      if (!crossing[t][s]) continue;
       bool earlier = false;
-      for (int k = 0; k < c; ++k) earlier = earlier || crossing[t][k];
-      if (earlier) junction(arrowB, L + W - aw / 2 - 90 - 10 * c, T + 4 + 18 * t - q / 2);
+      for (int k = 0; k < s; ++k) earlier = earlier || crossing[t][k];
+      if (earlier)
+        c.Junction(c.arrowB, c.left + c.width - c.ArrowWidth() / 2 - 90 - 10 * s, c.top + 4 + 18 * t - c.ArrowRow() / 2);
     }
   }
-  dc->SetPenColor(pen);
-  dc->SetPenWidth(penWidth);
 }

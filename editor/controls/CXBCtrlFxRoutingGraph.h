@@ -65,7 +65,16 @@ class CXBCtrlFxRoutingGraph : public CHfcControl {
   const tagXBCtrlFxRoutingGraphParam& GetParam() const { return m_param; }
 
  private:
+  struct Canvas;
   int FxSize(int slot) const;
+  // The drawing's steps: the lines from the sources into the slots (which
+  // slots start a chain), the chains from slot to slot (where chains
+  // cross), a chain's way out, the junctions of crossing chains.
+  void SourceSlots(int src, bool fed[kSlots], bool occupied[kSlots]) const;
+  void DrawSourceLines(const Canvas& c, bool chained[kSlots]) const;
+  void DrawChains(const Canvas& c, const bool chained[kSlots], bool crossing[kSlots][kSlots]);
+  void DrawOutput(const Canvas& c, const tagFxRoutingValue& slot, int row) const;
+  void DrawCrossings(const Canvas& c, const bool crossing[kSlots][kSlots]) const;
 
   tagXBCtrlFxRoutingGraphParam m_param;
   tagFxRoutingValue* m_pStore = nullptr;

@@ -12,6 +12,12 @@ class OskendGlobalSystemLayer : public GlobalSystemLayer {
   bool CreateSetupControls() override;
 
  private:
+  struct Build;
+  // The three groups of panels the set-up is built in.
+  void CreateBasicSetup(const Build& b, int titleWidth);
+  void CreateMidiSetup(const Build& b, int titleWidth);
+  void CreateControllerSetup(const Build& b, int titleWidth);
+
   bool m_clockEnable[5] = {true, true, true, true, true};
   XEDropdownList* m_pClockList = nullptr;
 };
