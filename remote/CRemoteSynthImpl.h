@@ -254,10 +254,6 @@ class CRemoteSynthImpl : public IRemoteSynth,
   void UIWait(unsigned ms);
 
   void ApplyProgramChange(int bank, int number);
-  // Any thread: a mode or program change that arrives while the editor
-  // drives the hardware itself (a connection's steps, a transfer) is the
-  // hardware's answer, not the user's choice.
-  bool ProtectedAnswer() const;
   // A mode change that a sound change or an audition makes on its way:
   // what the synthesizer answers to it is not followed (see the source).
   void SendPassingModeChange(eMode mode);

@@ -205,15 +205,6 @@ void CRemoteSynthImpl::SyncHardwareState() {
   Pause(100);
   link_->SendModeChange(static_cast<eMode>(image_.GetMode()));
   Pause(200);
-  // Hardware that was in combination mode (as it starts up) took the first
-  // program change for a combination, or refused it for a bank above A: in
-  // the image's program mode it gets the noted program once more.
-  const int mode = image_.GetMode();
-  const std::uint16_t noted = static_cast<std::uint16_t>((progBank & 0xFF) | (progNumber << 8));
-  if ((mode == eMode_ProgPlay || mode == eMode_ProgEdit) && link_->GetBnkPgmPair() != noted) {
-    link_->SendProgramChange(static_cast<eBankID>(progBank), progNumber);
-    Pause(100);
-  }
   SetDumpProgramChangeProtect(false);
 }
 
@@ -338,12 +329,6 @@ bool CRemoteSynthImpl::Reattach() {
 
 // ------------------------------------------------------------ received
 
-bool CRemoteSynthImpl::ProtectedAnswer() const {
-  // Judged when it arrives: the main thread, which handles what is handed
-  // over, may be pausing between the protected steps, and the protection
-  // may be lifted before it looks.
-  return protect_ > 0 && auditionKind_ == 0;
-}
 
 int CRemoteSynthImpl::OnRcvShortMsg(IRemoteMIDI*, long long time, const void* data, unsigned len,
                                     eChgSource source) {
@@ -362,7 +347,6 @@ int CRemoteSynthImpl::OnRcvShortMsg(IRemoteMIDI*, long long time, const void* da
 }
 
 int CRemoteSynthImpl::OnRcvProgramChange(IRemoteMIDI*, eBankID bank, unsigned number) {
-  if (ProtectedAnswer()) return 0;
   if (HandOver(kNoticeRcvProgramChange, ((bank & 0xFF) << 8) | (number & 0xFF))) return 0;
   if (auditionKind_ != 0) {
     Post(kNoticeRcvDuringAudition, 0x10000 + ((bank & 0xFF) << 8) + (number & 0xFF));
@@ -481,7 +465,6 @@ int CRemoteSynthImpl::OnRcvModeChange(IRemoteMIDI*, eMode m) {
     link_->OnModeChanged();
     return 0;
   }
-  if (ProtectedAnswer()) return 0;
   if (HandOver(kNoticeRcvModeChange, static_cast<long>(m))) return 0;
   if (auditionKind_ != 0) {
     Post(kNoticeRcvDuringAudition, m & 0xFF);
