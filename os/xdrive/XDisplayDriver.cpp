@@ -161,6 +161,19 @@ XDisplayDriver::Picture XDisplayDriver::Grab(const Rect& r) {
   return p;
 }
 
+void XDisplayDriver::CloseBox(WindowId window) {
+  Display* d = impl_->display;
+  XEvent e{};
+  e.xclient.type = ClientMessage;
+  e.xclient.window = window;
+  e.xclient.message_type = XInternAtom(d, "WM_PROTOCOLS", False);
+  e.xclient.format = 32;
+  e.xclient.data.l[0] = static_cast<long>(XInternAtom(d, "WM_DELETE_WINDOW", False));
+  e.xclient.data.l[1] = CurrentTime;
+  XSendEvent(d, window, False, NoEventMask, &e);
+  XSync(d, False);
+}
+
 void XDisplayDriver::Sync() { XSync(impl_->display, False); }
 
 }  // namespace os

@@ -53,6 +53,10 @@ class XDisplayDriver {
   // Characters typed one after the other (letters, digits, '.', ' ', '-').
   bool Type(const std::string& text);
 
+  // What a window manager does when the person clicks a window's close box:
+  // asks the window's owner to close it (WM_DELETE_WINDOW).
+  void CloseBox(WindowId window);
+
   // What the screen shows in a rectangle (clipped to the screen).
   Picture Grab(const Rect& r);
   // Waits until the server has carried out every request sent so far.

@@ -27,6 +27,9 @@ void EditorJourney::StartConnected(eMode mode) {
   // current performance (the instrument starts in performance mode).
   ASSERT_TRUE(WaitForReceived([](const SynthRecordLine& l) { return l.what == "request-current" && l.words == std::vector<std::string>{"combination"}; }, 20000))
       << "the editor never asked the synthesizer for its current sound; it received:" << stage_.RecordTail();
+  // ... and the progress window of the transfer goes.
+  ASSERT_TRUE(WaitUntil([&] { return OtherWindows().empty(); }, 20000))
+      << "a window stayed open after connecting:" << stage_.ScreenList();
 }
 
 bool EditorJourney::StartEditor(eMode mode) {
@@ -68,18 +71,33 @@ bool EditorJourney::ChooseMenu(const std::string& title, const std::string& item
   const Rect w = Window();
   const Point t = WindowMap::MenuTitle(title);
   const size_t before = OtherWindows().size();
-  stage_.x().Click(w.x + t.x, w.y + t.y);
+  // Held down until the menu shows, as a person's press lasts until they
+  // see it.
+  auto& x = stage_.x();
+  x.MoveTo(w.x + t.x, w.y + t.y);
+  x.Press();
   os::XDisplayDriver::TopWindow menu;
-  if (!WaitUntil([&] {
+  const bool open = WaitUntil([&] {
         const auto others = OtherWindows();
         if (others.size() <= before) return false;
         menu = others.back();
         return true;
-      }, 5000))
-    return false;
+      }, 5000);
+  x.Release();
+  x.Sync();
+  if (!open) return false;
   const Point i = WindowMap::MenuItem(title, item);
   stage_.x().Click(menu.rect.x + i.x, menu.rect.y + i.y);
   return true;
+}
+
+bool EditorJourney::FindWindowSized(int width, int height, os::XDisplayDriver::TopWindow* found) {
+  for (const auto& w : OtherWindows())
+    if (w.rect.width == width && w.rect.height == height) {
+      *found = w;
+      return true;
+    }
+  return false;
 }
 
 EditorJourney::Picture EditorJourney::Shot(int x, int y, int width, int height) {

@@ -17,7 +17,7 @@
 namespace vesk::journey {
 
 class EditorJourney : public testing::Test {
- protected:
+ public:
   using Picture = os::XDisplayDriver::Picture;
   using Rect = os::XDisplayDriver::Rect;
 
@@ -52,6 +52,8 @@ class EditorJourney : public testing::Test {
   bool WaitForChange(const Picture& before, int x, int y, int width, int height, int ms);
   // Windows other than the editor's (dialogs, menus) on the screen now.
   std::vector<os::XDisplayDriver::TopWindow> OtherWindows() { return stage_.OtherWindows(); }
+  // One of them of that size, if there is one.
+  bool FindWindowSized(int width, int height, os::XDisplayDriver::TopWindow* found);
 
   // What the synthesizer has received since the journey began, and a wait
   // for a line of it (counting only lines after the first `from`).

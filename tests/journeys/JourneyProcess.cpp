@@ -4,6 +4,7 @@
 #include <sched.h>
 #include <signal.h>
 #include <sys/mount.h>
+#include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -24,7 +25,9 @@ PrivateShm::PrivateShm() {
   if (pipe2(ready, O_CLOEXEC) != 0) return;
   holder_ = fork();
   if (holder_ == 0) {
-    // Only system calls between fork and exit: the parent has threads.
+    // Only system calls between fork and exit: the parent has threads. It
+    // goes with the journey, however that ends.
+    prctl(PR_SET_PDEATHSIG, SIGKILL);
     char ok = 0;
     if (unshare(CLONE_NEWNS) == 0 && mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0 &&
         mount("tmpfs", "/dev/shm", "tmpfs", 0, "mode=1777") == 0)
@@ -77,6 +80,7 @@ JourneyProcess::JourneyProcess(Spec spec) : spec_(std::move(spec)) {
   }
   pid_ = fork();
   if (pid_ == 0) {
+    prctl(PR_SET_PDEATHSIG, SIGKILL);
     if (spec_.namespaceFd >= 0 && setns(spec_.namespaceFd, CLONE_NEWNS) != 0) _exit(126);
     // Its own process group, so a signal from the terminal to the journey
     // does not reach it first.

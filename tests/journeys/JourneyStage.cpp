@@ -85,10 +85,12 @@ std::map<std::string, std::string> JourneyStage::Env() const {
           {"JACK_NO_START_SERVER", "1"}};
 }
 
-std::unique_ptr<JourneyProcess> JourneyStage::Start(std::vector<std::string> argv, const std::string& name) {
+std::unique_ptr<JourneyProcess> JourneyStage::Start(std::vector<std::string> argv, const std::string& name,
+                                                    const std::map<std::string, std::string>& env) {
   JourneyProcess::Spec spec;
   spec.argv = std::move(argv);
   spec.env = Env();
+  for (const auto& [k, v] : env) spec.env[k] = v;
   // A program started again keeps its earlier output beside the new.
   const int n = ++names_[name];
   const std::string base = n == 1 ? name : name + "-" + std::to_string(n);
@@ -191,7 +193,12 @@ void JourneyStage::LaunchEditor() {
   mkdir(files_.File("home").c_str(), 0755);
   mkdir(files_.File("lock").c_str(), 0755);
   End(editor_);
-  editor_ = Start({EditorProgram()}, "editor");
+  // A home of its own (settings, the instance lock) and this build's plug-in.
+  editor_ = Start({EditorProgram()}, "editor",
+                  {{"HOME", files_.File("home")},
+                   {"XDG_CONFIG_HOME", ""},
+                   {"VESK_LOCK_DIR", files_.File("lock")},
+                   {"VESK_PLUGIN_PATH", PlugInPath()}});
 }
 
 bool JourneyStage::WaitForEditorWindow() {

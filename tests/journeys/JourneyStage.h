@@ -70,7 +70,8 @@ class JourneyStage {
   void StopEditor();
   // A program of the build (or any) started on the stage, with the
   // stage's display and JACK server.
-  std::unique_ptr<JourneyProcess> Start(std::vector<std::string> argv, const std::string& name);
+  std::unique_ptr<JourneyProcess> Start(std::vector<std::string> argv, const std::string& name,
+                                        const std::map<std::string, std::string>& env = {});
 
   // The editor's top-level window and the view in it (screen rectangles);
   // false while there is none.

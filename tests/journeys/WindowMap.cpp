@@ -11,6 +11,7 @@
 #include "editor/shell/OskendBackgroundLayer.h"
 #include "hfc/CHfcCtrlKeyboard.h"
 #include "host/EditorWindow.h"
+#include "host/SettingsWindow.h"
 #include "host/StandaloneApp.h"
 #include "os/Menu.h"
 #include "os/window/HeadlessWindow.h"
@@ -137,7 +138,8 @@ Point WindowMap::MenuTitle(const std::string& title) {
 }
 
 Point WindowMap::MenuItem(const std::string& title, const std::string& item) {
-  const auto& def = MenuNamed(StandaloneApp::MenuDefinitions(kProgramName), title);
+  const auto menus = StandaloneApp::MenuDefinitions(kProgramName);
+  const auto& def = MenuNamed(menus, title);
   os::Menu menu(1);
   int index = -1;
   for (size_t i = 0; i < def.items.size(); ++i) {
@@ -150,5 +152,14 @@ Point WindowMap::MenuItem(const std::string& title, const std::string& item) {
   if (index < 0) Missing("item \"" + item + "\" in the menu \"" + title + "\"");
   return {DrawnMenuTracker::kPadding + 20, DrawnMenuTracker::ItemTop(menu, index) + DrawnMenuTracker::kItemHeight / 2};
 }
+
+Point WindowMap::SettingsButton(const std::string& label) {
+  for (const auto& p : SettingsWindow::Layout())
+    if (p.kind == SettingsWindow::Kind::kButton && label == p.label) return {p.x + p.w / 2, p.y + p.h / 2};
+  Missing("Settings button \"" + label + "\"");
+}
+
+int WindowMap::SettingsWidth() { return SettingsWindow::kWidth; }
+int WindowMap::SettingsHeight() { return SettingsWindow::kHeight; }
 
 }  // namespace vesk::journey

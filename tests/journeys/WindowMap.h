@@ -52,6 +52,11 @@ class WindowMap {
   // item of that menu inside the menu's own window.
   static Point MenuTitle(const std::string& title);
   static Point MenuItem(const std::string& title, const std::string& item);
+  // The middle of a button of the Settings window ("OK", "Cancel", "Apply"),
+  // inside that window; and the window's size.
+  static Point SettingsButton(const std::string& label);
+  static int SettingsWidth();
+  static int SettingsHeight();
 
  private:
   static Point Middle(const CHfcWindowLayer& layer, const CHfcControl& c);
