@@ -40,6 +40,10 @@ std::string NameOf(Display* d, Window w) {
   return name;
 }
 
+// Windows of other programs come and go between two requests about them:
+// an error about one that went is no reason to end the process.
+int IgnoreError(Display*, XErrorEvent*) { return 0; }
+
 }  // namespace
 
 XDisplayDriver::XDisplayDriver(std::unique_ptr<Impl> impl) : impl_(std::move(impl)) {}
@@ -52,6 +56,7 @@ std::unique_ptr<XDisplayDriver> XDisplayDriver::Open(const std::string& display,
     if (why) *why = "the X display " + display + " cannot be opened";
     return nullptr;
   }
+  XSetErrorHandler(&IgnoreError);
   int event = 0, error = 0, major = 0, minor = 0;
   if (!XTestQueryExtension(impl->display, &event, &error, &major, &minor)) {
     if (why) *why = "the X display " + display + " has no XTest extension";

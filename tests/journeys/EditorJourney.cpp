@@ -1,8 +1,22 @@
 #include "tests/journeys/EditorJourney.h"
 
+#include <algorithm>
 #include <stdexcept>
 
+#include "editor/controls/DrawnAlert.h"
+#include "editor/shell/OskendBackgroundLayer.h"
+
 namespace vesk::journey {
+
+namespace {
+
+// The same window showing the same thing (the program shows its menus and
+// questions in windows it may use again).
+bool SameWindow(const os::XDisplayDriver::TopWindow& a, const os::XDisplayDriver::TopWindow& b) {
+  return a.id == b.id && a.rect.width == b.rect.width && a.rect.height == b.rect.height;
+}
+
+}  // namespace
 
 void EditorJourney::SetUp() {
   if (!stage_.Open()) {
@@ -12,12 +26,9 @@ void EditorJourney::SetUp() {
 }
 
 void EditorJourney::TearDown() {
-  const std::string reports = stage_.Reports();
+  // An editor that ended by itself during the journey is noted here.
   stage_.StopEditor();
-  if (stage_.EditorRunning() && ChooseMenu("File", "Quit")) WaitUntil([&] { return !stage_.EditorRunning(); }, 5000);
-  const std::string after = stage_.Reports();
-  EXPECT_EQ(after, "") << "a program of the journey reported a fault (files in " << stage_.files().path() << ")";
-  (void)reports;
+  EXPECT_EQ(stage_.Reports(), "") << "a program of the journey reported a fault";
 }
 
 void EditorJourney::StartConnected(eMode mode) {
@@ -28,7 +39,7 @@ void EditorJourney::StartConnected(eMode mode) {
   ASSERT_TRUE(WaitForReceived([](const SynthRecordLine& l) { return l.what == "request-current" && l.words == std::vector<std::string>{"combination"}; }, 20000))
       << "the editor never asked the synthesizer for its current sound; it received:" << stage_.RecordTail();
   // ... and the progress window of the transfer goes.
-  ASSERT_TRUE(WaitUntil([&] { return OtherWindows().empty(); }, 20000))
+  ASSERT_TRUE(WaitForOnlyTheEditorWindow(20000))
       << "a window stayed open after connecting:" << stage_.ScreenList();
 }
 
@@ -41,14 +52,32 @@ bool EditorJourney::StartEditor(eMode mode) {
 
 EditorJourney::Rect EditorJourney::View() {
   Rect w, v;
-  if (!stage_.EditorWindow(&w, &v)) throw std::runtime_error("the editor window is gone");
+  // (The program makes the view anew when the window is locked or unlocked.)
+  if (!WaitUntil([&] { return stage_.EditorWindow(&w, &v); }, 5000)) throw std::runtime_error("the editor window is gone");
   return v;
 }
 
 EditorJourney::Rect EditorJourney::Window() {
-  Rect w;
-  if (!stage_.EditorWindow(&w)) throw std::runtime_error("the editor window is gone");
+  Rect w, v;
+  if (!WaitUntil([&] { return stage_.EditorWindow(&w, &v); }, 5000)) throw std::runtime_error("the editor window is gone");
   return w;
+}
+
+std::vector<os::XDisplayDriver::WindowId> EditorJourney::ViewWindows() {
+  Rect w, v;
+  os::XDisplayDriver::WindowId top = 0;
+  std::vector<os::XDisplayDriver::WindowId> ids;
+  if (!stage_.EditorWindow(&w, &v, &top)) return ids;
+  std::vector<os::XDisplayDriver::WindowId> todo{top};
+  while (!todo.empty()) {
+    const auto id = todo.back();
+    todo.pop_back();
+    for (const auto& k : stage_.x().ChildrenOf(id)) {
+      ids.push_back(k.id);
+      todo.push_back(k.id);
+    }
+  }
+  return ids;
 }
 
 void EditorJourney::Click(Point p) {
@@ -70,25 +99,81 @@ void EditorJourney::Drag(Point from, Point to) {
 bool EditorJourney::ChooseMenu(const std::string& title, const std::string& item) {
   const Rect w = Window();
   const Point t = WindowMap::MenuTitle(title);
+  return PopUpAndChoose(w.x + t.x, w.y + t.y, WindowMap::MenuItem(title, item));
+}
+
+bool EditorJourney::ChooseUtility(const std::string& item) {
+  const Rect v = View();
+  const Point u = Map().Panel(OskendBackgroundLayer::kIdUtility);
+  return PopUpAndChoose(v.x + u.x, v.y + u.y, Map().UtilityItem(0, item));
+}
+
+bool EditorJourney::PopUpAndChoose(int px, int py, Point item) {
   const size_t before = OtherWindows().size();
   // Held down until the menu shows, as a person's press lasts until they
   // see it.
   auto& x = stage_.x();
-  x.MoveTo(w.x + t.x, w.y + t.y);
+  x.MoveTo(px, py);
   x.Press();
   os::XDisplayDriver::TopWindow menu;
-  const bool open = WaitUntil([&] {
-        const auto others = OtherWindows();
-        if (others.size() <= before) return false;
-        menu = others.back();
-        return true;
-      }, 5000);
+  auto shows = [&] {
+    const auto others = OtherWindows();
+    if (others.size() <= before) return false;
+    menu = others.back();
+    return true;
+  };
+  bool open = WaitUntil(shows, 3000);
   x.Release();
   x.Sync();
+  // (A switch that opens its menu when let go.)
+  if (!open) open = WaitUntil(shows, 3000);
   if (!open) return false;
-  const Point i = WindowMap::MenuItem(title, item);
-  stage_.x().Click(menu.rect.x + i.x, menu.rect.y + i.y);
-  return true;
+  // Where it settles (a window used again may show first where it was).
+  for (int i = 0; i < 10; ++i) {
+    const auto was = menu;
+    const bool moved = WaitUntil([&] {
+      return shows() && !(SameWindow(menu, was) && menu.rect.x == was.rect.x && menu.rect.y == was.rect.y);
+    }, 150);
+    if (!moved) break;
+  }
+  const auto shown = OtherWindows();
+  x.Click(menu.rect.x + item.x, menu.rect.y + item.y);
+  lastMenu_ = menu;
+  // The menu goes once it has chosen, or what was chosen opens a window
+  // (the program may show it in the menu's window).
+  return WaitUntil([&] {
+    bool menuShown = false;
+    for (const auto& w : OtherWindows()) {
+      if (std::none_of(shown.begin(), shown.end(), [&](const auto& s) { return SameWindow(s, w); })) return true;
+      menuShown = menuShown || SameWindow(w, menu);
+    }
+    return !menuShown;
+  }, 5000);
+}
+
+bool EditorJourney::AnswerQuestion(bool accept, int ms) {
+  os::XDisplayDriver::TopWindow question;
+  if (!WaitUntil([&] {
+        for (const auto& w : OtherWindows())
+          // (The program may show the question in the menu's window.)
+          if (!SameWindow(w, lastMenu_)) {
+            question = w;
+            return true;
+          }
+        return false;
+      }, ms))
+    return false;
+  // The default button at the right of the row along the bottom, the cancel
+  // one left of it (its buttons' words are short: "OK", "Cancel").
+  const int y = question.rect.y + question.rect.height - DrawnAlert::kMargin - DrawnAlert::kButtonHeight / 2;
+  int x = question.rect.x + question.rect.width - DrawnAlert::kMargin - DrawnAlert::kMinButtonWidth / 2;
+  if (!accept) x -= DrawnAlert::kMinButtonWidth + DrawnAlert::kButtonGap;
+  stage_.x().Click(x, y);
+  return WaitUntil([&] {
+    for (const auto& w : OtherWindows())
+      if (SameWindow(w, question)) return false;
+    return true;
+  }, 5000);
 }
 
 bool EditorJourney::FindWindowSized(int width, int height, os::XDisplayDriver::TopWindow* found) {
@@ -103,6 +188,18 @@ bool EditorJourney::FindWindowSized(int width, int height, os::XDisplayDriver::T
 EditorJourney::Picture EditorJourney::Shot(int x, int y, int width, int height) {
   const Rect v = View();
   return stage_.x().Grab({v.x + x, v.y + y, width, height});
+}
+
+EditorJourney::Picture EditorJourney::Settled(int x, int y, int width, int height, int ms) {
+  Picture now = Shot(x, y, width, height);
+  WaitUntil([&] {
+    if (WaitForChange(now, x, y, width, height, 300)) {
+      now = Shot(x, y, width, height);
+      return false;
+    }
+    return true;
+  }, ms);
+  return now;
 }
 
 bool EditorJourney::WaitForChange(const Picture& before, int x, int y, int width, int height, int ms) {

@@ -37,12 +37,29 @@ class EditorJourney : public testing::Test {
   Rect View();
   Rect Window();
   void Click(Point inView);
+  // The X windows inside the editor's window (the view's), which the
+  // program makes anew with the view.
+  std::vector<os::XDisplayDriver::WindowId> ViewWindows();
   // Press, move there in steps, release (view coordinates).
   void Drag(Point from, Point to);
   // A menu of the strip opened and one of its items chosen; false when the
   // menu did not open.
   bool ChooseMenu(const std::string& title, const std::string& item);
+  // The UTILITY switch's menu opened and one of its items chosen (the page
+  // shown in performance mode fills the menu).
+  bool ChooseUtility(const std::string& item);
+  // Waits until no window but the editor's is on the screen (a progress
+  // window or a question gone).
+  bool WaitForOnlyTheEditorWindow(int ms) { return WaitUntil([&] { return OtherWindows().empty(); }, ms); }
   bool Key(const std::string& name) { return stage_.x().Tap(name); }
+  // A question (any window but the editor's) answered with its cancel
+  // button or its default one; false when none shows within `ms` or it
+  // stays.
+  bool CancelQuestion(int ms) { return AnswerQuestion(false, ms); }
+  bool AcceptQuestion(int ms) { return AnswerQuestion(true, ms); }
+  bool AnswerQuestion(bool accept, int ms);
+  // The stored port names of the synthesizer, as a start with it leaves them.
+  void StoreSynthesizerPorts() { stage_.StorePreferences({"s MIDIInName=Vesk:out", "s MIDIOutName=Vesk:in"}); }
 
   // What the view shows in a rectangle of it.
   Picture Shot(int x, int y, int width, int height);
@@ -50,6 +67,12 @@ class EditorJourney : public testing::Test {
   // Waits up to `ms` for that part of the view to show something other than
   // `before`.
   bool WaitForChange(const Picture& before, int x, int y, int width, int height, int ms);
+  // That part of the view once it has stopped changing (the same for a
+  // while; at most `ms`).
+  Picture Settled(int x, int y, int width, int height, int ms = 5000);
+  Picture SettledPage() { return Settled(0, kPageTop, View().width, kPageBottom - kPageTop); }
+  // The part of the view that holds the main tab's page.
+  static constexpr int kPageTop = 140, kPageBottom = 520;
   // Windows other than the editor's (dialogs, menus) on the screen now.
   std::vector<os::XDisplayDriver::TopWindow> OtherWindows() { return stage_.OtherWindows(); }
   // One of them of that size, if there is one.
@@ -65,7 +88,11 @@ class EditorJourney : public testing::Test {
   JourneyStage stage_;
 
  private:
+  // Pressed at a screen point and held until a menu window shows; then the
+  // item at that point of the menu's window. False when no menu opened.
+  bool PopUpAndChoose(int x, int y, Point item);
   std::unique_ptr<WindowMap> map_;
+  os::XDisplayDriver::TopWindow lastMenu_;  // the last menu chosen from
 };
 
 }  // namespace vesk::journey

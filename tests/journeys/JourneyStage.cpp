@@ -214,25 +214,29 @@ bool JourneyStage::WaitForEditorWindow() {
 bool JourneyStage::EditorRunning() { return editor_ && editor_->Running(); }
 void JourneyStage::StopEditor() { End(editor_); }
 
-bool JourneyStage::EditorWindow(os::XDisplayDriver::Rect* window, os::XDisplayDriver::Rect* view) {
+bool JourneyStage::EditorWindow(os::XDisplayDriver::Rect* window, os::XDisplayDriver::Rect* view,
+                                os::XDisplayDriver::WindowId* id) {
+  // The program's questions bear its name too: the editor's window is the
+  // one that holds the view (its parent fills the window below the menus).
   for (const auto& w : x_->TopLevels()) {
     if (w.name != kEditorTitle) continue;
+    const auto kids = x_->ChildrenOf(w.id);
+    if (kids.empty()) continue;
     *window = w.rect;
-    if (view) {
-      // The view's parent fills the window below the menu strip.
-      const auto kids = x_->ChildrenOf(w.id);
-      if (kids.empty()) return false;
-      *view = kids.front().rect;
-    }
+    if (view) *view = kids.front().rect;
+    if (id) *id = w.id;
     return true;
   }
   return false;
 }
 
 std::vector<os::XDisplayDriver::TopWindow> JourneyStage::OtherWindows() {
+  os::XDisplayDriver::Rect w;
+  os::XDisplayDriver::WindowId editor = 0;
+  EditorWindow(&w, nullptr, &editor);
   std::vector<os::XDisplayDriver::TopWindow> out;
-  for (const auto& w : x_->TopLevels())
-    if (w.name != kEditorTitle && w.rect.width > 1 && w.rect.height > 1 && w.rect.width < 32767) out.push_back(w);
+  for (const auto& t : x_->TopLevels())
+    if (t.id != editor && t.rect.width > 1 && t.rect.height > 1 && t.rect.width < 32767) out.push_back(t);
   return out;
 }
 
@@ -249,7 +253,6 @@ std::string JourneyStage::ScreenList() {
 }
 
 std::string JourneyStage::Reports() {
-  End(editor_ && !editor_->Running() ? editor_ : none_);
   std::string out = crashes_;
   for (const std::string& f : errorFiles_) {
     const std::string lines = ReportLines(ReadFile(f));

@@ -75,14 +75,16 @@ class JourneyStage {
 
   // The editor's top-level window and the view in it (screen rectangles);
   // false while there is none.
-  bool EditorWindow(os::XDisplayDriver::Rect* window, os::XDisplayDriver::Rect* view = nullptr);
+  bool EditorWindow(os::XDisplayDriver::Rect* window, os::XDisplayDriver::Rect* view = nullptr,
+                    os::XDisplayDriver::WindowId* id = nullptr);
   // Windows on the screen other than the editor's (dialogs, menus).
   std::vector<os::XDisplayDriver::TopWindow> OtherWindows();
 
   // The windows on the screen, one line each (for failure messages).
   std::string ScreenList();
-  // Sanitizer reports and crashes in the errors of every program started
-  // on the stage so far.
+  // Sanitizer reports in the errors of every program started on the stage
+  // so far, and the programs that ended by themselves other than with
+  // status 0 (noted as they are ended).
   std::string Reports();
   // The last lines of the synthesizer's record (for a failure message).
   std::string RecordTail(size_t lines = 30) const;
@@ -99,7 +101,6 @@ class JourneyStage {
   std::unique_ptr<JourneyProcess> xvfb_, jackd_, synth_, editor_;
   std::unique_ptr<os::XDisplayDriver> x_;
   std::string display_, jackName_, why_;
-  std::unique_ptr<JourneyProcess> none_;
   std::vector<std::string> errorFiles_;
   std::map<std::string, int> names_;
   std::string crashes_;

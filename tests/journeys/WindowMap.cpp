@@ -8,6 +8,8 @@
 #include "editor/controls/CTabControl.h"
 #include "editor/controls/DrawnMenuTracker.h"
 #include "editor/shell/CTabPageLayer.h"
+#include "editor/shell/EditTabPageLayerBase.h"
+#include "editor/shell/MenuItemInfo.h"
 #include "editor/shell/OskendBackgroundLayer.h"
 #include "hfc/CHfcCtrlKeyboard.h"
 #include "host/EditorWindow.h"
@@ -90,6 +92,11 @@ Point WindowMap::SubTab(int guiMode, int page, int index) {
 Point WindowMap::OnPage(int guiMode, int page, int id) {
   auto* layer = dynamic_cast<CTabPageLayer*>(Strip(guiMode).GetTabPageLayer(page));
   CHfcControl* c = layer ? layer->GetControlById(id) : nullptr;
+  // Or on the sub-tab's page shown.
+  if (!c && layer && layer->GetSublevelTabControl()) {
+    layer = dynamic_cast<CTabPageLayer*>(layer->GetSublevelTabControl()->GetActivePage());
+    c = layer ? layer->GetControlById(id) : nullptr;
+  }
   if (!c) Missing("control " + std::to_string(id) + " on page " + std::to_string(page));
   return Middle(*layer, *c);
 }
@@ -112,6 +119,24 @@ Point WindowMap::WhiteKey(int whiteKey) {
     if (key >= 0) ++seen;
   }
   Missing("white key " + std::to_string(whiteKey));
+}
+
+Point WindowMap::UtilityItem(int guiMode, const std::string& text) {
+  auto* page = dynamic_cast<EditTabPageLayerBase*>(Strip(guiMode).GetActivePage());
+  if (!page) Missing("page with a UTILITY menu");
+  std::list<MenuItemInfo> items;
+  page->GetMenuItemInfoList(items);
+  os::Menu menu(1);
+  int index = -1;
+  for (const MenuItemInfo& i : OskendBackgroundLayer::MenuItemsShown(items)) {
+    os::Menu::Item shown;
+    shown.text = i.title;
+    shown.separator = i.id == MenuItemInfo::kIdSeparator;
+    if (i.title == text) index = static_cast<int>(menu.items().size());
+    menu.items().push_back(shown);
+  }
+  if (index < 0) Missing("UTILITY item \"" + text + "\"");
+  return {DrawnMenuTracker::kPadding + 20, DrawnMenuTracker::ItemTop(menu, index) + DrawnMenuTracker::kItemHeight / 2};
 }
 
 Point WindowMap::MenuTitle(const std::string& title) {

@@ -48,6 +48,10 @@ class WindowMap {
   // A point on the white key `whiteKey` (0 the leftmost) of the keyboard.
   Point WhiteKey(int whiteKey);
 
+  // The middle of an item of the UTILITY switch's menu, as the page shown
+  // on the strip of GUI mode `guiMode` fills it, inside the menu's window.
+  Point UtilityItem(int guiMode, const std::string& text);
+
   // The middle of a title of the menu strip (window coordinates), and of an
   // item of that menu inside the menu's own window.
   static Point MenuTitle(const std::string& title);
