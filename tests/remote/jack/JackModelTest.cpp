@@ -291,6 +291,32 @@ TEST_F(JackModelTest, EveryShortMessageOfABurstArrivesInOrder) {
   EXPECT_TRUE(synth->Stop());
 }
 
+// What the synthesizer's process tells of itself while it runs: its record
+// of the editor's messages, with each edit decoded to its parameter and
+// value, and its memory written on request, without ending.
+TEST_F(JackModelTest, TheSynthesizerRecordsEachEditAndWritesItsMemoryOnRequest) {
+  const std::string log = config.File("record.txt");
+  auto synth = Synth({"--short-out", log});
+  NewModel();
+  ASSERT_TRUE(model->Connect(false, false));
+  for (const int value : {23, 101}) {
+    EditOsc1Volume(value);
+    auto recorded = [&] {
+      for (const auto& l : vesk::test::SynthRecord::Read(log))
+        if (l.what == "param" && l.id == kOsc1Volume && l.value == value) return true;
+      return false;
+    };
+    EXPECT_TRUE(loop.RunUntil(recorded, 5000)) << "no record of the edit to " << value;
+    ASSERT_TRUE(synth->WriteMemory(config.File("memory.bin"), 5000));
+    EXPECT_EQ(StoredOsc1Volume(), value);
+  }
+  // The connection asked for the instrument's memory, dump by dump.
+  const auto requests = vesk::test::SynthRecord::Only(vesk::test::SynthRecord::Read(log), "request");
+  EXPECT_FALSE(requests.empty());
+  model.reset();
+  EXPECT_TRUE(synth->Stop());
+}
+
 // The synthesizer's process ends and starts again: the link notices, waits,
 // and takes up the new process's ports by their names, so that an edit made
 // afterwards arrives without a restart of the editor.
