@@ -69,6 +69,15 @@ int StandaloneApp::Fail(const std::string& what, const std::string& why) {
   return 1;
 }
 
+std::vector<EditorWindow::MenuDef> StandaloneApp::MenuDefinitions(const std::string& name) {
+  return {{"File",
+           {{"Open Bank...", kOpen}, {"Save Bank As...", kSvas}, {"", 0}, {"Import Preset...", kImpo},
+            {"Export Preset...", kExpo}, {"", 0}, {"Quit", kQuit}}},
+          {"Audio", {{"Play", kPLAY}, {"Stop", kSTOP}, {"", 0}, {"Settings...", kPref}}},
+          {"Window", {{"Lock Window", kLOCK}, {"Unlock Window", kULCK}}},
+          {"Help", {{"About " + name, kAbou}}}};
+}
+
 int StandaloneApp::Start() {
   midiBuilding_ = false;
   {
@@ -83,14 +92,8 @@ int StandaloneApp::Start() {
                   display && *display ? std::string("The X display ") + display + " cannot be opened."
                                       : std::string("DISPLAY is not set."));
     }
-    constexpr uint32_t kQuit = 0x71756974;  // 'quit'
     editorWindow_.SetMenus(
-        {{"File",
-          {{"Open Bank...", kOpen}, {"Save Bank As...", kSvas}, {"", 0}, {"Import Preset...", kImpo},
-           {"Export Preset...", kExpo}, {"", 0}, {"Quit", kQuit}}},
-         {"Audio", {{"Play", kPLAY}, {"Stop", kSTOP}, {"", 0}, {"Settings...", kPref}}},
-         {"Window", {{"Lock Window", kLOCK}, {"Unlock Window", kULCK}}},
-         {"Help", {{"About " + options_.name, kAbou}}}},
+        MenuDefinitions(options_.name),
         [this](uint32_t c) { return IsCommandEnabled(c); },
         [this](uint32_t c) {
           if (c == kQuit)
