@@ -448,12 +448,17 @@ void StandaloneApp::beforeExit() {
   // so the manager goes only once no cycle can run any more.
   step("Audio could not be stopped.", [this] { graph_.stopGraph(); });
   step("The audio device could not be released.", [this] { graph_.uninitializeDevice(); });
-  if (TalvikHostMIDIManager_Finalize() != 0)
+  // A device that refused to stop may still run cycles: what they read is
+  // left to the end of the process.
+  const bool cyclesMayRun = graph_.cyclesMayRun();
+  if (cyclesMayRun)
+    FailureReporter::Log("The audio device did not stop; the MIDI manager and the editor component are left open.");
+  else if (TalvikHostMIDIManager_Finalize() != 0)
     FailureReporter::Log("The MIDI manager could not be closed. " + TalvikHostMIDIManager_LastError());
   TalvikHostMIDIManager::SetCpuLoadProbe({});
   step("The editor's view could not be closed.", [this] { editorWindow_.CloseView(); });
   RemoveHardwareNotificationListener();
-  step("The editor component could not be closed.", [this] { graph_.finishAudio(); });
+  if (!cyclesMayRun) step("The editor component could not be closed.", [this] { graph_.finishAudio(); });
   releaseMidiEntry();
   midiClient_.reset();
 }
