@@ -2,15 +2,16 @@
 // Laid out on the grid the other program sub-pages share: four columns at
 // x 10, 206, 402 and 598 under their heading frames, labels left of their
 // controls, rows every 18 pixels from y 28. The panels hold what stands
-// in them: the first reaches past the detune bar (x 206), the audition
-// column past the riff selector (x 832).
+// in them: the first reaches past the detune bar (x 210), the second
+// starts after it, the audition column reaches past the riff selector
+// (x 832).
 #include "editor/controls/UIFormItems.h"
 
 const UI_FORMINFO g_uiFormItems_ProgPlaySubTab0[44] = {
     {"bmp", "", "Container_Horizontal_Sub2", kUiDesign_HeadingFrame, -1, 10, 4, 0, 0, 0, nullptr},
     {"text", "OSC Common", "FontArialB12", kUiDesign_HeadingText, -1, 15, 8, 120, 13, 0, nullptr},
-    {"bmp", "", "Container_SubTab_Base", kUiDesign_SubTabBase, -1, 10, 24, 196, 200, 0, nullptr},
-    {"bmp", "", "Container_SubTab_Base", kUiDesign_SubTabBase, -1, 206, 24, 193, 200, 0, nullptr},
+    {"bmp", "", "Container_SubTab_Base", kUiDesign_SubTabBase, -1, 10, 24, 201, 200, 0, nullptr},
+    {"bmp", "", "Container_SubTab_Base", kUiDesign_SubTabBase, -1, 212, 24, 187, 200, 0, nullptr},
     {"bmp", "", "Container_Horizontal_Sub4", kUiDesign_HeadingFrame, -1, 402, 4, 0, 0, 0, nullptr},
     {"text", "Filter/Amp", "FontArialB12", kUiDesign_HeadingText, -1, 407, 8, 120, 13, 0, nullptr},
     {"bmp", "", "Container_SubTab_Base", kUiDesign_SubTabBase, -1, 402, 24, 193, 200, 0, nullptr},

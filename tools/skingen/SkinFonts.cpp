@@ -9,14 +9,9 @@ constexpr int kGeneva9ControlWidths[32] = {1, 1, 10, 10, 10, 10, 10, 10, 10, 10,
                                            10, 10, 10, 10, 10, 10, 10, 7, 5, 7, 7, 7, 7, 7, 7, 7};
 
 constexpr tagSkinFontAdvance kW4H9[] = {{".", 2}};
-// Narrow digits, sign and point: value displays hold "+10.0" and "+1200"
-// in the 24 pixels of a four-character display.
-constexpr tagSkinFontAdvance kGeneva9[] = {{"0123456789", 5}, {"a", 5}, {"i", 3}, {"m", 8}, {"M", 8}, {" ", 3},
+// A narrow sign and point: value displays hold "+10.0" in 24 pixels.
+constexpr tagSkinFontAdvance kGeneva9[] = {{"0123456789", 6}, {"a", 5}, {"i", 3}, {"m", 8}, {"M", 8}, {" ", 3},
                                            {"+", 5}, {".", 2}};
-// The knobs' values stand inside the value ring: narrow digits and signs
-// keep "C064" and "R063" a pixel clear of it.
-constexpr tagSkinFontAdvance kGeneva9Controls[] = {{"0123456789", 5}, {"CLR", 5}, {"a", 5}, {"i", 3}, {"m", 8},
-                                                   {"M", 8}, {" ", 3}, {"+", 5}, {".", 2}};
 constexpr tagSkinFontAdvance kGeneva10[] = {{"0123456789", 6}, {"W", 10}, {" ", 4}};
 // A narrow hyphen: the LCD's 17-pixel number field holds "A-1".
 constexpr tagSkinFontAdvance kHelvB11[] = {{"0123456789", 6}, {"A", 8}, {"M", 10}, {"N", 9}, {"W", 11},
@@ -33,8 +28,7 @@ const tagSkinFontRecipe SKIN_FONTS[] = {
     {"FontGeneva9", "BMPFONTINFO_Geneva9", "DejaVuSansCondensed.ttf", 9, 10, 8, 8, 0, kGeneva9ControlWidths, 2, 9, kGeneva9,
      std::size(kGeneva9), nullptr, eSkinFontStyle::Plain, 0, false},
     {"FontGeneva9ForControls", "BMPFONTINFO_Geneva9ForControls", "DejaVuSansCondensed.ttf", 9, 10, 10, 8, 0,
-     kGeneva9ControlWidths, 2, 9, kGeneva9Controls, std::size(kGeneva9Controls), nullptr, eSkinFontStyle::Plain, 0,
-     false},
+     kGeneva9ControlWidths, 2, 9, kGeneva9, std::size(kGeneva9), "FontGeneva9", eSkinFontStyle::Plain, 0, false},
     {"FontGeneva10", "BMPFONTINFO_Geneva10", "DejaVuSansCondensed.ttf", 10, 11, 9, 8, 10, nullptr, 2, 10, kGeneva10,
      std::size(kGeneva10), nullptr, eSkinFontStyle::Plain, 0, false},
     {"FontGeneva10ForLabel", "BMPFONTINFO_Geneva10ForLabel", "DejaVuSansCondensed.ttf", 10, 11, 9, 8, 10, nullptr, 2, 10,

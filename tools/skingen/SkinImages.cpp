@@ -20,12 +20,13 @@ using namespace skin;
 
 // ---- Knobs ----
 
-// The ring stays within 15 pixels of the knob's centre: the pages stack
-// knobs 31 pixels apart, and neighbouring rings must not touch. Inside it
-// the widest values ("C064", "R063") keep a pixel of the cap clear.
-constexpr float kRingRadius = 14.0f;
+// The groove reaches 16.5 pixels from the knob's centre: the pages stack
+// knobs 31 pixels apart, and the open foot of ring and groove leaves room
+// for the cap's shadow of the knob above. Inside the ring the widest
+// values ("C064", "R063") keep a pixel clear of it.
+constexpr float kRingRadius = 15.0f;
 constexpr float kRingWidth = 2.0f;
-constexpr float kGrooveRadius = 15.0f;
+constexpr float kGrooveWidth = 3.0f;
 
 // The lit value ring of the editor's knobs; the knob cuts it to the value.
 void PaintKnobMeter(CHfcDrawContext& dc, int, int top, int width, int height) {
@@ -49,13 +50,13 @@ void PaintKnobMeterRandom(CHfcDrawContext& dc, int, int top, int width, int) {
   }
 }
 
-// The knob's face over the ring: a groove for the unlit ring and a light
-// cap on which the value stands in black.
+// The knob's face over the ring: a groove for the unlit ring, open at the
+// foot as the ring is, and a light cap on which the value stands in black.
 void PaintKnobMeterBack(CHfcDrawContext& dc, int, int top, int width, int) {
   const float c = width * 0.5f;
-  dc.SetBrushColor(0x38000000);
-  dc.FillCircle(c, top + c, kGrooveRadius);
-  dc.SetBrushColor(0);
+  dc.SetPenWidth(kGrooveWidth);
+  dc.SetPenColor(0x38000000);
+  dc.FrameArc(c - 0.5f, top + c - 0.5f, kRingRadius, kKnobStart, kKnobEnd, true);
   Cap(dc, c, top + c, c - 6.0f, 0xFFC2C5CB, 0xFFFAFAFB);
 }
 

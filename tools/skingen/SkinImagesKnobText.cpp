@@ -82,8 +82,11 @@ const SkinImageGroup kKnobTextSkins{[] {
       {"HorizontalValueBarBack_30X10_0C", 30, 10, 1, PaintValueBarBack<26, 8, 0>},
       {"HorizontalValueBarBack_39X4_0C", 39, 4, 1, PaintValueBarBack<35, 3, 0>},
       {"HorizontalValueBarBack_67X13_0C", 67, 13, 1, PaintValueBarBack<63, 9, 0>},
-      {"HorizontalValueBarBack_96X13_5C", 96, 13, 1, PaintValueBarBack<55, 9, 63>},
-      {"HorizontalValueBarBack_96X13_4C", 96, 13, 1, PaintValueBarBack<63, 9, 71>},
+      // Both 100 wide, so that bars of either kind end at one x in a column:
+      // four digits and a sign ("+1200") need the four-character display
+      // 4 pixels past 96.
+      {"HorizontalValueBarBack_96X13_5C", 100, 13, 1, PaintValueBarBack<55, 9, 63>},
+      {"HorizontalValueBarBack_96X13_4C", 100, 13, 1, PaintValueBarBack<63, 9, 71>},
       {"HorizontalValueBarBack_103X13", 103, 13, 1, PaintValueBarBack<63, 9, 71>},
       {"HorizontalValueBarBack_154X13_5C", 154, 13, 1, PaintValueBarBack<113, 9, 121>},
       {"HorizontalValueBarBack_154X13_4C", 154, 13, 1, PaintValueBarBack<121, 9, 129>},

@@ -25,9 +25,10 @@ constexpr int kProgramFormCount = 34;
 constexpr int kBuiltProgramFormCount = 31;
 
 // The sub-pages take their size from the sub-page background: four columns
-// of 196 pixels (the last ends at x 791) and 230 rows. The declared layer
-// size of 559 x 230 is what a form without background falls back to.
-constexpr int kPageWidth = 800;
+// of 196 pixels, the last widened to x 836 by the play page's riff selector,
+// and 230 rows. The declared layer size of 559 x 230 is what a form without
+// background falls back to.
+constexpr int kPageWidth = 836;
 constexpr int kPageHeight = 230;
 
 // Label items carry the id of the label of a parameter (parameter + 0xBA00);

@@ -7,6 +7,7 @@
 #include "editor/controls/CXBCtrlHorizontalValueBar.h"
 #include "editor/controls/CXBCtrlKeyTrkGraph.h"
 #include "editor/controls/CXBCtrlVeloZoneGraph.h"
+#include "editor/controls/ResourceManager.h"
 #include "editor/controls/UI_FORM_Utils.h"
 #include "editor/controls/XEControlCreater.h"
 #include "editor/controls/XEDropdownList.h"
@@ -81,9 +82,12 @@ TEST_F(FormControls, EveryClassMakesItsControlThroughTheFactory) {
          auto* e = dynamic_cast<CHfcCtrlCharEditText*>(c);
          return e && e->GetColumns() == 6;
        }},
+      // The bar takes the width of its style's picture, not the form's.
       {Item("valuebar", "", 88, 13), [](CHfcControl* c) {
          auto* b = dynamic_cast<CXBCtrlHorizontalValueBar*>(c);
-         return b && b->GetWidth() == 96 && b->GetMaxIntValue() == 100;
+         CHfcBmp* back = ResourceManager::GetInstance()->LoadImage("HorizontalValueBarBack_96X13_5C");
+         return b && back && b->GetWidth() == back->GetWidth() && b->GetWidth() != 88 &&
+                b->GetMaxIntValue() == 100;
        }},
       {Item("valuebar2", "", 96, 13), [](CHfcControl* c) { return dynamic_cast<CXBCtrlHorizontalValueBar*>(c) != nullptr; }},
       {Item("knob", "", 40, 40), [](CHfcControl* c) {

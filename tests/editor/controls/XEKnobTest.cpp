@@ -32,9 +32,9 @@ std::unique_ptr<CHfcBmp> FlatPicture(int w, int h, uint32_t colour) {
   return bmp;
 }
 
-// The pixel whose centre lies on the meter picture's ring (13.5 pixels
+// The pixel whose centre lies on the meter picture's ring (15 pixels
 // from the ring's centre) at the angle.
-constexpr float kRing = 13.5f;
+constexpr float kRing = 15.0f;
 int RingX(float a) { return static_cast<int>(std::floor(18.0f + kRing * std::cos(a))); }
 int RingY(float a) { return static_cast<int>(std::floor(18.0f - kRing * std::sin(a))); }
 

@@ -32,9 +32,9 @@ class CHfcWindow;
 class CHfcWindowLayer;
 class CTabControl;
 
-namespace vesk::test {
+#include "tests/support/pageharness/LayoutScene.h"
 
-class LayoutScene;
+namespace vesk::test {
 
 class LayoutCheck {
  public:
@@ -58,7 +58,7 @@ class LayoutCheck {
   // What paints on a layer: a control, or a picture the page draws itself.
   struct Item {
     std::string name;
-    tagHfcRect ink;
+    LayoutScene::Ink ink;
     CHfcControl* control;
   };
 

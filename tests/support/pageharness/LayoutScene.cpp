@@ -183,7 +183,7 @@ void LayoutScene::DrawPagePictures(CHfcWindowLayer& layer) {
     if (rect.right <= rect.left) continue;
     surfaces_.insert(c.picture);
     pictures_.push_back(
-        {RectName("picture '" + PictureName(c.picture) + "' that the page draws", rect), rect, OpaqueRect(c)});
+        {RectName("picture '" + PictureName(c.picture) + "' that the page draws", rect), rect, OpaqueRect(c), c});
   }
 }
 
@@ -224,28 +224,46 @@ LayoutScene::Drawn LayoutScene::DrawControl(CHfcControl& control) {
 
 namespace vesk::test {
 
-tagHfcRect LayoutScene::InkOf(CHfcControl& control) {
+LayoutScene::Ink LayoutScene::InkOf(CHfcControl& control) {
   DrawControl(control);
   const tagHfcRect& f = control.GetFrame();
   CHfcBmp& out = Scratch();
   CHfcBmp& under = Decoration();
-  const int right = std::min(f.right, out.GetWidth());
-  const int bottom = std::min(f.bottom, out.GetHeight());
-  tagHfcRect ink{right, bottom, f.left, f.top};
-  for (int y = std::max(f.top, 0); y < bottom; ++y)
-    for (int x = std::max(f.left, 0); x < right; ++x) {
-      const uint32_t a = out.GetPixel(x, y);
-      const uint32_t b = under.GetPixel(x, y);
-      bool differ = false;
-      for (int shift = 0; shift <= 24 && !differ; shift += 8)
-        differ = std::abs(static_cast<int>((a >> shift) & 0xFF) - static_cast<int>((b >> shift) & 0xFF)) > 8;
-      if (!differ) continue;
-      ink.left = std::min(ink.left, x);
-      ink.top = std::min(ink.top, y);
-      ink.right = std::max(ink.right, x + 1);
-      ink.bottom = std::max(ink.bottom, y + 1);
-    }
-  return ink.right > ink.left ? ink : tagHfcRect{f.left, f.top, f.left, f.top};
+  const tagHfcRect area{std::max(f.left, 0), std::max(f.top, 0), std::min(f.right, out.GetWidth()),
+                        std::min(f.bottom, out.GetHeight())};
+  auto differs = [&](int x, int y) {
+    const uint32_t a = out.GetPixel(x, y);
+    const uint32_t b = under.GetPixel(x, y);
+    for (int shift = 0; shift <= 24; shift += 8)
+      if (std::abs(static_cast<int>((a >> shift) & 0xFF) - static_cast<int>((b >> shift) & 0xFF)) > 8) return true;
+    return false;
+  };
+  Ink ink;
+  tagHfcRect box{area.right, area.bottom, area.left, area.top};
+  for (int y = area.top; y < area.bottom; ++y)
+    for (int x = area.left; x < area.right; ++x)
+      if (differs(x, y)) box = {std::min(box.left, x), std::min(box.top, y), std::max(box.right, x + 1),
+                                std::max(box.bottom, y + 1)};
+  if (box.right <= box.left) {
+    ink.box = {f.left, f.top, f.left, f.top};
+    return ink;
+  }
+  ink.box = box;
+  for (int y = box.top; y < box.bottom; ++y)
+    for (int x = box.left; x < box.right; ++x) ink.mask.push_back(differs(x, y));
+  return ink;
+}
+
+LayoutScene::Ink LayoutScene::InkOf(const PagePicture& picture) {
+  Ink ink;
+  ink.box = picture.ink;
+  auto* bmp = const_cast<CHfcBmp*>(picture.copy.picture);
+  const tagHfcRect landed = CopiedRect(picture.copy);
+  const int sx = std::max(picture.copy.sx, 0) - landed.left;
+  const int sy = std::max(picture.copy.sy, 0) - landed.top;
+  for (int y = ink.box.top; y < ink.box.bottom; ++y)
+    for (int x = ink.box.left; x < ink.box.right; ++x) ink.mask.push_back((bmp->GetPixel(sx + x, sy + y) >> 24) != 0);
+  return ink;
 }
 
 }  // namespace vesk::test

@@ -47,6 +47,7 @@ class LayoutScene {
     std::string name;
     tagHfcRect rect;
     tagHfcRect ink;
+    tagHfcPictureCopy copy;
   };
   struct Drawn {
     std::vector<tagHfcBoxedText> texts;
@@ -63,10 +64,20 @@ class LayoutScene {
   // The control drawn alone over the decoration (its frame restored first).
   Drawn DrawControl(CHfcControl& control);
   CHfcBmp& Scratch();
-  // What the control paints, drawn alone: the bounding box of the pixels
-  // where it differs from the decoration (a label its text, a knob its
-  // ring; a backdrop that matches what lies under it is no ink).
-  tagHfcRect InkOf(CHfcControl& control);
+  // What the control paints, drawn alone: the pixels where it differs from
+  // the decoration (a label its text, a knob its ring; a backdrop that
+  // matches what lies under it is no ink) and their bounding box.
+  struct Ink {
+    tagHfcRect box{0, 0, 0, 0};
+    std::vector<bool> mask;  // box-sized, row by row
+    bool At(int x, int y) const {
+      return x >= box.left && y >= box.top && x < box.right && y < box.bottom &&
+             mask[static_cast<size_t>((y - box.top) * (box.right - box.left) + x - box.left)];
+    }
+  };
+  Ink InkOf(CHfcControl& control);
+  // The opaque pixels of a picture the page draws.
+  static Ink InkOf(const PagePicture& picture);
 
  private:
   void DrawContainers(CHfcWindowLayer& layer);
