@@ -69,44 +69,20 @@ class EditorLayout : public ::testing::Test {
     h_.Idle();
   }
 
-  PageHarness h_;
-  vesk::test::RealPagesRoot root_{h_};
-  LayoutCheck check_;
-  vesk::test::ContactSheet sheet_{4, 6, 0xFF23262Bu};
-};
-
-TEST_F(EditorLayout, EveryViewFitsTheWindowAndEveryTextItsBox) {
   // What the pages' own positions and sizes leave no room for; the texts
   // are drawn cut with "..." and nothing is drawn past its box.
-  const struct {
-    const char* match;
-    const char* reason;
-  } accepted[] = {
-      {"Type': \"Overdrive/Hi-Gain - Amp Simulation\"",
-       "the performance play page leaves the insert effect fields 155 pixels before the send knobs"},
-      {"'MFX1 Type': \"Vintage Cho/Flg\"",
-       "the play overview's effect fields share their 70-pixel picture with the AMS mixer fields, "
-       "which fill a 70-pixel box"},
-      {"'Mixer Type' reaches past its layer",
-       "the mixer type lists lie below the AMS mixer pages on purpose: they only follow the "
-       "parameter, which the pages' headings show"},
-      {"'Voice Assign Mode' overlaps",
-       "the play overview puts the 70-pixel voice assign field 36 pixels before the multisample "
-       "column, whose controls are drawn over its end"},
-      {"'Voice Assign Mode' crosses the edge of the panel 'Container_ProgPlay_Overview_EQ'",
-       "likewise: the field starts 37 pixels into the 70-pixel basic block, whose width the multisample "
-       "column at x 83 bounds"},
-  };
-  for (const auto& a : accepted) check_.Allow(a.match, a.reason);
-
-  // The window is the size of the panel's picture, as the editor makes it.
-  CHfcBmp* base = ResourceManager::GetInstance()->LoadImage("Background_Base");
-  ASSERT_NE(base, nullptr);
-  EXPECT_EQ(h_.window().GetWidth(), base->GetWidth());
-  EXPECT_EQ(h_.window().GetHeight(), base->GetHeight());
-  // And so are the harness's own sizes, which tests give layers of their own.
-  EXPECT_EQ(PageHarness::kWidth, base->GetWidth());
-  EXPECT_EQ(PageHarness::kHeight, base->GetHeight());
+  void Allow(const char* match, const char* reason) { check_.Allow(match, reason); }
+  void AllowPlayOverview() {
+    Allow("'MFX1 Type': \"Vintage Cho/Flg\"",
+          "the play overview's effect fields share their 70-pixel picture with the AMS mixer fields, "
+          "which fill a 70-pixel box");
+    Allow("'Voice Assign Mode' overlaps",
+          "the play overview puts the 70-pixel voice assign field 36 pixels before the multisample "
+          "column, whose controls are drawn over its end");
+    Allow("'Voice Assign Mode' crosses the edge of the panel 'Container_ProgPlay_Overview_EQ'",
+          "likewise: the field starts 37 pixels into the 70-pixel basic block, whose width the multisample "
+          "column at x 83 bounds");
+  }
 
   struct Mode {
     const char* name;
@@ -114,12 +90,9 @@ TEST_F(EditorLayout, EveryViewFitsTheWindowAndEveryTextItsBox) {
     int guiMode;
     int views;  // main tabs and sub-tabs together
   };
-  const Mode modes[] = {
-      {"performance", eMode_Combi, 0, 2 + 5 + 3},
-      {"program", eMode_ProgEdit, 1, 4 + 1 + 6 + 8 + 4 + 5 + 3 + 1 + 3},
-      {"global", eMode_Global, 2, 4},
-  };
-  for (const Mode& m : modes) {
+  // Every main tab and sub-tab of the mode, checked, and put on the mode's
+  // contact sheet.
+  void CheckMode(const Mode& m) {
     ToMode(m.mode);
     CTabControl* strip = root_->GetMainTab(m.guiMode);
     ASSERT_NE(strip, nullptr) << m.name;
@@ -147,6 +120,60 @@ TEST_F(EditorLayout, EveryViewFitsTheWindowAndEveryTextItsBox) {
     Sheet(std::string("editor_") + m.name + "_sheet");
   }
 
+  // No fault but those allowed, every allowance used, and enough seen that
+  // the check cannot have passed by looking at nothing.
+  void ExpectClean(int controls, int texts) {
+    EXPECT_GT(check_.ControlsChecked(), controls);
+    EXPECT_GT(check_.TextsChecked(), texts);
+    std::string faults;
+    for (const std::string& f : check_.Faults()) faults += "\n  " + f;
+    EXPECT_TRUE(check_.Faults().empty()) << check_.Faults().size() << " layout faults:" << faults;
+    EXPECT_THAT(check_.UnusedAllowances(), ::testing::IsEmpty());
+  }
+
+  PageHarness h_;
+  vesk::test::RealPagesRoot root_{h_};
+  LayoutCheck check_;
+  vesk::test::ContactSheet sheet_{4, 6, 0xFF23262Bu};
+};
+
+// The window is the size of the panel's picture, as the editor makes it.
+TEST_F(EditorLayout, TheWindowIsThePanelsSize) {
+  CHfcBmp* base = ResourceManager::GetInstance()->LoadImage("Background_Base");
+  ASSERT_NE(base, nullptr);
+  EXPECT_EQ(h_.window().GetWidth(), base->GetWidth());
+  EXPECT_EQ(h_.window().GetHeight(), base->GetHeight());
+  // And so are the harness's own sizes, which tests give layers of their own.
+  EXPECT_EQ(PageHarness::kWidth, base->GetWidth());
+  EXPECT_EQ(PageHarness::kHeight, base->GetHeight());
+}
+
+// Each group of views is a test of its own, so that each keeps within its
+// time on a busy machine.
+TEST_F(EditorLayout, EveryPerformanceViewFitsTheWindowAndEveryTextItsBox) {
+  Allow("Type': \"Overdrive/Hi-Gain - Amp Simulation\"",
+        "the performance play page leaves the insert effect fields 155 pixels before the send knobs");
+  CheckMode({"performance", eMode_Combi, 0, 2 + 5 + 3});
+  ExpectClean(300, 300);
+}
+
+TEST_F(EditorLayout, EveryProgramViewFitsTheWindowAndEveryTextItsBox) {
+  Allow("'Mixer Type' reaches past its layer",
+        "the mixer type lists lie below the AMS mixer pages on purpose: they only follow the "
+        "parameter, which the pages' headings show");
+  AllowPlayOverview();
+  CheckMode({"program", eMode_ProgEdit, 1, 4 + 1 + 6 + 8 + 4 + 5 + 3 + 1 + 3});
+  ExpectClean(1000, 1000);
+}
+
+TEST_F(EditorLayout, EveryGlobalViewFitsTheWindowAndEveryTextItsBox) {
+  CheckMode({"global", eMode_Global, 2, 4});
+  ExpectClean(50, 50);
+}
+
+TEST_F(EditorLayout, EveryBrowserAndDialogFitsAboveTheControllerArea) {
+  // The browsers open over the program play page.
+  AllowPlayOverview();
   ToMode(eMode_ProgEdit);
   IModalBrowsers* browsers = root_->GetModalBrowsers();
   ASSERT_NE(browsers, nullptr);
@@ -197,13 +224,7 @@ TEST_F(EditorLayout, EveryViewFitsTheWindowAndEveryTextItsBox) {
     Settle();
   }
   Sheet("editor_browsers_and_dialogs_sheet");
-
-  EXPECT_GT(check_.ControlsChecked(), 1000);
-  EXPECT_GT(check_.TextsChecked(), 1000);
-  std::string faults;
-  for (const std::string& f : check_.Faults()) faults += "\n  " + f;
-  EXPECT_TRUE(check_.Faults().empty()) << check_.Faults().size() << " layout faults:" << faults;
-  EXPECT_THAT(check_.UnusedAllowances(), ::testing::IsEmpty());
+  ExpectClean(100, 100);
 }
 
 // The performance play page's split-key learn switch is reached by a

@@ -1,5 +1,7 @@
 #include "editor/pages/combi_global/OskendGlobalSystemLayer.h"
 
+#include <initializer_list>
+
 #include "editor/controls/XEControlCreater.h"
 #include "editor/controls/XEDropdownList.h"
 #include "editor/pages/combi_global/PageBuild.h"
@@ -52,6 +54,24 @@ struct OskendGlobalSystemLayer::Build {
   void Selector(XEControlContainer* g, int x, int y, int pid) const {
     Link(g, Maker(g).CreateSoundSelector(x, y, 6, 8, pid, 0), pid);
   }
+  // A labelled row of a panel: the label at x 10, its value bar or list at
+  // x 120.
+  static constexpr int kBarRow = -1;
+  struct Row {
+    int y;
+    const char* label;
+    int listStyle;  // kBarRow for a value bar
+    unsigned pid;
+  };
+  void Rows(XEControlContainer* g, std::initializer_list<Row> rows) const {
+    for (const Row& r : rows) {
+      Label(g, 10, r.y, r.label, 110, 0);
+      if (r.listStyle == kBarRow)
+        Bar(g, 120, r.y, P(r.pid));
+      else
+        List(g, 120, r.y, r.listStyle, P(r.pid));
+    }
+  }
 };
 
 bool OskendGlobalSystemLayer::CreateSetupControls() {
@@ -71,17 +91,12 @@ void OskendGlobalSystemLayer::CreateBasicSetup(const Build& b, int wt) {
   b.Label(a, 10, 9, "Basic", 100, 2);
   b.Label(a, 10, 29, "Master Tune [440.00Hz]", 110, 0, kMasterTuneLabelId);
   b.Bar(a, 120, 29, kMasterTuneId);
-  b.Label(a, 10, 49, "Key Transpose", 110, 0);
-  b.Bar(a, 120, 49, P(0x80000101));
-  b.Label(a, 10, 69, "Octave", 110, 0);
-  b.Bar(a, 120, 69, P(0x80000105));
-  b.Label(a, 10, 89, "Velocity Curve", 110, 0);
-  b.List(a, 120, 89, 4, P(0x80000102));
-  b.Label(a, 10, 109, "AfterTouch Curve", 110, 0);
-  b.List(a, 120, 109, 4, P(0x80000103));
+  b.Rows(a, {{49, "Key Transpose", Build::kBarRow, 0x80000101},
+             {69, "Octave", Build::kBarRow, 0x80000105},
+             {89, "Velocity Curve", 4, 0x80000102},
+             {109, "AfterTouch Curve", 4, 0x80000103}});
   b.Label(a, 10, 149, "System Preference", 120, 2);
-  b.Label(a, 10, 169, "Scroll Text", 110, 0);
-  b.List(a, 120, 169, 4, P(0x80000111));
+  b.Rows(a, {{169, "Scroll Text", 4, 0x80000111}});
 
   XEControlContainer* e = b.Panel(q + 34, 25, q - 26, 200);
   b.Label(e, 10, 9, "EQ Offset", 100, 2);
@@ -106,14 +121,10 @@ void OskendGlobalSystemLayer::CreateMidiSetup(const Build& b, int wt) {
   b.Title(2 * q + 11, 5, wt / 2 - 31, "MIDI");
   XEControlContainer* c = b.Panel(2 * q + 11, 25, r + 24, 200);
   b.Label(c, 10, 9, "Basic", 120, 2);
-  b.Label(c, 10, 29, "MIDI Channel", 110, 0);
-  b.List(c, 120, 29, 6, P(0x80000400));
+  b.Rows(c, {{29, "MIDI Channel", 6, 0x80000400}});
   b.Check(c, 10, 49, P(0x80000402));
   b.Label(c, 28, 49, "Local Control On", 110, 0);
-  b.Label(c, 10, 69, "Convert Position", 110, 0);
-  b.List(c, 120, 69, 6, P(0x80000106));
-  b.Label(c, 10, 89, "Note Receive", 110, 0);
-  b.List(c, 120, 89, 6, P(0x80000401));
+  b.Rows(c, {{69, "Convert Position", 6, 0x80000106}, {89, "Note Receive", 6, 0x80000401}});
   b.Label(c, 10, 129, "MIDI Clock", 100, 2);
   b.Label(c, 10, 149, "MIDI Clock", 110, 0);
   m_pClockList = Build::Maker(c).CreateDropdownList(90, 149, 4, P(0x80000403));
