@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 
 #include <atomic>
+#include <memory>
 #include <mutex>
+#include <vector>
 
 #include "os/Clock.h"
 #include "os/Monitor.h"
@@ -79,6 +82,54 @@ TEST(VirtualClock, JoinLetsTimePassForTheJoinedThread) {
   });
   t.Join();
   EXPECT_EQ(os::NowUs() - start, 5'000'000u);
+}
+
+long VoluntaryContextSwitches() {
+  rusage u{};
+  getrusage(RUSAGE_SELF, &u);
+  return u.ru_nvcsw;
+}
+
+// Threads that wait on one monitor sleep on while time passes for a thread
+// that waits on another: each wake-up is someone's turn, so a thousand
+// steps of the clock cost no thread switch (every monitor waking every
+// waiter cost several per step).
+TEST(VirtualClock, TimePassingWakesOnlyTheWaiterWhoseTurnItIs) {
+  os::VirtualClock clock;
+  os::Monitor idle;
+  bool done = false;
+  int waiting = 0;
+  std::vector<std::unique_ptr<os::Thread>> sleepers;
+  for (int i = 0; i < 4; ++i) {
+    sleepers.push_back(std::make_unique<os::Thread>());
+    sleepers.back()->Start([&] {
+      std::unique_lock<std::mutex> lock(idle.mutex());
+      ++waiting;
+      idle.NotifyAll();
+      idle.Wait(lock, [&] { return done; });
+    });
+  }
+  {
+    std::unique_lock<std::mutex> lock(idle.mutex());
+    ASSERT_TRUE(idle.WaitFor(lock, 1000, [&] { return waiting == 4; }));
+  }
+  const uint64_t start = os::NowUs();
+  const long before = VoluntaryContextSwitches();
+  os::Monitor mine;
+  for (int step = 0; step < 1000; ++step) {
+    std::unique_lock<std::mutex> lock(mine.mutex());
+    EXPECT_FALSE(mine.WaitFor(lock, 1, [] { return false; }));
+  }
+  const long switches = VoluntaryContextSwitches() - before;
+  EXPECT_EQ(os::NowUs() - start, 1'000'000u);
+  EXPECT_LT(switches, 100) << "threads that had nothing to do were woken";
+  {
+    std::unique_lock<std::mutex> lock(idle.mutex());
+    done = true;
+    idle.NotifyAll();
+  }
+  for (auto& t : sleepers) t->Join();
+  EXPECT_EQ(clock.Stalls(), 0u);
 }
 
 TEST(RealClock, MonitorTimesOutOnTheMonotonicClock) {
