@@ -2,6 +2,7 @@
 
 #include <chrono>
 
+#include "os/Lock.h"
 #include "os/SimState.h"
 
 namespace os {
@@ -22,6 +23,7 @@ bool Monitor::WaitUntil(std::unique_lock<std::mutex>& lock, uint64_t deadlineUs,
   if (!virtual_) {
     if (pred()) return true;
     if (deadlineUs != kNoDeadline && deadlineUs <= NowUs()) return false;
+    CheckNoLockHeldAcrossWait("os::Monitor");
     if (deadlineUs == kNoDeadline) {
       cv_.wait(lock, pred);
       return true;
@@ -34,6 +36,7 @@ bool Monitor::WaitUntil(std::unique_lock<std::mutex>& lock, uint64_t deadlineUs,
   detail::Sim* sim = detail::ActiveSim();
   if (pred()) return true;
   if (sim->now >= deadlineUs) return false;
+  CheckNoLockHeldAcrossWait("os::Monitor");
   const bool tracked = detail::ThreadIsTracked();
   detail::SimWaiter me{&pred, deadlineUs, &cv_, tracked};
   sim->waiters.push_back(&me);
