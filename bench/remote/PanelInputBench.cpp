@@ -22,6 +22,7 @@
 #include <random>
 #include <vector>
 
+#include "bench/PrivateSettingsFolder.h"
 #include "model/ChunkGlobal.h"
 #include "os/Clock.h"
 #include "os/MainLoop.h"
@@ -43,14 +44,7 @@ long ContextSwitches() {
   return u.ru_nvcsw;
 }
 
-void PrivateSettingsFolder() {
-  static const bool done = [] {
-    char path[] = "/tmp/vesk-bench-XXXXXX";
-    if (mkdtemp(path)) setenv("XDG_CONFIG_HOME", path, 1);
-    return true;
-  }();
-  (void)done;
-}
+using vesk::bench::PrivateSettingsFolder;
 
 void BM_PanelInputIntoConnectedModel(benchmark::State& state) {
   PrivateSettingsFolder();
