@@ -7,6 +7,7 @@
 #include "host/CalcCPULoad.h"
 #include "host/FailureReporter.h"
 #include "host/IdleTaskQueue.h"
+#include "host/StatusText.h"
 #include "host/TalvikException.h"
 #include "host/TalvikHostMIDIManagerC.h"
 #include "os/Clock.h"
@@ -19,6 +20,12 @@ using namespace os::audio;
 namespace {
 
 constexpr double kFadeUs = 50000.0;
+
+// A stop or removal that worked, or a device that is gone, calls no cycle
+// any more.
+bool CyclesEnded(os::audio::Status status) {
+  return status == os::audio::kOk || status == os::audio::kErrBadDevice;
+}
 
 AudioSystem& Sys() { return AudioSystem::Current(); }
 
@@ -89,7 +96,7 @@ void AudioGraph::setupGraph(const AudioComponentRegistry& registry, const Compon
   const AudioComponentRegistry::Entry* entry = registry.Find(d);
   if (!entry) throw NRXNullException("synthAUComponent", nullptr);
   synthUnit_ = entry->open ? entry->open() : nullptr;
-  if (!synthUnit_) throw NRXMacOSException(-2003 /* cantOpenComponent */, "OpenAComponent");
+  if (!synthUnit_) throw NRXMacOSException(kStatusCantOpenComponent, "OpenAComponent");
   Check(synthUnit_->Initialize(), "AudioUnitInitialize");
   Check(synthUnit_->Uninitialize(), "AudioUnitUninitialize");
 }
@@ -111,6 +118,7 @@ void AudioGraph::startGraph() {
   isFading_ = true;
   deviceStartTime_ = os::NowUs();
   Check(Sys().Start(currentAudioDeviceID_, &AudioGraph::Process), "AudioDeviceStart");
+  cyclesMayRun_ = true;
   isPlaying_ = true;
   CalcCPULoad_SetIsProcessing(true);
 }
@@ -122,7 +130,7 @@ bool AudioGraph::stopGraph() {
   fadingToStart_ = false;
   isFading_ = true;
   PollFor(static_cast<uint64_t>(kFadeUs), 1, [this] { return fadingK_ <= 0; });
-  Sys().Stop(currentAudioDeviceID_, &AudioGraph::Process);
+  if (CyclesEnded(Sys().Stop(currentAudioDeviceID_, &AudioGraph::Process))) cyclesMayRun_ = false;
   CalcCPULoad_SetIsProcessing(false);
   // Audio has stopped whatever the component answers: the flag follows
   // the device, not the component.
@@ -209,7 +217,8 @@ void AudioGraph::uninitializeDevice() {
     // gone refuses them all, and one that is still there must end up with
     // no listener, no IO procedure and stopped.
     Sys().RemoveDeviceListener(currentAudioDeviceID_, &AudioGraph::DeviceNotificationProc);
-    Sys().RemoveIOProc(currentAudioDeviceID_, &AudioGraph::Process);
+    if (CyclesEnded(Sys().RemoveIOProc(currentAudioDeviceID_, &AudioGraph::Process)))
+      cyclesMayRun_ = false;
     Sys().Stop(currentAudioDeviceID_, nullptr);
     UninitializeInternalData();
     currentFormat_ = AudioStreamBasicDescription();

@@ -2,12 +2,25 @@
 // The drawn form of the system's alert: a window of our own with the icon,
 // the bold main text, the explanation and the buttons, run modally on the
 // main loop until a button is chosen. Enter chooses the default (first)
-// button, Escape or closing the window the cancel (second) one.
+// button, Escape or closing the window the cancel (second) one. It is a
+// question: one asked while another is open waits for that one's answer
+// before it shows.
 #include "editor/controls/DrawnForm.h"
 #include "os/Alert.h"
 
+namespace os {
+class MainLoop;
+}
+
 class DrawnAlert : public os::Alert, private DrawnForm {
  public:
+  // The buttons sit in a row along the bottom, kMargin from the edges, the
+  // default one at the right; a button is at least kMinButtonWidth wide.
+  static constexpr int kMargin = 16;
+  static constexpr int kButtonHeight = 22;
+  static constexpr int kButtonGap = 10;
+  static constexpr int kMinButtonWidth = 72;
+
   int Run(const Request& request) override;
 
   void OnWindowMouse(const os::MouseEvent& e) override;
@@ -16,6 +29,10 @@ class DrawnAlert : public os::Alert, private DrawnForm {
 
  private:
   void Paint() override;
+  bool IsQuestion() const override { return true; }
+  // Runs the loop until no other question is open; false when the wait
+  // was ended from outside with one still open.
+  bool WaitForEarlierQuestions(os::MainLoop* loop);
   void Layout();
   void Finish(int button);
   int ButtonAt(int x, int y) const;
@@ -30,4 +47,5 @@ class DrawnAlert : public os::Alert, private DrawnForm {
   std::vector<Placed> mButtons;
   int mWidth = 0, mHeight = 0;
   int mAnswer = 0;
+  char mWaiting = 0;  // the token of the wait
 };
