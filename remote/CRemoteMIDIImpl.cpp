@@ -209,6 +209,25 @@ bool CRemoteMIDIImpl::TryPair(std::unique_ptr<IMIDIIn>& in, const MIDIDevKey& in
 
 bool CRemoteMIDIImpl::ConnectFrame(IRemoteMIDICallback* callback, bool standalone, int form,
                                    const std::string& a, const std::string& b) {
+  StartLink(callback, standalone);
+  const bool opened = UIActivate();
+  RescanDevices();
+  try {
+    if (form == kByScan)
+      FindByScan();
+    else
+      FindByName(form, a, b);
+  } catch (...) {
+    os::ReportCaughtException("CRemoteMIDIImpl::Connect");
+    connected_ = false;
+  }
+  if (opened) UIDeactivate();
+  if (connected_ && AskModeAndState()) return true;
+  Disconnect();
+  return false;
+}
+
+void CRemoteMIDIImpl::StartLink(IRemoteMIDICallback* callback, bool standalone) {
   Disconnect();
   callback_ = callback;
   rcv_.Reserve(kRawReserve, kDecodedReserve);
@@ -219,80 +238,73 @@ bool CRemoteMIDIImpl::ConnectFrame(IRemoteMIDICallback* callback, bool standalon
   if (!thread_.Run(this)) running_ = false;
   connected_ = false;
   standalone_ = standalone;
-  const bool opened = UIActivate();
+}
 
+void CRemoteMIDIImpl::RescanDevices() {
   inKeys_.clear();
   outKeys_.clear();
   MIDIInCreate()->AppendEnumDevices(&inKeys_);
   MIDIOutCreate()->AppendEnumDevices(&outKeys_);
+}
 
-  try {
-    ProgressWithUI& p = session_.Progress();
-    if (form == kByScan) {
-      struct Opened {
-        MIDIDevKey key;
-        std::unique_ptr<IMIDIIn> port;
-      };
-      std::vector<Opened> inputs;
-      for (const MIDIDevKey& k : inKeys_) {
-        if (k.type != kDevTypeTarget) continue;
-        std::unique_ptr<IMIDIIn> port = MIDIInCreate();
-        if (port->Open(&k, this, kOutputQueueEvents, kRawReserve))
-          inputs.push_back({k, std::move(port)});
-      }
-      UIConfigure("Searching...", std::max<unsigned>(1, inputs.size() * outKeys_.size()), 1, 0);
-      unsigned attempts = 0;
-      for (const MIDIDevKey& ok : outKeys_) {
-        if (connected_ || p.Cancelled() || aborted_) break;
-        for (Opened& in : inputs) {
-          if (connected_ || p.Cancelled() || aborted_) break;
-          if (!in.port || in.key.type != ok.type) continue;
-          if (TryPair(in.port, in.key, ok, attempts++)) break;
-        }
-      }
-      for (Opened& in : inputs)
-        if (in.port) in.port->Close();
-    } else {
-      std::unique_ptr<IMIDIIn> port;
-      MIDIDevKey inKey;
-      for (const MIDIDevKey& k : inKeys_) {
-        const bool match = form == kByNames
-                               ? k.name == a
-                               : k.type == kDevTypeTarget && XEUtils::GetMIDIPortName(inKeys_, k) == a;
-        if (!match) continue;
-        port = MIDIInCreate();
-        if (!port->Open(&k, this, kOutputQueueEvents, kRawReserve)) port.reset();
-        inKey = k;
-        break;
-      }
-      UIConfigure("Searching...", 1, 1, 0);
-      if (port) {
-        for (const MIDIDevKey& ok : outKeys_) {
-          if (p.Cancelled()) break;
-          const bool match = form == kByNames
-                                 ? ok.name == b
-                                 : ok.type == inKey.type && XEUtils::GetMIDIPortName(outKeys_, ok) == a;
-          if (!match) continue;
-          if (TryPair(port, inKey, ok, 0)) break;
-          if (form == kByNames) break;
-        }
-        if (port) port->Close();
-      }
+void CRemoteMIDIImpl::FindByScan() {
+  struct Opened {
+    MIDIDevKey key;
+    std::unique_ptr<IMIDIIn> port;
+  };
+  std::vector<Opened> inputs;
+  for (const MIDIDevKey& k : inKeys_) {
+    if (k.type != kDevTypeTarget) continue;
+    std::unique_ptr<IMIDIIn> port = MIDIInCreate();
+    if (port->Open(&k, this, kOutputQueueEvents, kRawReserve)) inputs.push_back({k, std::move(port)});
+  }
+  UIConfigure("Searching...", std::max<unsigned>(1, inputs.size() * outKeys_.size()), 1, 0);
+  const ProgressWithUI& p = session_.Progress();
+  unsigned attempts = 0;
+  for (const MIDIDevKey& ok : outKeys_) {
+    if (connected_ || p.Cancelled() || aborted_) break;
+    for (Opened& in : inputs) {
+      if (connected_ || p.Cancelled() || aborted_) break;
+      if (!in.port || in.key.type != ok.type) continue;
+      if (TryPair(in.port, in.key, ok, attempts++)) break;
     }
-  } catch (...) {
-    os::ReportCaughtException("CRemoteMIDIImpl::Connect");
-    connected_ = false;
   }
+  for (Opened& in : inputs)
+    if (in.port) in.port->Close();
+}
 
-  if (opened) UIDeactivate();
-  if (connected_) {
-    SendSysEXFilter(0, false);
-    SleepMs(kFilterPauseMs);
-    if (SendSysEXFilter(2, true) >= 0) SleepMs(kFilterPauseMs);
-    if (SendModeAndStateReq() >= 0) return true;
+void CRemoteMIDIImpl::FindByName(int form, const std::string& a, const std::string& b) {
+  std::unique_ptr<IMIDIIn> port;
+  MIDIDevKey inKey;
+  for (const MIDIDevKey& k : inKeys_) {
+    const bool match = form == kByNames
+                           ? k.name == a
+                           : k.type == kDevTypeTarget && XEUtils::GetMIDIPortName(inKeys_, k) == a;
+    if (!match) continue;
+    port = MIDIInCreate();
+    if (!port->Open(&k, this, kOutputQueueEvents, kRawReserve)) port.reset();
+    inKey = k;
+    break;
   }
-  Disconnect();
-  return false;
+  UIConfigure("Searching...", 1, 1, 0);
+  if (!port) return;
+  for (const MIDIDevKey& ok : outKeys_) {
+    if (session_.Progress().Cancelled()) break;
+    const bool match = form == kByNames
+                           ? ok.name == b
+                           : ok.type == inKey.type && XEUtils::GetMIDIPortName(outKeys_, ok) == a;
+    if (!match) continue;
+    if (TryPair(port, inKey, ok, 0)) break;
+    if (form == kByNames) break;
+  }
+  if (port) port->Close();
+}
+
+bool CRemoteMIDIImpl::AskModeAndState() {
+  SendSysEXFilter(0, false);
+  SleepMs(kFilterPauseMs);
+  if (SendSysEXFilter(2, true) >= 0) SleepMs(kFilterPauseMs);
+  return SendModeAndStateReq() >= 0;
 }
 
 void CRemoteMIDIImpl::Disconnect() {

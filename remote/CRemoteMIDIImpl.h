@@ -141,6 +141,19 @@ class CRemoteMIDIImpl : public IRemoteMIDI,
  private:
   bool ConnectFrame(IRemoteMIDICallback* callback, bool standalone, int form,
                     const std::string& a, const std::string& b);
+  // The steps of ConnectFrame, each on the calling (main) thread. Starts
+  // the session thread after a Disconnect, with the callback stored.
+  void StartLink(IRemoteMIDICallback* callback, bool standalone);
+  // Fills both key lists afresh from the system.
+  void RescanDevices();
+  // Tries every opened input of the synthesizer's type against every output
+  // of the same type until one pair answers the identity request.
+  void FindByScan();
+  // Tries the input and outputs named by `a` (and `b` for kByNames).
+  void FindByName(int form, const std::string& a, const std::string& b);
+  // Takes over the SysEx filter and asks the mode and state; false when
+  // that request fails.
+  bool AskModeAndState();
   // Opens an output for outKey and asks who answers on `in`; on success
   // the pair becomes the connection and `in` is taken over.
   bool TryPair(std::unique_ptr<IMIDIIn>& in, const MIDIDevKey& inKey, const MIDIDevKey& outKey,
