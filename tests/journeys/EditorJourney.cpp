@@ -231,6 +231,20 @@ EditorJourney::Picture EditorJourney::SettledOnScreen(const Rect& r, int ms) {
   return now;
 }
 
+bool EditorJourney::WaitForPageDrawn(int ms) {
+  // The bare background is shaded from top to bottom: inside its frame each
+  // row is one colour. Anything drawn on it breaks a row.
+  constexpr int kFrame = 8;
+  return WaitUntil([&] {
+    const int width = View().width;
+    const Picture page = Shot(0, kPageTop, width, kPageBottom - kPageTop);
+    for (int y = 0; y < page.height; ++y)
+      for (int x = kFrame + 1; x < width - kFrame; ++x)
+        if (page.At(x, y) != page.At(kFrame, y)) return true;
+    return false;
+  }, ms);
+}
+
 bool EditorJourney::WaitForChange(const Picture& before, int x, int y, int width, int height, int ms) {
   return WaitUntil([&] { return Shot(x, y, width, height).pixels != before.pixels; }, ms);
 }

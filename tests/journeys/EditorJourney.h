@@ -78,6 +78,9 @@ class EditorJourney : public testing::Test {
   Picture SettledOnScreen(const Rect& r, int ms);
   // The part of the view that holds the main tab's page.
   static constexpr int kPageTop = 140, kPageBottom = 520;
+  // Waits up to `ms` for the page to show its controls, not only the
+  // background the view is first drawn with.
+  bool WaitForPageDrawn(int ms);
   // Windows other than the editor's (dialogs, menus) on the screen now.
   std::vector<os::XDisplayDriver::TopWindow> OtherWindows() { return stage_.OtherWindows(); }
   // One of them of that size, if there is one.

@@ -308,12 +308,9 @@ TEST_F(Journey, WhileTheStartUpQuestionIsOpenTheWindowTakesNoClicksAndNoSecondQu
   ASSERT_TRUE(WaitUntil([&] { return !OtherWindows().empty(); }, 20000)) << "no start-up question";
   const auto question = OtherWindows();
   const int width = View().width;
-  // On a loaded machine the view may be drawn only after the question is
+  // On a loaded machine the page may be drawn only after the question is
   // up: its first drawing is no answer to a click.
-  ASSERT_TRUE(WaitUntil([&] {
-    const auto p = Shot(0, kPageTop, width, kPageBottom - kPageTop).pixels;
-    return std::any_of(p.begin(), p.end(), [&](uint32_t c) { return c != p.front(); });
-  }, 10000)) << "the page was never drawn";
+  ASSERT_TRUE(WaitForPageDrawn(10000)) << "the page was never drawn";
   const Picture page = SettledPage();
   Click(Map().MainTab(0, 1));
   // What must not come: a bounded look for a change.
