@@ -213,18 +213,18 @@ EditorJourney::Picture EditorJourney::Shot(int x, int y, int width, int height) 
   return stage_.x().Grab({v.x + x, v.y + y, width, height});
 }
 
-EditorJourney::Picture EditorJourney::Settled(int x, int y, int width, int height, int ms) {
+EditorJourney::Picture EditorJourney::Settled(int x, int y, int width, int height, int ms, int quietMs) {
   const Rect v = View();
-  return SettledOnScreen({v.x + x, v.y + y, width, height}, ms);
+  return SettledOnScreen({v.x + x, v.y + y, width, height}, ms, quietMs);
 }
 
-EditorJourney::Picture EditorJourney::SettledOnScreen(const Rect& r, int ms) {
+EditorJourney::Picture EditorJourney::SettledOnScreen(const Rect& r, int ms, int quietMs) {
   Picture now = stage_.x().Grab(r);
   // Drawn (a window not drawn yet shows one colour), and the same for a
   // while.
   WaitUntil([&] {
     const bool drawn = std::any_of(now.pixels.begin(), now.pixels.end(), [&](uint32_t c) { return c != now.pixels[0]; });
-    if (drawn && !WaitUntil([&] { return stage_.x().Grab(r).pixels != now.pixels; }, 300)) return true;
+    if (drawn && !WaitUntil([&] { return stage_.x().Grab(r).pixels != now.pixels; }, quietMs)) return true;
     now = stage_.x().Grab(r);
     return false;
   }, ms);
