@@ -53,9 +53,9 @@ TEST_F(InProcess, HostMidiReachesTheSynthesizerWithItsTimestampsAndTheEditorShow
     EXPECT_EQ(std::count(out.begin(), out.begin() + 512, 0.0f), 512) << ch;
     EXPECT_EQ(out[512], TestHost::kOutputMark) << ch;
   }
-  EXPECT_EQ(QuorelVst::MessageLength(0xC0), 2u);
-  EXPECT_EQ(QuorelVst::MessageLength(0xF8), 1u);
-  EXPECT_EQ(QuorelVst::MessageLength(0xF0), 0u);
+  EXPECT_EQ(QuorelVstMidi::MessageLength(0xC0), 2u);
+  EXPECT_EQ(QuorelVstMidi::MessageLength(0xF8), 1u);
+  EXPECT_EQ(QuorelVstMidi::MessageLength(0xF0), 0u);
 }
 
 TEST_F(InProcess, TransportMessagesEndTheBlockAndASongPositionDropsOnlyItself) {
@@ -114,14 +114,14 @@ TEST_F(InProcess, SynthesizerMidiReachesTheHostOnlyWhileMidiOutputToTheHostIsOn)
   ASSERT_NE(p, nullptr);
   const uint8_t note[3] = {0x92, 64, 33};
   const uint8_t clock[1] = {0xF8};
-  p->OnRTMIDIIn(0, note, 3);
+  p->Midi().OnRTMIDIIn(0, note, 3);
   Process({});
   EXPECT_TRUE(host.MidiReceived().empty());
   EXPECT_EQ(p->GetVstEditor()->GetMidiQueue()->Count(), 1);
 
-  p->SetMIDIOUTtoDAW(true);
-  p->OnRTMIDIIn(0, note, 3);
-  p->OnRTMIDIIn(0, clock, 1);
+  p->Midi().SetMIDIOUTtoDAW(true);
+  p->Midi().OnRTMIDIIn(0, note, 3);
+  p->Midi().OnRTMIDIIn(0, clock, 1);
   Process({});
   const auto got = host.MidiReceived();
   ASSERT_EQ(got.size(), 1u);
@@ -135,11 +135,11 @@ TEST_F(InProcess, SynthesizerMidiReachesTheHostOnlyWhileMidiOutputToTheHostIsOn)
 TEST_F(InProcess, WhileBypassedHostGuiAndSynthesizerMidiAreDropped) {
   QuorelVst* p = Make();
   ASSERT_NE(p, nullptr);
-  p->SetMIDIOUTtoDAW(true);
+  p->Midi().SetMIDIOUTtoDAW(true);
   host.Dispatch(effSetBypass, 0, 1);
   const uint8_t note[3] = {0x90, 1, 1};
-  p->OnRTMIDIIn(0, note, 3);
-  p->MidiInFromGUI(0x90, 2, 2);
+  p->Midi().OnRTMIDIIn(0, note, 3);
+  p->Midi().MidiInFromGUI(0x90, 2, 2);
   Process({{{0x90, 3, 3}, 0}});
   env.loop().RunFor(50);
   EXPECT_TRUE(model().sent.empty());
@@ -150,7 +150,7 @@ TEST_F(InProcess, WhileBypassedHostGuiAndSynthesizerMidiAreDropped) {
 TEST_F(InProcess, GuiMidiGoesOutThroughTheWorkerThread) {
   QuorelVst* p = Make();
   ASSERT_NE(p, nullptr);
-  p->MidiInFromGUI(0xC0, 5, 0);
+  p->Midi().MidiInFromGUI(0xC0, 5, 0);
   ASSERT_TRUE(env.loop().RunUntil([&] { return p->GetVstEditor()->GetMidiQueue()->Count() == 1; },
                                   1000));
   ASSERT_EQ(model().sent.size(), 1u);
@@ -160,11 +160,22 @@ TEST_F(InProcess, GuiMidiGoesOutThroughTheWorkerThread) {
   EXPECT_TRUE(model().selected.empty());
 }
 
+// The connection asks the host who it is: it waits for the host's first
+// call, which only comes once the entry has returned the instance.
 TEST_F(InProcess, TheConnectionRunsFromTheMainLoopOnceTheHostHasTheInstance) {
-  ASSERT_NE(Make(), nullptr);
+  ASSERT_NE(host.Enter(&VSTPluginMain), nullptr);
+  env.loop().RunFor(100);
+  EXPECT_EQ(model().connects, 0);
+  host.Dispatch(effOpen);
   EXPECT_EQ(model().connects, 0);
   env.loop().RunFor(10);
   EXPECT_EQ(model().connects, 1);
+  // Once only.
+  host.Dispatch(effOpen);
+  host.Dispatch(effMainsChanged, 0, 1);
+  env.loop().RunFor(10);
+  EXPECT_EQ(model().connects, 1);
+  EXPECT_EQ(host.CallsInsideTheEntry(), 0);
 }
 
 TEST_F(InProcess, AnExceptionFromTheConnectionLeavesThePlugInRunning) {
@@ -256,7 +267,7 @@ TEST_F(InProcess, ClosingWithTheEditorOpenClosesTheWindowBeforeTheRestGoes) {
   ASSERT_EQ(host.Dispatch(effEditOpen, 0, 0, nullptr), 1);
   VelorVstEditor* editor = p->GetVstEditor();
   ASSERT_TRUE(editor->isOpen());
-  p->OnRTMIDIIn(0, "\x90\x01\x02", 3);
+  p->Midi().OnRTMIDIIn(0, "\x90\x01\x02", 3);
   env.loop().RunFor(300);
   EXPECT_GT(editor->IdleTicks(), 5u);
   EXPECT_EQ(editor->MidiDelivered(), 1u);
@@ -457,7 +468,7 @@ TEST_F(InProcess, TheHostIsAskedWhoItIsOnlyOnceItHasTheInstance) {
   host.productString = "Vesk Plug-In EditorHost";
   for (bool opens : {true, false}) {
     host.ClearCalls();
-    ASSERT_NE(Make(), nullptr);
+    ASSERT_NE(host.Enter(&VSTPluginMain), nullptr);
     for (const TestHost::Call& c : host.Calls()) EXPECT_EQ(c.opcode, audioMasterVersion) << opens;
     if (opens) host.Dispatch(effOpen);
     EXPECT_EQ(host.Text(effGetProductString), "Vesk Editor") << opens;
