@@ -288,6 +288,9 @@ void QuorelVst::open() {
 
 void QuorelVst::StartConnectionOnce() {
   if (!initialised_ || !dispatch_ || connectionPosted_.exchange(true)) return;
+  // The connection needs to know who the host is: asked here, inside the
+  // host's own call, before the loop thread could ask at the same time.
+  host_.Check();
   // Queued: it runs from the loop once the call that posts it returns.
   dispatch_->NotifyEvent(this, kEventConnect, 0, true);
 }

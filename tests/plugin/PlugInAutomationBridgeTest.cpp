@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "editor/browsers/EffectBrowser.h"
 #include "editor/controls/CTabControl.h"
 #include "editor/shell/CTabPageLayer.h"
 #include "editor/shell/OskendBackgroundLayer.h"
@@ -242,6 +243,91 @@ TEST_F(AutomationBridge, PanelKnobsReportTheParameterTheyDrive) {
         {audioMasterEndEdit, c.row, 0.0f}};
     // Every panel knob brackets both steps in one gesture of its row.
     EXPECT_EQ(got, want) << c.what;
+  }
+}
+
+// A drag on a page's control is one gesture of the host's from the press
+// to the release, with an automate for each step; a press that changes
+// nothing reports nothing; a typed value is a gesture of its own.
+TEST_F(AutomationBridge, APagesControlsReportADragAsOneGestureAndAPressWithoutChangeAsNothing) {
+  struct Case {
+    const char* what;
+    int page, sub;
+    int row;
+  };
+  const Case cases[] = {
+      {"timbre 1 volume knob", 0, 0, 0},
+      {"timbre 8 volume knob", 0, 1, 7},
+      {"timbre 3 cutoff knob", 1, 3, 14},
+      {"MFX2 level", 0, 0, 66},
+      {"EQ bass", 0, 0, 68},
+  };
+  // Master effects with parameters to edit.
+  Oskend::ISection* common = nullptr;
+  ASSERT_TRUE(model().GetEditBuffer(0)->FindSectionByPID(0x1801, &common));
+  common->PutParamI(0x1800, 1);
+  common->PutParamI(0x1801, 1);
+  Settle();
+  for (const Case& c : cases) {
+    CTabPageLayer* layer = Page(c.page, c.sub);
+    ASSERT_NE(layer, nullptr) << c.what;
+    CHfcControl* control = layer->GetControlById(Row(c.row).id);
+    ASSERT_NE(control, nullptr) << c.what;
+    const int v = Another(c.row);
+    const int w = v + 1;
+    Take();
+    layer->OnHfcCtrlBeginEdit(control);
+    layer->OnHfcCtrlIntValueChanged(control, v);
+    Settle();
+    layer->OnHfcCtrlIntValueChanged(control, w);
+    layer->OnHfcCtrlEndEdit(control);
+    Settle();
+    const std::vector<Reported> one = Expected(c.row, v);
+    const std::vector<Reported> two = Expected(c.row, w);
+    EXPECT_EQ(Take(), (std::vector<Reported>{one[0], one[1], two[1], two[2]})) << c.what;
+    layer->OnHfcCtrlBeginEdit(control);
+    layer->OnHfcCtrlIntValueChanged(control, w);
+    layer->OnHfcCtrlEndEdit(control);
+    Settle();
+    EXPECT_TRUE(Take().empty()) << c.what;
+    layer->OnHfcCtrlBeginEdit(control);
+    layer->OnHfcCtrlPtrValueChanged(control, const_cast<char*>(std::to_string(v).c_str()));
+    layer->OnHfcCtrlEndEdit(control);
+    Settle();
+    EXPECT_EQ(Take(), Expected(c.row, v)) << c.what;
+  }
+}
+
+// The host closes the editor in the middle of a drag: the gesture ends
+// with it.
+TEST_F(AutomationBridge, AGestureLeftOpenEndsWhenTheHostClosesTheEditor) {
+  CTabPageLayer* layer = Page(0, 0);
+  ASSERT_NE(layer, nullptr);
+  CHfcControl* control = layer->GetControlById(Row(3).id);
+  ASSERT_NE(control, nullptr);
+  const int v = Another(3);
+  Take();
+  layer->OnHfcCtrlBeginEdit(control);
+  layer->OnHfcCtrlIntValueChanged(control, v);
+  host.Dispatch(effEditClose);
+  Settle();
+  EXPECT_EQ(Take(), Expected(3, v));
+}
+
+// An effect type chosen in the effect browser reaches the host as one
+// gesture of its row, followed by the parameters the new type moved.
+TEST_F(AutomationBridge, AnEffectChosenInTheEffectBrowserIsReportedWithWhatItMoved) {
+  for (int row : {60, 64}) {
+    const int v = Another(row);
+    const std::vector<int> values = Values();
+    Take();
+    EffectBrowser browser(&model(), eMode_Combi, Row(row).id, "Select Effect");
+    browser.DoIt(v);
+    Settle();
+    EXPECT_EQ(automation->GetParamI(Row(row).id), v) << row;
+    const std::vector<Reported> want = ExpectedWithMoved(row, v, values);
+    EXPECT_GT(want.size(), 3u) << row;
+    EXPECT_EQ(Take(), want) << row;
   }
 }
 

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <sstream>
+#include <stdexcept>
 #include <string>
 #include <thread>
 #include <vector>
@@ -260,6 +261,32 @@ TEST_F(InProcess, ManagersThatStartedAreStoppedInReverseWhenALaterOneFails) {
   EXPECT_EQ(g_managerLog, (std::vector<std::string>{"start a", "start b", "stop b", "stop a"}));
 }
 
+bool StartT() { return g_managerLog.push_back("start t"), true; }
+void StopThrowing() {
+  g_managerLog.push_back("stop t");
+  throw std::runtime_error("stuck");
+}
+
+// A step of shutdown that throws keeps none of the steps after it from
+// running, and says which failed.
+TEST_F(InProcess, AShutdownStepThatThrowsLeavesTheOthersToRun) {
+  const QuorelVst::Manager managers[] = {{"a", StartA, StopA}, {"t", StartT, StopThrowing}, {"b", StartB, StopB}};
+  QuorelVst::SetManagersForTest(managers, 3);
+  g_managerLog.clear();
+  ASSERT_NE(Make(), nullptr);
+  env.loop().RunFor(10);
+  bool modelDeleted = false;
+  model().onDelete = [&] { modelDeleted = true; };
+  model().throwOnDisconnect = true;
+  testing::internal::CaptureStderr();
+  EXPECT_EQ(host.Close(), 1);
+  const std::string said = testing::internal::GetCapturedStderr();
+  EXPECT_TRUE(modelDeleted);
+  EXPECT_EQ(g_managerLog, (std::vector<std::string>{"start a", "start t", "start b", "stop b", "stop t", "stop a"}));
+  EXPECT_NE(said.find("(disconnect): the link is gone"), std::string::npos) << said;
+  EXPECT_NE(said.find("(t): stuck"), std::string::npos) << said;
+}
+
 TEST_F(InProcess, ClosingWithTheEditorOpenClosesTheWindowBeforeTheRestGoes) {
   QuorelVst* p = Make();
   ASSERT_NE(p, nullptr);
@@ -382,6 +409,51 @@ TEST_F(InProcess, ParametersSetRightAfterOpenReadBackEqualAfterTheConnection) {
   }
   EXPECT_EQ(host.Text(effGetParamDisplay, 12), "-98");
   EXPECT_EQ(host.Text(effGetParamDisplay, 0), "1");
+}
+
+// A setting of the host's is written into the image once: a later change
+// of the image (an edit in the editor, a value from the instrument) stands
+// through every publish that follows.
+TEST_F(InProcess, AnAppliedSettingIsNotWrittenAgainOverLaterChanges) {
+  AEffect* e = host.Instantiate(&VSTPluginMain);
+  ASSERT_NE(e, nullptr);
+  env.loop().RunFor(10);
+  Oskend::ISection* automation = model().GetAutomation();
+  SParamDesc row{};
+  ASSERT_TRUE(automation->GetParamDescByIndex(0, &row));
+  e->setParameter(e, 0, 37.0f / 127.0f);
+  env.loop().RunFor(5);
+  ASSERT_EQ(automation->GetParamI(row.id), 37);
+  automation->PutParamI(row.id, 50);
+  // Ten ticks of the publish timer.
+  env.loop().RunFor(500);
+  EXPECT_EQ(automation->GetParamI(row.id), 50);
+  EXPECT_EQ(e->getParameter(e, 0), 50.0f / 127.0f);
+}
+
+// Whatever effect the master effects hold, every parameter shows a value
+// or a name, never the format that makes one (the "No Effect" rows have a
+// range of one value).
+TEST_F(InProcess, NoParameterShowsAFormatAsItsText) {
+  ASSERT_NE(Make(), nullptr);
+  env.loop().RunFor(10);
+  Oskend::ISoundSection* combi = model().GetEditBuffer(0);
+  // "No Effect" last.
+  for (int type : {1, 2, 3, 4, 0}) {
+    for (int pid : {0x1800, 0x1801}) {
+      Oskend::ISection* s = nullptr;
+      ASSERT_TRUE(combi->FindSectionByPID(pid, &s));
+      s->PutParamI(pid, type);
+    }
+    env.loop().RunFor(100);
+    for (int index = 0; index < 71; ++index) {
+      const std::string text = host.Text(effGetParamDisplay, index);
+      EXPECT_FALSE(text.empty()) << type << " " << index;
+      EXPECT_EQ(text.find('%'), std::string::npos) << type << " " << index << " " << text;
+    }
+  }
+  // No effect: its parameters show their one value.
+  EXPECT_EQ(host.Text(effGetParamDisplay, 61), "0");
 }
 
 // Settings and chunks keep the order the host made them in.
