@@ -275,7 +275,7 @@ VelorVstEditor* QuorelVst::GetVstEditor() const { return static_cast<VelorVstEdi
 // ------------------------------------------------------------ the connection
 
 void QuorelVst::open() {
-  host_.Check();
+  host_.CheckHost();
   StartConnectionOnce();
   // Without a loop (its thread did not start) the host's thread is the
   // only one there is.
@@ -290,7 +290,7 @@ void QuorelVst::StartConnectionOnce() {
   if (!initialised_ || !dispatch_ || connectionPosted_.exchange(true)) return;
   // The connection needs to know who the host is: asked here, inside the
   // host's own call, before the loop thread could ask at the same time.
-  host_.Check();
+  host_.CheckHost();
   // Queued: it runs from the loop once the call that posts it returns.
   dispatch_->NotifyEvent(this, kEventConnect, 0, true);
 }
@@ -301,7 +301,7 @@ void QuorelVst::Connect() {
   connecting_ = true;
   if (!closing_) {
     try {
-      host_.Check();
+      host_.CheckHost();
       PublishProductName();
       model_->Connect(host_.IsHostStandalone(), true);
     } catch (...) {
@@ -573,7 +573,7 @@ int32_t QuorelVst::setChunk(void* data, int32_t size, bool isPreset) {
       return 0;
     in.clear();
     in.seekg(0);
-    host_.Check();
+    host_.CheckHost();
     return model_->LoadStreamFromHost(in, isPreset, false) ? 1 : 0;
   } catch (...) {
     return 0;

@@ -138,12 +138,16 @@ class QuorelVst : public AudioEffectX, public Oskend::IRemoteSynthSink, public I
   void OnRemoteSynthSeqStateChanged(Oskend::IRemoteSynth*, bool) override {}
   void OnRemoteSynthNeedAutomationAPI(Oskend::IRemoteSynth*, long what) override;
 
+  // ---- Any thread but the audio thread: who the host is (asked once).
+  void CheckHost() { host_.CheckHost(); }
+  bool IsHostStandalone() { return host_.IsHostStandalone(); }
+  bool IsHostAUWrapper() { return host_.IsHostAUWrapper(); }
+
   // ---- Any thread.
   virtual int GetNumInputs() { return cEffect_.numInputs; }
   virtual int GetNumOutputs() { return cEffect_.numOutputs; }
   virtual bool IsInst() { return instrument_; }
   virtual int GetAudioOutCh() { return midi_.GetAudioOutCh(); }
-  bool IsHostStandalone() { return host_.IsHostStandalone(); }
   // The product string as far as known without asking the host.
   std::string KnownProductString() const { return host_.KnownProductString(); }
   Oskend::IRemoteSynth* GetModel() const { return model_; }

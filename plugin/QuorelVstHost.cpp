@@ -2,7 +2,7 @@
 
 #include "plugin/AudioEffectX.h"
 
-void QuorelVstHost::Check() {
+void QuorelVstHost::CheckHost() {
   if (checked_.load(std::memory_order_acquire) || !effect_.HostHasInstance()) return;
   // Room beyond the 64 bytes hosts are asked to keep to.
   char product[256] = {};
@@ -16,12 +16,12 @@ void QuorelVstHost::Check() {
 }
 
 bool QuorelVstHost::IsHostStandalone() {
-  Check();
+  CheckHost();
   return standalone_.load(std::memory_order_relaxed);
 }
 
 bool QuorelVstHost::IsHostAUWrapper() {
-  Check();
+  CheckHost();
   return auWrapper_.load(std::memory_order_relaxed);
 }
 

@@ -25,7 +25,7 @@ class QuorelVstHost : public Oskend::IPlugInHostInfo {
   // two first calls at once both ask, and agree).
   // Before the host has called the instance in, nothing is asked and
   // nothing is kept: the next call asks.
-  void Check();
+  void CheckHost();
   bool IsHostStandalone() override;
   bool IsHostAUWrapper() override;
   // The product the plug-in shows itself as ("Vesk Editor" under the
