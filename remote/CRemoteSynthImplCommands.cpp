@@ -35,9 +35,6 @@ using namespace synthimpl;
 
 namespace {
 
-// How long the window of a global step stays up after it went well.
-constexpr unsigned kGlobalShownMs = 400;
-
 // The insert-effect types Organ Vibrato/Chorus and Rotary Speaker go only
 // into an organ program.
 constexpr int kFxOrganVibratoChorus = 62;
@@ -52,19 +49,16 @@ void SwapBytes(std::uint8_t* a, std::uint8_t* b, std::size_t n) {
 }  // namespace
 
 int CRemoteSynthImpl::RunGlobalStep(bool send) {
-  // The global block is over in a moment: the window names it, as a whole
-  // transfer names its steps, and stays up long enough to be read, so a
-  // global write does not end without a sign.
+  // The window names the global block, as a whole transfer names its steps.
+  // It goes as soon as the block is through: while it is up, real-time MIDI
+  // from the host and the keyboard is refused.
   const bool opened = link_->UIActivate();
   // Named in the caption, as the banks of a whole transfer are: the
   // session's percentage replaces the label below it.
   link_->UIConfigure(send ? "GLOBAL Transmitting..." : "GLOBAL Receiving...", 1000, 1000, 0);
   link_->UIProgress(50, 50, "GLOBAL");
   const int r = send ? link_->SendGlobalDump(image_.data(), kGlobalSize) : link_->SendGlobalDumpReq();
-  if (opened) {
-    if (r >= 0) UIWait(kGlobalShownMs);
-    link_->UIDeactivate();
-  }
+  if (opened) link_->UIDeactivate();
   return r;
 }
 

@@ -435,8 +435,8 @@ int CRemoteSynthImpl::OnRcvModeChange(IRemoteMIDI*, eMode m) {
   // While the editor moves whole data sets it switches the instrument's mode
   // itself and puts it back at the end; the instrument's answers are not
   // the user's choice and must neither move the pages nor reload an edit
-  // buffer.
-  if (protect_ > 0) return 0;
+  // buffer. A connection bringing the instrument into step follows them.
+  if (protect_ > 0 && !nowInitializing_) return 0;
   const int old = image_.GetMode();
   if (m != 0 && m != 1 && m != 3 && m != 6) return 0;
   image_.SetMode(m);

@@ -525,11 +525,11 @@ TEST_F(RootLayer, WheelsSendBendAndModulation) {
   listener.heard.clear();
   root_->OnHfcCtrlIntValueChanged(pitch, 1270);
   root_->OnHfcCtrlIntValueChanged(pitch, 0);
-  root_->OnHfcCtrlIntValueChanged(pitch, 635);  // at rest
+  root_->OnHfcCtrlIntValueChanged(pitch, 635);  // at rest: 635 * 0x3FFF / 1270 = 8191
   root_->OnHfcCtrlIntValueChanged(mod, 1270);
   root_->OnHfcCtrlIntValueChanged(mod, 0);
   const std::vector<std::vector<uint8_t>> want{
-      {uint8_t(0xE0 | ch), 0x7F, 0x7F}, {uint8_t(0xE0 | ch), 0, 0}, {uint8_t(0xE0 | ch), 0x00, 0x40},
+      {uint8_t(0xE0 | ch), 0x7F, 0x7F}, {uint8_t(0xE0 | ch), 0, 0}, {uint8_t(0xE0 | ch), 0x7F, 0x3F},
       {uint8_t(0xB0 | ch), 1, 127},     {uint8_t(0xB0 | ch), 1, 0},  {uint8_t(0xB0 | ch), 2, 127}};
   EXPECT_EQ(listener.heard, want);
   h_.RunFor(50);

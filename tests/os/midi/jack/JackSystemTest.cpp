@@ -149,6 +149,52 @@ class JackBackend : public ::testing::Test {
     return in;
   }
 
+  // Whether a system lists a device (by its JACK client name) among its
+  // sources; waits up to 3 s for the server's notice.
+  static bool Lists(JackSystem& s, const std::string& client) {
+    const auto end = Clock::now() + std::chrono::seconds(3);
+    while (Clock::now() < end) {
+      for (size_t i = 0; i < s.SourceCount(); ++i) {
+        std::string v;
+        s.GetProperty(s.Source(i), Property::kDeviceName, &v);
+        if (v == client) return true;
+      }
+      std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    return false;
+  }
+
+  // A connection nobody holds is ended by the output thread a grace period
+  // after it was left. A port of `c` writes to a marker device and goes;
+  // once the marker's connection has ended, every connection left before it
+  // that was going to end has ended too. Returns false if the marker's
+  // never did.
+  bool SettleDrops(Client& c) {
+    auto marker = OpenDevice(device_name + "m");
+    if (!marker) return false;
+    marker->SetReceiver([](const uint8_t*, size_t) {});
+    EndpointId src = 0, dst = 0;
+    if (!FindEndpoints(marker->SourceKey(), &src, &dst)) return false;
+    auto writersReach = [&](size_t n) {
+      const auto end = Clock::now() + std::chrono::seconds(3);
+      while (marker->Writers() != n) {
+        if (Clock::now() >= end) return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+      }
+      return true;
+    };
+    {
+      // Held until the marker sees its connection, then left.
+      std::unique_ptr<OutputPort> port;
+      if (c.CreateOutputPort("Output Port", &port) != kOk) return false;
+      PacketList note;
+      const Bytes on = {0x90, 0x3C, 0x40};
+      note.Add(0, on.data(), on.size());
+      if (port->Send(dst, note) != kOk || !writersReach(1)) return false;
+    }
+    return writersReach(0);
+  }
+
   const std::string device_name = "VeskTest" + std::to_string(getpid());
   // The boxes outlive the threads that fill them.
   Inbox atDevice, atHost;
@@ -236,9 +282,14 @@ TEST_F(JackBackend, AnotherMIDISystemOfThisProgramIsNoDevice) {
   // The first system has ports of its own as well.
   auto c1 = NewClient();
   auto in1 = Listen(*c1);
-  // What is absent cannot be waited for: give the server's notices of the
-  // new ports time to arrive.
-  std::this_thread::sleep_for(std::chrono::milliseconds(200));
+  // What is absent cannot be waited for, but a device that comes after
+  // those ports can: once both systems list it, the server's notices of the
+  // ports before it have reached them as well.
+  auto marker = OpenDevice(device_name + "m");
+  ASSERT_TRUE(marker);
+  marker->SetReceiver([](const uint8_t*, size_t) {});
+  ASSERT_TRUE(Lists(*sys, device_name + "m"));
+  ASSERT_TRUE(Lists(*second, device_name + "m"));
 
   // Both directions, both systems: only the device (a client of this
   // process too, but no MIDI system) is listed.
@@ -296,10 +347,10 @@ TEST_F(JackBackend, AConnectionToADestinationEndsWithThePortThatWroteToIt) {
   ASSERT_TRUE(done.Wait(2000));
   ASSERT_TRUE(atDevice.WaitBytes(6 + sx.size(), 2000));
   // One JACK port per destination, shared; still wired while both live.
-  std::this_thread::sleep_for(std::chrono::milliseconds(200));
+  ASSERT_TRUE(SettleDrops(*c));
   EXPECT_EQ(device->Writers(), 1u);
   kept.reset();
-  std::this_thread::sleep_for(std::chrono::milliseconds(200));
+  ASSERT_TRUE(SettleDrops(*c));
   EXPECT_EQ(device->Writers(), 1u) << "the client that sent a SysEx still holds it";
   c.reset();
   EXPECT_TRUE(waitWriters(0));
