@@ -261,6 +261,20 @@ class CRemoteSynthImpl : public IRemoteSynth,
   // The status of one step of a send; remembers the first failure.
   bool SendStep(int status, int* first);
   int RunSendFrame(CHUNK_REMOTESYNTH_CONST image, const char* title, bool write, bool filtered);
+  // RunSendFrame's steps (main thread); each is false when its send failed,
+  // which ends the data steps.
+  struct SendFrame {
+    const std::uint8_t* img;  // the transfer's own copy of the image
+    std::string title;
+    bool write, filtered;
+    int progBank = 0, progNumber = 0, combiBank = 0, combiNumber = 0;
+    int status = 0;  // the first failing data step, else the last success
+  };
+  bool SendGlobalStep(SendFrame& frame);
+  bool SendProgBanksStep(SendFrame& frame);
+  bool SendCombisStep(SendFrame& frame);
+  bool SendCurrentProgStep(SendFrame& frame);
+  bool SendCurrentCombiStep(SendFrame& frame);
   // Sends or requests the global block under a progress window of its own.
   int RunGlobalStep(bool send);
   int ConnectSteps(bool standalone, bool recall);
@@ -279,6 +293,24 @@ class CRemoteSynthImpl : public IRemoteSynth,
   void BindSections();
   // Loads the pending host data into the working image.
   bool LoadPendingHostData();
+  // LoadStream's steps (main thread): the stream read into a scratch copy
+  // of the image, then the data of each kind taken into the working image,
+  // sent first when it may be.
+  struct LoadedData {
+    std::vector<std::uint8_t> bytes;  // the scratch image
+    std::uint32_t selector;
+    bool maySend, noSend, store;
+  };
+  bool ReadIntoScratch(std::istream& in, LoadedData* data, FTYPE* type, CDirtyFlagSet& dirty);
+  bool LoadAll(LoadedData& data);
+  bool LoadAllWithSetup(LoadedData& data);
+  bool LoadAllProgs(const LoadedData& data);
+  bool LoadAllCombis(const LoadedData& data);
+  bool LoadProgBank(const LoadedData& data);
+  bool LoadOneProg(const LoadedData& data);
+  bool LoadOneCombi(const LoadedData& data);
+  // Posts the current-sound notice (main thread).
+  void PostCurSound();
   // Program (bank x 128 + number) of timbre t of the combination edit
   // buffer, -1 when unknown.
   int TimbreProgram(int t);
@@ -288,6 +320,13 @@ class CRemoteSynthImpl : public IRemoteSynth,
 
   // Seams onto the sections (setup settings, re-initialisation, realtime
   // state and received parameters).
+  // ExecCommand's kinds of command (main thread): the transfers that report
+  // a status, the edits of the program edit buffer's blocks, the insert
+  // effects' swap and the initial combination.
+  int RunTransferCommand(int command, int a1, int a2, int a3, int a4);
+  bool EditProgramBlocks(int command, int a1, int a2, int a3, int a4);
+  bool SwapInsertEffects(int a, int b);
+  bool InitCombination();
   // Re-sends an edit buffer and tells its sections.
   bool ResendProg();
   bool ResendCombi();
