@@ -47,6 +47,7 @@ void OskendBackgroundLayer::OnIdleRemoteSynthConnectionStateChanged(Oskend::IRem
                                                                     bool) {
   OnModeChanged();
   UpdateLogoSwitches();
+  UpdateLCDLight();
 }
 
 void OskendBackgroundLayer::OnIdleRemoteSynthModeChanged(Oskend::IRemoteSynth*, int) {
