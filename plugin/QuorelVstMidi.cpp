@@ -127,8 +127,9 @@ int32_t QuorelVstMidi::ProcessEvents(VstEvents* events) {
     const VstEvent* e = list[i];
     if (!e || e->type != kVstMidiType || bypassed_) continue;
     const auto* midi = reinterpret_cast<const VstMidiEvent*>(e);
-    fromHost_->Push(midi->midiData[0], midi->midiData[1], midi->midiData[2],
-                    static_cast<uint32_t>(midi->deltaFrames));
+    if (!fromHost_->Push(midi->midiData[0], midi->midiData[1], midi->midiData[2],
+                         static_cast<uint32_t>(midi->deltaFrames)))
+      hostMidiLost_.Count();
   }
   return 1;
 }
@@ -177,10 +178,13 @@ void QuorelVstMidi::DrainFromHost() {
     const long long time =
         static_cast<long long>(blockStart_) + static_cast<long long>(static_cast<float>(m.time) * factor);
     // The model's output also updates its sections (and tells their
-    // listeners), which allocates: the worker hands it over, with the time
-    // taken here. The low 32 bits of microseconds suffice for a time a few
-    // milliseconds away.
-    handedOver = toSynth_->Push(s, m.data1, m.data2, static_cast<uint32_t>(time)) || handedOver;
+    // listeners), which allocates: the worker hands it over, with
+    // the time taken here. The low 32 bits of microseconds suffice for a
+    // time a few milliseconds away.
+    if (toSynth_->Push(s, m.data1, m.data2, static_cast<uint32_t>(time)))
+      handedOver = true;
+    else
+      hostMidiLost_.Count();
   }
   if (handedOver) workerWake_.Signal();
 }
@@ -218,6 +222,7 @@ uint32_t QuorelVstMidi::ThreadProc() {
     ForwardFromHost();
     if (onWake_) onWake_();
     ForwardFromGUI();
+    hostMidiLost_.Tell();
   }
   return 0;
 }

@@ -18,6 +18,7 @@
 #include <functional>
 #include <memory>
 
+#include "os/DropReport.h"
 #include "os/WakeSignal.h"
 #include "platform/IAsyncDispatch.h"
 #include "platform/XThread.h"
@@ -124,6 +125,9 @@ class QuorelVstMidi : public IXThreadProc, public Oskend::IRTMIDISink, public IA
   // Host MIDI on its way from the audio thread to the worker, which gives
   // it to the model.
   std::unique_ptr<CMidiFifo> toSynth_;
+  // Host MIDI that found fromHost_ or toSynth_ full: counted on the audio
+  // thread, told by the worker thread.
+  os::DropReport hostMidiLost_{"the plug-in's queue of host MIDI to the synthesizer was full"};
   std::unique_ptr<HostEventList> hostEvents_;
   std::unique_ptr<VstMidiEvent[]> hostMidiEvents_;
   // The audio thread's own.
