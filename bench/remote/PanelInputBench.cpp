@@ -14,7 +14,6 @@
 // switches of the process per input: threads that hand a lock to each
 // other show up there.
 #include <benchmark/benchmark.h>
-#include <sys/resource.h>
 
 #include <chrono>
 #include <cstdlib>
@@ -22,6 +21,7 @@
 #include <random>
 #include <vector>
 
+#include "bench/ContextSwitches.h"
 #include "bench/PrivateSettingsFolder.h"
 #include "model/ChunkGlobal.h"
 #include "os/Clock.h"
@@ -38,12 +38,7 @@ using Bytes = std::vector<uint8_t>;
 
 enum Input { kGood = 0, kFlipped = 1, kLyingLength = 2, kModeChange = 3 };
 
-long ContextSwitches() {
-  rusage u{};
-  getrusage(RUSAGE_SELF, &u);
-  return u.ru_nvcsw;
-}
-
+using vesk::bench::ContextSwitches;
 using vesk::bench::PrivateSettingsFolder;
 
 void BM_PanelInputIntoConnectedModel(benchmark::State& state) {
