@@ -16,6 +16,7 @@
 // waits until that code has returned (the modal runs it started are asked
 // to end at once), so no layer is deleted under a caller still using it.
 #include <cstdint>
+#include <functional>
 #include <memory>
 
 #include "hfc/CHfcKeyListener.h"
@@ -63,14 +64,8 @@ class CHfcVstEditor : public CHfcWindow, public CHfcKeyListener {
   bool OnHfcMouseMacMouseMove(CHfcMouse* hub, const os::MouseEvent* e) override;
   bool OnHfcMouseMacMouseWheelMove(CHfcMouse* hub, const os::MouseEvent* e) override;
   void OnWindowMouse(const os::MouseEvent& e) override;
-  bool OnWindowKey(const os::KeyEvent& e) override;
-  void OnWindowFocus(bool gained) override;
-  int OnWindowDrag(const os::DragEvent& e) override;
-  void OnWindowExpose(const os::WindowRect& area) override;
-  void OnWindowClose() override;
-  void OnWindowBoundsChanging(os::WindowRect* bounds, bool sized, bool moved) override;
-  void OnWindowBoundsChanged(const os::WindowRect& bounds, bool sized, bool moved) override;
-  bool OnWindowCollapse(bool collapsed) override;
+  // Each event of the window runs as the editor's own code.
+  void OnWindowEvent(const std::function<void()>& deliver) override;
 
   // True while the editor's own code runs (an input event, an idle tick,
   // a redraw), also inside a modal run that code started.

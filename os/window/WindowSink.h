@@ -1,6 +1,8 @@
 #pragma once
 // Receiver of a native window's events, always called on the main thread
 // (through os::MainLoop).
+#include <functional>
+
 #include "os/window/WindowEvents.h"
 
 namespace os {
@@ -8,6 +10,10 @@ namespace os {
 class WindowSink {
  public:
   virtual ~WindowSink() = default;
+  // Every call below that comes from the window comes through this: a sink
+  // that must know while its own code runs (to hold off what would pull the
+  // ground from under it) wraps the delivery once here.
+  virtual void OnWindowEvent(const std::function<void()>& deliver) { deliver(); }
   virtual void OnWindowMouse(const MouseEvent& e) {}
   // True when the key was used; false leaves it to the host.
   virtual bool OnWindowKey(const KeyEvent& e) { return false; }
