@@ -16,7 +16,6 @@
 // waits until that code has returned (the modal runs it started are asked
 // to end at once), so no layer is deleted under a caller still using it.
 #include <cstdint>
-#include <functional>
 #include <memory>
 
 #include "hfc/CHfcKeyListener.h"
@@ -64,7 +63,8 @@ class CHfcVstEditor : public CHfcWindow, public CHfcKeyListener {
   bool OnHfcMouseMacMouseMove(CHfcMouse* hub, const os::MouseEvent* e) override;
   bool OnHfcMouseMacMouseWheelMove(CHfcMouse* hub, const os::MouseEvent* e) override;
   void OnWindowMouse(const os::MouseEvent& e) override;
-  // Each event of the window runs as the editor's own code.
+  // Every event of the platform window runs the editor's code inside a
+  // dispatch scope.
   void OnWindowEvent(const std::function<void()>& deliver) override;
 
   // True while the editor's own code runs (an input event, an idle tick,

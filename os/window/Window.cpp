@@ -166,8 +166,8 @@ void Window::DeliverClose() {
 
 int Window::DeliverDrag(const DragEvent& e) {
   if (!sink_ || !TakesInput()) return 0;
-  int effect = 0;
   WindowSink* sink = sink_;
+  int effect = 0;
   sink->OnWindowEvent([&] { effect = sink->OnWindowDrag(e); });
   return (effect >= 1 && effect <= 3) ? effect : 0;
 }

@@ -10,9 +10,10 @@ namespace os {
 class WindowSink {
  public:
   virtual ~WindowSink() = default;
-  // Every call below that comes from the window comes through this: a sink
-  // that must know while its own code runs (to hold off what would pull the
-  // ground from under it) wraps the delivery once here.
+  // Every event below reaches the sink through this call: deliver runs the
+  // handler. A sink that must know while its own code runs for an event
+  // (a plug-in editor that defers the host's open and close) wraps it
+  // here, once, instead of in each handler.
   virtual void OnWindowEvent(const std::function<void()>& deliver) { deliver(); }
   virtual void OnWindowMouse(const MouseEvent& e) {}
   // True when the key was used; false leaves it to the host.
