@@ -9,7 +9,8 @@ bool CHfcKeyFocus::SetFocus(CHfcKeyFocusListener* listener, os::Window* window) 
     SetSystemKeyFocus();
     return true;
   }
-  ReleaseFocus();
+  // Straight to the new listener, not back to a holder in between.
+  Drop();
   m_pFocused = listener;
   m_pWindow = window;
   if (SetSystemKeyFocus()) return true;
@@ -18,13 +19,28 @@ bool CHfcKeyFocus::SetFocus(CHfcKeyFocusListener* listener, os::Window* window) 
   return false;
 }
 
-void CHfcKeyFocus::ReleaseFocus() {
+CHfcKeyFocusListener* CHfcKeyFocus::Drop() {
   CHfcKeyFocusListener* old = m_pFocused;
   const bool hadSystemFocus = m_bHasSystemFocus;
   m_pFocused = nullptr;
   m_pWindow = nullptr;
   m_bHasSystemFocus = false;
   if (old && hadSystemFocus) old->OnHfcKeyLostFocus(this);
+  return old;
+}
+
+void CHfcKeyFocus::ReleaseFocus() {
+  CHfcKeyFocusListener* old = Drop();
+  if (!m_pHolder || old == m_pHolder || m_pFocused) return;
+  // Back to the holder, without taking the keyboard from another program.
+  m_pFocused = m_pHolder;
+  m_pWindow = m_pHolderWindow;
+  if (m_pWindow->HasFocus()) SetSystemKeyFocus();
+}
+
+void CHfcKeyFocus::SetHolder(CHfcKeyFocusListener* holder, os::Window* window) {
+  m_pHolder = holder && window ? holder : nullptr;
+  m_pHolderWindow = m_pHolder ? window : nullptr;
 }
 
 bool CHfcKeyFocus::SetSystemKeyFocus() {

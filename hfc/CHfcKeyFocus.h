@@ -20,6 +20,13 @@ class CHfcKeyFocus {
   // keyboard focus (nothing is kept then).
   bool SetFocus(CHfcKeyFocusListener* listener, os::Window* window);
   void ReleaseFocus();
+  // A listener that holds the keyboard (a modal page) while it is set: when
+  // the listener that has the focus lets it go, the focus goes back to the
+  // holder; the platform is asked for the keyboard only while the window
+  // has it (else the holder gets it with the window's next focus). Null
+  // ends the hold.
+  void SetHolder(CHfcKeyFocusListener* holder, os::Window* window);
+  CHfcKeyFocusListener* GetHolder() const { return m_pHolder; }
   // Asks the platform for the keyboard again for the current listener.
   bool SetSystemKeyFocus();
 
@@ -36,7 +43,12 @@ class CHfcKeyFocus {
   void OnPlatformFocus(bool gained);
 
  private:
+  // Lets the listener go (telling it); returns it.
+  CHfcKeyFocusListener* Drop();
+
   CHfcKeyFocusListener* m_pFocused = nullptr;
+  CHfcKeyFocusListener* m_pHolder = nullptr;
+  os::Window* m_pHolderWindow = nullptr;
   bool m_bHasSystemFocus = false;
   os::Window* m_pWindow = nullptr;
 };

@@ -498,6 +498,16 @@ bool CHfcWindow::ReleaseFocus(CHfcKeyFocusListener* who) {
   return true;
 }
 
+bool CHfcWindow::HoldKeyFocus(CHfcKeyFocusListener* holder) {
+  if (!m_pPlatformWindow || !holder) return false;
+  m_keyFocus.SetHolder(holder, m_pPlatformWindow);
+  return SetFocus(holder);
+}
+
+void CHfcWindow::EndKeyHold(CHfcKeyFocusListener* holder) {
+  if (holder && m_keyFocus.GetHolder() == holder) m_keyFocus.SetHolder(nullptr, nullptr);
+}
+
 bool CHfcWindow::IsFocused(const CHfcKeyFocusListener* listener) const {
   return m_keyFocus.IsFocused(listener);
 }

@@ -154,6 +154,11 @@ class CHfcWindow : public CHfcMouseListener, public CHfcDragListener, public os:
   bool SetFocus(CHfcKeyFocusListener* listener);
   // Releases when who is null or holds the focus.
   bool ReleaseFocus(CHfcKeyFocusListener* who);
+  // The listener holds the window's keyboard until EndKeyHold (a modal
+  // page): a control that lets the focus go gives it back to the holder.
+  bool HoldKeyFocus(CHfcKeyFocusListener* holder);
+  // Ends the hold of that listener, if it holds.
+  void EndKeyHold(CHfcKeyFocusListener* holder);
   bool IsFocused(const CHfcKeyFocusListener* listener) const;
 
   // Mouse, local forms: offered to the layers from the top down.

@@ -33,7 +33,10 @@ bool CHfcWindowLayer::Create(int x, int y, int width, int height, CHfcWindow* wi
 
 bool CHfcWindowLayer::Destroy() {
   if (!m_bCreated) return false;
-  if (m_pWindow) m_pWindow->ReleaseFocus(this);
+  if (m_pWindow) {
+    m_pWindow->EndKeyHold(this);
+    m_pWindow->ReleaseFocus(this);
+  }
   if (CHfcKey::sm_pInstance && CHfcKey::sm_pInstance->GetFocus() == this)
     CHfcKey::sm_pInstance->ReleaseFocus();
   if (CHfcMouse::sm_pInstance && HoldsCapture()) CHfcMouse::sm_pInstance->ReleaseCapture();
@@ -130,7 +133,10 @@ bool CHfcWindowLayer::SetParentWindow(CHfcWindow* window) {
 }
 
 void CHfcWindowLayer::OnRemoveFromParent(CHfcWindow* window) {
-  if (m_pWindow) m_pWindow->ReleaseFocus(nullptr);
+  if (m_pWindow) {
+    m_pWindow->EndKeyHold(this);
+    m_pWindow->ReleaseFocus(nullptr);
+  }
   m_pWindow = nullptr;
 }
 
@@ -256,7 +262,7 @@ bool CHfcWindowLayer::RouteMouse(MouseHandler handler, CHfcMouse* m, int x, int 
         return (c->*handler)(m, cx, cy, mods);
       }))
     return true;
-  return (this->*handler)(m, x, y, mods);
+  return (this->*handler)(m, x, y, mods) || m_bHoldsMouse;
 }
 
 bool CHfcWindowLayer::PreMouseLButtonDown(CHfcMouse* m, int x, int y, int mods) {
@@ -297,7 +303,7 @@ bool CHfcWindowLayer::PreMouseWheelMoved(CHfcMouse* m, int x, int y, int axis, i
         return c->OnHfcMouseWheelMoved(m, cx, cy, axis, delta, mods);
       }))
     return true;
-  return OnHfcMouseWheelMoved(m, x, y, axis, delta, mods);
+  return OnHfcMouseWheelMoved(m, x, y, axis, delta, mods) || m_bHoldsMouse;
 }
 
 bool CHfcWindowLayer::RouteGlobal(bool (CHfcWindowLayer::*pre)(CHfcMouse*, int, int, int),

@@ -82,6 +82,12 @@ class CHfcWindowLayer : public CHfcMouseListener,
   bool SetKeyFocus() { return false; }
   void ReleaseKeyFocus() {}
 
+  // A layer that holds the window's mouse (a modal veil over the window):
+  // every mouse event over it that neither its controls nor its own
+  // handlers take ends in it, and the layers under it get nothing.
+  void SetHoldsMouse(bool on) { m_bHoldsMouse = on; }
+  bool HoldsMouse() const { return m_bHoldsMouse; }
+
   // Mouse events in layer coordinates, from the window.
   virtual bool PreMouseLButtonDown(CHfcMouse* m, int x, int y, int mods);
   virtual bool PreMouseLButtonDoubleClick(CHfcMouse* m, int x, int y, int mods);
@@ -149,6 +155,7 @@ class CHfcWindowLayer : public CHfcMouseListener,
   static bool Holds(const tagHfcRect& r, int x, int y);
 
   bool m_bCreated = false;
+  bool m_bHoldsMouse = false;
   tagHfcRect m_rect{0, 0, 0, 0};
   CHfcWindow* m_pWindow = nullptr;
   // The window whose stack holds the layer; Destroy keeps it.

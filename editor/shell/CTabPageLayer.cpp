@@ -143,7 +143,6 @@ void CTabPageLayer::OnMoved(int, int) {
 }
 
 void CTabPageLayer::OnIdle(unsigned long elapsed) {
-  if (m_bModal) KeepKeyFocus();
   const std::vector<CHfcControl*> controls = GetControls();
   for (CHfcControl* c : controls)
     if (c->GetParentLayer()) c->Idle(static_cast<int>(elapsed));
@@ -161,15 +160,10 @@ bool CTabPageLayer::DoModal() {
   if (m_pOwnerTab) m_pOwnerTab->Show(true);
   Show(false);
   m_bModal = true;
-  // The keys go to the dialog, no longer to a control of the pages below.
-  SetFocus(this);
+  // The keys go to the dialog, no longer to a control of the pages below,
+  // and come back to it when a control of its own lets them go.
+  if (CHfcWindow* window = GetParentWindow()) window->HoldKeyFocus(this);
   return true;
-}
-
-void CTabPageLayer::KeepKeyFocus() {
-  CHfcWindow* window = GetParentWindow();
-  if (!window || !window->IsWindowActive()) return;
-  if (window->GetKeyFocus()->GetFocusedListener() == nullptr) SetFocus(this);
 }
 
 bool CTabPageLayer::OnHfcKeyDown(CHfcKeyFocus*, int chr, int key, int mods) {
@@ -189,6 +183,7 @@ bool CTabPageLayer::OnHfcKeyChar(CHfcKeyFocus*, int chr) {
 bool CTabPageLayer::EndModal() {
   if (!m_bModal) return false;
   m_bModal = false;
+  if (CHfcWindow* window = GetParentWindow()) window->EndKeyHold(this);
   if (m_pOwnerTab)
     if (auto* modal = dynamic_cast<ModalLayer*>(m_pOwnerTab->GetParentLayer())) modal->SetDone(true);
   return true;

@@ -70,10 +70,6 @@ class CTabPageLayer : public XESynthLayer, public ITabPageLayer {
   bool OnHfcKeyChar(CHfcKeyFocus* focus, int chr) override;
 
  protected:
-  // While modal: takes the window's keyboard back when nobody holds it
-  // (a control of the page let it go) and the window is the active one.
-  void KeepKeyFocus();
-
   // The graph managers of a form item of class 19 to 23 (item id and
   // class as the form gives them).
   void AddFormGraphManagers(int classNumber, int itemId, CHfcControl* control);

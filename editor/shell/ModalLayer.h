@@ -11,7 +11,8 @@ class ModalLayer : public XELayerBase {
  public:
   static constexpr uint32_t kVeilColor = 0x80000000u;
 
-  ModalLayer() = default;
+  // The veil holds the window's mouse: nothing under it takes a click.
+  ModalLayer() { SetHoldsMouse(true); }
   ~ModalLayer() override = default;
 
   bool IsDone() const { return m_bDone; }
@@ -21,18 +22,6 @@ class ModalLayer : public XELayerBase {
   // A press beside the group (on none of the layer's controls and on no
   // layer above it, such as the page of the group) closes the layer.
   bool OnHfcMouseLButtonDown(CHfcMouse* m, int x, int y, int mods) override;
-  // Every other mouse event over the veil ends here.
-  bool OnHfcMouseLButtonDoubleClick(CHfcMouse*, int, int, int) override { return true; }
-  bool OnHfcMouseLButtonUp(CHfcMouse*, int, int, int) override { return true; }
-  bool OnHfcMouseRButtonDown(CHfcMouse*, int, int, int) override { return true; }
-  bool OnHfcMouseRButtonDoubleClick(CHfcMouse*, int, int, int) override { return true; }
-  bool OnHfcMouseRButtonUp(CHfcMouse*, int, int, int) override { return true; }
-  bool OnHfcMouseMButtonDown(CHfcMouse*, int, int, int) override { return true; }
-  bool OnHfcMouseMButtonDoubleClick(CHfcMouse*, int, int, int) override { return true; }
-  bool OnHfcMouseMButtonUp(CHfcMouse*, int, int, int) override { return true; }
-  bool OnHfcMouseMove(CHfcMouse*, int, int, int) override { return true; }
-  using XELayerBase::OnHfcMouseWheelMoved;
-  bool OnHfcMouseWheelMoved(CHfcMouse*, int, int, int, int, int) override { return true; }
   // Holding the keyboard, the layer keeps every key to itself.
   using CHfcKeyListener::OnHfcKeyDown;
   using CHfcKeyListener::OnHfcKeyUp;

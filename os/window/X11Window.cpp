@@ -70,6 +70,38 @@ MouseButton ButtonOf(unsigned int xbutton) {
   }
 }
 
+// Where the pointer is, on the window and on the screen, and the modifiers
+// held: what every pointer event carries.
+template <typename XPointerEvent>
+MouseEvent PointerEventOf(const XPointerEvent& p) {
+  MouseEvent e;
+  e.x = p.x;
+  e.y = p.y;
+  e.globalX = p.x_root;
+  e.globalY = p.y_root;
+  e.mods = TranslateModifiers(p.state);
+  return e;
+}
+
+// Wheel steps arrive as presses of buttons 4 (up), 5 (down), 6 (left) and
+// 7 (right); their releases carry nothing.
+bool IsWheelButton(unsigned int xbutton) { return xbutton >= 4 && xbutton <= 7; }
+
+MouseEvent WheelEventOf(const XButtonEvent& b) {
+  MouseEvent e = PointerEventOf(b);
+  e.kind = MouseEvent::Kind::kWheel;
+  e.wheelAxis = b.button <= 5 ? 1 : 0;
+  e.wheelDelta = (b.button == 4 || b.button == 6) ? 1 : -1;
+  return e;
+}
+
+MouseEvent MotionEventOf(const XMotionEvent& m) {
+  MouseEvent e = PointerEventOf(m);
+  e.kind = (m.state & (Button1Mask | Button2Mask | Button3Mask)) ? MouseEvent::Kind::kDrag
+                                                                  : MouseEvent::Kind::kMove;
+  return e;
+}
+
 }  // namespace
 
 struct X11Window::Impl {
@@ -94,6 +126,17 @@ struct X11Window::Impl {
   bool destroyed = false;
   // The input-only child that covers the window while it is held off.
   ::Window shield = 0;
+
+  // A press or release of the left, middle or right button, with the
+  // presses counted.
+  MouseEvent ButtonEventOf(const XButtonEvent& b, bool press);
+  // A key as typed (the symbol with Shift, without the other modifiers); a
+  // press of a key already down is a repeat.
+  KeyEvent KeyEventOf(XKeyEvent& k, bool press);
+  // Focus taken from the pointer by the window under it comes as a loss of
+  // the pointer's focus and, in the same breath, a gain of its own: no loss
+  // at all for the window.
+  bool IsRegainedAtOnce(const XFocusChangeEvent& f);
 
   ~Impl() {
     if (!display) return;
@@ -388,82 +431,68 @@ bool X11Window::ReadPixels(std::vector<uint32_t>* pixels) {
   return true;
 }
 
+MouseEvent X11Window::Impl::ButtonEventOf(const XButtonEvent& b, bool press) {
+  MouseEvent e = PointerEventOf(b);
+  e.button = ButtonOf(b.button);
+  if (press) {
+    const bool again = b.button == lastButton && b.time - lastPressTime <= kDoubleClickMs &&
+                       std::abs(b.x - lastX) <= kDoubleClickSlop &&
+                       std::abs(b.y - lastY) <= kDoubleClickSlop;
+    clicks = again ? clicks + 1 : 1;
+    lastButton = b.button;
+    lastPressTime = b.time;
+    lastX = b.x;
+    lastY = b.y;
+  }
+  e.kind = press ? MouseEvent::Kind::kDown : MouseEvent::Kind::kUp;
+  e.clickCount = clicks;
+  return e;
+}
+
+KeyEvent X11Window::Impl::KeyEventOf(XKeyEvent& k, bool press) {
+  KeyEvent e;
+  char text[8];
+  KeySym sym = NoSymbol;
+  XLookupString(&k, text, sizeof(text), &sym, nullptr);
+  TranslateKeysym(static_cast<uint32_t>(sym), &e.chr, &e.key);
+  e.mods = TranslateModifiers(k.state);
+  if (press) {
+    e.kind = keysDown.insert(k.keycode).second ? KeyEvent::Kind::kDown : KeyEvent::Kind::kRepeat;
+  } else {
+    keysDown.erase(k.keycode);
+    e.kind = KeyEvent::Kind::kUp;
+  }
+  return e;
+}
+
+bool X11Window::Impl::IsRegainedAtOnce(const XFocusChangeEvent& f) {
+  if (f.type != FocusOut || f.detail != NotifyPointer || XEventsQueued(display, QueuedAfterReading) == 0)
+    return false;
+  XEvent next;
+  if (!XCheckTypedWindowEvent(display, window, FocusIn, &next)) return false;
+  XPutBackEvent(display, &next);
+  return true;
+}
+
 void X11Window::Handle(void* raw) {
   XEvent& ev = *static_cast<XEvent*>(raw);
   if (impl_->dropTarget->Handle(ev)) return;
   switch (ev.type) {
     case ButtonPress:
-    case ButtonRelease: {
-      const XButtonEvent& b = ev.xbutton;
-      MouseEvent e;
-      e.x = b.x;
-      e.y = b.y;
-      e.globalX = b.x_root;
-      e.globalY = b.y_root;
-      e.mods = TranslateModifiers(b.state);
-      if (b.button >= 4 && b.button <= 7) {
-        // Wheel steps arrive as presses of buttons 4 (up), 5 (down), 6
-        // (left) and 7 (right); their releases carry nothing.
-        if (ev.type == ButtonRelease) return;
-        e.kind = MouseEvent::Kind::kWheel;
-        e.wheelAxis = b.button <= 5 ? 1 : 0;
-        e.wheelDelta = (b.button == 4 || b.button == 6) ? 1 : -1;
-        Deliver(e);
-        return;
+    case ButtonRelease:
+      if (IsWheelButton(ev.xbutton.button)) {
+        if (ev.type == ButtonPress) Deliver(WheelEventOf(ev.xbutton));
+      } else if (ButtonOf(ev.xbutton.button) != MouseButton::kNone) {
+        Deliver(impl_->ButtonEventOf(ev.xbutton, ev.type == ButtonPress));
       }
-      e.button = ButtonOf(b.button);
-      if (e.button == MouseButton::kNone) return;
-      if (ev.type == ButtonPress) {
-        const bool again = b.button == impl_->lastButton &&
-                           b.time - impl_->lastPressTime <= kDoubleClickMs &&
-                           std::abs(b.x - impl_->lastX) <= kDoubleClickSlop &&
-                           std::abs(b.y - impl_->lastY) <= kDoubleClickSlop;
-        impl_->clicks = again ? impl_->clicks + 1 : 1;
-        impl_->lastButton = b.button;
-        impl_->lastPressTime = b.time;
-        impl_->lastX = b.x;
-        impl_->lastY = b.y;
-        e.kind = MouseEvent::Kind::kDown;
-      } else {
-        e.kind = MouseEvent::Kind::kUp;
-      }
-      e.clickCount = impl_->clicks;
-      Deliver(e);
       return;
-    }
-    case MotionNotify: {
-      const XMotionEvent& m = ev.xmotion;
-      MouseEvent e;
-      e.kind = (m.state & (Button1Mask | Button2Mask | Button3Mask)) ? MouseEvent::Kind::kDrag
-                                                                      : MouseEvent::Kind::kMove;
-      e.x = m.x;
-      e.y = m.y;
-      e.globalX = m.x_root;
-      e.globalY = m.y_root;
-      e.mods = TranslateModifiers(m.state);
-      Deliver(e);
+    case MotionNotify:
+      Deliver(MotionEventOf(ev.xmotion));
       return;
-    }
     case KeyPress:
-    case KeyRelease: {
-      XKeyEvent& k = ev.xkey;
-      KeyEvent e;
-      // The symbol without modifiers but with Shift, as typed.
-      char text[8];
-      KeySym sym = NoSymbol;
-      XLookupString(&k, text, sizeof(text), &sym, nullptr);
-      TranslateKeysym(static_cast<uint32_t>(sym), &e.chr, &e.key);
-      e.mods = TranslateModifiers(k.state);
-      if (ev.type == KeyPress) {
-        e.kind = impl_->keysDown.insert(k.keycode).second ? KeyEvent::Kind::kDown
-                                                          : KeyEvent::Kind::kRepeat;
-      } else {
-        impl_->keysDown.erase(k.keycode);
-        e.kind = KeyEvent::Kind::kUp;
-      }
-      DeliverKey(e);
+    case KeyRelease:
+      DeliverKey(impl_->KeyEventOf(ev.xkey, ev.type == KeyPress));
       return;
-    }
     case Expose: {
       const XExposeEvent& x = ev.xexpose;
       DeliverExpose({x.x, x.y, x.x + x.width, x.y + x.height});
@@ -471,17 +500,7 @@ void X11Window::Handle(void* raw) {
     }
     case FocusIn:
     case FocusOut:
-      // Focus taken from the pointer by the window under it comes as a loss
-      // of the pointer's focus and, in the same breath, a gain of its own:
-      // no loss at all for the window.
-      if (ev.type == FocusOut && ev.xfocus.detail == NotifyPointer &&
-          XEventsQueued(impl_->display, QueuedAfterReading) > 0) {
-        XEvent next;
-        if (XCheckTypedWindowEvent(impl_->display, impl_->window, FocusIn, &next)) {
-          XPutBackEvent(impl_->display, &next);
-          return;
-        }
-      }
+      if (impl_->IsRegainedAtOnce(ev.xfocus)) return;
       focused_ = ev.type == FocusIn;
       if (!focused_) impl_->keysDown.clear();
       DeliverFocus(focused_);

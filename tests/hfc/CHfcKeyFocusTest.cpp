@@ -115,6 +115,37 @@ TEST_F(KeyFocusFixture, FocusMovesFromOneListenerToAnother) {
   EXPECT_EQ(log, (Log{"a set", "a lost", "b set", "b lost", "b set", "b lost"}));
 }
 
+// A holder (a modal page) gets the keyboard back whenever a listener of
+// its own lets it go; a straight move from one listener to another does not
+// pass through it; while the window lacks the keyboard the holder gets it
+// with the window's next focus, and the platform is not asked meanwhile.
+TEST_F(KeyFocusFixture, AHolderTakesTheKeyboardBackWhenAListenerLetsItGo) {
+  FocusRecorder holder{&log, "h"};
+  focus.SetHolder(&holder, window.get());
+  focus.SetFocus(&a, window.get());  // a text field of the page
+  focus.SetFocus(&b, window.get());  // straight on to another
+  focus.ReleaseFocus();              // b is done: back to the page
+  EXPECT_TRUE(focus.IsFocused(&holder));
+  Key(XK_Escape);
+  focus.SetFocus(&a, window.get());
+  window->InjectFocus(false);  // another program takes the keyboard
+  env.loop().RunPending();
+  focus.ReleaseFocus();
+  EXPECT_EQ(focus.GetFocusedListener(), &holder);
+  EXPECT_FALSE(window->HasFocus());
+  window->InjectFocus(true);
+  env.loop().RunPending();
+  EXPECT_TRUE(focus.IsFocused(&holder));
+  focus.ReleaseFocus();  // the holder itself lets go: nobody
+  EXPECT_EQ(focus.GetFocusedListener(), nullptr);
+  focus.SetFocus(&a, window.get());
+  focus.SetHolder(nullptr, nullptr);  // the page ended
+  focus.ReleaseFocus();
+  EXPECT_EQ(focus.GetFocusedListener(), nullptr);
+  EXPECT_EQ(log, (Log{"a set", "a lost", "b set", "b lost", "h set", "h down 27 27 0", "h lost", "a set",
+                      "a lost", "h set", "h lost", "a set", "a lost"}));
+}
+
 struct HubRecorder : CHfcKeyListener {
   Log* log;
   explicit HubRecorder(Log* l) : log(l) {}

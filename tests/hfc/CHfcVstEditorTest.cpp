@@ -233,6 +233,65 @@ TEST_F(EditorTest, DrawingGoesThroughTheWindowsExposes) {
   editor.close();
 }
 
+// Whatever the window gives, the editor handles it as its own code running,
+// so that a host's open or close meanwhile waits until it has returned.
+TEST_F(EditorTest, EveryKindOfWindowEventRunsAsTheEditorsOwnCode) {
+  struct Watching : Editor {
+    Watching(Host* h, Log* l) : Editor(h, l) { m_bUseIdleTimer = false; }
+    Log seen;
+    void Seen(const char* what) { seen.push_back(std::string(what) + (IsDispatching() ? " inside" : " outside")); }
+    void OnWindowMouse(const os::MouseEvent& e) override {
+      Seen("mouse");
+      Editor::OnWindowMouse(e);
+    }
+    bool OnWindowKey(const os::KeyEvent& e) override {
+      Seen("key");
+      return Editor::OnWindowKey(e);
+    }
+    void OnWindowFocus(bool gained) override {
+      Seen("focus");
+      Editor::OnWindowFocus(gained);
+    }
+    int OnWindowDrag(const os::DragEvent& e) override {
+      Seen("drag");
+      return Editor::OnWindowDrag(e);
+    }
+    void OnWindowExpose(const os::WindowRect& area) override {
+      Seen("expose");
+      Editor::OnWindowExpose(area);
+    }
+    void OnWindowBoundsChanged(const os::WindowRect& b, bool sized, bool moved) override {
+      Seen("bounds");
+      Editor::OnWindowBoundsChanged(b, sized, moved);
+    }
+    bool OnWindowCollapse(bool collapsed) override {
+      Seen("collapse");
+      return Editor::OnWindowCollapse(collapsed);
+    }
+    void OnWindowClose() override {
+      Seen("close");
+      Editor::OnWindowClose();
+    }
+  };
+  Watching watching{&host, &log};
+  ASSERT_TRUE(watching.open(nullptr));
+  env.loop().RunPending();
+  watching.seen.clear();
+  os::HeadlessWindow* w = watching.headless();
+  w->InjectMouse(os::MouseEvent{});
+  w->InjectKey(os::KeyEvent::Kind::kDown, 'a');
+  w->InjectFocus(true);
+  w->InjectDrag(os::DragEvent::Kind::kEnter, 5, 5, 0, {});
+  w->Invalidate({0, 0, 10, 10});
+  w->InjectUserBounds({40, 30, 360, 230});
+  w->InjectCollapse(true);
+  w->InjectClose();
+  env.loop().RunPending();
+  EXPECT_EQ(watching.seen, (Log{"drag inside", "mouse inside", "key inside", "focus inside", "expose inside",
+                                "bounds inside", "collapse inside", "close inside"}));
+  EXPECT_FALSE(watching.IsDispatching());
+}
+
 TEST_F(EditorTest, HostNoticesGoThroughTheHostSeam) {
   EXPECT_TRUE(editor.BeginEdit(7));
   EXPECT_TRUE(editor.EndEdit(7));

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <vector>
+
 #include "hfc/CHfcDragFlavor.h"
 #include "hfc/CHfcMouse.h"
 #include "tests/hfc/HfcFakes.h"
@@ -113,6 +116,37 @@ TEST_F(Routing, ACapturingControlGetsMovesAndTheReleaseInItsOwnCoordinates) {
 TEST_F(Routing, WheelGoesToTheControlUnderThePointerThenTheLayer) {
   layer.PreMouseWheelMoved(hub, 60, 50, 1, -1, 0);
   EXPECT_EQ(log, (Log{"b wheel-1 20,30", "layer wheel-1 60,50"}));
+}
+
+// A layer that holds the mouse (a modal veil) over the recording layer:
+// no kind of mouse event gets through to the layer under it; without the
+// hold each one does.
+TEST_F(Routing, ALayerHoldingTheMouseLetsNoEventThroughToTheLayersUnderIt) {
+  CHfcWindowLayer veil;
+  ASSERT_TRUE(veil.Create(0, 0, 400, 300, &window));
+  veil.Show(false);
+  struct Event {
+    const char* name;
+    std::function<bool()> send;  // window coordinates over a's free corner
+  };
+  const std::vector<Event> events = {
+      {"press", [&] { return window.OnHfcMouseLButtonDown(hub, 105, 55, 0); }},
+      {"release", [&] { return window.OnHfcMouseLButtonUp(hub, 105, 55, 0); }},
+      {"move", [&] { return window.OnHfcMouseMove(hub, 105, 55, 0); }},
+      {"wheel", [&] { return window.OnHfcMouseWheelMoved(hub, 105, 55, 1, 1, 0); }},
+  };
+  for (bool holds : {false, true}) {
+    veil.SetHoldsMouse(holds);
+    for (const Event& e : events) {
+      log.clear();
+      const bool taken = e.send();
+      EXPECT_EQ(log.empty(), holds) << e.name << (holds ? " with" : " without") << " the hold";
+      if (holds) {
+        EXPECT_TRUE(taken) << e.name;
+      }
+    }
+  }
+  veil.Destroy();
 }
 
 TEST_F(Routing, RemovingControls) {

@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <string>
 #include <thread>
+#include <vector>
 
 #include "editor/controls/XEStaticText.h"
 #include "editor/shell/AboutLayer.h"
@@ -12,6 +14,7 @@
 #include "editor/shell/XELayerBase.h"
 #include "hfc/CHfcOffscreenContext.h"
 #include "hfc/CHfcVstEditor.h"
+#include "os/window/HeadlessWindow.h"
 #include "tests/editor/shell/ShellTestKit.h"
 #include "tests/support/pageharness/PageHarness.h"
 
@@ -182,6 +185,69 @@ TEST_F(ModalLayerTest, AClickOnAControlGoesToItAndAClickBesideClosesTheLayer) {
   modal.RemoveAllControls(true);
   h.window().RemoveLayer(&modal, false);
   modal.Destroy();
+}
+
+// Under the veil: a layer that takes every kind of mouse event it is given.
+class MouseLog : public CHfcWindowLayer {
+ public:
+  std::vector<std::string> got;
+  bool OnHfcMouseRButtonDown(CHfcMouse*, int, int, int) override { return Got("right down"); }
+  bool OnHfcMouseMButtonDown(CHfcMouse*, int, int, int) override { return Got("middle down"); }
+  bool OnHfcMouseMove(CHfcMouse*, int, int, int) override { return Got("move"); }
+  using CHfcWindowLayer::OnHfcMouseWheelMoved;
+  bool OnHfcMouseWheelMoved(CHfcMouse*, int, int, int, int, int) override { return Got("wheel"); }
+
+ private:
+  bool Got(const char* what) {
+    got.emplace_back(what);
+    return true;
+  }
+};
+
+// Whatever the mouse does over the veil (beside its controls), the pages
+// under it get nothing; once the veil is gone they get each event again.
+TEST_F(ModalLayerTest, NoMouseEventGetsThroughTheVeilToThePagesUnderIt) {
+  MouseLog page;
+  ASSERT_TRUE(page.Create(0, 0, PageHarness::kWidth, PageHarness::kHeight, &h.window()));
+  page.Show(false);
+  auto event = [](os::MouseEvent::Kind kind, os::MouseButton button) {
+    os::MouseEvent e;
+    e.kind = kind;
+    e.button = button;
+    e.clickCount = 1;
+    e.x = 300;
+    e.y = 200;
+    e.wheelDelta = kind == os::MouseEvent::Kind::kWheel ? -1 : 0;
+    return e;
+  };
+  using K = os::MouseEvent::Kind;
+  using B = os::MouseButton;
+  const std::vector<os::MouseEvent> events = {
+      event(K::kDown, B::kRight),
+      event(K::kDown, B::kMiddle),
+      event(K::kMove, B::kNone),
+      event(K::kWheel, B::kNone),
+  };
+  auto sendAll = [&] {
+    page.got.clear();
+    for (const os::MouseEvent& e : events) {
+      static_cast<os::HeadlessWindow*>(h.window().GetPlatformWindow())->InjectMouse(e);
+      h.env().loop().RunPending();
+    }
+  };
+  {
+    ModalLayer modal;
+    ASSERT_TRUE(modal.Create(0, 0, PageHarness::kWidth, PageHarness::kHeight, &h.window()));
+    modal.Show(false);
+    sendAll();
+    EXPECT_TRUE(page.got.empty()) << page.got.front();
+    h.window().RemoveLayer(&modal, false);
+    modal.Destroy();
+  }
+  sendAll();
+  EXPECT_EQ(page.got, (std::vector<std::string>{"right down", "middle down", "move", "wheel"}));
+  h.window().RemoveLayer(&page, false);
+  page.Destroy();
 }
 
 TEST_F(ModalLayerTest, TheAboutBoxShowsNameAndVersionAndClosesOnAnyClick) {

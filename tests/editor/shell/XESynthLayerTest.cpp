@@ -11,11 +11,13 @@
 #include "editor/shell/EditTabPageLayerBase.h"
 #include "editor/shell/ModalLayer.h"
 #include "editor/shell/XECommandQueue.h"
+#include "hfc/CHfcKeyFocusListener.h"
 #include "hfc/CHfcVstEditor.h"
 #include "model/ISection.h"
 #include "model/ISoundSection.h"
 #include "model/IStringConverter.h"
 #include "model/paramdesc/SParamDesc.h"
+#include "os/window/HeadlessWindow.h"
 #include "remote/SynthSysEx.h"
 #include "tests/editor/shell/ShellTestKit.h"
 #include "tests/support/pageharness/PageHarness.h"
@@ -436,6 +438,49 @@ TEST(ModalPageTest, EndModalRaisesTheDoneFlagOfTheModalLayerThatHoldsThePage) {
   modal.RemoveAllControls(true);
   h.window().RemoveLayer(&modal, false);
   modal.Destroy();
+}
+
+
+// A modal page's keys: a field of its own that takes the keyboard gives
+// it back to the page when it lets go (at once, not on a later tick); the
+// hold ends with the page's run, and with the page itself.
+TEST(ModalPageTest, TheKeyboardComesBackToTheModalPageWhenAFieldLetsItGo) {
+  struct KeyPage : TestPage {
+    using TestPage::TestPage;
+    std::vector<int> keys;
+    bool OnHfcCtrlKeyDown(CHfcControl*, int chr, int, int) override {
+      keys.push_back(chr);
+      return true;
+    }
+  };
+  struct Field : CHfcKeyFocusListener {
+    int keys = 0;
+    bool OnHfcKeyDown(CHfcKeyFocus*, int, int, int) override { return ++keys, true; }
+  };
+  PageHarness h;
+  static_cast<os::HeadlessWindow*>(h.window().GetPlatformWindow())->InjectFocus(true);
+  auto page = std::make_unique<KeyPage>(h.synth());
+  ASSERT_TRUE(page->Create(CTabPageLayerCreateParam{400, 300, nullptr}, &h.window()));
+  page->Show(false);
+  ASSERT_TRUE(page->DoModal());
+  Field field;
+  h.window().SetFocus(&field);
+  h.Key('a');
+  h.window().ReleaseFocus(&field);
+  h.Key('b');
+  EXPECT_EQ(field.keys, 1);
+  EXPECT_EQ(page->keys, std::vector<int>{'b'});
+  ASSERT_TRUE(page->EndModal());
+  h.window().SetFocus(&field);
+  h.window().ReleaseFocus(&field);
+  EXPECT_FALSE(h.window().IsFocused(page.get()));
+  // A page taken down while modal leaves no holder behind (ASan checks).
+  ASSERT_TRUE(page->DoModal());
+  h.window().SetFocus(&field);
+  page.reset();
+  h.window().ReleaseFocus(&field);
+  h.Key('c');
+  EXPECT_EQ(field.keys, 1);
 }
 
 }  // namespace
