@@ -72,9 +72,7 @@ bool HoldsAll(const std::vector<SynthRecordLine>& lines, size_t from, const std:
   return true;
 }
 
-// Disabled: now and then a block of a program bank (896 bytes) comes back
-// to the synthesizer changed after Receive All and Transmit All.
-TEST_F(Journey, DISABLED_ReceiveAllThenTransmitAllGiveTheSynthesizerBackItsWholeMemory) {
+TEST_F(Journey, ReceiveAllThenTransmitAllGiveTheSynthesizerBackItsWholeMemory) {
   ASSERT_NO_FATAL_FAILURE(StartConnected());
   const std::vector<uint8_t> held = stage_.SynthMemory();
   ASSERT_FALSE(held.empty()) << "the synthesizer did not write its memory";

@@ -40,6 +40,9 @@ class JourneyStage {
   static std::string EditorProgram();
   static std::string PlugInPath();
   static std::string SynthProgram();
+  // The command line of the stage's JACK server (jackd's path and the
+  // server's name given).
+  static std::vector<std::string> JackServerArgv(const std::string& jackd, const std::string& name);
 
   // Starts the display and the JACK server; false (and why()) when one of
   // them does not come up.
