@@ -248,6 +248,16 @@ std::vector<os::XDisplayDriver::TopWindow> JourneyStage::OtherWindows() {
   return out;
 }
 
+bool JourneyStage::EditorShielded() {
+  os::XDisplayDriver::Rect w;
+  os::XDisplayDriver::WindowId editor = 0;
+  if (!EditorWindow(&w, nullptr, &editor)) return false;
+  // (The shield is as large as X allows.)
+  for (const auto& k : x_->ChildrenOf(editor))
+    if (k.rect.width >= 32767) return true;
+  return false;
+}
+
 std::string JourneyStage::ScreenList() {
   std::string out;
   for (const auto& w : x_->TopLevels()) {

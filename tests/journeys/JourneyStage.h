@@ -82,6 +82,9 @@ class JourneyStage {
                     os::XDisplayDriver::WindowId* id = nullptr);
   // Windows on the screen other than the editor's (dialogs, menus).
   std::vector<os::XDisplayDriver::TopWindow> OtherWindows();
+  // Whether the editor's window lies under the shield a modal run puts over
+  // it: clicks on it then go nowhere.
+  bool EditorShielded();
 
   // The windows on the screen, one line each (for failure messages).
   std::string ScreenList();
