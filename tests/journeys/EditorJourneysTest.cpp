@@ -144,7 +144,7 @@ TEST_F(Journey, ASynthesizerSwitchedOnAfterTheProgramStartedIsConnectedAndTakesE
   ASSERT_TRUE(StartEditor()) << "no editor window";
   ASSERT_TRUE(CancelQuestion(20000)) << "the program did not ask about the missing synthesizer";
   ASSERT_TRUE(stage_.StartSynth());
-  EXPECT_TRUE(WaitForReceived([](const SynthRecordLine& l) { return l.what == "request-current"; }, 10000))
+  EXPECT_TRUE(WaitForReceived([](const SynthRecordLine& l) { return l.what == "request-current"; }, 20000))
       << "the synthesizer switched on was not taken up; it received:" << stage_.RecordTail();
   ASSERT_TRUE(WaitForOnlyTheEditorWindow(15000)) << "a window stayed open:" << stage_.ScreenList();
   const size_t from = Received().size();
@@ -166,7 +166,7 @@ TEST_F(Journey, ASynthesizerThatRestartsIsShownWithItsOwnValuesAgain) {
   stage_.StopSynth();
   const size_t restart = Received().size();
   ASSERT_TRUE(stage_.StartSynth());
-  EXPECT_TRUE(WaitForReceived([](const SynthRecordLine& l) { return l.what == "request-current"; }, 10000, restart))
+  EXPECT_TRUE(WaitForReceived([](const SynthRecordLine& l) { return l.what == "request-current"; }, 20000, restart))
       << "the restarted synthesizer was not asked what it holds; it received:" << stage_.RecordTail();
   EXPECT_TRUE(WaitUntil([&] { return Shot(0, kTop, width, kHeight).pixels == held.pixels; }, 10000))
       << "the page still shows the edit the restarted synthesizer does not hold";
