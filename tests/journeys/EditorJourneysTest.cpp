@@ -286,9 +286,7 @@ TEST_F(Journey, SavingThePerformanceToAFileAndLoadingItBackGivesTheSynthesizerTh
               {"dump combination 0 0 1", "dump combination 0 0 0"}});
 }
 
-// Disabled: now and then a program bank reaches the synthesizer cut short
-// and is refused, and the progress window of the load stays.
-TEST_F(Journey, DISABLED_SavingAllDataToAFileAndLoadingItBackGivesTheSynthesizerTheFilesMemory) {
+TEST_F(Journey, SavingAllDataToAFileAndLoadingItBackGivesTheSynthesizerTheFilesMemory) {
   // The performances, the program banks, the performance edit buffer and
   // the global block. (The file holds the current performance too: the
   // program's record of it, which the instrument keeps in no memory.)
