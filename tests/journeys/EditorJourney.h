@@ -52,8 +52,12 @@ class EditorJourney : public testing::Test {
   // item at that point of the menu's window. False when no menu opened.
   bool PopUpAndChoose(int x, int y, Point item);
   // Waits until no window but the editor's is on the screen (a progress
-  // window or a question gone).
-  bool WaitForOnlyTheEditorWindow(int ms) { return WaitUntil([&] { return OtherWindows().empty(); }, ms); }
+  // window or a question gone) and the editor's takes clicks again: the
+  // program ends its hold on it a moment after the plug-in's window of a
+  // run goes (a click in that moment is lost).
+  bool WaitForOnlyTheEditorWindow(int ms) {
+    return WaitUntil([&] { return OtherWindows().empty() && !stage_.EditorShielded(); }, ms);
+  }
   bool Key(const std::string& name) { return stage_.x().Tap(name); }
   // A question (any window but the editor's) answered with its cancel
   // button or its default one; false when none shows within `ms` or it

@@ -78,6 +78,16 @@ std::string JourneyStage::EditorProgram() { return BuildDir() + "/host/Vesk Edit
 std::string JourneyStage::PlugInPath() { return BuildDir() + "/plugin/Vesk Plug-In Editor.so"; }
 std::string JourneyStage::SynthProgram() { return BuildDir() + "/tests/support/jacksynth/vesk_jack_simsynth"; }
 
+std::vector<std::string> JourneyStage::JackServerArgv(const std::string& jackd, const std::string& name) {
+  // Synchronous, as the suite's own server: a cycle waits for the clients
+  // that are late for it. An asynchronous server goes on without them, and
+  // a reader then gets a cycle's MIDI twice or never; on a loaded machine a
+  // journey would take that for the editor's fault. The price: a client
+  // that ends without a word holds the server up once, for some two seconds
+  // (ten times the time-out).
+  return {jackd, "-n", name, "-S", "-t", "200", "-d", "dummy", "-r", "48000", "-p", "256"};
+}
+
 std::map<std::string, std::string> JourneyStage::Env() const {
   return {{"DISPLAY", display_},
           {"JACK_DEFAULT_SERVER", jackName_},
@@ -125,9 +135,7 @@ bool JourneyStage::Open() {
   x_ = os::XDisplayDriver::Open(display_, &why_);
   if (!x_) return false;
   jackName_ = "journey-" + std::to_string(getpid()) + "-" + std::to_string(++started_);
-  // Asynchronous: a client that ends without a word (the editor killed at
-  // the end of a journey) must not hold up the server's cycle.
-  jackd_ = Start({jackd, "-n", jackName_, "-d", "dummy", "-r", "48000", "-p", "256"}, "jackd");
+  jackd_ = Start(JackServerArgv(jackd, jackName_), "jackd");
   const bool up = WaitUntil(
       [&] {
         auto probe = Start({lsp}, "jack_lsp");
@@ -250,6 +258,16 @@ std::vector<os::XDisplayDriver::TopWindow> JourneyStage::OtherWindows() {
   for (const auto& t : x_->TopLevels())
     if (t.id != editor && t.rect.width > 1 && t.rect.height > 1 && t.rect.width < 32767) out.push_back(t);
   return out;
+}
+
+bool JourneyStage::EditorShielded() {
+  os::XDisplayDriver::Rect w;
+  os::XDisplayDriver::WindowId editor = 0;
+  if (!EditorWindow(&w, nullptr, &editor)) return false;
+  // (The shield is as large as X allows.)
+  for (const auto& k : x_->ChildrenOf(editor))
+    if (k.rect.width >= 32767) return true;
+  return false;
 }
 
 std::string JourneyStage::ScreenList() {

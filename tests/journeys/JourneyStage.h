@@ -40,6 +40,9 @@ class JourneyStage {
   static std::string EditorProgram();
   static std::string PlugInPath();
   static std::string SynthProgram();
+  // The command line of the stage's JACK server (jackd's path and the
+  // server's name given).
+  static std::vector<std::string> JackServerArgv(const std::string& jackd, const std::string& name);
 
   // Starts the display and the JACK server; false (and why()) when one of
   // them does not come up.
@@ -82,6 +85,9 @@ class JourneyStage {
                     os::XDisplayDriver::WindowId* id = nullptr);
   // Windows on the screen other than the editor's (dialogs, menus).
   std::vector<os::XDisplayDriver::TopWindow> OtherWindows();
+  // Whether the editor's window lies under the shield a modal run puts over
+  // it: clicks on it then go nowhere.
+  bool EditorShielded();
 
   // The windows on the screen, one line each (for failure messages).
   std::string ScreenList();

@@ -45,6 +45,10 @@ class JackDevice {
   size_t Pending() const;
   // Events that arrived while the input ring was full.
   uint64_t Dropped() const;
+  // Any thread. The next process cycle that brings the device events takes
+  // `ms` longer than a cycle lasts, as a client on a loaded machine is late:
+  // for tests of what a server does with a late client.
+  void LateAtNextInput(unsigned ms);
   // Ports connected to the destination now.
   size_t Writers() const;
 
