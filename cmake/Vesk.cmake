@@ -13,7 +13,21 @@ function(vesk_sources out)
   set(${out} ${srcs} PARENT_SCOPE)
 endfunction()
 
-# vesk_library(<name> [DIRS <dir>...] [DEPS <target>...] [EXCLUDE <regex>])
+# vesk_unity(<target> [ALONE <file>...]): with VESK_UNITY, the target's
+# sources are compiled in batches, each batch one object, but for the files
+# named ALONE (relative to the calling folder): their private names (in an
+# unnamed namespace, or static) clash with those of a file beside them.
+function(vesk_unity name)
+  cmake_parse_arguments(A "" "" "ALONE" ${ARGN})
+  if(VESK_UNITY)
+    set_target_properties(${name} PROPERTIES UNITY_BUILD ON UNITY_BUILD_BATCH_SIZE 8)
+    if(A_ALONE)
+      set_source_files_properties(${A_ALONE} PROPERTIES SKIP_UNITY_BUILD_INCLUSION ON)
+    endif()
+  endif()
+endfunction()
+
+# vesk_library(<name> [DIRS <dir>...] [DEPS <target>...] [EXCLUDE <regex>] [ALONE <file>...])
 # One static library from every .cpp of the listed folders (default: the
 # calling folder, not recursive); a folder of headers only makes an interface
 # library. Headers are found from the repository root, so includes read
@@ -21,13 +35,14 @@ endfunction()
 # check (vesk_add_layering_check) lets a library include only headers of its
 # own folders and of the libraries it depends on, directly or not.
 function(vesk_library name)
-  cmake_parse_arguments(A "" "EXCLUDE" "DIRS;DEPS" ${ARGN})
+  cmake_parse_arguments(A "" "EXCLUDE" "DIRS;DEPS;ALONE" ${ARGN})
   vesk_sources(srcs ${A_DIRS})
   if(A_EXCLUDE)
     list(FILTER srcs EXCLUDE REGEX "${A_EXCLUDE}")
   endif()
   if(srcs)
     add_library(${name} STATIC ${srcs})
+    vesk_unity(${name} ALONE ${A_ALONE})
     set(scope PUBLIC)
   else()
     add_library(${name} INTERFACE)
@@ -115,13 +130,14 @@ function(vesk_add_configure_checks)
   endforeach()
 endfunction()
 
-# vesk_test(<name> [SERIAL] [DIRS <dir>...] [DEPS <target>...] [LABELS <label>...])
+# vesk_test(<name> [SERIAL] [DIRS <dir>...] [DEPS <target>...] [LABELS <label>...] [ALONE <file>...])
 # One GoogleTest executable from every .cpp of the listed folders (default:
 # the calling folder); each test case becomes a CTest test.
 function(vesk_test name)
-  cmake_parse_arguments(A "SERIAL" "" "DIRS;DEPS;LABELS" ${ARGN})
+  cmake_parse_arguments(A "SERIAL" "" "DIRS;DEPS;LABELS;ALONE" ${ARGN})
   vesk_sources(srcs ${A_DIRS})
   add_executable(${name} ${srcs})
+  vesk_unity(${name} ALONE ${A_ALONE})
   target_link_libraries(${name} PRIVATE ${A_DEPS} GTest::gtest GTest::gtest_main GTest::gmock)
   target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR})
   set(props TIMEOUT 300)
