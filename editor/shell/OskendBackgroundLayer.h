@@ -16,6 +16,7 @@
 #include "editor/shell/BackgroundLayer.h"
 #include "editor/shell/IEditTabSelector.h"
 #include "editor/shell/MenuItemInfo.h"
+#include "model/CombiTimbreTake.h"
 
 class CHfcControl;
 class CHfcCtrlCharEditText;
@@ -226,8 +227,11 @@ class OskendBackgroundLayer : public BackgroundLayer, public IEditTabSelector {
   std::optional<int> CombiEditParam(int pid);
   // The follow-up edits of OnIdleSectionParamChanged. The panel handler
   // answers whether the displays are to be refreshed after it.
-  void OnTimbreProgramChanged(Oskend::ISection* section, int pid, int timbre);
-  void OnTimbreIfxUseChanged(Oskend::ISection* section, int pid, int timbre);
+  void OnTimbreProgramChanged(int timbre);
+  void OnTimbreIfxUseChanged(int timbre);
+  // The follow-up edits over the combination edit buffer and the stored
+  // programs of the model.
+  Oskend::CombiTimbreTake CombiTake();
   bool OnCombiPanelParamChanged(int pid, int value);
   void ShowCtrlTarget(int target);
   // Without a split only Main is a target: it is lit, Sub dark and disabled.
