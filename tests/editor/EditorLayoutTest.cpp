@@ -74,6 +74,10 @@ TEST_F(EditorLayout, EveryViewFitsTheWindowAndEveryTextItsBox) {
       {"'Filter Type': \"", "the filter type lists are 40 pixels wide; their items are words"},
       {"Type': \"Overdrive/Hi-Gain - Amp Simulation\"",
        "the performance play page leaves the insert effect fields 155 pixels before the send knobs"},
+      {"'IFX1 Type': \"056 : Overdrive/Hi-Gain - Amp Simulation\"",
+       "the insert effects page gives its type selectors the 139-pixel picture"},
+      {"'IFX1 Type': \"Stereo Guitar Cabinet\"",
+       "the play overview's effect fields share their 70-pixel picture with the AMS mixer fields"},
       {"'Force OSC Mode': \"", "the timbres' voice mode lists are 40 pixels wide in 50-pixel columns"},
       {"'MFX1 Type': \"Vintage Cho/Flg\"",
        "the play overview's effect fields share their 70-pixel picture with the AMS mixer fields, "
