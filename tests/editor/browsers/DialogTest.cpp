@@ -182,6 +182,27 @@ TEST(WriteDialog, PerformanceNumbersRunFromA1ToD5) {
   }
 }
 
+// The destination is typed as a user does it: a click on the entry, the
+// digits, Return.
+TEST(WriteDialog, TheDestinationIsTypedAfterAClick) {
+  struct Case {
+    int mode;
+    const char* shown;  // the destination's text after "12"
+  } cases[] = {{0, "C-3 Perf C-3"}, {3, "012 "}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.mode);
+    Bench b(c.mode);
+    ASSERT_TRUE(b.opener.OpenWriteBrowser());
+    b.Idle();
+    auto* page = b.Page<WriteBrowser>();
+    b.ClickControl(WriteBrowser::kDestinationId);
+    b.h.Type("12");
+    b.Idle();
+    EXPECT_EQ(page->GetControlById(WriteBrowser::kDestinationId)->GetIntValue(), 12);
+    EXPECT_EQ(Text(page, WriteBrowser::kDestinationId).substr(0, std::strlen(c.shown)), c.shown);
+  }
+}
+
 TEST(CopyDialog, CopiesAnOscillatorBetweenTwoSounds) {
   Bench b(3);
   ASSERT_TRUE(b.opener.OpenCopyOSCBrowser());
