@@ -37,6 +37,10 @@ bool OskendGlobalSystemLayer::CreateSetupControls() {
     XEControlCreater make(g->m_pBackground, g->m_iX, g->m_iY);
     Put(this, g, make.CreateLabel(x, y, text, w, 13, style, 0, 0, id));
   };
+  // A row's caption carries its control's label id: it greys with it.
+  auto caption = [&](XEControlContainer* g, int x, int y, const char* text, int w, int pid) {
+    label(g, x, y, text, w, 0, pid + kLabelIdOffset);
+  };
   auto link = [&](XEControlContainer* g, CHfcControl* c, int pid) {
     if (!Put(this, g, c)) return;
     LinkControlWithParam(c, mode, pid);
@@ -65,16 +69,16 @@ bool OskendGlobalSystemLayer::CreateSetupControls() {
   label(a, 10, 9, "Basic", 100, 2);
   label(a, 10, 29, "Master Tune [440.00Hz]", 110, 0, kMasterTuneLabelId);
   bar(a, 120, 29, kMasterTuneId);
-  label(a, 10, 49, "Key Transpose", 110, 0);
+  caption(a, 10, 49, "Key Transpose", 110, P(0x80000101));
   bar(a, 120, 49, P(0x80000101));
-  label(a, 10, 69, "Octave", 110, 0);
+  caption(a, 10, 69, "Octave", 110, P(0x80000105));
   bar(a, 120, 69, P(0x80000105));
-  label(a, 10, 89, "Velocity Curve", 110, 0);
+  caption(a, 10, 89, "Velocity Curve", 110, P(0x80000102));
   list(a, 120, 89, 4, P(0x80000102));
-  label(a, 10, 109, "AfterTouch Curve", 110, 0);
+  caption(a, 10, 109, "AfterTouch Curve", 110, P(0x80000103));
   list(a, 120, 109, 4, P(0x80000103));
   label(a, 10, 149, "System Preference", 120, 2);
-  label(a, 10, 169, "Scroll Text", 110, 0);
+  caption(a, 10, 169, "Scroll Text", 110, P(0x80000111));
   list(a, 120, 169, 4, P(0x80000111));
 
   XEControlContainer* b = AddGroup(this, "Container_Base", q + 34, 25, q - 26, 200);
@@ -82,7 +86,7 @@ bool OskendGlobalSystemLayer::CreateSetupControls() {
   static const char* const kEq[] = {"Bass", "Mid", "Treble"};
   static constexpr unsigned kEqIds[] = {0x80000109, 0x80000108, 0x80000107};
   for (int i = 0; i < 3; ++i) {
-    label(b, 10, 29 + 20 * i, kEq[i], 110, 0);
+    caption(b, 10, 29 + 20 * i, kEq[i], 110, P(kEqIds[i]));
     bar(b, 70, 29 + 20 * i, P(kEqIds[i]));
   }
   label(b, 10, 109, "Memory Protect", 100, 2);
@@ -90,23 +94,23 @@ bool OskendGlobalSystemLayer::CreateSetupControls() {
   static constexpr unsigned kProtectIds[] = {0x80000205, 0x80000206};
   for (int i = 0; i < 2; ++i) {
     check(b, 10, 129 + 20 * i, P(kProtectIds[i]));
-    label(b, 28, 129 + 20 * i, kProtect[i], 110, 0);
+    caption(b, 28, 129 + 20 * i, kProtect[i], 110, P(kProtectIds[i]));
   }
 
   // MIDI.
   title(2 * q + 11, 5, wt / 2 - 31, "MIDI");
   XEControlContainer* c = AddGroup(this, "Container_Base", 2 * q + 11, 25, r + 24, 200);
   label(c, 10, 9, "Basic", 120, 2);
-  label(c, 10, 29, "MIDI Channel", 110, 0);
+  caption(c, 10, 29, "MIDI Channel", 110, P(0x80000400));
   list(c, 120, 29, 6, P(0x80000400));
   check(c, 10, 49, P(0x80000402));
-  label(c, 28, 49, "Local Control On", 110, 0);
-  label(c, 10, 69, "Convert Position", 110, 0);
+  caption(c, 28, 49, "Local Control On", 110, P(0x80000402));
+  caption(c, 10, 69, "Convert Position", 110, P(0x80000106));
   list(c, 120, 69, 6, P(0x80000106));
-  label(c, 10, 89, "Note Receive", 110, 0);
+  caption(c, 10, 89, "Note Receive", 110, P(0x80000401));
   list(c, 120, 89, 6, P(0x80000401));
   label(c, 10, 129, "MIDI Clock", 100, 2);
-  label(c, 10, 149, "MIDI Clock", 110, 0);
+  caption(c, 10, 149, "MIDI Clock", 110, P(0x80000403));
   {
     XEControlCreater make(c->m_pBackground, c->m_iX, c->m_iY);
     m_pClockList = make.CreateDropdownList(90, 149, 4, P(0x80000403));
@@ -124,14 +128,14 @@ bool OskendGlobalSystemLayer::CreateSetupControls() {
                                             0x80000412};
   for (int i = 0; i < 5; ++i) {
     check(d, 10, 29 + 20 * i, P(kFilterIds[i]));
-    label(d, 28, 29 + 20 * i, kFilter[i], 74, 0);
+    caption(d, 28, 29 + 20 * i, kFilter[i], 74, P(kFilterIds[i]));
   }
 
   // Controllers.
   title(9, 228, wt, "Controllers");
   XEControlContainer* e = AddGroup(this, "Container_Base", 9, 248, s - 1, 146);
   label(e, 10, 9, "Joystick", 180, 2);
-  label(e, 10, 29, "JS Lock", 60, 0);
+  caption(e, 10, 29, "JS Lock", 60, P(0x80000113));
   list(e, 75, 29, 4, P(0x80000113));
 
   struct FootPanel {
@@ -155,7 +159,7 @@ bool OskendGlobalSystemLayer::CreateSetupControls() {
     label(g, 10, 9, f.heading, 180, 2);
     for (int row = 0; row < 4; ++row) {
       const int y = 29 + 20 * row;
-      label(g, 10, y, f.labels[row], 110, 0);
+      caption(g, 10, y, f.labels[row], 110, P(f.ids[row]));
       if (row == 0 || row == 3)
         list(g, 120, y, 0, P(f.ids[row]));
       else
