@@ -6,7 +6,9 @@
 
 #include <cstdint>
 #include <memory>
+#include <set>
 #include <string>
+#include <vector>
 
 #include "editor/browsers/BrowserKit.h"
 #include "editor/browsers/EffectBrowser.h"
@@ -203,6 +205,34 @@ TEST_F(EditorWindow, ATimbresNewProgramLeavesScreenImageAndInstrumentAgreeing) {
   for (int t = 0; t < 6; ++t)
     for (int k = 0; k < 2; ++k)
       EXPECT_EQ(rows->GetControlById(0x236 + k + 0x100 * t)->GetIntValue(), knobs[size_t(2 * t + k)]) << t << k;
+}
+
+// The Play page's Program column names each timbre's program: the name the
+// instrument stores for it.
+TEST_F(EditorWindow, ThePlayPagesProgramColumnNamesEachTimbresProgram) {
+  ToMode(eMode_Combi);
+  auto* play = dynamic_cast<CTabPageLayer*>(root_->GetMainTab(0)->GetTabPageLayer(0));
+  ASSERT_NE(play, nullptr);
+  Oskend::ISoundSection* combi = h_.synth()->GetEditBuffer(eMode_Combi);
+  std::set<std::string> names;
+  for (int tab = 0; tab < 2; ++tab) {
+    auto* rows = dynamic_cast<CTabPageLayer*>(play->GetSublevelTabControl()->GetTabPageLayer(tab));
+    ASSERT_NE(rows, nullptr);
+    for (int row = 0; row < 6; ++row) {
+      const int t = 6 * tab + row, pid = 0x200 + 0x100 * t;
+      Oskend::ISection* timbre = nullptr;
+      ASSERT_TRUE(combi->FindSectionByPID(pid, &timbre));
+      const int program = timbre->GetParamI(pid);
+      const std::vector<uint8_t> memory = h_.device().Memory();
+      const std::string stored(
+          reinterpret_cast<const char*>(&memory[vesk::test::SimSynth::ProgOffset(program / 128, program % 128)]), 24);
+      auto* slot = dynamic_cast<XESoundSelector*>(rows->GetControlById(pid));
+      ASSERT_NE(slot, nullptr) << t;
+      EXPECT_EQ(slot->GetShownText(), stored) << t;
+      names.insert(slot->GetShownText());
+    }
+  }
+  EXPECT_GT(names.size(), 6u);
 }
 
 // Values chosen through the pickers that the pages' selectors open.
