@@ -390,7 +390,7 @@ TEST(SimSynth, ShapedMemoryHoldsNamedSoundsAndTimbresOfTheirOwnCategory) {
       ASSERT_LE(s.Memory()[at + 630] & 0x1F, 6) << b << ":" << n;
     }
   EXPECT_EQ(std::string(reinterpret_cast<const char*>(&s.Memory()[SimSynth::ProgOffset(0, 2)]), 24),
-            "A002 Organ              ");
+            "Bright Organ            ");
   for (int c = 0; c < 20; ++c) {
     ASSERT_TRUE(printable(SimSynth::CombiOffset(c))) << c;
     for (int t = 0; t < 12; ++t) {

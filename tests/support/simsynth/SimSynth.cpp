@@ -32,9 +32,13 @@ void SimSynth::FillPattern(uint32_t seed) {
 
 namespace {
 
-// Category words of the seven program categories, for readable names.
+// Category words of the seven program categories and words before them,
+// for readable names.
 constexpr const char* kCategoryWords[7] = {"Piano", "E.Piano", "Organ", "Strings",
                                            "Brass", "Synth", "User"};
+constexpr const char* kAdjectives[16] = {"Bright", "Warm",  "Soft", "Dark", "Big",   "Thin",
+                                         "Wide",   "Deep",  "Clean", "Dirty", "Old", "New",
+                                         "Hard",   "Sweet", "Cold", "Pure"};
 // The category byte of a program record (low 5 bits; sub-category above)
 // and of a performance record.
 constexpr unsigned kProgCategory = 630;
@@ -61,9 +65,8 @@ void SimSynth::ShapeAsInstrument() {
     for (int n = 0; n < int(S::kProgsPerBank); ++n) {
       uint8_t* p = m + ProgOffset(bank, n);
       const int category = (bank * 128 + n) % 7;
-      char name[32];
-      std::snprintf(name, sizeof name, "%c%03d %s", 'A' + bank, n, kCategoryWords[category]);
-      PutName(p, name);
+      const int k = bank * 128 + n;
+      PutName(p, std::string(kAdjectives[k / 7 % 16]) + " " + kCategoryWords[category]);
       PutCategory(p + kProgCategory, category);
       // The two effect sends a timbre takes from its program are levels.
       p[kProgSends] &= 0x7F;

@@ -83,7 +83,7 @@ class SimSynth {
   // Fills the memory with a reproducible pattern that uses all 256 values.
   void FillPattern(uint32_t seed);
   // Then gives the pattern's sounds what the instrument's hold: names of
-  // printable characters ("A005 Organ", "Perf B-3"), every program in one
+  // printable characters ("Warm Organ", "Perf B-3"), every program in one
   // of the seven categories, every timbre of a performance playing a
   // program of its own category (timbre t: category t mod 6), and edit
   // buffers holding the current program and performance.

@@ -117,10 +117,12 @@ TEST_F(EditorWindow, ProgramModeTakesTheTimbreChosenWhileTheSwitchesFlash) {
     const int program = timbre->GetParamI(pid);
     const Oskend::SSoundIndex cur = h_.synth()->GetCurSound(true);
     EXPECT_EQ(cur.bank * 128 + cur.number, program);
-    const std::string name = h_.synth()->GetEditBuffer(eMode_ProgEdit)->GetParamS(kNameId);
-    EXPECT_EQ(name.substr(0, 5), std::string(1, char('A' + program / 128)) +
-                                     (program % 128 < 10 ? "00" : program % 128 < 100 ? "0" : "") +
-                                     std::to_string(program % 128) + " ");
+    // (The text up to its first NUL: a converter may append a sub-text.)
+    const std::string name = h_.synth()->GetEditBuffer(eMode_ProgEdit)->GetParamS(kNameId).c_str();
+    const std::vector<uint8_t> memory = h_.device().Memory();
+    EXPECT_EQ(name, std::string(reinterpret_cast<const char*>(
+                                    &memory[vesk::test::SimSynth::ProgOffset(program / 128, program % 128)]),
+                                24));
     EXPECT_STREQ(static_cast<const char*>(root_->GetControlById(Root::kIdSoundName)->GetPtrValue()),
                  name.c_str());
 
