@@ -20,6 +20,12 @@ namespace {
 
 constexpr double kFadeUs = 50000.0;
 
+// A stop or removal that worked, or a device that is gone, calls no cycle
+// any more.
+bool CyclesEnded(os::audio::Status status) {
+  return status == os::audio::kOk || status == os::audio::kErrBadDevice;
+}
+
 AudioSystem& Sys() { return AudioSystem::Current(); }
 
 void Check(Status s, const char* what) {
@@ -111,6 +117,7 @@ void AudioGraph::startGraph() {
   isFading_ = true;
   deviceStartTime_ = os::NowUs();
   Check(Sys().Start(currentAudioDeviceID_, &AudioGraph::Process), "AudioDeviceStart");
+  cyclesMayRun_ = true;
   isPlaying_ = true;
   CalcCPULoad_SetIsProcessing(true);
 }
@@ -122,7 +129,7 @@ bool AudioGraph::stopGraph() {
   fadingToStart_ = false;
   isFading_ = true;
   PollFor(static_cast<uint64_t>(kFadeUs), 1, [this] { return fadingK_ <= 0; });
-  Sys().Stop(currentAudioDeviceID_, &AudioGraph::Process);
+  if (CyclesEnded(Sys().Stop(currentAudioDeviceID_, &AudioGraph::Process))) cyclesMayRun_ = false;
   CalcCPULoad_SetIsProcessing(false);
   // Audio has stopped whatever the component answers: the flag follows
   // the device, not the component.
@@ -209,7 +216,8 @@ void AudioGraph::uninitializeDevice() {
     // gone refuses them all, and one that is still there must end up with
     // no listener, no IO procedure and stopped.
     Sys().RemoveDeviceListener(currentAudioDeviceID_, &AudioGraph::DeviceNotificationProc);
-    Sys().RemoveIOProc(currentAudioDeviceID_, &AudioGraph::Process);
+    if (CyclesEnded(Sys().RemoveIOProc(currentAudioDeviceID_, &AudioGraph::Process)))
+      cyclesMayRun_ = false;
     Sys().Stop(currentAudioDeviceID_, nullptr);
     UninitializeInternalData();
     currentFormat_ = AudioStreamBasicDescription();

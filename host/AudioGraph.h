@@ -77,6 +77,10 @@ class AudioGraph {
   int startingChannel() const { return startingChannel_; }
   uint64_t GetDeviceStartTime() const { return deviceStartTime_; }
   bool isPlaying() const { return isPlaying_; }
+  // Any thread. The device may still call the render procedure: it was
+  // started and has refused both to stop it and to remove it, so what a
+  // cycle reads (the component, the MIDI manager) must stay.
+  bool cyclesMayRun() const { return cyclesMayRun_; }
   float fadingGain() const { return fadingK_; }
   bool isFading() const { return isFading_; }
   int converterCount() const { return (converter_[0] ? 1 : 0) + (converter_[1] ? 1 : 0); }
@@ -110,6 +114,7 @@ class AudioGraph {
   AudioStreamBasicDescription currentFormat_{};
   uint32_t deviceBufferFrameSize_ = 0;
   std::atomic<bool> isPlaying_{false};
+  std::atomic<bool> cyclesMayRun_{false};
   std::atomic<bool> isFading_{false};
   std::atomic<bool> fadingToStart_{false};
   std::atomic<float> fadingK_{0};

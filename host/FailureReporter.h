@@ -3,7 +3,8 @@
 // program's name whose first line says what failed (the program's own
 // text) and whose second line says why, and the same text once in the
 // program's log (the standard error unless a log is set). A report from a
-// thread other than the main loop's waits for the main thread.
+// thread other than the main loop's is posted to the main thread and the
+// call returns at once; the alert and the log line follow there.
 #include <exception>
 #include <functional>
 #include <string>

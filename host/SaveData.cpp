@@ -1,5 +1,6 @@
 #include "host/SaveData.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace {
@@ -85,16 +86,15 @@ bool SaveData::Parse(const uint8_t* data, size_t length, SaveData* out, std::str
   if (length < kVersion1Size) return Fail(reason, "readLength >= (int)sizeof(SaveData)");
   SaveData s;
   s.tag = Get32(data);
-  if (s.tag != kTag && s.tag != kVersion1Tag) return Fail(reason, "the file's tag is not 'TlvK'");
-  // The version follows from the length; a longer file may not claim less
-  // than its fields, nor more than this program writes.
+  // The version field says which later fields hold values: below 2 none,
+  // 3 and above all three (each is checked below). A field the file is too
+  // short to hold is not read, whatever the version claims.
   int byLength = length >= kSize ? 3 : length >= kVersion2Size ? 2 : 1;
   if (s.tag == kVersion1Tag && length < kVersion2Size) byLength = 1;
   s.version = 1;
   if (byLength >= 2) {
     const int32_t stored = static_cast<int32_t>(Get32(data + kVersion));
-    if (stored < 2 || stored > kCurrentVersion) return Fail(reason, "the version is unknown");
-    s.version = std::min(stored, byLength);
+    s.version = std::clamp(stored, 1, byLength);
   }
   if (!GetText(data + kOutputName, &s.outputDeviceName))
     return Fail(reason, "a name does not end in NUL");

@@ -1,8 +1,9 @@
 #pragma once
 // The standalone program's settings record as its preferences file holds
 // it: 9,464 bytes, little-endian, written by an explicit serializer. Older
-// files are shorter (version 1: 9,444 bytes, version 2: 9,460 bytes); the
-// version follows from the length. Reading never trusts the file: the tag,
+// files are shorter (version 1: 9,444 bytes, version 2: 9,460 bytes). The
+// tag is not checked, and the version field decides which later fields are
+// read, as far as the length holds them. Reading never trusts the file:
 // every string's end and the knob mode, auto-stop limit and starting
 // channel are checked, and a file that fails is refused as a whole.
 #include <array>

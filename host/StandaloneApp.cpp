@@ -69,6 +69,15 @@ int StandaloneApp::Fail(const std::string& what, const std::string& why) {
   return 1;
 }
 
+std::vector<EditorWindow::MenuDef> StandaloneApp::MenuDefinitions(const std::string& name) {
+  return {{"File",
+           {{"Open Bank...", kOpen}, {"Save Bank As...", kSvas}, {"", 0}, {"Import Preset...", kImpo},
+            {"Export Preset...", kExpo}, {"", 0}, {"Quit", kQuit}}},
+          {"Audio", {{"Play", kPLAY}, {"Stop", kSTOP}, {"", 0}, {"Settings...", kPref}}},
+          {"Window", {{"Lock Window", kLOCK}, {"Unlock Window", kULCK}}},
+          {"Help", {{"About " + name, kAbou}}}};
+}
+
 int StandaloneApp::Start() {
   midiBuilding_ = false;
   {
@@ -83,14 +92,8 @@ int StandaloneApp::Start() {
                   display && *display ? std::string("The X display ") + display + " cannot be opened."
                                       : std::string("DISPLAY is not set."));
     }
-    constexpr uint32_t kQuit = 0x71756974;  // 'quit'
     editorWindow_.SetMenus(
-        {{"File",
-          {{"Open Bank...", kOpen}, {"Save Bank As...", kSvas}, {"", 0}, {"Import Preset...", kImpo},
-           {"Export Preset...", kExpo}, {"", 0}, {"Quit", kQuit}}},
-         {"Audio", {{"Play", kPLAY}, {"Stop", kSTOP}, {"", 0}, {"Settings...", kPref}}},
-         {"Window", {{"Lock Window", kLOCK}, {"Unlock Window", kULCK}}},
-         {"Help", {{"About " + options_.name, kAbou}}}},
+        MenuDefinitions(options_.name),
         [this](uint32_t c) { return IsCommandEnabled(c); },
         [this](uint32_t c) {
           if (c == kQuit)
@@ -445,12 +448,17 @@ void StandaloneApp::beforeExit() {
   // so the manager goes only once no cycle can run any more.
   step("Audio could not be stopped.", [this] { graph_.stopGraph(); });
   step("The audio device could not be released.", [this] { graph_.uninitializeDevice(); });
-  if (TalvikHostMIDIManager_Finalize() != 0)
+  // A device that refused to stop may still run cycles: what they read is
+  // left to the end of the process.
+  const bool cyclesMayRun = graph_.cyclesMayRun();
+  if (cyclesMayRun)
+    FailureReporter::Log("The audio device did not stop; the MIDI manager and the editor component are left open.");
+  else if (TalvikHostMIDIManager_Finalize() != 0)
     FailureReporter::Log("The MIDI manager could not be closed. " + TalvikHostMIDIManager_LastError());
   TalvikHostMIDIManager::SetCpuLoadProbe({});
   step("The editor's view could not be closed.", [this] { editorWindow_.CloseView(); });
   RemoveHardwareNotificationListener();
-  step("The editor component could not be closed.", [this] { graph_.finishAudio(); });
+  if (!cyclesMayRun) step("The editor component could not be closed.", [this] { graph_.finishAudio(); });
   releaseMidiEntry();
   midiClient_.reset();
 }

@@ -10,6 +10,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "host/AudioComponentRegistry.h"
 #include "host/AudioGraph.h"
@@ -24,7 +25,7 @@ class StandaloneApp {
   static constexpr uint32_t kExpo = 0x4578706F, kImpo = 0x496D706F, kOpen = 0x6F70656E,
                             kSvas = 0x73766173, kLOCK = 0x4C4F434B, kULCK = 0x554C434B,
                             kPLAY = 0x504C4159, kSTOP = 0x53544F50, kAbou = 0x61626F75,
-                            kPref = 0x70726566;
+                            kPref = 0x70726566, kQuit = 0x71756974;
   static constexpr uint32_t kCommandFromMenu = 1;
   static constexpr int kEventNotHandled = -9874;
   static constexpr const char* kHostVersion = "1.0.0";
@@ -41,6 +42,10 @@ class StandaloneApp {
   ~StandaloneApp();
   StandaloneApp(const StandaloneApp&) = delete;
   StandaloneApp& operator=(const StandaloneApp&) = delete;
+
+  // The menus of the editor window's strip for a program of that name. Any
+  // thread.
+  static std::vector<EditorWindow::MenuDef> MenuDefinitions(const std::string& name);
 
   // Start-up up to the idle timer; 0 when the event loop may run, else the
   // exit status (the failure has been shown and reported).

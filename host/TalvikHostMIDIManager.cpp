@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <exception>
+#include <functional>
 
 #include "os/Clock.h"
 #include "platform/NRXException.h"
@@ -324,78 +325,84 @@ void TalvikHostMIDIManager::Probe(const MIDIEndpointList& snapshot,
                                   const std::vector<SourceData*>& fresh, int counter1,
                                   int counter3) {
   if (fresh.empty()) return;
-  auto indexOf = [this](SourceData* sd) {
-    for (size_t i = 0; i < sources_.size(); ++i)
-      if (sources_[i].get() == sd) return static_cast<int>(i);
-    return -1;
-  };
+  const std::vector<Endpoint> connected = BeginProbe(fresh);
+  try {
+    AskEveryDestination(snapshot);
+  } catch (...) {
+    EndProbe(connected);
+    throw;
+  }
+  for (auto& rec : probeList_)
+    if (rec->index >= 0) AdoptProbeReply(snapshot, *rec, counter1, counter3);
+  EndProbe(connected);
+}
+
+std::vector<TalvikHostMIDIManager::Endpoint> TalvikHostMIDIManager::BeginProbe(
+    const std::vector<SourceData*>& fresh) {
   std::vector<Endpoint> connected;
   for (SourceData* sd : fresh) {
     auto rec = std::make_unique<FindExData>();
-    rec->index = indexOf(sd);
+    rec->index = -1;
+    for (size_t i = 0; i < sources_.size(); ++i)
+      if (sources_[i].get() == sd) rec->index = static_cast<int>(i);
     probeList_.push_back(std::move(rec));
     if (inputPort_->Connect(sd->endpoint) == os::midi::kOk) connected.push_back(sd->endpoint);
   }
   probing_ = true;
   if (client_->CreateOutputPort(kOutputPortName, &probePort_) != os::midi::kOk) probePort_.reset();
-  try {
-    TalvikMessage identity, query;
-    SetMIDIPacketListIdentityRequest(identity);
-    SetMIDIPacketListPortQuery(query);
-    for (const TalvikMessage* m : {&identity, &query}) {
-      for (int d = 0; d < snapshot.GetDestCount(); ++d) {
-        probedEndpoint_ = snapshot.GetDest(d);
-        // A destination that cannot be reached is skipped, not the probe.
-        try {
-          SendAndWait(0, probedEndpoint_, *m, true);
-        } catch (const NRXMacOSException&) {
-        }
+  return connected;
+}
+
+void TalvikHostMIDIManager::AskEveryDestination(const MIDIEndpointList& snapshot) {
+  TalvikMessage identity, query;
+  SetMIDIPacketListIdentityRequest(identity);
+  SetMIDIPacketListPortQuery(query);
+  for (const TalvikMessage* m : {&identity, &query}) {
+    for (int d = 0; d < snapshot.GetDestCount(); ++d) {
+      probedEndpoint_ = snapshot.GetDest(d);
+      // A destination that cannot be reached is skipped, not the probe.
+      try {
+        SendAndWait(0, probedEndpoint_, *m, true);
+      } catch (const NRXMacOSException&) {
       }
     }
-  } catch (...) {
-    probing_ = false;
-    probePort_.reset();
-    probedEndpoint_ = 0;
-    for (Endpoint e : connected) inputPort_->Disconnect(e);
-    probeList_.clear();
-    throw;
   }
-  for (auto& rec : probeList_) {
-    if (rec->index < 0) continue;
-    const size_t i = static_cast<size_t>(rec->index);
-    SourceData* sd = sources_[i].get();
-    const int destIndex = [&] {
-      for (int d = 0; d < snapshot.GetDestCount(); ++d)
-        if (snapshot.GetDest(d) == rec->destination) return d;
-      return -1;
-    }();
-    if (sd->type == kFirstFamilyExclusive || sd->type == kSecondFamilyExclusive) {
-      const bool second = sd->type == kSecondFamilyExclusive;
-      if (second) {
-        sd->index = counter1;
-      } else {
-        sd->index = ++counter1;
-      }
-      auto ex = std::make_unique<ExclusiveData>();
-      ex->destination = rec->destination;
-      if (destIndex > 0) ex->destinationBefore = snapshot.GetDest(destIndex - 1);
-      if (i + 1 < sources_.size()) ex->sourceAfter = sources_[i + 1]->endpoint;
-      sd->mTAVOExclusiveData = std::move(ex);
-      if (i > 0) {
-        sources_[i - 1]->type = second ? kSecondFamilyPortA : kFirstFamilyPortA;
-        sources_[i - 1]->index = sd->index;
-      }
-      if (i + 1 < sources_.size()) {
-        sources_[i + 1]->type = second ? kSecondFamilyPortB : kFirstFamilyPortB;
-        sources_[i + 1]->index = sd->index;
-      }
-    } else if (sd->type == kOndrix) {
-      sd->index = ++counter3;
-      auto ex = std::make_unique<ExclusiveData>();
-      ex->destination = rec->destination;
-      sd->mTAVOExclusiveData = std::move(ex);
-    }
+}
+
+void TalvikHostMIDIManager::AdoptProbeReply(const MIDIEndpointList& snapshot,
+                                            const FindExData& rec, int& counter1, int& counter3) {
+  const size_t i = static_cast<size_t>(rec.index);
+  SourceData* sd = sources_[i].get();
+  if (sd->type == kOndrix) {
+    sd->index = ++counter3;
+    auto ex = std::make_unique<ExclusiveData>();
+    ex->destination = rec.destination;
+    sd->mTAVOExclusiveData = std::move(ex);
+    return;
   }
+  if (!IsExclusiveType(sd->type)) return;
+  const bool second = sd->type == kSecondFamilyExclusive;
+  // A second-family controller shares the number of the first-family one
+  // found before it.
+  sd->index = second ? counter1 : ++counter1;
+  auto ex = std::make_unique<ExclusiveData>();
+  ex->destination = rec.destination;
+  int d = 0;
+  while (d < snapshot.GetDestCount() && snapshot.GetDest(d) != rec.destination) ++d;
+  if (d > 0 && d < snapshot.GetDestCount()) ex->destinationBefore = snapshot.GetDest(d - 1);
+  if (i + 1 < sources_.size()) ex->sourceAfter = sources_[i + 1]->endpoint;
+  sd->mTAVOExclusiveData = std::move(ex);
+  if (i > 0) {
+    sources_[i - 1]->type = second ? kSecondFamilyPortA : kFirstFamilyPortA;
+    sources_[i - 1]->index = sd->index;
+  }
+  if (i + 1 < sources_.size()) {
+    sources_[i + 1]->type = second ? kSecondFamilyPortB : kFirstFamilyPortB;
+    sources_[i + 1]->index = sd->index;
+  }
+}
+
+void TalvikHostMIDIManager::EndProbe(const std::vector<Endpoint>& connected) {
   probing_ = false;
   probePort_.reset();
   probedEndpoint_ = 0;
@@ -565,67 +572,49 @@ void TalvikHostMIDIManager::Idle() {
   // likely gone) and the other queues still go out; the first failure is
   // reported.
   std::exception_ptr first;
-  auto note = [&first] {
-    if (!first) first = std::current_exception();
-  };
-  try {
-    for (const LedRequest& r : leds)
-      for (auto& slot : slots_) {
-        SourceData* sd = slot.mSourceData;
-        if (!sd || sd->endpoint != static_cast<Endpoint>(r.port) || !slot.enabled ||
-            !IsExclusiveType(sd->type))
-          continue;
-        if (!sd->mTAVOExclusiveData)
-          throw NRXNullException("slotData.mSourceData->mTAVOExclusiveData", nullptr);
-        TalvikMessage m;
-        SetMIDIPacketListLED(ModelOf(sd->type), sd->mTAVOExclusiveData->channel, r.id, r.state,
-                             r.value, m);
-        Send(sd->mTAVOExclusiveData->destination, m);
-      }
-  } catch (...) {
-    note();
-  }
-  try {
-    for (const LcdRequest& r : lcds)
-      for (auto& slot : slots_) {
-        SourceData* sd = slot.mSourceData;
-        if (!sd || sd->endpoint != static_cast<Endpoint>(r.port) || !slot.enabled ||
-            !IsExclusiveType(sd->type))
-          continue;
-        if (!sd->mTAVOExclusiveData)
-          throw NRXNullException("slotData.mSourceData->mTAVOExclusiveData", nullptr);
-        TalvikMessage m;
-        SetMIDIPacketListDispLCD(ModelOf(sd->type), sd->mTAVOExclusiveData->channel, r.colour,
-                                 r.line, r.text, m);
-        Send(sd->mTAVOExclusiveData->destination, m);
-      }
-  } catch (...) {
-    note();
-  }
-  try {
-    for (const LedRequest& r : ondrix)
-      for (auto& slot : slots_) {
-        SourceData* sd = slot.mSourceData;
-        if (!sd || sd->endpoint != static_cast<Endpoint>(r.port) || !slot.enabled ||
-            sd->type != kOndrix)
-          continue;
-        if (!sd->mTAVOExclusiveData)
-          throw NRXNullException("slotData.mSourceData->mTAVOExclusiveData", nullptr);
-        TalvikMessage m;
-        SetMIDIPacketListOndrixLED(r.id, r.state, r.value, m);
-        Send(sd->mTAVOExclusiveData->destination, m);
-      }
-  } catch (...) {
-    note();
-  }
-  if (combi >= 0) {
+  auto attempt = [&first](const std::function<void()>& fn) {
     try {
-      ApplyCombiMIDIChannel(combi);
+      fn();
     } catch (...) {
-      note();
+      if (!first) first = std::current_exception();
     }
-  }
+  };
+  attempt([&] {
+    for (const LedRequest& r : leds)
+      SendToAddressed(r.port, false, [&](const SourceData& sd, TalvikMessage& m) {
+        SetMIDIPacketListLED(ModelOf(sd.type), sd.mTAVOExclusiveData->channel, r.id, r.state,
+                             r.value, m);
+      });
+  });
+  attempt([&] {
+    for (const LcdRequest& r : lcds)
+      SendToAddressed(r.port, false, [&](const SourceData& sd, TalvikMessage& m) {
+        SetMIDIPacketListDispLCD(ModelOf(sd.type), sd.mTAVOExclusiveData->channel, r.colour,
+                                 r.line, r.text, m);
+      });
+  });
+  attempt([&] {
+    for (const LedRequest& r : ondrix)
+      SendToAddressed(r.port, true, [&](const SourceData&, TalvikMessage& m) {
+        SetMIDIPacketListOndrixLED(r.id, r.state, r.value, m);
+      });
+  });
+  if (combi >= 0) attempt([&] { ApplyCombiMIDIChannel(combi); });
   if (first) std::rethrow_exception(first);
+}
+
+void TalvikHostMIDIManager::SendToAddressed(
+    int port, bool ondrix, const std::function<void(const SourceData&, TalvikMessage&)>& build) {
+  for (auto& slot : slots_) {
+    SourceData* sd = slot.mSourceData;
+    if (!sd || sd->endpoint != static_cast<Endpoint>(port) || !slot.enabled) continue;
+    if (ondrix ? sd->type != kOndrix : !IsExclusiveType(sd->type)) continue;
+    if (!sd->mTAVOExclusiveData)
+      throw NRXNullException("slotData.mSourceData->mTAVOExclusiveData", nullptr);
+    TalvikMessage m;
+    build(*sd, m);
+    Send(sd->mTAVOExclusiveData->destination, m);
+  }
 }
 
 void TalvikHostMIDIManager::SetLed_talvikvstinterface1(int port, LED_ID id, LED_STATE state,
@@ -811,58 +800,70 @@ bool TalvikHostMIDIManager::AssemblyFor(Endpoint source, Assembly& out) {
 
 void TalvikHostMIDIManager::HandleExclusiveMessage(const uint8_t* m, int len, Endpoint source,
                                                    FindExData* probe) {
-  auto wake = [this] {
-    waiting_.store(false);
-    std::unique_lock<std::mutex> lock(replyMonitor_.mutex());
-    replyMonitor_.NotifyAll();
-  };
   if (m[1] == 0x7E) {
-    static const uint8_t kIdentity[] = {0x06, 0x02, 0x42, 0x6E, 0x00};
-    if (waiting_.load() && len == 15 && std::equal(kIdentity, kIdentity + 5, m + 3) &&
-        (m[8] == 0x00 || m[8] == 0x02) && m[9] == 0x00) {
-      mDeviceInquiryGlobalMIDIChannel = m[2] & 0x0F;
-      wake();
-    }
+    HandleIdentityReply(m, len);
     return;
   }
-  if (!MakerHeader(m, len)) return;
-  const int f = m[5] & 0x1F;
-  const int a = len > 6 ? m[6] : 0;
-  const int b = len > 7 ? m[7] : 0;
-  switch (f) {
+  if (!MakerHeader(m, len) || HandleHandshakeReply(m, len, source, probe)) return;
+  if (len == 9 && component_)
+    HandleControllerEvent(m[5] & 0x1F, len > 6 ? m[6] : 0, len > 7 ? m[7] : 0, source);
+}
+
+void TalvikHostMIDIManager::WakeWaiter() {
+  waiting_.store(false);
+  std::unique_lock<std::mutex> lock(replyMonitor_.mutex());
+  replyMonitor_.NotifyAll();
+}
+
+void TalvikHostMIDIManager::HandleIdentityReply(const uint8_t* m, int len) {
+  static const uint8_t kIdentity[] = {0x06, 0x02, 0x42, 0x6E, 0x00};
+  if (waiting_.load() && len == 15 && std::equal(kIdentity, kIdentity + 5, m + 3) &&
+      (m[8] == 0x00 || m[8] == 0x02) && m[9] == 0x00) {
+    mDeviceInquiryGlobalMIDIChannel = m[2] & 0x0F;
+    WakeWaiter();
+  }
+}
+
+bool TalvikHostMIDIManager::HandleHandshakeReply(const uint8_t* m, int len, Endpoint source,
+                                                 FindExData* probe) {
+  switch (m[5] & 0x1F) {
     case 0x00:
       if (source == awaitedSource_ && len == 9 && m[7] == (requestedMode_ ? 3 : 2)) {
         mChangeExclusiveModeCompleted = true;
-        wake();
+        WakeWaiter();
       }
-      return;
+      return true;
     case 0x1F:
       if (waiting_.load() && source == awaitedSource_ && len == 9 && m[6] == initializeStep_) {
         mExclusiveInitializeCompleted = m[7] == 0;
-        wake();
+        WakeWaiter();
       }
-      return;
+      return true;
     case 0x1E:
-      if (waiting_.load() && probe && len == 13 && m[6] == 0x05) {
-        const int model = m[4];
-        SourceData* sd = sources_[static_cast<size_t>(probe->index)].get();
-        const bool ports = m[8] == 0x03 && m[9] == 0x02 && m[10] == 0x02 && m[11] == 0x02;
-        if ((model == TalvikController::kModelFirstFamily ||
-             model == TalvikController::kModelSecondFamily) &&
-            ports) {
-          sd->type = model == TalvikController::kModelFirstFamily ? kFirstFamilyExclusive
-                                                                  : kSecondFamilyExclusive;
-          probe->destination = probedEndpoint_;
-        } else if (model == TalvikController::kModelOndrix) {
-          sd->type = kOndrix;
-          probe->destination = probedEndpoint_;
-        }
-      }
-      return;
+      if (waiting_.load() && probe && len == 13 && m[6] == 0x05) NoteProbeReply(m, *probe);
+      return true;
     default:
-      break;
+      return false;
   }
-  if (len != 9 || !component_) return;
+}
+
+void TalvikHostMIDIManager::NoteProbeReply(const uint8_t* m, FindExData& probe) {
+  const int model = m[4];
+  SourceData* sd = sources_[static_cast<size_t>(probe.index)].get();
+  const bool ports = m[8] == 0x03 && m[9] == 0x02 && m[10] == 0x02 && m[11] == 0x02;
+  if ((model == TalvikController::kModelFirstFamily ||
+       model == TalvikController::kModelSecondFamily) &&
+      ports) {
+    sd->type = model == TalvikController::kModelFirstFamily ? kFirstFamilyExclusive
+                                                            : kSecondFamilyExclusive;
+    probe.destination = probedEndpoint_;
+  } else if (model == TalvikController::kModelOndrix) {
+    sd->type = kOndrix;
+    probe.destination = probedEndpoint_;
+  }
+}
+
+void TalvikHostMIDIManager::HandleControllerEvent(int f, int a, int b, Endpoint source) {
   switch (f) {
     case 3: {
       static const int kIds[] = {1, 2, 3, 4, 5, 6, 7, 8, 0};

@@ -19,6 +19,7 @@
 #include <atomic>
 #include <cstdint>
 #include <deque>
+#include <functional>
 #include <memory>
 #include <thread>
 #include <vector>
@@ -161,11 +162,23 @@ class TalvikHostMIDIManager : public TalvikHostInterface {
   void BuildSourceDataList(const MIDIEndpointList& snapshot);
   void Probe(const MIDIEndpointList& snapshot, const std::vector<SourceData*>& fresh,
              int counter1, int counter3);
+  // The probe's steps: a record and a connection for every fresh source,
+  // the two questions to every destination, what each answer made of its
+  // source and neighbours, and the probe's connections ended.
+  std::vector<Endpoint> BeginProbe(const std::vector<SourceData*>& fresh);
+  void AskEveryDestination(const MIDIEndpointList& snapshot);
+  void AdoptProbeReply(const MIDIEndpointList& snapshot, const FindExData& rec, int& counter1,
+                       int& counter3);
+  void EndProbe(const std::vector<Endpoint>& connected);
   void ExclusiveSetUp(SlotData& slot);
   void DisableAfterFailure(SourceData* sd);
   void ApplyCombiMIDIChannel(int channel);
 
   void Send(Endpoint destination, const TalvikMessage& message);
+  // Main thread, lock A held. Sends a message built for each enabled slot
+  // whose source is `port` and of the exclusive types (or the Ondrix).
+  void SendToAddressed(int port, bool ondrix,
+                       const std::function<void(const SourceData&, TalvikMessage&)>& build);
   // Sends and waits for the reply (or the full time-out); lock A held.
   void SendAndWait(Endpoint awaitedSource, Endpoint destination, const TalvikMessage& message,
                    bool fullWait);
@@ -178,6 +191,13 @@ class TalvikHostMIDIManager : public TalvikHostInterface {
   void Forward(const MIDIPacketRingBuffer::Entry& entry);
   bool AssemblyFor(Endpoint source, Assembly& out);
   void HandleExclusiveMessage(const uint8_t* msg, int length, Endpoint source, FindExData* probe);
+  // MIDI input thread, inside the receive step: the replies the handshakes
+  // wait for, and the controllers' own events for the component.
+  void HandleIdentityReply(const uint8_t* msg, int length);
+  bool HandleHandshakeReply(const uint8_t* msg, int length, Endpoint source, FindExData* probe);
+  void NoteProbeReply(const uint8_t* msg, FindExData& probe);
+  void HandleControllerEvent(int function, int a, int b, Endpoint source);
+  void WakeWaiter();
   void ReleaseDisconnectedPorts();
 
   NRXMutex lockA_{2};

@@ -10,7 +10,10 @@
 
 namespace {
 
-std::unique_ptr<TalvikHostMIDIManager> g_manager;
+// A plain pointer: nothing destroys the manager at the process's end but
+// Finalize, so that one left for an audio device that would not stop
+// outlives every cycle.
+TalvikHostMIDIManager* g_manager = nullptr;
 
 // What the last failed call caught, for the caller that tells the user.
 std::mutex g_errorLock;
@@ -49,7 +52,7 @@ int Guarded(Fn fn) {
 
 }  // namespace
 
-TalvikHostMIDIManager* TalvikHostMIDIManager_Instance() { return g_manager.get(); }
+TalvikHostMIDIManager* TalvikHostMIDIManager_Instance() { return g_manager; }
 
 std::string TalvikHostMIDIManager_LastError() {
   std::lock_guard lock(g_errorLock);
@@ -62,7 +65,7 @@ int TalvikHostMIDIManager_Initialize(os::midi::Client* client, HostedComponent* 
                                      void* midiController) {
   if (g_manager) return 0;
   try {
-    g_manager = std::make_unique<TalvikHostMIDIManager>(client, unit, midiController);
+    g_manager = std::make_unique<TalvikHostMIDIManager>(client, unit, midiController).release();
     return 0;
   } catch (...) {
     return Caught();
@@ -71,7 +74,8 @@ int TalvikHostMIDIManager_Initialize(os::midi::Client* client, HostedComponent* 
 
 int TalvikHostMIDIManager_Finalize() {
   if (!g_manager) return 0;
-  std::unique_ptr<TalvikHostMIDIManager> m = std::move(g_manager);
+  std::unique_ptr<TalvikHostMIDIManager> m(g_manager);
+  g_manager = nullptr;
   try {
     m.reset();
     return 0;

@@ -100,15 +100,11 @@ bool CSetupSectionImpl::PersistSave() {
   return true;
 }
 
-bool CSetupSectionImpl::PersistSave(int id) { return PersistSave({id}); }
-
-bool CSetupSectionImpl::PersistSave(std::initializer_list<int> ids) {
+bool CSetupSectionImpl::PersistSave(int id) {
   CHfcPreferences prefs;
   if (!prefs.Open(kPreferencesDomain)) return false;
-  for (int id : ids) {
-    SParamDesc row{};
-    if (GetParamDesc(id, &row)) WriteRow(prefs, row);
-  }
+  SParamDesc row{};
+  if (GetParamDesc(id, &row)) WriteRow(prefs, row);
   prefs.Close();
   return true;
 }
@@ -132,12 +128,6 @@ bool CSetupSectionImpl::BuildFilter(Oskend::FXBFILTERINFO* out) {
 void CSetupSectionImpl::OnParamChanged(int id, eChgSource source) {
   bool filterOrStartUp = (id >= kAllSw && id <= kProgDSw && (id & 0xFF) == 0) || id == kCombiSw ||
                          id == kAutoLoad || id == kAutoLoadFile || id == kMIDIIn || id == kMIDIOut;
-  if (id == kAutoLoad || id == kAutoLoadFile) {
-    // The file loaded at the next start is chosen for the next start: it
-    // and the two switches that decide whether it is loaded are kept at
-    // once, not only by "Save as Default".
-    PersistSave({kAllSw, kAutoLoad, kAutoLoadFile});
-  }
   if (filterOrStartUp) {
     PostEvent(kEventReinitialized, 0);
     return;

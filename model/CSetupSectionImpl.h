@@ -3,7 +3,6 @@
 // port names, MIDI routing switches), kept in the preferences store under
 // "Vesk Editor", one key per row name, and never sent to the hardware.
 #include <cstdint>
-#include <initializer_list>
 
 #include "model/CSectionImplBaseT.h"
 #include "model/FXBFILTERINFO.h"
@@ -22,8 +21,6 @@ class CSetupSectionImpl : public CSectionImplBaseT<CSetupSectionImpl, Oskend::IS
   bool PersistLoad();
   bool PersistSave();
   bool PersistSave(int id);
-  // Several rows in one opening of the store.
-  bool PersistSave(std::initializer_list<int> ids);
   bool BuildFilter(Oskend::FXBFILTERINFO* out);
 
   void OnParamChanged(int id, eChgSource source) override;

@@ -4,8 +4,10 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <cerrno>
 #include <cstring>
+#include <random>
 
 namespace os {
 
@@ -18,13 +20,49 @@ std::string FolderOf(const std::string& path) {
   return path.substr(0, slash);
 }
 
+std::atomic<AtomicFileWriter::FlushCall> g_flush{nullptr};
+
+int Flush(int fd) {
+  const AtomicFileWriter::FlushCall call = g_flush.load();
+  return call ? call(fd) : ::fsync(fd);
+}
+
+// A new file beside `path` that nobody else has, made as open(2) makes new
+// files, so that the umask applies.
+int CreateTemporary(const std::string& path, std::string* made) {
+  static const char kLetters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+  std::random_device seed;
+  std::mt19937 pick(seed());
+  std::uniform_int_distribution<size_t> letter(0, sizeof kLetters - 2);
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    std::string name = path + ".tmp.";
+    for (int i = 0; i < 6; ++i) name += kLetters[letter(pick)];
+    const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd >= 0) {
+      *made = name;
+      return fd;
+    }
+    if (errno != EEXIST) return -1;
+  }
+  return -1;
+}
+
 }  // namespace
+
+void AtomicFileWriter::SetFlushCall(FlushCall call) { g_flush.store(call); }
 
 bool MakeFolders(const std::string& path) {
   for (size_t i = 1; i <= path.size(); ++i) {
     if (i == path.size() || path[i] == '/') {
       const std::string part = path.substr(0, i);
-      if (::mkdir(part.c_str(), 0700) != 0 && errno != EEXIST) return false;
+      if (::mkdir(part.c_str(), 0700) == 0) continue;
+      if (errno != EEXIST) return false;
+      struct stat st;
+      if (::stat(part.c_str(), &st) != 0) return false;
+      if (!S_ISDIR(st.st_mode)) {
+        errno = ENOTDIR;
+        return false;
+      }
     }
   }
   return true;
@@ -43,14 +81,12 @@ bool AtomicFileWriter::Open(const std::string& path) {
   Abort();
   error_.clear();
   path_ = path;
-  std::string pattern = path + ".tmp.XXXXXX";
-  fd_ = mkostemp(pattern.data(), O_CLOEXEC);
+  fd_ = CreateTemporary(path, &tempPath_);
   if (fd_ < 0) return Fail("cannot create a temporary file for");
-  tempPath_ = pattern;
-  // Keep the mode of the file being replaced; a new file gets the usual one.
+  // Keep the mode of the file being replaced.
   struct stat st;
-  const mode_t mode = ::stat(path.c_str(), &st) == 0 ? (st.st_mode & 07777) : 0644;
-  if (::fchmod(fd_, mode) != 0) return Fail("cannot set the mode of");
+  if (::stat(path.c_str(), &st) == 0 && ::fchmod(fd_, st.st_mode & 07777) != 0)
+    return Fail("cannot set the mode of");
   return true;
 }
 
@@ -77,7 +113,7 @@ bool AtomicFileWriter::Commit() {
     if (error_.empty()) error_ = "no file is open";
     return false;
   }
-  if (::fsync(fd_) != 0) return Fail("cannot flush");
+  if (Flush(fd_) != 0) return Fail("cannot flush");
   const int fd = fd_;
   fd_ = -1;
   if (::close(fd) != 0) {
@@ -91,13 +127,16 @@ bool AtomicFileWriter::Commit() {
     return false;
   }
   tempPath_.clear();
-  // The rename itself must reach the disk too.
-  const int dir = ::open(FolderOf(path_).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (dir >= 0) {
-    ::fsync(dir);
-    ::close(dir);
-  }
-  return true;
+  // The rename itself must reach the disk too. A file system that has
+  // nothing to flush for a folder says EINVAL.
+  const std::string folder = FolderOf(path_);
+  const int dir = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  const bool flushed = dir >= 0 && (Flush(dir) == 0 || errno == EINVAL);
+  const int why = errno;
+  if (dir >= 0) ::close(dir);
+  if (flushed) return true;
+  error_ = "cannot flush the folder " + folder + ": " + std::strerror(why);
+  return false;
 }
 
 void AtomicFileWriter::Abort() {

@@ -5,6 +5,7 @@
 // threads travel to the main thread through the model's own dispatcher.
 #include <atomic>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -255,20 +256,67 @@ class CRemoteSynthImpl : public IRemoteSynth,
   // what the synthesizer answers to it is not followed (see the source).
   void SendPassingModeChange(eMode mode);
   void SendLocalControl(bool on);
+  // What Disconnect sends back to the hardware's Local Control switch, when
+  // a connection switched it: Off after switching it on for the standalone
+  // host, On after switching it off inside a plug-in host.
+  enum class LocalControlRestore { kNothing = 0, kOff = 1, kOn = 2 };
+  // Switches Local Control away from `restore` and notes that Disconnect
+  // gives `restore` back.
+  void SwitchLocalControl(LocalControlRestore restore);
   long long NowUsMs() const;
   // The status of one step of a send; remembers the first failure.
   bool SendStep(int status, int* first);
   int RunSendFrame(CHUNK_REMOTESYNTH_CONST image, const char* title, bool write, bool filtered);
+  // RunSendFrame's steps (main thread); each is false when its send failed,
+  // which ends the data steps.
+  struct SendFrame {
+    const std::uint8_t* img;  // the transfer's own copy of the image
+    std::string title;
+    bool write, filtered;
+    int progBank = 0, progNumber = 0, combiBank = 0, combiNumber = 0;
+    int status = 0;  // the first failing data step, else the last success
+  };
+  bool SendGlobalStep(SendFrame& frame);
+  bool SendProgBanksStep(SendFrame& frame);
+  bool SendCombisStep(SendFrame& frame);
+  bool SendCurrentProgStep(SendFrame& frame);
+  bool SendCurrentCombiStep(SendFrame& frame);
   // Sends or requests the global block under a progress window of its own.
   int RunGlobalStep(bool send);
   int ConnectSteps(bool standalone, bool recall);
+  // Main thread. The connection's steps once the ports are open (also for
+  // ports taken up again): the hardware and the image brought into step,
+  // Local Control, the recall and the connection timer.
+  void CompleteConnection(bool standalone, bool recall);
+  // Finds and opens the ports: the stored ones, or (with none stored or the
+  // user's OK) every pair; false when none answered.
+  bool OpenPorts(bool standalone);
+  // A failed connection: the sinks are told; missing stored ports are
+  // watched for.
+  void FailConnection();
+  // The ports' names stored when they differ from the open ones.
+  void StorePortNames();
+  // Takes the hardware to the image's program, combination and mode, with
+  // the global block fetched on the way.
+  void SyncHardwareState();
+  // Local Control for the editor's use of the hardware, before the recall;
+  // true when inside a plug-in host it was switched off.
+  bool SetUpLocalControl(bool standalone);
+  // The recall of all data: received from the hardware (with the pending
+  // host data sent after it) or, when a recall is pending, sent to it;
+  // true on success.
+  bool RecallAll();
+  bool ReceiveAllForConnection();
+  // Runs one connection attempt; an exception ends it as a failure.
+  bool Attempt(const char* where, const std::function<bool()>& steps);
   bool RetryTransfer();
   // A message box with the link's progress window out of the way (one
   // window at a time); the window comes back when the answer is OK (1).
   int AskWithoutProgress(const char* text, int buttonSet, int style);
   // The connection timer's look at the link: a connection whose ports went
-  // away is lost (and the sinks told); a lost one is taken up again by the
-  // stored port names once those ports are back.
+  // away is lost (and the sinks told); stored ports that are not connected
+  // (lost, or missing when the connection was asked for) are taken up as a
+  // connection once they are there.
   void WatchLink();
   void LoseLink();
   bool Reattach();
@@ -277,6 +325,24 @@ class CRemoteSynthImpl : public IRemoteSynth,
   void BindSections();
   // Loads the pending host data into the working image.
   bool LoadPendingHostData();
+  // LoadStream's steps (main thread): the stream read into a scratch copy
+  // of the image, then the data of each kind taken into the working image,
+  // sent first when it may be.
+  struct LoadedData {
+    std::vector<std::uint8_t> bytes;  // the scratch image
+    std::uint32_t selector;
+    bool maySend, noSend, store;
+  };
+  bool ReadIntoScratch(std::istream& in, LoadedData* data, FTYPE* type, CDirtyFlagSet& dirty);
+  bool LoadAll(LoadedData& data);
+  bool LoadAllWithSetup(LoadedData& data);
+  bool LoadAllProgs(const LoadedData& data);
+  bool LoadAllCombis(const LoadedData& data);
+  bool LoadProgBank(const LoadedData& data);
+  bool LoadOneProg(const LoadedData& data);
+  bool LoadOneCombi(const LoadedData& data);
+  // Posts the current-sound notice (main thread).
+  void PostCurSound();
   // Program (bank x 128 + number) of timbre t of the combination edit
   // buffer, -1 when unknown.
   int TimbreProgram(int t);
@@ -286,6 +352,13 @@ class CRemoteSynthImpl : public IRemoteSynth,
 
   // Seams onto the sections (setup settings, re-initialisation, realtime
   // state and received parameters).
+  // ExecCommand's kinds of command (main thread): the transfers that report
+  // a status, the edits of the program edit buffer's blocks, the insert
+  // effects' swap and the initial combination.
+  int RunTransferCommand(int command, int a1, int a2, int a3, int a4);
+  bool EditProgramBlocks(int command, int a1, int a2, int a3, int a4);
+  bool SwapInsertEffects(int a, int b);
+  bool InitCombination();
   // Re-sends an edit buffer and tells its sections.
   bool ResendProg();
   bool ResendCombi();
@@ -367,10 +440,14 @@ class CRemoteSynthImpl : public IRemoteSynth,
   bool progResetStatus_ = true;
   int lastTimbreProgram_ = -1;
   int lastTimbre_ = -1;
-  int localControlRestore_ = 0;
-  // The connection's ports went away; the link is taken up again when they
-  // come back.
-  bool linkLost_ = false;
+  LocalControlRestore localControlRestore_ = LocalControlRestore::kNothing;
+  // The stored ports are not connected (they went away, or were missing
+  // when the connection was asked for): they are taken up when they
+  // appear.
+  bool awaitingPorts_ = false;
+  // The recall flag of the last connection asked for, for ports taken up
+  // again.
+  bool recall_ = false;
   bool connecting_ = false;  // a connection is being made (Connect, Reattach)
   unsigned pacing_ = 100;
   // Never signalled: the model's pauses are timed waits on it. One per

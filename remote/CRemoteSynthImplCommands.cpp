@@ -35,9 +35,6 @@ using namespace synthimpl;
 
 namespace {
 
-// How long the window of a global step stays up after it went well.
-constexpr unsigned kGlobalShownMs = 400;
-
 // The insert-effect types Organ Vibrato/Chorus and Rotary Speaker go only
 // into an organ program.
 constexpr int kFxOrganVibratoChorus = 62;
@@ -52,19 +49,16 @@ void SwapBytes(std::uint8_t* a, std::uint8_t* b, std::size_t n) {
 }  // namespace
 
 int CRemoteSynthImpl::RunGlobalStep(bool send) {
-  // The global block is over in a moment: the window names it, as a whole
-  // transfer names its steps, and stays up long enough to be read, so a
-  // global write does not end without a sign.
+  // The window names the global block, as a whole transfer names its steps.
+  // It goes as soon as the block is through: while it is up, real-time MIDI
+  // from the host and the keyboard is refused.
   const bool opened = link_->UIActivate();
   // Named in the caption, as the banks of a whole transfer are: the
   // session's percentage replaces the label below it.
   link_->UIConfigure(send ? "GLOBAL Transmitting..." : "GLOBAL Receiving...", 1000, 1000, 0);
   link_->UIProgress(50, 50, "GLOBAL");
   const int r = send ? link_->SendGlobalDump(image_.data(), kGlobalSize) : link_->SendGlobalDumpReq();
-  if (opened) {
-    if (r >= 0) UIWait(kGlobalShownMs);
-    link_->UIDeactivate();
-  }
+  if (opened) link_->UIDeactivate();
   return r;
 }
 
@@ -87,32 +81,70 @@ bool CRemoteSynthImpl::ResendCombi() {
 
 bool CRemoteSynthImpl::ExecCommand(int command, int a1, int a2, int a3, int a4,
                                    unsigned long* out) {
-  CHUNK_PROG edit = image_.GetProgEditBuffer();
   switch (command) {
-    case kCmdTransmitAll: {
+    case kCmdTransmitAll:
+    case kCmdReceiveAll:
+    case kCmdSendSelection:
+    case kCmdRequestSelection:
+    case kCmdWriteCurrentSound: {
       // The caller names the failure from the status: report it.
-      const int r = HandleSendAll(image_, "Transmitting...", true, false);
+      const int r = RunTransferCommand(command, a1, a2, a3, a4);
       if (out) *out = static_cast<unsigned long>(static_cast<std::uint32_t>(r));
       return r >= 0;
     }
+    case kCmdCopyOscillator:
+    case kCmdSwapOscillators:
+    case kCmdWriteUncategorised:
+    case kCmdCopyEG:
+    case kCmdCopyLFO:
+    case kCmdSwapLFOsOfOSC1:
+    case kCmdSwapLFOsOfOSC2:
+      return EditProgramBlocks(command, a1, a2, a3, a4);
+    case kCmdCopyInsertEffect:
+      return CopyIFX1(a2, a3);
+    case kCmdSwapInsertEffects:
+      return SwapInsertEffects(a1, a2);
+    case kCmdCopyMasterEffects:
+      return CopyMasterEffects(a1, a2, a3, a4);
+    case kCmdInitCombination:
+      return InitCombination();
+    case kCmdTransmitGlobal:
+      return RunGlobalStep(true) >= 0;
+    case kCmdReceiveGlobal:
+      return RunGlobalStep(false) >= 0;
+    case kCmdCopyScale:
+      return CopyScale(a1, a2, a3);
+    case kCmdSaveSettings:
+      return setupSection_.PersistSave();
+    case kCmdNothing:
+      return true;
+    default:
+      return false;
+  }
+}
+
+int CRemoteSynthImpl::RunTransferCommand(int command, int a1, int a2, int a3, int a4) {
+  switch (command) {
+    case kCmdTransmitAll:
+      return HandleSendAll(image_, "Transmitting...", true, false);
     case kCmdReceiveAll: {
       int step = 0;
-      const int r = HandleReceiveAll("Receiving...", &step, false);
-      if (out) *out = static_cast<unsigned long>(static_cast<std::uint32_t>(r));
-      return r >= 0;
+      return HandleReceiveAll("Receiving...", &step, false);
     }
     case kCmdSendSelection:
-    case kCmdRequestSelection: {
-      const int r = command == kCmdSendSelection ? SendSelection(a1, a2, a3, a4)
-                                                 : RequestSelection(a1, a2, a3, a4);
-      if (out) *out = static_cast<unsigned long>(static_cast<std::uint32_t>(r));
-      return r >= 0;
-    }
-    case kCmdWriteCurrentSound: {
-      const int r = WriteCurrentSound(a1, a2, a3);
-      if (out) *out = static_cast<unsigned long>(static_cast<std::uint32_t>(r));
-      return r >= 0;
-    }
+      return SendSelection(a1, a2, a3, a4);
+    case kCmdRequestSelection:
+      return RequestSelection(a1, a2, a3, a4);
+    case kCmdWriteCurrentSound:
+      return WriteCurrentSound(a1, a2, a3);
+    default:
+      return kRemoteFailed;
+  }
+}
+
+bool CRemoteSynthImpl::EditProgramBlocks(int command, int a1, int a2, int a3, int a4) {
+  CHUNK_PROG edit = image_.GetProgEditBuffer();
+  switch (command) {
     case kCmdCopyOscillator: {
       CHUNK_PROG src = GetProgramFromStorage(static_cast<eBankID>(a1), a2 % 128);
       if (a1 < 0 || a1 > 3 || a2 < 0 || a2 > 128 || a3 < 0 || a3 > 1 || a4 < 0 || a4 > 1 || !src)
@@ -132,57 +164,44 @@ bool CRemoteSynthImpl::ExecCommand(int command, int a1, int a2, int a3, int a4,
       return link_->SendProgWriteReq(cur.GetBank(), cur.GetNumber()) >= 0;
     }
     case kCmdCopyEG:
-      if (!CopyEG(a1, a2, a3, a4)) return false;
-      return ResendProg();
+      return CopyEG(a1, a2, a3, a4) && ResendProg();
     case kCmdCopyLFO:
-      if (!CopyLFO(a1, a2, a3, a4)) return false;
-      return ResendProg();
+      return CopyLFO(a1, a2, a3, a4) && ResendProg();
     case kCmdSwapLFOsOfOSC1:
     case kCmdSwapLFOsOfOSC2: {
       auto osc = edit.GetOSC(command - kCmdSwapLFOsOfOSC1);
       SwapBytes(osc.GetLFO1().data(), osc.GetLFO2().data(), CHUNK_LFO::kSize);
       return ResendProg();
     }
-    case kCmdCopyInsertEffect:
-      return CopyIFX1(a2, a3);
-    case kCmdSwapInsertEffects: {
-      if (a1 < 0 || a1 > 4 || a2 < 0 || a2 > 4 || a1 == a2) return false;
-      if (soundMode_ == 0) {
-        auto c = image_.GetCombiEditBuffer();
-        SwapBytes(c.GetIFX(a1).data(), c.GetIFX(a2).data(), CHUNK_IFXSET::kSize);
-        return ResendCombi();
-      }
-      if (soundMode_ != 2) return false;
-      SwapBytes(edit.GetIFX(a1).data(), edit.GetIFX(a2).data(), CHUNK_IFXSET::kSize);
-      return ResendProg();
-    }
-    case kCmdCopyMasterEffects:
-      return CopyMasterEffects(a1, a2, a3, a4);
-    case kCmdInitCombination: {
-      auto cur = image_.GetCurCombi();
-      CHUNK_COMBI_CONST init(INITCHUNK_COMBI().data());
-      image_.GetCombiEditBuffer().Assign(init);
-      if (CHUNK_COMBI stored = image_.GetCombi(cur.GetNumber())) stored.Assign(init);
-      const int r = link_->SendCurCombiDump(image_.GetCombiEditBuffer().data(), kCombiSize);
-      const ModeChange change{0, 0};
-      SecReinit(kSecCombiPlay, &change);
-      const SSoundIndex s = GetCurSound(true);
-      Post(kNoticeBankList, (s.bank << 8) | s.number);
-      return r >= 0;
-    }
-    case kCmdTransmitGlobal:
-      return RunGlobalStep(true) >= 0;
-    case kCmdReceiveGlobal:
-      return RunGlobalStep(false) >= 0;
-    case kCmdCopyScale:
-      return CopyScale(a1, a2, a3);
-    case kCmdSaveSettings:
-      return setupSection_.PersistSave();
-    case kCmdNothing:
-      return true;
     default:
       return false;
   }
+}
+
+bool CRemoteSynthImpl::SwapInsertEffects(int a, int b) {
+  if (a < 0 || a > 4 || b < 0 || b > 4 || a == b) return false;
+  if (soundMode_ == 0) {
+    auto c = image_.GetCombiEditBuffer();
+    SwapBytes(c.GetIFX(a).data(), c.GetIFX(b).data(), CHUNK_IFXSET::kSize);
+    return ResendCombi();
+  }
+  if (soundMode_ != 2) return false;
+  CHUNK_PROG edit = image_.GetProgEditBuffer();
+  SwapBytes(edit.GetIFX(a).data(), edit.GetIFX(b).data(), CHUNK_IFXSET::kSize);
+  return ResendProg();
+}
+
+bool CRemoteSynthImpl::InitCombination() {
+  auto cur = image_.GetCurCombi();
+  CHUNK_COMBI_CONST init(INITCHUNK_COMBI().data());
+  image_.GetCombiEditBuffer().Assign(init);
+  if (CHUNK_COMBI stored = image_.GetCombi(cur.GetNumber())) stored.Assign(init);
+  const int r = link_->SendCurCombiDump(image_.GetCombiEditBuffer().data(), kCombiSize);
+  const ModeChange change{0, 0};
+  SecReinit(kSecCombiPlay, &change);
+  const SSoundIndex s = GetCurSound(true);
+  Post(kNoticeBankList, (s.bank << 8) | s.number);
+  return r >= 0;
 }
 
 int CRemoteSynthImpl::SendSelection(int kind, int bank, int number, int flags) {

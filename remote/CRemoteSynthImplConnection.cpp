@@ -70,13 +70,18 @@ bool CRemoteSynthImpl::RetryTransfer() {
 }
 
 bool CRemoteSynthImpl::Connect(bool standalone, bool recall) {
+  // A connection asked for takes over from waiting for stored ports.
+  awaitingPorts_ = false;
+  return Attempt("CRemoteSynthImpl::Connect",
+                 [&] { return ConnectSteps(standalone, recall) != 0; });
+}
+
+bool CRemoteSynthImpl::Attempt(const char* where, const std::function<bool()>& steps) {
   const Connecting connecting(connecting_);
-  // A connection asked for takes over from waiting for a lost one.
-  linkLost_ = false;
   try {
-    return ConnectSteps(standalone, recall) != 0;
+    return steps();
   } catch (...) {
-    os::ReportCaughtException("CRemoteSynthImpl::Connect");
+    os::ReportCaughtException(where);
     HfcDebugStr("Exception at RemoteSynth::Connection()");
     connected_ = false;
     nowInitializing_ = false;
@@ -89,6 +94,28 @@ void CRemoteSynthImpl::AbortConnection() {
   if (auto* link = dynamic_cast<CRemoteMIDIImpl*>(link_.get())) link->Abort();
 }
 
+namespace {
+
+// The link's progress window, up for a whole connection when this made it
+// appear, and taken down on every way out.
+class ProgressShown {
+ public:
+  explicit ProgressShown(IRemoteMIDI& link) : link_(link), on_(link.UIActivate()) {}
+  ~ProgressShown() {
+    if (on_) link_.UIDeactivate();
+  }
+  ProgressShown(const ProgressShown&) = delete;
+  ProgressShown& operator=(const ProgressShown&) = delete;
+
+ private:
+  IRemoteMIDI& link_;
+  bool on_;
+};
+
+constexpr unsigned kConnectionTimerMs = 2000;
+
+}  // namespace
+
 int CRemoteSynthImpl::ConnectSteps(bool standalone, bool recall) {
   if (connected_) {
     PostConnectionState();
@@ -96,53 +123,73 @@ int CRemoteSynthImpl::ConnectSteps(bool standalone, bool recall) {
   }
   connected_ = false;
   SetParentWindow(parentWindow_);
-  const bool activated = link_->UIActivate();
-  struct Deactivate {
-    IRemoteMIDI* link;
-    bool on;
-    ~Deactivate() {
-      if (on) link->UIDeactivate();
-    }
-  } deactivate{link_.get(), activated};
+  const ProgressShown progress(*link_);
   connectionChecked_ = true;
   standalone_ = standalone;
+  recall_ = recall;
   if (!autoLoaded_ && !recallPending_) InitAllChunk(image_);
-
-  const std::string inName = SetupGetS(kSetupMIDIInName);
-  const std::string outName = SetupGetS(kSetupMIDIOutName);
-  bool ok = false;
-  bool scan = inName.empty();
-  if (!scan) {
-    ok = link_->Connect(this, standalone, inName, outName);
-    if (!ok) scan = AskWithoutProgress(kNotFound, 1, 5) == 1;
-  }
-  if (!ok && scan) ok = link_->Connect(this, standalone);
-  if (!ok) {
-    connected_ = false;
-    link_->Fake_FullOption();
-    PostConnectionState();
+  if (!OpenPorts(standalone)) {
+    FailConnection();
     return 0;
   }
+  CompleteConnection(standalone, recall);
+  return 1;
+}
 
+bool CRemoteSynthImpl::OpenPorts(bool standalone) {
+  const std::string inName = SetupGetS(kSetupMIDIInName);
+  const std::string outName = SetupGetS(kSetupMIDIOutName);
+  bool scan = inName.empty();
+  if (!scan) {
+    if (link_->Connect(this, standalone, inName, outName)) return true;
+    scan = AskWithoutProgress(kNotFound, 1, 5) == 1;
+  }
+  return scan && link_->Connect(this, standalone);
+}
+
+void CRemoteSynthImpl::FailConnection() {
+  connected_ = false;
+  link_->Fake_FullOption();
+  // The synthesizer may be switched on later: its stored ports are
+  // connected once they are there (with none stored, nothing names it).
+  awaitingPorts_ =
+      !SetupGetS(kSetupMIDIInName).empty() && !SetupGetS(kSetupMIDIOutName).empty();
+  if (awaitingPorts_) dispatch_->SetTimerPeriod(connectionTimer_, kConnectionTimerMs);
+  PostConnectionState();
+}
+
+void CRemoteSynthImpl::CompleteConnection(bool standalone, bool recall) {
   Set_NowInitializing(true);
   connected_ = true;
   SetMIDIOUTtoDAW(SetupGetI(kSetupPlugInMIDIOut) != 0);
   SetPrgChgToGUI(SetupGetI(kSetupPrgChgToGUI) != 0);
+  StorePortNames();
+  SyncHardwareState();
+  Set_NowInitializing(false);
+  const bool switchedOff = SetUpLocalControl(standalone);
+  // Inside a plug-in host the recall may have brought Local Control on
+  // again with the global block: off once more.
+  if (recall && RecallAll() && switchedOff) SwitchLocalControl(LocalControlRestore::kOn);
+  dispatch_->SetTimerPeriod(connectionTimer_, kConnectionTimerMs);
+  PostConnectionState();
+  OnAsyncTimer(connectionTimer_);
+}
 
+void CRemoteSynthImpl::StorePortNames() {
   MIDIDevKey inKey, outKey;
   link_->GetConnectionState(&outKey, &inKey, nullptr, nullptr);
   // The link's connect by names matches these names of the ports.
-  const std::string& nowIn = inKey.name;
-  const std::string& nowOut = outKey.name;
-  if (nowIn != inName) {
-    SetupPutS(kSetupMIDIInName, nowIn);
+  if (inKey.name != SetupGetS(kSetupMIDIInName)) {
+    SetupPutS(kSetupMIDIInName, inKey.name);
     SetupPersistSave(kSetupMIDIInName);
   }
-  if (nowOut != outName) {
-    SetupPutS(kSetupMIDIOutName, nowOut);
+  if (outKey.name != SetupGetS(kSetupMIDIOutName)) {
+    SetupPutS(kSetupMIDIOutName, outKey.name);
     SetupPersistSave(kSetupMIDIOutName);
   }
+}
 
+void CRemoteSynthImpl::SyncHardwareState() {
   recallProgBank_ = -1;
   SetDumpProgramChangeProtect(true);
   const int progBank = image_.GetCurProg().GetBank(), progNumber = image_.GetCurProg().GetNumber();
@@ -159,60 +206,56 @@ int CRemoteSynthImpl::ConnectSteps(bool standalone, bool recall) {
   link_->SendModeChange(static_cast<eMode>(image_.GetMode()));
   Pause(200);
   SetDumpProgramChangeProtect(false);
-  Set_NowInitializing(false);
+}
 
+bool CRemoteSynthImpl::SetUpLocalControl(bool standalone) {
   const bool localOn = (image_.data()[kLocalControlByte] & 1) != 0;
   const bool autoLocal = SetupGetI(kSetupAutoLocalCtrl) != 0;
   if (!standalone && localOn && autoLocal) {
-    localControlRestore_ = 2;
-    SendLocalControl(false);
-  } else if (standalone && !localOn) {
-    localControlRestore_ = 1;
-    SendLocalControl(true);
+    SwitchLocalControl(LocalControlRestore::kOn);
+    return true;
   }
+  if (standalone && !localOn) SwitchLocalControl(LocalControlRestore::kOff);
+  return false;
+}
 
-  if (recall) {
-    bool recalled = false;
-    if (!recallPending_) {
-      int step = 0;
-      int r;
-      while ((r = HandleReceiveAll("Synchronizing...", &step, true)) < 0 && RetryTransfer()) {
-      }
-      recalled = r >= 0;
-      if (recalled && !pendingHostData_.empty() && LoadPendingHostData()) {
-        int s;
-        while ((s = HandleSendAll(image_, "Restoring song data...", false, false)) < 0 &&
-               RetryTransfer()) {
-        }
-        OnApplyAll();
-        if (s >= 0) pendingHostData_.clear();
-        recalled = s >= 0;
-      }
-    } else {
-      const int r = HandleSendAll_withSoftwareSetup(image_, "Transmitting...", false);
-      if (recallProgBank_ != -1) {
-        image_.GetCurProg().data()[0] = static_cast<std::uint8_t>(recallProgBank_);
-        recallProgBank_ = -1;
-      }
-      recalled = r >= 0;
-      // A recall that did not reach the hardware stays pending for the next
-      // connection, and the user hears of it.
-      if (recalled) {
-        SetRecallPending(false);
-      } else {
-        ReportFailure("Transmitting...", r);
-      }
-    }
-    if (recalled && !standalone && localOn && autoLocal) {
-      localControlRestore_ = 2;
-      SendLocalControl(false);
-    }
+bool CRemoteSynthImpl::RecallAll() {
+  if (!recallPending_) return ReceiveAllForConnection();
+  const int r = HandleSendAll_withSoftwareSetup(image_, "Transmitting...", false);
+  if (recallProgBank_ != -1) {
+    image_.GetCurProg().data()[0] = static_cast<std::uint8_t>(recallProgBank_);
+    recallProgBank_ = -1;
   }
+  // A recall that did not reach the hardware stays pending for the next
+  // connection, and the user hears of it.
+  if (r < 0) {
+    ReportFailure("Transmitting...", r);
+    return false;
+  }
+  SetRecallPending(false);
+  return true;
+}
 
-  dispatch_->SetTimerPeriod(connectionTimer_, 2000);
-  PostConnectionState();
-  OnAsyncTimer(connectionTimer_);
-  return 1;
+bool CRemoteSynthImpl::ReceiveAllForConnection() {
+  int step = 0;
+  int r;
+  while ((r = HandleReceiveAll("Synchronizing...", &step, true)) < 0 && RetryTransfer()) {
+  }
+  if (r < 0) return false;
+  if (pendingHostData_.empty() || !LoadPendingHostData()) return true;
+  int s;
+  while ((s = HandleSendAll(image_, "Restoring song data...", false, false)) < 0 &&
+         RetryTransfer()) {
+  }
+  OnApplyAll();
+  if (s < 0) return false;
+  pendingHostData_.clear();
+  return true;
+}
+
+void CRemoteSynthImpl::SwitchLocalControl(LocalControlRestore restore) {
+  localControlRestore_ = restore;
+  SendLocalControl(restore == LocalControlRestore::kOff);
 }
 
 void CRemoteSynthImpl::ReportFailure(const char* title, int status) {
@@ -220,11 +263,9 @@ void CRemoteSynthImpl::ReportFailure(const char* title, int status) {
 }
 
 void CRemoteSynthImpl::Disconnect() {
-  linkLost_ = false;
-  if (localControlRestore_ == 1)
-    SendLocalControl(false);
-  else if (localControlRestore_ == 2)
-    SendLocalControl(true);
+  awaitingPorts_ = false;
+  if (localControlRestore_ != LocalControlRestore::kNothing)
+    SendLocalControl(localControlRestore_ == LocalControlRestore::kOn);
   link_->Disconnect();
   connected_ = false;
   connectionChecked_ = false;
@@ -236,7 +277,7 @@ void CRemoteSynthImpl::Disconnect() {
   const int mode = image_.GetMode();
   if (mode <= 3) soundMode_ = mode < 2 ? 0 : 2;
   extCtl_ = SExtCtlState{};
-  localControlRestore_ = 0;
+  localControlRestore_ = LocalControlRestore::kNothing;
   PostConnectionState();
 }
 
@@ -249,7 +290,7 @@ void CRemoteSynthImpl::WatchLink() {
   if (connecting_ || link_->UIIsActive() || (loop && loop->ModalDepth() > 0)) return;
   if (connected_) {
     if (!link_->PortsPresent()) LoseLink();
-  } else if (linkLost_) {
+  } else if (awaitingPorts_) {
     Reattach();
   }
 }
@@ -257,7 +298,7 @@ void CRemoteSynthImpl::WatchLink() {
 void CRemoteSynthImpl::LoseLink() {
   link_->Disconnect();
   connected_ = false;
-  linkLost_ = true;
+  awaitingPorts_ = true;
   PostConnectionState();
 }
 
@@ -265,7 +306,7 @@ bool CRemoteSynthImpl::Reattach() {
   const std::string inName = SetupGetS(kSetupMIDIInName);
   const std::string outName = SetupGetS(kSetupMIDIOutName);
   if (inName.empty() || outName.empty()) return false;
-  // Only once both ports are back: a connect that cannot succeed would show
+  // Only once both ports are there: a connect that cannot succeed would show
   // its progress window every time the timer looks.
   std::vector<MIDIDevKey> ins, outs;
   MIDIInCreate()->AppendEnumDevices(&ins);
@@ -274,23 +315,20 @@ bool CRemoteSynthImpl::Reattach() {
     return std::any_of(keys.begin(), keys.end(), [&](const MIDIDevKey& k) { return k.name == name; });
   };
   if (!named(ins, inName) || !named(outs, outName)) return false;
-  {
-    const Connecting connecting(connecting_);
+  // The synthesizer may have started afresh: taken up as a connection is,
+  // so that it plays what the editor shows and the editor shows what it
+  // holds.
+  return Attempt("CRemoteSynthImpl::Reattach", [&] {
+    const ProgressShown progress(*link_);
     if (!link_->Connect(this, standalone_, inName, outName)) return false;
-  }
-  connected_ = true;
-  linkLost_ = false;
-  // The instrument came back as it starts up: local control as this
-  // connection had set it.
-  if (localControlRestore_ == 2)
-    SendLocalControl(false);
-  else if (localControlRestore_ == 1)
-    SendLocalControl(true);
-  PostConnectionState();
-  return true;
+    awaitingPorts_ = false;
+    CompleteConnection(standalone_, recall_);
+    return true;
+  });
 }
 
 // ------------------------------------------------------------ received
+
 
 int CRemoteSynthImpl::OnRcvShortMsg(IRemoteMIDI*, long long time, const void* data, unsigned len,
                                     eChgSource source) {
@@ -435,8 +473,8 @@ int CRemoteSynthImpl::OnRcvModeChange(IRemoteMIDI*, eMode m) {
   // While the editor moves whole data sets it switches the instrument's mode
   // itself and puts it back at the end; the instrument's answers are not
   // the user's choice and must neither move the pages nor reload an edit
-  // buffer.
-  if (protect_ > 0) return 0;
+  // buffer. A connection bringing the instrument into step follows them.
+  if (protect_ > 0 && !nowInitializing_) return 0;
   const int old = image_.GetMode();
   if (m != 0 && m != 1 && m != 3 && m != 6) return 0;
   image_.SetMode(m);

@@ -42,11 +42,32 @@ bool CRemoteSynthImpl::LoadStream(std::istream& in, std::uint32_t selector, bool
   in.seekg(pos);
   if (pos < 0 || end < 0 || end - pos < kMinStreamBytes) return true;
 
-  std::vector<std::uint8_t> scratch(imageBytes_);
-  CHUNK_REMOTESYNTH img(scratch.data());
+  LoadedData d{std::vector<std::uint8_t>(imageBytes_), selector, false, noSend, false};
+  FTYPE type{};
+  if (!ReadIntoScratch(in, &d, &type, dirty)) return false;
+  d.maySend = connected_ && !noSend;
+  const int kind = static_cast<int>(type);
+  d.store = kind >= 3 && kind <= 5 ? true : !fromHost;
+  switch (type) {
+    case FTYPE::All: return LoadAll(d);
+    case FTYPE::Bank:
+    case FTYPE::VSTBank: return LoadAllWithSetup(d);
+    case FTYPE::AllProgs: return LoadAllProgs(d);
+    case FTYPE::AllCombis: return LoadAllCombis(d);
+    case FTYPE::ProgBank: return LoadProgBank(d);
+    case FTYPE::Prog:
+    case FTYPE::VSTProg: return LoadOneProg(d);
+    case FTYPE::Combi:
+    case FTYPE::VSTCombi: return LoadOneCombi(d);
+    default: return false;
+  }
+}
+
+bool CRemoteSynthImpl::ReadIntoScratch(std::istream& in, LoadedData* d, FTYPE* type,
+                                       CDirtyFlagSet& dirty) {
   PERSISTPARAMS params;
-  params.index = selector;
-  params.image = img;
+  params.index = d->selector;
+  params.image = CHUNK_REMOTESYNTH(d->bytes.data());
   setupSection_.BuildFilter(&params.filter);
   try {
     if (!PersistLoadStream(in, pmid_, &params, dirty)) return false;
@@ -54,120 +75,113 @@ bool CRemoteSynthImpl::LoadStream(std::istream& in, std::uint32_t selector, bool
     os::ReportCaughtException("CRemoteSynthImpl::LoadStream");
     return false;
   }
+  *type = params.type;
+  return true;
+}
 
-  const bool maySend = connected_ && !noSend;
-  const int type = static_cast<int>(params.type);
-  const bool store = type >= 3 && type <= 5 ? true : !fromHost;
-  auto curProg = image_.GetCurProg();
-  auto curCombi = image_.GetCurCombi();
-  auto postSound = [&] {
-    const SSoundIndex cur = GetCurSound(true);
-    Post(kNoticeCurSound, (cur.bank << 8) | cur.number);
-  };
-  switch (params.type) {
-    case FTYPE::All: {
-      if (img.GetMode() > 3) img.SetMode(0);
-      if (!IsEnableProgramChangeBank(eMode_ProgPlay,
-                                     static_cast<eBankID>(img.GetCurProg().GetBank())))
-        img.GetCurProg().data()[0] = 0;
-      if (maySend && HandleSendAll(img, "Transmitting...", true, false) < 0) return false;
-      std::memcpy(imageBytes_.data(), scratch.data(), CHUNK_REMOTESYNTH::kSize);
-      if (image_.GetMode() == 1) image_.SetMode(0);
-      if (image_.GetMode() == 3) image_.SetMode(2);
-      virtualMode_ = static_cast<std::uint8_t>(image_.GetMode());
-      soundMode_ = image_.GetMode() < 2 ? 0 : 2;
-      OnApplyAll();
-      return true;
-    }
-    case FTYPE::Bank:
-    case FTYPE::VSTBank: {
-      if (img.GetMode() > 3) img.SetMode(0);
-      if (connected_ && !nowInitializing_) {
-        if (!IsEnableProgramChangeBank(eMode_ProgPlay,
-                                       static_cast<eBankID>(img.GetCurProg().GetBank())))
-          img.GetCurProg().data()[0] = 0;
-        if (!noSend && HandleSendAll_withSoftwareSetup(img, "Transmitting...", false) < 0)
-          return false;
-      } else if (img.GetCurProg().GetBank() >= 4) {
-        img.GetCurProg().data()[0] = 0;
-      }
-      std::memcpy(imageBytes_.data(), scratch.data(), CHUNK_REMOTESYNTH::kSize - 1);
-      image_.SetMode(0);
-      virtualMode_ = 0;
-      soundMode_ = 0;
-      OnApplyAll();
-      return true;
-    }
-    case FTYPE::AllProgs: {
-      const std::uint8_t* banks = scratch.data() + L::kProgBanks;
-      if (maySend && link_->SendProgDump(-1, -1, banks, L::kProgBanksSize, store) < 0) return false;
-      std::memcpy(imageBytes_.data() + L::kProgBanks, banks, L::kProgBanksSize);
-      SetupProgEditBuffer(static_cast<eBankID>(curProg.GetBank()), curProg.GetNumber());
-      Post(kNoticeBankList, 0x2FFFF);
-      postSound();
-      return true;
-    }
-    case FTYPE::AllCombis: {
-      const std::uint8_t* combis = scratch.data() + L::kCombis;
-      if (maySend && link_->SendCombiDump(-1, -1, combis, L::kCombisSize, store) < 0) return false;
-      std::memcpy(imageBytes_.data() + L::kCombis, combis, L::kCombisSize);
-      if (CHUNK_COMBI stored = image_.GetCombi(curCombi.GetNumber()))
-        image_.GetCombiEditBuffer().Assign(stored);
-      Post(kNoticeBankList, 0xFFFF);
-      postSound();
-      return true;
-    }
-    case FTYPE::ProgBank: {
-      if (selector > 3) return false;
-      const int bank = static_cast<int>(selector);
-      const std::uint8_t* data = scratch.data() + L::kProgBanks + bank * L::kProgBankSize;
-      if (maySend && link_->SendProgDump(bank, -1, data, L::kProgBankSize, store) < 0) return false;
-      std::memcpy(imageBytes_.data() + L::kProgBanks + bank * L::kProgBankSize, data,
-                  L::kProgBankSize);
-      if (curProg.GetBank() == bank)
-        SetupProgEditBuffer(static_cast<eBankID>(bank), curProg.GetNumber());
-      Post(kNoticeBankList, 0x200FF + bank * 256);
-      postSound();
-      return true;
-    }
-    case FTYPE::Prog:
-    case FTYPE::VSTProg: {
-      const int bank = curProg.GetBank(), number = curProg.GetNumber();
-      const std::uint8_t* prog = scratch.data() + L::kProgEditBuffer;
-      // The edit buffer goes first: storing writes the edit buffer into the
-      // program's place, which must then already hold the loaded program.
-      if (maySend && (link_->SendCurProgDump(prog, kProgSize) < 0 ||
-                      link_->SendProgDump(bank, number, prog, kProgSize, store) < 0))
-        return false;
-      if (CHUNK_PROG stored = GetProgramFromStorage(static_cast<eBankID>(bank), number))
-        std::memcpy(stored.data(), prog, kProgSize);
-      std::memcpy(image_.GetProgEditBuffer().data(), prog, kProgSize);
-      SecInitSolo(kSecProgPlay);
-      SecReinit(kSecProgPlay, nullptr);
-      SecReinit(kSecProgEdit, nullptr);
-      Post(kNoticeBankList, 0x20000 + bank * 256 + number);
-      postSound();
-      return true;
-    }
-    case FTYPE::Combi:
-    case FTYPE::VSTCombi: {
-      const int bank = curCombi.GetBank(), number = curCombi.GetNumber();
-      const std::uint8_t* combi = scratch.data() + L::kCombiEditBuffer;
-      if (maySend && (link_->SendCurCombiDump(combi, kCombiSize) < 0 ||
-                      link_->SendCombiDump(bank, number, combi, kCombiSize, store) < 0))
-        return false;
-      if (CHUNK_COMBI stored = image_.GetCombi(number))
-        std::memcpy(stored.data(), combi, kCombiSize);
-      std::memcpy(image_.GetCombiEditBuffer().data(), combi, kCombiSize);
-      SecInitSolo(kSecCombiPlay);
-      SecReinit(kSecCombiPlay, nullptr);
-      Post(kNoticeBankList, bank * 256 + number);
-      postSound();
-      return true;
-    }
-    default:
-      return false;
+bool CRemoteSynthImpl::LoadAll(LoadedData& d) {
+  CHUNK_REMOTESYNTH img(d.bytes.data());
+  if (img.GetMode() > 3) img.SetMode(0);
+  if (!IsEnableProgramChangeBank(eMode_ProgPlay, static_cast<eBankID>(img.GetCurProg().GetBank())))
+    img.GetCurProg().data()[0] = 0;
+  if (d.maySend && HandleSendAll(img, "Transmitting...", true, false) < 0) return false;
+  std::memcpy(imageBytes_.data(), d.bytes.data(), CHUNK_REMOTESYNTH::kSize);
+  if (image_.GetMode() == 1) image_.SetMode(0);
+  if (image_.GetMode() == 3) image_.SetMode(2);
+  virtualMode_ = static_cast<std::uint8_t>(image_.GetMode());
+  soundMode_ = image_.GetMode() < 2 ? 0 : 2;
+  OnApplyAll();
+  return true;
+}
+
+bool CRemoteSynthImpl::LoadAllWithSetup(LoadedData& d) {
+  CHUNK_REMOTESYNTH img(d.bytes.data());
+  if (img.GetMode() > 3) img.SetMode(0);
+  if (connected_ && !nowInitializing_) {
+    if (!IsEnableProgramChangeBank(eMode_ProgPlay, static_cast<eBankID>(img.GetCurProg().GetBank())))
+      img.GetCurProg().data()[0] = 0;
+    if (!d.noSend && HandleSendAll_withSoftwareSetup(img, "Transmitting...", false) < 0) return false;
+  } else if (img.GetCurProg().GetBank() >= 4) {
+    img.GetCurProg().data()[0] = 0;
   }
+  // Everything but the mode byte, the image's last.
+  std::memcpy(imageBytes_.data(), d.bytes.data(), CHUNK_REMOTESYNTH::kSize - 1);
+  image_.SetMode(0);
+  virtualMode_ = 0;
+  soundMode_ = 0;
+  OnApplyAll();
+  return true;
+}
+
+bool CRemoteSynthImpl::LoadAllProgs(const LoadedData& d) {
+  const std::uint8_t* banks = d.bytes.data() + L::kProgBanks;
+  if (d.maySend && link_->SendProgDump(-1, -1, banks, L::kProgBanksSize, d.store) < 0) return false;
+  std::memcpy(imageBytes_.data() + L::kProgBanks, banks, L::kProgBanksSize);
+  const auto cur = image_.GetCurProg();
+  SetupProgEditBuffer(static_cast<eBankID>(cur.GetBank()), cur.GetNumber());
+  Post(kNoticeBankList, 0x2FFFF);
+  PostCurSound();
+  return true;
+}
+
+bool CRemoteSynthImpl::LoadAllCombis(const LoadedData& d) {
+  const std::uint8_t* combis = d.bytes.data() + L::kCombis;
+  if (d.maySend && link_->SendCombiDump(-1, -1, combis, L::kCombisSize, d.store) < 0) return false;
+  std::memcpy(imageBytes_.data() + L::kCombis, combis, L::kCombisSize);
+  if (CHUNK_COMBI stored = image_.GetCombi(image_.GetCurCombi().GetNumber()))
+    image_.GetCombiEditBuffer().Assign(stored);
+  Post(kNoticeBankList, 0xFFFF);
+  PostCurSound();
+  return true;
+}
+
+bool CRemoteSynthImpl::LoadProgBank(const LoadedData& d) {
+  if (d.selector > 3) return false;
+  const int bank = static_cast<int>(d.selector);
+  const std::uint8_t* data = d.bytes.data() + L::kProgBanks + bank * L::kProgBankSize;
+  if (d.maySend && link_->SendProgDump(bank, -1, data, L::kProgBankSize, d.store) < 0) return false;
+  std::memcpy(imageBytes_.data() + L::kProgBanks + bank * L::kProgBankSize, data, L::kProgBankSize);
+  const auto cur = image_.GetCurProg();
+  if (cur.GetBank() == bank) SetupProgEditBuffer(static_cast<eBankID>(bank), cur.GetNumber());
+  Post(kNoticeBankList, 0x200FF + bank * 256);
+  PostCurSound();
+  return true;
+}
+
+bool CRemoteSynthImpl::LoadOneProg(const LoadedData& d) {
+  const auto cur = image_.GetCurProg();
+  const int bank = cur.GetBank(), number = cur.GetNumber();
+  const std::uint8_t* prog = d.bytes.data() + L::kProgEditBuffer;
+  // The edit buffer goes first: storing writes the edit buffer into the
+  // program's place, which must then already hold the loaded program.
+  if (d.maySend && (link_->SendCurProgDump(prog, kProgSize) < 0 ||
+                    link_->SendProgDump(bank, number, prog, kProgSize, d.store) < 0))
+    return false;
+  if (CHUNK_PROG stored = GetProgramFromStorage(static_cast<eBankID>(bank), number))
+    std::memcpy(stored.data(), prog, kProgSize);
+  std::memcpy(image_.GetProgEditBuffer().data(), prog, kProgSize);
+  SecInitSolo(kSecProgPlay);
+  SecReinit(kSecProgPlay, nullptr);
+  SecReinit(kSecProgEdit, nullptr);
+  Post(kNoticeBankList, 0x20000 + bank * 256 + number);
+  PostCurSound();
+  return true;
+}
+
+bool CRemoteSynthImpl::LoadOneCombi(const LoadedData& d) {
+  const auto cur = image_.GetCurCombi();
+  const int bank = cur.GetBank(), number = cur.GetNumber();
+  const std::uint8_t* combi = d.bytes.data() + L::kCombiEditBuffer;
+  if (d.maySend && (link_->SendCurCombiDump(combi, kCombiSize) < 0 ||
+                    link_->SendCombiDump(bank, number, combi, kCombiSize, d.store) < 0))
+    return false;
+  if (CHUNK_COMBI stored = image_.GetCombi(number)) std::memcpy(stored.data(), combi, kCombiSize);
+  std::memcpy(image_.GetCombiEditBuffer().data(), combi, kCombiSize);
+  SecInitSolo(kSecCombiPlay);
+  SecReinit(kSecCombiPlay, nullptr);
+  Post(kNoticeBankList, bank * 256 + number);
+  PostCurSound();
+  return true;
 }
 
 bool CRemoteSynthImpl::LoadStreamFromHost(std::istream& in, bool noRecall, bool onlyWhenChanged) {

@@ -130,89 +130,101 @@ int CRemoteSynthImpl::RunSendFrame(CHUNK_REMOTESYNTH_CONST src, const char* titl
   // The transfer works on its own copy: the caller's image stays as it was,
   // and what the synthesizer echoes meanwhile cannot change what is sent.
   std::vector<std::uint8_t> copy(src.data(), src.data() + CHUNK_REMOTESYNTH::kSize);
-  const std::uint8_t* img = copy.data();
-  const std::string t = title ? title : "";
+  SendFrame f{copy.data(), title ? title : "", write, filtered};
   SetDumpProgramChangeProtect(true);
   const bool opened = link_->UIActivate();
   link_->SendModeAndStateReq();
-  const int progBank = img[L::kCurProg], progNumber = img[L::kCurProg + 1];
-  const int combiBank = img[L::kCurCombi], combiNumber = img[L::kCurCombi + 1];
+  f.progBank = f.img[L::kCurProg];
+  f.progNumber = f.img[L::kCurProg + 1];
+  f.combiBank = f.img[L::kCurCombi];
+  f.combiNumber = f.img[L::kCurCombi + 1];
   UIWait(10);
   if (const MODEANDSTATE* mas = link_->GetModeAndState()) copy[kHardwareOwnByte] = mas->bytes[3];
 
-  int status = 0;  // the first failing data step, else the last success
-  [&] {
-    const bool progs = !filtered || SetupGetI(kSetupProgSw) != 0;
-    const bool combis = !filtered || SetupGetI(kSetupCombiSw) != 0;
-    if (filtered) {
-      link_->UIConfigure(t.c_str(), 1000, 50, 0);
-      link_->UIProgress(50, 0, "GLOBAL");
-      const int r = link_->SendGlobalDump(img, kGlobalSize);
-      Pause(1000);
-      if (!SendStep(r, &status)) return;
-    } else {
-      link_->UIConfigure(t.c_str(), 1000, 1000, 0);
-      link_->UIProgress(50, 50, "GLOBAL");
-      if (!SendStep(link_->SendGlobalDump(img, kGlobalSize), &status)) return;
-      UIWait(100);
-    }
-    if (progs) {
-      link_->SendModeChange(eMode_ProgPlay);
-      if (!filtered) UIWait(100);
-      for (int b = 0; b < 4; ++b) {
-        if (filtered && SetupGetI(kSetupProgBankSw[b]) == 0) continue;
-        const std::string caption = kProgBankLabels[b] + t;
-        link_->UIConfigure(caption.c_str(), 1000, 1000, 0);
-        link_->UIProgress(200, 200, kProgBankLabels[b]);
-        if (!SendStep(link_->SendProgDump(b, -1, img + L::kProgBanks + b * L::kProgBankSize,
-                                          L::kProgBankSize, write),
-                      &status))
-          return;
-        UIWait(100);
-      }
-    }
-    if (combis) {
-      link_->SendModeChange(eMode_Combi);
-      const char* label = filtered ? "Performance" : "PERFORMANCE ";
-      if (!filtered) UIWait(100);
-      const std::string caption = label + t;
-      link_->UIConfigure(caption.c_str(), 1000, 1000, 0);
-      link_->UIProgress(filtered ? 200 : 400, filtered ? 200 : 400, label);
-      if (!SendStep(link_->SendCombiDump(0, -1, img + L::kCombis, L::kCombisSize, write), &status))
-        return;
-      UIWait(100);
-    }
-    if (progs) {
-      link_->SendModeChange(eMode_ProgPlay);
-      Pause(1000);
-      link_->SendProgramChange(static_cast<eBankID>(progBank), progNumber);
-      link_->UIConfigure(t.c_str(), 100, 100, 0);
-      link_->UIProgress(10, 10, "CURRENT PROGRAM");
-      UIWait(200);
-      const int r = link_->SendCurProgDump(img + L::kProgEditBuffer, kProgSize);
-      Pause(100);
-      if (!SendStep(r, &status)) return;
-    }
-    if (combis) {
-      link_->SendModeChange(eMode_Combi);
-      Pause(200);
-      link_->SendProgramChange(static_cast<eBankID>(combiBank), combiNumber);
-      if (filtered)
-        link_->UIConfigure(t.c_str(), 1000, 10, 660);
-      else
-        link_->UIConfigure(t.c_str(), 1000, 1000, 0);
-      link_->UIProgress(10, 10, "CURRENT PERFORMANCE");
-      UIWait(300);
-      if (SendStep(link_->SendCurCombiDump(img + L::kCombiEditBuffer, kCombiSize), &status))
-        Pause(100);
-    }
-  }();
+  const bool progs = !filtered || SetupGetI(kSetupProgSw) != 0;
+  const bool combis = !filtered || SetupGetI(kSetupCombiSw) != 0;
+  // Each step goes on only when the one before it went well.
+  (void)(SendGlobalStep(f) && (!progs || SendProgBanksStep(f)) && (!combis || SendCombisStep(f)) &&
+         (!progs || SendCurrentProgStep(f)) && (!combis || SendCurrentCombiStep(f)));
+
   Pause(200);
-  link_->SendModeChange(static_cast<eMode>(img[L::kMode]));
+  link_->SendModeChange(static_cast<eMode>(f.img[L::kMode]));
   Pause(300);
   SetDumpProgramChangeProtect(false);
   if (opened) link_->UIDeactivate();
-  return status;
+  return f.status;
+}
+
+bool CRemoteSynthImpl::SendGlobalStep(SendFrame& f) {
+  if (f.filtered) {
+    link_->UIConfigure(f.title.c_str(), 1000, 50, 0);
+    link_->UIProgress(50, 0, "GLOBAL");
+    const int r = link_->SendGlobalDump(f.img, kGlobalSize);
+    Pause(1000);
+    return SendStep(r, &f.status);
+  }
+  link_->UIConfigure(f.title.c_str(), 1000, 1000, 0);
+  link_->UIProgress(50, 50, "GLOBAL");
+  if (!SendStep(link_->SendGlobalDump(f.img, kGlobalSize), &f.status)) return false;
+  UIWait(100);
+  return true;
+}
+
+bool CRemoteSynthImpl::SendProgBanksStep(SendFrame& f) {
+  link_->SendModeChange(eMode_ProgPlay);
+  if (!f.filtered) UIWait(100);
+  for (int b = 0; b < 4; ++b) {
+    if (f.filtered && SetupGetI(kSetupProgBankSw[b]) == 0) continue;
+    const std::string caption = kProgBankLabels[b] + f.title;
+    link_->UIConfigure(caption.c_str(), 1000, 1000, 0);
+    link_->UIProgress(200, 200, kProgBankLabels[b]);
+    const std::uint8_t* bank = f.img + L::kProgBanks + b * L::kProgBankSize;
+    if (!SendStep(link_->SendProgDump(b, -1, bank, L::kProgBankSize, f.write), &f.status))
+      return false;
+    UIWait(100);
+  }
+  return true;
+}
+
+bool CRemoteSynthImpl::SendCombisStep(SendFrame& f) {
+  link_->SendModeChange(eMode_Combi);
+  const char* label = f.filtered ? "Performance" : "PERFORMANCE ";
+  if (!f.filtered) UIWait(100);
+  const std::string caption = label + f.title;
+  link_->UIConfigure(caption.c_str(), 1000, 1000, 0);
+  link_->UIProgress(f.filtered ? 200 : 400, f.filtered ? 200 : 400, label);
+  if (!SendStep(link_->SendCombiDump(0, -1, f.img + L::kCombis, L::kCombisSize, f.write), &f.status))
+    return false;
+  UIWait(100);
+  return true;
+}
+
+bool CRemoteSynthImpl::SendCurrentProgStep(SendFrame& f) {
+  link_->SendModeChange(eMode_ProgPlay);
+  Pause(1000);
+  link_->SendProgramChange(static_cast<eBankID>(f.progBank), f.progNumber);
+  link_->UIConfigure(f.title.c_str(), 100, 100, 0);
+  link_->UIProgress(10, 10, "CURRENT PROGRAM");
+  UIWait(200);
+  const int r = link_->SendCurProgDump(f.img + L::kProgEditBuffer, kProgSize);
+  Pause(100);
+  return SendStep(r, &f.status);
+}
+
+bool CRemoteSynthImpl::SendCurrentCombiStep(SendFrame& f) {
+  link_->SendModeChange(eMode_Combi);
+  Pause(200);
+  link_->SendProgramChange(static_cast<eBankID>(f.combiBank), f.combiNumber);
+  if (f.filtered)
+    link_->UIConfigure(f.title.c_str(), 1000, 10, 660);
+  else
+    link_->UIConfigure(f.title.c_str(), 1000, 1000, 0);
+  link_->UIProgress(10, 10, "CURRENT PERFORMANCE");
+  UIWait(300);
+  if (!SendStep(link_->SendCurCombiDump(f.img + L::kCombiEditBuffer, kCombiSize), &f.status))
+    return false;
+  Pause(100);
+  return true;
 }
 
 void CRemoteSynthImpl::OnApplyAll() {
@@ -226,9 +238,13 @@ void CRemoteSynthImpl::OnApplyAll() {
   Post(kNoticeBankList, 0x2FFFF);
   Post(kNoticeBankList, 0xFFFF);
   Post(kNoticeMode, image_.GetMode());
+  PostCurSound();
+  link_->OnModeChanged();
+}
+
+void CRemoteSynthImpl::PostCurSound() {
   const SSoundIndex cur = GetCurSound(true);
   Post(kNoticeCurSound, (cur.bank << 8) | cur.number);
-  link_->OnModeChanged();
 }
 
 }  // namespace Oskend

@@ -50,12 +50,12 @@ bool SXMessage::IdentifyDump(const uint8_t* msg, unsigned len, uint8_t ch, SXDum
   return true;
 }
 
-SXMessage SXMessage::Decode(const uint8_t* msg, unsigned len, uint8_t ch, const uint8_t* data,
-                            unsigned dataLen) {
-  SXMessage m;
-  if (!msg || len < 7 || msg[0] != 0xF0) return m;
+namespace {
 
-  // Universal messages.
+// The universal messages (0x7E non-real-time, 0x7F real-time): the identity
+// reply and the master volume.
+SXMessage DecodeUniversal(const uint8_t* msg, unsigned len, uint8_t ch) {
+  SXMessage m;
   if (msg[1] == 0x7E) {
     if (len >= 14 && msg[3] == 0x06 && msg[4] == 0x02 && msg[5] == S::kManufacturer && msg[6] == 0x0C &&
         msg[7] == 0x01) {
@@ -63,57 +63,59 @@ SXMessage SXMessage::Decode(const uint8_t* msg, unsigned len, uint8_t ch, const 
       m.channel = msg[2];
       std::memcpy(m.inquiry.bytes, msg + 5, DEVICEINQUIRYDATA::kSize);
     }
-    return m;
+  } else if (msg[2] == ch && msg[3] == 0x04 && msg[4] == 0x01) {
+    m.kind = eSXKind::kMasterVolume;
+    // Byte 5 carries the low seven bits, byte 6 the high seven, as sent.
+    m.volume = (msg[5] & 0x7Fu) + 128u * (msg[6] & 0x7Fu);
   }
-  if (msg[1] == 0x7F) {
-    if (msg[2] == ch && msg[3] == 0x04 && msg[4] == 0x01) {
-      m.kind = eSXKind::kMasterVolume;
-      // Byte 5 carries the low seven bits, byte 6 the high seven, as sent.
-      m.volume = (msg[5] & 0x7Fu) + 128u * (msg[6] & 0x7Fu);
-    }
-    return m;
-  }
+  return m;
+}
 
-  if (!S::IsOwn(msg, len, ch)) return m;
-  const uint8_t fn = msg[6];
-  switch (fn) {
+// The instrument's own messages that carry no dump; false for a function
+// that is not one of them.
+bool DecodeOwnShort(const uint8_t* msg, unsigned len, SXMessage* m) {
+  switch (msg[6]) {
     case S::kFnStatus:
       if (len >= 8) {
-        m.kind = eSXKind::kStatus;
-        m.result = SynthStatusToResult(msg[7]);
+        m->kind = eSXKind::kStatus;
+        m->result = SynthStatusToResult(msg[7]);
       }
-      return m;
+      return true;
     case S::kFnParamChange:
       if (len >= 17) {
-        m.kind = eSXKind::kParamChange;
-        m.section = msg[7];
-        m.id = S::GetParamId(msg + 8);
-        m.value = S::GetParamValue(msg + 12);
+        m->kind = eSXKind::kParamChange;
+        m->section = msg[7];
+        m->id = S::GetParamId(msg + 8);
+        m->value = S::GetParamValue(msg + 12);
       }
-      return m;
+      return true;
     case S::kFnModeAndState:
       if (len >= 12) {
-        m.kind = eSXKind::kModeAndState;
-        std::memcpy(m.modeAndState.bytes, msg + 7, 5);
-        m.modeAndState.bytes[5] = MODEANDSTATE::kValid;
-        m.mode = msg[7];
+        m->kind = eSXKind::kModeAndState;
+        std::memcpy(m->modeAndState.bytes, msg + 7, 5);
+        m->modeAndState.bytes[5] = MODEANDSTATE::kValid;
+        m->mode = msg[7];
       }
-      return m;
+      return true;
     case S::kFnModeChange:
       if (len >= 8) {
-        m.kind = eSXKind::kModeChange;
-        m.mode = msg[7];
+        m->kind = eSXKind::kModeChange;
+        m->mode = msg[7];
       }
-      return m;
+      return true;
     case S::kFnSysExFilter:
-      m.kind = eSXKind::kSysExFilter;
-      if (len >= 9 && msg[7] == 0x01) m.filterState = msg[8];
-      return m;
-    default: break;
+      m->kind = eSXKind::kSysExFilter;
+      if (len >= 9 && msg[7] == 0x01) m->filterState = msg[8];
+      return true;
+    default:
+      return false;
   }
+}
 
-  SXDumpInfo info;
-  if (!IdentifyDump(msg, len, ch, &info)) return m;
+// A dump: its kind and place, and its data when it has its kind's size.
+SXMessage DecodeDump(const uint8_t* msg, const SXDumpInfo& info, const uint8_t* data,
+                     unsigned dataLen) {
+  SXMessage m;
   m.kind = info.kind;
   const uint8_t kind = msg[7];
   if (info.kind == eSXKind::kProgDump) {
@@ -133,6 +135,20 @@ SXMessage SXMessage::Decode(const uint8_t* msg, unsigned len, uint8_t ch, const 
   m.data = data;
   m.size = dataLen;
   return m;
+}
+
+}  // namespace
+
+SXMessage SXMessage::Decode(const uint8_t* msg, unsigned len, uint8_t ch, const uint8_t* data,
+                            unsigned dataLen) {
+  SXMessage m;
+  if (!msg || len < 7 || msg[0] != 0xF0) return m;
+  if (msg[1] == 0x7E || msg[1] == 0x7F) return DecodeUniversal(msg, len, ch);
+  if (!S::IsOwn(msg, len, ch)) return m;
+  if (DecodeOwnShort(msg, len, &m)) return m;
+  SXDumpInfo info;
+  if (!IdentifyDump(msg, len, ch, &info)) return m;
+  return DecodeDump(msg, info, data, dataLen);
 }
 
 SXMessage SXMessage::DecodeWire(const uint8_t* wire, unsigned len, uint8_t ch, std::vector<uint8_t>& scratch) {

@@ -3,13 +3,6 @@
 #include "hfc/CHfcBmp.h"
 #include "hfc/HfcModifiers.h"
 
-bool XERTCSlider::Create(tagHfcCtrlKnobParam* p, int id, int flags) {
-  if (!p || !p->skin || p->frames < 1 || p->maximum <= p->minimum) return false;
-  const int height = p->height != 0 ? p->height : p->skin->GetHeight() / p->frames;
-  if (height <= 0) return false;
-  return CHfcCtrlKnob::Create(p, id, flags);
-}
-
 bool XERTCSlider::OnHfcMouseLButtonDown(CHfcMouse* m, int x, int y, int mods) {
   m_iLastY = y;
   return CHfcCtrlKnob::OnHfcMouseLButtonDown(m, x, y, mods);

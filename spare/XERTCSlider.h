@@ -6,9 +6,6 @@
 
 class XERTCSlider : public CHfcCtrlKnob {
  public:
-  // The knob's creation, refusing what the height mapping cannot use: an
-  // empty range or a control without height.
-  bool Create(tagHfcCtrlKnobParam* param, int id, int flags);
   bool OnHfcMouseLButtonDown(CHfcMouse* m, int x, int y, int mods) override;
   bool OnHfcMouseMove(CHfcMouse* m, int x, int y, int mods) override;
 

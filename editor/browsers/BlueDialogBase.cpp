@@ -42,15 +42,6 @@ CHfcCtrlCharEditText* BlueDialogBase::AddEntry(int x, int y, int maxChars, int i
   return browserkit::Put(this, e);
 }
 
-bool BlueDialogBase::OnHfcCtrlKeyDown(CHfcControl*, int chr, int key, int) {
-  if (chr != 27 && key != 27) return false;
-  // Not while OK runs its command: the switches are deaf then, and so is
-  // the keyboard.
-  if (m_pCancel && !m_pCancel->GetListener()) return true;
-  OnCancel();
-  return true;
-}
-
 void BlueDialogBase::CreateOKSwitch() {
   XEControlCreater f(m_pBackground, 0, 0);
   m_pOk = browserkit::Put(this, f.CreateSwitch(140, 385, "Switch_Blue_OK", 2, kOkId, 0));

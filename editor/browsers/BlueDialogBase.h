@@ -30,8 +30,6 @@ class BlueDialogBase : public CTabPageLayer {
   CHfcCtrlSwitch* GetCancelSwitch() const { return m_pCancel; }
   virtual void OnOK() {}
   virtual void OnCancel() { EndModal(); }
-  // Escape is the Cancel switch.
-  bool OnHfcCtrlKeyDown(CHfcControl* control, int chr, int key, int mods) override;
 
   // The value of a control found by id (list values -1 when none chosen).
   int ValueOf(int id);

@@ -10,6 +10,7 @@
 #include "hfc/CHfcDrawContext.h"
 #include "hfc/CHfcKey.h"
 #include "hfc/CHfcMouse.h"
+#include "hfc/HfcModifiers.h"
 #include "platform/HfcTime.h"
 
 const tagXBCtrlFilterGraphParam CXBCtrlFilterGraph::sm_mInitParam = {
@@ -350,7 +351,7 @@ bool CXBCtrlFilterGraph::OnHfcMouseLButtonDown(CHfcMouse*, int x, int y, int mod
     focus();
     return true;
   }
-  if (mods == 2 && m_pListener) {
+  if ((mods & kHfcModCommand) && m_pListener) {
     int value = 0;
     if (m_pListener->OnHfcCtrlDefaultIntValueRequired(this, &value)) SetIntValue(value, true);
   }

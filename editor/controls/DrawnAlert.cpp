@@ -7,13 +7,9 @@
 
 namespace {
 
-constexpr int kMargin = 16;
 constexpr int kIconSize = 32;
-constexpr int kTextLeft = kMargin + kIconSize + 16;
+constexpr int kTextLeft = DrawnAlert::kMargin + kIconSize + 16;
 constexpr int kTextWidth = 300;
-constexpr int kButtonHeight = 22;
-constexpr int kButtonGap = 10;
-constexpr int kMinButtonWidth = 72;
 constexpr uint32_t kStopRed = 0xFFD04A3Cu;
 
 }  // namespace

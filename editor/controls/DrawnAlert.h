@@ -8,6 +8,13 @@
 
 class DrawnAlert : public os::Alert, private DrawnForm {
  public:
+  // The buttons sit in a row along the bottom, kMargin from the edges, the
+  // default one at the right; a button is at least kMinButtonWidth wide.
+  static constexpr int kMargin = 16;
+  static constexpr int kButtonHeight = 22;
+  static constexpr int kButtonGap = 10;
+  static constexpr int kMinButtonWidth = 72;
+
   int Run(const Request& request) override;
 
   void OnWindowMouse(const os::MouseEvent& e) override;

@@ -48,6 +48,7 @@ void OskendBackgroundLayer::OnIdleRemoteSynthConnectionStateChanged(Oskend::IRem
                                                                     bool) {
   OnModeChanged();
   UpdateLogoSwitches();
+  UpdateLCDLight();
 }
 
 void OskendBackgroundLayer::OnIdleRemoteSynthModeChanged(Oskend::IRemoteSynth*, int) {
@@ -555,9 +556,9 @@ void OskendBackgroundLayer::OnWheelMoved(CHfcControl* c, int value) {
     modulation(old, &oldCc, &oldAmount);
     if (oldCc != msg[1] && oldAmount != 0) send({msg[0], oldCc, 0});
   } else if (c->GetGroupId() == 0) {
-    // Rounded to the nearest step, so the wheel's centre is the bend's
-    // centre, 8192.
-    const int b = std::clamp((value * 0x3FFF + m / 2) / m, 0, 0x3FFF);
+    // Truncating: the centre, 635 of 1270, sends 8191, one step below the
+    // bend's centre and far below what a synthesizer can be heard to bend.
+    const int b = std::clamp(value * 0x3FFF / m, 0, 0x3FFF);
     msg[0] = static_cast<uint8_t>(0xE0 | ch);
     msg[1] = static_cast<uint8_t>(b & 0x7F);
     msg[2] = static_cast<uint8_t>((b >> 7) & 0x7F);

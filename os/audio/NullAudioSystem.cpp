@@ -307,6 +307,7 @@ Status NullAudioSystem::RemoveIOProc(DeviceId device, IOProc proc) {
   std::unique_lock lock(mutex_);
   Dev* d = Find(device);
   if (!d) return kErrBadDevice;
+  if (d->desc.refuseStop) return kErrHardware;
   std::erase_if(d->procs, [&](auto& p) { return p.first == proc; });
   std::erase(d->running, proc);
   WaitForCycles(lock);
@@ -327,6 +328,7 @@ Status NullAudioSystem::Stop(DeviceId device, IOProc proc) {
   std::unique_lock lock(mutex_);
   Dev* d = Find(device);
   if (!d) return kErrBadDevice;
+  if (proc && d->desc.refuseStop) return kErrHardware;
   if (proc)
     std::erase(d->running, proc);
   else

@@ -34,6 +34,8 @@ class NullAudioSystem : public AudioSystem {
     bool refuseBufferSizes = false;
     bool confirmFormats = true;  // notify 'sfmt' after a format is set
     bool failInfo = false;       // every property read fails
+    // Stopping an IO procedure and removing it fail, and it keeps running.
+    bool refuseStop = false;
   };
 
   NullAudioSystem();

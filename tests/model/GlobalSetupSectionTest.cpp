@@ -192,20 +192,33 @@ TEST_F(GlobalSetupSectionTest, SettingsRoundTripThroughThePreferences) {
   EXPECT_EQ(prefs.ReadInteger("Filter.ProgNum", 0), 3);
 }
 
-TEST_F(GlobalSetupSectionTest, TheAutomaticLoadIsKeptAsSoonAsItIsChosen) {
+// Choosing the automatic load changes the block only: like every other
+// setting it reaches the store through "Save as Default", so the ALL switch
+// (and with it the filter of the next session's chunks and files) is not
+// written behind the user's back.
+TEST_F(GlobalSetupSectionTest, TheAutomaticLoadIsKeptOnlyBySaveAsDefault) {
   constexpr int kAutoLoad = Id(0x8000AA00);
-  s.setup.PutParamIEx(kAllSw, 0, 0x8000, eChgSource_Editor);
-  s.setup.PutParamIEx(kProgSw, 0, 0x8000, eChgSource_Editor);
-  s.setup.PutParamI(kAutoLoad, 1);
-  s.setup.PutParamS(kAutoLoadFile, "/tmp/start.VSKall");
-  // Not saved as default: the next start reads the store afresh.
-  std::memcpy(s.setupBlock, Oskend::INITCHUNK_SETUP().data(), sizeof s.setupBlock);
-  ASSERT_TRUE(s.setup.PersistLoad());
+  auto choose = [&] {
+    s.setup.PutParamIEx(kAllSw, 0, 0x8000, eChgSource_Editor);
+    s.setup.PutParamI(kAutoLoad, 1);
+    s.setup.PutParamS(kAutoLoadFile, "/tmp/start.VSKall");
+  };
+  auto nextStart = [&] {
+    std::memcpy(s.setupBlock, Oskend::INITCHUNK_SETUP().data(), sizeof s.setupBlock);
+    ASSERT_TRUE(s.setup.PersistLoad());
+  };
+  choose();
+  nextStart();
+  EXPECT_EQ(s.setup.GetParamI(kAllSw), 1);
+  EXPECT_EQ(s.setup.GetParamI(kAutoLoad), 0);
+  EXPECT_NE(Long(s.setup.GetParamS(kAutoLoadFile)), "/tmp/start.VSKall");
+
+  choose();
+  ASSERT_TRUE(s.setup.PersistSave());
+  nextStart();
   EXPECT_EQ(s.setup.GetParamI(kAllSw), 0);
   EXPECT_EQ(s.setup.GetParamI(kAutoLoad), 1);
   EXPECT_EQ(Long(s.setup.GetParamS(kAutoLoadFile)), "/tmp/start.VSKall");
-  // Other settings still wait for "Save as Default".
-  EXPECT_EQ(s.setup.GetParamI(kProgSw), 1);
 }
 
 TEST_F(GlobalSetupSectionTest, MissingSettingsLoadTheirDefaults) {

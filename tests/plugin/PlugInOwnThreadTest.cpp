@@ -3,17 +3,22 @@
 // hold the host's thread when the host closes the instance.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <deque>
 #include <memory>
 #include <thread>
+#include <vector>
 
 #include "os/midi/System.h"
 #include "os/midi/VirtualBus.h"
 #include "plugin/CParameter.h"
+#include "plugin/CPlugInMainLoop.h"
 #include "plugin/PlugInEntry.h"
 #include "plugin/QuorelVst.h"
+#include "remote/CRemoteSynthImpl.h"
+#include "model/ChunkRemoteSynth.h"
 #include "tests/plugin/PlugInTestHost.h"
 #include "tests/support/TempDir.h"
 #include "tests/support/simsynth/SimSynthDevice.h"
@@ -22,6 +27,13 @@ namespace vesk::test {
 namespace {
 
 using Clock = std::chrono::steady_clock;
+using Bytes = std::vector<uint8_t>;
+
+constexpr size_t kBanksSize = Oskend::RemoteSynthLayout::kProgBanksSize;
+Bytes BankRegion(const uint8_t* memory) {
+  const uint8_t* from = memory + Oskend::RemoteSynthLayout::kProgBanks;
+  return Bytes(from, from + kBanksSize);
+}
 
 class PlugInOwnThread : public testing::Test {
  protected:
@@ -89,6 +101,11 @@ TEST_F(PlugInOwnThread, AScanningHostsCycleStaysQuickWhileSilentPortsExist) {
 // races with the main thread.
 TEST_F(PlugInOwnThread, HostThreadsCallThroughTheConnectionAndItsReceiveAll) {
   SimSynthDevice device(bus);
+  // Program banks of the instrument's own, unlike the editor's initial ones.
+  device.With([](SimSynth& s) {
+    for (size_t i = SimSynth::kProgBanksOffset; i < SimSynth::kProgBanksOffset + kBanksSize; ++i)
+      s.Memory()[i] = static_cast<uint8_t>((i * 37 + 11) & 0x7F);
+  });
   TestHost host;
   AEffect* e = host.Instantiate(&VSTPluginMain);
   ASSERT_NE(e, nullptr);
@@ -114,18 +131,23 @@ TEST_F(PlugInOwnThread, HostThreadsCallThroughTheConnectionAndItsReceiveAll) {
   // Rounds made while the connection was under way.
   std::atomic<int> audioRounds{0}, guiRounds{0};
   int lastAudio = 0, lastGui = 0;
+  // The keys of the notes played once the connection had ended.
+  std::vector<uint8_t> keysAfter;
   std::thread audio([&] {
     // The link drops what it is given while the connection's transfer
     // runs, so the rounds go on until notes have followed the connection.
-    for (int i = 0, after = 0; !connected || i < 50 || after <= 20; ++i) {
-      if (connected) ++after;
+    for (int i = 0, after = 0; !connected || i < 50 || after <= 60; ++i) {
+      const bool ended = connected;
+      if (ended) ++after;
       // MIDI now and then (the simulated instrument takes its time over
       // every message), silent blocks in between.
-      if (i % 20 == 0)
-        host.Process({{{0x90, static_cast<uint8_t>(60 + i % 12), 100}, 0},
-                      {{0xB0, 74, static_cast<uint8_t>(i % 128)}, 32}});
-      else
+      if (i % 20 == 0) {
+        const uint8_t key = static_cast<uint8_t>(60 + (i / 20) % 12);
+        host.Process({{{0x90, key, 100}, 0}, {{0xB0, 74, static_cast<uint8_t>(i % 128)}, 32}});
+        if (ended) keysAfter.push_back(key);
+      } else {
         host.Process({});
+      }
       for (int row = 0; row < 12; ++row) {
         e->setParameter(e, row, value(row, i));
         if (e->getParameter(e, row) != expected(row, i)) ++wrong;
@@ -163,16 +185,30 @@ TEST_F(PlugInOwnThread, HostThreadsCallThroughTheConnectionAndItsReceiveAll) {
   EXPECT_EQ(wrong, 0);
   EXPECT_GT(audioRounds, 0);
   EXPECT_GT(guiRounds, 0);
-  // The audio thread's notes went on to the instrument: the worker hands
-  // them to the link, which sends each at its time, so the last ones may
-  // still be on their way.
-  auto notes = [&] {
-    int n = 0;
-    for (const auto& m : device.ShortMessages()) n += m.size() == 3 && m[0] == 0x90;
-    return n;
+  // The connection received the instrument's whole memory: its program
+  // banks, which nothing else here writes, are the instrument's.
+  const Bytes banks = BankRegion(device.Memory().data());
+  Bytes image;
+  plugin->GetMainLoop()->Call([&] {
+    auto* model = dynamic_cast<Oskend::CRemoteSynthImpl*>(plugin->GetModel());
+    if (model) image = BankRegion(model->GetRawChunk().data());
+  });
+  EXPECT_TRUE(image == banks) << "the program banks are not the instrument's";
+  // Every note played once the connection had ended went on to the
+  // instrument, in order: the worker hands them to the link, which sends
+  // each at its time, so the last ones may still be on their way.
+  ASSERT_GE(keysAfter.size(), 3u);
+  std::vector<uint8_t> keysArrived;
+  auto arrived = [&] {
+    keysArrived.clear();
+    for (const auto& m : device.ShortMessages())
+      if (m.size() == 3 && m[0] == 0x90) keysArrived.push_back(m[1]);
+    return keysArrived.size() >= keysAfter.size() &&
+           std::equal(keysAfter.begin(), keysAfter.end(), keysArrived.end() - keysAfter.size());
   };
-  for (int i = 0; i < 1000 && notes() == 0; ++i) std::this_thread::sleep_for(std::chrono::milliseconds(5));
-  EXPECT_GT(notes(), 0);
+  for (int i = 0; i < 1000 && !arrived(); ++i) std::this_thread::sleep_for(std::chrono::milliseconds(5));
+  EXPECT_TRUE(arrived()) << keysArrived.size() << " notes arrived; the last " << keysAfter.size()
+                         << " were played after the connection";
   // A chunk call takes every setting into the image; the values stay.
   EXPECT_GT(host.Dispatch(effGetChunk, 0, 0, &chunk), 0);
   for (int row = 0; row < 12; ++row) EXPECT_EQ(e->getParameter(e, row), expected(row, lastAudio)) << row;

@@ -99,6 +99,10 @@ ModelTest::~ModelTest() {
 
 SimSynthDevice& ModelTest::AddSynth(SimSynthSettings settings, const std::string& name) {
   synths.push_back(std::make_unique<SimSynthDevice>(bus, settings, name, "Vesk"));
+  // Like the instrument's, its global block holds the channel it is on.
+  synths.back()->With([](SimSynth& synth) {
+    synth.Memory()[Oskend::CHUNK_GLOBAL::kMIDIChannel] = synth.Settings().channel;
+  });
   return *synths.back();
 }
 

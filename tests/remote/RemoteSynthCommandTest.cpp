@@ -2,6 +2,7 @@
 // simulated synthesizer: what arrives on each side, and how they fail.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 
 #include "model/ISection.h"
@@ -372,6 +373,50 @@ TEST_F(RemoteSynthCommandTest, TheGlobalBlockGoesBothWays) {
   EXPECT_FALSE(model->ExecCommand(kCmdReceiveGlobal, 0, 0, 0, 0, nullptr));
   dev.With([](SimSynth& s) { s.Settings().statusByte = 1; });
   EXPECT_FALSE(model->ExecCommand(kCmdTransmitGlobal, 0, 0, 0, 0, nullptr));
+}
+
+// While a progress window is up the model refuses real-time MIDI, so the
+// window of a global step must go as soon as the block is there: notes a
+// host or keyboard plays from then on reach the instrument.
+TEST_F(RemoteSynthCommandTest, NotesPlayedOnceTheGlobalBlockArrivedReachTheInstrument) {
+  SimSynthDevice& dev = Ready();
+  for (int command : {kCmdTransmitGlobal, kCmdReceiveGlobal}) {
+    SCOPED_TRACE(command);
+    dev.With([](SimSynth& s) { s.ClearLog(); });
+    const size_t before = dev.ShortMessages().size();
+    bool arrived = false;
+    std::vector<uint8_t> played;
+    const auto keys = env.loop().AddTimer(10, 10, [&] {
+      if (!arrived) {
+        // The dump, or the request for it, was handled by the instrument.
+        arrived = command == kCmdTransmitGlobal ? Sent(dev, SimSynthEvent::kDumpReceived)
+                                                : dev.MessagesHandled() > 0;
+        return;
+      }
+      const uint8_t key = static_cast<uint8_t>(40 + played.size() % 40);
+      const uint8_t note[3] = {0x90, key, 100};
+      if (model->RTMIDIOut(NowMs() * 1000, note, 3, eChgSource_Editor)) played.push_back(key);
+      else played.push_back(0);
+    });
+    ASSERT_TRUE(model->ExecCommand(command, 0, 0, 0, 0, nullptr));
+    env.loop().RunFor(100);
+    env.loop().RemoveTimer(keys);
+    ASSERT_TRUE(arrived);
+    // At most the tick in which the instrument's answer was on its way.
+    EXPECT_LE(std::count(played.begin(), played.end(), 0), 1);
+    played.erase(std::remove(played.begin(), played.end(), 0), played.end());
+    EXPECT_GE(played.size(), 5u);
+    std::vector<uint8_t> keysArrived;
+    auto collect = [&] {
+      keysArrived.clear();
+      const auto shorts = dev.ShortMessages();
+      for (size_t i = before; i < shorts.size(); ++i)
+        if (shorts[i].size() == 3 && shorts[i][0] == 0x90) keysArrived.push_back(shorts[i][1]);
+      return keysArrived.size() >= played.size();
+    };
+    EXPECT_TRUE(env.loop().RunUntil(collect, 1000));
+    EXPECT_EQ(keysArrived, played);
+  }
 }
 
 TEST_F(RemoteSynthCommandTest, TheGlobalChannelIsTakenFromItsFieldBitsOnly) {

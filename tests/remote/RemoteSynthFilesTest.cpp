@@ -10,6 +10,7 @@
 #include "model/CDirtyFlagSet.h"
 #include "os/Alert.h"
 #include "remote/FTYPE.h"
+#include "remote/RemoteSynthCommand.h"
 #include "tests/remote/ModelTestSupport.h"
 
 namespace vesk::test {
@@ -208,16 +209,30 @@ TEST_F(RemoteSynthFilesTest, AutoLoadStartsAtTheFirstProgram) {
   env.loop().RunPending();
 }
 
-TEST_F(RemoteSynthFilesTest, TheFileChosenForTheNextStartIsLoadedThereUnsaved) {
+// The file chosen for the automatic load reaches the next start through
+// "Save as Default", and not before.
+TEST_F(RemoteSynthFilesTest, TheFileChosenForTheNextStartIsLoadedThereOnceSavedAsDefault) {
+  constexpr int kAllSw = static_cast<int>(0x80008100u), kAutoLoad = static_cast<int>(0x8000aa00u);
+  constexpr int kFileName = static_cast<int>(0x8000ab00u);
   PatternImage(6);
   const std::string path = config.File("start");
   ASSERT_TRUE(model->SaveFile(path.c_str(), FTYPE::All, 0));
   ISection* setup = model->GetSetup();
-  setup->PutParamI(static_cast<int>(0x80008100u), 0);  // Filter.AllSw
-  setup->PutParamI(static_cast<int>(0x8000aa00u), 1);  // AutoLoadData
+  setup->PutParamI(kAllSw, 0);
+  setup->PutParamI(kAutoLoad, 1);
   ASSERT_TRUE(model->SelectFileName(path.c_str(), 0));
+  EXPECT_EQ(std::string(setup->GetParamS(kFileName).c_str()), path);
+  {
+    CRemoteSynthImpl unsaved(nullptr);
+    EXPECT_NE(std::string(unsaved.GetSetup()->GetParamS(kFileName).c_str()), path);
+    EXPECT_EQ(unsaved.GetSetup()->GetParamI(kAutoLoad), 0);
+    EXPECT_NE(Region(unsaved.GetRawChunk().data(), L::kProgBanks, L::kProgBanksSize),
+              Region(Image(), L::kProgBanks, L::kProgBanksSize));
+  }
+  env.loop().RunPending();
+  ASSERT_TRUE(model->ExecCommand(kCmdSaveSettings, 0, 0, 0, 0, nullptr));
   CRemoteSynthImpl next(nullptr);
-  EXPECT_EQ(std::string(next.GetSetup()->GetParamS(static_cast<int>(0x8000ab00u)).c_str()), path);
+  EXPECT_EQ(std::string(next.GetSetup()->GetParamS(kFileName).c_str()), path);
   EXPECT_EQ(Region(next.GetRawChunk().data(), L::kProgBanks, L::kProgBanksSize),
             Region(Image(), L::kProgBanks, L::kProgBanksSize));
   env.loop().RunPending();

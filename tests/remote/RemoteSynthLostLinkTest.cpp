@@ -20,6 +20,7 @@ namespace {
 using namespace Oskend;
 
 constexpr int kOsc1Volume = 0x107;
+using Bytes = std::vector<uint8_t>;
 
 // Answers as the headless alert does and notes, for each alert, whether a
 // progress window was still up while it was shown.
@@ -104,6 +105,98 @@ TEST_F(RemoteSynthLostLinkTest, ALostSynthesizerIsReportedAndTakenUpAgainByItsPo
   Tick();
   EXPECT_FALSE(model->GetConnected());
 }
+
+// The instrument restarted while it was away: it sits in combination mode
+// on its first sound, with its own memory. Taken up again, it gets the
+// editor's combination and mode, and the editor shows what it holds.
+TEST_F(RemoteSynthLostLinkTest, ASynthesizerThatRestartedIsBroughtBackIntoStep) {
+  SimSynthDevice& first = Ready();
+  model->PutMode(eMode_Combi);
+  env.loop().RunFor(500);
+  model->PutCurSound({0, 5});
+  env.loop().RunFor(500);
+  ProgramMode();
+  ISection* edit = model->GetEditBuffer(3);
+  ASSERT_NE(edit, nullptr);
+  edit->PutParamI(kOsc1Volume, 33);
+  ASSERT_TRUE(env.loop().RunUntil([&] { return ParamChangesAt(first) == 1; }, 1000));
+
+  first.Unplug();
+  Tick();
+  ASSERT_FALSE(model->GetConnected());
+  SimSynthDevice& back = AddSynth(TestSynthSettings());
+  back.With([](SimSynth& s) {
+    Pattern(s, 77);
+    s.Memory()[1730] |= 1;  // Local Control on, as the instrument starts
+  });
+  Tick();
+  ASSERT_TRUE(model->GetConnected());
+  env.loop().RunFor(500);
+
+  std::vector<std::string> steps;
+  for (const SimSynthEvent& e : back.Log()) {
+    if (e.kind == SimSynthEvent::kModeChange) steps.push_back("mode " + std::to_string(e.mode));
+    if (e.kind == SimSynthEvent::kProgramChange)
+      steps.push_back("sound " + std::to_string(e.bank) + ":" + std::to_string(e.number));
+  }
+  // (The program before them goes only when the link can send it in the
+  // mode the instrument is in.)
+  ASSERT_GE(steps.size(), 3u);
+  EXPECT_EQ(std::vector<std::string>(steps.end() - 3, steps.end()),
+            (std::vector<std::string>{"mode 0", "sound 0:5", "mode 3"}));
+  uint8_t mode = 0;
+  back.With([&](SimSynth& s) { mode = s.Mode(); });
+  EXPECT_EQ(mode, eMode_ProgEdit);
+  EXPECT_EQ(model->GetMode(), eMode_ProgEdit);
+  EXPECT_EQ(ImageBody(), MemoryBody(back.Memory())) << "the image is not the instrument's memory";
+  const Bytes got = back.Device().ReceivedBytes();
+  bool localOff = false;
+  for (size_t i = 0; i + 2 < got.size(); ++i)
+    localOff |= got[i] == 0xB2 && got[i + 1] == 122 && got[i + 2] == 0;
+  EXPECT_TRUE(localOff) << "Local Control was left on inside a plug-in host";
+  EXPECT_TRUE(os::HeadlessAlert::Transcript().empty());
+}
+
+// The stored ports were missing when the connection was asked for, and the
+// rescan question was declined or found nothing: the synthesizer switched on
+// afterwards is connected as the connection would have done it.
+class StoredPortsMissingAtStart : public RemoteSynthLostLinkTest,
+                                  public ::testing::WithParamInterface<int> {};
+
+TEST_P(StoredPortsMissingAtStart, TheSynthesizerSwitchedOnLaterIsConnectedAndSynchronised) {
+  SimSynthDevice& former = Connected(TestSynthSettings());
+  ASSERT_TRUE(model->GetConnected());
+  model->Disconnect();
+  former.Unplug();
+
+  os::HeadlessAlert::Script(GetParam());
+  EXPECT_FALSE(model->Connect(false, true));
+  Tick();
+  Tick();
+  EXPECT_FALSE(model->GetConnected());
+
+  SimSynthDevice& synth = AddSynth(TestSynthSettings());
+  synth.With([](SimSynth& s) { Pattern(s, 21); });
+  Tick();
+  ASSERT_TRUE(model->GetConnected());
+  env.loop().RunPending();
+  EXPECT_EQ(sink.Of("conn").back().a, 1);
+  EXPECT_EQ(ImageBody(), MemoryBody(synth.Memory())) << "the connection did not synchronise";
+  const auto asked = os::HeadlessAlert::Transcript();
+  ASSERT_EQ(asked.size(), 1u) << "only the start-up question";
+  EXPECT_EQ(asked[0].request.explanation, "Vesk Hardware not found.\nRescan all the MIDI devices?");
+
+  ISection* edit = model->GetEditBuffer(3);
+  ASSERT_NE(edit, nullptr);
+  edit->PutParamI(kOsc1Volume, 77);
+  ASSERT_TRUE(env.loop().RunUntil([&] { return ParamChangesAt(synth) == 1; }, 1000));
+  EXPECT_EQ(synth.Log().back().value, 77);
+}
+
+INSTANTIATE_TEST_SUITE_P(RescanQuestion, StoredPortsMissingAtStart, ::testing::Values(1, 2),
+                         [](const ::testing::TestParamInfo<int>& info) {
+                           return std::string(info.param == 1 ? "AnsweredOK" : "AnsweredCancel");
+                         });
 
 TEST_F(RemoteSynthLostLinkTest, ASynthesizerLostDuringReceiveAllEndsItAtOnceWithoutItsWindow) {
   SimSynthDevice& dev = Connected(TestSynthSettings());

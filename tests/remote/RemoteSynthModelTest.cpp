@@ -316,6 +316,35 @@ TEST_F(RemoteSynthModelTest, ProgramModeFromThePanelLoadsTheActiveTimbresProgram
   EXPECT_EQ(sink.Of("mode").back().a, 3);
 }
 
+// While the connection brings the instrument into step it follows the
+// instrument's mode changes; while a whole transfer switches the
+// instrument's mode itself, the answers are not the user's and are not
+// followed. Both run with the program-change protection on.
+TEST_F(RemoteSynthModelTest, ModeChangesAreFollowedWhileConnectingButNotDuringATransfer) {
+  Connected(TestSynthSettings(), true);
+  ASSERT_TRUE(model->GetConnected());
+  env.loop().RunPending();
+  struct Case {
+    bool connecting;
+    int modeAfter;
+  } cases[] = {{true, eMode_ProgEdit}, {false, eMode_Combi}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.connecting ? "connecting" : "transfer");
+    ASSERT_EQ(model->GetMode(), eMode_Combi);
+    const size_t modeNotices = sink.Of("mode").size();
+    model->SetDumpProgramChangeProtect(true);
+    model->Set_NowInitializing(c.connecting);
+    model->OnRcvModeChange(model->GetRemoteMidi(), eMode_ProgEdit);  // on the main thread: at once
+    model->Set_NowInitializing(false);
+    model->SetDumpProgramChangeProtect(false);
+    env.loop().RunPending();
+    EXPECT_EQ(model->GetMode(), c.modeAfter);
+    EXPECT_EQ(sink.Of("mode").size(), modeNotices + (c.connecting ? 1 : 0));
+    model->OnRcvModeChange(model->GetRemoteMidi(), eMode_Combi);
+    env.loop().RunFor(300);
+  }
+}
+
 TEST_F(RemoteSynthModelTest, AProgramChangeDuringAnAuditionEndsItAndSelectsTheSound) {
   SimSynthDevice& dev = Connected(TestSynthSettings(), true);
   ASSERT_TRUE(model->GetConnected());

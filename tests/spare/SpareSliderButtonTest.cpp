@@ -60,23 +60,42 @@ TEST(XERTCSlider, LinearDragFollowsTheHeight) {
   }
 }
 
-TEST(XERTCSlider, CreationRefusesAnEmptyRangeOrHeight) {
+// The slider is created as the knob is, also over an empty range or
+// without height; a drag across such a slider keeps its value in range and
+// divides by nothing.
+TEST(XERTCSlider, IsCreatedAsTheKnobIsAndDegenerateOnesDragSafely) {
   auto strip = CodedStrip(20, 100, 4);
-  struct Case {
-    int height, lo, hi;
-    bool made;
-  };
-  const Case cases[] = {{100, 0, 127, true}, {100, 5, 5, false}, {100, 9, 3, false}, {0, 0, 127, true}};
-  for (const Case& c : cases) {
-    XERTCSlider slider;
-    tagHfcCtrlKnobParam p{0, 0, 20, c.height, strip.get(), nullptr, 0, 0, 4, 0, c.lo, c.hi, 1};
-    EXPECT_EQ(slider.Create(&p, 1, 0), c.made) << c.height << " " << c.lo << " " << c.hi;
-  }
-  // A strip too short for its frames leaves no height to map onto.
   auto flat = CodedStrip(20, 1, 1);
-  XERTCSlider slider;
-  tagHfcCtrlKnobParam p{0, 0, 20, 0, flat.get(), nullptr, 0, 0, 4, 0, 0, 127, 1};
-  EXPECT_FALSE(slider.Create(&p, 1, 0));
+  struct Case {
+    CHfcBmp* skin;
+    int frames, height, lo, hi;
+    int afterDrag;  // the value a drag from the middle to the top leaves
+  } cases[] = {
+      {strip.get(), 4, 100, 0, 127, 127},
+      {strip.get(), 4, 100, 5, 5, 5},
+      {strip.get(), 4, 0, 0, 127, 127},
+      {flat.get(), 4, 0, 0, 127, 0},  // no height: the pointer maps to nothing
+      {strip.get(), 0, 100, 0, 127, -1},
+  };
+  KnobModeScope mode{2};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.frames << " frames, height " << c.height << ", " << c.lo << ".." << c.hi);
+    tagHfcCtrlKnobParam p{10, 10, 20, c.height, c.skin, nullptr, 0, 0, c.frames, 0, c.lo, c.hi, 1};
+    tagHfcCtrlKnobParam q = p;
+    CHfcCtrlKnob knob;
+    XERTCSlider slider;
+    const bool made = knob.Create(&q, 1, 0);
+    ASSERT_EQ(slider.Create(&p, 1, 0), made);
+    if (!made) continue;
+    CtrlScene scene;
+    scene.Add(&slider);
+    slider.SetIntValue(c.lo, false);
+    const int mid = 10 + slider.GetHeight() / 2;
+    scene.Press(20, mid);
+    scene.Drag(20, 0);
+    scene.Release(20, 0);
+    EXPECT_EQ(slider.GetIntValue(), c.afterDrag);
+  }
 }
 
 TEST(XERTCSlider, AnUnchangedValueCallsNoListener) {

@@ -33,16 +33,6 @@ void ProgInsertFXLayer::CreateIFXControls() {
   b.Box("Container_FxSel", 156, 57, 200, 17);
   m_pNoEffect = b.Put(f.CreateStaticBmp(-22, -9, 0, 0, "Container_NoFxSel", -1), -1, false);
   if (m_pNoEffect) m_pNoEffect->Hide(false);
-  // Without words the plate is an empty dark box that seems to want a
-  // click: it says why the effect box is gone.
-  XEControlCreater onPlate(PageBuilder::Skin("Container_NoFxSel"), 156 - 22, 57 - 9);
-  m_pNoEffectText = b.Put(onPlate.CreateLabel(0, 3, kNoEffectText, PageBuilder::SkinWidth("Container_NoFxSel"),
-                                              13, 2, 1, 0, -1),
-                          -1, false);
-  if (m_pNoEffectText) {
-    m_pNoEffectText->SetTextColor(kNoEffectTextColor);
-    m_pNoEffectText->Hide(false);
-  }
   m_pEffectLabel = b.Label(6, 3, "IFX", 70, 13, 2, 0x205 + 0xBA00);
   b.Put(f.CreateSwitch(36, 2, "Switch_CheckBox", 2, 0x205, 0), 0x205);
   b.Put(f.CreateSoundSelector(51, 2, 1, 6, 0x200, 0), 0x200);
@@ -64,12 +54,11 @@ void ProgInsertFXLayer::UpdateIfxControl() {
     else
       c->Hide(true);
   }
-  for (CHfcControl* c : {m_pNoEffect, static_cast<CHfcControl*>(m_pNoEffectText)}) {
-    if (!c) continue;
+  if (m_pNoEffect) {
     if (available)
-      c->Hide(true);
+      m_pNoEffect->Hide(true);
     else
-      c->Show(true);
+      m_pNoEffect->Show(true);
   }
 }
 

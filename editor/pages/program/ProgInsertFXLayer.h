@@ -7,14 +7,9 @@
 #include "editor/shell/EditTabPageLayerBase.h"
 
 class EffectEditLayer;
-class XEStaticText;
 
 class ProgInsertFXLayer : public EditTabPageLayerBase {
  public:
-  // The words on the plate that stands in for the effect box.
-  static constexpr const char* kNoEffectText = "Insert effect not available";
-  static constexpr unsigned kNoEffectTextColor = 0xFFC8CCD4u;
-
   explicit ProgInsertFXLayer(Oskend::IRemoteSynth* synth) : EditTabPageLayerBase(synth, eMode_ProgEdit) {}
 
   bool OnCreate() override;
@@ -27,7 +22,9 @@ class ProgInsertFXLayer : public EditTabPageLayerBase {
 
   void UpdateIfxControl();
   EffectEditLayer* GetEffectPage() const { return m_pEffectPage; }
-  XEStaticText* GetNoEffectText() const { return m_pNoEffectText; }
+  // The picture that stands in for the effect box on a timbre without
+  // insert effect.
+  CHfcControl* GetNoEffectPlate() const { return m_pNoEffect; }
 
  private:
   void CreateIFXControls();
@@ -35,5 +32,4 @@ class ProgInsertFXLayer : public EditTabPageLayerBase {
   EffectEditLayer* m_pEffectPage = nullptr;
   CHfcControl* m_pEffectLabel = nullptr;
   CHfcControl* m_pNoEffect = nullptr;
-  XEStaticText* m_pNoEffectText = nullptr;
 };

@@ -11,6 +11,7 @@
 
 #include "os/midi/OutputPieces.h"
 #include "os/midi/jack/JackPipe.h"
+#include "os/midi/jack/JackProcess.h"
 #include "os/midi/jack/JackSystem.h"
 #include "os/midi/jack/JackWakeup.h"
 
@@ -101,6 +102,7 @@ std::unique_ptr<JackDevice> JackDevice::Open(const Desc& desc, std::string* why)
     return nullptr;
   }
   for (jack_port_t* p : {src, dst}) {
+    const JackProcess::MetadataLock lock;
     if (desc.manufacturer)
       jack_set_property(client, jack_port_uuid(p), kJackManufacturerKey,
                         desc.manufacturer->c_str(), nullptr);

@@ -22,13 +22,13 @@
 #include "os/midi/EndpointTable.h"
 #include "os/midi/OutputPieces.h"
 #include "os/midi/jack/JackPipe.h"
+#include "os/midi/jack/JackProcess.h"
 #include "os/midi/jack/JackWakeup.h"
 
 namespace os::midi {
 
 const char* const kJackManufacturerKey = "urn:vesk:midi:manufacturer";
 const char* const kJackModelKey = "urn:vesk:midi:model";
-const char* const kJackProcessKey = "urn:vesk:midi:process";
 
 namespace {
 
@@ -44,7 +44,8 @@ constexpr std::chrono::milliseconds kDrainGrace{50};
 
 void Quiet(const char*) {}
 
-std::optional<std::string> MetadataOf(jack_uuid_t subject, const char* key) {
+// Under the process's metadata lock.
+std::optional<std::string> MetadataOfLocked(jack_uuid_t subject, const char* key) {
   char* value = nullptr;
   char* type = nullptr;
   if (jack_get_property(subject, key, &value, &type) != 0 || !value) return std::nullopt;
@@ -54,21 +55,15 @@ std::optional<std::string> MetadataOf(jack_uuid_t subject, const char* key) {
   return out;
 }
 
-std::optional<std::string> PortProperty(jack_port_t* port, const char* key) {
-  return MetadataOf(jack_port_uuid(port), key);
-}
+// What a port publishes of its device: maker and model.
+struct PortMaker {
+  std::optional<std::string> manufacturer, model;
+};
 
-// The JACK client's uuid, 0 when the server does not know the name.
-jack_uuid_t ClientUuid(jack_client_t* self, const std::string& name) {
-  jack_uuid_t uuid = 0;
-  if (char* text = jack_get_uuid_for_client_name(self, name.c_str())) {
-    if (jack_uuid_parse(text, &uuid) != 0) uuid = 0;
-    jack_free(text);
-  }
-  return uuid;
+PortMaker ReadPortMaker(jack_uuid_t port) {
+  const JackProcess::MetadataLock lock;
+  return {MetadataOfLocked(port, kJackManufacturerKey), MetadataOfLocked(port, kJackModelKey)};
 }
-
-std::string ThisProcess() { return std::to_string(static_cast<long>(getpid())); }
 
 }  // namespace
 
@@ -107,7 +102,10 @@ struct JackSystem::Core : std::enable_shared_from_this<Core> {
 
   jack_client_t* client = nullptr;
   std::string name;
-  jack_uuid_t uuid = 0;
+  // Maker and model of the ports listed, read once per port; dropped when
+  // any property of the server changes.
+  std::map<jack_uuid_t, PortMaker> makers;
+  std::atomic<bool> makersStale{false};
 
   std::mutex m;
   std::condition_variable cv;
@@ -165,6 +163,12 @@ struct JackSystem::Core : std::enable_shared_from_this<Core> {
     PortRegistered(0, 0, arg);
   }
 
+  static void PropertyChanged(jack_uuid_t, const char*, jack_property_change_t, void* arg) {
+    Core* self = static_cast<Core*>(arg);
+    self->makersStale.store(true);
+    PortRegistered(0, 0, arg);
+  }
+
   static void ServerGone(void* arg) {
     Core* self = static_cast<Core*>(arg);
     self->serverGone.store(true);
@@ -193,18 +197,9 @@ struct JackSystem::Core : std::enable_shared_from_this<Core> {
   std::vector<EndpointId> RefreshLocked() {
     dirty.store(false);
     std::vector<EndpointTable::Entry> now;
+    if (makersStale.exchange(false)) makers.clear();
+    std::map<jack_uuid_t, PortMaker> seen;
     if (ServerAlive()) {
-      // Another MIDI system of this same program (the plug-in inside the
-      // standalone host has one of its own) is not a device to talk to.
-      std::map<std::string, bool> ours;
-      auto ofThisProgram = [&](const std::string& client) {
-        auto it = ours.find(client);
-        if (it != ours.end()) return it->second;
-        const jack_uuid_t uuid = ClientUuid(this->client, client);
-        const bool mine = uuid != 0 && MetadataOf(uuid, kJackProcessKey) == ThisProcess();
-        ours[client] = mine;
-        return mine;
-      };
       for (bool source : {true, false}) {
         const char** names = jack_get_ports(client, nullptr, JACK_DEFAULT_MIDI_TYPE,
                                             source ? JackPortIsOutput : JackPortIsInput);
@@ -218,14 +213,21 @@ struct JackSystem::Core : std::enable_shared_from_this<Core> {
           e.name = jack_port_short_name(port);
           const size_t colon = e.key.find(':');
           e.deviceName = colon == std::string::npos ? std::string() : e.key.substr(0, colon);
-          if (ofThisProgram(e.deviceName)) continue;
-          e.manufacturer = PortProperty(port, kJackManufacturerKey);
-          e.model = PortProperty(port, kJackModelKey);
+          // Another MIDI system of this same process (the plug-in inside
+          // the standalone host has one of its own) is not a device.
+          if (JackProcess::IsOwnClient(e.deviceName)) continue;
+          const jack_uuid_t uuid = jack_port_uuid(port);
+          auto known = makers.find(uuid);
+          const PortMaker maker = known != makers.end() ? known->second : ReadPortMaker(uuid);
+          seen[uuid] = maker;
+          e.manufacturer = maker.manufacturer;
+          e.model = maker.model;
           now.push_back(std::move(e));
         }
         jack_free(names);
       }
     }
+    makers.swap(seen);
     return table.Update(std::move(now));
   }
 
@@ -466,8 +468,10 @@ struct JackSystem::Core : std::enable_shared_from_this<Core> {
     if (outThread.joinable()) outThread.join();
     if (client) {
       jack_deactivate(client);
-      if (uuid != 0 && !serverGone.load()) jack_remove_properties(client, uuid);
       jack_client_close(client);
+      // Only once its ports are gone: until then the process's other
+      // systems must not take them for devices.
+      JackProcess::RemoveClient(name);
     }
     {
       std::lock_guard<std::mutex> g(m);
@@ -624,20 +628,20 @@ std::unique_ptr<JackSystem> JackSystem::Open(const std::string& clientName, std:
   auto core = std::make_shared<Core>();
   core->client = client;
   core->name = jack_get_client_name(client);
-  // Marks the client as this program's, before any port of it exists, so
-  // that the program's other MIDI systems never list its ports.
-  core->uuid = ClientUuid(client, core->name);
-  if (core->uuid != 0)
-    jack_set_property(client, core->uuid, kJackProcessKey, ThisProcess().c_str(), nullptr);
+  // Noted before any port of it exists, so that the process's other MIDI
+  // systems never list its ports.
+  JackProcess::AddClient(core->name);
   core->doneRing = jack_ringbuffer_create(kDoneRingBytes);
   core->rt.store(new Core::RtSet);
   jack_set_process_callback(client, &Core::Process, core.get());
   jack_set_port_registration_callback(client, &Core::PortRegistered, core.get());
   jack_set_client_registration_callback(client, &Core::ClientRegistered, core.get());
   jack_set_port_rename_callback(client, &Core::PortRenamed, core.get());
+  jack_set_property_change_callback(client, &Core::PropertyChanged, core.get());
   jack_on_shutdown(client, &Core::ServerGone, core.get());
   if (jack_activate(client) != 0) {
     jack_client_close(client);
+    JackProcess::RemoveClient(core->name);
     core->client = nullptr;
     if (why) *why = "the JACK server refused to run a client";
     return nullptr;

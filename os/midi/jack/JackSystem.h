@@ -1,14 +1,15 @@
 #pragma once
 // The MIDI ports of the other clients of a JACK server: their output ports
-// are sources, their input ports destinations. Clients of this same program
-// are not listed: each JackSystem marks its client with the process id
-// (kJackProcessKey), so that the plug-in's MIDI system and the standalone
-// host's never see each other's ports. An endpoint's name is the
-// port's own name, its device name the name of the client that owns it,
-// so "device:name" is the port's full JACK name; maker and model come from
-// the port properties kJackManufacturerKey and kJackModelKey, when a client
-// publishes them. The backend is one JACK client: each input port of a
-// System client is a JACK input port of it, and each destination written
+// are sources, their input ports destinations. Clients of this same process
+// are not listed: each JackSystem notes its client with JackProcess, so that
+// the plug-in's MIDI system and the standalone host's never see each
+// other's ports. An endpoint's name is the port's own name, its device name
+// the name of the client that owns it, so "device:name" is the port's full
+// JACK name; maker and model come from the port properties
+// kJackManufacturerKey and kJackModelKey, when a client publishes them
+// (read once per port, and again after a property changed). The backend is
+// one JACK client: each input port of a System client is a JACK input port
+// of it, and each destination written
 // to gets one JACK output port, shared by every System client and connected
 // while an output port or client that wrote to it lives (then, once what
 // was written has gone out, the connection ends). Input and
@@ -24,7 +25,6 @@ namespace os::midi {
 
 extern const char* const kJackManufacturerKey;
 extern const char* const kJackModelKey;
-extern const char* const kJackProcessKey;
 
 class JackSystem : public System {
  public:

@@ -298,29 +298,31 @@ TEST_F(RootBrowsers, TheGroupTakesEveryClickOverTheWindow) {
 }
 
 // The keyboard goes to the group: a control of the panel that had it loses
-// it, and Escape ends the dialog without writing.
-TEST_F(RootBrowsers, TheKeyboardGoesToTheGroupAndEscapeEndsIt) {
+// it. The write and copy dialogs end by their switches, not by Escape:
+// Escape leaves them open and writes nothing.
+TEST_F(RootBrowsers, TheKeyboardGoesToTheGroupAndEscapeLeavesTheDialogsOpen) {
   CHfcControl* number = root_->GetControlById(Root::kIdProgNumber);
   number->SetFocus(0);
   ASSERT_TRUE(h_.window().GetKeyFocus()->GetFocusedListener() == number);
   h_.device().With([](vesk::test::SimSynth& s) { s.ClearLog(); });
-  Menu(1000);
-  Idle();
-  ASSERT_TRUE(Open());
-  EXPECT_TRUE(h_.window().GetKeyFocus()->GetFocusedListener() ==
-              static_cast<CHfcKeyFocusListener*>(Page()));
-  h_.Key(XK_Escape);
-  Idle();
-  EXPECT_FALSE(Open());
+  for (int command : {1000, 1001}) {  // Write Program, Copy Oscillator
+    SCOPED_TRACE(command);
+    Menu(command);
+    Idle();
+    ASSERT_TRUE(Open());
+    EXPECT_TRUE(h_.window().GetKeyFocus()->GetFocusedListener() ==
+                static_cast<CHfcKeyFocusListener*>(Page()));
+    const int before = number->GetIntValue();
+    h_.Key(XK_Escape);
+    Idle();
+    EXPECT_TRUE(Open());
+    EXPECT_EQ(number->GetIntValue(), before);
+    ClickPageControl(BlueDialogBase::kCancelId);
+    Idle();
+    EXPECT_FALSE(Open());
+  }
   EXPECT_TRUE(browsertest::Alerts().empty());
   for (const auto& e : h_.device().Log()) EXPECT_NE(e.kind, vesk::test::SimSynthEvent::kWrite);
-
-  // A copy dialog too.
-  Menu(1001);
-  ASSERT_TRUE(Open());
-  h_.Key(XK_Escape);
-  Idle();
-  EXPECT_FALSE(Open());
 }
 
 // A double click on the LFO waveform: its first click opens the parameter

@@ -166,15 +166,9 @@ TEST_F(EnvelopeGraph, DraggingStopsAtTheEndsAndFineModeMovesLess) {
 
 // Command asks for the default value whatever other keys are held with it.
 TEST_F(EnvelopeGraph, APressWithCommandAsksForTheDefaultValue) {
-  struct Case {
-    int mods;
-    int asked;
-  };
-  const Case cases[] = {{0, 0}, {kHfcModShift, 0}, {kHfcModCommand, 1},
-                        {kHfcModCommand | kHfcModShift, 1}, {kHfcModCommand | kHfcModOption, 1}};
   for (int i = 0; i < 6; ++i) Set(i, 99, 99);
   listener.answerDefault = true;
-  for (const Case& c : cases) {
+  for (const graphtest::DefaultGestureCase& c : graphtest::kDefaultGestureCases) {
     listener.defaultRequests = 0;
     Press(PointerX(2), PointerY(2), c.mods);
     Release(PointerX(2), PointerY(2));

@@ -244,6 +244,22 @@ TEST_F(FilterGraph, PressAndReleaseWithoutMovingReportsTheUnchangedValues) {
   EXPECT_EQ(graph.GetKeyPoint(), 0);
 }
 
+// The same gesture as the envelope graph's: Command asks for the default
+// value whatever other keys are held with it, and the answer is taken.
+TEST_F(FilterGraph, APressWithCommandAsksForTheDefaultValue) {
+  Make(Param(20, 20, 120, 60), 99, 100);
+  listener.answerDefault = true;
+  listener.defaultValue = 42;
+  for (const graphtest::DefaultGestureCase& c : graphtest::kDefaultGestureCases) {
+    listener.defaultRequests = 0;
+    graph.SetIntValue(7, false);
+    Press(HandleX() - 2, HandleY() - 2, c.mods);
+    Release(HandleX() - 2, HandleY() - 2);
+    EXPECT_EQ(listener.defaultRequests, c.asked) << "modifiers " << c.mods;
+    EXPECT_EQ(graph.GetIntValue(), c.asked ? 42 : 7) << "modifiers " << c.mods;
+  }
+}
+
 TEST_F(FilterGraph, DragMovesTheCutoffAndStopsAtTheEnds) {
   Make(Param(20, 20, 120, 60), 99, 100);
   const int x = HandleX() - 2;

@@ -14,11 +14,22 @@
 #include "hfc/CHfcControlListener.h"
 #include "hfc/CHfcOffscreenContext.h"
 #include "hfc/CHfcWindowLayer.h"
+#include "hfc/HfcModifiers.h"
 #include "os/window/HeadlessWindow.h"
 #include "tests/hfc/HfcFakes.h"
 #include "tests/support/TestEnvironment.h"
 
 namespace graphtest {
+
+// The default-value gesture of the point graphs: a press with Command asks
+// the listener for the default, whatever other keys are held with it.
+struct DefaultGestureCase {
+  int mods;
+  int asked;
+};
+inline constexpr DefaultGestureCase kDefaultGestureCases[] = {
+    {0, 0}, {kHfcModShift, 0}, {kHfcModCommand, 1}, {kHfcModCommand | kHfcModShift, 1},
+    {kHfcModCommand | kHfcModOption, 1}};
 
 // Records reports as "name a,b,c" strings; values are the first `fields`
 // int32 words of the record the graph passed.

@@ -21,10 +21,14 @@
 #include "editor/shell/IPlugInHost.h"
 #include "editor/shell/OskendBackgroundLayer.h"
 #include "editor/shell/XESynthUtils.h"
+#include "hfc/CHfcBmp.h"
 #include "hfc/CHfcControl.h"
+#include "hfc/CHfcOffscreenContext.h"
 #include "hfc/CHfcCtrlKeyboard.h"
 #include "hfc/CHfcVstEditor.h"
+#include <cstdlib>
 #include <functional>
+#include <map>
 #include <set>
 
 #include "os/ProgressWindow.h"
@@ -527,11 +531,11 @@ TEST_F(RootLayer, WheelsSendBendAndModulation) {
   listener.heard.clear();
   root_->OnHfcCtrlIntValueChanged(pitch, 1270);
   root_->OnHfcCtrlIntValueChanged(pitch, 0);
-  root_->OnHfcCtrlIntValueChanged(pitch, 635);  // at rest
+  root_->OnHfcCtrlIntValueChanged(pitch, 635);  // at rest: 635 * 0x3FFF / 1270 = 8191
   root_->OnHfcCtrlIntValueChanged(mod, 1270);
   root_->OnHfcCtrlIntValueChanged(mod, 0);
   const std::vector<std::vector<uint8_t>> want{
-      {uint8_t(0xE0 | ch), 0x7F, 0x7F}, {uint8_t(0xE0 | ch), 0, 0}, {uint8_t(0xE0 | ch), 0x00, 0x40},
+      {uint8_t(0xE0 | ch), 0x7F, 0x7F}, {uint8_t(0xE0 | ch), 0, 0}, {uint8_t(0xE0 | ch), 0x7F, 0x3F},
       {uint8_t(0xB0 | ch), 1, 127},     {uint8_t(0xB0 | ch), 1, 0},  {uint8_t(0xB0 | ch), 2, 127}};
   EXPECT_EQ(listener.heard, want);
   h_.RunFor(50);
@@ -594,6 +598,55 @@ TEST_F(RootLayer, AllSoundOffSilencesEveryChannelThenEveryNote) {
   }
   ASSERT_EQ(plugin_.gui.size(), 128u);
   for (int k = 0; k < 128; ++k) EXPECT_EQ(plugin_.gui[k], std::vector<uint8_t>({0x80, uint8_t(k), 0}));
+}
+
+// The LCD goes dark with the link, as the instrument's own display would,
+// and lights again when the synthesizer is back; dark, it still takes input.
+TEST_F(RootLayer, TheLCDDimsWhileTheSynthesizerIsAwayAndStillTakesInput) {
+  ToPerformance(3);
+  const int lcd[] = {Root::kIdProgNumber, Root::kIdSoundName, Root::kIdProgUp,
+                     Root::kIdProgDown, Root::kIdCategory, Root::kIdTempo};
+  // How far the LCD's strongest ink lies from its background (the most
+  // common colour): text and arrows that fade come nearer to it.
+  auto ink = [&] {
+    h_.WindowPixel(0, 0);  // draws the window
+    CHfcBmp* bmp = h_.window().GetPicture()->GetBmp();
+    std::map<uint32_t, int> count;
+    for (int y = 16; y < 45; ++y)
+      for (int x = 19; x < 168; ++x) ++count[bmp->GetPixel(x, y)];
+    uint32_t back = 0;
+    int most = 0;
+    for (auto [p, n] : count)
+      if (n > most) most = n, back = p;
+    int strongest = 0;
+    for (auto [p, n] : count) {
+      int d = 0;
+      for (int shift : {0, 8, 16}) d += std::abs(int((p >> shift) & 0xFF) - int((back >> shift) & 0xFF));
+      strongest = std::max(strongest, d);
+    }
+    return strongest;
+  };
+  const int lit = ink();
+  for (int id : lcd) EXPECT_FALSE(Ctl(id)->IsDimmed()) << id;
+
+  h_.model().Disconnect();
+  h_.Idle();
+  h_.Idle();
+  const int dark = ink();
+  for (int id : lcd) EXPECT_TRUE(Ctl(id)->IsDimmed()) << id;
+  EXPECT_LT(dark, lit * 3 / 4) << "the LCD did not dim";
+  ClickControl(Root::kIdProgUp);
+  h_.Idle();
+  EXPECT_EQ(h_.synth()->GetCurSound(true).number, 4) << "the dark LCD took no input";
+  ClickControl(Root::kIdProgDown);
+  h_.Idle();
+  ASSERT_EQ(h_.synth()->GetCurSound(true).number, 3);
+
+  ASSERT_TRUE(h_.model().Connect(false, false));
+  h_.Idle();
+  h_.Idle();
+  for (int id : lcd) EXPECT_FALSE(Ctl(id)->IsDimmed()) << id;
+  EXPECT_EQ(ink(), lit) << "the LCD did not light again";
 }
 
 TEST_F(RootLayer, TheLogoOffersAllSoundOffAndTheAbout) {

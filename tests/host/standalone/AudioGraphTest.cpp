@@ -234,6 +234,8 @@ TEST_F(Graph, AFailingUninitializeStillLeavesTheGraphStopped) {
   EXPECT_THROW(graph.stopGraph(), NRXException);
   EXPECT_FALSE(graph.isPlaying());
   EXPECT_FALSE(audio.IsRunning(id, &AudioGraph::Process));
+  // The device stopped: nothing a cycle reads has to stay for it.
+  EXPECT_FALSE(graph.cyclesMayRun());
   component->uninitializeStatus = 0;
   graph.startGraph();
   EXPECT_TRUE(graph.isPlaying());

@@ -70,7 +70,7 @@ TEST(SaveData, TheWrittenFileHasItsFieldsAtTheirOffsetsInLittleEndian) {
   EXPECT_EQ(back.clockSourceId, 7u);
 }
 
-TEST(SaveData, TheVersionFollowsFromTheLength) {
+TEST(SaveData, TheVersionFieldAndTheLengthDecideWhichFieldsAreRead) {
   std::vector<uint8_t> full = Filled().Serialize();
   struct Case {
     size_t length;
@@ -79,6 +79,7 @@ TEST(SaveData, TheVersionFollowsFromTheLength) {
     bool autoStop;
     int limit, knob;
     uint32_t clock;
+    int64_t versionField = -1;  // what the version field holds; -1: as written
   };
   const Case cases[] = {
       // A version-1 file: the defaults of the later fields.
@@ -87,18 +88,30 @@ TEST(SaveData, TheVersionFollowsFromTheLength) {
       // Version 2 restores the auto-stop and knob fields but no clock.
       {9460, 0x546C764B, 2, true, 80, 1, 0},
       {9464, 0x546C764B, 3, true, 80, 1, 7},
+      // The tag is not checked: another tag reads as the same record.
+      {9464, 0x58585858, 3, true, 80, 1, 7},
+      // The version field decides which later fields are taken: below 2
+      // none, above 3 all; never more than the length holds.
+      {9464, 0x546C764B, 1, false, 100, 2, 0, 0},
+      {9464, 0x546C764B, 1, false, 100, 2, 0, 0xFFFFFFFF},
+      {9464, 0x546C764B, 2, true, 80, 1, 0, 2},
+      {9464, 0x546C764B, 3, true, 80, 1, 7, 9},
+      {9460, 0x546C764B, 2, true, 80, 1, 0, 9},
   };
   for (const Case& c : cases) {
     std::vector<uint8_t> b(full.begin(), full.begin() + c.length);
     Put32(b, 0, c.tag);
+    if (c.versionField >= 0) Put32(b, 9444, static_cast<uint32_t>(c.versionField));
     SaveData s;
     std::string reason;
     ASSERT_TRUE(SaveData::Parse(b.data(), b.size(), &s, &reason)) << c.length << " " << reason;
-    EXPECT_EQ(s.version, c.version) << c.length;
-    EXPECT_EQ(s.useAutoStop, c.autoStop) << c.length;
-    EXPECT_EQ(s.autoStopLimit, c.limit) << c.length;
-    EXPECT_EQ(s.knobMode, c.knob) << c.length;
-    EXPECT_EQ(s.clockSourceId, c.clock) << c.length;
+    SCOPED_TRACE(testing::Message() << c.length << " bytes, tag " << std::hex << c.tag
+                                    << ", version field " << std::dec << c.versionField);
+    EXPECT_EQ(s.version, c.version);
+    EXPECT_EQ(s.useAutoStop, c.autoStop);
+    EXPECT_EQ(s.autoStopLimit, c.limit);
+    EXPECT_EQ(s.knobMode, c.knob);
+    EXPECT_EQ(s.clockSourceId, c.clock);
     EXPECT_EQ(s.outputDeviceName, "Null Out");
   }
 }
@@ -116,7 +129,6 @@ TEST(SaveData, ShortOrDamagedFilesAreRefusedAsAWholeWithTheReason) {
   const Case cases[] = {
       {"9,443 bytes", 9443, 0, {}, "readLength >= (int)sizeof(SaveData)"},
       {"empty", 0, 0, {}, "readUnit == 1"},
-      {"wrong tag", 9464, 0, {'X', 'X', 'X', 'X'}, "tag"},
       {"device name without NUL", 9464, 4, noNul, "NUL"},
       {"port name without NUL", 9464, 1068 + 3 * 2048 + 1024, noNul, "NUL"},
       {"knob mode 3", 9464, 9456, {3, 0, 0, 0}, "knob mode"},
@@ -125,7 +137,6 @@ TEST(SaveData, ShortOrDamagedFilesAreRefusedAsAWholeWithTheReason) {
       {"limit 101", 9464, 9452, {101, 0, 0, 0}, "limit"},
       {"odd channel", 9464, 9440, {3, 0, 0, 0}, "channel"},
       {"negative channel", 9464, 9440, {0xFE, 0xFF, 0xFF, 0xFF}, "channel"},
-      {"version 9", 9464, 9444, {9, 0, 0, 0}, "version"},
       {"auto-stop byte 7", 9464, 9448, {7}, "auto-stop"},
   };
   for (const Case& c : cases) {

@@ -681,6 +681,34 @@ TEST_F(App, ExitWithAudioRunningStopsTheCyclesBeforeTheMidiManagerGoes) {
   EXPECT_EQ(audio.Pump(id), 0);
 }
 
+// A device that will not stop keeps calling the render procedure after the
+// exit: the MIDI manager and the component that each cycle reads stay.
+TEST_F(App, ExitWithADeviceThatWillNotStopLeavesWhatItsCyclesRead) {
+  NullAudioSystem::DeviceDesc stubborn = StereoDevice();
+  stubborn.refuseStop = true;
+  const auto id = audio.AddDevice(stubborn);
+  ASSERT_EQ(Make(testRegistry).Start(), 0);
+  Choose(D::kOUTP, 0, 2);
+  Choose(D::kOK, 0, 0);
+  ASSERT_TRUE(app->graph().isPlaying());
+  TalvikHostMIDIManager* manager = TalvikHostMIDIManager_Instance();
+  ASSERT_NE(manager, nullptr);
+
+  static_cast<os::HeadlessWindow*>(app->editorWindow().getEditWindow())->Sink()->OnWindowClose();
+  EXPECT_EQ(exitStatus, 0);
+  EXPECT_TRUE(app->graph().cyclesMayRun());
+  EXPECT_EQ(TalvikHostMIDIManager_Instance(), manager);
+  EXPECT_NE(app->graph().synthUnit(), nullptr);
+  // Cycles after the exit read both (the sanitizers would see a freed one).
+  EXPECT_EQ(audio.Pump(id, 4), 4);
+  bool told = false;
+  for (const std::string& r : reports) told |= r.find("The audio device did not stop") != std::string::npos;
+  EXPECT_TRUE(told);
+
+  // This test's process goes on: no cycle runs any more.
+  EXPECT_EQ(TalvikHostMIDIManager_Finalize(), 0);
+}
+
 TEST_F(App, SettingsAreSavedIntoAConfigFolderMadeOnTheFlyOrTheUserIsToldWhyNot) {
   struct Case {
     const char* name;

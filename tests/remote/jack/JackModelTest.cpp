@@ -22,6 +22,7 @@
 #include "remote/CRemoteSynthImpl.h"
 #include "remote/RemoteStatus.h"
 #include "tests/support/jacksynth/JackSynthProcess.h"
+#include "tests/support/jacksynth/SynthRecord.h"
 #include "tests/support/TempDir.h"
 #include "tests/support/simsynth/SimSynth.h"
 
@@ -279,13 +280,40 @@ TEST_F(JackModelTest, EveryShortMessageOfABurstArrivesInOrder) {
     ASSERT_TRUE(send(later, {uint8_t(0x90 | (i % 3)), uint8_t(i & 0x7F), uint8_t((i >> 7) + 1)})) << i;
 
   // Before the burst the log holds only the program changes of connecting.
+  auto received = [&] { return vesk::test::SynthRecord::ShortBytes(vesk::test::SynthRecord::Read(log)); };
   auto arrived = [&] {
-    const std::string got = ReadWholeFile(log);
+    const Bytes got = received();
     return got.size() >= want.size() && got.size() < want.size() + 32 &&
            Bytes(got.end() - static_cast<long>(want.size()), got.end()) == want;
   };
   for (int i = 0; i < 1000 && !arrived(); ++i) std::this_thread::sleep_for(std::chrono::milliseconds(10));
-  EXPECT_TRUE(arrived()) << ReadWholeFile(log).size() << " bytes arrived, the burst has " << want.size();
+  EXPECT_TRUE(arrived()) << received().size() << " bytes arrived, the burst has " << want.size();
+  model.reset();
+  EXPECT_TRUE(synth->Stop());
+}
+
+// What the synthesizer's process tells of itself while it runs: its record
+// of the editor's messages, with each edit decoded to its parameter and
+// value, and its memory written on request, without ending.
+TEST_F(JackModelTest, TheSynthesizerRecordsEachEditAndWritesItsMemoryOnRequest) {
+  const std::string log = config.File("record.txt");
+  auto synth = Synth({"--short-out", log});
+  NewModel();
+  ASSERT_TRUE(model->Connect(false, false));
+  for (const int value : {23, 101}) {
+    EditOsc1Volume(value);
+    auto recorded = [&] {
+      for (const auto& l : vesk::test::SynthRecord::Read(log))
+        if (l.what == "param" && l.id == kOsc1Volume && l.value == value) return true;
+      return false;
+    };
+    EXPECT_TRUE(loop.RunUntil(recorded, 5000)) << "no record of the edit to " << value;
+    ASSERT_TRUE(synth->WriteMemory(config.File("memory.bin"), 5000));
+    EXPECT_EQ(StoredOsc1Volume(), value);
+  }
+  // The connection asked for the instrument's memory, dump by dump.
+  const auto requests = vesk::test::SynthRecord::Only(vesk::test::SynthRecord::Read(log), "request");
+  EXPECT_FALSE(requests.empty());
   model.reset();
   EXPECT_TRUE(synth->Stop());
 }
@@ -305,11 +333,17 @@ TEST_F(JackModelTest, AfterTheSynthesizerRestartsAnEditArrives) {
   ASSERT_TRUE(loop.RunUntil([&] { return model->GetConnected(); }, 15000))
       << "the synthesizer that came back was not taken up";
   EXPECT_EQ(Keys(), std::make_pair(client + ":out", client + ":in"));
-  EditOsc1Volume(99);
+  // A value neither the new process holds nor the editor shows: only the
+  // edit can put it there.
+  const int held = ExpectedMemory(11, 2)[kOsc1VolumeByte] & 0x7F;
+  const int shown = model->GetRawChunk().data()[kOsc1VolumeByte] & 0x7F;
+  int value = 41;
+  while (value == held || value == shown) ++value;
+  EditOsc1Volume(value);
   loop.RunFor(200);
   model.reset();
   ASSERT_TRUE(synth->Stop());
-  EXPECT_EQ(StoredOsc1Volume(), 99);
+  EXPECT_EQ(StoredOsc1Volume(), value);
   EXPECT_TRUE(os::HeadlessAlert::Transcript().empty());
 }
 

@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include <chrono>
+#include <cstdio>
 #include <string>
 #include <thread>
 
@@ -69,6 +70,19 @@ bool JackSynthProcess::Stop() {
   waitpid(pid_, &status, 0);
   pid_ = -1;
   return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+bool JackSynthProcess::WriteMemory(const std::string& path, int ms) {
+  if (pid_ <= 0) return false;
+  std::remove(path.c_str());
+  kill(pid_, SIGUSR1);
+  const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
+  // The program puts the file in place whole (a rename).
+  while (access(path.c_str(), F_OK) != 0) {
+    if (std::chrono::steady_clock::now() >= end) return false;
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  }
+  return true;
 }
 
 bool JackSynthProcess::WaitKilled(int ms) {

@@ -22,6 +22,9 @@ class JackSynthProcess {
   // Asks the program to end and waits for it; true when it ended normally
   // (it then wrote its memory where --memory-out says).
   bool Stop();
+  // Asks the running program to write its memory where --memory-out says
+  // and waits up to `ms` for the file; true once it is there whole.
+  bool WriteMemory(const std::string& path, int ms);
   // Waits up to `ms` for the program to end on its own; true when it ended
   // by SIGKILL.
   bool WaitKilled(int ms);

@@ -226,21 +226,27 @@ TEST_F(EffectEditLayerTest, InsertAndMasterPagesRebuildTheirSlotsOnTypeChanges) 
   EXPECT_TRUE(ifx.GetEffectPage()->IsRebuildPending());
   h.Idle();
   EXPECT_FALSE(ifx.GetEffectPage()->IsRebuildPending());
-  // On a track without insert effect the plate stands in for the box and
-  // says so.
-  ASSERT_NE(ifx.GetNoEffectText(), nullptr);
-  EXPECT_EQ(ifx.GetNoEffectText()->GetText(), "Insert effect not available");
-  EXPECT_FALSE(ifx.GetNoEffectText()->IsVisible());
+  // On a track without insert effect the plate stands in for the box.
+  ASSERT_NE(ifx.GetNoEffectPlate(), nullptr);
+  EXPECT_FALSE(ifx.GetNoEffectPlate()->IsVisible());
   h.model().SetActiveTrack(3);
   ifx.UpdateIfxControl();
   EXPECT_FALSE(ifx.GetControlById(0x200)->IsVisible());
-  EXPECT_TRUE(ifx.GetNoEffectText()->IsVisible());
+  EXPECT_TRUE(ifx.GetNoEffectPlate()->IsVisible());
+  // The plate is the picture alone: nothing else is shown on it.
+  const tagHfcRect plate = ifx.GetNoEffectPlate()->GetFrame();
+  for (CHfcControl* c : ifx.GetControls()) {
+    if (c == ifx.GetNoEffectPlate() || !c->IsVisible()) continue;
+    const tagHfcRect r = c->GetFrame();
+    EXPECT_FALSE(r.left < plate.right && plate.left < r.right && r.top < plate.bottom && plate.top < r.bottom)
+        << "control " << c->GetId() << " lies on the plate";
+  }
   h.Idle();
   h.RenderWindow("program_ifx_not_available");
   h.model().SetActiveTrack(0);
   ifx.UpdateIfxControl();
   EXPECT_TRUE(ifx.GetControlById(0x200)->IsVisible());
-  EXPECT_FALSE(ifx.GetNoEffectText()->IsVisible());
+  EXPECT_FALSE(ifx.GetNoEffectPlate()->IsVisible());
   h.DestroyPage(ifx);
 
   ProgMasterFXLayer mfx(h.synth());

@@ -3,12 +3,15 @@
 // process stands for the instrument: it is a JACK client of its own, so
 // every byte crosses the server.
 #include <dirent.h>
+#include <dlfcn.h>
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <chrono>
+#include <cstdlib>
 #include <condition_variable>
 #include <functional>
 #include <mutex>
@@ -149,6 +152,52 @@ class JackBackend : public ::testing::Test {
     return in;
   }
 
+  // Whether a system lists a device (by its JACK client name) among its
+  // sources; waits up to 3 s for the server's notice.
+  static bool Lists(JackSystem& s, const std::string& client) {
+    const auto end = Clock::now() + std::chrono::seconds(3);
+    while (Clock::now() < end) {
+      for (size_t i = 0; i < s.SourceCount(); ++i) {
+        std::string v;
+        s.GetProperty(s.Source(i), Property::kDeviceName, &v);
+        if (v == client) return true;
+      }
+      std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    return false;
+  }
+
+  // A connection nobody holds is ended by the output thread a grace period
+  // after it was left. A port of `c` writes to a marker device and goes;
+  // once the marker's connection has ended, every connection left before it
+  // that was going to end has ended too. Returns false if the marker's
+  // never did.
+  bool SettleDrops(Client& c) {
+    auto marker = OpenDevice(device_name + "m");
+    if (!marker) return false;
+    marker->SetReceiver([](const uint8_t*, size_t) {});
+    EndpointId src = 0, dst = 0;
+    if (!FindEndpoints(marker->SourceKey(), &src, &dst)) return false;
+    auto writersReach = [&](size_t n) {
+      const auto end = Clock::now() + std::chrono::seconds(3);
+      while (marker->Writers() != n) {
+        if (Clock::now() >= end) return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+      }
+      return true;
+    };
+    {
+      // Held until the marker sees its connection, then left.
+      std::unique_ptr<OutputPort> port;
+      if (c.CreateOutputPort("Output Port", &port) != kOk) return false;
+      PacketList note;
+      const Bytes on = {0x90, 0x3C, 0x40};
+      note.Add(0, on.data(), on.size());
+      if (port->Send(dst, note) != kOk || !writersReach(1)) return false;
+    }
+    return writersReach(0);
+  }
+
   const std::string device_name = "VeskTest" + std::to_string(getpid());
   // The boxes outlive the threads that fill them.
   Inbox atDevice, atHost;
@@ -236,9 +285,14 @@ TEST_F(JackBackend, AnotherMIDISystemOfThisProgramIsNoDevice) {
   // The first system has ports of its own as well.
   auto c1 = NewClient();
   auto in1 = Listen(*c1);
-  // What is absent cannot be waited for: give the server's notices of the
-  // new ports time to arrive.
-  std::this_thread::sleep_for(std::chrono::milliseconds(200));
+  // What is absent cannot be waited for, but a device that comes after
+  // those ports can: once both systems list it, the server's notices of the
+  // ports before it have reached them as well.
+  auto marker = OpenDevice(device_name + "m");
+  ASSERT_TRUE(marker);
+  marker->SetReceiver([](const uint8_t*, size_t) {});
+  ASSERT_TRUE(Lists(*sys, device_name + "m"));
+  ASSERT_TRUE(Lists(*second, device_name + "m"));
 
   // Both directions, both systems: only the device (a client of this
   // process too, but no MIDI system) is listed.
@@ -260,6 +314,122 @@ TEST_F(JackBackend, AnotherMIDISystemOfThisProgramIsNoDevice) {
   EXPECT_TRUE(seenBySecond.count(device_name));
   EXPECT_FALSE(seenByFirst.count(second->ClientName()));
   EXPECT_FALSE(seenBySecond.count(sys->ClientName()));
+}
+
+// The second copy of the backend, loaded as the standalone program loads
+// the plug-in; closed with the test.
+class SecondCopy {
+ public:
+  SecondCopy() : handle_(::dlopen(VESK_JACK_SECOND_COPY, RTLD_NOW | RTLD_LOCAL)) {
+    if (!handle_) return;
+    shares = Fn<int (*)()>("vesk_second_copy_shares_state");
+    open = Fn<void* (*)(const char*, char*, int)>("vesk_second_copy_open");
+    lists = Fn<int (*)(void*, const char*)>("vesk_second_copy_lists");
+    churn = Fn<void (*)(const char*, int)>("vesk_second_copy_churn_devices");
+    close = Fn<void (*)(void*)>("vesk_second_copy_close");
+  }
+  ~SecondCopy() {
+    if (handle_) ::dlclose(handle_);
+  }
+  bool ok() const { return handle_ && shares && open && lists && churn && close; }
+
+  int (*shares)() = nullptr;
+  void* (*open)(const char*, char*, int) = nullptr;
+  int (*lists)(void*, const char*) = nullptr;
+  void (*churn)(const char*, int) = nullptr;
+  void (*close)(void*) = nullptr;
+
+ private:
+  template <typename F>
+  F Fn(const char* name) {
+    return reinterpret_cast<F>(::dlsym(handle_, name));
+  }
+  void* handle_;
+};
+
+// Runs a JACK command line tool against the test's server; false when it
+// failed or is missing.
+bool JackTool(const std::string& command) { return std::system((command + " >/dev/null 2>&1").c_str()) == 0; }
+
+// The plug-in inside the standalone program carries a copy of the backend
+// of its own. Every JACK user of the machine shares one metadata store and
+// may erase or write anything in it: the process's own ports are told by
+// the clients it opened, whatever the store says.
+TEST_F(JackBackend, TheProcessesOwnPortsAreToldByWhatItOpenedWhateverTheMetadataSays) {
+  SecondCopy copy;
+  ASSERT_TRUE(copy.ok()) << ::dlerror();
+  EXPECT_EQ(copy.shares(), 1) << "the loaded copy keeps a state of its own";
+  char secondName[256] = {};
+  void* second = copy.open("vesk-test-copy", secondName, sizeof secondName);
+  ASSERT_NE(second, nullptr);
+  auto c1 = NewClient();
+  auto in1 = Listen(*c1);
+  auto listedBySecond = [&](const std::string& client) {
+    const auto end = Clock::now() + std::chrono::seconds(3);
+    while (Clock::now() < end) {
+      if (copy.lists(second, client.c_str()) > 0) return true;
+      std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    return false;
+  };
+  const std::string forge = "jack_property --client -s " + device_name +
+                            " urn:vesk:midi:process " + std::to_string(getpid());
+  struct Case {
+    const char* what;
+    std::string command;  // what another JACK user does to the store
+  } cases[] = {{"untouched", ""}, {"erased", "jack_property -D"}, {"forged", forge}};
+  int round = 0;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    if (!c.command.empty() && !JackTool(c.command)) GTEST_SKIP() << "jack_property is missing";
+    // What is absent cannot be waited for, but a device that comes after
+    // the change can: once both copies list it, what came before has
+    // reached them as well.
+    const std::string markerName = device_name + "m" + std::to_string(round++);
+    auto marker = OpenDevice(markerName);
+    ASSERT_TRUE(marker);
+    marker->SetReceiver([](const uint8_t*, size_t) {});
+    ASSERT_TRUE(Lists(*sys, markerName));
+    ASSERT_TRUE(listedBySecond(markerName));
+
+    EXPECT_TRUE(Lists(*sys, device_name));
+    EXPECT_GT(copy.lists(second, device_name.c_str()), 0);
+    EXPECT_EQ(copy.lists(second, sys->ClientName().c_str()), 0);
+    for (bool sources : {true, false}) {
+      const size_t n = sources ? sys->SourceCount() : sys->DestinationCount();
+      for (size_t i = 0; i < n; ++i) {
+        std::string v;
+        sys->GetProperty(sources ? sys->Source(i) : sys->Destination(i), Property::kDeviceName, &v);
+        EXPECT_NE(v, secondName);
+      }
+    }
+  }
+  copy.close(second);
+}
+
+// Both copies call into libjack's metadata store at once: the loaded copy
+// opens devices that publish their maker (writes) while this copy lists
+// every new port's maker (reads). The process orders them; under
+// ThreadSanitizer nothing is reported.
+TEST_F(JackBackend, BothCopiesUseTheMetadataStoreAtOnceInTurn) {
+  SecondCopy copy;
+  ASSERT_TRUE(copy.ok()) << ::dlerror();
+  std::atomic<bool> done{false};
+  std::thread churn([&] {
+    copy.churn((device_name + "c").c_str(), 20);
+    done = true;
+  });
+  size_t looks = 0;
+  while (!done) {
+    looks += sys->SourceCount();
+    std::this_thread::yield();
+  }
+  churn.join();
+  // The device that was there throughout still carries its maker.
+  std::string maker;
+  EXPECT_EQ(sys->GetProperty(source, Property::kManufacturer, &maker), kOk);
+  EXPECT_EQ(maker, "Maker");
+  EXPECT_GT(looks, 0u);
 }
 
 // A program that asks several ports who is there must not stay wired to
@@ -296,10 +466,10 @@ TEST_F(JackBackend, AConnectionToADestinationEndsWithThePortThatWroteToIt) {
   ASSERT_TRUE(done.Wait(2000));
   ASSERT_TRUE(atDevice.WaitBytes(6 + sx.size(), 2000));
   // One JACK port per destination, shared; still wired while both live.
-  std::this_thread::sleep_for(std::chrono::milliseconds(200));
+  ASSERT_TRUE(SettleDrops(*c));
   EXPECT_EQ(device->Writers(), 1u);
   kept.reset();
-  std::this_thread::sleep_for(std::chrono::milliseconds(200));
+  ASSERT_TRUE(SettleDrops(*c));
   EXPECT_EQ(device->Writers(), 1u) << "the client that sent a SysEx still holds it";
   c.reset();
   EXPECT_TRUE(waitWriters(0));

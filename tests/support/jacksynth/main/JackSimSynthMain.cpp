@@ -7,11 +7,27 @@
 //                      [--memory-out FILE] [--echo-params 1] [--short-out FILE]
 //
 // Prints "ready" on the standard output once its ports exist. On SIGTERM it
-// writes its memory to the --memory-out file and ends. With --echo-params
-// it sends every parameter change it is given back, as from its panel. With
-// --short-out every short message it receives is appended to FILE as it
-// arrives (its bytes only, one after the other). The kill options end
-// it with SIGKILL in the middle of a transfer, as a pulled cable would.
+// writes its memory to the --memory-out file and ends; on SIGUSR1 it writes
+// it there and goes on (into a fresh file put in place whole, so a reader
+// that waits for the file never sees half of it). With --echo-params it
+// sends every parameter change it is given back, as from its panel. With
+// --short-out every message it receives is appended to FILE as it arrives
+// (after what an earlier process wrote there),
+// one line each (SynthRecord reads them back):
+//   short 90 3c 64              a short message, its bytes in hex
+//   param 0 0x010a 5            a parameter change: section, parameter, value
+//   dump program-bank 2 -1 0    a dump taken in: kind, bank, number (-1 the
+//                               whole bank), 1 for an edit buffer
+//   refused program             a dump of the wrong size for its kind
+//   write program 0 3 | store program 2 | mode 2 | volume 16383 | filter 1
+//   program 0 3 | song 4        what a short message made the instrument do
+//   request program-bank 2 -1   a dump request: kind, bank, number
+//   request-current program     a request for an edit buffer's dump
+//   request-mode                a request for the mode and state
+//   sysex 55 00                 any other own message: its function and the
+//                               byte after it
+// The kill options end it with SIGKILL in the middle of a transfer, as a
+// pulled cable would.
 #include <signal.h>
 #include <unistd.h>
 
@@ -33,8 +49,47 @@
 namespace {
 
 std::atomic<bool> g_term{false};
+std::atomic<bool> g_writeMemory{false};
 
 void OnTerm(int) { g_term.store(true); }
+void OnWriteMemory(int) { g_writeMemory.store(true); }
+
+const char* KindName(int kind) {
+  switch (kind) {
+    case 0x00: return "program";
+    case 0x01: return "combination";
+    case 0x03: return "global";
+    case 0x0F: return "program-bank";
+    case 0x11: return "combinations";
+    default: return "unknown";
+  }
+}
+
+// One line of the record for something the instrument did.
+std::string RecordLine(const vesk::test::SimSynthEvent& e) {
+  using E = vesk::test::SimSynthEvent;
+  char line[96];
+  switch (e.kind) {
+    case E::kModeChange: std::snprintf(line, sizeof line, "mode %d", e.mode); break;
+    case E::kParamChange:
+      std::snprintf(line, sizeof line, "param %d 0x%04x %d", e.section, e.id, e.value);
+      break;
+    case E::kWrite:
+      std::snprintf(line, sizeof line, "write %s %d %d", KindName(e.dumpKind), e.bank, e.number);
+      break;
+    case E::kBankStore: std::snprintf(line, sizeof line, "store %s %d", KindName(e.dumpKind), e.bank); break;
+    case E::kDumpReceived:
+      std::snprintf(line, sizeof line, "dump %s %d %d %d", KindName(e.dumpKind), e.bank, e.number,
+                    e.current ? 1 : 0);
+      break;
+    case E::kDumpRefused: std::snprintf(line, sizeof line, "refused %s", KindName(e.dumpKind)); break;
+    case E::kProgramChange: std::snprintf(line, sizeof line, "program %d %d", e.bank, e.number); break;
+    case E::kSongSelect: std::snprintf(line, sizeof line, "song %d", e.number); break;
+    case E::kMasterVolume: std::snprintf(line, sizeof line, "volume %d", e.value); break;
+    case E::kSysExFilter: std::snprintf(line, sizeof line, "filter %d", e.value); break;
+  }
+  return line;
+}
 
 struct Options {
   std::string client = "Vesk";
@@ -47,6 +102,21 @@ struct Options {
   std::string shortOut;
 };
 
+// A line for an own message that changed nothing in the instrument.
+std::string RequestLine(const std::vector<uint8_t>& msg) {
+  char line[64];
+  if (msg[6] == 0x72 && msg.size() >= 12)
+    std::snprintf(line, sizeof line, "request %s %d %d", KindName(msg[7]), msg[8],
+                  msg[7] == 0x0F || msg[7] == 0x11 ? -1 : msg[10]);
+  else if (msg[6] == 0x74)
+    std::snprintf(line, sizeof line, "request-current %s", KindName(msg[7]));
+  else if (msg[6] == 0x12)
+    std::snprintf(line, sizeof line, "request-mode");
+  else
+    std::snprintf(line, sizeof line, "sysex %02x %02x", msg[6], msg[7]);
+  return line;
+}
+
 class Instrument {
  public:
   Instrument(const Options& o, os::midi::JackDevice& dev) : options_(o), dev_(dev) {
@@ -57,7 +127,7 @@ class Instrument {
     synth_.FillPattern(o.seed);
     synth_.ShapeAsInstrument();
     synth_.Memory()[Oskend::CHUNK_GLOBAL::kMIDIChannel] = s.channel;
-    if (!o.shortOut.empty()) shortLog_ = std::fopen(o.shortOut.c_str(), "wb");
+    if (!o.shortOut.empty()) shortLog_ = std::fopen(o.shortOut.c_str(), "ab");
   }
   ~Instrument() {
     if (shortLog_) std::fclose(shortLog_);
@@ -72,16 +142,13 @@ class Instrument {
       for (size_t i = 0; i < length; ++i) Assemble(data[i], messages);
     }
     for (const auto& msg : messages) {
-      if (shortLog_ && msg[0] != 0xF0) {
-        std::fwrite(msg.data(), 1, msg.size(), shortLog_);
-        std::fflush(shortLog_);
-      }
       std::vector<std::vector<uint8_t>> replies;
       {
         std::lock_guard<std::mutex> g(m_);
         const size_t logged = synth_.Log().size();
         replies = synth_.Handle(msg.data(), static_cast<unsigned>(msg.size()));
         const auto& log = synth_.Log();
+        Record(msg, logged);
         if (options_.echoParams && log.size() > logged &&
             log.back().kind == vesk::test::SimSynthEvent::kParamChange)
           replies.push_back(synth_.PanelParamChange(static_cast<uint8_t>(log.back().section),
@@ -94,13 +161,36 @@ class Instrument {
   void WriteMemory() {
     if (options_.memoryOut.empty()) return;
     std::lock_guard<std::mutex> g(m_);
-    if (FILE* f = std::fopen(options_.memoryOut.c_str(), "wb")) {
-      std::fwrite(synth_.Memory().data(), 1, synth_.Memory().size(), f);
-      std::fclose(f);
+    const std::string fresh = options_.memoryOut + ".new";
+    if (FILE* f = std::fopen(fresh.c_str(), "wb")) {
+      const bool whole = std::fwrite(synth_.Memory().data(), 1, synth_.Memory().size(), f) ==
+                         synth_.Memory().size();
+      if (std::fclose(f) == 0 && whole) std::rename(fresh.c_str(), options_.memoryOut.c_str());
     }
   }
 
  private:
+  // The message's line, or the lines of what it made the instrument do
+  // (log entries from `logged` on). Called with m_ held.
+  void Record(const std::vector<uint8_t>& msg, size_t logged) {
+    if (!shortLog_) return;
+    const auto& log = synth_.Log();
+    std::string lines;
+    if (msg[0] != 0xF0) {
+      lines = "short";
+      for (const uint8_t b : msg) {
+        char hex[4];
+        std::snprintf(hex, sizeof hex, " %02x", b);
+        lines += hex;
+      }
+      lines += '\n';
+    }
+    for (size_t i = logged; i < log.size(); ++i) lines += RecordLine(log[i]) + '\n';
+    if (msg[0] == 0xF0 && logged == log.size() && msg.size() >= 8) lines += RequestLine(msg) + '\n';
+    std::fwrite(lines.data(), 1, lines.size(), shortLog_);
+    std::fflush(shortLog_);
+  }
+
   void Assemble(uint8_t b, std::vector<std::vector<uint8_t>>& out) {
     if (b >= 0xF8) return;
     if (b == 0xF0) {
@@ -183,6 +273,7 @@ int main(int argc, char** argv) {
   }
   signal(SIGTERM, OnTerm);
   signal(SIGINT, OnTerm);
+  signal(SIGUSR1, OnWriteMemory);
   os::midi::JackDevice::Desc desc;
   desc.clientName = o.client;
   desc.manufacturer = "TAVO";
@@ -200,6 +291,7 @@ int main(int argc, char** argv) {
   uint64_t dropped = 0;
   while (!g_term.load()) {
     std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    if (g_writeMemory.exchange(false)) instrument.WriteMemory();
     // What the editor sent and never reached the instrument is said aloud.
     if (const uint64_t now = dev->Dropped(); now != dropped) {
       std::fprintf(stderr, "vesk_jack_simsynth: %llu events lost, the input ring was full\n",

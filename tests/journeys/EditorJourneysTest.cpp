@@ -1,0 +1,232 @@
+// Journeys with `Vesk Editor`: what a person does with the real program and
+// the simulated synthesizer, and what they would see or hear come of it.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "editor/shell/OskendBackgroundLayer.h"
+#include "model/ChunkGlobal.h"
+#include "tests/journeys/EditorJourney.h"
+
+namespace vesk::journey {
+namespace {
+
+using Journey = EditorJourney;
+
+constexpr int kPageTop = EditorJourney::kPageTop, kPageBottom = EditorJourney::kPageBottom;
+
+// A click on the performance strip's second tab shows another page, and a
+// click on a key of the on-screen keyboard plays a note on the synthesizer:
+// the window takes clicks.
+void ExpectTheWindowTakesClicks(EditorJourney& j) {
+  WindowMap& map = j.Map();
+  const int width = j.View().width;
+  const EditorJourney::Picture before = j.Shot(0, kPageTop, width, kPageBottom - kPageTop);
+  j.Click(map.MainTab(0, 1));
+  EXPECT_TRUE(j.WaitForChange(before, 0, kPageTop, width, kPageBottom - kPageTop, 5000))
+      << "the page stayed as it was after a click on the second tab";
+  const size_t from = j.Received().size();
+  j.Click(map.WhiteKey(30));
+  EXPECT_TRUE(j.WaitForNote(from, 5000)) << "no note reached the synthesizer";
+}
+
+TEST_F(Journey, ClickingATabShowsItsPageAndAKeyOfTheKeyboardSoundsOnTheSynthesizer) {
+  ASSERT_NO_FATAL_FAILURE(StartConnected());
+  ExpectTheWindowTakesClicks(*this);
+}
+
+// Disabled: after Settings has been closed once, no click reaches the editor
+// window any more and its menus do not open.
+TEST_F(Journey, DISABLED_ClosingSettingsWithCancelOkOrItsCloseBoxLeavesTheWindowWorking) {
+  ASSERT_NO_FATAL_FAILURE(StartConnected());
+  for (const std::string how : {"Cancel", "OK", "close box"}) {
+    SCOPED_TRACE("Settings closed with " + how);
+    ASSERT_TRUE(ChooseMenu("Audio", "Settings...")) << "the Audio menu did not open; on the screen:" << stage_.ScreenList();
+    os::XDisplayDriver::TopWindow settings;
+    ASSERT_TRUE(WaitUntil([&] { return FindWindowSized(WindowMap::SettingsWidth(), WindowMap::SettingsHeight(), &settings); }, 5000))
+        << "no Settings window";
+    if (how == "close box") {
+      stage_.x().CloseBox(settings.id);
+    } else {
+      const Point b = WindowMap::SettingsButton(how);
+      stage_.x().Click(settings.rect.x + b.x, settings.rect.y + b.y);
+    }
+    EXPECT_TRUE(WaitUntil([&] { return !FindWindowSized(WindowMap::SettingsWidth(), WindowMap::SettingsHeight(), &settings); }, 5000))
+        << "the Settings window stayed open";
+  }
+  ExpectTheWindowTakesClicks(*this);
+}
+
+// Whether the lines from `from` on hold one of each wanted line (its kind
+// and words, as the record writes them).
+bool HoldsAll(const std::vector<SynthRecordLine>& lines, size_t from, const std::vector<std::string>& wanted) {
+  for (const std::string& w : wanted) {
+    bool found = false;
+    for (size_t i = from; i < lines.size() && !found; ++i) {
+      std::string text = lines[i].what;
+      for (const auto& word : lines[i].words) text += " " + word;
+      found = text == w;
+    }
+    if (!found) return false;
+  }
+  return true;
+}
+
+// Disabled: now and then a block of a program bank (896 bytes) comes back
+// to the synthesizer changed after Receive All and Transmit All.
+TEST_F(Journey, DISABLED_ReceiveAllThenTransmitAllGiveTheSynthesizerBackItsWholeMemory) {
+  ASSERT_NO_FATAL_FAILURE(StartConnected());
+  const std::vector<uint8_t> held = stage_.SynthMemory();
+  ASSERT_FALSE(held.empty()) << "the synthesizer did not write its memory";
+
+  size_t from = Received().size();
+  ASSERT_TRUE(ChooseUtility("Receive All")) << "the UTILITY menu did not open";
+  ASSERT_TRUE(AcceptQuestion(5000)) << "no question before Receive All, or it stayed:" << stage_.ScreenList();
+  const std::vector<std::string> requests{"request global 0 0", "request program-bank 0 -1", "request program-bank 3 -1",
+                                          "request combinations 0 -1"};
+  EXPECT_TRUE(WaitUntil([&] { return HoldsAll(Received(), from, requests); }, 15000))
+      << "Receive All did not ask for the whole memory; the synthesizer received:" << stage_.RecordTail();
+  ASSERT_TRUE(WaitForOnlyTheEditorWindow(15000)) << "a window stayed open after Receive All:" << stage_.ScreenList();
+
+  from = Received().size();
+  ASSERT_TRUE(ChooseUtility("Transmit All")) << "the UTILITY menu did not open:" << stage_.ScreenList();
+  ASSERT_TRUE(AcceptQuestion(5000)) << "no question before Transmit All";
+  const std::vector<std::string> dumps{"dump global 0 0 0", "dump program-bank 0 -1 0", "dump program-bank 1 -1 0",
+                                       "dump program-bank 2 -1 0", "dump program-bank 3 -1 0", "dump combinations 0 -1 0"};
+  EXPECT_TRUE(WaitUntil([&] { return HoldsAll(Received(), from, dumps); }, 20000))
+      << "Transmit All did not send the whole memory; the synthesizer received:" << stage_.RecordTail();
+  ASSERT_TRUE(WaitForOnlyTheEditorWindow(15000)) << "a window stayed open after Transmit All:" << stage_.ScreenList();
+  const std::vector<uint8_t> now = stage_.SynthMemory();
+  ASSERT_EQ(now.size(), held.size());
+  size_t differ = 0;
+  std::string where;
+  for (size_t i = 0; i < now.size(); ++i)
+    // (The editor writes its own byte into the global block's scratch place
+    // before it sends the block.)
+    if (now[i] != held[i] && i != Oskend::CHUNK_GLOBAL::kSendScratch && ++differ <= 8) where += " " + std::to_string(i) + ":" + std::to_string(held[i]) + "->" + std::to_string(now[i]);
+  EXPECT_EQ(differ, 0u) << "bytes of the synthesizer's memory changed by the round trip (offset:before->after):" << where;
+}
+
+// A drag up on timbre 1's volume knob of the performance Play page; the
+// knob's place.
+Point DragTimbre1Volume(EditorJourney& j) {
+  constexpr int kTimbre1Volume = 0x202;
+  const Point at = j.Map().OnPage(0, 0, kTimbre1Volume);
+  j.Drag(at, {at.x, at.y - 30});
+  return at;
+}
+bool IsParam(const SynthRecordLine& l) { return l.what == "param"; }
+
+// Disabled: a synthesizer switched on after the program started is never
+// connected; nothing the person edits reaches it.
+TEST_F(Journey, DISABLED_ASynthesizerSwitchedOnAfterTheProgramStartedIsConnectedAndTakesEdits) {
+  StoreSynthesizerPorts();
+  ASSERT_TRUE(StartEditor()) << "no editor window";
+  ASSERT_TRUE(CancelQuestion(20000)) << "the program did not ask about the missing synthesizer";
+  ASSERT_TRUE(stage_.StartSynth());
+  EXPECT_TRUE(WaitForReceived([](const SynthRecordLine& l) { return l.what == "request-current"; }, 10000))
+      << "the synthesizer switched on was not taken up; it received:" << stage_.RecordTail();
+  ASSERT_TRUE(WaitForOnlyTheEditorWindow(15000)) << "a window stayed open:" << stage_.ScreenList();
+  const size_t from = Received().size();
+  DragTimbre1Volume(*this);
+  EXPECT_TRUE(WaitForReceived(IsParam, 5000, from)) << "the edit did not reach the synthesizer";
+}
+
+// Disabled: after the synthesizer restarts, the page keeps showing an edit
+// the restarted synthesizer does not hold.
+TEST_F(Journey, DISABLED_ASynthesizerThatRestartsIsShownWithItsOwnValuesAgain) {
+  ASSERT_NO_FATAL_FAILURE(StartConnected());
+  constexpr int kTop = 150, kHeight = 60;  // timbre 1's row of the Play page
+  const int width = View().width;
+  const Picture held = Shot(0, kTop, width, kHeight);
+  const size_t from = Received().size();
+  DragTimbre1Volume(*this);
+  ASSERT_TRUE(WaitForReceived(IsParam, 5000, from)) << "the edit did not reach the synthesizer";
+  ASSERT_TRUE(WaitForChange(held, 0, kTop, width, kHeight, 5000)) << "the edit did not show";
+  stage_.StopSynth();
+  const size_t restart = Received().size();
+  ASSERT_TRUE(stage_.StartSynth());
+  EXPECT_TRUE(WaitForReceived([](const SynthRecordLine& l) { return l.what == "request-current"; }, 10000, restart))
+      << "the restarted synthesizer was not asked what it holds; it received:" << stage_.RecordTail();
+  EXPECT_TRUE(WaitUntil([&] { return Shot(0, kTop, width, kHeight).pixels == held.pixels; }, 10000))
+      << "the page still shows the edit the restarted synthesizer does not hold";
+}
+
+// Disabled: while the start-up question is open, the tabs still switch and
+// Receive All puts a second question on top of it.
+TEST_F(Journey, DISABLED_WhileTheStartUpQuestionIsOpenTheWindowTakesNoClicksAndNoSecondQuestionOpens) {
+  StoreSynthesizerPorts();
+  ASSERT_TRUE(StartEditor()) << "no editor window";
+  ASSERT_TRUE(WaitUntil([&] { return !OtherWindows().empty(); }, 20000)) << "no start-up question";
+  const auto question = OtherWindows();
+  const int width = View().width;
+  const Picture page = Shot(0, kPageTop, width, kPageBottom - kPageTop);
+  Click(Map().MainTab(0, 1));
+  // What must not come: a bounded look for a change.
+  EXPECT_FALSE(WaitForChange(page, 0, kPageTop, width, kPageBottom - kPageTop, 1500))
+      << "a tab switched the page behind the question";
+  stage_.x().Click(View().x + Map().Panel(OskendBackgroundLayer::kIdUtility).x,
+                   View().y + Map().Panel(OskendBackgroundLayer::kIdUtility).y);
+  EXPECT_FALSE(WaitUntil([&] { return OtherWindows().size() > question.size(); }, 1500))
+      << "a second window opened over the question:" << stage_.ScreenList();
+}
+
+// What Lock Window or Unlock Window does to the page the person is on.
+void ExpectTheWindowCommandKeepsThePage(EditorJourney& j, const std::string& command) {
+  j.Click(j.Map().MainTab(0, 2));
+  const int width = j.View().width;
+  const EditorJourney::Picture start = j.Shot(0, kPageTop, width, kPageBottom - kPageTop);
+  ASSERT_TRUE(j.WaitForChange(start, 0, kPageTop, width, kPageBottom - kPageTop, 5000)) << "the MFX tab did not open";
+  const EditorJourney::Picture mfx = j.SettledPage();
+  const auto view = j.ViewWindows();
+  ASSERT_TRUE(j.ChooseMenu("Window", command)) << "the Window menu did not open";
+  ASSERT_TRUE(j.WaitForOnlyTheEditorWindow(5000));
+  // The command makes the view anew (when the lock changes).
+  WaitUntil([&] { return j.ViewWindows() != view; }, 3000);
+  ASSERT_TRUE(WaitUntil([&] {
+    const auto p = j.Shot(0, kPageTop, width, kPageBottom - kPageTop).pixels;
+    return std::any_of(p.begin(), p.end(), [](uint32_t c) { return c != 0; });
+  }, 5000)) << "the new view was never drawn";
+  EXPECT_EQ(j.SettledPage().pixels, mfx.pixels) << command << " left the MFX page";
+}
+
+// Disabled: Lock Window and Unlock Window bring back the first page.
+TEST_F(Journey, DISABLED_LockWindowAndUnlockWindowKeepThePageThePersonIsOn) {
+  ASSERT_NO_FATAL_FAILURE(StartConnected());
+  ASSERT_NO_FATAL_FAILURE(ExpectTheWindowCommandKeepsThePage(*this, "Lock Window"));
+  ASSERT_NO_FATAL_FAILURE(ExpectTheWindowCommandKeepsThePage(*this, "Unlock Window"));
+}
+
+// Disabled: after PROG, whichever timbre switch is chosen, program mode
+// takes timbre 4 and its insert effect page says none is available.
+TEST_F(Journey, DISABLED_ProgramModeFollowsTheTimbreChosenAfterProg) {
+  ASSERT_NO_FATAL_FAILURE(StartConnected());
+  constexpr int kIfxPage = 7;
+  // The insert effect page of program mode as it stands after PROG and the
+  // choice of timbre switch `timbre` (0-based).
+  auto ifxAfterChoosing = [&](int timbre) {
+    const size_t from = Received().size();
+    Click(Map().Panel(OskendBackgroundLayer::kIdModeSwitch + 1));
+    Click(Map().Panel(OskendBackgroundLayer::kIdRTSwitch + timbre));
+    EXPECT_TRUE(WaitForReceived([&](const SynthRecordLine& l) { return l.IsParam(l.section, 0x010a) && l.value == timbre; }, 5000, from))
+        << "the choice of timbre " << timbre + 1 << " did not reach the synthesizer";
+    EXPECT_TRUE(WaitForReceived([](const SynthRecordLine& l) { return l.what == "mode"; }, 5000, from)) << "no mode change";
+    EXPECT_TRUE(WaitForOnlyTheEditorWindow(10000));
+    Map().ToMode(eMode_ProgEdit);
+    Click(Map().MainTab(1, kIfxPage));
+    const Picture page = SettledPage();
+    // Back to performance mode for the next choice.
+    Click(Map().Panel(OskendBackgroundLayer::kIdModeSwitch));
+    Map().ToMode(eMode_Combi);
+    EXPECT_TRUE(WaitForReceived([](const SynthRecordLine& l) { return l.what == "mode" && l.words == std::vector<std::string>{"0"}; }, 5000, from));
+    EXPECT_TRUE(WaitForOnlyTheEditorWindow(10000));
+    return page;
+  };
+  const Picture first = ifxAfterChoosing(0);
+  const Picture fourth = ifxAfterChoosing(3);
+  // Timbre 1 has an insert effect, timbre 4 none: their pages differ.
+  EXPECT_NE(first.pixels, fourth.pixels) << "timbre 1's insert effect page shows what timbre 4's does";
+}
+
+}  // namespace
+}  // namespace vesk::journey

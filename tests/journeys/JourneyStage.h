@@ -1,0 +1,110 @@
+#pragma once
+// The stage of one journey: a private /dev/shm, a virtual X display (Xvfb),
+// a JACK server with the dummy driver, the simulated synthesizer as a JACK
+// client process of its own, and the real `Vesk Editor` (or another program
+// of the build, such as the journeys' VST host) on them. The programs come
+// from the build folder in $VESK_JOURNEY_BUILD, else from this build, so the
+// same journeys run against a ThreadSanitizer build too. Every process is
+// ended by its recorded pid when the stage goes; the programs' errors are
+// read for sanitizer reports (Reports()).
+#include <chrono>
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "os/xdrive/XDisplayDriver.h"
+#include "tests/journeys/JourneyProcess.h"
+#include "tests/support/TempDir.h"
+#include "tests/support/jacksynth/SynthRecord.h"
+
+namespace vesk::journey {
+
+using vesk::test::SynthRecordLine;
+using vesk::test::TempDir;
+
+// Waits, up to `ms`, for a condition that another process brings about,
+// looking again every few milliseconds; whether it came about.
+bool WaitUntil(const std::function<bool()>& done, int ms);
+
+class JourneyStage {
+ public:
+  JourneyStage();
+  ~JourneyStage();
+  JourneyStage(const JourneyStage&) = delete;
+  JourneyStage& operator=(const JourneyStage&) = delete;
+
+  // The build the programs come from.
+  static std::string BuildDir();
+  static std::string EditorProgram();
+  static std::string PlugInPath();
+  static std::string SynthProgram();
+
+  // Starts the display and the JACK server; false (and why()) when one of
+  // them does not come up.
+  bool Open();
+  const std::string& why() const { return why_; }
+  const std::string& display() const { return display_; }
+  os::XDisplayDriver& x() { return *x_; }
+  const TempDir& files() const { return files_; }
+
+  // The simulated synthesizer: started (or started again with its memory as
+  // the last one left it) and ready, or stopped as a switched-off instrument
+  // is. Its record of what it received and its memory on request.
+  bool StartSynth();
+  void StopSynth();
+  bool SynthRunning();
+  std::vector<SynthRecordLine> Record() const;
+  // The instrument's whole memory, written by it on request; empty when it
+  // does not answer within a few seconds.
+  std::vector<uint8_t> SynthMemory();
+
+  // The editor's stored settings, as the program reads them at start.
+  void StorePreferences(const std::vector<std::string>& lines);
+  // `Vesk Editor` started with a home folder of its own; then a wait until
+  // its window shows the plug-in's view.
+  void LaunchEditor();
+  bool WaitForEditorWindow();
+  bool EditorRunning();
+  void StopEditor();
+  // A program of the build (or any) started on the stage, with the
+  // stage's display and JACK server.
+  std::unique_ptr<JourneyProcess> Start(std::vector<std::string> argv, const std::string& name,
+                                        const std::map<std::string, std::string>& env = {});
+
+  // The editor's top-level window and the view in it (screen rectangles);
+  // false while there is none.
+  bool EditorWindow(os::XDisplayDriver::Rect* window, os::XDisplayDriver::Rect* view = nullptr,
+                    os::XDisplayDriver::WindowId* id = nullptr);
+  // Windows on the screen other than the editor's (dialogs, menus).
+  std::vector<os::XDisplayDriver::TopWindow> OtherWindows();
+
+  // The windows on the screen, one line each (for failure messages).
+  std::string ScreenList();
+  // Sanitizer reports in the errors of every program started on the stage
+  // so far, and the programs that ended by themselves other than with
+  // status 0 (noted as they are ended).
+  std::string Reports();
+  // The last lines of the synthesizer's record (for a failure message).
+  std::string RecordTail(size_t lines = 30) const;
+  // The last lines the editor wrote to its errors (for a failure message).
+  std::string EditorErrors() const;
+
+ private:
+  std::map<std::string, std::string> Env() const;
+  // Ends a process; one that ended by itself other than with status 0 is
+  // noted among the reports.
+  void End(std::unique_ptr<JourneyProcess>& p);
+  TempDir files_;
+  std::unique_ptr<PrivateShm> shm_;
+  std::unique_ptr<JourneyProcess> xvfb_, jackd_, synth_, editor_;
+  std::unique_ptr<os::XDisplayDriver> x_;
+  std::string display_, jackName_, why_;
+  std::vector<std::string> errorFiles_;
+  std::map<std::string, int> names_;
+  std::string crashes_;
+  int started_ = 0;
+};
+
+}  // namespace vesk::journey

@@ -1,0 +1,190 @@
+#include "tests/journeys/WindowMap.h"
+
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <stdexcept>
+
+#include "editor/controls/CTabControl.h"
+#include "editor/controls/DrawnMenuTracker.h"
+#include "editor/shell/CTabPageLayer.h"
+#include "editor/shell/EditTabPageLayerBase.h"
+#include "editor/shell/MenuItemInfo.h"
+#include "editor/shell/OskendBackgroundLayer.h"
+#include "hfc/CHfcCtrlKeyboard.h"
+#include "host/EditorWindow.h"
+#include "host/SettingsWindow.h"
+#include "host/StandaloneApp.h"
+#include "os/Menu.h"
+#include "os/window/HeadlessWindow.h"
+#include "tests/support/pageharness/PageHarness.h"
+#include "tests/support/rootharness/RealPagesRoot.h"
+
+namespace vesk::journey {
+
+namespace {
+
+const std::string kProgramName = "Vesk Editor";
+
+[[noreturn]] void Missing(const std::string& what) { throw std::runtime_error("the window has no " + what); }
+
+const EditorWindow::MenuDef& MenuNamed(const std::vector<EditorWindow::MenuDef>& menus, const std::string& title) {
+  for (const auto& m : menus)
+    if (m.title == title) return m;
+  Missing("menu \"" + title + "\"");
+}
+
+}  // namespace
+
+WindowMap::WindowMap(eMode mode) {
+  vesk::test::PageHarness::Options o;
+  o.programMode = false;
+  harness_ = std::make_unique<vesk::test::PageHarness>(o);
+  root_ = std::make_unique<vesk::test::RealPagesRoot>(*harness_);
+  if (!root_->Open()) Missing("root layer");
+  ToMode(mode);
+}
+
+WindowMap::~WindowMap() = default;
+
+void WindowMap::ToMode(eMode mode) { root_->ToMode(mode); }
+
+Point WindowMap::Middle(const CHfcWindowLayer& layer, const CHfcControl& c) {
+  const auto [x, y] = vesk::test::PageHarness::MiddleOf(layer, c);
+  return {x, y};
+}
+
+Point WindowMap::Panel(int id) {
+  CHfcControl* c = root_->get()->GetControlById(id);
+  if (!c) Missing("panel control " + std::to_string(id));
+  return Middle(*root_->get(), *c);
+}
+
+CTabControl& WindowMap::Strip(int guiMode) {
+  CTabControl* strip = root_->get()->GetMainTab(guiMode);
+  if (!strip) Missing("tab strip of mode " + std::to_string(guiMode));
+  return *strip;
+}
+
+Point WindowMap::TabOf(const CHfcWindowLayer& layer, const CTabControl& tabs, int index) {
+  // The tab's extent, from the strip's own hit test.
+  const tagHfcRect& f = tabs.GetFrame();
+  int from = INT_MAX, to = INT_MIN;
+  for (int x = 0; x < f.right - f.left; ++x) {
+    int hit = -1;
+    if (tabs.HitTest(x, 12, hit) == 1 && hit == index) {
+      from = std::min(from, x);
+      to = std::max(to, x);
+    }
+  }
+  if (from > to) Missing("tab " + std::to_string(index));
+  return {layer.GetRect().left + f.left + (from + to) / 2, layer.GetRect().top + f.top + 12};
+}
+
+Point WindowMap::MainTab(int guiMode, int index) { return TabOf(*root_->get(), Strip(guiMode), index); }
+
+Point WindowMap::SubTab(int guiMode, int page, int index) {
+  auto* layer = dynamic_cast<CTabPageLayer*>(Strip(guiMode).GetTabPageLayer(page));
+  if (!layer || !layer->GetSublevelTabControl()) Missing("sub-tabs on page " + std::to_string(page));
+  return TabOf(*layer, *layer->GetSublevelTabControl(), index);
+}
+
+Point WindowMap::OnPage(int guiMode, int page, int id) {
+  auto* layer = dynamic_cast<CTabPageLayer*>(Strip(guiMode).GetTabPageLayer(page));
+  CHfcControl* c = layer ? layer->GetControlById(id) : nullptr;
+  // Or on the sub-tab's page shown.
+  if (!c && layer && layer->GetSublevelTabControl()) {
+    layer = dynamic_cast<CTabPageLayer*>(layer->GetSublevelTabControl()->GetActivePage());
+    c = layer ? layer->GetControlById(id) : nullptr;
+  }
+  if (!c) Missing("control " + std::to_string(id) + " on page " + std::to_string(page));
+  return Middle(*layer, *c);
+}
+
+Point WindowMap::WhiteKey(int whiteKey) {
+  auto* keys = dynamic_cast<CHfcCtrlKeyboard*>(root_->get()->GetControlById(OskendBackgroundLayer::kIdKeyboard));
+  if (!keys) Missing("keyboard");
+  // Low on the keys, where only white keys are; each run of one key index
+  // is one white key.
+  const tagHfcRect& f = keys->GetFrame();
+  const int y = (f.bottom - f.top) * 7 / 8;
+  int seen = -1, last = -2, from = 0;
+  for (int x = 0; x < f.right - f.left; ++x) {
+    const int key = keys->GetNoteByPosition(x, y);
+    if (key == last) continue;
+    if (seen == whiteKey) return {root_->get()->GetRect().left + f.left + (from + x - 1) / 2,
+                                  root_->get()->GetRect().top + f.top + y};
+    last = key;
+    from = x;
+    if (key >= 0) ++seen;
+  }
+  Missing("white key " + std::to_string(whiteKey));
+}
+
+Point WindowMap::UtilityItem(int guiMode, const std::string& text) {
+  auto* page = dynamic_cast<EditTabPageLayerBase*>(Strip(guiMode).GetActivePage());
+  if (!page) Missing("page with a UTILITY menu");
+  std::list<MenuItemInfo> items;
+  page->GetMenuItemInfoList(items);
+  os::Menu menu(1);
+  int index = -1;
+  for (const MenuItemInfo& i : OskendBackgroundLayer::MenuItemsShown(items)) {
+    os::Menu::Item shown;
+    shown.text = i.title;
+    shown.separator = i.id == MenuItemInfo::kIdSeparator;
+    if (i.title == text) index = static_cast<int>(menu.items().size());
+    menu.items().push_back(shown);
+  }
+  if (index < 0) Missing("UTILITY item \"" + text + "\"");
+  return {DrawnMenuTracker::kPadding + 20, DrawnMenuTracker::ItemTop(menu, index) + DrawnMenuTracker::kItemHeight / 2};
+}
+
+Point WindowMap::MenuTitle(const std::string& title) {
+  const auto menus = StandaloneApp::MenuDefinitions(kProgramName);
+  EditorWindow window;
+  EditorWindow::SetWindowMaker([](int w, int h, const std::string&) -> std::unique_ptr<os::Window> {
+    return os::HeadlessWindow::Create(w, h);
+  });
+  const bool made = window.createEditWindow(kProgramName);
+  EditorWindow::SetWindowMaker(nullptr);
+  if (!made) Missing("menu strip");
+  window.getEditWindow()->Resize(vesk::test::PageHarness::kWidth, vesk::test::PageHarness::kHeight);
+  window.SetMenus(menus, nullptr, nullptr);
+  int index = 0;
+  while (index < static_cast<int>(menus.size()) && menus[index].title != title) ++index;
+  int from = INT_MAX, to = INT_MIN;
+  for (int x = 0; x < vesk::test::PageHarness::kWidth; ++x)
+    if (window.MenuTitleAt(x, EditorWindow::kMenuHeight / 2) == index) {
+      from = std::min(from, x);
+      to = std::max(to, x);
+    }
+  if (from > to) Missing("menu title \"" + title + "\"");
+  return {(from + to) / 2, EditorWindow::kMenuHeight / 2};
+}
+
+Point WindowMap::MenuItem(const std::string& title, const std::string& item) {
+  const auto menus = StandaloneApp::MenuDefinitions(kProgramName);
+  const auto& def = MenuNamed(menus, title);
+  os::Menu menu(1);
+  int index = -1;
+  for (size_t i = 0; i < def.items.size(); ++i) {
+    os::Menu::Item shown;
+    shown.text = def.items[i].text;
+    shown.separator = def.items[i].command == 0;
+    menu.items().push_back(shown);
+    if (def.items[i].text == item) index = static_cast<int>(i);
+  }
+  if (index < 0) Missing("item \"" + item + "\" in the menu \"" + title + "\"");
+  return {DrawnMenuTracker::kPadding + 20, DrawnMenuTracker::ItemTop(menu, index) + DrawnMenuTracker::kItemHeight / 2};
+}
+
+Point WindowMap::SettingsButton(const std::string& label) {
+  for (const auto& p : SettingsWindow::Layout())
+    if (p.kind == SettingsWindow::Kind::kButton && label == p.label) return {p.x + p.w / 2, p.y + p.h / 2};
+  Missing("Settings button \"" + label + "\"");
+}
+
+int WindowMap::SettingsWidth() { return SettingsWindow::kWidth; }
+int WindowMap::SettingsHeight() { return SettingsWindow::kHeight; }
+
+}  // namespace vesk::journey

@@ -1,0 +1,73 @@
+#pragma once
+// Where a person finds things in `Vesk Editor`'s window: the points of the
+// front panel's controls, the tabs, the keys of the on-screen keyboard and
+// the controls of the pages, taken from the controls themselves (the root
+// layer over the real pages, built here on the headless backend in the mode
+// the program shows), and the titles and items of the menu strip (the
+// program's own menu definitions laid out as its window lays them out).
+// Points are in the view's coordinates, menu titles in the window's.
+#include <memory>
+#include <string>
+#include <utility>
+
+#include "model/eMode.h"
+
+class CHfcControl;
+class CHfcWindowLayer;
+class CTabControl;
+
+namespace vesk::test {
+class PageHarness;
+class RealPagesRoot;
+}  // namespace vesk::test
+
+namespace vesk::journey {
+
+struct Point {
+  int x = 0, y = 0;
+};
+
+class WindowMap {
+ public:
+  explicit WindowMap(eMode mode);
+  ~WindowMap();
+  WindowMap(const WindowMap&) = delete;
+  WindowMap& operator=(const WindowMap&) = delete;
+  // Shows another mode (its strip and panel) in the map.
+  void ToMode(eMode mode);
+
+  // The middle of a front panel control (OskendBackgroundLayer's ids).
+  Point Panel(int id);
+  // The middle of tab `index` of the main strip of GUI mode 0 (performance),
+  // 1 (program) or 2 (global).
+  Point MainTab(int guiMode, int index);
+  // The middle of sub-tab `index` of a main tab's page (the page shown).
+  Point SubTab(int guiMode, int page, int index);
+  // The middle of a control of a main tab's page.
+  Point OnPage(int guiMode, int page, int id);
+  // A point on the white key `whiteKey` (0 the leftmost) of the keyboard.
+  Point WhiteKey(int whiteKey);
+
+  // The middle of an item of the UTILITY switch's menu, as the page shown
+  // on the strip of GUI mode `guiMode` fills it, inside the menu's window.
+  Point UtilityItem(int guiMode, const std::string& text);
+
+  // The middle of a title of the menu strip (window coordinates), and of an
+  // item of that menu inside the menu's own window.
+  static Point MenuTitle(const std::string& title);
+  static Point MenuItem(const std::string& title, const std::string& item);
+  // The middle of a button of the Settings window ("OK", "Cancel", "Apply"),
+  // inside that window; and the window's size.
+  static Point SettingsButton(const std::string& label);
+  static int SettingsWidth();
+  static int SettingsHeight();
+
+ private:
+  static Point Middle(const CHfcWindowLayer& layer, const CHfcControl& c);
+  static Point TabOf(const CHfcWindowLayer& layer, const CTabControl& tabs, int index);
+  CTabControl& Strip(int guiMode);
+  std::unique_ptr<vesk::test::PageHarness> harness_;
+  std::unique_ptr<vesk::test::RealPagesRoot> root_;
+};
+
+}  // namespace vesk::journey
