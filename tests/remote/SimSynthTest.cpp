@@ -397,6 +397,9 @@ TEST(SimSynth, ShapedMemoryHoldsNamedSoundsAndTimbresOfTheirOwnCategory) {
       const int p = TimbreProgram(s, SimSynth::CombiOffset(c), t);
       ASSERT_LT(p, 512) << c << " " << t;
       EXPECT_EQ(s.Memory()[SimSynth::ProgOffset(p / 128, p % 128) + 630] & 0x1F, t % 6) << c << " " << t;
+      if (t < 6) {
+        EXPECT_NE(s.Memory()[SimSynth::CombiOffset(c) + TimbreAt(t) + 27] & 0x40, 0) << c << " " << t;
+      }
     }
   }
   // The edit buffers hold the current sounds.

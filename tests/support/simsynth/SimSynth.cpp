@@ -47,6 +47,9 @@ constexpr unsigned kProgSends = 94;
 constexpr unsigned kTimbreRecord = 628;
 constexpr unsigned kTimbreStride = 44;
 constexpr int kCurrentTimbreId = 0x10A;
+// A timbre's switch (its parameter 0x2B): bit 6 of its byte 27.
+constexpr unsigned kTimbreSwitch = 27;
+constexpr uint8_t kTimbreSwitchBit = 0x40;
 
 void PutName(uint8_t* record, const std::string& name) {
   Oskend::ProgAncesterLayout::WriteName(record, name);
@@ -80,11 +83,12 @@ void SimSynth::ShapeAsInstrument() {
     PutName(p, name);
     PutCategory(p + kCombiCategory, c % 7);
     // Timbre t plays one of the programs of category t mod 6, picked by
-    // the pattern.
+    // the pattern; the six main timbres play.
     for (int t = 0; t < 12; ++t) {
       uint8_t* timbre = p + kTimbreRecord + kTimbreStride * unsigned(t);
       const int k = (timbre[0] + 7 * timbre[1]) % 73;
       program.PutRaw(timbre, 0, 7 * k + t % 6);
+      if (t < 6) timbre[kTimbreSwitch] |= kTimbreSwitchBit;
     }
   }
   std::memcpy(m + kProgEditOffset, m + ProgOffset(curBank_, curProg_), S::kProgSize);

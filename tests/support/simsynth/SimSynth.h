@@ -85,7 +85,8 @@ class SimSynth {
   // Then gives the pattern's sounds what the instrument's hold: names of
   // printable characters ("Warm Organ", "Perf B-3"), every program in one
   // of the seven categories, every timbre of a performance playing a
-  // program of its own category (timbre t: category t mod 6), and edit
+  // program of its own category (timbre t: category t mod 6) and the six
+  // main timbres switched on, and edit
   // buffers holding the current program and performance.
   void ShapeAsInstrument();
 
