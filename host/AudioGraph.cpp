@@ -7,6 +7,7 @@
 #include "host/CalcCPULoad.h"
 #include "host/FailureReporter.h"
 #include "host/IdleTaskQueue.h"
+#include "host/StatusText.h"
 #include "host/TalvikException.h"
 #include "host/TalvikHostMIDIManagerC.h"
 #include "os/Clock.h"
@@ -95,7 +96,7 @@ void AudioGraph::setupGraph(const AudioComponentRegistry& registry, const Compon
   const AudioComponentRegistry::Entry* entry = registry.Find(d);
   if (!entry) throw NRXNullException("synthAUComponent", nullptr);
   synthUnit_ = entry->open ? entry->open() : nullptr;
-  if (!synthUnit_) throw NRXMacOSException(-2003 /* cantOpenComponent */, "OpenAComponent");
+  if (!synthUnit_) throw NRXMacOSException(kStatusCantOpenComponent, "OpenAComponent");
   Check(synthUnit_->Initialize(), "AudioUnitInitialize");
   Check(synthUnit_->Uninitialize(), "AudioUnitUninitialize");
 }

@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <mutex>
 
-#include "host/SettingsDialog.h"
+#include "host/HostAlerts.h"
 #include "host/StatusText.h"
 #include "host/TalvikException.h"
 #include "os/MainLoop.h"

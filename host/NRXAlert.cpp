@@ -1,6 +1,7 @@
 #include "host/NRXAlert.h"
 
 #include "host/NRXCFObject.h"
+#include "host/StatusText.h"
 #include "os/Alert.h"
 #include "platform/NRXException.h"
 
@@ -30,7 +31,7 @@ CFStringRef GetTitleText() { return Title().get(); }
 
 int ShowStandardAlert(short alertType, CFStringRef title, CFStringRef message) {
   std::unique_ptr<os::Alert> alert = os::Alert::Create();
-  if (!alert) throw NRXMacOSException(-108, "CreateStandardAlert");
+  if (!alert) throw NRXMacOSException(kStatusMemFullErr, "CreateStandardAlert");
   os::Alert::Request r;
   r.mainText = HostStringBytes(title);
   r.explanation = HostStringBytes(message);

@@ -1,8 +1,7 @@
 #include "host/SettingsDialog.h"
 
 #include <algorithm>
-#include <cerrno>
-#include <cstring>
+#include <cctype>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -11,12 +10,11 @@
 #include "host/BufferFrameSize.h"
 #include "host/CalcCPULoad.h"
 #include "host/FailureReporter.h"
+#include "host/HostAlerts.h"
 #include "host/HostString.h"
 #include "host/MidiEntryList.h"
-#include "host/NRXAlert.h"
-#include "host/NRXCFObject.h"
 #include "host/TalvikHostMIDIManagerC.h"
-#include "os/AtomicFile.h"
+#include "os/SaveFileInFolder.h"
 #include "platform/NRXException.h"
 
 namespace {
@@ -34,18 +32,6 @@ std::string FormatInt(const char* format, int a) {
   return text;
 }
 }  // namespace
-
-void ShowNoteAlert(const std::string& key) {
-  NRXCFObject message(HostStringCreate(key));
-  NRXAlert::MessageAlert(message.get(), NRXAlert::kNoteAlert);
-}
-
-void ShowErrorAlert(const std::string& key, const std::string& detail) {
-  const std::string text = detail.empty() ? key : key + "\n" + detail;
-  NRXCFObject message(HostStringCreate(text));
-  if (!message.get()) throw NRXNullException("*cfMessage", nullptr);
-  NRXAlert::ErrorAlert(message.get());
-}
 
 SettingsDialog::SettingsDialog(AudioGraph& graph) : graph_(graph) {
   for (uint32_t s : {kOUTP, kSTRM, kBFSZ, kCHAN, kCLOK, kKNOB, kfSTO, kbSTO, kOK, kSETU, kCNCL, kMTAB})
@@ -70,6 +56,46 @@ SettingsDialog::SettingsDialog(AudioGraph& graph) : graph_(graph) {
 DialogControl* SettingsDialog::grabCRef(uint32_t signature, int index) {
   auto it = controls_.find({signature, index});
   return it == controls_.end() ? nullptr : &it->second;
+}
+
+const DialogControl* SettingsDialog::Control(uint32_t signature, int index) const {
+  auto it = controls_.find({signature, index});
+  return it == controls_.end() ? nullptr : &it->second;
+}
+
+bool SettingsDialog::SelectPane(int value) {
+  grabCRef(kMTAB, 0)->value = value;
+  if (value == lastPaneSelected_) return false;
+  lastPaneSelected_ = value;
+  Changed();
+  return true;
+}
+
+void SettingsDialog::UserChose(uint32_t signature, int index, int32_t value) {
+  if (signature == kMTAB) {
+    SelectPane(value);
+    return;
+  }
+  DialogControl* c = grabCRef(signature, index);
+  if (!c || !c->enabled) return;
+  const bool button = signature == kOK || signature == kSETU || signature == kCNCL;
+  if (!button) {
+    if (value < c->minimum || value > c->maximum) return;
+    // A disabled popup item cannot be chosen.
+    if (!c->items.empty() && !c->items[static_cast<size_t>(value) - 1].enabled) return;
+    c->value = value;
+  }
+  eventHandler(signature, index);
+}
+
+void SettingsDialog::SliderTracking(uint32_t signature, int32_t value) {
+  DialogControl* c = grabCRef(signature, 0);
+  if (!c || !c->enabled) return;
+  c->value = std::clamp(value, c->minimum, c->maximum);
+  // The live actions of the two sliders.
+  if (signature == kBFSZ) frameSizeChanged();
+  if (signature == kbSTO) grabCRef(kSTTX, 2)->text = AutoStopText(c->value);
+  Changed();
 }
 
 void SettingsDialog::Changed() {
@@ -506,15 +532,13 @@ void SettingsDialog::saveSettings() {
   // A first run on an account without the folder makes it; the file is
   // replaced whole, so a failed write leaves the former settings intact.
   std::string why;
-  const size_t slash = path.find_last_of('/');
-  if (slash != std::string::npos && slash > 0 && !os::MakeFolders(path.substr(0, slash)))
-    why = "The folder " + path.substr(0, slash) + " cannot be made: " + std::strerror(errno) + ".";
-  else if (!os::WriteFileAtomically(path, bytes.data(), bytes.size(), &why))
-    why = "The settings file cannot be written: " + why + ".";
-  if (!why.empty()) FailureReporter::Report("The settings could not be saved.", why);
+  if (!os::SaveFileInFolder(path, bytes.data(), bytes.size(), &why)) {
+    why[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(why[0])));
+    FailureReporter::Report("The settings could not be saved.", why + ".");
+  }
 }
 
-bool SettingsDialog::loadSettings(bool showFormatNote) {
+SaveData SettingsDialog::ReadSettingsFile() {
   std::vector<uint8_t> bytes;
   {
     std::ifstream in(getSettingFilePath(), std::ios::binary);
@@ -527,45 +551,56 @@ bool SettingsDialog::loadSettings(bool showFormatNote) {
   std::string reason;
   if (!SaveData::Parse(bytes.data(), bytes.size(), &s, &reason))
     throw NRXIfNotException(reason.c_str(), nullptr);
+  return s;
+}
 
-  bool attention = false;
+bool SettingsDialog::loadSettings(bool showFormatNote) {
+  const SaveData s = ReadSettingsFile();
   int foundDevice = -1;
-  if (!s.outputDeviceName.empty()) {
-    AudioDeviceID id = 0;
-    const int item = getAudioDeviceIndexByName(s.outputDeviceName.c_str(), &id);
-    if (item) {
-      SelectPopupItem(kOUTP, 0, item);
-      foundDevice = item - 2;
-      int stream = getAudioStreamIndexByAudioStreamBasicDescription(id, &s.streamFormat);
-      if (!stream) {
-        stream = gAudioDeviceList[foundDevice].formats.empty() ? 0 : 1;
-        attention = true;
-        if (showFormatNote) ShowNoteAlert("Device format changed");
-      }
-      outChanged(item - 1, stream);
-      if (SelectedFormat() >= 0)
-        SetFrameSizeControlByFrameSizeValue(id, gAudioDeviceList[foundDevice].formats[SelectedFormat()].format,
-                                            s.bufferFrameSize);
-      const int channels = static_cast<int>(grabCRef(kCHAN, 0)->items.size());
-      // A pair the device does not have leaves the channel popup empty:
-      // nothing plays rather than a channel outside the device.
-      const int chanItem = s.startingChannel / 2 + 1;
-      SelectPopupItem(kCHAN, 0, chanItem <= channels ? chanItem : 0);
-    } else {
-      SelectPopupItem(kOUTP, 0, 1);
-      outChanged(0, 0);
-      canPlay = false;
-      attention = true;
-    }
-  } else {
+  bool attention = LoadOutputDevice(s, showFormatNote, &foundDevice);
+  attention |= LoadMidiInputs(s);
+  attention |= LoadMidiClockSource(s);
+  LoadOtherSettings(s);
+  LoadDeviceClockSource(s, foundDevice);
+  Changed();
+  return attention;
+}
+
+bool SettingsDialog::LoadOutputDevice(const SaveData& s, bool showFormatNote, int* foundDevice) {
+  AudioDeviceID id = 0;
+  const int item = s.outputDeviceName.empty() ? 0 : getAudioDeviceIndexByName(s.outputDeviceName.c_str(), &id);
+  if (!item) {
     SelectPopupItem(kOUTP, 0, 1);
     outChanged(0, 0);
     canPlay = false;
+    return !s.outputDeviceName.empty();
   }
+  bool attention = false;
+  SelectPopupItem(kOUTP, 0, item);
+  *foundDevice = item - 2;
+  int stream = getAudioStreamIndexByAudioStreamBasicDescription(id, &s.streamFormat);
+  if (!stream) {
+    stream = gAudioDeviceList[*foundDevice].formats.empty() ? 0 : 1;
+    attention = true;
+    if (showFormatNote) ShowNoteAlert("Device format changed");
+  }
+  outChanged(item - 1, stream);
+  if (SelectedFormat() >= 0)
+    SetFrameSizeControlByFrameSizeValue(id, gAudioDeviceList[*foundDevice].formats[SelectedFormat()].format,
+                                        s.bufferFrameSize);
+  const int channels = static_cast<int>(grabCRef(kCHAN, 0)->items.size());
+  // A pair the device does not have leaves the channel popup empty:
+  // nothing plays rather than a channel outside the device.
+  const int chanItem = s.startingChannel / 2 + 1;
+  SelectPopupItem(kCHAN, 0, chanItem <= channels ? chanItem : 0);
+  return attention;
+}
+
+bool SettingsDialog::LoadMidiInputs(const SaveData& s) {
+  bool attention = false;
   for (int i = 0; i < 3; ++i) lastSelectedMidiIndex[i] = 1;
-  for (int i = 0; i < 3; ++i)
-    for (int k = 0; k < 3; ++k)
-      for (int item = 2; item <= nMidi + 1; ++item) SetItemEnabled(kMIDI, k, item, true);
+  for (int k = 0; k < 3; ++k)
+    for (int item = 2; item <= nMidi + 1; ++item) SetItemEnabled(kMIDI, k, item, true);
   for (int i = 0; i < 3; ++i) {
     int item = 1;
     if (!s.portName[i].empty()) {
@@ -581,6 +616,11 @@ bool SettingsDialog::loadSettings(bool showFormatNote) {
       lastSelectedMidiIndex[i] = item;
     }
   }
+  return attention;
+}
+
+bool SettingsDialog::LoadMidiClockSource(const SaveData& s) {
+  bool attention = false;
   uint64_t clockEndpoint = 0;
   if (!s.portName[3].empty()) {
     MidiEntry stored = MidiEntry::Parse(s.entry[3].data());
@@ -592,6 +632,10 @@ bool SettingsDialog::loadSettings(bool showFormatNote) {
       attention = true;
   }
   UpdateClockSourcePopup(clockEndpoint);
+  return attention;
+}
+
+void SettingsDialog::LoadOtherSettings(const SaveData& s) {
   gUseAutoStop = false;
   gStopCPUUsage = 100;
   gKnobMode = 2;
@@ -601,19 +645,19 @@ bool SettingsDialog::loadSettings(bool showFormatNote) {
     gKnobMode = s.knobMode;
   }
   SetSettingDialogOtherSettings(gUseAutoStop, gStopCPUUsage, gKnobMode);
-  if (foundDevice >= 0 && !gAudioDeviceList[foundDevice].clockSourceIDs.empty()) {
-    const uint32_t stored = s.version >= 3 ? s.clockSourceId : 0;
-    const auto& ids = gAudioDeviceList[foundDevice].clockSourceIDs;
-    int item = 1;
-    for (size_t i = 0; i < ids.size(); ++i)
-      if (ids[i] == stored) {
-        item = static_cast<int>(i) + 1;
-        break;
-      }
-    SelectPopupItem(kCLOK, 0, item);
-  }
-  Changed();
-  return attention;
+}
+
+void SettingsDialog::LoadDeviceClockSource(const SaveData& s, int foundDevice) {
+  if (foundDevice < 0 || gAudioDeviceList[foundDevice].clockSourceIDs.empty()) return;
+  const uint32_t stored = s.version >= 3 ? s.clockSourceId : 0;
+  const auto& ids = gAudioDeviceList[foundDevice].clockSourceIDs;
+  int item = 1;
+  for (size_t i = 0; i < ids.size(); ++i)
+    if (ids[i] == stored) {
+      item = static_cast<int>(i) + 1;
+      break;
+    }
+  SelectPopupItem(kCLOK, 0, item);
 }
 
 void SettingsDialog::RefreshClockSourcePopup() {

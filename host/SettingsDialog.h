@@ -5,7 +5,10 @@
 // setupPressed applies them all to the running program and writes the
 // preferences file, loadSettings reads the file back into the controls.
 // Controls are addressed by signature and index; popup items count from 1,
-// item 1 of the device and MIDI popups being " -- ". Main thread only.
+// item 1 of the device and MIDI popups being " -- ". The dialog holds all
+// of the settings window's state (the pane shown included): the window
+// draws it and hands each user action over through UserChose or
+// SliderTracking. Main thread only.
 #include <cstdint>
 #include <functional>
 #include <map>
@@ -47,7 +50,21 @@ class SettingsDialog : public AudioGraph::Owner {
 
   void SetHooks(Hooks hooks) { hooks_ = std::move(hooks); }
   DialogControl* grabCRef(uint32_t signature, int index);
+  const DialogControl* Control(uint32_t signature, int index) const;
   int32_t Value(uint32_t signature, int index = 0) { return grabCRef(signature, index)->value; }
+
+  // What the user did in the settings window, handed over once: the new
+  // value of the control (a tab's number, a popup's item, a slider's
+  // position, a check box's state; anything for a button). A disabled or
+  // unknown control, or a value outside the control's range, does nothing.
+  void UserChose(uint32_t signature, int index, int32_t value);
+  // A slider's thumb being dragged: its texts follow, nothing is applied
+  // until UserChose on release.
+  void SliderTracking(uint32_t signature, int32_t value);
+  // The tab strip: shows the pane of tab value (1 to 3); the value already
+  // shown changes nothing. False when nothing changed.
+  bool SelectPane(int value);
+  int lastPaneSelected() const { return lastPaneSelected_; }
 
   // The user changed a control (its value is already set): always handled.
   void eventHandler(uint32_t signature, int index);
@@ -103,6 +120,13 @@ class SettingsDialog : public AudioGraph::Owner {
  private:
   void Changed();
   void Enable(uint32_t command, bool on);
+  // The steps of loadSettings; each true when a stored item was not found.
+  static SaveData ReadSettingsFile();
+  bool LoadOutputDevice(const SaveData& s, bool showFormatNote, int* foundDevice);
+  bool LoadMidiInputs(const SaveData& s);
+  bool LoadMidiClockSource(const SaveData& s);
+  void LoadOtherSettings(const SaveData& s);
+  void LoadDeviceClockSource(const SaveData& s, int foundDevice);
   void EmptyPopup(uint32_t signature, int index);
   void AppendItem(uint32_t signature, int index, const std::string& text, bool enabled = true);
   void SyncPopup(uint32_t signature, int index);
@@ -115,9 +139,5 @@ class SettingsDialog : public AudioGraph::Owner {
   AudioGraph& graph_;
   Hooks hooks_;
   std::map<std::pair<uint32_t, int>, DialogControl> controls_;
+  int lastPaneSelected_ = 1;
 };
-
-// Note and error alerts titled with the program's name; the key is its own
-// text. An error alert adds "\n" and the detail when there is one.
-void ShowNoteAlert(const std::string& key);
-void ShowErrorAlert(const std::string& key, const std::string& detail);

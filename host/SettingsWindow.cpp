@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "os/MainLoop.h"
 #include "os/Menu.h"
 
 namespace {
@@ -39,113 +40,130 @@ const std::vector<SettingsWindow::Place>& SettingsWindow::Layout() {
 }
 
 SettingsWindow::SettingsWindow(SettingsDialog& dialog) : dialog_(dialog) {}
-SettingsWindow::~SettingsWindow() = default;
+
+SettingsWindow::~SettingsWindow() {
+  StopWaiting();
+  if (os::MainLoop* loop = os::MainLoop::Current()) loop->RemovePosted(this);
+}
 
 bool SettingsWindow::Show(const std::string& title) {
+  title_ = title;
+  if (os::Window::CurrentModalState().questions == 0) return Open();
+  // One question at a time: the window waits for the answer. It comes up
+  // from the loop, after the question's run has wholly ended.
+  if (waitListener_ == 0)
+    waitListener_ = os::Window::AddModalListener([this](const os::Window::ModalState& state) {
+      if (state.questions > 0) return;
+      StopWaiting();
+      if (os::MainLoop* loop = os::MainLoop::Current()) loop->Post([this] { Show(title_); }, this);
+    });
+  return true;
+}
+
+bool SettingsWindow::Open() {
   if (!window()) {
     WindowPlacement p;
     p.x = 80;
     p.y = 80;
     p.width = kWidth;
     p.height = kHeight;
-    p.title = title;
-    if (!Open(p)) return false;
+    p.title = title_;
+    if (!DrawnForm::Open(p)) return false;
   }
   window()->Show();
   window()->RequestFocus();
-  visible_ = true;
   Redraw();
   return true;
 }
 
-void SettingsWindow::Hide() {
-  if (window()) window()->Hide();
-  visible_ = false;
+void SettingsWindow::StopWaiting() {
+  if (waitListener_ != 0) os::Window::RemoveModalListener(waitListener_);
+  waitListener_ = 0;
 }
 
-bool SettingsWindow::IsVisible() const { return visible_ && window() && window()->IsVisible(); }
+void SettingsWindow::Hide() {
+  StopWaiting();
+  if (os::MainLoop* loop = os::MainLoop::Current()) loop->RemovePosted(this);
+  dragging_ = nullptr;
+  Close();
+}
+
+bool SettingsWindow::IsVisible() const { return window() && window()->IsVisible(); }
 
 void SettingsWindow::Refresh() {
-  if (window() && visible_) Redraw();
-}
-
-void SettingsWindow::SelectPane(int value) {
-  dialog_.grabCRef(D::kMTAB, 0)->value = value;
-  if (value == lastPaneSelected_) return;
-  lastPaneSelected_ = value;
-  Refresh();
+  if (window()) Redraw();
 }
 
 const SettingsWindow::Place* SettingsWindow::HitTest(int x, int y) const {
   for (const Place& p : Layout()) {
-    if (p.pane && p.pane != lastPaneSelected_) continue;
+    if (p.pane && p.pane != dialog_.lastPaneSelected()) continue;
     if (p.kind == K::kText) continue;
-    const int left = p.kind == K::kCheck ? p.x : p.x;
+    // A check box takes clicks on its caption too.
     const int width = p.kind == K::kCheck ? p.w + 200 : p.w;
-    if (Inside(x, y, left, p.y, width, p.h)) return &p;
+    if (Inside(x, y, p.x, p.y, width, p.h)) return &p;
   }
   return nullptr;
 }
 
-void SettingsWindow::SetSliderFromX(const Place& p, int x, bool live) {
-  DialogControl* c = dialog_.grabCRef(p.signature, p.index);
-  if (!c || !c->enabled || c->maximum <= c->minimum) return;
+int SettingsWindow::SliderValueAt(const Place& p, int x) const {
+  const DialogControl* c = dialog_.Control(p.signature, p.index);
+  if (!c || c->maximum <= c->minimum) return c ? c->minimum : 0;
   const double t = std::clamp((x - p.x) / double(p.w - 1), 0.0, 1.0);
-  c->value = c->minimum + static_cast<int>(t * (c->maximum - c->minimum) + 0.5);
-  if (live) {
-    // The texts follow the thumb; the control's action runs on release.
-    if (p.signature == D::kBFSZ) dialog_.frameSizeChanged();
-    if (p.signature == D::kbSTO)
-      dialog_.grabCRef(D::kSTTX, 2)->text = SettingsDialog::AutoStopText(c->value);
-    Refresh();
-  } else {
-    dialog_.eventHandler(p.signature, p.index);
-  }
+  return c->minimum + static_cast<int>(t * (c->maximum - c->minimum) + 0.5);
 }
 
-void SettingsWindow::Click(const Place& p, int x, int globalX, int globalY) {
-  DialogControl* c = dialog_.grabCRef(p.signature, p.index == 0 && p.kind == K::kTab ? 0 : p.index);
+int SettingsWindow::ChooseFromPopup(const Place& p) {
+  const DialogControl* c = dialog_.Control(p.signature, p.index);
+  if (!c || !c->enabled || c->items.empty()) return 0;
+  os::Menu menu(kPopupMenuId);
+  for (size_t i = 0; i < c->items.size(); ++i) {
+    os::Menu::Item item;
+    item.text = c->items[i].text;
+    item.literal = true;
+    item.enabled = c->items[i].enabled;
+    item.mark = static_cast<int>(i) + 1 == c->value ? 1 : 0;
+    item.command = static_cast<int>(i) + 1;
+    menu.items().push_back(item);
+  }
+  // The list opens over its control, the chosen item on it, at least as
+  // wide as the control and never past the window's sides.
+  const os::WindowPoint origin = window()->ScreenOrigin();
+  menu.SetFit({p.w, origin.x, origin.x + window()->Width()});
+  const os::Menu::TrackResult r = menu.Track(origin.x + p.x, origin.y + p.y, std::max(1, c->value));
+  const int chosen = static_cast<int>(r.selection & 0xFFFF);
+  return r.aborted ? 0 : chosen;
+}
+
+void SettingsWindow::Press(const Place& p, int x) {
+  const DialogControl* c = dialog_.Control(p.signature, p.index);
   switch (p.kind) {
-    case K::kTab: SelectPane(p.index); break;
-    case K::kPopup: {
-      if (!c || !c->enabled || c->items.empty()) break;
-      os::Menu menu(kPopupMenuId);
-      for (size_t i = 0; i < c->items.size(); ++i) {
-        os::Menu::Item item;
-        item.text = c->items[i].text;
-        item.literal = true;
-        item.enabled = c->items[i].enabled;
-        item.mark = static_cast<int>(i) + 1 == c->value ? 1 : 0;
-        item.command = static_cast<int>(i) + 1;
-        menu.items().push_back(item);
-      }
-      const os::Menu::TrackResult r = menu.Track(globalX, globalY, std::max(1, c->value));
-      const int chosen = static_cast<int>(r.selection & 0xFFFF);
-      if (r.aborted || chosen < 1 || chosen > static_cast<int>(c->items.size())) break;
-      if (!c->items[chosen - 1].enabled) break;
-      c->value = chosen;
-      dialog_.eventHandler(p.signature, p.index);
+    case K::kTab: dialog_.UserChose(p.signature, 0, p.index); break;
+    case K::kPopup:
+      if (const int chosen = ChooseFromPopup(p)) dialog_.UserChose(p.signature, p.index, chosen);
       break;
-    }
     case K::kCheck:
-      if (c && c->enabled) {
-        c->value = c->value ? 0 : 1;
-        dialog_.eventHandler(p.signature, p.index);
-      }
+      if (c) dialog_.UserChose(p.signature, p.index, c->value ? 0 : 1);
       break;
-    case K::kSlider: SetSliderFromX(p, x, false); break;
-    case K::kButton: dialog_.eventHandler(p.signature, p.index); break;
+    case K::kSlider:
+      dragging_ = &p;
+      dialog_.SliderTracking(p.signature, SliderValueAt(p, x));
+      break;
+    case K::kButton: dialog_.UserChose(p.signature, p.index, 0); break;
     case K::kText: break;
   }
-  Refresh();
 }
 
 void SettingsWindow::OnWindowMouse(const os::MouseEvent& e) {
   using MK = os::MouseEvent::Kind;
   if (e.button != os::MouseButton::kLeft && e.kind != MK::kDrag) return;
   if (dragging_ && (e.kind == MK::kDrag || e.kind == MK::kUp)) {
-    SetSliderFromX(*dragging_, e.x, e.kind == MK::kDrag);
-    if (e.kind == MK::kUp) dragging_ = nullptr;
+    const Place& p = *dragging_;
+    if (e.kind == MK::kDrag) {
+      dialog_.SliderTracking(p.signature, SliderValueAt(p, e.x));
+      return;
+    }
+    dragging_ = nullptr;
+    dialog_.UserChose(p.signature, p.index, SliderValueAt(p, e.x));
     return;
   }
   const Place* p = HitTest(e.x, e.y);
@@ -154,16 +172,18 @@ void SettingsWindow::OnWindowMouse(const os::MouseEvent& e) {
       const Place* q = HitTest(x, y);
       return q && q->kind == K::kButton ? static_cast<int>(q - Layout().data()) + 1 : 0;
     });
-    if (pressed) Click(Layout()[pressed - 1], e.x, e.globalX, e.globalY);
+    if (pressed) Press(Layout()[pressed - 1], e.x);
     return;
   }
-  if (e.kind != MK::kDown || !p) return;
-  if (p->kind == K::kSlider) {
-    dragging_ = p;
-    SetSliderFromX(*p, e.x, true);
-    return;
-  }
-  Click(*p, e.x, e.globalX, e.globalY);
+  if (e.kind == MK::kDown && p) Press(*p, e.x);
+}
+
+bool SettingsWindow::OnWindowKey(const os::KeyEvent& e) {
+  if (e.kind != os::KeyEvent::Kind::kDown) return true;
+  // The default button (OK) and the cancel one, as the system's dialogs.
+  if (e.chr == 13 || e.chr == 3) dialog_.UserChose(D::kOK, 0, 0);
+  if (e.chr == 27) dialog_.UserChose(D::kCNCL, 0, 0);
+  return true;
 }
 
 void SettingsWindow::OnWindowClose() { Hide(); }
@@ -172,57 +192,59 @@ void SettingsWindow::Paint() {
   Fill(0, 0, kWidth, kHeight, kPanel);
   Fill(12, 38, kWidth - 24, 236, kPanelLight);
   Frame(12, 38, kWidth - 24, 236, kFrame);
-  for (const Place& p : Layout()) {
-    if (p.pane && p.pane != lastPaneSelected_) continue;
-    DialogControl* c = dialog_.grabCRef(p.signature, p.kind == K::kTab ? 0 : p.index);
-    const bool enabled = !c || c->enabled;
-    const uint32_t text = enabled ? kText : kTextDim;
-    if (p.label && p.kind != K::kTab && p.kind != K::kButton && p.kind != K::kCheck)
-      Text(kLabelX, p.y + 4, p.label, PlainFont(), text, kControlX - kLabelX - 8);
-    switch (p.kind) {
-      case K::kTab: {
-        const bool on = p.index == lastPaneSelected_;
-        Fill(p.x, p.y, p.w, p.h, on ? kPanelLight : kPanel);
-        Frame(p.x, p.y, p.w, p.h, on ? kAmber : kFrame);
-        const int w = TextWidth(p.label, BoldFont());
-        Text(p.x + (p.w - w) / 2, p.y + 6, p.label, BoldFont(), on ? kAmber : kText);
-        break;
+  for (const Place& p : Layout())
+    if (!p.pane || p.pane == dialog_.lastPaneSelected()) PaintControl(p);
+}
+
+void SettingsWindow::PaintControl(const Place& p) {
+  const DialogControl* c = dialog_.Control(p.signature, p.kind == K::kTab ? 0 : p.index);
+  const bool enabled = !c || c->enabled;
+  const uint32_t text = enabled ? kText : kTextDim;
+  if (p.label && p.kind != K::kTab && p.kind != K::kButton && p.kind != K::kCheck)
+    Text(kLabelX, p.y + 4, p.label, PlainFont(), text, kControlX - kLabelX - 8);
+  switch (p.kind) {
+    case K::kTab: {
+      const bool on = p.index == dialog_.lastPaneSelected();
+      Fill(p.x, p.y, p.w, p.h, on ? kPanelLight : kPanel);
+      Frame(p.x, p.y, p.w, p.h, on ? kAmber : kFrame);
+      const int w = TextWidth(p.label, BoldFont());
+      Text(p.x + (p.w - w) / 2, p.y + 6, p.label, BoldFont(), on ? kAmber : kText);
+      break;
+    }
+    case K::kPopup: {
+      Fill(p.x, p.y, p.w, p.h, kPanel);
+      Frame(p.x, p.y, p.w, p.h, kFrame);
+      std::string shown;
+      if (c && c->value >= 1 && c->value <= static_cast<int>(c->items.size()))
+        shown = c->items[c->value - 1].text;
+      Text(p.x + 6, p.y + 4, Fit(shown, PlainFont(), p.w - 28), PlainFont(), enabled ? kAmber : kTextDim);
+      // The popup's arrow.
+      for (int i = 0; i < 4; ++i) Fill(p.x + p.w - 16 + i, p.y + 8 + i, 8 - 2 * i, 1, text);
+      break;
+    }
+    case K::kSlider: {
+      Fill(p.x, p.y + p.h / 2 - 2, p.w, 4, kPanel);
+      Frame(p.x, p.y + p.h / 2 - 2, p.w, 4, kFrame);
+      if (c && c->maximum > c->minimum) {
+        const int tx = p.x + (p.w - 10) * (c->value - c->minimum) / (c->maximum - c->minimum);
+        Fill(tx, p.y + 2, 10, p.h - 4, enabled ? kAmber : kTextDim);
       }
-      case K::kPopup: {
-        Fill(p.x, p.y, p.w, p.h, kPanel);
-        Frame(p.x, p.y, p.w, p.h, kFrame);
-        std::string shown;
-        if (c && c->value >= 1 && c->value <= static_cast<int>(c->items.size()))
-          shown = c->items[c->value - 1].text;
-        Text(p.x + 6, p.y + 4, Fit(shown, PlainFont(), p.w - 28), PlainFont(), enabled ? kAmber : kTextDim);
-        // The popup's arrow.
-        for (int i = 0; i < 4; ++i) Fill(p.x + p.w - 16 + i, p.y + 8 + i, 8 - 2 * i, 1, text);
-        break;
-      }
-      case K::kSlider: {
-        Fill(p.x, p.y + p.h / 2 - 2, p.w, 4, kPanel);
-        Frame(p.x, p.y + p.h / 2 - 2, p.w, 4, kFrame);
-        if (c && c->maximum > c->minimum) {
-          const int tx = p.x + (p.w - 10) * (c->value - c->minimum) / (c->maximum - c->minimum);
-          Fill(tx, p.y + 2, 10, p.h - 4, enabled ? kAmber : kTextDim);
-        }
-        break;
-      }
-      case K::kCheck: {
-        Fill(p.x, p.y + 3, 14, 14, kPanel);
-        Frame(p.x, p.y + 3, 14, 14, kFrame);
-        if (c && c->value) Fill(p.x + 3, p.y + 6, 8, 8, kAmber);
-        Text(p.x + 22, p.y + 4, p.label, PlainFont(), text);
-        break;
-      }
-      case K::kText:
-        Text(p.x, p.y + 4, c ? c->text : "", PlainFont(), kAmber);
-        break;
-      case K::kButton: {
-        const int number = static_cast<int>(&p - Layout().data()) + 1;
-        Button(p.x, p.y, p.w, p.h, p.label, p.signature == D::kOK, true, PressedButton() == number);
-        break;
-      }
+      break;
+    }
+    case K::kCheck: {
+      Fill(p.x, p.y + 3, 14, 14, kPanel);
+      Frame(p.x, p.y + 3, 14, 14, kFrame);
+      if (c && c->value) Fill(p.x + 3, p.y + 6, 8, 8, kAmber);
+      Text(p.x + 22, p.y + 4, p.label, PlainFont(), text);
+      break;
+    }
+    case K::kText:
+      Text(p.x, p.y + 4, c ? c->text : "", PlainFont(), kAmber);
+      break;
+    case K::kButton: {
+      const int number = static_cast<int>(&p - Layout().data()) + 1;
+      Button(p.x, p.y, p.w, p.h, p.label, p.signature == D::kOK, true, PressedButton() == number);
+      break;
     }
   }
 }

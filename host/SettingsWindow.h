@@ -2,8 +2,11 @@
 // The settings window, drawn with the program's own forms: three panes
 // chosen by a tab strip (audio output, MIDI, other), popups that open a
 // menu of their items, sliders with live feedback, a check box and the
-// Cancel, Apply and OK buttons. Every control shows and changes the
-// dialog's control of the same signature and index; closing only hides.
+// Cancel, Apply and OK buttons. It keeps no settings of its own: it draws
+// the dialog's controls (same signature and index) and hands each user
+// action to the dialog once. It is modal while shown; every way it goes
+// (OK, Cancel, Escape, its close box, the program taking it down) ends
+// that. Main thread only.
 #include <string>
 #include <vector>
 
@@ -18,16 +21,18 @@ class SettingsWindow : private DrawnForm {
   explicit SettingsWindow(SettingsDialog& dialog);
   ~SettingsWindow() override;
 
-  // Shows and brings forward (the preferences command).
+  // Shows and brings forward (the preferences command). Asked for while a
+  // question is open, the window comes up once that is answered.
   bool Show(const std::string& title);
+  // Takes the window down and ends its modal run; the controls keep their
+  // state in the dialog, so it comes back as it was. Closing the window
+  // (its close box) does this and nothing else.
   void Hide();
   bool IsVisible() const;
+  // Asked for and waiting for a question's answer.
+  bool IsWaiting() const { return waitListener_ != 0; }
   void Refresh();
-  int lastPaneSelected() const { return lastPaneSelected_; }
   os::Window* window() const { return DrawnForm::window(); }
-
-  // The tab strip: a value that is already shown changes nothing.
-  void SelectPane(int value);
 
   enum class Kind { kTab, kPopup, kSlider, kCheck, kText, kButton };
   struct Place {
@@ -42,18 +47,23 @@ class SettingsWindow : private DrawnForm {
   // The control at a point of the current pane, or null.
   const Place* HitTest(int x, int y) const;
 
-  // What a click does, for the window and for tests.
-  void Click(const Place& place, int x, int globalX, int globalY);
-  void SetSliderFromX(const Place& place, int x, bool live);
-
   void OnWindowMouse(const os::MouseEvent& e) override;
+  bool OnWindowKey(const os::KeyEvent& e) override;
   void OnWindowClose() override;
 
  private:
   void Paint() override;
+  void PaintControl(const Place& p);
+  bool Open();
+  void StopWaiting();
+  // What a press on a control means to the dialog.
+  void Press(const Place& p, int x);
+  // The item the user chose in a popup's menu, 0 for none.
+  int ChooseFromPopup(const Place& p);
+  int SliderValueAt(const Place& p, int x) const;
 
   SettingsDialog& dialog_;
-  int lastPaneSelected_ = 1;
+  std::string title_;
   const Place* dragging_ = nullptr;
-  bool visible_ = false;
+  int waitListener_ = 0;
 };

@@ -6,6 +6,7 @@
 
 #include "host/CalcCPULoad.h"
 #include "host/FailureReporter.h"
+#include "host/HostAlerts.h"
 #include "host/HostString.h"
 #include "host/IdleTaskQueue.h"
 #include "host/MidiEntryList.h"
@@ -17,6 +18,7 @@
 #include "os/Clock.h"
 #include "os/Monitor.h"
 #include "os/midi/System.h"
+#include "os/window/Window.h"
 #include "platform/NRXException.h"
 #include "plugin/CAtomicInstance.h"
 
@@ -86,62 +88,109 @@ int StandaloneApp::Start() {
   }
   if (!os::MainLoop::Current()) return Fail("No main loop to run the program on.", "");
   try {
-    if (!editorWindow_.createEditWindow(options_.name)) {
-      const char* display = std::getenv("DISPLAY");
-      return Fail(options_.name + " needs a display.",
-                  display && *display ? std::string("The X display ") + display + " cannot be opened."
-                                      : std::string("DISPLAY is not set."));
-    }
-    editorWindow_.SetMenus(
-        MenuDefinitions(options_.name),
-        [this](uint32_t c) { return IsCommandEnabled(c); },
-        [this](uint32_t c) {
-          if (c == kQuit)
-            editorWindow_.OnWindowClose();
-          else
-            commandHandler(c, kCommandFromMenu, 1);
-        });
+    if (const int status = OpenEditorWindow()) return status;
     dialog_.SetSettingDialogOtherSettings(false, 100, 2);
     SetupHardwareNotificationListener();
-    // A machine without MIDI still plays: the inputs then offer no port.
-    const os::midi::Status client = os::midi::System::Current().CreateClient("Talvik", &midiClient_);
-    if (client != os::midi::kOk || !midiClient_) {
-      midiClient_.reset();
-      FailureReporter::Report("MIDI input is not available.", "The MIDI system answered: " + StatusText(client) + ".");
-    }
+    CreateMidiClient();
+    if (const int status = OpenComponent()) return status;
+    FillSettingsPopups();
+    editorWindow_.editSynth();
+  } catch (const std::exception& e) {
+    return Fail("The program could not start.", FailureReporter::ReasonOf(e));
+  }
+  ApplyStoredSettings();
+  dialog_.isSetupPressed = false;
+  EnableAudioCommands(dialog_.canPlay);
+  EnableCommand(kULCK, false);
+  EnableCommand(kLOCK, true);
+  // The editor this program hosts has no bank or preset files of its own
+  // (its data files are loaded and saved from its utility menu): the
+  // component takes these four commands and does nothing, so they are
+  // offered greyed rather than as items that seem broken.
+  for (uint32_t command : {kOpen, kSvas, kImpo, kExpo}) EnableCommand(command, false);
 
-    const ComponentDescription description = EditorComponentDescription();
-    if (registry_.Count(description) == 0) return Fail("Vesk Plug-In Editor.component not found", "");
-    try {
-      graph_.setupGraph(registry_, description);
-    } catch (const std::exception&) {
-      // The plug-in refuses a second working instance for the user: say
-      // which process holds it instead of how the open failed.
-      if (const pid_t holder = CAtomicInstance::Holder())
-        return Fail("The program could not start.", CAtomicInstance::HeldMessage(holder));
-      throw;
-    }
-    TalvikHostMIDIManager::SetCpuLoadProbe({&CalcCPULoad_GetIsProcessing, &CalcCPULoad_GetCPULoad});
-    if (midiClient_ && TalvikHostMIDIManager_Initialize(midiClient_.get(), graph_.synthUnit(), nullptr) != 0)
-      FailureReporter::Report("MIDI input is not available.", TalvikHostMIDIManager_LastError());
-    editorWindow_.setEditUnit(graph_.synthUnit());
+  os::MainLoop* loop = os::MainLoop::Current();
+  CalcCPULoad_SetStopHandler(&InternalAudioStopProc);
+  idleTimer_ = loop->AddTimer(16, 16, [this] { IdleTimerProc(); });
+  // The MIDI layer tells nobody of ports coming and going: look once a
+  // second (a look that finds nothing changed does nothing).
+  midiPoll_ = loop->AddTimer(1000, 1000, [] { DemandIdleTask(IdleTaskQueue::kMIDIDeviceChanged); });
+  started_ = true;
+  return 0;
+}
 
+int StandaloneApp::OpenEditorWindow() {
+  if (!editorWindow_.createEditWindow(options_.name)) {
+    const char* display = std::getenv("DISPLAY");
+    return Fail(options_.name + " needs a display.",
+                display && *display ? std::string("The X display ") + display + " cannot be opened."
+                                    : std::string("DISPLAY is not set."));
+  }
+  editorWindow_.SetMenus(
+      MenuDefinitions(options_.name),
+      [this](uint32_t c) { return IsCommandEnabled(c); },
+      [this](uint32_t c) {
+        if (c == kQuit)
+          editorWindow_.OnWindowClose();
+        else
+          commandHandler(c, kCommandFromMenu, 1);
+      });
+  return 0;
+}
+
+void StandaloneApp::CreateMidiClient() {
+  // A machine without MIDI still plays: the inputs then offer no port.
+  const os::midi::Status client = os::midi::System::Current().CreateClient("Talvik", &midiClient_);
+  if (client == os::midi::kOk && midiClient_) return;
+  midiClient_.reset();
+  if (client == os::midi::kErrNoService) {
+    // Neither backend is there: say which two could be, and what to do.
+    FailureReporter::Report("MIDI is not available: neither a JACK server nor the ALSA sequencer is running.",
+                            "Start a JACK server, or load the ALSA sequencer (the snd-seq module), then start " +
+                                options_.name + " again.");
+    return;
+  }
+  FailureReporter::Report("MIDI input is not available.", "The MIDI system answered: " + StatusText(client) + ".");
+}
+
+int StandaloneApp::OpenComponent() {
+  const ComponentDescription description = EditorComponentDescription();
+  if (registry_.Count(description) == 0) return Fail("Vesk Plug-In Editor.component not found", "");
+  try {
+    graph_.setupGraph(registry_, description);
+  } catch (const std::exception&) {
+    // The plug-in refuses a second working instance for the user: say
+    // which process holds it instead of how the open failed.
+    if (const pid_t holder = CAtomicInstance::Holder())
+      return Fail("The program could not start.", CAtomicInstance::HeldMessage(holder));
+    throw;
+  }
+  TalvikHostMIDIManager::SetCpuLoadProbe({&CalcCPULoad_GetIsProcessing, &CalcCPULoad_GetCPULoad});
+  if (midiClient_ && TalvikHostMIDIManager_Initialize(midiClient_.get(), graph_.synthUnit(), nullptr) != 0)
+    FailureReporter::Report("MIDI input is not available.", TalvikHostMIDIManager_LastError());
+  editorWindow_.setEditUnit(graph_.synthUnit());
+  return 0;
+}
+
+void StandaloneApp::FillSettingsPopups() {
+  // Without a MIDI system there is nothing to list (the user has been
+  // told): the inputs offer no port.
+  if (midiClient_) {
     try {
       CheckUpdated();
       getMidiEntry();
     } catch (const std::exception&) {
       FailureReporter::ReportCurrent("The MIDI input ports could not be listed.");
     }
-    dialog_.setMidiPopup();
-    dialog_.UpdateClockSourcePopup(0);
-    getAllDevices();
-    dialog_.setOutputPopup();
-    dialog_.outChanged(0, 0);
-    editorWindow_.editSynth();
-  } catch (const std::exception& e) {
-    return Fail("The program could not start.", FailureReporter::ReasonOf(e));
   }
+  dialog_.setMidiPopup();
+  dialog_.UpdateClockSourcePopup(0);
+  getAllDevices();
+  dialog_.setOutputPopup();
+  dialog_.outChanged(0, 0);
+}
 
+void StandaloneApp::ApplyStoredSettings() {
   bool attention = false;
   try {
     attention = dialog_.loadSettings(true);
@@ -170,24 +219,6 @@ int StandaloneApp::Start() {
   } else if (attention) {
     ShowSettings();
   }
-  dialog_.isSetupPressed = false;
-  EnableAudioCommands(dialog_.canPlay);
-  EnableCommand(kULCK, false);
-  EnableCommand(kLOCK, true);
-  // The editor this program hosts has no bank or preset files of its own
-  // (its data files are loaded and saved from its utility menu): the
-  // component takes these four commands and does nothing, so they are
-  // offered greyed rather than as items that seem broken.
-  for (uint32_t command : {kOpen, kSvas, kImpo, kExpo}) EnableCommand(command, false);
-
-  os::MainLoop* loop = os::MainLoop::Current();
-  CalcCPULoad_SetStopHandler(&InternalAudioStopProc);
-  idleTimer_ = loop->AddTimer(16, 16, [this] { IdleTimerProc(); });
-  // The MIDI layer tells nobody of ports coming and going: look once a
-  // second (a look that finds nothing changed does nothing).
-  midiPoll_ = loop->AddTimer(1000, 1000, [] { DemandIdleTask(IdleTaskQueue::kMIDIDeviceChanged); });
-  started_ = true;
-  return 0;
 }
 
 int StandaloneApp::Run() {
@@ -298,19 +329,26 @@ void StandaloneApp::ShowTalvikAboutBox() {
 }
 
 void StandaloneApp::IdleTimerProc() {
+  // One question at a time: while one is open (the program's or its
+  // plug-in's) the queued work waits, as the alerts it may show would.
   try {
-    GetIdleTaskQueue().RunTick([this](int id) { RunIdleTask(id); });
+    if (os::Window::CurrentModalState().questions == 0)
+      GetIdleTaskQueue().RunTick([this](int id) { RunIdleTask(id); });
   } catch (const std::exception& e) {
     FailureReporter::Report("A change of the audio or MIDI devices could not be handled.",
                             FailureReporter::ReasonOf(e));
   }
   // The controllers are served every tick: a failure that lasts is told
   // once, and again only when it changes or after it has cleared.
-  if (TalvikHostMIDIManager_Idle() != 0) {
+  // Without a MIDI system there is no manager to serve (the user was told
+  // at start-up).
+  if (midiClient_ && TalvikHostMIDIManager_Idle() != 0) {
     const std::string why = TalvikHostMIDIManager_LastError();
-    if (why != midiIdleFailure_)
+    // Noted before it is told: the alert's own loop runs this tick again.
+    if (why != midiIdleFailure_) {
+      midiIdleFailure_ = why;
       FailureReporter::Report("The MIDI controllers could not be updated.", why);
-    midiIdleFailure_ = why;
+    }
   } else {
     midiIdleFailure_.clear();
   }

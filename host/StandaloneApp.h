@@ -86,6 +86,13 @@ class StandaloneApp {
     EnableCommand(kSTOP, playing);
   }
   void ShowSettings();
+  // The steps of Start; those that return give 0 to go on, else the exit
+  // status (the failure has been told).
+  int OpenEditorWindow();
+  void CreateMidiClient();
+  int OpenComponent();
+  void FillSettingsPopups();
+  void ApplyStoredSettings();
 
   const AudioComponentRegistry& registry_;
   Options options_;

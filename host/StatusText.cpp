@@ -14,9 +14,9 @@ struct StatusRow {
 };
 
 const StatusRow kStatuses[] = {
-    {-50, "a value was refused"},
-    {-108, "out of memory"},
-    {-2003, "the component could not be opened"},
+    {kStatusParamErr, "a value was refused"},
+    {kStatusMemFullErr, "out of memory"},
+    {kStatusCantOpenComponent, "the component could not be opened"},
     {os::audio::kErrUnknownProperty, "the audio device does not know that setting"},
     {os::audio::kErrBadDevice, "the audio device is gone"},
     {os::audio::kErrIllegalOperation, "the audio device does not allow that now"},

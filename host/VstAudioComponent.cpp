@@ -6,6 +6,8 @@
 #include <string>
 
 #include "host/TalvikHostHandshake.h"
+#include "os/MainLoop.h"
+#include "plugin/CPlugInModalNotice.h"
 
 namespace {
 constexpr int32_t kVstVersion = 2400;
@@ -49,7 +51,20 @@ VstAudioComponent::~VstAudioComponent() {
     Dispatch(effClose);
     effect_ = nullptr;
   }
+  // The plug-in is gone: no notice of it is left to come, and its runs
+  // end with it.
+  if (os::MainLoop* loop = os::MainLoop::Current()) loop->RemovePosted(this);
+  plugInQuestion_.reset();
+  plugInRun_.reset();
   if (library_) ::dlclose(library_);
+}
+
+void VstAudioComponent::MirrorPlugInModalState(const os::Window::ModalState& state) {
+  using Run = os::Window::ModalInput;
+  if (state.runs > 0 && !plugInRun_) plugInRun_ = std::make_unique<Run>();
+  if (state.questions > 0 && !plugInQuestion_) plugInQuestion_ = std::make_unique<Run>(Run::Kind::kQuestion);
+  if (state.questions == 0) plugInQuestion_.reset();
+  if (state.runs == 0) plugInRun_.reset();
 }
 
 intptr_t VstAudioComponent::Dispatch(int32_t opcode, int32_t index, intptr_t value, void* ptr,
@@ -57,8 +72,8 @@ intptr_t VstAudioComponent::Dispatch(int32_t opcode, int32_t index, intptr_t val
   return effect_ ? effect_->dispatcher(effect_, opcode, index, value, ptr, opt) : 0;
 }
 
-intptr_t VstAudioComponent::Callback(AEffect* effect, int32_t opcode, int32_t, intptr_t, void* ptr,
-                                     float) {
+intptr_t VstAudioComponent::Callback(AEffect* effect, int32_t opcode, int32_t index, intptr_t value,
+                                     void* ptr, float) {
   switch (opcode) {
     case audioMasterVersion: return kVstVersion;
     case audioMasterGetProductString:
@@ -66,9 +81,17 @@ intptr_t VstAudioComponent::Callback(AEffect* effect, int32_t opcode, int32_t, i
       return 1;
     case audioMasterGetVendorVersion: return 1;
     case audioMasterWantMidi: return 1;
+    case audioMasterVendorSpecific: {
+      // The plug-in's own loop thread: the windows are the main thread's.
+      auto* self = effect ? reinterpret_cast<VstAudioComponent*>(effect->resvd1) : nullptr;
+      os::MainLoop* loop = os::MainLoop::Current();
+      if (index != CPlugInModalNotice::kIndex || !self || !loop) return 0;
+      const os::Window::ModalState state = CPlugInModalNotice::Decode(value);
+      loop->Post([self, state] { self->MirrorPlugInModalState(state); }, self);
+      return 1;
+    }
     default: return 0;
   }
-  (void)effect;
 }
 
 int32_t VstAudioComponent::SetProperty(uint32_t id, uint32_t scope, uint32_t, const void* data,
@@ -203,8 +226,12 @@ void VstAudioComponent::IdleView() {
 void VstAudioComponent::SetKnobMode(int knobMode) { Dispatch(effSetEditKnobMode, 0, knobMode); }
 
 bool VstAudioComponent::GetInfo(std::string* name, std::string* version) {
-  char product[kVstMaxProductStrLen + 1] = {};
-  Dispatch(effGetProductString, 0, 0, product);
+  // The plug-in's own name (its product string in this program is the
+  // program's), so that the About box tells host and core apart. Room for
+  // plug-ins that write past the 32 bytes asked for.
+  char product[256] = {};
+  Dispatch(effGetEffectName, 0, 0, product);
+  product[kVstMaxEffectNameLen] = 0;
   const auto v = static_cast<uint32_t>(Dispatch(effGetVendorVersion));
   if (name) *name = product;
   if (version)

@@ -4,13 +4,16 @@
 // EditorHost" so that it knows the standalone host; rendering is
 // processReplacing, MIDI reaches it through processEvents with its sample
 // offsets, its editor opens in a window of the program's, and the knob mode
-// of the handshake goes to its setKnobMode.
+// of the handshake goes to its setKnobMode. The plug-in's modal runs (a
+// question of its own, its menus) hold off the program's windows as the
+// program's own runs do, from the notice the plug-in sends.
 #include <atomic>
 #include <memory>
 #include <string>
 
 #include "host/AudioComponent.h"
 #include "host/TalvikComponentInterface.h"
+#include "os/window/Window.h"
 #include "plugin/Vst2Abi.h"
 
 class VstAudioComponent : public AudioComponent, private TalvikComponentInterface {
@@ -51,6 +54,8 @@ class VstAudioComponent : public AudioComponent, private TalvikComponentInterfac
                            float opt);
   intptr_t Dispatch(int32_t opcode, int32_t index = 0, intptr_t value = 0, void* ptr = nullptr,
                     float opt = 0);
+  // Main thread: the program's windows follow the plug-in's modal state.
+  void MirrorPlugInModalState(const os::Window::ModalState& state);
 
   // The handshake table: the plug-in has no controller support of its
   // own, so only the knob mode reaches it.
@@ -74,6 +79,10 @@ class VstAudioComponent : public AudioComponent, private TalvikComponentInterfac
   void* library_ = nullptr;
   bool initialized_ = false;
   bool viewOpen_ = false;
+  // A run of the program's standing for the plug-in's runs, and one more
+  // for its questions, while it has any.
+  std::unique_ptr<os::Window::ModalInput> plugInRun_;
+  std::unique_ptr<os::Window::ModalInput> plugInQuestion_;
   uint32_t maxFrames_ = 1156;
   double sampleRate_ = 44100;
 

@@ -199,6 +199,7 @@ Menu::TrackResult HeadlessMenuTracker::Track(Menu& menu, int x, int y, int item)
   s.x = x;
   s.y = y;
   s.item = item;
+  s.fit = menu.fit();
   s.menuId = menu.id();
   s.items = Snapshot(menu, 0);
   s.result = r;

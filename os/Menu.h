@@ -48,6 +48,17 @@ class Menu {
   };
   // Shows the menu with item number `item` under the global point.
   TrackResult Track(int x, int y, int item);
+  // How a popup control's menu lies against its window: at least as wide
+  // as the control, and kept between the window's left and right screen
+  // edges (cut to that width when its texts are wider). A right edge of 0
+  // leaves the menu free.
+  struct Fit {
+    int minWidth = 0;
+    int left = 0;
+    int right = 0;
+  };
+  void SetFit(const Fit& fit) { fit_ = fit; }
+  const Fit& fit() const { return fit_; }
   // Ends the tracking under way, if any, without a choice.
   static void CancelTracking();
 
@@ -66,6 +77,7 @@ class Menu {
  private:
   int id_;
   std::vector<Item> items_;
+  Fit fit_;
 };
 
 class HeadlessMenuTracker {
@@ -80,6 +92,7 @@ class HeadlessMenuTracker {
   };
   struct Shown {
     int x = 0, y = 0, item = 0;
+    Menu::Fit fit;
     int menuId = 0;
     std::vector<ShownItem> items;
     Menu::TrackResult result;

@@ -10,7 +10,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "os/AtomicFile.h"
+#include "os/SaveFileInFolder.h"
 
 namespace os {
 
@@ -206,19 +206,13 @@ bool PreferencesDomain::Synchronize() {
     if (auto* s = std::get_if<std::string>(&value))
       out << "s " << k << '=' << EscapePreferenceText(*s) << '\n';
   }
-  const size_t slash = path_.find_last_of('/');
-  if (slash != std::string::npos && slash > 0 && !MakeFolders(path_.substr(0, slash))) {
-    writeError_ = "cannot create the folder of " + path_ + ": " + std::strerror(errno);
-    std::fprintf(stderr, "preferences: %s\n", writeError_.c_str());
-    return false;
-  }
   if (corrupt_) {
     // Keep what could not be read for the user instead of overwriting it.
     const std::string aside = path_ + ".corrupt";
     if (::rename(path_.c_str(), aside.c_str()) == 0 || errno == ENOENT) corrupt_ = false;
   }
   const std::string data = out.str();
-  if (!WriteFileAtomically(path_, data.data(), data.size(), &writeError_)) {
+  if (!SaveFileInFolder(path_, data.data(), data.size(), &writeError_)) {
     std::fprintf(stderr, "preferences: %s\n", writeError_.c_str());
     return false;
   }

@@ -32,16 +32,18 @@ struct Attempt : std::enable_shared_from_this<Attempt> {
 
 }  // namespace
 
-CPlugInMainLoop::CPlugInMainLoop() {
+CPlugInMainLoop::CPlugInMainLoop(ModalNotice notice) {
   loop_ = os::MainLoop::Current();
   if (loop_) return;
   Handshake ready = std::make_shared<os::WakeSignal>();
   thread_ = std::make_unique<os::Thread>();
-  const bool started = thread_->Start([this, ready] {
+  const bool started = thread_->Start([this, ready, notice] {
     os::MainLoop loop;
     loop_ = &loop;
+    const int listener = notice ? os::Window::AddModalListener(notice) : 0;
     ready->Signal();
     loop.Run();
+    if (listener) os::Window::RemoveModalListener(listener);
     // Whatever is still posted is dropped with the loop.
   });
   if (!started) {

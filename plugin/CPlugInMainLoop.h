@@ -20,10 +20,16 @@
 
 #include "os/MainLoop.h"
 #include "os/Thread.h"
+#include "os/window/Window.h"
 
 class CPlugInMainLoop {
  public:
-  CPlugInMainLoop();
+  // Told on the loop's own thread of every change of the plug-in's modal
+  // runs, while it runs a loop of its own (a lent loop shares them with the
+  // program already).
+  using ModalNotice = std::function<void(const os::Window::ModalState&)>;
+
+  explicit CPlugInMainLoop(ModalNotice notice = {});
   ~CPlugInMainLoop();  // ends and joins the loop's thread when it made one
   CPlugInMainLoop(const CPlugInMainLoop&) = delete;
   CPlugInMainLoop& operator=(const CPlugInMainLoop&) = delete;

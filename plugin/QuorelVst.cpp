@@ -15,6 +15,7 @@
 #include "plugin/CMidiFifo.h"
 #include "plugin/CPlugInAlert.h"
 #include "plugin/CPlugInMainLoop.h"
+#include "plugin/CPlugInModalNotice.h"
 #include "plugin/VelorVstEditor.h"
 #include "remote/CRemoteSynthImpl.h"
 #include "remote/IRemoteSynth.h"
@@ -91,8 +92,12 @@ void QuorelVst::SetManagersForTest(const Manager* table, int count) {
 }
 
 QuorelVst::QuorelVst(audioMasterCallback callback) : AudioEffectX(callback, kNumPrograms, kNumParams) {
-  // Only the instance that holds the lock gets a main loop of its own.
-  if (lock_.Validate()) mainLoop_ = std::make_unique<CPlugInMainLoop>();
+  // Only the instance that holds the lock gets a main loop of its own; a
+  // host that cannot see its modal runs is told of them.
+  if (lock_.Validate())
+    mainLoop_ = std::make_unique<CPlugInMainLoop>([this](const os::Window::ModalState& state) {
+      CallHost(audioMasterVendorSpecific, CPlugInModalNotice::kIndex, CPlugInModalNotice::Encode(state));
+    });
 }
 
 QuorelVst::~QuorelVst() {

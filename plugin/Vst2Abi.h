@@ -140,6 +140,7 @@ enum : int32_t {
   audioMasterProcessEvents = 8,
   audioMasterGetProductString = 33,
   audioMasterGetVendorVersion = 34,
+  audioMasterVendorSpecific = 35,
   audioMasterUpdateDisplay = 42,
   audioMasterBeginEdit = 43,
   audioMasterEndEdit = 44,

@@ -26,14 +26,29 @@ int DrawnAlert::Run(const Request& request) {
   placement.width = mWidth;
   placement.height = mHeight;
   placement.title = mRequest.mainText;
-  // Without a loop or a window nobody could answer; the headless form
-  // gives the answer it would give in a test.
-  if (loop == nullptr || !Open(placement)) return os::HeadlessAlert().Run(request);
+  // Without a loop nobody could answer; the headless form gives the answer
+  // it would give in a test.
+  if (loop == nullptr) return os::HeadlessAlert().Run(request);
+  // Ended from outside while waiting (the window it belongs to went away):
+  // cancelled without being shown.
+  if (!WaitForEarlierQuestions(loop)) return CancelButton();
+  if (!Open(placement)) return os::HeadlessAlert().Run(request);
   mAnswer = 0;
   loop->RunModal(this);
   Close();
   // Ended from outside (the window it belongs to went away): cancelled.
   return mAnswer != 0 ? mAnswer : CancelButton();
+}
+
+bool DrawnAlert::WaitForEarlierQuestions(os::MainLoop* loop) {
+  if (os::Window::CurrentModalState().questions == 0) return true;
+  const void* token = &mWaiting;
+  const int listener = os::Window::AddModalListener([loop, token](const os::Window::ModalState& state) {
+    if (state.questions == 0) loop->QuitModal(token);
+  });
+  loop->RunModal(token);
+  os::Window::RemoveModalListener(listener);
+  return os::Window::CurrentModalState().questions == 0;
 }
 
 void DrawnAlert::Layout() {
@@ -117,6 +132,10 @@ int DrawnAlert::CancelButton() const { return mButtons.size() >= 2 ? 2 : 1; }
 void DrawnAlert::Finish(int button) {
   if (mAnswer != 0) return;
   mAnswer = button;
+  // Answered, the question is gone at once: a question that waits for it
+  // (asked from a timer inside this run) comes up now, before this run
+  // has unwound to its caller.
+  Close();
   if (os::MainLoop* loop = os::MainLoop::Current()) loop->QuitModal(this);
 }
 

@@ -2,9 +2,15 @@
 // The drawn form of the system's alert: a window of our own with the icon,
 // the bold main text, the explanation and the buttons, run modally on the
 // main loop until a button is chosen. Enter chooses the default (first)
-// button, Escape or closing the window the cancel (second) one.
+// button, Escape or closing the window the cancel (second) one. It is a
+// question: one asked while another is open waits for that one's answer
+// before it shows.
 #include "editor/controls/DrawnForm.h"
 #include "os/Alert.h"
+
+namespace os {
+class MainLoop;
+}
 
 class DrawnAlert : public os::Alert, private DrawnForm {
  public:
@@ -23,6 +29,10 @@ class DrawnAlert : public os::Alert, private DrawnForm {
 
  private:
   void Paint() override;
+  bool IsQuestion() const override { return true; }
+  // Runs the loop until no other question is open; false when the wait
+  // was ended from outside with one still open.
+  bool WaitForEarlierQuestions(os::MainLoop* loop);
   void Layout();
   void Finish(int button);
   int ButtonAt(int x, int y) const;
@@ -37,4 +47,5 @@ class DrawnAlert : public os::Alert, private DrawnForm {
   std::vector<Placed> mButtons;
   int mWidth = 0, mHeight = 0;
   int mAnswer = 0;
+  char mWaiting = 0;  // the token of the wait
 };

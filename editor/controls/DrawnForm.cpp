@@ -47,9 +47,11 @@ DrawnForm::~DrawnForm() {
 
 bool DrawnForm::Open(const WindowPlacement& placement) {
   CloseWindow();
-  // A form is modal: the windows that were there take no input until it
-  // closes. A menu's levels are in the run their tracker holds.
-  if (!placement.popup && !mModal) mModal = std::make_unique<os::Window::ModalInput>();
+  // A form is modal: every other window takes no input until it closes. A
+  // menu's levels are in the run their tracker holds.
+  if (!placement.popup && !mModal)
+    mModal = std::make_unique<os::Window::ModalInput>(IsQuestion() ? os::Window::ModalInput::Kind::kQuestion
+                                                                   : os::Window::ModalInput::Kind::kForm);
   WindowMaker maker;
   {
     std::lock_guard<std::mutex> g(g_makerMutex);
@@ -60,6 +62,7 @@ bool DrawnForm::Open(const WindowPlacement& placement) {
     mModal.reset();
     return false;
   }
+  if (mModal) mModal->Adopt(mWindow.get());
   mContext = std::make_unique<CHfcOffscreenContext>(placement.width, placement.height);
   mWindow->SetSink(this);
   Redraw();

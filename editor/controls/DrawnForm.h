@@ -45,8 +45,10 @@ class DrawnForm : public os::WindowSink {
   // Makes (or remakes at the new size) the window; false when none can be
   // made, and then the form cannot be shown. From Open to Close the other
   // windows take no mouse or key input (os::Window::ModalInput), unless the
-  // form is a popup.
+  // form is a popup (a popup's window joins the run of whoever opened it).
   bool Open(const WindowPlacement& placement);
+  // Takes the window down and ends the form's modal run; again or without
+  // an Open, nothing.
   void Close();
   os::Window* window() const { return mWindow.get(); }
   // Draws the whole picture anew and shows it.
@@ -56,6 +58,8 @@ class DrawnForm : public os::WindowSink {
 
  protected:
   virtual void Paint() = 0;
+  // A question (an alert) counts apart among the modal runs: one at a time.
+  virtual bool IsQuestion() const { return false; }
 
   // Drawing helpers on the form's picture.
   void Fill(int x, int y, int w, int h, uint32_t colour);

@@ -68,7 +68,8 @@ class DrawnMenuTracker::Panel : public DrawnForm {
       if (lit) Fill(1, top, w - 2, kItemHeight, kAmber);
       const uint32_t ink = lit ? kPanel : it.enabled ? kText : kTextDim;
       const int textTop = top + (kItemHeight - LineHeight(PlainFont())) / 2;
-      Text(kMarkColumn, textTop, it.text, PlainFont(), ink, w - kMarkColumn - kArrowColumn);
+      Text(kMarkColumn, textTop, Fit(it.text, PlainFont(), w - kMarkColumn - kArrowColumn), PlainFont(), ink,
+           w - kMarkColumn - kArrowColumn);
       if (it.mark != 0) {
         // A check mark of two strokes.
         Context()->SetPenColor(lit ? kPanel : kAmber);
@@ -125,6 +126,7 @@ DrawnMenuTracker::~DrawnMenuTracker() {
 os::Menu::TrackResult DrawnMenuTracker::Run(int x, int y, int item) {
   // While the menu is open only its levels take input.
   os::Window::ModalInput modal;
+  mModal = &modal;
   // The item asked for lies under the point.
   const int count = static_cast<int>(mRoot.items().size());
   const int top = item >= 1 && item <= count ? y - ItemTop(mRoot, item - 1) : y;
@@ -142,16 +144,25 @@ bool DrawnMenuTracker::OpenLevel(os::Menu& menu, int x, int y) {
   auto level = std::make_unique<Level>();
   level->menu = &menu;
   level->panel = std::make_unique<Panel>(*this, menu);
+  int width = level->panel->Width();
+  const os::Menu::Fit& fit = menu.fit();
+  if (mLevels.empty() && fit.right > fit.left) {
+    // A popup control's list: as wide as the control at least, and inside
+    // its window, moved left (or cut) rather than running off its edge.
+    width = std::min(std::max(width, fit.minWidth), fit.right - fit.left);
+    x = std::max(std::min(x, fit.right - width), fit.left);
+  }
   level->x = x;
   level->y = y;
   DrawnForm::WindowPlacement placement;
   placement.x = x;
   placement.y = y;
-  placement.width = level->panel->Width();
+  placement.width = width;
   placement.height = level->panel->Height();
   placement.popup = true;
   placement.focus = mLevels.empty();
   if (!level->panel->Open(placement)) return false;
+  mModal->Adopt(level->panel->window());
   mLevels.push_back(std::move(level));
   return true;
 }

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "os/Menu.h"
+#include "os/window/Window.h"
 #include "os/window/WindowEvents.h"
 
 class DrawnMenuTracker {
@@ -46,6 +47,8 @@ class DrawnMenuTracker {
   bool HitTest(int gx, int gy, size_t* depth, int* index) const;
 
   os::Menu& mRoot;
+  // The run of the tracking (Run's), whose windows are the levels.
+  os::Window::ModalInput* mModal = nullptr;
   std::vector<std::unique_ptr<Level>> mLevels;
   os::Menu::TrackResult mResult;
   bool mDone = false;

@@ -13,29 +13,81 @@ std::vector<Window*>& Registry() {
   return windows;
 }
 Window* g_lastPressed = nullptr;
-// The number of modal runs going on.
-int g_modalLevel = 0;
+// The modal runs going on, the innermost last.
+std::vector<const Window::ModalInput*>& Runs() {
+  static std::vector<const Window::ModalInput*> runs;
+  return runs;
+}
+struct Listener {
+  int id;
+  Window::ModalListener fn;
+};
+std::vector<Listener>& Listeners() {
+  static std::vector<Listener> listeners;
+  return listeners;
+}
+int g_nextListenerId = 1;
 }  // namespace
 
-Window::Window() : modalLevel_(g_modalLevel) { Registry().push_back(this); }
+Window::Window() { Registry().push_back(this); }
 
-Window::ModalInput::ModalInput() {
-  ++g_modalLevel;
-  ApplyModalLevel();
+Window::ModalInput::ModalInput(Kind kind) : kind_(kind) {
+  Runs().push_back(this);
+  ModalRunsChanged();
 }
 
 Window::ModalInput::~ModalInput() {
-  --g_modalLevel;
-  // A window made inside the run that outlives it is an ordinary one now.
-  for (Window* w : Registry()) w->modalLevel_ = std::min(w->modalLevel_, g_modalLevel);
-  ApplyModalLevel();
+  auto& runs = Runs();
+  runs.erase(std::remove(runs.begin(), runs.end(), this), runs.end());
+  // A window of the run that outlives it is an ordinary one now.
+  for (Window* w : Registry())
+    if (w->run_ == this) w->run_ = nullptr;
+  ModalRunsChanged();
 }
 
-void Window::ApplyModalLevel() {
+void Window::ModalInput::Adopt(Window* window) {
+  if (!window) return;
+  window->run_ = this;
+  window->ApplyInputShield(!window->TakesInput());
+}
+
+Window::ModalState Window::CurrentModalState() {
+  ModalState state;
+  for (const ModalInput* run : Runs()) {
+    ++state.runs;
+    if (run->kind() == ModalInput::Kind::kQuestion) ++state.questions;
+  }
+  return state;
+}
+
+int Window::AddModalListener(ModalListener listener) {
+  const int id = g_nextListenerId++;
+  Listeners().push_back({id, std::move(listener)});
+  return id;
+}
+
+void Window::RemoveModalListener(int id) {
+  auto& all = Listeners();
+  all.erase(std::remove_if(all.begin(), all.end(), [id](const Listener& l) { return l.id == id; }), all.end());
+}
+
+void Window::ModalRunsChanged() {
   for (Window* w : Registry()) w->ApplyInputShield(!w->TakesInput());
+  const ModalState state = CurrentModalState();
+  // A listener may add or remove listeners (a waiting question that goes
+  // on); each one present now is told once.
+  std::vector<int> ids;
+  for (const Listener& l : Listeners()) ids.push_back(l.id);
+  for (int id : ids) {
+    auto& all = Listeners();
+    auto it = std::find_if(all.begin(), all.end(), [id](const Listener& l) { return l.id == id; });
+    if (it == all.end()) continue;
+    ModalListener fn = it->fn;
+    fn(state);
+  }
 }
 
-bool Window::TakesInput() const { return modalLevel_ >= g_modalLevel; }
+bool Window::TakesInput() const { return Runs().empty() || run_ == Runs().back(); }
 
 Window::~Window() {
   if (MainLoop* loop = MainLoop::Current()) loop->RemovePosted(this);

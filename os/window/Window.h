@@ -107,20 +107,41 @@ class Window {
   // The window that saw the last button press, or null.
   static Window* LastPressed();
 
-  // Modal runs (an alert, a menu, a file dialog, a progress window). While
-  // one runs, the windows that were there before it began take no mouse or
-  // key input; the windows made while it is the innermost run do. A window
-  // held off also keeps the pointer away from the windows embedded in it
-  // (the editor of a plug-in in its host's window). Main thread only; runs
-  // nest.
+  // Modal runs (an alert, a menu, a file dialog, a progress window, the
+  // settings window). While one runs, only the windows it adopted (its own
+  // form's) take mouse or key input, and only while it is the innermost
+  // run; every other window is held off, also one made while the run goes
+  // on (an editor view a host opens under a question). A window held off
+  // also keeps the pointer away from the windows embedded in it (the editor
+  // of a plug-in in its host's window). A run that is a question (an alert)
+  // is counted apart: one question at a time. Main thread only; runs nest,
+  // and each ends exactly once, when its object goes, whatever the order.
   class ModalInput {
    public:
-    ModalInput();
+    enum class Kind { kForm, kQuestion };
+    explicit ModalInput(Kind kind = Kind::kForm);
     ~ModalInput();
     ModalInput(const ModalInput&) = delete;
     ModalInput& operator=(const ModalInput&) = delete;
+    // The window belongs to this run from now on (null: nothing).
+    void Adopt(Window* window);
+    Kind kind() const { return kind_; }
+
+   private:
+    Kind kind_;
   };
-  // False while a modal run that began after the window was made goes on.
+  struct ModalState {
+    int runs = 0;       // every run going on, questions included
+    int questions = 0;  // the runs that are questions
+  };
+  static ModalState CurrentModalState();
+  // Told on the main thread after each run begins or ends, with the state
+  // then. Returns an id for RemoveModalListener.
+  using ModalListener = std::function<void(const ModalState&)>;
+  static int AddModalListener(ModalListener listener);
+  static void RemoveModalListener(int id);
+  // False while a modal run goes on that did not adopt the window or that
+  // has a run nested in it.
   bool TakesInput() const;
   // Sets the cursor on every live window.
   static void SetCursorEverywhere(CursorId id);
@@ -155,12 +176,13 @@ class Window {
   // the window has none, or is gone by then).
   void PostToSink(std::function<void(WindowSink*)> call);
 
-  // Sets every window's shield after the modal level changed.
-  static void ApplyModalLevel();
+  // Sets every window's shield and tells the listeners after a run began
+  // or ended.
+  static void ModalRunsChanged();
 
   WindowSink* sink_ = nullptr;
-  // The modal level the window was made at.
-  int modalLevel_ = 0;
+  // The modal run that adopted the window, null for none.
+  const ModalInput* run_ = nullptr;
   std::string title_;
   bool modified_ = false;
   WindowSizeLimits limits_;

@@ -107,6 +107,13 @@ os::XDisplayDriver::Rect PlugInJourney::HostWindow() {
   throw std::runtime_error("the host's window is gone");
 }
 
+void PlugInJourney::Click(Point p, bool waitForChange) {
+  const auto w = HostWindow();
+  const auto before = stage_.x().Grab(w);
+  stage_.x().Click(w.x + p.x, w.y + p.y);
+  if (waitForChange) WaitUntil([&] { return stage_.x().Grab(w).pixels != before.pixels; }, 5000);
+}
+
 void PlugInJourney::Drag(Point from, Point to) {
   const auto w = HostWindow();
   auto& x = stage_.x();

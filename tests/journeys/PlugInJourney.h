@@ -42,6 +42,9 @@ class PlugInJourney : public testing::Test {
   WindowMap& Map() { return *map_; }
   // The host's window on the screen.
   os::XDisplayDriver::Rect HostWindow();
+  // A click (editor coordinates); with `waitForChange`, then a wait (up to
+  // a few seconds) until the editor shows something else.
+  void Click(Point p, bool waitForChange = false);
   // Press, move in steps, release (editor coordinates).
   void Drag(Point from, Point to);
 

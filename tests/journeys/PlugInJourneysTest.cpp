@@ -59,5 +59,30 @@ TEST_F(PlugIn, DISABLED_DraggingAPageKnobIsReportedToTheHostAsOneGesture) {
   ExpectOneGesture(Calls(), -1);
 }
 
+// Disabled: an effect type chosen in the MFX tab's effect browser never
+// reaches the host.
+TEST_F(PlugIn, DISABLED_AnEffectTypeChosenInTheEffectBrowserIsReportedToTheHostAsOneGesture) {
+  ASSERT_TRUE(StartHost()) << "the host did not show the plug-in's editor";
+  constexpr int kMfxPage = 2, kMfx2Type = 0x1801;
+  Click(Map().MainTab(0, kMfxPage), true);
+  const Point type = Map().OpenPicker(eMode_Combi, 0, kMfxPage, kMfx2Type);
+  Click(type, true);
+  // The browser shows over the page (its rows and OK from the map's own).
+  const Point row = Map().PickerRow(3), ok = Map().PickerOk();
+  const size_t from = stage_.Record().size();
+  const size_t before = Calls().size();
+  Click(row, true);
+  Click(ok);
+  ASSERT_TRUE(WaitUntil([&] {
+    const auto lines = stage_.Record();
+    for (size_t i = from; i < lines.size(); ++i)
+      if (lines[i].what == "param") return true;
+    return false;
+  }, 5000)) << "the chosen type did not reach the synthesizer (was it the type already?)";
+  WaitUntil([&] { return Calls().size() > before; }, 3000);
+  const auto all = Calls();
+  ExpectOneGesture(std::vector<HostCall>(all.begin() + static_cast<long>(before), all.end()), -1);
+}
+
 }  // namespace
 }  // namespace vesk::journey

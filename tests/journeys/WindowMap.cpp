@@ -5,6 +5,9 @@
 #include <climits>
 #include <stdexcept>
 
+#include "editor/browsers/ListBrowserBase.h"
+#include "editor/browsers/ModalBrowsers.h"
+#include "editor/controls/CMMPCtrlList.h"
 #include "editor/controls/CTabControl.h"
 #include "editor/controls/DrawnMenuTracker.h"
 #include "editor/shell/CTabPageLayer.h"
@@ -99,6 +102,47 @@ Point WindowMap::OnPage(int guiMode, int page, int id) {
   }
   if (!c) Missing("control " + std::to_string(id) + " on page " + std::to_string(page));
   return Middle(*layer, *c);
+}
+
+Point WindowMap::OpenPicker(eMode mode, int guiMode, int page, int id) {
+  root_->get()->SelectEditTabPage(mode, page, -1);
+  for (int i = 0; i < 4; ++i) harness_->Idle(20);
+  const Point at = OnPage(guiMode, page, id);
+  harness_->Click(at.x, at.y);
+  harness_->Idle();
+  harness_->Idle();
+  return at;
+}
+
+namespace {
+
+ListBrowserBase* OpenPickerOf(OskendBackgroundLayer& root) {
+  auto* browsers = static_cast<ModalBrowsers*>(root.GetModalBrowsers());
+  return browsers && browsers->IsOpen() ? dynamic_cast<ListBrowserBase*>(browsers->GetOpener().GetPage()) : nullptr;
+}
+
+}  // namespace
+
+Point WindowMap::PickerRow(int index) {
+  ListBrowserBase* picker = OpenPickerOf(*root_->get());
+  CMMPCtrlList* list = picker ? picker->GetList() : nullptr;
+  if (!list) Missing("picker with a list");
+  const tagHfcRect& f = list->GetFrame();
+  const int x = (f.right - f.left) / 2;
+  for (int y = 0; y < f.bottom - f.top; ++y) {
+    int dx = 0, dy = 0;
+    const int view = list->PointToViewIndex(x, y, &dx, &dy);
+    if (view >= 0 && list->ViewIndexToIndex(view) == index)
+      return {picker->GetRect().left + f.left + x, picker->GetRect().top + f.top + y + static_cast<int>(list->GetCellHeight()) / 2};
+  }
+  Missing("row " + std::to_string(index) + " in the picker");
+}
+
+Point WindowMap::PickerOk() {
+  ListBrowserBase* picker = OpenPickerOf(*root_->get());
+  CHfcControl* ok = picker ? picker->GetControlById(ListBrowserBase::kOkId) : nullptr;
+  if (!ok) Missing("OK in the picker");
+  return Middle(*picker, *ok);
 }
 
 Point WindowMap::WhiteKey(int whiteKey) {

@@ -45,6 +45,12 @@ class WindowMap {
   Point SubTab(int guiMode, int page, int index);
   // The middle of a control of a main tab's page.
   Point OnPage(int guiMode, int page, int id);
+  // Opens in the map the picker that a control of a page opens (the page
+  // shown first in the map too); the control's point. Then a row of the
+  // picker's list and its OK button.
+  Point OpenPicker(eMode mode, int guiMode, int page, int id);
+  Point PickerRow(int index);
+  Point PickerOk();
   // A point on the white key `whiteKey` (0 the leftmost) of the keyboard.
   Point WhiteKey(int whiteKey);
 

@@ -8,6 +8,7 @@
 #include <chrono>
 #include <deque>
 #include <memory>
+#include <mutex>
 #include <thread>
 #include <vector>
 
@@ -21,6 +22,7 @@
 #include "model/ChunkRemoteSynth.h"
 #include "tests/plugin/PlugInTestHost.h"
 #include "tests/support/TempDir.h"
+#include "tests/support/TestEnvironment.h"
 #include "tests/support/simsynth/SimSynthDevice.h"
 
 namespace vesk::test {
@@ -46,6 +48,39 @@ class PlugInOwnThread : public testing::Test {
   void SetUp() override { os::midi::System::Install(&bus); }
   void TearDown() override { os::midi::System::Uninstall(&bus); }
 };
+
+// A loop of the plug-in's own tells (on its thread) every change of its
+// modal runs, for the host that cannot see them; a loop the program lends
+// shares them with the program and tells nothing.
+TEST_F(PlugInOwnThread, ALoopOfItsOwnTellsEveryChangeOfItsModalRuns) {
+  std::mutex mutex;
+  std::vector<std::pair<int, int>> told;
+  std::vector<bool> onLoopThread;
+  {
+    CPlugInMainLoop* self = nullptr;
+    CPlugInMainLoop loop([&](const os::Window::ModalState& s) {
+      std::lock_guard<std::mutex> g(mutex);
+      told.emplace_back(s.runs, s.questions);
+      onLoopThread.push_back(self && self->IsMainThread());
+    });
+    self = &loop;
+    ASSERT_TRUE(loop.OwnsThread());
+    loop.Call([] {
+      os::Window::ModalInput menu;
+      os::Window::ModalInput question(os::Window::ModalInput::Kind::kQuestion);
+    });
+  }
+  EXPECT_EQ(told, (std::vector<std::pair<int, int>>{{1, 0}, {2, 1}, {1, 0}, {0, 0}}));
+  EXPECT_EQ(onLoopThread, std::vector<bool>(4, true));
+  {
+    TestEnvironment env;
+    int lentTold = 0;
+    CPlugInMainLoop lent([&](const os::Window::ModalState&) { ++lentTold; });
+    EXPECT_FALSE(lent.OwnsThread());
+    { os::Window::ModalInput question(os::Window::ModalInput::Kind::kQuestion); }
+    EXPECT_EQ(lentTold, 0);
+  }
+}
 
 TEST_F(PlugInOwnThread, AnInstanceClosedWhileItsConnectionScansEndsPromptly) {
   // Instruments that never answer: every probe waits for its time-out.

@@ -4,11 +4,13 @@
 
 #include <gtest/gtest.h>
 
+#include <X11/keysym.h>
 #include <unistd.h>
 
 #include <atomic>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <thread>
 
 #include "editor/controls/DrawnForm.h"
@@ -404,10 +406,10 @@ TEST_F(App, TheSettingsWindowShowsEachPaneAndItsControlsChangeTheDialog) {
   // Clicking the tab already shown changes nothing; another shows its pane.
   window->InjectClick(os::MouseButton::kLeft, 60, 20);
   env.loop().RunFor(1);
-  EXPECT_EQ(sw.lastPaneSelected(), 1);
+  EXPECT_EQ(app->dialog().lastPaneSelected(), 1);
   window->InjectClick(os::MouseButton::kLeft, 180, 20);
   env.loop().RunFor(1);
-  EXPECT_EQ(sw.lastPaneSelected(), 2);
+  EXPECT_EQ(app->dialog().lastPaneSelected(), 2);
   os::HeadlessMenuTracker::ScriptIndex({ItemOf(D::kMIDI, 0, "KEYS") - 1});
   window->InjectClick(os::MouseButton::kLeft, 200, 68);
   env.loop().RunFor(1);
@@ -418,7 +420,7 @@ TEST_F(App, TheSettingsWindowShowsEachPaneAndItsControlsChangeTheDialog) {
 
   window->InjectClick(os::MouseButton::kLeft, 300, 20);
   env.loop().RunFor(1);
-  EXPECT_EQ(sw.lastPaneSelected(), 3);
+  EXPECT_EQ(app->dialog().lastPaneSelected(), 3);
   window->InjectClick(os::MouseButton::kLeft, 175, 98);
   env.loop().RunFor(1);  // the check box
   EXPECT_EQ(app->dialog().Value(D::kfSTO), 1);
@@ -794,7 +796,7 @@ TEST_F(App, TheKnobModeListOpensAndChooses) {
   auto* window = static_cast<os::HeadlessWindow*>(app->settingsWindow().window());
   window->InjectClick(os::MouseButton::kLeft, 300, 20);  // "Other"
   env.loop().RunFor(1);
-  ASSERT_EQ(app->settingsWindow().lastPaneSelected(), 3);
+  ASSERT_EQ(app->dialog().lastPaneSelected(), 3);
   os::HeadlessMenuTracker::Reset();
   os::HeadlessMenuTracker::ScriptIndex({0});  // "Circular"
   window->InjectClick(os::MouseButton::kLeft, 200, 68);
@@ -832,6 +834,162 @@ TEST_F(App, TheEditorWindowIsCentredAndALockedWindowKeepsItsPlace) {
   drag(700, 500);
   EXPECT_TRUE(at({700, 500}));
   os::SetMainScreenBounds({});
+}
+
+}  // namespace
+}  // namespace vesk::test
+
+namespace vesk::test {
+namespace {
+
+// A window of the program's that counts the clicks and keys it is given.
+struct InputProbe : os::WindowSink {
+  int presses = 0;
+  int keys = 0;
+  void OnWindowMouse(const os::MouseEvent& e) override { presses += e.kind == os::MouseEvent::Kind::kDown; }
+  bool OnWindowKey(const os::KeyEvent& e) override {
+    keys += e.kind == os::KeyEvent::Kind::kDown;
+    return true;
+  }
+};
+
+class AppWindows : public App {
+ protected:
+  void StartAndOpenProbe() {
+    audio.AddDevice(StereoDevice());
+    ASSERT_EQ(Make(testRegistry).Start(), 0);
+    probe = os::HeadlessWindow::Create(50, 50);
+    probe->SetSink(&probeInput);
+  }
+  os::HeadlessWindow* Editor() { return static_cast<os::HeadlessWindow*>(app->editorWindow().getEditWindow()); }
+  // A click on the editor's "Audio" title opens its menu (nothing chosen);
+  // true when the menu was shown.
+  bool AudioMenuOpensOnAClick() {
+    int x = 0;
+    while (x < Editor()->Width() && app->editorWindow().MenuTitleAt(x, 10) != 1) ++x;
+    const size_t menus = os::HeadlessMenuTracker::Transcript().size();
+    Editor()->InjectClick(os::MouseButton::kLeft, x + 2, 10);
+    env.loop().RunFor(1);
+    return os::HeadlessMenuTracker::Transcript().size() == menus + 1;
+  }
+  // A click and a key reach a window of the program's.
+  bool ProbeTakesAClickAndAKey() {
+    const InputProbe before = probeInput;
+    probe->InjectClick(os::MouseButton::kLeft, 5, 5);
+    probe->InjectKey(os::KeyEvent::Kind::kDown, XK_a);
+    env.loop().RunFor(1);
+    return probeInput.presses == before.presses + 1 && probeInput.keys == before.keys + 1;
+  }
+
+  std::unique_ptr<os::HeadlessWindow> probe;
+  InputProbe probeInput;
+};
+
+// However the settings window goes, its modal run ends, once: the editor's
+// menu strip opens on a click and the program's windows take keys again.
+TEST_F(AppWindows, EveryWayTheSettingsWindowGoesLeavesTheEditorTakingInput) {
+  StartAndOpenProbe();
+  os::HeadlessMenuTracker::Reset();
+  struct Way {
+    const char* name;
+    std::function<void(os::HeadlessWindow* settings)> close;
+    bool applied;  // OK saves the settings file
+  };
+  const std::vector<Way> ways = {
+      {"OK", [](os::HeadlessWindow* w) { w->InjectClick(os::MouseButton::kLeft, 450, 298); }, true},
+      {"Cancel", [](os::HeadlessWindow* w) { w->InjectClick(os::MouseButton::kLeft, 270, 298); }, false},
+      {"Return", [](os::HeadlessWindow* w) { w->InjectKey(os::KeyEvent::Kind::kDown, XK_Return); }, true},
+      {"Escape", [](os::HeadlessWindow* w) { w->InjectKey(os::KeyEvent::Kind::kDown, XK_Escape); }, false},
+      {"its close box", [](os::HeadlessWindow* w) { w->InjectClose(); }, false},
+      {"the program taking it down", [this](os::HeadlessWindow*) { app->settingsWindow().Hide(); }, false},
+  };
+  for (const Way& way : ways) {
+    SCOPED_TRACE(way.name);
+    std::filesystem::remove(SettingsFile());
+    // Asked for twice: still one window, one run.
+    ASSERT_EQ(app->commandHandler(A::kPref, A::kCommandFromMenu), 0);
+    ASSERT_EQ(app->commandHandler(A::kPref, A::kCommandFromMenu), 0);
+    ASSERT_TRUE(app->settingsWindow().IsVisible());
+    EXPECT_EQ(os::Window::CurrentModalState().runs, 1);
+    EXPECT_FALSE(ProbeTakesAClickAndAKey());
+    EXPECT_FALSE(AudioMenuOpensOnAClick());
+    way.close(static_cast<os::HeadlessWindow*>(app->settingsWindow().window()));
+    env.loop().RunFor(1);
+    EXPECT_FALSE(app->settingsWindow().IsVisible());
+    EXPECT_EQ(os::Window::CurrentModalState().runs, 0);
+    EXPECT_TRUE(AudioMenuOpensOnAClick());
+    EXPECT_TRUE(ProbeTakesAClickAndAKey());
+    EXPECT_EQ(std::filesystem::exists(SettingsFile()), way.applied);
+  }
+  // It comes back on the pane it was left on.
+  ASSERT_EQ(app->commandHandler(A::kPref, A::kCommandFromMenu), 0);
+  auto* settings = static_cast<os::HeadlessWindow*>(app->settingsWindow().window());
+  settings->InjectClick(os::MouseButton::kLeft, 180, 20);
+  env.loop().RunFor(1);
+  settings->InjectClose();
+  env.loop().RunFor(1);
+  ASSERT_EQ(app->commandHandler(A::kPref, A::kCommandFromMenu), 0);
+  EXPECT_EQ(app->dialog().lastPaneSelected(), 2);
+  // And the program's end takes it down with the rest.
+  app.reset();
+  EXPECT_EQ(os::Window::CurrentModalState().runs, 0);
+  EXPECT_TRUE(ProbeTakesAClickAndAKey());
+}
+
+// One question at a time: while a question is open (the plug-in's start-up
+// question, here a stand-in run), the settings window that start-up wants
+// to show and the queued alerts wait; they come once it is answered.
+TEST_F(AppWindows, WhileAQuestionIsOpenTheSettingsWindowAndQueuedAlertsWait) {
+  {
+    std::ofstream out(SettingsFile(), std::ios::binary);
+    out << std::string(100, 'x');  // damaged: start-up shows the settings
+  }
+  auto question = std::make_unique<os::Window::ModalInput>(os::Window::ModalInput::Kind::kQuestion);
+  StartAndOpenProbe();
+  EXPECT_FALSE(app->settingsWindow().IsVisible());
+  EXPECT_TRUE(app->settingsWindow().IsWaiting());
+  const size_t alerts = AlertTexts().size();
+  DemandIdleTask(IdleTaskQueue::kAlertDeviceChanged);
+  env.loop().RunFor(200);
+  EXPECT_EQ(AlertTexts().size(), alerts);
+  EXPECT_FALSE(AudioMenuOpensOnAClick());  // the question holds the window
+
+  question.reset();
+  env.loop().RunFor(50);
+  EXPECT_TRUE(app->settingsWindow().IsVisible());
+  EXPECT_FALSE(app->settingsWindow().IsWaiting());
+  ASSERT_EQ(AlertTexts().size(), alerts + 1);
+  EXPECT_EQ(AlertTexts().back(), "Device changed");
+  // The settings window is the one run now.
+  EXPECT_EQ(os::Window::CurrentModalState().runs, 1);
+}
+
+// A start on a machine without any MIDI system: one alert, in words, saying
+// what is missing and what to start; nothing more while the program runs.
+TEST_F(App, WithoutAnyMidiSystemOneAlertSaysWhatToStart) {
+  os::midi::System::Uninstall(&bus);
+  audio.AddDevice(StereoDevice());
+  ASSERT_EQ(Make(testRegistry).Start(), 0);
+  env.loop().RunFor(3000);
+  ASSERT_EQ(AlertTexts().size(), 1u) << AlertTexts().back();
+  const std::string text = AlertTexts()[0];
+  for (const char* words : {"JACK server", "ALSA sequencer", "Start a JACK server", "again."})
+    EXPECT_NE(text.find(words), std::string::npos) << text;
+  for (const char* internal : {"Talvik", "Rebuild", "_", "status "})
+    EXPECT_EQ(text.find(internal), std::string::npos) << text;
+  EXPECT_EQ(text.back(), '.');
+  EXPECT_EQ(reports.size(), 1u);
+  EXPECT_EQ(app->dialog().grabCRef(D::kMIDI, 0)->items.size(), 1u);  // " -- " only
+  os::midi::System::Install(&bus);
+}
+
+// The About box tells host and core apart: the program and the plug-in it
+// hosts, each with its own version.
+TEST_F(WithPlugIn, TheAboutTextNamesTheProgramAndThePlugInApart) {
+  ScopedEnv noDisplay{"DISPLAY", ""};
+  ASSERT_EQ(Make(plugInRegistry).Start(), 0);
+  EXPECT_EQ(app->AboutText(), "Host: Vesk Editor version 1.0.0\nCore: Vesk Plug-In Editor version 1.0.3");
+  app.reset();
 }
 
 }  // namespace

@@ -6,9 +6,13 @@
 
 #include <cstring>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "host/TalvikHostHandshake.h"
+#include "os/window/HeadlessWindow.h"
+#include "plugin/CPlugInModalNotice.h"
+#include "tests/support/TestEnvironment.h"
 
 namespace vesk::test {
 namespace {
@@ -18,6 +22,7 @@ struct Recorded {
   std::vector<std::pair<int32_t, intptr_t>> values;
   std::vector<VstMidiEvent> events;
   std::string hostProduct;
+  audioMasterCallback host = nullptr;
   int processed = 0;
   int32_t lastFrames = 0;
 };
@@ -38,7 +43,10 @@ intptr_t Dispatcher(AEffect*, int32_t opcode, int32_t, intptr_t value, void* ptr
     return 1;
   }
   if (opcode == effEditOpen) return 1;
-  if (opcode == effGetProductString) std::strcpy(static_cast<char*>(ptr), "Stand-in");
+  // In the standalone program the product string is the program's name;
+  // the effect name is the plug-in's own.
+  if (opcode == effGetProductString) std::strcpy(static_cast<char*>(ptr), "Stand-in Host");
+  if (opcode == effGetEffectName) std::strcpy(static_cast<char*>(ptr), "Stand-in Plug-In");
   if (opcode == effGetVendorVersion) return 0x01000300;
   return 0;
 }
@@ -51,6 +59,7 @@ AEffect* Entry(audioMasterCallback host) {
   char product[65] = {};
   host(nullptr, audioMasterGetProductString, 0, 0, product, 0);
   gRec.hostProduct = product;
+  gRec.host = host;
   if (host(nullptr, audioMasterVersion, 0, 0, nullptr, 0) == 0) return nullptr;
   std::memset(&gEffect, 0, sizeof gEffect);
   gEffect.magic = kEffectMagic;
@@ -132,13 +141,56 @@ TEST_F(VstComponent, TheHandshakeTableCarriesTheKnobModeAndTheViewOpensInTheGive
   EXPECT_TRUE(opened);
   std::string name, version;
   ASSERT_TRUE(c->GetInfo(&name, &version));
-  EXPECT_EQ(name, "Stand-in");
+  EXPECT_EQ(name, "Stand-in Plug-In");
   EXPECT_EQ(version, "1.0.3");
   c.reset();
   // Closing closes the view first, then the instance.
   ASSERT_GE(gRec.opcodes.size(), 2u);
   EXPECT_EQ(gRec.opcodes[gRec.opcodes.size() - 2], effEditClose);
   EXPECT_EQ(gRec.opcodes.back(), effClose);
+}
+
+// A plug-in on a loop of its own tells the program of its modal runs from
+// its thread: the program's windows are held off as by a run of its own, a
+// question counts as one (the program's questions wait for it), and the
+// plug-in going ends whatever it left open.
+TEST_F(VstComponent, ThePlugInsModalRunsHoldOffTheProgramsWindows) {
+  TestEnvironment env;
+  auto c = VstAudioComponent::Open(&Entry);
+  ASSERT_NE(c, nullptr);
+  auto window = os::HeadlessWindow::Create(10, 10);
+  auto tell = [](int runs, int questions) {
+    intptr_t answer = -1;
+    std::thread pluginThread([&] {
+      answer = gRec.host(&gEffect, audioMasterVendorSpecific, CPlugInModalNotice::kIndex,
+                         CPlugInModalNotice::Encode({runs, questions}), nullptr, 0);
+    });
+    pluginThread.join();
+    return answer;
+  };
+  EXPECT_EQ(gRec.host(&gEffect, audioMasterVendorSpecific, 0x12345678, 1, nullptr, 0), 0);
+  EXPECT_EQ(tell(2, 1), 1);
+  env.loop().RunPending();
+  EXPECT_FALSE(window->TakesInput());
+  EXPECT_EQ(os::Window::CurrentModalState().questions, 1);
+  EXPECT_EQ(tell(1, 0), 1);  // the question answered, its menu still open
+  env.loop().RunPending();
+  EXPECT_FALSE(window->TakesInput());
+  EXPECT_EQ(os::Window::CurrentModalState().runs, 1);
+  EXPECT_EQ(os::Window::CurrentModalState().questions, 0);
+  EXPECT_EQ(tell(0, 0), 1);
+  env.loop().RunPending();
+  EXPECT_TRUE(window->TakesInput());
+  EXPECT_EQ(os::Window::CurrentModalState().runs, 0);
+
+  tell(3, 2);
+  env.loop().RunPending();
+  EXPECT_FALSE(window->TakesInput());
+  tell(0, 0);  // still on its way when the plug-in goes
+  c.reset();
+  env.loop().RunPending();
+  EXPECT_TRUE(window->TakesInput());
+  EXPECT_EQ(os::Window::CurrentModalState().runs, 0);
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -210,10 +211,10 @@ TEST(HeadlessWindow, EventsPostedForAWindowThatIsGoneAreDropped) {
   EXPECT_EQ(sink.closes, 0);
 }
 
-// While a modal run goes on (a message box, a menu), the windows that were
-// there before it take no clicks or keys, even those already on their way;
-// the run's own windows do, until a run nested in it begins.
-TEST(HeadlessWindow, AModalRunHoldsOffTheWindowsThatWereThereBeforeIt) {
+// While a modal run goes on (a message box, a menu), only the windows it
+// adopted take clicks or keys, even those already on their way to the
+// others; its own windows do until a run nested in it begins.
+TEST(HeadlessWindow, AModalRunHoldsOffEveryWindowButItsOwn) {
   TestEnvironment env;
   auto editor = HeadlessWindow::Create(20, 20);
   RecordingSink editorSink;
@@ -222,6 +223,7 @@ TEST(HeadlessWindow, AModalRunHoldsOffTheWindowsThatWereThereBeforeIt) {
   {
     os::Window::ModalInput run;
     auto box = HeadlessWindow::Create(10, 10);
+    run.Adopt(box.get());
     RecordingSink boxSink;
     box->SetSink(&boxSink);
     EXPECT_FALSE(editor->TakesInput());
@@ -250,6 +252,53 @@ TEST(HeadlessWindow, AModalRunHoldsOffTheWindowsThatWereThereBeforeIt) {
   env.loop().RunPending();
   ASSERT_EQ(editorSink.mouse.size(), 2u);
   EXPECT_EQ(editorSink.mouse[0].x, 4);
+}
+
+// A window made while a question is up (a host opening the editor's view
+// under the start-up question) is held off like the ones before it.
+TEST(HeadlessWindow, AWindowMadeDuringARunThatDidNotAdoptItIsHeldOff) {
+  TestEnvironment env;
+  os::Window::ModalInput question(os::Window::ModalInput::Kind::kQuestion);
+  auto view = HeadlessWindow::Create(20, 20);
+  RecordingSink sink;
+  view->SetSink(&sink);
+  view->InjectClick(MouseButton::kLeft, 2, 2);
+  view->InjectKey(os::KeyEvent::Kind::kDown, XK_a, 0);
+  env.loop().RunPending();
+  EXPECT_FALSE(view->TakesInput());
+  EXPECT_TRUE(sink.mouse.empty());
+  EXPECT_TRUE(sink.keys.empty());
+}
+
+// Runs end in any order, each once: the one that ends takes nothing of the
+// others with it, and its windows become ordinary ones.
+TEST(HeadlessWindow, RunsEndingOutOfOrderLeaveTheInnermostInCharge) {
+  TestEnvironment env;
+  auto outerBox = HeadlessWindow::Create(10, 10);
+  auto innerBox = HeadlessWindow::Create(10, 10);
+  std::vector<os::Window::ModalState> told;
+  const int id = os::Window::AddModalListener([&](const os::Window::ModalState& s) { told.push_back(s); });
+  auto outer = std::make_unique<os::Window::ModalInput>();
+  outer->Adopt(outerBox.get());
+  auto inner = std::make_unique<os::Window::ModalInput>(os::Window::ModalInput::Kind::kQuestion);
+  inner->Adopt(innerBox.get());
+  EXPECT_FALSE(outerBox->TakesInput());
+  EXPECT_TRUE(innerBox->TakesInput());
+  outer.reset();  // the program takes the outer form down first
+  EXPECT_FALSE(outerBox->TakesInput());
+  EXPECT_TRUE(innerBox->TakesInput());
+  EXPECT_EQ(os::Window::CurrentModalState().runs, 1);
+  EXPECT_EQ(os::Window::CurrentModalState().questions, 1);
+  inner.reset();
+  EXPECT_TRUE(outerBox->TakesInput());
+  EXPECT_TRUE(innerBox->TakesInput());
+  os::Window::RemoveModalListener(id);
+  ASSERT_EQ(told.size(), 4u);
+  const int runs[] = {1, 2, 1, 0}, questions[] = {0, 1, 1, 0};
+  for (size_t i = 0; i < told.size(); ++i) {
+    EXPECT_EQ(told[i].runs, runs[i]) << i;
+    EXPECT_EQ(told[i].questions, questions[i]) << i;
+  }
 }
 
 }  // namespace
