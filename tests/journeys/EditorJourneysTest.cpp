@@ -117,9 +117,9 @@ Point DragTimbre1Volume(EditorJourney& j) {
 }
 bool IsParam(const SynthRecordLine& l) { return l.what == "param"; }
 
-// Disabled: a synthesizer switched on after the program started is never
-// connected; nothing the person edits reaches it.
-TEST_F(Journey, DISABLED_ASynthesizerSwitchedOnAfterTheProgramStartedIsConnectedAndTakesEdits) {
+// The stored synthesizer is missing at start and the question is declined;
+// switched on afterwards, it is connected and synchronised, and takes edits.
+TEST_F(Journey, ASynthesizerSwitchedOnAfterTheProgramStartedIsConnectedAndTakesEdits) {
   StoreSynthesizerPorts();
   ASSERT_TRUE(StartEditor()) << "no editor window";
   ASSERT_TRUE(CancelQuestion(20000)) << "the program did not ask about the missing synthesizer";
@@ -132,9 +132,9 @@ TEST_F(Journey, DISABLED_ASynthesizerSwitchedOnAfterTheProgramStartedIsConnected
   EXPECT_TRUE(WaitForReceived(IsParam, 5000, from)) << "the edit did not reach the synthesizer";
 }
 
-// Disabled: after the synthesizer restarts, the page keeps showing an edit
-// the restarted synthesizer does not hold.
-TEST_F(Journey, DISABLED_ASynthesizerThatRestartsIsShownWithItsOwnValuesAgain) {
+// After the synthesizer restarts with its own memory, the page shows what it
+// holds again, not the edit made before.
+TEST_F(Journey, ASynthesizerThatRestartsIsShownWithItsOwnValuesAgain) {
   ASSERT_NO_FATAL_FAILURE(StartConnected());
   constexpr int kTop = 150, kHeight = 60;  // timbre 1's row of the Play page
   const int width = View().width;

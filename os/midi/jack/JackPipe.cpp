@@ -4,6 +4,8 @@
 
 #include <cstring>
 
+#include "os/midi/jack/JackTurn.h"
+
 namespace os::midi {
 namespace {
 
@@ -11,24 +13,18 @@ namespace {
 constexpr size_t kInHeader = sizeof(uint32_t) + sizeof(uint64_t);   // length, time
 constexpr size_t kOutHeader = sizeof(uint32_t) + sizeof(uint64_t);  // length, tag
 
-jack_ringbuffer_t* NewRing(size_t bytes) {
-  jack_ringbuffer_t* r = jack_ringbuffer_create(bytes);
-  if (r) jack_ringbuffer_mlock(r);
-  return r;
-}
 
 }  // namespace
 
-JackInPipe::JackInPipe(jack_port_t* port, size_t ringBytes)
-    : port_(port), ring_(NewRing(ringBytes)) {}
+JackInPipe::JackInPipe(jack_port_t* port, size_t ringBytes) : port_(port), ring_(ringBytes) {}
 
-JackInPipe::~JackInPipe() {
-  if (ring_) jack_ringbuffer_free(ring_);
-}
+JackInPipe::~JackInPipe() = default;
 
 bool JackInPipe::Capture(jack_client_t* client, jack_nframes_t frames) {
   void* buffer = jack_port_get_buffer(port_, frames);
-  if (!buffer || !ring_) return false;
+  if (!buffer || !ring_.ok()) return false;
+  // The port's buffer, written by the cycle of the client that feeds it.
+  const JackTurn turn(buffer);
   const uint32_t n = jack_midi_get_event_count(buffer);
   // When the cycle really ran: the frame clock keeps its ideal pace even
   // when cycles run late.
@@ -38,7 +34,7 @@ bool JackInPipe::Capture(jack_client_t* client, jack_nframes_t frames) {
   for (uint32_t i = 0; i < n; ++i) {
     jack_midi_event_t ev;
     if (jack_midi_event_get(&ev, buffer, i) != 0 || ev.size == 0) continue;
-    if (jack_ringbuffer_write_space(ring_) < kInHeader + ev.size) {
+    if (ring_.WriteSpace() < kInHeader + ev.size) {
       dropped_.fetch_add(1, std::memory_order_relaxed);
       continue;
     }
@@ -46,63 +42,61 @@ bool JackInPipe::Capture(jack_client_t* client, jack_nframes_t frames) {
     char header[kInHeader];
     std::memcpy(header, &length, sizeof length);
     std::memcpy(header + sizeof length, &time, sizeof time);
-    jack_ringbuffer_write(ring_, header, kInHeader);
-    jack_ringbuffer_write(ring_, reinterpret_cast<const char*>(ev.buffer), ev.size);
+    ring_.Write(header, kInHeader);
+    ring_.Write(ev.buffer, ev.size);
     any = true;
   }
   return any;
 }
 
 bool JackInPipe::Pop(uint64_t* jackTimeUs, std::vector<uint8_t>* bytes) {
-  if (!ring_) return false;
-  const size_t avail = jack_ringbuffer_read_space(ring_);
+  const size_t avail = ring_.ReadSpace();
   if (avail < kInHeader) return false;
   char header[kInHeader];
-  jack_ringbuffer_peek(ring_, header, kInHeader);
+  ring_.Peek(header, kInHeader);
   uint32_t length;
   std::memcpy(&length, header, sizeof length);
   std::memcpy(jackTimeUs, header + sizeof length, sizeof *jackTimeUs);
   // The writer advances in steps; a record is taken only once it is whole.
   if (avail < kInHeader + length) return false;
-  jack_ringbuffer_read_advance(ring_, kInHeader);
+  ring_.Skip(kInHeader);
   bytes->resize(length);
-  jack_ringbuffer_read(ring_, reinterpret_cast<char*>(bytes->data()), length);
+  ring_.Read(bytes->data(), length);
   return true;
 }
 
-JackOutPipe::JackOutPipe(jack_port_t* port, size_t ringBytes)
-    : port_(port), ring_(NewRing(ringBytes)) {}
+JackOutPipe::JackOutPipe(jack_port_t* port, size_t ringBytes) : port_(port), ring_(ringBytes) {}
 
-JackOutPipe::~JackOutPipe() {
-  if (ring_) jack_ringbuffer_free(ring_);
-}
+JackOutPipe::~JackOutPipe() = default;
 
 bool JackOutPipe::Push(uint64_t tag, const uint8_t* data, size_t length) {
-  if (!ring_ || length == 0) return false;
-  if (jack_ringbuffer_write_space(ring_) < kOutHeader + length) return false;
+  if (!ring_.ok() || length == 0) return false;
+  if (ring_.WriteSpace() < kOutHeader + length) return false;
   const uint32_t n = static_cast<uint32_t>(length);
   char header[kOutHeader];
   std::memcpy(header, &n, sizeof n);
   std::memcpy(header + sizeof n, &tag, sizeof tag);
-  jack_ringbuffer_write(ring_, header, kOutHeader);
-  jack_ringbuffer_write(ring_, reinterpret_cast<const char*>(data), length);
+  ring_.Write(header, kOutHeader);
+  ring_.Write(data, length);
   return true;
 }
 
-bool JackOutPipe::Empty() const { return !ring_ || jack_ringbuffer_read_space(ring_) == 0; }
+bool JackOutPipe::Empty() const { return ring_.ReadSpace() == 0; }
 
-bool JackOutPipe::Flush(jack_nframes_t frames, jack_ringbuffer_t* written) {
+bool JackOutPipe::Flush(jack_nframes_t frames, JackRing* written) {
   void* buffer = jack_port_get_buffer(port_, frames);
-  if (!buffer || !ring_) return false;
+  if (!buffer || !ring_.ok()) return false;
+  // The port's buffer, read by the cycle of the client it feeds.
+  const JackTurn turn(buffer);
   jack_midi_clear_buffer(buffer);
   // What an empty buffer takes: a piece larger than that never goes out.
   const size_t largest = jack_midi_max_event_size(buffer);
   bool any = false;
   for (;;) {
-    const size_t avail = jack_ringbuffer_read_space(ring_);
+    const size_t avail = ring_.ReadSpace();
     if (avail < kOutHeader) break;
     char header[kOutHeader];
-    jack_ringbuffer_peek(ring_, header, kOutHeader);
+    ring_.Peek(header, kOutHeader);
     uint32_t length;
     uint64_t tag;
     std::memcpy(&length, header, sizeof length);
@@ -115,16 +109,15 @@ bool JackOutPipe::Flush(jack_nframes_t frames, jack_ringbuffer_t* written) {
       dst = jack_midi_event_reserve(buffer, 0, length);
       if (!dst) break;
     }
-    jack_ringbuffer_read_advance(ring_, kOutHeader);
+    ring_.Skip(kOutHeader);
     if (dst) {
-      jack_ringbuffer_read(ring_, reinterpret_cast<char*>(dst), length);
+      ring_.Read(dst, length);
       any = true;
     } else {
       // Larger than an empty buffer holds: it could never go out.
-      jack_ringbuffer_read_advance(ring_, length);
+      ring_.Skip(length);
     }
-    if (tag && written && jack_ringbuffer_write_space(written) >= sizeof tag)
-      jack_ringbuffer_write(written, reinterpret_cast<const char*>(&tag), sizeof tag);
+    if (tag && written && written->WriteSpace() >= sizeof tag) written->Write(&tag, sizeof tag);
   }
   return any;
 }

@@ -3,12 +3,13 @@
 // threads. The process callback never blocks and never allocates: what does
 // not fit a ring is dropped (input) or waits for the next cycle (output).
 #include <jack/jack.h>
-#include <jack/ringbuffer.h>
 
 #include <atomic>
 #include <cstddef>
 #include <cstdint>
 #include <vector>
+
+#include "os/midi/jack/JackRing.h"
 
 namespace os::midi {
 
@@ -32,7 +33,7 @@ class JackInPipe {
 
  private:
   jack_port_t* port_;
-  jack_ringbuffer_t* ring_;
+  JackRing ring_;
   std::atomic<uint64_t> dropped_{0};
 };
 
@@ -52,12 +53,12 @@ class JackOutPipe {
   // Process callback: writes the pieces that fit this cycle's buffer, and
   // the non-zero tags of those written into `written` (8 bytes each). True
   // when any piece went out.
-  bool Flush(jack_nframes_t frames, jack_ringbuffer_t* written);
+  bool Flush(jack_nframes_t frames, JackRing* written);
   bool Empty() const;
 
  private:
   jack_port_t* port_;
-  jack_ringbuffer_t* ring_;
+  JackRing ring_;
 };
 
 }  // namespace os::midi

@@ -125,14 +125,11 @@ struct JackSystem::Core : std::enable_shared_from_this<Core> {
   std::atomic<bool> serverGone{false};
   std::atomic<RtSet*> rt{nullptr};
   std::atomic<bool> inProcess{false};
-  jack_ringbuffer_t* doneRing = nullptr;
+  JackRing doneRing{kDoneRingBytes};
   JackWakeup inWake, outWake;
   std::thread inThread, outThread;
 
-  ~Core() {
-    delete rt.load();
-    if (doneRing) jack_ringbuffer_free(doneRing);
-  }
+  ~Core() { delete rt.load(); }
 
   // ---- process callback and JACK notifications (no locks, no waits) ----
 
@@ -143,7 +140,7 @@ struct JackSystem::Core : std::enable_shared_from_this<Core> {
     bool in = false, out = false;
     if (set) {
       for (JackInPipe* p : set->ins) in |= p->Capture(self->client, frames);
-      for (JackOutPipe* p : set->outs) out |= p->Flush(frames, self->doneRing);
+      for (JackOutPipe* p : set->outs) out |= p->Flush(frames, &self->doneRing);
     }
     self->inProcess.store(false);
     if (in) self->inWake.Give();
@@ -360,8 +357,8 @@ struct JackSystem::Core : std::enable_shared_from_this<Core> {
       {
         std::lock_guard<std::mutex> g(m);
         uint64_t tag;
-        while (jack_ringbuffer_read_space(doneRing) >= sizeof tag) {
-          jack_ringbuffer_read(doneRing, reinterpret_cast<char*>(&tag), sizeof tag);
+        while (doneRing.ReadSpace() >= sizeof tag) {
+          doneRing.Read(&tag, sizeof tag);
           ok.push_back(tag);
         }
         FreshLocked();
@@ -631,7 +628,6 @@ std::unique_ptr<JackSystem> JackSystem::Open(const std::string& clientName, std:
   // Noted before any port of it exists, so that the process's other MIDI
   // systems never list its ports.
   JackProcess::AddClient(core->name);
-  core->doneRing = jack_ringbuffer_create(kDoneRingBytes);
   core->rt.store(new Core::RtSet);
   jack_set_process_callback(client, &Core::Process, core.get());
   jack_set_port_registration_callback(client, &Core::PortRegistered, core.get());
