@@ -31,14 +31,19 @@ void Sim::LeaveTracked() {
 void Sim::MaybeAdvance() {
   if (running > 0) return;
   uint64_t earliest = kNoDeadline;
+  bool anyTracked = false;
+  bool canRun = false;
   for (SimWaiter* w : waiters) {
+    if (!w->tracked) continue;
+    anyTracked = true;
     if ((*w->pred)() || w->deadline <= now) {
-      cv.notify_all();  // someone can run already
-      return;
+      // Woken already, or about to be: it has not run yet.
+      w->cv->notify_all();
+      canRun = true;
     }
     if (w->deadline < earliest) earliest = w->deadline;
   }
-  if (waiters.empty()) return;
+  if (canRun || !anyTracked) return;
   if (earliest == kNoDeadline) {
     // Every tracked thread waits for something nobody tracked will do. An
     // untracked thread may still do it, so this is reported, not fatal.
@@ -47,7 +52,12 @@ void Sim::MaybeAdvance() {
     return;
   }
   now.store(earliest, std::memory_order_release);
-  cv.notify_all();
+  WakeDue();
+}
+
+void Sim::WakeDue() {
+  for (SimWaiter* w : waiters)
+    if (w->deadline <= now) w->cv->notify_all();
 }
 
 void SetActiveSim(Sim* s) { g_sim.store(s, std::memory_order_release); }
@@ -91,7 +101,7 @@ uint64_t VirtualClock::Now() const { return NowUs(); }
 void VirtualClock::Advance(uint64_t us) {
   std::lock_guard<std::mutex> g(g_owned->m);
   g_owned->now.fetch_add(us, std::memory_order_acq_rel);
-  g_owned->cv.notify_all();
+  g_owned->WakeDue();
 }
 
 uint64_t VirtualClock::Stalls() const {

@@ -2,20 +2,18 @@
 
 #include <chrono>
 
+#include "os/Lock.h"
 #include "os/SimState.h"
 
 namespace os {
 
 Monitor::Monitor() {
-  if (detail::Sim* s = detail::ActiveSim()) {
-    mutex_ = &s->m;
-    cv_ = &s->cv;
-    virtual_ = true;
-  } else {
-    mutex_ = &own_mutex_;
-    cv_ = &own_cv_;
-    virtual_ = false;
-  }
+  // Under a virtual clock every Monitor shares the simulation's lock, so
+  // that the clock sees at once which threads wait and for what; each keeps
+  // its own condition, so that a notice wakes only its own waiters.
+  detail::Sim* s = detail::ActiveSim();
+  mutex_ = s ? &s->m : &own_mutex_;
+  virtual_ = s != nullptr;
 }
 
 Monitor::~Monitor() = default;
@@ -25,24 +23,24 @@ bool Monitor::WaitUntil(std::unique_lock<std::mutex>& lock, uint64_t deadlineUs,
   if (!virtual_) {
     if (pred()) return true;
     if (deadlineUs != kNoDeadline && deadlineUs <= NowUs()) return false;
+    CheckNoLockHeldAcrossWait("os::Monitor");
     if (deadlineUs == kNoDeadline) {
-      cv_->wait(lock, pred);
+      cv_.wait(lock, pred);
       return true;
     }
     using namespace std::chrono;
     const steady_clock::time_point tp{microseconds(deadlineUs)};
-    return cv_->wait_until(lock, tp, pred);
+    return cv_.wait_until(lock, tp, pred);
   }
 
   detail::Sim* sim = detail::ActiveSim();
   if (pred()) return true;
   if (sim->now >= deadlineUs) return false;
+  CheckNoLockHeldAcrossWait("os::Monitor");
   const bool tracked = detail::ThreadIsTracked();
-  detail::SimWaiter me{&pred, deadlineUs};
-  if (tracked) {
-    sim->waiters.push_back(&me);
-    --sim->running;
-  }
+  detail::SimWaiter me{&pred, deadlineUs, &cv_, tracked};
+  sim->waiters.push_back(&me);
+  if (tracked) --sim->running;
   bool result;
   for (;;) {
     if (pred()) { result = true; break; }
@@ -50,16 +48,14 @@ bool Monitor::WaitUntil(std::unique_lock<std::mutex>& lock, uint64_t deadlineUs,
     if (tracked) sim->MaybeAdvance();
     if (pred()) { result = true; break; }
     if (sim->now >= deadlineUs) { result = false; break; }
-    cv_->wait(lock);
+    cv_.wait(lock);
   }
-  if (tracked) {
-    sim->waiters.remove(&me);
-    ++sim->running;
-  }
+  sim->waiters.remove(&me);
+  if (tracked) ++sim->running;
   return result;
 }
 
-void Monitor::NotifyAll() { cv_->notify_all(); }
+void Monitor::NotifyAll() { cv_.notify_all(); }
 
 ScopedTrackedThread::ScopedTrackedThread() : entered_(false) {
   detail::Sim* sim = detail::ActiveSim();

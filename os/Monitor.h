@@ -2,9 +2,10 @@
 // The one blocking primitive of the system: a mutex with a condition that
 // waits until a predicate holds or a deadline (on os::NowUs) passes. Under a
 // VirtualClock every Monitor shares the simulation's lock, so the clock can
-// see which tracked threads are able to run; every wait that can block a
-// tracked thread must go through a Monitor (XEvent, os::Thread::Join and the
-// main loop do).
+// see which tracked threads are able to run, but keeps its own condition:
+// NotifyAll wakes this monitor's waiters only, and the clock wakes a waiter
+// when its deadline comes. Every wait that can block a tracked thread must
+// go through a Monitor (XEvent, os::Thread::Join and the main loop do).
 #include <condition_variable>
 #include <cstdint>
 #include <functional>
@@ -39,9 +40,8 @@ class Monitor {
 
  private:
   std::mutex own_mutex_;
-  std::condition_variable own_cv_;
   std::mutex* mutex_;
-  std::condition_variable* cv_;
+  std::condition_variable cv_;
   bool virtual_;
 };
 

@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <mutex>
 
+#include "os/Lock.h"
 #include "os/Monitor.h"
 #include "os/SimState.h"
 
@@ -36,6 +37,7 @@ void WakeSignal::Wait() {
   }
   // Every post follows the flag's change to set, and every wake consumes
   // one post and clears the flag: the count stays at most one.
+  if (!pending_.load(std::memory_order_acquire)) CheckNoLockHeldAcrossWait("os::WakeSignal");
   while (::sem_wait(&semaphore_) != 0 && errno == EINTR) {
   }
   pending_.exchange(false, std::memory_order_acq_rel);

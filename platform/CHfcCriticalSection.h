@@ -1,6 +1,8 @@
 #pragma once
-// The framework's standard recursive lock around shared state.
-#include <pthread.h>
+// The framework's standard recursive lock around shared state: an
+// os::Lock, so the rule of os/Sync.h holds for it (no wait while it is
+// held).
+#include "os/Lock.h"
 
 class CHfcCriticalSection {
  public:
@@ -14,7 +16,7 @@ class CHfcCriticalSection {
   bool TryLock();
 
  private:
-  pthread_mutex_t mutex_;
+  os::Lock lock_{os::Lock::kRecursive};
 };
 
 // Scope guard for a CHfcCriticalSection.

@@ -1,26 +1,29 @@
 #include "platform/CHfcMutex.h"
 
-#include <cstring>
+CHfcMutex::CHfcMutex() = default;
 
-CHfcMutex::CHfcMutex() { std::memset(&mutex_, 0, sizeof mutex_); }
-
-// Left to Destroy(): destroying here would break owners that already did.
+// Left to Destroy(): owners that destroy it first must find it gone.
 CHfcMutex::~CHfcMutex() = default;
 
 bool CHfcMutex::Create() {
-  pthread_mutexattr_t attr;
-  pthread_mutexattr_init(&attr);
-  pthread_mutexattr_settype(&attr, PTHREAD_MUTEX_RECURSIVE);
-  created_ = pthread_mutex_init(&mutex_, &attr) == 0;
-  pthread_mutexattr_destroy(&attr);
-  return created_;
+  lock_.emplace(os::Lock::kRecursive);
+  return true;
 }
 
 bool CHfcMutex::Destroy() {
-  if (!created_) return false;
-  created_ = false;
-  return pthread_mutex_destroy(&mutex_) == 0;
+  if (!lock_) return false;
+  lock_.reset();
+  return true;
 }
 
-bool CHfcMutex::Lock() { return created_ && pthread_mutex_lock(&mutex_) == 0; }
-bool CHfcMutex::Unlock() { return created_ && pthread_mutex_unlock(&mutex_) == 0; }
+bool CHfcMutex::Lock() {
+  if (!lock_) return false;
+  lock_->lock();
+  return true;
+}
+
+bool CHfcMutex::Unlock() {
+  if (!lock_) return false;
+  lock_->unlock();
+  return true;
+}

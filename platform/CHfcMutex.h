@@ -1,7 +1,10 @@
 #pragma once
 // Recursive mutex created only by Create(); the destructor leaves it alone,
-// as its owners destroy it explicitly.
-#include <pthread.h>
+// as its owners destroy it explicitly. An os::Lock while created, so the
+// rule of os/Sync.h holds for it.
+#include <optional>
+
+#include "os/Lock.h"
 
 class CHfcMutex {
  public:
@@ -16,6 +19,5 @@ class CHfcMutex {
   bool Unlock();
 
  private:
-  pthread_mutex_t mutex_;
-  bool created_ = false;
+  std::optional<os::Lock> lock_;
 };

@@ -1,11 +1,14 @@
 #pragma once
-// Recursive mutex that remembers whether it was created.
-#include <pthread.h>
+// Recursive mutex that remembers whether it was created: an os::Lock while
+// created, so the rule of os/Sync.h holds for it.
+#include <optional>
+
+#include "os/Lock.h"
 
 class XMutex {
  public:
   XMutex() = default;
-  ~XMutex();
+  ~XMutex() = default;
   XMutex(const XMutex&) = delete;
   XMutex& operator=(const XMutex&) = delete;
 
@@ -13,9 +16,8 @@ class XMutex {
   bool Lock();
   bool Unlock();
   void Destroy();
-  bool IsCreated() const { return created_; }
+  bool IsCreated() const { return lock_.has_value(); }
 
  private:
-  pthread_mutex_t mutex_{};
-  bool created_ = false;
+  std::optional<os::Lock> lock_;
 };

@@ -426,6 +426,7 @@ uint32_t QuorelVst::ThreadProc() {
     ForwardFromHost();
     ForwardHostParameters();
     ForwardFromGUI();
+    hostMidiLost_.Tell();
   }
   return 0;
 }

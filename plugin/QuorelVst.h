@@ -12,6 +12,7 @@
 
 #include "editor/shell/IPlugInHost.h"
 #include "model/IPlugInHostInfo.h"
+#include "os/DropReport.h"
 #include "os/WakeSignal.h"
 #include "platform/IAsyncDispatch.h"
 #include "platform/XThread.h"
@@ -206,6 +207,9 @@ class QuorelVst : public IXThreadProc,
   // Host MIDI on its way from the audio thread to the worker thread, which
   // gives it to the model.
   CMidiFifo* toSynth_ = nullptr;
+  // Host MIDI that found fromHost_ or toSynth_ full: counted on the audio
+  // thread, told by the worker thread.
+  os::DropReport hostMidiLost_{"the plug-in's queue of host MIDI to the synthesizer was full"};
   // A program change on the global channel, from the audio thread to the
   // main thread, which selects the sound: a flag, the bank-select bytes
   // and the program number.

@@ -44,8 +44,9 @@ int32_t QuorelVst::processEvents(VstEvents* events) {
     const VstEvent* e = list[i];
     if (!e || e->type != kVstMidiType || bypassed_) continue;
     const auto* midi = reinterpret_cast<const VstMidiEvent*>(e);
-    fromHost_->Push(midi->midiData[0], midi->midiData[1], midi->midiData[2],
-                    static_cast<uint32_t>(midi->deltaFrames));
+    if (!fromHost_->Push(midi->midiData[0], midi->midiData[1], midi->midiData[2],
+                         static_cast<uint32_t>(midi->deltaFrames)))
+      hostMidiLost_.Count();
   }
   return 1;
 }
@@ -111,7 +112,10 @@ void QuorelVst::DrainFromHost() {
     // listeners), which allocates: the worker thread hands it over, with
     // the time taken here. The low 32 bits of microseconds suffice for a
     // time a few milliseconds away.
-    handedOver = toSynth_->Push(s, m.data1, m.data2, static_cast<uint32_t>(time)) || handedOver;
+    if (toSynth_->Push(s, m.data1, m.data2, static_cast<uint32_t>(time)))
+      handedOver = true;
+    else
+      hostMidiLost_.Count();
   }
   if (handedOver) workerWake_.Signal();
 }

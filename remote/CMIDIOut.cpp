@@ -2,10 +2,11 @@
 
 #include <algorithm>
 #include <cstring>
+#include <mutex>
 
 #include "os/Clock.h"
 
-CMIDIOut::CMIDIOut() : platform_(MIDIOutCreate()) { room_.Create(); }
+CMIDIOut::CMIDIOut() : platform_(MIDIOutCreate()) {}
 
 CMIDIOut::~CMIDIOut() { Close(); }
 
@@ -14,13 +15,13 @@ bool CMIDIOut::Open(const MIDIDevKey* key, int a, int b, int capacity) {
   if (!key || key->type != kDevTypeTarget || capacity < 1) return false;
   if (!platform_->Open(key, a, b)) return false;
   {
-    CHfcCriticalSectionLock lock(gate_);
+    std::lock_guard<os::Lock> lock(gate_);
     type_ = key->type;
     out_ = platform_.get();
   }
   queue_.commit(capacity);
+  held_.commit(kHeldEvents);
   wake_.Create();
-  mutex_.Create();
   open_ = true;
   wake_.Reset();
   if (!thread_.Run(this)) {
@@ -32,86 +33,123 @@ bool CMIDIOut::Open(const MIDIDevKey* key, int a, int b, int capacity) {
 
 void CMIDIOut::Close() {
   {
-    CHfcCriticalSectionLock lock(gate_);
+    std::lock_guard<os::Lock> lock(gate_);
     if (!open_ && !out_) return;
     open_ = false;
     wake_.Set();
   }
-  room_.Set();
   thread_.Join();
   wake_.Destroy();
   IMIDIOut* out = nullptr;
   {
-    CHfcCriticalSectionLock lock(gate_);
+    std::lock_guard<os::Lock> lock(gate_);
     out = out_;
     out_ = nullptr;
     type_ = kDevTypeUnknown;
   }
   if (out) {
     // Messages already due still go out, in order: a disconnect sends its
-    // last settings (Local Control) just before it closes the output.
+    // last settings (Local Control) just before it closes the output. The
+    // output thread has ended; a SysEx sender would have to be done too.
     const long long now = static_cast<long long>(os::NowUs() / 1000 * 1000);
-    COutputMutexLock wire(mutex_);
     EventQueue::Event e;
-    while (queue_.pop(&e, now + 999)) out->SendShort(e.data, e.length);
+    long long due = 0;
+    while (EventQueue* q = Next(&due)) {
+      if (!q->pop(&e, now + 999)) break;
+      out->SendShort(e.data, e.length);
+    }
+    out->Close();
   }
-  if (out) out->Close();
-  mutex_.Destroy();
   queue_.decommit();
+  held_.decommit();
 }
 
 int CMIDIOut::SendShort(long long timeUs, const void* data, unsigned len) {
+  return Queue(timeUs, data, len, false);
+}
+
+int CMIDIOut::SendShortOrHold(long long timeUs, const void* data, unsigned len) {
+  return Queue(timeUs, data, len, true);
+}
+
+int CMIDIOut::Queue(long long timeUs, const void* data, unsigned len, bool hold) {
   if (!data || len == 0 || len > sizeof(EventQueue::Event::data)) return Oskend::kRemoteFailed;
   EventQueue::Event e;
   e.time = timeUs;
   std::memcpy(e.data, data, len);
   e.length = len;
-  CHfcCriticalSectionLock lock(gate_);
+  std::lock_guard<os::Lock> lock(gate_);
   if (!open_) return Oskend::kRemoteFailed;
-  if (!queue_.push(e)) return Oskend::kRemoteQueueFull;
+  // While messages are held over, later ones queue behind them.
+  const bool pushed = held_.count() == 0 && queue_.push(e);
+  if (!pushed && !(hold && held_.push(e))) return Oskend::kRemoteQueueFull;
   wake_.Set();
   return 0;
 }
 
-int CMIDIOut::SendShortWaiting(long long timeUs, const void* data, unsigned len,
-                               unsigned maxWaitMs) {
-  const uint64_t deadline = os::NowUs() + static_cast<uint64_t>(maxWaitMs) * 1000;
-  for (;;) {
-    const int r = SendShort(timeUs, data, len);
-    if (r != Oskend::kRemoteQueueFull) return r;
-    const uint64_t now = os::NowUs();
-    if (now >= deadline) return r;
-    // Room comes only when the earliest event falls due: one due after the
-    // deadline is not waited for.
-    long long due = 0;
-    if (queue_.peeknext(&due) && due > static_cast<long long>(deadline)) return r;
-    room_.Wait(static_cast<unsigned>((deadline - now + 999) / 1000));
+EventQueue* CMIDIOut::Next(long long* due) {
+  long long timed = 0, held = 0;
+  const bool hasTimed = queue_.peeknext(&timed);
+  const bool hasHeld = held_.peeknext(&held);
+  if (hasTimed && (!hasHeld || timed <= held)) {
+    *due = timed;
+    return &queue_;
   }
+  if (!hasHeld) return nullptr;
+  *due = held;
+  return &held_;
 }
 
 int CMIDIOut::SendLong(const void* data, unsigned len) {
   IMIDIOut* out = nullptr;
   {
     // Close clears the output under this lock.
-    CHfcCriticalSectionLock lock(gate_);
+    std::lock_guard<os::Lock> lock(gate_);
     if (!open_ || out_ == nullptr) return Oskend::kRemoteFailed;
     out = out_;
   }
   // The output object lives as long as this one; a Close meanwhile makes the
   // send fail.
   const bool sent = out->SendLong(data, len, IMIDIOut::kInfinite);
-  CHfcCriticalSectionLock lock(gate_);
-  if (open_) wake_.Set();
   return sent ? 0 : Oskend::kRemoteFailed;
 }
 
 bool CMIDIOut::ClearPendings() {
-  CHfcCriticalSectionLock lock(gate_);
+  std::lock_guard<os::Lock> lock(gate_);
   if (!open_) return false;
   queue_.clear();
+  held_.clear();
   wake_.Set();
-  room_.Set();
   return true;
+}
+
+CMIDIOut::WireHold::WireHold(CMIDIOut& out) : out_(out) {
+  std::unique_lock<std::mutex> lock(out_.wire_.mutex());
+  out_.longOnWire_ = true;
+  out_.wire_.Wait(lock, [this] { return !out_.shortOnWire_; });
+}
+
+CMIDIOut::WireHold::~WireHold() {
+  {
+    std::unique_lock<std::mutex> lock(out_.wire_.mutex());
+    out_.longOnWire_ = false;
+  }
+  // The output thread looks again at what fell due meanwhile.
+  std::lock_guard<os::Lock> lock(out_.gate_);
+  if (out_.open_) out_.wake_.Set();
+}
+
+bool CMIDIOut::TakeWireForShort() {
+  std::unique_lock<std::mutex> lock(wire_.mutex());
+  if (longOnWire_) return false;
+  shortOnWire_ = true;
+  return true;
+}
+
+void CMIDIOut::GiveWireBack() {
+  std::unique_lock<std::mutex> lock(wire_.mutex());
+  shortOnWire_ = false;
+  wire_.NotifyAll();
 }
 
 uint32_t CMIDIOut::ThreadProc() {
@@ -124,23 +162,25 @@ uint32_t CMIDIOut::ThreadProc() {
       wake_.Wait(wait);
       if (!open_) break;
     }
-    long long due;
-    if (!queue_.peeknext(&due)) {
+    long long due = 0;
+    EventQueue* next = Next(&due);
+    if (!next) {
       delayMs = -1;
       continue;
     }
     const long long now = static_cast<long long>(os::NowUs() / 1000 * 1000);
     delayMs = (due - now) / 1000;
-    if (delayMs < 1) {
-      EventQueue::Event e;
-      COutputMutexLock wire(mutex_);
-      // Checked again: the queue may have been cleared and refilled since.
-      if (queue_.pop(&e, now + 999)) {
-        out_->SendShort(e.data, e.length);
-        room_.Set();
-      }
-      delayMs = 0;
+    if (delayMs >= 1) continue;
+    // A SysEx on the wire keeps what is due queued; its end wakes us.
+    if (!TakeWireForShort()) {
+      delayMs = -1;
+      continue;
     }
+    EventQueue::Event e;
+    // Checked again: the queue may have been cleared and refilled since.
+    if (next->pop(&e, now + 999)) out_->SendShort(e.data, e.length);
+    GiveWireBack();
+    delayMs = 0;
   }
   return 0;
 }

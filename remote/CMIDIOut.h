@@ -1,65 +1,99 @@
 #pragma once
 // The link's output to the synthesizer: short messages wait in a time-
 // ordered queue and a thread of their own sends each when it is due; whole
-// SysEx messages go out at once from the caller's thread. The output mutex
-// keeps the two apart on the wire: the SysEx sender holds it for the whole
-// message, the thread for each short message.
+// SysEx messages go out at once from the session thread, which claims the
+// wire for the whole message (WireHold) so that no short message lands
+// inside it. Nobody waits for room in the queue and no lock is held across
+// a wait (os/Sync.h): a message that finds the queue full is held over or
+// refused at once.
 #include <atomic>
 #include <memory>
 
-#include "platform/CHfcCriticalSection.h"
+#include "os/Lock.h"
+#include "os/Monitor.h"
 #include "platform/XEvent.h"
 #include "platform/XThread.h"
-#include "remote/COutputMutex.h"
 #include "remote/EventQueue.h"
 #include "remote/IMIDIOut.h"
 #include "remote/RemoteStatus.h"
 
 class CMIDIOut : public IXThreadProc {
  public:
-  CMIDIOut();
+  // What the held-over queue takes beyond the timed queue: some seconds of
+  // a MIDI cable's worth of short messages.
+  static constexpr int kHeldEvents = 8192;
+
+  CMIDIOut();  // main thread
   ~CMIDIOut() override;
   CMIDIOut(const CMIDIOut&) = delete;
   CMIDIOut& operator=(const CMIDIOut&) = delete;
 
-  // Opens the synthesizer's output named by a key of device type 1 with a
-  // queue of `capacity` events; any other key is refused.
+  // Main thread. Opens the synthesizer's output named by a key of device
+  // type 1 with a queue of `capacity` events; any other key is refused.
   bool Open(const MIDIDevKey* key, int a, int b, int capacity);
+  // Main thread, once no SysEx is being sent. Messages already due go out;
+  // the rest are dropped.
   void Close();
-  bool IsOpen() const { return open_; }
+  bool IsOpen() const { return open_; }  // any thread
   eDevType GetDevType() const { return type_; }
 
-  // Queues a message of 1-4 bytes due at timeUs (os::NowUs time): 0, or
+  // Any thread but the host's audio thread; never waits. Queues a message
+  // of 1-4 bytes due at timeUs (os::NowUs time): 0, or
   // Oskend::kRemoteFailed when closed or malformed, Oskend::kRemoteQueueFull
-  // when full.
+  // when the queue is full (or messages are held over, which it must not
+  // overtake).
   int SendShort(long long timeUs, const void* data, unsigned len);
-  // As SendShort, but a full queue makes the caller wait for room, for at
-  // most maxWaitMs, and only while an event falls due in that time (the
-  // thread then takes it out). Still kRemoteQueueFull when none would. For
-  // threads that may block: never the host's audio thread.
-  int SendShortWaiting(long long timeUs, const void* data, unsigned len, unsigned maxWaitMs);
-  // Sends a whole SysEx message now and waits until it has gone out: 0, or
-  // Oskend::kRemoteFailed. The caller holds the output mutex around it.
+  // As SendShort, but a message that finds the queue full is held over in a
+  // second queue of kHeldEvents, from which the output thread sends in time
+  // order with the first as they fall due: kRemoteQueueFull only when both
+  // are full.
+  int SendShortOrHold(long long timeUs, const void* data, unsigned len);
+  // The session thread, inside a WireHold: sends a whole SysEx message (or
+  // a block of one) now and waits until it has gone out: 0, or
+  // Oskend::kRemoteFailed.
   int SendLong(const void* data, unsigned len);
-  // Drops every queued message; false when closed.
+  // Any thread: drops every queued and held message; false when closed.
   bool ClearPendings();
-  COutputMutex& OutputMutex() { return mutex_; }
 
-  uint32_t ThreadProc() override;
+  // The session thread claims the wire for one whole SysEx message: it
+  // waits only for a short message that is leaving at that moment, and the
+  // output thread keeps the due ones queued until the claim ends.
+  class WireHold {
+   public:
+    explicit WireHold(CMIDIOut& out);
+    ~WireHold();
+    WireHold(const WireHold&) = delete;
+    WireHold& operator=(const WireHold&) = delete;
+
+   private:
+    CMIDIOut& out_;
+  };
+
+  uint32_t ThreadProc() override;  // the output thread
 
  private:
+  int Queue(long long timeUs, const void* data, unsigned len, bool hold);
+  // The queue whose next event is due first (the timed queue on a tie:
+  // what is held over was sent later), or null when both are empty.
+  EventQueue* Next(long long* due);
+  // Output thread: true with the wire taken for one short message; false
+  // while a SysEx holds it.
+  bool TakeWireForShort();
+  void GiveWireBack();
+
   eDevType type_ = kDevTypeUnknown;
   std::unique_ptr<IMIDIOut> platform_;
   IMIDIOut* out_ = nullptr;
   EventQueue queue_;
-  COutputMutex mutex_;
+  EventQueue held_;
   XEvent wake_;
-  // Set whenever the queue may have room again (an event went out, the
-  // queue was emptied or the output closed); lives as long as the object.
-  XEvent room_;
   XThread thread_;
   std::atomic<bool> open_{false};
-  // Orders producers against Close, so nobody sets the wake event while it
-  // is being destroyed.
-  CHfcCriticalSection gate_;
+  // Orders producers among themselves and against Close, so nobody sets
+  // the wake event while it is being destroyed.
+  os::Lock gate_;
+  // Who has the wire: a SysEx message, or a short message leaving.
+  os::Monitor wire_;
+  bool longOnWire_ = false;
+  bool shortOnWire_ = false;
 };

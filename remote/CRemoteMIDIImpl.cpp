@@ -1,8 +1,8 @@
 #include "remote/CRemoteMIDIImpl.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <cstring>
+#include <mutex>
 
 #include "model/XEUtils.h"
 #include "os/Clock.h"
@@ -26,10 +26,6 @@ constexpr unsigned kStorePauseMs = 100;
 constexpr unsigned kReceiveLeadMs = 5;
 constexpr uint16_t kNoPair = 0xFFFF;
 constexpr uint8_t kNoBankSelect = 255;
-// How long a short message may wait for room in a full output queue. The
-// queue holds what falls due within a host block or two; what is not due
-// within this time will not make room in it.
-constexpr unsigned kRoomWaitMs = 1000;
 
 enum ConnectForm { kByScan, kByDisplayName, kByNames };
 
@@ -153,7 +149,7 @@ uint32_t CRemoteMIDIImpl::ThreadProc() {
     if (flags & SXRequest::kRecvProgress) SleepMs(kReceiveLeadMs);
     int r = 0;
     if ((flags & SXRequest::kSend) && out_) {
-      COutputMutexLock wire(out_->OutputMutex());
+      CMIDIOut::WireHold wire(*out_);
       r = session_.HandleSendSysex(
           [this](const uint8_t* p, unsigned n) { return out_->SendLong(p, n); });
       if (r != 0) {
@@ -193,7 +189,7 @@ bool CRemoteMIDIImpl::TryPair(std::unique_ptr<IMIDIIn>& in, const MIDIDevKey& in
   auto out = std::make_unique<CMIDIOut>();
   if (!out->Open(&outKey, 0, 0, kOutputQueueEvents)) return false;
   {
-    std::lock_guard<std::mutex> g(shortOut_);
+    std::lock_guard<os::Lock> g(outLock_);
     out_ = std::move(out);
   }
   UIProgress(1, attempt, PairText(outKey, inKey).c_str());
@@ -213,6 +209,25 @@ bool CRemoteMIDIImpl::TryPair(std::unique_ptr<IMIDIIn>& in, const MIDIDevKey& in
 
 bool CRemoteMIDIImpl::ConnectFrame(IRemoteMIDICallback* callback, bool standalone, int form,
                                    const std::string& a, const std::string& b) {
+  StartLink(callback, standalone);
+  const bool opened = UIActivate();
+  RescanDevices();
+  try {
+    if (form == kByScan)
+      FindByScan();
+    else
+      FindByName(form, a, b);
+  } catch (...) {
+    os::ReportCaughtException("CRemoteMIDIImpl::Connect");
+    connected_ = false;
+  }
+  if (opened) UIDeactivate();
+  if (connected_ && AskModeAndState()) return true;
+  Disconnect();
+  return false;
+}
+
+void CRemoteMIDIImpl::StartLink(IRemoteMIDICallback* callback, bool standalone) {
   Disconnect();
   callback_ = callback;
   rcv_.Reserve(kRawReserve, kDecodedReserve);
@@ -223,80 +238,73 @@ bool CRemoteMIDIImpl::ConnectFrame(IRemoteMIDICallback* callback, bool standalon
   if (!thread_.Run(this)) running_ = false;
   connected_ = false;
   standalone_ = standalone;
-  const bool opened = UIActivate();
+}
 
+void CRemoteMIDIImpl::RescanDevices() {
   inKeys_.clear();
   outKeys_.clear();
   MIDIInCreate()->AppendEnumDevices(&inKeys_);
   MIDIOutCreate()->AppendEnumDevices(&outKeys_);
+}
 
-  try {
-    ProgressWithUI& p = session_.Progress();
-    if (form == kByScan) {
-      struct Opened {
-        MIDIDevKey key;
-        std::unique_ptr<IMIDIIn> port;
-      };
-      std::vector<Opened> inputs;
-      for (const MIDIDevKey& k : inKeys_) {
-        if (k.type != kDevTypeTarget) continue;
-        std::unique_ptr<IMIDIIn> port = MIDIInCreate();
-        if (port->Open(&k, this, kOutputQueueEvents, kRawReserve))
-          inputs.push_back({k, std::move(port)});
-      }
-      UIConfigure("Searching...", std::max<unsigned>(1, inputs.size() * outKeys_.size()), 1, 0);
-      unsigned attempts = 0;
-      for (const MIDIDevKey& ok : outKeys_) {
-        if (connected_ || p.Cancelled() || aborted_) break;
-        for (Opened& in : inputs) {
-          if (connected_ || p.Cancelled() || aborted_) break;
-          if (!in.port || in.key.type != ok.type) continue;
-          if (TryPair(in.port, in.key, ok, attempts++)) break;
-        }
-      }
-      for (Opened& in : inputs)
-        if (in.port) in.port->Close();
-    } else {
-      std::unique_ptr<IMIDIIn> port;
-      MIDIDevKey inKey;
-      for (const MIDIDevKey& k : inKeys_) {
-        const bool match = form == kByNames
-                               ? k.name == a
-                               : k.type == kDevTypeTarget && XEUtils::GetMIDIPortName(inKeys_, k) == a;
-        if (!match) continue;
-        port = MIDIInCreate();
-        if (!port->Open(&k, this, kOutputQueueEvents, kRawReserve)) port.reset();
-        inKey = k;
-        break;
-      }
-      UIConfigure("Searching...", 1, 1, 0);
-      if (port) {
-        for (const MIDIDevKey& ok : outKeys_) {
-          if (p.Cancelled()) break;
-          const bool match = form == kByNames
-                                 ? ok.name == b
-                                 : ok.type == inKey.type && XEUtils::GetMIDIPortName(outKeys_, ok) == a;
-          if (!match) continue;
-          if (TryPair(port, inKey, ok, 0)) break;
-          if (form == kByNames) break;
-        }
-        if (port) port->Close();
-      }
+void CRemoteMIDIImpl::FindByScan() {
+  struct Opened {
+    MIDIDevKey key;
+    std::unique_ptr<IMIDIIn> port;
+  };
+  std::vector<Opened> inputs;
+  for (const MIDIDevKey& k : inKeys_) {
+    if (k.type != kDevTypeTarget) continue;
+    std::unique_ptr<IMIDIIn> port = MIDIInCreate();
+    if (port->Open(&k, this, kOutputQueueEvents, kRawReserve)) inputs.push_back({k, std::move(port)});
+  }
+  UIConfigure("Searching...", std::max<unsigned>(1, inputs.size() * outKeys_.size()), 1, 0);
+  const ProgressWithUI& p = session_.Progress();
+  unsigned attempts = 0;
+  for (const MIDIDevKey& ok : outKeys_) {
+    if (connected_ || p.Cancelled() || aborted_) break;
+    for (Opened& in : inputs) {
+      if (connected_ || p.Cancelled() || aborted_) break;
+      if (!in.port || in.key.type != ok.type) continue;
+      if (TryPair(in.port, in.key, ok, attempts++)) break;
     }
-  } catch (...) {
-    os::ReportCaughtException("CRemoteMIDIImpl::Connect");
-    connected_ = false;
   }
+  for (Opened& in : inputs)
+    if (in.port) in.port->Close();
+}
 
-  if (opened) UIDeactivate();
-  if (connected_) {
-    SendSysEXFilter(0, false);
-    SleepMs(kFilterPauseMs);
-    if (SendSysEXFilter(2, true) >= 0) SleepMs(kFilterPauseMs);
-    if (SendModeAndStateReq() >= 0) return true;
+void CRemoteMIDIImpl::FindByName(int form, const std::string& a, const std::string& b) {
+  std::unique_ptr<IMIDIIn> port;
+  MIDIDevKey inKey;
+  for (const MIDIDevKey& k : inKeys_) {
+    const bool match = form == kByNames
+                           ? k.name == a
+                           : k.type == kDevTypeTarget && XEUtils::GetMIDIPortName(inKeys_, k) == a;
+    if (!match) continue;
+    port = MIDIInCreate();
+    if (!port->Open(&k, this, kOutputQueueEvents, kRawReserve)) port.reset();
+    inKey = k;
+    break;
   }
-  Disconnect();
-  return false;
+  UIConfigure("Searching...", 1, 1, 0);
+  if (!port) return;
+  for (const MIDIDevKey& ok : outKeys_) {
+    if (session_.Progress().Cancelled()) break;
+    const bool match = form == kByNames
+                           ? ok.name == b
+                           : ok.type == inKey.type && XEUtils::GetMIDIPortName(outKeys_, ok) == a;
+    if (!match) continue;
+    if (TryPair(port, inKey, ok, 0)) break;
+    if (form == kByNames) break;
+  }
+  if (port) port->Close();
+}
+
+bool CRemoteMIDIImpl::AskModeAndState() {
+  SendSysEXFilter(0, false);
+  SleepMs(kFilterPauseMs);
+  if (SendSysEXFilter(2, true) >= 0) SleepMs(kFilterPauseMs);
+  return SendModeAndStateReq() >= 0;
 }
 
 void CRemoteMIDIImpl::Disconnect() {
@@ -324,7 +332,7 @@ void CRemoteMIDIImpl::Disconnect() {
   pairProg_ = pairCombi_ = pairMulti_ = kNoPair;
   bankMap_ = false;
   {
-    std::lock_guard<std::mutex> g(records_);
+    std::lock_guard<os::Lock> g(records_);
     std::memset(inquiry_.bytes, 0, DEVICEINQUIRYDATA::kSize);
     modeAndState_ = MODEANDSTATE();
   }
@@ -356,7 +364,7 @@ bool CRemoteMIDIImpl::GetConnectionState(MIDIDevKey* out, MIDIDevKey* in,
                                          DEVICEINQUIRYDATA* inquiry, MODEANDSTATE* state) {
   if (out) *out = outKey_;
   if (in) *in = inKey_;
-  std::lock_guard<std::mutex> g(records_);
+  std::lock_guard<os::Lock> g(records_);
   if (inquiry) *inquiry = inquiry_;
   if (state) *state = modeAndState_;
   return connected_;
@@ -398,29 +406,29 @@ eDevType CRemoteMIDIImpl::GetDevType() { return out_ ? out_->GetDevType() : kDev
 bool CRemoteMIDIImpl::ForeignPort() { return GetDevType() != kDevTypeTarget; }
 
 unsigned CRemoteMIDIImpl::GetSystemVersion() {
-  std::lock_guard<std::mutex> g(records_);
+  std::lock_guard<os::Lock> g(records_);
   const uint8_t* v = inquiry_.Version();
   return (unsigned(v[0]) << 16) + (unsigned(v[1]) << 8) + v[2];
 }
 
 int CRemoteMIDIImpl::HasEXBPelmar() {
-  std::lock_guard<std::mutex> g(records_);
+  std::lock_guard<os::Lock> g(records_);
   if (!modeAndState_.IsValid() || !(modeAndState_.State(1) & 1)) return 0;
   return 1 + (modeAndState_.State(4) & 1);
 }
 
 int CRemoteMIDIImpl::HasEXBZt40() {
-  std::lock_guard<std::mutex> g(records_);
+  std::lock_guard<os::Lock> g(records_);
   return modeAndState_.IsValid() ? (modeAndState_.State(1) >> 2) & 1 : 0;
 }
 
 int CRemoteMIDIImpl::HasEXBFireWire() {
-  std::lock_guard<std::mutex> g(records_);
+  std::lock_guard<os::Lock> g(records_);
   return modeAndState_.IsValid() ? (modeAndState_.State(1) >> 1) & 1 : 0;
 }
 
 void CRemoteMIDIImpl::Fake_FullOption() {
-  std::lock_guard<std::mutex> g(records_);
+  std::lock_guard<os::Lock> g(records_);
   modeAndState_.bytes[1] = 7;
   modeAndState_.bytes[4] = 1;
   modeAndState_.bytes[5] = MODEANDSTATE::kValid;
@@ -429,26 +437,27 @@ void CRemoteMIDIImpl::Fake_FullOption() {
 // ---------------------------------------------------------------- senders
 
 int CRemoteMIDIImpl::SendShortMsg(long long timeUs, const void* data, unsigned len) {
-  std::lock_guard<std::mutex> g(shortOut_);
-  if (!connected_ || !out_) return kRemoteFailed;
+  if (!connected_) return kRemoteFailed;
   return QueueShort(timeUs, data, len);
 }
 
 void CRemoteMIDIImpl::DropOutput() {
   if (!out_) return;
-  // Closing first lets a sender that waits for room go; it then holds the
-  // lock no longer.
   out_->Close();
-  std::lock_guard<std::mutex> g(shortOut_);
+  std::lock_guard<os::Lock> g(outLock_);
   out_.reset();
 }
 
 int CRemoteMIDIImpl::QueueShort(long long timeUs, const void* data, unsigned len) {
-  const int r = out_->SendShortWaiting(timeUs, data, len, kRoomWaitMs);
-  // The callers (host and editor MIDI) have nobody to tell: the lost
-  // message is at least on record.
-  if (r == kRemoteQueueFull)
-    std::fprintf(stderr, "vesk: the MIDI output to the synthesizer stayed full; a message was not sent\n");
+  int r;
+  {
+    std::lock_guard<os::Lock> g(outLock_);
+    r = out_ ? out_->SendShortOrHold(timeUs, data, len) : kRemoteFailed;
+  }
+  // The callers (host, keyboard and editor MIDI) have nobody to tell: the
+  // loss is counted and told in the log.
+  if (r == kRemoteQueueFull) dropped_.Count();
+  dropped_.Tell();
   return r;
 }
 
@@ -670,7 +679,7 @@ void CRemoteMIDIImpl::OnRcvSysEx(bool complete) {
   switch (m.kind) {
     case eSXKind::kNone: return;
     case eSXKind::kIdentityReply: {
-      std::lock_guard<std::mutex> g(records_);
+      std::lock_guard<os::Lock> g(records_);
       inquiry_ = m.inquiry;
       SetGlobalChannel(m.channel);
       break;
@@ -684,7 +693,7 @@ void CRemoteMIDIImpl::OnRcvSysEx(bool complete) {
       break;
     case eSXKind::kModeAndState:
       {
-        std::lock_guard<std::mutex> g(records_);
+        std::lock_guard<os::Lock> g(records_);
         modeAndState_ = m.modeAndState;
       }
       mode_ = m.mode;

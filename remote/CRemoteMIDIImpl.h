@@ -5,9 +5,10 @@
 // thread and hands it to the model's callback.
 #include <atomic>
 #include <memory>
-#include <mutex>
 
 #include "model/IRemoteMIDI.h"
+#include "os/DropReport.h"
+#include "os/Lock.h"
 #include "platform/IAsyncDispatch.h"
 #include "platform/XEvent.h"
 #include "platform/XThread.h"
@@ -73,7 +74,12 @@ class CRemoteMIDIImpl : public IRemoteMIDI,
   int HasEXBFireWire() override;
   void Fake_FullOption() override;
 
+  // Any thread but the host's audio thread; never waits. A message that
+  // finds the output queue full is held over (CMIDIOut::SendShortOrHold);
+  // when that is full too it is refused (kRemoteQueueFull), counted and
+  // told on the standard error (at most a line a second).
   int SendShortMsg(long long timeUs, const void* data, unsigned len) override;
+  // Main thread; never waits, as SendShortMsg.
   int SendProgramChange(eBankID bank, int program) override;
   int SendModeAndStateReq() override;
   int SendCurProgDumpReq(bool wait) override;
@@ -128,10 +134,26 @@ class CRemoteMIDIImpl : public IRemoteMIDI,
   // Runs one exchange: kRemoteFailed when not connected, else the session's
   // result.
   int DoSXSession(const SXRequest& request);
+  // Any thread: the short messages refused so far because the output was
+  // full.
+  uint64_t DroppedShortMessages() const { return dropped_.Total(); }
 
  private:
   bool ConnectFrame(IRemoteMIDICallback* callback, bool standalone, int form,
                     const std::string& a, const std::string& b);
+  // The steps of ConnectFrame, each on the calling (main) thread. Starts
+  // the session thread after a Disconnect, with the callback stored.
+  void StartLink(IRemoteMIDICallback* callback, bool standalone);
+  // Fills both key lists afresh from the system.
+  void RescanDevices();
+  // Tries every opened input of the synthesizer's type against every output
+  // of the same type until one pair answers the identity request.
+  void FindByScan();
+  // Tries the input and outputs named by `a` (and `b` for kByNames).
+  void FindByName(int form, const std::string& a, const std::string& b);
+  // Takes over the SysEx filter and asks the mode and state; false when
+  // that request fails.
+  bool AskModeAndState();
   // Opens an output for outKey and asks who answers on `in`; on success
   // the pair becomes the connection and `in` is taken over.
   bool TryPair(std::unique_ptr<IMIDIIn>& in, const MIDIDevKey& inKey, const MIDIDevKey& outKey,
@@ -139,8 +161,8 @@ class CRemoteMIDIImpl : public IRemoteMIDI,
   // A session without the connected test (the identity check runs before).
   int RunSession(const SXRequest& request);
   void OnRcvSysEx(bool complete);
-  // Queues a short message on the open output, waiting for room in a full
-  // queue (kRemoteQueueFull, on record, when none comes in time).
+  // Queues a short message on the output, if one is open, with outLock_
+  // held (never across a wait); counts and tells a refusal.
   int QueueShort(long long timeUs, const void* data, unsigned len);
   // Closes and frees the output (main thread).
   void DropOutput();
@@ -153,8 +175,9 @@ class CRemoteMIDIImpl : public IRemoteMIDI,
   std::unique_ptr<IAsyncDispatch> dispatch_;
   std::unique_ptr<CMIDIOut> out_;
   // Set and cleared on the main thread; senders of short messages on other
-  // threads (which may wait for room in its queue) use it under this lock.
-  std::mutex shortOut_;
+  // threads use it under this lock, which they hold for the queueing only.
+  os::Lock outLock_;
+  os::DropReport dropped_{"the MIDI output to the synthesizer was full"};
   std::unique_ptr<IMIDIIn> in_;
   std::atomic<IMIDIIn*> inPort_{nullptr};  // what the input callbacks compare against
   IRemoteMIDICallback* callback_ = nullptr;
@@ -166,7 +189,7 @@ class CRemoteMIDIImpl : public IRemoteMIDI,
   std::atomic<uint8_t> mode_{0};
   std::atomic<uint16_t> pairProg_{0xFFFF}, pairCombi_{0xFFFF}, pairMulti_{0xFFFF};
   std::atomic<bool> bankMap_{false};
-  std::mutex records_;  // the two records below
+  os::Lock records_;  // the two records below
   DEVICEINQUIRYDATA inquiry_;
   MODEANDSTATE modeAndState_;
   std::atomic<uint8_t> bankMsb_{0}, bankLsb_{0};

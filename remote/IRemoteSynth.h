@@ -1,8 +1,10 @@
 #pragma once
 // The editor's model of the connected synthesizer: what the plug-in, the
 // editor and the pages call. Main thread, except RTMIDIOut (also the
-// plug-in's worker thread). RTMIDIOut waits while the output queue is full,
-// so the host's audio thread hands its MIDI over instead of calling it.
+// plug-in's worker thread). RTMIDIOut never waits (a message the full
+// output cannot take is refused and counted), but it updates the sections,
+// which allocates: the host's audio thread hands its MIDI over instead of
+// calling it.
 #include <cstdint>
 #include <iosfwd>
 #include <vector>

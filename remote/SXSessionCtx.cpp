@@ -1,6 +1,7 @@
 #include "remote/SXSessionCtx.h"
 
 #include <cstring>
+#include <mutex>
 
 #include "remote/ChunkEncode.h"
 #include "remote/RemoteStatus.h"
@@ -10,16 +11,14 @@ using Oskend::SXRequest;
 SXSessionCtx::SXSessionCtx(CHfcWindow* const& parent) : parent_(parent) {}
 
 int SXSessionCtx::Begin(const SXRequest& request) {
-  if (!sessionLock_.try_lock()) return Oskend::kRemoteBusy;
   {
-    std::lock_guard<std::mutex> g(mutex_);
-    if (active_) {
-      sessionLock_.unlock();
-      return Oskend::kRemoteBusy;
-    }
+    std::lock_guard<os::Lock> g(lock_);
+    if (claimed_) return Oskend::kRemoteBusy;
+    claimed_ = true;
   }
   if (progress_.Cancelled()) {
-    sessionLock_.unlock();
+    std::lock_guard<os::Lock> g(lock_);
+    claimed_ = false;
     return Oskend::kRemoteAborted;
   }
   const unsigned f = request.flags;
@@ -32,7 +31,7 @@ int SXSessionCtx::Begin(const SXRequest& request) {
     progress_.UIConfigure(tx && rx ? kTxRxText : tx ? kTxText : kRxText, ProgressWithUI::kRange,
                           ProgressWithUI::kRange, 0);
   }
-  std::lock_guard<std::mutex> g(mutex_);
+  std::lock_guard<os::Lock> g(lock_);
   request_ = request;
   txTotal_ = request.WireSize();
   progressShown_ = shown;
@@ -57,7 +56,7 @@ bool SXSessionCtx::ShowsProgress() const {
 void SXSessionCtx::End() {
   bool shown;
   {
-    std::lock_guard<std::mutex> g(mutex_);
+    std::lock_guard<os::Lock> g(lock_);
     shown = progressShown_;
     progressShown_ = false;
     active_ = false;
@@ -68,16 +67,17 @@ void SXSessionCtx::End() {
     progress_.UIDeactivate();
     progress_.ClearCancelled();
   }
-  sessionLock_.unlock();
+  std::lock_guard<os::Lock> g(lock_);
+  claimed_ = false;
 }
 
 bool SXSessionCtx::Active() {
-  std::lock_guard<std::mutex> g(mutex_);
+  std::lock_guard<os::Lock> g(lock_);
   return active_;
 }
 
 unsigned SXSessionCtx::Flags() {
-  std::lock_guard<std::mutex> g(mutex_);
+  std::lock_guard<os::Lock> g(lock_);
   return request_.flags;
 }
 
@@ -86,7 +86,7 @@ int SXSessionCtx::HandleSendSysex(const BlockSender& send) {
   const uint8_t* data;
   unsigned dataLen;
   {
-    std::lock_guard<std::mutex> g(mutex_);
+    std::lock_guard<os::Lock> g(lock_);
     header = request_.header;
     data = request_.data;
     dataLen = request_.dataLen;
@@ -140,7 +140,7 @@ void SXSessionCtx::NotifyPosTX(unsigned sent) {
   unsigned total;
   bool show;
   {
-    std::lock_guard<std::mutex> g(mutex_);
+    std::lock_guard<os::Lock> g(lock_);
     if (!active_) return;
     total = txTotal_;
     show = request_.flags & SXRequest::kSendProgress;
@@ -153,7 +153,7 @@ void SXSessionCtx::NotifyPosRX(const void* hdr, unsigned len, unsigned received)
   unsigned total;
   bool show;
   {
-    std::lock_guard<std::mutex> g(mutex_);
+    std::lock_guard<os::Lock> g(lock_);
     if (!active_ || !(request_.flags & SXRequest::kWait) || !request_.expect.Concerns(hdr, len))
       return;
     total = request_.rxExpected;
@@ -166,7 +166,7 @@ void SXSessionCtx::NotifyPosRX(const void* hdr, unsigned len, unsigned received)
 void SXSessionCtx::NotifyEndRX(const void* hdr, unsigned len, int result) {
   int end;
   {
-    std::lock_guard<std::mutex> g(mutex_);
+    std::lock_guard<os::Lock> g(lock_);
     if (!active_ || !(request_.flags & SXRequest::kWait)) return;
     if (!request_.expect.EndResult(hdr, len, result, &end)) return;
   }

@@ -1,11 +1,13 @@
 #pragma once
 // The one exchange with the synthesizer that runs at a time: what is being
-// sent, what answer is awaited, and its progress. Begin takes the session
-// lock without waiting (a second session is refused as busy) and End gives
-// it back; in between the session thread sends (HandleSendSysex) and the
-// receiving thread reports what arrives (NotifyPosRX, NotifyEndRX).
+// sent, what answer is awaited, and its progress. Begin claims the session
+// without waiting (a second session is refused as busy) and End gives the
+// claim back; in between the session thread sends (HandleSendSysex) and the
+// receiving thread reports what arrives (NotifyPosRX, NotifyEndRX). The
+// claim is state, not a lock: the caller waits for the answer holding none.
 #include <functional>
-#include <mutex>
+
+#include "os/Lock.h"
 
 #include "remote/ProgressWithUI.h"
 #include "remote/SXRequest.h"
@@ -30,7 +32,8 @@ class SXSessionCtx {
 
   ProgressWithUI& Progress() { return progress_; }
 
-  // 0 with the session lock held, or kRemoteBusy / kRemoteAborted.
+  // The caller's thread (main or session). 0 with the session claimed, or
+  // kRemoteBusy / kRemoteAborted.
   int Begin(const Oskend::SXRequest& request);
   // The wait of step "caller": 0 when the session awaits nothing.
   unsigned TimeoutMs() const;
@@ -52,8 +55,8 @@ class SXSessionCtx {
  private:
   CHfcWindow* const& parent_;
   ProgressWithUI progress_;
-  std::recursive_mutex sessionLock_;
-  std::mutex mutex_;  // guards the fields below against the other threads
+  os::Lock lock_;  // guards the fields below against the other threads
+  bool claimed_ = false;  // from Begin to End
   Oskend::SXRequest request_;
   unsigned txTotal_ = 0;
   bool active_ = false;

@@ -13,6 +13,7 @@
 #include <cstdlib>
 #include <memory>
 
+#include "bench/PrivateSettingsFolder.h"
 #include "editor/controls/FontManager.h"
 #include "editor/controls/ResourceManager.h"
 #include "editor/shell/IPlugInHost.h"
@@ -29,14 +30,7 @@
 
 namespace {
 
-void PrivateSettingsFolder() {
-  static const bool done = [] {
-    char path[] = "/tmp/vesk-bench-XXXXXX";
-    if (mkdtemp(path)) setenv("XDG_CONFIG_HOME", path, 1);
-    return true;
-  }();
-  (void)done;
-}
+using vesk::bench::PrivateSettingsFolder;
 
 class NoPlugIn : public IPlugInHost {
  public:

@@ -14,6 +14,7 @@
 #include <memory>
 #include <string>
 
+#include "bench/PrivateSettingsFolder.h"
 #include "os/Clock.h"
 #include "os/MainLoop.h"
 #include "os/midi/VirtualBus.h"
@@ -22,15 +23,7 @@
 
 namespace {
 
-// The editor settings go to a folder of the benchmark's own.
-void PrivateSettingsFolder() {
-  static const bool done = [] {
-    char path[] = "/tmp/vesk-bench-XXXXXX";
-    if (mkdtemp(path)) setenv("XDG_CONFIG_HOME", path, 1);
-    return true;
-  }();
-  (void)done;
-}
+using vesk::bench::PrivateSettingsFolder;
 
 void Prepare(vesk::test::SimSynthDevice& synth) {
   synth.With([](vesk::test::SimSynth& s) {

@@ -1,18 +1,21 @@
 // The ALSA backend: each playback PCM that ALSA names (the default device
 // and the sound server's plug-ins among them) is one device with one
 // interleaved output stream. While an IO procedure runs, a thread of its
-// own fills one period at a time and writes it to the PCM.
+// own fills one period at a time and writes it to the PCM, paced by the
+// device (or, for a PCM that never makes it wait, at the sample rate).
 #include <alsa/asoundlib.h>
 #include <time.h>
 
 #include <algorithm>
 #include <atomic>
+#include <chrono>
 #include <cstring>
 #include <map>
 #include <mutex>
 #include <thread>
 
 #include "os/audio/AudioSystem.h"
+#include "os/audio/PeriodPacer.h"
 
 namespace os::audio {
 namespace {
@@ -48,6 +51,7 @@ class AlsaAudioSystem : public AudioSystem {
     std::thread thread;
     std::atomic<bool> stop{false};
     snd_pcm_t* pcm = nullptr;
+    uint32_t pcmBufferFrames = 0;  // what the open PCM holds
   };
 
   bool Scan() {
@@ -314,19 +318,28 @@ class AlsaAudioSystem : public AudioSystem {
       d.pcm = nullptr;
       return kErrUnsupportedFormat;
     }
+    snd_pcm_uframes_t held = buffer;
+    snd_pcm_hw_params_get_buffer_size(hw, &held);
+    d.pcmBufferFrames = uint32_t(held);
     return kOk;
   }
 
+  // The device's thread.
   void Run(Dev& d, DeviceId device, IOProc proc, void* data) {
     const uint32_t frames = d.bufferFrames;
     std::vector<uint8_t> bytes(size_t(frames) * d.current.bytesPerFrame);
+    PeriodPacer pacer(frames, d.pcmBufferFrames, d.current.sampleRate);
     while (!d.stop) {
       AudioBufferList list;
       list.numberBuffers = 1;
       list.buffers[0] = {d.current.channelsPerFrame, uint32_t(bytes.size()), bytes.data()};
       if (proc(device, HostTime(), &list, data) != kOk) std::fill(bytes.begin(), bytes.end(), 0);
+      const uint64_t start = HostTime() / 1000;
       snd_pcm_sframes_t n = snd_pcm_writei(d.pcm, bytes.data(), frames);
       if (n < 0 && snd_pcm_recover(d.pcm, int(n), 1) < 0) break;
+      // At most a period: a stop waits no longer than that.
+      if (const uint64_t wait = pacer.AfterWrite(start, HostTime() / 1000))
+        std::this_thread::sleep_for(std::chrono::microseconds(wait));
     }
   }
 

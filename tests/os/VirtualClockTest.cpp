@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 
 #include <atomic>
+#include <memory>
 #include <mutex>
+#include <vector>
 
 #include "os/Clock.h"
 #include "os/Monitor.h"
@@ -79,6 +82,58 @@ TEST(VirtualClock, JoinLetsTimePassForTheJoinedThread) {
   });
   t.Join();
   EXPECT_EQ(os::NowUs() - start, 5'000'000u);
+}
+
+// The calling thread's voluntary switches: each time it went to sleep.
+long SleepsOfThisThread() {
+  rusage u{};
+  getrusage(RUSAGE_THREAD, &u);
+  return u.ru_nvcsw;
+}
+
+// Threads that wait on monitors of their own sleep on while time passes
+// for a thread that waits on another: a thousand steps of the clock wake
+// none of them (when every monitor woke every waiter, each step woke each
+// of them).
+TEST(VirtualClock, TimePassingWakesOnlyTheWaiterWhoseTurnItIs) {
+  os::VirtualClock clock;
+  os::Monitor started;
+  int waiting = 0;
+  bool done = false;
+  std::vector<std::unique_ptr<os::Monitor>> own;
+  std::vector<long> sleeps(4, -1);
+  std::vector<std::unique_ptr<os::Thread>> sleepers;
+  for (size_t i = 0; i < sleeps.size(); ++i) own.push_back(std::make_unique<os::Monitor>());
+  for (size_t i = 0; i < sleeps.size(); ++i) {
+    sleepers.push_back(std::make_unique<os::Thread>());
+    sleepers.back()->Start([&, i] {
+      std::unique_lock<std::mutex> lock(own[i]->mutex());  // the simulation's lock
+      const long before = SleepsOfThisThread();
+      ++waiting;
+      started.NotifyAll();
+      own[i]->Wait(lock, [&] { return done; });
+      sleeps[i] = SleepsOfThisThread() - before;
+    });
+  }
+  {
+    std::unique_lock<std::mutex> lock(started.mutex());
+    ASSERT_TRUE(started.WaitFor(lock, 1000, [&] { return waiting == 4; }));
+  }
+  const uint64_t start = os::NowUs();
+  os::Monitor mine;
+  for (int step = 0; step < 1000; ++step) {
+    std::unique_lock<std::mutex> lock(mine.mutex());
+    EXPECT_FALSE(mine.WaitFor(lock, 1, [] { return false; }));
+  }
+  EXPECT_EQ(os::NowUs() - start, 1'000'000u);
+  {
+    std::unique_lock<std::mutex> lock(started.mutex());
+    done = true;
+    for (auto& m : own) m->NotifyAll();
+  }
+  for (auto& t : sleepers) t->Join();
+  for (long n : sleeps) EXPECT_LT(n, 20) << "a thread with nothing to do was woken";
+  EXPECT_EQ(clock.Stalls(), 0u);
 }
 
 TEST(RealClock, MonitorTimesOutOnTheMonotonicClock) {

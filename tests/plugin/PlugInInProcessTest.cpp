@@ -58,6 +58,35 @@ TEST_F(InProcess, HostMidiReachesTheSynthesizerWithItsTimestampsAndTheEditorShow
   EXPECT_EQ(QuorelVst::MessageLength(0xF0), 0u);
 }
 
+// Host MIDI that finds the plug-in's queue full is lost, but counted on the
+// audio thread and told once in words; what the queue took reaches the
+// model whole and in order.
+TEST_F(InProcess, HostMidiThatFindsItsQueueFullIsCountedAndToldOnce) {
+  ASSERT_NE(Make(), nullptr);
+  testing::internal::CaptureStderr();
+  for (int block = 0; block < 17; ++block) {
+    Events events;
+    for (int i = 0; i < 64; ++i) {
+      const int n = block * 64 + i;
+      events.push_back({{0x90, uint8_t(n & 0x7F), uint8_t(1 + n / 128)}, i});
+    }
+    host.Deliver(events);
+  }
+  Process({});
+  ASSERT_EQ(model().sent.size(), 1024u);
+  for (int n = 0; n < 1024; ++n) {
+    EXPECT_EQ(model().sent[n].bytes[1], n & 0x7F) << n;
+    EXPECT_EQ(model().sent[n].bytes[2], 1 + n / 128) << n;
+  }
+  host.Close();
+  const std::string told = testing::internal::GetCapturedStderr();
+  const std::string line =
+      "vesk: the plug-in's queue of host MIDI to the synthesizer was full: 64 messages were not "
+      "sent (64 in all)\n";
+  EXPECT_NE(told.find(line), std::string::npos) << told;
+  EXPECT_EQ(told.find("host MIDI", told.find(line) + line.size()), std::string::npos) << told;
+}
+
 TEST_F(InProcess, TransportMessagesEndTheBlockAndASongPositionDropsOnlyItself) {
   ASSERT_NE(Make(), nullptr);
   Process({{{0x90, 1, 1}, 0}, {{0xF2, 5, 6}, 1}, {{0x90, 2, 1}, 2}, {{0x90, 3, 1}, 3}});

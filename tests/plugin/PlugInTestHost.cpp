@@ -142,6 +142,14 @@ intptr_t TestHost::Close() {
 
 void TestHost::Process(const std::vector<std::pair<std::vector<uint8_t>, int32_t>>& events,
                        int32_t frames) {
+  Deliver(events);
+  std::fill(left_.begin(), left_.end(), kOutputMark);
+  std::fill(right_.begin(), right_.end(), kOutputMark);
+  float* outputs[2] = {left_.data(), right_.data()};
+  effect->processReplacing(effect, nullptr, outputs, frames);
+}
+
+void TestHost::Deliver(const std::vector<std::pair<std::vector<uint8_t>, int32_t>>& events) {
   std::vector<VstMidiEvent> midi(events.size());
   // The host's list, laid out as the record with room for every event.
   struct List {
@@ -161,10 +169,6 @@ void TestHost::Process(const std::vector<std::pair<std::vector<uint8_t>, int32_t
     list->events[i] = reinterpret_cast<VstEvent*>(&midi[i]);
   }
   if (!events.empty()) Dispatch(effProcessEvents, 0, 0, reinterpret_cast<VstEvents*>(list));
-  std::fill(left_.begin(), left_.end(), kOutputMark);
-  std::fill(right_.begin(), right_.end(), kOutputMark);
-  float* outputs[2] = {left_.data(), right_.data()};
-  effect->processReplacing(effect, nullptr, outputs, frames);
 }
 
 }  // namespace vesk::test

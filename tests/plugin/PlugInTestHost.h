@@ -73,6 +73,9 @@ class TestHost {
   // writes shows.
   void Process(const std::vector<std::pair<std::vector<uint8_t>, int32_t>>& events,
                int32_t frames = 512);
+  // Only the events of a block (at most 64), as a host that calls
+  // processEvents more often than processReplacing.
+  void Deliver(const std::vector<std::pair<std::vector<uint8_t>, int32_t>>& events);
   static constexpr float kOutputMark = 0.25f;
   const std::vector<float>& Output(int channel) const { return channel == 0 ? left_ : right_; }
 

@@ -2,7 +2,6 @@
 
 #include "os/Clock.h"
 #include "os/Thread.h"
-#include "platform/XEvent.h"
 #include "os/midi/VirtualBus.h"
 #include "remote/CMIDIOut.h"
 #include "remote/CoreMIDIEndpoint.h"
@@ -114,50 +113,54 @@ TEST_F(CMIDIOutTest, FullQueueAndClearingAndClosed) {
   EXPECT_EQ(out.SendLong("\xF0\xF7", 2), Oskend::kRemoteFailed);
 }
 
-// A sender that may wait is held back while the queue is full, as long as
-// an event falls due in the time it may wait, and is let go when the output
-// closes; nothing it sent is lost or reordered.
-TEST_F(CMIDIOutTest, AFullQueueHoldsAWaitingSenderUntilThereIsRoom) {
+// A message that finds the queue full is held over at once, without a
+// wait, and leaves in time order with the queued ones; only a message that
+// finds the held-over queue full too is refused. Nothing accepted is lost
+// or reordered, and the Part's own SendShort refuses while messages are held
+// over, so it cannot overtake them.
+TEST_F(CMIDIOutTest, AFullQueueHoldsMessagesOverWithoutMakingTheSenderWait) {
   CMIDIOut out;
   ASSERT_TRUE(out.Open(&key, 0, 0, 1024));
   const long long due = NowMs() + 100'000;
   Bytes want;
   auto msg = [&](int i) {
-    const Bytes m{0xB0, uint8_t(i & 0x7F), uint8_t(i >> 7)};
+    const Bytes m{0xB0, uint8_t(i & 0x7F), uint8_t((i >> 7) & 0x7F)};
     want.insert(want.end(), m.begin(), m.end());
     return m;
   };
-  for (int i = 0; i < 1024; ++i) ASSERT_EQ(out.SendShort(due, msg(i).data(), 3), 0) << i;
-
-  // Nothing falls due within 50 ms: no use waiting.
   const uint64_t t0 = os::NowUs();
-  EXPECT_EQ(out.SendShortWaiting(due, "þ", 1, 50), Oskend::kRemoteQueueFull);
-  EXPECT_EQ(os::NowUs(), t0);
-  // Within a second the first falls due and makes room.
-  const Bytes last = msg(1024);
-  EXPECT_EQ(out.SendShortWaiting(due, last.data(), 3, 1000), 0);
-  EXPECT_GE(static_cast<long long>(os::NowUs()), due);
-  ASSERT_TRUE(synth->WaitReceivedBytes(want.size(), 5000));
-  EXPECT_EQ(synth->ReceivedBytes(), want);
+  for (int i = 0; i < 1024; ++i) ASSERT_EQ(out.SendShort(due, msg(i).data(), 3), 0) << i;
+  EXPECT_EQ(out.SendShort(due, "\xF8", 1), Oskend::kRemoteQueueFull);
+  const int total = 1024 + CMIDIOut::kHeldEvents;
+  for (int i = 1024; i < total; ++i) ASSERT_EQ(out.SendShortOrHold(due, msg(i).data(), 3), 0) << i;
+  EXPECT_EQ(out.SendShortOrHold(due, "\xF8", 1), Oskend::kRemoteQueueFull);
+  EXPECT_EQ(out.SendShort(due, "\xF8", 1), Oskend::kRemoteQueueFull);
+  EXPECT_EQ(os::NowUs(), t0) << "a sender waited";
 
-  // Closing lets a waiting sender go, with the output's failure.
-  for (int i = 0; i < 1024; ++i) ASSERT_EQ(out.SendShort(NowMs() + 500'000, "\xF8", 1), 0) << i;
-  int result = 0;
-  uint64_t released = 0;
-  os::Thread sender;
-  sender.Start([&] {
-    result = out.SendShortWaiting(NowMs() + 500'000, "\xF8", 1, 1000);
-    released = os::NowUs();
-  });
-  XEvent never;
-  never.Create();
-  never.Wait(20);
-  const uint64_t closed = os::NowUs();
-  out.Close();
-  sender.Join();
-  EXPECT_EQ(result, Oskend::kRemoteFailed);
-  EXPECT_LT(released - closed, 1000u);
+  ASSERT_TRUE(synth->WaitReceivedBytes(want.size(), 60'000));
   EXPECT_EQ(synth->ReceivedBytes(), want);
+  // Room again: the timed queue takes messages as before.
+  EXPECT_EQ(out.SendShort(NowMs(), "\xFE", 1), 0);
+  ASSERT_TRUE(synth->WaitReceivedBytes(want.size() + 1, 1000));
+}
+
+// What is held over is not stuck behind queued messages due much later: a
+// queue full of messages due in an hour lets a held-over one due now go at
+// once. Clearing empties both queues.
+TEST_F(CMIDIOutTest, AHeldOverMessageDueNowGoesBeforeQueuedOnesDueLater) {
+  CMIDIOut out;
+  ASSERT_TRUE(out.Open(&key, 0, 0, 1024));
+  const long long later = NowMs() + 3'600'000'000ll;
+  for (int i = 0; i < 1024; ++i) ASSERT_EQ(out.SendShort(later, "\xF8", 1), 0) << i;
+  EXPECT_EQ(out.SendShortOrHold(NowMs(), "\xC0\x05", 2), 0);
+  ASSERT_TRUE(synth->WaitReceivedBytes(2, 1000));
+  EXPECT_EQ(synth->ReceivedBytes(), Hex("C0 05"));
+  EXPECT_EQ(out.SendShortOrHold(later, "\xC0\x06", 2), 0);  // held: the queue is still full
+  EXPECT_TRUE(out.ClearPendings());
+  EXPECT_FALSE(synth->WaitReceivedBytes(3, 2 * 3'600'000));
+  EXPECT_EQ(out.SendShort(NowMs(), "\xFE", 1), 0);
+  ASSERT_TRUE(synth->WaitReceivedBytes(3, 1000));
+  EXPECT_EQ(synth->ReceivedBytes(), Hex("C0 05 FE"));
 }
 
 TEST_F(CMIDIOutTest, CloseSendsWhatIsAlreadyDueAndDropsTheRest) {
@@ -185,7 +188,7 @@ TEST_F(CMIDIOutTest, ShortMessagesWaitForTheSysexOnTheWire) {
   int result = -1;
   os::Thread session;
   session.Start([&] {
-    COutputMutexLock wire(out.OutputMutex());
+    CMIDIOut::WireHold wire(out);
     {
       std::unique_lock<std::mutex> lock(m.mutex());
       holding = true;
@@ -199,6 +202,7 @@ TEST_F(CMIDIOutTest, ShortMessagesWaitForTheSysexOnTheWire) {
   }
   const uint64_t t0 = os::NowUs();
   EXPECT_EQ(out.SendShort(NowMs(), "\x90\x3C\x40", 3), 0);
+  EXPECT_EQ(os::NowUs(), t0);
   ASSERT_TRUE(synth->WaitReceivedBytes(msg.size() + 3, 5000));
   session.Join();
   EXPECT_EQ(result, 0);

@@ -17,6 +17,7 @@
 #include <mutex>
 #include <string>
 
+#include "bench/PrivateSettingsFolder.h"
 #include "os/MainLoop.h"
 #include "os/midi/jack/JackSystem.h"
 #include "os/midi/machine/MachineMidi.h"
@@ -33,14 +34,7 @@ bool JackRunning() {
   return os::midi::JackSystem::Open("vesk-bench-probe", &why) != nullptr;
 }
 
-void PrivateSettingsFolder() {
-  static const bool done = [] {
-    char path[] = "/tmp/vesk-bench-XXXXXX";
-    if (mkdtemp(path)) setenv("XDG_CONFIG_HOME", path, 1);
-    return true;
-  }();
-  (void)done;
-}
+using vesk::bench::PrivateSettingsFolder;
 
 std::vector<std::string> SynthOptions(bool echo) {
   return {"--client", "VeskBench" + std::to_string(getpid()), "--channel", "2",

@@ -40,8 +40,16 @@ TEST(AlsaSmoke, TheNullDeviceIsListedAndPlaysCycles) {
   EXPECT_EQ(alsa->SetBufferFrameSize(null, 256), os::audio::kOk);
   ASSERT_EQ(alsa->AddIOProc(null, &Count, nullptr), os::audio::kOk);
   ASSERT_EQ(alsa->Start(null, &Count), os::audio::kOk);
-  for (int i = 0; i < 200 && gCycles < 3; ++i) std::this_thread::sleep_for(std::chrono::milliseconds(5));
-  EXPECT_GE(gCycles.load(), 3);
+  // The null device discards at once: its thread keeps to the sample rate
+  // instead of spinning, about 40 cycles in 60 periods' time.
+  const auto start = std::chrono::steady_clock::now();
+  for (int i = 0; i < 400 && gCycles < 40; ++i) std::this_thread::sleep_for(std::chrono::milliseconds(5));
+  const double took = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+  ASSERT_GE(gCycles.load(), 40);
+  double rate = 0;
+  ASSERT_EQ(alsa->GetNominalRate(null, &rate), os::audio::kOk);
+  const double period = 256 / (rate > 0 ? rate : formats[0].sampleRate);
+  EXPECT_GE(took, (40 - 8) * period) << "the null device's thread spins";
   EXPECT_EQ(alsa->Stop(null, &Count), os::audio::kOk);
   EXPECT_EQ(alsa->RemoveIOProc(null, &Count), os::audio::kOk);
 }
