@@ -17,10 +17,15 @@ std::unique_ptr<VstAudioComponent> VstAudioComponent::Open(EntryProc entry, void
   if (!entry) return nullptr;
   std::unique_ptr<VstAudioComponent> c(new VstAudioComponent());
   c->library_ = library;
+  // The instance's own threads may call back before it is noted below
+  // (the plug-in starts its loop in its constructor).
+  opening_.store(c.get(), std::memory_order_release);
   AEffect* e = entry(&VstAudioComponent::Callback);
+  if (e && e->magic == kEffectMagic)
+    std::atomic_ref<intptr_t>(e->resvd1).store(reinterpret_cast<intptr_t>(c.get()), std::memory_order_release);
+  opening_.store(nullptr, std::memory_order_release);
   if (!e || e->magic != kEffectMagic) return nullptr;
   c->effect_ = e;
-  e->resvd1 = reinterpret_cast<intptr_t>(c.get());
   c->Dispatch(effOpen);
   c->Dispatch(effSetSampleRate, 0, 0, nullptr, static_cast<float>(c->sampleRate_));
   c->Dispatch(effSetBlockSize, 0, c->maxFrames_);
@@ -72,6 +77,12 @@ intptr_t VstAudioComponent::Dispatch(int32_t opcode, int32_t index, intptr_t val
   return effect_ ? effect_->dispatcher(effect_, opcode, index, value, ptr, opt) : 0;
 }
 
+VstAudioComponent* VstAudioComponent::HostOf(AEffect* effect) {
+  if (!effect) return nullptr;
+  const intptr_t noted = std::atomic_ref<intptr_t>(effect->resvd1).load(std::memory_order_acquire);
+  return noted ? reinterpret_cast<VstAudioComponent*>(noted) : opening_.load(std::memory_order_acquire);
+}
+
 intptr_t VstAudioComponent::Callback(AEffect* effect, int32_t opcode, int32_t index, intptr_t value,
                                      void* ptr, float) {
   switch (opcode) {
@@ -83,7 +94,7 @@ intptr_t VstAudioComponent::Callback(AEffect* effect, int32_t opcode, int32_t in
     case audioMasterWantMidi: return 1;
     case audioMasterVendorSpecific: {
       // The plug-in's own loop thread: the windows are the main thread's.
-      auto* self = effect ? reinterpret_cast<VstAudioComponent*>(effect->resvd1) : nullptr;
+      VstAudioComponent* self = HostOf(effect);
       os::MainLoop* loop = os::MainLoop::Current();
       if (index != CPlugInModalNotice::kIndex || !self || !loop) return 0;
       const os::Window::ModalState state = CPlugInModalNotice::Decode(value);

@@ -52,6 +52,9 @@ class VstAudioComponent : public AudioComponent, private TalvikComponentInterfac
   VstAudioComponent() = default;
   static intptr_t Callback(AEffect* effect, int32_t opcode, int32_t index, intptr_t value, void* ptr,
                            float opt);
+  // Any thread of the plug-in's: the component that hosts `effect`, also
+  // while Open has not noted it yet.
+  static VstAudioComponent* HostOf(AEffect* effect);
   intptr_t Dispatch(int32_t opcode, int32_t index = 0, intptr_t value = 0, void* ptr = nullptr,
                     float opt = 0);
   // Main thread: the program's windows follow the plug-in's modal state.
@@ -75,6 +78,8 @@ class VstAudioComponent : public AudioComponent, private TalvikComponentInterfac
   void PresetExport() override {}
   void SetKnobMode(int knobMode) override;
 
+  // The component whose instance is being made (Open, main thread).
+  static inline std::atomic<VstAudioComponent*> opening_{nullptr};
   AEffect* effect_ = nullptr;
   void* library_ = nullptr;
   bool initialized_ = false;

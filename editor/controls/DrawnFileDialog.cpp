@@ -14,16 +14,8 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr int kButtonWidth = 80;
-constexpr int kButtonHeight = 22;
-constexpr int kButtonTop = DrawnFileDialog::kHeight - 16 - kButtonHeight;
-constexpr int kOkLeft = DrawnFileDialog::kWidth - 16 - kButtonWidth;
-constexpr int kCancelLeft = kOkLeft - 10 - kButtonWidth;
 constexpr int kListWidth = DrawnFileDialog::kWidth - 32;
-constexpr int kPopupLeft = 16;
-constexpr int kPopupWidth = 200;
-constexpr int kFieldHeight = 20;
-constexpr int kNameLeft = kPopupLeft + kPopupWidth + 12;
+constexpr int kNameLeft = DrawnFileDialog::kPopupLeft + DrawnFileDialog::kPopupWidth + 12;
 constexpr int kNameWidth = DrawnFileDialog::kWidth - 16 - kNameLeft;
 constexpr int kFileTypeMenuId = 0x7F01;
 

@@ -19,6 +19,16 @@ class DrawnFileDialog : public os::FileDialog, private DrawnForm {
   static constexpr int kRowHeight = 18;
   static constexpr int kRows = 12;
   static constexpr int kFieldTop = kListTop + kRows * kRowHeight + 12;
+  static constexpr int kFieldHeight = 20;
+  // The file-type pop-up, left of the name field.
+  static constexpr int kPopupLeft = 16;
+  static constexpr int kPopupWidth = 200;
+  // OK and Cancel along the bottom, OK at the right.
+  static constexpr int kButtonWidth = 80;
+  static constexpr int kButtonHeight = 22;
+  static constexpr int kButtonTop = kHeight - 16 - kButtonHeight;
+  static constexpr int kOkLeft = kWidth - 16 - kButtonWidth;
+  static constexpr int kCancelLeft = kOkLeft - 10 - kButtonWidth;
 
   // The folder the next dialog opens in; later dialogs open where the
   // last one was left. Empty: the home folder.

@@ -168,10 +168,14 @@ bool EditorJourney::AnswerQuestion(bool accept, int ms) {
   const int y = question.rect.y + question.rect.height - DrawnAlert::kMargin - DrawnAlert::kButtonHeight / 2;
   int x = question.rect.x + question.rect.width - DrawnAlert::kMargin - DrawnAlert::kMinButtonWidth / 2;
   if (!accept) x -= DrawnAlert::kMinButtonWidth + DrawnAlert::kButtonGap;
+  // Answered once it shows: a person answers what they see.
+  const Picture asked = SettledOnScreen(question.rect, 3000);
   stage_.x().Click(x, y);
+  // ... and answered once it is gone, or shows something else (the program
+  // may show its next window, such as a progress window, in its place).
   return WaitUntil([&] {
     for (const auto& w : OtherWindows())
-      if (SameWindow(w, question)) return false;
+      if (SameWindow(w, question) && stage_.x().Grab(w.rect).pixels == asked.pixels) return false;
     return true;
   }, 5000);
 }
@@ -185,36 +189,50 @@ bool EditorJourney::FindWindowSized(int width, int height, os::XDisplayDriver::T
   return false;
 }
 
+bool EditorJourney::WaitForWindowNamed(const std::string& title, os::XDisplayDriver::TopWindow* found, int ms) {
+  return WaitUntil([&] {
+    for (const auto& w : OtherWindows())
+      if (w.name == title) {
+        *found = w;
+        return true;
+      }
+    return false;
+  }, ms);
+}
+
+bool EditorJourney::WaitForWindowGone(const os::XDisplayDriver::TopWindow& window, int ms) {
+  return WaitUntil([&] {
+    for (const auto& w : OtherWindows())
+      if (SameWindow(w, window)) return false;
+    return true;
+  }, ms);
+}
+
 EditorJourney::Picture EditorJourney::Shot(int x, int y, int width, int height) {
   const Rect v = View();
   return stage_.x().Grab({v.x + x, v.y + y, width, height});
 }
 
 EditorJourney::Picture EditorJourney::Settled(int x, int y, int width, int height, int ms) {
-  Picture now = Shot(x, y, width, height);
+  const Rect v = View();
+  return SettledOnScreen({v.x + x, v.y + y, width, height}, ms);
+}
+
+EditorJourney::Picture EditorJourney::SettledOnScreen(const Rect& r, int ms) {
+  Picture now = stage_.x().Grab(r);
+  // Drawn (a window not drawn yet shows one colour), and the same for a
+  // while.
   WaitUntil([&] {
-    if (WaitForChange(now, x, y, width, height, 300)) {
-      now = Shot(x, y, width, height);
-      return false;
-    }
-    return true;
+    const bool drawn = std::any_of(now.pixels.begin(), now.pixels.end(), [&](uint32_t c) { return c != now.pixels[0]; });
+    if (drawn && !WaitUntil([&] { return stage_.x().Grab(r).pixels != now.pixels; }, 300)) return true;
+    now = stage_.x().Grab(r);
+    return false;
   }, ms);
   return now;
 }
 
 bool EditorJourney::WaitForChange(const Picture& before, int x, int y, int width, int height, int ms) {
   return WaitUntil([&] { return Shot(x, y, width, height).pixels != before.pixels; }, ms);
-}
-
-bool EditorJourney::WaitForReceived(const std::function<bool(const SynthRecordLine&)>& match, int ms, size_t from) {
-  return WaitUntil(
-      [&] {
-        const auto lines = Received();
-        for (size_t i = from; i < lines.size(); ++i)
-          if (match(lines[i])) return true;
-        return false;
-      },
-      ms);
 }
 
 bool EditorJourney::WaitForNote(size_t from, int ms) {

@@ -48,6 +48,9 @@ class EditorJourney : public testing::Test {
   // The UTILITY switch's menu opened and one of its items chosen (the page
   // shown in performance mode fills the menu).
   bool ChooseUtility(const std::string& item);
+  // Pressed at a screen point and held until a menu window shows; then the
+  // item at that point of the menu's window. False when no menu opened.
+  bool PopUpAndChoose(int x, int y, Point item);
   // Waits until no window but the editor's is on the screen (a progress
   // window or a question gone).
   bool WaitForOnlyTheEditorWindow(int ms) { return WaitUntil([&] { return OtherWindows().empty(); }, ms); }
@@ -71,26 +74,37 @@ class EditorJourney : public testing::Test {
   // while; at most `ms`).
   Picture Settled(int x, int y, int width, int height, int ms = 5000);
   Picture SettledPage() { return Settled(0, kPageTop, View().width, kPageBottom - kPageTop); }
+  // A rectangle of the screen once it is drawn and has stopped changing.
+  Picture SettledOnScreen(const Rect& r, int ms);
   // The part of the view that holds the main tab's page.
   static constexpr int kPageTop = 140, kPageBottom = 520;
   // Windows other than the editor's (dialogs, menus) on the screen now.
   std::vector<os::XDisplayDriver::TopWindow> OtherWindows() { return stage_.OtherWindows(); }
   // One of them of that size, if there is one.
   bool FindWindowSized(int width, int height, os::XDisplayDriver::TopWindow* found);
+  // Waits up to `ms` for one of them with that title (a dialog); false when
+  // none shows.
+  bool WaitForWindowNamed(const std::string& title, os::XDisplayDriver::TopWindow* found, int ms);
+  // Waits up to `ms` until that window has gone (or the program uses it
+  // for something of another size).
+  bool WaitForWindowGone(const os::XDisplayDriver::TopWindow& window, int ms);
+  // A click at a point of such a window.
+  void ClickIn(const os::XDisplayDriver::TopWindow& window, Point p) {
+    stage_.x().Click(window.rect.x + p.x, window.rect.y + p.y);
+  }
 
   // What the synthesizer has received since the journey began, and a wait
   // for a line of it (counting only lines after the first `from`).
   std::vector<SynthRecordLine> Received() const { return stage_.Record(); }
-  bool WaitForReceived(const std::function<bool(const SynthRecordLine&)>& match, int ms, size_t from = 0);
+  bool WaitForReceived(const std::function<bool(const SynthRecordLine&)>& match, int ms, size_t from = 0) {
+    return stage_.WaitForRecord(match, ms, from);
+  }
   // A note-on for any key, then its note-off, after line `from`.
   bool WaitForNote(size_t from, int ms);
 
   JourneyStage stage_;
 
  private:
-  // Pressed at a screen point and held until a menu window shows; then the
-  // item at that point of the menu's window. False when no menu opened.
-  bool PopUpAndChoose(int x, int y, Point item);
   std::unique_ptr<WindowMap> map_;
   os::XDisplayDriver::TopWindow lastMenu_;  // the last menu chosen from
 };

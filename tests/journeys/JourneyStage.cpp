@@ -170,6 +170,18 @@ std::vector<SynthRecordLine> JourneyStage::Record() const {
   return vesk::test::SynthRecord::Read(files_.File("record.txt"));
 }
 
+bool JourneyStage::WaitForRecord(const std::function<bool(const SynthRecordLine&)>& match, int ms,
+                                 size_t from) const {
+  return WaitUntil(
+      [&] {
+        const auto lines = Record();
+        for (size_t i = from; i < lines.size(); ++i)
+          if (match(lines[i])) return true;
+        return false;
+      },
+      ms);
+}
+
 std::vector<uint8_t> JourneyStage::SynthMemory() {
   const std::string path = files_.File("memory.bin");
   std::remove(path.c_str());

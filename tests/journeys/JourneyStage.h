@@ -56,6 +56,9 @@ class JourneyStage {
   void StopSynth();
   bool SynthRunning();
   std::vector<SynthRecordLine> Record() const;
+  // Waits up to `ms` for a line of the record that matches, counting only
+  // lines after the first `from`.
+  bool WaitForRecord(const std::function<bool(const SynthRecordLine&)>& match, int ms, size_t from = 0) const;
   // The instrument's whole memory, written by it on request; empty when it
   // does not answer within a few seconds.
   std::vector<uint8_t> SynthMemory();

@@ -65,10 +65,8 @@ bool PlugInJourney::StartHost() {
   // Shown, and connected once the plug-in has asked for the current
   // performance (the instrument starts in performance mode).
   return WaitUntil([&] { return ReadFile(out).rfind("ready", 0) == 0; }, 30000) &&
-         WaitUntil([&] {
-           for (const auto& l : stage_.Record())
-             if (l.what == "request-current" && l.words == std::vector<std::string>{"combination"}) return true;
-           return false;
+         stage_.WaitForRecord([](const SynthRecordLine& l) {
+           return l.what == "request-current" && l.words == std::vector<std::string>{"combination"};
          }, 30000) &&
          WaitUntil([&] {
            // The progress window of the transfer gone.
@@ -112,6 +110,13 @@ void PlugInJourney::Click(Point p, bool waitForChange) {
   const auto before = stage_.x().Grab(w);
   stage_.x().Click(w.x + p.x, w.y + p.y);
   if (waitForChange) WaitUntil([&] { return stage_.x().Grab(w).pixels != before.pixels; }, 5000);
+}
+
+void PlugInJourney::DoubleClick(Point p) {
+  const auto w = HostWindow();
+  stage_.x().Click(w.x + p.x, w.y + p.y);
+  stage_.x().Click(w.x + p.x, w.y + p.y);
+  stage_.x().Sync();
 }
 
 void PlugInJourney::Drag(Point from, Point to) {

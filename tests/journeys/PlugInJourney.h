@@ -45,6 +45,8 @@ class PlugInJourney : public testing::Test {
   // A click (editor coordinates); with `waitForChange`, then a wait (up to
   // a few seconds) until the editor shows something else.
   void Click(Point p, bool waitForChange = false);
+  // Two clicks in quick succession (editor coordinates).
+  void DoubleClick(Point p);
   // Press, move in steps, release (editor coordinates).
   void Drag(Point from, Point to);
 

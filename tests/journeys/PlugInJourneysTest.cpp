@@ -35,6 +35,16 @@ int ExpectOneGesture(const std::vector<HostCall>& all, int row) {
   return row;
 }
 
+bool IsParam(const SynthRecordLine& l) { return l.what == "param"; }
+
+// The calls the host got after the first `before`, once they have stopped
+// coming for a moment (the end of a gesture comes after its last value).
+std::vector<HostCall> CallsAfter(const PlugInJourney& j, size_t before) {
+  std::vector<HostCall> all = j.Calls();
+  while (WaitUntil([&] { return j.Calls().size() > all.size(); }, 500)) all = j.Calls();
+  return std::vector<HostCall>(all.begin() + static_cast<long>(std::min(before, all.size())), all.end());
+}
+
 // Disabled: the plug-in asks the host for its name from a thread of its own
 // while the host is still inside VSTPluginMain.
 TEST_F(PlugIn, DISABLED_ItsEntryMakesNoHostCallButTheVersionQueryBeforeItReturns) {
@@ -59,6 +69,55 @@ TEST_F(PlugIn, DISABLED_DraggingAPageKnobIsReportedToTheHostAsOneGesture) {
   ExpectOneGesture(Calls(), -1);
 }
 
+// The host's rows of the timbres' volumes: row t for timbre t + 1 (0-11),
+// as a host lists them ("APiano Vol(M)" first).
+constexpr int kTimbre1Volume = 0x202, kTimbre1VolumeRow = 0;
+
+TEST_F(PlugIn, TypingAValueIntoAPageKnobIsReportedToTheHostAsOneGesture) {
+  ASSERT_TRUE(StartHost()) << "the host did not show the plug-in's editor";
+  // A double click on the value under timbre 1's volume knob of the Play
+  // page opens it for typing.
+  DoubleClick(Map().ValueFieldOnPage(0, 0, kTimbre1Volume));
+  const size_t from = stage_.Record().size(), before = Calls().size();
+  ASSERT_TRUE(stage_.x().Type("100"));
+  ASSERT_TRUE(stage_.x().Tap("Return"));
+  ASSERT_TRUE(stage_.WaitForRecord([](const SynthRecordLine& l) { return l.IsParam(0, kTimbre1Volume) && l.value == 100; }, 5000, from))
+      << "the typed volume did not reach the synthesizer (was it 100 already?):" << stage_.RecordTail();
+  const std::vector<HostCall> calls = CallsAfter(*this, before);
+  ExpectOneGesture(calls, kTimbre1VolumeRow);
+  // The host is told the typed value, on its scale of 0 to 1.
+  for (auto c = calls.rbegin(); c != calls.rend(); ++c)
+    if (c->opcode == kAutomate) {
+      EXPECT_NEAR(c->opt, 100.0 / 127.0, 1e-4) << "the host was told another value";
+      break;
+    }
+}
+
+// A person who finds the six big knobs of the panel at rest chooses what
+// they drive first (VOLUME of the easy setup: each knob drives the volume
+// of its timbre), then drags the first one.
+TEST_F(PlugIn, DraggingABigPanelKnobIsReportedToTheHostAsOneGesture) {
+  ASSERT_TRUE(StartHost()) << "the host did not show the plug-in's editor";
+  size_t from = stage_.Record().size();
+  Click(Map().Panel(OskendBackgroundLayer::kIdEasySetup), true);
+  ASSERT_TRUE(stage_.WaitForRecord([](const SynthRecordLine& l) { return l.IsParam(0, 0x010b) && l.value == 1; }, 5000, from))
+      << "VOLUME was not chosen:" << stage_.RecordTail();
+  from = stage_.Record().size();
+  const size_t before = Calls().size();
+  const Point knob = Map().Panel(OskendBackgroundLayer::kIdRTKnob);
+  Drag(knob, {knob.x, knob.y - 40});
+  // The first knob drives timbre 1's volume, or timbre 7's while the
+  // controller target is Sub.
+  int timbre = -1;
+  ASSERT_TRUE(stage_.WaitForRecord([&](const SynthRecordLine& l) {
+    if (l.what != "param" || l.section != 0 || (l.id & 0xFF) != (kTimbre1Volume & 0xFF)) return false;
+    timbre = (l.id - kTimbre1Volume) >> 8;
+    return true;
+  }, 5000, from)) << "the knob changed no timbre's volume on the synthesizer:" << stage_.RecordTail();
+  ASSERT_TRUE(timbre == 0 || timbre == 6) << "the first knob drove timbre " << timbre + 1 << "'s volume";
+  ExpectOneGesture(CallsAfter(*this, before), kTimbre1VolumeRow + timbre);
+}
+
 // Disabled: an effect type chosen in the MFX tab's effect browser never
 // reaches the host.
 TEST_F(PlugIn, DISABLED_AnEffectTypeChosenInTheEffectBrowserIsReportedToTheHostAsOneGesture) {
@@ -73,12 +132,7 @@ TEST_F(PlugIn, DISABLED_AnEffectTypeChosenInTheEffectBrowserIsReportedToTheHostA
   const size_t before = Calls().size();
   Click(row, true);
   Click(ok);
-  ASSERT_TRUE(WaitUntil([&] {
-    const auto lines = stage_.Record();
-    for (size_t i = from; i < lines.size(); ++i)
-      if (lines[i].what == "param") return true;
-    return false;
-  }, 5000)) << "the chosen type did not reach the synthesizer (was it the type already?)";
+  ASSERT_TRUE(stage_.WaitForRecord(IsParam, 5000, from)) << "the chosen type did not reach the synthesizer (was it the type already?)";
   WaitUntil([&] { return Calls().size() > before; }, 3000);
   const auto all = Calls();
   ExpectOneGesture(std::vector<HostCall>(all.begin() + static_cast<long>(before), all.end()), -1);
@@ -86,3 +140,4 @@ TEST_F(PlugIn, DISABLED_AnEffectTypeChosenInTheEffectBrowserIsReportedToTheHostA
 
 }  // namespace
 }  // namespace vesk::journey
+

@@ -8,7 +8,9 @@
 #include "editor/browsers/ListBrowserBase.h"
 #include "editor/browsers/ModalBrowsers.h"
 #include "editor/controls/CMMPCtrlList.h"
+#include "editor/controls/CMMPCtrlKnob.h"
 #include "editor/controls/CTabControl.h"
+#include "editor/controls/DrawnFileDialog.h"
 #include "editor/controls/DrawnMenuTracker.h"
 #include "editor/shell/CTabPageLayer.h"
 #include "editor/shell/EditTabPageLayerBase.h"
@@ -18,6 +20,7 @@
 #include "host/EditorWindow.h"
 #include "host/SettingsWindow.h"
 #include "host/StandaloneApp.h"
+#include "os/Alert.h"
 #include "os/Menu.h"
 #include "os/window/HeadlessWindow.h"
 #include "tests/support/pageharness/PageHarness.h"
@@ -92,7 +95,7 @@ Point WindowMap::SubTab(int guiMode, int page, int index) {
   return TabOf(*layer, *layer->GetSublevelTabControl(), index);
 }
 
-Point WindowMap::OnPage(int guiMode, int page, int id) {
+CHfcControl& WindowMap::ControlOnPage(int guiMode, int page, int id, CHfcWindowLayer** holder) {
   auto* layer = dynamic_cast<CTabPageLayer*>(Strip(guiMode).GetTabPageLayer(page));
   CHfcControl* c = layer ? layer->GetControlById(id) : nullptr;
   // Or on the sub-tab's page shown.
@@ -101,7 +104,31 @@ Point WindowMap::OnPage(int guiMode, int page, int id) {
     c = layer ? layer->GetControlById(id) : nullptr;
   }
   if (!c) Missing("control " + std::to_string(id) + " on page " + std::to_string(page));
-  return Middle(*layer, *c);
+  *holder = layer;
+  return *c;
+}
+
+Point WindowMap::OnPage(int guiMode, int page, int id) {
+  CHfcWindowLayer* layer = nullptr;
+  const CHfcControl& c = ControlOnPage(guiMode, page, id, &layer);
+  return Middle(*layer, c);
+}
+
+Point WindowMap::ValueFieldOnPage(int guiMode, int page, int id) {
+  CHfcWindowLayer* layer = nullptr;
+  auto* knob = dynamic_cast<CMMPCtrlKnob*>(&ControlOnPage(guiMode, page, id, &layer));
+  if (!knob) Missing("knob " + std::to_string(id) + " on page " + std::to_string(page));
+  // The knob's own test of where its value is shown.
+  const tagHfcRect& f = knob->GetFrame();
+  int left = INT_MAX, right = INT_MIN, top = INT_MAX, bottom = INT_MIN;
+  for (int y = 0; y < f.bottom - f.top; ++y)
+    for (int x = 0; x < f.right - f.left; ++x)
+      if (knob->IsDisplayArea(x, y)) {
+        left = std::min(left, x), right = std::max(right, x);
+        top = std::min(top, y), bottom = std::max(bottom, y);
+      }
+  if (left > right) Missing("value field on knob " + std::to_string(id));
+  return {layer->GetRect().left + f.left + (left + right) / 2, layer->GetRect().top + f.top + (top + bottom) / 2};
 }
 
 Point WindowMap::OpenPicker(eMode mode, int guiMode, int page, int id) {
@@ -165,22 +192,30 @@ Point WindowMap::WhiteKey(int whiteKey) {
   Missing("white key " + std::to_string(whiteKey));
 }
 
+Point WindowMap::ItemOf(const std::vector<std::string>& texts, const std::string& item) {
+  // Laid out as the program lays its menus out (an empty text a separator).
+  os::Menu menu(1);
+  int index = -1;
+  for (const std::string& text : texts) {
+    os::Menu::Item shown;
+    shown.text = text;
+    shown.separator = text.empty();
+    if (text == item && index < 0) index = static_cast<int>(menu.items().size());
+    menu.items().push_back(shown);
+  }
+  if (index < 0) Missing("item \"" + item + "\" in a menu");
+  return {DrawnMenuTracker::kPadding + 20, DrawnMenuTracker::ItemTop(menu, index) + DrawnMenuTracker::kItemHeight / 2};
+}
+
 Point WindowMap::UtilityItem(int guiMode, const std::string& text) {
   auto* page = dynamic_cast<EditTabPageLayerBase*>(Strip(guiMode).GetActivePage());
   if (!page) Missing("page with a UTILITY menu");
   std::list<MenuItemInfo> items;
   page->GetMenuItemInfoList(items);
-  os::Menu menu(1);
-  int index = -1;
-  for (const MenuItemInfo& i : OskendBackgroundLayer::MenuItemsShown(items)) {
-    os::Menu::Item shown;
-    shown.text = i.title;
-    shown.separator = i.id == MenuItemInfo::kIdSeparator;
-    if (i.title == text) index = static_cast<int>(menu.items().size());
-    menu.items().push_back(shown);
-  }
-  if (index < 0) Missing("UTILITY item \"" + text + "\"");
-  return {DrawnMenuTracker::kPadding + 20, DrawnMenuTracker::ItemTop(menu, index) + DrawnMenuTracker::kItemHeight / 2};
+  std::vector<std::string> texts;
+  for (const MenuItemInfo& i : OskendBackgroundLayer::MenuItemsShown(items))
+    texts.push_back(i.id == MenuItemInfo::kIdSeparator ? std::string() : i.title);
+  return ItemOf(texts, text);
 }
 
 Point WindowMap::MenuTitle(const std::string& title) {
@@ -208,24 +243,40 @@ Point WindowMap::MenuTitle(const std::string& title) {
 
 Point WindowMap::MenuItem(const std::string& title, const std::string& item) {
   const auto menus = StandaloneApp::MenuDefinitions(kProgramName);
-  const auto& def = MenuNamed(menus, title);
-  os::Menu menu(1);
-  int index = -1;
-  for (size_t i = 0; i < def.items.size(); ++i) {
-    os::Menu::Item shown;
-    shown.text = def.items[i].text;
-    shown.separator = def.items[i].command == 0;
-    menu.items().push_back(shown);
-    if (def.items[i].text == item) index = static_cast<int>(i);
-  }
-  if (index < 0) Missing("item \"" + item + "\" in the menu \"" + title + "\"");
-  return {DrawnMenuTracker::kPadding + 20, DrawnMenuTracker::ItemTop(menu, index) + DrawnMenuTracker::kItemHeight / 2};
+  std::vector<std::string> texts;
+  for (const auto& i : MenuNamed(menus, title).items) texts.push_back(i.command == 0 ? std::string() : i.text);
+  return ItemOf(texts, item);
 }
 
 Point WindowMap::SettingsButton(const std::string& label) {
   for (const auto& p : SettingsWindow::Layout())
     if (p.kind == SettingsWindow::Kind::kButton && label == p.label) return {p.x + p.w / 2, p.y + p.h / 2};
   Missing("Settings button \"" + label + "\"");
+}
+
+Point WindowMap::FileDialogButton(const std::string& label) {
+  using D = DrawnFileDialog;
+  if (label != os::Alert::kOkText && label != os::Alert::kCancelText) Missing("file dialog button \"" + label + "\"");
+  return {(label == os::Alert::kOkText ? D::kOkLeft : D::kCancelLeft) + D::kButtonWidth / 2, D::kButtonTop + D::kButtonHeight / 2};
+}
+
+Point WindowMap::FileDialogRow(int row) {
+  using D = DrawnFileDialog;
+  if (row < 0 || row >= D::kRows) Missing("row " + std::to_string(row) + " in the file dialog");
+  return {D::kListLeft + 40, D::kListTop + row * D::kRowHeight + D::kRowHeight / 2};
+}
+
+Point WindowMap::FileDialogTypePopUp() {
+  using D = DrawnFileDialog;
+  return {D::kPopupLeft + D::kPopupWidth / 2, D::kFieldTop + D::kFieldHeight / 2};
+}
+
+Point WindowMap::FileDialogType(const std::string& description) {
+  std::vector<FiletypeInfo> types;
+  OskendBackgroundLayer::MakeFileTypeInfoArray(types, harness_->synth());
+  std::vector<std::string> texts;
+  for (const FiletypeInfo& t : types) texts.push_back(t.description);
+  return ItemOf(texts, description);
 }
 
 int WindowMap::SettingsWidth() { return SettingsWindow::kWidth; }

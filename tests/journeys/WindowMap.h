@@ -9,6 +9,7 @@
 #include <memory>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "model/eMode.h"
 
@@ -45,6 +46,9 @@ class WindowMap {
   Point SubTab(int guiMode, int page, int index);
   // The middle of a control of a main tab's page.
   Point OnPage(int guiMode, int page, int id);
+  // The middle of the value a knob of a page shows, where a double click
+  // starts typing a value.
+  Point ValueFieldOnPage(int guiMode, int page, int id);
   // Opens in the map the picker that a control of a page opens (the page
   // shown first in the map too); the control's point. Then a row of the
   // picker's list and its OK button.
@@ -67,11 +71,26 @@ class WindowMap {
   static Point SettingsButton(const std::string& label);
   static int SettingsWidth();
   static int SettingsHeight();
+  // The program's open and save dialogs ("Load Data File", "Save Data
+  // File"): the middle of its "OK" or "Cancel" button and of row `row` of
+  // its list of files (0 the top one shown), inside the dialog's window.
+  static Point FileDialogButton(const std::string& label);
+  static Point FileDialogRow(int row);
+  // The middle of the dialog's file-type pop-up, and of the item of a kind
+  // of file (its description) in the pop-up's menu as the mode shown fills
+  // it, inside the menu's window.
+  static Point FileDialogTypePopUp();
+  Point FileDialogType(const std::string& description);
 
  private:
   static Point Middle(const CHfcWindowLayer& layer, const CHfcControl& c);
+  // An item of a menu of texts, inside the menu's window.
+  static Point ItemOf(const std::vector<std::string>& texts, const std::string& item);
   static Point TabOf(const CHfcWindowLayer& layer, const CTabControl& tabs, int index);
   CTabControl& Strip(int guiMode);
+  // A control of a main tab's page (or of its sub-tab's page shown) and the
+  // layer that holds it.
+  CHfcControl& ControlOnPage(int guiMode, int page, int id, CHfcWindowLayer** layer);
   std::unique_ptr<vesk::test::PageHarness> harness_;
   std::unique_ptr<vesk::test::RealPagesRoot> root_;
 };

@@ -193,5 +193,32 @@ TEST_F(VstComponent, ThePlugInsModalRunsHoldOffTheProgramsWindows) {
   EXPECT_EQ(os::Window::CurrentModalState().runs, 0);
 }
 
+// The plug-in's loop starts in its constructor and may tell of a modal run
+// (its start-up question) before the entry has returned the instance: the
+// program's windows are held off all the same.
+AEffect* EntryTellingARunAtOnce(audioMasterCallback host) {
+  AEffect* e = Entry(host);
+  std::thread loop([&] {
+    EXPECT_EQ(host(e, audioMasterVendorSpecific, CPlugInModalNotice::kIndex, CPlugInModalNotice::Encode({1, 1}),
+                   nullptr, 0),
+              1);
+  });
+  loop.join();
+  return e;
+}
+
+TEST_F(VstComponent, AModalRunToldBeforeTheInstanceIsReturnedHoldsOffTheProgramsWindows) {
+  TestEnvironment env;
+  auto window = os::HeadlessWindow::Create(10, 10);
+  auto c = VstAudioComponent::Open(&EntryTellingARunAtOnce);
+  ASSERT_NE(c, nullptr);
+  env.loop().RunPending();
+  EXPECT_FALSE(window->TakesInput());
+  EXPECT_EQ(os::Window::CurrentModalState().questions, 1);
+  c.reset();
+  env.loop().RunPending();
+  EXPECT_TRUE(window->TakesInput());
+}
+
 }  // namespace
 }  // namespace vesk::test
