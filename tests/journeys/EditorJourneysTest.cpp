@@ -357,6 +357,9 @@ TEST_F(Journey, LockWindowAndUnlockWindowKeepThePageThePersonIsOn) {
 // (the fourth timbre has none, and its page says so).
 TEST_F(Journey, ProgramModeFollowsTheTimbreChosenAfterProg) {
   ASSERT_NO_FATAL_FAILURE(StartConnected());
+  // The current performance taken in and shown (which timbres play, so
+  // which switches may be chosen) before the first PROG.
+  Settled(0, 0, View().width, View().height);
   constexpr int kIfxPage = 7;
   struct Seen {
     Picture name, ifx;
