@@ -269,6 +269,25 @@ bool CHfcControl::SetMouseCapture() {
   return true;
 }
 
+void CHfcControl::BeginEditGesture() {
+  EndEditGesture();
+  m_bEditGesture = true;
+  if (m_pListener) m_pListener->OnHfcCtrlBeginEdit(this);
+}
+
+void CHfcControl::EndEditGesture() {
+  if (!m_bEditGesture) return;
+  m_bEditGesture = false;
+  if (m_pListener) m_pListener->OnHfcCtrlEndEdit(this);
+}
+
+void CHfcControl::ReportTypedText(char* text) {
+  if (!m_pListener) return;
+  BeginEditGesture();
+  m_pListener->OnHfcCtrlPtrValueChanged(this, text);
+  EndEditGesture();
+}
+
 void CHfcControl::ReleaseMouseCapture() {
   if (HoldsMouseCapture()) CHfcMouse::sm_pInstance->ReleaseCapture();
 }

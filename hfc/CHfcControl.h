@@ -196,7 +196,15 @@ class CHfcControl : public CHfcMouseListener,
   int32_t m_iFocusMargin = 0;
   bool m_bFocusGlowOpenAtBottom = false;
 
+  // The listener's begin- and end-edit notices around one user edit: a
+  // drag begins at the press and ends once, when the control lets the
+  // mouse go or loses it; a typed value is an edit of its own.
+  void BeginEditGesture();
+  void EndEditGesture();
+  void ReportTypedText(char* text);
+
  private:
+  bool m_bEditGesture = false;
   void SetFrame(int left, int top, int width, int height);
   tagHfcPoint ToLocal(int x, int y);
 };

@@ -283,48 +283,12 @@ bool CHfcVstEditor::OnHfcMouseMacMouseWheelMove(CHfcMouse* hub, const os::MouseE
   return false;
 }
 
-bool CHfcVstEditor::OnWindowKey(const os::KeyEvent& e) {
+void CHfcVstEditor::OnWindowEvent(const std::function<void()>& deliver) {
   DispatchScope scope(this);
-  return CHfcWindow::OnWindowKey(e);
-}
-
-void CHfcVstEditor::OnWindowFocus(bool gained) {
-  DispatchScope scope(this);
-  CHfcWindow::OnWindowFocus(gained);
-}
-
-int CHfcVstEditor::OnWindowDrag(const os::DragEvent& e) {
-  DispatchScope scope(this);
-  return CHfcWindow::OnWindowDrag(e);
-}
-
-void CHfcVstEditor::OnWindowExpose(const os::WindowRect& area) {
-  DispatchScope scope(this);
-  CHfcWindow::OnWindowExpose(area);
-}
-
-void CHfcVstEditor::OnWindowClose() {
-  DispatchScope scope(this);
-  CHfcWindow::OnWindowClose();
-}
-
-void CHfcVstEditor::OnWindowBoundsChanging(os::WindowRect* bounds, bool sized, bool moved) {
-  DispatchScope scope(this);
-  CHfcWindow::OnWindowBoundsChanging(bounds, sized, moved);
-}
-
-void CHfcVstEditor::OnWindowBoundsChanged(const os::WindowRect& bounds, bool sized, bool moved) {
-  DispatchScope scope(this);
-  CHfcWindow::OnWindowBoundsChanged(bounds, sized, moved);
-}
-
-bool CHfcVstEditor::OnWindowCollapse(bool collapsed) {
-  DispatchScope scope(this);
-  return CHfcWindow::OnWindowCollapse(collapsed);
+  deliver();
 }
 
 void CHfcVstEditor::OnWindowMouse(const os::MouseEvent& e) {
-  DispatchScope scope(this);
   CHfcMouse* hub = CHfcMouse::sm_pInstance;
   using Kind = os::MouseEvent::Kind;
   const int gx = e.globalX;

@@ -63,14 +63,9 @@ class CHfcVstEditor : public CHfcWindow, public CHfcKeyListener {
   bool OnHfcMouseMacMouseMove(CHfcMouse* hub, const os::MouseEvent* e) override;
   bool OnHfcMouseMacMouseWheelMove(CHfcMouse* hub, const os::MouseEvent* e) override;
   void OnWindowMouse(const os::MouseEvent& e) override;
-  bool OnWindowKey(const os::KeyEvent& e) override;
-  void OnWindowFocus(bool gained) override;
-  int OnWindowDrag(const os::DragEvent& e) override;
-  void OnWindowExpose(const os::WindowRect& area) override;
-  void OnWindowClose() override;
-  void OnWindowBoundsChanging(os::WindowRect* bounds, bool sized, bool moved) override;
-  void OnWindowBoundsChanged(const os::WindowRect& bounds, bool sized, bool moved) override;
-  bool OnWindowCollapse(bool collapsed) override;
+  // Every event of the platform window runs the editor's code inside a
+  // dispatch scope.
+  void OnWindowEvent(const std::function<void()>& deliver) override;
 
   // True while the editor's own code runs (an input event, an idle tick,
   // a redraw), also inside a modal run that code started.

@@ -120,9 +120,7 @@ bool UsesSinglePrecision(const CStringConverterCont::entry& e) {
 }
 
 template <typename T>
-std::string FormatRange(const CStringConverterCont::entry& e, int value) {
-  T x = T(e.shownLow) + (T(e.shownHigh) - T(e.shownLow)) * (T(value) - T(e.rawLow)) /
-                            (T(e.rawHigh) - T(e.rawLow));
+std::string FormatAt(const CStringConverterCont::entry& e, T x) {
   std::vector<double> args;
   args.reserve(e.expressions.size());
   for (const std::string& expr : e.expressions) {
@@ -132,6 +130,21 @@ std::string FormatRange(const CStringConverterCont::entry& e, int value) {
   }
   std::string text = PrintValues(e.format, args);
   return mathutl::makemultisz(text.c_str(), text.c_str());
+}
+
+template <typename T>
+std::string FormatRange(const CStringConverterCont::entry& e, int value) {
+  return FormatAt<T>(e, T(e.shownLow) + (T(e.shownHigh) - T(e.shownLow)) * (T(value) - T(e.rawLow)) /
+                                            (T(e.rawHigh) - T(e.rawLow)));
+}
+
+// A number format with its expressions, as range rules have, rather than
+// a name.
+bool IsNumberFormat(const CStringConverterCont::entry& e) {
+  if (e.expressions.empty()) return false;
+  for (size_t i = e.format.find('%'); i != std::string::npos; i = e.format.find('%', i + 2))
+    if (i + 1 < e.format.size() && e.format[i + 1] != '%') return true;
+  return false;
 }
 
 
@@ -148,6 +161,10 @@ bool ParseRange(const CStringConverterCont::entry& e, double t, int* out) {
 }
 
 std::string FormatEntry(const CStringConverterCont::entry& e, int value) {
+  // A range rule whose range holds a single value (the effect tables' rows
+  // of "No Effect", range 0 to 0) shows that value as its format says: the
+  // format itself is no name to show.
+  if (e.rawLow == e.rawHigh && IsNumberFormat(e)) return FormatAt<float>(e, e.shownLow);
   if (e.rawLow == e.rawHigh) {
     std::vector<std::string> parts = mathutl::breakstring(e.format.c_str(), '|');
     std::string longText = parts.empty() ? std::string() : parts[0];

@@ -41,11 +41,13 @@ bool CombiTimbreTake::OwnsSlot(int t) const {
   return t < 6 || param_(SwitchId(t - 6)) == 0;
 }
 
-void CombiTimbreTake::TakeProgramEffects(int t, bool withMasterFx) const {
-  if (!OwnsSlot(t)) return;
+bool CombiTimbreTake::TakeProgramEffects(int t, bool withMasterFx) const {
+  if (!OwnsSlot(t)) return false;
   const int v = param_(ProgramId(t));
   LoadIfx(t % 6, v / 128, v % 128);
-  if (withMasterFx) LoadMasterFx(v);
+  if (!withMasterFx) return false;
+  LoadMasterFx(v);
+  return true;
 }
 
 void CombiTimbreTake::LoadIfx(int slot, int bank, int number) const {

@@ -44,8 +44,9 @@ class CombiTimbreTake {
   void LoadIfx(int slot, int bank, int number) const;
   void LoadMasterFx(int program) const;
   void ClearToneAdjust(int t) const;
-  // The effects of timbre t's program, when the timbre owns its slot.
-  void TakeProgramEffects(int t, bool withMasterFx) const;
+  // The effects of timbre t's program, when the timbre owns its slot;
+  // true when its master effects were taken too.
+  bool TakeProgramEffects(int t, bool withMasterFx) const;
 
   // Parameter ids of timbre t.
   static constexpr int ProgramId(int t) { return 0x200 + 0x100 * t; }

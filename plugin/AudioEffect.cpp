@@ -34,7 +34,9 @@ void AudioEffect::setEditor(AEffEditor* editor) {
 
 intptr_t AudioEffect::CallHost(int32_t opcode, int32_t index, intptr_t value, void* ptr,
                                float opt) {
-  return audioMaster_ ? audioMaster_(&cEffect_, opcode, index, value, ptr, opt) : 0;
+  if (!audioMaster_) return 0;
+  if (opcode != audioMasterVersion && !HostHasInstance()) return 0;
+  return audioMaster_(&cEffect_, opcode, index, value, ptr, opt);
 }
 
 int32_t AudioEffect::getMasterVersion() {
@@ -97,35 +99,46 @@ intptr_t AudioEffect::dispatcher(int32_t opcode, int32_t index, intptr_t value, 
   }
 }
 
+AudioEffect* AudioEffect::Entered(AEffect* e) {
+  auto* self = static_cast<AudioEffect*>(e->object);
+  self->hostHasInstance_.store(true, std::memory_order_release);
+  return self;
+}
+
 intptr_t AudioEffect::dispatchEffectClass(AEffect* e, int32_t opcode, int32_t index,
                                           intptr_t value, void* ptr, float opt) {
-  auto* self = static_cast<AudioEffect*>(e->object);
-  if (opcode == effClose) {
-    self->dispatcher(opcode, index, value, ptr, opt);
-    delete self;
-    return 1;
+  AudioEffect* self = Entered(e);
+  // Nothing thrown may cross into the host, which calls through C: a call
+  // that fails answers as a plug-in without the feature.
+  intptr_t result = 0;
+  try {
+    result = self->dispatcher(opcode, index, value, ptr, opt);
+  } catch (...) {
+    result = 0;
   }
-  return self->dispatcher(opcode, index, value, ptr, opt);
+  if (opcode != effClose) return result;
+  delete self;
+  return 1;
 }
 
 void AudioEffect::processClass(AEffect* e, float** inputs, float** outputs, int32_t frames) {
-  static_cast<AudioEffect*>(e->object)->process(inputs, outputs, frames);
+  Entered(e)->process(inputs, outputs, frames);
 }
 
 void AudioEffect::processClassReplacing(AEffect* e, float** inputs, float** outputs,
                                         int32_t frames) {
-  static_cast<AudioEffect*>(e->object)->processReplacing(inputs, outputs, frames);
+  Entered(e)->processReplacing(inputs, outputs, frames);
 }
 
 void AudioEffect::processClassDoubleReplacing(AEffect* e, double** inputs, double** outputs,
                                               int32_t frames) {
-  static_cast<AudioEffect*>(e->object)->processDoubleReplacing(inputs, outputs, frames);
+  Entered(e)->processDoubleReplacing(inputs, outputs, frames);
 }
 
 void AudioEffect::setParameterClass(AEffect* e, int32_t index, float value) {
-  static_cast<AudioEffect*>(e->object)->setParameter(index, value);
+  Entered(e)->setParameter(index, value);
 }
 
 float AudioEffect::getParameterClass(AEffect* e, int32_t index) {
-  return static_cast<AudioEffect*>(e->object)->getParameter(index);
+  return Entered(e)->getParameter(index);
 }

@@ -3,6 +3,7 @@
 // turns the host's dispatcher calls into virtual operations and wraps the
 // host callback. Every operation the plug-in does not override answers as
 // the host expects of a plug-in without that feature.
+#include <atomic>
 #include <cstdint>
 
 #include "plugin/Vst2Abi.h"
@@ -54,11 +55,17 @@ class AudioEffect {
   float getSampleRate() const { return sampleRate_; }
   int32_t getBlockSize() const { return blockSize_; }
 
-  // Host callback wrappers; 0 or false without a callback.
+  // Host callback wrappers; 0 or false without a callback. Until the host
+  // has called the instance through its record (the entry has returned
+  // it), the host cannot tell which plug-in calls: only the version is
+  // asked then, and every other call answers 0 without reaching the host.
+  // Any thread.
   virtual int32_t getMasterVersion();
   virtual void setParameterAutomated(int32_t index, float value);
   intptr_t CallHost(int32_t opcode, int32_t index = 0, intptr_t value = 0, void* ptr = nullptr,
                     float opt = 0);
+  // Any thread: the host has called the instance through its record.
+  bool HostHasInstance() const { return hostHasInstance_.load(std::memory_order_acquire); }
 
   // The record's entry points.
   static intptr_t dispatchEffectClass(AEffect* e, int32_t opcode, int32_t index, intptr_t value,
@@ -87,4 +94,10 @@ class AudioEffect {
   int32_t numParams_;
   int32_t curProgram_ = 0;
   AEffect cEffect_;
+
+ private:
+  // Set by the record's entry points (a store, so the audio thread may
+  // set it too).
+  static AudioEffect* Entered(AEffect* e);
+  std::atomic<bool> hostHasInstance_{false};
 };

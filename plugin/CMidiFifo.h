@@ -1,9 +1,13 @@
 #pragma once
-// A fixed-size ring of short MIDI messages between threads. It takes no
-// lock and allocates nothing after construction, so the host's audio
-// thread may push and pop: every entry carries a sequence number that
-// tells producers and consumers whose turn it is (any number of either).
-// A full queue refuses the newest message.
+// A fixed-size ring of short MIDI messages between threads: bounded,
+// multi-producer and multi-consumer. It takes no lock and allocates nothing
+// after construction, so the host's audio thread may push and pop. Every
+// cell carries a sequence number that tells producers and consumers whose
+// turn it is; a producer claims a cell and a consumer an entry with one
+// compare-and-swap each, so any number of threads may push while any
+// number pop. In the plug-in each ring has one consumer, and the to-host
+// ring two producers (the link's input thread and the editor). A full
+// ring refuses the newest message.
 #include <atomic>
 #include <cstdint>
 #include <memory>
@@ -27,7 +31,7 @@ class CMidiFifo {
   bool Push(uint8_t status, uint8_t data1, uint8_t data2, uint32_t time);
   // out may be null: the entry is dropped.
   bool Pop(tagMidiData* out);
-  // Drops what is waiting (a consumer's call).
+  // Drops what is waiting; pops like any consumer.
   void Reset();
   // Entries pushed and not yet popped; one still being written counts
   // already, and a pop finds it only once it is complete.

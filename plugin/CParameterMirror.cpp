@@ -101,6 +101,12 @@ bool CParameterMirror::HasRow(int index) const {
   return index >= 0 && index < kCount && rows_[index].valid;
 }
 
+bool CParameterMirror::RangeOf(int index, Range* range) const {
+  if (!HasRow(index)) return false;
+  *range = {rows_[index].id, rows_[index].min, rows_[index].steps};
+  return true;
+}
+
 void CParameterMirror::Set(int index, float value) {
   if (!HasRow(index)) return;
   uint32_t stamp;

@@ -27,6 +27,12 @@ class CParameterMirror {
     float value;
     uint32_t stamp;
   };
+  // A row as the image holds it: its parameter id and its steps.
+  struct Range {
+    int id;
+    int min;
+    int steps;
+  };
 
   CParameterMirror() = default;
   CParameterMirror(const CParameterMirror&) = delete;
@@ -49,6 +55,8 @@ class CParameterMirror {
 
   // Any thread.
   bool HasRow(int index) const;
+  // False without a row.
+  bool RangeOf(int index, Range* range) const;
   void Set(int index, float value);
   float Get(int index) const;
 

@@ -1,5 +1,6 @@
 #include "plugin/CPlugInMainLoop.h"
 
+#include <exception>
 #include <memory>
 
 #include "os/WakeSignal.h"
@@ -12,21 +13,38 @@ namespace {
 using Handshake = std::shared_ptr<os::WakeSignal>;
 
 // One call waiting for its turn on the main thread; the timers that try
-// it again hold it.
+// it again hold it. Whatever happens on the main thread, the caller is let
+// go: a call that throws hands the exception over instead of leaving the
+// caller waiting (and the loop is not ended by it).
 struct Attempt : std::enable_shared_from_this<Attempt> {
   os::MainLoop* loop;
   std::function<bool()> ready;
   std::function<void()> fn;
   Handshake done;
+  std::exception_ptr failure;
 
   void Run() {
-    if (!ready()) {
-      auto self = shared_from_this();
-      loop->AddTimer(10, 0, [self] { self->Run(); });
+    struct Release {
+      Attempt* attempt;
+      ~Release() { attempt->done->Signal(); }
+    };
+    try {
+      if (ready && !ready()) {
+        auto self = shared_from_this();
+        loop->AddTimer(10, 0, [self] { self->Run(); });
+        return;
+      }
+    } catch (...) {
+      failure = std::current_exception();
+      Release release{this};
       return;
     }
-    fn();
-    done->Signal();
+    Release release{this};
+    try {
+      fn();
+    } catch (...) {
+      failure = std::current_exception();
+    }
   }
 };
 
@@ -60,13 +78,7 @@ CPlugInMainLoop::~CPlugInMainLoop() {
   loop_ = nullptr;
 }
 
-void CPlugInMainLoop::Call(const std::function<void()>& fn) {
-  if (!loop_ || loop_->IsMainThread()) {
-    fn();
-    return;
-  }
-  loop_->CallAndWait(fn);
-}
+void CPlugInMainLoop::Call(const std::function<void()>& fn) { CallWhen(nullptr, fn); }
 
 void CPlugInMainLoop::CallWhen(const std::function<bool()>& ready, const std::function<void()>& fn) {
   if (!loop_ || loop_->IsMainThread()) {
@@ -80,6 +92,7 @@ void CPlugInMainLoop::CallWhen(const std::function<bool()>& ready, const std::fu
   attempt->done = std::make_shared<os::WakeSignal>();
   Handshake done = attempt->done;
   loop_->Post([attempt] { attempt->Run(); });
-  attempt.reset();
   done->Wait();
+  // The signal comes after the last write of the main thread's.
+  if (attempt->failure) std::rethrow_exception(attempt->failure);
 }

@@ -34,12 +34,16 @@ class CPlugInMainLoop {
   CPlugInMainLoop(const CPlugInMainLoop&) = delete;
   CPlugInMainLoop& operator=(const CPlugInMainLoop&) = delete;
 
+  // Any thread.
   os::MainLoop* Loop() const { return loop_; }
-  // True when the plug-in runs the loop on a thread of its own.
+  // Any thread: true when the plug-in runs the loop on a thread of its own.
   bool OwnsThread() const { return thread_ != nullptr; }
+  // Any thread.
   bool IsMainThread() const { return loop_ && loop_->IsMainThread(); }
-  // Runs fn on the main thread and returns when it has run (at once on the
-  // main thread). A loop lent by the program must be running meanwhile.
+  // Any thread: runs fn on the main thread and returns when it has run (at
+  // once on the main thread). A loop lent by the program must be running
+  // meanwhile. What fn throws is thrown here, on the calling thread; the
+  // loop goes on.
   void Call(const std::function<void()>& fn);
   // As Call, once ready() holds on the main thread (asked again every
   // 10 ms).

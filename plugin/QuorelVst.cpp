@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <sstream>
 
 #include <sys/stat.h>
 
@@ -10,15 +11,18 @@
 #include "editor/controls/ResourceManager.h"
 #include "editor/controls/UIFormManager.h"
 #include "editor/shell/XESynthUtils.h"
+#include "model/ISection.h"
+#include "model/eMode.h"
 #include "os/midi/machine/MachineMidi.h"
 #include "platform/HfcBundle.h"
-#include "plugin/CMidiFifo.h"
 #include "plugin/CPlugInAlert.h"
 #include "plugin/CPlugInMainLoop.h"
 #include "plugin/CPlugInModalNotice.h"
 #include "plugin/VelorVstEditor.h"
 #include "remote/CRemoteSynthImpl.h"
+#include "remote/FTYPE.h"
 #include "remote/IRemoteSynth.h"
+#include "remote/Persist.h"
 
 namespace {
 
@@ -75,9 +79,24 @@ int g_managerCount = 3;
 Oskend::IRemoteSynth* CreateModel(AudioEffect* effect) { return Oskend::RemoteSynthCreate(effect); }
 QuorelVst::ModelFactory g_modelFactory = &CreateModel;
 
+constexpr const char* kNotAvailable = "Not available";
+
 void CopyText(char* out, const char* text, size_t max) {
   std::strncpy(out, text, max);
   out[max] = 0;
+}
+
+// One step of shutdown: what it throws is told and does not keep the
+// steps after it from running.
+template <typename Step>
+void Guarded(const char* what, Step step) {
+  try {
+    step();
+  } catch (const std::exception& e) {
+    std::fprintf(stderr, "Vesk Plug-In Editor: shutdown (%s): %s\n", what, e.what());
+  } catch (...) {
+    std::fprintf(stderr, "Vesk Plug-In Editor: shutdown (%s) failed\n", what);
+  }
 }
 
 }  // namespace
@@ -91,6 +110,8 @@ void QuorelVst::SetManagersForTest(const Manager* table, int count) {
   g_managerCount = table ? count : 3;
 }
 
+// ------------------------------------------------------------ life cycle
+
 QuorelVst::QuorelVst(audioMasterCallback callback) : AudioEffectX(callback, kNumPrograms, kNumParams) {
   // Only the instance that holds the lock gets a main loop of its own; a
   // host that cannot see its modal runs is told of them.
@@ -101,22 +122,20 @@ QuorelVst::QuorelVst(audioMasterCallback callback) : AudioEffectX(callback, kNum
 }
 
 QuorelVst::~QuorelVst() {
-  if (mainLoop_ && !mainLoop_->IsMainThread()) {
-    // The host's thread: shutdown runs on the main thread. A connection
-    // not yet begun is skipped, one in progress is told to end (a host
-    // that scans plug-ins closes at once).
-    closing_ = true;
-    if (connecting_) AbortConnection();
-    mainLoop_->CallWhen([this] { return MayTearDown(); }, [this] { Teardown(); });
-  } else {
-    Teardown();
-  }
+  Guarded("teardown", [this] {
+    if (mainLoop_ && !mainLoop_->IsMainThread()) {
+      // The host's thread: shutdown runs on the loop thread. A connection
+      // not yet begun is skipped, one in progress is told to end (a host
+      // that scans plug-ins closes at once).
+      closing_ = true;
+      if (connecting_) AbortConnection();
+      mainLoop_->CallWhen([this] { return MayTearDown(); }, [this] { Teardown(); });
+    } else {
+      Teardown();
+    }
+  });
   mainLoop_.reset();
-  if (workerThread_.HasThread()) {
-    workerRunning_ = false;
-    workerWake_.Signal();
-    workerThread_.Join();
-  }
+  midi_.StopWorker();
 }
 
 bool QuorelVst::OutsideConnectionAndModals() const {
@@ -152,15 +171,13 @@ bool QuorelVst::StartManagers() {
 }
 
 void QuorelVst::StopManagers() {
-  while (managersStarted_ > 0) g_managers[--managersStarted_].stop();
+  while (managersStarted_ > 0) {
+    const Manager& m = g_managers[--managersStarted_];
+    Guarded(m.name, m.stop);
+  }
 }
 
-bool QuorelVst::Initialize() {
-  bypassed_ = false;
-  midiOutToHost_ = false;
-  if (!lock_.Validate() || !StartManagers()) return false;
-  // The host is asked who it is once it has the instance (at effOpen, or
-  // when first needed), never from inside the entry.
+void QuorelVst::DeclareToHost() {
   isSynth(true);
   setNumInputs(0);
   setNumOutputs(2);
@@ -168,14 +185,9 @@ bool QuorelVst::Initialize() {
   canProcessReplacing(true);
   programsAreChunks(true);
   setUniqueID(FourCharCode('Q', 'V', 'S', '6'));
-  fromHost_ = new CMidiFifo(kFifoSize);
-  fromGUI_ = new CMidiFifo(kFifoSize);
-  toHost_ = new CMidiFifo(kFifoSize);
-  toSynth_ = new CMidiFifo(kFifoSize);
-  hostEvents_ = std::make_unique<HostEventList>();
-  hostMidiEvents_ = std::make_unique<VstMidiEvent[]>(kFifoSize);
-  for (auto& b : bankSelect_) b.store(0xFF, std::memory_order_relaxed);
+}
 
+void QuorelVst::OpenMachineMidi() {
   // Inside a host nobody else opens the machine's MIDI system: the plug-in
   // does, unless the program has installed one (the standalone host, the
   // tests).
@@ -185,6 +197,20 @@ bool QuorelVst::Initialize() {
     machineMidi_ = os::midi::MachineMidi::Open(kEffectName);
     os::midi::System::Install(machineMidi_.get());
   }
+}
+
+void QuorelVst::CloseMachineMidi() {
+  if (!machineMidi_) return;
+  os::midi::System::Uninstall(machineMidi_.get());
+  machineMidi_.reset();
+}
+
+bool QuorelVst::Initialize() {
+  if (!lock_.Validate() || !StartManagers()) return false;
+  // The host is asked who it is once it has the instance (at effOpen, or
+  // when first needed), never from inside the entry.
+  DeclareToHost();
+  OpenMachineMidi();
   model_ = g_modelFactory(this);
   if (!model_) {
     // The MIDI routes and the editor need the model: without one the
@@ -193,22 +219,20 @@ bool QuorelVst::Initialize() {
     return false;
   }
   model_->AdviseSink(this);
-  model_->SetRTMIDISink(this);
+  model_->SetRTMIDISink(&midi_);
   // What the host reads of the parameters, from the image as it starts.
-  parameters_.Describe(model_->GetAutomation());
-  PublishForHost();
+  automation_.Start(model_);
   dispatch_ = AsyncDispatchCreate();
+  PublishForHost();
   // The values the host reads follow the image, whoever changed it.
   if (dispatch_->CreateTimer(this, &publishTimer_)) dispatch_->SetTimerPeriod(publishTimer_, 50);
-  workerRunning_ = true;
-  workerThread_.Run(this);
-
+  midi_.Start(model_, dispatch_, [this] { ForwardHostParameters(); });
   auto* editor = new VelorVstEditor(this, model_);
   setEditor(editor);
+  midi_.SetEditor(editor);
   const bool ok = editor->Initialize();
-  // Forced: queued, so it runs from the main loop once the host has the
-  // instance.
-  dispatch_->NotifyEvent(this, 1, 0, true);
+  // The connection waits for the host's first call: until then the host
+  // cannot tell who calls it back.
   initialised_ = true;
   return ok;
 }
@@ -218,56 +242,46 @@ void QuorelVst::CloseEditorWindow() {
     if (editor->isOpen()) editor->close();
 }
 
+// Every step runs, whatever an earlier one throws: what one step fails to
+// release is all that stays.
 void QuorelVst::Uninitialize() {
-  try {
-    // The window goes first: its layers point into the model, the images
-    // and the MIDI queues.
-    CloseEditorWindow();
-    if (model_) {
-      model_->Disconnect();
+  // The window goes first: its layers point into the model, the images
+  // and the MIDI rings.
+  Guarded("editor window", [this] { CloseEditorWindow(); });
+  if (model_) {
+    Guarded("disconnect", [this] { model_->Disconnect(); });
+    Guarded("model sinks", [this] {
       model_->SetRTMIDISink(nullptr);
       model_->UnadviseSink(this);
-    }
-    workerRunning_ = false;
-    workerWake_.Signal();
-    if (workerThread_.HasThread()) workerThread_.Join();
-    delete dispatch_;
-    dispatch_ = nullptr;
-    if (VelorVstEditor* editor = GetVstEditor()) editor->Uninitialize();
-    delete model_;
-    model_ = nullptr;
-    if (machineMidi_) {
-      os::midi::System::Uninstall(machineMidi_.get());
-      machineMidi_.reset();
-    }
-    delete fromHost_;
-    delete fromGUI_;
-    delete toHost_;
-    delete toSynth_;
-    fromHost_ = fromGUI_ = toHost_ = toSynth_ = nullptr;
-    StopManagers();
-  } catch (...) {
+    });
   }
+  Guarded("worker", [this] { midi_.StopWorker(); });
+  Guarded("dispatcher", [this] {
+    IAsyncDispatch* dispatch = dispatch_;
+    dispatch_ = nullptr;
+    delete dispatch;
+  });
+  Guarded("editor", [this] {
+    if (VelorVstEditor* editor = GetVstEditor()) editor->Uninitialize();
+  });
+  automation_.Stop();
+  Guarded("model", [this] {
+    Oskend::IRemoteSynth* model = model_;
+    model_ = nullptr;
+    delete model;
+  });
+  Guarded("machine MIDI", [this] { CloseMachineMidi(); });
+  Guarded("MIDI rings", [this] { midi_.Close(); });
+  StopManagers();
 }
 
 VelorVstEditor* QuorelVst::GetVstEditor() const { return static_cast<VelorVstEditor*>(editor_); }
 
-void QuorelVst::CheckHost() {
-  // Any thread; two first calls at once both ask, and agree.
-  if (hostChecked_.load(std::memory_order_acquire)) return;
-  // Room beyond the 64 bytes hosts are asked to keep to.
-  char product[256] = {};
-  getHostProductString(product);
-  product[63] = 0;
-  const std::string name = kEffectName;
-  const bool standalone = product == name + "Host";
-  standaloneHost_.store(standalone, std::memory_order_relaxed);
-  auWrapperHost_.store(!standalone && product == name + "AU", std::memory_order_relaxed);
-  hostChecked_.store(true, std::memory_order_release);
-}
+// ------------------------------------------------------------ the connection
 
 void QuorelVst::open() {
-  CheckHost();
+  host_.CheckHost();
+  StartConnectionOnce();
   // Without a loop (its thread did not start) the host's thread is the
   // only one there is.
   os::MainLoop* loop = mainLoop_ ? mainLoop_->Loop() : nullptr;
@@ -277,68 +291,97 @@ void QuorelVst::open() {
     loop->Post([this] { PublishProductName(); });
 }
 
-std::string QuorelVst::KnownProductString() const {
-  const bool standalone =
-      hostChecked_.load(std::memory_order_acquire) && standaloneHost_.load(std::memory_order_relaxed);
-  return standalone ? kStandaloneProductName : kEffectName;
+void QuorelVst::StartConnectionOnce() {
+  if (!initialised_ || !dispatch_ || connectionPosted_.exchange(true)) return;
+  // The connection needs to know who the host is: asked here, inside the
+  // host's own call, before the loop thread could ask at the same time.
+  host_.CheckHost();
+  // Queued: it runs from the loop once the call that posts it returns.
+  dispatch_->NotifyEvent(this, kEventConnect, 0, true);
 }
 
 void QuorelVst::PublishProductName() { XESynthUtils::mProductName = KnownProductString(); }
 
-bool QuorelVst::IsHostStandalone() {
-  CheckHost();
-  return standaloneHost_;
+void QuorelVst::Connect() {
+  connecting_ = true;
+  if (!closing_) {
+    try {
+      host_.CheckHost();
+      PublishProductName();
+      model_->Connect(host_.IsHostStandalone(), true);
+    } catch (...) {
+      std::printf("Exception at RemoteSynth::Connection()\n");
+      std::fflush(stdout);
+    }
+  }
+  connecting_ = false;
+  // What the host set meanwhile goes over the image the connection laid
+  // out (and so to the synthesizer); the host reads the rest again.
+  connectionDone_ = true;
+  ApplyHostParameters();
+  UpdateHostDisplay();
 }
 
-bool QuorelVst::IsHostAUWrapper() {
-  CheckHost();
-  return auWrapperHost_;
+void QuorelVst::AbortConnection() {
+  if (auto* model = dynamic_cast<Oskend::CRemoteSynthImpl*>(model_)) model->AbortConnection();
 }
 
-intptr_t QuorelVst::dispatcher(int32_t opcode, int32_t index, intptr_t value, void* ptr,
-                               float opt) {
+// ------------------------------------------------------------ the dispatcher
+
+intptr_t QuorelVst::dispatcher(int32_t opcode, int32_t index, intptr_t value, void* ptr, float opt) {
+  // The host has the instance: its first call (but an immediate close)
+  // starts the connection.
+  if (opcode != effClose && opcode != effProcessEvents) StartConnectionOnce();
   switch (opcode) {
     case effEditOpen:
     case effEditClose:
     case effEditTop:
-    case effEditSleep: {
-      // The window and its timers belong to the main loop.
-      intptr_t result = 0;
-      auto call = [&] { result = AudioEffectX::dispatcher(opcode, index, value, ptr, opt); };
-      if (mainLoop_)
-        mainLoop_->Call(call);
-      else
-        call();
-      return result;
-    }
+    case effEditSleep: return EditorCall(opcode, index, value, ptr, opt);
     case effEditIdle:
-      // The main loop's idle timer drives the editor; a host's idle call only
-      // counts where the host's thread is the main thread.
+      // The loop's idle timer drives the editor; a host's idle call only
+      // counts where the host's thread is the loop thread.
       if (mainLoop_ && mainLoop_->OwnsThread() && !mainLoop_->IsMainThread()) return 0;
       return AudioEffectX::dispatcher(opcode, index, value, ptr, opt);
     case effGetChunk:
-    case effSetChunk: {
-      // State from the host follows the connection's start, which sets up
-      // the image first; a session restored right after instantiation
-      // must not be overwritten by it. Parameters the host set before
-      // reach the image first.
-      intptr_t result = 0;
-      CallAfterConnection([&] {
-        // Even before the connection (a host on the main thread): the
-        // chunk saved holds them, and one loaded replaces them. Settings
-        // the connection would lay the image over are written again after
-        // it.
-        CParameterMirror::Setting taken[CParameterMirror::kCount];
-        const int n = WriteHostParameters(taken);
-        result = AudioEffectX::dispatcher(opcode, index, value, ptr, opt);
-        PublishForHost();
-        if (connectionDone_ || opcode == effSetChunk)
-          for (int i = 0; i < n; ++i) parameters_.MarkApplied(taken[i]);
-      });
-      return result;
-    }
+    case effSetChunk: return ChunkCall(opcode, index, value, ptr, opt);
     default: return AudioEffectX::dispatcher(opcode, index, value, ptr, opt);
   }
+}
+
+intptr_t QuorelVst::EditorCall(int32_t opcode, int32_t index, intptr_t value, void* ptr, float opt) {
+  // The window and its timers belong to the loop.
+  intptr_t result = 0;
+  auto call = [&] {
+    // Gestures the window's controls leave open end with it.
+    if (opcode == effEditClose) automation_.EndAllGestures();
+    result = AudioEffectX::dispatcher(opcode, index, value, ptr, opt);
+  };
+  if (mainLoop_)
+    mainLoop_->Call(call);
+  else
+    call();
+  return result;
+}
+
+intptr_t QuorelVst::ChunkCall(int32_t opcode, int32_t index, intptr_t value, void* ptr, float opt) {
+  // State from the host follows the connection's start, which sets up the
+  // image first; a session restored right after instantiation must not be
+  // overwritten by it. Parameters the host set before reach the image
+  // first.
+  intptr_t result = 0;
+  CallAfterConnection([&] {
+    // Even before the connection (a host on the loop thread): the chunk
+    // saved holds them, and one loaded replaces them. Settings the
+    // connection would lay the image over are written again after it.
+    QuorelVstAutomation::Setting taken[QuorelVstAutomation::kCount];
+    const int n = automation_.WriteSettings(taken);
+    result = AudioEffectX::dispatcher(opcode, index, value, ptr, opt);
+    PublishForHost();
+    if (connectionDone_ || opcode == effSetChunk) automation_.MarkApplied(taken, n);
+    // A chunk the host loaded is the host's own doing.
+    if (opcode == effSetChunk && result) automation_.OnHostRereads();
+  });
+  return result;
 }
 
 void QuorelVst::CallAfterConnection(const std::function<void()>& fn) {
@@ -349,41 +392,16 @@ void QuorelVst::CallAfterConnection(const std::function<void()>& fn) {
   mainLoop_->CallWhen([this] { return OutsideConnectionAndModals(); }, fn);
 }
 
-void QuorelVst::OnAsyncEvent(long id, long param) {
+// ------------------------------------------------------------ the loop's events
+
+void QuorelVst::OnAsyncEvent(long id, long) {
   if (!model_) return;
-  if (id == kEventSelectSound) {
-    Oskend::SSoundIndex sound;
-    sound.bank = BankForProgramChange(static_cast<uint8_t>(param >> 16), static_cast<uint8_t>(param >> 8));
-    sound.number = static_cast<uint8_t>(param);
-    model_->PutCurSound(sound);
-    return;
-  }
   if (id == kEventApplyParameters) {
     ApplyHostParameters();
-    // Only now may the worker post again: a host that sets without pause
-    // must not keep the main thread's queue from ever running dry. What
-    // was set meanwhile comes with the next setting or the timer.
-    parametersPosted_.store(false, std::memory_order_release);
-    return;
+    automation_.ApplyNoticeTaken();
+  } else if (id == kEventConnect) {
+    Connect();
   }
-  if (id != 1) return;
-  connecting_ = true;
-  if (!closing_) {
-    try {
-      CheckHost();
-      PublishProductName();
-      model_->Connect(standaloneHost_, true);
-    } catch (...) {
-      std::printf("Exception at RemoteSynth::Connection()\n");
-      std::fflush(stdout);
-    }
-  }
-  connecting_ = false;
-  // What the host set meanwhile goes over the image the connection laid
-  // out (and so to the synthesizer).
-  connectionDone_ = true;
-  ApplyHostParameters();
-  PublishForHost();
 }
 
 void QuorelVst::OnAsyncTimer(long id) {
@@ -394,71 +412,59 @@ void QuorelVst::OnAsyncTimer(long id) {
 
 void QuorelVst::PublishForHost() {
   if (!model_) return;
-  parameters_.Publish(model_->GetAutomation(), model_->GetEditBuffer(0));
-  globalChannel_.store(model_->GetGlobalChannel() & 0xFF, std::memory_order_release);
+  automation_.Publish();
+  midi_.PublishGlobalChannel(model_->GetGlobalChannel());
 }
 
 void QuorelVst::ApplyHostParameters() {
   // Inside a modal run the image may be on its way to or from the
   // synthesizer: the settings wait for it to end (the timer asks again).
   if (!model_ || !connectionDone_ || !OutsideConnectionAndModals()) return;
-  CParameterMirror::Setting taken[CParameterMirror::kCount];
-  const int n = WriteHostParameters(taken);
+  QuorelVstAutomation::Setting taken[QuorelVstAutomation::kCount];
+  const int n = automation_.WriteSettings(taken);
   if (n == 0) return;
   PublishForHost();
-  for (int i = 0; i < n; ++i) parameters_.MarkApplied(taken[i]);
+  automation_.MarkApplied(taken, n);
 }
 
-int QuorelVst::WriteHostParameters(CParameterMirror::Setting* taken) {
-  const int n = parameters_.TakePending(taken);
-  for (int i = 0; i < n; ++i) WriteParameter(taken[i].index, taken[i].value);
-  return n;
-}
-
-void QuorelVst::AbortConnection() {
-  if (auto* model = dynamic_cast<Oskend::CRemoteSynthImpl*>(model_)) model->AbortConnection();
-}
-
-uint32_t QuorelVst::ThreadProc() {
-  while (workerRunning_) {
-    workerWake_.Wait();
-    if (!workerRunning_) break;
-    ForwardFromHost();
-    ForwardHostParameters();
-    ForwardFromGUI();
-    hostMidiLost_.Tell();
-  }
-  return 0;
+void QuorelVst::UpdateHostDisplay() {
+  // The host reads the parameters again: the values it reads are the
+  // image's now.
+  PublishForHost();
+  updateDisplay();
+  automation_.OnHostRereads();
 }
 
 void QuorelVst::ForwardHostParameters() {
-  // One notice at a time reaches the main thread, which takes every
-  // setting that is waiting.
-  if (!dispatch_ || !parameters_.HasPending()) return;
-  if (parametersPosted_.exchange(true, std::memory_order_acq_rel)) return;
-  dispatch_->NotifyEvent(this, kEventApplyParameters, 0, true);
+  if (dispatch_ && automation_.ClaimApplyNotice()) dispatch_->NotifyEvent(this, kEventApplyParameters, 0, true);
 }
 
 // ------------------------------------------------------------ model notices
 
 void QuorelVst::OnRemoteSynthModeChanged(Oskend::IRemoteSynth*, int mode) {
-  updateDisplay();
-  if (mode == 0 || mode == 2 || mode == 4)
-    for (auto& b : bankSelect_) b.store(0xFF, std::memory_order_relaxed);
+  UpdateHostDisplay();
+  midi_.OnModeChanged(mode);
 }
 
 void QuorelVst::OnRemoteSynthCurSoundChanged(Oskend::IRemoteSynth*, const Oskend::SSoundIndex&) {
-  updateDisplay();
+  UpdateHostDisplay();
 }
 
-void QuorelVst::OnRemoteSynthBankListChanged(Oskend::IRemoteSynth*, eMode,
-                                             const Oskend::SSoundIndex&) {
-  updateDisplay();
+void QuorelVst::OnRemoteSynthBankListChanged(Oskend::IRemoteSynth*, eMode, const Oskend::SSoundIndex&) {
+  UpdateHostDisplay();
 }
 
-void QuorelVst::OnRemoteSynthProgOSCModeChanged(Oskend::IRemoteSynth*, int) { updateDisplay(); }
+void QuorelVst::OnRemoteSynthProgOSCModeChanged(Oskend::IRemoteSynth*, int) { UpdateHostDisplay(); }
 
-// ---------------------------------------------------------------- properties
+void QuorelVst::OnRemoteSynthNeedAutomationAPI(Oskend::IRemoteSynth*, long what) {
+  // An edit of the editor's on an automated parameter: reported at once,
+  // inside the gesture that made it, whether or not the editor's root
+  // layer (which reports it again, finding nothing new) is there.
+  Oskend::ISection* automation = model_ ? model_->GetAutomation() : nullptr;
+  if (automation) automation_.ReportEdit(automation->GetIndexByParamID(static_cast<int>(what >> 16)));
+}
+
+// ------------------------------------------------------------ properties
 
 bool QuorelVst::getEffectName(char* text) {
   CopyText(text, kEffectName, kVstMaxEffectNameLen - 1);
@@ -471,7 +477,7 @@ bool QuorelVst::getVendorString(char* text) {
 }
 
 bool QuorelVst::getProductString(char* text) {
-  CopyText(text, IsHostStandalone() ? kStandaloneProductName : kEffectName, kVstMaxProductStrLen - 1);
+  CopyText(text, host_.ProductString(), kVstMaxProductStrLen - 1);
   return true;
 }
 
@@ -503,12 +509,78 @@ bool QuorelVst::getOutputProperties(int32_t index, VstPinProperties* props) {
 
 void QuorelVst::setSampleRate(float rate) {
   AudioEffectX::setSampleRate(rate);
-  midiRate_.store(rate, std::memory_order_release);
+  midi_.SetSampleRate(rate);
 }
 
-void QuorelVst::resume() { wantEvents(1); }
-
 bool QuorelVst::setBypass(bool on) {
-  bypassed_ = on;
+  midi_.SetBypass(on);
   return false;
+}
+
+// ------------------------------------------------------------ parameters, programs, chunks
+
+void QuorelVst::setParameter(int32_t index, float value) {
+  // Whichever thread calls (the audio thread too): noted for the loop
+  // thread, which owns the image, and never waited for.
+  if (!automation_.HasRow(index)) return;
+  automation_.Set(index, value);
+  midi_.Wake();
+}
+
+void QuorelVst::getProgramName(char* text) {
+  text[0] = 0;
+  if (model_) std::strcpy(text, kNotAvailable);
+}
+
+bool QuorelVst::getProgramNameIndexed(int32_t, int32_t, char* text) {
+  if (!model_) return false;
+  std::strcpy(text, kNotAvailable);
+  return true;
+}
+
+int32_t QuorelVst::getChunk(void** data, bool isPreset) {
+  if (!model_ || !data) return 0;
+  try {
+    Oskend::FTYPE type = Oskend::FTYPE::Bank;
+    if (isPreset) {
+      const int soundMode = model_->GetSoundMode();
+      // Outside the two sound modes no edit buffer is current: the preset
+      // then keeps the whole state, as a bank chunk does, rather than
+      // nothing.
+      type = soundMode == eMode_Combi      ? Oskend::FTYPE::Combi
+             : soundMode == eMode_ProgPlay ? Oskend::FTYPE::Prog
+                                           : Oskend::FTYPE::Bank;
+    }
+    std::string& chunk = isPreset ? presetChunk_ : bankChunk_;
+    std::ostringstream out(std::ios::binary);
+    if (!model_->SaveStream(out, type, 0)) return 0;
+    chunk = std::move(out).str();
+    *data = chunk.data();
+    return static_cast<int32_t>(chunk.size());
+  } catch (...) {
+    return 0;
+  }
+}
+
+int32_t QuorelVst::setChunk(void* data, int32_t size, bool isPreset) {
+  if (!model_ || !data || size <= 0) return 0;
+  try {
+    std::string& chunk = isPreset ? presetChunk_ : bankChunk_;
+    chunk.assign(static_cast<const char*>(data), static_cast<size_t>(size));
+    std::istringstream in(chunk, std::ios::binary);
+    // Only the kinds a chunk of this plug-in holds (a bank, a program or a
+    // performance, bare or in a VST container); anything else is refused
+    // before the model sees it. A chunk cut short fails in the model's
+    // reader, which changes nothing unless the whole chunk is good.
+    Oskend::FTYPE type = Oskend::FTYPE::None;
+    if (!Oskend::PersistFindStreamType(in, &type, nullptr) ||
+        (type != Oskend::FTYPE::Bank && type != Oskend::FTYPE::Prog && type != Oskend::FTYPE::Combi))
+      return 0;
+    in.clear();
+    in.seekg(0);
+    host_.CheckHost();
+    return model_->LoadStreamFromHost(in, isPreset, false) ? 1 : 0;
+  } catch (...) {
+    return 0;
+  }
 }

@@ -1,140 +1,126 @@
-// What the host reads and writes besides MIDI: the 71 automation
-// parameters, the program names and the state chunks.
-#include <cstdio>
-#include <cstring>
-#include <sstream>
-#include <string>
+#include "plugin/QuorelVstAutomation.h"
 
 #include "model/ISection.h"
-#include "platform/HfcBundle.h"
-#include "plugin/CMidiFifo.h"
+#include "plugin/AudioEffectX.h"
 #include "plugin/CParameter.h"
-#include "plugin/QuorelVst.h"
-#include "remote/FTYPE.h"
 #include "remote/IRemoteSynth.h"
-#include "remote/Persist.h"
 
 namespace {
 
-constexpr const char* kNotAvailable = "Not available";
+// Rows that an edit of another row moves along with it: the master
+// effects' parameters follow their type.
+struct MovesWith {
+  int row;
+  int first;
+  int last;
+};
+constexpr MovesWith kMovesWith[] = {{60, 61, 63}, {64, 65, 67}};
 
 }  // namespace
 
-float QuorelVst::getParameter(int32_t index) { return parameters_.Get(index); }
+// ------------------------------------------------------------ loop thread
 
-void QuorelVst::setParameter(int32_t index, float value) {
-  // Whichever thread calls (the audio thread too): noted for the main
-  // thread, which owns the image, and never waited for.
-  if (!parameters_.HasRow(index)) return;
-  parameters_.Set(index, value);
-  workerWake_.Signal();
+void QuorelVstAutomation::Start(Oskend::IRemoteSynth* model) {
+  model_ = model;
+  parameters_.Describe(model_ ? model_->GetAutomation() : nullptr);
+  Publish();
+  OnHostRereads();
 }
 
-void QuorelVst::WriteParameter(int32_t index, float value) {
+int QuorelVstAutomation::WriteSettings(Setting* taken) {
+  const int n = parameters_.TakePending(taken);
+  for (int i = 0; i < n; ++i) WriteParameter(taken[i].index, taken[i].value);
+  return n;
+}
+
+void QuorelVstAutomation::WriteParameter(int32_t index, float value) {
   Oskend::ISection* s = model_ ? model_->GetAutomation() : nullptr;
-  SParamDesc row{};
-  if (!s || index < 0 || !s->GetParamDescByIndex(static_cast<unsigned>(index), &row)) return;
-  const int v = CParameter::QuantizeToInt(value, row.max + 1 - row.min, row.min);
-  if (v != s->GetParamI(row.id)) s->PutParamI(row.id, v);
+  CParameterMirror::Range range{};
+  if (!s || !parameters_.RangeOf(index, &range)) return;
+  const int v = CParameter::QuantizeToInt(value, range.steps, range.min);
+  if (v != s->GetParamI(range.id)) s->PutParamI(range.id, v);
 }
 
-void QuorelVst::getParameterName(int32_t index, char* text) { parameters_.Name(index, text); }
-
-void QuorelVst::getParameterLabel(int32_t index, char* text) { parameters_.Label(index, text); }
-
-void QuorelVst::getParameterDisplay(int32_t index, char* text) { parameters_.Display(index, text); }
-
-void QuorelVst::getProgramName(char* text) {
-  text[0] = 0;
-  if (model_) std::strcpy(text, kNotAvailable);
-}
-
-bool QuorelVst::getProgramNameIndexed(int32_t, int32_t, char* text) {
-  if (!model_) return false;
-  std::strcpy(text, kNotAvailable);
-  return true;
-}
-
-int32_t QuorelVst::getChunk(void** data, bool isPreset) {
-  if (!model_ || !data) return 0;
-  try {
-    Oskend::FTYPE type = Oskend::FTYPE::Bank;
-    if (isPreset) {
-      const int soundMode = model_->GetSoundMode();
-      // Outside the two sound modes no edit buffer is current: the preset
-      // then keeps the whole state, as a bank chunk does, rather than
-      // nothing.
-      type = soundMode == 0   ? Oskend::FTYPE::Combi
-             : soundMode == 2 ? Oskend::FTYPE::Prog
-                              : Oskend::FTYPE::Bank;
-    }
-    std::string& chunk = isPreset ? presetChunk_ : bankChunk_;
-    std::ostringstream out(std::ios::binary);
-    if (!model_->SaveStream(out, type, 0)) return 0;
-    chunk = std::move(out).str();
-    *data = chunk.data();
-    return static_cast<int32_t>(chunk.size());
-  } catch (...) {
-    return 0;
+void QuorelVstAutomation::MarkApplied(const Setting* taken, int n) {
+  for (int i = 0; i < n; ++i) {
+    parameters_.MarkApplied(taken[i]);
+    // What the image took of it (it may hold less than the host set, when
+    // the row's own range is narrower now) is not told back: the host
+    // made the setting.
+    CParameterMirror::Range range{};
+    if (parameters_.RangeOf(taken[i].index, &range))
+      known_[static_cast<size_t>(taken[i].index)] = ImageValue(range);
   }
 }
 
-int32_t QuorelVst::setChunk(void* data, int32_t size, bool isPreset) {
-  if (!model_ || !data || size <= 0) return 0;
-  try {
-    std::string& chunk = isPreset ? presetChunk_ : bankChunk_;
-    chunk.assign(static_cast<const char*>(data), static_cast<size_t>(size));
-    std::istringstream in(chunk, std::ios::binary);
-    // Only the kinds a chunk of this plug-in holds (a bank, a program or a
-    // performance, bare or in a VST container); anything else is refused
-    // before the model sees it. A chunk cut short fails in the model's
-    // reader, which changes nothing unless the whole chunk is good.
-    Oskend::FTYPE type = Oskend::FTYPE::None;
-    if (!Oskend::PersistFindStreamType(in, &type, nullptr) ||
-        (type != Oskend::FTYPE::Bank && type != Oskend::FTYPE::Prog && type != Oskend::FTYPE::Combi))
-      return 0;
-    in.clear();
-    in.seekg(0);
-    CheckHost();
-    return model_->LoadStreamFromHost(in, isPreset, false) ? 1 : 0;
-  } catch (...) {
-    return 0;
+void QuorelVstAutomation::Publish() {
+  if (model_) parameters_.Publish(model_->GetAutomation(), model_->GetEditBuffer(0));
+}
+
+void QuorelVstAutomation::OnHostRereads() {
+  for (int i = 0; i < kCount; ++i) {
+    CParameterMirror::Range range{};
+    known_[static_cast<size_t>(i)] = parameters_.RangeOf(i, &range) ? ImageValue(range) : kUnknown;
   }
 }
 
-std::string QuorelVst::GetPlugInProductString() {
-  char text[256] = {};
-  return getProductString(text) ? std::string(text) : std::string();
+int QuorelVstAutomation::ImageValue(const CParameterMirror::Range& range) const {
+  Oskend::ISection* s = model_ ? model_->GetAutomation() : nullptr;
+  return s ? s->GetParamI(range.id) : kUnknown;
 }
 
-// The version file of the bundle folder beside the plug-in (empty without
-// one).
-std::string QuorelVst::GetPlugInBundleVersion() {
-  HfcBundleRef bundle = HfcMacGetBundle();
-  if (!bundle) return std::string();
-  std::string version = bundle->version();
-  bundle->Release();
-  return version;
+void QuorelVstAutomation::BeginGesture(int index) {
+  if (HasRow(index)) ++gestures_[static_cast<size_t>(index)].open;
 }
 
-void QuorelVst::SetParameterAutomatedFromInt(int index, int value, int count, int minimum) {
-  if (!parameters_.HasRow(index)) return;
-  // The host hears of every edit inside an edit gesture: a knob that is
-  // being turned has one open already, any other edit gets its own.
-  const bool ownGesture = gestures_[static_cast<size_t>(index)] == 0;
-  if (ownGesture) beginEdit(index);
-  setParameterAutomated(index, CParameter::RegulateFromInt(value, count, minimum));
-  if (ownGesture) endEdit(index);
+void QuorelVstAutomation::EndGesture(int index) {
+  if (!HasRow(index)) return;
+  Gesture& g = gestures_[static_cast<size_t>(index)];
+  if (g.open == 0 || --g.open > 0) return;
+  if (g.begun) effect_.endEdit(index);
+  g.begun = false;
 }
 
-void QuorelVst::BeginParameterEdit(int index) {
-  if (!parameters_.HasRow(index)) return;
-  ++gestures_[static_cast<size_t>(index)];
-  beginEdit(index);
+void QuorelVstAutomation::EndAllGestures() {
+  for (int i = 0; i < kCount; ++i) {
+    Gesture& g = gestures_[static_cast<size_t>(i)];
+    if (g.open == 0) continue;
+    g.open = 1;
+    EndGesture(i);
+  }
 }
 
-void QuorelVst::EndParameterEdit(int index) {
-  if (!parameters_.HasRow(index) || gestures_[static_cast<size_t>(index)] == 0) return;
-  --gestures_[static_cast<size_t>(index)];
-  endEdit(index);
+void QuorelVstAutomation::ReportEdit(int index) {
+  if (!HasRow(index)) return;
+  Report(index);
+  // A master effect's type sets its parameters to the new type's defaults:
+  // the host hears of those that moved too, each as its own edit (inside
+  // a gesture of its own when one is open).
+  for (const MovesWith& m : kMovesWith)
+    if (m.row == index)
+      for (int i = m.first; i <= m.last; ++i) Report(i);
+}
+
+void QuorelVstAutomation::Report(int index) {
+  CParameterMirror::Range range{};
+  if (!parameters_.RangeOf(index, &range)) return;
+  const int v = ImageValue(range);
+  int& known = known_[static_cast<size_t>(index)];
+  if (v == kUnknown || v == known) return;
+  known = v;
+  Gesture& g = gestures_[static_cast<size_t>(index)];
+  const bool own = g.open == 0;
+  // A gesture's begin waits for its first change: a press that changes
+  // nothing tells the host nothing.
+  if (own || !g.begun) effect_.beginEdit(index);
+  if (!own) g.begun = true;
+  effect_.setParameterAutomated(index, CParameter::RegulateFromInt(v, range.steps, range.min));
+  if (own) effect_.endEdit(index);
+}
+
+// ------------------------------------------------------------ worker thread
+
+bool QuorelVstAutomation::ClaimApplyNotice() {
+  if (!parameters_.HasPending()) return false;
+  return !applyPosted_.exchange(true, std::memory_order_acq_rel);
 }

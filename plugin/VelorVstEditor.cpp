@@ -16,47 +16,8 @@
 #include "plugin/QuorelVst.h"
 #include "remote/IRemoteSynth.h"
 
-namespace {
-
-// The editor reaches the host through the plug-in object.
-class EditorHost : public IHfcVstEditorHost {
- public:
-  explicit EditorHost(QuorelVst* effect) : effect_(effect) {}
-  bool beginEdit(int index) override { return effect_ && effect_->beginEdit(index); }
-  bool endEdit(int index) override { return effect_ && effect_->endEdit(index); }
-  bool sendVstEventsToHost(const tagHfcVstMidiEvent* events, int count) override {
-    if (!effect_ || !events || count <= 0) return false;
-    bool ok = true;
-    for (int i = 0; i < count; ++i) {
-      VstMidiEvent e{};
-      e.type = kVstMidiType;
-      e.byteSize = sizeof e;
-      e.deltaFrames = events[i].deltaFrames;
-      e.flags = events[i].flags;
-      for (int b = 0; b < 4; ++b) e.midiData[b] = events[i].midiData[b];
-      struct {
-        int32_t numEvents;
-        intptr_t reserved;
-        VstEvent* events[1];
-      } list{1, 0, {reinterpret_cast<VstEvent*>(&e)}};
-      ok = effect_->sendVstEventsToHost(reinterpret_cast<VstEvents*>(&list)) && ok;
-    }
-    return ok;
-  }
-
- private:
-  QuorelVst* effect_;
-};
-
-EditorHost* HostFor(QuorelVst* effect) {
-  // One per editor; the editor keeps it for its lifetime.
-  return new EditorHost(effect);
-}
-
-}  // namespace
-
 VelorVstEditor::VelorVstEditor(QuorelVst* effect, Oskend::IRemoteSynth* model)
-    : CHfcVstEditor(HostFor(effect)),
+    : CHfcVstEditor(&effect->EditorLink()),
       AEffEditor(effect),
       effect_(effect),
       model_(model),
@@ -65,7 +26,6 @@ VelorVstEditor::VelorVstEditor(QuorelVst* effect, Oskend::IRemoteSynth* model)
 VelorVstEditor::~VelorVstEditor() {
   if (CHfcVstEditor::isOpen()) CHfcVstEditor::close();
   if (sinkAdvised_ && model_) model_->UnadviseSink(this);
-  delete CHfcVstEditor::getEffect();
 }
 
 bool VelorVstEditor::Initialize() {
@@ -146,7 +106,7 @@ bool VelorVstEditor::CreateBaseLayer() {
 }
 
 bool VelorVstEditor::CreateRootLayer() {
-  auto* root = new OskendBackgroundLayer(effect_, model_);
+  auto* root = new OskendBackgroundLayer(&effect_->EditorLink(), model_);
   rootLayer_ = root;
   panel_ = root;
   if (!root->Create(this)) {

@@ -196,6 +196,7 @@ bool CMMPCtrlKnob::Press(CHfcMouse* m, int x, int y, int mods) {
     SetFocus(0);
   else
     ReleaseFocus();
+  BeginEditGesture();
   return true;
 }
 
@@ -239,6 +240,7 @@ void CMMPCtrlKnob::OnHfcMouseLostCapture(CHfcMouse* m) {
   if (m_bEditing) m_pEngine->MouseLostCapture(m);
   m_iDragMode = 0;
   if (m_pListener) m_pListener->OnHfcCtrlMouseLostCapture(this);
+  EndEditGesture();
 }
 
 bool CMMPCtrlKnob::OnHfcMouseRButtonDown(CHfcMouse*, int x, int y, int mods) {
@@ -290,7 +292,7 @@ void CMMPCtrlKnob::OnHfcEditTextEngineReturn(CHfcEditTextEngine*) {
   std::string text = m_pEngine->GetText();
   if (!text.empty() && text[0] == kGlyphMinus) text[0] = '-';
   if (!text.empty() && text[0] == kGlyphPlus) text[0] = '+';
-  if (m_pListener) m_pListener->OnHfcCtrlPtrValueChanged(this, text.data());
+  ReportTypedText(text.data());
   EndEditing();
 }
 

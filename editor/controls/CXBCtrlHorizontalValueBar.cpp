@@ -174,6 +174,7 @@ bool CXBCtrlHorizontalValueBar::OnMouseLButtonDownOnTheBar(CHfcMouse*, int x, in
   LeaveEdit();
   TakeFocus(kFocusBar);
   SetMouseCapture();
+  BeginEditGesture();
   const int64_t span = static_cast<int64_t>(GetMaxIntValue()) + 1 - GetMinIntValue();
   const int value = static_cast<int>(GetMinIntValue() + span * (x - m_iBarX) / m_iBarWidth);
   if (value != GetIntValue()) Report(value);
@@ -196,6 +197,7 @@ bool CXBCtrlHorizontalValueBar::OnMouseLButtonDownOnTheDisp(CHfcMouse* m, int x,
   m_iLastY = y;
   m_iLastReported = GetIntValue();
   m_fAccum = (static_cast<float>(GetIntValue()) * m_fDisplayScale + 0.5f) * m_fPixelScale;
+  BeginEditGesture();
   return true;
 }
 
@@ -284,6 +286,7 @@ void CXBCtrlHorizontalValueBar::OnHfcMouseLostCapture(CHfcMouse* m) {
   if (m_pListener) m_pListener->OnHfcCtrlMouseLostCapture(this);
   if (m_bEditing) m_pEngine->MouseLostCapture(m);
   m_iDragMode = 0;
+  EndEditGesture();
 }
 
 // --- Editing and keys --------------------------------------------------------
@@ -309,7 +312,7 @@ void CXBCtrlHorizontalValueBar::LeaveEdit() {
 void CXBCtrlHorizontalValueBar::OnHfcEditTextEngineNeedRedrawn(CHfcEditTextEngine*) { m_bDirty = true; }
 
 void CXBCtrlHorizontalValueBar::OnHfcEditTextEngineReturn(CHfcEditTextEngine*) {
-  if (m_pListener) m_pListener->OnHfcCtrlPtrValueChanged(this, const_cast<char*>(m_pEngine->GetText()));
+  ReportTypedText(const_cast<char*>(m_pEngine->GetText()));
   LeaveEdit();
 }
 

@@ -74,6 +74,13 @@ inline constexpr int kUpperTimbres = 6 * kCombiTimbreStride;
 inline constexpr int kCombiCommon = 0x100;
 inline constexpr int kCombiLastSection = 0x1100;
 
+// ---- Host automation section (IRemoteSynth::GetAutomation) ----
+
+// The rows of the master effects' types and parameters and of the EQ, the
+// last rows of the 71.
+inline constexpr int kAutomationFirstEffectRow = 60;
+inline constexpr int kAutomationLastRow = 70;
+
 // The timbre of a program id, -1 for any other id.
 constexpr int CombiTimbreOfProgram(int pid) {
   return pid >= kCombiTimbre && pid <= kCombiLastTimbre && pid % kCombiTimbreStride == 0

@@ -106,9 +106,12 @@ class OskendBackgroundLayer : public BackgroundLayer, public IEditTabSelector {
   // The host automates the performance's parameters while a performance is
   // shown: the row of pid then, else -1.
   int AutomationIndexOf(int pid);
-  // The automation row the control drives now when it is a real-time knob;
-  // -1 for none.
-  int RealtimeKnobAutomation(const CHfcControl* c);
+  // The real-time-control parameter a panel knob (real-time, effect or EQ
+  // knob) drives; -1 for other controls.
+  static int PanelKnobParam(int id);
+  // The automation row a panel knob drives now (its page and timbre group
+  // choose it); -1 for none.
+  int PanelKnobAutomation(const CHfcControl* c);
 
   // Displays.
   void UpdateMainLCD();
@@ -250,6 +253,9 @@ class OskendBackgroundLayer : public BackgroundLayer, public IEditTabSelector {
   // The follow-up edits over the combination edit buffer and the stored
   // programs of the model.
   Oskend::CombiTimbreTake CombiTake();
+  // Tells the host of the automated master-effect and EQ rows after a copy
+  // replaced them. GUI thread.
+  void ReportMasterFxRows();
   bool OnCombiPanelParamChanged(int pid, int value);
   void ShowCtrlTarget(int target);
   // Without a split only Main is a target: it is lit, Sub dark and disabled.

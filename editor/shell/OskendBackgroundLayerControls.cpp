@@ -132,7 +132,8 @@ void OskendBackgroundLayer::OnIdleSectionParamChanged(ISection* section, int pid
 
 void OskendBackgroundLayer::OnTimbreProgramChanged(int timbre) {
   CombiResetRelParam(timbre % 6, timbre >= 6 ? 1 : 0);
-  CombiTake().TakeProgramEffects(timbre, GetActiveTimbres() == 1 && m_iSplitType == 0);
+  if (CombiTake().TakeProgramEffects(timbre, GetActiveTimbres() == 1 && m_iSplitType == 0))
+    ReportMasterFxRows();
 }
 
 void OskendBackgroundLayer::OnTimbreIfxUseChanged(int timbre) {
@@ -194,7 +195,16 @@ Oskend::CombiTimbreTake OskendBackgroundLayer::CombiTake() {
   return Oskend::CombiTimbreTake(param, program, put);
 }
 
-void OskendBackgroundLayer::CombiFxLoadBankProg(int prog) { CombiTake().LoadMasterFx(prog); }
+void OskendBackgroundLayer::CombiFxLoadBankProg(int prog) {
+  CombiTake().LoadMasterFx(prog);
+  ReportMasterFxRows();
+}
+
+void OskendBackgroundLayer::ReportMasterFxRows() {
+  // The copy moves the master effects and the EQ the host automates: it
+  // hears of the rows that changed.
+  for (int row = kAutomationFirstEffectRow; row <= kAutomationLastRow; ++row) SetAutomation(row);
+}
 
 void OskendBackgroundLayer::CombiLoadIfx(int ifx, int bank, int number) {
   CombiTake().LoadIfx(ifx, bank, number);
@@ -503,14 +513,8 @@ void OskendBackgroundLayer::OnHfcCtrlIntValueChanged(CHfcControl* c, int value) 
     SSoundIndex s = m_pRemoteSynth->GetCurSound(true);
     s.number = static_cast<uint8_t>(value);
     ChangeCurrentSound(s);
-  } else if (id >= kIdRTKnob && id < kIdRTKnob + kRTStrips) {
-    write(kRTKnob + id - kIdRTKnob);
-  } else if (id >= kIdFx1Knob && id < kIdFx1Knob + kRTPanelKnobs) {
-    write(kRTFx1Knob + id - kIdFx1Knob);
-  } else if (id >= kIdFx2Knob && id < kIdFx2Knob + kRTPanelKnobs) {
-    write(kRTFx2Knob + id - kIdFx2Knob);
-  } else if (id >= kIdEqKnob && id < kIdEqKnob + kRTPanelKnobs) {
-    write(kRTEqKnob + id - kIdEqKnob);
+  } else if (const int pid = PanelKnobParam(id); pid != -1) {
+    write(pid);
   } else if (id == kIdCtrlTarget || id == kIdCtrlTarget + 1) {
     if (m_mainTab[0])
       if (auto* page = dynamic_cast<CHfcControlListener*>(m_mainTab[0]->GetActivePage()))
@@ -586,20 +590,34 @@ void OskendBackgroundLayer::OnHfcCtrlPtrValueChanged(CHfcControl* c, void* value
 }
 
 void OskendBackgroundLayer::OnHfcCtrlBeginEdit(CHfcControl* c) {
-  const int index = RealtimeKnobAutomation(c);
-  if (m_pPlugIn && index >= 0) m_pPlugIn->BeginParameterEdit(index);
+  if (const int index = PanelKnobAutomation(c); index >= 0) {
+    if (m_pPlugIn) m_pPlugIn->BeginParameterEdit(index);
+    return;
+  }
+  XESynthLayer::OnHfcCtrlBeginEdit(c);
 }
 
 void OskendBackgroundLayer::OnHfcCtrlEndEdit(CHfcControl* c) {
-  const int index = RealtimeKnobAutomation(c);
-  if (m_pPlugIn && index >= 0) m_pPlugIn->EndParameterEdit(index);
+  if (const int index = PanelKnobAutomation(c); index >= 0) {
+    if (m_pPlugIn) m_pPlugIn->EndParameterEdit(index);
+    return;
+  }
+  XESynthLayer::OnHfcCtrlEndEdit(c);
 }
 
-int OskendBackgroundLayer::RealtimeKnobAutomation(const CHfcControl* c) {
-  if (!c || c->GetId() < kIdRTKnob || c->GetId() >= kIdRTKnob + kRTStrips) return -1;
+int OskendBackgroundLayer::PanelKnobParam(int id) {
+  if (id >= kIdRTKnob && id < kIdRTKnob + kRTStrips) return kRTKnob + id - kIdRTKnob;
+  if (id >= kIdFx1Knob && id < kIdFx1Knob + kRTPanelKnobs) return kRTFx1Knob + id - kIdFx1Knob;
+  if (id >= kIdFx2Knob && id < kIdFx2Knob + kRTPanelKnobs) return kRTFx2Knob + id - kIdFx2Knob;
+  if (id >= kIdEqKnob && id < kIdEqKnob + kRTPanelKnobs) return kRTEqKnob + id - kIdEqKnob;
+  return -1;
+}
+
+int OskendBackgroundLayer::PanelKnobAutomation(const CHfcControl* c) {
+  const int pid = c ? PanelKnobParam(c->GetId()) : -1;
   ISection* rt = m_pRemoteSynth ? m_pRemoteSynth->GetRealtimeControl() : nullptr;
   SParamDesc desc{};
-  if (!rt || !rt->GetParamDesc(kRTKnob + c->GetId() - kIdRTKnob, &desc)) return -1;
+  if (pid == -1 || !rt || !rt->GetParamDesc(pid, &desc)) return -1;
   return AutomationIndexOf(desc.id);
 }
 

@@ -29,6 +29,7 @@
 #include "hfc/CHfcCtrlSwitch.h"
 #include "hfc/CHfcCtrlTextSwitch.h"
 #include "hfc/CHfcOffscreenContext.h"
+#include "hfc/CHfcVstEditor.h"
 #include "hfc/HfcBmpFontInfo.h"
 #include "model/ISection.h"
 #include "model/ISoundSection.h"
@@ -412,7 +413,12 @@ std::string XESynthLayer::GetParamString(eMode mode, int pid) const {
 }
 
 void XESynthLayer::PutParamValue(eMode mode, int pid, int value) const {
-  if (ISection* s = GetParamSection(mode, pid)) s->PutParamI(pid, value);
+  ISection* s = GetParamSection(mode, pid);
+  if (!s) return;
+  s->PutParamI(pid, value);
+  // The browsers and graphs write here: the host hears of their edits of
+  // its parameters as of the controls'.
+  XESynthUtils::ReportAutomatedEdit(m_pRemoteSynth, s, pid);
 }
 
 void XESynthLayer::PutParamString(eMode mode, int pid, const std::string& text) const {
@@ -530,6 +536,20 @@ void XESynthLayer::OnHfcCtrlPtrValueChanged(CHfcControl* control, void* pointer)
 
 void XESynthLayer::OnHfcCtrlKeyLostFocus(CHfcControl* control) {
   SynchronizeControlWithParam(control, true);
+}
+
+void XESynthLayer::OnHfcCtrlBeginEdit(CHfcControl* control) {
+  const SParamIdInfo link = GetParameterIdByControl(control);
+  const int index = XESynthUtils::AutomatedIndexOf(m_pRemoteSynth, link.section, link.pid);
+  if (auto* editor = dynamic_cast<CHfcVstEditor*>(GetParentWindow()); editor && index >= 0)
+    editor->BeginEdit(index);
+}
+
+void XESynthLayer::OnHfcCtrlEndEdit(CHfcControl* control) {
+  const SParamIdInfo link = GetParameterIdByControl(control);
+  const int index = XESynthUtils::AutomatedIndexOf(m_pRemoteSynth, link.section, link.pid);
+  if (auto* editor = dynamic_cast<CHfcVstEditor*>(GetParentWindow()); editor && index >= 0)
+    editor->EndEdit(index);
 }
 
 // ---- model events --------------------------------------------------------

@@ -118,6 +118,10 @@ class XESynthLayer : public XELayerBase, public XERemoteSynthEventHandler {
   void OnHfcCtrlIntValueChanged(CHfcControl* control, int value) override;
   void OnHfcCtrlPtrValueChanged(CHfcControl* control, void* value) override;
   void OnHfcCtrlKeyLostFocus(CHfcControl* control) override;
+  // A control of a parameter the host automates brackets the user's edit
+  // as one gesture of the host's: begin at the press, end at the release.
+  void OnHfcCtrlBeginEdit(CHfcControl* control) override;
+  void OnHfcCtrlEndEdit(CHfcControl* control) override;
 
   // Model events, replayed in the idle.
   void OnIdleRemoteSynthBankListChanged(Oskend::IRemoteSynth*, eMode,

@@ -182,14 +182,20 @@ std::string XESynthUtils::GetProgramName(IRemoteSynth* synth, int mode, int bank
 }
 
 void XESynthUtils::ReportAutomatedEdit(IRemoteSynth* synth, Oskend::ISection* section, int pid) {
-  if (!synth || !section) return;
+  if (AutomatedIndexOf(synth, section, pid) < 0) return;
+  synth->NeedAutomationAPI(static_cast<short>(pid), static_cast<short>(section->GetParamI(pid)));
+}
+
+int XESynthUtils::AutomatedIndexOf(IRemoteSynth* synth, Oskend::ISection* section, int pid) {
+  if (!synth || !section || pid == -1) return -1;
   Oskend::ISection* automation = synth->GetAutomation();
   Oskend::ISoundSection* performance = synth->GetEditBuffer(eMode_Combi);
-  if (!automation || !performance || automation->GetIndexByParamID(pid) < 0) return;
+  const int index = automation ? automation->GetIndexByParamID(pid) : -1;
+  if (index < 0 || !performance) return -1;
   // A program's parameter may carry the same number.
   Oskend::ISection* owner = nullptr;
-  if (!performance->FindSectionByPID(pid, &owner) || owner != section) return;
-  synth->NeedAutomationAPI(static_cast<short>(pid), static_cast<short>(section->GetParamI(pid)));
+  if (!performance->FindSectionByPID(pid, &owner) || owner != section) return -1;
+  return index;
 }
 
 int XESynthUtils::GetTempoParamId(IRemoteSynth* synth, Oskend::ISection** section) {

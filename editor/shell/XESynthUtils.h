@@ -61,6 +61,9 @@ class XESynthUtils : public XEUtils {
   // layer). Edits that write with the reported change source are told by
   // the model itself and do not come here.
   static void ReportAutomatedEdit(Oskend::IRemoteSynth* synth, Oskend::ISection* section, int pid);
+  // The host's automation row of pid when it is the performance edit
+  // buffer's parameter held by section; -1 otherwise.
+  static int AutomatedIndexOf(Oskend::IRemoteSynth* synth, Oskend::ISection* section, int pid);
 
   // Tempo parameter 0x100 in hundredths of a beat per minute.
   static int GetTempoParamId(Oskend::IRemoteSynth* synth, Oskend::ISection** section);

@@ -123,7 +123,7 @@ void Window::Invalidate(const WindowRect& area) {
   loop->Post(
       [this] {
         exposePosted_ = false;
-        if (sink_) sink_->OnWindowExpose(pendingExpose_);
+        if (WindowSink* sink = sink_) sink->OnWindowEvent([&] { sink->OnWindowExpose(pendingExpose_); });
       },
       this);
 }
@@ -133,7 +133,7 @@ void Window::PostToSink(std::function<void(WindowSink*)> call) {
   if (!loop) return;
   loop->Post(
       [this, call = std::move(call)] {
-        if (sink_) call(sink_);
+        if (WindowSink* sink = sink_) sink->OnWindowEvent([&] { call(sink); });
       },
       this);
 }
@@ -166,7 +166,9 @@ void Window::DeliverClose() {
 
 int Window::DeliverDrag(const DragEvent& e) {
   if (!sink_ || !TakesInput()) return 0;
-  const int effect = sink_->OnWindowDrag(e);
+  WindowSink* sink = sink_;
+  int effect = 0;
+  sink->OnWindowEvent([&] { effect = sink->OnWindowDrag(e); });
   return (effect >= 1 && effect <= 3) ? effect : 0;
 }
 

@@ -1,6 +1,8 @@
 #pragma once
 // Receiver of a native window's events, always called on the main thread
 // (through os::MainLoop).
+#include <functional>
+
 #include "os/window/WindowEvents.h"
 
 namespace os {
@@ -8,6 +10,11 @@ namespace os {
 class WindowSink {
  public:
   virtual ~WindowSink() = default;
+  // Every event below reaches the sink through this call: deliver runs the
+  // handler. A sink that must know while its own code runs for an event
+  // (a plug-in editor that defers the host's open and close) wraps it
+  // here, once, instead of in each handler.
+  virtual void OnWindowEvent(const std::function<void()>& deliver) { deliver(); }
   virtual void OnWindowMouse(const MouseEvent& e) {}
   // True when the key was used; false leaves it to the host.
   virtual bool OnWindowKey(const KeyEvent& e) { return false; }

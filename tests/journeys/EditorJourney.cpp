@@ -213,22 +213,36 @@ EditorJourney::Picture EditorJourney::Shot(int x, int y, int width, int height) 
   return stage_.x().Grab({v.x + x, v.y + y, width, height});
 }
 
-EditorJourney::Picture EditorJourney::Settled(int x, int y, int width, int height, int ms) {
+EditorJourney::Picture EditorJourney::Settled(int x, int y, int width, int height, int ms, int quietMs) {
   const Rect v = View();
-  return SettledOnScreen({v.x + x, v.y + y, width, height}, ms);
+  return SettledOnScreen({v.x + x, v.y + y, width, height}, ms, quietMs);
 }
 
-EditorJourney::Picture EditorJourney::SettledOnScreen(const Rect& r, int ms) {
+EditorJourney::Picture EditorJourney::SettledOnScreen(const Rect& r, int ms, int quietMs) {
   Picture now = stage_.x().Grab(r);
   // Drawn (a window not drawn yet shows one colour), and the same for a
   // while.
   WaitUntil([&] {
     const bool drawn = std::any_of(now.pixels.begin(), now.pixels.end(), [&](uint32_t c) { return c != now.pixels[0]; });
-    if (drawn && !WaitUntil([&] { return stage_.x().Grab(r).pixels != now.pixels; }, 300)) return true;
+    if (drawn && !WaitUntil([&] { return stage_.x().Grab(r).pixels != now.pixels; }, quietMs)) return true;
     now = stage_.x().Grab(r);
     return false;
   }, ms);
   return now;
+}
+
+bool EditorJourney::WaitForPageDrawn(int ms) {
+  // The bare background is shaded from top to bottom: inside its frame each
+  // row is one colour. Anything drawn on it breaks a row.
+  constexpr int kFrame = 8;
+  return WaitUntil([&] {
+    const int width = View().width;
+    const Picture page = Shot(0, kPageTop, width, kPageBottom - kPageTop);
+    for (int y = 0; y < page.height; ++y)
+      for (int x = kFrame + 1; x < width - kFrame; ++x)
+        if (page.At(x, y) != page.At(kFrame, y)) return true;
+    return false;
+  }, ms);
 }
 
 bool EditorJourney::WaitForChange(const Picture& before, int x, int y, int width, int height, int ms) {

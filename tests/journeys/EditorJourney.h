@@ -70,14 +70,18 @@ class EditorJourney : public testing::Test {
   // Waits up to `ms` for that part of the view to show something other than
   // `before`.
   bool WaitForChange(const Picture& before, int x, int y, int width, int height, int ms);
-  // That part of the view once it has stopped changing (the same for a
-  // while; at most `ms`).
-  Picture Settled(int x, int y, int width, int height, int ms = 5000);
+  // That part of the view once it has stopped changing (the same for
+  // `quietMs`; at most `ms`). A window that has just gone leaves its place
+  // to be drawn again: a longer quiet lets a loaded program catch up.
+  Picture Settled(int x, int y, int width, int height, int ms = 5000, int quietMs = 300);
   Picture SettledPage() { return Settled(0, kPageTop, View().width, kPageBottom - kPageTop); }
   // A rectangle of the screen once it is drawn and has stopped changing.
-  Picture SettledOnScreen(const Rect& r, int ms);
+  Picture SettledOnScreen(const Rect& r, int ms, int quietMs = 300);
   // The part of the view that holds the main tab's page.
   static constexpr int kPageTop = 140, kPageBottom = 520;
+  // Waits up to `ms` for the page to show its controls, not only the
+  // background the view is first drawn with.
+  bool WaitForPageDrawn(int ms);
   // Windows other than the editor's (dialogs, menus) on the screen now.
   std::vector<os::XDisplayDriver::TopWindow> OtherWindows() { return stage_.OtherWindows(); }
   // One of them of that size, if there is one.

@@ -254,7 +254,8 @@ void ExpectSavingAndLoadingBackGivesTheSynthesizerTheFilesMemory(EditorJourney& 
   // the file's memory any more.
   constexpr int kTop = 150, kHeight = 60;  // timbre 1's row of the Play page
   const int width = j.View().width;
-  const EditorJourney::Picture saved = j.Shot(0, kTop, width, kHeight);
+  // (Where the dialog was is drawn again after it goes.)
+  const EditorJourney::Picture saved = j.Settled(0, kTop, width, kHeight, 5000, 1000);
   const size_t from = j.Received().size();
   DragTimbre1Volume(j);
   ASSERT_TRUE(j.WaitForReceived(IsParam, 5000, from)) << "the edit did not reach the synthesizer";
@@ -276,7 +277,7 @@ void ExpectSavingAndLoadingBackGivesTheSynthesizerTheFilesMemory(EditorJourney& 
   ASSERT_TRUE(j.WaitForOnlyTheEditorWindow(20000)) << "a window stayed open after loading:" << j.stage_.ScreenList();
   where = MemoryDifferences(inFile, j.stage_.SynthMemory(), &differ, kind.held);
   EXPECT_EQ(differ, 0u) << "the synthesizer's memory is not the file's (offset:file->synthesizer):" << where;
-  EXPECT_TRUE(WaitUntil([&] { return j.Shot(0, kTop, width, kHeight).pixels == saved.pixels; }, 5000))
+  EXPECT_TRUE(WaitUntil([&] { return j.Shot(0, kTop, width, kHeight).pixels == saved.pixels; }, 10000))
       << "the page still shows the edit the loaded file does not hold";
 }
 
@@ -308,12 +309,9 @@ TEST_F(Journey, WhileTheStartUpQuestionIsOpenTheWindowTakesNoClicksAndNoSecondQu
   ASSERT_TRUE(WaitUntil([&] { return !OtherWindows().empty(); }, 20000)) << "no start-up question";
   const auto question = OtherWindows();
   const int width = View().width;
-  // On a loaded machine the view may be drawn only after the question is
+  // On a loaded machine the page may be drawn only after the question is
   // up: its first drawing is no answer to a click.
-  ASSERT_TRUE(WaitUntil([&] {
-    const auto p = Shot(0, kPageTop, width, kPageBottom - kPageTop).pixels;
-    return std::any_of(p.begin(), p.end(), [&](uint32_t c) { return c != p.front(); });
-  }, 10000)) << "the page was never drawn";
+  ASSERT_TRUE(WaitForPageDrawn(10000)) << "the page was never drawn";
   const Picture page = SettledPage();
   Click(Map().MainTab(0, 1));
   // What must not come: a bounded look for a change.

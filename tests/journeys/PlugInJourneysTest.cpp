@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 
+#include <algorithm>
+#include <map>
+
 #include "editor/shell/OskendBackgroundLayer.h"
 #include "tests/journeys/PlugInJourney.h"
 
@@ -45,9 +48,7 @@ std::vector<HostCall> CallsAfter(const PlugInJourney& j, size_t before) {
   return std::vector<HostCall>(all.begin() + static_cast<long>(std::min(before, all.size())), all.end());
 }
 
-// Disabled: the plug-in asks the host for its name from a thread of its own
-// while the host is still inside VSTPluginMain.
-TEST_F(PlugIn, DISABLED_ItsEntryMakesNoHostCallButTheVersionQueryBeforeItReturns) {
+TEST_F(PlugIn, ItsEntryMakesNoHostCallButTheVersionQueryBeforeItReturns) {
   const int status = RunEntries(20);
   ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "the host could not instantiate the plug-in";
   int versions = 0;
@@ -60,8 +61,7 @@ TEST_F(PlugIn, DISABLED_ItsEntryMakesNoHostCallButTheVersionQueryBeforeItReturns
   EXPECT_EQ(versions, 20) << "each entry asks the host's version once";
 }
 
-// Disabled: each step of the drag reaches the host as a gesture of its own.
-TEST_F(PlugIn, DISABLED_DraggingAPageKnobIsReportedToTheHostAsOneGesture) {
+TEST_F(PlugIn, DraggingAPageKnobIsReportedToTheHostAsOneGesture) {
   ASSERT_TRUE(StartHost()) << "the host did not show the plug-in's editor";
   constexpr int kTimbre1Volume = 0x202;
   const Point at = Map().OnPage(0, 0, kTimbre1Volume);
@@ -118,11 +118,13 @@ TEST_F(PlugIn, DraggingABigPanelKnobIsReportedToTheHostAsOneGesture) {
   ExpectOneGesture(CallsAfter(*this, before), kTimbre1VolumeRow + timbre);
 }
 
-// Disabled: an effect type chosen in the MFX tab's effect browser never
-// reaches the host.
-TEST_F(PlugIn, DISABLED_AnEffectTypeChosenInTheEffectBrowserIsReportedToTheHostAsOneGesture) {
+// A new effect type sets the effect's parameters to the type's defaults:
+// the host hears of the type as one gesture, then of each parameter that
+// moved with it (MFX2's time, level and feedback: rows 65-67), so that it
+// holds no value the plug-in no longer has.
+TEST_F(PlugIn, AnEffectTypeChosenInTheEffectBrowserIsReportedToTheHostAsOneGesture) {
   ASSERT_TRUE(StartHost()) << "the host did not show the plug-in's editor";
-  constexpr int kMfxPage = 2, kMfx2Type = 0x1801;
+  constexpr int kMfxPage = 2, kMfx2Type = 0x1801, kMfx2TypeRow = 64;
   Click(Map().MainTab(0, kMfxPage), true);
   const Point type = Map().OpenPicker(eMode_Combi, 0, kMfxPage, kMfx2Type);
   Click(type, true);
@@ -134,10 +136,23 @@ TEST_F(PlugIn, DISABLED_AnEffectTypeChosenInTheEffectBrowserIsReportedToTheHostA
   Click(ok);
   ASSERT_TRUE(stage_.WaitForRecord(IsParam, 5000, from)) << "the chosen type did not reach the synthesizer (was it the type already?)";
   WaitUntil([&] { return Calls().size() > before; }, 3000);
-  const auto all = Calls();
-  ExpectOneGesture(std::vector<HostCall>(all.begin() + static_cast<long>(before), all.end()), -1);
+  const std::vector<HostCall> calls = CallsAfter(*this, before);
+  // Each row's calls apart, the type's first.
+  std::map<int, std::vector<HostCall>> byRow;
+  int first = -1;
+  for (const HostCall& c : calls) {
+    if (c.opcode != kAutomate && c.opcode != kBeginEdit && c.opcode != kEndEdit) continue;
+    if (first < 0) first = c.index;
+    byRow[c.index].push_back(c);
+  }
+  EXPECT_EQ(first, kMfx2TypeRow) << "the host did not hear of the type first:" << GestureText(calls);
+  ExpectOneGesture(byRow[kMfx2TypeRow], kMfx2TypeRow);
+  for (const auto& [index, its] : byRow) {
+    if (index == kMfx2TypeRow) continue;
+    EXPECT_TRUE(index >= 65 && index <= 67) << "row " << index << " does not move with MFX2's type:" << GestureText(calls);
+    ExpectOneGesture(its, index);
+  }
 }
 
 }  // namespace
 }  // namespace vesk::journey
-

@@ -29,6 +29,9 @@ TEST(CStringConverterCont, Formats) {
       {"%+03.0f,v", -64, 63, 5, Pair("+05")},
       {"%+03.0f,v", -64, 63, -5, Pair("-05")},
       {"0~10\tliteral", 0, 10, 4, Pair("")},                 // no expression
+      {"%.0f,v", 0, 0, 0, Pair("0")},                        // a range of one value
+      {"3\t%.0f%%,v*2", 0, 10, 3, Pair("6%")},
+      {"3\t100%,v", 0, 10, 3, Pair("100%")},                // no conversion: a name
       {"0~10\t5~5\t%.0f,v", 0, 10, 4, Pair("")},             // one shown value
       {"0\tOff|O\n1~99\t%.0f,v", 0, 99, 0, Pair("Off", "O")},
       {"0x40\tCenter\n0~127\t%.0f,v-64", 0, 127, 64, Pair("Center")},

@@ -45,6 +45,7 @@ class RecordingModel : public Oskend::CRemoteSynthImpl {
   std::vector<Oskend::SSoundIndex> selected;
   int connects = 0;
   bool throwOnConnect = false;
+  bool throwOnDisconnect = false;
   std::optional<int> mode, soundMode;
   std::optional<Oskend::SSoundIndex> current;
   std::function<void()> onDelete;
@@ -64,6 +65,10 @@ class RecordingModel : public Oskend::CRemoteSynthImpl {
   }
   eMode GetMode() override { return mode ? static_cast<eMode>(*mode) : CRemoteSynthImpl::GetMode(); }
   int GetSoundMode() override { return soundMode ? *soundMode : CRemoteSynthImpl::GetSoundMode(); }
+  void Disconnect() override {
+    if (throwOnDisconnect) throw std::runtime_error("the link is gone");
+    CRemoteSynthImpl::Disconnect();
+  }
   bool Connect(bool standalone, bool recall) override {
     ++connects;
     if (throwOnConnect) throw std::runtime_error("no");

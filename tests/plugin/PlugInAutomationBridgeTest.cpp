@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "editor/browsers/EffectBrowser.h"
 #include "editor/controls/CTabControl.h"
 #include "editor/shell/CTabPageLayer.h"
 #include "editor/shell/OskendBackgroundLayer.h"
@@ -110,6 +111,25 @@ class AutomationBridge : public InProcess {
   }
   // Lets the model's notices reach the root layer and its idle run.
   void Settle() { env.loop().RunFor(100); }
+  // Every row's value now.
+  std::vector<int> Values() {
+    std::vector<int> out;
+    for (int index = 0; index < 71; ++index) out.push_back(automation->GetParamI(Row(index).id));
+    return out;
+  }
+  // What the host must hear of an edit of row index to v that moved the
+  // rows whose values differ from before: the row first, then each row
+  // that moved with it, each as its own edit with its new value.
+  std::vector<Reported> ExpectedWithMoved(int index, int v, const std::vector<int>& before) {
+    std::vector<Reported> out = Expected(index, v);
+    const std::vector<int> after = Values();
+    for (int row = 0; row < 71; ++row) {
+      if (row == index || after[static_cast<size_t>(row)] == before[static_cast<size_t>(row)]) continue;
+      const std::vector<Reported> moved = Expected(row, after[static_cast<size_t>(row)]);
+      out.insert(out.end(), moved.begin(), moved.end());
+    }
+    return out;
+  }
 };
 
 // Every row from a control of a performance page: the volumes on the play
@@ -119,6 +139,7 @@ TEST_F(AutomationBridge, AnEditOfEachRowOnItsPageIsReportedOnceInsideAGesture) {
   static const int kTimbreRows[4] = {0x3D, 0x3E, 0x3F, 0x44};
   Take();
   const size_t before = host.Automated().size();
+  std::vector<int> order;
   for (int index = 0; index < 71; ++index) {
     CTabPageLayer* layer = nullptr;
     int pid = Row(index).id;
@@ -136,16 +157,24 @@ TEST_F(AutomationBridge, AnEditOfEachRowOnItsPageIsReportedOnceInsideAGesture) {
     CHfcControl* control = layer->GetControlById(pid);
     ASSERT_NE(control, nullptr) << index;
     const int v = Another(index);
+    const std::vector<int> values = Values();
     layer->OnHfcCtrlIntValueChanged(control, v);
     Settle();
     EXPECT_EQ(automation->GetParamI(Row(index).id), v) << index;
-    EXPECT_EQ(Take(), Expected(index, v)) << index;
+    const std::vector<Reported> want = ExpectedWithMoved(index, v, values);
+    // An effect type moves its parameters: the host hears of them too.
+    if (index == 60 || index == 64) {
+      EXPECT_GT(want.size(), 3u) << index;
+    }
+    EXPECT_EQ(Take(), want) << index;
+    for (const Reported& r : want)
+      if (r.opcode == audioMasterAutomate) order.push_back(r.index);
   }
-  // The host's record of automation holds one value per row, in row order.
+  // The host's record of automation holds one value per reported row, in
+  // the order of the edits.
   const auto automated = host.Automated();
-  ASSERT_EQ(automated.size(), before + 71);
-  for (int index = 0; index < 71; ++index)
-    EXPECT_EQ(automated[before + static_cast<size_t>(index)].first, index);
+  ASSERT_EQ(automated.size(), before + order.size());
+  for (size_t i = 0; i < order.size(); ++i) EXPECT_EQ(automated[before + i].first, order[i]);
 }
 
 // The front panel's knobs report the parameter they drive now (their page
@@ -197,6 +226,12 @@ TEST_F(AutomationBridge, PanelKnobsReportTheParameterTheyDrive) {
       EXPECT_TRUE(got.empty()) << c.what;
       continue;
     }
+    // A press that does not move the knob tells the host nothing.
+    root->OnHfcCtrlBeginEdit(knob);
+    root->OnHfcCtrlIntValueChanged(knob, 11);
+    root->OnHfcCtrlEndEdit(knob);
+    Settle();
+    EXPECT_TRUE(Take().empty()) << c.what;
     // A knob's value counts from its parameter's minimum.
     const SParamDesc d = Row(c.row);
     const int n = d.max + 1 - d.min;
@@ -206,14 +241,93 @@ TEST_F(AutomationBridge, PanelKnobsReportTheParameterTheyDrive) {
         {audioMasterAutomate, c.row, CParameter::RegulateFromInt(base + 10, n, d.min)},
         {audioMasterAutomate, c.row, CParameter::RegulateFromInt(base + 11, n, d.min)},
         {audioMasterEndEdit, c.row, 0.0f}};
-    // The panel's knobs with a gesture of their own (the real-time ones)
-    // bracket both steps in it; the others bracket each step.
-    if (c.control < Root::kIdRTKnob + 6) {
-      EXPECT_EQ(got, want) << c.what;
-    } else {
-      const std::vector<Reported> each = {want[0], want[1], want[3], want[0], want[2], want[3]};
-      EXPECT_EQ(got, each) << c.what;
-    }
+    // Every panel knob brackets both steps in one gesture of its row.
+    EXPECT_EQ(got, want) << c.what;
+  }
+}
+
+// A drag on a page's control is one gesture of the host's from the press
+// to the release, with an automate for each step; a press that changes
+// nothing reports nothing; a typed value is a gesture of its own.
+TEST_F(AutomationBridge, APagesControlsReportADragAsOneGestureAndAPressWithoutChangeAsNothing) {
+  struct Case {
+    const char* what;
+    int page, sub;
+    int row;
+  };
+  const Case cases[] = {
+      {"timbre 1 volume knob", 0, 0, 0},
+      {"timbre 8 volume knob", 0, 1, 7},
+      {"timbre 3 cutoff knob", 1, 3, 14},
+      {"MFX2 level", 0, 0, 66},
+      {"EQ bass", 0, 0, 68},
+  };
+  // Master effects with parameters to edit.
+  Oskend::ISection* common = nullptr;
+  ASSERT_TRUE(model().GetEditBuffer(0)->FindSectionByPID(0x1801, &common));
+  common->PutParamI(0x1800, 1);
+  common->PutParamI(0x1801, 1);
+  Settle();
+  for (const Case& c : cases) {
+    CTabPageLayer* layer = Page(c.page, c.sub);
+    ASSERT_NE(layer, nullptr) << c.what;
+    CHfcControl* control = layer->GetControlById(Row(c.row).id);
+    ASSERT_NE(control, nullptr) << c.what;
+    const int v = Another(c.row);
+    const int w = v + 1;
+    Take();
+    layer->OnHfcCtrlBeginEdit(control);
+    layer->OnHfcCtrlIntValueChanged(control, v);
+    Settle();
+    layer->OnHfcCtrlIntValueChanged(control, w);
+    layer->OnHfcCtrlEndEdit(control);
+    Settle();
+    const std::vector<Reported> one = Expected(c.row, v);
+    const std::vector<Reported> two = Expected(c.row, w);
+    EXPECT_EQ(Take(), (std::vector<Reported>{one[0], one[1], two[1], two[2]})) << c.what;
+    layer->OnHfcCtrlBeginEdit(control);
+    layer->OnHfcCtrlIntValueChanged(control, w);
+    layer->OnHfcCtrlEndEdit(control);
+    Settle();
+    EXPECT_TRUE(Take().empty()) << c.what;
+    layer->OnHfcCtrlBeginEdit(control);
+    layer->OnHfcCtrlPtrValueChanged(control, const_cast<char*>(std::to_string(v).c_str()));
+    layer->OnHfcCtrlEndEdit(control);
+    Settle();
+    EXPECT_EQ(Take(), Expected(c.row, v)) << c.what;
+  }
+}
+
+// The host closes the editor in the middle of a drag: the gesture ends
+// with it.
+TEST_F(AutomationBridge, AGestureLeftOpenEndsWhenTheHostClosesTheEditor) {
+  CTabPageLayer* layer = Page(0, 0);
+  ASSERT_NE(layer, nullptr);
+  CHfcControl* control = layer->GetControlById(Row(3).id);
+  ASSERT_NE(control, nullptr);
+  const int v = Another(3);
+  Take();
+  layer->OnHfcCtrlBeginEdit(control);
+  layer->OnHfcCtrlIntValueChanged(control, v);
+  host.Dispatch(effEditClose);
+  Settle();
+  EXPECT_EQ(Take(), Expected(3, v));
+}
+
+// An effect type chosen in the effect browser reaches the host as one
+// gesture of its row, followed by the parameters the new type moved.
+TEST_F(AutomationBridge, AnEffectChosenInTheEffectBrowserIsReportedWithWhatItMoved) {
+  for (int row : {60, 64}) {
+    const int v = Another(row);
+    const std::vector<int> values = Values();
+    Take();
+    EffectBrowser browser(&model(), eMode_Combi, Row(row).id, "Select Effect");
+    browser.DoIt(v);
+    Settle();
+    EXPECT_EQ(automation->GetParamI(Row(row).id), v) << row;
+    const std::vector<Reported> want = ExpectedWithMoved(row, v, values);
+    EXPECT_GT(want.size(), 3u) << row;
+    EXPECT_EQ(Take(), want) << row;
   }
 }
 
@@ -223,11 +337,12 @@ TEST_F(AutomationBridge, TheEffectTypeSwitchesReportTheirRows) {
     const int row = which == 0 ? 60 : 64;
     const int v = Another(row);
     Take();
+    const std::vector<int> values = Values();
     os::HeadlessMenuTracker::ScriptCommand(v + 1);
     root->OnFxTypeSwitch(which);
     Settle();
     EXPECT_EQ(automation->GetParamI(Row(row).id), v) << which;
-    EXPECT_EQ(Take(), Expected(row, v)) << which;
+    EXPECT_EQ(Take(), ExpectedWithMoved(row, v, values)) << which;
   }
 }
 

@@ -39,13 +39,13 @@ TEST(PlugInBundle, TheBuildsBundleCarriesThePlugInsVersionForTheAboutBox) {
   ScopedEnv lockDir{"VESK_LOCK_DIR", lock.path()};
   TestEnvironment env;
   QuorelVst vst(&TestHost::Callback);
-  EXPECT_EQ(vst.GetPlugInBundleVersion(), "");
+  EXPECT_EQ(vst.EditorLink().GetPlugInBundleVersion(), "");
   os::Bundle* bundle = os::Bundle::Create(folder);
   ASSERT_NE(bundle, nullptr);
   HfcMacSetBundle(bundle);
   bundle->Release();
-  EXPECT_EQ(vst.GetPlugInBundleVersion(), version);
-  EXPECT_EQ(BackgroundLayer::TrimVersion(vst.GetPlugInBundleVersion()), "1.0.3");
+  EXPECT_EQ(vst.EditorLink().GetPlugInBundleVersion(), version);
+  EXPECT_EQ(BackgroundLayer::TrimVersion(vst.EditorLink().GetPlugInBundleVersion()), "1.0.3");
   HfcMacSetBundle(nullptr);
 }
 

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <sstream>
+#include <stdexcept>
 #include <string>
 #include <thread>
 #include <vector>
@@ -53,9 +54,9 @@ TEST_F(InProcess, HostMidiReachesTheSynthesizerWithItsTimestampsAndTheEditorShow
     EXPECT_EQ(std::count(out.begin(), out.begin() + 512, 0.0f), 512) << ch;
     EXPECT_EQ(out[512], TestHost::kOutputMark) << ch;
   }
-  EXPECT_EQ(QuorelVst::MessageLength(0xC0), 2u);
-  EXPECT_EQ(QuorelVst::MessageLength(0xF8), 1u);
-  EXPECT_EQ(QuorelVst::MessageLength(0xF0), 0u);
+  EXPECT_EQ(QuorelVstMidi::MessageLength(0xC0), 2u);
+  EXPECT_EQ(QuorelVstMidi::MessageLength(0xF8), 1u);
+  EXPECT_EQ(QuorelVstMidi::MessageLength(0xF0), 0u);
 }
 
 // Host MIDI that finds the plug-in's queue full is lost, but counted on the
@@ -143,14 +144,14 @@ TEST_F(InProcess, SynthesizerMidiReachesTheHostOnlyWhileMidiOutputToTheHostIsOn)
   ASSERT_NE(p, nullptr);
   const uint8_t note[3] = {0x92, 64, 33};
   const uint8_t clock[1] = {0xF8};
-  p->OnRTMIDIIn(0, note, 3);
+  p->Midi().OnRTMIDIIn(0, note, 3);
   Process({});
   EXPECT_TRUE(host.MidiReceived().empty());
   EXPECT_EQ(p->GetVstEditor()->GetMidiQueue()->Count(), 1);
 
-  p->SetMIDIOUTtoDAW(true);
-  p->OnRTMIDIIn(0, note, 3);
-  p->OnRTMIDIIn(0, clock, 1);
+  p->Midi().SetMIDIOUTtoDAW(true);
+  p->Midi().OnRTMIDIIn(0, note, 3);
+  p->Midi().OnRTMIDIIn(0, clock, 1);
   Process({});
   const auto got = host.MidiReceived();
   ASSERT_EQ(got.size(), 1u);
@@ -164,11 +165,11 @@ TEST_F(InProcess, SynthesizerMidiReachesTheHostOnlyWhileMidiOutputToTheHostIsOn)
 TEST_F(InProcess, WhileBypassedHostGuiAndSynthesizerMidiAreDropped) {
   QuorelVst* p = Make();
   ASSERT_NE(p, nullptr);
-  p->SetMIDIOUTtoDAW(true);
+  p->Midi().SetMIDIOUTtoDAW(true);
   host.Dispatch(effSetBypass, 0, 1);
   const uint8_t note[3] = {0x90, 1, 1};
-  p->OnRTMIDIIn(0, note, 3);
-  p->MidiInFromGUI(0x90, 2, 2);
+  p->Midi().OnRTMIDIIn(0, note, 3);
+  p->Midi().MidiInFromGUI(0x90, 2, 2);
   Process({{{0x90, 3, 3}, 0}});
   env.loop().RunFor(50);
   EXPECT_TRUE(model().sent.empty());
@@ -179,7 +180,7 @@ TEST_F(InProcess, WhileBypassedHostGuiAndSynthesizerMidiAreDropped) {
 TEST_F(InProcess, GuiMidiGoesOutThroughTheWorkerThread) {
   QuorelVst* p = Make();
   ASSERT_NE(p, nullptr);
-  p->MidiInFromGUI(0xC0, 5, 0);
+  p->Midi().MidiInFromGUI(0xC0, 5, 0);
   ASSERT_TRUE(env.loop().RunUntil([&] { return p->GetVstEditor()->GetMidiQueue()->Count() == 1; },
                                   1000));
   ASSERT_EQ(model().sent.size(), 1u);
@@ -189,11 +190,22 @@ TEST_F(InProcess, GuiMidiGoesOutThroughTheWorkerThread) {
   EXPECT_TRUE(model().selected.empty());
 }
 
+// The connection asks the host who it is: it waits for the host's first
+// call, which only comes once the entry has returned the instance.
 TEST_F(InProcess, TheConnectionRunsFromTheMainLoopOnceTheHostHasTheInstance) {
-  ASSERT_NE(Make(), nullptr);
+  ASSERT_NE(host.Enter(&VSTPluginMain), nullptr);
+  env.loop().RunFor(100);
+  EXPECT_EQ(model().connects, 0);
+  host.Dispatch(effOpen);
   EXPECT_EQ(model().connects, 0);
   env.loop().RunFor(10);
   EXPECT_EQ(model().connects, 1);
+  // Once only.
+  host.Dispatch(effOpen);
+  host.Dispatch(effMainsChanged, 0, 1);
+  env.loop().RunFor(10);
+  EXPECT_EQ(model().connects, 1);
+  EXPECT_EQ(host.CallsInsideTheEntry(), 0);
 }
 
 TEST_F(InProcess, AnExceptionFromTheConnectionLeavesThePlugInRunning) {
@@ -278,6 +290,32 @@ TEST_F(InProcess, ManagersThatStartedAreStoppedInReverseWhenALaterOneFails) {
   EXPECT_EQ(g_managerLog, (std::vector<std::string>{"start a", "start b", "stop b", "stop a"}));
 }
 
+bool StartT() { return g_managerLog.push_back("start t"), true; }
+void StopThrowing() {
+  g_managerLog.push_back("stop t");
+  throw std::runtime_error("stuck");
+}
+
+// A step of shutdown that throws keeps none of the steps after it from
+// running, and says which failed.
+TEST_F(InProcess, AShutdownStepThatThrowsLeavesTheOthersToRun) {
+  const QuorelVst::Manager managers[] = {{"a", StartA, StopA}, {"t", StartT, StopThrowing}, {"b", StartB, StopB}};
+  QuorelVst::SetManagersForTest(managers, 3);
+  g_managerLog.clear();
+  ASSERT_NE(Make(), nullptr);
+  env.loop().RunFor(10);
+  bool modelDeleted = false;
+  model().onDelete = [&] { modelDeleted = true; };
+  model().throwOnDisconnect = true;
+  testing::internal::CaptureStderr();
+  EXPECT_EQ(host.Close(), 1);
+  const std::string said = testing::internal::GetCapturedStderr();
+  EXPECT_TRUE(modelDeleted);
+  EXPECT_EQ(g_managerLog, (std::vector<std::string>{"start a", "start t", "start b", "stop b", "stop t", "stop a"}));
+  EXPECT_NE(said.find("(disconnect): the link is gone"), std::string::npos) << said;
+  EXPECT_NE(said.find("(t): stuck"), std::string::npos) << said;
+}
+
 TEST_F(InProcess, ClosingWithTheEditorOpenClosesTheWindowBeforeTheRestGoes) {
   QuorelVst* p = Make();
   ASSERT_NE(p, nullptr);
@@ -285,7 +323,7 @@ TEST_F(InProcess, ClosingWithTheEditorOpenClosesTheWindowBeforeTheRestGoes) {
   ASSERT_EQ(host.Dispatch(effEditOpen, 0, 0, nullptr), 1);
   VelorVstEditor* editor = p->GetVstEditor();
   ASSERT_TRUE(editor->isOpen());
-  p->OnRTMIDIIn(0, "\x90\x01\x02", 3);
+  p->Midi().OnRTMIDIIn(0, "\x90\x01\x02", 3);
   env.loop().RunFor(300);
   EXPECT_GT(editor->IdleTicks(), 5u);
   EXPECT_EQ(editor->MidiDelivered(), 1u);
@@ -402,6 +440,51 @@ TEST_F(InProcess, ParametersSetRightAfterOpenReadBackEqualAfterTheConnection) {
   EXPECT_EQ(host.Text(effGetParamDisplay, 0), "1");
 }
 
+// A setting of the host's is written into the image once: a later change
+// of the image (an edit in the editor, a value from the instrument) stands
+// through every publish that follows.
+TEST_F(InProcess, AnAppliedSettingIsNotWrittenAgainOverLaterChanges) {
+  AEffect* e = host.Instantiate(&VSTPluginMain);
+  ASSERT_NE(e, nullptr);
+  env.loop().RunFor(10);
+  Oskend::ISection* automation = model().GetAutomation();
+  SParamDesc row{};
+  ASSERT_TRUE(automation->GetParamDescByIndex(0, &row));
+  e->setParameter(e, 0, 37.0f / 127.0f);
+  env.loop().RunFor(5);
+  ASSERT_EQ(automation->GetParamI(row.id), 37);
+  automation->PutParamI(row.id, 50);
+  // Ten ticks of the publish timer.
+  env.loop().RunFor(500);
+  EXPECT_EQ(automation->GetParamI(row.id), 50);
+  EXPECT_EQ(e->getParameter(e, 0), 50.0f / 127.0f);
+}
+
+// Whatever effect the master effects hold, every parameter shows a value
+// or a name, never the format that makes one (the "No Effect" rows have a
+// range of one value).
+TEST_F(InProcess, NoParameterShowsAFormatAsItsText) {
+  ASSERT_NE(Make(), nullptr);
+  env.loop().RunFor(10);
+  Oskend::ISoundSection* combi = model().GetEditBuffer(0);
+  // "No Effect" last.
+  for (int type : {1, 2, 3, 4, 0}) {
+    for (int pid : {0x1800, 0x1801}) {
+      Oskend::ISection* s = nullptr;
+      ASSERT_TRUE(combi->FindSectionByPID(pid, &s));
+      s->PutParamI(pid, type);
+    }
+    env.loop().RunFor(100);
+    for (int index = 0; index < 71; ++index) {
+      const std::string text = host.Text(effGetParamDisplay, index);
+      EXPECT_FALSE(text.empty()) << type << " " << index;
+      EXPECT_EQ(text.find('%'), std::string::npos) << type << " " << index << " " << text;
+    }
+  }
+  // No effect: its parameters show their one value.
+  EXPECT_EQ(host.Text(effGetParamDisplay, 61), "0");
+}
+
 // Settings and chunks keep the order the host made them in.
 TEST_F(InProcess, AChunkReplacesEarlierSettingsAndLaterSettingsGoOverIt) {
   AEffect* e = host.Instantiate(&VSTPluginMain);
@@ -486,7 +569,7 @@ TEST_F(InProcess, TheHostIsAskedWhoItIsOnlyOnceItHasTheInstance) {
   host.productString = "Vesk Plug-In EditorHost";
   for (bool opens : {true, false}) {
     host.ClearCalls();
-    ASSERT_NE(Make(), nullptr);
+    ASSERT_NE(host.Enter(&VSTPluginMain), nullptr);
     for (const TestHost::Call& c : host.Calls()) EXPECT_EQ(c.opcode, audioMasterVersion) << opens;
     if (opens) host.Dispatch(effOpen);
     EXPECT_EQ(host.Text(effGetProductString), "Vesk Editor") << opens;

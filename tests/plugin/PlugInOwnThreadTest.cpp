@@ -113,6 +113,33 @@ TEST_F(PlugInOwnThread, AnInstanceClosedWhileItsConnectionScansEndsPromptly) {
   EXPECT_LT(Clock::now() - closing, std::chrono::milliseconds(1500));
 }
 
+// Inside the entry the host cannot tell which plug-in calls it back. The
+// loop thread runs from the entry on and starts its work as soon as it is
+// posted, while the host's thread is still on its way out of the entry:
+// tried many times, no call but the version query reaches the host before
+// the entry has returned, and the host is asked who it is once it has the
+// instance.
+TEST_F(PlugInOwnThread, NoCallReachesTheHostBeforeTheEntryHasReturned) {
+  SimSynthDevice device(bus);
+  TestHost host;
+  host.productString = "A Host";
+  for (int round = 0; round < 25; ++round) {
+    host.ClearCalls();
+    AEffect* e = host.Enter(&VSTPluginMain);
+    ASSERT_NE(e, nullptr);
+    auto* plugin = static_cast<QuorelVst*>(static_cast<AudioEffect*>(e->object));
+    // Whatever the loop thread would do by itself has had its time.
+    plugin->GetMainLoop()->Call([] {});
+    EXPECT_EQ(host.CallsInsideTheEntry(), 0) << round;
+    host.Dispatch(effOpen);
+    int asked = 0;
+    for (const TestHost::Call& c : host.Calls()) asked += c.opcode == audioMasterGetProductString;
+    EXPECT_EQ(asked, 1) << round;
+    EXPECT_EQ(host.Close(), 1);
+  }
+  EXPECT_EQ(host.CallsInsideTheEntry(), 0);
+}
+
 TEST_F(PlugInOwnThread, AScanningHostsCycleStaysQuickWhileSilentPortsExist) {
   SimSynthSettings quiet;
   quiet.silent = true;

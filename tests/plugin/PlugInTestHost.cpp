@@ -38,6 +38,7 @@ intptr_t TestHost::Callback(AEffect* effect, int32_t opcode, int32_t index, intp
 }
 
 intptr_t TestHost::Answer(int32_t opcode, int32_t index, intptr_t value, void* ptr, float opt) {
+  if (inEntry_ && opcode != audioMasterVersion) ++insideEntryCalls_;
   {
     std::lock_guard<std::mutex> g(mutex_);
     calls_.push_back({opcode, index, opt});
@@ -110,7 +111,14 @@ std::vector<std::pair<int, float>> TestHost::Automated() {
 }
 
 AEffect* TestHost::Instantiate(EntryProc entry) {
+  if (Enter(entry)) Dispatch(effOpen);
+  return effect;
+}
+
+AEffect* TestHost::Enter(EntryProc entry) {
+  inEntry_ = true;
   effect = entry ? entry(&TestHost::Callback) : nullptr;
+  inEntry_ = false;
   return effect;
 }
 

@@ -4,6 +4,7 @@
 // and records them, and drives one instance through its dispatcher. The
 // plug-in comes from the built shared object (dlopen) or from the library
 // linked into the test.
+#include <atomic>
 #include <cstdint>
 #include <mutex>
 #include <string>
@@ -57,8 +58,12 @@ class TestHost {
   std::vector<Call> Calls();
   void ClearCalls();
 
-  // One instance.
+  // One instance, as hosts make it: the entry, then effOpen.
   AEffect* Instantiate(EntryProc entry);
+  // The entry alone. While it runs, any callback but the version query is
+  // counted as made inside it (the host could not tell who calls).
+  AEffect* Enter(EntryProc entry);
+  int CallsInsideTheEntry() const { return insideEntryCalls_.load(); }
   intptr_t Dispatch(int32_t opcode, int32_t index = 0, intptr_t value = 0, void* ptr = nullptr,
                     float opt = 0);
   std::string Text(int32_t opcode, int32_t index = 0);
@@ -92,6 +97,8 @@ class TestHost {
   std::vector<std::pair<int, float>> automated_;
   std::vector<Call> calls_;
   std::vector<float> left_, right_;
+  std::atomic<bool> inEntry_{false};
+  std::atomic<int> insideEntryCalls_{0};
 };
 
 }  // namespace vesk::test

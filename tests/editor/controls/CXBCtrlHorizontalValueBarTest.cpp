@@ -136,19 +136,19 @@ TEST_F(ValueBar, AClickSetsTheValueUnderThePointerAndADragMovesIt) {
   Make(96, 0, 127, 0, 0);
   // 128 values over 63 pixels: column 31 is value 62.
   rig->Press(kBarX + 2 + 31, kBarY + 5);
-  EXPECT_EQ(listener.Take(), (Log{"int 62"}));
+  EXPECT_EQ(listener.Take(), (Log{"begin", "int 62"}));
   // Moves faster than 101 ms apart: 128 / 63 values a pixel.
   rig->Drag(kBarX + 2 + 36, kBarY + 5, 0, 10);
   // Shift: a tenth of a value a pixel.
   rig->Drag(kBarX + 2 + 46, kBarY + 5, 1, 10);
   rig->Release(kBarX + 2 + 46, kBarY + 5);
-  EXPECT_EQ(listener.Take(), (Log{"int 72", "int 73", "lost"}));
+  EXPECT_EQ(listener.Take(), (Log{"int 72", "int 73", "lost", "end"}));
   // Past the end: clamped and reported once.
   rig->Press(kBarX + 2 + 60, kBarY + 5);
   rig->Drag(kBarX + 2 + 80, kBarY + 5, 0, 10);
   rig->Drag(kBarX + 2 + 90, kBarY + 5, 0, 10);
   rig->Release(kBarX + 2 + 90, kBarY + 5);
-  EXPECT_EQ(listener.Take(), (Log{"int 121", "int 127", "lost"}));
+  EXPECT_EQ(listener.Take(), (Log{"begin", "int 121", "int 127", "lost", "end"}));
 }
 
 TEST_F(ValueBar, ABarWithoutRangeReportsItsMinimumOnAnyClick) {
@@ -158,7 +158,7 @@ TEST_F(ValueBar, ABarWithoutRangeReportsItsMinimumOnAnyClick) {
   bar.SetMaxIntValue(5, false);
   rig->Click(kBarX + 2 + 50, kBarY + 5);
   rig->Click(kBarX + 2 + 1, kBarY + 5);
-  EXPECT_EQ(listener.Take(), (Log{"int 5", "lost", "int 5", "lost"}));
+  EXPECT_EQ(listener.Take(), (Log{"begin", "int 5", "lost", "end", "begin", "int 5", "lost", "end"}));
 }
 
 TEST_F(ValueBar, TheDisplayDragsVerticallyAndTheArrowKeysStep) {
@@ -167,7 +167,7 @@ TEST_F(ValueBar, TheDisplayDragsVerticallyAndTheArrowKeysStep) {
   rig->Drag(kBarX + 75, kBarY + 3, 0, 10);  // 3 pixels up: 3 values
   rig->Drag(kBarX + 75, kBarY + 2, 1, 10);  // fine: a tenth
   rig->Release(kBarX + 75, kBarY + 2);
-  EXPECT_EQ(listener.Take(), (Log{"int 103", "lost"}));
+  EXPECT_EQ(listener.Take(), (Log{"begin", "int 103", "lost", "end"}));
   bar.SetIntValue(127, true);
   rig->Key(XK_Up);  // at the end: nothing
   rig->Key(XK_Down);
@@ -179,7 +179,7 @@ TEST_F(ValueBar, ADoubleClickOnTheDisplayEditsTheNumber) {
   bar.SetEditable(false);
   rig->DoubleClick(kBarX + 75, kBarY + 6);
   EXPECT_FALSE(bar.IsEditing());
-  EXPECT_EQ(listener.Take(), (Log{"lost", "double 75,6"}));
+  EXPECT_EQ(listener.Take(), (Log{"begin", "lost", "end", "double 75,6"}));
   bar.SetEditable(true);
   rig->DoubleClick(kBarX + 75, kBarY + 6);
   ASSERT_TRUE(bar.IsEditing());
@@ -187,7 +187,7 @@ TEST_F(ValueBar, ADoubleClickOnTheDisplayEditsTheNumber) {
   rig->Type("-7");
   listener.Take();
   rig->Key(XK_Return);
-  EXPECT_EQ(listener.Take(), (Log{"text -7"}));
+  EXPECT_EQ(listener.Take(), (Log{"begin", "text -7", "end"}));
   EXPECT_FALSE(bar.IsEditing());
   // Escape and a click on the bar drop the typed text.
   rig->DoubleClick(kBarX + 75, kBarY + 6);

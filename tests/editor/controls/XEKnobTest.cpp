@@ -123,18 +123,20 @@ TEST_F(Knob, AFastDragMovesOneValueAPixelAndASlowOneAQuarter) {
   rig->Press(X(18), Y(4));
   for (int i = 1; i <= 10; ++i) rig->Drag(X(18), Y(4 - i), 0, 30);
   rig->Release(X(18), Y(-6));
-  EXPECT_EQ(listener.Take(), (Log{"int 21", "int 22", "int 23", "int 24", "int 25", "int 26",
-                                  "int 27", "int 28", "int 29", "int 30", "lost"}));
+  // One edit for the listener: begun at the press, ended at the release.
+  EXPECT_EQ(listener.Take(), (Log{"begin", "int 21", "int 22", "int 23", "int 24", "int 25", "int 26",
+                                  "int 27", "int 28", "int 29", "int 30", "lost", "end"}));
   // 200 ms a move: 50 / 200 of a value a pixel, 2.5 over ten pixels.
   rig->Press(X(18), Y(4));
   for (int i = 1; i <= 10; ++i) rig->Drag(X(18), Y(4 - i), 0, 200);
   rig->Release(X(18), Y(-6));
-  EXPECT_EQ(listener.Take(), (Log{"int 21", "int 22", "lost"}));
+  // One edit for the listener: begun at the press, ended at the release.
+  EXPECT_EQ(listener.Take(), (Log{"begin", "int 21", "int 22", "lost", "end"}));
   // Past 1600 ms a move the step is 50 / 1600; downwards lowers.
   rig->Press(X(18), Y(4));
   for (int i = 1; i <= 32; ++i) rig->Drag(X(18), Y(4 + i), 0, 2000);
   rig->Release(X(18), Y(36));
-  EXPECT_EQ(listener.Take(), (Log{"int 19", "lost"}));
+  EXPECT_EQ(listener.Take(), (Log{"begin", "int 19", "lost", "end"}));
 }
 
 TEST_F(Knob, ADragIsClampedToTheRange) {
@@ -142,7 +144,7 @@ TEST_F(Knob, ADragIsClampedToTheRange) {
   rig->Press(X(18), Y(4));
   for (int i = 1; i <= 5; ++i) rig->Drag(X(18), Y(4 - i));
   rig->Release(X(18), Y(-1));
-  EXPECT_EQ(listener.Take(), (Log{"int 126", "int 127", "lost"}));
+  EXPECT_EQ(listener.Take(), (Log{"begin", "int 126", "int 127", "lost", "end"}));
   // A press beside the ring and the text is not the knob's.
   EXPECT_FALSE(knob.OnHfcMouseLButtonDown(nullptr, 40, 40, 0));
 }
@@ -171,13 +173,13 @@ TEST_F(Knob, ATypedValueIsReportedWithItsSignGlyphTurnedIntoASign) {
   rig->Key(XK_Right);
   listener.Take();
   rig->Key(XK_Return);
-  EXPECT_EQ(listener.Take(), (Log{"text -5"}));
+  EXPECT_EQ(listener.Take(), (Log{"begin", "text -5", "end"}));
   EXPECT_FALSE(knob.IsEditing());
   // Typing replaces the selected value.
   rig->DoubleClick(X(18), Y(18));
   rig->Type("-12");
   rig->Key(XK_Return);
-  EXPECT_EQ(listener.Take(), (Log{"lost", "double 18,18", "text -12"}));
+  EXPECT_EQ(listener.Take(), (Log{"begin", "lost", "end", "double 18,18", "begin", "text -12", "end"}));
 }
 
 TEST_F(Knob, EscapeFocusLossAndAPressBesideTheTextDropTheTypedText) {
@@ -250,7 +252,7 @@ TEST_F(Knob, APlainKnobDragsByPixelsPerStepAndMasksTheUnlitRing) {
   rig->Drag(kKnobX + 18, kKnobY + 28, 1);  // fine: a quarter a pixel
   rig->Drag(kKnobX + 18, kKnobY + 26, 1);
   rig->Release(kKnobX + 18, kKnobY + 26);
-  EXPECT_EQ(listener.Take(), (Log{"int 115", "int 116", "lost"}));
+  EXPECT_EQ(listener.Take(), (Log{"begin", "int 115", "int 116", "lost", "end"}));
   plain.Destroy();
   // A knob made without pixels per step moves by single values instead of
   // dividing by zero.
@@ -261,7 +263,7 @@ TEST_F(Knob, APlainKnobDragsByPixelsPerStepAndMasksTheUnlitRing) {
   rig->Press(kKnobX + 18, kKnobY + 18);
   rig->Drag(kKnobX + 18, kKnobY + 16);
   rig->Release(kKnobX + 18, kKnobY + 16);
-  EXPECT_EQ(listener.Take(), (Log{"int 12", "lost"}));
+  EXPECT_EQ(listener.Take(), (Log{"begin", "int 12", "lost", "end"}));
   plain.Destroy();
 }
 

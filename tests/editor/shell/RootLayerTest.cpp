@@ -1234,12 +1234,21 @@ TEST_F(RootLayer, ARealtimeKnobsEditReachesTheHostOnTheRowOfItsParameter) {
     EXPECT_EQ(plugin_.edits, c.edits);
     EXPECT_EQ(plugin_.automated, c.automated);
   }
-  // Other controls begin and end no edit.
+  // The small knobs of the effects and the EQ bracket their edits on the
+  // rows they drive too; other controls begin and end no edit.
   ToMode(eMode_Combi);
-  plugin_.edits.clear();
-  root_->OnHfcCtrlBeginEdit(Ctl(Root::kIdFx1Knob));
-  root_->OnHfcCtrlEndEdit(Ctl(Root::kIdFx1Knob));
-  EXPECT_TRUE(plugin_.edits.empty());
+  const std::pair<int, std::vector<std::string>> others[] = {
+      {Root::kIdFx1Knob, {"begin 61", "end 61"}},
+      {Root::kIdFx2Knob + 2, {"begin 66", "end 66"}},
+      {Root::kIdEqKnob + 1, {"begin 69", "end 69"}},
+      {Root::kIdTempo, {}},
+  };
+  for (const auto& [id, edits] : others) {
+    plugin_.edits.clear();
+    root_->OnHfcCtrlBeginEdit(Ctl(id));
+    root_->OnHfcCtrlEndEdit(Ctl(id));
+    EXPECT_EQ(plugin_.edits, edits) << id;
+  }
 }
 
 TEST_F(RootLayer, PanelClicksWriteTheRealtimeSection) {

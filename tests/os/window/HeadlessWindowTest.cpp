@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -41,6 +42,27 @@ struct RecordingSink : os::WindowSink {
   }
   void OnWindowExpose(const os::WindowRect& r) override { exposes.push_back(r); }
   void OnWindowClose() override { ++closes; }
+};
+
+// Marks every handler call made inside the sink's one event hook.
+struct HookedSink : RecordingSink {
+  int depth = 0;
+  std::vector<std::string> calls;
+  void OnWindowEvent(const std::function<void()>& deliver) override {
+    ++depth;
+    deliver();
+    --depth;
+  }
+  void Note(const char* what) { calls.push_back(std::string(what) + (depth == 1 ? " inside" : " outside")); }
+  void OnWindowMouse(const os::MouseEvent& e) override { Note("mouse"); }
+  bool OnWindowKey(const os::KeyEvent& e) override { return Note("key"), true; }
+  void OnWindowFocus(bool) override { Note("focus"); }
+  int OnWindowDrag(const os::DragEvent&) override { return Note("drag"), 1; }
+  void OnWindowExpose(const os::WindowRect&) override { Note("expose"); }
+  void OnWindowClose() override { Note("close"); }
+  void OnWindowBoundsChanging(os::WindowRect*, bool, bool) override { Note("bounds changing"); }
+  void OnWindowBoundsChanged(const os::WindowRect&, bool, bool) override { Note("bounds changed"); }
+  bool OnWindowCollapse(bool) override { return Note("collapse"), true; }
 };
 
 std::string TempPath(const char* name) {
@@ -252,6 +274,29 @@ TEST(HeadlessWindow, AModalRunHoldsOffEveryWindowButItsOwn) {
   env.loop().RunPending();
   ASSERT_EQ(editorSink.mouse.size(), 2u);
   EXPECT_EQ(editorSink.mouse[0].x, 4);
+}
+
+// A sink learns in one place when its own code runs for an event: every
+// kind of event reaches its handler inside the sink's event hook.
+TEST(HeadlessWindow, EveryEventReachesItsHandlerInsideTheSinksEventHook) {
+  TestEnvironment env;
+  auto w = HeadlessWindow::Create(50, 40);
+  HookedSink sink;
+  w->SetSink(&sink);
+  w->InjectClick(MouseButton::kLeft, 3, 4);
+  w->InjectKey(os::KeyEvent::Kind::kDown, XK_a);
+  w->InjectFocus(true);
+  w->Invalidate({0, 0, 10, 10});
+  w->InjectClose();
+  w->InjectUserBounds({200, 100, 260, 150});
+  w->InjectCollapse(true);
+  env.loop().RunPending();
+  w->InjectDrag(os::DragEvent::Kind::kEnter, 5, 5, 0, {});
+  const std::vector<std::string> want = {"mouse inside", "mouse inside", "key inside",
+                                         "focus inside", "expose inside", "close inside",
+                                         "bounds changing inside", "bounds changed inside",
+                                         "collapse inside", "drag inside"};
+  EXPECT_EQ(sink.calls, want);
 }
 
 // A window made while a question is up (a host opening the editor's view
