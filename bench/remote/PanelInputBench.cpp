@@ -14,7 +14,6 @@
 // switches of the process per input: threads that hand a lock to each
 // other show up there.
 #include <benchmark/benchmark.h>
-#include <sys/resource.h>
 
 #include <chrono>
 #include <cstdlib>
@@ -22,14 +21,10 @@
 #include <random>
 #include <vector>
 
-#include "bench/PrivateSettingsFolder.h"
-#include "model/ChunkGlobal.h"
-#include "os/Clock.h"
+#include "bench/ContextSwitches.h"
+#include "bench/remote/SimulatedLink.h"
 #include "os/MainLoop.h"
-#include "os/midi/VirtualBus.h"
-#include "remote/CRemoteSynthImpl.h"
 #include "remote/SynthSysEx.h"
-#include "tests/support/simsynth/SimSynthDevice.h"
 
 namespace {
 
@@ -38,27 +33,16 @@ using Bytes = std::vector<uint8_t>;
 
 enum Input { kGood = 0, kFlipped = 1, kLyingLength = 2, kModeChange = 3 };
 
-long ContextSwitches() {
-  rusage u{};
-  getrusage(RUSAGE_SELF, &u);
-  return u.ru_nvcsw;
-}
-
-using vesk::bench::PrivateSettingsFolder;
+using vesk::bench::ContextSwitches;
+using vesk::bench::SimulatedLink;
+using vesk::bench::Time;
 
 void BM_PanelInputIntoConnectedModel(benchmark::State& state) {
-  PrivateSettingsFolder();
-  os::VirtualClock clock;
-  os::MainLoop loop;
-  os::midi::VirtualBus bus;
-  os::midi::System::Install(&bus);
   vesk::test::SimSynthSettings settings;
   settings.splitPackets = true;
-  vesk::test::SimSynthDevice synth(bus, settings);
+  SimulatedLink link(Time::kSimulated, settings);
   Bytes combis, bankHead, modes[2];
-  synth.With([&](vesk::test::SimSynth& s) {
-    s.FillPattern(11);
-    s.Memory()[Oskend::CHUNK_GLOBAL::kMIDIChannel] = s.Settings().channel;
+  link.synth.With([&](vesk::test::SimSynth& s) {
     combis = s.PanelDump(S::kKindAllCombis, 0, -1);
     const Bytes bank = s.PanelDump(S::kKindProgBank, 0, -1);
     bankHead.assign(bank.begin(), bank.begin() + 9);
@@ -66,11 +50,11 @@ void BM_PanelInputIntoConnectedModel(benchmark::State& state) {
     modes[0] = s.PanelModeChange(2);
     modes[1] = s.PanelModeChange(0);
   });
-  auto model = std::make_unique<Oskend::CRemoteSynthImpl>(nullptr);
-  if (!model->Connect(false, false)) {
+  if (!link.Connect()) {
     state.SkipWithError("no connection");
     return;
   }
+  os::MainLoop& loop = link.loop;
   loop.RunFor(100);
   std::mt19937 rng(7);
   long switches = 0;
@@ -84,11 +68,10 @@ void BM_PanelInputIntoConnectedModel(benchmark::State& state) {
       for (int i = 0; i < 10; ++i) input[rng() % input.size()] ^= uint8_t(1u << (rng() % 8));
     state.ResumeTiming();
     const long before = ContextSwitches();
-    synth.Emit(input);
+    link.synth.Emit(input);
     loop.RunFor(250);
     switches += ContextSwitches() - before;
   }
-  model.reset();
   state.counters["csw"] = benchmark::Counter(double(switches), benchmark::Counter::kAvgIterations);
 }
 BENCHMARK(BM_PanelInputIntoConnectedModel)
