@@ -408,6 +408,10 @@ void QuorelVst::OnAsyncTimer(long id) {
   if (id != publishTimer_ || !model_) return;
   ApplyHostParameters();
   PublishForHost();
+  // A value the synthesizer changed by itself (its own panel, an effect
+  // type that reset the effect's parameters) reaches no report: the host
+  // reads every parameter again rather than keep showing the old one.
+  if (connectionDone_ && OutsideConnectionAndModals() && automation_.HostHoldsAnOldValue()) UpdateHostDisplay();
 }
 
 void QuorelVst::PublishForHost() {

@@ -101,6 +101,16 @@ void QuorelVstAutomation::ReportEdit(int index) {
       for (int i = m.first; i <= m.last; ++i) Report(i);
 }
 
+bool QuorelVstAutomation::HostHoldsAnOldValue() const {
+  for (int i = 0; i < kCount; ++i) {
+    CParameterMirror::Range range{};
+    if (gestures_[static_cast<size_t>(i)].open > 0 || !parameters_.RangeOf(i, &range)) continue;
+    const int v = ImageValue(range);
+    if (v != kUnknown && v != known_[static_cast<size_t>(i)]) return true;
+  }
+  return false;
+}
+
 void QuorelVstAutomation::Report(int index) {
   CParameterMirror::Range range{};
   if (!parameters_.RangeOf(index, &range)) return;

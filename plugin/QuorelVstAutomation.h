@@ -56,6 +56,10 @@ class QuorelVstAutomation {
   // The editor changed row index: it is reported, with the rows that
   // moved along with it.
   void ReportEdit(int index);
+  // A row outside any gesture holds in the image another value than the
+  // host knows: the synthesizer changed it (the editor's edits are
+  // reported as they are made, before the loop runs a timer).
+  bool HostHoldsAnOldValue() const;
 
   // ---- Any thread, the audio thread too (never waits).
   bool HasRow(int index) const { return parameters_.HasRow(index); }

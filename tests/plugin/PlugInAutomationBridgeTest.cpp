@@ -373,5 +373,44 @@ TEST_F(AutomationBridge, ValuesTheHostSetsAreNotReportedBack) {
                                         CParameter::QuantizeToInt(0.75f, 199, -99), 199, -99));
 }
 
+// A value the synthesizer changes by itself (its own panel) reaches no
+// report: the host is asked to read every parameter again, and reads the
+// new value; it is not told it as an edit, and asked once. An edit the
+// host heard of asks for no reading.
+TEST_F(AutomationBridge, AValueTheSynthesizerChangedIsReadAgainByTheHost) {
+  AEffect* e = host.effect;
+  // Master effects with parameters to change.
+  Oskend::ISection* common = nullptr;
+  ASSERT_TRUE(model().GetEditBuffer(0)->FindSectionByPID(0x1801, &common));
+  common->PutParamI(0x1800, 1);
+  common->PutParamI(0x1801, 1);
+  for (int index : {0, 20, 61, 64, 70}) {
+    const SParamDesc d = Row(index);
+    Oskend::ISection* owner = nullptr;
+    ASSERT_TRUE(model().GetEditBuffer(0)->FindSectionByPID(d.id, &owner)) << index;
+    const int v = Another(index);
+    Settle();
+    Take();
+    const int before = host.UpdateDisplayCount();
+    owner->PutParamIEx(d.id, v, Oskend::ISection::kNotify, eChgSource_Synth);
+    Settle();
+    EXPECT_EQ(host.UpdateDisplayCount(), before + 1) << index;
+    EXPECT_EQ(e->getParameter(e, index), CParameter::RegulateFromInt(v, d.max + 1 - d.min, d.min)) << index;
+    EXPECT_TRUE(Take().empty()) << index;
+    Settle();
+    EXPECT_EQ(host.UpdateDisplayCount(), before + 1) << index;
+  }
+  CTabPageLayer* layer = Page(0, 0);
+  ASSERT_NE(layer, nullptr);
+  CHfcControl* control = layer->GetControlById(Row(3).id);
+  ASSERT_NE(control, nullptr);
+  const int v = Another(3);
+  const int before = host.UpdateDisplayCount();
+  layer->OnHfcCtrlIntValueChanged(control, v);
+  Settle();
+  EXPECT_EQ(Take(), Expected(3, v));
+  EXPECT_EQ(host.UpdateDisplayCount(), before);
+}
+
 }  // namespace
 }  // namespace vesk::test
