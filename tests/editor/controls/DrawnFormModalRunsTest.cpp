@@ -13,19 +13,11 @@
 #include "os/MainLoop.h"
 #include "os/Menu.h"
 #include "tests/editor/controls/DrawnFormFixture.h"
+#include "tests/support/InputCounter.h"
 
 namespace {
 
-// Counts what a window of the program (not a form's) is given.
-struct InputCounter : os::WindowSink {
-  int presses = 0;
-  int keys = 0;
-  void OnWindowMouse(const os::MouseEvent& e) override { presses += e.kind == os::MouseEvent::Kind::kDown; }
-  bool OnWindowKey(const os::KeyEvent& e) override {
-    keys += e.kind == os::KeyEvent::Kind::kDown;
-    return true;
-  }
-};
+using vesk::test::InputCounter;
 
 struct NoClient : os::FileDialog::Client {};
 

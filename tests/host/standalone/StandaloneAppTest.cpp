@@ -27,6 +27,7 @@
 #include "plugin/QuorelVst.h"
 #include "tests/host/standalone/StandaloneFixture.h"
 #include "os/Menu.h"
+#include "tests/support/InputCounter.h"
 #include "tests/support/PngTestFile.h"
 #include "tests/support/simsynth/SimSynthDevice.h"
 
@@ -842,17 +843,6 @@ TEST_F(App, TheEditorWindowIsCentredAndALockedWindowKeepsItsPlace) {
 namespace vesk::test {
 namespace {
 
-// A window of the program's that counts the clicks and keys it is given.
-struct InputProbe : os::WindowSink {
-  int presses = 0;
-  int keys = 0;
-  void OnWindowMouse(const os::MouseEvent& e) override { presses += e.kind == os::MouseEvent::Kind::kDown; }
-  bool OnWindowKey(const os::KeyEvent& e) override {
-    keys += e.kind == os::KeyEvent::Kind::kDown;
-    return true;
-  }
-};
-
 class AppWindows : public App {
  protected:
   void StartAndOpenProbe() {
@@ -874,7 +864,7 @@ class AppWindows : public App {
   }
   // A click and a key reach a window of the program's.
   bool ProbeTakesAClickAndAKey() {
-    const InputProbe before = probeInput;
+    const InputCounter before = probeInput;
     probe->InjectClick(os::MouseButton::kLeft, 5, 5);
     probe->InjectKey(os::KeyEvent::Kind::kDown, XK_a);
     env.loop().RunFor(1);
@@ -882,7 +872,7 @@ class AppWindows : public App {
   }
 
   std::unique_ptr<os::HeadlessWindow> probe;
-  InputProbe probeInput;
+  InputCounter probeInput;
 };
 
 // However the settings window goes, its modal run ends, once: the editor's
