@@ -76,6 +76,9 @@ class EditorLayout : public ::testing::Test {
     Allow("'MFX1 Type': \"Vintage Cho/Flg\"",
           "the play overview's effect fields share their 70-pixel picture with the AMS mixer fields, "
           "which fill a 70-pixel box");
+    Allow("(653, 67 70x11) 'IFX1 Type'",
+          "the play overview's effect fields share their 70-pixel picture with the voice assign and AMS mixer "
+          "fields, whose blocks bound it; the insert effects page shows the whole name");
     Allow("'Voice Assign Mode' overlaps",
           "the play overview puts the 70-pixel voice assign field 36 pixels before the multisample "
           "column, whose controls are drawn over its end");
@@ -162,6 +165,9 @@ TEST_F(EditorLayout, EveryProgramViewFitsTheWindowAndEveryTextItsBox) {
         "the mixer type lists lie below the AMS mixer pages on purpose: they only follow the "
         "parameter, which the pages' headings show");
   AllowPlayOverview();
+  Allow("'IFX1 Type': \"056 : Overdrive/Hi-Gain - Amp Simulation\"",
+        "the insert effects page gives its type selector the 139-pixel picture between the routing's arrows; "
+        "only this longest name loses its end");
   CheckMode({"program", eMode_ProgEdit, 1, 4 + 1 + 6 + 8 + 4 + 5 + 3 + 1 + 3});
   ExpectClean(1000, 1000);
 }
