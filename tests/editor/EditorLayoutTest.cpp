@@ -73,9 +73,6 @@ class EditorLayout : public ::testing::Test {
   // are drawn cut with "..." and nothing is drawn past its box.
   void Allow(const char* match, const char* reason) { check_.Allow(match, reason); }
   void AllowPlayOverview() {
-    Allow("'MFX1 Type': \"Vintage Cho/Flg\"",
-          "the play overview's effect fields share their 70-pixel picture with the AMS mixer fields, "
-          "which fill a 70-pixel box");
     Allow("'Voice Assign Mode' overlaps",
           "the play overview puts the 70-pixel voice assign field 36 pixels before the multisample "
           "column, whose controls are drawn over its end");
