@@ -32,12 +32,18 @@ XEStaticText* BlueDialogBase::AddLabel(int x, int y, const std::string& text, in
 
 XEDropdownList* BlueDialogBase::AddList(int x, int y, int id, int style) {
   XEControlCreater f(m_pBackground, 0, 0);
-  return browserkit::Put(this, f.CreateDropdownList(x, y, style, id));
+  XEDropdownList* list = f.CreateDropdownList(x, y, style, id);
+  // The dialogs' lists end where their text entries end, so that a column
+  // of lists and entries shares one right edge whichever x each starts at
+  // (a list keeps its arrow at its right end).
+  if (list && list->GetRightReserve() > 0 && x + list->GetWidth() != kFieldsRight)
+    list->Resize(kFieldsRight - x, list->GetHeight(), false);
+  return browserkit::Put(this, list);
 }
 
 CHfcCtrlCharEditText* BlueDialogBase::AddEntry(int x, int y, int maxChars, int id) {
   XEControlCreater f(m_pBackground, 0, 0);
-  CHfcCtrlCharEditText* e = f.CreateTextEdit(x, y, 164, 16, maxChars, id, false, 0, 0);
+  CHfcCtrlCharEditText* e = f.CreateTextEdit(x, y, kEntryWidth, 16, maxChars, id, false, 0, 0);
   if (e && e->GetEngine()) e->GetEngine()->SetAlignment(0);
   return browserkit::Put(this, e);
 }

@@ -36,8 +36,15 @@ class BlueDialogBase : public CTabPageLayer {
   std::string TextOf(int id);
 
  protected:
+  // The text entries' width, and the right edge of the entries of the
+  // write and copy dialogs, which stand at x 27.
+  static constexpr int kEntryWidth = 164;
+  static constexpr int kFieldsRight = 27 + kEntryWidth;
+  // The factory's style of the dialogs' lists.
+  static constexpr int kLongListStyle = 10;
+
   XEStaticText* AddLabel(int x, int y, const std::string& text, int width = 150);
-  XEDropdownList* AddList(int x, int y, int id, int style = 10);
+  XEDropdownList* AddList(int x, int y, int id, int style = kLongListStyle);
   CHfcCtrlCharEditText* AddEntry(int x, int y, int maxChars, int id);
   void CreateOKSwitch();
   void CreateCancelSwitch();

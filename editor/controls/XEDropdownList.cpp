@@ -147,7 +147,16 @@ void XEDropdownList::Draw(CHfcDrawContext* dc) {
       else
         alpha = m_fDisabledAlpha;
     }
-    dc->CopyBmpAlpha(x, y, w, h, m_pSkin, alpha, 0, frame * h);
+    const int skinWidth = m_pSkin->GetWidth();
+    if (w < skinWidth && m_iRightReserve > 0 && m_iRightReserve < w) {
+      // A list laid out narrower than its picture keeps the picture's right
+      // end, where the arrow is, and loses the middle of its face instead.
+      const int left = w - m_iRightReserve;
+      dc->CopyBmpAlpha(x, y, left, h, m_pSkin, alpha, 0, frame * h);
+      dc->CopyBmpAlpha(x + left, y, m_iRightReserve, h, m_pSkin, alpha, skinWidth - m_iRightReserve, frame * h);
+    } else {
+      dc->CopyBmpAlpha(x, y, w, h, m_pSkin, alpha, 0, frame * h);
+    }
   }
   DrawText(dc);
   if (IsFocused()) DrawFocus(dc);

@@ -25,7 +25,7 @@ class DropdownTest : public SkinnedControlTest {
     SkinnedControlTest::TearDown();
   }
   // A face like the edit pages' lists: 96 x 13, text after 13 pixels.
-  void Make(XEDropdownList& d, int y = kY) {
+  void Make(XEDropdownList& d, int y = kY, int rightReserve = 0) {
     if (!face) face = Flat(96, 13, 0xFFFFFFFFu);
     SXEDropdownListParam p{};
     p.x = kX;
@@ -42,7 +42,7 @@ class DropdownTest : public SkinnedControlTest {
     p.hAlign = 0;
     p.hMargin = 13;
     p.vAlign = 1;
-    p.rightReserve = 0;
+    p.rightReserve = rightReserve;
     ASSERT_TRUE(d.Create(&p, 4, 0));
     d.SetFocusColor(0);
     Add(&d);
@@ -134,6 +134,23 @@ TEST_F(DropdownTest, ValuesThatNameNoItemAreNoneAndDrawAnEmptyFace) {
   EXPECT_EQ(text, "C");
   EXPECT_FALSE(list.GetItemText(text, 3));
   EXPECT_EQ(text, "");
+}
+
+// Laid out narrower than its picture, a list with an arrow at its right end
+// keeps that end and loses the middle of its face.
+TEST_F(DropdownTest, ANarrowedListKeepsThePicturesRightEnd) {
+  constexpr uint32_t kArrow = 0xFF2040E0u;
+  face = Flat(96, 13, 0xFFFFFFFFu);
+  uint32_t* px = face->LockPixels();
+  for (int y = 0; y < 13; ++y)
+    for (int x = 76; x < 96; ++x) px[y * 96 + x] = kArrow;
+  face->UnlockPixels();
+  Make(list, kY, 20);
+  ASSERT_TRUE(list.Resize(60, list.GetHeight(), true));
+  Idle(20);
+  for (int x = kX; x < kX + 60; ++x)
+    EXPECT_EQ(Pixel(x, kY + 6), x < kX + 40 ? 0xFFFFFFFFu : kArrow) << "column " << x - kX;
+  EXPECT_NE(Pixel(kX + 60, kY + 6), kArrow);
 }
 
 TEST_F(DropdownTest, TheFaceShowsTheSubTextWithControlCharactersAsBlanks) {

@@ -11,12 +11,14 @@
 
 #include "editor/controls/CTabControl.h"
 #include "editor/controls/CXBCtrlHorizontalValueBar.h"
+#include "editor/controls/XEDropdownList.h"
 #include "editor/controls/XEStaticBmp.h"
 #include "editor/controls/XEStaticText.h"
 #include "editor/shell/XEControlContainer.h"
 #include "editor/shell/XESynthLayer.h"
 #include "hfc/CHfcBmp.h"
 #include "hfc/CHfcControl.h"
+#include "hfc/CHfcCtrlCharEditText.h"
 #include "hfc/CHfcOffscreenContext.h"
 #include "hfc/CHfcWindow.h"
 #include "hfc/CHfcWindowLayer.h"
@@ -165,6 +167,7 @@ void LayoutCheck::CheckLayer(CHfcWindowLayer& layer, const std::string& page) {
   }
   CheckAlike(controls, scene, layer, page);
   CheckColumns(controls, layer, page);
+  CheckEntryColumns(controls, scene, layer, page);
 }
 
 void LayoutCheck::CheckOverlaps(const std::vector<Item>& items, CHfcWindowLayer& layer, const std::string& page) {
@@ -225,6 +228,45 @@ void LayoutCheck::CheckColumns(const std::vector<CHfcControl*>& controls, CHfcWi
       if (below.top - above.bottom > 30 || below.right == above.right) continue;
       Fault(page, DescribeControl(layer, *column[i]) + " ends at x " + std::to_string(below.right) +
                       ", the value bar above it at " + std::to_string(above.right));
+    }
+  }
+}
+
+// A text entry stacked with drop-down lists (a dialog's column of fields)
+// ends where the nearest list above and below it ends, as their faces draw
+// them (an entry draws its face around its frame).
+void LayoutCheck::CheckEntryColumns(const std::vector<CHfcControl*>& controls, LayoutScene& scene,
+                                    CHfcWindowLayer& layer, const std::string& page) {
+  auto faceOf = [&](CHfcControl& c) {
+    tagHfcRect face = c.GetFrame();
+    for (const tagHfcPictureCopy& copy : scene.DrawControl(c).copies) {
+      if (scene.IsSurface(copy.picture)) continue;
+      const tagHfcRect r = CopiedRect(copy);
+      face = {std::min(face.left, r.left), std::min(face.top, r.top), std::max(face.right, r.right),
+              std::max(face.bottom, r.bottom)};
+    }
+    return face;
+  };
+  for (CHfcControl* entry : controls) {
+    if (!dynamic_cast<CHfcCtrlCharEditText*>(entry)) continue;
+    const tagHfcRect e = faceOf(*entry);
+    CHfcControl* nearest[2] = {nullptr, nullptr};  // above, below
+    int nearestGap[2] = {0, 0};
+    for (CHfcControl* c : controls) {
+      const tagHfcRect& l = c->GetFrame();
+      if (!dynamic_cast<XEDropdownList*>(c) || l.right <= e.left || l.left >= e.right) continue;
+      const int side = l.bottom <= e.top ? 0 : 1;
+      const int gap = side == 0 ? e.top - l.bottom : l.top - e.bottom;
+      if (gap < 0 || gap > 30 || (nearest[side] && nearestGap[side] <= gap)) continue;
+      nearest[side] = c;
+      nearestGap[side] = gap;
+    }
+    for (int side = 0; side < 2; ++side) {
+      if (!nearest[side]) continue;
+      const int right = faceOf(*nearest[side]).right;
+      if (right != e.right)
+        Fault(page, DescribeControl(layer, *entry) + " ends at x " + std::to_string(e.right) + ", the list " +
+                        (side == 0 ? "above" : "below") + " it at " + std::to_string(right));
     }
   }
 }

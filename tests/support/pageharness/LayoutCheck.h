@@ -11,8 +11,9 @@
 // lies under it; no picture cut by a control narrower than it; no backdrop
 // copied behind a control that differs from what lies there (a tile); the
 // text of a knob clear of its ring; no two switches drawn alike from
-// different pictures; value bars of one column ending at one x; and every
-// tab strip's names in one size, clear of the tab edges.
+// different pictures; value bars of one column, and a text entry and the
+// lists stacked with it, ending at one x; and every tab strip's names in
+// one size, clear of the tab edges.
 //
 //   LayoutCheck check;
 //   check.Check(h.window(), "program/Pitch/OSC2 MS");   // as it stands
@@ -73,6 +74,8 @@ class LayoutCheck {
   void CheckAlike(const std::vector<CHfcControl*>& controls, LayoutScene& scene, CHfcWindowLayer& layer,
                   const std::string& page);
   void CheckColumns(const std::vector<CHfcControl*>& controls, CHfcWindowLayer& layer, const std::string& page);
+  void CheckEntryColumns(const std::vector<CHfcControl*>& controls, LayoutScene& scene, CHfcWindowLayer& layer,
+                         const std::string& page);
   void CheckTexts(CHfcControl& control, LayoutScene& scene, CHfcWindowLayer& layer, const std::string& page);
   void CheckKnobText(CHfcControl& control, LayoutScene& scene, CHfcWindowLayer& layer, const std::string& page);
   void Fault(const std::string& page, const std::string& what);

@@ -19,14 +19,17 @@ namespace vesk::test {
 
 namespace {
 
+// Ink is a row of the box in more than one colour: a fill, flat or shaded
+// from top to bottom (a value box drawn without its value), is none.
 bool ShowsInk(CHfcBmp& picture, const tagHfcRect& r) {
   const int right = std::min(r.right, picture.GetWidth());
   const int bottom = std::min(r.bottom, picture.GetHeight());
   if (r.left >= right || r.top >= bottom) return false;
-  const uint32_t first = picture.GetPixel(r.left, r.top) & 0xFFFFFFu;
-  for (int y = r.top; y < bottom; ++y)
-    for (int x = r.left; x < right; ++x)
+  for (int y = r.top; y < bottom; ++y) {
+    const uint32_t first = picture.GetPixel(r.left, y) & 0xFFFFFFu;
+    for (int x = r.left + 1; x < right; ++x)
       if ((picture.GetPixel(x, y) & 0xFFFFFFu) != first) return true;
+  }
   return false;
 }
 

@@ -1,8 +1,9 @@
 #pragma once
 // What a page drawn through the editor window must show: every visible
 // control of the page, and of the sub-page its strip shows, leaves ink in
-// its box (more than one colour there), so that a blank or half-drawn page
-// is told from a drawn one.
+// its box (a row of the box in more than one colour; a fill, even a shaded
+// one, is no ink), so that a blank or half-drawn page, or value boxes
+// without their values, are told from a drawn one.
 //
 //   h.RenderWindow("my_page");
 //   EXPECT_THAT(ControlsWithoutInk(h, page), IsEmpty());
