@@ -55,11 +55,27 @@ void XESoundSelector::Draw(CHfcDrawContext* dc) {
     dc->CopyBmp(m_rcFrame.left, m_rcFrame.top, w, h, m_pBack, m_iBackX, m_iBackY);
   else
     dc->ClearRect(m_rcFrame.left, m_rcFrame.top, w, h);
-  if (m_pFrame)
-    dc->CopyBmpAlpha(m_rcFrame.left, m_rcFrame.top, m_pFrame->GetWidth(), m_pFrame->GetHeight(),
-                     m_pFrame, IsEnabled() ? 1.0f : GetDisabledAlpha(), 0, 0);
+  if (m_pFrame) DrawFrame(dc);
   DrawText(dc);
   if (IsFocused()) DrawFocus(dc);
+}
+
+void XESoundSelector::DrawFrame(CHfcDrawContext* dc) {
+  const float alpha = IsEnabled() ? 1.0f : GetDisabledAlpha();
+  const int pw = m_pFrame->GetWidth();
+  const int ph = m_pFrame->GetHeight();
+  const int w = GetWidth();
+  if (w <= pw) {
+    dc->CopyBmpAlpha(m_rcFrame.left, m_rcFrame.top, pw, ph, m_pFrame, alpha, 0, 0);
+    return;
+  }
+  // A box laid out wider than its picture: the picture's two halves at the
+  // box's ends, its middle column repeated between them.
+  const int half = pw / 2;
+  dc->CopyBmpAlpha(m_rcFrame.left, m_rcFrame.top, half, ph, m_pFrame, alpha, 0, 0);
+  for (int x = half; x < w - (pw - half); ++x)
+    dc->CopyBmpAlpha(m_rcFrame.left + x, m_rcFrame.top, 1, ph, m_pFrame, alpha, half, 0);
+  dc->CopyBmpAlpha(m_rcFrame.left + w - (pw - half), m_rcFrame.top, pw - half, ph, m_pFrame, alpha, half, 0);
 }
 
 void XESoundSelector::DrawText(CHfcDrawContext* dc) {

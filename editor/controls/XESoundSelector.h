@@ -49,6 +49,9 @@ class XESoundSelector : public CHfcControl {
   virtual void DrawText(CHfcDrawContext* context);
 
  private:
+  // The frame picture, stretched to the field's width; main thread.
+  void DrawFrame(CHfcDrawContext* dc);
+
   int32_t m_iKind = 0;
   tagHfcBmpFontInfo* m_pFont = nullptr;
   std::string m_text;

@@ -73,9 +73,6 @@ class EditorLayout : public ::testing::Test {
   // are drawn cut with "..." and nothing is drawn past its box.
   void Allow(const char* match, const char* reason) { check_.Allow(match, reason); }
   void AllowPlayOverview() {
-    Allow("'MFX1 Type': \"Vintage Cho/Flg\"",
-          "the play overview's effect fields share their 70-pixel picture with the AMS mixer fields, "
-          "which fill a 70-pixel box");
     Allow("'Voice Assign Mode' overlaps",
           "the play overview puts the 70-pixel voice assign field 36 pixels before the multisample "
           "column, whose controls are drawn over its end");
@@ -305,6 +302,59 @@ TEST_F(EditorLayout, EveryGlyphOfEveryFontReadsAsItself) {
     bool hook = false;
     for (const auto& [x, y] : j) hook = hook || (x < stem && y >= lowest - 1);
     EXPECT_TRUE(hook) << name << ": 'J' has no hook left of its stem";
+  }
+}
+
+// The most glyph-like runs of ink across one row of a picture's frame:
+// stretches of pixels that stand out from the row's commonest colour, its
+// outer two columns (a frame's edge) aside.
+int MostRunsInARow(CHfcBmp& picture, int top, int height) {
+  int most = 0;
+  const int w = picture.GetWidth();
+  for (int y = top + 1; y < top + height - 1; ++y) {
+    std::map<uint32_t, int> counts;
+    for (int x = 2; x < w - 2; ++x) ++counts[picture.GetPixel(x, y) | 0xFF000000u];
+    uint32_t ground = 0;
+    int seen = 0;
+    for (const auto& [colour, n] : counts)
+      if (n > seen) {
+        ground = colour;
+        seen = n;
+      }
+    int runs = 0;
+    bool inInk = false;
+    for (int x = 2; x < w - 2; ++x) {
+      const bool ink = vesk::test::ContrastRatio(picture.GetPixel(x, y), ground) >= 1.8;
+      if (ink && !inInk) ++runs;
+      inInk = ink;
+    }
+    most = std::max(most, runs);
+  }
+  return most;
+}
+
+// Pictures that stand for something a user must tell (the timbre halves,
+// the oscillator mode's two states, the global dump) carry its name in
+// every frame: a plain bar, or an arrow alone, shows too few strokes.
+TEST_F(EditorLayout, PicturesThatStandForAThingCarryItsName) {
+  struct Named {
+    const char* picture;
+    int frames;
+    int strokes;  // the fewest runs of ink a row of the name crosses
+  };
+  const Named named[] = {
+      {"Image_MainTimbres", 1, 5},      // "TIMBRES 1-6"
+      {"Image_SubTimbres", 1, 5},       // "TIMBRES 7-12"
+      {"Switch_OscillatorMode", 2, 4},  // "SINGLE" over "DOUBLE"
+      {"Switch_GlobalDump", 1, 4},      // "Dump Global" beside its arrow
+  };
+  for (const Named& n : named) {
+    CHfcBmp* picture = ResourceManager::GetInstance()->LoadImage(n.picture);
+    ASSERT_NE(picture, nullptr) << n.picture;
+    const int height = picture->GetHeight() / n.frames;
+    for (int f = 0; f < n.frames; ++f)
+      EXPECT_GE(MostRunsInARow(*picture, f * height, height), n.strokes)
+          << "'" << n.picture << "' frame " << f << " carries no name: its rows cross too few strokes";
   }
 }
 

@@ -4,6 +4,7 @@
 
 #include "editor/controls/CXBCtrlEnvelopeGraph.h"
 #include "editor/controls/CXBCtrlFilterGraph.h"
+#include "editor/controls/XESoundSelector.h"
 #include "editor/shell/EditorIds.h"
 #include "editor/shell/IEditTabSelector.h"
 #include "editor/pages/program/PageBuilder.h"
@@ -148,10 +149,16 @@ void OskendProgPlayLayer::CreateFxNameBox() {
               {GetParamId(4, 0), -1, GetParamId(1, 0), "MFX1"},
               {GetParamId(4, 1), GetParamId(7, 0), GetParamId(1, 1), "MFX2"},
               {GetParamId(5, 0), -1, GetParamId(2, 0), "EQ"}};
+  // The type fields reach to the box's right margin: effect names are
+  // long, and the AMS mixer's fields that share their picture are not.
+  constexpr int kTypeX = 39;
+  const int typeWidth = box->m_iWidth - kTypeX - 3;
   for (int r = 0; r < 4; ++r) {
     b.Put(f.CreateSwitch(3, 2 + 15 * r, "Switch_CheckBox_Medium", 2, rows[r].onId, 0), rows[r].onId);
     b.Label(14, 1 + 15 * r, rows[r].label, 27, 13, 0, rows[r].labelId);
-    b.Put(f.CreateSoundSelector(39, 1 + 15 * r, 1, 10, rows[r].typeId, 0), rows[r].typeId);
+    XESoundSelector* type = f.CreateSoundSelector(kTypeX, 1 + 15 * r, 1, 10, rows[r].typeId, 0);
+    if (type && typeWidth > type->GetWidth()) type->Resize(typeWidth, type->GetHeight(), false);
+    b.Put(type, rows[r].typeId);
   }
 }
 
