@@ -6,6 +6,7 @@
 #include <cstdlib>
 
 #include "os/SimState.h"
+#include "os/StaticTls.h"
 
 namespace os {
 namespace detail {
@@ -17,7 +18,7 @@ std::atomic<Sim*> g_sim{nullptr};
 Sim* ActiveSim() { return g_sim.load(std::memory_order_acquire); }
 
 bool& ThreadIsTracked() {
-  thread_local bool tracked = false;
+  thread_local bool tracked VESK_STATIC_TLS = false;
   return tracked;
 }
 

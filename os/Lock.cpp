@@ -3,9 +3,11 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "os/StaticTls.h"
+
 namespace os {
 namespace {
-thread_local int tHeld = 0;
+thread_local int tHeld VESK_STATIC_TLS = 0;
 }
 
 Lock::Lock(Kind kind) : counted_(kind == kPlain) {

@@ -117,6 +117,9 @@ bool VelorVstEditor::CreateRootLayer() {
     panel_ = nullptr;
     return false;
   }
+  // A window rebuilt (its lock changed) shows the page it showed.
+  root->ShowPageWhenShown(carriedPage_);
+  carriedPage_ = {};
   root->Show(false);
   root->RequestRedraw();
   root->Idle(0);
@@ -159,6 +162,7 @@ void VelorVstEditor::OnIdle() {
 }
 
 bool VelorVstEditor::OnDestroy() {
+  if (panel_) carriedPage_ = panel_->GetShownPage();
   if (rootLayer_) {
     RemoveLayer(rootLayer_, false);
     rootLayer_->Destroy();

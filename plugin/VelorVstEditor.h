@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <memory>
 
+#include "editor/shell/OskendBackgroundLayer.h"
 #include "hfc/CHfcVstEditor.h"
 #include "plugin/AEffEditor.h"
 #include "remote/IRemoteSynthSink.h"
@@ -14,7 +15,6 @@
 class AudioEffectX;
 class CHfcWindowLayer;
 class CMidiFifo;
-class OskendBackgroundLayer;
 class QuorelVst;
 namespace Oskend {
 class IRemoteSynth;
@@ -81,6 +81,8 @@ class VelorVstEditor : public CHfcVstEditor, public AEffEditor, public Oskend::I
   Oskend::IRemoteSynth* model_;
   CHfcWindowLayer* rootLayer_ = nullptr;
   OskendBackgroundLayer* panel_ = nullptr;
+  // The page the last root layer showed, for the next one (GUI thread).
+  OskendBackgroundLayer::ShownPage carriedPage_;
   uint32_t lastIdleTime_;
   std::unique_ptr<CMidiFifo> midiQueue_;
   uint64_t midiDelivered_ = 0;

@@ -148,6 +148,17 @@ bool WriteBrowser::OnHfcCtrlMouseLButtonDown(CHfcControl* control, int x, int y,
   return false;
 }
 
+bool WriteBrowser::OnHfcCtrlKeyChar(CHfcControl* control, int chr) {
+  // A double click does not edit the destination (it would select the
+  // sound's name with the number), so typing does.
+  auto* entry = dynamic_cast<CHfcCtrlCharEditText*>(control);
+  if (!entry || entry->GetId() != kDestinationId || entry->IsEditing() || chr < '0' || chr > '9')
+    return false;
+  entry->EnterEdit("");
+  // Not taken: the entry, editing now, takes the digit itself.
+  return false;
+}
+
 bool WriteBrowser::OnHfcCtrlMouseLButtonDoubleClick(CHfcControl* control, int, int, int) {
   return control && control->GetId() == kDestinationId;
 }

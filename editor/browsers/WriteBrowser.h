@@ -27,6 +27,10 @@ class WriteBrowser : public BlueDialogBase {
   void OnHfcCtrlPtrValueChanged(CHfcControl* control, void* text) override;
   bool OnHfcCtrlMouseLButtonDown(CHfcControl* control, int x, int y, int mods) override;
   bool OnHfcCtrlMouseLButtonDoubleClick(CHfcControl* control, int x, int y, int mods) override;
+  // A digit typed into the destination entry while it has the focus starts
+  // a new number there: the entry edits from then on, and Return takes the
+  // number. GUI thread.
+  bool OnHfcCtrlKeyChar(CHfcControl* control, int chr) override;
 
  private:
   int m_iKind;

@@ -52,6 +52,10 @@ struct MenuItemInfo {
     kIdCopyScale = 1057,
     kIdResetMIDICCAssign = 1058,
     kIdRenameExtControlSetup = 1059,
+    // Two ids of the range that no command of this synthesizer has: the
+    // menu never shows them, whatever a page lists.
+    kIdNoCommandA = 1062,
+    kIdNoCommandB = 1063,
     kIdAllSoundOff = 1065,
     kIdSelectAutoLoadFile = 1066,
     kIdCopyFromSong = 1067,

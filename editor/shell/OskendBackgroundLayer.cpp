@@ -549,6 +549,7 @@ void OskendBackgroundLayer::OnModeChanged() {
       if (m_modeSwitch[i] && !(waiting && i == 1)) m_modeSwitch[i]->SetIntValue(0, true);
     }
   }
+  ShowCarriedPage(m);
   UpdateTrackShiftSwitch();
   RequestRedraw();
 }
@@ -567,8 +568,16 @@ void OskendBackgroundLayer::SelectEditTabPage(int synthMode, int page, int subPa
     m_iPendingPage = page;
     m_pRemoteSynth->PutMode(static_cast<eMode>(synthMode));
   }
+  ShowEditTabPage(StripOfMode(synthMode), page, subPage);
+}
+
+int OskendBackgroundLayer::StripOfMode(int synthMode) {
   static const int kStrip[7] = {0, 0, 1, 1, 0, 0, 2};
-  CTabControl* strip = m_mainTab[kStrip[synthMode]];
+  return synthMode >= 0 && synthMode <= 6 ? kStrip[synthMode] : 0;
+}
+
+void OskendBackgroundLayer::ShowEditTabPage(int guiMode, int page, int subPage) {
+  CTabControl* strip = GetMainTab(guiMode);
   if (!strip) return;
   strip->SetActivePageByIndex(page, true);
   auto* edit = dynamic_cast<EditTabPageLayerBase*>(strip->GetTabPageLayer(page));
@@ -577,6 +586,30 @@ void OskendBackgroundLayer::SelectEditTabPage(int synthMode, int page, int subPa
   if (!sub || sub->GetTabPageCount() == 0) return;
   // The last sub-page is count - 1: one past it is no page.
   sub->SetActivePageByIndex(ClampSubPage(subPage, sub->GetTabPageCount()), true);
+}
+
+OskendBackgroundLayer::ShownPage OskendBackgroundLayer::GetShownPage() {
+  ShownPage shown;
+  if (!m_pRemoteSynth) return shown;
+  const int mode = m_pRemoteSynth->GetMode();
+  CTabControl* strip = GetMainTab(StripOfMode(mode));
+  if (!strip || !strip->IsVisible()) return shown;
+  shown.mode = mode;
+  shown.page = strip->GetActivePageIndex();
+  auto* edit = dynamic_cast<EditTabPageLayerBase*>(strip->GetActivePage());
+  CTabControl* sub = edit ? edit->GetSublevelTabControl() : nullptr;
+  shown.subPage = sub ? sub->GetActivePageIndex() : -1;
+  return shown;
+}
+
+void OskendBackgroundLayer::ShowPageWhenShown(const ShownPage& page) { m_carriedPage = page; }
+
+void OskendBackgroundLayer::ShowCarriedPage(int mode) {
+  const ShownPage carried = m_carriedPage;
+  m_carriedPage = ShownPage{};
+  // Only while the synthesizer is still in the mode the page belongs to.
+  if (carried.mode == -1 || carried.mode != mode || carried.page < 0) return;
+  ShowEditTabPage(StripOfMode(mode), carried.page, carried.subPage);
 }
 
 void OskendBackgroundLayer::SetAutomation(int index) {

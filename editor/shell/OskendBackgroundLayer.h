@@ -16,6 +16,7 @@
 #include "editor/shell/BackgroundLayer.h"
 #include "editor/shell/IEditTabSelector.h"
 #include "editor/shell/MenuItemInfo.h"
+#include "model/CombiTimbreTake.h"
 
 class CHfcControl;
 class CHfcCtrlCharEditText;
@@ -80,6 +81,18 @@ class OskendBackgroundLayer : public BackgroundLayer, public IEditTabSelector {
   virtual void OnGUIModeChanged(int mode);
   void OnModeChanged() override;
   void SelectEditTabPage(int synthMode, int page, int subPage) override;
+  // The page the user is on: the synthesizer's mode, the main tab of its
+  // strip and the sub-tab (-1 where there is none). A rebuilt window's new
+  // root layer shows the page the old one showed (ShowPageWhenShown, before
+  // its first idle tick), as long as the synthesizer stays in that mode.
+  // GUI thread.
+  struct ShownPage {
+    int mode = -1;
+    int page = -1;
+    int subPage = -1;
+  };
+  ShownPage GetShownPage();
+  void ShowPageWhenShown(const ShownPage& page);
   // A sub-page index held to the pages there are (0 .. count - 1).
   static int ClampSubPage(int index, int count) { return std::max(0, std::min(index, count - 1)); }
   int GetActiveTimbres();
@@ -232,8 +245,17 @@ class OskendBackgroundLayer : public BackgroundLayer, public IEditTabSelector {
   std::optional<int> CombiEditParam(int pid);
   // The follow-up edits of OnIdleSectionParamChanged. The panel handler
   // answers whether the displays are to be refreshed after it.
-  void OnTimbreProgramChanged(Oskend::ISection* section, int pid, int timbre);
-  void OnTimbreIfxUseChanged(Oskend::ISection* section, int pid, int timbre);
+  static int StripOfMode(int synthMode);
+  void ShowEditTabPage(int guiMode, int page, int subPage);
+  void ShowCarriedPage(int mode);
+  void OnTimbreProgramChanged(int timbre);
+  void OnTimbreIfxUseChanged(int timbre);
+  // The follow-up edits over the combination edit buffer and the stored
+  // programs of the model.
+  Oskend::CombiTimbreTake CombiTake();
+  // Tells the host of the automated master-effect and EQ rows after a copy
+  // replaced them. GUI thread.
+  void ReportMasterFxRows();
   bool OnCombiPanelParamChanged(int pid, int value);
   void ShowCtrlTarget(int target);
   // Without a split only Main is a target: it is lit, Sub dark and disabled.
@@ -272,6 +294,7 @@ class OskendBackgroundLayer : public BackgroundLayer, public IEditTabSelector {
   std::vector<Oskend::ISection*> m_advised;
   int m_iOscMode = 0;
   int m_iPendingPage = -1;
+  ShownPage m_carriedPage;
   int m_iSplitType = 0;
   int m_iGUIMode = 0;
   int m_iKnobAssign = 0;

@@ -18,6 +18,7 @@
 #include "model/IBankList.h"
 #include "model/ISection.h"
 #include "model/ISound.h"
+#include "model/CombiTimbreTake.h"
 #include "model/ISoundSection.h"
 #include "model/SSoundIndex.h"
 #include "model/paramdesc/SParamDesc.h"
@@ -115,11 +116,11 @@ void OskendBackgroundLayer::OnIdleSectionParamChanged(ISection* section, int pid
   if (IsCombiEditSection(section)) {
     if (const int t = CombiTimbreOfProgram(pid); t != -1) {
       // The follow-up edits replace the refresh below.
-      OnTimbreProgramChanged(section, pid, t);
+      OnTimbreProgramChanged(t);
       return;
     }
     if (const int t = CombiTimbreOfIfxUse(pid); t != -1) {
-      OnTimbreIfxUseChanged(section, pid, t);
+      OnTimbreIfxUseChanged(t);
     } else if (pid >= kCombiPanelFirst && pid <= kCombiPanelLast) {
       if (!OnCombiPanelParamChanged(pid, section->GetParamI(pid))) return;
     }
@@ -129,23 +130,14 @@ void OskendBackgroundLayer::OnIdleSectionParamChanged(ISection* section, int pid
   XESynthLayer::OnIdleSectionReinitialized(section);
 }
 
-void OskendBackgroundLayer::OnTimbreProgramChanged(ISection* section, int pid, int timbre) {
-  const int ifx = timbre % 6;
-  const bool upper = timbre >= 6;
-  CombiResetRelParam(ifx, upper ? 1 : 0);
-  if (CombiEditParam(pid + kTimbreIfxUse).value_or(0) == 0) return;
-  // Of a lower and an upper timbre that both use the slot, the lower owns it.
-  if (upper && CombiEditParam(pid - kUpperTimbres + kTimbreIfxUse).value_or(0) != 0) return;
-  const int v = section->GetParamI(pid);
-  CombiLoadIfx(ifx, v / 128, v % 128);
-  if (GetActiveTimbres() == 1 && m_iSplitType == 0) CombiFxLoadBankProg(v);
+void OskendBackgroundLayer::OnTimbreProgramChanged(int timbre) {
+  CombiResetRelParam(timbre % 6, timbre >= 6 ? 1 : 0);
+  if (CombiTake().TakeProgramEffects(timbre, GetActiveTimbres() == 1 && m_iSplitType == 0))
+    ReportMasterFxRows();
 }
 
-void OskendBackgroundLayer::OnTimbreIfxUseChanged(ISection* section, int pid, int timbre) {
-  if (section->GetParamI(pid) == 0) return;
-  if (timbre >= 6 && CombiEditParam(pid - kUpperTimbres).value_or(0) != 0) return;
-  if (const std::optional<int> v = CombiEditParam(pid - kTimbreIfxUse))
-    CombiLoadIfx(timbre % 6, *v / 128, *v % 128);
+void OskendBackgroundLayer::OnTimbreIfxUseChanged(int timbre) {
+  CombiTake().SwitchedOn(timbre);
 }
 
 bool OskendBackgroundLayer::OnCombiPanelParamChanged(int pid, int value) {
@@ -189,40 +181,38 @@ void OskendBackgroundLayer::ShowEasySetup(int setup) {
     if (m_easySwitch[i]) m_easySwitch[i]->SetIntValue(i + 1 == setup ? 1 : 0, true);
 }
 
+Oskend::CombiTimbreTake OskendBackgroundLayer::CombiTake() {
+  Oskend::IRemoteSynth* synth = m_pRemoteSynth;
+  ISoundSection* combi = synth ? synth->GetEditBuffer(eMode_Combi) : nullptr;
+  auto param = [this](int pid) { return CombiEditParam(pid).value_or(0); };
+  auto program = [synth](int bank, int number, unsigned offset, uint8_t* dst, unsigned count) {
+    Oskend::ISound* sound = ProgramSound(synth, bank, number);
+    return sound && sound->RawGet(dst, offset, count) == count;
+  };
+  auto put = [combi](unsigned offset, const uint8_t* src, unsigned count) {
+    if (combi) combi->RawPut(src, offset, count);
+  };
+  return Oskend::CombiTimbreTake(param, program, put);
+}
+
 void OskendBackgroundLayer::CombiFxLoadBankProg(int prog) {
-  ISoundSection* combi = m_pRemoteSynth ? m_pRemoteSynth->GetEditBuffer(eMode_Combi) : nullptr;
-  Oskend::ISound* sound = ProgramSound(m_pRemoteSynth, prog / 128, prog % 128);
-  if (!combi || !sound) return;
-  static const unsigned kBlocks[4][2] = {{404, 68}, {472, 68}, {540, 4}, {544, 68}};
-  uint8_t buffer[68];
-  for (const auto& b : kBlocks) {
-    sound->RawGet(buffer, b[0], b[1]);
-    combi->RawPut(buffer, b[0], b[1]);
-  }
+  CombiTake().LoadMasterFx(prog);
+  ReportMasterFxRows();
+}
+
+void OskendBackgroundLayer::ReportMasterFxRows() {
   // The copy moves the master effects and the EQ the host automates: it
   // hears of the rows that changed.
   for (int row = kAutomationFirstEffectRow; row <= kAutomationLastRow; ++row) SetAutomation(row);
 }
 
 void OskendBackgroundLayer::CombiLoadIfx(int ifx, int bank, int number) {
-  static const int kOFS[6] = {100, 176, 24, 0, 252, 328};
-  ISoundSection* combi = m_pRemoteSynth ? m_pRemoteSynth->GetEditBuffer(eMode_Combi) : nullptr;
-  Oskend::ISound* sound = ProgramSound(m_pRemoteSynth, bank, number);
-  if (!combi || !sound || ifx < 0 || ifx > 5) return;
-  uint8_t block[72] = {};
-  sound->RawGet(block, 24, 72);
-  // Effect index 3 has no slot of its own in a combination.
-  if (ifx != 3) combi->RawPut(block, static_cast<unsigned>(kOFS[ifx]), 68);
-  combi->RawPut(block + 70, static_cast<unsigned>(643 + 44 * ifx), 2);
-  combi->RawPut(block + 70, static_cast<unsigned>(907 + 44 * ifx), 2);
+  CombiTake().LoadIfx(ifx, bank, number);
 }
 
 void OskendBackgroundLayer::CombiResetRelParam(int ifx, int upper) {
   const int t = upper ? ifx + 6 : ifx;
-  if (ISoundSection* combi = m_pRemoteSynth ? m_pRemoteSynth->GetEditBuffer(eMode_Combi) : nullptr) {
-    const uint8_t zeros[8] = {};
-    combi->RawPut(zeros, static_cast<unsigned>(664 + 44 * t), 8);
-  }
+  CombiTake().ClearToneAdjust(t);
   if (!m_pRemoteSynth) return;
   const int c = m_pRemoteSynth->GetLastTimbre();
   if ((m_iSplitType == 0 && c % 6 == t) || c == t) m_pRemoteSynth->SetProgResetStatus(true);

@@ -29,8 +29,9 @@ namespace {
 
 using M = MenuItemInfo;
 
-// 1062 and 1063 are ids of commands this synthesizer does not have.
-bool NeverShown(int id) { return id == M::kIdDrumKitIFXPatch || id == 1062 || id == 1063; }
+bool NeverShown(int id) {
+  return id == M::kIdDrumKitIFXPatch || id == M::kIdNoCommandA || id == M::kIdNoCommandB;
+}
 
 bool GreyedWithGM(int id) { return id >= M::kIdReceive1Prog && id <= M::kIdTransmitBankProg; }
 

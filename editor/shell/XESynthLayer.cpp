@@ -295,8 +295,12 @@ void XESynthLayer::SynchronizeControlWithParam(CHfcControl* control, ISection* s
 }
 
 void XESynthLayer::SynchronizeControlState(CHfcControl* control, const SParamDesc& desc, int pid) {
-  EnableControl(control, (desc.flags & (PFLAG_READONLY1 | PFLAG_READONLY2)) == 0);
+  const bool live = (desc.flags & (PFLAG_READONLY1 | PFLAG_READONLY2)) == 0;
+  EnableControl(control, live);
   CHfcControl* label = GetControlById(pid + kLabelIdOffset, 0);
+  if (label == control) label = nullptr;
+  // A locked row reads as locked, its caption greyed with its control.
+  if (label) EnableControl(label, live);
   if (desc.flags & PFLAG_HIDDEN) {
     control->Hide(true);
     if (label) label->Hide(true);

@@ -3,12 +3,14 @@
 #include <algorithm>
 #include <cstring>
 
+#include "os/StaticTls.h"
+
 namespace os::audio {
 namespace {
 // Stream ids: the device id plus the stream's position + 1.
 constexpr uint32_t kStreamSpan = 0x100;
 // Set while this thread runs IO procedures in Pump.
-thread_local bool tInsideCycle = false;
+thread_local bool tInsideCycle VESK_STATIC_TLS = false;
 }  // namespace
 
 NullAudioSystem::NullAudioSystem() = default;

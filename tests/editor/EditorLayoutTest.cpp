@@ -73,6 +73,9 @@ class EditorLayout : public ::testing::Test {
   // are drawn cut with "..." and nothing is drawn past its box.
   void Allow(const char* match, const char* reason) { check_.Allow(match, reason); }
   void AllowPlayOverview() {
+    Allow("'IFX1 Type': \"Overdrive/Hi-Gain - Amp Simulation\" is 149 px wide, its box 126",
+          "the play overview's insert effect field reaches to the effect box's edge; only the longest name "
+          "loses its end, and stays told apart from every other");
     Allow("'Voice Assign Mode' overlaps",
           "the play overview puts the 70-pixel voice assign field 36 pixels before the multisample "
           "column, whose controls are drawn over its end");
@@ -159,6 +162,9 @@ TEST_F(EditorLayout, EveryProgramViewFitsTheWindowAndEveryTextItsBox) {
         "the mixer type lists lie below the AMS mixer pages on purpose: they only follow the "
         "parameter, which the pages' headings show");
   AllowPlayOverview();
+  Allow("'IFX1 Type': \"056 : Overdrive/Hi-Gain - Amp Simulation\"",
+        "the insert effects page gives its type selector the 139-pixel picture between the routing's arrows; "
+        "only this longest name loses its end");
   CheckMode({"program", eMode_ProgEdit, 1, 4 + 1 + 6 + 8 + 4 + 5 + 3 + 1 + 3});
   ExpectClean(1000, 1000);
 }

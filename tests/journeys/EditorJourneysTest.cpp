@@ -321,9 +321,11 @@ TEST_F(Journey, WhileTheStartUpQuestionIsOpenTheWindowTakesNoClicksAndNoSecondQu
 
 // What Lock Window or Unlock Window does to the page the person is on.
 void ExpectTheWindowCommandKeepsThePage(EditorJourney& j, const std::string& command) {
-  j.Click(j.Map().MainTab(0, 2));
+  // From the Play page, whatever the page is now, to MFX.
+  j.Click(j.Map().MainTab(0, 0));
   const int width = j.View().width;
-  const EditorJourney::Picture start = j.Shot(0, kPageTop, width, kPageBottom - kPageTop);
+  const EditorJourney::Picture start = j.SettledPage();
+  j.Click(j.Map().MainTab(0, 2));
   ASSERT_TRUE(j.WaitForChange(start, 0, kPageTop, width, kPageBottom - kPageTop, 5000)) << "the MFX tab did not open";
   const EditorJourney::Picture mfx = j.SettledPage();
   const auto view = j.ViewWindows();
@@ -338,21 +340,28 @@ void ExpectTheWindowCommandKeepsThePage(EditorJourney& j, const std::string& com
   EXPECT_EQ(j.SettledPage().pixels, mfx.pixels) << command << " left the MFX page";
 }
 
-// Disabled: Lock Window and Unlock Window bring back the first page.
-TEST_F(Journey, DISABLED_LockWindowAndUnlockWindowKeepThePageThePersonIsOn) {
+TEST_F(Journey, LockWindowAndUnlockWindowKeepThePageThePersonIsOn) {
   ASSERT_NO_FATAL_FAILURE(StartConnected());
   ASSERT_NO_FATAL_FAILURE(ExpectTheWindowCommandKeepsThePage(*this, "Lock Window"));
   ASSERT_NO_FATAL_FAILURE(ExpectTheWindowCommandKeepsThePage(*this, "Unlock Window"));
 }
 
-// Disabled: after PROG, whichever timbre switch is chosen, program mode
-// takes timbre 4 and its insert effect page says none is available.
-TEST_F(Journey, DISABLED_ProgramModeFollowsTheTimbreChosenAfterProg) {
+// PROG, then a timbre switch while the switches flash: program mode edits
+// that timbre's program (its name on the display) and its insert effect
+// (the fourth timbre has none, and its page says so).
+TEST_F(Journey, ProgramModeFollowsTheTimbreChosenAfterProg) {
   ASSERT_NO_FATAL_FAILURE(StartConnected());
+  // The current performance taken in and shown (which timbres play, so
+  // which switches may be chosen) before the first PROG.
+  Settled(0, 0, View().width, View().height);
   constexpr int kIfxPage = 7;
-  // The insert effect page of program mode as it stands after PROG and the
-  // choice of timbre switch `timbre` (0-based).
-  auto ifxAfterChoosing = [&](int timbre) {
+  struct Seen {
+    Picture name, ifx;
+  };
+  // The display's name and the insert effect page of program mode as they
+  // stand after PROG and the choice of timbre switch `timbre` (0-based).
+  auto afterChoosing = [&](int timbre) {
+    Seen seen;
     const size_t from = Received().size();
     Click(Map().Panel(OskendBackgroundLayer::kIdModeSwitch + 1));
     Click(Map().Panel(OskendBackgroundLayer::kIdRTSwitch + timbre));
@@ -361,19 +370,64 @@ TEST_F(Journey, DISABLED_ProgramModeFollowsTheTimbreChosenAfterProg) {
     EXPECT_TRUE(WaitForReceived([](const SynthRecordLine& l) { return l.what == "mode"; }, 5000, from)) << "no mode change";
     EXPECT_TRUE(WaitForOnlyTheEditorWindow(10000));
     Map().ToMode(eMode_ProgEdit);
+    const Point name = Map().Panel(OskendBackgroundLayer::kIdSoundName);
+    seen.name = Settled(name.x - 60, name.y - 6, 120, 12);
     Click(Map().MainTab(1, kIfxPage));
-    const Picture page = SettledPage();
+    seen.ifx = SettledPage();
     // Back to performance mode for the next choice.
     Click(Map().Panel(OskendBackgroundLayer::kIdModeSwitch));
     Map().ToMode(eMode_Combi);
     EXPECT_TRUE(WaitForReceived([](const SynthRecordLine& l) { return l.what == "mode" && l.words == std::vector<std::string>{"0"}; }, 5000, from));
     EXPECT_TRUE(WaitForOnlyTheEditorWindow(10000));
-    return page;
+    return seen;
   };
-  const Picture first = ifxAfterChoosing(0);
-  const Picture fourth = ifxAfterChoosing(3);
-  // Timbre 1 has an insert effect, timbre 4 none: their pages differ.
-  EXPECT_NE(first.pixels, fourth.pixels) << "timbre 1's insert effect page shows what timbre 4's does";
+  const Seen first = afterChoosing(0);
+  const Seen second = afterChoosing(1);
+  const Seen fourth = afterChoosing(3);
+  // Timbres 1 and 2 play different programs, each shown by its own name.
+  EXPECT_NE(first.name.pixels, second.name.pixels) << "timbre 2's program shows timbre 1's name";
+  // Timbres 1 and 2 have an insert effect, timbre 4 none: their pages differ.
+  EXPECT_NE(first.ifx.pixels, fourth.ifx.pixels) << "timbre 1's insert effect page shows what timbre 4's does";
+  EXPECT_NE(second.ifx.pixels, fourth.ifx.pixels) << "timbre 2's insert effect page shows what timbre 4's does";
+}
+
+// A timbre switched on again takes its program's insert effect and sends,
+// on the screen and in the synthesizer alike: Receive Current Performance
+// afterwards leaves the screen as it was, and the synthesizer holds the
+// program's sends for the timbre.
+TEST_F(Journey, ATimbreSwitchedOnAgreesWithTheSynthesizerAfterReceiveCurrentPerformance) {
+  ASSERT_NO_FATAL_FAILURE(StartConnected());
+  constexpr int kTimbre = 2, kSwitch = 0x22B + 0x100 * kTimbre, kSend1 = 0x236 + 0x100 * kTimbre;
+  constexpr size_t kCombiEdit = 783512, kTimbreRecord = kCombiEdit + 628 + 44 * kTimbre;
+  // The row's insert effect and sends (not its switch, which shows on and
+  // off by itself).
+  const Point send1 = Map().OnPage(0, 0, kSend1);
+  auto effects = [&] { return Settled(send1.x - 180, send1.y - 20, 250, 40); };
+  const Picture before = effects();
+  auto toggle = [&](int value) {
+    const size_t from = Received().size();
+    Click(Map().OnPage(0, 0, kSwitch));
+    return WaitForReceived([&](const SynthRecordLine& l) { return l.IsParam(0, kSwitch) && l.value == value; }, 5000, from);
+  };
+  ASSERT_TRUE(toggle(0)) << "timbre 3 was not switched off";
+  ASSERT_TRUE(toggle(1)) << "timbre 3 was not switched on";
+  const Picture on = effects();
+  EXPECT_NE(on.pixels, before.pixels) << "switched on, timbre 3 kept its insert effect and sends";
+
+  const size_t from = Received().size();
+  ASSERT_TRUE(ChooseUtility("Receive Current Performance")) << "the UTILITY menu did not open";
+  ASSERT_TRUE(AcceptQuestion(5000)) << "no question before Receive Current Performance";
+  EXPECT_TRUE(WaitForReceived([](const SynthRecordLine& l) { return l.what == "request-current"; }, 5000, from))
+      << "the current performance was not asked for:" << stage_.RecordTail();
+  ASSERT_TRUE(WaitForOnlyTheEditorWindow(10000));
+  EXPECT_EQ(effects().pixels, on.pixels) << "what came back from the synthesizer is not what the screen showed";
+
+  const std::vector<uint8_t> memory = stage_.SynthMemory();
+  ASSERT_FALSE(memory.empty());
+  const int program = (memory[kTimbreRecord + 1] << 7) | (memory[kTimbreRecord] & 0x7F);
+  const size_t stored = 1736 + size_t(program) * 1472;
+  EXPECT_EQ(memory[kTimbreRecord + 15], memory[stored + 94]) << "send 1";
+  EXPECT_EQ(memory[kTimbreRecord + 16], memory[stored + 95]) << "send 2";
 }
 
 }  // namespace

@@ -596,5 +596,48 @@ TEST_F(InProcess, ChunksCarryTheAutomatedValues) {
   EXPECT_EQ(e->getParameter(e, 0), volume);
 }
 
+// Window -> Lock and Unlock rebuild the editor's view: the new front panel
+// shows the page the user was on, main tab and sub-tab, as long as the
+// synthesizer is still in that mode; otherwise the mode's first page.
+TEST_F(InProcess, ARebuiltEditorShowsThePageTheUserWasOn) {
+  struct Case {
+    const char* what;
+    int mode, page, subPage;
+    int modeAtReopen;
+    OskendBackgroundLayer::ShownPage expected;
+  } cases[] = {
+      {"program Filter, F1 Mod", 3, 3, 1, 3, {3, 3, 1}},
+      {"program AMS/KTrk, Key Track", 3, 6, 2, 3, {3, 6, 2}},
+      {"performance MFX, second tab", 0, 2, 1, 0, {0, 2, 1}},
+      {"performance Timbres, fourth tab", 0, 1, 3, 0, {0, 1, 3}},
+      {"the synthesizer changed mode meanwhile", 3, 3, 1, 0, {0, 0, 0}},
+  };
+  RealEditPages pages;
+  QuorelVst* p = Make();
+  ASSERT_NE(p, nullptr);
+  auto root = [&] { return dynamic_cast<OskendBackgroundLayer*>(p->GetVstEditor()->GetLayerByIndex(0)); };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    model().mode = c.mode;
+    ASSERT_EQ(host.Dispatch(effEditOpen, 0, 0, nullptr), 1);
+    env.loop().RunPending();
+    ASSERT_NE(root(), nullptr);
+    root()->SelectEditTabPage(c.mode, c.page, c.subPage);
+    const OskendBackgroundLayer::ShownPage before = root()->GetShownPage();
+    ASSERT_EQ(before.page, c.page);
+    host.Dispatch(effEditClose);
+    model().mode = c.modeAtReopen;
+    ASSERT_EQ(host.Dispatch(effEditOpen, 0, 0, nullptr), 1);
+    env.loop().RunPending();
+    p->GetVstEditor()->OnIdle();
+    ASSERT_NE(root(), nullptr);
+    const OskendBackgroundLayer::ShownPage shown = root()->GetShownPage();
+    EXPECT_EQ(shown.mode, c.expected.mode);
+    EXPECT_EQ(shown.page, c.expected.page);
+    EXPECT_EQ(shown.subPage, c.expected.subPage);
+    host.Dispatch(effEditClose);
+  }
+}
+
 }  // namespace
 }  // namespace vesk::test

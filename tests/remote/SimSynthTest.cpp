@@ -348,3 +348,165 @@ TEST(SimSynth, FaultsOnDemand) {
 }
 
 }  // namespace
+
+// ---- What the instrument does by itself ----
+
+// Places in a performance record (the edit buffer) and a program record.
+constexpr unsigned kTimbre0 = 628, kTimbreStride = 44;
+constexpr unsigned TimbreAt(int t) { return kTimbre0 + kTimbreStride * unsigned(t); }
+
+int TimbreProgram(const SimSynth& s, unsigned combi, int t) {
+  const uint8_t* p = s.Memory().data() + combi + TimbreAt(t);
+  return (p[1] << 7) | (p[0] & 0x7F);
+}
+
+void Send(SimSynth& s, const std::vector<S::ShortMsg>& msgs) {
+  for (const auto& m : msgs) EXPECT_TRUE(s.Handle(m.bytes, m.len).empty());
+}
+
+std::vector<S::ShortMsg> ProgramChange(int mode, int bank, int number) {
+  std::vector<S::ShortMsg> pc;
+  EXPECT_EQ(S::ProgramChange(mode, bank, number, kCh, false, &pc), 0);
+  return pc;
+}
+
+SimSynth ShapedSynth() {
+  SimSynth s = MakeSynth();
+  s.ShapeAsInstrument();
+  return s;
+}
+
+TEST(SimSynth, ShapedMemoryHoldsNamedSoundsAndTimbresOfTheirOwnCategory) {
+  const SimSynth s = ShapedSynth();
+  auto printable = [&](unsigned at) {
+    for (unsigned i = 0; i < 24; ++i)
+      if (s.Memory()[at + i] < 0x20 || s.Memory()[at + i] > 0x7E) return false;
+    return true;
+  };
+  for (int b = 0; b < 4; ++b)
+    for (int n = 0; n < 128; ++n) {
+      const unsigned at = SimSynth::ProgOffset(b, n);
+      ASSERT_TRUE(printable(at)) << b << ":" << n;
+      ASSERT_LE(s.Memory()[at + 630] & 0x1F, 6) << b << ":" << n;
+    }
+  EXPECT_EQ(std::string(reinterpret_cast<const char*>(&s.Memory()[SimSynth::ProgOffset(0, 2)]), 24),
+            "Bright Organ            ");
+  for (int c = 0; c < 20; ++c) {
+    ASSERT_TRUE(printable(SimSynth::CombiOffset(c))) << c;
+    for (int t = 0; t < 12; ++t) {
+      const int p = TimbreProgram(s, SimSynth::CombiOffset(c), t);
+      ASSERT_LT(p, 512) << c << " " << t;
+      EXPECT_EQ(s.Memory()[SimSynth::ProgOffset(p / 128, p % 128) + 630] & 0x1F, t % 6) << c << " " << t;
+      if (t < 6) {
+        EXPECT_NE(s.Memory()[SimSynth::CombiOffset(c) + TimbreAt(t) + 27] & 0x40, 0) << c << " " << t;
+      }
+    }
+  }
+  // The edit buffers hold the current sounds.
+  EXPECT_EQ(Slice(s, SimSynth::kProgEditOffset, 1472), Slice(s, SimSynth::ProgOffset(0, 0), 1472));
+  EXPECT_EQ(Slice(s, SimSynth::kCombiEditOffset, 1332), Slice(s, SimSynth::CombiOffset(0), 1332));
+}
+
+// A program change, from the editor or on the panel, loads the stored sound
+// of the mode into its edit buffer.
+TEST(SimSynth, AProgramChangeLoadsTheStoredSoundIntoTheEditBuffer) {
+  struct Case {
+    uint8_t mode;
+    int bank, number;
+    unsigned edit, stored, size;
+  } cases[] = {
+      {0, 0, 7, SimSynth::kCombiEditOffset, SimSynth::CombiOffset(7), 1332},
+      {2, 2, 17, SimSynth::kProgEditOffset, SimSynth::ProgOffset(2, 17), 1472},
+      {3, 1, 5, SimSynth::kProgEditOffset, SimSynth::ProgOffset(1, 5), 1472},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(int(c.mode));
+    SimSynth s = ShapedSynth();
+    s.SetMode(c.mode);
+    ASSERT_NE(Slice(s, c.edit, c.size), Slice(s, c.stored, c.size));
+    Send(s, ProgramChange(c.mode, c.bank, c.number));
+    EXPECT_EQ(Slice(s, c.edit, c.size), Slice(s, c.stored, c.size));
+
+    SimSynth panel = ShapedSynth();
+    panel.SetMode(c.mode);
+    panel.PanelProgramChange(c.bank, c.number);
+    EXPECT_EQ(Slice(panel, c.edit, c.size), Slice(panel, c.stored, c.size));
+  }
+}
+
+// Program edit entered from a performance edits the program of the timbre
+// the editor chose last (its parameter 0x10A); entered from program play it
+// keeps the program that plays.
+TEST(SimSynth, ProgramEditFollowsTheChosenTimbreComingFromAPerformance) {
+  SimSynth s = ShapedSynth();
+  EXPECT_TRUE(s.Handle(SXRequest::ParamChange(kCh, 0, 0x10A, 4).Wire()).empty());
+  EXPECT_EQ(s.CurrentTimbre(), 4);
+  Exchanged(s, SXRequest::ModeChange(kCh, 3));
+  const int p = TimbreProgram(s, SimSynth::kCombiEditOffset, 4);
+  EXPECT_EQ(s.CurrentBank() * 128 + s.CurrentProgram(), p);
+  EXPECT_EQ(Slice(s, SimSynth::kProgEditOffset, 1472), Slice(s, SimSynth::ProgOffset(p / 128, p % 128), 1472));
+
+  Exchanged(s, SXRequest::ModeChange(kCh, 2));
+  Send(s, ProgramChange(2, 1, 5));
+  Exchanged(s, SXRequest::ModeChange(kCh, 3));
+  EXPECT_EQ(std::make_pair(s.CurrentBank(), s.CurrentProgram()), std::make_pair(1, 5));
+  EXPECT_EQ(Slice(s, SimSynth::kProgEditOffset, 1472), Slice(s, SimSynth::ProgOffset(1, 5), 1472));
+}
+
+// A timbre given another program, or switched on, takes that program's
+// insert effect into its slot and the program's two sends (program bytes
+// 94-95) into itself and its upper twin; a program change also clears the
+// timbre's tone adjustments and, for a timbre that plays alone unsplit,
+// brings the program's master effects and EQ.
+TEST(SimSynth, ATimbreTakesTheEffectsOfItsNewProgram) {
+  constexpr int kSlotOf[6] = {100, 176, 24, -1, 252, 328};
+  struct Case {
+    const char* what;
+    int timbre;
+    bool switchOn;    // the change is the timbre's switch going on
+    int on[12];       // timbre switches before the change
+    bool takesSlot;   // the timbre owns its effect slot
+    bool takesMaster;
+  } cases[] = {
+      {"program of timbre 2", 1, false, {1, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}, true, false},
+      {"program of timbre 4: no slot of its own", 3, false, {1, 0, 0, 1, 0, 0}, true, false},
+      {"program of timbre 8 while timbre 2 plays", 7, false, {0, 1, 0, 0, 0, 0, 0, 1}, false, false},
+      {"program of timbre 3 playing alone", 2, false, {0, 0, 1, 0, 0, 0}, true, true},
+      {"timbre 5 switched on", 4, true, {1, 0, 0, 0, 0, 0}, true, false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    SimSynth s = ShapedSynth();
+    s.SetMode(0);
+    uint8_t* combi = s.Memory().data() + SimSynth::kCombiEditOffset;
+    for (int t = 0; t < 12; ++t) {
+      uint8_t& sw = combi[TimbreAt(t) + 27];
+      sw = uint8_t((sw & ~0x40) | (c.on[t] ? 0x40 : 0));
+    }
+    combi[626] = 0;  // not split
+    const Bytes before(combi, combi + 1332);
+    int program = TimbreProgram(s, SimSynth::kCombiEditOffset, c.timbre);
+    if (c.switchOn) {
+      s.Handle(SXRequest::ParamChange(kCh, 0, 0x22B + 0x100 * c.timbre, 1).Wire());
+    } else {
+      program = (program + 7) % 512;  // another program of the same category
+      s.Handle(SXRequest::ParamChange(kCh, 0, 0x200 + 0x100 * c.timbre, program).Wire());
+      ASSERT_EQ(TimbreProgram(s, SimSynth::kCombiEditOffset, c.timbre), program);
+    }
+    const Bytes prog = Slice(s, SimSynth::ProgOffset(program / 128, program % 128), 1472);
+    const Bytes after(combi, combi + 1332);
+    auto range = [](const Bytes& b, unsigned at, unsigned n) { return Bytes(b.begin() + at, b.begin() + at + n); };
+    const int slot = c.timbre % 6;
+    const Bytes sends = range(prog, 94, 2);
+    for (unsigned at : {TimbreAt(slot) + 15, TimbreAt(slot + 6) + 15}) {
+      EXPECT_EQ(range(after, at, 2), c.takesSlot ? sends : range(before, at, 2)) << at;
+    }
+    if (kSlotOf[slot] >= 0) {
+      const unsigned at = unsigned(kSlotOf[slot]);
+      EXPECT_EQ(range(after, at, 68), c.takesSlot ? range(prog, 24, 68) : range(before, at, 68));
+    }
+    EXPECT_EQ(range(after, TimbreAt(c.timbre) + 36, 8),
+              c.switchOn ? range(before, TimbreAt(c.timbre) + 36, 8) : Bytes(8, 0));
+    EXPECT_EQ(range(after, 404, 208), c.takesMaster ? range(prog, 404, 208) : range(before, 404, 208));
+  }
+}

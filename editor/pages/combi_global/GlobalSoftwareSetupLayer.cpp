@@ -138,18 +138,6 @@ void GlobalSoftwareSetupLayer::CreateOtherControls() {
                                  P(0x8000a800) + kLabelIdOffset));
 }
 
-void GlobalSoftwareSetupLayer::OnPostSynchronizeControlWithParam(CHfcControl* control,
-                                                                 Oskend::ISection*, int pid) {
-  // A check box locked by another (the automatic load while "ALL" is on)
-  // greys its caption too, so that it reads as locked rather than broken.
-  CHfcControl* caption = GetControlById(pid + kLabelIdOffset, 0);
-  if (!control || !caption || caption == control) return;
-  if (control->IsEnabled())
-    caption->Enable(true);
-  else
-    caption->Disable(true);
-}
-
 void GlobalSoftwareSetupLayer::OnRemoteSynthConnectionStateChanged(Oskend::IRemoteSynth*, bool,
                                                                    bool) {
   UpdateMIDIInDevice();

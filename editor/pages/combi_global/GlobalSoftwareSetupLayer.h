@@ -26,8 +26,6 @@ class GlobalSoftwareSetupLayer : public GlobalPageLayerBase {
                                            bool flag) override;
   void OnHfcCtrlIntValueChanged(CHfcControl* control, int value) override;
   bool OnHfcCtrlMouseLButtonDown(CHfcControl* control, int x, int y, int mods) override;
-  void OnPostSynchronizeControlWithParam(CHfcControl* control, Oskend::ISection* section,
-                                         int pid) override;
 
   void UpdateMIDIInDevice();
   void UpdateMIDIOutDevice();

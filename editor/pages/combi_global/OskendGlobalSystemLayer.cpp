@@ -37,6 +37,10 @@ struct OskendGlobalSystemLayer::Build {
   void Label(XEControlContainer* g, int x, int y, const char* text, int w, int style, int id = -1) const {
     Put(page, g, Maker(g).CreateLabel(x, y, text, w, 13, style, 0, 0, id));
   }
+  // A row's caption carries its control's label id: it greys with it.
+  void Caption(XEControlContainer* g, int x, int y, const char* text, int w, int pid) const {
+    Label(g, x, y, text, w, 0, pid + kLabelIdOffset);
+  }
   void Link(XEControlContainer* g, CHfcControl* c, int pid) const {
     if (!Put(page, g, c)) return;
     page->LinkControlWithParam(c, mode, pid);
@@ -65,7 +69,7 @@ struct OskendGlobalSystemLayer::Build {
   };
   void Rows(XEControlContainer* g, std::initializer_list<Row> rows) const {
     for (const Row& r : rows) {
-      Label(g, 10, r.y, r.label, 110, 0);
+      Caption(g, 10, r.y, r.label, 110, P(r.pid));
       if (r.listStyle == kBarRow)
         Bar(g, 120, r.y, P(r.pid));
       else
@@ -103,7 +107,7 @@ void OskendGlobalSystemLayer::CreateBasicSetup(const Build& b, int wt) {
   static const char* const kEq[] = {"Bass", "Mid", "Treble"};
   static constexpr unsigned kEqIds[] = {0x80000109, 0x80000108, 0x80000107};
   for (int i = 0; i < 3; ++i) {
-    b.Label(e, 10, 29 + 20 * i, kEq[i], 110, 0);
+    b.Caption(e, 10, 29 + 20 * i, kEq[i], 110, P(kEqIds[i]));
     b.Bar(e, 70, 29 + 20 * i, P(kEqIds[i]));
   }
   b.Label(e, 10, 109, "Memory Protect", 100, 2);
@@ -111,7 +115,7 @@ void OskendGlobalSystemLayer::CreateBasicSetup(const Build& b, int wt) {
   static constexpr unsigned kProtectIds[] = {0x80000205, 0x80000206};
   for (int i = 0; i < 2; ++i) {
     b.Check(e, 10, 129 + 20 * i, P(kProtectIds[i]));
-    b.Label(e, 28, 129 + 20 * i, kProtect[i], 110, 0);
+    b.Caption(e, 28, 129 + 20 * i, kProtect[i], 110, P(kProtectIds[i]));
   }
 }
 
@@ -123,10 +127,10 @@ void OskendGlobalSystemLayer::CreateMidiSetup(const Build& b, int wt) {
   b.Label(c, 10, 9, "Basic", 120, 2);
   b.Rows(c, {{29, "MIDI Channel", 6, 0x80000400}});
   b.Check(c, 10, 49, P(0x80000402));
-  b.Label(c, 28, 49, "Local Control On", 110, 0);
+  b.Caption(c, 28, 49, "Local Control On", 110, P(0x80000402));
   b.Rows(c, {{69, "Convert Position", 6, 0x80000106}, {89, "Note Receive", 6, 0x80000401}});
   b.Label(c, 10, 129, "MIDI Clock", 100, 2);
-  b.Label(c, 10, 149, "MIDI Clock", 110, 0);
+  b.Caption(c, 10, 149, "MIDI Clock", 110, P(0x80000403));
   m_pClockList = Build::Maker(c).CreateDropdownList(90, 149, 4, P(0x80000403));
   if (m_pClockList) {
     m_pClockList->SetEnableParameterList(m_clockEnable, 5);
@@ -139,7 +143,7 @@ void OskendGlobalSystemLayer::CreateMidiSetup(const Build& b, int wt) {
   static constexpr unsigned kFilterIds[] = {0x8000040d, 0x8000040e, 0x80000410, 0x80000411, 0x80000412};
   for (int i = 0; i < 5; ++i) {
     b.Check(d, 10, 29 + 20 * i, P(kFilterIds[i]));
-    b.Label(d, 28, 29 + 20 * i, kFilter[i], 74, 0);
+    b.Caption(d, 28, 29 + 20 * i, kFilter[i], 74, P(kFilterIds[i]));
   }
 }
 
@@ -149,7 +153,7 @@ void OskendGlobalSystemLayer::CreateControllerSetup(const Build& b, int wt) {
   b.Title(9, 228, wt, "Controllers");
   XEControlContainer* e = b.Panel(9, 248, s - 1, 146);
   b.Label(e, 10, 9, "Joystick", 180, 2);
-  b.Label(e, 10, 29, "JS Lock", 60, 0);
+  b.Caption(e, 10, 29, "JS Lock", 60, P(0x80000113));
   b.List(e, 75, 29, 4, P(0x80000113));
 
   struct FootPanel {
@@ -173,7 +177,7 @@ void OskendGlobalSystemLayer::CreateControllerSetup(const Build& b, int wt) {
     b.Label(g, 10, 9, f.heading, 180, 2);
     for (int row = 0; row < 4; ++row) {
       const int y = 29 + 20 * row;
-      b.Label(g, 10, y, f.labels[row], 110, 0);
+      b.Caption(g, 10, y, f.labels[row], 110, P(f.ids[row]));
       if (row == 0 || row == 3)
         b.List(g, 120, y, 0, P(f.ids[row]));
       else

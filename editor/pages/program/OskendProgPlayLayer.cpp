@@ -100,8 +100,8 @@ void OskendProgPlayLayer::CreateOscillatorBlocks(PageBuilder& b, int k) {
     CHfcControl* c = b.Put(f.CreateSwitch(47, 6, "Image_FilterType", 4, t + o, 0), t + o);
     if (c) c->Hide(false);
   }
-  b.Put(f.CreateMiniFilterGraph(3, 28, GraphId(kIdFilterAGraph, k)));
-  b.Put(f.CreateMiniFilterGraph(46, 28, GraphId(kIdFilterBGraph, k)));
+  b.Put(f.CreateMiniTG01FilterGraph(3, 28, GraphId(kIdFilterAGraph, k)));
+  b.Put(f.CreateMiniTG01FilterGraph(46, 28, GraphId(kIdFilterBGraph, k)));
   Block(b, 13 + k, "Container_ProgPlay_Overview_FEG", 360, 6 + 60 * k);
   b.Label(4, 1, "Filter" + n + " EG", 60, 13, 0);
   b.Put(f.CreateMiniEnvelopeGraph(1, 16, 1, GraphId(kIdFilterEG, k)));

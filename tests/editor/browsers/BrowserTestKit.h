@@ -39,10 +39,8 @@ struct Bench {
       for (int i = 0; i < 10 && h.synth()->GetMode() != mode; ++i) h.Idle(50);
     }
     // After a mode change the model asks the instrument for its current
-    // sound (100 ms later). The simulated instrument does not load a stored
-    // sound into its edit buffer on a program change, so that answer,
-    // arriving once a browser's audition has ended, would bring back the
-    // sound before it: let it arrive before the test begins.
+    // sound (100 ms later): let that answer arrive before the test begins,
+    // so that what the test sees is its own doing.
     for (int i = 0; i < 20; ++i) h.Idle(50);
   }
   ~Bench() { opener.CloseModalBrowser(); }

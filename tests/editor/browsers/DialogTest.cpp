@@ -89,7 +89,8 @@ TEST(WriteDialog, WritesTheProgramIntoTheSynthesizersMemory) {
 
 // With nothing chosen in the category lists (the program's own category
 // lies outside them), the written program keeps its category and
-// sub-category, and the realtime value that follows the category stays.
+// sub-category, and the realtime value that follows the category is the
+// one the program read back gives it, not one made from the empty list.
 TEST(WriteDialog, NoCategoryChosenKeepsTheProgramsCategory) {
   Bench b(3);
   XESynthUtils::SetCurSoundCategory(b.h.synth(), 2, 4);
@@ -109,7 +110,7 @@ TEST(WriteDialog, NoCategoryChosenKeepsTheProgramsCategory) {
   EXPECT_EQ(Alerts(), std::vector<std::string>{"Are you sure?"});
   EXPECT_GE(Writes(b.h), 1);
   EXPECT_EQ(b.h.device().Memory()[SimSynth::ProgOffset(1, 9) + 630], (5 << 5) | 4);
-  EXPECT_EQ(rt->GetParamI(0x8029), follow);
+  EXPECT_EQ(rt->GetParamI(0x8029), follow - follow % 6 + 4);
 }
 
 TEST(WriteDialog, CancelInTheConfirmationWritesNothing) {
@@ -178,6 +179,27 @@ TEST(WriteDialog, PerformanceNumbersRunFromA1ToD5) {
   for (auto [n, text] : {std::pair{0, "A-1 "}, {7, "B-3 "}, {19, "D-5 "}}) {
     TypeInto(page, WriteBrowser::kDestinationId, std::to_string(n).c_str());
     EXPECT_EQ(Text(page, WriteBrowser::kDestinationId).substr(0, 4), text);
+  }
+}
+
+// The destination is typed as a user does it: a click on the entry, the
+// digits, Return.
+TEST(WriteDialog, TheDestinationIsTypedAfterAClick) {
+  struct Case {
+    int mode;
+    const char* shown;  // the destination's text after "12"
+  } cases[] = {{0, "C-3 Perf C-3"}, {3, "012 "}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.mode);
+    Bench b(c.mode);
+    ASSERT_TRUE(b.opener.OpenWriteBrowser());
+    b.Idle();
+    auto* page = b.Page<WriteBrowser>();
+    b.ClickControl(WriteBrowser::kDestinationId);
+    b.h.Type("12");
+    b.Idle();
+    EXPECT_EQ(page->GetControlById(WriteBrowser::kDestinationId)->GetIntValue(), 12);
+    EXPECT_EQ(Text(page, WriteBrowser::kDestinationId).substr(0, std::strlen(c.shown)), c.shown);
   }
 }
 

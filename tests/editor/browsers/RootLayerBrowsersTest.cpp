@@ -157,6 +157,66 @@ TEST_F(RootBrowsers, TheSoundNameOpensTheSoundBrowserInPerformanceMode) {
   EXPECT_TRUE(Browsers()->GetData().GetBrowsers().empty());
 }
 
+// Store Performance and Write Program: the edit buffer, with the name the
+// user gave it, reaches the instrument first and is written once; the
+// written place is the current sound then, on the LCD and on the
+// instrument, and holds that name.
+TEST_F(RootBrowsers, AStoreWritesOnceAndTheDisplayShowsTheStoredSound) {
+  struct Case {
+    eMode mode;
+    int menu;
+    int bank, number;
+    const char* numberShown;
+  } cases[] = {
+      {eMode_Combi, 1030, 0, 7, "B-3"},
+      {eMode_ProgEdit, 1000, 1, 9, "009"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.menu);
+    ToMode(c.mode);
+    const Oskend::SSoundIndex before = h_.synth()->GetCurSound(true);
+    ASSERT_FALSE(before.bank == c.bank && before.number == c.number);
+    h_.device().With([](vesk::test::SimSynth& s) { s.ClearLog(); });
+    Menu(c.menu);
+    Idle();
+    ASSERT_TRUE(Open());
+    Page()->OnHfcCtrlPtrValueChanged(Page()->GetControlById(WriteBrowser::kNameId),
+                                     const_cast<char*>("Stored Here"));
+    if (CHfcControl* bank = Page()->GetControlById(WriteBrowser::kBankId))
+      Page()->OnHfcCtrlIntValueChanged(bank, c.bank);
+    ClickPageControl(WriteBrowser::kDestinationId);
+    h_.Type(std::to_string(c.number));
+    ClickPageControl(WriteBrowser::kOkId);
+    IdleFor(500);
+    EXPECT_FALSE(Open());
+
+    // Sent, then written once.
+    int writes = 0;
+    bool sentFirst = false;
+    for (const auto& e : h_.device().Log()) {
+      if (e.kind == vesk::test::SimSynthEvent::kDumpReceived && e.current && writes == 0) sentFirst = true;
+      writes += e.kind == vesk::test::SimSynthEvent::kWrite;
+    }
+    EXPECT_TRUE(sentFirst);
+    EXPECT_EQ(writes, 1);
+    const Oskend::SSoundIndex now = h_.synth()->GetCurSound(true);
+    EXPECT_EQ(now.bank, c.bank);
+    EXPECT_EQ(now.number, c.number);
+    std::pair<int, int> playing;
+    h_.device().With([&](vesk::test::SimSynth& s) { playing = {s.CurrentBank(), s.CurrentProgram()}; });
+    EXPECT_EQ(playing, std::make_pair(c.bank, c.number));
+    EXPECT_STREQ(static_cast<const char*>(root_->GetControlById(Root::kIdProgNumber)->GetPtrValue()),
+                 c.numberShown);
+    const std::string name =
+        static_cast<const char*>(root_->GetControlById(Root::kIdSoundName)->GetPtrValue());
+    EXPECT_EQ(name.substr(0, 11), "Stored Here");
+    const std::vector<uint8_t> memory = h_.device().Memory();
+    const size_t stored = c.mode == eMode_Combi ? vesk::test::SimSynth::CombiOffset(c.number)
+                                                : vesk::test::SimSynth::ProgOffset(c.bank, c.number);
+    EXPECT_EQ(std::string(reinterpret_cast<const char*>(&memory[stored]), 11), "Stored Here");
+  }
+}
+
 TEST_F(RootBrowsers, TheAboutBoxOpensOnce) {
   const int before = h_.window().GetLayerCount();
   root_->OpenAbout();

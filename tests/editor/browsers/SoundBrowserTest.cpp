@@ -23,6 +23,13 @@ namespace {
 
 using namespace browsertest;
 
+// A sound as bank and number, and the sound of a list line.
+std::pair<int, int> Sound(const Oskend::SSoundIndex& s) { return {s.bank, s.number}; }
+std::pair<int, int> ItemSoundAt(CMMPCtrlList* list, int line) {
+  const int v = browserkit::ItemValue(list->GetItem(line));
+  return {(v >> 8) & 0xFF, v & 0xFF};
+}
+
 std::vector<std::string> Captions(CMMPCtrlList* list) {
   std::vector<std::string> out;
   for (int i = 0; i < list->GetNumItems(); ++i) out.push_back(list->GetItem(i)->Caption());
@@ -106,7 +113,8 @@ TEST(SoundBrowser, AuditionStartsOnAChoiceAndCancelRestoresTheSound) {
   b.Idle();
   auto* page = b.Page<SmallBlueBrowserLayer>();
   CMMPCtrlList* list = page->GetList();
-  EXPECT_FALSE(page->GetOkSwitch()->IsEnabled());
+  // Opened on the current sound.
+  EXPECT_EQ(ItemSoundAt(list, list->GetSelectedItemIndex()), Sound(before));
 
   const int first = before.number == 40 ? 41 : 40;
   list->SelectCell(first, 0);
@@ -166,6 +174,39 @@ std::vector<uint8_t> Bytes(PageHarness& h, size_t offset, size_t size) {
 Oskend::SSoundIndex ItemSound(CMMPCtrlList* list, int cell) {
   const int v = browserkit::ItemValue(list->GetItem(cell));
   return {static_cast<uint8_t>(v >> 8), static_cast<uint8_t>(v)};
+}
+
+// The browser opens on the sound the instrument plays: its line selected,
+// in view, OK live. OK then keeps the sound as it is, edits and all:
+// nothing is selected anew, nothing sent.
+TEST(SoundBrowser, ItOpensOnTheCurrentSoundAndOkKeepsItUntouched) {
+  for (int mode : {0, 2}) {
+    SCOPED_TRACE(mode);
+    Bench b(mode);
+    const Oskend::SSoundIndex before = b.h.synth()->GetCurSound(true);
+    Oskend::ISoundSection* edit = b.h.synth()->GetEditBuffer(mode == 0 ? 0 : 3);
+    const int kNameId = static_cast<int>(0xFFFF0000u);
+    edit->PutParamS(kNameId, "Edited Not Written");
+    b.h.RunFor(50);
+    b.h.device().With([](vesk::test::SimSynth& s) { s.ClearLog(); });
+    ASSERT_TRUE(b.opener.OpenBlueBrowser(-1));
+    b.Idle();
+    auto* page = b.Page<SmallBlueBrowserLayer>();
+    CMMPCtrlList* list = page->GetList();
+    const int line = list->GetSelectedItemIndex();
+    ASSERT_GE(line, 0);
+    EXPECT_EQ(ItemSoundAt(list, line), Sound(before));
+    EXPECT_GE(line, list->GetTopLine());
+    EXPECT_LT(line, list->GetTopLine() + 25);
+    EXPECT_TRUE(page->GetOkSwitch()->IsEnabled());
+
+    b.ClickControl(BlueBrowserBase::kOkId);
+    b.Idle(300);
+    EXPECT_FALSE(b.opener.IsOpen());
+    EXPECT_EQ(Sound(b.h.synth()->GetCurSound(true)), Sound(before));
+    EXPECT_EQ(edit->GetParamS(kNameId).substr(0, 18), "Edited Not Written");
+    EXPECT_TRUE(ProgramChanges(b.h).empty());
+  }
 }
 
 // In every mode of the instrument: OK keeps the sound chosen last, on the

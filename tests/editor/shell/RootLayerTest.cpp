@@ -319,7 +319,9 @@ TEST_F(RootLayer, EveryMenuCommandCarriesItsNumberAndArguments) {
 TEST_F(RootLayer, MenuDropsNeverShownItemsAndClosesUp) {
   const std::list<MenuItemInfo> items{MenuItemInfo::kMenuItemInfo_CopyInsertEffect,
                                       MenuItemInfo::kMenuItemInfo_DrumKitIFXPatch,
-                                      MenuItemInfo::kMenuItemInfo_CopyMFXTFX};
+                                      MenuItemInfo{1062, 0, "Unassigned"},
+                                      MenuItemInfo::kMenuItemInfo_CopyMFXTFX,
+                                      MenuItemInfo{1063, 0, "Unassigned"}};
   const auto shown = Root::MenuItemsShown(items);
   ASSERT_EQ(shown.size(), 4u);
   EXPECT_EQ(shown[0].id, 1032);

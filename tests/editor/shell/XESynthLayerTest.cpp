@@ -35,11 +35,20 @@ constexpr int kIFX1Pan = 0x20A;
 constexpr int kOsc1Volume = 0x107;
 constexpr int kRiffTranspose = 0x10E;
 constexpr int kHoldBottomKey = 0xD0D;  // an oscillator page: another section
+constexpr int kIFX1Chain = 0x228;
 
+// Insert effect 1 unchained, so that its pan is live whatever program the
+// instrument holds.
+void UnchainIFX1(PageHarness& h) {
+  h.synth()->GetEditBuffer(eMode_ProgEdit)->PutParamI(kIFX1Chain, 0);
+  h.RunFor(50);
+  h.device().With([](SimSynth& s) { s.ClearLog(); });
+}
 
 class XESynthLayerTest : public ::testing::Test {
  protected:
   void SetUp() override {
+    UnchainIFX1(h);
     page = std::make_unique<TestPage>(h.synth());
     ASSERT_TRUE(h.AddPage(*page));
   }
@@ -312,6 +321,7 @@ class RootLayer : public XELayerBase, public XECommandQueue {};
 class SelectorClickTest : public ::testing::Test {
  protected:
   void SetUp() override {
+    UnchainIFX1(h);
     ASSERT_TRUE(root.Create(0, 0, PageHarness::kWidth, PageHarness::kHeight, &h.window()));
     root.Show(false);
     stTabControlCreateParam p{};

@@ -53,6 +53,7 @@ std::string Differences(const Bytes& a, const Bytes& b) {
 Bytes ExpectedMemory(uint32_t seed, int channel) {
   SimSynth s;
   s.FillPattern(seed);
+  s.ShapeAsInstrument();
   s.Memory()[Oskend::CHUNK_GLOBAL::kMIDIChannel] = static_cast<uint8_t>(channel);
   return s.Memory();
 }

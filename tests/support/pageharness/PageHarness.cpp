@@ -76,6 +76,7 @@ PageHarness::PageHarness(Options options) {
     device_ = std::make_unique<SimSynthDevice>(bus_, settings, "Vesk", "Vesk");
     device_->With([](SimSynth& s) {
       s.FillPattern(11);
+      s.ShapeAsInstrument();
       s.Memory()[Oskend::CHUNK_GLOBAL::kMIDIChannel] = s.Settings().channel;
     });
     model_->Connect(false, true);

@@ -1,8 +1,12 @@
 #include "tests/support/simsynth/SimSynth.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <cstring>
+#include <string>
 
+#include "model/CAccessorUBF8.h"
+#include "model/ChunkProgAncesterBase.h"
 #include "remote/SXMessage.h"
 #include "remote/SynthSysEx.h"
 #include "tests/support/simsynth/SimSynthParams.h"
@@ -24,6 +28,71 @@ void SimSynth::FillPattern(uint32_t seed) {
     x ^= x << 17;
     std::memcpy(memory_.data() + i, &x, std::min<size_t>(8, memory_.size() - i));
   }
+}
+
+namespace {
+
+// Category words of the seven program categories and words before them,
+// for readable names.
+constexpr const char* kCategoryWords[7] = {"Piano", "E.Piano", "Organ", "Strings",
+                                           "Brass", "Synth", "User"};
+constexpr const char* kAdjectives[16] = {"Bright", "Warm",  "Soft", "Dark", "Big",   "Thin",
+                                         "Wide",   "Deep",  "Clean", "Dirty", "Old", "New",
+                                         "Hard",   "Sweet", "Cold", "Pure"};
+// The category byte of a program record (low 5 bits; sub-category above)
+// and of a performance record.
+constexpr unsigned kProgCategory = 630;
+constexpr unsigned kCombiCategory = 824;
+constexpr unsigned kProgSends = 94;
+constexpr unsigned kTimbreRecord = 628;
+constexpr unsigned kTimbreStride = 44;
+constexpr int kCurrentTimbreId = 0x10A;
+// A timbre's switch (its parameter 0x2B): bit 6 of its byte 27.
+constexpr unsigned kTimbreSwitch = 27;
+constexpr uint8_t kTimbreSwitchBit = 0x40;
+
+void PutName(uint8_t* record, const std::string& name) {
+  Oskend::ProgAncesterLayout::WriteName(record, name);
+}
+
+void PutCategory(uint8_t* byte, int category) {
+  *byte = static_cast<uint8_t>((*byte & ~0x1F) | (category & 0x1F));
+}
+
+}  // namespace
+
+void SimSynth::ShapeAsInstrument() {
+  uint8_t* m = memory_.data();
+  // Program k of the 512 (bank * 128 + number) is of category k mod 7.
+  for (int bank = 0; bank < int(S::kProgBanks); ++bank)
+    for (int n = 0; n < int(S::kProgsPerBank); ++n) {
+      uint8_t* p = m + ProgOffset(bank, n);
+      const int category = (bank * 128 + n) % 7;
+      const int k = bank * 128 + n;
+      PutName(p, std::string(kAdjectives[k / 7 % 16]) + " " + kCategoryWords[category]);
+      PutCategory(p + kProgCategory, category);
+      // The two effect sends a timbre takes from its program are levels.
+      p[kProgSends] &= 0x7F;
+      p[kProgSends + 1] &= 0x7F;
+    }
+  const CAccessorBNKPGM program(0, 511);
+  for (int c = 0; c < int(S::kCombis); ++c) {
+    uint8_t* p = m + CombiOffset(c);
+    char name[32];
+    std::snprintf(name, sizeof name, "Perf %c-%d", 'A' + c / 5, c % 5 + 1);
+    PutName(p, name);
+    PutCategory(p + kCombiCategory, c % 7);
+    // Timbre t plays one of the programs of category t mod 6, picked by
+    // the pattern; the six main timbres play.
+    for (int t = 0; t < 12; ++t) {
+      uint8_t* timbre = p + kTimbreRecord + kTimbreStride * unsigned(t);
+      const int k = (timbre[0] + 7 * timbre[1]) % 73;
+      program.PutRaw(timbre, 0, 7 * k + t % 6);
+      if (t < 6) timbre[kTimbreSwitch] |= kTimbreSwitchBit;
+    }
+  }
+  std::memcpy(m + kProgEditOffset, m + ProgOffset(curBank_, curProg_), S::kProgSize);
+  std::memcpy(m + kCombiEditOffset, m + CombiOffset(curProg_ % int(S::kCombis)), S::kCombiSize);
 }
 
 unsigned SimSynth::ProgOffset(int bank, int prog) {
@@ -131,6 +200,7 @@ void SimSynth::HandleShort(const uint8_t* msg, unsigned len) {
   } else if ((st & 0xF0) == 0xC0 && len >= 2) {
     curBank_ = bankLsb_;
     curProg_ = msg[1] & 0x7F;
+    LoadCurrentSound();
     log_.push_back({.kind = SimSynthEvent::kProgramChange, .bank = curBank_, .number = curProg_});
   }
 }
@@ -194,8 +264,7 @@ void SimSynth::HandleOwn(const uint8_t* msg, unsigned len, std::vector<Msg>& out
       HandleDumpIn(msg, len, out);
       return;
     case S::kFnModeChange:
-      mode_ = msg[7] & 0x7F;
-      if (settings_.programPlayAsEdit && mode_ == 2) mode_ = 3;
+      EnterMode(settings_.programPlayAsEdit && (msg[7] & 0x7F) == 2 ? 3 : msg[7] & 0x7F);
       log_.push_back({.kind = SimSynthEvent::kModeChange, .mode = mode_});
       out.push_back(settings_.modeChangeByStatus ? StatusMsg(settings_.statusByte)
                                                  : Faulted(S::ModeChange(ch, mode_)));
@@ -206,6 +275,7 @@ void SimSynth::HandleOwn(const uint8_t* msg, unsigned len, std::vector<Msg>& out
         // Made for each change: a copy of the instrument must not share
         // the sections laid over another's memory.
         SimSynthParams(memory_).Apply(mode_, msg[7], id, value);
+        if (msg[7] <= 1 && id == kCurrentTimbreId) curTimbre_ = value;
         log_.push_back({.kind = SimSynthEvent::kParamChange, .section = msg[7], .id = id, .value = value});
       }
       return;
@@ -253,13 +323,40 @@ std::vector<SimSynth::Msg> SimSynth::PanelProgramChange(int bank, int prog) {
   const int lsb = (mode_ <= 1 && bank >= 7) ? bank + 1 : bank;
   curBank_ = bank;
   curProg_ = prog;
+  LoadCurrentSound();
   return {{uint8_t(0xB0 | n), 0x00, 0x00},
           {uint8_t(0xB0 | n), 0x20, uint8_t(lsb & 0x7F)},
           {uint8_t(0xC0 | n), uint8_t(prog & 0x7F)}};
 }
 
+void SimSynth::EnterMode(uint8_t mode) {
+  const uint8_t from = mode_;
+  mode_ = mode;
+  if (mode_ != 3 || from == 2 || from == 3) return;
+  // Program edit entered from elsewhere than program play edits the
+  // program of the performance's current timbre.
+  const uint8_t* timbre =
+      memory_.data() + kCombiEditOffset + kTimbreRecord + kTimbreStride * unsigned(curTimbre_ & 15);
+  const int p = CAccessorBNKPGM(0, 511).GetRaw(timbre, 0);
+  if (p < 0 || p >= int(S::kProgBanks * S::kProgsPerBank)) return;
+  curBank_ = p / 128;
+  curProg_ = p % 128;
+  LoadCurrentSound();
+}
+
+void SimSynth::LoadCurrentSound() {
+  if (mode_ <= 1) {
+    if (curBank_ == 0 && curProg_ < int(S::kCombis))
+      std::memcpy(memory_.data() + kCombiEditOffset, memory_.data() + CombiOffset(curProg_),
+                  S::kCombiSize);
+  } else if (mode_ <= 3 && curBank_ >= 0 && curBank_ < int(S::kProgBanks)) {
+    std::memcpy(memory_.data() + kProgEditOffset, memory_.data() + ProgOffset(curBank_, curProg_),
+                S::kProgSize);
+  }
+}
+
 SimSynth::Msg SimSynth::PanelModeChange(uint8_t mode) {
-  mode_ = mode & 0x7F;
+  EnterMode(mode & 0x7F);
   return Faulted(S::ModeChange(ReplyChannel(), mode_));
 }
 

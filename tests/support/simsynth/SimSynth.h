@@ -82,6 +82,13 @@ class SimSynth {
   const std::vector<uint8_t>& Memory() const { return memory_; }
   // Fills the memory with a reproducible pattern that uses all 256 values.
   void FillPattern(uint32_t seed);
+  // Then gives the pattern's sounds what the instrument's hold: names of
+  // printable characters ("Warm Organ", "Perf B-3"), every program in one
+  // of the seven categories, every timbre of a performance playing a
+  // program of its own category (timbre t: category t mod 6) and the six
+  // main timbres switched on, and edit
+  // buffers holding the current program and performance.
+  void ShapeAsInstrument();
 
   static unsigned ProgOffset(int bank, int prog);
   static unsigned CombiOffset(int num);
@@ -92,6 +99,8 @@ class SimSynth {
   unsigned MasterVolume() const { return volume_; }
   int CurrentBank() const { return curBank_; }
   int CurrentProgram() const { return curProg_; }
+  // The performance's timbre the editor chose last (its parameter 0x10A).
+  int CurrentTimbre() const { return curTimbre_; }
 
   const std::vector<SimSynthEvent>& Log() const { return log_; }
   void ClearLog() { log_.clear(); }
@@ -120,6 +129,9 @@ class SimSynth {
   void HandleShort(const uint8_t* msg, unsigned len);
   void HandleOwn(const uint8_t* msg, unsigned len, std::vector<Msg>& out);
   void HandleDumpIn(const uint8_t* msg, unsigned len, std::vector<Msg>& out);
+  void EnterMode(uint8_t mode);
+  // Copies the stored current sound of the mode into its edit buffer.
+  void LoadCurrentSound();
 
   SimSynthSettings settings_;
   std::vector<uint8_t> memory_;
@@ -131,6 +143,7 @@ class SimSynth {
   uint8_t bankLsb_ = 0;
   int curBank_ = 0;
   int curProg_ = 0;
+  int curTimbre_ = 0;
 };
 
 }  // namespace vesk::test

@@ -1,7 +1,10 @@
 #include "tests/support/simsynth/SimSynthParams.h"
 
+#include <cstring>
+
 #include "model/CGlobalSectionImpl.h"
 #include "model/ChunkRemoteSynth.h"
+#include "model/CombiTimbreTake.h"
 #include "model/IHostProxy.h"
 #include "model/OskendCCombiPlaySectionImpl.h"
 #include "model/OskendCProgEditSectionImpl.h"
@@ -12,6 +15,9 @@
 namespace vesk::test {
 
 using namespace Oskend;
+
+// The performance's split mode (0 Off).
+constexpr int kSplitMode = 0x108;
 
 struct SimSynthParams::Sections : IHostProxy {
   explicit Sections(std::vector<uint8_t>& memory) : image(memory.data()) {
@@ -69,6 +75,40 @@ SimSynthParams::SimSynthParams(std::vector<uint8_t>& memory)
 
 SimSynthParams::~SimSynthParams() = default;
 
+namespace {
+
+// What the instrument does by itself after a timbre of the performance got
+// another program or was switched on.
+void FollowTimbre(SimSynthParams::Sections& s, int id, int value) {
+  auto param = [&s](int pid) {
+    ISection* owner = nullptr;
+    return s.combi.FindSectionByPID(pid, &owner) && owner ? owner->GetParamI(pid) : 0;
+  };
+  auto program = [&s](int bank, int number, unsigned offset, uint8_t* dst, unsigned count) {
+    CHUNK_PROG p = s.GetProgramFromStorage(static_cast<eBankID>(bank), number);
+    if (!p || offset + count > CHUNK_PROG::kSize) return false;
+    std::memcpy(dst, p.data() + offset, count);
+    return true;
+  };
+  auto put = [&s](unsigned offset, const uint8_t* src, unsigned count) {
+    CHUNK_COMBI edit = s.image.GetCombiEditBuffer();
+    if (offset + count <= CHUNK_COMBI::kSize) std::memcpy(edit.data() + offset, src, count);
+  };
+  const CombiTimbreTake take(param, program, put);
+  for (int t = 0; t < CombiTimbreTake::kTimbres; ++t) {
+    if (id == CombiTimbreTake::ProgramId(t)) {
+      // Alone: the one timbre of the first six playing, without a split.
+      int playing = 0;
+      for (int k = 0; k < 6; ++k) playing += param(CombiTimbreTake::SwitchId(k)) != 0 ? 1 : 0;
+      take.ProgramChanged(t, playing == 1 && param(kSplitMode) == 0);
+    } else if (id == CombiTimbreTake::SwitchId(t) && value != 0) {
+      take.SwitchedOn(t);
+    }
+  }
+}
+
+}  // namespace
+
 void SimSynthParams::Apply(uint8_t mode, uint8_t section, int id, int value) {
   Sections& s = *sections_;
   s.mode = mode;
@@ -78,7 +118,10 @@ void SimSynthParams::Apply(uint8_t mode, uint8_t section, int id, int value) {
   s.combi.UpdateFXType();
   switch (section) {
     case 0:
-    case 1: s.combi.OnRcvMIDIParam(id, value, eChgSource_Synth); break;
+    case 1:
+      s.combi.OnRcvMIDIParam(id, value, eChgSource_Synth);
+      FollowTimbre(s, id, value);
+      break;
     case 3: s.progEdit.OnRcvMIDIParam(id, value, eChgSource_Synth); break;
     case 6: s.global.OnRcvMIDIParam(id, value, eChgSource_Synth); break;
     default: break;

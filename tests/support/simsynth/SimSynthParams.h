@@ -5,7 +5,9 @@
 // (6). The places are the ones the editor's own sections give a parameter
 // id, read through the editor's sections laid over the instrument's memory;
 // the sections run here without a dispatcher and without a link, so they
-// tell nobody and send nothing.
+// tell nobody and send nothing. A timbre given another program, or switched
+// on, takes that program's effects as the instrument makes it do by itself
+// (CombiTimbreTake).
 #include <cstdint>
 #include <memory>
 #include <vector>

@@ -4,6 +4,7 @@
 
 #include <set>
 #include <string>
+#include <vector>
 
 #include "editor/controls/XEDropdownList.h"
 #include "editor/controls/XESoundSelector.h"
@@ -161,6 +162,51 @@ TEST_F(GlobalSystemPage, TheDumpShowsWhatItSendsUntilItIsDone) {
     EXPECT_NE(t.find("Transmitting..."), std::string::npos) << t;
   }
   EXPECT_EQ(os::HeadlessProgressWindow::Current(), nullptr);
+}
+
+// A row whose parameter is locked reads as locked: its control and its
+// caption are greyed; live rows keep both live. In the standalone program
+// Local Control is locked too, and a click on it changes nothing.
+TEST(GlobalSystemLocks, ALockedRowShowsItsControlAndCaptionGreyed) {
+  struct Case {
+    bool standalone;
+    std::vector<unsigned> locked, live;
+  } cases[] = {
+      {false, {0x80000400, 0x80000106, 0x8000040d, 0x8000040e, 0x80000410, 0x80000411, 0x80000412},
+       {0x80000401, 0x80000402, 0x80000403, 0x80000101, 0x80000205}},
+      {true, {0x80000402, 0x80000400}, {0x80000401}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.standalone ? "standalone" : "plug-in");
+    PageHarness::Options options;
+    options.connect = !c.standalone;
+    PageHarness h(options);
+    // The standalone program connects as such, here without an instrument.
+    if (c.standalone) h.model().Connect(true, false);
+    auto back = PageBackground();
+    OskendGlobalSystemLayer page(h.synth());
+    page.SetBackgroundBmp(back.get());
+    ASSERT_TRUE(h.AddPage(page));
+    for (bool locked : {true, false})
+      for (unsigned id : locked ? c.locked : c.live) {
+        const int pid = static_cast<int>(id);
+        CHfcControl* control = page.GetControlById(pid);
+        CHfcControl* caption = page.GetControlById(pid + XESynthLayer::kLabelIdOffset);
+        ASSERT_NE(control, nullptr) << std::hex << id;
+        ASSERT_NE(caption, nullptr) << std::hex << id;
+        EXPECT_EQ(control->IsEnabled(), !locked) << std::hex << id;
+        EXPECT_EQ(caption->IsEnabled(), !locked) << std::hex << id;
+      }
+    if (c.standalone) {
+      CHfcControl* local = page.GetControlById(static_cast<int>(0x80000402u));
+      const int before = local->GetIntValue();
+      h.ClickOn(page, *local);
+      h.Idle();
+      EXPECT_EQ(local->GetIntValue(), before);
+      EXPECT_EQ(h.synth()->GetGlobal()->GetParamI(static_cast<int>(0x80000402u)), before);
+    }
+    h.DestroyPage(page);
+  }
 }
 
 TEST(GlobalDumpSwitchTest, AFailedDumpIsReportedAsAnError) {

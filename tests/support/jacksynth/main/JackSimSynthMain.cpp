@@ -125,6 +125,7 @@ class Instrument {
     s.state[2] = 0x5A;
     synth_ = vesk::test::SimSynth(s);
     synth_.FillPattern(o.seed);
+    synth_.ShapeAsInstrument();
     synth_.Memory()[Oskend::CHUNK_GLOBAL::kMIDIChannel] = s.channel;
     if (!o.shortOut.empty()) shortLog_ = std::fopen(o.shortOut.c_str(), "ab");
   }
