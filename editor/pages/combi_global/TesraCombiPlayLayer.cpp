@@ -59,6 +59,9 @@ void TesraCombiPlayLayer::CreateTimbreProg() {
   }
   if (CHfcControl* learn = combipage::Put(this, box, make.CreateCheckBox(5, 24, kLearnSwitchId, 0)))
     learn->SetIntValue(1, true);
+  // Away from the split bar, the field and the switch say what they are.
+  combipage::Put(this, box, make.CreateLabel(5, 5, "Split Key", 66, 13, 0, 0, 1, -1));
+  combipage::Put(this, box, make.CreateLabel(22, 24, "Learn by playing", 94, 13, 0, 0, 1, -1));
 }
 
 bool TesraCombiPlayLayer::CreateSublevelTab() {
