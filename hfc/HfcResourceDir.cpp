@@ -2,17 +2,19 @@
 
 #include <mutex>
 
+#include "os/Lock.h"
+
 namespace {
-std::mutex gMutex;
+os::Lock gMutex;
 std::string gDir;
 }  // namespace
 
 void HfcSetResourceDir(const std::string& dir) {
-  std::lock_guard<std::mutex> lock(gMutex);
+  std::lock_guard<os::Lock> lock(gMutex);
   gDir = dir;
 }
 
 std::string HfcGetResourceDir() {
-  std::lock_guard<std::mutex> lock(gMutex);
+  std::lock_guard<os::Lock> lock(gMutex);
   return gDir;
 }

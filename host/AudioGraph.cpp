@@ -37,7 +37,7 @@ void Check(Status s, const char* what) {
 // by (on the program's clock, so tests pass it in simulated time).
 void PollFor(uint64_t totalUs, uint64_t stepUs, const std::function<bool()>& done) {
   os::Monitor monitor;
-  std::unique_lock lock(monitor.mutex());
+  os::Monitor::Hold lock(monitor.mutex());
   const uint64_t deadline = os::NowUs() + totalUs;
   while (!done() && os::NowUs() < deadline)
     monitor.WaitUntil(lock, std::min(deadline, os::NowUs() + stepUs), [] { return false; });

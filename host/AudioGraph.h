@@ -19,6 +19,7 @@
 #include "host/MidiEntry.h"
 #include "host/NRXAudioBufferList.h"
 #include "host/OutputDeviceList.h"
+#include "os/Lock.h"
 
 class AudioGraph {
  public:
@@ -109,7 +110,7 @@ class AudioGraph {
 
   Owner* owner_ = nullptr;
   std::unique_ptr<AudioComponent> synthUnit_;
-  std::recursive_mutex deviceLock_;
+  os::Lock deviceLock_{os::Lock::kRecursive};
   AudioDeviceID currentAudioDeviceID_ = 0;
   AudioStreamBasicDescription currentFormat_{};
   uint32_t deviceBufferFrameSize_ = 0;

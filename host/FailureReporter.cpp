@@ -6,13 +6,14 @@
 #include "host/HostAlerts.h"
 #include "host/StatusText.h"
 #include "host/TalvikException.h"
+#include "os/Lock.h"
 #include "os/MainLoop.h"
 #include "platform/NRXException.h"
 
 namespace {
 
-std::mutex& LogLock() {
-  static std::mutex lock;
+os::Lock& LogLock() {
+  static os::Lock lock;
   return lock;
 }
 

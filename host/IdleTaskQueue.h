@@ -8,6 +8,8 @@
 #include <functional>
 #include <mutex>
 
+#include "os/Lock.h"
+
 class IdleTaskQueue {
  public:
   enum Task {
@@ -32,7 +34,7 @@ class IdleTaskQueue {
   std::deque<int> Pending();
 
  private:
-  std::recursive_mutex mutex_;
+  os::Lock mutex_{os::Lock::kRecursive};
   std::deque<int> queue_;
   std::atomic<int> doing_{0};  // written by the main thread only
 };

@@ -274,7 +274,7 @@ void SetStreamPhysicalFormat(uint32_t stream, const AudioStreamBasicDescription&
     // A device that never confirms costs one second, then the selection
     // goes on.
     os::Monitor monitor;
-    std::unique_lock lock(monitor.mutex());
+    os::Monitor::Hold lock(monitor.mutex());
     const uint64_t deadline = os::NowUs() + 1000000;
     while (!gSetOK && os::NowUs() < deadline)
       monitor.WaitUntil(lock, std::min(deadline, os::NowUs() + 1000), [] { return gSetOK.load(); });

@@ -33,7 +33,7 @@ void InternalAudioStopProc() {
 // Waits on the program's clock (simulated in tests).
 void WaitUs(uint64_t us) {
   os::Monitor monitor;
-  std::unique_lock lock(monitor.mutex());
+  os::Monitor::Hold lock(monitor.mutex());
   monitor.WaitUntil(lock, os::NowUs() + us, [] { return false; });
 }
 

@@ -430,7 +430,7 @@ void TalvikHostMIDIManager::SendAndWait(Endpoint awaitedSource, Endpoint destina
     list.Add(sent, message.data(), message.size());
     st = (probePort_ ? probePort_ : outputPort_)->Send(destination, list);
     if (st == os::midi::kOk) {
-      std::unique_lock<std::mutex> lock(replyMonitor_.mutex());
+      os::Monitor::Hold lock(replyMonitor_.mutex());
       replyMonitor_.WaitUntil(lock, sent + kReplyTimeoutUs,
                               [&] { return !fullWait && !waiting_.load(); });
     }
@@ -811,7 +811,7 @@ void TalvikHostMIDIManager::HandleExclusiveMessage(const uint8_t* m, int len, En
 
 void TalvikHostMIDIManager::WakeWaiter() {
   waiting_.store(false);
-  std::unique_lock<std::mutex> lock(replyMonitor_.mutex());
+  os::Monitor::Hold lock(replyMonitor_.mutex());
   replyMonitor_.NotifyAll();
 }
 

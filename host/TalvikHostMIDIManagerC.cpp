@@ -6,6 +6,7 @@
 
 #include "host/FailureReporter.h"
 #include "host/TalvikHostMIDIManager.h"
+#include "os/Lock.h"
 #include "platform/NRXException.h"
 
 namespace {
@@ -16,7 +17,7 @@ namespace {
 TalvikHostMIDIManager* g_manager = nullptr;
 
 // What the last failed call caught, for the caller that tells the user.
-std::mutex g_errorLock;
+os::Lock g_errorLock;
 std::string g_lastError;
 
 void SetLastError(const std::string& text) {

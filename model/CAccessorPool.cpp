@@ -10,6 +10,7 @@
 #include "model/CAccessorStr.h"
 #include "model/CAccessorUBF8.h"
 #include "model/mathutl.h"
+#include "os/Lock.h"
 
 namespace {
 
@@ -77,7 +78,7 @@ IAccessor* TextAccessor(int atype) {
 }  // namespace
 
 struct CAccessorPool::Impl {
-  std::mutex lock;
+  os::Lock lock;
   std::map<Key, std::unique_ptr<IAccessorI>> numeric;
 };
 
@@ -115,7 +116,7 @@ IAccessor* CAccessorPool::Get(unsigned char pmid, PTYPE ptype, ATYPE atype,
   if (mapped) mathutl::breakenumstring(format, &raw, nullptr, nullptr);
   Key key(pmid, ptype, atype, low, high, std::move(raw));
 
-  std::lock_guard<std::mutex> guard(m_impl->lock);
+  std::lock_guard<os::Lock> guard(m_impl->lock);
   auto it = m_impl->numeric.find(key);
   if (it != m_impl->numeric.end()) return it->second.get();
   std::unique_ptr<IAccessorI> made = MakeNumeric(atype, mapped, low, high, std::get<5>(key));

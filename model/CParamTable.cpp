@@ -9,6 +9,7 @@
 #include "model/CStringConverterPool.h"
 #include "model/IStringConverter.h"
 #include "model/mathutl.h"
+#include "os/Lock.h"
 
 std::string CParamTable::extractformatforpmid(const char* format, unsigned char pmid) {
   std::vector<std::string> pieces = mathutl::breakstring(format, '\f');
@@ -62,7 +63,7 @@ CParamTable* CParamTable::GetInstance(const TABLEDESC& desc, unsigned char pmid)
 }
 
 struct CParamTable::CParamTablePool::Impl {
-  std::mutex lock;
+  os::Lock lock;
   std::map<std::pair<const TABLEDESC*, unsigned char>, std::unique_ptr<CParamTable>> tables;
 };
 
@@ -84,7 +85,7 @@ CParamTable* CParamTable::CParamTablePool::Get(const TABLEDESC& desc, unsigned c
   // Held while a table is built, so that two threads asking for the same
   // table at once get one object. The accessor and converter pools lock
   // only inside, never calling back here.
-  std::lock_guard<std::mutex> guard(m_impl->lock);
+  std::lock_guard<os::Lock> guard(m_impl->lock);
   auto it = m_impl->tables.find(key);
   if (it != m_impl->tables.end()) return it->second.get();
   auto table = std::make_unique<CParamTable>(desc, pmid);

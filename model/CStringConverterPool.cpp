@@ -8,6 +8,7 @@
 #include "model/CStringConverterEnum.h"
 #include "model/CStringConverterStr.h"
 #include "model/mathutl.h"
+#include "os/Lock.h"
 
 std::string CStringConverterPool::SCDESC::tostring() const {
   std::string key = mathutl::formatstring("%u,%u,%d,%d,", unsigned(pmid), unsigned(ptype), min, max);
@@ -16,7 +17,7 @@ std::string CStringConverterPool::SCDESC::tostring() const {
 }
 
 struct CStringConverterPool::Impl {
-  std::mutex lock;
+  os::Lock lock;
   std::map<std::string, std::unique_ptr<IStringConverter>> converters;
 };
 
@@ -31,7 +32,7 @@ CStringConverterPool& CStringConverterPool::Instance() {
 IStringConverter* CStringConverterPool::Get(unsigned char pmid, PTYPE ptype, int min, int max,
                                             const char* format) {
   std::string key = SCDESC{pmid, ptype, min, max, format}.tostring();
-  std::lock_guard<std::mutex> guard(m_impl->lock);
+  std::lock_guard<os::Lock> guard(m_impl->lock);
   auto it = m_impl->converters.find(key);
   if (it != m_impl->converters.end()) return it->second.get();
   std::unique_ptr<IStringConverter> made;

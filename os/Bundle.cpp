@@ -8,10 +8,12 @@
 #include <mutex>
 #include <vector>
 
+#include "os/Lock.h"
+
 namespace os {
 
 namespace {
-std::mutex g_mutex;
+os::Lock g_mutex;
 std::vector<Bundle*>& Live() {
   static std::vector<Bundle*> live;
   return live;
@@ -30,12 +32,12 @@ std::string FirstLine(const std::string& file) {
 Bundle::Bundle(std::string path) : path_(std::move(path)) {
   identifier_ = FirstLine(path_ + "/Contents/BundleIdentifier");
   version_ = FirstLine(path_ + "/Contents/BundleVersion");
-  std::lock_guard<std::mutex> g(g_mutex);
+  std::lock_guard<os::Lock> g(g_mutex);
   Live().push_back(this);
 }
 
 Bundle::~Bundle() {
-  std::lock_guard<std::mutex> g(g_mutex);
+  std::lock_guard<os::Lock> g(g_mutex);
   auto& live = Live();
   for (auto it = live.begin(); it != live.end(); ++it)
     if (*it == this) {
@@ -54,7 +56,7 @@ Bundle* Bundle::Create(const std::string& folder) {
 
 Bundle* Bundle::FindByIdentifier(const std::string& identifier) {
   if (identifier.empty()) return nullptr;
-  std::lock_guard<std::mutex> g(g_mutex);
+  std::lock_guard<os::Lock> g(g_mutex);
   for (Bundle* b : Live())
     if (b->identifier_ == identifier && b->references_.load() > 0) {
       b->Retain();

@@ -8,6 +8,8 @@
 #include <string>
 #include <utility>
 
+#include "os/Lock.h"
+
 namespace os {
 
 template <typename T>
@@ -16,11 +18,11 @@ class DefinitionRegistry {
   using Definition = std::function<std::unique_ptr<T>()>;
 
   void Define(int resourceId, Definition d) {
-    std::lock_guard<std::mutex> g(mutex_);
+    std::lock_guard<os::Lock> g(mutex_);
     byId_[resourceId] = std::move(d);
   }
   void Define(const std::string& file, const std::string& name, Definition d) {
-    std::lock_guard<std::mutex> g(mutex_);
+    std::lock_guard<os::Lock> g(mutex_);
     byFile_[{file, name}] = std::move(d);
   }
   // Null when nothing is defined under the id or names.
@@ -34,7 +36,7 @@ class DefinitionRegistry {
   std::unique_ptr<T> Make(Map& map, const Key& key) {
     Definition d;
     {
-      std::lock_guard<std::mutex> g(mutex_);
+      std::lock_guard<os::Lock> g(mutex_);
       auto it = map.find(key);
       if (it == map.end()) return nullptr;
       d = it->second;
@@ -42,7 +44,7 @@ class DefinitionRegistry {
     return d ? d() : nullptr;
   }
 
-  std::mutex mutex_;
+  os::Lock mutex_;
   std::map<int, Definition> byId_;
   std::map<std::pair<std::string, std::string>, Definition> byFile_;
 };

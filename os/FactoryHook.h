@@ -5,6 +5,8 @@
 #include <memory>
 #include <mutex>
 
+#include "os/Lock.h"
+
 namespace os {
 
 template <typename T>
@@ -13,7 +15,7 @@ class FactoryHook {
   using Factory = std::function<std::unique_ptr<T>()>;
 
   void Set(Factory f) {
-    std::lock_guard<std::mutex> g(mutex_);
+    std::lock_guard<os::Lock> g(mutex_);
     factory_ = std::move(f);
   }
 
@@ -21,7 +23,7 @@ class FactoryHook {
   std::unique_ptr<T> Make() {
     Factory f;
     {
-      std::lock_guard<std::mutex> g(mutex_);
+      std::lock_guard<os::Lock> g(mutex_);
       f = factory_;
     }
     if (f) return f();
@@ -29,7 +31,7 @@ class FactoryHook {
   }
 
  private:
-  std::mutex mutex_;
+  os::Lock mutex_;
   Factory factory_;
 };
 

@@ -4,11 +4,12 @@
 #include <mutex>
 
 #include "os/FactoryHook.h"
+#include "os/Lock.h"
 
 namespace os {
 
 namespace {
-std::mutex g_mutex;
+os::Lock g_mutex;
 FactoryHook<FileDialog> g_factory;
 std::deque<HeadlessFileDialog::Answer> g_script;
 std::vector<HeadlessFileDialog::Asked> g_transcript;
@@ -19,28 +20,28 @@ std::unique_ptr<FileDialog> FileDialog::Create() { return g_factory.Make<Headles
 void FileDialog::SetFactory(Factory f) { g_factory.Set(std::move(f)); }
 
 void HeadlessFileDialog::Script(Answer answer) {
-  std::lock_guard<std::mutex> g(g_mutex);
+  std::lock_guard<os::Lock> g(g_mutex);
   g_script.push_back(std::move(answer));
 }
 
 std::vector<HeadlessFileDialog::Asked> HeadlessFileDialog::Transcript() {
-  std::lock_guard<std::mutex> g(g_mutex);
+  std::lock_guard<os::Lock> g(g_mutex);
   return g_transcript;
 }
 
 void HeadlessFileDialog::Reset() {
-  std::lock_guard<std::mutex> g(g_mutex);
+  std::lock_guard<os::Lock> g(g_mutex);
   g_script.clear();
   g_transcript.clear();
 }
 
 void HeadlessFileDialog::SelectFileType(int index) {
-  std::lock_guard<std::mutex> g(g_mutex);
+  std::lock_guard<os::Lock> g(g_mutex);
   if (running_ && record_ < g_transcript.size()) g_transcript[record_].fileTypeAtStart = index;
 }
 
 void HeadlessFileDialog::SetSaveFileName(const std::string& name) {
-  std::lock_guard<std::mutex> g(g_mutex);
+  std::lock_guard<os::Lock> g(g_mutex);
   if (!running_) return;
   reply_.saveFileName = name;
   if (record_ < g_transcript.size()) g_transcript[record_].saveNamesSet.push_back(name);
@@ -49,7 +50,7 @@ void HeadlessFileDialog::SetSaveFileName(const std::string& name) {
 bool HeadlessFileDialog::Run(const Options& options, Client& client) {
   Answer answer;
   {
-    std::lock_guard<std::mutex> g(g_mutex);
+    std::lock_guard<os::Lock> g(g_mutex);
     if (running_) return false;
     running_ = true;
     record_ = g_transcript.size();
@@ -67,7 +68,7 @@ bool HeadlessFileDialog::Run(const Options& options, Client& client) {
     if (client.OnFilter(path, isFolder)) listed.push_back(path);
   if (answer.fileType >= 0) client.OnFileTypeSelected(answer.fileType);
   {
-    std::lock_guard<std::mutex> g(g_mutex);
+    std::lock_guard<os::Lock> g(g_mutex);
     if (answer.action != kActionCancel && answer.action != kActionNone) {
       reply_.valid = true;
       reply_.selection = answer.selection;
@@ -78,7 +79,7 @@ bool HeadlessFileDialog::Run(const Options& options, Client& client) {
   }
   client.OnUserAction(answer.action);
   {
-    std::lock_guard<std::mutex> g(g_mutex);
+    std::lock_guard<os::Lock> g(g_mutex);
     running_ = false;
   }
   client.OnTerminate();

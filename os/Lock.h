@@ -12,7 +12,10 @@ class Lock {
  public:
   enum Kind { kPlain, kRecursive };
 
-  explicit Lock(Kind kind = kPlain);
+  // A plain lock is ready before any code runs, so a lock at namespace
+  // scope may guard a table that other files' start-up code fills.
+  constexpr Lock() noexcept = default;
+  explicit Lock(Kind kind);
   ~Lock();
   Lock(const Lock&) = delete;
   Lock& operator=(const Lock&) = delete;
@@ -30,8 +33,8 @@ class Lock {
   static int HeldByThisThread();
 
  private:
-  pthread_mutex_t mutex_;
-  bool counted_;
+  pthread_mutex_t mutex_ = PTHREAD_MUTEX_INITIALIZER;
+  bool counted_ = true;
 };
 
 // Called by every wait as it is about to block: with assertions on (tests),

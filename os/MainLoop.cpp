@@ -53,7 +53,7 @@ struct MainLoop::Impl {
   // Runs one posted event, or else the earliest due timer. Waits for one
   // until `deadline` or until stop() holds. Returns whether it ran anything.
   bool Step(uint64_t deadline, const std::function<bool()>& stop) {
-    std::unique_lock<std::mutex> lock(monitor.mutex());
+    Monitor::Hold lock(monitor.mutex());
     const uint64_t timerDue = NextTimerDue();
     const uint64_t until = timerDue < deadline ? timerDue : deadline;
     monitor.WaitUntil(lock, until, [&] { return !queue.empty() || stop(); });
@@ -117,14 +117,14 @@ bool MainLoop::IsMainThread() const {
 }
 
 void MainLoop::Post(Fn fn, const void* tag) {
-  std::unique_lock<std::mutex> lock(impl_->monitor.mutex());
+  Monitor::Hold lock(impl_->monitor.mutex());
   impl_->queue.push_back({std::move(fn), tag});
   impl_->monitor.NotifyAll();
 }
 
 size_t MainLoop::RemovePosted(const void* tag) {
   std::deque<Impl::Posted> removed;  // destroyed outside the lock
-  std::unique_lock<std::mutex> lock(impl_->monitor.mutex());
+  Monitor::Hold lock(impl_->monitor.mutex());
   size_t n = 0;
   for (auto it = impl_->queue.begin(); it != impl_->queue.end();) {
     if (it->tag == tag) {
@@ -140,7 +140,7 @@ size_t MainLoop::RemovePosted(const void* tag) {
 }
 
 size_t MainLoop::PendingCount() const {
-  std::unique_lock<std::mutex> lock(impl_->monitor.mutex());
+  Monitor::Hold lock(impl_->monitor.mutex());
   return impl_->queue.size();
 }
 
@@ -167,18 +167,18 @@ void MainLoop::NoteUserActivity() {
 
 void MainLoop::RunModal(const void* token) {
   {
-    std::unique_lock<std::mutex> lock(impl_->monitor.mutex());
+    Monitor::Hold lock(impl_->monitor.mutex());
     impl_->modals.push_back({token, false});
   }
   auto done = [this, token] { return impl_->ModalQuit(token); };
   for (;;) {
     {
-      std::unique_lock<std::mutex> lock(impl_->monitor.mutex());
+      Monitor::Hold lock(impl_->monitor.mutex());
       if (done()) break;
     }
     impl_->Step(kNoDeadline, done);
   }
-  std::unique_lock<std::mutex> lock(impl_->monitor.mutex());
+  Monitor::Hold lock(impl_->monitor.mutex());
   for (auto it = impl_->modals.rbegin(); it != impl_->modals.rend(); ++it)
     if (it->token == token) {
       impl_->modals.erase(std::next(it).base());
@@ -187,7 +187,7 @@ void MainLoop::RunModal(const void* token) {
 }
 
 void MainLoop::QuitModal(const void* token) {
-  std::unique_lock<std::mutex> lock(impl_->monitor.mutex());
+  Monitor::Hold lock(impl_->monitor.mutex());
   for (auto it = impl_->modals.rbegin(); it != impl_->modals.rend(); ++it)
     if (it->token == token) {
       it->quit = true;
@@ -197,21 +197,21 @@ void MainLoop::QuitModal(const void* token) {
 }
 
 void MainLoop::EndModalsFrom(int depth) {
-  std::unique_lock<std::mutex> lock(impl_->monitor.mutex());
+  Monitor::Hold lock(impl_->monitor.mutex());
   for (size_t i = depth < 0 ? 0 : static_cast<size_t>(depth); i < impl_->modals.size(); ++i)
     impl_->modals[i].quit = true;
   impl_->monitor.NotifyAll();
 }
 
 bool MainLoop::IsModalRunning(const void* token) const {
-  std::unique_lock<std::mutex> lock(impl_->monitor.mutex());
+  Monitor::Hold lock(impl_->monitor.mutex());
   for (const auto& m : impl_->modals)
     if (m.token == token) return true;
   return false;
 }
 
 int MainLoop::ModalDepth() const {
-  std::unique_lock<std::mutex> lock(impl_->monitor.mutex());
+  Monitor::Hold lock(impl_->monitor.mutex());
   return static_cast<int>(impl_->modals.size());
 }
 
@@ -219,7 +219,7 @@ void MainLoop::Run() {
   auto done = [this] { return impl_->quit; };
   for (;;) {
     {
-      std::unique_lock<std::mutex> lock(impl_->monitor.mutex());
+      Monitor::Hold lock(impl_->monitor.mutex());
       if (impl_->quit) {
         impl_->quit = false;
         return;
@@ -230,7 +230,7 @@ void MainLoop::Run() {
 }
 
 void MainLoop::Quit() {
-  std::unique_lock<std::mutex> lock(impl_->monitor.mutex());
+  Monitor::Hold lock(impl_->monitor.mutex());
   impl_->quit = true;
   impl_->monitor.NotifyAll();
 }
@@ -274,11 +274,11 @@ void MainLoop::CallAndWait(const Fn& fn) {
   auto d = std::make_shared<Done>();
   Post([d, &fn] {
     fn();
-    std::unique_lock<std::mutex> lock(d->monitor.mutex());
+    Monitor::Hold lock(d->monitor.mutex());
     d->done = true;
     d->monitor.NotifyAll();
   });
-  std::unique_lock<std::mutex> lock(d->monitor.mutex());
+  Monitor::Hold lock(d->monitor.mutex());
   d->monitor.Wait(lock, [&] { return d->done; });
 }
 

@@ -4,6 +4,7 @@
 #include <mutex>
 
 #include "os/DefinitionRegistry.h"
+#include "os/Lock.h"
 
 namespace os {
 
@@ -15,7 +16,7 @@ struct Choice {
   int command = 0;
 };
 
-std::mutex g_mutex;
+os::Lock g_mutex;
 Menu::Tracker g_tracker;
 std::function<void()> g_cancel;
 std::deque<Choice> g_script;
@@ -86,12 +87,12 @@ Menu* FindIn(Menu& menu, int id, int depth) {
 }  // namespace
 
 Menu::Menu(int id) : id_(id) {
-  std::lock_guard<std::mutex> g(g_mutex);
+  std::lock_guard<os::Lock> g(g_mutex);
   LiveMenus().push_back(this);
 }
 
 Menu::~Menu() {
-  std::lock_guard<std::mutex> g(g_mutex);
+  std::lock_guard<os::Lock> g(g_mutex);
   auto& live = LiveMenus();
   for (auto it = live.begin(); it != live.end();) {
     if (*it == this) {
@@ -115,7 +116,7 @@ Menu* Menu::FindById(int id) { return FindIn(*this, id, 0); }
 Menu::TrackResult Menu::Track(int x, int y, int item) {
   Tracker t;
   {
-    std::lock_guard<std::mutex> g(g_mutex);
+    std::lock_guard<os::Lock> g(g_mutex);
     t = g_tracker;
   }
   if (t) return t(*this, x, y, item);
@@ -126,14 +127,14 @@ void Menu::CancelTracking() {
   // The headless tracker answers at once, so there is never one under way.
   std::function<void()> cancel;
   {
-    std::lock_guard<std::mutex> g(g_mutex);
+    std::lock_guard<os::Lock> g(g_mutex);
     cancel = g_cancel;
   }
   if (cancel) cancel();
 }
 
 void Menu::SetTracker(Tracker t, std::function<void()> cancel) {
-  std::lock_guard<std::mutex> g(g_mutex);
+  std::lock_guard<os::Lock> g(g_mutex);
   g_tracker = std::move(t);
   g_cancel = std::move(cancel);
 }
@@ -151,38 +152,38 @@ std::unique_ptr<Menu> Menu::Load(const std::string& file, const std::string& nam
 }
 
 void HeadlessMenuTracker::ScriptNone() {
-  std::lock_guard<std::mutex> g(g_mutex);
+  std::lock_guard<os::Lock> g(g_mutex);
   g_script.push_back({Choice::kNone, {}, 0});
 }
 
 void HeadlessMenuTracker::ScriptAbort() {
-  std::lock_guard<std::mutex> g(g_mutex);
+  std::lock_guard<os::Lock> g(g_mutex);
   g_script.push_back({Choice::kAbort, {}, 0});
 }
 
 void HeadlessMenuTracker::ScriptIndex(std::vector<int> path) {
-  std::lock_guard<std::mutex> g(g_mutex);
+  std::lock_guard<os::Lock> g(g_mutex);
   g_script.push_back({Choice::kPath, std::move(path), 0});
 }
 
 void HeadlessMenuTracker::ScriptCommand(int command) {
-  std::lock_guard<std::mutex> g(g_mutex);
+  std::lock_guard<os::Lock> g(g_mutex);
   g_script.push_back({Choice::kCommand, {}, command});
 }
 
 std::vector<HeadlessMenuTracker::Shown> HeadlessMenuTracker::Transcript() {
-  std::lock_guard<std::mutex> g(g_mutex);
+  std::lock_guard<os::Lock> g(g_mutex);
   return g_transcript;
 }
 
 void HeadlessMenuTracker::Reset() {
-  std::lock_guard<std::mutex> g(g_mutex);
+  std::lock_guard<os::Lock> g(g_mutex);
   g_script.clear();
   g_transcript.clear();
 }
 
 Menu::TrackResult HeadlessMenuTracker::Track(Menu& menu, int x, int y, int item) {
-  std::lock_guard<std::mutex> g(g_mutex);
+  std::lock_guard<os::Lock> g(g_mutex);
   Choice c;
   if (!g_script.empty()) {
     c = std::move(g_script.front());

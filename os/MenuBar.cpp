@@ -3,11 +3,12 @@
 #include <mutex>
 
 #include "os/DefinitionRegistry.h"
+#include "os/Lock.h"
 
 namespace os {
 
 namespace {
-std::mutex g_mutex;
+os::Lock g_mutex;
 DefinitionRegistry<MenuBar>& Definitions() {
   static DefinitionRegistry<MenuBar> registry;
   return registry;
@@ -31,22 +32,22 @@ std::unique_ptr<MenuBar> MenuBar::Load(const std::string& file, const std::strin
 }
 
 void MenuBar::SetCurrent(MenuBar* bar) {
-  std::lock_guard<std::mutex> g(g_mutex);
+  std::lock_guard<os::Lock> g(g_mutex);
   g_current = bar;
 }
 
 MenuBar* MenuBar::Current() {
-  std::lock_guard<std::mutex> g(g_mutex);
+  std::lock_guard<os::Lock> g(g_mutex);
   return g_current;
 }
 
 bool MenuBar::QuitInApplicationMenu() {
-  std::lock_guard<std::mutex> g(g_mutex);
+  std::lock_guard<os::Lock> g(g_mutex);
   return g_quitInAppMenu;
 }
 
 void MenuBar::SetQuitInApplicationMenu(bool on) {
-  std::lock_guard<std::mutex> g(g_mutex);
+  std::lock_guard<os::Lock> g(g_mutex);
   g_quitInAppMenu = on;
 }
 

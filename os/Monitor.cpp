@@ -7,22 +7,38 @@
 
 namespace os {
 
-Monitor::Monitor() {
+namespace {
+uint64_t SteadyNowUs() {
+  using namespace std::chrono;
+  return static_cast<uint64_t>(duration_cast<microseconds>(steady_clock::now().time_since_epoch()).count());
+}
+}  // namespace
+
+Monitor::Monitor(Clocking clocking) {
   // Under a virtual clock every Monitor shares the simulation's lock, so
   // that the clock sees at once which threads wait and for what; each keeps
   // its own condition, so that a notice wakes only its own waiters.
-  detail::Sim* s = detail::ActiveSim();
+  detail::Sim* s = clocking == kFollowClock ? detail::ActiveSim() : nullptr;
   mutex_ = s ? &s->m : &own_mutex_;
   virtual_ = s != nullptr;
+  realTime_ = clocking == kRealTime;
 }
 
 Monitor::~Monitor() = default;
+
+uint64_t Monitor::Now() const { return realTime_ ? SteadyNowUs() : NowUs(); }
+
+bool Monitor::WaitFor(std::unique_lock<std::mutex>& lock, uint64_t ms, const std::function<bool()>& pred) {
+  const uint64_t now = Now();
+  const uint64_t deadline = ms >= (kNoDeadline - now) / 1000 ? kNoDeadline : now + ms * 1000;
+  return WaitUntil(lock, deadline, pred);
+}
 
 bool Monitor::WaitUntil(std::unique_lock<std::mutex>& lock, uint64_t deadlineUs,
                         const std::function<bool()>& pred) {
   if (!virtual_) {
     if (pred()) return true;
-    if (deadlineUs != kNoDeadline && deadlineUs <= NowUs()) return false;
+    if (deadlineUs != kNoDeadline && deadlineUs <= Now()) return false;
     CheckNoLockHeldAcrossWait("os::Monitor");
     if (deadlineUs == kNoDeadline) {
       cv_.wait(lock, pred);

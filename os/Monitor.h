@@ -6,6 +6,10 @@
 // NotifyAll wakes this monitor's waiters only, and the clock wakes a waiter
 // when its deadline comes. Every wait that can block a tracked thread must
 // go through a Monitor (XEvent, os::Thread::Join and the main loop do).
+// A Monitor of kRealTime keeps its own lock and waits on the real clock
+// also under a VirtualClock: it serves the threads of the machine's MIDI
+// devices (ALSA, JACK), which run at the pace of the hardware and the
+// server, never at the simulation's.
 #include <condition_variable>
 #include <cstdint>
 #include <functional>
@@ -17,32 +21,39 @@ namespace os {
 
 class Monitor {
  public:
-  Monitor();
+  enum Clocking { kFollowClock, kRealTime };
+
+  explicit Monitor(Clocking clocking = kFollowClock);
   ~Monitor();
   Monitor(const Monitor&) = delete;
   Monitor& operator=(const Monitor&) = delete;
 
+  // Holds the monitor's lock for a scope; a wait gives it up for its
+  // length and takes it back before it returns.
+  using Hold = std::unique_lock<std::mutex>;
   std::mutex& mutex() { return *mutex_; }
 
   // Called with `lock` held on mutex(). Returns true when pred() holds,
-  // false when the deadline passed first. Never holds across the wait.
+  // false when the deadline (in Now()'s microseconds) passed first. Never
+  // holds across the wait.
   bool WaitUntil(std::unique_lock<std::mutex>& lock, uint64_t deadlineUs,
                  const std::function<bool()>& pred);
-  bool WaitFor(std::unique_lock<std::mutex>& lock, uint64_t ms,
-               const std::function<bool()>& pred) {
-    return WaitUntil(lock, DeadlineAfterMs(ms), pred);
-  }
+  bool WaitFor(std::unique_lock<std::mutex>& lock, uint64_t ms, const std::function<bool()>& pred);
   void Wait(std::unique_lock<std::mutex>& lock, const std::function<bool()>& pred) {
     WaitUntil(lock, kNoDeadline, pred);
   }
   // Wakes every waiter; call after changing what predicates read.
   void NotifyAll();
+  // The clock its deadlines are read on: os::NowUs, or for kRealTime the
+  // machine's steady clock.
+  uint64_t Now() const;
 
  private:
   std::mutex own_mutex_;
   std::mutex* mutex_;
   std::condition_variable cv_;
   bool virtual_;
+  bool realTime_;
 };
 
 // Marks the calling thread as tracked by the virtual clock for a scope

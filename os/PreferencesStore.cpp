@@ -18,7 +18,7 @@ namespace {
 
 constexpr const char* kHeader = "vesk-preferences 1";
 
-std::mutex g_registryMutex;
+os::Lock g_registryMutex;
 std::map<std::string, std::weak_ptr<PreferencesDomain>>& Registry() {
   static std::map<std::string, std::weak_ptr<PreferencesDomain>> registry;
   return registry;
@@ -107,7 +107,7 @@ std::string PreferencesDomain::FilePath(const std::string& domain) {
 
 std::shared_ptr<PreferencesDomain> PreferencesDomain::Get(const std::string& domain) {
   const std::string path = FilePath(domain);
-  std::lock_guard<std::mutex> g(g_registryMutex);
+  std::lock_guard<os::Lock> g(g_registryMutex);
   auto& registry = Registry();
   if (auto existing = registry[path].lock()) return existing;
   std::erase_if(registry, [](const auto& entry) { return entry.second.expired(); });
@@ -182,20 +182,20 @@ void PreferencesDomain::Load() {
 }
 
 std::optional<PreferencesDomain::Value> PreferencesDomain::Read(const std::string& key) const {
-  std::lock_guard<std::mutex> g(mutex_);
+  std::lock_guard<os::Lock> g(mutex_);
   auto it = values_.find(key);
   if (it == values_.end()) return std::nullopt;
   return it->second;
 }
 
 void PreferencesDomain::Write(const std::string& key, Value value) {
-  std::lock_guard<std::mutex> g(mutex_);
+  std::lock_guard<os::Lock> g(mutex_);
   values_[key] = std::move(value);
   dirty_ = true;
 }
 
 bool PreferencesDomain::Synchronize() {
-  std::lock_guard<std::mutex> g(mutex_);
+  std::lock_guard<os::Lock> g(mutex_);
   if (!dirty_) return true;
   std::ostringstream out;
   out << kHeader << '\n';

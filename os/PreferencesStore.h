@@ -19,6 +19,8 @@
 #include <string>
 #include <variant>
 
+#include "os/Lock.h"
+
 namespace os {
 
 class PreferencesDomain {
@@ -49,7 +51,7 @@ class PreferencesDomain {
  private:
   void Load();
 
-  mutable std::mutex mutex_;
+  mutable os::Lock mutex_;
   std::string path_;
   std::map<std::string, Value> values_;
   bool dirty_ = false;

@@ -3,12 +3,13 @@
 #include <mutex>
 
 #include "os/FactoryHook.h"
+#include "os/Lock.h"
 
 namespace os {
 
 namespace {
 FactoryHook<ProgressWindow> g_factory;
-std::mutex g_mutex;  // guards the list of headless windows
+os::Lock g_mutex;  // guards the list of headless windows
 HeadlessProgressWindow* g_current = nullptr;
 }  // namespace
 
@@ -19,13 +20,13 @@ std::unique_ptr<ProgressWindow> ProgressWindow::Create() {
 void ProgressWindow::SetFactory(Factory f) { g_factory.Set(std::move(f)); }
 
 HeadlessProgressWindow::HeadlessProgressWindow() {
-  std::lock_guard<std::mutex> g(g_mutex);
+  std::lock_guard<os::Lock> g(g_mutex);
   previous_ = g_current;
   g_current = this;
 }
 
 HeadlessProgressWindow::~HeadlessProgressWindow() {
-  std::lock_guard<std::mutex> g(g_mutex);
+  std::lock_guard<os::Lock> g(g_mutex);
   if (g_current == this) {
     g_current = previous_;
   } else {
@@ -42,7 +43,7 @@ void HeadlessProgressWindow::PressCancel() {
 }
 
 HeadlessProgressWindow* HeadlessProgressWindow::Current() {
-  std::lock_guard<std::mutex> g(g_mutex);
+  std::lock_guard<os::Lock> g(g_mutex);
   return g_current;
 }
 

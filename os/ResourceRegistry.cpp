@@ -4,6 +4,8 @@
 #include <mutex>
 #include <vector>
 
+#include "os/Lock.h"
+
 namespace os {
 
 namespace {
@@ -15,7 +17,7 @@ struct Entry {
   int locks = 0;
 };
 
-std::mutex g_mutex;
+os::Lock g_mutex;
 std::map<std::pair<uint32_t, int16_t>, Entry>& Entries() {
   static std::map<std::pair<uint32_t, int16_t>, Entry> entries;
   return entries;
@@ -30,7 +32,7 @@ Entry* EntryOf(ResourceRegistry::Handle h) {
 }  // namespace
 
 bool ResourceRegistry::Register(uint32_t type, int16_t id, const void* data, size_t size) {
-  std::lock_guard<std::mutex> g(g_mutex);
+  std::lock_guard<os::Lock> g(g_mutex);
   auto [it, made] = Entries().try_emplace({type, id});
   if (!made) return false;
   const auto* p = static_cast<const unsigned char*>(data);
@@ -42,19 +44,19 @@ bool ResourceRegistry::Register(uint32_t type, int16_t id, const void* data, siz
 }
 
 ResourceRegistry::Handle ResourceRegistry::Get(uint32_t type, int16_t id) {
-  std::lock_guard<std::mutex> g(g_mutex);
+  std::lock_guard<os::Lock> g(g_mutex);
   auto it = Entries().find({type, id});
   return it == Entries().end() ? nullptr : &it->second.master;
 }
 
 size_t ResourceRegistry::Size(Handle h) {
-  std::lock_guard<std::mutex> g(g_mutex);
+  std::lock_guard<os::Lock> g(g_mutex);
   Entry* e = EntryOf(h);
   return e ? e->bytes.size() : 0;
 }
 
 void* ResourceRegistry::Lock(Handle h) {
-  std::lock_guard<std::mutex> g(g_mutex);
+  std::lock_guard<os::Lock> g(g_mutex);
   Entry* e = EntryOf(h);
   if (!e) return nullptr;
   ++e->locks;
@@ -62,12 +64,12 @@ void* ResourceRegistry::Lock(Handle h) {
 }
 
 void ResourceRegistry::Unlock(Handle h) {
-  std::lock_guard<std::mutex> g(g_mutex);
+  std::lock_guard<os::Lock> g(g_mutex);
   if (Entry* e = EntryOf(h); e && e->locks > 0) --e->locks;
 }
 
 int ResourceRegistry::LockCount(Handle h) {
-  std::lock_guard<std::mutex> g(g_mutex);
+  std::lock_guard<os::Lock> g(g_mutex);
   Entry* e = EntryOf(h);
   return e ? e->locks : 0;
 }

@@ -3,11 +3,13 @@
 #include <map>
 #include <mutex>
 
+#include "os/Lock.h"
+
 namespace os {
 namespace {
 
 struct Store {
-  std::mutex lock;
+  os::Lock lock;
   std::map<uint32_t, std::vector<uint8_t>> flavors;
 };
 
@@ -20,7 +22,7 @@ Store& TheStore() {
 
 void Scrap::Clear() {
   Store& s = TheStore();
-  std::lock_guard<std::mutex> hold(s.lock);
+  std::lock_guard<os::Lock> hold(s.lock);
   s.flavors.clear();
 }
 
@@ -29,27 +31,27 @@ bool Scrap::Put(uint32_t flavor, const void* data, size_t size) {
   const auto* bytes = static_cast<const uint8_t*>(data);
   std::vector<uint8_t> copy(bytes, bytes + size);
   Store& s = TheStore();
-  std::lock_guard<std::mutex> hold(s.lock);
+  std::lock_guard<os::Lock> hold(s.lock);
   s.flavors[flavor] = std::move(copy);
   return true;
 }
 
 bool Scrap::Has(uint32_t flavor) {
   Store& s = TheStore();
-  std::lock_guard<std::mutex> hold(s.lock);
+  std::lock_guard<os::Lock> hold(s.lock);
   return s.flavors.count(flavor) != 0;
 }
 
 size_t Scrap::Size(uint32_t flavor) {
   Store& s = TheStore();
-  std::lock_guard<std::mutex> hold(s.lock);
+  std::lock_guard<os::Lock> hold(s.lock);
   auto it = s.flavors.find(flavor);
   return it == s.flavors.end() ? 0 : it->second.size();
 }
 
 bool Scrap::Get(uint32_t flavor, std::vector<uint8_t>* out) {
   Store& s = TheStore();
-  std::lock_guard<std::mutex> hold(s.lock);
+  std::lock_guard<os::Lock> hold(s.lock);
   auto it = s.flavors.find(flavor);
   if (it == s.flavors.end()) return false;
   if (out != nullptr) *out = it->second;

@@ -8,7 +8,8 @@
 //                   change it.
 //   os::Monitor     the one way to wait for another thread: a lock with a
 //                   condition and a deadline (simulated time under
-//                   os::VirtualClock).
+//                   os::VirtualClock; real time for the machine's devices,
+//                   kRealTime).
 //   os::WakeSignal  wakes one waiting thread from any thread, the host's
 //                   audio thread included: it takes no lock and allocates
 //                   nothing.

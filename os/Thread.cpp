@@ -35,7 +35,7 @@ bool Thread::Start(std::function<void()> body) {
       if (sim) detail::ThreadIsTracked() = true;
       body();
       body = nullptr;
-      std::unique_lock<std::mutex> lock(st->monitor.mutex());
+      Monitor::Hold lock(st->monitor.mutex());
       st->finished = true;
       st->monitor.NotifyAll();
       if (sim) {
@@ -62,7 +62,7 @@ void Thread::Join() {
       state_->thread.detach();  // a thread cannot join itself
     } else {
       {
-        std::unique_lock<std::mutex> lock(state_->monitor.mutex());
+        Monitor::Hold lock(state_->monitor.mutex());
         state_->monitor.Wait(lock, [this] { return state_->finished; });
       }
       state_->thread.join();
@@ -75,7 +75,7 @@ bool Thread::Joinable() const { return state_ && state_->thread.joinable(); }
 
 bool Thread::Finished() const {
   if (!state_) return true;
-  std::unique_lock<std::mutex> lock(state_->monitor.mutex());
+  Monitor::Hold lock(state_->monitor.mutex());
   return state_->finished;
 }
 

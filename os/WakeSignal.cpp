@@ -21,7 +21,7 @@ void WakeSignal::Signal() {
   // stays at most one.
   if (pending_.exchange(true, std::memory_order_acq_rel)) return;
   if (simulated_) {
-    std::lock_guard<std::mutex> g(simulated_->mutex());
+    Monitor::Hold g(simulated_->mutex());
     simulated_->NotifyAll();
     return;
   }
@@ -30,7 +30,7 @@ void WakeSignal::Signal() {
 
 void WakeSignal::Wait() {
   if (simulated_) {
-    std::unique_lock<std::mutex> lock(simulated_->mutex());
+    Monitor::Hold lock(simulated_->mutex());
     simulated_->Wait(lock, [this] { return pending_.load(std::memory_order_acquire); });
     pending_.exchange(false, std::memory_order_acq_rel);
     return;

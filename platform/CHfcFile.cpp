@@ -127,7 +127,7 @@ bool CHfcFile::MacCreateOpen(const FSRef* folder, const char* name, int mode,
   std::string path;
   if (!folder || !name || !*name || std::strchr(name, '/')) {
     failure = "Failed to call FSCreateFileUnicode().";
-    err = -50;
+    err = kOsParamErr;
   } else if (Utf16Units(name) >= 256) {
     failure = "Filename is too long.";
   } else {

@@ -3,11 +3,12 @@
 #include <cstring>
 #include <mutex>
 
+#include "os/Lock.h"
 #include "platform/HfcDebug.h"
 
 namespace {
 
-std::mutex g_mutex;
+os::Lock g_mutex;
 HfcBundleRef g_bundle = nullptr;
 std::string g_directoryUrl;
 
@@ -71,7 +72,7 @@ void HfcMacSetBundle(HfcBundleRef bundle) {
   if (bundle) bundle->Retain();
   HfcBundleRef old;
   {
-    std::lock_guard<std::mutex> g(g_mutex);
+    std::lock_guard<os::Lock> g(g_mutex);
     old = g_bundle;
     g_bundle = bundle;
   }
@@ -79,7 +80,7 @@ void HfcMacSetBundle(HfcBundleRef bundle) {
 }
 
 HfcBundleRef HfcMacGetBundle() {
-  std::lock_guard<std::mutex> g(g_mutex);
+  std::lock_guard<os::Lock> g(g_mutex);
   if (g_bundle) g_bundle->Retain();
   return g_bundle;
 }
@@ -105,6 +106,6 @@ bool HfcMacGetBundleResourceDirectory(char* buffer, int size) {
 }
 
 void HfcMacSetBundleDirectoryURL(const std::string& url) {
-  std::lock_guard<std::mutex> g(g_mutex);
+  std::lock_guard<os::Lock> g(g_mutex);
   g_directoryUrl = url;
 }

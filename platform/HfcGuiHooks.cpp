@@ -2,18 +2,20 @@
 
 #include <mutex>
 
+#include "os/Lock.h"
+
 namespace {
-std::mutex g_mutex;
+os::Lock g_mutex;
 HfcGuiHooks g_hooks;
 
 HfcGuiHooks Hooks() {
-  std::lock_guard<std::mutex> g(g_mutex);
+  std::lock_guard<os::Lock> g(g_mutex);
   return g_hooks;
 }
 }  // namespace
 
 void HfcSetGuiHooks(const HfcGuiHooks& hooks) {
-  std::lock_guard<std::mutex> g(g_mutex);
+  std::lock_guard<os::Lock> g(g_mutex);
   g_hooks = hooks;
 }
 

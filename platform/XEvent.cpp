@@ -14,21 +14,21 @@ void XEvent::Destroy() { monitor_.reset(); }
 
 bool XEvent::Reset() {
   if (!monitor_) return false;
-  std::unique_lock<std::mutex> lock(monitor_->mutex());
+  os::Monitor::Hold lock(monitor_->mutex());
   signalled_ = false;
   return true;
 }
 
 void XEvent::Set() {
   if (!monitor_) return;
-  std::unique_lock<std::mutex> lock(monitor_->mutex());
+  os::Monitor::Hold lock(monitor_->mutex());
   signalled_ = true;
   monitor_->NotifyAll();
 }
 
 bool XEvent::Wait(unsigned int ms) {
   if (!monitor_) return false;
-  std::unique_lock<std::mutex> lock(monitor_->mutex());
+  os::Monitor::Hold lock(monitor_->mutex());
   const uint64_t deadline = ms == kInfinite ? os::kNoDeadline : os::DeadlineAfterMs(ms);
   if (!monitor_->WaitUntil(lock, deadline, [this] { return signalled_; })) return false;
   signalled_ = false;

@@ -1,7 +1,9 @@
 #pragma once
 // The editor as the host knows it: the effect it belongs to and the host's
 // window while open. The plug-in's real editor overrides the window
-// operations.
+// operations. Loop thread: the host's editor calls reach them there (the
+// plug-in object hands open, close and the rest to it); getEffect on any
+// thread.
 #include "plugin/Vst2Abi.h"
 
 class AudioEffect;

@@ -17,12 +17,15 @@ class AudioEffect {
   AudioEffect(const AudioEffect&) = delete;
   AudioEffect& operator=(const AudioEffect&) = delete;
 
+  // Any thread.
   AEffect* getAeffect() { return &cEffect_; }
   AEffEditor* getEditor() const { return editor_; }
-  // Takes ownership; sets or clears the has-editor flag.
+  // Loop thread, while the host cannot reach the editor yet (start-up) or
+  // any more (shutdown). Takes ownership; sets or clears the has-editor flag.
   void setEditor(AEffEditor* editor);
 
-  // The host's calls.
+  // The host's calls, on the threads the plug-in object's overrides name;
+  // these defaults take no lock and wait for nothing, so any thread.
   virtual intptr_t dispatcher(int32_t opcode, int32_t index, intptr_t value, void* ptr, float opt);
   virtual void open() {}
   virtual void close() {}
@@ -45,13 +48,15 @@ class AudioEffect {
   virtual int32_t getChunk(void** data, bool isPreset) { return 0; }
   virtual int32_t setChunk(void* data, int32_t size, bool isPreset) { return 0; }
 
-  // Setters of the record.
+  // Setters of the record: the constructor's thread, before the host has
+  // the record.
   void setUniqueID(int32_t id) { cEffect_.uniqueID = id; }
   void setNumInputs(int32_t n) { cEffect_.numInputs = n; }
   void setNumOutputs(int32_t n) { cEffect_.numOutputs = n; }
   void canMono(bool on) { SetFlag(effFlagsCanMono, on); }
   void canProcessReplacing(bool on) { SetFlag(effFlagsCanReplacing, on); }
   void programsAreChunks(bool on) { SetFlag(effFlagsProgramChunks, on); }
+  // Any thread.
   float getSampleRate() const { return sampleRate_; }
   int32_t getBlockSize() const { return blockSize_; }
 
@@ -67,7 +72,7 @@ class AudioEffect {
   // Any thread: the host has called the instance through its record.
   bool HostHasInstance() const { return hostHasInstance_.load(std::memory_order_acquire); }
 
-  // The record's entry points.
+  // The record's entry points: whichever host thread calls that entry.
   static intptr_t dispatchEffectClass(AEffect* e, int32_t opcode, int32_t index, intptr_t value,
                                       void* ptr, float opt);
   static void processClass(AEffect* e, float** inputs, float** outputs, int32_t sampleFrames);

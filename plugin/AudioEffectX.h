@@ -8,8 +8,12 @@ class AudioEffectX : public AudioEffect {
   AudioEffectX(audioMasterCallback callback, int32_t numPrograms, int32_t numParams)
       : AudioEffect(callback, numPrograms, numParams) {}
 
+  // Host threads.
   intptr_t dispatcher(int32_t opcode, int32_t index, intptr_t value, void* ptr,
                       float opt) override;
+
+  // The host's questions and settings, on the threads the plug-in object's
+  // overrides name; these defaults answer at once on any thread.
 
   virtual int32_t processEvents(VstEvents*) { return 0; }
   virtual bool canParameterBeAutomated(int32_t) { return true; }
@@ -30,9 +34,14 @@ class AudioEffectX : public AudioEffect {
   virtual int32_t keysRequired() { return 0; }
   virtual int32_t getVstVersion() { return 2400; }
 
+  // The constructor's thread, before the host has the record.
   void isSynth(bool on) { SetFlag(effFlagsIsSynth, on); }
 
-  // Host callback wrappers.
+  // Host callback wrappers: wantEvents on the host's thread inside resume;
+  // sendVstEventsToHost on the audio thread only (inside processReplacing);
+  // the product and version queries on any thread but the audio thread;
+  // updateDisplay, beginEdit and endEdit on the loop thread, which holds no
+  // lock when it calls.
   bool wantEvents(int32_t filter = 1);
   bool sendVstEventsToHost(VstEvents* events);
   bool getHostProductString(char* text);

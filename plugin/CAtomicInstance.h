@@ -10,6 +10,8 @@
 #include <string>
 #include <sys/types.h>
 
+// The constructor's thread (the host's, loading the plug-in) makes and
+// owns the lock; the static helpers may be called on any thread.
 class CAtomicInstance {
  public:
   static constexpr const char* kLockFileName = "vesk-plug-in-editor.lock";

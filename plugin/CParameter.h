@@ -1,6 +1,7 @@
 #pragma once
 // Conversions between the host's normalised parameter values (0 to 1) and
-// stepped integers, in single precision with truncation toward zero.
+// stepped integers, in single precision with truncation toward zero. Pure
+// functions: any thread, the audio thread too.
 class CParameter {
  public:
   // base + clamp(trunc(n * f - 1 / (2n)), 0, n - 1).

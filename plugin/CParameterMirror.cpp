@@ -50,7 +50,7 @@ void CParameterMirror::Publish(Oskend::ISection* automation, Oskend::ISoundSecti
         owner->GetParamDesc(row.id, &desc))
       converters[i] = desc.converter;
   }
-  std::lock_guard<std::mutex> g(textLock_);
+  std::lock_guard<os::Lock> g(textLock_);
   std::memcpy(texts_, texts, sizeof texts_);
   std::memcpy(converters_, converters, sizeof converters_);
 }
@@ -140,7 +140,7 @@ bool CParameterMirror::Label(int index, char* text) const {
 
 bool CParameterMirror::Display(int index, char* text) const {
   if (!HasRow(index)) return false;
-  std::lock_guard<std::mutex> g(textLock_);
+  std::lock_guard<os::Lock> g(textLock_);
   if (int step; converters_[index] && PendingStep(index, &step)) {
     CopyCut(text, converters_[index]->Format(step).c_str());
     return true;

@@ -10,6 +10,8 @@
 #include <cstdint>
 #include <mutex>
 
+#include "os/Lock.h"
+
 class IStringConverter;
 namespace Oskend {
 class ISection;
@@ -89,7 +91,7 @@ class CParameterMirror {
   std::atomic<uint32_t> applied_[kCount]{};
   std::atomic<float> published_[kCount]{};
   std::atomic<uint32_t> nextStamp_{0};
-  mutable std::mutex textLock_;
+  mutable os::Lock textLock_;
   char texts_[kCount][kTextMax + 1] = {};
   const IStringConverter* converters_[kCount] = {};
 };

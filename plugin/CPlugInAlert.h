@@ -6,11 +6,13 @@
 
 class CPlugInAlert : public os::Alert {
  public:
+  // Loop thread: an alert is a modal run of the loop.
   int Run(const Request& request) override;
 
-  // Installs the factory that picks the drawn or the answering form;
-  // Uninstall goes back to the headless form.
+  // Loop thread, at start-up and shutdown: installs the factory that picks
+  // the drawn or the answering form; Uninstall goes back to the headless form.
   static void Install();
   static void Uninstall();
+  // Any thread.
   static bool HasDisplay();
 };

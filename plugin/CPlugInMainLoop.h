@@ -29,6 +29,7 @@ class CPlugInMainLoop {
   // program already).
   using ModalNotice = std::function<void(const os::Window::ModalState&)>;
 
+  // The host's threads that make and destroy the plug-in object.
   explicit CPlugInMainLoop(ModalNotice notice = {});
   ~CPlugInMainLoop();  // ends and joins the loop's thread when it made one
   CPlugInMainLoop(const CPlugInMainLoop&) = delete;

@@ -13,7 +13,7 @@
 struct CPlugInModalNotice {
   static constexpr int32_t kIndex = 0x566B4D64;  // 'VkMd'
 
-  // Runs in the low 16 bits, questions in the 16 above.
+  // Any thread. Runs in the low 16 bits, questions in the 16 above.
   static intptr_t Encode(const os::Window::ModalState& state) {
     return static_cast<intptr_t>((state.runs & 0xFFFF) | (state.questions & 0xFFFF) << 16);
   }

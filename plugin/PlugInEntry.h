@@ -1,6 +1,8 @@
 #pragma once
 // The plug-in's exported entry points. Hosts look for VSTPluginMain (older
-// ones for main, which the shared object adds as another name of it).
+// ones for main, which the shared object adds as another name of it). The
+// host's thread that loads the plug-in; each returns once the instance is
+// made, its start-up run on the loop thread.
 #include "plugin/Vst2Abi.h"
 
 #define VESK_PLUGIN_EXPORT __attribute__((visibility("default")))

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <iterator>
 #include <sstream>
 
 #include <sys/stat.h>
@@ -74,12 +75,14 @@ const QuorelVst::Manager kManagers[] = {
 };
 
 const QuorelVst::Manager* g_managers = kManagers;
-int g_managerCount = 3;
+int g_managerCount = static_cast<int>(std::size(kManagers));
 
 Oskend::IRemoteSynth* CreateModel(AudioEffect* effect) { return Oskend::RemoteSynthCreate(effect); }
 QuorelVst::ModelFactory g_modelFactory = &CreateModel;
 
 constexpr const char* kNotAvailable = "Not available";
+// How often the values the host reads are brought in line with the image.
+constexpr long kPublishPeriodMs = 50;
 
 void CopyText(char* out, const char* text, size_t max) {
   std::strncpy(out, text, max);
@@ -107,7 +110,7 @@ void QuorelVst::SetModelFactory(ModelFactory factory) {
 
 void QuorelVst::SetManagersForTest(const Manager* table, int count) {
   g_managers = table ? table : kManagers;
-  g_managerCount = table ? count : 3;
+  g_managerCount = table ? count : static_cast<int>(std::size(kManagers));
 }
 
 // ------------------------------------------------------------ life cycle
@@ -225,7 +228,7 @@ bool QuorelVst::Initialize() {
   dispatch_ = AsyncDispatchCreate();
   PublishForHost();
   // The values the host reads follow the image, whoever changed it.
-  if (dispatch_->CreateTimer(this, &publishTimer_)) dispatch_->SetTimerPeriod(publishTimer_, 50);
+  if (dispatch_->CreateTimer(this, &publishTimer_)) dispatch_->SetTimerPeriod(publishTimer_, kPublishPeriodMs);
   midi_.Start(model_, dispatch_, [this] { ForwardHostParameters(); });
   auto* editor = new VelorVstEditor(this, model_);
   setEditor(editor);

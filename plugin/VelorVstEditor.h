@@ -3,7 +3,7 @@
 // the same time, the framework window the whole GUI lives in. It carries
 // MIDI from three threads to the GUI through its own queue, and its idle
 // drives every layer. The window holds the front panel (the root layer),
-// which builds the edit pages over it.
+// which builds the edit pages over it. Loop thread, but for MidiIn.
 #include <cstdint>
 #include <memory>
 
@@ -25,6 +25,7 @@ class VelorVstEditor : public CHfcVstEditor, public AEffEditor, public Oskend::I
   static constexpr int kQueueSize = 1024;
   static constexpr const char* kBaseImage = "Background_Base";
 
+  // ---- Loop thread (the host's editor calls are handed there).
   VelorVstEditor(QuorelVst* effect, Oskend::IRemoteSynth* model);
   ~VelorVstEditor() override;
 
@@ -32,8 +33,10 @@ class VelorVstEditor : public CHfcVstEditor, public AEffEditor, public Oskend::I
   virtual void Uninitialize();
   virtual void GetDefaultWindowSize(long* width, long* height);
 
-  // Any thread: queues one message for the GUI; lost when the queue is full.
+  // ---- Any thread: queues one message for the GUI; lost when the queue
+  // is full (never blocks, so the audio and link threads may call it).
   void MidiIn(uint8_t status, uint8_t data1, uint8_t data2);
+  // ---- Loop thread.
   // Tests: what the GUI has been given of the queue, and the ticks run.
   uint64_t MidiDelivered() const { return midiDelivered_; }
   uint64_t IdleTicks() const { return idleTicks_; }

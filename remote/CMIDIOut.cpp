@@ -124,14 +124,14 @@ bool CMIDIOut::ClearPendings() {
 }
 
 CMIDIOut::WireHold::WireHold(CMIDIOut& out) : out_(out) {
-  std::unique_lock<std::mutex> lock(out_.wire_.mutex());
+  os::Monitor::Hold lock(out_.wire_.mutex());
   out_.longOnWire_ = true;
   out_.wire_.Wait(lock, [this] { return !out_.shortOnWire_; });
 }
 
 CMIDIOut::WireHold::~WireHold() {
   {
-    std::unique_lock<std::mutex> lock(out_.wire_.mutex());
+    os::Monitor::Hold lock(out_.wire_.mutex());
     out_.longOnWire_ = false;
   }
   // The output thread looks again at what fell due meanwhile.
@@ -140,14 +140,14 @@ CMIDIOut::WireHold::~WireHold() {
 }
 
 bool CMIDIOut::TakeWireForShort() {
-  std::unique_lock<std::mutex> lock(wire_.mutex());
+  os::Monitor::Hold lock(wire_.mutex());
   if (longOnWire_) return false;
   shortOnWire_ = true;
   return true;
 }
 
 void CMIDIOut::GiveWireBack() {
-  std::unique_lock<std::mutex> lock(wire_.mutex());
+  os::Monitor::Hold lock(wire_.mutex());
   shortOnWire_ = false;
   wire_.NotifyAll();
 }

@@ -20,14 +20,14 @@ CHfcSemaphore::CHfcSemaphore(long policy, long initialCount)
 CHfcSemaphore::~CHfcSemaphore() = default;
 
 bool CHfcSemaphore::Wait() {
-  std::unique_lock<std::mutex> lock(state_->monitor.mutex());
+  os::Monitor::Hold lock(state_->monitor.mutex());
   state_->monitor.Wait(lock, [this] { return state_->count > 0; });
   --state_->count;
   return true;
 }
 
 int CHfcSemaphore::Wait(unsigned long ms) {
-  std::unique_lock<std::mutex> lock(state_->monitor.mutex());
+  os::Monitor::Hold lock(state_->monitor.mutex());
   if (!state_->monitor.WaitFor(lock, ms, [this] { return state_->count > 0; })) {
     return -1;
   }
@@ -37,7 +37,7 @@ int CHfcSemaphore::Wait(unsigned long ms) {
 
 bool CHfcSemaphore::Signal() {
   {
-    std::unique_lock<std::mutex> lock(state_->monitor.mutex());
+    os::Monitor::Hold lock(state_->monitor.mutex());
     ++state_->count;
   }
   state_->monitor.NotifyAll();

@@ -308,7 +308,7 @@ void CombiMultiKeyVelZoneLayer::OnRemoteSynthMIDIIn(Oskend::IRemoteSynth*, const
   if (!bytes || length == 0 || !IsVisible()) return;
   const auto* b = static_cast<const unsigned char*>(bytes);
   if ((b[0] & 0xF0) != 0x90) return;
-  std::lock_guard<std::mutex> lock(m_noteLock);
+  std::lock_guard<os::Lock> lock(m_noteLock);
   m_note[0] = b[0];
   m_note[1] = length > 1 ? b[1] : 0;
   m_note[2] = length > 2 ? b[2] : 0;
@@ -319,7 +319,7 @@ void CombiMultiKeyVelZoneLayer::OnIdle(unsigned long elapsed) {
   unsigned char note[3];
   bool pending = false;
   {
-    std::lock_guard<std::mutex> lock(m_noteLock);
+    std::lock_guard<os::Lock> lock(m_noteLock);
     pending = m_bNotePending;
     m_bNotePending = false;
     note[0] = m_note[0];

@@ -7,6 +7,7 @@
 #include <mutex>
 
 #include "editor/pages/combi_global/CombiMultiLayerBase.h"
+#include "os/Lock.h"
 #include "remote/IRemoteSynthMIDISink.h"
 
 class XEControlCreater;
@@ -66,7 +67,7 @@ class CombiMultiKeyVelZoneLayer : public CombiMultiLayerBase, public Oskend::IRe
   ZubZoneSlopeBar* m_velBars[kTimbres] = {};
 
   // The note-ons from the link waiting for the idle; only the last counts.
-  std::mutex m_noteLock;
+  os::Lock m_noteLock;
   bool m_bNotePending = false;
   unsigned char m_note[3] = {};
 };

@@ -7,6 +7,7 @@
 
 #include "os/Alert.h"
 #include "os/FinderInfo.h"
+#include "os/Lock.h"
 #include "os/MainLoop.h"
 #include "os/Menu.h"
 
@@ -19,11 +20,11 @@ constexpr int kNameLeft = DrawnFileDialog::kPopupLeft + DrawnFileDialog::kPopupW
 constexpr int kNameWidth = DrawnFileDialog::kWidth - 16 - kNameLeft;
 constexpr int kFileTypeMenuId = 0x7F01;
 
-std::mutex g_folderMutex;
+os::Lock g_folderMutex;
 std::string g_folder;
 
 std::string StartFolder() {
-  std::lock_guard<std::mutex> g(g_folderMutex);
+  std::lock_guard<os::Lock> g(g_folderMutex);
   if (!g_folder.empty()) return g_folder;
   const char* home = std::getenv("HOME");
   if (home != nullptr && *home != 0) return home;
@@ -40,7 +41,7 @@ bool Less(const std::string& a, const std::string& b) {
 }  // namespace
 
 void DrawnFileDialog::SetStartFolder(const std::string& folder) {
-  std::lock_guard<std::mutex> g(g_folderMutex);
+  std::lock_guard<os::Lock> g(g_folderMutex);
   g_folder = folder;
 }
 
@@ -73,7 +74,7 @@ bool DrawnFileDialog::Run(const Options& options, Client& client) {
     mReply.selection = {mFolder};
   }
   {
-    std::lock_guard<std::mutex> g(g_folderMutex);
+    std::lock_guard<os::Lock> g(g_folderMutex);
     g_folder = mFolder;
   }
   Close();

@@ -8,12 +8,13 @@
 #include "hfc/CHfcBmp.h"
 #include "hfc/HfcBmpFontInfo.h"
 #include "hfc/HfcTextFit.h"
+#include "os/Lock.h"
 #include "os/window/X11PopupWindow.h"
 #include "os/window/X11Window.h"
 
 namespace {
 
-std::mutex g_makerMutex;
+os::Lock g_makerMutex;
 DrawnForm::WindowMaker g_maker;
 
 std::unique_ptr<os::Window> MakeX11(const DrawnForm::WindowPlacement& placement) {
@@ -25,7 +26,7 @@ std::unique_ptr<os::Window> MakeX11(const DrawnForm::WindowPlacement& placement)
 }  // namespace
 
 void DrawnForm::SetWindowMaker(WindowMaker maker) {
-  std::lock_guard<std::mutex> g(g_makerMutex);
+  std::lock_guard<os::Lock> g(g_makerMutex);
   g_maker = std::move(maker);
 }
 
@@ -54,7 +55,7 @@ bool DrawnForm::Open(const WindowPlacement& placement) {
                                                                    : os::Window::ModalInput::Kind::kForm);
   WindowMaker maker;
   {
-    std::lock_guard<std::mutex> g(g_makerMutex);
+    std::lock_guard<os::Lock> g(g_makerMutex);
     maker = g_maker;
   }
   mWindow = maker ? maker(placement) : MakeX11(placement);

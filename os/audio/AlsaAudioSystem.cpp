@@ -14,6 +14,7 @@
 #include <mutex>
 #include <thread>
 
+#include "os/Lock.h"
 #include "os/audio/AudioSystem.h"
 #include "os/audio/PeriodPacer.h"
 
@@ -353,7 +354,7 @@ class AlsaAudioSystem : public AudioSystem {
     d.running = nullptr;
   }
 
-  std::mutex mutex_;
+  os::Lock mutex_;
   std::map<DeviceId, std::unique_ptr<Dev>> devices_;
 };
 

@@ -17,7 +17,7 @@ NullAudioSystem::NullAudioSystem() = default;
 NullAudioSystem::~NullAudioSystem() { Uninstall(this); }
 
 DeviceId NullAudioSystem::AddDevice(const DeviceDesc& desc) {
-  std::lock_guard lock(mutex_);
+  Monitor::Hold lock(monitor_.mutex());
   const DeviceId id = next_;
   next_ += kStreamSpan;
   devices_[id].desc = desc;
@@ -27,7 +27,7 @@ DeviceId NullAudioSystem::AddDevice(const DeviceDesc& desc) {
 void NullAudioSystem::RemoveDevice(DeviceId device) {
   std::vector<std::pair<HardwareListener, void*>> listeners;
   {
-    std::lock_guard lock(mutex_);
+    Monitor::Hold lock(monitor_.mutex());
     devices_.erase(device);
     listeners = hardwareListeners_;
   }
@@ -36,8 +36,8 @@ void NullAudioSystem::RemoveDevice(DeviceId device) {
 
 NullAudioSystem::DeviceDesc& NullAudioSystem::Device(DeviceId device) { return Find(device)->desc; }
 
-void NullAudioSystem::WaitForCycles(std::unique_lock<std::recursive_mutex>& lock) {
-  if (!tInsideCycle) cyclesDone_.wait(lock, [this] { return inFlight_ == 0; });
+void NullAudioSystem::WaitForCycles(Monitor::Hold& lock) {
+  if (!tInsideCycle) monitor_.Wait(lock, [this] { return inFlight_ == 0; });
 }
 
 NullAudioSystem::Dev* NullAudioSystem::Find(DeviceId device) {
@@ -60,7 +60,7 @@ int NullAudioSystem::Pump(DeviceId device, int cycles) {
     AudioBufferList list;
     Dev* d;
     {
-      std::lock_guard lock(mutex_);
+      Monitor::Hold lock(monitor_.mutex());
       d = Find(device);
       if (!d) break;
       for (auto& p : d->procs)
@@ -87,9 +87,9 @@ int NullAudioSystem::Pump(DeviceId device, int cycles) {
     tInsideCycle = true;
     for (auto& [proc, data] : procs) proc(device, hostTime_, &list, data);
     tInsideCycle = false;
-    std::lock_guard lock(mutex_);
+    Monitor::Hold lock(monitor_.mutex());
     --inFlight_;
-    cyclesDone_.notify_all();
+    monitor_.NotifyAll();
     if ((d = Find(device))) {
       const double rate = d->desc.nominalRate > 0 ? d->desc.nominalRate : 44100;
       hostTime_ += static_cast<uint64_t>(d->desc.bufferFrames / rate * 1e9);
@@ -101,13 +101,13 @@ int NullAudioSystem::Pump(DeviceId device, int cycles) {
 
 const std::vector<uint8_t>& NullAudioSystem::Output(DeviceId device, size_t stream) {
   static const std::vector<uint8_t> none;
-  std::lock_guard lock(mutex_);
+  Monitor::Hold lock(monitor_.mutex());
   Dev* d = Find(device);
   return d && stream < d->output.size() ? d->output[stream] : none;
 }
 
 bool NullAudioSystem::IsRunning(DeviceId device, IOProc proc) {
-  std::lock_guard lock(mutex_);
+  Monitor::Hold lock(monitor_.mutex());
   Dev* d = Find(device);
   if (!d) return false;
   if (!proc) return d->hardwareRunning;
@@ -118,7 +118,7 @@ void NullAudioSystem::InjectPropertyChange(DeviceId device, uint32_t property) {
   if (property == kPropertyDevices) {
     std::vector<std::pair<HardwareListener, void*>> listeners;
     {
-      std::lock_guard lock(mutex_);
+      Monitor::Hold lock(monitor_.mutex());
       listeners = hardwareListeners_;
     }
     for (auto& [fn, data] : listeners) fn(property, data);
@@ -126,20 +126,20 @@ void NullAudioSystem::InjectPropertyChange(DeviceId device, uint32_t property) {
   }
   std::vector<std::pair<DeviceListener, void*>> listeners;
   {
-    std::lock_guard lock(mutex_);
+    Monitor::Hold lock(monitor_.mutex());
     if (Dev* d = Find(device)) listeners = d->listeners;
   }
   for (auto& [fn, data] : listeners) fn(device, property, data);
 }
 
 int NullAudioSystem::DeviceListenerCount(DeviceId device) {
-  std::lock_guard lock(mutex_);
+  Monitor::Hold lock(monitor_.mutex());
   Dev* d = Find(device);
   return d ? static_cast<int>(d->listeners.size()) : 0;
 }
 
 Status NullAudioSystem::GetDevices(std::vector<DeviceId>* devices) {
-  std::lock_guard lock(mutex_);
+  Monitor::Hold lock(monitor_.mutex());
   devices->clear();
   if (failList_) return kErrHardware;
   for (auto& [id, d] : devices_) devices->push_back(id);
@@ -147,7 +147,7 @@ Status NullAudioSystem::GetDevices(std::vector<DeviceId>* devices) {
 }
 
 Status NullAudioSystem::GetDeviceName(DeviceId device, std::string* name) {
-  std::lock_guard lock(mutex_);
+  Monitor::Hold lock(monitor_.mutex());
   Dev* d = Find(device);
   if (!d || d->desc.failInfo) return kErrBadDevice;
   *name = d->desc.name;
@@ -155,7 +155,7 @@ Status NullAudioSystem::GetDeviceName(DeviceId device, std::string* name) {
 }
 
 Status NullAudioSystem::GetOutputStreams(DeviceId device, std::vector<StreamId>* streams) {
-  std::lock_guard lock(mutex_);
+  Monitor::Hold lock(monitor_.mutex());
   Dev* d = Find(device);
   if (!d || d->desc.failInfo) return kErrBadDevice;
   streams->clear();
@@ -166,7 +166,7 @@ Status NullAudioSystem::GetOutputStreams(DeviceId device, std::vector<StreamId>*
 
 Status NullAudioSystem::GetAvailableFormats(StreamId stream,
                                             std::vector<AudioStreamBasicDescription>* f) {
-  std::lock_guard lock(mutex_);
+  Monitor::Hold lock(monitor_.mutex());
   size_t i;
   Dev* d = FindStream(stream, &i);
   if (!d) return kErrBadDevice;
@@ -175,7 +175,7 @@ Status NullAudioSystem::GetAvailableFormats(StreamId stream,
 }
 
 Status NullAudioSystem::GetPhysicalFormat(StreamId stream, AudioStreamBasicDescription* format) {
-  std::lock_guard lock(mutex_);
+  Monitor::Hold lock(monitor_.mutex());
   size_t i;
   Dev* d = FindStream(stream, &i);
   if (!d) return kErrBadDevice;
@@ -187,7 +187,7 @@ Status NullAudioSystem::SetPhysicalFormat(StreamId stream, const AudioStreamBasi
   DeviceId device;
   bool confirm;
   {
-    std::lock_guard lock(mutex_);
+    Monitor::Hold lock(monitor_.mutex());
     size_t i;
     Dev* d = FindStream(stream, &i);
     if (!d) return kErrBadDevice;
@@ -201,7 +201,7 @@ Status NullAudioSystem::SetPhysicalFormat(StreamId stream, const AudioStreamBasi
 }
 
 Status NullAudioSystem::GetStreamDevice(StreamId stream, DeviceId* device) {
-  std::lock_guard lock(mutex_);
+  Monitor::Hold lock(monitor_.mutex());
   size_t i;
   if (!FindStream(stream, &i)) return kErrBadDevice;
   *device = stream - stream % kStreamSpan;
@@ -209,7 +209,7 @@ Status NullAudioSystem::GetStreamDevice(StreamId stream, DeviceId* device) {
 }
 
 Status NullAudioSystem::GetNominalRate(DeviceId device, double* rate) {
-  std::lock_guard lock(mutex_);
+  Monitor::Hold lock(monitor_.mutex());
   Dev* d = Find(device);
   if (!d) return kErrBadDevice;
   *rate = d->desc.nominalRate;
@@ -217,7 +217,7 @@ Status NullAudioSystem::GetNominalRate(DeviceId device, double* rate) {
 }
 
 Status NullAudioSystem::SetNominalRate(DeviceId device, double rate) {
-  std::lock_guard lock(mutex_);
+  Monitor::Hold lock(monitor_.mutex());
   Dev* d = Find(device);
   if (!d) return kErrBadDevice;
   d->desc.nominalRate = rate;
@@ -226,7 +226,7 @@ Status NullAudioSystem::SetNominalRate(DeviceId device, double rate) {
 }
 
 Status NullAudioSystem::GetNominalRateRanges(DeviceId device, std::vector<AudioValueRange>* r) {
-  std::lock_guard lock(mutex_);
+  Monitor::Hold lock(monitor_.mutex());
   Dev* d = Find(device);
   if (!d) return kErrBadDevice;
   *r = d->desc.rateRanges;
@@ -234,7 +234,7 @@ Status NullAudioSystem::GetNominalRateRanges(DeviceId device, std::vector<AudioV
 }
 
 Status NullAudioSystem::GetBufferFrameSizeRange(DeviceId device, AudioValueRange* range) {
-  std::lock_guard lock(mutex_);
+  Monitor::Hold lock(monitor_.mutex());
   Dev* d = Find(device);
   if (!d) return kErrBadDevice;
   *range = d->desc.bufferRange;
@@ -242,7 +242,7 @@ Status NullAudioSystem::GetBufferFrameSizeRange(DeviceId device, AudioValueRange
 }
 
 Status NullAudioSystem::GetBufferFrameSize(DeviceId device, uint32_t* frames) {
-  std::lock_guard lock(mutex_);
+  Monitor::Hold lock(monitor_.mutex());
   Dev* d = Find(device);
   if (!d) return kErrBadDevice;
   *frames = d->desc.bufferFrames;
@@ -250,7 +250,7 @@ Status NullAudioSystem::GetBufferFrameSize(DeviceId device, uint32_t* frames) {
 }
 
 Status NullAudioSystem::SetBufferFrameSize(DeviceId device, uint32_t frames) {
-  std::lock_guard lock(mutex_);
+  Monitor::Hold lock(monitor_.mutex());
   Dev* d = Find(device);
   if (!d) return kErrBadDevice;
   if (d->desc.refuseBufferSizes || frames < d->desc.bufferRange.minimum ||
@@ -261,7 +261,7 @@ Status NullAudioSystem::SetBufferFrameSize(DeviceId device, uint32_t frames) {
 }
 
 Status NullAudioSystem::GetClockSources(DeviceId device, std::vector<uint32_t>* ids, bool* settable) {
-  std::lock_guard lock(mutex_);
+  Monitor::Hold lock(monitor_.mutex());
   Dev* d = Find(device);
   if (!d) return kErrBadDevice;
   if (!d->desc.hasClockSource) return kErrUnknownProperty;
@@ -271,7 +271,7 @@ Status NullAudioSystem::GetClockSources(DeviceId device, std::vector<uint32_t>* 
 }
 
 Status NullAudioSystem::GetClockSource(DeviceId device, uint32_t* id) {
-  std::lock_guard lock(mutex_);
+  Monitor::Hold lock(monitor_.mutex());
   Dev* d = Find(device);
   if (!d) return kErrBadDevice;
   if (!d->desc.hasClockSource) return kErrUnknownProperty;
@@ -280,7 +280,7 @@ Status NullAudioSystem::GetClockSource(DeviceId device, uint32_t* id) {
 }
 
 Status NullAudioSystem::SetClockSource(DeviceId device, uint32_t id) {
-  std::lock_guard lock(mutex_);
+  Monitor::Hold lock(monitor_.mutex());
   Dev* d = Find(device);
   if (!d) return kErrBadDevice;
   if (!d->desc.hasClockSource || !d->desc.clockSettable) return kErrIllegalOperation;
@@ -289,7 +289,7 @@ Status NullAudioSystem::SetClockSource(DeviceId device, uint32_t id) {
 }
 
 Status NullAudioSystem::GetClockSourceName(DeviceId device, uint32_t id, std::string* name) {
-  std::lock_guard lock(mutex_);
+  Monitor::Hold lock(monitor_.mutex());
   Dev* d = Find(device);
   if (!d) return kErrBadDevice;
   auto it = d->desc.clockNames.find(id);
@@ -298,7 +298,7 @@ Status NullAudioSystem::GetClockSourceName(DeviceId device, uint32_t id, std::st
 }
 
 Status NullAudioSystem::AddIOProc(DeviceId device, IOProc proc, void* clientData) {
-  std::lock_guard lock(mutex_);
+  Monitor::Hold lock(monitor_.mutex());
   Dev* d = Find(device);
   if (!d) return kErrBadDevice;
   d->procs.emplace_back(proc, clientData);
@@ -306,7 +306,7 @@ Status NullAudioSystem::AddIOProc(DeviceId device, IOProc proc, void* clientData
 }
 
 Status NullAudioSystem::RemoveIOProc(DeviceId device, IOProc proc) {
-  std::unique_lock lock(mutex_);
+  Monitor::Hold lock(monitor_.mutex());
   Dev* d = Find(device);
   if (!d) return kErrBadDevice;
   if (d->desc.refuseStop) return kErrHardware;
@@ -317,7 +317,7 @@ Status NullAudioSystem::RemoveIOProc(DeviceId device, IOProc proc) {
 }
 
 Status NullAudioSystem::Start(DeviceId device, IOProc proc) {
-  std::lock_guard lock(mutex_);
+  Monitor::Hold lock(monitor_.mutex());
   Dev* d = Find(device);
   if (!d) return kErrBadDevice;
   d->hardwareRunning = true;
@@ -327,7 +327,7 @@ Status NullAudioSystem::Start(DeviceId device, IOProc proc) {
 }
 
 Status NullAudioSystem::Stop(DeviceId device, IOProc proc) {
-  std::unique_lock lock(mutex_);
+  Monitor::Hold lock(monitor_.mutex());
   Dev* d = Find(device);
   if (!d) return kErrBadDevice;
   if (proc && d->desc.refuseStop) return kErrHardware;
@@ -340,7 +340,7 @@ Status NullAudioSystem::Stop(DeviceId device, IOProc proc) {
 }
 
 Status NullAudioSystem::AddDeviceListener(DeviceId device, DeviceListener l, void* clientData) {
-  std::lock_guard lock(mutex_);
+  Monitor::Hold lock(monitor_.mutex());
   Dev* d = Find(device);
   if (!d) return kErrBadDevice;
   d->listeners.emplace_back(l, clientData);
@@ -348,7 +348,7 @@ Status NullAudioSystem::AddDeviceListener(DeviceId device, DeviceListener l, voi
 }
 
 Status NullAudioSystem::RemoveDeviceListener(DeviceId device, DeviceListener l) {
-  std::lock_guard lock(mutex_);
+  Monitor::Hold lock(monitor_.mutex());
   Dev* d = Find(device);
   if (!d) return kErrBadDevice;
   std::erase_if(d->listeners, [&](auto& p) { return p.first == l; });
@@ -356,13 +356,13 @@ Status NullAudioSystem::RemoveDeviceListener(DeviceId device, DeviceListener l) 
 }
 
 Status NullAudioSystem::AddHardwareListener(HardwareListener l, void* clientData) {
-  std::lock_guard lock(mutex_);
+  Monitor::Hold lock(monitor_.mutex());
   hardwareListeners_.emplace_back(l, clientData);
   return kOk;
 }
 
 Status NullAudioSystem::RemoveHardwareListener(HardwareListener l) {
-  std::lock_guard lock(mutex_);
+  Monitor::Hold lock(monitor_.mutex());
   std::erase_if(hardwareListeners_, [&](auto& p) { return p.first == l; });
   return kOk;
 }

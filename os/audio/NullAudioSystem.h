@@ -3,11 +3,10 @@
 // that moves only when told, IO cycles run by hand (Pump) on the caller's
 // thread, property changes injected as the hardware would report them, and
 // buffer sizes or format changes refused on demand.
-#include <condition_variable>
 #include <map>
-#include <mutex>
 #include <vector>
 
+#include "os/Monitor.h"
 #include "os/audio/AudioSystem.h"
 
 namespace os::audio {
@@ -101,12 +100,13 @@ class NullAudioSystem : public AudioSystem {
   Dev* Find(DeviceId device);
   Dev* FindStream(StreamId stream, size_t* index);
 
-  std::recursive_mutex mutex_;
+  // Guards everything below. Of the real clock, as the device it stands
+  // for keeps its own pace.
+  Monitor monitor_{Monitor::kRealTime};
   // Cycles running now; Stop and RemoveIOProc wait for them, as a real
   // device's do, unless called from inside a cycle.
   int inFlight_ = 0;
-  std::condition_variable_any cyclesDone_;
-  void WaitForCycles(std::unique_lock<std::recursive_mutex>& lock);
+  void WaitForCycles(Monitor::Hold& lock);
   std::map<DeviceId, Dev> devices_;
   std::vector<std::pair<HardwareListener, void*>> hardwareListeners_;
   DeviceId next_ = 0x100;

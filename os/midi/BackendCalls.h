@@ -1,13 +1,11 @@
 #pragma once
 // The two calls a machine backend makes into its clients' code, shared by
 // the ALSA and JACK backends: each takes what it needs under the backend's
-// lock, calls outside it (a client's exception is swallowed, so that it
-// cannot end the backend's thread), and then tells waiters under the lock
+// monitor, calls outside it (a client's exception is swallowed, so that it
+// cannot end the backend's thread), and then tells waiters under the monitor
 // that the call is over, so that ending a port or cancelling a send can
 // wait for a call in progress.
-#include <condition_variable>
-#include <mutex>
-
+#include "os/Monitor.h"
 #include "os/midi/Client.h"
 #include "os/midi/InputPort.h"
 #include "os/midi/PacketList.h"
@@ -17,10 +15,10 @@ namespace os::midi {
 // Hands a list read on an input port to its read procedure, unless the
 // port has ended. The port counts the calls in progress.
 template <typename Port>
-void DeliverReads(std::mutex& m, std::condition_variable& cv, Port& p, const PacketList& list) {
+void DeliverReads(Monitor& monitor, Port& p, const PacketList& list) {
   ReadProc proc;
   {
-    std::lock_guard<std::mutex> g(m);
+    Monitor::Hold hold(monitor.mutex());
     if (!p.alive || !p.proc) return;
     proc = p.proc;
     ++p.calling;
@@ -29,19 +27,18 @@ void DeliverReads(std::mutex& m, std::condition_variable& cv, Port& p, const Pac
     proc(list);
   } catch (...) {
   }
-  std::lock_guard<std::mutex> g(m);
+  Monitor::Hold hold(monitor.mutex());
   --p.calling;
-  cv.notify_all();
+  monitor.NotifyAll();
 }
 
 // Ends a SysEx send with `status`, unless it was withdrawn or ended
 // already; `completing` names the send whose done procedure runs.
 template <typename Sends>
-void CompleteSend(std::mutex& m, std::condition_variable& cv, Sends& sends, SysexId& completing,
-                  SysexId id, Status status) {
+void CompleteSend(Monitor& monitor, Sends& sends, SysexId& completing, SysexId id, Status status) {
   SysexDone done;
   {
-    std::lock_guard<std::mutex> g(m);
+    Monitor::Hold hold(monitor.mutex());
     auto it = sends.find(id);
     if (it == sends.end()) return;
     done = std::move(it->second.done);
@@ -52,9 +49,9 @@ void CompleteSend(std::mutex& m, std::condition_variable& cv, Sends& sends, Syse
     if (done) done(status);
   } catch (...) {
   }
-  std::lock_guard<std::mutex> g(m);
+  Monitor::Hold hold(monitor.mutex());
   completing = 0;
-  cv.notify_all();
+  monitor.NotifyAll();
 }
 
 }  // namespace os::midi

@@ -2,6 +2,8 @@
 
 #include <mutex>
 
+#include "os/Lock.h"
+
 namespace os::midi {
 namespace {
 
@@ -12,7 +14,7 @@ constexpr size_t kMaxBackends = 15;
 // The backend clients of one client of the combination. Ports keep it, so a
 // port that outlives its client fails instead of reaching freed memory.
 struct ClientSet {
-  std::mutex m;
+  os::Lock m;
   bool gone = false;
   std::vector<std::unique_ptr<Client>> clients;  // null where a backend refused
 };
@@ -26,7 +28,7 @@ class CombinedInputPort : public InputPort {
   ~CombinedInputPort() override {
     std::vector<std::unique_ptr<InputPort>> ports;
     {
-      std::lock_guard<std::mutex> g(set_->m);
+      std::lock_guard<os::Lock> g(set_->m);
       ports.swap(ports_);
     }
     // Destroyed without the lock: each waits for a read in progress.
@@ -37,7 +39,7 @@ class CombinedInputPort : public InputPort {
     size_t b;
     EndpointId inner;
     if (!CombinedSystem::Split(source, &b, &inner)) return kErrNoSuchEndpoint;
-    std::lock_guard<std::mutex> g(set_->m);
+    std::lock_guard<os::Lock> g(set_->m);
     if (set_->gone) return kErrInvalidPort;
     if (b >= set_->clients.size() || !set_->clients[b]) return kErrNoSuchEndpoint;
     if (!ports_[b]) {
@@ -63,7 +65,7 @@ class CombinedOutputPort : public OutputPort {
   ~CombinedOutputPort() override {
     std::vector<std::unique_ptr<OutputPort>> ports;
     {
-      std::lock_guard<std::mutex> g(set_->m);
+      std::lock_guard<os::Lock> g(set_->m);
       ports.swap(ports_);
     }
   }
@@ -72,7 +74,7 @@ class CombinedOutputPort : public OutputPort {
     size_t b;
     EndpointId inner;
     if (!CombinedSystem::Split(destination, &b, &inner)) return kErrNoSuchEndpoint;
-    std::lock_guard<std::mutex> g(set_->m);
+    std::lock_guard<os::Lock> g(set_->m);
     if (set_->gone) return kErrInvalidPort;
     if (b >= set_->clients.size() || !set_->clients[b]) return kErrNoSuchEndpoint;
     if (!ports_[b]) {
@@ -97,7 +99,7 @@ class CombinedClient : public Client {
   ~CombinedClient() override {
     std::vector<std::unique_ptr<Client>> clients;
     {
-      std::lock_guard<std::mutex> g(set_->m);
+      std::lock_guard<os::Lock> g(set_->m);
       set_->gone = true;
       clients.swap(set_->clients);
     }
@@ -123,7 +125,7 @@ class CombinedClient : public Client {
     size_t b;
     EndpointId inner;
     if (!CombinedSystem::Split(destination, &b, &inner)) return kErrNoSuchEndpoint;
-    std::lock_guard<std::mutex> g(set_->m);
+    std::lock_guard<os::Lock> g(set_->m);
     if (set_->gone) return kErrInvalidPort;
     if (b >= set_->clients.size() || !set_->clients[b]) return kErrNoSuchEndpoint;
     SysexId innerId = 0;
@@ -138,7 +140,7 @@ class CombinedClient : public Client {
     if (b == 0) return;
     Client* client = nullptr;
     {
-      std::lock_guard<std::mutex> g(set_->m);
+      std::lock_guard<os::Lock> g(set_->m);
       if (b - 1 < set_->clients.size()) client = set_->clients[b - 1].get();
     }
     // Without the lock: the backend may wait for a completion in progress,

@@ -14,7 +14,7 @@ DeliveryThread::~DeliveryThread() { Stop(); }
 
 bool DeliveryThread::Start() {
   {
-    std::unique_lock<std::mutex> lock(monitor_.mutex());
+    Monitor::Hold lock(monitor_.mutex());
     stopped_ = false;
   }
   return thread_.Start([this] { Run(); });
@@ -23,7 +23,7 @@ bool DeliveryThread::Start() {
 void DeliveryThread::Stop() {
   std::map<Key, Item> dropped;
   {
-    std::unique_lock<std::mutex> lock(monitor_.mutex());
+    Monitor::Hold lock(monitor_.mutex());
     stopped_ = true;
     dropped.swap(items_);
     ++changes_;
@@ -36,7 +36,7 @@ void DeliveryThread::Stop() {
 }
 
 void DeliveryThread::Post(uint64_t dueUs, uint64_t tagA, uint64_t tagB, Fn fn) {
-  std::unique_lock<std::mutex> lock(monitor_.mutex());
+  Monitor::Hold lock(monitor_.mutex());
   if (stopped_) {
     lock.unlock();
     return;
@@ -54,7 +54,7 @@ size_t DeliveryThread::Cancel(uint64_t tag) {
   if (tag == 0) return 0;
   std::vector<Item> dropped;
   {
-    std::unique_lock<std::mutex> lock(monitor_.mutex());
+    Monitor::Hold lock(monitor_.mutex());
     for (auto it = items_.begin(); it != items_.end();) {
       if (it->second.tagA == tag || it->second.tagB == tag) {
         dropped.push_back(std::move(it->second));
@@ -74,12 +74,12 @@ size_t DeliveryThread::Cancel(uint64_t tag) {
 }
 
 bool DeliveryThread::IsCurrent() {
-  std::unique_lock<std::mutex> lock(monitor_.mutex());
+  Monitor::Hold lock(monitor_.mutex());
   return std::this_thread::get_id() == runner_;
 }
 
 void DeliveryThread::Run() {
-  std::unique_lock<std::mutex> lock(monitor_.mutex());
+  Monitor::Hold lock(monitor_.mutex());
   runner_ = std::this_thread::get_id();
   while (!stopped_) {
     if (items_.empty()) {

@@ -8,6 +8,7 @@
 
 #include "os/Clock.h"
 #include "os/ErrorReport.h"
+#include "os/Lock.h"
 #include "os/Monitor.h"
 #include "os/midi/DeliveryThread.h"
 #include "os/midi/EndpointUniqueId.h"
@@ -68,7 +69,7 @@ struct VirtualBus::Core : std::enable_shared_from_this<Core> {
     SysexDone done;
   };
 
-  std::mutex m;  // taken before a delivery thread's monitor, never after
+  os::Lock m;  // taken before a delivery thread's monitor, never after
   bool shut = false;
   uint64_t nextId = 1;              // wires, ports, clients, sends: one space of tags
   EndpointId nextEndpoint = 0x00A0'0001;
@@ -105,7 +106,7 @@ struct VirtualBus::Core : std::enable_shared_from_this<Core> {
 
   // Moves the next packet list of a wire across it and posts its arrival.
   void Step(const std::shared_ptr<Device>& dev, bool toHost) {
-    std::lock_guard<std::mutex> g(m);
+    std::lock_guard<os::Lock> g(m);
     Device::State& st = *dev->state_;
     WireState& w = toHost ? st.up : st.down;
     w.stepping = false;
@@ -147,7 +148,7 @@ struct VirtualBus::Core : std::enable_shared_from_this<Core> {
   void DeliverToPort(uint64_t id, const PacketList& packets) {
     ReadProc proc;
     {
-      std::lock_guard<std::mutex> g(m);
+      std::lock_guard<os::Lock> g(m);
       auto it = inPorts.find(id);
       if (it == inPorts.end()) return;
       proc = it->second.proc;
@@ -159,7 +160,7 @@ struct VirtualBus::Core : std::enable_shared_from_this<Core> {
     Device::State& st = *dev.state_;
     std::function<void(const Received&)> receiver;
     {
-      std::unique_lock<std::mutex> lock(st.monitor.mutex());
+      Monitor::Hold lock(st.monitor.mutex());
       for (const auto& r : arrived) {
         st.received.push_back(r);
         st.receivedBytes += r.bytes.size();
@@ -175,7 +176,7 @@ struct VirtualBus::Core : std::enable_shared_from_this<Core> {
       // A receiver's fault must not end the delivery.
       os::ReportCaughtException("VirtualBus delivery to a receiver");
     }
-    std::unique_lock<std::mutex> lock(st.monitor.mutex());
+    Monitor::Hold lock(st.monitor.mutex());
     --st.delivering;
     st.monitor.NotifyAll();
   }
@@ -183,7 +184,7 @@ struct VirtualBus::Core : std::enable_shared_from_this<Core> {
   void CompleteSysex(SysexId id, Status status) {
     SysexDone done;
     {
-      std::lock_guard<std::mutex> g(m);
+      std::lock_guard<os::Lock> g(m);
       auto it = sends.find(id);
       if (it == sends.end()) return;  // withdrawn, or failed already
       done = std::move(it->second.done);
@@ -218,7 +219,7 @@ struct VirtualBus::Core : std::enable_shared_from_this<Core> {
     std::vector<SysexId> failed;
     uint64_t upId, downId;
     {
-      std::lock_guard<std::mutex> g(m);
+      std::lock_guard<os::Lock> g(m);
       Device::State& st = *dev->state_;
       if (!st.plugged) return;
       st.plugged = false;
@@ -241,7 +242,7 @@ struct VirtualBus::Core : std::enable_shared_from_this<Core> {
   void DropClient(uint64_t client) {
     std::vector<uint64_t> ports, withdrawn;
     {
-      std::lock_guard<std::mutex> g(m);
+      std::lock_guard<os::Lock> g(m);
       clients.erase(client);
       for (auto it = inPorts.begin(); it != inPorts.end();) {
         if (it->second.client == client) {
@@ -267,7 +268,7 @@ struct VirtualBus::Core : std::enable_shared_from_this<Core> {
   void Shutdown() {
     std::vector<SysexDone> failed;
     {
-      std::lock_guard<std::mutex> g(m);
+      std::lock_guard<os::Lock> g(m);
       shut = true;
       for (auto& d : devices) d->state_->plugged = false;
       devices.clear();
@@ -291,13 +292,13 @@ class VirtualInputPort : public InputPort {
       : core_(std::move(core)), id_(id) {}
   ~VirtualInputPort() override {
     {
-      std::lock_guard<std::mutex> g(core_->m);
+      std::lock_guard<os::Lock> g(core_->m);
       core_->inPorts.erase(id_);
     }
     core_->up.Cancel(id_);
   }
   Status ConnectSource(EndpointId source) override {
-    std::lock_guard<std::mutex> g(core_->m);
+    std::lock_guard<os::Lock> g(core_->m);
     auto it = core_->inPorts.find(id_);
     if (it == core_->inPorts.end()) return kErrInvalidPort;
     if (!core_->FindLocked(source, true)) return kErrNoSuchEndpoint;
@@ -315,7 +316,7 @@ class VirtualOutputPort : public OutputPort {
   VirtualOutputPort(std::shared_ptr<VirtualBus::Core> core, uint64_t client)
       : core_(std::move(core)), client_(client) {}
   Status Send(EndpointId destination, const PacketList& packets) override {
-    std::lock_guard<std::mutex> g(core_->m);
+    std::lock_guard<os::Lock> g(core_->m);
     if (!core_->clients.count(client_)) return kErrInvalidPort;
     auto dev = core_->FindLocked(destination, false);
     if (!dev) return kErrNoSuchEndpoint;
@@ -343,7 +344,7 @@ class VirtualClient : public Client {
   Status CreateInputPort(const std::string&, ReadProc read,
                          std::unique_ptr<InputPort>* port) override {
     if (!port) return kErrBadArgument;
-    std::lock_guard<std::mutex> g(core_->m);
+    std::lock_guard<os::Lock> g(core_->m);
     if (core_->shut) return kErrNoService;
     const uint64_t id = core_->nextId++;
     core_->inPorts[id] = {id_, std::move(read), {}};
@@ -360,7 +361,7 @@ class VirtualClient : public Client {
   Status SendSysex(EndpointId destination, const void* data, size_t length, SysexDone done,
                    SysexId* id) override {
     if (!data || length == 0 || !id) return kErrBadArgument;
-    std::lock_guard<std::mutex> g(core_->m);
+    std::lock_guard<os::Lock> g(core_->m);
     if (!core_->clients.count(id_)) return kErrInvalidPort;
     auto dev = core_->FindLocked(destination, false);
     if (!dev) return kErrNoSuchEndpoint;
@@ -371,7 +372,7 @@ class VirtualClient : public Client {
 
   void CancelSysex(SysexId id) override {
     {
-      std::lock_guard<std::mutex> g(core_->m);
+      std::lock_guard<os::Lock> g(core_->m);
       auto it = core_->sends.find(id);
       if (it != core_->sends.end() && it->second.client == id_) core_->WithdrawLocked(it);
     }
@@ -403,7 +404,7 @@ std::shared_ptr<VirtualBus::Device> VirtualBus::AddDevice(const DeviceDesc& desc
   st.desc = desc;
   st.up.settings = desc.toHost;
   st.down.settings = desc.toDevice;
-  std::lock_guard<std::mutex> g(core_->m);
+  std::lock_guard<os::Lock> g(core_->m);
   dev->source_ = core_->nextEndpoint++;
   dev->destination_ = core_->nextEndpoint++;
   st.up.id = core_->nextId++;
@@ -416,25 +417,25 @@ std::shared_ptr<VirtualBus::Device> VirtualBus::AddDevice(const DeviceDesc& desc
 }
 
 size_t VirtualBus::SourceCount() {
-  std::lock_guard<std::mutex> g(core_->m);
+  std::lock_guard<os::Lock> g(core_->m);
   return core_->devices.size();
 }
 
 EndpointId VirtualBus::Source(size_t index) {
-  std::lock_guard<std::mutex> g(core_->m);
+  std::lock_guard<os::Lock> g(core_->m);
   return index < core_->devices.size() ? core_->devices[index]->source_ : 0;
 }
 
 size_t VirtualBus::DestinationCount() { return SourceCount(); }
 
 EndpointId VirtualBus::Destination(size_t index) {
-  std::lock_guard<std::mutex> g(core_->m);
+  std::lock_guard<os::Lock> g(core_->m);
   return index < core_->devices.size() ? core_->devices[index]->destination_ : 0;
 }
 
 Status VirtualBus::GetProperty(EndpointId endpoint, Property property, std::string* value) {
   if (!value) return kErrBadArgument;
-  std::lock_guard<std::mutex> g(core_->m);
+  std::lock_guard<os::Lock> g(core_->m);
   bool isSource = true;
   auto dev = core_->FindLocked(endpoint, true);
   if (!dev) {
@@ -469,7 +470,7 @@ Status VirtualBus::GetProperty(EndpointId endpoint, Property property, std::stri
 
 Status VirtualBus::CreateClient(const std::string&, std::unique_ptr<Client>* client) {
   if (!client) return kErrBadArgument;
-  std::lock_guard<std::mutex> g(core_->m);
+  std::lock_guard<os::Lock> g(core_->m);
   if (core_->shut) return kErrNoService;
   const uint64_t id = core_->nextId++;
   core_->clients.insert(id);
@@ -480,7 +481,7 @@ Status VirtualBus::CreateClient(const std::string&, std::unique_ptr<Client>* cli
 VirtualBus::Device::~Device() = default;
 
 bool VirtualBus::Device::plugged() const {
-  std::lock_guard<std::mutex> g(core_->m);
+  std::lock_guard<os::Lock> g(core_->m);
   return state_->plugged;
 }
 
@@ -496,7 +497,7 @@ void VirtualBus::Device::Emit(const void* data, size_t length) {
     tx->lists.emplace_back(std::make_move_iterator(packets.begin() + i),
                            std::make_move_iterator(packets.begin() + end));
   }
-  std::lock_guard<std::mutex> g(core_->m);
+  std::lock_guard<os::Lock> g(core_->m);
   if (!state_->plugged) return;
   core_->EnqueueLocked(shared_from_this(), true, std::move(tx));
 }
@@ -505,7 +506,7 @@ void VirtualBus::Device::EmitList(const std::vector<std::vector<uint8_t>>& packe
   if (packets.empty()) return;
   auto tx = std::make_shared<Transmission>();
   tx->lists.push_back(packets);
-  std::lock_guard<std::mutex> g(core_->m);
+  std::lock_guard<os::Lock> g(core_->m);
   if (!state_->plugged) return;
   core_->EnqueueLocked(shared_from_this(), true, std::move(tx));
 }
@@ -514,25 +515,25 @@ void VirtualBus::Device::SetReceiver(std::function<void(const Received&)> receiv
   Device::State& st = *state_;
   // Asked first: under a virtual clock every monitor shares one mutex.
   const bool fromDelivery = core_->down.IsCurrent();
-  std::unique_lock<std::mutex> lock(st.monitor.mutex());
+  Monitor::Hold lock(st.monitor.mutex());
   st.receiver = std::move(receiver);
   if (!fromDelivery) st.monitor.Wait(lock, [&] { return st.delivering == 0; });
 }
 
 std::vector<VirtualBus::Received> VirtualBus::Device::ReceivedPackets() const {
-  std::unique_lock<std::mutex> lock(state_->monitor.mutex());
+  Monitor::Hold lock(state_->monitor.mutex());
   return state_->received;
 }
 
 std::vector<uint8_t> VirtualBus::Device::ReceivedBytes() const {
-  std::unique_lock<std::mutex> lock(state_->monitor.mutex());
+  Monitor::Hold lock(state_->monitor.mutex());
   std::vector<uint8_t> out;
   for (const auto& r : state_->received) out.insert(out.end(), r.bytes.begin(), r.bytes.end());
   return out;
 }
 
 bool VirtualBus::Device::WaitReceivedBytes(size_t count, uint64_t timeoutMs) const {
-  std::unique_lock<std::mutex> lock(state_->monitor.mutex());
+  Monitor::Hold lock(state_->monitor.mutex());
   return state_->monitor.WaitFor(lock, timeoutMs,
                                  [&] { return state_->receivedBytes >= count; });
 }
@@ -540,7 +541,7 @@ bool VirtualBus::Device::WaitReceivedBytes(size_t count, uint64_t timeoutMs) con
 void VirtualBus::Device::Unplug() {
   std::shared_ptr<Device> self;
   {
-    std::lock_guard<std::mutex> g(core_->m);
+    std::lock_guard<os::Lock> g(core_->m);
     if (!state_->plugged) return;
     self = shared_from_this();
   }

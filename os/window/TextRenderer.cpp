@@ -8,6 +8,7 @@
 #include <mutex>
 #include <string>
 
+#include "os/Lock.h"
 #include "os/window/SystemFonts.h"
 
 #ifndef VESK_DEJAVU_DIR
@@ -20,7 +21,7 @@ namespace {
 // One library and one face per file for the whole process; a face's size
 // is per-face state, so every use holds the lock.
 struct FaceCache {
-  std::mutex lock;
+  os::Lock lock;
   FT_Library library = nullptr;
   bool libraryFailed = false;
   std::map<std::string, FT_Face> faces;
@@ -64,7 +65,7 @@ float TextRenderer::Draw(float x, float y, const char* text, size_t length, int 
                          int clipHeight, const CoverageFn& plot) const {
   if (!file_ || !text || !(size_ > 0.0f) || !std::isfinite(x) || !std::isfinite(y)) return x;
   FaceCache& cache = Cache();
-  std::lock_guard<std::mutex> hold(cache.lock);
+  std::lock_guard<os::Lock> hold(cache.lock);
   FT_Face face = cache.Face(file_);
   if (!face || FT_Set_Char_Size(face, 0, static_cast<FT_F26Dot6>(std::lround(size_ * 64.0f)), 72, 72) != 0)
     return x;

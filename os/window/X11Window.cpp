@@ -12,6 +12,7 @@
 #include <mutex>
 #include <set>
 
+#include "os/Lock.h"
 #include "os/window/KeyMap.h"
 #include "os/window/X11DropTarget.h"
 
@@ -37,27 +38,27 @@ constexpr unsigned int kCursorShapes[kCursorCount] = {
 // the whole process, which here is the host. Errors on the connections of
 // these windows are therefore ignored; those of any other connection go to
 // the handler that was in place before.
-std::mutex g_displaysMutex;
+os::Lock g_displaysMutex;
 std::set<Display*> g_displays;
 XErrorHandler g_previousHandler = nullptr;
 
 int OnXError(Display* display, XErrorEvent* error) {
   {
-    std::lock_guard<std::mutex> g(g_displaysMutex);
+    std::lock_guard<os::Lock> g(g_displaysMutex);
     if (g_displays.count(display)) return 0;
   }
   return g_previousHandler ? g_previousHandler(display, error) : 0;
 }
 
 void WatchErrors(Display* display) {
-  std::lock_guard<std::mutex> g(g_displaysMutex);
+  std::lock_guard<os::Lock> g(g_displaysMutex);
   static std::once_flag installed;
   std::call_once(installed, [] { g_previousHandler = XSetErrorHandler(&OnXError); });
   g_displays.insert(display);
 }
 
 void UnwatchErrors(Display* display) {
-  std::lock_guard<std::mutex> g(g_displaysMutex);
+  std::lock_guard<os::Lock> g(g_displaysMutex);
   g_displays.erase(display);
 }
 

@@ -22,6 +22,19 @@ TEST(Lock, KindsAndTheHoldsOfTheThread) {
   EXPECT_EQ(os::Lock::HeldByThisThread(), 0);
 }
 
+// Ready before any code runs (it compiles only so), so that a table at
+// namespace scope may be filled by other files' start-up code.
+constinit os::Lock g_startUpLock;
+
+TEST(Lock, APlainLockAtNamespaceScopeIsReadyAtStartUp) {
+  {
+    std::lock_guard<os::Lock> g(g_startUpLock);
+    EXPECT_FALSE(g_startUpLock.try_lock());
+    EXPECT_EQ(os::Lock::HeldByThisThread(), 1);
+  }
+  EXPECT_EQ(os::Lock::HeldByThisThread(), 0);
+}
+
 // The rule of os/Sync.h, checked where every wait begins: a Monitor wait,
 // a thread join or a WakeSignal wait that starts with a lock held stops the
 // program and names the wait; the same waits with no lock held run.

@@ -2,6 +2,7 @@
 #include <sys/resource.h>
 
 #include <atomic>
+#include <chrono>
 #include <memory>
 #include <mutex>
 #include <vector>
@@ -142,6 +143,25 @@ TEST(RealClock, MonitorTimesOutOnTheMonotonicClock) {
   const uint64_t start = os::NowUs();
   EXPECT_FALSE(m.WaitFor(lock, 20, [] { return false; }));
   EXPECT_GE(os::NowUs() - start, 20'000u);
+}
+
+// The machine's MIDI devices keep the hardware's pace: their monitors wait
+// on the real clock and keep a lock of their own, also under a simulation.
+TEST(VirtualClock, ARealTimeMonitorWaitsOnTheRealClockWithALockOfItsOwn) {
+  os::VirtualClock clock;
+  const uint64_t virtualStart = os::NowUs();
+  os::Monitor device(os::Monitor::kRealTime);
+  os::Monitor simulated;
+  os::Monitor::Hold lock(device.mutex());
+  // The simulation's monitors can be taken while a device's is held.
+  std::unique_lock<std::mutex> other(simulated.mutex(), std::try_to_lock);
+  EXPECT_TRUE(other.owns_lock());
+  other.unlock();
+
+  const auto realStart = std::chrono::steady_clock::now();
+  EXPECT_FALSE(device.WaitFor(lock, 20, [] { return false; }));
+  EXPECT_GE(std::chrono::steady_clock::now() - realStart, std::chrono::milliseconds(20));
+  EXPECT_EQ(os::NowUs(), virtualStart) << "a device's wait moved the simulated time";
 }
 
 }  // namespace

@@ -7,10 +7,9 @@
 #include <atomic>
 #include <cerrno>
 #include <chrono>
-#include <condition_variable>
-#include <mutex>
 #include <thread>
 
+#include "os/Monitor.h"
 #include "os/midi/OutputPieces.h"
 
 namespace os::midi {
@@ -27,11 +26,13 @@ struct AlsaDevice::State {
   std::atomic<bool> stop{false};
   std::thread thread;
   std::thread::id threadId;
-  std::mutex m;
-  std::condition_variable cv;
+  // Guards the receiver and the two claims below.
+  Monitor monitor{Monitor::kRealTime};
   std::function<void(const uint8_t*, size_t)> receiver;
   bool delivering = false;
-  std::mutex emitting;  // one Emit at a time keeps the order
+  // An Emit is sending: one at a time keeps the order. It is claimed, not
+  // held as a lock, as an Emit waits while the sequencer is full.
+  bool emitting = false;
 
   void Run() {
     snd_midi_event_t* decoder = nullptr;
@@ -60,14 +61,14 @@ struct AlsaDevice::State {
         if (len <= 0) continue;
         std::function<void(const uint8_t*, size_t)> r;
         {
-          std::lock_guard<std::mutex> g(m);
+          Monitor::Hold hold(monitor.mutex());
           r = receiver;
           delivering = true;
         }
         if (r) r(data, size_t(len));
-        std::lock_guard<std::mutex> g(m);
+        Monitor::Hold hold(monitor.mutex());
         delivering = false;
-        cv.notify_all();
+        monitor.NotifyAll();
       }
     }
     if (decoder) snd_midi_event_free(decoder);
@@ -117,14 +118,32 @@ std::string AlsaDevice::ClientName() const { return state_->name; }
 
 void AlsaDevice::SetReceiver(std::function<void(const uint8_t*, size_t)> receiver) {
   State& s = *state_;
-  std::unique_lock<std::mutex> lock(s.m);
+  Monitor::Hold lock(s.monitor.mutex());
   s.receiver = std::move(receiver);
-  if (std::this_thread::get_id() != s.threadId) s.cv.wait(lock, [&] { return !s.delivering; });
+  if (std::this_thread::get_id() != s.threadId) s.monitor.Wait(lock, [&] { return !s.delivering; });
 }
 
 void AlsaDevice::Emit(const uint8_t* data, size_t length) {
   State& s = *state_;
-  std::lock_guard<std::mutex> g(s.emitting);
+  {
+    Monitor::Hold lock(s.monitor.mutex());
+    s.monitor.Wait(lock, [&] { return !s.emitting; });
+    s.emitting = true;
+  }
+  // Given back however the sending ends.
+  struct Release {
+    State& s;
+    ~Release() {
+      Monitor::Hold hold(s.monitor.mutex());
+      s.emitting = false;
+      s.monitor.NotifyAll();
+    }
+  } release{s};
+  EmitClaimed(data, length);
+}
+
+void AlsaDevice::EmitClaimed(const uint8_t* data, size_t length) {
+  State& s = *state_;
   snd_midi_event_t* encoder = nullptr;
   if (snd_midi_event_new(kPieceBytes, &encoder) < 0) return;
   for (auto& piece : OutputPieces::Messages(data, length, kPieceBytes)) {

@@ -32,6 +32,8 @@ class AlsaDevice {
 
  private:
   AlsaDevice();
+  // Emit, once this call has claimed the sending.
+  void EmitClaimed(const uint8_t* data, size_t length);
   std::unique_ptr<State> state_;
 };
 

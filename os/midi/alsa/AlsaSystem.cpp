@@ -8,15 +8,14 @@
 #include <atomic>
 #include <cerrno>
 #include <chrono>
-#include <condition_variable>
 #include <deque>
 #include <map>
-#include <mutex>
 #include <set>
 #include <thread>
 #include <vector>
 
 #include "os/Clock.h"
+#include "os/Monitor.h"
 #include "os/midi/BackendCalls.h"
 #include "os/midi/EndpointTable.h"
 #include "os/midi/OutputPieces.h"
@@ -80,8 +79,11 @@ struct AlsaSystem::Core {
   int announcePort = -1;
   int wakePipe[2] = {-1, -1};
 
-  std::mutex m;
-  std::condition_variable cv;
+  // Guards everything below; its waiters are the output thread's tick and
+  // whoever ends a port or a client while a call into it is in progress.
+  Monitor monitor{Monitor::kRealTime};
+  // Counts the wakes of the output thread, which else sends once a tick.
+  std::atomic<uint64_t> wakes{0};
   bool shut = false;
   uint64_t nextId = 1;
   EndpointTable table{0x0100'0001};
@@ -104,7 +106,13 @@ struct AlsaSystem::Core {
       if (fd >= 0) close(fd);
   }
 
-  // ---- under m ----
+  // Wakes the output thread and every waiter.
+  void Notify() {
+    wakes.fetch_add(1);
+    monitor.NotifyAll();
+  }
+
+  // ---- under the monitor ----
 
   void RefreshLocked() {
     dirty.store(false);
@@ -158,7 +166,7 @@ struct AlsaSystem::Core {
     for (size_t i = 0; i < keys.size(); ++i)
       if (const auto* e = table.FindKey(keys[i].key, keys[i].source)) addrs[e->id] = nowAddrs[i];
     gone.insert(gone.end(), left.begin(), left.end());
-    if (!left.empty()) cv.notify_all();
+    if (!left.empty()) Notify();
   }
 
   void FreshLocked() {
@@ -182,7 +190,7 @@ struct AlsaSystem::Core {
                        : OutputPieces::Messages(data, length, kPieceBytes);
     for (size_t i = 0; i < pieces.size(); ++i)
       d->queue.push_back({send, i + 1 == pieces.size(), std::move(pieces[i])});
-    cv.notify_all();
+    Notify();
   }
 
   void WithdrawLocked(SysexId id) {
@@ -220,20 +228,21 @@ struct AlsaSystem::Core {
 
   // ---- threads ----
 
-  void Complete(SysexId id, Status status) { CompleteSend(m, cv, sends, completing, id, status); }
+  void Complete(SysexId id, Status status) { CompleteSend(monitor, sends, completing, id, status); }
 
   void OutputLoop() {
     snd_midi_event_t* encoder = nullptr;
     snd_midi_event_new(kPieceBytes, &encoder);
     {
-      std::lock_guard<std::mutex> g(m);
+      Monitor::Hold hold(monitor.mutex());
       writer = std::this_thread::get_id();
     }
     while (!stop.load()) {
       std::vector<SysexId> ok, failed;
       {
-        std::unique_lock<std::mutex> lock(m);
-        cv.wait_for(lock, std::chrono::milliseconds(kTickMs));
+        Monitor::Hold lock(monitor.mutex());
+        const uint64_t seen = wakes.load();
+        monitor.WaitFor(lock, kTickMs, [&] { return wakes.load() != seen; });
         if (stop.load()) break;
         FreshLocked();
         std::vector<EndpointId> left;
@@ -285,7 +294,7 @@ struct AlsaSystem::Core {
 
   void InputLoop() {
     {
-      std::lock_guard<std::mutex> g(m);
+      Monitor::Hold hold(monitor.mutex());
       reader = std::this_thread::get_id();
     }
     snd_midi_event_t* decoder = nullptr;
@@ -302,12 +311,12 @@ struct AlsaSystem::Core {
       while (!stop.load() && snd_seq_event_input(seq, &ev) >= 0 && ev) {
         if (ev->source.client == SND_SEQ_CLIENT_SYSTEM) {
           dirty.store(true);
-          cv.notify_all();
+          Notify();
           continue;
         }
         std::shared_ptr<InPort> p;
         {
-          std::lock_guard<std::mutex> g(m);
+          Monitor::Hold hold(monitor.mutex());
           auto it = inPorts.find(ev->dest.port);
           if (it != inPorts.end() && it->second->alive) p = it->second;
         }
@@ -326,23 +335,23 @@ struct AlsaSystem::Core {
     if (decoder) snd_midi_event_free(decoder);
   }
 
-  void Deliver(InPort& p, const PacketList& list) { DeliverReads(m, cv, p, list); }
+  void Deliver(InPort& p, const PacketList& list) { DeliverReads(monitor, p, list); }
 
   void EndInPort(int port) {
-    std::unique_lock<std::mutex> lock(m);
+    Monitor::Hold lock(monitor.mutex());
     auto it = inPorts.find(port);
     if (it == inPorts.end()) return;
     std::shared_ptr<InPort> p = it->second;
     p->alive = false;
     inPorts.erase(it);
     if (!shut) snd_seq_delete_simple_port(seq, port);
-    if (std::this_thread::get_id() != reader) cv.wait(lock, [&] { return p->calling == 0; });
+    if (std::this_thread::get_id() != reader) monitor.Wait(lock, [&] { return p->calling == 0; });
   }
 
   void DropClient(uint64_t id) {
     std::vector<int> ports;
     {
-      std::unique_lock<std::mutex> lock(m);
+      Monitor::Hold lock(monitor.mutex());
       clients.erase(id);
       for (auto& [port, p] : inPorts)
         if (p->client == id) ports.push_back(port);
@@ -351,7 +360,7 @@ struct AlsaSystem::Core {
         if (s.client == id) withdrawn.push_back(sid);
       for (SysexId sid : withdrawn) WithdrawLocked(sid);
       if (std::this_thread::get_id() != writer)
-        cv.wait(lock, [&] {
+        monitor.Wait(lock, [&] {
           return std::find(withdrawn.begin(), withdrawn.end(), completing) == withdrawn.end();
         });
     }
@@ -361,26 +370,26 @@ struct AlsaSystem::Core {
   void Shutdown() {
     std::vector<SysexDone> failed;
     {
-      std::lock_guard<std::mutex> g(m);
+      Monitor::Hold hold(monitor.mutex());
       if (shut) return;
       for (auto& [id, s] : sends) failed.push_back(std::move(s.done));
       sends.clear();
-      cv.notify_all();
+      Notify();
     }
     stop.store(true);
     if (wakePipe[1] >= 0) (void)!write(wakePipe[1], "x", 1);
-    cv.notify_all();
+    Notify();
     if (inThread.joinable()) inThread.join();
     if (outThread.joinable()) outThread.join();
     {
-      std::lock_guard<std::mutex> g(m);
+      Monitor::Hold hold(monitor.mutex());
       shut = true;
       for (auto& [port, p] : inPorts) p->alive = false;
       inPorts.clear();
       dests.clear();
       if (seq) snd_seq_close(seq);
       seq = nullptr;
-      cv.notify_all();
+      Notify();
     }
     for (auto& done : failed)
       if (done) done(kErrEndpointGone);
@@ -397,7 +406,7 @@ class AlsaInputPort : public InputPort {
   ~AlsaInputPort() override { core_->EndInPort(port_); }
 
   Status ConnectSource(EndpointId source) override {
-    std::lock_guard<std::mutex> g(core_->m);
+    Monitor::Hold hold(core_->monitor.mutex());
     if (core_->shut || !core_->inPorts.count(port_)) return kErrInvalidPort;
     core_->FreshLocked();
     const EndpointTable::Entry* e = core_->table.Find(source);
@@ -418,7 +427,7 @@ class AlsaOutputPort : public OutputPort {
       : core_(std::move(core)), client_(client) {}
 
   Status Send(EndpointId destination, const PacketList& packets) override {
-    std::lock_guard<std::mutex> g(core_->m);
+    Monitor::Hold hold(core_->monitor.mutex());
     if (core_->shut || !core_->clients.count(client_)) return kErrInvalidPort;
     Status s = kOk;
     Core::Dest* d = core_->DestLocked(destination, &s);
@@ -443,7 +452,7 @@ class AlsaClient : public Client {
   Status CreateInputPort(const std::string& name, ReadProc read,
                          std::unique_ptr<InputPort>* port) override {
     if (!port) return kErrBadArgument;
-    std::lock_guard<std::mutex> g(core_->m);
+    Monitor::Hold hold(core_->monitor.mutex());
     if (core_->shut || !core_->clients.count(id_)) return kErrInvalidPort;
     const int p = snd_seq_create_simple_port(
         core_->seq, name.empty() ? "in" : name.c_str(),
@@ -468,7 +477,7 @@ class AlsaClient : public Client {
   Status SendSysex(EndpointId destination, const void* data, size_t length, SysexDone done,
                    SysexId* id) override {
     if (!data || length == 0 || !id) return kErrBadArgument;
-    std::lock_guard<std::mutex> g(core_->m);
+    Monitor::Hold hold(core_->monitor.mutex());
     if (core_->shut || !core_->clients.count(id_)) return kErrInvalidPort;
     Status s = kOk;
     Core::Dest* d = core_->DestLocked(destination, &s);
@@ -481,11 +490,11 @@ class AlsaClient : public Client {
   }
 
   void CancelSysex(SysexId id) override {
-    std::unique_lock<std::mutex> lock(core_->m);
+    Monitor::Hold lock(core_->monitor.mutex());
     auto it = core_->sends.find(id);
     if (it != core_->sends.end() && it->second.client == id_) core_->WithdrawLocked(id);
     if (std::this_thread::get_id() != core_->writer)
-      core_->cv.wait(lock, [&] { return core_->completing != id; });
+      core_->monitor.Wait(lock, [&] { return core_->completing != id; });
   }
 
  private:
@@ -536,28 +545,28 @@ AlsaSystem::~AlsaSystem() {
 }
 
 size_t AlsaSystem::SourceCount() {
-  std::lock_guard<std::mutex> g(core_->m);
+  Monitor::Hold hold(core_->monitor.mutex());
   if (core_->shut) return 0;
   core_->FreshLocked();
   return core_->table.Count(true);
 }
 
 EndpointId AlsaSystem::Source(size_t index) {
-  std::lock_guard<std::mutex> g(core_->m);
+  Monitor::Hold hold(core_->monitor.mutex());
   if (core_->shut) return 0;
   core_->FreshLocked();
   return core_->table.At(true, index);
 }
 
 size_t AlsaSystem::DestinationCount() {
-  std::lock_guard<std::mutex> g(core_->m);
+  Monitor::Hold hold(core_->monitor.mutex());
   if (core_->shut) return 0;
   core_->FreshLocked();
   return core_->table.Count(false);
 }
 
 EndpointId AlsaSystem::Destination(size_t index) {
-  std::lock_guard<std::mutex> g(core_->m);
+  Monitor::Hold hold(core_->monitor.mutex());
   if (core_->shut) return 0;
   core_->FreshLocked();
   return core_->table.At(false, index);
@@ -565,7 +574,7 @@ EndpointId AlsaSystem::Destination(size_t index) {
 
 Status AlsaSystem::GetProperty(EndpointId endpoint, Property property, std::string* value) {
   if (!value) return kErrBadArgument;
-  std::lock_guard<std::mutex> g(core_->m);
+  Monitor::Hold hold(core_->monitor.mutex());
   if (core_->shut) return kErrNoSuchEndpoint;
   core_->FreshLocked();
   return core_->table.Describe(endpoint, property, "alsa", value);
@@ -573,7 +582,7 @@ Status AlsaSystem::GetProperty(EndpointId endpoint, Property property, std::stri
 
 Status AlsaSystem::CreateClient(const std::string&, std::unique_ptr<Client>* client) {
   if (!client) return kErrBadArgument;
-  std::lock_guard<std::mutex> g(core_->m);
+  Monitor::Hold hold(core_->monitor.mutex());
   if (core_->shut) return kErrNoService;
   const uint64_t id = core_->nextId++;
   core_->clients.insert(id);

@@ -5,11 +5,10 @@
 
 #include <atomic>
 #include <chrono>
-#include <condition_variable>
 #include <deque>
-#include <mutex>
 #include <thread>
 
+#include "os/Monitor.h"
 #include "os/midi/OutputPieces.h"
 #include "os/midi/jack/JackPipe.h"
 #include "os/midi/jack/JackProcess.h"
@@ -33,8 +32,9 @@ struct JackDevice::State {
   std::thread thread;
   std::thread::id threadId;
 
-  mutable std::mutex m;
-  std::condition_variable cv;
+  // Guards the queue and the receiver; SetReceiver waits on it for a
+  // delivery in progress.
+  mutable Monitor monitor{Monitor::kRealTime};
   std::deque<std::vector<uint8_t>> queue;
   size_t queuedBytes = 0;
   std::function<void(const uint8_t*, size_t)> receiver;
@@ -54,7 +54,7 @@ struct JackDevice::State {
   }
 
   void Feed() {
-    std::lock_guard<std::mutex> g(m);
+    Monitor::Hold hold(monitor.mutex());
     while (!queue.empty() && out->Push(0, queue.front().data(), queue.front().size())) {
       queuedBytes -= queue.front().size();
       queue.pop_front();
@@ -69,14 +69,14 @@ struct JackDevice::State {
       while (in->Pop(&t, &bytes)) {
         std::function<void(const uint8_t*, size_t)> r;
         {
-          std::lock_guard<std::mutex> g(m);
+          Monitor::Hold hold(monitor.mutex());
           r = receiver;
           delivering = true;
         }
         if (r) r(bytes.data(), bytes.size());
-        std::lock_guard<std::mutex> g(m);
+        Monitor::Hold hold(monitor.mutex());
         delivering = false;
-        cv.notify_all();
+        monitor.NotifyAll();
       }
       Feed();
     }
@@ -146,16 +146,16 @@ std::string JackDevice::DestinationKey() const { return jack_port_name(state_->i
 
 void JackDevice::SetReceiver(std::function<void(const uint8_t*, size_t)> receiver) {
   State& s = *state_;
-  std::unique_lock<std::mutex> lock(s.m);
+  Monitor::Hold lock(s.monitor.mutex());
   s.receiver = std::move(receiver);
-  if (std::this_thread::get_id() != s.threadId) s.cv.wait(lock, [&] { return !s.delivering; });
+  if (std::this_thread::get_id() != s.threadId) s.monitor.Wait(lock, [&] { return !s.delivering; });
 }
 
 void JackDevice::Emit(const uint8_t* data, size_t length) {
   if (!data || length == 0) return;
   auto pieces = OutputPieces::Messages(data, length, kPieceBytes);
   {
-    std::lock_guard<std::mutex> g(state_->m);
+    Monitor::Hold hold(state_->monitor.mutex());
     for (auto& p : pieces) {
       state_->queuedBytes += p.size();
       state_->queue.push_back(std::move(p));
@@ -165,7 +165,7 @@ void JackDevice::Emit(const uint8_t* data, size_t length) {
 }
 
 size_t JackDevice::Pending() const {
-  std::lock_guard<std::mutex> g(state_->m);
+  Monitor::Hold hold(state_->monitor.mutex());
   return state_->queuedBytes + (state_->out->Empty() ? 0 : 1);
 }
 

@@ -5,6 +5,8 @@
 #include <mutex>
 #include <set>
 
+#include "os/Lock.h"
+
 // The process's state as every copy sees it: plain C, so that copies built
 // at other times agree on it; a change of the table gets a new name.
 extern "C" {
@@ -24,8 +26,8 @@ __attribute__((visibility("default"))) const VeskJackProcessV1* vesk_jack_proces
 namespace {
 
 struct State {
-  std::mutex metadata;
-  std::mutex clientsLock;
+  os::Lock metadata;
+  os::Lock clientsLock;
   std::multiset<std::string> clients;
 };
 
@@ -38,16 +40,16 @@ const VeskJackProcessV1 kOwnTable = {
     [] { Own().metadata.lock(); },
     [] { Own().metadata.unlock(); },
     [](const char* name) {
-      std::lock_guard<std::mutex> g(Own().clientsLock);
+      std::lock_guard<os::Lock> g(Own().clientsLock);
       Own().clients.insert(name);
     },
     [](const char* name) {
-      std::lock_guard<std::mutex> g(Own().clientsLock);
+      std::lock_guard<os::Lock> g(Own().clientsLock);
       auto it = Own().clients.find(name);
       if (it != Own().clients.end()) Own().clients.erase(it);
     },
     [](const char* name) {
-      std::lock_guard<std::mutex> g(Own().clientsLock);
+      std::lock_guard<os::Lock> g(Own().clientsLock);
       return Own().clients.count(name) ? 1 : 0;
     },
 };

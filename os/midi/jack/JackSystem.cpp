@@ -9,15 +9,14 @@
 #include <algorithm>
 #include <atomic>
 #include <chrono>
-#include <condition_variable>
 #include <deque>
 #include <map>
-#include <mutex>
 #include <set>
 #include <thread>
 #include <vector>
 
 #include "os/Clock.h"
+#include "os/Monitor.h"
 #include "os/midi/BackendCalls.h"
 #include "os/midi/EndpointTable.h"
 #include "os/midi/OutputPieces.h"
@@ -107,8 +106,9 @@ struct JackSystem::Core : std::enable_shared_from_this<Core> {
   std::map<jack_uuid_t, PortMaker> makers;
   std::atomic<bool> makersStale{false};
 
-  std::mutex m;
-  std::condition_variable cv;
+  // Guards everything below but the atomics; whoever ends a port, a client
+  // or a send waits on it for a call into the client in progress.
+  Monitor monitor{Monitor::kRealTime};
   bool shut = false;
   uint64_t nextId = 1;  // clients, ports, sends: one space
   EndpointTable table{0x0200'0001};
@@ -173,10 +173,12 @@ struct JackSystem::Core : std::enable_shared_from_this<Core> {
     self->outWake.Give();
   }
 
-  // ---- under m ----
+  // ---- under the monitor ----
 
   // Makes the process callback see the current ports; the old set is freed
-  // once no cycle can still be using it.
+  // once no cycle can still be using it. The one pause under the monitor:
+  // the callback takes no lock and waits for nothing, so the cycle it is in
+  // ends within a period, and the caller frees pipes of the old set next.
   void PublishLocked() {
     auto* set = new RtSet;
     for (auto& [id, p] : inPorts)
@@ -344,18 +346,18 @@ struct JackSystem::Core : std::enable_shared_from_this<Core> {
 
   // ---- threads ----
 
-  void Complete(SysexId id, Status status) { CompleteSend(m, cv, sends, completing, id, status); }
+  void Complete(SysexId id, Status status) { CompleteSend(monitor, sends, completing, id, status); }
 
   void OutputLoop() {
     {
-      std::lock_guard<std::mutex> g(m);
+      Monitor::Hold hold(monitor.mutex());
       completer = std::this_thread::get_id();
     }
     while (!stop.load()) {
       outWake.Wait(kIdleWaitMs);
       std::vector<SysexId> ok, failed;
       {
-        std::lock_guard<std::mutex> g(m);
+        Monitor::Hold hold(monitor.mutex());
         uint64_t tag;
         while (doneRing.ReadSpace() >= sizeof tag) {
           doneRing.Read(&tag, sizeof tag);
@@ -382,7 +384,7 @@ struct JackSystem::Core : std::enable_shared_from_this<Core> {
 
   void InputLoop() {
     {
-      std::lock_guard<std::mutex> g(m);
+      Monitor::Hold hold(monitor.mutex());
       reader = std::this_thread::get_id();
     }
     std::vector<uint8_t> bytes;
@@ -390,7 +392,7 @@ struct JackSystem::Core : std::enable_shared_from_this<Core> {
       inWake.Wait(kIdleWaitMs);
       std::vector<std::shared_ptr<InPort>> ports;
       {
-        std::lock_guard<std::mutex> g(m);
+        Monitor::Hold hold(monitor.mutex());
         for (auto& [id, p] : inPorts)
           if (p->alive) ports.push_back(p);
       }
@@ -413,13 +415,13 @@ struct JackSystem::Core : std::enable_shared_from_this<Core> {
     }
   }
 
-  void Deliver(InPort& p, const PacketList& list) { DeliverReads(m, cv, p, list); }
+  void Deliver(InPort& p, const PacketList& list) { DeliverReads(monitor, p, list); }
 
   // Ends an input port: no read after this returns (unless called from a
   // read, which then is the last).
   void EndInPort(uint64_t id) {
     std::shared_ptr<InPort> p;
-    std::unique_lock<std::mutex> lock(m);
+    Monitor::Hold lock(monitor.mutex());
     auto it = inPorts.find(id);
     if (it == inPorts.end()) return;
     p = it->second;
@@ -427,14 +429,14 @@ struct JackSystem::Core : std::enable_shared_from_this<Core> {
     inPorts.erase(it);
     PublishLocked();
     if (ServerAlive() && p->pipe) jack_port_unregister(client, p->pipe->port());
-    if (std::this_thread::get_id() != reader) cv.wait(lock, [&] { return p->calling == 0; });
+    if (std::this_thread::get_id() != reader) monitor.Wait(lock, [&] { return p->calling == 0; });
     // The input thread may still hold p; the pipe goes with the last holder.
   }
 
   void DropClient(uint64_t id) {
     std::vector<uint64_t> ports;
     {
-      std::unique_lock<std::mutex> lock(m);
+      Monitor::Hold lock(monitor.mutex());
       clients.erase(id);
       ReleaseLocked(id);
       for (auto& [pid, p] : inPorts)
@@ -444,7 +446,7 @@ struct JackSystem::Core : std::enable_shared_from_this<Core> {
         if (s.client == id) withdrawn.push_back(sid);
       for (SysexId sid : withdrawn) WithdrawLocked(sid);
       if (std::this_thread::get_id() != completer)
-        cv.wait(lock, [&] { return std::find(withdrawn.begin(), withdrawn.end(), completing) ==
+        monitor.Wait(lock, [&] { return std::find(withdrawn.begin(), withdrawn.end(), completing) ==
                                    withdrawn.end(); });
     }
     for (uint64_t pid : ports) EndInPort(pid);
@@ -453,7 +455,7 @@ struct JackSystem::Core : std::enable_shared_from_this<Core> {
   void Shutdown() {
     std::vector<SysexDone> failed;
     {
-      std::lock_guard<std::mutex> g(m);
+      Monitor::Hold hold(monitor.mutex());
       if (shut) return;
       for (auto& [id, s] : sends) failed.push_back(std::move(s.done));
       sends.clear();
@@ -471,13 +473,13 @@ struct JackSystem::Core : std::enable_shared_from_this<Core> {
       JackProcess::RemoveClient(name);
     }
     {
-      std::lock_guard<std::mutex> g(m);
+      Monitor::Hold hold(monitor.mutex());
       shut = true;
       for (auto& [id, p] : inPorts) p->alive = false;
       inPorts.clear();
       dests.clear();
       delete rt.exchange(nullptr);
-      cv.notify_all();
+      monitor.NotifyAll();
     }
     for (auto& done : failed)
       if (done) done(kErrEndpointGone);
@@ -494,7 +496,7 @@ class JackInputPort : public InputPort {
   ~JackInputPort() override { core_->EndInPort(id_); }
 
   Status ConnectSource(EndpointId source) override {
-    std::lock_guard<std::mutex> g(core_->m);
+    Monitor::Hold hold(core_->monitor.mutex());
     auto it = core_->inPorts.find(id_);
     if (it == core_->inPorts.end() || !core_->ServerAlive()) return kErrInvalidPort;
     core_->FreshLocked();
@@ -515,12 +517,12 @@ class JackOutputPort : public OutputPort {
   JackOutputPort(std::shared_ptr<Core> core, uint64_t client, uint64_t id)
       : core_(std::move(core)), client_(client), id_(id) {}
   ~JackOutputPort() override {
-    std::lock_guard<std::mutex> g(core_->m);
+    Monitor::Hold hold(core_->monitor.mutex());
     core_->ReleaseLocked(id_);
   }
 
   Status Send(EndpointId destination, const PacketList& packets) override {
-    std::lock_guard<std::mutex> g(core_->m);
+    Monitor::Hold hold(core_->monitor.mutex());
     if (!core_->clients.count(client_) || !core_->ServerAlive()) return kErrInvalidPort;
     Status s = kOk;
     Core::Dest* d = core_->DestLocked(destination, id_, &s);
@@ -547,7 +549,7 @@ class JackClient : public Client {
   Status CreateInputPort(const std::string& name, ReadProc read,
                          std::unique_ptr<InputPort>* port) override {
     if (!port) return kErrBadArgument;
-    std::lock_guard<std::mutex> g(core_->m);
+    Monitor::Hold hold(core_->monitor.mutex());
     if (!core_->clients.count(id_) || !core_->ServerAlive()) return kErrInvalidPort;
     const uint64_t id = core_->nextId++;
     const std::string portName = (name.empty() ? std::string("in") : name) + " " + std::to_string(id);
@@ -568,7 +570,7 @@ class JackClient : public Client {
     if (!port) return kErrBadArgument;
     uint64_t id;
     {
-      std::lock_guard<std::mutex> g(core_->m);
+      Monitor::Hold hold(core_->monitor.mutex());
       id = core_->nextId++;
     }
     *port = std::make_unique<JackOutputPort>(core_, id_, id);
@@ -578,7 +580,7 @@ class JackClient : public Client {
   Status SendSysex(EndpointId destination, const void* data, size_t length, SysexDone done,
                    SysexId* id) override {
     if (!data || length == 0 || !id) return kErrBadArgument;
-    std::lock_guard<std::mutex> g(core_->m);
+    Monitor::Hold hold(core_->monitor.mutex());
     if (!core_->clients.count(id_) || !core_->ServerAlive()) return kErrInvalidPort;
     Status s = kOk;
     Core::Dest* d = core_->DestLocked(destination, id_, &s);
@@ -592,11 +594,11 @@ class JackClient : public Client {
   }
 
   void CancelSysex(SysexId id) override {
-    std::unique_lock<std::mutex> lock(core_->m);
+    Monitor::Hold lock(core_->monitor.mutex());
     auto it = core_->sends.find(id);
     if (it != core_->sends.end() && it->second.client == id_) core_->WithdrawLocked(id);
     if (std::this_thread::get_id() != core_->completer)
-      core_->cv.wait(lock, [&] { return core_->completing != id; });
+      core_->monitor.Wait(lock, [&] { return core_->completing != id; });
   }
 
  private:
@@ -657,39 +659,39 @@ JackSystem::~JackSystem() {
 std::string JackSystem::ClientName() const { return core_->name; }
 
 size_t JackSystem::SourceCount() {
-  std::lock_guard<std::mutex> g(core_->m);
+  Monitor::Hold hold(core_->monitor.mutex());
   core_->FreshLocked();
   return core_->table.Count(true);
 }
 
 EndpointId JackSystem::Source(size_t index) {
-  std::lock_guard<std::mutex> g(core_->m);
+  Monitor::Hold hold(core_->monitor.mutex());
   core_->FreshLocked();
   return core_->table.At(true, index);
 }
 
 size_t JackSystem::DestinationCount() {
-  std::lock_guard<std::mutex> g(core_->m);
+  Monitor::Hold hold(core_->monitor.mutex());
   core_->FreshLocked();
   return core_->table.Count(false);
 }
 
 EndpointId JackSystem::Destination(size_t index) {
-  std::lock_guard<std::mutex> g(core_->m);
+  Monitor::Hold hold(core_->monitor.mutex());
   core_->FreshLocked();
   return core_->table.At(false, index);
 }
 
 Status JackSystem::GetProperty(EndpointId endpoint, Property property, std::string* value) {
   if (!value) return kErrBadArgument;
-  std::lock_guard<std::mutex> g(core_->m);
+  Monitor::Hold hold(core_->monitor.mutex());
   core_->FreshLocked();
   return core_->table.Describe(endpoint, property, "jack", value);
 }
 
 Status JackSystem::CreateClient(const std::string&, std::unique_ptr<Client>* client) {
   if (!client) return kErrBadArgument;
-  std::lock_guard<std::mutex> g(core_->m);
+  Monitor::Hold hold(core_->monitor.mutex());
   if (!core_->ServerAlive()) return kErrNoService;
   const uint64_t id = core_->nextId++;
   core_->clients.insert(id);
