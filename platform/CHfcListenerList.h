@@ -21,9 +21,9 @@ class CHfcListenerList {
   // False for null and for a listener already in the list.
   bool Add(T* listener) {
     if (listener == nullptr) return false;
-    CHfcCriticalSectionLock lock(m_lock);
+    CHfcCriticalSectionLock lock(lock_);
     if (Find(listener) != kNotFound) return false;
-    m_entries.push_back(listener);
+    entries_.push_back(listener);
     return true;
   }
 
@@ -31,8 +31,8 @@ class CHfcListenerList {
   // entry); false for null.
   bool Append(T* listener) {
     if (listener == nullptr) return false;
-    CHfcCriticalSectionLock lock(m_lock);
-    m_entries.push_back(listener);
+    CHfcCriticalSectionLock lock(lock_);
+    entries_.push_back(listener);
     return true;
   }
 
@@ -40,46 +40,46 @@ class CHfcListenerList {
   // listener not in the list.
   bool Remove(T* listener) {
     if (listener == nullptr) return false;
-    CHfcCriticalSectionLock lock(m_lock);
+    CHfcCriticalSectionLock lock(lock_);
     const std::size_t i = Find(listener);
     if (i == kNotFound) return false;
-    if (m_depth > 0) {
+    if (depth_ > 0) {
       // A walk is on: keep the places of the others, drop the hole later.
-      m_entries[i] = nullptr;
-      m_holes = true;
+      entries_[i] = nullptr;
+      holes_ = true;
     } else {
-      m_entries.erase(m_entries.begin() + static_cast<std::ptrdiff_t>(i));
+      entries_.erase(entries_.begin() + static_cast<std::ptrdiff_t>(i));
     }
     return true;
   }
 
   void Clear() {
-    CHfcCriticalSectionLock lock(m_lock);
-    if (m_depth > 0) {
-      for (T*& e : m_entries) e = nullptr;
-      m_holes = true;
+    CHfcCriticalSectionLock lock(lock_);
+    if (depth_ > 0) {
+      for (T*& e : entries_) e = nullptr;
+      holes_ = true;
     } else {
-      m_entries.clear();
+      entries_.clear();
     }
   }
 
   bool Contains(const T* listener) const {
-    CHfcCriticalSectionLock lock(m_lock);
+    CHfcCriticalSectionLock lock(lock_);
     return listener != nullptr && Find(listener) != kNotFound;
   }
 
   std::size_t Size() const {
-    CHfcCriticalSectionLock lock(m_lock);
+    CHfcCriticalSectionLock lock(lock_);
     std::size_t n = 0;
-    for (const T* e : m_entries) n += e != nullptr;
+    for (const T* e : entries_) n += e != nullptr;
     return n;
   }
 
   // The listeners, first added first.
   std::vector<T*> Snapshot() const {
-    CHfcCriticalSectionLock lock(m_lock);
+    CHfcCriticalSectionLock lock(lock_);
     std::vector<T*> out;
-    for (T* e : m_entries)
+    for (T* e : entries_)
       if (e != nullptr) out.push_back(e);
     return out;
   }
@@ -97,11 +97,11 @@ class CHfcListenerList {
   // whether one did.
   template <typename Call>
   bool ForEachUntil(Call&& call) {
-    CHfcCriticalSectionLock lock(m_lock);
+    CHfcCriticalSectionLock lock(lock_);
     Walk walk(*this);
-    const std::size_t count = m_entries.size();
+    const std::size_t count = entries_.size();
     for (std::size_t i = 0; i < count; ++i) {
-      T* listener = m_entries[i];
+      T* listener = entries_[i];
       if (listener != nullptr && call(listener)) return true;
     }
     return false;
@@ -113,28 +113,28 @@ class CHfcListenerList {
   // Marks a walk; the outermost one drops the holes of removed listeners.
   class Walk {
    public:
-    explicit Walk(CHfcListenerList& list) : m_list(list) { ++m_list.m_depth; }
+    explicit Walk(CHfcListenerList& list) : list_(list) { ++list_.depth_; }
     ~Walk() {
-      if (--m_list.m_depth == 0 && m_list.m_holes) {
-        std::erase(m_list.m_entries, nullptr);
-        m_list.m_holes = false;
+      if (--list_.depth_ == 0 && list_.holes_) {
+        std::erase(list_.entries_, nullptr);
+        list_.holes_ = false;
       }
     }
     Walk(const Walk&) = delete;
     Walk& operator=(const Walk&) = delete;
 
    private:
-    CHfcListenerList& m_list;
+    CHfcListenerList& list_;
   };
 
   std::size_t Find(const T* listener) const {
-    for (std::size_t i = 0; i < m_entries.size(); ++i)
-      if (m_entries[i] == listener) return i;
+    for (std::size_t i = 0; i < entries_.size(); ++i)
+      if (entries_[i] == listener) return i;
     return kNotFound;
   }
 
-  mutable CHfcCriticalSection m_lock;
-  std::vector<T*> m_entries;
-  int m_depth = 0;
-  bool m_holes = false;
+  mutable CHfcCriticalSection lock_;
+  std::vector<T*> entries_;
+  int depth_ = 0;
+  bool holes_ = false;
 };

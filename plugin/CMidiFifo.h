@@ -22,12 +22,15 @@ struct tagMidiData {
 
 class CMidiFifo {
  public:
-  // The size is rounded up to a power of two.
+  // The owner's thread, before any other thread has the ring (the loop
+  // thread makes and frees the plug-in's rings). The size is rounded up to
+  // a power of two.
   explicit CMidiFifo(int size);
   virtual ~CMidiFifo();
   CMidiFifo(const CMidiFifo&) = delete;
   CMidiFifo& operator=(const CMidiFifo&) = delete;
 
+  // ---- Any thread, the audio thread too (no lock, no wait, no allocation).
   bool Push(uint8_t status, uint8_t data1, uint8_t data2, uint32_t time);
   // out may be null: the entry is dropped.
   bool Pop(tagMidiData* out);

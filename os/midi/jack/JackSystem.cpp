@@ -125,11 +125,19 @@ struct JackSystem::Core : std::enable_shared_from_this<Core> {
   std::atomic<bool> serverGone{false};
   std::atomic<RtSet*> rt{nullptr};
   std::atomic<bool> inProcess{false};
+  std::atomic<uint64_t> cycles{0};  // process cycles ended
+  // Sets the process callback may still read, freed once it is past the
+  // last publish (stamped with the cycles ended then).
+  std::vector<RtSet*> retired;
+  uint64_t publishStamp = 0;
   JackRing doneRing{kDoneRingBytes};
   JackWakeup inWake, outWake;
   std::thread inThread, outThread;
 
-  ~Core() { delete rt.load(); }
+  ~Core() {
+    delete rt.load();
+    FreeRetiredLocked();
+  }
 
   // ---- process callback and JACK notifications (no locks, no waits) ----
 
@@ -143,6 +151,7 @@ struct JackSystem::Core : std::enable_shared_from_this<Core> {
       for (JackOutPipe* p : set->outs) out |= p->Flush(frames, &self->doneRing);
     }
     self->inProcess.store(false);
+    self->cycles.fetch_add(1);
     if (in) self->inWake.Give();
     if (out) self->outWake.Give();
     return 0;
@@ -175,19 +184,38 @@ struct JackSystem::Core : std::enable_shared_from_this<Core> {
 
   // ---- under the monitor ----
 
-  // Makes the process callback see the current ports; the old set is freed
-  // once no cycle can still be using it. The one pause under the monitor:
-  // the callback takes no lock and waits for nothing, so the cycle it is in
-  // ends within a period, and the caller frees pipes of the old set next.
+  // Hands the process callback the pipes of the ports now open. The set it
+  // replaces is retired, not freed: the callback may be reading it.
   void PublishLocked() {
     auto* set = new RtSet;
     for (auto& [id, p] : inPorts)
       if (p->alive && p->pipe) set->ins.push_back(p->pipe.get());
     for (auto& [id, d] : dests)
       if (d->pipe) set->outs.push_back(d->pipe.get());
-    RtSet* old = rt.exchange(set);
-    while (inProcess.load()) std::this_thread::sleep_for(std::chrono::microseconds(100));
-    delete old;
+    if (RtSet* old = rt.exchange(set)) retired.push_back(old);
+    publishStamp = cycles.load();
+  }
+
+  // True once no process cycle can still read a set retired so far: the
+  // callback is idle, or the cycle running at the last publish has ended.
+  bool PastPublishLocked() const { return !inProcess.load() || cycles.load() != publishStamp; }
+
+  void FreeRetiredLocked() {
+    for (RtSet* old : retired) delete old;
+    retired.clear();
+  }
+
+  void ReclaimLocked() {
+    if (!retired.empty() && PastPublishLocked()) FreeRetiredLocked();
+  }
+
+  // Before a port's pipe goes or its port is unregistered: waits, the
+  // lock given up, until the callback is past the set that held it. The
+  // callback takes no lock and cannot be woken for, so the wait looks
+  // again each millisecond; it lasts at most one cycle.
+  void AwaitPastPublish(Monitor::Hold& hold) {
+    while (!PastPublishLocked()) monitor.WaitFor(hold, 1, [this] { return PastPublishLocked(); });
+    FreeRetiredLocked();
   }
 
   bool ServerAlive() const { return client != nullptr && !shut && !serverGone.load(); }
@@ -317,7 +345,7 @@ struct JackSystem::Core : std::enable_shared_from_this<Core> {
 
   // Ends the connections nobody holds once what was written to them has
   // gone out (and a cycle more, for the reader to take the last event).
-  void DropUnheldLocked() {
+  void DropUnheldLocked(Monitor::Hold& hold) {
     const auto now = std::chrono::steady_clock::now();
     std::vector<EndpointId> idle;
     for (auto& [id, d] : dests) {
@@ -332,15 +360,17 @@ struct JackSystem::Core : std::enable_shared_from_this<Core> {
         idle.push_back(id);
       }
     }
-    for (EndpointId id : idle) DropDestLocked(id);
+    for (EndpointId id : idle) DropDestLocked(hold, id);
   }
 
-  void DropDestLocked(EndpointId id) {
+  // Gives up the lock while the callback leaves the destination's pipe.
+  void DropDestLocked(Monitor::Hold& hold, EndpointId id) {
     auto it = dests.find(id);
     if (it == dests.end()) return;
     std::shared_ptr<Dest> d = it->second;
     dests.erase(it);
     PublishLocked();
+    AwaitPastPublish(hold);
     if (ServerAlive()) jack_port_unregister(client, d->pipe->port());
   }
 
@@ -372,10 +402,11 @@ struct JackSystem::Core : std::enable_shared_from_this<Core> {
         for (EndpointId id : gone) {
           for (auto& [sid, s] : sends)
             if (s.destination == id) failed.push_back(sid);
-          DropDestLocked(id);
+          DropDestLocked(hold, id);
         }
         FeedLocked();
-        DropUnheldLocked();
+        DropUnheldLocked(hold);
+        ReclaimLocked();
       }
       for (SysexId id : ok) Complete(id, kOk);
       for (SysexId id : failed) Complete(id, kErrEndpointGone);
@@ -428,6 +459,7 @@ struct JackSystem::Core : std::enable_shared_from_this<Core> {
     p->alive = false;
     inPorts.erase(it);
     PublishLocked();
+    AwaitPastPublish(lock);
     if (ServerAlive() && p->pipe) jack_port_unregister(client, p->pipe->port());
     if (std::this_thread::get_id() != reader) monitor.Wait(lock, [&] { return p->calling == 0; });
     // The input thread may still hold p; the pipe goes with the last holder.
@@ -479,6 +511,7 @@ struct JackSystem::Core : std::enable_shared_from_this<Core> {
       inPorts.clear();
       dests.clear();
       delete rt.exchange(nullptr);
+      FreeRetiredLocked();
       monitor.NotifyAll();
     }
     for (auto& done : failed)

@@ -155,6 +155,23 @@ TEST_F(SelectorTest, TheStripPrefixFlagShowsTheNameAfterTheNumberAtEveryRedraw) 
   }
 }
 
+// Laid out wider than its frame picture, a field draws the picture's ends
+// at its own ends and the picture's middle between them.
+TEST_F(SelectorTest, AFieldWiderThanItsPictureStretchesThePicturesMiddle) {
+  constexpr uint32_t kEdge = 0xFF202020u;
+  constexpr uint32_t kFill = 0xFFF4F5E8u;
+  frame = Flat(20, 13, kFill);
+  uint32_t* px = frame->LockPixels();
+  for (int y = 0; y < 13; ++y) px[y * 20] = px[y * 20 + 19] = kEdge;
+  frame->UnlockPixels();
+  XESoundSelector s;
+  Make(s, 40, false);
+  ASSERT_TRUE(s.Resize(60, s.GetHeight(), true));
+  Idle(20);
+  for (int x = 40; x < 100; ++x)
+    EXPECT_EQ(Pixel(x, 46), x == 40 || x == 99 ? kEdge : kFill) << "column " << x - 40;
+}
+
 TEST_F(SelectorTest, ValuesOutsideTheRangeAreStoredAsNone) {
   XESoundSelector s;
   Make(s, 40, false);
