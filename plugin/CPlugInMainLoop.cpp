@@ -2,6 +2,7 @@
 
 #include <exception>
 #include <memory>
+#include <utility>
 
 #include "os/WakeSignal.h"
 
@@ -24,27 +25,20 @@ struct Attempt : std::enable_shared_from_this<Attempt> {
   std::exception_ptr failure;
 
   void Run() {
-    struct Release {
-      Attempt* attempt;
-      ~Release() { attempt->done->Signal(); }
-    };
     try {
       if (ready && !ready()) {
         auto self = shared_from_this();
         loop->AddTimer(10, 0, [self] { self->Run(); });
         return;
       }
-    } catch (...) {
-      failure = std::current_exception();
-      Release release{this};
-      return;
-    }
-    Release release{this};
-    try {
       fn();
     } catch (...) {
       failure = std::current_exception();
     }
+    // Only once the handler has ended: from here on the caller alone holds
+    // the exception, and the race checker, which cannot see the count
+    // inside an exception, sees nothing shared.
+    done->Signal();
   }
 };
 
@@ -93,6 +87,10 @@ void CPlugInMainLoop::CallWhen(const std::function<bool()>& ready, const std::fu
   Handshake done = attempt->done;
   loop_->Post([attempt] { attempt->Run(); });
   done->Wait();
-  // The signal comes after the last write of the main thread's.
-  if (attempt->failure) std::rethrow_exception(attempt->failure);
+  // The signal comes after the last write of the main thread's. The
+  // exception is taken out, as the main thread drops its hold on the
+  // attempt whenever it gets to it.
+  std::exception_ptr failure = std::move(attempt->failure);
+  attempt.reset();
+  if (failure) std::rethrow_exception(failure);
 }
