@@ -37,7 +37,8 @@ void EditorJourney::StartConnected(eMode mode) {
   // Taking in the instrument's memory ends with the request for the
   // current performance (the instrument starts in performance mode).
   ASSERT_TRUE(WaitForReceived([](const SynthRecordLine& l) { return l.what == "request-current" && l.words == std::vector<std::string>{"combination"}; }, 20000))
-      << "the editor never asked the synthesizer for its current sound; it received:" << stage_.RecordTail();
+      << "the editor never asked the synthesizer for its current sound; it received:" << stage_.RecordTail()
+      << "\non the screen:" << stage_.ScreenList() << "\n" << stage_.EditorErrors();
   // ... and the progress window of the transfer goes.
   ASSERT_TRUE(WaitForOnlyTheEditorWindow(20000))
       << "a window stayed open after connecting:" << stage_.ScreenList();
