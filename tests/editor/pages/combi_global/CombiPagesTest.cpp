@@ -7,6 +7,7 @@
 #include "editor/controls/CMMPCtrlFlash.h"
 #include "editor/controls/CTabControl.h"
 #include "editor/controls/XEControlCreater.h"
+#include "editor/controls/XEStaticText.h"
 #include "editor/pages/combi_global/CombiGlobalMainPages.h"
 #include "editor/pages/combi_global/CombiMasterFXLayer.h"
 #include "editor/pages/combi_global/GlobalCategoryNameLayer.h"
@@ -142,6 +143,43 @@ TEST_F(CombiPages, PlayPageKeyFieldEditsTheSplitKeyBothWays) {
   EXPECT_EQ(page.GetParamId(0, 11), 0xD00);
   EXPECT_EQ(page.GetParamId(9, 3), 0x1903);
   EXPECT_EQ(page.GetParamId(18, 0), -1);
+  h.DestroyPage(page);
+}
+
+// The key box stands apart from the split bar's own "Key" field, so its
+// field and switch each carry their caption, on their row, clear of them.
+TEST_F(CombiPages, PlayPageKeyBoxSaysWhatItsFieldAndSwitchAre) {
+  TesraCombiPlayLayer page(h.synth());
+  page.SetBackgroundBmp(back.get());
+  ASSERT_TRUE(h.AddPage(page));
+  std::vector<CHfcControl*> controls;
+  page.GetControlVec(controls);
+  auto label = [&](const std::string& text) -> CHfcControl* {
+    for (CHfcControl* c : controls)
+      if (dynamic_cast<XEStaticText*>(c))
+        if (const char* t = static_cast<const char*>(c->GetPtrValue()); t && text == t) return c;
+    return nullptr;
+  };
+  struct Case {
+    const char* caption;
+    int control;
+    bool captionFirst;
+  } cases[] = {{"Split Key", TesraCombiPlayLayer::kKeyFieldId, true},
+               {"Learn by playing", TesraCombiPlayLayer::kLearnSwitchId, false}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.caption);
+    CHfcControl* caption = label(c.caption);
+    CHfcControl* control = page.GetControlById(c.control);
+    ASSERT_NE(caption, nullptr);
+    ASSERT_NE(control, nullptr);
+    const tagHfcRect a = caption->GetFrame(), b = control->GetFrame();
+    EXPECT_LT(a.top, b.bottom);
+    EXPECT_GT(a.bottom, b.top);
+    if (c.captionFirst)
+      EXPECT_LE(a.right, b.left);
+    else
+      EXPECT_GE(a.left, b.right);
+  }
   h.DestroyPage(page);
 }
 
