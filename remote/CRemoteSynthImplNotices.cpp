@@ -161,13 +161,18 @@ void CRemoteSynthImpl::OnAsyncTimer(long id) {
     WatchLink();
     if (!connectionChecked_) connectionChecked_ = true;
     PostConnectionState();
-  } else if (id == progDumpTimer_) {
-    dispatch_->SetTimerPeriod(progDumpTimer_, 0);
+  } else if (id == progDumpTimer_ || id == combiDumpTimer_) {
+    // The mode a connection brings the hardware to arms the request: it
+    // waits for the connection's end, whose transfers (and the edits put
+    // back over them) it must not overtake.
+    if (connecting_) return;
+    dispatch_->SetTimerPeriod(id, 0);
     // A send in progress brings the edit buffers over itself.
-    if (protect_ == 0) link_->SendCurProgDumpReq(true);
-  } else if (id == combiDumpTimer_) {
-    dispatch_->SetTimerPeriod(combiDumpTimer_, 0);
-    if (protect_ == 0) link_->SendCurCombiDumpReq(false);
+    if (protect_ != 0) return;
+    if (id == progDumpTimer_)
+      link_->SendCurProgDumpReq(true);
+    else
+      link_->SendCurCombiDumpReq(false);
   }
 }
 
