@@ -4,6 +4,7 @@
 #include <stdexcept>
 
 #include "editor/controls/DrawnAlert.h"
+#include "editor/controls/DrawnProgressWindow.h"
 #include "editor/shell/OskendBackgroundLayer.h"
 
 namespace vesk::journey {
@@ -14,6 +15,11 @@ namespace {
 // questions in windows it may use again).
 bool SameWindow(const os::XDisplayDriver::TopWindow& a, const os::XDisplayDriver::TopWindow& b) {
   return a.id == b.id && a.rect.width == b.rect.width && a.rect.height == b.rect.height;
+}
+
+// A progress window, which a question may follow (or take the place of).
+bool IsProgressWindow(const os::XDisplayDriver::TopWindow& w) {
+  return w.rect.width == DrawnProgressWindow::kWidth && w.rect.height == DrawnProgressWindow::kHeight;
 }
 
 }  // namespace
@@ -157,7 +163,7 @@ bool EditorJourney::AnswerQuestion(bool accept, int ms) {
   if (!WaitUntil([&] {
         for (const auto& w : OtherWindows())
           // (The program may show the question in the menu's window.)
-          if (!SameWindow(w, lastMenu_)) {
+          if (!SameWindow(w, lastMenu_) && !IsProgressWindow(w)) {
             question = w;
             return true;
           }

@@ -59,9 +59,9 @@ class EditorJourney : public testing::Test {
     return WaitUntil([&] { return OtherWindows().empty() && !stage_.EditorShielded(); }, ms);
   }
   bool Key(const std::string& name) { return stage_.x().Tap(name); }
-  // A question (any window but the editor's) answered with its cancel
-  // button or its default one; false when none shows within `ms` or it
-  // stays.
+  // A question (any window but the editor's and a progress window)
+  // answered with its cancel button or its default one; false when none
+  // shows within `ms` or it stays.
   bool CancelQuestion(int ms) { return AnswerQuestion(false, ms); }
   bool AcceptQuestion(int ms) { return AnswerQuestion(true, ms); }
   bool AnswerQuestion(bool accept, int ms);
