@@ -162,13 +162,12 @@ void CRemoteSynthImpl::OnAsyncTimer(long id) {
     if (!connectionChecked_) connectionChecked_ = true;
     PostConnectionState();
   } else if (id == progDumpTimer_ || id == combiDumpTimer_) {
-    // The mode a connection brings the hardware to arms the request: it
-    // waits for the connection's end, whose transfers (and the edits put
-    // back over them) it must not overtake.
-    if (connecting_) return;
     dispatch_->SetTimerPeriod(id, 0);
-    // A send in progress brings the edit buffers over itself.
-    if (protect_ != 0) return;
+    // A send in progress brings the edit buffers over itself; so does a
+    // connection's recall (the request armed by the mode the connection
+    // brings the hardware to would land between its transfers and the
+    // edits it puts back).
+    if (protect_ != 0 || connecting_) return;
     if (id == progDumpTimer_)
       link_->SendCurProgDumpReq(true);
     else
