@@ -4,7 +4,6 @@
 #include <stdexcept>
 
 #include "editor/controls/DrawnAlert.h"
-#include "editor/controls/DrawnProgressWindow.h"
 #include "editor/shell/OskendBackgroundLayer.h"
 
 namespace vesk::journey {
@@ -15,11 +14,6 @@ namespace {
 // questions in windows it may use again).
 bool SameWindow(const os::XDisplayDriver::TopWindow& a, const os::XDisplayDriver::TopWindow& b) {
   return a.id == b.id && a.rect.width == b.rect.width && a.rect.height == b.rect.height;
-}
-
-// A progress window, which a question may follow (or take the place of).
-bool IsProgressWindow(const os::XDisplayDriver::TopWindow& w) {
-  return w.rect.width == DrawnProgressWindow::kWidth && w.rect.height == DrawnProgressWindow::kHeight;
 }
 
 }  // namespace
@@ -158,12 +152,12 @@ bool EditorJourney::PopUpAndChoose(int px, int py, Point item) {
   }, 5000);
 }
 
-bool EditorJourney::AnswerQuestion(bool accept, int ms) {
+bool EditorJourney::AnswerQuestion(bool accept, int ms, const std::function<bool(const TopWindow&)>& isQuestion) {
   os::XDisplayDriver::TopWindow question;
   if (!WaitUntil([&] {
         for (const auto& w : OtherWindows())
           // (The program may show the question in the menu's window.)
-          if (!SameWindow(w, lastMenu_) && !IsProgressWindow(w)) {
+          if (!SameWindow(w, lastMenu_) && (!isQuestion || isQuestion(w))) {
             question = w;
             return true;
           }

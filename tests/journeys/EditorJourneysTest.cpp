@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <filesystem>
 
+#include "editor/controls/DrawnProgressWindow.h"
 #include "editor/shell/OskendBackgroundLayer.h"
 #include "model/CDirtyFlagSet.h"
 #include "model/ChunkGlobal.h"
@@ -273,7 +274,10 @@ TEST_F(Journey, ASynthesizerThatRestartsAfterAnEditMadeWhileItWasAwayAsksWhichSi
     const Picture edited = Settled(0, kTop, width, kHeight);
     const size_t restart = Received().size();
     ASSERT_TRUE(stage_.StartSynth());
-    ASSERT_TRUE(AnswerQuestion(keep, 30000))
+    // (The connection's progress window, which may show first, has one line
+    // of words; the question has several.)
+    const auto isQuestion = [](const TopWindow& w) { return w.rect.height > DrawnProgressWindow::kHeight; };
+    ASSERT_TRUE(AnswerQuestion(keep, 30000, isQuestion))
         << "no question about the edit made while the synthesizer was away; it received:" << stage_.RecordTail()
         << "\non the screen:" << stage_.ScreenList();
     ASSERT_TRUE(WaitForReceived([](const SynthRecordLine& l) { return l.what == "request-current" && l.words == std::vector<std::string>{"combination"}; }, 30000, restart))
