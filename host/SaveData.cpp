@@ -113,19 +113,19 @@ bool SaveData::Parse(const uint8_t* data, size_t length, SaveData* out, std::str
                 MidiEntry::kRecordSize);
   }
   s.bufferFrameSize = Get32(data + kBufferFrames);
+  // A value out of its range takes its default; the rest of the file stands.
+  const SaveData defaults;
   s.startingChannel = static_cast<int32_t>(Get32(data + kStartingChannel));
   if (s.startingChannel < 0 || s.startingChannel > kMaxStartingChannel || s.startingChannel % 2)
-    return Fail(reason, "the starting channel is out of range");
+    s.startingChannel = defaults.startingChannel;
   if (s.version >= 2) {
     const uint8_t flag = data[kUseAutoStop];
-    if (flag > 1) return Fail(reason, "the auto-stop switch is neither 0 nor 1");
-    s.useAutoStop = flag == 1;
+    s.useAutoStop = flag > 1 ? defaults.useAutoStop : flag == 1;
     s.autoStopLimit = static_cast<int32_t>(Get32(data + kAutoStopLimit));
-    s.knobMode = static_cast<int32_t>(Get32(data + kKnobMode));
     if (s.autoStopLimit < kMinAutoStopLimit || s.autoStopLimit > kMaxAutoStopLimit)
-      return Fail(reason, "the auto-stop limit is out of range");
-    if (s.knobMode < 0 || s.knobMode > kMaxKnobMode)
-      return Fail(reason, "the knob mode is out of range");
+      s.autoStopLimit = defaults.autoStopLimit;
+    s.knobMode = static_cast<int32_t>(Get32(data + kKnobMode));
+    if (s.knobMode < 0 || s.knobMode > kMaxKnobMode) s.knobMode = defaults.knobMode;
   }
   if (s.version >= 3) s.clockSourceId = Get32(data + kClockSourceId);
   *out = s;
