@@ -94,6 +94,14 @@ class App : public StandaloneFixture {
     }
     return bus.AddDevice(d);
   }
+  // Settings that play the stereo device "Null Out" at 44.1 kHz, 256 frames.
+  static SaveData OnNullOut() {
+    SaveData s;
+    s.outputDeviceName = "Null Out";
+    s.streamFormat = MakeLinearPCM(44100, 2, 32, true);
+    s.bufferFrameSize = 256;
+    return s;
+  }
   void WriteSettings(const SaveData& s) {
     const auto bytes = s.Serialize();
     std::ofstream out(SettingsFile(), std::ios::binary);
@@ -264,10 +272,7 @@ TEST_F(App, ADamagedSettingsFileGivesTheDefaultsAndSaysWhy) {
 // used: the stored device plays, without an alert or the Settings window.
 TEST_F(App, AnOutOfRangeSettingTakesItsDefaultAndTheRestOfTheFileIsUsed) {
   audio.AddDevice(StereoDevice());
-  SaveData s;
-  s.outputDeviceName = "Null Out";
-  s.streamFormat = MakeLinearPCM(44100, 2, 32, true);
-  s.bufferFrameSize = 256;
+  SaveData s = OnNullOut();
   s.useAutoStop = true;
   s.autoStopLimit = 90;
   s.knobMode = 7;
@@ -284,10 +289,7 @@ TEST_F(App, AnOutOfRangeSettingTakesItsDefaultAndTheRestOfTheFileIsUsed) {
 
 TEST_F(App, AStoredChannelPairTheDeviceLacksPlaysNothingRatherThanAWrongChannel) {
   const auto id = audio.AddDevice(StereoDevice());
-  SaveData s;
-  s.outputDeviceName = "Null Out";
-  s.streamFormat = MakeLinearPCM(44100, 2, 32, true);
-  s.bufferFrameSize = 256;
+  SaveData s = OnNullOut();
   s.startingChannel = 6;
   WriteSettings(s);
   ASSERT_EQ(Make(testRegistry).Start(), 0);
@@ -810,10 +812,7 @@ TEST_F(App, AFailureToStartAudioIsToldAndTheMenusFollowWhatAudioDoes) {
 
 TEST_F(App, SettingsThatFailToApplyAtStartUpAreNoSuccess) {
   audio.AddDevice(StereoDevice());
-  SaveData s;
-  s.outputDeviceName = "Null Out";
-  s.streamFormat = MakeLinearPCM(44100, 2, 32, true);
-  s.bufferFrameSize = 256;
+  SaveData s = OnNullOut();
   WriteSettings(s);
   // The probe at start-up initialises once; starting audio is the second.
   testRegistry.Clear();
