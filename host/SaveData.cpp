@@ -47,6 +47,9 @@ double GetDouble(const uint8_t* p) {
   return v;
 }
 
+// The failed condition, as the alert shows it: "(" condition ") is not".
+constexpr const char* kUnendedName = "every stored name ends within its field";
+
 bool Fail(std::string* reason, const char* why) {
   if (reason) *reason = why;
   return false;
@@ -97,7 +100,7 @@ bool SaveData::Parse(const uint8_t* data, size_t length, SaveData* out, std::str
     s.version = std::clamp(stored, 1, byLength);
   }
   if (!GetText(data + kOutputName, &s.outputDeviceName))
-    return Fail(reason, "a name does not end in NUL");
+    return Fail(reason, kUnendedName);
   const uint8_t* f = data + kStreamFormat;
   s.streamFormat.sampleRate = GetDouble(f);
   uint32_t* words[] = {&s.streamFormat.formatID,      &s.streamFormat.formatFlags,
@@ -108,7 +111,7 @@ bool SaveData::Parse(const uint8_t* data, size_t length, SaveData* out, std::str
   for (int i = 0; i < 4; ++i) {
     if (!GetText(data + kPortNames + 2 * kTextField * i, &s.portName[i]) ||
         !GetText(data + kPortNames + 2 * kTextField * i + kTextField, &s.deviceName[i]))
-      return Fail(reason, "a name does not end in NUL");
+      return Fail(reason, kUnendedName);
     std::memcpy(s.entry[i].data(), data + kEntries + MidiEntry::kRecordSize * i,
                 MidiEntry::kRecordSize);
   }

@@ -131,8 +131,8 @@ TEST(SaveData, ShortFilesAndUnendedNamesAreRefusedAsAWholeWithTheReason) {
   const Case cases[] = {
       {"9,443 bytes", 9443, 0, {}, "readLength >= (int)sizeof(SaveData)"},
       {"empty", 0, 0, {}, "readUnit == 1"},
-      {"device name without NUL", 9464, 4, noNul, "NUL"},
-      {"port name without NUL", 9464, 1068 + 3 * 2048 + 1024, noNul, "NUL"},
+      {"device name without NUL", 9464, 4, noNul, "every stored name ends within its field"},
+      {"port name without NUL", 9464, 1068 + 3 * 2048 + 1024, noNul, "every stored name ends within its field"},
   };
   for (const Case& c : cases) {
     std::vector<uint8_t> b = good;

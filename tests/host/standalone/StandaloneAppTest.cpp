@@ -246,7 +246,8 @@ TEST_F(App, ADamagedSettingsFileGivesTheDefaultsAndSaysWhy) {
     const char* reason;
   } cases[] = {
       {"too short", std::string(9443, 'x'), "readLength >= (int)sizeof(SaveData)"},
-      {"a name without its end", std::string(unended.begin(), unended.end()), "NUL"},
+      {"a name without its end", std::string(unended.begin(), unended.end()),
+       "(every stored name ends within its field) is not"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
