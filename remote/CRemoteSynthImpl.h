@@ -72,6 +72,8 @@ class CRemoteSynthImpl : public IRemoteSynth,
   static constexpr int kStepCount = 7;  // resume steps of a receive: 0..6
   static constexpr int kTempoId = 0x100;
   static constexpr int kRTCEditState = 0x8029;
+  static constexpr int kNameId = static_cast<int>(0xFFFF0000u);
+  static constexpr int kWriteKeptId = 0x201;
 
   explicit CRemoteSynthImpl(AudioEffect* effect);
   ~CRemoteSynthImpl() override;
@@ -366,8 +368,6 @@ class CRemoteSynthImpl : public IRemoteSynth,
   int RequestSelection(int kind, int bank, int number, int flags);
   void ConfigureSelection(bool combi, int bank, const std::string& word);
   int WriteCurrentSound(int kind, int bank, int number);
-  // Makes a sound just written the current one (main thread).
-  void SelectWritten(int bank, int number);
   bool CopyEG(int bank, int number, int from, int to);
   bool CopyLFO(int bank, int number, int from, int to);
   bool CopyIFX1(int bank, int number);
