@@ -41,6 +41,9 @@ class QuorelVstAutomation {
   // Writes what the host set into the image, oldest first; returns the
   // settings taken (at most kCount) for MarkApplied.
   int WriteSettings(Setting* taken);
+  // What the host set, as WriteSettings takes it, without writing it (a
+  // chunk replaces it).
+  int TakeSettings(Setting* taken) const { return parameters_.TakePending(taken); }
   // The image holds the settings and Publish has run: they are no longer
   // waiting, and the host knows these values.
   void MarkApplied(const Setting* taken, int n);
@@ -67,6 +70,9 @@ class QuorelVstAutomation {
   float Get(int index) const { return parameters_.Get(index); }
   // Noted for the loop thread; the caller wakes the worker, which posts it.
   void Set(int index, float value) { parameters_.Set(index, value); }
+  // The host thread that tells the host of an edit, around that call.
+  void Tell(int index, float value) { parameters_.Tell(index, value); }
+  void Told(int index) { parameters_.Told(index); }
   bool HasPending() const { return parameters_.HasPending(); }
   int32_t GetProgram() const { return program_.load(std::memory_order_acquire); }
   void SetProgram(int32_t program) { program_.store(program, std::memory_order_release); }
