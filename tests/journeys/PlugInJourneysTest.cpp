@@ -104,6 +104,19 @@ TEST_F(PlugIn, TypingAValueIntoAPageKnobIsReportedToTheHostAsOneGesture) {
     }
 }
 
+// The master EQ's levels on the Play page are sliders (value bars): a drag
+// along one is one gesture of its row (EQ Bass Level: row 68).
+TEST_F(PlugIn, DraggingASliderIsReportedToTheHostAsOneGesture) {
+  ASSERT_TRUE(StartHost()) << "the host did not show the plug-in's editor";
+  constexpr int kEqBass = 0x1C05, kEqBassRow = 68;
+  const Point at = Map().OnPage(0, 0, kEqBass);
+  const size_t from = stage_.Record().size(), before = Calls().size();
+  Drag(at, {at.x + 30, at.y});
+  ASSERT_TRUE(stage_.WaitForRecord([](const SynthRecordLine& l) { return l.what == "param" && l.id == kEqBass; }, 5000, from))
+      << "the slider changed nothing on the synthesizer:" << stage_.RecordTail();
+  ExpectOneGesture(CallsAfter(*this, before), kEqBassRow);
+}
+
 // A person who finds the six big knobs of the panel at rest chooses what
 // they drive first (VOLUME of the easy setup: each knob drives the volume
 // of its timbre), then drags the first one.
