@@ -120,10 +120,27 @@ void CParameterMirror::Set(int index, float value) {
 
 float CParameterMirror::Get(int index) const {
   if (!HasRow(index)) return 0.0f;
+  if (const uint64_t told = told_[index].load(std::memory_order_acquire); told >> 32) {
+    const auto bits = static_cast<uint32_t>(told);
+    float value;
+    std::memcpy(&value, &bits, sizeof value);
+    return value;
+  }
   // Not yet in the image: the value it will have there.
   if (int step; PendingStep(index, &step))
     return CParameter::RegulateFromInt(step, rows_[index].steps, rows_[index].min);
   return published_[index].load(std::memory_order_acquire);
+}
+
+void CParameterMirror::Tell(int index, float value) {
+  if (!HasRow(index)) return;
+  uint32_t bits;
+  std::memcpy(&bits, &value, sizeof bits);
+  told_[index].store(uint64_t{1} << 32 | bits, std::memory_order_release);
+}
+
+void CParameterMirror::Told(int index) {
+  if (HasRow(index)) told_[index].store(0, std::memory_order_release);
 }
 
 bool CParameterMirror::Name(int index, char* text) const {

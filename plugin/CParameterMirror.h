@@ -62,6 +62,12 @@ class CParameterMirror {
   void Set(int index, float value);
   float Get(int index) const;
 
+  // The host thread that tells the host of an edit, around that call:
+  // while it lasts the row reads as the value told, which later edits
+  // (already in the mirror) may have passed.
+  void Tell(int index, float value);
+  void Told(int index);
+
   // Host threads other than the audio thread; false without a row, and
   // the text is left as it was.
   bool Name(int index, char* text) const;
@@ -90,6 +96,8 @@ class CParameterMirror {
   std::atomic<uint64_t> set_[kCount]{};
   std::atomic<uint32_t> applied_[kCount]{};
   std::atomic<float> published_[kCount]{};
+  // While the host is told a value: the value's bits, with bit 32 set.
+  std::atomic<uint64_t> told_[kCount]{};
   std::atomic<uint32_t> nextStamp_{0};
   mutable os::Lock textLock_;
   char texts_[kCount][kTextMax + 1] = {};

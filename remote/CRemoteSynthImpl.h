@@ -90,6 +90,15 @@ class CRemoteSynthImpl : public IRemoteSynth,
   // Any thread: a connection or transfer in progress ends soon and later
   // ones fail at once; for an owner that is shutting down.
   void AbortConnection();
+  // Main thread: a connection is being made (Connect, or the reattach of
+  // the connection timer), questions and waits included.
+  bool IsConnecting() const { return connecting_; }
+  // Main thread: while connected, a connection's steps or a transfer run:
+  // the image is on its way to or from the synthesizer.
+  bool IsExchanging();
+  // Main thread: whether LoadStream would take the stream (it is read
+  // into a scratch image and nothing else changes).
+  bool CanLoadStream(std::istream& in);
   void Disconnect() override;
   bool GetMIDIConnectionState(MIDIDevKey* in, MIDIDevKey* out, DEVICEINQUIRYDATA* inquiry,
                               MODEANDSTATE* state, bool* checked) override;

@@ -184,6 +184,13 @@ bool CRemoteSynthImpl::LoadOneCombi(const LoadedData& d) {
   return true;
 }
 
+bool CRemoteSynthImpl::CanLoadStream(std::istream& in) {
+  LoadedData d{std::vector<std::uint8_t>(imageBytes_), 0, false, true, false};
+  FTYPE type{};
+  CDirtyFlagSet dirty;
+  return ReadIntoScratch(in, &d, &type, dirty);
+}
+
 bool CRemoteSynthImpl::LoadStreamFromHost(std::istream& in, bool noRecall, bool onlyWhenChanged) {
   CDirtyFlagSet dirty;
   const bool ok = LoadStream(in, 0, false, true, dirty);

@@ -1,12 +1,14 @@
 // Journeys with the plug-in in a host of its own: what a host sees of the
 // plug-in while a person uses its editor.
 #include <gtest/gtest.h>
+#include <signal.h>
 #include <sys/wait.h>
 
 #include <algorithm>
 #include <map>
 
 #include "editor/shell/OskendBackgroundLayer.h"
+#include "model/ChunkRemoteSynth.h"
 #include "tests/journeys/PlugInJourney.h"
 
 namespace vesk::journey {
@@ -15,7 +17,9 @@ namespace {
 using PlugIn = PlugInJourney;
 
 // One gesture as a host must see it: one begin, the automates, one end, all
-// of one row (`row`, or the begin's when -1), in that order; the row.
+// of one row (`row`, or the begin's when -1), in that order, on the host's
+// thread that calls effEditIdle (its main thread), each automate with the
+// value the host reads back inside it; the row.
 int ExpectOneGesture(const std::vector<HostCall>& all, int row) {
   std::vector<HostCall> calls;
   for (const HostCall& c : all)
@@ -33,6 +37,10 @@ int ExpectOneGesture(const std::vector<HostCall>& all, int row) {
       EXPECT_EQ(calls[i].opcode, PlugIn::kAutomate) << "more than one gesture:" << seen;
     }
     automates += calls[i].opcode == PlugIn::kAutomate;
+    EXPECT_EQ(calls[i].thread, "main") << "a call not on the host's thread that idles the editor:" << seen;
+    if (calls[i].opcode == PlugIn::kAutomate) {
+      EXPECT_EQ(calls[i].readBack, calls[i].opt) << "the host read back another value than it was told:" << seen;
+    }
   }
   EXPECT_GT(automates, 0) << "no value reached the host:" << seen;
   return row;
@@ -78,6 +86,9 @@ TEST_F(PlugIn, TypingAValueIntoAPageKnobIsReportedToTheHostAsOneGesture) {
   // A double click on the value under timbre 1's volume knob of the Play
   // page opens it for typing.
   DoubleClick(Map().ValueFieldOnPage(0, 0, kTimbre1Volume));
+  // The clicks touch the knob (a begin and an end each, without a value),
+  // which the host hears of at its next idle call.
+  CallsAfter(*this, 0);
   const size_t from = stage_.Record().size(), before = Calls().size();
   ASSERT_TRUE(stage_.x().Type("100"));
   ASSERT_TRUE(stage_.x().Tap("Return"));
@@ -91,6 +102,19 @@ TEST_F(PlugIn, TypingAValueIntoAPageKnobIsReportedToTheHostAsOneGesture) {
       EXPECT_NEAR(c->opt, 100.0 / 127.0, 1e-4) << "the host was told another value";
       break;
     }
+}
+
+// The master EQ's levels on the Play page are sliders (value bars): a drag
+// along one is one gesture of its row (EQ Bass Level: row 68).
+TEST_F(PlugIn, DraggingASliderIsReportedToTheHostAsOneGesture) {
+  ASSERT_TRUE(StartHost()) << "the host did not show the plug-in's editor";
+  constexpr int kEqBass = 0x1C05, kEqBassRow = 68;
+  const Point at = Map().OnPage(0, 0, kEqBass);
+  const size_t from = stage_.Record().size(), before = Calls().size();
+  Drag(at, {at.x + 30, at.y});
+  ASSERT_TRUE(stage_.WaitForRecord([](const SynthRecordLine& l) { return l.what == "param" && l.id == kEqBass; }, 5000, from))
+      << "the slider changed nothing on the synthesizer:" << stage_.RecordTail();
+  ExpectOneGesture(CallsAfter(*this, before), kEqBassRow);
 }
 
 // A person who finds the six big knobs of the panel at rest chooses what
@@ -152,6 +176,105 @@ TEST_F(PlugIn, AnEffectTypeChosenInTheEffectBrowserIsReportedToTheHostAsOneGestu
     EXPECT_TRUE(index >= 65 && index <= 67) << "row " << index << " does not move with MFX2's type:" << GestureText(calls);
     ExpectOneGesture(its, index);
   }
+}
+
+// What the plug-in tells the host on its own, the edits of its editor and
+// a new sound that makes the host read every parameter again, reaches the
+// host on the thread that idles the editor, never on one of the plug-in's.
+TEST_F(PlugIn, EveryCallThePlugInMakesReachesTheHostOnTheThreadThatIdlesItsEditor) {
+  ASSERT_TRUE(StartHost()) << "the host did not show the plug-in's editor";
+  const size_t before = Calls().size();
+  const Point at = Map().OnPage(0, 0, kTimbre1Volume);
+  Drag(at, {at.x, at.y - 40});
+  // The next performance (the panel's up arrow).
+  Click(Map().Panel(OskendBackgroundLayer::kIdProgUp), true);
+  auto made = [&](int opcode) {
+    const std::vector<HostCall> all = Calls();
+    return std::count_if(all.begin() + static_cast<long>(std::min(before, all.size())), all.end(),
+                         [&](const HostCall& c) { return c.opcode == opcode; });
+  };
+  ASSERT_TRUE(WaitUntil([&] { return made(kUpdateDisplay) > 0; }, 5000))
+      << "the host was not asked to read the parameters again after the sound changed";
+  EXPECT_GT(made(kAutomate), 0) << "the drag reached the host as no value";
+  for (const HostCall& c : CallsAfter(*this, before)) {
+    if (c.opcode != kAutomate && c.opcode != kBeginEdit && c.opcode != kEndEdit && c.opcode != kUpdateDisplay &&
+        c.opcode != kVendorSpecific)
+      continue;
+    EXPECT_EQ(c.thread, "main") << "host call " << c.opcode << " (row " << c.index << ") came on the " << c.thread
+                                << " thread, not the one that idles the editor";
+    if (c.opcode == kAutomate) {
+      EXPECT_EQ(c.readBack, c.opt) << "row " << c.index << " read back another value than the host was told";
+    }
+  }
+}
+
+// The synthesizer is switched off, so its stored ports are missing and the
+// plug-in asks whether to rescan. A host that closes the plug-in meanwhile
+// gets effClose back at once, the question ended, and no call from the
+// plug-in while it closes (which TearDown checks of every journey).
+TEST_F(PlugIn, ClosingThePlugInWhileItAsksAboutTheSynthesizerReturnsAtOnce) {
+  stage_.StorePreferences({"s MIDIInName=Vesk:out", "s MIDIOutName=Vesk:in"});
+  ASSERT_TRUE(StartHostAlone()) << "the host did not show the plug-in's editor";
+  ASSERT_TRUE(WaitForQuestion(30000)) << "the plug-in did not ask about the missing synthesizer:" << stage_.ScreenList();
+  const size_t lines = HostLines();
+  const int status = EndHost(10000);
+  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0)
+      << "the host did not close the plug-in and end in order (status " << status << "):\n" << HostErrors();
+  const long long took = WaitForHostLine("close", 1000, lines);
+  ASSERT_GE(took, 0) << "effClose never returned";
+  // Room for a sanitizer build on a loaded machine.
+  EXPECT_LT(took, 2000) << "effClose took " << took << " ms";
+}
+
+// A session saved with the synthesizer on (and a performance edited) is
+// opened again with it off: the host restores the plug-in's chunk while the
+// plug-in asks about the missing synthesizer. effSetChunk returns at once;
+// once the synthesizer is switched on (with its own memory again) and the
+// rescan found it, the connection sends it the restored state: the edited
+// performance.
+TEST_F(PlugIn, AChunkRestoredWhileThePlugInAsksReachesTheSynthesizerOnceItIsConnected) {
+  using L = Oskend::RemoteSynthLayout;
+  auto editBuffer = [](const std::vector<uint8_t>& memory) {
+    if (memory.size() < L::kCombiEditBuffer + L::kCombiSize) return std::vector<uint8_t>();
+    return std::vector<uint8_t>(memory.begin() + L::kCombiEditBuffer, memory.begin() + L::kCombiEditBuffer + L::kCombiSize);
+  };
+  ASSERT_TRUE(StartHost()) << "the host did not show the plug-in's editor";
+  size_t from = stage_.Record().size();
+  const Point at = Map().OnPage(0, 0, kTimbre1Volume);
+  Drag(at, {at.x, at.y - 40});
+  ASSERT_TRUE(stage_.WaitForRecord(IsParam, 5000, from)) << "the edit did not reach the synthesizer";
+  CallsAfter(*this, 0);
+  const std::vector<uint8_t> saved = editBuffer(stage_.SynthMemory());
+  ASSERT_FALSE(saved.empty()) << "the synthesizer did not write its memory";
+  size_t lines = HostLines();
+  SignalHost(SIGUSR1);
+  long long bytes = 0;
+  ASSERT_GE(WaitForHostLine("getchunk", 10000, lines, &bytes), 0) << "the host saved no chunk";
+  ASSERT_GT(bytes, 0);
+  const int ended = EndHost(10000);
+  ASSERT_TRUE(WIFEXITED(ended) && WEXITSTATUS(ended) == 0) << "the first session did not end in order";
+  stage_.StopSynth();
+
+  ASSERT_TRUE(StartHostAlone()) << "the host did not show the plug-in's editor";
+  ASSERT_TRUE(WaitForQuestion(30000)) << "the plug-in did not ask about the missing synthesizer:" << stage_.ScreenList();
+  lines = HostLines();
+  SignalHost(SIGUSR2);
+  long long result = -1;
+  const long long took = WaitForHostLine("setchunk", 5000, lines, &result);
+  ASSERT_GE(took, 0) << "effSetChunk did not return while the question was open";
+  EXPECT_LT(took, 1000) << "effSetChunk took " << took << " ms";
+  EXPECT_EQ(result, 1) << "the plug-in refused its own chunk";
+
+  ASSERT_TRUE(stage_.StartSynth());
+  ASSERT_NE(editBuffer(stage_.SynthMemory()), saved) << "the synthesizer switched on holds the edited performance";
+  from = stage_.Record().size();
+  ASSERT_TRUE(AnswerQuestion(true, 5000)) << "the question could not be answered:" << stage_.ScreenList();
+  EXPECT_TRUE(stage_.WaitForRecord([](const SynthRecordLine& l) { return l.what == "dump"; }, 30000, from))
+      << "the connection sent the synthesizer nothing:" << stage_.RecordTail();
+  ASSERT_TRUE(WaitUntil([&] { return PlugInWindows().empty(); }, 30000))
+      << "a window of the plug-in stayed open:" << stage_.ScreenList();
+  EXPECT_TRUE(WaitUntil([&] { return editBuffer(stage_.SynthMemory()) == saved; }, 10000))
+      << "the synthesizer does not hold the performance of the restored chunk";
 }
 
 }  // namespace
