@@ -8,7 +8,7 @@
 #include "editor/controls/XEControlCreater.h"
 #include "hfc/CHfcCtrlListItem.h"
 #include "hfc/CHfcCtrlSwitch.h"
-#include "model/IStringConverter.h"
+#include "model/ParamShownText.h"
 #include "model/paramdesc/SParamDesc.h"
 #include "remote/IRemoteSynth.h"
 
@@ -27,9 +27,7 @@ ListBrowserBase::ListBrowserBase(Oskend::IRemoteSynth* synth, eMode mode, int pa
 
 std::string ListBrowserBase::ValueText(const SParamDesc& desc, int value) {
   if (!desc.converter) return std::to_string(value);
-  const std::string text = desc.converter->Format(value);
-  // A converter may add a sub text after a NUL: the list shows the main one.
-  return text.substr(0, text.find('\0'));
+  return Oskend::LongForm(Oskend::ParamShownText(desc, value));
 }
 
 bool ListBrowserBase::OnCreate() {

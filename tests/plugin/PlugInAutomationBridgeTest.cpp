@@ -1,6 +1,7 @@
 // Edits in the editor of the 71 parameters the host automates reach the
 // host: each edit once, as an automate call inside a begin and end of an
-// edit gesture, with the parameter's new value.
+// edit gesture, with the parameter's new value; the host reads each
+// parameter's text as the editor shows it.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -10,6 +11,7 @@
 
 #include "editor/browsers/EffectBrowser.h"
 #include "editor/controls/CTabControl.h"
+#include "editor/controls/XEDropdownList.h"
 #include "editor/shell/CTabPageLayer.h"
 #include "editor/shell/OskendBackgroundLayer.h"
 #include "hfc/CHfcControl.h"
@@ -109,6 +111,29 @@ class AutomationBridge : public InProcess {
     if (!main || !main->GetSublevelTabControl()) return nullptr;
     return dynamic_cast<CTabPageLayer*>(main->GetSublevelTabControl()->GetTabPageLayer(sub));
   }
+  // The page that shows row index: the volumes on the play page's timbre
+  // tabs, the filter and envelope rows on the timbre page's filter and amp
+  // tab, the master effects and the EQ on the play page.
+  CTabPageLayer* PageOfRow(int index) {
+    if (index < 12) return Page(0, index / 6);
+    return index < 60 ? Page(1, 3) : Page(0, 0);
+  }
+  // That page on the screen, as a user brings it there.
+  CTabPageLayer* ShowPageOfRow(int index) {
+    const int page = index < 12 || index >= 60 ? 0 : 1;
+    const int sub = index < 12 ? index / 6 : index < 60 ? 3 : 0;
+    CTabControl* strip = root->GetMainTab(0);
+    bool moved = strip->GetActivePageIndex() != page;
+    if (moved) strip->SetActivePageByIndex(page, true);
+    auto* main = dynamic_cast<CTabPageLayer*>(strip->GetTabPageLayer(page));
+    CTabControl* subs = main ? main->GetSublevelTabControl() : nullptr;
+    if (subs && subs->GetActivePageIndex() != sub) {
+      subs->SetActivePageByIndex(sub, true);
+      moved = true;
+    }
+    if (moved) Settle();
+    return PageOfRow(index);
+  }
   // Lets the model's notices reach the root layer and its idle run.
   void Settle() { env.loop().RunFor(100); }
   // Every row's value now.
@@ -141,17 +166,11 @@ TEST_F(AutomationBridge, AnEditOfEachRowOnItsPageIsReportedOnceInsideAGesture) {
   const size_t before = host.Automated().size();
   std::vector<int> order;
   for (int index = 0; index < 71; ++index) {
-    CTabPageLayer* layer = nullptr;
-    int pid = Row(index).id;
-    if (index < 12) {
-      layer = Page(0, index / 6);
-    } else if (index < 60) {
+    CTabPageLayer* layer = PageOfRow(index);
+    const int pid = Row(index).id;
+    if (index >= 12 && index < 60) {
       const int t = (index - 12) % 12;
-      pid = 0x200 + t * 0x100 + kTimbreRows[(index - 12) / 12];
-      ASSERT_EQ(pid, Row(index).id) << index;
-      layer = Page(1, 3);
-    } else {
-      layer = Page(0, 0);
+      ASSERT_EQ(pid, 0x200 + t * 0x100 + kTimbreRows[(index - 12) / 12]) << index;
     }
     ASSERT_NE(layer, nullptr) << index;
     CHfcControl* control = layer->GetControlById(pid);
@@ -410,6 +429,55 @@ TEST_F(AutomationBridge, AValueTheSynthesizerChangedIsReadAgainByTheHost) {
   Settle();
   EXPECT_EQ(Take(), Expected(3, v));
   EXPECT_EQ(host.UpdateDisplayCount(), before);
+}
+
+// The host reads each row's text as the editor shows it: for every row and
+// every type of the two master effects, the current value, and the lowest
+// and highest value the host can set (read before the loop has written
+// them, then after).
+TEST_F(AutomationBridge, TheHostReadsEveryRowAsTheEditorShowsIt) {
+  AEffect* e = host.effect;
+  Oskend::ISection* common = nullptr;
+  ASSERT_TRUE(model().GetEditBuffer(0)->FindSectionByPID(0x1801, &common));
+  auto shown = [&](int index) {
+    CTabPageLayer* layer = ShowPageOfRow(index);
+    CHfcControl* control = layer ? layer->GetControlById(Row(index).id) : nullptr;
+    if (!control) return std::string("(no control)");
+    // A selector shows its face; the others their value text.
+    const auto* list = dynamic_cast<XEDropdownList*>(control);
+    const char* value = static_cast<const char*>(control->GetPtrValue());
+    const std::string text = list ? list->GetFaceText() : value ? value : "(no text)";
+    // The host's texts are cut to 16 characters.
+    return text.substr(0, 16);
+  };
+  auto where = [&](int type, int index) {
+    return "type " + std::to_string(type) + ", row " + std::to_string(index) + " (" + Row(index).name + ")";
+  };
+  for (int type = 0; type <= 4; ++type) {
+    common->PutParamI(0x1800, type);
+    common->PutParamI(0x1801, type);
+    Settle();
+    for (int index = 0; index < 71; ++index)
+      EXPECT_EQ(host.Text(effGetParamDisplay, index), shown(index)) << where(type, index);
+    const std::vector<int> before = Values();
+    for (float set : {0.0f, 1.0f}) {
+      // The types stay, each checked at its own value above.
+      std::vector<std::string> pending(71);
+      for (int index = 0; index < 71; ++index) {
+        if (index == 60 || index == 64) continue;
+        e->setParameter(e, index, set);
+        pending[static_cast<size_t>(index)] = host.Text(effGetParamDisplay, index);
+      }
+      Settle();
+      for (int index = 0; index < 71; ++index) {
+        if (index == 60 || index == 64) continue;
+        EXPECT_EQ(host.Text(effGetParamDisplay, index), shown(index)) << where(type, index) << ", set " << set;
+        EXPECT_EQ(pending[static_cast<size_t>(index)], shown(index))
+            << where(type, index) << ", set " << set << ", read before it was written";
+      }
+    }
+    for (int index = 0; index < 71; ++index) automation->PutParamI(Row(index).id, before[static_cast<size_t>(index)]);
+  }
 }
 
 }  // namespace
