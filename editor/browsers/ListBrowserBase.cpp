@@ -1,11 +1,13 @@
 #include "editor/browsers/ListBrowserBase.h"
 
 #include <string>
+#include <vector>
 
 #include "editor/browsers/BrowserKit.h"
 #include "editor/controls/CMMPCtrlList.h"
 #include "editor/controls/CMMPCtrlScrollBar.h"
 #include "editor/controls/XEControlCreater.h"
+#include "editor/shell/XESynthUtils.h"
 #include "hfc/CHfcCtrlListItem.h"
 #include "hfc/CHfcCtrlSwitch.h"
 #include "model/ParamShownText.h"
@@ -100,8 +102,13 @@ void ListBrowserBase::DoOK() {
 void ListBrowserBase::DoCancel() {
   Oskend::IRemoteSynth* synth = GetRemoteSynth();
   if (synth && synth->GetAuditionState()) {
+    // The previews were reported to the host as edits; putting the opening
+    // sound back is one too, or a host recording automation keeps the last
+    // preview (and every row it moved).
+    const std::vector<int> previewed = XESynthUtils::AutomatedValues(synth);
     synth->EndAudition(false);
     if (m_style == Style::kRed) Undo();
+    XESynthUtils::ReportAutomatedRevert(synth, previewed);
   }
   EndModal();
 }

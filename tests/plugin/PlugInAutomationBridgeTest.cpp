@@ -5,11 +5,13 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "editor/browsers/EffectBrowser.h"
+#include "editor/browsers/LoadProgramBrowser.h"
 #include "editor/controls/CTabControl.h"
 #include "editor/controls/XEDropdownList.h"
 #include "editor/shell/CTabPageLayer.h"
@@ -347,6 +349,74 @@ TEST_F(AutomationBridge, AnEffectChosenInTheEffectBrowserIsReportedWithWhatItMov
     const std::vector<Reported> want = ExpectedWithMoved(row, v, values);
     EXPECT_GT(want.size(), 3u) << row;
     EXPECT_EQ(Take(), want) << row;
+  }
+}
+
+// Cancel in a list browser puts back the sound the previews changed: the
+// host hears of the return to the opening values as it heard of the
+// preview, each row that moves back as one gesture with its value, in row
+// order (the type first, then the parameters that follow it). A program
+// chosen for the only timbre that plays brings that program's master
+// effects along.
+TEST_F(AutomationBridge, CancelInAListBrowserReportsTheReturnOfEveryRowThePreviewMoved) {
+  Oskend::ISoundSection* combi = model().GetEditBuffer(0);
+  auto putCombi = [&](int pid, int value) {
+    Oskend::ISection* s = nullptr;
+    ASSERT_TRUE(combi->FindSectionByPID(pid, &s));
+    s->PutParamI(pid, value);
+  };
+  struct Case {
+    const char* what;
+    int pid;
+    std::function<std::unique_ptr<ListBrowserBase>(int pid)> make;
+    int value;  // -1: another value of the row
+  };
+  const auto effects = [&](int pid) {
+    return std::make_unique<EffectBrowser>(&model(), eMode_Combi, pid, "Select Effect");
+  };
+  const auto programs = [&](int pid) {
+    return std::make_unique<LoadProgramBrowser>(&model(), eMode_Combi, pid, "Select Program", true, false);
+  };
+  const Case cases[] = {
+      {"MFX1 type", 0x1800, effects, -1},
+      {"MFX2 type", 0x1801, effects, -1},
+      {"timbre 1 program, alone", 0x200, programs, 5},
+  };
+  // Timbre 1 alone plays, without a split: its program brings its effects.
+  for (int t = 0; t < 12; ++t) putCombi(0x22B + t * 0x100, t == 0 ? 1 : 0);
+  putCombi(0x108, 0);
+  putCombi(0x1800, 1);
+  putCombi(0x1801, 4);
+  Settle();
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    const std::vector<int> opening = Values();
+    Oskend::ISection* owner = nullptr;
+    ASSERT_TRUE(combi->FindSectionByPID(c.pid, &owner));
+    const int openingValue = owner->GetParamI(c.pid);
+    const int index = automation->GetIndexByParamID(c.pid);
+    const int v = c.value >= 0 ? c.value : Another(index);
+    ASSERT_NE(v, openingValue);
+    std::unique_ptr<ListBrowserBase> browser = c.make(c.pid);
+    // A line chosen in the list: the audition begins, the value is written.
+    ASSERT_TRUE(model().BeginAudition(browser->GetAuditionContex()));
+    browser->DoIt(v);
+    Settle();
+    const std::vector<int> previewed = Values();
+    ASSERT_NE(previewed, opening) << "the preview moved no row of the host's";
+    Take();
+    browser->OnCancel();
+    Settle();
+    ASSERT_EQ(owner->GetParamI(c.pid), openingValue);
+    ASSERT_EQ(Values(), opening);
+    std::vector<Reported> want;
+    for (int row = 0; row < 71; ++row) {
+      const auto r = static_cast<size_t>(row);
+      if (previewed[r] == opening[r]) continue;
+      const std::vector<Reported> back = Expected(row, opening[r]);
+      want.insert(want.end(), back.begin(), back.end());
+    }
+    EXPECT_EQ(Take(), want);
   }
 }
 
