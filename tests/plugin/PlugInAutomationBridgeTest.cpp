@@ -550,5 +550,75 @@ TEST_F(AutomationBridge, TheHostReadsEveryRowAsTheEditorShowsIt) {
   }
 }
 
+// A session saved with VOLUME chosen for the six big knobs and reopened in
+// a new instance shows VOLUME lit, and the first knob drives timbre 1's
+// volume again: a turn reaches the image (and the synthesizer, when it is
+// on) and the host hears of it as one gesture. With the synthesizer on and
+// off.
+TEST_F(InProcess, AReopenedSessionKeepsWhatTheBigKnobsDrive) {
+  RealEditPages pages;
+  auto openEditor = [&](QuorelVst* p) {
+    EXPECT_EQ(host.Dispatch(effEditOpen, 0, 0, nullptr), 1);
+    env.loop().RunFor(600);
+    return dynamic_cast<Root*>(p->GetVstEditor()->GetLayerByIndex(0));
+  };
+  for (bool on : {true, false}) {
+    SCOPED_TRACE(on ? "synthesizer on" : "synthesizer off");
+    std::unique_ptr<SimSynthDevice> device = on ? std::make_unique<SimSynthDevice>(bus) : nullptr;
+    QuorelVst* p = Make();
+    ASSERT_NE(p, nullptr);
+    env.loop().RunFor(5000);
+    ASSERT_EQ(model().GetConnected(), on);
+    Root* root = openEditor(p);
+    ASSERT_NE(root, nullptr);
+    ASSERT_EQ(model().GetMode(), eMode_Combi);
+    CHfcControl* volume = root->GetControlById(Root::kIdEasySetup);
+    ASSERT_NE(volume, nullptr);
+    root->OnHfcCtrlMouseLButtonDown(volume, 0, 0, 0);
+    env.loop().RunFor(100);
+    ASSERT_EQ(volume->GetIntValue(), 1) << "VOLUME was not chosen";
+    std::string chunk = host.Chunk(0);
+    ASSERT_FALSE(chunk.empty());
+    host.Dispatch(effEditClose);
+    host.Close();
+
+    p = Make();
+    ASSERT_NE(p, nullptr);
+    env.loop().RunFor(5000);
+    ASSERT_EQ(host.Dispatch(effSetChunk, 0, static_cast<intptr_t>(chunk.size()), chunk.data()), 1);
+    root = openEditor(p);
+    ASSERT_NE(root, nullptr);
+    volume = root->GetControlById(Root::kIdEasySetup);
+    EXPECT_EQ(volume->GetIntValue(), 1) << "VOLUME is not lit";
+    CHfcControl* knob = root->GetControlById(Root::kIdRTKnob);
+    ASSERT_NE(knob, nullptr);
+    EXPECT_TRUE(knob->IsEnabled());
+    host.ClearCalls();
+    const size_t logged = device ? device->Log().size() : 0;
+    root->OnHfcCtrlBeginEdit(knob);
+    root->OnHfcCtrlIntValueChanged(knob, 10);
+    root->OnHfcCtrlEndEdit(knob);
+    env.loop().RunFor(100);
+    Oskend::ISection* automation = model().GetAutomation();
+    EXPECT_EQ(automation->GetParamI(0x202), 10);
+    std::vector<std::pair<int32_t, int32_t>> gestures;
+    for (const TestHost::Call& c : host.Calls())
+      if (c.opcode == audioMasterBeginEdit || c.opcode == audioMasterEndEdit || c.opcode == audioMasterAutomate)
+        gestures.emplace_back(c.opcode, c.index);
+    EXPECT_EQ(gestures, (std::vector<std::pair<int32_t, int32_t>>{
+                            {audioMasterBeginEdit, 0}, {audioMasterAutomate, 0}, {audioMasterEndEdit, 0}}));
+    if (device) {
+      const std::vector<SimSynthEvent> log = device->Log();
+      bool arrived = false;
+      for (size_t i = logged; i < log.size(); ++i)
+        arrived = arrived || (log[i].kind == SimSynthEvent::kParamChange && log[i].section == 0 &&
+                              log[i].id == 0x202 && log[i].value == 10);
+      EXPECT_TRUE(arrived) << "the turn did not reach the synthesizer";
+    }
+    host.Dispatch(effEditClose);
+    host.Close();
+  }
+}
+
 }  // namespace
 }  // namespace vesk::test

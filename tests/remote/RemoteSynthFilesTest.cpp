@@ -76,6 +76,57 @@ TEST_F(RemoteSynthFilesTest, EveryKindSavedLoadsBackIntoAFreshModel) {
   EXPECT_FALSE(model->LoadFile(config.File("missing").c_str(), 0));
 }
 
+// What the panel's big knobs drive (the performance's knob function and
+// timbre group, the program's knob function) is the editor's own state,
+// outside the image: it travels in the kinds that carry the current sound's
+// record, and a kind without that record leaves it as it was.
+TEST_F(RemoteSynthFilesTest, WhatTheBigKnobsDriveTravelsWithTheCurrentSoundsRecord) {
+  struct Case {
+    FTYPE type;
+    bool performance, program;  // the records the kind carries
+  } cases[] = {
+      {FTYPE::All, true, false},       {FTYPE::Bank, true, false},    {FTYPE::VSTBank, true, false},
+      {FTYPE::AllProgs, false, false}, {FTYPE::AllCombis, false, false}, {FTYPE::ProgBank, false, false},
+      {FTYPE::Prog, false, true},      {FTYPE::VSTProg, false, true}, {FTYPE::Combi, true, false},
+      {FTYPE::VSTCombi, true, false},
+  };
+  struct State {
+    int knobs, group, programKnobs;
+    bool operator==(const State&) const = default;
+  };
+  auto put = [](CRemoteSynthImpl& m, State s) {
+    m.GetEditBuffer(eMode_Combi)->PutParamIEx(0x10B, s.knobs, 0, eChgSource_Editor);
+    m.GetEditBuffer(eMode_Combi)->PutParamIEx(0x10C, s.group, 0, eChgSource_Editor);
+    m.GetEditBuffer(eMode_ProgEdit)->PutParamIEx(0x10F, s.programKnobs, 0, eChgSource_Editor);
+  };
+  auto get = [](CRemoteSynthImpl& m) {
+    return State{m.GetEditBuffer(eMode_Combi)->GetParamI(0x10B), m.GetEditBuffer(eMode_Combi)->GetParamI(0x10C),
+                 m.GetEditBuffer(eMode_ProgEdit)->GetParamI(0x10F)};
+  };
+  PatternImage(5);
+  const State saved{1, 1, 4}, other{3, 0, 2};
+  put(*model, saved);
+  for (const Case& c : cases) {
+    SCOPED_TRACE(int(c.type));
+    const std::string path = config.File("state" + std::to_string(int(c.type)));
+    ASSERT_TRUE(model->SaveFile(path.c_str(), c.type, 2));
+    CRemoteSynthImpl fresh(nullptr);
+    fresh.GetRawChunk().GetCurProg().Set(1, 5);
+    fresh.GetRawChunk().GetCurCombi().Set(0, 3);
+    put(fresh, other);
+    ASSERT_TRUE(fresh.LoadFile(path.c_str(), 2));
+    const State want{c.performance ? saved.knobs : other.knobs, c.performance ? saved.group : other.group,
+                     c.program ? saved.programKnobs : other.programKnobs};
+    const State got = get(fresh);
+    EXPECT_EQ(got.knobs, want.knobs);
+    EXPECT_EQ(got.group, want.group);
+    EXPECT_EQ(got.programKnobs, want.programKnobs);
+    env.loop().RunPending();
+  }
+  // Saving does not change what the model holds.
+  EXPECT_EQ(get(*model), saved);
+}
+
 TEST_F(RemoteSynthFilesTest, ShortAndDamagedStreamsLeaveTheImage) {
   PatternImage(4);
   const Bytes before = Region(Image(), 0, CHUNK_REMOTESYNTH::kSize);
