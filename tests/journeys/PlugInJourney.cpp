@@ -52,28 +52,40 @@ void PlugInJourney::TearDown() {
 
 std::string PlugInJourney::HostProgram() { return JourneyStage::BuildDir() + "/tests/journeys/vesk_vst_journey_host"; }
 
-bool PlugInJourney::StartHost() {
-  if (!stage_.StartSynth()) return false;
+bool PlugInJourney::StartHost(const std::vector<std::string>& options) {
+  // The synthesizer of an earlier host goes on running.
+  if (!stage_.SynthRunning() && !stage_.StartSynth()) return false;
   mkdir(stage_.files().File("home").c_str(), 0755);
   mkdir(stage_.files().File("lock").c_str(), 0755);
-  host_ = stage_.Start({HostProgram(), JourneyStage::PlugInPath(), stage_.files().File("host-calls.txt")}, "host",
+  const size_t from = stage_.Record().size();
+  std::vector<std::string> argv = {HostProgram(), JourneyStage::PlugInPath(), stage_.files().File("host-calls.txt")};
+  argv.insert(argv.end(), options.begin(), options.end());
+  host_ = stage_.Start(argv, "host",
                        {{"HOME", stage_.files().File("home")},
                         {"XDG_CONFIG_HOME", ""},
                         {"VESK_LOCK_DIR", stage_.files().File("lock")}});
-  map_ = std::make_unique<WindowMap>(eMode_Combi);
+  if (!map_) map_ = std::make_unique<WindowMap>(eMode_Combi);
   const std::string out = host_->spec().out;
   // Shown, and connected once the plug-in has asked for the current
   // performance (the instrument starts in performance mode).
   return WaitUntil([&] { return ReadFile(out).rfind("ready", 0) == 0; }, 30000) &&
          stage_.WaitForRecord([](const SynthRecordLine& l) {
            return l.what == "request-current" && l.words == std::vector<std::string>{"combination"};
-         }, 30000) &&
+         }, 30000, from) &&
          WaitUntil([&] {
            // The progress window of the transfer gone.
            for (const auto& w : stage_.x().TopLevels())
              if (w.name != kHostTitle && w.rect.width > 1 && w.rect.width < 32767) return false;
            return true;
          }, 20000);
+}
+
+bool PlugInJourney::StopHost() {
+  if (!host_) return false;
+  const bool ranOn = host_->Running();
+  const int status = host_->Stop(5000);
+  host_.reset();
+  return ranOn && WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
 
 int PlugInJourney::RunEntries(int times) {

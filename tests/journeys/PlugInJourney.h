@@ -34,8 +34,13 @@ class PlugInJourney : public testing::Test {
   static std::string HostProgram();
   // The host with the plug-in and its editor open, and the map of the
   // editor (performance mode, as the instrument starts); false when it does
-  // not show its window.
-  bool StartHost();
+  // not show its window. `options` go to the host as they are (a session's
+  // chunk to load or to save).
+  bool StartHost(const std::vector<std::string>& options = {});
+  // Ends the host as a person closing it does; true when it closed the
+  // plug-in and ended in order. Calls() keeps what it recorded until the
+  // next host starts.
+  bool StopHost();
   // The host only calling the plug-in's entry `times` times; its exit status.
   int RunEntries(int times);
   std::vector<HostCall> Calls() const;

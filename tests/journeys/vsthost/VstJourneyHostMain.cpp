@@ -7,6 +7,7 @@
 // headers.
 //
 //   vesk_vst_journey_host PLUGIN.so RECORD [--entries N]
+//                         [--load-chunk FILE] [--save-chunk FILE]
 //
 // Each callback is appended to RECORD as one line:
 //   <opcode> <index> <value> <opt> <thread> <phase>
@@ -16,7 +17,10 @@
 // and its editor, prints "ready <window id> <width> <height>" and runs until
 // SIGTERM, then closes the editor and the instance and ends with status 0.
 // With --entries N it only calls VSTPluginMain and closes the instance
-// again, N times, and ends.
+// again, N times, and ends. As a host reopening a session, --load-chunk
+// hands the instance the state in FILE (effSetChunk) before it opens the
+// editor; as a host saving one, --save-chunk writes the instance's state
+// (effGetChunk) to FILE when told to end, before it closes the editor.
 #include <dlfcn.h>
 #include <signal.h>
 
@@ -39,8 +43,8 @@ namespace {
 // The binary interface: opcodes and AEffect's offsets.
 enum : int32_t {
   kEffOpen = 0, kEffClose = 1, kEffSetSampleRate = 10, kEffSetBlockSize = 11, kEffMainsChanged = 12,
-  kEffEditGetRect = 13, kEffEditOpen = 14, kEffEditClose = 15, kEffEditIdle = 19, kEffStartProcess = 71,
-  kEffStopProcess = 72,
+  kEffEditGetRect = 13, kEffEditOpen = 14, kEffEditClose = 15, kEffEditIdle = 19, kEffGetChunk = 23,
+  kEffSetChunk = 24, kEffStartProcess = 71, kEffStopProcess = 72,
 };
 enum : int32_t {
   kHostVersion = 1, kHostGetSampleRate = 16, kHostGetBlockSize = 17, kHostGetVendorString = 32,
@@ -116,12 +120,36 @@ void AudioLoop(void* effect, std::atomic<bool>* run) {
   }
 }
 
-int RunEditor(void* effect) {
+// The session's state, whole (chunk index 0).
+bool LoadChunk(void* effect, const std::string& path) {
+  FILE* in = std::fopen(path.c_str(), "rb");
+  if (!in) return false;
+  std::vector<char> bytes;
+  char buffer[65536];
+  for (size_t n; (n = std::fread(buffer, 1, sizeof buffer, in)) > 0;) bytes.insert(bytes.end(), buffer, buffer + n);
+  std::fclose(in);
+  return !bytes.empty() && Call(effect, kEffSetChunk, 0, static_cast<intptr_t>(bytes.size()), bytes.data()) == 1;
+}
+
+bool SaveChunk(void* effect, const std::string& path) {
+  void* data = nullptr;
+  const intptr_t size = Call(effect, kEffGetChunk, 0, 0, &data);
+  FILE* out = size > 0 && data ? std::fopen(path.c_str(), "wb") : nullptr;
+  if (!out) return false;
+  const bool whole = std::fwrite(data, 1, static_cast<size_t>(size), out) == static_cast<size_t>(size);
+  return std::fclose(out) == 0 && whole;
+}
+
+int RunEditor(void* effect, const std::string& loadChunk, const std::string& saveChunk) {
   Call(effect, kEffOpen);
   Call(effect, kEffSetSampleRate, 0, 0, nullptr, 48000.0f);
   Call(effect, kEffSetBlockSize, 0, kBlock);
   Call(effect, kEffMainsChanged, 0, 1);
   Call(effect, kEffStartProcess);
+  if (!loadChunk.empty() && !LoadChunk(effect, loadChunk)) {
+    std::fprintf(stderr, "vesk_vst_journey_host: the plug-in did not take the chunk in %s\n", loadChunk.c_str());
+    return 1;
+  }
   std::atomic<bool> run{true};
   std::thread audio(AudioLoop, effect, &run);
   // ERect: int16 top, left, bottom, right.
@@ -149,23 +177,32 @@ int RunEditor(void* effect) {
     Call(effect, kEffEditIdle);
     std::this_thread::sleep_for(std::chrono::milliseconds(20));
   }
+  const bool saved = saveChunk.empty() || SaveChunk(effect, saveChunk);
+  if (!saved) std::fprintf(stderr, "vesk_vst_journey_host: no chunk to write to %s\n", saveChunk.c_str());
   Call(effect, kEffEditClose);
   run = false;
   audio.join();
   Call(effect, kEffStopProcess);
   Call(effect, kEffMainsChanged, 0, 0);
   Call(effect, kEffClose);
-  return 0;
+  return saved ? 0 : 1;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
   if (argc < 3) {
-    std::fprintf(stderr, "usage: vesk_vst_journey_host PLUGIN.so RECORD [--entries N]\n");
+    std::fprintf(stderr, "usage: vesk_vst_journey_host PLUGIN.so RECORD [--entries N] [--load-chunk FILE] [--save-chunk FILE]\n");
     return 2;
   }
-  const int entries = argc >= 5 && std::string(argv[3]) == "--entries" ? std::atoi(argv[4]) : 0;
+  int entries = 0;
+  std::string loadChunk, saveChunk;
+  for (int i = 3; i + 1 < argc; i += 2) {
+    const std::string option = argv[i];
+    if (option == "--entries") entries = std::atoi(argv[i + 1]);
+    if (option == "--load-chunk") loadChunk = argv[i + 1];
+    if (option == "--save-chunk") saveChunk = argv[i + 1];
+  }
   g_mainThread = std::this_thread::get_id();
   g_record = std::fopen(argv[2], "w");
   if (!g_record) return 1;
@@ -192,5 +229,5 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "vesk_vst_journey_host: VSTPluginMain gave no instance\n");
     return 1;
   }
-  return RunEditor(effect);
+  return RunEditor(effect, loadChunk, saveChunk);
 }
