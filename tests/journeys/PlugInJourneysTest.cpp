@@ -93,29 +93,34 @@ TEST_F(PlugIn, TypingAValueIntoAPageKnobIsReportedToTheHostAsOneGesture) {
     }
 }
 
+// A drag of the first big knob while VOLUME is chosen: it changes timbre
+// 1's volume on the synthesizer (timbre 7's while the controller target is
+// Sub), and the host hears of it as one gesture of that volume's row.
+void DragTheFirstBigKnobAsAVolume(PlugInJourney& j) {
+  const size_t from = j.stage_.Record().size();
+  const size_t before = j.Calls().size();
+  const Point knob = j.Map().Panel(OskendBackgroundLayer::kIdRTKnob);
+  j.Drag(knob, {knob.x, knob.y - 40});
+  int timbre = -1;
+  ASSERT_TRUE(j.stage_.WaitForRecord([&](const SynthRecordLine& l) {
+    if (l.what != "param" || l.section != 0 || (l.id & 0xFF) != (kTimbre1Volume & 0xFF)) return false;
+    timbre = (l.id - kTimbre1Volume) >> 8;
+    return true;
+  }, 5000, from)) << "the knob changed no timbre's volume on the synthesizer:" << j.stage_.RecordTail();
+  ASSERT_TRUE(timbre == 0 || timbre == 6) << "the first knob drove timbre " << timbre + 1 << "'s volume";
+  ExpectOneGesture(CallsAfter(j, before), kTimbre1VolumeRow + timbre);
+}
+
 // A person who finds the six big knobs of the panel at rest chooses what
 // they drive first (VOLUME of the easy setup: each knob drives the volume
 // of its timbre), then drags the first one.
 TEST_F(PlugIn, DraggingABigPanelKnobIsReportedToTheHostAsOneGesture) {
   ASSERT_TRUE(StartHost()) << "the host did not show the plug-in's editor";
-  size_t from = stage_.Record().size();
+  const size_t from = stage_.Record().size();
   Click(Map().Panel(OskendBackgroundLayer::kIdEasySetup), true);
   ASSERT_TRUE(stage_.WaitForRecord([](const SynthRecordLine& l) { return l.IsParam(0, 0x010b) && l.value == 1; }, 5000, from))
       << "VOLUME was not chosen:" << stage_.RecordTail();
-  from = stage_.Record().size();
-  const size_t before = Calls().size();
-  const Point knob = Map().Panel(OskendBackgroundLayer::kIdRTKnob);
-  Drag(knob, {knob.x, knob.y - 40});
-  // The first knob drives timbre 1's volume, or timbre 7's while the
-  // controller target is Sub.
-  int timbre = -1;
-  ASSERT_TRUE(stage_.WaitForRecord([&](const SynthRecordLine& l) {
-    if (l.what != "param" || l.section != 0 || (l.id & 0xFF) != (kTimbre1Volume & 0xFF)) return false;
-    timbre = (l.id - kTimbre1Volume) >> 8;
-    return true;
-  }, 5000, from)) << "the knob changed no timbre's volume on the synthesizer:" << stage_.RecordTail();
-  ASSERT_TRUE(timbre == 0 || timbre == 6) << "the first knob drove timbre " << timbre + 1 << "'s volume";
-  ExpectOneGesture(CallsAfter(*this, before), kTimbre1VolumeRow + timbre);
+  DragTheFirstBigKnobAsAVolume(*this);
 }
 
 // A new effect type sets the effect's parameters to the type's defaults:
@@ -239,26 +244,13 @@ TEST_F(PlugIn, CancelInTheEffectBrowserIsReportedToTheHostAsTheReturnToTheOpenin
 TEST_F(PlugIn, AReopenedSessionKeepsVolumeForTheBigKnobs) {
   const std::string session = stage_.files().File("session.chunk");
   ASSERT_TRUE(StartHost({"--save-chunk", session})) << "the host did not show the plug-in's editor";
-  size_t from = stage_.Record().size();
+  const size_t from = stage_.Record().size();
   Click(Map().Panel(OskendBackgroundLayer::kIdEasySetup), true);
   ASSERT_TRUE(stage_.WaitForRecord([](const SynthRecordLine& l) { return l.IsParam(0, 0x010b) && l.value == 1; }, 5000, from))
       << "VOLUME was not chosen:" << stage_.RecordTail();
   ASSERT_TRUE(StopHost()) << "the host did not save the session and end in order";
   ASSERT_TRUE(StartHost({"--load-chunk", session})) << "the host did not reopen the session and show the editor";
-  from = stage_.Record().size();
-  const size_t before = Calls().size();
-  const Point knob = Map().Panel(OskendBackgroundLayer::kIdRTKnob);
-  Drag(knob, {knob.x, knob.y - 40});
-  // The first knob drives timbre 1's volume, or timbre 7's while the
-  // controller target is Sub.
-  int timbre = -1;
-  ASSERT_TRUE(stage_.WaitForRecord([&](const SynthRecordLine& l) {
-    if (l.what != "param" || l.section != 0 || (l.id & 0xFF) != (kTimbre1Volume & 0xFF)) return false;
-    timbre = (l.id - kTimbre1Volume) >> 8;
-    return true;
-  }, 5000, from)) << "the knob changed no timbre's volume on the synthesizer:" << stage_.RecordTail();
-  ASSERT_TRUE(timbre == 0 || timbre == 6) << "the first knob drove timbre " << timbre + 1 << "'s volume";
-  ExpectOneGesture(CallsAfter(*this, before), kTimbre1VolumeRow + timbre);
+  DragTheFirstBigKnobAsAVolume(*this);
 }
 
 }  // namespace

@@ -136,6 +136,12 @@ class AutomationBridge : public InProcess {
     if (moved) Settle();
     return PageOfRow(index);
   }
+  // Writes pid of the performance edit buffer as the editor does.
+  void PutCombi(int pid, int value) {
+    Oskend::ISection* s = nullptr;
+    ASSERT_TRUE(model().GetEditBuffer(0)->FindSectionByPID(pid, &s));
+    s->PutParamI(pid, value);
+  }
   // Lets the model's notices reach the root layer and its idle run.
   void Settle() { env.loop().RunFor(100); }
   // Every row's value now.
@@ -202,12 +208,6 @@ TEST_F(AutomationBridge, AnEditOfEachRowOnItsPageIsReportedOnceInsideAGesture) {
 // and timbre group choose it), inside the knob's own gesture; a knob on a
 // page without an automated parameter reports nothing.
 TEST_F(AutomationBridge, PanelKnobsReportTheParameterTheyDrive) {
-  Oskend::ISoundSection* combi = model().GetEditBuffer(0);
-  auto putCombi = [&](int pid, int value) {
-    Oskend::ISection* s = nullptr;
-    ASSERT_TRUE(combi->FindSectionByPID(pid, &s));
-    s->PutParamI(pid, value);
-  };
   struct Case {
     const char* what;
     int knobPage;  // real-time knob page (1 volume, 2 pan)
@@ -226,12 +226,12 @@ TEST_F(AutomationBridge, PanelKnobsReportTheParameterTheyDrive) {
       {"EQ knob 2", 1, 0, Root::kIdEqKnob + 2, 70},
   };
   // Master effects with knobs to turn.
-  putCombi(0x1800, 1);
-  putCombi(0x1801, 1);
+  PutCombi(0x1800, 1);
+  PutCombi(0x1801, 1);
   for (const Case& c : cases) {
-    putCombi(0x10B, c.knobPage);
-    putCombi(0x108, c.group);
-    putCombi(0x10C, c.group);
+    PutCombi(0x10B, c.knobPage);
+    PutCombi(0x108, c.group);
+    PutCombi(0x10C, c.group);
     Settle();
     Take();
     CHfcControl* knob = root->GetControlById(c.control);
@@ -360,11 +360,6 @@ TEST_F(AutomationBridge, AnEffectChosenInTheEffectBrowserIsReportedWithWhatItMov
 // effects along.
 TEST_F(AutomationBridge, CancelInAListBrowserReportsTheReturnOfEveryRowThePreviewMoved) {
   Oskend::ISoundSection* combi = model().GetEditBuffer(0);
-  auto putCombi = [&](int pid, int value) {
-    Oskend::ISection* s = nullptr;
-    ASSERT_TRUE(combi->FindSectionByPID(pid, &s));
-    s->PutParamI(pid, value);
-  };
   struct Case {
     const char* what;
     int pid;
@@ -383,10 +378,10 @@ TEST_F(AutomationBridge, CancelInAListBrowserReportsTheReturnOfEveryRowThePrevie
       {"timbre 1 program, alone", 0x200, programs, 5},
   };
   // Timbre 1 alone plays, without a split: its program brings its effects.
-  for (int t = 0; t < 12; ++t) putCombi(0x22B + t * 0x100, t == 0 ? 1 : 0);
-  putCombi(0x108, 0);
-  putCombi(0x1800, 1);
-  putCombi(0x1801, 4);
+  for (int t = 0; t < 12; ++t) PutCombi(0x22B + t * 0x100, t == 0 ? 1 : 0);
+  PutCombi(0x108, 0);
+  PutCombi(0x1800, 1);
+  PutCombi(0x1801, 4);
   Settle();
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
