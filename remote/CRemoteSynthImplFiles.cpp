@@ -36,34 +36,33 @@ using namespace synthimpl;
 
 namespace {
 
-// Where the image's UI state words keep the panel's editor state: the
-// performance's knob function and timbre group in the first two bytes of
-// its word, the program's knob function in the first byte of its word.
+// Where the performance record's UI state word keeps the panel's editor
+// state: the performance's knob function and timbre group, then the
+// program's knob function. A host's session chunk (a bank) carries only
+// that record, in whichever mode it was saved.
 struct EditorStateByte {
   int id;
-  bool performance;
+  bool performance;  // the performance's section, else the program's
   std::size_t byte;
 };
-constexpr EditorStateByte kEditorStateBytes[] = {{0x10B, true, 0}, {0x10C, true, 1}, {0x10F, false, 0}};
+constexpr EditorStateByte kEditorStateBytes[] = {{0x10B, true, 0}, {0x10C, true, 1}, {0x10F, false, 2}};
 
 }  // namespace
 
 void CRemoteSynthImpl::KeepEditorStateInImage() {
   for (const EditorStateByte& e : kEditorStateBytes) {
     ISection& section = e.performance ? static_cast<ISection&>(combiPlaySection_) : progEditSection_;
-    auto record = e.performance ? image_.GetCurCombi() : image_.GetCurProg();
-    record.UIState()[e.byte] = static_cast<std::uint8_t>(section.GetParamI(e.id));
+    image_.GetCurCombi().UIState()[e.byte] = static_cast<std::uint8_t>(section.GetParamI(e.id));
   }
 }
 
 void CRemoteSynthImpl::TakeEditorState(CHUNK_REMOTESYNTH_CONST image) {
   for (const EditorStateByte& e : kEditorStateBytes) {
     ISection& section = e.performance ? static_cast<ISection&>(combiPlaySection_) : progEditSection_;
-    const auto record = e.performance ? image.GetCurCombi() : image.GetCurProg();
     // Told to the panel, not sent: the editor's own state. A value outside
-    // the row's range (a chunk written before the words carried it holds
-    // 0 there) is held to it.
-    section.PutParamIEx(e.id, record.UIState()[e.byte], ISection::kNotify, eChgSource_Editor);
+    // the row's range (a chunk written before the word carried it holds 0
+    // there) is held to it.
+    section.PutParamIEx(e.id, image.GetCurCombi().UIState()[e.byte], ISection::kNotify, eChgSource_Editor);
   }
 }
 
@@ -294,7 +293,6 @@ bool CRemoteSynthImpl::AutoLoadData(const char* path) {
   if (!LoadStream(in, 0, true, false, dirty)) return false;
   image_.GetCurProg().Set(0, 0);
   std::fill(image_.GetCurProg().UIState().begin(), image_.GetCurProg().UIState().end(), 0);
-  TakeEditorState(image_);
   image_.SetMode(0);
   virtualMode_ = 0;
   soundMode_ = 0;

@@ -78,17 +78,17 @@ TEST_F(RemoteSynthFilesTest, EveryKindSavedLoadsBackIntoAFreshModel) {
 
 // What the panel's big knobs drive (the performance's knob function and
 // timbre group, the program's knob function) is the editor's own state,
-// outside the image: it travels in the kinds that carry the current sound's
-// record, and a kind without that record leaves it as it was.
-TEST_F(RemoteSynthFilesTest, WhatTheBigKnobsDriveTravelsWithTheCurrentSoundsRecord) {
+// outside the image: it travels in the kinds that carry the current
+// performance's record (a host's session chunk is a bank), and a kind
+// without that record leaves it as it was.
+TEST_F(RemoteSynthFilesTest, WhatTheBigKnobsDriveTravelsWithTheCurrentPerformancesRecord) {
   struct Case {
     FTYPE type;
-    bool performance, program;  // the records the kind carries
+    bool carried;
   } cases[] = {
-      {FTYPE::All, true, false},       {FTYPE::Bank, true, false},    {FTYPE::VSTBank, true, false},
-      {FTYPE::AllProgs, false, false}, {FTYPE::AllCombis, false, false}, {FTYPE::ProgBank, false, false},
-      {FTYPE::Prog, false, true},      {FTYPE::VSTProg, false, true}, {FTYPE::Combi, true, false},
-      {FTYPE::VSTCombi, true, false},
+      {FTYPE::All, true},        {FTYPE::Bank, true},       {FTYPE::VSTBank, true},  {FTYPE::AllProgs, false},
+      {FTYPE::AllCombis, false}, {FTYPE::ProgBank, false},  {FTYPE::Prog, false},    {FTYPE::VSTProg, false},
+      {FTYPE::Combi, true},      {FTYPE::VSTCombi, true},
   };
   struct State {
     int knobs, group, programKnobs;
@@ -115,8 +115,7 @@ TEST_F(RemoteSynthFilesTest, WhatTheBigKnobsDriveTravelsWithTheCurrentSoundsReco
     fresh.GetRawChunk().GetCurCombi().Set(0, 3);
     put(fresh, other);
     ASSERT_TRUE(fresh.LoadFile(path.c_str(), 2));
-    const State want{c.performance ? saved.knobs : other.knobs, c.performance ? saved.group : other.group,
-                     c.program ? saved.programKnobs : other.programKnobs};
+    const State want = c.carried ? saved : other;
     const State got = get(fresh);
     EXPECT_EQ(got.knobs, want.knobs);
     EXPECT_EQ(got.group, want.group);
