@@ -352,6 +352,14 @@ class CRemoteSynthImpl : public IRemoteSynth,
   bool LoadProgBank(const LoadedData& data);
   bool LoadOneProg(const LoadedData& data);
   bool LoadOneCombi(const LoadedData& data);
+  // The panel's editor state (the knob function of each kind of sound and
+  // the performance's timbre group) lives in the sections, not in the
+  // image; the performance record's UI state word carries it through
+  // chunks and files (main thread). Keep: into the image, before it is
+  // saved or a stream is laid over it. Take: back from an image a stream
+  // was loaded into.
+  void KeepEditorStateInImage();
+  void TakeEditorState(CHUNK_REMOTESYNTH_CONST image);
   // Posts the current-sound notice (main thread).
   void PostCurSound();
   // Program (bank x 128 + number) of timbre t of the combination edit

@@ -61,31 +61,37 @@ void PlugInJourney::TearDown() {
 
 std::string PlugInJourney::HostProgram() { return JourneyStage::BuildDir() + "/tests/journeys/vesk_vst_journey_host"; }
 
-bool PlugInJourney::StartHost() {
+bool PlugInJourney::StartHost(const std::vector<std::string>& options) {
+  // The synthesizer of an earlier host goes on running.
+  if (!stage_.SynthRunning() && !stage_.StartSynth()) return false;
+  const size_t from = stage_.Record().size();
   // Shown, and connected once the plug-in has asked for the current
-  // performance (the instrument starts in performance mode), and the
+  // performance (the instrument starts in performance mode) or, with a
+  // session restored before the connection, begun to send it, and the
   // progress window of the transfer gone.
-  return stage_.StartSynth() && StartHostAlone() &&
+  return StartHostAlone(options) &&
          stage_.WaitForRecord([](const SynthRecordLine& l) {
-           return l.what == "request-current" && l.words == std::vector<std::string>{"combination"};
-         }, 30000) &&
+           return (l.what == "request-current" && l.words == std::vector<std::string>{"combination"}) ||
+                  l.what == "dump";
+         }, 30000, from) &&
          WaitUntil([&] { return PlugInWindows().empty(); }, 20000);
 }
 
-bool PlugInJourney::StartHostAlone() {
+bool PlugInJourney::StartHostAlone(const std::vector<std::string>& options) {
   mkdir(stage_.files().File("home").c_str(), 0755);
   mkdir(stage_.files().File("lock").c_str(), 0755);
-  host_ = stage_.Start({HostProgram(), JourneyStage::PlugInPath(), stage_.files().File("host-calls.txt"), "--chunk",
-                        ChunkFile()},
-                       "host",
+  std::vector<std::string> argv = {HostProgram(), JourneyStage::PlugInPath(), stage_.files().File("host-calls.txt"),
+                                   "--chunk", ChunkFile()};
+  argv.insert(argv.end(), options.begin(), options.end());
+  host_ = stage_.Start(argv, "host",
                        {{"HOME", stage_.files().File("home")},
                         {"XDG_CONFIG_HOME", ""},
                         {"VESK_LOCK_DIR", stage_.files().File("lock")}});
   if (!map_) map_ = std::make_unique<WindowMap>(eMode_Combi);
   hostErrors_ = host_->spec().err;
   hostOutput_ = host_->spec().out;
-  const std::string out = host_->spec().out;
-  return WaitUntil([&] { return ReadFile(out).rfind("ready", 0) == 0; }, 30000);
+  // A chunk restored before the editor opens says so first.
+  return WaitForHostLine("ready", 30000) >= 0;
 }
 
 void PlugInJourney::SignalHost(int sig) {
@@ -153,6 +159,12 @@ bool PlugInJourney::AnswerQuestion(bool accept, int ms) {
   if (!WaitForQuestion(ms)) return false;
   // The question is the window the plug-in opened last.
   return stage_.Answer(PlugInWindows().back(), accept);
+}
+
+bool PlugInJourney::StopHost() {
+  const bool ranOn = host_ && host_->Running();
+  const int status = EndHost(5000);
+  return ranOn && WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
 
 int PlugInJourney::RunEntries(int times) {

@@ -36,11 +36,13 @@ class PlugInJourney : public testing::Test {
   static std::string HostProgram();
   // The host with the plug-in and its editor open, and the map of the
   // editor (performance mode, as the instrument starts), once the
-  // synthesizer is connected; false when it does not show its window.
-  bool StartHost();
+  // synthesizer is connected; false when it does not show its window. A
+  // synthesizer an earlier host left running goes on. `options` go to the
+  // host as they are (a session's chunk to load or to save).
+  bool StartHost(const std::vector<std::string>& options = {});
   // The host alone (the synthesizer is not started), with a chunk file for
   // its chunk commands; true once it shows its window.
-  bool StartHostAlone();
+  bool StartHostAlone(const std::vector<std::string>& options = {});
   // Sends the host a signal (SIGUSR1: save the bank chunk into the chunk
   // file, SIGUSR2: restore it from there, SIGTERM: close and end).
   void SignalHost(int sig);
@@ -66,6 +68,10 @@ class PlugInJourney : public testing::Test {
   // Windows on the screen other than the host's (the plug-in's progress
   // windows and questions).
   std::vector<os::XDisplayDriver::TopWindow> PlugInWindows();
+  // Ends the host as a person closing it does; true when it closed the
+  // plug-in and ended in order. Calls() keeps what it recorded until the
+  // next host starts.
+  bool StopHost();
   // The host only calling the plug-in's entry `times` times; its exit status.
   int RunEntries(int times);
   std::vector<HostCall> Calls() const;

@@ -7,6 +7,7 @@
 // headers.
 //
 //   vesk_vst_journey_host PLUGIN.so RECORD [--entries N] [--chunk FILE]
+//                         [--load-chunk FILE] [--save-chunk FILE]
 //
 // Each callback is appended to RECORD as one line:
 //   <opcode> <index> <value> <opt> <thread> <phase> <read back>
@@ -21,8 +22,12 @@
 // and ends with status 0. With --chunk FILE, SIGUSR1 saves the bank chunk
 // into FILE and prints "getchunk <ms> <bytes>", SIGUSR2 restores the bank
 // chunk from FILE and prints "setchunk <ms> <result>"; both on the GUI
-// thread, between two idle calls. With --entries N it only calls
-// VSTPluginMain and closes the instance again, N times, and ends.
+// thread, between two idle calls. As a host reopening a session,
+// --load-chunk hands the instance the state in FILE before it opens the
+// editor; as a host saving one, --save-chunk writes the instance's state to
+// FILE when told to end, before it closes the editor (status 1 when either
+// fails). With --entries N it only calls VSTPluginMain and closes the
+// instance again, N times, and ends.
 #include <dlfcn.h>
 #include <signal.h>
 
@@ -47,14 +52,13 @@ namespace {
 // The binary interface: opcodes and AEffect's offsets.
 enum : int32_t {
   kEffOpen = 0, kEffClose = 1, kEffSetSampleRate = 10, kEffSetBlockSize = 11, kEffMainsChanged = 12,
-  kEffEditGetRect = 13, kEffEditOpen = 14, kEffEditClose = 15, kEffEditIdle = 19, kEffStartProcess = 71,
-  kEffStopProcess = 72,
+  kEffEditGetRect = 13, kEffEditOpen = 14, kEffEditClose = 15, kEffEditIdle = 19, kEffGetChunk = 23,
+  kEffSetChunk = 24, kEffStartProcess = 71, kEffStopProcess = 72,
 };
 enum : int32_t {
   kHostVersion = 1, kHostGetSampleRate = 16, kHostGetBlockSize = 17, kHostGetVendorString = 32,
   kHostGetProductString = 33, kHostGetVendorVersion = 34,
 };
-enum : int32_t { kEffGetChunk = 23, kEffSetChunk = 24 };
 constexpr int32_t kHostAutomate = 0;
 constexpr int32_t kMagic = 0x56737450;  // 'VstP'
 constexpr size_t kOffDispatcher = 8, kOffGetParameter = 32, kOffNumOutputs = 52, kOffProcessReplacing = 120;
@@ -122,23 +126,30 @@ long long MsSince(std::chrono::steady_clock::time_point start) {
 
 // The bank chunk into the file, or from it, as a host saves and restores a
 // session; the line says how long the call took.
-void SaveChunk(void* effect, const std::string& path) {
+bool SaveChunk(void* effect, const std::string& path) {
   const auto start = std::chrono::steady_clock::now();
   void* data = nullptr;
   const intptr_t size = Call(effect, kEffGetChunk, 0, 0, &data);
   const long long ms = MsSince(start);
-  if (data && size > 0) std::ofstream(path, std::ios::binary).write(static_cast<const char*>(data), size);
+  bool written = false;
+  if (data && size > 0) {
+    std::ofstream out(path, std::ios::binary);
+    written = static_cast<bool>(out.write(static_cast<const char*>(data), size).flush());
+  }
   std::printf("getchunk %lld %lld\n", ms, static_cast<long long>(size));
   std::fflush(stdout);
+  return written;
 }
 
-void LoadChunk(void* effect, const std::string& path) {
+bool LoadChunk(void* effect, const std::string& path) {
   std::ifstream in(path, std::ios::binary);
   std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  if (bytes.empty()) return false;
   const auto start = std::chrono::steady_clock::now();
   const intptr_t result = Call(effect, kEffSetChunk, 0, static_cast<intptr_t>(bytes.size()), bytes.data());
   std::printf("setchunk %lld %lld\n", MsSince(start), static_cast<long long>(result));
   std::fflush(stdout);
+  return result == 1;
 }
 
 // Audio blocks at the pace of 48 kHz until told to stop.
@@ -157,12 +168,21 @@ void AudioLoop(void* effect, std::atomic<bool>* run) {
   }
 }
 
-int RunEditor(void* effect, const std::string& chunkFile) {
+struct Options {
+  int entries = 0;
+  std::string chunkFile, loadChunk, saveChunk;
+};
+
+int RunEditor(void* effect, const Options& options) {
   Call(effect, kEffOpen);
   Call(effect, kEffSetSampleRate, 0, 0, nullptr, 48000.0f);
   Call(effect, kEffSetBlockSize, 0, kBlock);
   Call(effect, kEffMainsChanged, 0, 1);
   Call(effect, kEffStartProcess);
+  if (!options.loadChunk.empty() && !LoadChunk(effect, options.loadChunk)) {
+    std::fprintf(stderr, "vesk_vst_journey_host: the plug-in did not take the chunk in %s\n", options.loadChunk.c_str());
+    return 1;
+  }
   std::atomic<bool> run{true};
   std::thread audio(AudioLoop, effect, &run);
   // ERect: int16 top, left, bottom, right.
@@ -188,10 +208,12 @@ int RunEditor(void* effect, const std::string& chunkFile) {
   while (!g_term.load()) {
     window->Pump();
     Call(effect, kEffEditIdle);
-    if (g_saveChunk.exchange(false) && !chunkFile.empty()) SaveChunk(effect, chunkFile);
-    if (g_loadChunk.exchange(false) && !chunkFile.empty()) LoadChunk(effect, chunkFile);
+    if (g_saveChunk.exchange(false) && !options.chunkFile.empty()) SaveChunk(effect, options.chunkFile);
+    if (g_loadChunk.exchange(false) && !options.chunkFile.empty()) LoadChunk(effect, options.chunkFile);
     std::this_thread::sleep_for(std::chrono::milliseconds(20));
   }
+  const bool saved = options.saveChunk.empty() || SaveChunk(effect, options.saveChunk);
+  if (!saved) std::fprintf(stderr, "vesk_vst_journey_host: no chunk to write to %s\n", options.saveChunk.c_str());
   Call(effect, kEffEditClose);
   run = false;
   audio.join();
@@ -203,21 +225,25 @@ int RunEditor(void* effect, const std::string& chunkFile) {
   g_inClose = false;
   std::printf("close %lld\n", MsSince(closing));
   std::fflush(stdout);
-  return 0;
+  return saved ? 0 : 1;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
   if (argc < 3) {
-    std::fprintf(stderr, "usage: vesk_vst_journey_host PLUGIN.so RECORD [--entries N] [--chunk FILE]\n");
+    std::fprintf(stderr,
+                 "usage: vesk_vst_journey_host PLUGIN.so RECORD [--entries N] [--chunk FILE] [--load-chunk FILE] "
+                 "[--save-chunk FILE]\n");
     return 2;
   }
-  int entries = 0;
-  std::string chunkFile;
+  Options options;
   for (int i = 3; i + 1 < argc; i += 2) {
-    if (std::string(argv[i]) == "--entries") entries = std::atoi(argv[i + 1]);
-    if (std::string(argv[i]) == "--chunk") chunkFile = argv[i + 1];
+    const std::string option = argv[i];
+    if (option == "--entries") options.entries = std::atoi(argv[i + 1]);
+    if (option == "--chunk") options.chunkFile = argv[i + 1];
+    if (option == "--load-chunk") options.loadChunk = argv[i + 1];
+    if (option == "--save-chunk") options.saveChunk = argv[i + 1];
   }
   g_mainThread = std::this_thread::get_id();
   g_record = std::fopen(argv[2], "w");
@@ -231,8 +257,8 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "vesk_vst_journey_host: %s\n", dlerror());
     return 1;
   }
-  if (entries > 0) {
-    for (int i = 0; i < entries; ++i) {
+  if (options.entries > 0) {
+    for (int i = 0; i < options.entries; ++i) {
       void* effect = Instantiate(entry);
       if (!effect) {
         std::fprintf(stderr, "vesk_vst_journey_host: VSTPluginMain gave no instance\n");
@@ -247,5 +273,5 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "vesk_vst_journey_host: VSTPluginMain gave no instance\n");
     return 1;
   }
-  return RunEditor(effect, chunkFile);
+  return RunEditor(effect, options);
 }
