@@ -127,12 +127,6 @@ void CHfcControl::Disable(bool markDirty) {
   if (markDirty) m_bDirty = true;
 }
 
-void CHfcControl::SetDimmed(bool dimmed, bool markDirty) {
-  if (m_bDimmed == dimmed) return;
-  m_bDimmed = dimmed;
-  if (markDirty) m_bDirty = true;
-}
-
 void CHfcControl::SetBackColor(unsigned int colour, bool markDirty) {
   m_uBackColor = colour;
   if (markDirty) m_bDirty = true;

@@ -103,9 +103,6 @@ class CHfcControl : public CHfcMouseListener,
   bool Create(int x, int y, int width, int height, int id);
   void Enable(bool markDirty);
   void Disable(bool markDirty);
-  // Main thread. Drawn faded as a disabled control is, while it still takes
-  // input: a display whose source is away.
-  void SetDimmed(bool dimmed, bool markDirty);
   void SetBackColor(unsigned int colour, bool markDirty);
 
   void SetFocus(int index);
@@ -146,9 +143,6 @@ class CHfcControl : public CHfcMouseListener,
   bool IsCreated() const { return m_bCreated; }
   bool IsVisible() const { return m_bVisible; }
   bool IsEnabled() const { return m_bEnabled; }
-  bool IsDimmed() const { return m_bDimmed; }
-  // Drawn faded: disabled or dimmed.
-  bool IsDrawnFaded() const { return !m_bEnabled || m_bDimmed; }
   bool IsDirty() const { return m_bDirty; }
   void SetDirty(bool dirty) { m_bDirty = dirty; }
   bool IsErasePending() const { return m_bErasePending; }
@@ -181,7 +175,6 @@ class CHfcControl : public CHfcMouseListener,
   bool m_bCreated = false;
   bool m_bVisible = false;
   bool m_bEnabled = false;
-  bool m_bDimmed = false;
   bool m_bFocusOnClick = false;
   bool m_bDirty = true;
   bool m_bErasePending = false;

@@ -403,7 +403,7 @@ void CHfcCtrlCharEditText::DrawBackground(CHfcDrawContext* dc) {
     dc->FillRect(x, y, w, h);
   }
   if (m_pOverlayBmp) {
-    if (!IsDrawnFaded())
+    if (m_bEnabled)
       dc->CopyBmp(x, y, w, h, m_pOverlayBmp, 0, 0);
     else
       dc->CopyBmpAlpha(x, y, w, h, m_pOverlayBmp, m_fDisabledAlpha, 0, 0);
@@ -425,7 +425,7 @@ void CHfcCtrlCharEditText::Draw(CHfcDrawContext* dc) {
     else if (m_pEngine->GetAlignment() == 2)
       x = m_rcFrame.right - tw;
     uint32_t colour = m_uPropTextColor;
-    if (IsDrawnFaded()) {
+    if (!m_bEnabled) {
       const auto alpha = static_cast<uint32_t>(static_cast<float>(colour >> 24) * m_fDisabledAlpha);
       colour = (colour & 0x00FFFFFFu) | (std::min<uint32_t>(alpha, 255u) << 24);
     }
@@ -438,7 +438,7 @@ void CHfcCtrlCharEditText::Draw(CHfcDrawContext* dc) {
         const int code = HfcBmpFontCode(m_pText[r * m_iColumns + c]);
         const int cx = left + c * m_iCharWidth;
         const int cy = top + r * cellHeight;
-        if (!IsDrawnFaded())
+        if (m_bEnabled)
           dc->CopyBmp(cx, cy, m_iCharWidth, cellHeight, m_pFontBmp, 0, code * m_iCharHeight);
         else
           dc->CopyBmpAlpha(cx, cy, m_iCharWidth, cellHeight, m_pFontBmp, m_fDisabledAlpha, 0,

@@ -77,11 +77,10 @@ void CHfcCtrlSwitch::DrawFrame(CHfcDrawContext* dc, bool clearFirst) {
   if (clearFirst || !m_pBgBmp) dc->ClearRect(x, y, w, h);
   if (m_pBgBmp) dc->CopyBmp(x, y, w, h, m_pBgBmp, m_iBgX, m_iBgY);
   const int f = GetFrameIndex();
-  if (!IsDrawnFaded())
+  if (m_bEnabled)
     dc->CopyBmp(x, y, w, h, m_pSkin, 0, f * h);
   else
-    dc->CopyBmpAlpha(x, y, w, h, m_pSkin, m_bDisabledFrame && !m_bEnabled ? 1.0f : m_fDisabledAlpha,
-                     0, f * h);
+    dc->CopyBmpAlpha(x, y, w, h, m_pSkin, m_bDisabledFrame ? 1.0f : m_fDisabledAlpha, 0, f * h);
 }
 
 void CHfcCtrlSwitch::Draw(CHfcDrawContext* dc) {

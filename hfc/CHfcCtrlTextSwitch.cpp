@@ -87,7 +87,7 @@ void CHfcCtrlTextSwitch::DrawText(CHfcDrawContext* dc) {
   if (tx < 0) tx = 0;
   const int ty = TextTop();
   uint32_t colour = m_uTextColor;
-  if (IsDrawnFaded()) {
+  if (!m_bEnabled) {
     const uint32_t alpha = static_cast<uint32_t>(static_cast<float>(colour >> 24) * m_fDisabledAlpha);
     colour = (colour & 0x00FFFFFFu) | (alpha << 24);
   }

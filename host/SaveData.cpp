@@ -47,6 +47,9 @@ double GetDouble(const uint8_t* p) {
   return v;
 }
 
+// The failed condition, as the alert shows it: "(" condition ") is not".
+constexpr const char* kUnendedName = "every stored name ends within its field";
+
 bool Fail(std::string* reason, const char* why) {
   if (reason) *reason = why;
   return false;
@@ -97,7 +100,7 @@ bool SaveData::Parse(const uint8_t* data, size_t length, SaveData* out, std::str
     s.version = std::clamp(stored, 1, byLength);
   }
   if (!GetText(data + kOutputName, &s.outputDeviceName))
-    return Fail(reason, "a name does not end in NUL");
+    return Fail(reason, kUnendedName);
   const uint8_t* f = data + kStreamFormat;
   s.streamFormat.sampleRate = GetDouble(f);
   uint32_t* words[] = {&s.streamFormat.formatID,      &s.streamFormat.formatFlags,
@@ -108,24 +111,24 @@ bool SaveData::Parse(const uint8_t* data, size_t length, SaveData* out, std::str
   for (int i = 0; i < 4; ++i) {
     if (!GetText(data + kPortNames + 2 * kTextField * i, &s.portName[i]) ||
         !GetText(data + kPortNames + 2 * kTextField * i + kTextField, &s.deviceName[i]))
-      return Fail(reason, "a name does not end in NUL");
+      return Fail(reason, kUnendedName);
     std::memcpy(s.entry[i].data(), data + kEntries + MidiEntry::kRecordSize * i,
                 MidiEntry::kRecordSize);
   }
   s.bufferFrameSize = Get32(data + kBufferFrames);
+  // A value out of its range takes its default; the rest of the file stands.
+  const SaveData defaults;
   s.startingChannel = static_cast<int32_t>(Get32(data + kStartingChannel));
   if (s.startingChannel < 0 || s.startingChannel > kMaxStartingChannel || s.startingChannel % 2)
-    return Fail(reason, "the starting channel is out of range");
+    s.startingChannel = defaults.startingChannel;
   if (s.version >= 2) {
     const uint8_t flag = data[kUseAutoStop];
-    if (flag > 1) return Fail(reason, "the auto-stop switch is neither 0 nor 1");
-    s.useAutoStop = flag == 1;
+    s.useAutoStop = flag > 1 ? defaults.useAutoStop : flag == 1;
     s.autoStopLimit = static_cast<int32_t>(Get32(data + kAutoStopLimit));
-    s.knobMode = static_cast<int32_t>(Get32(data + kKnobMode));
     if (s.autoStopLimit < kMinAutoStopLimit || s.autoStopLimit > kMaxAutoStopLimit)
-      return Fail(reason, "the auto-stop limit is out of range");
-    if (s.knobMode < 0 || s.knobMode > kMaxKnobMode)
-      return Fail(reason, "the knob mode is out of range");
+      s.autoStopLimit = defaults.autoStopLimit;
+    s.knobMode = static_cast<int32_t>(Get32(data + kKnobMode));
+    if (s.knobMode < 0 || s.knobMode > kMaxKnobMode) s.knobMode = defaults.knobMode;
   }
   if (s.version >= 3) s.clockSourceId = Get32(data + kClockSourceId);
   *out = s;

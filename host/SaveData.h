@@ -3,9 +3,10 @@
 // it: 9,464 bytes, little-endian, written by an explicit serializer. Older
 // files are shorter (version 1: 9,444 bytes, version 2: 9,460 bytes). The
 // tag is not checked, and the version field decides which later fields are
-// read, as far as the length holds them. Reading never trusts the file:
-// every string's end and the knob mode, auto-stop limit and starting
-// channel are checked, and a file that fails is refused as a whole.
+// read, as far as the length holds them. Reading never trusts the file: a
+// name without its terminating NUL refuses the file as a whole; a knob
+// mode, auto-stop switch or limit or starting channel out of its range
+// takes its default, and the rest of the file is read.
 #include <array>
 #include <cstdint>
 #include <string>

@@ -197,10 +197,10 @@ void StandaloneApp::ApplyStoredSettings() {
   } catch (const NRXNullException&) {
     // No settings file yet: the defaults stay.
   } catch (const std::exception& e) {
-    // A damaged file: the defaults stay, and the user is told why.
+    // A damaged file: the defaults stay, and the user is told why. A failed
+    // read asks nothing more of the user: the Settings window stays shut.
     FailureReporter::Report("The settings file could not be read. Default settings are used.",
                             FailureReporter::ReasonOf(e));
-    attention = true;
   }
   // Settings that could not be applied are no success: the user is told
   // and gets the settings window, with audio off.

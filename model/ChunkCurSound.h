@@ -1,7 +1,8 @@
 #pragma once
 // Current-sound record of the image tail (8 bytes, one for programs and one
 // for combinations): bank, number, two zero bytes and the editor pages'
-// 4-byte state word (host byte order, opaque to the model).
+// 4-byte state word (host byte order; what the bytes mean is the remote
+// model's, which keeps the panel's editor state there).
 #include "model/ByteView.h"
 
 namespace Oskend {

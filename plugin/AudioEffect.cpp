@@ -35,8 +35,14 @@ void AudioEffect::setEditor(AEffEditor* editor) {
 intptr_t AudioEffect::CallHost(int32_t opcode, int32_t index, intptr_t value, void* ptr,
                                float opt) {
   if (!audioMaster_) return 0;
-  if (opcode != audioMasterVersion && !HostHasInstance()) return 0;
-  return audioMaster_(&cEffect_, opcode, index, value, ptr, opt);
+  if (opcode == audioMasterVersion) return CallHostNow(opcode, index, value, ptr, opt);
+  if (!HostHasInstance()) return 0;
+  return RouteHostCall(opcode, index, value, ptr, opt);
+}
+
+intptr_t AudioEffect::CallHostNow(int32_t opcode, int32_t index, intptr_t value, void* ptr,
+                                  float opt) {
+  return audioMaster_ ? audioMaster_(&cEffect_, opcode, index, value, ptr, opt) : 0;
 }
 
 int32_t AudioEffect::getMasterVersion() {

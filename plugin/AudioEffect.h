@@ -64,11 +64,15 @@ class AudioEffect {
   // has called the instance through its record (the entry has returned
   // it), the host cannot tell which plug-in calls: only the version is
   // asked then, and every other call answers 0 without reaching the host.
-  // Any thread.
+  // Past that, RouteHostCall decides where and when a call reaches the
+  // host. Any thread.
   virtual int32_t getMasterVersion();
   virtual void setParameterAutomated(int32_t index, float value);
   intptr_t CallHost(int32_t opcode, int32_t index = 0, intptr_t value = 0, void* ptr = nullptr,
                     float opt = 0);
+  // Any thread: whether a call of this thread reaches the host now (a
+  // question to the host can be asked only then). This default: always.
+  virtual bool CallsHostDirectly() const { return true; }
   // Any thread: the host has called the instance through its record.
   bool HostHasInstance() const { return hostHasInstance_.load(std::memory_order_acquire); }
 
@@ -84,6 +88,15 @@ class AudioEffect {
   static float getParameterClass(AEffect* e, int32_t index);
 
  protected:
+  // The thread of the call (CallHost's caller): where a call goes once the
+  // host has the instance; what it answers is CallHost's answer. This
+  // default makes the call at once.
+  virtual intptr_t RouteHostCall(int32_t opcode, int32_t index, intptr_t value, void* ptr, float opt) {
+    return CallHostNow(opcode, index, value, ptr, opt);
+  }
+  // Any thread: the host callback itself.
+  intptr_t CallHostNow(int32_t opcode, int32_t index, intptr_t value, void* ptr, float opt);
+
   void SetFlag(int32_t flag, bool on) {
     if (on)
       cEffect_.flags |= flag;

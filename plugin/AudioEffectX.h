@@ -41,7 +41,7 @@ class AudioEffectX : public AudioEffect {
   // sendVstEventsToHost on the audio thread only (inside processReplacing);
   // the product and version queries on any thread but the audio thread;
   // updateDisplay, beginEdit and endEdit on the loop thread, which holds no
-  // lock when it calls.
+  // lock when it calls (the plug-in object hands them to a host thread).
   bool wantEvents(int32_t filter = 1);
   bool sendVstEventsToHost(VstEvents* events);
   bool getHostProductString(char* text);

@@ -6,7 +6,7 @@
 
 #include "model/ISection.h"
 #include "model/ISoundSection.h"
-#include "model/IStringConverter.h"
+#include "model/ParamShownText.h"
 #include "plugin/CParameter.h"
 
 namespace {
@@ -35,24 +35,25 @@ void CParameterMirror::Describe(Oskend::ISection* automation) {
 void CParameterMirror::Publish(Oskend::ISection* automation, Oskend::ISoundSection* performance) {
   if (!automation) return;
   char texts[kCount][kTextMax + 1] = {};
-  const IStringConverter* converters[kCount] = {};
+  SParamDesc shown[kCount] = {};
   for (int i = 0; i < kCount; ++i) {
     const Row& row = rows_[i];
     if (!row.valid) continue;
     published_[i].store(CParameter::RegulateFromInt(automation->GetParamI(row.id), row.steps, row.min),
                         std::memory_order_release);
-    // The long form of the display pair.
-    const std::string text = automation->GetParamS(row.id);
-    CopyCut(texts[i], text.c_str());
+    // The text the editor shows, from the row as the parameter's own
+    // section describes it now (an effect's parameters follow its type);
+    // its converter lasts as long as the process.
     Oskend::ISection* owner = nullptr;
-    SParamDesc desc{};
-    if (performance && performance->FindSectionByPID(row.id, &owner) && owner &&
-        owner->GetParamDesc(row.id, &desc))
-      converters[i] = desc.converter;
+    const bool own = performance && performance->FindSectionByPID(row.id, &owner) && owner &&
+                     owner->GetParamDesc(row.id, &shown[i]);
+    const std::string text = Oskend::LongForm(own ? Oskend::ParamShownText(*owner, row.id)
+                                                  : automation->GetParamS(row.id));
+    CopyCut(texts[i], text.c_str());
   }
   std::lock_guard<os::Lock> g(textLock_);
   std::memcpy(texts_, texts, sizeof texts_);
-  std::memcpy(converters_, converters, sizeof converters_);
+  std::memcpy(shown_, shown, sizeof shown_);
 }
 
 bool CParameterMirror::PendingSetting(int index, Setting* setting) const {
@@ -120,10 +121,27 @@ void CParameterMirror::Set(int index, float value) {
 
 float CParameterMirror::Get(int index) const {
   if (!HasRow(index)) return 0.0f;
+  if (const uint64_t told = told_[index].load(std::memory_order_acquire); told >> 32) {
+    const auto bits = static_cast<uint32_t>(told);
+    float value;
+    std::memcpy(&value, &bits, sizeof value);
+    return value;
+  }
   // Not yet in the image: the value it will have there.
   if (int step; PendingStep(index, &step))
     return CParameter::RegulateFromInt(step, rows_[index].steps, rows_[index].min);
   return published_[index].load(std::memory_order_acquire);
+}
+
+void CParameterMirror::Tell(int index, float value) {
+  if (!HasRow(index)) return;
+  uint32_t bits;
+  std::memcpy(&bits, &value, sizeof bits);
+  told_[index].store(uint64_t{1} << 32 | bits, std::memory_order_release);
+}
+
+void CParameterMirror::Told(int index) {
+  if (HasRow(index)) told_[index].store(0, std::memory_order_release);
 }
 
 bool CParameterMirror::Name(int index, char* text) const {
@@ -141,8 +159,9 @@ bool CParameterMirror::Label(int index, char* text) const {
 bool CParameterMirror::Display(int index, char* text) const {
   if (!HasRow(index)) return false;
   std::lock_guard<os::Lock> g(textLock_);
-  if (int step; converters_[index] && PendingStep(index, &step)) {
-    CopyCut(text, converters_[index]->Format(step).c_str());
+  // Not yet in the image: the text of the value it will hold there.
+  if (int step; shown_[index].converter && PendingStep(index, &step)) {
+    CopyCut(text, Oskend::LongForm(Oskend::ParamShownText(shown_[index], step)).c_str());
     return true;
   }
   std::memcpy(text, texts_[index], kTextMax + 1);

@@ -10,9 +10,9 @@
 #include <cstdint>
 #include <mutex>
 
+#include "model/paramdesc/SParamDesc.h"
 #include "os/Lock.h"
 
-class IStringConverter;
 namespace Oskend {
 class ISection;
 class ISoundSection;
@@ -44,8 +44,9 @@ class CParameterMirror {
   // ranges, which do not change afterwards.
   void Describe(Oskend::ISection* automation);
   // Main thread: the image's values and texts. The values live in the
-  // sections of the performance edit buffer; their converters (which last
-  // as long as the process) also give the text of a value not yet applied.
+  // sections of the performance edit buffer; each text is the one the
+  // editor shows for the value (ParamShownText), and so is the text of a
+  // value not yet applied, held to the range the image will hold it to.
   void Publish(Oskend::ISection* automation, Oskend::ISoundSection* performance);
   // Main thread: what the host set and the main thread has not applied,
   // oldest first (a parameter set twice counts once, with its last value);
@@ -61,6 +62,12 @@ class CParameterMirror {
   bool RangeOf(int index, Range* range) const;
   void Set(int index, float value);
   float Get(int index) const;
+
+  // The host thread that tells the host of an edit, around that call:
+  // while it lasts the row reads as the value told, which later edits
+  // (already in the mirror) may have passed.
+  void Tell(int index, float value);
+  void Told(int index);
 
   // Host threads other than the audio thread; false without a row, and
   // the text is left as it was.
@@ -90,8 +97,12 @@ class CParameterMirror {
   std::atomic<uint64_t> set_[kCount]{};
   std::atomic<uint32_t> applied_[kCount]{};
   std::atomic<float> published_[kCount]{};
+  // While the host is told a value: the value's bits, with bit 32 set.
+  std::atomic<uint64_t> told_[kCount]{};
   std::atomic<uint32_t> nextStamp_{0};
   mutable os::Lock textLock_;
   char texts_[kCount][kTextMax + 1] = {};
-  const IStringConverter* converters_[kCount] = {};
+  // Each row as its parameter's own section described it at the last
+  // publish: what a value not yet applied will show.
+  SParamDesc shown_[kCount] = {};
 };

@@ -13,8 +13,8 @@
 // instance, whether or not the editor is ever opened; the editor's window,
 // its idle timer and the X11 connection are served there; and the host's
 // threads hand it only the calls that must run on it (start-up, the
-// editor's open and close, shutdown), each of which the loop takes up
-// between two of its events.
+// editor's open and close, the chunks, shutdown), each of which the loop
+// takes up between two of its events, inside its modal runs too.
 #include <functional>
 #include <memory>
 

@@ -14,6 +14,7 @@
 #include "editor/shell/XESynthUtils.h"
 #include "model/ISection.h"
 #include "model/eMode.h"
+#include "os/Clock.h"
 #include "os/midi/machine/MachineMidi.h"
 #include "platform/HfcBundle.h"
 #include "plugin/CPlugInAlert.h"
@@ -83,6 +84,10 @@ QuorelVst::ModelFactory g_modelFactory = &CreateModel;
 constexpr const char* kNotAvailable = "Not available";
 // How often the values the host reads are brought in line with the image.
 constexpr long kPublishPeriodMs = 50;
+// With the editor open, the calls for the host wait for the thread that
+// idles it; a host that has not idled it for this long gets them in its
+// other calls.
+constexpr uint64_t kIdleGoneUs = 250000;
 
 void CopyText(char* out, const char* text, size_t max) {
   std::strncpy(out, text, max);
@@ -126,13 +131,21 @@ QuorelVst::QuorelVst(audioMasterCallback callback) : AudioEffectX(callback, kNum
 
 QuorelVst::~QuorelVst() {
   Guarded("teardown", [this] {
+    BeginClosing();
     if (mainLoop_ && !mainLoop_->IsMainThread()) {
-      // The host's thread: shutdown runs on the loop thread. A connection
-      // not yet begun is skipped, one in progress is told to end (a host
-      // that scans plug-ins closes at once).
-      closing_ = true;
-      if (connecting_) AbortConnection();
-      mainLoop_->CallWhen([this] { return MayTearDown(); }, [this] { Teardown(); });
+      // The host's thread: shutdown runs on the loop thread once what runs
+      // there has ended. A connection not yet begun is skipped; one in
+      // progress, a transfer, a question or any other modal run ends as
+      // cancelled, asked again for as long as one is left (the end of one
+      // may begin another), so the host waits only for them to unwind.
+      EndWhatRuns();
+      mainLoop_->CallWhen(
+          [this] {
+            if (MayTearDown()) return true;
+            EndWhatRuns();
+            return false;
+          },
+          [this] { Teardown(); });
     } else {
       Teardown();
     }
@@ -296,6 +309,8 @@ void QuorelVst::open() {
 
 void QuorelVst::StartConnectionOnce() {
   if (!initialised_ || !dispatch_ || connectionPosted_.exchange(true)) return;
+  // The host's first call comes from a thread of its GUI.
+  hostCalls_.NoteGuiThread();
   // The connection needs to know who the host is: asked here, inside the
   // host's own call, before the loop thread could ask at the same time.
   host_.CheckHost();
@@ -318,9 +333,16 @@ void QuorelVst::Connect() {
     }
   }
   connecting_ = false;
+  // A program or performance the host set before the connection ended
+  // under the initial image of a connection that found no synthesizer.
+  if (chunkAfterConnection_ && !model_->GetConnected() && !closing_) {
+    const HostChunk chunk = *chunkAfterConnection_;
+    LoadHostChunk(chunk, false);
+  }
   // What the host set meanwhile goes over the image the connection laid
   // out (and so to the synthesizer); the host reads the rest again.
   connectionDone_ = true;
+  ApplyWaitingChunks();
   ApplyHostParameters();
   UpdateHostDisplay();
 }
@@ -329,30 +351,109 @@ void QuorelVst::AbortConnection() {
   if (auto* model = dynamic_cast<Oskend::CRemoteSynthImpl*>(model_)) model->AbortConnection();
 }
 
+void QuorelVst::BeginClosing() {
+  closing_ = true;
+  hostCalls_.Close();
+}
+
+void QuorelVst::EndWhatRuns() {
+  AbortConnection();
+  // Only the plug-in's own loop: a program's lent loop runs the program's
+  // modal runs too.
+  if (mainLoop_ && mainLoop_->OwnsThread()) mainLoop_->Loop()->EndModalsFrom(0);
+}
+
+bool QuorelVst::ModelConnecting() const {
+  auto* model = dynamic_cast<Oskend::CRemoteSynthImpl*>(model_);
+  return model && model->IsConnecting();
+}
+
+bool QuorelVst::ImageInExchange() const {
+  auto* model = dynamic_cast<Oskend::CRemoteSynthImpl*>(model_);
+  return model && model->IsExchanging();
+}
+
+// ------------------------------------------------------------ calls for the host
+
+bool QuorelVst::CallsHostDirectly() const {
+  // (Closing first: the loop goes while the host closes the instance.)
+  return !closing_ && !(mainLoop_ && mainLoop_->OwnsThread() && mainLoop_->IsMainThread());
+}
+
+intptr_t QuorelVst::RouteHostCall(int32_t opcode, int32_t index, intptr_t value, void* ptr, float opt) {
+  if (closing_) return 0;
+  if (CallsHostDirectly()) return CallHostNow(opcode, index, value, ptr, opt);
+  // The plug-in's own loop thread: handed to the host's GUI thread, unless
+  // it asks the host something (nothing asks that from here).
+  if (!ptr) hostCalls_.Queue({opcode, index, value, opt});
+  return 0;
+}
+
+void QuorelVst::SendToHost(const QuorelVstHostCalls::Call& call) {
+  // The host may read the row back inside its automate: it reads the value
+  // it is told, though the editor may have moved on since.
+  const bool automate = call.opcode == audioMasterAutomate;
+  if (automate) automation_.Tell(call.index, call.opt);
+  CallHostNow(call.opcode, call.index, call.value, nullptr, call.opt);
+  if (automate) automation_.Told(call.index);
+}
+
+void QuorelVst::HandHostCallsOver(int32_t opcode) {
+  // The audio thread's dispatcher call and the close take nothing.
+  if (opcode == effProcessEvents || opcode == effClose) return;
+  switch (opcode) {
+    case effOpen:
+    case effEditGetRect:
+    case effEditOpen:
+    case effEditClose:
+    case effEditIdle: hostCalls_.NoteGuiThread(); break;
+    default: break;
+  }
+  if (opcode != effEditIdle) {
+    const bool idled =
+        hostEditorOpen_ && os::NowUs() - lastEditIdleUs_.load(std::memory_order_relaxed) < kIdleGoneUs;
+    if (idled || !hostCalls_.IsGuiThread()) return;
+  }
+  hostCalls_.Deliver();
+}
+
 // ------------------------------------------------------------ the dispatcher
 
 intptr_t QuorelVst::dispatcher(int32_t opcode, int32_t index, intptr_t value, void* ptr, float opt) {
+  // From the start of the close on, nothing reaches the host.
+  if (opcode == effClose) BeginClosing();
   // The host has the instance: its first call (but an immediate close)
   // starts the connection.
   if (opcode != effClose && opcode != effProcessEvents) StartConnectionOnce();
+  intptr_t result = 0;
   switch (opcode) {
     case effEditOpen:
     case effEditClose:
     case effEditTop:
-    case effEditSleep: return EditorCall(opcode, index, value, ptr, opt);
+    case effEditSleep:
+    case effGetChunk:
+    case effSetChunk: result = LoopCall(opcode, index, value, ptr, opt); break;
     case effEditIdle:
+      lastEditIdleUs_.store(os::NowUs(), std::memory_order_relaxed);
       // The loop's idle timer drives the editor; a host's idle call only
       // counts where the host's thread is the loop thread.
-      if (mainLoop_ && mainLoop_->OwnsThread() && !mainLoop_->IsMainThread()) return 0;
-      return AudioEffectX::dispatcher(opcode, index, value, ptr, opt);
-    case effGetChunk:
-    case effSetChunk: return ChunkCall(opcode, index, value, ptr, opt);
-    default: return AudioEffectX::dispatcher(opcode, index, value, ptr, opt);
+      if (!(mainLoop_ && mainLoop_->OwnsThread() && !mainLoop_->IsMainThread()))
+        result = AudioEffectX::dispatcher(opcode, index, value, ptr, opt);
+      break;
+    default: result = AudioEffectX::dispatcher(opcode, index, value, ptr, opt); break;
   }
+  if (opcode == effEditOpen) {
+    lastEditIdleUs_.store(os::NowUs(), std::memory_order_relaxed);
+    hostEditorOpen_ = result != 0;
+  } else if (opcode == effEditClose) {
+    hostEditorOpen_ = false;
+  }
+  HandHostCallsOver(opcode);
+  return result;
 }
 
-intptr_t QuorelVst::EditorCall(int32_t opcode, int32_t index, intptr_t value, void* ptr, float opt) {
-  // The window and its timers belong to the loop.
+intptr_t QuorelVst::LoopCall(int32_t opcode, int32_t index, intptr_t value, void* ptr, float opt) {
+  // The window, its timers, the model and its image belong to the loop.
   intptr_t result = 0;
   auto call = [&] {
     // Gestures the window's controls leave open end with it.
@@ -364,35 +465,6 @@ intptr_t QuorelVst::EditorCall(int32_t opcode, int32_t index, intptr_t value, vo
   else
     call();
   return result;
-}
-
-intptr_t QuorelVst::ChunkCall(int32_t opcode, int32_t index, intptr_t value, void* ptr, float opt) {
-  // State from the host follows the connection's start, which sets up the
-  // image first; a session restored right after instantiation must not be
-  // overwritten by it. Parameters the host set before reach the image
-  // first.
-  intptr_t result = 0;
-  CallAfterConnection([&] {
-    // Even before the connection (a host on the loop thread): the chunk
-    // saved holds them, and one loaded replaces them. Settings the
-    // connection would lay the image over are written again after it.
-    QuorelVstAutomation::Setting taken[QuorelVstAutomation::kCount];
-    const int n = automation_.WriteSettings(taken);
-    result = AudioEffectX::dispatcher(opcode, index, value, ptr, opt);
-    PublishForHost();
-    if (connectionDone_ || opcode == effSetChunk) automation_.MarkApplied(taken, n);
-    // A chunk the host loaded is the host's own doing.
-    if (opcode == effSetChunk && result) automation_.OnHostRereads();
-  });
-  return result;
-}
-
-void QuorelVst::CallAfterConnection(const std::function<void()>& fn) {
-  if (!mainLoop_) {
-    fn();
-    return;
-  }
-  mainLoop_->CallWhen([this] { return OutsideConnectionAndModals(); }, fn);
 }
 
 // ------------------------------------------------------------ the loop's events
@@ -409,6 +481,7 @@ void QuorelVst::OnAsyncEvent(long id, long) {
 
 void QuorelVst::OnAsyncTimer(long id) {
   if (id != publishTimer_ || !model_) return;
+  ApplyWaitingChunks();
   ApplyHostParameters();
   PublishForHost();
   // A value the synthesizer changed by itself (its own panel, an effect
@@ -548,6 +621,22 @@ bool QuorelVst::getProgramNameIndexed(int32_t, int32_t, char* text) {
 int32_t QuorelVst::getChunk(void** data, bool isPreset) {
   if (!model_ || !data) return 0;
   try {
+    std::string& chunk = isPreset ? presetChunk_ : bankChunk_;
+    const bool exchanging = ImageInExchange();
+    // Half sent or received, or about to be replaced by a chunk that waits
+    // for the exchange to end: the host gets the state as it last set or
+    // got it.
+    if ((exchanging || !waitingChunks_.empty()) && !chunk.empty()) {
+      *data = chunk.data();
+      return static_cast<int32_t>(chunk.size());
+    }
+    // What the host set goes into the image first, so that the chunk holds
+    // it; before the connection has laid the image out it is written again
+    // after it.
+    QuorelVstAutomation::Setting taken[QuorelVstAutomation::kCount];
+    const int n = exchanging ? 0 : automation_.WriteSettings(taken);
+    PublishForHost();
+    if (connectionDone_) automation_.MarkApplied(taken, n);
     Oskend::FTYPE type = Oskend::FTYPE::Bank;
     if (isPreset) {
       const int soundMode = model_->GetSoundMode();
@@ -558,7 +647,6 @@ int32_t QuorelVst::getChunk(void** data, bool isPreset) {
              : soundMode == eMode_ProgPlay ? Oskend::FTYPE::Prog
                                            : Oskend::FTYPE::Bank;
     }
-    std::string& chunk = isPreset ? presetChunk_ : bankChunk_;
     std::ostringstream out(std::ios::binary);
     if (!model_->SaveStream(out, type, 0)) return 0;
     chunk = std::move(out).str();
@@ -572,9 +660,9 @@ int32_t QuorelVst::getChunk(void** data, bool isPreset) {
 int32_t QuorelVst::setChunk(void* data, int32_t size, bool isPreset) {
   if (!model_ || !data || size <= 0) return 0;
   try {
-    std::string& chunk = isPreset ? presetChunk_ : bankChunk_;
-    chunk.assign(static_cast<const char*>(data), static_cast<size_t>(size));
-    std::istringstream in(chunk, std::ios::binary);
+    HostChunk chunk{isPreset, std::string(static_cast<const char*>(data), static_cast<size_t>(size))};
+    (isPreset ? presetChunk_ : bankChunk_) = chunk.bytes;
+    std::istringstream in(chunk.bytes, std::ios::binary);
     // Only the kinds a chunk of this plug-in holds (a bank, a program or a
     // performance, bare or in a VST container); anything else is refused
     // before the model sees it. A chunk cut short fails in the model's
@@ -583,11 +671,71 @@ int32_t QuorelVst::setChunk(void* data, int32_t size, bool isPreset) {
     if (!Oskend::PersistFindStreamType(in, &type, nullptr) ||
         (type != Oskend::FTYPE::Bank && type != Oskend::FTYPE::Prog && type != Oskend::FTYPE::Combi))
       return 0;
-    in.clear();
-    in.seekg(0);
     host_.CheckHost();
-    return model_->LoadStreamFromHost(in, isPreset, false) ? 1 : 0;
+    // What the host set before the chunk is replaced by it, once it is in.
+    QuorelVstAutomation::Setting taken[QuorelVstAutomation::kCount];
+    const int n = automation_.TakeSettings(taken);
+    if (ImageInExchange() || !waitingChunks_.empty()) {
+      // The image is on its way to or from the synthesizer: the chunk goes
+      // in once that has ended, and the host does not wait for it. What
+      // the model would refuse is refused now.
+      in.clear();
+      in.seekg(0);
+      auto* model = dynamic_cast<Oskend::CRemoteSynthImpl*>(model_);
+      if (model && !model->CanLoadStream(in)) return 0;
+      chunkAfterConnection_.reset();
+      waitingChunks_.push_back(std::move(chunk));
+      automation_.MarkApplied(taken, n);
+      return 1;
+    }
+    if (!LoadHostChunk(chunk, true)) return 0;
+    automation_.MarkApplied(taken, n);
+    return 1;
   } catch (...) {
     return 0;
   }
+}
+
+bool QuorelVst::LoadHostChunk(const HostChunk& chunk, bool hostKnows) {
+  std::istringstream in(chunk.bytes, std::ios::binary);
+  bool ok = false;
+  try {
+    // Before the synthesizer is connected the chunk lands in the image; a
+    // bank is then sent to it by the connection's recall.
+    ok = model_->LoadStreamFromHost(in, chunk.isPreset, false);
+  } catch (...) {
+    ok = false;
+  }
+  if (!ok) return false;
+  // A program or performance has no recall: the connection would lay the
+  // initial image or the synthesizer's memory over it, so it goes in again
+  // once the connection has ended.
+  if (chunk.isPreset && !model_->GetConnected())
+    chunkAfterConnection_ = chunk;
+  else
+    chunkAfterConnection_.reset();
+  if (hostKnows) {
+    PublishForHost();
+    automation_.OnHostRereads();
+  } else {
+    UpdateHostDisplay();
+  }
+  return true;
+}
+
+void QuorelVst::ApplyWaitingChunks() {
+  if (!model_ || applyingChunk_ || closing_) return;
+  applyingChunk_ = true;
+  while (!waitingChunks_.empty() && !ImageInExchange()) {
+    const HostChunk chunk = std::move(waitingChunks_.front());
+    waitingChunks_.pop_front();
+    LoadHostChunk(chunk, false);
+  }
+  if (waitingChunks_.empty() && chunkAfterConnection_ && model_->GetConnected() && !ModelConnecting() &&
+      !ImageInExchange()) {
+    const HostChunk chunk = *chunkAfterConnection_;
+    chunkAfterConnection_.reset();
+    LoadHostChunk(chunk, false);
+  }
+  applyingChunk_ = false;
 }

@@ -11,20 +11,25 @@
 //   QuorelVstEditorLink  what the editor asks of the plug-in
 //
 // Threads. The loop thread (CPlugInMainLoop: the plug-in's own thread in a
-// Linux host, the program's main thread in the standalone host and the
-// tests) owns the model and its image, the editor and every timer: only it
-// writes the image, and it makes every call to the host that the plug-in
-// starts by itself (automation, edit gestures, display updates). The
-// host's threads call the dispatcher, the parameter entries and the audio
-// entries; what must run on the loop thread is handed to it, and nothing a
-// host's thread calls waits for the loop thread but start-up, shutdown,
-// the editor's open and close and the chunks. The audio thread takes no
-// lock, waits for nothing and allocates nothing. Each method below says
-// which thread may call it.
+// Linux host, the program's main thread where a program lends its loop)
+// owns the model and its image, the editor and every timer: only it writes
+// the image, and it makes the calls to the host that the plug-in starts by
+// itself (automation, edit gestures, display updates, the notice of its
+// modal runs). Those reach the host on a thread of the host's own: a loop
+// thread of the plug-in's queues them (QuorelVstHostCalls) and the host's
+// GUI thread takes them in its next call. The host's threads call the
+// dispatcher, the parameter entries and the audio entries; what must run
+// on the loop thread is handed to it, and a host's thread waits for the
+// loop thread only to take such a call (start-up, shutdown, the editor's
+// open and close, the chunks), never for a connection, a transfer or a
+// question to end. The audio thread takes no lock, waits for nothing and
+// allocates nothing. Each method below says which thread may call it.
 #include <atomic>
 #include <cstdint>
+#include <deque>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "platform/IAsyncDispatch.h"
@@ -33,6 +38,7 @@
 #include "plugin/QuorelVstAutomation.h"
 #include "plugin/QuorelVstEditorLink.h"
 #include "plugin/QuorelVstHost.h"
+#include "plugin/QuorelVstHostCalls.h"
 #include "plugin/QuorelVstMidi.h"
 #include "remote/IRemoteSynthSink.h"
 
@@ -76,7 +82,8 @@ class QuorelVst : public AudioEffectX, public Oskend::IRemoteSynthSink, public I
   void Uninitialize();
 
   // ---- Host threads (the dispatcher): calls that must run on the loop
-  // thread go there first; the first call starts the connection.
+  // thread go there first; the first call starts the connection; the
+  // host's GUI thread takes the calls for the host that wait.
   intptr_t dispatcher(int32_t opcode, int32_t index, intptr_t value, void* ptr, float opt) override;
   // The host has the instance: the time to ask it who it is.
   void open() override;
@@ -109,8 +116,10 @@ class QuorelVst : public AudioEffectX, public Oskend::IRemoteSynthSink, public I
   void setProgramName(char*) override {}
   void getProgramName(char* text) override;
   bool getProgramNameIndexed(int32_t category, int32_t index, char* text) override;
-  // ---- Loop thread (the dispatcher hands them there, once no connection
-  // and no modal run is in progress).
+  // ---- Loop thread (the dispatcher hands them there; the loop takes them
+  // inside its modal runs too). While the image is on its way to or from
+  // the synthesizer, a chunk set waits for the exchange to end and the
+  // host gets back the last chunk it set or got.
   int32_t getChunk(void** data, bool isPreset) override;
   int32_t setChunk(void* data, int32_t size, bool isPreset) override;
 
@@ -160,8 +169,20 @@ class QuorelVst : public AudioEffectX, public Oskend::IRemoteSynthSink, public I
   QuorelVstMidi& Midi() { return midi_; }
   QuorelVstAutomation& Automation() { return automation_; }
   QuorelVstEditorLink& EditorLink() { return editorLink_; }
+  // Any thread: the calls for the host that wait for one of its threads.
+  QuorelVstHostCalls& HostCalls() { return hostCalls_; }
   // Loop thread: the host's parameter settings are all in the image.
   bool HostParametersApplied() const { return !automation_.HasPending(); }
+
+  // Any thread: false on a loop thread of the plug-in's own, whose calls
+  // for the host wait for a thread of the host's, and once the host has
+  // begun to close the instance.
+  bool CallsHostDirectly() const override;
+
+ protected:
+  // A loop thread of the plug-in's own queues the call; once the host has
+  // begun to close the instance nothing reaches it.
+  intptr_t RouteHostCall(int32_t opcode, int32_t index, intptr_t value, void* ptr, float opt) override;
 
  private:
   static constexpr long kEventConnect = 1;
@@ -177,11 +198,9 @@ class QuorelVst : public AudioEffectX, public Oskend::IRemoteSynthSink, public I
   void Connect();
   // Host threads: the connection starts with the host's first call.
   void StartConnectionOnce();
-  // Runs fn on the loop thread once no connection and no modal run is in
-  // progress there; the host's thread waits for it.
-  void CallAfterConnection(const std::function<void()>& fn);
-  intptr_t ChunkCall(int32_t opcode, int32_t index, intptr_t value, void* ptr, float opt);
-  intptr_t EditorCall(int32_t opcode, int32_t index, intptr_t value, void* ptr, float opt);
+  // Host threads: runs the call on the loop thread, which takes it between
+  // two of its events (inside a modal run too).
+  intptr_t LoopCall(int32_t opcode, int32_t index, intptr_t value, void* ptr, float opt);
   // Loop thread: the host's settings go into the image once the connection
   // has laid it out and nothing runs modally; then the values are
   // published for the host.
@@ -189,6 +208,32 @@ class QuorelVst : public AudioEffectX, public Oskend::IRemoteSynthSink, public I
   void PublishForHost();
   // The host reads every parameter again.
   void UpdateHostDisplay();
+  // Host threads but the audio thread, at the end of each dispatcher call:
+  // the calls for the host that wait go to it if this is the call they
+  // wait for.
+  void HandHostCallsOver(int32_t opcode);
+  // The delivering host thread: one call for the host.
+  void SendToHost(const QuorelVstHostCalls::Call& call);
+  // Any thread: the host closes the instance. Nothing more reaches the
+  // host; the connection, transfers and modal runs end as cancelled.
+  void BeginClosing();
+  void EndWhatRuns();
+
+  // Loop thread: the host's chunks.
+  struct HostChunk {
+    bool isPreset;
+    std::string bytes;
+  };
+  // The image is on its way to or from the synthesizer.
+  bool ImageInExchange() const;
+  bool ModelConnecting() const;
+  // Loads a chunk into the model; whether it took it. hostKnows: the host
+  // loaded it just now (and reads the parameters again by itself).
+  bool LoadHostChunk(const HostChunk& chunk, bool hostKnows);
+  // Chunks that waited for an exchange to end, and a program or
+  // performance that landed before the synthesizer was connected, go in
+  // once they may.
+  void ApplyWaitingChunks();
   // Loop thread: the editor's message boxes are titled after the host.
   void PublishProductName();
   // Loop thread: shutdown may run only when nothing of the instance is in
@@ -202,6 +247,11 @@ class QuorelVst : public AudioEffectX, public Oskend::IRemoteSynthSink, public I
 
   std::string presetChunk_;
   std::string bankChunk_;
+  // Loop thread: chunks set during an exchange with the synthesizer, in
+  // the order set; a program or performance to load again once connected.
+  std::deque<HostChunk> waitingChunks_;
+  std::optional<HostChunk> chunkAfterConnection_;
+  bool applyingChunk_ = false;
   bool instrument_ = true;
   bool initialised_ = false;
   CAtomicInstance lock_;
@@ -225,4 +275,9 @@ class QuorelVst : public AudioEffectX, public Oskend::IRemoteSynthSink, public I
   std::atomic<bool> connecting_{false};
   // The host is closing the instance.
   std::atomic<bool> closing_{false};
+  // Host threads: the editor is open as the host sees it, and when the
+  // host last called effEditIdle (microseconds).
+  std::atomic<bool> hostEditorOpen_{false};
+  std::atomic<uint64_t> lastEditIdleUs_{0};
+  QuorelVstHostCalls hostCalls_{[this](const QuorelVstHostCalls::Call& call) { SendToHost(call); }};
 };

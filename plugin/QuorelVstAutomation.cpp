@@ -70,22 +70,23 @@ int QuorelVstAutomation::ImageValue(const CParameterMirror::Range& range) const 
 }
 
 void QuorelVstAutomation::BeginGesture(int index) {
-  if (HasRow(index)) ++gestures_[static_cast<size_t>(index)].open;
+  // The host hears of the touch at the press, whether or not the value
+  // then changes (hosts that record touch automation need it).
+  if (HasRow(index) && gestures_[static_cast<size_t>(index)]++ == 0) effect_.beginEdit(index);
 }
 
 void QuorelVstAutomation::EndGesture(int index) {
   if (!HasRow(index)) return;
-  Gesture& g = gestures_[static_cast<size_t>(index)];
-  if (g.open == 0 || --g.open > 0) return;
-  if (g.begun) effect_.endEdit(index);
-  g.begun = false;
+  int& open = gestures_[static_cast<size_t>(index)];
+  if (open == 0 || --open > 0) return;
+  effect_.endEdit(index);
 }
 
 void QuorelVstAutomation::EndAllGestures() {
   for (int i = 0; i < kCount; ++i) {
-    Gesture& g = gestures_[static_cast<size_t>(i)];
-    if (g.open == 0) continue;
-    g.open = 1;
+    int& open = gestures_[static_cast<size_t>(i)];
+    if (open == 0) continue;
+    open = 1;
     EndGesture(i);
   }
 }
@@ -104,7 +105,7 @@ void QuorelVstAutomation::ReportEdit(int index) {
 bool QuorelVstAutomation::HostHoldsAnOldValue() const {
   for (int i = 0; i < kCount; ++i) {
     CParameterMirror::Range range{};
-    if (gestures_[static_cast<size_t>(i)].open > 0 || !parameters_.RangeOf(i, &range)) continue;
+    if (gestures_[static_cast<size_t>(i)] > 0 || !parameters_.RangeOf(i, &range)) continue;
     const int v = ImageValue(range);
     if (v != kUnknown && v != known_[static_cast<size_t>(i)]) return true;
   }
@@ -118,12 +119,10 @@ void QuorelVstAutomation::Report(int index) {
   int& known = known_[static_cast<size_t>(index)];
   if (v == kUnknown || v == known) return;
   known = v;
-  Gesture& g = gestures_[static_cast<size_t>(index)];
-  const bool own = g.open == 0;
-  // A gesture's begin waits for its first change: a press that changes
-  // nothing tells the host nothing.
-  if (own || !g.begun) effect_.beginEdit(index);
-  if (!own) g.begun = true;
+  // Outside a gesture of the editor's (a browser, a pop-up) the edit is a
+  // gesture of its own.
+  const bool own = gestures_[static_cast<size_t>(index)] == 0;
+  if (own) effect_.beginEdit(index);
   effect_.setParameterAutomated(index, CParameter::RegulateFromInt(v, range.steps, range.min));
   if (own) effect_.endEdit(index);
 }

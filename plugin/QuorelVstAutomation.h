@@ -6,11 +6,12 @@
 // thread too) read and set through CParameterMirror and never wait; the
 // loop thread writes what the host set into the image, publishes the
 // image's values and texts back, and reports the editor's edits: each as
-// one gesture from the press to the release (begin, an automate for every
-// change of value, end), nothing for an edit that changed nothing, and
-// every other automated row that an edit moved along with it. What the
-// host set or was told is remembered per row, so that it is never told a
-// value twice nor its own settings back.
+// one gesture from the press to the release (begin at the press, an
+// automate for every change of value, end at the release; a press that
+// changes nothing is a begin and an end), and every other automated row
+// that an edit moved along with it. What the host set or was told is
+// remembered per row, so that it is never told a value twice nor its own
+// settings back.
 #include <array>
 #include <atomic>
 #include <climits>
@@ -40,6 +41,9 @@ class QuorelVstAutomation {
   // Writes what the host set into the image, oldest first; returns the
   // settings taken (at most kCount) for MarkApplied.
   int WriteSettings(Setting* taken);
+  // What the host set, as WriteSettings takes it, without writing it (a
+  // chunk replaces it).
+  int TakeSettings(Setting* taken) const { return parameters_.TakePending(taken); }
   // The image holds the settings and Publish has run: they are no longer
   // waiting, and the host knows these values.
   void MarkApplied(const Setting* taken, int n);
@@ -66,6 +70,9 @@ class QuorelVstAutomation {
   float Get(int index) const { return parameters_.Get(index); }
   // Noted for the loop thread; the caller wakes the worker, which posts it.
   void Set(int index, float value) { parameters_.Set(index, value); }
+  // The host thread that tells the host of an edit, around that call.
+  void Tell(int index, float value) { parameters_.Tell(index, value); }
+  void Told(int index) { parameters_.Told(index); }
   bool HasPending() const { return parameters_.HasPending(); }
   int32_t GetProgram() const { return program_.load(std::memory_order_acquire); }
   void SetProgram(int32_t program) { program_.store(program, std::memory_order_release); }
@@ -86,10 +93,6 @@ class QuorelVstAutomation {
 
  private:
   static constexpr int kUnknown = INT_MIN;
-  struct Gesture {
-    int open = 0;
-    bool begun = false;  // the host has had its begin
-  };
   // Loop thread.
   int ImageValue(const CParameterMirror::Range& range) const;
   void Report(int index);
@@ -100,7 +103,8 @@ class QuorelVstAutomation {
   CParameterMirror parameters_;
   std::atomic<int32_t> program_{0};
   std::atomic<bool> applyPosted_{false};
-  // Loop thread: each row's value as the host knows it, and the gestures.
+  // Loop thread: each row's value as the host knows it, and how many
+  // controls hold a gesture open on it.
   std::array<int, kCount> known_{};
-  std::array<Gesture, kCount> gestures_{};
+  std::array<int, kCount> gestures_{};
 };

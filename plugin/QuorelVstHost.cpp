@@ -3,7 +3,10 @@
 #include "plugin/AudioEffectX.h"
 
 void QuorelVstHost::CheckHost() {
-  if (checked_.load(std::memory_order_acquire) || !effect_.HostHasInstance()) return;
+  // Asked only where the question reaches the host at once: a thread of
+  // the plug-in's own asks nothing and keeps nothing (the next call asks).
+  if (checked_.load(std::memory_order_acquire) || !effect_.HostHasInstance() || !effect_.CallsHostDirectly())
+    return;
   // Room beyond the 64 bytes hosts are asked to keep to.
   char product[256] = {};
   effect_.getHostProductString(product);

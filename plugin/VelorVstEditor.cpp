@@ -117,7 +117,7 @@ bool VelorVstEditor::CreateRootLayer() {
     panel_ = nullptr;
     return false;
   }
-  // A window rebuilt (its lock changed) shows the page it showed.
+  // A view rebuilt by Window > Lock or Unlock shows the page it showed.
   root->ShowPageWhenShown(carriedPage_);
   carriedPage_ = {};
   root->Show(false);
@@ -162,7 +162,10 @@ void VelorVstEditor::OnIdle() {
 }
 
 bool VelorVstEditor::OnDestroy() {
-  if (panel_) carriedPage_ = panel_->GetShownPage();
+  // The standalone program closes and opens again the view of its one
+  // instance only when Window > Lock or Unlock rebuild it: the page goes
+  // with it. An editor a host closes opens again on its mode's first page.
+  if (panel_ && effect_->IsHostStandalone()) carriedPage_ = panel_->GetShownPage();
   if (rootLayer_) {
     RemoveLayer(rootLayer_, false);
     rootLayer_->Destroy();

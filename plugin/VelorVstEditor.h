@@ -84,7 +84,8 @@ class VelorVstEditor : public CHfcVstEditor, public AEffEditor, public Oskend::I
   Oskend::IRemoteSynth* model_;
   CHfcWindowLayer* rootLayer_ = nullptr;
   OskendBackgroundLayer* panel_ = nullptr;
-  // The page the last root layer showed, for the next one (GUI thread).
+  // The page the last root layer showed, for the view Window > Lock or
+  // Unlock build next (GUI thread).
   OskendBackgroundLayer::ShownPage carriedPage_;
   uint32_t lastIdleTime_;
   std::unique_ptr<CMidiFifo> midiQueue_;

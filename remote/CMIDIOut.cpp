@@ -20,7 +20,6 @@ bool CMIDIOut::Open(const MIDIDevKey* key, int a, int b, int capacity) {
     out_ = platform_.get();
   }
   queue_.commit(capacity);
-  held_.commit(kHeldEvents);
   wake_.Create();
   open_ = true;
   wake_.Reset();
@@ -53,26 +52,13 @@ void CMIDIOut::Close() {
     // output thread has ended; a SysEx sender would have to be done too.
     const long long now = static_cast<long long>(os::NowUs() / 1000 * 1000);
     EventQueue::Event e;
-    long long due = 0;
-    while (EventQueue* q = Next(&due)) {
-      if (!q->pop(&e, now + 999)) break;
-      out->SendShort(e.data, e.length);
-    }
+    while (queue_.pop(&e, now + 999)) out->SendShort(e.data, e.length);
     out->Close();
   }
   queue_.decommit();
-  held_.decommit();
 }
 
 int CMIDIOut::SendShort(long long timeUs, const void* data, unsigned len) {
-  return Queue(timeUs, data, len, false);
-}
-
-int CMIDIOut::SendShortOrHold(long long timeUs, const void* data, unsigned len) {
-  return Queue(timeUs, data, len, true);
-}
-
-int CMIDIOut::Queue(long long timeUs, const void* data, unsigned len, bool hold) {
   if (!data || len == 0 || len > sizeof(EventQueue::Event::data)) return Oskend::kRemoteFailed;
   EventQueue::Event e;
   e.time = timeUs;
@@ -80,24 +66,9 @@ int CMIDIOut::Queue(long long timeUs, const void* data, unsigned len, bool hold)
   e.length = len;
   std::lock_guard<os::Lock> lock(gate_);
   if (!open_) return Oskend::kRemoteFailed;
-  // While messages are held over, later ones queue behind them.
-  const bool pushed = held_.count() == 0 && queue_.push(e);
-  if (!pushed && !(hold && held_.push(e))) return Oskend::kRemoteQueueFull;
+  if (!queue_.push(e)) return Oskend::kRemoteQueueFull;
   wake_.Set();
   return 0;
-}
-
-EventQueue* CMIDIOut::Next(long long* due) {
-  long long timed = 0, held = 0;
-  const bool hasTimed = queue_.peeknext(&timed);
-  const bool hasHeld = held_.peeknext(&held);
-  if (hasTimed && (!hasHeld || timed <= held)) {
-    *due = timed;
-    return &queue_;
-  }
-  if (!hasHeld) return nullptr;
-  *due = held;
-  return &held_;
 }
 
 int CMIDIOut::SendLong(const void* data, unsigned len) {
@@ -118,7 +89,6 @@ bool CMIDIOut::ClearPendings() {
   std::lock_guard<os::Lock> lock(gate_);
   if (!open_) return false;
   queue_.clear();
-  held_.clear();
   wake_.Set();
   return true;
 }
@@ -163,8 +133,7 @@ uint32_t CMIDIOut::ThreadProc() {
       if (!open_) break;
     }
     long long due = 0;
-    EventQueue* next = Next(&due);
-    if (!next) {
+    if (!queue_.peeknext(&due)) {
       delayMs = -1;
       continue;
     }
@@ -178,7 +147,7 @@ uint32_t CMIDIOut::ThreadProc() {
     }
     EventQueue::Event e;
     // Checked again: the queue may have been cleared and refilled since.
-    if (next->pop(&e, now + 999)) out_->SendShort(e.data, e.length);
+    if (queue_.pop(&e, now + 999)) out_->SendShort(e.data, e.length);
     GiveWireBack();
     delayMs = 0;
   }

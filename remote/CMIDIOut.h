@@ -4,8 +4,8 @@
 // SysEx messages go out at once from the session thread, which claims the
 // wire for the whole message (WireHold) so that no short message lands
 // inside it. Nobody waits for room in the queue and no lock is held across
-// a wait (os/Sync.h): a message that finds the queue full is held over or
-// refused at once.
+// a wait (os/Sync.h): a message that finds the queue full is refused at
+// once.
 #include <atomic>
 #include <memory>
 
@@ -19,10 +19,6 @@
 
 class CMIDIOut : public IXThreadProc {
  public:
-  // What the held-over queue takes beyond the timed queue: some seconds of
-  // a MIDI cable's worth of short messages.
-  static constexpr int kHeldEvents = 8192;
-
   CMIDIOut();  // main thread
   ~CMIDIOut() override;
   CMIDIOut(const CMIDIOut&) = delete;
@@ -40,19 +36,13 @@ class CMIDIOut : public IXThreadProc {
   // Any thread but the host's audio thread; never waits. Queues a message
   // of 1-4 bytes due at timeUs (os::NowUs time): 0, or
   // Oskend::kRemoteFailed when closed or malformed, Oskend::kRemoteQueueFull
-  // when the queue is full (or messages are held over, which it must not
-  // overtake).
+  // when the queue is full.
   int SendShort(long long timeUs, const void* data, unsigned len);
-  // As SendShort, but a message that finds the queue full is held over in a
-  // second queue of kHeldEvents, from which the output thread sends in time
-  // order with the first as they fall due: kRemoteQueueFull only when both
-  // are full.
-  int SendShortOrHold(long long timeUs, const void* data, unsigned len);
   // The session thread, inside a WireHold: sends a whole SysEx message (or
   // a block of one) now and waits until it has gone out: 0, or
   // Oskend::kRemoteFailed.
   int SendLong(const void* data, unsigned len);
-  // Any thread: drops every queued and held message; false when closed.
+  // Any thread: drops every queued message; false when closed.
   bool ClearPendings();
 
   // The session thread claims the wire for one whole SysEx message: it
@@ -72,10 +62,6 @@ class CMIDIOut : public IXThreadProc {
   uint32_t ThreadProc() override;  // the output thread
 
  private:
-  int Queue(long long timeUs, const void* data, unsigned len, bool hold);
-  // The queue whose next event is due first (the timed queue on a tie:
-  // what is held over was sent later), or null when both are empty.
-  EventQueue* Next(long long* due);
   // Output thread: true with the wire taken for one short message; false
   // while a SysEx holds it.
   bool TakeWireForShort();
@@ -85,7 +71,6 @@ class CMIDIOut : public IXThreadProc {
   std::unique_ptr<IMIDIOut> platform_;
   IMIDIOut* out_ = nullptr;
   EventQueue queue_;
-  EventQueue held_;
   XEvent wake_;
   XThread thread_;
   std::atomic<bool> open_{false};

@@ -452,7 +452,7 @@ int CRemoteMIDIImpl::QueueShort(long long timeUs, const void* data, unsigned len
   int r;
   {
     std::lock_guard<os::Lock> g(outLock_);
-    r = out_ ? out_->SendShortOrHold(timeUs, data, len) : kRemoteFailed;
+    r = out_ ? out_->SendShort(timeUs, data, len) : kRemoteFailed;
   }
   // The callers (host, keyboard and editor MIDI) have nobody to tell: the
   // loss is counted and told in the log.

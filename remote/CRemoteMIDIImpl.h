@@ -75,8 +75,7 @@ class CRemoteMIDIImpl : public IRemoteMIDI,
   void Fake_FullOption() override;
 
   // Any thread but the host's audio thread; never waits. A message that
-  // finds the output queue full is held over (CMIDIOut::SendShortOrHold);
-  // when that is full too it is refused (kRemoteQueueFull), counted and
+  // finds the output queue full is refused (kRemoteQueueFull), counted and
   // told on the standard error (at most a line a second).
   int SendShortMsg(long long timeUs, const void* data, unsigned len) override;
   // Main thread; never waits, as SendShortMsg.

@@ -73,6 +73,8 @@ class CRemoteSynthImpl : public IRemoteSynth,
   static constexpr int kStepCount = 7;  // resume steps of a receive: 0..6
   static constexpr int kTempoId = 0x100;
   static constexpr int kRTCEditState = 0x8029;
+  static constexpr int kNameId = static_cast<int>(0xFFFF0000u);
+  static constexpr int kWriteKeptId = 0x201;
 
   explicit CRemoteSynthImpl(AudioEffect* effect);
   ~CRemoteSynthImpl() override;
@@ -89,6 +91,15 @@ class CRemoteSynthImpl : public IRemoteSynth,
   // Any thread: a connection or transfer in progress ends soon and later
   // ones fail at once; for an owner that is shutting down.
   void AbortConnection();
+  // Main thread: a connection is being made (Connect, or the reattach of
+  // the connection timer), questions and waits included.
+  bool IsConnecting() const { return connecting_; }
+  // Main thread: while connected, a connection's steps or a transfer run:
+  // the image is on its way to or from the synthesizer.
+  bool IsExchanging();
+  // Main thread: whether LoadStream would take the stream (it is read
+  // into a scratch image and nothing else changes).
+  bool CanLoadStream(std::istream& in);
   void Disconnect() override;
   bool GetMIDIConnectionState(MIDIDevKey* in, MIDIDevKey* out, DEVICEINQUIRYDATA* inquiry,
                               MODEANDSTATE* state, bool* checked) override;
@@ -359,6 +370,14 @@ class CRemoteSynthImpl : public IRemoteSynth,
   bool LoadProgBank(const LoadedData& data);
   bool LoadOneProg(const LoadedData& data);
   bool LoadOneCombi(const LoadedData& data);
+  // The panel's editor state (the knob function of each kind of sound and
+  // the performance's timbre group) lives in the sections, not in the
+  // image; the performance record's UI state word carries it through
+  // chunks and files (main thread). Keep: into the image, before it is
+  // saved or a stream is laid over it. Take: back from an image a stream
+  // was loaded into.
+  void KeepEditorStateInImage();
+  void TakeEditorState(CHUNK_REMOTESYNTH_CONST image);
   // Posts the current-sound notice (main thread).
   void PostCurSound();
   // Program (bank x 128 + number) of timbre t of the combination edit
@@ -384,8 +403,6 @@ class CRemoteSynthImpl : public IRemoteSynth,
   int RequestSelection(int kind, int bank, int number, int flags);
   void ConfigureSelection(bool combi, int bank, const std::string& word);
   int WriteCurrentSound(int kind, int bank, int number);
-  // Makes a sound just written the current one (main thread).
-  void SelectWritten(int bank, int number);
   bool CopyEG(int bank, int number, int from, int to);
   bool CopyLFO(int bank, int number, int from, int to);
   bool CopyIFX1(int bank, int number);

@@ -308,38 +308,35 @@ int CRemoteSynthImpl::WriteCurrentSound(int kind, int bank, int number) {
       image_.GetCombi(number).Assign(image_.GetCombiEditBuffer());
       RTCResetStat();
       Post(kNoticeBankList, number);
-      SelectWritten(0, number);
     }
     return r;
   }
   if (kind == 2 || kind == 3) {
     if (bank < 0 || bank > 3 || number < 0 || number > 127) return kRefused;
-    // The edit buffer as it stands (the name, category and sub-category
-    // the write dialog put into it) reaches the instrument first; then one
-    // write stores it.
+    // The name the write dialog gave the sound is the editor's alone (a
+    // name is never sent as a parameter): the instrument's edit buffer,
+    // read back after the first write, lacks it. It goes back in, and the
+    // edit buffer is sent and written once more.
+    const std::string name = progPlaySection_.GetParamS(kNameId);
+    const int kept = progPlaySection_.GetParamI(kWriteKeptId);
     std::uint8_t rtc[kRTCStateSize];
     RTCSaveStat(rtc);
-    int r = link_->SendCurProgDump(image_.GetProgEditBuffer().data(), kProgSize);
-    RTCRestoreStat(rtc);
-    if (r >= 0) r = link_->SendProgWriteReq(bank, number);
+    int r = link_->SendProgWriteReq(bank, number);
     if (r >= 0) {
+      link_->SendCurProgDumpReq(true);
+      progPlaySection_.PutParamSEx(kNameId, name.c_str(), ISection::kNotify, eChgSource_Editor);
+      progPlaySection_.PutParamIEx(kWriteKeptId, kept, ISection::kNotify, eChgSource_Editor);
+      link_->SendCurProgDump(image_.GetProgEditBuffer().data(), kProgSize);
+      RTCRestoreStat(rtc);
+      r = link_->SendProgWriteReq(bank, number);
       link_->SendCurProgDumpReq(true);
       SetProgramToStorage(static_cast<eBankID>(bank), number, image_.GetProgEditBuffer());
       RTCResetStat();
       Post(kNoticeBankList, 0x20000 + bank * 256 + number);
-      SelectWritten(bank, number);
     }
     return r;
   }
   return kSynthStatus4;
-}
-
-void CRemoteSynthImpl::SelectWritten(int bank, int number) {
-  // The sound just written is the one the user now has: the instrument and
-  // the display go to its place (it holds what the edit buffer holds).
-  const SSoundIndex cur = GetCurSound(true);
-  if (cur.bank == bank && cur.number == number) return;
-  PutCurSound(SSoundIndex{static_cast<std::uint8_t>(bank), static_cast<std::uint8_t>(number)});
 }
 
 bool CRemoteSynthImpl::CopyEG(int bank, int number, int from, int to) {

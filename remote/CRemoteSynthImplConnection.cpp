@@ -95,6 +95,8 @@ void CRemoteSynthImpl::AbortConnection() {
   if (auto* link = dynamic_cast<CRemoteMIDIImpl*>(link_.get())) link->Abort();
 }
 
+bool CRemoteSynthImpl::IsExchanging() { return connected_ && (connecting_ || link_->UIIsActive()); }
+
 namespace {
 
 // The link's progress window, up for a whole connection when this made it

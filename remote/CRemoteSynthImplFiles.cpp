@@ -34,6 +34,38 @@ using namespace synthimpl;
 
 // ------------------------------------------------------------ streams and files
 
+namespace {
+
+// Where the performance record's UI state word keeps the panel's editor
+// state: the performance's knob function and timbre group, then the
+// program's knob function. A host's session chunk (a bank) carries only
+// that record, in whichever mode it was saved.
+struct EditorStateByte {
+  int id;
+  bool performance;  // the performance's section, else the program's
+  std::size_t byte;
+};
+constexpr EditorStateByte kEditorStateBytes[] = {{0x10B, true, 0}, {0x10C, true, 1}, {0x10F, false, 2}};
+
+}  // namespace
+
+void CRemoteSynthImpl::KeepEditorStateInImage() {
+  for (const EditorStateByte& e : kEditorStateBytes) {
+    ISection& section = e.performance ? static_cast<ISection&>(combiPlaySection_) : progEditSection_;
+    image_.GetCurCombi().UIState()[e.byte] = static_cast<std::uint8_t>(section.GetParamI(e.id));
+  }
+}
+
+void CRemoteSynthImpl::TakeEditorState(CHUNK_REMOTESYNTH_CONST image) {
+  for (const EditorStateByte& e : kEditorStateBytes) {
+    ISection& section = e.performance ? static_cast<ISection&>(combiPlaySection_) : progEditSection_;
+    // Told to the panel, not sent: the editor's own state. A value outside
+    // the row's range (a chunk written before the word carried it holds 0
+    // there) is held to it.
+    section.PutParamIEx(e.id, image.GetCurCombi().UIState()[e.byte], ISection::kNotify, eChgSource_Editor);
+  }
+}
+
 bool CRemoteSynthImpl::LoadStream(std::istream& in, std::uint32_t selector, bool noSend,
                                   bool fromHost, CDirtyFlagSet& dirty) {
   const std::streampos pos = in.tellg();
@@ -42,25 +74,31 @@ bool CRemoteSynthImpl::LoadStream(std::istream& in, std::uint32_t selector, bool
   in.seekg(pos);
   if (pos < 0 || end < 0 || end - pos < kMinStreamBytes) return true;
 
+  // A stream without the current-sound records leaves the editor state as
+  // it is: the scratch image holds it.
+  KeepEditorStateInImage();
   LoadedData d{std::vector<std::uint8_t>(imageBytes_), selector, false, noSend, false};
   FTYPE type{};
   if (!ReadIntoScratch(in, &d, &type, dirty)) return false;
   d.maySend = connected_ && !noSend;
   const int kind = static_cast<int>(type);
   d.store = kind >= 3 && kind <= 5 ? true : !fromHost;
+  bool loaded = false;
   switch (type) {
-    case FTYPE::All: return LoadAll(d);
+    case FTYPE::All: loaded = LoadAll(d); break;
     case FTYPE::Bank:
-    case FTYPE::VSTBank: return LoadAllWithSetup(d);
-    case FTYPE::AllProgs: return LoadAllProgs(d);
-    case FTYPE::AllCombis: return LoadAllCombis(d);
-    case FTYPE::ProgBank: return LoadProgBank(d);
+    case FTYPE::VSTBank: loaded = LoadAllWithSetup(d); break;
+    case FTYPE::AllProgs: loaded = LoadAllProgs(d); break;
+    case FTYPE::AllCombis: loaded = LoadAllCombis(d); break;
+    case FTYPE::ProgBank: loaded = LoadProgBank(d); break;
     case FTYPE::Prog:
-    case FTYPE::VSTProg: return LoadOneProg(d);
+    case FTYPE::VSTProg: loaded = LoadOneProg(d); break;
     case FTYPE::Combi:
-    case FTYPE::VSTCombi: return LoadOneCombi(d);
-    default: return false;
+    case FTYPE::VSTCombi: loaded = LoadOneCombi(d); break;
+    default: break;
   }
+  if (loaded) TakeEditorState(CHUNK_REMOTESYNTH_CONST(d.bytes.data()));
+  return loaded;
 }
 
 bool CRemoteSynthImpl::ReadIntoScratch(std::istream& in, LoadedData* d, FTYPE* type,
@@ -184,6 +222,13 @@ bool CRemoteSynthImpl::LoadOneCombi(const LoadedData& d) {
   return true;
 }
 
+bool CRemoteSynthImpl::CanLoadStream(std::istream& in) {
+  LoadedData d{std::vector<std::uint8_t>(imageBytes_), 0, false, true, false};
+  FTYPE type{};
+  CDirtyFlagSet dirty;
+  return ReadIntoScratch(in, &d, &type, dirty);
+}
+
 bool CRemoteSynthImpl::LoadStreamFromHost(std::istream& in, bool noRecall, bool onlyWhenChanged) {
   CDirtyFlagSet dirty;
   const bool ok = LoadStream(in, 0, false, true, dirty);
@@ -200,6 +245,7 @@ bool CRemoteSynthImpl::SaveStream(std::ostream& out, FTYPE type, std::uint32_t s
     out.write(pendingHostData_.data(), static_cast<std::streamsize>(pendingHostData_.size()));
     return static_cast<bool>(out);
   }
+  KeepEditorStateInImage();
   PERSISTPARAMS params;
   params.type = type;
   params.index = selector;

@@ -106,11 +106,6 @@ void BlueBrowserData::CancelAudition() {
 }
 
 void BlueBrowserData::OKAudition() {
-  // With nothing chosen OK keeps the current sound as it is: selected anew
-  // it would be loaded from memory again, over its edits.
-  if (!m_bPending && m_current.bank >= 255 && m_current.number >= 255 &&
-      !m_pRemoteSynth->GetAuditionState())
-    return;
   // OK keeps what the user sees chosen, also when its turn had not come.
   if (m_bPending) {
     m_bPending = false;

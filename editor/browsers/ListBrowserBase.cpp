@@ -1,14 +1,16 @@
 #include "editor/browsers/ListBrowserBase.h"
 
 #include <string>
+#include <vector>
 
 #include "editor/browsers/BrowserKit.h"
 #include "editor/controls/CMMPCtrlList.h"
 #include "editor/controls/CMMPCtrlScrollBar.h"
 #include "editor/controls/XEControlCreater.h"
+#include "editor/shell/XESynthUtils.h"
 #include "hfc/CHfcCtrlListItem.h"
 #include "hfc/CHfcCtrlSwitch.h"
-#include "model/IStringConverter.h"
+#include "model/ParamShownText.h"
 #include "model/paramdesc/SParamDesc.h"
 #include "remote/IRemoteSynth.h"
 
@@ -27,9 +29,7 @@ ListBrowserBase::ListBrowserBase(Oskend::IRemoteSynth* synth, eMode mode, int pa
 
 std::string ListBrowserBase::ValueText(const SParamDesc& desc, int value) {
   if (!desc.converter) return std::to_string(value);
-  const std::string text = desc.converter->Format(value);
-  // A converter may add a sub text after a NUL: the list shows the main one.
-  return text.substr(0, text.find('\0'));
+  return Oskend::LongForm(Oskend::ParamShownText(desc, value));
 }
 
 bool ListBrowserBase::OnCreate() {
@@ -102,8 +102,13 @@ void ListBrowserBase::DoOK() {
 void ListBrowserBase::DoCancel() {
   Oskend::IRemoteSynth* synth = GetRemoteSynth();
   if (synth && synth->GetAuditionState()) {
+    // The previews were reported to the host as edits; putting the opening
+    // sound back is one too, or a host recording automation keeps the last
+    // preview (and every row it moved).
+    const std::vector<int> previewed = XESynthUtils::AutomatedValues(synth);
     synth->EndAudition(false);
     if (m_style == Style::kRed) Undo();
+    XESynthUtils::ReportAutomatedRevert(synth, previewed);
   }
   EndModal();
 }

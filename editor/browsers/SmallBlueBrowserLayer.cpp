@@ -63,23 +63,8 @@ bool SmallBlueBrowserLayer::OnCreate() {
   UpdateSubCategorySwitch(false);
   UpdateBankSwitch(true);
   InitSoundListControl();
-  // Opened, the list shows where the user is: the current sound.
-  OnUpdateSelection();
   if (GetRemoteSynth() && !m_bAdvised) m_bAdvised = GetRemoteSynth()->AdviseSink(this);
   return CTabPageLayer::OnCreate();
-}
-
-void SmallBlueBrowserLayer::OnUpdateSelection() {
-  BlueBrowserBase::OnUpdateSelection();
-  const Oskend::SSoundIndex chosen = m_pData->GetChosenSound();
-  if (!m_pList || !GetRemoteSynth() || chosen.bank < 255 || chosen.number < 255) return;
-  const Oskend::SSoundIndex cur = GetRemoteSynth()->GetCurSound(true);
-  if (cur.bank >= 255 || cur.number >= 255) return;
-  if (browserkit::SelectValue(m_pList, m_pScroll, (cur.bank << 8) | cur.number) < 0) return;
-  if (m_pOk) {
-    m_pOk->Enable(true);
-    m_pOk->SetIntValue(1, true);
-  }
 }
 
 bool SmallBlueBrowserLayer::OnDestroy() {

@@ -24,9 +24,6 @@ class SmallBlueBrowserLayer : public BlueBrowserBase {
   void UpdateCategorySwitch(bool reset) override;
   void UpdateSubCategorySwitch(bool reset) override;
   void UpdateBankSwitch(bool reset) override;
-  // Until a sound is chosen the list marks the one the instrument plays
-  // (its current sound), and OK keeps that. GUI thread.
-  void OnUpdateSelection() override;
 
   XEDropdownList* GetCategorySelector() const { return m_pCategory; }
   XEDropdownList* GetBankSelector() const { return m_pBank; }

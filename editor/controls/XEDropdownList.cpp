@@ -162,10 +162,15 @@ void XEDropdownList::Draw(CHfcDrawContext* dc) {
   if (IsFocused()) DrawFocus(dc);
 }
 
+std::string XEDropdownList::GetFaceText() const {
+  const int item = ItemOf(m_iValue);
+  return item < 0 ? std::string() : m_items[static_cast<size_t>(item)].subText;
+}
+
 void XEDropdownList::DrawText(CHfcDrawContext* dc) {
   const int item = ItemOf(m_iValue);
   if (!dc || !m_pFont || item < 0) return;
-  const std::string text = Printable(m_items[static_cast<size_t>(item)].subText);
+  const std::string text = Printable(GetFaceText());
   const int tw = HfcGetBmpTextWidth(m_pFont, text.c_str());
   int w = GetWidth() - m_iRightReserve;
   int tx = 0;

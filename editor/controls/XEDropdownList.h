@@ -30,6 +30,8 @@ class XEDropdownList : public CHfcCtrlTextSwitch {
   void DeleteAllItems();
   int GetItemCount() const { return static_cast<int>(m_items.size()); }
   bool GetItemText(std::string& out, int index) const;
+  // What the face shows now: the chosen item's face text (empty for none).
+  std::string GetFaceText() const;
   int GetSelectedItemIndex() const { return m_iValue; }
   void SetSelectedItemIndex(int index, bool redraw);
   // The caller keeps the list alive; one byte per item.

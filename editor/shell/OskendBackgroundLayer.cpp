@@ -368,7 +368,6 @@ bool OskendBackgroundLayer::OnCreate() {
   m_bModeChanged = true;
   TrackShift(0);
   UpdateLogoSwitches();
-  UpdateLCDLight();
   RequestRedraw();
   return XESynthLayer::OnCreate();
 }
@@ -641,13 +640,6 @@ void OskendBackgroundLayer::UpdateLogoSwitches() {
   const bool connected =
       m_pRemoteSynth->GetMIDIConnectionState(nullptr, nullptr, nullptr, nullptr, &checked);
   logo->SetIntValue(connected ? (checked ? 1 : 0) : 0, true);
-}
-
-void OskendBackgroundLayer::UpdateLCDLight() {
-  if (!m_pRemoteSynth) return;
-  const bool dark = !m_pRemoteSynth->GetConnected();
-  for (int id : {kIdProgNumber, kIdSoundName, kIdProgUp, kIdProgDown, kIdCategory, kIdBank, kIdTempo})
-    if (CHfcControl* c = GetControlById(id)) c->SetDimmed(dark, true);
 }
 
 // ---- Displays ----

@@ -122,9 +122,6 @@ class OskendBackgroundLayer : public BackgroundLayer, public IEditTabSelector {
   void UpdateTrackShiftSwitch() { RequestRedraw(); }
   void TrackShift(int) {}
   void UpdateLogoSwitches();
-  // Main thread. The LCD is dimmed while the synthesizer is not connected,
-  // as its own display would be dark; it still takes input.
-  void UpdateLCDLight();
   void AllSoundOff();
   // The tempo text: hundredths of BPM with three whole digits, "---.--"
   // below 40 BPM.

@@ -48,7 +48,6 @@ void OskendBackgroundLayer::OnIdleRemoteSynthConnectionStateChanged(Oskend::IRem
                                                                     bool) {
   OnModeChanged();
   UpdateLogoSwitches();
-  UpdateLCDLight();
 }
 
 void OskendBackgroundLayer::OnIdleRemoteSynthModeChanged(Oskend::IRemoteSynth*, int) {

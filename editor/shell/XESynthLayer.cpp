@@ -34,6 +34,7 @@
 #include "model/ISection.h"
 #include "model/ISoundSection.h"
 #include "model/IStringConverter.h"
+#include "model/ParamShownText.h"
 #include "model/paramdesc/SParamDesc.h"
 #include "remote/IRemoteSynth.h"
 
@@ -46,18 +47,11 @@ bool IsExactly(const CHfcControl* c) {
   return typeid(*c) == typeid(T);
 }
 
-std::string Formatted(const SParamDesc& desc, int value) {
-  return desc.converter ? desc.converter->Format(value) : std::string();
-}
-
 // A slide switch runs the other way round from its parameter: it shows the
 // value v at its maximum - v.
 bool IsSlideSwitch(const CHfcControl* c) {
   return IsExactly<CHfcCtrlSlideSwitch>(c) || IsExactly<CHfcCtrlHorizontalSlideSwitch>(c);
 }
-
-// The main text of a display pair: up to its first NUL.
-std::string MainText(const std::string& s) { return s.substr(0, s.find('\0')); }
 
 // A value bar fills from its centre for the signed 8- and 16-bit fields; a
 // signed 32-bit field is not drawn that way.
@@ -238,9 +232,9 @@ XESynthLayer::KnobTextLayout XESynthLayer::ComputeKnobTextLayout(const SParamDes
   if (desc.min >= desc.max) return {19, 15, 0, FontManager::FontName_Geneva9_for_Controls};
   // The lowest value and the one below the highest; a range of one step
   // measures the lowest only.
-  size_t widest = MainText(Formatted(desc, desc.min)).size();
+  size_t widest = Oskend::LongForm(Oskend::ParamShownText(desc, desc.min)).size();
   if (desc.max - 1 > desc.min)
-    widest = std::max(widest, MainText(Formatted(desc, desc.max - 1)).size());
+    widest = std::max(widest, Oskend::LongForm(Oskend::ParamShownText(desc, desc.max - 1)).size());
   const int length = static_cast<int>(widest);
   const int x = (((4 - length) * 6) >> 1) + 7;
   if (length >= 5) return {x, 16, length, FontManager::FontName_W4H9};
@@ -258,7 +252,8 @@ void XESynthLayer::LayOutKnob(XEKnob* knob, const SParamDesc& desc) {
 }
 
 std::string XESynthLayer::ValueText(CHfcControl* control, const SParamDesc& desc, int value) {
-  std::string text = Formatted(desc, value);
+  // The host reads the same text for its parameters.
+  std::string text = Oskend::ParamShownText(desc, value);
   if (!IsExactly<XESoundSelector>(control)) return text;
   const size_t colon = text.find(':');
   if (colon != std::string::npos) text.replace(colon, 1, " : ");
@@ -364,7 +359,7 @@ void XESynthLayer::InitDropdownList(XEDropdownList* list, const SParamDesc* desc
   list->DeleteAllItems();
   if (desc->converter) {
     for (int v = desc->min; v <= desc->max; ++v) {
-      const std::string pair = desc->converter->Format(v);
+      const std::string pair = Oskend::ParamShownText(*desc, v);
       const size_t nul = pair.find('\0');
       const std::string main = pair.substr(0, nul);
       std::string sub = nul == std::string::npos ? std::string() : pair.substr(nul + 1);

@@ -186,6 +186,32 @@ void XESynthUtils::ReportAutomatedEdit(IRemoteSynth* synth, Oskend::ISection* se
   synth->NeedAutomationAPI(static_cast<short>(pid), static_cast<short>(section->GetParamI(pid)));
 }
 
+std::vector<int> XESynthUtils::AutomatedValues(IRemoteSynth* synth) {
+  std::vector<int> values;
+  Oskend::ISection* automation = synth ? synth->GetAutomation() : nullptr;
+  const unsigned count = automation ? automation->GetParamCount() : 0;
+  for (unsigned i = 0; i < count; ++i) {
+    SParamDesc row{};
+    values.push_back(automation->GetParamDescByIndex(i, &row) ? automation->GetParamI(row.id) : 0);
+  }
+  return values;
+}
+
+void XESynthUtils::ReportAutomatedRevert(IRemoteSynth* synth, const std::vector<int>& before) {
+  Oskend::ISection* automation = synth ? synth->GetAutomation() : nullptr;
+  Oskend::ISoundSection* performance = synth ? synth->GetEditBuffer(eMode_Combi) : nullptr;
+  if (!automation || !performance) return;
+  const std::vector<int> after = AutomatedValues(synth);
+  for (size_t i = 0; i < after.size() && i < before.size(); ++i) {
+    SParamDesc row{};
+    Oskend::ISection* owner = nullptr;
+    if (after[i] == before[i] || !automation->GetParamDescByIndex(static_cast<unsigned>(i), &row) ||
+        !performance->FindSectionByPID(row.id, &owner))
+      continue;
+    ReportAutomatedEdit(synth, owner, row.id);
+  }
+}
+
 int XESynthUtils::AutomatedIndexOf(IRemoteSynth* synth, Oskend::ISection* section, int pid) {
   if (!synth || !section || pid == -1) return -1;
   Oskend::ISection* automation = synth->GetAutomation();

@@ -7,6 +7,7 @@
 // XEUtils, which cannot see the model's remote interface; this class
 // inherits them, so every helper is reachable as XESynthUtils::Name.
 #include <string>
+#include <vector>
 
 #include "model/XEUtils.h"
 
@@ -64,6 +65,14 @@ class XESynthUtils : public XEUtils {
   // The host's automation row of pid when it is the performance edit
   // buffer's parameter held by section; -1 otherwise.
   static int AutomatedIndexOf(Oskend::IRemoteSynth* synth, Oskend::ISection* section, int pid);
+  // The values of the host's automated rows now, in row order (none
+  // without the automation section).
+  static std::vector<int> AutomatedValues(Oskend::IRemoteSynth* synth);
+  // The editor put back what a preview had changed (an audition that ended
+  // without keeping): every automated row whose value differs from before
+  // (AutomatedValues taken before the revert) is reported as an edit, in
+  // row order, as the preview's own writes were.
+  static void ReportAutomatedRevert(Oskend::IRemoteSynth* synth, const std::vector<int>& before);
 
   // Tempo parameter 0x100 in hundredths of a beat per minute.
   static int GetTempoParamId(Oskend::IRemoteSynth* synth, Oskend::ISection** section);

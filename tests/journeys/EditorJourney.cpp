@@ -3,20 +3,9 @@
 #include <algorithm>
 #include <stdexcept>
 
-#include "editor/controls/DrawnAlert.h"
 #include "editor/shell/OskendBackgroundLayer.h"
 
 namespace vesk::journey {
-
-namespace {
-
-// The same window showing the same thing (the program shows its menus and
-// questions in windows it may use again).
-bool SameWindow(const os::XDisplayDriver::TopWindow& a, const os::XDisplayDriver::TopWindow& b) {
-  return a.id == b.id && a.rect.width == b.rect.width && a.rect.height == b.rect.height;
-}
-
-}  // namespace
 
 void EditorJourney::SetUp() {
   if (!stage_.Open()) {
@@ -164,21 +153,7 @@ bool EditorJourney::AnswerQuestion(bool accept, int ms, const std::function<bool
         return false;
       }, ms))
     return false;
-  // The default button at the right of the row along the bottom, the cancel
-  // one left of it (its buttons' words are short: "OK", "Cancel").
-  const int y = question.rect.y + question.rect.height - DrawnAlert::kMargin - DrawnAlert::kButtonHeight / 2;
-  int x = question.rect.x + question.rect.width - DrawnAlert::kMargin - DrawnAlert::kMinButtonWidth / 2;
-  if (!accept) x -= DrawnAlert::kMinButtonWidth + DrawnAlert::kButtonGap;
-  // Answered once it shows: a person answers what they see.
-  const Picture asked = SettledOnScreen(question.rect, 3000);
-  stage_.x().Click(x, y);
-  // ... and answered once it is gone, or shows something else (the program
-  // may show its next window, such as a progress window, in its place).
-  return WaitUntil([&] {
-    for (const auto& w : OtherWindows())
-      if (SameWindow(w, question) && stage_.x().Grab(w.rect).pixels == asked.pixels) return false;
-    return true;
-  }, 5000);
+  return stage_.Answer(question, accept);
 }
 
 bool EditorJourney::FindWindowSized(int width, int height, os::XDisplayDriver::TopWindow* found) {
@@ -220,16 +195,7 @@ EditorJourney::Picture EditorJourney::Settled(int x, int y, int width, int heigh
 }
 
 EditorJourney::Picture EditorJourney::SettledOnScreen(const Rect& r, int ms, int quietMs) {
-  Picture now = stage_.x().Grab(r);
-  // Drawn (a window not drawn yet shows one colour), and the same for a
-  // while.
-  WaitUntil([&] {
-    const bool drawn = std::any_of(now.pixels.begin(), now.pixels.end(), [&](uint32_t c) { return c != now.pixels[0]; });
-    if (drawn && !WaitUntil([&] { return stage_.x().Grab(r).pixels != now.pixels; }, quietMs)) return true;
-    now = stage_.x().Grab(r);
-    return false;
-  }, ms);
-  return now;
+  return stage_.SettledOnScreen(r, ms, quietMs);
 }
 
 bool EditorJourney::WaitForPageDrawn(int ms) {

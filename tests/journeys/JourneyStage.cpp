@@ -5,11 +5,13 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
 #include <thread>
 
+#include "editor/controls/DrawnAlert.h"
 #include "tests/support/XvfbServer.h"
 
 namespace vesk::journey {
@@ -248,6 +250,39 @@ bool JourneyStage::EditorWindow(os::XDisplayDriver::Rect* window, os::XDisplayDr
     return true;
   }
   return false;
+}
+
+bool SameWindow(const os::XDisplayDriver::TopWindow& a, const os::XDisplayDriver::TopWindow& b) {
+  return a.id == b.id && a.rect.width == b.rect.width && a.rect.height == b.rect.height;
+}
+
+os::XDisplayDriver::Picture JourneyStage::SettledOnScreen(const os::XDisplayDriver::Rect& r, int ms, int quietMs) {
+  os::XDisplayDriver::Picture now = x_->Grab(r);
+  // Drawn (a window not drawn yet shows one colour), and the same for a
+  // while.
+  WaitUntil([&] {
+    const bool drawn = std::any_of(now.pixels.begin(), now.pixels.end(), [&](uint32_t c) { return c != now.pixels[0]; });
+    if (drawn && !WaitUntil([&] { return x_->Grab(r).pixels != now.pixels; }, quietMs)) return true;
+    now = x_->Grab(r);
+    return false;
+  }, ms);
+  return now;
+}
+
+bool JourneyStage::Answer(const os::XDisplayDriver::TopWindow& question, bool accept) {
+  // The default button at the right of the row along the bottom, the cancel
+  // one left of it (its buttons' words are short: "OK", "Cancel").
+  const int y = question.rect.y + question.rect.height - DrawnAlert::kMargin - DrawnAlert::kButtonHeight / 2;
+  int x = question.rect.x + question.rect.width - DrawnAlert::kMargin - DrawnAlert::kMinButtonWidth / 2;
+  if (!accept) x -= DrawnAlert::kMinButtonWidth + DrawnAlert::kButtonGap;
+  // Answered once it shows: a person answers what they see.
+  const os::XDisplayDriver::Picture asked = SettledOnScreen(question.rect, 3000);
+  x_->Click(x, y);
+  return WaitUntil([&] {
+    for (const auto& w : x_->TopLevels())
+      if (SameWindow(w, question) && x_->Grab(w.rect).pixels == asked.pixels) return false;
+    return true;
+  }, 5000);
 }
 
 std::vector<os::XDisplayDriver::TopWindow> JourneyStage::OtherWindows() {

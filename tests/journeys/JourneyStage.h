@@ -28,6 +28,10 @@ using vesk::test::TempDir;
 // looking again every few milliseconds; whether it came about.
 bool WaitUntil(const std::function<bool()>& done, int ms);
 
+// The same window showing the same thing (the programs show their menus
+// and questions in windows they may use again).
+bool SameWindow(const os::XDisplayDriver::TopWindow& a, const os::XDisplayDriver::TopWindow& b);
+
 class JourneyStage {
  public:
   JourneyStage();
@@ -85,6 +89,14 @@ class JourneyStage {
                     os::XDisplayDriver::WindowId* id = nullptr);
   // Windows on the screen other than the editor's (dialogs, menus).
   std::vector<os::XDisplayDriver::TopWindow> OtherWindows();
+  // A rectangle of the screen once it is drawn and has stopped changing
+  // (the same for `quietMs`; at most `ms`).
+  os::XDisplayDriver::Picture SettledOnScreen(const os::XDisplayDriver::Rect& r, int ms, int quietMs = 300);
+  // A question shown in that window (an alert of the programs') answered
+  // as a person does once it shows: its default button, or the one that
+  // cancels. True once it is gone or shows something else (the program
+  // may show its next window, such as a progress window, in its place).
+  bool Answer(const os::XDisplayDriver::TopWindow& question, bool accept);
   // Whether the editor's window lies under the shield a modal run puts over
   // it: clicks on it then go nowhere.
   bool EditorShielded();

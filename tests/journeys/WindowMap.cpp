@@ -165,12 +165,16 @@ Point WindowMap::PickerRow(int index) {
   Missing("row " + std::to_string(index) + " in the picker");
 }
 
-Point WindowMap::PickerOk() {
+Point WindowMap::PickerButton(int id, const std::string& what) {
   ListBrowserBase* picker = OpenPickerOf(*root_->get());
-  CHfcControl* ok = picker ? picker->GetControlById(ListBrowserBase::kOkId) : nullptr;
-  if (!ok) Missing("OK in the picker");
-  return Middle(*picker, *ok);
+  CHfcControl* button = picker ? picker->GetControlById(id) : nullptr;
+  if (!button) Missing(what + " in the picker");
+  return Middle(*picker, *button);
 }
+
+Point WindowMap::PickerOk() { return PickerButton(ListBrowserBase::kOkId, "OK"); }
+
+Point WindowMap::PickerCancel() { return PickerButton(ListBrowserBase::kCancelId, "Cancel"); }
 
 Point WindowMap::WhiteKey(int whiteKey) {
   auto* keys = dynamic_cast<CHfcCtrlKeyboard*>(root_->get()->GetControlById(OskendBackgroundLayer::kIdKeyboard));

@@ -51,10 +51,11 @@ class WindowMap {
   Point ValueFieldOnPage(int guiMode, int page, int id);
   // Opens in the map the picker that a control of a page opens (the page
   // shown first in the map too); the control's point. Then a row of the
-  // picker's list and its OK button.
+  // picker's list and its OK and Cancel buttons.
   Point OpenPicker(eMode mode, int guiMode, int page, int id);
   Point PickerRow(int index);
   Point PickerOk();
+  Point PickerCancel();
   // A point on the white key `whiteKey` (0 the leftmost) of the keyboard.
   Point WhiteKey(int whiteKey);
 
@@ -84,6 +85,8 @@ class WindowMap {
 
  private:
   static Point Middle(const CHfcWindowLayer& layer, const CHfcControl& c);
+  // A button of the open picker (ListBrowserBase's ids).
+  Point PickerButton(int id, const std::string& what);
   // An item of a menu of texts, inside the menu's window.
   static Point ItemOf(const std::vector<std::string>& texts, const std::string& item);
   static Point TabOf(const CHfcWindowLayer& layer, const CTabControl& tabs, int index);

@@ -1,15 +1,19 @@
 // Edits in the editor of the 71 parameters the host automates reach the
 // host: each edit once, as an automate call inside a begin and end of an
-// edit gesture, with the parameter's new value.
+// edit gesture, with the parameter's new value; the host reads each
+// parameter's text as the editor shows it.
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "editor/browsers/EffectBrowser.h"
+#include "editor/browsers/LoadProgramBrowser.h"
 #include "editor/controls/CTabControl.h"
+#include "editor/controls/XEDropdownList.h"
 #include "editor/shell/CTabPageLayer.h"
 #include "editor/shell/OskendBackgroundLayer.h"
 #include "hfc/CHfcControl.h"
@@ -90,6 +94,10 @@ class AutomationBridge : public InProcess {
             {audioMasterAutomate, index, CParameter::RegulateFromInt(v, d.max + 1 - d.min, d.min)},
             {audioMasterEndEdit, index, 0.0f}};
   }
+  // What the host must hear of a press on row index that changed nothing.
+  static std::vector<Reported> Touch(int index) {
+    return {{audioMasterBeginEdit, index, 0.0f}, {audioMasterEndEdit, index, 0.0f}};
+  }
   // The row's range in the parameter's own section now (an effect's rows
   // follow its type).
   SParamDesc Own(int index) {
@@ -108,6 +116,35 @@ class AutomationBridge : public InProcess {
     auto* main = dynamic_cast<CTabPageLayer*>(root->GetMainTab(0)->GetTabPageLayer(page));
     if (!main || !main->GetSublevelTabControl()) return nullptr;
     return dynamic_cast<CTabPageLayer*>(main->GetSublevelTabControl()->GetTabPageLayer(sub));
+  }
+  // The page that shows row index: the volumes on the play page's timbre
+  // tabs, the filter and envelope rows on the timbre page's filter and amp
+  // tab, the master effects and the EQ on the play page.
+  CTabPageLayer* PageOfRow(int index) {
+    if (index < 12) return Page(0, index / 6);
+    return index < 60 ? Page(1, 3) : Page(0, 0);
+  }
+  // That page on the screen, as a user brings it there.
+  CTabPageLayer* ShowPageOfRow(int index) {
+    const int page = index < 12 || index >= 60 ? 0 : 1;
+    const int sub = index < 12 ? index / 6 : index < 60 ? 3 : 0;
+    CTabControl* strip = root->GetMainTab(0);
+    bool moved = strip->GetActivePageIndex() != page;
+    if (moved) strip->SetActivePageByIndex(page, true);
+    auto* main = dynamic_cast<CTabPageLayer*>(strip->GetTabPageLayer(page));
+    CTabControl* subs = main ? main->GetSublevelTabControl() : nullptr;
+    if (subs && subs->GetActivePageIndex() != sub) {
+      subs->SetActivePageByIndex(sub, true);
+      moved = true;
+    }
+    if (moved) Settle();
+    return PageOfRow(index);
+  }
+  // Writes pid of the performance edit buffer as the editor does.
+  void PutCombi(int pid, int value) {
+    Oskend::ISection* s = nullptr;
+    ASSERT_TRUE(model().GetEditBuffer(0)->FindSectionByPID(pid, &s));
+    s->PutParamI(pid, value);
   }
   // Lets the model's notices reach the root layer and its idle run.
   void Settle() { env.loop().RunFor(100); }
@@ -141,17 +178,11 @@ TEST_F(AutomationBridge, AnEditOfEachRowOnItsPageIsReportedOnceInsideAGesture) {
   const size_t before = host.Automated().size();
   std::vector<int> order;
   for (int index = 0; index < 71; ++index) {
-    CTabPageLayer* layer = nullptr;
-    int pid = Row(index).id;
-    if (index < 12) {
-      layer = Page(0, index / 6);
-    } else if (index < 60) {
+    CTabPageLayer* layer = PageOfRow(index);
+    const int pid = Row(index).id;
+    if (index >= 12 && index < 60) {
       const int t = (index - 12) % 12;
-      pid = 0x200 + t * 0x100 + kTimbreRows[(index - 12) / 12];
-      ASSERT_EQ(pid, Row(index).id) << index;
-      layer = Page(1, 3);
-    } else {
-      layer = Page(0, 0);
+      ASSERT_EQ(pid, 0x200 + t * 0x100 + kTimbreRows[(index - 12) / 12]) << index;
     }
     ASSERT_NE(layer, nullptr) << index;
     CHfcControl* control = layer->GetControlById(pid);
@@ -181,12 +212,6 @@ TEST_F(AutomationBridge, AnEditOfEachRowOnItsPageIsReportedOnceInsideAGesture) {
 // and timbre group choose it), inside the knob's own gesture; a knob on a
 // page without an automated parameter reports nothing.
 TEST_F(AutomationBridge, PanelKnobsReportTheParameterTheyDrive) {
-  Oskend::ISoundSection* combi = model().GetEditBuffer(0);
-  auto putCombi = [&](int pid, int value) {
-    Oskend::ISection* s = nullptr;
-    ASSERT_TRUE(combi->FindSectionByPID(pid, &s));
-    s->PutParamI(pid, value);
-  };
   struct Case {
     const char* what;
     int knobPage;  // real-time knob page (1 volume, 2 pan)
@@ -205,12 +230,12 @@ TEST_F(AutomationBridge, PanelKnobsReportTheParameterTheyDrive) {
       {"EQ knob 2", 1, 0, Root::kIdEqKnob + 2, 70},
   };
   // Master effects with knobs to turn.
-  putCombi(0x1800, 1);
-  putCombi(0x1801, 1);
+  PutCombi(0x1800, 1);
+  PutCombi(0x1801, 1);
   for (const Case& c : cases) {
-    putCombi(0x10B, c.knobPage);
-    putCombi(0x108, c.group);
-    putCombi(0x10C, c.group);
+    PutCombi(0x10B, c.knobPage);
+    PutCombi(0x108, c.group);
+    PutCombi(0x10C, c.group);
     Settle();
     Take();
     CHfcControl* knob = root->GetControlById(c.control);
@@ -226,12 +251,13 @@ TEST_F(AutomationBridge, PanelKnobsReportTheParameterTheyDrive) {
       EXPECT_TRUE(got.empty()) << c.what;
       continue;
     }
-    // A press that does not move the knob tells the host nothing.
+    // A press that does not move the knob is a touch: its begin and end,
+    // and no value.
     root->OnHfcCtrlBeginEdit(knob);
     root->OnHfcCtrlIntValueChanged(knob, 11);
     root->OnHfcCtrlEndEdit(knob);
     Settle();
-    EXPECT_TRUE(Take().empty()) << c.what;
+    EXPECT_EQ(Take(), Touch(c.row)) << c.what;
     // A knob's value counts from its parameter's minimum.
     const SParamDesc d = Row(c.row);
     const int n = d.max + 1 - d.min;
@@ -248,8 +274,9 @@ TEST_F(AutomationBridge, PanelKnobsReportTheParameterTheyDrive) {
 
 // A drag on a page's control is one gesture of the host's from the press
 // to the release, with an automate for each step; a press that changes
-// nothing reports nothing; a typed value is a gesture of its own.
-TEST_F(AutomationBridge, APagesControlsReportADragAsOneGestureAndAPressWithoutChangeAsNothing) {
+// nothing is a begin and an end with no value; a typed value is a gesture
+// of its own.
+TEST_F(AutomationBridge, APagesControlsReportADragAsOneGestureAndAPressWithoutChangeAsATouch) {
   struct Case {
     const char* what;
     int page, sub;
@@ -289,7 +316,7 @@ TEST_F(AutomationBridge, APagesControlsReportADragAsOneGestureAndAPressWithoutCh
     layer->OnHfcCtrlIntValueChanged(control, w);
     layer->OnHfcCtrlEndEdit(control);
     Settle();
-    EXPECT_TRUE(Take().empty()) << c.what;
+    EXPECT_EQ(Take(), Touch(c.row)) << c.what;
     layer->OnHfcCtrlBeginEdit(control);
     layer->OnHfcCtrlPtrValueChanged(control, const_cast<char*>(std::to_string(v).c_str()));
     layer->OnHfcCtrlEndEdit(control);
@@ -328,6 +355,69 @@ TEST_F(AutomationBridge, AnEffectChosenInTheEffectBrowserIsReportedWithWhatItMov
     const std::vector<Reported> want = ExpectedWithMoved(row, v, values);
     EXPECT_GT(want.size(), 3u) << row;
     EXPECT_EQ(Take(), want) << row;
+  }
+}
+
+// Cancel in a list browser puts back the sound the previews changed: the
+// host hears of the return to the opening values as it heard of the
+// preview, each row that moves back as one gesture with its value, in row
+// order (the type first, then the parameters that follow it). A program
+// chosen for the only timbre that plays brings that program's master
+// effects along.
+TEST_F(AutomationBridge, CancelInAListBrowserReportsTheReturnOfEveryRowThePreviewMoved) {
+  Oskend::ISoundSection* combi = model().GetEditBuffer(0);
+  struct Case {
+    const char* what;
+    int pid;
+    std::function<std::unique_ptr<ListBrowserBase>(int pid)> make;
+    int value;  // -1: another value of the row
+  };
+  const auto effects = [&](int pid) {
+    return std::make_unique<EffectBrowser>(&model(), eMode_Combi, pid, "Select Effect");
+  };
+  const auto programs = [&](int pid) {
+    return std::make_unique<LoadProgramBrowser>(&model(), eMode_Combi, pid, "Select Program", true, false);
+  };
+  const Case cases[] = {
+      {"MFX1 type", 0x1800, effects, -1},
+      {"MFX2 type", 0x1801, effects, -1},
+      {"timbre 1 program, alone", 0x200, programs, 5},
+  };
+  // Timbre 1 alone plays, without a split: its program brings its effects.
+  for (int t = 0; t < 12; ++t) PutCombi(0x22B + t * 0x100, t == 0 ? 1 : 0);
+  PutCombi(0x108, 0);
+  PutCombi(0x1800, 1);
+  PutCombi(0x1801, 4);
+  Settle();
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    const std::vector<int> opening = Values();
+    Oskend::ISection* owner = nullptr;
+    ASSERT_TRUE(combi->FindSectionByPID(c.pid, &owner));
+    const int openingValue = owner->GetParamI(c.pid);
+    const int index = automation->GetIndexByParamID(c.pid);
+    const int v = c.value >= 0 ? c.value : Another(index);
+    ASSERT_NE(v, openingValue);
+    std::unique_ptr<ListBrowserBase> browser = c.make(c.pid);
+    // A line chosen in the list: the audition begins, the value is written.
+    ASSERT_TRUE(model().BeginAudition(browser->GetAuditionContex()));
+    browser->DoIt(v);
+    Settle();
+    const std::vector<int> previewed = Values();
+    ASSERT_NE(previewed, opening) << "the preview moved no row of the host's";
+    Take();
+    browser->OnCancel();
+    Settle();
+    ASSERT_EQ(owner->GetParamI(c.pid), openingValue);
+    ASSERT_EQ(Values(), opening);
+    std::vector<Reported> want;
+    for (int row = 0; row < 71; ++row) {
+      const auto r = static_cast<size_t>(row);
+      if (previewed[r] == opening[r]) continue;
+      const std::vector<Reported> back = Expected(row, opening[r]);
+      want.insert(want.end(), back.begin(), back.end());
+    }
+    EXPECT_EQ(Take(), want);
   }
 }
 
@@ -410,6 +500,125 @@ TEST_F(AutomationBridge, AValueTheSynthesizerChangedIsReadAgainByTheHost) {
   Settle();
   EXPECT_EQ(Take(), Expected(3, v));
   EXPECT_EQ(host.UpdateDisplayCount(), before);
+}
+
+// The host reads each row's text as the editor shows it: for every row and
+// every type of the two master effects, the current value, and the lowest
+// and highest value the host can set (read before the loop has written
+// them, then after).
+TEST_F(AutomationBridge, TheHostReadsEveryRowAsTheEditorShowsIt) {
+  AEffect* e = host.effect;
+  Oskend::ISection* common = nullptr;
+  ASSERT_TRUE(model().GetEditBuffer(0)->FindSectionByPID(0x1801, &common));
+  auto shown = [&](int index) {
+    CTabPageLayer* layer = ShowPageOfRow(index);
+    CHfcControl* control = layer ? layer->GetControlById(Row(index).id) : nullptr;
+    if (!control) return std::string("(no control)");
+    // A selector shows its face; the others their value text.
+    const auto* list = dynamic_cast<XEDropdownList*>(control);
+    const char* value = static_cast<const char*>(control->GetPtrValue());
+    const std::string text = list ? list->GetFaceText() : value ? value : "(no text)";
+    // The host's texts are cut to 16 characters.
+    return text.substr(0, 16);
+  };
+  auto where = [&](int type, int index) {
+    return "type " + std::to_string(type) + ", row " + std::to_string(index) + " (" + Row(index).name + ")";
+  };
+  for (int type = 0; type <= 4; ++type) {
+    common->PutParamI(0x1800, type);
+    common->PutParamI(0x1801, type);
+    Settle();
+    for (int index = 0; index < 71; ++index)
+      EXPECT_EQ(host.Text(effGetParamDisplay, index), shown(index)) << where(type, index);
+    const std::vector<int> before = Values();
+    for (float set : {0.0f, 1.0f}) {
+      // The types stay, each checked at its own value above.
+      std::vector<std::string> pending(71);
+      for (int index = 0; index < 71; ++index) {
+        if (index == 60 || index == 64) continue;
+        e->setParameter(e, index, set);
+        pending[static_cast<size_t>(index)] = host.Text(effGetParamDisplay, index);
+      }
+      Settle();
+      for (int index = 0; index < 71; ++index) {
+        if (index == 60 || index == 64) continue;
+        EXPECT_EQ(host.Text(effGetParamDisplay, index), shown(index)) << where(type, index) << ", set " << set;
+        EXPECT_EQ(pending[static_cast<size_t>(index)], shown(index))
+            << where(type, index) << ", set " << set << ", read before it was written";
+      }
+    }
+    for (int index = 0; index < 71; ++index) automation->PutParamI(Row(index).id, before[static_cast<size_t>(index)]);
+  }
+}
+
+// A session saved with VOLUME chosen for the six big knobs and reopened in
+// a new instance shows VOLUME lit, and the first knob drives timbre 1's
+// volume again: a turn reaches the image (and the synthesizer, when it is
+// on) and the host hears of it as one gesture. With the synthesizer on and
+// off.
+TEST_F(InProcess, AReopenedSessionKeepsWhatTheBigKnobsDrive) {
+  RealEditPages pages;
+  auto openEditor = [&](QuorelVst* p) {
+    EXPECT_EQ(host.Dispatch(effEditOpen, 0, 0, nullptr), 1);
+    env.loop().RunFor(600);
+    return dynamic_cast<Root*>(p->GetVstEditor()->GetLayerByIndex(0));
+  };
+  for (bool on : {true, false}) {
+    SCOPED_TRACE(on ? "synthesizer on" : "synthesizer off");
+    std::unique_ptr<SimSynthDevice> device = on ? std::make_unique<SimSynthDevice>(bus) : nullptr;
+    QuorelVst* p = Make();
+    ASSERT_NE(p, nullptr);
+    env.loop().RunFor(5000);
+    ASSERT_EQ(model().GetConnected(), on);
+    Root* root = openEditor(p);
+    ASSERT_NE(root, nullptr);
+    ASSERT_EQ(model().GetMode(), eMode_Combi);
+    CHfcControl* volume = root->GetControlById(Root::kIdEasySetup);
+    ASSERT_NE(volume, nullptr);
+    root->OnHfcCtrlMouseLButtonDown(volume, 0, 0, 0);
+    env.loop().RunFor(100);
+    ASSERT_EQ(volume->GetIntValue(), 1) << "VOLUME was not chosen";
+    std::string chunk = host.Chunk(0);
+    ASSERT_FALSE(chunk.empty());
+    host.Dispatch(effEditClose);
+    host.Close();
+
+    p = Make();
+    ASSERT_NE(p, nullptr);
+    env.loop().RunFor(5000);
+    ASSERT_EQ(host.Dispatch(effSetChunk, 0, static_cast<intptr_t>(chunk.size()), chunk.data()), 1);
+    root = openEditor(p);
+    ASSERT_NE(root, nullptr);
+    volume = root->GetControlById(Root::kIdEasySetup);
+    EXPECT_EQ(volume->GetIntValue(), 1) << "VOLUME is not lit";
+    CHfcControl* knob = root->GetControlById(Root::kIdRTKnob);
+    ASSERT_NE(knob, nullptr);
+    EXPECT_TRUE(knob->IsEnabled());
+    host.ClearCalls();
+    const size_t logged = device ? device->Log().size() : 0;
+    root->OnHfcCtrlBeginEdit(knob);
+    root->OnHfcCtrlIntValueChanged(knob, 10);
+    root->OnHfcCtrlEndEdit(knob);
+    env.loop().RunFor(100);
+    Oskend::ISection* automation = model().GetAutomation();
+    EXPECT_EQ(automation->GetParamI(0x202), 10);
+    std::vector<std::pair<int32_t, int32_t>> gestures;
+    for (const TestHost::Call& c : host.Calls())
+      if (c.opcode == audioMasterBeginEdit || c.opcode == audioMasterEndEdit || c.opcode == audioMasterAutomate)
+        gestures.emplace_back(c.opcode, c.index);
+    EXPECT_EQ(gestures, (std::vector<std::pair<int32_t, int32_t>>{
+                            {audioMasterBeginEdit, 0}, {audioMasterAutomate, 0}, {audioMasterEndEdit, 0}}));
+    if (device) {
+      const std::vector<SimSynthEvent> log = device->Log();
+      bool arrived = false;
+      for (size_t i = logged; i < log.size(); ++i)
+        arrived = arrived || (log[i].kind == SimSynthEvent::kParamChange && log[i].section == 0 &&
+                              log[i].id == 0x202 && log[i].value == 10);
+      EXPECT_TRUE(arrived) << "the turn did not reach the synthesizer";
+    }
+    host.Dispatch(effEditClose);
+    host.Close();
+  }
 }
 
 }  // namespace

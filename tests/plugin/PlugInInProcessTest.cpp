@@ -596,46 +596,67 @@ TEST_F(InProcess, ChunksCarryTheAutomatedValues) {
   EXPECT_EQ(e->getParameter(e, 0), volume);
 }
 
-// Window -> Lock and Unlock rebuild the editor's view: the new front panel
-// shows the page the user was on, main tab and sub-tab, as long as the
-// synthesizer is still in that mode; otherwise the mode's first page.
-TEST_F(InProcess, ARebuiltEditorShowsThePageTheUserWasOn) {
+// Window -> Lock and Unlock rebuild the standalone program's view: the new
+// front panel shows the page the user was on, main tab and sub-tab, as long
+// as the synthesizer is still in that mode; otherwise the mode's first page.
+// An editor that another host closes and opens again opens as a new one
+// does, on its mode's first page.
+TEST_F(InProcess, OnlyARebuiltStandaloneEditorShowsThePageTheUserWasOn) {
   struct Case {
     const char* what;
     int mode, page, subPage;
     int modeAtReopen;
-    OskendBackgroundLayer::ShownPage expected;
+    bool kept;  // in the standalone program
   } cases[] = {
-      {"program Filter, F1 Mod", 3, 3, 1, 3, {3, 3, 1}},
-      {"program AMS/KTrk, Key Track", 3, 6, 2, 3, {3, 6, 2}},
-      {"performance MFX, second tab", 0, 2, 1, 0, {0, 2, 1}},
-      {"performance Timbres, fourth tab", 0, 1, 3, 0, {0, 1, 3}},
-      {"the synthesizer changed mode meanwhile", 3, 3, 1, 0, {0, 0, 0}},
+      {"program Filter, F1 Mod", 3, 3, 1, 3, true},
+      {"program AMS/KTrk, Key Track", 3, 6, 2, 3, true},
+      {"performance MFX, second tab", 0, 2, 1, 0, true},
+      {"performance Timbres, fourth tab", 0, 1, 3, 0, true},
+      {"the synthesizer changed mode meanwhile", 3, 3, 1, 0, false},
   };
   RealEditPages pages;
-  QuorelVst* p = Make();
-  ASSERT_NE(p, nullptr);
-  auto root = [&] { return dynamic_cast<OskendBackgroundLayer*>(p->GetVstEditor()->GetLayerByIndex(0)); };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.what);
-    model().mode = c.mode;
-    ASSERT_EQ(host.Dispatch(effEditOpen, 0, 0, nullptr), 1);
-    env.loop().RunPending();
-    ASSERT_NE(root(), nullptr);
-    root()->SelectEditTabPage(c.mode, c.page, c.subPage);
-    const OskendBackgroundLayer::ShownPage before = root()->GetShownPage();
-    ASSERT_EQ(before.page, c.page);
-    host.Dispatch(effEditClose);
-    model().mode = c.modeAtReopen;
-    ASSERT_EQ(host.Dispatch(effEditOpen, 0, 0, nullptr), 1);
-    env.loop().RunPending();
-    p->GetVstEditor()->OnIdle();
-    ASSERT_NE(root(), nullptr);
-    const OskendBackgroundLayer::ShownPage shown = root()->GetShownPage();
-    EXPECT_EQ(shown.mode, c.expected.mode);
-    EXPECT_EQ(shown.page, c.expected.page);
-    EXPECT_EQ(shown.subPage, c.expected.subPage);
-    host.Dispatch(effEditClose);
+  using Shown = OskendBackgroundLayer::ShownPage;
+  auto same = [](const Shown& a, const Shown& b) {
+    return a.mode == b.mode && a.page == b.page && a.subPage == b.subPage;
+  };
+  for (const char* product : {"Vesk Plug-In EditorHost", "A Host"}) {
+    SCOPED_TRACE(product);
+    if (host.effect) host.Close();
+    host.productString = product;
+    const bool standalone = std::string(product) == "Vesk Plug-In EditorHost";
+    QuorelVst* p = Make();
+    ASSERT_NE(p, nullptr);
+    auto root = [&] { return dynamic_cast<OskendBackgroundLayer*>(p->GetVstEditor()->GetLayerByIndex(0)); };
+    auto open = [&](int mode) {
+      model().mode = mode;
+      EXPECT_EQ(host.Dispatch(effEditOpen, 0, 0, nullptr), 1);
+      env.loop().RunPending();
+      p->GetVstEditor()->OnIdle();
+      return root() ? root()->GetShownPage() : Shown{};
+    };
+    // What a new editor shows in each mode.
+    Shown first[4];
+    for (int mode : {3, 0}) {
+      first[mode] = open(mode);
+      host.Dispatch(effEditClose);
+    }
+    for (const Case& c : cases) {
+      SCOPED_TRACE(c.what);
+      open(c.mode);
+      ASSERT_NE(root(), nullptr);
+      root()->SelectEditTabPage(c.mode, c.page, c.subPage);
+      const Shown before = root()->GetShownPage();
+      ASSERT_EQ(before.page, c.page);
+      ASSERT_FALSE(same(before, first[c.modeAtReopen]));
+      host.Dispatch(effEditClose);
+      const Shown shown = open(c.modeAtReopen);
+      ASSERT_NE(root(), nullptr);
+      const Shown expected = standalone && c.kept ? before : first[c.modeAtReopen];
+      EXPECT_EQ(shown.mode, expected.mode);
+      EXPECT_EQ(shown.page, expected.page);
+      EXPECT_EQ(shown.subPage, expected.subPage);
+      host.Dispatch(effEditClose);
+    }
   }
 }
 

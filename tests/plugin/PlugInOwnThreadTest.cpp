@@ -12,12 +12,15 @@
 #include <thread>
 #include <vector>
 
+#include "editor/shell/OskendBackgroundLayer.h"
+#include "hfc/CHfcControl.h"
 #include "os/midi/System.h"
 #include "os/midi/VirtualBus.h"
 #include "plugin/CParameter.h"
 #include "plugin/CPlugInMainLoop.h"
 #include "plugin/PlugInEntry.h"
 #include "plugin/QuorelVst.h"
+#include "plugin/VelorVstEditor.h"
 #include "remote/CRemoteSynthImpl.h"
 #include "model/ChunkRemoteSynth.h"
 #include "tests/plugin/PlugInTestHost.h"
@@ -158,9 +161,9 @@ TEST_F(PlugInOwnThread, AScanningHostsCycleStaysQuickWhileSilentPortsExist) {
 // receive of the instrument's whole memory in it: the audio thread
 // processes MIDI and sets parameters, the GUI thread sets, reads and shows
 // parameters, switches programs and saves chunks, and the editor is open.
-// Nothing of that waits for the connection but the chunk calls, every
-// value reads back as set, and (in the thread-sanitizer build) no call
-// races with the main thread.
+// Nothing of that waits for the connection, the chunk calls included,
+// every value reads back as set, and (in the thread-sanitizer build) no
+// call races with the main thread.
 TEST_F(PlugInOwnThread, HostThreadsCallThroughTheConnectionAndItsReceiveAll) {
   SimSynthDevice device(bus);
   // Program banks of the instrument's own, unlike the editor's initial ones.
@@ -190,6 +193,8 @@ TEST_F(PlugInOwnThread, HostThreadsCallThroughTheConnectionAndItsReceiveAll) {
   };
   std::atomic<bool> connected{false};
   std::atomic<int> wrong{0};
+  // The longest chunk call made while the connection was under way.
+  std::atomic<int64_t> longestChunkMs{0};
   // Rounds made while the connection was under way.
   std::atomic<int> audioRounds{0}, guiRounds{0};
   int lastAudio = 0, lastGui = 0;
@@ -231,22 +236,32 @@ TEST_F(PlugInOwnThread, HostThreadsCallThroughTheConnectionAndItsReceiveAll) {
       host.Dispatch(effSetProgram, 0, i % 2);
       if (host.Dispatch(effGetProgram) != i % 2) ++wrong;
       if (plugin->IsConnecting()) ++guiRounds;
-      // Waits for the connection's end the first time.
       void* chunk = nullptr;
-      if (i % 20 == 19 && host.Dispatch(effGetChunk, 0, 0, &chunk) <= 0) ++wrong;
+      if (i % 20 == 19) {
+        const bool during = plugin->IsConnecting();
+        const auto start = Clock::now();
+        if (host.Dispatch(effGetChunk, 0, 0, &chunk) <= 0) ++wrong;
+        const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - start).count();
+        if (during && ms > longestChunkMs) longestChunkMs = ms;
+      }
       lastGui = i;
       std::this_thread::sleep_for(std::chrono::milliseconds(1));
     }
   });
   // The main thread of the test: until the connection has finished.
-  void* chunk = nullptr;
-  EXPECT_GT(host.Dispatch(effGetChunk, 1, 0, &chunk), 0);
+  while (plugin->IsConnecting()) std::this_thread::sleep_for(std::chrono::milliseconds(5));
   connected = true;
   audio.join();
   gui.join();
   EXPECT_EQ(wrong, 0);
   EXPECT_GT(audioRounds, 0);
   EXPECT_GT(guiRounds, 0);
+  // Taken between two steps of the connection, not after it (its receive
+  // lasts seconds): at worst after the paced steps that bring the
+  // instrument into step (1.1 s), with room for a sanitizer build on a
+  // loaded machine.
+  EXPECT_LT(longestChunkMs, 2500);
+  void* chunk = nullptr;
   // The connection received the instrument's whole memory: its program
   // banks, which nothing else here writes, are the instrument's.
   const Bytes banks = BankRegion(device.Memory().data());
@@ -277,6 +292,107 @@ TEST_F(PlugInOwnThread, HostThreadsCallThroughTheConnectionAndItsReceiveAll) {
   for (int row = 12; row < 24; ++row) EXPECT_EQ(e->getParameter(e, row), expected(row, lastGui)) << row;
   host.Dispatch(effEditClose);
   EXPECT_EQ(host.Close(), 1);
+}
+
+// A drag on a panel knob is made on the plug-in's loop thread; the host
+// hears of it only inside its next idle call of the editor, on its own
+// thread, in order and with each value read back as told. A call the host
+// makes from another thread (its audio thread, a thread that never opened
+// the plug-in) takes nothing; with the editor closed, the host's next call
+// from its GUI thread takes what waits.
+TEST_F(PlugInOwnThread, CallsForTheHostReachItOnlyOnItsGuiThreadInsideItsOwnCalls) {
+  SimSynthDevice device(bus);
+  TestHost host;
+  AEffect* e = host.Instantiate(&VSTPluginMain);
+  ASSERT_NE(e, nullptr);
+  auto* plugin = static_cast<QuorelVst*>(static_cast<AudioEffect*>(e->object));
+  ASSERT_TRUE(plugin->GetMainLoop()->OwnsThread());
+  std::thread::id loopThread;
+  plugin->GetMainLoop()->Call([&] { loopThread = std::this_thread::get_id(); });
+  const std::thread::id gui = std::this_thread::get_id();
+  ASSERT_EQ(host.Dispatch(effEditOpen, 0, 0, nullptr), 1);
+  bool connected = false;
+  for (int i = 0; i < 4000 && !connected; ++i) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    plugin->GetMainLoop()->Call([&] { connected = plugin->GetModel()->GetConnected() && !plugin->IsConnecting(); });
+  }
+  ASSERT_TRUE(connected) << "the synthesizer was not connected";
+  host.Dispatch(effEditIdle);
+  const size_t before = host.Calls().size();
+
+  // EQ knob 3 of the panel drives row 70: pressed, turned two steps,
+  // released.
+  constexpr int kRow = 70;
+  plugin->GetMainLoop()->Call([&] {
+    auto* root = dynamic_cast<OskendBackgroundLayer*>(plugin->GetVstEditor()->GetLayerByIndex(0));
+    ASSERT_NE(root, nullptr);
+    CHfcControl* knob = root->GetControlById(OskendBackgroundLayer::kIdEqKnob + 2);
+    ASSERT_NE(knob, nullptr);
+    const int now = knob->GetIntValue();
+    root->OnHfcCtrlBeginEdit(knob);
+    root->OnHfcCtrlIntValueChanged(knob, now == 10 ? 12 : 10);
+    root->OnHfcCtrlIntValueChanged(knob, 11);
+    root->OnHfcCtrlEndEdit(knob);
+  });
+  auto gestures = [&] {
+    std::vector<TestHost::Call> out;
+    const std::vector<TestHost::Call> all = host.Calls();
+    for (size_t i = before; i < all.size(); ++i)
+      if ((all[i].opcode == audioMasterBeginEdit || all[i].opcode == audioMasterAutomate ||
+           all[i].opcode == audioMasterEndEdit) &&
+          all[i].index == kRow)
+        out.push_back(all[i]);
+    return out;
+  };
+  EXPECT_TRUE(gestures().empty()) << "the host heard of the drag on the plug-in's thread";
+  // The host's audio thread and a thread of the host's that never opened
+  // the plug-in call it: they take nothing.
+  std::thread([&] {
+    host.Process({{{0x90, 60, 100}, 0}});
+    host.Text(effGetParamDisplay, kRow);
+  }).join();
+  EXPECT_TRUE(gestures().empty()) << "the host heard of the drag on another thread";
+
+  host.Dispatch(effEditIdle);
+  const std::vector<TestHost::Call> heard = gestures();
+  ASSERT_EQ(heard.size(), 4u) << "not one begin, two values and one end";
+  EXPECT_EQ(heard.front().opcode, audioMasterBeginEdit);
+  EXPECT_EQ(heard[1].opcode, audioMasterAutomate);
+  EXPECT_EQ(heard[2].opcode, audioMasterAutomate);
+  EXPECT_EQ(heard.back().opcode, audioMasterEndEdit);
+  for (const TestHost::Call& c : heard) {
+    EXPECT_EQ(c.thread, gui) << "opcode " << c.opcode;
+    EXPECT_EQ(c.within, effEditIdle) << "opcode " << c.opcode;
+    if (c.opcode == audioMasterAutomate) {
+      EXPECT_EQ(c.readBack, c.opt) << "read back another value than told";
+    }
+  }
+  EXPECT_NE(heard[1].opt, heard[2].opt) << "two steps, two values";
+  EXPECT_EQ(heard[2].opt, e->getParameter(e, kRow)) << "the last value told is the row's";
+
+  // With the editor closed, a notice of the model's (a program's oscillator
+  // mode changed) asks the host to read every parameter again: that waits
+  // for the host's next call from its GUI thread.
+  host.Dispatch(effEditClose);
+  const size_t closed = host.Calls().size();
+  plugin->GetMainLoop()->Call([&] { plugin->OnRemoteSynthProgOSCModeChanged(plugin->GetModel(), 0); });
+  EXPECT_GT(plugin->HostCalls().Waiting(), 0u);
+  std::this_thread::sleep_for(std::chrono::milliseconds(300));
+  EXPECT_EQ(host.Calls().size(), closed) << "a call reached the host outside the host's calls";
+  host.Text(effGetParamName, 0);
+  std::vector<TestHost::Call> after = host.Calls();
+  after.erase(after.begin(), after.begin() + static_cast<long>(closed));
+  EXPECT_TRUE(std::any_of(after.begin(), after.end(), [](const TestHost::Call& c) {
+    return c.opcode == audioMasterUpdateDisplay && c.within == effGetParamName;
+  })) << "the display update did not come inside the host's next call";
+
+  // No call at all came on a thread of the plug-in's own.
+  for (const TestHost::Call& c : host.Calls()) {
+    EXPECT_NE(c.thread, loopThread) << "opcode " << c.opcode << " came on the plug-in's loop thread";
+    if (c.opcode != audioMasterProcessEvents) {
+      EXPECT_EQ(c.thread, gui) << "opcode " << c.opcode;
+    }
+  }
 }
 
 }  // namespace

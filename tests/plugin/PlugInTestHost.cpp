@@ -10,6 +10,8 @@ namespace vesk::test {
 
 namespace {
 TestHost* g_host = nullptr;
+// The host's dispatcher call the thread is inside.
+thread_local int32_t t_within = TestHost::kOutside;
 }
 
 PlugInLibrary::PlugInLibrary(const std::string& path) {
@@ -34,14 +36,18 @@ TestHost::~TestHost() {
 
 intptr_t TestHost::Callback(AEffect* effect, int32_t opcode, int32_t index, intptr_t value,
                             void* ptr, float opt) {
-  return g_host ? g_host->Answer(opcode, index, value, ptr, opt) : 0;
+  return g_host ? g_host->Answer(effect, opcode, index, value, ptr, opt) : 0;
 }
 
-intptr_t TestHost::Answer(int32_t opcode, int32_t index, intptr_t value, void* ptr, float opt) {
+intptr_t TestHost::Answer(AEffect* effect, int32_t opcode, int32_t index, intptr_t value, void* ptr,
+                          float opt) {
   if (inEntry_ && opcode != audioMasterVersion) ++insideEntryCalls_;
+  // As hosts do: the value of an automated parameter is read back at once.
+  const float readBack =
+      opcode == audioMasterAutomate && effect ? effect->getParameter(effect, index) : 0.0f;
   {
     std::lock_guard<std::mutex> g(mutex_);
-    calls_.push_back({opcode, index, opt});
+    calls_.push_back({opcode, index, value, opt, std::this_thread::get_id(), t_within, readBack});
   }
   switch (opcode) {
     case audioMasterVersion: return versionAnswer;
@@ -123,7 +129,11 @@ AEffect* TestHost::Enter(EntryProc entry) {
 }
 
 intptr_t TestHost::Dispatch(int32_t opcode, int32_t index, intptr_t value, void* ptr, float opt) {
-  return effect->dispatcher(effect, opcode, index, value, ptr, opt);
+  const int32_t outer = t_within;
+  t_within = opcode;
+  const intptr_t result = effect->dispatcher(effect, opcode, index, value, ptr, opt);
+  t_within = outer;
+  return result;
 }
 
 std::string TestHost::Text(int32_t opcode, int32_t index) {

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <mutex>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "plugin/Vst2Abi.h"
@@ -49,11 +50,19 @@ class TestHost {
   int UpdateDisplayCount();
   int WantMidiCount();
   std::vector<std::pair<int, float>> Automated();
-  // Every callback in order: the opcode, its index and its float value.
+  // Every callback in order: the opcode, its index, value and float value,
+  // the thread it came on, the host's dispatcher call that thread was
+  // inside (kOutside: none) and, for an automate, what getParameter read
+  // back inside it.
+  static constexpr int32_t kOutside = -1;
   struct Call {
     int32_t opcode;
     int32_t index;
+    intptr_t value;
     float opt;
+    std::thread::id thread;
+    int32_t within;
+    float readBack;
   };
   std::vector<Call> Calls();
   void ClearCalls();
@@ -88,7 +97,7 @@ class TestHost {
                            void* ptr, float opt);
 
  private:
-  intptr_t Answer(int32_t opcode, int32_t index, intptr_t value, void* ptr, float opt);
+  intptr_t Answer(AEffect* effect, int32_t opcode, int32_t index, intptr_t value, void* ptr, float opt);
 
   std::mutex mutex_;
   std::vector<Midi> midi_;

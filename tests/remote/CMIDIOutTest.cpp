@@ -113,54 +113,29 @@ TEST_F(CMIDIOutTest, FullQueueAndClearingAndClosed) {
   EXPECT_EQ(out.SendLong("\xF0\xF7", 2), Oskend::kRemoteFailed);
 }
 
-// A message that finds the queue full is held over at once, without a
-// wait, and leaves in time order with the queued ones; only a message that
-// finds the held-over queue full too is refused. Nothing accepted is lost
-// or reordered, and the Part's own SendShort refuses while messages are held
-// over, so it cannot overtake them.
-TEST_F(CMIDIOutTest, AFullQueueHoldsMessagesOverWithoutMakingTheSenderWait) {
+// A message that finds the queue full is refused at once, without a wait,
+// also one due before everything queued; what the queue took leaves whole
+// and in order, and then there is room again.
+TEST_F(CMIDIOutTest, AFullQueueRefusesAtOnceAndWhatItTookLeavesInOrder) {
   CMIDIOut out;
   ASSERT_TRUE(out.Open(&key, 0, 0, 1024));
   const long long due = NowMs() + 100'000;
   Bytes want;
-  auto msg = [&](int i) {
+  const uint64_t t0 = os::NowUs();
+  for (int i = 0; i < 1024; ++i) {
     const Bytes m{0xB0, uint8_t(i & 0x7F), uint8_t((i >> 7) & 0x7F)};
     want.insert(want.end(), m.begin(), m.end());
-    return m;
-  };
-  const uint64_t t0 = os::NowUs();
-  for (int i = 0; i < 1024; ++i) ASSERT_EQ(out.SendShort(due, msg(i).data(), 3), 0) << i;
+    ASSERT_EQ(out.SendShort(due, m.data(), 3), 0) << i;
+  }
   EXPECT_EQ(out.SendShort(due, "\xF8", 1), Oskend::kRemoteQueueFull);
-  const int total = 1024 + CMIDIOut::kHeldEvents;
-  for (int i = 1024; i < total; ++i) ASSERT_EQ(out.SendShortOrHold(due, msg(i).data(), 3), 0) << i;
-  EXPECT_EQ(out.SendShortOrHold(due, "\xF8", 1), Oskend::kRemoteQueueFull);
-  EXPECT_EQ(out.SendShort(due, "\xF8", 1), Oskend::kRemoteQueueFull);
+  EXPECT_EQ(out.SendShort(NowMs(), "\xC0\x05", 2), Oskend::kRemoteQueueFull);
   EXPECT_EQ(os::NowUs(), t0) << "a sender waited";
 
   ASSERT_TRUE(synth->WaitReceivedBytes(want.size(), 60'000));
+  EXPECT_FALSE(synth->WaitReceivedBytes(want.size() + 1, 1000));
   EXPECT_EQ(synth->ReceivedBytes(), want);
-  // Room again: the timed queue takes messages as before.
   EXPECT_EQ(out.SendShort(NowMs(), "\xFE", 1), 0);
   ASSERT_TRUE(synth->WaitReceivedBytes(want.size() + 1, 1000));
-}
-
-// What is held over is not stuck behind queued messages due much later: a
-// queue full of messages due in an hour lets a held-over one due now go at
-// once. Clearing empties both queues.
-TEST_F(CMIDIOutTest, AHeldOverMessageDueNowGoesBeforeQueuedOnesDueLater) {
-  CMIDIOut out;
-  ASSERT_TRUE(out.Open(&key, 0, 0, 1024));
-  const long long later = NowMs() + 3'600'000'000ll;
-  for (int i = 0; i < 1024; ++i) ASSERT_EQ(out.SendShort(later, "\xF8", 1), 0) << i;
-  EXPECT_EQ(out.SendShortOrHold(NowMs(), "\xC0\x05", 2), 0);
-  ASSERT_TRUE(synth->WaitReceivedBytes(2, 1000));
-  EXPECT_EQ(synth->ReceivedBytes(), Hex("C0 05"));
-  EXPECT_EQ(out.SendShortOrHold(later, "\xC0\x06", 2), 0);  // held: the queue is still full
-  EXPECT_TRUE(out.ClearPendings());
-  EXPECT_FALSE(synth->WaitReceivedBytes(3, 2 * 3'600'000));
-  EXPECT_EQ(out.SendShort(NowMs(), "\xFE", 1), 0);
-  ASSERT_TRUE(synth->WaitReceivedBytes(3, 1000));
-  EXPECT_EQ(synth->ReceivedBytes(), Hex("C0 05 FE"));
 }
 
 TEST_F(CMIDIOutTest, CloseSendsWhatIsAlreadyDueAndDropsTheRest) {

@@ -76,6 +76,56 @@ TEST_F(RemoteSynthFilesTest, EveryKindSavedLoadsBackIntoAFreshModel) {
   EXPECT_FALSE(model->LoadFile(config.File("missing").c_str(), 0));
 }
 
+// What the panel's big knobs drive (the performance's knob function and
+// timbre group, the program's knob function) is the editor's own state,
+// outside the image: it travels in the kinds that carry the current
+// performance's record (a host's session chunk is a bank), and a kind
+// without that record leaves it as it was.
+TEST_F(RemoteSynthFilesTest, WhatTheBigKnobsDriveTravelsWithTheCurrentPerformancesRecord) {
+  struct Case {
+    FTYPE type;
+    bool carried;
+  } cases[] = {
+      {FTYPE::All, true},        {FTYPE::Bank, true},       {FTYPE::VSTBank, true},  {FTYPE::AllProgs, false},
+      {FTYPE::AllCombis, false}, {FTYPE::ProgBank, false},  {FTYPE::Prog, false},    {FTYPE::VSTProg, false},
+      {FTYPE::Combi, true},      {FTYPE::VSTCombi, true},
+  };
+  struct State {
+    int knobs, group, programKnobs;
+    bool operator==(const State&) const = default;
+  };
+  auto put = [](CRemoteSynthImpl& m, State s) {
+    m.GetEditBuffer(eMode_Combi)->PutParamIEx(0x10B, s.knobs, 0, eChgSource_Editor);
+    m.GetEditBuffer(eMode_Combi)->PutParamIEx(0x10C, s.group, 0, eChgSource_Editor);
+    m.GetEditBuffer(eMode_ProgEdit)->PutParamIEx(0x10F, s.programKnobs, 0, eChgSource_Editor);
+  };
+  auto get = [](CRemoteSynthImpl& m) {
+    return State{m.GetEditBuffer(eMode_Combi)->GetParamI(0x10B), m.GetEditBuffer(eMode_Combi)->GetParamI(0x10C),
+                 m.GetEditBuffer(eMode_ProgEdit)->GetParamI(0x10F)};
+  };
+  PatternImage(5);
+  const State saved{1, 1, 4}, other{3, 0, 2};
+  put(*model, saved);
+  for (const Case& c : cases) {
+    SCOPED_TRACE(int(c.type));
+    const std::string path = config.File("state" + std::to_string(int(c.type)));
+    ASSERT_TRUE(model->SaveFile(path.c_str(), c.type, 2));
+    CRemoteSynthImpl fresh(nullptr);
+    fresh.GetRawChunk().GetCurProg().Set(1, 5);
+    fresh.GetRawChunk().GetCurCombi().Set(0, 3);
+    put(fresh, other);
+    ASSERT_TRUE(fresh.LoadFile(path.c_str(), 2));
+    const State want = c.carried ? saved : other;
+    const State got = get(fresh);
+    EXPECT_EQ(got.knobs, want.knobs);
+    EXPECT_EQ(got.group, want.group);
+    EXPECT_EQ(got.programKnobs, want.programKnobs);
+    env.loop().RunPending();
+  }
+  // Saving does not change what the model holds.
+  EXPECT_EQ(get(*model), saved);
+}
+
 TEST_F(RemoteSynthFilesTest, ShortAndDamagedStreamsLeaveTheImage) {
   PatternImage(4);
   const Bytes before = Region(Image(), 0, CHUNK_REMOTESYNTH::kSize);

@@ -68,12 +68,7 @@ TEST(WriteDialog, WritesTheProgramIntoTheSynthesizersMemory) {
   EXPECT_EQ(page->GetControlById(WriteBrowser::kDestinationId)->GetIntValue(), 7);
   EXPECT_EQ(Text(page, WriteBrowser::kDestinationId).substr(0, 4), "007 ");
 
-  // The instrument keeps parameter changes to itself here: its current
-  // program still carries another category and sub-category.
-  b.h.device().With([](SimSynth& s) {
-    s.ClearLog();
-    s.Memory()[SimSynth::kProgEditOffset + 630] = (5 << 5) | 16;
-  });
+  b.h.device().With([](SimSynth& s) { s.ClearLog(); });
   b.ClickControl(WriteBrowser::kOkId);
   b.Idle(200);
   EXPECT_EQ(Alerts(), std::vector<std::string>{"Are you sure?"});
@@ -83,8 +78,14 @@ TEST(WriteDialog, WritesTheProgramIntoTheSynthesizersMemory) {
   const unsigned at = SimSynth::ProgOffset(1, 7);
   EXPECT_EQ(std::string(reinterpret_cast<const char*>(&memory[at]), 24),
             "Browser Written Sound Wi");
-  // The category byte: the category in the low five bits, the sub-category above.
+  // The category byte: the category in the low five bits, the sub-category
+  // above. They reached the instrument as parameter changes before the write.
   EXPECT_EQ(memory[at + 630], (3 << 5) | 6);
+  std::vector<std::pair<int, int>> categoryChanges;
+  for (const auto& e : b.h.device().Log())
+    if (e.kind == SimSynthEvent::kParamChange && (e.id == 0x101 || e.id == 0x102))
+      categoryChanges.push_back({e.id, e.value});
+  EXPECT_EQ(categoryChanges, (std::vector<std::pair<int, int>>{{0x101, 6}, {0x102, 3}}));
 }
 
 // With nothing chosen in the category lists (the program's own category

@@ -157,26 +157,33 @@ TEST_F(RootBrowsers, TheSoundNameOpensTheSoundBrowserInPerformanceMode) {
   EXPECT_TRUE(Browsers()->GetData().GetBrowsers().empty());
 }
 
-// Store Performance and Write Program: the edit buffer, with the name the
-// user gave it, reaches the instrument first and is written once; the
-// written place is the current sound then, on the LCD and on the
-// instrument, and holds that name.
-TEST_F(RootBrowsers, AStoreWritesOnceAndTheDisplayShowsTheStoredSound) {
+// Store Performance and Write Program in the order each kind takes: a
+// performance is sent, then written; a program is written, read back, given
+// its new name again, sent and written once more. The written place holds
+// that name; the sound the user is on stays the current one, on the LCD and
+// on the instrument.
+TEST_F(RootBrowsers, AStoreWritesInItsKindsOrderAndKeepsTheCurrentSound) {
   struct Case {
     eMode mode;
     int menu;
     int bank, number;
-    const char* numberShown;
+    std::vector<std::string> steps;  // what the instrument was sent to store
   } cases[] = {
-      {eMode_Combi, 1030, 0, 7, "B-3"},
-      {eMode_ProgEdit, 1000, 1, 9, "009"},
+      {eMode_Combi, 1030, 0, 7, {"current dump", "write 1 0 7"}},
+      {eMode_ProgEdit, 1000, 1, 9, {"write 0 1 9", "current dump", "write 0 1 9"}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.menu);
     ToMode(c.mode);
     const Oskend::SSoundIndex before = h_.synth()->GetCurSound(true);
     ASSERT_FALSE(before.bank == c.bank && before.number == c.number);
-    h_.device().With([](vesk::test::SimSynth& s) { s.ClearLog(); });
+    const std::string numberShown =
+        static_cast<const char*>(root_->GetControlById(Root::kIdProgNumber)->GetPtrValue());
+    std::pair<int, int> playingBefore;
+    h_.device().With([&](vesk::test::SimSynth& s) {
+      s.ClearLog();
+      playingBefore = {s.CurrentBank(), s.CurrentProgram()};
+    });
     Menu(c.menu);
     Idle();
     ASSERT_TRUE(Open());
@@ -190,23 +197,22 @@ TEST_F(RootBrowsers, AStoreWritesOnceAndTheDisplayShowsTheStoredSound) {
     IdleFor(500);
     EXPECT_FALSE(Open());
 
-    // Sent, then written once.
-    int writes = 0;
-    bool sentFirst = false;
+    std::vector<std::string> steps;
     for (const auto& e : h_.device().Log()) {
-      if (e.kind == vesk::test::SimSynthEvent::kDumpReceived && e.current && writes == 0) sentFirst = true;
-      writes += e.kind == vesk::test::SimSynthEvent::kWrite;
+      if (e.kind == vesk::test::SimSynthEvent::kDumpReceived && e.current) steps.push_back("current dump");
+      if (e.kind == vesk::test::SimSynthEvent::kWrite)
+        steps.push_back("write " + std::to_string(e.dumpKind) + " " + std::to_string(e.bank) + " " +
+                        std::to_string(e.number));
     }
-    EXPECT_TRUE(sentFirst);
-    EXPECT_EQ(writes, 1);
+    EXPECT_EQ(steps, c.steps);
     const Oskend::SSoundIndex now = h_.synth()->GetCurSound(true);
-    EXPECT_EQ(now.bank, c.bank);
-    EXPECT_EQ(now.number, c.number);
+    EXPECT_EQ(now.bank, before.bank);
+    EXPECT_EQ(now.number, before.number);
     std::pair<int, int> playing;
     h_.device().With([&](vesk::test::SimSynth& s) { playing = {s.CurrentBank(), s.CurrentProgram()}; });
-    EXPECT_EQ(playing, std::make_pair(c.bank, c.number));
-    EXPECT_STREQ(static_cast<const char*>(root_->GetControlById(Root::kIdProgNumber)->GetPtrValue()),
-                 c.numberShown);
+    EXPECT_EQ(playing, playingBefore);
+    EXPECT_EQ(static_cast<const char*>(root_->GetControlById(Root::kIdProgNumber)->GetPtrValue()),
+              numberShown);
     const std::string name =
         static_cast<const char*>(root_->GetControlById(Root::kIdSoundName)->GetPtrValue());
     EXPECT_EQ(name.substr(0, 11), "Stored Here");

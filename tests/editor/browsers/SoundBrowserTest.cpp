@@ -113,8 +113,7 @@ TEST(SoundBrowser, AuditionStartsOnAChoiceAndCancelRestoresTheSound) {
   b.Idle();
   auto* page = b.Page<SmallBlueBrowserLayer>();
   CMMPCtrlList* list = page->GetList();
-  // Opened on the current sound.
-  EXPECT_EQ(ItemSoundAt(list, list->GetSelectedItemIndex()), Sound(before));
+  EXPECT_FALSE(page->GetOkSwitch()->IsEnabled());
 
   const int first = before.number == 40 ? 41 : 40;
   list->SelectCell(first, 0);
@@ -176,10 +175,10 @@ Oskend::SSoundIndex ItemSound(CMMPCtrlList* list, int cell) {
   return {static_cast<uint8_t>(v >> 8), static_cast<uint8_t>(v)};
 }
 
-// The browser opens on the sound the instrument plays: its line selected,
-// in view, OK live. OK then keeps the sound as it is, edits and all:
-// nothing is selected anew, nothing sent.
-TEST(SoundBrowser, ItOpensOnTheCurrentSoundAndOkKeepsItUntouched) {
+// The browser opens with nothing chosen: no line selected, OK off and
+// dark, Cancel live. A click on OK then does nothing (the sound keeps its
+// edits, nothing is sent). A choice selects its line, in view, and lights OK.
+TEST(SoundBrowser, ItOpensWithOkOffUntilALineIsChosen) {
   for (int mode : {0, 2}) {
     SCOPED_TRACE(mode);
     Bench b(mode);
@@ -193,19 +192,31 @@ TEST(SoundBrowser, ItOpensOnTheCurrentSoundAndOkKeepsItUntouched) {
     b.Idle();
     auto* page = b.Page<SmallBlueBrowserLayer>();
     CMMPCtrlList* list = page->GetList();
-    const int line = list->GetSelectedItemIndex();
-    ASSERT_GE(line, 0);
-    EXPECT_EQ(ItemSoundAt(list, line), Sound(before));
-    EXPECT_GE(line, list->GetTopLine());
-    EXPECT_LT(line, list->GetTopLine() + 25);
-    EXPECT_TRUE(page->GetOkSwitch()->IsEnabled());
+    EXPECT_EQ(list->GetSelectedItemIndex(), -1);
+    EXPECT_FALSE(page->GetOkSwitch()->IsEnabled());
+    EXPECT_EQ(page->GetOkSwitch()->GetIntValue(), 0);
+    EXPECT_TRUE(page->GetCancelSwitch()->IsEnabled());
+    EXPECT_EQ(page->GetCancelSwitch()->GetIntValue(), 1);
 
     b.ClickControl(BlueBrowserBase::kOkId);
     b.Idle(300);
-    EXPECT_FALSE(b.opener.IsOpen());
+    EXPECT_TRUE(b.opener.IsOpen());
     EXPECT_EQ(Sound(b.h.synth()->GetCurSound(true)), Sound(before));
     EXPECT_EQ(edit->GetParamS(kNameId).substr(0, 18), "Edited Not Written");
     EXPECT_TRUE(ProgramChanges(b.h).empty());
+
+    const int line = list->GetNumItems() - 1;
+    list->SelectCell(line, 0);
+    b.Idle();
+    EXPECT_EQ(list->GetSelectedItemIndex(), line);
+    EXPECT_EQ(Sound(b.h.synth()->GetCurSound(true)), ItemSoundAt(list, line));
+    EXPECT_GE(line, list->GetTopLine());
+    EXPECT_LT(line, list->GetTopLine() + 25);
+    EXPECT_TRUE(page->GetOkSwitch()->IsEnabled());
+    EXPECT_EQ(page->GetOkSwitch()->GetIntValue(), 1);
+    b.ClickControl(BlueBrowserBase::kCancelId);
+    b.Idle(300);
+    EXPECT_FALSE(b.opener.IsOpen());
   }
 }
 

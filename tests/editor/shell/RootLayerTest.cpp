@@ -600,14 +600,12 @@ TEST_F(RootLayer, AllSoundOffSilencesEveryChannelThenEveryNote) {
   for (int k = 0; k < 128; ++k) EXPECT_EQ(plugin_.gui[k], std::vector<uint8_t>({0x80, uint8_t(k), 0}));
 }
 
-// The LCD goes dark with the link, as the instrument's own display would,
-// and lights again when the synthesizer is back; dark, it still takes input.
-TEST_F(RootLayer, TheLCDDimsWhileTheSynthesizerIsAwayAndStillTakesInput) {
+// A lost link greys the logo, and only the logo: the LCD keeps its ink and
+// takes input; the logo lights again when the synthesizer is back.
+TEST_F(RootLayer, ALostLinkGreysTheLogoOnly) {
   ToPerformance(3);
-  const int lcd[] = {Root::kIdProgNumber, Root::kIdSoundName, Root::kIdProgUp,
-                     Root::kIdProgDown, Root::kIdCategory, Root::kIdTempo};
   // How far the LCD's strongest ink lies from its background (the most
-  // common colour): text and arrows that fade come nearer to it.
+  // common colour): text and arrows drawn faded come nearer to it.
   auto ink = [&] {
     h_.WindowPixel(0, 0);  // draws the window
     CHfcBmp* bmp = h_.window().GetPicture()->GetBmp();
@@ -627,17 +625,16 @@ TEST_F(RootLayer, TheLCDDimsWhileTheSynthesizerIsAwayAndStillTakesInput) {
     return strongest;
   };
   const int lit = ink();
-  for (int id : lcd) EXPECT_FALSE(Ctl(id)->IsDimmed()) << id;
+  EXPECT_EQ(Ctl(Root::kIdLogo)->GetIntValue(), 1);
 
   h_.model().Disconnect();
   h_.Idle();
   h_.Idle();
-  const int dark = ink();
-  for (int id : lcd) EXPECT_TRUE(Ctl(id)->IsDimmed()) << id;
-  EXPECT_LT(dark, lit * 3 / 4) << "the LCD did not dim";
+  EXPECT_EQ(Ctl(Root::kIdLogo)->GetIntValue(), 0) << "the logo did not grey";
+  EXPECT_EQ(ink(), lit) << "the LCD changed its look with the link";
   ClickControl(Root::kIdProgUp);
   h_.Idle();
-  EXPECT_EQ(h_.synth()->GetCurSound(true).number, 4) << "the dark LCD took no input";
+  EXPECT_EQ(h_.synth()->GetCurSound(true).number, 4) << "the LCD took no input";
   ClickControl(Root::kIdProgDown);
   h_.Idle();
   ASSERT_EQ(h_.synth()->GetCurSound(true).number, 3);
@@ -645,8 +642,8 @@ TEST_F(RootLayer, TheLCDDimsWhileTheSynthesizerIsAwayAndStillTakesInput) {
   ASSERT_TRUE(h_.model().Connect(false, false));
   h_.Idle();
   h_.Idle();
-  for (int id : lcd) EXPECT_FALSE(Ctl(id)->IsDimmed()) << id;
-  EXPECT_EQ(ink(), lit) << "the LCD did not light again";
+  EXPECT_EQ(Ctl(Root::kIdLogo)->GetIntValue(), 1);
+  EXPECT_EQ(ink(), lit);
 }
 
 TEST_F(RootLayer, TheLogoOffersAllSoundOffAndTheAbout) {

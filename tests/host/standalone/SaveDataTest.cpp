@@ -116,7 +116,9 @@ TEST(SaveData, TheVersionFieldAndTheLengthDecideWhichFieldsAreRead) {
   }
 }
 
-TEST(SaveData, ShortOrDamagedFilesAreRefusedAsAWholeWithTheReason) {
+// What is unsafe to read refuses the file as a whole, with the reason: too
+// short a file, and a name without its terminating NUL.
+TEST(SaveData, ShortFilesAndUnendedNamesAreRefusedAsAWholeWithTheReason) {
   const std::vector<uint8_t> good = Filled().Serialize();
   struct Case {
     const char* what;
@@ -129,15 +131,8 @@ TEST(SaveData, ShortOrDamagedFilesAreRefusedAsAWholeWithTheReason) {
   const Case cases[] = {
       {"9,443 bytes", 9443, 0, {}, "readLength >= (int)sizeof(SaveData)"},
       {"empty", 0, 0, {}, "readUnit == 1"},
-      {"device name without NUL", 9464, 4, noNul, "NUL"},
-      {"port name without NUL", 9464, 1068 + 3 * 2048 + 1024, noNul, "NUL"},
-      {"knob mode 3", 9464, 9456, {3, 0, 0, 0}, "knob mode"},
-      {"negative knob mode", 9464, 9456, {0xFF, 0xFF, 0xFF, 0xFF}, "knob mode"},
-      {"limit 0", 9464, 9452, {0, 0, 0, 0}, "limit"},
-      {"limit 101", 9464, 9452, {101, 0, 0, 0}, "limit"},
-      {"odd channel", 9464, 9440, {3, 0, 0, 0}, "channel"},
-      {"negative channel", 9464, 9440, {0xFE, 0xFF, 0xFF, 0xFF}, "channel"},
-      {"auto-stop byte 7", 9464, 9448, {7}, "auto-stop"},
+      {"device name without NUL", 9464, 4, noNul, "every stored name ends within its field"},
+      {"port name without NUL", 9464, 1068 + 3 * 2048 + 1024, noNul, "every stored name ends within its field"},
   };
   for (const Case& c : cases) {
     std::vector<uint8_t> b = good;
@@ -152,6 +147,50 @@ TEST(SaveData, ShortOrDamagedFilesAreRefusedAsAWholeWithTheReason) {
     // Nothing of the file is taken.
     EXPECT_EQ(s.knobMode, 2) << c.what;
     EXPECT_TRUE(s.outputDeviceName.empty()) << c.what;
+  }
+}
+
+// A value out of its range takes its default, and the rest of the file is
+// read as it stands.
+TEST(SaveData, AValueOutOfRangeTakesItsDefaultAndTheRestIsKept) {
+  const std::vector<uint8_t> good = Filled().Serialize();
+  struct Case {
+    const char* what;
+    size_t at;
+    std::vector<uint8_t> bytes;
+    int channel;
+    bool autoStop;
+    int limit, knob;
+  };
+  // As Filled() has them: channel 2, auto-stop on at 80 %, knob mode 1.
+  const Case cases[] = {
+      {"knob mode 3", 9456, {3, 0, 0, 0}, 2, true, 80, 2},
+      {"negative knob mode", 9456, {0xFF, 0xFF, 0xFF, 0xFF}, 2, true, 80, 2},
+      {"limit 0", 9452, {0, 0, 0, 0}, 2, true, 100, 1},
+      {"limit 101", 9452, {101, 0, 0, 0}, 2, true, 100, 1},
+      {"odd channel", 9440, {3, 0, 0, 0}, 0, true, 80, 1},
+      {"negative channel", 9440, {0xFE, 0xFF, 0xFF, 0xFF}, 0, true, 80, 1},
+      {"channel 256", 9440, {0, 1, 0, 0}, 0, true, 80, 1},
+      {"auto-stop byte 7", 9448, {7}, 2, false, 80, 1},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    std::vector<uint8_t> b = good;
+    std::copy(c.bytes.begin(), c.bytes.end(), b.begin() + c.at);
+    SaveData s;
+    std::string reason;
+    ASSERT_TRUE(SaveData::Parse(b.data(), b.size(), &s, &reason)) << reason;
+    EXPECT_EQ(s.startingChannel, c.channel);
+    EXPECT_EQ(s.useAutoStop, c.autoStop);
+    EXPECT_EQ(s.autoStopLimit, c.limit);
+    EXPECT_EQ(s.knobMode, c.knob);
+    EXPECT_EQ(s.outputDeviceName, "Null Out");
+    EXPECT_EQ(s.streamFormat.bitsPerChannel, 24u);
+    EXPECT_EQ(s.portName[0], "KEYS");
+    EXPECT_EQ(s.deviceName[0], "Keyboard");
+    EXPECT_EQ(s.entry[0], Filled().entry[0]);
+    EXPECT_EQ(s.bufferFrameSize, 512u);
+    EXPECT_EQ(s.clockSourceId, 7u);
   }
 }
 

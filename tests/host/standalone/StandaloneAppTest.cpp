@@ -94,6 +94,14 @@ class App : public StandaloneFixture {
     }
     return bus.AddDevice(d);
   }
+  // Settings that play the stereo device "Null Out" at 44.1 kHz, 256 frames.
+  static SaveData OnNullOut() {
+    SaveData s;
+    s.outputDeviceName = "Null Out";
+    s.streamFormat = MakeLinearPCM(44100, 2, 32, true);
+    s.bufferFrameSize = 256;
+    return s;
+  }
   void WriteSettings(const SaveData& s) {
     const auto bytes = s.Serialize();
     std::ofstream out(SettingsFile(), std::ios::binary);
@@ -223,28 +231,66 @@ TEST_F(App, ChosenSettingsArePlayedSavedAndSurviveARestart) {
   EXPECT_FALSE(app->settingsWindow().IsVisible());
 }
 
+// A file that cannot be read safely gives the defaults and one alert in
+// words with the reason; it opens no Settings window at start-up.
 TEST_F(App, ADamagedSettingsFileGivesTheDefaultsAndSaysWhy) {
   audio.AddDevice(StereoDevice());
-  {
-    std::ofstream out(SettingsFile(), std::ios::binary);
-    out << std::string(9443, 'x');
+  SaveData stored;
+  stored.outputDeviceName = "Null Out";
+  stored.knobMode = 0;
+  std::vector<uint8_t> unended = stored.Serialize();
+  std::fill(unended.begin() + 4, unended.begin() + 4 + 1024, 'x');  // the device name
+  struct Case {
+    const char* what;
+    std::string bytes;
+    const char* reason;
+  } cases[] = {
+      {"too short", std::string(9443, 'x'), "readLength >= (int)sizeof(SaveData)"},
+      {"a name without its end", std::string(unended.begin(), unended.end()),
+       "(every stored name ends within its field) is not"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    {
+      std::ofstream out(SettingsFile(), std::ios::binary);
+      out << c.bytes;
+    }
+    os::HeadlessAlert::Reset();
+    ASSERT_EQ(Make(testRegistry).Start(), 0);
+    ASSERT_EQ(AlertTexts().size(), 1u);
+    EXPECT_NE(AlertTexts()[0].find("The settings file could not be read. Default settings are used."),
+              std::string::npos);
+    EXPECT_NE(AlertTexts()[0].find(c.reason), std::string::npos) << AlertTexts()[0];
+    EXPECT_EQ(app->dialog().Value(D::kOUTP), 1);
+    EXPECT_EQ(app->dialog().Value(D::kKNOB), 3);
+    EXPECT_FALSE(app->settingsWindow().IsVisible());
+    app.reset();
+    gAudioDeviceList.clear();
   }
+}
+
+// A value out of its range takes its default; the rest of the file is
+// used: the stored device plays, without an alert or the Settings window.
+TEST_F(App, AnOutOfRangeSettingTakesItsDefaultAndTheRestOfTheFileIsUsed) {
+  audio.AddDevice(StereoDevice());
+  SaveData s = OnNullOut();
+  s.useAutoStop = true;
+  s.autoStopLimit = 90;
+  s.knobMode = 7;
+  WriteSettings(s);
   ASSERT_EQ(Make(testRegistry).Start(), 0);
-  ASSERT_EQ(AlertTexts().size(), 1u);
-  EXPECT_NE(AlertTexts()[0].find("The settings file could not be read. Default settings are used."),
-            std::string::npos);
-  EXPECT_NE(AlertTexts()[0].find("readLength >= (int)sizeof(SaveData)"), std::string::npos) << AlertTexts()[0];
-  EXPECT_EQ(app->dialog().Value(D::kOUTP), 1);
+  EXPECT_TRUE(AlertTexts().empty()) << AlertTexts()[0];
+  EXPECT_FALSE(app->settingsWindow().IsVisible());
+  EXPECT_EQ(app->dialog().Value(D::kOUTP), 2);
+  EXPECT_TRUE(app->graph().isPlaying());
   EXPECT_EQ(app->dialog().Value(D::kKNOB), 3);
-  EXPECT_TRUE(app->settingsWindow().IsVisible());
+  EXPECT_EQ(app->dialog().Value(D::kfSTO), 1);
+  EXPECT_EQ(app->dialog().Value(D::kbSTO), 90);
 }
 
 TEST_F(App, AStoredChannelPairTheDeviceLacksPlaysNothingRatherThanAWrongChannel) {
   const auto id = audio.AddDevice(StereoDevice());
-  SaveData s;
-  s.outputDeviceName = "Null Out";
-  s.streamFormat = MakeLinearPCM(44100, 2, 32, true);
-  s.bufferFrameSize = 256;
+  SaveData s = OnNullOut();
   s.startingChannel = 6;
   WriteSettings(s);
   ASSERT_EQ(Make(testRegistry).Start(), 0);
@@ -767,10 +813,7 @@ TEST_F(App, AFailureToStartAudioIsToldAndTheMenusFollowWhatAudioDoes) {
 
 TEST_F(App, SettingsThatFailToApplyAtStartUpAreNoSuccess) {
   audio.AddDevice(StereoDevice());
-  SaveData s;
-  s.outputDeviceName = "Null Out";
-  s.streamFormat = MakeLinearPCM(44100, 2, 32, true);
-  s.bufferFrameSize = 256;
+  SaveData s = OnNullOut();
   WriteSettings(s);
   // The probe at start-up initialises once; starting audio is the second.
   testRegistry.Clear();
@@ -930,10 +973,9 @@ TEST_F(AppWindows, EveryWayTheSettingsWindowGoesLeavesTheEditorTakingInput) {
 // question, here a stand-in run), the settings window that start-up wants
 // to show and the queued alerts wait; they come once it is answered.
 TEST_F(AppWindows, WhileAQuestionIsOpenTheSettingsWindowAndQueuedAlertsWait) {
-  {
-    std::ofstream out(SettingsFile(), std::ios::binary);
-    out << std::string(100, 'x');  // damaged: start-up shows the settings
-  }
+  SaveData gone;
+  gone.outputDeviceName = "Gone Out";  // not found again: start-up shows the settings
+  WriteSettings(gone);
   auto question = std::make_unique<os::Window::ModalInput>(os::Window::ModalInput::Kind::kQuestion);
   StartAndOpenProbe();
   EXPECT_FALSE(app->settingsWindow().IsVisible());

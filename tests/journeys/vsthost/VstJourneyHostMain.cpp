@@ -6,17 +6,28 @@
 // (offsets into AEffect, opcode numbers), independent of the plug-in's
 // headers.
 //
-//   vesk_vst_journey_host PLUGIN.so RECORD [--entries N]
+//   vesk_vst_journey_host PLUGIN.so RECORD [--entries N] [--chunk FILE]
+//                         [--load-chunk FILE] [--save-chunk FILE]
 //
 // Each callback is appended to RECORD as one line:
-//   <opcode> <index> <value> <opt> <thread> <phase>
-// thread: main (the host's GUI thread), audio (its processing thread) or
-// other (a thread of the plug-in's own); phase: entry while the host is
-// inside VSTPluginMain, else run. Without --entries it opens one instance
-// and its editor, prints "ready <window id> <width> <height>" and runs until
-// SIGTERM, then closes the editor and the instance and ends with status 0.
-// With --entries N it only calls VSTPluginMain and closes the instance
-// again, N times, and ends.
+//   <opcode> <index> <value> <opt> <thread> <phase> <read back>
+// thread: main (the host's GUI thread, which also calls effEditIdle),
+// audio (its processing thread) or other (a thread the host did not make);
+// phase: entry while the host is inside VSTPluginMain, close while it is
+// inside effClose, else run; read back: for an automate, what getParameter
+// gave for its row inside the callback (as hosts read it back), else 0.
+// Without --entries it opens one instance and its editor, prints
+// "ready <window id> <width> <height>" and runs until SIGTERM, then closes
+// the editor and the instance, prints "close <ms>" (how long effClose took)
+// and ends with status 0. With --chunk FILE, SIGUSR1 saves the bank chunk
+// into FILE and prints "getchunk <ms> <bytes>", SIGUSR2 restores the bank
+// chunk from FILE and prints "setchunk <ms> <result>"; both on the GUI
+// thread, between two idle calls. As a host reopening a session,
+// --load-chunk hands the instance the state in FILE before it opens the
+// editor; as a host saving one, --save-chunk writes the instance's state to
+// FILE when told to end, before it closes the editor (status 1 when either
+// fails). With --entries N it only calls VSTPluginMain and closes the
+// instance again, N times, and ends.
 #include <dlfcn.h>
 #include <signal.h>
 
@@ -26,6 +37,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <fstream>
+#include <iterator>
 #include <memory>
 #include <mutex>
 #include <string>
@@ -39,21 +52,23 @@ namespace {
 // The binary interface: opcodes and AEffect's offsets.
 enum : int32_t {
   kEffOpen = 0, kEffClose = 1, kEffSetSampleRate = 10, kEffSetBlockSize = 11, kEffMainsChanged = 12,
-  kEffEditGetRect = 13, kEffEditOpen = 14, kEffEditClose = 15, kEffEditIdle = 19, kEffStartProcess = 71,
-  kEffStopProcess = 72,
+  kEffEditGetRect = 13, kEffEditOpen = 14, kEffEditClose = 15, kEffEditIdle = 19, kEffGetChunk = 23,
+  kEffSetChunk = 24, kEffStartProcess = 71, kEffStopProcess = 72,
 };
 enum : int32_t {
   kHostVersion = 1, kHostGetSampleRate = 16, kHostGetBlockSize = 17, kHostGetVendorString = 32,
   kHostGetProductString = 33, kHostGetVendorVersion = 34,
 };
+constexpr int32_t kHostAutomate = 0;
 constexpr int32_t kMagic = 0x56737450;  // 'VstP'
-constexpr size_t kOffDispatcher = 8, kOffNumOutputs = 52, kOffProcessReplacing = 120;
+constexpr size_t kOffDispatcher = 8, kOffGetParameter = 32, kOffNumOutputs = 52, kOffProcessReplacing = 120;
 constexpr int32_t kBlock = 512;
 
 using Callback = intptr_t (*)(void*, int32_t, int32_t, intptr_t, void*, float);
 using Entry = void* (*)(Callback);
 using Dispatcher = intptr_t (*)(void*, int32_t, int32_t, intptr_t, void*, float);
 using Process = void (*)(void*, float**, float**, int32_t);
+using GetParameter = float (*)(void*, int32_t);
 
 template <typename T>
 T Field(void* effect, size_t offset) {
@@ -63,18 +78,23 @@ T Field(void* effect, size_t offset) {
 }
 
 std::atomic<bool> g_term{false};
+std::atomic<bool> g_saveChunk{false};
+std::atomic<bool> g_loadChunk{false};
 std::atomic<bool> g_inEntry{false};
+std::atomic<bool> g_inClose{false};
 std::thread::id g_mainThread;
 thread_local bool t_audio = false;
 std::mutex g_recordLock;
 FILE* g_record = nullptr;
 
-intptr_t HostCallback(void*, int32_t opcode, int32_t index, intptr_t value, void* ptr, float opt) {
+intptr_t HostCallback(void* effect, int32_t opcode, int32_t index, intptr_t value, void* ptr, float opt) {
   {
     const char* thread = t_audio ? "audio" : std::this_thread::get_id() == g_mainThread ? "main" : "other";
+    const char* phase = g_inEntry.load() ? "entry" : g_inClose.load() ? "close" : "run";
+    const float readBack = opcode == kHostAutomate && effect ? Field<GetParameter>(effect, kOffGetParameter)(effect, index) : 0.0f;
     std::lock_guard<std::mutex> g(g_recordLock);
-    std::fprintf(g_record, "%d %d %lld %g %s %s\n", opcode, index, static_cast<long long>(value), opt, thread,
-                 g_inEntry.load() ? "entry" : "run");
+    std::fprintf(g_record, "%d %d %lld %.9g %s %s %.9g\n", opcode, index, static_cast<long long>(value), opt, thread,
+                 phase, readBack);
     std::fflush(g_record);
   }
   switch (opcode) {
@@ -100,6 +120,38 @@ intptr_t Call(void* effect, int32_t opcode, int32_t index = 0, intptr_t value = 
   return Field<Dispatcher>(effect, kOffDispatcher)(effect, opcode, index, value, ptr, opt);
 }
 
+long long MsSince(std::chrono::steady_clock::time_point start) {
+  return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start).count();
+}
+
+// The bank chunk into the file, or from it, as a host saves and restores a
+// session; the line says how long the call took.
+bool SaveChunk(void* effect, const std::string& path) {
+  const auto start = std::chrono::steady_clock::now();
+  void* data = nullptr;
+  const intptr_t size = Call(effect, kEffGetChunk, 0, 0, &data);
+  const long long ms = MsSince(start);
+  bool written = false;
+  if (data && size > 0) {
+    std::ofstream out(path, std::ios::binary);
+    written = static_cast<bool>(out.write(static_cast<const char*>(data), size).flush());
+  }
+  std::printf("getchunk %lld %lld\n", ms, static_cast<long long>(size));
+  std::fflush(stdout);
+  return written;
+}
+
+bool LoadChunk(void* effect, const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  if (bytes.empty()) return false;
+  const auto start = std::chrono::steady_clock::now();
+  const intptr_t result = Call(effect, kEffSetChunk, 0, static_cast<intptr_t>(bytes.size()), bytes.data());
+  std::printf("setchunk %lld %lld\n", MsSince(start), static_cast<long long>(result));
+  std::fflush(stdout);
+  return result == 1;
+}
+
 // Audio blocks at the pace of 48 kHz until told to stop.
 void AudioLoop(void* effect, std::atomic<bool>* run) {
   t_audio = true;
@@ -116,12 +168,21 @@ void AudioLoop(void* effect, std::atomic<bool>* run) {
   }
 }
 
-int RunEditor(void* effect) {
+struct Options {
+  int entries = 0;
+  std::string chunkFile, loadChunk, saveChunk;
+};
+
+int RunEditor(void* effect, const Options& options) {
   Call(effect, kEffOpen);
   Call(effect, kEffSetSampleRate, 0, 0, nullptr, 48000.0f);
   Call(effect, kEffSetBlockSize, 0, kBlock);
   Call(effect, kEffMainsChanged, 0, 1);
   Call(effect, kEffStartProcess);
+  if (!options.loadChunk.empty() && !LoadChunk(effect, options.loadChunk)) {
+    std::fprintf(stderr, "vesk_vst_journey_host: the plug-in did not take the chunk in %s\n", options.loadChunk.c_str());
+    return 1;
+  }
   std::atomic<bool> run{true};
   std::thread audio(AudioLoop, effect, &run);
   // ERect: int16 top, left, bottom, right.
@@ -147,37 +208,57 @@ int RunEditor(void* effect) {
   while (!g_term.load()) {
     window->Pump();
     Call(effect, kEffEditIdle);
+    if (g_saveChunk.exchange(false) && !options.chunkFile.empty()) SaveChunk(effect, options.chunkFile);
+    if (g_loadChunk.exchange(false) && !options.chunkFile.empty()) LoadChunk(effect, options.chunkFile);
     std::this_thread::sleep_for(std::chrono::milliseconds(20));
   }
+  const bool saved = options.saveChunk.empty() || SaveChunk(effect, options.saveChunk);
+  if (!saved) std::fprintf(stderr, "vesk_vst_journey_host: no chunk to write to %s\n", options.saveChunk.c_str());
   Call(effect, kEffEditClose);
   run = false;
   audio.join();
   Call(effect, kEffStopProcess);
   Call(effect, kEffMainsChanged, 0, 0);
+  const auto closing = std::chrono::steady_clock::now();
+  g_inClose = true;
   Call(effect, kEffClose);
-  return 0;
+  g_inClose = false;
+  std::printf("close %lld\n", MsSince(closing));
+  std::fflush(stdout);
+  return saved ? 0 : 1;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
   if (argc < 3) {
-    std::fprintf(stderr, "usage: vesk_vst_journey_host PLUGIN.so RECORD [--entries N]\n");
+    std::fprintf(stderr,
+                 "usage: vesk_vst_journey_host PLUGIN.so RECORD [--entries N] [--chunk FILE] [--load-chunk FILE] "
+                 "[--save-chunk FILE]\n");
     return 2;
   }
-  const int entries = argc >= 5 && std::string(argv[3]) == "--entries" ? std::atoi(argv[4]) : 0;
+  Options options;
+  for (int i = 3; i + 1 < argc; i += 2) {
+    const std::string option = argv[i];
+    if (option == "--entries") options.entries = std::atoi(argv[i + 1]);
+    if (option == "--chunk") options.chunkFile = argv[i + 1];
+    if (option == "--load-chunk") options.loadChunk = argv[i + 1];
+    if (option == "--save-chunk") options.saveChunk = argv[i + 1];
+  }
   g_mainThread = std::this_thread::get_id();
   g_record = std::fopen(argv[2], "w");
   if (!g_record) return 1;
   signal(SIGTERM, [](int) { g_term = true; });
+  signal(SIGUSR1, [](int) { g_saveChunk = true; });
+  signal(SIGUSR2, [](int) { g_loadChunk = true; });
   void* library = dlopen(argv[1], RTLD_NOW | RTLD_LOCAL);
   Entry entry = library ? reinterpret_cast<Entry>(dlsym(library, "VSTPluginMain")) : nullptr;
   if (!entry) {
     std::fprintf(stderr, "vesk_vst_journey_host: %s\n", dlerror());
     return 1;
   }
-  if (entries > 0) {
-    for (int i = 0; i < entries; ++i) {
+  if (options.entries > 0) {
+    for (int i = 0; i < options.entries; ++i) {
       void* effect = Instantiate(entry);
       if (!effect) {
         std::fprintf(stderr, "vesk_vst_journey_host: VSTPluginMain gave no instance\n");
@@ -192,5 +273,5 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "vesk_vst_journey_host: VSTPluginMain gave no instance\n");
     return 1;
   }
-  return RunEditor(effect);
+  return RunEditor(effect, options);
 }
