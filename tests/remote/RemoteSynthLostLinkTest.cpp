@@ -409,6 +409,42 @@ INSTANTIATE_TEST_SUITE_P(AwayAndAnswer, EditsWhileAway,
                                   (info.param.answer == 1 ? "KeepTheEdits" : "TakeTheSynthesizers");
                          });
 
+// The plug-in closing while the question is open: the connection is aborted
+// and the question ends as cancelled. Nothing is received, and the edit (of
+// the program shown, which the connection's steps load anew) stays.
+TEST_F(RemoteSynthLostLinkTest, EditsWhileAwayOutlastAQuestionEndedByClosing) {
+  SimSynthDevice& first = Ready();
+  ProgramMode();
+  first.Unplug();
+  Tick();
+  ASSERT_FALSE(model->GetConnected());
+  ISection* edit = model->GetEditBuffer(eMode_ProgEdit);
+  const int value = edit->GetParamI(kOsc1Volume) == 33 ? 34 : 33;
+  edit->PutParamI(kOsc1Volume, value);
+
+  SimSynthDevice& back = AddSynth(TestSynthSettings());
+  back.With([](SimSynth& s) { Pattern(s, 77); });
+  struct ClosingAlert : os::HeadlessAlert {
+    CRemoteSynthImpl* model;
+    int Run(const Request& request) override {
+      HeadlessAlert::Run(request);
+      model->AbortConnection();
+      return 2;
+    }
+  };
+  CRemoteSynthImpl* m = model.get();
+  os::Alert::SetFactory([m] {
+    auto alert = std::make_unique<ClosingAlert>();
+    alert->model = m;
+    return alert;
+  });
+  Tick();
+  env.loop().RunFor(1000);
+  ASSERT_EQ(os::HeadlessAlert::Transcript().size(), 1u) << "no question about the edit";
+  EXPECT_EQ(edit->GetParamI(kOsc1Volume), value) << "the edit was lost";
+  for (const SimSynthEvent& e : back.Log()) EXPECT_NE(e.kind, SimSynthEvent::kDumpReceived) << "something was sent";
+}
+
 TEST_F(RemoteSynthLostLinkTest, ASynthesizerLostDuringReceiveAllEndsItAtOnceWithoutItsWindow) {
   SimSynthDevice& dev = Connected(TestSynthSettings());
   ASSERT_TRUE(model->GetConnected());
