@@ -28,6 +28,7 @@
 #include "editor/controls/XEStaticBmp.h"
 #include "editor/controls/XEStaticText.h"
 #include "editor/pages/combi_global/TesraCombiPlayLayer.h"
+#include "editor/pages/program/OskendProgPlayLayer.h"
 #include "editor/shell/CTabPageLayer.h"
 #include "editor/shell/IModalBrowsers.h"
 #include "editor/shell/OskendBackgroundLayer.h"
@@ -40,6 +41,7 @@
 #include "tests/support/pageharness/ContactSheet.h"
 #include "tests/support/pageharness/LayoutCheck.h"
 #include "tests/support/pageharness/PageHarness.h"
+#include "tests/support/pageharness/TwoStateCheck.h"
 #include "tests/support/rootharness/RealPagesRoot.h"
 
 namespace {
@@ -76,12 +78,6 @@ class EditorLayout : public ::testing::Test {
     Allow("'IFX1 Type': \"Overdrive/Hi-Gain - Amp Simulation\" is 149 px wide, its box 126",
           "the play overview's insert effect field reaches to the effect box's edge; only the longest name "
           "loses its end, and stays told apart from every other");
-    Allow("'Voice Assign Mode' overlaps",
-          "the play overview puts the 70-pixel voice assign field 36 pixels before the multisample "
-          "column, whose controls are drawn over its end");
-    Allow("'Voice Assign Mode' crosses the edge of the panel 'Container_ProgPlay_Overview_EQ'",
-          "likewise: the field starts 37 pixels into the 70-pixel basic block, whose width the multisample "
-          "column at x 83 bounds");
   }
 
   struct Mode {
@@ -90,9 +86,12 @@ class EditorLayout : public ::testing::Test {
     int guiMode;
     int views;  // main tabs and sub-tabs together
   };
-  // Every main tab and sub-tab of the mode, checked, and put on the mode's
-  // contact sheet.
-  void CheckMode(const Mode& m) {
+  static constexpr Mode kPerformance{"performance", eMode_Combi, 0, 2 + 5 + 3};
+  static constexpr Mode kProgram{"program", eMode_ProgEdit, 1, 4 + 1 + 6 + 8 + 4 + 5 + 3 + 1 + 3};
+  static constexpr Mode kGlobal{"global", eMode_Global, 2, 4};
+  // Shows every main tab and sub-tab of the mode in turn, each named as its
+  // picture is.
+  void ForEachView(const Mode& m, const std::function<void(const std::string& view)>& at) {
     ToMode(m.mode);
     CTabControl* strip = root_->GetMainTab(m.guiMode);
     ASSERT_NE(strip, nullptr) << m.name;
@@ -109,14 +108,19 @@ class EditorLayout : public ::testing::Test {
           sub->SetActivePageByIndex(s, true);
           Settle();
         }
-        const std::string view = std::string(m.name) + " tab " + std::to_string(t) +
-                                 (subs > 0 ? " sub-tab " + std::to_string(s) : std::string());
-        check_.Check(h_.window(), view);
+        at(std::string(m.name) + " tab " + std::to_string(t) +
+           (subs > 0 ? " sub-tab " + std::to_string(s) : std::string()));
         ++views;
-        Picture(view);
       }
     }
     EXPECT_EQ(views, m.views) << m.name;
+  }
+  // Every view of the mode, checked, and put on the mode's contact sheet.
+  void CheckMode(const Mode& m) {
+    ForEachView(m, [&](const std::string& view) {
+      check_.Check(h_.window(), view);
+      Picture(view);
+    });
     Sheet(std::string("editor_") + m.name + "_sheet");
   }
 
@@ -153,7 +157,7 @@ TEST_F(EditorLayout, TheWindowIsThePanelsSize) {
 TEST_F(EditorLayout, EveryPerformanceViewFitsTheWindowAndEveryTextItsBox) {
   Allow("Type': \"Overdrive/Hi-Gain - Amp Simulation\"",
         "the performance play page leaves the insert effect fields 155 pixels before the send knobs");
-  CheckMode({"performance", eMode_Combi, 0, 2 + 5 + 3});
+  CheckMode(kPerformance);
   ExpectClean(300, 300);
 }
 
@@ -165,12 +169,12 @@ TEST_F(EditorLayout, EveryProgramViewFitsTheWindowAndEveryTextItsBox) {
   Allow("'IFX1 Type': \"056 : Overdrive/Hi-Gain - Amp Simulation\"",
         "the insert effects page gives its type selector the 139-pixel picture between the routing's arrows; "
         "only this longest name loses its end");
-  CheckMode({"program", eMode_ProgEdit, 1, 4 + 1 + 6 + 8 + 4 + 5 + 3 + 1 + 3});
+  CheckMode(kProgram);
   ExpectClean(1000, 1000);
 }
 
 TEST_F(EditorLayout, EveryGlobalViewFitsTheWindowAndEveryTextItsBox) {
-  CheckMode({"global", eMode_Global, 2, 4});
+  CheckMode(kGlobal);
   ExpectClean(50, 50);
 }
 
@@ -228,6 +232,21 @@ TEST_F(EditorLayout, EveryBrowserAndDialogFitsAboveTheControllerArea) {
   }
   Sheet("editor_browsers_and_dialogs_sheet");
   ExpectClean(100, 100);
+}
+
+// Every two-state picture shows its parameter's value, in both values,
+// after a load and after a click: the oscillator mode lights the mode the
+// program is in, a check box is ticked for "On".
+TEST_F(EditorLayout, EveryTwoStatePictureShowsItsParameter) {
+  vesk::test::TwoStateCheck check(h_);
+  check.Follows(OskendProgPlayLayer::kIdOscModePicture, 0x0D00);  // the play overview's, set by its page
+  for (const Mode& m : {kProgram, kPerformance, kGlobal})
+    ForEachView(m, [&](const std::string& view) { check.Check(view); });
+  EXPECT_EQ(check.SlidesChecked(), 1);
+  EXPECT_GT(check.SwitchesChecked(), 50);
+  std::string faults;
+  for (const std::string& f : check.Faults()) faults += "\n  " + f;
+  EXPECT_TRUE(check.Faults().empty()) << check.Faults().size() << " pictures unlike their parameter:" << faults;
 }
 
 // The performance play page's split-key learn switch is reached by a

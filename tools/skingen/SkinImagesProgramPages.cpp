@@ -239,23 +239,37 @@ void PaintMixerType(CHfcDrawContext& dc, int frame, int top, int width, int heig
   dc.DrawText(8.0f, static_cast<float>(top + height / 2 + 4), t, std::strlen(t));
 }
 
-void PaintOscMode(CHfcDrawContext& dc, int frame, int top, int width, int height, int states) {
-  Sunken(dc, 0, top, width, height, 0xFF1B1C20);
-  const int slot = (height - 4) / states;
-  Fill(dc, 2, top + 2 + slot * (frame % states), width - 4, slot, kAmber);
-  for (int s = 0; s < states; ++s) Fill(dc, 2, top + 2 + slot * s, width - 4, 1, 0xFF3A3D44);
-}
-// The Basic page's switch names its two states in its two slots, the lit
-// one dark on amber.
+// The Basic page's slide switch names its two positions, SINGLE above
+// DOUBLE, and lights the one the program is in, dark on amber. Its state
+// counts up from the bottom position: frame 0 lights DOUBLE, frame 1 SINGLE.
 void PaintOscMode2(CHfcDrawContext& dc, int f, int top, int w, int h) {
-  PaintOscMode(dc, f, top, w, h, 2);
+  Sunken(dc, 0, top, w, h, 0xFF1B1C20);
   const int slot = (h - 4) / 2;
-  static const char* const kStates[2] = {"SINGLE", "DOUBLE"};
+  static const char* const kPositions[2] = {"SINGLE", "DOUBLE"};
+  const int lit = 1 - f % 2;
+  Fill(dc, 2, top + 2 + slot * lit, w - 4, slot, kAmber);
+  Fill(dc, 2, top + 2 + slot, w - 4, 1, 0xFF3A3D44);
   for (int s = 0; s < 2; ++s)
-    CentredText(dc, 2, top + 2 + slot * s, w - 4, slot, kStates[s], "Helvetica-Narrow-Bold", 8.0f,
-                s == f % 2 ? 0xFF1B1D22 : 0xFFB4B8C0);
+    CentredText(dc, 2, top + 2 + slot * s, w - 4, slot, kPositions[s], "Helvetica-Narrow-Bold", 8.0f,
+                s == lit ? 0xFF1B1D22 : 0xFFB4B8C0);
 }
-void PaintOscMode4(CHfcDrawContext& dc, int f, int top, int w, int h) { PaintOscMode(dc, f, top, w, h, 4); }
+// The play overview's small picture of the oscillator mode (frame = mode):
+// one amber bar for a single oscillator, two for double, a grid of pads
+// for drums.
+void PaintOscMode4(CHfcDrawContext& dc, int f, int top, int w, int h) {
+  Sunken(dc, 0, top, w, h, 0xFF1B1C20);
+  switch (f % 4) {
+    case 0: Fill(dc, 3, top + 5, w - 6, 4, kAmber); break;
+    case 1:
+      Fill(dc, 3, top + 3, w - 6, 3, kAmber);
+      Fill(dc, 3, top + 8, w - 6, 3, kAmber);
+      break;
+    default:
+      for (int r = 0; r < 2; ++r)
+        for (int c = 0; c < 2; ++c) Fill(dc, 3 + c * 5, top + 3 + r * 5, 3, 3, kAmber);
+      break;
+  }
+}
 
 void PaintKeyboard(CHfcDrawContext& dc, int, int top, int width, int height) {
   Fill(dc, 0, top, width, height, 0xFF0E0F12);
