@@ -46,22 +46,35 @@ void PaintDumpSwitch(CHfcDrawContext& dc, int, int top, int width, int height) {
 }
 
 // One octave of keys as the user scale rows stand on it: seven white keys
-// below, five black keys above, in a frame. `whites` white keys are drawn
-// (five for the last, shorter octave).
+// below, five black keys above, in a frame; `whites` white keys are drawn
+// (five for the last, shorter octave, with the black keys between them).
+// Each key is drawn around its note's field, as the user scale page places
+// the 40-pixel fields on the picture: a white key's field in its lower
+// half, a black key's three pixels in from either side of the key.
+constexpr int kFieldWidth = 40;
+constexpr int kWhiteFieldX[7] = {8, 67, 126, 185, 244, 303, 362};
+// The black key after white key k (C#, D#, -, F#, G#, A#), 0 for none.
+constexpr int kBlackFieldX[6] = {38, 97, 0, 215, 274, 333};
+
 void Keys(CHfcDrawContext& dc, int top, int width, int height, int whites) {
   Panel(dc, 0, top, width, height);
-  const int kw = 59;
   const int y0 = top + 4;
   const int h = height - 8;
+  // The white keys step as their fields do (59 pixels), from the frame's
+  // first inner column.
+  const int kw = kWhiteFieldX[1] - kWhiteFieldX[0];
   for (int k = 0; k < whites; ++k) {
-    Fill(dc, 2 + kw * k, y0, kw - 1, h, kKeyEdge);
-    Fill(dc, 3 + kw * k, y0 + 1, kw - 3, h - 2, kKeyWhite);
+    const int x = 1 + kw * k;
+    Fill(dc, x, y0, kw - 1, h, kKeyEdge);
+    Fill(dc, x + 1, y0 + 1, kw - 3, h - 2, kKeyWhite);
   }
-  static constexpr int kBlackAt[] = {0, 1, 3, 4, 5};
-  for (int b : kBlackAt) {
-    if (b + 1 >= whites) continue;
-    Fill(dc, 2 + kw * (b + 1) - 19, y0, 38, h / 2, kKeyEdge);
-    Fill(dc, 2 + kw * (b + 1) - 18, y0, 36, h / 2 - 1, kKeyRaised);
+  constexpr int kBlackMargin = 3;
+  for (int k = 0; k + 1 < whites; ++k) {
+    if (!kBlackFieldX[k]) continue;
+    const int x = kBlackFieldX[k] - kBlackMargin;
+    const int w = kFieldWidth + 2 * kBlackMargin;
+    Fill(dc, x, y0, w, h / 2, kKeyEdge);
+    Fill(dc, x + 1, y0, w - 2, h / 2 - 1, kKeyRaised);
   }
 }
 

@@ -154,6 +154,7 @@ void LayoutCheck::CheckLayer(CHfcWindowLayer& layer, const std::string& page) {
     items.push_back({p.name, LayoutScene::InkOf(p), nullptr});
   }
   CheckOverlaps(items, layer, page);
+  CheckClearance(items, layer, page);
   CheckPanels(items, scene, layer, page);
   for (CHfcControl* c : controls)
     if (auto* strip = dynamic_cast<CTabControl*>(c)) CheckStrip(*strip, controls, layer, page);

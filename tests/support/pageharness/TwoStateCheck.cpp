@@ -38,18 +38,24 @@ struct TwoStateCheck::Subject {
 
 namespace {
 
-// The ground a picture's two states share: the middle, by lightness, of
-// the pixels both states draw alike (the rim and white of a box, the casing
-// of a switch), else of all their pixels.
-uint32_t Ground(const std::vector<uint32_t>& a, const std::vector<uint32_t>& b) {
-  std::vector<std::pair<double, uint32_t>> alike, all;
-  for (size_t i = 0; i < a.size() && i < b.size(); ++i)
-    for (uint32_t p : {a[i], b[i]}) {
-      const std::pair<double, uint32_t> v{ContrastRatio(p | 0xFF000000u, 0xFF000000u), p | 0xFF000000u};
-      all.push_back(v);
-      if (a[i] == b[i]) alike.push_back(v);
-    }
-  std::vector<std::pair<double, uint32_t>>& from = alike.size() * 10 >= all.size() ? alike : all;
+// The ground a picture's two states are drawn on: the middle, by
+// lightness, of the pixels both states draw alike next to those that
+// change (the white inside a box around its mark, the casing around a
+// switch's positions); of all pixels when none stay alike.
+uint32_t Ground(const std::vector<uint32_t>& a, const std::vector<uint32_t>& b, int width) {
+  const int n = static_cast<int>(std::min(a.size(), b.size()));
+  auto changes = [&](int i) { return i >= 0 && i < n && a[i] != b[i]; };
+  std::vector<std::pair<double, uint32_t>> around, all;
+  for (int i = 0; i < n; ++i) {
+    const uint32_t p = a[i] | 0xFF000000u;
+    const std::pair<double, uint32_t> v{ContrastRatio(p, 0xFF000000u), p};
+    all.push_back(v);
+    const int x = i % width;
+    if (!changes(i) && ((x > 0 && changes(i - 1)) || (x + 1 < width && changes(i + 1)) || changes(i - width) ||
+                        changes(i + width)))
+      around.push_back(v);
+  }
+  std::vector<std::pair<double, uint32_t>>& from = around.empty() ? all : around;
   if (from.empty()) return 0;
   std::nth_element(from.begin(), from.begin() + static_cast<long>(from.size() / 2), from.end());
   return from[from.size() / 2].second;
@@ -126,7 +132,7 @@ void TwoStateCheck::CheckSwitch(Subject& s, const std::string& view) {
     Fault(view, s, "shows one picture for " + Quoted(s.text[0]) + " and " + Quoted(s.text[1]));
     return;
   }
-  const uint32_t ground = Ground(shown[0], shown[1]);
+  const uint32_t ground = Ground(shown[0], shown[1], s.control->GetWidth());
   if (Standout(shown[1], ground) <= Standout(shown[0], ground))
     Fault(view, s, "shows its lit picture for " + Quoted(s.text[0]) + " and its plain one for " + Quoted(s.text[1]));
   // A click turns it over, and the picture follows as after a load.
@@ -155,7 +161,7 @@ void TwoStateCheck::CheckSlide(Subject& s, const std::string& view) {
     Load(s, s.value[k]);
     shown[k] = Shown(s);
   }
-  const uint32_t ground = Ground(shown[0], shown[1]);
+  const uint32_t ground = Ground(shown[0], shown[1], width);
   const size_t split = static_cast<size_t>(zone) * width;
   for (int k = 0; k < 2; ++k) lit[k] = Standout(shown[k], ground, split) > Standout(shown[k], ground, 0, split) ? 1 : 0;
   if (lit[0] == lit[1]) {
