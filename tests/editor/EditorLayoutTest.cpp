@@ -40,6 +40,7 @@
 #include "hfc/CHfcWindowLayer.h"
 #include "tests/support/pageharness/ContactSheet.h"
 #include "tests/support/pageharness/LayoutCheck.h"
+#include "tests/support/pageharness/LayoutScene.h"
 #include "tests/support/pageharness/PageHarness.h"
 #include "tests/support/pageharness/TwoStateCheck.h"
 #include "tests/support/rootharness/RealPagesRoot.h"
@@ -90,8 +91,8 @@ class EditorLayout : public ::testing::Test {
   static constexpr Mode kProgram{"program", eMode_ProgEdit, 1, 4 + 1 + 6 + 8 + 4 + 5 + 3 + 1 + 3};
   static constexpr Mode kGlobal{"global", eMode_Global, 2, 4};
   // Shows every main tab and sub-tab of the mode in turn, each named as its
-  // picture is.
-  void ForEachView(const Mode& m, const std::function<void(const std::string& view)>& at) {
+  // picture is, with the sub-page shown (null on a tab without sub-tabs).
+  void ForEachView(const Mode& m, const std::function<void(const std::string& view, CHfcWindowLayer* sub)>& at) {
     ToMode(m.mode);
     CTabControl* strip = root_->GetMainTab(m.guiMode);
     ASSERT_NE(strip, nullptr) << m.name;
@@ -109,7 +110,8 @@ class EditorLayout : public ::testing::Test {
           Settle();
         }
         at(std::string(m.name) + " tab " + std::to_string(t) +
-           (subs > 0 ? " sub-tab " + std::to_string(s) : std::string()));
+               (subs > 0 ? " sub-tab " + std::to_string(s) : std::string()),
+           subs > 0 ? sub->GetTabPageLayer(s)->GetTabPageWindowLayer() : nullptr);
         ++views;
       }
     }
@@ -117,7 +119,7 @@ class EditorLayout : public ::testing::Test {
   }
   // Every view of the mode, checked, and put on the mode's contact sheet.
   void CheckMode(const Mode& m) {
-    ForEachView(m, [&](const std::string& view) {
+    ForEachView(m, [&](const std::string& view, CHfcWindowLayer*) {
       check_.Check(h_.window(), view);
       Picture(view);
     });
@@ -241,12 +243,41 @@ TEST_F(EditorLayout, EveryTwoStatePictureShowsItsParameter) {
   vesk::test::TwoStateCheck check(h_);
   check.Follows(OskendProgPlayLayer::kIdOscModePicture, 0x0D00);  // the play overview's, set by its page
   for (const Mode& m : {kProgram, kPerformance, kGlobal})
-    ForEachView(m, [&](const std::string& view) { check.Check(view); });
+    ForEachView(m, [&](const std::string& view, CHfcWindowLayer*) { check.Check(view); });
   EXPECT_EQ(check.SlidesChecked(), 1);
   EXPECT_GT(check.SwitchesChecked(), 50);
   std::string faults;
   for (const std::string& f : check.Faults()) faults += "\n  " + f;
   EXPECT_TRUE(check.Faults().empty()) << check.Faults().size() << " pictures unlike their parameter:" << faults;
+}
+
+// No sub-page reaches further right than every other sub-page of its
+// strip: the sub-pages of a tab share one grid of columns.
+TEST_F(EditorLayout, NoSubPageReachesPastAllItsSiblings) {
+  for (const Mode& m : {kProgram, kPerformance}) {
+    // Per main tab: each sub-page's name and where its panels end.
+    std::map<std::string, std::vector<std::pair<std::string, int>>> strips;
+    ForEachView(m, [&](const std::string& view, CHfcWindowLayer* sub) {
+      if (!sub) return;
+      vesk::test::LayoutScene scene(*sub);
+      int right = 0;
+      for (const vesk::test::LayoutScene::Panel& p : scene.Panels()) right = std::max(right, p.rect.right);
+      strips[view.substr(0, view.find(" sub-tab"))].emplace_back(view, right);
+    });
+    int seen = 0;
+    for (const auto& [tab, pages] : strips)
+      for (const auto& [view, right] : pages) {
+        int others = 0;
+        for (const auto& [otherView, otherRight] : pages)
+          if (otherView != view) others = std::max(others, otherRight);
+        ++seen;
+        // Sub-pages of effect pages lay out no panels of their own.
+        if (others == 0) continue;
+        EXPECT_LE(right, others) << view << ": its panels end at x " << right << ", every other sub-page's by x "
+                                 << others;
+      }
+    EXPECT_GT(seen, 5) << m.name;
+  }
 }
 
 // The performance play page's split-key learn switch is reached by a
