@@ -487,8 +487,8 @@ class PictureDrawingLayer : public XELayerBase {
 // The checks of what controls and pages draw, on a small page with one
 // fault of each kind: a label crossing its panel, a label copying a
 // backdrop unlike what lies under it, grey text on grey, a list whose two
-// items read alike once cut, a list cutting its picture, and a picture the
-// page draws under a label.
+// items read alike once cut (and are cut), a list cutting its picture, and
+// a picture the page draws under a label.
 TEST(LayoutCheckFixture, EachKindOfDrawingFaultIsFoundAndNamed) {
   PageHarness h;
   ResourceManager* images = ResourceManager::GetInstance();
@@ -537,6 +537,9 @@ TEST(LayoutCheckFixture, EachKindOfDrawingFaultIsFoundAndNamed) {
       "id 0x203 XEStaticText (150, 20 60x13) \"Faint\": \"Faint\" stands out from its ground at",
       "id 0x204 XEStaticText (150, 60 60x13) \"Under\" overlaps picture 'Image_FilterType' that the page draws",
       "id 0x205 XEDropdownList (20, 80 40x13): items \"Alpha Omega\" and \"Alpha One\" cannot be told apart",
+      // Told apart or not, an item cut with dots leaves the rest to guess.
+      "id 0x205 XEDropdownList (20, 80 40x13): its face shows the item \"Alpha One\" cut, as \"Alph...\"",
+      "id 0x205 XEDropdownList (20, 80 40x13): its face shows the item \"Alpha Omega\" cut, as \"Alph...\"",
       "id 0x206 XEDropdownList (150, 100 60x13) cuts its picture 'DropdownList_96X13' (96 px wide) to its 60 px",
   };
   for (const char* e : expected) EXPECT_NE(all.find(e), std::string::npos) << e << "\nin:\n" << all;

@@ -165,6 +165,7 @@ void LayoutCheck::CheckLayer(CHfcWindowLayer& layer, const std::string& page) {
     if (!measured_.insert(item.name).second) continue;
     CheckKnobText(*item.control, scene, layer, page);
     CheckTexts(*item.control, scene, layer, page);
+    CheckListFaces(*item.control, layer, page);
   }
   CheckAlike(controls, scene, layer, page);
   CheckColumns(controls, layer, page);
