@@ -42,6 +42,7 @@
 #include "tests/support/pageharness/LayoutCheck.h"
 #include "tests/support/pageharness/LayoutScene.h"
 #include "tests/support/pageharness/PageHarness.h"
+#include "tests/support/pageharness/RoutingCheck.h"
 #include "tests/support/pageharness/TwoStateCheck.h"
 #include "tests/support/rootharness/RealPagesRoot.h"
 
@@ -278,6 +279,25 @@ TEST_F(EditorLayout, NoSubPageReachesPastAllItsSiblings) {
       }
     EXPECT_GT(seen, 5) << m.name;
   }
+}
+
+// The effect routing pictures read as diagrams: every line leads into a
+// box or on into another line, or starts at the name of what it carries.
+TEST_F(EditorLayout, EveryRoutingLineLeadsSomewhere) {
+  int pictures = 0;
+  std::vector<std::string> faults;
+  for (const Mode& m : {kProgram, kPerformance})
+    ForEachView(m, [&](const std::string& view, CHfcWindowLayer*) {
+      for (int i = 0; i < h_.window().GetLayerCount(); ++i) {
+        CHfcWindowLayer* layer = h_.window().GetLayerByIndex(i);
+        if (!layer || !layer->IsVisible()) continue;
+        for (const std::string& f : vesk::test::CheckRoutingPictures(*layer, view, &pictures)) faults.push_back(f);
+      }
+    });
+  // The program's insert and master effects and the performance's master
+  // effects, each seen under every sub-tab of its page.
+  EXPECT_GE(pictures, 3);
+  EXPECT_THAT(std::set<std::string>(faults.begin(), faults.end()), ::testing::IsEmpty());
 }
 
 // The performance play page's split-key learn switch is reached by a

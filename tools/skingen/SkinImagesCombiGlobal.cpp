@@ -1,5 +1,5 @@
 // Skins of the performance and global pages: the sub-tab page backgrounds,
-// the master-effect routing picture, the global dump switch, the user
+// the master-effect routing picture (SkinRouting), the global dump switch, the user
 // scale keyboards and the timbre tags and switches.
 #include <cmath>
 #include <cstring>
@@ -10,6 +10,7 @@
 #include "tools/skingen/SkinImageRecipe.h"
 #include "tools/skingen/SkinLayout.h"
 #include "tools/skingen/SkinPaint.h"
+#include "tools/skingen/SkinRouting.h"
 
 namespace {
 
@@ -86,22 +87,6 @@ void PaintOctave10Keys(CHfcDrawContext& dc, int, int top, int width, int height)
   Keys(dc, top, width, height, 5);
 }
 
-// The routing diagram behind the master effects: the input line runs to
-// MFX1 and MFX2, both return to the EQ and the output.
-void PaintRouting(CHfcDrawContext& dc, int, int top, int width, int height) {
-  const uint32_t line = 0xFF5F646D;
-  Fill(dc, 10, top + 20, 2, 50, line);      // input down
-  Fill(dc, 10, top + 20, 43, 2, line);      // to MFX1
-  Fill(dc, 10, top + 49, 43, 2, line);      // to MFX2
-  Fill(dc, 253, top + 20, 30, 2, line);     // MFX1 out
-  Fill(dc, 253, top + 49, 30, 2, line);     // MFX2 out
-  Fill(dc, 283, top + 20, 2, 31, line);     // returns joined
-  Fill(dc, 283, top + 35, 115, 2, line);    // to the EQ
-  Fill(dc, 398, top + 35, 2, 5, line);
-  (void)width;
-  (void)height;
-}
-
 // The small tag over each half of the timbres, naming the timbres below:
 // amber for the main six, dimmed for the sub six.
 template <bool kMain>
@@ -131,7 +116,7 @@ const SkinImageGroup kCombiGlobalSkins{[] {
       {"Switch_GlobalDump", 92, 19, 1, PaintDumpSwitch},
       {"Container_UserScale_Octave", 416, 115, 1, PaintOctaveKeys},
       {"Container_UserScale_Octave10", 302, 115, 1, PaintOctave10Keys},
-      {"Container_MasterFX_Routing", 410, 100, 1, PaintRouting},
+      {"Container_MasterFX_Routing", 410, 100, 1, PaintMasterFxRouting},
       {"Image_MainTimbres", 76, 10, 1, PaintTimbreTag<true>},
       {"Image_SubTimbres", 76, 10, 1, PaintTimbreTag<false>},
   };
