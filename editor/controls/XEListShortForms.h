@@ -16,8 +16,9 @@ struct tagXEListShortForm {
 
 class XEListShortForms {
  public:
-  // The item when its ink fits `width`, else its first short form that
-  // does, else the item itself. Main thread only (the font's measures).
+  // The item when its ink stands clear of the end of a text box `width`
+  // wide, else its first short form that does, else the item itself.
+  // Main thread only (the font's measures).
   static std::string Fit(tagHfcBmpFontInfo* font, const std::string& item, int width);
 };
 

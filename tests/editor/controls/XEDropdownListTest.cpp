@@ -178,8 +178,8 @@ TEST_F(DropdownTest, TheFaceShowsTheSubTextWithControlCharactersAsBlanks) {
 }
 
 // A face too narrow for an item shows its short form when it has one that
-// fits ("PRG" as the portamento column shows it, "Legato"), not the item
-// cut; a face wide enough shows the item whole. Each face is compared with
+// fits clear of the face's edge ("PRG" as the portamento column shows it,
+// "Legato"), not the item cut; a face wide enough shows the item whole. Each face is compared with
 // one that holds the expected text as its item.
 TEST_F(DropdownTest, ANarrowFaceShowsAnItemsShortForm) {
   struct Case {
@@ -187,8 +187,10 @@ TEST_F(DropdownTest, ANarrowFaceShowsAnItemsShortForm) {
     const char* item;
     const char* shown;
   };
-  const Case cases[] = {{56, "Program", "PRG"}, {56, "Mono Legato", "Legato"}, {56, "Poly", "Poly"},
-                        {0, "Program", "Program"}, {0, "Mono Legato", "Mono Legato"}};
+  // 27 pixels take "Legato" (27 wide) only up to the face's edge: the
+  // shorter form stands clear of it; 30 take "Legato" clear of the edge.
+  const Case cases[] = {{56, "Program", "PRG"},        {56, "Mono Legato", "M.Leg"}, {53, "Mono Legato", "Legato"},
+                        {56, "Poly", "Poly"},           {0, "Program", "Program"},   {0, "Mono Legato", "Mono Legato"}};
   const char* const items[] = {"Program", "Poly", "Mono", "Mono Legato"};
   int y = kY;
   std::vector<std::unique_ptr<XEDropdownList>> lists;
