@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "editor/controls/XEListShortForms.h"
 #include "editor/controls/XEStaticText.h"
 #include "hfc/CHfcBmp.h"
 #include "hfc/CHfcDrawContext.h"
@@ -199,7 +200,7 @@ void XEDropdownList::DrawText(CHfcDrawContext* dc) {
   const int right = m_iHAlign == 0 ? m_iHMargin + w : m_iHAlign == 1 ? w - m_iHMargin : w;
   std::vector<std::string> texts;
   texts.reserve(m_items.size());
-  for (const stItem& i : m_items) texts.push_back(Printable(i.subText));
+  for (const stItem& i : m_items) texts.push_back(XEListShortForms::Fit(m_pFont, Printable(i.subText), right - tx));
   const std::string shown = HfcFitBmpTextApart(m_pFont, texts, static_cast<size_t>(item), right - tx);
   dc->DrawBmpTextInBox(m_rcFrame.left + tx, m_rcFrame.top + ty, shown.c_str(), right - tx, m_pFont, colour);
 }

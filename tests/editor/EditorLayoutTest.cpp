@@ -28,6 +28,7 @@
 #include "editor/controls/XEStaticBmp.h"
 #include "editor/controls/XEStaticText.h"
 #include "editor/pages/combi_global/TesraCombiPlayLayer.h"
+#include "editor/pages/program/OskendProgPlayLayer.h"
 #include "editor/shell/CTabPageLayer.h"
 #include "editor/shell/IModalBrowsers.h"
 #include "editor/shell/OskendBackgroundLayer.h"
@@ -39,7 +40,10 @@
 #include "hfc/CHfcWindowLayer.h"
 #include "tests/support/pageharness/ContactSheet.h"
 #include "tests/support/pageharness/LayoutCheck.h"
+#include "tests/support/pageharness/LayoutScene.h"
 #include "tests/support/pageharness/PageHarness.h"
+#include "tests/support/pageharness/RoutingCheck.h"
+#include "tests/support/pageharness/TwoStateCheck.h"
 #include "tests/support/rootharness/RealPagesRoot.h"
 
 namespace {
@@ -76,12 +80,6 @@ class EditorLayout : public ::testing::Test {
     Allow("'IFX1 Type': \"Overdrive/Hi-Gain - Amp Simulation\" is 149 px wide, its box 126",
           "the play overview's insert effect field reaches to the effect box's edge; only the longest name "
           "loses its end, and stays told apart from every other");
-    Allow("'Voice Assign Mode' overlaps",
-          "the play overview puts the 70-pixel voice assign field 36 pixels before the multisample "
-          "column, whose controls are drawn over its end");
-    Allow("'Voice Assign Mode' crosses the edge of the panel 'Container_ProgPlay_Overview_EQ'",
-          "likewise: the field starts 37 pixels into the 70-pixel basic block, whose width the multisample "
-          "column at x 83 bounds");
   }
 
   struct Mode {
@@ -90,9 +88,12 @@ class EditorLayout : public ::testing::Test {
     int guiMode;
     int views;  // main tabs and sub-tabs together
   };
-  // Every main tab and sub-tab of the mode, checked, and put on the mode's
-  // contact sheet.
-  void CheckMode(const Mode& m) {
+  static constexpr Mode kPerformance{"performance", eMode_Combi, 0, 2 + 5 + 3};
+  static constexpr Mode kProgram{"program", eMode_ProgEdit, 1, 4 + 1 + 6 + 8 + 4 + 5 + 3 + 1 + 3};
+  static constexpr Mode kGlobal{"global", eMode_Global, 2, 4};
+  // Shows every main tab and sub-tab of the mode in turn, each named as its
+  // picture is, with the sub-page shown (null on a tab without sub-tabs).
+  void ForEachView(const Mode& m, const std::function<void(const std::string& view, CHfcWindowLayer* sub)>& at) {
     ToMode(m.mode);
     CTabControl* strip = root_->GetMainTab(m.guiMode);
     ASSERT_NE(strip, nullptr) << m.name;
@@ -109,14 +110,20 @@ class EditorLayout : public ::testing::Test {
           sub->SetActivePageByIndex(s, true);
           Settle();
         }
-        const std::string view = std::string(m.name) + " tab " + std::to_string(t) +
-                                 (subs > 0 ? " sub-tab " + std::to_string(s) : std::string());
-        check_.Check(h_.window(), view);
+        at(std::string(m.name) + " tab " + std::to_string(t) +
+               (subs > 0 ? " sub-tab " + std::to_string(s) : std::string()),
+           subs > 0 ? sub->GetTabPageLayer(s)->GetTabPageWindowLayer() : nullptr);
         ++views;
-        Picture(view);
       }
     }
     EXPECT_EQ(views, m.views) << m.name;
+  }
+  // Every view of the mode, checked, and put on the mode's contact sheet.
+  void CheckMode(const Mode& m) {
+    ForEachView(m, [&](const std::string& view, CHfcWindowLayer*) {
+      check_.Check(h_.window(), view);
+      Picture(view);
+    });
     Sheet(std::string("editor_") + m.name + "_sheet");
   }
 
@@ -153,7 +160,7 @@ TEST_F(EditorLayout, TheWindowIsThePanelsSize) {
 TEST_F(EditorLayout, EveryPerformanceViewFitsTheWindowAndEveryTextItsBox) {
   Allow("Type': \"Overdrive/Hi-Gain - Amp Simulation\"",
         "the performance play page leaves the insert effect fields 155 pixels before the send knobs");
-  CheckMode({"performance", eMode_Combi, 0, 2 + 5 + 3});
+  CheckMode(kPerformance);
   ExpectClean(300, 300);
 }
 
@@ -165,12 +172,12 @@ TEST_F(EditorLayout, EveryProgramViewFitsTheWindowAndEveryTextItsBox) {
   Allow("'IFX1 Type': \"056 : Overdrive/Hi-Gain - Amp Simulation\"",
         "the insert effects page gives its type selector the 139-pixel picture between the routing's arrows; "
         "only this longest name loses its end");
-  CheckMode({"program", eMode_ProgEdit, 1, 4 + 1 + 6 + 8 + 4 + 5 + 3 + 1 + 3});
+  CheckMode(kProgram);
   ExpectClean(1000, 1000);
 }
 
 TEST_F(EditorLayout, EveryGlobalViewFitsTheWindowAndEveryTextItsBox) {
-  CheckMode({"global", eMode_Global, 2, 4});
+  CheckMode(kGlobal);
   ExpectClean(50, 50);
 }
 
@@ -228,6 +235,69 @@ TEST_F(EditorLayout, EveryBrowserAndDialogFitsAboveTheControllerArea) {
   }
   Sheet("editor_browsers_and_dialogs_sheet");
   ExpectClean(100, 100);
+}
+
+// Every two-state picture shows its parameter's value, in both values,
+// after a load and after a click: the oscillator mode lights the mode the
+// program is in, a check box is ticked for "On".
+TEST_F(EditorLayout, EveryTwoStatePictureShowsItsParameter) {
+  vesk::test::TwoStateCheck check(h_);
+  check.Follows(OskendProgPlayLayer::kIdOscModePicture, 0x0D00);  // the play overview's, set by its page
+  for (const Mode& m : {kProgram, kPerformance, kGlobal})
+    ForEachView(m, [&](const std::string& view, CHfcWindowLayer*) { check.Check(view); });
+  EXPECT_EQ(check.SlidesChecked(), 1);
+  EXPECT_GT(check.SwitchesChecked(), 50);
+  std::string faults;
+  for (const std::string& f : check.Faults()) faults += "\n  " + f;
+  EXPECT_TRUE(check.Faults().empty()) << check.Faults().size() << " pictures unlike their parameter:" << faults;
+}
+
+// No sub-page reaches further right than every other sub-page of its
+// strip: the sub-pages of a tab share one grid of columns.
+TEST_F(EditorLayout, NoSubPageReachesPastAllItsSiblings) {
+  for (const Mode& m : {kProgram, kPerformance}) {
+    // Per main tab: each sub-page's name and where its panels end.
+    std::map<std::string, std::vector<std::pair<std::string, int>>> strips;
+    ForEachView(m, [&](const std::string& view, CHfcWindowLayer* sub) {
+      if (!sub) return;
+      vesk::test::LayoutScene scene(*sub);
+      int right = 0;
+      for (const vesk::test::LayoutScene::Panel& p : scene.Panels()) right = std::max(right, p.rect.right);
+      strips[view.substr(0, view.find(" sub-tab"))].emplace_back(view, right);
+    });
+    int seen = 0;
+    for (const auto& [tab, pages] : strips)
+      for (const auto& [view, right] : pages) {
+        int others = 0;
+        for (const auto& [otherView, otherRight] : pages)
+          if (otherView != view) others = std::max(others, otherRight);
+        ++seen;
+        // Sub-pages of effect pages lay out no panels of their own.
+        if (others == 0) continue;
+        EXPECT_LE(right, others) << view << ": its panels end at x " << right << ", every other sub-page's by x "
+                                 << others;
+      }
+    EXPECT_GT(seen, 5) << m.name;
+  }
+}
+
+// The effect routing pictures read as diagrams: every line leads into a
+// box or on into another line, or starts at the name of what it carries.
+TEST_F(EditorLayout, EveryRoutingLineLeadsSomewhere) {
+  int pictures = 0;
+  std::vector<std::string> faults;
+  for (const Mode& m : {kProgram, kPerformance})
+    ForEachView(m, [&](const std::string& view, CHfcWindowLayer*) {
+      for (int i = 0; i < h_.window().GetLayerCount(); ++i) {
+        CHfcWindowLayer* layer = h_.window().GetLayerByIndex(i);
+        if (!layer || !layer->IsVisible()) continue;
+        for (const std::string& f : vesk::test::CheckRoutingPictures(*layer, view, &pictures)) faults.push_back(f);
+      }
+    });
+  // The program's insert and master effects and the performance's master
+  // effects, each seen under every sub-tab of its page.
+  EXPECT_GE(pictures, 3);
+  EXPECT_THAT(std::set<std::string>(faults.begin(), faults.end()), ::testing::IsEmpty());
 }
 
 // The performance play page's split-key learn switch is reached by a
@@ -437,8 +507,8 @@ class PictureDrawingLayer : public XELayerBase {
 // The checks of what controls and pages draw, on a small page with one
 // fault of each kind: a label crossing its panel, a label copying a
 // backdrop unlike what lies under it, grey text on grey, a list whose two
-// items read alike once cut, a list cutting its picture, and a picture the
-// page draws under a label.
+// items read alike once cut (and are cut), a list cutting its picture, and
+// a picture the page draws under a label.
 TEST(LayoutCheckFixture, EachKindOfDrawingFaultIsFoundAndNamed) {
   PageHarness h;
   ResourceManager* images = ResourceManager::GetInstance();
@@ -487,6 +557,9 @@ TEST(LayoutCheckFixture, EachKindOfDrawingFaultIsFoundAndNamed) {
       "id 0x203 XEStaticText (150, 20 60x13) \"Faint\": \"Faint\" stands out from its ground at",
       "id 0x204 XEStaticText (150, 60 60x13) \"Under\" overlaps picture 'Image_FilterType' that the page draws",
       "id 0x205 XEDropdownList (20, 80 40x13): items \"Alpha Omega\" and \"Alpha One\" cannot be told apart",
+      // Told apart or not, an item cut with dots leaves the rest to guess.
+      "id 0x205 XEDropdownList (20, 80 40x13): its face shows the item \"Alpha One\" cut, as \"Alph...\"",
+      "id 0x205 XEDropdownList (20, 80 40x13): its face shows the item \"Alpha Omega\" cut, as \"Alph...\"",
       "id 0x206 XEDropdownList (150, 100 60x13) cuts its picture 'DropdownList_96X13' (96 px wide) to its 60 px",
   };
   for (const char* e : expected) EXPECT_NE(all.find(e), std::string::npos) << e << "\nin:\n" << all;

@@ -154,6 +154,7 @@ void LayoutCheck::CheckLayer(CHfcWindowLayer& layer, const std::string& page) {
     items.push_back({p.name, LayoutScene::InkOf(p), nullptr});
   }
   CheckOverlaps(items, layer, page);
+  CheckClearance(items, layer, page);
   CheckPanels(items, scene, layer, page);
   for (CHfcControl* c : controls)
     if (auto* strip = dynamic_cast<CTabControl*>(c)) CheckStrip(*strip, controls, layer, page);
@@ -164,6 +165,7 @@ void LayoutCheck::CheckLayer(CHfcWindowLayer& layer, const std::string& page) {
     if (!measured_.insert(item.name).second) continue;
     CheckKnobText(*item.control, scene, layer, page);
     CheckTexts(*item.control, scene, layer, page);
+    CheckListFaces(*item.control, layer, page);
   }
   CheckAlike(controls, scene, layer, page);
   CheckColumns(controls, layer, page);
