@@ -73,7 +73,7 @@ class EditorLayout : public ::testing::Test {
   // are drawn cut with "..." and nothing is drawn past its box.
   void Allow(const char* match, const char* reason) { check_.Allow(match, reason); }
   void AllowPlayOverview() {
-    Allow("'IFX1 Type': \"Overdrive/Hi-Gain - Amp Simulation\" is 149 px wide, its box 126",
+    Allow("'IFX1 Type': \"Overdrive/Hi-Gain - Amp Simulation\" is 151 px wide, its box 126",
           "the play overview's insert effect field reaches to the effect box's edge; only the longest name "
           "loses its end, and stays told apart from every other");
     Allow("'Voice Assign Mode' overlaps",
@@ -308,6 +308,70 @@ TEST_F(EditorLayout, EveryGlyphOfEveryFontReadsAsItself) {
     bool hook = false;
     for (const auto& [x, y] : j) hook = hook || (x < stem && y >= lowest - 1);
     EXPECT_TRUE(hook) << name << ": 'J' has no hook left of its stem";
+  }
+}
+
+// The first and last column of a glyph's cell that show white ink of at
+// least `strength` (0 to 255, the pixel's alpha times its lightness, so a
+// shadow's dark pixels show none); -1 for a cell without such ink.
+std::pair<int, int> WhiteInkColumns(tagHfcBmpFontInfo& font, int code, int strength) {
+  int first = -1;
+  int last = -1;
+  const int columns = std::min(font.width[code], font.bmp->GetWidth());
+  for (int x = 0; x < columns; ++x)
+    for (int y = 0; y < font.cellHeight; ++y) {
+      const uint32_t p = font.bmp->GetPixel(x, code * font.cellHeight + y);
+      const int light = static_cast<int>(((p >> 16) & 0xFF) + ((p >> 8) & 0xFF) + (p & 0xFF));
+      if (static_cast<int>(p >> 24) * light >= strength * 3 * 255) {
+        if (first < 0) first = x;
+        last = x;
+        break;
+      }
+    }
+  return {first, last};
+}
+
+// In every proportional font two neighbouring glyphs stand one or two
+// blank columns apart, whichever they are: their strong ink never runs
+// together, and no faint edge aside, no wider gap opens after an "M" or
+// inside a number than between letters ("AM S", "13 5"). The fixed-pitch
+// "TextW4H9" centres narrow glyphs in its cells by design; "FontMiniMoji5",
+// which no view draws, keeps its two-level capitals 4 pixels wide in the
+// 4-pixel advances the layout fixes for them.
+TEST_F(EditorLayout, NeighbouringGlyphsStandOneOrTwoColumnsApart) {
+  constexpr int kStrong = 96;  // ink a reader sees as a stroke
+  constexpr int kFaint = 48;   // ink a reader sees at all
+  const char* const names[] = {FontManager::FontName_Geneva9,       FontManager::FontName_Geneva9_for_Controls,
+                               FontManager::FontName_Geneva10,      FontManager::FontName_Geneva10_for_Label,
+                               FontManager::FontName_HelvB11,       FontManager::FontName_HelvB11_Shadow,
+                               FontManager::FontName_ArialB12};
+  for (const char* name : names) {
+    tagHfcBmpFontInfo* font = FontManager::mInstance->GetBmpFontInfo(name);
+    ASSERT_NE(font, nullptr) << name;
+    ASSERT_NE(font->bmp, nullptr) << name;
+    // Blank columns before a glyph's ink and after it, to the next pen
+    // position, by strong and by any visible ink.
+    std::map<int, std::pair<int, int>> strong;
+    std::map<int, std::pair<int, int>> visible;
+    for (int c = 33; c < 127; ++c) {
+      const auto [s0, s1] = WhiteInkColumns(*font, c, kStrong);
+      const auto [v0, v1] = WhiteInkColumns(*font, c, kFaint);
+      if (s0 >= 0) strong[c] = {s0, font->advance[c] - s1 - 1};
+      if (v0 >= 0) visible[c] = {v0, font->advance[c] - v1 - 1};
+    }
+    EXPECT_GT(strong.size(), 90u) << name;
+    std::string touching;
+    std::string apart;
+    int touchingPairs = 0;
+    int apartPairs = 0;
+    for (const auto& [a, after] : strong)
+      for (const auto& [b, before] : strong)
+        if (after.second + before.first < 1 && ++touchingPairs <= 12) touching += {' ', char(a), char(b)};
+    for (const auto& [a, after] : visible)
+      for (const auto& [b, before] : visible)
+        if (after.second + before.first > 2 && ++apartPairs <= 12) apart += {' ', char(a), char(b)};
+    EXPECT_EQ(touchingPairs, 0) << name << ": pairs whose strokes run together, as" << touching;
+    EXPECT_EQ(apartPairs, 0) << name << ": pairs more than two columns apart, as" << apart;
   }
 }
 
