@@ -1,5 +1,6 @@
 #include "editor/controls/XEDropdownList.h"
 
+#include <algorithm>
 #include <cctype>
 #include <string>
 #include <vector>
@@ -148,12 +149,17 @@ void XEDropdownList::Draw(CHfcDrawContext* dc) {
         alpha = m_fDisabledAlpha;
     }
     const int skinWidth = m_pSkin->GetWidth();
-    if (w < skinWidth && m_iRightReserve > 0 && m_iRightReserve < w) {
-      // A list laid out narrower than its picture keeps the picture's right
-      // end, where the arrow is, and loses the middle of its face instead.
+    if (w != skinWidth && m_iRightReserve > 0 && m_iRightReserve < w && m_iRightReserve < skinWidth) {
+      // A list laid out narrower or wider than its picture keeps the
+      // picture's right end, where the arrow is, at its own right end: a
+      // narrower one loses the middle of its face, a wider one repeats the
+      // face's last column before the arrow across the difference.
       const int left = w - m_iRightReserve;
-      dc->CopyBmpAlpha(x, y, left, h, m_pSkin, alpha, 0, frame * h);
-      dc->CopyBmpAlpha(x + left, y, m_iRightReserve, h, m_pSkin, alpha, skinWidth - m_iRightReserve, frame * h);
+      const int face = skinWidth - m_iRightReserve;
+      dc->CopyBmpAlpha(x, y, std::min(left, face), h, m_pSkin, alpha, 0, frame * h);
+      for (int column = face; column < left; ++column)
+        dc->CopyBmpAlpha(x + column, y, 1, h, m_pSkin, alpha, face - 1, frame * h);
+      dc->CopyBmpAlpha(x + left, y, m_iRightReserve, h, m_pSkin, alpha, face, frame * h);
     } else {
       dc->CopyBmpAlpha(x, y, w, h, m_pSkin, alpha, 0, frame * h);
     }
