@@ -195,9 +195,11 @@ void XEDropdownList::DrawText(CHfcDrawContext* dc) {
   if (tx < 0) tx = m_iHMargin;
   const int ty = TextTop();
   const uint32_t colour = m_bEnabled ? m_uTextColor : XEScaleAlpha(m_uTextColor, m_fDisabledAlpha);
-  // The text ends before the reserve on the right (the arrow's room); cut
-  // to it, it still tells the item from the others.
-  const int right = m_iHAlign == 0 ? m_iHMargin + w : m_iHAlign == 1 ? w - m_iHMargin : w;
+  // The text ends before the reserve on the right (the arrow's room), a
+  // blank column clear of the arrow's divider; cut to it, it still tells
+  // the item from the others.
+  int right = m_iHAlign == 0 ? m_iHMargin + w : m_iHAlign == 1 ? w - m_iHMargin : w;
+  if (m_iRightReserve > 0) right = std::min(right, GetWidth() - m_iRightReserve - 1);
   std::vector<std::string> texts;
   texts.reserve(m_items.size());
   for (const stItem& i : m_items) texts.push_back(Printable(i.subText));
