@@ -28,6 +28,7 @@
 #include "editor/controls/XEStaticBmp.h"
 #include "editor/controls/XEStaticText.h"
 #include "editor/pages/combi_global/TesraCombiPlayLayer.h"
+#include "editor/shell/AboutLayer.h"
 #include "editor/shell/CTabPageLayer.h"
 #include "editor/shell/IModalBrowsers.h"
 #include "editor/shell/OskendBackgroundLayer.h"
@@ -39,6 +40,7 @@
 #include "hfc/CHfcWindowLayer.h"
 #include "tests/support/pageharness/ContactSheet.h"
 #include "tests/support/pageharness/LayoutCheck.h"
+#include "tests/support/pageharness/LayoutScene.h"
 #include "tests/support/pageharness/PageHarness.h"
 #include "tests/support/rootharness/RealPagesRoot.h"
 
@@ -230,6 +232,56 @@ TEST_F(EditorLayout, EveryBrowserAndDialogFitsAboveTheControllerArea) {
   ExpectClean(100, 100);
 }
 
+// The insert effects page of a timbre without an insert effect (the
+// fourth of a group): the plate that says so stands in the effect box's
+// place, the box's controls and the effect's sub-pages gone, and the view
+// is laid out as every other.
+TEST_F(EditorLayout, TheInsertEffectsPageWithoutAnEffectSaysSo) {
+  ToMode(eMode_ProgEdit);
+  h_.synth()->SetActiveTrack(3);
+  CTabControl* strip = root_->GetMainTab(1);
+  ASSERT_NE(strip, nullptr);
+  strip->SetActivePageByIndex(7, true);
+  Settle();
+  auto* page = dynamic_cast<CTabPageLayer*>(strip->GetTabPageLayer(7));
+  ASSERT_NE(page, nullptr);
+  // The pictures the page's visible picture controls draw.
+  std::vector<std::string> shown;
+  CHfcOffscreenContext scratch(page->GetWidth(), page->GetHeight());
+  for (CHfcControl* c : page->GetControls()) {
+    if (!dynamic_cast<XEStaticBmp*>(c) || !c->IsVisible()) continue;
+    vesk::test::DrawRecorder heard;
+    c->Draw(&scratch);
+    for (const tagHfcPictureCopy& copy : heard.copies)
+      shown.push_back(ResourceManager::GetInstance()->NameOf(copy.picture));
+  }
+  EXPECT_THAT(shown, ::testing::Contains("Container_NoFxSel"));
+  for (int pid : {0x200, 0x205}) EXPECT_FALSE(page->GetControlById(pid)->IsVisible()) << std::hex << pid;
+  CTabControl* sub = page->GetSublevelTabControl();
+  ASSERT_NE(sub, nullptr);
+  EXPECT_FALSE(sub->IsVisible());
+  check_.Check(h_.window(), "program tab 7 without an insert effect");
+  Picture("program tab 7 without an insert effect");
+  ExpectClean(40, 10);
+}
+
+// The About box over the program pages: its picture inside the window, its
+// name and version line inside its box and legible on the picture.
+TEST_F(EditorLayout, TheAboutBoxFitsTheWindowAndItsLineReads) {
+  AllowPlayOverview();
+  ToMode(eMode_ProgEdit);
+  root_->OpenAbout();
+  Settle();
+  auto* about = dynamic_cast<AboutLayer*>(h_.window().GetLayerByIndex(h_.window().GetLayerCount() - 1));
+  ASSERT_NE(about, nullptr);
+  // The line is there to be read: drawn at full strength, not faded.
+  ASSERT_EQ(about->GetControls().size(), 1u);
+  EXPECT_TRUE(about->GetControls().front()->IsEnabled());
+  check_.Check(h_.window(), "About box");
+  Picture("About box");
+  ExpectClean(100, 100);
+}
+
 // The performance play page's split-key learn switch is reached by a
 // click through the window: no sub-page lies over it.
 TEST_F(EditorLayout, TheSplitKeyLearnSwitchTakesAClick) {
@@ -375,31 +427,42 @@ TEST_F(EditorLayout, NeighbouringGlyphsStandOneOrTwoColumnsApart) {
   }
 }
 
-// The most glyph-like runs of ink across one row of a picture's frame:
-// stretches of pixels that stand out from the row's commonest colour, its
-// outer two columns (a frame's edge) aside.
+// The glyph-like runs of ink across row y of a picture: stretches of
+// pixels that stand out (1.8:1) from the row's commonest colour, its outer
+// two columns (a frame's edge) aside; and how far the strongest pixel of
+// the row stands out from that colour.
+struct RowInk {
+  int runs = 0;
+  double strongest = 1.0;
+};
+
+RowInk InkInRow(CHfcBmp& picture, int y) {
+  const int w = picture.GetWidth();
+  std::map<uint32_t, int> counts;
+  for (int x = 2; x < w - 2; ++x) ++counts[picture.GetPixel(x, y) | 0xFF000000u];
+  uint32_t ground = 0;
+  int seen = 0;
+  for (const auto& [colour, n] : counts)
+    if (n > seen) {
+      ground = colour;
+      seen = n;
+    }
+  RowInk row;
+  bool inInk = false;
+  for (int x = 2; x < w - 2; ++x) {
+    const double ratio = vesk::test::ContrastRatio(picture.GetPixel(x, y), ground);
+    const bool ink = ratio >= 1.8;
+    if (ink && !inInk) ++row.runs;
+    inInk = ink;
+    row.strongest = std::max(row.strongest, ratio);
+  }
+  return row;
+}
+
+// The most runs of ink across one row of a picture's frame.
 int MostRunsInARow(CHfcBmp& picture, int top, int height) {
   int most = 0;
-  const int w = picture.GetWidth();
-  for (int y = top + 1; y < top + height - 1; ++y) {
-    std::map<uint32_t, int> counts;
-    for (int x = 2; x < w - 2; ++x) ++counts[picture.GetPixel(x, y) | 0xFF000000u];
-    uint32_t ground = 0;
-    int seen = 0;
-    for (const auto& [colour, n] : counts)
-      if (n > seen) {
-        ground = colour;
-        seen = n;
-      }
-    int runs = 0;
-    bool inInk = false;
-    for (int x = 2; x < w - 2; ++x) {
-      const bool ink = vesk::test::ContrastRatio(picture.GetPixel(x, y), ground) >= 1.8;
-      if (ink && !inInk) ++runs;
-      inInk = ink;
-    }
-    most = std::max(most, runs);
-  }
+  for (int y = top + 1; y < top + height - 1; ++y) most = std::max(most, InkInRow(picture, y).runs);
   return most;
 }
 
@@ -425,6 +488,36 @@ TEST_F(EditorLayout, PicturesThatStandForAThingCarryItsName) {
     for (int f = 0; f < n.frames; ++f)
       EXPECT_GE(MostRunsInARow(*picture, f * height, height), n.strokes)
           << "'" << n.picture << "' frame " << f << " carries no name: its rows cross too few strokes";
+  }
+}
+
+// Pictures that say what they mean in words: the plate that stands in
+// the insert effect's place when the timbre has none, and the About box
+// with the product's name. Their words show as lines of text (at least
+// five rows crossing many strokes, where a dashed rule crosses many in one
+// row only) whose ink stands out at 4.5:1 from the ground.
+TEST_F(EditorLayout, PicturesThatSayWhatTheyMeanCarryLegibleWords) {
+  struct Worded {
+    const char* picture;
+    int strokes;  // the fewest runs of ink a row of the words crosses
+  };
+  const Worded worded[] = {
+      {"Container_NoFxSel", 12},  // "Insert effect not available"
+      {"Image_About", 12},        // the product's name (more strokes than its row of lamps)
+  };
+  for (const Worded& w : worded) {
+    CHfcBmp* picture = ResourceManager::GetInstance()->LoadImage(w.picture);
+    ASSERT_NE(picture, nullptr) << w.picture;
+    int rows = 0;
+    double strongest = 1.0;
+    for (int y = 1; y < picture->GetHeight() - 1; ++y) {
+      const RowInk row = InkInRow(*picture, y);
+      if (row.runs < w.strokes) continue;
+      ++rows;
+      strongest = std::max(strongest, row.strongest);
+    }
+    EXPECT_GE(rows, 5) << "'" << w.picture << "' carries no line of words";
+    EXPECT_GE(strongest, 4.5) << "'" << w.picture << "': its words stand out at " << strongest << ":1 only";
   }
 }
 

@@ -218,12 +218,21 @@ void LayoutCheck::CheckDrawn(CHfcControl& control, LayoutScene& scene, CHfcWindo
                       "' at (" + std::to_string(c.sx) + ", " + std::to_string(c.sy) + "), which differs from what lies "
                       "under it in " + std::to_string(differ) + " of " + std::to_string(shown) + " pixels (a tile)");
   }
-  // Each text against what it stands on.
+  // Each text against what it stands on. On a layer that draws nothing
+  // under its controls, where the control copies no picture of its own
+  // behind the text either, the ground is whatever the window shows there:
+  // nothing to measure.
+  auto backed = [&](int x, int y) {
+    if (under.GetPixel(x, y) >> 24) return true;
+    for (const tagHfcPictureCopy& c : drawn.copies) {
+      const tagHfcRect r = OpaqueRect(c);
+      if (x >= r.left && x < r.right && y >= r.top && y < r.bottom) return true;
+    }
+    return false;
+  };
   for (const tagHfcBoxedText& t : drawn.texts) {
     const tagHfcRect box = Clip({t.x, t.y, t.x + t.width, t.y + t.font->cellHeight}, area);
-    // On a layer that draws nothing under its controls the ground is
-    // whatever the window shows there: nothing to measure.
-    if (Empty(box) || (under.GetPixel(box.left, box.top) >> 24) == 0) continue;
+    if (Empty(box) || !backed(box.left, box.top)) continue;
     const double ratio = ContrastOnGround(t, out, area);
     if (ratio <= 0) continue;
     // Disabled controls draw their text at a quarter of its strength, which
