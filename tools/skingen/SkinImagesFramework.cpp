@@ -95,7 +95,8 @@ void PaintPanelKey(CHfcDrawContext& dc, int top, int width, int height, bool on,
   VGradient(dc, 1, top + 1 + inset, width - 2, height - 2 - inset, on ? 0xFF221E17 : 0xFF2E3035,
             on ? 0xFF120F0B : 0xFF1F2125);
   Fill(dc, 1, top + 1 + inset, 3, height - 2 - inset, on ? kAmber : 0xFF3A3530);
-  dc.SetFont("Helvetica-Bold", 7.0f);
+  // A key with a letter for a label has room for a larger one.
+  dc.SetFont("Helvetica-Bold", std::strlen(label) == 1 ? 8.0f : 7.0f);
   dc.SetBrushColor(on ? 0xFFFFCE73 : 0xFFF2F3F5);
   dc.DrawText(7.0f, static_cast<float>(top + height - 2 + inset), label, std::strlen(label));
 }
