@@ -6,7 +6,7 @@
 
 // The About box: a piece of the instrument's dark panel with the
 // product's name on a recessed name plate over an amber stripe, a row of
-// lamps, and a black band at the foot where the layer writes the name and
+// lamps, and a black band across the foot where the layer writes the name and
 // version line in grey (x 202 to 412, y 171 to 184): black, the one ground
 // on which that grey reaches 4.5:1.
 namespace {
@@ -33,11 +33,14 @@ void PaintAbout(CHfcDrawContext& dc, int, int top, int width, int height) {
     Cap(dc, cx, static_cast<float>(top + 34), 3.5f, kAmberDim, i < 3 ? kAmber : 0xFF8A6A3A);
   }
   CentredText(dc, 21, top + 44, width - 42, 40, "VESK", "Helvetica Bold", 34.0f, kAmber);
-  CentredText(dc, 21, top + 86, width - 42, 22, "Plug-In Editor", "Helvetica Bold", 16.0f, 0xFFF2F3F5);
+  // What both products, the plug-in and the program that hosts it, are;
+  // the line at the foot names the one running.
+  CentredText(dc, 21, top + 86, width - 42, 22, "Editor and Librarian", "Helvetica Bold", 16.0f, 0xFFF2F3F5);
   Fill(dc, 21, top + 120, width - 42, 6, kAmber);
   Fill(dc, 21, top + 126, width - 42, 2, kAmberDim);
-  // The band under the name and version line.
-  Sunken(dc, 20, top + 162, width - 40, 28, kVersionBand);
+  // The band under the name and version line, which ends 8 pixels from the
+  // picture's right edge.
+  Sunken(dc, 6, top + 162, width - 12, 28, kVersionBand);
 }
 
 const SkinImageGroup kShellSkins{[] {
