@@ -77,9 +77,18 @@ void PaintFxSel(CHfcDrawContext& dc, int, int top, int width, int height) {
   Fill(dc, 1, top + 1, width - 2, height - 2, 0xFFE4E7EB);
 }
 
+// In place of the insert effect's plate where the timbre has no insert
+// effect: on the routing panel, the routing's line runs straight through
+// (the sound passes untouched) and a plate on it says so in words.
 void PaintNoFx(CHfcDrawContext& dc, int, int top, int width, int height) {
-  Sunken(dc, 0, top, width, height, 0xFF2B2D33);
-  for (int x = 4; x < width - 4; x += 8) Fill(dc, x, top + height / 2, 4, 1, kAmberDim);
+  PanelSurface(dc, 0, top, width, height);
+  // The line sits where the routing's arrows run, 17 rows into the plate.
+  Fill(dc, 0, top + 17, width, 2, kInk);
+  const int plateX = 22;
+  const int plateW = width - 44;
+  Fill(dc, plateX, top + 8, plateW, 19, kBodyBorder);
+  Fill(dc, plateX + 1, top + 9, plateW - 2, 17, kBodyFill);
+  CentredText(dc, plateX, top + 9, plateW, 17, "Insert effect not available", "Helvetica Bold", 9.0f, kInk, 4);
 }
 
 void PaintKnobBox(CHfcDrawContext& dc, int, int top, int width, int height) { Body(dc, 0, top, width, height); }

@@ -161,6 +161,9 @@ void LayoutCheck::CheckLayer(CHfcWindowLayer& layer, const std::string& page) {
   for (const Item& item : items) {
     if (!item.control) continue;
     CheckDrawn(*item.control, scene, layer, page);
+    // Browsers of one kind place their lists alike: each is looked at.
+    CheckArrow(*item.control, scene, layer, page);
+    CheckSelectedRow(*item.control, scene, layer, page);
     // What a control's parameter can show is measured once per control.
     if (!measured_.insert(item.name).second) continue;
     CheckKnobText(*item.control, scene, layer, page);

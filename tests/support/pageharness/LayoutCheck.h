@@ -12,7 +12,8 @@
 // lies under it, with two clear columns between a label's text and what
 // stands beside it; no picture cut by a control narrower than it; no backdrop
 // copied behind a control that differs from what lies there (a tile); the
-// text of a knob clear of its ring; no two switches drawn alike from
+// text of a knob clear of its ring, and of a list's arrow; a list's
+// selected row legible on the selection; no two switches drawn alike from
 // different pictures; value bars of one column, and a text entry and the
 // lists stacked with it, ending at one x; and every tab strip's names in
 // one size, clear of the tab edges.
@@ -82,6 +83,8 @@ class LayoutCheck {
   void CheckTexts(CHfcControl& control, LayoutScene& scene, CHfcWindowLayer& layer, const std::string& page);
   void CheckListFaces(CHfcControl& control, CHfcWindowLayer& layer, const std::string& page);
   void CheckKnobText(CHfcControl& control, LayoutScene& scene, CHfcWindowLayer& layer, const std::string& page);
+  void CheckArrow(CHfcControl& control, LayoutScene& scene, CHfcWindowLayer& layer, const std::string& page);
+  void CheckSelectedRow(CHfcControl& control, LayoutScene& scene, CHfcWindowLayer& layer, const std::string& page);
   void Fault(const std::string& page, const std::string& what);
 
   struct Allowance {
