@@ -31,6 +31,10 @@ class CHfcSlideSwitchBase : public CHfcControl {
   void Draw(CHfcDrawContext* dc) override;
   void SetIntValue(int value, bool redraw) override;
 
+  // Positions of the switch, one picture each. Any thread that owns the
+  // control (the loop thread in the editor).
+  int GetNumStates() const { return m_param.states; }
+
  protected:
   explicit CHfcSlideSwitchBase(bool horizontal) : m_bHorizontal(horizontal) {}
 

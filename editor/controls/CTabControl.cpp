@@ -257,12 +257,20 @@ void CTabControl::RepositionTabPageLayer() {
   for (ITabPageLayer* page : m_pages) page->GetTabPageWindowLayer()->Move(origin.x, origin.y, true);
 }
 
+void CTabControl::Erase(CHfcDrawContext* dc) {
+  if (!dc || !m_pBack) return;
+  // The first tab starts a column left of the frame (Draw): that column
+  // goes back to the background too.
+  const int lead = m_rcFrame.left > 0 && m_iBackX > 0 ? 1 : 0;
+  dc->CopyBmp(m_rcFrame.left - lead, m_rcFrame.top, GetWidth() + lead, GetHeight(), m_pBack, m_iBackX - lead, m_iBackY);
+}
+
 void CTabControl::Draw(CHfcDrawContext* dc) {
   if (!dc) return;
+  Erase(dc);
+  if (!IsVisible()) return;
   const int left = m_rcFrame.left;
   const int top = m_rcFrame.top;
-  if (m_pBack) dc->CopyBmp(left, top, GetWidth(), GetHeight(), m_pBack, m_iBackX, m_iBackY);
-  if (!IsVisible()) return;
   if (m_bOverflow && m_pSwitches) {
     if (m_iGroup > 0) {
       tagHfcRect r{left + 4, top + 4, left + 4 + kSwitchSize, top + 4 + kSwitchSize};

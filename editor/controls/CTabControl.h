@@ -87,6 +87,9 @@ class CTabControl : public CHfcControl {
   void Idle(int elapsed) override { OnIdle(elapsed); }
   void OnIdle(int elapsed) override;
   void Draw(CHfcDrawContext* context) override;
+  // A strip hidden while its page shows (an insert effect that the chosen
+  // timbre lacks) gives its place back to the background it stands on.
+  void Erase(CHfcDrawContext* context) override;
   bool OnHfcMouseLButtonDown(CHfcMouse* mouse, int x, int y, int mods) override;
 
  private:

@@ -3,8 +3,9 @@
 // x 10, 206, 402 and 598 under their heading frames, labels left of their
 // controls, rows every 18 pixels from y 28. The panels hold what stands
 // in them: the first reaches past the detune bar (x 210), the second
-// starts after it, the audition column reaches past the riff selector
-// (x 832).
+// starts after it. The audition column keeps the width of the others: the
+// riff selector, wider than a column's field, stands on a row of its own
+// under its label.
 #include "editor/controls/UIFormItems.h"
 
 const UI_FORMINFO g_uiFormItems_ProgPlaySubTab0[44] = {
@@ -15,9 +16,9 @@ const UI_FORMINFO g_uiFormItems_ProgPlaySubTab0[44] = {
     {"bmp", "", "Container_Horizontal_Sub4", kUiDesign_HeadingFrame, -1, 402, 4, 0, 0, 0, nullptr},
     {"text", "Filter/Amp", "FontArialB12", kUiDesign_HeadingText, -1, 407, 8, 120, 13, 0, nullptr},
     {"bmp", "", "Container_SubTab_Base", kUiDesign_SubTabBase, -1, 402, 24, 193, 200, 0, nullptr},
-    {"bmp", "", "Container_Horizontal_Sub2", kUiDesign_HeadingFrame, -1, 598, 4, 236, 0, 0, nullptr},
+    {"bmp", "", "Container_Horizontal_Sub4", kUiDesign_HeadingFrame, -1, 598, 4, 0, 0, 0, nullptr},
     {"text", "Audition", "FontArialB12", kUiDesign_HeadingText, -1, 603, 8, 120, 13, 0, nullptr},
-    {"bmp", "", "Container_SubTab_Base", kUiDesign_SubTabBase, -1, 598, 24, 236, 200, 0, nullptr},
+    {"bmp", "", "Container_SubTab_Base", kUiDesign_SubTabBase, -1, 598, 24, 193, 200, 0, nullptr},
     {"text", "Voice", "FontHelvB11", kUiDesign_Text, -1, 20, 28, 80, 13, 0, nullptr},
     {"text", "Voice Assign Mode", "FontGeneva10", kUiDesign_Text, -1, 20, 46, 86, 13, 0, nullptr},
     {"popupmenu", "", "", kUiDesign_Selector, 0xD02, 110, 46, 65, 13, 0, nullptr},
@@ -49,7 +50,7 @@ const UI_FORMINFO g_uiFormItems_ProgPlaySubTab0[44] = {
     {"text", "Vel Int.", "FontGeneva10", kUiDesign_Text, -1, 412, 118, 70, 13, 0, nullptr},
     {"valuebar", "", "", kUiDesign_ValueBar, 0x5, 482, 118, 96, 13, 0, nullptr},
     {"text", "Riff No.", "FontGeneva10", kUiDesign_Text, -1, 608, 28, 70, 13, 0, nullptr},
-    {"audriffsel", "", "", kUiDesign_Selector, 0x10D, 678, 28, 96, 13, 0, nullptr},
-    {"text", "Transpose", "FontGeneva10", kUiDesign_Text, -1, 608, 46, 70, 13, 0, nullptr},
-    {"valuebar", "", "", kUiDesign_ValueBar, 0x10E, 678, 46, 96, 13, 0, nullptr},
+    {"audriffsel", "", "", kUiDesign_Selector, 0x10D, 608, 46, 96, 13, 0, nullptr},
+    {"text", "Transpose", "FontGeneva10", kUiDesign_Text, -1, 608, 64, 70, 13, 0, nullptr},
+    {"valuebar", "", "", kUiDesign_ValueBar, 0x10E, 678, 64, 96, 13, 0, nullptr},
 };

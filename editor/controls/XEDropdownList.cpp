@@ -1,9 +1,11 @@
 #include "editor/controls/XEDropdownList.h"
 
+#include <algorithm>
 #include <cctype>
 #include <string>
 #include <vector>
 
+#include "editor/controls/XEListShortForms.h"
 #include "editor/controls/XEStaticText.h"
 #include "hfc/CHfcBmp.h"
 #include "hfc/CHfcDrawContext.h"
@@ -148,12 +150,17 @@ void XEDropdownList::Draw(CHfcDrawContext* dc) {
         alpha = m_fDisabledAlpha;
     }
     const int skinWidth = m_pSkin->GetWidth();
-    if (w < skinWidth && m_iRightReserve > 0 && m_iRightReserve < w) {
-      // A list laid out narrower than its picture keeps the picture's right
-      // end, where the arrow is, and loses the middle of its face instead.
+    if (w != skinWidth && m_iRightReserve > 0 && m_iRightReserve < w && m_iRightReserve < skinWidth) {
+      // A list laid out narrower or wider than its picture keeps the
+      // picture's right end, where the arrow is, at its own right end: a
+      // narrower one loses the middle of its face, a wider one repeats the
+      // face's last column before the arrow across the difference.
       const int left = w - m_iRightReserve;
-      dc->CopyBmpAlpha(x, y, left, h, m_pSkin, alpha, 0, frame * h);
-      dc->CopyBmpAlpha(x + left, y, m_iRightReserve, h, m_pSkin, alpha, skinWidth - m_iRightReserve, frame * h);
+      const int face = skinWidth - m_iRightReserve;
+      dc->CopyBmpAlpha(x, y, std::min(left, face), h, m_pSkin, alpha, 0, frame * h);
+      for (int column = face; column < left; ++column)
+        dc->CopyBmpAlpha(x + column, y, 1, h, m_pSkin, alpha, face - 1, frame * h);
+      dc->CopyBmpAlpha(x + left, y, m_iRightReserve, h, m_pSkin, alpha, face, frame * h);
     } else {
       dc->CopyBmpAlpha(x, y, w, h, m_pSkin, alpha, 0, frame * h);
     }
@@ -194,12 +201,14 @@ void XEDropdownList::DrawText(CHfcDrawContext* dc) {
   if (tx < 0) tx = m_iHMargin;
   const int ty = TextTop();
   const uint32_t colour = m_bEnabled ? m_uTextColor : XEScaleAlpha(m_uTextColor, m_fDisabledAlpha);
-  // The text ends before the reserve on the right (the arrow's room); cut
-  // to it, it still tells the item from the others.
-  const int right = m_iHAlign == 0 ? m_iHMargin + w : m_iHAlign == 1 ? w - m_iHMargin : w;
+  // The text ends before the reserve on the right (the arrow's room), a
+  // blank column clear of the arrow's divider; cut to it, it still tells
+  // the item from the others.
+  int right = m_iHAlign == 0 ? m_iHMargin + w : m_iHAlign == 1 ? w - m_iHMargin : w;
+  if (m_iRightReserve > 0) right = std::min(right, GetWidth() - m_iRightReserve - 1);
   std::vector<std::string> texts;
   texts.reserve(m_items.size());
-  for (const stItem& i : m_items) texts.push_back(Printable(i.subText));
+  for (const stItem& i : m_items) texts.push_back(XEListShortForms::Fit(m_pFont, Printable(i.subText), right - tx));
   const std::string shown = HfcFitBmpTextApart(m_pFont, texts, static_cast<size_t>(item), right - tx);
   dc->DrawBmpTextInBox(m_rcFrame.left + tx, m_rcFrame.top + ty, shown.c_str(), right - tx, m_pFont, colour);
 }

@@ -1,5 +1,7 @@
 #include "editor/controls/XESoundSelector.h"
 
+#include <algorithm>
+
 #include "editor/controls/FontManager.h"
 #include "editor/controls/XEStaticText.h"
 #include "hfc/CHfcBmp.h"
@@ -65,8 +67,16 @@ void XESoundSelector::DrawFrame(CHfcDrawContext* dc) {
   const int pw = m_pFrame->GetWidth();
   const int ph = m_pFrame->GetHeight();
   const int w = GetWidth();
-  if (w <= pw) {
+  if (w == pw) {
     dc->CopyBmpAlpha(m_rcFrame.left, m_rcFrame.top, pw, ph, m_pFrame, alpha, 0, 0);
+    return;
+  }
+  if (w < pw) {
+    // A box laid out narrower than its picture: the picture's beginning,
+    // then its right end, so that the box keeps both its edges.
+    const int end = std::min(pw - pw / 2, w / 2);
+    dc->CopyBmpAlpha(m_rcFrame.left, m_rcFrame.top, w - end, ph, m_pFrame, alpha, 0, 0);
+    dc->CopyBmpAlpha(m_rcFrame.left + w - end, m_rcFrame.top, end, ph, m_pFrame, alpha, pw - end, 0);
     return;
   }
   // A box laid out wider than its picture: the picture's two halves at the

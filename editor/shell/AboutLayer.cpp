@@ -1,6 +1,7 @@
 #include "editor/shell/AboutLayer.h"
 
 #include "editor/controls/FontManager.h"
+#include "editor/controls/XEControlCreater.h"
 #include "editor/controls/ResourceManager.h"
 #include "editor/controls/XEStaticText.h"
 #include "hfc/CHfcBmp.h"
@@ -31,26 +32,11 @@ bool AboutLayer::OnCreate() {
   tagHfcBmpFontInfo* font = FontManager::mInstance
                                 ? FontManager::mInstance->GetBmpFontInfo(FontManager::FontName_HelvB11)
                                 : nullptr;
-  if (!font) return true;
-  const std::string caption = GetCaption();
-  SXEStaticText p{};
-  p.x = PictureX() + pw - 218;
-  p.y = PictureY() + 171;
-  p.width = 210;
-  p.height = 13;
-  p.back = m_pPicture;
-  p.backX = pw - 218;
-  p.backY = 171;
-  p.font = font;
-  p.text = caption.c_str();
-  p.color = kTextColor;
-  p.hAlign = 2;
-  p.vAlign = 0;
-  auto* text = new XEStaticText;
-  if (!text->Create(&p, -1, 0)) {
-    delete text;
-    return true;
-  }
+  // Placed on the picture, whose pixels it copies behind itself; made by the
+  // factory, so enabled and drawn at full strength.
+  XEControlCreater f(m_pPicture, PictureX(), PictureY());
+  XEStaticText* text = f.CreateStaticText(pw - 218, 171, 210, 13, GetCaption(), font, kTextColor, 2, 0, -1);
+  if (!text) return true;
   AddControl(text, false);
   text->Show(true);
   return true;

@@ -47,10 +47,18 @@ bool IsExactly(const CHfcControl* c) {
   return typeid(*c) == typeid(T);
 }
 
-// A slide switch runs the other way round from its parameter: it shows the
-// value v at its maximum - v.
+// A slide switch runs the other way round from its parameter: its first
+// position (the highest state) shows the parameter's lowest value. It keeps
+// its own range: a parameter of more values than it has positions (the
+// oscillator mode's drums beside single and double) would otherwise lift
+// the state of every value it shows past its last picture, and all of them
+// would look alike.
 bool IsSlideSwitch(const CHfcControl* c) {
   return IsExactly<CHfcCtrlSlideSwitch>(c) || IsExactly<CHfcCtrlHorizontalSlideSwitch>(c);
+}
+
+int SlideStateOf(CHfcControl* c, const SParamDesc& desc, int value) {
+  return c->GetMaxIntValue() - (value - desc.min);
 }
 
 // A value bar fills from its centre for the signed 8- and 16-bit fields; a
@@ -308,6 +316,13 @@ void XESynthLayer::SynchronizeControlState(CHfcControl* control, const SParamDes
 
 void XESynthLayer::SynchronizeControlValue(CHfcControl* control, const SParamDesc& desc, int value,
                                            bool full) {
+  if (IsSlideSwitch(control)) {
+    const int top = static_cast<CHfcSlideSwitchBase*>(control)->GetNumStates() - 1;
+    control->SetMinIntValue(0, true);
+    control->SetMaxIntValue(top, true);
+    control->SetIntValue(SlideStateOf(control, desc, value), true);
+    return;
+  }
   // A drop-down list counts its items for its maximum: its range is its
   // minimum up to one below the count past it.
   const int shownMax = IsExactly<XEDropdownList>(control)
@@ -338,10 +353,6 @@ bool XESynthLayer::PrepareControlOfItsClass(CHfcControl* control, const SParamDe
       bar->SetDirty(true);
     }
     return true;
-  }
-  if (IsSlideSwitch(control)) {
-    *value = control->GetMaxIntValue() - *value;
-    return false;
   }
   if (IsExactly<XEDropdownList>(control)) {
     if (full) InitDropdownList(static_cast<XEDropdownList*>(control), &desc);
@@ -486,10 +497,14 @@ void XESynthLayer::OnHfcCtrlIntValueChanged(CHfcControl* control, int value) {
     // notice in the idle): writing it would undo the press.
     if (value >= 0 && value == control->GetIntValue()) return;
     if (value < 0) value = (value & 0x7FFFFFFF) == 0 ? 1 : 0;
-  } else if (IsSlideSwitch(control)) {
-    value = control->GetMaxIntValue() - value;
   }
   const SParamIdInfo link = GetParameterIdByControl(control);
+  if (IsSlideSwitch(control)) {
+    SParamDesc desc{};
+    if (!link.section || !link.section->GetParamDesc(link.pid, &desc)) desc.min = 0;
+    // The state's value, read the way the switch shows it.
+    value = SlideStateOf(control, desc, value);
+  }
   if (link.section && link.pid != -1) {
     link.section->PutParamI(link.pid, value);
     XESynthUtils::ReportAutomatedEdit(m_pRemoteSynth, link.section, link.pid);

@@ -28,6 +28,8 @@
 #include "editor/controls/XEStaticBmp.h"
 #include "editor/controls/XEStaticText.h"
 #include "editor/pages/combi_global/TesraCombiPlayLayer.h"
+#include "editor/pages/program/OskendProgPlayLayer.h"
+#include "editor/shell/AboutLayer.h"
 #include "editor/shell/CTabPageLayer.h"
 #include "editor/shell/IModalBrowsers.h"
 #include "editor/shell/OskendBackgroundLayer.h"
@@ -39,7 +41,10 @@
 #include "hfc/CHfcWindowLayer.h"
 #include "tests/support/pageharness/ContactSheet.h"
 #include "tests/support/pageharness/LayoutCheck.h"
+#include "tests/support/pageharness/LayoutScene.h"
 #include "tests/support/pageharness/PageHarness.h"
+#include "tests/support/pageharness/RoutingCheck.h"
+#include "tests/support/pageharness/TwoStateCheck.h"
 #include "tests/support/rootharness/RealPagesRoot.h"
 
 namespace {
@@ -73,15 +78,9 @@ class EditorLayout : public ::testing::Test {
   // are drawn cut with "..." and nothing is drawn past its box.
   void Allow(const char* match, const char* reason) { check_.Allow(match, reason); }
   void AllowPlayOverview() {
-    Allow("'IFX1 Type': \"Overdrive/Hi-Gain - Amp Simulation\" is 149 px wide, its box 126",
+    Allow("'IFX1 Type': \"Overdrive/Hi-Gain - Amp Simulation\" is 151 px wide, its box 126",
           "the play overview's insert effect field reaches to the effect box's edge; only the longest name "
           "loses its end, and stays told apart from every other");
-    Allow("'Voice Assign Mode' overlaps",
-          "the play overview puts the 70-pixel voice assign field 36 pixels before the multisample "
-          "column, whose controls are drawn over its end");
-    Allow("'Voice Assign Mode' crosses the edge of the panel 'Container_ProgPlay_Overview_EQ'",
-          "likewise: the field starts 37 pixels into the 70-pixel basic block, whose width the multisample "
-          "column at x 83 bounds");
   }
 
   struct Mode {
@@ -90,9 +89,12 @@ class EditorLayout : public ::testing::Test {
     int guiMode;
     int views;  // main tabs and sub-tabs together
   };
-  // Every main tab and sub-tab of the mode, checked, and put on the mode's
-  // contact sheet.
-  void CheckMode(const Mode& m) {
+  static constexpr Mode kPerformance{"performance", eMode_Combi, 0, 2 + 5 + 3};
+  static constexpr Mode kProgram{"program", eMode_ProgEdit, 1, 4 + 1 + 6 + 8 + 4 + 5 + 3 + 1 + 3};
+  static constexpr Mode kGlobal{"global", eMode_Global, 2, 4};
+  // Shows every main tab and sub-tab of the mode in turn, each named as its
+  // picture is, with the sub-page shown (null on a tab without sub-tabs).
+  void ForEachView(const Mode& m, const std::function<void(const std::string& view, CHfcWindowLayer* sub)>& at) {
     ToMode(m.mode);
     CTabControl* strip = root_->GetMainTab(m.guiMode);
     ASSERT_NE(strip, nullptr) << m.name;
@@ -109,14 +111,20 @@ class EditorLayout : public ::testing::Test {
           sub->SetActivePageByIndex(s, true);
           Settle();
         }
-        const std::string view = std::string(m.name) + " tab " + std::to_string(t) +
-                                 (subs > 0 ? " sub-tab " + std::to_string(s) : std::string());
-        check_.Check(h_.window(), view);
+        at(std::string(m.name) + " tab " + std::to_string(t) +
+               (subs > 0 ? " sub-tab " + std::to_string(s) : std::string()),
+           subs > 0 ? sub->GetTabPageLayer(s)->GetTabPageWindowLayer() : nullptr);
         ++views;
-        Picture(view);
       }
     }
     EXPECT_EQ(views, m.views) << m.name;
+  }
+  // Every view of the mode, checked, and put on the mode's contact sheet.
+  void CheckMode(const Mode& m) {
+    ForEachView(m, [&](const std::string& view, CHfcWindowLayer*) {
+      check_.Check(h_.window(), view);
+      Picture(view);
+    });
     Sheet(std::string("editor_") + m.name + "_sheet");
   }
 
@@ -153,7 +161,7 @@ TEST_F(EditorLayout, TheWindowIsThePanelsSize) {
 TEST_F(EditorLayout, EveryPerformanceViewFitsTheWindowAndEveryTextItsBox) {
   Allow("Type': \"Overdrive/Hi-Gain - Amp Simulation\"",
         "the performance play page leaves the insert effect fields 155 pixels before the send knobs");
-  CheckMode({"performance", eMode_Combi, 0, 2 + 5 + 3});
+  CheckMode(kPerformance);
   ExpectClean(300, 300);
 }
 
@@ -165,12 +173,12 @@ TEST_F(EditorLayout, EveryProgramViewFitsTheWindowAndEveryTextItsBox) {
   Allow("'IFX1 Type': \"056 : Overdrive/Hi-Gain - Amp Simulation\"",
         "the insert effects page gives its type selector the 139-pixel picture between the routing's arrows; "
         "only this longest name loses its end");
-  CheckMode({"program", eMode_ProgEdit, 1, 4 + 1 + 6 + 8 + 4 + 5 + 3 + 1 + 3});
+  CheckMode(kProgram);
   ExpectClean(1000, 1000);
 }
 
 TEST_F(EditorLayout, EveryGlobalViewFitsTheWindowAndEveryTextItsBox) {
-  CheckMode({"global", eMode_Global, 2, 4});
+  CheckMode(kGlobal);
   ExpectClean(50, 50);
 }
 
@@ -227,6 +235,119 @@ TEST_F(EditorLayout, EveryBrowserAndDialogFitsAboveTheControllerArea) {
     Settle();
   }
   Sheet("editor_browsers_and_dialogs_sheet");
+  ExpectClean(100, 100);
+}
+
+// Every two-state picture shows its parameter's value, in both values,
+// after a load and after a click: the oscillator mode lights the mode the
+// program is in, a check box is ticked for "On".
+TEST_F(EditorLayout, EveryTwoStatePictureShowsItsParameter) {
+  vesk::test::TwoStateCheck check(h_);
+  check.Follows(OskendProgPlayLayer::kIdOscModePicture, 0x0D00);  // the play overview's, set by its page
+  for (const Mode& m : {kProgram, kPerformance, kGlobal})
+    ForEachView(m, [&](const std::string& view, CHfcWindowLayer*) { check.Check(view); });
+  EXPECT_EQ(check.SlidesChecked(), 1);
+  EXPECT_GT(check.SwitchesChecked(), 50);
+  std::string faults;
+  for (const std::string& f : check.Faults()) faults += "\n  " + f;
+  EXPECT_TRUE(check.Faults().empty()) << check.Faults().size() << " pictures unlike their parameter:" << faults;
+}
+
+// No sub-page reaches further right than every other sub-page of its
+// strip: the sub-pages of a tab share one grid of columns.
+TEST_F(EditorLayout, NoSubPageReachesPastAllItsSiblings) {
+  for (const Mode& m : {kProgram, kPerformance}) {
+    // Per main tab: each sub-page's name and where its panels end.
+    std::map<std::string, std::vector<std::pair<std::string, int>>> strips;
+    ForEachView(m, [&](const std::string& view, CHfcWindowLayer* sub) {
+      if (!sub) return;
+      vesk::test::LayoutScene scene(*sub);
+      int right = 0;
+      for (const vesk::test::LayoutScene::Panel& p : scene.Panels()) right = std::max(right, p.rect.right);
+      strips[view.substr(0, view.find(" sub-tab"))].emplace_back(view, right);
+    });
+    int seen = 0;
+    for (const auto& [tab, pages] : strips)
+      for (const auto& [view, right] : pages) {
+        int others = 0;
+        for (const auto& [otherView, otherRight] : pages)
+          if (otherView != view) others = std::max(others, otherRight);
+        ++seen;
+        // Sub-pages of effect pages lay out no panels of their own.
+        if (others == 0) continue;
+        EXPECT_LE(right, others) << view << ": its panels end at x " << right << ", every other sub-page's by x "
+                                 << others;
+      }
+    EXPECT_GT(seen, 5) << m.name;
+  }
+}
+
+// The effect routing pictures read as diagrams: every line leads into a
+// box or on into another line, or starts at the name of what it carries.
+TEST_F(EditorLayout, EveryRoutingLineLeadsSomewhere) {
+  int pictures = 0;
+  std::vector<std::string> faults;
+  for (const Mode& m : {kProgram, kPerformance})
+    ForEachView(m, [&](const std::string& view, CHfcWindowLayer*) {
+      for (int i = 0; i < h_.window().GetLayerCount(); ++i) {
+        CHfcWindowLayer* layer = h_.window().GetLayerByIndex(i);
+        if (!layer || !layer->IsVisible()) continue;
+        for (const std::string& f : vesk::test::CheckRoutingPictures(*layer, view, &pictures)) faults.push_back(f);
+      }
+    });
+  // The program's insert and master effects and the performance's master
+  // effects, each seen under every sub-tab of its page.
+  EXPECT_GE(pictures, 3);
+  EXPECT_THAT(std::set<std::string>(faults.begin(), faults.end()), ::testing::IsEmpty());
+}
+
+// The insert effects page of a timbre without an insert effect (the
+// fourth of a group): the plate that says so stands in the effect box's
+// place, the box's controls and the effect's sub-pages gone, and the view
+// is laid out as every other.
+TEST_F(EditorLayout, TheInsertEffectsPageWithoutAnEffectSaysSo) {
+  ToMode(eMode_ProgEdit);
+  h_.synth()->SetActiveTrack(3);
+  CTabControl* strip = root_->GetMainTab(1);
+  ASSERT_NE(strip, nullptr);
+  strip->SetActivePageByIndex(7, true);
+  Settle();
+  auto* page = dynamic_cast<CTabPageLayer*>(strip->GetTabPageLayer(7));
+  ASSERT_NE(page, nullptr);
+  // The pictures the page's visible picture controls draw.
+  std::vector<std::string> shown;
+  CHfcOffscreenContext scratch(page->GetWidth(), page->GetHeight());
+  for (CHfcControl* c : page->GetControls()) {
+    if (!dynamic_cast<XEStaticBmp*>(c) || !c->IsVisible()) continue;
+    vesk::test::DrawRecorder heard;
+    c->Draw(&scratch);
+    for (const tagHfcPictureCopy& copy : heard.copies)
+      shown.push_back(ResourceManager::GetInstance()->NameOf(copy.picture));
+  }
+  EXPECT_THAT(shown, ::testing::Contains("Container_NoFxSel"));
+  for (int pid : {0x200, 0x205}) EXPECT_FALSE(page->GetControlById(pid)->IsVisible()) << std::hex << pid;
+  CTabControl* sub = page->GetSublevelTabControl();
+  ASSERT_NE(sub, nullptr);
+  EXPECT_FALSE(sub->IsVisible());
+  check_.Check(h_.window(), "program tab 7 without an insert effect");
+  Picture("program tab 7 without an insert effect");
+  ExpectClean(40, 10);
+}
+
+// The About box over the program pages: its picture inside the window, its
+// name and version line inside its box and legible on the picture.
+TEST_F(EditorLayout, TheAboutBoxFitsTheWindowAndItsLineReads) {
+  AllowPlayOverview();
+  ToMode(eMode_ProgEdit);
+  root_->OpenAbout();
+  Settle();
+  auto* about = dynamic_cast<AboutLayer*>(h_.window().GetLayerByIndex(h_.window().GetLayerCount() - 1));
+  ASSERT_NE(about, nullptr);
+  // The line is there to be read: drawn at full strength, not faded.
+  ASSERT_EQ(about->GetControls().size(), 1u);
+  EXPECT_TRUE(about->GetControls().front()->IsEnabled());
+  check_.Check(h_.window(), "About box");
+  Picture("About box");
   ExpectClean(100, 100);
 }
 
@@ -311,31 +432,129 @@ TEST_F(EditorLayout, EveryGlyphOfEveryFontReadsAsItself) {
   }
 }
 
-// The most glyph-like runs of ink across one row of a picture's frame:
-// stretches of pixels that stand out from the row's commonest colour, its
-// outer two columns (a frame's edge) aside.
+// The first and last column of a glyph's cell that show white ink of at
+// least `strength` (0 to 255, the pixel's alpha times its lightness, so a
+// shadow's dark pixels show none); -1 for a cell without such ink.
+std::pair<int, int> WhiteInkColumns(tagHfcBmpFontInfo& font, int code, int strength) {
+  int first = -1;
+  int last = -1;
+  const int columns = std::min(font.width[code], font.bmp->GetWidth());
+  for (int x = 0; x < columns; ++x)
+    for (int y = 0; y < font.cellHeight; ++y) {
+      const uint32_t p = font.bmp->GetPixel(x, code * font.cellHeight + y);
+      const int light = static_cast<int>(((p >> 16) & 0xFF) + ((p >> 8) & 0xFF) + (p & 0xFF));
+      if (static_cast<int>(p >> 24) * light >= strength * 3 * 255) {
+        if (first < 0) first = x;
+        last = x;
+        break;
+      }
+    }
+  return {first, last};
+}
+
+// In every proportional font two neighbouring glyphs stand one or two
+// blank columns apart, whichever they are: their strong ink never runs
+// together, and no faint edge aside, no wider gap opens after an "M" or
+// inside a number than between letters ("AM S", "13 5"). The fixed-pitch
+// "TextW4H9" centres narrow glyphs in its cells by design; "FontMiniMoji5",
+// which no view draws, keeps its two-level capitals 4 pixels wide in the
+// 4-pixel advances the layout fixes for them.
+TEST_F(EditorLayout, NeighbouringGlyphsStandOneOrTwoColumnsApart) {
+  constexpr int kStrong = 96;  // ink a reader sees as a stroke
+  constexpr int kFaint = 48;   // ink a reader sees at all
+  const char* const names[] = {FontManager::FontName_Geneva9,       FontManager::FontName_Geneva9_for_Controls,
+                               FontManager::FontName_Geneva10,      FontManager::FontName_Geneva10_for_Label,
+                               FontManager::FontName_HelvB11,       FontManager::FontName_HelvB11_Shadow,
+                               FontManager::FontName_ArialB12};
+  for (const char* name : names) {
+    tagHfcBmpFontInfo* font = FontManager::mInstance->GetBmpFontInfo(name);
+    ASSERT_NE(font, nullptr) << name;
+    ASSERT_NE(font->bmp, nullptr) << name;
+    // Blank columns before a glyph's ink and after it, to the next pen
+    // position, by strong and by any visible ink.
+    std::map<int, std::pair<int, int>> strong;
+    std::map<int, std::pair<int, int>> visible;
+    for (int c = 33; c < 127; ++c) {
+      const auto [s0, s1] = WhiteInkColumns(*font, c, kStrong);
+      const auto [v0, v1] = WhiteInkColumns(*font, c, kFaint);
+      if (s0 >= 0) strong[c] = {s0, font->advance[c] - s1 - 1};
+      if (v0 >= 0) visible[c] = {v0, font->advance[c] - v1 - 1};
+    }
+    EXPECT_GT(strong.size(), 90u) << name;
+    std::string touching;
+    std::string apart;
+    int touchingPairs = 0;
+    int apartPairs = 0;
+    for (const auto& [a, after] : strong)
+      for (const auto& [b, before] : strong)
+        if (after.second + before.first < 1 && ++touchingPairs <= 12) touching += {' ', char(a), char(b)};
+    for (const auto& [a, after] : visible)
+      for (const auto& [b, before] : visible)
+        if (after.second + before.first > 2 && ++apartPairs <= 12) apart += {' ', char(a), char(b)};
+    EXPECT_EQ(touchingPairs, 0) << name << ": pairs whose strokes run together, as" << touching;
+    EXPECT_EQ(apartPairs, 0) << name << ": pairs more than two columns apart, as" << apart;
+  }
+}
+
+// The commonest colour of rows top to bottom - 1 of a picture, their outer
+// two columns (a frame's edge) aside.
+uint32_t GroundOf(CHfcBmp& picture, int top, int bottom) {
+  std::map<uint32_t, int> counts;
+  for (int y = top; y < bottom; ++y)
+    for (int x = 2; x < picture.GetWidth() - 2; ++x) ++counts[picture.GetPixel(x, y) | 0xFF000000u];
+  uint32_t ground = 0;
+  int seen = 0;
+  for (const auto& [colour, n] : counts)
+    if (n > seen) {
+      ground = colour;
+      seen = n;
+    }
+  return ground;
+}
+
+// The glyph-like runs of ink across row y of a picture: stretches of
+// pixels that stand out (1.8:1) from the row's commonest colour, its outer
+// two columns aside.
+int InkInRow(CHfcBmp& picture, int y) {
+  const uint32_t ground = GroundOf(picture, y, y + 1);
+  int runs = 0;
+  bool inInk = false;
+  for (int x = 2; x < picture.GetWidth() - 2; ++x) {
+    const bool ink = vesk::test::ContrastRatio(picture.GetPixel(x, y), ground) >= 1.8;
+    if (ink && !inInk) ++runs;
+    inInk = ink;
+  }
+  return runs;
+}
+
+// How far the ink of a line of words in rows top to bottom - 1 stands out
+// from their ground: the middle of the pixels that stand out at all
+// (1.5:1) on the side of the ground the strongest lies on (a light text's
+// dark shadow aside), so that thin strokes whose every pixel is blended
+// with the ground count as faint as a reader sees them.
+double MiddleStroke(CHfcBmp& picture, int top, int bottom) {
+  const uint32_t ground = GroundOf(picture, top, bottom);
+  const double groundLight = vesk::test::ContrastRatio(ground, 0xFF000000u);
+  std::vector<std::pair<double, bool>> ink;  // ratio, lighter than the ground
+  for (int y = top; y < bottom; ++y)
+    for (int x = 2; x < picture.GetWidth() - 2; ++x) {
+      const uint32_t p = picture.GetPixel(x, y);
+      const double ratio = vesk::test::ContrastRatio(p, ground);
+      if (ratio >= 1.5) ink.emplace_back(ratio, vesk::test::ContrastRatio(p, 0xFF000000u) > groundLight);
+    }
+  if (ink.empty()) return 1.0;
+  const bool lighter = std::max_element(ink.begin(), ink.end())->second;
+  std::vector<double> side;
+  for (const auto& [ratio, light] : ink)
+    if (light == lighter) side.push_back(ratio);
+  std::nth_element(side.begin(), side.begin() + static_cast<long>(side.size() / 2), side.end());
+  return side[side.size() / 2];
+}
+
+// The most runs of ink across one row of a picture's frame.
 int MostRunsInARow(CHfcBmp& picture, int top, int height) {
   int most = 0;
-  const int w = picture.GetWidth();
-  for (int y = top + 1; y < top + height - 1; ++y) {
-    std::map<uint32_t, int> counts;
-    for (int x = 2; x < w - 2; ++x) ++counts[picture.GetPixel(x, y) | 0xFF000000u];
-    uint32_t ground = 0;
-    int seen = 0;
-    for (const auto& [colour, n] : counts)
-      if (n > seen) {
-        ground = colour;
-        seen = n;
-      }
-    int runs = 0;
-    bool inInk = false;
-    for (int x = 2; x < w - 2; ++x) {
-      const bool ink = vesk::test::ContrastRatio(picture.GetPixel(x, y), ground) >= 1.8;
-      if (ink && !inInk) ++runs;
-      inInk = ink;
-    }
-    most = std::max(most, runs);
-  }
+  for (int y = top + 1; y < top + height - 1; ++y) most = std::max(most, InkInRow(picture, y));
   return most;
 }
 
@@ -361,6 +580,61 @@ TEST_F(EditorLayout, PicturesThatStandForAThingCarryItsName) {
     for (int f = 0; f < n.frames; ++f)
       EXPECT_GE(MostRunsInARow(*picture, f * height, height), n.strokes)
           << "'" << n.picture << "' frame " << f << " carries no name: its rows cross too few strokes";
+  }
+}
+
+// Pictures that say what they mean in words: the plate that stands in
+// the insert effect's place when the timbre has none, the About box with
+// the product's name, the sound browser's tab with its title, and the
+// labels of the panel keys while they are unlit. Their words show as lines of text (rows crossing many strokes,
+// where a dashed rule crosses many in one row only) whose ink stands out
+// at 4.5:1 from the ground.
+TEST_F(EditorLayout, PicturesThatSayWhatTheyMeanCarryLegibleWords) {
+  struct Worded {
+    const char* picture;
+    int frames;
+    int checked;  // the first frames, those of the state looked at
+    int strokes;  // the fewest runs of ink a row of the words crosses
+    int rows;     // the fewest rows that cross them
+  };
+  const Worded worded[] = {
+      {"Container_NoFxSel", 1, 1, 12, 5},  // "Insert effect not available"
+      {"Image_About", 1, 1, 12, 5},        // the product's name (more strokes than its row of lamps)
+      // The sound browser's tab: its page has no title for the strip to write.
+      {"Tab_BlueBrowser_Browser", 2, 2, 8, 5},
+      // Unlit (and unlit pressed) keys: a short label, five rows high.
+      {"Switch_EasySetup_Volume", 2, 1, 1, 4},
+      {"Switch_EasySetup_Octave", 2, 1, 1, 4},
+      {"Switch_EasySetup_CFsend", 2, 1, 1, 4},
+      {"Switch_EasySetup_RDsend", 2, 1, 1, 4},
+      {"Switch_SplitType_Off", 4, 2, 1, 4},
+      {"Switch_SplitType_MainLower", 4, 2, 1, 4},
+      {"Switch_SplitType_MainUpper", 4, 2, 1, 4},
+      {"Switch_Ctrl_Main", 4, 2, 1, 4},
+      {"Switch_Ctrl_Sub", 4, 2, 1, 4},
+  };
+  for (const Worded& w : worded) {
+    CHfcBmp* picture = ResourceManager::GetInstance()->LoadImage(w.picture);
+    ASSERT_NE(picture, nullptr) << w.picture;
+    const int height = picture->GetHeight() / w.frames;
+    for (int f = 0; f < w.checked; ++f) {
+      // The rows of the words: from the first to the last crossing enough
+      // strokes.
+      int rows = 0;
+      int first = -1;
+      int last = -1;
+      for (int y = f * height + 1; y < (f + 1) * height - 1; ++y) {
+        if (InkInRow(*picture, y) < w.strokes) continue;
+        ++rows;
+        if (first < 0) first = y;
+        last = y;
+      }
+      EXPECT_GE(rows, w.rows) << "'" << w.picture << "' frame " << f << " carries no line of words";
+      if (rows == 0) continue;
+      const double stroke = MiddleStroke(*picture, first, last + 1);
+      EXPECT_GE(stroke, 4.5) << "'" << w.picture << "' frame " << f << ": its words stand out at " << stroke
+                             << ":1 only";
+    }
   }
 }
 
@@ -437,8 +711,8 @@ class PictureDrawingLayer : public XELayerBase {
 // The checks of what controls and pages draw, on a small page with one
 // fault of each kind: a label crossing its panel, a label copying a
 // backdrop unlike what lies under it, grey text on grey, a list whose two
-// items read alike once cut, a list cutting its picture, and a picture the
-// page draws under a label.
+// items read alike once cut (and are cut), a list cutting its picture, and
+// a picture the page draws under a label.
 TEST(LayoutCheckFixture, EachKindOfDrawingFaultIsFoundAndNamed) {
   PageHarness h;
   ResourceManager* images = ResourceManager::GetInstance();
@@ -487,6 +761,9 @@ TEST(LayoutCheckFixture, EachKindOfDrawingFaultIsFoundAndNamed) {
       "id 0x203 XEStaticText (150, 20 60x13) \"Faint\": \"Faint\" stands out from its ground at",
       "id 0x204 XEStaticText (150, 60 60x13) \"Under\" overlaps picture 'Image_FilterType' that the page draws",
       "id 0x205 XEDropdownList (20, 80 40x13): items \"Alpha Omega\" and \"Alpha One\" cannot be told apart",
+      // Told apart or not, an item cut with dots leaves the rest to guess.
+      "id 0x205 XEDropdownList (20, 80 40x13): its face shows the item \"Alpha One\" cut, as \"Alph...\"",
+      "id 0x205 XEDropdownList (20, 80 40x13): its face shows the item \"Alpha Omega\" cut, as \"Alph...\"",
       "id 0x206 XEDropdownList (150, 100 60x13) cuts its picture 'DropdownList_96X13' (96 px wide) to its 60 px",
   };
   for (const char* e : expected) EXPECT_NE(all.find(e), std::string::npos) << e << "\nin:\n" << all;

@@ -6,8 +6,9 @@
 #include <algorithm>
 #include <cstring>
 #include <memory>
-#include <set>
+#include <string>
 #include <type_traits>
+#include <utility>
 #include <vector>
 
 #include "hfc/CHfcDrawContext.h"
@@ -45,12 +46,12 @@ double Sharpness(const FT_Bitmap& bm) {
   return sum > 0.0 ? squares / sum : 0.0;
 }
 
-// Loads code c squeezed horizontally by xScale and moved right by dx
+// Loads code c scaled horizontally by xScale and moved right by dx
 // (1/64 pixels); false when the face has no such glyph.
 bool LoadShifted(FT_Face face, int c, FT_Int32 flags, float xScale, FT_Pos dx) {
-  FT_Matrix squeeze{static_cast<FT_Fixed>(xScale * 65536.0f), 0, 0, 0x10000};
+  FT_Matrix scale{static_cast<FT_Fixed>(xScale * 65536.0f), 0, 0, 0x10000};
   FT_Vector shift{dx, 0};
-  FT_Set_Transform(face, xScale < 1.0f ? &squeeze : nullptr, &shift);
+  FT_Set_Transform(face, xScale != 1.0f ? &scale : nullptr, &shift);
   const bool loaded = FT_Load_Char(face, static_cast<FT_ULong>(c), flags) == 0;
   FT_Set_Transform(face, nullptr, nullptr);
   return loaded;
@@ -74,8 +75,11 @@ FT_Pos SharpestPhase(FT_Face face, int c, FT_Int32 flags, float xScale) {
   return best;
 }
 
-// Renders code c, squeezed horizontally by xScale; false when the face has
-// no such glyph.
+// A column whose strongest pixel stays under this coverage reads as no ink.
+constexpr uint8_t kFaintColumn = 96;
+
+// Renders code c, scaled horizontally by xScale, without the faint columns
+// at its edges; false when the face has no such glyph.
 bool LoadGlyph(FT_Face face, int c, bool crisp, float xScale, Glyph& g) {
   const FT_Int32 flags = FT_LOAD_RENDER | (crisp ? FT_LOAD_TARGET_MONO : FT_LOAD_TARGET_NORMAL);
   const FT_Pos phase = crisp ? 0 : SharpestPhase(face, c, flags, xScale);
@@ -96,12 +100,47 @@ bool LoadGlyph(FT_Face face, int c, bool crisp, float xScale, Glyph& g) {
     for (int x = 0; x < g.width; ++x)
       g.Set(x, y, bm.pixel_mode == FT_PIXEL_MODE_MONO ? ((row[x >> 3] >> (7 - (x & 7))) & 1) * 255 : row[x]);
   }
+  g.TrimFaintEdges(kFaintColumn);
   return true;
 }
 
 // Columns the ink of a glyph may take in an advance, keeping a gap to the
-// next glyph where there is room for one.
-int InkRoom(int advance) { return advance >= 5 ? advance - 1 : advance; }
+// next glyph where there is room for one; two-level glyphs, which a
+// squeeze breaks, keep the face's own width in an advance under 5.
+int InkRoom(int advance, bool crisp) { return advance >= 5 || (advance >= 3 && !crisp) ? advance - 1 : advance; }
+
+// Where a glyph's strong ink (the columns a reader sees as ink) begins and
+// how wide it is; faint columns at its edges (a curve's anti-aliased rim)
+// may stand in the gap to its neighbours. A glyph faint all over counts
+// whole.
+struct StrongInk {
+  int first;
+  int width;
+};
+
+StrongInk StrongInkOf(const Glyph& g) {
+  int first = 0;
+  int last = g.width - 1;
+  while (first <= last && g.ColumnMost(first) < kSkinStrongInk) ++first;
+  while (last >= first && g.ColumnMost(last) < kSkinStrongInk) --last;
+  if (last < first) return {0, g.width};
+  return {first, last - first + 1};
+}
+
+// The ink a glyph is fitted and placed by: its strong ink, or, where the
+// layout fixes its advance, every column it draws (value displays and
+// knobs hold their numbers to the last drawn column of the last digit).
+StrongInk InkToFit(const Glyph& g, bool fixedAdvance) {
+  return fixedAdvance ? StrongInk{0, g.width} : StrongInkOf(g);
+}
+
+// The advance that leaves one blank column after a glyph's strong ink,
+// drawn from the cell's left edge.
+int SpacedAdvance(const Glyph& g) {
+  if (g.Empty()) return g.naturalAdvance;
+  const StrongInk ink = StrongInkOf(g);
+  return ink.first + ink.width + 1;
+}
 
 // Blits a glyph picture with its top left at (x, y), cut to the cell rows.
 void BlitIntoCell(CHfcDrawContext& dc, CHfcBmp* glyph, int x, int y, int cellTop, int cellHeight) {
@@ -141,8 +180,10 @@ CSkinFontRenderer::~CSkinFontRenderer() {
 
 namespace {
 
-// The advance table: the base font's, or the face's own advances kept to
-// the recipe's range; either way the advances the layout fixes.
+// The advance table: the base font's, or each glyph's ink and a blank
+// column kept to the recipe's range (so every pair of glyphs stands one
+// column apart, whatever the face's own side bearings); either way the
+// advances the layout fixes.
 void LayOutAdvances(const tagSkinFontRecipe& recipe, const tagSkinFont* base, const std::vector<Glyph>& glyphs,
                     tagSkinFont& out) {
   bool* fixed = out.fixed;
@@ -162,45 +203,90 @@ void LayOutAdvances(const tagSkinFontRecipe& recipe, const tagSkinFont* base, co
   }
   for (int c = 0; c < 32; ++c)
     out.advance[c] = recipe.controlWidths != nullptr ? recipe.controlWidths[c] : recipe.controlWidth;
-  for (int c = 32; c < 127; ++c)
-    out.advance[c] = std::clamp(glyphs[static_cast<size_t>(c)].naturalAdvance, recipe.minWidth, recipe.maxWidth);
+  for (int c = 32; c < 127; ++c) {
+    out.advance[c] = std::clamp(SpacedAdvance(glyphs[static_cast<size_t>(c)]), recipe.minWidth, recipe.maxWidth);
+  }
   setFixed(out.advance);
   // The placeholder for codes the font has no glyph for is as wide as a digit.
   out.advance[127] = out.advance['0'];
 }
 
-// Glyphs wider than their advance are narrowed rather than cut (the hook
-// of an "f"); where the layout fixes an advance, they also keep a gap.
-void NarrowWideGlyphs(FT_Face face, const tagSkinFontRecipe& recipe, const tagSkinFont& out,
-                      std::vector<Glyph>& glyphs) {
-  for (int c = 32; c < 127; ++c) {
-    Glyph& g = glyphs[static_cast<size_t>(c)];
-    const int room = out.fixed[c] ? InkRoom(out.advance[c]) : out.advance[c];
-    for (int attempt = 0; attempt < 4 && g.width > room; ++attempt) {
-      const float scale = (static_cast<float>(room) - 0.25f * static_cast<float>(attempt)) /
-                          static_cast<float>(g.width + attempt);
-      Glyph narrowed;
-      if (!LoadGlyph(face, c, recipe.crisp, scale, narrowed)) break;
-      if (narrowed.width <= room || attempt == 3) g = std::move(narrowed);
-    }
+// Renders code c at the largest horizontal scale, between half and twice
+// the face's width, at which the ink it is fitted by takes at most `most`
+// columns.
+void RenderWithin(FT_Face face, const tagSkinFontRecipe& recipe, int c, bool fixedAdvance, int most, Glyph& glyph) {
+  auto widthAt = [&](float scale, Glyph& g) {
+    return LoadGlyph(face, c, recipe.crisp, scale, g) && !g.Empty() ? InkToFit(g, fixedAdvance).width : 0;
+  };
+  Glyph g;
+  float low = 0.5f;
+  float high = 2.0f;
+  if (widthAt(low, g) == 0) return;
+  for (int step = 0; step < 10; ++step) {
+    const float middle = (low + high) / 2.0f;
+    if (widthAt(middle, g) <= most)
+      low = middle;
+    else
+      high = middle;
   }
+  widthAt(low, glyph);
 }
 
-// A glyph the touch-ups made wider than its advance takes the advance its
-// ink needs and a gap, unless the layout fixes its advance.
-void WidenTouchedAdvances(const tagSkinFontRecipe& recipe, const std::vector<Glyph>& glyphs,
-                          const std::set<int>& touched, tagSkinFont& out) {
-  for (int c : touched) {
+// Glyphs whose advance the layout fixes fill it: their ink takes all but
+// the column that parts them from the next glyph, so that there is no
+// wider gap after an "M" or inside a number than between letters. They
+// widen by a third at most (further, a bold "W" falls apart into two
+// "V"s), the rest of the advance staying blank on both sides, and not at
+// all where they would then read as another glyph (a "0" as wide as the
+// "O"); two-level glyphs, whose stems a stretch breaks, keep their width.
+// Any glyph wider than its room is narrowed rather than cut (the hook of
+// an "f").
+void FitGlyphsToAdvances(FT_Face face, const tagSkinFontRecipe& recipe, const tagSkinFont& out,
+                         std::vector<Glyph>& glyphs) {
+  std::vector<std::pair<int, Glyph>> widened;
+  for (int c = 32; c < 127; ++c) {
+    Glyph& g = glyphs[static_cast<size_t>(c)];
+    if (g.Empty()) continue;
+    const int advance = out.advance[c];
+    const bool fixed = out.fixed[c];
+    const int ink = InkToFit(g, fixed).width;
+    const int room = InkRoom(advance, recipe.crisp);
+    if (ink > room && (fixed || SpacedAdvance(g) > advance)) {
+      RenderWithin(face, recipe, c, fixed, room, g);
+    } else if (fixed && !recipe.crisp && ink < advance - 1 && ink * 4 / 3 > ink) {
+      widened.emplace_back(c, g);
+      RenderWithin(face, recipe, c, fixed, std::min(advance - 1, ink * 4 / 3), g);
+    }
+  }
+  const SkinCell cell{recipe.baseline, recipe.cellHeight};
+  for (auto& [c, before] : widened)
+    for (int other = 33; other < 127; ++other)
+      if (other != c && SkinReadAlike(glyphs[static_cast<size_t>(c)], glyphs[static_cast<size_t>(other)], cell)) {
+        glyphs[static_cast<size_t>(c)] = std::move(before);
+        break;
+      }
+}
+
+// After the touch-ups (which may widen a glyph), each glyph the layout
+// does not fix takes its ink and a blank column again, unless its tables
+// are a base font's; then the width table follows.
+void SettleAdvances(const tagSkinFontRecipe& recipe, const tagSkinFont* base, const std::vector<Glyph>& glyphs,
+                    tagSkinFont& out) {
+  for (int c = 32; c < 127; ++c) {
     const Glyph& g = glyphs[static_cast<size_t>(c)];
-    if (!out.fixed[c] && g.width > out.advance[c]) out.advance[c] = g.width + 1;
+    if (base == nullptr && !out.fixed[c] && !g.Empty())
+      out.advance[c] = std::clamp(SpacedAdvance(g), recipe.minWidth, recipe.maxWidth);
   }
   std::copy(std::begin(out.advance), std::end(out.advance), out.width);
   if (recipe.wholeCellWidth > 0) std::fill(std::begin(out.width), std::end(out.width), recipe.wholeCellWidth);
 }
 
-// Each glyph in its cell: the ink centred in the advance it is laid out
-// in, kept inside when it fits (and the gap to the next glyph where the
-// layout fixes the advance); shadows under it as the style asks.
+// Each glyph in its cell: where its advance is its own ink and gap, from
+// the cell's left; in an advance set wider (fixed, or a font's least
+// width) its ink centred in the room left before the next glyph,
+// an odd column spare going before it (so that a narrow "1" parts alike
+// from both neighbours, whose edges may be faint), at the cell's left
+// where the ink fills the room. Shadows under it as the style asks.
 void PaintGlyphs(const tagSkinFontRecipe& recipe, const std::vector<Glyph>& glyphs, const tagSkinFont& out,
                  CHfcDrawContext& dc) {
   const bool shadowed = recipe.style == eSkinFontStyle::LabelShadow || recipe.style == eSkinFontStyle::DropShadow;
@@ -208,9 +294,11 @@ void PaintGlyphs(const tagSkinFontRecipe& recipe, const std::vector<Glyph>& glyp
   for (int c = 32; c < 127; ++c) {
     const Glyph& g = glyphs[static_cast<size_t>(c)];
     if (g.Empty()) continue;
-    const int room = out.fixed[c] ? InkRoom(out.advance[c]) : out.advance[c];
-    int x = g.left + (room - g.naturalAdvance) / 2;
-    x = g.width <= room ? std::clamp(x, 0, room - g.width) : (room - g.width) / 2;
+    const StrongInk ink = InkToFit(g, out.fixed[c]);
+    const int room = InkRoom(out.advance[c], recipe.crisp);
+    const int x = out.advance[c] == SpacedAdvance(g)
+                      ? 0
+                      : std::max((room - ink.width + 1) / 2 - ink.first, std::min(0, room - ink.first - ink.width));
     const int cellTop = c * recipe.cellHeight;
     const int y = cellTop + recipe.baseline - g.top;
     if (shadowed) {
@@ -254,9 +342,10 @@ bool CSkinFontRenderer::Render(const tagSkinFontRecipe& recipe, const tagSkinFon
   for (int c = 32; c < 127; ++c) LoadGlyph(face.get(), c, recipe.crisp, 1.0f, glyphs[static_cast<size_t>(c)]);
   out.recipe = &recipe;
   LayOutAdvances(recipe, base, glyphs, out);
-  NarrowWideGlyphs(face.get(), recipe, out, glyphs);
-  const std::set<int> touched = SkinTellGlyphsApart(glyphs, {recipe.baseline, recipe.cellHeight});
-  WidenTouchedAdvances(recipe, glyphs, touched, out);
+  FitGlyphsToAdvances(face.get(), recipe, out, glyphs);
+  SkinTellGlyphsApart(glyphs, {recipe.baseline, recipe.cellHeight});
+  for (Glyph& g : glyphs) g.TrimFaintEdges(kFaintColumn);
+  SettleAdvances(recipe, base, glyphs, out);
 
   const int cellWidth = *std::max_element(std::begin(out.width), std::end(out.width));
   out.picture = std::make_unique<CHfcBmp>();

@@ -31,4 +31,30 @@ struct tagSkinGlyph {
     width += leftColumns + rightColumns;
     left -= leftColumns;
   }
+  // The strongest pixel of a column.
+  uint8_t ColumnMost(int x) const {
+    uint8_t most = 0;
+    for (int y = 0; y < height; ++y) most = most > At(x, y) ? most : At(x, y);
+    return most;
+  }
+  // Columns at either edge whose strongest pixel stays under `faint` (or
+  // under half the glyph's strongest, for a glyph faint all over) are taken
+  // off: a reader sees no ink there, only a wider gap.
+  void TrimFaintEdges(uint8_t faint) {
+    uint8_t glyphMost = 0;
+    for (uint8_t c : coverage) glyphMost = glyphMost > c ? glyphMost : c;
+    faint = faint < glyphMost / 2 ? faint : static_cast<uint8_t>(glyphMost / 2);
+    int first = 0;
+    int last = width - 1;
+    while (first <= last && ColumnMost(first) < faint) ++first;
+    while (last >= first && ColumnMost(last) < faint) --last;
+    if (last < first || (first == 0 && last == width - 1)) return;
+    const int kept = last - first + 1;
+    std::vector<uint8_t> narrower(static_cast<size_t>(kept * height));
+    for (int y = 0; y < height; ++y)
+      for (int x = 0; x < kept; ++x) narrower[static_cast<size_t>(y * kept + x)] = At(first + x, y);
+    coverage = std::move(narrower);
+    width = kept;
+    left += first;
+  }
 };

@@ -144,6 +144,10 @@ struct Mark {
 
 }  // namespace
 
+bool SkinReadAlike(const tagSkinGlyph& a, const tagSkinGlyph& b, const SkinCell& cell) {
+  return Shape(a, cell) == Shape(b, cell);
+}
+
 std::set<int> SkinTellGlyphsApart(std::vector<tagSkinGlyph>& glyphs, const SkinCell& cell) {
   std::set<int> touched;
   for (int c = 33; c < 127; ++c) {

@@ -18,6 +18,10 @@ struct SkinCell {
   int height;
 };
 
+// Whether two glyphs show one shape in their cells (their strong pixels,
+// columns counted from the first).
+bool SkinReadAlike(const tagSkinGlyph& a, const tagSkinGlyph& b, const SkinCell& cell);
+
 // Touches up the glyphs of codes 33 to 126 as their cells show them;
 // returns the codes touched, which may have grown wider.
 std::set<int> SkinTellGlyphsApart(std::vector<tagSkinGlyph>& glyphs, const SkinCell& cell);

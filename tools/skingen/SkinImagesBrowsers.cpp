@@ -84,6 +84,21 @@ void PaintTab(CHfcDrawContext& dc, int, int top, int width, int height) {
   }
 }
 
+// The sound browser's tab: its page has no title for the strip to write,
+// so the tab carries one, in the face, size, colour and place in which the
+// strip writes the other browsers' titles (the bold narrow face of the
+// tab names' bitmap font, light over a dark shadow, centred, its baseline
+// 21 rows down).
+void PaintSoundBrowserTab(CHfcDrawContext& dc, int frame, int top, int width, int height) {
+  PaintTab<kBlue>(dc, frame, top, width, height);
+  constexpr const char* kTitle = "Select Sound";
+  for (int row = 0; row < 2; ++row) {
+    const int y = top + row * (height / 2) + 3;
+    CentredText(dc, 1, y + 1, width, height / 2 - 3, kTitle, "Helvetica-Narrow-Bold", 10.0f, 0xD9000000, 2);
+    CentredText(dc, 0, y, width, height / 2 - 3, kTitle, "Helvetica-Narrow-Bold", 10.0f, 0xFFE5E5E5, 2);
+  }
+}
+
 const SkinImageGroup kBrowserSkins{[] {
   return std::vector<tagSkinImageRecipe>{
       {"Background_BlueBrowser_Small", kPageWidth, kPageHeight, 1, PaintPage<kBlue>},
@@ -94,7 +109,7 @@ const SkinImageGroup kBrowserSkins{[] {
       {"Switch_Red_OK", kSwitchWidth, 2 * kSwitchHeight, 2, PaintSwitch<kRed, true>},
       {"Switch_Red_Cancel", kSwitchWidth, 2 * kSwitchHeight, 2, PaintSwitch<kRed, false>},
       {"Switch_Param_OK", kSwitchWidth, 2 * kSwitchHeight, 2, PaintSwitch<kGreen, true>},
-      {"Tab_BlueBrowser_Browser", 76, 62, 1, PaintTab<kBlue>},
+      {"Tab_BlueBrowser_Browser", 76, 62, 1, PaintSoundBrowserTab},
       {"Tab_BlueBrowser", 154, 62, 1, PaintTab<kBlue>},
       {"Tab_RedBrowser", 154, 62, 1, PaintTab<kRed>},
       {"Tab_ParamBrowser", 154, 62, 1, PaintTab<kGreen>},

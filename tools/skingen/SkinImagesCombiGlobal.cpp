@@ -1,5 +1,5 @@
 // Skins of the performance and global pages: the sub-tab page backgrounds,
-// the master-effect routing picture, the global dump switch, the user
+// the master-effect routing picture (SkinRouting), the global dump switch, the user
 // scale keyboards and the timbre tags and switches.
 #include <cmath>
 #include <cstring>
@@ -10,6 +10,7 @@
 #include "tools/skingen/SkinImageRecipe.h"
 #include "tools/skingen/SkinLayout.h"
 #include "tools/skingen/SkinPaint.h"
+#include "tools/skingen/SkinRouting.h"
 
 namespace {
 
@@ -46,22 +47,35 @@ void PaintDumpSwitch(CHfcDrawContext& dc, int, int top, int width, int height) {
 }
 
 // One octave of keys as the user scale rows stand on it: seven white keys
-// below, five black keys above, in a frame. `whites` white keys are drawn
-// (five for the last, shorter octave).
+// below, five black keys above, in a frame; `whites` white keys are drawn
+// (five for the last, shorter octave, with the black keys between them).
+// Each key is drawn around its note's field, as the user scale page places
+// the 40-pixel fields on the picture: a white key's field in its lower
+// half, a black key's three pixels in from either side of the key.
+constexpr int kFieldWidth = 40;
+constexpr int kWhiteFieldX[7] = {8, 67, 126, 185, 244, 303, 362};
+// The black key after white key k (C#, D#, -, F#, G#, A#), 0 for none.
+constexpr int kBlackFieldX[6] = {38, 97, 0, 215, 274, 333};
+
 void Keys(CHfcDrawContext& dc, int top, int width, int height, int whites) {
   Panel(dc, 0, top, width, height);
-  const int kw = 59;
   const int y0 = top + 4;
   const int h = height - 8;
+  // The white keys step as their fields do (59 pixels), from the frame's
+  // first inner column.
+  const int kw = kWhiteFieldX[1] - kWhiteFieldX[0];
   for (int k = 0; k < whites; ++k) {
-    Fill(dc, 2 + kw * k, y0, kw - 1, h, kKeyEdge);
-    Fill(dc, 3 + kw * k, y0 + 1, kw - 3, h - 2, kKeyWhite);
+    const int x = 1 + kw * k;
+    Fill(dc, x, y0, kw - 1, h, kKeyEdge);
+    Fill(dc, x + 1, y0 + 1, kw - 3, h - 2, kKeyWhite);
   }
-  static constexpr int kBlackAt[] = {0, 1, 3, 4, 5};
-  for (int b : kBlackAt) {
-    if (b + 1 >= whites) continue;
-    Fill(dc, 2 + kw * (b + 1) - 19, y0, 38, h / 2, kKeyEdge);
-    Fill(dc, 2 + kw * (b + 1) - 18, y0, 36, h / 2 - 1, kKeyRaised);
+  constexpr int kBlackMargin = 3;
+  for (int k = 0; k + 1 < whites; ++k) {
+    if (!kBlackFieldX[k]) continue;
+    const int x = kBlackFieldX[k] - kBlackMargin;
+    const int w = kFieldWidth + 2 * kBlackMargin;
+    Fill(dc, x, y0, w, h / 2, kKeyEdge);
+    Fill(dc, x + 1, y0, w - 2, h / 2 - 1, kKeyRaised);
   }
 }
 
@@ -71,22 +85,6 @@ void PaintOctaveKeys(CHfcDrawContext& dc, int, int top, int width, int height) {
 
 void PaintOctave10Keys(CHfcDrawContext& dc, int, int top, int width, int height) {
   Keys(dc, top, width, height, 5);
-}
-
-// The routing diagram behind the master effects: the input line runs to
-// MFX1 and MFX2, both return to the EQ and the output.
-void PaintRouting(CHfcDrawContext& dc, int, int top, int width, int height) {
-  const uint32_t line = 0xFF5F646D;
-  Fill(dc, 10, top + 20, 2, 50, line);      // input down
-  Fill(dc, 10, top + 20, 43, 2, line);      // to MFX1
-  Fill(dc, 10, top + 49, 43, 2, line);      // to MFX2
-  Fill(dc, 253, top + 20, 30, 2, line);     // MFX1 out
-  Fill(dc, 253, top + 49, 30, 2, line);     // MFX2 out
-  Fill(dc, 283, top + 20, 2, 31, line);     // returns joined
-  Fill(dc, 283, top + 35, 115, 2, line);    // to the EQ
-  Fill(dc, 398, top + 35, 2, 5, line);
-  (void)width;
-  (void)height;
 }
 
 // The small tag over each half of the timbres, naming the timbres below:
@@ -118,7 +116,7 @@ const SkinImageGroup kCombiGlobalSkins{[] {
       {"Switch_GlobalDump", 92, 19, 1, PaintDumpSwitch},
       {"Container_UserScale_Octave", 416, 115, 1, PaintOctaveKeys},
       {"Container_UserScale_Octave10", 302, 115, 1, PaintOctave10Keys},
-      {"Container_MasterFX_Routing", 410, 100, 1, PaintRouting},
+      {"Container_MasterFX_Routing", 410, 100, 1, PaintMasterFxRouting},
       {"Image_MainTimbres", 76, 10, 1, PaintTimbreTag<true>},
       {"Image_SubTimbres", 76, 10, 1, PaintTimbreTag<false>},
   };

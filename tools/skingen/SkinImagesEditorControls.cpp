@@ -143,6 +143,13 @@ void PaintSelectorBox(CHfcDrawContext& dc, int, int top, int width, int height) 
   Field(dc, 0, top, width, height);
 }
 
+// The play overview's small fields start right after a 27-pixel label
+// ("MFX1"): the box stands a column in from either end of its frame, so
+// that the label's text keeps two clear columns before it.
+void PaintSelectorBoxInset(CHfcDrawContext& dc, int, int top, int width, int height) {
+  Field(dc, 1, top, width - 2, height);
+}
+
 // No border line: a light field that only its shade sets apart.
 void PaintSelectorNoLine(CHfcDrawContext& dc, int, int top, int width, int height) {
   VGradient(dc, 0, top, width, height, kFieldTop, 0xFFE4E7EB);
@@ -188,16 +195,19 @@ void PaintMidiIndicatorRecipe(CHfcDrawContext& dc, int frame, int top, int width
 
 // ---- Check box ----
 
+// The play overview's small check boxes stand 11 pixels before their
+// labels: 9 pixels wide, with the mark inside the rim, they leave the
+// label's first letter two clear columns.
 void PaintCheckBoxMedium(CHfcDrawContext& dc, int frame, int top, int width, int height) {
   Fill(dc, 0, top, width, height, 0xFF5B5F67);
   VGradient(dc, 1, top + 1, width - 2, height - 2, 0xFFFFFFFF, 0xFFE2E4E8);
-  if (frame) {
-    dc.SetPenWidth(1.8f);
-    dc.SetPenColor(0xFF1D4FB8);
-    dc.MoveTo(2.5f, top + height * 0.5f);
-    dc.LineTo(width * 0.42f, top + height - 2.8f);
-    dc.LineTo(width - 2.2f, top + 2.2f);
-  }
+  if (!frame) return;
+  // At this size a drawn line blurs: the mark is set pixel by pixel, a
+  // column of white kept inside the rim all round.
+  static const char* const kMark[5] = {"....#", "...##", "#.##.", "###..", ".#..."};
+  for (int y = 0; y < 5; ++y)
+    for (int x = 0; x < 5; ++x)
+      if (kMark[y][x] == '#') Fill(dc, (width - 5) / 2 + x, top + (height - 5) / 2 + y, 1, 1, 0xFF1D4FB8);
 }
 
 // ---- Split-key keyboard ----
@@ -264,7 +274,7 @@ const SkinImageGroup kEditorControlSkins{[] {
                          Sized{"SoundSelector_LCD_139X13", 139, 13}, Sized{"SoundSelector_LCD_154X13", 154, 13},
                          Sized{"SoundSelector_LCD_180X25", 180, 25}})
     r.push_back({s.name, s.w, s.h, 1, PaintSelectorLcd});
-  r.push_back({"SoundSelector_Box_Tiny", 70, 11, 1, PaintSelectorBox});
+  r.push_back({"SoundSelector_Box_Tiny", 70, 11, 1, PaintSelectorBoxInset});
   r.push_back({"SoundSelector_Box_129X13", 129, 13, 1, PaintSelectorBox});
   r.push_back({"SoundSelector_Box_94x11", 94, 11, 1, PaintSelectorBox});
   // As wide as the performance play page leaves it before the send knobs.
@@ -282,7 +292,7 @@ const SkinImageGroup kEditorControlSkins{[] {
   r.push_back({"MidiIndicatorNum05Sw_p", 13, 3 * 13, 3, PaintMidiIndicatorRecipe<5>});
   r.push_back({"MidiIndicatorNum06Sw_p", 13, 3 * 13, 3, PaintMidiIndicatorRecipe<6>});
 
-  r.push_back({"Switch_CheckBox_Medium", 11, 2 * 11, 2, PaintCheckBoxMedium});
+  r.push_back({"Switch_CheckBox_Medium", 9, 2 * 9, 2, PaintCheckBoxMedium});
   r.push_back({"Switch_TabSw", 48, 24, 1, PaintTabSwitches});
   r.push_back({"Image_SplitPointKeyboard", 677, kSplitKeysHeight, 1, PaintSplitKeyboard});
   r.push_back({"Image_SplitKeyArrow", 7, kSplitMarkHeight, 1, PaintSplitArrow});

@@ -85,16 +85,19 @@ void PaintArrowDown(CHfcDrawContext& dc, int frame, int top, int width, int heig
 }
 
 // A small labelled panel key: dark when off, the label lit amber when on;
-// pressed frames sit one pixel lower.
+// pressed frames sit one pixel lower. The faces stay dark and the labels
+// light, so that the 7-point label, whose strokes are hardly a pixel wide,
+// still reads at 4.5:1 on or off.
 void PaintPanelKey(CHfcDrawContext& dc, int top, int width, int height, bool on, bool pressed,
                    const char* label) {
   Fill(dc, 0, top, width, height, 0xFF0B0C0E);
   const int inset = pressed ? 1 : 0;
-  VGradient(dc, 1, top + 1 + inset, width - 2, height - 2 - inset, on ? 0xFF4A4235 : 0xFF41444B,
-            on ? 0xFF2E2820 : 0xFF2A2C31);
+  VGradient(dc, 1, top + 1 + inset, width - 2, height - 2 - inset, on ? 0xFF221E17 : 0xFF2E3035,
+            on ? 0xFF120F0B : 0xFF1F2125);
   Fill(dc, 1, top + 1 + inset, 3, height - 2 - inset, on ? kAmber : 0xFF3A3530);
-  dc.SetFont("Helvetica-Bold", 7.0f);
-  dc.SetBrushColor(on ? kAmber : 0xFFB4B8C0);
+  // A key with a letter for a label has room for a larger one.
+  dc.SetFont("Helvetica-Bold", std::strlen(label) == 1 ? 8.0f : 7.0f);
+  dc.SetBrushColor(on ? 0xFFFFCE73 : 0xFFF2F3F5);
   dc.DrawText(7.0f, static_cast<float>(top + height - 2 + inset), label, std::strlen(label));
 }
 

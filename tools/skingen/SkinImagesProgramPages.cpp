@@ -7,6 +7,7 @@
 #include "tools/skingen/SkinImageRecipe.h"
 #include "tools/skingen/SkinLayout.h"
 #include "tools/skingen/SkinPaint.h"
+#include "tools/skingen/SkinRouting.h"
 
 // The program pages: light grey panels with dark title bars, the overview
 // blocks of the play page, the effect boxes, the pictures that stand for
@@ -76,35 +77,29 @@ void PaintFxSel(CHfcDrawContext& dc, int, int top, int width, int height) {
   Fill(dc, 1, top + 1, width - 2, height - 2, 0xFFE4E7EB);
 }
 
+// In place of the insert effect's plate where the timbre has no insert
+// effect: on the routing panel, the routing's line runs straight through
+// (the sound passes untouched) and a plate on it says so in words.
 void PaintNoFx(CHfcDrawContext& dc, int, int top, int width, int height) {
-  Sunken(dc, 0, top, width, height, 0xFF2B2D33);
-  for (int x = 4; x < width - 4; x += 8) Fill(dc, x, top + height / 2, 4, 1, kAmberDim);
+  PanelSurface(dc, 0, top, width, height);
+  // The line sits where the routing's arrows run, 17 rows into the plate.
+  Fill(dc, 0, top + 17, width, 2, kInk);
+  const int plateX = 22;
+  const int plateW = width - 44;
+  Fill(dc, plateX, top + 8, plateW, 19, kBodyBorder);
+  Fill(dc, plateX + 1, top + 9, plateW - 2, 17, kBodyFill);
+  CentredText(dc, plateX, top + 9, plateW, 17, "Insert effect not available", "Helvetica Bold", 9.0f, kInk, 4);
 }
 
 void PaintKnobBox(CHfcDrawContext& dc, int, int top, int width, int height) { Body(dc, 0, top, width, height); }
 
-void Arrow(CHfcDrawContext& dc, int x0, int y, int x1, uint32_t c) {
-  Fill(dc, x0, y, x1 - x0, 2, c);
-  for (int i = 0; i < 4; ++i) Fill(dc, x1 - 4 + i, y - 3 + i, 1, 8 - 2 * i, c);
-}
-
-// Routing diagrams: boxes joined by arrows, drawn in ink on the panel.
-void PaintInsertRouting(CHfcDrawContext& dc, int, int top, int, int) {
-  Arrow(dc, 0, top + 48, 120, kInk);
-  Fill(dc, 20, top + 20, 2, 30, kInk);
-  Arrow(dc, 330, top + 48, 380, kInk);
-  Fill(dc, 380, top + 40, 14, 18, kInk);
-}
-
-void PaintMasterRouting(CHfcDrawContext& dc, int, int top, int, int) {
-  for (int r = 0; r < 2; ++r) Arrow(dc, 0, top + 18 + 29 * r, 50, kInk);
-  Fill(dc, 0, top + 18, 2, 31, kInk);
-  Arrow(dc, 255, top + 47, 395, kInk);
-}
-
+// The chain arrow the master effect pages lay over the routing, from the
+// first effect's row down to the second's: its 30 rows reach from one
+// effect's input line to the other's, so it starts below the first and its
+// tip stops above the second, crossing neither.
 void PaintChain(CHfcDrawContext& dc, int, int top, int, int height) {
-  Fill(dc, 4, top, 2, height - 4, kAmber);
-  for (int i = 0; i < 4; ++i) Fill(dc, 1 + i, top + height - 5 + i, 8 - 2 * i, 1, kAmber);
+  Fill(dc, 4, top + 3, 2, height - 10, kAmber);
+  for (int i = 0; i < 4; ++i) Fill(dc, 1 + i, top + height - 7 + i, 8 - 2 * i, 1, kAmber);
 }
 
 // Filmstrips: frame k shows value k.
@@ -239,23 +234,37 @@ void PaintMixerType(CHfcDrawContext& dc, int frame, int top, int width, int heig
   dc.DrawText(8.0f, static_cast<float>(top + height / 2 + 4), t, std::strlen(t));
 }
 
-void PaintOscMode(CHfcDrawContext& dc, int frame, int top, int width, int height, int states) {
-  Sunken(dc, 0, top, width, height, 0xFF1B1C20);
-  const int slot = (height - 4) / states;
-  Fill(dc, 2, top + 2 + slot * (frame % states), width - 4, slot, kAmber);
-  for (int s = 0; s < states; ++s) Fill(dc, 2, top + 2 + slot * s, width - 4, 1, 0xFF3A3D44);
-}
-// The Basic page's switch names its two states in its two slots, the lit
-// one dark on amber.
+// The Basic page's slide switch names its two positions, SINGLE above
+// DOUBLE, and lights the one the program is in, dark on amber. Its state
+// counts up from the bottom position: frame 0 lights DOUBLE, frame 1 SINGLE.
 void PaintOscMode2(CHfcDrawContext& dc, int f, int top, int w, int h) {
-  PaintOscMode(dc, f, top, w, h, 2);
+  Sunken(dc, 0, top, w, h, 0xFF1B1C20);
   const int slot = (h - 4) / 2;
-  static const char* const kStates[2] = {"SINGLE", "DOUBLE"};
+  static const char* const kPositions[2] = {"SINGLE", "DOUBLE"};
+  const int lit = 1 - f % 2;
+  Fill(dc, 2, top + 2 + slot * lit, w - 4, slot, kAmber);
+  Fill(dc, 2, top + 2 + slot, w - 4, 1, 0xFF3A3D44);
   for (int s = 0; s < 2; ++s)
-    CentredText(dc, 2, top + 2 + slot * s, w - 4, slot, kStates[s], "Helvetica-Narrow-Bold", 8.0f,
-                s == f % 2 ? 0xFF1B1D22 : 0xFFB4B8C0);
+    CentredText(dc, 2, top + 2 + slot * s, w - 4, slot, kPositions[s], "Helvetica-Narrow-Bold", 8.0f,
+                s == lit ? 0xFF1B1D22 : 0xFFB4B8C0);
 }
-void PaintOscMode4(CHfcDrawContext& dc, int f, int top, int w, int h) { PaintOscMode(dc, f, top, w, h, 4); }
+// The play overview's small picture of the oscillator mode (frame = mode):
+// one amber bar for a single oscillator, two for double, a grid of pads
+// for drums.
+void PaintOscMode4(CHfcDrawContext& dc, int f, int top, int w, int h) {
+  Sunken(dc, 0, top, w, h, 0xFF1B1C20);
+  switch (f % 4) {
+    case 0: Fill(dc, 3, top + 5, w - 6, 4, kAmber); break;
+    case 1:
+      Fill(dc, 3, top + 3, w - 6, 3, kAmber);
+      Fill(dc, 3, top + 8, w - 6, 3, kAmber);
+      break;
+    default:
+      for (int r = 0; r < 2; ++r)
+        for (int c = 0; c < 2; ++c) Fill(dc, 3 + c * 5, top + 3 + r * 5, 3, 3, kAmber);
+      break;
+  }
+}
 
 void PaintKeyboard(CHfcDrawContext& dc, int, int top, int width, int height) {
   Fill(dc, 0, top, width, height, 0xFF0E0F12);
@@ -314,8 +323,8 @@ const SkinImageGroup kProgramPageSkins{[] {
       {"Container_FxSelEQ", 70, 17, 1, PaintFxSel},
       {"Container_NoFxSel", 244, 35, 1, PaintNoFx},
       {"Container_FxKnob", 50, 52, 1, PaintKnobBox},
-      {"Container_InsertFX_Routing", 400, 80, 1, PaintInsertRouting},
-      {"Container_ProgMasterFX_Routing", 400, 80, 1, PaintMasterRouting},
+      {"Container_InsertFX_Routing", 400, 80, 1, PaintInsertFxRouting},
+      {"Container_ProgMasterFX_Routing", 400, 80, 1, PaintMasterFxRouting},
       {"Image_MFX_Routing_MFX1ToMFX2", 10, 30, 1, PaintChain},
       {"Image_LFO", 44, 18 * 24, 18, PaintLfoWave},
       {"Image_FilterType", 18, 4 * 12, 4, PaintFilterType},

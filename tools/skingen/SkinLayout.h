@@ -6,7 +6,9 @@
 namespace skin {
 
 // Sub-pages of the program and effect pages ("Background_SubTab_Wide"):
-// the play page's "Riff No." selector ends at x 832.
+// their four columns end at x 791; the pages keep the room the play page's
+// audition column once took (to x 832), which sets the panel's width and so
+// the window's (856), where the front panel's controls are laid out.
 inline constexpr int kSubPageWideWidth = 836;
 // Sub-pages of the performance play page ("Background_SubTab_Large"): its
 // effect and split-point panels end at x 800.

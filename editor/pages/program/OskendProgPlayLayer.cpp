@@ -68,7 +68,12 @@ void OskendProgPlayLayer::CreateBasicBlocks(PageBuilder& b) {
   b.Label(4, 1, "Basic", 50, 13, 0);
   b.Put(f.CreateSwitch(3, 14, "Switch_OscillatorMode_s", 4, kIdOscModePicture, 0));
   b.Label(4, 31, "Assign", 28, 13, 0);
-  b.Put(f.CreateSoundSelector(37, 30, 6, 10, 0xD02, 0), 0xD02);
+  // The field ends inside its block: at its picture's width it would reach
+  // over the multisample column's first check box, which the field, made
+  // first, would take every click from.
+  XESoundSelector* assign = f.CreateSoundSelector(37, 30, 6, 10, 0xD02, 0);
+  if (assign && b.Current()) assign->Resize(b.Current()->m_iWidth - 37 - 3, assign->GetHeight(), false);
+  b.Put(assign, 0xD02);
   b.Put(f.CreateSwitch(3, 45, "Switch_CheckBox_Medium", 2, 0xD0C, 0), 0xD0C);
   b.Label(14, 45, "HalfDamper", 60, 13, 0);
   Block(b, 1, "Container_ProgPlay_Overview_FEG", 10, 66);

@@ -1,6 +1,9 @@
 #include "editor/controls/XEDropdownList.h"
 
 #include <climits>
+#include <memory>
+#include <string>
+#include <vector>
 
 #include "os/Menu.h"
 #include "tests/editor/controls/SkinnedControlFixture.h"
@@ -172,6 +175,42 @@ TEST_F(DropdownTest, TheFaceShowsTheSubTextWithControlCharactersAsBlanks) {
   plain.SetIntValue(1, true);
   Idle(20);
   EXPECT_EQ(Face(kY), Face(kY + 40));
+}
+
+// A face too narrow for an item shows its short form when it has one that
+// fits clear of the face's edge ("PRG" as the portamento column shows it,
+// "Legato"), not the item cut; a face wide enough shows the item whole. Each face is compared with
+// one that holds the expected text as its item.
+TEST_F(DropdownTest, ANarrowFaceShowsAnItemsShortForm) {
+  struct Case {
+    int reserve;  // 56 leaves the text 27 pixels, as on the timbre pages
+    const char* item;
+    const char* shown;
+  };
+  // 27 pixels take "Legato" (27 wide) only up to the face's edge: the
+  // shorter form stands clear of it; 30 take "Legato" clear of the edge.
+  const Case cases[] = {{56, "Program", "PRG"},        {56, "Mono Legato", "M.Leg"}, {53, "Mono Legato", "Legato"},
+                        {56, "Poly", "Poly"},           {0, "Program", "Program"},   {0, "Mono Legato", "Mono Legato"}};
+  const char* const items[] = {"Program", "Poly", "Mono", "Mono Legato"};
+  int y = kY;
+  std::vector<std::unique_ptr<XEDropdownList>> lists;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(c.item) + " in " + std::to_string(96 - 13 - c.reserve));
+    XEDropdownList* shown = lists.emplace_back(std::make_unique<XEDropdownList>()).get();
+    XEDropdownList* expected = lists.emplace_back(std::make_unique<XEDropdownList>()).get();
+    Make(*shown, y, c.reserve);
+    Make(*expected, y + 20, c.reserve);
+    for (int i = 0; i < 4; ++i) {
+      shown->AddItem(items[i], false);
+      if (std::string(items[i]) == c.item) shown->SetIntValue(shown->GetMinIntValue() + i, true);
+    }
+    expected->AddItem(c.shown, false);
+    expected->SetIntValue(expected->GetMinIntValue(), true);
+    Idle(20);
+    EXPECT_EQ(Face(y), Face(y + 20));
+    y += 40;
+  }
+  for (auto& l : lists) editor.layer().RemoveControl(l.get(), false);
 }
 
 TEST_F(DropdownTest, TheEnableListDisablesMenuEntriesWithinItsLength) {

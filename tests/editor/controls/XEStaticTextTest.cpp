@@ -1,5 +1,7 @@
 #include "editor/controls/XEStaticText.h"
 
+#include <utility>
+
 #include "editor/controls/XEStaticBmp.h"
 #include "editor/controls/XESoundSelector.h"
 #include "tests/editor/controls/SkinnedControlFixture.h"
@@ -110,10 +112,13 @@ TEST_F(LabelTest, StaticPictureShowsItsPieceAndDimsWhenDisabled) {
 
 class SelectorTest : public LabelTest {
  protected:
-  void Make(XESoundSelector& s, int y, bool strip) {
+  // A selector at (40, y), laid out `width` wide (0: its picture's width).
+  void Make(XESoundSelector& s, int y, bool strip, int width = 0) {
     if (!frame) frame = Flat(139, 13, 0xFFF4F5E8u);
     SXESoundSelector p{3, 40, y, frame.get(), editor.back(), 40, y, nullptr, 4, strip, 0xFF000000u};
     ASSERT_TRUE(s.Create(&p, 1, 0));
+    // Before it is on a layer: the frame takes the size, nothing redraws.
+    if (width) s.Resize(width, s.GetHeight(), false);
     Add(&s);
   }
   // The pixels of one selector's row band, shifted to its own origin.
@@ -155,21 +160,26 @@ TEST_F(SelectorTest, TheStripPrefixFlagShowsTheNameAfterTheNumberAtEveryRedraw) 
   }
 }
 
-// Laid out wider than its frame picture, a field draws the picture's ends
-// at its own ends and the picture's middle between them.
-TEST_F(SelectorTest, AFieldWiderThanItsPictureStretchesThePicturesMiddle) {
+// Laid out wider or narrower than its frame picture, a field draws the
+// picture's ends at its own ends, the picture's middle between them, and
+// nothing past its own end.
+TEST_F(SelectorTest, AFieldOfAnotherWidthThanItsPictureKeepsThePicturesEnds) {
   constexpr uint32_t kEdge = 0xFF202020u;
   constexpr uint32_t kFill = 0xFFF4F5E8u;
   frame = Flat(20, 13, kFill);
   uint32_t* px = frame->LockPixels();
   for (int y = 0; y < 13; ++y) px[y * 20] = px[y * 20 + 19] = kEdge;
   frame->UnlockPixels();
-  XESoundSelector s;
-  Make(s, 40, false);
-  ASSERT_TRUE(s.Resize(60, s.GetHeight(), true));
+  XESoundSelector wide, narrow;
+  Make(wide, 40, false, 60);
+  Make(narrow, 80, false, 12);
   Idle(20);
-  for (int x = 40; x < 100; ++x)
-    EXPECT_EQ(Pixel(x, 46), x == 40 || x == 99 ? kEdge : kFill) << "column " << x - 40;
+  for (const auto& [y, width] : {std::pair{46, 60}, std::pair{86, 12}}) {
+    for (int x = 40; x < 40 + width; ++x)
+      EXPECT_EQ(Pixel(x, y), x == 40 || x == 40 + width - 1 ? kEdge : kFill) << width << " wide, column " << x - 40;
+    for (int x = 40 + width; x < 40 + 20; ++x)
+      EXPECT_TRUE(Pixel(x, y) != kEdge && Pixel(x, y) != kFill) << width << " wide, column " << x - 40 << " past it";
+  }
 }
 
 TEST_F(SelectorTest, ValuesOutsideTheRangeAreStoredAsNone) {

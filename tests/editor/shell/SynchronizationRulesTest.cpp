@@ -148,6 +148,35 @@ TEST_F(SynchronizationRulesTest, TextParametersSetTheTextAndSlideSwitchesRunUpsi
   EXPECT_EQ(section.rows[3].value, 1);
 }
 
+// A two-position slide switch shows each of the parameter's first two
+// values on a position of its own, the lowest value at its top position
+// (the highest state), and a click on a position writes that value back;
+// also for a parameter of a third value (the oscillator mode's drums),
+// which would otherwise lift both shown values past its last picture.
+TEST_F(SynchronizationRulesTest, ASlideSwitchShowsEachValueOnItsOwnPosition) {
+  struct Case {
+    int min, max;
+    int value;  // stored
+    int state;  // shown
+  };
+  const Case cases[] = {{0, 1, 0, 1}, {0, 1, 1, 0}, {0, 2, 0, 1}, {0, 2, 1, 0}, {1, 2, 1, 1}, {1, 2, 2, 0}};
+  int pid = 10;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::to_string(c.min) + ".." + std::to_string(c.max) + " = " + std::to_string(c.value));
+    section.Add(pid, PTYPE_ENUM, c.min, c.max).value = c.value;
+    CHfcCtrlSlideSwitch* slide = Link(factory.CreateSlideSwitch(10, 40, "Switch_OscillatorMode", 2, pid), pid);
+    ASSERT_NE(slide, nullptr);
+    EXPECT_EQ(slide->GetMaxIntValue(), 1);
+    EXPECT_EQ(slide->GetIntValue(), c.state);
+    page.OnHfcCtrlIntValueChanged(slide, 1 - c.state);
+    page.OnHfcCtrlIntValueChanged(slide, c.state);
+    ASSERT_GE(section.writes.size(), 2u);
+    EXPECT_EQ(section.writes[section.writes.size() - 2].second, c.value == c.min ? c.min + 1 : c.min);
+    EXPECT_EQ(section.writes.back().second, c.value);
+    ++pid;
+  }
+}
+
 TEST_F(SynchronizationRulesTest, TypedNumbersAndTextTakeTheirRoutes) {
   section.Add(4, PTYPE_CONT, -10, 10, 0x100);          // numeric entry
   section.Add(5, PTYPE_CONT, 0, 10, 0x100 | 0x200);    // numeric entry counted from 1

@@ -154,16 +154,21 @@ void LayoutCheck::CheckLayer(CHfcWindowLayer& layer, const std::string& page) {
     items.push_back({p.name, LayoutScene::InkOf(p), nullptr});
   }
   CheckOverlaps(items, layer, page);
+  CheckClearance(items, layer, page);
   CheckPanels(items, scene, layer, page);
   for (CHfcControl* c : controls)
     if (auto* strip = dynamic_cast<CTabControl*>(c)) CheckStrip(*strip, controls, layer, page);
   for (const Item& item : items) {
     if (!item.control) continue;
     CheckDrawn(*item.control, scene, layer, page);
+    // Browsers of one kind place their lists alike: each is looked at.
+    CheckArrow(*item.control, scene, layer, page);
+    CheckSelectedRow(*item.control, scene, layer, page);
     // What a control's parameter can show is measured once per control.
     if (!measured_.insert(item.name).second) continue;
     CheckKnobText(*item.control, scene, layer, page);
     CheckTexts(*item.control, scene, layer, page);
+    CheckListFaces(*item.control, layer, page);
   }
   CheckAlike(controls, scene, layer, page);
   CheckColumns(controls, layer, page);

@@ -7,10 +7,13 @@
 // the same rules. What each control draws is looked at too: every text
 // inside its box (value texts at the widest value of their parameter,
 // drop-down lists at their widest item) and no two items of one list or
-// values of one parameter shown alike once fitted; legible against what
-// lies under it; no picture cut by a control narrower than it; no backdrop
+// values of one parameter shown alike once fitted, no list item shown cut
+// with dots; legible against what
+// lies under it, with two clear columns between a label's text and what
+// stands beside it; no picture cut by a control narrower than it; no backdrop
 // copied behind a control that differs from what lies there (a tile); the
-// text of a knob clear of its ring; no two switches drawn alike from
+// text of a knob clear of its ring, and of a list's arrow; a list's
+// selected row legible on the selection; no two switches drawn alike from
 // different pictures; value bars of one column, and a text entry and the
 // lists stacked with it, ending at one x; and every tab strip's names in
 // one size, clear of the tab edges.
@@ -65,6 +68,7 @@ class LayoutCheck {
 
   void CheckLayer(CHfcWindowLayer& layer, const std::string& page);
   void CheckOverlaps(const std::vector<Item>& items, CHfcWindowLayer& layer, const std::string& page);
+  void CheckClearance(const std::vector<Item>& items, CHfcWindowLayer& layer, const std::string& page);
   void CheckPanels(const std::vector<Item>& items, LayoutScene& scene, CHfcWindowLayer& layer,
                    const std::string& page);
   void CheckStrip(CTabControl& strip, const std::vector<CHfcControl*>& controls, CHfcWindowLayer& layer,
@@ -77,7 +81,10 @@ class LayoutCheck {
   void CheckEntryColumns(const std::vector<CHfcControl*>& controls, LayoutScene& scene, CHfcWindowLayer& layer,
                          const std::string& page);
   void CheckTexts(CHfcControl& control, LayoutScene& scene, CHfcWindowLayer& layer, const std::string& page);
+  void CheckListFaces(CHfcControl& control, CHfcWindowLayer& layer, const std::string& page);
   void CheckKnobText(CHfcControl& control, LayoutScene& scene, CHfcWindowLayer& layer, const std::string& page);
+  void CheckArrow(CHfcControl& control, LayoutScene& scene, CHfcWindowLayer& layer, const std::string& page);
+  void CheckSelectedRow(CHfcControl& control, LayoutScene& scene, CHfcWindowLayer& layer, const std::string& page);
   void Fault(const std::string& page, const std::string& what);
 
   struct Allowance {

@@ -161,6 +161,29 @@ class AlikeTexts {
 
 }  // namespace
 
+namespace layoutkit {
+
+double ContrastOnGround(const tagHfcBoxedText& t, CHfcBmp& out, const tagHfcRect& area) {
+  const std::string shown = HfcFitBmpText(t.font, t.text, t.width);
+  const tagHfcRect box = Clip({t.x, t.y, t.x + t.width, t.y + t.font->cellHeight}, area);
+  if (shown.empty() || Empty(box)) return 0;
+  CHfcOffscreenContext glyphs(t.width, t.font->cellHeight);
+  glyphs.ClearRect(0, 0, t.width, t.font->cellHeight);
+  glyphs.DrawBmpTextProportional(0, 0, shown.c_str(), t.width, t.font, 0xFFFFFFFFu, false);
+  std::vector<std::pair<double, uint32_t>> bare;
+  for (int y = box.top; y < box.bottom; ++y)
+    for (int x = box.left; x < box.right; ++x)
+      if ((glyphs.GetBmp()->GetPixel(x - t.x, y - t.y) >> 24) < 16)
+        bare.emplace_back(ContrastRatio(out.GetPixel(x, y), 0xFF000000u), out.GetPixel(x, y));
+  if (bare.empty()) return 0;
+  std::nth_element(bare.begin(), bare.begin() + static_cast<long>(bare.size() / 2), bare.end());
+  const uint32_t ground = bare[bare.size() / 2].second;
+  if ((ground >> 24) == 0) return 0;
+  return ContrastRatio(Over(t.colour, ground), ground);
+}
+
+}  // namespace layoutkit
+
 void LayoutCheck::CheckDrawn(CHfcControl& control, LayoutScene& scene, CHfcWindowLayer& layer,
                              const std::string& page) {
   const tagHfcRect f = control.GetFrame();
@@ -195,28 +218,23 @@ void LayoutCheck::CheckDrawn(CHfcControl& control, LayoutScene& scene, CHfcWindo
                       "' at (" + std::to_string(c.sx) + ", " + std::to_string(c.sy) + "), which differs from what lies "
                       "under it in " + std::to_string(differ) + " of " + std::to_string(shown) + " pixels (a tile)");
   }
-  // Each text against what it stands on: its colour (as far as its alpha
-  // lets it through) on the middle of the pixels of its box that its
-  // glyphs leave bare.
+  // Each text against what it stands on. On a layer that draws nothing
+  // under its controls, where the control copies no picture of its own
+  // behind the text either, the ground is whatever the window shows there:
+  // nothing to measure.
+  auto backed = [&](int x, int y) {
+    if (under.GetPixel(x, y) >> 24) return true;
+    for (const tagHfcPictureCopy& c : drawn.copies) {
+      const tagHfcRect r = OpaqueRect(c);
+      if (x >= r.left && x < r.right && y >= r.top && y < r.bottom) return true;
+    }
+    return false;
+  };
   for (const tagHfcBoxedText& t : drawn.texts) {
-    const std::string shown = HfcFitBmpText(t.font, t.text, t.width);
     const tagHfcRect box = Clip({t.x, t.y, t.x + t.width, t.y + t.font->cellHeight}, area);
-    // On a layer that draws nothing under its controls the ground is
-    // whatever the window shows there: nothing to measure.
-    if (shown.empty() || Empty(box) || (under.GetPixel(box.left, box.top) >> 24) == 0) continue;
-    CHfcOffscreenContext glyphs(t.width, t.font->cellHeight);
-    glyphs.ClearRect(0, 0, t.width, t.font->cellHeight);
-    glyphs.DrawBmpTextProportional(0, 0, shown.c_str(), t.width, t.font, 0xFFFFFFFFu, false);
-    std::vector<std::pair<double, uint32_t>> bare;
-    for (int y = box.top; y < box.bottom; ++y)
-      for (int x = box.left; x < box.right; ++x)
-        if ((glyphs.GetBmp()->GetPixel(x - t.x, y - t.y) >> 24) < 16)
-          bare.emplace_back(ContrastRatio(out.GetPixel(x, y), 0xFF000000u), out.GetPixel(x, y));
-    if (bare.empty()) continue;
-    std::nth_element(bare.begin(), bare.begin() + static_cast<long>(bare.size() / 2), bare.end());
-    const uint32_t ground = bare[bare.size() / 2].second;
-    if ((ground >> 24) == 0) continue;
-    const double ratio = ContrastRatio(Over(t.colour, ground), ground);
+    if (Empty(box) || !backed(box.left, box.top)) continue;
+    const double ratio = ContrastOnGround(t, out, area);
+    if (ratio <= 0) continue;
     // Disabled controls draw their text at a quarter of its strength, which
     // even black on white stays under 2:1 and coloured text on the
     // browsers' black under 1.5:1: disabled text is only to be seen.

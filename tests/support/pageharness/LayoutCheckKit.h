@@ -26,6 +26,11 @@ inline bool Empty(const tagHfcRect& r) { return r.right <= r.left || r.bottom <=
 // "(x, y wxh)".
 std::string RectText(const tagHfcRect& r);
 std::string LayerName(CHfcWindowLayer& layer);
+// How a drawn text stands out from its ground: its colour (as far as its
+// alpha lets it through) against the middle of the pixels of its box that
+// its glyphs leave bare in `out`, within `area`; 0 where there is nothing
+// to measure.
+double ContrastOnGround(const tagHfcBoxedText& t, CHfcBmp& out, const tagHfcRect& area);
 // The boxed texts the control draws into a scratch picture of the layer's
 // size.
 std::vector<tagHfcBoxedText> DrawAndListen(CHfcWindowLayer& layer, CHfcControl& control);

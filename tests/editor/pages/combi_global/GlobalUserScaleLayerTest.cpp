@@ -2,9 +2,13 @@
 // re-link the two rows of note fields.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <string>
+
 #include "editor/pages/combi_global/GlobalUserScaleLayer.h"
 #include "editor/pages/combi_global/XEOctaveSelector.h"
 #include "editor/shell/XEControlContainer.h"
+#include "hfc/CHfcBmp.h"
 #include "model/ISection.h"
 #include "tests/editor/pages/combi_global/CombiGlobalTestKit.h"
 
@@ -102,6 +106,55 @@ TEST_F(UserScalePage, OctaveTenShowsEightFieldsOnTheShortKeys) {
   for (int i = 0; i < 12; ++i) EXPECT_TRUE(page.GetControlById(kAllNotes + i)->IsVisible()) << i;
   EXPECT_EQ(Text(page.GetControlById(GlobalUserScaleLayer::kAllNotesLabelBase)), "C8");
   EXPECT_GT(keys->m_iWidth, shortWidth);
+}
+
+// Every note field stands on its key of the keyboard picture behind the
+// row: inside it, and a black key's field as far from either of the key's
+// sides; so in the shorter picture of octave 10.
+TEST_F(UserScalePage, EachNoteFieldStandsOnItsKey) {
+  const bool black[12] = {false, true, false, true, false, false, true, false, true, false, true, false};
+  XEControlContainer* allNotes = page.GetAllNotesKeyContainer();
+  ASSERT_NE(allNotes, nullptr);
+  XEControlContainer* octave = nullptr;
+  for (int i = 0; i < page.GetContainerCount(); ++i)
+    if (page.GetContainerByIndex(i)->m_pBackground == allNotes->m_pBackground && page.GetContainerByIndex(i) != allNotes)
+      octave = page.GetContainerByIndex(i);
+  ASSERT_NE(octave, nullptr);
+  struct Row {
+    const char* name;
+    XEControlContainer* keys;
+    int base;
+    int selectOctave;  // -1: leave it
+  };
+  for (const Row& row : {Row{"octave scale", octave, kOctave, -1}, Row{"all notes, octave 0", allNotes, kAllNotes, 0},
+                         Row{"all notes, octave 10", allNotes, kAllNotes, 10}}) {
+    if (row.selectOctave >= 0) page.OnHfcCtrlIntValueChanged(selector, row.selectOctave);
+    CHfcBmp* picture = row.keys->m_pBackground;
+    ASSERT_NE(picture, nullptr);
+    for (int i = 0; i < 12; ++i) {
+      CHfcControl* field = page.GetControlById(row.base + i);
+      if (!field->IsVisible()) continue;
+      SCOPED_TRACE(std::string(row.name) + ", note " + std::to_string(i));
+      const tagHfcRect& f = field->GetFrame();
+      const int y = (f.top + f.bottom) / 2 - row.keys->m_iY;
+      const int left = f.left - row.keys->m_iX;
+      const int right = f.right - row.keys->m_iX;
+      ASSERT_LT(right, picture->GetWidth());
+      // The key's face: the colour beside the field's middle, followed out
+      // to the key's sides.
+      const uint32_t face = picture->GetPixel(left - 1, y);
+      int from = left - 1;
+      while (from > 0 && picture->GetPixel(from - 1, y) == face) --from;
+      int to = right;
+      while (to + 1 < picture->GetWidth() && picture->GetPixel(to, y) == face) ++to;
+      EXPECT_EQ(picture->GetPixel(right, y), face) << "the field reaches past its key's face";
+      EXPECT_GE(left - from, 2) << "face " << from << " to " << to << ", field " << left << " to " << right;
+      EXPECT_GE(to - right, 2) << "face " << from << " to " << to << ", field " << left << " to " << right;
+      if (black[i]) {
+        EXPECT_LE(std::abs((left - from) - (to - right)), 1) << "face " << from << " to " << to;
+      }
+    }
+  }
 }
 
 }  // namespace

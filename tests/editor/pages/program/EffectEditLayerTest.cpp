@@ -243,6 +243,12 @@ TEST_F(EffectEditLayerTest, InsertAndMasterPagesRebuildTheirSlotsOnTypeChanges) 
   }
   h.Idle();
   h.RenderWindow("program_ifx_not_available");
+  // The hidden sub-level strip leaves nothing of its tabs behind: where they
+  // stood (x 6 to 90, y 130 to 163 of the page) the page's ground shows.
+  const tagHfcRect page = ifx.GetRect();
+  for (int y = 130; y < 164; y += 3)
+    for (int x = 6; x < 90; ++x)
+      ASSERT_EQ(h.WindowPixel(page.left + x, page.top + y), 0xFFDCDEE2u) << "at (" << x << ", " << y << ")";
   h.model().SetActiveTrack(0);
   ifx.UpdateIfxControl();
   EXPECT_TRUE(ifx.GetControlById(0x200)->IsVisible());
