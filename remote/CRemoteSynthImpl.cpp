@@ -216,19 +216,7 @@ SSoundIndex CRemoteSynthImpl::PutCurSound(const SSoundIndex& sound) {
   if (!IsEnableProgramChangeProgBank(static_cast<eMode>(sm), bank, number))
     return GetCurSound(true);
   if (auditionKind_ != 1) {
-    // The answers to the switch and the switch back are not followed: the
-    // model stays in its mode, and in program edit its program does not
-    // follow the performance's timbre.
-    const bool switched = image_.GetMode() != sm;
-    if (switched) {
-      SendPassingModeChange(static_cast<eMode>(sm));
-      Pause(100);
-    }
-    link_->SendProgramChange(bank, number);
-    // The link keeps the bank in the low byte and the number in the high one.
-    const std::uint16_t pair = link_->GetBnkPgmPair();
-    ApplyProgramChange(pair & 0xFF, pair >> 8);
-    if (switched) SendPassingModeChange(static_cast<eMode>(image_.GetMode()));
+    SelectSound(bank, number);
   } else {
     link_->SendProgramChange(bank, number);
     if (sm == 0)
@@ -237,6 +225,23 @@ SSoundIndex CRemoteSynthImpl::PutCurSound(const SSoundIndex& sound) {
       image_.GetCurProg().Set(bank, number);
   }
   return GetCurSound(true);
+}
+
+void CRemoteSynthImpl::SelectSound(int bank, int number) {
+  // The answers to the switch and the switch back are not followed: the
+  // model stays in its mode, and in program edit its program does not
+  // follow the performance's timbre.
+  const int sm = soundMode_;
+  const bool switched = image_.GetMode() != sm;
+  if (switched) {
+    SendPassingModeChange(static_cast<eMode>(sm));
+    Pause(100);
+  }
+  link_->SendProgramChange(static_cast<eBankID>(bank), number);
+  // The link keeps the bank in the low byte and the number in the high one.
+  const std::uint16_t pair = link_->GetBnkPgmPair();
+  ApplyProgramChange(pair & 0xFF, pair >> 8);
+  if (switched) SendPassingModeChange(static_cast<eMode>(image_.GetMode()));
 }
 
 // The synthesizer answers a mode change by reporting the mode it is in now.

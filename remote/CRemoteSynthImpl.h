@@ -26,6 +26,7 @@
 #include "platform/CHfcListenerList.h"
 #include "platform/IAsyncDispatch.h"
 #include "platform/XEvent.h"
+#include "remote/CImageEdits.h"
 #include "remote/IRemoteSynth.h"
 #include "remote/RemoteStatus.h"
 
@@ -263,6 +264,10 @@ class CRemoteSynthImpl : public IRemoteSynth,
   void UIWait(unsigned ms);
 
   void ApplyProgramChange(int bank, int number);
+  // Main thread. Makes a sound of the sound mode the current one on the
+  // hardware (by way of the sound mode's own hardware mode when the image's
+  // mode is another) and in the image, and tells the sinks.
+  void SelectSound(int bank, int number);
   // A mode change that a sound change or an audition makes on its way:
   // what the synthesizer answers to it is not followed (see the source).
   void SendPassingModeChange(eMode mode);
@@ -318,6 +323,19 @@ class CRemoteSynthImpl : public IRemoteSynth,
   // true on success.
   bool RecallAll();
   bool ReceiveAllForConnection();
+  // Main thread. Whether the edits made while the synthesizer was away are
+  // to be kept over what the recall receives: asked when there are any.
+  bool KeepAwayEdits();
+  // Main thread. The edits made while the synthesizer was away put back
+  // over what was received, told to the sinks and sent (each record whole,
+  // stored sounds stored); false when a send failed and no retry was
+  // wanted.
+  bool PutBackAwayEdits(bool send);
+  int SendAwayEdits();
+  // Main thread. The image noted as it stands when the synthesizer goes
+  // away (or is missing at the connection), and forgotten.
+  void NoteImageWhenAway();
+  void ForgetImageWhenAway();
   // Runs one connection attempt; an exception ends it as a failure.
   bool Attempt(const char* where, const std::function<bool()>& steps);
   bool RetryTransfer();
@@ -465,6 +483,12 @@ class CRemoteSynthImpl : public IRemoteSynth,
   // The recall flag of the last connection asked for, for ports taken up
   // again.
   bool recall_ = false;
+  // The image as it stood when the synthesizer went away, while its ports
+  // are awaited; then, for the connection that takes them up, what was
+  // edited meanwhile.
+  std::vector<std::uint8_t> imageWhenAway_;
+  CImageEdits awayEdits_;
+  bool keepAwayEdits_ = false;  // the answer about them
   bool connecting_ = false;  // a connection is being made (Connect, Reattach)
   unsigned pacing_ = 100;
   // Never signalled: the model's pauses are timed waits on it. One per

@@ -72,6 +72,7 @@ bool CRemoteSynthImpl::RetryTransfer() {
 bool CRemoteSynthImpl::Connect(bool standalone, bool recall) {
   // A connection asked for takes over from waiting for stored ports.
   awaitingPorts_ = false;
+  ForgetImageWhenAway();
   return Attempt("CRemoteSynthImpl::Connect",
                  [&] { return ConnectSteps(standalone, recall) != 0; });
 }
@@ -156,7 +157,10 @@ void CRemoteSynthImpl::FailConnection() {
   // connected once they are there (with none stored, nothing names it).
   awaitingPorts_ =
       !SetupGetS(kSetupMIDIInName).empty() && !SetupGetS(kSetupMIDIOutName).empty();
-  if (awaitingPorts_) dispatch_->SetTimerPeriod(connectionTimer_, kConnectionTimerMs);
+  if (awaitingPorts_) {
+    NoteImageWhenAway();
+    dispatch_->SetTimerPeriod(connectionTimer_, kConnectionTimerMs);
+  }
   PostConnectionState();
 }
 
@@ -194,19 +198,32 @@ void CRemoteSynthImpl::StorePortNames() {
 void CRemoteSynthImpl::SyncHardwareState() {
   recallProgBank_ = -1;
   SetDumpProgramChangeProtect(true);
+  const int mode = image_.GetMode();
   const int progBank = image_.GetCurProg().GetBank(), progNumber = image_.GetCurProg().GetNumber();
   const int combiBank = image_.GetCurCombi().GetBank(),
             combiNumber = image_.GetCurCombi().GetNumber();
+  const bool programMode = mode == eMode_ProgPlay || mode == eMode_ProgEdit;
   link_->SendGlobalDumpReq();
   Pause(100);
   link_->SendProgramChange(static_cast<eBankID>(progBank), progNumber);
   Pause(500);
-  link_->SendModeChange(eMode_Combi);
+  // The mode the hardware ends in is followed once, below: an answer handed
+  // to this thread to be followed whenever it comes up could put the image
+  // back into the performance mode passed on the way, or take the program
+  // edit context to the timbre's program after the noted program is chosen.
+  SendPassingModeChange(eMode_Combi);
   Pause(200);
   link_->SendProgramChange(static_cast<eBankID>(combiBank), combiNumber);
   Pause(100);
-  link_->SendModeChange(static_cast<eMode>(image_.GetMode()));
+  // The hardware enters program mode on the program of its current timbre:
+  // the timbre the editor entered it from, not the first one it starts with.
+  if (programMode) link_->SendParamChange(eMode_Combi, kCurrentTimbreId, GetActiveTrack());
+  SendPassingModeChange(static_cast<eMode>(mode));
   Pause(200);
+  OnRcvModeChange(link_.get(), link_->GetMode());
+  // A program chosen in program mode is chosen again the way the editor
+  // chose it; it may not be the timbre's.
+  if (programMode && soundMode_ == 2) SelectSound(progBank, progNumber);
   SetDumpProgramChangeProtect(false);
 }
 
@@ -243,7 +260,13 @@ bool CRemoteSynthImpl::ReceiveAllForConnection() {
   int r;
   while ((r = HandleReceiveAll("Synchronizing...", &step, true)) < 0 && RetryTransfer()) {
   }
-  if (r < 0) return false;
+  if (r < 0) {
+    // Whatever was answered, a memory received only in part does not take
+    // the place of the edits.
+    PutBackAwayEdits(false);
+    return false;
+  }
+  if (keepAwayEdits_ && !PutBackAwayEdits(true)) return false;
   if (pendingHostData_.empty() || !LoadPendingHostData()) return true;
   int s;
   while ((s = HandleSendAll(image_, "Restoring song data...", false, false)) < 0 &&
@@ -253,6 +276,74 @@ bool CRemoteSynthImpl::ReceiveAllForConnection() {
   if (s < 0) return false;
   pendingHostData_.clear();
   return true;
+}
+
+bool CRemoteSynthImpl::KeepAwayEdits() {
+  if (awayEdits_.Empty()) return false;
+  const bool keep = AskWithoutProgress(kEditedWhileAway, 1, 5) == 1;
+  // The connection goes on whatever the answer, under its window.
+  if (!link_->UIIsActive()) link_->UIActivate();
+  return keep;
+}
+
+bool CRemoteSynthImpl::PutBackAwayEdits(bool send) {
+  if (awayEdits_.Empty()) return true;
+  awayEdits_.PutBack(imageBytes_.data());
+  OnApplyAll();
+  if (!send) return true;
+  int r;
+  while ((r = SendAwayEdits()) < 0 && RetryTransfer()) {
+  }
+  return r >= 0;
+}
+
+int CRemoteSynthImpl::SendAwayEdits() {
+  using Kind = CImageEdits::Kind;
+  const bool opened = link_->UIActivate();
+  int r = 0;
+  for (const CImageEdits::Record& edit : awayEdits_.Records()) {
+    const std::uint8_t* data = imageBytes_.data() + edit.at;
+    link_->UIConfigure("Transmitting...", 1000, 1000, 0);
+    switch (edit.kind) {
+      case Kind::kGlobal: {
+        std::vector<std::uint8_t> global(data, data + edit.size);
+        if (const MODEANDSTATE* mas = link_->GetModeAndState())
+          global[kHardwareOwnByte] = mas->bytes[3];
+        link_->UIProgress(50, 50, "GLOBAL");
+        r = link_->SendGlobalDump(global.data(), static_cast<unsigned>(edit.size));
+        break;
+      }
+      case Kind::kProgram:
+        link_->UIProgress(100, 100, kProgBankLabels[edit.bank & 3]);
+        r = link_->SendProgDump(edit.bank, edit.number, data, static_cast<unsigned>(edit.size),
+                                true);
+        break;
+      case Kind::kCombination:
+        link_->UIProgress(100, 100, "Performance");
+        r = link_->SendCombiDump(0, edit.number, data, static_cast<unsigned>(edit.size), true);
+        break;
+      case Kind::kCurrentCombination:
+        link_->UIProgress(100, 100, "CURRENT PERFORMANCE");
+        r = link_->SendCurCombiDump(data, static_cast<unsigned>(edit.size));
+        break;
+      case Kind::kCurrentProgram:
+        link_->UIProgress(100, 100, "CURRENT PROGRAM");
+        r = link_->SendCurProgDump(data, static_cast<unsigned>(edit.size));
+        break;
+    }
+    if (r < 0) break;
+  }
+  if (opened) link_->UIDeactivate();
+  return r;
+}
+
+void CRemoteSynthImpl::NoteImageWhenAway() { imageWhenAway_ = imageBytes_; }
+
+void CRemoteSynthImpl::ForgetImageWhenAway() {
+  imageWhenAway_.clear();
+  imageWhenAway_.shrink_to_fit();
+  awayEdits_ = CImageEdits();
+  keepAwayEdits_ = false;
 }
 
 void CRemoteSynthImpl::SwitchLocalControl(LocalControlRestore restore) {
@@ -266,6 +357,7 @@ void CRemoteSynthImpl::ReportFailure(const char* title, int status) {
 
 void CRemoteSynthImpl::Disconnect() {
   awaitingPorts_ = false;
+  ForgetImageWhenAway();
   if (localControlRestore_ != LocalControlRestore::kNothing)
     SendLocalControl(localControlRestore_ == LocalControlRestore::kOn);
   link_->Disconnect();
@@ -301,6 +393,7 @@ void CRemoteSynthImpl::LoseLink() {
   link_->Disconnect();
   connected_ = false;
   awaitingPorts_ = true;
+  NoteImageWhenAway();
   PostConnectionState();
 }
 
@@ -324,7 +417,13 @@ bool CRemoteSynthImpl::Reattach() {
     const ProgressShown progress(*link_);
     if (!link_->Connect(this, standalone_, inName, outName)) return false;
     awaitingPorts_ = false;
+    // Found before the connection's steps, which load the edit buffers anew;
+    // asked about before they show the pages anything else. Only receiving
+    // everything would overwrite them: a pending recall sends them.
+    awayEdits_ = CImageEdits(imageWhenAway_, imageBytes_.data());
+    keepAwayEdits_ = recall_ && !recallPending_ && KeepAwayEdits();
     CompleteConnection(standalone_, recall_);
+    ForgetImageWhenAway();
     return true;
   });
 }

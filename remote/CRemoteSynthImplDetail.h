@@ -18,6 +18,9 @@ inline constexpr std::size_t kCombiSize = CHUNK_COMBI::kSize;
 inline constexpr std::streamoff kMinStreamBytes = 5;
 inline constexpr std::size_t kLocalControlByte = 1730;  // bit 0: the hardware's Local Control
 inline constexpr std::size_t kHardwareOwnByte = 1733;   // sent as the hardware reports it
+// The performance's timbre that program mode is entered from (a parameter
+// of the performance).
+inline constexpr int kCurrentTimbreId = 0x10A;
 inline constexpr int kSetupAllSw = static_cast<int>(0x80008100u);
 inline constexpr int kSetupProgSw = static_cast<int>(0x80008200u);
 inline constexpr int kSetupProgBankSw[4] = {
@@ -35,6 +38,9 @@ inline constexpr int kSetupPrgChgToGUI = static_cast<int>(0x8000b200u);
 inline const char* const kProgBankLabels[4] = {"PROGRAM A ", "PROGRAM B ", "PROGRAM C ",
                                                "PROGRAM D "};
 inline constexpr char kNotFound[] = "Vesk Hardware not found.\nRescan all the MIDI devices?";
+inline constexpr char kEditedWhileAway[] =
+    "The sounds in the editor were changed while the Vesk was away.\n\nOK: keep these changes "
+    "and send them to the Vesk.\nCancel: receive the Vesk's memory instead; the changes are lost.";
 
 inline std::string RetryText() {
   return std::string(

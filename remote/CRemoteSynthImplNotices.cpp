@@ -161,13 +161,17 @@ void CRemoteSynthImpl::OnAsyncTimer(long id) {
     WatchLink();
     if (!connectionChecked_) connectionChecked_ = true;
     PostConnectionState();
-  } else if (id == progDumpTimer_) {
-    dispatch_->SetTimerPeriod(progDumpTimer_, 0);
-    // A send in progress brings the edit buffers over itself.
-    if (protect_ == 0) link_->SendCurProgDumpReq(true);
-  } else if (id == combiDumpTimer_) {
-    dispatch_->SetTimerPeriod(combiDumpTimer_, 0);
-    if (protect_ == 0) link_->SendCurCombiDumpReq(false);
+  } else if (id == progDumpTimer_ || id == combiDumpTimer_) {
+    dispatch_->SetTimerPeriod(id, 0);
+    // A send in progress brings the edit buffers over itself; so does a
+    // connection's recall (the request armed by the mode the connection
+    // brings the hardware to would land between its transfers and the
+    // edits it puts back).
+    if (protect_ != 0 || connecting_) return;
+    if (id == progDumpTimer_)
+      link_->SendCurProgDumpReq(true);
+    else
+      link_->SendCurCombiDumpReq(false);
   }
 }
 

@@ -141,12 +141,12 @@ bool EditorJourney::PopUpAndChoose(int px, int py, Point item) {
   }, 5000);
 }
 
-bool EditorJourney::AnswerQuestion(bool accept, int ms) {
+bool EditorJourney::AnswerQuestion(bool accept, int ms, const std::function<bool(const TopWindow&)>& isQuestion) {
   os::XDisplayDriver::TopWindow question;
   if (!WaitUntil([&] {
         for (const auto& w : OtherWindows())
           // (The program may show the question in the menu's window.)
-          if (!SameWindow(w, lastMenu_)) {
+          if (!SameWindow(w, lastMenu_) && (!isQuestion || isQuestion(w))) {
             question = w;
             return true;
           }

@@ -59,12 +59,14 @@ class EditorJourney : public testing::Test {
     return WaitUntil([&] { return OtherWindows().empty() && !stage_.EditorShielded(); }, ms);
   }
   bool Key(const std::string& name) { return stage_.x().Tap(name); }
-  // A question (any window but the editor's) answered with its cancel
-  // button or its default one; false when none shows within `ms` or it
-  // stays.
+  // A question (any window but the editor's, or the one `isQuestion` tells
+  // from others, such as a progress window before it) answered with its
+  // cancel button or its default one; false when none shows within `ms` or
+  // it stays.
   bool CancelQuestion(int ms) { return AnswerQuestion(false, ms); }
   bool AcceptQuestion(int ms) { return AnswerQuestion(true, ms); }
-  bool AnswerQuestion(bool accept, int ms);
+  using TopWindow = os::XDisplayDriver::TopWindow;
+  bool AnswerQuestion(bool accept, int ms, const std::function<bool(const TopWindow&)>& isQuestion = {});
   // The stored port names of the synthesizer, as a start with it leaves them.
   void StoreSynthesizerPorts() { stage_.StorePreferences({"s MIDIInName=Vesk:out", "s MIDIOutName=Vesk:in"}); }
 

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <filesystem>
 
+#include "editor/controls/DrawnProgressWindow.h"
 #include "editor/shell/OskendBackgroundLayer.h"
 #include "model/CDirtyFlagSet.h"
 #include "model/ChunkGlobal.h"
@@ -170,6 +171,141 @@ TEST_F(Journey, ASynthesizerThatRestartsIsShownWithItsOwnValuesAgain) {
       << "the restarted synthesizer was not asked what it holds; it received:" << stage_.RecordTail();
   EXPECT_TRUE(WaitUntil([&] { return Shot(0, kTop, width, kHeight).pixels == held.pixels; }, 10000))
       << "the page still shows the edit the restarted synthesizer does not hold";
+}
+
+// The synthesizer restarts (in performance mode, on its first sound and
+// timbre) while the editor shows a program reached from the sixth timbre,
+// then while it shows another performance: each time, taken up again, it
+// plays the sound the editor showed, and the display still shows that
+// sound's number and name, and the page its values.
+TEST_F(Journey, ASynthesizerThatRestartsPlaysTheSoundTheEditorShowsInEveryMode) {
+  ASSERT_NO_FATAL_FAILURE(StartConnected());
+  Settled(0, 0, View().width, View().height);
+  struct Shown {
+    std::string how;
+    eMode mode;
+    std::function<void()> choose;
+  };
+  const std::vector<Shown> shown{
+      {"a program reached from the sixth timbre", eMode_ProgEdit,
+       [&] {
+         const size_t from = Received().size();
+         Click(Map().Panel(OskendBackgroundLayer::kIdModeSwitch + 1));
+         Click(Map().Panel(OskendBackgroundLayer::kIdRTSwitch + 5));
+         EXPECT_TRUE(WaitForReceived([](const SynthRecordLine& l) { return l.IsParam(l.section, 0x010a) && l.value == 5; }, 5000, from))
+             << "the choice of the sixth timbre did not reach the synthesizer";
+         EXPECT_TRUE(WaitForReceived([](const SynthRecordLine& l) { return l.what == "mode" && l.words == std::vector<std::string>{"3"}; }, 5000, from))
+             << "no program mode";
+       }},
+      {"another performance", eMode_Combi,
+       [&] {
+         const size_t from = Received().size();
+         Click(Map().Panel(OskendBackgroundLayer::kIdModeSwitch));
+         EXPECT_TRUE(WaitForReceived([](const SynthRecordLine& l) { return l.what == "mode" && l.words == std::vector<std::string>{"0"}; }, 5000, from))
+             << "no performance mode";
+         ASSERT_TRUE(WaitForOnlyTheEditorWindow(10000));
+         Map().ToMode(eMode_Combi);
+         Settled(0, 0, View().width, View().height);
+         const size_t chosen = Received().size();
+         Click(Map().Panel(OskendBackgroundLayer::kIdProgUp));
+         EXPECT_TRUE(WaitForReceived([](const SynthRecordLine& l) { return l.what == "program"; }, 5000, chosen))
+             << "the next performance was not chosen";
+       }},
+  };
+  for (const Shown& s : shown) {
+    SCOPED_TRACE(s.how);
+    s.choose();
+    ASSERT_FALSE(HasFatalFailure());
+    ASSERT_TRUE(WaitForOnlyTheEditorWindow(10000));
+    Map().ToMode(s.mode);
+    const Point number = Map().Panel(OskendBackgroundLayer::kIdProgNumber);
+    const Point name = Map().Panel(OskendBackgroundLayer::kIdSoundName);
+    auto numberShown = [&] { return Settled(number.x - 20, number.y - 6, 40, 12); };
+    auto nameShown = [&] { return Settled(name.x - 60, name.y - 6, 120, 12); };
+    const Picture numberBefore = numberShown(), nameBefore = nameShown(), pageBefore = SettledPage();
+    // What the instrument plays: the edit buffer of the mode.
+    const bool program = s.mode != eMode_Combi;
+    const size_t at = program ? L::kProgEditBuffer : L::kCombiEditBuffer;
+    const size_t size = program ? L::kProgSize : L::kCombiSize;
+    const std::vector<uint8_t> before = stage_.SynthMemory();
+    ASSERT_FALSE(before.empty());
+    const std::vector<uint8_t> played(before.begin() + at, before.begin() + at + size);
+
+    stage_.StopSynth();
+    const size_t restart = Received().size();
+    ASSERT_TRUE(stage_.StartSynth());
+    ASSERT_TRUE(WaitForReceived([](const SynthRecordLine& l) { return l.what == "request-current" && l.words == std::vector<std::string>{"combination"}; }, 30000, restart))
+        << "the restarted synthesizer was not asked what it holds; it received:" << stage_.RecordTail();
+    ASSERT_TRUE(WaitForOnlyTheEditorWindow(15000)) << "a window stayed open:" << stage_.ScreenList();
+    EXPECT_TRUE(WaitUntil([&] { return numberShown().pixels == numberBefore.pixels && nameShown().pixels == nameBefore.pixels; }, 10000))
+        << "the display no longer shows the sound it showed before the restart";
+    EXPECT_TRUE(WaitUntil([&] { return SettledPage().pixels == pageBefore.pixels; }, 5000))
+        << "the page no longer shows the values it showed before the restart";
+    const std::vector<uint8_t> after = stage_.SynthMemory();
+    ASSERT_FALSE(after.empty());
+    EXPECT_TRUE(std::equal(played.begin(), played.end(), after.begin() + at))
+        << "the restarted synthesizer plays another sound than the one the editor shows; it received:" << stage_.RecordTail(40);
+  }
+}
+
+// An edit made while the synthesizer is switched off is not overwritten
+// unasked when it comes back: the editor asks which side to keep. Kept (the
+// default answer), the edit stays on the page and reaches the synthesizer,
+// whose stored sounds stay as they were; given up, the page shows the
+// synthesizer's own values and nothing is sent to it.
+TEST_F(Journey, ASynthesizerThatRestartsAfterAnEditMadeWhileItWasAwayAsksWhichSideToKeep) {
+  ASSERT_NO_FATAL_FAILURE(StartConnected());
+  constexpr int kTop = 150, kHeight = 60;  // timbre 1's row of the Play page
+  const int width = View().width;
+  const Picture own = Settled(0, kTop, width, kHeight);
+  const std::vector<uint8_t> memory = stage_.SynthMemory();
+  ASSERT_FALSE(memory.empty());
+  const Point logo = Map().Panel(OskendBackgroundLayer::kIdLogo);
+  const std::vector<Stretch> stored{{L::kProgBanks, L::kProgBanksSize}, {L::kCombis, L::kCombisSize}};
+  for (const bool keep : {true, false}) {
+    SCOPED_TRACE(keep ? "the edit kept" : "the edit given up");
+    const Picture linked = Settled(logo.x - 20, logo.y - 10, 40, 20);
+    stage_.StopSynth();
+    // The editor has noticed once its logo greys.
+    ASSERT_TRUE(WaitForChange(linked, logo.x - 20, logo.y - 10, 40, 20, 10000)) << "the lost synthesizer was not noticed";
+    const Picture before = Settled(0, kTop, width, kHeight);
+    DragTimbre1Volume(*this);
+    ASSERT_TRUE(WaitForChange(before, 0, kTop, width, kHeight, 5000)) << "the edit did not show";
+    const Picture edited = Settled(0, kTop, width, kHeight);
+    const size_t restart = Received().size();
+    ASSERT_TRUE(stage_.StartSynth());
+    // (The connection's progress window, which may show first, has one line
+    // of words; the question has several.)
+    const auto isQuestion = [](const TopWindow& w) { return w.rect.height > DrawnProgressWindow::kHeight; };
+    ASSERT_TRUE(AnswerQuestion(keep, 30000, isQuestion))
+        << "no question about the edit made while the synthesizer was away; it received:" << stage_.RecordTail()
+        << "\non the screen:" << stage_.ScreenList();
+    ASSERT_TRUE(WaitForReceived([](const SynthRecordLine& l) { return l.what == "request-current" && l.words == std::vector<std::string>{"combination"}; }, 30000, restart))
+        << "the synthesizer was not asked what it holds; it received:" << stage_.RecordTail();
+    ASSERT_TRUE(WaitForOnlyTheEditorWindow(15000)) << "a window stayed open:" << stage_.ScreenList();
+    const auto dumped = [&] {
+      const auto lines = Received();
+      return std::any_of(lines.begin() + static_cast<std::ptrdiff_t>(restart), lines.end(),
+                         [](const SynthRecordLine& l) { return l.what == "dump"; });
+    };
+    if (keep) {
+      EXPECT_TRUE(WaitUntil([&] { return Shot(0, kTop, width, kHeight).pixels == edited.pixels; }, 10000))
+          << "the page no longer shows the edit that was kept";
+      EXPECT_TRUE(WaitForReceived([](const SynthRecordLine& l) { return l.what == "dump" && l.words == std::vector<std::string>{"combination", "0", "0", "1"}; }, 10000, restart))
+          << "the edit kept was not sent; the synthesizer received:" << stage_.RecordTail();
+      const std::vector<uint8_t> now = stage_.SynthMemory();
+      ASSERT_FALSE(now.empty());
+      size_t differ = 0;
+      MemoryDifferences(memory, now, &differ, {{L::kCombiEditBuffer, L::kCombiSize}});
+      EXPECT_NE(differ, 0u) << "the synthesizer's performance does not hold the edit";
+      const std::string where = MemoryDifferences(memory, now, &differ, stored);
+      EXPECT_EQ(differ, 0u) << "stored sounds of the synthesizer changed (offset:before->after):" << where;
+    } else {
+      EXPECT_TRUE(WaitUntil([&] { return Shot(0, kTop, width, kHeight).pixels == own.pixels; }, 10000))
+          << "the page does not show the synthesizer's own values";
+      EXPECT_FALSE(dumped()) << "the editor sent data after its edit was given up:" << stage_.RecordTail();
+    }
+  }
 }
 
 // A kind of data file, as a person saves one and loads it back.

@@ -3,15 +3,19 @@
 // transfer whose partner vanished ends at once.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "model/ChunkGlobal.h"
+#include "model/ChunkRemoteSynth.h"
 #include "model/ISoundSection.h"
 #include "os/Alert.h"
 #include "os/ProgressWindow.h"
 #include "remote/RemoteStatus.h"
 #include "remote/RemoteSynthCommand.h"
+#include "remote/SynthSysEx.h"
 #include "tests/remote/ModelTestSupport.h"
 
 namespace vesk::test {
@@ -21,6 +25,7 @@ using namespace Oskend;
 
 constexpr int kOsc1Volume = 0x107;
 using Bytes = std::vector<uint8_t>;
+using L = RemoteSynthLayout;
 
 // Answers as the headless alert does and notes, for each alert, whether a
 // progress window was still up while it was shown.
@@ -108,7 +113,8 @@ TEST_F(RemoteSynthLostLinkTest, ALostSynthesizerIsReportedAndTakenUpAgainByItsPo
 
 // The instrument restarted while it was away: it sits in combination mode
 // on its first sound, with its own memory. Taken up again, it gets the
-// editor's combination and mode, and the editor shows what it holds.
+// editor's combination and mode, then the editor's program the way the
+// editor chooses one in program mode, and the editor shows what it holds.
 TEST_F(RemoteSynthLostLinkTest, ASynthesizerThatRestartedIsBroughtBackIntoStep) {
   SimSynthDevice& first = Ready();
   model->PutMode(eMode_Combi);
@@ -141,12 +147,24 @@ TEST_F(RemoteSynthLostLinkTest, ASynthesizerThatRestartedIsBroughtBackIntoStep) 
   }
   // (The program before them goes only when the link can send it in the
   // mode the instrument is in.)
-  ASSERT_GE(steps.size(), 3u);
-  EXPECT_EQ(std::vector<std::string>(steps.end() - 3, steps.end()),
-            (std::vector<std::string>{"mode 0", "sound 0:5", "mode 3"}));
+  const SSoundIndex shown = model->GetCurSound(true);
+  const std::string program = "sound " + std::to_string(shown.bank) + ":" + std::to_string(shown.number);
+  ASSERT_GE(steps.size(), 6u);
+  std::vector<std::string> last(steps.end() - 6, steps.end());
+  // (The program change goes out timed, the mode change whole: the two
+  // after the switch to program play may arrive either way round.)
+  std::sort(last.begin() + 4, last.end());
+  EXPECT_EQ(last, (std::vector<std::string>{"mode 0", "sound 0:5", "mode 3", "mode 2", "mode 3", program}));
   uint8_t mode = 0;
-  back.With([&](SimSynth& s) { mode = s.Mode(); });
+  int bank = -1, number = -1;
+  back.With([&](SimSynth& s) {
+    mode = s.Mode();
+    bank = s.CurrentBank();
+    number = s.CurrentProgram();
+  });
   EXPECT_EQ(mode, eMode_ProgEdit);
+  EXPECT_EQ(bank, shown.bank);
+  EXPECT_EQ(number, shown.number);
   EXPECT_EQ(model->GetMode(), eMode_ProgEdit);
   EXPECT_EQ(ImageBody(), MemoryBody(back.Memory())) << "the image is not the instrument's memory";
   const Bytes got = back.Device().ReceivedBytes();
@@ -156,6 +174,100 @@ TEST_F(RemoteSynthLostLinkTest, ASynthesizerThatRestartedIsBroughtBackIntoStep) 
   EXPECT_TRUE(localOff) << "Local Control was left on inside a plug-in host";
   EXPECT_TRUE(os::HeadlessAlert::Transcript().empty());
 }
+
+// How the editor came to the sound it shows when the instrument restarts.
+enum class Reached { kPerformance, kProgramFromTimbre, kProgramChosen };
+
+class ARestartedSynthesizer : public RemoteSynthLostLinkTest,
+                              public ::testing::WithParamInterface<Reached> {};
+
+// Taken up again, the restarted instrument (back in performance mode on its
+// first sound and first timbre) plays the sound the editor showed; the
+// editor's edit buffer holds that sound, and its current sound (what Write
+// offers as the destination, with the name stored there) is that sound's
+// place.
+TEST_P(ARestartedSynthesizer, PlaysTheSoundTheEditorShows) {
+  const auto instrument = [](SimSynth& s) {
+    Pattern(s, 11);
+    s.ShapeAsInstrument();
+  };
+  SimSynthDevice& first = AddSynth(TestSynthSettings());
+  first.With(instrument);
+  ASSERT_TRUE(model->Connect(false, true));
+  env.loop().RunPending();
+  constexpr int kTimbre = 5;
+  const bool program = GetParam() != Reached::kPerformance;
+  if (!program) {
+    model->PutCurSound({0, 7});
+  } else {
+    // PROG, then the sixth timbre's switch.
+    model->GetEditBuffer(eMode_Combi)->PutParamI(0x10A, kTimbre);
+    model->SetActiveTrack(kTimbre);
+    ProgramMode();
+    if (GetParam() == Reached::kProgramChosen) {
+      SSoundIndex next = model->GetCurSound(true);
+      next.number = static_cast<uint8_t>((next.number + 1) % 128);
+      model->PutCurSound(next);
+    }
+  }
+  env.loop().RunFor(500);
+  const SSoundIndex shown = model->GetCurSound(true);
+  const int mode = model->GetMode();
+  first.With([&](SimSynth& s) {
+    ASSERT_EQ(s.Mode(), mode);
+    if (program) {
+      ASSERT_EQ(s.CurrentTimbre(), kTimbre);
+    }
+  });
+
+  first.Unplug();
+  Tick();
+  ASSERT_FALSE(model->GetConnected());
+  SimSynthDevice& back = AddSynth(TestSynthSettings());
+  back.With(instrument);
+  Tick();
+  ASSERT_TRUE(model->GetConnected());
+  env.loop().RunFor(1000);
+
+  EXPECT_EQ(model->GetMode(), mode);
+  const SSoundIndex now = model->GetCurSound(true);
+  EXPECT_EQ(now.bank, shown.bank) << "the editor shows a sound of another bank";
+  EXPECT_EQ(now.number, shown.number) << "the editor shows another sound";
+  int playedMode = -1, timbre = -1, bank = -1, number = -1;
+  Bytes memory;
+  back.With([&](SimSynth& s) {
+    playedMode = s.Mode();
+    timbre = s.CurrentTimbre();
+    bank = s.CurrentBank();
+    number = s.CurrentProgram();
+    memory = s.Memory();
+  });
+  EXPECT_EQ(playedMode, mode);
+  const size_t editBuffer = program ? SimSynth::kProgEditOffset : SimSynth::kCombiEditOffset;
+  const size_t size = program ? SynthSysEx::kProgSize : SynthSysEx::kCombiSize;
+  const size_t stored = program ? SimSynth::ProgOffset(shown.bank, shown.number)
+                                : SimSynth::CombiOffset(shown.number);
+  if (program) {
+    EXPECT_EQ(timbre, kTimbre) << "program mode was entered from another timbre";
+    EXPECT_EQ(bank, shown.bank);
+    EXPECT_EQ(number, shown.number) << "the instrument plays another program";
+  }
+  EXPECT_TRUE(test::Region(memory.data(), editBuffer, size) == test::Region(memory.data(), stored, size))
+      << "the instrument's edit buffer does not hold the sound the editor shows";
+  EXPECT_TRUE(test::Region(Image(), editBuffer, size) == test::Region(memory.data(), stored, size))
+      << "the editor's edit buffer is not the sound stored where it says it is";
+}
+
+INSTANTIATE_TEST_SUITE_P(InEveryMode, ARestartedSynthesizer,
+                         ::testing::Values(Reached::kPerformance, Reached::kProgramFromTimbre,
+                                           Reached::kProgramChosen),
+                         [](const ::testing::TestParamInfo<Reached>& info) {
+                           switch (info.param) {
+                             case Reached::kPerformance: return std::string("Performance");
+                             case Reached::kProgramFromTimbre: return std::string("ProgramFromATimbre");
+                             default: return std::string("ProgramChosenInProgramMode");
+                           }
+                         });
 
 // The stored ports were missing when the connection was asked for, and the
 // rescan question was declined or found nothing: the synthesizer switched on
@@ -197,6 +309,141 @@ INSTANTIATE_TEST_SUITE_P(RescanQuestion, StoredPortsMissingAtStart, ::testing::V
                          [](const ::testing::TestParamInfo<int>& info) {
                            return std::string(info.param == 1 ? "AnsweredOK" : "AnsweredCancel");
                          });
+
+// Edits made while the synthesizer was away (it went while connected, or
+// was missing when the connection was asked for and the rescan declined),
+// and the answer to the question the connection that takes it up asks.
+struct AwayCase {
+  bool lost;   // else missing at the start
+  int answer;  // 1 OK: keep the edits, 2 Cancel: the synthesizer's memory
+};
+
+class EditsWhileAway : public RemoteSynthLostLinkTest,
+                       public ::testing::WithParamInterface<AwayCase> {};
+
+// The connection asks which side to keep. Kept, the edits go over the memory
+// it receives and to the synthesizer, which keeps everything else it held
+// (its stored sounds, the rest of its global block); given up, the editor
+// takes the synthesizer's memory and sends it nothing.
+TEST_P(EditsWhileAway, AreKeptOrGivenUpAsTheQuestionIsAnswered) {
+  constexpr int kMasterTune = static_cast<int>(0x80000100u);  // the global block's byte 0
+  constexpr int kTimbre1Volume = 0x202;
+  const AwayCase c = GetParam();
+  size_t questionsBefore = 0;
+  if (c.lost) {
+    SimSynthDevice& first = Ready();
+    first.Unplug();
+    Tick();
+  } else {
+    SimSynthDevice& former = Connected(TestSynthSettings());
+    model->Disconnect();
+    former.Unplug();
+    os::HeadlessAlert::Script(2);  // no rescan
+    EXPECT_FALSE(model->Connect(false, true));
+    questionsBefore = 1;
+    Tick();
+  }
+  ASSERT_FALSE(model->GetConnected());
+  ASSERT_EQ(model->GetMode(), eMode_Combi);
+  ISection* global = model->GetGlobal();
+  // (The performance routes a timbre's parameter to the timbre's section.)
+  ISection* performance = nullptr;
+  ASSERT_TRUE(model->GetEditBuffer(eMode_Combi)->FindSectionByPID(kTimbre1Volume, &performance));
+  const int tune = global->GetParamI(kMasterTune) == 17 ? 18 : 17;
+  const int volume = performance->GetParamI(kTimbre1Volume) == 33 ? 34 : 33;
+  global->PutParamI(kMasterTune, tune);
+  performance->PutParamI(kTimbre1Volume, volume);
+
+  SimSynthDevice& back = AddSynth(TestSynthSettings());
+  back.With([](SimSynth& s) {
+    Pattern(s, 77);
+    s.ShapeAsInstrument();
+  });
+  const Bytes held = back.Memory();
+  os::HeadlessAlert::Script(c.answer);
+  Tick();
+  ASSERT_TRUE(model->GetConnected());
+  env.loop().RunFor(1000);
+
+  const auto asked = os::HeadlessAlert::Transcript();
+  ASSERT_EQ(asked.size(), questionsBefore + 1);
+  const os::Alert::Request& q = asked.back().request;
+  EXPECT_EQ(q.explanation,
+            "The sounds in the editor were changed while the Vesk was away.\n\nOK: keep these "
+            "changes and send them to the Vesk.\nCancel: receive the Vesk's memory instead; the "
+            "changes are lost.");
+  EXPECT_EQ(q.buttons, (std::vector<std::string>{"OK", "Cancel"}));
+  ASSERT_FALSE(OverProgressAlert::Over().empty());
+  EXPECT_FALSE(OverProgressAlert::Over().back()) << "asked over the progress window";
+  const Bytes now = back.Memory();
+  const Bytes image = ImageBody();
+  std::string apart;
+  for (size_t i = 0; i < image.size(); ++i)
+    if (image[i] != now[i] && i != CHUNK_GLOBAL::kSendScratch) apart += " " + std::to_string(i);
+  EXPECT_EQ(apart, "") << "bytes in which the editor and the synthesizer are not in step";
+  const bool keep = c.answer == 1;
+  EXPECT_EQ(global->GetParamI(kMasterTune) == tune, keep);
+  EXPECT_EQ(performance->GetParamI(kTimbre1Volume) == volume, keep);
+  EXPECT_EQ(now[0] != held[0], keep) << "the synthesizer's master tune";
+  // Nothing else of what the synthesizer held is lost: its stored sounds
+  // and the rest of its global block.
+  EXPECT_TRUE(test::Region(now.data(), L::kProgBanks, L::kProgEditBuffer - L::kProgBanks) ==
+              test::Region(held.data(), L::kProgBanks, L::kProgEditBuffer - L::kProgBanks));
+  std::string changed;
+  for (size_t i = 1; i < L::kProgBanks; ++i)
+    if (i != CHUNK_GLOBAL::kSendScratch && now[i] != held[i]) changed += " " + std::to_string(i);
+  EXPECT_EQ(changed, "") << "bytes of the synthesizer's global block that were not edited";
+  std::vector<std::string> dumps;
+  for (const SimSynthEvent& e : back.Log())
+    if (e.kind == SimSynthEvent::kDumpReceived)
+      dumps.push_back(std::to_string(e.dumpKind) + (e.current ? " current" : " stored"));
+  EXPECT_EQ(dumps, keep ? (std::vector<std::string>{"3 stored", "1 current"}) : std::vector<std::string>{})
+      << "(kinds: 3 global, 1 performance)";
+}
+
+INSTANTIATE_TEST_SUITE_P(AwayAndAnswer, EditsWhileAway,
+                         ::testing::Values(AwayCase{true, 1}, AwayCase{true, 2}, AwayCase{false, 1},
+                                           AwayCase{false, 2}),
+                         [](const ::testing::TestParamInfo<AwayCase>& info) {
+                           return std::string(info.param.lost ? "Lost" : "MissingAtStart") +
+                                  (info.param.answer == 1 ? "KeepTheEdits" : "TakeTheSynthesizers");
+                         });
+
+// The plug-in closing while the question is open: the connection is aborted
+// and the question ends as cancelled. Nothing is received, and the edit (of
+// the program shown, which the connection's steps load anew) stays.
+TEST_F(RemoteSynthLostLinkTest, EditsWhileAwayOutlastAQuestionEndedByClosing) {
+  SimSynthDevice& first = Ready();
+  ProgramMode();
+  first.Unplug();
+  Tick();
+  ASSERT_FALSE(model->GetConnected());
+  ISection* edit = model->GetEditBuffer(eMode_ProgEdit);
+  const int value = edit->GetParamI(kOsc1Volume) == 33 ? 34 : 33;
+  edit->PutParamI(kOsc1Volume, value);
+
+  SimSynthDevice& back = AddSynth(TestSynthSettings());
+  back.With([](SimSynth& s) { Pattern(s, 77); });
+  struct ClosingAlert : os::HeadlessAlert {
+    CRemoteSynthImpl* model;
+    int Run(const Request& request) override {
+      HeadlessAlert::Run(request);
+      model->AbortConnection();
+      return 2;
+    }
+  };
+  CRemoteSynthImpl* m = model.get();
+  os::Alert::SetFactory([m] {
+    auto alert = std::make_unique<ClosingAlert>();
+    alert->model = m;
+    return alert;
+  });
+  Tick();
+  env.loop().RunFor(1000);
+  ASSERT_EQ(os::HeadlessAlert::Transcript().size(), 1u) << "no question about the edit";
+  EXPECT_EQ(edit->GetParamI(kOsc1Volume), value) << "the edit was lost";
+  for (const SimSynthEvent& e : back.Log()) EXPECT_NE(e.kind, SimSynthEvent::kDumpReceived) << "something was sent";
+}
 
 TEST_F(RemoteSynthLostLinkTest, ASynthesizerLostDuringReceiveAllEndsItAtOnceWithoutItsWindow) {
   SimSynthDevice& dev = Connected(TestSynthSettings());

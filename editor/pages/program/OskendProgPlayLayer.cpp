@@ -244,6 +244,16 @@ void OskendProgPlayLayer::PlaceFilterTypePictures(int k, int routing) {
   }
 }
 
+void OskendProgPlayLayer::OnPostSynchronizeControlWithParam(CHfcControl*, Oskend::ISection*, int pid) {
+  // Every synchronisation brings a control whose row is not hidden into
+  // view, the second filter's picture too, also where the routing has one
+  // filter only (after a whole transfer, for one).
+  for (int k = 0; k < 2; ++k) {
+    const int o = 0x1000 * k;
+    if (pid == 0x1500 + o || pid == 0x1600 + o) PlaceFilterTypePictures(k, OverviewValue(0x1400 + o));
+  }
+}
+
 void OskendProgPlayLayer::UpdateIfxOverView() {
   if (!m_pRemoteSynth || m_pRemoteSynth->GetActiveTrack() % 6 != 3) return;
   for (int id : {GetParamId(3, 0), GetParamId(0, 0)})

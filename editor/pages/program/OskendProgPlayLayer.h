@@ -68,6 +68,10 @@ class OskendProgPlayLayer : public EditTabPageLayerBase {
   void ShowEnvelope(int id, const int* levels, const int* times, bool amp);
   void UpdateOscillatorOverview(int osc, bool twoOscillators);
   void PlaceFilterTypePictures(int osc, int routing);
+  // GUI thread. A synchronised control shows as its row allows: the filter
+  // type pictures go back where the routing puts them.
+  void OnPostSynchronizeControlWithParam(CHfcControl* control, Oskend::ISection* section,
+                                         int pid) override;
 
   IEditTabSelector* m_pSelector;
 };

@@ -103,6 +103,25 @@ TEST_F(PlayOverviewTest, SecondOscillatorGraphsFollowTheModeAndPointFourIsFixed)
   EXPECT_EQ(v.time, 198);
 }
 
+// The filter type pictures show the routing of the program shown: one
+// picture for a single or four-pole filter, two for serial or parallel
+// ones, also after every control of the page is brought in step with the
+// image again (as after a whole transfer: the bank lists changed).
+TEST_F(PlayOverviewTest, TheFilterTypePicturesFollowTheRouting) {
+  constexpr int kRouting = 0x1400, kFilterA = 0x1500, kFilterB = 0x1600;
+  for (const int routing : {0, 1, 2, 3}) {
+    SCOPED_TRACE("routing " + std::to_string(routing));
+    page.PutParamValue(eMode_ProgEdit, kRouting, routing);
+    h.Idle();
+    const bool two = routing == 1 || routing == 2;
+    EXPECT_TRUE(page.GetControlById(kFilterA)->IsVisible());
+    EXPECT_EQ(page.GetControlById(kFilterB)->IsVisible(), two);
+    page.OnRemoteSynthBankListChanged(h.synth(), eMode_ProgEdit, {0xFF, 0xFF});
+    EXPECT_TRUE(page.GetControlById(kFilterA)->IsVisible());
+    EXPECT_EQ(page.GetControlById(kFilterB)->IsVisible(), two) << "after every control was brought in step";
+  }
+}
+
 TEST_F(PlayOverviewTest, TheInsertEffectHidesOnTracksWithoutOne) {
   EXPECT_TRUE(page.GetControlById(0x205)->IsVisible());
   h.model().SetActiveTrack(9);

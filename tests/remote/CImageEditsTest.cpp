@@ -1,0 +1,140 @@
+// What counts as an edit made while the synthesizer was away, and what of it
+// goes back over a memory received meanwhile.
+#include "remote/CImageEdits.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "model/ChunkGlobal.h"
+#include "model/ChunkRemoteSynth.h"
+
+namespace {
+
+using Oskend::CImageEdits;
+using L = Oskend::RemoteSynthLayout;
+using Kind = CImageEdits::Kind;
+using Image = std::vector<uint8_t>;
+
+size_t Prog(int bank, int number) { return L::kProgBanks + bank * L::kProgBankSize + number * L::kProgSize; }
+size_t Combi(int number) { return L::kCombis + number * L::kCombiSize; }
+
+// An image of a pattern: no two records alike.
+Image Patterned() {
+  Image image(Oskend::CHUNK_REMOTESYNTH::kSize);
+  uint32_t x = 12345;
+  for (uint8_t& b : image) {
+    x = x * 1103515245u + 12345u;
+    b = static_cast<uint8_t>(x >> 16);
+  }
+  image[L::kCurProg] = 0;
+  image[L::kCurProg + 1] = 3;
+  image[L::kCurCombi] = 0;
+  image[L::kCurCombi + 1] = 2;
+  return image;
+}
+
+// Choosing a sound loads it into its edit buffer.
+void Choose(Image& image, int bank, int number) {
+  image[L::kCurProg] = static_cast<uint8_t>(bank);
+  image[L::kCurProg + 1] = static_cast<uint8_t>(number);
+  std::copy_n(image.begin() + Prog(bank, number), L::kProgSize, image.begin() + L::kProgEditBuffer);
+}
+void ChooseCombi(Image& image, int number) {
+  image[L::kCurCombi + 1] = static_cast<uint8_t>(number);
+  std::copy_n(image.begin() + Combi(number), L::kCombiSize, image.begin() + L::kCombiEditBuffer);
+}
+
+struct Case {
+  std::string what;
+  std::function<void(Image&)> meanwhile;  // done to the editor's image while away
+  std::vector<Kind> records;              // the records found edited
+  std::vector<size_t> edited;             // the bytes that go back (all others stay received)
+};
+
+TEST(CImageEditsTest, FindsTheEditsAndPutsBackOnlyTheirBytes) {
+  const std::vector<Case> cases{
+      {"nothing", [](Image&) {}, {}, {}},
+      {"a byte of a stored program", [](Image& i) { i[Prog(1, 5) + 40] ^= 1; }, {Kind::kProgram}, {Prog(1, 5) + 40}},
+      {"a run of a stored performance and the global block",
+       [](Image& i) {
+         i[Combi(7) + 10] ^= 1;
+         i[Combi(7) + 11] ^= 1;
+         i[3] ^= 0x80;
+       },
+       {Kind::kGlobal, Kind::kCombination},
+       {3, Combi(7) + 10, Combi(7) + 11}},
+      {"the global block's scratch byte, written for every send",
+       [](Image& i) { i[Oskend::CHUNK_GLOBAL::kSendScratch] ^= 1; }, {}, {}},
+      {"the mode and the current sounds' places alone",
+       [](Image& i) {
+         i[L::kMode] ^= 3;
+         i[L::kCurProg + 4] ^= 1;
+       },
+       {}, {}},
+      {"an edit of the current program", [](Image& i) { i[L::kProgEditBuffer + 100] ^= 1; }, {Kind::kCurrentProgram},
+       {L::kProgEditBuffer + 100}},
+      {"another program chosen", [](Image& i) { Choose(i, 2, 9); }, {}, {}},
+      {"another performance chosen", [](Image& i) { ChooseCombi(i, 11); }, {}, {}},
+      {"another program chosen and edited",
+       [](Image& i) {
+         Choose(i, 2, 9);
+         i[L::kProgEditBuffer + 7] ^= 1;
+       },
+       {Kind::kCurrentProgram}, {L::kProgEditBuffer + 7}},
+      {"another performance chosen and edited",
+       [](Image& i) {
+         ChooseCombi(i, 11);
+         i[L::kCombiEditBuffer + 500] ^= 1;
+       },
+       {Kind::kCurrentCombination}, {L::kCombiEditBuffer + 500}},
+  };
+  const Image before = Patterned();
+  // What the synthesizer holds when it is back: everywhere else than the
+  // copy.
+  Image received = before;
+  for (uint8_t& b : received) b = static_cast<uint8_t>(~b);
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    Image now = before;
+    c.meanwhile(now);
+    const CImageEdits edits(before, now.data());
+    std::vector<Kind> kinds;
+    for (const CImageEdits::Record& r : edits.Records()) kinds.push_back(r.kind);
+    EXPECT_EQ(kinds, c.records);
+    EXPECT_EQ(edits.Empty(), c.records.empty());
+    Image merged = received;
+    edits.PutBack(merged.data());
+    std::vector<size_t> changed;
+    for (size_t i = 0; i < merged.size(); ++i)
+      if (merged[i] != received[i]) changed.push_back(i);
+    EXPECT_EQ(changed, c.edited) << "bytes put back over the received memory";
+    for (const size_t at : c.edited) EXPECT_EQ(merged[at], now[at]) << "byte " << at;
+  }
+}
+
+TEST(CImageEditsTest, ARecordCarriesItsPlaceAndItsSoundsNumber) {
+  const Image before = Patterned();
+  Image now = before;
+  now[Prog(3, 127) + 1471] ^= 1;
+  now[Combi(19)] ^= 1;
+  const CImageEdits edits(before, now.data());
+  ASSERT_EQ(edits.Records().size(), 2u);
+  const CImageEdits::Record& p = edits.Records()[0];
+  EXPECT_EQ(p.kind, Kind::kProgram);
+  EXPECT_EQ(p.bank, 3);
+  EXPECT_EQ(p.number, 127);
+  EXPECT_EQ(p.at, Prog(3, 127));
+  EXPECT_EQ(p.size, L::kProgSize);
+  const CImageEdits::Record& c = edits.Records()[1];
+  EXPECT_EQ(c.kind, Kind::kCombination);
+  EXPECT_EQ(c.number, 19);
+  EXPECT_EQ(c.at, Combi(19));
+  EXPECT_EQ(c.size, L::kCombiSize);
+}
+
+}  // namespace
