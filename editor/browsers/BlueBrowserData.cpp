@@ -97,6 +97,10 @@ void BlueBrowserData::SetCurrentSound(const Oskend::SSoundIndex& s) {
   m_current = s;
 }
 
+bool BlueBrowserData::IsAuditioning() const {
+  return (m_current.bank < 255 || m_current.number < 255) && m_pRemoteSynth->GetAuditionState();
+}
+
 void BlueBrowserData::CancelAudition() {
   DropChosenSound();
   if (!m_pRemoteSynth->GetAuditionState()) return;

@@ -41,6 +41,8 @@ class BlueBrowserData : public XERemoteSynthEventHandler {
 
   void SetCurrentSound(const Oskend::SSoundIndex& sound);
   const Oskend::SSoundIndex& GetCurrentSound() const { return m_current; }
+  // A sound sent by a browser is playing in an audition. Loop thread.
+  bool IsAuditioning() const;
   // A line chosen in a browser. Browsing must not flood the instrument
   // with program changes, nor hold the GUI: the choice is sent at once
   // when the last one went out at least kSoundPauseMs ago, else when that

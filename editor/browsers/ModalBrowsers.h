@@ -41,6 +41,7 @@ class ModalBrowsers : public IModalBrowsers {
     m_data->OnIdle(0);
   }
   void UpdateAllBrowsers() override { m_data->UpdateAllBrowsers(nullptr, false); }
+  bool IsAuditioningSound() const override { return m_data->IsAuditioning(); }
 
   BlueBrowserData& GetData() { return *m_data; }
   BrowserOpener& GetOpener() { return *m_opener; }

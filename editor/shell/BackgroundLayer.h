@@ -65,6 +65,9 @@ class BackgroundLayer : public XESynthLayer,
   const std::vector<std::string>& GetBrowserRequests() const { return m_browserRequests; }
   // The builder of the modal groups, made on first use; null without one.
   IModalBrowsers* GetModalBrowsers();
+  // A sound browser's audition runs (the builder is not made for asking).
+  // Loop thread.
+  bool IsAuditioningSound() const { return m_pBrowsers && m_pBrowsers->IsAuditioningSound(); }
   // The active page of the global main strip (the rename dialog's title).
   virtual int GetActiveGlobalPage() const { return -1; }
 

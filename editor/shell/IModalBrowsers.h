@@ -36,6 +36,9 @@ class IModalBrowsers {
   virtual void OnIdle() = 0;
   // Brings every open sound browser up to date with the model.
   virtual void UpdateAllBrowsers() = 0;
+  // While a sound browser auditions, the current sound is the one chosen
+  // in it and the edit buffer still holds the sound before. Loop thread.
+  virtual bool IsAuditioningSound() const = 0;
 
   using Factory = std::function<std::unique_ptr<IModalBrowsers>(BackgroundLayer& root)>;
   // Empty: no browsers (requests are logged).

@@ -659,8 +659,13 @@ void OskendBackgroundLayer::UpdateSoundDisplay() {
   }
   if (CHfcControl* name = GetControlById(kIdSoundName)) {
     name->SetIntValue(s.number, true);
+    // A browser's audition plays the stored sound without loading it into
+    // the edit buffer: the name beside its number is the stored one.
     ISection* edit = m_pRemoteSynth->GetEditBuffer(m);
-    SetText(name, edit ? edit->GetParamS(kSoundName) : std::string());
+    if (IsAuditioningSound())
+      SetText(name, XESynthUtils::GetProgramName(m_pRemoteSynth, m, s.bank, s.number, false, false));
+    else
+      SetText(name, edit ? edit->GetParamS(kSoundName) : std::string());
   }
   if (CHfcControl* cat = GetControlById(kIdCategory)) {
     const int c = XESynthUtils::GetCurSoundCategory(m_pRemoteSynth, m);

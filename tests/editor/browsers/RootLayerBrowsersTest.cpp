@@ -25,6 +25,7 @@
 #include "editor/shell/AboutLayer.h"
 #include "editor/shell/ModalLayer.h"
 #include "editor/shell/OskendBackgroundLayer.h"
+#include "editor/shell/XESynthUtils.h"
 #include "hfc/CHfcKeyFocus.h"
 #include "hfc/CHfcVstEditor.h"
 #include "model/ISoundSection.h"
@@ -155,6 +156,53 @@ TEST_F(RootBrowsers, TheSoundNameOpensTheSoundBrowserInPerformanceMode) {
   h_.Idle();
   EXPECT_FALSE(Browsers()->IsOpen());
   EXPECT_TRUE(Browsers()->GetData().GetBrowsers().empty());
+}
+
+// A sound chosen in the sound browser plays without being loaded into the
+// edit buffer. Whenever the LCD is refreshed meanwhile (the model repeats
+// its state every two seconds) it names the sound whose number it shows:
+// during the audition the chosen one, after Cancel the one before, after
+// OK the chosen one.
+TEST_F(RootBrowsers, TheLCDNamesTheSoundItNumbersDuringAndAfterAnAudition) {
+  auto trimmed = [](std::string t) {
+    t.erase(t.find_last_not_of(' ') + 1);
+    return t;
+  };
+  auto shown = [&](int id) {
+    return trimmed(static_cast<const char*>(root_->GetControlById(id)->GetPtrValue()));
+  };
+  // What the LCD should show for a sound: its number and stored name.
+  auto expected = [&](const Oskend::SSoundIndex& s) {
+    return std::make_pair(
+        XESynthUtils::GetProgNumberAsString(h_.synth(), 0, s.bank, s.number),
+        trimmed(XESynthUtils::GetProgramName(h_.synth(), 0, s.bank, s.number, false, false)));
+  };
+  ToMode(eMode_Combi);
+  ASSERT_EQ(root_->GetGUIMode(), 0);
+  for (const int end : {BlueBrowserBase::kCancelId, BlueBrowserBase::kOkId}) {
+    SCOPED_TRACE(end == BlueBrowserBase::kOkId ? "OK" : "Cancel");
+    const Oskend::SSoundIndex before = h_.synth()->GetCurSound(true);
+    const Oskend::SSoundIndex chosen{0, static_cast<uint8_t>(before.number == 12 ? 13 : 12)};
+    ASSERT_NE(expected(chosen).second, expected(before).second);
+    root_->OnHfcCtrlMouseLButtonDown(root_->GetControlById(Root::kIdSoundName), 0, 0, 0);
+    auto* browser = dynamic_cast<SmallBlueBrowserLayer*>(Page());
+    ASSERT_NE(browser, nullptr);
+    Idle();
+    browser->GetList()->SelectCell(chosen.number, 0);
+    IdleFor(2500);
+    ASSERT_TRUE(h_.synth()->GetAuditionState());
+    ASSERT_EQ(h_.synth()->GetCurSound(true).number, chosen.number);
+    EXPECT_EQ(std::make_pair(shown(Root::kIdProgNumber), shown(Root::kIdSoundName)),
+              expected(chosen));
+
+    ClickPageControl(end);
+    IdleFor(2500);
+    ASSERT_FALSE(Open());
+    const Oskend::SSoundIndex after = end == BlueBrowserBase::kOkId ? chosen : before;
+    EXPECT_EQ(h_.synth()->GetCurSound(true).number, after.number);
+    EXPECT_EQ(std::make_pair(shown(Root::kIdProgNumber), shown(Root::kIdSoundName)),
+              expected(after));
+  }
 }
 
 // Store Performance and Write Program in the order each kind takes: a

@@ -93,6 +93,7 @@ class CountingBrowsers : public IModalBrowsers {
   bool OpenCopyIFXBrowser() override { return false; }
   bool OpenCopyMFXBrowser() override { return false; }
   bool OpenCopyScaleBrowser() override { return false; }
+  bool IsAuditioningSound() const override { return false; }
   void CloseModalBrowser() override {}
   bool IsOpen() const override { return false; }
   ModalLayer* GetModalLayer() const override { return nullptr; }
