@@ -143,18 +143,26 @@ class Instrument {
     }
     for (const auto& msg : messages) {
       std::vector<std::vector<uint8_t>> replies;
+      std::string lines;
       {
         std::lock_guard<std::mutex> g(m_);
         const size_t logged = synth_.Log().size();
         replies = synth_.Handle(msg.data(), static_cast<unsigned>(msg.size()));
         const auto& log = synth_.Log();
-        Record(msg, logged);
+        lines = RecordLines(msg, logged);
         if (options_.echoParams && log.size() > logged &&
             log.back().kind == vesk::test::SimSynthEvent::kParamChange)
           replies.push_back(synth_.PanelParamChange(static_cast<uint8_t>(log.back().section),
                                                     log.back().id, log.back().value));
       }
+      // The answer first: an instrument answers at once, and a record file
+      // that a busy disk holds up must not make it late (the editor gives
+      // an identity reply one second). One set to vanish while it answers
+      // records what it was asked before.
+      const bool mayVanish = options_.killAfterSending != 0;
+      if (mayVanish) Record(lines);
       for (const auto& r : replies) Send(r);
+      if (!mayVanish) Record(lines);
     }
   }
 
@@ -172,8 +180,8 @@ class Instrument {
  private:
   // The message's line, or the lines of what it made the instrument do
   // (log entries from `logged` on). Called with m_ held.
-  void Record(const std::vector<uint8_t>& msg, size_t logged) {
-    if (!shortLog_) return;
+  std::string RecordLines(const std::vector<uint8_t>& msg, size_t logged) const {
+    if (!shortLog_) return {};
     const auto& log = synth_.Log();
     std::string lines;
     if (msg[0] != 0xF0) {
@@ -187,6 +195,12 @@ class Instrument {
     }
     for (size_t i = logged; i < log.size(); ++i) lines += RecordLine(log[i]) + '\n';
     if (msg[0] == 0xF0 && logged == log.size() && msg.size() >= 8) lines += RequestLine(msg) + '\n';
+    return lines;
+  }
+
+  // Only the delivery thread (OnBytes) writes the record.
+  void Record(const std::string& lines) {
+    if (!shortLog_ || lines.empty()) return;
     std::fwrite(lines.data(), 1, lines.size(), shortLog_);
     std::fflush(shortLog_);
   }
