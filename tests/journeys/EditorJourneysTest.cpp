@@ -482,6 +482,45 @@ TEST_F(Journey, LockWindowAndUnlockWindowKeepThePageThePersonIsOn) {
   ASSERT_NO_FATAL_FAILURE(ExpectTheWindowCommandKeepsThePage(*this, "Unlock Window"));
 }
 
+// A performance chosen in the sound browser plays at once, without being
+// loaded into the editor; the display, refreshed meanwhile, names the
+// performance whose number it shows: during the audition the name it shows
+// after OK, not the one it showed before. (The open browser shades the
+// window: the names are compared with a browser open each time.)
+TEST_F(Journey, TheDisplayNamesThePerformanceAuditionedInTheSoundBrowser) {
+  ASSERT_NO_FATAL_FAILURE(StartConnected());
+  const Point number = Map().Panel(OskendBackgroundLayer::kIdProgNumber);
+  const Point name = Map().Panel(OskendBackgroundLayer::kIdSoundName);
+  auto numberShown = [&] { return Settled(number.x - 20, number.y - 6, 40, 12); };
+  auto nameShown = [&] { return Settled(name.x - 60, name.y - 6, 120, 12); };
+  const Point browser = Map().OpenSoundBrowser();
+  auto openBrowser = [&] {
+    const Picture whole = ShotView();
+    Click(browser);
+    EXPECT_TRUE(WaitForChange(whole, 0, 0, View().width, View().height, 5000)) << "no sound browser";
+    Settled(0, 0, View().width, View().height);
+  };
+  openBrowser();
+  const Picture numberBefore = numberShown(), nameBefore = nameShown();
+  const size_t from = Received().size();
+  Click(Map().PickerRow(7));
+  ASSERT_TRUE(WaitForReceived([](const SynthRecordLine& l) { return l.what == "program"; }, 5000, from))
+      << "the chosen performance did not play:" << stage_.RecordTail();
+  // The display follows at its next refresh.
+  ASSERT_TRUE(WaitUntil([&] { return numberShown().pixels != numberBefore.pixels; }, 5000))
+      << "the display did not show the chosen performance's number";
+  const Picture during = nameShown();
+  EXPECT_NE(during.pixels, nameBefore.pixels) << "the display kept the name of the performance before";
+
+  Click(Map().PickerOk());
+  ASSERT_TRUE(WaitForOnlyTheEditorWindow(10000)) << "a window stayed open:" << stage_.ScreenList();
+  openBrowser();
+  EXPECT_EQ(during.pixels, nameShown().pixels)
+      << "during the audition the display named another performance than after OK";
+  Click(Map().PickerCancel());
+  EXPECT_TRUE(WaitForOnlyTheEditorWindow(10000)) << "the sound browser stayed open:" << stage_.ScreenList();
+}
+
 // PROG, then a timbre switch while the switches flash: program mode edits
 // that timbre's program (its name on the display) and its insert effect
 // (the fourth timbre has none, and its page says so).

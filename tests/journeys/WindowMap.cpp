@@ -5,6 +5,7 @@
 #include <climits>
 #include <stdexcept>
 
+#include "editor/browsers/BlueBrowserBase.h"
 #include "editor/browsers/ListBrowserBase.h"
 #include "editor/browsers/ModalBrowsers.h"
 #include "editor/controls/CMMPCtrlList.h"
@@ -141,18 +142,38 @@ Point WindowMap::OpenPicker(eMode mode, int guiMode, int page, int id) {
   return at;
 }
 
+Point WindowMap::OpenSoundBrowser() {
+  const Point at = Panel(OskendBackgroundLayer::kIdSoundName);
+  harness_->Click(at.x, at.y);
+  harness_->Idle();
+  harness_->Idle();
+  return at;
+}
+
 namespace {
 
-ListBrowserBase* OpenPickerOf(OskendBackgroundLayer& root) {
+// The open list picker or sound browser; its list and its OK and Cancel
+// ids.
+struct PickerOpen {
+  CTabPageLayer* page = nullptr;
+  CMMPCtrlList* list = nullptr;
+  int ok = 0, cancel = 0;
+};
+
+PickerOpen OpenPickerOf(OskendBackgroundLayer& root) {
   auto* browsers = static_cast<ModalBrowsers*>(root.GetModalBrowsers());
-  return browsers && browsers->IsOpen() ? dynamic_cast<ListBrowserBase*>(browsers->GetOpener().GetPage()) : nullptr;
+  CTabPageLayer* page = browsers && browsers->IsOpen() ? browsers->GetOpener().GetPage() : nullptr;
+  if (auto* p = dynamic_cast<ListBrowserBase*>(page)) return {p, p->GetList(), ListBrowserBase::kOkId, ListBrowserBase::kCancelId};
+  if (auto* b = dynamic_cast<BlueBrowserBase*>(page)) return {b, b->GetList(), BlueBrowserBase::kOkId, BlueBrowserBase::kCancelId};
+  return {};
 }
 
 }  // namespace
 
 Point WindowMap::PickerRow(int index) {
-  ListBrowserBase* picker = OpenPickerOf(*root_->get());
-  CMMPCtrlList* list = picker ? picker->GetList() : nullptr;
+  const PickerOpen open = OpenPickerOf(*root_->get());
+  CTabPageLayer* picker = open.page;
+  CMMPCtrlList* list = open.list;
   if (!list) Missing("picker with a list");
   const tagHfcRect& f = list->GetFrame();
   const int x = (f.right - f.left) / 2;
@@ -165,16 +186,16 @@ Point WindowMap::PickerRow(int index) {
   Missing("row " + std::to_string(index) + " in the picker");
 }
 
-Point WindowMap::PickerButton(int id, const std::string& what) {
-  ListBrowserBase* picker = OpenPickerOf(*root_->get());
-  CHfcControl* button = picker ? picker->GetControlById(id) : nullptr;
-  if (!button) Missing(what + " in the picker");
-  return Middle(*picker, *button);
+Point WindowMap::PickerButton(bool ok) {
+  const PickerOpen open = OpenPickerOf(*root_->get());
+  CHfcControl* button = open.page ? open.page->GetControlById(ok ? open.ok : open.cancel) : nullptr;
+  if (!button) Missing(std::string(ok ? "OK" : "Cancel") + " in the picker");
+  return Middle(*open.page, *button);
 }
 
-Point WindowMap::PickerOk() { return PickerButton(ListBrowserBase::kOkId, "OK"); }
+Point WindowMap::PickerOk() { return PickerButton(true); }
 
-Point WindowMap::PickerCancel() { return PickerButton(ListBrowserBase::kCancelId, "Cancel"); }
+Point WindowMap::PickerCancel() { return PickerButton(false); }
 
 Point WindowMap::WhiteKey(int whiteKey) {
   auto* keys = dynamic_cast<CHfcCtrlKeyboard*>(root_->get()->GetControlById(OskendBackgroundLayer::kIdKeyboard));

@@ -56,6 +56,10 @@ class WindowMap {
   Point PickerRow(int index);
   Point PickerOk();
   Point PickerCancel();
+  // Opens in the map the sound browser that a click on the display's sound
+  // name opens in performance mode; the name's point. Its rows and buttons
+  // are the picker's above.
+  Point OpenSoundBrowser();
   // A point on the white key `whiteKey` (0 the leftmost) of the keyboard.
   Point WhiteKey(int whiteKey);
 
@@ -85,8 +89,8 @@ class WindowMap {
 
  private:
   static Point Middle(const CHfcWindowLayer& layer, const CHfcControl& c);
-  // A button of the open picker (ListBrowserBase's ids).
-  Point PickerButton(int id, const std::string& what);
+  // OK or Cancel of the open picker or sound browser.
+  Point PickerButton(bool ok);
   // An item of a menu of texts, inside the menu's window.
   static Point ItemOf(const std::vector<std::string>& texts, const std::string& item);
   static Point TabOf(const CHfcWindowLayer& layer, const CTabControl& tabs, int index);
