@@ -1,7 +1,6 @@
 #include "editor/controls/CMMPCtrlList.h"
 
 #include <algorithm>
-#include <cmath>
 #include <cstring>
 
 #include "editor/controls/XEStaticText.h"
@@ -12,27 +11,12 @@
 
 namespace {
 
-// Relative luminance of an ARGB colour, its alpha aside.
-double Luminance(uint32_t colour) {
-  auto channel = [](uint32_t v) {
-    const double s = static_cast<double>(v & 0xFF) / 255.0;
-    return s <= 0.03928 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4);
-  };
-  return 0.2126 * channel(colour >> 16) + 0.7152 * channel(colour >> 8) + 0.0722 * channel(colour);
-}
-
-double Contrast(uint32_t a, uint32_t b) {
-  const double la = Luminance(a);
-  const double lb = Luminance(b);
-  return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
-}
-
 // The text of a selected row: the list's text colour, or black where black
 // stands out more from the selection (white on the blue and the green
 // selections stays under 4.5:1, black reaches it on all three).
 uint32_t SelectedTextColour(uint32_t text, uint32_t selection) {
   constexpr uint32_t kBlack = 0x000000u;
-  return Contrast(kBlack, selection) > Contrast(text, selection) ? (text & 0xFF000000u) | kBlack : text;
+  return XEContrastRatio(kBlack, selection) > XEContrastRatio(text, selection) ? (text & 0xFF000000u) | kBlack : text;
 }
 
 }  // namespace

@@ -1,12 +1,31 @@
 #include "editor/controls/XEStaticText.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "hfc/CHfcDrawContext.h"
 
 uint32_t XEScaleAlpha(uint32_t color, float factor) {
   const uint32_t alpha = static_cast<uint32_t>(static_cast<float>(color >> 24) * factor);
   return (std::min(alpha, 255u) << 24) | (color & 0x00FFFFFFu);
+}
+
+namespace {
+
+double Luminance(uint32_t colour) {
+  auto channel = [](uint32_t v) {
+    const double s = static_cast<double>(v & 0xFF) / 255.0;
+    return s <= 0.03928 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4);
+  };
+  return 0.2126 * channel(colour >> 16) + 0.7152 * channel(colour >> 8) + 0.0722 * channel(colour);
+}
+
+}  // namespace
+
+double XEContrastRatio(uint32_t a, uint32_t b) {
+  const double la = Luminance(a);
+  const double lb = Luminance(b);
+  return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
 bool XEStaticText::Create(SXEStaticText* p, int id, int flags) {

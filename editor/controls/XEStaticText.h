@@ -61,3 +61,7 @@ class XEStaticText : public CHfcControl {
 // A colour's alpha multiplied by factor (truncated): how the editor's
 // controls fade their text while disabled.
 uint32_t XEScaleAlpha(uint32_t color, float factor);
+
+// How far two colours stand apart for a reader (1 to 21, alpha aside), by
+// their relative luminance: 4.5 is what text a user must read needs.
+double XEContrastRatio(uint32_t a, uint32_t b);

@@ -41,14 +41,6 @@ std::string ClassName(const std::type_info& type) {
   return out;
 }
 
-double Luminance(uint32_t c) {
-  auto channel = [](uint32_t v) {
-    const double s = static_cast<double>(v & 0xFF) / 255.0;
-    return s <= 0.03928 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4);
-  };
-  return 0.2126 * channel(c >> 16) + 0.7152 * channel(c >> 8) + 0.0722 * channel(c);
-}
-
 }  // namespace
 
 namespace layoutkit {
@@ -75,11 +67,7 @@ std::vector<tagHfcBoxedText> DrawAndListen(CHfcWindowLayer& layer, CHfcControl& 
 
 }  // namespace layoutkit
 
-double ContrastRatio(uint32_t a, uint32_t b) {
-  const double la = Luminance(a);
-  const double lb = Luminance(b);
-  return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
-}
+double ContrastRatio(uint32_t a, uint32_t b) { return XEContrastRatio(a, b); }
 
 std::string DescribeControl(CHfcWindowLayer& layer, CHfcControl& control) {
   char id[32];
