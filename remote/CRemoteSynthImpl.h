@@ -374,10 +374,10 @@ class CRemoteSynthImpl : public IRemoteSynth,
   // the performance's timbre group) lives in the sections, not in the
   // image; the performance record's UI state word carries it through
   // chunks and files (main thread). Keep: into the image, before it is
-  // saved or a stream is laid over it. Take: back from an image a stream
-  // was loaded into.
+  // saved or a stream is laid over it. Take: back from the image once a
+  // stream was loaded into it.
   void KeepEditorStateInImage();
-  void TakeEditorState(CHUNK_REMOTESYNTH_CONST image);
+  void TakeEditorState();
   // Posts the current-sound notice (main thread).
   void PostCurSound();
   // Program (bank x 128 + number) of timbre t of the combination edit

@@ -56,13 +56,13 @@ void CRemoteSynthImpl::KeepEditorStateInImage() {
   }
 }
 
-void CRemoteSynthImpl::TakeEditorState(CHUNK_REMOTESYNTH_CONST image) {
+void CRemoteSynthImpl::TakeEditorState() {
   for (const EditorStateByte& e : kEditorStateBytes) {
     ISection& section = e.performance ? static_cast<ISection&>(combiPlaySection_) : progEditSection_;
     // Told to the panel, not sent: the editor's own state. A value outside
     // the row's range (a chunk written before the word carried it holds 0
     // there) is held to it.
-    section.PutParamIEx(e.id, image.GetCurCombi().UIState()[e.byte], ISection::kNotify, eChgSource_Editor);
+    section.PutParamIEx(e.id, image_.GetCurCombi().UIState()[e.byte], ISection::kNotify, eChgSource_Editor);
   }
 }
 
@@ -74,8 +74,10 @@ bool CRemoteSynthImpl::LoadStream(std::istream& in, std::uint32_t selector, bool
   in.seekg(pos);
   if (pos < 0 || end < 0 || end - pos < kMinStreamBytes) return true;
 
-  // A stream without the current-sound records leaves the editor state as
-  // it is: the scratch image holds it.
+  // The editor state follows the working image's performance record: a
+  // load that lays a whole image over it brings the stream's, one that
+  // copies a single sound leaves the panel as it is, though a single
+  // performance's file holds that record too.
   KeepEditorStateInImage();
   LoadedData d{std::vector<std::uint8_t>(imageBytes_), selector, false, noSend, false};
   FTYPE type{};
@@ -97,7 +99,7 @@ bool CRemoteSynthImpl::LoadStream(std::istream& in, std::uint32_t selector, bool
     case FTYPE::VSTCombi: loaded = LoadOneCombi(d); break;
     default: break;
   }
-  if (loaded) TakeEditorState(CHUNK_REMOTESYNTH_CONST(d.bytes.data()));
+  if (loaded) TakeEditorState();
   return loaded;
 }
 

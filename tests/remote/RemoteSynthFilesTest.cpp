@@ -84,11 +84,11 @@ TEST_F(RemoteSynthFilesTest, EveryKindSavedLoadsBackIntoAFreshModel) {
 TEST_F(RemoteSynthFilesTest, WhatTheBigKnobsDriveTravelsWithTheCurrentPerformancesRecord) {
   struct Case {
     FTYPE type;
-    bool carried;
+    bool carried;  // whole images only: a single sound's file leaves the panel
   } cases[] = {
       {FTYPE::All, true},        {FTYPE::Bank, true},       {FTYPE::VSTBank, true},  {FTYPE::AllProgs, false},
       {FTYPE::AllCombis, false}, {FTYPE::ProgBank, false},  {FTYPE::Prog, false},    {FTYPE::VSTProg, false},
-      {FTYPE::Combi, true},      {FTYPE::VSTCombi, true},
+      {FTYPE::Combi, false},     {FTYPE::VSTCombi, false},
   };
   struct State {
     int knobs, group, programKnobs;
