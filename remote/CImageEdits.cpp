@@ -1,5 +1,6 @@
 #include "remote/CImageEdits.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "model/ChunkGlobal.h"
@@ -16,34 +17,50 @@ using L = RemoteSynthLayout;
 CImageEdits::CImageEdits(const std::vector<std::uint8_t>& before, const std::uint8_t* now) {
   if (before.size() != CHUNK_REMOTESYNTH::kSize || !now) return;
   const std::uint8_t* was = before.data();
-  Compare({Kind::kGlobal, 0, 0, L::kGlobal, CHUNK_GLOBAL::kSize}, was + L::kGlobal, now);
+  Compare({Kind::kGlobal, 0, 0, L::kGlobal, CHUNK_GLOBAL::kSize}, was + L::kGlobal, now, false);
+  // A stored sound changes only whole (a load, an initialisation): it goes
+  // back whole, never mixed with what the synthesizer holds there.
   for (int b = 0; b < static_cast<int>(L::kProgBankCount); ++b)
     for (int n = 0; n < static_cast<int>(L::kProgsPerBank); ++n) {
       const std::size_t at = L::kProgBanks + b * L::kProgBankSize + n * L::kProgSize;
-      Compare({Kind::kProgram, b, n, at, L::kProgSize}, was + at, now);
+      Compare({Kind::kProgram, b, n, at, L::kProgSize}, was + at, now, true);
     }
   for (int n = 0; n < static_cast<int>(L::kCombiCount); ++n) {
     const std::size_t at = L::kCombis + n * L::kCombiSize;
-    Compare({Kind::kCombination, 0, n, at, L::kCombiSize}, was + at, now);
+    Compare({Kind::kCombination, 0, n, at, L::kCombiSize}, was + at, now, true);
   }
   // The sound an edit buffer was loaded from: the one it held, or the one
-  // stored where the current sound is now.
+  // stored where the current sound is now. When that stored sound was
+  // replaced, so was the edit buffer.
   const std::size_t combi = now[L::kCurCombi + 1];
   const bool combiStayed = combi == was[L::kCurCombi + 1] || combi >= L::kCombiCount;
   Compare({Kind::kCurrentCombination, 0, 0, L::kCombiEditBuffer, L::kCombiSize},
-          was + (combiStayed ? L::kCombiEditBuffer : L::kCombis + combi * L::kCombiSize), now);
+          was + (combiStayed ? L::kCombiEditBuffer : L::kCombis + combi * L::kCombiSize), now,
+          combi < L::kCombiCount && Edited(Kind::kCombination, 0, static_cast<int>(combi)));
   const std::size_t bank = now[L::kCurProg], number = now[L::kCurProg + 1];
   const bool progStayed = (bank == was[L::kCurProg] && number == was[L::kCurProg + 1]) ||
                           bank >= L::kProgBankCount || number >= L::kProgsPerBank;
   Compare({Kind::kCurrentProgram, 0, 0, L::kProgEditBuffer, L::kProgSize},
           was + (progStayed ? L::kProgEditBuffer
                             : L::kProgBanks + bank * L::kProgBankSize + number * L::kProgSize),
-          now);
+          now, Edited(Kind::kProgram, static_cast<int>(bank), static_cast<int>(number)));
 }
 
-void CImageEdits::Compare(const Record& record, const std::uint8_t* base, const std::uint8_t* now) {
+bool CImageEdits::Edited(Kind kind, int bank, int number) const {
+  return std::any_of(records_.begin(), records_.end(), [&](const Record& r) {
+    return r.kind == kind && r.bank == bank && r.number == number;
+  });
+}
+
+void CImageEdits::Compare(const Record& record, const std::uint8_t* base, const std::uint8_t* now,
+                          bool whole) {
   const std::uint8_t* mine = now + record.at;
   if (std::memcmp(base, mine, record.size) == 0) return;
+  records_.push_back(record);
+  if (whole) {
+    runs_.push_back({record.at, std::vector<std::uint8_t>(mine, mine + record.size)});
+    return;
+  }
   // The global block's scratch byte is written afresh for every send.
   const auto differs = [&](std::size_t i) {
     return base[i] != mine[i] &&
@@ -60,7 +77,11 @@ void CImageEdits::Compare(const Record& record, const std::uint8_t* base, const 
     runs_.push_back({record.at + from, std::vector<std::uint8_t>(mine + from, mine + i)});
     any = true;
   }
-  if (any) records_.push_back(record);
+  if (!any) records_.pop_back();
+}
+
+bool CImageEdits::Holds(Kind kind) const {
+  return std::any_of(records_.begin(), records_.end(), [&](const Record& r) { return r.kind == kind; });
 }
 
 void CImageEdits::PutBack(std::uint8_t* image) const {

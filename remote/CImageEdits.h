@@ -8,7 +8,10 @@
 // copy's edit buffer while the current sound stayed the same, else the
 // copy's stored sound at the new current place, so that a sound that was
 // only chosen is no edit. Put back over the memory received from the
-// synthesizer, the edits keep what the synthesizer holds everywhere else.
+// synthesizer, the edits keep what the synthesizer holds everywhere else:
+// the global block and an edit buffer keep its bytes that were not edited;
+// a stored sound, which changes only whole, goes back whole, and so does
+// the edit buffer of a current sound that was replaced.
 // Main thread.
 #include <cstddef>
 #include <cstdint>
@@ -34,6 +37,8 @@ class CImageEdits {
   // The records that hold an edit, in the order they are to be sent: the
   // global block, the stored sounds, then the edit buffers.
   const std::vector<Record>& Records() const { return records_; }
+  // Whether a record of the kind holds an edit.
+  bool Holds(Kind kind) const;
   // Writes the edited bytes into an image, over what it holds there.
   void PutBack(std::uint8_t* image) const;
 
@@ -43,8 +48,12 @@ class CImageEdits {
     std::vector<std::uint8_t> bytes;
   };
   // Notes the record when its bytes in `now` differ from `base` (the
-  // record's bytes it is compared with), with the runs that differ.
-  void Compare(const Record& record, const std::uint8_t* base, const std::uint8_t* now);
+  // record's bytes it is compared with), with the runs that differ, or
+  // with all its bytes when it goes back `whole`.
+  void Compare(const Record& record, const std::uint8_t* base, const std::uint8_t* now,
+               bool whole);
+  // Whether the stored sound is among the records found.
+  bool Edited(Kind kind, int bank, int number) const;
 
   std::vector<Record> records_;
   std::vector<Run> runs_;

@@ -26,6 +26,7 @@
 #include "platform/CHfcListenerList.h"
 #include "platform/IAsyncDispatch.h"
 #include "platform/XEvent.h"
+#include "remote/CAwayWrites.h"
 #include "remote/CImageEdits.h"
 #include "remote/IRemoteSynth.h"
 #include "remote/RemoteStatus.h"
@@ -326,12 +327,28 @@ class CRemoteSynthImpl : public IRemoteSynth,
   // Main thread. Whether the edits made while the synthesizer was away are
   // to be kept over what the recall receives: asked when there are any.
   bool KeepAwayEdits();
+  // Main thread. Whether keeping them writes some into the synthesizer's
+  // memory.
+  bool AwayEditsWrite() const;
   // Main thread. The edits made while the synthesizer was away put back
-  // over what was received, told to the sinks and sent (each record whole,
-  // stored sounds stored); false when a send failed and no retry was
-  // wanted.
+  // over what was received, told to the sinks and sent; false when a send
+  // failed and no retry was wanted.
   bool PutBackAwayEdits(bool send);
+  // Main thread. Sends each edited record whole, as the change that made it
+  // is sent while connected: written into the synthesizer's memory only
+  // where the user asked for that (CAwayWrites), the edit buffers last.
   int SendAwayEdits();
+  // What the sends so far left in the synthesizer's edit buffers (where a
+  // write went through them; null: what it held) and which banks went
+  // whole.
+  struct AwaySending {
+    const std::uint8_t* current[2] = {nullptr, nullptr};  // performance, program
+    bool bankSent[RemoteSynthLayout::kProgBankCount + 1] = {};  // then the performances
+  };
+  int SendAwayGlobal(const CImageEdits::Record& edit);
+  int SendAwayStored(const CImageEdits::Record& edit, AwaySending& sending);
+  int SendAwayBank(const CImageEdits::Record& edit, AwaySending& sending);
+  int SendAwayEditBuffer(bool combi, const AwaySending& sending);
   // Main thread. The image noted as it stands when the synthesizer goes
   // away (or is missing at the connection), and forgotten.
   void NoteImageWhenAway();
@@ -370,6 +387,11 @@ class CRemoteSynthImpl : public IRemoteSynth,
   bool LoadProgBank(const LoadedData& data);
   bool LoadOneProg(const LoadedData& data);
   bool LoadOneCombi(const LoadedData& data);
+  // For a load not sent: notes whether the sounds it replaced (a bank's
+  // when `number` is negative, every bank's when `bank` is too) are to be
+  // written into the synthesizer's memory when it is back.
+  void NoteWritesNotSent(const LoadedData& data, CImageEdits::Kind kind, int bank, int number,
+                         bool write);
   // The panel's editor state (the knob function of each kind of sound and
   // the performance's timbre group) lives in the sections, not in the
   // image; the performance record's UI state word carries it through
@@ -489,6 +511,10 @@ class CRemoteSynthImpl : public IRemoteSynth,
   std::vector<std::uint8_t> imageWhenAway_;
   CImageEdits awayEdits_;
   bool keepAwayEdits_ = false;  // the answer about them
+  // The stored sounds the user asked meanwhile to have written into the
+  // synthesizer's memory: noted by every change of a stored sound that was
+  // not sent.
+  CAwayWrites awayWrites_;
   bool connecting_ = false;  // a connection is being made (Connect, Reattach)
   unsigned pacing_ = 100;
   // Never signalled: the model's pauses are timed waits on it. One per

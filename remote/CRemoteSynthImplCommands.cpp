@@ -196,6 +196,9 @@ bool CRemoteSynthImpl::InitCombination() {
   CHUNK_COMBI_CONST init(INITCHUNK_COMBI().data());
   image_.GetCombiEditBuffer().Assign(init);
   if (CHUNK_COMBI stored = image_.GetCombi(cur.GetNumber())) stored.Assign(init);
+  // Initialising sends the edit buffer alone: the stored sound is not to be
+  // written into the synthesizer's memory, also when it is sent later.
+  awayWrites_.Note(CImageEdits::Kind::kCombination, 0, cur.GetNumber(), false);
   const int r = link_->SendCurCombiDump(image_.GetCombiEditBuffer().data(), kCombiSize);
   const ModeChange change{0, 0};
   SecReinit(kSecCombiPlay, &change);

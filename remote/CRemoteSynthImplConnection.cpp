@@ -280,10 +280,17 @@ bool CRemoteSynthImpl::ReceiveAllForConnection() {
 
 bool CRemoteSynthImpl::KeepAwayEdits() {
   if (awayEdits_.Empty()) return false;
-  const bool keep = AskWithoutProgress(kEditedWhileAway, 1, 5) == 1;
+  const bool keep = AskWithoutProgress(EditedWhileAwayText(AwayEditsWrite()).c_str(), 1, 5) == 1;
   // The connection goes on whatever the answer, under its window.
   if (!link_->UIIsActive()) link_->UIActivate();
   return keep;
+}
+
+bool CRemoteSynthImpl::AwayEditsWrite() const {
+  const auto& records = awayEdits_.Records();
+  return std::any_of(records.begin(), records.end(), [&](const CImageEdits::Record& r) {
+    return awayWrites_.Asked(r.kind, r.bank, r.number);
+  });
 }
 
 bool CRemoteSynthImpl::PutBackAwayEdits(bool send) {
@@ -300,50 +307,85 @@ bool CRemoteSynthImpl::PutBackAwayEdits(bool send) {
 int CRemoteSynthImpl::SendAwayEdits() {
   using Kind = CImageEdits::Kind;
   const bool opened = link_->UIActivate();
+  AwaySending sending;
   int r = 0;
   for (const CImageEdits::Record& edit : awayEdits_.Records()) {
-    const std::uint8_t* data = imageBytes_.data() + edit.at;
+    if (edit.kind == Kind::kCurrentCombination || edit.kind == Kind::kCurrentProgram) continue;
     link_->UIConfigure("Transmitting...", 1000, 1000, 0);
-    switch (edit.kind) {
-      case Kind::kGlobal: {
-        std::vector<std::uint8_t> global(data, data + edit.size);
-        if (const MODEANDSTATE* mas = link_->GetModeAndState())
-          global[kHardwareOwnByte] = mas->bytes[3];
-        link_->UIProgress(50, 50, "GLOBAL");
-        r = link_->SendGlobalDump(global.data(), static_cast<unsigned>(edit.size));
-        break;
-      }
-      case Kind::kProgram:
-        link_->UIProgress(100, 100, kProgBankLabels[edit.bank & 3]);
-        r = link_->SendProgDump(edit.bank, edit.number, data, static_cast<unsigned>(edit.size),
-                                true);
-        break;
-      case Kind::kCombination:
-        link_->UIProgress(100, 100, "Performance");
-        r = link_->SendCombiDump(0, edit.number, data, static_cast<unsigned>(edit.size), true);
-        break;
-      case Kind::kCurrentCombination:
-        link_->UIProgress(100, 100, "CURRENT PERFORMANCE");
-        r = link_->SendCurCombiDump(data, static_cast<unsigned>(edit.size));
-        break;
-      case Kind::kCurrentProgram:
-        link_->UIProgress(100, 100, "CURRENT PROGRAM");
-        r = link_->SendCurProgDump(data, static_cast<unsigned>(edit.size));
-        break;
-    }
+    r = edit.kind == Kind::kGlobal ? SendAwayGlobal(edit) : SendAwayStored(edit, sending);
     if (r < 0) break;
   }
+  for (const bool combi : {true, false})
+    if (r >= 0) r = SendAwayEditBuffer(combi, sending);
   if (opened) link_->UIDeactivate();
   return r;
 }
 
-void CRemoteSynthImpl::NoteImageWhenAway() { imageWhenAway_ = imageBytes_; }
+int CRemoteSynthImpl::SendAwayGlobal(const CImageEdits::Record& edit) {
+  const std::uint8_t* data = imageBytes_.data() + edit.at;
+  std::vector<std::uint8_t> global(data, data + edit.size);
+  if (const MODEANDSTATE* mas = link_->GetModeAndState()) global[kHardwareOwnByte] = mas->bytes[3];
+  link_->UIProgress(50, 50, "GLOBAL");
+  return link_->SendGlobalDump(global.data(), static_cast<unsigned>(edit.size));
+}
+
+int CRemoteSynthImpl::SendAwayStored(const CImageEdits::Record& edit, AwaySending& sending) {
+  if (awayWrites_.WholeBank(edit.kind, edit.bank)) return SendAwayBank(edit, sending);
+  const bool combi = edit.kind == CImageEdits::Kind::kCombination;
+  const std::uint8_t* data = imageBytes_.data() + edit.at;
+  const auto size = static_cast<unsigned>(edit.size);
+  const bool write = awayWrites_.Asked(edit.kind, edit.bank, edit.number);
+  link_->UIProgress(100, 100, combi ? "Performance" : kProgBankLabels[edit.bank & 3]);
+  if (write) {
+    // A write stores what the edit buffer holds: the sound goes there first.
+    const int r = combi ? link_->SendCurCombiDump(data, size) : link_->SendCurProgDump(data, size);
+    if (r < 0) return r;
+    sending.current[combi ? 0 : 1] = data;
+  }
+  return combi ? link_->SendCombiDump(0, edit.number, data, size, write)
+               : link_->SendProgDump(edit.bank, edit.number, data, size, write);
+}
+
+int CRemoteSynthImpl::SendAwayBank(const CImageEdits::Record& edit, AwaySending& sending) {
+  const bool combi = edit.kind == CImageEdits::Kind::kCombination;
+  bool& sent = sending.bankSent[combi ? L::kProgBankCount : static_cast<std::size_t>(edit.bank)];
+  if (sent) return 0;
+  sent = true;
+  if (combi) {
+    link_->UIProgress(200, 200, "Performance");
+    return link_->SendCombiDump(-1, -1, imageBytes_.data() + L::kCombis, L::kCombisSize, true);
+  }
+  link_->UIProgress(200, 200, kProgBankLabels[edit.bank & 3]);
+  return link_->SendProgDump(edit.bank, -1, imageBytes_.data() + L::kProgBanks + edit.bank * L::kProgBankSize,
+                             L::kProgBankSize, true);
+}
+
+int CRemoteSynthImpl::SendAwayEditBuffer(bool combi, const AwaySending& sending) {
+  const CImageEdits::Kind kind =
+      combi ? CImageEdits::Kind::kCurrentCombination : CImageEdits::Kind::kCurrentProgram;
+  const std::uint8_t* buffer =
+      imageBytes_.data() + (combi ? L::kCombiEditBuffer : L::kProgEditBuffer);
+  const std::size_t size = combi ? kCombiSize : kProgSize;
+  // An edited buffer, and one a write went through, end holding the editor's.
+  const std::uint8_t* there = sending.current[combi ? 0 : 1];
+  if (there ? std::memcmp(there, buffer, size) == 0 : !awayEdits_.Holds(kind)) return 0;
+  link_->UIConfigure("Transmitting...", 1000, 1000, 0);
+  link_->UIProgress(100, 100, combi ? "CURRENT PERFORMANCE" : "CURRENT PROGRAM");
+  const auto bytes = static_cast<unsigned>(size);
+  return combi ? link_->SendCurCombiDump(buffer, bytes) : link_->SendCurProgDump(buffer, bytes);
+}
+
+void CRemoteSynthImpl::NoteImageWhenAway() {
+  imageWhenAway_ = imageBytes_;
+  awayWrites_.Clear();
+}
 
 void CRemoteSynthImpl::ForgetImageWhenAway() {
   imageWhenAway_.clear();
   imageWhenAway_.shrink_to_fit();
   awayEdits_ = CImageEdits();
   keepAwayEdits_ = false;
+  awayWrites_.Clear();
 }
 
 void CRemoteSynthImpl::SwitchLocalControl(LocalControlRestore restore) {

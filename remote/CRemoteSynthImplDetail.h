@@ -38,9 +38,17 @@ inline constexpr int kSetupPrgChgToGUI = static_cast<int>(0x8000b200u);
 inline const char* const kProgBankLabels[4] = {"PROGRAM A ", "PROGRAM B ", "PROGRAM C ",
                                                "PROGRAM D "};
 inline constexpr char kNotFound[] = "Vesk Hardware not found.\nRescan all the MIDI devices?";
-inline constexpr char kEditedWhileAway[] =
-    "The sounds in the editor were changed while the Vesk was away.\n\nOK: keep these changes "
-    "and send them to the Vesk.\nCancel: receive the Vesk's memory instead; the changes are lost.";
+// The question a connection asks about the edits made while the
+// synthesizer was away; `writes` when keeping them writes some into its
+// memory.
+inline std::string EditedWhileAwayText(bool writes) {
+  return std::string(
+             "The sounds in the editor were changed while the Vesk was away.\n\nOK: keep these "
+             "changes and send them to the Vesk") +
+         (writes ? "; only what you loaded from data files is written into its memory."
+                 : ", without writing them into its memory.") +
+         "\nCancel: receive the Vesk's memory instead; the changes are lost.";
+}
 
 inline std::string RetryText() {
   return std::string(

@@ -125,6 +125,8 @@ bool CRemoteSynthImpl::LoadAll(LoadedData& d) {
   if (!IsEnableProgramChangeBank(eMode_ProgPlay, static_cast<eBankID>(img.GetCurProg().GetBank())))
     img.GetCurProg().data()[0] = 0;
   if (d.maySend && HandleSendAll(img, "Transmitting...", true, false) < 0) return false;
+  NoteWritesNotSent(d, CImageEdits::Kind::kProgram, -1, -1, true);
+  NoteWritesNotSent(d, CImageEdits::Kind::kCombination, -1, -1, true);
   std::memcpy(imageBytes_.data(), d.bytes.data(), CHUNK_REMOTESYNTH::kSize);
   if (image_.GetMode() == 1) image_.SetMode(0);
   if (image_.GetMode() == 3) image_.SetMode(2);
@@ -144,6 +146,8 @@ bool CRemoteSynthImpl::LoadAllWithSetup(LoadedData& d) {
   } else if (img.GetCurProg().GetBank() >= 4) {
     img.GetCurProg().data()[0] = 0;
   }
+  NoteWritesNotSent(d, CImageEdits::Kind::kProgram, -1, -1, false);
+  NoteWritesNotSent(d, CImageEdits::Kind::kCombination, -1, -1, false);
   // Everything but the mode byte, the image's last.
   std::memcpy(imageBytes_.data(), d.bytes.data(), CHUNK_REMOTESYNTH::kSize - 1);
   image_.SetMode(0);
@@ -156,6 +160,7 @@ bool CRemoteSynthImpl::LoadAllWithSetup(LoadedData& d) {
 bool CRemoteSynthImpl::LoadAllProgs(const LoadedData& d) {
   const std::uint8_t* banks = d.bytes.data() + L::kProgBanks;
   if (d.maySend && link_->SendProgDump(-1, -1, banks, L::kProgBanksSize, d.store) < 0) return false;
+  NoteWritesNotSent(d, CImageEdits::Kind::kProgram, -1, -1, d.store);
   std::memcpy(imageBytes_.data() + L::kProgBanks, banks, L::kProgBanksSize);
   const auto cur = image_.GetCurProg();
   SetupProgEditBuffer(static_cast<eBankID>(cur.GetBank()), cur.GetNumber());
@@ -167,6 +172,7 @@ bool CRemoteSynthImpl::LoadAllProgs(const LoadedData& d) {
 bool CRemoteSynthImpl::LoadAllCombis(const LoadedData& d) {
   const std::uint8_t* combis = d.bytes.data() + L::kCombis;
   if (d.maySend && link_->SendCombiDump(-1, -1, combis, L::kCombisSize, d.store) < 0) return false;
+  NoteWritesNotSent(d, CImageEdits::Kind::kCombination, -1, -1, d.store);
   std::memcpy(imageBytes_.data() + L::kCombis, combis, L::kCombisSize);
   if (CHUNK_COMBI stored = image_.GetCombi(image_.GetCurCombi().GetNumber()))
     image_.GetCombiEditBuffer().Assign(stored);
@@ -180,6 +186,7 @@ bool CRemoteSynthImpl::LoadProgBank(const LoadedData& d) {
   const int bank = static_cast<int>(d.selector);
   const std::uint8_t* data = d.bytes.data() + L::kProgBanks + bank * L::kProgBankSize;
   if (d.maySend && link_->SendProgDump(bank, -1, data, L::kProgBankSize, d.store) < 0) return false;
+  NoteWritesNotSent(d, CImageEdits::Kind::kProgram, bank, -1, d.store);
   std::memcpy(imageBytes_.data() + L::kProgBanks + bank * L::kProgBankSize, data, L::kProgBankSize);
   const auto cur = image_.GetCurProg();
   if (cur.GetBank() == bank) SetupProgEditBuffer(static_cast<eBankID>(bank), cur.GetNumber());
@@ -197,6 +204,7 @@ bool CRemoteSynthImpl::LoadOneProg(const LoadedData& d) {
   if (d.maySend && (link_->SendCurProgDump(prog, kProgSize) < 0 ||
                     link_->SendProgDump(bank, number, prog, kProgSize, d.store) < 0))
     return false;
+  NoteWritesNotSent(d, CImageEdits::Kind::kProgram, bank, number, d.store);
   if (CHUNK_PROG stored = GetProgramFromStorage(static_cast<eBankID>(bank), number))
     std::memcpy(stored.data(), prog, kProgSize);
   std::memcpy(image_.GetProgEditBuffer().data(), prog, kProgSize);
@@ -215,6 +223,7 @@ bool CRemoteSynthImpl::LoadOneCombi(const LoadedData& d) {
   if (d.maySend && (link_->SendCurCombiDump(combi, kCombiSize) < 0 ||
                     link_->SendCombiDump(bank, number, combi, kCombiSize, d.store) < 0))
     return false;
+  NoteWritesNotSent(d, CImageEdits::Kind::kCombination, bank, number, d.store);
   if (CHUNK_COMBI stored = image_.GetCombi(number)) std::memcpy(stored.data(), combi, kCombiSize);
   std::memcpy(image_.GetCombiEditBuffer().data(), combi, kCombiSize);
   SecInitSolo(kSecCombiPlay);
@@ -222,6 +231,18 @@ bool CRemoteSynthImpl::LoadOneCombi(const LoadedData& d) {
   Post(kNoticeBankList, bank * 256 + number);
   PostCurSound();
   return true;
+}
+
+void CRemoteSynthImpl::NoteWritesNotSent(const LoadedData& d, CImageEdits::Kind kind, int bank,
+                                          int number, bool write) {
+  // A load that was sent has written what it writes; one that was not
+  // leaves that to the connection that takes the synthesizer up again, when
+  // its edits are kept.
+  if (d.maySend) return;
+  if (number < 0)
+    awayWrites_.NoteBank(kind, bank, write);
+  else
+    awayWrites_.Note(kind, bank, number, write);
 }
 
 bool CRemoteSynthImpl::CanLoadStream(std::istream& in) {

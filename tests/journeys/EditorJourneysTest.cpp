@@ -300,6 +300,10 @@ TEST_F(Journey, ASynthesizerThatRestartsAfterAnEditMadeWhileItWasAwayAsksWhichSi
       EXPECT_NE(differ, 0u) << "the synthesizer's performance does not hold the edit";
       const std::string where = MemoryDifferences(memory, now, &differ, stored);
       EXPECT_EQ(differ, 0u) << "stored sounds of the synthesizer changed (offset:before->after):" << where;
+      const auto lines = Received();
+      EXPECT_TRUE(std::none_of(lines.begin() + static_cast<std::ptrdiff_t>(restart), lines.end(),
+                               [](const SynthRecordLine& l) { return l.what == "write" || l.what == "store"; }))
+          << "the synthesizer was told to write into its memory:" << stage_.RecordTail();
     } else {
       EXPECT_TRUE(WaitUntil([&] { return Shot(0, kTop, width, kHeight).pixels == own.pixels; }, 10000))
           << "the page does not show the synthesizer's own values";

@@ -44,7 +44,9 @@ class PlugInJourney : public testing::Test {
   // its chunk commands; true once it shows its window.
   bool StartHostAlone(const std::vector<std::string>& options = {});
   // Sends the host a signal (SIGUSR1: save the bank chunk into the chunk
-  // file, SIGUSR2: restore it from there, SIGTERM: close and end).
+  // file, SIGUSR2: restore it from there, each the preset chunk instead for
+  // a host started with the options {"--preset", "1"}; SIGTERM: close and
+  // end).
   void SignalHost(int sig);
   // The first number of the last line of the last host's output that
   // begins with `word` ("getchunk", "setchunk", "close"), and the second in

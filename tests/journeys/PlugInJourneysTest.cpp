@@ -282,6 +282,67 @@ TEST_F(PlugIn, AChunkRestoredWhileThePlugInAsksReachesTheSynthesizerOnceItIsConn
       << "the synthesizer does not hold the performance of the restored chunk";
 }
 
+// The synthesizer goes away while the plug-in runs, and the host restores a
+// performance (a preset chunk of the edited performance) meanwhile. Once
+// the synthesizer is back and the edits are kept with OK, it gets that
+// performance as a host's performance reaches it while connected: played
+// and put in its place, and written into its memory nowhere; its other
+// stored sounds stay its own.
+TEST_F(PlugIn, APerformanceRestoredWhileTheSynthesizerWasAwayIsNotWrittenIntoItsMemory) {
+  using L = Oskend::RemoteSynthLayout;
+  const auto part = [](const std::vector<uint8_t>& memory, size_t at, size_t size) {
+    if (memory.size() < at + size) return std::vector<uint8_t>();
+    return std::vector<uint8_t>(memory.begin() + static_cast<long>(at), memory.begin() + static_cast<long>(at + size));
+  };
+  ASSERT_TRUE(StartHost({"--preset", "1"})) << "the host did not show the plug-in's editor";
+  const std::vector<uint8_t> held = stage_.SynthMemory();
+  ASSERT_FALSE(held.empty()) << "the synthesizer did not write its memory";
+  size_t from = stage_.Record().size();
+  const Point at = Map().OnPage(0, 0, kTimbre1Volume);
+  Drag(at, {at.x, at.y - 40});
+  ASSERT_TRUE(stage_.WaitForRecord(IsParam, 5000, from)) << "the edit did not reach the synthesizer";
+  CallsAfter(*this, 0);
+  const std::vector<uint8_t> edited = part(stage_.SynthMemory(), L::kCombiEditBuffer, L::kCombiSize);
+  ASSERT_NE(edited, part(held, L::kCombis, L::kCombiSize)) << "the edit did not change the performance";
+  size_t lines = HostLines();
+  SignalHost(SIGUSR1);
+  ASSERT_GE(WaitForHostLine("getchunk", 10000, lines), 0) << "the host saved no preset";
+
+  // The plug-in has noticed once its logo greys.
+  const Point logo = Map().Panel(OskendBackgroundLayer::kIdLogo);
+  const auto window = HostWindow();
+  const os::XDisplayDriver::Rect logoArea{window.x + logo.x - 20, window.y + logo.y - 10, 40, 20};
+  const auto linked = stage_.SettledOnScreen(logoArea, 5000);
+  stage_.StopSynth();
+  ASSERT_TRUE(WaitUntil([&] { return stage_.x().Grab(logoArea).pixels != linked.pixels; }, 10000))
+      << "the lost synthesizer was not noticed";
+  lines = HostLines();
+  SignalHost(SIGUSR2);
+  long long result = -1;
+  ASSERT_GE(WaitForHostLine("setchunk", 5000, lines, &result), 0) << "the host could not restore the preset";
+  EXPECT_EQ(result, 1) << "the plug-in refused its own preset";
+
+  from = stage_.Record().size();
+  ASSERT_TRUE(stage_.StartSynth());
+  ASSERT_TRUE(AnswerQuestion(true, 30000)) << "no question about the performance restored while the synthesizer was away:"
+                                           << stage_.RecordTail() << "\non the screen:" << stage_.ScreenList();
+  ASSERT_TRUE(WaitUntil([&] { return PlugInWindows().empty(); }, 30000))
+      << "a window of the plug-in stayed open:" << stage_.ScreenList();
+  EXPECT_TRUE(WaitUntil([&] { return part(stage_.SynthMemory(), L::kCombis, L::kCombiSize) == edited; }, 10000))
+      << "the synthesizer's performance does not hold the restored one; it received:" << stage_.RecordTail();
+  const std::vector<uint8_t> now = stage_.SynthMemory();
+  EXPECT_EQ(part(now, L::kCombiEditBuffer, L::kCombiSize), edited) << "the synthesizer does not play the restored performance";
+  const auto record = stage_.Record();
+  for (size_t i = from; i < record.size(); ++i)
+    EXPECT_TRUE(record[i].what != "write" && record[i].what != "store")
+        << "the synthesizer was told to write into its memory: " << record[i].what << " " << ::testing::PrintToString(record[i].words);
+  EXPECT_EQ(part(now, L::kProgBanks, L::kProgBanksSize), part(held, L::kProgBanks, L::kProgBanksSize))
+      << "the synthesizer's stored programs changed";
+  EXPECT_EQ(part(now, L::kCombis + L::kCombiSize, L::kCombisSize - L::kCombiSize),
+            part(held, L::kCombis + L::kCombiSize, L::kCombisSize - L::kCombiSize))
+      << "the synthesizer's other stored performances changed";
+}
+
 // The last value a list of calls automated (-1 without one).
 double LastValue(const std::vector<HostCall>& calls) {
   double last = -1;

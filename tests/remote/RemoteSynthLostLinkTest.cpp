@@ -4,15 +4,20 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstring>
+#include <functional>
 #include <memory>
+#include <sstream>
 #include <string>
 #include <vector>
 
+#include "model/CDirtyFlagSet.h"
 #include "model/ChunkGlobal.h"
 #include "model/ChunkRemoteSynth.h"
 #include "model/ISoundSection.h"
 #include "os/Alert.h"
 #include "os/ProgressWindow.h"
+#include "remote/FTYPE.h"
 #include "remote/RemoteStatus.h"
 #include "remote/RemoteSynthCommand.h"
 #include "remote/SynthSysEx.h"
@@ -370,8 +375,8 @@ TEST_P(EditsWhileAway, AreKeptOrGivenUpAsTheQuestionIsAnswered) {
   const os::Alert::Request& q = asked.back().request;
   EXPECT_EQ(q.explanation,
             "The sounds in the editor were changed while the Vesk was away.\n\nOK: keep these "
-            "changes and send them to the Vesk.\nCancel: receive the Vesk's memory instead; the "
-            "changes are lost.");
+            "changes and send them to the Vesk, without writing them into its memory.\nCancel: "
+            "receive the Vesk's memory instead; the changes are lost.");
   EXPECT_EQ(q.buttons, (std::vector<std::string>{"OK", "Cancel"}));
   ASSERT_FALSE(OverProgressAlert::Over().empty());
   EXPECT_FALSE(OverProgressAlert::Over().back()) << "asked over the progress window";
@@ -408,6 +413,207 @@ INSTANTIATE_TEST_SUITE_P(AwayAndAnswer, EditsWhileAway,
                            return std::string(info.param.lost ? "Lost" : "MissingAtStart") +
                                   (info.param.answer == 1 ? "KeepTheEdits" : "TakeTheSynthesizers");
                          });
+
+// The runs of bytes in [from, to) for which `differ` holds, as "a-b" (both
+// included), for a failure message that can be read.
+std::string Runs(size_t from, size_t to, const std::function<bool(size_t)>& differ) {
+  std::string runs;
+  for (size_t i = from; i < to;) {
+    if (!differ(i)) {
+      ++i;
+      continue;
+    }
+    const size_t start = i;
+    while (i < to && differ(i)) ++i;
+    runs += " " + std::to_string(start) + (i - 1 > start ? "-" + std::to_string(i - 1) : "");
+  }
+  return runs;
+}
+
+// Sounds loaded while the synthesizer was away, and the edits kept with OK.
+enum class Then { kNothing, kAnotherChosen, kAnotherChosenAndEdited };
+struct AwayLoad {
+  std::string what;
+  FTYPE type;
+  bool chunk;         // a host's chunk of one sound, else a data file
+  uint32_t selector;  // the bank of a bank file
+  Then then;          // what the person did after the load
+  std::vector<std::string> written;  // into the synthesizer's memory
+};
+
+void PrintTo(const AwayLoad& c, std::ostream* os) { *os << c.what; }
+
+class AwayLoads : public RemoteSynthLostLinkTest {
+ protected:
+  // The synthesizer the model was connected to goes away.
+  void Away() {
+    Ready();
+    synths.front()->Unplug();
+    Tick();
+    ASSERT_FALSE(model->GetConnected());
+  }
+  // Another editor's sounds (its current program in `bank`), saved as the
+  // kind into `saved`; that editor's image.
+  Bytes SavedElsewhere(FTYPE type, uint32_t bank, std::stringstream& saved) {
+    CRemoteSynthImpl source(nullptr);
+    SimSynth s(TestSynthSettings());
+    Pattern(s, 5);
+    std::memcpy(source.GetRawChunk().data(), s.Memory().data(), SimSynth::kCombiEditOffset + L::kCombiSize);
+    // (A bank file holds the current program's bank.)
+    source.GetRawChunk().GetCurProg().Set(static_cast<int>(bank), 0);
+    EXPECT_TRUE(source.SaveStream(saved, type, bank));
+    return test::Region(source.GetRawChunk().data(), 0, CHUNK_REMOTESYNTH::kSize);
+  }
+  // A synthesizer with another memory (`held`) comes back, and the edits
+  // are kept with OK.
+  SimSynthDevice& BackAndKept(Bytes* held) {
+    SimSynthDevice& back = AddSynth(TestSynthSettings());
+    back.With([](SimSynth& s) {
+      Pattern(s, 77);
+      s.ShapeAsInstrument();
+    });
+    *held = back.Memory();
+    os::HeadlessAlert::Script(1);
+    Tick();
+    EXPECT_TRUE(model->GetConnected());
+    env.loop().RunFor(1000);
+    return back;
+  }
+};
+
+class LoadedWhileAway : public AwayLoads, public ::testing::WithParamInterface<AwayLoad> {};
+
+// Kept with OK, what was loaded while the synthesizer was away reaches it as
+// the same load reaches it when connected: a host's chunk of one sound is
+// sent without a write; a data file, whose question said that the sounds
+// stored there are replaced, is also written into the synthesizer's memory,
+// where it replaced sounds and nowhere else. The question says which.
+TEST_P(LoadedWhileAway, ReachesTheSynthesizerAsWhenConnected) {
+  const AwayLoad c = GetParam();
+  ASSERT_NO_FATAL_FAILURE(Away());
+  ASSERT_EQ(model->GetMode(), eMode_Combi);
+  std::stringstream saved;
+  const Bytes source = SavedElsewhere(c.type, c.selector, saved);
+  if (c.chunk) {
+    ASSERT_TRUE(model->LoadStreamFromHost(saved, true, false));
+  } else {
+    CDirtyFlagSet dirty;
+    ASSERT_TRUE(model->LoadStream(saved, c.selector, false, false, dirty));
+  }
+  // Where it went in the image (and so in the synthesizer's memory), and
+  // where it was in the other editor's.
+  struct Replaced {
+    size_t at, size, from;
+  };
+  const auto prog = model->GetRawChunk().GetCurProg();
+  const size_t progAt = L::kProgBanks + prog.GetBank() * L::kProgBankSize + prog.GetNumber() * L::kProgSize;
+  const size_t combiAt = L::kCombis + model->GetRawChunk().GetCurCombi().GetNumber() * L::kCombiSize;
+  const size_t bankAt = L::kProgBanks + c.selector * L::kProgBankSize;
+  std::vector<Replaced> replaced;
+  switch (c.type) {
+    case FTYPE::Prog: case FTYPE::VSTProg: replaced = {{progAt, L::kProgSize, L::kProgEditBuffer}}; break;
+    case FTYPE::Combi: case FTYPE::VSTCombi: replaced = {{combiAt, L::kCombiSize, L::kCombiEditBuffer}}; break;
+    case FTYPE::ProgBank: replaced = {{bankAt, L::kProgBankSize, bankAt}}; break;
+    case FTYPE::AllCombis: replaced = {{L::kCombis, L::kCombisSize, L::kCombis}}; break;
+    default: FAIL() << "no case for the kind";
+  }
+  if (c.then != Then::kNothing) {
+    const int other = (model->GetRawChunk().GetCurCombi().GetNumber() + 1) % 20;
+    model->PutCurSound({0, static_cast<uint8_t>(other)});
+    ASSERT_EQ(model->GetRawChunk().GetCurCombi().GetNumber(), other);
+  }
+  if (c.then == Then::kAnotherChosenAndEdited) {
+    ISection* performance = nullptr;
+    ASSERT_TRUE(model->GetEditBuffer(eMode_Combi)->FindSectionByPID(0x202, &performance));
+    performance->PutParamI(0x202, performance->GetParamI(0x202) == 33 ? 34 : 33);
+  }
+
+  Bytes held;
+  SimSynthDevice& back = BackAndKept(&held);
+  ASSERT_TRUE(model->GetConnected());
+  const auto asked = os::HeadlessAlert::Transcript();
+  ASSERT_EQ(asked.size(), 1u);
+  const std::string ok = c.written.empty()
+                             ? "OK: keep these changes and send them to the Vesk, without writing them into its memory."
+                             : "OK: keep these changes and send them to the Vesk; only what you loaded from data "
+                               "files is written into its memory.";
+  EXPECT_EQ(asked[0].request.explanation, "The sounds in the editor were changed while the Vesk was away.\n\n" + ok +
+                                              "\nCancel: receive the Vesk's memory instead; the changes are lost.");
+  std::vector<std::string> written;
+  for (const SimSynthEvent& e : back.Log()) {
+    if (e.kind == SimSynthEvent::kWrite)
+      written.push_back("write " + std::to_string(e.dumpKind) + " " + std::to_string(e.bank) + " " + std::to_string(e.number));
+    if (e.kind == SimSynthEvent::kBankStore)
+      written.push_back("store " + std::to_string(e.dumpKind) + " " + std::to_string(e.bank));
+  }
+  EXPECT_EQ(written, c.written) << "what the synthesizer wrote into its memory (kinds: 0 program, 1 performance)";
+  const Bytes now = back.Memory();
+  const Bytes image = ImageBody();
+  EXPECT_EQ(Runs(0, image.size(), [&](size_t i) { return image[i] != now[i] && i != CHUNK_GLOBAL::kSendScratch; }), "")
+      << "bytes in which the editor and the synthesizer are not in step";
+  // Its stored sounds hold what was loaded where it went, and their own
+  // everywhere else.
+  const uint8_t* loaded = source.data();
+  for (const Replaced& r : replaced)
+    EXPECT_EQ(Runs(0, r.size, [&](size_t i) { return now[r.at + i] != loaded[r.from + i]; }), "")
+        << "bytes of the loaded sounds at " << r.at << " that did not arrive";
+  const auto elsewhere = [&](size_t i) {
+    return now[i] != held[i] && std::none_of(replaced.begin(), replaced.end(), [&](const Replaced& r) {
+             return i >= r.at && i < r.at + r.size;
+           });
+  };
+  EXPECT_EQ(Runs(L::kProgBanks, L::kProgEditBuffer, elsewhere), "")
+      << "stored bytes of the synthesizer that nothing loaded replaced";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    AwayAndKept, LoadedWhileAway,
+    ::testing::Values(
+        AwayLoad{"PerformanceChunk", FTYPE::VSTCombi, true, 0, Then::kNothing, {}},
+        AwayLoad{"ProgramChunk", FTYPE::VSTProg, true, 0, Then::kNothing, {}},
+        AwayLoad{"PerformanceFile", FTYPE::Combi, false, 0, Then::kNothing, {"write 1 0 0"}},
+        // (The write goes through the edit buffer, which then holds the
+        // sound the editor shows again.)
+        AwayLoad{"PerformanceFileThenAnotherChosen", FTYPE::Combi, false, 0, Then::kAnotherChosen, {"write 1 0 0"}},
+        AwayLoad{"PerformanceFileThenAnotherEdited", FTYPE::Combi, false, 0, Then::kAnotherChosenAndEdited,
+                 {"write 1 0 0"}},
+        AwayLoad{"ProgramFile", FTYPE::Prog, false, 0, Then::kNothing, {"write 0 0 0"}},
+        AwayLoad{"ProgramBankFile", FTYPE::ProgBank, false, 2, Then::kNothing, {"store 0 2"}},
+        AwayLoad{"AllPerformancesFile", FTYPE::AllCombis, false, 0, Then::kNothing, {"store 1 0"}}),
+    [](const ::testing::TestParamInfo<AwayLoad>& info) { return info.param.what; });
+
+// A performance loaded from a data file while the synthesizer was away, then
+// initialised: the file's write is taken back with the file's sound, as
+// initialising sends only the performance being edited. Store Performance,
+// which needs the synthesizer, does nothing meanwhile.
+TEST_F(AwayLoads, AnInitialisedPerformanceIsNotWrittenThoughAFileWasLoadedThere) {
+  ASSERT_NO_FATAL_FAILURE(Away());
+  std::stringstream file;
+  SavedElsewhere(FTYPE::Combi, 0, file);
+  CDirtyFlagSet dirty;
+  ASSERT_TRUE(model->LoadStream(file, 0, false, false, dirty));
+  model->ExecCommand(kCmdInitCombination, 0, 0, 0, 0, nullptr);
+  const Bytes initialised = ImageBody();
+  unsigned long status = 0;
+  EXPECT_FALSE(model->ExecCommand(kCmdWriteCurrentSound, eMode_Combi, 0, 0, 0, &status));
+  EXPECT_TRUE(ImageBody() == initialised) << "Store Performance changed the image while the synthesizer was away";
+
+  Bytes held;
+  SimSynthDevice& back = BackAndKept(&held);
+  ASSERT_TRUE(model->GetConnected());
+  const auto asked = os::HeadlessAlert::Transcript();
+  ASSERT_EQ(asked.size(), 1u);
+  EXPECT_NE(asked[0].request.explanation.find("without writing them into its memory"), std::string::npos)
+      << asked[0].request.explanation;
+  for (const SimSynthEvent& e : back.Log()) EXPECT_NE(e.kind, SimSynthEvent::kWrite) << "a write of " << e.number;
+  const Bytes now = back.Memory();
+  const size_t at = L::kCombis + model->GetRawChunk().GetCurCombi().GetNumber() * L::kCombiSize;
+  EXPECT_TRUE(test::Region(now.data(), at, L::kCombiSize) == test::Region(initialised.data(), at, L::kCombiSize))
+      << "the synthesizer does not hold the initialised performance";
+  EXPECT_TRUE(test::Region(now.data(), L::kCombiEditBuffer, L::kCombiSize) ==
+              test::Region(initialised.data(), L::kCombiEditBuffer, L::kCombiSize))
+      << "the synthesizer does not play the initialised performance";
+}
 
 // The plug-in closing while the question is open: the connection is aborted
 // and the question ends as cancelled. Nothing is received, and the edit (of

@@ -7,7 +7,7 @@
 // headers.
 //
 //   vesk_vst_journey_host PLUGIN.so RECORD [--entries N] [--chunk FILE]
-//                         [--load-chunk FILE] [--save-chunk FILE]
+//                         [--load-chunk FILE] [--save-chunk FILE] [--preset 1]
 //
 // Each callback is appended to RECORD as one line:
 //   <opcode> <index> <value> <opt> <thread> <phase> <read back>
@@ -22,7 +22,9 @@
 // and ends with status 0. With --chunk FILE, SIGUSR1 saves the bank chunk
 // into FILE and prints "getchunk <ms> <bytes>", SIGUSR2 restores the bank
 // chunk from FILE and prints "setchunk <ms> <result>"; both on the GUI
-// thread, between two idle calls. As a host reopening a session,
+// thread, between two idle calls; with --preset 1 these two save and
+// restore the preset chunk (the sound the plug-in plays) instead. As a host
+// reopening a session,
 // --load-chunk hands the instance the state in FILE before it opens the
 // editor; as a host saving one, --save-chunk writes the instance's state to
 // FILE when told to end, before it closes the editor (status 1 when either
@@ -124,12 +126,13 @@ long long MsSince(std::chrono::steady_clock::time_point start) {
   return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start).count();
 }
 
-// The bank chunk into the file, or from it, as a host saves and restores a
-// session; the line says how long the call took.
-bool SaveChunk(void* effect, const std::string& path) {
+// The bank chunk (or with `preset` the preset chunk) into the file, or from
+// it, as a host saves and restores a session or a preset; the line says how
+// long the call took.
+bool SaveChunk(void* effect, const std::string& path, bool preset = false) {
   const auto start = std::chrono::steady_clock::now();
   void* data = nullptr;
-  const intptr_t size = Call(effect, kEffGetChunk, 0, 0, &data);
+  const intptr_t size = Call(effect, kEffGetChunk, preset ? 1 : 0, 0, &data);
   const long long ms = MsSince(start);
   bool written = false;
   if (data && size > 0) {
@@ -141,12 +144,13 @@ bool SaveChunk(void* effect, const std::string& path) {
   return written;
 }
 
-bool LoadChunk(void* effect, const std::string& path) {
+bool LoadChunk(void* effect, const std::string& path, bool preset = false) {
   std::ifstream in(path, std::ios::binary);
   std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
   if (bytes.empty()) return false;
   const auto start = std::chrono::steady_clock::now();
-  const intptr_t result = Call(effect, kEffSetChunk, 0, static_cast<intptr_t>(bytes.size()), bytes.data());
+  const intptr_t result =
+      Call(effect, kEffSetChunk, preset ? 1 : 0, static_cast<intptr_t>(bytes.size()), bytes.data());
   std::printf("setchunk %lld %lld\n", MsSince(start), static_cast<long long>(result));
   std::fflush(stdout);
   return result == 1;
@@ -171,6 +175,7 @@ void AudioLoop(void* effect, std::atomic<bool>* run) {
 struct Options {
   int entries = 0;
   std::string chunkFile, loadChunk, saveChunk;
+  bool preset = false;  // the chunk commands' chunk is the preset chunk
 };
 
 int RunEditor(void* effect, const Options& options) {
@@ -208,8 +213,8 @@ int RunEditor(void* effect, const Options& options) {
   while (!g_term.load()) {
     window->Pump();
     Call(effect, kEffEditIdle);
-    if (g_saveChunk.exchange(false) && !options.chunkFile.empty()) SaveChunk(effect, options.chunkFile);
-    if (g_loadChunk.exchange(false) && !options.chunkFile.empty()) LoadChunk(effect, options.chunkFile);
+    if (g_saveChunk.exchange(false) && !options.chunkFile.empty()) SaveChunk(effect, options.chunkFile, options.preset);
+    if (g_loadChunk.exchange(false) && !options.chunkFile.empty()) LoadChunk(effect, options.chunkFile, options.preset);
     std::this_thread::sleep_for(std::chrono::milliseconds(20));
   }
   const bool saved = options.saveChunk.empty() || SaveChunk(effect, options.saveChunk);
@@ -234,7 +239,7 @@ int main(int argc, char** argv) {
   if (argc < 3) {
     std::fprintf(stderr,
                  "usage: vesk_vst_journey_host PLUGIN.so RECORD [--entries N] [--chunk FILE] [--load-chunk FILE] "
-                 "[--save-chunk FILE]\n");
+                 "[--save-chunk FILE] [--preset 1]\n");
     return 2;
   }
   Options options;
@@ -244,6 +249,7 @@ int main(int argc, char** argv) {
     if (option == "--chunk") options.chunkFile = argv[i + 1];
     if (option == "--load-chunk") options.loadChunk = argv[i + 1];
     if (option == "--save-chunk") options.saveChunk = argv[i + 1];
+    if (option == "--preset") options.preset = std::atoi(argv[i + 1]) != 0;
   }
   g_mainThread = std::this_thread::get_id();
   g_record = std::fopen(argv[2], "w");
