@@ -8,7 +8,13 @@
 namespace {
 using K = SettingsWindow::Kind;
 using D = SettingsDialog;
-constexpr int kLabelX = 20, kControlX = 170, kControlW = 320, kRow = 30, kTop = 60;
+constexpr int kLabelX = 20, kControlX = 170, kRow = 30, kTop = 60;
+// The popups reach to 18 pixels before the pane's right edge.
+constexpr int kControlW = SettingsWindow::kWidth - 30 - kControlX;
+// The panel that holds the panes, inside the window's margin.
+constexpr int kPaneLeft = 12, kPaneTop = 38, kPaneRight = SettingsWindow::kWidth - 12, kPaneBottom = 274;
+// The buttons end where the controls end.
+constexpr int kButtonW = 80, kButtonGap = 10, kButtonsRight = kControlX + kControlW, kButtonY = 286;
 constexpr int kPopupMenuId = 300;
 }  // namespace
 
@@ -32,9 +38,9 @@ const std::vector<SettingsWindow::Place>& SettingsWindow::Layout() {
       {K::kCheck, D::kfSTO, 0, 3, kControlX, kTop + kRow, 20, 20, "Stop audio on overload"},
       {K::kSlider, D::kbSTO, 0, 3, kControlX, kTop + 2 * kRow, 200, 20, "Load limit"},
       {K::kText, D::kSTTX, 2, 3, kControlX + 210, kTop + 2 * kRow, 50, 20, nullptr},
-      {K::kButton, D::kCNCL, 0, 0, 230, 286, 80, 26, "Cancel"},
-      {K::kButton, D::kSETU, 0, 0, 320, 286, 80, 26, "Apply"},
-      {K::kButton, D::kOK, 0, 0, 410, 286, 80, 26, "OK"},
+      {K::kButton, D::kCNCL, 0, 0, kButtonsRight - 3 * kButtonW - 2 * kButtonGap, kButtonY, kButtonW, 26, "Cancel"},
+      {K::kButton, D::kSETU, 0, 0, kButtonsRight - 2 * kButtonW - kButtonGap, kButtonY, kButtonW, 26, "Apply"},
+      {K::kButton, D::kOK, 0, 0, kButtonsRight - kButtonW, kButtonY, kButtonW, 26, "OK"},
   };
   return layout;
 }
@@ -190,8 +196,8 @@ void SettingsWindow::OnWindowClose() { Hide(); }
 
 void SettingsWindow::Paint() {
   Fill(0, 0, kWidth, kHeight, kPanel);
-  Fill(12, 38, kWidth - 24, 236, kPanelLight);
-  Frame(12, 38, kWidth - 24, 236, kFrame);
+  Fill(kPaneLeft, kPaneTop, kPaneRight - kPaneLeft, kPaneBottom - kPaneTop, kPanelLight);
+  Frame(kPaneLeft, kPaneTop, kPaneRight - kPaneLeft, kPaneBottom - kPaneTop, kFrame);
   for (const Place& p : Layout())
     if (!p.pane || p.pane == dialog_.lastPaneSelected()) PaintControl(p);
 }
@@ -207,8 +213,7 @@ void SettingsWindow::PaintControl(const Place& p) {
       const bool on = p.index == dialog_.lastPaneSelected();
       Fill(p.x, p.y, p.w, p.h, on ? kPanelLight : kPanel);
       Frame(p.x, p.y, p.w, p.h, on ? kAmber : kFrame);
-      const int w = TextWidth(p.label, BoldFont());
-      Text(p.x + (p.w - w) / 2, p.y + 6, p.label, BoldFont(), on ? kAmber : kText);
+      CentredText(p.x, p.y + 6, p.w, p.label, BoldFont(), on ? kAmber : kText);
       break;
     }
     case K::kPopup: {
@@ -217,7 +222,8 @@ void SettingsWindow::PaintControl(const Place& p) {
       std::string shown;
       if (c && c->value >= 1 && c->value <= static_cast<int>(c->items.size()))
         shown = c->items[c->value - 1].text;
-      Text(p.x + 6, p.y + 4, Fit(shown, PlainFont(), p.w - 28), PlainFont(), enabled ? kAmber : kTextDim);
+      // The text ends before the arrow.
+      Text(p.x + 6, p.y + 4, shown, PlainFont(), enabled ? kAmber : kTextDim, p.w - 28);
       // The popup's arrow.
       for (int i = 0; i < 4; ++i) Fill(p.x + p.w - 16 + i, p.y + 8 + i, 8 - 2 * i, 1, text);
       break;
@@ -235,11 +241,11 @@ void SettingsWindow::PaintControl(const Place& p) {
       Fill(p.x, p.y + 3, 14, 14, kPanel);
       Frame(p.x, p.y + 3, 14, 14, kFrame);
       if (c && c->value) Fill(p.x + 3, p.y + 6, 8, 8, kAmber);
-      Text(p.x + 22, p.y + 4, p.label, PlainFont(), text);
+      Text(p.x + 22, p.y + 4, p.label, PlainFont(), text, kPaneRight - 8 - (p.x + 22));
       break;
     }
     case K::kText:
-      Text(p.x, p.y + 4, c ? c->text : "", PlainFont(), kAmber);
+      Text(p.x, p.y + 4, c ? c->text : "", PlainFont(), kAmber, p.w);
       break;
     case K::kButton: {
       const int number = static_cast<int>(&p - Layout().data()) + 1;

@@ -15,7 +15,10 @@
 
 class SettingsWindow : private DrawnForm {
  public:
-  static constexpr int kWidth = 520;
+  // Wide enough that the popups show the names systems give their devices
+  // whole (ALSA's null device: "Discard all samples (playback) or generate
+  // zero samples (capture) (null)"); longer ones are cut with "...".
+  static constexpr int kWidth = 600;
   static constexpr int kHeight = 330;
 
   explicit SettingsWindow(SettingsDialog& dialog);

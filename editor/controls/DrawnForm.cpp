@@ -125,13 +125,20 @@ void DrawnForm::Frame(int x, int y, int w, int h, uint32_t colour) {
 }
 
 void DrawnForm::Text(int x, int y, const std::string& text, tagHfcBmpFontInfo* font,
-                     uint32_t colour, int maxWidth) {
-  if (maxWidth <= 0) return;
-  mContext->DrawBmpTextProportional(x, y, text.c_str(), maxWidth, font, colour, false);
+                     uint32_t colour, int boxWidth) {
+  if (boxWidth <= 0) return;
+  mContext->DrawBmpTextInBox(x, y, text.c_str(), boxWidth, font, colour);
 }
 
 int DrawnForm::TextWidth(const std::string& text, tagHfcBmpFontInfo* font) {
   return HfcGetBmpTextWidth(font, text.c_str());
+}
+
+void DrawnForm::CentredText(int x, int y, int w, const std::string& text, tagHfcBmpFontInfo* font,
+                            uint32_t colour) {
+  // Centred as it is shown, cut or whole; its box reaches the right margin.
+  const int tx = x + (w - TextWidth(Fit(text, font, w - 8), font)) / 2;
+  Text(tx, y, text, font, colour, x + w - 4 - tx);
 }
 
 int DrawnForm::LineHeight(tagHfcBmpFontInfo* font) {
@@ -148,11 +155,7 @@ void DrawnForm::Button(int x, int y, int w, int h, const std::string& label, boo
   Fill(x, y, w, h, pressed ? kAmberDark : kPanelLight);
   Frame(x, y, w, h, isDefault && enabled ? kAmber : kFrame);
   if (isDefault && enabled) Frame(x + 1, y + 1, w - 2, h - 2, kAmber);
-  tagHfcBmpFontInfo* font = mPlain;
-  const std::string shown = Fit(label, font, w - 8);
-  const int tx = x + (w - TextWidth(shown, font)) / 2;
-  const int ty = y + (h - LineHeight(font)) / 2;
-  Text(tx, ty, shown, font, enabled ? kText : kTextDim);
+  CentredText(x, y + (h - LineHeight(mPlain)) / 2, w, label, mPlain, enabled ? kText : kTextDim);
 }
 
 std::vector<std::string> DrawnForm::Wrap(const std::string& text, tagHfcBmpFontInfo* font,

@@ -64,9 +64,14 @@ class DrawnForm : public os::WindowSink {
   // Drawing helpers on the form's picture.
   void Fill(int x, int y, int w, int h, uint32_t colour);
   void Frame(int x, int y, int w, int h, uint32_t colour);
+  // The text in a box of boxWidth from x: cut with "..." where it does not
+  // fit (the layout checks hear it through the text probe).
   void Text(int x, int y, const std::string& text, tagHfcBmpFontInfo* font, uint32_t colour,
-            int maxWidth = 10000);
+            int boxWidth = 10000);
   static int TextWidth(const std::string& text, tagHfcBmpFontInfo* font);
+  // The text centred in a face from x, w wide, four columns kept clear on
+  // each side.
+  void CentredText(int x, int y, int w, const std::string& text, tagHfcBmpFontInfo* font, uint32_t colour);
   // A push button; the default one is drawn in amber.
   void Button(int x, int y, int w, int h, const std::string& label, bool isDefault, bool enabled,
               bool pressed = false);

@@ -103,7 +103,7 @@ CHfcCtrlKnob* OskendBackgroundLayer::MakeKnob(int x, int y, const char* skin, in
 }
 
 CHfcCtrlCharEditText* OskendBackgroundLayer::MakeEdit(int x, int y, int w, int h, int columns,
-                                                      const char* font, int id) {
+                                                      const char* font, int id, int focusMargin) {
   FontManager* fonts = FontManager::mInstance;
   tagHfcBmpFontInfo* info = fonts ? fonts->GetBmpFontInfo(font) : nullptr;
   if (!info) return nullptr;
@@ -135,6 +135,7 @@ CHfcCtrlCharEditText* OskendBackgroundLayer::MakeEdit(int x, int y, int w, int h
     return nullptr;
   }
   e->SetFocusColor(0xFF0000FF);
+  e->SetFocusMergin(focusMargin);
   Place(e);
   return e;
 }
@@ -147,13 +148,12 @@ bool OskendBackgroundLayer::CreateModeSelectSwitches() {
 }
 
 bool OskendBackgroundLayer::CreateMainLCD() {
-  if (CHfcCtrlCharEditText* number = MakeEdit(20, 19, 17, 12, 3, "FontHelvB11", kIdProgNumber)) {
-    number->SetFocusMergin(1);
+  if (CHfcCtrlCharEditText* number = MakeEdit(20, 19, 17, 12, 3, "FontHelvB11", kIdProgNumber, 1)) {
     if (number->GetEngine()) number->GetEngine()->SetInputFilter("0123456789");
     number->SetMinIntValue(0, false);
     number->SetMaxIntValue(127, false);
   }
-  if (CHfcCtrlCharEditText* name = MakeEdit(42, 19, 114, 12, 24, "FontHelvB11", kIdSoundName)) {
+  if (CHfcCtrlCharEditText* name = MakeEdit(42, 19, 114, 12, 24, "FontHelvB11", kIdSoundName, 0)) {
     if (name->GetEngine()) name->GetEngine()->SetInputFilter("0123456789");
     name->SetMinIntValue(0, false);
     name->SetMaxIntValue(127, false);
@@ -167,7 +167,7 @@ bool OskendBackgroundLayer::CreateMainLCD() {
   if (CHfcControl* bank = creater.CreateTextSwitch(20, 31, "DropdownList_Bank_25X13", 1,
                                                    "FontGeneva9", 0xFF0400FD, kIdBank, 10, 0, 0))
     Place(bank);
-  if (CHfcCtrlCharEditText* tempo = MakeEdit(136, 34, 32, 12, 6, "FontGeneva9", kIdTempo)) {
+  if (CHfcCtrlCharEditText* tempo = MakeEdit(136, 34, 32, 12, 6, "FontGeneva9", kIdTempo, 0)) {
     if (tempo->GetEngine()) tempo->GetEngine()->SetInputFilter("0123456789.");
     tempo->SetMinIntValue(4000, false);
     tempo->SetMaxIntValue(30000, false);

@@ -225,8 +225,10 @@ class OskendBackgroundLayer : public BackgroundLayer, public IEditTabSelector {
   CHfcCtrlSwitch* MakeSwitch(int x, int y, const char* skin, int states, int id, int user,
                              bool oneFramePerState);
   CHfcCtrlKnob* MakeKnob(int x, int y, const char* skin, int id);
+  // An entry on the LCD; its focus margin is repainted with it, so only a
+  // margin that reaches no neighbour may be given.
   CHfcCtrlCharEditText* MakeEdit(int x, int y, int w, int h, int columns, const char* font,
-                                 int id);
+                                 int id, int focusMargin);
   void Place(CHfcControl* control);
   std::vector<Oskend::ISection*> SinkSections();
   void UpdateKnob(CHfcControl* knob, Oskend::ISection* section, int pid, bool disabledNoDesc);

@@ -35,6 +35,7 @@
 #include "editor/shell/OskendBackgroundLayer.h"
 #include "editor/shell/XELayerBase.h"
 #include "hfc/CHfcBmp.h"
+#include "hfc/CHfcCtrlCharEditText.h"
 #include "hfc/CHfcCtrlKeyboard.h"
 #include "hfc/CHfcOffscreenContext.h"
 #include "hfc/CHfcVstEditor.h"
@@ -711,8 +712,9 @@ class PictureDrawingLayer : public XELayerBase {
 // The checks of what controls and pages draw, on a small page with one
 // fault of each kind: a label crossing its panel, a label copying a
 // backdrop unlike what lies under it, grey text on grey, a list whose two
-// items read alike once cut (and are cut), a list cutting its picture, and
-// a picture the page draws under a label.
+// items read alike once cut (and are cut), a list cutting its picture, a
+// picture the page draws under a label, and an entry whose focus margin
+// reaches a label's text.
 TEST(LayoutCheckFixture, EachKindOfDrawingFaultIsFoundAndNamed) {
   PageHarness h;
   ResourceManager* images = ResourceManager::GetInstance();
@@ -745,6 +747,12 @@ TEST(LayoutCheckFixture, EachKindOfDrawingFaultIsFoundAndNamed) {
   XEDropdownList* cut = onPage.CreateDropdownList(150, 100, 4, 0x206);
   put(cut);
   cut->Resize(60, cut->GetHeight(), false);
+  // An entry repaints its focus margin with itself: the margin reaches the
+  // text of the label below it.
+  CHfcCtrlCharEditText* entry = onPage.CreateTextEdit(240, 20, 37, 13, 0x207, false);
+  put(entry);
+  entry->SetFocusMergin(8);
+  put(onPage.CreateStaticText(236, 36, 50, 13, "Near", "FontGeneva10", 0xFF000000, 0, 0, 0x208));
 
   LayoutCheck check;
   check.Check(h.window(), "fixture");
@@ -765,6 +773,8 @@ TEST(LayoutCheckFixture, EachKindOfDrawingFaultIsFoundAndNamed) {
       "id 0x205 XEDropdownList (20, 80 40x13): its face shows the item \"Alpha One\" cut, as \"Alph...\"",
       "id 0x205 XEDropdownList (20, 80 40x13): its face shows the item \"Alpha Omega\" cut, as \"Alph...\"",
       "id 0x206 XEDropdownList (150, 100 60x13) cuts its picture 'DropdownList_96X13' (96 px wide) to its 60 px",
+      "id 0x207 CHfcCtrlCharEditText (242, 22 33x9) paints past its frame over id 0x208 XEStaticText (236, 36 "
+      "50x13) \"Near\"",
   };
   for (const char* e : expected) EXPECT_NE(all.find(e), std::string::npos) << e << "\nin:\n" << all;
   EXPECT_EQ(check.Faults().size(), std::size(expected)) << all;

@@ -187,8 +187,8 @@ void PaintBackgroundBase(CHfcDrawContext& dc, int, int top, int width, int heigh
   Fill(dc, 0, top + 88, width, 1, kEdgeLight);
   // The LCD with program number, name, bank and category.
   Sunken(dc, 12, top + 10, 162, 42, 0xFF101114);
-  // No rule across it: the LCD's fields copy it behind themselves two
-  // pixels off their own place (their focus margin).
+  // No rule across it: the program number copies it behind itself a pixel
+  // off its own place (its focus margin).
   VGradient(dc, 14, top + 12, 158, 38, 0xFFCFDCC8, 0xFFAEC0A6);
   // The names of the mode switches and of the utility switch, printed
   // between the LCD and the switches (32 pixels wide, at y 64).

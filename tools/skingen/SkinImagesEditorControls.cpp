@@ -112,6 +112,12 @@ void PaintDropdownField(CHfcDrawContext& dc, int, int top, int width, int height
   Triangle(dc, kArrow / 2.0f, top + height / 2.0f + 0.5f, 3, 0, 0xFFF2F2F2);
 }
 
+// The LCD's bank list lies under the program number, whose one-pixel focus
+// margin is repainted with the number: the list's top row stays clear.
+void PaintLcdBankField(CHfcDrawContext& dc, int frame, int top, int width, int height) {
+  PaintDropdownField<9>(dc, frame, top + 1, width, height - 1);
+}
+
 // The blue and red browsers' selectors: dark fields with the colour's edge,
 // the arrow at the right in the room the text leaves (`reserve`).
 void PaintBrowserDropdown(CHfcDrawContext& dc, int frame, int top, int width, int height, uint32_t colour,
@@ -257,7 +263,7 @@ const SkinImageGroup kEditorControlSkins{[] {
                          Sized{"DropdownList_37X13", 37, 13}, Sized{"DropdownList_31X13", 31, 13},
                          Sized{"DropdownList_Cat_137X13", 137, 13}})
     r.push_back({s.name, s.w, s.h, 1, PaintDropdownField<12>});
-  r.push_back({"DropdownList_Bank_25X13", 25, 13, 1, PaintDropdownField<9>});
+  r.push_back({"DropdownList_Bank_25X13", 25, 13, 1, PaintLcdBankField});
   r.push_back({"DropdownList_BlueBrowser", 160, 18, 1, PaintBrowserDropdownRecipe<kBlue, 20>});
   // As wide as the browsers give them: the sound browser's two selectors
   // share its 240 pixels (104 each), the program browser's too (106), the

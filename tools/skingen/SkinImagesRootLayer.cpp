@@ -66,7 +66,8 @@ void PaintMainTabLarge(CHfcDrawContext& dc, int, int top, int width, int height)
 
 const SkinImageGroup kRootLayerSkins{[] {
   return std::vector<tagSkinImageRecipe>{
-      {"DropdownList_Cat", 84, 13, 1, PaintLcdCategory},
+      // From x 50 on the LCD, ending clear of the tempo entry at x 136.
+      {"DropdownList_Cat", 80, 13, 1, PaintLcdCategory},
       {"Image_Fx1Type", 56, 10 * 20, 10, PaintFx1Type},
       {"Image_Fx2Type", 56, 10 * 20, 10, PaintFx2Type},
       {"Image_Logo_TAVO", 60, 2 * 24, 2, PaintLogo},

@@ -37,26 +37,24 @@ namespace {
 using D = SettingsDialog;
 using A = StandaloneApp;
 
+// Presses a button of the Settings window where it lies.
+void ClickSettingsButton(os::HeadlessWindow* w, const std::string& label) {
+  for (const SettingsWindow::Place& p : SettingsWindow::Layout())
+    if (p.kind == SettingsWindow::Kind::kButton && label == p.label)
+      return w->InjectClick(os::MouseButton::kLeft, p.x + p.w / 2, p.y + p.h / 2);
+  ADD_FAILURE() << "no Settings button " << label;
+}
+
 class App : public StandaloneFixture {
  protected:
   App() {
-    EditorWindow::SetWindowMaker([](int w, int h, const std::string&) -> std::unique_ptr<os::Window> {
-      return os::HeadlessWindow::Create(w, h);
-    });
-    DrawnForm::SetWindowMaker([](const DrawnForm::WindowPlacement& p) -> std::unique_ptr<os::Window> {
-      return os::HeadlessWindow::Create(p.width, p.height);
-    });
     testRegistry.Register("Test", EditorComponentDescription(), [this]() -> std::unique_ptr<AudioComponent> {
       auto c = std::make_unique<TestAudioComponent>();
       component = c.get();
       return c;
     });
   }
-  ~App() override {
-    app.reset();
-    EditorWindow::SetWindowMaker(nullptr);
-    DrawnForm::SetWindowMaker(nullptr);
-  }
+  ~App() override { app.reset(); }
   StandaloneApp& Make(const AudioComponentRegistry& registry) {
     A::Options o;
     o.exit = [this](int status) { exitStatus = status; };
@@ -108,6 +106,7 @@ class App : public StandaloneFixture {
     out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
   }
 
+  HeadlessProgramWindows windows;
   AudioComponentRegistry testRegistry;
   TestAudioComponent* component = nullptr;
   std::unique_ptr<StandaloneApp> app;
@@ -476,7 +475,7 @@ TEST_F(App, TheSettingsWindowShowsEachPaneAndItsControlsChangeTheDialog) {
                window->Height());
 
   // OK applies, saves and hides.
-  window->InjectClick(os::MouseButton::kLeft, 450, 298);
+  ClickSettingsButton(window, "OK");
   env.loop().RunFor(1);
   EXPECT_FALSE(sw.IsVisible());
   EXPECT_TRUE(app->graph().isPlaying());
@@ -929,8 +928,8 @@ TEST_F(AppWindows, EveryWayTheSettingsWindowGoesLeavesTheEditorTakingInput) {
     bool applied;  // OK saves the settings file
   };
   const std::vector<Way> ways = {
-      {"OK", [](os::HeadlessWindow* w) { w->InjectClick(os::MouseButton::kLeft, 450, 298); }, true},
-      {"Cancel", [](os::HeadlessWindow* w) { w->InjectClick(os::MouseButton::kLeft, 270, 298); }, false},
+      {"OK", [](os::HeadlessWindow* w) { ClickSettingsButton(w, "OK"); }, true},
+      {"Cancel", [](os::HeadlessWindow* w) { ClickSettingsButton(w, "Cancel"); }, false},
       {"Return", [](os::HeadlessWindow* w) { w->InjectKey(os::KeyEvent::Kind::kDown, XK_Return); }, true},
       {"Escape", [](os::HeadlessWindow* w) { w->InjectKey(os::KeyEvent::Kind::kDown, XK_Escape); }, false},
       {"its close box", [](os::HeadlessWindow* w) { w->InjectClose(); }, false},

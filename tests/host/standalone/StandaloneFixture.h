@@ -9,13 +9,16 @@
 #include <string>
 #include <vector>
 
+#include "editor/controls/DrawnForm.h"
 #include "host/AudioGraph.h"
 #include "host/CalcCPULoad.h"
 #include "host/IdleTaskQueue.h"
+#include "host/EditorWindow.h"
 #include "host/OutputDeviceList.h"
 #include "os/Alert.h"
 #include "os/audio/NullAudioSystem.h"
 #include "os/midi/VirtualBus.h"
+#include "os/window/HeadlessWindow.h"
 #include "tests/host/standalone/TestAudioComponent.h"
 #include "tests/support/TempDir.h"
 #include "tests/support/TestEnvironment.h"
@@ -49,6 +52,26 @@ inline std::vector<std::string> AlertTexts() {
   for (auto& a : os::HeadlessAlert::Transcript()) texts.push_back(a.request.explanation);
   return texts;
 }
+
+// The program's windows made headless while it lives: the editor window
+// and the drawn forms (the Settings window, alerts, menus).
+class HeadlessProgramWindows {
+ public:
+  HeadlessProgramWindows() {
+    EditorWindow::SetWindowMaker([](int w, int h, const std::string&) -> std::unique_ptr<os::Window> {
+      return os::HeadlessWindow::Create(w, h);
+    });
+    DrawnForm::SetWindowMaker([](const DrawnForm::WindowPlacement& p) -> std::unique_ptr<os::Window> {
+      return os::HeadlessWindow::Create(p.width, p.height);
+    });
+  }
+  ~HeadlessProgramWindows() {
+    EditorWindow::SetWindowMaker(nullptr);
+    DrawnForm::SetWindowMaker(nullptr);
+  }
+  HeadlessProgramWindows(const HeadlessProgramWindows&) = delete;
+  HeadlessProgramWindows& operator=(const HeadlessProgramWindows&) = delete;
+};
 
 class StandaloneFixture : public ::testing::Test {
  protected:

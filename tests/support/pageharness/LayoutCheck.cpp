@@ -164,19 +164,30 @@ void LayoutCheck::CheckLayer(CHfcWindowLayer& layer, const std::string& page) {
 }
 
 void LayoutCheck::CheckOverlaps(const std::vector<Item>& items, CHfcWindowLayer& layer, const std::string& page) {
+  // Whether `a`'s pixels, as `at` picks them, meet `b`'s ink.
+  auto meets = [](const LayoutScene::Ink& a, const tagHfcRect& box, auto at, const LayoutScene::Ink& b) {
+    if (Empty(box) || Empty(b.box) || !Overlap(box, b.box)) return false;
+    for (int y = std::max(box.top, b.box.top); y < std::min(box.bottom, b.box.bottom); ++y)
+      for (int x = std::max(box.left, b.box.left); x < std::min(box.right, b.box.right); ++x)
+        if ((a.*at)(x, y) && b.At(x, y)) return true;
+    return false;
+  };
   for (size_t i = 0; i < items.size(); ++i) {
     for (size_t j = i + 1; j < items.size(); ++j) {
-      const tagHfcRect& a = items[i].ink.box;
-      const tagHfcRect& b = items[j].ink.box;
-      if (Empty(a) || Empty(b) || !Overlap(a, b) || Inside(a, b) || Inside(b, a)) continue;
+      const LayoutScene::Ink& a = items[i].ink;
+      const LayoutScene::Ink& b = items[j].ink;
+      // Each time it is drawn (a new value, focus), a control repaints its
+      // focus margin too: another's ink there is wiped out.
+      for (const auto& [over, under] : {std::pair{i, j}, std::pair{j, i}})
+        if (meets(items[over].ink, items[over].ink.spillBox, &LayoutScene::Ink::Spills, items[under].ink))
+          Fault(page, items[over].name + " paints past its frame over " + items[under].name + " on " +
+                          LayerName(layer));
+      // A control that holds another (a strip and its tab) may.
+      if (Empty(a.box) || Empty(b.box) || Inside(a.box, b.box) || Inside(b.box, a.box)) continue;
       // Boxes that meet where neither paints (round knobs stacked close)
       // are no overlap.
-      bool shared = false;
-      for (int y = std::max(a.top, b.top); y < std::min(a.bottom, b.bottom) && !shared; ++y)
-        for (int x = std::max(a.left, b.left); x < std::min(a.right, b.right) && !shared; ++x)
-          shared = items[i].ink.At(x, y) && items[j].ink.At(x, y);
-      if (!shared) continue;
-      Fault(page, items[i].name + " overlaps " + items[j].name + " on " + LayerName(layer));
+      if (meets(a, a.box, &LayoutScene::Ink::At, b))
+        Fault(page, items[i].name + " overlaps " + items[j].name + " on " + LayerName(layer));
     }
   }
 }

@@ -2,7 +2,8 @@
 // The layout check over what a window shows: every visible layer inside the
 // window and inside the page it lies on, every visible control inside its
 // layer, clear of the other controls and of the pages laid over it (a
-// control that holds another, such as a strip and its tab, may), and inside
+// control that holds another, such as a strip and its tab, may), its focus
+// margin, which it repaints with itself, clear of their ink, and inside
 // every panel it reaches into; the pictures a page draws itself are held to
 // the same rules. What each control draws is looked at too: every text
 // inside its box (value texts at the widest value of their parameter,

@@ -190,7 +190,8 @@ void LayoutCheck::CheckDrawn(CHfcControl& control, LayoutScene& scene, CHfcWindo
   const LayoutScene::Drawn drawn = scene.DrawControl(control);
   CHfcBmp& out = scene.Scratch();
   CHfcBmp& under = scene.Decoration();
-  const tagHfcRect area = Clip(f, {0, 0, layer.GetWidth(), layer.GetHeight()});
+  // Its backdrop as far as it paints, focus margin included.
+  const tagHfcRect area = Clip(LayoutScene::PaintedRect(control), {0, 0, layer.GetWidth(), layer.GetHeight()});
   for (const tagHfcPictureCopy& c : drawn.copies) {
     auto* picture = const_cast<CHfcBmp*>(c.picture);
     if (!scene.IsSurface(c.picture)) {

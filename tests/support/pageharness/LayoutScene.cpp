@@ -207,8 +207,16 @@ void LayoutScene::DrawPictureControls(CHfcWindowLayer& layer) {
 CHfcBmp& LayoutScene::Decoration() { return *decoration_->GetBmp(); }
 CHfcBmp& LayoutScene::Scratch() { return *scratch_->GetBmp(); }
 
-LayoutScene::Drawn LayoutScene::DrawControl(CHfcControl& control) {
+tagHfcRect LayoutScene::PaintedRect(CHfcControl& control) {
   const tagHfcRect& f = control.GetFrame();
+  const tagHfcRect& focus = control.GetFocusRect();
+  if (control.GetFocusMergin() <= 0 || focus.right <= focus.left) return f;
+  return {std::min(f.left, focus.left), std::min(f.top, focus.top), std::max(f.right, focus.right),
+          std::max(f.bottom, focus.bottom)};
+}
+
+LayoutScene::Drawn LayoutScene::DrawControl(CHfcControl& control) {
+  const tagHfcRect f = PaintedRect(control);
   scratch_->ClearRect(f.left, f.top, f.right - f.left, f.bottom - f.top);
   scratch_->CopyBmp(f.left, f.top, f.right - f.left, f.bottom - f.top, decoration_->GetBmp(), f.left, f.top);
   DrawRecorder heard;
@@ -225,12 +233,24 @@ LayoutScene::Drawn LayoutScene::DrawControl(CHfcControl& control) {
 namespace vesk::test {
 
 LayoutScene::Ink LayoutScene::InkOf(CHfcControl& control) {
-  DrawControl(control);
-  const tagHfcRect& f = control.GetFrame();
+  const tagHfcRect f = PaintedRect(control);
   CHfcBmp& out = Scratch();
   CHfcBmp& under = Decoration();
   const tagHfcRect area{std::max(f.left, 0), std::max(f.top, 0), std::min(f.right, out.GetWidth()),
                         std::min(f.bottom, out.GetHeight())};
+  Ink ink;
+  if (area.right <= area.left || area.bottom <= area.top) {
+    ink.box = ink.spillBox = {f.left, f.top, f.left, f.top};
+    return ink;
+  }
+  // Drawn once over a plain colour that no picture uses: a pixel that comes
+  // out the same over both grounds is one the control sets.
+  constexpr uint32_t kProbeGround = 0xFF01FE02u;
+  scratch_->SetBrushColor(kProbeGround);
+  scratch_->FillRect(area.left, area.top, area.right - area.left, area.bottom - area.top);
+  control.Draw(scratch_.get());
+  const std::vector<uint32_t> overProbe = Pixels(out, area);
+  DrawControl(control);
   auto differs = [&](int x, int y) {
     const uint32_t a = out.GetPixel(x, y);
     const uint32_t b = under.GetPixel(x, y);
@@ -238,19 +258,27 @@ LayoutScene::Ink LayoutScene::InkOf(CHfcControl& control) {
       if (std::abs(static_cast<int>((a >> shift) & 0xFF) - static_cast<int>((b >> shift) & 0xFF)) > 8) return true;
     return false;
   };
-  Ink ink;
-  tagHfcRect box{area.right, area.bottom, area.left, area.top};
-  for (int y = area.top; y < area.bottom; ++y)
-    for (int x = area.left; x < area.right; ++x)
-      if (differs(x, y)) box = {std::min(box.left, x), std::min(box.top, y), std::max(box.right, x + 1),
-                                std::max(box.bottom, y + 1)};
-  if (box.right <= box.left) {
-    ink.box = {f.left, f.top, f.left, f.top};
-    return ink;
-  }
-  ink.box = box;
-  for (int y = box.top; y < box.bottom; ++y)
-    for (int x = box.left; x < box.right; ++x) ink.mask.push_back(differs(x, y));
+  const int width = area.right - area.left;
+  const tagHfcRect& frame = control.GetFrame();
+  auto spills = [&](int x, int y) {
+    const bool inFrame = x >= frame.left && y >= frame.top && x < frame.right && y < frame.bottom;
+    return !inFrame && out.GetPixel(x, y) == overProbe[static_cast<size_t>((y - area.top) * width + x - area.left)];
+  };
+  auto mask = [&](const auto& at, tagHfcRect* box, std::vector<bool>* bits) {
+    tagHfcRect b{area.right, area.bottom, area.left, area.top};
+    for (int y = area.top; y < area.bottom; ++y)
+      for (int x = area.left; x < area.right; ++x)
+        if (at(x, y)) b = {std::min(b.left, x), std::min(b.top, y), std::max(b.right, x + 1), std::max(b.bottom, y + 1)};
+    if (b.right <= b.left) {
+      *box = {f.left, f.top, f.left, f.top};
+      return;
+    }
+    *box = b;
+    for (int y = b.top; y < b.bottom; ++y)
+      for (int x = b.left; x < b.right; ++x) bits->push_back(at(x, y));
+  };
+  mask(differs, &ink.box, &ink.mask);
+  mask(spills, &ink.spillBox, &ink.spillMask);
   return ink;
 }
 

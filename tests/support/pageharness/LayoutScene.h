@@ -61,18 +61,30 @@ class LayoutScene {
   bool IsSurface(const CHfcBmp* picture) const { return surfaces_.count(picture) != 0; }
   // The layer without its controls, picture controls aside.
   CHfcBmp& Decoration();
-  // The control drawn alone over the decoration (its frame restored first).
+  // The control drawn alone over the decoration (what it paints restored
+  // first).
   Drawn DrawControl(CHfcControl& control);
+  // Where a control paints when it draws: its frame and the margin it keeps
+  // for its focus ring, which it repaints with its frame.
+  static tagHfcRect PaintedRect(CHfcControl& control);
   CHfcBmp& Scratch();
   // What the control paints, drawn alone: the pixels where it differs from
   // the decoration (a label its text, a knob its ring; a backdrop that
-  // matches what lies under it is no ink) and their bounding box.
+  // matches what lies under it is no ink) and their bounding box; and the
+  // pixels past its frame (in its focus margin) that it sets whatever lies
+  // there, which wipe out another control's ink each time it is drawn.
   struct Ink {
     tagHfcRect box{0, 0, 0, 0};
     std::vector<bool> mask;  // box-sized, row by row
-    bool At(int x, int y) const {
-      return x >= box.left && y >= box.top && x < box.right && y < box.bottom &&
-             mask[static_cast<size_t>((y - box.top) * (box.right - box.left) + x - box.left)];
+    tagHfcRect spillBox{0, 0, 0, 0};
+    std::vector<bool> spillMask;  // spillBox-sized, row by row
+    bool At(int x, int y) const { return In(box, mask, x, y); }
+    bool Spills(int x, int y) const { return In(spillBox, spillMask, x, y); }
+
+   private:
+    static bool In(const tagHfcRect& r, const std::vector<bool>& m, int x, int y) {
+      return x >= r.left && y >= r.top && x < r.right && y < r.bottom &&
+             m[static_cast<size_t>((y - r.top) * (r.right - r.left) + x - r.left)];
     }
   };
   Ink InkOf(CHfcControl& control);
