@@ -47,8 +47,10 @@ double GetDouble(const uint8_t* p) {
   return v;
 }
 
-// The failed condition, as the alert shows it: "(" condition ") is not".
-constexpr const char* kUnendedName = "every stored name ends within its field";
+// Why a file is refused, as the person reads it in the alert.
+constexpr const char* kEmpty = "The file is empty.";
+constexpr const char* kShort = "The file is shorter than a settings file.";
+constexpr const char* kUnendedName = "A device or port name in the file does not end within its field.";
 
 bool Fail(std::string* reason, const char* why) {
   if (reason) *reason = why;
@@ -85,8 +87,8 @@ std::vector<uint8_t> SaveData::Serialize() const {
 
 bool SaveData::Parse(const uint8_t* data, size_t length, SaveData* out, std::string* reason) {
   *out = SaveData();
-  if (length < 4) return Fail(reason, "readUnit == 1");
-  if (length < kVersion1Size) return Fail(reason, "readLength >= (int)sizeof(SaveData)");
+  if (length == 0) return Fail(reason, kEmpty);
+  if (length < kVersion1Size) return Fail(reason, kShort);
   SaveData s;
   s.tag = Get32(data);
   // The version field says which later fields hold values: below 2 none,

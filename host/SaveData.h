@@ -47,7 +47,8 @@ struct SaveData {
   // Always kSize bytes; texts longer than 1,023 bytes are cut.
   std::vector<uint8_t> Serialize() const;
 
-  // Reads `length` bytes. On failure returns false with the reason (the
-  // failed condition) and leaves `out` at its defaults.
+  // Reads `length` bytes. On failure returns false with the reason, a
+  // sentence for the person (a file shorter than version 1's, a name
+  // without its end), and leaves `out` at its defaults.
   static bool Parse(const uint8_t* data, size_t length, SaveData* out, std::string* reason);
 };

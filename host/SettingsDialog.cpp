@@ -479,7 +479,8 @@ std::string SettingsDialog::getSettingFilePath() {
   else
     throw NRXNullException("*cfPrefsDirURL", nullptr);
   const std::string path = folder + "/TAVO Vesk Editor Preferences";
-  if (!(path.size() <= kMaxPath)) throw NRXIfNotException("fileURLString.length() <= MAXPATHLEN", nullptr);
+  if (!(path.size() <= kMaxPath))
+    throw NRXException("The path of the settings file would be longer than 256 bytes.", nullptr);
   return path;
 }
 
@@ -524,9 +525,8 @@ void SettingsDialog::saveSettings() {
   } catch (const NRXNullException&) {
     FailureReporter::Report("The settings could not be saved.", "Neither XDG_CONFIG_HOME nor HOME is set.");
     return;
-  } catch (const NRXIfNotException&) {
-    FailureReporter::Report("The settings could not be saved.",
-                            "The path of the settings file would be longer than 256 bytes.");
+  } catch (const NRXException& e) {
+    FailureReporter::Report("The settings could not be saved.", FailureReporter::ReasonOf(e));
     return;
   }
   // A first run on an account without the folder makes it; the file is
@@ -550,7 +550,7 @@ SaveData SettingsDialog::ReadSettingsFile() {
   SaveData s;
   std::string reason;
   if (!SaveData::Parse(bytes.data(), bytes.size(), &s, &reason))
-    throw NRXIfNotException(reason.c_str(), nullptr);
+    throw NRXException(reason.c_str(), nullptr);
   return s;
 }
 

@@ -95,6 +95,8 @@ class SettingsDialog : public AudioGraph::Owner {
   static std::string AutoStopText(int limit);
 
   // The preferences file: "<config folder>/TAVO Vesk Editor Preferences".
+  // Neither XDG_CONFIG_HOME nor HOME set: NRXNullException; a path longer
+  // than 256 bytes: NRXException that says so in words.
   static std::string getSettingFilePath();
 
   // AudioGraph::Owner.
@@ -121,6 +123,8 @@ class SettingsDialog : public AudioGraph::Owner {
   void Changed();
   void Enable(uint32_t command, bool on);
   // The steps of loadSettings; each true when a stored item was not found.
+  // No file: NRXNullException "fp"; a file refused: NRXException whose
+  // message is the reason in words.
   static SaveData ReadSettingsFile();
   bool LoadOutputDevice(const SaveData& s, bool showFormatNote, int* foundDevice);
   bool LoadMidiInputs(const SaveData& s);

@@ -11,6 +11,8 @@
 
 namespace {
 constexpr int32_t kVstVersion = 2400;
+// How often a mirrored run calls the plug-in: the program's idle period.
+constexpr uint64_t kMirrorCallMs = 16;
 }  // namespace
 
 std::unique_ptr<VstAudioComponent> VstAudioComponent::Open(EntryProc entry, void* library) {
@@ -26,6 +28,8 @@ std::unique_ptr<VstAudioComponent> VstAudioComponent::Open(EntryProc entry, void
   opening_.store(nullptr, std::memory_order_release);
   if (!e || e->magic != kEffectMagic) return nullptr;
   c->effect_ = e;
+  VstAudioComponent* self = c.get();
+  c->modalSource_ = os::Window::AddModalSource([self] { self->TakeInNotices(); });
   c->Dispatch(effOpen);
   c->Dispatch(effSetSampleRate, 0, 0, nullptr, static_cast<float>(c->sampleRate_));
   c->Dispatch(effSetBlockSize, 0, c->maxFrames_);
@@ -50,6 +54,10 @@ std::unique_ptr<VstAudioComponent> VstAudioComponent::OpenSharedObject(const std
 }
 
 VstAudioComponent::~VstAudioComponent() {
+  if (modalSource_) os::Window::RemoveModalSource(modalSource_);
+  if (mirrorCallTimer_)
+    if (os::MainLoop* loop = os::MainLoop::Current()) loop->RemoveTimer(mirrorCallTimer_);
+  mirrorCallTimer_ = 0;
   if (effect_) {
     if (viewOpen_) Dispatch(effEditClose);
     if (initialized_) Uninitialize();
@@ -70,6 +78,29 @@ void VstAudioComponent::MirrorPlugInModalState(const os::Window::ModalState& sta
   if (state.questions > 0 && !plugInQuestion_) plugInQuestion_ = std::make_unique<Run>(Run::Kind::kQuestion);
   if (state.questions == 0) plugInQuestion_.reset();
   if (state.runs == 0) plugInRun_.reset();
+  CallWhileMirroring();
+}
+
+void VstAudioComponent::TakeInNotices() {
+  // The view's idle when it is open, else a question the plug-in answers
+  // at once: either way it hands over what waits.
+  Dispatch(viewOpen_ ? effEditIdle : effGetVstVersion);
+}
+
+void VstAudioComponent::CallWhileMirroring() {
+  // The program's own calls (its view's idling) may not come while a run
+  // is mirrored: an alert at start-up, before the program idles the view,
+  // would otherwise wait for good under a run the plug-in ended long ago.
+  // So the mirror calls for its own end.
+  os::MainLoop* loop = os::MainLoop::Current();
+  if (!loop) return;
+  const bool mirroring = plugInRun_ || plugInQuestion_;
+  if (mirroring && !mirrorCallTimer_) {
+    mirrorCallTimer_ = loop->AddTimer(kMirrorCallMs, kMirrorCallMs, [this] { TakeInNotices(); });
+  } else if (!mirroring && mirrorCallTimer_) {
+    loop->RemoveTimer(mirrorCallTimer_);
+    mirrorCallTimer_ = 0;
+  }
 }
 
 intptr_t VstAudioComponent::Dispatch(int32_t opcode, int32_t index, intptr_t value, void* ptr,
@@ -93,12 +124,21 @@ intptr_t VstAudioComponent::Callback(AEffect* effect, int32_t opcode, int32_t in
     case audioMasterGetVendorVersion: return 1;
     case audioMasterWantMidi: return 1;
     case audioMasterVendorSpecific: {
-      // The plug-in's own loop thread: the windows are the main thread's.
       VstAudioComponent* self = HostOf(effect);
       os::MainLoop* loop = os::MainLoop::Current();
       if (index != CPlugInModalNotice::kIndex || !self || !loop) return 0;
       const os::Window::ModalState state = CPlugInModalNotice::Decode(value);
-      loop->Post([self, state] { self->MirrorPlugInModalState(state); }, self);
+      if (loop->IsMainThread()) {
+        // Handed over inside a call of the program's: mirrored at once, so
+        // that a question about to show knows of the plug-in's. Each notice
+        // holds the whole state: one still on its way is out of date.
+        loop->RemovePosted(self);
+        self->MirrorPlugInModalState(state);
+      } else {
+        // Another thread of the plug-in's: the windows are the main
+        // thread's.
+        loop->Post([self, state] { self->MirrorPlugInModalState(state); }, self);
+      }
       return 1;
     }
     default: return 0;

@@ -6,13 +6,17 @@
 // offsets, its editor opens in a window of the program's, and the knob mode
 // of the handshake goes to its setKnobMode. The plug-in's modal runs (a
 // question of its own, its menus) hold off the program's windows as the
-// program's own runs do, from the notice the plug-in sends.
+// program's own runs do, from the notice the plug-in sends. The plug-in
+// hands that notice over only inside a call of the program's: the program's
+// questions ask for it before they show, and a run stood for is followed
+// by calls until its end comes.
 #include <atomic>
 #include <memory>
 #include <string>
 
 #include "host/AudioComponent.h"
 #include "host/TalvikComponentInterface.h"
+#include "os/MainLoop.h"
 #include "os/window/Window.h"
 #include "plugin/Vst2Abi.h"
 
@@ -59,6 +63,14 @@ class VstAudioComponent : public AudioComponent, private TalvikComponentInterfac
                     float opt = 0);
   // Main thread: the program's windows follow the plug-in's modal state.
   void MirrorPlugInModalState(const os::Window::ModalState& state);
+  // Main thread: the plug-in hands its notices over only inside a call of
+  // the program's; this is such a call. The program's questions ask for it
+  // before they show (os::Window::AskModalSources).
+  void TakeInNotices();
+  // Main thread: while a run of the plug-in's is mirrored, calls the
+  // plug-in on a timer of the main loop, so that the notice that ends the
+  // run is handed over.
+  void CallWhileMirroring();
 
   // The handshake table: the plug-in has no controller support of its
   // own, so only the knob mode reaches it.
@@ -88,6 +100,8 @@ class VstAudioComponent : public AudioComponent, private TalvikComponentInterfac
   // for its questions, while it has any.
   std::unique_ptr<os::Window::ModalInput> plugInRun_;
   std::unique_ptr<os::Window::ModalInput> plugInQuestion_;
+  os::MainLoop::TimerId mirrorCallTimer_ = 0;  // 0: none
+  int modalSource_ = 0;                       // 0: none
   uint32_t maxFrames_ = 1156;
   double sampleRate_ = 44100;
 

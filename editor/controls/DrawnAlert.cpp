@@ -34,13 +34,18 @@ int DrawnAlert::Run(const Request& request) {
   if (!WaitForEarlierQuestions(loop)) return CancelButton();
   if (!Open(placement)) return os::HeadlessAlert().Run(request);
   mAnswer = 0;
+  const int focusBack = FollowHoldOffs();
   loop->RunModal(this);
+  os::Window::RemoveModalListener(focusBack);
   Close();
   // Ended from outside (the window it belongs to went away): cancelled.
   return mAnswer != 0 ? mAnswer : CancelButton();
 }
 
 bool DrawnAlert::WaitForEarlierQuestions(os::MainLoop* loop) {
+  // A question of code the program cannot watch (the plug-in's) counts
+  // too, also one it has not been told of yet.
+  os::Window::AskModalSources();
   if (os::Window::CurrentModalState().questions == 0) return true;
   const void* token = &mWaiting;
   const int listener = os::Window::AddModalListener([loop, token](const os::Window::ModalState& state) {
@@ -49,6 +54,17 @@ bool DrawnAlert::WaitForEarlierQuestions(os::MainLoop* loop) {
   loop->RunModal(token);
   os::Window::RemoveModalListener(listener);
   return os::Window::CurrentModalState().questions == 0;
+}
+
+int DrawnAlert::FollowHoldOffs() {
+  mHeldOff = false;
+  return os::Window::AddModalListener([this](const os::Window::ModalState&) {
+    os::Window* shown = window();
+    if (!shown) return;
+    const bool takes = shown->TakesInput();
+    if (takes && mHeldOff) shown->RequestFocus();
+    mHeldOff = !takes;
+  });
 }
 
 void DrawnAlert::Layout() {

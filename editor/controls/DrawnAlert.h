@@ -33,6 +33,11 @@ class DrawnAlert : public os::Alert, private DrawnForm {
   // Runs the loop until no other question is open; false when the wait
   // was ended from outside with one still open.
   bool WaitForEarlierQuestions(os::MainLoop* loop);
+  // Held off by a run begun after it (a question or progress window of
+  // the plug-in's, told late), the alert takes the keyboard focus back
+  // once that run has ended: Enter and Escape reach it again. Returns the
+  // id of the modal listener that sees to it.
+  int FollowHoldOffs();
   void Layout();
   void Finish(int button);
   int ButtonAt(int x, int y) const;
@@ -47,5 +52,6 @@ class DrawnAlert : public os::Alert, private DrawnForm {
   std::vector<Placed> mButtons;
   int mWidth = 0, mHeight = 0;
   int mAnswer = 0;
+  bool mHeldOff = false;  // another run holds the alert off
   char mWaiting = 0;  // the token of the wait
 };

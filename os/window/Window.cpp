@@ -18,15 +18,46 @@ std::vector<const Window::ModalInput*>& Runs() {
   static std::vector<const Window::ModalInput*> runs;
   return runs;
 }
-struct Listener {
+// A modal listener or source, by its id.
+template <typename Fn>
+struct Entry {
   int id;
-  Window::ModalListener fn;
+  Fn fn;
 };
-std::vector<Listener>& Listeners() {
-  static std::vector<Listener> listeners;
+std::vector<Entry<Window::ModalListener>>& Listeners() {
+  static std::vector<Entry<Window::ModalListener>> listeners;
   return listeners;
 }
-int g_nextListenerId = 1;
+std::vector<Entry<Window::ModalSource>>& Sources() {
+  static std::vector<Entry<Window::ModalSource>> sources;
+  return sources;
+}
+int g_nextEntryId = 1;
+
+template <typename Fn>
+int AddEntry(std::vector<Entry<Fn>>& list, Fn fn) {
+  const int id = g_nextEntryId++;
+  list.push_back({id, std::move(fn)});
+  return id;
+}
+template <typename Fn>
+void RemoveEntry(std::vector<Entry<Fn>>& list, int id) {
+  list.erase(std::remove_if(list.begin(), list.end(), [id](const Entry<Fn>& e) { return e.id == id; }), list.end());
+}
+
+// Calls each entry of the list present now once, unless it has gone by its
+// turn: an entry may add or remove entries.
+template <typename Fn, typename Call>
+void EachStillPresent(std::vector<Entry<Fn>>& list, const Call& call) {
+  std::vector<int> ids;
+  for (const Entry<Fn>& e : list) ids.push_back(e.id);
+  for (int id : ids) {
+    auto it = std::find_if(list.begin(), list.end(), [id](const Entry<Fn>& e) { return e.id == id; });
+    if (it == list.end()) continue;
+    const Fn fn = it->fn;  // (the entry may go while it runs)
+    call(fn);
+  }
+}
 }  // namespace
 
 Window::Window() { Registry().push_back(this); }
@@ -60,31 +91,20 @@ Window::ModalState Window::CurrentModalState() {
   return state;
 }
 
-int Window::AddModalListener(ModalListener listener) {
-  const int id = g_nextListenerId++;
-  Listeners().push_back({id, std::move(listener)});
-  return id;
-}
+int Window::AddModalListener(ModalListener listener) { return AddEntry(Listeners(), std::move(listener)); }
+void Window::RemoveModalListener(int id) { RemoveEntry(Listeners(), id); }
+int Window::AddModalSource(ModalSource source) { return AddEntry(Sources(), std::move(source)); }
+void Window::RemoveModalSource(int id) { RemoveEntry(Sources(), id); }
 
-void Window::RemoveModalListener(int id) {
-  auto& all = Listeners();
-  all.erase(std::remove_if(all.begin(), all.end(), [id](const Listener& l) { return l.id == id; }), all.end());
+void Window::AskModalSources() {
+  EachStillPresent(Sources(), [](const ModalSource& fn) { fn(); });
 }
 
 void Window::ModalRunsChanged() {
   for (Window* w : Registry()) w->ApplyInputShield(!w->TakesInput());
   const ModalState state = CurrentModalState();
-  // A listener may add or remove listeners (a waiting question that goes
-  // on); each one present now is told once.
-  std::vector<int> ids;
-  for (const Listener& l : Listeners()) ids.push_back(l.id);
-  for (int id : ids) {
-    auto& all = Listeners();
-    auto it = std::find_if(all.begin(), all.end(), [id](const Listener& l) { return l.id == id; });
-    if (it == all.end()) continue;
-    ModalListener fn = it->fn;
-    fn(state);
-  }
+  // (A waiting question that goes on adds or removes listeners.)
+  EachStillPresent(Listeners(), [&state](const ModalListener& fn) { fn(state); });
 }
 
 bool Window::TakesInput() const { return Runs().empty() || run_ == Runs().back(); }

@@ -140,6 +140,16 @@ class Window {
   using ModalListener = std::function<void(const ModalState&)>;
   static int AddModalListener(ModalListener listener);
   static void RemoveModalListener(int id);
+  // Runs of code the program cannot watch (a plug-in on a loop of its own,
+  // whose runs the program stands for with runs of its own) are told late.
+  // A source brings them up to date when asked: a question asks every
+  // source before it decides whether another question goes first, so that
+  // it never shows over one of those it has not yet heard of. Returns an id
+  // for RemoveModalSource.
+  using ModalSource = std::function<void()>;
+  static int AddModalSource(ModalSource source);
+  static void RemoveModalSource(int id);
+  static void AskModalSources();
   // False while a modal run goes on that did not adopt the window or that
   // has a run nested in it.
   bool TakesInput() const;

@@ -62,6 +62,47 @@ TEST_F(Journey, ClosingSettingsWithCancelOkOrItsCloseBoxLeavesTheWindowWorking) 
   ExpectTheWindowTakesClicks(*this);
 }
 
+// A settings file cut short: at start the program says why in words and
+// keeps its defaults, and its alert closes as every alert does, with a
+// click on OK and (started again) with Return, also after the plug-in's
+// progress window of the connection came and went over it; the window
+// then takes clicks.
+TEST_F(Journey, TheStartUpAlertAboutAShortSettingsFileClosesWithOkAndWithReturn) {
+  stage_.StoreSettingsFile(std::string(5000, '\0'));
+  ASSERT_TRUE(stage_.StartSynth()) << "the simulated synthesizer did not start";
+  for (const std::string how : {"OK", "Return"}) {
+    SCOPED_TRACE("the alert answered with " + how);
+    stage_.StopEditor();
+    const size_t from = Received().size();
+    ASSERT_TRUE(StartEditor()) << "no editor window; on the screen:" << stage_.ScreenList() << "\n" << stage_.EditorErrors();
+    // Answered once the connection is done and the alert is all that is
+    // left over the window: a person answers what they see.
+    ASSERT_TRUE(WaitForReceived([](const SynthRecordLine& l) { return l.what == "request-current"; }, 20000, from))
+        << "the editor did not connect; it received:" << stage_.RecordTail();
+    TopWindow alert;
+    ASSERT_TRUE(WaitUntil([&] {
+      const auto others = OtherWindows();
+      if (others.size() != 1 || others[0].name != "Vesk Editor") return false;
+      alert = others[0];
+      return true;
+    }, 15000)) << "not the alert alone over the window:" << stage_.ScreenList();
+    const std::string said = stage_.EditorErrors();
+    EXPECT_NE(said.find("The settings file could not be read. Default settings are used. "
+                        "The file is shorter than a settings file."),
+              std::string::npos) << said;
+    EXPECT_EQ(said.find(" is not"), std::string::npos) << said;
+    if (how == "OK") {
+      EXPECT_TRUE(stage_.Answer(alert, true)) << "a click on OK left the alert open";
+    } else {
+      SettledOnScreen(alert.rect, 3000);
+      Key("Return");
+      EXPECT_TRUE(WaitForWindowGone(alert, 5000)) << "Return left the alert open";
+    }
+    ASSERT_TRUE(WaitForOnlyTheEditorWindow(5000)) << "a window stayed open:" << stage_.ScreenList();
+  }
+  ExpectTheWindowTakesClicks(*this);
+}
+
 // Whether the lines from `from` on hold one of each wanted line (its kind
 // and words, as the record writes them).
 bool HoldsAll(const std::vector<SynthRecordLine>& lines, size_t from, const std::vector<std::string>& wanted) {

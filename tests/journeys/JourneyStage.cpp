@@ -21,6 +21,9 @@ namespace {
 constexpr size_t kSynthMemorySize = 784861;
 const char* const kSynthClient = "Vesk";
 const char* const kEditorTitle = "Vesk Editor";
+// The input-only window that holds a window off while a modal run goes on
+// is as large as X allows.
+constexpr int kShieldSize = 32767;
 
 std::string ReadFile(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
@@ -211,6 +214,13 @@ void JourneyStage::StorePreferences(const std::vector<std::string>& lines) {
   for (const std::string& l : lines) out << l << "\n";
 }
 
+void JourneyStage::StoreSettingsFile(const std::string& bytes) {
+  mkdir(files_.File("home").c_str(), 0755);
+  mkdir(files_.File("home/.config").c_str(), 0700);
+  std::ofstream out(files_.File("home/.config/TAVO Vesk Editor Preferences"), std::ios::binary);
+  out << bytes;
+}
+
 void JourneyStage::LaunchEditor() {
   mkdir(files_.File("home").c_str(), 0755);
   mkdir(files_.File("lock").c_str(), 0755);
@@ -240,14 +250,16 @@ bool JourneyStage::EditorWindow(os::XDisplayDriver::Rect* window, os::XDisplayDr
                                 os::XDisplayDriver::WindowId* id) {
   // The program's questions bear its name too: the editor's window is the
   // one that holds the view (its parent fills the window below the menus).
+  // A question held off has a child too: the shield, as large as X allows.
   for (const auto& w : x_->TopLevels()) {
     if (w.name != kEditorTitle) continue;
-    const auto kids = x_->ChildrenOf(w.id);
-    if (kids.empty()) continue;
-    *window = w.rect;
-    if (view) *view = kids.front().rect;
-    if (id) *id = w.id;
-    return true;
+    for (const auto& k : x_->ChildrenOf(w.id)) {
+      if (k.rect.width >= kShieldSize) continue;
+      *window = w.rect;
+      if (view) *view = k.rect;
+      if (id) *id = w.id;
+      return true;
+    }
   }
   return false;
 }
@@ -291,7 +303,7 @@ std::vector<os::XDisplayDriver::TopWindow> JourneyStage::OtherWindows() {
   EditorWindow(&w, nullptr, &editor);
   std::vector<os::XDisplayDriver::TopWindow> out;
   for (const auto& t : x_->TopLevels())
-    if (t.id != editor && t.rect.width > 1 && t.rect.height > 1 && t.rect.width < 32767) out.push_back(t);
+    if (t.id != editor && t.rect.width > 1 && t.rect.height > 1 && t.rect.width < kShieldSize) out.push_back(t);
   return out;
 }
 
@@ -299,9 +311,8 @@ bool JourneyStage::EditorShielded() {
   os::XDisplayDriver::Rect w;
   os::XDisplayDriver::WindowId editor = 0;
   if (!EditorWindow(&w, nullptr, &editor)) return false;
-  // (The shield is as large as X allows.)
   for (const auto& k : x_->ChildrenOf(editor))
-    if (k.rect.width >= 32767) return true;
+    if (k.rect.width >= kShieldSize) return true;
   return false;
 }
 

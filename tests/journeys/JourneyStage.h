@@ -72,6 +72,8 @@ class JourneyStage {
 
   // The editor's stored settings, as the program reads them at start.
   void StorePreferences(const std::vector<std::string>& lines);
+  // The program's audio and MIDI settings file, as it reads it at start.
+  void StoreSettingsFile(const std::string& bytes);
   // `Vesk Editor` started with a home folder of its own; then a wait until
   // its window shows the plug-in's view.
   void LaunchEditor();

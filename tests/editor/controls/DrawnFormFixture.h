@@ -37,6 +37,15 @@ class DrawnFormFixture : public ::testing::Test {
   os::HeadlessWindow* Last() { return made.empty() ? nullptr : made.back(); }
   // Runs fn on the loop once the form is up (inside its modal run).
   void Later(std::function<void()> fn) { env.loop().Post(std::move(fn)); }
+  // Runs fn on the loop once the forms have made n windows.
+  void WhenMade(size_t n, std::function<void()> fn) {
+    Later([this, n, fn = std::move(fn)] {
+      if (made.size() >= n)
+        fn();
+      else
+        WhenMade(n, fn);
+    });
+  }
   // Runs fn once the input injected by the Laters before it has arrived.
   void Then(std::function<void()> fn) {
     Later([this, fn = std::move(fn)] { Later(fn); });

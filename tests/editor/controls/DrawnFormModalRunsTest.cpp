@@ -48,15 +48,6 @@ class DrawnFormModalRunsTest : public DrawnFormFixture {
     editor->InjectClick(os::MouseButton::kLeft, 10, 10);
     editor->InjectKey(os::KeyEvent::Kind::kDown, XK_a);
   }
-  // Runs fn on the loop once the forms have made n windows.
-  void WhenMade(size_t n, std::function<void()> fn) {
-    Later([this, n, fn = std::move(fn)] {
-      if (made.size() >= n)
-        fn();
-      else
-        WhenMade(n, fn);
-    });
-  }
   // The loop ends every run from outside (the editor's window going away).
   void TakeDown() { env.loop().EndModalsFrom(0); }
 
@@ -185,6 +176,30 @@ TEST_F(DrawnFormModalRunsTest, AQuestionAskedWhileAnotherIsOpenWaitsForItsAnswer
   EXPECT_EQ(events, (std::vector<std::string>{"windows 1", "after the first answer: runs 1",
                                               "second answered 2", "first answered 1"}));
   EXPECT_EQ(os::Window::CurrentModalState().runs, 0);
+}
+
+// A run begun after the question holds it off (a plug-in's progress window
+// or question, which the program hears of only after its own question
+// showed) and takes the keyboard focus: once that run has ended, the
+// question has the focus again, and Return answers it.
+TEST_F(DrawnFormModalRunsTest, AQuestionHeldOffByALaterRunHasTheFocusAgainWhenThatRunEnds) {
+  bool focusedWhenReleased = false;
+  Later([&] {
+    os::HeadlessWindow* question = Last();
+    ASSERT_TRUE(question->HasFocus());
+    auto later = std::make_unique<os::Window::ModalInput>();
+    question->InjectFocus(false);  // the later run's window took the focus
+    EXPECT_FALSE(question->TakesInput());
+    later.reset();
+    focusedWhenReleased = question->HasFocus();
+    question->InjectKey(os::KeyEvent::Kind::kDown, XK_Return);
+  });
+  DrawnAlert alert;
+  os::Alert::Request r;
+  r.mainText = "The settings file could not be read. Default settings are used.";
+  r.buttons = {"OK", "Cancel"};
+  EXPECT_EQ(alert.Run(r), 1);
+  EXPECT_TRUE(focusedWhenReleased);
 }
 
 // The start-up question is open when the host opens the editor's view: the

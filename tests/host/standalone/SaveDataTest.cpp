@@ -129,10 +129,13 @@ TEST(SaveData, ShortFilesAndUnendedNamesAreRefusedAsAWholeWithTheReason) {
   };
   std::vector<uint8_t> noNul(1024, 'x');
   const Case cases[] = {
-      {"9,443 bytes", 9443, 0, {}, "readLength >= (int)sizeof(SaveData)"},
-      {"empty", 0, 0, {}, "readUnit == 1"},
-      {"device name without NUL", 9464, 4, noNul, "every stored name ends within its field"},
-      {"port name without NUL", 9464, 1068 + 3 * 2048 + 1024, noNul, "every stored name ends within its field"},
+      {"9,443 bytes", 9443, 0, {}, "The file is shorter than a settings file."},
+      {"5,000 bytes", 5000, 0, {}, "The file is shorter than a settings file."},
+      {"3 bytes", 3, 0, {}, "The file is shorter than a settings file."},
+      {"empty", 0, 0, {}, "The file is empty."},
+      {"device name without NUL", 9464, 4, noNul, "A device or port name in the file does not end within its field."},
+      {"port name without NUL", 9464, 1068 + 3 * 2048 + 1024, noNul,
+       "A device or port name in the file does not end within its field."},
   };
   for (const Case& c : cases) {
     std::vector<uint8_t> b = good;
@@ -143,7 +146,7 @@ TEST(SaveData, ShortFilesAndUnendedNamesAreRefusedAsAWholeWithTheReason) {
     s.knobMode = 77;
     std::string reason;
     EXPECT_FALSE(SaveData::Parse(exact.data(), exact.size(), &s, &reason)) << c.what;
-    EXPECT_NE(reason.find(c.reason), std::string::npos) << c.what << ": " << reason;
+    EXPECT_EQ(reason, c.reason) << c.what;
     // Nothing of the file is taken.
     EXPECT_EQ(s.knobMode, 2) << c.what;
     EXPECT_TRUE(s.outputDeviceName.empty()) << c.what;

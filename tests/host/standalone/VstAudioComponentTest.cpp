@@ -7,11 +7,14 @@
 #include <cstring>
 #include <string>
 #include <thread>
+#include <utility>
 #include <vector>
 
+#include "editor/controls/DrawnAlert.h"
 #include "host/TalvikHostHandshake.h"
 #include "os/window/HeadlessWindow.h"
 #include "plugin/CPlugInModalNotice.h"
+#include "tests/editor/controls/DrawnFormFixture.h"
 #include "tests/support/TestEnvironment.h"
 
 namespace vesk::test {
@@ -25,6 +28,10 @@ struct Recorded {
   audioMasterCallback host = nullptr;
   int processed = 0;
   int32_t lastFrames = 0;
+  // Notices of modal runs the stand-in made on its own thread: handed to
+  // the host inside its next call, as the plug-in on a loop of its own
+  // hands them over.
+  std::vector<intptr_t> notices;
 };
 Recorded gRec;
 AEffect gEffect;
@@ -32,6 +39,10 @@ AEffect gEffect;
 intptr_t Dispatcher(AEffect*, int32_t opcode, int32_t, intptr_t value, void* ptr, float) {
   gRec.opcodes.push_back(opcode);
   gRec.values.emplace_back(opcode, value);
+  if (opcode != effClose && opcode != effProcessEvents) {
+    for (intptr_t notice : std::exchange(gRec.notices, {}))
+      gRec.host(&gEffect, audioMasterVendorSpecific, CPlugInModalNotice::kIndex, notice, nullptr, 0);
+  }
   if (opcode == effProcessEvents) {
     auto* list = static_cast<VstEvents*>(ptr);
     for (int i = 0; i < list->numEvents; ++i)
@@ -190,6 +201,76 @@ TEST_F(VstComponent, ThePlugInsModalRunsHoldOffTheProgramsWindows) {
   c.reset();
   env.loop().RunPending();
   EXPECT_TRUE(window->TakesInput());
+  EXPECT_EQ(os::Window::CurrentModalState().runs, 0);
+}
+
+// The plug-in hands the notice that ends a run over only inside a call of
+// the program's. The program may make none meanwhile (its alert at
+// start-up, before it idles the view): the run still ends in the program,
+// with the view open or not, and the calls stop once nothing is mirrored.
+TEST_F(VstComponent, ARunThePlugInEndsWhileTheProgramCallsItForNothingElseEndsInTheProgram) {
+  TestEnvironment env;
+  auto c = VstAudioComponent::Open(&Entry);
+  ASSERT_NE(c, nullptr);
+  auto window = os::HeadlessWindow::Create(10, 10);
+  for (const bool viewOpen : {false, true}) {
+    SCOPED_TRACE(viewOpen ? "view open" : "no view");
+    int w = 0, h = 0;
+    if (viewOpen) {
+      ASSERT_EQ(c->OpenView(0x4242, &w, &h), 0);
+    }
+    gRec.notices.push_back(CPlugInModalNotice::Encode({1, 1}));
+    std::string name, version;
+    c->GetInfo(&name, &version);  // a call of the program's brings the run
+    env.loop().RunPending();
+    ASSERT_FALSE(window->TakesInput());
+    gRec.notices.push_back(CPlugInModalNotice::Encode({0, 0}));
+    env.loop().RunFor(100);
+    EXPECT_TRUE(window->TakesInput()) << "the program still holds its windows off for a run the plug-in ended";
+    EXPECT_EQ(os::Window::CurrentModalState().runs, 0);
+    gRec.opcodes.clear();
+    env.loop().RunFor(100);
+    EXPECT_TRUE(gRec.opcodes.empty()) << "the program kept calling the plug-in with no run mirrored";
+  }
+}
+
+// The plug-in's question is up, its notice still waiting inside the
+// plug-in (the program has not called it since): a question of the
+// program's asks for the notice first and waits for the plug-in's answer
+// instead of showing over it; answered, the program's question shows and
+// takes Return.
+class VstComponentQuestions : public DrawnFormFixture {
+ protected:
+  void SetUp() override {
+    DrawnFormFixture::SetUp();
+    gRec = Recorded();
+  }
+};
+
+TEST_F(VstComponentQuestions, TheProgramsQuestionWaitsForThePlugInsQuestionItHasNotHeardOfYet) {
+  auto c = VstAudioComponent::Open(&Entry);
+  ASSERT_NE(c, nullptr);
+  gRec.notices.push_back(CPlugInModalNotice::Encode({1, 1}));
+  size_t windowsWhileThePlugInAsks = 99;
+  Later([&] {
+    windowsWhileThePlugInAsks = made.size();
+    gRec.notices.push_back(CPlugInModalNotice::Encode({0, 0}));  // answered
+  });
+  // (Looked for on a timer: the program's calls for the notice run on the
+  // loop's timers too.)
+  bool answered = false;
+  const auto answer = env.loop().AddTimer(10, 10, [&] {
+    if (made.empty() || answered) return;
+    answered = true;
+    Last()->InjectKey(os::KeyEvent::Kind::kDown, XK_Return);
+  });
+  DrawnAlert alert;
+  os::Alert::Request r;
+  r.mainText = "The settings file could not be read. Default settings are used.";
+  EXPECT_EQ(alert.Run(r), 1);
+  env.loop().RemoveTimer(answer);
+  EXPECT_EQ(windowsWhileThePlugInAsks, 0u) << "the program's question showed over the plug-in's";
+  EXPECT_EQ(made.size(), 1u);
   EXPECT_EQ(os::Window::CurrentModalState().runs, 0);
 }
 

@@ -346,4 +346,25 @@ TEST(HeadlessWindow, RunsEndingOutOfOrderLeaveTheInnermostInCharge) {
   }
 }
 
+// Asked, each source present is asked once, in the order they came; one
+// that an earlier one removed is not asked, and a removed one no more.
+TEST(HeadlessWindow, EachModalSourcePresentIsAskedOnce) {
+  std::vector<std::string> asked;
+  int second = 0, third = 0;
+  const int first = os::Window::AddModalSource([&] {
+    asked.push_back("first");
+    if (third) os::Window::RemoveModalSource(third);
+    third = 0;
+  });
+  second = os::Window::AddModalSource([&] { asked.push_back("second"); });
+  third = os::Window::AddModalSource([&] { asked.push_back("third"); });
+  os::Window::AskModalSources();
+  EXPECT_EQ(asked, (std::vector<std::string>{"first", "second"}));
+  os::Window::RemoveModalSource(first);
+  asked.clear();
+  os::Window::AskModalSources();
+  EXPECT_EQ(asked, (std::vector<std::string>{"second"}));
+  os::Window::RemoveModalSource(second);
+}
+
 }  // namespace
