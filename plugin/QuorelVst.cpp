@@ -4,6 +4,7 @@
 #include <cstring>
 #include <iterator>
 #include <sstream>
+#include <utility>
 
 #include <sys/stat.h>
 
@@ -661,7 +662,9 @@ int32_t QuorelVst::setChunk(void* data, int32_t size, bool isPreset) {
   if (!model_ || !data || size <= 0) return 0;
   try {
     HostChunk chunk{isPreset, std::string(static_cast<const char*>(data), static_cast<size_t>(size))};
-    (isPreset ? presetChunk_ : bankChunk_) = chunk.bytes;
+    // What getChunk hands back while the image is in an exchange: only a
+    // chunk taken, so that the host can always set it again.
+    std::string& kept = isPreset ? presetChunk_ : bankChunk_;
     std::istringstream in(chunk.bytes, std::ios::binary);
     // Only the kinds a chunk of this plug-in holds (a bank, a program or a
     // performance, bare or in a VST container); anything else is refused
@@ -684,11 +687,20 @@ int32_t QuorelVst::setChunk(void* data, int32_t size, bool isPreset) {
       auto* model = dynamic_cast<Oskend::CRemoteSynthImpl*>(model_);
       if (model && !model->CanLoadStream(in)) return 0;
       chunkAfterConnection_.reset();
+      kept = chunk.bytes;
       waitingChunks_.push_back(std::move(chunk));
       automation_.MarkApplied(taken, n);
       return 1;
     }
-    if (!LoadHostChunk(chunk, true)) return 0;
+    // getChunk hands these bytes back while they are sent (the model takes
+    // a chunk it reads whole, whether the synthesizer takes it or not); a
+    // refused chunk puts back the bytes that were there, in the buffer the
+    // host may still hold.
+    std::string before = std::exchange(kept, chunk.bytes);
+    if (!LoadHostChunk(chunk, true)) {
+      kept = std::move(before);
+      return 0;
+    }
     automation_.MarkApplied(taken, n);
     return 1;
   } catch (...) {

@@ -119,7 +119,8 @@ class QuorelVst : public AudioEffectX, public Oskend::IRemoteSynthSink, public I
   // ---- Loop thread (the dispatcher hands them there; the loop takes them
   // inside its modal runs too). While the image is on its way to or from
   // the synthesizer, a chunk set waits for the exchange to end and the
-  // host gets back the last chunk it set or got.
+  // host gets back the last chunk it got or set and had taken. A chunk
+  // refused changes nothing; a chunk got is always taken back.
   int32_t getChunk(void** data, bool isPreset) override;
   int32_t setChunk(void* data, int32_t size, bool isPreset) override;
 

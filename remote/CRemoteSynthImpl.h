@@ -379,7 +379,16 @@ class CRemoteSynthImpl : public IRemoteSynth,
     std::uint32_t selector;
     bool maySend, noSend, store;
   };
+  // What became of a stream: refused (nothing changed), taken (and sent
+  // when it might be), or taken without the synthesizer, which did not
+  // take what it was sent.
+  enum class StreamLoad { kRefused, kTaken, kUnsent };
+  // LoadStream; keepUnsent: a stream the synthesizer does not take lands
+  // in the image all the same.
+  StreamLoad LoadStreamKeeping(std::istream& in, std::uint32_t selector, bool noSend, bool fromHost,
+                               bool keepUnsent, CDirtyFlagSet& dirty);
   bool ReadIntoScratch(std::istream& in, LoadedData* data, FTYPE* type, CDirtyFlagSet& dirty);
+  bool ApplyLoaded(LoadedData& data, FTYPE type);
   bool LoadAll(LoadedData& data);
   bool LoadAllWithSetup(LoadedData& data);
   bool LoadAllProgs(const LoadedData& data);

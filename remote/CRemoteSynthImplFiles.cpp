@@ -68,11 +68,17 @@ void CRemoteSynthImpl::TakeEditorState() {
 
 bool CRemoteSynthImpl::LoadStream(std::istream& in, std::uint32_t selector, bool noSend,
                                   bool fromHost, CDirtyFlagSet& dirty) {
+  return LoadStreamKeeping(in, selector, noSend, fromHost, false, dirty) != StreamLoad::kRefused;
+}
+
+CRemoteSynthImpl::StreamLoad CRemoteSynthImpl::LoadStreamKeeping(std::istream& in, std::uint32_t selector,
+                                                                  bool noSend, bool fromHost, bool keepUnsent,
+                                                                  CDirtyFlagSet& dirty) {
   const std::streampos pos = in.tellg();
   in.seekg(0, std::ios::end);
   const std::streampos end = in.tellg();
   in.seekg(pos);
-  if (pos < 0 || end < 0 || end - pos < kMinStreamBytes) return true;
+  if (pos < 0 || end < 0 || end - pos < kMinStreamBytes) return StreamLoad::kTaken;
 
   // The editor state follows the working image's performance record: a
   // load that lays a whole image over it brings the stream's, one that
@@ -81,26 +87,36 @@ bool CRemoteSynthImpl::LoadStream(std::istream& in, std::uint32_t selector, bool
   KeepEditorStateInImage();
   LoadedData d{std::vector<std::uint8_t>(imageBytes_), selector, false, noSend, false};
   FTYPE type{};
-  if (!ReadIntoScratch(in, &d, &type, dirty)) return false;
+  if (!ReadIntoScratch(in, &d, &type, dirty)) return StreamLoad::kRefused;
   d.maySend = connected_ && !noSend;
   const int kind = static_cast<int>(type);
   d.store = kind >= 3 && kind <= 5 ? true : !fromHost;
-  bool loaded = false;
-  switch (type) {
-    case FTYPE::All: loaded = LoadAll(d); break;
-    case FTYPE::Bank:
-    case FTYPE::VSTBank: loaded = LoadAllWithSetup(d); break;
-    case FTYPE::AllProgs: loaded = LoadAllProgs(d); break;
-    case FTYPE::AllCombis: loaded = LoadAllCombis(d); break;
-    case FTYPE::ProgBank: loaded = LoadProgBank(d); break;
-    case FTYPE::Prog:
-    case FTYPE::VSTProg: loaded = LoadOneProg(d); break;
-    case FTYPE::Combi:
-    case FTYPE::VSTCombi: loaded = LoadOneCombi(d); break;
-    default: break;
+  StreamLoad loaded = ApplyLoaded(d, type) ? StreamLoad::kTaken : StreamLoad::kRefused;
+  // Read whole, the stream failed in a send (anything else fails again
+  // without one): the scratch image still holds all of it.
+  if (loaded == StreamLoad::kRefused && keepUnsent && d.maySend) {
+    d.maySend = false;
+    d.noSend = true;
+    if (ApplyLoaded(d, type)) loaded = StreamLoad::kUnsent;
   }
-  if (loaded) TakeEditorState();
+  if (loaded != StreamLoad::kRefused) TakeEditorState();
   return loaded;
+}
+
+bool CRemoteSynthImpl::ApplyLoaded(LoadedData& d, FTYPE type) {
+  switch (type) {
+    case FTYPE::All: return LoadAll(d);
+    case FTYPE::Bank:
+    case FTYPE::VSTBank: return LoadAllWithSetup(d);
+    case FTYPE::AllProgs: return LoadAllProgs(d);
+    case FTYPE::AllCombis: return LoadAllCombis(d);
+    case FTYPE::ProgBank: return LoadProgBank(d);
+    case FTYPE::Prog:
+    case FTYPE::VSTProg: return LoadOneProg(d);
+    case FTYPE::Combi:
+    case FTYPE::VSTCombi: return LoadOneCombi(d);
+    default: return false;
+  }
 }
 
 bool CRemoteSynthImpl::ReadIntoScratch(std::istream& in, LoadedData* d, FTYPE* type,
@@ -254,13 +270,20 @@ bool CRemoteSynthImpl::CanLoadStream(std::istream& in) {
 
 bool CRemoteSynthImpl::LoadStreamFromHost(std::istream& in, bool noRecall, bool onlyWhenChanged) {
   CDirtyFlagSet dirty;
-  const bool ok = LoadStream(in, 0, false, true, dirty);
+  // A host that got its chunk back from the plug-in must be able to
+  // restore it whatever the synthesizer does: one it does not take (gone
+  // and not yet noticed, or refusing it) stays in the image and goes to it
+  // with the next connection's recall.
+  const StreamLoad loaded = LoadStreamKeeping(in, 0, false, true, true, dirty);
   // A refused chunk changes nothing, the recall at the next connection
   // included.
-  if (ok && !noRecall && !(connected_ && !nowInitializing_)) {
+  if (loaded == StreamLoad::kRefused) return false;
+  if (loaded == StreamLoad::kUnsent) {
+    SetRecallPending(true);
+  } else if (!noRecall && !(connected_ && !nowInitializing_)) {
     if (!onlyWhenChanged || dirty.isDirty()) SetRecallPending(true);
   }
-  return ok;
+  return true;
 }
 
 bool CRemoteSynthImpl::SaveStream(std::ostream& out, FTYPE type, std::uint32_t selector) {

@@ -202,6 +202,42 @@ TEST_F(RemoteSynthFilesTest, AHostChunkWhoseRecallFailsStaysInTheImageAndIsRecal
   EXPECT_EQ(Image()[L::kProgBanks + 10], dev.Memory()[L::kProgBanks + 10]);
 }
 
+// A host chunk the connected instrument does not take (write-protected
+// here; one switched off and not yet noticed fails the same way) lands in
+// the image all the same and is recalled at the next connection: the host
+// that got it from the plug-in can always restore it. A data file loaded
+// then is refused and changes nothing.
+TEST_F(RemoteSynthFilesTest, AHostChunkTheInstrumentDoesNotTakeLandsAndIsRecalledAtTheNextConnection) {
+  PatternImage(9);
+  std::stringstream saved;
+  ASSERT_TRUE(model->SaveStream(saved, FTYPE::Bank, 0));
+  const Bytes banks = Region(Image(), L::kProgBanks, L::kProgBanksSize);
+  model = std::make_unique<CRemoteSynthImpl>(nullptr);
+  SimSynthSettings s = TestSynthSettings();
+  s.statusByte = 2;  // write-protected
+  SimSynthDevice& dev = Connected(s, true);
+  ASSERT_TRUE(model->GetConnected());
+  ASSERT_FALSE(model->GetRecallPending());
+  const Bytes before = Region(Image(), 0, CHUNK_REMOTESYNTH::kSize);
+
+  std::istringstream file(saved.str());
+  CDirtyFlagSet dirty;
+  EXPECT_FALSE(model->LoadStream(file, 0, false, false, dirty));
+  EXPECT_EQ(Region(Image(), 0, CHUNK_REMOTESYNTH::kSize), before);
+
+  std::istringstream chunk(saved.str());
+  EXPECT_TRUE(model->LoadStreamFromHost(chunk, false, false));
+  EXPECT_EQ(Region(Image(), L::kProgBanks, L::kProgBanksSize), banks);
+  EXPECT_TRUE(model->GetRecallPending());
+  EXPECT_NE(Region(dev.Memory().data(), L::kProgBanks, L::kProgBanksSize), banks);
+
+  model->Disconnect();
+  dev.With([](SimSynth& synth) { synth.Settings().statusByte = 0; });
+  EXPECT_TRUE(model->Connect(false, true));
+  EXPECT_FALSE(model->GetRecallPending());
+  EXPECT_EQ(Region(dev.Memory().data(), L::kProgBanks, L::kProgBanksSize), banks);
+}
+
 TEST_F(RemoteSynthFilesTest, LoadingAProgramWhileConnectedSendsIt) {
   SimSynthDevice& dev = Connected(TestSynthSettings(), true);
   ASSERT_TRUE(model->GetConnected());
