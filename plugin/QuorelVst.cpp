@@ -343,6 +343,7 @@ void QuorelVst::Connect() {
   // What the host set meanwhile goes over the image the connection laid
   // out (and so to the synthesizer); the host reads the rest again.
   connectionDone_ = true;
+  if (!model_->GetConnected()) chunkAfterConnection_.reset();
   ApplyWaitingChunks();
   ApplyHostParameters();
   UpdateHostDisplay();
@@ -719,10 +720,12 @@ bool QuorelVst::LoadHostChunk(const HostChunk& chunk, bool hostKnows) {
     ok = false;
   }
   if (!ok) return false;
-  // A program or performance has no recall: the connection would lay the
-  // initial image or the synthesizer's memory over it, so it goes in again
-  // once the connection has ended.
-  if (chunk.isPreset && !model_->GetConnected())
+  // A program or performance has no recall: the start-up connection would
+  // lay the initial image or the synthesizer's memory over it, so it goes
+  // in again once that connection has ended. Once it has, one set while the
+  // synthesizer is away is an edit the next connection asks about, and
+  // the answer decides.
+  if (chunk.isPreset && !model_->GetConnected() && !connectionDone_)
     chunkAfterConnection_ = chunk;
   else
     chunkAfterConnection_.reset();

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "model/ChunkRemoteSynth.h"
+#include "os/Alert.h"
 #include "remote/RemoteSynthCommand.h"
 #include "tests/plugin/InProcessFixture.h"
 #include "tests/support/simsynth/SimSynthDevice.h"
@@ -180,6 +181,61 @@ TEST_F(ChunkMoments, AChunkGotIsTakenBackAndARefusedOneChangesNothingAtEveryMome
     host.Close();
     for (os::MainLoop::TimerId id : timers) env.loop().RemoveTimer(id);
     timers.clear();
+  }
+}
+
+// A program or performance a host restores while the synthesizer is away is
+// one of the edits the reconnection asks about, and the answer holds: kept,
+// the synthesizer plays it; given up, the editor shows the synthesizer's
+// own sound, and the chunk does not come back once the connection is over.
+TEST_F(ChunkMoments, APresetRestoredWhileTheSynthesizerIsAwayFollowsTheAnswerAboutEditsMadeMeanwhile) {
+  constexpr int kTimbre1Volume = 0x202;
+  const size_t at = Oskend::RemoteSynthLayout::kCombiEditBuffer;
+  for (const int answer : {1, 2}) {
+    SCOPED_TRACE(answer == 1 ? "kept" : "given up");
+    SwitchOn();
+    plugin = Make();
+    ASSERT_NE(plugin, nullptr);
+    ASSERT_TRUE(Settle());
+    ASSERT_EQ(model().GetSoundMode(), 0);
+    device->Unplug();
+    ASSERT_TRUE(RunUntil([&] { return !model().GetConnected(); }));
+    // The preset a host holds: the performance with a changed volume.
+    Oskend::ISection* performance = nullptr;
+    ASSERT_TRUE(model().GetEditBuffer(eMode_Combi)->FindSectionByPID(kTimbre1Volume, &performance));
+    const int volume = performance->GetParamI(kTimbre1Volume);
+    const int restored = volume == 33 ? 34 : 33;
+    performance->PutParamI(kTimbre1Volume, restored);
+    const std::string preset = host.Chunk(1);
+    performance->PutParamI(kTimbre1Volume, volume);
+    ASSERT_EQ(Set(1, preset), 1);
+    ASSERT_EQ(performance->GetParamI(kTimbre1Volume), restored);
+
+    // The question answered as a person would (without a display the
+    // plug-in's own alert takes the default).
+    os::Alert::SetFactory([] { return std::make_unique<os::HeadlessAlert>(); });
+    os::HeadlessAlert::Script(answer);
+    SwitchOn();
+    const Bytes held = device->Memory();
+    ASSERT_TRUE(RunUntil([&] { return model().GetConnected(); }));
+    ASSERT_TRUE(Settle());
+    bool asked = false;
+    for (const auto& q : os::HeadlessAlert::Transcript())
+      asked = asked || q.request.explanation.find("changed while the Vesk was away") != std::string::npos;
+    EXPECT_TRUE(asked) << "the reconnection did not ask about the restored performance";
+    const bool keep = answer == 1;
+    ASSERT_TRUE(model().GetEditBuffer(eMode_Combi)->FindSectionByPID(kTimbre1Volume, &performance));
+    EXPECT_EQ(performance->GetParamI(kTimbre1Volume), keep ? restored : volume);
+    const Bytes now = device->Memory();
+    const Bytes image = Image();
+    EXPECT_TRUE(Bytes(now.begin() + at, now.begin() + at + Oskend::CHUNK_COMBI::kSize) ==
+                Bytes(image.begin() + at, image.begin() + at + Oskend::CHUNK_COMBI::kSize))
+        << "the synthesizer does not play the performance the editor shows";
+    if (!keep)
+      EXPECT_TRUE(Bytes(now.begin() + at, now.begin() + at + Oskend::CHUNK_COMBI::kSize) ==
+                  Bytes(held.begin() + at, held.begin() + at + Oskend::CHUNK_COMBI::kSize))
+          << "given up, the performance still reached the synthesizer";
+    host.Close();
   }
 }
 
