@@ -34,16 +34,29 @@ CImageEdits::CImageEdits(const std::vector<std::uint8_t>& before, const std::uin
   // replaced, so was the edit buffer.
   const std::size_t combi = now[L::kCurCombi + 1];
   const bool combiStayed = combi == was[L::kCurCombi + 1] || combi >= L::kCombiCount;
-  Compare({Kind::kCurrentCombination, 0, 0, L::kCombiEditBuffer, L::kCombiSize},
-          was + (combiStayed ? L::kCombiEditBuffer : L::kCombis + combi * L::kCombiSize), now,
-          combi < L::kCombiCount && Edited(Kind::kCombination, 0, static_cast<int>(combi)));
+  CompareEditBuffer({Kind::kCurrentCombination, 0, 0, L::kCombiEditBuffer, L::kCombiSize},
+                    was + (combiStayed ? L::kCombiEditBuffer : L::kCombis + combi * L::kCombiSize), now,
+                    combi < L::kCombiCount && Edited(Kind::kCombination, 0, static_cast<int>(combi)));
   const std::size_t bank = now[L::kCurProg], number = now[L::kCurProg + 1];
   const bool progStayed = (bank == was[L::kCurProg] && number == was[L::kCurProg + 1]) ||
                           bank >= L::kProgBankCount || number >= L::kProgsPerBank;
-  Compare({Kind::kCurrentProgram, 0, 0, L::kProgEditBuffer, L::kProgSize},
-          was + (progStayed ? L::kProgEditBuffer
-                            : L::kProgBanks + bank * L::kProgBankSize + number * L::kProgSize),
-          now, Edited(Kind::kProgram, static_cast<int>(bank), static_cast<int>(number)));
+  CompareEditBuffer({Kind::kCurrentProgram, 0, 0, L::kProgEditBuffer, L::kProgSize},
+                    was + (progStayed ? L::kProgEditBuffer
+                                      : L::kProgBanks + bank * L::kProgBankSize + number * L::kProgSize),
+                    now, Edited(Kind::kProgram, static_cast<int>(bank), static_cast<int>(number)));
+}
+
+void CImageEdits::CompareEditBuffer(const Record& record, const std::uint8_t* base, const std::uint8_t* now,
+                                    bool replaced) {
+  // The sound that replaced the current one was loaded into the edit buffer
+  // too, though it may hold the same bytes as before: the connection's
+  // program change loads the synthesizer's old sound there, so it goes back.
+  if (!replaced) {
+    Compare(record, base, now, false);
+    return;
+  }
+  records_.push_back(record);
+  runs_.push_back({record.at, std::vector<std::uint8_t>(now + record.at, now + record.at + record.size)});
 }
 
 bool CImageEdits::Edited(Kind kind, int bank, int number) const {

@@ -52,6 +52,10 @@ class CImageEdits {
   // with all its bytes when it goes back `whole`.
   void Compare(const Record& record, const std::uint8_t* base, const std::uint8_t* now,
                bool whole);
+  // An edit buffer: compared as above, or noted whole when the stored sound
+  // at the current place was `replaced`.
+  void CompareEditBuffer(const Record& record, const std::uint8_t* base, const std::uint8_t* now,
+                         bool replaced);
   // Whether the stored sound is among the records found.
   bool Edited(Kind kind, int bank, int number) const;
 

@@ -89,6 +89,13 @@ TEST(CImageEditsTest, FindsTheEditsAndPutsBackOnlyTheirBytes) {
        },
        {Kind::kCombination, Kind::kCurrentCombination},
        Whole(Combi(2), L::kCombiSize) + Whole(L::kCombiEditBuffer, L::kCombiSize)},
+      // An edit made before the synthesizer went, then the host's copy of
+      // that edited performance restored: the edit buffer holds what it
+      // held, yet goes back, since a connection loads the stored sound there.
+      {"the current performance replaced by the edit buffer it held",
+       [](Image& i) { std::copy_n(i.begin() + L::kCombiEditBuffer, L::kCombiSize, i.begin() + Combi(2)); },
+       {Kind::kCombination, Kind::kCurrentCombination},
+       Whole(Combi(2), L::kCombiSize) + Whole(L::kCombiEditBuffer, L::kCombiSize)},
       {"another performance chosen, loaded anew and edited",
        [](Image& i) {
          ChooseCombi(i, 11);
