@@ -72,6 +72,7 @@ bool CRemoteSynthImpl::LoadStream(std::istream& in, std::uint32_t selector, bool
   in.seekg(0, std::ios::end);
   const std::streampos end = in.tellg();
   in.seekg(pos);
+  loadSendFailure_ = 0;
   if (pos < 0 || end < 0 || end - pos < kMinStreamBytes) return true;
 
   // A stream without the current-sound records leaves the editor state as
@@ -101,6 +102,11 @@ bool CRemoteSynthImpl::LoadStream(std::istream& in, std::uint32_t selector, bool
   return loaded;
 }
 
+bool CRemoteSynthImpl::LoadSent(int result) {
+  if (result < 0) loadSendFailure_ = result;
+  return result >= 0;
+}
+
 bool CRemoteSynthImpl::ReadIntoScratch(std::istream& in, LoadedData* d, FTYPE* type,
                                        CDirtyFlagSet& dirty) {
   PERSISTPARAMS params;
@@ -122,7 +128,7 @@ bool CRemoteSynthImpl::LoadAll(LoadedData& d) {
   if (img.GetMode() > 3) img.SetMode(0);
   if (!IsEnableProgramChangeBank(eMode_ProgPlay, static_cast<eBankID>(img.GetCurProg().GetBank())))
     img.GetCurProg().data()[0] = 0;
-  if (d.maySend && HandleSendAll(img, "Transmitting...", true, false) < 0) return false;
+  if (d.maySend && !LoadSent(HandleSendAll(img, "Transmitting...", true, false))) return false;
   std::memcpy(imageBytes_.data(), d.bytes.data(), CHUNK_REMOTESYNTH::kSize);
   if (image_.GetMode() == 1) image_.SetMode(0);
   if (image_.GetMode() == 3) image_.SetMode(2);
@@ -138,7 +144,8 @@ bool CRemoteSynthImpl::LoadAllWithSetup(LoadedData& d) {
   if (connected_ && !nowInitializing_) {
     if (!IsEnableProgramChangeBank(eMode_ProgPlay, static_cast<eBankID>(img.GetCurProg().GetBank())))
       img.GetCurProg().data()[0] = 0;
-    if (!d.noSend && HandleSendAll_withSoftwareSetup(img, "Transmitting...", false) < 0) return false;
+    if (!d.noSend && !LoadSent(HandleSendAll_withSoftwareSetup(img, "Transmitting...", false)))
+      return false;
   } else if (img.GetCurProg().GetBank() >= 4) {
     img.GetCurProg().data()[0] = 0;
   }
@@ -153,7 +160,7 @@ bool CRemoteSynthImpl::LoadAllWithSetup(LoadedData& d) {
 
 bool CRemoteSynthImpl::LoadAllProgs(const LoadedData& d) {
   const std::uint8_t* banks = d.bytes.data() + L::kProgBanks;
-  if (d.maySend && link_->SendProgDump(-1, -1, banks, L::kProgBanksSize, d.store) < 0) return false;
+  if (d.maySend && !LoadSent(link_->SendProgDump(-1, -1, banks, L::kProgBanksSize, d.store))) return false;
   std::memcpy(imageBytes_.data() + L::kProgBanks, banks, L::kProgBanksSize);
   const auto cur = image_.GetCurProg();
   SetupProgEditBuffer(static_cast<eBankID>(cur.GetBank()), cur.GetNumber());
@@ -164,7 +171,7 @@ bool CRemoteSynthImpl::LoadAllProgs(const LoadedData& d) {
 
 bool CRemoteSynthImpl::LoadAllCombis(const LoadedData& d) {
   const std::uint8_t* combis = d.bytes.data() + L::kCombis;
-  if (d.maySend && link_->SendCombiDump(-1, -1, combis, L::kCombisSize, d.store) < 0) return false;
+  if (d.maySend && !LoadSent(link_->SendCombiDump(-1, -1, combis, L::kCombisSize, d.store))) return false;
   std::memcpy(imageBytes_.data() + L::kCombis, combis, L::kCombisSize);
   if (CHUNK_COMBI stored = image_.GetCombi(image_.GetCurCombi().GetNumber()))
     image_.GetCombiEditBuffer().Assign(stored);
@@ -177,7 +184,7 @@ bool CRemoteSynthImpl::LoadProgBank(const LoadedData& d) {
   if (d.selector > 3) return false;
   const int bank = static_cast<int>(d.selector);
   const std::uint8_t* data = d.bytes.data() + L::kProgBanks + bank * L::kProgBankSize;
-  if (d.maySend && link_->SendProgDump(bank, -1, data, L::kProgBankSize, d.store) < 0) return false;
+  if (d.maySend && !LoadSent(link_->SendProgDump(bank, -1, data, L::kProgBankSize, d.store))) return false;
   std::memcpy(imageBytes_.data() + L::kProgBanks + bank * L::kProgBankSize, data, L::kProgBankSize);
   const auto cur = image_.GetCurProg();
   if (cur.GetBank() == bank) SetupProgEditBuffer(static_cast<eBankID>(bank), cur.GetNumber());
@@ -192,8 +199,8 @@ bool CRemoteSynthImpl::LoadOneProg(const LoadedData& d) {
   const std::uint8_t* prog = d.bytes.data() + L::kProgEditBuffer;
   // The edit buffer goes first: storing writes the edit buffer into the
   // program's place, which must then already hold the loaded program.
-  if (d.maySend && (link_->SendCurProgDump(prog, kProgSize) < 0 ||
-                    link_->SendProgDump(bank, number, prog, kProgSize, d.store) < 0))
+  if (d.maySend && (!LoadSent(link_->SendCurProgDump(prog, kProgSize)) ||
+                    !LoadSent(link_->SendProgDump(bank, number, prog, kProgSize, d.store))))
     return false;
   if (CHUNK_PROG stored = GetProgramFromStorage(static_cast<eBankID>(bank), number))
     std::memcpy(stored.data(), prog, kProgSize);
@@ -210,8 +217,8 @@ bool CRemoteSynthImpl::LoadOneCombi(const LoadedData& d) {
   const auto cur = image_.GetCurCombi();
   const int bank = cur.GetBank(), number = cur.GetNumber();
   const std::uint8_t* combi = d.bytes.data() + L::kCombiEditBuffer;
-  if (d.maySend && (link_->SendCurCombiDump(combi, kCombiSize) < 0 ||
-                    link_->SendCombiDump(bank, number, combi, kCombiSize, d.store) < 0))
+  if (d.maySend && (!LoadSent(link_->SendCurCombiDump(combi, kCombiSize)) ||
+                    !LoadSent(link_->SendCombiDump(bank, number, combi, kCombiSize, d.store))))
     return false;
   if (CHUNK_COMBI stored = image_.GetCombi(number)) std::memcpy(stored.data(), combi, kCombiSize);
   std::memcpy(image_.GetCombiEditBuffer().data(), combi, kCombiSize);
@@ -274,6 +281,7 @@ bool HoldsData(std::istream& in) {
 }  // namespace
 
 bool CRemoteSynthImpl::LoadFile(const char* path, std::uint32_t selector) {
+  loadSendFailure_ = 0;
   std::ifstream in(path ? path : "", std::ios::binary);
   if (!in || !HoldsData(in)) return false;
   CDirtyFlagSet dirty;
