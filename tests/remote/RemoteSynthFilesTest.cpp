@@ -31,6 +31,12 @@ class RemoteSynthFilesTest : public ::testing::Test, public ModelTest {
     model->GetRawChunk().GetCurProg().Set(1, 5);
     model->GetRawChunk().GetCurCombi().Set(0, 3);
   }
+  // Gives another model's image the instrument's pattern of seed 77.
+  static void PatternOther(CRemoteSynthImpl& other) {
+    SimSynth s(TestSynthSettings());
+    Pattern(s, 77);
+    std::memcpy(other.GetRawChunk().data(), s.Memory().data(), SimSynth::kCombiEditOffset + L::kCombiSize);
+  }
 };
 
 TEST_F(RemoteSynthFilesTest, EveryKindSavedLoadsBackIntoAFreshModel) {
@@ -206,9 +212,7 @@ TEST_F(RemoteSynthFilesTest, LoadingAProgramWhileConnectedSendsIt) {
   SimSynthDevice& dev = Connected(TestSynthSettings(), true);
   ASSERT_TRUE(model->GetConnected());
   CRemoteSynthImpl other(nullptr);
-  SimSynth s(TestSynthSettings());
-  Pattern(s, 77);
-  std::memcpy(other.GetRawChunk().data(), s.Memory().data(), SimSynth::kCombiEditOffset + L::kCombiSize);
+  PatternOther(other);
   std::stringstream file;
   ASSERT_TRUE(other.SaveStream(file, FTYPE::Prog, 0));
   const Bytes prog = Region(other.GetRawChunk().data(), L::kProgEditBuffer, L::kProgSize);
@@ -229,9 +233,7 @@ TEST_F(RemoteSynthFilesTest, ALoadThatLateCyclesSpoilTwiceFailsSoonForThatReason
   SimSynthDevice& dev = Connected(TestSynthSettings(), true);
   ASSERT_TRUE(model->GetConnected());
   CRemoteSynthImpl other(nullptr);
-  SimSynth s(TestSynthSettings());
-  Pattern(s, 77);
-  std::memcpy(other.GetRawChunk().data(), s.Memory().data(), SimSynth::kCombiEditOffset + L::kCombiSize);
+  PatternOther(other);
   const std::string path = config.File("all.VSKall");
   ASSERT_TRUE(other.SaveFile(path.c_str(), FTYPE::All, 0));
   const Bytes before = dev.Memory();

@@ -691,13 +691,15 @@ class OwnJackServer {
   bool running_ = true;
 };
 
-// The destination of a device of that client name, once it is listed.
-EndpointId DestinationOf(JackSystem& sys, const std::string& client) {
+// The source or destination of a device of that client name, once it is
+// listed.
+EndpointId EndpointOf(JackSystem& sys, const std::string& client, bool source) {
   for (int i = 0; i < 300; ++i) {
-    for (size_t k = 0; k < sys.DestinationCount(); ++k) {
+    const size_t n = source ? sys.SourceCount() : sys.DestinationCount();
+    for (size_t k = 0; k < n; ++k) {
+      const EndpointId e = source ? sys.Source(k) : sys.Destination(k);
       std::string v;
-      if (sys.GetProperty(sys.Destination(k), Property::kDeviceName, &v) == kOk && v == client)
-        return sys.Destination(k);
+      if (sys.GetProperty(e, Property::kDeviceName, &v) == kOk && v == client) return e;
     }
     std::this_thread::sleep_for(std::chrono::milliseconds(10));
   }
@@ -713,7 +715,7 @@ TEST(JackServerGone, PendingSendsEndWithAnErrorTheEndpointsGoAndNothingHangs) {
   d.clientName = "VeskGone";
   auto device = JackDevice::Open(d, &why);
   ASSERT_TRUE(device);
-  const EndpointId dst = DestinationOf(*sys, "VeskGone");
+  const EndpointId dst = EndpointOf(*sys, "VeskGone", false);
   ASSERT_NE(dst, 0u);
   std::unique_ptr<Client> c;
   ASSERT_EQ(sys->CreateClient("MIDIClient", &c), kOk);
@@ -748,13 +750,8 @@ TEST(JackLateCycles, AnInstrumentLateForACycleOnAnAsynchronousServerIsCounted) {
   d.clientName = "VeskLate";
   auto device = JackDevice::Open(d, &why);
   ASSERT_TRUE(device);
-  const EndpointId dst = DestinationOf(*sys, "VeskLate");
+  const EndpointId dst = EndpointOf(*sys, "VeskLate", false), src = EndpointOf(*sys, "VeskLate", true);
   ASSERT_NE(dst, 0u);
-  EndpointId src = 0;
-  for (size_t k = 0; k < sys->SourceCount() && !src; ++k) {
-    std::string v;
-    if (sys->GetProperty(sys->Source(k), Property::kDeviceName, &v) == kOk && v == "VeskLate") src = sys->Source(k);
-  }
   ASSERT_NE(src, 0u);
   // Read first, as the link does.
   std::unique_ptr<Client> c;
