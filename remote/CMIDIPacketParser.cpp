@@ -58,6 +58,13 @@ void CMIDIPacketParser::ParsePacket(const uint8_t* data, size_t len, IMIDIIn* po
       if (ended) {
         buffer_.push_back(b);
         DeliverLong(port, callback);
+      } else if (b == 0xF7) {
+        // A message too long to keep ends for the receiver too, which has
+        // its beginning: it drops it now (it is not of its kind's size)
+        // rather than wait for an end and take the next message for more
+        // of it.
+        buffer_.assign(1, b);
+        DeliverLong(port, callback);
       }
       buffer_.clear();
       total_ = 0;

@@ -9,7 +9,8 @@
 // the old message and starts a new one; any other status byte except the
 // real-time ones ends (drops) an unfinished SysEx; real-time bytes are
 // delivered wherever they appear and never stored into a message; a message
-// longer than the largest the synthesizer sends is dropped. Short messages
+// longer than the largest the synthesizer sends is dropped: the fragments
+// handed on stay short of it, and its F7 follows them alone. Short messages
 // must be whole within one packet (running status is not supported).
 #include <cstddef>
 #include <cstdint>

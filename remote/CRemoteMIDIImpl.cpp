@@ -24,6 +24,9 @@ constexpr unsigned kPairWaitMs = 50;
 constexpr unsigned kFilterPauseMs = 50;
 constexpr unsigned kStorePauseMs = 100;
 constexpr unsigned kReceiveLeadMs = 5;
+// The pause before a session that failed while the system ran late runs
+// again: some twenty cycles of a JACK server at its usual buffer size.
+constexpr unsigned kLateSettleMs = 100;
 constexpr uint16_t kNoPair = 0xFFFF;
 constexpr uint8_t kNoBankSelect = 255;
 
@@ -118,6 +121,14 @@ int CRemoteMIDIImpl::DoSXSession(const SXRequest& request) {
 }
 
 int CRemoteMIDIImpl::RunSession(const SXRequest& request) {
+  if (const int r = RunSessionOnce(request); r != kRemoteLate) return r;
+  // What the late cycle still brings of the first run arrives while no
+  // session waits for it, and is dropped.
+  SleepMs(kLateSettleMs);
+  return RunSessionOnce(request);
+}
+
+int CRemoteMIDIImpl::RunSessionOnce(const SXRequest& request) {
   if (!running_) return kRemoteFailed;
   if (aborted_) return kRemoteAborted;
   if (int r = session_.Begin(request)) return r;
@@ -129,6 +140,7 @@ int CRemoteMIDIImpl::RunSession(const SXRequest& request) {
   const bool waits = session_.Waits();
   const unsigned timeout = session_.TimeoutMs();
   const bool modal = session_.ShowsProgress();
+  const uint64_t late = os::midi::System::Current().LateCycles();
   work_.Set();
   int result = 0;
   if (waits) result = session_.Progress().Wait(timeout, modal);
@@ -137,8 +149,16 @@ int CRemoteMIDIImpl::RunSession(const SXRequest& request) {
   done_.Wait(XEvent::kInfinite);
   // A session that awaits nothing reports how its send went.
   if (!waits) result = sendResult_;
+  result = LateOr(result, late);
   session_.End();
   return result;
+}
+
+int CRemoteMIDIImpl::LateOr(int result, uint64_t lateBefore) {
+  if (result == kRemoteAborted || result == kRemoteBusy) return result;
+  // Also an exchange the synthesizer answered well: a block doubled and
+  // another lost leave a dump of the right size with the wrong bytes.
+  return os::midi::System::Current().LateCycles() > lateBefore ? kRemoteLate : result;
 }
 
 uint32_t CRemoteMIDIImpl::ThreadProc() {

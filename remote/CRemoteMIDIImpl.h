@@ -158,7 +158,16 @@ class CRemoteMIDIImpl : public IRemoteMIDI,
   bool TryPair(std::unique_ptr<IMIDIIn>& in, const MIDIDevKey& inKey, const MIDIDevKey& outKey,
                unsigned attempt);
   // A session without the connected test (the identity check runs before).
+  // One during which the MIDI system ran late runs once more: what crossed
+  // it then may have arrived twice or not at all, and every exchange may go
+  // twice (a dump or a request taken twice does what it does once).
   int RunSession(const SXRequest& request);
+  // One run of a session: its result, or kRemoteLate.
+  int RunSessionOnce(const SXRequest& request);
+  // The caller's thread: kRemoteLate when the MIDI system has noticed a
+  // late cycle since its count was `lateBefore`, else the result as it is.
+  // The user's abort and a busy link stay what they are.
+  int LateOr(int result, uint64_t lateBefore);
   void OnRcvSysEx(bool complete);
   // Queues a short message on the output, if one is open, with outLock_
   // held (never across a wait); counts and tells a refusal.

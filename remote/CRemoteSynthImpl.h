@@ -183,6 +183,7 @@ class CRemoteSynthImpl : public IRemoteSynth,
   void SetDumpProgramChangeProtect(bool on) override;
   bool LoadStream(std::istream& in, std::uint32_t selector, bool noSend, bool fromHost,
                   CDirtyFlagSet& dirty) override;
+  int GetLoadSendFailure() override { return loadSendFailure_; }
 
   // IRemoteMIDICallback
   int OnRcvShortMsg(IRemoteMIDI* link, long long time, const void* data, unsigned len,
@@ -401,6 +402,9 @@ class CRemoteSynthImpl : public IRemoteSynth,
   // written into the synthesizer's memory when it is back.
   void NoteWritesNotSent(const LoadedData& data, CImageEdits::Kind kind, int bank, int number,
                          bool write);
+  // Whether a load's send went well (result >= 0); a failure is kept for
+  // GetLoadSendFailure.
+  bool LoadSent(int result);
   // The panel's editor state (the knob function of each kind of sound and
   // the performance's timbre group) lives in the sections, not in the
   // image; the performance record's UI state word carries it through
@@ -502,6 +506,7 @@ class CRemoteSynthImpl : public IRemoteSynth,
   SExtCtlState extCtl_;
   int recallProgBank_ = -1;
   std::string pendingHostData_;
+  int loadSendFailure_ = 0;
   int activeTrack_ = 0;
   bool progResetStatus_ = true;
   int lastTimbreProgram_ = -1;

@@ -78,6 +78,7 @@ CRemoteSynthImpl::StreamLoad CRemoteSynthImpl::LoadStreamKeeping(std::istream& i
   in.seekg(0, std::ios::end);
   const std::streampos end = in.tellg();
   in.seekg(pos);
+  loadSendFailure_ = 0;
   if (pos < 0 || end < 0 || end - pos < kMinStreamBytes) return StreamLoad::kTaken;
 
   // The editor state follows the working image's performance record: a
@@ -140,7 +141,7 @@ bool CRemoteSynthImpl::LoadAll(LoadedData& d) {
   if (img.GetMode() > 3) img.SetMode(0);
   if (!IsEnableProgramChangeBank(eMode_ProgPlay, static_cast<eBankID>(img.GetCurProg().GetBank())))
     img.GetCurProg().data()[0] = 0;
-  if (d.maySend && HandleSendAll(img, "Transmitting...", true, false) < 0) return false;
+  if (d.maySend && !LoadSent(HandleSendAll(img, "Transmitting...", true, false))) return false;
   NoteWritesNotSent(d, CImageEdits::Kind::kProgram, -1, -1, true);
   NoteWritesNotSent(d, CImageEdits::Kind::kCombination, -1, -1, true);
   std::memcpy(imageBytes_.data(), d.bytes.data(), CHUNK_REMOTESYNTH::kSize);
@@ -158,7 +159,8 @@ bool CRemoteSynthImpl::LoadAllWithSetup(LoadedData& d) {
   if (connected_ && !nowInitializing_) {
     if (!IsEnableProgramChangeBank(eMode_ProgPlay, static_cast<eBankID>(img.GetCurProg().GetBank())))
       img.GetCurProg().data()[0] = 0;
-    if (!d.noSend && HandleSendAll_withSoftwareSetup(img, "Transmitting...", false) < 0) return false;
+    if (!d.noSend && !LoadSent(HandleSendAll_withSoftwareSetup(img, "Transmitting...", false)))
+      return false;
   } else if (img.GetCurProg().GetBank() >= 4) {
     img.GetCurProg().data()[0] = 0;
   }
@@ -175,7 +177,7 @@ bool CRemoteSynthImpl::LoadAllWithSetup(LoadedData& d) {
 
 bool CRemoteSynthImpl::LoadAllProgs(const LoadedData& d) {
   const std::uint8_t* banks = d.bytes.data() + L::kProgBanks;
-  if (d.maySend && link_->SendProgDump(-1, -1, banks, L::kProgBanksSize, d.store) < 0) return false;
+  if (d.maySend && !LoadSent(link_->SendProgDump(-1, -1, banks, L::kProgBanksSize, d.store))) return false;
   NoteWritesNotSent(d, CImageEdits::Kind::kProgram, -1, -1, d.store);
   std::memcpy(imageBytes_.data() + L::kProgBanks, banks, L::kProgBanksSize);
   const auto cur = image_.GetCurProg();
@@ -187,7 +189,7 @@ bool CRemoteSynthImpl::LoadAllProgs(const LoadedData& d) {
 
 bool CRemoteSynthImpl::LoadAllCombis(const LoadedData& d) {
   const std::uint8_t* combis = d.bytes.data() + L::kCombis;
-  if (d.maySend && link_->SendCombiDump(-1, -1, combis, L::kCombisSize, d.store) < 0) return false;
+  if (d.maySend && !LoadSent(link_->SendCombiDump(-1, -1, combis, L::kCombisSize, d.store))) return false;
   NoteWritesNotSent(d, CImageEdits::Kind::kCombination, -1, -1, d.store);
   std::memcpy(imageBytes_.data() + L::kCombis, combis, L::kCombisSize);
   if (CHUNK_COMBI stored = image_.GetCombi(image_.GetCurCombi().GetNumber()))
@@ -201,7 +203,7 @@ bool CRemoteSynthImpl::LoadProgBank(const LoadedData& d) {
   if (d.selector > 3) return false;
   const int bank = static_cast<int>(d.selector);
   const std::uint8_t* data = d.bytes.data() + L::kProgBanks + bank * L::kProgBankSize;
-  if (d.maySend && link_->SendProgDump(bank, -1, data, L::kProgBankSize, d.store) < 0) return false;
+  if (d.maySend && !LoadSent(link_->SendProgDump(bank, -1, data, L::kProgBankSize, d.store))) return false;
   NoteWritesNotSent(d, CImageEdits::Kind::kProgram, bank, -1, d.store);
   std::memcpy(imageBytes_.data() + L::kProgBanks + bank * L::kProgBankSize, data, L::kProgBankSize);
   const auto cur = image_.GetCurProg();
@@ -217,8 +219,8 @@ bool CRemoteSynthImpl::LoadOneProg(const LoadedData& d) {
   const std::uint8_t* prog = d.bytes.data() + L::kProgEditBuffer;
   // The edit buffer goes first: storing writes the edit buffer into the
   // program's place, which must then already hold the loaded program.
-  if (d.maySend && (link_->SendCurProgDump(prog, kProgSize) < 0 ||
-                    link_->SendProgDump(bank, number, prog, kProgSize, d.store) < 0))
+  if (d.maySend && (!LoadSent(link_->SendCurProgDump(prog, kProgSize)) ||
+                    !LoadSent(link_->SendProgDump(bank, number, prog, kProgSize, d.store))))
     return false;
   NoteWritesNotSent(d, CImageEdits::Kind::kProgram, bank, number, d.store);
   if (CHUNK_PROG stored = GetProgramFromStorage(static_cast<eBankID>(bank), number))
@@ -236,8 +238,8 @@ bool CRemoteSynthImpl::LoadOneCombi(const LoadedData& d) {
   const auto cur = image_.GetCurCombi();
   const int bank = cur.GetBank(), number = cur.GetNumber();
   const std::uint8_t* combi = d.bytes.data() + L::kCombiEditBuffer;
-  if (d.maySend && (link_->SendCurCombiDump(combi, kCombiSize) < 0 ||
-                    link_->SendCombiDump(bank, number, combi, kCombiSize, d.store) < 0))
+  if (d.maySend && (!LoadSent(link_->SendCurCombiDump(combi, kCombiSize)) ||
+                    !LoadSent(link_->SendCombiDump(bank, number, combi, kCombiSize, d.store))))
     return false;
   NoteWritesNotSent(d, CImageEdits::Kind::kCombination, bank, number, d.store);
   if (CHUNK_COMBI stored = image_.GetCombi(number)) std::memcpy(stored.data(), combi, kCombiSize);
@@ -320,6 +322,7 @@ bool HoldsData(std::istream& in) {
 }  // namespace
 
 bool CRemoteSynthImpl::LoadFile(const char* path, std::uint32_t selector) {
+  loadSendFailure_ = 0;
   std::ifstream in(path ? path : "", std::ios::binary);
   if (!in || !HoldsData(in)) return false;
   CDirtyFlagSet dirty;

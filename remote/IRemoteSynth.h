@@ -133,6 +133,10 @@ class IRemoteSynth {
   virtual void SetDumpProgramChangeProtect(bool on) = 0;
   virtual bool LoadStream(std::istream& in, std::uint32_t selector, bool noSend, bool fromHost,
                           CDirtyFlagSet& dirty) = 0;
+  // Main thread. Why the last stream or file load failed on its way to the
+  // synthesizer: the link's result (RemoteStatus.h), or 0 when it did not
+  // fail there.
+  virtual int GetLoadSendFailure() = 0;
 };
 
 // The model for one plug-in instance; the caller deletes it. Main thread.

@@ -12,6 +12,10 @@ std::string RemoteStatusReason(int result) {
     case kRemoteBusy: return "Another transfer with the synthesizer is running.";
     case kRemoteTimeout: return "The synthesizer did not answer in time.";
     case kRemoteQueueFull: return "Too many messages are waiting to go out to the synthesizer.";
+    case kRemoteLate:
+      return "The MIDI system ran late, so part of the transfer may have arrived twice or not at all, "
+             "and it ran late again when the transfer was repeated. Try again with less load on the "
+             "computer, or give the JACK server a larger buffer.";
     case kSynthStatusOther: return "The synthesizer refused the request.";
     default: break;
   }

@@ -13,6 +13,9 @@ constexpr int kRemoteAborted = static_cast<int>(0x80000002u);   // cancelled by 
 constexpr int kRemoteBusy = static_cast<int>(0x80000003u);      // another session runs
 constexpr int kRemoteTimeout = static_cast<int>(0x80000004u);
 constexpr int kRemoteQueueFull = static_cast<int>(0x80000005u);  // timed output queue full
+// The MIDI system ran late while the exchange was on its way, also when it
+// went again (what crossed then may have arrived twice or not at all).
+constexpr int kRemoteLate = static_cast<int>(0x80000006u);
 
 constexpr int kSynthStatus1 = static_cast<int>(0xC0000001u);
 constexpr int kSynthStatus2 = static_cast<int>(0xC0000002u);

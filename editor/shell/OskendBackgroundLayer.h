@@ -151,6 +151,9 @@ class OskendBackgroundLayer : public BackgroundLayer, public IEditTabSelector {
   static bool CommandFor(int id, int mode, int bank, int number, RemoteCommand* out);
   // The box text of a failed command.
   static std::string CommandErrorText(const std::string& title, unsigned long status);
+  // The box text of a failed load, given why its send failed (0: it did
+  // not fail there).
+  static std::string LoadErrorText(int sendFailure);
   // The menu items shown for a page's list, in order (never-shown ids
   // dropped, All Sound Off appended).
   static std::vector<MenuItemInfo> MenuItemsShown(const std::list<MenuItemInfo>& pageItems);

@@ -134,6 +134,13 @@ std::string OskendBackgroundLayer::CommandErrorText(const std::string& title,
   return Oskend::RemoteFailureText(title, static_cast<int>(status));
 }
 
+std::string OskendBackgroundLayer::LoadErrorText(int sendFailure) {
+  // A MIDI system that ran late is no fault of the file or the instrument:
+  // the person learns that, and that trying again may do.
+  if (sendFailure == Oskend::kRemoteLate) return "Load Error\n" + Oskend::RemoteStatusReason(sendFailure);
+  return "Load Error";
+}
+
 bool OskendBackgroundLayer::CommandFor(int id, int mode, int bank, int number,
                                        RemoteCommand* out) {
   using namespace Oskend;
@@ -388,7 +395,8 @@ void OskendBackgroundLayer::OnHfcFileDialogAction(CHfcFileDialog* dialog, int ac
       HfcMessageBoxForWindow(question.c_str(), GetProductName().c_str(), GetParentWindow(), 1,
                              5) != 1)
     return;
-  if (!m_pRemoteSynth->LoadFile(path.c_str(), extra)) ShowError("Load Error");
+  if (!m_pRemoteSynth->LoadFile(path.c_str(), extra))
+    ShowError(LoadErrorText(m_pRemoteSynth->GetLoadSendFailure()));
 }
 
 std::string OskendBackgroundLayer::LoadQuestion(Oskend::IRemoteSynth* synth, Oskend::FTYPE type,

@@ -225,4 +225,10 @@ Status CombinedSystem::CreateClient(const std::string& name, std::unique_ptr<Cli
   return kOk;
 }
 
+uint64_t CombinedSystem::LateCycles() {
+  uint64_t n = 0;
+  for (auto& b : backends_) n += b->LateCycles();
+  return n;
+}
+
 }  // namespace os::midi

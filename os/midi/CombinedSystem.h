@@ -28,6 +28,8 @@ class CombinedSystem : public System {
   EndpointId Destination(size_t index) override;
   Status GetProperty(EndpointId endpoint, Property property, std::string* value) override;
   Status CreateClient(const std::string& name, std::unique_ptr<Client>* client) override;
+  // Those of every backend together.
+  uint64_t LateCycles() override;
 
   // The backend that owns an id of the combination, and its own id there.
   static bool Split(EndpointId combined, size_t* backend, EndpointId* inner);

@@ -4,6 +4,7 @@
 // process; without one, Current() is an empty system that has no endpoints
 // and refuses clients.
 #include <cstddef>
+#include <cstdint>
 #include <memory>
 #include <string>
 
@@ -22,6 +23,13 @@ class System {
   virtual EndpointId Destination(size_t index) = 0;
   virtual Status GetProperty(EndpointId endpoint, Property property, std::string* value) = 0;
   virtual Status CreateClient(const std::string& name, std::unique_ptr<Client>* client) = 0;
+  // Any thread; never waits. How many times so far the system has noticed
+  // that it ran a cycle late. What crossed it about then may have arrived
+  // twice or not at all (a JACK server that runs a late client's missed
+  // cycles back to back hands the same port buffer over twice), so an
+  // exchange that failed while the count went up is worth one more try.
+  // The count only grows; 0 for systems that have no cycles.
+  virtual uint64_t LateCycles() { return 0; }
 
   static System& Current();
   // Installs a backend (null: none); returns the one installed before. The

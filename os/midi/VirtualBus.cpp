@@ -1,6 +1,7 @@
 #include "os/midi/VirtualBus.h"
 
 #include <algorithm>
+#include <atomic>
 #include <deque>
 #include <map>
 #include <mutex>
@@ -77,6 +78,7 @@ struct VirtualBus::Core : std::enable_shared_from_this<Core> {
   std::set<uint64_t> clients;
   std::map<uint64_t, InPort> inPorts;
   std::map<SysexId, Send> sends;
+  std::atomic<uint64_t> late{0};  // late cycles noted
   DeliveryThread up;    // to read procedures
   DeliveryThread down;  // to devices, and SysEx completions
 
@@ -395,6 +397,10 @@ VirtualBus::~VirtualBus() {
   System::Uninstall(this);
   core_->Shutdown();
 }
+
+uint64_t VirtualBus::LateCycles() { return core_->late.load(); }
+
+void VirtualBus::NoteLateCycle() { core_->late.fetch_add(1); }
 
 std::shared_ptr<VirtualBus::Device> VirtualBus::AddDevice(const DeviceDesc& desc) {
   std::shared_ptr<Device> dev(new Device);

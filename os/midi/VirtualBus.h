@@ -62,6 +62,10 @@ class VirtualBus : public System {
   EndpointId Destination(size_t index) override;
   Status GetProperty(EndpointId endpoint, Property property, std::string* value) override;
   Status CreateClient(const std::string& name, std::unique_ptr<Client>* client) override;
+  uint64_t LateCycles() override;
+  // Any thread. Counts a late cycle, as a system that ran one does; what it
+  // did to the packets on the wires is the test's own doing.
+  void NoteLateCycle();
 
   struct Core;
 

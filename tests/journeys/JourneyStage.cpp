@@ -83,14 +83,19 @@ std::string JourneyStage::EditorProgram() { return BuildDir() + "/host/Vesk Edit
 std::string JourneyStage::PlugInPath() { return BuildDir() + "/plugin/Vesk Plug-In Editor.so"; }
 std::string JourneyStage::SynthProgram() { return BuildDir() + "/tests/support/jacksynth/vesk_jack_simsynth"; }
 
-std::vector<std::string> JourneyStage::JackServerArgv(const std::string& jackd, const std::string& name) {
+std::vector<std::string> JourneyStage::JackServerArgv(const std::string& jackd, const std::string& name,
+                                                      ServerMode mode) {
   // Synchronous, as the suite's own server: a cycle waits for the clients
   // that are late for it. An asynchronous server goes on without them, and
   // a reader then gets a cycle's MIDI twice or never; on a loaded machine a
-  // journey would take that for the editor's fault. The price: a client
-  // that ends without a word holds the server up once, for some two seconds
-  // (ten times the time-out).
-  return {jackd, "-n", name, "-S", "-t", "200", "-d", "dummy", "-r", "48000", "-p", "256"};
+  // journey would take that for the editor's fault, unless it is what the
+  // journey is about. The price: a client that ends without a word holds
+  // the server up once, for some two seconds (ten times the time-out).
+  std::vector<std::string> argv{jackd, "-n", name};
+  if (mode.synchronous) argv.push_back("-S");
+  argv.insert(argv.end(), {"-t", std::to_string(mode.timeoutMs), "-d", "dummy", "-r", "48000", "-p",
+                           std::to_string(mode.periodFrames)});
+  return argv;
 }
 
 std::map<std::string, std::string> JourneyStage::Env() const {
@@ -140,7 +145,7 @@ bool JourneyStage::Open() {
   x_ = os::XDisplayDriver::Open(display_, &why_);
   if (!x_) return false;
   jackName_ = "journey-" + std::to_string(getpid()) + "-" + std::to_string(++started_);
-  jackd_ = Start(JackServerArgv(jackd, jackName_), "jackd");
+  jackd_ = Start(JackServerArgv(jackd, jackName_, serverMode_), "jackd");
   const bool up = WaitUntil(
       [&] {
         auto probe = Start({lsp}, "jack_lsp");
@@ -155,9 +160,10 @@ bool JourneyStage::Open() {
 
 bool JourneyStage::StartSynth() {
   End(synth_);
-  synth_ = Start({SynthProgram(), "--client", kSynthClient, "--seed", "11", "--channel", "2", "--short-out",
-                  files_.File("record.txt"), "--memory-out", files_.File("memory.bin")},
-                 "synth");
+  std::vector<std::string> argv{SynthProgram(), "--client", kSynthClient, "--seed", "11", "--channel", "2",
+                                 "--short-out", files_.File("record.txt"), "--memory-out", files_.File("memory.bin")};
+  argv.insert(argv.end(), synthLate_.begin(), synthLate_.end());
+  synth_ = Start(argv, "synth");
   const std::string out = synth_->spec().out;
   return WaitUntil([&] { return ReadFile(out).rfind("ready", 0) == 0; }, 10000);
 }

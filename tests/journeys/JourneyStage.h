@@ -32,6 +32,16 @@ bool WaitUntil(const std::function<bool()>& done, int ms);
 // and questions in windows they may use again).
 bool SameWindow(const os::XDisplayDriver::TopWindow& a, const os::XDisplayDriver::TopWindow& b);
 
+// How a journey's JACK server runs: synchronous, or not (as most people's
+// and the ones hosts start: a client that runs late has its missed cycles
+// run back to back, and whoever it feeds may read its port twice), and its
+// cycle's length in frames at 48 kHz.
+struct JackServerMode {
+  bool synchronous = true;
+  unsigned periodFrames = 256;
+  unsigned timeoutMs = 200;
+};
+
 class JourneyStage {
  public:
   JourneyStage();
@@ -44,9 +54,21 @@ class JourneyStage {
   static std::string EditorProgram();
   static std::string PlugInPath();
   static std::string SynthProgram();
+  using ServerMode = JackServerMode;
   // The command line of the stage's JACK server (jackd's path and the
   // server's name given).
-  static std::vector<std::string> JackServerArgv(const std::string& jackd, const std::string& name);
+  static std::vector<std::string> JackServerArgv(const std::string& jackd, const std::string& name,
+                                                 ServerMode mode = {});
+
+  // Before Open.
+  void SetServerMode(ServerMode mode) { serverMode_ = mode; }
+  // Before StartSynth: the synthesizer's process cycle runs `ms` late once
+  // as many bytes from the editor as each of `atBytes` says have arrived.
+  void MakeSynthLate(unsigned ms, const std::vector<size_t>& atBytes) {
+    std::string at;
+    for (const size_t n : atBytes) at += (at.empty() ? "" : ",") + std::to_string(n);
+    synthLate_ = {"--late-ms", std::to_string(ms), "--late-at", at};
+  }
 
   // Starts the display and the JACK server; false (and why()) when one of
   // them does not come up.
@@ -124,6 +146,8 @@ class JourneyStage {
   std::unique_ptr<JourneyProcess> xvfb_, jackd_, synth_, editor_;
   std::unique_ptr<os::XDisplayDriver> x_;
   std::string display_, jackName_, why_;
+  ServerMode serverMode_;
+  std::vector<std::string> synthLate_;
   std::vector<std::string> errorFiles_;
   std::map<std::string, int> names_;
   std::string crashes_;

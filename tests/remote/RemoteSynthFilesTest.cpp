@@ -31,6 +31,12 @@ class RemoteSynthFilesTest : public ::testing::Test, public ModelTest {
     model->GetRawChunk().GetCurProg().Set(1, 5);
     model->GetRawChunk().GetCurCombi().Set(0, 3);
   }
+  // Gives another model's image the instrument's pattern of seed 77.
+  static void PatternOther(CRemoteSynthImpl& other) {
+    SimSynth s(TestSynthSettings());
+    Pattern(s, 77);
+    std::memcpy(other.GetRawChunk().data(), s.Memory().data(), SimSynth::kCombiEditOffset + L::kCombiSize);
+  }
 };
 
 TEST_F(RemoteSynthFilesTest, EveryKindSavedLoadsBackIntoAFreshModel) {
@@ -242,9 +248,7 @@ TEST_F(RemoteSynthFilesTest, LoadingAProgramWhileConnectedSendsIt) {
   SimSynthDevice& dev = Connected(TestSynthSettings(), true);
   ASSERT_TRUE(model->GetConnected());
   CRemoteSynthImpl other(nullptr);
-  SimSynth s(TestSynthSettings());
-  Pattern(s, 77);
-  std::memcpy(other.GetRawChunk().data(), s.Memory().data(), SimSynth::kCombiEditOffset + L::kCombiSize);
+  PatternOther(other);
   std::stringstream file;
   ASSERT_TRUE(other.SaveStream(file, FTYPE::Prog, 0));
   const Bytes prog = Region(other.GetRawChunk().data(), L::kProgEditBuffer, L::kProgSize);
@@ -257,6 +261,37 @@ TEST_F(RemoteSynthFilesTest, LoadingAProgramWhileConnectedSendsIt) {
   EXPECT_EQ(Region(memory.data(), SimSynth::ProgOffset(bank, number), L::kProgSize), prog);
   EXPECT_EQ(Region(memory.data(), SimSynth::kProgEditOffset, L::kProgSize), prog);
   EXPECT_EQ(Region(model->GetRawChunk().data(), L::kProgEditBuffer, L::kProgSize), prog);
+}
+
+// A late cycle of the MIDI system spoils bank C both times it goes: loading
+// all data fails within seconds, and the reason is the late MIDI system.
+TEST_F(RemoteSynthFilesTest, ALoadThatLateCyclesSpoilTwiceFailsSoonForThatReason) {
+  SimSynthDevice& dev = Connected(TestSynthSettings(), true);
+  ASSERT_TRUE(model->GetConnected());
+  CRemoteSynthImpl other(nullptr);
+  PatternOther(other);
+  const std::string path = config.File("all.VSKall");
+  ASSERT_TRUE(other.SaveFile(path.c_str(), FTYPE::All, 0));
+  const Bytes before = dev.Memory();
+
+  // In bank C (past the global block and banks A and B), and a bank later
+  // in the bank sent again.
+  constexpr size_t kBankOnWire = 215346, kIntoC = 2 * kBankOnWire + 100'000;
+  dev.RunLateAfterReceiving(kIntoC);
+  dev.RunLateAfterReceiving(kIntoC + kBankOnWire);
+  const uint64_t start = NowMs();
+  EXPECT_FALSE(model->LoadFile(path.c_str(), 0));
+  EXPECT_EQ(model->GetLoadSendFailure(), kRemoteLate);
+  EXPECT_LT(NowMs() - start, 5000u);
+  size_t refused = 0;
+  for (const SimSynthEvent& e : dev.Log()) refused += e.kind == SimSynthEvent::kDumpRefused;
+  EXPECT_EQ(refused, 2u);
+  const size_t bankC = SimSynth::ProgOffset(2, 0);
+  EXPECT_EQ(Region(dev.Memory().data(), bankC, 2 * L::kProgBankSize), Region(before.data(), bankC, 2 * L::kProgBankSize));
+
+  // A load that fails otherwise names no send failure.
+  EXPECT_FALSE(model->LoadFile(config.File("missing").c_str(), 0));
+  EXPECT_EQ(model->GetLoadSendFailure(), 0);
 }
 
 TEST_F(RemoteSynthFilesTest, EmptyAndTooShortFilesFailToLoadAndChangeNothing) {

@@ -157,6 +157,55 @@ TEST_F(RemoteSynthTransferTest, SendingAllLeavesTheCallersImageAndReportsTheFirs
   EXPECT_FALSE(model->ExecCommand(kCmdTransmitAll, 0, 0, 0, 0, nullptr));
 }
 
+// The dumps of program banks the instrument took in and refused, by bank.
+std::vector<int> BankDumps(const std::vector<SimSynthEvent>& log, SimSynthEvent::Kind kind) {
+  std::vector<int> banks;
+  for (const SimSynthEvent& e : log)
+    if (e.kind == kind && e.dumpKind == 0x0F) banks.push_back(e.bank);
+  return banks;
+}
+
+constexpr size_t kBankOnWire = 215346;
+
+// A cycle that the MIDI system runs late in the middle of bank C hands a
+// packet of it over twice: the instrument refuses the bank, or, when the
+// next packet is lost as well, takes it with wrong bytes. Either way the
+// bank goes once more and arrives whole.
+TEST_F(RemoteSynthTransferTest, ABankALateCycleSpoiledOnItsWayGoesAgainAndArrivesWhole) {
+  SimSynthDevice& dev = Connected(TestSynthSettings());
+  ASSERT_TRUE(model->GetConnected());
+  for (const bool losesNext : {false, true}) {
+    SCOPED_TRACE(losesNext ? "a packet doubled, the next lost" : "a packet doubled");
+    SimSynth source(TestSynthSettings());
+    Pattern(source, losesNext ? 43 : 42);
+    const Bytes image = source.Memory();
+    dev.With([](SimSynth& s) { s.ClearLog(); });
+    // Past the global block and banks A and B.
+    dev.RunLateAfterReceiving(2 * kBankOnWire + 100'000, losesNext);
+    EXPECT_GE(model->HandleSendAll(CHUNK_REMOTESYNTH_CONST(image.data()), "T", false, false), 0);
+    EXPECT_EQ(Region(dev.Memory(), L::kProgBanks, 4 * kBank), Region(image, L::kProgBanks, 4 * kBank));
+    const auto log = dev.Log();
+    EXPECT_EQ(BankDumps(log, SimSynthEvent::kDumpRefused).size(), losesNext ? 0u : 1u);
+    EXPECT_EQ(BankDumps(log, SimSynthEvent::kDumpReceived),
+              losesNext ? std::vector<int>({0, 1, 2, 2, 3}) : std::vector<int>({0, 1, 2, 3}));
+  }
+}
+
+// The same on the way back: bank B arrives with a block twice, the editor
+// refuses it and asks for it again.
+TEST_F(RemoteSynthTransferTest, ABankALateCycleDoubledOnItsWayBackIsAskedForAgain) {
+  SimSynthDevice& dev = Connected(TestSynthSettings());
+  ASSERT_TRUE(model->GetConnected());
+  dev.With([](SimSynth& s) { Pattern(s, 9); });
+  // Past the global block and bank A.
+  dev.RunLateAfterSending(kBankOnWire + 100'000);
+  int step = 0;
+  EXPECT_GE(model->HandleReceiveAll("Receiving...", &step, false), 0);
+  const Bytes memory = MemoryBody(dev.Memory());
+  const Bytes image = ImageBody();
+  EXPECT_EQ(Region(image, L::kProgBanks, 4 * kBank), Region(memory, L::kProgBanks, 4 * kBank));
+}
+
 TEST_F(RemoteSynthTransferTest, AFailedRecallStaysPendingAndIsReportedAndRetried) {
   SimSynthSettings s = TestSynthSettings();
   s.statusByte = 2;  // write-protected: every dump to it fails

@@ -1,6 +1,7 @@
 // The editor against the simulated synthesizer running as a separate JACK
-// client process, through a real JACK server on the real clock (start one
-// with "jackd -d dummy"; the benchmarks skip without one).
+// client process, through a real JACK server on the real clock (start a
+// synchronous one: "jackd -S -t 200 -d dummy"; the benchmarks skip without
+// one).
 //
 // BM_JackParamRoundTrip: a parameter change sent by the link to the
 // instrument, which sends it back as from its panel; the time until the

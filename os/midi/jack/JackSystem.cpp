@@ -126,6 +126,11 @@ struct JackSystem::Core : std::enable_shared_from_this<Core> {
   std::atomic<RtSet*> rt{nullptr};
   std::atomic<bool> inProcess{false};
   std::atomic<uint64_t> cycles{0};  // process cycles ended
+  std::atomic<uint64_t> late{0};    // late cycles noticed
+  // Where the next cycle should start on the frame clock (the process
+  // callback's).
+  jack_nframes_t nextCycleStart = 0;
+  bool cycleSeen = false;
   // Sets the process callback may still read, freed once it is past the
   // last publish (stamped with the cycles ended then).
   std::vector<RtSet*> retired;
@@ -144,6 +149,9 @@ struct JackSystem::Core : std::enable_shared_from_this<Core> {
   static int Process(jack_nframes_t frames, void* arg) {
     Core* self = static_cast<Core*>(arg);
     self->inProcess.store(true);
+    // Counted before this cycle's input reaches the rings: whoever reads
+    // what it brings finds the count up already.
+    self->NoteSkippedCycles(frames);
     RtSet* set = self->rt.load();
     bool in = false, out = false;
     if (set) {
@@ -155,6 +163,21 @@ struct JackSystem::Core : std::enable_shared_from_this<Core> {
     if (in) self->inWake.Give();
     if (out) self->outWake.Give();
     return 0;
+  }
+
+  // A cycle that does not start where the last one ended on the frame
+  // clock: the server ran cycles without this client, which was late itself
+  // or waited for a client before it that was. (The server's xrun notices
+  // are no such sign: its dummy driver reports a wake-up a few microseconds
+  // late as one, about once a second on an idle machine.)
+  void NoteSkippedCycles(jack_nframes_t frames) {
+    jack_nframes_t start = 0;
+    jack_time_t startUs = 0, nextUs = 0;
+    float periodUs = 0;
+    if (jack_get_cycle_times(client, &start, &startUs, &nextUs, &periodUs) != 0) return;
+    if (cycleSeen && start != nextCycleStart) late.fetch_add(1);
+    cycleSeen = true;
+    nextCycleStart = start + frames;
   }
 
   static void PortRegistered(jack_port_id_t, int, void* arg) {
@@ -690,6 +713,8 @@ JackSystem::~JackSystem() {
 }
 
 std::string JackSystem::ClientName() const { return core_->name; }
+
+uint64_t JackSystem::LateCycles() { return core_->late.load(); }
 
 size_t JackSystem::SourceCount() {
   Monitor::Hold hold(core_->monitor.mutex());

@@ -15,7 +15,13 @@
 // was written has gone out, the connection ends). Input and
 // output cross the process callback through lock-free rings; input is
 // delivered on a thread of its own, SysEx sends are fed and completed on
-// another.
+// another. A late cycle is counted (LateCycles) when a cycle of this
+// client's does not start where its last one ended: on an asynchronous
+// server, a client that runs late has its missed cycles run back to back,
+// and whoever it feeds reads the same port buffer twice. A client that this
+// one waits for in each cycle (one whose output it reads, connected before
+// this one wrote back to it) makes its cycles late too when it is late; a
+// client that only reads from this one is late unnoticed.
 #include <memory>
 #include <string>
 
@@ -47,6 +53,7 @@ class JackSystem : public System {
   EndpointId Destination(size_t index) override;
   Status GetProperty(EndpointId endpoint, Property property, std::string* value) override;
   Status CreateClient(const std::string& name, std::unique_ptr<Client>* client) override;
+  uint64_t LateCycles() override;
 
   struct Core;
 

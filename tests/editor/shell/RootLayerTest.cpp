@@ -276,8 +276,16 @@ TEST_F(RootLayer, CommandTextsAndArguments) {
               {0x80000001ul,
                "Receive All Error\nThe synthesizer is not connected, or the message could not be sent."},
               {0x80000003ul, "Receive All Error\nAnother transfer with the synthesizer is running."},
+              {0x80000006ul,
+               "Receive All Error\nThe MIDI system ran late, so part of the transfer may have arrived twice or not "
+               "at all, and it ran late again when the transfer was repeated. Try again with less load on the "
+               "computer, or give the JACK server a larger buffer."},
               {0ul, "Receive All Error\nThe synthesizer is not connected, or the current sound does not allow this."}};
   for (const Err& e : errs) EXPECT_EQ(Root::CommandErrorText("Receive All", e.status), e.text);
+  // A load keeps its one line but for a MIDI system that ran late.
+  EXPECT_EQ(Root::LoadErrorText(0), "Load Error");
+  EXPECT_EQ(Root::LoadErrorText(static_cast<int>(0xC0000003u)), "Load Error");
+  EXPECT_EQ(Root::LoadErrorText(static_cast<int>(0x80000006u)), "Load Error\n" + Root::CommandErrorText("", 0x80000006ul).substr(7));
 
   Root::RemoteCommand c{};
   ASSERT_TRUE(Root::CommandFor(1017, 3, 2, 17, &c));

@@ -1,6 +1,7 @@
 // The model against the simulated synthesizer running as a separate JACK
 // client process, through the machine's MIDI system and a real JACK server
-// (start one with "jackd -d dummy"; the tests skip without one). These run
+// (start a synchronous one, as .ci/run does: "jackd -S -t 200 -d dummy";
+// the tests skip without one). These run
 // on the real clock, with the model's pauses shortened.
 #include <gtest/gtest.h>
 
@@ -63,7 +64,7 @@ class JackModelTest : public ::testing::Test {
   void SetUp() override {
     std::string why;
     if (!os::midi::JackSystem::Open("vesk-probe", &why))
-      GTEST_SKIP() << "JACK tests skipped: " << why << " (start one with: jackd -d dummy)";
+      GTEST_SKIP() << "JACK tests skipped: " << why << " (start one with: jackd -S -t 200 -d dummy)";
     midi = os::midi::MachineMidi::Open("vesk-editor-test");
     os::midi::System::Install(midi.get());
     os::HeadlessAlert::Reset();

@@ -1,5 +1,8 @@
 #include "tests/support/simsynth/SimSynthDevice.h"
 
+#include <algorithm>
+#include <utility>
+
 #include "os/midi/MessageLength.h"
 
 namespace vesk::test {
@@ -24,7 +27,7 @@ os::midi::VirtualBus::DeviceDesc DescFor(const SimSynthSettings& s, const std::s
 
 SimSynthDevice::SimSynthDevice(os::midi::VirtualBus& bus, SimSynthSettings settings,
                                const std::string& deviceName, const std::string& model)
-    : synth_(settings), device_(bus.AddDevice(DescFor(settings, deviceName, model))) {
+    : bus_(bus), synth_(settings), device_(bus.AddDevice(DescFor(settings, deviceName, model))) {
   device_->SetReceiver([this](const os::midi::VirtualBus::Received& r) { OnPacket(r); });
 }
 
@@ -56,14 +59,27 @@ std::vector<std::vector<uint8_t>> SimSynthDevice::ShortMessages() {
 }
 
 void SimSynthDevice::Emit(const std::vector<uint8_t>& msg) {
-  size_t cut;
+  size_t cut, late;
   {
     std::lock_guard<std::mutex> g(mutex_);
     cut = unplugAfterSending_;
+    late = LateCycleIn(lateOut_, sent_, msg.size());
+    sent_ += msg.size();
   }
   if (cut && cut < msg.size()) {
     device_->Emit(msg.data(), cut);
     Unplug();
+    return;
+  }
+  if (late < msg.size()) {
+    // In packets of a JACK event's size, each a list of its own as the
+    // wire sends them: the one the mark falls in goes out twice.
+    constexpr size_t kPiece = 256;
+    for (size_t at = 0; at < msg.size(); at += kPiece) {
+      const std::vector<uint8_t> piece(msg.begin() + at, msg.begin() + std::min(at + kPiece, msg.size()));
+      device_->EmitList({piece});
+      if (late >= at && late < at + kPiece) device_->EmitList({piece});
+    }
     return;
   }
   device_->Emit(msg);
@@ -81,44 +97,73 @@ void SimSynthDevice::UnplugAfterSending(size_t bytes) {
   unplugAfterSending_ = bytes;
 }
 
+void SimSynthDevice::RunLateAfterReceiving(size_t bytes, bool losesNext) {
+  std::lock_guard<std::mutex> g(mutex_);
+  lateIn_.push_back({received_ + bytes, losesNext});
+}
+
+void SimSynthDevice::RunLateAfterSending(size_t bytes) {
+  std::lock_guard<std::mutex> g(mutex_);
+  lateOut_.push_back({sent_ + bytes, false});
+}
+
+size_t SimSynthDevice::LateCycleIn(std::vector<LateMark>& marks, size_t total, size_t length, bool* losesNext) {
+  for (auto it = marks.begin(); it != marks.end(); ++it) {
+    if (it->at < total || it->at >= total + length) continue;
+    const size_t at = it->at - total;
+    if (losesNext) *losesNext = it->losesNext;
+    marks.erase(it);
+    bus_.NoteLateCycle();
+    return at;
+  }
+  return length;
+}
+
 // Delivery thread of the bus: the editor's packets in order.
 void SimSynthDevice::OnPacket(const os::midi::VirtualBus::Received& packet) {
   std::vector<std::vector<uint8_t>> messages;
   bool unplug = false;
   {
     std::lock_guard<std::mutex> g(mutex_);
+    bool losesNext = false;
+    const bool late = LateCycleIn(lateIn_, received_, packet.bytes.size(), &losesNext) < packet.bytes.size();
     received_ += packet.bytes.size();
     unplug = unplugAfterReceiving_ && received_ >= unplugAfterReceiving_;
-    for (uint8_t b : packet.bytes) {
-      if (b >= 0xF8) continue;  // real-time bytes stand apart
-      if (b == 0xF0) {
-        sysex_.assign(1, b);
-        inSysex_ = true;
-        continue;
-      }
-      if (inSysex_) {
-        if (b < 0x80 || b == 0xF7) sysex_.push_back(b);
-        if (b < 0x80) continue;
-        inSysex_ = false;
-        // A lone F7 or any other status ends the message; only a message
-        // closed by its F7 is handled.
-        if (b == 0xF7 && sysex_.size() >= 2) messages.push_back(sysex_);
-        sysex_.clear();
-        if (b == 0xF7) continue;
-      }
-      if (b >= 0x80) pendingShort_.assign(1, b);
-      else if (!pendingShort_.empty()) pendingShort_.push_back(b);
-      if (!pendingShort_.empty() && pendingShort_.size() >= os::midi::MessageLength(pendingShort_[0])) {
-        if (os::midi::MessageLength(pendingShort_[0]) > 0) messages.push_back(pendingShort_);
-        pendingShort_.clear();
-      }
-    }
+    if (!std::exchange(loseNext_, late && losesNext)) Assemble(packet.bytes, messages);
+    if (late) Assemble(packet.bytes, messages);
   }
   if (unplug) {
     Unplug();
     return;
   }
   for (const auto& m : messages) OnMessage(m.data(), m.size());
+}
+
+void SimSynthDevice::Assemble(const std::vector<uint8_t>& bytes, std::vector<std::vector<uint8_t>>& messages) {
+  for (uint8_t b : bytes) {
+    if (b >= 0xF8) continue;  // real-time bytes stand apart
+    if (b == 0xF0) {
+      sysex_.assign(1, b);
+      inSysex_ = true;
+      continue;
+    }
+    if (inSysex_) {
+      if (b < 0x80 || b == 0xF7) sysex_.push_back(b);
+      if (b < 0x80) continue;
+      inSysex_ = false;
+      // A lone F7 or any other status ends the message; only a message
+      // closed by its F7 is handled.
+      if (b == 0xF7 && sysex_.size() >= 2) messages.push_back(sysex_);
+      sysex_.clear();
+      if (b == 0xF7) continue;
+    }
+    if (b >= 0x80) pendingShort_.assign(1, b);
+    else if (!pendingShort_.empty()) pendingShort_.push_back(b);
+    if (!pendingShort_.empty() && pendingShort_.size() >= os::midi::MessageLength(pendingShort_[0])) {
+      if (os::midi::MessageLength(pendingShort_[0]) > 0) messages.push_back(pendingShort_);
+      pendingShort_.clear();
+    }
+  }
 }
 
 void SimSynthDevice::OnMessage(const uint8_t* msg, size_t len) {

@@ -44,12 +44,33 @@ class SimSynthDevice {
   void UnplugAfterReceiving(size_t bytes);
   // Sends only the first `bytes` of each answer, then unplugs (0: off).
   void UnplugAfterSending(size_t bytes);
+  // A cycle the MIDI system runs late, as a JACK server that runs a late
+  // client's missed cycles back to back, and the bus counts it: once
+  // `bytes` more from the editor have arrived, the packet that reaches the
+  // mark is taken twice (and, with `losesNext`, the one after it never
+  // comes: the message keeps its size and holds the wrong bytes). On the
+  // way back, once `bytes` more of the answers have gone out, the packet
+  // (of 256 bytes) the mark falls in goes out twice.
+  void RunLateAfterReceiving(size_t bytes, bool losesNext = false);
+  void RunLateAfterSending(size_t bytes);
 
   os::midi::VirtualBus::Device& Device() { return *device_; }
 
  private:
   void OnPacket(const os::midi::VirtualBus::Received& packet);
+  // Takes bytes from the editor in, completing messages into `messages`.
+  void Assemble(const std::vector<uint8_t>& bytes, std::vector<std::vector<uint8_t>>& messages);
   void OnMessage(const uint8_t* msg, size_t len);
+  struct LateMark {
+    size_t at;  // the byte count it falls at
+    bool losesNext;
+  };
+  // The late cycle that falls in the next `length` bytes of a direction
+  // (counted in `total`), if one does: its place in them (else `length`).
+  // It is used up and counted by the bus. Called with mutex_ held.
+  size_t LateCycleIn(std::vector<LateMark>& marks, size_t total, size_t length, bool* losesNext = nullptr);
+
+  os::midi::VirtualBus& bus_;
 
   std::mutex mutex_;  // the instrument and the assembly state
   SimSynth synth_;
@@ -62,6 +83,9 @@ class SimSynthDevice {
   size_t received_ = 0;
   size_t unplugAfterReceiving_ = 0;
   size_t unplugAfterSending_ = 0;
+  size_t sent_ = 0;
+  std::vector<LateMark> lateIn_, lateOut_;  // late cycles to come
+  bool loseNext_ = false;  // the next packet from the editor never comes
 };
 
 }  // namespace vesk::test

@@ -5,6 +5,7 @@
 //   vesk_jack_simsynth --client NAME [--seed N] [--channel C]
 //                      [--kill-after-sending BYTES] [--kill-after-receiving BYTES]
 //                      [--memory-out FILE] [--echo-params 1] [--short-out FILE]
+//                      [--late-ms MS [--late-at BYTES,BYTES...]]
 //
 // Prints "ready" on the standard output once its ports exist. On SIGTERM it
 // writes its memory to the --memory-out file and ends; on SIGUSR1 it writes
@@ -27,16 +28,21 @@
 //   sysex 55 00                 any other own message: its function and the
 //                               byte after it
 // The kill options end it with SIGKILL in the middle of a transfer, as a
-// pulled cable would.
+// pulled cable would. With --late-ms, once a second (with --late-at, once
+// as many bytes as each number says have arrived) the next process cycle
+// that brings it events lasts MS milliseconds longer than a cycle, as a
+// client's does on a loaded machine.
 #include <signal.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <mutex>
+#include <sstream>
 #include <string>
 #include <thread>
 #include <vector>
@@ -100,7 +106,18 @@ struct Options {
   std::string memoryOut;
   bool echoParams = false;
   std::string shortOut;
+  unsigned lateMs = 0;
+  std::vector<size_t> lateAt;  // received byte counts, ascending
 };
+
+// "N,N,...", ascending.
+std::vector<size_t> ByteCounts(const std::string& list) {
+  std::vector<size_t> out;
+  std::istringstream in(list);
+  for (std::string n; std::getline(in, n, ',');) out.push_back(std::strtoull(n.c_str(), nullptr, 0));
+  std::sort(out.begin(), out.end());
+  return out;
+}
 
 // A line for an own message that changed nothing in the instrument.
 std::string RequestLine(const std::vector<uint8_t>& msg) {
@@ -138,6 +155,10 @@ class Instrument {
     {
       std::lock_guard<std::mutex> g(m_);
       received_ += length;
+      while (lateNext_ < options_.lateAt.size() && received_ >= options_.lateAt[lateNext_]) {
+        dev_.LateAtNextInput(options_.lateMs);
+        ++lateNext_;
+      }
       if (options_.killAfterReceiving && received_ >= options_.killAfterReceiving) Die();
       for (size_t i = 0; i < length; ++i) Assemble(data[i], messages);
     }
@@ -262,6 +283,7 @@ class Instrument {
   std::vector<uint8_t> sysex_, short_;
   bool inSysex_ = false;
   size_t received_ = 0;
+  size_t lateNext_ = 0;  // the next of options_.lateAt
   size_t sent_ = 0;
   FILE* shortLog_ = nullptr;
 };
@@ -280,6 +302,8 @@ int main(int argc, char** argv) {
     else if (k == "--memory-out") o.memoryOut = v;
     else if (k == "--echo-params") o.echoParams = v != "0";
     else if (k == "--short-out") o.shortOut = v;
+    else if (k == "--late-ms") o.lateMs = static_cast<unsigned>(std::strtoul(v.c_str(), nullptr, 0));
+    else if (k == "--late-at") o.lateAt = ByteCounts(v);
     else {
       std::fprintf(stderr, "vesk_jack_simsynth: unknown option %s\n", k.c_str());
       return 2;
@@ -303,8 +327,13 @@ int main(int argc, char** argv) {
   std::printf("ready %s %s\n", dev->SourceKey().c_str(), dev->DestinationKey().c_str());
   std::fflush(stdout);
   uint64_t dropped = 0;
+  auto lateAt = std::chrono::steady_clock::now();
   while (!g_term.load()) {
     std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    if (o.lateMs && o.lateAt.empty() && std::chrono::steady_clock::now() >= lateAt) {
+      dev->LateAtNextInput(o.lateMs);
+      lateAt = std::chrono::steady_clock::now() + std::chrono::seconds(1);
+    }
     if (g_writeMemory.exchange(false)) instrument.WriteMemory();
     // What the editor sent and never reached the instrument is said aloud.
     if (const uint64_t now = dev->Dropped(); now != dropped) {
