@@ -120,6 +120,11 @@ bool CRemoteSynthImpl::ApplyLoaded(LoadedData& d, FTYPE type) {
   }
 }
 
+bool CRemoteSynthImpl::LoadSent(int result) {
+  if (result < 0) loadSendFailure_ = result;
+  return result >= 0;
+}
+
 bool CRemoteSynthImpl::ReadIntoScratch(std::istream& in, LoadedData* d, FTYPE* type,
                                        CDirtyFlagSet& dirty) {
   PERSISTPARAMS params;
