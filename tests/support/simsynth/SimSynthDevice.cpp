@@ -129,41 +129,14 @@ void SimSynthDevice::OnPacket(const os::midi::VirtualBus::Received& packet) {
     const bool late = LateCycleIn(lateIn_, received_, packet.bytes.size(), &losesNext) < packet.bytes.size();
     received_ += packet.bytes.size();
     unplug = unplugAfterReceiving_ && received_ >= unplugAfterReceiving_;
-    if (!std::exchange(loseNext_, late && losesNext)) Assemble(packet.bytes, messages);
-    if (late) Assemble(packet.bytes, messages);
+    if (!std::exchange(loseNext_, late && losesNext)) assembler_.Take(packet.bytes, messages);
+    if (late) assembler_.Take(packet.bytes, messages);
   }
   if (unplug) {
     Unplug();
     return;
   }
   for (const auto& m : messages) OnMessage(m.data(), m.size());
-}
-
-void SimSynthDevice::Assemble(const std::vector<uint8_t>& bytes, std::vector<std::vector<uint8_t>>& messages) {
-  for (uint8_t b : bytes) {
-    if (b >= 0xF8) continue;  // real-time bytes stand apart
-    if (b == 0xF0) {
-      sysex_.assign(1, b);
-      inSysex_ = true;
-      continue;
-    }
-    if (inSysex_) {
-      if (b < 0x80 || b == 0xF7) sysex_.push_back(b);
-      if (b < 0x80) continue;
-      inSysex_ = false;
-      // A lone F7 or any other status ends the message; only a message
-      // closed by its F7 is handled.
-      if (b == 0xF7 && sysex_.size() >= 2) messages.push_back(sysex_);
-      sysex_.clear();
-      if (b == 0xF7) continue;
-    }
-    if (b >= 0x80) pendingShort_.assign(1, b);
-    else if (!pendingShort_.empty()) pendingShort_.push_back(b);
-    if (!pendingShort_.empty() && pendingShort_.size() >= os::midi::MessageLength(pendingShort_[0])) {
-      if (os::midi::MessageLength(pendingShort_[0]) > 0) messages.push_back(pendingShort_);
-      pendingShort_.clear();
-    }
-  }
 }
 
 void SimSynthDevice::OnMessage(const uint8_t* msg, size_t len) {

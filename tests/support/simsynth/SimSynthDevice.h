@@ -16,6 +16,7 @@
 
 #include "os/midi/VirtualBus.h"
 #include "tests/support/simsynth/SimSynth.h"
+#include "tests/support/simsynth/SimSynthAssembler.h"
 
 namespace vesk::test {
 
@@ -58,8 +59,6 @@ class SimSynthDevice {
 
  private:
   void OnPacket(const os::midi::VirtualBus::Received& packet);
-  // Takes bytes from the editor in, completing messages into `messages`.
-  void Assemble(const std::vector<uint8_t>& bytes, std::vector<std::vector<uint8_t>>& messages);
   void OnMessage(const uint8_t* msg, size_t len);
   struct LateMark {
     size_t at;  // the byte count it falls at
@@ -75,9 +74,7 @@ class SimSynthDevice {
   std::mutex mutex_;  // the instrument and the assembly state
   SimSynth synth_;
   std::shared_ptr<os::midi::VirtualBus::Device> device_;
-  std::vector<uint8_t> sysex_;
-  bool inSysex_ = false;
-  std::vector<uint8_t> pendingShort_;
+  SimSynthAssembler assembler_;
   size_t handled_ = 0;
   std::vector<std::vector<uint8_t>> shortMessages_;
   size_t received_ = 0;

@@ -51,6 +51,7 @@
 #include "os/midi/MessageLength.h"
 #include "os/midi/jack/JackDevice.h"
 #include "tests/support/simsynth/SimSynth.h"
+#include "tests/support/simsynth/SimSynthAssembler.h"
 
 namespace {
 
@@ -160,7 +161,7 @@ class Instrument {
         ++lateNext_;
       }
       if (options_.killAfterReceiving && received_ >= options_.killAfterReceiving) Die();
-      for (size_t i = 0; i < length; ++i) Assemble(data[i], messages);
+      for (size_t i = 0; i < length; ++i) assembler_.Take(data[i], messages);
     }
     for (const auto& msg : messages) {
       std::vector<std::vector<uint8_t>> replies;
@@ -226,31 +227,6 @@ class Instrument {
     std::fflush(shortLog_);
   }
 
-  void Assemble(uint8_t b, std::vector<std::vector<uint8_t>>& out) {
-    if (b >= 0xF8) return;
-    if (b == 0xF0) {
-      sysex_.assign(1, b);
-      inSysex_ = true;
-      return;
-    }
-    if (inSysex_) {
-      if (b < 0x80 || b == 0xF7) sysex_.push_back(b);
-      if (b < 0x80) return;
-      inSysex_ = false;
-      if (b == 0xF7 && sysex_.size() >= 2) out.push_back(sysex_);
-      sysex_.clear();
-      if (b == 0xF7) return;
-    }
-    if (b >= 0x80)
-      short_.assign(1, b);
-    else if (!short_.empty())
-      short_.push_back(b);
-    if (!short_.empty() && short_.size() >= os::midi::MessageLength(short_[0])) {
-      if (os::midi::MessageLength(short_[0]) > 0) out.push_back(short_);
-      short_.clear();
-    }
-  }
-
   void Send(const std::vector<uint8_t>& msg) {
     size_t n = msg.size();
     bool die = false;
@@ -280,8 +256,7 @@ class Instrument {
   os::midi::JackDevice& dev_;
   std::mutex m_;
   vesk::test::SimSynth synth_;
-  std::vector<uint8_t> sysex_, short_;
-  bool inSysex_ = false;
+  vesk::test::SimSynthAssembler assembler_;
   size_t received_ = 0;
   size_t lateNext_ = 0;  // the next of options_.lateAt
   size_t sent_ = 0;
