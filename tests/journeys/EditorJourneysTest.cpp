@@ -483,20 +483,22 @@ TEST_F(Journey, SavingAllDataToAFileAndLoadingItBackGivesTheSynthesizerTheFilesM
 
 // On an asynchronous JACK server, as most people's and the ones hosts start
 // are, the synthesizer's process cycle runs 60 ms late once in each whole
-// transfer, in the middle of a program bank (400 KB into Transmit All, and
-// 1.5 MB into the journey, in Load All Data). The server runs its missed
-// cycles back to back, the synthesizer reads a block of the bank twice, and
-// it refuses the bank, or takes it with wrong bytes when a block went
-// missing as well. The bank goes again, and both end with the synthesizer
-// holding every bank. The server's cycle lasts 21 ms, four times the usual:
-// with the usual 5 ms, this machine runs a client late by itself every few
-// seconds even when idle, and the bank sent again would often meet such a
-// cycle too (the editor then rightly gives up); at 21 ms that is rare.
+// transfer, in the middle of its last dump, the performances (some 879 KB
+// into the journey, in Transmit All, and 1.8 MB, in Load All Data). The
+// server runs its missed cycles back to back, the synthesizer reads a block
+// twice, and it refuses the dump, or takes it with wrong bytes when a block
+// went missing as well. The dump goes again, and both transfers end with
+// the synthesizer holding every bank. A second late cycle during the dump
+// sent again ends the transfer in words, rightly; so the late cycle falls
+// in the shortest dump that a bank file carries whole (half a second at
+// this server's cycle) rather than in a program bank (four seconds), and
+// the server's cycle lasts 21 ms, four times the usual, since with 5 ms
+// this machine runs a client late by itself every few seconds.
 class LateSynthesizerJourney : public EditorJourney {
  protected:
   void SetUp() override {
     stage_.SetServerMode({.synchronous = false, .periodFrames = 1024});
-    stage_.MakeSynthLate(60, {400'000, 1'500'000});
+    stage_.MakeSynthLate(60, {879'000, 1'804'000});
     EditorJourney::SetUp();
   }
 
@@ -510,6 +512,20 @@ class LateSynthesizerJourney : public EditorJourney {
         << "Transmit All did not send the whole memory; the synthesizer received:" << stage_.RecordTail();
     ASSERT_TRUE(WaitForOnlyTheEditorWindow(15000))
         << "a window stayed open after Transmit All:" << stage_.ScreenList() << stage_.EditorErrors();
+    ExpectThePerformancesWentTwice(from);
+  }
+
+  // The late cycle met the transfer: the performances reached the
+  // synthesizer twice, refused or taken the first time.
+  void ExpectThePerformancesWentTwice(size_t from) {
+    int sent = 0;
+    const auto lines = Received();
+    for (size_t i = from; i < lines.size(); ++i)
+      if ((lines[i].what == "dump" || lines[i].what == "refused") && !lines[i].words.empty() &&
+          lines[i].words[0] == "combinations")
+        ++sent;
+    EXPECT_EQ(sent, 2) << "the late cycle did not fall in the performances' dump; the synthesizer received:"
+                       << stage_.RecordTail();
   }
 
   const std::vector<std::string> kWholeMemoryDumps{
@@ -548,6 +564,7 @@ TEST_F(LateSynthesizerJourney, TransmitAllAndLoadAllDataLeaveEveryBankInTheSynth
       << "the file was not sent to the synthesizer; it received:" << stage_.RecordTail();
   ASSERT_TRUE(WaitForOnlyTheEditorWindow(20000)) << "a window stayed open after loading:" << stage_.ScreenList()
                                                  << stage_.EditorErrors();
+  ExpectThePerformancesWentTwice(load);
   where = MemoryDifferences(image, stage_.SynthMemory(), &differ,
                             {{L::kProgBanks, L::kProgBanksSize}, {L::kCombis, L::kCombisSize}});
   EXPECT_EQ(differ, 0u) << "the synthesizer's banks are not the file's (offset:file->synthesizer):" << where;
