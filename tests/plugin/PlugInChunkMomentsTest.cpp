@@ -231,10 +231,11 @@ TEST_F(ChunkMoments, APresetRestoredWhileTheSynthesizerIsAwayFollowsTheAnswerAbo
     EXPECT_TRUE(Bytes(now.begin() + at, now.begin() + at + Oskend::CHUNK_COMBI::kSize) ==
                 Bytes(image.begin() + at, image.begin() + at + Oskend::CHUNK_COMBI::kSize))
         << "the synthesizer does not play the performance the editor shows";
-    if (!keep)
+    if (!keep) {
       EXPECT_TRUE(Bytes(now.begin() + at, now.begin() + at + Oskend::CHUNK_COMBI::kSize) ==
                   Bytes(held.begin() + at, held.begin() + at + Oskend::CHUNK_COMBI::kSize))
           << "given up, the performance still reached the synthesizer";
+    }
     host.Close();
   }
 }
