@@ -742,6 +742,13 @@ TEST(JackServerGone, PendingSendsEndWithAnErrorTheEndpointsGoAndNothingHangs) {
 // after it: the backend counts a late cycle, so that its user can send
 // again.
 TEST(JackLateCycles, AnInstrumentLateForACycleOnAnAsynchronousServerIsCounted) {
+#if defined(__SANITIZE_THREAD__)
+  // The late instrument reads the port buffer while the backend writes its
+  // next cycle into it: the very race the count exists for, which an
+  // asynchronous server allows and ThreadSanitizer rightly reports, as both
+  // clients map that memory in this one process.
+  GTEST_SKIP() << "an asynchronous server races the late reader by design";
+#endif
   OwnJackServer server("vesk-late", false);
   std::string why;
   std::unique_ptr<JackSystem> sys = server.Open(&why);
