@@ -65,7 +65,8 @@ bool JackInPipe::Pop(uint64_t* jackTimeUs, std::vector<uint8_t>* bytes) {
   return true;
 }
 
-JackOutPipe::JackOutPipe(jack_port_t* port, size_t ringBytes) : port_(port), ring_(ringBytes) {}
+JackOutPipe::JackOutPipe(jack_port_t* port, size_t ringBytes, jack_nframes_t holdFrames)
+    : port_(port), ring_(ringBytes), holdFrames_(holdFrames) {}
 
 JackOutPipe::~JackOutPipe() = default;
 
@@ -89,6 +90,7 @@ bool JackOutPipe::Flush(jack_nframes_t frames, JackRing* written) {
   // The port's buffer, read by the cycle of the client it feeds.
   const JackTurn turn(buffer);
   jack_midi_clear_buffer(buffer);
+  if (HoldsThisCycle(frames)) return false;
   // What an empty buffer takes: a piece larger than that never goes out.
   const size_t largest = jack_midi_max_event_size(buffer);
   bool any = false;
@@ -120,6 +122,20 @@ bool JackOutPipe::Flush(jack_nframes_t frames, JackRing* written) {
     if (tag && written && written->WriteSpace() >= sizeof tag) written->Write(&tag, sizeof tag);
   }
   return any;
+}
+
+// A hold ends once the port is connected or after holdFrames_: then what
+// waits goes as it always went, so that no send waits for good on a
+// connection that nobody makes (one a patchbay took away).
+bool JackOutPipe::HoldsThisCycle(jack_nframes_t frames) {
+  if (holdFrames_ == 0) return false;
+  if (jack_port_connected(port_) > 0) {
+    heldFrames_ = 0;
+    return false;
+  }
+  if (heldFrames_ >= holdFrames_) return false;
+  heldFrames_ += frames;
+  return true;
 }
 
 }  // namespace os::midi

@@ -41,7 +41,11 @@ class JackInPipe {
 // a tag that the process callback reports once the piece is written.
 class JackOutPipe {
  public:
-  JackOutPipe(jack_port_t* port, size_t ringBytes);
+  // With `holdFrames`, what waits stays in the ring while the port has no
+  // connection in the running graph, for up to that many frames at a time:
+  // a connection just made is used only from a later cycle of the server's,
+  // and what the port writes before goes nowhere.
+  JackOutPipe(jack_port_t* port, size_t ringBytes, jack_nframes_t holdFrames = 0);
   ~JackOutPipe();
   JackOutPipe(const JackOutPipe&) = delete;
   JackOutPipe& operator=(const JackOutPipe&) = delete;
@@ -57,8 +61,13 @@ class JackOutPipe {
   bool Empty() const;
 
  private:
+  bool HoldsThisCycle(jack_nframes_t frames);
+
   jack_port_t* port_;
   JackRing ring_;
+  const jack_nframes_t holdFrames_;
+  // Process callback only.
+  jack_nframes_t heldFrames_ = 0;
 };
 
 }  // namespace os::midi

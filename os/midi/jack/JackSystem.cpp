@@ -36,6 +36,9 @@ namespace {
 constexpr size_t kPieceBytes = 256;
 constexpr size_t kInRingBytes = 1024 * 1024;
 constexpr size_t kOutRingBytes = 64 * 1024;
+// How long what goes to a destination waits for the server to use the
+// connection made to it, or one a patchbay removed to come back.
+constexpr jack_nframes_t kConnectionWaitSeconds = 2;
 constexpr size_t kDoneRingBytes = 64 * 1024;
 constexpr size_t kPacketsPerList = 64;
 constexpr unsigned kIdleWaitMs = 20;
@@ -331,7 +334,7 @@ struct JackSystem::Core : std::enable_shared_from_this<Core> {
     auto d = std::make_shared<Dest>();
     d->key = e->key;
     d->holders.insert(holder);
-    d->pipe = std::make_unique<JackOutPipe>(port, kOutRingBytes);
+    d->pipe = std::make_unique<JackOutPipe>(port, kOutRingBytes, kConnectionWaitSeconds * jack_get_sample_rate(client));
     dests[destination] = d;
     PublishLocked();
     return d.get();

@@ -15,6 +15,7 @@
 
 #include <atomic>
 #include <chrono>
+#include <cstdio>
 #include <cstdlib>
 #include <condition_variable>
 #include <functional>
@@ -490,6 +491,51 @@ TEST_F(JackBackend, AConnectionToADestinationEndsWithThePortThatWroteToIt) {
   EXPECT_EQ(device->Writers(), 1u) << "the client that sent a SysEx still holds it";
   c.reset();
   EXPECT_TRUE(waitWriters(0));
+}
+
+// The ports connected to a port, as the server lists them.
+std::vector<std::string> JackConnectionsOf(const std::string& port) {
+  std::vector<std::string> found;
+  FILE* f = popen(("jack_lsp -c '" + port + "' 2>/dev/null").c_str(), "r");
+  if (!f) return found;
+  char line[512];
+  while (fgets(line, sizeof line, f)) {
+    std::string l(line);
+    while (!l.empty() && (l.back() == '\n' || l.back() == ' ')) l.pop_back();
+    if (l.size() > 3 && l.compare(0, 3, "   ") == 0) found.push_back(l.substr(3));
+  }
+  pclose(f);
+  return found;
+}
+
+// The server uses a connection from a later cycle than the one
+// jack_connect returns in, and a patchbay may take one away: what goes to
+// a destination meanwhile waits for the connection instead of going
+// nowhere while its send is reported done.
+TEST_F(JackBackend, WhatGoesToADestinationWhileItsConnectionIsNotInUseWaitsForIt) {
+  auto c = NewClient();
+  std::unique_ptr<OutputPort> out;
+  ASSERT_EQ(c->CreateOutputPort("Output Port", &out), kOk);
+  PacketList first, second;
+  const Bytes on = {0x90, 0x3C, 0x40}, off = {0x80, 0x3C, 0x00};
+  first.Add(0, on.data(), on.size());
+  second.Add(0, off.data(), off.size());
+  ASSERT_EQ(out->Send(destination, first), kOk);
+  ASSERT_TRUE(atDevice.WaitBytes(3, 2000));
+  const std::vector<std::string> writers = JackConnectionsOf(device->DestinationKey());
+  ASSERT_EQ(writers.size(), 1u);
+  const std::string unplug = "'" + writers[0] + "' '" + device->DestinationKey() + "'";
+  ASSERT_TRUE(JackTool("jack_disconnect " + unplug));
+  for (int i = 0; i < 300 && device->Writers() != 0; ++i) std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  ASSERT_EQ(device->Writers(), 0u);
+
+  ASSERT_EQ(out->Send(destination, second), kOk);
+  // Some twenty cycles with nobody to read it.
+  std::this_thread::sleep_for(std::chrono::milliseconds(100));
+  ASSERT_TRUE(JackTool("jack_connect " + unplug));
+  ASSERT_TRUE(atDevice.WaitBytes(6, 2000)) << "the message went while the port was unconnected";
+  std::lock_guard<std::mutex> g(atDevice.m);
+  EXPECT_EQ(atDevice.bytes, (Bytes{0x90, 0x3C, 0x40, 0x80, 0x3C, 0x00}));
 }
 
 TEST_F(JackBackend, ShortMessagesAndLongSysExCrossBothWaysByteForByte) {
