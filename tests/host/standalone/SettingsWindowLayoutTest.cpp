@@ -136,22 +136,14 @@ std::string Join(const std::vector<std::string>& faults) {
 }
 
 TEST_F(SettingsWindowLayout, EveryPaneShowsItsTextsWholeInsideTheirControlsAndClearOfTheOthers) {
-  NullAudioSystem::DeviceDesc null = StereoDevice(kAlsaNullDevice);
-  null.hasClockSource = true;
-  null.clockSettable = true;
-  null.clockSources = {1, 2};
-  null.clockNames = {{1, "Internal"}, {2, "S/PDIF coaxial digital input"}};
-  audio.AddDevice(null);
+  audio.AddDevice(ClockedStereoDevice(kAlsaNullDevice, "S/PDIF coaxial digital input"));
   // A sequencer port as ALSA names a USB keyboard's.
-  os::midi::VirtualBus::DeviceDesc keys;
-  keys.deviceName = "USB MIDI Keyboard Controller";
-  keys.sourceName = "USB MIDI Keyboard Controller MIDI 1";
-  keys.destinationName = keys.sourceName;
-  auto keyboard = bus.AddDevice(keys);
+  const std::string keys = "USB MIDI Keyboard Controller MIDI 1";
+  auto keyboard = AddPort("USB MIDI Keyboard Controller", keys);
   Open();
   Choose(D::kOUTP, 0, kAlsaNullDevice);
   Choose(D::kCLOK, 0, "S/PDIF");
-  Choose(D::kMIDI, 0, keys.sourceName);
+  Choose(D::kMIDI, 0, keys);
 
   const char* const kPictures[] = {"", "settings_audio_output", "settings_midi", "settings_other"};
   int heard = 0;

@@ -77,21 +77,6 @@ class App : public StandaloneFixture {
     return 0;
   }
   std::string SettingsFile() { return folder.File("TAVO Vesk Editor Preferences"); }
-  // A MIDI device with one port each way; a synthesizer's carries the maker
-  // and model that make it the editor's.
-  std::shared_ptr<os::midi::VirtualBus::Device> AddPort(const std::string& device,
-                                                        const std::string& port,
-                                                        bool synthesizer = false) {
-    os::midi::VirtualBus::DeviceDesc d;
-    d.deviceName = device;
-    d.sourceName = port;
-    d.destinationName = port;
-    if (synthesizer) {
-      d.manufacturer = "TAVO";
-      d.model = "Vesk";
-    }
-    return bus.AddDevice(d);
-  }
   // Settings that play the stereo device "Null Out" at 44.1 kHz, 256 frames.
   static SaveData OnNullOut() {
     SaveData s;
@@ -361,11 +346,7 @@ class WithPlugIn : public App {
 TEST_F(WithPlugIn, MidiFromAnInputPortReachesTheSynthesizerWhileAudioRuns) {
   ScopedEnv noDisplay{"DISPLAY", ""};
   SimSynthDevice synth(bus);
-  os::midi::VirtualBus::DeviceDesc keys;
-  keys.deviceName = "Keyboard";
-  keys.sourceName = "KEYS";
-  keys.destinationName = "KEYS";
-  auto keyboard = bus.AddDevice(keys);
+  auto keyboard = AddPort("Keyboard", "KEYS");
   const auto id = audio.AddDevice(StereoDevice());
   ASSERT_EQ(Make(plugInRegistry).Start(), 0);
   auto* unit = static_cast<VstAudioComponent*>(app->graph().synthUnit());
@@ -414,17 +395,8 @@ namespace vesk::test {
 namespace {
 
 TEST_F(App, TheSettingsWindowShowsEachPaneAndItsControlsChangeTheDialog) {
-  NullAudioSystem::DeviceDesc d = StereoDevice();
-  d.hasClockSource = true;
-  d.clockSettable = true;
-  d.clockSources = {1, 2};
-  d.clockNames = {{1, "Internal"}, {2, "Word Clock"}};
-  audio.AddDevice(d);
-  os::midi::VirtualBus::DeviceDesc keys;
-  keys.deviceName = "Keyboard";
-  keys.sourceName = "KEYS";
-  keys.destinationName = "KEYS";
-  auto keyboard = bus.AddDevice(keys);
+  audio.AddDevice(ClockedStereoDevice("Null Out", "Word Clock"));
+  auto keyboard = AddPort("Keyboard", "KEYS");
   ASSERT_EQ(Make(testRegistry).Start(), 0);
   SettingsWindow& sw = app->settingsWindow();
   ASSERT_EQ(app->commandHandler(A::kPref, A::kCommandFromMenu), 0);
@@ -604,15 +576,8 @@ namespace {
 TEST_F(App, CancelRestoresTheDialogFromTheFileWithoutTouchingTheAudio) {
   const auto id = audio.AddDevice(StereoDevice());
   audio.AddDevice(StereoDevice("Other"));
-  os::midi::VirtualBus::DeviceDesc keys;
-  keys.deviceName = "Keyboard";
-  keys.sourceName = "KEYS";
-  keys.destinationName = "KEYS";
-  auto keyboard = bus.AddDevice(keys);
-  keys.deviceName = "Pads";
-  keys.sourceName = "PADS";
-  keys.destinationName = "PADS";
-  auto pads = bus.AddDevice(keys);
+  auto keyboard = AddPort("Keyboard", "KEYS");
+  auto pads = AddPort("Pads", "PADS");
   ASSERT_EQ(Make(testRegistry).Start(), 0);
   Choose(D::kOUTP, 0, 2);
   Choose(D::kOK, 0, 0);

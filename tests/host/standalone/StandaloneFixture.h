@@ -47,6 +47,16 @@ inline NullAudioSystem::DeviceDesc StereoDevice(const std::string& name = "Null 
   return d;
 }
 
+// The same, its clock chosen among its own and one input of that name.
+inline NullAudioSystem::DeviceDesc ClockedStereoDevice(const std::string& name, const std::string& input) {
+  NullAudioSystem::DeviceDesc d = StereoDevice(name);
+  d.hasClockSource = true;
+  d.clockSettable = true;
+  d.clockSources = {1, 2};
+  d.clockNames = {{1, "Internal"}, {2, input}};
+  return d;
+}
+
 inline std::vector<std::string> AlertTexts() {
   std::vector<std::string> texts;
   for (auto& a : os::HeadlessAlert::Transcript()) texts.push_back(a.request.explanation);
@@ -88,6 +98,22 @@ class StandaloneFixture : public ::testing::Test {
     while (!GetIdleTaskQueue().Pending().empty()) GetIdleTaskQueue().RunTick([](int) {});
     os::midi::System::Uninstall(&bus);
     os::audio::AudioSystem::Uninstall(&audio);
+  }
+
+  // A MIDI device with one port each way; a synthesizer's carries the maker
+  // and model that make it the editor's.
+  std::shared_ptr<os::midi::VirtualBus::Device> AddPort(const std::string& device,
+                                                        const std::string& port,
+                                                        bool synthesizer = false) {
+    os::midi::VirtualBus::DeviceDesc d;
+    d.deviceName = device;
+    d.sourceName = port;
+    d.destinationName = port;
+    if (synthesizer) {
+      d.manufacturer = "TAVO";
+      d.model = "Vesk";
+    }
+    return bus.AddDevice(d);
   }
 
   TempDir folder;
